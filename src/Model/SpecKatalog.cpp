@@ -1,0 +1,159 @@
+#include "SpecKatalog.h"
+
+#include "Bookmark.h"
+#include "Konsola.h"
+#include "Paths.h"
+#include "UserDefaults.h"
+
+#include <QDir>
+#include <QVariantMap>
+
+#include <array>
+
+namespace {
+
+const QString kluczDanychBookmarka = QStringLiteral("bookmarkData");
+const QString kluczSciezki = QStringLiteral("path");
+
+QString katalogDomowy()
+{
+    return Paths::clean(QDir::homePath());
+}
+
+} // namespace
+
+SpecKatalog *SpecKatalog::sharedSpecKatalog()
+{
+    static SpecKatalog instancja;
+    return &instancja;
+}
+
+const QString &SpecKatalog::ostatniKomponentSciezki(int kod)
+{
+    static const std::array<QString, 13> nazwy = {
+        QStringLiteral("Archived Beans"), QStringLiteral("Reference Library"), QStringLiteral("Tarrowind"),
+        QStringLiteral("_Inactive"),      QStringLiteral("_Waiting_For"),      QStringLiteral("_Ready"),
+        QStringLiteral("_Done"),          QStringLiteral("_Incubation"),       QStringLiteral("_Flow_Items"),
+        QStringLiteral("Downloads"),      QStringLiteral("_Main_Flow"),        QStringLiteral("Desktop"),
+        QStringLiteral("All Beans"),
+    };
+    static const QString pusty;
+    if (kod < 0 || kod >= int(nazwy.size()))
+        return pusty;
+    return nazwy[size_t(kod)];
+}
+
+bool SpecKatalog::wczytajZapisanaLokalizacje()
+{
+    UserDefaults &ustawienia = UserDefaults::standard();
+    const QVariantMap zapis = ustawienia.dictionaryForKey(QLatin1String(kluczUrlaBazowego));
+    const QByteArray dane = zapis.value(kluczDanychBookmarka).toByteArray();
+    if (dane.isEmpty())
+        return false;
+
+    BladOperacji blad;
+    const auto rozwiazany = Bookmark::resolve(dane, &blad);
+    if (!rozwiazany) {
+        drukujLinie(QStringLiteral("Błąd odczytu urla z danych bookmarka: %1"), blad.przyczyna);
+        return false;
+    }
+    m_zabezpieczonyUrlBazowy = *rozwiazany;
+    m_czystyUrlBazowy = Paths::clean(*rozwiazany);
+
+    // A base folder renamed or moved since the last launch is recorded with its new path.
+    if (*rozwiazany != zapis.value(kluczSciezki).toString()) {
+        QVariantMap poprawiony = zapis;
+        poprawiony.insert(kluczSciezki, *rozwiazany);
+        ustawienia.setObject(QLatin1String(kluczUrlaBazowego), poprawiony);
+        ustawienia.synchronize();
+    }
+    return true;
+}
+
+QString SpecKatalog::urlBazowy()
+{
+    if (m_czystyUrlBazowy.isEmpty() && !wczytajZapisanaLokalizacje())
+        m_czystyUrlBazowy = katalogDomowy();
+    return m_czystyUrlBazowy;
+}
+
+bool SpecKatalog::setUrlBazowy(const QString &url)
+{
+    m_zabezpieczonyUrlBazowy.clear();
+    m_czystyUrlBazowy.clear();
+
+    const QString czysty = Paths::clean(url);
+    BladOperacji blad;
+    const auto dane = Bookmark::dataForPath(czysty, &blad);
+    if (!dane) {
+        drukujLinie(QStringLiteral("Błąd: nie można stworzyć danych bookmarka dla urla = %1. Błąd: %2"), czysty,
+                    blad.przyczyna);
+        return false;
+    }
+    UserDefaults &ustawienia = UserDefaults::standard();
+    const QVariant poprzedni = ustawienia.objectForKey(QLatin1String(kluczUrlaBazowego));
+    ustawienia.setObject(QLatin1String(kluczUrlaBazowego),
+                         QVariantMap{{kluczDanychBookmarka, *dane}, {kluczSciezki, czysty}});
+    if (!ustawienia.synchronize()) {
+        // Keep the old entry rather than a half-written one.
+        if (poprzedni.isValid())
+            ustawienia.setObject(QLatin1String(kluczUrlaBazowego), poprzedni);
+        else
+            ustawienia.removeObject(QLatin1String(kluczUrlaBazowego));
+        drukujLinie(QStringLiteral("Błąd: nie można zapisać ustawień w %1"), ustawienia.fileName());
+        return false;
+    }
+    return wczytajZapisanaLokalizacje();
+}
+
+bool SpecKatalog::czyJestUstawionyUrlBazowy_1_2()
+{
+    if (!m_zabezpieczonyUrlBazowy.isEmpty())
+        return true;
+    return wczytajZapisanaLokalizacje();
+}
+
+QString SpecKatalog::sciezkaBazowa_1_1_zUstawien() const
+{
+    return UserDefaults::standard().stringForKey(QLatin1String(kluczSciezkiBazowej_1_1));
+}
+
+bool SpecKatalog::isAppRunningInSandbox()
+{
+    return qEnvironmentVariableIsSet(zmiennaPiaskownicy);
+}
+
+QString SpecKatalog::urlBazowyWPiaskownicy() const
+{
+    if (!isAppRunningInSandbox())
+        return {};
+    return Paths::join(katalogDomowy(), ostatniKomponentSciezki(rkTarrowind));
+}
+
+QString SpecKatalog::urlKorzenia()
+{
+    const QString baza = urlBazowy();
+    if (Paths::lastComponent(baza) == ostatniKomponentSciezki(rkTarrowind))
+        return baza;
+    return Paths::join(baza, ostatniKomponentSciezki(rkTarrowind));
+}
+
+QString SpecKatalog::url(int rodzaj)
+{
+    switch (rodzaj) {
+    case suArchiwum:
+        return Paths::join(urlKorzenia(), ostatniKomponentSciezki(rkZarchiwizowaneFasolki));
+    case suBibliotekaMatRef:
+        return Paths::join(urlKorzenia(), ostatniKomponentSciezki(rkBibliotekaMatRef));
+    case suPobraneRzeczy:
+        return Paths::join(katalogDomowy(), ostatniKomponentSciezki(rkPobrane));
+    case suPotokGlowny:
+        return Paths::join(url(suWszystkieFasolki), ostatniKomponentSciezki(rkPotokGlowny));
+    case suRzeczyNaBiurku:
+        return Paths::join(katalogDomowy(), ostatniKomponentSciezki(rkBiurko));
+    case suWszystkieFasolki:
+        return Paths::join(urlKorzenia(), ostatniKomponentSciezki(rkWszystkieFasolki));
+    default:
+        return {};
+    }
+}

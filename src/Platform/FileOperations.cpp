@@ -1,0 +1,236 @@
+#include "FileOperations.h"
+
+#include "Konsola.h"
+#include "Paths.h"
+#include "TreeCopier.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QStringDecoder>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QString opisPrzeniesienia = QStringLiteral("Could not move the item.");
+
+QString nazwaTymczasowa(const QString &cel)
+{
+    // Hidden, so listings and the watcher's readers skip the half-made copy.
+    return Paths::join(Paths::parent(cel),
+                       QStringLiteral(".tarrowind-%1.tmp").arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')));
+}
+
+bool lstatOk(const QString &sciezka, struct stat *info)
+{
+    return lstat(QFile::encodeName(sciezka).constData(), info) == 0;
+}
+
+} // namespace
+
+bool FileOperations::exists(const QString &sciezka)
+{
+    struct stat info;
+    return lstatOk(sciezka, &info);
+}
+
+bool FileOperations::isFolder(const QString &sciezka)
+{
+    struct stat info;
+    return stat(QFile::encodeName(sciezka).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool FileOperations::isFolderNoFollow(const QString &sciezka)
+{
+    struct stat info;
+    return lstatOk(sciezka, &info) && S_ISDIR(info.st_mode);
+}
+
+bool FileOperations::renameNoReplace(const QString &zrodlo, const QString &cel, int *numerBledu)
+{
+    const QByteArray z = QFile::encodeName(zrodlo);
+    const QByteArray c = QFile::encodeName(cel);
+    if (renameat2(AT_FDCWD, z.constData(), AT_FDCWD, c.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    *numerBledu = errno;
+    const bool flagaNieobslugiwana = (errno == EINVAL && !Paths::contains(zrodlo, cel)) || errno == ENOSYS;
+    if (!flagaNieobslugiwana)
+        return false;
+
+    // A file system without the no-replace flag: a hard link fails on a clash by itself.
+    struct stat info;
+    if (lstat(z.constData(), &info) != 0) {
+        *numerBledu = errno;
+        return false;
+    }
+    if (!S_ISDIR(info.st_mode) && link(z.constData(), c.constData()) == 0) {
+        unlink(z.constData());
+        return true;
+    }
+    if (!S_ISDIR(info.st_mode) && errno == EEXIST) {
+        *numerBledu = EEXIST;
+        return false;
+    }
+    struct stat celInfo;
+    if (lstat(c.constData(), &celInfo) == 0) {
+        *numerBledu = EEXIST;
+        return false;
+    }
+    if (rename(z.constData(), c.constData()) == 0)
+        return true;
+    *numerBledu = errno;
+    return false;
+}
+
+bool FileOperations::moveNoReplace(const QString &zrodlo, const QString &cel, BladOperacji *blad)
+{
+    struct stat info;
+    if (!lstatOk(zrodlo, &info)) {
+        BladOperacji::zErrno(blad, errno, opisPrzeniesienia, zrodlo);
+        return false;
+    }
+    if (Paths::contains(zrodlo, cel) && !Paths::equal(zrodlo, cel)) {
+        BladOperacji::zErrno(blad, EINVAL, opisPrzeniesienia, zrodlo);
+        return false;
+    }
+    int numerBledu = 0;
+    if (renameNoReplace(zrodlo, cel, &numerBledu))
+        return true;
+    if (numerBledu == EXDEV)
+        return moveAcrossDevices(zrodlo, cel, blad);
+    BladOperacji::zErrno(blad, numerBledu, opisPrzeniesienia, zrodlo, Paths::parent(cel));
+    return false;
+}
+
+bool FileOperations::moveAcrossDevices(const QString &zrodlo, const QString &cel, BladOperacji *blad)
+{
+    if (exists(cel)) {
+        BladOperacji::zErrno(blad, EEXIST, opisPrzeniesienia, zrodlo, Paths::parent(cel));
+        return false;
+    }
+    const QString tymczasowa = nazwaTymczasowa(cel);
+    TreeCopier kopiarka;
+    if (!kopiarka.copy(zrodlo, tymczasowa, blad))
+        return false;
+    int numerBledu = 0;
+    if (!renameNoReplace(tymczasowa, cel, &numerBledu)) {
+        TreeCopier::removeTree(tymczasowa);
+        BladOperacji::zErrno(blad, numerBledu, opisPrzeniesienia, zrodlo, Paths::parent(cel));
+        return false;
+    }
+    // The whole copy is in place; a source that cannot be removed stays as a second copy.
+    BladOperacji bladUsuwania;
+    if (!TreeCopier::removeTree(zrodlo, &bladUsuwania))
+        drukujLinie(QStringLiteral("Błąd: %1 %2"), zrodlo, bladUsuwania.przyczyna);
+    return true;
+}
+
+bool FileOperations::copyNoReplace(const QString &zrodlo, const QString &cel, BladOperacji *blad)
+{
+    TreeCopier kopiarka;
+    return kopiarka.copy(zrodlo, cel, blad);
+}
+
+bool FileOperations::createFolder(const QString &sciezka, bool zPosrednimi, BladOperacji *blad)
+{
+    const QString opis = QStringLiteral("Could not create the folder.");
+    const QString czysta = Paths::clean(sciezka);
+    if (!zPosrednimi) {
+        if (mkdir(QFile::encodeName(czysta).constData(), 0777) == 0)
+            return true;
+        BladOperacji::zErrno(blad, errno, opis, czysta);
+        return false;
+    }
+    if (isFolder(czysta))
+        return true;
+    const QString rodzic = Paths::parent(czysta);
+    if (!rodzic.isEmpty() && rodzic != czysta && !isFolder(rodzic) && !createFolder(rodzic, true, blad))
+        return false;
+    if (mkdir(QFile::encodeName(czysta).constData(), 0777) == 0 || (errno == EEXIST && isFolder(czysta)))
+        return true;
+    BladOperacji::zErrno(blad, errno, opis, czysta);
+    return false;
+}
+
+bool FileOperations::writeTextAtomically(const QString &sciezka, const QString &tekst, BladOperacji *blad)
+{
+    const QString opis = QStringLiteral("Could not save the text.");
+    mode_t tryb = 0666;
+    const mode_t maska = umask(0);
+    umask(maska);
+    tryb &= ~maska;
+    struct stat info;
+    if (lstatOk(sciezka, &info) && S_ISREG(info.st_mode))
+        tryb = info.st_mode & 07777;
+
+    QByteArray wzor = QFile::encodeName(Paths::join(Paths::parent(sciezka), QStringLiteral(".tarrowind-XXXXXX")));
+    const int plik = mkostemp(wzor.data(), O_CLOEXEC);
+    if (plik < 0) {
+        BladOperacji::zErrno(blad, errno, opis, sciezka);
+        return false;
+    }
+    const QByteArray dane = tekst.toUtf8();
+    bool ok = true;
+    for (qsizetype zapisane = 0; ok && zapisane < dane.size();) {
+        const ssize_t n = write(plik, dane.constData() + zapisane, size_t(dane.size() - zapisane));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            ok = false;
+        else
+            zapisane += n;
+    }
+    int numerBledu = ok ? 0 : errno;
+    if (ok && (fchmod(plik, tryb) != 0 || fsync(plik) != 0)) {
+        numerBledu = errno;
+        ok = false;
+    }
+    if (close(plik) != 0 && ok) {
+        numerBledu = errno;
+        ok = false;
+    }
+    if (ok && rename(wzor.constData(), QFile::encodeName(sciezka).constData()) != 0) {
+        numerBledu = errno;
+        ok = false;
+    }
+    if (!ok) {
+        unlink(wzor.constData());
+        BladOperacji::zErrno(blad, numerBledu, opis, sciezka);
+    }
+    return ok;
+}
+
+std::optional<QString> FileOperations::readText(const QString &sciezka, BladOperacji *blad)
+{
+    QFile plik(sciezka);
+    if (!plik.open(QIODevice::ReadOnly)) {
+        const int numerBledu = exists(sciezka) ? EACCES : ENOENT;
+        BladOperacji::zErrno(blad, numerBledu, QStringLiteral("Could not read the text."), sciezka);
+        return std::nullopt;
+    }
+    const QByteArray dane = plik.readAll();
+    const auto kodowanie = QStringConverter::encodingForData(dane).value_or(QStringConverter::Utf8);
+    QStringDecoder dekoder(kodowanie);
+    QString tekst = dekoder.decode(dane);
+    return tekst;
+}
+
+bool FileOperations::removeEmptyFolder(const QString &sciezka, BladOperacji *blad)
+{
+    if (rmdir(QFile::encodeName(sciezka).constData()) == 0)
+        return true;
+    BladOperacji::zErrno(blad, errno, QStringLiteral("Could not remove the folder."), sciezka);
+    return false;
+}
+
+bool FileOperations::removeFile(const QString &sciezka, BladOperacji *blad)
+{
+    if (unlink(QFile::encodeName(sciezka).constData()) == 0)
+        return true;
+    BladOperacji::zErrno(blad, errno, QStringLiteral("Could not remove the file."), sciezka);
+    return false;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "BladOperacji.h"
+
+#include <QString>
+
+#include <optional>
+
+// The one place that moves, copies, creates and removes files. A move or copy never
+// replaces what lies at its destination: a clash fails and keeps both items whole.
+class FileOperations
+{
+public:
+    // Same file system: an atomic no-replace rename. Across file systems: copy to a hidden
+    // sibling of the destination, rename that into place, and only then remove the source.
+    static bool moveNoReplace(const QString &zrodlo, const QString &cel, BladOperacji *blad = nullptr);
+    // Copies a file, link or whole folder; links stay links, nothing is merged.
+    static bool copyNoReplace(const QString &zrodlo, const QString &cel, BladOperacji *blad = nullptr);
+
+    // Without intermediate folders an existing item is a clash; with them an existing
+    // folder counts as success.
+    static bool createFolder(const QString &sciezka, bool zPosrednimi, BladOperacji *blad = nullptr);
+
+    // Writes UTF-8 through a temporary file in the same folder and a rename, keeping the old
+    // file's permissions. A symbolic link at the path is replaced, never written through.
+    static bool writeTextAtomically(const QString &sciezka, const QString &tekst, BladOperacji *blad = nullptr);
+    // Decodes by byte-order mark, UTF-8 otherwise.
+    static std::optional<QString> readText(const QString &sciezka, BladOperacji *blad = nullptr);
+
+    static bool removeEmptyFolder(const QString &sciezka, BladOperacji *blad = nullptr);
+    static bool removeFile(const QString &sciezka, BladOperacji *blad = nullptr);
+
+    static bool exists(const QString &sciezka);
+    static bool isFolder(const QString &sciezka);           // follows links
+    static bool isFolderNoFollow(const QString &sciezka);   // the entry itself
+
+private:
+    static bool renameNoReplace(const QString &zrodlo, const QString &cel, int *numerBledu);
+    static bool moveAcrossDevices(const QString &zrodlo, const QString &cel, BladOperacji *blad);
+};

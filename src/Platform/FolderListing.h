@@ -1,0 +1,37 @@
+#pragma once
+
+#include "BladOperacji.h"
+
+#include <QList>
+#include <QString>
+
+// One readdir pass over a folder: hidden names skipped, never descending.
+class FolderListing
+{
+public:
+    struct Wpis
+    {
+        QString nazwa;      // on-disk spelling
+        QString sciezka;    // folder + name, on-disk spelling
+        QString klucz;      // NFC form of `sciezka`, for matching
+        bool toKatalog = false;        // lstat: a real folder
+        bool toDowiazanie = false;     // a symbolic link
+        bool celToKatalog = false;     // stat: a folder, or a link to one
+    };
+
+    enum class Stan { Odczytany, Brak, Blad };
+
+    struct Wynik
+    {
+        Stan stan = Stan::Blad;
+        QList<Wpis> wpisy;
+        BladOperacji blad;
+        bool ok() const { return stan == Stan::Odczytany; }
+    };
+
+    // "Not there" (the folder or a part of its path is missing) is told apart from
+    // failures such as a denied permission, which must not read as an empty folder.
+    static Wynik list(const QString &katalog);
+    // YES when the folder holds one or more entries that are not hidden.
+    static bool hasVisibleEntry(const QString &katalog);
+};

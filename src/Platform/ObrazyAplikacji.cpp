@@ -1,0 +1,57 @@
+#include "ObrazyAplikacji.h"
+
+#include "Konsola.h"
+
+#include <QFile>
+#include <QHash>
+#include <QPainter>
+
+QString ObrazyAplikacji::sciezkaZasobu(const QString &nazwa)
+{
+    for (const char *rozszerzenie : {".png", ".svg"}) {
+        const QString sciezka = QStringLiteral(":/images/") + nazwa + QLatin1String(rozszerzenie);
+        if (QFile::exists(sciezka))
+            return sciezka;
+    }
+    return {};
+}
+
+bool ObrazyAplikacji::istnieje(const QString &nazwa)
+{
+    return !sciezkaZasobu(nazwa).isEmpty();
+}
+
+QImage ObrazyAplikacji::zastepczy()
+{
+    QImage obraz(32, 32, QImage::Format_ARGB32_Premultiplied);
+    obraz.fill(Qt::transparent);
+    QPainter malarz(&obraz);
+    malarz.setPen(QPen(QColor(160, 160, 160), 2));
+    malarz.drawRect(obraz.rect().adjusted(1, 1, -2, -2));
+    malarz.drawLine(2, 2, 29, 29);
+    malarz.drawLine(29, 2, 2, 29);
+    return obraz;
+}
+
+QImage ObrazyAplikacji::obraz(const QString &nazwa)
+{
+    static QHash<QString, QImage> pamiec;
+    if (auto it = pamiec.constFind(nazwa); it != pamiec.constEnd())
+        return *it;
+    const QString sciezka = sciezkaZasobu(nazwa);
+    QImage wynik = sciezka.isEmpty() ? QImage() : QImage(sciezka);
+    if (wynik.isNull()) {
+        drukujLinie(QStringLiteral("Błąd: brak obrazu '%1'"), nazwa);
+        wynik = zastepczy();
+    }
+    pamiec.insert(nazwa, wynik);
+    return wynik;
+}
+
+QIcon ObrazyAplikacji::ikona(const QString &nazwa)
+{
+    const QString sciezka = sciezkaZasobu(nazwa);
+    if (!sciezka.isEmpty())
+        return QIcon(sciezka);
+    return QIcon(QPixmap::fromImage(obraz(nazwa)));
+}

@@ -1,0 +1,87 @@
+#include "Paths.h"
+
+#include <QFile>
+
+namespace Paths {
+
+QString join(const QString &folder, const QString &name)
+{
+    if (folder.isEmpty())
+        return name;
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder + name;
+    return folder + QLatin1Char('/') + name;
+}
+
+QString clean(const QString &path)
+{
+    QString wynik = path;
+    while (wynik.contains(QLatin1String("//")))
+        wynik.replace(QLatin1String("//"), QLatin1String("/"));
+    while (wynik.size() > 1 && wynik.endsWith(QLatin1Char('/')))
+        wynik.chop(1);
+    return wynik;
+}
+
+QString parent(const QString &path)
+{
+    const QString czysta = clean(path);
+    const qsizetype ukosnik = czysta.lastIndexOf(QLatin1Char('/'));
+    if (ukosnik < 0)
+        return {};
+    if (ukosnik == 0)
+        return QStringLiteral("/");
+    return czysta.left(ukosnik);
+}
+
+QString lastComponent(const QString &path)
+{
+    const QString czysta = clean(path);
+    if (czysta == QLatin1String("/"))
+        return czysta;
+    return czysta.mid(czysta.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QString extension(const QString &path)
+{
+    const QString nazwa = lastComponent(path);
+    const qsizetype kropka = nazwa.lastIndexOf(QLatin1Char('.'));
+    if (kropka <= 0)
+        return {};
+    return nazwa.mid(kropka + 1);
+}
+
+QString nfc(const QString &text)
+{
+    // Most names are ASCII, which is already NFC; normalising costs far more than this scan.
+    for (QChar znak : text) {
+        if (znak.unicode() >= 0x80)
+            return text.normalized(QString::NormalizationForm_C);
+    }
+    return text;
+}
+
+bool equal(const QString &a, const QString &b)
+{
+    return a == b || nfc(clean(a)) == nfc(clean(b));
+}
+
+bool contains(const QString &outer, const QString &inner)
+{
+    const QString zewnetrzna = nfc(clean(outer));
+    const QString wewnetrzna = nfc(clean(inner));
+    if (zewnetrzna.isEmpty() || wewnetrzna.isEmpty())
+        return false;
+    if (zewnetrzna == wewnetrzna)
+        return true;
+    if (zewnetrzna == QLatin1String("/"))
+        return wewnetrzna.startsWith(QLatin1Char('/'));
+    return wewnetrzna.startsWith(zewnetrzna) && wewnetrzna.at(zewnetrzna.size()) == QLatin1Char('/');
+}
+
+bool isEncodable(const QByteArray &rawName)
+{
+    return QFile::encodeName(QFile::decodeName(rawName)) == rawName;
+}
+
+} // namespace Paths

@@ -1,0 +1,307 @@
+#include "TreeCopier.h"
+
+#include "Paths.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <climits>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+QString nazwa(const QByteArray &sciezka)
+{
+    return QFile::decodeName(sciezka);
+}
+
+QByteArray dolacz(const QByteArray &katalog, const char *nazwaWpisu)
+{
+    return katalog + '/' + nazwaWpisu;
+}
+
+std::vector<QByteArray> wpisyKatalogu(const QByteArray &sciezka, int *numerBledu)
+{
+    std::vector<QByteArray> wpisy;
+    DIR *katalog = opendir(sciezka.constData());
+    if (!katalog) {
+        *numerBledu = errno;
+        return wpisy;
+    }
+    errno = 0;
+    while (dirent *wpis = readdir(katalog)) {
+        if (qstrcmp(wpis->d_name, ".") == 0 || qstrcmp(wpis->d_name, "..") == 0)
+            continue;
+        wpisy.emplace_back(wpis->d_name);
+    }
+    *numerBledu = errno;
+    closedir(katalog);
+    return wpisy;
+}
+
+void kopiujAtrybutyUzytkownika(const QByteArray &zrodlo, const QByteArray &cel)
+{
+    // Only user.* attributes travel; security and system namespaces belong to the volume.
+    const ssize_t dlugosc = llistxattr(zrodlo.constData(), nullptr, 0);
+    if (dlugosc <= 0)
+        return;
+    QByteArray nazwy(dlugosc, '\0');
+    const ssize_t odczytane = llistxattr(zrodlo.constData(), nazwy.data(), size_t(nazwy.size()));
+    if (odczytane <= 0)
+        return;
+    for (const QByteArray &atrybut : nazwy.left(odczytane).split('\0')) {
+        if (!atrybut.startsWith("user."))
+            continue;
+        const ssize_t rozmiar = lgetxattr(zrodlo.constData(), atrybut.constData(), nullptr, 0);
+        if (rozmiar < 0)
+            continue;
+        QByteArray wartosc(rozmiar, '\0');
+        const ssize_t wczytane = lgetxattr(zrodlo.constData(), atrybut.constData(), wartosc.data(), size_t(wartosc.size()));
+        if (wczytane >= 0)
+            lsetxattr(cel.constData(), atrybut.constData(), wartosc.constData(), size_t(wczytane), 0);
+    }
+}
+
+void kopiujCzasy(const QByteArray &cel, const struct stat &info)
+{
+    const timespec czasy[2] = {info.st_atim, info.st_mtim};
+    utimensat(AT_FDCWD, cel.constData(), czasy, AT_SYMLINK_NOFOLLOW);
+}
+
+// Works on bytes so that names outside the file-name encoding are removed too.
+bool usunDrzewo(const QByteArray &sciezka, BladOperacji *blad)
+{
+    struct stat info;
+    if (lstat(sciezka.constData(), &info) != 0) {
+        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not remove the item."), nazwa(sciezka));
+        return false;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        int numerBledu = 0;
+        bool ok = true;
+        for (const QByteArray &wpis : wpisyKatalogu(sciezka, &numerBledu))
+            ok = usunDrzewo(dolacz(sciezka, wpis.constData()), blad) && ok;
+        if (rmdir(sciezka.constData()) != 0) {
+            BladOperacji::zErrno(blad, errno, QStringLiteral("Could not remove the item."), nazwa(sciezka));
+            return false;
+        }
+        return ok;
+    }
+    if (unlink(sciezka.constData()) != 0) {
+        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not remove the item."), nazwa(sciezka));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TreeCopier::TreeCopier(const std::atomic<bool> *anuluj, Postep postep)
+    : m_anuluj(anuluj)
+    , m_postep(std::move(postep))
+{
+}
+
+bool TreeCopier::copy(const QString &zrodlo, const QString &cel, BladOperacji *blad)
+{
+    if (Paths::contains(zrodlo, cel)) {
+        BladOperacji::zErrno(blad, EINVAL, QStringLiteral("Could not copy the item."), zrodlo);
+        return false;
+    }
+    m_skopiowano = {};
+    m_anulowano = false;
+    const QByteArray celB = QFile::encodeName(cel);
+    struct stat info;
+    if (lstat(celB.constData(), &info) == 0) {
+        BladOperacji::zErrno(blad, EEXIST, QStringLiteral("Could not copy the item."), cel);
+        return false;
+    }
+    if (copyItem(QFile::encodeName(zrodlo), celB, blad))
+        return true;
+    // The destination did not exist before, so everything there is our partial copy.
+    if (lstat(celB.constData(), &info) == 0)
+        removeTree(cel);
+    return false;
+}
+
+bool TreeCopier::checkCancel(BladOperacji *blad)
+{
+    if (m_anuluj && m_anuluj->load()) {
+        m_anulowano = true;
+        BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaPosix), ECANCELED,
+                            QStringLiteral("The copy was cancelled."), QStringLiteral("The operation was cancelled."));
+        return true;
+    }
+    return false;
+}
+
+void TreeCopier::reportItem(std::uint64_t bajty)
+{
+    m_skopiowano.bajty += bajty;
+    m_skopiowano.elementy += 1;
+    if (m_postep)
+        m_postep(m_skopiowano);
+}
+
+bool TreeCopier::copyItem(const QByteArray &zrodlo, const QByteArray &cel, BladOperacji *blad)
+{
+    if (checkCancel(blad))
+        return false;
+    struct stat info;
+    if (lstat(zrodlo.constData(), &info) != 0) {
+        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(zrodlo));
+        return false;
+    }
+    if (S_ISLNK(info.st_mode))
+        return copyLink(zrodlo, cel, blad);
+    if (S_ISDIR(info.st_mode))
+        return copyFolder(zrodlo, cel, info, blad);
+    if (S_ISREG(info.st_mode))
+        return copyFile(zrodlo, cel, info, blad);
+    BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaPosix), ENOTSUP,
+                        QStringLiteral("Could not copy the item."),
+                        QStringLiteral("\u201C%1\u201D is not a file or folder that can be copied.")
+                            .arg(Paths::lastComponent(nazwa(zrodlo))));
+    return false;
+}
+
+bool TreeCopier::copyFile(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &info, BladOperacji *blad)
+{
+    const int we = open(zrodlo.constData(), O_RDONLY | O_CLOEXEC);
+    if (we < 0) {
+        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(zrodlo));
+        return false;
+    }
+    const int wy = open(cel.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (wy < 0) {
+        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(cel));
+        close(we);
+        return false;
+    }
+    std::unique_ptr<char[]> bufor(new char[1 << 20]);
+    std::uint64_t razem = 0;
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = read(we, bufor.get(), 1 << 20);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(zrodlo));
+            ok = false;
+            break;
+        }
+        for (ssize_t zapisane = 0; zapisane < n;) {
+            const ssize_t m = write(wy, bufor.get() + zapisane, size_t(n - zapisane));
+            if (m < 0) {
+                if (errno == EINTR)
+                    continue;
+                BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(cel));
+                ok = false;
+                break;
+            }
+            zapisane += m;
+        }
+        if (!ok || checkCancel(blad)) {
+            ok = false;
+            break;
+        }
+        razem += std::uint64_t(n);
+    }
+    if (ok && fsync(wy) != 0) {
+        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(cel));
+        ok = false;
+    }
+    close(we);
+    if (close(wy) != 0 && ok) {
+        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(cel));
+        ok = false;
+    }
+    if (!ok) {
+        unlink(cel.constData());
+        return false;
+    }
+    chmod(cel.constData(), info.st_mode & 07777);
+    kopiujAtrybutyUzytkownika(zrodlo, cel);
+    kopiujCzasy(cel, info);
+    reportItem(razem);
+    return true;
+}
+
+bool TreeCopier::copyFolder(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &info, BladOperacji *blad)
+{
+    if (mkdir(cel.constData(), 0700) != 0) {
+        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(cel));
+        return false;
+    }
+    int numerBledu = 0;
+    const std::vector<QByteArray> wpisy = wpisyKatalogu(zrodlo, &numerBledu);
+    if (numerBledu != 0) {
+        BladOperacji::zErrno(blad, numerBledu, QStringLiteral("Could not copy the item."), nazwa(zrodlo));
+        return false;
+    }
+    for (const QByteArray &wpis : wpisy) {
+        if (!copyItem(dolacz(zrodlo, wpis.constData()), dolacz(cel, wpis.constData()), blad))
+            return false;
+    }
+    chmod(cel.constData(), info.st_mode & 07777);
+    kopiujAtrybutyUzytkownika(zrodlo, cel);
+    kopiujCzasy(cel, info);
+    reportItem(0);
+    return true;
+}
+
+bool TreeCopier::copyLink(const QByteArray &zrodlo, const QByteArray &cel, BladOperacji *blad)
+{
+    QByteArray cellinku(PATH_MAX, '\0');
+    const ssize_t n = readlink(zrodlo.constData(), cellinku.data(), size_t(cellinku.size()));
+    if (n < 0) {
+        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(zrodlo));
+        return false;
+    }
+    cellinku.truncate(n);
+    if (symlink(cellinku.constData(), cel.constData()) != 0) {
+        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(cel));
+        return false;
+    }
+    struct stat info;
+    if (lstat(zrodlo.constData(), &info) == 0)
+        kopiujCzasy(cel, info);
+    reportItem(0);
+    return true;
+}
+
+TreeCopier::Rozmiar TreeCopier::measure(const QString &sciezka)
+{
+    Rozmiar rozmiar;
+    std::vector<QByteArray> doOdwiedzenia{QFile::encodeName(sciezka)};
+    while (!doOdwiedzenia.empty()) {
+        const QByteArray biezaca = doOdwiedzenia.back();
+        doOdwiedzenia.pop_back();
+        struct stat info;
+        if (lstat(biezaca.constData(), &info) != 0)
+            continue;
+        rozmiar.elementy += 1;
+        if (S_ISREG(info.st_mode))
+            rozmiar.bajty += std::uint64_t(info.st_size);
+        if (!S_ISDIR(info.st_mode))
+            continue;
+        int numerBledu = 0;
+        for (const QByteArray &wpis : wpisyKatalogu(biezaca, &numerBledu))
+            doOdwiedzenia.push_back(dolacz(biezaca, wpis.constData()));
+    }
+    return rozmiar;
+}
+
+bool TreeCopier::removeTree(const QString &sciezka, BladOperacji *blad)
+{
+    return usunDrzewo(QFile::encodeName(sciezka), blad);
+}

@@ -1,0 +1,85 @@
+#include "UserDefaults.h"
+
+namespace {
+const QString nazwaOrganizacji = QStringLiteral("Tarrowind");
+}
+
+UserDefaults::UserDefaults()
+    : m_ustawienia(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, nazwaOrganizacji,
+                                               nazwaOrganizacji))
+{
+}
+
+UserDefaults &UserDefaults::standard()
+{
+    static UserDefaults instancja;
+    return instancja;
+}
+
+void UserDefaults::registerDefaults(const QVariantMap &wartosci)
+{
+    for (auto it = wartosci.cbegin(); it != wartosci.cend(); ++it)
+        m_domyslne.insert(it.key(), it.value());
+}
+
+bool UserDefaults::hasStoredValue(const QString &klucz) const
+{
+    return m_ustawienia->contains(klucz);
+}
+
+QVariant UserDefaults::objectForKey(const QString &klucz) const
+{
+    if (m_ustawienia->contains(klucz))
+        return m_ustawienia->value(klucz);
+    return m_domyslne.value(klucz);
+}
+
+QString UserDefaults::stringForKey(const QString &klucz) const
+{
+    return objectForKey(klucz).toString();
+}
+
+bool UserDefaults::boolForKey(const QString &klucz) const
+{
+    // The INI file gives strings back; QVariant reads "true", "false" and numbers alike.
+    return objectForKey(klucz).toBool();
+}
+
+double UserDefaults::doubleForKey(const QString &klucz) const
+{
+    return objectForKey(klucz).toDouble();
+}
+
+qint64 UserDefaults::integerForKey(const QString &klucz) const
+{
+    const QVariant wartosc = objectForKey(klucz);
+    bool ok = false;
+    const qint64 liczba = wartosc.toLongLong(&ok);
+    return ok ? liczba : qint64(wartosc.toDouble());
+}
+
+QVariantMap UserDefaults::dictionaryForKey(const QString &klucz) const
+{
+    return objectForKey(klucz).toMap();
+}
+
+void UserDefaults::setObject(const QString &klucz, const QVariant &wartosc)
+{
+    m_ustawienia->setValue(klucz, wartosc);
+}
+
+void UserDefaults::removeObject(const QString &klucz)
+{
+    m_ustawienia->remove(klucz);
+}
+
+bool UserDefaults::synchronize()
+{
+    m_ustawienia->sync();
+    return m_ustawienia->status() == QSettings::NoError;
+}
+
+QString UserDefaults::fileName() const
+{
+    return m_ustawienia->fileName();
+}

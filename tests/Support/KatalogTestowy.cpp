@@ -1,0 +1,43 @@
+#include "KatalogTestowy.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+KatalogTestowy::KatalogTestowy()
+    : m_katalog(QDir::homePath() + QStringLiteral("/katalog-XXXXXX"))
+{
+}
+
+QString KatalogTestowy::sciezka(const QString &wzgledna) const
+{
+    return m_katalog.path() + QLatin1Char('/') + wzgledna;
+}
+
+QString KatalogTestowy::plik(const QString &wzgledna, const QByteArray &tresc)
+{
+    const QString pelna = sciezka(wzgledna);
+    QDir().mkpath(QFileInfo(pelna).path());
+    QFile f(pelna);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(tresc);
+    return pelna;
+}
+
+QString KatalogTestowy::katalog(const QString &wzgledna)
+{
+    const QString pelna = sciezka(wzgledna);
+    QDir().mkpath(pelna);
+    return pelna;
+}
+
+QByteArray KatalogTestowy::czytaj(const QString &sciezka)
+{
+    QFile f(sciezka);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool KatalogTestowy::istnieje(const QString &sciezka)
+{
+    return QFileInfo::exists(sciezka) || QFileInfo(sciezka).isSymLink();
+}
