@@ -1,9 +1,9 @@
 #include "SpecKatalog.h"
 
-#include "Bookmark.h"
-#include "Konsola.h"
-#include "Paths.h"
-#include "UserDefaults.h"
+#include "Platform/Bookmark.h"
+#include "Platform/Konsola.h"
+#include "Platform/Paths.h"
+#include "Platform/UserDefaults.h"
 
 #include <QDir>
 #include <QVariantMap>
