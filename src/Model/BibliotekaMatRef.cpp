@@ -1,0 +1,13 @@
+#include "BibliotekaMatRef.h"
+
+#include "SpecKatalog.h"
+
+BibliotekaMatRef *BibliotekaMatRef::zarzadzanyObiektBibliotekiMatRef()
+{
+    return wstawZKatalogiemSpecjalnym<BibliotekaMatRef>(SpecKatalog::suBibliotekaMatRef);
+}
+
+void BibliotekaMatRef::synchronizujZDyskiem()
+{
+    synchronizujKatalog();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "BytSystemuPlikow.h"
+#include "FilePathURLDropReceiverProtocol.h"
+#include "ProtokolSynchronizacjiZDyskiem.h"
+#include "ZbiorObiektow.h"
+
+class BazaFasolek;
+class RzeczWBazieFasolekZKatalogiem;
+
+// A folder entity: its children are read from disk on first use and kept in step on request.
+class BytKatalogu : public BytSystemuPlikow, public ProtokolSynchronizacjiZDyskiem, public FilePathURLDropReceiverProtocol
+{
+    Q_OBJECT
+
+public:
+    BytKatalogu();
+
+    // The children, read from disk first when they have never been read.
+    const QList<BytSystemuPlikow *> &bytyWewnetrzne();
+    // The children as they are now, without reading.
+    const ZbiorObiektow<BytSystemuPlikow> &bytyWewnetrzneBezOdczytu() const { return m_bytyWewnetrzne; }
+
+    bool czyBytyBylyOdczytaneZDysku() const { return m_czyBytyBylyOdczytaneZDysku; }
+    quint64 opcjeSynchronizacji() const { return m_opcjeSynchronizacji; }
+    void setOpcjeSynchronizacji(quint64 opcje) { m_opcjeSynchronizacji = opcje; }
+
+    // Re-reads the children; the new ones are handed to `noweElementy` when given.
+    void synchronizujBytyWewnetrzneIZwrocNoweElementy(QList<BytSystemuPlikow *> *noweElementy = nullptr);
+    void synchronizujZDyskiem() override;
+
+    bool jestLisciem() override;
+
+    bool canReceiveDrop() const override { return true; }
+    QString dropDestinationURL() const override { return plikowyURL(); }
+
+    BazaFasolek *bazaFasolek() const { return m_bazaFasolek; }
+    RzeczWBazieFasolekZKatalogiem *rzeczZKatalogiem() const { return m_rzeczZKatalogiem; }
+    Fasolka *zBytuKataloguDoFasolki() const { return m_zBytuKataloguDoFasolki; }
+    Potok *zBytuKataloguDoPotoku() const { return m_zBytuKataloguDoPotoku; }
+
+signals:
+    void bytyWewnetrzneChanged(const QList<BytSystemuPlikow *> &dodane, const QList<BytSystemuPlikow *> &usuniete);
+    // Something below this folder changed; the pulse climbs to every folder above.
+    void kvoNodeHasChanged();
+    void jestLiscemChanged();
+    void bazaFasolekChanged();
+    void rzeczZKatalogiemChanged();
+    void zBytuKataloguDoFasolkiChanged();
+    void zBytuKataloguDoPotokuChanged();
+
+private:
+    friend struct RelacjeModelu;
+
+    void przekazZmianeWGore();
+
+    ZbiorObiektow<BytSystemuPlikow> m_bytyWewnetrzne;
+    bool m_czyBytyBylyOdczytaneZDysku = false;
+    bool m_wlasnieCzytamBytyZDysku = false;
+    quint64 m_opcjeSynchronizacji = 0;
+    BazaFasolek *m_bazaFasolek = nullptr;
+    RzeczWBazieFasolekZKatalogiem *m_rzeczZKatalogiem = nullptr;
+    Fasolka *m_zBytuKataloguDoFasolki = nullptr;
+    Potok *m_zBytuKataloguDoPotoku = nullptr;
+};

@@ -1,0 +1,78 @@
+#include "SynchronizatorZestawuObiektow.h"
+
+#include "SpecKatalog.h"
+
+#include "Platform/Paths.h"
+
+namespace {
+
+const QString nazwaSpodziewanegoRezultatu = QStringLiteral("expected outcome.txt");
+
+struct NazwaPomijana
+{
+    quint64 bit;
+    const QString *nazwa;
+};
+
+} // namespace
+
+QString SynchronizatorZestawuObiektow::kluczUrla(const QString &url)
+{
+    return Paths::nfc(Paths::clean(url));
+}
+
+bool SynchronizatorZestawuObiektow::wpisPominiety(const FolderListing::Wpis &wpis, quint64 pominiecie)
+{
+    if (pominiecie == 0)
+        return false;
+    if ((pominiecie & pomijajPliki) && !wpis.toKatalog)
+        return true;
+    static const NazwaPomijana nazwy[] = {
+        {pomijajZrobione, &SpecKatalog::ostatniKomponentSciezki(SpecKatalog::rkZrobione)},
+        {pomijajNieaktywne, &SpecKatalog::ostatniKomponentSciezki(SpecKatalog::rkNieaktywne)},
+        {pomijajOczekujace, &SpecKatalog::ostatniKomponentSciezki(SpecKatalog::rkOczekujace)},
+        {pomijajInkubacje, &SpecKatalog::ostatniKomponentSciezki(SpecKatalog::rkInkubacja)},
+        {pomijajGotowe, &SpecKatalog::ostatniKomponentSciezki(SpecKatalog::rkGotowe)},
+        {pomijajRzeczyPotoku, &SpecKatalog::ostatniKomponentSciezki(SpecKatalog::rkRzeczyPotoku)},
+        {pomijajSpodziewanyRezultat, &nazwaSpodziewanegoRezultatu},
+    };
+    const QString nazwa = Paths::nfc(wpis.nazwa);
+    for (const NazwaPomijana &pomijana : nazwy) {
+        if ((pominiecie & pomijana.bit) && nazwa == *pomijana.nazwa)
+            return true;
+    }
+    return false;
+}
+
+std::optional<SynchronizatorZestawuObiektow::Wpisy>
+SynchronizatorZestawuObiektow::zestawUrliZKatalogu(const QString &katalog, quint64 pominiecie) const
+{
+    FolderListing::Wynik lista = FolderListing::list(katalog);
+    if (lista.stan == FolderListing::Stan::Blad)
+        return std::nullopt;
+    Wpisy wynik;
+    wynik.reserve(lista.wpisy.size());
+    for (FolderListing::Wpis &wpis : lista.wpisy) {
+        if (!wpisPominiety(wpis, pominiecie))
+            wynik.append(std::move(wpis));
+    }
+    return wynik;
+}
+
+QObject *SynchronizatorZestawuObiektow::obiektZestawuZUrlem(const QString &url) const
+{
+    return m_obiektyPoKluczu.value(kluczUrla(url));
+}
+
+bool SynchronizatorZestawuObiektow::czyKatalogZawieraPrzynajmniejJedenElement(const QString &url)
+{
+    return FolderListing::hasVisibleEntry(url);
+}
+
+void SynchronizatorZestawuObiektow::wyczyscWyniki()
+{
+    m_obiektyPoKluczu.clear();
+    m_obiektyDoUsuniecia.clear();
+    m_urleDlaObiektowDoDodania.clear();
+    m_obiektyZNowaPisownia.clear();
+}

@@ -1,0 +1,107 @@
+#include "Model/SpecKatalog.h"
+
+#include "Platform/Paths.h"
+#include "Platform/UserDefaults.h"
+
+#include "Support/KatalogTestowy.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+namespace {
+
+const QString klucz = QString::fromLatin1(SpecKatalog::kluczUrlaBazowego);
+
+TEST(SpecKatalogTest, NothingStoredGivesTheHomeFolder)
+{
+    SpecKatalog spec;
+    EXPECT_FALSE(spec.czyJestUstawionyUrlBazowy_1_2());
+    EXPECT_EQ(spec.urlBazowy(), QDir::homePath());
+    EXPECT_EQ(spec.url(SpecKatalog::suWszystkieFasolki), QDir::homePath() + QStringLiteral("/Tarrowind/All Beans"));
+    EXPECT_EQ(spec.url(SpecKatalog::suPotokGlowny), QDir::homePath() + QStringLiteral("/Tarrowind/All Beans/_Main_Flow"));
+    EXPECT_EQ(spec.url(SpecKatalog::suArchiwum), QDir::homePath() + QStringLiteral("/Tarrowind/Archived Beans"));
+    EXPECT_EQ(spec.url(6), QString());
+    EXPECT_FALSE(KatalogTestowy::istnieje(QDir::homePath() + QStringLiteral("/Tarrowind"))) << "asking creates nothing";
+}
+
+TEST(SpecKatalogTest, BaseNamedTarrowindIsThePortfolioItselfButOtherCaseIsNot)
+{
+    KatalogTestowy dir;
+    SpecKatalog spec;
+    ASSERT_TRUE(spec.setUrlBazowy(dir.katalog(QStringLiteral("Tarrowind"))));
+    EXPECT_EQ(spec.url(SpecKatalog::suWszystkieFasolki), dir.sciezka(QStringLiteral("Tarrowind/All Beans")));
+    ASSERT_TRUE(spec.setUrlBazowy(dir.katalog(QStringLiteral("tarrowind"))));
+    EXPECT_EQ(spec.url(SpecKatalog::suWszystkieFasolki), dir.sciezka(QStringLiteral("tarrowind/Tarrowind/All Beans")));
+    EXPECT_EQ(spec.url(SpecKatalog::suPobraneRzeczy), QDir::homePath() + QStringLiteral("/Downloads"));
+    EXPECT_EQ(spec.url(SpecKatalog::suRzeczyNaBiurku), QDir::homePath() + QStringLiteral("/Desktop"));
+}
+
+TEST(SpecKatalogTest, FolderNameCodes)
+{
+    EXPECT_EQ(SpecKatalog::ostatniKomponentSciezki(0), QStringLiteral("Archived Beans"));
+    EXPECT_EQ(SpecKatalog::ostatniKomponentSciezki(7), QStringLiteral("_Incubation"));
+    EXPECT_EQ(SpecKatalog::ostatniKomponentSciezki(12), QStringLiteral("All Beans"));
+    EXPECT_EQ(SpecKatalog::ostatniKomponentSciezki(13), QString());
+    EXPECT_EQ(SpecKatalog::ostatniKomponentSciezki(-1), QString());
+}
+
+TEST(SpecKatalogTest, BaseFolderRenamedBetweenLoadsResolvesAndPathIsRewritten)
+{
+    KatalogTestowy dir;
+    const QString stara = dir.katalog(QStringLiteral("Projekty"));
+    {
+        SpecKatalog spec;
+        ASSERT_TRUE(spec.setUrlBazowy(stara));
+    }
+    const QString nowa = dir.sciezka(QStringLiteral("Projekty 2026"));
+    ASSERT_TRUE(QDir().rename(stara, nowa));
+
+    SpecKatalog poUruchomieniu;
+    EXPECT_TRUE(poUruchomieniu.czyJestUstawionyUrlBazowy_1_2());
+    EXPECT_EQ(poUruchomieniu.urlBazowy(), nowa);
+    EXPECT_EQ(UserDefaults::standard().dictionaryForKey(klucz).value(QStringLiteral("path")).toString(), nowa);
+}
+
+TEST(SpecKatalogTest, DeletedBaseFolderNeedsTheSetUpAgain)
+{
+    KatalogTestowy dir;
+    const QString baza = dir.katalog(QStringLiteral("Baza"));
+    {
+        SpecKatalog spec;
+        ASSERT_TRUE(spec.setUrlBazowy(baza));
+    }
+    ASSERT_TRUE(QDir(baza).removeRecursively());
+    SpecKatalog poUruchomieniu;
+    EXPECT_FALSE(poUruchomieniu.czyJestUstawionyUrlBazowy_1_2());
+    EXPECT_EQ(poUruchomieniu.urlBazowy(), QDir::homePath());
+}
+
+TEST(SpecKatalogTest, FailedStoreKeepsTheOldEntry)
+{
+    KatalogTestowy dir;
+    const QString baza = dir.katalog(QStringLiteral("Baza"));
+    SpecKatalog spec;
+    ASSERT_TRUE(spec.setUrlBazowy(baza));
+    const QVariantMap przed = UserDefaults::standard().dictionaryForKey(klucz);
+
+    EXPECT_FALSE(spec.setUrlBazowy(dir.sciezka(QStringLiteral("nie-istnieje"))));
+    EXPECT_EQ(UserDefaults::standard().dictionaryForKey(klucz), przed);
+    EXPECT_EQ(spec.urlBazowy(), baza) << "the next read loads the old location again";
+}
+
+TEST(SpecKatalogTest, OlderLocationAndSandboxAreReadAsTheyStand)
+{
+    SpecKatalog spec;
+    EXPECT_EQ(spec.sciezkaBazowa_1_1_zUstawien(), QString());
+    UserDefaults::standard().setObject(QStringLiteral("sciezkaBazowa"), QStringLiteral("/stara/sciezka"));
+    EXPECT_EQ(spec.sciezkaBazowa_1_1_zUstawien(), QStringLiteral("/stara/sciezka"));
+    EXPECT_FALSE(SpecKatalog::isAppRunningInSandbox());
+    EXPECT_EQ(spec.urlBazowyWPiaskownicy(), QString());
+    qputenv("APP_SANDBOX_CONTAINER_ID", "");
+    EXPECT_TRUE(SpecKatalog::isAppRunningInSandbox());
+    EXPECT_EQ(spec.urlBazowyWPiaskownicy(), QDir::homePath() + QStringLiteral("/Tarrowind"));
+    qunsetenv("APP_SANDBOX_CONTAINER_ID");
+}
+
+} // namespace

@@ -1,0 +1,228 @@
+#include "Platform/FileOperations.h"
+#include "Platform/FolderListing.h"
+#include "Platform/Konsola.h"
+
+#include "Support/KatalogTestowy.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool naInnymUrzadzeniu(const QString &a, const QString &b)
+{
+    struct stat sa, sb;
+    return stat(QFile::encodeName(a).constData(), &sa) == 0 && stat(QFile::encodeName(b).constData(), &sb) == 0 &&
+           sa.st_dev != sb.st_dev;
+}
+
+TEST(MoveNoReplace, ClashOnFileKeepsBothFilesByteForByte)
+{
+    KatalogTestowy dir;
+    const QString a = dir.plik(QStringLiteral("a/plik.txt"), "pierwszy");
+    const QString b = dir.plik(QStringLiteral("b/plik.txt"), "drugi");
+    BladOperacji blad;
+    EXPECT_FALSE(FileOperations::moveNoReplace(a, b, &blad));
+    EXPECT_EQ(KatalogTestowy::czytaj(a), "pierwszy");
+    EXPECT_EQ(KatalogTestowy::czytaj(b), "drugi");
+    EXPECT_EQ(blad.kod, EEXIST);
+    EXPECT_EQ(blad.przyczyna, QStringLiteral("An item named \u201Cplik.txt\u201D already exists in \u201C" "b\u201D."));
+}
+
+TEST(MoveNoReplace, ClashOnEmptyFolderKeepsBoth)
+{
+    KatalogTestowy dir;
+    const QString zrodlo = dir.katalog(QStringLiteral("zrodlo"));
+    dir.plik(QStringLiteral("zrodlo/w.txt"), "w");
+    const QString cel = dir.katalog(QStringLiteral("cel"));
+    EXPECT_FALSE(FileOperations::moveNoReplace(zrodlo, cel));
+    EXPECT_EQ(KatalogTestowy::czytaj(zrodlo + QStringLiteral("/w.txt")), "w");
+    EXPECT_TRUE(QDir(cel).isEmpty());
+}
+
+TEST(MoveNoReplace, FolderIntoItsOwnInsideIsRefused)
+{
+    KatalogTestowy dir;
+    const QString zrodlo = dir.katalog(QStringLiteral("a"));
+    dir.katalog(QStringLiteral("a/b"));
+    EXPECT_FALSE(FileOperations::moveNoReplace(zrodlo, zrodlo + QStringLiteral("/b/a")));
+    EXPECT_TRUE(QFileInfo(zrodlo + QStringLiteral("/b")).isDir());
+}
+
+TEST(MoveNoReplace, MovesFileAndFolder)
+{
+    KatalogTestowy dir;
+    const QString plik = dir.plik(QStringLiteral("p.txt"), "dane");
+    const QString folder = dir.katalog(QStringLiteral("f"));
+    dir.plik(QStringLiteral("f/w"), "x");
+    EXPECT_TRUE(FileOperations::moveNoReplace(plik, dir.sciezka(QStringLiteral("q.txt"))));
+    EXPECT_TRUE(FileOperations::moveNoReplace(folder, dir.sciezka(QStringLiteral("g"))));
+    EXPECT_FALSE(KatalogTestowy::istnieje(plik));
+    EXPECT_EQ(KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("q.txt"))), "dane");
+    EXPECT_EQ(KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("g/w"))), "x");
+}
+
+class MoveAcrossDevices : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!QFileInfo(QStringLiteral("/dev/shm")).isWritable() || !naInnymUrzadzeniu(QStringLiteral("/dev/shm"), dir.sciezka()))
+            GTEST_SKIP() << "/dev/shm and the temporary folder are on one file system";
+        inny = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/tarrowind-XXXXXX"));
+    }
+
+    KatalogTestowy dir;
+    std::unique_ptr<QTemporaryDir> inny;
+};
+
+TEST_F(MoveAcrossDevices, FolderTreeArrivesWholeWithLinksAndModesAndSourceIsGone)
+{
+    const QString zrodlo = dir.katalog(QStringLiteral("fasolka"));
+    dir.plik(QStringLiteral("fasolka/a.txt"), "aaa");
+    const QString wykonywalny = dir.plik(QStringLiteral("fasolka/pod/skrypt.sh"), "#!/bin/sh\n");
+    QFile::setPermissions(wykonywalny, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_EQ(symlink("a.txt", QFile::encodeName(zrodlo + QStringLiteral("/link")).constData()), 0);
+
+    const QString cel = inny->path() + QStringLiteral("/fasolka");
+    ASSERT_TRUE(FileOperations::moveNoReplace(zrodlo, cel));
+    EXPECT_FALSE(KatalogTestowy::istnieje(zrodlo));
+    EXPECT_EQ(KatalogTestowy::czytaj(cel + QStringLiteral("/a.txt")), "aaa");
+    EXPECT_TRUE(QFileInfo(cel + QStringLiteral("/link")).isSymLink());
+    EXPECT_TRUE(QFileInfo(cel + QStringLiteral("/pod/skrypt.sh")).isExecutable());
+    EXPECT_EQ(FolderListing::list(inny->path()).wpisy.size(), 1) << "no temporary copy is left behind";
+}
+
+TEST_F(MoveAcrossDevices, ClashKeepsBothItemsByteForByte)
+{
+    const QString zrodlo = dir.plik(QStringLiteral("x.txt"), "zrodlo");
+    const QString cel = inny->path() + QStringLiteral("/x.txt");
+    QFile f(cel);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("cel");
+    f.close();
+    EXPECT_FALSE(FileOperations::moveNoReplace(zrodlo, cel));
+    EXPECT_EQ(KatalogTestowy::czytaj(zrodlo), "zrodlo");
+    EXPECT_EQ(KatalogTestowy::czytaj(cel), "cel");
+}
+
+TEST(CreateFolder, WithoutIntermediatesAnExistingItemIsAClash)
+{
+    KatalogTestowy dir;
+    const QString folder = dir.katalog(QStringLiteral("jest"));
+    BladOperacji blad;
+    EXPECT_FALSE(FileOperations::createFolder(folder, false, &blad));
+    EXPECT_EQ(blad.kod, EEXIST);
+    EXPECT_TRUE(FileOperations::createFolder(folder, true));
+    EXPECT_TRUE(FileOperations::createFolder(dir.sciezka(QStringLiteral("a/b/c")), true));
+    EXPECT_TRUE(QFileInfo(dir.sciezka(QStringLiteral("a/b/c"))).isDir());
+    const QString plik = dir.plik(QStringLiteral("plik"));
+    EXPECT_FALSE(FileOperations::createFolder(plik, true));
+}
+
+TEST(TextFiles, AtomicWriteKeepsModeAndReplacesALinkInsteadOfWritingThroughIt)
+{
+    KatalogTestowy dir;
+    const QString cel = dir.plik(QStringLiteral("cel.txt"), "nie ruszac");
+    const QString link = dir.sciezka(QStringLiteral("tekst.txt"));
+    ASSERT_EQ(symlink(QFile::encodeName(cel).constData(), QFile::encodeName(link).constData()), 0);
+    ASSERT_TRUE(FileOperations::writeTextAtomically(link, QStringLiteral("zażółć")));
+    EXPECT_EQ(KatalogTestowy::czytaj(cel), "nie ruszac");
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(FileOperations::readText(link), QStringLiteral("zażółć"));
+
+    QFile::setPermissions(link, QFile::ReadOwner | QFile::WriteOwner);
+    ASSERT_TRUE(FileOperations::writeTextAtomically(link, QStringLiteral("drugi")));
+    struct stat info;
+    ASSERT_EQ(stat(QFile::encodeName(link).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_EQ(FolderListing::list(dir.sciezka()).wpisy.size(), 2) << "no temporary file is left";
+}
+
+TEST(TextFiles, ReadTextHonoursByteOrderMarks)
+{
+    KatalogTestowy dir;
+    QByteArray utf16("\xff\xfe", 2);
+    for (QChar znak : QStringLiteral("Łódź"))
+        utf16.append(char(znak.unicode() & 0xff)).append(char(znak.unicode() >> 8));
+    EXPECT_EQ(FileOperations::readText(dir.plik(QStringLiteral("u16.txt"), utf16)), QStringLiteral("Łódź"));
+    EXPECT_EQ(FileOperations::readText(dir.plik(QStringLiteral("bom8.txt"), "\xef\xbb\xbf" "abc")), QStringLiteral("abc"));
+    EXPECT_EQ(FileOperations::readText(dir.plik(QStringLiteral("u8.txt"), "\xc5\x81"), nullptr), QStringLiteral("Ł"));
+    EXPECT_FALSE(FileOperations::readText(dir.sciezka(QStringLiteral("brak.txt"))).has_value());
+}
+
+TEST(TextFiles, RemoveEmptyFolderNeverRemovesAFullOne)
+{
+    KatalogTestowy dir;
+    const QString pelny = dir.katalog(QStringLiteral("pelny"));
+    dir.plik(QStringLiteral("pelny/x"));
+    EXPECT_FALSE(FileOperations::removeEmptyFolder(pelny));
+    EXPECT_TRUE(KatalogTestowy::istnieje(pelny + QStringLiteral("/x")));
+    EXPECT_TRUE(FileOperations::removeEmptyFolder(dir.katalog(QStringLiteral("pusty"))));
+}
+
+TEST(FolderListingTest, SkipsHiddenNamesAndTellsFoldersAndLinks)
+{
+    KatalogTestowy dir;
+    dir.plik(QStringLiteral(".ukryty"));
+    dir.plik(QStringLiteral("plik"));
+    dir.katalog(QStringLiteral("folder"));
+    ASSERT_EQ(symlink("folder", QFile::encodeName(dir.sciezka(QStringLiteral("link"))).constData()), 0);
+    const FolderListing::Wynik wynik = FolderListing::list(dir.sciezka());
+    ASSERT_TRUE(wynik.ok());
+    QMap<QString, FolderListing::Wpis> wpisy;
+    for (const auto &w : wynik.wpisy)
+        wpisy.insert(w.nazwa, w);
+    EXPECT_EQ(wpisy.keys(), (QStringList{QStringLiteral("folder"), QStringLiteral("link"), QStringLiteral("plik")}));
+    EXPECT_TRUE(wpisy[QStringLiteral("folder")].toKatalog);
+    EXPECT_FALSE(wpisy[QStringLiteral("link")].toKatalog);
+    EXPECT_TRUE(wpisy[QStringLiteral("link")].toDowiazanie);
+    EXPECT_TRUE(wpisy[QStringLiteral("link")].celToKatalog);
+}
+
+TEST(FolderListingTest, NfdNameKeepsItsSpellingAndGetsAnNfcKey)
+{
+    KatalogTestowy dir;
+    const QString nfd = QStringLiteral("Zo\u0301lw");
+    dir.katalog(nfd);
+    const FolderListing::Wynik wynik = FolderListing::list(dir.sciezka());
+    ASSERT_EQ(wynik.wpisy.size(), 1);
+    EXPECT_EQ(wynik.wpisy[0].nazwa, nfd);
+    EXPECT_TRUE(QFileInfo(wynik.wpisy[0].sciezka).isDir());
+    EXPECT_EQ(wynik.wpisy[0].klucz, dir.sciezka(QStringLiteral("Z\u00f3lw")).normalized(QString::NormalizationForm_C));
+}
+
+TEST(FolderListingTest, MissingFolderIsToldApartFromAFailure)
+{
+    KatalogTestowy dir;
+    EXPECT_EQ(FolderListing::list(dir.sciezka(QStringLiteral("nie-ma"))).stan, FolderListing::Stan::Brak);
+    const QString plik = dir.plik(QStringLiteral("plik"));
+    EXPECT_EQ(FolderListing::list(plik).stan, FolderListing::Stan::Brak);
+}
+
+TEST(FolderListingTest, NameOutsideTheFileNameEncodingIsSkippedWithOneLine)
+{
+    KatalogTestowy dir;
+    dir.plik(QStringLiteral("dobry"));
+    const QByteArray zly = QFile::encodeName(dir.sciezka()) + "/z\xff\xfe";
+    QFile f(QFile::decodeName(zly));
+    FILE *plik = fopen(zly.constData(), "w");
+    ASSERT_NE(plik, nullptr);
+    fclose(plik);
+    QList<QByteArray> linie;
+    Konsola::ustawWyjscie([&](const QByteArray &l) { linie.append(l); });
+    const FolderListing::Wynik wynik = FolderListing::list(dir.sciezka());
+    Konsola::ustawWyjscie({});
+    ASSERT_EQ(wynik.wpisy.size(), 1);
+    EXPECT_EQ(wynik.wpisy[0].nazwa, QStringLiteral("dobry"));
+    EXPECT_EQ(linie.size(), 1);
+    unlink(zly.constData());
+}
+
+} // namespace
