@@ -4,4 +4,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir="${TARROWIND_BUILD_DIR:-build}"
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="${TARROWIND_BUILD_TYPE:-RelWithDebInfo}" >/dev/null
+# Qt's autogen does not notice a header that gained Q_OBJECT after its last run; when its
+# settings changed (a source was added), make it scan again.
+find "$build_dir" -path '*_autogen.dir/AutogenInfo.json' 2>/dev/null | while read -r info; do
+  target_dir="$(dirname "$(dirname "$(dirname "$info")")")/$(basename "$(dirname "$info")" .dir)"
+  [ "$info" -nt "$target_dir/timestamp" ] && rm -f "$target_dir/timestamp"
+done
 cmake --build "$build_dir" --parallel "$(nproc)"

@@ -1,0 +1,135 @@
+#include "PrzenoszenieKatalogu.h"
+
+#include "FileOperations.h"
+#include "Konsola.h"
+#include "Paths.h"
+#include "TreeCopier.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace {
+
+bool naTymSamymUrzadzeniu(const QString &a, const QString &b)
+{
+    struct stat sa, sb;
+    return lstat(QFile::encodeName(a).constData(), &sa) == 0 && stat(QFile::encodeName(b).constData(), &sb) == 0 &&
+           sa.st_dev == sb.st_dev;
+}
+
+} // namespace
+
+PrzenoszenieKatalogu::PrzenoszenieKatalogu(const QString &zrodlo, const QString &katalogDocelowy, QObject *rodzic)
+    : QObject(rodzic)
+    , m_zrodlo(Paths::clean(zrodlo))
+    , m_cel(Paths::join(Paths::clean(katalogDocelowy), Paths::lastComponent(zrodlo)))
+{
+    m_zegarPostepu.setInterval(interwalPostepuMs);
+    connect(&m_zegarPostepu, &QTimer::timeout, this, &PrzenoszenieKatalogu::zglosPostep);
+}
+
+PrzenoszenieKatalogu::~PrzenoszenieKatalogu()
+{
+    if (m_watek.joinable()) {
+        m_anuluj = true;
+        m_watek.join();
+    }
+}
+
+bool PrzenoszenieKatalogu::start(BladOperacji *blad)
+{
+    if (m_trwa) {
+        BladOperacji::zErrno(blad, EBUSY, QStringLiteral("Could not move the folder."), m_zrodlo);
+        return false;
+    }
+    if (!FileOperations::isFolderNoFollow(m_zrodlo)) {
+        BladOperacji::zErrno(blad, ENOENT, QStringLiteral("Could not move the folder."), m_zrodlo);
+        return false;
+    }
+    if (FileOperations::exists(m_cel)) {
+        BladOperacji::zErrno(blad, EEXIST, QStringLiteral("Could not move the folder."), m_zrodlo, Paths::parent(m_cel));
+        return false;
+    }
+    if (!FileOperations::isFolder(Paths::parent(m_cel))) {
+        BladOperacji::zErrno(blad, ENOENT, QStringLiteral("Could not move the folder."), Paths::parent(m_cel));
+        return false;
+    }
+    m_trwa = true;
+    m_anuluj = false;
+    m_kopiaKompletna = false;
+    m_watekSkonczyl = false;
+    m_status = 0;
+    m_blad = {};
+
+    if (naTymSamymUrzadzeniu(m_zrodlo, Paths::parent(m_cel))) {
+        // A rename is instant; its one report still arrives through the event loop.
+        m_kopiaKompletna = true;
+        if (!FileOperations::moveNoReplace(m_zrodlo, m_cel, &m_blad))
+            m_status = m_blad.kod ? m_blad.kod : EIO;
+        m_watekSkonczyl = true;
+        QTimer::singleShot(0, this, &PrzenoszenieKatalogu::zakoncz);
+        return true;
+    }
+    m_tymczasowy = Paths::join(Paths::parent(m_cel),
+                               QStringLiteral(".tarrowind-%1.tmp").arg(QRandomGenerator::global()->generate64(), 16, 16,
+                                                                       QLatin1Char('0')));
+    m_watek = std::thread([this] { kopiujWWatku(); });
+    m_zegarPostepu.start();
+    return true;
+}
+
+void PrzenoszenieKatalogu::anuluj()
+{
+    if (m_trwa && !m_kopiaKompletna)
+        m_anuluj = true;
+}
+
+void PrzenoszenieKatalogu::kopiujWWatku()
+{
+    m_razem = qint64(TreeCopier::measure(m_zrodlo).elementy);
+    TreeCopier kopiarka(&m_anuluj, [this](const TreeCopier::Rozmiar &skopiowano) {
+        m_przeniesione = qint64(skopiowano.elementy);
+    });
+    if (!kopiarka.copy(m_zrodlo, m_tymczasowy, &m_blad)) {
+        m_status = kopiarka.anulowano() ? statusAnulowano : (m_blad.kod ? m_blad.kod : EIO);
+        m_watekSkonczyl = true;
+        return;
+    }
+    m_kopiaKompletna = true;
+    if (!FileOperations::moveNoReplace(m_tymczasowy, m_cel, &m_blad)) {
+        TreeCopier::removeTree(m_tymczasowy);
+        m_status = m_blad.kod ? m_blad.kod : EIO;
+        m_watekSkonczyl = true;
+        return;
+    }
+    // Only a complete copy in place lets the source go; one that cannot be removed stays.
+    BladOperacji bladUsuwania;
+    if (!TreeCopier::removeTree(m_zrodlo, &bladUsuwania))
+        drukujLinie(QStringLiteral("Błąd: %1 %2"), m_zrodlo, bladUsuwania.przyczyna);
+    m_watekSkonczyl = true;
+}
+
+void PrzenoszenieKatalogu::zglosPostep()
+{
+    if (m_watekSkonczyl) {
+        zakoncz();
+        return;
+    }
+    if (m_razem >= 0)
+        emit postep(m_przeniesione, m_razem);
+}
+
+void PrzenoszenieKatalogu::zakoncz()
+{
+    m_zegarPostepu.stop();
+    if (m_watek.joinable())
+        m_watek.join();
+    m_trwa = false;
+    if (m_status == statusAnulowano)
+        BladOperacji::ustaw(&m_blad, QString::fromLatin1(BladOperacji::domenaPosix), statusAnulowano,
+                            QStringLiteral("The move was cancelled."), QStringLiteral("The operation was cancelled."));
+    emit zakonczone(m_status, m_blad);
+}

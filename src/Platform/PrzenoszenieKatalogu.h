@@ -1,0 +1,60 @@
+#pragma once
+
+#include "BladOperacji.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+// Moves one folder into another under its own name, never replacing what is there.
+// On one file system it is a rename; across file systems a worker thread copies the whole
+// tree, reports progress every 0.1 s on the main thread, can be cancelled until the copy
+// is complete, rolls the copy back on failure, and removes the source only after a
+// complete copy. Exactly one `zakonczone` ends every started move.
+class PrzenoszenieKatalogu : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int statusAnulowano = -128;
+    static constexpr int interwalPostepuMs = 100;
+
+    PrzenoszenieKatalogu(const QString &zrodlo, const QString &katalogDocelowy, QObject *rodzic = nullptr);
+    ~PrzenoszenieKatalogu() override;
+
+    // NO when the move could not start (nothing was touched; `blad` says why).
+    bool start(BladOperacji *blad = nullptr);
+    // Honoured until the copy is complete; afterwards, and after the end, it does nothing.
+    void anuluj();
+
+    bool trwa() const { return m_trwa; }
+    QString cel() const { return m_cel; }
+
+signals:
+    void postep(qint64 przeniesione, qint64 razem);
+    // status 0 on success, statusAnulowano when cancelled, an errno value otherwise.
+    void zakonczone(int status, const BladOperacji &blad);
+
+private:
+    void kopiujWWatku();
+    void zglosPostep();
+    void zakoncz();
+
+    QString m_zrodlo;
+    QString m_cel;
+    QString m_tymczasowy;
+    bool m_trwa = false;
+    QTimer m_zegarPostepu;
+    std::thread m_watek;
+    std::atomic<bool> m_anuluj{false};
+    std::atomic<bool> m_kopiaKompletna{false};
+    std::atomic<bool> m_watekSkonczyl{false};
+    std::atomic<qint64> m_przeniesione{0};
+    std::atomic<qint64> m_razem{-1};
+    int m_status = 0;
+    BladOperacji m_blad;
+};

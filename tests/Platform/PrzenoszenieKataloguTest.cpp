@@ -1,0 +1,134 @@
+#include "Platform/FolderListing.h"
+#include "Platform/PrzenoszenieKatalogu.h"
+
+#include "Support/KatalogTestowy.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+struct Wynik
+{
+    int status = 1;
+    BladOperacji blad;
+    int raportyKonca = 0;
+    int raportyPostepu = 0;
+};
+
+void sledz(PrzenoszenieKatalogu &przenoszenie, Wynik &wynik)
+{
+    QObject::connect(&przenoszenie, &PrzenoszenieKatalogu::zakonczone, [&](int status, const BladOperacji &blad) {
+        wynik.status = status;
+        wynik.blad = blad;
+        ++wynik.raportyKonca;
+    });
+    QObject::connect(&przenoszenie, &PrzenoszenieKatalogu::postep, [&] { ++wynik.raportyPostepu; });
+}
+
+bool czekajNaKoniec(const Wynik &wynik)
+{
+    for (int i = 0; i < 600 && wynik.raportyKonca == 0; ++i)
+        QTest::qWait(50);
+    return wynik.raportyKonca == 1;
+}
+
+QString portfolio(KatalogTestowy &dir, int liczbaFasolek)
+{
+    for (int i = 0; i < liczbaFasolek; ++i)
+        dir.plik(QStringLiteral("Tarrowind/All Beans/_Main_Flow/fasolka %1/plik.txt").arg(i), QByteArray(4096, char('a' + i % 26)));
+    return dir.sciezka(QStringLiteral("Tarrowind"));
+}
+
+class PrzenoszenieMiedzyUrzadzeniami : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        struct stat a, b;
+        if (stat("/dev/shm", &a) != 0 || stat(QFile::encodeName(dir.sciezka()).constData(), &b) != 0 || a.st_dev == b.st_dev)
+            GTEST_SKIP() << "/dev/shm and the temporary folder are on one file system";
+        inny = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/tarrowind-XXXXXX"));
+    }
+
+    KatalogTestowy dir;
+    std::unique_ptr<QTemporaryDir> inny;
+};
+
+TEST(PrzenoszenieKataloguTest, OnOneFileSystemTheFolderIsRenamedAndReportedOnce)
+{
+    KatalogTestowy dir;
+    const QString zrodlo = portfolio(dir, 3);
+    const QString cel = dir.katalog(QStringLiteral("Nowe miejsce"));
+    PrzenoszenieKatalogu przenoszenie(zrodlo, cel);
+    Wynik wynik;
+    sledz(przenoszenie, wynik);
+    ASSERT_TRUE(przenoszenie.start());
+    EXPECT_EQ(wynik.raportyKonca, 0) << "the report arrives through the event loop";
+    ASSERT_TRUE(czekajNaKoniec(wynik));
+    EXPECT_EQ(wynik.status, 0);
+    EXPECT_FALSE(KatalogTestowy::istnieje(zrodlo));
+    EXPECT_EQ(KatalogTestowy::czytaj(cel + QStringLiteral("/Tarrowind/All Beans/_Main_Flow/fasolka 2/plik.txt")),
+              QByteArray(4096, 'c'));
+}
+
+TEST(PrzenoszenieKataloguTest, ANameClashRefusesToStartAndTouchesNothing)
+{
+    KatalogTestowy dir;
+    const QString zrodlo = portfolio(dir, 1);
+    const QString cel = dir.katalog(QStringLiteral("cel"));
+    dir.plik(QStringLiteral("cel/Tarrowind/inny.txt"), "inny");
+    PrzenoszenieKatalogu przenoszenie(zrodlo, cel);
+    BladOperacji blad;
+    EXPECT_FALSE(przenoszenie.start(&blad));
+    EXPECT_EQ(blad.kod, EEXIST);
+    EXPECT_EQ(KatalogTestowy::czytaj(zrodlo + QStringLiteral("/All Beans/_Main_Flow/fasolka 0/plik.txt")), QByteArray(4096, 'a'));
+    EXPECT_EQ(KatalogTestowy::czytaj(cel + QStringLiteral("/Tarrowind/inny.txt")), "inny");
+}
+
+TEST_F(PrzenoszenieMiedzyUrzadzeniami, CopiesEverythingReportsProgressAndRemovesTheSourceLast)
+{
+    const QString zrodlo = portfolio(dir, 40);
+    PrzenoszenieKatalogu przenoszenie(zrodlo, inny->path());
+    Wynik wynik;
+    sledz(przenoszenie, wynik);
+    ASSERT_TRUE(przenoszenie.start());
+    ASSERT_TRUE(czekajNaKoniec(wynik));
+    EXPECT_EQ(wynik.status, 0) << wynik.blad.przyczyna.toStdString();
+    EXPECT_FALSE(KatalogTestowy::istnieje(zrodlo));
+    for (int i = 0; i < 40; ++i)
+        EXPECT_EQ(KatalogTestowy::czytaj(inny->path() + QStringLiteral("/Tarrowind/All Beans/_Main_Flow/fasolka %1/plik.txt").arg(i)),
+                  QByteArray(4096, char('a' + i % 26)));
+    EXPECT_EQ(FolderListing::list(inny->path()).wpisy.size(), 1);
+}
+
+TEST_F(PrzenoszenieMiedzyUrzadzeniami, CancelRightAfterStartLeavesTheSourceWholeAndNoPartialCopy)
+{
+    const QString zrodlo = portfolio(dir, 200);
+    PrzenoszenieKatalogu przenoszenie(zrodlo, inny->path());
+    Wynik wynik;
+    sledz(przenoszenie, wynik);
+    ASSERT_TRUE(przenoszenie.start());
+    przenoszenie.anuluj();
+    ASSERT_TRUE(czekajNaKoniec(wynik));
+    EXPECT_EQ(wynik.status, PrzenoszenieKatalogu::statusAnulowano);
+    EXPECT_EQ(wynik.blad.kod, PrzenoszenieKatalogu::statusAnulowano);
+    for (int i = 0; i < 200; ++i)
+        ASSERT_EQ(KatalogTestowy::czytaj(zrodlo + QStringLiteral("/All Beans/_Main_Flow/fasolka %1/plik.txt").arg(i)),
+                  QByteArray(4096, char('a' + i % 26)));
+    QDir::Filters wszystko = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
+    EXPECT_TRUE(QDir(inny->path()).entryList(wszystko).isEmpty()) << "no partial copy, hidden or not";
+
+    przenoszenie.anuluj();
+    QTest::qWait(150);
+    EXPECT_EQ(wynik.raportyKonca, 1) << "a cancel after the end does nothing";
+}
+
+} // namespace
