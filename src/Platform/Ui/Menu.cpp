@@ -1,0 +1,119 @@
+#include "Menu.h"
+
+#include "PozycjaMenu.h"
+
+#include <QMenuBar>
+
+namespace {
+
+QMenuBar *paskMenu(const QMenu *menu)
+{
+    for (QObject *obiekt : menu->menuAction()->associatedObjects()) {
+        if (auto *pasek = qobject_cast<QMenuBar *>(obiekt))
+            return pasek;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Menu::Menu(const QString &tytul, QWidget *rodzic)
+    : QMenu(tytul, rodzic)
+{
+    connect(this, &QMenu::aboutToShow, this, [this] {
+        if (!m_brama)
+            m_brama.emplace();
+        przygotujDoPokazania();
+    });
+    connect(this, &QMenu::aboutToHide, this, [this] { m_brama.reset(); });
+}
+
+Menu::~Menu() = default;
+
+PozycjaMenu *Menu::dodajPozycje(const QString &tytul, Akcja akcja, Responder *cel, const QKeySequence &skrot)
+{
+    auto *pozycja = new PozycjaMenu(tytul, akcja, this);
+    if (cel)
+        pozycja->setCel(cel);
+    if (!skrot.isEmpty())
+        pozycja->setShortcut(skrot);
+    addAction(pozycja);
+    return pozycja;
+}
+
+Menu::Pochodzenie Menu::pochodzenie() const
+{
+    return pochodzenieMenu(this);
+}
+
+QWidget *Menu::oknoPolecenia() const
+{
+    return oknoPoleceniaMenu(this);
+}
+
+Menu::Pochodzenie Menu::pochodzenieMenu(const QMenu *menu)
+{
+    const QMenu *gorne = menu;
+    for (;;) {
+        if (paskMenu(gorne))
+            return Pochodzenie::Glowne;
+        const QMenu *wyzej = menuNadrzedne(gorne);
+        if (!wyzej)
+            break;
+        gorne = wyzej;
+    }
+    const auto *nasze = qobject_cast<const Menu *>(gorne);
+    return nasze ? nasze->m_pochodzenie : Pochodzenie::Brak;
+}
+
+QWidget *Menu::oknoPoleceniaMenu(const QMenu *menu)
+{
+    const QMenu *gorne = menu;
+    for (;;) {
+        if (QMenuBar *pasek = paskMenu(gorne))
+            return pasek->window();
+        const QMenu *wyzej = menuNadrzedne(gorne);
+        if (!wyzej)
+            break;
+        gorne = wyzej;
+    }
+    const auto *nasze = qobject_cast<const Menu *>(gorne);
+    return nasze && nasze->m_widokWywolania ? nasze->m_widokWywolania->window() : nullptr;
+}
+
+void Menu::ustawPochodzenie(Pochodzenie pochodzenie, QWidget *widokWywolania)
+{
+    m_pochodzenie = pochodzenie;
+    m_widokWywolania = widokWywolania;
+}
+
+void Menu::pokazJakoPodreczne(QWidget *widok, const QPoint &punktGlobalny)
+{
+    ustawPochodzenie(Pochodzenie::Podreczne, widok);
+    popup(punktGlobalny);
+}
+
+void Menu::pokazPodPrzyciskiem(QWidget *przycisk)
+{
+    ustawPochodzenie(Pochodzenie::ZPrzycisku, przycisk);
+    popup(przycisk->mapToGlobal(QPoint(0, przycisk->height())));
+}
+
+void Menu::przygotujDoPokazania()
+{
+    if (m_delegatObiekt && m_delegat)
+        m_delegat->menuNeedsUpdate(this);
+    for (QAction *akcja : actions()) {
+        if (auto *pozycja = qobject_cast<PozycjaMenu *>(akcja))
+            pozycja->zwaliduj();
+    }
+}
+
+QMenu *Menu::menuNadrzedne(const QMenu *menu)
+{
+    for (QObject *obiekt : menu->menuAction()->associatedObjects()) {
+        if (auto *nadrzedne = qobject_cast<QMenu *>(obiekt))
+            return nadrzedne;
+    }
+    return nullptr;
+}

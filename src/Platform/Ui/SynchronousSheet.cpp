@@ -1,0 +1,18 @@
+#include "SynchronousSheet.h"
+
+#include "AlertPresenter.h"
+#include "WindowRegistry.h"
+#include "Platform/ModalGate.h"
+
+#include <QWidget>
+
+int SynchronousSheet::runModalSheetForWindow(Alert &alert, QWidget *okno)
+{
+    ModalGate::Raise brama;
+    return AlertPresenter::biezacy().pokaz(alert, okno ? okno->window() : nullptr);
+}
+
+int SynchronousSheet::runModalSheet(Alert &alert)
+{
+    return runModalSheetForWindow(alert, WindowRegistry::instance().glowneOkno());
+}

@@ -1,0 +1,53 @@
+#include "ViewController.h"
+
+#include "LancuchResponderow.h"
+
+#include <QWidget>
+
+ViewController::ViewController(QObject *rodzic)
+    : Responder(rodzic)
+{
+}
+
+ViewController::~ViewController()
+{
+    if (!m_widok)
+        return;
+    LancuchResponderow::ustawKontrolerWidoku(m_widok, nullptr);
+    if (!m_widok->parent())
+        delete m_widok.data();
+}
+
+QWidget *ViewController::view()
+{
+    if (!m_widokZaladowany) {
+        m_widokZaladowany = true;
+        loadView();
+        awakeFromNib();
+    }
+    return m_widok;
+}
+
+void ViewController::setView(QWidget *widok)
+{
+    m_widokZaladowany = true;
+    if (m_widok == widok)
+        return;
+    if (m_widok) {
+        LancuchResponderow::ustawKontrolerWidoku(m_widok, nullptr);
+        if (!m_widok->parent())
+            delete m_widok.data();
+    }
+    m_widok = widok;
+    if (m_widok)
+        LancuchResponderow::ustawKontrolerWidoku(m_widok, this);
+}
+
+void ViewController::loadView()
+{
+    setView(new QWidget);
+}
+
+void ViewController::awakeFromNib()
+{
+}

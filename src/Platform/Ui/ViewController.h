@@ -1,0 +1,38 @@
+#pragma once
+
+#include "Responder.h"
+
+#include <QPointer>
+
+class QWidget;
+
+// A controller that owns a widget tree. It follows its view in the responder chain, so commands
+// from inside the view reach it before the view's parent widget.
+class ViewController : public Responder
+{
+    Q_OBJECT
+
+public:
+    explicit ViewController(QObject *rodzic = nullptr);
+    // Deletes the view only while no widget has taken it in.
+    ~ViewController() override;
+
+    // The view, built by loadView (followed by awakeFromNib) on the first call.
+    QWidget *view();
+    // Gives the controller its view; a view set from outside is not followed by awakeFromNib.
+    // A former view that no widget has taken in is deleted.
+    void setView(QWidget *widok);
+    bool isViewLoaded() const { return !m_widok.isNull(); }
+    // The view without loading it; null before the first view() or setView().
+    QWidget *zaladowanyWidok() const { return m_widok; }
+
+protected:
+    // Builds the widget tree and hands its root to setView; by default an empty widget.
+    virtual void loadView();
+    // Called once, right after loadView, when the controller's widgets exist.
+    virtual void awakeFromNib();
+
+private:
+    QPointer<QWidget> m_widok;
+    bool m_widokZaladowany = false;
+};

@@ -1,0 +1,58 @@
+#include "Platform/Ui/WindowRegistry.h"
+
+#include <QDialog>
+#include <QMainWindow>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool aktywuj(QWidget *okno)
+{
+    okno->show();
+    okno->activateWindow();
+    return QTest::qWaitForWindowActive(okno);
+}
+
+} // namespace
+
+TEST(WindowRegistry, KeepsWindowsInTheOrderTheyWereLastActivated)
+{
+    WindowRegistry &rejestr = WindowRegistry::instance();
+    QWidget a, b, c;
+    ASSERT_TRUE(aktywuj(&a));
+    ASSERT_TRUE(aktywuj(&b));
+    ASSERT_TRUE(aktywuj(&c));
+    EXPECT_EQ(rejestr.okna(), (QList<QWidget *>{&c, &b, &a}));
+    ASSERT_TRUE(aktywuj(&a));
+    EXPECT_EQ(rejestr.okna(), (QList<QWidget *>{&a, &c, &b}));
+
+    // Shown without being activated: behind every activated window.
+    QWidget d;
+    d.show();
+    EXPECT_EQ(rejestr.okna().last(), &d);
+}
+
+TEST(WindowRegistry, MainWindowOfAKindIsTheLastActivatedVisibleOne)
+{
+    WindowRegistry &rejestr = WindowRegistry::instance();
+    QMainWindow pierwsze, drugie;
+    QDialog dialog;
+    ASSERT_TRUE(aktywuj(&pierwsze));
+    ASSERT_TRUE(aktywuj(&drugie));
+    ASSERT_TRUE(aktywuj(&dialog));
+
+    EXPECT_EQ(rejestr.glowneOkno<QMainWindow>(), &drugie);
+    // A dialog is never the main window.
+    EXPECT_EQ(rejestr.glowneOkno(), &drugie);
+
+    drugie.showMinimized();
+    EXPECT_FALSE(WindowRegistry::jestWidoczne(&drugie));
+    EXPECT_EQ(rejestr.glowneOkno<QMainWindow>(), &pierwsze);
+    EXPECT_EQ(rejestr.oknaRodzaju<QMainWindow>(), (QList<QMainWindow *>{&drugie, &pierwsze}));
+
+    pierwsze.hide();
+    EXPECT_EQ(rejestr.glowneOkno<QMainWindow>(), nullptr);
+    EXPECT_EQ(rejestr.widoczneOkna(), QList<QWidget *>{&dialog});
+}
