@@ -2,6 +2,7 @@
 
 #include "FileOperations.h"
 #include "Konsola.h"
+#include "ModalGate.h"
 #include "Paths.h"
 #include "TreeCopier.h"
 
@@ -70,7 +71,7 @@ bool PrzenoszenieKatalogu::start(BladOperacji *blad)
         if (!FileOperations::moveNoReplace(m_zrodlo, m_cel, &m_blad))
             m_status = m_blad.kod ? m_blad.kod : EIO;
         m_watekSkonczyl = true;
-        QTimer::singleShot(0, this, &PrzenoszenieKatalogu::zakoncz);
+        m_zegarPostepu.start();
         return true;
     }
     m_tymczasowy = Paths::join(Paths::parent(m_cel),
@@ -114,6 +115,9 @@ void PrzenoszenieKatalogu::kopiujWWatku()
 
 void PrzenoszenieKatalogu::zglosPostep()
 {
+    // Reports wait while an alert, a menu or a drag runs; the timer tries again in 0.1 s.
+    if (ModalGate::isRaised())
+        return;
     if (m_watekSkonczyl) {
         zakoncz();
         return;

@@ -1,4 +1,5 @@
 #include "Platform/FolderListing.h"
+#include "Platform/ModalGate.h"
 #include "Platform/PrzenoszenieKatalogu.h"
 
 #include "Support/KatalogTestowy.h"
@@ -77,6 +78,24 @@ TEST(PrzenoszenieKataloguTest, OnOneFileSystemTheFolderIsRenamedAndReportedOnce)
     EXPECT_FALSE(KatalogTestowy::istnieje(zrodlo));
     EXPECT_EQ(KatalogTestowy::czytaj(cel + QStringLiteral("/Tarrowind/All Beans/_Main_Flow/fasolka 2/plik.txt")),
               QByteArray(4096, 'c'));
+}
+
+TEST(PrzenoszenieKataloguTest, TheEndReportWaitsWhileTheModalGateIsRaised)
+{
+    KatalogTestowy dir;
+    const QString zrodlo = portfolio(dir, 1);
+    const QString cel = dir.katalog(QStringLiteral("cel"));
+    PrzenoszenieKatalogu przenoszenie(zrodlo, cel);
+    Wynik wynik;
+    sledz(przenoszenie, wynik);
+    {
+        ModalGate::Raise brama;
+        ASSERT_TRUE(przenoszenie.start());
+        QTest::qWait(400);
+        EXPECT_EQ(wynik.raportyKonca, 0);
+    }
+    ASSERT_TRUE(czekajNaKoniec(wynik));
+    EXPECT_EQ(wynik.status, 0);
 }
 
 TEST(PrzenoszenieKataloguTest, ANameClashRefusesToStartAndTouchesNothing)
