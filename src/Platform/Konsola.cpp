@@ -1,6 +1,7 @@
 #include "Konsola.h"
 
 #include <cstdio>
+#include <mutex>
 #include <optional>
 
 namespace Konsola {
@@ -16,6 +17,13 @@ Wyjscie &wyjscie()
 {
     static Wyjscie w;
     return w;
+}
+
+// Worker threads (the inotify walk's listings) write lines too.
+std::recursive_mutex &zamekWyjscia()
+{
+    static std::recursive_mutex zamek;
+    return zamek;
 }
 
 std::optional<std::chrono::steady_clock::time_point> &ostatniMoment()
@@ -39,12 +47,14 @@ void ustawZegar(Zegar nowyZegar)
 
 void ustawWyjscie(Wyjscie noweWyjscie)
 {
+    const std::lock_guard<std::recursive_mutex> blokada(zamekWyjscia());
     wyjscie() = std::move(noweWyjscie);
 }
 
 void zapiszLinie(const QString &tekst)
 {
     const QByteArray linia = tekst.toUtf8() + '\n';
+    const std::lock_guard<std::recursive_mutex> blokada(zamekWyjscia());
     if (wyjscie()) {
         wyjscie()(linia);
         return;

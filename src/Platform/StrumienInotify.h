@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+class InotifyTreeWatcher;
+
+// Change notifications for whole folder trees over inotify. A worker thread watches every
+// visible folder of the trees (walking them breadth first, so a start never waits for a deep
+// tree) and names the folder in which something changed. The changes gather into a batch that
+// starts with its first change and is delivered on the main thread once the latency has
+// passed, each folder named once. A due batch waits while ModalGate is raised.
+//
+// Hidden entries are not reported and hidden folders are not watched: the model's listings skip
+// them, and our own temporary copies (".tarrowind-...") are hidden. A root folder deleted, moved
+// away or appearing is reported with KorzenZmieniony; when events were lost every root is
+// reported with MusiPrzeczytacPodkatalogi.
+class StrumienInotify : public QObject
+{
+    Q_OBJECT
+public:
+    enum Flaga : quint32 {
+        MusiPrzeczytacPodkatalogi = 0x1,
+        JadroPominelo = 0x4,
+        KorzenZmieniony = 0x20,
+    };
+
+    struct Zdarzenie
+    {
+        quint64 identyfikator = 0;  // grows with each reported change of this stream
+        QString sciezka;            // the folder, on-disk spelling, no trailing separator
+        quint32 flagi = 0;          // Flaga bits; 0 for an ordinary change
+    };
+
+    explicit StrumienInotify(QObject *parent = nullptr);
+    // Stops the worker and closes the descriptor; batches not yet delivered are dropped.
+    ~StrumienInotify() override;
+
+    // Seconds from the first change of a batch to its delivery; used from the next start.
+    double opoznienie() const { return m_opoznienie; }
+    void setOpoznienie(double sekundy);
+
+    // Refused (NO) when already running, with no roots, or when inotify cannot be opened.
+    // Missing roots are watched for through their nearest existing parent.
+    bool uruchom(const QStringList &korzenie);
+    // NO when not running. Nothing of the stopped run is delivered afterwards.
+    bool zatrzymaj();
+    bool czyDziala() const { return m_watek.joinable(); }
+    // Makes the worker read what the kernel holds and send its batch at once, without the
+    // latency; waiting, the batch is also delivered before the call returns (unless the
+    // gate holds it). NO when not running.
+    bool wypchnijZdarzenia(bool czekaj);
+    QStringList korzenie() const { return m_korzenie; }
+
+    // Folders of the trees watched so far; any thread.
+    int liczbaObserwowanychKatalogow() const { return m_liczbaObserwowanych.load(std::memory_order_relaxed); }
+
+signals:
+    void zdarzenia(const QList<StrumienInotify::Zdarzenie> &partia);
+
+private:
+    void petla(InotifyTreeWatcher &drzewa, int budzik, std::chrono::steady_clock::duration opoznienie,
+               quint64 pokolenie, quint64 wykonaneWypchniecie);
+    void przyjmijPartie(quint64 pokolenie, const QList<Zdarzenie> &partia);
+    void dostarczWstrzymane();
+
+    double m_opoznienie = 1.0;
+    QStringList m_korzenie;
+    std::thread m_watek;
+    int m_budzik = -1;
+    quint64 m_pokolenie = 0;
+    quint64 m_identyfikator = 0;  // worker thread only; runs never overlap
+    std::atomic<int> m_liczbaObserwowanych{0};
+    std::atomic<bool> m_koniec{false};
+    std::atomic<quint64> m_zadaneWypchniecie{0};
+    quint64 m_wykonaneWypchniecie = 0;  // guarded by m_zamekWypchniec
+    std::mutex m_zamekWypchniec;
+    std::condition_variable m_wypchnieto;
+
+    QList<Zdarzenie> m_wstrzymane;
+    QHash<QString, qsizetype> m_indeksWstrzymanych;
+    QTimer m_sprawdzanieBramki;
+};

@@ -1,0 +1,90 @@
+#include "Platform/InotifyTreeWatcher.h"
+#include "Platform/StrumienInotify.h"
+
+#include "Support/KatalogTestowy.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+int dlugoscKolejkiJadra()
+{
+    QFile plik(QStringLiteral("/proc/sys/fs/inotify/max_queued_events"));
+    return plik.open(QIODevice::ReadOnly) ? plik.readAll().trimmed().toInt() : 0;
+}
+
+quint32 flagiDla(const InotifyTreeWatcher::Zgloszenia &zgloszenia, const QString &sciezka, bool *jest)
+{
+    quint32 flagi = 0;
+    *jest = false;
+    for (const auto &z : zgloszenia) {
+        if (z.sciezka == sciezka) {
+            *jest = true;
+            flagi |= z.flagi;
+        }
+    }
+    return flagi;
+}
+
+void przejdzWszystko(InotifyTreeWatcher &drzewa, InotifyTreeWatcher::Zgloszenia &zgloszenia)
+{
+    while (drzewa.hasWalkWork())
+        drzewa.walk(100, zgloszenia);
+}
+
+TEST(InotifyTreeWatcherTest, LostEventsReportEveryRootAndTheTreesAreWalkedAgain)
+{
+    const int kolejka = dlugoscKolejkiJadra();
+    if (kolejka <= 0 || kolejka > 100000)
+        GTEST_SKIP() << "kernel event queue too long to fill quickly: " << kolejka;
+
+    KatalogTestowy dysk;
+    const QString pierwszy = dysk.katalog(QStringLiteral("All Beans"));
+    const QString drugi = dysk.katalog(QStringLiteral("Archived Beans"));
+    dysk.katalog(QStringLiteral("All Beans/Flow"));
+    const QString usuniety = dysk.katalog(QStringLiteral("All Beans/Usuniety"));
+    InotifyTreeWatcher drzewa;
+    ASSERT_TRUE(drzewa.open({pierwszy, drugi}));
+    InotifyTreeWatcher::Zgloszenia zgloszenia;
+    przejdzWszystko(drzewa, zgloszenia);
+    ASSERT_EQ(drzewa.watchedFolderCount(), 4);
+
+    // Touching two files in turn gives events the kernel cannot merge: more than it keeps.
+    const QByteArray pliki[2] = {QFile::encodeName(dysk.plik(QStringLiteral("All Beans/Flow/a"))),
+                                 QFile::encodeName(dysk.plik(QStringLiteral("All Beans/Flow/b")))};
+    for (int i = 0; i < kolejka + 500; ++i)
+        ASSERT_EQ(::utimensat(AT_FDCWD, pliki[i % 2].constData(), nullptr, 0), 0);
+    // Neither of these is in the queue any more.
+    ASSERT_TRUE(QDir().mkpath(pierwszy + QStringLiteral("/Zgubiony/Glebiej")));
+    ASSERT_TRUE(QDir(usuniety).removeRecursively());
+
+    zgloszenia.clear();
+    drzewa.readEvents(zgloszenia);
+    const quint32 oczekiwane = StrumienInotify::MusiPrzeczytacPodkatalogi | StrumienInotify::JadroPominelo;
+    bool jest = false;
+    EXPECT_EQ(flagiDla(zgloszenia, pierwszy, &jest) & oczekiwane, oczekiwane);
+    EXPECT_TRUE(jest);
+    EXPECT_EQ(flagiDla(zgloszenia, drugi, &jest) & oczekiwane, oczekiwane);
+    EXPECT_TRUE(jest);
+
+    przejdzWszystko(drzewa, zgloszenia);
+    EXPECT_EQ(drzewa.watchedFolderCount(), 5);
+
+    zgloszenia.clear();
+    const int fd = ::open(QFile::encodeName(pierwszy + QStringLiteral("/Zgubiony/Glebiej/nowy")).constData(),
+                          O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    drzewa.readEvents(zgloszenia);
+    flagiDla(zgloszenia, pierwszy + QStringLiteral("/Zgubiony/Glebiej"), &jest);
+    EXPECT_TRUE(jest);
+}
+
+} // namespace
