@@ -3,6 +3,7 @@
 #include "Platform/FolderListing.h"
 
 #include <QHash>
+#include <QMultiHash>
 #include <QList>
 #include <QObject>
 #include <QPair>
@@ -50,17 +51,21 @@ public:
     bool zanalizujPotrzebySynchronizacjiZestawuZZestawemUrli(const QList<T *> &zestaw, KluczDoUrla kluczDoUrla,
                                                              const Wpisy &urle)
     {
-        QHash<QString, QObject *> obiektyPoKluczu;
-        obiektyPoKluczu.reserve(zestaw.size());
-        QList<QObject *> bezUrla;
+        wyczyscWyniki();
+        m_obiektyPoKluczu.reserve(zestaw.size());
         for (T *obiekt : zestaw) {
             const QString url = kluczDoUrla(obiekt);
-            if (url.isEmpty())
-                bezUrla.append(obiekt);
+            if (url.isEmpty()) {
+                m_obiektyDoUsuniecia.append(obiekt);
+                continue;
+            }
+            const QString klucz = kluczUrla(url);
+            if (m_obiektyPoKluczu.contains(klucz))
+                m_powtorzonePoKluczu.insert(klucz, obiekt);
             else
-                obiektyPoKluczu.insert(kluczUrla(url), obiekt);
+                m_obiektyPoKluczu.insert(klucz, obiekt);
         }
-        porownaj(obiektyPoKluczu, bezUrla, urle, [&](QObject *o) { return kluczDoUrla(static_cast<T *>(o)); });
+        porownaj(urle, [&](QObject *o) { return kluczDoUrla(static_cast<T *>(o)); });
         return true;
     }
 
@@ -88,40 +93,57 @@ public:
         return wynik;
     }
 
+    // The one object of the set that stands for the URL; nullptr for none or several.
     QObject *obiektZestawuZUrlem(const QString &url) const;
     static bool czyKatalogZawieraPrzynajmniejJedenElement(const QString &url);
 
     static QString kluczUrla(const QString &url);
 
 private:
+    // One pass over the listing and one over the set, each entry and object looked up by hash.
     template <class F>
-    void porownaj(const QHash<QString, QObject *> &obiektyPoKluczu, const QList<QObject *> &bezUrla, const Wpisy &urle,
-                  F urlObiektu)
+    void porownaj(const Wpisy &urle, F urlObiektu)
     {
-        wyczyscWyniki();
-        m_obiektyPoKluczu = obiektyPoKluczu;
         QSet<QString> naDysku;
         naDysku.reserve(urle.size());
+        QSet<QString> tejSamejPisowni;
+        QHash<QString, QString> innejPisowni;
         for (const FolderListing::Wpis &wpis : urle) {
-            if (naDysku.contains(wpis.klucz))
+            const bool nowyKlucz = !naDysku.contains(wpis.klucz);
+            if (nowyKlucz)
+                naDysku.insert(wpis.klucz);
+            const auto it = m_obiektyPoKluczu.constFind(wpis.klucz);
+            if (it == m_obiektyPoKluczu.constEnd()) {
+                if (nowyKlucz)
+                    m_urleDlaObiektowDoDodania.append(wpis.sciezka);
+            } else if (urlObiektu(*it) == wpis.sciezka) {
+                tejSamejPisowni.insert(wpis.klucz);
+            } else if (!innejPisowni.contains(wpis.klucz)) {
+                innejPisowni.insert(wpis.klucz, wpis.sciezka);
+            }
+        }
+        // An object follows a re-spelled name only when its own spelling is not on disk too.
+        for (auto it = innejPisowni.cbegin(); it != innejPisowni.cend(); ++it) {
+            if (tejSamejPisowni.contains(it.key()))
                 continue;
-            naDysku.insert(wpis.klucz);
-            const auto it = obiektyPoKluczu.constFind(wpis.klucz);
-            if (it == obiektyPoKluczu.constEnd())
-                m_urleDlaObiektowDoDodania.append(wpis.sciezka);
-            else if (urlObiektu(*it) != wpis.sciezka)
-                m_obiektyZNowaPisownia.append({*it, wpis.sciezka});
+            m_obiektyZNowaPisownia.append({m_obiektyPoKluczu.value(it.key()), it.value()});
+            for (QObject *powtorzony : m_powtorzonePoKluczu.values(it.key()))
+                m_obiektyZNowaPisownia.append({powtorzony, it.value()});
         }
-        for (auto it = obiektyPoKluczu.cbegin(); it != obiektyPoKluczu.cend(); ++it) {
-            if (!naDysku.contains(it.key()))
-                m_obiektyDoUsuniecia.append(it.value());
+        // Every object of a vanished name leaves, also when several stood for it.
+        for (auto it = m_obiektyPoKluczu.cbegin(); it != m_obiektyPoKluczu.cend(); ++it) {
+            if (naDysku.contains(it.key()))
+                continue;
+            m_obiektyDoUsuniecia.append(it.value());
+            m_obiektyDoUsuniecia.append(m_powtorzonePoKluczu.values(it.key()));
         }
-        m_obiektyDoUsuniecia.append(bezUrla);
     }
 
     void wyczyscWyniki();
 
     QHash<QString, QObject *> m_obiektyPoKluczu;
+    // Objects beyond the first that stand for the same name; rare, so kept apart.
+    QMultiHash<QString, QObject *> m_powtorzonePoKluczu;
     QList<QObject *> m_obiektyDoUsuniecia;
     QStringList m_urleDlaObiektowDoDodania;
     QList<QPair<QObject *, QString>> m_obiektyZNowaPisownia;

@@ -12,18 +12,40 @@
 
 namespace {
 
+FolderListing::FaultHook &hakBledow()
+{
+    static FolderListing::FaultHook hak;
+    return hak;
+}
+
 bool jestUkryta(const char *nazwa)
 {
     return nazwa[0] == '.';
 }
 
+// opendir with the test hook in front of it; errno tells why it failed.
+DIR *otworz(const QString &katalog)
+{
+    if (const FolderListing::FaultHook &hak = hakBledow()) {
+        if (const std::optional<int> numerBledu = hak(katalog)) {
+            errno = *numerBledu;
+            return nullptr;
+        }
+    }
+    return opendir(QFile::encodeName(katalog).constData());
+}
+
 } // namespace
+
+void FolderListing::setFaultHookForTests(FaultHook hook)
+{
+    hakBledow() = std::move(hook);
+}
 
 FolderListing::Wynik FolderListing::list(const QString &katalog)
 {
     Wynik wynik;
-    const QByteArray sciezkaB = QFile::encodeName(katalog);
-    DIR *dir = opendir(sciezkaB.constData());
+    DIR *dir = otworz(katalog);
     if (!dir) {
         const int numerBledu = errno;
         wynik.stan = (numerBledu == ENOENT || numerBledu == ENOTDIR) ? Stan::Brak : Stan::Blad;
@@ -31,8 +53,12 @@ FolderListing::Wynik FolderListing::list(const QString &katalog)
         return wynik;
     }
     const int fd = dirfd(dir);
-    errno = 0;
-    while (dirent *wpis = readdir(dir)) {
+    for (;;) {
+        // Only readdir's own errno tells a failed read from the end of the folder.
+        errno = 0;
+        const dirent *wpis = readdir(dir);
+        if (!wpis)
+            break;
         if (jestUkryta(wpis->d_name))
             continue;
         const QByteArray surowa(wpis->d_name);
@@ -59,7 +85,6 @@ FolderListing::Wynik FolderListing::list(const QString &katalog)
             w.celToKatalog = fstatat(fd, wpis->d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
         }
         wynik.wpisy.append(std::move(w));
-        errno = 0;
     }
     const int numerBledu = errno;
     closedir(dir);
@@ -75,12 +100,13 @@ FolderListing::Wynik FolderListing::list(const QString &katalog)
 
 bool FolderListing::hasVisibleEntry(const QString &katalog)
 {
-    DIR *dir = opendir(QFile::encodeName(katalog).constData());
+    DIR *dir = otworz(katalog);
     if (!dir)
         return false;
     bool znaleziony = false;
     while (dirent *wpis = readdir(dir)) {
-        if (!jestUkryta(wpis->d_name)) {
+        // The same entries as a listing counts, so a folder is a leaf exactly when it lists empty.
+        if (!jestUkryta(wpis->d_name) && Paths::isEncodable(QByteArray(wpis->d_name))) {
             znaleziony = true;
             break;
         }

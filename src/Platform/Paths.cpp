@@ -84,4 +84,10 @@ bool isEncodable(const QByteArray &rawName)
     return QFile::encodeName(QFile::decodeName(rawName)) == rawName;
 }
 
+bool isValidItemName(const QString &name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QChar(u'\0'));
+}
+
 } // namespace Paths
