@@ -64,7 +64,7 @@ QObject *SynchronizatorZestawuObiektow::obiektZestawuZUrlem(const QString &url) 
     const QString klucz = kluczUrla(url);
     if (m_powtorzonePoKluczu.contains(klucz))
         return nullptr;
-    return m_obiektyPoKluczu.value(klucz);
+    return m_obiektyPoKluczu.value(klucz).obiekt;
 }
 
 bool SynchronizatorZestawuObiektow::czyKatalogZawieraPrzynajmniejJedenElement(const QString &url)

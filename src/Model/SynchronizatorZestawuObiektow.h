@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPair>
 #include <QSet>
+#include <QString>
 #include <QStringList>
 
 #include <optional>
@@ -60,10 +61,11 @@ public:
                 continue;
             }
             const QString klucz = kluczUrla(url);
-            if (m_obiektyPoKluczu.contains(klucz))
+            const auto it = m_obiektyPoKluczu.constFind(klucz);
+            if (it != m_obiektyPoKluczu.constEnd())
                 m_powtorzonePoKluczu.insert(klucz, obiekt);
             else
-                m_obiektyPoKluczu.insert(klucz, obiekt);
+                m_obiektyPoKluczu.insert(klucz, ObiektZestawu{obiekt});
         }
         porownaj(urle, [&](QObject *o) { return kluczDoUrla(static_cast<T *>(o)); });
         return true;
@@ -100,48 +102,57 @@ public:
     static QString kluczUrla(const QString &url);
 
 private:
-    // One pass over the listing and one over the set, each entry and object looked up by hash.
+    struct ObiektZestawu
+    {
+        QObject *obiekt = nullptr;
+        bool naDysku = false;
+        bool tejSamejPisowni = false;
+    };
+
+    // One pass over the listing with one hash lookup per entry, then one pass over the set.
     template <class F>
     void porownaj(const Wpisy &urle, F urlObiektu)
     {
-        QSet<QString> naDysku;
-        naDysku.reserve(urle.size());
-        QSet<QString> tejSamejPisowni;
+        QSet<QString> dodane;
         QHash<QString, QString> innejPisowni;
         for (const FolderListing::Wpis &wpis : urle) {
-            const bool nowyKlucz = !naDysku.contains(wpis.klucz);
-            if (nowyKlucz)
-                naDysku.insert(wpis.klucz);
-            const auto it = m_obiektyPoKluczu.constFind(wpis.klucz);
-            if (it == m_obiektyPoKluczu.constEnd()) {
-                if (nowyKlucz)
+            const auto it = m_obiektyPoKluczu.find(wpis.klucz);
+            if (it == m_obiektyPoKluczu.end()) {
+                // Merged listings may reach one URL twice.
+                if (!dodane.contains(wpis.klucz)) {
+                    dodane.insert(wpis.klucz);
                     m_urleDlaObiektowDoDodania.append(wpis.sciezka);
-            } else if (urlObiektu(*it) == wpis.sciezka) {
-                tejSamejPisowni.insert(wpis.klucz);
-            } else if (!innejPisowni.contains(wpis.klucz)) {
-                innejPisowni.insert(wpis.klucz, wpis.sciezka);
+                }
+                continue;
             }
+            it->naDysku = true;
+            if (urlObiektu(it->obiekt) == wpis.sciezka)
+                it->tejSamejPisowni = true;
+            else if (!innejPisowni.contains(wpis.klucz))
+                innejPisowni.insert(wpis.klucz, wpis.sciezka);
         }
         // An object follows a re-spelled name only when its own spelling is not on disk too.
         for (auto it = innejPisowni.cbegin(); it != innejPisowni.cend(); ++it) {
-            if (tejSamejPisowni.contains(it.key()))
+            const ObiektZestawu &obiekt = m_obiektyPoKluczu[it.key()];
+            if (obiekt.tejSamejPisowni)
                 continue;
-            m_obiektyZNowaPisownia.append({m_obiektyPoKluczu.value(it.key()), it.value()});
+            m_obiektyZNowaPisownia.append({obiekt.obiekt, it.value()});
             for (QObject *powtorzony : m_powtorzonePoKluczu.values(it.key()))
                 m_obiektyZNowaPisownia.append({powtorzony, it.value()});
         }
         // Every object of a vanished name leaves, also when several stood for it.
         for (auto it = m_obiektyPoKluczu.cbegin(); it != m_obiektyPoKluczu.cend(); ++it) {
-            if (naDysku.contains(it.key()))
+            if (it->naDysku)
                 continue;
-            m_obiektyDoUsuniecia.append(it.value());
-            m_obiektyDoUsuniecia.append(m_powtorzonePoKluczu.values(it.key()));
+            m_obiektyDoUsuniecia.append(it->obiekt);
+            if (!m_powtorzonePoKluczu.isEmpty())
+                m_obiektyDoUsuniecia.append(m_powtorzonePoKluczu.values(it.key()));
         }
     }
 
     void wyczyscWyniki();
 
-    QHash<QString, QObject *> m_obiektyPoKluczu;
+    QHash<QString, ObiektZestawu> m_obiektyPoKluczu;
     // Objects beyond the first that stand for the same name; rare, so kept apart.
     QMultiHash<QString, QObject *> m_powtorzonePoKluczu;
     QList<QObject *> m_obiektyDoUsuniecia;

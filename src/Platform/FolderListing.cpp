@@ -23,6 +23,14 @@ bool jestUkryta(const char *nazwa)
     return nazwa[0] == '.';
 }
 
+bool jestAscii(QByteArrayView bajty)
+{
+    unsigned char suma = 0;
+    for (const char bajt : bajty)
+        suma |= static_cast<unsigned char>(bajt);
+    return suma < 0x80;
+}
+
 // opendir with the test hook in front of it; errno tells why it failed.
 DIR *otworz(const QString &katalog)
 {
@@ -53,6 +61,7 @@ FolderListing::Wynik FolderListing::list(const QString &katalog)
         return wynik;
     }
     const int fd = dirfd(dir);
+    const QString przedrostek = katalog.endsWith(QLatin1Char('/')) ? katalog : katalog + QLatin1Char('/');
     for (;;) {
         // Only readdir's own errno tells a failed read from the end of the folder.
         errno = 0;
@@ -61,16 +70,24 @@ FolderListing::Wynik FolderListing::list(const QString &katalog)
             break;
         if (jestUkryta(wpis->d_name))
             continue;
-        const QByteArray surowa(wpis->d_name);
-        if (!Paths::isEncodable(surowa)) {
-            drukujLinie(QStringLiteral("Błąd: pomijam nazwę spoza kodowania nazw plików w %1: %2"), katalog,
-                        QString::fromLatin1(surowa.toPercentEncoding()));
-            continue;
-        }
         Wpis w;
-        w.nazwa = QFile::decodeName(surowa);
-        w.sciezka = Paths::join(katalog, w.nazwa);
-        w.klucz = Paths::nfc(w.sciezka);
+        const QByteArrayView surowa(wpis->d_name);
+        if (jestAscii(surowa)) {
+            // ASCII decodes to itself and is already NFC: the common case, kept cheap.
+            w.nazwa = QString::fromLatin1(surowa);
+            w.sciezka = przedrostek + w.nazwa;
+            w.klucz = w.sciezka;
+        } else {
+            const QByteArray bajty = surowa.toByteArray();
+            w.nazwa = QFile::decodeName(bajty);
+            if (QFile::encodeName(w.nazwa) != bajty) {
+                drukujLinie(QStringLiteral("Błąd: pomijam nazwę spoza kodowania nazw plików w %1: %2"), katalog,
+                            QString::fromLatin1(bajty.toPercentEncoding()));
+                continue;
+            }
+            w.sciezka = przedrostek + w.nazwa;
+            w.klucz = Paths::nfc(w.sciezka);
+        }
         unsigned char typ = wpis->d_type;
         if (typ == DT_UNKNOWN) {
             struct stat info;
@@ -106,7 +123,7 @@ bool FolderListing::hasVisibleEntry(const QString &katalog)
     bool znaleziony = false;
     while (dirent *wpis = readdir(dir)) {
         // The same entries as a listing counts, so a folder is a leaf exactly when it lists empty.
-        if (!jestUkryta(wpis->d_name) && Paths::isEncodable(QByteArray(wpis->d_name))) {
+        if (!jestUkryta(wpis->d_name) && (jestAscii(wpis->d_name) || Paths::isEncodable(QByteArray(wpis->d_name)))) {
             znaleziony = true;
             break;
         }

@@ -43,3 +43,6 @@ public:
     using FaultHook = std::function<std::optional<int>(const QString &katalog)>;
     static void setFaultHookForTests(FaultHook hook);
 };
+
+// Lists of entries grow by moving their bytes, not by copying each name.
+Q_DECLARE_TYPEINFO(FolderListing::Wpis, Q_RELOCATABLE_TYPE);
