@@ -91,7 +91,8 @@ BytKatalogu *BytKatalogu::nowyKatalog(const QString &nazwa, BladOperacji *blad)
 {
     if (plikowyURL().isEmpty())
         return nullptr;
-    if (!Paths::isValidItemName(nazwa)) {
+    // A hidden folder would be made on disk but never listed, so it is refused as well.
+    if (!Paths::isValidItemName(nazwa) || nazwa.startsWith(QLatin1Char('.'))) {
         BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaAplikacji), EINVAL, opisBleduNowegoKatalogu,
                             QStringLiteral("The name \u201C%1\u201D can\u2019t be used.").arg(nazwa));
         return nullptr;

@@ -5,6 +5,7 @@
 
 #include <QAbstractFileIconProvider>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMimeDatabase>
 
 namespace {
@@ -22,6 +23,9 @@ QMimeType typDlaIkony(const QString &path)
 
 QIcon FileIcons::iconForFile(const QString &path)
 {
+    // Without a GUI application there is no icon theme to ask (command-line tools, benchmarks).
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return fallbackIcon(path);
     const QMimeType typ = typDlaIkony(path);
     QIcon ikona = QIcon::fromTheme(typ.iconName());
     if (ikona.isNull())

@@ -221,6 +221,10 @@ TEST_F(BytTest, NewFolderOnAnExistingNameFailsAndCreatesNothing)
     EXPECT_EQ(QDir(dir.sciezka()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 2);
     EXPECT_EQ(katalog->nowyKatalog(QStringLiteral("../ucieczka")), nullptr);
     EXPECT_FALSE(KatalogTestowy::istnieje(QFileInfo(dir.sciezka()).path() + QStringLiteral("/ucieczka")));
+    BladOperacji blad;
+    EXPECT_EQ(katalog->nowyKatalog(QStringLiteral(".ukryty"), &blad), nullptr) << "it would never be listed";
+    EXPECT_FALSE(blad.przyczyna.isEmpty());
+    EXPECT_FALSE(KatalogTestowy::istnieje(dir.sciezka(QStringLiteral(".ukryty"))));
 }
 
 TEST_F(BytTest, NewFolderBecomesAChildAndPulsesEveryFolderAbove)
