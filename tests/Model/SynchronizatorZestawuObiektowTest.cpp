@@ -59,7 +59,9 @@ TEST_F(SynchronizatorTest, ReportsExactlyTheNewEntriesAndTheObjectsOfVanishedOne
     dir.plik(QStringLiteral(".x"));
     BytSystemuPlikow *b = obiekt(dir.sciezka(QStringLiteral("b")));
     BytSystemuPlikow *c = obiekt(dir.sciezka(QStringLiteral("c")));
+    const std::size_t obiektyPrzed = StosCoreData::kontekstOZ()->liczbaObiektow();
     ASSERT_TRUE(porownaj({b, c}, dir.sciezka()));
+    EXPECT_EQ(StosCoreData::kontekstOZ()->liczbaObiektow(), obiektyPrzed) << "a listing makes no graph objects";
     EXPECT_EQ(nazwyDoDodania(), QSet<QString>{QStringLiteral("a")});
     EXPECT_EQ(doUsuniecia(), QSet<BytSystemuPlikow *>{c});
     EXPECT_EQ(synchronizator.obiektZestawuZUrlem(dir.sciezka(QStringLiteral("b"))), b);
