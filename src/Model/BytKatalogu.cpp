@@ -3,6 +3,17 @@
 #include "RelacjeModelu.h"
 #include "SynchronizatorZestawuObiektow.h"
 
+#include "Platform/FileOperations.h"
+#include "Platform/Paths.h"
+
+#include <cerrno>
+
+namespace {
+
+const QString opisBleduNowegoKatalogu = QStringLiteral("Could not create directory.");
+
+} // namespace
+
 BytKatalogu::BytKatalogu()
 {
     // The pulse climbs: every folder above learns that something below it changed.
@@ -20,6 +31,16 @@ const QList<BytSystemuPlikow *> &BytKatalogu::bytyWewnetrzne()
     if (!m_czyBytyBylyOdczytaneZDysku && !m_wlasnieCzytamBytyZDysku)
         synchronizujBytyWewnetrzneIZwrocNoweElementy();
     return m_bytyWewnetrzne.elementy();
+}
+
+QList<BytSystemuPlikow *> BytKatalogu::podkatalogi()
+{
+    QList<BytSystemuPlikow *> wynik;
+    for (BytSystemuPlikow *byt : bytyWewnetrzne()) {
+        if (byt->toKatalog())
+            wynik.append(byt);
+    }
+    return wynik;
 }
 
 void BytKatalogu::synchronizujBytyWewnetrzneIZwrocNoweElementy(QList<BytSystemuPlikow *> *noweElementy)
@@ -64,4 +85,66 @@ void BytKatalogu::synchronizujZDyskiem()
 bool BytKatalogu::jestLisciem()
 {
     return !SynchronizatorZestawuObiektow::czyKatalogZawieraPrzynajmniejJedenElement(plikowyURL());
+}
+
+BytKatalogu *BytKatalogu::nowyKatalog(const QString &nazwa, BladOperacji *blad)
+{
+    if (plikowyURL().isEmpty())
+        return nullptr;
+    // A hidden folder would be made on disk but never listed, so it is refused as well.
+    if (!Paths::isValidItemName(nazwa) || nazwa.startsWith(QLatin1Char('.'))) {
+        BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaAplikacji), EINVAL, opisBleduNowegoKatalogu,
+                            QStringLiteral("The name \u201C%1\u201D can\u2019t be used.").arg(nazwa));
+        return nullptr;
+    }
+    const QString url = Paths::join(plikowyURL(), nazwa);
+    // Another spelling of the same name (NFD and NFC) counts as the same folder.
+    if (FileOperations::exists(url) || znajdzBytZOstatnimKomponentemSciezki(nazwa)) {
+        BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaAplikacji), 0, opisBleduNowegoKatalogu,
+                            QStringLiteral("Directory already exists."));
+        return nullptr;
+    }
+    if (!FileOperations::createFolder(url, true, blad))
+        return nullptr;
+    synchronizujZDyskiem();
+    emit kvoNodeHasChanged();
+    return qobject_cast<BytKatalogu *>(znajdzBytZURL(url));
+}
+
+bool BytKatalogu::zmienNazweBytuNaDyskuNa(const QString &nazwa, BladOperacji *blad)
+{
+    const bool udane = BytSystemuPlikow::zmienNazweBytuNaDyskuNa(nazwa, blad);
+    if (udane)
+        synchronizujZDyskiem();
+    return udane;
+}
+
+BytSystemuPlikow *BytKatalogu::znajdzBytZOstatnimKomponentemSciezki(const QString &nazwa)
+{
+    const QString szukana = Paths::nfc(nazwa);
+    for (BytSystemuPlikow *byt : bytyWewnetrzne()) {
+        if (byt->ostatniKomponentSciezki() == szukana)
+            return byt;
+    }
+    return nullptr;
+}
+
+BytSystemuPlikow *BytKatalogu::znajdzBytZURL(const QString &url, bool *jestRowny)
+{
+    const QString szukany = SynchronizatorZestawuObiektow::kluczUrla(url);
+    BytSystemuPlikow *znaleziony = nullptr;
+    bool rowny = false;
+    for (BytSystemuPlikow *byt : bytyWewnetrzne()) {
+        const QString klucz = SynchronizatorZestawuObiektow::kluczUrla(byt->plikowyURL());
+        rowny = szukany == klucz;
+        if (rowny || (szukany.startsWith(klucz) && szukany.at(klucz.size()) == QLatin1Char('/'))) {
+            znaleziony = byt;
+            break;
+        }
+    }
+    if (jestRowny)
+        *jestRowny = znaleziony && rowny;
+    if (auto *katalog = qobject_cast<BytKatalogu *>(znaleziony); katalog && !rowny)
+        return katalog->znajdzBytZURL(url, jestRowny);
+    return znaleziony;
 }

@@ -20,19 +20,36 @@ public:
     const QList<BytSystemuPlikow *> &bytyWewnetrzne();
     // The children as they are now, without reading.
     const ZbiorObiektow<BytSystemuPlikow> &bytyWewnetrzneBezOdczytu() const { return m_bytyWewnetrzne; }
+    // The children that are real folders now.
+    QList<BytSystemuPlikow *> podkatalogi();
 
     bool czyBytyBylyOdczytaneZDysku() const { return m_czyBytyBylyOdczytaneZDysku; }
+    bool wlasnieCzytamBytyZDysku() const { return m_wlasnieCzytamBytyZDysku; }
     quint64 opcjeSynchronizacji() const { return m_opcjeSynchronizacji; }
     void setOpcjeSynchronizacji(quint64 opcje) { m_opcjeSynchronizacji = opcje; }
 
-    // Re-reads the children; the new ones are handed to `noweElementy` when given.
+    // Re-reads the children; the new ones are handed to `noweElementy` when given. A folder
+    // that cannot be read keeps its children; one that is gone loses them.
     void synchronizujBytyWewnetrzneIZwrocNoweElementy(QList<BytSystemuPlikow *> *noweElementy = nullptr);
     void synchronizujZDyskiem() override;
 
     bool jestLisciem() override;
 
+    // Creates the sub-folder `nazwa` and answers its entity; nullptr when it failed or
+    // something of that name is already there.
+    BytKatalogu *nowyKatalog(const QString &nazwa, BladOperacji *blad = nullptr);
+    // After the rename the children are read again under the new path.
+    bool zmienNazweBytuNaDyskuNa(const QString &nazwa, BladOperacji *blad = nullptr) override;
+
+    BytSystemuPlikow *znajdzBytZOstatnimKomponentemSciezki(const QString &nazwa);
+    // The entity below this folder that is the URL or lies deepest above it, descending
+    // through sub-folders; `jestRowny` tells whether the answer is the URL itself.
+    BytSystemuPlikow *znajdzBytZURL(const QString &url, bool *jestRowny = nullptr);
+
     bool canReceiveDrop() const override { return true; }
     QString dropDestinationURL() const override { return plikowyURL(); }
+
+    QString opiszKlase() override { return {}; }
 
     BazaFasolek *bazaFasolek() const { return m_bazaFasolek; }
     RzeczWBazieFasolekZKatalogiem *rzeczZKatalogiem() const { return m_rzeczZKatalogiem; }
@@ -43,7 +60,6 @@ signals:
     void bytyWewnetrzneChanged(const QList<BytSystemuPlikow *> &dodane, const QList<BytSystemuPlikow *> &usuniete);
     // Something below this folder changed; the pulse climbs to every folder above.
     void kvoNodeHasChanged();
-    void jestLiscemChanged();
     void bazaFasolekChanged();
     void rzeczZKatalogiemChanged();
     void zBytuKataloguDoFasolkiChanged();

@@ -10,5 +10,8 @@ class BytPlikuTekstowego : public BytSystemuPlikow
 public:
     BytPlikuTekstowego() = default;
 
+    // Empty when the file cannot be read.
     QString tekst() const;
+
+    QString opiszKlase() override;
 };

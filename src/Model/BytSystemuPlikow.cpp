@@ -4,47 +4,48 @@
 #include "BytPlikuTekstowego.h"
 #include "StosCoreData.h"
 
+#include "Platform/DesktopServices.h"
+#include "Platform/FileAttributes.h"
+#include "Platform/FileIcons.h"
 #include "Platform/FileOperations.h"
+#include "Platform/FolderListing.h"
+#include "Platform/Konsola.h"
 #include "Platform/Paths.h"
+#include "Platform/Thumbnails.h"
 
-#include <QAbstractFileIconProvider>
-#include <QFileInfo>
-#include <QMimeDatabase>
+#include <cerrno>
 
 namespace {
 
-enum class RodzajBytu { Brak, Katalog, PlikTekstowy, Inny };
+const QString opisBleduZmianyNazwy = QStringLiteral("Could not rename the item.");
 
-RodzajBytu rodzajBytu(const QString &url)
+// Linux keeps "Zółw" written precomposed and decomposed as two names; the graph, which
+// matches names in NFC, could not tell them apart, so no second spelling is made.
+bool istniejeInnaPisownia(const QString &sciezka, const QString &pomijana)
 {
-    if (!FileOperations::exists(url))
-        return RodzajBytu::Brak;
-    if (FileOperations::isFolderNoFollow(url))
-        return RodzajBytu::Katalog;
-    static const QMimeDatabase bazaTypow;
-    if (bazaTypow.mimeTypeForFile(url, QMimeDatabase::MatchExtension).name() == QLatin1String("text/plain"))
-        return RodzajBytu::PlikTekstowy;
-    return RodzajBytu::Inny;
+    const QString klucz = Paths::nfc(sciezka);
+    for (const FolderListing::Wpis &wpis : FolderListing::list(Paths::parent(sciezka)).wpisy) {
+        if (wpis.klucz == klucz && wpis.sciezka != pomijana)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
 
 BytSystemuPlikow *BytSystemuPlikow::bytSystemuPlikowDlaURL(const QString &url)
 {
-    BytSystemuPlikow *byt = nullptr;
-    switch (rodzajBytu(url)) {
-    case RodzajBytu::Brak:
+    const QString typ = FileAttributes::typeIdentifier(url);
+    if (typ.isEmpty())
         return nullptr;
-    case RodzajBytu::Katalog:
+    BytSystemuPlikow *byt = nullptr;
+    // Exact types, not their parents: a link to a folder or a text/markdown file is a plain entity.
+    if (typ == FileAttributes::typFolderu)
         byt = StosCoreData::kontekstOZ()->wstaw<BytKatalogu>();
-        break;
-    case RodzajBytu::PlikTekstowy:
+    else if (typ == FileAttributes::typTekstu)
         byt = StosCoreData::kontekstOZ()->wstaw<BytPlikuTekstowego>();
-        break;
-    case RodzajBytu::Inny:
+    else
         byt = StosCoreData::kontekstOZ()->wstaw<BytSystemuPlikow>();
-        break;
-    }
     byt->setPlikowyURL(url);
     return byt;
 }
@@ -60,12 +61,27 @@ BytKatalogu *BytSystemuPlikow::bytKataloguDlaURL(const QString &url)
 
 bool BytSystemuPlikow::urlIstnieje(const QString &url)
 {
-    return FileOperations::exists(url);
+    return !url.isEmpty() && FileOperations::exists(url);
 }
 
 bool BytSystemuPlikow::urlToKatalog(const QString &url)
 {
-    return FileOperations::isFolderNoFollow(url);
+    return !url.isEmpty() && FileOperations::isFolderNoFollow(url);
+}
+
+bool BytSystemuPlikow::stworzKatalog(const QString &url)
+{
+    return !url.isEmpty() && FileOperations::createFolder(url, true);
+}
+
+void BytSystemuPlikow::zaznaczUrlWFinderze(const QString &url)
+{
+    DesktopServices::shared()->revealInFileManager(url);
+}
+
+void BytSystemuPlikow::otworzUrlWDomyslnejAplikacji(const QString &url)
+{
+    DesktopServices::shared()->openInDefaultApplication(url);
 }
 
 void BytSystemuPlikow::setPlikowyURL(const QString &url)
@@ -75,23 +91,44 @@ void BytSystemuPlikow::setPlikowyURL(const QString &url)
         return;
     const QString stary = m_plikowyURL;
     m_plikowyURL = nowy;
+    m_ostatniKomponentSciezki = nowy.isEmpty() ? QString() : Paths::nfc(Paths::lastComponent(nowy));
     m_ikona = QIcon();
+    m_miniatura = QImage();
+    m_dataDolaczeniaDoKatalogu = QDateTime();
     emit plikowyURLChanged(stary, nowy);
     emit nazwaZlokalizowanaChanged();
     emit ostatniKomponentSciezkiChanged();
+    emit rozszerzenieNazwyChanged();
+    emit maUkryteRozszerzenieChanged();
+    emit kodEtykietyChanged();
+    emit identyfikatorTypuChanged();
+    emit toKatalogChanged();
+    emit czyIstniejeChanged();
     emit ikonaChanged();
+    emit miniaturaChanged();
+    emit dataDolaczeniaDoKataloguChanged();
+    emit jestLiscemChanged();
 }
 
 QString BytSystemuPlikow::nazwaZlokalizowana() const
 {
-    if (m_plikowyURL.isEmpty())
-        return {};
-    return Paths::nfc(Paths::lastComponent(m_plikowyURL));
+    // No extension is ever hidden on Linux: the name is the last path component.
+    return m_ostatniKomponentSciezki;
 }
 
 QString BytSystemuPlikow::ostatniKomponentSciezki() const
 {
-    return Paths::nfc(Paths::lastComponent(m_plikowyURL));
+    return m_ostatniKomponentSciezki;
+}
+
+QString BytSystemuPlikow::rozszerzenieNazwy() const
+{
+    return Paths::extension(m_ostatniKomponentSciezki);
+}
+
+QString BytSystemuPlikow::identyfikatorTypu() const
+{
+    return FileAttributes::typeIdentifier(m_plikowyURL);
 }
 
 bool BytSystemuPlikow::toKatalog() const
@@ -101,14 +138,123 @@ bool BytSystemuPlikow::toKatalog() const
 
 bool BytSystemuPlikow::czyIstnieje() const
 {
-    return !m_plikowyURL.isEmpty() && urlIstnieje(m_plikowyURL);
+    return urlIstnieje(m_plikowyURL);
 }
 
 QIcon BytSystemuPlikow::ikona()
 {
-    if (m_ikona.isNull() && !m_plikowyURL.isEmpty()) {
-        static const QAbstractFileIconProvider dostawca;
-        m_ikona = dostawca.icon(QFileInfo(m_plikowyURL));
-    }
+    if (m_ikona.isNull() && !m_plikowyURL.isEmpty())
+        m_ikona = FileIcons::iconForFile(m_plikowyURL);
     return m_ikona;
+}
+
+void BytSystemuPlikow::setIkona(const QIcon &ikona)
+{
+    m_ikona = ikona;
+    emit ikonaChanged();
+}
+
+QImage BytSystemuPlikow::miniatura()
+{
+    if (m_miniatura.isNull() && !m_plikowyURL.isEmpty()) {
+        drukujLinie(QStringLiteral("Odczytuję miniaturę."));
+        m_miniatura = Thumbnails::thumbnailForFile(m_plikowyURL, najwiekszyBokMiniatury);
+    }
+    return m_miniatura;
+}
+
+void BytSystemuPlikow::setMiniatura(const QImage &miniatura)
+{
+    m_miniatura = miniatura;
+    emit miniaturaChanged();
+}
+
+QDateTime BytSystemuPlikow::dataDolaczeniaDoKatalogu()
+{
+    if (!m_dataDolaczeniaDoKatalogu.isValid())
+        m_dataDolaczeniaDoKatalogu = FileAttributes::dateAdded(m_plikowyURL);
+    return m_dataDolaczeniaDoKatalogu;
+}
+
+void BytSystemuPlikow::setDataDolaczeniaDoKatalogu(const QDateTime &data)
+{
+    m_dataDolaczeniaDoKatalogu = data;
+    emit dataDolaczeniaDoKataloguChanged();
+}
+
+void BytSystemuPlikow::zaznaczWFinderze() const
+{
+    if (!m_plikowyURL.isEmpty())
+        zaznaczUrlWFinderze(m_plikowyURL);
+}
+
+void BytSystemuPlikow::otworzWDomyslnejAplikacji() const
+{
+    if (!m_plikowyURL.isEmpty())
+        otworzUrlWDomyslnejAplikacji(m_plikowyURL);
+}
+
+bool BytSystemuPlikow::stworzKatalog()
+{
+    if (toKatalog())
+        return true;
+    if (czyIstnieje())
+        return false;
+    return stworzKatalog(m_plikowyURL);
+}
+
+bool BytSystemuPlikow::zmienNazweBytuNaDyskuNa(const QString &nazwa, BladOperacji *blad)
+{
+    if (nazwa.isEmpty() || m_plikowyURL.isEmpty())
+        return false;
+    if (!Paths::isValidItemName(nazwa)) {
+        BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaAplikacji), EINVAL, opisBleduZmianyNazwy,
+                            QStringLiteral("The name \u201C%1\u201D can\u2019t be used.").arg(nazwa));
+        return false;
+    }
+    // No extension is ever hidden here, so a name that leads to the current URL changes nothing.
+    const QString nowyURL = Paths::join(Paths::parent(m_plikowyURL), nazwa);
+    if (nowyURL == m_plikowyURL)
+        return false;
+    if (istniejeInnaPisownia(nowyURL, m_plikowyURL)) {
+        BladOperacji::zErrno(blad, EEXIST, opisBleduZmianyNazwy, nowyURL);
+        return false;
+    }
+    if (!FileOperations::moveNoReplace(m_plikowyURL, nowyURL, blad))
+        return false;
+    setPlikowyURL(nowyURL);
+    if (BytKatalogu *rodzic = m_katalogNadrzedny) {
+        emit rodzic->bytyWewnetrzneChanged({}, {});
+        emit rodzic->kvoNodeHasChanged();
+    }
+    return true;
+}
+
+QString BytSystemuPlikow::nazwaKoduEtykiety(int kod)
+{
+    static const char *const nazwy[] = {"keBrak",   "keSzary",    "keZielony",   "kePurpurowy",
+                                        "keNiebieski", "keZolty", "keCzerwony", "kePomaranczowy"};
+    if (kod < 0 || kod > kePomaranczowy)
+        return {};
+    return QString::fromLatin1(nazwy[kod]);
+}
+
+QString BytSystemuPlikow::opisBytu()
+{
+    const QDateTime data = dataDolaczeniaDoKatalogu();
+    return QStringLiteral("BytSystemuPlikow = {%1%2%3%4%5%6%7%8%9}")
+        .arg(QStringLiteral("klasa = %1; ").arg(QString::fromLatin1(metaObject()->className())),
+             QStringLiteral("nazwaZlokalizowana = %1; ").arg(nazwaZlokalizowana()),
+             QStringLiteral("ostatniKomponentSciezki = %1; ").arg(ostatniKomponentSciezki()),
+             QStringLiteral("kodEtykiety = %1; ").arg(nazwaKoduEtykiety(kodEtykiety())),
+             QStringLiteral("jestLisciem = %1; ").arg(tekstTakNie(jestLisciem())),
+             QStringLiteral("czyIstnieje = %1; ").arg(tekstTakNie(czyIstnieje())),
+             QStringLiteral("identyfikatorTypu = %1; ").arg(identyfikatorTypu()),
+             QStringLiteral("dataDolaczeniaDoKatalogu = %1; ").arg(data.isValid() ? data.toString(Qt::ISODate) : QString()),
+             QStringLiteral("plikowyURL.path = %1;").arg(m_plikowyURL));
+}
+
+QString BytSystemuPlikow::opiszKlase()
+{
+    return opisBytu();
 }

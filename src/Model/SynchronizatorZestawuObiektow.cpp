@@ -61,7 +61,10 @@ SynchronizatorZestawuObiektow::zestawUrliZKatalogu(const QString &katalog, quint
 
 QObject *SynchronizatorZestawuObiektow::obiektZestawuZUrlem(const QString &url) const
 {
-    return m_obiektyPoKluczu.value(kluczUrla(url));
+    const QString klucz = kluczUrla(url);
+    if (m_powtorzonePoKluczu.contains(klucz))
+        return nullptr;
+    return m_obiektyPoKluczu.value(klucz).obiekt;
 }
 
 bool SynchronizatorZestawuObiektow::czyKatalogZawieraPrzynajmniejJedenElement(const QString &url)
@@ -72,6 +75,7 @@ bool SynchronizatorZestawuObiektow::czyKatalogZawieraPrzynajmniejJedenElement(co
 void SynchronizatorZestawuObiektow::wyczyscWyniki()
 {
     m_obiektyPoKluczu.clear();
+    m_powtorzonePoKluczu.clear();
     m_obiektyDoUsuniecia.clear();
     m_urleDlaObiektowDoDodania.clear();
     m_obiektyZNowaPisownia.clear();

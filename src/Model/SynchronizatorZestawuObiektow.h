@@ -3,10 +3,12 @@
 #include "Platform/FolderListing.h"
 
 #include <QHash>
+#include <QMultiHash>
 #include <QList>
 #include <QObject>
 #include <QPair>
 #include <QSet>
+#include <QString>
 #include <QStringList>
 
 #include <optional>
@@ -50,17 +52,22 @@ public:
     bool zanalizujPotrzebySynchronizacjiZestawuZZestawemUrli(const QList<T *> &zestaw, KluczDoUrla kluczDoUrla,
                                                              const Wpisy &urle)
     {
-        QHash<QString, QObject *> obiektyPoKluczu;
-        obiektyPoKluczu.reserve(zestaw.size());
-        QList<QObject *> bezUrla;
+        wyczyscWyniki();
+        m_obiektyPoKluczu.reserve(zestaw.size());
         for (T *obiekt : zestaw) {
             const QString url = kluczDoUrla(obiekt);
-            if (url.isEmpty())
-                bezUrla.append(obiekt);
+            if (url.isEmpty()) {
+                m_obiektyDoUsuniecia.append(obiekt);
+                continue;
+            }
+            const QString klucz = kluczUrla(url);
+            const auto it = m_obiektyPoKluczu.constFind(klucz);
+            if (it != m_obiektyPoKluczu.constEnd())
+                m_powtorzonePoKluczu.insert(klucz, obiekt);
             else
-                obiektyPoKluczu.insert(kluczUrla(url), obiekt);
+                m_obiektyPoKluczu.insert(klucz, ObiektZestawu{obiekt});
         }
-        porownaj(obiektyPoKluczu, bezUrla, urle, [&](QObject *o) { return kluczDoUrla(static_cast<T *>(o)); });
+        porownaj(urle, [&](QObject *o) { return kluczDoUrla(static_cast<T *>(o)); });
         return true;
     }
 
@@ -88,40 +95,66 @@ public:
         return wynik;
     }
 
+    // The one object of the set that stands for the URL; nullptr for none or several.
     QObject *obiektZestawuZUrlem(const QString &url) const;
     static bool czyKatalogZawieraPrzynajmniejJedenElement(const QString &url);
 
     static QString kluczUrla(const QString &url);
 
 private:
-    template <class F>
-    void porownaj(const QHash<QString, QObject *> &obiektyPoKluczu, const QList<QObject *> &bezUrla, const Wpisy &urle,
-                  F urlObiektu)
+    struct ObiektZestawu
     {
-        wyczyscWyniki();
-        m_obiektyPoKluczu = obiektyPoKluczu;
-        QSet<QString> naDysku;
-        naDysku.reserve(urle.size());
+        QObject *obiekt = nullptr;
+        bool naDysku = false;
+        bool tejSamejPisowni = false;
+    };
+
+    // One pass over the listing with one hash lookup per entry, then one pass over the set.
+    template <class F>
+    void porownaj(const Wpisy &urle, F urlObiektu)
+    {
+        QSet<QString> dodane;
+        QHash<QString, QString> innejPisowni;
         for (const FolderListing::Wpis &wpis : urle) {
-            if (naDysku.contains(wpis.klucz))
+            const auto it = m_obiektyPoKluczu.find(wpis.klucz);
+            if (it == m_obiektyPoKluczu.end()) {
+                // Merged listings may reach one URL twice.
+                if (!dodane.contains(wpis.klucz)) {
+                    dodane.insert(wpis.klucz);
+                    m_urleDlaObiektowDoDodania.append(wpis.sciezka);
+                }
                 continue;
-            naDysku.insert(wpis.klucz);
-            const auto it = obiektyPoKluczu.constFind(wpis.klucz);
-            if (it == obiektyPoKluczu.constEnd())
-                m_urleDlaObiektowDoDodania.append(wpis.sciezka);
-            else if (urlObiektu(*it) != wpis.sciezka)
-                m_obiektyZNowaPisownia.append({*it, wpis.sciezka});
+            }
+            it->naDysku = true;
+            if (urlObiektu(it->obiekt) == wpis.sciezka)
+                it->tejSamejPisowni = true;
+            else if (!innejPisowni.contains(wpis.klucz))
+                innejPisowni.insert(wpis.klucz, wpis.sciezka);
         }
-        for (auto it = obiektyPoKluczu.cbegin(); it != obiektyPoKluczu.cend(); ++it) {
-            if (!naDysku.contains(it.key()))
-                m_obiektyDoUsuniecia.append(it.value());
+        // An object follows a re-spelled name only when its own spelling is not on disk too.
+        for (auto it = innejPisowni.cbegin(); it != innejPisowni.cend(); ++it) {
+            const ObiektZestawu &obiekt = m_obiektyPoKluczu[it.key()];
+            if (obiekt.tejSamejPisowni)
+                continue;
+            m_obiektyZNowaPisownia.append({obiekt.obiekt, it.value()});
+            for (QObject *powtorzony : m_powtorzonePoKluczu.values(it.key()))
+                m_obiektyZNowaPisownia.append({powtorzony, it.value()});
         }
-        m_obiektyDoUsuniecia.append(bezUrla);
+        // Every object of a vanished name leaves, also when several stood for it.
+        for (auto it = m_obiektyPoKluczu.cbegin(); it != m_obiektyPoKluczu.cend(); ++it) {
+            if (it->naDysku)
+                continue;
+            m_obiektyDoUsuniecia.append(it->obiekt);
+            if (!m_powtorzonePoKluczu.isEmpty())
+                m_obiektyDoUsuniecia.append(m_powtorzonePoKluczu.values(it.key()));
+        }
     }
 
     void wyczyscWyniki();
 
-    QHash<QString, QObject *> m_obiektyPoKluczu;
+    QHash<QString, ObiektZestawu> m_obiektyPoKluczu;
+    // Objects beyond the first that stand for the same name; rare, so kept apart.
+    QMultiHash<QString, QObject *> m_powtorzonePoKluczu;
     QList<QObject *> m_obiektyDoUsuniecia;
     QStringList m_urleDlaObiektowDoDodania;
     QList<QPair<QObject *, QString>> m_obiektyZNowaPisownia;

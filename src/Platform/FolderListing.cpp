@@ -12,18 +12,48 @@
 
 namespace {
 
+FolderListing::FaultHook &hakBledow()
+{
+    static FolderListing::FaultHook hak;
+    return hak;
+}
+
 bool jestUkryta(const char *nazwa)
 {
     return nazwa[0] == '.';
 }
 
+bool jestAscii(QByteArrayView bajty)
+{
+    unsigned char suma = 0;
+    for (const char bajt : bajty)
+        suma |= static_cast<unsigned char>(bajt);
+    return suma < 0x80;
+}
+
+// opendir with the test hook in front of it; errno tells why it failed.
+DIR *otworz(const QString &katalog)
+{
+    if (const FolderListing::FaultHook &hak = hakBledow()) {
+        if (const std::optional<int> numerBledu = hak(katalog)) {
+            errno = *numerBledu;
+            return nullptr;
+        }
+    }
+    return opendir(QFile::encodeName(katalog).constData());
+}
+
 } // namespace
+
+void FolderListing::setFaultHookForTests(FaultHook hook)
+{
+    hakBledow() = std::move(hook);
+}
 
 FolderListing::Wynik FolderListing::list(const QString &katalog)
 {
     Wynik wynik;
-    const QByteArray sciezkaB = QFile::encodeName(katalog);
-    DIR *dir = opendir(sciezkaB.constData());
+    DIR *dir = otworz(katalog);
     if (!dir) {
         const int numerBledu = errno;
         wynik.stan = (numerBledu == ENOENT || numerBledu == ENOTDIR) ? Stan::Brak : Stan::Blad;
@@ -31,20 +61,33 @@ FolderListing::Wynik FolderListing::list(const QString &katalog)
         return wynik;
     }
     const int fd = dirfd(dir);
-    errno = 0;
-    while (dirent *wpis = readdir(dir)) {
+    const QString przedrostek = katalog.endsWith(QLatin1Char('/')) ? katalog : katalog + QLatin1Char('/');
+    for (;;) {
+        // Only readdir's own errno tells a failed read from the end of the folder.
+        errno = 0;
+        const dirent *wpis = readdir(dir);
+        if (!wpis)
+            break;
         if (jestUkryta(wpis->d_name))
             continue;
-        const QByteArray surowa(wpis->d_name);
-        if (!Paths::isEncodable(surowa)) {
-            drukujLinie(QStringLiteral("Błąd: pomijam nazwę spoza kodowania nazw plików w %1: %2"), katalog,
-                        QString::fromLatin1(surowa.toPercentEncoding()));
-            continue;
-        }
         Wpis w;
-        w.nazwa = QFile::decodeName(surowa);
-        w.sciezka = Paths::join(katalog, w.nazwa);
-        w.klucz = Paths::nfc(w.sciezka);
+        const QByteArrayView surowa(wpis->d_name);
+        if (jestAscii(surowa)) {
+            // ASCII decodes to itself and is already NFC: the common case, kept cheap.
+            w.nazwa = QString::fromLatin1(surowa);
+            w.sciezka = przedrostek + w.nazwa;
+            w.klucz = w.sciezka;
+        } else {
+            const QByteArray bajty = surowa.toByteArray();
+            w.nazwa = QFile::decodeName(bajty);
+            if (QFile::encodeName(w.nazwa) != bajty) {
+                drukujLinie(QStringLiteral("Błąd: pomijam nazwę spoza kodowania nazw plików w %1: %2"), katalog,
+                            QString::fromLatin1(bajty.toPercentEncoding()));
+                continue;
+            }
+            w.sciezka = przedrostek + w.nazwa;
+            w.klucz = Paths::nfc(w.sciezka);
+        }
         unsigned char typ = wpis->d_type;
         if (typ == DT_UNKNOWN) {
             struct stat info;
@@ -59,7 +102,6 @@ FolderListing::Wynik FolderListing::list(const QString &katalog)
             w.celToKatalog = fstatat(fd, wpis->d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
         }
         wynik.wpisy.append(std::move(w));
-        errno = 0;
     }
     const int numerBledu = errno;
     closedir(dir);
@@ -75,12 +117,13 @@ FolderListing::Wynik FolderListing::list(const QString &katalog)
 
 bool FolderListing::hasVisibleEntry(const QString &katalog)
 {
-    DIR *dir = opendir(QFile::encodeName(katalog).constData());
+    DIR *dir = otworz(katalog);
     if (!dir)
         return false;
     bool znaleziony = false;
     while (dirent *wpis = readdir(dir)) {
-        if (!jestUkryta(wpis->d_name)) {
+        // The same entries as a listing counts, so a folder is a leaf exactly when it lists empty.
+        if (!jestUkryta(wpis->d_name) && (jestAscii(wpis->d_name) || Paths::isEncodable(QByteArray(wpis->d_name)))) {
             znaleziony = true;
             break;
         }

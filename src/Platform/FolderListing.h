@@ -5,6 +5,9 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 // One readdir pass over a folder: hidden names skipped, never descending.
 class FolderListing
 {
@@ -34,4 +37,12 @@ public:
     static Wynik list(const QString &katalog);
     // YES when the folder holds one or more entries that are not hidden.
     static bool hasVisibleEntry(const QString &katalog);
+
+    // Tests simulate failures that root cannot provoke with permissions: the hook answers
+    // an errno for a folder path, or nothing to list it for real. An empty hook removes it.
+    using FaultHook = std::function<std::optional<int>(const QString &katalog)>;
+    static void setFaultHookForTests(FaultHook hook);
 };
+
+// Lists of entries grow by moving their bytes, not by copying each name.
+Q_DECLARE_TYPEINFO(FolderListing::Wpis, Q_RELOCATABLE_TYPE);

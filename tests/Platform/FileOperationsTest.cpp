@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -223,6 +224,44 @@ TEST(FolderListingTest, NameOutsideTheFileNameEncodingIsSkippedWithOneLine)
     EXPECT_EQ(wynik.wpisy[0].nazwa, QStringLiteral("dobry"));
     EXPECT_EQ(linie.size(), 1);
     unlink(zly.constData());
+}
+
+TEST(FolderListingTest, ANameSkippedLastDoesNotTurnTheListingIntoAFailure)
+{
+    KatalogTestowy dir;
+    const QByteArray zly = QFile::encodeName(dir.sciezka()) + "/z\xff";
+    FILE *plik = fopen(zly.constData(), "w");
+    ASSERT_NE(plik, nullptr);
+    fclose(plik);
+    // Writing the console line may leave errno set, as stdio does on a pipe.
+    Konsola::ustawWyjscie([](const QByteArray &) { errno = EIO; });
+    const FolderListing::Wynik wynik = FolderListing::list(dir.sciezka());
+    Konsola::ustawWyjscie({});
+    EXPECT_TRUE(wynik.ok());
+    EXPECT_TRUE(wynik.wpisy.isEmpty());
+    EXPECT_FALSE(FolderListing::hasVisibleEntry(dir.sciezka())) << "a leaf exactly when it lists empty";
+}
+
+TEST(FolderListingTest, FaultHookTellsAFailureFromAMissingFolder)
+{
+    KatalogTestowy dir;
+    dir.plik(QStringLiteral("a"));
+    const QString zepsuty = dir.sciezka();
+    FolderListing::setFaultHookForTests([&](const QString &katalog) -> std::optional<int> {
+        if (katalog == zepsuty)
+            return EIO;
+        return std::nullopt;
+    });
+    const FolderListing::Wynik wynik = FolderListing::list(zepsuty);
+    EXPECT_EQ(wynik.stan, FolderListing::Stan::Blad);
+    EXPECT_EQ(wynik.blad.kod, EIO);
+    EXPECT_FALSE(FolderListing::hasVisibleEntry(zepsuty));
+    EXPECT_EQ(FolderListing::list(dir.sciezka(QStringLiteral("nie-ma"))).stan, FolderListing::Stan::Brak);
+
+    FolderListing::setFaultHookForTests([](const QString &) -> std::optional<int> { return ENOENT; });
+    EXPECT_EQ(FolderListing::list(zepsuty).stan, FolderListing::Stan::Brak);
+    FolderListing::setFaultHookForTests({});
+    EXPECT_TRUE(FolderListing::list(zepsuty).ok());
 }
 
 } // namespace

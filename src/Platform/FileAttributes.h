@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// What the file system tells about one item, without opening it. The item itself is
+// looked at (lstat): a symbolic link is a link, whatever it points to.
+class FileAttributes
+{
+public:
+    static inline const QString typFolderu = QStringLiteral("inode/directory");
+    static inline const QString typTekstu = QStringLiteral("text/plain");
+    static inline const QString typDowiazania = QStringLiteral("inode/symlink");
+
+    // The MIME type: "inode/..." for folders, links and special files, otherwise by name
+    // alone (no content sniffing, so listing a folder never opens its files). Empty when
+    // nothing is there.
+    static QString typeIdentifier(const QString &path);
+    // When the item was put where it lies: the status-change time, which a move sets.
+    // Invalid when nothing is there.
+    static QDateTime dateAdded(const QString &path);
+};
