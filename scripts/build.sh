@@ -8,6 +8,6 @@ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="${TARROWIND_BUILD_TYPE:-
 # settings changed (a source was added), make it scan again.
 find "$build_dir" -path '*_autogen.dir/AutogenInfo.json' 2>/dev/null | while read -r info; do
   target_dir="$(dirname "$(dirname "$(dirname "$info")")")/$(basename "$(dirname "$info")" .dir)"
-  [ "$info" -nt "$target_dir/timestamp" ] && rm -f "$target_dir/timestamp"
+  if [ "$info" -nt "$target_dir/timestamp" ]; then rm -f "$target_dir/timestamp"; fi
 done
 cmake --build "$build_dir" --parallel "$(nproc)"
