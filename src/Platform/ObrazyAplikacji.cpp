@@ -6,8 +6,16 @@
 #include <QHash>
 #include <QPainter>
 
+// The resources live in a static library, whose registration the linker would drop unasked.
+static void zarejestrujZasoby()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
 QString ObrazyAplikacji::sciezkaZasobu(const QString &nazwa)
 {
+    static const bool zarejestrowane = (zarejestrujZasoby(), true);
+    Q_UNUSED(zarejestrowane);
     for (const char *rozszerzenie : {".png", ".svg"}) {
         const QString sciezka = QStringLiteral(":/images/") + nazwa + QLatin1String(rozszerzenie);
         if (QFile::exists(sciezka))
