@@ -201,12 +201,20 @@ void Fasolka::poZmianieBytuFasolki()
     if (m_bytFasolki)
         m_obserwacjaUrla =
             connect(m_bytFasolki, &BytSystemuPlikow::plikowyURLChanged, this, &Fasolka::poZmianieUrlaBytuFasolki);
-    poZmianieUrlaBytuFasolki();
+    // Entities are made by factories that pick a folder entity by lstat; its class is
+    // answer enough here, and a later URL change asks the disk again.
+    uaktualnijKatalog(false);
+    ogloszZmianeOdczytanego();
 }
 
 void Fasolka::poZmianieUrlaBytuFasolki()
 {
-    uaktualnijKatalog();
+    uaktualnijKatalog(true);
+    ogloszZmianeOdczytanego();
+}
+
+void Fasolka::ogloszZmianeOdczytanego()
+{
     m_statusFasolki = sfNieokreslony;
     emit nazwaChanged();
     emit ikonaChanged();
@@ -215,15 +223,15 @@ void Fasolka::poZmianieUrlaBytuFasolki()
     emit spodziewanyRezultatChanged();
 }
 
-void Fasolka::uaktualnijKatalog()
+void Fasolka::uaktualnijKatalog(bool zapytajDysk)
 {
     if (!m_bytFasolki) {
         setKatalog(nullptr);
         return;
     }
-    // A package or a link to a folder is a folder bean by kind, but has no folder entity.
+    // A link to a folder is a folder bean by kind, but has no folder entity.
     auto *katalog = qobject_cast<BytKatalogu *>(m_bytFasolki);
-    if (katalog && katalog->toKatalog()) {
+    if (katalog && (!zapytajDysk || katalog->toKatalog())) {
         setKatalog(katalog);
         katalog->setOpcjeSynchronizacji(SynchronizatorZestawuObiektow::pomijajSpodziewanyRezultat);
     }

@@ -112,7 +112,8 @@ private:
 
     void poZmianieBytuFasolki();
     void poZmianieUrlaBytuFasolki();
-    void uaktualnijKatalog();
+    void ogloszZmianeOdczytanego();
+    void uaktualnijKatalog(bool zapytajDysk);
     void ogloszZmianeRodzaju();
     void ogloszZmianeStatusu();
 
