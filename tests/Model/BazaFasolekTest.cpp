@@ -220,6 +220,10 @@ TEST_F(BazaFasolekTest, BeanChangesOfAFlowReachTheDatabaseMarkers)
     EXPECT_EQ(licznik[QStringLiteral("relacja")], 1);
     emit work->nazwaJakiejsFasolkiZmieniona();
     EXPECT_EQ(licznik[QStringLiteral("nazwa")], 1);
+
+    katalog(QStringLiteral("All Beans/Pusty"));
+    baza->synchronizujListePotokow();
+    EXPECT_EQ(licznik[QStringLiteral("relacja")], 2) << "a new flow, though it has no bean, changes the flows";
 }
 
 TEST_F(BazaFasolekTest, RePointingToAnEmptyLocationLeavesOnlyTheNewMainFlowAndAnEmptyArchive)
