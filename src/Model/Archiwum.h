@@ -1,22 +1,42 @@
 #pragma once
 
+#include "FilePathURLDropReceiverProtocol.h"
+#include "ProtokolSynchronizacjiZDyskiem.h"
 #include "RzeczWBazieFasolekZKatalogiem.h"
 #include "ZbiorObiektow.h"
 
 class ArchiwumPotoku;
+class Potok;
 
 // The archive, "Archived Beans": one flow archive per flow whose beans were archived.
-class Archiwum : public RzeczWBazieFasolekZKatalogiem
+class Archiwum : public RzeczWBazieFasolekZKatalogiem,
+                 public ProtokolSynchronizacjiZDyskiem,
+                 public FilePathURLDropReceiverProtocol
 {
     Q_OBJECT
 
 public:
-    Archiwum() = default;
+    Archiwum();
 
     const ZbiorObiektow<ArchiwumPotoku> &archiwaPotokow() const { return m_archiwaPotokow; }
 
+    void synchronizujListeArchiwowPotokow();
+    void synchronizujFasolkiWArchiwachPotokow();
+    void synchronizujZDyskiem() override;
+
+    // By display name, as views ask for it ("Main Flow" for the main flow's archive).
+    ArchiwumPotoku *znajdzArchiwumPotokuONazwie(const QString &nazwa) const;
+    // The archive of a flow: the one whose folder bears the flow folder's name, so that a
+    // topical flow shown as "Main Flow" never meets the main flow's archive.
+    ArchiwumPotoku *archiwumPotokuDlaPotoku(const Potok *potok) const;
+
+    bool canReceiveDrop() const override { return true; }
+    QString dropDestinationURL() const override { return previewItemURL(); }
+
 signals:
     void archiwaPotokowChanged(const QList<ArchiwumPotoku *> &dodane, const QList<ArchiwumPotoku *> &usuniete);
+    // A marker: the flow archives or the beans of one of them changed.
+    void relacjaFasolkiZmieniona();
 
 private:
     friend struct RelacjeModelu;

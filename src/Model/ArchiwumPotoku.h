@@ -1,21 +1,42 @@
 #pragma once
 
+#include "FilePathURLDropReceiverProtocol.h"
+#include "ProtokolSynchronizacjiZDyskiem.h"
 #include "RzeczWBazieFasolekZKatalogiem.h"
 #include "ZbiorObiektow.h"
 
 class Archiwum;
 class Fasolka;
 
-// The archived beans of one flow: a folder in "Archived Beans" named after the flow.
-class ArchiwumPotoku : public RzeczWBazieFasolekZKatalogiem
+// The archived beans of one flow: a folder in "Archived Beans" named like the flow's folder
+// ("_Main_Flow" for the main flow).
+class ArchiwumPotoku : public RzeczWBazieFasolekZKatalogiem,
+                       public ProtokolSynchronizacjiZDyskiem,
+                       public FilePathURLDropReceiverProtocol
 {
     Q_OBJECT
 
 public:
-    ArchiwumPotoku() = default;
+    ArchiwumPotoku();
+
+    // A new flow archive with its beans read; the caller adds it to the archive.
+    static ArchiwumPotoku *zarzadzanyObiektArchiwumPotokuZURLem(const QString &url);
 
     Archiwum *archiwum() const { return m_archiwum; }
     const ZbiorObiektow<Fasolka> &fasolki() const { return m_fasolki; }
+
+    // "Main Flow" for the main flow's archive, else the folder's name.
+    QString nazwa() const override;
+    QIcon ikona() const override;
+    bool toPotokGlowny() const;
+    // The folder's own name: the name of the flow folder it belongs to.
+    QString nazwaKatalogu() const;
+
+    void synchronizujFasolki();
+    void synchronizujZDyskiem() override { synchronizujFasolki(); }
+
+    bool canReceiveDrop() const override { return true; }
+    QString dropDestinationURL() const override { return previewItemURL(); }
 
 signals:
     void archiwumChanged();

@@ -1,6 +1,106 @@
 #include "BazaFasolek.h"
 
+#include "Archiwum.h"
+#include "ArchiwumPotoku.h"
+#include "BytKatalogu.h"
+#include "DeskryptorSortu.h"
+#include "Fasolka.h"
+#include "Potok.h"
 #include "RelacjeModelu.h"
+#include "SpecKatalog.h"
+#include "StosCoreData.h"
+#include "SynchronizatorZestawuObiektow.h"
+
+#include "Platform/FileOperations.h"
+#include "Platform/Konsola.h"
+#include "Platform/Paths.h"
+
+namespace {
+
+BazaFasolek::AlertKrytyczny &alertKrytyczny()
+{
+    static BazaFasolek::AlertKrytyczny alert;
+    return alert;
+}
+
+BazaFasolek::FabrykaObserwatora &fabrykaObserwatora()
+{
+    static BazaFasolek::FabrykaObserwatora fabryka;
+    return fabryka;
+}
+
+QString urlSpecjalny(int rodzaj)
+{
+    return SpecKatalog::sharedSpecKatalog()->url(rodzaj);
+}
+
+} // namespace
+
+BazaFasolek::BazaFasolek()
+{
+    connect(this, &BazaFasolek::potokiChanged, this, [this] {
+        emit potokGlownyChanged();
+        emit potokiTematyczneChanged();
+        emit relacjaFasolkiZmieniona();
+    });
+}
+
+BazaFasolek::~BazaFasolek() = default;
+
+BazaFasolek *BazaFasolek::sharedBazaFasolek()
+{
+    KontekstObiektow *kontekst = StosCoreData::kontekstOZ();
+    if (auto *baza = qobject_cast<BazaFasolek *>(kontekst->korzen()))
+        return baza;
+    auto *baza = kontekst->wstaw<BazaFasolek>();
+    // The root is known before the build, so a request made while building finds this one.
+    kontekst->ustawKorzen(baza);
+    baza->zbuduj();
+    return baza;
+}
+
+void BazaFasolek::setAlertKrytyczny(AlertKrytyczny alert)
+{
+    alertKrytyczny() = std::move(alert);
+}
+
+void BazaFasolek::setFabrykaObserwatoraZmianNaDysku(FabrykaObserwatora fabryka)
+{
+    fabrykaObserwatora() = std::move(fabryka);
+}
+
+const QList<DeskryptorSortu> &BazaFasolek::deskryptorySortuPoNazwie()
+{
+    static const QList<DeskryptorSortu> deskryptory{DeskryptorSortu(DeskryptorSortu::poNazwie)};
+    return deskryptory;
+}
+
+const QList<DeskryptorSortu> &BazaFasolek::deskryptorySortuPoNazwieZlokalizowanej()
+{
+    static const QList<DeskryptorSortu> deskryptory{DeskryptorSortu(DeskryptorSortu::poNazwieZlokalizowanej)};
+    return deskryptory;
+}
+
+void BazaFasolek::zbuduj()
+{
+    auto *wszystkieFasolki = StosCoreData::kontekstOZ()->wstaw<BytKatalogu>();
+    setKatalog(wszystkieFasolki);
+    wszystkieFasolki->setPlikowyURL(urlSpecjalny(SpecKatalog::suWszystkieFasolki));
+    zainicjujKatalogiBazyFasolek();
+    synchronizujListePotokow();
+    synchronizujFasolkiWPotokach();
+
+    auto *archiwum = StosCoreData::kontekstOZ()->wstaw<Archiwum>();
+    setArchiwum(archiwum);
+    archiwum->ustawKatalogOURLu(urlSpecjalny(SpecKatalog::suArchiwum));
+    archiwum->synchronizujListeArchiwowPotokow();
+    archiwum->synchronizujFasolkiWArchiwachPotokow();
+
+    if (fabrykaObserwatora())
+        m_obserwatorZmianNaDysku = fabrykaObserwatora()();
+    if (m_obserwatorZmianNaDysku)
+        m_obserwatorZmianNaDysku->setupEventListener();
+}
 
 void BazaFasolek::setKatalog(BytKatalogu *katalog)
 {
@@ -10,6 +110,139 @@ void BazaFasolek::setKatalog(BytKatalogu *katalog)
 void BazaFasolek::setArchiwum(Archiwum *archiwum)
 {
     RelacjeModelu::archiwumBazy.ustaw(this, archiwum);
+}
+
+Potok *BazaFasolek::potokGlowny() const
+{
+    Potok *glowny = nullptr;
+    for (Potok *potok : m_potoki) {
+        if (!potok->toPotokGlowny())
+            continue;
+        if (glowny)
+            return nullptr;
+        glowny = potok;
+    }
+    return glowny;
+}
+
+QList<Potok *> BazaFasolek::potokiTematyczne() const
+{
+    QList<Potok *> wynik;
+    for (Potok *potok : m_potoki) {
+        if (!potok->toPotokGlowny())
+            wynik.append(potok);
+    }
+    return wynik;
+}
+
+void BazaFasolek::synchronizujListePotokow()
+{
+    if (!m_katalog || m_katalog->plikowyURL().isEmpty())
+        return;
+    SynchronizatorZestawuObiektow synchronizator;
+    const bool udane = synchronizator.zanalizujPotrzebySynchronizacjiZestawu(
+        m_potoki.elementy(),
+        [](Potok *potok) { return potok->bytPotoku() ? potok->bytPotoku()->plikowyURL() : QString(); },
+        m_katalog->plikowyURL(), SynchronizatorZestawuObiektow::pomijajPliki);
+    if (!udane)
+        return;
+    for (const auto &[potok, sciezka] : synchronizator.obiektyZNowaPisownia<Potok>())
+        potok->bytPotoku()->setPlikowyURL(sciezka);
+    const QList<Potok *> doUsuniecia = synchronizator.obiektyDoUsuniecia<Potok>();
+    for (Potok *potok : doUsuniecia) {
+        const QList<Fasolka *> fasolki = potok->fasolki().elementy();
+        RelacjeModelu::fasolkiPotoku.usun(potok, fasolki);
+    }
+    RelacjeModelu::potoki.usun(this, doUsuniecia);
+    QList<Potok *> nowe;
+    for (const QString &sciezka : synchronizator.urleDlaObiektowDoDodania()) {
+        Potok *potok = Potok::zarzadzanyObiektPotokuZURLem(sciezka);
+        if (potok->bytPotoku())
+            nowe.append(potok);
+    }
+    RelacjeModelu::potoki.dodaj(this, nowe);
+}
+
+void BazaFasolek::synchronizujFasolkiWPotokach()
+{
+    const QList<Potok *> potoki = m_potoki.elementy();
+    for (Potok *potok : potoki)
+        potok->synchronizujFasolki();
+}
+
+void BazaFasolek::synchronizujZDyskiem()
+{
+    synchronizujListePotokow();
+    synchronizujFasolkiWPotokach();
+}
+
+void BazaFasolek::zainicjujKatalogiBazyFasolek()
+{
+    if (zalozKatalog(urlSpecjalny(SpecKatalog::suWszystkieFasolki)))
+        zalozKatalog(urlSpecjalny(SpecKatalog::suPotokGlowny));
+    zalozKatalog(urlSpecjalny(SpecKatalog::suArchiwum));
+}
+
+bool BazaFasolek::zalozKatalog(const QString &url)
+{
+    // Only a folder will do: a file standing in the way is a failure, not a fixed folder.
+    if (FileOperations::isFolder(url))
+        return true;
+    BladOperacji blad;
+    if (FileOperations::createFolder(url, true, &blad))
+        return true;
+    const QString wiadomosc = QStringLiteral("Could not create %1 directory ").arg(Paths::lastComponent(url));
+    drukujLinie(QStringLiteral("Błąd: %1 %2"), wiadomosc, blad.przyczyna);
+    if (alertKrytyczny())
+        alertKrytyczny()(wiadomosc, blad.przyczyna);
+    return false;
+}
+
+void BazaFasolek::updateBazaFasolekAfterUrlBazowyChange()
+{
+    if (m_katalog)
+        m_katalog->setPlikowyURL(urlSpecjalny(SpecKatalog::suWszystkieFasolki));
+    zainicjujKatalogiBazyFasolek();
+    synchronizujListePotokow();
+    synchronizujFasolkiWPotokach();
+    if (m_archiwum) {
+        m_archiwum->ustawKatalogOURLu(urlSpecjalny(SpecKatalog::suArchiwum));
+        m_archiwum->synchronizujListeArchiwowPotokow();
+        m_archiwum->synchronizujFasolkiWArchiwachPotokow();
+    }
+    if (m_obserwatorZmianNaDysku)
+        m_obserwatorZmianNaDysku->updateEventListenerAfterUrlBazowyChange();
+}
+
+Potok *BazaFasolek::znajdzPotokONazwie(const QString &nazwa) const
+{
+    for (Potok *potok : m_potoki) {
+        if (potok->nazwa() == nazwa)
+            return potok;
+    }
+    return nullptr;
+}
+
+Potok *BazaFasolek::potokDlaArchiwumPotoku(const ArchiwumPotoku *archiwumPotoku) const
+{
+    const QString nazwaKatalogu = archiwumPotoku ? Paths::nfc(archiwumPotoku->nazwaKatalogu()) : QString();
+    if (nazwaKatalogu.isEmpty())
+        return nullptr;
+    for (Potok *potok : m_potoki) {
+        if (Paths::nfc(potok->nazwaKatalogu()) == nazwaKatalogu)
+            return potok;
+    }
+    return nullptr;
+}
+
+QString BazaFasolek::dropDestinationURL() const
+{
+    return m_katalog ? m_katalog->plikowyURL() : QString();
+}
+
+QString BazaFasolek::previewItemTitle() const
+{
+    return Paths::lastComponent(dropDestinationURL());
 }
 
 // Signals carry lists of classes that the header only declares; moc them here, where all are complete.

@@ -1,23 +1,54 @@
 #pragma once
 
+#include "FilePathURLDropReceiverProtocol.h"
+#include "ProtokolObserwatoraZmianNaDysku.h"
+#include "ProtokolSynchronizacjiZDyskiem.h"
 #include "ZbiorObiektow.h"
+
+#include "Platform/PreviewItem.h"
 
 #include <QObject>
 
+#include <functional>
+#include <memory>
+
 class Archiwum;
+class ArchiwumPotoku;
 class BibliotekaMatRef;
 class BytKatalogu;
+class DeskryptorSortu;
 class PobraneRzeczy;
 class Potok;
 class RzeczyNaBiurku;
 
-// The bean database, root of the graph: the flows of "All Beans" and the archive.
-class BazaFasolek : public QObject
+// The bean database, root of the graph: the flows of "All Beans" and the archive. The first
+// request for it builds the whole mirror of the portfolio folder.
+class BazaFasolek : public QObject,
+                    public PreviewItem,
+                    public ProtokolSynchronizacjiZDyskiem,
+                    public FilePathURLDropReceiverProtocol
 {
     Q_OBJECT
 
 public:
-    BazaFasolek() = default;
+    // A critical alert: message and informative text. The application shell shows it
+    // modally; without one the console line is all there is.
+    using AlertKrytyczny = std::function<void(const QString &wiadomosc, const QString &informacja)>;
+    // Makes the disk watcher; the build starts it and a change of location re-points it.
+    using FabrykaObserwatora = std::function<std::unique_ptr<ProtokolObserwatoraZmianNaDysku>()>;
+
+    BazaFasolek();
+    ~BazaFasolek() override;
+
+    // The one database of the current object context, built on the first request.
+    static BazaFasolek *sharedBazaFasolek();
+    static void setAlertKrytyczny(AlertKrytyczny alert);
+    static void setFabrykaObserwatoraZmianNaDysku(FabrykaObserwatora fabryka);
+
+    // The name orders of flow and bean lists and of file-system entities. Plain comparators:
+    // asking for them builds nothing.
+    static const QList<DeskryptorSortu> &deskryptorySortuPoNazwie();
+    static const QList<DeskryptorSortu> &deskryptorySortuPoNazwieZlokalizowanej();
 
     BytKatalogu *katalog() const { return m_katalog; }
     void setKatalog(BytKatalogu *katalog);
@@ -27,6 +58,30 @@ public:
     BibliotekaMatRef *bibliotekaMatRef() const { return m_bibliotekaMatRef; }
     PobraneRzeczy *pobraneRzeczy() const { return m_pobraneRzeczy; }
     RzeczyNaBiurku *rzeczyNaBiurku() const { return m_rzeczyNaBiurku; }
+    ProtokolObserwatoraZmianNaDysku *obserwatorZmianNaDysku() const { return m_obserwatorZmianNaDysku.get(); }
+
+    // The one flow that is the main flow, or nullptr when there is none or more than one.
+    Potok *potokGlowny() const;
+    QList<Potok *> potokiTematyczne() const;
+
+    void synchronizujListePotokow();
+    void synchronizujFasolkiWPotokach();
+    void synchronizujZDyskiem() override;
+    void zainicjujKatalogiBazyFasolek();
+    // Makes one fixed folder; a failure raises the critical alert and answers NO.
+    bool zalozKatalog(const QString &url);
+    // Re-points the whole graph at the location that SpecKatalog now holds.
+    void updateBazaFasolekAfterUrlBazowyChange();
+
+    // By display name ("Main Flow" for the main flow).
+    Potok *znajdzPotokONazwie(const QString &nazwa) const;
+    // The flow whose folder bears the name of the flow archive's folder.
+    Potok *potokDlaArchiwumPotoku(const ArchiwumPotoku *archiwumPotoku) const;
+
+    bool canReceiveDrop() const override { return true; }
+    QString dropDestinationURL() const override;
+    QString previewItemURL() const override { return dropDestinationURL(); }
+    QString previewItemTitle() const override;
 
 signals:
     void katalogChanged();
@@ -35,9 +90,16 @@ signals:
     void bibliotekaMatRefChanged();
     void pobraneRzeczyChanged();
     void rzeczyNaBiurkuChanged();
+    void potokGlownyChanged();
+    void potokiTematyczneChanged();
+    // Markers: the beans of some flow changed; the name of some bean changed.
+    void relacjaFasolkiZmieniona();
+    void nazwaJakiejsFasolkiZmieniona();
 
 private:
     friend struct RelacjeModelu;
+
+    void zbuduj();
 
     BytKatalogu *m_katalog = nullptr;
     ZbiorObiektow<Potok> m_potoki;
@@ -45,4 +107,5 @@ private:
     BibliotekaMatRef *m_bibliotekaMatRef = nullptr;
     PobraneRzeczy *m_pobraneRzeczy = nullptr;
     RzeczyNaBiurku *m_rzeczyNaBiurku = nullptr;
+    std::unique_ptr<ProtokolObserwatoraZmianNaDysku> m_obserwatorZmianNaDysku;
 };

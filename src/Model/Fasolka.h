@@ -1,19 +1,57 @@
 #pragma once
 
+#include "FilePathURLDropReceiverProtocol.h"
+#include "ProtokolSynchronizacjiZDyskiem.h"
 #include "RzeczWBazieFasolek.h"
+
+#include "Platform/PreviewItem.h"
+
+#include <QMetaObject>
 
 class ArchiwumPotoku;
 class BytKatalogu;
 class BytSystemuPlikow;
 class Potok;
 
-// A bean: one file or folder whose status is the place where it lies.
-class Fasolka : public RzeczWBazieFasolek
+// A bean: one file or folder whose status is the place where it lies. It keeps no data of
+// its own beyond caches; name, kind, icon and status are read from its file-system entity.
+class Fasolka : public RzeczWBazieFasolek,
+                public PreviewItem,
+                public ProtokolSynchronizacjiZDyskiem,
+                public FilePathURLDropReceiverProtocol
 {
     Q_OBJECT
 
 public:
-    Fasolka() = default;
+    enum StatusFasolki : int {
+        sfNieokreslony = 0,
+        sfWInkubacji = 1,
+        sfAktywna = 2,
+        sfOczekujaca = 3,
+        sfNieaktywna = 4,
+        sfGotowa = 5,
+        sfUkonczona = 6,
+        sfZarchiwizowana = 7,
+    };
+    enum RodzajFasolki : int { rfBrak = 0, rfPlik = 1, rfKatalog = 2 };
+
+    Fasolka();
+
+    // The only way beans are made. The bean belongs to no flow yet; bytFasolki is nullptr
+    // when nothing was found at the URL.
+    static Fasolka *zarzadzanyObiektFasolkiZURLem(const QString &url);
+
+    // The status that a place gives, whether or not anything lies there.
+    static int odczytajStatusFasolkiDlaURLa(const QString &url);
+    // 0 nothing there, 2 a folder (a link to one counts), 1 anything else.
+    static int odczytajRodzajFasolkiDlaURLa(const QString &url);
+    static QString tekstowyStatusFasolki(int status);
+    static QIcon ikonaStatusuFasolki(int status);
+    // The status folder's name for 1, 3, 4, 5 and 6; empty for the others.
+    static QString oksDlaStatusuFasolki(int status);
+    static QString urlDlaFasolkiZKatalogiemZOKSZeStatusemWPotokuOUrlu(bool zKatalogiem, const QString &nazwa,
+                                                                      int status, const QString &urlPotoku);
+    static const QString &nazwaPlikuSpodziewanegoRezultatu();
 
     Potok *potok() const { return m_potok; }
     ArchiwumPotoku *archiwumPotoku() const { return m_archiwumPotoku; }
@@ -22,17 +60,73 @@ public:
     BytKatalogu *katalog() const { return m_katalog; }
     void setKatalog(BytKatalogu *katalog);
 
+    QString nazwa() const override;
+    QIcon ikona() const override;
+    int rodzajFasolki() const;
+    int statusFasolki() const;
+    QString tekstowyStatusFasolki() const { return tekstowyStatusFasolki(statusFasolki()); }
+    QIcon ikonaStatusuFasolki() const { return ikonaStatusuFasolki(statusFasolki()); }
+    bool jestWInkubacji() const { return statusFasolki() == sfWInkubacji; }
+    bool jestAktywna() const { return statusFasolki() == sfAktywna; }
+    bool jestOczekujaca() const { return statusFasolki() == sfOczekujaca; }
+    bool jestNieaktywna() const { return statusFasolki() == sfNieaktywna; }
+    bool jestGotowa() const { return statusFasolki() == sfGotowa; }
+    bool jestUkonczona() const { return statusFasolki() == sfUkonczona; }
+    bool jestZarchiwizowana() const { return statusFasolki() == sfZarchiwizowana; }
+    bool jestZPlikiem() const { return rodzajFasolki() == rfPlik; }
+    bool jestZKatalogiem() const { return rodzajFasolki() == rfKatalog; }
+    // Taken out of its flow or flow archive: views showing it let it go.
+    bool zostalaUsunieta() const { return !m_potok && !m_archiwumPotoku; }
+    QString spodziewanyRezultat() const;
+
+    void synchronizujZDyskiem() override;
+
+    bool canReceiveDrop() const override { return jestZKatalogiem(); }
+    QString dropDestinationURL() const override;
+    QString previewItemURL() const override;
+    QString previewItemTitle() const override { return nazwa(); }
+
 signals:
     void potokChanged();
     void archiwumPotokuChanged();
     void bytFasolkiChanged();
     void katalogChanged();
+    void rodzajFasolkiChanged();
+    void statusFasolkiChanged();
+    void tekstowyStatusFasolkiChanged();
+    void ikonaStatusuFasolkiChanged();
+    void jestWInkubacjiChanged();
+    void jestAktywnaChanged();
+    void jestOczekujacaChanged();
+    void jestNieaktywnaChanged();
+    void jestGotowaChanged();
+    void jestUkonczonaChanged();
+    void jestZarchiwizowanaChanged();
+    void jestZPlikiemChanged();
+    void jestZKatalogiemChanged();
+    void zostalaUsunietaChanged();
+    void spodziewanyRezultatChanged();
 
 private:
     friend struct RelacjeModelu;
+
+    void poZmianieBytuFasolki();
+    void poZmianieUrlaBytuFasolki();
+    void ogloszZmianeOdczytanego();
+    void uaktualnijKatalog(bool zapytajDysk);
+    void ogloszZmianeRodzaju();
+    void ogloszZmianeStatusu();
 
     Potok *m_potok = nullptr;
     ArchiwumPotoku *m_archiwumPotoku = nullptr;
     BytSystemuPlikow *m_bytFasolki = nullptr;
     BytKatalogu *m_katalog = nullptr;
+    QMetaObject::Connection m_obserwacjaUrla;
+
+    // The status is cached together with the path it was computed for, so a reader that
+    // runs before this bean heard of a move still gets the status of the new place.
+    mutable int m_statusFasolki = sfNieokreslony;
+    mutable QString m_urlStatusu;
+    mutable QIcon m_obrazekIkonyPlikowejZKielkiem;
+    mutable qint64 m_zapamietanyObrazekIkonyPlikowej = 0;
 };

@@ -1,6 +1,57 @@
 #include "Potok.h"
 
+#include "BazaFasolek.h"
+#include "BytKatalogu.h"
+#include "Fasolka.h"
 #include "RelacjeModelu.h"
+#include "SpecKatalog.h"
+#include "StosCoreData.h"
+#include "SynchronizatorZestawuObiektow.h"
+
+#include "Platform/ObrazyAplikacji.h"
+#include "Platform/Paths.h"
+
+namespace {
+
+QString urlFasolki(Fasolka *fasolka)
+{
+    return fasolka->bytFasolki() ? fasolka->bytFasolki()->plikowyURL() : QString();
+}
+
+} // namespace
+
+Potok::Potok()
+{
+    connect(this, &Potok::bazaFasolekChanged, this, &Potok::zostalUsunietyChanged);
+    connect(this, &Potok::bytPotokuChanged, this, &Potok::poZmianieBytuPotoku);
+    connect(this, &Potok::katalogRzeczyPotokuChanged, this, &Potok::poZmianieKataloguRzeczyPotoku);
+    connect(this, &Potok::fasolkiChanged, this, &Potok::poZmianieFasolek);
+    connect(this, &Potok::nazwaJakiejsFasolkiZmieniona, this, [this] {
+        if (m_bazaFasolek)
+            emit m_bazaFasolek->nazwaJakiejsFasolkiZmieniona();
+    });
+}
+
+int Potok::odczytajRodzajPotokuDlaURLa(const QString &url)
+{
+    SpecKatalog *spec = SpecKatalog::sharedSpecKatalog();
+    if (url.isEmpty() || !Paths::equal(Paths::parent(url), spec->url(SpecKatalog::suWszystkieFasolki)))
+        return rpBrak;
+    const QString &potokGlowny = SpecKatalog::ostatniKomponentSciezki(SpecKatalog::rkPotokGlowny);
+    return Paths::nfc(Paths::lastComponent(url)) == potokGlowny ? rpGlowny : rpTematyczny;
+}
+
+Potok *Potok::zarzadzanyObiektPotokuZURLem(const QString &url)
+{
+    auto *potok = StosCoreData::kontekstOZ()->wstaw<Potok>();
+    potok->setBytPotoku(BytSystemuPlikow::bytSystemuPlikowDlaURL(url));
+    if (potok->m_bytPotoku) {
+        potok->synchronizujFasolki();
+        if (potok->m_bytPotoku->toKatalog())
+            potok->setKatalogRzeczyPotoku(BytSystemuPlikow::bytKataloguDlaURL(potok->urlKataloguRzeczyPotoku()));
+    }
+    return potok;
+}
 
 void Potok::setBytPotoku(BytSystemuPlikow *byt)
 {
@@ -10,6 +61,219 @@ void Potok::setBytPotoku(BytSystemuPlikow *byt)
 void Potok::setKatalogRzeczyPotoku(BytKatalogu *katalog)
 {
     RelacjeModelu::katalogRzeczyPotoku.ustaw(this, katalog);
+}
+
+int Potok::rodzajPotoku() const
+{
+    if (!m_bytPotoku || !m_bytPotoku->toKatalog())
+        return rpBrak;
+    return odczytajRodzajPotokuDlaURLa(m_bytPotoku->plikowyURL());
+}
+
+QList<Fasolka *> Potok::fasolkiZeStatusem(int status) const
+{
+    QList<Fasolka *> wynik;
+    for (Fasolka *fasolka : m_fasolki) {
+        if (fasolka->statusFasolki() == status)
+            wynik.append(fasolka);
+    }
+    return wynik;
+}
+
+QList<Fasolka *> Potok::fasolkiWInkubacji() const
+{
+    return fasolkiZeStatusem(Fasolka::sfWInkubacji);
+}
+
+QList<Fasolka *> Potok::fasolkiAktywne() const
+{
+    return fasolkiZeStatusem(Fasolka::sfAktywna);
+}
+
+QList<Fasolka *> Potok::fasolkiOczekujace() const
+{
+    return fasolkiZeStatusem(Fasolka::sfOczekujaca);
+}
+
+QList<Fasolka *> Potok::fasolkiNieaktywne() const
+{
+    return fasolkiZeStatusem(Fasolka::sfNieaktywna);
+}
+
+QList<Fasolka *> Potok::fasolkiGotowe() const
+{
+    return fasolkiZeStatusem(Fasolka::sfGotowa);
+}
+
+QList<Fasolka *> Potok::fasolkiUkonczone() const
+{
+    return fasolkiZeStatusem(Fasolka::sfUkonczona);
+}
+
+bool Potok::maKatalogRzeczyPotoku() const
+{
+    return m_katalogRzeczyPotoku && m_katalogRzeczyPotoku->toKatalog();
+}
+
+bool Potok::maNiepustyKatalogRzeczyPotoku() const
+{
+    return maKatalogRzeczyPotoku() && !m_katalogRzeczyPotoku->bytyWewnetrzne().isEmpty();
+}
+
+QString Potok::urlKataloguRzeczyPotoku() const
+{
+    if (!m_bytPotoku || m_bytPotoku->plikowyURL().isEmpty())
+        return {};
+    return Paths::join(m_bytPotoku->plikowyURL(), SpecKatalog::ostatniKomponentSciezki(SpecKatalog::rkRzeczyPotoku));
+}
+
+QIcon Potok::ikonaPaskaNawigacji() const
+{
+    return ObrazyAplikacji::ikona(QStringLiteral("PasekNawigacji-Potok-18px-Template"));
+}
+
+QString Potok::nazwa() const
+{
+    switch (rodzajPotoku()) {
+    case rpGlowny:
+        zapamietajNazweBezOgloszenia(QStringLiteral("Main Flow"));
+        break;
+    case rpTematyczny:
+        zapamietajNazweBezOgloszenia(m_bytPotoku->nazwaZlokalizowana());
+        break;
+    default:
+        break;
+    }
+    return nazwaWPamieci();
+}
+
+QIcon Potok::ikona() const
+{
+    return m_bytPotoku ? ObrazyAplikacji::ikona(QStringLiteral("Potok.icns")) : ikonaWPamieci();
+}
+
+QString Potok::nazwaKatalogu() const
+{
+    return m_bytPotoku ? m_bytPotoku->ostatniKomponentSciezki() : QString();
+}
+
+Fasolka *Potok::znajdzFasolkeONazwie(const QString &nazwa) const
+{
+    for (Fasolka *fasolka : m_fasolki) {
+        if (fasolka->nazwa() == nazwa)
+            return fasolka;
+    }
+    return nullptr;
+}
+
+void Potok::synchronizujFasolki()
+{
+    if (!m_bytPotoku || !m_bytPotoku->toKatalog())
+        return;
+    const QString url = m_bytPotoku->plikowyURL();
+    SynchronizatorZestawuObiektow synchronizator;
+    std::optional<SynchronizatorZestawuObiektow::Wpisy> wpisy =
+        synchronizator.zestawUrliZKatalogu(url, SynchronizatorZestawuObiektow::pominieciePotoku);
+    if (!wpisy)
+        return;
+    for (int status : {Fasolka::sfOczekujaca, Fasolka::sfNieaktywna, Fasolka::sfGotowa, Fasolka::sfUkonczona,
+                       Fasolka::sfWInkubacji}) {
+        const auto wpisyStatusu =
+            synchronizator.zestawUrliZKatalogu(Paths::join(url, Fasolka::oksDlaStatusuFasolki(status)), 0);
+        // An unreadable status folder must not read as empty: its beans would leave the flow.
+        if (!wpisyStatusu)
+            return;
+        wpisy->append(*wpisyStatusu);
+    }
+    synchronizator.zanalizujPotrzebySynchronizacjiZestawuZZestawemUrli(m_fasolki.elementy(), urlFasolki, *wpisy);
+
+    for (const auto &[fasolka, sciezka] : synchronizator.obiektyZNowaPisownia<Fasolka>())
+        fasolka->bytFasolki()->setPlikowyURL(sciezka);
+    RelacjeModelu::fasolkiPotoku.usun(this, synchronizator.obiektyDoUsuniecia<Fasolka>());
+    QList<Fasolka *> nowe;
+    nowe.reserve(synchronizator.urleDlaObiektowDoDodania().size());
+    for (const QString &sciezka : synchronizator.urleDlaObiektowDoDodania()) {
+        // An entry gone between the listing and now would be a bean with no file and no name.
+        Fasolka *fasolka = Fasolka::zarzadzanyObiektFasolkiZURLem(sciezka);
+        if (fasolka->bytFasolki())
+            nowe.append(fasolka);
+    }
+    RelacjeModelu::fasolkiPotoku.dodaj(this, nowe);
+}
+
+void Potok::synchronizujZDyskiem()
+{
+    synchronizujFasolki();
+    if (m_katalogRzeczyPotoku)
+        m_katalogRzeczyPotoku->synchronizujZDyskiem();
+}
+
+QString Potok::dropDestinationURL() const
+{
+    return m_bytPotoku ? m_bytPotoku->plikowyURL() : QString();
+}
+
+void Potok::poZmianieBytuPotoku()
+{
+    QObject::disconnect(m_obserwacjaUrla);
+    if (m_bytPotoku)
+        m_obserwacjaUrla =
+            connect(m_bytPotoku, &BytSystemuPlikow::plikowyURLChanged, this, &Potok::poZmianieUrlaBytuPotoku);
+    if (m_katalogRzeczyPotoku)
+        m_katalogRzeczyPotoku->setPlikowyURL(urlKataloguRzeczyPotoku());
+    ogloszZmianeRodzaju();
+    emit urlKataloguRzeczyPotokuChanged();
+}
+
+void Potok::poZmianieUrlaBytuPotoku(const QString &stary, const QString &nowy)
+{
+    if (m_katalogRzeczyPotoku)
+        m_katalogRzeczyPotoku->setPlikowyURL(urlKataloguRzeczyPotoku());
+    // The beans lie below the flow folder: only that leading part of their paths is replaced.
+    if (!stary.isEmpty() && !nowy.isEmpty()) {
+        const QList<Fasolka *> fasolki = m_fasolki.elementy();
+        for (Fasolka *fasolka : fasolki) {
+            BytSystemuPlikow *byt = fasolka->bytFasolki();
+            if (!byt)
+                continue;
+            const QString sciezka = byt->plikowyURL();
+            if (sciezka.startsWith(stary) && sciezka.size() > stary.size() && sciezka.at(stary.size()) == u'/')
+                byt->setPlikowyURL(nowy + sciezka.mid(stary.size()));
+            else if (Paths::contains(stary, sciezka))
+                byt->setPlikowyURL(nowy + Paths::nfc(sciezka).mid(Paths::nfc(stary).size()));
+        }
+    }
+    ogloszZmianeRodzaju();
+    emit urlKataloguRzeczyPotokuChanged();
+}
+
+void Potok::poZmianieKataloguRzeczyPotoku()
+{
+    QObject::disconnect(m_obserwacjaRzeczyPotoku);
+    if (m_katalogRzeczyPotoku)
+        m_obserwacjaRzeczyPotoku = connect(m_katalogRzeczyPotoku, &BytKatalogu::bytyWewnetrzneChanged, this,
+                                           &Potok::maNiepustyKatalogRzeczyPotokuChanged);
+    emit maKatalogRzeczyPotokuChanged();
+    emit maNiepustyKatalogRzeczyPotokuChanged();
+}
+
+void Potok::poZmianieFasolek()
+{
+    emit fasolkiWInkubacjiChanged();
+    emit fasolkiAktywneChanged();
+    emit fasolkiOczekujaceChanged();
+    emit fasolkiNieaktywneChanged();
+    emit fasolkiGotoweChanged();
+    emit fasolkiUkonczoneChanged();
+    if (m_bazaFasolek)
+        emit m_bazaFasolek->relacjaFasolkiZmieniona();
+}
+
+void Potok::ogloszZmianeRodzaju()
+{
+    emit rodzajPotokuChanged();
+    emit toPotokGlownyChanged();
+    emit toPotokTematycznyChanged();
 }
 
 // Signals carry lists of classes that the header only declares; moc them here, where all are complete.

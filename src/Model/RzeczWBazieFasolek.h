@@ -5,7 +5,9 @@
 #include <QString>
 
 // The base of flows, beans, the archive and flow archives: a display name and an icon that
-// each object fills itself from its file-system entity.
+// each object fills itself from its file-system entity. The fields are caches; a subclass
+// that reads them from its entity answers from the entity and keeps the cache for the time
+// it has none.
 class RzeczWBazieFasolek : public QObject
 {
     Q_OBJECT
@@ -13,16 +15,22 @@ class RzeczWBazieFasolek : public QObject
 public:
     RzeczWBazieFasolek() = default;
 
-    QString nazwa() const { return m_nazwa; }
+    virtual QString nazwa() const { return m_nazwa; }
     void setNazwaWPamieci(const QString &nazwa);
-    QIcon ikona() const { return m_ikona; }
+    virtual QIcon ikona() const { return m_ikona; }
     void setIkona(const QIcon &ikona);
 
 signals:
     void nazwaChanged();
     void ikonaChanged();
 
+protected:
+    QString nazwaWPamieci() const { return m_nazwa; }
+    QIcon ikonaWPamieci() const { return m_ikona; }
+    // A read that computed the name keeps it without announcing anything.
+    void zapamietajNazweBezOgloszenia(const QString &nazwa) const { m_nazwa = nazwa; }
+
 private:
-    QString m_nazwa;
+    mutable QString m_nazwa;
     QIcon m_ikona;
 };
