@@ -1,6 +1,7 @@
 #include "FileAttributes.h"
 
 #include <QFile>
+#include <QHash>
 #include <QMimeDatabase>
 
 #include <sys/stat.h>
@@ -26,8 +27,27 @@ QString FileAttributes::typeIdentifier(const QString &path)
     default:
         break;
     }
+    return typeByName(path);
+}
+
+QString FileAttributes::typeByName(const QString &path)
+{
+    // Matching a name against the MIME globs costs far more than the listing that found it,
+    // and a portfolio repeats a few endings thousands of times: remember the answer per ending.
+    // A name without a dot is matched whole (literal globs such as "Makefile").
+    const qsizetype ukosnik = path.lastIndexOf(QLatin1Char('/'));
+    const QStringView nazwa = QStringView(path).mid(ukosnik + 1);
+    const qsizetype kropka = nazwa.indexOf(QLatin1Char('.'), 1);
+    const QString klucz = kropka > 0 ? nazwa.mid(kropka).toString() : nazwa.toString();
+    thread_local QHash<QString, QString> typyPoZakonczeniu;
+    if (auto it = typyPoZakonczeniu.constFind(klucz); it != typyPoZakonczeniu.constEnd())
+        return *it;
     static const QMimeDatabase bazaTypow;
-    return bazaTypow.mimeTypeForFile(path, QMimeDatabase::MatchExtension).name();
+    const QString typ = bazaTypow.mimeTypeForFile(nazwa.toString(), QMimeDatabase::MatchExtension).name();
+    if (typyPoZakonczeniu.size() > 4096)
+        typyPoZakonczeniu.clear();
+    typyPoZakonczeniu.insert(klucz, typ);
+    return typ;
 }
 
 QDateTime FileAttributes::dateAdded(const QString &path)
