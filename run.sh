@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 ./scripts/build.sh
-echo "Built. The program starts once the application shell lands; run ./test.sh for the tests."
+exec "${TARROWIND_BUILD_DIR:-build}/src/tarrowind" "$@"

@@ -184,6 +184,8 @@ void TabStripView::mouseMoveEvent(QMouseEvent *event)
     const QPoint position = event->position().toPoint();
     if (!m_draggingTab && (position - m_pressPosition).manhattanLength() < QApplication::startDragDistance())
         return;
+    if (!m_draggingTab)
+        m_gateWhileDragging = std::make_unique<ModalGate::Raise>();
     m_draggingTab = true;
     // Near the strip the tab follows the pointer along it; farther away it leaves as a drag.
     if (position.y() >= -kTearOffDistance && position.y() < height() + kTearOffDistance) {
@@ -194,12 +196,14 @@ void TabStripView::mouseMoveEvent(QMouseEvent *event)
     m_pressedTab.clear();
     m_draggingTab = false;
     dragTabOut(contents);
+    m_gateWhileDragging.reset();
 }
 
 void TabStripView::mouseReleaseEvent(QMouseEvent *event)
 {
     m_pressedTab.clear();
     m_draggingTab = false;
+    m_gateWhileDragging.reset();
     QWidget::mouseReleaseEvent(event);
 }
 

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "Platform/ModalGate.h"
+
 #include <QList>
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
+
+#include <memory>
 
 class Browser;
 class QPainter;
@@ -80,6 +84,8 @@ private:
     QPoint m_pressPosition;
     QPoint m_pressOffsetInTab;
     bool m_draggingTab = false;
+    // Deliveries wait while a tab is dragged, along the strip or out of it.
+    std::unique_ptr<ModalGate::Raise> m_gateWhileDragging;
     bool m_tabDragRunning = false;
     bool m_tabDragCancelled = false;
     int m_dropIndicator = -1;

@@ -3,8 +3,7 @@
 #include "Responder.h"
 
 #include <QPointer>
-
-class QWidget;
+#include <QWidget>
 
 // A controller that owns a widget tree. It follows its view in the responder chain, so commands
 // from inside the view reach it before the view's parent widget.

@@ -5,6 +5,7 @@
 #include "Browser/TabKit/TabStripModel.h"
 #include "Browser/TabKit/TabStripView.h"
 #include "Browser/TabKit/TabView.h"
+#include "Platform/ModalGate.h"
 
 #include <QDragEnterEvent>
 #include <QMouseEvent>
@@ -205,11 +206,14 @@ TEST(TabDrag, DraggingAnEarAlongTheStripReordersTheTabs)
 
     sendMouse(strip, QEvent::MouseButtonPress, QPoint(frames.at(0).center().x(), y), Qt::LeftButton);
     EXPECT_EQ(browser->activeTabIndex(), 0);
+    EXPECT_FALSE(ModalGate::isRaised()) << "a press alone is no drag";
     sendMouse(strip, QEvent::MouseMove, QPoint(frames.at(1).center().x() + 10, y), Qt::LeftButton);
     EXPECT_EQ(browser->titles(), list({"B", "A", "C"}));
+    EXPECT_TRUE(ModalGate::isRaised()) << "deliveries wait while a tab is dragged";
     sendMouse(strip, QEvent::MouseMove, QPoint(frames.at(2).right() - 2, y), Qt::LeftButton);
     EXPECT_EQ(browser->titles(), list({"B", "C", "A"}));
     sendMouse(strip, QEvent::MouseButtonRelease, QPoint(frames.at(2).right() - 2, y), Qt::NoButton);
+    EXPECT_FALSE(ModalGate::isRaised());
     EXPECT_EQ(browser->activeTabContents()->title(), QStringLiteral("A"));
     EXPECT_EQ(strip->tabViewAt(2)->contents()->title(), QStringLiteral("A"));
 

@@ -1,0 +1,6 @@
+#include "EdytorSpodziewanegoRezultatu.h"
+
+EdytorSpodziewanegoRezultatu::EdytorSpodziewanegoRezultatu(QWidget *rodzic)
+    : QPlainTextEdit(rodzic)
+{
+}

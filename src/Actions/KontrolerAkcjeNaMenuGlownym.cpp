@@ -1,0 +1,12 @@
+#include "KontrolerAkcjeNaMenuGlownym.h"
+
+KontrolerAkcjeNaMenuGlownym::KontrolerAkcjeNaMenuGlownym(QObject *rodzic)
+    : QObject(rodzic)
+{
+}
+
+void KontrolerAkcjeNaMenuGlownym::setCanOpenNewWindow(bool moze)
+{
+    m_canOpenNewWindow = moze;
+    emit canOpenNewWindowChanged();
+}

@@ -1,0 +1,6 @@
+#include "PoleTekstoweEdytoraSpodziewanegoRezultatu.h"
+
+PoleTekstoweEdytoraSpodziewanegoRezultatu::PoleTekstoweEdytoraSpodziewanegoRezultatu(QWidget *rodzic)
+    : QLineEdit(rodzic)
+{
+}

@@ -1,0 +1,14 @@
+#include "AdapterAktywacjiAplikacji.h"
+
+#include "UslugaAktywacji.h"
+
+AdapterAktywacjiAplikacji::AdapterAktywacjiAplikacji(UslugaAktywacji *usluga)
+    : QDBusAbstractAdaptor(usluga)
+    , m_usluga(usluga)
+{
+}
+
+void AdapterAktywacjiAplikacji::Activate(const QVariantMap &)
+{
+    emit m_usluga->aktywowana();
+}

@@ -1,0 +1,64 @@
+#include "UslugaAktywacji.h"
+
+#include "AdapterAktywacjiAplikacji.h"
+
+#include "Platform/Konsola.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QVariantMap>
+
+const QString UslugaAktywacji::nazwaUslugi = QStringLiteral("org.tarrowind.Tarrowind");
+const QString UslugaAktywacji::sciezkaObiektu = QStringLiteral("/org/tarrowind/Tarrowind");
+const QString UslugaAktywacji::interfejs = QStringLiteral("org.freedesktop.Application");
+
+namespace {
+// A running program busy in a modal loop still answers; one that does not within this long is
+// taken as gone.
+constexpr int czasNaOdpowiedzMs = 5000;
+}
+
+UslugaAktywacji::UslugaAktywacji(const QDBusConnection &polaczenie, QObject *rodzic)
+    : QObject(rodzic)
+    , m_polaczenie(polaczenie)
+{
+    new AdapterAktywacjiAplikacji(this);
+}
+
+UslugaAktywacji::~UslugaAktywacji()
+{
+    if (!m_zarejestrowana)
+        return;
+    m_polaczenie.unregisterService(nazwaUslugi);
+    m_polaczenie.unregisterObject(sciezkaObiektu);
+}
+
+UslugaAktywacji::Wynik UslugaAktywacji::zarejestrujLubPrzekaz()
+{
+    if (!m_polaczenie.isConnected() || !m_polaczenie.interface())
+        return Wynik::BezSzyny;
+
+    // The object is in place before the name, so an activation right after finds it.
+    if (!m_polaczenie.registerObject(sciezkaObiektu, this, QDBusConnection::ExportAdaptors))
+        return Wynik::BezSzyny;
+    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> rejestracja =
+        m_polaczenie.interface()->registerService(nazwaUslugi, QDBusConnectionInterface::DontQueueService,
+                                                  QDBusConnectionInterface::DontAllowReplacement);
+    if (rejestracja.isValid() && rejestracja.value() == QDBusConnectionInterface::ServiceRegistered) {
+        m_zarejestrowana = true;
+        return Wynik::Zarejestrowana;
+    }
+    m_polaczenie.unregisterObject(sciezkaObiektu);
+    if (!rejestracja.isValid())
+        return Wynik::BezSzyny;
+
+    QDBusMessage wywolanie = QDBusMessage::createMethodCall(nazwaUslugi, sciezkaObiektu, interfejs,
+                                                            QStringLiteral("Activate"));
+    wywolanie << QVariantMap();
+    const QDBusMessage odpowiedz = m_polaczenie.call(wywolanie, QDBus::BlockWithGui, czasNaOdpowiedzMs);
+    if (odpowiedz.type() == QDBusMessage::ReplyMessage)
+        return Wynik::Przekazana;
+    drukujLinie(QStringLiteral("Błąd: działający program nie odpowiedział na aktywację: %1"),
+                odpowiedz.errorMessage());
+    return Wynik::BezSzyny;
+}

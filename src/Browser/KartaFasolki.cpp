@@ -1,0 +1,53 @@
+#include "KartaFasolki.h"
+
+#include "KontrolerKartyFasolki.h"
+
+#include "Model/Fasolka.h"
+#include "Platform/ObrazyAplikacji.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString tytulBezFasolki()
+{
+    return QCoreApplication::translate("KartaFasolki", "Bean ...");
+}
+
+} // namespace
+
+KartaFasolki::KartaFasolki()
+{
+    setIcon(ObrazyAplikacji::ikona(QStringLiteral("projekt-katalogowy.icns")));
+    setTitle(tytulBezFasolki());
+    stworzKontrolerKartyFasolki();
+}
+
+KartaFasolki::~KartaFasolki() = default;
+
+Fasolka *KartaFasolki::fasolka() const
+{
+    return m_fasolka;
+}
+
+void KartaFasolki::setFasolka(Fasolka *fasolka)
+{
+    m_fasolka = fasolka;
+    if (fasolka) {
+        setIcon(fasolka->ikona());
+        setTitle(fasolka->nazwa());
+    } else {
+        setIcon(ObrazyAplikacji::ikona(QStringLiteral("Fasolka.icns")));
+        setTitle(tytulBezFasolki());
+    }
+    if (m_kontrolerKartyFasolki)
+        m_kontrolerKartyFasolki->setFasolka(fasolka);
+}
+
+void KartaFasolki::stworzKontrolerKartyFasolki()
+{
+    m_kontrolerKartyFasolki = std::make_unique<KontrolerKartyFasolki>();
+    setView(m_kontrolerKartyFasolki->view());
+    m_kontrolerKartyFasolki->setKartaFasolki(this);
+    setRodzajKarty(rodzajKartaFasolki);
+}

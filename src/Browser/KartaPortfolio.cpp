@@ -1,0 +1,25 @@
+#include "KartaPortfolio.h"
+
+#include "KontrolerKartyPortfolio.h"
+
+#include "Platform/ObrazyAplikacji.h"
+
+#include <QCoreApplication>
+
+KartaPortfolio::KartaPortfolio()
+{
+    setIcon(ObrazyAplikacji::ikona(QStringLiteral("Tarrowind.icns")));
+    setTitle(QCoreApplication::translate("KartaPortfolio", "Tarrowind Portfolio"));
+    stworzKontrolerKartyPortfolio();
+}
+
+KartaPortfolio::~KartaPortfolio() = default;
+
+void KartaPortfolio::stworzKontrolerKartyPortfolio()
+{
+    m_kontrolerKartyPortfolio = std::make_unique<KontrolerKartyPortfolio>();
+    // Asking for the view builds the controller's widgets first.
+    setView(m_kontrolerKartyPortfolio->view());
+    setRodzajKarty(rodzajKartaPortfolio);
+    m_kontrolerKartyPortfolio->setKartaPortfolio(this);
+}

@@ -1,0 +1,6 @@
+#include "KontrolerKarty.h"
+
+KontrolerKarty::KontrolerKarty(QObject *rodzic)
+    : ViewController(rodzic)
+{
+}

@@ -1,0 +1,32 @@
+#include "KontrolerKartyFasolki.h"
+
+#include "KartaFasolki.h"
+
+#include "Model/Fasolka.h"
+
+KontrolerKartyFasolki::KontrolerKartyFasolki(QObject *rodzic)
+    : KontrolerKarty(rodzic)
+{
+}
+
+Fasolka *KontrolerKartyFasolki::fasolka() const
+{
+    return m_fasolka;
+}
+
+void KontrolerKartyFasolki::setFasolka(Fasolka *fasolka)
+{
+    if (fasolka == m_fasolka)
+        return;
+    m_fasolka = fasolka;
+}
+
+KartaFasolki *KontrolerKartyFasolki::kartaFasolki() const
+{
+    return m_kartaFasolki;
+}
+
+void KontrolerKartyFasolki::setKartaFasolki(KartaFasolki *karta)
+{
+    m_kartaFasolki = karta;
+}

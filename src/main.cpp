@@ -1,0 +1,43 @@
+// The application object and the start-up; everything else lives in the libraries.
+
+#include "Actions/KontrolerAkcjeNaMenuGlownym.h"
+#include "App/TarrowindAppDelegate.h"
+#include "App/UslugaAktywacji.h"
+#include "Platform/Ui/LancuchResponderow.h"
+#include "Platform/Ui/ModalGateProbe.h"
+#include "Platform/Ui/WindowRegistry.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+int main(int argc, char *argv[])
+{
+    QApplication aplikacja(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Tarrowind"));
+    QApplication::setApplicationName(QStringLiteral("Tarrowind"));
+
+    // A second launch only brings the running program forward.
+    UslugaAktywacji usluga;
+    if (usluga.zarejestrujLubPrzekaz() == UslugaAktywacji::Wynik::Przekazana)
+        return 0;
+
+    ModalGateProbe::install();
+    WindowRegistry::instance();
+
+    KontrolerAkcjeNaMenuGlownym kontrolerAkcjeNaMenuGlownym;
+    TarrowindAppDelegate delegat;
+    delegat.setKontrolerAkcjeNaMenuGlownym(&kontrolerAkcjeNaMenuGlownym);
+    LancuchResponderow::ustawDelegataAplikacji(&delegat);
+
+    QObject::connect(&usluga, &UslugaAktywacji::aktywowana, &delegat, [&delegat] {
+        delegat.applicationShouldHandleReopenHasVisibleWindows(!WindowRegistry::instance().widoczneOkna().isEmpty());
+    });
+    QObject::connect(&aplikacja, &QCoreApplication::aboutToQuit, &delegat,
+                     &TarrowindAppDelegate::applicationWillTerminate);
+    QTimer::singleShot(0, &delegat, &TarrowindAppDelegate::applicationDidFinishLaunching);
+
+    const int wynik = aplikacja.exec();
+    LancuchResponderow::ustawDelegataAplikacji(nullptr);
+    return wynik;
+}

@@ -1,0 +1,262 @@
+#include "Actions/KontrolerAkcjeNaMenuGlownym.h"
+#include "App/KreatorKonfiguracji.h"
+#include "App/OfertaPrzeniesieniaAplikacji.h"
+#include "App/TarrowindAppDelegate.h"
+#include "Browser/KartaPortfolio.h"
+#include "Browser/PrzegladarkaTarrowind.h"
+#include "Browser/TabKit/BrowserWindow.h"
+#include "Browser/TabKit/BrowserWindowController.h"
+#include "Platform/UserDefaults.h"
+#include "Platform/Ui/WindowRegistry.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QList<BrowserWindow *> oknaPrzegladarki()
+{
+    QList<BrowserWindow *> okna;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *okno = qobject_cast<BrowserWindow *>(widget);
+        if (okno && okno->isVisible())
+            okna << okno;
+    }
+    return okna;
+}
+
+// What the start-up saw, step by step.
+struct Przebieg
+{
+    QStringList kroki;
+    QList<bool> flagi;
+};
+
+class OfertaTestowa : public OfertaPrzeniesieniaAplikacji
+{
+public:
+    OfertaTestowa(Przebieg &przebieg, KontrolerAkcjeNaMenuGlownym &menu, bool przeniesiona)
+        : m_przebieg(przebieg), m_menu(menu), m_przeniesiona(przeniesiona)
+    {
+    }
+    bool zaproponujPrzeniesienie() override
+    {
+        m_przebieg.kroki << QStringLiteral("oferta");
+        m_przebieg.flagi << m_menu.canOpenNewWindow();
+        return m_przeniesiona;
+    }
+
+private:
+    Przebieg &m_przebieg;
+    KontrolerAkcjeNaMenuGlownym &m_menu;
+    bool m_przeniesiona;
+};
+
+class KreatorTestowy : public KreatorKonfiguracji
+{
+public:
+    KreatorTestowy(Przebieg &przebieg, KontrolerAkcjeNaMenuGlownym &menu, bool potrzebny)
+        : m_przebieg(przebieg), m_menu(menu), m_potrzebny(potrzebny)
+    {
+    }
+    bool czyPokazacKreatorKonfiguracji() override
+    {
+        m_przebieg.kroki << QStringLiteral("czy kreator");
+        m_przebieg.flagi << m_menu.canOpenNewWindow();
+        return m_potrzebny;
+    }
+    void pokazKreatorKonfiguracji(std::function<void(bool)> zakonczenie) override
+    {
+        m_przebieg.kroki << QStringLiteral("kreator");
+        m_przebieg.flagi << m_menu.canOpenNewWindow();
+        m_okna = int(oknaPrzegladarki().size());
+        *m_zakonczenie = std::move(zakonczenie);
+    }
+
+    std::shared_ptr<std::function<void(bool)>> m_zakonczenie = std::make_shared<std::function<void(bool)>>();
+    int m_okna = -1;
+
+private:
+    Przebieg &m_przebieg;
+    KontrolerAkcjeNaMenuGlownym &m_menu;
+    bool m_potrzebny;
+};
+
+class Uruchamianie : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        WindowRegistry::instance();
+        delegat.setKontrolerAkcjeNaMenuGlownym(&menu);
+    }
+
+    // Installs a wizard and answers the handle through which the test ends it.
+    std::shared_ptr<std::function<void(bool)>> zKreatorem(bool potrzebny)
+    {
+        auto kreator = std::make_unique<KreatorTestowy>(przebieg, menu, potrzebny);
+        auto zakonczenie = kreator->m_zakonczenie;
+        delegat.setKreatorKonfiguracji(std::move(kreator));
+        return zakonczenie;
+    }
+
+    Przebieg przebieg;
+    KontrolerAkcjeNaMenuGlownym menu;
+    TarrowindAppDelegate delegat;
+};
+
+void oczekujJednegoOknaZKartaPortfolio()
+{
+    const QList<BrowserWindow *> okna = oknaPrzegladarki();
+    ASSERT_EQ(okna.size(), 1);
+    PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::przegladarkaDlaOkna(okna.first());
+    ASSERT_NE(przegladarka, nullptr);
+    EXPECT_EQ(przegladarka->tabCount(), 1);
+    EXPECT_NE(przegladarka->wybranaKartaPortfolio(), nullptr);
+}
+
+} // namespace
+
+TEST_F(Uruchamianie, WithAPortfolioKnownOpensExactlyOneWindowWithOnePortfolioTab)
+{
+    zKreatorem(false);
+    delegat.setOfertaPrzeniesieniaAplikacji(std::make_unique<OfertaTestowa>(przebieg, menu, false));
+    EXPECT_TRUE(menu.canOpenNewWindow());
+    delegat.applicationDidFinishLaunching();
+
+    EXPECT_EQ(przebieg.kroki, (QStringList{QStringLiteral("oferta"), QStringLiteral("czy kreator")}));
+    EXPECT_EQ(przebieg.flagi, (QList<bool>{true, true}));
+    EXPECT_TRUE(menu.canOpenNewWindow());
+    EXPECT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::Dziala);
+    oczekujJednegoOknaZKartaPortfolio();
+    EXPECT_TRUE(QApplication::quitOnLastWindowClosed()) << "from now on the last window closing ends the program";
+
+    // Launching is a one-time event.
+    delegat.applicationDidFinishLaunching();
+    EXPECT_EQ(oknaPrzegladarki().size(), 1);
+}
+
+TEST_F(Uruchamianie, WithoutOfferOrWizardTheFirstWindowOpensAtOnce)
+{
+    delegat.applicationDidFinishLaunching();
+    EXPECT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::Dziala);
+    oczekujJednegoOknaZKartaPortfolio();
+}
+
+TEST_F(Uruchamianie, TheWizardRunsWithNewWindowsForbiddenAndASuccessOpensOneWindow)
+{
+    auto zakonczenie = zKreatorem(true);
+    delegat.applicationDidFinishLaunching();
+
+    EXPECT_EQ(przebieg.kroki, (QStringList{QStringLiteral("czy kreator"), QStringLiteral("kreator")}));
+    EXPECT_EQ(przebieg.flagi, (QList<bool>{true, false})) << "the flag is cleared before the wizard shows";
+    EXPECT_FALSE(menu.canOpenNewWindow());
+    EXPECT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::KreatorPokazany);
+    EXPECT_TRUE(oknaPrzegladarki().isEmpty());
+    EXPECT_FALSE(QApplication::quitOnLastWindowClosed()) << "the wizard's window closing must not end the program";
+
+    (*zakonczenie)(true);
+    EXPECT_TRUE(menu.canOpenNewWindow());
+    EXPECT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::Dziala);
+    oczekujJednegoOknaZKartaPortfolio();
+
+    // A wizard that reports twice opens no second window.
+    (*zakonczenie)(true);
+    EXPECT_EQ(oknaPrzegladarki().size(), 1);
+}
+
+TEST_F(Uruchamianie, AWizardEndingWithoutAPortfolioEndsTheProgram)
+{
+    auto zakonczenie = zKreatorem(true);
+    delegat.applicationDidFinishLaunching();
+    (*zakonczenie)(false);
+    EXPECT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::Konczenie);
+    EXPECT_TRUE(oknaPrzegladarki().isEmpty());
+    EXPECT_FALSE(menu.canOpenNewWindow());
+
+    (*zakonczenie)(true);
+    EXPECT_TRUE(oknaPrzegladarki().isEmpty()) << "an ending program opens nothing";
+}
+
+TEST_F(Uruchamianie, AnAcceptedMoveEndsTheRunBeforeTheWizardIsAsked)
+{
+    zKreatorem(true);
+    delegat.setOfertaPrzeniesieniaAplikacji(std::make_unique<OfertaTestowa>(przebieg, menu, true));
+    delegat.applicationDidFinishLaunching();
+    EXPECT_EQ(przebieg.kroki, QStringList{QStringLiteral("oferta")});
+    EXPECT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::Konczenie);
+    EXPECT_TRUE(oknaPrzegladarki().isEmpty());
+}
+
+TEST_F(Uruchamianie, QuittingWritesTheUserDefaultsToDisk)
+{
+    UserDefaults &ustawienia = UserDefaults::standard();
+    ustawienia.setObject(QStringLiteral("KartaPortfolio.wybranyWidok"), QStringLiteral("All Beans"));
+    delegat.applicationWillTerminate();
+    QSettings naDysku(ustawienia.fileName(), QSettings::IniFormat);
+    EXPECT_EQ(naDysku.value(QStringLiteral("KartaPortfolio.wybranyWidok")).toString(), QStringLiteral("All Beans"));
+}
+
+class PonowneOtwarcie : public Uruchamianie
+{
+protected:
+    void SetUp() override
+    {
+        Uruchamianie::SetUp();
+        delegat.applicationDidFinishLaunching();
+    }
+};
+
+TEST_F(PonowneOtwarcie, AVisibleWindowMeansNothingIsDone)
+{
+    ASSERT_EQ(oknaPrzegladarki().size(), 1);
+    EXPECT_FALSE(delegat.applicationShouldHandleReopenHasVisibleWindows(true));
+    EXPECT_EQ(oknaPrzegladarki().size(), 1);
+
+    // Any window of the program counts, not only browser windows.
+    oknaPrzegladarki().first()->showMinimized();
+    QWidget inne;
+    inne.show();
+    delegat.applicationShouldHandleReopenHasVisibleWindows(true);
+    EXPECT_TRUE(oknaPrzegladarki().first()->isMinimized());
+    EXPECT_EQ(oknaPrzegladarki().size(), 1);
+}
+
+TEST_F(PonowneOtwarcie, OfTwoMinimisedWindowsTheFrontOneComesBackAndNothingOpens)
+{
+    BrowserWindow *pierwsze = oknaPrzegladarki().first();
+    BrowserWindow *drugie = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolio()->windowController()->window();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(drugie));
+    pierwsze->showMinimized();
+    drugie->showMinimized();
+    ASSERT_TRUE(WindowRegistry::instance().widoczneOkna().isEmpty());
+
+    EXPECT_FALSE(delegat.applicationShouldHandleReopenHasVisibleWindows(false));
+    EXPECT_FALSE(drugie->isMinimized()) << "the front one in window order";
+    EXPECT_TRUE(pierwsze->isMinimized());
+    EXPECT_EQ(oknaPrzegladarki().size(), 2);
+}
+
+TEST_F(PonowneOtwarcie, WithNoWindowANewBrowserWindowOpens)
+{
+    oknaPrzegladarki().first()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QWidget ukryte;
+    ukryte.show();
+    ukryte.hide();
+    ASSERT_TRUE(oknaPrzegladarki().isEmpty());
+
+    EXPECT_FALSE(delegat.applicationShouldHandleReopenHasVisibleWindows(false));
+    oczekujJednegoOknaZKartaPortfolio();
+}
+
+TEST_F(Uruchamianie, NoBrowserWindowOpensOnAReopenWhileTheWizardRuns)
+{
+    zKreatorem(true);
+    delegat.applicationDidFinishLaunching();
+    EXPECT_FALSE(delegat.applicationShouldHandleReopenHasVisibleWindows(false));
+    EXPECT_TRUE(oknaPrzegladarki().isEmpty());
+}

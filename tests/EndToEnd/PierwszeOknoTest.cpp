@@ -1,0 +1,127 @@
+// Starts the real program on an X server of its own (its ctest entry runs it under xvfb-run)
+// with a temporary home and a stored portfolio location, and looks at it from outside.
+
+#include "Support/KatalogTestowy.h"
+
+#include "Model/SpecKatalog.h"
+#include "Platform/UserDefaults.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+QString uruchom(const QString &program, const QStringList &argumenty)
+{
+    QProcess proces;
+    proces.start(program, argumenty);
+    if (!proces.waitForFinished(10000))
+        return {};
+    return QString::fromUtf8(proces.readAllStandardOutput()).trimmed();
+}
+
+bool poczekaj(const std::function<bool()> &warunek, int ms)
+{
+    QElapsedTimer zegar;
+    zegar.start();
+    while (!warunek()) {
+        if (zegar.elapsed() > ms)
+            return false;
+        QTest::qWait(100);
+    }
+    return true;
+}
+
+} // namespace
+
+TEST(PierwszeOkno, TheProgramOpensExactlyOneBrowserWindowAndQuitsWithIt)
+{
+    const QString program = qEnvironmentVariable("TARROWIND_PROGRAM");
+    if (program.isEmpty() || qEnvironmentVariableIsEmpty("DISPLAY"))
+        GTEST_SKIP() << "starts the real program: run by its ctest entry under xvfb-run";
+    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+    const QString import = QStandardPaths::findExecutable(QStringLiteral("import"));
+    if (xdotool.isEmpty() || import.isEmpty())
+        GTEST_SKIP() << "needs xdotool and ImageMagick's import (scripts/install-deps.sh installs them)";
+
+    // The program reads the settings this process writes: same home, same file.
+    KatalogTestowy baza;
+    ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza.sciezka()));
+    const QString plikUstawien = UserDefaults::standard().fileName();
+    QDir katalogKonfiguracji = QFileInfo(plikUstawien).dir();
+    katalogKonfiguracji.cdUp();
+    ASSERT_EQ(katalogKonfiguracji.filePath(QStringLiteral("Tarrowind/Tarrowind.ini")), plikUstawien);
+
+    QProcessEnvironment srodowisko = QProcessEnvironment::systemEnvironment();
+    srodowisko.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    srodowisko.insert(QStringLiteral("XDG_CONFIG_HOME"), katalogKonfiguracji.path());
+
+    QProcess tarrowind;
+    tarrowind.setProcessEnvironment(srodowisko);
+    tarrowind.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    tarrowind.start(program, {});
+    ASSERT_TRUE(tarrowind.waitForStarted(5000));
+    const QString pid = QString::number(tarrowind.processId());
+    const auto okna = [&] {
+        return uruchom(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), pid})
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    };
+
+    ASSERT_TRUE(poczekaj([&] { return !okna().isEmpty(); }, 15000)) << "no window within 15 s";
+    QTest::qWait(700);
+    const QStringList pierwsze = okna();
+    ASSERT_EQ(pierwsze.size(), 1) << "exactly one browser window";
+    const QString okno = pierwsze.first();
+    EXPECT_TRUE(uruchom(xdotool, {QStringLiteral("getwindowname"), okno}).startsWith(QStringLiteral("Tarrowind Portfolio")));
+
+    // A second launch hands over to the running program, which has a window already.
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
+        QProcess drugie;
+        drugie.setProcessEnvironment(srodowisko);
+        drugie.start(program, {});
+        ASSERT_TRUE(drugie.waitForFinished(10000));
+        EXPECT_EQ(drugie.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(drugie.exitCode(), 0);
+        QTest::qWait(300);
+        EXPECT_EQ(okna(), pierwsze) << "the reopen found a visible window and opened nothing";
+    }
+
+    const QString zrzuty = qEnvironmentVariable("TARROWIND_ZRZUTY", QDir::tempPath());
+    QDir().mkpath(zrzuty);
+    const QString zrzut = zrzuty + QStringLiteral("/pierwsze-okno.png");
+    QFile::remove(zrzut);
+    uruchom(import, {QStringLiteral("-window"), okno, zrzut});
+    const QImage obraz(zrzut);
+    ASSERT_FALSE(obraz.isNull()) << "no screenshot at " << zrzut.toStdString();
+    EXPECT_GT(obraz.width(), 400);
+    EXPECT_GT(obraz.height(), 300);
+
+    // The close button of the only ear, halfway up the ear that ends where the wooden desk begins:
+    // the last tab closes its window, and the program ends.
+    int gornaKrawedzDeski = 0;
+    while (gornaKrawedzDeski < obraz.height()) {
+        const QColor piksel = obraz.pixelColor(obraz.width() - 20, gornaKrawedzDeski);
+        if (piksel.red() > piksel.blue() + 40)
+            break;
+        ++gornaKrawedzDeski;
+    }
+    ASSERT_LT(gornaKrawedzDeski, obraz.height() / 2) << "no wooden desk under the tab strip";
+    uruchom(xdotool, {QStringLiteral("mousemove"), QStringLiteral("--window"), okno, QStringLiteral("189"),
+                      QString::number(gornaKrawedzDeski - 13), QStringLiteral("click"), QStringLiteral("1")});
+    const bool zakonczony = tarrowind.waitForFinished(10000);
+    if (!zakonczony) {
+        tarrowind.kill();
+        tarrowind.waitForFinished(5000);
+    }
+    ASSERT_TRUE(zakonczony) << "the program went on after its last window closed";
+    EXPECT_EQ(tarrowind.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(tarrowind.exitCode(), 0);
+}
