@@ -6,8 +6,19 @@
 #include <QHash>
 #include <QPainter>
 
+// The resources live in a static library: without this reference the linker drops them.
+static void zarejestrujZasoby()
+{
+    static const bool zarejestrowane = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    Q_UNUSED(zarejestrowane);
+}
+
 QString ObrazyAplikacji::sciezkaZasobu(const QString &nazwa)
 {
+    zarejestrujZasoby();
     for (const char *rozszerzenie : {".png", ".svg"}) {
         const QString sciezka = QStringLiteral(":/images/") + nazwa + QLatin1String(rozszerzenie);
         if (QFile::exists(sciezka))
