@@ -61,7 +61,6 @@ void SetupWizardService::setUrlBazowy(const QString &url)
 
 bool SetupWizardService::istniejeJakoKatalog(const QString &url)
 {
-    // A link to a folder does not count: it is the counterpart of an alias.
     return !url.isEmpty() && BytSystemuPlikow::urlIstnieje(url) && BytSystemuPlikow::urlToKatalog(url);
 }
 

@@ -79,9 +79,9 @@ public:
     void cancelMigrationProcess();
     bool czyMigracjaTrwa() const { return m_przenoszenie != nullptr; }
 
-    static bool istniejeJakoKatalog(const QString &url);
-
 private:
+    // A folder itself, not a link to one: a link stands where an alias would.
+    static bool istniejeJakoKatalog(const QString &url);
     void zakonczMigracje(int status, const BladOperacji &blad);
 
     QString m_urlBazowy;
