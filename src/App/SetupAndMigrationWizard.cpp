@@ -1,0 +1,315 @@
+#include "SetupAndMigrationWizard.h"
+
+#include "SetupWizardService.h"
+#include "WizardController.h"
+#include "WizardLocationViewsController.h"
+#include "WizardMigrationViewController.h"
+#include "WizardResources.h"
+#include "WizardWindow.h"
+
+#include "Model/SpecKatalog.h"
+#include "Platform/ObrazyAplikacji.h"
+#include "Platform/TiledImage.h"
+#include "Platform/UserDefaults.h"
+#include "Platform/Ui/Alert.h"
+#include "Platform/Ui/SynchronousSheet.h"
+
+#include <QPainter>
+#include <QStackedWidget>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+SetupAndMigrationWizard *&jedynyKreator()
+{
+    // Never deleted at exit: its widgets must not outlive the application object's teardown.
+    static SetupAndMigrationWizard *kreator = nullptr;
+    return kreator;
+}
+
+std::function<void()> &przygotowanieBazyFasolek()
+{
+    static std::function<void()> przygotowanie;
+    return przygotowanie;
+}
+
+const char *const nazwyZasobow[] = {"FirstRunWizard", "UsePortfolioWizard", "MigrationWizard"};
+const char *const nazwyPrzeplywow[] = {"FirstRunWizardFlow", "UsePortfolioWizardFlow", "MigrationWizardFlow"};
+
+// One pass of a running-sum box blur over the alpha of a black, premultiplied image.
+void rozmyjWiersze(std::vector<int> &alfa, int szerokosc, int wysokosc, int promien, bool poziomo)
+{
+    const int dlugosc = poziomo ? szerokosc : wysokosc;
+    const int linie = poziomo ? wysokosc : szerokosc;
+    std::vector<int> linia(static_cast<size_t>(dlugosc));
+    const int okno = 2 * promien + 1;
+    for (int l = 0; l < linie; ++l) {
+        auto indeks = [&](int i) { return poziomo ? size_t(l * szerokosc + i) : size_t(i * szerokosc + l); };
+        for (int i = 0; i < dlugosc; ++i)
+            linia[size_t(i)] = alfa[indeks(i)];
+        int suma = 0;
+        for (int i = -promien; i <= promien; ++i)
+            suma += (i >= 0 && i < dlugosc) ? linia[size_t(i)] : 0;
+        for (int i = 0; i < dlugosc; ++i) {
+            alfa[indeks(i)] = suma / okno;
+            const int wychodzi = i - promien;
+            const int wchodzi = i + promien + 1;
+            if (wychodzi >= 0)
+                suma -= linia[size_t(wychodzi)];
+            if (wchodzi < dlugosc)
+                suma += linia[size_t(wchodzi)];
+        }
+    }
+}
+
+// A soft black shadow of the rectangle, like a shadow with no offset and the given blur radius.
+void rysujCien(QPainter &malarz, const QRectF &prostokat, qreal rozmycie, qreal skala, const QColor &kolor)
+{
+    const qreal margines = 2 * rozmycie;
+    const QRectF obszar = prostokat.adjusted(-margines, -margines, margines, margines);
+    const int szerokosc = int(obszar.width() * skala);
+    const int wysokosc = int(obszar.height() * skala);
+    if (szerokosc <= 0 || wysokosc <= 0)
+        return;
+    std::vector<int> alfa(size_t(szerokosc) * size_t(wysokosc), 0);
+    const QRect wnetrze = QRectF(margines * skala, margines * skala, prostokat.width() * skala,
+                                 prostokat.height() * skala).toRect().intersected(QRect(0, 0, szerokosc, wysokosc));
+    for (int y = wnetrze.top(); y <= wnetrze.bottom(); ++y)
+        std::fill_n(alfa.begin() + qsizetype(y) * szerokosc + wnetrze.left(), wnetrze.width(), kolor.alpha());
+    // Three box passes come close to a Gaussian whose deviation is half the blur radius.
+    const int promien = std::max(1, qRound(rozmycie * skala / 2));
+    for (int przebieg = 0; przebieg < 3; ++przebieg) {
+        rozmyjWiersze(alfa, szerokosc, wysokosc, promien, true);
+        rozmyjWiersze(alfa, szerokosc, wysokosc, promien, false);
+    }
+    QImage cien(szerokosc, wysokosc, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < wysokosc; ++y) {
+        auto *wiersz = reinterpret_cast<QRgb *>(cien.scanLine(y));
+        for (int x = 0; x < szerokosc; ++x) {
+            const int a = alfa[size_t(y) * size_t(szerokosc) + size_t(x)];
+            wiersz[x] = qPremultiply(qRgba(kolor.red(), kolor.green(), kolor.blue(), a));
+        }
+    }
+    cien.setDevicePixelRatio(skala);
+    malarz.drawImage(obszar.topLeft(), cien);
+}
+
+} // namespace
+
+bool SetupAndMigrationWizard::czyPokazacKreatorKonfiguracji()
+{
+    return !SpecKatalog::sharedSpecKatalog()->czyJestUstawionyUrlBazowy_1_2();
+}
+
+int SetupAndMigrationWizard::selectWizardFlow()
+{
+    if (SetupWizardService::czyIstniejePortfolioWPiaskownicy())
+        return MigrationWizardFlow;
+    // Any string counts, an empty one too: a portfolio of the older format was known.
+    const QString klucz = QLatin1String(SpecKatalog::kluczSciezkiBazowej_1_1);
+    UserDefaults &ustawienia = UserDefaults::standard();
+    if (ustawienia.hasStoredValue(klucz) && ustawienia.objectForKey(klucz).typeId() == QMetaType::QString)
+        return UsePortfolioWizardFlow;
+    return FirstRunWizardFlow;
+}
+
+std::unique_ptr<SetupAndMigrationWizard> SetupAndMigrationWizard::wizardWithWizardFlow(int flow)
+{
+    if (flow < FirstRunWizardFlow || flow > MigrationWizardFlow)
+        return nullptr;
+    auto kreator = std::make_unique<SetupAndMigrationWizard>(QLatin1String(nazwyZasobow[flow]));
+    kreator->setWizardFlow(flow);
+    return kreator;
+}
+
+QString SetupAndMigrationWizard::wizardFlowTekstowo(int flow)
+{
+    if (flow < FirstRunWizardFlow || flow > MigrationWizardFlow)
+        return QString();
+    return QLatin1String(nazwyPrzeplywow[flow]);
+}
+
+void SetupAndMigrationWizard::pokazKreatorKonfiguracji(CompletionBlock zakonczenie)
+{
+    SetupAndMigrationWizard *poprzedni = jedynyKreator();
+    jedynyKreator() = wizardWithWizardFlow(selectWizardFlow()).release();
+    if (poprzedni)
+        poprzedni->deleteLater();
+    jedynyKreator()->setWizardCompletionBlock(std::move(zakonczenie));
+    jedynyKreator()->showWindow();
+}
+
+SetupAndMigrationWizard *SetupAndMigrationWizard::biezacyKreator()
+{
+    return jedynyKreator();
+}
+
+void SetupAndMigrationWizard::setPrzygotowanieBazyFasolek(std::function<void()> przygotowanie)
+{
+    przygotowanieBazyFasolek() = std::move(przygotowanie);
+}
+
+void SetupAndMigrationWizard::przygotujBazeFasolek()
+{
+    if (const std::function<void()> przygotowanie = przygotowanieBazyFasolek())
+        przygotowanie();
+}
+
+SetupAndMigrationWizard::SetupAndMigrationWizard(const QString &nazwaZasobu, QObject *rodzic)
+    : Responder(rodzic)
+{
+    obsluguj(Akcja::zamknijTarrowind, [this](QObject *nadawca) { zamknijTarrowind(nadawca); });
+    if (WizardResources::zaladuj(nazwaZasobu, this))
+        windowDidLoad();
+}
+
+SetupAndMigrationWizard::~SetupAndMigrationWizard()
+{
+    // The widgets go before the controllers that point at them.
+    m_okno.reset();
+}
+
+void SetupAndMigrationWizard::setWindow(WizardWindow *okno)
+{
+    m_okno.reset(okno);
+    if (m_okno)
+        m_okno->setWindowController(this);
+}
+
+void SetupAndMigrationWizard::showWindow()
+{
+    if (!m_okno)
+        return;
+    m_okno->show();
+    m_okno->raise();
+    m_okno->activateWindow();
+}
+
+bool SetupAndMigrationWizard::czyMigracjaTrwa() const
+{
+    return wizardController && wizardController->wizardMigrationViewController
+           && wizardController->wizardMigrationViewController->wizardMigrationState()
+                  == WizardMigrationViewController::MigrationInProgress;
+}
+
+void SetupAndMigrationWizard::abortMigrationAlert()
+{
+    Alert alert;
+    alert.setMessageText(tr("Migration is in progress."));
+    alert.setInformativeText(tr("You have to wait for finish this process or press cancel to abort."));
+    alert.addButtonWithTitle(tr("Ok"));
+    SynchronousSheet::runModalSheetForWindow(alert, m_okno.get());
+}
+
+void SetupAndMigrationWizard::zakoncz(bool sukces)
+{
+    // Called once: a second outcome would quit a running program or open a second window.
+    CompletionBlock blok = std::move(m_wizardCompletionBlock);
+    m_wizardCompletionBlock = {};
+    if (blok)
+        blok(sukces);
+}
+
+void SetupAndMigrationWizard::finishWizard(bool sukces)
+{
+    if (czyMigracjaTrwa()) {
+        abortMigrationAlert();
+        return;
+    }
+    if (m_okno)
+        m_okno->hide();
+    zakoncz(sukces);
+}
+
+void SetupAndMigrationWizard::zamknijTarrowind(QObject *)
+{
+    finishWizard(false);
+}
+
+bool SetupAndMigrationWizard::windowShouldClose()
+{
+    if (czyMigracjaTrwa()) {
+        abortMigrationAlert();
+        return false;
+    }
+    zakoncz(false);
+    return true;
+}
+
+bool SetupAndMigrationWizard::applicationShouldTerminate()
+{
+    if (czyMigracjaTrwa()) {
+        abortMigrationAlert();
+        return false;
+    }
+    return true;
+}
+
+void SetupAndMigrationWizard::windowDidBecomeKey()
+{
+    // A conflict the user resolved in the file manager is noticed on the way back.
+    if (czyMigracjaTrwa() || !setupWizardService)
+        return;
+    setupWizardService->setOperationOnPortfolio(setupWizardService->selectOperationOnPortfolio());
+    if (wizardController && wizardController->wizardLocationViewsController)
+        wizardController->wizardLocationViewsController->updateView();
+}
+
+void SetupAndMigrationWizard::windowDidLoad()
+{
+    setBackgroundBitmap();
+}
+
+void SetupAndMigrationWizard::windowDidChangeBackingProperties()
+{
+    setBackgroundBitmap();
+}
+
+QImage SetupAndMigrationWizard::obrazTla(const QSize &rozmiar, qreal skala, const QRect &ramkaStron)
+{
+    const QSize piksele(int(rozmiar.width() * skala), int(rozmiar.height() * skala));
+    if (piksele.isEmpty())
+        return {};
+    QImage tlo(piksele, QImage::Format_ARGB32_Premultiplied);
+    tlo.fill(Qt::transparent);
+    tlo.setDevicePixelRatio(skala);
+    QPainter malarz(&tlo);
+
+    const qreal szerokosc = rozmiar.width();
+    const qreal wysokosc = rozmiar.height();
+    const QImage krawedz = ObrazyAplikacji::obraz(QStringLiteral("DrewnianyStol-gora"));
+    const qreal wysokoscKrawedzi = krawedz.deviceIndependentSize().height();
+    // The desk's far edge along the top, the desk below it, both tiled from their top-left corner.
+    TiledImage::drawResizableImageWithCapInsetsInRectFlippedYOperationFraction(
+        krawedz, malarz, {}, QRectF(0, 0, szerokosc, wysokoscKrawedzi), true, QPainter::CompositionMode_SourceOver, 1.0);
+    TiledImage::drawResizableImageWithCapInsetsInRectFlippedYOperationFraction(
+        ObrazyAplikacji::obraz(QStringLiteral("DrewnianyStol")), malarz, {},
+        QRectF(0, wysokoscKrawedzi, szerokosc, wysokosc - wysokoscKrawedzi), true,
+        QPainter::CompositionMode_SourceOver, 1.0);
+
+    // The white sheet of the pages, lying on the desk, with the grey button bar along its foot.
+    const QRectF kartka(ramkaStron);
+    if (!kartka.isEmpty()) {
+        rysujCien(malarz, kartka, 4.0, skala, QColor(0, 0, 0, 128));
+        malarz.fillRect(kartka, Qt::white);
+        const qreal wysokoscPaska = 41.0;
+        malarz.fillRect(QRectF(kartka.left(), kartka.bottom() - wysokoscPaska, kartka.width(), wysokoscPaska),
+                        QColor(243, 243, 243));
+    }
+    malarz.end();
+    return tlo;
+}
+
+void SetupAndMigrationWizard::setBackgroundBitmap()
+{
+    if (!m_okno)
+        return;
+    QRect ramka;
+    if (wizardController && wizardController->tabView) {
+        QStackedWidget *strony = wizardController->tabView;
+        ramka = QRect(strony->mapTo(m_okno.get(), QPoint(0, 0)), strony->size());
+    }
+    m_okno->setTlo(obrazTla(m_okno->size(), m_okno->devicePixelRatioF(), ramka));
+}

@@ -1,0 +1,327 @@
+#include "App/SetupWizardService.h"
+
+#include "MigawkaKatalogu.h"
+#include "Support/KatalogTestowy.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+struct Raport
+{
+    bool zakonczone;
+    std::optional<BladOperacji> blad;
+    qint64 przeniesione;
+    qint64 razem;
+};
+
+struct Migracja
+{
+    QList<Raport> raporty;
+
+    SetupWizardService::MigrateBlock blok()
+    {
+        return [this](bool zakonczone, const std::optional<BladOperacji> &blad, qint64 przeniesione, qint64 razem) {
+            raporty.append(Raport{zakonczone, blad, przeniesione, razem});
+        };
+    }
+    int koncowe() const
+    {
+        int liczba = 0;
+        for (const Raport &raport : raporty)
+            liczba += raport.zakonczone ? 1 : 0;
+        return liczba;
+    }
+    bool czekajNaKoniec()
+    {
+        return QTest::qWaitFor([this] { return koncowe() > 0; }, 20000);
+    }
+    const Raport &ostatni() const { return raporty.constLast(); }
+};
+
+// A sandbox container: the environment says so, and home/Tarrowind holds its portfolio.
+QString przygotujPiaskownice(int liczbaFasolek)
+{
+    qputenv("APP_SANDBOX_CONTAINER_ID", "tarrowind-test");
+    return zrobPortfolio(QDir::homePath(), liczbaFasolek);
+}
+
+bool innySystemPlikow(const QString &a, const QString &b)
+{
+    struct stat sa, sb;
+    return stat(QFile::encodeName(a).constData(), &sa) == 0 && stat(QFile::encodeName(b).constData(), &sb) == 0
+           && sa.st_dev != sb.st_dev;
+}
+
+std::unique_ptr<QTemporaryDir> katalogNaInnymSystemiePlikow()
+{
+    if (!innySystemPlikow(QStringLiteral("/dev/shm"), QDir::homePath()))
+        return nullptr;
+    auto katalog = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/tarrowind-XXXXXX"));
+    return katalog->isValid() ? std::move(katalog) : nullptr;
+}
+
+} // namespace
+
+TEST(SetupWizardServiceTest, PortfolioFolderIsTheBaseNamedTarrowindOrTarrowindInsideIt)
+{
+    EXPECT_EQ(SetupWizardService::urlForTarrowindPortfolioForURL(QStringLiteral("/data/Tarrowind")),
+              QStringLiteral("/data/Tarrowind"));
+    EXPECT_EQ(SetupWizardService::urlForTarrowindPortfolioForURL(QStringLiteral("/data/Projekty/")),
+              QStringLiteral("/data/Projekty/Tarrowind"));
+    EXPECT_EQ(SetupWizardService::urlForTarrowindPortfolioForURL(QStringLiteral("/data/tarrowind")),
+              QStringLiteral("/data/tarrowind/Tarrowind"))
+        << "the name is compared case-sensitively";
+    EXPECT_TRUE(SetupWizardService::urlForTarrowindPortfolioForURL(QString()).isEmpty());
+
+    SetupWizardService serwis;
+    EXPECT_FALSE(serwis.czyUstawionyUrlBazowy());
+    EXPECT_EQ(serwis.sciezkaUrlaBazowegoDoWyswietlenia(), QString());
+    serwis.setUrlBazowy(QStringLiteral("/data/Projekty"));
+    EXPECT_EQ(serwis.sciezkaUrlaBazowegoDoWyswietlenia(), QStringLiteral("/data/Projekty/Tarrowind"));
+}
+
+TEST(SetupWizardServiceTest, OperationFollowsWhatLiesAtTheChosenPlace)
+{
+    KatalogTestowy dir;
+    SetupWizardService serwis;
+    EXPECT_EQ(serwis.operationOnPortfolio(), SetupWizardService::OperationNone);
+    EXPECT_EQ(serwis.selectOperationOnPortfolio(), SetupWizardService::OperationCreate) << "nothing chosen yet";
+
+    serwis.setUrlBazowy(dir.katalog(QStringLiteral("pusty")));
+    EXPECT_EQ(serwis.selectOperationOnPortfolio(), SetupWizardService::OperationCreate);
+    EXPECT_EQ(serwis.operationOnPortfolio(), SetupWizardService::OperationNone) << "selecting stores nothing";
+
+    dir.katalog(QStringLiteral("pelny/Tarrowind/All Beans"));
+    serwis.setUrlBazowy(dir.sciezka(QStringLiteral("pelny")));
+    EXPECT_TRUE(serwis.czyPortfolioJuzIstnieje());
+    EXPECT_EQ(serwis.selectOperationOnPortfolio(), SetupWizardService::OperationUse);
+    serwis.setUrlBazowy(dir.sciezka(QStringLiteral("pelny/Tarrowind")));
+    EXPECT_EQ(serwis.selectOperationOnPortfolio(), SetupWizardService::OperationUse);
+
+    // A link named "Tarrowind" is no portfolio folder.
+    dir.katalog(QStringLiteral("gdzies"));
+    dir.katalog(QStringLiteral("z linkiem"));
+    QFile::link(dir.sciezka(QStringLiteral("gdzies")), dir.sciezka(QStringLiteral("z linkiem/Tarrowind")));
+    serwis.setUrlBazowy(dir.sciezka(QStringLiteral("z linkiem")));
+    EXPECT_FALSE(serwis.czyPortfolioJuzIstnieje());
+}
+
+TEST(SetupWizardServiceTest, WithASandboxPortfolioTheChoiceIsMigrateOrConflict)
+{
+    KatalogTestowy dir;
+    SetupWizardService serwis;
+    qputenv("APP_SANDBOX_CONTAINER_ID", "tarrowind-test");
+    EXPECT_FALSE(SetupWizardService::czyIstniejePortfolioWPiaskownicy()) << "the sandbox holds no portfolio yet";
+    EXPECT_EQ(serwis.selectOperationOnPortfolio(), SetupWizardService::OperationCreate);
+
+    const QString piaskownica = przygotujPiaskownice(1);
+    EXPECT_TRUE(SetupWizardService::czyIstniejePortfolioWPiaskownicy());
+    EXPECT_EQ(SetupWizardService::urlPortfolioWPiaskownicy(), piaskownica);
+    EXPECT_EQ(serwis.selectOperationOnPortfolio(), SetupWizardService::OperationMigrate);
+    serwis.setUrlBazowy(dir.katalog(QStringLiteral("nowe")));
+    EXPECT_EQ(serwis.selectOperationOnPortfolio(), SetupWizardService::OperationMigrate);
+    dir.katalog(QStringLiteral("nowe/Tarrowind"));
+    EXPECT_EQ(serwis.selectOperationOnPortfolio(), SetupWizardService::OperationConflict);
+
+    qunsetenv("APP_SANDBOX_CONTAINER_ID");
+    EXPECT_FALSE(SetupWizardService::czyIstniejePortfolioWPiaskownicy()) << "outside the sandbox it is not looked at";
+    EXPECT_TRUE(SetupWizardService::urlPortfolioWPiaskownicy().isEmpty());
+}
+
+TEST(SetupWizardServiceTest, LibraryMeansTheUsersPrivateProgramFoldersComparedByComponents)
+{
+    SetupWizardService serwis;
+    const QString dom = QDir::homePath();
+    EXPECT_TRUE(serwis.czyUrlWLibrary(dom + QStringLiteral("/.config")));
+    EXPECT_TRUE(serwis.czyUrlWLibrary(dom + QStringLiteral("/.local/share/Projekty")));
+    EXPECT_TRUE(serwis.czyUrlWLibrary(dom + QStringLiteral("/.cache/x")));
+    EXPECT_TRUE(serwis.czyUrlWLibrary(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Projekty")));
+    EXPECT_TRUE(serwis.czyUrlWLibrary(qEnvironmentVariable("XDG_DATA_HOME")));
+
+    EXPECT_FALSE(serwis.czyUrlWLibrary(dom + QStringLiteral("/.configs"))) << "a name that only begins the same way";
+    EXPECT_FALSE(serwis.czyUrlWLibrary(dom + QStringLiteral("/.local-kopia/x")));
+    EXPECT_FALSE(serwis.czyUrlWLibrary(dom + QStringLiteral("/Documents")));
+    EXPECT_FALSE(serwis.czyUrlWLibrary(dom));
+    EXPECT_FALSE(serwis.czyUrlWLibrary(QStringLiteral("/home/ktos-inny/.config"))) << "another user's folder";
+}
+
+TEST(SetupWizardServiceTest, LeadingPortfolioPartEndsAtTheFirstComponentNamedTarrowind)
+{
+    SetupWizardService serwis;
+    EXPECT_EQ(serwis.fragmentBedacyUrlemDoPortfolio(QStringLiteral("/a/Tarrowind/b/Tarrowind/c")),
+              QStringLiteral("/a/Tarrowind"));
+    EXPECT_EQ(serwis.fragmentBedacyUrlemDoPortfolio(QStringLiteral("/a/Tarrowind")), QStringLiteral("/a/Tarrowind"));
+    EXPECT_TRUE(serwis.fragmentBedacyUrlemDoPortfolio(QStringLiteral("/a/b")).isEmpty());
+    EXPECT_TRUE(serwis.fragmentBedacyUrlemDoPortfolio(QStringLiteral("/a/Tarrowind stary/b")).isEmpty())
+        << "components, not string prefixes";
+    EXPECT_TRUE(serwis.fragmentBedacyUrlemDoPortfolio(QStringLiteral("/a/tarrowind/b")).isEmpty());
+}
+
+TEST(SetupWizardServiceTest, CreatingMakesTheFolderWithItsParentsAndAnswersOneSecondLater)
+{
+    KatalogTestowy dir;
+    SetupWizardService serwis;
+    serwis.setUrlBazowy(dir.sciezka(QStringLiteral("nowy/poziom")));
+    std::optional<bool> wynik;
+    QElapsedTimer zegar;
+    zegar.start();
+    serwis.useOrCreatePortfolioWithBlock([&](bool ok, const BladOperacji &) { wynik = ok; });
+    EXPECT_FALSE(wynik.has_value()) << "the answer never comes inside the call";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wynik.has_value(); }, 5000));
+    EXPECT_GE(zegar.elapsed(), 950);
+    EXPECT_TRUE(*wynik);
+    EXPECT_TRUE(QFileInfo(dir.sciezka(QStringLiteral("nowy/poziom/Tarrowind"))).isDir());
+}
+
+TEST(SetupWizardServiceTest, CreatingWhereThePortfolioExistsSucceedsAndKeepsItsContents)
+{
+    KatalogTestowy dir;
+    dir.plik(QStringLiteral("baza/Tarrowind/All Beans/_Main_Flow/plan.txt"), "plan");
+    SetupWizardService serwis;
+    serwis.setUrlBazowy(dir.sciezka(QStringLiteral("baza")));
+    std::optional<bool> wynik;
+    serwis.useOrCreatePortfolioWithBlock([&](bool ok, const BladOperacji &) { wynik = ok; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wynik.has_value(); }, 5000));
+    EXPECT_TRUE(*wynik);
+    EXPECT_EQ(KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("baza/Tarrowind/All Beans/_Main_Flow/plan.txt"))), "plan");
+}
+
+TEST(SetupWizardServiceTest, CreatingWhereAFileIsInTheWayFailsWithItsReasonAndLeavesTheFile)
+{
+    KatalogTestowy dir;
+    dir.plik(QStringLiteral("baza/Tarrowind"), "to jest plik");
+    SetupWizardService serwis;
+    serwis.setUrlBazowy(dir.sciezka(QStringLiteral("baza")));
+    std::optional<bool> wynik;
+    BladOperacji blad;
+    serwis.useOrCreatePortfolioWithBlock([&](bool ok, const BladOperacji &b) {
+        wynik = ok;
+        blad = b;
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wynik.has_value(); }, 5000));
+    EXPECT_FALSE(*wynik);
+    EXPECT_EQ(blad.kod, EEXIST);
+    EXPECT_EQ(blad.przyczyna, QStringLiteral("An item named \u201CTarrowind\u201D already exists in \u201Cbaza\u201D."));
+    EXPECT_EQ(KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("baza/Tarrowind"))), "to jest plik");
+}
+
+TEST(SetupWizardServiceTest, MigrationOnOneFileSystemMovesEveryBeanAndReportsTheEndOnce)
+{
+    const QString piaskownica = przygotujPiaskownice(12);
+    const auto przed = migawkaKatalogu(piaskownica);
+    KatalogTestowy dir;
+    const QString cel = dir.katalog(QStringLiteral("nowe miejsce"));
+
+    SetupWizardService serwis;
+    Migracja migracja;
+    // The base folder of the sandbox is given; "Tarrowind" is appended to it.
+    serwis.migratePortfolioFromURLToURLWithBlock(QDir::homePath(), cel, migracja.blok());
+    EXPECT_TRUE(serwis.czyMigracjaTrwa());
+    EXPECT_TRUE(migracja.raporty.isEmpty()) << "reports come through the event loop";
+    ASSERT_TRUE(migracja.czekajNaKoniec());
+    EXPECT_FALSE(migracja.ostatni().blad.has_value());
+    EXPECT_EQ(migracja.ostatni().przeniesione, -1);
+    EXPECT_EQ(migracja.ostatni().razem, -1);
+    EXPECT_FALSE(serwis.czyMigracjaTrwa());
+
+    EXPECT_FALSE(QFileInfo::exists(piaskownica));
+    EXPECT_EQ(migawkaKatalogu(cel + QStringLiteral("/Tarrowind")), przed);
+
+    QTest::qWait(250);
+    EXPECT_EQ(migracja.koncowe(), 1);
+    serwis.cancelMigrationProcess(); // after the end: nothing to cancel, nothing happens
+    QTest::qWait(150);
+    EXPECT_EQ(migracja.raporty.size(), 1);
+}
+
+TEST(SetupWizardServiceTest, MigrationOntoAnExistingPortfolioFailsAndLeavesBothWhole)
+{
+    const QString piaskownica = przygotujPiaskownice(5);
+    const auto przed = migawkaKatalogu(piaskownica);
+    KatalogTestowy dir;
+    dir.plik(QStringLiteral("cel/Tarrowind/cudzy.txt"), "cudzy");
+
+    SetupWizardService serwis;
+    Migracja migracja;
+    serwis.migratePortfolioFromURLToURLWithBlock(piaskownica, dir.sciezka(QStringLiteral("cel")), migracja.blok());
+    ASSERT_TRUE(migracja.czekajNaKoniec());
+    ASSERT_TRUE(migracja.ostatni().blad.has_value());
+    EXPECT_EQ(migracja.ostatni().blad->kod, EEXIST);
+    EXPECT_FALSE(serwis.czyMigracjaTrwa());
+    EXPECT_EQ(migawkaKatalogu(piaskownica), przed);
+    EXPECT_EQ(KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("cel/Tarrowind/cudzy.txt"))), "cudzy");
+}
+
+TEST(SetupWizardServiceTest, ASecondMigrationWhileOneRunsIsRefused)
+{
+    przygotujPiaskownice(2);
+    KatalogTestowy dir;
+    SetupWizardService serwis;
+    Migracja pierwsza;
+    Migracja druga;
+    serwis.migratePortfolioFromURLToURLWithBlock(QDir::homePath(), dir.katalog(QStringLiteral("a")), pierwsza.blok());
+    serwis.migratePortfolioFromURLToURLWithBlock(QDir::homePath(), dir.katalog(QStringLiteral("b")), druga.blok());
+    ASSERT_EQ(druga.koncowe(), 1);
+    EXPECT_EQ(druga.ostatni().blad->kod, EBUSY);
+    ASSERT_TRUE(pierwsza.czekajNaKoniec());
+    EXPECT_FALSE(pierwsza.ostatni().blad.has_value());
+    EXPECT_TRUE(QFileInfo::exists(dir.sciezka(QStringLiteral("a/Tarrowind/All Beans/_Main_Flow/fasolka 1"))));
+}
+
+TEST(SetupWizardServiceTest, MigrationAcrossFileSystemsCopiesEverythingWithProgressAndRemovesTheSourceLast)
+{
+    auto inny = katalogNaInnymSystemiePlikow();
+    if (!inny)
+        GTEST_SKIP() << "no second file system at /dev/shm";
+    const QString piaskownica = przygotujPiaskownice(60);
+    const auto przed = migawkaKatalogu(piaskownica);
+
+    SetupWizardService serwis;
+    Migracja migracja;
+    serwis.migratePortfolioFromURLToURLWithBlock(piaskownica, inny->path(), migracja.blok());
+    ASSERT_TRUE(migracja.czekajNaKoniec());
+    ASSERT_FALSE(migracja.ostatni().blad.has_value()) << migracja.ostatni().blad->przyczyna.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(piaskownica));
+    EXPECT_EQ(migawkaKatalogu(inny->path() + QStringLiteral("/Tarrowind")), przed);
+    EXPECT_EQ(QDir(inny->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("Tarrowind")})
+        << "no temporary copy is left behind";
+    for (const Raport &raport : migracja.raporty) {
+        if (raport.zakonczone)
+            continue;
+        EXPECT_GE(raport.razem, 0);
+        EXPECT_LE(raport.przeniesione, raport.razem);
+    }
+    EXPECT_TRUE(migracja.raporty.constLast().zakonczone) << "no progress report after the end";
+}
+
+TEST(SetupWizardServiceTest, CancelRightAfterTheStartIsHonouredAndLeavesTheSourceByteForByte)
+{
+    auto inny = katalogNaInnymSystemiePlikow();
+    if (!inny)
+        GTEST_SKIP() << "no second file system at /dev/shm";
+    const QString piaskownica = przygotujPiaskownice(300);
+    const auto przed = migawkaKatalogu(piaskownica);
+
+    SetupWizardService serwis;
+    Migracja migracja;
+    serwis.migratePortfolioFromURLToURLWithBlock(piaskownica, inny->path(), migracja.blok());
+    serwis.cancelMigrationProcess();
+    ASSERT_TRUE(migracja.czekajNaKoniec());
+    ASSERT_TRUE(migracja.ostatni().blad.has_value());
+    EXPECT_EQ(migracja.ostatni().blad->kod, SetupWizardService::statusCancelled);
+    EXPECT_EQ(migawkaKatalogu(piaskownica), przed);
+    EXPECT_TRUE(QDir(inny->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
+        << "no partial copy, hidden or not";
+}

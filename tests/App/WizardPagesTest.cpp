@@ -1,0 +1,518 @@
+#include "App/SetupAndMigrationWizard.h"
+#include "App/SetupWizardService.h"
+#include "App/WizardController.h"
+#include "App/WizardMigrationViewController.h"
+#include "App/WizardWindow.h"
+
+#include "KreatorTestowy.h"
+#include "MigawkaKatalogu.h"
+#include "Model/SpecKatalog.h"
+#include "Platform/UserDefaults.h"
+#include "Support/KatalogTestowy.h"
+#include "Support/Ui/NagrywarkaAlertow.h"
+#include "Support/Ui/NagrywarkaWyboruKatalogu.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProgressBar>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+using namespace KreatorTestowy;
+
+namespace {
+
+const QString wiadomoscWyboru = QStringLiteral(
+    "Choose a place to put your portfolio.\nIf not already present, a directory named 'Tarrowind' will be created "
+    "inside the directory you select.\nThe preferred Tarrowind location is your Home or Documents directory.");
+
+class StronyKreatora : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        SetupAndMigrationWizard::setPrzygotowanieBazyFasolek([this] {
+            ++przygotowaniaBazy;
+            lokalizacjaPrzyPrzygotowaniu = UserDefaults::standard()
+                                               .dictionaryForKey(QLatin1String(SpecKatalog::kluczUrlaBazowego))
+                                               .value(QStringLiteral("path"))
+                                               .toString();
+        });
+    }
+
+    SetupAndMigrationWizard &uruchom()
+    {
+        SetupAndMigrationWizard::pokazKreatorKonfiguracji([this](bool sukces) { wyniki.append(sukces); });
+        return *SetupAndMigrationWizard::biezacyKreator();
+    }
+
+    // From the start page through the chooser to the checks, which run 0.5 s after it closed.
+    void wybierz(SetupAndMigrationWizard &kreator, const QString &katalog)
+    {
+        if (strona(kreator) == QLatin1String("startView"))
+            przycisk(kreator, "continueButton")->click();
+        wybor.dodajOdpowiedz(katalog);
+        przycisk(kreator, strona(kreator) == QLatin1String("operateView") ? "changeLocationButton" : "chooseButton")
+            ->click();
+    }
+
+    bool czekajNaAlert(int ile = 1)
+    {
+        return QTest::qWaitFor([&] { return alerty.wpisy().size() >= ile; }, 5000);
+    }
+
+    QString zapisanaLokalizacja() const
+    {
+        return UserDefaults::standard()
+            .dictionaryForKey(QLatin1String(SpecKatalog::kluczUrlaBazowego))
+            .value(QStringLiteral("path"))
+            .toString();
+    }
+
+    NagrywarkaAlertow alerty;
+    NagrywarkaWyboruKatalogu wybor;
+    KatalogTestowy dir;
+    QList<bool> wyniki;
+    int przygotowaniaBazy = 0;
+    QString lokalizacjaPrzyPrzygotowaniu;
+};
+
+} // namespace
+
+TEST_F(StronyKreatora, FirstRunPicksAFolderCreatesThePortfolioStoresItAndAnswersYes)
+{
+    SetupAndMigrationWizard &kreator = uruchom();
+    ASSERT_EQ(kreator.wizardFlow(), SetupAndMigrationWizard::FirstRunWizardFlow);
+    EXPECT_EQ(strona(kreator), QStringLiteral("startView"));
+    przycisk(kreator, "continueButton")->click();
+    EXPECT_EQ(strona(kreator), QStringLiteral("chooseLocationView"));
+
+    const QString baza = dir.katalog(QStringLiteral("Moje projekty"));
+    wybor.dodajOdpowiedz(baza);
+    przycisk(kreator, "chooseButton")->click();
+    ASSERT_EQ(wybor.wpisy().size(), 1);
+    EXPECT_EQ(wybor.wpisy().at(0).prosba.prompt, QStringLiteral("Select"));
+    EXPECT_EQ(wybor.wpisy().at(0).prosba.message, wiadomoscWyboru);
+    EXPECT_TRUE(wybor.wpisy().at(0).prosba.canCreateDirectories);
+    EXPECT_EQ(wybor.wpisy().at(0).prosba.katalogStartowy, QDir::homePath()) << "nothing stored: the home folder";
+    EXPECT_EQ(wybor.wpisy().at(0).okno, kreator.window());
+
+    QTest::qWait(250);
+    EXPECT_EQ(strona(kreator), QStringLiteral("chooseLocationView")) << "the checks wait half a second";
+    ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
+    EXPECT_TRUE(alerty.wpisy().isEmpty());
+    EXPECT_EQ(kreator.setupWizardService->urlBazowy(), baza);
+    EXPECT_EQ(kreator.setupWizardService->operationOnPortfolio(), SetupWizardService::OperationCreate);
+    QPushButton *operuj = przycisk(kreator, "operateButton");
+    EXPECT_EQ(operuj->text(), QStringLiteral("Create portfolio"));
+    EXPECT_TRUE(operuj->isEnabled());
+    EXPECT_EQ(tekst(kreator, "operateViewMessageLabel"), QString());
+    EXPECT_EQ(tekst(kreator, "operateViewBasepath2Label"), baza + QStringLiteral("/Tarrowind"));
+
+    operuj->click();
+    EXPECT_FALSE(operuj->isEnabled()) << "no second start while the first runs";
+    QTest::qWait(500);
+    EXPECT_EQ(strona(kreator), QStringLiteral("operateView")) << "the page waits for the answer";
+    ASSERT_TRUE(czekajNaStrone(kreator, "doneView"));
+
+    EXPECT_TRUE(QFileInfo(baza + QStringLiteral("/Tarrowind")).isDir());
+    EXPECT_EQ(zapisanaLokalizacja(), baza);
+    EXPECT_FALSE(SetupAndMigrationWizard::czyPokazacKreatorKonfiguracji());
+    EXPECT_EQ(SpecKatalog::sharedSpecKatalog()->urlBazowy(), baza);
+    EXPECT_EQ(przygotowaniaBazy, 1);
+    EXPECT_EQ(lokalizacjaPrzyPrzygotowaniu, baza) << "the database is built only once the location is stored";
+    EXPECT_TRUE(wyniki.isEmpty());
+
+    przycisk(kreator, "startUsingButton")->click();
+    EXPECT_EQ(wyniki, QList<bool>{true});
+    EXPECT_FALSE(kreator.window()->isVisible());
+    EXPECT_TRUE(alerty.wpisy().isEmpty());
+}
+
+TEST_F(StronyKreatora, ADoubleClickOnTheOperateButtonCreatesOnce)
+{
+    SetupAndMigrationWizard &kreator = uruchom();
+    wybierz(kreator, dir.katalog(QStringLiteral("baza")));
+    ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
+    // The second press arrives before the button could be disabled on screen.
+    kreator.wizardController->operateOnPortfolio(nullptr);
+    kreator.wizardController->operateOnPortfolio(nullptr);
+    ASSERT_TRUE(czekajNaStrone(kreator, "doneView"));
+    QTest::qWait(1300);
+    EXPECT_EQ(przygotowaniaBazy, 1);
+    EXPECT_TRUE(alerty.wpisy().isEmpty());
+}
+
+TEST_F(StronyKreatora, CancellingTheChooserTakesNothing)
+{
+    SetupAndMigrationWizard &kreator = uruchom();
+    przycisk(kreator, "continueButton")->click();
+    wybor.dodajOdpowiedz(std::nullopt);
+    przycisk(kreator, "chooseButton")->click();
+    QTest::qWait(700);
+    EXPECT_EQ(wybor.wpisy().size(), 1);
+    EXPECT_EQ(strona(kreator), QStringLiteral("chooseLocationView"));
+    EXPECT_FALSE(kreator.setupWizardService->czyUstawionyUrlBazowy());
+    EXPECT_TRUE(alerty.wpisy().isEmpty());
+}
+
+TEST_F(StronyKreatora, AFolderInsideLibraryAndAPortfolioShowsOnlyTheLibraryAlert)
+{
+    SetupAndMigrationWizard &kreator = uruchom();
+    const QString wewnatrz = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Tarrowind/podkatalog");
+    QDir().mkpath(wewnatrz);
+    alerty.dodajOdpowiedz(1001);
+    wybierz(kreator, wewnatrz);
+    ASSERT_TRUE(czekajNaAlert());
+    QTest::qWait(100);
+    ASSERT_EQ(alerty.wpisy().size(), 1);
+    const Alert &alert = alerty.wpisy().at(0).alert;
+    EXPECT_EQ(alert.alertStyle(), Alert::AlertStyle::Warning);
+    EXPECT_EQ(alert.messageText(), QStringLiteral("Can\u2019t use location inside of Library."));
+    EXPECT_EQ(alert.informativeText(), QStringLiteral("Please choose location outside of Library directory."));
+    EXPECT_EQ(alert.buttons(), (QStringList{QStringLiteral("Choose another location"), QStringLiteral("Cancel")}));
+    EXPECT_TRUE(alerty.wpisy().at(0).jakoArkusz);
+    EXPECT_EQ(alerty.wpisy().at(0).okno, kreator.window());
+    EXPECT_FALSE(kreator.setupWizardService->czyUstawionyUrlBazowy()) << "Cancel takes nothing";
+    EXPECT_EQ(strona(kreator), QStringLiteral("chooseLocationView"));
+    EXPECT_EQ(wybor.wpisy().size(), 1);
+}
+
+TEST_F(StronyKreatora, ChooseAnotherLocationOpensTheChooserAgain)
+{
+    SetupAndMigrationWizard &kreator = uruchom();
+    const QString wewnatrz = QDir::homePath() + QStringLiteral("/.local/share/projekty");
+    QDir().mkpath(wewnatrz);
+    alerty.dodajOdpowiedz(1000);
+    const QString dobry = dir.katalog(QStringLiteral("dobry"));
+    wybierz(kreator, wewnatrz);
+    wybor.dodajOdpowiedz(dobry);
+    ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
+    EXPECT_EQ(wybor.wpisy().size(), 2);
+    EXPECT_EQ(alerty.wpisy().size(), 1);
+    EXPECT_EQ(kreator.setupWizardService->urlBazowy(), dobry);
+}
+
+TEST_F(StronyKreatora, AFolderInsideAPortfolioCanBeUsedAfterTheWarning)
+{
+    SetupAndMigrationWizard &kreator = uruchom();
+    const QString portfolio = dir.katalog(QStringLiteral("baza/Tarrowind"));
+    const QString wewnatrz = dir.katalog(QStringLiteral("baza/Tarrowind/All Beans"));
+    alerty.dodajOdpowiedz(1001);
+    wybierz(kreator, wewnatrz);
+    ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
+    ASSERT_EQ(alerty.wpisy().size(), 1);
+    const Alert &alert = alerty.wpisy().at(0).alert;
+    EXPECT_EQ(alert.alertStyle(), Alert::AlertStyle::Critical);
+    EXPECT_EQ(alert.messageText(), QStringLiteral("You\u2019ve selected location inside a portfolio."));
+    EXPECT_EQ(alert.informativeText(),
+              QStringLiteral("You\u2019ve selected location inside existing portfolio:\n ") + portfolio
+                  + QStringLiteral("\n\n We strongly suggest you select this exact directory (or enclosing directory) "
+                                   "to avoid duplication of portfolio directory structures."));
+    EXPECT_EQ(alert.buttons(), (QStringList{QStringLiteral("Choose another location"),
+                                            QStringLiteral("Use inside location"), QStringLiteral("Cancel")}));
+    EXPECT_EQ(kreator.setupWizardService->urlBazowy(), wewnatrz);
+}
+
+TEST_F(StronyKreatora, AFolderInsideAPortfolioIsNotTakenOnCancel)
+{
+    SetupAndMigrationWizard &kreator = uruchom();
+    alerty.dodajOdpowiedz(1002);
+    wybierz(kreator, dir.katalog(QStringLiteral("baza/Tarrowind/All Beans")));
+    ASSERT_TRUE(czekajNaAlert());
+    QTest::qWait(100);
+    EXPECT_FALSE(kreator.setupWizardService->czyUstawionyUrlBazowy());
+    EXPECT_EQ(strona(kreator), QStringLiteral("chooseLocationView"));
+    EXPECT_EQ(wybor.wpisy().size(), 1);
+}
+
+TEST_F(StronyKreatora, ThePortfolioFolderItselfIsUsedUnchanged)
+{
+    SetupAndMigrationWizard &kreator = uruchom();
+    const QString portfolio = dir.katalog(QStringLiteral("baza/Tarrowind"));
+    wybierz(kreator, portfolio);
+    ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
+    EXPECT_TRUE(alerty.wpisy().isEmpty());
+    EXPECT_EQ(kreator.setupWizardService->urlBazowy(), portfolio);
+    EXPECT_EQ(przycisk(kreator, "operateButton")->text(), QStringLiteral("Use portfolio"));
+    EXPECT_EQ(tekst(kreator, "operateViewMessageLabel"),
+              QStringLiteral("Tarrowind has found portfolio in this location and will use it."));
+    EXPECT_EQ(tekst(kreator, "operateViewBasepath2Label"), portfolio);
+}
+
+TEST_F(StronyKreatora, ALinkNamedTarrowindShowsOnlyTheAliasAlert)
+{
+    SetupAndMigrationWizard &kreator = uruchom();
+    const QString baza = dir.katalog(QStringLiteral("baza"));
+    // A link to a file: it is an alias and, followed, a file; only the first alert shows.
+    QFile::link(dir.plik(QStringLiteral("plik.txt")), baza + QStringLiteral("/Tarrowind"));
+    alerty.dodajOdpowiedz(1001);
+    wybierz(kreator, baza);
+    ASSERT_TRUE(czekajNaAlert());
+    QTest::qWait(100);
+    ASSERT_EQ(alerty.wpisy().size(), 1);
+    const Alert &alert = alerty.wpisy().at(0).alert;
+    EXPECT_EQ(alert.alertStyle(), Alert::AlertStyle::Warning);
+    EXPECT_EQ(alert.messageText(),
+              QStringLiteral("Alias named 'Tarrowind' exists in this location. Select different location"));
+    EXPECT_EQ(alert.informativeText(), QString());
+    EXPECT_EQ(alert.buttons(), (QStringList{QStringLiteral("Choose"), QStringLiteral("Cancel")}));
+    EXPECT_FALSE(kreator.setupWizardService->czyUstawionyUrlBazowy());
+}
+
+TEST_F(StronyKreatora, AFileNamedTarrowindShowsTheFileAlertAndChooseReopensTheChooser)
+{
+    SetupAndMigrationWizard &kreator = uruchom();
+    const QString baza = dir.katalog(QStringLiteral("baza"));
+    dir.plik(QStringLiteral("baza/Tarrowind"), "plik");
+    alerty.dodajOdpowiedz(1000);
+    wybierz(kreator, baza);
+    ASSERT_TRUE(czekajNaAlert());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wybor.wpisy().size() == 2; }, 2000));
+    const Alert &alert = alerty.wpisy().at(0).alert;
+    EXPECT_EQ(alert.messageText(),
+              QStringLiteral("File named 'Tarrowind' exists in this location. Choose another location"));
+    EXPECT_EQ(alert.buttons(), (QStringList{QStringLiteral("Choose"), QStringLiteral("Cancel")}));
+    EXPECT_FALSE(kreator.setupWizardService->czyUstawionyUrlBazowy());
+}
+
+TEST_F(StronyKreatora, AFailedCreationShowsWhyAndReturnsToTheOperatePage)
+{
+    SetupAndMigrationWizard &kreator = uruchom();
+    const QString baza = dir.katalog(QStringLiteral("baza"));
+    wybierz(kreator, baza);
+    ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
+    // Another program puts a file where the portfolio would go.
+    dir.plik(QStringLiteral("baza/Tarrowind"), "cudzy");
+    przycisk(kreator, "operateButton")->click();
+    ASSERT_TRUE(czekajNaAlert());
+    const Alert &alert = alerty.wpisy().at(0).alert;
+    EXPECT_EQ(alert.alertStyle(), Alert::AlertStyle::Critical);
+    EXPECT_EQ(alert.messageText(), QStringLiteral("An item named \u201CTarrowind\u201D already exists in \u201Cbaza\u201D."));
+    EXPECT_EQ(alert.informativeText(),
+              QStringLiteral("Could not create portfolio at path '") + baza + QStringLiteral("/Tarrowind'"));
+    EXPECT_EQ(alert.buttons(), QStringList{QStringLiteral("Ok")});
+    EXPECT_EQ(strona(kreator), QStringLiteral("operateView"));
+    EXPECT_TRUE(przycisk(kreator, "operateButton")->isEnabled()) << "it can be tried again";
+    EXPECT_EQ(przygotowaniaBazy, 0);
+    EXPECT_TRUE(zapisanaLokalizacja().isEmpty());
+    EXPECT_EQ(KatalogTestowy::czytaj(baza + QStringLiteral("/Tarrowind")), "cudzy");
+}
+
+TEST_F(StronyKreatora, ALocationThatCannotBeStoredIsReportedAndNotClaimedDone)
+{
+    // A folder in the way of the settings file: the location cannot be written.
+    ASSERT_TRUE(QDir().mkpath(UserDefaults::standard().fileName()));
+    SetupAndMigrationWizard &kreator = uruchom();
+    const QString baza = dir.katalog(QStringLiteral("baza"));
+    wybierz(kreator, baza);
+    ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
+    przycisk(kreator, "operateButton")->click();
+    ASSERT_TRUE(czekajNaAlert());
+    const Alert &alert = alerty.wpisy().at(0).alert;
+    EXPECT_EQ(alert.alertStyle(), Alert::AlertStyle::Critical);
+    EXPECT_EQ(alert.messageText(), QStringLiteral("Could not store the portfolio location."));
+    EXPECT_TRUE(alert.informativeText().contains(baza));
+    QTest::qWait(200);
+    EXPECT_EQ(strona(kreator), QStringLiteral("operateView"));
+    EXPECT_EQ(przygotowaniaBazy, 0);
+    EXPECT_TRUE(wyniki.isEmpty());
+    EXPECT_TRUE(SetupAndMigrationWizard::czyPokazacKreatorKonfiguracji());
+    EXPECT_EQ(przycisk(kreator, "operateButton")->text(), QStringLiteral("Use portfolio"))
+        << "the folder was made; a retry takes it into use";
+    EXPECT_TRUE(przycisk(kreator, "operateButton")->isEnabled());
+}
+
+TEST_F(StronyKreatora, UsePortfolioFlowNamesTheEarlierLocation)
+{
+    const QString stara = dir.katalog(QStringLiteral("stara baza"));
+    UserDefaults::standard().setObject(QLatin1String(SpecKatalog::kluczSciezkiBazowej_1_1), stara);
+    SetupAndMigrationWizard &kreator = uruchom();
+    ASSERT_EQ(kreator.wizardFlow(), SetupAndMigrationWizard::UsePortfolioWizardFlow);
+    const QString nowa = dir.katalog(QStringLiteral("nowa"));
+    wybierz(kreator, nowa);
+    ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
+    EXPECT_EQ(tekst(kreator, "chooseLocationViewBasepath1Label"), stara);
+    EXPECT_EQ(tekst(kreator, "operateViewBasepath1Label"), stara);
+    EXPECT_EQ(tekst(kreator, "operateViewMessageLabel"),
+              QStringLiteral("Tarrowind didn't found portfolio in this location and will create new one."));
+    EXPECT_EQ(przycisk(kreator, "operateButton")->text(), QStringLiteral("Create portfolio"));
+}
+
+namespace {
+
+class MigracjaKreatora : public StronyKreatora
+{
+protected:
+    void SetUp() override
+    {
+        StronyKreatora::SetUp();
+        qputenv("APP_SANDBOX_CONTAINER_ID", "tarrowind-test");
+    }
+
+    QString piaskownica(int liczbaFasolek) { return zrobPortfolio(QDir::homePath(), liczbaFasolek); }
+};
+
+} // namespace
+
+TEST_F(MigracjaKreatora, MovesEveryBeanStoresTheLocationAndRefusesToCloseMeanwhile)
+{
+    const QString zrodlo = piaskownica(20);
+    const auto przed = migawkaKatalogu(zrodlo);
+    SetupAndMigrationWizard &kreator = uruchom();
+    ASSERT_EQ(kreator.wizardFlow(), SetupAndMigrationWizard::MigrationWizardFlow);
+    const QString cel = dir.katalog(QStringLiteral("nowe miejsce"));
+    wybierz(kreator, cel);
+    ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
+    EXPECT_EQ(tekst(kreator, "chooseLocationViewBasepath1Label"), zrodlo);
+    EXPECT_EQ(tekst(kreator, "operateViewBasepath1Label"), zrodlo);
+    EXPECT_EQ(tekst(kreator, "operateViewBasepath2Label"), cel + QStringLiteral("/Tarrowind"));
+    EXPECT_EQ(tekst(kreator, "operateViewMessageLabel"), QStringLiteral("Tarrowind is ready to start migration..."));
+    EXPECT_EQ(przycisk(kreator, "operateButton")->text(), QStringLiteral("Migrate portfolio"));
+    EXPECT_TRUE(przycisk(kreator, "operateButton")->isEnabled());
+
+    przycisk(kreator, "operateButton")->click();
+    EXPECT_EQ(strona(kreator), QStringLiteral("migrationView"));
+    EXPECT_EQ(tekst(kreator, "messageLabel"), QStringLiteral("Tarrowind is moving your portfolio, please wait..."));
+    EXPECT_FALSE(kreator.window()->close());
+    kreator.zamknijTarrowind(nullptr);
+    EXPECT_FALSE(kreator.applicationShouldTerminate());
+    ASSERT_EQ(alerty.wpisy().size(), 3);
+    for (const auto &wpis : alerty.wpisy())
+        EXPECT_EQ(wpis.alert.messageText(), QStringLiteral("Migration is in progress."));
+    EXPECT_TRUE(kreator.window()->isVisible());
+    EXPECT_TRUE(wyniki.isEmpty());
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tekst(kreator, "messageLabel") == QLatin1String("Portfolio has been migrated."); }, 6000));
+    EXPECT_EQ(strona(kreator), QStringLiteral("migrationView")) << "the done page follows a second later";
+    ASSERT_TRUE(czekajNaStrone(kreator, "doneView"));
+    EXPECT_FALSE(QFileInfo::exists(zrodlo));
+    EXPECT_EQ(migawkaKatalogu(cel + QStringLiteral("/Tarrowind")), przed);
+    EXPECT_EQ(zapisanaLokalizacja(), cel);
+    EXPECT_EQ(przygotowaniaBazy, 1);
+    EXPECT_EQ(lokalizacjaPrzyPrzygotowaniu, cel);
+
+    przycisk(kreator, "startUsingButton")->click();
+    EXPECT_EQ(wyniki, QList<bool>{true});
+    EXPECT_EQ(alerty.wpisy().size(), 3);
+}
+
+TEST_F(MigracjaKreatora, AConflictDisablesTheButtonUntilTheUserResolvesIt)
+{
+    piaskownica(1);
+    dir.plik(QStringLiteral("cel/Tarrowind/cudzy.txt"), "cudzy");
+    SetupAndMigrationWizard &kreator = uruchom();
+    wybierz(kreator, dir.sciezka(QStringLiteral("cel")));
+    ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
+    QPushButton *operuj = przycisk(kreator, "operateButton");
+    EXPECT_EQ(operuj->text(), QStringLiteral("Migrate portfolio"));
+    EXPECT_FALSE(operuj->isEnabled());
+    QLabel *wiadomosc = kreator.window()->findChild<QLabel *>(QStringLiteral("operateViewMessageLabel"));
+    EXPECT_EQ(wiadomosc->text(),
+              QStringLiteral("Sorry, can\u2019t migrate portfolio.\nAnother portfolio already exists in destination "
+                             "location. Please resolve this conflict manually using Finder. Merge contents of those "
+                             "portfolios or delete one of them. Then return to this window."));
+    EXPECT_EQ(wiadomosc->palette().color(QPalette::WindowText), QColor(Qt::red));
+
+    // The user moves the other portfolio away and comes back to the window.
+    ASSERT_TRUE(QDir().rename(dir.sciezka(QStringLiteral("cel/Tarrowind")), dir.sciezka(QStringLiteral("cel/Stary"))));
+    kreator.windowDidBecomeKey();
+    EXPECT_TRUE(operuj->isEnabled());
+    EXPECT_EQ(wiadomosc->text(), QStringLiteral("Tarrowind is ready to start migration..."));
+    EXPECT_EQ(wiadomosc->palette().color(QPalette::WindowText), QColor(Qt::black));
+}
+
+TEST_F(MigracjaKreatora, AFailedMoveSaysSoAndLeavesTheSourceByteForByte)
+{
+    const QString zrodlo = piaskownica(8);
+    const auto przed = migawkaKatalogu(zrodlo);
+    SetupAndMigrationWizard &kreator = uruchom();
+    wybierz(kreator, dir.katalog(QStringLiteral("cel")));
+    ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
+    // Something takes the name before the move starts.
+    dir.plik(QStringLiteral("cel/Tarrowind"), "cudzy");
+    przycisk(kreator, "operateButton")->click();
+    ASSERT_TRUE(czekajNaAlert());
+    const Alert &alert = alerty.wpisy().at(0).alert;
+    EXPECT_EQ(alert.alertStyle(), Alert::AlertStyle::Critical);
+    EXPECT_EQ(alert.messageText(), QStringLiteral("Migration error occured"));
+    EXPECT_TRUE(alert.informativeText().contains(QStringLiteral("already exists"))) << alert.informativeText().toStdString();
+    EXPECT_EQ(alert.buttons(), QStringList{QStringLiteral("Ok")});
+    EXPECT_EQ(kreator.wizardController->wizardMigrationViewController->wizardMigrationState(),
+              WizardMigrationViewController::MigrationFailed);
+    EXPECT_EQ(tekst(kreator, "messageLabel"), QStringLiteral("Migration failed."));
+    EXPECT_EQ(strona(kreator), QStringLiteral("operateView"));
+    EXPECT_TRUE(przycisk(kreator, "cancelButton")->isEnabled());
+    EXPECT_EQ(migawkaKatalogu(zrodlo), przed);
+    EXPECT_TRUE(zapisanaLokalizacja().isEmpty());
+    EXPECT_EQ(przygotowaniaBazy, 0);
+    EXPECT_TRUE(kreator.window()->close()) << "after a failure the window closes";
+}
+
+TEST_F(MigracjaKreatora, ACancelRightAfterTheStartIsHonouredWithoutAnAlert)
+{
+    struct stat a, b;
+    if (stat("/dev/shm", &a) != 0 || stat(QFile::encodeName(QDir::homePath()).constData(), &b) != 0 || a.st_dev == b.st_dev)
+        GTEST_SKIP() << "no second file system at /dev/shm";
+    QTemporaryDir inny(QStringLiteral("/dev/shm/tarrowind-XXXXXX"));
+    const QString zrodlo = piaskownica(300);
+    const auto przed = migawkaKatalogu(zrodlo);
+    SetupAndMigrationWizard &kreator = uruchom();
+    wybierz(kreator, inny.path());
+    ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
+
+    przycisk(kreator, "operateButton")->click();
+    przycisk(kreator, "cancelButton")->click();
+    EXPECT_FALSE(przycisk(kreator, "cancelButton")->isEnabled());
+    ASSERT_TRUE(czekajNaStrone(kreator, "operateView", 20000));
+    EXPECT_TRUE(alerty.wpisy().isEmpty()) << "a cancel is no failure";
+    EXPECT_EQ(kreator.wizardController->wizardMigrationViewController->wizardMigrationState(),
+              WizardMigrationViewController::MigrationUndefined);
+    EXPECT_EQ(tekst(kreator, "messageLabel"), QString());
+    EXPECT_TRUE(przycisk(kreator, "cancelButton")->isEnabled());
+    EXPECT_TRUE(przycisk(kreator, "operateButton")->isEnabled());
+    EXPECT_EQ(migawkaKatalogu(zrodlo), przed);
+    EXPECT_TRUE(QDir(inny.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+    EXPECT_TRUE(zapisanaLokalizacja().isEmpty());
+    EXPECT_TRUE(kreator.window()->close());
+    EXPECT_EQ(wyniki, QList<bool>{false});
+}
+
+TEST(WizardMigrationViewControllerTest, ProgressBecomesMeasuredOnceCountsAreKnown)
+{
+    QProgressBar wskaznik;
+    QLabel postep;
+    QLabel wiadomosc;
+    WizardMigrationViewController widok;
+    widok.progressIndicator = &wskaznik;
+    widok.progressLabel = &postep;
+    widok.messageLabel = &wiadomosc;
+    widok.awakeFromNib();
+    EXPECT_EQ(widok.wizardMigrationState(), 0);
+    EXPECT_TRUE(widok.czyWskaznikNieokreslony());
+
+    widok.setMigrationState(WizardMigrationViewController::MigrationInProgress);
+    widok.updateProgressWithObjectsMovedTotalObjectsToMove(-1, -1);
+    EXPECT_TRUE(widok.czyWskaznikNieokreslony());
+    EXPECT_EQ(postep.text(), QString());
+    widok.updateProgressWithObjectsMovedTotalObjectsToMove(3, 40);
+    EXPECT_FALSE(widok.czyWskaznikNieokreslony());
+    EXPECT_EQ(wskaznik.maximum(), 40);
+    EXPECT_EQ(wskaznik.value(), 3);
+    EXPECT_EQ(postep.text(), QStringLiteral("3 of 40 moved"));
+    widok.updateProgressWithObjectsMovedTotalObjectsToMove(45, 40);
+    EXPECT_EQ(postep.text(), QStringLiteral("40 of 40 moved")) << "never more than the total";
+    widok.updateProgressWithObjectsMovedTotalObjectsToMove(0, 0);
+    EXPECT_EQ(postep.text(), QStringLiteral("0 of 0 moved"));
+
+    widok.setMigrationState(WizardMigrationViewController::MigrationUndefined);
+    EXPECT_EQ(wiadomosc.text(), QString());
+    EXPECT_EQ(postep.text(), QString());
+    EXPECT_EQ(wskaznik.value(), 0);
+    widok.setMigrationState(7);
+    EXPECT_EQ(widok.wizardMigrationState(), 7) << "stored as given, shown as undefined";
+    EXPECT_EQ(wiadomosc.text(), QString());
+}

@@ -1,0 +1,22 @@
+#include "NagrywarkaWyboruKatalogu.h"
+
+#include <QCoreApplication>
+
+NagrywarkaWyboruKatalogu::NagrywarkaWyboruKatalogu(QList<std::optional<QString>> odpowiedzi)
+    : m_odpowiedzi(std::move(odpowiedzi))
+    , m_poprzedni(FolderChooser::ustaw(this))
+{
+}
+
+NagrywarkaWyboruKatalogu::~NagrywarkaWyboruKatalogu()
+{
+    FolderChooser::ustaw(m_poprzedni);
+}
+
+void NagrywarkaWyboruKatalogu::wybierz(QWidget *okno, const Prosba &prosba, Zakonczenie zakonczenie)
+{
+    m_wpisy.append(Wpis{prosba, okno});
+    const std::optional<QString> odpowiedz = m_odpowiedzi.isEmpty() ? std::nullopt : m_odpowiedzi.takeFirst();
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [zakonczenie, odpowiedz] { zakonczenie(odpowiedz); }, Qt::QueuedConnection);
+}
