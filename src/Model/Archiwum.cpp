@@ -89,8 +89,9 @@ bool Archiwum::zarchiwizujFasolke(Fasolka *fasolka, BladOperacji *blad)
     const QString urlPotoku = potok && potok->bytPotoku() ? potok->bytPotoku()->plikowyURL() : QString();
     const QString urlArchiwum = katalog() ? katalog()->plikowyURL() : QString();
     if (urlPotoku.isEmpty() || !fasolka->bytFasolki() || urlArchiwum.isEmpty()) {
+        const QString nazwa = fasolka ? fasolka->nazwa() : QString();
         BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaAplikacji), EINVAL, opis,
-                            QStringLiteral("\u201C%1\u201D belongs to no flow.").arg(fasolka ? fasolka->nazwa() : QString()));
+                            QStringLiteral("\u201C%1\u201D belongs to no flow.").arg(nazwa));
         return false;
     }
     synchronizujListeArchiwowPotokow();

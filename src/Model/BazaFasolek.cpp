@@ -280,8 +280,9 @@ bool BazaFasolek::reaktywujZarchiwizowanaFasolkeIUstawStatus(Fasolka *fasolka, i
     const QString urlArchiwumPotoku =
         archiwumPotoku && archiwumPotoku->katalog() ? archiwumPotoku->katalog()->plikowyURL() : QString();
     if (urlArchiwumPotoku.isEmpty() || !fasolka->bytFasolki() || !m_katalog || m_katalog->plikowyURL().isEmpty()) {
+        const QString nazwa = fasolka ? fasolka->nazwa() : QString();
         BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaAplikacji), EINVAL, opis,
-                            QStringLiteral("\u201C%1\u201D is in no flow archive.").arg(fasolka ? fasolka->nazwa() : QString()));
+                            QStringLiteral("\u201C%1\u201D is in no flow archive.").arg(nazwa));
         return false;
     }
     synchronizujListePotokow();
@@ -301,8 +302,8 @@ bool BazaFasolek::reaktywujZarchiwizowanaFasolkeIUstawStatus(Fasolka *fasolka, i
     }
     const QString url = fasolka->bytFasolki()->plikowyURL();
     const QString nazwa = Paths::lastComponent(url);
-    const QString cel =
-        Fasolka::urlDlaFasolkiZKatalogiemZOKSZeStatusemWPotokuOUrlu(fasolka->jestZKatalogiem(), nazwa, status, urlPotoku);
+    const QString cel = Fasolka::urlDlaFasolkiZKatalogiemZOKSZeStatusemWPotokuOUrlu(fasolka->jestZKatalogiem(), nazwa,
+                                                                                    status, urlPotoku);
     if (!NazwaOdUzytkownika::mozeLezecW(nazwa, Paths::parent(cel), opis, blad))
         return false;
     Fasolka::zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(status, urlPotoku, &zalozone);

@@ -268,6 +268,9 @@ bool Fasolka::ustawStatus(int status, BladOperacji *blad)
     const QString url = m_bytFasolki->plikowyURL();
     const QString nazwa = Paths::lastComponent(url);
     const QString cel = urlDlaFasolkiZKatalogiemZOKSZeStatusemWPotokuOUrlu(jestZKatalogiem(), nazwa, status, urlPotoku);
+    // Status 0 and unknown values take the Active place, where an Active bean already lies.
+    if (cel == url)
+        return true;
     if (!NazwaOdUzytkownika::mozeLezecW(nazwa, Paths::parent(cel), opis, blad))
         return false;
     ZalozoneKatalogi zalozone;
@@ -453,9 +456,12 @@ bool Fasolka::wypakujZawartoscFasolkiZKatalogu()
     }
     if (!udane) {
         bool cofniete = true;
-        for (auto it = przeniesione.crbegin(); it != przeniesione.crend(); ++it)
-            cofniete = FileOperations::moveNoReplace(Paths::join(rodzic, *it), Paths::join(tymczasowy, *it)) && cofniete;
-        cofniete = FileOperations::moveNoReplace(tymczasowy, url) && cofniete;
+        for (auto it = przeniesione.crbegin(); it != przeniesione.crend(); ++it) {
+            if (!FileOperations::moveNoReplace(Paths::join(rodzic, *it), Paths::join(tymczasowy, *it)))
+                cofniete = false;
+        }
+        if (!FileOperations::moveNoReplace(tymczasowy, url))
+            cofniete = false;
         if (!cofniete) {
             drukujLinie(QStringLiteral("Błąd: nie mogłem przywrócić katalogu fasolki %1"), url);
             synchronizujWlasciciela();
