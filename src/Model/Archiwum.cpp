@@ -6,8 +6,13 @@
 #include "Potok.h"
 #include "RelacjeModelu.h"
 #include "SynchronizatorZestawuObiektow.h"
+#include "ZalozoneKatalogi.h"
 
+#include "Platform/FileOperations.h"
+#include "Platform/Konsola.h"
 #include "Platform/Paths.h"
+
+#include <cerrno>
 
 Archiwum::Archiwum()
 {
@@ -75,6 +80,51 @@ ArchiwumPotoku *Archiwum::archiwumPotokuDlaPotoku(const Potok *potok) const
             return archiwumPotoku;
     }
     return nullptr;
+}
+
+bool Archiwum::zarchiwizujFasolke(Fasolka *fasolka, BladOperacji *blad)
+{
+    const QString opis = QStringLiteral("Could not archive the bean.");
+    Potok *potok = fasolka ? fasolka->potok() : nullptr;
+    const QString urlPotoku = potok && potok->bytPotoku() ? potok->bytPotoku()->plikowyURL() : QString();
+    const QString urlArchiwum = katalog() ? katalog()->plikowyURL() : QString();
+    if (urlPotoku.isEmpty() || !fasolka->bytFasolki() || urlArchiwum.isEmpty()) {
+        const QString nazwa = fasolka ? fasolka->nazwa() : QString();
+        BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaAplikacji), EINVAL, opis,
+                            QStringLiteral("\u201C%1\u201D belongs to no flow.").arg(nazwa));
+        return false;
+    }
+    synchronizujListeArchiwowPotokow();
+    ArchiwumPotoku *archiwumPotoku = archiwumPotokuDlaPotoku(potok);
+    ArchiwumPotoku *nowe = nullptr;
+    ZalozoneKatalogi zalozone;
+    QString urlArchiwumPotoku =
+        archiwumPotoku && archiwumPotoku->katalog() ? archiwumPotoku->katalog()->plikowyURL() : QString();
+    if (urlArchiwumPotoku.isEmpty()) {
+        // Named like the flow folder, "_Main_Flow" for the main flow.
+        urlArchiwumPotoku = Paths::join(urlArchiwum, Paths::lastComponent(urlPotoku));
+        if (!zalozone.zaloz(urlArchiwumPotoku, true, blad)) {
+            drukujLinie(QStringLiteral("Błąd: nie mogłem założyć katalogu dla archiwum potoku."));
+            return false;
+        }
+        // Made while its folder is still empty; it joins the archive only once the bean is in.
+        nowe = ArchiwumPotoku::zarzadzanyObiektArchiwumPotokuZURLem(urlArchiwumPotoku);
+    }
+    const QString url = fasolka->bytFasolki()->plikowyURL();
+    const QString cel = Paths::join(urlArchiwumPotoku, Paths::lastComponent(url));
+    if (!FileOperations::moveNoReplace(url, cel, blad)) {
+        drukujLinie(QStringLiteral("Błąd: Nie mogłem przenieść bytu fasolki do katalogu archiwum potoku."));
+        return false;
+    }
+    zalozone.zatrzymaj();
+    if (nowe) {
+        RelacjeModelu::archiwaPotokow.dodaj(this, {nowe});
+        archiwumPotoku = nowe;
+    }
+    fasolka->bytFasolki()->setPlikowyURL(cel);
+    RelacjeModelu::fasolkiArchiwumPotoku.dodaj(archiwumPotoku, {fasolka});
+    RelacjeModelu::fasolkiPotoku.usun(potok, {fasolka});
+    return true;
 }
 
 // Signals carry lists of classes that the header only declares; moc them here, where all are complete.

@@ -5,7 +5,10 @@
 #include "RzeczWBazieFasolekZKatalogiem.h"
 #include "ZbiorObiektow.h"
 
+#include "Platform/BladOperacji.h"
+
 class ArchiwumPotoku;
+class Fasolka;
 class Potok;
 
 // The archive, "Archived Beans": one flow archive per flow whose beans were archived.
@@ -29,6 +32,9 @@ public:
     // The archive of a flow: the one whose folder bears the flow folder's name, so that a
     // topical flow shown as "Main Flow" never meets the main flow's archive.
     ArchiwumPotoku *archiwumPotokuDlaPotoku(const Potok *potok) const;
+
+    // Moves the bean into its flow's archive, made when it is missing.
+    bool zarchiwizujFasolke(Fasolka *fasolka, BladOperacji *blad = nullptr);
 
     bool canReceiveDrop() const override { return true; }
     QString dropDestinationURL() const override { return previewItemURL(); }

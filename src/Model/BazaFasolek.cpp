@@ -5,15 +5,19 @@
 #include "BytKatalogu.h"
 #include "DeskryptorSortu.h"
 #include "Fasolka.h"
+#include "NazwaOdUzytkownika.h"
 #include "Potok.h"
 #include "RelacjeModelu.h"
 #include "SpecKatalog.h"
 #include "StosCoreData.h"
 #include "SynchronizatorZestawuObiektow.h"
+#include "ZalozoneKatalogi.h"
 
 #include "Platform/FileOperations.h"
 #include "Platform/Konsola.h"
 #include "Platform/Paths.h"
+
+#include <cerrno>
 
 namespace {
 
@@ -233,6 +237,89 @@ Potok *BazaFasolek::potokDlaArchiwumPotoku(const ArchiwumPotoku *archiwumPotoku)
             return potok;
     }
     return nullptr;
+}
+
+Potok *BazaFasolek::potokZUrlem(const QString &url) const
+{
+    for (Potok *potok : m_potoki) {
+        if (potok->bytPotoku() && Paths::equal(potok->bytPotoku()->plikowyURL(), url))
+            return potok;
+    }
+    return nullptr;
+}
+
+Potok *BazaFasolek::nowyPotok(const QString &nazwa, BladOperacji *blad)
+{
+    const QString opis = QStringLiteral("Could not create the flow.");
+    if (!NazwaOdUzytkownika::sprawdz(nazwa, NazwaOdUzytkownika::rnElementWidoczny, opis, blad))
+        return nullptr;
+    const QString urlWszystkich = dropDestinationURL();
+    if (urlWszystkich.isEmpty())
+        return nullptr;
+    const QString url = Paths::join(urlWszystkich, nazwa);
+    if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(url)) {
+        BladOperacji::zErrno(blad, EEXIST, opis, url);
+        return nullptr;
+    }
+    if (!FileOperations::createFolder(url, false, blad))
+        return nullptr;
+    synchronizujListePotokow();
+    // The flow of the folder just made, not some flow of the same name; made here when the
+    // flow list could not be read.
+    if (Potok *potok = potokZUrlem(url))
+        return potok;
+    Potok *potok = Potok::zarzadzanyObiektPotokuZURLem(url);
+    RelacjeModelu::potoki.dodaj(this, {potok});
+    return potok;
+}
+
+bool BazaFasolek::reaktywujZarchiwizowanaFasolkeIUstawStatus(Fasolka *fasolka, int status, BladOperacji *blad)
+{
+    const QString opis = QStringLiteral("Could not bring the bean back into its flow.");
+    ArchiwumPotoku *archiwumPotoku = fasolka ? fasolka->archiwumPotoku() : nullptr;
+    const QString urlArchiwumPotoku =
+        archiwumPotoku && archiwumPotoku->katalog() ? archiwumPotoku->katalog()->plikowyURL() : QString();
+    if (urlArchiwumPotoku.isEmpty() || !fasolka->bytFasolki() || !m_katalog || m_katalog->plikowyURL().isEmpty()) {
+        const QString nazwa = fasolka ? fasolka->nazwa() : QString();
+        BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaAplikacji), EINVAL, opis,
+                            QStringLiteral("\u201C%1\u201D is in no flow archive.").arg(nazwa));
+        return false;
+    }
+    synchronizujListePotokow();
+    Potok *potok = potokDlaArchiwumPotoku(archiwumPotoku);
+    Potok *nowy = nullptr;
+    ZalozoneKatalogi zalozone;
+    QString urlPotoku = potok && potok->bytPotoku() ? potok->bytPotoku()->plikowyURL() : QString();
+    if (urlPotoku.isEmpty()) {
+        // The flow archive bears the flow folder's name, "_Main_Flow" for the main flow.
+        urlPotoku = Paths::join(m_katalog->plikowyURL(), Paths::lastComponent(urlArchiwumPotoku));
+        if (!zalozone.zaloz(urlPotoku, true, blad)) {
+            drukujLinie(QStringLiteral("Błąd: nie mogłem założyć katalogu dla nowego potoku."));
+            return false;
+        }
+        // Made while its folder is still empty; it joins the flows only once the bean is in.
+        nowy = Potok::zarzadzanyObiektPotokuZURLem(urlPotoku);
+    }
+    const QString url = fasolka->bytFasolki()->plikowyURL();
+    const QString nazwa = Paths::lastComponent(url);
+    const QString cel = Fasolka::urlDlaFasolkiZKatalogiemZOKSZeStatusemWPotokuOUrlu(fasolka->jestZKatalogiem(), nazwa,
+                                                                                    status, urlPotoku);
+    if (!NazwaOdUzytkownika::mozeLezecW(nazwa, Paths::parent(cel), opis, blad))
+        return false;
+    Fasolka::zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(status, urlPotoku, &zalozone);
+    if (!FileOperations::moveNoReplace(url, cel, blad)) {
+        drukujLinie(QStringLiteral("Błąd: Nie mogłem przenieść bytu fasolki do nowego katalogu."));
+        return false;
+    }
+    zalozone.zatrzymaj();
+    if (nowy) {
+        RelacjeModelu::potoki.dodaj(this, {nowy});
+        potok = nowy;
+    }
+    fasolka->bytFasolki()->setPlikowyURL(cel);
+    RelacjeModelu::fasolkiPotoku.dodaj(potok, {fasolka});
+    RelacjeModelu::fasolkiArchiwumPotoku.usun(archiwumPotoku, {fasolka});
+    return true;
 }
 
 QString BazaFasolek::dropDestinationURL() const

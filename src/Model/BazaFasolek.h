@@ -5,6 +5,7 @@
 #include "ProtokolSynchronizacjiZDyskiem.h"
 #include "ZbiorObiektow.h"
 
+#include "Platform/BladOperacji.h"
 #include "Platform/PreviewItem.h"
 
 #include <QObject>
@@ -17,6 +18,7 @@ class ArchiwumPotoku;
 class BibliotekaMatRef;
 class BytKatalogu;
 class DeskryptorSortu;
+class Fasolka;
 class PobraneRzeczy;
 class Potok;
 class RzeczyNaBiurku;
@@ -78,6 +80,12 @@ public:
     // The flow whose folder bears the name of the flow archive's folder.
     Potok *potokDlaArchiwumPotoku(const ArchiwumPotoku *archiwumPotoku) const;
 
+    // A new flow folder in "All Beans"; the flow made for it, or nullptr with the reason.
+    Potok *nowyPotok(const QString &nazwa, BladOperacji *blad = nullptr);
+    // Moves an archived bean back into its flow with the status; a flow that is gone is
+    // made again.
+    bool reaktywujZarchiwizowanaFasolkeIUstawStatus(Fasolka *fasolka, int status, BladOperacji *blad = nullptr);
+
     bool canReceiveDrop() const override { return true; }
     QString dropDestinationURL() const override;
     QString previewItemURL() const override { return dropDestinationURL(); }
@@ -100,6 +108,7 @@ private:
     friend struct RelacjeModelu;
 
     void zbuduj();
+    Potok *potokZUrlem(const QString &url) const;
 
     BytKatalogu *m_katalog = nullptr;
     ZbiorObiektow<Potok> m_potoki;

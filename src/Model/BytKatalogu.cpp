@@ -1,5 +1,6 @@
 #include "BytKatalogu.h"
 
+#include "NazwaOdUzytkownika.h"
 #include "RelacjeModelu.h"
 #include "SynchronizatorZestawuObiektow.h"
 
@@ -18,6 +19,11 @@ BytKatalogu::BytKatalogu()
 {
     // The pulse climbs: every folder above learns that something below it changed.
     connect(this, &BytKatalogu::kvoNodeHasChanged, this, &BytKatalogu::przekazZmianeWGore);
+    // Children read under the old path would point at nothing once the folder has moved.
+    connect(this, &BytSystemuPlikow::plikowyURLChanged, this, [this](const QString &stary) {
+        if (m_czyBytyBylyOdczytaneZDysku && !stary.isEmpty())
+            synchronizujBytyWewnetrzneIZwrocNoweElementy();
+    });
 }
 
 void BytKatalogu::przekazZmianeWGore()
@@ -91,12 +97,8 @@ BytKatalogu *BytKatalogu::nowyKatalog(const QString &nazwa, BladOperacji *blad)
 {
     if (plikowyURL().isEmpty())
         return nullptr;
-    // A hidden folder would be made on disk but never listed, so it is refused as well.
-    if (!Paths::isValidItemName(nazwa) || nazwa.startsWith(QLatin1Char('.'))) {
-        BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaAplikacji), EINVAL, opisBleduNowegoKatalogu,
-                            QStringLiteral("The name \u201C%1\u201D can\u2019t be used.").arg(nazwa));
+    if (!NazwaOdUzytkownika::sprawdz(nazwa, NazwaOdUzytkownika::rnElementWidoczny, opisBleduNowegoKatalogu, blad))
         return nullptr;
-    }
     const QString url = Paths::join(plikowyURL(), nazwa);
     // Another spelling of the same name (NFD and NFC) counts as the same folder.
     if (FileOperations::exists(url) || znajdzBytZOstatnimKomponentemSciezki(nazwa)) {

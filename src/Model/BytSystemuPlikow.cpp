@@ -2,13 +2,13 @@
 
 #include "BytKatalogu.h"
 #include "BytPlikuTekstowego.h"
+#include "NazwaOdUzytkownika.h"
 #include "StosCoreData.h"
 
 #include "Platform/DesktopServices.h"
 #include "Platform/FileAttributes.h"
 #include "Platform/FileIcons.h"
 #include "Platform/FileOperations.h"
-#include "Platform/FolderListing.h"
 #include "Platform/Konsola.h"
 #include "Platform/Paths.h"
 #include "Platform/Thumbnails.h"
@@ -18,18 +18,6 @@
 namespace {
 
 const QString opisBleduZmianyNazwy = QStringLiteral("Could not rename the item.");
-
-// Linux keeps "Zółw" written precomposed and decomposed as two names; the graph, which
-// matches names in NFC, could not tell them apart, so no second spelling is made.
-bool istniejeInnaPisownia(const QString &sciezka, const QString &pomijana)
-{
-    const QString klucz = Paths::nfc(sciezka);
-    for (const FolderListing::Wpis &wpis : FolderListing::list(Paths::parent(sciezka)).wpisy) {
-        if (wpis.klucz == klucz && wpis.sciezka != pomijana)
-            return true;
-    }
-    return false;
-}
 
 } // namespace
 
@@ -207,16 +195,13 @@ bool BytSystemuPlikow::zmienNazweBytuNaDyskuNa(const QString &nazwa, BladOperacj
 {
     if (nazwa.isEmpty() || m_plikowyURL.isEmpty())
         return false;
-    if (!Paths::isValidItemName(nazwa)) {
-        BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaAplikacji), EINVAL, opisBleduZmianyNazwy,
-                            QStringLiteral("The name \u201C%1\u201D can\u2019t be used.").arg(nazwa));
+    if (!NazwaOdUzytkownika::sprawdz(nazwa, NazwaOdUzytkownika::rnElement, opisBleduZmianyNazwy, blad))
         return false;
-    }
     // No extension is ever hidden here, so a name that leads to the current URL changes nothing.
     const QString nowyURL = Paths::join(Paths::parent(m_plikowyURL), nazwa);
     if (nowyURL == m_plikowyURL)
         return false;
-    if (istniejeInnaPisownia(nowyURL, m_plikowyURL)) {
+    if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(nowyURL, m_plikowyURL)) {
         BladOperacji::zErrno(blad, EEXIST, opisBleduZmianyNazwy, nowyURL);
         return false;
     }

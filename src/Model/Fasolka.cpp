@@ -1,18 +1,28 @@
 #include "Fasolka.h"
 
+#include "Archiwum.h"
 #include "ArchiwumPotoku.h"
+#include "BazaFasolek.h"
 #include "BytKatalogu.h"
 #include "DekoratorIkonyFasolki.h"
+#include "NazwaOdUzytkownika.h"
 #include "Potok.h"
 #include "RelacjeModelu.h"
 #include "SpecKatalog.h"
 #include "StosCoreData.h"
 #include "SynchronizatorZestawuObiektow.h"
+#include "ZalozoneKatalogi.h"
 
 #include "Platform/FileOperations.h"
+#include "Platform/FolderListing.h"
+#include "Platform/Konsola.h"
 #include "Platform/ObrazyAplikacji.h"
 #include "Platform/Paths.h"
 
+#include <QSet>
+#include <QUuid>
+
+#include <cerrno>
 #include <iterator>
 
 namespace {
@@ -40,6 +50,25 @@ const OpisStatusu &opisStatusu(int status)
     if (status < 0 || status >= int(std::size(opisy)))
         return nieznany;
     return opisy[status];
+}
+
+const QString &nazwaDsStore()
+{
+    static const QString nazwa = QStringLiteral(".DS_Store");
+    return nazwa;
+}
+
+// A visible name, unique across processes and time: should a roll-back fail, the item stays
+// where the user can see it.
+QString nazwaTymczasowa(const QString &katalog)
+{
+    return Paths::join(katalog, QUuid::createUuid().toString(QUuid::WithoutBraces));
+}
+
+void odmowBezPotoku(BladOperacji *blad, const QString &opis, const Fasolka *fasolka)
+{
+    BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaAplikacji), EINVAL, opis,
+                        QStringLiteral("\u201C%1\u201D belongs to no flow.").arg(fasolka->nazwa()));
 }
 
 } // namespace
@@ -121,6 +150,16 @@ const QString &Fasolka::nazwaPlikuSpodziewanegoRezultatu()
     return nazwa;
 }
 
+bool Fasolka::zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(int status, const QString &urlPotoku,
+                                                                  ZalozoneKatalogi *zalozone)
+{
+    const QString oks = oksDlaStatusuFasolki(status);
+    if (oks.isEmpty())
+        return true;
+    const QString sciezka = Paths::join(urlPotoku, oks);
+    return zalozone ? zalozone->zaloz(sciezka, true) : FileOperations::createFolder(sciezka, true);
+}
+
 void Fasolka::setBytFasolki(BytSystemuPlikow *byt)
 {
     RelacjeModelu::bytFasolki.ustaw(this, byt);
@@ -175,6 +214,286 @@ QString Fasolka::spodziewanyRezultat() const
         return {};
     const QString sciezka = Paths::join(m_katalog->plikowyURL(), nazwaPlikuSpodziewanegoRezultatu());
     return FileOperations::readText(sciezka).value_or(QString());
+}
+
+bool Fasolka::ustawSpodziewanyRezultat(const QString &tekst)
+{
+    if (tekst == spodziewanyRezultat())
+        return true;
+    if (!m_katalog || m_katalog->plikowyURL().isEmpty())
+        return false;
+    const QString sciezka = Paths::join(m_katalog->plikowyURL(), nazwaPlikuSpodziewanegoRezultatu());
+    bool udane = false;
+    if (!tekst.isEmpty())
+        udane = FileOperations::writeTextAtomically(sciezka, tekst);
+    else
+        udane = FileOperations::exists(sciezka) && FileOperations::removeFile(sciezka);
+    if (udane)
+        emit spodziewanyRezultatChanged();
+    return udane;
+}
+
+void Fasolka::setNazwa(const QString &nazwa)
+{
+    if (!m_bytFasolki) {
+        setNazwaWPamieci(nazwa);
+        return;
+    }
+    if (!zmienNazweBytuFasolkiNaDysku(nazwa))
+        drukujLinie(QStringLiteral("Uwaga. Zmiana nazwy na dysku się nie powiodła."));
+}
+
+bool Fasolka::ustawStatus(int status, BladOperacji *blad)
+{
+    const int obecny = statusFasolki();
+    if (status == obecny)
+        return true;
+    if (status == sfZarchiwizowana) {
+        Archiwum *archiwum = BazaFasolek::sharedBazaFasolek()->archiwum();
+        if (!archiwum) {
+            odmowBezPotoku(blad, QStringLiteral("Could not archive the bean."), this);
+            return false;
+        }
+        return archiwum->zarchiwizujFasolke(this, blad);
+    }
+    if (obecny == sfZarchiwizowana)
+        return BazaFasolek::sharedBazaFasolek()->reaktywujZarchiwizowanaFasolkeIUstawStatus(this, status, blad);
+
+    const QString opis = QStringLiteral("Could not change the status.");
+    const QString urlPotoku = m_potok && m_potok->bytPotoku() ? m_potok->bytPotoku()->plikowyURL() : QString();
+    if (urlPotoku.isEmpty() || !m_bytFasolki) {
+        odmowBezPotoku(blad, opis, this);
+        return false;
+    }
+    const QString url = m_bytFasolki->plikowyURL();
+    const QString nazwa = Paths::lastComponent(url);
+    const QString cel = urlDlaFasolkiZKatalogiemZOKSZeStatusemWPotokuOUrlu(jestZKatalogiem(), nazwa, status, urlPotoku);
+    // Status 0 and unknown values take the Active place, where an Active bean already lies.
+    if (cel == url)
+        return true;
+    if (!NazwaOdUzytkownika::mozeLezecW(nazwa, Paths::parent(cel), opis, blad))
+        return false;
+    ZalozoneKatalogi zalozone;
+    // A status folder that could not be made lets the move fail.
+    zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(status, urlPotoku, &zalozone);
+    if (!FileOperations::moveNoReplace(url, cel, blad)) {
+        drukujLinie(QStringLiteral("Błąd: Nie mogłem przenieść bytu fasolki do nowego katalogu"));
+        return false;
+    }
+    zalozone.zatrzymaj();
+    m_bytFasolki->setPlikowyURL(cel);
+    // The bean stays in its flow; the flow's beans by status are computed again.
+    emit m_potok->fasolkiChanged({}, {});
+    return true;
+}
+
+QString Fasolka::urlDlaPotokuIStatusu(const Potok *potok, int status) const
+{
+    if (!potok || !potok->bytPotoku() || !m_bytFasolki || status < sfWInkubacji || status > sfUkonczona)
+        return {};
+    const QString urlPotoku = potok->bytPotoku()->plikowyURL();
+    if (urlPotoku.isEmpty())
+        return {};
+    return urlDlaFasolkiZKatalogiemZOKSZeStatusemWPotokuOUrlu(m_bytFasolki->toKatalog(),
+                                                              Paths::lastComponent(m_bytFasolki->plikowyURL()),
+                                                              status, urlPotoku);
+}
+
+bool Fasolka::przeniesDoPotoku(Potok *potok)
+{
+    if (potok && potok == m_potok) {
+        drukujLinie(QStringLiteral("Próbujesz przenieść fasolkę do tego samego potoku."));
+        return true;
+    }
+    const int status = statusFasolki();
+    const QString cel = urlDlaPotokuIStatusu(potok, status);
+    if (cel.isEmpty())
+        return false;
+    const QString url = m_bytFasolki->plikowyURL();
+    if (!NazwaOdUzytkownika::mozeLezecW(Paths::lastComponent(url), Paths::parent(cel), {}))
+        return false;
+    ZalozoneKatalogi zalozone;
+    if (!oksDlaStatusuFasolki(status).isEmpty()) {
+        const QString katalogStatusu = Paths::parent(cel);
+        if (!FileOperations::exists(katalogStatusu) && !zalozone.zaloz(katalogStatusu, true)) {
+            drukujLinie(QStringLiteral("Błąd: nie mogłem założyć katalogu: %1"), katalogStatusu);
+            return false;
+        }
+    }
+    if (!FileOperations::moveNoReplace(url, cel)) {
+        drukujLinie(QStringLiteral("Błąd: Nie mogłem przenieść bytu fasolki do nowego katalogu"));
+        return false;
+    }
+    zalozone.zatrzymaj();
+    m_bytFasolki->setPlikowyURL(cel);
+    // Leaves the old flow's beans and joins the new one's, announced on both.
+    RelacjeModelu::fasolkiPotoku.dodaj(potok, {this});
+    return true;
+}
+
+bool Fasolka::opakujFasolkePlikowaWKatalog()
+{
+    if (!m_bytFasolki)
+        return false;
+    if (m_bytFasolki->toKatalog()) {
+        drukujLinie(QStringLiteral("Fasolka jest już katalogiem. Nic nie trzeba robić."));
+        return true;
+    }
+    const QString url = m_bytFasolki->plikowyURL();
+    const QString nazwaPliku = Paths::lastComponent(url);
+    const QString rodzic = Paths::parent(url);
+    QString nazwaKatalogu = nazwa();
+    if (const QString rozszerzenie = Paths::extension(nazwaKatalogu); !rozszerzenie.isEmpty())
+        nazwaKatalogu.chop(rozszerzenie.size() + 1);
+    const QString tymczasowy = nazwaTymczasowa(rodzic);
+    const QString katalog = Paths::join(rodzic, nazwaKatalogu);
+    const QString docelowy = Paths::join(katalog, nazwaPliku);
+
+    // Another spelling of the folder's name, or one of the flow's own folders, is no new folder.
+    if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(katalog, url) ||
+        !NazwaOdUzytkownika::mozeLezecW(nazwaKatalogu, rodzic, {})) {
+        drukujLinie(QStringLiteral("Błąd: nie mogłem założyć katalogu."));
+        return false;
+    }
+    if (!FileOperations::moveNoReplace(url, tymczasowy)) {
+        drukujLinie(QStringLiteral("Błąd: nie mogłem zmienić nazwy pliku."));
+        return false;
+    }
+    const auto przywroc = [&] {
+        if (FileOperations::moveNoReplace(tymczasowy, url))
+            return;
+        drukujLinie(QStringLiteral("Błąd: plik fasolki został pod nazwą %1"), tymczasowy);
+        synchronizujWlasciciela();
+    };
+    if (!FileOperations::createFolder(katalog, false)) {
+        drukujLinie(QStringLiteral("Błąd: nie mogłem założyć katalogu."));
+        przywroc();
+        return false;
+    }
+    if (!FileOperations::moveNoReplace(tymczasowy, docelowy)) {
+        drukujLinie(QStringLiteral("Błąd: nie mogłem przenieść pliku do katalogu fasolki."));
+        FileOperations::removeEmptyFolder(katalog);
+        przywroc();
+        return false;
+    }
+    setBytFasolki(BytSystemuPlikow::bytSystemuPlikowDlaURL(katalog));
+    return true;
+}
+
+bool Fasolka::wypakujZawartoscFasolkiZKatalogu()
+{
+    if (!m_bytFasolki || !m_bytFasolki->toKatalog()) {
+        drukujLinie(QStringLiteral("Fasolka nie jest katalogiem. Nic nie trzeba robić."));
+        return true;
+    }
+    const QString url = m_bytFasolki->plikowyURL();
+    const QString rodzic = Paths::parent(url);
+
+    // Everything is checked before anything moves, so a refusal touches nothing.
+    const FolderListing::Wynik zawartosc = FolderListing::list(url, true);
+    const FolderListing::Wynik sasiedzi = FolderListing::list(rodzic);
+    if (!zawartosc.ok() || !sasiedzi.ok()) {
+        drukujLinie(QStringLiteral("Błąd odczytu zawartości katalogu."));
+        return false;
+    }
+    QStringList doPrzeniesienia;
+    QStringList zKropka;
+    bool zDsStore = false;
+    for (const FolderListing::Wpis &wpis : zawartosc.wpisy) {
+        if (wpis.nazwa == nazwaDsStore())
+            zDsStore = true;
+        else if (wpis.nazwa.startsWith(QLatin1Char('.')))
+            zKropka << wpis.nazwa;
+        else
+            doPrzeniesienia << wpis.nazwa;
+    }
+    if (!zKropka.isEmpty()) {
+        drukujLinie(QStringLiteral("Błąd. Katalog zawiera pliki z kropką. Przerywam operację."));
+        drukujLinie(QStringLiteral("pliki z kropką = %1"), zKropka);
+        return false;
+    }
+    // The bean folder itself leaves its name for the time of the moves.
+    QSet<QString> zajete;
+    const QString nazwaWlasna = Paths::nfc(Paths::lastComponent(url));
+    for (const FolderListing::Wpis &wpis : sasiedzi.wpisy) {
+        if (Paths::nfc(wpis.nazwa) != nazwaWlasna)
+            zajete.insert(Paths::nfc(wpis.nazwa));
+    }
+    QStringList kolizje;
+    for (const QString &nazwaDziecka : doPrzeniesienia) {
+        if (zajete.contains(Paths::nfc(nazwaDziecka)) || !NazwaOdUzytkownika::mozeLezecW(nazwaDziecka, rodzic, {}))
+            kolizje << nazwaDziecka;
+    }
+    if (!kolizje.isEmpty()) {
+        drukujLinie(QStringLiteral("Błąd. Obok katalogu są już rzeczy o tych nazwach. Przerywam operację."));
+        drukujLinie(QStringLiteral("nazwy zajęte = %1"), kolizje);
+        return false;
+    }
+
+    const QString tymczasowy = nazwaTymczasowa(rodzic);
+    if (!FileOperations::moveNoReplace(url, tymczasowy)) {
+        drukujLinie(QStringLiteral("Błąd: nie mogłem zmienić nazwy katalogu na tymczasową."));
+        return false;
+    }
+    QStringList przeniesione;
+    bool udane = true;
+    for (const QString &nazwaDziecka : doPrzeniesienia) {
+        if (!FileOperations::moveNoReplace(Paths::join(tymczasowy, nazwaDziecka), Paths::join(rodzic, nazwaDziecka))) {
+            drukujLinie(QStringLiteral("Błąd przeniesienia bytu. Przerywam operację."));
+            udane = false;
+            break;
+        }
+        przeniesione << nazwaDziecka;
+    }
+    if (udane) {
+        // Only the one file the folder may keep goes, and then only an empty folder.
+        if (zDsStore)
+            FileOperations::removeFile(Paths::join(tymczasowy, nazwaDsStore()));
+        if (!FileOperations::removeEmptyFolder(tymczasowy)) {
+            drukujLinie(QStringLiteral("Błąd usunięcia katalogu. Przerywam operację."));
+            udane = false;
+        }
+    }
+    if (!udane) {
+        bool cofniete = true;
+        for (auto it = przeniesione.crbegin(); it != przeniesione.crend(); ++it) {
+            if (!FileOperations::moveNoReplace(Paths::join(rodzic, *it), Paths::join(tymczasowy, *it)))
+                cofniete = false;
+        }
+        if (!FileOperations::moveNoReplace(tymczasowy, url))
+            cofniete = false;
+        if (!cofniete) {
+            drukujLinie(QStringLiteral("Błąd: nie mogłem przywrócić katalogu fasolki %1"), url);
+            synchronizujWlasciciela();
+        }
+        return false;
+    }
+    // The owner reads its beans again: this bean ends, one bean for each moved item comes.
+    synchronizujWlasciciela();
+    return true;
+}
+
+bool Fasolka::zmienNazweBytuFasolkiNaDysku(const QString &nazwa, BladOperacji *blad)
+{
+    const QString opis = QStringLiteral("Could not rename the bean.");
+    if (!m_bytFasolki || m_bytFasolki->plikowyURL().isEmpty())
+        return false;
+    if (!NazwaOdUzytkownika::sprawdz(nazwa, NazwaOdUzytkownika::rnFasolka, opis, blad))
+        return false;
+    const QString url = m_bytFasolki->plikowyURL();
+    const QString nowy = Paths::join(Paths::parent(url), nazwa);
+    if (nowy == url || Paths::nfc(nazwa) == m_bytFasolki->nazwaZlokalizowana())
+        return true;
+    if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(nowy, url)) {
+        BladOperacji::zErrno(blad, EEXIST, opis, nowy);
+        return false;
+    }
+    if (!FileOperations::moveNoReplace(url, nowy, blad))
+        return false;
+    m_bytFasolki->setPlikowyURL(nowy);
+    if (m_potok)
+        emit m_potok->nazwaJakiejsFasolkiZmieniona();
+    return true;
 }
 
 void Fasolka::synchronizujZDyskiem()
@@ -235,6 +554,14 @@ void Fasolka::uaktualnijKatalog(bool zapytajDysk)
         setKatalog(katalog);
         katalog->setOpcjeSynchronizacji(SynchronizatorZestawuObiektow::pomijajSpodziewanyRezultat);
     }
+}
+
+void Fasolka::synchronizujWlasciciela()
+{
+    if (m_potok)
+        m_potok->synchronizujFasolki();
+    else if (m_archiwumPotoku)
+        m_archiwumPotoku->synchronizujFasolki();
 }
 
 void Fasolka::ogloszZmianeRodzaju()

@@ -4,6 +4,7 @@
 #include "ProtokolSynchronizacjiZDyskiem.h"
 #include "RzeczWBazieFasolek.h"
 
+#include "Platform/BladOperacji.h"
 #include "Platform/PreviewItem.h"
 
 #include <QMetaObject>
@@ -12,6 +13,7 @@ class ArchiwumPotoku;
 class BytKatalogu;
 class BytSystemuPlikow;
 class Potok;
+class ZalozoneKatalogi;
 
 // A bean: one file or folder whose status is the place where it lies. It keeps no data of
 // its own beyond caches; name, kind, icon and status are read from its file-system entity.
@@ -52,6 +54,10 @@ public:
     static QString urlDlaFasolkiZKatalogiemZOKSZeStatusemWPotokuOUrlu(bool zKatalogiem, const QString &nazwa,
                                                                       int status, const QString &urlPotoku);
     static const QString &nazwaPlikuSpodziewanegoRezultatu();
+    // Creates the status folder of `status` in the flow folder when it is missing; YES for a
+    // status without one. With `zalozone` the folders made go back when that operation fails.
+    static bool zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(int status, const QString &urlPotoku,
+                                                                   ZalozoneKatalogi *zalozone = nullptr);
 
     Potok *potok() const { return m_potok; }
     ArchiwumPotoku *archiwumPotoku() const { return m_archiwumPotoku; }
@@ -78,6 +84,23 @@ public:
     // Taken out of its flow or flow archive: views showing it let it go.
     bool zostalaUsunieta() const { return !m_potok && !m_archiwumPotoku; }
     QString spodziewanyRezultat() const;
+    // Writes the text into "expected outcome.txt" of a folder bean; the empty text deletes it.
+    bool ustawSpodziewanyRezultat(const QString &tekst);
+    // Renames the file or folder on disk; without a file-system entity only the cached name.
+    void setNazwa(const QString &nazwa);
+
+    // Operations on disk. Each acts on the disk first and then on the graph; a failure
+    // leaves both as they were and says on the console which step failed.
+    // Moves the bean to the place of the status in its flow; 7 archives it, leaving 7
+    // brings it back into its flow.
+    bool ustawStatus(int status, BladOperacji *blad = nullptr);
+    // The same status place in another flow.
+    bool przeniesDoPotoku(Potok *potok);
+    // Where the bean would lie in the flow with the status; empty for 0, 7 and others.
+    QString urlDlaPotokuIStatusu(const Potok *potok, int status) const;
+    bool opakujFasolkePlikowaWKatalog();
+    bool wypakujZawartoscFasolkiZKatalogu();
+    bool zmienNazweBytuFasolkiNaDysku(const QString &nazwa, BladOperacji *blad = nullptr);
 
     void synchronizujZDyskiem() override;
 
@@ -116,6 +139,8 @@ private:
     void uaktualnijKatalog(bool zapytajDysk);
     void ogloszZmianeRodzaju();
     void ogloszZmianeStatusu();
+    // After a failed roll-back: the owner reads its beans again, so the graph shows the disk.
+    void synchronizujWlasciciela();
 
     Potok *m_potok = nullptr;
     ArchiwumPotoku *m_archiwumPotoku = nullptr;

@@ -3,13 +3,19 @@
 #include "BazaFasolek.h"
 #include "BytKatalogu.h"
 #include "Fasolka.h"
+#include "NazwaOdUzytkownika.h"
 #include "RelacjeModelu.h"
 #include "SpecKatalog.h"
 #include "StosCoreData.h"
 #include "SynchronizatorZestawuObiektow.h"
+#include "ZalozoneKatalogi.h"
 
+#include "Platform/FileOperations.h"
+#include "Platform/Konsola.h"
 #include "Platform/ObrazyAplikacji.h"
 #include "Platform/Paths.h"
+
+#include <cerrno>
 
 namespace {
 
@@ -164,6 +170,86 @@ Fasolka *Potok::znajdzFasolkeONazwie(const QString &nazwa) const
             return fasolka;
     }
     return nullptr;
+}
+
+Fasolka *Potok::fasolkaZUrlem(const QString &url) const
+{
+    for (Fasolka *fasolka : m_fasolki) {
+        if (Paths::equal(urlFasolki(fasolka), url))
+            return fasolka;
+    }
+    return nullptr;
+}
+
+void Potok::setNazwa(const QString &nazwa)
+{
+    if (m_bytPotoku && !zmienNazwePotokuNaDysku(nazwa)) {
+        drukujLinie(QStringLiteral("Uwaga. Zmiana nazwy na dysku się nie powiodła."));
+        return;
+    }
+    setNazwaWPamieci(nazwa);
+}
+
+bool Potok::zmienNazwePotokuNaDysku(const QString &nazwa, BladOperacji *blad)
+{
+    const QString opis = QStringLiteral("Could not rename the flow.");
+    if (!NazwaOdUzytkownika::sprawdz(nazwa, NazwaOdUzytkownika::rnElementWidoczny, opis, blad))
+        return false;
+    const QString url = m_bytPotoku ? m_bytPotoku->plikowyURL() : QString();
+    if (url.isEmpty())
+        return false;
+    const QString nowy = Paths::join(Paths::parent(url), nazwa);
+    if (nowy == url || Paths::nfc(nazwa) == m_bytPotoku->nazwaZlokalizowana())
+        return true;
+    // Without "_Main_Flow" there would be no main flow: it keeps its folder.
+    if (toPotokGlowny()) {
+        if (nazwa == this->nazwa())
+            return true;
+        BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaAplikacji), EINVAL, opis,
+                            QStringLiteral("The main flow can\u2019t be renamed."));
+        return false;
+    }
+    if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(nowy, url)) {
+        BladOperacji::zErrno(blad, EEXIST, opis, nowy);
+        return false;
+    }
+    if (!FileOperations::moveNoReplace(url, nowy, blad))
+        return false;
+    // The beans' paths and the items folder follow through the observation of the folder's URL.
+    m_bytPotoku->setPlikowyURL(nowy);
+    emit nazwaChanged();
+    return true;
+}
+
+Fasolka *Potok::nowaFasolka(const QString &nazwa, BladOperacji *blad)
+{
+    const QString opis = QStringLiteral("Could not create the bean.");
+    if (!NazwaOdUzytkownika::sprawdz(nazwa, NazwaOdUzytkownika::rnFasolka, opis, blad))
+        return nullptr;
+    if (!m_bytPotoku || !m_bytPotoku->toKatalog()) {
+        BladOperacji::zErrno(blad, ENOENT, opis, m_bytPotoku ? m_bytPotoku->plikowyURL() : nazwa);
+        return nullptr;
+    }
+    const QString urlPotoku = m_bytPotoku->plikowyURL();
+    const QString url =
+        Fasolka::urlDlaFasolkiZKatalogiemZOKSZeStatusemWPotokuOUrlu(true, nazwa, Fasolka::sfWInkubacji, urlPotoku);
+    ZalozoneKatalogi zalozone;
+    Fasolka::zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(Fasolka::sfWInkubacji, urlPotoku, &zalozone);
+    if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(url)) {
+        BladOperacji::zErrno(blad, EEXIST, opis, url);
+        return nullptr;
+    }
+    if (!FileOperations::createFolder(url, false, blad))
+        return nullptr;
+    zalozone.zatrzymaj();
+    synchronizujFasolki();
+    // The bean at the path just made, not some bean of the same name; made here when the
+    // re-read could not list a status folder.
+    if (Fasolka *fasolka = fasolkaZUrlem(url))
+        return fasolka;
+    Fasolka *fasolka = Fasolka::zarzadzanyObiektFasolkiZURLem(url);
+    RelacjeModelu::fasolkiPotoku.dodaj(this, {fasolka});
+    return fasolka;
 }
 
 void Potok::synchronizujFasolki()

@@ -5,6 +5,7 @@
 #include "RzeczWBazieFasolek.h"
 #include "ZbiorObiektow.h"
 
+#include "Platform/BladOperacji.h"
 #include "Platform/PreviewItem.h"
 
 #include <QMetaObject>
@@ -65,6 +66,13 @@ public:
 
     Fasolka *znajdzFasolkeONazwie(const QString &nazwa) const;
 
+    // Renames the flow folder; when that fails the flow keeps its name and the console says so.
+    void setNazwa(const QString &nazwa);
+    // The flow folder gets the name; the beans' paths follow. The main flow keeps its folder.
+    bool zmienNazwePotokuNaDysku(const QString &nazwa, BladOperacji *blad = nullptr);
+    // A new folder bean in "_Incubation"; the bean made for it, or nullptr with the reason.
+    Fasolka *nowaFasolka(const QString &nazwa, BladOperacji *blad = nullptr);
+
     void synchronizujFasolki();
     void synchronizujZDyskiem() override;
 
@@ -103,6 +111,7 @@ private:
     void poZmianieFasolek();
     void ogloszZmianeRodzaju();
     QList<Fasolka *> fasolkiZeStatusem(int status) const;
+    Fasolka *fasolkaZUrlem(const QString &url) const;
 
     BazaFasolek *m_bazaFasolek = nullptr;
     BytSystemuPlikow *m_bytPotoku = nullptr;

@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -21,6 +22,11 @@ FolderListing::FaultHook &hakBledow()
 bool jestUkryta(const char *nazwa)
 {
     return nazwa[0] == '.';
+}
+
+bool jestKropkaLubDwie(const char *nazwa)
+{
+    return std::strcmp(nazwa, ".") == 0 || std::strcmp(nazwa, "..") == 0;
 }
 
 bool jestAscii(QByteArrayView bajty)
@@ -50,7 +56,7 @@ void FolderListing::setFaultHookForTests(FaultHook hook)
     hakBledow() = std::move(hook);
 }
 
-FolderListing::Wynik FolderListing::list(const QString &katalog)
+FolderListing::Wynik FolderListing::list(const QString &katalog, bool zUkrytymi)
 {
     Wynik wynik;
     DIR *dir = otworz(katalog);
@@ -68,7 +74,7 @@ FolderListing::Wynik FolderListing::list(const QString &katalog)
         const dirent *wpis = readdir(dir);
         if (!wpis)
             break;
-        if (jestUkryta(wpis->d_name))
+        if (jestUkryta(wpis->d_name) && (!zUkrytymi || jestKropkaLubDwie(wpis->d_name)))
             continue;
         Wpis w;
         const QByteArrayView surowa(wpis->d_name);

@@ -34,7 +34,8 @@ public:
 
     // "Not there" (the folder or a part of its path is missing) is told apart from
     // failures such as a denied permission, which must not read as an empty folder.
-    static Wynik list(const QString &katalog);
+    // Hidden names are skipped unless `zUkrytymi` asks for them ("." and ".." never come).
+    static Wynik list(const QString &katalog, bool zUkrytymi = false);
     // YES when the folder holds one or more entries that are not hidden.
     static bool hasVisibleEntry(const QString &katalog);
 
