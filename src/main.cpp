@@ -1,8 +1,11 @@
 // The application object and the start-up; everything else lives in the libraries.
 
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
+#include "App/KreatorKonfiguracjiAplikacji.h"
 #include "App/TarrowindAppDelegate.h"
 #include "App/UslugaAktywacji.h"
+#include "Model/BazaFasolek.h"
+#include "Platform/Ui/Alert.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/ModalGateProbe.h"
 #include "Platform/Ui/WindowRegistry.h"
@@ -25,9 +28,19 @@ int main(int argc, char *argv[])
     ModalGateProbe::install();
     WindowRegistry::instance();
 
+    // The model links no widgets: a fixed folder that cannot be made is shown from here.
+    BazaFasolek::setAlertKrytyczny([](const QString &wiadomosc, const QString &informacja) {
+        Alert alert;
+        alert.setAlertStyle(Alert::AlertStyle::Critical);
+        alert.setMessageText(wiadomosc);
+        alert.setInformativeText(informacja);
+        alert.runModal();
+    });
+
     KontrolerAkcjeNaMenuGlownym kontrolerAkcjeNaMenuGlownym;
     TarrowindAppDelegate delegat;
     delegat.setKontrolerAkcjeNaMenuGlownym(&kontrolerAkcjeNaMenuGlownym);
+    delegat.setKreatorKonfiguracji(std::make_unique<KreatorKonfiguracjiAplikacji>());
     LancuchResponderow::ustawDelegataAplikacji(&delegat);
 
     QObject::connect(&usluga, &UslugaAktywacji::aktywowana, &delegat, [&delegat] {

@@ -1,5 +1,7 @@
 #include "SetupAndMigrationWizard.h"
 
+#include "Model/BazaFasolek.h"
+
 #include "SetupWizardService.h"
 #include "WizardController.h"
 #include "WizardLocationViewsController.h"
@@ -155,6 +157,8 @@ void SetupAndMigrationWizard::przygotujBazeFasolek()
 {
     if (const std::function<void()> przygotowanie = przygotowanieBazyFasolek())
         przygotowanie();
+    else
+        BazaFasolek::sharedBazaFasolek();
 }
 
 SetupAndMigrationWizard::SetupAndMigrationWizard(const QString &nazwaZasobu, QObject *rodzic)

@@ -43,8 +43,8 @@ public:
     static void pokazKreatorKonfiguracji(CompletionBlock zakonczenie);
     static SetupAndMigrationWizard *biezacyKreator();
 
-    // How the wizard has the bean database built once the portfolio is in place. The start-up
-    // installs it; without it nothing is built.
+    // Builds the bean database once the portfolio is in place; tests may watch the moment
+    // through a replacement.
     static void setPrzygotowanieBazyFasolek(std::function<void()> przygotowanie);
     static void przygotujBazeFasolek();
 

@@ -12,6 +12,9 @@
 #include "Support/Ui/NagrywarkaAlertow.h"
 #include "Support/Ui/NagrywarkaWyboruKatalogu.h"
 
+#include "Model/BazaFasolek.h"
+#include "Model/Potok.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -40,6 +43,7 @@ protected:
                                                .dictionaryForKey(QLatin1String(SpecKatalog::kluczUrlaBazowego))
                                                .value(QStringLiteral("path"))
                                                .toString();
+            BazaFasolek::sharedBazaFasolek();
         });
     }
 
@@ -124,6 +128,9 @@ TEST_F(StronyKreatora, FirstRunPicksAFolderCreatesThePortfolioStoresItAndAnswers
     EXPECT_EQ(SpecKatalog::sharedSpecKatalog()->urlBazowy(), baza);
     EXPECT_EQ(przygotowaniaBazy, 1);
     EXPECT_EQ(lokalizacjaPrzyPrzygotowaniu, baza) << "the database is built only once the location is stored";
+    ASSERT_NE(BazaFasolek::sharedBazaFasolek()->potokGlowny(), nullptr);
+    EXPECT_EQ(BazaFasolek::sharedBazaFasolek()->potokGlowny()->nazwa(), QStringLiteral("Main Flow"));
+    EXPECT_TRUE(QFileInfo(baza + QStringLiteral("/Tarrowind/All Beans/_Main_Flow")).isDir());
     EXPECT_TRUE(wyniki.isEmpty());
 
     przycisk(kreator, "startUsingButton")->click();
