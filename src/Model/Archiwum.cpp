@@ -31,21 +31,16 @@ void Archiwum::synchronizujListeArchiwowPotokow()
         folder->plikowyURL(), SynchronizatorZestawuObiektow::pomijajPliki);
     if (!udane)
         return;
-    for (const auto &[archiwumPotoku, sciezka] : synchronizator.obiektyZNowaPisownia<ArchiwumPotoku>())
-        archiwumPotoku->katalog()->setPlikowyURL(sciezka);
-    const QList<ArchiwumPotoku *> doUsuniecia = synchronizator.obiektyDoUsuniecia<ArchiwumPotoku>();
-    for (ArchiwumPotoku *archiwumPotoku : doUsuniecia) {
-        const QList<Fasolka *> fasolki = archiwumPotoku->fasolki().elementy();
-        RelacjeModelu::fasolkiArchiwumPotoku.usun(archiwumPotoku, fasolki);
-    }
-    RelacjeModelu::archiwaPotokow.usun(this, doUsuniecia);
-    QList<ArchiwumPotoku *> nowe;
-    for (const QString &sciezka : synchronizator.urleDlaObiektowDoDodania()) {
-        ArchiwumPotoku *archiwumPotoku = ArchiwumPotoku::zarzadzanyObiektArchiwumPotokuZURLem(sciezka);
-        if (archiwumPotoku->katalog())
-            nowe.append(archiwumPotoku);
-    }
-    RelacjeModelu::archiwaPotokow.dodaj(this, nowe);
+    synchronizator.zastosuj(
+        this, RelacjeModelu::archiwaPotokow,
+        [](ArchiwumPotoku *archiwumPotoku, const QString &sciezka) { archiwumPotoku->katalog()->setPlikowyURL(sciezka); },
+        [](const QString &sciezka) {
+            ArchiwumPotoku *archiwumPotoku = ArchiwumPotoku::zarzadzanyObiektArchiwumPotokuZURLem(sciezka);
+            return archiwumPotoku->katalog() ? archiwumPotoku : nullptr;
+        },
+        [](ArchiwumPotoku *archiwumPotoku) {
+            RelacjeModelu::fasolkiArchiwumPotoku.usun(archiwumPotoku, archiwumPotoku->fasolki().elementy());
+        });
 }
 
 void Archiwum::synchronizujFasolkiWArchiwachPotokow()

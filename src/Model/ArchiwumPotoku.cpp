@@ -69,16 +69,8 @@ void ArchiwumPotoku::synchronizujFasolki()
         folder->plikowyURL(), 0);
     if (!udane)
         return;
-    for (const auto &[fasolka, sciezka] : synchronizator.obiektyZNowaPisownia<Fasolka>())
-        fasolka->bytFasolki()->setPlikowyURL(sciezka);
-    RelacjeModelu::fasolkiArchiwumPotoku.usun(this, synchronizator.obiektyDoUsuniecia<Fasolka>());
-    QList<Fasolka *> nowe;
-    for (const QString &sciezka : synchronizator.urleDlaObiektowDoDodania()) {
-        Fasolka *fasolka = Fasolka::zarzadzanyObiektFasolkiZURLem(sciezka);
-        if (fasolka->bytFasolki())
-            nowe.append(fasolka);
-    }
-    RelacjeModelu::fasolkiArchiwumPotoku.dodaj(this, nowe);
+    synchronizator.zastosuj(this, RelacjeModelu::fasolkiArchiwumPotoku, Fasolka::ustawUrlBytuFasolki,
+                            Fasolka::fasolkaZUrlemJesliIstnieje);
 }
 
 // Signals carry lists of classes that the header only declares; moc them here, where all are complete.

@@ -150,21 +150,13 @@ void BazaFasolek::synchronizujListePotokow()
         m_katalog->plikowyURL(), SynchronizatorZestawuObiektow::pomijajPliki);
     if (!udane)
         return;
-    for (const auto &[potok, sciezka] : synchronizator.obiektyZNowaPisownia<Potok>())
-        potok->bytPotoku()->setPlikowyURL(sciezka);
-    const QList<Potok *> doUsuniecia = synchronizator.obiektyDoUsuniecia<Potok>();
-    for (Potok *potok : doUsuniecia) {
-        const QList<Fasolka *> fasolki = potok->fasolki().elementy();
-        RelacjeModelu::fasolkiPotoku.usun(potok, fasolki);
-    }
-    RelacjeModelu::potoki.usun(this, doUsuniecia);
-    QList<Potok *> nowe;
-    for (const QString &sciezka : synchronizator.urleDlaObiektowDoDodania()) {
-        Potok *potok = Potok::zarzadzanyObiektPotokuZURLem(sciezka);
-        if (potok->bytPotoku())
-            nowe.append(potok);
-    }
-    RelacjeModelu::potoki.dodaj(this, nowe);
+    synchronizator.zastosuj(
+        this, RelacjeModelu::potoki, [](Potok *potok, const QString &sciezka) { potok->bytPotoku()->setPlikowyURL(sciezka); },
+        [](const QString &sciezka) {
+            Potok *potok = Potok::zarzadzanyObiektPotokuZURLem(sciezka);
+            return potok->bytPotoku() ? potok : nullptr;
+        },
+        [](Potok *potok) { RelacjeModelu::fasolkiPotoku.usun(potok, potok->fasolki().elementy()); });
 }
 
 void BazaFasolek::synchronizujFasolkiWPotokach()

@@ -61,19 +61,14 @@ void BytKatalogu::synchronizujBytyWewnetrzneIZwrocNoweElementy(QList<BytSystemuP
         m_opcjeSynchronizacji);
     bool zmiana = false;
     if (udane) {
-        for (const auto &[byt, sciezka] : synchronizator.obiektyZNowaPisownia<BytSystemuPlikow>())
-            byt->setPlikowyURL(sciezka);
-        const QList<BytSystemuPlikow *> doUsuniecia = synchronizator.obiektyDoUsuniecia<BytSystemuPlikow>();
-        RelacjeModelu::bytyWewnetrzne.usun(this, doUsuniecia);
-        QList<BytSystemuPlikow *> nowe;
-        for (const QString &url : synchronizator.urleDlaObiektowDoDodania()) {
-            if (BytSystemuPlikow *byt = BytSystemuPlikow::bytSystemuPlikowDlaURL(url))
-                nowe.append(byt);
-        }
-        RelacjeModelu::bytyWewnetrzne.dodaj(this, nowe);
+        const bool cosUsunieto = !synchronizator.obiektyDoUsuniecia<BytSystemuPlikow>().isEmpty();
+        const QList<BytSystemuPlikow *> nowe = synchronizator.zastosuj(
+            this, RelacjeModelu::bytyWewnetrzne,
+            [](BytSystemuPlikow *byt, const QString &sciezka) { byt->setPlikowyURL(sciezka); },
+            &BytSystemuPlikow::bytSystemuPlikowDlaURL);
         if (noweElementy)
             *noweElementy = nowe;
-        zmiana = !doUsuniecia.isEmpty() || !nowe.isEmpty();
+        zmiana = cosUsunieto || !nowe.isEmpty();
     }
 
     m_wlasnieCzytamBytyZDysku = false;

@@ -88,6 +88,17 @@ Fasolka *Fasolka::zarzadzanyObiektFasolkiZURLem(const QString &url)
     return fasolka;
 }
 
+Fasolka *Fasolka::fasolkaZUrlemJesliIstnieje(const QString &url)
+{
+    Fasolka *fasolka = zarzadzanyObiektFasolkiZURLem(url);
+    return fasolka->bytFasolki() ? fasolka : nullptr;
+}
+
+void Fasolka::ustawUrlBytuFasolki(Fasolka *fasolka, const QString &url)
+{
+    fasolka->bytFasolki()->setPlikowyURL(url);
+}
+
 int Fasolka::odczytajStatusFasolkiDlaURLa(const QString &url)
 {
     if (url.isEmpty())

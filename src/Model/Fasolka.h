@@ -42,6 +42,11 @@ public:
     // The only way beans are made. The bean belongs to no flow yet; bytFasolki is nullptr
     // when nothing was found at the URL.
     static Fasolka *zarzadzanyObiektFasolkiZURLem(const QString &url);
+    // For re-reads: a bean for an entry that is still there, nullptr when it has gone again
+    // (it would be a bean with no file and no name).
+    static Fasolka *fasolkaZUrlemJesliIstnieje(const QString &url);
+    // For re-reads: another program re-spelled the bean's name.
+    static void ustawUrlBytuFasolki(Fasolka *fasolka, const QString &url);
 
     // The status that a place gives, whether or not anything lies there.
     static int odczytajStatusFasolkiDlaURLa(const QString &url);

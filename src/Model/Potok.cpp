@@ -273,18 +273,8 @@ void Potok::synchronizujFasolki()
     }
     synchronizator.zanalizujPotrzebySynchronizacjiZestawuZZestawemUrli(m_fasolki.elementy(), urlFasolki, *wpisy);
 
-    for (const auto &[fasolka, sciezka] : synchronizator.obiektyZNowaPisownia<Fasolka>())
-        fasolka->bytFasolki()->setPlikowyURL(sciezka);
-    RelacjeModelu::fasolkiPotoku.usun(this, synchronizator.obiektyDoUsuniecia<Fasolka>());
-    QList<Fasolka *> nowe;
-    nowe.reserve(synchronizator.urleDlaObiektowDoDodania().size());
-    for (const QString &sciezka : synchronizator.urleDlaObiektowDoDodania()) {
-        // An entry gone between the listing and now would be a bean with no file and no name.
-        Fasolka *fasolka = Fasolka::zarzadzanyObiektFasolkiZURLem(sciezka);
-        if (fasolka->bytFasolki())
-            nowe.append(fasolka);
-    }
-    RelacjeModelu::fasolkiPotoku.dodaj(this, nowe);
+    synchronizator.zastosuj(this, RelacjeModelu::fasolkiPotoku, Fasolka::ustawUrlBytuFasolki,
+                            Fasolka::fasolkaZUrlemJesliIstnieje);
 }
 
 void Potok::synchronizujZDyskiem()

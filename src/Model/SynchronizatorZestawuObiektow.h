@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Relacje.h"
+
 #include "Platform/FolderListing.h"
 
 #include <QHash>
@@ -11,7 +13,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
 #include <optional>
+#include <type_traits>
 
 // Compares a set of model objects with a folder's listing, by NFC key, in time linear in
 // both. It never changes the set: the owner removes what it reports gone and makes
@@ -96,6 +100,32 @@ public:
     }
 
     // The one object of the set that stands for the URL; nullptr for none or several.
+    // Brings the owner's relation in step with the last comparison: a re-spelled object takes its
+    // new path (`ustawUrl`), a vanished one leaves the relation (after `przedUsunieciem`), and
+    // `fabryka` makes an object for each new URL (nullptr when the entry is gone again by now).
+    // Returns the objects added.
+    template <class W, class E, class UstawUrl, class Fabryka, class PrzedUsunieciem = std::nullptr_t>
+    QList<E *> zastosuj(W *wlasciciel, const RelacjaJedenDoWielu<W, E> &relacja, UstawUrl ustawUrl, Fabryka fabryka,
+                        PrzedUsunieciem przedUsunieciem = nullptr) const
+    {
+        for (const auto &[obiekt, sciezka] : obiektyZNowaPisownia<E>())
+            ustawUrl(obiekt, sciezka);
+        const QList<E *> doUsuniecia = obiektyDoUsuniecia<E>();
+        if constexpr (!std::is_same_v<PrzedUsunieciem, std::nullptr_t>) {
+            for (E *obiekt : doUsuniecia)
+                przedUsunieciem(obiekt);
+        }
+        relacja.usun(wlasciciel, doUsuniecia);
+        QList<E *> nowe;
+        nowe.reserve(m_urleDlaObiektowDoDodania.size());
+        for (const QString &sciezka : m_urleDlaObiektowDoDodania) {
+            if (E *obiekt = fabryka(sciezka))
+                nowe.append(obiekt);
+        }
+        relacja.dodaj(wlasciciel, nowe);
+        return nowe;
+    }
+
     QObject *obiektZestawuZUrlem(const QString &url) const;
     static bool czyKatalogZawieraPrzynajmniejJedenElement(const QString &url);
 
