@@ -20,7 +20,7 @@ QString klucz(const QString &url)
 }
 
 // Both arguments already in key form (clean, NFC).
-bool zawiera(const QString &katalog, const QString &szukany, bool &rowny)
+bool zawieraKlucz(const QString &katalog, const QString &szukany, bool &rowny)
 {
     rowny = false;
     if (katalog.isEmpty() || szukany.size() < katalog.size())
@@ -34,9 +34,33 @@ bool zawiera(const QString &katalog, const QString &szukany, bool &rowny)
     return katalog.endsWith(QLatin1Char('/')) || szukany.at(katalog.size()) == QLatin1Char('/');
 }
 
+// `katalog` as the graph stores it (clean, on-disk spelling), `szukany` in key form. Every
+// lookup tests hundreds of stored paths, so ASCII ones, which are their own NFC form, are
+// compared in place and only the rest are normalised.
 bool zawieraUrl(const QString &katalog, const QString &szukany, bool &rowny)
 {
-    return zawiera(klucz(katalog), szukany, rowny);
+    rowny = false;
+    const qsizetype n = katalog.size();
+    const qsizetype m = szukany.size();
+    const ushort *k = katalog.utf16();
+    const ushort *s = szukany.utf16();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (k[i] >= 0x80)
+            return zawieraKlucz(klucz(katalog), szukany, rowny);
+        if (i >= m || k[i] != s[i]) {
+            // An ASCII character keeps its NFC form unless a combining mark follows it.
+            if (i + 1 < n && k[i + 1] >= 0x80)
+                return zawieraKlucz(klucz(katalog), szukany, rowny);
+            return false;
+        }
+    }
+    if (n == 0)
+        return false;
+    if (n == m) {
+        rowny = true;
+        return true;
+    }
+    return k[n - 1] == u'/' || s[n] == u'/';
 }
 
 bool zawieraUrlScisle(const QString &katalog, const QString &szukany)
@@ -106,7 +130,7 @@ void sprawdzRzeczSpecjalna(Rzecz *rzecz, int rodzaj, const QString &szukany, QOb
 bool AnalizatorUrlaModelu::url1ZawieraSieWIJestRowny(const QString &url1, const QString &url2, bool *jestRowny)
 {
     bool rowny = false;
-    const bool zawarty = zawiera(klucz(url2), klucz(url1), rowny);
+    const bool zawarty = zawieraKlucz(klucz(url2), klucz(url1), rowny);
     if (jestRowny)
         *jestRowny = rowny;
     return zawarty;
