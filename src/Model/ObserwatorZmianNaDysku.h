@@ -3,7 +3,6 @@
 #include "ProtokolObserwatoraZmianNaDysku.h"
 #include "SCEventListenerProtocol.h"
 
-#include <QList>
 #include <QSet>
 #include <QString>
 #include <QStringList>

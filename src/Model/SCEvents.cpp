@@ -47,7 +47,7 @@ SCEvents::~SCEvents()
 
 bool SCEvents::isWatchingPaths() const
 {
-    const std::lock_guard<std::mutex> blokada(m_eventsLock);
+    const std::lock_guard<std::recursive_mutex> blokada(m_eventsLock);
     return m_isWatchingPaths;
 }
 
@@ -65,7 +65,7 @@ void SCEvents::setLastEvent(const std::optional<SCEvent> &event)
 
 bool SCEvents::startWatchingPaths(const QStringList &paths)
 {
-    const std::lock_guard<std::mutex> blokada(m_eventsLock);
+    const std::lock_guard<std::recursive_mutex> blokada(m_eventsLock);
     if (paths.isEmpty() || m_isWatchingPaths)
         return false;
     Strumien strumien = createEventStream(paths, m_notificationLatency);
@@ -80,7 +80,7 @@ bool SCEvents::startWatchingPaths(const QStringList &paths)
 
 bool SCEvents::stopWatchingPaths()
 {
-    const std::lock_guard<std::mutex> blokada(m_eventsLock);
+    const std::lock_guard<std::recursive_mutex> blokada(m_eventsLock);
     if (!m_isWatchingPaths)
         return false;
     m_eventStream.reset();
@@ -90,22 +90,18 @@ bool SCEvents::stopWatchingPaths()
 
 bool SCEvents::flushEventStreamSync()
 {
-    StrumienInotify *strumien = nullptr;
-    {
-        const std::lock_guard<std::mutex> blokada(m_eventsLock);
-        if (!m_isWatchingPaths)
-            return false;
-        strumien = m_eventStream.get();
-    }
-    // The batch is delivered before the call returns, and its handling may start or stop the
-    // stream again: the lock is not held meanwhile.
-    strumien->wypchnijZdarzenia(true);
+    // The batch is delivered before the call returns; its handling may stop or start the
+    // stream again on this thread, which the lock lets in.
+    const std::lock_guard<std::recursive_mutex> blokada(m_eventsLock);
+    if (!m_isWatchingPaths)
+        return false;
+    m_eventStream->wypchnijZdarzenia(true);
     return true;
 }
 
 bool SCEvents::flushEventStreamAsync()
 {
-    const std::lock_guard<std::mutex> blokada(m_eventsLock);
+    const std::lock_guard<std::recursive_mutex> blokada(m_eventsLock);
     if (!m_isWatchingPaths)
         return false;
     m_eventStream->wypchnijZdarzenia(false);
@@ -114,7 +110,7 @@ bool SCEvents::flushEventStreamAsync()
 
 QString SCEvents::streamDescription() const
 {
-    const std::lock_guard<std::mutex> blokada(m_eventsLock);
+    const std::lock_guard<std::recursive_mutex> blokada(m_eventsLock);
     if (!m_isWatchingPaths)
         return {};
     return QStringLiteral("<StrumienInotify { korzenie = %1, opoznienie = %2 s, obserwowane katalogi = %3 } >")
@@ -131,7 +127,7 @@ QString SCEvents::description() const
 
 int SCEvents::liczbaObserwowanychKatalogow() const
 {
-    const std::lock_guard<std::mutex> blokada(m_eventsLock);
+    const std::lock_guard<std::recursive_mutex> blokada(m_eventsLock);
     return m_isWatchingPaths ? m_eventStream->liczbaObserwowanychKatalogow() : 0;
 }
 

@@ -85,6 +85,6 @@ private:
     int m_glebokoscDostarczania = 0;
     Strumien m_eventStream{nullptr, ZwolnienieStrumienia{&m_glebokoscDostarczania}};
     // Guards the running state and the stream against a concurrent start, stop or flush.
-    mutable std::mutex m_eventsLock;
+    mutable std::recursive_mutex m_eventsLock;
     mutable std::mutex m_lastEventLock;
 };
