@@ -112,31 +112,6 @@ TEST_F(SCEventsTest, StartsAndStopsOnlyFromTheMatchingState)
     EXPECT_TRUE(nagrywacz.zdarzenia.isEmpty()) << "nothing after a stop";
 }
 
-// Stops its stream from inside the stream's own delivery, as a change of location may.
-class ZatrzymujacyNagrywacz : public Nagrywacz
-{
-public:
-    void pathWatcherEventOccurred(SCEvents *pathWatcher, const SCEvent &event) override
-    {
-        Nagrywacz::pathWatcherEventOccurred(pathWatcher, event);
-        pathWatcher->stopWatchingPaths();
-    }
-};
-
-TEST_F(SCEventsTest, ListenerMayStopTheStreamFromInsideADelivery)
-{
-    ZatrzymujacyNagrywacz zatrzymujacy;
-    events.setDelegate(&zatrzymujacy);
-    ASSERT_TRUE(uruchomIZaczekaj());
-
-    zapisz(P(QStringLiteral("a/c")));
-    ASSERT_TRUE(events.flushEventStreamSync());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !zatrzymujacy.zdarzenia.isEmpty(); }, czasNaZdarzenieMs));
-    EXPECT_FALSE(events.isWatchingPaths());
-    QTest::qWait(50);  // the stopped stream goes away from the event loop
-    EXPECT_TRUE(uruchomIZaczekaj()) << "and the stream starts again afterwards";
-}
-
 TEST_F(SCEventsTest, ExcludedPathDropsItselfAndEverythingThatBeginsWithIt)
 {
     events.setExcludedPaths({P(QStringLiteral("a/b"))});
