@@ -12,6 +12,8 @@
 #include "SpecKatalog.h"
 #include "SynchronizatorZestawuObiektow.h"
 
+#include <cstring>
+
 namespace {
 
 QString klucz(const QString &url)
@@ -23,44 +25,44 @@ QString klucz(const QString &url)
 bool zawieraKlucz(const QString &katalog, const QString &szukany, bool &rowny)
 {
     rowny = false;
-    if (katalog.isEmpty() || szukany.size() < katalog.size())
+    const qsizetype n = katalog.size();
+    if (n == 0 || szukany.size() < n)
         return false;
-    if (szukany.size() == katalog.size()) {
+    if (szukany.size() == n) {
         rowny = szukany == katalog;
         return rowny;
     }
-    if (!szukany.startsWith(katalog))
+    // The boundary first: it turns nearly every sibling away without comparing their common part.
+    if (szukany.at(n) != QLatin1Char('/') && katalog.at(n - 1) != QLatin1Char('/'))
         return false;
-    return katalog.endsWith(QLatin1Char('/')) || szukany.at(katalog.size()) == QLatin1Char('/');
+    return szukany.startsWith(katalog);
+}
+
+bool jestAscii(const QString &tekst)
+{
+    // Four characters per step and no early exit: this runs for every path a lookup tests.
+    const ushort *znaki = tekst.utf16();
+    const qsizetype n = tekst.size();
+    quint64 suma = 0;
+    qsizetype i = 0;
+    for (; i + 4 <= n; i += 4) {
+        quint64 slowo;
+        std::memcpy(&slowo, znaki + i, sizeof slowo);
+        suma |= slowo;
+    }
+    for (; i < n; ++i)
+        suma |= znaki[i];
+    return (suma & 0xFF80FF80FF80FF80ull) == 0;
 }
 
 // `katalog` as the graph stores it (clean, on-disk spelling), `szukany` in key form. Every
-// lookup tests hundreds of stored paths, so ASCII ones, which are their own NFC form, are
-// compared in place and only the rest are normalised.
+// lookup tests hundreds of stored paths; ASCII ones are their own NFC form and are compared
+// as they are.
 bool zawieraUrl(const QString &katalog, const QString &szukany, bool &rowny)
 {
-    rowny = false;
-    const qsizetype n = katalog.size();
-    const qsizetype m = szukany.size();
-    const ushort *k = katalog.utf16();
-    const ushort *s = szukany.utf16();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (k[i] >= 0x80)
-            return zawieraKlucz(klucz(katalog), szukany, rowny);
-        if (i >= m || k[i] != s[i]) {
-            // An ASCII character keeps its NFC form unless a combining mark follows it.
-            if (i + 1 < n && k[i + 1] >= 0x80)
-                return zawieraKlucz(klucz(katalog), szukany, rowny);
-            return false;
-        }
-    }
-    if (n == 0)
-        return false;
-    if (n == m) {
-        rowny = true;
-        return true;
-    }
-    return k[n - 1] == u'/' || s[n] == u'/';
+    if (jestAscii(katalog))
+        return zawieraKlucz(katalog, szukany, rowny);
+    return zawieraKlucz(klucz(katalog), szukany, rowny);
 }
 
 bool zawieraUrlScisle(const QString &katalog, const QString &szukany)
