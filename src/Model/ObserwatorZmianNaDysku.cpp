@@ -1,0 +1,115 @@
+#include "ObserwatorZmianNaDysku.h"
+
+#include "AnalizatorUrlaModelu.h"
+#include "BazaFasolek.h"
+#include "BytKatalogu.h"
+#include "ProtokolSynchronizacjiZDyskiem.h"
+#include "SCEvents.h"
+#include "SpecKatalog.h"
+
+#include <array>
+#include <utility>
+
+ObserwatorZmianNaDysku::ObserwatorZmianNaDysku(double opoznienie)
+    : m_opoznienie(opoznienie)
+{
+}
+
+ObserwatorZmianNaDysku::~ObserwatorZmianNaDysku() = default;
+
+void ObserwatorZmianNaDysku::zainstaluj(double opoznienie)
+{
+    BazaFasolek::setFabrykaObserwatoraZmianNaDysku(
+        [opoznienie] { return std::make_unique<ObserwatorZmianNaDysku>(opoznienie); });
+}
+
+void ObserwatorZmianNaDysku::setupEventListener()
+{
+    if (m_events)
+        return;
+    m_events = std::make_unique<SCEvents>();
+    m_events->setDelegate(this);
+    m_events->setNotificationLatency(m_opoznienie);
+    m_events->startWatchingPaths(paths());
+}
+
+void ObserwatorZmianNaDysku::updateEventListenerAfterUrlBazowyChange()
+{
+    if (!m_events)
+        return;
+    m_events->stopWatchingPaths();
+    m_odczytaneWPartii.clear();
+    m_events->startWatchingPaths(paths());
+}
+
+QStringList ObserwatorZmianNaDysku::paths() const
+{
+    SpecKatalog *spec = SpecKatalog::sharedSpecKatalog();
+    return {spec->url(SpecKatalog::suWszystkieFasolki), spec->url(SpecKatalog::suArchiwum)};
+}
+
+void ObserwatorZmianNaDysku::pathWatcherEventOccurred(SCEvents *pathWatcher, const SCEvent &event)
+{
+    (void)pathWatcher;
+    QObject *obiekt = obiektDoOdczytuDlaSciezki(event.eventPath());
+    // What one re-read brought in step stays in step for the rest of the batch.
+    if (!obiekt || m_odczytaneWPartii.contains(obiekt))
+        return;
+    m_odczytaneWPartii.insert(obiekt);
+    dynamic_cast<ProtokolSynchronizacjiZDyskiem *>(obiekt)->synchronizujZDyskiem();
+}
+
+void ObserwatorZmianNaDysku::pathWatcherBatchEnded(SCEvents *pathWatcher)
+{
+    (void)pathWatcher;
+    m_odczytaneWPartii.clear();
+}
+
+void ObserwatorZmianNaDysku::zsynchronizujObiektyModeluDlaSciezki(const QString &sciezka)
+{
+    if (QObject *obiekt = obiektDoOdczytuDlaSciezki(sciezka))
+        dynamic_cast<ProtokolSynchronizacjiZDyskiem *>(obiekt)->synchronizujZDyskiem();
+}
+
+QObject *ObserwatorZmianNaDysku::obiektDoOdczytuDlaSciezki(const QString &sciezka)
+{
+    QObject *obiekt = AnalizatorUrlaModelu::znajdzObiektZawierajacyURLISprawdzCzyURLJestRowny(sciezka);
+    if (!dynamic_cast<ProtokolSynchronizacjiZDyskiem *>(obiekt))
+        return nullptr;
+    // A folder whose children were never read holds nothing to bring in step; reading it now
+    // would only load, one batch after another, a whole tree unpacked below it.
+    if (auto *katalog = qobject_cast<BytKatalogu *>(obiekt); katalog && !katalog->czyBytyBylyOdczytaneZDysku())
+        return nullptr;
+    return obiekt;
+}
+
+QString ObserwatorZmianNaDysku::stringSCEventFlags(quint32 flagi)
+{
+    static const std::array<std::pair<quint32, const char *>, 19> nazwy{{
+        {0x1, "SCEventStreamEventFlagMustScanSubDirs"},
+        {0x2, "SCEventStreamEventFlagUserDropped"},
+        {0x4, "SCEventStreamEventFlagKernelDropped"},
+        {0x8, "SCEventStreamEventFlagEventIdsWrapped"},
+        {0x10, "SCEventStreamEventFlagHistoryDone"},
+        {0x20, "SCEventStreamEventFlagRootChanged"},
+        {0x40, "SCEventStreamEventFlagMount"},
+        {0x80, "SCEventStreamEventFlagUnmount"},
+        {0x100, "kFSEventStreamEventFlagItemCreated"},
+        {0x200, "kFSEventStreamEventFlagItemRemoved"},
+        {0x400, "kFSEventStreamEventFlagItemInodeMetaMod"},
+        {0x800, "kFSEventStreamEventFlagItemRenamed"},
+        {0x1000, "kFSEventStreamEventFlagItemModified"},
+        {0x2000, "kFSEventStreamEventFlagItemFinderInfoMod"},
+        {0x4000, "kFSEventStreamEventFlagItemChangeOwner"},
+        {0x8000, "kFSEventStreamEventFlagItemXattrMod"},
+        {0x10000, "kFSEventStreamEventFlagItemIsFile"},
+        {0x20000, "kFSEventStreamEventFlagItemIsDir"},
+        {0x40000, "kFSEventStreamEventFlagItemIsSymlink"},
+    }};
+    QStringList wynik;
+    for (const auto &[bit, nazwa] : nazwy) {
+        if (flagi & bit)
+            wynik.append(QString::fromLatin1(nazwa));
+    }
+    return wynik.join(QLatin1String(", "));
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ProtokolObserwatoraZmianNaDysku.h"
+#include "SCEventListenerProtocol.h"
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QObject;
+
+// The portfolio's disk watcher: follows "All Beans" and "Archived Beans" and has the model
+// object that stands for each changed folder, or most deeply contains it, re-read itself.
+// Within one batch each object re-reads itself once, in the order first reported.
+class ObserwatorZmianNaDysku : public ProtokolObserwatoraZmianNaDysku, public SCEventListenerProtocol
+{
+public:
+    static constexpr double domyslneOpoznienie = 1.0;
+
+    explicit ObserwatorZmianNaDysku(double opoznienie = domyslneOpoznienie);
+    ~ObserwatorZmianNaDysku() override;
+
+    // Makes every bean database built from now on start a watcher with this latency.
+    static void zainstaluj(double opoznienie = domyslneOpoznienie);
+
+    void setupEventListener() override;
+    void updateEventListenerAfterUrlBazowyChange() override;
+    // "All Beans" and "Archived Beans" of the current location.
+    QStringList paths() const;
+
+    void pathWatcherEventOccurred(SCEvents *pathWatcher, const SCEvent &event) override;
+    void pathWatcherBatchEnded(SCEvents *pathWatcher) override;
+    void zsynchronizujObiektyModeluDlaSciezki(const QString &sciezka);
+
+    // The names of the set flag bits, for diagnostics.
+    static QString stringSCEventFlags(quint32 flagi);
+
+    // The stream, once set up.
+    SCEvents *events() const { return m_events.get(); }
+
+private:
+    static QObject *obiektDoOdczytuDlaSciezki(const QString &sciezka);
+
+    double m_opoznienie;
+    std::unique_ptr<SCEvents> m_events;
+    QSet<QObject *> m_odczytaneWPartii;
+};
