@@ -5,6 +5,7 @@
 #include "App/TarrowindAppDelegate.h"
 #include "App/UslugaAktywacji.h"
 #include "Model/BazaFasolek.h"
+#include "Model/ObserwatorZmianNaDysku.h"
 #include "Platform/Ui/Alert.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/ModalGateProbe.h"
@@ -27,6 +28,9 @@ int main(int argc, char *argv[])
 
     ModalGateProbe::install();
     WindowRegistry::instance();
+
+    // Changes made by other programs reach the graph from its first build on.
+    ObserwatorZmianNaDysku::zainstaluj();
 
     // The model links no widgets: a fixed folder that cannot be made is shown from here.
     BazaFasolek::setAlertKrytyczny([](const QString &wiadomosc, const QString &informacja) {
