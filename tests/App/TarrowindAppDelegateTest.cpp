@@ -9,6 +9,8 @@
 #include "Platform/UserDefaults.h"
 #include "Platform/Ui/WindowRegistry.h"
 
+#include "Browser/OknaTarrowind.h"
+
 #include <QApplication>
 #include <QSettings>
 #include <QTest>
@@ -16,17 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QList<BrowserWindow *> oknaPrzegladarki()
-{
-    QList<BrowserWindow *> okna;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        auto *okno = qobject_cast<BrowserWindow *>(widget);
-        if (okno && okno->isVisible())
-            okna << okno;
-    }
-    return okna;
-}
 
 // What the start-up saw, step by step.
 struct Przebieg
@@ -72,7 +63,7 @@ public:
     {
         m_przebieg.kroki << QStringLiteral("kreator");
         m_przebieg.flagi << m_menu.canOpenNewWindow();
-        m_okna = int(oknaPrzegladarki().size());
+        m_okna = int(widoczneOknaPrzegladarki().size());
         *m_zakonczenie = std::move(zakonczenie);
     }
 
@@ -110,7 +101,7 @@ protected:
 
 void oczekujJednegoOknaZKartaPortfolio()
 {
-    const QList<BrowserWindow *> okna = oknaPrzegladarki();
+    const QList<BrowserWindow *> okna = widoczneOknaPrzegladarki();
     ASSERT_EQ(okna.size(), 1);
     PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::przegladarkaDlaOkna(okna.first());
     ASSERT_NE(przegladarka, nullptr);
@@ -136,7 +127,7 @@ TEST_F(Uruchamianie, WithAPortfolioKnownOpensExactlyOneWindowWithOnePortfolioTab
 
     // Launching is a one-time event.
     delegat.applicationDidFinishLaunching();
-    EXPECT_EQ(oknaPrzegladarki().size(), 1);
+    EXPECT_EQ(widoczneOknaPrzegladarki().size(), 1);
 }
 
 TEST_F(Uruchamianie, WithoutOfferOrWizardTheFirstWindowOpensAtOnce)
@@ -155,7 +146,7 @@ TEST_F(Uruchamianie, TheWizardRunsWithNewWindowsForbiddenAndASuccessOpensOneWind
     EXPECT_EQ(przebieg.flagi, (QList<bool>{true, false})) << "the flag is cleared before the wizard shows";
     EXPECT_FALSE(menu.canOpenNewWindow());
     EXPECT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::KreatorPokazany);
-    EXPECT_TRUE(oknaPrzegladarki().isEmpty());
+    EXPECT_TRUE(widoczneOknaPrzegladarki().isEmpty());
     EXPECT_FALSE(QApplication::quitOnLastWindowClosed()) << "the wizard's window closing must not end the program";
 
     (*zakonczenie)(true);
@@ -165,7 +156,7 @@ TEST_F(Uruchamianie, TheWizardRunsWithNewWindowsForbiddenAndASuccessOpensOneWind
 
     // A wizard that reports twice opens no second window.
     (*zakonczenie)(true);
-    EXPECT_EQ(oknaPrzegladarki().size(), 1);
+    EXPECT_EQ(widoczneOknaPrzegladarki().size(), 1);
 }
 
 TEST_F(Uruchamianie, AWizardEndingWithoutAPortfolioEndsTheProgram)
@@ -174,11 +165,11 @@ TEST_F(Uruchamianie, AWizardEndingWithoutAPortfolioEndsTheProgram)
     delegat.applicationDidFinishLaunching();
     (*zakonczenie)(false);
     EXPECT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::Konczenie);
-    EXPECT_TRUE(oknaPrzegladarki().isEmpty());
+    EXPECT_TRUE(widoczneOknaPrzegladarki().isEmpty());
     EXPECT_FALSE(menu.canOpenNewWindow());
 
     (*zakonczenie)(true);
-    EXPECT_TRUE(oknaPrzegladarki().isEmpty()) << "an ending program opens nothing";
+    EXPECT_TRUE(widoczneOknaPrzegladarki().isEmpty()) << "an ending program opens nothing";
 }
 
 TEST_F(Uruchamianie, AnAcceptedMoveEndsTheRunBeforeTheWizardIsAsked)
@@ -188,7 +179,7 @@ TEST_F(Uruchamianie, AnAcceptedMoveEndsTheRunBeforeTheWizardIsAsked)
     delegat.applicationDidFinishLaunching();
     EXPECT_EQ(przebieg.kroki, QStringList{QStringLiteral("oferta")});
     EXPECT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::Konczenie);
-    EXPECT_TRUE(oknaPrzegladarki().isEmpty());
+    EXPECT_TRUE(widoczneOknaPrzegladarki().isEmpty());
 }
 
 TEST_F(Uruchamianie, QuittingWritesTheUserDefaultsToDisk)
@@ -212,22 +203,22 @@ protected:
 
 TEST_F(PonowneOtwarcie, AVisibleWindowMeansNothingIsDone)
 {
-    ASSERT_EQ(oknaPrzegladarki().size(), 1);
+    ASSERT_EQ(widoczneOknaPrzegladarki().size(), 1);
     EXPECT_FALSE(delegat.applicationShouldHandleReopenHasVisibleWindows(true));
-    EXPECT_EQ(oknaPrzegladarki().size(), 1);
+    EXPECT_EQ(widoczneOknaPrzegladarki().size(), 1);
 
     // Any window of the program counts, not only browser windows.
-    oknaPrzegladarki().first()->showMinimized();
+    widoczneOknaPrzegladarki().first()->showMinimized();
     QWidget inne;
     inne.show();
     delegat.applicationShouldHandleReopenHasVisibleWindows(true);
-    EXPECT_TRUE(oknaPrzegladarki().first()->isMinimized());
-    EXPECT_EQ(oknaPrzegladarki().size(), 1);
+    EXPECT_TRUE(widoczneOknaPrzegladarki().first()->isMinimized());
+    EXPECT_EQ(widoczneOknaPrzegladarki().size(), 1);
 }
 
 TEST_F(PonowneOtwarcie, OfTwoMinimisedWindowsTheFrontOneComesBackAndNothingOpens)
 {
-    BrowserWindow *pierwsze = oknaPrzegladarki().first();
+    BrowserWindow *pierwsze = widoczneOknaPrzegladarki().first();
     BrowserWindow *drugie = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolio()->windowController()->window();
     ASSERT_TRUE(QTest::qWaitForWindowActive(drugie));
     pierwsze->showMinimized();
@@ -237,17 +228,17 @@ TEST_F(PonowneOtwarcie, OfTwoMinimisedWindowsTheFrontOneComesBackAndNothingOpens
     EXPECT_FALSE(delegat.applicationShouldHandleReopenHasVisibleWindows(false));
     EXPECT_FALSE(drugie->isMinimized()) << "the front one in window order";
     EXPECT_TRUE(pierwsze->isMinimized());
-    EXPECT_EQ(oknaPrzegladarki().size(), 2);
+    EXPECT_EQ(widoczneOknaPrzegladarki().size(), 2);
 }
 
 TEST_F(PonowneOtwarcie, WithNoWindowANewBrowserWindowOpens)
 {
-    oknaPrzegladarki().first()->close();
+    widoczneOknaPrzegladarki().first()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QWidget ukryte;
     ukryte.show();
     ukryte.hide();
-    ASSERT_TRUE(oknaPrzegladarki().isEmpty());
+    ASSERT_TRUE(widoczneOknaPrzegladarki().isEmpty());
 
     EXPECT_FALSE(delegat.applicationShouldHandleReopenHasVisibleWindows(false));
     oczekujJednegoOknaZKartaPortfolio();
@@ -258,5 +249,5 @@ TEST_F(Uruchamianie, NoBrowserWindowOpensOnAReopenWhileTheWizardRuns)
     zKreatorem(true);
     delegat.applicationDidFinishLaunching();
     EXPECT_FALSE(delegat.applicationShouldHandleReopenHasVisibleWindows(false));
-    EXPECT_TRUE(oknaPrzegladarki().isEmpty());
+    EXPECT_TRUE(widoczneOknaPrzegladarki().isEmpty());
 }
