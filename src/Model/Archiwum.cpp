@@ -3,6 +3,7 @@
 #include "ArchiwumPotoku.h"
 #include "BytKatalogu.h"
 #include "Fasolka.h"
+#include "NazwaOdUzytkownika.h"
 #include "Potok.h"
 #include "RelacjeModelu.h"
 #include "SynchronizatorZestawuObiektow.h"
@@ -107,6 +108,12 @@ bool Archiwum::zarchiwizujFasolke(Fasolka *fasolka, BladOperacji *blad)
     }
     const QString url = fasolka->bytFasolki()->plikowyURL();
     const QString cel = Paths::join(urlArchiwumPotoku, Paths::lastComponent(url));
+    // Another spelling of the name would be kept beside it, but a later read shows only one.
+    if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(cel)) {
+        BladOperacji::zErrno(blad, EEXIST, opis, url, urlArchiwumPotoku);
+        drukujLinie(QStringLiteral("Błąd: Nie mogłem przenieść bytu fasolki do katalogu archiwum potoku."));
+        return false;
+    }
     if (!FileOperations::moveNoReplace(url, cel, blad)) {
         drukujLinie(QStringLiteral("Błąd: Nie mogłem przenieść bytu fasolki do katalogu archiwum potoku."));
         return false;

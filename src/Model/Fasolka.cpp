@@ -284,6 +284,12 @@ bool Fasolka::ustawStatus(int status, BladOperacji *blad)
         return true;
     if (!NazwaOdUzytkownika::mozeLezecW(nazwa, Paths::parent(cel), opis, blad))
         return false;
+    // Another spelling of the name would be kept beside it, but a later read shows only one.
+    if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(cel)) {
+        BladOperacji::zErrno(blad, EEXIST, opis, url, Paths::parent(cel));
+        drukujLinie(QStringLiteral("Błąd: Nie mogłem przenieść bytu fasolki do nowego katalogu"));
+        return false;
+    }
     ZalozoneKatalogi zalozone;
     // A status folder that could not be made lets the move fail.
     zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(status, urlPotoku, &zalozone);
@@ -323,6 +329,10 @@ bool Fasolka::przeniesDoPotoku(Potok *potok)
     const QString url = m_bytFasolki->plikowyURL();
     if (!NazwaOdUzytkownika::mozeLezecW(Paths::lastComponent(url), Paths::parent(cel), {}))
         return false;
+    if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(cel)) {
+        drukujLinie(QStringLiteral("Błąd: Nie mogłem przenieść bytu fasolki do nowego katalogu"));
+        return false;
+    }
     ZalozoneKatalogi zalozone;
     if (!oksDlaStatusuFasolki(status).isEmpty()) {
         const QString katalogStatusu = Paths::parent(cel);

@@ -137,6 +137,46 @@ TEST_F(StatusFasolkiTest, TheContentsOfAMovedFolderBeanAreReadUnderItsNewPath)
               R(QStringLiteral("All Beans/Work/_Incubation/Projekt/notatki.txt")));
 }
 
+TEST_F(StatusFasolkiTest, AMoveOntoTheNameInAnotherSpellingKeepsBothWhereTheGraphCanShowThem)
+{
+    // Linux keeps NFC and NFD spellings side by side; a later read would show only one of them.
+    plik(QStringLiteral("All Beans/Work/Z\u00f3lw"), "aktywna");
+    plik(QStringLiteral("All Beans/Work/_Done/Zo\u0301lw"), "ukonczona");
+    plik(QStringLiteral("All Beans/Work/_Ready/\u00e9t\u00e9"), "work");
+    plik(QStringLiteral("All Beans/Play/_Ready/e\u0301te\u0301"), "play");
+    plik(QStringLiteral("All Beans/Work/Caf\u00e9"), "w potoku");
+    plik(QStringLiteral("Archived Beans/Work/Cafe\u0301"), "w archiwum");
+    plik(QStringLiteral("Archived Beans/Work/Na\u00efve"), "archiwalna");
+    plik(QStringLiteral("All Beans/Work/Nai\u0308ve"), "aktywna");
+    const auto fasolkaPod = [&](const QString &wzgledna) -> Fasolka * {
+        const QList<Fasolka *> wszystkie = potok(QStringLiteral("Work"))->fasolki().elementy() +
+                                           baza()->archiwum()->znajdzArchiwumPotokuONazwie(QStringLiteral("Work"))->fasolki().elementy();
+        for (Fasolka *f : wszystkie)
+            if (url(f) == R(wzgledna))
+                return f;
+        return nullptr;
+    };
+    Fasolka *zolw = fasolkaPod(QStringLiteral("All Beans/Work/Z\u00f3lw"));
+    Fasolka *ete = fasolkaPod(QStringLiteral("All Beans/Work/_Ready/\u00e9t\u00e9"));
+    Fasolka *cafe = fasolkaPod(QStringLiteral("All Beans/Work/Caf\u00e9"));
+    Fasolka *naive = fasolkaPod(QStringLiteral("Archived Beans/Work/Na\u00efve"));
+    ASSERT_TRUE(zolw && ete && cafe && naive);
+    zapamietajStan();
+
+    BladOperacji blad;
+    EXPECT_FALSE(zolw->ustawStatus(Fasolka::sfUkonczona, &blad));
+    EXPECT_EQ(blad.kod, EEXIST);
+    EXPECT_TRUE(m_konsola.contains(bladPrzeniesienia));
+    EXPECT_FALSE(ete->przeniesDoPotoku(potok(QStringLiteral("Play"))));
+    blad = {};
+    EXPECT_FALSE(cafe->ustawStatus(Fasolka::sfZarchiwizowana, &blad));
+    EXPECT_EQ(blad.kod, EEXIST);
+    blad = {};
+    EXPECT_FALSE(naive->ustawStatus(Fasolka::sfAktywna, &blad));
+    EXPECT_EQ(blad.kod, EEXIST);
+    sprawdzNiezmienione();
+}
+
 // --- move to another flow ---
 
 TEST_F(PrzeniesienieDoPotokuTest, AReadyBeanLandsInTheOtherFlowsReadyFolderMadeOnDemand)
