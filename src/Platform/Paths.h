@@ -18,7 +18,8 @@ bool contains(const QString &outer, const QString &inner);
 bool equal(const QString &a, const QString &b);
 // True when the name round-trips through the file-name encoding unchanged.
 bool isEncodable(const QByteArray &rawName);
-// A name typed by the user for a new or renamed item: not empty, ".", "..", no "/" or NUL.
+// A name typed by the user for a new or renamed item: not empty, ".", "..", no "/" or NUL,
+// and one the file-name encoding keeps as it is.
 bool isValidItemName(const QString &name);
 
 } // namespace Paths

@@ -123,10 +123,11 @@ bool TreeCopier::copy(const QString &zrodlo, const QString &cel, BladOperacji *b
         BladOperacji::zErrno(blad, EEXIST, QStringLiteral("Could not copy the item."), cel);
         return false;
     }
+    m_utworzonoCel = false;
     if (copyItem(QFile::encodeName(zrodlo), celB, blad))
         return true;
-    // The destination did not exist before, so everything there is our partial copy.
-    if (lstat(celB.constData(), &info) == 0)
+    // Only what this copy made goes: an item another program put there meanwhile stays.
+    if (m_utworzonoCel)
         removeTree(cel);
     return false;
 }
@@ -185,6 +186,7 @@ bool TreeCopier::copyFile(const QByteArray &zrodlo, const QByteArray &cel, const
         close(we);
         return false;
     }
+    m_utworzonoCel = true;
     std::unique_ptr<char[]> bufor(new char[1 << 20]);
     std::uint64_t razem = 0;
     bool ok = true;
@@ -242,6 +244,7 @@ bool TreeCopier::copyFolder(const QByteArray &zrodlo, const QByteArray &cel, con
         BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(cel));
         return false;
     }
+    m_utworzonoCel = true;
     int numerBledu = 0;
     const std::vector<QByteArray> wpisy = wpisyKatalogu(zrodlo, &numerBledu);
     if (numerBledu != 0) {
@@ -272,6 +275,7 @@ bool TreeCopier::copyLink(const QByteArray &zrodlo, const QByteArray &cel, BladO
         BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(cel));
         return false;
     }
+    m_utworzonoCel = true;
     struct stat info;
     if (lstat(zrodlo.constData(), &info) == 0)
         kopiujCzasy(cel, info);

@@ -47,4 +47,6 @@ private:
     Postep m_postep;
     Rozmiar m_skopiowano;
     bool m_anulowano = false;
+    // Set once the first item at the destination is ours; a failed copy removes only that.
+    bool m_utworzonoCel = false;
 };
