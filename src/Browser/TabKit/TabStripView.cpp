@@ -184,8 +184,11 @@ void TabStripView::mouseMoveEvent(QMouseEvent *event)
     const QPoint position = event->position().toPoint();
     if (!m_draggingTab && (position - m_pressPosition).manhattanLength() < QApplication::startDragDistance())
         return;
-    if (!m_draggingTab)
+    if (!m_draggingTab) {
         m_gateWhileDragging = std::make_unique<ModalGate::Raise>();
+        // A modal window opening meanwhile takes the release away from us; the drag ends there.
+        window()->installEventFilter(this);
+    }
     m_draggingTab = true;
     // Near the strip the tab follows the pointer along it; farther away it leaves as a drag.
     if (position.y() >= -kTearOffDistance && position.y() < height() + kTearOffDistance) {
@@ -196,14 +199,12 @@ void TabStripView::mouseMoveEvent(QMouseEvent *event)
     m_pressedTab.clear();
     m_draggingTab = false;
     dragTabOut(contents);
-    m_gateWhileDragging.reset();
+    endTabDrag();
 }
 
 void TabStripView::mouseReleaseEvent(QMouseEvent *event)
 {
-    m_pressedTab.clear();
-    m_draggingTab = false;
-    m_gateWhileDragging.reset();
+    endTabDrag();
     QWidget::mouseReleaseEvent(event);
 }
 
@@ -245,10 +246,20 @@ void TabStripView::dropEvent(QDropEvent *event)
 
 bool TabStripView::eventFilter(QObject *watched, QEvent *event)
 {
+    if (m_draggingTab && watched == window() && event->type() == QEvent::WindowBlocked)
+        endTabDrag();
     if (m_tabDragRunning && event->type() == QEvent::KeyPress
         && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
         m_tabDragCancelled = true;
     return QWidget::eventFilter(watched, event);
+}
+
+void TabStripView::endTabDrag()
+{
+    m_pressedTab.clear();
+    m_draggingTab = false;
+    window()->removeEventFilter(this);
+    m_gateWhileDragging.reset();
 }
 
 void TabStripView::clearTabViews()

@@ -64,6 +64,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The press or drag of an ear is over; deliveries may go on.
+    void endTabDrag();
     void clearTabViews();
     void tabInserted(TabContents *contents, int index);
     void tabDetached(int index);

@@ -7,6 +7,7 @@
 #include "Browser/TabKit/TabView.h"
 #include "Platform/ModalGate.h"
 
+#include <QDialog>
 #include <QDragEnterEvent>
 #include <QMouseEvent>
 #include <QStackedWidget>
@@ -220,4 +221,28 @@ TEST(TabDrag, DraggingAnEarAlongTheStripReordersTheTabs)
     // Moves without a pressed ear do nothing.
     sendMouse(strip, QEvent::MouseMove, QPoint(frames.at(0).center().x(), y), Qt::LeftButton);
     EXPECT_EQ(browser->titles(), list({"B", "C", "A"}));
+}
+
+TEST(TabDrag, AModalWindowOpeningUnderADraggedEarEndsTheDragSoDeliveriesGoOnAfterIt)
+{
+    TestBrowser *browser = TestBrowser::openWindow(list({"A", "B", "C"}));
+    TabStripView *strip = stripOf(browser);
+    const QList<QRect> frames = strip->tabFrames();
+    const int y = frames.at(0).center().y();
+    sendMouse(strip, QEvent::MouseButtonPress, QPoint(frames.at(0).center().x(), y), Qt::LeftButton);
+    sendMouse(strip, QEvent::MouseMove, QPoint(frames.at(1).center().x() + 10, y), Qt::LeftButton);
+    ASSERT_TRUE(ModalGate::isRaised());
+
+    {
+        // An alert put off from earlier comes up; the release it takes never reaches the strip.
+        QDialog alert(browser->window());
+        alert.setWindowModality(Qt::ApplicationModal);
+        alert.show();
+    }
+    EXPECT_FALSE(ModalGate::isRaised());
+    EXPECT_EQ(browser->titles(), list({"B", "A", "C"}));
+
+    // Moves that still come with the button held no longer drag the ear.
+    sendMouse(strip, QEvent::MouseMove, QPoint(frames.at(2).right() - 2, y), Qt::LeftButton);
+    EXPECT_EQ(browser->titles(), list({"B", "A", "C"}));
 }

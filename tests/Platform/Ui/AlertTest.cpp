@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 Alert alertZPrzyciskami(const QStringList &tytuly)
@@ -147,4 +149,24 @@ TEST(MessageBoxPresenter, ApplicationModalAlertReportsTheSuppressionCheckbox)
     EXPECT_EQ(oferta.runModal(), 1001);
     EXPECT_EQ(naciskacz.modalnosc, Qt::ApplicationModal);
     EXPECT_TRUE(oferta.suppressionButtonState());
+}
+
+TEST(MessageBoxPresenter, SheetWhoseWindowGoesWhileItWaitsAnswersTheCautiousButton)
+{
+    auto *okno = new QWidget;
+    okno->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(okno));
+    // Something run from the event loop meanwhile closes the window for good, sheet and all.
+    std::function<void()> usunOknoPodArkuszem = [&] {
+        if (!QApplication::activeModalWidget()) {
+            QTimer::singleShot(0, usunOknoPodArkuszem);
+            return;
+        }
+        delete okno;
+    };
+    QTimer::singleShot(0, usunOknoPodArkuszem);
+
+    Alert alert = alertZPrzyciskami({"Choose another location", "Cancel"});
+    EXPECT_EQ(SynchronousSheet::runModalSheetForWindow(alert, okno), 1001);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
