@@ -159,16 +159,18 @@ bool FileOperations::createFolder(const QString &sciezka, bool zPosrednimi, Blad
 bool FileOperations::writeTextAtomically(const QString &sciezka, const QString &tekst, BladOperacji *blad)
 {
     const QString opis = QStringLiteral("Could not save the text.");
-    mode_t tryb = 0666;
-    const mode_t maska = umask(0);
-    umask(maska);
-    tryb &= ~maska;
+    // A new file gets the usual 0666 less the umask, applied by the kernel at creation; a
+    // replaced file keeps its own permissions.
     struct stat info;
-    if (lstatOk(sciezka, &info) && S_ISREG(info.st_mode))
-        tryb = info.st_mode & 07777;
-
-    QByteArray wzor = QFile::encodeName(Paths::join(Paths::parent(sciezka), QStringLiteral(".tarrowind-XXXXXX")));
-    const int plik = mkostemp(wzor.data(), O_CLOEXEC);
+    const bool zachowajTryb = lstatOk(sciezka, &info) && S_ISREG(info.st_mode);
+    QByteArray wzor;
+    int plik = -1;
+    for (int proba = 0; plik < 0 && proba < 16; ++proba) {
+        wzor = QFile::encodeName(nazwaTymczasowa(sciezka));
+        plik = open(wzor.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (plik < 0 && errno != EEXIST)
+            break;
+    }
     if (plik < 0) {
         BladOperacji::zErrno(blad, errno, opis, sciezka);
         return false;
@@ -185,7 +187,7 @@ bool FileOperations::writeTextAtomically(const QString &sciezka, const QString &
             zapisane += n;
     }
     int numerBledu = ok ? 0 : errno;
-    if (ok && (fchmod(plik, tryb) != 0 || fsync(plik) != 0)) {
+    if (ok && ((zachowajTryb && fchmod(plik, info.st_mode & 07777) != 0) || fsync(plik) != 0)) {
         numerBledu = errno;
         ok = false;
     }
