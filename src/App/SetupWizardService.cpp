@@ -9,7 +9,10 @@
 
 #include <QDir>
 
+#include <QFile>
+
 #include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -39,6 +42,14 @@ QStringList katalogiPrywatneProgramow()
     return katalogi;
 }
 
+// One folder on disk under two spellings, for instance through a linked parent.
+bool tenSamKatalog(const QString &a, const QString &b)
+{
+    struct stat sa, sb;
+    return stat(QFile::encodeName(a).constData(), &sa) == 0 && stat(QFile::encodeName(b).constData(), &sb) == 0
+           && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
 } // namespace
 
 static_assert(SetupWizardService::statusCancelled == PrzenoszenieKatalogu::statusAnulowano);
@@ -66,7 +77,11 @@ bool SetupWizardService::istniejeJakoKatalog(const QString &url)
 
 int SetupWizardService::selectOperationOnPortfolio() const
 {
-    if (czyIstniejePortfolioWPiaskownicy())
+    // The sandbox's home is the user's home here, so the place chosen may be the sandbox portfolio
+    // itself: one portfolio, used where it lies, not a conflict the user is told to settle by
+    // deleting one of them.
+    if (czyIstniejePortfolioWPiaskownicy() && !(czyPortfolioJuzIstnieje()
+                                                && tenSamKatalog(urlPortfolioTarrowind(), urlPortfolioWPiaskownicy())))
         return czyPortfolioJuzIstnieje() ? OperationConflict : OperationMigrate;
     return czyPortfolioJuzIstnieje() ? OperationUse : OperationCreate;
 }

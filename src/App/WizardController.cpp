@@ -93,6 +93,9 @@ void WizardController::backToStartView(QObject *)
 
 void WizardController::wybierzSciezkeDlaPortfolio(QObject *)
 {
+    // The running operation stores the folder it was started with; no other may be chosen meanwhile.
+    if (m_operacjaTrwa)
+        return;
     FolderChooser::Prosba prosba;
     prosba.prompt = tr("Select");
     prosba.message = tr("Choose a place to put your portfolio.\nIf not already present, a directory named "
@@ -116,7 +119,9 @@ void WizardController::wybierzSciezkeDlaPortfolio(QObject *)
 
 void WizardController::sprawdzWybranaLokalizacje(const QString &url)
 {
-    if (!setupWizardService)
+    // A choice whose checks come due after the operate button was pressed is stale: the operation
+    // runs on the folder the page showed, and storing another would leave the portfolio behind.
+    if (!setupWizardService || m_operacjaTrwa)
         return;
     // The first check that fails shows its alert and ends the checking.
     if (setupWizardService->czyUrlWLibrary(url)) {

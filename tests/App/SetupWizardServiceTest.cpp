@@ -134,6 +134,16 @@ TEST(SetupWizardServiceTest, WithASandboxPortfolioTheChoiceIsMigrateOrConflict)
     dir.katalog(QStringLiteral("nowe/Tarrowind"));
     EXPECT_EQ(serwis.selectOperationOnPortfolio(), SetupWizardService::OperationConflict);
 
+    // The home folder, where the chooser starts, holds the sandbox portfolio itself: one portfolio,
+    // taken into use where it lies.
+    serwis.setUrlBazowy(QDir::homePath());
+    EXPECT_EQ(serwis.selectOperationOnPortfolio(), SetupWizardService::OperationUse);
+    serwis.setUrlBazowy(piaskownica);
+    EXPECT_EQ(serwis.selectOperationOnPortfolio(), SetupWizardService::OperationUse);
+    ASSERT_TRUE(QFile::link(QDir::homePath(), dir.sciezka(QStringLiteral("dom"))));
+    serwis.setUrlBazowy(dir.sciezka(QStringLiteral("dom")));
+    EXPECT_EQ(serwis.selectOperationOnPortfolio(), SetupWizardService::OperationUse) << "reached through a link";
+
     qunsetenv("APP_SANDBOX_CONTAINER_ID");
     EXPECT_FALSE(SetupWizardService::czyIstniejePortfolioWPiaskownicy()) << "outside the sandbox it is not looked at";
     EXPECT_TRUE(SetupWizardService::urlPortfolioWPiaskownicy().isEmpty());

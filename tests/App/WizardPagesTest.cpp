@@ -153,6 +153,33 @@ TEST_F(StronyKreatora, ADoubleClickOnTheOperateButtonCreatesOnce)
     EXPECT_TRUE(alerty.wpisy().isEmpty());
 }
 
+TEST_F(StronyKreatora, AChoiceArrivingWhileThePortfolioIsMadeDoesNotReplaceTheOneBeingMade)
+{
+    SetupAndMigrationWizard &kreator = uruchom();
+    const QString pierwsza = dir.katalog(QStringLiteral("pierwsza"));
+    wybierz(kreator, pierwsza);
+    ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
+
+    // Another folder is picked, and the page still shows the first when the button is pressed:
+    // the checks of the new choice come half a second later, while the first is being made.
+    const QString druga = dir.katalog(QStringLiteral("druga"));
+    wybierz(kreator, druga);
+    przycisk(kreator, "operateButton")->click();
+    // Nor does a chooser open while the portfolio is being made.
+    kreator.wizardController->wybierzSciezkeDlaPortfolio(nullptr);
+    EXPECT_EQ(wybor.wpisy().size(), 2);
+    ASSERT_TRUE(czekajNaStrone(kreator, "doneView"));
+    QTest::qWait(700);
+
+    EXPECT_TRUE(alerty.wpisy().isEmpty());
+    EXPECT_EQ(zapisanaLokalizacja(), pierwsza);
+    EXPECT_EQ(lokalizacjaPrzyPrzygotowaniu, pierwsza);
+    EXPECT_EQ(kreator.setupWizardService->urlBazowy(), pierwsza);
+    EXPECT_TRUE(QFileInfo(pierwsza + QStringLiteral("/Tarrowind")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(druga + QStringLiteral("/Tarrowind")));
+    EXPECT_EQ(strona(kreator), QStringLiteral("doneView"));
+}
+
 TEST_F(StronyKreatora, CancellingTheChooserTakesNothing)
 {
     SetupAndMigrationWizard &kreator = uruchom();
