@@ -1,13 +1,13 @@
 #include "WizardLocationViewsController.h"
 
+#include "Model/BytSystemuPlikow.h"
+
 #include "SetupAndMigrationWizard.h"
 #include "SetupWizardService.h"
 #include "WizardController.h"
 
-#include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
-#include <QUrl>
 
 WizardLocationViewsController::WizardLocationViewsController(QObject *rodzic)
     : QObject(rodzic)
@@ -150,7 +150,7 @@ void WizardLocationViewsController::updateMigrationViews()
 void WizardLocationViewsController::otworzKatalog(const QString &sciezka)
 {
     if (!sciezka.isEmpty())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(sciezka));
+        BytSystemuPlikow::otworzUrlWDomyslnejAplikacji(sciezka);
 }
 
 void WizardLocationViewsController::pokazSciezkeBazowa_1_1_WFinderze(QObject *)
