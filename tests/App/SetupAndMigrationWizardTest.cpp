@@ -65,10 +65,6 @@ TEST(SetupAndMigrationWizardTest, FlowIsFirstRunUseOrMigrationByWhatIsKnown)
 
 TEST(SetupAndMigrationWizardTest, EachFlowLoadsItsOwnResourceWithFivePages)
 {
-    EXPECT_EQ(SetupAndMigrationWizard::wizardFlowTekstowo(0), QStringLiteral("FirstRunWizardFlow"));
-    EXPECT_EQ(SetupAndMigrationWizard::wizardFlowTekstowo(1), QStringLiteral("UsePortfolioWizardFlow"));
-    EXPECT_EQ(SetupAndMigrationWizard::wizardFlowTekstowo(2), QStringLiteral("MigrationWizardFlow"));
-    EXPECT_EQ(SetupAndMigrationWizard::wizardFlowTekstowo(3), QString());
     EXPECT_EQ(SetupAndMigrationWizard::wizardWithWizardFlow(3), nullptr);
     EXPECT_EQ(SetupAndMigrationWizard::wizardWithWizardFlow(-1), nullptr);
 

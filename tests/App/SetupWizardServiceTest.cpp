@@ -207,25 +207,6 @@ TEST(SetupWizardServiceTest, CreatingWhereThePortfolioExistsSucceedsAndKeepsItsC
     EXPECT_EQ(KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("baza/Tarrowind/All Beans/_Main_Flow/plan.txt"))), "plan");
 }
 
-TEST(SetupWizardServiceTest, CreatingWhereAFileIsInTheWayFailsWithItsReasonAndLeavesTheFile)
-{
-    KatalogTestowy dir;
-    dir.plik(QStringLiteral("baza/Tarrowind"), "to jest plik");
-    SetupWizardService serwis;
-    serwis.setUrlBazowy(dir.sciezka(QStringLiteral("baza")));
-    std::optional<bool> wynik;
-    BladOperacji blad;
-    serwis.useOrCreatePortfolioWithBlock([&](bool ok, const BladOperacji &b) {
-        wynik = ok;
-        blad = b;
-    });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return wynik.has_value(); }, 5000));
-    EXPECT_FALSE(*wynik);
-    EXPECT_EQ(blad.kod, EEXIST);
-    EXPECT_EQ(blad.przyczyna, QStringLiteral("An item named \u201CTarrowind\u201D already exists in \u201Cbaza\u201D."));
-    EXPECT_EQ(KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("baza/Tarrowind"))), "to jest plik");
-}
-
 TEST(SetupWizardServiceTest, MigrationOnOneFileSystemMovesEveryBeanAndReportsTheEndOnce)
 {
     const QString piaskownica = przygotujPiaskownice(12);
@@ -314,24 +295,4 @@ TEST(SetupWizardServiceTest, MigrationAcrossFileSystemsCopiesEverythingWithProgr
         EXPECT_LE(raport.przeniesione, raport.razem);
     }
     EXPECT_TRUE(migracja.raporty.constLast().zakonczone) << "no progress report after the end";
-}
-
-TEST(SetupWizardServiceTest, CancelRightAfterTheStartIsHonouredAndLeavesTheSourceByteForByte)
-{
-    auto inny = katalogNaInnymSystemiePlikow();
-    if (!inny)
-        GTEST_SKIP() << "no second file system at /dev/shm";
-    const QString piaskownica = przygotujPiaskownice(300);
-    const auto przed = migawkaKatalogu(piaskownica);
-
-    SetupWizardService serwis;
-    Migracja migracja;
-    serwis.migratePortfolioFromURLToURLWithBlock(piaskownica, inny->path(), migracja.blok());
-    serwis.cancelMigrationProcess();
-    ASSERT_TRUE(migracja.czekajNaKoniec());
-    ASSERT_TRUE(migracja.ostatni().blad.has_value());
-    EXPECT_EQ(migracja.ostatni().blad->kod, SetupWizardService::statusCancelled);
-    EXPECT_EQ(migawkaKatalogu(piaskownica), przed);
-    EXPECT_TRUE(QDir(inny->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
-        << "no partial copy, hidden or not";
 }

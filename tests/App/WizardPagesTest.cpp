@@ -215,21 +215,6 @@ TEST_F(StronyKreatora, AFolderInsideLibraryAndAPortfolioShowsOnlyTheLibraryAlert
     EXPECT_EQ(wybor.wpisy().size(), 1);
 }
 
-TEST_F(StronyKreatora, ChooseAnotherLocationOpensTheChooserAgain)
-{
-    SetupAndMigrationWizard &kreator = uruchom();
-    const QString wewnatrz = QDir::homePath() + QStringLiteral("/.local/share/projekty");
-    QDir().mkpath(wewnatrz);
-    alerty.dodajOdpowiedz(1000);
-    const QString dobry = dir.katalog(QStringLiteral("dobry"));
-    wybierz(kreator, wewnatrz);
-    wybor.dodajOdpowiedz(dobry);
-    ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
-    EXPECT_EQ(wybor.wpisy().size(), 2);
-    EXPECT_EQ(alerty.wpisy().size(), 1);
-    EXPECT_EQ(kreator.setupWizardService->urlBazowy(), dobry);
-}
-
 TEST_F(StronyKreatora, AFolderInsideAPortfolioCanBeUsedAfterTheWarning)
 {
     SetupAndMigrationWizard &kreator = uruchom();

@@ -232,21 +232,3 @@ TEST_F(Fabryka, ATornOffTabGetsAWindowOfTheProgramsOwnKind)
     EXPECT_EQ(nowa->wybranaKartaFasolki(), karta);
     EXPECT_EQ(widoczneOknaPrzegladarki().size(), 2);
 }
-
-TEST_F(Fabryka, ClosingTheLastTabClosesTheWindow)
-{
-    PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolio();
-    przegladarka->nowaKartaFasolki(fasolka(QStringLiteral("Plan")));
-    QPointer<QWidget> okno = przegladarka->windowController()->window();
-
-    przegladarka->closeTab();
-    wykonajOdlozoneUsuniecia();
-    ASSERT_TRUE(okno);
-    EXPECT_TRUE(okno->isVisible());
-    przegladarka->closeTab();
-    wykonajOdlozoneUsuniecia();
-    EXPECT_TRUE(!okno || !okno->isVisible());
-    wykonajOdlozoneUsuniecia();
-    EXPECT_FALSE(okno) << "the closed window goes, and its browser and tabs with it";
-    EXPECT_TRUE(widoczneOknaPrzegladarki().isEmpty());
-}

@@ -345,16 +345,4 @@ TEST_F(BytTest, DateAddedIsWhenTheItemWasPutIntoItsFolder)
     EXPECT_GT(przeniesiony, utworzony);
 }
 
-TEST_F(BytTest, DebugDescriptionsNameTheClassAndTheValues)
-{
-    BytSystemuPlikow *tekst = BytSystemuPlikow::bytSystemuPlikowDlaURL(dir.plik(QStringLiteral("n.txt"), "tresc"));
-    const QString opis = tekst->opiszKlase();
-    EXPECT_TRUE(opis.startsWith(QStringLiteral("BytSystemuPlikow = {klasa = BytPlikuTekstowego; "))) << qPrintable(opis);
-    EXPECT_TRUE(opis.contains(QStringLiteral("kodEtykiety = keBrak; jestLisciem = YES; czyIstnieje = YES; ")));
-    EXPECT_TRUE(opis.endsWith(QStringLiteral("plikowyURL.path = %1;}\nBytPlikuTekstowego = {tekst = tresc;}")
-                                  .arg(tekst->plikowyURL())))
-        << qPrintable(opis);
-    EXPECT_TRUE(BytSystemuPlikow::bytKataloguDlaURL(dir.sciezka())->opiszKlase().isEmpty());
-}
-
 } // namespace

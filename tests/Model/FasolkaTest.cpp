@@ -107,13 +107,6 @@ TEST_F(FasolkaTest, KindsTextsStatusFoldersAndPlaces)
     }
     EXPECT_EQ(Fasolka::tekstowyStatusFasolki(8), QString());
     EXPECT_TRUE(ObrazyAplikacji::istnieje(QStringLiteral("StatusFasolkaOczekujaca3")));
-    EXPECT_EQ(Fasolka::oksDlaStatusuFasolki(1), QStringLiteral("_Incubation"));
-    EXPECT_EQ(Fasolka::oksDlaStatusuFasolki(3), QStringLiteral("_Waiting_For"));
-    EXPECT_EQ(Fasolka::oksDlaStatusuFasolki(4), QStringLiteral("_Inactive"));
-    EXPECT_EQ(Fasolka::oksDlaStatusuFasolki(5), QStringLiteral("_Ready"));
-    EXPECT_EQ(Fasolka::oksDlaStatusuFasolki(6), QStringLiteral("_Done"));
-    for (int bezKatalogu : {0, 2, 7, 9})
-        EXPECT_EQ(Fasolka::oksDlaStatusuFasolki(bezKatalogu), QString()) << bezKatalogu;
     const QString potok = R(QStringLiteral("All Beans/Work"));
     EXPECT_EQ(Fasolka::urlDlaFasolkiZKatalogiemZOKSZeStatusemWPotokuOUrlu(true, QStringLiteral("X"), 1, potok),
               potok + QStringLiteral("/_Incubation/X"));

@@ -167,19 +167,4 @@ TEST_F(SCEventsTest, CallbackTrimsOneTrailingSlashAndKeepsTheLastDeliveredEvent)
     EXPECT_EQ(SCEvents::pathByRemovingTrailingSlash(QStringLiteral("/x")), QStringLiteral("/x"));
 }
 
-TEST_F(SCEventsTest, DescriptionsNameTheirFields)
-{
-    events.setWatchedPaths({QStringLiteral("/w")});
-    events.setExcludedPaths({QStringLiteral("/e1"), QStringLiteral("/e2")});
-    EXPECT_EQ(events.description(), QStringLiteral("<SCEvents { watchedPaths = (/w), excludedPaths = (/e1, /e2) } >"));
-    const SCEvent event(7, QDateTime::currentDateTime(), QStringLiteral("/w/x"), 0x21);
-    EXPECT_EQ(event.description(), QStringLiteral("<SCEvent { eventId = 7, eventPath = /w/x, eventFlags = 33 } >"));
-
-    EXPECT_EQ(ObserwatorZmianNaDysku::stringSCEventFlags(0x21),
-              QStringLiteral("SCEventStreamEventFlagMustScanSubDirs, SCEventStreamEventFlagRootChanged"));
-    EXPECT_EQ(ObserwatorZmianNaDysku::stringSCEventFlags(0x40000 | 0x100),
-              QStringLiteral("kFSEventStreamEventFlagItemCreated, kFSEventStreamEventFlagItemIsSymlink"));
-    EXPECT_EQ(ObserwatorZmianNaDysku::stringSCEventFlags(0), QString());
-}
-
 } // namespace

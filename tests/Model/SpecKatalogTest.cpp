@@ -37,15 +37,6 @@ TEST(SpecKatalogTest, BaseNamedTarrowindIsThePortfolioItselfButOtherCaseIsNot)
     EXPECT_EQ(spec.url(SpecKatalog::suRzeczyNaBiurku), QDir::homePath() + QStringLiteral("/Desktop"));
 }
 
-TEST(SpecKatalogTest, FolderNameCodes)
-{
-    EXPECT_EQ(SpecKatalog::ostatniKomponentSciezki(0), QStringLiteral("Archived Beans"));
-    EXPECT_EQ(SpecKatalog::ostatniKomponentSciezki(7), QStringLiteral("_Incubation"));
-    EXPECT_EQ(SpecKatalog::ostatniKomponentSciezki(12), QStringLiteral("All Beans"));
-    EXPECT_EQ(SpecKatalog::ostatniKomponentSciezki(13), QString());
-    EXPECT_EQ(SpecKatalog::ostatniKomponentSciezki(-1), QString());
-}
-
 TEST(SpecKatalogTest, BaseFolderRenamedBetweenLoadsResolvesAndPathIsRewritten)
 {
     KatalogTestowy dir;

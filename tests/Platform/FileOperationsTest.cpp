@@ -199,14 +199,6 @@ TEST(FolderListingTest, NfdNameKeepsItsSpellingAndGetsAnNfcKey)
     EXPECT_EQ(wynik.wpisy[0].klucz, dir.sciezka(QStringLiteral("Z\u00f3lw")).normalized(QString::NormalizationForm_C));
 }
 
-TEST(FolderListingTest, MissingFolderIsToldApartFromAFailure)
-{
-    KatalogTestowy dir;
-    EXPECT_EQ(FolderListing::list(dir.sciezka(QStringLiteral("nie-ma"))).stan, FolderListing::Stan::Brak);
-    const QString plik = dir.plik(QStringLiteral("plik"));
-    EXPECT_EQ(FolderListing::list(plik).stan, FolderListing::Stan::Brak);
-}
-
 TEST(FolderListingTest, NameOutsideTheFileNameEncodingIsSkippedWithOneLine)
 {
     KatalogTestowy dir;
@@ -257,6 +249,7 @@ TEST(FolderListingTest, FaultHookTellsAFailureFromAMissingFolder)
     EXPECT_EQ(wynik.blad.kod, EIO);
     EXPECT_FALSE(FolderListing::hasVisibleEntry(zepsuty));
     EXPECT_EQ(FolderListing::list(dir.sciezka(QStringLiteral("nie-ma"))).stan, FolderListing::Stan::Brak);
+    EXPECT_EQ(FolderListing::list(dir.sciezka(QStringLiteral("a"))).stan, FolderListing::Stan::Brak) << "a file is no folder";
 
     FolderListing::setFaultHookForTests([](const QString &) -> std::optional<int> { return ENOENT; });
     EXPECT_EQ(FolderListing::list(zepsuty).stan, FolderListing::Stan::Brak);

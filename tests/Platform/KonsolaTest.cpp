@@ -58,11 +58,4 @@ TEST_F(KonsolaTest, TimeWithoutFormatWritesNothingAndRestartsTheClock)
     EXPECT_EQ(linie[1], QByteArray("b 0.250 sek\n"));
 }
 
-TEST_F(KonsolaTest, YesNoText)
-{
-    EXPECT_EQ(tekstTakNie(true), QStringLiteral("YES"));
-    EXPECT_EQ(tekstTakNie(false), QStringLiteral("NO"));
-    EXPECT_EQ(tekstTakNie(42), QStringLiteral("YES"));
-}
-
 } // namespace

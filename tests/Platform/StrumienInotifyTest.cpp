@@ -128,18 +128,6 @@ TEST_F(StrumienInotifyTest, ChangeDeepInTreeIsReportedAsItsFolderOnly)
     EXPECT_EQ(odbiorca.flagi(gleboki), 0u);
 }
 
-TEST_F(StrumienInotifyTest, FolderCreatedAfterStartIsWatched)
-{
-    ASSERT_TRUE(uruchomIZaczekaj({korzen}, 1));
-
-    ASSERT_TRUE(QDir(korzen).mkdir(QStringLiteral("Flow")));
-    ASSERT_TRUE(odbiorca.czekajNa(korzen));
-    ASSERT_TRUE(czekajNaKatalogow(2));
-    zapisz(korzen + QStringLiteral("/Flow/bean.txt"));
-
-    EXPECT_TRUE(odbiorca.czekajNa(korzen + QStringLiteral("/Flow")));
-}
-
 TEST_F(StrumienInotifyTest, FolderRenamedInsideTreeKeepsCorrectPaths)
 {
     dysk.katalog(QStringLiteral("All Beans/a/b/c"));
