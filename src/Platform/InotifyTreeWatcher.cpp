@@ -171,9 +171,10 @@ std::vector<std::pair<QString, int>> InotifyTreeWatcher::subtree(const QString &
 void InotifyTreeWatcher::registerFolder(int wd, const QString &sciezka)
 {
     if (const auto znany = m_katalogi.find(wd); znany != m_katalogi.end()) {
-        // The folder arrived here without both halves of its rename being seen.
-        if (znany->second.sciezka != sciezka)
-            moveSubtree(znany->second.sciezka, sciezka);
+        // The folder arrived here without both halves of its rename being seen. The old path is
+        // copied: the move rewrites the very entry it would otherwise be read from.
+        if (const QString stara = znany->second.sciezka; stara != sciezka)
+            moveSubtree(stara, sciezka);
         m_katalogi[wd].przeglad = m_przeglad;
         return;
     }
