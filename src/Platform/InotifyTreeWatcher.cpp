@@ -176,6 +176,8 @@ void InotifyTreeWatcher::registerFolder(int wd, const QString &sciezka)
         if (const QString stara = znany->second.sciezka; stara != sciezka)
             moveSubtree(stara, sciezka);
         m_katalogi[wd].przeglad = m_przeglad;
+        // Found inside the trees: it has not left them, whatever half of a rename still waits.
+        std::erase_if(m_przeniesienia, [wd](const auto &przeniesienie) { return przeniesienie.second.wd == wd; });
         return;
     }
     // Whatever was watched under this path before has been replaced.
@@ -339,8 +341,12 @@ void InotifyTreeWatcher::handleEvent(const inotify_event &zdarzenie, Zegar::time
     const bool wDrzewie = katalog != m_katalogi.end();
 
     if (zdarzenie.mask & IN_ISDIR) {
-        if ((zdarzenie.mask & IN_MOVED_FROM) && wDrzewie && !ukryta)
-            m_przeniesienia[zdarzenie.cookie] = Przeniesienie{Paths::join(sciezkaKatalogu, nazwa), teraz + czasNaDrugaPolowe};
+        if ((zdarzenie.mask & IN_MOVED_FROM) && wDrzewie && !ukryta) {
+            const QString sciezka = Paths::join(sciezkaKatalogu, nazwa);
+            const auto watch = m_watche.find(sciezka);
+            m_przeniesienia[zdarzenie.cookie] =
+                Przeniesienie{watch != m_watche.end() ? watch->second : -1, sciezka, teraz + czasNaDrugaPolowe};
+        }
         if (zdarzenie.mask & IN_MOVED_TO)
             handleMovedTo(zdarzenie, wDrzewie ? &sciezkaKatalogu : nullptr, ukryta);
         if ((zdarzenie.mask & IN_CREATE) && wDrzewie && !ukryta)
@@ -363,7 +369,7 @@ void InotifyTreeWatcher::handleMovedTo(const inotify_event &zdarzenie, const QSt
             m_kolejka.push_back(DoPrzejrzenia{zdarzenie.wd, nazwa, -1, false, false});
         return;
     }
-    const QString stara = przeniesienie->second.sciezka;
+    const QString stara = currentPath(przeniesienie->second);
     m_przeniesienia.erase(przeniesienie);
     if (!zostajeWDrzewie) {
         dropSubtree(stara);
@@ -372,6 +378,13 @@ void InotifyTreeWatcher::handleMovedTo(const inotify_event &zdarzenie, const QSt
     // A folder renamed before we had watched it is still being filled: walk it as new.
     if (!moveSubtree(stara, Paths::join(*katalog, nazwa)))
         m_kolejka.push_back(DoPrzejrzenia{zdarzenie.wd, nazwa, -1, true, false});
+}
+
+QString InotifyTreeWatcher::currentPath(const Przeniesienie &przeniesienie) const
+{
+    // A folder above may have been renamed since: its watch knows where the folder is now.
+    const auto katalog = przeniesienie.wd >= 0 ? m_katalogi.find(przeniesienie.wd) : m_katalogi.end();
+    return katalog != m_katalogi.end() ? katalog->second.sciezka : przeniesienie.sciezka;
 }
 
 std::optional<InotifyTreeWatcher::Zegar::time_point> InotifyTreeWatcher::nextDeadline() const
@@ -389,7 +402,7 @@ void InotifyTreeWatcher::expireMoves(Zegar::time_point teraz)
     // No other half came: the folder left the trees, and its watches would report wrong paths.
     for (auto it = m_przeniesienia.begin(); it != m_przeniesienia.end();) {
         if (it->second.termin <= teraz) {
-            dropSubtree(it->second.sciezka);
+            dropSubtree(currentPath(it->second));
             it = m_przeniesienia.erase(it);
         } else {
             ++it;

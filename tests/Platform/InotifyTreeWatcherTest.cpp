@@ -121,4 +121,31 @@ TEST(InotifyTreeWatcherTest, ATreeMovedIntoAFolderNotWatchedYetReportsItsSubfold
                       + QStringLiteral("/Flow/_Waiting_For/Bean/Inner/Deeper")).toStdString());
 }
 
+TEST(InotifyTreeWatcherTest, AFolderRenamedOutOfTheTreesWhileAFolderAboveIsRenamedIsNoLongerWatched)
+{
+    KatalogTestowy dysk;
+    const QString korzen = dysk.katalog(QStringLiteral("All Beans"));
+    dysk.katalog(QStringLiteral("All Beans/Flow/Bean/Old/Deeper"));
+    const QString poza = dysk.katalog(QStringLiteral("elsewhere"));
+    InotifyTreeWatcher drzewa;
+    ASSERT_TRUE(drzewa.open({korzen}));
+    InotifyTreeWatcher::Zgloszenia zgloszenia;
+    przejdzWszystko(drzewa, zgloszenia);
+    ASSERT_EQ(drzewa.watchedFolderCount(), 5);
+
+    // Both renames come before the watcher reads: the first half of the one waits for its other
+    // half while the other moves the path it was recorded under.
+    ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/Flow/Bean/Old"), poza + QStringLiteral("/Old")));
+    ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/Flow"), korzen + QStringLiteral("/Renamed")));
+    drzewa.readEvents(zgloszenia);
+    przejdzWszystko(drzewa, zgloszenia);
+    drzewa.expireMoves(InotifyTreeWatcher::Zegar::now() + std::chrono::seconds(1));
+    EXPECT_EQ(drzewa.watchedFolderCount(), 3);
+
+    zgloszenia.clear();
+    dysk.plik(QStringLiteral("elsewhere/Old/Deeper/nowy"));
+    drzewa.readEvents(zgloszenia);
+    EXPECT_TRUE(zgloszenia.isEmpty()) << "a change outside the trees is no change of theirs";
+}
+
 } // namespace
