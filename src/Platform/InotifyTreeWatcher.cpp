@@ -372,19 +372,23 @@ void InotifyTreeWatcher::handleMovedTo(const inotify_event &zdarzenie, const QSt
     const QString stara = currentPath(przeniesienie->second);
     m_przeniesienia.erase(przeniesienie);
     if (!zostajeWDrzewie) {
-        dropSubtree(stara);
+        if (!stara.isEmpty())
+            dropSubtree(stara);
         return;
     }
     // A folder renamed before we had watched it is still being filled: walk it as new.
-    if (!moveSubtree(stara, Paths::join(*katalog, nazwa)))
+    if (stara.isEmpty() || !moveSubtree(stara, Paths::join(*katalog, nazwa)))
         m_kolejka.push_back(DoPrzejrzenia{zdarzenie.wd, nazwa, -1, true, false});
 }
 
 QString InotifyTreeWatcher::currentPath(const Przeniesienie &przeniesienie) const
 {
-    // A folder above may have been renamed since: its watch knows where the folder is now.
-    const auto katalog = przeniesienie.wd >= 0 ? m_katalogi.find(przeniesienie.wd) : m_katalogi.end();
-    return katalog != m_katalogi.end() ? katalog->second.sciezka : przeniesienie.sciezka;
+    if (przeniesienie.wd < 0)
+        return przeniesienie.sciezka;
+    // A folder above may have been renamed since: the watch knows where the folder is now. A
+    // watch let go meanwhile leaves nothing to follow; its old path may hold a new folder now.
+    const auto katalog = m_katalogi.find(przeniesienie.wd);
+    return katalog != m_katalogi.end() ? katalog->second.sciezka : QString();
 }
 
 std::optional<InotifyTreeWatcher::Zegar::time_point> InotifyTreeWatcher::nextDeadline() const
@@ -402,7 +406,8 @@ void InotifyTreeWatcher::expireMoves(Zegar::time_point teraz)
     // No other half came: the folder left the trees, and its watches would report wrong paths.
     for (auto it = m_przeniesienia.begin(); it != m_przeniesienia.end();) {
         if (it->second.termin <= teraz) {
-            dropSubtree(currentPath(it->second));
+            if (const QString sciezka = currentPath(it->second); !sciezka.isEmpty())
+                dropSubtree(sciezka);
             it = m_przeniesienia.erase(it);
         } else {
             ++it;

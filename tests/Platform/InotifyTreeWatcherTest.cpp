@@ -148,4 +148,31 @@ TEST(InotifyTreeWatcherTest, AFolderRenamedOutOfTheTreesWhileAFolderAboveIsRenam
     EXPECT_TRUE(zgloszenia.isEmpty()) << "a change outside the trees is no change of theirs";
 }
 
+TEST(InotifyTreeWatcherTest, AFolderRenamedAwayAndANewOneOfTheSameNameMadeAtOnceLeavesTheNewOneWatched)
+{
+    KatalogTestowy dysk;
+    const QString korzen = dysk.katalog(QStringLiteral("All Beans"));
+    dysk.katalog(QStringLiteral("All Beans/Flow/_Incubation/Old"));
+    const QString poza = dysk.katalog(QStringLiteral("elsewhere"));
+    InotifyTreeWatcher drzewa;
+    ASSERT_TRUE(drzewa.open({korzen}));
+    InotifyTreeWatcher::Zgloszenia zgloszenia;
+    przejdzWszystko(drzewa, zgloszenia);
+    ASSERT_EQ(drzewa.watchedFolderCount(), 4);
+
+    ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/Flow/_Incubation"), poza + QStringLiteral("/_Incubation")));
+    ASSERT_TRUE(QDir().mkpath(korzen + QStringLiteral("/Flow/_Incubation/New")));
+    drzewa.readEvents(zgloszenia);
+    przejdzWszystko(drzewa, zgloszenia);
+    drzewa.expireMoves(InotifyTreeWatcher::Zegar::now() + std::chrono::seconds(1));
+    EXPECT_EQ(drzewa.watchedFolderCount(), 4);
+
+    zgloszenia.clear();
+    dysk.plik(QStringLiteral("All Beans/Flow/_Incubation/New/plik"));
+    drzewa.readEvents(zgloszenia);
+    bool jest = false;
+    flagiDla(zgloszenia, korzen + QStringLiteral("/Flow/_Incubation/New"), &jest);
+    EXPECT_TRUE(jest);
+}
+
 } // namespace
