@@ -66,7 +66,7 @@ void ArchiwumPotoku::synchronizujFasolki()
     const bool udane = synchronizator.zanalizujPotrzebySynchronizacjiZestawu(
         m_fasolki.elementy(),
         [](Fasolka *fasolka) { return fasolka->bytFasolki() ? fasolka->bytFasolki()->plikowyURL() : QString(); },
-        folder->plikowyURL(), 0);
+        folder->plikowyURL(), 0, Fasolka::maBytKatalogu);
     if (!udane)
         return;
     synchronizator.zastosuj(this, RelacjeModelu::fasolkiArchiwumPotoku, Fasolka::ustawUrlBytuFasolki,

@@ -58,7 +58,7 @@ void BytKatalogu::synchronizujBytyWewnetrzneIZwrocNoweElementy(QList<BytSystemuP
     SynchronizatorZestawuObiektow synchronizator;
     const bool udane = synchronizator.zanalizujPotrzebySynchronizacjiZestawu(
         m_bytyWewnetrzne.elementy(), [](BytSystemuPlikow *byt) { return byt->plikowyURL(); }, plikowyURL(),
-        m_opcjeSynchronizacji);
+        m_opcjeSynchronizacji, [](BytSystemuPlikow *byt) { return qobject_cast<BytKatalogu *>(byt) != nullptr; });
     bool zmiana = false;
     if (udane) {
         const bool cosUsunieto = !synchronizator.obiektyDoUsuniecia<BytSystemuPlikow>().isEmpty();

@@ -99,6 +99,11 @@ void Fasolka::ustawUrlBytuFasolki(Fasolka *fasolka, const QString &url)
     fasolka->bytFasolki()->setPlikowyURL(url);
 }
 
+bool Fasolka::maBytKatalogu(const Fasolka *fasolka)
+{
+    return qobject_cast<const BytKatalogu *>(fasolka->bytFasolki()) != nullptr;
+}
+
 int Fasolka::odczytajStatusFasolkiDlaURLa(const QString &url)
 {
     if (url.isEmpty())
@@ -168,7 +173,11 @@ bool Fasolka::zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(int status, con
     if (oks.isEmpty())
         return true;
     const QString sciezka = Paths::join(urlPotoku, oks);
-    return zalozone ? zalozone->zaloz(sciezka, true) : FileOperations::createFolder(sciezka, true);
+    // The status folder alone: a flow folder that has gone or been re-spelled since the graph
+    // last read it is not made again, which would give the flow a second folder.
+    if (FileOperations::isFolder(sciezka))
+        return true;
+    return zalozone ? zalozone->zaloz(sciezka, false) : FileOperations::createFolder(sciezka, false);
 }
 
 void Fasolka::setBytFasolki(BytSystemuPlikow *byt)
@@ -336,7 +345,7 @@ bool Fasolka::przeniesDoPotoku(Potok *potok)
     ZalozoneKatalogi zalozone;
     if (!oksDlaStatusuFasolki(status).isEmpty()) {
         const QString katalogStatusu = Paths::parent(cel);
-        if (!FileOperations::exists(katalogStatusu) && !zalozone.zaloz(katalogStatusu, true)) {
+        if (!FileOperations::exists(katalogStatusu) && !zalozone.zaloz(katalogStatusu, false)) {
             drukujLinie(QStringLiteral("Błąd: nie mogłem założyć katalogu: %1"), katalogStatusu);
             return false;
         }

@@ -47,6 +47,9 @@ public:
     static Fasolka *fasolkaZUrlemJesliIstnieje(const QString &url);
     // For re-reads: another program re-spelled the bean's name.
     static void ustawUrlBytuFasolki(Fasolka *fasolka, const QString &url);
+    // For re-reads: the bean's entity was made for a real folder. A folder that takes the place
+    // of a file of the same name (or a file that of a folder) is another item, with a bean of its own.
+    static bool maBytKatalogu(const Fasolka *fasolka);
 
     // The status that a place gives, whether or not anything lies there.
     static int odczytajStatusFasolkiDlaURLa(const QString &url);
@@ -59,8 +62,8 @@ public:
     static QString urlDlaFasolkiZKatalogiemZOKSZeStatusemWPotokuOUrlu(bool zKatalogiem, const QString &nazwa,
                                                                       int status, const QString &urlPotoku);
     static const QString &nazwaPlikuSpodziewanegoRezultatu();
-    // Creates the status folder of `status` in the flow folder when it is missing; YES for a
-    // status without one. With `zalozone` the folders made go back when that operation fails.
+    // Creates the status folder of `status` in the existing flow folder when it is missing; YES
+    // for a status without one. With `zalozone` the folder made goes back when that operation fails.
     static bool zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(int status, const QString &urlPotoku,
                                                                    ZalozoneKatalogi *zalozone = nullptr);
 

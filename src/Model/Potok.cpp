@@ -271,7 +271,8 @@ void Potok::synchronizujFasolki()
             return;
         wpisy->append(*wpisyStatusu);
     }
-    synchronizator.zanalizujPotrzebySynchronizacjiZestawuZZestawemUrli(m_fasolki.elementy(), urlFasolki, *wpisy);
+    synchronizator.zanalizujPotrzebySynchronizacjiZestawuZZestawemUrli(m_fasolki.elementy(), urlFasolki, *wpisy,
+                                                                       Fasolka::maBytKatalogu);
 
     synchronizator.zastosuj(this, RelacjeModelu::fasolkiPotoku, Fasolka::ustawUrlBytuFasolki,
                             Fasolka::fasolkaZUrlemJesliIstnieje);

@@ -40,21 +40,25 @@ public:
 
     // NO when the folder could not be read for a reason other than "not there": the
     // owner's set must then stay as it is. A folder that is gone lists as empty.
-    template <class T, class KluczDoUrla>
+    // `toKatalog`, when given, tells whether an object stands for a real folder: an entry of the
+    // same name but of the other kind (a file replaced by a folder) is then another item, whose
+    // object is reported gone and whose URL is reported new.
+    template <class T, class KluczDoUrla, class ToKatalog = std::nullptr_t>
     bool zanalizujPotrzebySynchronizacjiZestawu(const QList<T *> &zestaw, KluczDoUrla kluczDoUrla,
-                                                const QString &katalog, quint64 pominiecie)
+                                                const QString &katalog, quint64 pominiecie,
+                                                ToKatalog toKatalog = nullptr)
     {
         const std::optional<Wpisy> urle = zestawUrliZKatalogu(katalog, pominiecie);
         if (!urle) {
             wyczyscWyniki();
             return false;
         }
-        return zanalizujPotrzebySynchronizacjiZestawuZZestawemUrli(zestaw, kluczDoUrla, *urle);
+        return zanalizujPotrzebySynchronizacjiZestawuZZestawemUrli(zestaw, kluczDoUrla, *urle, toKatalog);
     }
 
-    template <class T, class KluczDoUrla>
+    template <class T, class KluczDoUrla, class ToKatalog = std::nullptr_t>
     bool zanalizujPotrzebySynchronizacjiZestawuZZestawemUrli(const QList<T *> &zestaw, KluczDoUrla kluczDoUrla,
-                                                             const Wpisy &urle)
+                                                             const Wpisy &urle, ToKatalog toKatalog = nullptr)
     {
         wyczyscWyniki();
         m_obiektyPoKluczu.reserve(zestaw.size());
@@ -66,10 +70,14 @@ public:
             }
             const QString klucz = kluczUrla(url);
             const auto it = m_obiektyPoKluczu.constFind(klucz);
-            if (it != m_obiektyPoKluczu.constEnd())
+            if (it != m_obiektyPoKluczu.constEnd()) {
                 m_powtorzonePoKluczu.insert(klucz, obiekt);
-            else
-                m_obiektyPoKluczu.insert(klucz, ObiektZestawu{obiekt});
+                continue;
+            }
+            ObiektZestawu obiektZestawu{obiekt};
+            if constexpr (!std::is_same_v<ToKatalog, std::nullptr_t>)
+                obiektZestawu.rodzaj = toKatalog(obiekt) ? Rodzaj::katalog : Rodzaj::inny;
+            m_obiektyPoKluczu.insert(klucz, obiektZestawu);
         }
         porownaj(urle, [&](QObject *o) { return kluczDoUrla(static_cast<T *>(o)); });
         return true;
@@ -132,11 +140,13 @@ public:
     static QString kluczUrla(const QString &url);
 
 private:
+    enum class Rodzaj { nieznany, katalog, inny };
     struct ObiektZestawu
     {
         QObject *obiekt = nullptr;
         bool naDysku = false;
         bool tejSamejPisowni = false;
+        Rodzaj rodzaj = Rodzaj::nieznany;
     };
 
     // One pass over the listing with one hash lookup per entry, then one pass over the set.
@@ -147,7 +157,9 @@ private:
         QHash<QString, QString> innejPisowni;
         for (const FolderListing::Wpis &wpis : urle) {
             const auto it = m_obiektyPoKluczu.find(wpis.klucz);
-            if (it == m_obiektyPoKluczu.end()) {
+            const bool innyRodzaj = it != m_obiektyPoKluczu.end() && it->rodzaj != Rodzaj::nieznany
+                                    && (it->rodzaj == Rodzaj::katalog) != wpis.toKatalog;
+            if (it == m_obiektyPoKluczu.end() || innyRodzaj) {
                 // Merged listings may reach one URL twice.
                 if (!dodane.contains(wpis.klucz)) {
                     dodane.insert(wpis.klucz);
@@ -164,17 +176,15 @@ private:
         // An object follows a re-spelled name only when its own spelling is not on disk too.
         for (auto it = innejPisowni.cbegin(); it != innejPisowni.cend(); ++it) {
             const ObiektZestawu &obiekt = m_obiektyPoKluczu[it.key()];
-            if (obiekt.tejSamejPisowni)
-                continue;
-            m_obiektyZNowaPisownia.append({obiekt.obiekt, it.value()});
-            for (QObject *powtorzony : m_powtorzonePoKluczu.values(it.key()))
-                m_obiektyZNowaPisownia.append({powtorzony, it.value()});
+            if (!obiekt.tejSamejPisowni)
+                m_obiektyZNowaPisownia.append({obiekt.obiekt, it.value()});
         }
-        // Every object of a vanished name leaves, also when several stood for it.
+        // Every object of a vanished name leaves. Of a name still there one object stays: the
+        // others are left over from an item moved onto the path of an object whose file had
+        // gone, and would act on that item's file.
         for (auto it = m_obiektyPoKluczu.cbegin(); it != m_obiektyPoKluczu.cend(); ++it) {
-            if (it->naDysku)
-                continue;
-            m_obiektyDoUsuniecia.append(it->obiekt);
+            if (!it->naDysku)
+                m_obiektyDoUsuniecia.append(it->obiekt);
             if (!m_powtorzonePoKluczu.isEmpty())
                 m_obiektyDoUsuniecia.append(m_powtorzonePoKluczu.values(it.key()));
         }

@@ -171,10 +171,13 @@ std::vector<std::pair<QString, int>> InotifyTreeWatcher::subtree(const QString &
 void InotifyTreeWatcher::registerFolder(int wd, const QString &sciezka)
 {
     if (const auto znany = m_katalogi.find(wd); znany != m_katalogi.end()) {
-        // The folder arrived here without both halves of its rename being seen.
-        if (znany->second.sciezka != sciezka)
-            moveSubtree(znany->second.sciezka, sciezka);
+        // The folder arrived here without both halves of its rename being seen. The old path is
+        // copied: the move rewrites the very entry it would otherwise be read from.
+        if (const QString stara = znany->second.sciezka; stara != sciezka)
+            moveSubtree(stara, sciezka);
         m_katalogi[wd].przeglad = m_przeglad;
+        // Found inside the trees: it has not left them, whatever half of a rename still waits.
+        std::erase_if(m_przeniesienia, [wd](const auto &przeniesienie) { return przeniesienie.second.wd == wd; });
         return;
     }
     // Whatever was watched under this path before has been replaced.
@@ -338,8 +341,12 @@ void InotifyTreeWatcher::handleEvent(const inotify_event &zdarzenie, Zegar::time
     const bool wDrzewie = katalog != m_katalogi.end();
 
     if (zdarzenie.mask & IN_ISDIR) {
-        if ((zdarzenie.mask & IN_MOVED_FROM) && wDrzewie && !ukryta)
-            m_przeniesienia[zdarzenie.cookie] = Przeniesienie{Paths::join(sciezkaKatalogu, nazwa), teraz + czasNaDrugaPolowe};
+        if ((zdarzenie.mask & IN_MOVED_FROM) && wDrzewie && !ukryta) {
+            const QString sciezka = Paths::join(sciezkaKatalogu, nazwa);
+            const auto watch = m_watche.find(sciezka);
+            m_przeniesienia[zdarzenie.cookie] =
+                Przeniesienie{watch != m_watche.end() ? watch->second : -1, sciezka, teraz + czasNaDrugaPolowe};
+        }
         if (zdarzenie.mask & IN_MOVED_TO)
             handleMovedTo(zdarzenie, wDrzewie ? &sciezkaKatalogu : nullptr, ukryta);
         if ((zdarzenie.mask & IN_CREATE) && wDrzewie && !ukryta)
@@ -362,15 +369,26 @@ void InotifyTreeWatcher::handleMovedTo(const inotify_event &zdarzenie, const QSt
             m_kolejka.push_back(DoPrzejrzenia{zdarzenie.wd, nazwa, -1, false, false});
         return;
     }
-    const QString stara = przeniesienie->second.sciezka;
+    const QString stara = currentPath(przeniesienie->second);
     m_przeniesienia.erase(przeniesienie);
     if (!zostajeWDrzewie) {
-        dropSubtree(stara);
+        if (!stara.isEmpty())
+            dropSubtree(stara);
         return;
     }
     // A folder renamed before we had watched it is still being filled: walk it as new.
-    if (!moveSubtree(stara, Paths::join(*katalog, nazwa)))
+    if (stara.isEmpty() || !moveSubtree(stara, Paths::join(*katalog, nazwa)))
         m_kolejka.push_back(DoPrzejrzenia{zdarzenie.wd, nazwa, -1, true, false});
+}
+
+QString InotifyTreeWatcher::currentPath(const Przeniesienie &przeniesienie) const
+{
+    if (przeniesienie.wd < 0)
+        return przeniesienie.sciezka;
+    // A folder above may have been renamed since: the watch knows where the folder is now. A
+    // watch let go meanwhile leaves nothing to follow; its old path may hold a new folder now.
+    const auto katalog = m_katalogi.find(przeniesienie.wd);
+    return katalog != m_katalogi.end() ? katalog->second.sciezka : QString();
 }
 
 std::optional<InotifyTreeWatcher::Zegar::time_point> InotifyTreeWatcher::nextDeadline() const
@@ -388,7 +406,8 @@ void InotifyTreeWatcher::expireMoves(Zegar::time_point teraz)
     // No other half came: the folder left the trees, and its watches would report wrong paths.
     for (auto it = m_przeniesienia.begin(); it != m_przeniesienia.end();) {
         if (it->second.termin <= teraz) {
-            dropSubtree(it->second.sciezka);
+            if (const QString sciezka = currentPath(it->second); !sciezka.isEmpty())
+                dropSubtree(sciezka);
             it = m_przeniesienia.erase(it);
         } else {
             ++it;

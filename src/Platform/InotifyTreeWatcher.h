@@ -80,12 +80,14 @@ private:
     };
     struct Przeniesienie
     {
-        QString sciezka;
+        int wd = -1;      // the watch of the folder renamed away, when it had one
+        QString sciezka;  // its path at the time
         Zegar::time_point termin;
     };
 
     void handleEvent(const inotify_event &zdarzenie, Zegar::time_point teraz, Zgloszenia &wyjscie);
     void handleMovedTo(const inotify_event &zdarzenie, const QString *katalog, bool ukryta);
+    QString currentPath(const Przeniesienie &przeniesienie) const;
     void checkRoots(bool zglaszaj, Zgloszenia &wyjscie);
     void checkRoot(Korzen &korzen, bool zglaszaj, Zgloszenia &wyjscie);
     void refreshAncestors();

@@ -216,6 +216,25 @@ TEST_F(PrzeniesienieDoPotokuTest, ItsOwnFlowAndAnArchivedBeanMoveNothing)
     sprawdzNiezmienione();
 }
 
+TEST_F(PrzeniesienieDoPotokuTest, AFlowFolderReSpelledOrGoneBehindTheGraphIsNotMadeAgainInTheOldSpelling)
+{
+    plik(QStringLiteral("All Beans/\u015Alub/a.txt"));
+    plik(QStringLiteral("All Beans/Dom/_Done/b.txt"), "B");
+    plik(QStringLiteral("All Beans/Dom/_Ready/c.txt"), "C");
+    Potok *slub = potok(QStringLiteral("\u015Alub"));
+    Potok *praca = baza()->nowyPotok(QStringLiteral("Praca"));
+    Fasolka *b = fasolka(QStringLiteral("Dom"), QStringLiteral("b.txt"));
+    Fasolka *c = fasolka(QStringLiteral("Dom"), QStringLiteral("c.txt"));
+    // Another program re-spells one flow folder (NFD) and takes the other away.
+    ASSERT_TRUE(QDir().rename(R(QStringLiteral("All Beans/\u015Alub")), R(QStringLiteral("All Beans/S\u0301lub"))));
+    ASSERT_TRUE(QDir().rmdir(R(QStringLiteral("All Beans/Praca"))));
+    zapamietajStan();
+
+    EXPECT_FALSE(b->przeniesDoPotoku(slub)) << "a second folder of the same name would hide one of them";
+    EXPECT_FALSE(c->przeniesDoPotoku(praca));
+    sprawdzNiezmienione();
+}
+
 TEST_F(PrzeniesienieDoPotokuTest, AFlowThatHoldsTheNameKeepsBothItemsAndTheGraph)
 {
     plik(QStringLiteral("All Beans/Work/_Inactive/a.txt"), "work");

@@ -8,6 +8,7 @@
 #include "Platform/ObrazyAplikacji.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace {
 
@@ -66,6 +67,52 @@ TEST_F(PotokTest, BeansAreReadFromTheFlowFolderAndItsFiveStatusFoldersOnlyEachWi
     EXPECT_EQ(nazwy(work->fasolkiUkonczone()), QStringList{QStringLiteral("ukonczona.txt")});
     EXPECT_EQ(work->znajdzFasolkeONazwie(QStringLiteral("gotowa"))->statusFasolki(), Fasolka::sfGotowa);
     EXPECT_TRUE(work->maNiepustyKatalogRzeczyPotoku());
+}
+
+TEST_F(PotokTest, AnItemReplacedByOneOfTheOtherKindUnderTheSameNameIsReadAsANewItem)
+{
+    plik(QStringLiteral("All Beans/Work/raport"));
+    plik(QStringLiteral("All Beans/Work/Projekt/szkic"));
+    Potok *work = potok(QStringLiteral("Work"));
+    Fasolka *raport = work->znajdzFasolkeONazwie(QStringLiteral("raport"));
+    BytKatalogu *projekt = work->znajdzFasolkeONazwie(QStringLiteral("Projekt"))->katalog();
+    ASSERT_EQ(projekt->bytyWewnetrzne().size(), 1);
+
+    // Another program puts a folder where the file was, and a file where the folder was.
+    ASSERT_TRUE(QFile::remove(R(QStringLiteral("All Beans/Work/raport"))));
+    katalog(QStringLiteral("All Beans/Work/raport"));
+    ASSERT_TRUE(QFile::remove(R(QStringLiteral("All Beans/Work/Projekt/szkic"))));
+    katalog(QStringLiteral("All Beans/Work/Projekt/szkic"));
+    work->synchronizujFasolki();
+    projekt->synchronizujZDyskiem();
+
+    Fasolka *nowy = work->znajdzFasolkeONazwie(QStringLiteral("raport"));
+    ASSERT_NE(nowy, nullptr);
+    EXPECT_NE(nowy, raport);
+    EXPECT_TRUE(raport->zostalaUsunieta());
+    ASSERT_NE(nowy->katalog(), nullptr) << "a folder bean has its folder entity";
+    EXPECT_TRUE(nowy->ustawSpodziewanyRezultat(QStringLiteral("gotowy")));
+    EXPECT_EQ(KatalogTestowy::czytaj(R(QStringLiteral("All Beans/Work/raport/expected outcome.txt"))), QByteArray("gotowy"));
+    ASSERT_EQ(projekt->bytyWewnetrzne().size(), 1);
+    EXPECT_NE(qobject_cast<BytKatalogu *>(projekt->bytyWewnetrzne().first()), nullptr);
+}
+
+TEST_F(PotokTest, ABeanMovedOntoThePathOfABeanWhoseFileHadGoneLeavesOneBeanAtTheNextRead)
+{
+    plik(QStringLiteral("All Beans/Work/_Done/raport.txt"), "stary");
+    plik(QStringLiteral("All Beans/Home/_Done/raport.txt"), "nowy");
+    Potok *work = potok(QStringLiteral("Work"));
+    Fasolka *nowy = potok(QStringLiteral("Home"))->znajdzFasolkeONazwie(QStringLiteral("raport.txt"));
+    // Another program takes the status folder away; the graph has not heard of it yet.
+    ASSERT_TRUE(QDir().rename(R(QStringLiteral("All Beans/Work/_Done")), m_baza.sciezka(QStringLiteral("gdzie indziej"))));
+    ASSERT_TRUE(nowy->przeniesDoPotoku(work));
+    ASSERT_EQ(work->fasolki().size(), 2);
+
+    work->synchronizujFasolki();
+    ASSERT_EQ(work->fasolki().size(), 1) << "one bean for one file";
+    Fasolka *jedyna = work->fasolki().elementy().first();
+    EXPECT_EQ(jedyna->bytFasolki()->plikowyURL(), R(QStringLiteral("All Beans/Work/_Done/raport.txt")));
+    EXPECT_TRUE(jedyna->zostalaUsunieta() == false && (jedyna == nowy) != nowy->zostalaUsunieta());
 }
 
 TEST_F(PotokTest, NamesIconsAndDropTarget)

@@ -170,7 +170,7 @@ TEST_F(SynchronizatorTest, AFolderThatCannotBeReadAnswersNoWhileAVanishedOneEmpt
     EXPECT_EQ(doUsuniecia(), QSet<BytSystemuPlikow *>{a});
 }
 
-TEST_F(SynchronizatorTest, EveryObjectOfAVanishedNameIsReportedAlsoWhenSeveralShareIt)
+TEST_F(SynchronizatorTest, EveryObjectOfAVanishedNameIsReportedAndOfAPresentNameAllButOne)
 {
     KatalogTestowy dir;
     dir.plik(QStringLiteral("jest"));
@@ -180,7 +180,7 @@ TEST_F(SynchronizatorTest, EveryObjectOfAVanishedNameIsReportedAlsoWhenSeveralSh
     BytSystemuPlikow *brak2 = obiekt(dir.sciezka(QStringLiteral("brak")));
     BytSystemuPlikow *bezUrla = obiekt(QString());
     ASSERT_TRUE(porownaj({jest1, brak1, jest2, brak2, bezUrla}, dir.sciezka()));
-    EXPECT_EQ(doUsuniecia(), (QSet<BytSystemuPlikow *>{brak1, brak2, bezUrla}));
+    EXPECT_EQ(doUsuniecia(), (QSet<BytSystemuPlikow *>{brak1, brak2, jest2, bezUrla}));
     EXPECT_TRUE(synchronizator.urleDlaObiektowDoDodania().isEmpty());
     EXPECT_EQ(synchronizator.obiektZestawuZUrlem(dir.sciezka(QStringLiteral("jest"))), nullptr)
         << "no single object stands for a shared URL";

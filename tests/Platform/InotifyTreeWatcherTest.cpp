@@ -87,4 +87,92 @@ TEST(InotifyTreeWatcherTest, LostEventsReportEveryRootAndTheTreesAreWalkedAgain)
     EXPECT_TRUE(jest);
 }
 
+TEST(InotifyTreeWatcherTest, ATreeMovedIntoAFolderNotWatchedYetReportsItsSubfoldersUnderTheirNewPaths)
+{
+    KatalogTestowy dysk;
+    const QString korzen = dysk.katalog(QStringLiteral("All Beans"));
+    dysk.katalog(QStringLiteral("All Beans/Flow/Bean/Inner/Deeper"));
+    InotifyTreeWatcher drzewa;
+    ASSERT_TRUE(drzewa.open({korzen}));
+    InotifyTreeWatcher::Zgloszenia zgloszenia;
+    przejdzWszystko(drzewa, zgloszenia);
+    ASSERT_EQ(drzewa.watchedFolderCount(), 5);
+
+    // A status folder made and the bean moved into it before the watcher reads anything: only
+    // the walk of the new folder finds where the bean went.
+    ASSERT_TRUE(QDir().mkdir(korzen + QStringLiteral("/Flow/_Waiting_For")));
+    ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/Flow/Bean"), korzen + QStringLiteral("/Flow/_Waiting_For/Bean")));
+    drzewa.readEvents(zgloszenia);
+    przejdzWszystko(drzewa, zgloszenia);
+    drzewa.expireMoves(InotifyTreeWatcher::Zegar::now() + std::chrono::seconds(1));
+    EXPECT_EQ(drzewa.watchedFolderCount(), 6);
+
+    zgloszenia.clear();
+    dysk.plik(QStringLiteral("All Beans/Flow/_Waiting_For/Bean/Inner/Deeper/nowy"));
+    dysk.plik(QStringLiteral("All Beans/Flow/_Waiting_For/Bean/Inner/obok"));
+    drzewa.readEvents(zgloszenia);
+    QStringList sciezki;
+    for (const auto &z : std::as_const(zgloszenia))
+        sciezki << z.sciezka;
+    sciezki.removeDuplicates();
+    sciezki.sort();
+    EXPECT_EQ(sciezki.join(u'\n').toStdString(),
+              QString(korzen + QStringLiteral("/Flow/_Waiting_For/Bean/Inner\n") + korzen
+                      + QStringLiteral("/Flow/_Waiting_For/Bean/Inner/Deeper")).toStdString());
+}
+
+TEST(InotifyTreeWatcherTest, AFolderRenamedOutOfTheTreesWhileAFolderAboveIsRenamedIsNoLongerWatched)
+{
+    KatalogTestowy dysk;
+    const QString korzen = dysk.katalog(QStringLiteral("All Beans"));
+    dysk.katalog(QStringLiteral("All Beans/Flow/Bean/Old/Deeper"));
+    const QString poza = dysk.katalog(QStringLiteral("elsewhere"));
+    InotifyTreeWatcher drzewa;
+    ASSERT_TRUE(drzewa.open({korzen}));
+    InotifyTreeWatcher::Zgloszenia zgloszenia;
+    przejdzWszystko(drzewa, zgloszenia);
+    ASSERT_EQ(drzewa.watchedFolderCount(), 5);
+
+    // Both renames come before the watcher reads: the first half of the one waits for its other
+    // half while the other moves the path it was recorded under.
+    ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/Flow/Bean/Old"), poza + QStringLiteral("/Old")));
+    ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/Flow"), korzen + QStringLiteral("/Renamed")));
+    drzewa.readEvents(zgloszenia);
+    przejdzWszystko(drzewa, zgloszenia);
+    drzewa.expireMoves(InotifyTreeWatcher::Zegar::now() + std::chrono::seconds(1));
+    EXPECT_EQ(drzewa.watchedFolderCount(), 3);
+
+    zgloszenia.clear();
+    dysk.plik(QStringLiteral("elsewhere/Old/Deeper/nowy"));
+    drzewa.readEvents(zgloszenia);
+    EXPECT_TRUE(zgloszenia.isEmpty()) << "a change outside the trees is no change of theirs";
+}
+
+TEST(InotifyTreeWatcherTest, AFolderRenamedAwayAndANewOneOfTheSameNameMadeAtOnceLeavesTheNewOneWatched)
+{
+    KatalogTestowy dysk;
+    const QString korzen = dysk.katalog(QStringLiteral("All Beans"));
+    dysk.katalog(QStringLiteral("All Beans/Flow/_Incubation/Old"));
+    const QString poza = dysk.katalog(QStringLiteral("elsewhere"));
+    InotifyTreeWatcher drzewa;
+    ASSERT_TRUE(drzewa.open({korzen}));
+    InotifyTreeWatcher::Zgloszenia zgloszenia;
+    przejdzWszystko(drzewa, zgloszenia);
+    ASSERT_EQ(drzewa.watchedFolderCount(), 4);
+
+    ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/Flow/_Incubation"), poza + QStringLiteral("/_Incubation")));
+    ASSERT_TRUE(QDir().mkpath(korzen + QStringLiteral("/Flow/_Incubation/New")));
+    drzewa.readEvents(zgloszenia);
+    przejdzWszystko(drzewa, zgloszenia);
+    drzewa.expireMoves(InotifyTreeWatcher::Zegar::now() + std::chrono::seconds(1));
+    EXPECT_EQ(drzewa.watchedFolderCount(), 4);
+
+    zgloszenia.clear();
+    dysk.plik(QStringLiteral("All Beans/Flow/_Incubation/New/plik"));
+    drzewa.readEvents(zgloszenia);
+    bool jest = false;
+    flagiDla(zgloszenia, korzen + QStringLiteral("/Flow/_Incubation/New"), &jest);
+    EXPECT_TRUE(jest);
+}
+
 } // namespace
