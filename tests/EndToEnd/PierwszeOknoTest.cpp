@@ -1,5 +1,5 @@
 // Starts the real program on an X server of its own (its ctest entry runs it under xvfb-run)
-// with a temporary home and a stored portfolio location, and looks at it from outside.
+// with a temporary home, with and without a stored portfolio location, and looks at it from outside.
 
 #include "Support/KatalogTestowy.h"
 
@@ -132,4 +132,67 @@ TEST(PierwszeOkno, TheProgramOpensExactlyOneBrowserWindowAndQuitsWithIt)
     ASSERT_TRUE(zakonczony) << "the program went on after its last window closed";
     EXPECT_EQ(tarrowind.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(tarrowind.exitCode(), 0);
+}
+
+TEST(PierwszeOkno, WithNoStoredLocationTheRealProgramShowsTheSetUpWizardAndQuitsFromIt)
+{
+    const QString program = qEnvironmentVariable("TARROWIND_PROGRAM");
+    if (program.isEmpty() || qEnvironmentVariableIsEmpty("DISPLAY"))
+        GTEST_SKIP() << "starts the real program: run by its ctest entry under xvfb-run";
+    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+    const QString import = QStandardPaths::findExecutable(QStringLiteral("import"));
+    if (xdotool.isEmpty() || import.isEmpty())
+        GTEST_SKIP() << "needs xdotool and ImageMagick's import (scripts/install-deps.sh installs them)";
+
+    // A home and settings of its own, empty: a first run.
+    KatalogTestowy dom;
+    QProcessEnvironment srodowisko = QProcessEnvironment::systemEnvironment();
+    srodowisko.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    srodowisko.insert(QStringLiteral("HOME"), dom.sciezka());
+    srodowisko.insert(QStringLiteral("XDG_CONFIG_HOME"), dom.katalog(QStringLiteral(".config")));
+
+    QProcess tarrowind;
+    tarrowind.setProcessEnvironment(srodowisko);
+    tarrowind.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    tarrowind.start(program, {});
+    ASSERT_TRUE(tarrowind.waitForStarted(5000));
+    const QString pid = QString::number(tarrowind.processId());
+    const auto okna = [&] {
+        return uruchom(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), pid})
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    };
+    ASSERT_TRUE(poczekaj([&] { return !okna().isEmpty(); }, 15000)) << "no window within 15 s";
+    QTest::qWait(700);
+    const QStringList widoczne = okna();
+    ASSERT_EQ(widoczne.size(), 1) << "the wizard alone, no browser window";
+    const QString okno = widoczne.first();
+    EXPECT_EQ(uruchom(xdotool, {QStringLiteral("getwindowname"), okno}), QStringLiteral("Tarrowind"));
+
+    const QString zrzut = qEnvironmentVariable("TARROWIND_ZRZUTY", QDir::tempPath()) +
+                          QStringLiteral("/kreator-pierwsze-uruchomienie.png");
+    QDir().mkpath(QFileInfo(zrzut).path());
+    QImage obraz;
+    poczekaj(
+        [&] {
+            QFile::remove(zrzut);
+            uruchom(import, {QStringLiteral("-window"), okno, zrzut});
+            obraz = QImage(zrzut);
+            // The wooden desk shows around the page.
+            return !obraz.isNull() && obraz.pixelColor(5, obraz.height() / 2).red() >
+                                          obraz.pixelColor(5, obraz.height() / 2).blue() + 40;
+        },
+        10000);
+    ASSERT_FALSE(obraz.isNull()) << "no screenshot at " << zrzut.toStdString();
+
+    // Quit, bottom left of the page: the wizard answers NO and the program ends without a portfolio.
+    uruchom(xdotool, {QStringLiteral("mousemove"), QStringLiteral("--window"), okno, QStringLiteral("85"),
+                      QString::number(obraz.height() - 54), QStringLiteral("click"), QStringLiteral("1")});
+    const bool zakonczony = tarrowind.waitForFinished(10000);
+    if (!zakonczony) {
+        tarrowind.kill();
+        tarrowind.waitForFinished(5000);
+    }
+    ASSERT_TRUE(zakonczony) << "the program went on after its wizard was closed";
+    EXPECT_EQ(tarrowind.exitStatus(), QProcess::NormalExit);
+    EXPECT_FALSE(QFileInfo::exists(dom.sciezka(QStringLiteral("Tarrowind")))) << "quitting made no portfolio";
 }
