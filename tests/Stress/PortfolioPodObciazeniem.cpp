@@ -189,6 +189,21 @@ QString urlPotoku(const Potok *potok)
     return potok && potok->bytPotoku() ? potok->bytPotoku()->plikowyURL() : QString();
 }
 
+// The lines of one list missing from the other, both ways, counting repeats.
+QStringList roznica(const QStringList &a, const QStringList &b, const QString &tylkoA, const QString &tylkoB)
+{
+    QStringList wynik;
+    for (const QString &linia : a) {
+        if (a.count(linia) > b.count(linia) && !wynik.contains(tylkoA + linia))
+            wynik << tylkoA + linia;
+    }
+    for (const QString &linia : b) {
+        if (b.count(linia) > a.count(linia) && !wynik.contains(tylkoB + linia))
+            wynik << tylkoB + linia;
+    }
+    return wynik;
+}
+
 bool jestAscii(const QString &tekst)
 {
     return std::all_of(tekst.begin(), tekst.end(), [](QChar c) { return c.unicode() < 0x80; });
@@ -508,17 +523,7 @@ QStringList PortfolioPodObciazeniem::roznicaZeSwiezaBudowa()
     stos->zamienKontekst(std::move(zywy));
     ObserwatorZmianNaDysku::zainstaluj(opoznienie);
 
-    const QSet<QString> wZywej(zywa.begin(), zywa.end());
-    const QSet<QString> wSwiezej(swieza.begin(), swieza.end());
-    for (const QString &linia : zywa) {
-        if (!wSwiezej.contains(linia) || zywa.count(linia) != swieza.count(linia))
-            roznica << QStringLiteral("  live only:  ") + linia;
-    }
-    for (const QString &linia : swieza) {
-        if (!wZywej.contains(linia))
-            roznica << QStringLiteral("  fresh only: ") + linia;
-    }
-    return roznica;
+    return roznica + ::roznica(zywa, swieza, QStringLiteral("  live only:  "), QStringLiteral("  fresh only: "));
 }
 
 QStringList PortfolioPodObciazeniem::stanDysku() const
@@ -540,6 +545,15 @@ QStringList PortfolioPodObciazeniem::stanDysku() const
 int PortfolioPodObciazeniem::losuj(int n)
 {
     return n <= 1 ? 0 : int(std::uniform_int_distribution<int>(0, n - 1)(m_los));
+}
+
+int PortfolioPodObciazeniem::losujWedlugWag(std::initializer_list<int> wagi)
+{
+    int los = losuj(std::accumulate(wagi.begin(), wagi.end(), 0));
+    int wybrany = 0;
+    for (auto waga = wagi.begin(); los >= *waga; ++waga, ++wybrany)
+        los -= *waga;
+    return wybrany;
 }
 
 QString PortfolioPodObciazeniem::nowaNazwa(bool plik)
@@ -614,30 +628,16 @@ void PortfolioPodObciazeniem::sprawdzPoOperacji(const QString &opis, bool udana,
     }
     if (blad && blad->przyczyna.isEmpty())
         ADD_FAILURE() << opis.toStdString() << " failed without a reason" << kontekst().toStdString();
-    const QStringList po = stanDysku();
-    if (po != przed) {
-        QStringList zmiany;
-        for (const QString &linia : przed) {
-            if (!po.contains(linia))
-                zmiany << QStringLiteral("  gone: ") + linia;
-        }
-        for (const QString &linia : po) {
-            if (!przed.contains(linia))
-                zmiany << QStringLiteral("  new:  ") + linia;
-        }
+    if (const QStringList po = stanDysku(); po != przed)
         ADD_FAILURE() << opis.toStdString() << " failed, but changed the disk:\n"
-                      << zmiany.join(u'\n').toStdString() << kontekst().toStdString();
-    }
+                      << roznica(przed, po, QStringLiteral("  gone: "), QStringLiteral("  new:  ")).join(u'\n').toStdString()
+                      << kontekst().toStdString();
 }
 
 void PortfolioPodObciazeniem::krokProgramu()
 {
     enum Operacja { oNowyPotok, oNowaFasolka, oNazwaFasolki, oNazwaPotoku, oStatus, oDoPotoku, oOpakuj, oWypakuj, oRezultat, oBezRezultatu };
-    static const int wagi[] = {3, 6, 6, 3, 20, 8, 5, 5, 5, 3};
-    int los = losuj(std::accumulate(std::begin(wagi), std::end(wagi), 0));
-    int operacja = 0;
-    while (los >= wagi[operacja])
-        los -= wagi[operacja++];
+    const int operacja = losujWedlugWag({3, 6, 6, 3, 20, 8, 5, 5, 5, 3});
 
     const QList<Fasolka *> fasolki = fasolkiGrafu();
     const QList<Potok *> potoki = potokiGrafu();
@@ -834,11 +834,7 @@ void PortfolioPodObciazeniem::krokInnegoProgramu()
     }
     const auto plikow = std::count_if(wpisy.begin(), wpisy.end(), [](const Wpis &w) { return !w.katalog; });
     const bool pelno = plikow > najwiecejPlikow;
-    const int wagi[] = {pelno ? 0 : 6, pelno ? 0 : 4, pelno ? 12 : 3, 5, 8, 3, 1};
-    int los = losuj(std::accumulate(std::begin(wagi), std::end(wagi), 0));
-    int zmiana = 0;
-    while (los >= wagi[zmiana])
-        los -= wagi[zmiana++];
+    const int zmiana = losujWedlugWag({pelno ? 0 : 6, pelno ? 0 : 4, pelno ? 12 : 3, 5, 8, 3, 1});
     const auto wzgledna = [&](const QString &sciezka) { return sciezka.mid(R().size() + 1); };
     const auto zastrzezona = [&] { return nazwyZastrzezone()[losuj(int(nazwyZastrzezone().size()))]; };
     if (katalogi.isEmpty() || (wpisy.isEmpty() && zmiana > zKatalog))

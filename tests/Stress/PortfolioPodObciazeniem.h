@@ -17,6 +17,7 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <random>
 
 class Fasolka;
@@ -74,6 +75,7 @@ protected:
     QString kontekst() const;
 
     int losuj(int n);
+    int losujWedlugWag(std::initializer_list<int> wagi);
     bool szansa(int procent) { return losuj(100) < procent; }
     QString nowaNazwa(bool plik);
     QList<Fasolka *> fasolkiGrafu() const;
