@@ -193,9 +193,10 @@ bool BytSystemuPlikow::stworzKatalog()
 
 bool BytSystemuPlikow::zmienNazweBytuNaDyskuNa(const QString &nazwa, BladOperacji *blad)
 {
-    if (nazwa.isEmpty() || m_plikowyURL.isEmpty())
-        return false;
+    // The name first: an empty one is refused with its reason like any other bad name.
     if (!NazwaOdUzytkownika::sprawdz(nazwa, NazwaOdUzytkownika::rnElement, opisBleduZmianyNazwy, blad))
+        return false;
+    if (m_plikowyURL.isEmpty())
         return false;
     // No extension is ever hidden here, so a name that leads to the current URL changes nothing.
     const QString nowyURL = Paths::join(Paths::parent(m_plikowyURL), nazwa);

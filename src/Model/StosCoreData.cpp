@@ -1,5 +1,7 @@
 #include "StosCoreData.h"
 
+#include <utility>
+
 StosCoreData *StosCoreData::sharedStosCoreData()
 {
     static StosCoreData instancja;
@@ -21,4 +23,10 @@ KontekstObiektow *StosCoreData::kontekst()
 void StosCoreData::nowyKontekst()
 {
     m_kontekst = std::make_unique<KontekstObiektow>();
+}
+
+std::unique_ptr<KontekstObiektow> StosCoreData::zamienKontekst(std::unique_ptr<KontekstObiektow> kontekst)
+{
+    std::swap(m_kontekst, kontekst);
+    return kontekst;
 }

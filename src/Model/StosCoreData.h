@@ -16,6 +16,9 @@ public:
     // Drops the whole graph and starts an empty one; the next request for the bean
     // database builds it again (a fresh build for comparisons, tests and benchmarks).
     void nowyKontekst();
+    // Puts `kontekst` in place of the current context and hands the current one back, so that
+    // a second, independent graph can be built beside the running one and compared with it.
+    std::unique_ptr<KontekstObiektow> zamienKontekst(std::unique_ptr<KontekstObiektow> kontekst);
 
 private:
     std::unique_ptr<KontekstObiektow> m_kontekst;

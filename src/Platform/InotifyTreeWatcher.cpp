@@ -342,10 +342,9 @@ void InotifyTreeWatcher::handleEvent(const inotify_event &zdarzenie, Zegar::time
 
     if (zdarzenie.mask & IN_ISDIR) {
         if ((zdarzenie.mask & IN_MOVED_FROM) && wDrzewie && !ukryta) {
-            const QString sciezka = Paths::join(sciezkaKatalogu, nazwa);
-            const auto watch = m_watche.find(sciezka);
+            const auto watch = m_watche.find(Paths::join(sciezkaKatalogu, nazwa));
             m_przeniesienia[zdarzenie.cookie] =
-                Przeniesienie{watch != m_watche.end() ? watch->second : -1, sciezka, teraz + czasNaDrugaPolowe};
+                Przeniesienie{watch != m_watche.end() ? watch->second : -1, teraz + czasNaDrugaPolowe};
         }
         if (zdarzenie.mask & IN_MOVED_TO)
             handleMovedTo(zdarzenie, wDrzewie ? &sciezkaKatalogu : nullptr, ukryta);
@@ -383,11 +382,10 @@ void InotifyTreeWatcher::handleMovedTo(const inotify_event &zdarzenie, const QSt
 
 QString InotifyTreeWatcher::currentPath(const Przeniesienie &przeniesienie) const
 {
-    if (przeniesienie.wd < 0)
-        return przeniesienie.sciezka;
-    // A folder above may have been renamed since: the watch knows where the folder is now. A
-    // watch let go meanwhile leaves nothing to follow; its old path may hold a new folder now.
-    const auto katalog = m_katalogi.find(przeniesienie.wd);
+    // Only the watch knows where the folder is now: a folder above may have been renamed since,
+    // or the walk may have found it at its new place already. Its old path may hold another
+    // folder by now, so a folder without a watch leaves nothing to follow.
+    const auto katalog = przeniesienie.wd >= 0 ? m_katalogi.find(przeniesienie.wd) : m_katalogi.end();
     return katalog != m_katalogi.end() ? katalog->second.sciezka : QString();
 }
 

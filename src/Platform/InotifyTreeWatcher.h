@@ -80,8 +80,7 @@ private:
     };
     struct Przeniesienie
     {
-        int wd = -1;      // the watch of the folder renamed away, when it had one
-        QString sciezka;  // its path at the time
+        int wd = -1;  // the watch of the folder renamed away, when it had one
         Zegar::time_point termin;
     };
 

@@ -175,4 +175,37 @@ TEST(InotifyTreeWatcherTest, AFolderRenamedAwayAndANewOneOfTheSameNameMadeAtOnce
     EXPECT_TRUE(jest);
 }
 
+TEST(InotifyTreeWatcherTest, AFolderTheWalkFoundMovedBeforeItsRenameWasReadStaysWatchedWhenItComesBack)
+{
+    KatalogTestowy dysk;
+    const QString korzen = dysk.katalog(QStringLiteral("All Beans"));
+    dysk.katalog(QStringLiteral("All Beans/A/_Waiting_For/Bean/Sub"));
+    dysk.katalog(QStringLiteral("All Beans/B"));
+    InotifyTreeWatcher drzewa;
+    ASSERT_TRUE(drzewa.open({korzen}));
+    InotifyTreeWatcher::Zgloszenia zgloszenia;
+    przejdzWszystko(drzewa, zgloszenia);
+    ASSERT_EQ(drzewa.watchedFolderCount(), 6);
+
+    // A status folder is made and read; the bean moves in before the walk lists the new folder,
+    // so the walk finds it there before its rename is read. Then it moves back.
+    ASSERT_TRUE(QDir().mkdir(korzen + QStringLiteral("/B/_Waiting_For")));
+    drzewa.readEvents(zgloszenia);
+    ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/A/_Waiting_For/Bean"), korzen + QStringLiteral("/B/_Waiting_For/Bean")));
+    przejdzWszystko(drzewa, zgloszenia);
+    drzewa.readEvents(zgloszenia);
+    ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/B/_Waiting_For/Bean"), korzen + QStringLiteral("/A/_Waiting_For/Bean")));
+    drzewa.readEvents(zgloszenia);
+    przejdzWszystko(drzewa, zgloszenia);
+    drzewa.expireMoves(InotifyTreeWatcher::Zegar::now() + std::chrono::seconds(1));
+    EXPECT_EQ(drzewa.watchedFolderCount(), 7);
+
+    zgloszenia.clear();
+    dysk.plik(QStringLiteral("All Beans/A/_Waiting_For/Bean/Sub/plik"));
+    drzewa.readEvents(zgloszenia);
+    bool jest = false;
+    flagiDla(zgloszenia, korzen + QStringLiteral("/A/_Waiting_For/Bean/Sub"), &jest);
+    EXPECT_TRUE(jest);
+}
+
 } // namespace

@@ -1,0 +1,322 @@
+// The model's costs on one generated portfolio, each against a floor measured in the same run:
+// the build, a re-read with nothing changed, the watcher set-up, a status change, the way from a
+// change on disk to the graph, and the memory the graph holds. Prints the rows of the table that
+// bench/run assembles; it passes or fails nothing.
+//
+//   RaportModelu <beans in flows> [--header]
+
+#include "Model/BazaFasolek.h"
+#include "Model/Archiwum.h"
+#include "Model/BytSystemuPlikow.h"
+#include "Model/Fasolka.h"
+#include "Model/ObserwatorZmianNaDysku.h"
+#include "Model/Potok.h"
+#include "Model/SCEvents.h"
+#include "Model/SpecKatalog.h"
+#include "Model/StosCoreData.h"
+
+#include "Platform/FolderListing.h"
+
+#include "Support/GeneratorPortfolio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QThread>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <malloc.h>
+#include <poll.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using Zegar = std::chrono::steady_clock;
+
+double ms(Zegar::duration czas)
+{
+    return std::chrono::duration<double, std::milli>(czas).count();
+}
+
+double mediana(std::vector<double> wartosci)
+{
+    std::sort(wartosci.begin(), wartosci.end());
+    return wartosci[wartosci.size() / 2];
+}
+
+double zmierz(int razy, const std::function<void()> &przed, const std::function<void()> &co)
+{
+    std::vector<double> czasy;
+    for (int i = 0; i < razy; ++i) {
+        przed();
+        const auto start = Zegar::now();
+        co();
+        czasy.push_back(ms(Zegar::now() - start));
+    }
+    return mediana(czasy);
+}
+
+double rssMB()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string linia; std::getline(status, linia);) {
+        if (linia.rfind("VmRSS:", 0) == 0)
+            return std::strtod(linia.c_str() + 6, nullptr) / 1024.0;
+    }
+    return 0;
+}
+
+double stertaMB()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return double(info.uordblks + info.hblkhd) / (1024.0 * 1024.0);
+}
+
+// readdir of one folder, with an lstat of each visible entry when asked; its sub-folders.
+std::vector<std::string> listuj(const std::string &katalog, bool zLstat, long &wpisy)
+{
+    std::vector<std::string> podkatalogi;
+    DIR *dir = opendir(katalog.c_str());
+    if (!dir)
+        return podkatalogi;
+    while (const dirent *e = readdir(dir)) {
+        if (e->d_name[0] == '.')
+            continue;
+        ++wpisy;
+        const std::string sciezka = katalog + '/' + e->d_name;
+        if (zLstat) {
+            struct stat info;
+            lstat(sciezka.c_str(), &info);
+        }
+        if (e->d_type == DT_DIR)
+            podkatalogi.push_back(sciezka);
+    }
+    closedir(dir);
+    return podkatalogi;
+}
+
+// The levels a build reads: "All Beans", each flow with its five status folders, "Archived
+// Beans" and each flow archive.
+long listujPoziomy(const std::string &korzen, bool zLstat)
+{
+    long wpisy = 0;
+    for (const std::string &potok : listuj(korzen + "/All Beans", zLstat, wpisy)) {
+        listuj(potok, zLstat, wpisy);
+        for (const char *status : {"/_Incubation", "/_Waiting_For", "/_Inactive", "/_Ready", "/_Done"})
+            listuj(potok + status, zLstat, wpisy);
+    }
+    for (const std::string &archiwum : listuj(korzen + "/Archived Beans", zLstat, wpisy))
+        listuj(archiwum, zLstat, wpisy);
+    return wpisy;
+}
+
+int listujDrzewa(const std::vector<std::string> &korzenie)
+{
+    int katalogow = 0;
+    std::deque<std::string> kolejka(korzenie.begin(), korzenie.end());
+    long wpisy = 0;
+    while (!kolejka.empty()) {
+        for (std::string &podkatalog : listuj(kolejka.front(), false, wpisy))
+            kolejka.push_back(std::move(podkatalog));
+        kolejka.pop_front();
+        ++katalogow;
+    }
+    return katalogow;
+}
+
+bool czekaj(const std::function<bool()> &warunek, bool obracajPetle)
+{
+    const auto limit = Zegar::now() + std::chrono::seconds(60);
+    while (!warunek()) {
+        if (Zegar::now() > limit)
+            return false;
+        if (obracajPetle)
+            QCoreApplication::processEvents();
+        else
+            QThread::usleep(100);
+    }
+    return true;
+}
+
+void wiersz(const char *portfolio, const char *pomiar, double czas, double podloga, const char *opisPodlogi)
+{
+    std::printf("| %-16s | %-38s | %10.3f | %10.3f | %7.2f | %-44s |\n", portfolio, pomiar, czas, podloga, czas / podloga,
+                opisPodlogi);
+}
+
+void przerwij(const char *powod)
+{
+    std::fprintf(stderr, "RaportModelu: %s\n", powod);
+    std::exit(1);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc > 2 && std::strcmp(argv[2], "--header") == 0) {
+        std::printf("| %-16s | %-38s | %10s | %10s | %7s | %-44s |\n", "portfolio", "measurement", "time [ms]",
+                    "floor [ms]", "x floor", "floor");
+        std::printf("|------------------|----------------------------------------|------------|------------|---------|----------------------------------------------|\n");
+    }
+    const int fasolek = argc > 1 ? std::atoi(argv[1]) : 10000;
+    const int potokow = fasolek <= 1000 ? 10 : fasolek <= 10000 ? 50 : 100;
+
+    std::string dom = "/tmp/tarrowind-raport-XXXXXX";
+    if (!mkdtemp(dom.data()))
+        przerwij("no temporary folder");
+    setenv("HOME", dom.c_str(), 1);
+    for (const char *zmienna : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) {
+        const std::string sciezka = dom + "/" + zmienna;
+        mkdir(sciezka.c_str(), 0700);
+        setenv(zmienna, sciezka.c_str(), 1);
+    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication aplikacja(argc, argv);
+    QGuiApplication::setOrganizationName(QStringLiteral("Tarrowind"));
+    QGuiApplication::setApplicationName(QStringLiteral("Tarrowind"));
+
+    const QString baza = QString::fromStdString(dom) + QStringLiteral("/baza");
+    QDir().mkpath(baza);
+    GeneratorPortfolio::Uklad uklad;
+    uklad.potoki = potokow;
+    uklad.fasolkiNaPotok = fasolek / potokow;
+    const GeneratorPortfolio::Wynik portfolio = GeneratorPortfolio::zbuduj(baza, uklad);
+    if (!portfolio.udany || !SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza))
+        przerwij("could not lay out the portfolio");
+    const std::string korzen = QFile::encodeName(portfolio.korzen).toStdString();
+    char nazwaPortfolio[32];
+    std::snprintf(nazwaPortfolio, sizeof nazwaPortfolio, "%d+%d beans", portfolio.fasolkiWPotokach,
+                  portfolio.fasolkiZarchiwizowane);
+    const int powtorzen = fasolek > 20000 ? 3 : 5;
+
+    // The build and a re-read with nothing changed, without a watcher.
+    BazaFasolek::setFabrykaObserwatoraZmianNaDysku({});
+    StosCoreData::sharedStosCoreData()->nowyKontekst();
+    BazaFasolek::sharedBazaFasolek();  // one-time loads (the MIME database) come before the timed runs
+    const double podlogaBudowy = zmierz(powtorzen, [] {}, [&] { listujPoziomy(korzen, true); });
+    const double podlogaOdczytu = zmierz(powtorzen, [] {}, [&] { listujPoziomy(korzen, false); });
+    double sterta = 0;
+    const double budowa = zmierz(
+        powtorzen,
+        [&] {
+            StosCoreData::sharedStosCoreData()->nowyKontekst();
+            malloc_trim(0);
+            sterta = stertaMB();
+        },
+        [] { BazaFasolek::sharedBazaFasolek(); });
+    const double stertaGrafu = stertaMB() - sterta;
+    const double rss = rssMB();
+    BazaFasolek *bazaFasolek = BazaFasolek::sharedBazaFasolek();
+    if (bazaFasolek->potoki().size() != portfolio.potoki)
+        przerwij("the build missed flows");
+    const double ponownyOdczyt = zmierz(powtorzen, [] {}, [&] {
+        bazaFasolek->synchronizujZDyskiem();
+        bazaFasolek->archiwum()->synchronizujZDyskiem();
+    });
+
+    // One status change: the bean's move on disk and the graph, against the bare rename.
+    Potok *potok = bazaFasolek->potokiTematyczne().first();
+    Fasolka *fasolka = potok->fasolkiWInkubacji().first();
+    const int zmian = 20;  // even: the bean ends where it began
+    int cel = Fasolka::sfUkonczona;
+    const double zmianaStatusu = zmierz(zmian, [] {}, [&] {
+        if (!fasolka->ustawStatus(cel))
+            przerwij("a status change failed");
+        cel = cel == Fasolka::sfUkonczona ? Fasolka::sfWInkubacji : Fasolka::sfUkonczona;
+    });
+    const std::string urlPotoku = QFile::encodeName(potok->bytPotoku()->plikowyURL()).toStdString();
+    const std::string nazwa = QFile::encodeName(fasolka->bytFasolki()->ostatniKomponentSciezki()).toStdString();
+    const std::string wInkubacji = urlPotoku + "/_Incubation/" + nazwa;
+    const std::string wZrobionych = urlPotoku + "/_Done/" + nazwa;
+    bool tam = true;
+    const auto przenies = [&] {
+        const bool udane = tam ? renameat2(AT_FDCWD, wInkubacji.c_str(), AT_FDCWD, wZrobionych.c_str(), RENAME_NOREPLACE) == 0
+                               : renameat2(AT_FDCWD, wZrobionych.c_str(), AT_FDCWD, wInkubacji.c_str(), RENAME_NOREPLACE) == 0;
+        if (!udane)
+            przerwij("a bare rename failed");
+        tam = !tam;
+    };
+    const double podlogaStatusu = zmierz(zmian, [] {}, przenies);
+    if (!tam)
+        przenies();
+    bazaFasolek->synchronizujZDyskiem();
+
+    // From a change on disk to the graph: the bare inotify wake-up plus listing the flow's six
+    // folders, against the watcher at no latency.
+    const int inotify = inotify_init1(IN_CLOEXEC);
+    inotify_add_watch(inotify, (urlPotoku + "/_Incubation").c_str(), IN_MOVED_FROM | IN_MOVED_TO);
+    inotify_add_watch(inotify, (urlPotoku + "/_Done").c_str(), IN_MOVED_FROM | IN_MOVED_TO);
+    const double podlogaZdarzenia = zmierz(zmian, [] {}, [&] {
+        przenies();
+        pollfd opis{inotify, POLLIN, 0};
+        poll(&opis, 1, -1);
+        char bufor[4096];
+        while (read(inotify, bufor, sizeof bufor) <= 0) {
+        }
+        long wpisy = 0;
+        listuj(urlPotoku, false, wpisy);
+        for (const char *status : {"/_Incubation", "/_Waiting_For", "/_Inactive", "/_Ready", "/_Done"})
+            listuj(urlPotoku + status, false, wpisy);
+    });
+    close(inotify);
+    if (!tam)
+        przenies();
+    bazaFasolek->synchronizujZDyskiem();
+
+    // The watcher set-up, until every folder of both trees is watched.
+    const std::vector<std::string> korzenie{korzen + "/All Beans", korzen + "/Archived Beans"};
+    const int katalogow = listujDrzewa(korzenie);
+    const double podlogaObserwacji = zmierz(3, [] {}, [&] { listujDrzewa(korzenie); });
+    std::unique_ptr<ObserwatorZmianNaDysku> obserwator;
+    const double obserwacja = zmierz(
+        3, [&] { obserwator.reset(); QThread::msleep(200); },
+        [&] {
+            obserwator = std::make_unique<ObserwatorZmianNaDysku>(0.0);
+            obserwator->setupEventListener();
+            if (!czekaj([&] { return obserwator->events()->liczbaObserwowanychKatalogow() == katalogow; }, false))
+                przerwij("the watcher did not watch every folder");
+        });
+
+    const QString nazwaFasolki = fasolka->bytFasolki()->ostatniKomponentSciezki();
+    const double zdarzenie = zmierz(zmian, [] {}, [&] {
+        const int oczekiwany = tam ? Fasolka::sfUkonczona : Fasolka::sfWInkubacji;
+        przenies();
+        if (!czekaj([&] {
+                const Fasolka *f = potok->znajdzFasolkeONazwie(nazwaFasolki);
+                return f && f->statusFasolki() == oczekiwany;
+            }, true))
+            przerwij("the graph never saw the change");
+    });
+    obserwator.reset();
+    StosCoreData::sharedStosCoreData()->nowyKontekst();
+    QDir(QString::fromStdString(dom)).removeRecursively();
+
+    wiersz(nazwaPortfolio, "whole build (sharedBazaFasolek)", budowa, podlogaBudowy, "readdir + lstat of the levels read");
+    wiersz(nazwaPortfolio, "full re-read, nothing changed", ponownyOdczyt, podlogaOdczytu, "readdir of the levels read");
+    wiersz(nazwaPortfolio, "watcher set-up, every folder watched", obserwacja, podlogaObserwacji,
+           "recursive readdir of both trees");
+    wiersz(nazwaPortfolio, "one status change (disk + graph)", zmianaStatusu, podlogaStatusu, "bare renameat2 of the bean");
+    wiersz(nazwaPortfolio, "change on disk -> graph (latency 0)", zdarzenie, podlogaZdarzenia,
+           "inotify wake-up + readdir of the 6 folders");
+    std::printf("| %-16s | %-38s | %10.1f | %10s | %7s | %-44s |\n", nazwaPortfolio, "resident memory (RSS) [MB]", rss, "",
+                "", "");
+    std::printf("| %-16s | %-38s | %10.1f | %10s | %7s | %-44s |\n", nazwaPortfolio, "  of which heap held by the graph [MB]",
+                stertaGrafu, "", "", "");
+    return 0;
+}
