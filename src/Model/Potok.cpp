@@ -198,6 +198,11 @@ bool Potok::zmienNazwePotokuNaDysku(const QString &nazwa, BladOperacji *blad)
     const QString url = m_bytPotoku ? m_bytPotoku->plikowyURL() : QString();
     if (url.isEmpty())
         return false;
+    // A flow is a folder: whatever another program has put in its place is not the flow's to rename.
+    if (!m_bytPotoku->toKatalog()) {
+        BladOperacji::zErrno(blad, ENOENT, opis, url);
+        return false;
+    }
     const QString nowy = Paths::join(Paths::parent(url), nazwa);
     if (nowy == url || Paths::nfc(nazwa) == m_bytPotoku->nazwaZlokalizowana())
         return true;

@@ -120,6 +120,20 @@ TEST_F(ZmianaNazwyPotokuTest, AnExistingFolderEmptyOrNotKeepsBothFlowsAsTheyWere
     sprawdzNiezmienione();
 }
 
+TEST_F(ZmianaNazwyPotokuTest, AFilePutInPlaceOfTheFlowFolderIsNotRenamedAsTheFlow)
+{
+    plik(QStringLiteral("All Beans/Work/a.txt"), "A");
+    Potok *work = potok(QStringLiteral("Work"));
+    // Another program takes the folder away and leaves a file of its name; the graph has not heard yet.
+    ASSERT_TRUE(QDir().rename(R(QStringLiteral("All Beans/Work")), m_baza.sciezka(QStringLiteral("Work"))));
+    plik(QStringLiteral("All Beans/Work"), "plik");
+    zapamietajStan();
+    BladOperacji blad;
+    EXPECT_FALSE(work->zmienNazwePotokuNaDysku(QStringLiteral("Praca"), &blad));
+    EXPECT_EQ(blad.kod, ENOENT);
+    sprawdzNiezmienione();
+}
+
 TEST_F(ZmianaNazwyPotokuTest, TheMainFlowKeepsItsFolder)
 {
     plik(QStringLiteral("All Beans/_Main_Flow/a.txt"));

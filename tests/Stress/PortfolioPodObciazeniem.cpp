@@ -265,7 +265,7 @@ void PortfolioPodObciazeniem::TearDown()
     if (!m_statystyka.isEmpty()) {
         std::printf("Operations (succeeded / failed):\n");
         for (auto it = m_statystyka.cbegin(); it != m_statystyka.cend(); ++it)
-            std::printf("  %-28s %6d / %d\n", qPrintable(it.key()), it->first, it->second);
+            std::printf("  %-40s %6d / %d\n", qPrintable(it.key()), it->first, it->second);
     }
 }
 
@@ -716,7 +716,12 @@ void PortfolioPodObciazeniem::krokProgramu()
             return;
         const int cel = 1 + losuj(7);
         const int obecny = f->statusFasolki();
-        const QString opis = QStringLiteral("ustawStatus %1 -> %2").arg(wzgledna(url(f))).arg(cel);
+        // Archiving and reactivation are counted apart: they change the bean's owner.
+        const bool zArchiwum = obecny == Fasolka::sfZarchiwizowana, doArchiwum = cel == Fasolka::sfZarchiwizowana;
+        const QString rodzaj = zArchiwum == doArchiwum ? QStringLiteral("ustawStatus")
+                               : doArchiwum            ? QStringLiteral("ustawStatus(archive)")
+                                                       : QStringLiteral("ustawStatus(reactivate)");
+        const QString opis = QStringLiteral("%1 %2 -> %3").arg(rodzaj, wzgledna(url(f))).arg(cel);
         const bool udana = f->ustawStatus(cel, &blad);
         sprawdzPoOperacji(opis, udana, &blad, przed, [&] {
             // The status it has already asks for nothing, also of a bean whose file is gone.
@@ -825,7 +830,7 @@ bool PortfolioPodObciazeniem::zmienNazweBezZastepowania(const QString &zrodlo, c
 
 void PortfolioPodObciazeniem::krokInnegoProgramu()
 {
-    enum Zmiana { zPlik, zKatalog, zUsuniecie, zNazwa, zPrzeniesienie, zPisownia, zRodzaj };
+    enum Zmiana { zPlik, zKatalog, zUsuniecie, zNazwa, zPrzeniesienie, zPisownia, zRodzaj, zPowrot };
     const QList<Wpis> wpisy = wpisyDrzewa(false);
     QList<Wpis> katalogi;
     for (const Wpis &wpis : wpisyDrzewa(true)) {
@@ -834,7 +839,11 @@ void PortfolioPodObciazeniem::krokInnegoProgramu()
     }
     const auto plikow = std::count_if(wpisy.begin(), wpisy.end(), [](const Wpis &w) { return !w.katalog; });
     const bool pelno = plikow > najwiecejPlikow;
-    const int zmiana = losujWedlugWag({pelno ? 0 : 6, pelno ? 0 : 4, pelno ? 12 : 3, 5, 8, 3, 1});
+    const auto zmianaInnego = [&](const char *rodzaj, const QString &opis) {
+        zapiszWDzienniku(opis);
+        policz(QStringLiteral("other program: ") + QLatin1String(rodzaj), true);
+    };
+    const int zmiana = losujWedlugWag({pelno ? 0 : 6, pelno ? 0 : 4, pelno ? 12 : 3, 5, 8, 3, 1, pelno ? 0 : 2});
     const auto wzgledna = [&](const QString &sciezka) { return sciezka.mid(R().size() + 1); };
     const auto zastrzezona = [&] { return nazwyZastrzezone()[losuj(int(nazwyZastrzezone().size()))]; };
     if (katalogi.isEmpty() || (wpisy.isEmpty() && zmiana > zKatalog))
@@ -846,7 +855,7 @@ void PortfolioPodObciazeniem::krokInnegoProgramu()
     case zPlik: {
         const QString sciezka = Paths::join(gdzie.sciezka, nowaNazwa(true));
         zapiszPlik(sciezka, nowaTresc());
-        zapiszWDzienniku(QStringLiteral("other: new file ") + wzgledna(sciezka));
+        zmianaInnego("new file", QStringLiteral("other: new file ") + wzgledna(sciezka));
         return;
     }
     case zKatalog: {
@@ -855,22 +864,22 @@ void PortfolioPodObciazeniem::krokInnegoProgramu()
             return;
         if (szansa(50))
             zapiszPlik(Paths::join(sciezka, nowaNazwa(true)), nowaTresc());
-        zapiszWDzienniku(QStringLiteral("other: new folder ") + wzgledna(sciezka));
+        zmianaInnego("new folder", QStringLiteral("other: new folder ") + wzgledna(sciezka));
         return;
     }
     case zUsuniecie:
         if (szansa(50)) {
             zmienNazweBezZastepowania(wpis.sciezka, poza(QString::number(++m_licznikNazw)));
-            zapiszWDzienniku(QStringLiteral("other: moved out of the portfolio ") + wzgledna(wpis.sciezka));
+            zmianaInnego("moved out", QStringLiteral("other: moved out of the portfolio ") + wzgledna(wpis.sciezka));
         } else {
             usunDrzewo(wpis.sciezka);
-            zapiszWDzienniku(QStringLiteral("other: deleted ") + wzgledna(wpis.sciezka));
+            zmianaInnego("deleted", QStringLiteral("other: deleted ") + wzgledna(wpis.sciezka));
         }
         return;
     case zNazwa: {
         const QString cel = Paths::join(Paths::parent(wpis.sciezka), szansa(10) ? zastrzezona() : nowaNazwa(!wpis.katalog));
         if (zmienNazweBezZastepowania(wpis.sciezka, cel))
-            zapiszWDzienniku(QStringLiteral("other: renamed %1 -> %2").arg(wzgledna(wpis.sciezka), Paths::lastComponent(cel)));
+            zmianaInnego("renamed", QStringLiteral("other: renamed %1 -> %2").arg(wzgledna(wpis.sciezka), Paths::lastComponent(cel)));
         return;
     }
     case zPrzeniesienie: {
@@ -886,7 +895,7 @@ void PortfolioPodObciazeniem::krokInnegoProgramu()
             return;
         const QString cel = Paths::join(gdzie.sciezka, Paths::lastComponent(wpis.sciezka));
         if (zmienNazweBezZastepowania(wpis.sciezka, cel))
-            zapiszWDzienniku(QStringLiteral("other: moved %1 -> %2").arg(wzgledna(wpis.sciezka), wzgledna(cel)));
+            zmianaInnego("moved", QStringLiteral("other: moved %1 -> %2").arg(wzgledna(wpis.sciezka), wzgledna(cel)));
         return;
     }
     case zPisownia: {
@@ -899,7 +908,7 @@ void PortfolioPodObciazeniem::krokInnegoProgramu()
         const QString nazwa = Paths::lastComponent(sciezka);
         const QString inna = nazwa == Paths::nfc(nazwa) ? nazwa.normalized(QString::NormalizationForm_D) : Paths::nfc(nazwa);
         if (inna != nazwa && zmienNazweBezZastepowania(sciezka, Paths::join(Paths::parent(sciezka), inna)))
-            zapiszWDzienniku(QStringLiteral("other: re-spelled %1 in %2").arg(wzgledna(sciezka), inna == Paths::nfc(nazwa) ? QStringLiteral("NFC") : QStringLiteral("NFD")));
+            zmianaInnego("re-spelled", QStringLiteral("other: re-spelled %1 in %2").arg(wzgledna(sciezka), inna == Paths::nfc(nazwa) ? QStringLiteral("NFC") : QStringLiteral("NFD")));
         return;
     }
     case zRodzaj:
@@ -910,7 +919,17 @@ void PortfolioPodObciazeniem::krokInnegoProgramu()
             zapiszPlik(wpis.sciezka, nowaTresc());
         else
             QDir().mkdir(wpis.sciezka);
-        zapiszWDzienniku(QStringLiteral("other: replaced %1 by a %2").arg(wzgledna(wpis.sciezka), wpis.katalog ? QStringLiteral("file") : QStringLiteral("folder")));
+        zmianaInnego("replaced by the other kind", QStringLiteral("other: replaced %1 by a %2").arg(wzgledna(wpis.sciezka), wpis.katalog ? QStringLiteral("file") : QStringLiteral("folder")));
         return;
+    case zPowrot: {
+        // Something put away earlier comes back from outside the trees.
+        const QStringList odlozone = QDir(poza()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
+        if (odlozone.isEmpty())
+            return;
+        const QString nazwa = odlozone[losuj(int(odlozone.size()))];
+        if (zmienNazweBezZastepowania(poza(nazwa), Paths::join(gdzie.sciezka, nazwa)))
+            zmianaInnego("brought back", QStringLiteral("other: brought back %1 into %2").arg(nazwa, wzgledna(gdzie.sciezka)));
+        return;
+    }
     }
 }
