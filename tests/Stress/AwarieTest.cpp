@@ -2,13 +2,9 @@
 
 #include "Model/Archiwum.h"
 #include "Model/BytSystemuPlikow.h"
-#include "Model/ArchiwumPotoku.h"
 #include "Model/Fasolka.h"
-#include "Model/ObserwatorZmianNaDysku.h"
 #include "Model/Potok.h"
-#include "Model/SCEvents.h"
 
-#include "Platform/FileOperations.h"
 #include "Platform/FolderListing.h"
 #include "Platform/Paths.h"
 
@@ -17,6 +13,7 @@
 #include <QSet>
 
 #include <cerrno>
+#include <cstring>
 #include <functional>
 
 #include <sys/mount.h>

@@ -19,6 +19,7 @@
 #include <functional>
 #include <initializer_list>
 #include <random>
+#include <string>
 
 class Fasolka;
 class Potok;
