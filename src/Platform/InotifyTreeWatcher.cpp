@@ -5,8 +5,10 @@
 #include "StrumienInotify.h"
 
 #include <QFile>
+#include <QThread>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <sys/inotify.h>
 #include <sys/stat.h>
@@ -38,7 +40,17 @@ bool lezyWLubJest(const QString &zewnetrzna, const QString &wewnetrzna)
     return wewnetrzna == zewnetrzna || wewnetrzna.startsWith(przedrostekPoddrzewa(zewnetrzna));
 }
 
+// Threads beyond a few only queue on the same directory locks.
+constexpr int najwiecejPomocnikow = 3;
+// Fewer folders than this are cheaper to take in one thread than to hand out.
+constexpr size_t najmniejRownolegle = 8;
+
 } // namespace
+
+InotifyTreeWatcher::InotifyTreeWatcher()
+{
+    m_pomocnicy.setMaxThreadCount(std::clamp(QThread::idealThreadCount() - 1, 1, najwiecejPomocnikow));
+}
 
 InotifyTreeWatcher::~InotifyTreeWatcher()
 {
@@ -77,11 +89,17 @@ bool InotifyTreeWatcher::takeLimitWarning()
 int InotifyTreeWatcher::addWatch(const QString &sciezka, quint32 maska)
 {
     const int wd = inotify_add_watch(m_fd, QFile::encodeName(sciezka).constData(), maska);
-    if (wd < 0 && errno == ENOSPC && !m_limit) {
+    if (wd < 0)
+        noteWatchError(errno);
+    return wd;
+}
+
+void InotifyTreeWatcher::noteWatchError(int numerBledu)
+{
+    if (numerBledu == ENOSPC && !m_limit) {
         m_limit = true;
         m_ostrzezenie = true;
     }
-    return wd;
 }
 
 // ---- roots and the paths above them
@@ -245,34 +263,98 @@ void InotifyTreeWatcher::forgetWatch(int wd, Zgloszenia &wyjscie)
 
 void InotifyTreeWatcher::walk(int ileKatalogow, Zgloszenia &wyjscie)
 {
-    for (int i = 0; i < ileKatalogow && !m_kolejka.empty(); ++i) {
-        const DoPrzejrzenia wpis = std::move(m_kolejka.front());
-        m_kolejka.pop_front();
-        if (wpis.wdKatalogu >= 0) {
-            listFolder(wpis.wdKatalogu, wpis.zglaszaj, wpis.ponownie, wyjscie);
-            continue;
-        }
-        // Queued by its parent's watch, not by path: the parent may have been renamed since.
-        const auto rodzic = m_katalogi.find(wpis.wdRodzica);
-        if (rodzic == m_katalogi.end())
-            continue;
-        const QString sciezka = Paths::join(rodzic->second.sciezka, wpis.nazwa);
-        const int wd = addWatch(sciezka, maskaDrzewa | IN_DONT_FOLLOW);
-        if (wd < 0)
-            continue;
-        const auto znany = m_katalogi.find(wd);
-        // A folder first met by the start's walk may be new all the same: its creation event says so.
-        const bool doWypisania = znany == m_katalogi.end() || wpis.ponownie
-                                 || (wpis.zglaszaj && !znany->second.zgloszony);
-        registerFolder(wd, sciezka);
-        if (doWypisania)
-            listFolder(wd, wpis.zglaszaj, wpis.ponownie, wyjscie);
-    }
+    std::vector<Krok> kroki = takeSteps(ileKatalogow);
+    prepareSteps(kroki);
+    for (Krok &krok : kroki)
+        applyStep(krok, wyjscie);
     if (m_kolejka.empty() && m_zamiatanie)
         sweep();
 }
 
-void InotifyTreeWatcher::listFolder(int wd, bool zglaszaj, bool ponownie, Zgloszenia &wyjscie)
+std::vector<InotifyTreeWatcher::Krok> InotifyTreeWatcher::takeSteps(int ileKatalogow)
+{
+    std::vector<Krok> kroki;
+    for (int i = 0; i < ileKatalogow && !m_kolejka.empty(); ++i) {
+        Krok krok;
+        krok.wpis = std::move(m_kolejka.front());
+        m_kolejka.pop_front();
+        // Queued by its parent's watch, not by path: the parent may have been renamed since.
+        const bool wlasny = krok.wpis.wdKatalogu >= 0;
+        const auto katalog = m_katalogi.find(wlasny ? krok.wpis.wdKatalogu : krok.wpis.wdRodzica);
+        if (katalog != m_katalogi.end()) {
+            krok.sciezka = wlasny ? katalog->second.sciezka : Paths::join(katalog->second.sciezka, krok.wpis.nazwa);
+            krok.wd = krok.wpis.wdKatalogu;
+        }
+        kroki.push_back(std::move(krok));
+    }
+    return kroki;
+}
+
+bool InotifyTreeWatcher::needsListing(const Krok &krok) const
+{
+    if (krok.wpis.wdKatalogu >= 0)
+        return true;
+    const auto znany = m_katalogi.find(krok.wd);
+    // A folder first met by the start's walk may be new all the same: its creation event says so.
+    return znany == m_katalogi.end() || krok.wpis.ponownie || (krok.wpis.zglaszaj && !znany->second.zgloszony);
+}
+
+// Runs on any thread; reads the tables but changes nothing.
+void InotifyTreeWatcher::prepareStep(Krok &krok) const
+{
+    if (krok.sciezka.isEmpty())
+        return;
+    if (krok.wpis.wdKatalogu < 0) {
+        krok.wd = inotify_add_watch(m_fd, QFile::encodeName(krok.sciezka).constData(), maskaDrzewa | IN_DONT_FOLLOW);
+        if (krok.wd < 0) {
+            krok.numerBledu = errno;
+            return;
+        }
+    }
+    // The watch exists before the listing, so nothing made from now on is missed.
+    if (needsListing(krok))
+        krok.wypis = FolderListing::list(krok.sciezka);
+}
+
+void InotifyTreeWatcher::prepareSteps(std::vector<Krok> &kroki)
+{
+    if (kroki.size() < najmniejRownolegle) {
+        for (Krok &krok : kroki)
+            prepareStep(krok);
+        return;
+    }
+    std::atomic<size_t> nastepny{0};
+    const auto praca = [&] {
+        for (size_t i; (i = nastepny.fetch_add(1)) < kroki.size();)
+            prepareStep(kroki[i]);
+    };
+    for (int i = 0; i < m_pomocnicy.maxThreadCount(); ++i)
+        m_pomocnicy.start(praca);
+    praca();
+    m_pomocnicy.waitForDone();
+}
+
+void InotifyTreeWatcher::applyStep(Krok &krok, Zgloszenia &wyjscie)
+{
+    if (krok.sciezka.isEmpty())
+        return;
+    if (krok.wpis.wdKatalogu >= 0) {
+        listFolder(krok.wd, krok.wpis.zglaszaj, krok.wpis.ponownie, std::move(krok.wypis), krok.sciezka, wyjscie);
+        return;
+    }
+    if (krok.wd < 0) {
+        noteWatchError(krok.numerBledu);
+        return;
+    }
+    // Decided again: an earlier folder of the same step may have been this one.
+    const bool doWypisania = needsListing(krok);
+    registerFolder(krok.wd, krok.sciezka);
+    if (doWypisania)
+        listFolder(krok.wd, krok.wpis.zglaszaj, krok.wpis.ponownie, std::move(krok.wypis), krok.sciezka, wyjscie);
+}
+
+void InotifyTreeWatcher::listFolder(int wd, bool zglaszaj, bool ponownie, std::optional<FolderListing::Wynik> wypis,
+                                    const QString &sciezkaWypisu, Zgloszenia &wyjscie)
 {
     const auto katalog = m_katalogi.find(wd);
     if (katalog == m_katalogi.end())
@@ -280,16 +362,17 @@ void InotifyTreeWatcher::listFolder(int wd, bool zglaszaj, bool ponownie, Zglosz
     katalog->second.przeglad = m_przeglad;
     katalog->second.zgloszony |= zglaszaj;
     const QString sciezka = katalog->second.sciezka;
-    // The watch exists before the listing, so nothing made from now on is missed; what the
-    // listing finds in a new folder may have come before the watch, so the folder is reported.
-    const FolderListing::Wynik wynik = FolderListing::list(sciezka);
-    if (!wynik.ok())
+    // What the listing finds in a new folder may have come before the watch, so the folder is
+    // reported. A listing made under another path is made again.
+    if (!wypis || sciezkaWypisu != sciezka)
+        wypis = FolderListing::list(sciezka);
+    if (!wypis->ok())
         return;
-    for (const FolderListing::Wpis &w : wynik.wpisy) {
+    for (const FolderListing::Wpis &w : wypis->wpisy) {
         if (w.toKatalog)
             m_kolejka.push_back(DoPrzejrzenia{wd, w.nazwa, -1, zglaszaj, ponownie});
     }
-    if (zglaszaj && !wynik.wpisy.isEmpty())
+    if (zglaszaj && !wypis->wpisy.isEmpty())
         wyjscie.append({sciezka, 0});
 }
 

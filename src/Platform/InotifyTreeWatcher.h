@@ -1,8 +1,11 @@
 #pragma once
 
+#include "FolderListing.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QThreadPool>
 
 #include <chrono>
 #include <deque>
@@ -19,6 +22,8 @@ struct inotify_event;
 // folder of the trees, follows folders renamed inside them, walks new folders breadth first in
 // small steps, and watches the path above each root, so that a root deleted, moved away (also
 // with a folder above it) or appearing is noticed. Every change comes out as its folder.
+// A step's watches and listings are made by a few threads at once (a start-up walk is almost all
+// system calls); what they found is then taken in by the driving thread, in queue order.
 class InotifyTreeWatcher
 {
 public:
@@ -31,7 +36,7 @@ public:
     };
     using Zgloszenia = QList<Zgloszenie>;
 
-    InotifyTreeWatcher() = default;
+    InotifyTreeWatcher();
     ~InotifyTreeWatcher();
     InotifyTreeWatcher(const InotifyTreeWatcher &) = delete;
     InotifyTreeWatcher &operator=(const InotifyTreeWatcher &) = delete;
@@ -78,6 +83,16 @@ private:
         bool zglaszaj = false;
         bool ponownie = false;
     };
+    // One queued folder of a walk step: its path is found before the step, the watch and the
+    // listing are made in parallel, and the result is taken in afterwards.
+    struct Krok
+    {
+        DoPrzejrzenia wpis;
+        QString sciezka;  // empty when its parent is no longer watched
+        int wd = -1;
+        int numerBledu = 0;
+        std::optional<FolderListing::Wynik> wypis;
+    };
     struct Przeniesienie
     {
         int wd = -1;  // the watch of the folder renamed away, when it had one
@@ -92,8 +107,15 @@ private:
     void refreshAncestors();
     bool concernsRoot(const QString &przodek, const QString &nazwa) const;
     int addWatch(const QString &sciezka, quint32 maska);
+    void noteWatchError(int numerBledu);
     void registerFolder(int wd, const QString &sciezka);
-    void listFolder(int wd, bool zglaszaj, bool ponownie, Zgloszenia &wyjscie);
+    std::vector<Krok> takeSteps(int ileKatalogow);
+    bool needsListing(const Krok &krok) const;
+    void prepareStep(Krok &krok) const;
+    void prepareSteps(std::vector<Krok> &kroki);
+    void applyStep(Krok &krok, Zgloszenia &wyjscie);
+    void listFolder(int wd, bool zglaszaj, bool ponownie, std::optional<FolderListing::Wynik> wypis,
+                    const QString &sciezkaWypisu, Zgloszenia &wyjscie);
     std::vector<std::pair<QString, int>> subtree(const QString &sciezka) const;
     bool moveSubtree(const QString &stara, const QString &nowa);
     void dropSubtree(const QString &sciezka);
@@ -109,6 +131,7 @@ private:
     std::deque<DoPrzejrzenia> m_kolejka;
     std::unordered_map<quint32, Przeniesienie> m_przeniesienia;  // rename cookie -> folder renamed away
     std::vector<char> m_bufor;
+    QThreadPool m_pomocnicy;
     quint32 m_przeglad = 0;
     bool m_zamiatanie = false;
     bool m_sprawdzKorzenie = false;

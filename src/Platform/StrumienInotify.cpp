@@ -20,7 +20,7 @@
 namespace {
 
 // Folders watched per turn of the worker before it looks at the kernel queue again.
-constexpr int katalogowNaKrok = 32;
+constexpr int katalogowNaKrok = 128;
 // A modal widget found by the probe cannot say when it closes, so a held batch asks again.
 constexpr int odstepSprawdzaniaBramkiMs = 50;
 

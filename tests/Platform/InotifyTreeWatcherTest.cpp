@@ -209,3 +209,37 @@ TEST(InotifyTreeWatcherTest, AFolderTheWalkFoundMovedBeforeItsRenameWasReadStays
 }
 
 } // namespace
+
+TEST(InotifyTreeWatcherTest, AWideTreeTakenInSeveralFoldersAtOnceIsWatchedUnderTheRightPaths)
+{
+    KatalogTestowy dysk;
+    const QString korzen = dysk.katalog(QStringLiteral("All Beans"));
+    for (int i = 0; i < 40; ++i) {
+        for (int j = 0; j < 5; ++j)
+            dysk.katalog(QStringLiteral("All Beans/F%1/S%2").arg(i).arg(j));
+    }
+    InotifyTreeWatcher drzewa;
+    ASSERT_TRUE(drzewa.open({korzen}));
+    InotifyTreeWatcher::Zgloszenia zgloszenia;
+    // The root, then its 40 folders in one step; their 200 subfolders are queued by the parents' watches.
+    drzewa.walk(1, zgloszenia);
+    drzewa.walk(40, zgloszenia);
+    ASSERT_EQ(drzewa.watchedFolderCount(), 41);
+    ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/F3"), korzen + QStringLiteral("/F3x")));
+    drzewa.readEvents(zgloszenia);
+    przejdzWszystko(drzewa, zgloszenia);
+    EXPECT_EQ(drzewa.watchedFolderCount(), 241);
+
+    zgloszenia.clear();
+    dysk.plik(QStringLiteral("All Beans/F3x/S2/nowy"));
+    dysk.plik(QStringLiteral("All Beans/F39/S4/nowy"));
+    drzewa.readEvents(zgloszenia);
+    bool jest = false;
+    flagiDla(zgloszenia, korzen + QStringLiteral("/F3x/S2"), &jest);
+    EXPECT_TRUE(jest);
+    flagiDla(zgloszenia, korzen + QStringLiteral("/F39/S4"), &jest);
+    EXPECT_TRUE(jest);
+    for (const auto &z : std::as_const(zgloszenia))
+        EXPECT_TRUE(z.sciezka.endsWith(QLatin1String("/F3x/S2")) || z.sciezka.endsWith(QLatin1String("/F39/S4")))
+            << qPrintable(z.sciezka);
+}
