@@ -46,8 +46,9 @@ constexpr double opoznienie = 0.05;
 constexpr std::chrono::seconds czasNaUstalenie{10};
 constexpr int dlugoscDziennika = 60;
 constexpr int najwiecejPotokow = 12;
-constexpr int najwiecejPlikow = 400;
+constexpr int najwiecejWpisow = 300;
 constexpr int najdluzszaSciezka = 1500;
+constexpr int najwiecejOdlozonych = 30;
 
 const QStringList &nazwyZastrzezone()
 {
@@ -837,8 +838,12 @@ void PortfolioPodObciazeniem::krokInnegoProgramu()
         if (wpis.katalog)
             katalogi.append(wpis);
     }
-    const auto plikow = std::count_if(wpisy.begin(), wpisy.end(), [](const Wpis &w) { return !w.katalog; });
-    const bool pelno = plikow > najwiecejPlikow;
+    const bool pelno = wpisy.size() > najwiecejWpisow;
+    // What is put away beside the portfolio stays few, or every later step would walk it all.
+    const auto odloz = [&](const QString &sciezka) {
+        return QDir(poza()).count() < 2 + najwiecejOdlozonych
+               && zmienNazweBezZastepowania(sciezka, poza(QString::number(++m_licznikNazw)));
+    };
     const auto zmianaInnego = [&](const char *rodzaj, const QString &opis) {
         zapiszWDzienniku(opis);
         policz(QStringLiteral("other program: ") + QLatin1String(rodzaj), true);
@@ -868,8 +873,7 @@ void PortfolioPodObciazeniem::krokInnegoProgramu()
         return;
     }
     case zUsuniecie:
-        if (szansa(50)) {
-            zmienNazweBezZastepowania(wpis.sciezka, poza(QString::number(++m_licznikNazw)));
+        if (szansa(50) && odloz(wpis.sciezka)) {
             zmianaInnego("moved out", QStringLiteral("other: moved out of the portfolio ") + wzgledna(wpis.sciezka));
         } else {
             usunDrzewo(wpis.sciezka);
@@ -913,8 +917,8 @@ void PortfolioPodObciazeniem::krokInnegoProgramu()
     }
     case zRodzaj:
         // A file becomes a folder of the same name or the other way round, between two deliveries.
-        if (!zmienNazweBezZastepowania(wpis.sciezka, poza(QString::number(++m_licznikNazw))))
-            return;
+        if (!odloz(wpis.sciezka))
+            usunDrzewo(wpis.sciezka);
         if (wpis.katalog)
             zapiszPlik(wpis.sciezka, nowaTresc());
         else
