@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <latch>
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -328,10 +329,17 @@ void InotifyTreeWatcher::prepareSteps(std::vector<Krok> &kroki)
         for (size_t i; (i = nastepny.fetch_add(1)) < kroki.size();)
             prepareStep(kroki[i]);
     };
-    for (int i = 0; i < m_pomocnicy.maxThreadCount(); ++i)
-        m_pomocnicy.start(praca);
+    // A latch, not waitForDone(): that would end the pool's threads after every step.
+    const int pomocnikow = m_pomocnicy.maxThreadCount();
+    std::latch gotowe(pomocnikow);
+    for (int i = 0; i < pomocnikow; ++i) {
+        m_pomocnicy.start([&] {
+            praca();
+            gotowe.count_down();
+        });
+    }
     praca();
-    m_pomocnicy.waitForDone();
+    gotowe.wait();
 }
 
 void InotifyTreeWatcher::applyStep(Krok &krok, Zgloszenia &wyjscie)
