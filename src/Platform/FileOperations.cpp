@@ -18,19 +18,18 @@ namespace {
 
 const QString opisPrzeniesienia = QStringLiteral("Could not move the item.");
 
-QString nazwaTymczasowa(const QString &cel)
-{
-    // Hidden, so listings and the watcher's readers skip the half-made copy.
-    return Paths::join(Paths::parent(cel),
-                       QStringLiteral(".tarrowind-%1.tmp").arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')));
-}
-
 bool lstatOk(const QString &sciezka, struct stat *info)
 {
     return lstat(QFile::encodeName(sciezka).constData(), info) == 0;
 }
 
 } // namespace
+
+QString FileOperations::hiddenTemporarySibling(const QString &cel)
+{
+    return Paths::join(Paths::parent(cel),
+                       QStringLiteral(".tarrowind-%1.tmp").arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')));
+}
 
 bool FileOperations::exists(const QString &sciezka)
 {
@@ -112,7 +111,7 @@ bool FileOperations::moveAcrossDevices(const QString &zrodlo, const QString &cel
         BladOperacji::zErrno(blad, EEXIST, opisPrzeniesienia, zrodlo, Paths::parent(cel));
         return false;
     }
-    const QString tymczasowa = nazwaTymczasowa(cel);
+    const QString tymczasowa = hiddenTemporarySibling(cel);
     TreeCopier kopiarka;
     if (!kopiarka.copy(zrodlo, tymczasowa, blad))
         return false;
@@ -166,7 +165,7 @@ bool FileOperations::writeTextAtomically(const QString &sciezka, const QString &
     QByteArray wzor;
     int plik = -1;
     for (int proba = 0; plik < 0 && proba < 16; ++proba) {
-        wzor = QFile::encodeName(nazwaTymczasowa(sciezka));
+        wzor = QFile::encodeName(hiddenTemporarySibling(sciezka));
         plik = open(wzor.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (plik < 0 && errno != EEXIST)
             break;

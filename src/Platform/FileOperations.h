@@ -30,6 +30,10 @@ public:
     static bool removeEmptyFolder(const QString &sciezka, BladOperacji *blad = nullptr);
     static bool removeFile(const QString &sciezka, BladOperacji *blad = nullptr);
 
+    // A random hidden name beside `cel`, for an item made there before it is renamed into place;
+    // listings and the watcher skip it while it is half made.
+    static QString hiddenTemporarySibling(const QString &cel);
+
     static bool exists(const QString &sciezka);
     static bool isFolder(const QString &sciezka);           // follows links
     static bool isFolderNoFollow(const QString &sciezka);   // the entry itself

@@ -7,7 +7,6 @@
 #include "TreeCopier.h"
 
 #include <QFile>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -74,9 +73,7 @@ bool PrzenoszenieKatalogu::start(BladOperacji *blad)
         m_zegarPostepu.start();
         return true;
     }
-    m_tymczasowy = Paths::join(Paths::parent(m_cel),
-                               QStringLiteral(".tarrowind-%1.tmp").arg(QRandomGenerator::global()->generate64(), 16, 16,
-                                                                       QLatin1Char('0')));
+    m_tymczasowy = FileOperations::hiddenTemporarySibling(m_cel);
     m_watek = std::thread([this] { kopiujWWatku(); });
     m_zegarPostepu.start();
     return true;
