@@ -15,6 +15,25 @@ QMenuBar *paskMenu(const QMenu *menu)
     return nullptr;
 }
 
+struct Zawieszenie
+{
+    const QMenu *gorne; // the menu at the top of the submenu chain
+    QMenuBar *pasek;    // the menu bar it hangs in, or null
+};
+
+// Where a menu hangs: up its submenus to a menu bar, or to a top menu hanging nowhere.
+Zawieszenie zawieszenie(const QMenu *menu)
+{
+    for (;;) {
+        if (QMenuBar *pasek = paskMenu(menu))
+            return {menu, pasek};
+        const QMenu *wyzej = Menu::menuNadrzedne(menu);
+        if (!wyzej)
+            return {menu, nullptr};
+        menu = wyzej;
+    }
+}
+
 } // namespace
 
 Menu::Menu(const QString &tytul, QWidget *rodzic)
@@ -53,30 +72,18 @@ QWidget *Menu::oknoPolecenia() const
 
 Menu::Pochodzenie Menu::pochodzenieMenu(const QMenu *menu)
 {
-    const QMenu *gorne = menu;
-    for (;;) {
-        if (paskMenu(gorne))
-            return Pochodzenie::Glowne;
-        const QMenu *wyzej = menuNadrzedne(gorne);
-        if (!wyzej)
-            break;
-        gorne = wyzej;
-    }
+    const auto [gorne, pasek] = zawieszenie(menu);
+    if (pasek)
+        return Pochodzenie::Glowne;
     const auto *nasze = qobject_cast<const Menu *>(gorne);
     return nasze ? nasze->m_pochodzenie : Pochodzenie::Brak;
 }
 
 QWidget *Menu::oknoPoleceniaMenu(const QMenu *menu)
 {
-    const QMenu *gorne = menu;
-    for (;;) {
-        if (QMenuBar *pasek = paskMenu(gorne))
-            return pasek->window();
-        const QMenu *wyzej = menuNadrzedne(gorne);
-        if (!wyzej)
-            break;
-        gorne = wyzej;
-    }
+    const auto [gorne, pasek] = zawieszenie(menu);
+    if (pasek)
+        return pasek->window();
     const auto *nasze = qobject_cast<const Menu *>(gorne);
     return nasze && nasze->m_widokWywolania ? nasze->m_widokWywolania->window() : nullptr;
 }
