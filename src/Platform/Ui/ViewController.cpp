@@ -11,11 +11,7 @@ ViewController::ViewController(QObject *rodzic)
 
 ViewController::~ViewController()
 {
-    if (!m_widok)
-        return;
-    LancuchResponderow::ustawKontrolerWidoku(m_widok, nullptr);
-    if (!m_widok->parent())
-        delete m_widok.data();
+    setView(nullptr);
 }
 
 QWidget *ViewController::view()
