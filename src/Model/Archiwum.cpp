@@ -3,13 +3,11 @@
 #include "ArchiwumPotoku.h"
 #include "BytKatalogu.h"
 #include "Fasolka.h"
-#include "NazwaOdUzytkownika.h"
 #include "Potok.h"
 #include "RelacjeModelu.h"
 #include "SynchronizatorZestawuObiektow.h"
 #include "ZalozoneKatalogi.h"
 
-#include "Platform/FileOperations.h"
 #include "Platform/Konsola.h"
 #include "Platform/Paths.h"
 
@@ -106,15 +104,8 @@ bool Archiwum::zarchiwizujFasolke(Fasolka *fasolka, BladOperacji *blad)
         // Made while its folder is still empty; it joins the archive only once the bean is in.
         nowe = ArchiwumPotoku::zarzadzanyObiektArchiwumPotokuZURLem(urlArchiwumPotoku);
     }
-    const QString url = fasolka->bytFasolki()->plikowyURL();
-    const QString cel = Paths::join(urlArchiwumPotoku, Paths::lastComponent(url));
-    // Another spelling of the name would be kept beside it, but a later read shows only one.
-    if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(cel)) {
-        BladOperacji::zErrno(blad, EEXIST, opis, url, urlArchiwumPotoku);
-        drukujLinie(QStringLiteral("Błąd: Nie mogłem przenieść bytu fasolki do katalogu archiwum potoku."));
-        return false;
-    }
-    if (!FileOperations::moveNoReplace(url, cel, blad)) {
+    const QString cel = Paths::join(urlArchiwumPotoku, Paths::lastComponent(fasolka->bytFasolki()->plikowyURL()));
+    if (!fasolka->przeniesBytFasolkiNaDysku(cel, opis, blad)) {
         drukujLinie(QStringLiteral("Błąd: Nie mogłem przenieść bytu fasolki do katalogu archiwum potoku."));
         return false;
     }

@@ -298,14 +298,8 @@ bool BazaFasolek::reaktywujZarchiwizowanaFasolkeIUstawStatus(Fasolka *fasolka, i
                                                                                     status, urlPotoku);
     if (!NazwaOdUzytkownika::mozeLezecW(nazwa, Paths::parent(cel), opis, blad))
         return false;
-    // Another spelling of the name would be kept beside it, but a later read shows only one.
-    if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(cel)) {
-        BladOperacji::zErrno(blad, EEXIST, opis, url, Paths::parent(cel));
-        drukujLinie(QStringLiteral("Błąd: Nie mogłem przenieść bytu fasolki do nowego katalogu."));
-        return false;
-    }
     Fasolka::zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(status, urlPotoku, &zalozone);
-    if (!FileOperations::moveNoReplace(url, cel, blad)) {
+    if (!fasolka->przeniesBytFasolkiNaDysku(cel, opis, blad)) {
         drukujLinie(QStringLiteral("Błąd: Nie mogłem przenieść bytu fasolki do nowego katalogu."));
         return false;
     }

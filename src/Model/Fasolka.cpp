@@ -293,16 +293,10 @@ bool Fasolka::ustawStatus(int status, BladOperacji *blad)
         return true;
     if (!NazwaOdUzytkownika::mozeLezecW(nazwa, Paths::parent(cel), opis, blad))
         return false;
-    // Another spelling of the name would be kept beside it, but a later read shows only one.
-    if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(cel)) {
-        BladOperacji::zErrno(blad, EEXIST, opis, url, Paths::parent(cel));
-        drukujLinie(QStringLiteral("Błąd: Nie mogłem przenieść bytu fasolki do nowego katalogu"));
-        return false;
-    }
     ZalozoneKatalogi zalozone;
     // A status folder that could not be made lets the move fail.
     zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(status, urlPotoku, &zalozone);
-    if (!FileOperations::moveNoReplace(url, cel, blad)) {
+    if (!przeniesBytFasolkiNaDysku(cel, opis, blad)) {
         drukujLinie(QStringLiteral("Błąd: Nie mogłem przenieść bytu fasolki do nowego katalogu"));
         return false;
     }
@@ -325,6 +319,16 @@ QString Fasolka::urlDlaPotokuIStatusu(const Potok *potok, int status) const
                                                               status, urlPotoku);
 }
 
+bool Fasolka::przeniesBytFasolkiNaDysku(const QString &cel, const QString &opis, BladOperacji *blad)
+{
+    const QString url = m_bytFasolki->plikowyURL();
+    if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(cel)) {
+        BladOperacji::zErrno(blad, EEXIST, opis, url, Paths::parent(cel));
+        return false;
+    }
+    return FileOperations::moveNoReplace(url, cel, blad);
+}
+
 bool Fasolka::przeniesDoPotoku(Potok *potok)
 {
     if (potok && potok == m_potok) {
@@ -338,10 +342,6 @@ bool Fasolka::przeniesDoPotoku(Potok *potok)
     const QString url = m_bytFasolki->plikowyURL();
     if (!NazwaOdUzytkownika::mozeLezecW(Paths::lastComponent(url), Paths::parent(cel), {}))
         return false;
-    if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(cel)) {
-        drukujLinie(QStringLiteral("Błąd: Nie mogłem przenieść bytu fasolki do nowego katalogu"));
-        return false;
-    }
     ZalozoneKatalogi zalozone;
     if (!oksDlaStatusuFasolki(status).isEmpty()) {
         const QString katalogStatusu = Paths::parent(cel);
@@ -350,7 +350,7 @@ bool Fasolka::przeniesDoPotoku(Potok *potok)
             return false;
         }
     }
-    if (!FileOperations::moveNoReplace(url, cel)) {
+    if (!przeniesBytFasolkiNaDysku(cel, {})) {
         drukujLinie(QStringLiteral("Błąd: Nie mogłem przenieść bytu fasolki do nowego katalogu"));
         return false;
     }

@@ -106,6 +106,10 @@ public:
     bool przeniesDoPotoku(Potok *potok);
     // Where the bean would lie in the flow with the status; empty for 0, 7 and others.
     QString urlDlaPotokuIStatusu(const Potok *potok, int status) const;
+    // The disk step of every move of the bean's item into another folder: never onto a name that
+    // folder holds in any spelling, which Linux would keep beside it but a later read would hide.
+    // The graph is the caller's to bring in step.
+    bool przeniesBytFasolkiNaDysku(const QString &cel, const QString &opis, BladOperacji *blad = nullptr);
     bool opakujFasolkePlikowaWKatalog();
     bool wypakujZawartoscFasolkiZKatalogu();
     bool zmienNazweBytuFasolkiNaDysku(const QString &nazwa, BladOperacji *blad = nullptr);

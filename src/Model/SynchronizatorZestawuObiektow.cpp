@@ -1,12 +1,11 @@
 #include "SynchronizatorZestawuObiektow.h"
 
+#include "Fasolka.h"
 #include "SpecKatalog.h"
 
 #include "Platform/Paths.h"
 
 namespace {
-
-const QString nazwaSpodziewanegoRezultatu = QStringLiteral("expected outcome.txt");
 
 struct NazwaPomijana
 {
@@ -34,7 +33,7 @@ bool SynchronizatorZestawuObiektow::wpisPominiety(const FolderListing::Wpis &wpi
         {pomijajInkubacje, &SpecKatalog::ostatniKomponentSciezki(SpecKatalog::rkInkubacja)},
         {pomijajGotowe, &SpecKatalog::ostatniKomponentSciezki(SpecKatalog::rkGotowe)},
         {pomijajRzeczyPotoku, &SpecKatalog::ostatniKomponentSciezki(SpecKatalog::rkRzeczyPotoku)},
-        {pomijajSpodziewanyRezultat, &nazwaSpodziewanegoRezultatu},
+        {pomijajSpodziewanyRezultat, &Fasolka::nazwaPlikuSpodziewanegoRezultatu()},
     };
     const QString nazwa = Paths::nfc(wpis.nazwa);
     for (const NazwaPomijana &pomijana : nazwy) {
