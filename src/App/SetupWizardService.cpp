@@ -72,7 +72,7 @@ void SetupWizardService::setUrlBazowy(const QString &url)
 
 bool SetupWizardService::istniejeJakoKatalog(const QString &url)
 {
-    return !url.isEmpty() && BytSystemuPlikow::urlIstnieje(url) && BytSystemuPlikow::urlToKatalog(url);
+    return BytSystemuPlikow::urlToKatalog(url);
 }
 
 int SetupWizardService::selectOperationOnPortfolio() const
