@@ -72,7 +72,7 @@ void SetupWizardService::setUrlBazowy(const QString &url)
 
 bool SetupWizardService::istniejeJakoKatalog(const QString &url)
 {
-    return !url.isEmpty() && BytSystemuPlikow::urlIstnieje(url) && BytSystemuPlikow::urlToKatalog(url);
+    return BytSystemuPlikow::urlToKatalog(url);
 }
 
 int SetupWizardService::selectOperationOnPortfolio() const
@@ -171,13 +171,8 @@ void SetupWizardService::useOrCreatePortfolioWithBlock(CreationBlock blok)
             ok = FileOperations::createFolder(portfolio, true, &blad);
         else
             BladOperacji::zErrno(&blad, ENOENT, QStringLiteral("Could not create the folder."), portfolio);
-        // The service lives until this thread is done, so it is still there to receive the answer.
-        QMetaObject::invokeMethod(
-            this,
-            [this, ok, blad, blok] {
-                DelayedOperations::addOperationAfterDelayWithBlock(1.0, this, [ok, blad, blok] { blok(ok, blad); });
-            },
-            Qt::QueuedConnection);
+        // The service waits for this thread before it goes, so it is alive to be the answer's context.
+        DelayedOperations::addOperationAfterDelayWithBlock(1.0, this, [ok, blad, blok] { blok(ok, blad); });
     });
 }
 

@@ -92,12 +92,10 @@ bool TarrowindAppDelegate::applicationShouldHandleReopenHasVisibleWindows(bool)
 {
     if (m_stan == Stan::Konczenie)
         return false;
-    const QList<QWidget *> okna = WindowRegistry::instance().okna();
-    for (QWidget *okno : okna) {
-        if (WindowRegistry::jestWidoczne(okno))
-            return false;
-    }
-    for (QWidget *okno : okna) {
+    const WindowRegistry &okna = WindowRegistry::instance();
+    if (!okna.widoczneOkna().isEmpty())
+        return false;
+    for (QWidget *okno : okna.okna()) {
         if (okno->isVisible() && okno->isMinimized()) {
             okno->setWindowState(okno->windowState() & ~Qt::WindowMinimized);
             okno->raise();

@@ -7,6 +7,7 @@
 
 #include "Model/SpecKatalog.h"
 #include "Platform/DelayedOperations.h"
+#include "Platform/FileAttributes.h"
 #include "Platform/FileOperations.h"
 #include "Platform/Paths.h"
 #include "Platform/UserDefaults.h"
@@ -14,23 +15,14 @@
 #include "Platform/Ui/FolderChooser.h"
 #include "Platform/Ui/SynchronousSheet.h"
 
-#include <QFile>
 #include <QPushButton>
 #include <QStackedWidget>
-
-#include <sys/stat.h>
 
 namespace {
 
 qsizetype liczbaKomponentow(const QString &sciezka)
 {
     return Paths::clean(sciezka).split(QLatin1Char('/'), Qt::SkipEmptyParts).size();
-}
-
-bool toDowiazanie(const QString &sciezka)
-{
-    struct stat info;
-    return lstat(QFile::encodeName(sciezka).constData(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
 // What went wrong, for an alert's informative text: the summary and, when known, the reason.
@@ -158,7 +150,7 @@ void WizardController::sprawdzWybranaLokalizacje(const QString &url)
 
     const QString portfolio = SetupWizardService::urlForTarrowindPortfolioForURL(url);
     QString wiadomosc;
-    if (toDowiazanie(portfolio))
+    if (FileAttributes::typeIdentifier(portfolio) == FileAttributes::typDowiazania)
         wiadomosc = tr("Alias named 'Tarrowind' exists in this location. Select different location");
     else if (FileOperations::exists(portfolio) && !FileOperations::isFolder(portfolio))
         wiadomosc = tr("File named 'Tarrowind' exists in this location. Choose another location");

@@ -94,8 +94,7 @@ TabView *TabStripView::tabViewAt(int index) const
 
 int TabStripView::modelIndexForTabView(const TabView *tabView) const
 {
-    const auto found = std::find(m_tabViews.cbegin(), m_tabViews.cend(), tabView);
-    return found == m_tabViews.cend() ? -1 : int(found - m_tabViews.cbegin());
+    return int(m_tabViews.indexOf(tabView));
 }
 
 QList<QRect> TabStripView::tabFrames() const
