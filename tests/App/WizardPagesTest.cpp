@@ -36,10 +36,7 @@ protected:
     {
         SetupAndMigrationWizard::setPrzygotowanieBazyFasolek([this] {
             ++przygotowaniaBazy;
-            lokalizacjaPrzyPrzygotowaniu = UserDefaults::standard()
-                                               .dictionaryForKey(QLatin1String(SpecKatalog::kluczUrlaBazowego))
-                                               .value(QStringLiteral("path"))
-                                               .toString();
+            lokalizacjaPrzyPrzygotowaniu = zapisanaLokalizacja();
             BazaFasolek::sharedBazaFasolek();
         });
     }
