@@ -6,20 +6,16 @@
 
 #include "Model/BazaFasolek.h"
 #include "Model/BytSystemuPlikow.h"
-#include "Model/SpecKatalog.h"
 #include "Model/StosCoreData.h"
 
-#include "Support/GeneratorPortfolio.h"
+#include "Support/Pomiary.h"
+#include "Support/StanowiskoPomiarowe.h"
 
-#include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <utility>
@@ -30,29 +26,9 @@
 #include <malloc.h>
 #include <sys/stat.h>
 
+using namespace Pomiary;
+
 namespace {
-
-using Zegar = std::chrono::steady_clock;
-
-std::string katalogTymczasowy()
-{
-    std::string wzor = "/tmp/tarrowind-bench-XXXXXX";
-    if (!mkdtemp(wzor.data()))
-        std::abort();
-    return wzor;
-}
-
-// HOME and the settings move into the temporary folder before Qt reads them.
-void izolujSrodowisko(const std::string &katalog)
-{
-    setenv("HOME", katalog.c_str(), 1);
-    for (const char *zmienna : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) {
-        const std::string sciezka = katalog + "/" + zmienna;
-        mkdir(sciezka.c_str(), 0700);
-        setenv(zmienna, sciezka.c_str(), 1);
-    }
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-}
 
 // Calls `wpis(katalogFd, nazwa, typ)` for each visible entry; false when the folder is missing.
 bool listuj(const std::string &katalog, const std::function<void(int, const char *, unsigned char)> &wpis)
@@ -111,34 +87,6 @@ long listujPoziomyBudowy(const std::string &korzen, Stat stat, std::vector<std::
     return wpisy;
 }
 
-double milisekundy(Zegar::duration czas)
-{
-    return std::chrono::duration<double, std::milli>(czas).count();
-}
-
-double mediana(std::vector<double> wartosci)
-{
-    std::sort(wartosci.begin(), wartosci.end());
-    return wartosci[wartosci.size() / 2];
-}
-
-size_t stertaWUzyciu()
-{
-    const struct mallinfo2 info = mallinfo2();
-    return info.uordblks + info.hblkhd;
-}
-
-double rssMB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string linia;
-    while (std::getline(status, linia)) {
-        if (linia.rfind("VmRSS:", 0) == 0)
-            return std::strtod(linia.c_str() + 6, nullptr) / 1024.0;
-    }
-    return 0;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -147,22 +95,8 @@ int main(int argc, char **argv)
     const int fasolkiNaPotok = argc > 2 ? std::atoi(argv[2]) : 200;
     const int powtorzenia = std::max(1, argc > 3 ? std::atoi(argv[3]) : 7);
 
-    const std::string dom = katalogTymczasowy();
-    izolujSrodowisko(dom);
-    QGuiApplication aplikacja(argc, argv);
-    QGuiApplication::setOrganizationName(QStringLiteral("Tarrowind"));
-    QGuiApplication::setApplicationName(QStringLiteral("Tarrowind"));
-
-    const QString baza = QString::fromStdString(dom) + QStringLiteral("/baza");
-    QDir().mkpath(baza);
-    GeneratorPortfolio::Uklad uklad;
-    uklad.potoki = potoki;
-    uklad.fasolkiNaPotok = fasolkiNaPotok;
-    const GeneratorPortfolio::Wynik portfolio = GeneratorPortfolio::zbuduj(baza, uklad);
-    if (!portfolio.udany || !SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza)) {
-        std::fprintf(stderr, "Could not lay out the portfolio in %s\n", qPrintable(baza));
-        return 1;
-    }
+    StanowiskoPomiarowe stanowisko(argc, argv, "/tmp/tarrowind-bench-XXXXXX");
+    const GeneratorPortfolio::Wynik portfolio = stanowisko.zbudujPortfolio(potoki, fasolkiNaPotok);
     const std::string korzen = QFile::encodeName(portfolio.korzen).toStdString();
 
     // The first build also pays for one-time loads (the MIME database); its RSS growth is
@@ -203,19 +137,17 @@ int main(int argc, char **argv)
 
         StosCoreData::sharedStosCoreData()->nowyKontekst();
         malloc_trim(0);
-        const size_t sterta = stertaWUzyciu();
+        const double sterta = stertaMB();
         start = Zegar::now();
         BazaFasolek *bazaFasolek = BazaFasolek::sharedBazaFasolek();
         czasyBudowy.push_back(milisekundy(Zegar::now() - start));
-        wzrostSterty = std::max(wzrostSterty, double(stertaWUzyciu() - sterta) / (1024.0 * 1024.0));
+        wzrostSterty = std::max(wzrostSterty, stertaMB() - sterta);
         if (bazaFasolek->potoki().size() != portfolio.potoki) {
             std::fprintf(stderr, "The build read %lld flows, not %d\n", (long long)bazaFasolek->potoki().size(),
                          portfolio.potoki);
             return 1;
         }
     }
-    StosCoreData::sharedStosCoreData()->nowyKontekst();
-    QDir(QString::fromStdString(dom)).removeRecursively();
 
     const double readdir = mediana(czasyReaddir);
     const double fstatat = mediana(czasyFstatat);

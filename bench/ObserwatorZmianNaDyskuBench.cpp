@@ -16,11 +16,12 @@
 
 #include "Platform/FolderListing.h"
 
-#include "Support/GeneratorPortfolio.h"
+#include "Support/Pomiary.h"
+#include "Support/StanowiskoPomiarowe.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QThread>
 
 #include <algorithm>
@@ -38,39 +39,9 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+using namespace Pomiary;
+
 namespace {
-
-using Zegar = std::chrono::steady_clock;
-
-double milisekundy(Zegar::duration czas)
-{
-    return std::chrono::duration<double, std::milli>(czas).count();
-}
-
-double mediana(std::vector<double> wartosci)
-{
-    std::sort(wartosci.begin(), wartosci.end());
-    return wartosci[wartosci.size() / 2];
-}
-
-std::string katalogTymczasowy()
-{
-    std::string wzor = "/tmp/tarrowind-bench-XXXXXX";
-    if (!mkdtemp(wzor.data()))
-        std::abort();
-    return wzor;
-}
-
-void izolujSrodowisko(const std::string &katalog)
-{
-    setenv("HOME", katalog.c_str(), 1);
-    for (const char *zmienna : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) {
-        const std::string sciezka = katalog + "/" + zmienna;
-        mkdir(sciezka.c_str(), 0700);
-        setenv(zmienna, sciezka.c_str(), 1);
-    }
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-}
 
 // Breadth first with readdir alone, hidden names skipped, as the watcher's walk sees the tree.
 // Answers the number of folders.
@@ -240,20 +211,10 @@ int main(int argc, char **argv)
     const int fasolkiNaPotok = argc > 2 ? std::atoi(argv[2]) : 200;
     const int powtorzenia = std::max(1, argc > 3 ? std::atoi(argv[3]) : 7);
 
-    const std::string dom = katalogTymczasowy();
-    izolujSrodowisko(dom);
-    QGuiApplication aplikacja(argc, argv);
-    QGuiApplication::setOrganizationName(QStringLiteral("Tarrowind"));
-    QGuiApplication::setApplicationName(QStringLiteral("Tarrowind"));
-
-    const QString baza = QString::fromStdString(dom) + QStringLiteral("/baza");
-    QDir().mkpath(baza);
-    GeneratorPortfolio::Uklad uklad;
-    uklad.potoki = potoki;
-    uklad.fasolkiNaPotok = fasolkiNaPotok;
-    const GeneratorPortfolio::Wynik portfolio = GeneratorPortfolio::zbuduj(baza, uklad);
-    if (!portfolio.udany || !SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza) || portfolio.potoki < 3) {
-        std::fprintf(stderr, "Could not lay out the portfolio in %s\n", qPrintable(baza));
+    StanowiskoPomiarowe stanowisko(argc, argv, "/tmp/tarrowind-bench-XXXXXX");
+    const GeneratorPortfolio::Wynik portfolio = stanowisko.zbudujPortfolio(potoki, fasolkiNaPotok);
+    if (portfolio.potoki < 3) {
+        std::fprintf(stderr, "The bench needs three flows or more\n");
         return 1;
     }
     // The graph is built without a watcher; each measurement sets up its own.
@@ -352,8 +313,6 @@ int main(int argc, char **argv)
         auto obs = obserwator(ObserwatorZmianNaDysku::domyslneOpoznienie, teraz);
         plaskie = seriaKatalogow(tematyczne.at(2), fasolkaKatalogowa(tematyczne.at(2)), true, *obs->events(), teraz);
     }
-    StosCoreData::sharedStosCoreData()->nowyKontekst();
-    QDir(QString::fromStdString(dom)).removeRecursively();
 
     const double listowanie = mediana(czasyListowania);
     const double listowanieWarstwa = mediana(czasyListowaniaWarstwa);

@@ -12,25 +12,22 @@
 #include "Model/ObserwatorZmianNaDysku.h"
 #include "Model/Potok.h"
 #include "Model/SCEvents.h"
-#include "Model/SpecKatalog.h"
 #include "Model/StosCoreData.h"
 
 #include "Platform/FolderListing.h"
 
-#include "Support/GeneratorPortfolio.h"
+#include "Support/Pomiary.h"
+#include "Support/StanowiskoPomiarowe.h"
 
-#include <QDir>
+#include <QCoreApplication>
 #include <QFile>
-#include <QGuiApplication>
 #include <QThread>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -44,20 +41,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace Pomiary;
+
 namespace {
-
-using Zegar = std::chrono::steady_clock;
-
-double ms(Zegar::duration czas)
-{
-    return std::chrono::duration<double, std::milli>(czas).count();
-}
-
-double mediana(std::vector<double> wartosci)
-{
-    std::sort(wartosci.begin(), wartosci.end());
-    return wartosci[wartosci.size() / 2];
-}
 
 double zmierz(int razy, const std::function<void()> &przed, const std::function<void()> &co)
 {
@@ -66,25 +52,9 @@ double zmierz(int razy, const std::function<void()> &przed, const std::function<
         przed();
         const auto start = Zegar::now();
         co();
-        czasy.push_back(ms(Zegar::now() - start));
+        czasy.push_back(milisekundy(Zegar::now() - start));
     }
     return mediana(czasy);
-}
-
-double rssMB()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string linia; std::getline(status, linia);) {
-        if (linia.rfind("VmRSS:", 0) == 0)
-            return std::strtod(linia.c_str() + 6, nullptr) / 1024.0;
-    }
-    return 0;
-}
-
-double stertaMB()
-{
-    const struct mallinfo2 info = mallinfo2();
-    return double(info.uordblks + info.hblkhd) / (1024.0 * 1024.0);
 }
 
 // readdir of one folder, with an lstat of each visible entry when asked; its sub-folders.
@@ -177,28 +147,8 @@ int main(int argc, char **argv)
     const int fasolek = argc > 1 ? std::atoi(argv[1]) : 10000;
     const int potokow = fasolek <= 1000 ? 10 : fasolek <= 10000 ? 50 : 100;
 
-    std::string dom = "/tmp/tarrowind-raport-XXXXXX";
-    if (!mkdtemp(dom.data()))
-        przerwij("no temporary folder");
-    setenv("HOME", dom.c_str(), 1);
-    for (const char *zmienna : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) {
-        const std::string sciezka = dom + "/" + zmienna;
-        mkdir(sciezka.c_str(), 0700);
-        setenv(zmienna, sciezka.c_str(), 1);
-    }
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication aplikacja(argc, argv);
-    QGuiApplication::setOrganizationName(QStringLiteral("Tarrowind"));
-    QGuiApplication::setApplicationName(QStringLiteral("Tarrowind"));
-
-    const QString baza = QString::fromStdString(dom) + QStringLiteral("/baza");
-    QDir().mkpath(baza);
-    GeneratorPortfolio::Uklad uklad;
-    uklad.potoki = potokow;
-    uklad.fasolkiNaPotok = fasolek / potokow;
-    const GeneratorPortfolio::Wynik portfolio = GeneratorPortfolio::zbuduj(baza, uklad);
-    if (!portfolio.udany || !SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza))
-        przerwij("could not lay out the portfolio");
+    StanowiskoPomiarowe stanowisko(argc, argv, "/tmp/tarrowind-raport-XXXXXX");
+    const GeneratorPortfolio::Wynik portfolio = stanowisko.zbudujPortfolio(potokow, fasolek / potokow);
     const std::string korzen = QFile::encodeName(portfolio.korzen).toStdString();
     char nazwaPortfolio[32];
     std::snprintf(nazwaPortfolio, sizeof nazwaPortfolio, "%d+%d beans", portfolio.fasolkiWPotokach,
@@ -304,8 +254,6 @@ int main(int argc, char **argv)
             przerwij("the graph never saw the change");
     });
     obserwator.reset();
-    StosCoreData::sharedStosCoreData()->nowyKontekst();
-    QDir(QString::fromStdString(dom)).removeRecursively();
 
     wiersz(nazwaPortfolio, "whole build (sharedBazaFasolek)", budowa, podlogaBudowy, "readdir + lstat of the levels read");
     wiersz(nazwaPortfolio, "full re-read, nothing changed", ponownyOdczyt, podlogaOdczytu, "readdir of the levels read");

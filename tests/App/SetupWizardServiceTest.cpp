@@ -8,12 +8,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
 #include <memory>
-#include <sys/stat.h>
 
 namespace {
 
@@ -54,21 +52,6 @@ QString przygotujPiaskownice(int liczbaFasolek)
 {
     qputenv("APP_SANDBOX_CONTAINER_ID", "tarrowind-test");
     return zrobPortfolio(QDir::homePath(), liczbaFasolek);
-}
-
-bool innySystemPlikow(const QString &a, const QString &b)
-{
-    struct stat sa, sb;
-    return stat(QFile::encodeName(a).constData(), &sa) == 0 && stat(QFile::encodeName(b).constData(), &sb) == 0
-           && sa.st_dev != sb.st_dev;
-}
-
-std::unique_ptr<QTemporaryDir> katalogNaInnymSystemiePlikow()
-{
-    if (!innySystemPlikow(QStringLiteral("/dev/shm"), QDir::homePath()))
-        return nullptr;
-    auto katalog = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/tarrowind-XXXXXX"));
-    return katalog->isValid() ? std::move(katalog) : nullptr;
 }
 
 } // namespace
@@ -272,7 +255,7 @@ TEST(SetupWizardServiceTest, ASecondMigrationWhileOneRunsIsRefused)
 
 TEST(SetupWizardServiceTest, MigrationAcrossFileSystemsCopiesEverythingWithProgressAndRemovesTheSourceLast)
 {
-    auto inny = katalogNaInnymSystemiePlikow();
+    auto inny = KatalogTestowy::katalogNaInnymSystemiePlikow(QDir::homePath());
     if (!inny)
         GTEST_SKIP() << "no second file system at /dev/shm";
     const QString piaskownica = przygotujPiaskownice(60);

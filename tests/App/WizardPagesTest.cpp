@@ -20,9 +20,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProgressBar>
-#include <QTemporaryDir>
-
-#include <sys/stat.h>
 
 using namespace KreatorTestowy;
 
@@ -39,10 +36,7 @@ protected:
     {
         SetupAndMigrationWizard::setPrzygotowanieBazyFasolek([this] {
             ++przygotowaniaBazy;
-            lokalizacjaPrzyPrzygotowaniu = UserDefaults::standard()
-                                               .dictionaryForKey(QLatin1String(SpecKatalog::kluczUrlaBazowego))
-                                               .value(QStringLiteral("path"))
-                                               .toString();
+            lokalizacjaPrzyPrzygotowaniu = zapisanaLokalizacja();
             BazaFasolek::sharedBazaFasolek();
         });
     }
@@ -473,14 +467,13 @@ TEST_F(MigracjaKreatora, AFailedMoveSaysSoAndLeavesTheSourceByteForByte)
 
 TEST_F(MigracjaKreatora, ACancelRightAfterTheStartIsHonouredWithoutAnAlert)
 {
-    struct stat a, b;
-    if (stat("/dev/shm", &a) != 0 || stat(QFile::encodeName(QDir::homePath()).constData(), &b) != 0 || a.st_dev == b.st_dev)
+    const auto inny = KatalogTestowy::katalogNaInnymSystemiePlikow(QDir::homePath());
+    if (!inny)
         GTEST_SKIP() << "no second file system at /dev/shm";
-    QTemporaryDir inny(QStringLiteral("/dev/shm/tarrowind-XXXXXX"));
     const QString zrodlo = piaskownica(300);
     const auto przed = migawkaKatalogu(zrodlo);
     SetupAndMigrationWizard &kreator = uruchom();
-    wybierz(kreator, inny.path());
+    wybierz(kreator, inny->path());
     ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
 
     przycisk(kreator, "operateButton")->click();
@@ -494,7 +487,7 @@ TEST_F(MigracjaKreatora, ACancelRightAfterTheStartIsHonouredWithoutAnAlert)
     EXPECT_TRUE(przycisk(kreator, "cancelButton")->isEnabled());
     EXPECT_TRUE(przycisk(kreator, "operateButton")->isEnabled());
     EXPECT_EQ(migawkaKatalogu(zrodlo), przed);
-    EXPECT_TRUE(QDir(inny.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+    EXPECT_TRUE(QDir(inny->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
     EXPECT_TRUE(zapisanaLokalizacja().isEmpty());
     EXPECT_TRUE(kreator.window()->close());
     EXPECT_EQ(wyniki, QList<bool>{false});

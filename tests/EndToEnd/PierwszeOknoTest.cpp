@@ -40,18 +40,53 @@ bool poczekaj(const std::function<bool()> &warunek, int ms)
     return true;
 }
 
-} // namespace
-
-TEST(PierwszeOkno, TheProgramOpensExactlyOneBrowserWindowAndQuitsWithIt)
+// The real program started with `srodowisko`, its windows seen through xdotool.
+class PierwszeOkno : public ::testing::Test
 {
+protected:
+    void SetUp() override
+    {
+        if (program.isEmpty() || qEnvironmentVariableIsEmpty("DISPLAY"))
+            GTEST_SKIP() << "starts the real program: run by its ctest entry under xvfb-run";
+        if (xdotool.isEmpty() || import.isEmpty())
+            GTEST_SKIP() << "needs xdotool and ImageMagick's import (scripts/install-deps.sh installs them)";
+        srodowisko.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    }
+
+    bool uruchomProgram()
+    {
+        tarrowind.setProcessEnvironment(srodowisko);
+        tarrowind.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        tarrowind.start(program, {});
+        return tarrowind.waitForStarted(5000);
+    }
+    QStringList okna() const
+    {
+        return uruchom(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                 QString::number(tarrowind.processId())})
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    // Whether the program ended within 10 s; one that did not is killed.
+    bool zakonczony()
+    {
+        if (tarrowind.waitForFinished(10000))
+            return true;
+        tarrowind.kill();
+        tarrowind.waitForFinished(5000);
+        return false;
+    }
+
     const QString program = qEnvironmentVariable("TARROWIND_PROGRAM");
-    if (program.isEmpty() || qEnvironmentVariableIsEmpty("DISPLAY"))
-        GTEST_SKIP() << "starts the real program: run by its ctest entry under xvfb-run";
     const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
     const QString import = QStandardPaths::findExecutable(QStringLiteral("import"));
-    if (xdotool.isEmpty() || import.isEmpty())
-        GTEST_SKIP() << "needs xdotool and ImageMagick's import (scripts/install-deps.sh installs them)";
+    QProcessEnvironment srodowisko = QProcessEnvironment::systemEnvironment();
+    QProcess tarrowind;
+};
 
+} // namespace
+
+TEST_F(PierwszeOkno, TheProgramOpensExactlyOneBrowserWindowAndQuitsWithIt)
+{
     // The program reads the settings this process writes: same home, same file.
     KatalogTestowy baza;
     ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza.sciezka()));
@@ -60,21 +95,9 @@ TEST(PierwszeOkno, TheProgramOpensExactlyOneBrowserWindowAndQuitsWithIt)
     katalogKonfiguracji.cdUp();
     ASSERT_EQ(katalogKonfiguracji.filePath(QStringLiteral("Tarrowind/Tarrowind.ini")), plikUstawien);
 
-    QProcessEnvironment srodowisko = QProcessEnvironment::systemEnvironment();
-    srodowisko.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     srodowisko.insert(QStringLiteral("XDG_CONFIG_HOME"), katalogKonfiguracji.path());
 
-    QProcess tarrowind;
-    tarrowind.setProcessEnvironment(srodowisko);
-    tarrowind.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    tarrowind.start(program, {});
-    ASSERT_TRUE(tarrowind.waitForStarted(5000));
-    const QString pid = QString::number(tarrowind.processId());
-    const auto okna = [&] {
-        return uruchom(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), pid})
-            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    };
-
+    ASSERT_TRUE(uruchomProgram());
     ASSERT_TRUE(poczekaj([&] { return !okna().isEmpty(); }, 15000)) << "no window within 15 s";
     QTest::qWait(700);
     const QStringList pierwsze = okna();
@@ -124,43 +147,19 @@ TEST(PierwszeOkno, TheProgramOpensExactlyOneBrowserWindowAndQuitsWithIt)
     ASSERT_LT(gornaKrawedzDeski, obraz.height() / 2) << "no wooden desk under the tab strip";
     uruchom(xdotool, {QStringLiteral("mousemove"), QStringLiteral("--window"), okno, QStringLiteral("189"),
                       QString::number(gornaKrawedzDeski - 13), QStringLiteral("click"), QStringLiteral("1")});
-    const bool zakonczony = tarrowind.waitForFinished(10000);
-    if (!zakonczony) {
-        tarrowind.kill();
-        tarrowind.waitForFinished(5000);
-    }
-    ASSERT_TRUE(zakonczony) << "the program went on after its last window closed";
+    ASSERT_TRUE(zakonczony()) << "the program went on after its last window closed";
     EXPECT_EQ(tarrowind.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(tarrowind.exitCode(), 0);
 }
 
-TEST(PierwszeOkno, WithNoStoredLocationTheRealProgramShowsTheSetUpWizardAndQuitsFromIt)
+TEST_F(PierwszeOkno, WithNoStoredLocationTheRealProgramShowsTheSetUpWizardAndQuitsFromIt)
 {
-    const QString program = qEnvironmentVariable("TARROWIND_PROGRAM");
-    if (program.isEmpty() || qEnvironmentVariableIsEmpty("DISPLAY"))
-        GTEST_SKIP() << "starts the real program: run by its ctest entry under xvfb-run";
-    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
-    const QString import = QStandardPaths::findExecutable(QStringLiteral("import"));
-    if (xdotool.isEmpty() || import.isEmpty())
-        GTEST_SKIP() << "needs xdotool and ImageMagick's import (scripts/install-deps.sh installs them)";
-
     // A home and settings of its own, empty: a first run.
     KatalogTestowy dom;
-    QProcessEnvironment srodowisko = QProcessEnvironment::systemEnvironment();
-    srodowisko.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     srodowisko.insert(QStringLiteral("HOME"), dom.sciezka());
     srodowisko.insert(QStringLiteral("XDG_CONFIG_HOME"), dom.katalog(QStringLiteral(".config")));
 
-    QProcess tarrowind;
-    tarrowind.setProcessEnvironment(srodowisko);
-    tarrowind.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    tarrowind.start(program, {});
-    ASSERT_TRUE(tarrowind.waitForStarted(5000));
-    const QString pid = QString::number(tarrowind.processId());
-    const auto okna = [&] {
-        return uruchom(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), pid})
-            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    };
+    ASSERT_TRUE(uruchomProgram());
     ASSERT_TRUE(poczekaj([&] { return !okna().isEmpty(); }, 15000)) << "no window within 15 s";
     QTest::qWait(700);
     const QStringList widoczne = okna();
@@ -187,12 +186,7 @@ TEST(PierwszeOkno, WithNoStoredLocationTheRealProgramShowsTheSetUpWizardAndQuits
     // Quit, bottom left of the page: the wizard answers NO and the program ends without a portfolio.
     uruchom(xdotool, {QStringLiteral("mousemove"), QStringLiteral("--window"), okno, QStringLiteral("85"),
                       QString::number(obraz.height() - 54), QStringLiteral("click"), QStringLiteral("1")});
-    const bool zakonczony = tarrowind.waitForFinished(10000);
-    if (!zakonczony) {
-        tarrowind.kill();
-        tarrowind.waitForFinished(5000);
-    }
-    ASSERT_TRUE(zakonczony) << "the program went on after its wizard was closed";
+    ASSERT_TRUE(zakonczony()) << "the program went on after its wizard was closed";
     EXPECT_EQ(tarrowind.exitStatus(), QProcess::NormalExit);
     EXPECT_FALSE(QFileInfo::exists(dom.sciezka(QStringLiteral("Tarrowind")))) << "quitting made no portfolio";
 }

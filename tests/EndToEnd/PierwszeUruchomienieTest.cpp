@@ -3,6 +3,7 @@
 #include "App/WizardController.h"
 #include "App/WizardWindow.h"
 
+#include "App/KreatorTestowy.h"
 #include "Model/SpecKatalog.h"
 #include "Support/KatalogTestowy.h"
 #include "Support/Ui/NagrywarkaAlertow.h"
@@ -17,6 +18,8 @@
 #include <QStackedWidget>
 #include <QTest>
 
+using namespace KreatorTestowy;
+
 namespace {
 
 // What the X server shows of the window, saved beside the build for people to look at.
@@ -28,16 +31,6 @@ QImage zrzutOkna(QWidget *okno, const QString &nazwa)
     QDir().mkpath(katalog);
     zrzut.save(katalog + QLatin1Char('/') + nazwa);
     return zrzut;
-}
-
-QString strona(SetupAndMigrationWizard &kreator)
-{
-    return kreator.wizardController->tabView->currentWidget()->objectName();
-}
-
-QPushButton *przycisk(SetupAndMigrationWizard &kreator, const char *nazwa)
-{
-    return kreator.window()->findChild<QPushButton *>(QLatin1String(nazwa));
 }
 
 } // namespace

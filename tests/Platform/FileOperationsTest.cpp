@@ -8,20 +8,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-bool naInnymUrzadzeniu(const QString &a, const QString &b)
-{
-    struct stat sa, sb;
-    return stat(QFile::encodeName(a).constData(), &sa) == 0 && stat(QFile::encodeName(b).constData(), &sb) == 0 &&
-           sa.st_dev != sb.st_dev;
-}
 
 TEST(MoveNoReplace, ClashOnFileKeepsBothFilesByteForByte)
 {
@@ -74,9 +66,9 @@ class MoveAcrossDevices : public ::testing::Test
 protected:
     void SetUp() override
     {
-        if (!QFileInfo(QStringLiteral("/dev/shm")).isWritable() || !naInnymUrzadzeniu(QStringLiteral("/dev/shm"), dir.sciezka()))
+        inny = KatalogTestowy::katalogNaInnymSystemiePlikow(dir.sciezka());
+        if (!inny)
             GTEST_SKIP() << "/dev/shm and the temporary folder are on one file system";
-        inny = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/tarrowind-XXXXXX"));
     }
 
     KatalogTestowy dir;

@@ -33,27 +33,54 @@ quint32 flagiDla(const InotifyTreeWatcher::Zgloszenia &zgloszenia, const QString
     return flagi;
 }
 
-void przejdzWszystko(InotifyTreeWatcher &drzewa, InotifyTreeWatcher::Zgloszenia &zgloszenia)
+// The watcher over "All Beans" (and whatever else a test names) of a real temporary folder.
+class InotifyTreeWatcherTest : public ::testing::Test
 {
-    while (drzewa.hasWalkWork())
-        drzewa.walk(100, zgloszenia);
-}
+protected:
+    // Opens the watcher on `korzenie` and walks every tree.
+    bool otworz(const QStringList &korzenie)
+    {
+        const bool otwarty = drzewa.open(korzenie);
+        przejdzWszystko();
+        return otwarty;
+    }
+    void przejdzWszystko()
+    {
+        while (drzewa.hasWalkWork())
+            drzewa.walk(100, zgloszenia);
+    }
+    // Reads what happened, walks what it named and lets pending halves of moves expire.
+    void przeczytajIPrzejdz()
+    {
+        drzewa.readEvents(zgloszenia);
+        przejdzWszystko();
+        drzewa.expireMoves(InotifyTreeWatcher::Zegar::now() + std::chrono::seconds(1));
+    }
+    // Whether what was read names `sciezka`.
+    bool zgloszona(const QString &sciezka) const
+    {
+        bool jest = false;
+        flagiDla(zgloszenia, sciezka, &jest);
+        return jest;
+    }
 
-TEST(InotifyTreeWatcherTest, LostEventsReportEveryRootAndTheTreesAreWalkedAgain)
+    KatalogTestowy dysk;
+    const QString korzen = dysk.katalog(QStringLiteral("All Beans"));
+    InotifyTreeWatcher drzewa;
+    InotifyTreeWatcher::Zgloszenia zgloszenia;
+};
+
+TEST_F(InotifyTreeWatcherTest, LostEventsReportEveryRootAndTheTreesAreWalkedAgain)
 {
     const int kolejka = dlugoscKolejkiJadra();
     if (kolejka <= 0 || kolejka > 100000)
         GTEST_SKIP() << "kernel event queue too long to fill quickly: " << kolejka;
 
-    KatalogTestowy dysk;
-    const QString pierwszy = dysk.katalog(QStringLiteral("All Beans"));
+    const QString &pierwszy = korzen;
     const QString drugi = dysk.katalog(QStringLiteral("Archived Beans"));
     dysk.katalog(QStringLiteral("All Beans/Flow"));
     const QString usuniety = dysk.katalog(QStringLiteral("All Beans/Usuniety"));
-    InotifyTreeWatcher drzewa;
-    ASSERT_TRUE(drzewa.open({pierwszy, drugi}));
-    InotifyTreeWatcher::Zgloszenia zgloszenia;
-    przejdzWszystko(drzewa, zgloszenia);
+    ASSERT_TRUE(otworz({pierwszy, drugi}));
     ASSERT_EQ(drzewa.watchedFolderCount(), 4);
 
     // Touching two files in turn gives events the kernel cannot merge: more than it keeps.
@@ -74,7 +101,7 @@ TEST(InotifyTreeWatcherTest, LostEventsReportEveryRootAndTheTreesAreWalkedAgain)
     EXPECT_EQ(flagiDla(zgloszenia, drugi, &jest) & oczekiwane, oczekiwane);
     EXPECT_TRUE(jest);
 
-    przejdzWszystko(drzewa, zgloszenia);
+    przejdzWszystko();
     EXPECT_EQ(drzewa.watchedFolderCount(), 5);
 
     zgloszenia.clear();
@@ -83,28 +110,20 @@ TEST(InotifyTreeWatcherTest, LostEventsReportEveryRootAndTheTreesAreWalkedAgain)
     ASSERT_GE(fd, 0);
     ::close(fd);
     drzewa.readEvents(zgloszenia);
-    flagiDla(zgloszenia, pierwszy + QStringLiteral("/Zgubiony/Glebiej"), &jest);
-    EXPECT_TRUE(jest);
+    EXPECT_TRUE(zgloszona(pierwszy + QStringLiteral("/Zgubiony/Glebiej")));
 }
 
-TEST(InotifyTreeWatcherTest, ATreeMovedIntoAFolderNotWatchedYetReportsItsSubfoldersUnderTheirNewPaths)
+TEST_F(InotifyTreeWatcherTest, ATreeMovedIntoAFolderNotWatchedYetReportsItsSubfoldersUnderTheirNewPaths)
 {
-    KatalogTestowy dysk;
-    const QString korzen = dysk.katalog(QStringLiteral("All Beans"));
     dysk.katalog(QStringLiteral("All Beans/Flow/Bean/Inner/Deeper"));
-    InotifyTreeWatcher drzewa;
-    ASSERT_TRUE(drzewa.open({korzen}));
-    InotifyTreeWatcher::Zgloszenia zgloszenia;
-    przejdzWszystko(drzewa, zgloszenia);
+    ASSERT_TRUE(otworz({korzen}));
     ASSERT_EQ(drzewa.watchedFolderCount(), 5);
 
     // A status folder made and the bean moved into it before the watcher reads anything: only
     // the walk of the new folder finds where the bean went.
     ASSERT_TRUE(QDir().mkdir(korzen + QStringLiteral("/Flow/_Waiting_For")));
     ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/Flow/Bean"), korzen + QStringLiteral("/Flow/_Waiting_For/Bean")));
-    drzewa.readEvents(zgloszenia);
-    przejdzWszystko(drzewa, zgloszenia);
-    drzewa.expireMoves(InotifyTreeWatcher::Zegar::now() + std::chrono::seconds(1));
+    przeczytajIPrzejdz();
     EXPECT_EQ(drzewa.watchedFolderCount(), 6);
 
     zgloszenia.clear();
@@ -121,25 +140,18 @@ TEST(InotifyTreeWatcherTest, ATreeMovedIntoAFolderNotWatchedYetReportsItsSubfold
                       + QStringLiteral("/Flow/_Waiting_For/Bean/Inner/Deeper")).toStdString());
 }
 
-TEST(InotifyTreeWatcherTest, AFolderRenamedOutOfTheTreesWhileAFolderAboveIsRenamedIsNoLongerWatched)
+TEST_F(InotifyTreeWatcherTest, AFolderRenamedOutOfTheTreesWhileAFolderAboveIsRenamedIsNoLongerWatched)
 {
-    KatalogTestowy dysk;
-    const QString korzen = dysk.katalog(QStringLiteral("All Beans"));
     dysk.katalog(QStringLiteral("All Beans/Flow/Bean/Old/Deeper"));
     const QString poza = dysk.katalog(QStringLiteral("elsewhere"));
-    InotifyTreeWatcher drzewa;
-    ASSERT_TRUE(drzewa.open({korzen}));
-    InotifyTreeWatcher::Zgloszenia zgloszenia;
-    przejdzWszystko(drzewa, zgloszenia);
+    ASSERT_TRUE(otworz({korzen}));
     ASSERT_EQ(drzewa.watchedFolderCount(), 5);
 
     // Both renames come before the watcher reads: the first half of the one waits for its other
     // half while the other moves the path it was recorded under.
     ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/Flow/Bean/Old"), poza + QStringLiteral("/Old")));
     ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/Flow"), korzen + QStringLiteral("/Renamed")));
-    drzewa.readEvents(zgloszenia);
-    przejdzWszystko(drzewa, zgloszenia);
-    drzewa.expireMoves(InotifyTreeWatcher::Zegar::now() + std::chrono::seconds(1));
+    przeczytajIPrzejdz();
     EXPECT_EQ(drzewa.watchedFolderCount(), 3);
 
     zgloszenia.clear();
@@ -148,43 +160,29 @@ TEST(InotifyTreeWatcherTest, AFolderRenamedOutOfTheTreesWhileAFolderAboveIsRenam
     EXPECT_TRUE(zgloszenia.isEmpty()) << "a change outside the trees is no change of theirs";
 }
 
-TEST(InotifyTreeWatcherTest, AFolderRenamedAwayAndANewOneOfTheSameNameMadeAtOnceLeavesTheNewOneWatched)
+TEST_F(InotifyTreeWatcherTest, AFolderRenamedAwayAndANewOneOfTheSameNameMadeAtOnceLeavesTheNewOneWatched)
 {
-    KatalogTestowy dysk;
-    const QString korzen = dysk.katalog(QStringLiteral("All Beans"));
     dysk.katalog(QStringLiteral("All Beans/Flow/_Incubation/Old"));
     const QString poza = dysk.katalog(QStringLiteral("elsewhere"));
-    InotifyTreeWatcher drzewa;
-    ASSERT_TRUE(drzewa.open({korzen}));
-    InotifyTreeWatcher::Zgloszenia zgloszenia;
-    przejdzWszystko(drzewa, zgloszenia);
+    ASSERT_TRUE(otworz({korzen}));
     ASSERT_EQ(drzewa.watchedFolderCount(), 4);
 
     ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/Flow/_Incubation"), poza + QStringLiteral("/_Incubation")));
     ASSERT_TRUE(QDir().mkpath(korzen + QStringLiteral("/Flow/_Incubation/New")));
-    drzewa.readEvents(zgloszenia);
-    przejdzWszystko(drzewa, zgloszenia);
-    drzewa.expireMoves(InotifyTreeWatcher::Zegar::now() + std::chrono::seconds(1));
+    przeczytajIPrzejdz();
     EXPECT_EQ(drzewa.watchedFolderCount(), 4);
 
     zgloszenia.clear();
     dysk.plik(QStringLiteral("All Beans/Flow/_Incubation/New/plik"));
     drzewa.readEvents(zgloszenia);
-    bool jest = false;
-    flagiDla(zgloszenia, korzen + QStringLiteral("/Flow/_Incubation/New"), &jest);
-    EXPECT_TRUE(jest);
+    EXPECT_TRUE(zgloszona(korzen + QStringLiteral("/Flow/_Incubation/New")));
 }
 
-TEST(InotifyTreeWatcherTest, AFolderTheWalkFoundMovedBeforeItsRenameWasReadStaysWatchedWhenItComesBack)
+TEST_F(InotifyTreeWatcherTest, AFolderTheWalkFoundMovedBeforeItsRenameWasReadStaysWatchedWhenItComesBack)
 {
-    KatalogTestowy dysk;
-    const QString korzen = dysk.katalog(QStringLiteral("All Beans"));
     dysk.katalog(QStringLiteral("All Beans/A/_Waiting_For/Bean/Sub"));
     dysk.katalog(QStringLiteral("All Beans/B"));
-    InotifyTreeWatcher drzewa;
-    ASSERT_TRUE(drzewa.open({korzen}));
-    InotifyTreeWatcher::Zgloszenia zgloszenia;
-    przejdzWszystko(drzewa, zgloszenia);
+    ASSERT_TRUE(otworz({korzen}));
     ASSERT_EQ(drzewa.watchedFolderCount(), 6);
 
     // A status folder is made and read; the bean moves in before the walk lists the new folder,
@@ -192,53 +190,42 @@ TEST(InotifyTreeWatcherTest, AFolderTheWalkFoundMovedBeforeItsRenameWasReadStays
     ASSERT_TRUE(QDir().mkdir(korzen + QStringLiteral("/B/_Waiting_For")));
     drzewa.readEvents(zgloszenia);
     ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/A/_Waiting_For/Bean"), korzen + QStringLiteral("/B/_Waiting_For/Bean")));
-    przejdzWszystko(drzewa, zgloszenia);
+    przejdzWszystko();
     drzewa.readEvents(zgloszenia);
     ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/B/_Waiting_For/Bean"), korzen + QStringLiteral("/A/_Waiting_For/Bean")));
-    drzewa.readEvents(zgloszenia);
-    przejdzWszystko(drzewa, zgloszenia);
-    drzewa.expireMoves(InotifyTreeWatcher::Zegar::now() + std::chrono::seconds(1));
+    przeczytajIPrzejdz();
     EXPECT_EQ(drzewa.watchedFolderCount(), 7);
 
     zgloszenia.clear();
     dysk.plik(QStringLiteral("All Beans/A/_Waiting_For/Bean/Sub/plik"));
     drzewa.readEvents(zgloszenia);
-    bool jest = false;
-    flagiDla(zgloszenia, korzen + QStringLiteral("/A/_Waiting_For/Bean/Sub"), &jest);
-    EXPECT_TRUE(jest);
+    EXPECT_TRUE(zgloszona(korzen + QStringLiteral("/A/_Waiting_For/Bean/Sub")));
 }
 
 } // namespace
 
-TEST(InotifyTreeWatcherTest, AWideTreeTakenInSeveralFoldersAtOnceIsWatchedUnderTheRightPaths)
+TEST_F(InotifyTreeWatcherTest, AWideTreeTakenInSeveralFoldersAtOnceIsWatchedUnderTheRightPaths)
 {
-    KatalogTestowy dysk;
-    const QString korzen = dysk.katalog(QStringLiteral("All Beans"));
     for (int i = 0; i < 40; ++i) {
         for (int j = 0; j < 5; ++j)
             dysk.katalog(QStringLiteral("All Beans/F%1/S%2").arg(i).arg(j));
     }
-    InotifyTreeWatcher drzewa;
     ASSERT_TRUE(drzewa.open({korzen}));
-    InotifyTreeWatcher::Zgloszenia zgloszenia;
     // The root, then its 40 folders in one step; their 200 subfolders are queued by the parents' watches.
     drzewa.walk(1, zgloszenia);
     drzewa.walk(40, zgloszenia);
     ASSERT_EQ(drzewa.watchedFolderCount(), 41);
     ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/F3"), korzen + QStringLiteral("/F3x")));
     drzewa.readEvents(zgloszenia);
-    przejdzWszystko(drzewa, zgloszenia);
+    przejdzWszystko();
     EXPECT_EQ(drzewa.watchedFolderCount(), 241);
 
     zgloszenia.clear();
     dysk.plik(QStringLiteral("All Beans/F3x/S2/nowy"));
     dysk.plik(QStringLiteral("All Beans/F39/S4/nowy"));
     drzewa.readEvents(zgloszenia);
-    bool jest = false;
-    flagiDla(zgloszenia, korzen + QStringLiteral("/F3x/S2"), &jest);
-    EXPECT_TRUE(jest);
-    flagiDla(zgloszenia, korzen + QStringLiteral("/F39/S4"), &jest);
-    EXPECT_TRUE(jest);
+    EXPECT_TRUE(zgloszona(korzen + QStringLiteral("/F3x/S2")));
+    EXPECT_TRUE(zgloszona(korzen + QStringLiteral("/F39/S4")));
     for (const auto &z : std::as_const(zgloszenia))
         EXPECT_TRUE(z.sciezka.endsWith(QLatin1String("/F3x/S2")) || z.sciezka.endsWith(QLatin1String("/F39/S4")))
             << qPrintable(z.sciezka);

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 KatalogTestowy::KatalogTestowy()
     : m_katalog(QDir::homePath() + QStringLiteral("/katalog-XXXXXX"))
 {
@@ -40,4 +42,14 @@ QByteArray KatalogTestowy::czytaj(const QString &sciezka)
 bool KatalogTestowy::istnieje(const QString &sciezka)
 {
     return QFileInfo::exists(sciezka) || QFileInfo(sciezka).isSymLink();
+}
+
+std::unique_ptr<QTemporaryDir> KatalogTestowy::katalogNaInnymSystemiePlikow(const QString &wzgledem)
+{
+    struct stat shm, tutaj;
+    if (stat("/dev/shm", &shm) != 0 || stat(QFile::encodeName(wzgledem).constData(), &tutaj) != 0
+        || shm.st_dev == tutaj.st_dev)
+        return nullptr;
+    auto katalog = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/tarrowind-XXXXXX"));
+    return katalog->isValid() ? std::move(katalog) : nullptr;
 }

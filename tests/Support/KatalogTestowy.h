@@ -4,6 +4,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <memory>
+
 // A real temporary folder for model tests, with small helpers to lay out files.
 class KatalogTestowy
 {
@@ -19,6 +21,10 @@ public:
 
     static QByteArray czytaj(const QString &sciezka);
     static bool istnieje(const QString &sciezka);
+
+    // A fresh folder on /dev/shm when that is another file system than `wzgledem`'s; null
+    // where there is no such second file system.
+    static std::unique_ptr<QTemporaryDir> katalogNaInnymSystemiePlikow(const QString &wzgledem);
 
 private:
     QTemporaryDir m_katalog;
