@@ -97,9 +97,13 @@ void PrzenoszenieKatalogu::kopiujWWatku()
         return;
     }
     m_kopiaKompletna = true;
-    if (!FileOperations::moveNoReplace(m_tymczasowy, m_cel, &m_blad)) {
+    BladOperacji bladPrzeniesienia;
+    if (!FileOperations::moveNoReplace(m_tymczasowy, m_cel, &bladPrzeniesienia)) {
         TreeCopier::removeTree(m_tymczasowy);
-        m_status = m_blad.kod ? m_blad.kod : EIO;
+        m_status = bladPrzeniesienia.kod ? bladPrzeniesienia.kod : EIO;
+        // Named after the folder being moved: its hidden copy means nothing to the user.
+        BladOperacji::zErrno(&m_blad, m_status, QStringLiteral("Could not move the folder."), m_zrodlo,
+                             Paths::parent(m_cel));
         m_watekSkonczyl = true;
         return;
     }

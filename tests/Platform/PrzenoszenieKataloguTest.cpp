@@ -146,4 +146,24 @@ TEST_F(PrzenoszenieMiedzyUrzadzeniami, CancelRightAfterStartLeavesTheSourceWhole
     EXPECT_EQ(wynik.raportyKonca, 1) << "a cancel after the end does nothing";
 }
 
+TEST_F(PrzenoszenieMiedzyUrzadzeniami, AFolderThatAppearsAtTheTargetDuringTheCopyStaysAndTheErrorNamesTheMovedFolder)
+{
+    const QString zrodlo = portfolio(dir, 200);
+    PrzenoszenieKatalogu przenoszenie(zrodlo, inny->path());
+    Wynik wynik;
+    sledz(przenoszenie, wynik);
+    ASSERT_TRUE(przenoszenie.start());
+    ASSERT_TRUE(QDir().mkpath(inny->path() + QStringLiteral("/Tarrowind/inny")));
+    ASSERT_TRUE(czekajNaKoniec(wynik));
+    EXPECT_NE(wynik.status, 0);
+    EXPECT_TRUE(wynik.blad.przyczyna.contains(QStringLiteral("Tarrowind"))) << wynik.blad.przyczyna.toStdString();
+    EXPECT_FALSE(wynik.blad.przyczyna.contains(QStringLiteral(".tarrowind-"))) << wynik.blad.przyczyna.toStdString();
+    for (int i = 0; i < 200; ++i)
+        ASSERT_EQ(KatalogTestowy::czytaj(zrodlo + QStringLiteral("/All Beans/_Main_Flow/fasolka %1/plik.txt").arg(i)),
+                  QByteArray(4096, char('a' + i % 26)));
+    EXPECT_EQ(QDir(inny->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("Tarrowind")});
+    EXPECT_TRUE(QDir(inny->path() + QStringLiteral("/Tarrowind/inny")).exists());
+}
+
 } // namespace
