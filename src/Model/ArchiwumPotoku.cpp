@@ -71,6 +71,7 @@ void ArchiwumPotoku::synchronizujFasolki()
         return;
     synchronizator.zastosuj(this, RelacjeModelu::fasolkiArchiwumPotoku, Fasolka::ustawUrlBytuFasolki,
                             Fasolka::fasolkaZUrlemJesliIstnieje);
+    synchronizator.dlaKatalogowNaDysku<Fasolka>(Fasolka::synchronizujJesliZastapiona);
 }
 
 // Signals carry lists of classes that the header only declares; moc them here, where all are complete.

@@ -61,6 +61,7 @@ void BytKatalogu::synchronizujBytyWewnetrzneIZwrocNoweElementy(QList<BytSystemuP
         m_opcjeSynchronizacji, [](BytSystemuPlikow *byt) { return qobject_cast<BytKatalogu *>(byt) != nullptr; });
     bool zmiana = false;
     if (udane) {
+        m_tozsamoscOdczytanego = synchronizator.tozsamoscKatalogu();
         const bool cosUsunieto = !synchronizator.obiektyDoUsuniecia<BytSystemuPlikow>().isEmpty();
         const QList<BytSystemuPlikow *> nowe = synchronizator.zastosuj(
             this, RelacjeModelu::bytyWewnetrzne,
@@ -76,6 +77,17 @@ void BytKatalogu::synchronizujBytyWewnetrzneIZwrocNoweElementy(QList<BytSystemuP
     if (zmiana)
         emit kvoNodeHasChanged();
     m_czyBytyBylyOdczytaneZDysku = true;
+
+    synchronizator.dlaKatalogowNaDysku<BytKatalogu>([](BytKatalogu *podkatalog, const FolderListing::Identity &naDysku) {
+        if (podkatalog->zostalZastapiony(naDysku))
+            podkatalog->synchronizujBytyWewnetrzneIZwrocNoweElementy();
+    });
+}
+
+bool BytKatalogu::zostalZastapiony(const FolderListing::Identity &naDysku) const
+{
+    return m_czyBytyBylyOdczytaneZDysku && m_tozsamoscOdczytanego.known() && naDysku.known()
+           && m_tozsamoscOdczytanego != naDysku;
 }
 
 void BytKatalogu::synchronizujZDyskiem()

@@ -5,6 +5,8 @@
 #include "ProtokolSynchronizacjiZDyskiem.h"
 #include "ZbiorObiektow.h"
 
+#include "Platform/FolderListing.h"
+
 class BazaFasolek;
 class RzeczWBazieFasolekZKatalogiem;
 
@@ -24,6 +26,9 @@ public:
     QList<BytSystemuPlikow *> podkatalogi();
 
     bool czyBytyBylyOdczytaneZDysku() const { return m_czyBytyBylyOdczytaneZDysku; }
+    // YES when the children were read from another folder than the one its parent's listing now
+    // finds under this name: another program moved the folder aside and put another in its place.
+    bool zostalZastapiony(const FolderListing::Identity &naDysku) const;
     bool wlasnieCzytamBytyZDysku() const { return m_wlasnieCzytamBytyZDysku; }
     quint64 opcjeSynchronizacji() const { return m_opcjeSynchronizacji; }
     void setOpcjeSynchronizacji(quint64 opcje) { m_opcjeSynchronizacji = opcje; }
@@ -71,6 +76,7 @@ private:
     void przekazZmianeWGore();
 
     ZbiorObiektow<BytSystemuPlikow> m_bytyWewnetrzne;
+    FolderListing::Identity m_tozsamoscOdczytanego;
     bool m_czyBytyBylyOdczytaneZDysku = false;
     bool m_wlasnieCzytamBytyZDysku = false;
     quint64 m_opcjeSynchronizacji = 0;

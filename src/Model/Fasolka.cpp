@@ -104,6 +104,12 @@ bool Fasolka::maBytKatalogu(const Fasolka *fasolka)
     return qobject_cast<const BytKatalogu *>(fasolka->bytFasolki()) != nullptr;
 }
 
+void Fasolka::synchronizujJesliZastapiona(Fasolka *fasolka, const FolderListing::Identity &naDysku)
+{
+    if (auto *katalog = qobject_cast<BytKatalogu *>(fasolka->bytFasolki()); katalog && katalog->zostalZastapiony(naDysku))
+        fasolka->synchronizujZDyskiem();
+}
+
 int Fasolka::odczytajStatusFasolkiDlaURLa(const QString &url)
 {
     if (url.isEmpty())

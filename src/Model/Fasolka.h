@@ -5,6 +5,7 @@
 #include "RzeczWBazieFasolek.h"
 
 #include "Platform/BladOperacji.h"
+#include "Platform/FolderListing.h"
 #include "Platform/PreviewItem.h"
 
 #include <QMetaObject>
@@ -50,6 +51,9 @@ public:
     // For re-reads: the bean's entity was made for a real folder. A folder that takes the place
     // of a file of the same name (or a file that of a folder) is another item, with a bean of its own.
     static bool maBytKatalogu(const Fasolka *fasolka);
+    // The owner's re-read found the bean's folder replaced by another under the same name:
+    // a bean whose folder was read reads it again.
+    static void synchronizujJesliZastapiona(Fasolka *fasolka, const FolderListing::Identity &naDysku);
 
     // The status that a place gives, whether or not anything lies there.
     static int odczytajStatusFasolkiDlaURLa(const QString &url);

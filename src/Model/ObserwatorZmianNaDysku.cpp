@@ -1,14 +1,79 @@
 #include "ObserwatorZmianNaDysku.h"
 
 #include "AnalizatorUrlaModelu.h"
+#include "Archiwum.h"
+#include "ArchiwumPotoku.h"
 #include "BazaFasolek.h"
 #include "BytKatalogu.h"
+#include "Fasolka.h"
+#include "Potok.h"
 #include "ProtokolSynchronizacjiZDyskiem.h"
 #include "SCEvents.h"
 #include "SpecKatalog.h"
 
 #include <array>
 #include <utility>
+
+namespace {
+
+bool wczytany(const BytKatalogu *katalog)
+{
+    return katalog && katalog->czyBytyBylyOdczytaneZDysku();
+}
+
+// Lost events leave no trace of which loaded folder changed: each one is read again.
+void odczytajWczytanePodkatalogi(const BytKatalogu *katalog)
+{
+    const QList<BytSystemuPlikow *> dzieci = katalog->bytyWewnetrzneBezOdczytu().elementy();
+    for (BytSystemuPlikow *dziecko : dzieci) {
+        auto *podkatalog = qobject_cast<BytKatalogu *>(dziecko);
+        if (!wczytany(podkatalog))
+            continue;
+        podkatalog->synchronizujZDyskiem();
+        odczytajWczytanePodkatalogi(podkatalog);
+    }
+}
+
+void odczytajWczytany(BytKatalogu *katalog)
+{
+    if (!wczytany(katalog))
+        return;
+    katalog->synchronizujZDyskiem();
+    odczytajWczytanePodkatalogi(katalog);
+}
+
+void odczytajWczytaneFasolki(const QList<Fasolka *> &fasolki)
+{
+    for (Fasolka *fasolka : fasolki) {
+        if (!wczytany(fasolka->katalog()))
+            continue;
+        fasolka->synchronizujZDyskiem();
+        odczytajWczytanePodkatalogi(fasolka->katalog());
+    }
+}
+
+// Below a watched root, once the root's own object has read itself again.
+void odczytajWszystkieWczytane(QObject *obiekt)
+{
+    if (auto *baza = qobject_cast<BazaFasolek *>(obiekt)) {
+        odczytajWczytany(baza->katalog());
+        for (Potok *potok : baza->potoki().elementy()) {
+            odczytajWczytany(qobject_cast<BytKatalogu *>(potok->bytPotoku()));
+            odczytajWczytany(potok->katalogRzeczyPotoku());
+            odczytajWczytaneFasolki(potok->fasolki().elementy());
+        }
+    } else if (auto *archiwum = qobject_cast<Archiwum *>(obiekt)) {
+        odczytajWczytany(archiwum->katalog());
+        for (ArchiwumPotoku *archiwumPotoku : archiwum->archiwaPotokow().elementy()) {
+            odczytajWczytany(archiwumPotoku->katalog());
+            odczytajWczytaneFasolki(archiwumPotoku->fasolki().elementy());
+        }
+    } else if (auto *katalog = qobject_cast<BytKatalogu *>(obiekt)) {
+        odczytajWczytanePodkatalogi(katalog);
+    }
+}
+
+} // namespace
 
 ObserwatorZmianNaDysku::ObserwatorZmianNaDysku(double opoznienie)
     : m_opoznienie(opoznienie)
@@ -52,11 +117,15 @@ void ObserwatorZmianNaDysku::pathWatcherEventOccurred(SCEvents *pathWatcher, con
 {
     (void)pathWatcher;
     QObject *obiekt = obiektDoOdczytuDlaSciezki(event.eventPath());
-    // What one re-read brought in step stays in step for the rest of the batch.
-    if (!obiekt || m_odczytaneWPartii.contains(obiekt))
+    if (!obiekt)
         return;
-    m_odczytaneWPartii.insert(obiekt);
-    dynamic_cast<ProtokolSynchronizacjiZDyskiem *>(obiekt)->synchronizujZDyskiem();
+    // What one re-read brought in step stays in step for the rest of the batch.
+    if (!m_odczytaneWPartii.contains(obiekt)) {
+        m_odczytaneWPartii.insert(obiekt);
+        dynamic_cast<ProtokolSynchronizacjiZDyskiem *>(obiekt)->synchronizujZDyskiem();
+    }
+    if (quint32(event.eventFlags()) & StrumienInotify::MusiPrzeczytacPodkatalogi)
+        odczytajWszystkieWczytane(obiekt);
 }
 
 void ObserwatorZmianNaDysku::pathWatcherBatchEnded(SCEvents *pathWatcher)

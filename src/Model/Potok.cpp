@@ -281,6 +281,7 @@ void Potok::synchronizujFasolki()
 
     synchronizator.zastosuj(this, RelacjeModelu::fasolkiPotoku, Fasolka::ustawUrlBytuFasolki,
                             Fasolka::fasolkaZUrlemJesliIstnieje);
+    synchronizator.dlaKatalogowNaDysku<Fasolka>(Fasolka::synchronizujJesliZastapiona);
 }
 
 void Potok::synchronizujZDyskiem()

@@ -1,6 +1,7 @@
 #include "SpecKatalog.h"
 
 #include "Platform/Bookmark.h"
+#include "Platform/FileOperations.h"
 #include "Platform/Konsola.h"
 #include "Platform/Paths.h"
 #include "Platform/UserDefaults.h"
@@ -18,6 +19,14 @@ const QString kluczSciezki = QStringLiteral("path");
 QString katalogDomowy()
 {
     return Paths::clean(QDir::homePath());
+}
+
+// Without a birth time to compare, a folder that only took the base folder's inode must show it
+// is a portfolio's base: it is the portfolio folder itself or holds one.
+bool wygladaNaBaze(const QString &katalog)
+{
+    const QString &portfel = SpecKatalog::ostatniKomponentSciezki(SpecKatalog::rkTarrowind);
+    return Paths::lastComponent(katalog) == portfel || FileOperations::isFolder(Paths::join(katalog, portfel));
 }
 
 } // namespace
@@ -52,7 +61,7 @@ bool SpecKatalog::wczytajZapisanaLokalizacje()
         return false;
 
     BladOperacji blad;
-    const auto rozwiazany = Bookmark::resolve(dane, &blad);
+    const auto rozwiazany = Bookmark::resolve(dane, wygladaNaBaze, &blad);
     if (!rozwiazany) {
         drukujLinie(QStringLiteral("Błąd odczytu urla z danych bookmarka: %1"), blad.przyczyna);
         return false;

@@ -44,9 +44,12 @@ bool SynchronizatorZestawuObiektow::wpisPominiety(const FolderListing::Wpis &wpi
 }
 
 std::optional<SynchronizatorZestawuObiektow::Wpisy>
-SynchronizatorZestawuObiektow::zestawUrliZKatalogu(const QString &katalog, quint64 pominiecie) const
+SynchronizatorZestawuObiektow::zestawUrliZKatalogu(const QString &katalog, quint64 pominiecie,
+                                                   FolderListing::Identity *tozsamosc) const
 {
     FolderListing::Wynik lista = FolderListing::list(katalog);
+    if (tozsamosc)
+        *tozsamosc = lista.identity;
     if (lista.stan == FolderListing::Stan::Blad)
         return std::nullopt;
     Wpisy wynik;
@@ -78,4 +81,5 @@ void SynchronizatorZestawuObiektow::wyczyscWyniki()
     m_obiektyDoUsuniecia.clear();
     m_urleDlaObiektowDoDodania.clear();
     m_obiektyZNowaPisownia.clear();
+    m_katalogiNaDysku.clear();
 }

@@ -48,13 +48,15 @@ public:
                                                 const QString &katalog, quint64 pominiecie,
                                                 ToKatalog toKatalog = nullptr)
     {
-        const std::optional<Wpisy> urle = zestawUrliZKatalogu(katalog, pominiecie);
+        const std::optional<Wpisy> urle = zestawUrliZKatalogu(katalog, pominiecie, &m_tozsamoscKatalogu);
         if (!urle) {
             wyczyscWyniki();
             return false;
         }
         return zanalizujPotrzebySynchronizacjiZestawuZZestawemUrli(zestaw, kluczDoUrla, *urle, toKatalog);
     }
+    // The folder listed by the last call above, as it was opened; unknown when it is gone.
+    const FolderListing::Identity &tozsamoscKatalogu() const { return m_tozsamoscKatalogu; }
 
     template <class T, class KluczDoUrla, class ToKatalog = std::nullptr_t>
     bool zanalizujPotrzebySynchronizacjiZestawuZZestawemUrli(const QList<T *> &zestaw, KluczDoUrla kluczDoUrla,
@@ -84,7 +86,8 @@ public:
     }
 
     // The filtered listing; nullopt when the folder could not be read (see above).
-    std::optional<Wpisy> zestawUrliZKatalogu(const QString &katalog, quint64 pominiecie) const;
+    std::optional<Wpisy> zestawUrliZKatalogu(const QString &katalog, quint64 pominiecie,
+                                             FolderListing::Identity *tozsamosc = nullptr) const;
     static bool wpisPominiety(const FolderListing::Wpis &wpis, quint64 pominiecie);
 
     template <class T>
@@ -134,6 +137,16 @@ public:
         return nowe;
     }
 
+    // Hands each object that `toKatalog` took for a folder and whose name is still on disk to
+    // `f(obiekt, tozsamosc)`, with what its entry stands for now: a folder moved aside and
+    // replaced under the same name keeps its object, which must not keep the old contents.
+    template <class T, class F>
+    void dlaKatalogowNaDysku(F f) const
+    {
+        for (const auto &[obiekt, tozsamosc] : m_katalogiNaDysku)
+            f(static_cast<T *>(obiekt), tozsamosc);
+    }
+
     QObject *obiektZestawuZUrlem(const QString &url) const;
     static bool czyKatalogZawieraPrzynajmniejJedenElement(const QString &url);
 
@@ -168,6 +181,8 @@ private:
                 continue;
             }
             it->naDysku = true;
+            if (it->rodzaj == Rodzaj::katalog)
+                m_katalogiNaDysku.append({it->obiekt, wpis.identity});
             if (urlObiektu(it->obiekt) == wpis.sciezka)
                 it->tejSamejPisowni = true;
             else if (!innejPisowni.contains(wpis.klucz))
@@ -198,4 +213,6 @@ private:
     QList<QObject *> m_obiektyDoUsuniecia;
     QStringList m_urleDlaObiektowDoDodania;
     QList<QPair<QObject *, QString>> m_obiektyZNowaPisownia;
+    QList<QPair<QObject *, FolderListing::Identity>> m_katalogiNaDysku;
+    FolderListing::Identity m_tozsamoscKatalogu;
 };

@@ -1,6 +1,5 @@
 #include "Bookmark.h"
 
-#include "FolderListing.h"
 #include "Paths.h"
 
 #include <QFile>
@@ -8,25 +7,49 @@
 #include <QJsonObject>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
-struct Tozsamosc
-{
-    quint64 urzadzenie = 0;
-    quint64 wezel = 0;
-};
+const QString kluczSciezki = QStringLiteral("path");
+const QString kluczUrzadzenia = QStringLiteral("device");
+const QString kluczWezla = QStringLiteral("inode");
+const QString kluczNarodzin = QStringLiteral("birth");
 
-std::optional<Tozsamosc> tozsamosc(const QString &sciezka)
+Bookmark::LookupHook &hakTozsamosci()
 {
-    struct stat info;
-    if (stat(QFile::encodeName(sciezka).constData(), &info) != 0)
-        return std::nullopt;
-    return Tozsamosc{quint64(info.st_dev), quint64(info.st_ino)};
+    static Bookmark::LookupHook hak;
+    return hak;
 }
 
-std::optional<QString> szukajW(const QString &katalog, const Tozsamosc &szukana)
+// Follows links, as the stored path does: only folders are looked up.
+std::optional<Bookmark::Identity> tozsamosc(const QString &sciezka)
+{
+    if (const Bookmark::LookupHook &hak = hakTozsamosci())
+        return hak(sciezka);
+    struct statx info;
+    if (statx(AT_FDCWD, QFile::encodeName(sciezka).constData(), 0, STATX_INO | STATX_BTIME, &info) != 0)
+        return std::nullopt;
+    // Encoded as st_dev is, so records made from stat still match.
+    Bookmark::Identity wynik{{quint64(makedev(info.stx_dev_major, info.stx_dev_minor)), info.stx_ino}, std::nullopt};
+    if (info.stx_mask & STATX_BTIME)
+        wynik.birth = qint64(info.stx_btime.tv_sec) * 1000000000 + info.stx_btime.tv_nsec;
+    return wynik;
+}
+
+// A folder found by device and inode alone may be a new one that took a deleted folder's inode.
+bool toTenSamKatalog(const QString &sciezka, const Bookmark::Identity &znaleziona,
+                     const std::optional<qint64> &zapisaneNarodziny, const Bookmark::Confirmation &potwierdz)
+{
+    if (zapisaneNarodziny && znaleziona.birth)
+        return *zapisaneNarodziny == *znaleziona.birth;
+    return potwierdz && potwierdz(sciezka);
+}
+
+std::optional<QString> szukajW(const QString &katalog, const Bookmark::Identity &szukana,
+                               const Bookmark::Confirmation &potwierdz)
 {
     if (katalog.isEmpty())
         return std::nullopt;
@@ -35,8 +58,10 @@ std::optional<QString> szukajW(const QString &katalog, const Tozsamosc &szukana)
         if (!wpis.celToKatalog)
             continue;
         const auto znaleziona = tozsamosc(wpis.sciezka);
-        if (znaleziona && znaleziona->urzadzenie == szukana.urzadzenie && znaleziona->wezel == szukana.wezel)
-            return wpis.sciezka;
+        // One folder at a time holds an inode: a refused match ends the search.
+        if (znaleziona && znaleziona->node == szukana.node)
+            return toTenSamKatalog(wpis.sciezka, *znaleziona, szukana.birth, potwierdz) ? std::optional(wpis.sciezka)
+                                                                                        : std::nullopt;
     }
     return std::nullopt;
 }
@@ -50,6 +75,11 @@ void bladNieZnaleziono(BladOperacji *blad, const QString &sciezka)
 
 } // namespace
 
+void Bookmark::setLookupHookForTests(LookupHook hook)
+{
+    hakTozsamosci() = std::move(hook);
+}
+
 std::optional<QByteArray> Bookmark::dataForPath(const QString &sciezka, BladOperacji *blad)
 {
     const QString czysta = Paths::clean(sciezka);
@@ -58,17 +88,20 @@ std::optional<QByteArray> Bookmark::dataForPath(const QString &sciezka, BladOper
         BladOperacji::zErrno(blad, errno, QStringLiteral("The bookmark could not be made."), czysta);
         return std::nullopt;
     }
+    // Numbers as strings: JSON numbers are doubles and would round large inodes.
     QJsonObject zapis;
-    zapis.insert(QStringLiteral("path"), czysta);
-    zapis.insert(QStringLiteral("device"), QString::number(id->urzadzenie));
-    zapis.insert(QStringLiteral("inode"), QString::number(id->wezel));
+    zapis.insert(kluczSciezki, czysta);
+    zapis.insert(kluczUrzadzenia, QString::number(id->node.device));
+    zapis.insert(kluczWezla, QString::number(id->node.inode));
+    if (id->birth)
+        zapis.insert(kluczNarodzin, QString::number(*id->birth));
     return QJsonDocument(zapis).toJson(QJsonDocument::Compact);
 }
 
-std::optional<QString> Bookmark::resolve(const QByteArray &dane, BladOperacji *blad)
+std::optional<QString> Bookmark::resolve(const QByteArray &dane, const Confirmation &confirm, BladOperacji *blad)
 {
     const QJsonObject zapis = QJsonDocument::fromJson(dane).object();
-    const QString sciezka = zapis.value(QStringLiteral("path")).toString();
+    const QString sciezka = zapis.value(kluczSciezki).toString();
     if (sciezka.isEmpty()) {
         BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaPosix), EINVAL,
                             QStringLiteral("The bookmark could not be resolved."),
@@ -79,12 +112,17 @@ std::optional<QString> Bookmark::resolve(const QByteArray &dane, BladOperacji *b
     if (stat(QFile::encodeName(sciezka).constData(), &info) == 0 && S_ISDIR(info.st_mode))
         return sciezka;
 
-    const Tozsamosc szukana{zapis.value(QStringLiteral("device")).toString().toULongLong(),
-                            zapis.value(QStringLiteral("inode")).toString().toULongLong()};
+    // A record made before birth times were kept has none: it is resolved under `confirm` alone.
+    Identity szukana{{zapis.value(kluczUrzadzenia).toString().toULongLong(), zapis.value(kluczWezla).toString().toULongLong()},
+                     std::nullopt};
+    bool jestNarodziny = false;
+    const qint64 narodziny = zapis.value(kluczNarodzin).toString().toLongLong(&jestNarodziny);
+    if (jestNarodziny)
+        szukana.birth = narodziny;
     const QString rodzic = Paths::parent(sciezka);
-    if (auto znaleziona = szukajW(rodzic, szukana))
+    if (auto znaleziona = szukajW(rodzic, szukana, confirm))
         return znaleziona;
-    if (auto znaleziona = szukajW(Paths::parent(rodzic), szukana))
+    if (auto znaleziona = szukajW(Paths::parent(rodzic), szukana, confirm))
         return znaleziona;
     bladNieZnaleziono(blad, sciezka);
     return std::nullopt;

@@ -67,6 +67,9 @@ FolderListing::Wynik FolderListing::list(const QString &katalog, bool zUkrytymi)
         return wynik;
     }
     const int fd = dirfd(dir);
+    struct stat wlasny;
+    if (fstat(fd, &wlasny) == 0)
+        wynik.identity = {quint64(wlasny.st_dev), quint64(wlasny.st_ino)};
     const QString przedrostek = katalog.endsWith(QLatin1Char('/')) ? katalog : katalog + QLatin1Char('/');
     for (;;) {
         // Only readdir's own errno tells a failed read from the end of the folder.
@@ -77,6 +80,7 @@ FolderListing::Wynik FolderListing::list(const QString &katalog, bool zUkrytymi)
         if (jestUkryta(wpis->d_name) && (!zUkrytymi || jestKropkaLubDwie(wpis->d_name)))
             continue;
         Wpis w;
+        w.identity = {wynik.identity.device, quint64(wpis->d_ino)};
         const QByteArrayView surowa(wpis->d_name);
         if (jestAscii(surowa)) {
             // ASCII decodes to itself and is already NFC: the common case, kept cheap.

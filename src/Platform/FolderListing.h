@@ -12,6 +12,16 @@
 class FolderListing
 {
 public:
+    // Which folder or file a name stands for: another one put under the same name differs.
+    // An inode of 0 means unknown.
+    struct Identity
+    {
+        quint64 device = 0;
+        quint64 inode = 0;
+        bool known() const { return inode != 0; }
+        bool operator==(const Identity &) const = default;
+    };
+
     struct Wpis
     {
         QString nazwa;      // on-disk spelling
@@ -20,6 +30,7 @@ public:
         bool toKatalog = false;        // lstat: a real folder
         bool toDowiazanie = false;     // a symbolic link
         bool celToKatalog = false;     // stat: a folder, or a link to one
+        Identity identity;             // the listed folder's device and readdir's inode: no stat
     };
 
     enum class Stan { Odczytany, Brak, Blad };
@@ -29,6 +40,7 @@ public:
         Stan stan = Stan::Blad;
         QList<Wpis> wpisy;
         BladOperacji blad;
+        Identity identity;  // of the folder listed, as opened
         bool ok() const { return stan == Stan::Odczytany; }
     };
 

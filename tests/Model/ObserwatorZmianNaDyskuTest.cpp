@@ -141,6 +141,55 @@ TEST_F(ObserwatorZmianNaDyskuTest, FolderRenamedInsideABeanKeepsCorrectPathsForL
     EXPECT_EQ(kielek->plikowyURL(), R(QStringLiteral("All Beans/_Main_Flow/Garden/new/sprout.txt")));
 }
 
+BytKatalogu *dziecko(BytKatalogu *katalog, const QString &nazwa)
+{
+    return qobject_cast<BytKatalogu *>(katalog->znajdzBytZOstatnimKomponentemSciezki(nazwa));
+}
+
+// Another program moves a shown folder (a bean's, or one below) aside and makes an empty one or moves
+// a prepared one under its name: the object stays, and its shown sub-folders show the new contents.
+TEST_F(ObserwatorZmianNaDyskuTest, FolderReplacedInPlaceShowsTheNewFoldersContents)
+{
+    for (const auto &[ponizej, przygotowany] :
+         std::initializer_list<std::pair<const char *, bool>>{{"", false}, {"", true}, {"/sub", false}, {"/sub", true}}) {
+        SCOPED_TRACE(testing::Message() << ponizej << " " << przygotowany);
+        StosCoreData::sharedStosCoreData()->nowyKontekst();
+        ASSERT_TRUE(QDir(R()).removeRecursively());
+        const QString a = QStringLiteral("All Beans/_Main_Flow/Garden") + QLatin1String(ponizej);
+        plik(a + QStringLiteral("/deep/old.txt"));
+        BytKatalogu *ogrod = zbudujIObserwuj()->potokGlowny()->znajdzFasolkeONazwie(QStringLiteral("Garden"))->katalog();
+        BytKatalogu *gleboki = dziecko(*ponizej ? dziecko(ogrod, QStringLiteral("sub")) : ogrod, QStringLiteral("deep"));
+        ASSERT_EQ(gleboki->bytyWewnetrzne().size(), 1);
+        if (przygotowany)
+            m_baza.plik(QStringLiteral("prepared/deep/new.txt"));
+        {
+            const ModalGate::Raise bramka;  // both steps reach the graph in one go
+            ASSERT_TRUE(QDir().rename(R(a), R(a + QStringLiteral(".old"))));
+            ASSERT_TRUE(przygotowany ? QDir().rename(m_baza.sciezka(QStringLiteral("prepared")), R(a)) : QDir().mkdir(R(a)));
+        }
+        EXPECT_TRUE(czekaj([&] {
+            return przygotowany ? gleboki->znajdzBytZOstatnimKomponentemSciezki(QStringLiteral("new.txt")) != nullptr
+                                : gleboki->katalogNadrzedny() == nullptr;
+        }));
+    }
+}
+
+TEST_F(ObserwatorZmianNaDyskuTest, AfterLostEventsEveryShownFolderIsReadAgain)
+{
+    plik(QStringLiteral("All Beans/_Main_Flow/Garden/sub/seed.txt"));
+    plik(QStringLiteral("Archived Beans/_Main_Flow/Shed/tools.txt"));
+    BazaFasolek *baza = zbudujIObserwuj();
+    BytKatalogu *sub = dziecko(baza->potokGlowny()->fasolki().elementy().first()->katalog(), QStringLiteral("sub"));
+    BytKatalogu *szopa = baza->archiwum()->archiwaPotokow().elementy().first()->fasolki().elementy().first()->katalog();
+    ASSERT_EQ(sub->bytyWewnetrzne().size() + szopa->bytyWewnetrzne().size(), 2);
+    const ModalGate::Raise bramka;  // what the stream saw waits, as if the kernel had dropped it
+    plik(QStringLiteral("All Beans/_Main_Flow/Garden/sub/sprout.txt"));
+    plik(QStringLiteral("Archived Beans/_Main_Flow/Shed/rake.txt"));
+    SCEvents::eventStreamCallback(events(), {{1, R(QStringLiteral("All Beans")), StrumienInotify::MusiPrzeczytacPodkatalogi},
+                                             {2, R(QStringLiteral("Archived Beans")), StrumienInotify::MusiPrzeczytacPodkatalogi}});
+    EXPECT_EQ(sub->bytyWewnetrzneBezOdczytu().size() + szopa->bytyWewnetrzneBezOdczytu().size(), 4);
+}
+
 TEST_F(ObserwatorZmianNaDyskuTest, OneBatchReReadsEachObjectOnceAndTheNextBatchAgain)
 {
     katalog(QStringLiteral("All Beans/_Main_Flow/_Done"));

@@ -1,5 +1,6 @@
 #include "Model/SpecKatalog.h"
 
+#include "Platform/Bookmark.h"
 #include "Platform/Paths.h"
 #include "Platform/UserDefaults.h"
 
@@ -66,6 +67,34 @@ TEST(SpecKatalogTest, DeletedBaseFolderNeedsTheSetUpAgain)
     SpecKatalog poUruchomieniu;
     EXPECT_FALSE(poUruchomieniu.czyJestUstawionyUrlBazowy_1_2());
     EXPECT_EQ(poUruchomieniu.urlBazowy(), QDir::homePath());
+}
+
+// A folder made beside the deleted base folder got its inode: it is taken only when its birth time
+// agrees or, with none to compare (also in an older record), when it is or holds "Tarrowind".
+TEST(SpecKatalogTest, FolderThatReusedTheBaseFoldersInodeIsTakenOnlyWhenItIsTheSameFolder)
+{
+    constexpr qint64 ur = 1700000000123456789;
+    const struct { std::optional<qint64> narodziny; bool staryZapis; const char *nazwa; bool zTarrowind, rozwiazany; }
+        przypadki[] = {{ur, false, "Inny", false, true},          {ur + 1, false, "Inny", true, false},
+                       {std::nullopt, false, "Inny", false, false}, {std::nullopt, false, "Inny", true, true},
+                       {std::nullopt, false, "Tarrowind", false, true}, {ur, true, "Inny", false, false},
+                       {ur, true, "Inny", true, true}};
+    for (const auto &p : przypadki) {
+        SCOPED_TRACE(testing::Message() << p.nazwa << " " << p.narodziny.value_or(0) << " " << p.staryZapis << p.zTarrowind);
+        KatalogTestowy dir;
+        const QString baza = dir.katalog(QStringLiteral("Baza")), znaleziony = dir.sciezka(QLatin1String(p.nazwa));
+        const QHash<QString, Bookmark::Identity> wezly{
+            {baza, {{42, 4242}, p.staryZapis ? std::nullopt : std::optional(ur)}}, {znaleziony, {{42, 4242}, p.narodziny}}};
+        const struct Zdejmij { ~Zdejmij() { Bookmark::setLookupHookForTests({}); } } zdejmij;
+        Bookmark::setLookupHookForTests([&](const QString &s) { return wezly.contains(s) ? std::optional(wezly[s]) : std::nullopt; });
+        ASSERT_TRUE(SpecKatalog().setUrlBazowy(baza));
+        ASSERT_TRUE(QDir().rmdir(baza) && QDir().mkdir(znaleziony));
+        if (p.zTarrowind)
+            dir.katalog(QLatin1String(p.nazwa) + QStringLiteral("/Tarrowind"));
+        SpecKatalog poUruchomieniu;
+        EXPECT_EQ(poUruchomieniu.czyJestUstawionyUrlBazowy_1_2(), p.rozwiazany);
+        EXPECT_EQ(poUruchomieniu.urlBazowy(), p.rozwiazany ? znaleziony : QDir::homePath());
+    }
 }
 
 TEST(SpecKatalogTest, FailedStoreKeepsTheOldEntry)
