@@ -207,12 +207,15 @@ void SetupWizardService::migratePortfolioFromURLToURLWithBlock(const QString &zr
     }
     m_przenoszenie = std::move(przenoszenie);
     m_migrateBlock = std::move(blok);
+    m_migrationLeftoversFolder.clear();
 }
 
 void SetupWizardService::zakonczMigracje(int status, const BladOperacji &blad)
 {
     MigrateBlock blok = std::move(m_migrateBlock);
     m_migrateBlock = {};
+    if (status == 0 && !m_przenoszenie->pozostawioneWZrodle().isEmpty())
+        m_migrationLeftoversFolder = m_przenoszenie->zrodlo();
     // Still inside the move's own report: it goes once that has returned.
     m_przenoszenie.release()->deleteLater();
     if (blok)

@@ -78,6 +78,9 @@ public:
     // Honoured from the start of the move until the copy is complete; otherwise nothing.
     void cancelMigrationProcess();
     bool czyMigracjaTrwa() const { return m_przenoszenie != nullptr; }
+    // From a successful final report on: the old portfolio folder when items written into it
+    // during the move stayed there (the move took everything else); empty when it is gone.
+    QString migrationLeftoversFolder() const { return m_migrationLeftoversFolder; }
 
 private:
     // A folder itself, not a link to one: a link stands where an alias would.
@@ -87,6 +90,7 @@ private:
     QString m_urlBazowy;
     int m_operationOnPortfolio = OperationNone;
     MigrateBlock m_migrateBlock;
+    QString m_migrationLeftoversFolder;
     // Held from the start of the move to its final report, so a cancel can always reach it.
     std::unique_ptr<PrzenoszenieKatalogu> m_przenoszenie;
     // Last member: destroyed first, so the creation thread ends while the rest still exists.

@@ -271,6 +271,8 @@ void WizardController::migratePortfolio()
                 return;
             }
             SetupAndMigrationWizard::przygotujBazeFasolek();
+            if (!ja->pokazPozostawioneWStarymPortfolio())
+                return;
             DelayedOperations::addOperationAfterDelayWithBlock(2.0, ja, [ja] {
                 if (ja->wizardMigrationViewController)
                     ja->wizardMigrationViewController->setMigrationState(WizardMigrationViewController::MigrationFinished);
@@ -302,6 +304,23 @@ void WizardController::migratePortfolio()
     };
     setupWizardService->migratePortfolioFromURLToURLWithBlock(SetupWizardService::urlPortfolioWPiaskownicy(),
                                                               setupWizardService->urlBazowy(), raport);
+}
+
+bool WizardController::pokazPozostawioneWStarymPortfolio()
+{
+    const QString katalog = setupWizardService ? setupWizardService->migrationLeftoversFolder() : QString();
+    if (katalog.isEmpty())
+        return true;
+    QPointer<WizardController> ja(this);
+    Alert alert;
+    alert.setAlertStyle(Alert::AlertStyle::Warning);
+    alert.setMessageText(tr("Some items stayed in the old portfolio folder."));
+    alert.setInformativeText(tr("Items written into the portfolio while it moved were not moved with it. "
+                                "They stay in \u201C%1\u201D.")
+                                 .arg(katalog));
+    alert.addButtonWithTitle(tr("Ok"));
+    pokazAlert(alert);
+    return ja;
 }
 
 void WizardController::cancelMigration(QObject *)

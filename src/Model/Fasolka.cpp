@@ -328,11 +328,17 @@ QString Fasolka::urlDlaPotokuIStatusu(const Potok *potok, int status) const
 bool Fasolka::przeniesBytFasolkiNaDysku(const QString &cel, const QString &opis, BladOperacji *blad)
 {
     const QString url = m_bytFasolki->plikowyURL();
+    m_katalogPozostawionych.clear();
     if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(cel)) {
         BladOperacji::zErrno(blad, EEXIST, opis, url, Paths::parent(cel));
         return false;
     }
-    return FileOperations::moveNoReplace(url, cel, blad);
+    QStringList pozostawione;
+    if (!FileOperations::moveNoReplace(url, cel, blad, &pozostawione))
+        return false;
+    if (!pozostawione.isEmpty())
+        m_katalogPozostawionych = FileOperations::isFolderNoFollow(url) ? url : Paths::parent(url);
+    return true;
 }
 
 bool Fasolka::przeniesDoPotoku(Potok *potok)

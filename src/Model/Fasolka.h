@@ -114,6 +114,9 @@ public:
     // folder holds in any spelling, which Linux would keep beside it but a later read would hide.
     // The graph is the caller's to bring in step.
     bool przeniesBytFasolkiNaDysku(const QString &cel, const QString &opis, BladOperacji *blad = nullptr);
+    // After a successful move of the item to another file system: the folder where items written
+    // into it meanwhile stayed (the old bean folder, or the one that held the file); else empty.
+    QString katalogPozostawionych() const { return m_katalogPozostawionych; }
     bool opakujFasolkePlikowaWKatalog();
     bool wypakujZawartoscFasolkiZKatalogu();
     bool zmienNazweBytuFasolkiNaDysku(const QString &nazwa, BladOperacji *blad = nullptr);
@@ -163,6 +166,7 @@ private:
     BytSystemuPlikow *m_bytFasolki = nullptr;
     BytKatalogu *m_katalog = nullptr;
     QMetaObject::Connection m_obserwacjaUrla;
+    QString m_katalogPozostawionych;
 
     // The status is cached together with the path it was computed for, so a reader that
     // runs before this bean heard of a move still gets the status of the new place.

@@ -26,6 +26,23 @@ QString urlFasolki(Fasolka *fasolka)
 
 } // namespace
 
+QList<FolderListing::Wpis> Potok::wpisyFasolekWKatalogu(const QString &katalog) const
+{
+    QList<FolderListing::Wpis> wpisy;
+    for (Fasolka *fasolka : m_fasolki.elementy()) {
+        const QString sciezka = urlFasolki(fasolka);
+        if (sciezka.isEmpty() || !Paths::equal(Paths::parent(sciezka), katalog))
+            continue;
+        FolderListing::Wpis wpis;
+        wpis.nazwa = Paths::lastComponent(sciezka);
+        wpis.sciezka = sciezka;
+        wpis.klucz = SynchronizatorZestawuObiektow::kluczUrla(sciezka);
+        wpis.toKatalog = Fasolka::maBytKatalogu(fasolka);
+        wpisy.append(wpis);
+    }
+    return wpisy;
+}
+
 Potok::Potok()
 {
     connect(this, &Potok::bazaFasolekChanged, this, &Potok::zostalUsunietyChanged);
@@ -269,12 +286,10 @@ void Potok::synchronizujFasolki()
         return;
     for (int status : {Fasolka::sfOczekujaca, Fasolka::sfNieaktywna, Fasolka::sfGotowa, Fasolka::sfUkonczona,
                        Fasolka::sfWInkubacji}) {
-        const auto wpisyStatusu =
-            synchronizator.zestawUrliZKatalogu(Paths::join(url, Fasolka::oksDlaStatusuFasolki(status)), 0);
-        // An unreadable status folder must not read as empty: its beans would leave the flow.
-        if (!wpisyStatusu)
-            return;
-        wpisy->append(*wpisyStatusu);
+        const QString katalogStatusu = Paths::join(url, Fasolka::oksDlaStatusuFasolki(status));
+        const auto wpisyStatusu = synchronizator.zestawUrliZKatalogu(katalogStatusu, 0);
+        // An unreadable status folder must not read as empty: its beans stay as they were.
+        wpisy->append(wpisyStatusu ? *wpisyStatusu : wpisyFasolekWKatalogu(katalogStatusu));
     }
     synchronizator.zanalizujPotrzebySynchronizacjiZestawuZZestawemUrli(m_fasolki.elementy(), urlFasolki, *wpisy,
                                                                        Fasolka::maBytKatalogu);

@@ -6,6 +6,7 @@
 #include "ZbiorObiektow.h"
 
 #include "Platform/BladOperacji.h"
+#include "Platform/FolderListing.h"
 #include "Platform/PreviewItem.h"
 
 #include <QMetaObject>
@@ -112,6 +113,8 @@ private:
     void ogloszZmianeRodzaju();
     QList<Fasolka *> fasolkiZeStatusem(int status) const;
     Fasolka *fasolkaZUrlem(const QString &url) const;
+    // The beans lying in a folder that could not be read, as entries of a listing, so they stay.
+    QList<FolderListing::Wpis> wpisyFasolekWKatalogu(const QString &katalog) const;
 
     BazaFasolek *m_bazaFasolek = nullptr;
     BytSystemuPlikow *m_bytPotoku = nullptr;

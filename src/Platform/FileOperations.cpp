@@ -1,6 +1,5 @@
 #include "FileOperations.h"
 
-#include "Konsola.h"
 #include "Paths.h"
 #include "TreeCopier.h"
 
@@ -85,27 +84,32 @@ bool FileOperations::renameNoReplace(const QString &zrodlo, const QString &cel, 
     return false;
 }
 
-bool FileOperations::moveNoReplace(const QString &zrodlo, const QString &cel, BladOperacji *blad)
+bool FileOperations::moveNoReplace(const QString &zrodlo, const QString &cel, BladOperacji *blad,
+                                   QStringList *leftovers)
 {
+    if (leftovers)
+        leftovers->clear();
     struct stat info;
     if (!lstatOk(zrodlo, &info)) {
         BladOperacji::zErrno(blad, errno, opisPrzeniesienia, zrodlo);
         return false;
     }
     if (Paths::contains(zrodlo, cel) && !Paths::equal(zrodlo, cel)) {
-        BladOperacji::zErrno(blad, EINVAL, opisPrzeniesienia, zrodlo);
+        BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaPosix), EINVAL, opisPrzeniesienia,
+                            QStringLiteral("\u201C%1\u201D can\u2019t be moved into itself.").arg(Paths::lastComponent(zrodlo)));
         return false;
     }
     int numerBledu = 0;
     if (renameNoReplace(zrodlo, cel, &numerBledu))
         return true;
     if (numerBledu == EXDEV)
-        return moveAcrossDevices(zrodlo, cel, blad);
+        return moveAcrossDevices(zrodlo, cel, blad, leftovers);
     BladOperacji::zErrno(blad, numerBledu, opisPrzeniesienia, zrodlo, Paths::parent(cel));
     return false;
 }
 
-bool FileOperations::moveAcrossDevices(const QString &zrodlo, const QString &cel, BladOperacji *blad)
+bool FileOperations::moveAcrossDevices(const QString &zrodlo, const QString &cel, BladOperacji *blad,
+                                       QStringList *leftovers)
 {
     if (exists(cel)) {
         BladOperacji::zErrno(blad, EEXIST, opisPrzeniesienia, zrodlo, Paths::parent(cel));
@@ -121,10 +125,10 @@ bool FileOperations::moveAcrossDevices(const QString &zrodlo, const QString &cel
         BladOperacji::zErrno(blad, numerBledu, opisPrzeniesienia, zrodlo, Paths::parent(cel));
         return false;
     }
-    // The whole copy is in place; a source that cannot be removed stays as a second copy.
-    BladOperacji bladUsuwania;
-    if (!TreeCopier::removeTree(zrodlo, &bladUsuwania))
-        drukujLinie(QStringLiteral("Błąd: %1 %2"), zrodlo, bladUsuwania.przyczyna);
+    // The whole copy is in place; what changed in the source meanwhile stays there.
+    const QStringList zostaly = kopiarka.removeCopiedSource();
+    if (leftovers)
+        *leftovers = zostaly;
     return true;
 }
 
@@ -207,10 +211,21 @@ bool FileOperations::writeTextAtomically(const QString &sciezka, const QString &
 
 std::optional<QString> FileOperations::readText(const QString &sciezka, BladOperacji *blad)
 {
-    QFile plik(sciezka);
-    if (!plik.open(QIODevice::ReadOnly)) {
-        const int numerBledu = exists(sciezka) ? EACCES : ENOENT;
+    // Opened here, not by QFile, so the alert gets the system's own reason.
+    const int deskryptor = open(QFile::encodeName(sciezka).constData(), O_RDONLY | O_CLOEXEC);
+    int numerBledu = deskryptor < 0 ? errno : 0;
+    struct stat info;
+    if (numerBledu == 0 && fstat(deskryptor, &info) != 0)
+        numerBledu = errno;
+    else if (numerBledu == 0 && S_ISDIR(info.st_mode))
+        numerBledu = EISDIR;
+    QFile plik;
+    if (numerBledu == 0 && !plik.open(deskryptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        numerBledu = EIO;
+    if (numerBledu != 0) {
         BladOperacji::zErrno(blad, numerBledu, QStringLiteral("Could not read the text."), sciezka);
+        if (deskryptor >= 0)
+            close(deskryptor);
         return std::nullopt;
     }
     const QByteArray dane = plik.readAll();

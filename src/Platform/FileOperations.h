@@ -3,6 +3,7 @@
 #include "BladOperacji.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -12,8 +13,11 @@ class FileOperations
 {
 public:
     // Same file system: an atomic no-replace rename. Across file systems: copy to a hidden
-    // sibling of the destination, rename that into place, and only then remove the source.
-    static bool moveNoReplace(const QString &zrodlo, const QString &cel, BladOperacji *blad = nullptr);
+    // sibling of the destination, rename that into place, and only then remove from the source
+    // what was copied. What was written into the source meanwhile stays there: the move still
+    // succeeds, and `leftovers` (when given) receives the paths that stay.
+    static bool moveNoReplace(const QString &zrodlo, const QString &cel, BladOperacji *blad = nullptr,
+                              QStringList *leftovers = nullptr);
     // Copies a file, link or whole folder; links stay links, nothing is merged.
     static bool copyNoReplace(const QString &zrodlo, const QString &cel, BladOperacji *blad = nullptr);
 
@@ -40,5 +44,6 @@ public:
 
 private:
     static bool renameNoReplace(const QString &zrodlo, const QString &cel, int *numerBledu);
-    static bool moveAcrossDevices(const QString &zrodlo, const QString &cel, BladOperacji *blad);
+    static bool moveAcrossDevices(const QString &zrodlo, const QString &cel, BladOperacji *blad,
+                                  QStringList *leftovers);
 };

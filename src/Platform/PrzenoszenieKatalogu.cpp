@@ -1,7 +1,6 @@
 #include "PrzenoszenieKatalogu.h"
 
 #include "FileOperations.h"
-#include "Konsola.h"
 #include "ModalGate.h"
 #include "Paths.h"
 #include "TreeCopier.h"
@@ -63,11 +62,12 @@ bool PrzenoszenieKatalogu::start(BladOperacji *blad)
     m_watekSkonczyl = false;
     m_status = 0;
     m_blad = {};
+    m_pozostawione.clear();
 
     if (naTymSamymUrzadzeniu(m_zrodlo, Paths::parent(m_cel))) {
         // A rename is instant; its one report still arrives through the event loop.
         m_kopiaKompletna = true;
-        if (!FileOperations::moveNoReplace(m_zrodlo, m_cel, &m_blad))
+        if (!FileOperations::moveNoReplace(m_zrodlo, m_cel, &m_blad, &m_pozostawione))
             m_status = m_blad.kod ? m_blad.kod : EIO;
         m_watekSkonczyl = true;
         m_zegarPostepu.start();
@@ -107,10 +107,8 @@ void PrzenoszenieKatalogu::kopiujWWatku()
         m_watekSkonczyl = true;
         return;
     }
-    // Only a complete copy in place lets the source go; one that cannot be removed stays.
-    BladOperacji bladUsuwania;
-    if (!TreeCopier::removeTree(m_zrodlo, &bladUsuwania))
-        drukujLinie(QStringLiteral("Błąd: %1 %2"), m_zrodlo, bladUsuwania.przyczyna);
+    // Only a complete copy in place lets the source go, and only what was copied of it.
+    m_pozostawione = kopiarka.removeCopiedSource();
     m_watekSkonczyl = true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <atomic>
@@ -14,7 +15,7 @@
 // On one file system it is a rename; across file systems a worker thread copies the whole
 // tree, reports progress every 0.1 s on the main thread, can be cancelled until the copy
 // is complete, rolls the copy back on failure, and removes the source only after a
-// complete copy. Exactly one `zakonczone` ends every started move.
+// complete copy, and then only what was copied. Exactly one `zakonczone` ends every started move.
 class PrzenoszenieKatalogu : public QObject
 {
     Q_OBJECT
@@ -33,6 +34,10 @@ public:
 
     bool trwa() const { return m_trwa; }
     QString cel() const { return m_cel; }
+    QString zrodlo() const { return m_zrodlo; }
+    // After a successful end: what was written or changed in the source while it was copied,
+    // left there (outermost paths); empty when the source is gone.
+    QStringList pozostawioneWZrodle() const { return m_pozostawione; }
 
 signals:
     void postep(qint64 przeniesione, qint64 razem);
@@ -57,4 +62,5 @@ private:
     std::atomic<qint64> m_razem{-1};
     int m_status = 0;
     BladOperacji m_blad;
+    QStringList m_pozostawione;
 };

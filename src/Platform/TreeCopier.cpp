@@ -1,5 +1,6 @@
 #include "TreeCopier.h"
 
+#include "Konsola.h"
 #include "Paths.h"
 
 #include <QFile>
@@ -75,6 +76,12 @@ void kopiujCzasy(const QByteArray &cel, const struct stat &info)
     utimensat(AT_FDCWD, cel.constData(), czasy, AT_SYMLINK_NOFOLLOW);
 }
 
+// A folder this layer removes entries from may be read-only: its owner opens it first.
+bool otworzDoUsuwania(const QByteArray &katalog, mode_t tryb)
+{
+    return (tryb & S_IRWXU) != S_IRWXU && chmod(katalog.constData(), (tryb & 07777) | S_IRWXU) == 0;
+}
+
 // Works on bytes so that names outside the file-name encoding are removed too.
 bool usunDrzewo(const QByteArray &sciezka, BladOperacji *blad)
 {
@@ -84,6 +91,7 @@ bool usunDrzewo(const QByteArray &sciezka, BladOperacji *blad)
         return false;
     }
     if (S_ISDIR(info.st_mode)) {
+        otworzDoUsuwania(sciezka, info.st_mode);
         int numerBledu = 0;
         bool ok = true;
         for (const QByteArray &wpis : wpisyKatalogu(sciezka, &numerBledu))
@@ -101,7 +109,18 @@ bool usunDrzewo(const QByteArray &sciezka, BladOperacji *blad)
     return true;
 }
 
+TreeCopier::CopiedHook &hakSkopiowanych()
+{
+    static TreeCopier::CopiedHook hak;
+    return hak;
+}
+
 } // namespace
+
+void TreeCopier::setCopiedHookForTests(CopiedHook hook)
+{
+    hakSkopiowanych() = std::move(hook);
+}
 
 TreeCopier::TreeCopier(const std::atomic<bool> *anuluj, Postep postep)
     : m_anuluj(anuluj)
@@ -112,11 +131,16 @@ TreeCopier::TreeCopier(const std::atomic<bool> *anuluj, Postep postep)
 bool TreeCopier::copy(const QString &zrodlo, const QString &cel, BladOperacji *blad)
 {
     if (Paths::contains(zrodlo, cel)) {
-        BladOperacji::zErrno(blad, EINVAL, QStringLiteral("Could not copy the item."), zrodlo);
+        BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaPosix), EINVAL,
+                            QStringLiteral("Could not copy the item."),
+                            QStringLiteral("\u201C%1\u201D can\u2019t be copied into itself.").arg(Paths::lastComponent(zrodlo)));
         return false;
     }
     m_skopiowano = {};
     m_anulowano = false;
+    m_copiedSource = QFile::encodeName(zrodlo);
+    m_copied.clear();
+    m_folderModes.clear();
     const QByteArray celB = QFile::encodeName(cel);
     struct stat info;
     if (lstat(celB.constData(), &info) == 0) {
@@ -124,12 +148,25 @@ bool TreeCopier::copy(const QString &zrodlo, const QString &cel, BladOperacji *b
         return false;
     }
     m_utworzonoCel = false;
-    if (copyItem(QFile::encodeName(zrodlo), celB, blad))
+    // A cancel that comes while the last item is copied still counts: the copy is not complete yet.
+    if (copyItem(m_copiedSource, celB, blad) && !checkCancel(blad)) {
+        applyFolderModes();
         return true;
+    }
+    // Nothing of a failed copy counts as copied, so nothing of its source may go.
+    m_copied.clear();
     // Only what this copy made goes: an item another program put there meanwhile stays.
     if (m_utworzonoCel)
         removeTree(cel);
     return false;
+}
+
+void TreeCopier::applyFolderModes()
+{
+    // Innermost first, so a read-only folder is never in the way of one inside it.
+    for (const auto &[katalog, tryb] : m_folderModes)
+        chmod(katalog.constData(), tryb);
+    m_folderModes.clear();
 }
 
 bool TreeCopier::checkCancel(BladOperacji *blad)
@@ -143,8 +180,12 @@ bool TreeCopier::checkCancel(BladOperacji *blad)
     return false;
 }
 
-void TreeCopier::reportItem(std::uint64_t bajty)
+void TreeCopier::reportItem(const QByteArray &zrodlo, const struct stat &info, std::uint64_t bajty)
 {
+    m_copied.insert(zrodlo, CopiedEntry{info.st_dev, info.st_ino, mode_t(info.st_mode & S_IFMT), info.st_size,
+                                        info.st_mtim, info.st_ctim});
+    if (const CopiedHook &hak = hakSkopiowanych())
+        hak(nazwa(zrodlo));
     m_skopiowano.bajty += bajty;
     m_skopiowano.elementy += 1;
     if (m_postep)
@@ -161,7 +202,7 @@ bool TreeCopier::copyItem(const QByteArray &zrodlo, const QByteArray &cel, BladO
         return false;
     }
     if (S_ISLNK(info.st_mode))
-        return copyLink(zrodlo, cel, blad);
+        return copyLink(zrodlo, cel, info, blad);
     if (S_ISDIR(info.st_mode))
         return copyFolder(zrodlo, cel, info, blad);
     if (S_ISREG(info.st_mode))
@@ -173,11 +214,15 @@ bool TreeCopier::copyItem(const QByteArray &zrodlo, const QByteArray &cel, BladO
     return false;
 }
 
-bool TreeCopier::copyFile(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &info, BladOperacji *blad)
+bool TreeCopier::copyFile(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &lstatInfo, BladOperacji *blad)
 {
-    const int we = open(zrodlo.constData(), O_RDONLY | O_CLOEXEC);
-    if (we < 0) {
+    const int we = open(zrodlo.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    // The file as it was opened, before a byte is read: a later write changes what is recorded.
+    struct stat info = lstatInfo;
+    if (we < 0 || fstat(we, &info) != 0) {
         BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(zrodlo));
+        if (we >= 0)
+            close(we);
         return false;
     }
     const int wy = open(cel.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -234,7 +279,7 @@ bool TreeCopier::copyFile(const QByteArray &zrodlo, const QByteArray &cel, const
     chmod(cel.constData(), info.st_mode & 07777);
     kopiujAtrybutyUzytkownika(zrodlo, cel);
     kopiujCzasy(cel, info);
-    reportItem(razem);
+    reportItem(zrodlo, info, razem);
     return true;
 }
 
@@ -255,14 +300,14 @@ bool TreeCopier::copyFolder(const QByteArray &zrodlo, const QByteArray &cel, con
         if (!copyItem(dolacz(zrodlo, wpis.constData()), dolacz(cel, wpis.constData()), blad))
             return false;
     }
-    chmod(cel.constData(), info.st_mode & 07777);
+    m_folderModes.emplace_back(cel, info.st_mode & 07777);
     kopiujAtrybutyUzytkownika(zrodlo, cel);
     kopiujCzasy(cel, info);
-    reportItem(0);
+    reportItem(zrodlo, info, 0);
     return true;
 }
 
-bool TreeCopier::copyLink(const QByteArray &zrodlo, const QByteArray &cel, BladOperacji *blad)
+bool TreeCopier::copyLink(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &info, BladOperacji *blad)
 {
     QByteArray cellinku(PATH_MAX, '\0');
     const ssize_t n = readlink(zrodlo.constData(), cellinku.data(), size_t(cellinku.size()));
@@ -276,10 +321,8 @@ bool TreeCopier::copyLink(const QByteArray &zrodlo, const QByteArray &cel, BladO
         return false;
     }
     m_utworzonoCel = true;
-    struct stat info;
-    if (lstat(zrodlo.constData(), &info) == 0)
-        kopiujCzasy(cel, info);
-    reportItem(0);
+    kopiujCzasy(cel, info);
+    reportItem(zrodlo, info, 0);
     return true;
 }
 
@@ -303,6 +346,69 @@ TreeCopier::Rozmiar TreeCopier::measure(const QString &sciezka)
             doOdwiedzenia.push_back(dolacz(biezaca, wpis.constData()));
     }
     return rozmiar;
+}
+
+bool TreeCopier::isUnchanged(const QByteArray &zrodlo, const struct stat &info) const
+{
+    const auto wpis = m_copied.constFind(zrodlo);
+    if (wpis == m_copied.cend() || wpis->device != info.st_dev || wpis->inode != info.st_ino
+        || wpis->type != (info.st_mode & S_IFMT))
+        return false;
+    // A folder's times change with every entry; its entries answer for it.
+    if (S_ISDIR(info.st_mode))
+        return true;
+    return wpis->size == info.st_size && wpis->modified.tv_sec == info.st_mtim.tv_sec
+           && wpis->modified.tv_nsec == info.st_mtim.tv_nsec && wpis->statusChanged.tv_sec == info.st_ctim.tv_sec
+           && wpis->statusChanged.tv_nsec == info.st_ctim.tv_nsec;
+}
+
+bool TreeCopier::removeCopiedItem(const QByteArray &sciezka, QList<QByteArray> *leftovers) const
+{
+    struct stat info;
+    if (lstat(sciezka.constData(), &info) != 0) {
+        // Gone meanwhile: nothing there to keep.
+        if (errno == ENOENT)
+            return true;
+        leftovers->append(sciezka);
+        return false;
+    }
+    if (!isUnchanged(sciezka, info)) {
+        leftovers->append(sciezka);
+        return false;
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        if (unlink(sciezka.constData()) == 0)
+            return true;
+        leftovers->append(sciezka);
+        return false;
+    }
+    const bool otwarty = otworzDoUsuwania(sciezka, info.st_mode);
+    int numerBledu = 0;
+    bool wszystkoUsuniete = true;
+    for (const QByteArray &wpis : wpisyKatalogu(sciezka, &numerBledu))
+        wszystkoUsuniete = removeCopiedItem(dolacz(sciezka, wpis.constData()), leftovers) && wszystkoUsuniete;
+    if (numerBledu == 0 && wszystkoUsuniete && rmdir(sciezka.constData()) == 0)
+        return true;
+    if (otwarty)
+        chmod(sciezka.constData(), info.st_mode & 07777);
+    // A folder that stays only for what stays inside it is not named itself.
+    if (numerBledu != 0 || wszystkoUsuniete)
+        leftovers->append(sciezka);
+    return false;
+}
+
+QStringList TreeCopier::removeCopiedSource()
+{
+    QList<QByteArray> zostaly;
+    if (!m_copiedSource.isEmpty())
+        removeCopiedItem(m_copiedSource, &zostaly);
+    QStringList sciezki;
+    for (const QByteArray &sciezka : zostaly)
+        sciezki << nazwa(sciezka);
+    if (!sciezki.isEmpty())
+        drukujLinie(QStringLiteral("Uwaga: w %1 zostały rzeczy zapisane w czasie przenoszenia albo nieusuwalne: %2"),
+                    nazwa(m_copiedSource), sciezki);
+    return sciezki;
 }
 
 bool TreeCopier::removeTree(const QString &sciezka, BladOperacji *blad)

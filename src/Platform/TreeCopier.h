@@ -2,17 +2,23 @@
 
 #include "BladOperacji.h"
 
+#include <QByteArray>
+#include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include <sys/stat.h>
 
 // Copies a file, link or folder tree with modes, times, links and user.* attributes.
 // Nothing at the destination is ever replaced. Used by the cross-device move and the
-// portfolio migration, which both remove the source only after a complete copy.
+// portfolio migration, which both remove the source only after a complete copy, and then
+// only what was copied.
 class TreeCopier
 {
 public:
@@ -24,24 +30,48 @@ public:
 
     // Called after each copied item with the bytes and items copied so far.
     using Postep = std::function<void(const Rozmiar &skopiowano)>;
+    // Tests act in the middle of a copy: called on the copying thread after each source item
+    // is copied, with its path. An empty hook removes it.
+    using CopiedHook = std::function<void(const QString &zrodlo)>;
+    static void setCopiedHookForTests(CopiedHook hook);
 
     explicit TreeCopier(const std::atomic<bool> *anuluj = nullptr, Postep postep = {});
 
-    // On failure or cancel the partial copy is removed; the source is never touched.
+    // On failure or cancel the partial copy is removed; the source is never touched. Folder
+    // modes are set only once the whole copy stands, so a rollback can always empty it.
     bool copy(const QString &zrodlo, const QString &cel, BladOperacji *blad = nullptr);
     bool anulowano() const { return m_anulowano; }
 
+    // After a complete copy: removes from the source only the entries that were copied and
+    // have not changed since, and a folder only once it is empty. Answers the outermost paths
+    // that stay (written or changed meanwhile, or not removable), named on one console line.
+    QStringList removeCopiedSource();
+
     static Rozmiar measure(const QString &sciezka);
-    // Removes a tree this layer made or fully copied; never used on user input directly.
+    // Removes a tree this layer made, read-only folders included; never used on a source.
     static bool removeTree(const QString &sciezka, BladOperacji *blad = nullptr);
 
 private:
+    // What a source entry was when it was copied; it may go only while it still is that.
+    struct CopiedEntry
+    {
+        dev_t device = 0;
+        ino_t inode = 0;
+        mode_t type = 0;
+        off_t size = 0;
+        timespec modified{};
+        timespec statusChanged{};
+    };
+
     bool copyItem(const QByteArray &zrodlo, const QByteArray &cel, BladOperacji *blad);
     bool copyFile(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &info, BladOperacji *blad);
     bool copyFolder(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &info, BladOperacji *blad);
-    bool copyLink(const QByteArray &zrodlo, const QByteArray &cel, BladOperacji *blad);
+    bool copyLink(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &info, BladOperacji *blad);
     bool checkCancel(BladOperacji *blad);
-    void reportItem(std::uint64_t bajty);
+    void reportItem(const QByteArray &zrodlo, const struct stat &info, std::uint64_t bajty);
+    void applyFolderModes();
+    bool isUnchanged(const QByteArray &zrodlo, const struct stat &info) const;
+    bool removeCopiedItem(const QByteArray &sciezka, QList<QByteArray> *leftovers) const;
 
     const std::atomic<bool> *m_anuluj;
     Postep m_postep;
@@ -49,4 +79,8 @@ private:
     bool m_anulowano = false;
     // Set once the first item at the destination is ours; a failed copy removes only that.
     bool m_utworzonoCel = false;
+    QByteArray m_copiedSource;
+    QHash<QByteArray, CopiedEntry> m_copied;
+    // Copied folders with their modes, innermost first: set only after the whole copy.
+    std::vector<std::pair<QByteArray, mode_t>> m_folderModes;
 };

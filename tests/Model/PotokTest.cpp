@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <sys/stat.h>
+
 namespace {
 
 class PotokTest : public PortfolioTestowe
@@ -240,6 +242,24 @@ TEST_F(PotokTest, ItemsFolderValuesFollowTheItemsFolderAndItsChildren)
     plik(QStringLiteral("All Beans/Work/_Flow_Items/druga.txt"));
     rzeczy->synchronizujZDyskiem();
     EXPECT_EQ(licznik[QStringLiteral("niepusty")], 2) << "the former items folder is no longer observed";
+}
+
+// A locked status folder is what an ordinary user meets (ctest entry "nieuprzywilejowany").
+using NieuprzywilejowanyPotok = PotokTest;
+
+TEST_F(NieuprzywilejowanyPotok, AnUnreadableStatusFolderKeepsItsBeansWhileTheOtherFoldersAreRead)
+{
+    plik(QStringLiteral("All Beans/Work/_Waiting_For/oczekujaca.txt"), "oczekujaca");
+    plik(QStringLiteral("All Beans/Work/_Ready/gotowa.txt"));
+    Potok *work = potok(QStringLiteral("Work"));
+    ASSERT_NE(work, nullptr);
+    const QByteArray zamkniety = QFile::encodeName(R(QStringLiteral("All Beans/Work/_Waiting_For")));
+    chmod(zamkniety.constData(), 0);
+    QFile::rename(R(QStringLiteral("All Beans/Work/_Ready/gotowa.txt")), R(QStringLiteral("All Beans/Work/_Ready/nowa.txt")));
+    work->synchronizujFasolki();
+    chmod(zamkniety.constData(), 0755);
+    EXPECT_EQ(nazwy(work->fasolki().elementy()), (QStringList{QStringLiteral("nowa.txt"), QStringLiteral("oczekujaca.txt")}));
+    EXPECT_EQ(KatalogTestowy::czytaj(R(QStringLiteral("All Beans/Work/_Waiting_For/oczekujaca.txt"))), "oczekujaca");
 }
 
 } // namespace

@@ -150,6 +150,29 @@ TEST(TextFiles, ReadTextHonoursByteOrderMarks)
     EXPECT_FALSE(FileOperations::readText(dir.sciezka(QStringLiteral("brak.txt"))).has_value());
 }
 
+// Each failure gets its own reason; "into itself" only where a move into itself was checked.
+TEST(ReasonsInAlerts, EachErrnoNamesItsOwnReason)
+{
+    const QList<QPair<int, QString>> tabela = {
+        {ENOTEMPTY, "The folder \u201C" "a\u201D isn\u2019t empty."},
+        {EACCES, "You don\u2019t have permission to access \u201C" "a\u201D."},
+        {EPERM, "The system doesn\u2019t permit this operation on \u201C" "a\u201D."},
+        {EDQUOT, "Your disk quota doesn\u2019t leave room to complete the operation on \u201C" "a\u201D."},
+        {EINVAL, "The system refused the operation on \u201C" "a\u201D as invalid."},
+        {EIO, "A read or write error occurred on \u201C" "a\u201D."},
+    };
+    BladOperacji blad;
+    for (const auto &[numerBledu, przyczyna] : tabela) {
+        BladOperacji::zErrno(&blad, numerBledu, QStringLiteral("Opis."), QStringLiteral("/dom/cel/a"));
+        EXPECT_EQ(blad.przyczyna, przyczyna) << numerBledu;
+    }
+    KatalogTestowy dir;
+    EXPECT_FALSE(FileOperations::moveNoReplace(dir.katalog(QStringLiteral("a")), dir.sciezka(QStringLiteral("a/b/a")), &blad));
+    EXPECT_TRUE(blad.przyczyna.endsWith(QStringLiteral("can\u2019t be moved into itself."))) << qPrintable(blad.przyczyna);
+    EXPECT_FALSE(FileOperations::readText(dir.sciezka(QStringLiteral("a")), &blad));
+    EXPECT_EQ(blad.kod, EISDIR) << "a folder is no unreadable text";
+}
+
 TEST(TextFiles, RemoveEmptyFolderNeverRemovesAFullOne)
 {
     KatalogTestowy dir;

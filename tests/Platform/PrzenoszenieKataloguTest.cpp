@@ -1,6 +1,8 @@
 #include "Platform/FolderListing.h"
+#include "Platform/Konsola.h"
 #include "Platform/ModalGate.h"
 #include "Platform/PrzenoszenieKatalogu.h"
+#include "Platform/TreeCopier.h"
 
 #include "Support/KatalogTestowy.h"
 
@@ -10,6 +12,8 @@
 #include <QSignalSpy>
 #include <QDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -165,5 +169,75 @@ TEST_F(PrzenoszenieMiedzyUrzadzeniami, AFolderThatAppearsAtTheTargetDuringTheCop
               QStringList{QStringLiteral("Tarrowind")});
     EXPECT_TRUE(QDir(inny->path() + QStringLiteral("/Tarrowind/inny")).exists());
 }
+
+// Only an ordinary user is stopped by a read-only folder: the ctest entry "nieuprzywilejowany" runs these as one.
+enum class KoniecPrzenoszenia { CelZajety, Anulowane, Udane };
+class NieuprzywilejowanePrzenoszenie : public PrzenoszenieMiedzyUrzadzeniami,
+                                       public ::testing::WithParamInterface<KoniecPrzenoszenia>
+{
+protected:
+    void TearDown() override { TreeCopier::setCopiedHookForTests({}); }
+    void zapisz(const QString &sciezka, const QByteArray &tresc) const
+    {
+        QDir().mkpath(sciezka.section(QLatin1Char('/'), 0, -2));
+        QFile plik(sciezka);
+        ASSERT_TRUE(plik.open(QIODevice::WriteOnly) && plik.write(tresc) == tresc.size());
+    }
+};
+
+// The portfolio moves from /dev/shm into the temporary home; the hook acts in the middle of the copy.
+TEST_P(NieuprzywilejowanePrzenoszenie, ReadOnlyFoldersAndFilesWrittenMeanwhileAreNeitherLostNorLeftAsACopy)
+{
+    const QString zrodlo = inny->path() + QStringLiteral("/Tarrowind");
+    const QString zamkniety = zrodlo + QStringLiteral("/All Beans/_Main_Flow/zamknieta");
+    const QString fasolka = zrodlo + QStringLiteral("/All Beans/_Main_Flow/fasolka");
+    const QByteArray kopia = QFile::encodeName(dir.sciezka(QStringLiteral("Tarrowind/All Beans/_Main_Flow/zamknieta")));
+    zapisz(zamkniety + QStringLiteral("/plik.txt"), "zamkniety");
+    zapisz(fasolka + QStringLiteral("/plik.txt"), "stara");
+    chmod(QFile::encodeName(zamkniety).constData(), 0555);
+    PrzenoszenieKatalogu przenoszenie(zrodlo, dir.sciezka());
+    TreeCopier::setCopiedHookForTests([&](const QString &skopiowany) {
+        if (skopiowany == fasolka && GetParam() == KoniecPrzenoszenia::Udane) {
+            zapisz(fasolka + QStringLiteral("/nowy.txt"), "dopisany");
+            zapisz(fasolka + QStringLiteral("/plik.txt"), "zmieniona");
+        }
+        if (skopiowany == zamkniety && GetParam() == KoniecPrzenoszenia::CelZajety)
+            QDir().mkpath(dir.sciezka(QStringLiteral("Tarrowind")));
+        if (skopiowany == zamkniety && GetParam() == KoniecPrzenoszenia::Anulowane)
+            przenoszenie.anuluj();
+    });
+    QStringList konsola;
+    Konsola::ustawWyjscie([&](const QByteArray &linia) { konsola << QString::fromUtf8(linia); });
+    Wynik wynik;
+    sledz(przenoszenie, wynik);
+    EXPECT_TRUE(przenoszenie.start() && czekajNaKoniec(wynik));
+    Konsola::ustawWyjscie({});
+    struct stat info {};
+    lstat(kopia.constData(), &info);
+    chmod(kopia.constData(), 0755);
+    chmod(QFile::encodeName(zamkniety).constData(), 0755);
+    if (GetParam() == KoniecPrzenoszenia::Udane) {
+        EXPECT_EQ(wynik.status, 0) << wynik.blad.przyczyna.toStdString();
+        EXPECT_FALSE(KatalogTestowy::istnieje(zamkniety));
+        EXPECT_EQ(info.st_mode & 07777, 0555u);
+        EXPECT_EQ(KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("Tarrowind/All Beans/_Main_Flow/fasolka/plik.txt"))), "stara");
+        EXPECT_EQ(KatalogTestowy::czytaj(fasolka + QStringLiteral("/plik.txt")), "zmieniona");
+        EXPECT_EQ(KatalogTestowy::czytaj(fasolka + QStringLiteral("/nowy.txt")), "dopisany");
+        QStringList pozostawione = przenoszenie.pozostawioneWZrodle();
+        pozostawione.sort();
+        EXPECT_EQ(pozostawione.join(QLatin1Char(' ')), fasolka + QStringLiteral("/nowy.txt ") + fasolka + QStringLiteral("/plik.txt"));
+        EXPECT_TRUE(konsola.size() == 1 && konsola.first().contains(fasolka + QStringLiteral("/nowy.txt"))) << konsola.join('\n').toStdString();
+        return;
+    }
+    EXPECT_NE(wynik.status, 0);
+    EXPECT_EQ(KatalogTestowy::czytaj(zamkniety + QStringLiteral("/plik.txt")), "zamkniety");
+    EXPECT_EQ(QDir(dir.sciezka()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).join(QLatin1Char(' ')),
+              GetParam() == KoniecPrzenoszenia::CelZajety ? QStringLiteral("Tarrowind") : QString())
+        << "no hidden temporary copy stays behind";
+}
+
+INSTANTIATE_TEST_SUITE_P(Koniec, NieuprzywilejowanePrzenoszenie,
+                         ::testing::Values(KoniecPrzenoszenia::CelZajety, KoniecPrzenoszenia::Anulowane,
+                                           KoniecPrzenoszenia::Udane));
 
 } // namespace
