@@ -1,6 +1,6 @@
 #include "LicznikSygnalow.h"
 #include "ObserwatorTestowy.h"
-#include "PortfolioTestowe.h"
+#include "Support/PortfolioTestowe.h"
 
 #include "Model/Archiwum.h"
 #include "Model/ArchiwumPotoku.h"

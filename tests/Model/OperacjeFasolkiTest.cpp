@@ -271,9 +271,9 @@ TEST_F(OpakowanieFasolkiTest, AFileBeanBecomesAFolderNamedWithoutItsExtension)
               (QStringList{QStringLiteral("Report"), QStringLiteral("_Ready")}))
         << "no temporary item is left";
 
-    const auto przed = stanDysku();
+    const auto przed = migawkaKatalogu(R());
     EXPECT_TRUE(raport->opakujFasolkePlikowaWKatalog()) << "a folder bean needs nothing";
-    EXPECT_EQ(stanDysku(), przed);
+    EXPECT_EQ(migawkaKatalogu(R()), przed);
 }
 
 TEST_F(OpakowanieFasolkiTest, AnExistingFolderOfTheNameOrAStatusFolderNameLeavesTheFileWhereItWas)
@@ -384,9 +384,9 @@ TEST_F(ZmianaNazwyFasolkiTest, ANewNameMovesTheItemAndTellsTheFlowAndTheDatabase
     for (const char *klucz : {"nazwa", "potok", "baza"})
         EXPECT_EQ(licznik[QString::fromLatin1(klucz)], 1) << klucz;
 
-    const auto przed = stanDysku();
+    const auto przed = migawkaKatalogu(R());
     EXPECT_TRUE(a->zmienNazweBytuFasolkiNaDysku(QStringLiteral("Zażółć.txt"))) << "the same name needs nothing";
-    EXPECT_EQ(stanDysku(), przed);
+    EXPECT_EQ(migawkaKatalogu(R()), przed);
     a->setNazwa(QStringLiteral("b.txt"));
     EXPECT_EQ(KatalogTestowy::czytaj(R(QStringLiteral("All Beans/Work/_Done/b.txt"))), QByteArray("A"));
     EXPECT_EQ(url(a), R(QStringLiteral("All Beans/Work/_Done/b.txt")));
