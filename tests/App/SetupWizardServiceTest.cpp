@@ -1,6 +1,7 @@
 #include "App/SetupWizardService.h"
 
-#include "MigawkaKatalogu.h"
+#include "Support/GeneratorPortfolio.h"
+#include "Support/MigawkaKatalogu.h"
 #include "Support/KatalogTestowy.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,8 @@
 #include "App/WizardWindow.h"
 
 #include "KreatorTestowy.h"
-#include "MigawkaKatalogu.h"
+#include "Support/GeneratorPortfolio.h"
+#include "Support/MigawkaKatalogu.h"
 #include "Model/SpecKatalog.h"
 #include "Platform/UserDefaults.h"
 #include "Support/KatalogTestowy.h"

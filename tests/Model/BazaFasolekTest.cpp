@@ -1,6 +1,6 @@
 #include "LicznikSygnalow.h"
 #include "ObserwatorTestowy.h"
-#include "PortfolioTestowe.h"
+#include "Support/PortfolioTestowe.h"
 
 #include "Model/Archiwum.h"
 #include "Model/ArchiwumPotoku.h"
@@ -292,8 +292,6 @@ TEST_F(BazaFasolekTest, SortOrdersCompareNamesCaseInsensitivelyAndBuildNothing)
     EXPECT_EQ(StosCoreData::kontekstOZ()->korzen(), nullptr);
     EXPECT_EQ(StosCoreData::kontekstOZ()->liczbaObiektow(), 0u);
     ASSERT_EQ(poNazwie.size(), 1);
-    EXPECT_EQ(poNazwie.first().nazwaKlucza(), QStringLiteral("nazwa"));
-    EXPECT_EQ(poNazwieZlokalizowanej.first().nazwaKlucza(), QStringLiteral("nazwaZlokalizowana"));
 
     QList<Fasolka *> fasolki;
     for (const char *nazwa : {"delta", "Beta", "alfa", "Gamma", "beta 2"}) {

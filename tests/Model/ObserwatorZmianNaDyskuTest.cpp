@@ -1,5 +1,5 @@
 #include "LicznikSygnalow.h"
-#include "PortfolioTestowe.h"
+#include "Support/PortfolioTestowe.h"
 
 #include "Model/Archiwum.h"
 #include "Model/ArchiwumPotoku.h"

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "PortfolioTestowe.h"
+#include "Support/MigawkaKatalogu.h"
+#include "Support/PortfolioTestowe.h"
 
 #include "Model/Archiwum.h"
 #include "Model/ArchiwumPotoku.h"
@@ -10,9 +11,7 @@
 
 #include "Platform/Konsola.h"
 
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
+#include <QDir>
 #include <QStringList>
 
 // A built graph over a real portfolio, with pictures of the disk and of the graph taken
@@ -42,25 +41,6 @@ protected:
     static QString url(const Fasolka *fasolka)
     {
         return fasolka && fasolka->bytFasolki() ? fasolka->bytFasolki()->plikowyURL() : QString();
-    }
-
-    // Every item below the portfolio, hidden ones too: a file by its bytes, a link by its
-    // target, a folder by a mark.
-    QStringList stanDysku() const
-    {
-        QStringList stan;
-        QDirIterator it(R(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString sciezka = it.next();
-            const QFileInfo info(sciezka);
-            const QString opis = info.isSymLink() ? QStringLiteral("-> ") + info.symLinkTarget()
-                                 : info.isDir()   ? QStringLiteral("<katalog>")
-                                                  : QString::fromUtf8(KatalogTestowy::czytaj(sciezka).toPercentEncoding(" "));
-            stan << sciezka.mid(R().size()) + QStringLiteral(" = ") + opis;
-        }
-        stan.sort();
-        return stan;
     }
 
     // The names in a folder of the portfolio, hidden ones too.
@@ -99,12 +79,12 @@ protected:
     void zapamietajStan()
     {
         baza();
-        m_dysk = stanDysku();
+        m_dysk = migawkaKatalogu(R());
         m_graf = stanGrafu();
     }
     void sprawdzNiezmienione()
     {
-        EXPECT_EQ(stanDysku(), m_dysk) << "the disk changed";
+        EXPECT_EQ(migawkaKatalogu(R()), m_dysk) << "the disk changed";
         EXPECT_EQ(stanGrafu(), m_graf) << "the graph changed";
     }
 

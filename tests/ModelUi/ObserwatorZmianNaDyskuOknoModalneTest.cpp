@@ -1,30 +1,24 @@
-#include "Model/BazaFasolek.h"
 #include "Model/ObserwatorZmianNaDysku.h"
 #include "Model/Potok.h"
 #include "Model/SCEvents.h"
-#include "Model/SpecKatalog.h"
-#include "Model/StosCoreData.h"
 
 #include "Platform/Ui/ModalGateProbe.h"
 
-#include "Support/KatalogTestowy.h"
+#include "Support/PortfolioTestowe.h"
 
 #include <QDir>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
 namespace {
 
-TEST(ObserwatorZmianNaDyskuOknoModalne, ChangesWaitWhileAMessageBoxRunsAndArriveAfterItCloses)
+using ObserwatorZmianNaDyskuOknoModalne = PortfolioTestowe;
+
+TEST_F(ObserwatorZmianNaDyskuOknoModalne, ChangesWaitWhileAMessageBoxRunsAndArriveAfterItCloses)
 {
     ModalGateProbe::install();
-    KatalogTestowy dysk;
-    const QString wszystkieFasolki = dysk.katalog(QStringLiteral("Tarrowind/All Beans"));
-    StosCoreData::sharedStosCoreData()->nowyKontekst();
-    ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(dysk.sciezka()));
+    const QString wszystkieFasolki = katalog(QStringLiteral("All Beans"));
     ObserwatorZmianNaDysku::zainstaluj(0.05);
     BazaFasolek *baza = BazaFasolek::sharedBazaFasolek();
     auto *obserwator = dynamic_cast<ObserwatorZmianNaDysku *>(baza->obserwatorZmianNaDysku());
@@ -45,9 +39,8 @@ TEST(ObserwatorZmianNaDyskuOknoModalne, ChangesWaitWhileAMessageBoxRunsAndArrive
     EXPECT_FALSE(potokWidocznyPodczasOkna);
     EXPECT_TRUE(QDir(wszystkieFasolki + QStringLiteral("/During")).exists());
     EXPECT_TRUE(QTest::qWaitFor([&] { return baza->znajdzPotokONazwie(QStringLiteral("During")) != nullptr; }, 5000));
-
+    // The watcher goes with its graph, before the application does.
     StosCoreData::sharedStosCoreData()->nowyKontekst();
-    BazaFasolek::setFabrykaObserwatoraZmianNaDysku({});
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 #include "Model/ObserwatorZmianNaDysku.h"
 #include "Model/Potok.h"
 #include "Model/SCEvents.h"
-#include "Model/SpecKatalog.h"
 #include "Model/StosCoreData.h"
 
 #include "Platform/FileOperations.h"
@@ -33,9 +32,7 @@
 #include <iterator>
 #include <mutex>
 #include <numeric>
-#include <vector>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -81,49 +78,6 @@ void poBudzecie(int)
 QByteArray skrot(const QByteArray &tresc)
 {
     return QCryptographicHash::hash(tresc, QCryptographicHash::Sha1).toHex();
-}
-
-QByteArray tresc(const QByteArray &sciezka, const struct stat &info)
-{
-    if (S_ISLNK(info.st_mode)) {
-        QByteArray cel(4096, '\0');
-        const ssize_t n = readlink(sciezka.constData(), cel.data(), size_t(cel.size()));
-        return "-> " + cel.left(n < 0 ? 0 : n);
-    }
-    const int fd = ::open(sciezka.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return "<unreadable>";
-    QByteArray wynik;
-    char bufor[65536];
-    for (ssize_t n; (n = ::read(fd, bufor, sizeof bufor)) > 0;)
-        wynik.append(bufor, n);
-    ::close(fd);
-    return wynik;
-}
-
-// Every entry below the folder, depth first in name order, by raw bytes: names that are no
-// valid UTF-8 are followed too.
-void przejdz(const QByteArray &katalog, const std::function<void(const QByteArray &, const struct stat &)> &dla)
-{
-    DIR *dir = opendir(katalog.constData());
-    if (!dir)
-        return;
-    std::vector<QByteArray> nazwy;
-    while (const dirent *e = readdir(dir)) {
-        if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
-            nazwy.emplace_back(e->d_name);
-    }
-    closedir(dir);
-    std::sort(nazwy.begin(), nazwy.end());
-    for (const QByteArray &nazwa : nazwy) {
-        const QByteArray sciezka = katalog + '/' + nazwa;
-        struct stat info;
-        if (lstat(sciezka.constData(), &info) != 0)
-            continue;
-        dla(sciezka, info);
-        if (S_ISDIR(info.st_mode))
-            przejdz(sciezka, dla);
-    }
 }
 
 // Folders the watcher can watch: every visible real folder of the tree whose parent lists.
@@ -227,8 +181,7 @@ void PortfolioPodObciazeniem::SetUp()
             ostatnieLinieKonsoli.pop_front();
     });
 
-    StosCoreData::sharedStosCoreData()->nowyKontekst();
-    ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(m_baza.sciezka()));
+    PortfolioTestowe::SetUp();
     GeneratorPortfolio::Uklad uklad;
     uklad.potoki = 4;
     uklad.fasolkiNaPotok = 14;
@@ -238,7 +191,7 @@ void PortfolioPodObciazeniem::SetUp()
     ASSERT_TRUE(GeneratorPortfolio::zbuduj(m_baza.sciezka(), uklad).udany);
     // Each file gets bytes of its own, so that the account tells every one apart.
     QStringList pliki;
-    przejdz(QFile::encodeName(R()), [&](const QByteArray &sciezka, const struct stat &info) {
+    przejdzDrzewo(QFile::encodeName(R()), [&](const QByteArray &sciezka, const struct stat &info) {
         if (S_ISREG(info.st_mode))
             pliki << QFile::decodeName(sciezka);
     });
@@ -254,14 +207,14 @@ void PortfolioPodObciazeniem::TearDown()
 {
     alarm(0);
     // Names outside the file-name encoding go first: the temporary folder cannot remove them.
-    przejdz(QFile::encodeName(m_baza.sciezka()), [](const QByteArray &sciezka, const struct stat &info) {
+    przejdzDrzewo(QFile::encodeName(m_baza.sciezka()), [](const QByteArray &sciezka, const struct stat &info) {
         if (!S_ISDIR(info.st_mode) && !Paths::isEncodable(sciezka.mid(sciezka.lastIndexOf('/') + 1)))
             ::unlink(sciezka.constData());
     });
     FolderListing::setFaultHookForTests({});
     // The watcher goes with its graph, before the application does.
     StosCoreData::sharedStosCoreData()->nowyKontekst();
-    BazaFasolek::setFabrykaObserwatoraZmianNaDysku({});
+    PortfolioTestowe::TearDown();
     Konsola::ustawWyjscie({});
     if (!m_statystyka.isEmpty()) {
         std::printf("Operations (succeeded / failed):\n");
@@ -276,12 +229,6 @@ void PortfolioPodObciazeniem::ustawBudzetCzasu(int sekundy, const std::string &o
                   sekundy);
     std::signal(SIGALRM, poBudzecie);
     alarm(unsigned(sekundy));
-}
-
-QString PortfolioPodObciazeniem::R(const QString &wzgledna) const
-{
-    return wzgledna.isEmpty() ? m_baza.sciezka(QStringLiteral("Tarrowind"))
-                              : m_baza.sciezka(QStringLiteral("Tarrowind/") + wzgledna);
 }
 
 QString PortfolioPodObciazeniem::poza(const QString &wzgledna)
@@ -330,14 +277,14 @@ void PortfolioPodObciazeniem::odpiszDrzewo(const QString &sciezka)
     const QByteArray bajty = QFile::encodeName(sciezka);
     const auto odpisz = [&](const QByteArray &p, const struct stat &info) {
         if (!S_ISDIR(info.st_mode))
-            --m_oczekiwane[skrot(tresc(p, info))];
+            --m_oczekiwane[skrot(trescWpisu(p, info))];
     };
     struct stat info;
     if (lstat(bajty.constData(), &info) != 0)
         return;
     odpisz(bajty, info);
     if (S_ISDIR(info.st_mode))
-        przejdz(bajty, odpisz);
+        przejdzDrzewo(bajty, odpisz);
 }
 
 void PortfolioPodObciazeniem::usunDrzewo(const QString &sciezka)
@@ -422,7 +369,7 @@ void PortfolioPodObciazeniem::sprawdzPliki(const QString &gdzie)
     QHash<QByteArray, QString> polozenie;
     QStringList ukryte;
     const QByteArray baza = QFile::encodeName(m_baza.sciezka());
-    przejdz(baza, [&](const QByteArray &sciezka, const struct stat &info) {
+    przejdzDrzewo(baza, [&](const QByteArray &sciezka, const struct stat &info) {
         if (S_ISDIR(info.st_mode))
             return;
         const QString wzgledna = QFile::decodeName(sciezka.mid(baza.size()));
@@ -430,7 +377,7 @@ void PortfolioPodObciazeniem::sprawdzPliki(const QString &gdzie)
             ukryte << wzgledna;
             return;
         }
-        const QByteArray klucz = skrot(tresc(sciezka, info));
+        const QByteArray klucz = skrot(trescWpisu(sciezka, info));
         ++znalezione[klucz];
         polozenie.insert(klucz, wzgledna);
     });
@@ -525,20 +472,6 @@ QStringList PortfolioPodObciazeniem::roznicaZeSwiezaBudowa()
     ObserwatorZmianNaDysku::zainstaluj(opoznienie);
 
     return roznica + ::roznica(zywa, swieza, QStringLiteral("  live only:  "), QStringLiteral("  fresh only: "));
-}
-
-QStringList PortfolioPodObciazeniem::stanDysku() const
-{
-    QStringList stan;
-    const QByteArray baza = QFile::encodeName(m_baza.sciezka());
-    przejdz(baza, [&](const QByteArray &sciezka, const struct stat &info) {
-        stan << QStringLiteral("%1 %2 %3 %4")
-                    .arg(QString::fromLatin1(sciezka.mid(baza.size()).toPercentEncoding("/ ")))
-                    .arg(S_ISDIR(info.st_mode) ? 'd' : S_ISLNK(info.st_mode) ? 'l' : 'f')
-                    .arg(S_ISDIR(info.st_mode) ? 0 : qint64(info.st_size))
-                    .arg(quint64(info.st_ino));
-    });
-    return stan;
 }
 
 // ---- steps
@@ -786,7 +719,7 @@ void PortfolioPodObciazeniem::krokProgramu()
         const QByteArray plik = QFile::encodeName(Paths::join(f->katalog()->plikowyURL(), Fasolka::nazwaPlikuSpodziewanegoRezultatu()));
         struct stat info;
         const bool byl = lstat(plik.constData(), &info) == 0 && S_ISREG(info.st_mode);
-        const QByteArray stary = byl ? tresc(plik, info) : QByteArray();
+        const QByteArray stary = byl ? trescWpisu(plik, info) : QByteArray();
         const QString opis = QStringLiteral("ustawSpodziewanyRezultat %1 %2").arg(wzgledna(url(f)), tekst.isEmpty() ? QStringLiteral("(clear)") : QStringLiteral("(write)"));
         const bool udana = f->ustawSpodziewanyRezultat(tekst);
         if (udana && byl)
@@ -810,7 +743,7 @@ QList<PortfolioPodObciazeniem::Wpis> PortfolioPodObciazeniem::wpisyDrzewa(bool z
             continue;
         if (zKorzeniami)
             wpisy.append({korzen, true});
-        przejdz(QFile::encodeName(korzen), [&](const QByteArray &bajty, const struct stat &info) {
+        przejdzDrzewo(QFile::encodeName(korzen), [&](const QByteArray &bajty, const struct stat &info) {
             const QString sciezka = QFile::decodeName(bajty);
             if (sciezka.contains(QLatin1String("/.")) || (!zKorzeniami && sciezka == glowny))
                 return;

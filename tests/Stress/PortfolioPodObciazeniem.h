@@ -1,10 +1,9 @@
 #pragma once
 
-#include "Model/BazaFasolek.h"
-
 #include "Platform/BladOperacji.h"
 
-#include "Support/KatalogTestowy.h"
+#include "Support/MigawkaKatalogu.h"
+#include "Support/PortfolioTestowe.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -31,7 +30,7 @@ class SCEvents;
 // live graph must equal a fresh build of the same folder. Steps of the program (every model
 // operation) and of "another program" (changes straight on disk) are drawn from one seeded
 // generator, so a failure names the seed that replays it.
-class PortfolioPodObciazeniem : public ::testing::Test
+class PortfolioPodObciazeniem : public PortfolioTestowe
 {
 protected:
     void SetUp() override;
@@ -40,7 +39,6 @@ protected:
     // The process ends, naming the seed, when the test outlives this budget.
     static void ustawBudzetCzasu(int sekundy, const std::string &opis);
 
-    QString R(const QString &wzgledna = {}) const;
     // A folder of the base folder beside the portfolio: where other programs put things away.
     QString poza(const QString &wzgledna = {});
     static BazaFasolek *baza() { return BazaFasolek::sharedBazaFasolek(); }
@@ -66,8 +64,8 @@ protected:
     QStringList roznicaZeSwiezaBudowa();
     // Flows, beans and flow archives as plain lines, by NFC path below the portfolio.
     QStringList migawkaGrafu(BazaFasolek *baza) const;
-    // Paths, kinds, sizes and inodes below the base folder: what a failed operation must leave.
-    QStringList stanDysku() const;
+    // Everything below the base folder, with inodes: what a failed operation must leave.
+    QStringList stanDysku() const { return migawkaKatalogu(m_baza.sciezka(), true); }
 
     // One step, drawn from the generator.
     void krokProgramu();
@@ -87,7 +85,6 @@ protected:
     bool m_listingiDzialaja = true;
     quint64 m_ziarno = 0;
     std::mt19937_64 m_los;
-    KatalogTestowy m_baza;
     // Operation name -> {succeeded, failed}.
     QMap<QString, QPair<int, int>> m_statystyka;
 

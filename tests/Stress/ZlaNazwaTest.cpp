@@ -57,7 +57,8 @@ TEST_F(ZlaNazwa, EveryEntryPointRefusesABadNameWithAReasonAndChangesNothing)
         if (!wejscie.ukryteWolno)
             zle << QStringLiteral(".ukryta");
         if (!wejscie.zastrzezoneWolno)
-            zle << QStringLiteral("_Done") << QStringLiteral("_Flow_Items");
+            zle << QStringLiteral("_Incubation") << QStringLiteral("_Waiting_For") << QStringLiteral("_Inactive")
+                << QStringLiteral("_Ready") << QStringLiteral("_Done") << QStringLiteral("_Flow_Items");
         for (const QString &nazwa : std::as_const(zle)) {
             SCOPED_TRACE(std::string(wejscie.nazwa) + " \"" + nazwa.toStdString() + "\" (" + std::to_string(nazwa.size()) + " characters)");
             const QStringList dysk = stanDysku();

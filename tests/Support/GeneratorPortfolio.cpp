@@ -1,5 +1,6 @@
 #include "GeneratorPortfolio.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <cerrno>
@@ -108,4 +109,26 @@ GeneratorPortfolio::Wynik GeneratorPortfolio::zbuduj(const QString &katalogBazow
     }
     wynik.udany = true;
     return wynik;
+}
+
+QString zrobPortfolio(const QString &katalog, int liczbaFasolek, int rozmiarPliku)
+{
+    const QString portfolio = katalog + QStringLiteral("/Tarrowind");
+    const QString potok = portfolio + QStringLiteral("/All Beans/_Main_Flow");
+    QDir().mkpath(potok + QStringLiteral("/_Done"));
+    QDir().mkpath(portfolio + QStringLiteral("/Archived Beans/_Main_Flow"));
+    for (int i = 0; i < liczbaFasolek; ++i) {
+        const QString fasolka = potok + QStringLiteral("/fasolka %1").arg(i);
+        QDir().mkpath(fasolka);
+        QFile plik(fasolka + QStringLiteral("/notatki.txt"));
+        plik.open(QIODevice::WriteOnly);
+        plik.write(QByteArray(rozmiarPliku, char('a' + i % 26)));
+    }
+    QFile skrypt(potok + QStringLiteral("/_Done/skrypt.sh"));
+    skrypt.open(QIODevice::WriteOnly);
+    skrypt.write("#!/bin/sh\necho gotowe\n");
+    skrypt.close();
+    chmod(QFile::encodeName(skrypt.fileName()).constData(), 0755);
+    QFile::link(QStringLiteral("fasolka 0"), potok + QStringLiteral("/skrot"));
+    return portfolio;
 }

@@ -36,3 +36,7 @@ public:
     static Wynik zbuduj(const QString &katalogBazowy, const Uklad &uklad);
     static Wynik zbuduj(const QString &katalogBazowy) { return zbuduj(katalogBazowy, Uklad{}); }
 };
+
+// A portfolio of `liczbaFasolek` folder beans (one file each) and a file bean, with a link
+// and an executable file, at `katalog`/Tarrowind; answers the portfolio's path.
+QString zrobPortfolio(const QString &katalog, int liczbaFasolek, int rozmiarPliku = 4096);
