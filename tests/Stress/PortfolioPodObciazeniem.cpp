@@ -352,6 +352,17 @@ void PortfolioPodObciazeniem::wznowObserwacje(const std::function<void()> &wPrze
     strumien->stopWatchingPaths();
     wPrzerwie();
     ASSERT_TRUE(strumien->startWatchingPaths(korzenie));
+    // A change made in a folder the new walk has not reached yet would go unseen: the test goes
+    // on only once every folder is watched again.
+    const auto termin = std::chrono::steady_clock::now() + czasNaUstalenie;
+    const auto oczekiwane = [&] {
+        int liczba = 0;
+        for (const QString &korzen : korzenie)
+            liczba += katalogiDoObserwowania(korzen);
+        return liczba;
+    };
+    while (strumien->liczbaObserwowanychKatalogow() < oczekiwane() && std::chrono::steady_clock::now() < termin)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 void PortfolioPodObciazeniem::sprawdzNiezmienniki(const QString &gdzie)
