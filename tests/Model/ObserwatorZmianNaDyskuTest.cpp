@@ -11,14 +11,13 @@
 
 #include "Platform/ModalGate.h"
 
+#include "Support/CzasyOczekiwania.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTest>
 
 namespace {
-
-constexpr int czasNaZdarzenieMs = 5000;
-constexpr int ciszaMs = 400;
 
 int policzKatalogi(const QString &korzen)
 {

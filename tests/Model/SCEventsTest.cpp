@@ -2,6 +2,7 @@
 #include "Model/SCEventListenerProtocol.h"
 #include "Model/SCEvents.h"
 
+#include "Support/CzasyOczekiwania.h"
 #include "Support/KatalogTestowy.h"
 
 #include <QDir>
@@ -11,10 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr int czasNaZdarzenieMs = 5000;
-// Long enough for a change that would be reported to arrive at the short latency used here.
-constexpr int ciszaMs = 400;
 
 class Nagrywacz : public SCEventListenerProtocol
 {

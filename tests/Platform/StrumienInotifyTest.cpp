@@ -3,6 +3,7 @@
 #include "Platform/Paths.h"
 #include "Platform/StrumienInotify.h"
 
+#include "Support/CzasyOczekiwania.h"
 #include "Support/KatalogTestowy.h"
 
 #include <QCoreApplication>
@@ -22,10 +23,6 @@
 #include <thread>
 
 namespace {
-
-constexpr int czasNaZdarzenieMs = 5000;
-// Long enough for a change that would be reported to arrive at the short latency used here.
-constexpr int ciszaMs = 400;
 
 void zapisz(const QString &sciezka)
 {

@@ -4,7 +4,7 @@
 
 namespace {
 
-FolderChooser *&zastepca()
+FolderChooser *&zastepcaWyboru()
 {
     static FolderChooser *chooser = nullptr;
     return chooser;
@@ -15,12 +15,12 @@ FolderChooser *&zastepca()
 FolderChooser &FolderChooser::biezacy()
 {
     static FileDialogFolderChooser dialog;
-    return zastepca() ? *zastepca() : dialog;
+    return zastepcaWyboru() ? *zastepcaWyboru() : dialog;
 }
 
 FolderChooser *FolderChooser::ustaw(FolderChooser *chooser)
 {
-    FolderChooser *poprzedni = zastepca();
-    zastepca() = chooser;
+    FolderChooser *poprzedni = zastepcaWyboru();
+    zastepcaWyboru() = chooser;
     return poprzedni;
 }
