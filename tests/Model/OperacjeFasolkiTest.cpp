@@ -20,8 +20,6 @@ using WypakowanieFasolkiTest = OperacjeTestowe;
 using ZmianaNazwyFasolkiTest = OperacjeTestowe;
 using SpodziewanyRezultatTest = OperacjeTestowe;
 
-const QString bladPrzeniesienia = QStringLiteral("Błąd: Nie mogłem przenieść bytu fasolki do nowego katalogu");
-
 // --- status change ---
 
 TEST_F(StatusFasolkiTest, ReadyMovesTheBeanIntoAReadyFolderMadeOnDemandAndBackToActive)
