@@ -115,6 +115,8 @@ void WizardController::sprawdzWybranaLokalizacje(const QString &url)
     // runs on the folder the page showed, and storing another would leave the portfolio behind.
     if (!setupWizardService || m_operacjaTrwa)
         return;
+    // An alert's loop may replace the wizard; nothing of it is touched once it is gone.
+    QPointer<WizardController> ja(this);
     // The first check that fails shows its alert and ends the checking.
     if (setupWizardService->czyUrlWLibrary(url)) {
         Alert alert;
@@ -123,7 +125,7 @@ void WizardController::sprawdzWybranaLokalizacje(const QString &url)
         alert.setInformativeText(tr("Please choose location outside of Library directory."));
         alert.addButtonWithTitle(tr("Choose another location"));
         alert.addButtonWithTitle(tr("Cancel"));
-        if (pokazAlert(alert) == Alert::pierwszyPrzycisk)
+        if (pokazAlert(alert) == Alert::pierwszyPrzycisk && ja)
             wybierzSciezkeDlaPortfolio(nullptr);
         return;
     }
@@ -141,6 +143,8 @@ void WizardController::sprawdzWybranaLokalizacje(const QString &url)
         alert.addButtonWithTitle(tr("Use inside location"));
         alert.addButtonWithTitle(tr("Cancel"));
         const int odpowiedz = pokazAlert(alert);
+        if (!ja)
+            return;
         if (odpowiedz == Alert::pierwszyPrzycisk)
             wybierzSciezkeDlaPortfolio(nullptr);
         else if (odpowiedz == Alert::pierwszyPrzycisk + 1)
@@ -160,7 +164,7 @@ void WizardController::sprawdzWybranaLokalizacje(const QString &url)
         alert.setMessageText(wiadomosc);
         alert.addButtonWithTitle(tr("Choose"));
         alert.addButtonWithTitle(tr("Cancel"));
-        if (pokazAlert(alert) == Alert::pierwszyPrzycisk)
+        if (pokazAlert(alert) == Alert::pierwszyPrzycisk && ja)
             wybierzSciezkeDlaPortfolio(nullptr);
         return;
     }
@@ -212,7 +216,10 @@ bool WizardController::zapiszLokalizacje()
     alert.setInformativeText(tr("Tarrowind could not record \u201C%1\u201D in its settings file \u201C%2\u201D.")
                                  .arg(urlBazowy, UserDefaults::standard().fileName()));
     alert.addButtonWithTitle(tr("Ok"));
+    QPointer<WizardController> ja(this);
     pokazAlert(alert);
+    if (!ja || !setupWizardService)
+        return false;
     setupWizardService->setOperationOnPortfolio(setupWizardService->selectOperationOnPortfolio());
     selectTabViewItem(operateView);
     if (wizardLocationViewsController)
@@ -242,7 +249,8 @@ void WizardController::useOrCreatePortfolio()
         alert.setInformativeText(tr("Could not create portfolio at path '%1'").arg(portfolio));
         alert.addButtonWithTitle(tr("Ok"));
         ja->pokazAlert(alert);
-        ja->selectTabViewItem(ja->operateView);
+        if (ja)
+            ja->selectTabViewItem(ja->operateView);
     });
 }
 
@@ -263,6 +271,8 @@ void WizardController::migratePortfolio()
             return;
         if (!blad) {
             if (!ja->zapiszLokalizacje()) {
+                if (!ja)
+                    return;
                 ja->ustawOperacjeTrwa(false);
                 if (ja->wizardMigrationViewController)
                     ja->wizardMigrationViewController->setMigrationState(WizardMigrationViewController::MigrationUndefined);
