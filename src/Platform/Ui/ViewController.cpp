@@ -24,6 +24,13 @@ QWidget *ViewController::view()
     return m_widok;
 }
 
+QWidget *ViewController::takeView()
+{
+    QWidget *widok = view();
+    m_viewTaken = widok != nullptr;
+    return widok;
+}
+
 void ViewController::setView(QWidget *widok)
 {
     m_widokZaladowany = true;
@@ -31,9 +38,10 @@ void ViewController::setView(QWidget *widok)
         return;
     if (m_widok) {
         LancuchResponderow::ustawKontrolerWidoku(m_widok, nullptr);
-        if (!m_widok->parent())
+        if (!m_viewTaken && !m_widok->parent())
             delete m_widok.data();
     }
+    m_viewTaken = false;
     m_widok = widok;
     if (m_widok)
         LancuchResponderow::ustawKontrolerWidoku(m_widok, this);

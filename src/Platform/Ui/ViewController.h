@@ -13,11 +13,14 @@ class ViewController : public Responder
 
 public:
     explicit ViewController(QObject *rodzic = nullptr);
-    // Deletes the view only while no widget has taken it in.
+    // Deletes the view only while neither a widget nor an owner has taken it in.
     ~ViewController() override;
 
     // The view, built by loadView (followed by awakeFromNib) on the first call.
     QWidget *view();
+    // The view, handed to an owner outside the widget tree (a tab): the controller still
+    // follows it but never deletes it.
+    QWidget *takeView();
     // Gives the controller its view; a view set from outside is not followed by awakeFromNib.
     // A former view that no widget has taken in is deleted.
     void setView(QWidget *widok);
@@ -34,4 +37,5 @@ protected:
 private:
     QPointer<QWidget> m_widok;
     bool m_widokZaladowany = false;
+    bool m_viewTaken = false;
 };
