@@ -3,7 +3,9 @@
 #include "KreatorKonfiguracji.h"
 #include "OfertaPrzeniesieniaAplikacji.h"
 
+#include "Actions/EdytorSpodziewanegoRezultatu.h"
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
+#include "Browser/KontrolerOknaPrzegladarkiTarrowind.h"
 #include "Browser/PrzegladarkaTarrowind.h"
 #include "Platform/UserDefaults.h"
 #include "Platform/Ui/WindowRegistry.h"
@@ -14,6 +16,7 @@
 TarrowindAppDelegate::TarrowindAppDelegate(QObject *rodzic)
     : Responder(rodzic)
 {
+    KontrolerOknaPrzegladarkiTarrowind::setDostawcaEdytoraPola(EdytorSpodziewanegoRezultatu::dostawcaDlaOkien());
 }
 
 TarrowindAppDelegate::~TarrowindAppDelegate() = default;

@@ -1,7 +1,5 @@
 #include "KontrolerOknaPrzegladarkiTarrowind.h"
 
-#include "Actions/EdytorSpodziewanegoRezultatu.h"
-#include "Actions/PoleTekstoweEdytoraSpodziewanegoRezultatu.h"
 #include "Browser/TabKit/Browser.h"
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Browser/TabKit/TabStripView.h"
@@ -11,6 +9,21 @@
 #include <QPainter>
 #include <QStackedWidget>
 #include <QWindowStateChangeEvent>
+
+namespace {
+
+KontrolerOknaPrzegladarkiTarrowind::DostawcaEdytoraPola &dostawcaEdytoraPola()
+{
+    static KontrolerOknaPrzegladarkiTarrowind::DostawcaEdytoraPola dostawca;
+    return dostawca;
+}
+
+} // namespace
+
+void KontrolerOknaPrzegladarkiTarrowind::setDostawcaEdytoraPola(DostawcaEdytoraPola dostawca)
+{
+    dostawcaEdytoraPola() = std::move(dostawca);
+}
 
 KontrolerOknaPrzegladarkiTarrowind::KontrolerOknaPrzegladarkiTarrowind(std::unique_ptr<Browser> browser)
     : BrowserWindowController(std::move(browser))
@@ -108,13 +121,15 @@ void KontrolerOknaPrzegladarkiTarrowind::umiescArkusz(QWidget *arkusz)
     arkusz->move(ramka.x() + (ramka.width() - arkusz->width()) / 2, ramka.y());
 }
 
-EdytorSpodziewanegoRezultatu *KontrolerOknaPrzegladarkiTarrowind::windowWillReturnFieldEditorToObject(QObject *obiekt)
+QWidget *KontrolerOknaPrzegladarkiTarrowind::windowWillReturnFieldEditorToObject(QObject *obiekt)
 {
-    if (!qobject_cast<PoleTekstoweEdytoraSpodziewanegoRezultatu *>(obiekt))
+    const DostawcaEdytoraPola &dostawca = dostawcaEdytoraPola();
+    if (!dostawca.czyPoleWspolnegoEdytora || !dostawca.nowyEdytor || !dostawca.czyPoleWspolnegoEdytora(obiekt))
         return nullptr;
     if (!m_edytor) {
-        m_edytor = new EdytorSpodziewanegoRezultatu(window());
-        m_edytor->hide();
+        m_edytor = dostawca.nowyEdytor(window());
+        if (m_edytor)
+            m_edytor->hide();
     }
     return m_edytor;
 }
