@@ -1,26 +1,16 @@
 #include "AlertPresenter.h"
 
 #include "MessageBoxPresenter.h"
+#include "ReplaceableSingleton.h"
 
-namespace {
-
-AlertPresenter *&zastepca()
-{
-    static AlertPresenter *presenter = nullptr;
-    return presenter;
-}
-
-} // namespace
+using Presenters = ReplaceableSingleton<AlertPresenter, MessageBoxPresenter>;
 
 AlertPresenter &AlertPresenter::biezacy()
 {
-    static MessageBoxPresenter okienka;
-    return zastepca() ? *zastepca() : okienka;
+    return Presenters::current();
 }
 
 AlertPresenter *AlertPresenter::ustaw(AlertPresenter *presenter)
 {
-    AlertPresenter *poprzedni = zastepca();
-    zastepca() = presenter;
-    return poprzedni;
+    return Presenters::replace(presenter);
 }

@@ -1,26 +1,16 @@
 #include "FolderChooser.h"
 
 #include "FileDialogFolderChooser.h"
+#include "ReplaceableSingleton.h"
 
-namespace {
-
-FolderChooser *&zastepca()
-{
-    static FolderChooser *chooser = nullptr;
-    return chooser;
-}
-
-} // namespace
+using Choosers = ReplaceableSingleton<FolderChooser, FileDialogFolderChooser>;
 
 FolderChooser &FolderChooser::biezacy()
 {
-    static FileDialogFolderChooser dialog;
-    return zastepca() ? *zastepca() : dialog;
+    return Choosers::current();
 }
 
 FolderChooser *FolderChooser::ustaw(FolderChooser *chooser)
 {
-    FolderChooser *poprzedni = zastepca();
-    zastepca() = chooser;
-    return poprzedni;
+    return Choosers::replace(chooser);
 }
