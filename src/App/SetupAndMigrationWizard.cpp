@@ -10,8 +10,7 @@
 #include "WizardWindow.h"
 
 #include "Model/SpecKatalog.h"
-#include "Platform/ObrazyAplikacji.h"
-#include "Platform/TiledImage.h"
+#include "Platform/DrewnianyStol.h"
 #include "Platform/UserDefaults.h"
 #include "Platform/Ui/Alert.h"
 #include "Platform/Ui/SynchronousSheet.h"
@@ -281,17 +280,7 @@ QImage SetupAndMigrationWizard::obrazTla(const QSize &rozmiar, qreal skala, cons
     tlo.setDevicePixelRatio(skala);
     QPainter malarz(&tlo);
 
-    const qreal szerokosc = rozmiar.width();
-    const qreal wysokosc = rozmiar.height();
-    const QImage krawedz = ObrazyAplikacji::obraz(QStringLiteral("DrewnianyStol-gora"));
-    const qreal wysokoscKrawedzi = krawedz.deviceIndependentSize().height();
-    // The desk's far edge along the top, the desk below it, both tiled from their top-left corner.
-    TiledImage::drawResizableImageWithCapInsetsInRectFlippedYOperationFraction(
-        krawedz, malarz, {}, QRectF(0, 0, szerokosc, wysokoscKrawedzi), true, QPainter::CompositionMode_SourceOver, 1.0);
-    TiledImage::drawResizableImageWithCapInsetsInRectFlippedYOperationFraction(
-        ObrazyAplikacji::obraz(QStringLiteral("DrewnianyStol")), malarz, {},
-        QRectF(0, wysokoscKrawedzi, szerokosc, wysokosc - wysokoscKrawedzi), true,
-        QPainter::CompositionMode_SourceOver, 1.0);
+    DrewnianyStol::narysuj(malarz, rozmiar);
 
     // The white sheet of the pages, lying on the desk, with the grey button bar along its foot.
     const QRectF kartka(ramkaStron);

@@ -3,6 +3,7 @@
 #include "Browser/TabKit/Browser.h"
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Browser/TabKit/TabStripView.h"
+#include "Platform/DrewnianyStol.h"
 #include "Platform/ObrazyAplikacji.h"
 
 #include <QChildEvent>
@@ -57,36 +58,12 @@ void KontrolerOknaPrzegladarkiTarrowind::windowDidResize()
 
 QImage KontrolerOknaPrzegladarkiTarrowind::drewnianeTlo(const QSize &rozmiar, const QImage &gora, const QImage &cialo)
 {
-    const int w = rozmiar.width();
-    const int h = rozmiar.height();
     QImage obraz(rozmiar, QImage::Format_ARGB32_Premultiplied);
     obraz.fill(Qt::transparent);
     if (obraz.isNull())
         return obraz;
-
     QPainter malarz(&obraz);
-    malarz.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    malarz.setOpacity(1.0);
-    // The rows are counted upwards from the bottom edge, as the desk was laid out; `y` is the
-    // bottom of a tile.
-    const auto rysuj = [&](const QImage &kafelek, int x, int y) {
-        malarz.drawImage(QPoint(x, h - y - kafelek.height()), kafelek);
-    };
-
-    // A missing texture must never make a zero step.
-    int yGora = h;
-    if (gora.width() > 0 && gora.height() > 0) {
-        yGora = h - gora.height();
-        for (int x = 0; x < w; x += gora.width())
-            rysuj(gora, x, yGora);
-    }
-    if (cialo.width() > 0 && cialo.height() > 0) {
-        const int reszta = yGora % cialo.height();
-        for (int y = reszta - cialo.height(); y < yGora; y += cialo.height()) {
-            for (int x = 0; x < w; x += cialo.width())
-                rysuj(cialo, x, y);
-        }
-    }
+    DrewnianyStol::narysuj(malarz, rozmiar, gora, cialo);
     return obraz;
 }
 
