@@ -104,7 +104,7 @@ void SetupAndMigrationWizard::przygotujBazeFasolek()
 SetupAndMigrationWizard::SetupAndMigrationWizard(const QString &nazwaZasobu, QObject *rodzic)
     : Responder(rodzic)
 {
-    obsluguj(Akcja::zamknijTarrowind, [this](QObject *nadawca) { zamknijTarrowind(nadawca); });
+    addHandler(Akcja::zamknijTarrowind, [this](QObject *nadawca) { zamknijTarrowind(nadawca); });
     if (WizardResources::zaladuj(nazwaZasobu, this))
         windowDidLoad();
 }

@@ -96,9 +96,9 @@ bool TarrowindAppDelegate::applicationShouldHandleReopenHasVisibleWindows(bool)
     if (m_stan == Stan::Konczenie)
         return false;
     const WindowRegistry &okna = WindowRegistry::instance();
-    if (!okna.widoczneOkna().isEmpty())
+    if (!okna.visibleWindows().isEmpty())
         return false;
-    for (QWidget *okno : okna.okna()) {
+    for (QWidget *okno : okna.windows()) {
         if (okno->isVisible() && okno->isMinimized()) {
             okno->setWindowState(okno->windowState() & ~Qt::WindowMinimized);
             okno->raise();

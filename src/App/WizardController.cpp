@@ -40,12 +40,12 @@ QString opisBledu(const BladOperacji &blad)
 WizardController::WizardController(QObject *rodzic)
     : ViewController(rodzic)
 {
-    obsluguj(Akcja::moveToChooseLocationView, [this](QObject *nadawca) { moveToChooseLocationView(nadawca); });
-    obsluguj(Akcja::backToStartView, [this](QObject *nadawca) { backToStartView(nadawca); });
-    obsluguj(Akcja::wybierzSciezkeDlaPortfolio, [this](QObject *nadawca) { wybierzSciezkeDlaPortfolio(nadawca); });
-    obsluguj(Akcja::operateOnPortfolio, [this](QObject *nadawca) { operateOnPortfolio(nadawca); });
-    obsluguj(Akcja::cancelMigration, [this](QObject *nadawca) { cancelMigration(nadawca); });
-    obsluguj(Akcja::zacznijUzywacTarrowind, [this](QObject *nadawca) { zacznijUzywacTarrowind(nadawca); });
+    addHandler(Akcja::moveToChooseLocationView, [this](QObject *nadawca) { moveToChooseLocationView(nadawca); });
+    addHandler(Akcja::backToStartView, [this](QObject *nadawca) { backToStartView(nadawca); });
+    addHandler(Akcja::wybierzSciezkeDlaPortfolio, [this](QObject *nadawca) { wybierzSciezkeDlaPortfolio(nadawca); });
+    addHandler(Akcja::operateOnPortfolio, [this](QObject *nadawca) { operateOnPortfolio(nadawca); });
+    addHandler(Akcja::cancelMigration, [this](QObject *nadawca) { cancelMigration(nadawca); });
+    addHandler(Akcja::zacznijUzywacTarrowind, [this](QObject *nadawca) { zacznijUzywacTarrowind(nadawca); });
 }
 
 QWidget *WizardController::oknoKreatora() const
@@ -88,17 +88,17 @@ void WizardController::wybierzSciezkeDlaPortfolio(QObject *)
     // The running operation stores the folder it was started with; no other may be chosen meanwhile.
     if (m_operacjaTrwa)
         return;
-    FolderChooser::Prosba prosba;
+    FolderChooser::Request prosba;
     prosba.prompt = tr("Select");
     prosba.message = tr("Choose a place to put your portfolio.\nIf not already present, a directory named "
                         "'Tarrowind' will be created inside the directory you select.\nThe preferred Tarrowind "
                         "location is your Home or Documents directory.");
     prosba.canCreateDirectories = true;
-    prosba.katalogStartowy = setupWizardService && setupWizardService->czyUstawionyUrlBazowy()
+    prosba.startFolder = setupWizardService && setupWizardService->czyUstawionyUrlBazowy()
                                  ? setupWizardService->urlBazowy()
                                  : SpecKatalog::sharedSpecKatalog()->urlBazowy();
     QPointer<WizardController> ja(this);
-    FolderChooser::biezacy().wybierz(oknoKreatora(), prosba, [ja](const std::optional<QString> &katalog) {
+    FolderChooser::current().choose(oknoKreatora(), prosba, [ja](const std::optional<QString> &katalog) {
         if (!ja || !katalog)
             return;
         const QString wybrany = *katalog;
@@ -125,7 +125,7 @@ void WizardController::sprawdzWybranaLokalizacje(const QString &url)
         alert.setInformativeText(tr("Please choose location outside of Library directory."));
         alert.addButtonWithTitle(tr("Choose another location"));
         alert.addButtonWithTitle(tr("Cancel"));
-        if (pokazAlert(alert) == Alert::pierwszyPrzycisk && ja)
+        if (pokazAlert(alert) == Alert::firstButton && ja)
             wybierzSciezkeDlaPortfolio(nullptr);
         return;
     }
@@ -145,9 +145,9 @@ void WizardController::sprawdzWybranaLokalizacje(const QString &url)
         const int odpowiedz = pokazAlert(alert);
         if (!ja)
             return;
-        if (odpowiedz == Alert::pierwszyPrzycisk)
+        if (odpowiedz == Alert::firstButton)
             wybierzSciezkeDlaPortfolio(nullptr);
-        else if (odpowiedz == Alert::pierwszyPrzycisk + 1)
+        else if (odpowiedz == Alert::firstButton + 1)
             przyjmijLokalizacje(url);
         return;
     }
@@ -164,7 +164,7 @@ void WizardController::sprawdzWybranaLokalizacje(const QString &url)
         alert.setMessageText(wiadomosc);
         alert.addButtonWithTitle(tr("Choose"));
         alert.addButtonWithTitle(tr("Cancel"));
-        if (pokazAlert(alert) == Alert::pierwszyPrzycisk && ja)
+        if (pokazAlert(alert) == Alert::firstButton && ja)
             wybierzSciezkeDlaPortfolio(nullptr);
         return;
     }

@@ -95,7 +95,7 @@ TEST_F(StronyKreatora, FirstRunPicksAFolderCreatesThePortfolioStoresItAndAnswers
     EXPECT_EQ(wybor.wpisy().at(0).prosba.prompt, QStringLiteral("Select"));
     EXPECT_EQ(wybor.wpisy().at(0).prosba.message, wiadomoscWyboru);
     EXPECT_TRUE(wybor.wpisy().at(0).prosba.canCreateDirectories);
-    EXPECT_EQ(wybor.wpisy().at(0).prosba.katalogStartowy, QDir::homePath()) << "nothing stored: the home folder";
+    EXPECT_EQ(wybor.wpisy().at(0).prosba.startFolder, QDir::homePath()) << "nothing stored: the home folder";
     EXPECT_EQ(wybor.wpisy().at(0).okno, kreator.window());
 
     QTest::qWait(250);

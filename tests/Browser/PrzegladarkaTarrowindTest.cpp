@@ -105,7 +105,7 @@ TEST_F(Fabryka, TabFactoriesAddOneActiveTabEachAndTheLookUpsFollowTheActiveOne)
     ASSERT_NE(pierwsza, nullptr);
     EXPECT_EQ(pierwsza->title(), QStringLiteral("Tarrowind Portfolio"));
     EXPECT_EQ(pierwsza->kontrolerKartyPortfolio()->kartaPortfolio(), pierwsza);
-    EXPECT_EQ(pierwsza->view(), pierwsza->kontrolerKartyPortfolio()->zaladowanyWidok());
+    EXPECT_EQ(pierwsza->view(), pierwsza->kontrolerKartyPortfolio()->loadedView());
 
     KartaFasolki *fasolki = przegladarka->nowaKartaFasolki(fasolka(QStringLiteral("Plan")));
     EXPECT_EQ(przegladarka->tabCount(), 2);

@@ -5,12 +5,12 @@
 
 using Presenters = ReplaceableSingleton<AlertPresenter, MessageBoxPresenter>;
 
-AlertPresenter &AlertPresenter::biezacy()
+AlertPresenter &AlertPresenter::current()
 {
     return Presenters::current();
 }
 
-AlertPresenter *AlertPresenter::ustaw(AlertPresenter *presenter)
+AlertPresenter *AlertPresenter::replace(AlertPresenter *presenter)
 {
     return Presenters::replace(presenter);
 }

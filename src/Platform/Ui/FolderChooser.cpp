@@ -5,12 +5,12 @@
 
 using Choosers = ReplaceableSingleton<FolderChooser, FileDialogFolderChooser>;
 
-FolderChooser &FolderChooser::biezacy()
+FolderChooser &FolderChooser::current()
 {
     return Choosers::current();
 }
 
-FolderChooser *FolderChooser::ustaw(FolderChooser *chooser)
+FolderChooser *FolderChooser::replace(FolderChooser *chooser)
 {
     return Choosers::replace(chooser);
 }

@@ -16,12 +16,12 @@ ViewController::~ViewController()
 
 QWidget *ViewController::view()
 {
-    if (!m_widokZaladowany) {
-        m_widokZaladowany = true;
+    if (!m_viewLoaded) {
+        m_viewLoaded = true;
         loadView();
         awakeFromNib();
     }
-    return m_widok;
+    return m_view;
 }
 
 QWidget *ViewController::takeView()
@@ -33,18 +33,18 @@ QWidget *ViewController::takeView()
 
 void ViewController::setView(QWidget *widok)
 {
-    m_widokZaladowany = true;
-    if (m_widok == widok)
+    m_viewLoaded = true;
+    if (m_view == widok)
         return;
-    if (m_widok) {
-        LancuchResponderow::ustawKontrolerWidoku(m_widok, nullptr);
-        if (!m_viewTaken && !m_widok->parent())
-            delete m_widok.data();
+    if (m_view) {
+        LancuchResponderow::ustawKontrolerWidoku(m_view, nullptr);
+        if (!m_viewTaken && !m_view->parent())
+            delete m_view.data();
     }
     m_viewTaken = false;
-    m_widok = widok;
-    if (m_widok)
-        LancuchResponderow::ustawKontrolerWidoku(m_widok, this);
+    m_view = widok;
+    if (m_view)
+        LancuchResponderow::ustawKontrolerWidoku(m_view, this);
 }
 
 void ViewController::loadView()
