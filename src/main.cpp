@@ -48,7 +48,7 @@ int main(int argc, char *argv[])
     LancuchResponderow::ustawDelegataAplikacji(&delegat);
 
     QObject::connect(&usluga, &UslugaAktywacji::aktywowana, &delegat, [&delegat] {
-        delegat.applicationShouldHandleReopenHasVisibleWindows(!WindowRegistry::instance().widoczneOkna().isEmpty());
+        delegat.applicationShouldHandleReopenHasVisibleWindows(!WindowRegistry::instance().visibleWindows().isEmpty());
     });
     QObject::connect(&aplikacja, &QCoreApplication::aboutToQuit, &delegat,
                      &TarrowindAppDelegate::applicationWillTerminate);

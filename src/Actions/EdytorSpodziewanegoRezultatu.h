@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Browser/KontrolerOknaPrzegladarkiTarrowind.h"
+
 #include <QPlainTextEdit>
 
 // The text view that edits an expected outcome. Each browser window makes one and lends it to
@@ -10,4 +12,8 @@ class EdytorSpodziewanegoRezultatu : public QPlainTextEdit
 
 public:
     explicit EdytorSpodziewanegoRezultatu(QWidget *rodzic = nullptr);
+
+    // What the browser windows are given at start-up to lend this editor to the
+    // expected-outcome fields.
+    static KontrolerOknaPrzegladarkiTarrowind::DostawcaEdytoraPola dostawcaDlaOkien();
 };

@@ -10,8 +10,8 @@
 #include "WizardWindow.h"
 
 #include "Model/SpecKatalog.h"
-#include "Platform/ObrazyAplikacji.h"
-#include "Platform/TiledImage.h"
+#include "Platform/CienProstokata.h"
+#include "Platform/DrewnianyStol.h"
 #include "Platform/UserDefaults.h"
 #include "Platform/Ui/Alert.h"
 #include "Platform/Ui/SynchronousSheet.h"
@@ -19,8 +19,6 @@
 #include <QPainter>
 #include <QStackedWidget>
 
-#include <algorithm>
-#include <vector>
 
 namespace {
 
@@ -39,64 +37,6 @@ std::function<void()> &przygotowanieBazyFasolek()
 
 const char *const nazwyZasobow[] = {"FirstRunWizard", "UsePortfolioWizard", "MigrationWizard"};
 const char *const nazwyPrzeplywow[] = {"FirstRunWizardFlow", "UsePortfolioWizardFlow", "MigrationWizardFlow"};
-
-// One pass of a running-sum box blur over the alpha of a black, premultiplied image.
-void rozmyjWiersze(std::vector<int> &alfa, int szerokosc, int wysokosc, int promien, bool poziomo)
-{
-    const int dlugosc = poziomo ? szerokosc : wysokosc;
-    const int linie = poziomo ? wysokosc : szerokosc;
-    std::vector<int> linia(static_cast<size_t>(dlugosc));
-    const int okno = 2 * promien + 1;
-    for (int l = 0; l < linie; ++l) {
-        auto indeks = [&](int i) { return poziomo ? size_t(l * szerokosc + i) : size_t(i * szerokosc + l); };
-        for (int i = 0; i < dlugosc; ++i)
-            linia[size_t(i)] = alfa[indeks(i)];
-        int suma = 0;
-        for (int i = -promien; i <= promien; ++i)
-            suma += (i >= 0 && i < dlugosc) ? linia[size_t(i)] : 0;
-        for (int i = 0; i < dlugosc; ++i) {
-            alfa[indeks(i)] = suma / okno;
-            const int wychodzi = i - promien;
-            const int wchodzi = i + promien + 1;
-            if (wychodzi >= 0)
-                suma -= linia[size_t(wychodzi)];
-            if (wchodzi < dlugosc)
-                suma += linia[size_t(wchodzi)];
-        }
-    }
-}
-
-// A soft black shadow of the rectangle, like a shadow with no offset and the given blur radius.
-void rysujCien(QPainter &malarz, const QRectF &prostokat, qreal rozmycie, qreal skala, const QColor &kolor)
-{
-    const qreal margines = 2 * rozmycie;
-    const QRectF obszar = prostokat.adjusted(-margines, -margines, margines, margines);
-    const int szerokosc = int(obszar.width() * skala);
-    const int wysokosc = int(obszar.height() * skala);
-    if (szerokosc <= 0 || wysokosc <= 0)
-        return;
-    std::vector<int> alfa(size_t(szerokosc) * size_t(wysokosc), 0);
-    const QRect wnetrze = QRectF(margines * skala, margines * skala, prostokat.width() * skala,
-                                 prostokat.height() * skala).toRect().intersected(QRect(0, 0, szerokosc, wysokosc));
-    for (int y = wnetrze.top(); y <= wnetrze.bottom(); ++y)
-        std::fill_n(alfa.begin() + qsizetype(y) * szerokosc + wnetrze.left(), wnetrze.width(), kolor.alpha());
-    // Three box passes come close to a Gaussian whose deviation is half the blur radius.
-    const int promien = std::max(1, qRound(rozmycie * skala / 2));
-    for (int przebieg = 0; przebieg < 3; ++przebieg) {
-        rozmyjWiersze(alfa, szerokosc, wysokosc, promien, true);
-        rozmyjWiersze(alfa, szerokosc, wysokosc, promien, false);
-    }
-    QImage cien(szerokosc, wysokosc, QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < wysokosc; ++y) {
-        auto *wiersz = reinterpret_cast<QRgb *>(cien.scanLine(y));
-        for (int x = 0; x < szerokosc; ++x) {
-            const int a = alfa[size_t(y) * size_t(szerokosc) + size_t(x)];
-            wiersz[x] = qPremultiply(qRgba(kolor.red(), kolor.green(), kolor.blue(), a));
-        }
-    }
-    cien.setDevicePixelRatio(skala);
-    malarz.drawImage(obszar.topLeft(), cien);
-}
 
 } // namespace
 
@@ -164,7 +104,7 @@ void SetupAndMigrationWizard::przygotujBazeFasolek()
 SetupAndMigrationWizard::SetupAndMigrationWizard(const QString &nazwaZasobu, QObject *rodzic)
     : Responder(rodzic)
 {
-    obsluguj(Akcja::zamknijTarrowind, [this](QObject *nadawca) { zamknijTarrowind(nadawca); });
+    addHandler(Akcja::zamknijTarrowind, [this](QObject *nadawca) { zamknijTarrowind(nadawca); });
     if (WizardResources::zaladuj(nazwaZasobu, this))
         windowDidLoad();
 }
@@ -281,22 +221,12 @@ QImage SetupAndMigrationWizard::obrazTla(const QSize &rozmiar, qreal skala, cons
     tlo.setDevicePixelRatio(skala);
     QPainter malarz(&tlo);
 
-    const qreal szerokosc = rozmiar.width();
-    const qreal wysokosc = rozmiar.height();
-    const QImage krawedz = ObrazyAplikacji::obraz(QStringLiteral("DrewnianyStol-gora"));
-    const qreal wysokoscKrawedzi = krawedz.deviceIndependentSize().height();
-    // The desk's far edge along the top, the desk below it, both tiled from their top-left corner.
-    TiledImage::drawResizableImageWithCapInsetsInRectFlippedYOperationFraction(
-        krawedz, malarz, {}, QRectF(0, 0, szerokosc, wysokoscKrawedzi), true, QPainter::CompositionMode_SourceOver, 1.0);
-    TiledImage::drawResizableImageWithCapInsetsInRectFlippedYOperationFraction(
-        ObrazyAplikacji::obraz(QStringLiteral("DrewnianyStol")), malarz, {},
-        QRectF(0, wysokoscKrawedzi, szerokosc, wysokosc - wysokoscKrawedzi), true,
-        QPainter::CompositionMode_SourceOver, 1.0);
+    DrewnianyStol::narysuj(malarz, rozmiar);
 
     // The white sheet of the pages, lying on the desk, with the grey button bar along its foot.
     const QRectF kartka(ramkaStron);
     if (!kartka.isEmpty()) {
-        rysujCien(malarz, kartka, 4.0, skala, QColor(0, 0, 0, 128));
+        CienProstokata::narysuj(malarz, kartka, 4.0, skala, QColor(0, 0, 0, 128));
         malarz.fillRect(kartka, Qt::white);
         const qreal wysokoscPaska = 41.0;
         malarz.fillRect(QRectF(kartka.left(), kartka.bottom() - wysokoscPaska, kartka.width(), wysokoscPaska),

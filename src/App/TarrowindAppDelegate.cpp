@@ -3,7 +3,9 @@
 #include "KreatorKonfiguracji.h"
 #include "OfertaPrzeniesieniaAplikacji.h"
 
+#include "Actions/EdytorSpodziewanegoRezultatu.h"
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
+#include "Browser/KontrolerOknaPrzegladarkiTarrowind.h"
 #include "Browser/PrzegladarkaTarrowind.h"
 #include "Platform/UserDefaults.h"
 #include "Platform/Ui/WindowRegistry.h"
@@ -14,6 +16,7 @@
 TarrowindAppDelegate::TarrowindAppDelegate(QObject *rodzic)
     : Responder(rodzic)
 {
+    KontrolerOknaPrzegladarkiTarrowind::setDostawcaEdytoraPola(EdytorSpodziewanegoRezultatu::dostawcaDlaOkien());
 }
 
 TarrowindAppDelegate::~TarrowindAppDelegate() = default;
@@ -93,9 +96,9 @@ bool TarrowindAppDelegate::applicationShouldHandleReopenHasVisibleWindows(bool)
     if (m_stan == Stan::Konczenie)
         return false;
     const WindowRegistry &okna = WindowRegistry::instance();
-    if (!okna.widoczneOkna().isEmpty())
+    if (!okna.visibleWindows().isEmpty())
         return false;
-    for (QWidget *okno : okna.okna()) {
+    for (QWidget *okno : okna.windows()) {
         if (okno->isVisible() && okno->isMinimized()) {
             okno->setWindowState(okno->windowState() & ~Qt::WindowMinimized);
             okno->raise();

@@ -40,12 +40,12 @@ QString opisBledu(const BladOperacji &blad)
 WizardController::WizardController(QObject *rodzic)
     : ViewController(rodzic)
 {
-    obsluguj(Akcja::moveToChooseLocationView, [this](QObject *nadawca) { moveToChooseLocationView(nadawca); });
-    obsluguj(Akcja::backToStartView, [this](QObject *nadawca) { backToStartView(nadawca); });
-    obsluguj(Akcja::wybierzSciezkeDlaPortfolio, [this](QObject *nadawca) { wybierzSciezkeDlaPortfolio(nadawca); });
-    obsluguj(Akcja::operateOnPortfolio, [this](QObject *nadawca) { operateOnPortfolio(nadawca); });
-    obsluguj(Akcja::cancelMigration, [this](QObject *nadawca) { cancelMigration(nadawca); });
-    obsluguj(Akcja::zacznijUzywacTarrowind, [this](QObject *nadawca) { zacznijUzywacTarrowind(nadawca); });
+    addHandler(Akcja::moveToChooseLocationView, [this](QObject *nadawca) { moveToChooseLocationView(nadawca); });
+    addHandler(Akcja::backToStartView, [this](QObject *nadawca) { backToStartView(nadawca); });
+    addHandler(Akcja::wybierzSciezkeDlaPortfolio, [this](QObject *nadawca) { wybierzSciezkeDlaPortfolio(nadawca); });
+    addHandler(Akcja::operateOnPortfolio, [this](QObject *nadawca) { operateOnPortfolio(nadawca); });
+    addHandler(Akcja::cancelMigration, [this](QObject *nadawca) { cancelMigration(nadawca); });
+    addHandler(Akcja::zacznijUzywacTarrowind, [this](QObject *nadawca) { zacznijUzywacTarrowind(nadawca); });
 }
 
 QWidget *WizardController::oknoKreatora() const
@@ -88,17 +88,17 @@ void WizardController::wybierzSciezkeDlaPortfolio(QObject *)
     // The running operation stores the folder it was started with; no other may be chosen meanwhile.
     if (m_operacjaTrwa)
         return;
-    FolderChooser::Prosba prosba;
+    FolderChooser::Request prosba;
     prosba.prompt = tr("Select");
     prosba.message = tr("Choose a place to put your portfolio.\nIf not already present, a directory named "
                         "'Tarrowind' will be created inside the directory you select.\nThe preferred Tarrowind "
                         "location is your Home or Documents directory.");
     prosba.canCreateDirectories = true;
-    prosba.katalogStartowy = setupWizardService && setupWizardService->czyUstawionyUrlBazowy()
+    prosba.startFolder = setupWizardService && setupWizardService->czyUstawionyUrlBazowy()
                                  ? setupWizardService->urlBazowy()
                                  : SpecKatalog::sharedSpecKatalog()->urlBazowy();
     QPointer<WizardController> ja(this);
-    FolderChooser::biezacy().wybierz(oknoKreatora(), prosba, [ja](const std::optional<QString> &katalog) {
+    FolderChooser::current().choose(oknoKreatora(), prosba, [ja](const std::optional<QString> &katalog) {
         if (!ja || !katalog)
             return;
         const QString wybrany = *katalog;
@@ -115,6 +115,8 @@ void WizardController::sprawdzWybranaLokalizacje(const QString &url)
     // runs on the folder the page showed, and storing another would leave the portfolio behind.
     if (!setupWizardService || m_operacjaTrwa)
         return;
+    // An alert's loop may replace the wizard; nothing of it is touched once it is gone.
+    QPointer<WizardController> ja(this);
     // The first check that fails shows its alert and ends the checking.
     if (setupWizardService->czyUrlWLibrary(url)) {
         Alert alert;
@@ -123,7 +125,7 @@ void WizardController::sprawdzWybranaLokalizacje(const QString &url)
         alert.setInformativeText(tr("Please choose location outside of Library directory."));
         alert.addButtonWithTitle(tr("Choose another location"));
         alert.addButtonWithTitle(tr("Cancel"));
-        if (pokazAlert(alert) == Alert::pierwszyPrzycisk)
+        if (pokazAlert(alert) == Alert::firstButton && ja)
             wybierzSciezkeDlaPortfolio(nullptr);
         return;
     }
@@ -141,9 +143,11 @@ void WizardController::sprawdzWybranaLokalizacje(const QString &url)
         alert.addButtonWithTitle(tr("Use inside location"));
         alert.addButtonWithTitle(tr("Cancel"));
         const int odpowiedz = pokazAlert(alert);
-        if (odpowiedz == Alert::pierwszyPrzycisk)
+        if (!ja)
+            return;
+        if (odpowiedz == Alert::firstButton)
             wybierzSciezkeDlaPortfolio(nullptr);
-        else if (odpowiedz == Alert::pierwszyPrzycisk + 1)
+        else if (odpowiedz == Alert::firstButton + 1)
             przyjmijLokalizacje(url);
         return;
     }
@@ -160,7 +164,7 @@ void WizardController::sprawdzWybranaLokalizacje(const QString &url)
         alert.setMessageText(wiadomosc);
         alert.addButtonWithTitle(tr("Choose"));
         alert.addButtonWithTitle(tr("Cancel"));
-        if (pokazAlert(alert) == Alert::pierwszyPrzycisk)
+        if (pokazAlert(alert) == Alert::firstButton && ja)
             wybierzSciezkeDlaPortfolio(nullptr);
         return;
     }
@@ -212,7 +216,10 @@ bool WizardController::zapiszLokalizacje()
     alert.setInformativeText(tr("Tarrowind could not record \u201C%1\u201D in its settings file \u201C%2\u201D.")
                                  .arg(urlBazowy, UserDefaults::standard().fileName()));
     alert.addButtonWithTitle(tr("Ok"));
+    QPointer<WizardController> ja(this);
     pokazAlert(alert);
+    if (!ja || !setupWizardService)
+        return false;
     setupWizardService->setOperationOnPortfolio(setupWizardService->selectOperationOnPortfolio());
     selectTabViewItem(operateView);
     if (wizardLocationViewsController)
@@ -242,7 +249,8 @@ void WizardController::useOrCreatePortfolio()
         alert.setInformativeText(tr("Could not create portfolio at path '%1'").arg(portfolio));
         alert.addButtonWithTitle(tr("Ok"));
         ja->pokazAlert(alert);
-        ja->selectTabViewItem(ja->operateView);
+        if (ja)
+            ja->selectTabViewItem(ja->operateView);
     });
 }
 
@@ -263,6 +271,8 @@ void WizardController::migratePortfolio()
             return;
         if (!blad) {
             if (!ja->zapiszLokalizacje()) {
+                if (!ja)
+                    return;
                 ja->ustawOperacjeTrwa(false);
                 if (ja->wizardMigrationViewController)
                     ja->wizardMigrationViewController->setMigrationState(WizardMigrationViewController::MigrationUndefined);

@@ -23,7 +23,11 @@ KartaFasolki::KartaFasolki()
     stworzKontrolerKartyFasolki();
 }
 
-KartaFasolki::~KartaFasolki() = default;
+KartaFasolki::~KartaFasolki()
+{
+    // The tab owns the view; it goes before the controller its widgets point at.
+    delete view();
+}
 
 Fasolka *KartaFasolki::fasolka() const
 {
@@ -47,7 +51,7 @@ void KartaFasolki::setFasolka(Fasolka *fasolka)
 void KartaFasolki::stworzKontrolerKartyFasolki()
 {
     m_kontrolerKartyFasolki = std::make_unique<KontrolerKartyFasolki>();
-    setView(m_kontrolerKartyFasolki->view());
+    setView(m_kontrolerKartyFasolki->takeView());
     m_kontrolerKartyFasolki->setKartaFasolki(this);
     setRodzajKarty(rodzajKartaFasolki);
 }

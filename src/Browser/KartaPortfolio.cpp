@@ -13,13 +13,17 @@ KartaPortfolio::KartaPortfolio()
     stworzKontrolerKartyPortfolio();
 }
 
-KartaPortfolio::~KartaPortfolio() = default;
+KartaPortfolio::~KartaPortfolio()
+{
+    // The tab owns the view; it goes before the controller its widgets point at.
+    delete view();
+}
 
 void KartaPortfolio::stworzKontrolerKartyPortfolio()
 {
     m_kontrolerKartyPortfolio = std::make_unique<KontrolerKartyPortfolio>();
     // Asking for the view builds the controller's widgets first.
-    setView(m_kontrolerKartyPortfolio->view());
+    setView(m_kontrolerKartyPortfolio->takeView());
     setRodzajKarty(rodzajKartaPortfolio);
     m_kontrolerKartyPortfolio->setKartaPortfolio(this);
 }

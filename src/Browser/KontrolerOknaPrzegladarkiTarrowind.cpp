@@ -1,16 +1,30 @@
 #include "KontrolerOknaPrzegladarkiTarrowind.h"
 
-#include "Actions/EdytorSpodziewanegoRezultatu.h"
-#include "Actions/PoleTekstoweEdytoraSpodziewanegoRezultatu.h"
 #include "Browser/TabKit/Browser.h"
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Browser/TabKit/TabStripView.h"
+#include "Platform/DrewnianyStol.h"
 #include "Platform/ObrazyAplikacji.h"
 
 #include <QChildEvent>
 #include <QPainter>
 #include <QStackedWidget>
 #include <QWindowStateChangeEvent>
+
+namespace {
+
+KontrolerOknaPrzegladarkiTarrowind::DostawcaEdytoraPola &dostawcaEdytoraPola()
+{
+    static KontrolerOknaPrzegladarkiTarrowind::DostawcaEdytoraPola dostawca;
+    return dostawca;
+}
+
+} // namespace
+
+void KontrolerOknaPrzegladarkiTarrowind::setDostawcaEdytoraPola(DostawcaEdytoraPola dostawca)
+{
+    dostawcaEdytoraPola() = std::move(dostawca);
+}
 
 KontrolerOknaPrzegladarkiTarrowind::KontrolerOknaPrzegladarkiTarrowind(std::unique_ptr<Browser> browser)
     : BrowserWindowController(std::move(browser))
@@ -44,36 +58,12 @@ void KontrolerOknaPrzegladarkiTarrowind::windowDidResize()
 
 QImage KontrolerOknaPrzegladarkiTarrowind::drewnianeTlo(const QSize &rozmiar, const QImage &gora, const QImage &cialo)
 {
-    const int w = rozmiar.width();
-    const int h = rozmiar.height();
     QImage obraz(rozmiar, QImage::Format_ARGB32_Premultiplied);
     obraz.fill(Qt::transparent);
     if (obraz.isNull())
         return obraz;
-
     QPainter malarz(&obraz);
-    malarz.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    malarz.setOpacity(1.0);
-    // The rows are counted upwards from the bottom edge, as the desk was laid out; `y` is the
-    // bottom of a tile.
-    const auto rysuj = [&](const QImage &kafelek, int x, int y) {
-        malarz.drawImage(QPoint(x, h - y - kafelek.height()), kafelek);
-    };
-
-    // A missing texture must never make a zero step.
-    int yGora = h;
-    if (gora.width() > 0 && gora.height() > 0) {
-        yGora = h - gora.height();
-        for (int x = 0; x < w; x += gora.width())
-            rysuj(gora, x, yGora);
-    }
-    if (cialo.width() > 0 && cialo.height() > 0) {
-        const int reszta = yGora % cialo.height();
-        for (int y = reszta - cialo.height(); y < yGora; y += cialo.height()) {
-            for (int x = 0; x < w; x += cialo.width())
-                rysuj(cialo, x, y);
-        }
-    }
+    DrewnianyStol::narysuj(malarz, rozmiar, gora, cialo);
     return obraz;
 }
 
@@ -108,13 +98,15 @@ void KontrolerOknaPrzegladarkiTarrowind::umiescArkusz(QWidget *arkusz)
     arkusz->move(ramka.x() + (ramka.width() - arkusz->width()) / 2, ramka.y());
 }
 
-EdytorSpodziewanegoRezultatu *KontrolerOknaPrzegladarkiTarrowind::windowWillReturnFieldEditorToObject(QObject *obiekt)
+QWidget *KontrolerOknaPrzegladarkiTarrowind::windowWillReturnFieldEditorToObject(QObject *obiekt)
 {
-    if (!qobject_cast<PoleTekstoweEdytoraSpodziewanegoRezultatu *>(obiekt))
+    const DostawcaEdytoraPola &dostawca = dostawcaEdytoraPola();
+    if (!dostawca.czyPoleWspolnegoEdytora || !dostawca.nowyEdytor || !dostawca.czyPoleWspolnegoEdytora(obiekt))
         return nullptr;
     if (!m_edytor) {
-        m_edytor = new EdytorSpodziewanegoRezultatu(window());
-        m_edytor->hide();
+        m_edytor = dostawca.nowyEdytor(window());
+        if (m_edytor)
+            m_edytor->hide();
     }
     return m_edytor;
 }

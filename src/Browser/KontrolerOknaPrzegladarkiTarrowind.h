@@ -6,7 +6,8 @@
 #include <QPointer>
 #include <QRect>
 
-class EdytorSpodziewanegoRezultatu;
+#include <functional>
+
 class QSize;
 
 // The controller of one of the program's browser windows: no full screen, room right of the
@@ -20,6 +21,15 @@ public:
     static constexpr int prawyMarginesPaskaZakladek = 15;
     // How much higher than proposed a sheet attaches.
     static constexpr int przesuniecieArkusza = 12;
+
+    // The expected-outcome editor comes from a layer above the windows, which the application
+    // hands in at start-up: which fields share the window's editor, and how one is made.
+    struct DostawcaEdytoraPola
+    {
+        std::function<bool(const QObject *pole)> czyPoleWspolnegoEdytora;
+        std::function<QWidget *(QWidget *okno)> nowyEdytor;
+    };
+    static void setDostawcaEdytoraPola(DostawcaEdytoraPola dostawca);
 
     // Creates the window for the browser (hidden) and configures it.
     explicit KontrolerOknaPrzegladarkiTarrowind(std::unique_ptr<Browser> browser);
@@ -40,7 +50,7 @@ public:
 
     // The window's one expected-outcome editor for an expected-outcome field, made on the first
     // request; nullptr for any other object, which keeps its own editor.
-    EdytorSpodziewanegoRezultatu *windowWillReturnFieldEditorToObject(QObject *obiekt);
+    QWidget *windowWillReturnFieldEditorToObject(QObject *obiekt);
 
 protected:
     void windowDidBecomeKey() override;
@@ -51,6 +61,6 @@ protected:
 private:
     void umiescArkusz(QWidget *arkusz);
 
-    QPointer<EdytorSpodziewanegoRezultatu> m_edytor;
+    QPointer<QWidget> m_edytor;
     QImage m_backgroundImage;
 };

@@ -103,7 +103,7 @@ KartaFasolki *PrzegladarkaTarrowind::wybranaKartaFasolki() const
 
 PrzegladarkaTarrowind *PrzegladarkaTarrowind::glownaPrzegladarka()
 {
-    return przegladarkaDlaOkna(WindowRegistry::instance().glowneOkno<BrowserWindow>());
+    return przegladarkaDlaOkna(WindowRegistry::instance().mainWindow<BrowserWindow>());
 }
 
 PrzegladarkaTarrowind *PrzegladarkaTarrowind::przegladarkaDlaOkna(const QWidget *okno)

@@ -20,30 +20,30 @@ class DelayedOperations : public QObject
 
 public:
     // Callable from any thread; returns at once and never runs the block inside the call, even
-    // with a delay of 0. The block is dropped unrun when `kontekst` dies first; without a
+    // with a delay of 0. The block is dropped unrun when `context` dies first; without a
     // context it always runs.
-    static void addOperationAfterDelayWithBlock(double sekundy, QObject *kontekst, std::function<void()> blok);
+    static void addOperationAfterDelayWithBlock(double sekundy, QObject *context, std::function<void()> block);
 
 private:
-    using Zegar = std::chrono::steady_clock;
+    using Clock = std::chrono::steady_clock;
 
-    struct Operacja
+    struct Operation
     {
-        QPointer<QObject> kontekst;
-        bool maKontekst = false;
-        std::function<void()> blok;
+        QPointer<QObject> context;
+        bool hasContext = false;
+        std::function<void()> block;
     };
 
     DelayedOperations();
-    static DelayedOperations &kolejka();
+    static DelayedOperations &queue();
 
-    void dodaj(Zegar::time_point moment, Operacja operacja);
-    Q_INVOKABLE void nastawZegar();
-    void wykonajNalezne();
+    void add(Clock::time_point moment, Operation operacja);
+    Q_INVOKABLE void armTimer();
+    void runDue();
 
-    std::mutex m_blokada;
+    std::mutex m_mutex;
     // Keyed by the moment and a running number, so that one moment keeps the order of the calls.
-    std::map<std::pair<Zegar::time_point, std::uint64_t>, Operacja> m_operacje;
-    std::uint64_t m_numer = 0;
-    QTimer m_zegar;
+    std::map<std::pair<Clock::time_point, std::uint64_t>, Operation> m_operations;
+    std::uint64_t m_sequence = 0;
+    QTimer m_timer;
 };

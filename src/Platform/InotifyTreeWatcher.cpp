@@ -50,7 +50,7 @@ constexpr size_t najmniejRownolegle = 8;
 
 InotifyTreeWatcher::InotifyTreeWatcher()
 {
-    m_pomocnicy.setMaxThreadCount(std::clamp(QThread::idealThreadCount() - 1, 1, najwiecejPomocnikow));
+    m_helpers.setMaxThreadCount(std::clamp(QThread::idealThreadCount() - 1, 1, najwiecejPomocnikow));
 }
 
 InotifyTreeWatcher::~InotifyTreeWatcher()
@@ -67,24 +67,24 @@ bool InotifyTreeWatcher::open(const QStringList &korzenie, int *numerBledu)
             *numerBledu = errno;
         return false;
     }
-    m_bufor.resize(64 * 1024);
+    m_buffer.resize(64 * 1024);
     for (const QString &sciezka : korzenie) {
         const bool wInnym = std::any_of(korzenie.begin(), korzenie.end(), [&](const QString &inny) {
             return inny != sciezka && lezyWLubJest(inny, sciezka);
         });
-        const bool powtorzony = std::any_of(m_korzenie.begin(), m_korzenie.end(),
-                                            [&](const Korzen &k) { return k.sciezka == sciezka; });
+        const bool powtorzony = std::any_of(m_roots.begin(), m_roots.end(),
+                                            [&](const Root &k) { return k.path == sciezka; });
         if (!wInnym && !powtorzony)
-            m_korzenie.push_back(Korzen{sciezka});
+            m_roots.push_back(Root{sciezka});
     }
-    Zgloszenia pominiete;
+    Reports pominiete;
     checkRoots(false, pominiete);
     return true;
 }
 
 bool InotifyTreeWatcher::takeLimitWarning()
 {
-    return std::exchange(m_ostrzezenie, false);
+    return std::exchange(m_warning, false);
 }
 
 int InotifyTreeWatcher::addWatch(const QString &sciezka, quint32 maska)
@@ -99,27 +99,27 @@ void InotifyTreeWatcher::noteWatchError(int numerBledu)
 {
     if (numerBledu == ENOSPC && !m_limit) {
         m_limit = true;
-        m_ostrzezenie = true;
+        m_warning = true;
     }
 }
 
 // ---- roots and the paths above them
 
-void InotifyTreeWatcher::checkRoots(bool zglaszaj, Zgloszenia &wyjscie)
+void InotifyTreeWatcher::checkRoots(bool zglaszaj, Reports &wyjscie)
 {
-    m_sprawdzKorzenie = false;
+    m_checkRoots = false;
     // Watch the way down first, so that a change made while we look is still heard.
     refreshAncestors();
-    for (Korzen &korzen : m_korzenie)
+    for (Root &korzen : m_roots)
         checkRoot(korzen, zglaszaj, wyjscie);
 }
 
 void InotifyTreeWatcher::refreshAncestors()
 {
     std::unordered_map<int, QString> nowi;
-    for (const Korzen &korzen : m_korzenie) {
+    for (const Root &korzen : m_roots) {
         QStringList wGore;
-        for (QString p = Paths::parent(korzen.sciezka); !p.isEmpty(); p = Paths::parent(p)) {
+        for (QString p = Paths::parent(korzen.path); !p.isEmpty(); p = Paths::parent(p)) {
             wGore.prepend(p);
             if (p == QLatin1String("/"))
                 break;
@@ -133,45 +133,45 @@ void InotifyTreeWatcher::refreshAncestors()
             nowi[wd] = przodek;
         }
     }
-    for (const auto &[wd, sciezka] : m_przodkowie) {
-        if (!nowi.count(wd) && !m_katalogi.count(wd))
+    for (const auto &[wd, sciezka] : m_ancestors) {
+        if (!nowi.count(wd) && !m_folders.count(wd))
             inotify_rm_watch(m_fd, wd);
     }
-    m_przodkowie = std::move(nowi);
+    m_ancestors = std::move(nowi);
 }
 
-void InotifyTreeWatcher::checkRoot(Korzen &korzen, bool zglaszaj, Zgloszenia &wyjscie)
+void InotifyTreeWatcher::checkRoot(Root &korzen, bool zglaszaj, Reports &wyjscie)
 {
     // The stat comes before the watch: should the folder be replaced in between, the next
     // check sees another inode and starts over.
     struct stat info;
-    const bool jest = jestKatalogiem(korzen.sciezka, &info);
+    const bool jest = jestKatalogiem(korzen.path, &info);
     if (korzen.wd >= 0) {
-        if (jest && info.st_dev == korzen.urzadzenie && info.st_ino == korzen.wezel)
+        if (jest && info.st_dev == korzen.device && info.st_ino == korzen.inode)
             return;
-        dropSubtree(korzen.sciezka);
+        dropSubtree(korzen.path);
         korzen.wd = -1;
-        wyjscie.append({korzen.sciezka, StrumienInotify::KorzenZmieniony});
+        wyjscie.append({korzen.path, StrumienInotify::KorzenZmieniony});
     }
     if (!jest)
         return;
-    const int wd = addWatch(korzen.sciezka, maskaDrzewa);
+    const int wd = addWatch(korzen.path, maskaDrzewa);
     if (wd < 0)
         return;
     korzen.wd = wd;
-    korzen.urzadzenie = info.st_dev;
-    korzen.wezel = info.st_ino;
-    registerFolder(wd, korzen.sciezka);
-    m_kolejka.push_back(DoPrzejrzenia{-1, {}, wd, zglaszaj, false});
+    korzen.device = info.st_dev;
+    korzen.inode = info.st_ino;
+    registerFolder(wd, korzen.path);
+    m_queue.push_back(PendingFolder{-1, {}, wd, zglaszaj, false});
     if (zglaszaj)
-        wyjscie.append({korzen.sciezka, StrumienInotify::KorzenZmieniony});
+        wyjscie.append({korzen.path, StrumienInotify::KorzenZmieniony});
 }
 
 bool InotifyTreeWatcher::concernsRoot(const QString &przodek, const QString &nazwa) const
 {
     const QString sciezka = Paths::join(przodek, nazwa);
-    return std::any_of(m_korzenie.begin(), m_korzenie.end(),
-                       [&](const Korzen &k) { return lezyWLubJest(sciezka, k.sciezka); });
+    return std::any_of(m_roots.begin(), m_roots.end(),
+                       [&](const Root &k) { return lezyWLubJest(sciezka, k.path); });
 }
 
 // ---- the table of watched folders
@@ -179,31 +179,31 @@ bool InotifyTreeWatcher::concernsRoot(const QString &przodek, const QString &naz
 std::vector<std::pair<QString, int>> InotifyTreeWatcher::subtree(const QString &sciezka) const
 {
     std::vector<std::pair<QString, int>> wynik;
-    if (const auto sam = m_watche.find(sciezka); sam != m_watche.end())
+    if (const auto sam = m_watches.find(sciezka); sam != m_watches.end())
         wynik.emplace_back(*sam);
     const QString przedrostek = przedrostekPoddrzewa(sciezka);
-    for (auto it = m_watche.lower_bound(przedrostek); it != m_watche.end() && it->first.startsWith(przedrostek); ++it)
+    for (auto it = m_watches.lower_bound(przedrostek); it != m_watches.end() && it->first.startsWith(przedrostek); ++it)
         wynik.emplace_back(*it);
     return wynik;
 }
 
 void InotifyTreeWatcher::registerFolder(int wd, const QString &sciezka)
 {
-    if (const auto znany = m_katalogi.find(wd); znany != m_katalogi.end()) {
+    if (const auto znany = m_folders.find(wd); znany != m_folders.end()) {
         // The folder arrived here without both halves of its rename being seen. The old path is
         // copied: the move rewrites the very entry it would otherwise be read from.
-        if (const QString stara = znany->second.sciezka; stara != sciezka)
+        if (const QString stara = znany->second.path; stara != sciezka)
             moveSubtree(stara, sciezka);
-        m_katalogi[wd].przeglad = m_przeglad;
+        m_folders[wd].walkNumber = m_walkNumber;
         // Found inside the trees: it has not left them, whatever half of a rename still waits.
-        std::erase_if(m_przeniesienia, [wd](const auto &przeniesienie) { return przeniesienie.second.wd == wd; });
+        std::erase_if(m_pendingMoves, [wd](const auto &przeniesienie) { return przeniesienie.second.wd == wd; });
         return;
     }
     // Whatever was watched under this path before has been replaced.
-    if (m_watche.count(sciezka))
+    if (m_watches.count(sciezka))
         dropSubtree(sciezka);
-    m_katalogi.emplace(wd, Katalog{sciezka, m_przeglad});
-    m_watche[sciezka] = wd;
+    m_folders.emplace(wd, WatchedFolder{sciezka, m_walkNumber});
+    m_watches[sciezka] = wd;
 }
 
 bool InotifyTreeWatcher::moveSubtree(const QString &stara, const QString &nowa)
@@ -218,12 +218,12 @@ bool InotifyTreeWatcher::moveSubtree(const QString &stara, const QString &nowa)
     }
     for (const auto &[sciezka, wd] : przenoszone) {
         const QString nowaSciezka = nowa + sciezka.mid(stara.size());
-        if (const auto w = m_watche.find(sciezka); w != m_watche.end() && w->second == wd)
-            m_watche.erase(w);
-        m_watche[nowaSciezka] = wd;
-        Katalog &katalog = m_katalogi[wd];
-        katalog.sciezka = nowaSciezka;
-        katalog.przeglad = m_przeglad;
+        if (const auto w = m_watches.find(sciezka); w != m_watches.end() && w->second == wd)
+            m_watches.erase(w);
+        m_watches[nowaSciezka] = wd;
+        WatchedFolder &katalog = m_folders[wd];
+        katalog.path = nowaSciezka;
+        katalog.walkNumber = m_walkNumber;
     }
     return true;
 }
@@ -231,96 +231,96 @@ bool InotifyTreeWatcher::moveSubtree(const QString &stara, const QString &nowa)
 void InotifyTreeWatcher::dropSubtree(const QString &sciezka)
 {
     for (const auto &[p, wd] : subtree(sciezka)) {
-        m_watche.erase(p);
-        const auto katalog = m_katalogi.find(wd);
-        if (katalog == m_katalogi.end() || katalog->second.sciezka != p)
+        m_watches.erase(p);
+        const auto katalog = m_folders.find(wd);
+        if (katalog == m_folders.end() || katalog->second.path != p)
             continue;
-        m_katalogi.erase(katalog);
-        if (!m_przodkowie.count(wd))
+        m_folders.erase(katalog);
+        if (!m_ancestors.count(wd))
             inotify_rm_watch(m_fd, wd);
     }
 }
 
-void InotifyTreeWatcher::forgetWatch(int wd, Zgloszenia &wyjscie)
+void InotifyTreeWatcher::forgetWatch(int wd, Reports &wyjscie)
 {
-    if (const auto katalog = m_katalogi.find(wd); katalog != m_katalogi.end()) {
-        if (const auto w = m_watche.find(katalog->second.sciezka); w != m_watche.end() && w->second == wd)
-            m_watche.erase(w);
-        m_katalogi.erase(katalog);
+    if (const auto katalog = m_folders.find(wd); katalog != m_folders.end()) {
+        if (const auto w = m_watches.find(katalog->second.path); w != m_watches.end() && w->second == wd)
+            m_watches.erase(w);
+        m_folders.erase(katalog);
     }
-    if (m_przodkowie.erase(wd))
-        m_sprawdzKorzenie = true;
-    for (Korzen &korzen : m_korzenie) {
+    if (m_ancestors.erase(wd))
+        m_checkRoots = true;
+    for (Root &korzen : m_roots) {
         if (korzen.wd != wd)
             continue;
-        dropSubtree(korzen.sciezka);
+        dropSubtree(korzen.path);
         korzen.wd = -1;
-        wyjscie.append({korzen.sciezka, StrumienInotify::KorzenZmieniony});
-        m_sprawdzKorzenie = true;
+        wyjscie.append({korzen.path, StrumienInotify::KorzenZmieniony});
+        m_checkRoots = true;
     }
 }
 
 // ---- the walk
 
-void InotifyTreeWatcher::walk(int ileKatalogow, Zgloszenia &wyjscie)
+void InotifyTreeWatcher::walk(int ileKatalogow, Reports &wyjscie)
 {
-    std::vector<Krok> kroki = takeSteps(ileKatalogow);
+    std::vector<WalkStep> kroki = takeSteps(ileKatalogow);
     prepareSteps(kroki);
-    for (Krok &krok : kroki)
+    for (WalkStep &krok : kroki)
         applyStep(krok, wyjscie);
-    if (m_kolejka.empty() && m_zamiatanie)
+    if (m_queue.empty() && m_sweeping)
         sweep();
 }
 
-std::vector<InotifyTreeWatcher::Krok> InotifyTreeWatcher::takeSteps(int ileKatalogow)
+std::vector<InotifyTreeWatcher::WalkStep> InotifyTreeWatcher::takeSteps(int ileKatalogow)
 {
-    std::vector<Krok> kroki;
-    for (int i = 0; i < ileKatalogow && !m_kolejka.empty(); ++i) {
-        Krok krok;
-        krok.wpis = std::move(m_kolejka.front());
-        m_kolejka.pop_front();
+    std::vector<WalkStep> kroki;
+    for (int i = 0; i < ileKatalogow && !m_queue.empty(); ++i) {
+        WalkStep krok;
+        krok.pending = std::move(m_queue.front());
+        m_queue.pop_front();
         // Queued by its parent's watch, not by path: the parent may have been renamed since.
-        const bool wlasny = krok.wpis.wdKatalogu >= 0;
-        const auto katalog = m_katalogi.find(wlasny ? krok.wpis.wdKatalogu : krok.wpis.wdRodzica);
-        if (katalog != m_katalogi.end()) {
-            krok.sciezka = wlasny ? katalog->second.sciezka : Paths::join(katalog->second.sciezka, krok.wpis.nazwa);
-            krok.wd = krok.wpis.wdKatalogu;
+        const bool wlasny = krok.pending.folderWd >= 0;
+        const auto katalog = m_folders.find(wlasny ? krok.pending.folderWd : krok.pending.parentWd);
+        if (katalog != m_folders.end()) {
+            krok.path = wlasny ? katalog->second.path : Paths::join(katalog->second.path, krok.pending.name);
+            krok.wd = krok.pending.folderWd;
         }
         kroki.push_back(std::move(krok));
     }
     return kroki;
 }
 
-bool InotifyTreeWatcher::needsListing(const Krok &krok) const
+bool InotifyTreeWatcher::needsListing(const WalkStep &krok) const
 {
-    if (krok.wpis.wdKatalogu >= 0)
+    if (krok.pending.folderWd >= 0)
         return true;
-    const auto znany = m_katalogi.find(krok.wd);
+    const auto znany = m_folders.find(krok.wd);
     // A folder first met by the start's walk may be new all the same: its creation event says so.
-    return znany == m_katalogi.end() || krok.wpis.ponownie || (krok.wpis.zglaszaj && !znany->second.zgloszony);
+    return znany == m_folders.end() || krok.pending.again || (krok.pending.report && !znany->second.reported);
 }
 
 // Runs on any thread; reads the tables but changes nothing.
-void InotifyTreeWatcher::prepareStep(Krok &krok) const
+void InotifyTreeWatcher::prepareStep(WalkStep &krok) const
 {
-    if (krok.sciezka.isEmpty())
+    if (krok.path.isEmpty())
         return;
-    if (krok.wpis.wdKatalogu < 0) {
-        krok.wd = inotify_add_watch(m_fd, QFile::encodeName(krok.sciezka).constData(), maskaDrzewa | IN_DONT_FOLLOW);
+    if (krok.pending.folderWd < 0) {
+        krok.wd = inotify_add_watch(m_fd, QFile::encodeName(krok.path).constData(), maskaDrzewa | IN_DONT_FOLLOW);
         if (krok.wd < 0) {
-            krok.numerBledu = errno;
+            krok.error = errno;
             return;
         }
     }
     // The watch exists before the listing, so nothing made from now on is missed.
     if (needsListing(krok))
-        krok.wypis = FolderListing::list(krok.sciezka);
+        krok.listing = FolderListing::list(krok.path);
 }
 
-void InotifyTreeWatcher::prepareSteps(std::vector<Krok> &kroki)
+void InotifyTreeWatcher::prepareSteps(std::vector<WalkStep> &kroki)
 {
     if (kroki.size() < najmniejRownolegle) {
-        for (Krok &krok : kroki)
+        for (WalkStep &krok : kroki)
             prepareStep(krok);
         return;
     }
@@ -330,10 +330,10 @@ void InotifyTreeWatcher::prepareSteps(std::vector<Krok> &kroki)
             prepareStep(kroki[i]);
     };
     // A latch, not waitForDone(): that would end the pool's threads after every step.
-    const int pomocnikow = m_pomocnicy.maxThreadCount();
+    const int pomocnikow = m_helpers.maxThreadCount();
     std::latch gotowe(pomocnikow);
     for (int i = 0; i < pomocnikow; ++i) {
-        m_pomocnicy.start([&] {
+        m_helpers.start([&] {
             praca();
             gotowe.count_down();
         });
@@ -342,34 +342,34 @@ void InotifyTreeWatcher::prepareSteps(std::vector<Krok> &kroki)
     gotowe.wait();
 }
 
-void InotifyTreeWatcher::applyStep(Krok &krok, Zgloszenia &wyjscie)
+void InotifyTreeWatcher::applyStep(WalkStep &krok, Reports &wyjscie)
 {
-    if (krok.sciezka.isEmpty())
+    if (krok.path.isEmpty())
         return;
-    if (krok.wpis.wdKatalogu >= 0) {
-        listFolder(krok.wd, krok.wpis.zglaszaj, krok.wpis.ponownie, std::move(krok.wypis), krok.sciezka, wyjscie);
+    if (krok.pending.folderWd >= 0) {
+        listFolder(krok.wd, krok.pending.report, krok.pending.again, std::move(krok.listing), krok.path, wyjscie);
         return;
     }
     if (krok.wd < 0) {
-        noteWatchError(krok.numerBledu);
+        noteWatchError(krok.error);
         return;
     }
     // Decided again: an earlier folder of the same step may have been this one.
     const bool doWypisania = needsListing(krok);
-    registerFolder(krok.wd, krok.sciezka);
+    registerFolder(krok.wd, krok.path);
     if (doWypisania)
-        listFolder(krok.wd, krok.wpis.zglaszaj, krok.wpis.ponownie, std::move(krok.wypis), krok.sciezka, wyjscie);
+        listFolder(krok.wd, krok.pending.report, krok.pending.again, std::move(krok.listing), krok.path, wyjscie);
 }
 
 void InotifyTreeWatcher::listFolder(int wd, bool zglaszaj, bool ponownie, std::optional<FolderListing::Wynik> wypis,
-                                    const QString &sciezkaWypisu, Zgloszenia &wyjscie)
+                                    const QString &sciezkaWypisu, Reports &wyjscie)
 {
-    const auto katalog = m_katalogi.find(wd);
-    if (katalog == m_katalogi.end())
+    const auto katalog = m_folders.find(wd);
+    if (katalog == m_folders.end())
         return;
-    katalog->second.przeglad = m_przeglad;
-    katalog->second.zgloszony |= zglaszaj;
-    const QString sciezka = katalog->second.sciezka;
+    katalog->second.walkNumber = m_walkNumber;
+    katalog->second.reported |= zglaszaj;
+    const QString sciezka = katalog->second.path;
     // What the listing finds in a new folder may have come before the watch, so the folder is
     // reported. A listing made under another path is made again.
     if (!wypis || sciezkaWypisu != sciezka)
@@ -378,7 +378,7 @@ void InotifyTreeWatcher::listFolder(int wd, bool zglaszaj, bool ponownie, std::o
         return;
     for (const FolderListing::Wpis &w : wypis->wpisy) {
         if (w.toKatalog)
-            m_kolejka.push_back(DoPrzejrzenia{wd, w.nazwa, -1, zglaszaj, ponownie});
+            m_queue.push_back(PendingFolder{wd, w.nazwa, -1, zglaszaj, ponownie});
     }
     if (zglaszaj && !wypis->wpisy.isEmpty())
         wyjscie.append({sciezka, 0});
@@ -386,26 +386,26 @@ void InotifyTreeWatcher::listFolder(int wd, bool zglaszaj, bool ponownie, std::o
 
 // ---- events
 
-void InotifyTreeWatcher::readEvents(Zgloszenia &wyjscie)
+void InotifyTreeWatcher::readEvents(Reports &wyjscie)
 {
-    const auto teraz = Zegar::now();
+    const auto teraz = Clock::now();
     for (;;) {
-        const ssize_t n = ::read(m_fd, m_bufor.data(), m_bufor.size());
+        const ssize_t n = ::read(m_fd, m_buffer.data(), m_buffer.size());
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
             break;
         for (ssize_t przesuniecie = 0; przesuniecie < n;) {
-            const auto *zdarzenie = reinterpret_cast<const inotify_event *>(m_bufor.data() + przesuniecie);
+            const auto *zdarzenie = reinterpret_cast<const inotify_event *>(m_buffer.data() + przesuniecie);
             handleEvent(*zdarzenie, teraz, wyjscie);
             przesuniecie += ssize_t(sizeof(inotify_event) + zdarzenie->len);
         }
     }
-    if (m_sprawdzKorzenie)
+    if (m_checkRoots)
         checkRoots(true, wyjscie);
 }
 
-void InotifyTreeWatcher::handleEvent(const inotify_event &zdarzenie, Zegar::time_point teraz, Zgloszenia &wyjscie)
+void InotifyTreeWatcher::handleEvent(const inotify_event &zdarzenie, Clock::time_point teraz, Reports &wyjscie)
 {
     if (zdarzenie.mask & IN_Q_OVERFLOW) {
         overflow(wyjscie);
@@ -415,52 +415,52 @@ void InotifyTreeWatcher::handleEvent(const inotify_event &zdarzenie, Zegar::time
         forgetWatch(zdarzenie.wd, wyjscie);
         return;
     }
-    const bool korzenia = std::any_of(m_korzenie.begin(), m_korzenie.end(),
-                                      [&](const Korzen &k) { return k.wd == zdarzenie.wd; });
-    const auto przodek = m_przodkowie.find(zdarzenie.wd);
+    const bool korzenia = std::any_of(m_roots.begin(), m_roots.end(),
+                                      [&](const Root &k) { return k.wd == zdarzenie.wd; });
+    const auto przodek = m_ancestors.find(zdarzenie.wd);
     if (zdarzenie.len == 0 || zdarzenie.name[0] == '\0') {
-        if ((korzenia || przodek != m_przodkowie.end())
+        if ((korzenia || przodek != m_ancestors.end())
             && (zdarzenie.mask & (IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT)))
-            m_sprawdzKorzenie = true;
+            m_checkRoots = true;
         return;
     }
 
     const QString nazwa = QFile::decodeName(zdarzenie.name);
     const bool ukryta = zdarzenie.name[0] == '.';
-    const auto katalog = m_katalogi.find(zdarzenie.wd);
-    const QString sciezkaKatalogu = katalog != m_katalogi.end() ? katalog->second.sciezka : QString();
-    const bool wDrzewie = katalog != m_katalogi.end();
+    const auto katalog = m_folders.find(zdarzenie.wd);
+    const QString sciezkaKatalogu = katalog != m_folders.end() ? katalog->second.path : QString();
+    const bool wDrzewie = katalog != m_folders.end();
 
     if (zdarzenie.mask & IN_ISDIR) {
         if ((zdarzenie.mask & IN_MOVED_FROM) && wDrzewie && !ukryta) {
-            const auto watch = m_watche.find(Paths::join(sciezkaKatalogu, nazwa));
-            m_przeniesienia[zdarzenie.cookie] =
-                Przeniesienie{watch != m_watche.end() ? watch->second : -1, teraz + czasNaDrugaPolowe};
+            const auto watch = m_watches.find(Paths::join(sciezkaKatalogu, nazwa));
+            m_pendingMoves[zdarzenie.cookie] =
+                PendingMove{watch != m_watches.end() ? watch->second : -1, teraz + moveGracePeriod};
         }
         if (zdarzenie.mask & IN_MOVED_TO)
             handleMovedTo(zdarzenie, wDrzewie ? &sciezkaKatalogu : nullptr, ukryta);
         if ((zdarzenie.mask & IN_CREATE) && wDrzewie && !ukryta)
-            m_kolejka.push_back(DoPrzejrzenia{zdarzenie.wd, nazwa, -1, true, false});
+            m_queue.push_back(PendingFolder{zdarzenie.wd, nazwa, -1, true, false});
     }
     if (wDrzewie && !ukryta)
         wyjscie.append({sciezkaKatalogu, 0});
-    if (przodek != m_przodkowie.end() && concernsRoot(przodek->second, nazwa))
-        m_sprawdzKorzenie = true;
+    if (przodek != m_ancestors.end() && concernsRoot(przodek->second, nazwa))
+        m_checkRoots = true;
 }
 
 void InotifyTreeWatcher::handleMovedTo(const inotify_event &zdarzenie, const QString *katalog, bool ukryta)
 {
     const QString nazwa = QFile::decodeName(zdarzenie.name);
     const bool zostajeWDrzewie = katalog && !ukryta;
-    const auto przeniesienie = m_przeniesienia.find(zdarzenie.cookie);
-    if (przeniesienie == m_przeniesienia.end()) {
+    const auto przeniesienie = m_pendingMoves.find(zdarzenie.cookie);
+    if (przeniesienie == m_pendingMoves.end()) {
         // Came from outside the trees (or from a hidden name): its contents are not news.
         if (zostajeWDrzewie)
-            m_kolejka.push_back(DoPrzejrzenia{zdarzenie.wd, nazwa, -1, false, false});
+            m_queue.push_back(PendingFolder{zdarzenie.wd, nazwa, -1, false, false});
         return;
     }
     const QString stara = currentPath(przeniesienie->second);
-    m_przeniesienia.erase(przeniesienie);
+    m_pendingMoves.erase(przeniesienie);
     if (!zostajeWDrzewie) {
         if (!stara.isEmpty())
             dropSubtree(stara);
@@ -468,70 +468,70 @@ void InotifyTreeWatcher::handleMovedTo(const inotify_event &zdarzenie, const QSt
     }
     // A folder renamed before we had watched it is still being filled: walk it as new.
     if (stara.isEmpty() || !moveSubtree(stara, Paths::join(*katalog, nazwa)))
-        m_kolejka.push_back(DoPrzejrzenia{zdarzenie.wd, nazwa, -1, true, false});
+        m_queue.push_back(PendingFolder{zdarzenie.wd, nazwa, -1, true, false});
 }
 
-QString InotifyTreeWatcher::currentPath(const Przeniesienie &przeniesienie) const
+QString InotifyTreeWatcher::currentPath(const PendingMove &przeniesienie) const
 {
     // Only the watch knows where the folder is now: a folder above may have been renamed since,
     // or the walk may have found it at its new place already. Its old path may hold another
     // folder by now, so a folder without a watch leaves nothing to follow.
-    const auto katalog = przeniesienie.wd >= 0 ? m_katalogi.find(przeniesienie.wd) : m_katalogi.end();
-    return katalog != m_katalogi.end() ? katalog->second.sciezka : QString();
+    const auto katalog = przeniesienie.wd >= 0 ? m_folders.find(przeniesienie.wd) : m_folders.end();
+    return katalog != m_folders.end() ? katalog->second.path : QString();
 }
 
-std::optional<InotifyTreeWatcher::Zegar::time_point> InotifyTreeWatcher::nextDeadline() const
+std::optional<InotifyTreeWatcher::Clock::time_point> InotifyTreeWatcher::nextDeadline() const
 {
-    std::optional<Zegar::time_point> najblizszy;
-    for (const auto &[cookie, przeniesienie] : m_przeniesienia) {
-        if (!najblizszy || przeniesienie.termin < *najblizszy)
-            najblizszy = przeniesienie.termin;
+    std::optional<Clock::time_point> najblizszy;
+    for (const auto &[cookie, przeniesienie] : m_pendingMoves) {
+        if (!najblizszy || przeniesienie.deadline < *najblizszy)
+            najblizszy = przeniesienie.deadline;
     }
     return najblizszy;
 }
 
-void InotifyTreeWatcher::expireMoves(Zegar::time_point teraz)
+void InotifyTreeWatcher::expireMoves(Clock::time_point teraz)
 {
     // No other half came: the folder left the trees, and its watches would report wrong paths.
-    for (auto it = m_przeniesienia.begin(); it != m_przeniesienia.end();) {
-        if (it->second.termin <= teraz) {
+    for (auto it = m_pendingMoves.begin(); it != m_pendingMoves.end();) {
+        if (it->second.deadline <= teraz) {
             if (const QString sciezka = currentPath(it->second); !sciezka.isEmpty())
                 dropSubtree(sciezka);
-            it = m_przeniesienia.erase(it);
+            it = m_pendingMoves.erase(it);
         } else {
             ++it;
         }
     }
 }
 
-void InotifyTreeWatcher::overflow(Zgloszenia &wyjscie)
+void InotifyTreeWatcher::overflow(Reports &wyjscie)
 {
-    for (const Korzen &korzen : m_korzenie)
-        wyjscie.append({korzen.sciezka, StrumienInotify::MusiPrzeczytacPodkatalogi | StrumienInotify::JadroPominelo});
+    for (const Root &korzen : m_roots)
+        wyjscie.append({korzen.path, StrumienInotify::MusiPrzeczytacPodkatalogi | StrumienInotify::JadroPominelo});
     // Folders made or removed meanwhile went unseen: walk everything again, then forget the
     // watches that the new walk did not meet.
-    ++m_przeglad;
-    m_zamiatanie = true;
-    for (const Korzen &korzen : m_korzenie) {
+    ++m_walkNumber;
+    m_sweeping = true;
+    for (const Root &korzen : m_roots) {
         if (korzen.wd >= 0)
-            m_kolejka.push_back(DoPrzejrzenia{-1, {}, korzen.wd, false, true});
+            m_queue.push_back(PendingFolder{-1, {}, korzen.wd, false, true});
     }
-    m_sprawdzKorzenie = true;
+    m_checkRoots = true;
 }
 
 void InotifyTreeWatcher::sweep()
 {
-    m_zamiatanie = false;
+    m_sweeping = false;
     std::vector<std::pair<QString, int>> nieaktualne;
-    for (const auto &[wd, katalog] : m_katalogi) {
-        if (katalog.przeglad != m_przeglad)
-            nieaktualne.emplace_back(katalog.sciezka, wd);
+    for (const auto &[wd, katalog] : m_folders) {
+        if (katalog.walkNumber != m_walkNumber)
+            nieaktualne.emplace_back(katalog.path, wd);
     }
     for (const auto &[sciezka, wd] : nieaktualne) {
-        if (const auto w = m_watche.find(sciezka); w != m_watche.end() && w->second == wd)
-            m_watche.erase(w);
-        m_katalogi.erase(wd);
-        if (!m_przodkowie.count(wd))
+        if (const auto w = m_watches.find(sciezka); w != m_watches.end() && w->second == wd)
+            m_watches.erase(w);
+        m_folders.erase(wd);
+        if (!m_ancestors.count(wd))
             inotify_rm_watch(m_fd, wd);
     }
 }

@@ -27,14 +27,14 @@ struct inotify_event;
 class InotifyTreeWatcher
 {
 public:
-    using Zegar = std::chrono::steady_clock;
+    using Clock = std::chrono::steady_clock;
 
-    struct Zgloszenie
+    struct Report
     {
-        QString sciezka;
-        quint32 flagi = 0;
+        QString path;
+        quint32 flags = 0;
     };
-    using Zgloszenia = QList<Zgloszenie>;
+    using Reports = QList<Report>;
 
     InotifyTreeWatcher();
     ~InotifyTreeWatcher();
@@ -46,95 +46,95 @@ public:
     bool open(const QStringList &korzenie, int *numerBledu = nullptr);
     int descriptor() const { return m_fd; }
 
-    bool hasWalkWork() const { return !m_kolejka.empty(); }
+    bool hasWalkWork() const { return !m_queue.empty(); }
     // Watches and lists up to `ileKatalogow` queued folders.
-    void walk(int ileKatalogow, Zgloszenia &wyjscie);
+    void walk(int ileKatalogow, Reports &wyjscie);
     // Reads whatever the kernel has queued; never blocks.
-    void readEvents(Zgloszenia &wyjscie);
+    void readEvents(Reports &wyjscie);
 
     // A folder renamed away waits this long for the other half of its rename.
-    static constexpr std::chrono::milliseconds czasNaDrugaPolowe{20};
-    std::optional<Zegar::time_point> nextDeadline() const;
-    void expireMoves(Zegar::time_point teraz);
+    static constexpr std::chrono::milliseconds moveGracePeriod{20};
+    std::optional<Clock::time_point> nextDeadline() const;
+    void expireMoves(Clock::time_point teraz);
 
-    int watchedFolderCount() const { return int(m_katalogi.size()); }
+    int watchedFolderCount() const { return int(m_folders.size()); }
     // YES once, when the watch limit was first reached.
     bool takeLimitWarning();
 
 private:
-    struct Korzen
+    struct Root
     {
-        QString sciezka;
+        QString path;
         int wd = -1;  // -1 while the root is missing
-        dev_t urzadzenie = 0;
-        ino_t wezel = 0;
+        dev_t device = 0;
+        ino_t inode = 0;
     };
-    struct Katalog
+    struct WatchedFolder
     {
-        QString sciezka;
-        quint32 przeglad = 0;   // the full re-walk that last saw it
-        bool zgloszony = false; // listed as new, reporting what it held
+        QString path;
+        quint32 walkNumber = 0; // the full re-walk that last saw it
+        bool reported = false;  // listed as new, reporting what it held
     };
-    struct DoPrzejrzenia
+    struct PendingFolder
     {
-        int wdRodzica = -1;   // watch `nazwa` inside this folder, or
-        QString nazwa;
-        int wdKatalogu = -1;  // list this folder, watched already
-        bool zglaszaj = false;
-        bool ponownie = false;
+        int parentWd = -1; // watch `name` inside this folder, or
+        QString name;
+        int folderWd = -1; // list this folder, watched already
+        bool report = false;
+        bool again = false;
     };
     // One queued folder of a walk step: its path is found before the step, the watch and the
     // listing are made in parallel, and the result is taken in afterwards.
-    struct Krok
+    struct WalkStep
     {
-        DoPrzejrzenia wpis;
-        QString sciezka;  // empty when its parent is no longer watched
+        PendingFolder pending;
+        QString path;  // empty when its parent is no longer watched
         int wd = -1;
-        int numerBledu = 0;
-        std::optional<FolderListing::Wynik> wypis;
+        int error = 0;
+        std::optional<FolderListing::Wynik> listing;
     };
-    struct Przeniesienie
+    struct PendingMove
     {
         int wd = -1;  // the watch of the folder renamed away, when it had one
-        Zegar::time_point termin;
+        Clock::time_point deadline;
     };
 
-    void handleEvent(const inotify_event &zdarzenie, Zegar::time_point teraz, Zgloszenia &wyjscie);
+    void handleEvent(const inotify_event &zdarzenie, Clock::time_point teraz, Reports &wyjscie);
     void handleMovedTo(const inotify_event &zdarzenie, const QString *katalog, bool ukryta);
-    QString currentPath(const Przeniesienie &przeniesienie) const;
-    void checkRoots(bool zglaszaj, Zgloszenia &wyjscie);
-    void checkRoot(Korzen &korzen, bool zglaszaj, Zgloszenia &wyjscie);
+    QString currentPath(const PendingMove &przeniesienie) const;
+    void checkRoots(bool zglaszaj, Reports &wyjscie);
+    void checkRoot(Root &korzen, bool zglaszaj, Reports &wyjscie);
     void refreshAncestors();
     bool concernsRoot(const QString &przodek, const QString &nazwa) const;
     int addWatch(const QString &sciezka, quint32 maska);
     void noteWatchError(int numerBledu);
     void registerFolder(int wd, const QString &sciezka);
-    std::vector<Krok> takeSteps(int ileKatalogow);
-    bool needsListing(const Krok &krok) const;
-    void prepareStep(Krok &krok) const;
-    void prepareSteps(std::vector<Krok> &kroki);
-    void applyStep(Krok &krok, Zgloszenia &wyjscie);
+    std::vector<WalkStep> takeSteps(int ileKatalogow);
+    bool needsListing(const WalkStep &krok) const;
+    void prepareStep(WalkStep &krok) const;
+    void prepareSteps(std::vector<WalkStep> &kroki);
+    void applyStep(WalkStep &krok, Reports &wyjscie);
     void listFolder(int wd, bool zglaszaj, bool ponownie, std::optional<FolderListing::Wynik> wypis,
-                    const QString &sciezkaWypisu, Zgloszenia &wyjscie);
+                    const QString &sciezkaWypisu, Reports &wyjscie);
     std::vector<std::pair<QString, int>> subtree(const QString &sciezka) const;
     bool moveSubtree(const QString &stara, const QString &nowa);
     void dropSubtree(const QString &sciezka);
-    void forgetWatch(int wd, Zgloszenia &wyjscie);
-    void overflow(Zgloszenia &wyjscie);
+    void forgetWatch(int wd, Reports &wyjscie);
+    void overflow(Reports &wyjscie);
     void sweep();
 
     int m_fd = -1;
-    std::vector<Korzen> m_korzenie;
-    std::unordered_map<int, Katalog> m_katalogi;   // watch -> folder of a tree
-    std::map<QString, int> m_watche;               // folder -> watch; ordered so a subtree is one range
-    std::unordered_map<int, QString> m_przodkowie; // watches on the paths above the roots
-    std::deque<DoPrzejrzenia> m_kolejka;
-    std::unordered_map<quint32, Przeniesienie> m_przeniesienia;  // rename cookie -> folder renamed away
-    std::vector<char> m_bufor;
-    QThreadPool m_pomocnicy;
-    quint32 m_przeglad = 0;
-    bool m_zamiatanie = false;
-    bool m_sprawdzKorzenie = false;
+    std::vector<Root> m_roots;
+    std::unordered_map<int, WatchedFolder> m_folders;       // watch -> folder of a tree
+    std::map<QString, int> m_watches;                       // folder -> watch; ordered so a subtree is one range
+    std::unordered_map<int, QString> m_ancestors;           // watches on the paths above the roots
+    std::deque<PendingFolder> m_queue;
+    std::unordered_map<quint32, PendingMove> m_pendingMoves; // rename cookie -> folder renamed away
+    std::vector<char> m_buffer;
+    QThreadPool m_helpers;
+    quint32 m_walkNumber = 0;
+    bool m_sweeping = false;
+    bool m_checkRoots = false;
     bool m_limit = false;
-    bool m_ostrzezenie = false;
+    bool m_warning = false;
 };

@@ -149,7 +149,7 @@ void StrumienInotify::petla(InotifyTreeWatcher &drzewa, int budzik, std::chrono:
     QList<Zdarzenie> partia;
     QHash<QString, qsizetype> indeks;
     Zegar::time_point termin;
-    InotifyTreeWatcher::Zgloszenia nowe;
+    InotifyTreeWatcher::Reports nowe;
 
     for (;;) {
         int czekajMs = -1;
@@ -184,11 +184,11 @@ void StrumienInotify::petla(InotifyTreeWatcher &drzewa, int budzik, std::chrono:
             drzewa.walk(katalogowNaKrok, nowe);
 
         const auto teraz = Zegar::now();
-        for (const InotifyTreeWatcher::Zgloszenie &z : std::as_const(nowe)) {
+        for (const InotifyTreeWatcher::Report &z : std::as_const(nowe)) {
             // The first change of an empty batch starts the latency.
             if (partia.isEmpty())
                 termin = teraz + opoznienie;
-            dolacz(partia, indeks, Zdarzenie{++m_identyfikator, z.sciezka, z.flagi});
+            dolacz(partia, indeks, Zdarzenie{++m_identyfikator, z.path, z.flags});
         }
         nowe.clear();
         m_liczbaObserwowanych.store(drzewa.watchedFolderCount(), std::memory_order_relaxed);

@@ -44,7 +44,7 @@ QImage powielKafel(const QImage &kafel)
 
 } // namespace
 
-QImage TiledImage::makeImageCropInRectOperationFraction(const QImage &obraz, const QRectF &zrodlo, Operacja operacja,
+QImage TiledImage::makeImageCropInRectOperationFraction(const QImage &obraz, const QRectF &zrodlo, Operation operacja,
                                                         qreal fraction)
 {
     if (obraz.isNull() || pusty(zrodlo))
@@ -70,7 +70,7 @@ QImage TiledImage::makeImageCropInRectOperationFraction(const QImage &obraz, con
 
 void TiledImage::drawPatternFromImageRectInRectFlippedYOperationFraction(const QImage &obraz, QPainter &malarz,
                                                                          const QRectF &zrodlo, const QRectF &cel,
-                                                                         bool flippedY, Operacja operacja,
+                                                                         bool flippedY, Operation operacja,
                                                                          qreal fraction)
 {
     if (pusty(cel))
@@ -97,7 +97,7 @@ void TiledImage::drawPatternFromImageRectInRectFlippedYOperationFraction(const Q
 
 void TiledImage::drawResizableImagePartsWithCapInsetsInRectFlippedYOperationFraction(
     const QImage &obraz, QPainter &malarz, const EdgeInsets &insets, const QRectF &cel, bool flippedY,
-    Operacja operacja, qreal fraction)
+    Operation operacja, qreal fraction)
 {
     if (obraz.isNull() || pusty(cel))
         return;
@@ -155,8 +155,8 @@ void TiledImage::drawResizableImagePartsWithCapInsetsInRectFlippedYOperationFrac
     malarz.restore();
 }
 
-QImage TiledImage::komponuj(const QImage &obraz, const EdgeInsets &insets, const QSizeF &rozmiar, qreal skala,
-                            bool flippedY, Operacja operacja, qreal fraction)
+QImage TiledImage::compose(const QImage &obraz, const EdgeInsets &insets, const QSizeF &rozmiar, qreal skala,
+                            bool flippedY, Operation operacja, qreal fraction)
 {
     const QSize piksele(int(rozmiar.width() * skala), int(rozmiar.height() * skala));
     if (obraz.isNull() || piksele.isEmpty())
@@ -174,22 +174,22 @@ QImage TiledImage::komponuj(const QImage &obraz, const EdgeInsets &insets, const
 QImage TiledImage::resizableImageWithCapInsetsWithSizeFlippedYOperationFraction(const QImage &obraz,
                                                                                 const EdgeInsets &insets,
                                                                                 const QSizeF &rozmiar, bool flippedY,
-                                                                                Operacja operacja, qreal fraction)
+                                                                                Operation operacja, qreal fraction)
 {
-    return komponuj(obraz, insets, rozmiar, obraz.devicePixelRatio(), flippedY, operacja, fraction);
+    return compose(obraz, insets, rozmiar, obraz.devicePixelRatio(), flippedY, operacja, fraction);
 }
 
 void TiledImage::drawResizableImageWithCapInsetsInRectFlippedYOperationFraction(const QImage &obraz,
                                                                                 QPainter &malarz,
                                                                                 const EdgeInsets &insets,
                                                                                 const QRectF &cel, bool flippedY,
-                                                                                Operacja operacja, qreal fraction)
+                                                                                Operation operacja, qreal fraction)
 {
     if (obraz.isNull() || pusty(cel))
         return;
     // Composed at the device's own pixel size, so a high-density target stays sharp.
     const qreal skala = malarz.device() ? malarz.device()->devicePixelRatioF() : 1.0;
-    const QImage zlozony = komponuj(obraz, insets, cel.size(), skala, flippedY, operacja, fraction);
+    const QImage zlozony = compose(obraz, insets, cel.size(), skala, flippedY, operacja, fraction);
     if (zlozony.isNull())
         return;
     // The parts already carry the fraction; applying it again would fade the picture twice.
@@ -199,7 +199,7 @@ void TiledImage::drawResizableImageWithCapInsetsInRectFlippedYOperationFraction(
     malarz.restore();
 }
 
-bool TiledImage::czytajOpis(const QString &opis, QImage *obraz, EdgeInsets *insets)
+bool TiledImage::parseDescription(const QString &opis, QImage *obraz, EdgeInsets *insets)
 {
     const QStringList pola = opis.split(QLatin1Char(','));
     if (pola.size() < 5 || !ObrazyAplikacji::istnieje(pola.at(0)))
@@ -212,23 +212,23 @@ bool TiledImage::czytajOpis(const QString &opis, QImage *obraz, EdgeInsets *inse
 void TiledImage::drawResizableImageWithStringInputInRectFlippedYOperationFraction(const QString &opis,
                                                                                   QPainter &malarz,
                                                                                   const QRectF &cel, bool flippedY,
-                                                                                  Operacja operacja, qreal fraction)
+                                                                                  Operation operacja, qreal fraction)
 {
     QImage obraz;
     EdgeInsets insets;
-    if (czytajOpis(opis, &obraz, &insets))
+    if (parseDescription(opis, &obraz, &insets))
         drawResizableImageWithCapInsetsInRectFlippedYOperationFraction(obraz, malarz, insets, cel, flippedY, operacja,
                                                                        fraction);
 }
 
 QImage TiledImage::resizableImageWithStringInputWithSizeFlippedYOperationFraction(const QString &opis,
                                                                                   const QSizeF &rozmiar,
-                                                                                  bool flippedY, Operacja operacja,
+                                                                                  bool flippedY, Operation operacja,
                                                                                   qreal fraction)
 {
     QImage obraz;
     EdgeInsets insets;
-    if (!czytajOpis(opis, &obraz, &insets))
+    if (!parseDescription(opis, &obraz, &insets))
         return {};
     return resizableImageWithCapInsetsWithSizeFlippedYOperationFraction(obraz, insets, rozmiar, flippedY, operacja,
                                                                         fraction);

@@ -5,7 +5,7 @@ const QString nazwaOrganizacji = QStringLiteral("Tarrowind");
 }
 
 UserDefaults::UserDefaults()
-    : m_ustawienia(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, nazwaOrganizacji,
+    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, nazwaOrganizacji,
                                                nazwaOrganizacji))
 {
 }
@@ -19,19 +19,19 @@ UserDefaults &UserDefaults::standard()
 void UserDefaults::registerDefaults(const QVariantMap &wartosci)
 {
     for (auto it = wartosci.cbegin(); it != wartosci.cend(); ++it)
-        m_domyslne.insert(it.key(), it.value());
+        m_defaults.insert(it.key(), it.value());
 }
 
 bool UserDefaults::hasStoredValue(const QString &klucz) const
 {
-    return m_ustawienia->contains(klucz);
+    return m_settings->contains(klucz);
 }
 
 QVariant UserDefaults::objectForKey(const QString &klucz) const
 {
-    if (m_ustawienia->contains(klucz))
-        return m_ustawienia->value(klucz);
-    return m_domyslne.value(klucz);
+    if (m_settings->contains(klucz))
+        return m_settings->value(klucz);
+    return m_defaults.value(klucz);
 }
 
 QString UserDefaults::stringForKey(const QString &klucz) const
@@ -65,21 +65,21 @@ QVariantMap UserDefaults::dictionaryForKey(const QString &klucz) const
 
 void UserDefaults::setObject(const QString &klucz, const QVariant &wartosc)
 {
-    m_ustawienia->setValue(klucz, wartosc);
+    m_settings->setValue(klucz, wartosc);
 }
 
 void UserDefaults::removeObject(const QString &klucz)
 {
-    m_ustawienia->remove(klucz);
+    m_settings->remove(klucz);
 }
 
 bool UserDefaults::synchronize()
 {
-    m_ustawienia->sync();
-    return m_ustawienia->status() == QSettings::NoError;
+    m_settings->sync();
+    return m_settings->status() == QSettings::NoError;
 }
 
 QString UserDefaults::fileName() const
 {
-    return m_ustawienia->fileName();
+    return m_settings->fileName();
 }

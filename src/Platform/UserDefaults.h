@@ -36,6 +36,6 @@ public:
 private:
     UserDefaults();
 
-    std::unique_ptr<QSettings> m_ustawienia;
-    QVariantMap m_domyslne;
+    std::unique_ptr<QSettings> m_settings;
+    QVariantMap m_defaults;
 };

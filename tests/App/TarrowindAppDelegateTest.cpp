@@ -233,7 +233,7 @@ TEST_F(PonowneOtwarcie, OfTwoMinimisedWindowsTheFrontOneComesBackAndNothingOpens
     ASSERT_TRUE(QTest::qWaitForWindowActive(drugie));
     pierwsze->showMinimized();
     drugie->showMinimized();
-    ASSERT_TRUE(WindowRegistry::instance().widoczneOkna().isEmpty());
+    ASSERT_TRUE(WindowRegistry::instance().visibleWindows().isEmpty());
 
     EXPECT_FALSE(delegat.applicationShouldHandleReopenHasVisibleWindows(false));
     EXPECT_FALSE(drugie->isMinimized()) << "the front one in window order";

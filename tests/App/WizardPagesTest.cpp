@@ -96,7 +96,7 @@ TEST_F(StronyKreatora, FirstRunPicksAFolderCreatesThePortfolioStoresItAndAnswers
     EXPECT_EQ(wybor.wpisy().at(0).prosba.prompt, QStringLiteral("Select"));
     EXPECT_EQ(wybor.wpisy().at(0).prosba.message, wiadomoscWyboru);
     EXPECT_TRUE(wybor.wpisy().at(0).prosba.canCreateDirectories);
-    EXPECT_EQ(wybor.wpisy().at(0).prosba.katalogStartowy, QDir::homePath()) << "nothing stored: the home folder";
+    EXPECT_EQ(wybor.wpisy().at(0).prosba.startFolder, QDir::homePath()) << "nothing stored: the home folder";
     EXPECT_EQ(wybor.wpisy().at(0).okno, kreator.window());
 
     QTest::qWait(250);
@@ -291,6 +291,34 @@ TEST_F(StronyKreatora, AFileNamedTarrowindShowsTheFileAlertAndChooseReopensTheCh
               QStringLiteral("File named 'Tarrowind' exists in this location. Choose another location"));
     EXPECT_EQ(alert.buttons(), (QStringList{QStringLiteral("Choose"), QStringLiteral("Cancel")}));
     EXPECT_FALSE(kreator.setupWizardService->czyUstawionyUrlBazowy());
+}
+
+TEST_F(StronyKreatora, AWizardReplacedWhileALocationAlertIsUpIsNotTouchedAfterIt)
+{
+    const QString library = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Tarrowind/podkatalog");
+    QDir().mkpath(library);
+    dir.plik(QStringLiteral("z plikiem/Tarrowind"), "plik");
+    // Each folder brings up an alert whose first button would open the chooser again.
+    const QStringList wybrane{library, dir.katalog(QStringLiteral("baza/Tarrowind/All Beans")),
+                              dir.katalog(QStringLiteral("z plikiem"))};
+    for (const QString &katalog : wybrane) {
+        SCOPED_TRACE(katalog.toStdString());
+        SetupAndMigrationWizard &kreator = uruchom();
+        QPointer<WizardController> kontroler = kreator.wizardController.data();
+        const qsizetype alertyPrzed = alerty.wpisy().size();
+        alerty.podCzasAlertu([this](const Alert &) {
+            uruchom();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        });
+        alerty.dodajOdpowiedz(1000);
+        wybierz(kreator, katalog);
+        const qsizetype wyboryPo = wybor.wpisy().size();
+        ASSERT_TRUE(czekajNaAlert(int(alertyPrzed) + 1));
+        alerty.podCzasAlertu({});
+        EXPECT_FALSE(kontroler) << "the alert's loop replaced the wizard";
+        QTest::qWait(100);
+        EXPECT_EQ(wybor.wpisy().size(), wyboryPo) << "a gone wizard opens no chooser";
+    }
 }
 
 TEST_F(StronyKreatora, AFailedCreationShowsWhyAndReturnsToTheOperatePage)

@@ -163,16 +163,17 @@ TEST(OknoPrzegladarkiTarrowind, SheetsAttachTwelvePointsHigherThanProposed)
 
 TEST(OknoPrzegladarkiTarrowind, ExpectedOutcomeFieldsOfOneWindowShareOneEditor)
 {
+    KontrolerOknaPrzegladarkiTarrowind::setDostawcaEdytoraPola(EdytorSpodziewanegoRezultatu::dostawcaDlaOkien());
     KontrolerOknaPrzegladarkiTarrowind *pierwsze = noweOkno();
     KontrolerOknaPrzegladarkiTarrowind *drugie = noweOkno();
     PoleTekstoweEdytoraSpodziewanegoRezultatu a(pierwsze->window()), b(pierwsze->window()), c(drugie->window());
     QLineEdit zwykle(pierwsze->window());
 
-    EdytorSpodziewanegoRezultatu *edytor = pierwsze->windowWillReturnFieldEditorToObject(&a);
-    ASSERT_NE(edytor, nullptr);
+    QWidget *edytor = pierwsze->windowWillReturnFieldEditorToObject(&a);
+    ASSERT_NE(qobject_cast<EdytorSpodziewanegoRezultatu *>(edytor), nullptr);
     EXPECT_EQ(pierwsze->windowWillReturnFieldEditorToObject(&b), edytor);
     EXPECT_EQ(pierwsze->windowWillReturnFieldEditorToObject(&zwykle), nullptr) << "another field keeps its own editor";
-    EdytorSpodziewanegoRezultatu *edytorDrugiego = drugie->windowWillReturnFieldEditorToObject(&c);
+    QWidget *edytorDrugiego = drugie->windowWillReturnFieldEditorToObject(&c);
     ASSERT_NE(edytorDrugiego, nullptr);
     EXPECT_NE(edytorDrugiego, edytor);
     EXPECT_EQ(edytor->window(), pierwsze->window());

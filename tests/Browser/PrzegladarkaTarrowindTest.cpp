@@ -7,6 +7,7 @@
 #include "Browser/KontrolerOknaPrzegladarkiTarrowind.h"
 #include "Browser/PrzegladarkaTarrowind.h"
 #include "Browser/TabKit/TabDragController.h"
+#include "Browser/TabKit/TabStripModel.h"
 #include "Browser/TabKit/TabStripView.h"
 #include "Model/Fasolka.h"
 #include "Model/Potok.h"
@@ -104,7 +105,7 @@ TEST_F(Fabryka, TabFactoriesAddOneActiveTabEachAndTheLookUpsFollowTheActiveOne)
     ASSERT_NE(pierwsza, nullptr);
     EXPECT_EQ(pierwsza->title(), QStringLiteral("Tarrowind Portfolio"));
     EXPECT_EQ(pierwsza->kontrolerKartyPortfolio()->kartaPortfolio(), pierwsza);
-    EXPECT_EQ(pierwsza->view(), pierwsza->kontrolerKartyPortfolio()->zaladowanyWidok());
+    EXPECT_EQ(pierwsza->view(), pierwsza->kontrolerKartyPortfolio()->loadedView());
 
     KartaFasolki *fasolki = przegladarka->nowaKartaFasolki(fasolka(QStringLiteral("Plan")));
     EXPECT_EQ(przegladarka->tabCount(), 2);
@@ -231,4 +232,30 @@ TEST_F(Fabryka, ATornOffTabGetsAWindowOfTheProgramsOwnKind)
     EXPECT_TRUE(qobject_cast<KontrolerOknaPrzegladarkiTarrowind *>(nowa->windowController()));
     EXPECT_EQ(nowa->wybranaKartaFasolki(), karta);
     EXPECT_EQ(widoczneOknaPrzegladarki().size(), 2);
+}
+
+TEST_F(Fabryka, ATabsViewGoesOnceAndBeforeItsControllerHoweverTheTabEnds)
+{
+    PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolio();
+    QList<KartaFasolki *> karty;
+    for (const char *nazwa : {"Zamknieta", "Odlaczona", "W oknie"})
+        karty << przegladarka->nowaKartaFasolki(fasolka(QString::fromUtf8(nazwa)));
+    int widokiPrzedKontrolerem = 0;
+    for (KartaFasolki *karta : karty) {
+        QObject::connect(karta->view(), &QObject::destroyed,
+                         [&widokiPrzedKontrolerem, kontroler = QPointer<QObject>(karta->kontrolerKartyFasolki())] {
+                             widokiPrzedKontrolerem += kontroler ? 1 : 0;
+                         });
+    }
+
+    // Closed from its strip, taken out of every window, and gone with its window.
+    przegladarka->closeTabAtIndex(przegladarka->indexOfTabContents(karty[0]));
+    wykonajOdlozoneUsuniecia();
+    std::unique_ptr<TabContents> odlaczona =
+        przegladarka->tabStripModel()->detachTabContentsAt(przegladarka->indexOfTabContents(karty[1]));
+    EXPECT_EQ(odlaczona->view()->parent(), nullptr);
+    odlaczona.reset();
+    przegladarka->windowController()->window()->close();
+    wykonajOdlozoneUsuniecia();
+    EXPECT_EQ(widokiPrzedKontrolerem, 3) << "each view went once, while its controller was there";
 }

@@ -20,14 +20,14 @@ int dlugoscKolejkiJadra()
     return plik.open(QIODevice::ReadOnly) ? plik.readAll().trimmed().toInt() : 0;
 }
 
-quint32 flagiDla(const InotifyTreeWatcher::Zgloszenia &zgloszenia, const QString &sciezka, bool *jest)
+quint32 flagiDla(const InotifyTreeWatcher::Reports &zgloszenia, const QString &sciezka, bool *jest)
 {
     quint32 flagi = 0;
     *jest = false;
     for (const auto &z : zgloszenia) {
-        if (z.sciezka == sciezka) {
+        if (z.path == sciezka) {
             *jest = true;
-            flagi |= z.flagi;
+            flagi |= z.flags;
         }
     }
     return flagi;
@@ -54,7 +54,7 @@ protected:
     {
         drzewa.readEvents(zgloszenia);
         przejdzWszystko();
-        drzewa.expireMoves(InotifyTreeWatcher::Zegar::now() + std::chrono::seconds(1));
+        drzewa.expireMoves(InotifyTreeWatcher::Clock::now() + std::chrono::seconds(1));
     }
     // Whether what was read names `sciezka`.
     bool zgloszona(const QString &sciezka) const
@@ -67,7 +67,7 @@ protected:
     KatalogTestowy dysk;
     const QString korzen = dysk.katalog(QStringLiteral("All Beans"));
     InotifyTreeWatcher drzewa;
-    InotifyTreeWatcher::Zgloszenia zgloszenia;
+    InotifyTreeWatcher::Reports zgloszenia;
 };
 
 TEST_F(InotifyTreeWatcherTest, LostEventsReportEveryRootAndTheTreesAreWalkedAgain)
@@ -132,7 +132,7 @@ TEST_F(InotifyTreeWatcherTest, ATreeMovedIntoAFolderNotWatchedYetReportsItsSubfo
     drzewa.readEvents(zgloszenia);
     QStringList sciezki;
     for (const auto &z : std::as_const(zgloszenia))
-        sciezki << z.sciezka;
+        sciezki << z.path;
     sciezki.removeDuplicates();
     sciezki.sort();
     EXPECT_EQ(sciezki.join(u'\n').toStdString(),
@@ -227,6 +227,6 @@ TEST_F(InotifyTreeWatcherTest, AWideTreeTakenInSeveralFoldersAtOnceIsWatchedUnde
     EXPECT_TRUE(zgloszona(korzen + QStringLiteral("/F3x/S2")));
     EXPECT_TRUE(zgloszona(korzen + QStringLiteral("/F39/S4")));
     for (const auto &z : std::as_const(zgloszenia))
-        EXPECT_TRUE(z.sciezka.endsWith(QLatin1String("/F3x/S2")) || z.sciezka.endsWith(QLatin1String("/F39/S4")))
-            << qPrintable(z.sciezka);
+        EXPECT_TRUE(z.path.endsWith(QLatin1String("/F3x/S2")) || z.path.endsWith(QLatin1String("/F39/S4")))
+            << qPrintable(z.path);
 }

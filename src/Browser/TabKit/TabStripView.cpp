@@ -197,8 +197,8 @@ void TabStripView::mouseMoveEvent(QMouseEvent *event)
     TabContents *contents = m_pressedTab;
     m_pressedTab.clear();
     m_draggingTab = false;
-    dragTabOut(contents);
-    endTabDrag();
+    if (dragTabOut(contents))
+        endTabDrag();
 }
 
 void TabStripView::mouseReleaseEvent(QMouseEvent *event)
@@ -334,7 +334,7 @@ void TabStripView::layoutTabs()
     update();
 }
 
-void TabStripView::dragTabOut(TabContents *contents)
+bool TabStripView::dragTabOut(TabContents *contents)
 {
     const int index = m_browser->indexOfTabContents(contents);
     auto *data = new TabMimeData(contents);
@@ -355,12 +355,22 @@ void TabStripView::dragTabOut(TabContents *contents)
         if (m_tabDragRunning)
             qApp->installEventFilter(this);
     });
-    // Qt deletes the drag, and the data with it, once control is back in the event loop.
-    const Qt::DropAction action = drag->exec(Qt::MoveAction);
+    // Qt deletes the drag, and the data with it, once control is back in the event loop. The
+    // window may close while the drag runs; the strip, the drag and its data go with it.
+    QPointer<TabStripView> self(this);
+    const Qt::DropAction action = runDrag(drag);
+    if (!self)
+        return false;
     m_tabDragRunning = false;
     qApp->removeEventFilter(this);
     const bool cancelled = action == Qt::IgnoreAction && m_tabDragCancelled;
     TabDragController::finishDrag(*data, cancelled, QCursor::pos() - pointerInWindow);
+    return true;
+}
+
+Qt::DropAction TabStripView::runDrag(QDrag *drag)
+{
+    return drag->exec(Qt::MoveAction);
 }
 
 void TabStripView::setDropIndicator(int insertionIndex)

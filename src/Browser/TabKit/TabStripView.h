@@ -10,6 +10,7 @@
 #include <memory>
 
 class Browser;
+class QDrag;
 class QPainter;
 class QToolButton;
 class TabContents;
@@ -51,6 +52,8 @@ protected:
     virtual TabView *createTabView(TabContents *contents);
     // The strip's background, under the ears; plain here.
     virtual void paintStrip(QPainter &painter);
+    // Runs the drag of a tab out of the strip in its own event loop.
+    virtual Qt::DropAction runDrag(QDrag *drag);
 
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -74,7 +77,8 @@ private:
     void tabChanged(int index);
     void closeTabOfView(TabView *tabView);
     void layoutTabs();
-    void dragTabOut(TabContents *contents);
+    // False when the strip went while the drag ran.
+    bool dragTabOut(TabContents *contents);
     void setDropIndicator(int insertionIndex);
 
     QPointer<Browser> m_browser;

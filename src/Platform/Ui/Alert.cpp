@@ -7,21 +7,21 @@
 
 QStringList Alert::buttons() const
 {
-    if (m_przyciski.isEmpty())
+    if (m_buttons.isEmpty())
         return {QCoreApplication::translate("Alert", "OK")};
-    return m_przyciski;
+    return m_buttons;
 }
 
 int Alert::escapeButton() const
 {
     const QStringList tytuly = buttons();
-    if (m_przyciskEscape >= 0 && m_przyciskEscape < tytuly.size())
-        return m_przyciskEscape;
+    if (m_escapeButton >= 0 && m_escapeButton < tytuly.size())
+        return m_escapeButton;
     return tytuly.indexOf(QCoreApplication::translate("Alert", "Cancel"));
 }
 
 int Alert::runModal()
 {
     ModalGate::Raise brama;
-    return AlertPresenter::biezacy().pokaz(*this, nullptr);
+    return AlertPresenter::current().present(*this, nullptr);
 }

@@ -10,38 +10,38 @@ class Alert
 public:
     enum class AlertStyle { Warning = 0, Informational = 1, Critical = 2 };
 
-    QString messageText() const { return m_tekst; }
-    void setMessageText(const QString &tekst) { m_tekst = tekst; }
-    QString informativeText() const { return m_tekstInformacyjny; }
-    void setInformativeText(const QString &tekst) { m_tekstInformacyjny = tekst; }
-    AlertStyle alertStyle() const { return m_styl; }
-    void setAlertStyle(AlertStyle styl) { m_styl = styl; }
+    QString messageText() const { return m_messageText; }
+    void setMessageText(const QString &tekst) { m_messageText = tekst; }
+    QString informativeText() const { return m_informativeText; }
+    void setInformativeText(const QString &tekst) { m_informativeText = tekst; }
+    AlertStyle alertStyle() const { return m_alertStyle; }
+    void setAlertStyle(AlertStyle styl) { m_alertStyle = styl; }
 
-    void addButtonWithTitle(const QString &tytul) { m_przyciski.append(tytul); }
+    void addButtonWithTitle(const QString &tytul) { m_buttons.append(tytul); }
     // The button titles in order; an alert given none has one "OK" button.
     QStringList buttons() const;
 
     // The button that Escape presses: the one set, else a button titled "Cancel"; -1 for none.
     int escapeButton() const;
-    void setEscapeButton(int indeks) { m_przyciskEscape = indeks; }
+    void setEscapeButton(int indeks) { m_escapeButton = indeks; }
 
-    bool showsSuppressionButton() const { return m_pokazujWyciszenie; }
-    void setShowsSuppressionButton(bool pokazuj) { m_pokazujWyciszenie = pokazuj; }
+    bool showsSuppressionButton() const { return m_showsSuppressionButton; }
+    void setShowsSuppressionButton(bool pokazuj) { m_showsSuppressionButton = pokazuj; }
     // Whether the suppression checkbox is ticked; the presenter updates it when the alert ends.
-    bool suppressionButtonState() const { return m_wyciszenie; }
-    void setSuppressionButtonState(bool zaznaczone) { m_wyciszenie = zaznaczone; }
+    bool suppressionButtonState() const { return m_suppressionButtonState; }
+    void setSuppressionButtonState(bool zaznaczone) { m_suppressionButtonState = zaznaczone; }
 
     // Shows the alert modal for the whole application and waits for a button.
     int runModal();
 
-    static constexpr int pierwszyPrzycisk = 1000;
+    static constexpr int firstButton = 1000;
 
 private:
-    QString m_tekst;
-    QString m_tekstInformacyjny;
-    AlertStyle m_styl = AlertStyle::Warning;
-    QStringList m_przyciski;
-    int m_przyciskEscape = -1;
-    bool m_pokazujWyciszenie = false;
-    bool m_wyciszenie = false;
+    QString m_messageText;
+    QString m_informativeText;
+    AlertStyle m_alertStyle = AlertStyle::Warning;
+    QStringList m_buttons;
+    int m_escapeButton = -1;
+    bool m_showsSuppressionButton = false;
+    bool m_suppressionButtonState = false;
 };

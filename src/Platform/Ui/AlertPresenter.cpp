@@ -1,26 +1,16 @@
 #include "AlertPresenter.h"
 
 #include "MessageBoxPresenter.h"
+#include "ReplaceableSingleton.h"
 
-namespace {
+using Presenters = ReplaceableSingleton<AlertPresenter, MessageBoxPresenter>;
 
-AlertPresenter *&zastepca()
+AlertPresenter &AlertPresenter::current()
 {
-    static AlertPresenter *presenter = nullptr;
-    return presenter;
+    return Presenters::current();
 }
 
-} // namespace
-
-AlertPresenter &AlertPresenter::biezacy()
+AlertPresenter *AlertPresenter::replace(AlertPresenter *presenter)
 {
-    static MessageBoxPresenter okienka;
-    return zastepca() ? *zastepca() : okienka;
-}
-
-AlertPresenter *AlertPresenter::ustaw(AlertPresenter *presenter)
-{
-    AlertPresenter *poprzedni = zastepca();
-    zastepca() = presenter;
-    return poprzedni;
+    return Presenters::replace(presenter);
 }

@@ -12,10 +12,10 @@ public:
 
     // Shows the alert and waits until a button is pressed; answers 1000 + its index. With a
     // window the alert is a sheet, modal for that window only; without, for the application.
-    virtual int pokaz(Alert &alert, QWidget *okno) = 0;
+    virtual int present(Alert &alert, QWidget *okno) = 0;
 
-    static AlertPresenter &biezacy();
+    static AlertPresenter &current();
     // Puts `presenter` in place (null: the message boxes) and answers the one it replaces, for
     // the caller to put back.
-    static AlertPresenter *ustaw(AlertPresenter *presenter);
+    static AlertPresenter *replace(AlertPresenter *presenter);
 };

@@ -6,7 +6,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
-void FileDialogFolderChooser::wybierz(QWidget *okno, const Prosba &prosba, Zakonczenie zakonczenie)
+void FileDialogFolderChooser::choose(QWidget *okno, const Request &prosba, Completion zakonczenie)
 {
     auto *dialog = new QFileDialog(okno);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -18,8 +18,8 @@ void FileDialogFolderChooser::wybierz(QWidget *okno, const Prosba &prosba, Zakon
     dialog->setWindowModality(okno ? Qt::WindowModal : Qt::ApplicationModal);
     if (!prosba.prompt.isEmpty())
         dialog->setLabelText(QFileDialog::Accept, prosba.prompt);
-    if (!prosba.katalogStartowy.isEmpty())
-        dialog->setDirectory(prosba.katalogStartowy);
+    if (!prosba.startFolder.isEmpty())
+        dialog->setDirectory(prosba.startFolder);
     if (!prosba.message.isEmpty()) {
         if (auto *uklad = qobject_cast<QGridLayout *>(dialog->layout())) {
             auto *wiadomosc = new QLabel(prosba.message, dialog);

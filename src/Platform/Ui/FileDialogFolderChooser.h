@@ -6,5 +6,5 @@
 class FileDialogFolderChooser : public FolderChooser
 {
 public:
-    void wybierz(QWidget *okno, const Prosba &prosba, Zakonczenie zakonczenie) override;
+    void choose(QWidget *okno, const Request &prosba, Completion zakonczenie) override;
 };

@@ -1,26 +1,16 @@
 #include "FolderChooser.h"
 
 #include "FileDialogFolderChooser.h"
+#include "ReplaceableSingleton.h"
 
-namespace {
+using Choosers = ReplaceableSingleton<FolderChooser, FileDialogFolderChooser>;
 
-FolderChooser *&zastepcaWyboru()
+FolderChooser &FolderChooser::current()
 {
-    static FolderChooser *chooser = nullptr;
-    return chooser;
+    return Choosers::current();
 }
 
-} // namespace
-
-FolderChooser &FolderChooser::biezacy()
+FolderChooser *FolderChooser::replace(FolderChooser *chooser)
 {
-    static FileDialogFolderChooser dialog;
-    return zastepcaWyboru() ? *zastepcaWyboru() : dialog;
-}
-
-FolderChooser *FolderChooser::ustaw(FolderChooser *chooser)
-{
-    FolderChooser *poprzedni = zastepcaWyboru();
-    zastepcaWyboru() = chooser;
-    return poprzedni;
+    return Choosers::replace(chooser);
 }

@@ -12,24 +12,24 @@ class QWidget;
 class FolderChooser
 {
 public:
-    struct Prosba
+    struct Request
     {
         QString prompt;          // the title of the accepting button
         QString message;         // what the user is asked for
-        QString katalogStartowy; // where the chooser opens
+        QString startFolder; // where the chooser opens
         bool canCreateDirectories = true;
     };
 
     // The chosen folder, or nothing when the user cancelled.
-    using Zakonczenie = std::function<void(const std::optional<QString> &katalog)>;
+    using Completion = std::function<void(const std::optional<QString> &katalog)>;
 
     virtual ~FolderChooser() = default;
 
     // Opens the chooser as a sheet on the window and returns at once; `zakonczenie` runs on the
     // main thread when the chooser has closed.
-    virtual void wybierz(QWidget *okno, const Prosba &prosba, Zakonczenie zakonczenie) = 0;
+    virtual void choose(QWidget *okno, const Request &prosba, Completion zakonczenie) = 0;
 
-    static FolderChooser &biezacy();
+    static FolderChooser &current();
     // Puts `chooser` in place (null: the file dialog) and answers the one it replaces.
-    static FolderChooser *ustaw(FolderChooser *chooser);
+    static FolderChooser *replace(FolderChooser *chooser);
 };

@@ -140,7 +140,7 @@ Responder *LancuchResponderow::targetForAction(Akcja akcja, QWidget *okno)
         lancuch.append(delegat());
     for (QObject *ogniwo : lancuch) {
         auto *responder = qobject_cast<Responder *>(ogniwo);
-        if (responder && responder->obslugujeAkcje(akcja))
+        if (responder && responder->handlesAction(akcja))
             return responder;
     }
     return nullptr;
@@ -150,9 +150,9 @@ bool LancuchResponderow::sendAction(Akcja akcja, Responder *cel, QObject *nadawc
 {
     if (!cel)
         cel = targetForAction(akcja, okno);
-    if (!cel || !cel->obslugujeAkcje(akcja))
+    if (!cel || !cel->handlesAction(akcja))
         return false;
-    cel->wykonajAkcje(akcja, nadawca);
+    cel->performAction(akcja, nadawca);
     return true;
 }
 
@@ -160,7 +160,7 @@ bool LancuchResponderow::zwaliduj(const ElementInterfejsu &element, Responder *c
 {
     if (!cel)
         cel = targetForAction(element.akcja(), okno);
-    if (!cel || !cel->obslugujeAkcje(element.akcja()))
+    if (!cel || !cel->handlesAction(element.akcja()))
         return false;
     return cel->validateUserInterfaceItem(element);
 }
@@ -187,7 +187,7 @@ QObject *LancuchResponderow::domyslnyNastepny(const QObject *responder)
     if (const auto *widok = qobject_cast<const QWidget *>(responder))
         return nastepnyZaWidokiem(widok, true);
     if (const auto *kontroler = qobject_cast<const ViewController *>(responder)) {
-        const QWidget *widok = kontroler->zaladowanyWidok();
+        const QWidget *widok = kontroler->loadedView();
         return widok ? nastepnyZaWidokiem(widok, false) : nullptr;
     }
     const auto *jakoResponder = qobject_cast<const Responder *>(responder);

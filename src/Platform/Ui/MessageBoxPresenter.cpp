@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QPushButton>
 
-int MessageBoxPresenter::pokaz(Alert &alert, QWidget *okno)
+int MessageBoxPresenter::present(Alert &alert, QWidget *okno)
 {
     // On the heap and watched: the window may go while the sheet waits, and take the box with it.
     QPointer<QMessageBox> okienko = new QMessageBox(okno);
@@ -35,7 +35,7 @@ int MessageBoxPresenter::pokaz(Alert &alert, QWidget *okno)
     if (escape >= 0)
         okienko->setEscapeButton(przyciski.at(escape));
     // No button reported, which the box should not allow: the cautious answer, not the default.
-    const int ostrozna = Alert::pierwszyPrzycisk + (escape >= 0 ? escape : int(przyciski.size()) - 1);
+    const int ostrozna = Alert::firstButton + (escape >= 0 ? escape : int(przyciski.size()) - 1);
 
     QCheckBox *wyciszenie = nullptr;
     if (alert.showsSuppressionButton()) {
@@ -52,5 +52,5 @@ int MessageBoxPresenter::pokaz(Alert &alert, QWidget *okno)
         alert.setSuppressionButtonState(wyciszenie->isChecked());
     const int indeks = przyciski.indexOf(okienko->clickedButton());
     delete okienko.data();
-    return indeks < 0 ? ostrozna : Alert::pierwszyPrzycisk + indeks;
+    return indeks < 0 ? ostrozna : Alert::firstButton + indeks;
 }

@@ -7,5 +7,5 @@
 class MessageBoxPresenter : public AlertPresenter
 {
 public:
-    int pokaz(Alert &alert, QWidget *okno) override;
+    int present(Alert &alert, QWidget *okno) override;
 };

@@ -24,18 +24,18 @@ void Responder::wstawDoLancuchaZaResponderem(QObject *responder)
     LancuchResponderow::wstawDoLancuchaZaResponderem(this, responder);
 }
 
-bool Responder::obslugujeAkcje(Akcja akcja) const
+bool Responder::handlesAction(Akcja akcja) const
 {
-    return m_obslugi.count(akcja) > 0;
+    return m_handlers.count(akcja) > 0;
 }
 
-void Responder::wykonajAkcje(Akcja akcja, QObject *nadawca)
+void Responder::performAction(Akcja akcja, QObject *nadawca)
 {
-    const auto obsluga = m_obslugi.find(akcja);
-    if (obsluga == m_obslugi.end())
+    const auto obsluga = m_handlers.find(akcja);
+    if (obsluga == m_handlers.end())
         return;
     // A copy: the handler may register another one for the same command while it runs.
-    const Obsluga wykonywana = obsluga->second;
+    const Handler wykonywana = obsluga->second;
     wykonywana(nadawca);
 }
 
@@ -44,7 +44,7 @@ bool Responder::validateUserInterfaceItem(const ElementInterfejsu &)
     return true;
 }
 
-void Responder::obsluguj(Akcja akcja, Obsluga obsluga)
+void Responder::addHandler(Akcja akcja, Handler obsluga)
 {
-    m_obslugi[akcja] = std::move(obsluga);
+    m_handlers[akcja] = std::move(obsluga);
 }

@@ -29,19 +29,19 @@ public:
     void wstawDoLancuchaZaResponderem(QObject *responder);
 
     // Whether this responder carries the command out (the chain stops at the first that does).
-    virtual bool obslugujeAkcje(Akcja akcja) const;
-    virtual void wykonajAkcje(Akcja akcja, QObject *nadawca);
+    virtual bool handlesAction(Akcja akcja) const;
+    virtual void performAction(Akcja akcja, QObject *nadawca);
 
     // Central validation of the menu items and buttons whose command reaches this responder.
     // Without a rule of its own a responder enables every command it carries out.
     virtual bool validateUserInterfaceItem(const ElementInterfejsu &element);
 
 protected:
-    using Obsluga = std::function<void(QObject *nadawca)>;
+    using Handler = std::function<void(QObject *nadawca)>;
 
     // Registers what a command does here, so subclasses need not override the two above.
-    void obsluguj(Akcja akcja, Obsluga obsluga);
+    void addHandler(Akcja akcja, Handler obsluga);
 
 private:
-    std::map<Akcja, Obsluga> m_obslugi;
+    std::map<Akcja, Handler> m_handlers;
 };

@@ -9,10 +9,10 @@
 int SynchronousSheet::runModalSheetForWindow(Alert &alert, QWidget *okno)
 {
     ModalGate::Raise brama;
-    return AlertPresenter::biezacy().pokaz(alert, okno ? okno->window() : nullptr);
+    return AlertPresenter::current().present(alert, okno ? okno->window() : nullptr);
 }
 
 int SynchronousSheet::runModalSheet(Alert &alert)
 {
-    return runModalSheetForWindow(alert, WindowRegistry::instance().glowneOkno());
+    return runModalSheetForWindow(alert, WindowRegistry::instance().mainWindow());
 }

@@ -16,27 +16,35 @@ ViewController::~ViewController()
 
 QWidget *ViewController::view()
 {
-    if (!m_widokZaladowany) {
-        m_widokZaladowany = true;
+    if (!m_viewLoaded) {
+        m_viewLoaded = true;
         loadView();
         awakeFromNib();
     }
-    return m_widok;
+    return m_view;
+}
+
+QWidget *ViewController::takeView()
+{
+    QWidget *widok = view();
+    m_viewTaken = widok != nullptr;
+    return widok;
 }
 
 void ViewController::setView(QWidget *widok)
 {
-    m_widokZaladowany = true;
-    if (m_widok == widok)
+    m_viewLoaded = true;
+    if (m_view == widok)
         return;
-    if (m_widok) {
-        LancuchResponderow::ustawKontrolerWidoku(m_widok, nullptr);
-        if (!m_widok->parent())
-            delete m_widok.data();
+    if (m_view) {
+        LancuchResponderow::ustawKontrolerWidoku(m_view, nullptr);
+        if (!m_viewTaken && !m_view->parent())
+            delete m_view.data();
     }
-    m_widok = widok;
-    if (m_widok)
-        LancuchResponderow::ustawKontrolerWidoku(m_widok, this);
+    m_viewTaken = false;
+    m_view = widok;
+    if (m_view)
+        LancuchResponderow::ustawKontrolerWidoku(m_view, this);
 }
 
 void ViewController::loadView()

@@ -13,17 +13,20 @@ class ViewController : public Responder
 
 public:
     explicit ViewController(QObject *rodzic = nullptr);
-    // Deletes the view only while no widget has taken it in.
+    // Deletes the view only while neither a widget nor an owner has taken it in.
     ~ViewController() override;
 
     // The view, built by loadView (followed by awakeFromNib) on the first call.
     QWidget *view();
+    // The view, handed to an owner outside the widget tree (a tab): the controller still
+    // follows it but never deletes it.
+    QWidget *takeView();
     // Gives the controller its view; a view set from outside is not followed by awakeFromNib.
     // A former view that no widget has taken in is deleted.
     void setView(QWidget *widok);
-    bool isViewLoaded() const { return !m_widok.isNull(); }
+    bool isViewLoaded() const { return !m_view.isNull(); }
     // The view without loading it; null before the first view() or setView().
-    QWidget *zaladowanyWidok() const { return m_widok; }
+    QWidget *loadedView() const { return m_view; }
 
 protected:
     // Builds the widget tree and hands its root to setView; by default an empty widget.
@@ -32,6 +35,7 @@ protected:
     virtual void awakeFromNib();
 
 private:
-    QPointer<QWidget> m_widok;
-    bool m_widokZaladowany = false;
+    QPointer<QWidget> m_view;
+    bool m_viewLoaded = false;
+    bool m_viewTaken = false;
 };

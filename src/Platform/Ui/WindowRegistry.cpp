@@ -6,11 +6,11 @@
 WindowRegistry::WindowRegistry()
 {
     QWidget *aktywne = QApplication::activeWindow();
-    if (aktywne && jestOknemAplikacji(aktywne))
-        dopiszNaKoniec(aktywne);
+    if (aktywne && isApplicationWindow(aktywne))
+        appendAtBack(aktywne);
     for (QWidget *okno : QApplication::topLevelWidgets()) {
-        if (okno->isVisible() && jestOknemAplikacji(okno))
-            dopiszNaKoniec(okno);
+        if (okno->isVisible() && isApplicationWindow(okno))
+            appendAtBack(okno);
     }
     qApp->installEventFilter(this);
 }
@@ -21,34 +21,34 @@ WindowRegistry &WindowRegistry::instance()
     return *rejestr;
 }
 
-QList<QWidget *> WindowRegistry::okna() const
+QList<QWidget *> WindowRegistry::windows() const
 {
     QList<QWidget *> wynik;
-    for (const QPointer<QWidget> &okno : m_okna) {
+    for (const QPointer<QWidget> &okno : m_windows) {
         if (okno)
             wynik.append(okno);
     }
     return wynik;
 }
 
-QList<QWidget *> WindowRegistry::widoczneOkna() const
+QList<QWidget *> WindowRegistry::visibleWindows() const
 {
     QList<QWidget *> wynik;
-    for (QWidget *okno : okna()) {
-        if (jestWidoczne(okno))
+    for (QWidget *okno : windows()) {
+        if (isShown(okno))
             wynik.append(okno);
     }
     return wynik;
 }
 
-bool WindowRegistry::jestWidoczne(const QWidget *okno)
+bool WindowRegistry::isShown(const QWidget *okno)
 {
     return okno && okno->isVisible() && !okno->isMinimized();
 }
 
-QWidget *WindowRegistry::glowneOkno() const
+QWidget *WindowRegistry::mainWindow() const
 {
-    for (QWidget *okno : widoczneOkna()) {
+    for (QWidget *okno : visibleWindows()) {
         if (okno->windowType() == Qt::Window)
             return okno;
     }
@@ -61,16 +61,16 @@ bool WindowRegistry::eventFilter(QObject *obiekt, QEvent *zdarzenie)
     if (rodzaj != QEvent::WindowActivate && rodzaj != QEvent::Show)
         return false;
     auto *widget = qobject_cast<QWidget *>(obiekt);
-    if (!widget || !jestOknemAplikacji(widget))
+    if (!widget || !isApplicationWindow(widget))
         return false;
     if (rodzaj == QEvent::WindowActivate)
-        przesunNaPoczatek(widget);
+        moveToFront(widget);
     else
-        dopiszNaKoniec(widget);
+        appendAtBack(widget);
     return false;
 }
 
-bool WindowRegistry::jestOknemAplikacji(const QWidget *widget)
+bool WindowRegistry::isApplicationWindow(const QWidget *widget)
 {
     if (!widget->isWindow())
         return false;
@@ -86,17 +86,17 @@ bool WindowRegistry::jestOknemAplikacji(const QWidget *widget)
     }
 }
 
-void WindowRegistry::przesunNaPoczatek(QWidget *okno)
+void WindowRegistry::moveToFront(QWidget *okno)
 {
-    m_okna.removeIf([okno](const QPointer<QWidget> &znane) { return znane.isNull() || znane == okno; });
-    m_okna.prepend(okno);
+    m_windows.removeIf([okno](const QPointer<QWidget> &znane) { return znane.isNull() || znane == okno; });
+    m_windows.prepend(okno);
 }
 
-void WindowRegistry::dopiszNaKoniec(QWidget *okno)
+void WindowRegistry::appendAtBack(QWidget *okno)
 {
-    for (const QPointer<QWidget> &znane : m_okna) {
+    for (const QPointer<QWidget> &znane : m_windows) {
         if (znane == okno)
             return;
     }
-    m_okna.append(okno);
+    m_windows.append(okno);
 }

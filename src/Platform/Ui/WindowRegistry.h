@@ -15,16 +15,16 @@ public:
     // The first call starts following the windows; those already shown are taken in as found.
     static WindowRegistry &instance();
 
-    QList<QWidget *> okna() const;
+    QList<QWidget *> windows() const;
     // Shown and not minimised.
-    QList<QWidget *> widoczneOkna() const;
-    static bool jestWidoczne(const QWidget *okno);
+    QList<QWidget *> visibleWindows() const;
+    static bool isShown(const QWidget *okno);
 
     template <typename T>
-    QList<T *> oknaRodzaju() const
+    QList<T *> windowsOfType() const
     {
         QList<T *> wynik;
-        for (QWidget *okno : okna()) {
+        for (QWidget *okno : windows()) {
             if (auto *tegoRodzaju = qobject_cast<T *>(okno))
                 wynik.append(tegoRodzaju);
         }
@@ -33,10 +33,10 @@ public:
 
     // The main window of a kind: the last activated visible window of it.
     template <typename T>
-    T *glowneOkno() const
+    T *mainWindow() const
     {
-        for (T *okno : oknaRodzaju<T>()) {
-            if (jestWidoczne(okno))
+        for (T *okno : windowsOfType<T>()) {
+            if (isShown(okno))
                 return okno;
         }
         return nullptr;
@@ -44,16 +44,16 @@ public:
 
     // The main window of any kind: the last activated visible document window (no dialog,
     // panel or tool window).
-    QWidget *glowneOkno() const;
+    QWidget *mainWindow() const;
 
 protected:
     bool eventFilter(QObject *obiekt, QEvent *zdarzenie) override;
 
 private:
     WindowRegistry();
-    static bool jestOknemAplikacji(const QWidget *widget);
-    void przesunNaPoczatek(QWidget *okno);
-    void dopiszNaKoniec(QWidget *okno);
+    static bool isApplicationWindow(const QWidget *widget);
+    void moveToFront(QWidget *okno);
+    void appendAtBack(QWidget *okno);
 
-    QList<QPointer<QWidget>> m_okna;
+    QList<QPointer<QWidget>> m_windows;
 };

@@ -246,3 +246,37 @@ TEST(TabDrag, AModalWindowOpeningUnderADraggedEarEndsTheDragSoDeliveriesGoOnAfte
     sendMouse(strip, QEvent::MouseMove, QPoint(frames.at(2).right() - 2, y), Qt::LeftButton);
     EXPECT_EQ(browser->titles(), list({"B", "A", "C"}));
 }
+
+namespace {
+
+// A strip whose window closes while a tab is dragged out of it, as a window closed from
+// elsewhere during the drag's own event loop does.
+class StripClosedDuringDrag : public TabStripView
+{
+protected:
+    Qt::DropAction runDrag(QDrag *) override
+    {
+        window()->close();
+        runDeferredDeletes();
+        return Qt::IgnoreAction;
+    }
+};
+
+} // namespace
+
+TEST(TabDrag, AWindowClosedWhileATabIsDraggedOutOfItEndsTheDragWithoutTouchingTheStrip)
+{
+    TestBrowser *browser = TestBrowser::openWindow(list({"A", "B"}));
+    auto *strip = new StripClosedDuringDrag;
+    browser->window()->setTabStripView(strip);
+    QPointer<TabStripView> guard(strip);
+    const QList<QRect> frames = strip->tabFrames();
+    const QPoint ear = frames.at(0).center();
+
+    sendMouse(strip, QEvent::MouseButtonPress, ear, Qt::LeftButton);
+    sendMouse(strip, QEvent::MouseMove, ear + QPoint(0, 200), Qt::LeftButton);
+
+    EXPECT_FALSE(guard);
+    EXPECT_FALSE(ModalGate::isRaised());
+    EXPECT_TRUE(browserWindows().isEmpty());
+}

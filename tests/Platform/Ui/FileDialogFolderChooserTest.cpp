@@ -20,11 +20,11 @@ struct Wybor
 QFileDialog *otworz(QWidget &okno, const QString &start, Wybor &wybor)
 {
     FileDialogFolderChooser chooser;
-    FolderChooser::Prosba prosba;
+    FolderChooser::Request prosba;
     prosba.prompt = QStringLiteral("Select");
     prosba.message = QStringLiteral("Choose a place.\nSecond line.");
-    prosba.katalogStartowy = start;
-    chooser.wybierz(&okno, prosba, [&wybor](const std::optional<QString> &katalog) {
+    prosba.startFolder = start;
+    chooser.choose(&okno, prosba, [&wybor](const std::optional<QString> &katalog) {
         ++wybor.zakonczenia;
         wybor.katalog = katalog;
     });

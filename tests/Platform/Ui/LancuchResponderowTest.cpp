@@ -21,7 +21,7 @@ public:
     explicit KontrolerZPolem(const QList<Akcja> &obslugiwane)
     {
         for (Akcja akcja : obslugiwane)
-            obsluguj(akcja, [this, akcja](QObject *) { wykonane.append(akcja); });
+            addHandler(akcja, [this, akcja](QObject *) { wykonane.append(akcja); });
     }
 
     QLineEdit *pole = nullptr;

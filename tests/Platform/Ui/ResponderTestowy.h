@@ -18,7 +18,7 @@ public:
         : Responder(rodzic)
     {
         for (Akcja akcja : obslugiwane) {
-            obsluguj(akcja, [this, akcja](QObject *nadawca) {
+            addHandler(akcja, [this, akcja](QObject *nadawca) {
                 wykonane.append(akcja);
                 nadawcy.append(nadawca);
             });

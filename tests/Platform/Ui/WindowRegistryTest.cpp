@@ -24,14 +24,14 @@ TEST(WindowRegistry, KeepsWindowsInTheOrderTheyWereLastActivated)
     ASSERT_TRUE(aktywuj(&a));
     ASSERT_TRUE(aktywuj(&b));
     ASSERT_TRUE(aktywuj(&c));
-    EXPECT_EQ(rejestr.okna(), (QList<QWidget *>{&c, &b, &a}));
+    EXPECT_EQ(rejestr.windows(), (QList<QWidget *>{&c, &b, &a}));
     ASSERT_TRUE(aktywuj(&a));
-    EXPECT_EQ(rejestr.okna(), (QList<QWidget *>{&a, &c, &b}));
+    EXPECT_EQ(rejestr.windows(), (QList<QWidget *>{&a, &c, &b}));
 
     // Shown without being activated: behind every activated window.
     QWidget d;
     d.show();
-    EXPECT_EQ(rejestr.okna().last(), &d);
+    EXPECT_EQ(rejestr.windows().last(), &d);
 }
 
 TEST(WindowRegistry, MainWindowOfAKindIsTheLastActivatedVisibleOne)
@@ -43,16 +43,16 @@ TEST(WindowRegistry, MainWindowOfAKindIsTheLastActivatedVisibleOne)
     ASSERT_TRUE(aktywuj(&drugie));
     ASSERT_TRUE(aktywuj(&dialog));
 
-    EXPECT_EQ(rejestr.glowneOkno<QMainWindow>(), &drugie);
+    EXPECT_EQ(rejestr.mainWindow<QMainWindow>(), &drugie);
     // A dialog is never the main window.
-    EXPECT_EQ(rejestr.glowneOkno(), &drugie);
+    EXPECT_EQ(rejestr.mainWindow(), &drugie);
 
     drugie.showMinimized();
-    EXPECT_FALSE(WindowRegistry::jestWidoczne(&drugie));
-    EXPECT_EQ(rejestr.glowneOkno<QMainWindow>(), &pierwsze);
-    EXPECT_EQ(rejestr.oknaRodzaju<QMainWindow>(), (QList<QMainWindow *>{&drugie, &pierwsze}));
+    EXPECT_FALSE(WindowRegistry::isShown(&drugie));
+    EXPECT_EQ(rejestr.mainWindow<QMainWindow>(), &pierwsze);
+    EXPECT_EQ(rejestr.windowsOfType<QMainWindow>(), (QList<QMainWindow *>{&drugie, &pierwsze}));
 
     pierwsze.hide();
-    EXPECT_EQ(rejestr.glowneOkno<QMainWindow>(), nullptr);
-    EXPECT_EQ(rejestr.widoczneOkna(), QList<QWidget *>{&dialog});
+    EXPECT_EQ(rejestr.mainWindow<QMainWindow>(), nullptr);
+    EXPECT_EQ(rejestr.visibleWindows(), QList<QWidget *>{&dialog});
 }

@@ -4,19 +4,19 @@
 
 NagrywarkaAlertow::NagrywarkaAlertow(QList<int> odpowiedzi)
     : m_odpowiedzi(std::move(odpowiedzi))
-    , m_poprzedni(AlertPresenter::ustaw(this))
+    , m_poprzedni(AlertPresenter::replace(this))
 {
 }
 
 NagrywarkaAlertow::~NagrywarkaAlertow()
 {
-    AlertPresenter::ustaw(m_poprzedni);
+    AlertPresenter::replace(m_poprzedni);
 }
 
-int NagrywarkaAlertow::pokaz(Alert &alert, QWidget *okno)
+int NagrywarkaAlertow::present(Alert &alert, QWidget *okno)
 {
     m_wpisy.append(Wpis{alert, okno, okno != nullptr, ModalGate::isRaised()});
     if (m_podCzasAlertu)
         m_podCzasAlertu(alert);
-    return m_odpowiedzi.isEmpty() ? Alert::pierwszyPrzycisk : m_odpowiedzi.takeFirst();
+    return m_odpowiedzi.isEmpty() ? Alert::firstButton : m_odpowiedzi.takeFirst();
 }

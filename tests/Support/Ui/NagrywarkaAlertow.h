@@ -30,7 +30,7 @@ public:
     void podCzasAlertu(std::function<void(const Alert &)> czynnosc) { m_podCzasAlertu = std::move(czynnosc); }
     const QList<Wpis> &wpisy() const { return m_wpisy; }
 
-    int pokaz(Alert &alert, QWidget *okno) override;
+    int present(Alert &alert, QWidget *okno) override;
 
 private:
     QList<int> m_odpowiedzi;

@@ -4,16 +4,16 @@
 
 NagrywarkaWyboruKatalogu::NagrywarkaWyboruKatalogu(QList<std::optional<QString>> odpowiedzi)
     : m_odpowiedzi(std::move(odpowiedzi))
-    , m_poprzedni(FolderChooser::ustaw(this))
+    , m_poprzedni(FolderChooser::replace(this))
 {
 }
 
 NagrywarkaWyboruKatalogu::~NagrywarkaWyboruKatalogu()
 {
-    FolderChooser::ustaw(m_poprzedni);
+    FolderChooser::replace(m_poprzedni);
 }
 
-void NagrywarkaWyboruKatalogu::wybierz(QWidget *okno, const Prosba &prosba, Zakonczenie zakonczenie)
+void NagrywarkaWyboruKatalogu::choose(QWidget *okno, const Request &prosba, Completion zakonczenie)
 {
     m_wpisy.append(Wpis{prosba, okno});
     const std::optional<QString> odpowiedz = m_odpowiedzi.isEmpty() ? std::nullopt : m_odpowiedzi.takeFirst();

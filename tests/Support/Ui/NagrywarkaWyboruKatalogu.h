@@ -16,7 +16,7 @@ class NagrywarkaWyboruKatalogu : public FolderChooser
 public:
     struct Wpis
     {
-        Prosba prosba;
+        Request prosba;
         QPointer<QWidget> okno;
     };
 
@@ -26,7 +26,7 @@ public:
     void dodajOdpowiedz(const std::optional<QString> &odpowiedz) { m_odpowiedzi.append(odpowiedz); }
     const QList<Wpis> &wpisy() const { return m_wpisy; }
 
-    void wybierz(QWidget *okno, const Prosba &prosba, Zakonczenie zakonczenie) override;
+    void choose(QWidget *okno, const Request &prosba, Completion zakonczenie) override;
 
 private:
     QList<std::optional<QString>> m_odpowiedzi;
