@@ -1,10 +1,10 @@
 #pragma once
 
+#include "SplitViewDelegate.h"
+
 #include <QList>
 #include <QPointer>
 #include <QWidget>
-
-class SplitViewDelegate;
 
 // Two or more panes with dividers between them, driven by a delegate. Unlike QSplitter, a
 // collapsed pane is only hidden: it keeps the frame it had, so its size survives until it is
