@@ -1,7 +1,5 @@
 #include "KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
 
-#include "KontrolerKartyFasolki.h"
-#include "KontrolerKartyPortfolio.h"
 #include "UstawieniaKartyFasolki.h"
 #include "UstawieniaKartyPortfolio.h"
 

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "KontrolerKartyFasolki.h"
+#include "KontrolerKartyPortfolio.h"
+
 #include "Platform/Ui/SplitViewDelegate.h"
 
 #include <QAbstractButton>
 #include <QPointer>
-
-class KontrolerKartyFasolki;
-class KontrolerKartyPortfolio;
 
 // Keeps the divider of a split view with a collapsible right panel within its limits, keeps the
 // panel's width when the view resizes, shows and hides the panel, and writes the panel's width and

@@ -11,17 +11,6 @@ namespace {
 
 constexpr qreal promienNaroznika = 10.0;
 
-// A rectangle traced in the same turning sense as QPainterPath::addRoundedRect, so that under the
-// winding rule the two merge; traced the other way, their overlap would be cut out.
-void dodajProstokatZgodnieZZaokraglonym(QPainterPath &sciezka, const QRectF &prostokat)
-{
-    sciezka.moveTo(prostokat.right(), prostokat.top());
-    sciezka.lineTo(prostokat.left(), prostokat.top());
-    sciezka.lineTo(prostokat.left(), prostokat.bottom());
-    sciezka.lineTo(prostokat.right(), prostokat.bottom());
-    sciezka.closeSubpath();
-}
-
 } // namespace
 
 TloWidokuPapierowego::TloWidokuPapierowego(QWidget *rodzic)
@@ -90,10 +79,12 @@ void TloWidokuPapierowego::narysujKarton(QPainter &malarz)
     const double t = m_marginesGornyWidoku;
     const double w = width();
     const double h = height();
+    // Both shapes turn the same way; under the winding rule their overlap stays filled, where the
+    // default odd-even rule would cut it out.
     QPainterPath odDolu;
     odDolu.setFillRule(Qt::WindingFill);
     odDolu.addRoundedRect(QRectF(m, m, w - 2 * m, h - m - t), promienNaroznika, promienNaroznika);
-    dodajProstokatZgodnieZZaokraglonym(odDolu, QRectF(m, m, w - 2 * m, promienNaroznika));
+    odDolu.addRect(QRectF(m, m, w - 2 * m, promienNaroznika));
     const QPainterPath karton = QTransform(1, 0, 0, -1, 0, h).map(odDolu);
 
     malarz.setRenderHint(QPainter::Antialiasing);

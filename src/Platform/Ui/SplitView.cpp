@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -246,6 +247,17 @@ void SplitView::dopasujPanele()
         }
         rozdziel(pozostale, reszta);
     }
+
+    // Whole points for the panes that changed, so that dividers fall on whole pixels; what the
+    // rounding leaves over goes to the last of them.
+    qreal blad = 0;
+    for (int i : zmienne) {
+        const qreal dokladny = m_panele.at(i).rozmiar + blad;
+        m_panele[i].rozmiar = std::max<qreal>(0, std::round(dokladny));
+        blad = dokladny - m_panele.at(i).rozmiar;
+    }
+    if (!zmienne.isEmpty())
+        m_panele[zmienne.constLast()].rozmiar = std::max<qreal>(0, m_panele.at(zmienne.constLast()).rozmiar + blad);
 }
 
 void SplitView::uloz()
