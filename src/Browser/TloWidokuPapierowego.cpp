@@ -20,28 +20,30 @@ TloWidokuPapierowego::TloWidokuPapierowego(QWidget *rodzic)
     uklad->setSpacing(0);
 }
 
+void TloWidokuPapierowego::zmienIOdswiez(double &pole, double wartosc)
+{
+    pole = wartosc;
+    update();
+}
+
 void TloWidokuPapierowego::setPromienCienia(double promien)
 {
-    m_promienCienia = promien;
-    update();
+    zmienIOdswiez(m_promienCienia, promien);
 }
 
 void TloWidokuPapierowego::setPrzesuniecieCienia(double przesuniecie)
 {
-    m_przesuniecieCienia = przesuniecie;
-    update();
+    zmienIOdswiez(m_przesuniecieCienia, przesuniecie);
 }
 
 void TloWidokuPapierowego::setMarginesWidoku(double margines)
 {
-    m_marginesWidoku = margines;
-    update();
+    zmienIOdswiez(m_marginesWidoku, margines);
 }
 
 void TloWidokuPapierowego::setMarginesGornyWidoku(double margines)
 {
-    m_marginesGornyWidoku = margines;
-    update();
+    zmienIOdswiez(m_marginesGornyWidoku, margines);
 }
 
 void TloWidokuPapierowego::setWidokSzczegolow(QWidget *widok)

@@ -37,6 +37,7 @@ protected:
     void paintEvent(QPaintEvent *zdarzenie) override;
 
 private:
+    void zmienIOdswiez(double &pole, double wartosc);
     void narysujKarton(QPainter &malarz);
 
     double m_promienCienia = 6.0;

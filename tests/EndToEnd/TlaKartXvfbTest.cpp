@@ -89,13 +89,6 @@ TEST(TlaKartXvfbTest, BackgroundsAndSplitViewsOnARealDisplay)
     const QString katalog = qEnvironmentVariable("TARROWIND_SCREENSHOTS", QDir::currentPath());
     QDir().mkpath(katalog);
     zrzut.save(katalog + QStringLiteral("/tab-backgrounds-and-split-views.png"));
-    // The fine lines, four times larger: the groove's upper end and the cardboard's rounded corner.
-    const QPoint poczatekRowka = nawigacja->mapTo(&okno, nawigacja->dividerRect(0).topLeft().toPoint());
-    const QPoint naroznikKartonu = karton->mapTo(&okno, karton->rect().topRight());
-    zrzut.copy(QRect(poczatekRowka - QPoint(20, 0), QSize(48, 80))).scaled(192, 320).save(
-        katalog + QStringLiteral("/tab-backgrounds-groove.png"));
-    zrzut.copy(QRect(naroznikKartonu - QPoint(40, 0), QSize(48, 48))).scaled(192, 192).save(
-        katalog + QStringLiteral("/tab-backgrounds-cardboard-corner.png"));
 
     ASSERT_EQ(zrzut.width(), okno.width()) << "the checks below count one pixel per point";
     const QImage zielen = ObrazyAplikacji::obraz(QStringLiteral("ZieloneTloKartyPortfolio")).convertToFormat(QImage::Format_ARGB32);
