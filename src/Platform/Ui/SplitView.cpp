@@ -131,6 +131,9 @@ bool SplitView::mozeSieZwinac(int indeks) const
 
 bool SplitView::isSubviewCollapsed(QWidget *podwidok) const
 {
+    // A pane whose widget is gone must not answer for a missing one.
+    if (!podwidok)
+        return false;
     for (const Panel &panel : m_panele) {
         if (panel.widok == podwidok)
             return panel.zwiniety;
@@ -140,6 +143,9 @@ bool SplitView::isSubviewCollapsed(QWidget *podwidok) const
 
 QRectF SplitView::frameOfSubview(QWidget *podwidok) const
 {
+    // A pane whose widget is gone must not answer for a missing one.
+    if (!podwidok)
+        return {};
     for (const Panel &panel : m_panele) {
         if (panel.widok == podwidok)
             return prostokatNaOsi(panel.poczatek, panel.rozmiar);
