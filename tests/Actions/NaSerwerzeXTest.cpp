@@ -1,0 +1,111 @@
+// On a real X server only (xvfb-run with QT_QPA_PLATFORM=xcb); under the offscreen platform
+// these tests skip. The pointer of the real drag is driven by xdotool from outside.
+
+#include "ZrzutTestowy.h"
+
+#include "Actions/AdapterZrzutuUrli.h"
+#include "Actions/DymekNowaRzecz.h"
+#include "Actions/KontrolerAkcjeNaMenuGlownym.h"
+#include "Actions/KontrolerDymkaNowaRzecz.h"
+#include "Actions/PoleNazwa.h"
+#include "Actions/ZrodloPrzeciaganiaPlikow.h"
+#include "App/TarrowindAppDelegate.h"
+#include "Platform/Ui/WindowRegistry.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QListWidget>
+#include <QProcess>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+using NaSerwerzeX = ZrzutTestowy;
+
+#define WYMAGA_SERWERA_X()                                                                                   \
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))                                             \
+    GTEST_SKIP() << "run under xvfb-run with QT_QPA_PLATFORM=xcb"
+
+// A list whose rows are paths, dragged out as the views drag their rows.
+class ListaPlikow : public QListWidget
+{
+protected:
+    void startDrag(Qt::DropActions) override
+    {
+        ZrodloPrzeciaganiaPlikow::przeciagnijPliki(this, {currentItem()->text()}, ZrodloPrzeciaganiaPlikow::akcjeListy);
+    }
+};
+
+QString punkt(const QPoint &p)
+{
+    return QStringLiteral("%1 %2").arg(p.x()).arg(p.y());
+}
+
+} // namespace
+
+TEST_F(NaSerwerzeX, ARealDragBetweenTwoOfOurWindowsMovesTheFileAndTheSourceDeletesNothing)
+{
+    WYMAGA_SERWERA_X();
+    ListaPlikow zrodlo;
+    zrodlo.addItem(m_zewnetrzny);
+    zrodlo.setDragEnabled(true);
+    zrodlo.setGeometry(40, 40, 360, 200);
+    QWidget cel;
+    cel.setGeometry(520, 40, 300, 200);
+    new AdapterZrzutuUrli(&cel, AdapterZrzutuUrli::Wykonanie::PoChwili, [this](const QPoint &) { return rzeczy(QStringLiteral("A")); });
+    zrodlo.show();
+    cel.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&zrodlo) && QTest::qWaitForWindowExposed(&cel));
+    QTest::qWait(300);
+
+    const QPoint start = zrodlo.viewport()->mapToGlobal(zrodlo.visualItemRect(zrodlo.item(0)).center());
+    const QPoint koniec = cel.mapToGlobal(cel.rect().center());
+    const QString skrypt = QStringLiteral("mousemove %1 sleep 0.3 mousedown 1 sleep 0.2 mousemove %2 sleep 0.2 "
+                                          "mousemove %3 sleep 0.3 mousemove %4 sleep 0.4 mouseup 1")
+                               .arg(punkt(start), punkt(start + QPoint(30, 5)), punkt(koniec), punkt(koniec + QPoint(5, 5)));
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), skrypt.split(QLatin1Char(' ')));
+    const QString przeniesiony = R(QStringLiteral("All Beans/Work/_Flow_Items/A/nowy.txt"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return xdotool.state() == QProcess::NotRunning && KatalogTestowy::istnieje(przeniesiony); }, 10000));
+    QTest::qWait(300);
+    EXPECT_EQ(KatalogTestowy::czytaj(przeniesiony), "N");
+    EXPECT_FALSE(KatalogTestowy::istnieje(m_zewnetrzny));
+    EXPECT_EQ(zrodlo.count(), 1) << "the source list removed no row";
+    EXPECT_TRUE(m_alerty.wpisy().isEmpty());
+}
+
+TEST_F(NaSerwerzeX, TheNewItemPopoverOverTheProgramsWindow)
+{
+    WYMAGA_SERWERA_X();
+    WindowRegistry::instance();
+    KontrolerAkcjeNaMenuGlownym menu;
+    TarrowindAppDelegate delegat;
+    delegat.setKontrolerAkcjeNaMenuGlownym(&menu);
+    delegat.applicationDidFinishLaunching();
+    ASSERT_FALSE(WindowRegistry::instance().widoczneOkna().isEmpty());
+    QWidget *okno = WindowRegistry::instance().widoczneOkna().first();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(okno));
+    QWidget *kotwica = okno;
+    for (QAbstractButton *przycisk : okno->findChildren<QAbstractButton *>()) {
+        if (przycisk->isVisible()) {
+            kotwica = przycisk;
+            break;
+        }
+    }
+
+    KontrolerDymkaNowaRzecz kontroler;
+    kontroler.wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(rnrPotok, {}, okno, [](const QString &) {}, kotwica);
+    QTest::keyClicks(kontroler.poleNazwa(), QStringLiteral("Nowy potok"));
+    QTest::qWait(500);
+    EXPECT_TRUE(kontroler.dymek()->isVisible());
+    EXPECT_TRUE(kontroler.dymek()->strzalkaUGory());
+    EXPECT_GE(kontroler.dymek()->y(), kotwica->mapToGlobal(QPoint(0, kotwica->height())).y() - 1);
+
+    const QRect obszar = okno->frameGeometry().united(kontroler.dymek()->geometry()).adjusted(-10, -10, 10, 10);
+    const QString katalog = qEnvironmentVariable("TARROWIND_SCREENSHOTS", QDir::currentPath());
+    QDir().mkpath(katalog);
+    EXPECT_TRUE(okno->screen()->grabWindow(0, obszar.x(), obszar.y(), obszar.width(), obszar.height())
+                    .save(katalog + QStringLiteral("/popover-new-flow.png")));
+    kontroler.dymek()->close();
+}
