@@ -1,6 +1,12 @@
 #include "ZrzutTestowy.h"
 
+#include "Actions/AdapterZrzutuUrli.h"
+
 #include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTest>
+#include <QTreeView>
 
 namespace {
 
@@ -9,17 +15,20 @@ using Wykonanie = ZrzutTestowy;
 
 constexpr Qt::DropActions wszystkie = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
 
+// Sends the event to the widget as Qt's drag would and answers it.
+template <class Zdarzenie>
+std::pair<bool, Qt::DropAction> wyslij(QWidget *cel, Zdarzenie &&zdarzenie)
+{
+    zdarzenie.ignore();
+    QCoreApplication::sendEvent(cel, &zdarzenie);
+    return {zdarzenie.isAccepted(), zdarzenie.dropAction()};
+}
+
 } // namespace
 
 TEST_F(Walidacja, TheSourcesActionsNarrowedByTheKeysGiveMoveOverCopyOverNone)
 {
-    const struct
-    {
-        QStringList sciezki;
-        Qt::DropActions akcje;
-        Qt::KeyboardModifiers klawisze;
-        Qt::DropAction oczekiwana;
-    } przypadki[] = {
+    const struct { QStringList sciezki; Qt::DropActions akcje; Qt::KeyboardModifiers klawisze; Qt::DropAction oczekiwana; } przypadki[] = {
         {{m_zewnetrzny}, wszystkie, Qt::NoModifier, Qt::MoveAction},
         {{m_zewnetrzny}, wszystkie, Qt::ControlModifier, Qt::CopyAction},
         {{m_zewnetrzny}, wszystkie, Qt::ShiftModifier, Qt::MoveAction},
@@ -29,12 +38,10 @@ TEST_F(Walidacja, TheSourcesActionsNarrowedByTheKeysGiveMoveOverCopyOverNone)
         {{QStringLiteral("https://example.org/a")}, Qt::MoveAction, Qt::NoModifier, Qt::CopyAction},
         {{}, Qt::MoveAction, Qt::NoModifier, Qt::MoveAction},
     };
-    for (const auto &p : przypadki) {
+    for (const auto &p : przypadki)
         EXPECT_EQ(KontrolerPrzeciagnieciaIZrzutu::selectDragOperationMaskWithDraggingInfoForDropReceiverInView(
                       informacja(p.sciezki, p.akcje, p.klawisze), potok(QStringLiteral("Play")), nullptr),
-                  p.oczekiwana)
-            << qPrintable(p.sciezki.join(' ')) << " " << int(p.akcje) << " " << int(p.klawisze);
-    }
+                  p.oczekiwana) << qPrintable(p.sciezki.join(' ')) << " " << int(p.akcje) << " " << int(p.klawisze);
 }
 
 TEST_F(Wykonanie, ItemsKeepTheirStatusInAnotherFlowAndComeFromOutsideIntoIncubation)
@@ -56,11 +63,7 @@ TEST_F(Wykonanie, ItemsKeepTheirStatusInAnotherFlowAndComeFromOutsideIntoIncubat
 
 TEST_F(Wykonanie, ARefusedItemIsRefusedAtValidationAndAgainWhenCarriedOut)
 {
-    const struct
-    {
-        QString zrodlo;
-        std::function<QObject *()> odbiorca;
-    } przypadki[] = {
+    const struct { QString zrodlo; std::function<QObject *()> odbiorca; } przypadki[] = {
         {R(QStringLiteral("All Beans/Work/aktywna.txt")), [&] { return potok(QStringLiteral("Work")); }},
         {R(QStringLiteral("All Beans/Work/_Flow_Items/A/a.txt")), [&] { return rzeczy(QStringLiteral("A")); }},
         {R(QStringLiteral("All Beans/Work/_Flow_Items/A")), [&] { return rzeczy(QStringLiteral("A")); }},
@@ -123,4 +126,27 @@ TEST_F(Wykonanie, AReceiverGoneMeanwhileGetsNothingMade)
     EXPECT_FALSE(KatalogTestowy::istnieje(R(QStringLiteral("All Beans/Play"))));
     EXPECT_TRUE(QDir(m_baza.sciezka(QStringLiteral("Play"))).isEmpty());
     EXPECT_EQ(KatalogTestowy::czytaj(m_zewnetrzny), "N");
+}
+
+TEST_F(Wykonanie, AnItemViewAnswersTheEngineAndCarriesTheDropOutAMomentLaterAnsweringCopy)
+{
+    QTreeView widok;
+    new AdapterZrzutuUrli(&widok, AdapterZrzutuUrli::Wykonanie::PoChwili, [&](const QPoint &) { return rzeczy(QStringLiteral("A")); });
+    QMimeData dane;
+    dane.setUrls({QUrl::fromLocalFile(m_zewnetrzny)});
+    const Qt::DropActions akcje = Qt::CopyAction | Qt::MoveAction;
+    const QPoint miejsce(5, 5);
+    QWidget *viewport = widok.viewport();
+    EXPECT_EQ(wyslij(viewport, QDragEnterEvent(miejsce, akcje, &dane, Qt::LeftButton, Qt::NoModifier)),
+              std::pair(true, Qt::MoveAction));
+    EXPECT_EQ(wyslij(viewport, QDragMoveEvent(miejsce, akcje, &dane, Qt::LeftButton, Qt::ControlModifier)),
+              std::pair(true, Qt::CopyAction));
+    EXPECT_EQ(wyslij(viewport, QDropEvent(miejsce, akcje, &dane, Qt::LeftButton, Qt::NoModifier)),
+              std::pair(true, Qt::CopyAction))
+        << "no source may delete what was moved here";
+    const QString cel = R(QStringLiteral("All Beans/Work/_Flow_Items/A/nowy.txt"));
+    EXPECT_TRUE(KatalogTestowy::istnieje(m_zewnetrzny)) << "not yet";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return KatalogTestowy::istnieje(cel); }, 2000));
+    EXPECT_FALSE(KatalogTestowy::istnieje(m_zewnetrzny));
+    EXPECT_TRUE(m_alerty.wpisy().isEmpty());
 }

@@ -23,9 +23,8 @@ namespace {
 
 using NaSerwerzeX = ZrzutTestowy;
 
-#define WYMAGA_SERWERA_X()                                                                                   \
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))                                             \
-    GTEST_SKIP() << "run under xvfb-run with QT_QPA_PLATFORM=xcb"
+#define WYMAGA_SERWERA_X() \
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) GTEST_SKIP() << "needs xvfb-run and QT_QPA_PLATFORM=xcb"
 
 // A list whose rows are paths, dragged out as the views drag their rows.
 class ListaPlikow : public QListWidget
@@ -36,11 +35,6 @@ protected:
         ZrodloPrzeciaganiaPlikow::przeciagnijPliki(this, {currentItem()->text()}, ZrodloPrzeciaganiaPlikow::akcjeListy);
     }
 };
-
-QString punkt(const QPoint &p)
-{
-    return QStringLiteral("%1 %2").arg(p.x()).arg(p.y());
-}
 
 } // namespace
 
@@ -61,9 +55,10 @@ TEST_F(NaSerwerzeX, ARealDragBetweenTwoOfOurWindowsMovesTheFileAndTheSourceDelet
 
     const QPoint start = zrodlo.viewport()->mapToGlobal(zrodlo.visualItemRect(zrodlo.item(0)).center());
     const QPoint koniec = cel.mapToGlobal(cel.rect().center());
-    const QString skrypt = QStringLiteral("mousemove %1 sleep 0.3 mousedown 1 sleep 0.2 mousemove %2 sleep 0.2 "
-                                          "mousemove %3 sleep 0.3 mousemove %4 sleep 0.4 mouseup 1")
-                               .arg(punkt(start), punkt(start + QPoint(30, 5)), punkt(koniec), punkt(koniec + QPoint(5, 5)));
+    const QString skrypt = QString::asprintf("mousemove %d %d sleep 0.3 mousedown 1 sleep 0.2 mousemove %d %d sleep 0.2 "
+                                             "mousemove %d %d sleep 0.3 mousemove %d %d sleep 0.4 mouseup 1",
+                                             start.x(), start.y(), start.x() + 30, start.y() + 5, koniec.x(), koniec.y(),
+                                             koniec.x() + 5, koniec.y() + 5);
     QProcess xdotool;
     xdotool.start(QStringLiteral("xdotool"), skrypt.split(QLatin1Char(' ')));
     const QString przeniesiony = R(QStringLiteral("All Beans/Work/_Flow_Items/A/nowy.txt"));
@@ -86,26 +81,21 @@ TEST_F(NaSerwerzeX, TheNewItemPopoverOverTheProgramsWindow)
     ASSERT_FALSE(WindowRegistry::instance().widoczneOkna().isEmpty());
     QWidget *okno = WindowRegistry::instance().widoczneOkna().first();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(okno));
-    QWidget *kotwica = okno;
-    for (QAbstractButton *przycisk : okno->findChildren<QAbstractButton *>()) {
-        if (przycisk->isVisible()) {
-            kotwica = przycisk;
-            break;
-        }
-    }
+    const QList<QAbstractButton *> przyciski = okno->findChildren<QAbstractButton *>();
+    const auto kotwica = std::find_if(przyciski.begin(), przyciski.end(), [](QWidget *p) { return p->isVisible(); });
+    ASSERT_NE(kotwica, przyciski.end());
 
     KontrolerDymkaNowaRzecz kontroler;
-    kontroler.wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(rnrPotok, {}, okno, [](const QString &) {}, kotwica);
+    kontroler.wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(rnrPotok, {}, okno, [](const QString &) {}, *kotwica);
     QTest::keyClicks(kontroler.poleNazwa(), QStringLiteral("Nowy potok"));
     QTest::qWait(500);
     EXPECT_TRUE(kontroler.dymek()->isVisible());
     EXPECT_TRUE(kontroler.dymek()->strzalkaUGory());
-    EXPECT_GE(kontroler.dymek()->y(), kotwica->mapToGlobal(QPoint(0, kotwica->height())).y() - 1);
+    EXPECT_GE(kontroler.dymek()->y(), (*kotwica)->mapToGlobal(QPoint(0, (*kotwica)->height())).y() - 1);
 
     const QRect obszar = okno->frameGeometry().united(kontroler.dymek()->geometry()).adjusted(-10, -10, 10, 10);
     const QString katalog = qEnvironmentVariable("TARROWIND_SCREENSHOTS", QDir::currentPath());
     QDir().mkpath(katalog);
     EXPECT_TRUE(okno->screen()->grabWindow(0, obszar.x(), obszar.y(), obszar.width(), obszar.height())
                     .save(katalog + QStringLiteral("/popover-new-flow.png")));
-    kontroler.dymek()->close();
 }

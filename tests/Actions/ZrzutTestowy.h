@@ -36,12 +36,11 @@ protected:
         return katalog;
     }
 
-    static InformacjaOPrzeciaganiu informacja(const QStringList &sciezki, Qt::DropActions akcje,
-                                              Qt::KeyboardModifiers klawisze = {})
+    static InformacjaOPrzeciaganiu informacja(const QStringList &urle, Qt::DropActions akcje, Qt::KeyboardModifiers klawisze = {})
     {
         InformacjaOPrzeciaganiu wynik{{}, akcje, klawisze};
-        for (const QString &sciezka : sciezki)
-            wynik.urle.append(sciezka.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(sciezka) : QUrl(sciezka));
+        for (const QString &url : urle)
+            wynik.urle.append(QUrl::fromUserInput(url));
         return wynik;
     }
 
