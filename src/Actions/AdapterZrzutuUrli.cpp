@@ -1,0 +1,91 @@
+#include "AdapterZrzutuUrli.h"
+
+#include "KontrolerPrzeciagnieciaIZrzutu.h"
+
+#include "Platform/DelayedOperations.h"
+
+#include <QAbstractScrollArea>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QWidget>
+
+#include <memory>
+
+namespace {
+
+void wykonaj(KontrolerPrzeciagnieciaIZrzutu &silnik)
+{
+    if (!silnik.wykonajOperacjeNaZrzuconychRzeczachIZwrocNoweElementy())
+        silnik.wyswietlInformacjeOBledach();
+}
+
+} // namespace
+
+AdapterZrzutuUrli::AdapterZrzutuUrli(QWidget *widok, Wykonanie wykonanie, OdbiorcaDlaMiejsca odbiorcaDlaMiejsca)
+    : QObject(widok)
+    , m_widok(widok)
+    , m_wykonanie(wykonanie)
+    , m_odbiorcaDlaMiejsca(std::move(odbiorcaDlaMiejsca))
+{
+    auto *przewijany = qobject_cast<QAbstractScrollArea *>(widok);
+    m_celZrzutu = przewijany ? przewijany->viewport() : widok;
+    KontrolerPrzeciagnieciaIZrzutu::skonfigurujZrzucalnoscUrliDlaWidoku(widok);
+    m_celZrzutu->installEventFilter(this);
+}
+
+bool AdapterZrzutuUrli::eventFilter(QObject *obiekt, QEvent *zdarzenie)
+{
+    if (obiekt != m_celZrzutu)
+        return false;
+    switch (zdarzenie->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *przeciaganie = static_cast<QDragMoveEvent *>(zdarzenie);
+        const InformacjaOPrzeciaganiu informacja = InformacjaOPrzeciaganiu::zZdarzenia(*przeciaganie);
+        QObject *odbiorca = m_odbiorcaDlaMiejsca(przeciaganie->position().toPoint());
+        const Qt::DropAction operacja = operacjaDlaZrzutu(informacja, odbiorca);
+        if (operacja == Qt::IgnoreAction) {
+            przeciaganie->ignore();
+        } else {
+            przeciaganie->setDropAction(operacja);
+            przeciaganie->accept();
+        }
+        return true;
+    }
+    case QEvent::Drop:
+        przyjmijZrzut(static_cast<QDropEvent *>(zdarzenie));
+        return true;
+    default:
+        return false;
+    }
+}
+
+Qt::DropAction AdapterZrzutuUrli::operacjaDlaZrzutu(const InformacjaOPrzeciaganiu &informacja, QObject *odbiorca)
+{
+    return KontrolerPrzeciagnieciaIZrzutu::selectDragOperationMaskWithDraggingInfoForDropReceiverInView(
+        informacja, odbiorca, m_widok);
+}
+
+void AdapterZrzutuUrli::przyjmijZrzut(QDropEvent *zdarzenie)
+{
+    const InformacjaOPrzeciaganiu informacja = InformacjaOPrzeciaganiu::zZdarzenia(*zdarzenie);
+    QObject *odbiorca = m_odbiorcaDlaMiejsca(zdarzenie->position().toPoint());
+    // Made with what the source offers, not with the answer given while dragging.
+    auto silnik = std::make_shared<KontrolerPrzeciagnieciaIZrzutu>(odbiorca, informacja.draggingSourceOperationMask());
+    if (silnik->jestOperacjaDoWykonania() && silnik->pobierzUrleZeSchowkaDlaWidokuUrleZeSchowka(informacja, m_widok)) {
+        silnik->savePromisedFilesFromDraggingInfo(informacja);
+        if (m_wykonanie == Wykonanie::OdRazu)
+            wykonaj(*silnik);
+        else
+            DelayedOperations::addOperationAfterDelayWithBlock(opoznienieWykonania, nullptr, [silnik] { wykonaj(*silnik); });
+    }
+    // We moved the files ourselves, or failed to: a source told Move would delete its originals.
+    // A source that offers no Copy hears that the drop was refused, which it cannot misread.
+    if (zdarzenie->possibleActions().testFlag(Qt::CopyAction)) {
+        zdarzenie->setDropAction(Qt::CopyAction);
+        zdarzenie->accept();
+    } else {
+        zdarzenie->setDropAction(Qt::IgnoreAction);
+        zdarzenie->ignore();
+    }
+}

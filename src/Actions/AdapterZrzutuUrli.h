@@ -1,0 +1,41 @@
+#pragma once
+
+#include "InformacjaOPrzeciaganiu.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QWidget;
+
+// Takes dropped files for a view: answers drag enter and move with the operation a drop at that
+// place would carry out, and on a drop hands the files to a drop engine for the place's receiver.
+// The view only says which model object a place stands for.
+class AdapterZrzutuUrli : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Lists, outlines and the navigation bar carry a drop out 0.2 s after it; folder icons at once.
+    enum class Wykonanie { PoChwili, OdRazu };
+    // The receiver for a point of the widget that takes the drop (an item view's viewport).
+    using OdbiorcaDlaMiejsca = std::function<QObject *(const QPoint &miejsce)>;
+
+    AdapterZrzutuUrli(QWidget *widok, Wykonanie wykonanie, OdbiorcaDlaMiejsca odbiorcaDlaMiejsca);
+
+    static constexpr double opoznienieWykonania = 0.2;
+
+protected:
+    bool eventFilter(QObject *obiekt, QEvent *zdarzenie) override;
+    // The engine's answer; a view with refusals of its own adds them here.
+    virtual Qt::DropAction operacjaDlaZrzutu(const InformacjaOPrzeciaganiu &informacja, QObject *odbiorca);
+
+private:
+    void przyjmijZrzut(QDropEvent *zdarzenie);
+
+    QPointer<QWidget> m_widok;
+    QPointer<QWidget> m_celZrzutu;
+    Wykonanie m_wykonanie;
+    OdbiorcaDlaMiejsca m_odbiorcaDlaMiejsca;
+};

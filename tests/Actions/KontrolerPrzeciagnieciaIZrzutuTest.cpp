@@ -1,0 +1,152 @@
+#include "ZrzutTestowy.h"
+
+#include "Actions/AdapterZrzutuUrli.h"
+
+#include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTest>
+#include <QTreeView>
+
+namespace {
+
+using Walidacja = ZrzutTestowy;
+using Wykonanie = ZrzutTestowy;
+
+constexpr Qt::DropActions wszystkie = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+
+// Sends the event to the widget as Qt's drag would and answers it.
+template <class Zdarzenie>
+std::pair<bool, Qt::DropAction> wyslij(QWidget *cel, Zdarzenie &&zdarzenie)
+{
+    zdarzenie.ignore();
+    QCoreApplication::sendEvent(cel, &zdarzenie);
+    return {zdarzenie.isAccepted(), zdarzenie.dropAction()};
+}
+
+} // namespace
+
+TEST_F(Walidacja, TheSourcesActionsNarrowedByTheKeysGiveMoveOverCopyOverNone)
+{
+    const struct { QStringList sciezki; Qt::DropActions akcje; Qt::KeyboardModifiers klawisze; Qt::DropAction oczekiwana; } przypadki[] = {
+        {{m_zewnetrzny}, wszystkie, Qt::NoModifier, Qt::MoveAction},
+        {{m_zewnetrzny}, wszystkie, Qt::ControlModifier, Qt::CopyAction},
+        {{m_zewnetrzny}, wszystkie, Qt::ShiftModifier, Qt::MoveAction},
+        {{m_zewnetrzny}, wszystkie, Qt::ControlModifier | Qt::ShiftModifier, Qt::IgnoreAction},
+        {{m_zewnetrzny}, Qt::LinkAction, Qt::NoModifier, Qt::IgnoreAction},
+        {{m_zewnetrzny}, Qt::CopyAction, Qt::ShiftModifier, Qt::IgnoreAction},
+        {{QStringLiteral("https://example.org/a")}, Qt::MoveAction, Qt::NoModifier, Qt::CopyAction},
+        {{}, Qt::MoveAction, Qt::NoModifier, Qt::MoveAction},
+    };
+    for (const auto &p : przypadki)
+        EXPECT_EQ(KontrolerPrzeciagnieciaIZrzutu::selectDragOperationMaskWithDraggingInfoForDropReceiverInView(
+                      informacja(p.sciezki, p.akcje, p.klawisze), potok(QStringLiteral("Play")), nullptr),
+                  p.oczekiwana) << qPrintable(p.sciezki.join(' ')) << " " << int(p.akcje) << " " << int(p.klawisze);
+}
+
+TEST_F(Wykonanie, ItemsKeepTheirStatusInAnotherFlowAndComeFromOutsideIntoIncubation)
+{
+    const QStringList zrodla{R(QStringLiteral("All Beans/Work/aktywna.txt")),
+                             R(QStringLiteral("All Beans/Work/_Waiting_For/czeka.txt")),
+                             R(QStringLiteral("Archived Beans/Work/stara.txt")), m_zewnetrzny};
+    EXPECT_TRUE(zrzuc(potok(QStringLiteral("Play")), zrodla));
+
+    for (const QString &cel : {QStringLiteral("aktywna.txt"), QStringLiteral("_Waiting_For/czeka.txt"),
+                               QStringLiteral("_Incubation/stara.txt"), QStringLiteral("_Incubation/nowy.txt")})
+        EXPECT_TRUE(KatalogTestowy::istnieje(R(QStringLiteral("All Beans/Play/") + cel))) << qPrintable(cel);
+    for (const QString &zrodlo : zrodla)
+        EXPECT_FALSE(KatalogTestowy::istnieje(zrodlo)) << qPrintable(zrodlo);
+    EXPECT_TRUE(m_alerty.wpisy().isEmpty());
+    EXPECT_EQ(potok(QStringLiteral("Play"))->fasolki().size(), 4);
+    EXPECT_EQ(potok(QStringLiteral("Work"))->fasolki().size(), 1) << "the source flow was re-read";
+}
+
+TEST_F(Wykonanie, ARefusedItemIsRefusedAtValidationAndAgainWhenCarriedOut)
+{
+    const struct { QString zrodlo; std::function<QObject *()> odbiorca; } przypadki[] = {
+        {R(QStringLiteral("All Beans/Work/aktywna.txt")), [&] { return potok(QStringLiteral("Work")); }},
+        {R(QStringLiteral("All Beans/Work/_Flow_Items/A/a.txt")), [&] { return rzeczy(QStringLiteral("A")); }},
+        {R(QStringLiteral("All Beans/Work/_Flow_Items/A")), [&] { return rzeczy(QStringLiteral("A")); }},
+        {R(QStringLiteral("All Beans/Work/_Flow_Items/A")), [&] { return rzeczy(QStringLiteral("A/B")); }},
+        {R(QStringLiteral("All Beans/Work/_Done")), [&] { return potok(QStringLiteral("Play")); }},
+        {R(QStringLiteral("All Beans/_Main_Flow")), [&] { return potok(QStringLiteral("Play")); }},
+        {R(QStringLiteral("Archived Beans")), [&] { return potok(QStringLiteral("Play")); }},
+    };
+    for (const auto &p : przypadki) {
+        zapamietajStan();
+        EXPECT_EQ(KontrolerPrzeciagnieciaIZrzutu::selectDragOperationMaskWithDraggingInfoForDropReceiverInView(
+                      informacja({p.zrodlo}, Qt::CopyAction | Qt::MoveAction), p.odbiorca(), nullptr),
+                  Qt::IgnoreAction)
+            << qPrintable(p.zrodlo);
+        for (Qt::DropAction operacja : {Qt::CopyAction, Qt::MoveAction})
+            EXPECT_FALSE(zrzuc(p.odbiorca(), {p.zrodlo}, operacja)) << qPrintable(p.zrodlo);
+        sprawdzNiezmienione();
+    }
+    EXPECT_EQ(m_alerty.wpisy().size(), 2 * int(std::size(przypadki)));
+}
+
+TEST_F(Wykonanie, OfThreeFilesOneTakenNameFailsAloneAndTheReceiverIsReRead)
+{
+    const QString wDrodze = plik(QStringLiteral("All Beans/Work/_Flow_Items/A/x2"), "w drodze");
+    const QStringList zrodla{m_baza.plik(QStringLiteral("Poza/x1")), m_baza.plik(QStringLiteral("Poza/x2"), "nowy"),
+                             m_baza.plik(QStringLiteral("Poza/x3"))};
+    rzeczy(QStringLiteral("A"))->bytyWewnetrzne();
+    QList<BytSystemuPlikow *> nowe;
+    EXPECT_FALSE(zrzuc(rzeczy(QStringLiteral("A")), zrodla, Qt::CopyAction, &nowe));
+
+    EXPECT_EQ(nowe.size(), 2);
+    EXPECT_EQ(KatalogTestowy::czytaj(wDrodze), "w drodze");
+    ASSERT_EQ(m_alerty.wpisy().size(), 1);
+    EXPECT_EQ(m_alerty.wpisy()[0].alert.messageText(), QStringLiteral("Following things were not copied:\n- 'x2'"));
+    EXPECT_TRUE(m_alerty.wpisy()[0].alert.informativeText().contains(QStringLiteral("already exists")));
+}
+
+TEST_F(Wykonanie, AMoveReReadsTheSourceFlowACopyDoesNot)
+{
+    // A file the graph has not heard of shows whether the source flow was read again.
+    const QString obcy = plik(QStringLiteral("All Beans/Work/obcy.txt"));
+    int wB = 1;
+    for (const auto &[operacja, zrodlo] : {std::pair{Qt::CopyAction, QStringLiteral("aktywna.txt")},
+                                           std::pair{Qt::MoveAction, QStringLiteral("_Waiting_For/czeka.txt")}}) {
+        EXPECT_TRUE(zrzuc(rzeczy(QStringLiteral("A/B")), {R(QStringLiteral("All Beans/Work/") + zrodlo)}, operacja));
+        EXPECT_EQ(potok(QStringLiteral("Work"))->znajdzFasolkeONazwie(QStringLiteral("obcy.txt")) != nullptr,
+                  operacja == Qt::MoveAction);
+        EXPECT_EQ(rzeczy(QStringLiteral("A/B"))->bytyWewnetrzneBezOdczytu().size(), ++wB) << "the receiver was re-read";
+    }
+    EXPECT_TRUE(KatalogTestowy::istnieje(obcy));
+}
+
+TEST_F(Wykonanie, AReceiverGoneMeanwhileGetsNothingMade)
+{
+    KontrolerPrzeciagnieciaIZrzutu silnik(potok(QStringLiteral("Play")), Qt::MoveAction);
+    ASSERT_TRUE(silnik.pobierzUrleZeSchowkaDlaWidokuUrleZeSchowka(informacja({m_zewnetrzny}, Qt::MoveAction), nullptr));
+    ASSERT_TRUE(QDir().rename(R(QStringLiteral("All Beans/Play")), m_baza.sciezka(QStringLiteral("Play"))));
+
+    EXPECT_FALSE(silnik.wykonajOperacjeNaZrzuconychRzeczachIZwrocNoweElementy());
+    EXPECT_FALSE(KatalogTestowy::istnieje(R(QStringLiteral("All Beans/Play"))));
+    EXPECT_TRUE(QDir(m_baza.sciezka(QStringLiteral("Play"))).isEmpty());
+    EXPECT_EQ(KatalogTestowy::czytaj(m_zewnetrzny), "N");
+}
+
+TEST_F(Wykonanie, AnItemViewAnswersTheEngineAndCarriesTheDropOutAMomentLaterAnsweringCopy)
+{
+    QTreeView widok;
+    new AdapterZrzutuUrli(&widok, AdapterZrzutuUrli::Wykonanie::PoChwili, [&](const QPoint &) { return rzeczy(QStringLiteral("A")); });
+    QMimeData dane;
+    dane.setUrls({QUrl::fromLocalFile(m_zewnetrzny)});
+    const Qt::DropActions akcje = Qt::CopyAction | Qt::MoveAction;
+    const QPoint miejsce(5, 5);
+    QWidget *viewport = widok.viewport();
+    EXPECT_EQ(wyslij(viewport, QDragEnterEvent(miejsce, akcje, &dane, Qt::LeftButton, Qt::NoModifier)),
+              std::pair(true, Qt::MoveAction));
+    EXPECT_EQ(wyslij(viewport, QDragMoveEvent(miejsce, akcje, &dane, Qt::LeftButton, Qt::ControlModifier)),
+              std::pair(true, Qt::CopyAction));
+    EXPECT_EQ(wyslij(viewport, QDropEvent(miejsce, akcje, &dane, Qt::LeftButton, Qt::NoModifier)),
+              std::pair(true, Qt::CopyAction))
+        << "no source may delete what was moved here";
+    const QString cel = R(QStringLiteral("All Beans/Work/_Flow_Items/A/nowy.txt"));
+    EXPECT_TRUE(KatalogTestowy::istnieje(m_zewnetrzny)) << "not yet";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return KatalogTestowy::istnieje(cel); }, 2000));
+    EXPECT_FALSE(KatalogTestowy::istnieje(m_zewnetrzny));
+    EXPECT_TRUE(m_alerty.wpisy().isEmpty());
+}
