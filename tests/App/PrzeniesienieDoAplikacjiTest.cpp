@@ -4,250 +4,163 @@
 #include "Support/KatalogTestowy.h"
 #include "Support/Ui/NagrywarkaAlertow.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 using namespace PrzeniesienieDoAplikacji;
 
 namespace {
 
-const QString klucz = QLatin1String(kluczWyciszenia);
-const QString przenies = QStringLiteral("Move to Applications Folder");
-const QString niepowodzenie = QStringLiteral("Could not move to Applications folder");
+const QString nazwa = "Tarrowind's Beta.AppImage", pytanie = "Move to Applications folder in your Home folder?";
+const QString sedno = "I can move myself to the Applications folder if you'd like.";
+const QString zPobranych = sedno + " This will keep your Downloads folder uncluttered.";
+const QString zAdministratorem = sedno + " Note that this will require an administrator password.";
 
-// Records every call; pkexec answers `kodPkexec`, and 0 runs its command for real, as after consent.
-class ProcesyTestowe : public UruchamiaczProcesow
+// Records the calls; pkexec answers `kod`, and 0 runs its command for real, as after consent.
+struct Procesy : UruchamiaczProcesow
 {
-public:
-    QString znajdzProgram(const QString &nazwa) override { return dostepne.contains(nazwa) ? QStringLiteral("/usr/bin/") + nazwa : QString(); }
-    int uruchomICzekaj(const QString &program, const QStringList &argumenty) override
+    QString znajdzProgram(const QString &n) override { return dostepne.contains(n) ? "/usr/bin/" + n : QString(); }
+    int uruchomICzekaj(const QString &, const QStringList &a) override
     {
-        czekane << (QStringList{program} + argumenty);
-        if (kodPkexec != 0)
-            return kodPkexec;
-        QProcess proces;
-        proces.start(argumenty.first(), argumenty.mid(1));
-        return proces.waitForFinished() ? proces.exitCode() : -1;
+        QProcess sh;
+        if (czekane << a; kod == 0)
+            sh.start(a[0], a.mid(1));
+        return kod ? kod : sh.waitForFinished() ? sh.exitCode() : -1;
     }
-    bool uruchomOdlaczony(const QString &program, const QStringList &argumenty, const QProcessEnvironment &s) override
+    bool uruchomOdlaczony(const QString &, const QStringList &a, const QProcessEnvironment &s) override
     {
-        odlaczone << (QStringList{program} + argumenty);
-        srodowiska << s;
-        return true;
+        return odlaczone << a, srodowiska << s, true;
     }
-
-    QStringList dostepne{QStringLiteral("pkexec"), QStringLiteral("gio")};
-    int kodPkexec = 0;
+    QStringList dostepne{"pkexec", "gio"};
+    int kod = 0;
     QList<QStringList> czekane, odlaczone;
     QList<QProcessEnvironment> srodowiska;
 };
 
-// A temporary home with our AppImage in ~/Downloads, a /proc of its own whose executable lies in APPDIR.
+// A temporary home and trash; ~/Applications holds an AppImage, ours lies in ~/Downloads, and the
+// executable of a /proc of our own lies in APPDIR.
 struct Przeniesienie : ::testing::Test
 {
     Przeniesienie()
     {
-        const QString appDir = dom.katalog(QStringLiteral("appdir"));
-        QFile::link(dom.plik(QStringLiteral("appdir/usr/bin/tarrowind")), dom.katalog(QStringLiteral("proc/self")) + "/exe");
-        o.zmienne.insert(QStringLiteral("APPDIR"), appDir);
-        for (const char *zmienna : {"ARGV0", "OWD"})
-            o.zmienne.insert(QLatin1String(zmienna), appDir);
+        QFile::link(dom.plik("appdir/bin/tarrowind"), dom.katalog("proc/self") + "/exe");
+        for (const char *zmienna : {"APPDIR", "ARGV0", "OWD"})
+            o.zmienne.insert(zmienna, dom.sciezka("appdir"));
         o.katalogDomowy = dom.sciezka();
-        o.katalogPobranych = dom.katalog(QStringLiteral("Downloads"));
-        o.lokalnyKatalogAplikacji = dom.katalog(QStringLiteral("opt"));
-        o.katalogiNosnikow = {dom.katalog(QStringLiteral("media"))};
-        o.katalogProc = dom.sciezka(QStringLiteral("proc"));
+        o.katalogPobranych = dom.katalog("Downloads");
+        o.lokalnyKatalogAplikacji = dom.katalog("opt");
+        o.katalogiNosnikow = {dom.katalog("media")};
+        o.katalogProc = dom.sciezka("proc");
         o.pid = 1;
         o.procesy = &procesy;
-        // The trash of the temporary home, empty for every test.
-        const QString dane = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-        QDir(dane + "/Trash").removeRecursively();
-        QDir().mkpath(dane);
-        ustawPakiet(QStringLiteral("Downloads/Tarrowind's Beta.AppImage"));
+        dom.plik("Applications/x.appimage");
+        ustawPakiet("Downloads/" + nazwa);
+        QDir(kosz).removeRecursively();
+        QDir().mkpath(QFileInfo(kosz).path());
     }
-    ~Przeniesienie() override { UserDefaults::standard().removeObject(klucz); }
-
-    void ustawPakiet(const QString &wzgledna)
-    {
-        pakiet = dom.plik(wzgledna, tresc);
-        o.zmienne.insert(QStringLiteral("APPIMAGE"), pakiet);
-    }
-    // ~/Applications is the user's own once it holds an AppImage.
-    QString celWlasny() { dom.plik(QStringLiteral("Applications/x.appimage")); return dom.sciezka(QStringLiteral("Applications/Tarrowind's Beta.AppImage")); }
-    static QString wKoszu(const QString &nazwa) { return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash/files/" + nazwa; }
-    QStringList komunikaty() const
-    {
-        QStringList wynik;
-        for (const auto &wpis : alerty.wpisy())
-            wynik << wpis.alert.messageText();
-        return wynik;
-    }
+    ~Przeniesienie() override { UserDefaults::standard().removeObject(kluczWyciszenia); }
+    void ustawPakiet(const QString &wzgledna) { o.zmienne.insert("APPIMAGE", pakiet = dom.plik(wzgledna, tresc)); }
+    QByteArray wKoszu(const QString &n) const { return KatalogTestowy::czytaj(kosz + "/files/" + n); }
 
     KatalogTestowy dom;
-    ProcesyTestowe procesy;
+    Procesy procesy;
     NagrywarkaAlertow alerty;
     Otoczenie o = Otoczenie::systemowe();
-    QString pakiet;
+    QString pakiet, cel = dom.sciezka("Applications/" + nazwa);
+    const QString kosz = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash";
     const QByteArray tresc = QByteArray("#!/bin/sh\n\x7f\x00\xff binary", 20);
 };
 
-using Przygotowanie = std::function<void(Przeniesienie &)>;
-struct BezOferty : Przeniesienie, ::testing::WithParamInterface<std::pair<const char *, Przygotowanie>> {};
-
-TEST_P(BezOferty, NoAlertAndTheFileStays)
+using Krok = std::function<void(Przeniesienie &)>;
+// What the offer ends with: its answer, the alerts, the destination's bytes ("tresc": ours), our
+// file, and the processes left to run after us.
+struct Wiersz
 {
-    GetParam().second(*this);
-    EXPECT_FALSE(offerMoveToApplicationsFolder(o));
-    EXPECT_TRUE(alerty.wpisy().isEmpty());
-    EXPECT_TRUE(procesy.odlaczone.isEmpty());
+    const char *nazwa; Krok przygotuj; bool koniec; QStringList komunikaty; QString informacja;
+    QByteArray celPo; bool pakietZostaje; qsizetype odlaczone; Krok sprawdz = [](Przeniesienie &) {};
+};
+struct Oferta : Przeniesienie, ::testing::WithParamInterface<Wiersz> {};
+
+TEST_P(Oferta, EndsAsTheSituationAndTheAnswerSay)
+{
+    const Wiersz &w = GetParam();
+    w.przygotuj(*this);
+    EXPECT_EQ(offerMoveToApplicationsFolder(o), w.koniec);
+    QStringList komunikaty;
+    for (const auto &wpis : alerty.wpisy())
+        komunikaty << wpis.alert.messageText();
+    EXPECT_EQ(komunikaty, w.komunikaty);
+    EXPECT_EQ(komunikaty.isEmpty() ? QString() : alerty.wpisy()[0].alert.informativeText(), w.informacja);
+    EXPECT_EQ(KatalogTestowy::czytaj(cel), w.celPo == "tresc" ? tresc : w.celPo);
+    EXPECT_EQ(QFile::exists(pakiet), w.pakietZostaje);
+    EXPECT_EQ(procesy.odlaczone.size(), w.odlaczone);
+    w.sprawdz(*this);
 }
 
-INSTANTIATE_TEST_SUITE_P(Przeniesienie, BezOferty, ::testing::Values(
-    std::pair<const char *, Przygotowanie>{"Suppressed", [](Przeniesienie &p) { UserDefaults::standard().setBool(klucz, true); }},
-    std::pair<const char *, Przygotowanie>{"NotAnAppImage", [](Przeniesienie &p) { p.o.zmienne.remove(QStringLiteral("APPIMAGE")); }},
-    std::pair<const char *, Przygotowanie>{"InheritedAppImage", [](Przeniesienie &p) { p.o.zmienne.insert(QStringLiteral("APPDIR"), p.dom.katalog(QStringLiteral("other"))); }},
-    std::pair<const char *, Przygotowanie>{"InHomeApplications", [](Przeniesienie &p) { p.ustawPakiet(QStringLiteral("Applications/T.AppImage")); }},
-    std::pair<const char *, Przygotowanie>{"InLocalBin", [](Przeniesienie &p) { p.ustawPakiet(QStringLiteral(".local/bin/T.AppImage")); }},
-    std::pair<const char *, Przygotowanie>{"InLocalFolder", [](Przeniesienie &p) { p.ustawPakiet(QStringLiteral("opt/t/T.AppImage")); }},
-    std::pair<const char *, Przygotowanie>{"UnderAnApplicationsComponent", [](Przeniesienie &p) { p.ustawPakiet(QStringLiteral("x/Applications/T.AppImage")); }},
-    std::pair<const char *, Przygotowanie>{"NoApplicationsFolder", [](Przeniesienie &p) { p.o.lokalnyKatalogAplikacji = p.dom.sciezka(QStringLiteral("none")); }}),
-    [](const auto &wiersz) { return std::string(wiersz.param.first); });
+const Krok tak = [](Przeniesienie &) {}, nie = [](Przeniesienie &p) { p.alerty.dodajOdpowiedz(1001); };
+const Krok niewlasny = [](Przeniesienie &p) { QFile::remove(p.dom.sciezka("Applications/x.appimage")); };
+const auto zastan = [](QString wzgledna) { return [=](Przeniesienie &p) { p.dom.plik("Applications/" + nazwa + wzgledna, "stara"); }; };
+const auto administrator = [](int kod, QStringList programy) {
+    return [=](Przeniesienie &p) {
+        p.o.moznaZapisac = [](const QString &) { return false; };
+        zastan("/stara")(p), p.procesy.kod = kod, p.procesy.dostepne = programy;
+    };
+};
+const auto dzialajaca = [](QByteArray environ) {
+    return [=](Przeniesienie &p) {
+        p.dom.plik("Applications/" + nazwa, "dziala");
+        environ.isEmpty() ? void(QFile::link(p.cel, p.dom.katalog("proc/77") + "/exe"))
+                          : void(p.dom.plik("proc/77/environ", environ + QFile::encodeName(p.cel) + '\0'));
+    };
+};
+const auto wKoszu = [](QString n, QByteArray t) { return [=](Przeniesienie &p) { EXPECT_EQ(p.wKoszu(n), t); }; };
+
+INSTANTIATE_TEST_SUITE_P(Przeniesienie, Oferta, ::testing::Values(
+    Wiersz{"Suppressed", [](Przeniesienie &) { UserDefaults::standard().setBool(kluczWyciszenia, true); }, false, {}, {}, {}, true, 0},
+    Wiersz{"NotAnAppImage", [](Przeniesienie &p) { p.o.zmienne.remove("APPIMAGE"); }, false, {}, {}, {}, true, 0},
+    Wiersz{"InheritedAppImage", [](Przeniesienie &p) { p.o.zmienne.insert("APPDIR", p.dom.katalog("x")); }, false, {}, {}, {}, true, 0},
+    Wiersz{"AlreadyInstalled", [](Przeniesienie &p) { p.ustawPakiet("Applications/T.AppImage"); }, false, {}, {}, {}, true, 0},
+    Wiersz{"NoApplicationsFolder", [](Przeniesienie &p) { niewlasny(p), p.o.lokalnyKatalogAplikacji += "2"; }, false, {}, {}, {}, true, 0},
+    Wiersz{"NotTheUsersOwn", [](Przeniesienie &p) { niewlasny(p), nie(p); }, false, {"Move to Applications folder?"}, zPobranych, {}, true, 0},
+    Wiersz{"NotFromDownloads", [](Przeniesienie &p) { p.ustawPakiet("Desktop/" + nazwa), nie(p); }, false, {pytanie}, sedno, {}, true, 0},
+    Wiersz{"DoNotMove", nie, false, {pytanie}, zPobranych, {}, true, 0,
+           [](Przeniesienie &p) { EXPECT_FALSE(UserDefaults::standard().hasStoredValue(kluczWyciszenia)); }},
+    Wiersz{"DoNotMoveForGood", [](Przeniesienie &p) { p.alerty.zaznaczajWyciszenie(true), nie(p); }, false, {pytanie}, zPobranych, {}, true, 0,
+           [](Przeniesienie &p) { EXPECT_TRUE(UserDefaults::standard().boolForKey(kluczWyciszenia)); }},
+    Wiersz{"Move", tak, true, {pytanie}, zPobranych, "tresc", false, 1, [](Przeniesienie &p) {
+        EXPECT_EQ(p.wKoszu(nazwa), p.tresc);
+        EXPECT_EQ(p.procesy.odlaczone[0].mid(2), QStringList({"sh", "1", p.cel}));
+        for (const char *zmienna : {"APPDIR", "APPIMAGE", "ARGV0", "OWD"})
+            EXPECT_FALSE(p.procesy.srodowiska[0].contains(zmienna)) << zmienna; }},
+    Wiersz{"OverAnOlderCopy", zastan(""), true, {pytanie}, zPobranych, "tresc", false, 1, wKoszu(nazwa, "stara")},
+    Wiersz{"OverAFolder", zastan("/stara"), true, {pytanie}, zPobranych, "tresc", false, 1, wKoszu(nazwa + "/stara", "stara")},
+    Wiersz{"RunningCopyByExecutable", dzialajaca({}), true, {pytanie}, zPobranych, "dziala", true, 0},
+    Wiersz{"RunningCopyByEnvironment", dzialajaca(QByteArray("X=1\0APPIMAGE=", 13)), true, {pytanie}, zPobranych, "dziala", true, 0},
+    Wiersz{"PkexecDismissed", administrator(126, {"pkexec"}), false, {pytanie}, zAdministratorem, {}, true, 0},
+    Wiersz{"PkexecFailed", administrator(127, {"pkexec"}), false, {pytanie, "Could not move to Applications folder"}, zAdministratorem, {}, true, 0},
+    Wiersz{"NoPkexec", administrator(0, {}), false, {pytanie, "Could not move to Applications folder"}, zAdministratorem, {}, true, 0},
+    Wiersz{"PkexecReplacesAFolder", administrator(0, {"pkexec"}), true, {pytanie}, zAdministratorem, "tresc", false, 1,
+           [](Przeniesienie &p) { EXPECT_EQ(p.procesy.czekane[0].mid(4), QStringList({p.cel, p.pakiet})); }},
+    Wiersz{"ReadOnlyVolume", [](Przeniesienie &p) {
+               p.ustawPakiet("media/dysk/" + nazwa);
+               p.o.wolumin = [&p](const QString &) { return Wolumin{p.dom.sciezka("media/dysk"), true}; }; },
+           true, {pytanie}, sedno, "tresc", true, 2, [](Przeniesienie &p) { EXPECT_EQ(p.procesy.odlaczone[1].last(), p.dom.sciezka("media/dysk")); }}),
+    [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
 
 TEST_F(Przeniesienie, PlacesAreComparedByComponents)
 {
-    o.lokalnyKatalogAplikacji = QStringLiteral("/opt");
+    o.lokalnyKatalogAplikacji = "/opt";
     const struct { QString sciezka; bool aplikacje, pobrane; } wiersze[] = {
-        {"~/Applications/T.AppImage", true, false}, {"~/Applications2/T.AppImage", false, false},
-        {"~/.local/bin/T.AppImage", true, false},   {"/opt/t/T.AppImage", true, false},
-        {"/usr/bin/T.AppImage", true, false},       {"/optional/T.AppImage", false, false},
-        {"~/Downloads/T.AppImage", false, true},    {"~/Downloads2/T.AppImage", false, false}};
+        {"~/Applications/T", true, false}, {"~/Applications2/T", false, false}, {"~/.local/bin/T", true, false},
+        {"/opt/t/T", true, false}, {"/usr/bin/T", true, false}, {"/optional/T", false, false},
+        {"/srv/Applications/T", true, false}, {"~/Downloads/T", false, true}, {"~/Downloads2/T", false, false}};
     for (const auto &w : wiersze) {
-        const QString sciezka = QString(w.sciezka).replace(QLatin1Char('~'), dom.sciezka());
+        const QString sciezka = QString(w.sciezka).replace('~', dom.sciezka());
         EXPECT_EQ(pathLiesInApplicationsFolder(o, sciezka), w.aplikacje) << w.sciezka.toStdString();
         EXPECT_EQ(pathLiesInDownloadsFolder(o, sciezka), w.pobrane) << w.sciezka.toStdString();
     }
-}
-
-TEST_F(Przeniesienie, TheAlertNamesTheFolderAndWhyToMove)
-{
-    const QString sedno = QStringLiteral("I can move myself to the Applications folder if you'd like.");
-    const struct { bool wlasny, administrator; const char *pakiet; QString tekst, informacja; } wiersze[] = {
-        {true, false, "Downloads/T.AppImage", "Move to Applications folder in your Home folder?", sedno + " This will keep your Downloads folder uncluttered."},
-        {false, false, "Downloads/T.AppImage", "Move to Applications folder?", sedno + " This will keep your Downloads folder uncluttered."},
-        {false, true, "Downloads/T.AppImage", "Move to Applications folder?", sedno + " Note that this will require an administrator password."},
-        {true, false, "Desktop/T.AppImage", "Move to Applications folder in your Home folder?", sedno}};
-    for (const auto &w : wiersze) {
-        QFile::remove(dom.sciezka(QStringLiteral("Applications/x.appimage")));
-        if (w.wlasny)
-            celWlasny();
-        ustawPakiet(QLatin1String(w.pakiet));
-        o.moznaZapisac = [&](const QString &) { return !w.administrator; };
-        alerty.dodajOdpowiedz(Alert::pierwszyPrzycisk + 1);
-        EXPECT_FALSE(offerMoveToApplicationsFolder(o));
-        const Alert &alert = alerty.wpisy().last().alert;
-        EXPECT_EQ(alert.messageText(), w.tekst);
-        EXPECT_EQ(alert.informativeText(), w.informacja);
-        EXPECT_EQ(alert.buttons(), QStringList({przenies, QStringLiteral("Do Not Move")}));
-        EXPECT_EQ(alert.escapeButton(), 1);
-        EXPECT_TRUE(alert.showsSuppressionButton());
-    }
-}
-
-TEST_F(Przeniesienie, DoNotMoveStoresTheRefusalOnlyWithTheCheckbox)
-{
-    for (const bool zaznaczone : {false, true}) {
-        alerty.zaznaczajWyciszenie(zaznaczone);
-        alerty.dodajOdpowiedz(Alert::pierwszyPrzycisk + 1);
-        alerty.dodajOdpowiedz(Alert::pierwszyPrzycisk + 1);
-        const auto przed = alerty.wpisy().size();
-        EXPECT_FALSE(offerMoveToApplicationsFolder(o));
-        EXPECT_EQ(UserDefaults::standard().hasStoredValue(klucz), zaznaczone);
-        EXPECT_FALSE(offerMoveToApplicationsFolder(o));
-        EXPECT_EQ(alerty.wpisy().size() - przed, zaznaczone ? 1 : 2) << "asked again at the next launch";
-        EXPECT_TRUE(QFile::exists(pakiet));
-    }
-}
-
-// What lies at the destination before a writable move: nothing, an older file, a folder.
-struct ZapisywalnyCel : Przeniesienie, ::testing::WithParamInterface<int> {};
-
-TEST_P(ZapisywalnyCel, CopiesTrashesTheOldAndRelaunchesTheNewCopy)
-{
-    const QString cel = celWlasny();
-    if (GetParam() == 1)
-        dom.plik(QStringLiteral("Applications/Tarrowind's Beta.AppImage"), "stara");
-    if (GetParam() == 2)
-        dom.plik(QStringLiteral("Applications/Tarrowind's Beta.AppImage/stara"), "stara");
-    EXPECT_TRUE(offerMoveToApplicationsFolder(o));
-    EXPECT_EQ(KatalogTestowy::czytaj(cel), tresc);
-    // The old destination goes to the trash first, under the plain name.
-    const QString nazwa = QStringLiteral("Tarrowind's Beta.AppImage");
-    EXPECT_EQ(KatalogTestowy::czytaj(wKoszu(GetParam() ? nazwa + "-0001" : nazwa)), tresc);
-    EXPECT_FALSE(QFile::exists(pakiet));
-    if (GetParam() > 0)
-        EXPECT_EQ(KatalogTestowy::czytaj(wKoszu(GetParam() == 1 ? nazwa : nazwa + "/stara")), "stara");
-    ASSERT_EQ(procesy.odlaczone.size(), 1);
-    EXPECT_EQ(procesy.odlaczone[0].mid(3), QStringList({QStringLiteral("sh"), QStringLiteral("1"), cel}));
-    for (const char *zmienna : {"APPDIR", "APPIMAGE", "ARGV0", "OWD"})
-        EXPECT_FALSE(procesy.srodowiska[0].contains(QLatin1String(zmienna))) << zmienna;
-}
-
-INSTANTIATE_TEST_SUITE_P(Przeniesienie, ZapisywalnyCel, ::testing::Values(0, 1, 2));
-
-TEST_F(Przeniesienie, ACopyRunningFromTheDestinationEndsThisRunWithoutCopying)
-{
-    const QString cel = celWlasny();
-    dom.plik(QStringLiteral("Applications/Tarrowind's Beta.AppImage"), "dziala");
-    for (const bool przezExe : {true, false}) {
-        QDir(dom.sciezka(QStringLiteral("proc/77"))).removeRecursively();
-        if (przezExe)
-            QFile::link(cel, dom.katalog(QStringLiteral("proc/77")) + "/exe");
-        else
-            dom.plik(QStringLiteral("proc/77/environ"), QByteArray("X=1\0APPIMAGE=", 13) + QFile::encodeName(cel) + '\0');
-        EXPECT_TRUE(offerMoveToApplicationsFolder(o));
-        EXPECT_EQ(KatalogTestowy::czytaj(cel), "dziala");
-        EXPECT_TRUE(QFile::exists(pakiet));
-        EXPECT_TRUE(procesy.odlaczone.isEmpty());
-    }
-}
-
-TEST_F(Przeniesienie, AnAdministratorCopyReplacesTheDestinationOrStopsAsPkexecSays)
-{
-    const QString cel = celWlasny();
-    o.moznaZapisac = [](const QString &) { return false; };
-    const QString pytanie = QStringLiteral("Move to Applications folder in your Home folder?");
-    const struct { int kod; bool pkexec, przeniesiony; QStringList komunikaty; } wiersze[] = {
-        {126, true, false, {pytanie}}, {127, true, false, {pytanie, niepowodzenie}},
-        {0, false, false, {pytanie, niepowodzenie}}, {0, true, true, {pytanie}}};
-    for (const auto &w : wiersze) {
-        dom.plik(QStringLiteral("Applications/Tarrowind's Beta.AppImage/stara"), "stara");
-        procesy.kodPkexec = w.kod;
-        procesy.dostepne = w.pkexec ? QStringList{QStringLiteral("pkexec")} : QStringList{};
-        const auto przed = alerty.wpisy().size();
-        EXPECT_EQ(offerMoveToApplicationsFolder(o), w.przeniesiony);
-        EXPECT_EQ(komunikaty().mid(przed), w.komunikaty);
-        EXPECT_EQ(QFile::exists(pakiet), !w.przeniesiony);
-        EXPECT_EQ(KatalogTestowy::czytaj(cel), w.przeniesiony ? tresc : QByteArray()) << "no copy inside the old folder";
-    }
-    EXPECT_EQ(procesy.czekane.last().mid(5), QStringList({cel, pakiet})) << "the paths travel as arguments";
-}
-
-TEST_F(Przeniesienie, FromAReadOnlyVolumeTheOldCopyStaysAndItsVolumeIsDetached)
-{
-    const QString cel = celWlasny();
-    ustawPakiet(QStringLiteral("media/dysk/Tarrowind's Beta.AppImage"));
-    const QString punkt = dom.sciezka(QStringLiteral("media/dysk"));
-    o.wolumin = [&](const QString &) { return Wolumin{punkt, true}; };
-    EXPECT_TRUE(offerMoveToApplicationsFolder(o));
-    EXPECT_EQ(KatalogTestowy::czytaj(cel), tresc);
-    EXPECT_EQ(KatalogTestowy::czytaj(pakiet), tresc);
-    ASSERT_EQ(procesy.odlaczone.size(), 2);
-    EXPECT_EQ(procesy.odlaczone[1].last(), punkt);
 }
 
 } // namespace
