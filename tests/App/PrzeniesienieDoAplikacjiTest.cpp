@@ -81,6 +81,7 @@ struct Wiersz
     const char *nazwa; Krok przygotuj; bool koniec; QStringList komunikaty; QString informacja;
     QByteArray celPo; bool pakietZostaje; qsizetype odlaczone; Krok sprawdz = [](Przeniesienie &) {};
 };
+void PrintTo(const Wiersz &w, std::ostream *os) { *os << w.nazwa; }
 struct Oferta : Przeniesienie, ::testing::WithParamInterface<Wiersz> {};
 
 TEST_P(Oferta, EndsAsTheSituationAndTheAnswerSay)
