@@ -2,6 +2,7 @@
 
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
 #include "App/KreatorKonfiguracjiAplikacji.h"
+#include "App/OfertaPrzeniesieniaAppImage.h"
 #include "App/TarrowindAppDelegate.h"
 #include "App/UslugaAktywacji.h"
 #include "Browser/ZieloneZaznaczenie.h"
@@ -46,6 +47,7 @@ int main(int argc, char *argv[])
     KontrolerAkcjeNaMenuGlownym kontrolerAkcjeNaMenuGlownym;
     TarrowindAppDelegate delegat;
     delegat.setKontrolerAkcjeNaMenuGlownym(&kontrolerAkcjeNaMenuGlownym);
+    delegat.setOfertaPrzeniesieniaAplikacji(std::make_unique<OfertaPrzeniesieniaAppImage>());
     delegat.setKreatorKonfiguracji(std::make_unique<KreatorKonfiguracjiAplikacji>());
     LancuchResponderow::ustawDelegataAplikacji(&delegat);
 

@@ -16,6 +16,8 @@ NagrywarkaAlertow::~NagrywarkaAlertow()
 int NagrywarkaAlertow::present(Alert &alert, QWidget *okno)
 {
     m_wpisy.append(Wpis{alert, okno, okno != nullptr, ModalGate::isRaised()});
+    if (m_zaznaczajWyciszenie && alert.showsSuppressionButton())
+        alert.setSuppressionButtonState(true);
     if (m_podCzasAlertu)
         m_podCzasAlertu(alert);
     return m_odpowiedzi.isEmpty() ? Alert::firstButton : m_odpowiedzi.takeFirst();

@@ -28,6 +28,8 @@ public:
     void dodajOdpowiedz(int odpowiedz) { m_odpowiedzi.append(odpowiedz); }
     // Runs while the alert is up, before it answers.
     void podCzasAlertu(std::function<void(const Alert &)> czynnosc) { m_podCzasAlertu = std::move(czynnosc); }
+    // Ticks the suppression checkbox of every alert that shows one.
+    void zaznaczajWyciszenie(bool zaznaczaj) { m_zaznaczajWyciszenie = zaznaczaj; }
     const QList<Wpis> &wpisy() const { return m_wpisy; }
 
     int present(Alert &alert, QWidget *okno) override;
@@ -37,4 +39,5 @@ private:
     QList<Wpis> m_wpisy;
     std::function<void(const Alert &)> m_podCzasAlertu;
     AlertPresenter *m_poprzedni = nullptr;
+    bool m_zaznaczajWyciszenie = false;
 };
