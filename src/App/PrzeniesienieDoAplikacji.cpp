@@ -165,7 +165,7 @@ bool offerMoveToApplicationsFolder(const Otoczenie &otoczenie)
     alert.setEscapeButton(1);
     alert.setShowsSuppressionButton(true);
 
-    if (alert.runModal() == Alert::pierwszyPrzycisk)
+    if (alert.runModal() == Alert::firstButton)
         return przenies(otoczenie, pakiet, cel, potrzebnyAdministrator, punktMontowania);
     if (alert.suppressionButtonState()) {
         UserDefaults::standard().setBool(QLatin1String(kluczWyciszenia), true);

@@ -75,7 +75,7 @@ float UserDefaults::positiveFloatForKey(const QString &klucz) const
     const float wartosc = floatForKey(klucz);
     if (std::isfinite(wartosc) && wartosc > 0)
         return wartosc;
-    return m_domyslne.value(klucz).toFloat();
+    return m_defaults.value(klucz).toFloat();
 }
 
 QVariantMap UserDefaults::dictionaryForKey(const QString &klucz) const

@@ -78,8 +78,8 @@ TEST_F(NaSerwerzeX, TheNewItemPopoverOverTheProgramsWindow)
     TarrowindAppDelegate delegat;
     delegat.setKontrolerAkcjeNaMenuGlownym(&menu);
     delegat.applicationDidFinishLaunching();
-    ASSERT_FALSE(WindowRegistry::instance().widoczneOkna().isEmpty());
-    QWidget *okno = WindowRegistry::instance().widoczneOkna().first();
+    ASSERT_FALSE(WindowRegistry::instance().visibleWindows().isEmpty());
+    QWidget *okno = WindowRegistry::instance().visibleWindows().first();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(okno));
     const QList<QAbstractButton *> przyciski = okno->findChildren<QAbstractButton *>();
     const auto kotwica = std::find_if(przyciski.begin(), przyciski.end(), [](QWidget *p) { return p->isVisible(); });
