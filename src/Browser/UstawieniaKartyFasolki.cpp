@@ -2,12 +2,8 @@
 
 #include "Platform/UserDefaults.h"
 
-namespace {
-
-const QString kluczSzerokoscPanelaPrawego = QStringLiteral("KartaFasolki.szerokoscPanelaPrawego");
-const QString kluczCzyWidocznyPanelPrawy = QStringLiteral("KartaFasolki.czyWidocznyPanelPrawy");
-
-} // namespace
+const QString UstawieniaKartyFasolki::kluczSzerokoscPanelaPrawego = QStringLiteral("KartaFasolki.szerokoscPanelaPrawego");
+const QString UstawieniaKartyFasolki::kluczCzyWidocznyPanelPrawy = QStringLiteral("KartaFasolki.czyWidocznyPanelPrawy");
 
 UstawieniaKartyFasolki::UstawieniaKartyFasolki()
 {

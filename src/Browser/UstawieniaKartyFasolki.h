@@ -16,6 +16,9 @@ public:
     void setCzyWidocznyPanelPrawy(bool widoczny);
 
 private:
+    // Members, not file-local: the portfolio tab's settings use the same names for their own keys.
+    static const QString kluczSzerokoscPanelaPrawego;
+    static const QString kluczCzyWidocznyPanelPrawy;
     static void zarejestrujDomyslne();
 
     double m_szerokoscPanelaPrawego = 0.0;
