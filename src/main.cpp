@@ -4,6 +4,7 @@
 #include "App/KreatorKonfiguracjiAplikacji.h"
 #include "App/TarrowindAppDelegate.h"
 #include "App/UslugaAktywacji.h"
+#include "Browser/ZieloneZaznaczenie.h"
 #include "Model/BazaFasolek.h"
 #include "Model/ObserwatorZmianNaDysku.h"
 #include "Platform/Ui/Alert.h"
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
     if (usluga.zarejestrujLubPrzekaz() == UslugaAktywacji::Wynik::Przekazana)
         return 0;
 
+    ZieloneZaznaczenie::zastosujDoPaletyAplikacji();
     ModalGateProbe::install();
     WindowRegistry::instance();
 

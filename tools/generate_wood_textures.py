@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
-"""Draws the wooden desk textures of the set-up wizard's background.
+"""Draws the program's textures: the wooden desk and the surfaces of the tabs.
 
-Writes resources/images/DrewnianyStol.png (the desk, seamless in both directions) and
-resources/images/DrewnianyStol-gora.png (the desk's far edge, seamless left to right).
+Writes into resources/images:
+- DrewnianyStol.png, the desk, seamless in both directions, and DrewnianyStol-gora.png, the
+  desk's far edge, seamless left to right;
+- ZieloneTloKartyPortfolio.png, the green surface of a portfolio tab's card, and
+  KartonProjektu.png, the cardboard under a bean's details, both seamless in both directions.
 Only the standard library is used, and the seed is fixed, so every run gives the same files.
 """
 
@@ -111,12 +114,35 @@ def edge(rng):
     return rows
 
 
+SURFACE = 128
+
+
+def surface(rng, base, fibres):
+    """A flat colour with a soft mottle and short fibres along x, seamless in both directions."""
+    mottle = PeriodicNoise(rng, 8, 8)
+    grain = PeriodicNoise(rng, 64, 64)
+    streaks = PeriodicNoise(rng, 4, 128)
+    rows = []
+    for y in range(SURFACE):
+        row = bytearray()
+        for x in range(SURFACE):
+            u, v = x / SURFACE, y / SURFACE
+            shade = 0.94 + 0.08 * mottle.at(u, v) + 0.05 * (grain.at(u, v) - 0.5)
+            shade += fibres * (streaks.at(u, v) - 0.5)
+            r, g, b = base
+            row.extend((clamp(r * shade), clamp(g * shade), clamp(b * shade)))
+        rows.append(row)
+    return rows
+
+
 def main():
     rng = random.Random(1907)
     images = Path(__file__).resolve().parent.parent / "resources" / "images"
     images.mkdir(parents=True, exist_ok=True)
     write_png(images / "DrewnianyStol.png", SIZE, SIZE, desk(rng))
     write_png(images / "DrewnianyStol-gora.png", SIZE, EDGE_HEIGHT, edge(rng))
+    write_png(images / "ZieloneTloKartyPortfolio.png", SURFACE, SURFACE, surface(rng, (120, 158, 86), 0.04))
+    write_png(images / "KartonProjektu.png", SURFACE, SURFACE, surface(rng, (204, 178, 136), 0.10))
 
 
 if __name__ == "__main__":

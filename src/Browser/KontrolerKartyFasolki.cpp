@@ -1,13 +1,17 @@
 #include "KontrolerKartyFasolki.h"
 
 #include "KartaFasolki.h"
+#include "UstawieniaKartyFasolki.h"
 
 #include "Model/Fasolka.h"
 
 KontrolerKartyFasolki::KontrolerKartyFasolki(QObject *rodzic)
     : KontrolerKarty(rodzic)
+    , m_ustawieniaKarty(std::make_unique<UstawieniaKartyFasolki>())
 {
 }
+
+KontrolerKartyFasolki::~KontrolerKartyFasolki() = default;
 
 Fasolka *KontrolerKartyFasolki::fasolka() const
 {

@@ -4,8 +4,11 @@
 
 #include <QPointer>
 
+#include <memory>
+
 class Fasolka;
 class KartaFasolki;
+class UstawieniaKartyFasolki;
 
 // The controller of one bean tab: the bean it shows.
 class KontrolerKartyFasolki : public KontrolerKarty
@@ -14,6 +17,7 @@ class KontrolerKartyFasolki : public KontrolerKarty
 
 public:
     explicit KontrolerKartyFasolki(QObject *rodzic = nullptr);
+    ~KontrolerKartyFasolki() override;
 
     Fasolka *fasolka() const;
     // Setting the bean already shown changes nothing.
@@ -23,7 +27,11 @@ public:
     KartaFasolki *kartaFasolki() const;
     void setKartaFasolki(KartaFasolki *karta);
 
+    // The tab's own settings, made with the controller.
+    UstawieniaKartyFasolki *ustawieniaKarty() const { return m_ustawieniaKarty.get(); }
+
 private:
     QPointer<Fasolka> m_fasolka;
     QPointer<KartaFasolki> m_kartaFasolki;
+    std::unique_ptr<UstawieniaKartyFasolki> m_ustawieniaKarty;
 };

@@ -1,11 +1,15 @@
 #include "KontrolerKartyPortfolio.h"
 
 #include "KartaPortfolio.h"
+#include "UstawieniaKartyPortfolio.h"
 
 KontrolerKartyPortfolio::KontrolerKartyPortfolio(QObject *rodzic)
     : KontrolerKarty(rodzic)
+    , m_ustawieniaKarty(std::make_unique<UstawieniaKartyPortfolio>())
 {
 }
+
+KontrolerKartyPortfolio::~KontrolerKartyPortfolio() = default;
 
 KartaPortfolio *KontrolerKartyPortfolio::kartaPortfolio() const
 {

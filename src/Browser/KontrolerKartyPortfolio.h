@@ -4,7 +4,10 @@
 
 #include <QPointer>
 
+#include <memory>
+
 class KartaPortfolio;
+class UstawieniaKartyPortfolio;
 
 // The controller of one portfolio tab. Its details area stays empty for now.
 class KontrolerKartyPortfolio : public KontrolerKarty
@@ -13,11 +16,16 @@ class KontrolerKartyPortfolio : public KontrolerKarty
 
 public:
     explicit KontrolerKartyPortfolio(QObject *rodzic = nullptr);
+    ~KontrolerKartyPortfolio() override;
 
     // The tab that owns this controller; not owned.
     KartaPortfolio *kartaPortfolio() const;
     void setKartaPortfolio(KartaPortfolio *karta);
 
+    // The tab's own settings, made with the controller.
+    UstawieniaKartyPortfolio *ustawieniaKarty() const { return m_ustawieniaKarty.get(); }
+
 private:
     QPointer<KartaPortfolio> m_kartaPortfolio;
+    std::unique_ptr<UstawieniaKartyPortfolio> m_ustawieniaKarty;
 };

@@ -1,5 +1,7 @@
 #include "UserDefaults.h"
 
+#include <cmath>
+
 namespace {
 const QString nazwaOrganizacji = QStringLiteral("Tarrowind");
 }
@@ -55,7 +57,25 @@ qint64 UserDefaults::integerForKey(const QString &klucz) const
     const QVariant wartosc = objectForKey(klucz);
     bool ok = false;
     const qint64 liczba = wartosc.toLongLong(&ok);
-    return ok ? liczba : qint64(wartosc.toDouble());
+    if (ok)
+        return liczba;
+    // A hand-written "nan" or "1e300" has no integer; converting it would be undefined.
+    const double rzeczywista = wartosc.toDouble();
+    constexpr double granica = 9.2e18;
+    return std::isfinite(rzeczywista) && std::abs(rzeczywista) < granica ? qint64(rzeczywista) : 0;
+}
+
+float UserDefaults::floatForKey(const QString &klucz) const
+{
+    return objectForKey(klucz).toFloat();
+}
+
+float UserDefaults::positiveFloatForKey(const QString &klucz) const
+{
+    const float wartosc = floatForKey(klucz);
+    if (std::isfinite(wartosc) && wartosc > 0)
+        return wartosc;
+    return m_domyslne.value(klucz).toFloat();
 }
 
 QVariantMap UserDefaults::dictionaryForKey(const QString &klucz) const
