@@ -5,6 +5,7 @@
 #include "Browser/TabKit/Browser.h"
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Browser/TabKit/TabStripView.h"
+#include "Browser/WidokPaskaZakladek.h"
 #include "Platform/ObrazyAplikacji.h"
 
 #include <QChildEvent>
@@ -16,6 +17,7 @@ KontrolerOknaPrzegladarkiTarrowind::KontrolerOknaPrzegladarkiTarrowind(std::uniq
     : BrowserWindowController(std::move(browser))
 {
     BrowserWindow *okno = window();
+    okno->setTabStripView(new WidokPaskaZakladek);
     okno->setWindowFlag(Qt::WindowFullscreenButtonHint, false);
     // Full screen is refused when it comes, whoever asks: the window manager or the program.
     okno->installEventFilter(this);

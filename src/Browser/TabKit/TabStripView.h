@@ -24,6 +24,9 @@ class TabStripView : public QWidget
     Q_OBJECT
 
 public:
+    // The ears' height; they stand on the strip's bottom edge.
+    static constexpr int tabHeight = 26;
+
     explicit TabStripView(QWidget *parent = nullptr);
     ~TabStripView() override;
 
@@ -51,6 +54,8 @@ protected:
     virtual TabView *createTabView(TabContents *contents);
     // The strip's background, under the ears; plain here.
     virtual void paintStrip(QPainter &painter);
+    // How far neighbouring ears reach over each other; none here.
+    virtual int tabOverlap() const;
 
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
