@@ -1,0 +1,80 @@
+#include "Browser/KartaFasolki.h"
+#include "Browser/PrzegladarkaTarrowind.h"
+#include "Browser/TabKit/BrowserWindow.h"
+#include "Browser/TabKit/BrowserWindowController.h"
+#include "Browser/TabKit/TabStripView.h"
+#include "Browser/ZieloneZaznaczenie.h"
+#include "Model/Fasolka.h"
+#include "Model/StosCoreData.h"
+#include "Platform/ObrazyAplikacji.h"
+#include "Platform/Ui/WindowRegistry.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+QImage zrzut(QWidget *okno, const QString &nazwa)
+{
+    QTest::qWait(300);
+    const QImage obraz = okno->screen()->grabWindow(okno->winId()).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QString katalog = qEnvironmentVariable("TARROWIND_SCREENSHOTS", QDir::currentPath());
+    QDir().mkpath(katalog);
+    obraz.save(katalog + QLatin1Char('/') + nazwa);
+    return obraz;
+}
+
+qint64 ciemnosc(const QImage &obraz, const QRect &obszar)
+{
+    qint64 suma = 0;
+    for (int y = obszar.top(); y <= obszar.bottom(); ++y) {
+        for (int x = obszar.left(); x <= obszar.right(); ++x)
+            suma += 255 - qGray(obraz.pixel(x, y));
+    }
+    return suma;
+}
+
+} // namespace
+
+// A portfolio tab and a bean tab opened through the factory in one window on a real X server;
+// the screenshots, active and inactive, are for people to look at.
+TEST(KartyNaBiurkuXvfbTest, ABeanTabLiesOnCardboardBesideAPortfolioTab)
+{
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run this suite under xvfb-run";
+    WindowRegistry::instance();
+    ZieloneZaznaczenie::zastosujDoPaletyAplikacji();
+
+    PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolio();
+    auto *fasolka = StosCoreData::kontekstOZ()->wstaw<Fasolka>();
+    fasolka->setNazwaWPamieci(QStringLiteral("Garden shed"));
+    fasolka->setIkona(ObrazyAplikacji::ikona(QStringLiteral("Fasolka.icns")));
+    przegladarka->nowaKartaFasolki(fasolka);
+    BrowserWindow *okno = przegladarka->windowController()->window();
+    okno->resize(720, 420);
+    okno->move(0, 0);
+    okno->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(okno));
+    const QImage aktywne = zrzut(okno, QStringLiteral("bean-tab-active.png"));
+
+    // Another browser window becomes the active and main one.
+    PrzegladarkaTarrowind *inna = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolio();
+    BrowserWindow *innaOkno = inna->windowController()->window();
+    innaOkno->resize(300, 200);
+    innaOkno->move(800, 600);
+    innaOkno->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(innaOkno));
+    const QImage nieaktywne = zrzut(okno, QStringLiteral("bean-tab-inactive.png"));
+
+    ASSERT_EQ(aktywne.size(), okno->size()) << "the checks below count one pixel per point";
+    // Right of the selected ear's right flank, where its shadow falls in the active window only.
+    const QRect ucho = przegladarka->windowController()->tabStripView()->tabFrames().at(1);
+    const QPoint wOknie = przegladarka->windowController()->tabStripView()->mapTo(okno, ucho.topRight());
+    const QRect cien(wOknie + QPoint(-14, 4), QSize(12, 16));
+    EXPECT_GT(ciemnosc(aktywne, cien), ciemnosc(nieaktywne, cien) + 255);
+    innaOkno->close();
+    okno->close();
+}
