@@ -13,25 +13,17 @@ Only the standard library is used, and the seed is fixed, so every run gives the
 """
 
 import random
-import struct
-import zlib
 from pathlib import Path
+
+from generate_wood_textures import write_png
 
 CLEAR = (0, 0, 0, 0)
 
 
-def write_png(path, pixels):
+def write_rgba(path, pixels):
     """pixels: rows of (r, g, b, a) tuples."""
-    height, width = len(pixels), len(pixels[0])
-    raw = b"".join(b"\x00" + bytes(v for p in row for v in p) for row in pixels)
-
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-
-    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
-    png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
-    path.write_bytes(png)
+    rows = [bytearray(v for p in row for v in p) for row in pixels]
+    write_png(path, len(pixels[0]), len(pixels), rows, alpha=True)
 
 
 def shade(alpha):
@@ -136,11 +128,11 @@ def main():
     images.mkdir(parents=True, exist_ok=True)
     for prefix, card in (("KartaPortfolio-", PORTFOLIO), ("KartaFasolki-", BEAN)):
         for name, pixels in card.images().items():
-            write_png(images / f"{prefix}{name}.png", pixels)
+            write_rgba(images / f"{prefix}{name}.png", pixels)
     for prefix, colour in (("TabelaPapierowa-Zaznaczenie-", (150, 204, 104, 200)),
                            ("TabelaPapierowa-ZaznaczenieNieaktywne-", (196, 198, 192, 190))):
         for name, pixels in marker(rng, colour).items():
-            write_png(images / f"{prefix}{name}.png", pixels)
+            write_rgba(images / f"{prefix}{name}.png", pixels)
 
 
 if __name__ == "__main__":
