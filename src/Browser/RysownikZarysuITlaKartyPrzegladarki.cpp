@@ -143,7 +143,8 @@ QPainterPath RysownikZarysuITlaKartyPrzegladarki::sciezkaUcha(const QRectF &ramk
         p.cubicTo(QPointF(X + 3 + b * k, Y + 3), QPointF(X + 3 + a * k - c * k, Y + k), QPointF(X + 3 + a * k, Y + k));
     };
     const auto prawaFlanka = [&](QPainterPath &p) {
-        p.cubicTo(QPointF(X + W - 3 - a * k + c * k, Y + k), QPointF(X + W - 3 - b * k, Y + 3), QPointF(X + W - 3, Y + 3));
+        p.cubicTo(QPointF(X + W - 3 - a * k + c * k, Y + k), QPointF(X + W - 3 - b * k, Y + 3),
+                  QPointF(X + W - 3, Y + 3));
     };
 
     QPainterPath sciezka;
@@ -229,7 +230,8 @@ void RysownikZarysuITlaKartyPrzegladarki::rysujKrawedzieKarty(QPainter &malarz, 
     if (rodzajKarty == ZawartoscKarty::rodzajNieokreslony) {
         for (QImage &obraz : obrazy)
             obraz = ObrazyAplikacji::obraz(QStringLiteral("KartaPortfolio-Naroznik-PrawyDolny-Pusty"));
-    } else if (rodzajKarty == ZawartoscKarty::rodzajKartaFasolki || rodzajKarty == ZawartoscKarty::rodzajKartaPortfolio) {
+    } else if (rodzajKarty == ZawartoscKarty::rodzajKartaFasolki ||
+               rodzajKarty == ZawartoscKarty::rodzajKartaPortfolio) {
         for (int i = 0; i < 6; ++i)
             obrazy[i] = ObrazyAplikacji::obraz(przedrostekKrawedzi(rodzajKarty) + QLatin1String(czesci[i]));
     } else {
@@ -258,7 +260,8 @@ void RysownikZarysuITlaKartyPrzegladarki::rysujKarte(QPainter &malarz, std::int3
     malarz.setRenderHint(QPainter::Antialiasing);
     if (tekstura.style() != Qt::NoBrush)
         malarz.fillPath(obrot.map(caly), tekstura);
-    rysujFazowanie(malarz, obrot, sciezkaKartyWRamce(karta, odcinekLewy), sciezkaKartyWRamce(karta, odcinekPrawy), caly);
+    rysujFazowanie(malarz, obrot, sciezkaKartyWRamce(karta, odcinekLewy), sciezkaKartyWRamce(karta, odcinekPrawy),
+                   caly);
     rysujKrawedzieKarty(malarz, rodzajKarty, karta, obrot);
     malarz.restore();
 }
@@ -355,7 +358,8 @@ void RysownikZarysuITlaKartyPrzegladarki::rysujKarteTlaWidokuFasolki(QPainter &m
         m_cien.draw(malarz, obrot.map(caly), QPointF(0, 0), 3.0, kolorCienia());
         malarz.fillPath(obrot.map(caly), tekstura);
     }
-    rysujFazowanie(malarz, obrot, sciezkaKartyWRamce(karta, odcinekLewy), sciezkaKartyWRamce(karta, odcinekPrawy), caly);
+    rysujFazowanie(malarz, obrot, sciezkaKartyWRamce(karta, odcinekLewy), sciezkaKartyWRamce(karta, odcinekPrawy),
+                   caly);
     malarz.setPen(pioro(kolorRozjasnienia()));
     malarz.drawLine(obrot.map(QLineF(karta.x() + 1, karta.y() + 1, karta.x() + karta.width() - 1, karta.y() + 1)));
     malarz.restore();

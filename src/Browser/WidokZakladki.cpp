@@ -30,7 +30,8 @@ std::int32_t WidokZakladki::rodzajTejKarty()
     if (m_rodzajTejKarty == 0) {
         const PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::przegladarkaDlaWidoku(this);
         const int indeks = indeksWModelu(przegladarka, this);
-        if (const auto *karta = qobject_cast<ZawartoscKarty *>(przegladarka ? przegladarka->tabContentsAtIndex(indeks) : nullptr))
+        const TabContents *zawartosc = przegladarka ? przegladarka->tabContentsAtIndex(indeks) : nullptr;
+        if (const auto *karta = qobject_cast<const ZawartoscKarty *>(zawartosc))
             m_rodzajTejKarty = karta->rodzajKarty();
     }
     return m_rodzajTejKarty;

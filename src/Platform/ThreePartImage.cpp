@@ -3,7 +3,7 @@
 #include <algorithm>
 
 void ThreePartImage::draw(QPainter &malarz, const QRectF &cel, const QImage &poczatek, const QImage &srodek,
-                          const QImage &koniec, Kierunek kierunek, QPainter::CompositionMode operacja, qreal fraction)
+                          const QImage &koniec, Kierunek kierunek)
 {
     if (!(cel.width() > 0 && cel.height() > 0))
         return;
@@ -26,8 +26,7 @@ void ThreePartImage::draw(QPainter &malarz, const QRectF &cel, const QImage &poc
     };
 
     malarz.save();
-    malarz.setCompositionMode(operacja);
-    malarz.setOpacity(malarz.opacity() * fraction);
+    malarz.setCompositionMode(QPainter::CompositionMode_SourceOver);
     malarz.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const struct
     {

@@ -12,8 +12,8 @@ class ThreePartImage
 public:
     enum class Kierunek { Poziomy, Pionowy };
 
-    // For a vertical edge `poczatek` is the top cap, for a horizontal one the left cap.
+    // For a vertical edge `poczatek` is the top cap, for a horizontal one the left cap. Drawn over
+    // what lies there, at full opacity.
     static void draw(QPainter &malarz, const QRectF &cel, const QImage &poczatek, const QImage &srodek,
-                     const QImage &koniec, Kierunek kierunek, QPainter::CompositionMode operacja = QPainter::CompositionMode_SourceOver,
-                     qreal fraction = 1.0);
+                     const QImage &koniec, Kierunek kierunek);
 };

@@ -55,8 +55,8 @@ bool WidokWierszaTabeliPapierowej::czyWidokJestLancuchuResponderow(const QWidget
 {
     if (!widok)
         return false;
-    const QList<QObject *> lancuch = LancuchResponderow::lancuchOd(LancuchResponderow::pierwszyResponder(widok->window()));
-    return lancuch.contains(const_cast<QWidget *>(widok));
+    QWidget *pierwszy = LancuchResponderow::pierwszyResponder(widok->window());
+    return LancuchResponderow::lancuchOd(pierwszy).contains(const_cast<QWidget *>(widok));
 }
 
 void WidokWierszaTabeliPapierowej::bezPodswietlenia(QStyleOptionViewItem &opcja)
