@@ -20,15 +20,15 @@ PLANK = 64
 EDGE_HEIGHT = 22
 
 
-def write_png(path, width, height, rows):
-    """rows: a list of bytearrays of RGB triples."""
+def write_png(path, width, height, rows, alpha=False):
+    """rows: a list of bytearrays of RGB triples, or of RGBA quadruples with `alpha`."""
     raw = b"".join(b"\x00" + bytes(row) for row in rows)
 
     def chunk(kind, data):
         body = kind + data
         return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
 
-    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
+    header = struct.pack(">IIBBBBB", width, height, 8, 6 if alpha else 2, 0, 0, 0)
     png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
     path.write_bytes(png)
 

@@ -1,7 +1,9 @@
 #include "KontrolerKartyFasolki.h"
 
 #include "KartaFasolki.h"
+#include "TloKarty.h"
 #include "UstawieniaKartyFasolki.h"
+#include "ZawartoscKarty.h"
 
 #include "Model/Fasolka.h"
 
@@ -33,4 +35,10 @@ KartaFasolki *KontrolerKartyFasolki::kartaFasolki() const
 void KontrolerKartyFasolki::setKartaFasolki(KartaFasolki *karta)
 {
     m_kartaFasolki = karta;
+}
+
+void KontrolerKartyFasolki::awakeFromNib()
+{
+    KontrolerKarty::awakeFromNib();
+    tloKarty()->setRodzajKarty(ZawartoscKarty::rodzajKartaFasolki);
 }

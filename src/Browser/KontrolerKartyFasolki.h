@@ -30,6 +30,9 @@ public:
     // The tab's own settings, made with the controller.
     UstawieniaKartyFasolki *ustawieniaKarty() const { return m_ustawieniaKarty.get(); }
 
+protected:
+    void awakeFromNib() override;
+
 private:
     QPointer<Fasolka> m_fasolka;
     QPointer<KartaFasolki> m_kartaFasolki;

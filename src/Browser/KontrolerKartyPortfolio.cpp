@@ -1,7 +1,9 @@
 #include "KontrolerKartyPortfolio.h"
 
 #include "KartaPortfolio.h"
+#include "TloKarty.h"
 #include "UstawieniaKartyPortfolio.h"
+#include "ZawartoscKarty.h"
 
 KontrolerKartyPortfolio::KontrolerKartyPortfolio(QObject *rodzic)
     : KontrolerKarty(rodzic)
@@ -19,4 +21,10 @@ KartaPortfolio *KontrolerKartyPortfolio::kartaPortfolio() const
 void KontrolerKartyPortfolio::setKartaPortfolio(KartaPortfolio *karta)
 {
     m_kartaPortfolio = karta;
+}
+
+void KontrolerKartyPortfolio::awakeFromNib()
+{
+    KontrolerKarty::awakeFromNib();
+    tloKarty()->setRodzajKarty(ZawartoscKarty::rodzajKartaPortfolio);
 }

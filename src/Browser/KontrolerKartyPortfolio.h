@@ -25,6 +25,9 @@ public:
     // The tab's own settings, made with the controller.
     UstawieniaKartyPortfolio *ustawieniaKarty() const { return m_ustawieniaKarty.get(); }
 
+protected:
+    void awakeFromNib() override;
+
 private:
     QPointer<KartaPortfolio> m_kartaPortfolio;
     std::unique_ptr<UstawieniaKartyPortfolio> m_ustawieniaKarty;

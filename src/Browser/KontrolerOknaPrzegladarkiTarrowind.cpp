@@ -3,6 +3,7 @@
 #include "Browser/TabKit/Browser.h"
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Browser/TabKit/TabStripView.h"
+#include "Browser/WidokPaskaZakladek.h"
 #include "Platform/DrewnianyStol.h"
 #include "Platform/ObrazyAplikacji.h"
 
@@ -30,6 +31,7 @@ KontrolerOknaPrzegladarkiTarrowind::KontrolerOknaPrzegladarkiTarrowind(std::uniq
     : BrowserWindowController(std::move(browser))
 {
     BrowserWindow *okno = window();
+    okno->setTabStripView(new WidokPaskaZakladek);
     okno->setWindowFlag(Qt::WindowFullscreenButtonHint, false);
     // Full screen is refused when it comes, whoever asks: the window manager or the program.
     okno->installEventFilter(this);

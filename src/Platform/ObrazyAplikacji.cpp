@@ -3,7 +3,6 @@
 #include "Konsola.h"
 
 #include <QFile>
-#include <QHash>
 #include <QPainter>
 
 // The resources live in a static library: nothing else would pull their registration in.
@@ -44,10 +43,23 @@ QImage ObrazyAplikacji::zastepczy()
     return obraz;
 }
 
+QHash<QString, QImage> &ObrazyAplikacji::pamiec()
+{
+    static QHash<QString, QImage> obrazy;
+    return obrazy;
+}
+
+void ObrazyAplikacji::podstaw(const QString &nazwa, const QImage &obraz)
+{
+    if (obraz.isNull())
+        pamiec().remove(nazwa);
+    else
+        pamiec().insert(nazwa, obraz);
+}
+
 QImage ObrazyAplikacji::obraz(const QString &nazwa)
 {
-    static QHash<QString, QImage> pamiec;
-    if (auto it = pamiec.constFind(nazwa); it != pamiec.constEnd())
+    if (auto it = pamiec().constFind(nazwa); it != pamiec().constEnd())
         return *it;
     const QString sciezka = sciezkaZasobu(nazwa);
     QImage wynik = sciezka.isEmpty() ? QImage() : QImage(sciezka);
@@ -55,7 +67,7 @@ QImage ObrazyAplikacji::obraz(const QString &nazwa)
         drukujLinie(QStringLiteral("Błąd: brak obrazu '%1'"), nazwa);
         wynik = zastepczy();
     }
-    pamiec.insert(nazwa, wynik);
+    pamiec().insert(nazwa, wynik);
     return wynik;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QIcon>
 #include <QImage>
 #include <QString>
@@ -12,8 +13,12 @@ public:
     static QImage obraz(const QString &nazwa);
     static QIcon ikona(const QString &nazwa);
     static bool istnieje(const QString &nazwa);
+    // From now on `nazwa` loads `obraz` in place of the bundled image; a null image puts the
+    // bundled one back. For images whose pixels a caller must know, as in pixel tests.
+    static void podstaw(const QString &nazwa, const QImage &obraz);
 
 private:
     static QString sciezkaZasobu(const QString &nazwa);
     static QImage zastepczy();
+    static QHash<QString, QImage> &pamiec();
 };

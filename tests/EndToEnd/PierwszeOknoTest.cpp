@@ -1,6 +1,7 @@
 // Starts the real program on an X server of its own (its ctest entry runs it under xvfb-run)
 // with a temporary home, with and without a stored portfolio location, and looks at it from outside.
 
+#include "Support/GeneratorPortfolio.h"
 #include "Support/KatalogTestowy.h"
 
 #include "Model/SpecKatalog.h"
@@ -89,6 +90,10 @@ TEST_F(PierwszeOkno, TheProgramOpensExactlyOneBrowserWindowAndQuitsWithIt)
 {
     // The program reads the settings this process writes: same home, same file.
     KatalogTestowy baza;
+    GeneratorPortfolio::Uklad uklad;
+    uklad.potoki = 3;
+    uklad.fasolkiNaPotok = 12;
+    ASSERT_TRUE(GeneratorPortfolio::zbuduj(baza.sciezka(), uklad).udany);
     ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza.sciezka()));
     const QString plikUstawien = UserDefaults::standard().fileName();
     QDir katalogKonfiguracji = QFileInfo(plikUstawien).dir();
@@ -120,33 +125,44 @@ TEST_F(PierwszeOkno, TheProgramOpensExactlyOneBrowserWindowAndQuitsWithIt)
     const QString zrzuty = qEnvironmentVariable("TARROWIND_ZRZUTY", QDir::tempPath());
     QDir().mkpath(zrzuty);
     const QString zrzut = zrzuty + QStringLiteral("/pierwsze-okno.png");
-    // A loaded machine may show the window before it has painted it: look again until the desk is there.
+    // A loaded machine may show the window before it has painted it: look again until the green
+    // card lies on the wooden desk, and find its top edge right of the ears.
     QImage obraz;
-    int gornaKrawedzDeski = 0;
-    const auto deskaWidoczna = [&] {
-        QFile::remove(zrzut);
-        uruchom(import, {QStringLiteral("-window"), okno, zrzut});
-        obraz = QImage(zrzut);
+    int gornaKrawedzKarty = 0;
+    const auto zrob = [&](const QString &plik) {
+        QFile::remove(plik);
+        uruchom(import, {QStringLiteral("-window"), okno, plik});
+        obraz = QImage(plik);
         if (obraz.isNull())
             return false;
-        // Where the wooden desk begins under the tab strip.
-        for (gornaKrawedzDeski = 0; gornaKrawedzDeski < obraz.height(); ++gornaKrawedzDeski) {
-            const QColor piksel = obraz.pixelColor(obraz.width() - 20, gornaKrawedzDeski);
-            if (piksel.red() > piksel.blue() + 40)
+        for (gornaKrawedzKarty = 0; gornaKrawedzKarty < obraz.height() / 2; ++gornaKrawedzKarty) {
+            const QColor piksel = obraz.pixelColor(obraz.width() - 20, gornaKrawedzKarty);
+            if (piksel.green() > piksel.red() + 15 && piksel.green() > piksel.blue() + 15)
                 break;
         }
-        return gornaKrawedzDeski < obraz.height() / 2;
+        const QColor biurko = obraz.pixelColor(obraz.width() - 5, obraz.height() / 2);
+        return biurko.red() > biurko.blue() + 40 && gornaKrawedzKarty < obraz.height() / 2;
     };
-    poczekaj(deskaWidoczna, 10000);
-    ASSERT_FALSE(obraz.isNull()) << "no screenshot at " << zrzut.toStdString();
+    ASSERT_TRUE(poczekaj([&] { return zrob(zrzut); }, 10000)) << "no green card on a desk in " << zrzut.toStdString();
     EXPECT_GT(obraz.width(), 400);
-    EXPECT_GT(obraz.height(), 300);
 
-    // The close button of the only ear, halfway up the ear that ends where the wooden desk begins:
-    // the last tab closes its window, and the program ends.
-    ASSERT_LT(gornaKrawedzDeski, obraz.height() / 2) << "no wooden desk under the tab strip";
-    uruchom(xdotool, {QStringLiteral("mousemove"), QStringLiteral("--window"), okno, QStringLiteral("189"),
-                      QString::number(gornaKrawedzDeski - 13), QStringLiteral("click"), QStringLiteral("1")});
+    // Ears 26 high stand on the strip's bottom, 3 points below the card's top edge; they are 200
+    // wide from x 6 and overlap by 16; a close button's middle is 28 in from an ear's right end.
+    const auto kliknij = [&](int x) {
+        uruchom(xdotool, {QStringLiteral("mousemove"), QStringLiteral("--window"), okno, QString::number(x),
+                          QString::number(gornaKrawedzKarty - 10), QStringLiteral("click"), QStringLiteral("1")});
+    };
+    kliknij(6 + 200 + 4 + 11); // the new-tab button
+    const QString zrzutDwochKart = zrzuty + QStringLiteral("/karty-na-biurku.png");
+    QTest::qWait(700);
+    ASSERT_TRUE(poczekaj([&] { return zrob(zrzutDwochKart); }, 10000));
+    const QColor drugieUcho = obraz.pixelColor(6 + 184 + 100, gornaKrawedzKarty - 20);
+    EXPECT_GT(drugieUcho.green(), drugieUcho.red() + 15) << "above its title, where the desk showed, the second ear is green";
+
+    // Both close buttons, the new tab's first: the last tab closes its window, and the program ends.
+    kliknij(6 + 184 + 200 - 28);
+    QTest::qWait(500);
+    kliknij(6 + 200 - 28);
     ASSERT_TRUE(zakonczony()) << "the program went on after its last window closed";
     EXPECT_EQ(tarrowind.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(tarrowind.exitCode(), 0);

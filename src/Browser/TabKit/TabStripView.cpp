@@ -22,7 +22,7 @@
 namespace {
 
 constexpr int kStripHeight = 30;
-constexpr int kTabHeight = 26;
+constexpr int kTabHeight = TabStripView::tabHeight;
 constexpr int kLeftMargin = 6;
 constexpr int kMinTabWidth = 60;
 constexpr int kMaxTabWidth = 200;
@@ -103,17 +103,22 @@ QList<QRect> TabStripView::tabFrames() const
     const int count = int(m_tabViews.size());
     if (count == 0)
         return frames;
+    const int overlap = tabOverlap();
     const int available = width() - kLeftMargin - m_rightMargin - kNewTabButtonGap - kNewTabButtonSize;
-    const int tabWidth = std::clamp(available / count, kMinTabWidth, kMaxTabWidth);
+    const int tabWidth = std::clamp((available + (count - 1) * overlap) / count, kMinTabWidth, kMaxTabWidth);
     const int top = height() - kTabHeight;
     for (int index = 0; index < count; ++index)
-        frames.append(QRect(kLeftMargin + index * tabWidth, top, tabWidth, kTabHeight));
+        frames.append(QRect(kLeftMargin + index * (tabWidth - overlap), top, tabWidth, kTabHeight));
     return frames;
 }
 
 int TabStripView::tabIndexAt(const QPoint &point) const
 {
     const QList<QRect> frames = tabFrames();
+    // Where ears overlap, the selected one lies in front.
+    const int active = m_browser ? m_browser->activeTabIndex() : -1;
+    if (active >= 0 && active < frames.size() && frames.at(active).contains(point))
+        return active;
     for (int index = 0; index < frames.size(); ++index) {
         if (frames.at(index).contains(point))
             return index;
@@ -137,6 +142,11 @@ void TabStripView::paintStrip(QPainter &painter)
     painter.fillRect(rect(), palette().color(QPalette::Button).darker(110));
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawLine(0, height() - 1, width(), height() - 1);
+}
+
+int TabStripView::tabOverlap() const
+{
+    return 0;
 }
 
 void TabStripView::paintEvent(QPaintEvent *)

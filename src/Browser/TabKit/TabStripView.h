@@ -25,6 +25,9 @@ class TabStripView : public QWidget
     Q_OBJECT
 
 public:
+    // The ears' height; they stand on the strip's bottom edge.
+    static constexpr int tabHeight = 26;
+
     explicit TabStripView(QWidget *parent = nullptr);
     ~TabStripView() override;
 
@@ -54,6 +57,8 @@ protected:
     virtual void paintStrip(QPainter &painter);
     // Runs the drag of a tab out of the strip in its own event loop.
     virtual Qt::DropAction runDrag(QDrag *drag);
+    // How far neighbouring ears reach over each other; none here.
+    virtual int tabOverlap() const;
 
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

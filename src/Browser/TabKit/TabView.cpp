@@ -59,7 +59,7 @@ void TabView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     paintEar(painter);
 
-    int left = kSideInset;
+    int left = sideInset();
     if (m_contents && !m_contents->icon().isNull()) {
         const QRect iconRect(left, (height() - kIconSize) / 2, kIconSize, kIconSize);
         m_contents->icon().paint(&painter, iconRect);
@@ -77,7 +77,7 @@ void TabView::paintEvent(QPaintEvent *)
 void TabView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    m_closeButton->move(width() - kSideInset - kCloseButtonSize, (height() - kCloseButtonSize) / 2);
+    m_closeButton->move(width() - sideInset() - kCloseButtonSize, (height() - kCloseButtonSize) / 2);
 }
 
 void TabView::paintEar(QPainter &painter)
@@ -97,4 +97,9 @@ void TabView::paintEar(QPainter &painter)
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawPath(path);
     painter.restore();
+}
+
+int TabView::sideInset() const
+{
+    return kSideInset;
 }

@@ -32,6 +32,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     // The ear's shape, under icon and title; plain here.
     virtual void paintEar(QPainter &painter);
+    // How far in from the ear's sides the icon and the close button lie.
+    virtual int sideInset() const;
 
 private:
     QPointer<TabContents> m_contents;
