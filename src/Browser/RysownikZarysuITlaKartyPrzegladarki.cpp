@@ -63,7 +63,7 @@ bool RysownikZarysuITlaKartyPrzegladarki::czyAktywneOknoWidoku(const QWidget *wi
     if (!widok)
         return false;
     const QWidget *okno = widok->window();
-    return okno->isActiveWindow() || okno == WindowRegistry::instance().glowneOkno<BrowserWindow>();
+    return okno->isActiveWindow() || okno == WindowRegistry::instance().mainWindow<BrowserWindow>();
 }
 
 QImage RysownikZarysuITlaKartyPrzegladarki::teksturaTlakarty(std::int32_t rodzajKarty, bool) const

@@ -48,7 +48,7 @@ bool WidokWierszaTabeliPapierowej::czyAktywneZaznaczenie(const QAbstractItemView
     if (!tabela)
         return false;
     QWidget *okno = tabela->window();
-    return okno == WindowRegistry::instance().glowneOkno() && czyWidokJestLancuchuResponderow(tabela);
+    return okno == WindowRegistry::instance().mainWindow() && czyWidokJestLancuchuResponderow(tabela);
 }
 
 bool WidokWierszaTabeliPapierowej::czyWidokJestLancuchuResponderow(const QWidget *widok)
