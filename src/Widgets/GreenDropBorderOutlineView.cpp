@@ -1,0 +1,6 @@
+#include "GreenDropBorderOutlineView.h"
+
+GreenDropBorderOutlineView::GreenDropBorderOutlineView(QWidget *rodzic)
+    : ZObramowaniemZrzutu(rodzic)
+{
+}

@@ -1,0 +1,64 @@
+#include "TableViewWithAutoSelectedRows.h"
+
+#include "KontrolerTablicy.h"
+
+#include <QItemSelectionModel>
+#include <QSet>
+
+TableViewWithAutoSelectedRows::TableViewWithAutoSelectedRows(QWidget *rodzic)
+    : TableViewWithEnhancedEditMode(rodzic)
+{
+}
+
+void TableViewWithAutoSelectedRows::setKontrolerTablicy(KontrolerTablicy *kontroler)
+{
+    if (m_kontroler)
+        disconnect(m_kontroler, nullptr, this, nullptr);
+    m_kontroler = kontroler;
+    QItemSelectionModel *wlasne = selectionModel();
+    setModel(kontroler);
+    if (kontroler) {
+        setSelectionModel(kontroler->selectionModel());
+        connect(kontroler, &KontrolerTablicy::arrangedObjectsChanged, this, &TableViewWithAutoSelectedRows::poResecie);
+        connect(kontroler, &KontrolerTablicy::dataChanged, this,
+                [this] { setUniformRowHeights(m_kontroler->wierszeJednakowejWysokosci()); });
+    }
+    if (wlasne && wlasne->parent() == this)
+        wlasne->deleteLater();
+}
+
+QList<QObject *> TableViewWithAutoSelectedRows::currentDataSourceObjects() const
+{
+    return m_kontroler ? m_kontroler->arrangedObjects() : QList<QObject *>();
+}
+
+void TableViewWithAutoSelectedRows::poResecie()
+{
+    const QList<QObject *> biezace = currentDataSourceObjects();
+    setUniformRowHeights(m_kontroler->wierszeJednakowejWysokosci());
+    if (m_shouldSelectAddedRows) {
+        const QSet<QObject *> poprzednie(m_lastDataSourceObjects.cbegin(), m_lastDataSourceObjects.cend());
+        QList<QPointer<QObject>> dodane;
+        for (QObject *obiekt : biezace) {
+            if (!poprzednie.contains(obiekt))
+                dodane.append(obiekt);
+        }
+        // After the current event: by then the list may have changed again, so the objects are
+        // looked up where they stand when the selection is made, not where they stood now.
+        if (!dodane.isEmpty()) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, dodane] {
+                    QList<QObject *> obecne;
+                    for (const QPointer<QObject> &obiekt : dodane) {
+                        if (obiekt && m_kontroler && m_kontroler->wierszObiektu(obiekt) >= 0)
+                            obecne.append(obiekt);
+                    }
+                    if (!obecne.isEmpty())
+                        m_kontroler->setSelectedObjects(obecne);
+                },
+                Qt::QueuedConnection);
+        }
+    }
+    m_lastDataSourceObjects = biezace;
+}

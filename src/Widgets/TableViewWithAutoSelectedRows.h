@@ -1,0 +1,37 @@
+#pragma once
+
+#include "TableViewWithEnhancedEditMode.h"
+
+#include <QList>
+#include <QPointer>
+
+#include "KontrolerTablicy.h"
+
+// A list whose content is a KontrolerTablicy. After each reset it can select the objects that
+// were not in the list before, so that a new or dropped bean is selected once it is shown.
+class TableViewWithAutoSelectedRows : public TableViewWithEnhancedEditMode
+{
+    Q_OBJECT
+
+public:
+    explicit TableViewWithAutoSelectedRows(QWidget *rodzic = nullptr);
+
+    // The list shows the controller's objects and shares its selection.
+    void setKontrolerTablicy(KontrolerTablicy *kontroler);
+    KontrolerTablicy *kontrolerTablicy() const { return m_kontroler; }
+
+    // The controller's objects now; empty without a controller.
+    QList<QObject *> currentDataSourceObjects() const;
+    // The objects at the previous reset.
+    const QList<QObject *> &lastDataSourceObjects() const { return m_lastDataSourceObjects; }
+
+    bool shouldSelectAddedRows() const { return m_shouldSelectAddedRows; }
+    void setShouldSelectAddedRows(bool flaga) { m_shouldSelectAddedRows = flaga; }
+
+private:
+    void poResecie();
+
+    QPointer<KontrolerTablicy> m_kontroler;
+    QList<QObject *> m_lastDataSourceObjects;
+    bool m_shouldSelectAddedRows = false;
+};

@@ -1,0 +1,15 @@
+#include "WhitePaperOutlineView.h"
+
+#include "WhitePaperTableView.h"
+
+WhitePaperOutlineView::WhitePaperOutlineView(QWidget *rodzic)
+    : ZWyglademPapieru(rodzic)
+{
+}
+
+void WhitePaperOutlineView::layoutSubviews()
+{
+    WhitePaperTableView::setHeaderCellsInTableView(this);
+    WhitePaperTableView::setHeaderHeight(m_headerHeight, this);
+    setBorderViewFrame();
+}
