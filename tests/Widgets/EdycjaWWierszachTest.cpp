@@ -1,0 +1,82 @@
+#include "Widgets/OutlineViewWithEnhancedEditMode.h"
+#include "Widgets/WhitePaperTableView.h"
+
+#include <QStringListModel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// A model that asks its outline for a reload while the outline lays its rows out.
+class ModelPrzeladowujacy : public QStringListModel
+{
+public:
+    using QStringListModel::QStringListModel;
+    OutlineViewWithEnhancedEditMode *widok = nullptr;
+    mutable int pytania = 0;
+
+    int rowCount(const QModelIndex &rodzic) const override
+    {
+        if (widok && !rodzic.isValid()) {
+            ++pytania;
+            widok->reloadData();
+        }
+        return QStringListModel::rowCount(rodzic);
+    }
+};
+
+} // namespace
+
+// A name being typed in row 1 ("b") when the model changes under it.
+TEST(EdycjaWWierszach, AChangeUnderAnEditCancelsItWithoutCommittingWhatWasTyped)
+{
+    using Zmiana = std::function<void(QStringListModel &)>;
+    const struct
+    {
+        const char *co;
+        bool flaga;
+        Zmiana zmiana;
+        bool edycjaTrwa;
+        QStringList model;
+    } przypadki[] = {
+        {"reset", true, [](auto &m) { m.setStringList({"a", "b", "c"}); }, false, {"a", "b", "c"}},
+        {"insert", true, [](auto &m) { m.insertRows(0, 1); }, false, {"", "a", "b", "c"}},
+        {"new value", true, [](auto &m) { m.setData(m.index(1), "B"); }, false, {"a", "B", "c"}},
+        {"new value, flag off", false, [](auto &m) { m.setData(m.index(1), "B"); }, false, {"a", "B", "c"}},
+        {"insert, flag off", false, [](auto &m) { m.insertRows(0, 1); }, true, {"", "a", "b", "c"}},
+    };
+    for (const auto &p : przypadki) {
+        SCOPED_TRACE(p.co);
+        QStringListModel model({"a", "b", "c"});
+        WhitePaperTableView tabela;
+        tabela.setModel(&model);
+        tabela.setShouldAbortEditingOnUpdates(p.flaga);
+        tabela.resize(300, 200);
+        tabela.show();
+        tabela.edit(model.index(1));
+        QWidget *pole = WidokZEdycjaWWierszach::controlInEditModeForTableView(&tabela);
+        ASSERT_NE(pole, nullptr);
+        QTest::keyClicks(pole, "xyz");
+        p.zmiana(model);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(WidokZEdycjaWWierszach::controlInEditModeForTableView(&tabela) != nullptr, p.edycjaTrwa);
+        EXPECT_EQ(model.stringList(), p.model);
+    }
+}
+
+TEST(EdycjaWWierszach, AnOutlineDropsAReloadAskedForDuringItsReload)
+{
+    ModelPrzeladowujacy model({"a", "b"});
+    OutlineViewWithEnhancedEditMode widok;
+    widok.setModel(&model);
+    model.widok = &widok;
+    for (int przeladowanie = 0; przeladowanie < 2; ++przeladowanie) {
+        model.pytania = 0;
+        widok.reloadData();
+        EXPECT_GT(model.pytania, 0) << "each of two reloads in a row runs";
+        EXPECT_LT(model.pytania, 10) << "the reload asked for inside is dropped";
+    }
+}
