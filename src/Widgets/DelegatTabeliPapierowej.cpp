@@ -11,6 +11,7 @@ void DelegatTabeliPapierowej::paint(QPainter *malarz, const QStyleOptionViewItem
 {
     QStyleOptionViewItem bezZaznaczenia = opcja;
     WidokWierszaTabeliPapierowej::bezPodswietlenia(bezZaznaczenia);
+    bezZaznaczenia.state &= ~QStyle::State_HasFocus;
     QStyledItemDelegate::paint(malarz, bezZaznaczenia, indeks);
 }
 

@@ -10,6 +10,6 @@ WhitePaperOutlineView::WhitePaperOutlineView(QWidget *rodzic)
 void WhitePaperOutlineView::layoutSubviews()
 {
     WhitePaperTableView::setHeaderCellsInTableView(this);
-    WhitePaperTableView::setHeaderHeight(m_headerHeight, this);
+    WhitePaperTableView::setHeaderHeightOfTableView(m_headerHeight, this);
     setBorderViewFrame();
 }

@@ -43,7 +43,7 @@ WhitePaperTableView::WhitePaperTableView(QWidget *rodzic)
     setRowHeight(defaultRowHeightForRowViewType(m_rowViewType));
 }
 
-void WhitePaperTableView::setHeaderHeight(qreal wysokosc, QTreeView *tabela)
+void WhitePaperTableView::setHeaderHeightOfTableView(qreal wysokosc, QTreeView *tabela)
 {
     const int piksele = int(std::lround(wysokosc));
     tabela->header()->setFixedHeight(piksele);

@@ -21,7 +21,7 @@ public:
     explicit WhitePaperTableView(QWidget *rodzic = nullptr);
 
     // The header, and the corner piece above the vertical scroll bar, `wysokosc` high.
-    static void setHeaderHeight(qreal wysokosc, QTreeView *tabela);
+    static void setHeaderHeightOfTableView(qreal wysokosc, QTreeView *tabela);
     // A paper header with a paper cell for every column, and a paper corner; run again, it
     // keeps the cells and corner there are, with their settings.
     static void setHeaderCellsInTableView(QTreeView *tabela);

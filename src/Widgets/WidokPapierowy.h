@@ -13,7 +13,7 @@ public:
     static constexpr int SolidHorizontalGridLineMask = 2;
 
     qreal headerHeight() const { return m_headerHeight; }
-    // Takes effect through WhitePaperTableView::setHeaderHeight and the header separator's set-up.
+    // Takes effect through WhitePaperTableView::setHeaderHeightOfTableView and the header separator's set-up.
     void setHeaderHeight(qreal wysokosc) { m_headerHeight = wysokosc; }
     // The titles' baseline lies this far above the header's bottom edge.
     qreal headerTitleBaselineVerticalOffset() const { return m_headerTitleBaselineVerticalOffset; }

@@ -23,6 +23,8 @@ ZWyglademPapieru<Baza>::ZWyglademPapieru(QWidget *rodzic)
     this->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     this->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     this->setItemDelegate(new DelegatTabeliPapierowej(this));
+    // Paper rows show no focus frame around the current row.
+    this->setAllColumnsShowFocus(false);
     // The rows draw the selection themselves; the cells keep their colours in it.
     QPalette paleta = this->palette();
     paleta.setColor(QPalette::Base, Qt::white);
@@ -30,7 +32,7 @@ ZWyglademPapieru<Baza>::ZWyglademPapieru(QWidget *rodzic)
     paleta.setColor(QPalette::HighlightedText, paleta.color(QPalette::Text));
     this->setPalette(paleta);
     WhitePaperTableView::setHeaderCellsInTableView(this);
-    WhitePaperTableView::setHeaderHeight(m_headerHeight, this);
+    WhitePaperTableView::setHeaderHeightOfTableView(m_headerHeight, this);
     addAndSetUpTableHeaderSeparator();
 }
 
