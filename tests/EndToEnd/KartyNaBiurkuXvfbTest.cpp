@@ -9,26 +9,14 @@
 #include "Platform/ObrazyAplikacji.h"
 #include "Platform/Ui/WindowRegistry.h"
 
+#include "Support/ZrzutOkna.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
-
-namespace {
-
-QImage zrzut(QWidget *okno, const QString &nazwa)
-{
-    QTest::qWait(300);
-    const QImage obraz = okno->screen()->grabWindow(okno->winId()).toImage().convertToFormat(QImage::Format_ARGB32);
-    const QString katalog = qEnvironmentVariable("TARROWIND_SCREENSHOTS", QDir::currentPath());
-    QDir().mkpath(katalog);
-    obraz.save(katalog + QLatin1Char('/') + nazwa);
-    return obraz;
-}
-
-} // namespace
 
 // A portfolio tab and a bean tab opened through the factory in one window on a real X server;
 // the screenshots, active and inactive, are for people to look at.
@@ -48,7 +36,7 @@ TEST(KartyNaBiurkuXvfbTest, ABeanTabLiesOnCardboardBesideAPortfolioTab)
     okno->move(0, 0);
     okno->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(okno));
-    const QImage aktywne = zrzut(okno, QStringLiteral("bean-tab-active.png"));
+    const QImage aktywne = zrzutOkna(okno, QStringLiteral("bean-tab-active.png"));
 
     // Another browser window becomes the active and main one.
     PrzegladarkaTarrowind *inna = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolio();
@@ -56,7 +44,7 @@ TEST(KartyNaBiurkuXvfbTest, ABeanTabLiesOnCardboardBesideAPortfolioTab)
     innaOkno->move(800, 600);
     innaOkno->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(innaOkno));
-    const QImage nieaktywne = zrzut(okno, QStringLiteral("bean-tab-inactive.png"));
+    const QImage nieaktywne = zrzutOkna(okno, QStringLiteral("bean-tab-inactive.png"));
 
     // Right of the selected ear's right flank its shadow falls, in the active window only.
     const QRect ucho = przegladarka->windowController()->tabStripView()->tabFrames().at(1);

@@ -8,14 +8,13 @@
 #include "Widgets/WhitePaperTableView.h"
 
 #include "Support/GeneratorPortfolio.h"
+#include "Support/KatalogTestowy.h"
+#include "Support/ZrzutOkna.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 
 // A paper list of a generated flow's beans, three selected and the drop border shown, on a
@@ -24,12 +23,9 @@ TEST(TabelaPapierowaXvfbTest, APaperListOfBeansWithASelectionAndTheDropBorder)
 {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run this suite under xvfb-run";
     ZieloneZaznaczenie::zastosujDoPaletyAplikacji();
-    QTemporaryDir baza;
-    GeneratorPortfolio::Uklad uklad;
-    uklad.potoki = 2;
-    uklad.fasolkiNaPotok = 40;
-    ASSERT_TRUE(GeneratorPortfolio::zbuduj(baza.path(), uklad).udany);
-    ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza.path()));
+    KatalogTestowy baza;
+    ASSERT_TRUE(GeneratorPortfolio::zbuduj(baza.sciezka(), {.potoki = 2, .fasolkiNaPotok = 40}).udany);
+    ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza.sciezka()));
     Potok *potok = BazaFasolek::sharedBazaFasolek()->potokGlowny();
     ASSERT_NE(potok, nullptr);
 
@@ -57,12 +53,7 @@ TEST(TabelaPapierowaXvfbTest, APaperListOfBeansWithASelectionAndTheDropBorder)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&tabela));
     tabela.setFocus();
     tabela.showBorder(true);
-    QTest::qWait(200);
-
-    const QImage zrzut = tabela.screen()->grabWindow(tabela.winId()).toImage().convertToFormat(QImage::Format_ARGB32);
-    const QString katalog = qEnvironmentVariable("TARROWIND_SCREENSHOTS", QDir::currentPath());
-    QDir().mkpath(katalog);
-    zrzut.save(katalog + QStringLiteral("/paper-table.png"));
+    const QImage zrzut = zrzutOkna(&tabela, QStringLiteral("paper-table.png"));
 
     ASSERT_EQ(zrzut.width(), tabela.width()) << "the checks below count one pixel per point";
     const QRgb zielen = ZieloneZaznaczenie::alternateSelectedControlColor().rgb();
