@@ -170,6 +170,7 @@ TEST(WhitePaperTableView, EmptyRowsGetDottedLinesOnlyWithTheHorizontalGrid)
     } przypadki[] = {
         {QRectF(0, 0, 100, 80), 23.5, {0, 23, 46, 69}},
         {QRectF(0, -50, 100, 50), 23, {0, -23, -46}},
+        {QRectF(0, 0, 100, 80), 0.5, {}},
     };
     for (const auto &p : przypadki)
         EXPECT_EQ(WhitePaperTableView::liniePustychWierszy(p.obszar, p.skok, 200, 0), p.linie);
