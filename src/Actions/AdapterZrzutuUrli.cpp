@@ -17,6 +17,7 @@ void wykonaj(KontrolerPrzeciagnieciaIZrzutu &silnik)
 {
     if (!silnik.wykonajOperacjeNaZrzuconychRzeczachIZwrocNoweElementy())
         silnik.wyswietlInformacjeOBledach();
+    silnik.wyswietlInformacjeOPozostawionych();
 }
 
 } // namespace
