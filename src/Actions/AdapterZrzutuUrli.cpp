@@ -17,6 +17,7 @@ void wykonaj(KontrolerPrzeciagnieciaIZrzutu &silnik)
 {
     if (!silnik.wykonajOperacjeNaZrzuconychRzeczachIZwrocNoweElementy())
         silnik.wyswietlInformacjeOBledach();
+    silnik.wyswietlInformacjeOPozostawionych();
 }
 
 } // namespace
@@ -72,7 +73,9 @@ void AdapterZrzutuUrli::przyjmijZrzut(QDropEvent *zdarzenie)
     QObject *odbiorca = m_odbiorcaDlaMiejsca(zdarzenie->position().toPoint());
     // Made with what the source offers, not with the answer given while dragging.
     auto silnik = std::make_shared<KontrolerPrzeciagnieciaIZrzutu>(odbiorca, informacja.draggingSourceOperationMask());
-    if (silnik->jestOperacjaDoWykonania() && silnik->pobierzUrleZeSchowkaDlaWidokuUrleZeSchowka(informacja, m_widok)) {
+    const bool przyjety =
+        silnik->jestOperacjaDoWykonania() && silnik->pobierzUrleZeSchowkaDlaWidokuUrleZeSchowka(informacja, m_widok);
+    if (przyjety) {
         silnik->savePromisedFilesFromDraggingInfo(informacja);
         if (m_wykonanie == Wykonanie::OdRazu)
             wykonaj(*silnik);
@@ -80,8 +83,9 @@ void AdapterZrzutuUrli::przyjmijZrzut(QDropEvent *zdarzenie)
             DelayedOperations::addOperationAfterDelayWithBlock(opoznienieWykonania, nullptr, [silnik] { wykonaj(*silnik); });
     }
     // We moved the files ourselves, or failed to: a source told Move would delete its originals.
-    // A source that offers no Copy hears that the drop was refused, which it cannot misread.
-    if (zdarzenie->possibleActions().testFlag(Qt::CopyAction)) {
+    // A source that offers no Copy hears that the drop was refused, which it cannot misread; a
+    // refused drop is answered as refused, so the drag goes back.
+    if (przyjety && zdarzenie->possibleActions().testFlag(Qt::CopyAction)) {
         zdarzenie->setDropAction(Qt::CopyAction);
         zdarzenie->accept();
     } else {

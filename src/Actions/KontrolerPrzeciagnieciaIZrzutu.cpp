@@ -262,6 +262,7 @@ bool KontrolerPrzeciagnieciaIZrzutu::wykonajOperacjeNaZrzuconychRzeczachIZwrocNo
     m_urlePrzenoszonychRzeczy.clear();
     m_urleZrzuconychRzeczy.clear();
     m_urleRzeczyDLaNieudanychOperacji.clear();
+    m_katalogiZPozostawionymi.clear();
     m_opisOstatniegoBledu.clear();
 
     // Checked again here: the folders may have changed since the drop was accepted.
@@ -300,10 +301,13 @@ bool KontrolerPrzeciagnieciaIZrzutu::przeniesLubSkopiuj(const QString &sciezka, 
         BladOperacji::zErrno(blad, EEXIST, opisOperacji(), sciezka, katalog);
         return false;
     }
-    const bool udane = m_operacja == Qt::MoveAction ? FileOperations::moveNoReplace(sciezka, nowy, blad)
+    QStringList pozostawione;
+    const bool udane = m_operacja == Qt::MoveAction ? FileOperations::moveNoReplace(sciezka, nowy, blad, &pozostawione)
                                                     : FileOperations::copyNoReplace(sciezka, nowy, blad);
     if (!udane)
         return false;
+    if (!pozostawione.isEmpty())
+        m_katalogiZPozostawionymi.append(sciezka);
     if (m_operacja == Qt::MoveAction)
         m_urlePrzenoszonychRzeczy.append(sciezka);
     m_urleZrzuconychRzeczy.append(nowy);
@@ -337,6 +341,21 @@ void KontrolerPrzeciagnieciaIZrzutu::wyswietlInformacjeOBledach() const
     alert.setAlertStyle(Alert::AlertStyle::Warning);
     alert.setMessageText(wiadomosc);
     alert.setInformativeText(m_opisOstatniegoBledu);
+    alert.runModal();
+}
+
+void KontrolerPrzeciagnieciaIZrzutu::wyswietlInformacjeOPozostawionych() const
+{
+    if (m_katalogiZPozostawionymi.isEmpty())
+        return;
+    // The move succeeded: what another program wrote into a folder while it was copied stays there.
+    Alert alert;
+    alert.setAlertStyle(Alert::AlertStyle::Warning);
+    alert.setMessageText(tr("Some items stayed where they were."));
+    const QString miejsca =
+        QStringLiteral("\u201C") + m_katalogiZPozostawionymi.join(QStringLiteral("\u201D, \u201C")) + QStringLiteral("\u201D");
+    alert.setInformativeText(
+        tr("Items written into a folder while it moved were not moved with it. They stay in %1.").arg(miejsca));
     alert.runModal();
 }
 

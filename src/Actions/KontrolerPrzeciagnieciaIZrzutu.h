@@ -61,6 +61,8 @@ public:
     bool zawiodlaPrzynajmniejJednaOperacja() const { return !m_urleRzeczyDLaNieudanychOperacji.isEmpty(); }
     // One alert naming the items that failed.
     void wyswietlInformacjeOBledach() const;
+    // One alert naming the moved folders that kept what was written into them during the move.
+    void wyswietlInformacjeOPozostawionych() const;
     void usunPrzenoszoneObiektyModelu();
     void synchronizujOdbiorceZrzutuIZwrocNoweElementy(QList<BytSystemuPlikow *> *noweElementy);
 
@@ -82,5 +84,6 @@ private:
     QStringList m_urlePrzenoszonychRzeczy;
     QStringList m_urleZrzuconychRzeczy;
     QStringList m_urleRzeczyDLaNieudanychOperacji;
+    QStringList m_katalogiZPozostawionymi;
     QString m_opisOstatniegoBledu;
 };

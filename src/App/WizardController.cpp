@@ -239,7 +239,10 @@ void WizardController::useOrCreatePortfolio()
         if (ok) {
             if (!ja->zapiszLokalizacje())
                 return;
+            // The build may raise an alert of its own, during which the wizard can go.
             SetupAndMigrationWizard::przygotujBazeFasolek();
+            if (!ja)
+                return;
             ja->selectTabViewItem(ja->doneView);
             return;
         }
@@ -281,7 +284,7 @@ void WizardController::migratePortfolio()
                 return;
             }
             SetupAndMigrationWizard::przygotujBazeFasolek();
-            if (!ja->pokazPozostawioneWStarymPortfolio())
+            if (!ja || !ja->pokazPozostawioneWStarymPortfolio())
                 return;
             DelayedOperations::addOperationAfterDelayWithBlock(2.0, ja, [ja] {
                 if (ja->wizardMigrationViewController)

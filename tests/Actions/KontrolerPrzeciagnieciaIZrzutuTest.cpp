@@ -131,7 +131,10 @@ TEST_F(Wykonanie, AReceiverGoneMeanwhileGetsNothingMade)
 TEST_F(Wykonanie, AnItemViewAnswersTheEngineAndCarriesTheDropOutAMomentLaterAnsweringCopy)
 {
     QTreeView widok;
-    new AdapterZrzutuUrli(&widok, AdapterZrzutuUrli::Wykonanie::PoChwili, [&](const QPoint &) { return rzeczy(QStringLiteral("A")); });
+    const QPoint bezOdbiorcy(150, 5);
+    new AdapterZrzutuUrli(&widok, AdapterZrzutuUrli::Wykonanie::PoChwili, [&](const QPoint &punkt) {
+        return punkt == bezOdbiorcy ? nullptr : rzeczy(QStringLiteral("A"));
+    });
     QMimeData dane;
     dane.setUrls({QUrl::fromLocalFile(m_zewnetrzny)});
     const Qt::DropActions akcje = Qt::CopyAction | Qt::MoveAction;
@@ -141,6 +144,11 @@ TEST_F(Wykonanie, AnItemViewAnswersTheEngineAndCarriesTheDropOutAMomentLaterAnsw
               std::pair(true, Qt::MoveAction));
     EXPECT_EQ(wyslij(viewport, QDragMoveEvent(miejsce, akcje, &dane, Qt::LeftButton, Qt::ControlModifier)),
               std::pair(true, Qt::CopyAction));
+    EXPECT_EQ(wyslij(viewport, QDropEvent(bezOdbiorcy, akcje, &dane, Qt::LeftButton, Qt::NoModifier)),
+              std::pair(false, Qt::IgnoreAction))
+        << "a refused drop goes back to its source";
+    // The next drag starts anew.
+    wyslij(viewport, QDragEnterEvent(miejsce, akcje, &dane, Qt::LeftButton, Qt::NoModifier));
     EXPECT_EQ(wyslij(viewport, QDropEvent(miejsce, akcje, &dane, Qt::LeftButton, Qt::NoModifier)),
               std::pair(true, Qt::CopyAction))
         << "no source may delete what was moved here";
