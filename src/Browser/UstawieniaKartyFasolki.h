@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // The settings of bean tabs: the right panel's width and visibility. Each tab reads them once
 // when its view is set up and writes every change through at once; open tabs do not re-read.
 class UstawieniaKartyFasolki
