@@ -71,7 +71,7 @@ TEST(PrzenoszenieKataloguTest, OnOneFileSystemTheFolderIsRenamedAndReportedOnce)
     PrzenoszenieKatalogu przenoszenie(zrodlo, cel);
     Wynik wynik;
     sledz(przenoszenie, wynik);
-    ASSERT_TRUE(przenoszenie.start());
+    ASSERT_TRUE(przenoszenie.rozpocznij());
     EXPECT_EQ(wynik.raportyKonca, 0) << "the report arrives through the event loop";
     ASSERT_TRUE(czekajNaKoniec(wynik));
     EXPECT_EQ(wynik.status, 0);
@@ -90,7 +90,7 @@ TEST(PrzenoszenieKataloguTest, TheEndReportWaitsWhileTheModalGateIsRaised)
     sledz(przenoszenie, wynik);
     {
         ModalGate::Raise brama;
-        ASSERT_TRUE(przenoszenie.start());
+        ASSERT_TRUE(przenoszenie.rozpocznij());
         QTest::qWait(400);
         EXPECT_EQ(wynik.raportyKonca, 0);
     }
@@ -106,7 +106,7 @@ TEST(PrzenoszenieKataloguTest, ANameClashRefusesToStartAndTouchesNothing)
     dir.plik(QStringLiteral("cel/Tarrowind/inny.txt"), "inny");
     PrzenoszenieKatalogu przenoszenie(zrodlo, cel);
     BladOperacji blad;
-    EXPECT_FALSE(przenoszenie.start(&blad));
+    EXPECT_FALSE(przenoszenie.rozpocznij(&blad));
     EXPECT_EQ(blad.kod, EEXIST);
     EXPECT_EQ(KatalogTestowy::czytaj(zrodlo + QStringLiteral("/All Beans/_Main_Flow/fasolka 0/plik.txt")), QByteArray(4096, 'a'));
     EXPECT_EQ(KatalogTestowy::czytaj(cel + QStringLiteral("/Tarrowind/inny.txt")), "inny");
@@ -118,7 +118,7 @@ TEST_F(PrzenoszenieMiedzyUrzadzeniami, CopiesEverythingReportsProgressAndRemoves
     PrzenoszenieKatalogu przenoszenie(zrodlo, inny->path());
     Wynik wynik;
     sledz(przenoszenie, wynik);
-    ASSERT_TRUE(przenoszenie.start());
+    ASSERT_TRUE(przenoszenie.rozpocznij());
     ASSERT_TRUE(czekajNaKoniec(wynik));
     EXPECT_EQ(wynik.status, 0) << wynik.blad.przyczyna.toStdString();
     EXPECT_FALSE(KatalogTestowy::istnieje(zrodlo));
@@ -134,7 +134,7 @@ TEST_F(PrzenoszenieMiedzyUrzadzeniami, CancelRightAfterStartLeavesTheSourceWhole
     PrzenoszenieKatalogu przenoszenie(zrodlo, inny->path());
     Wynik wynik;
     sledz(przenoszenie, wynik);
-    ASSERT_TRUE(przenoszenie.start());
+    ASSERT_TRUE(przenoszenie.rozpocznij());
     przenoszenie.anuluj();
     ASSERT_TRUE(czekajNaKoniec(wynik));
     EXPECT_EQ(wynik.status, PrzenoszenieKatalogu::statusAnulowano);
@@ -156,7 +156,7 @@ TEST_F(PrzenoszenieMiedzyUrzadzeniami, AFolderThatAppearsAtTheTargetDuringTheCop
     PrzenoszenieKatalogu przenoszenie(zrodlo, inny->path());
     Wynik wynik;
     sledz(przenoszenie, wynik);
-    ASSERT_TRUE(przenoszenie.start());
+    ASSERT_TRUE(przenoszenie.rozpocznij());
     ASSERT_TRUE(QDir().mkpath(inny->path() + QStringLiteral("/Tarrowind/inny")));
     ASSERT_TRUE(czekajNaKoniec(wynik));
     EXPECT_NE(wynik.status, 0);
@@ -210,7 +210,7 @@ TEST_P(NieuprzywilejowanePrzenoszenie, ReadOnlyFoldersAndFilesWrittenMeanwhileAr
     Konsola::ustawWyjscie([&](const QByteArray &linia) { konsola << QString::fromUtf8(linia); });
     Wynik wynik;
     sledz(przenoszenie, wynik);
-    EXPECT_TRUE(przenoszenie.start() && czekajNaKoniec(wynik));
+    EXPECT_TRUE(przenoszenie.rozpocznij() && czekajNaKoniec(wynik));
     Konsola::ustawWyjscie({});
     struct stat info {};
     lstat(kopia.constData(), &info);
