@@ -37,7 +37,6 @@ std::function<void()> &przygotowanieBazyFasolek()
 }
 
 const char *const nazwyZasobow[] = {"FirstRunWizard", "UsePortfolioWizard", "MigrationWizard"};
-const char *const nazwyPrzeplywow[] = {"FirstRunWizardFlow", "UsePortfolioWizardFlow", "MigrationWizardFlow"};
 
 } // namespace
 
@@ -65,13 +64,6 @@ std::unique_ptr<SetupAndMigrationWizard> SetupAndMigrationWizard::wizardWithWiza
     auto kreator = std::make_unique<SetupAndMigrationWizard>(QLatin1String(nazwyZasobow[flow]));
     kreator->setWizardFlow(flow);
     return kreator;
-}
-
-QString SetupAndMigrationWizard::wizardFlowTekstowo(int flow)
-{
-    if (flow < FirstRunWizardFlow || flow > MigrationWizardFlow)
-        return QString();
-    return QLatin1String(nazwyPrzeplywow[flow]);
 }
 
 void SetupAndMigrationWizard::pokazKreatorKonfiguracji(CompletionBlock zakonczenie)
