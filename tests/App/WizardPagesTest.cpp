@@ -448,8 +448,14 @@ TEST_F(MigracjaKreatora, MovesEveryBeanStoresTheLocationAndRefusesToCloseMeanwhi
     kreator.zamknijTarrowind(nullptr);
     EXPECT_FALSE(kreator.applicationShouldTerminate());
     ASSERT_EQ(alerty.wpisy().size(), 3);
-    for (const auto &wpis : alerty.wpisy())
-        EXPECT_EQ(wpis.alert.messageText(), QStringLiteral("Migration is in progress."));
+    for (const auto &wpis : alerty.wpisy()) {
+        EXPECT_EQ(wpis.alert.messageText() + QLatin1Char('|') + wpis.alert.informativeText() + QLatin1Char('|')
+                      + wpis.alert.buttons().join(QLatin1Char(',')),
+                  QStringLiteral("Migration is in progress.|You have to wait for finish this process or press cancel "
+                                 "to abort.|Ok"));
+        EXPECT_TRUE(wpis.jakoArkusz);
+        EXPECT_EQ(wpis.okno, kreator.window());
+    }
     EXPECT_TRUE(kreator.window()->isVisible());
     EXPECT_TRUE(wyniki.isEmpty());
 
@@ -461,6 +467,7 @@ TEST_F(MigracjaKreatora, MovesEveryBeanStoresTheLocationAndRefusesToCloseMeanwhi
     EXPECT_EQ(zapisanaLokalizacja(), cel);
     EXPECT_EQ(przygotowaniaBazy, 1);
     EXPECT_EQ(lokalizacjaPrzyPrzygotowaniu, cel);
+    EXPECT_TRUE(kreator.applicationShouldTerminate()) << "quitting is allowed again once the move is done";
 
     przycisk(kreator, "startUsingButton")->click();
     EXPECT_EQ(wyniki, QList<bool>{true});
