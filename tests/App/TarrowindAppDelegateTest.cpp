@@ -99,16 +99,6 @@ protected:
     TarrowindAppDelegate delegat;
 };
 
-void oczekujJednegoOknaZKartaPortfolio()
-{
-    const QList<BrowserWindow *> okna = widoczneOknaPrzegladarki();
-    ASSERT_EQ(okna.size(), 1);
-    PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::przegladarkaDlaOkna(okna.first());
-    ASSERT_NE(przegladarka, nullptr);
-    EXPECT_EQ(przegladarka->tabCount(), 1);
-    EXPECT_NE(przegladarka->wybranaKartaPortfolio(), nullptr);
-}
-
 } // namespace
 
 TEST_F(Uruchamianie, WithAPortfolioKnownOpensExactlyOneWindowWithOnePortfolioTab)

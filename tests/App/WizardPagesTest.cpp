@@ -7,7 +7,6 @@
 #include "App/TarrowindAppDelegate.h"
 #include "App/WizardWindow.h"
 #include "Browser/OknaTarrowind.h"
-#include "Browser/PrzegladarkaTarrowind.h"
 #include "Platform/Ui/WindowRegistry.h"
 
 #include "KreatorTestowy.h"
@@ -153,12 +152,7 @@ TEST_F(StronyKreatora, FirstRunThroughTheStartUpCreatesAndStoresThePortfolioAndT
     EXPECT_FALSE(kreator.window()->isVisible());
     EXPECT_TRUE(menu.canOpenNewWindow());
     EXPECT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::Dziala);
-    const QList<BrowserWindow *> okna = widoczneOknaPrzegladarki();
-    ASSERT_EQ(okna.size(), 1);
-    PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::przegladarkaDlaOkna(okna.first());
-    ASSERT_NE(przegladarka, nullptr);
-    EXPECT_EQ(przegladarka->tabCount(), 1);
-    EXPECT_NE(przegladarka->wybranaKartaPortfolio(), nullptr);
+    oczekujJednegoOknaZKartaPortfolio();
     EXPECT_TRUE(alerty.wpisy().isEmpty());
 }
 
