@@ -10,13 +10,14 @@
 #include "WizardWindow.h"
 
 #include "Model/SpecKatalog.h"
-#include "Platform/CienProstokata.h"
 #include "Platform/DrewnianyStol.h"
+#include "Platform/SoftShadow.h"
 #include "Platform/UserDefaults.h"
 #include "Platform/Ui/Alert.h"
 #include "Platform/Ui/SynchronousSheet.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QStackedWidget>
 
 
@@ -36,7 +37,6 @@ std::function<void()> &przygotowanieBazyFasolek()
 }
 
 const char *const nazwyZasobow[] = {"FirstRunWizard", "UsePortfolioWizard", "MigrationWizard"};
-const char *const nazwyPrzeplywow[] = {"FirstRunWizardFlow", "UsePortfolioWizardFlow", "MigrationWizardFlow"};
 
 } // namespace
 
@@ -64,13 +64,6 @@ std::unique_ptr<SetupAndMigrationWizard> SetupAndMigrationWizard::wizardWithWiza
     auto kreator = std::make_unique<SetupAndMigrationWizard>(QLatin1String(nazwyZasobow[flow]));
     kreator->setWizardFlow(flow);
     return kreator;
-}
-
-QString SetupAndMigrationWizard::wizardFlowTekstowo(int flow)
-{
-    if (flow < FirstRunWizardFlow || flow > MigrationWizardFlow)
-        return QString();
-    return QLatin1String(nazwyPrzeplywow[flow]);
 }
 
 void SetupAndMigrationWizard::pokazKreatorKonfiguracji(CompletionBlock zakonczenie)
@@ -226,7 +219,9 @@ QImage SetupAndMigrationWizard::obrazTla(const QSize &rozmiar, qreal skala, cons
     // The white sheet of the pages, lying on the desk, with the grey button bar along its foot.
     const QRectF kartka(ramkaStron);
     if (!kartka.isEmpty()) {
-        CienProstokata::narysuj(malarz, kartka, 4.0, skala, QColor(0, 0, 0, 128));
+        QPainterPath obrys;
+        obrys.addRect(kartka);
+        SoftShadow().draw(malarz, obrys, QPointF(0, 0), 4.0, QColor(0, 0, 0, 128));
         malarz.fillRect(kartka, Qt::white);
         const qreal wysokoscPaska = 41.0;
         malarz.fillRect(QRectF(kartka.left(), kartka.bottom() - wysokoscPaska, kartka.width(), wysokoscPaska),

@@ -37,7 +37,6 @@ public:
     static int selectWizardFlow();
     // A new wizard loaded from the flow's resource; nullptr for a value outside 0 to 2.
     static std::unique_ptr<SetupAndMigrationWizard> wizardWithWizardFlow(int flow);
-    static QString wizardFlowTekstowo(int flow);
     // Makes the wizard for selectWizardFlow, keeps it as the one wizard of the process (replacing
     // an earlier one) and brings its window to the front.
     static void pokazKreatorKonfiguracji(CompletionBlock zakonczenie);
@@ -61,7 +60,6 @@ public:
 
     int wizardFlow() const { return m_wizardFlow; }
     void setWizardFlow(int flow) { m_wizardFlow = flow; }
-    CompletionBlock wizardCompletionBlock() const { return m_wizardCompletionBlock; }
     void setWizardCompletionBlock(CompletionBlock blok) { m_wizardCompletionBlock = std::move(blok); }
 
     void showWindow();

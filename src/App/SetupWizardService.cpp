@@ -201,7 +201,7 @@ void SetupWizardService::migratePortfolioFromURLToURLWithBlock(const QString &zr
             biezacy(false, std::nullopt, przeniesione, razem);
     });
     connect(przenoszenie.get(), &PrzenoszenieKatalogu::zakonczone, this, &SetupWizardService::zakonczMigracje);
-    if (!przenoszenie->start(&blad)) {
+    if (!przenoszenie->rozpocznij(&blad)) {
         blok(true, blad, -1, -1);
         return;
     }

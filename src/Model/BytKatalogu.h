@@ -29,7 +29,6 @@ public:
     // YES when the children were read from another folder than the one its parent's listing now
     // finds under this name: another program moved the folder aside and put another in its place.
     bool zostalZastapiony(const FolderListing::Identity &naDysku) const;
-    bool wlasnieCzytamBytyZDysku() const { return m_wlasnieCzytamBytyZDysku; }
     quint64 opcjeSynchronizacji() const { return m_opcjeSynchronizacji; }
     void setOpcjeSynchronizacji(quint64 opcje) { m_opcjeSynchronizacji = opcje; }
 
@@ -58,8 +57,6 @@ public:
 
     BazaFasolek *bazaFasolek() const { return m_bazaFasolek; }
     RzeczWBazieFasolekZKatalogiem *rzeczZKatalogiem() const { return m_rzeczZKatalogiem; }
-    Fasolka *zBytuKataloguDoFasolki() const { return m_zBytuKataloguDoFasolki; }
-    Potok *zBytuKataloguDoPotoku() const { return m_zBytuKataloguDoPotoku; }
 
 signals:
     void bytyWewnetrzneChanged(const QList<BytSystemuPlikow *> &dodane, const QList<BytSystemuPlikow *> &usuniete);

@@ -151,12 +151,6 @@ QImage BytSystemuPlikow::miniatura()
     return m_miniatura;
 }
 
-void BytSystemuPlikow::setMiniatura(const QImage &miniatura)
-{
-    m_miniatura = miniatura;
-    emit miniaturaChanged();
-}
-
 QDateTime BytSystemuPlikow::dataDolaczeniaDoKatalogu()
 {
     if (!m_dataDolaczeniaDoKatalogu.isValid())

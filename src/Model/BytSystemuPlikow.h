@@ -55,7 +55,6 @@ public:
     QIcon ikona();
     void setIkona(const QIcon &ikona);
     QImage miniatura();
-    void setMiniatura(const QImage &miniatura);
     QDateTime dataDolaczeniaDoKatalogu();
     void setDataDolaczeniaDoKatalogu(const QDateTime &data);
 

@@ -23,11 +23,6 @@ DeskryptorSortu::DeskryptorSortu(Klucz klucz, bool rosnaco)
     m_kolator->setCaseSensitivity(Qt::CaseInsensitive);
 }
 
-QString DeskryptorSortu::nazwaKlucza() const
-{
-    return m_klucz == poNazwie ? QStringLiteral("nazwa") : QStringLiteral("nazwaZlokalizowana");
-}
-
 QString DeskryptorSortu::wartosc(const QObject *obiekt) const
 {
     if (m_klucz == poNazwie) {

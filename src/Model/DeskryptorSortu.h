@@ -22,8 +22,6 @@ public:
     explicit DeskryptorSortu(Klucz klucz, bool rosnaco = true);
 
     Klucz klucz() const { return m_klucz; }
-    // The key's name: "nazwa" or "nazwaZlokalizowana".
-    QString nazwaKlucza() const;
     bool rosnaco() const { return m_rosnaco; }
 
     // The key's value; empty for an object that does not have that key.

@@ -11,7 +11,6 @@
 #include "SCEvents.h"
 #include "SpecKatalog.h"
 
-#include <array>
 #include <utility>
 
 namespace {
@@ -150,35 +149,4 @@ QObject *ObserwatorZmianNaDysku::obiektDoOdczytuDlaSciezki(const QString &sciezk
     if (auto *katalog = qobject_cast<BytKatalogu *>(obiekt); katalog && !katalog->czyBytyBylyOdczytaneZDysku())
         return nullptr;
     return obiekt;
-}
-
-QString ObserwatorZmianNaDysku::stringSCEventFlags(quint32 flagi)
-{
-    static const std::array<std::pair<quint32, const char *>, 19> nazwy{{
-        {0x1, "SCEventStreamEventFlagMustScanSubDirs"},
-        {0x2, "SCEventStreamEventFlagUserDropped"},
-        {0x4, "SCEventStreamEventFlagKernelDropped"},
-        {0x8, "SCEventStreamEventFlagEventIdsWrapped"},
-        {0x10, "SCEventStreamEventFlagHistoryDone"},
-        {0x20, "SCEventStreamEventFlagRootChanged"},
-        {0x40, "SCEventStreamEventFlagMount"},
-        {0x80, "SCEventStreamEventFlagUnmount"},
-        {0x100, "kFSEventStreamEventFlagItemCreated"},
-        {0x200, "kFSEventStreamEventFlagItemRemoved"},
-        {0x400, "kFSEventStreamEventFlagItemInodeMetaMod"},
-        {0x800, "kFSEventStreamEventFlagItemRenamed"},
-        {0x1000, "kFSEventStreamEventFlagItemModified"},
-        {0x2000, "kFSEventStreamEventFlagItemFinderInfoMod"},
-        {0x4000, "kFSEventStreamEventFlagItemChangeOwner"},
-        {0x8000, "kFSEventStreamEventFlagItemXattrMod"},
-        {0x10000, "kFSEventStreamEventFlagItemIsFile"},
-        {0x20000, "kFSEventStreamEventFlagItemIsDir"},
-        {0x40000, "kFSEventStreamEventFlagItemIsSymlink"},
-    }};
-    QStringList wynik;
-    for (const auto &[bit, nazwa] : nazwy) {
-        if (flagi & bit)
-            wynik.append(QString::fromLatin1(nazwa));
-    }
-    return wynik.join(QLatin1String(", "));
 }

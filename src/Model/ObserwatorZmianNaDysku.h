@@ -34,8 +34,6 @@ public:
     void pathWatcherBatchEnded(SCEvents *pathWatcher) override;
     void zsynchronizujObiektyModeluDlaSciezki(const QString &sciezka);
 
-    // The names of the set flag bits, for diagnostics.
-    static QString stringSCEventFlags(quint32 flagi);
 
     // The stream, once set up.
     SCEvents *events() const { return m_events.get(); }

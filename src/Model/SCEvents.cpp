@@ -99,15 +99,6 @@ bool SCEvents::flushEventStreamSync()
     return true;
 }
 
-bool SCEvents::flushEventStreamAsync()
-{
-    const std::lock_guard<std::recursive_mutex> blokada(m_eventsLock);
-    if (!m_isWatchingPaths)
-        return false;
-    m_eventStream->wypchnijZdarzenia(false);
-    return true;
-}
-
 QString SCEvents::streamDescription() const
 {
     const std::lock_guard<std::recursive_mutex> blokada(m_eventsLock);

@@ -32,7 +32,6 @@ public:
 
     bool isWatchingPaths() const;
     // Whether paths below an excluded path (by plain string prefix) are dropped too.
-    bool ignoreEventsFromSubDirs() const { return m_ignoreEventsFromSubDirs; }
     void setIgnoreEventsFromSubDirs(bool ignoruj) { m_ignoreEventsFromSubDirs = ignoruj; }
     // Seconds; the latency, start point and paths take effect at the next start.
     double notificationLatency() const { return m_notificationLatency; }
@@ -41,7 +40,6 @@ public:
     std::optional<SCEvent> lastEvent() const;
     void setLastEvent(const std::optional<SCEvent> &event);
     QStringList watchedPaths() const { return m_watchedPaths; }
-    void setWatchedPaths(const QStringList &paths) { m_watchedPaths = paths; }
     QStringList excludedPaths() const { return m_excludedPaths; }
     void setExcludedPaths(const QStringList &paths) { m_excludedPaths = paths; }
 
@@ -49,9 +47,8 @@ public:
     bool startWatchingPaths(const QStringList &paths);
     // NO when not watching.
     bool stopWatchingPaths();
-    // Have the pending changes delivered now, waiting for them or not; answer whether watching.
+    // Have the pending changes delivered now; answer whether watching.
     bool flushEventStreamSync();
-    bool flushEventStreamAsync();
     // The running stream's own description; empty when not watching.
     QString streamDescription() const;
     QString description() const;

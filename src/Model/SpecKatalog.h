@@ -60,8 +60,6 @@ public:
     QString urlKorzenia();
     static const QString &ostatniKomponentSciezki(int kod);
 
-    QString zabezpieczonyUrlBazowy() const { return m_zabezpieczonyUrlBazowy; }
-    QString czystyUrlBazowy() const { return m_czystyUrlBazowy; }
 
 private:
     bool wczytajZapisanaLokalizacje();

@@ -21,5 +21,4 @@ struct BladOperacji
     static void ustaw(BladOperacji *blad, const QString &domena, int kod, const QString &opis,
                       const QString &przyczyna);
 
-    bool jestPusty() const { return domena.isEmpty() && kod == 0 && opis.isEmpty() && przyczyna.isEmpty(); }
 };

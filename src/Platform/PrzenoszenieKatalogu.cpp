@@ -38,7 +38,7 @@ PrzenoszenieKatalogu::~PrzenoszenieKatalogu()
     }
 }
 
-bool PrzenoszenieKatalogu::start(BladOperacji *blad)
+bool PrzenoszenieKatalogu::rozpocznij(BladOperacji *blad)
 {
     if (m_trwa) {
         BladOperacji::zErrno(blad, EBUSY, QStringLiteral("Could not move the folder."), m_zrodlo);
@@ -87,12 +87,12 @@ void PrzenoszenieKatalogu::anuluj()
 
 void PrzenoszenieKatalogu::kopiujWWatku()
 {
-    m_razem = qint64(TreeCopier::measure(m_zrodlo).elementy);
-    TreeCopier kopiarka(&m_anuluj, [this](const TreeCopier::Rozmiar &skopiowano) {
-        m_przeniesione = qint64(skopiowano.elementy);
+    m_razem = qint64(TreeCopier::measure(m_zrodlo).items);
+    TreeCopier kopiarka(&m_anuluj, [this](const TreeCopier::Size &skopiowano) {
+        m_przeniesione = qint64(skopiowano.items);
     });
     if (!kopiarka.copy(m_zrodlo, m_tymczasowy, &m_blad)) {
-        m_status = kopiarka.anulowano() ? statusAnulowano : (m_blad.kod ? m_blad.kod : EIO);
+        m_status = kopiarka.cancelled() ? statusAnulowano : (m_blad.kod ? m_blad.kod : EIO);
         m_watekSkonczyl = true;
         return;
     }

@@ -28,7 +28,7 @@ public:
     ~PrzenoszenieKatalogu() override;
 
     // NO when the move could not start (nothing was touched; `blad` says why).
-    bool start(BladOperacji *blad = nullptr);
+    bool rozpocznij(BladOperacji *blad = nullptr);
     // Honoured until the copy is complete; afterwards, and after the end, it does nothing.
     void anuluj();
 

@@ -122,9 +122,9 @@ void TreeCopier::setCopiedHookForTests(CopiedHook hook)
     hakSkopiowanych() = std::move(hook);
 }
 
-TreeCopier::TreeCopier(const std::atomic<bool> *anuluj, Postep postep)
-    : m_anuluj(anuluj)
-    , m_postep(std::move(postep))
+TreeCopier::TreeCopier(const std::atomic<bool> *cancel, Progress progress)
+    : m_cancel(cancel)
+    , m_progress(std::move(progress))
 {
 }
 
@@ -136,10 +136,10 @@ bool TreeCopier::copy(const QString &zrodlo, const QString &cel, BladOperacji *b
                             QStringLiteral("\u201C%1\u201D can\u2019t be copied into itself.").arg(Paths::lastComponent(zrodlo)));
         return false;
     }
-    m_skopiowano = {};
-    m_anulowano = false;
+    m_copied = {};
+    m_cancelled = false;
     m_copiedSource = QFile::encodeName(zrodlo);
-    m_copied.clear();
+    m_copiedEntries.clear();
     m_folderModes.clear();
     const QByteArray celB = QFile::encodeName(cel);
     struct stat info;
@@ -147,16 +147,16 @@ bool TreeCopier::copy(const QString &zrodlo, const QString &cel, BladOperacji *b
         BladOperacji::zErrno(blad, EEXIST, QStringLiteral("Could not copy the item."), cel);
         return false;
     }
-    m_utworzonoCel = false;
+    m_createdTarget = false;
     // A cancel that comes while the last item is copied still counts: the copy is not complete yet.
     if (copyItem(m_copiedSource, celB, blad) && !checkCancel(blad)) {
         applyFolderModes();
         return true;
     }
     // Nothing of a failed copy counts as copied, so nothing of its source may go.
-    m_copied.clear();
+    m_copiedEntries.clear();
     // Only what this copy made goes: an item another program put there meanwhile stays.
-    if (m_utworzonoCel)
+    if (m_createdTarget)
         removeTree(cel);
     return false;
 }
@@ -171,8 +171,8 @@ void TreeCopier::applyFolderModes()
 
 bool TreeCopier::checkCancel(BladOperacji *blad)
 {
-    if (m_anuluj && m_anuluj->load()) {
-        m_anulowano = true;
+    if (m_cancel && m_cancel->load()) {
+        m_cancelled = true;
         BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaPosix), ECANCELED,
                             QStringLiteral("The copy was cancelled."), QStringLiteral("The operation was cancelled."));
         return true;
@@ -182,14 +182,14 @@ bool TreeCopier::checkCancel(BladOperacji *blad)
 
 void TreeCopier::reportItem(const QByteArray &zrodlo, const struct stat &info, std::uint64_t bajty)
 {
-    m_copied.insert(zrodlo, CopiedEntry{info.st_dev, info.st_ino, mode_t(info.st_mode & S_IFMT), info.st_size,
-                                        info.st_mtim, info.st_ctim});
+    m_copiedEntries.insert(zrodlo, CopiedEntry{info.st_dev, info.st_ino, mode_t(info.st_mode & S_IFMT),
+                                               info.st_size, info.st_mtim, info.st_ctim});
     if (const CopiedHook &hak = hakSkopiowanych())
         hak(nazwa(zrodlo));
-    m_skopiowano.bajty += bajty;
-    m_skopiowano.elementy += 1;
-    if (m_postep)
-        m_postep(m_skopiowano);
+    m_copied.bytes += bajty;
+    m_copied.items += 1;
+    if (m_progress)
+        m_progress(m_copied);
 }
 
 bool TreeCopier::copyItem(const QByteArray &zrodlo, const QByteArray &cel, BladOperacji *blad)
@@ -231,7 +231,7 @@ bool TreeCopier::copyFile(const QByteArray &zrodlo, const QByteArray &cel, const
         close(we);
         return false;
     }
-    m_utworzonoCel = true;
+    m_createdTarget = true;
     std::unique_ptr<char[]> bufor(new char[1 << 20]);
     std::uint64_t razem = 0;
     bool ok = true;
@@ -289,7 +289,7 @@ bool TreeCopier::copyFolder(const QByteArray &zrodlo, const QByteArray &cel, con
         BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(cel));
         return false;
     }
-    m_utworzonoCel = true;
+    m_createdTarget = true;
     int numerBledu = 0;
     const std::vector<QByteArray> wpisy = wpisyKatalogu(zrodlo, &numerBledu);
     if (numerBledu != 0) {
@@ -320,15 +320,15 @@ bool TreeCopier::copyLink(const QByteArray &zrodlo, const QByteArray &cel, const
         BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(cel));
         return false;
     }
-    m_utworzonoCel = true;
+    m_createdTarget = true;
     kopiujCzasy(cel, info);
     reportItem(zrodlo, info, 0);
     return true;
 }
 
-TreeCopier::Rozmiar TreeCopier::measure(const QString &sciezka)
+TreeCopier::Size TreeCopier::measure(const QString &sciezka)
 {
-    Rozmiar rozmiar;
+    Size rozmiar;
     std::vector<QByteArray> doOdwiedzenia{QFile::encodeName(sciezka)};
     while (!doOdwiedzenia.empty()) {
         const QByteArray biezaca = doOdwiedzenia.back();
@@ -336,9 +336,9 @@ TreeCopier::Rozmiar TreeCopier::measure(const QString &sciezka)
         struct stat info;
         if (lstat(biezaca.constData(), &info) != 0)
             continue;
-        rozmiar.elementy += 1;
+        rozmiar.items += 1;
         if (S_ISREG(info.st_mode))
-            rozmiar.bajty += std::uint64_t(info.st_size);
+            rozmiar.bytes += std::uint64_t(info.st_size);
         if (!S_ISDIR(info.st_mode))
             continue;
         int numerBledu = 0;
@@ -350,8 +350,8 @@ TreeCopier::Rozmiar TreeCopier::measure(const QString &sciezka)
 
 bool TreeCopier::isUnchanged(const QByteArray &zrodlo, const struct stat &info) const
 {
-    const auto wpis = m_copied.constFind(zrodlo);
-    if (wpis == m_copied.cend() || wpis->device != info.st_dev || wpis->inode != info.st_ino
+    const auto wpis = m_copiedEntries.constFind(zrodlo);
+    if (wpis == m_copiedEntries.cend() || wpis->device != info.st_dev || wpis->inode != info.st_ino
         || wpis->type != (info.st_mode & S_IFMT))
         return false;
     // A folder's times change with every entry; its entries answer for it.

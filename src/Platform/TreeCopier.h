@@ -22,32 +22,32 @@
 class TreeCopier
 {
 public:
-    struct Rozmiar
+    struct Size
     {
-        std::uint64_t bajty = 0;
-        std::uint64_t elementy = 0;
+        std::uint64_t bytes = 0;
+        std::uint64_t items = 0;
     };
 
     // Called after each copied item with the bytes and items copied so far.
-    using Postep = std::function<void(const Rozmiar &skopiowano)>;
+    using Progress = std::function<void(const Size &copied)>;
     // Tests act in the middle of a copy: called on the copying thread after each source item
     // is copied, with its path. An empty hook removes it.
     using CopiedHook = std::function<void(const QString &zrodlo)>;
     static void setCopiedHookForTests(CopiedHook hook);
 
-    explicit TreeCopier(const std::atomic<bool> *anuluj = nullptr, Postep postep = {});
+    explicit TreeCopier(const std::atomic<bool> *cancel = nullptr, Progress progress = {});
 
     // On failure or cancel the partial copy is removed; the source is never touched. Folder
     // modes are set only once the whole copy stands, so a rollback can always empty it.
     bool copy(const QString &zrodlo, const QString &cel, BladOperacji *blad = nullptr);
-    bool anulowano() const { return m_anulowano; }
+    bool cancelled() const { return m_cancelled; }
 
     // After a complete copy: removes from the source only the entries that were copied and
     // have not changed since, and a folder only once it is empty. Answers the outermost paths
     // that stay (written or changed meanwhile, or not removable), named on one console line.
     QStringList removeCopiedSource();
 
-    static Rozmiar measure(const QString &sciezka);
+    static Size measure(const QString &sciezka);
     // Removes a tree this layer made, read-only folders included; never used on a source.
     static bool removeTree(const QString &sciezka, BladOperacji *blad = nullptr);
 
@@ -73,14 +73,14 @@ private:
     bool isUnchanged(const QByteArray &zrodlo, const struct stat &info) const;
     bool removeCopiedItem(const QByteArray &sciezka, QList<QByteArray> *leftovers) const;
 
-    const std::atomic<bool> *m_anuluj;
-    Postep m_postep;
-    Rozmiar m_skopiowano;
-    bool m_anulowano = false;
+    const std::atomic<bool> *m_cancel;
+    Progress m_progress;
+    Size m_copied;
+    bool m_cancelled = false;
     // Set once the first item at the destination is ours; a failed copy removes only that.
-    bool m_utworzonoCel = false;
+    bool m_createdTarget = false;
     QByteArray m_copiedSource;
-    QHash<QByteArray, CopiedEntry> m_copied;
+    QHash<QByteArray, CopiedEntry> m_copiedEntries;
     // Copied folders with their modes, innermost first: set only after the whole copy.
     std::vector<std::pair<QByteArray, mode_t>> m_folderModes;
 };

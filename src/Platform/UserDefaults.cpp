@@ -47,11 +47,6 @@ bool UserDefaults::boolForKey(const QString &klucz) const
     return objectForKey(klucz).toBool();
 }
 
-double UserDefaults::doubleForKey(const QString &klucz) const
-{
-    return objectForKey(klucz).toDouble();
-}
-
 qint64 UserDefaults::integerForKey(const QString &klucz) const
 {
     const QVariant wartosc = objectForKey(klucz);

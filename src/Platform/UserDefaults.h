@@ -18,7 +18,6 @@ public:
     QVariant objectForKey(const QString &klucz) const;
     QString stringForKey(const QString &klucz) const;
     bool boolForKey(const QString &klucz) const;
-    double doubleForKey(const QString &klucz) const;
     qint64 integerForKey(const QString &klucz) const;
     // Single precision, as widths are stored: the value comes back as the float it was written as.
     float floatForKey(const QString &klucz) const;
@@ -28,7 +27,6 @@ public:
 
     void setObject(const QString &klucz, const QVariant &wartosc);
     void setBool(const QString &klucz, bool wartosc) { setObject(klucz, wartosc); }
-    void setDouble(const QString &klucz, double wartosc) { setObject(klucz, wartosc); }
     void setFloat(const QString &klucz, float wartosc) { setObject(klucz, wartosc); }
     void setInteger(const QString &klucz, qint64 wartosc) { setObject(klucz, wartosc); }
     void removeObject(const QString &klucz);

@@ -9,32 +9,12 @@
 #include "Platform/ObrazyAplikacji.h"
 #include "Platform/UserDefaults.h"
 #include "Support/KatalogTestowy.h"
-#include "Support/Ui/NagrywarkaAlertow.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 
 using namespace KreatorTestowy;
-
-namespace {
-
-void ustawMigracjeWToku(SetupAndMigrationWizard &kreator, int stan)
-{
-    kreator.wizardController->wizardMigrationViewController->setMigrationState(stan);
-}
-
-void oczekujAlertuMigracji(const NagrywarkaAlertow::Wpis &wpis, QWidget *okno)
-{
-    EXPECT_EQ(wpis.alert.messageText(), QStringLiteral("Migration is in progress."));
-    EXPECT_EQ(wpis.alert.informativeText(),
-              QStringLiteral("You have to wait for finish this process or press cancel to abort."));
-    EXPECT_EQ(wpis.alert.buttons(), QStringList{QStringLiteral("Ok")});
-    EXPECT_TRUE(wpis.jakoArkusz);
-    EXPECT_EQ(wpis.okno, okno);
-}
-
-} // namespace
 
 TEST(SetupAndMigrationWizardTest, RunsOnlyWithoutAStoredResolvableLocation)
 {
@@ -117,34 +97,6 @@ TEST(SetupAndMigrationWizardTest, ANewWizardReplacesTheEarlierOne)
     SetupAndMigrationWizard::pokazKreatorKonfiguracji([](bool) {});
     EXPECT_NE(SetupAndMigrationWizard::biezacyKreator(), pierwszy.data());
     EXPECT_TRUE(QTest::qWaitFor([&] { return pierwszy.isNull(); }, 2000));
-}
-
-TEST(SetupAndMigrationWizardTest, CloseAndQuitAreRefusedWhileAMigrationRunsAndWorkAfterIt)
-{
-    NagrywarkaAlertow alerty;
-    QList<bool> wyniki;
-    SetupAndMigrationWizard::pokazKreatorKonfiguracji([&](bool sukces) { wyniki.append(sukces); });
-    SetupAndMigrationWizard &kreator = *SetupAndMigrationWizard::biezacyKreator();
-    ustawMigracjeWToku(kreator, WizardMigrationViewController::MigrationInProgress);
-
-    EXPECT_FALSE(kreator.window()->close());
-    EXPECT_TRUE(kreator.window()->isVisible());
-    kreator.zamknijTarrowind(nullptr);
-    EXPECT_TRUE(kreator.window()->isVisible());
-    EXPECT_FALSE(kreator.applicationShouldTerminate());
-    EXPECT_TRUE(wyniki.isEmpty());
-    ASSERT_EQ(alerty.wpisy().size(), 3);
-    for (const auto &wpis : alerty.wpisy())
-        oczekujAlertuMigracji(wpis, kreator.window());
-
-    for (int stan : {WizardMigrationViewController::MigrationFinished, WizardMigrationViewController::MigrationFailed,
-                     WizardMigrationViewController::MigrationUndefined}) {
-        ustawMigracjeWToku(kreator, stan);
-        EXPECT_TRUE(kreator.applicationShouldTerminate()) << stan;
-    }
-    EXPECT_TRUE(kreator.window()->close());
-    EXPECT_EQ(wyniki, QList<bool>{false});
-    EXPECT_EQ(alerty.wpisy().size(), 3);
 }
 
 TEST(SetupAndMigrationWizardTest, BackgroundIsTheDeskWithItsEdgeAndTheWhitePageWithItsGreyBar)

@@ -1,7 +1,6 @@
 #include "App/SetupWizardService.h"
 
 #include "Support/GeneratorPortfolio.h"
-#include "Support/MigawkaKatalogu.h"
 #include "Support/KatalogTestowy.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +11,6 @@
 #include <QTest>
 
 #include <cerrno>
-#include <memory>
 
 namespace {
 
@@ -191,53 +189,6 @@ TEST(SetupWizardServiceTest, CreatingWhereThePortfolioExistsSucceedsAndKeepsItsC
     EXPECT_EQ(KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("baza/Tarrowind/All Beans/_Main_Flow/plan.txt"))), "plan");
 }
 
-TEST(SetupWizardServiceTest, MigrationOnOneFileSystemMovesEveryBeanAndReportsTheEndOnce)
-{
-    const QString piaskownica = przygotujPiaskownice(12);
-    const auto przed = migawkaKatalogu(piaskownica);
-    KatalogTestowy dir;
-    const QString cel = dir.katalog(QStringLiteral("nowe miejsce"));
-
-    SetupWizardService serwis;
-    Migracja migracja;
-    // The base folder of the sandbox is given; "Tarrowind" is appended to it.
-    serwis.migratePortfolioFromURLToURLWithBlock(QDir::homePath(), cel, migracja.blok());
-    EXPECT_TRUE(serwis.czyMigracjaTrwa());
-    EXPECT_TRUE(migracja.raporty.isEmpty()) << "reports come through the event loop";
-    ASSERT_TRUE(migracja.czekajNaKoniec());
-    EXPECT_FALSE(migracja.ostatni().blad.has_value());
-    EXPECT_EQ(migracja.ostatni().przeniesione, -1);
-    EXPECT_EQ(migracja.ostatni().razem, -1);
-    EXPECT_FALSE(serwis.czyMigracjaTrwa());
-
-    EXPECT_FALSE(QFileInfo::exists(piaskownica));
-    EXPECT_EQ(migawkaKatalogu(cel + QStringLiteral("/Tarrowind")), przed);
-
-    QTest::qWait(250);
-    EXPECT_EQ(migracja.koncowe(), 1);
-    serwis.cancelMigrationProcess(); // after the end: nothing to cancel, nothing happens
-    QTest::qWait(150);
-    EXPECT_EQ(migracja.raporty.size(), 1);
-}
-
-TEST(SetupWizardServiceTest, MigrationOntoAnExistingPortfolioFailsAndLeavesBothWhole)
-{
-    const QString piaskownica = przygotujPiaskownice(5);
-    const auto przed = migawkaKatalogu(piaskownica);
-    KatalogTestowy dir;
-    dir.plik(QStringLiteral("cel/Tarrowind/cudzy.txt"), "cudzy");
-
-    SetupWizardService serwis;
-    Migracja migracja;
-    serwis.migratePortfolioFromURLToURLWithBlock(piaskownica, dir.sciezka(QStringLiteral("cel")), migracja.blok());
-    ASSERT_TRUE(migracja.czekajNaKoniec());
-    ASSERT_TRUE(migracja.ostatni().blad.has_value());
-    EXPECT_EQ(migracja.ostatni().blad->kod, EEXIST);
-    EXPECT_FALSE(serwis.czyMigracjaTrwa());
-    EXPECT_EQ(migawkaKatalogu(piaskownica), przed);
-    EXPECT_EQ(KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("cel/Tarrowind/cudzy.txt"))), "cudzy");
-}
-
 TEST(SetupWizardServiceTest, ASecondMigrationWhileOneRunsIsRefused)
 {
     przygotujPiaskownice(2);
@@ -252,31 +203,4 @@ TEST(SetupWizardServiceTest, ASecondMigrationWhileOneRunsIsRefused)
     ASSERT_TRUE(pierwsza.czekajNaKoniec());
     EXPECT_FALSE(pierwsza.ostatni().blad.has_value());
     EXPECT_TRUE(QFileInfo::exists(dir.sciezka(QStringLiteral("a/Tarrowind/All Beans/_Main_Flow/fasolka 1"))));
-}
-
-TEST(SetupWizardServiceTest, MigrationAcrossFileSystemsCopiesEverythingWithProgressAndRemovesTheSourceLast)
-{
-    auto inny = KatalogTestowy::katalogNaInnymSystemiePlikow(QDir::homePath());
-    if (!inny)
-        GTEST_SKIP() << "no second file system at /dev/shm";
-    const QString piaskownica = przygotujPiaskownice(60);
-    const auto przed = migawkaKatalogu(piaskownica);
-
-    SetupWizardService serwis;
-    Migracja migracja;
-    serwis.migratePortfolioFromURLToURLWithBlock(piaskownica, inny->path(), migracja.blok());
-    ASSERT_TRUE(migracja.czekajNaKoniec());
-    ASSERT_FALSE(migracja.ostatni().blad.has_value()) << migracja.ostatni().blad->przyczyna.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(piaskownica));
-    EXPECT_EQ(migawkaKatalogu(inny->path() + QStringLiteral("/Tarrowind")), przed);
-    EXPECT_EQ(QDir(inny->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{QStringLiteral("Tarrowind")})
-        << "no temporary copy is left behind";
-    for (const Raport &raport : migracja.raporty) {
-        if (raport.zakonczone)
-            continue;
-        EXPECT_GE(raport.razem, 0);
-        EXPECT_LE(raport.przeniesione, raport.razem);
-    }
-    EXPECT_TRUE(migracja.raporty.constLast().zakonczone) << "no progress report after the end";
 }

@@ -1,28 +1,18 @@
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
 #include "App/KreatorKonfiguracji.h"
-#include "App/KreatorKonfiguracjiAplikacji.h"
 #include "App/OfertaPrzeniesieniaAplikacji.h"
-#include "App/SetupAndMigrationWizard.h"
 #include "App/TarrowindAppDelegate.h"
-#include "App/WizardController.h"
-#include "App/WizardWindow.h"
 #include "Browser/KartaPortfolio.h"
 #include "Browser/PrzegladarkaTarrowind.h"
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Browser/TabKit/BrowserWindowController.h"
-#include "Model/SpecKatalog.h"
 #include "Platform/UserDefaults.h"
 #include "Platform/Ui/WindowRegistry.h"
-#include "Support/KatalogTestowy.h"
-#include "Support/Ui/NagrywarkaAlertow.h"
-#include "Support/Ui/NagrywarkaWyboruKatalogu.h"
 
 #include "Browser/OknaTarrowind.h"
 
 #include <QApplication>
-#include <QPushButton>
 #include <QSettings>
-#include <QStackedWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -108,16 +98,6 @@ protected:
     KontrolerAkcjeNaMenuGlownym menu;
     TarrowindAppDelegate delegat;
 };
-
-void oczekujJednegoOknaZKartaPortfolio()
-{
-    const QList<BrowserWindow *> okna = widoczneOknaPrzegladarki();
-    ASSERT_EQ(okna.size(), 1);
-    PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::przegladarkaDlaOkna(okna.first());
-    ASSERT_NE(przegladarka, nullptr);
-    EXPECT_EQ(przegladarka->tabCount(), 1);
-    EXPECT_NE(przegladarka->wybranaKartaPortfolio(), nullptr);
-}
 
 } // namespace
 
@@ -260,50 +240,4 @@ TEST_F(Uruchamianie, NoBrowserWindowOpensOnAReopenWhileTheWizardRuns)
     delegat.applicationDidFinishLaunching();
     EXPECT_FALSE(delegat.applicationShouldHandleReopenHasVisibleWindows(false));
     EXPECT_TRUE(widoczneOknaPrzegladarki().isEmpty());
-}
-
-TEST_F(Uruchamianie, AFirstRunThroughTheRealWizardOpensOneWindowOnTheStoredPortfolio)
-{
-    NagrywarkaAlertow alerty;
-    NagrywarkaWyboruKatalogu wybor;
-    KatalogTestowy dir;
-    const QString baza = dir.katalog(QStringLiteral("projekty"));
-    // What the first window would find at the moment the graph is built.
-    int oknaPrzyBudowieBazy = -1;
-    bool lokalizacjaPrzyBudowieBazy = false;
-    SetupAndMigrationWizard::setPrzygotowanieBazyFasolek([&] {
-        oknaPrzyBudowieBazy = int(widoczneOknaPrzegladarki().size());
-        lokalizacjaPrzyBudowieBazy = !SetupAndMigrationWizard::czyPokazacKreatorKonfiguracji();
-    });
-    delegat.setKreatorKonfiguracji(std::make_unique<KreatorKonfiguracjiAplikacji>());
-
-    delegat.applicationDidFinishLaunching();
-    SetupAndMigrationWizard *kreator = SetupAndMigrationWizard::biezacyKreator();
-    ASSERT_NE(kreator, nullptr);
-    EXPECT_TRUE(kreator->window()->isVisible());
-    EXPECT_FALSE(menu.canOpenNewWindow());
-    EXPECT_TRUE(widoczneOknaPrzegladarki().isEmpty());
-
-    const auto przycisk = [&](const char *nazwa) {
-        return kreator->window()->findChild<QPushButton *>(QLatin1String(nazwa));
-    };
-    const auto strona = [&] { return kreator->wizardController->tabView->currentWidget()->objectName(); };
-    przycisk("continueButton")->click();
-    wybor.dodajOdpowiedz(baza);
-    przycisk("chooseButton")->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return strona() == QLatin1String("operateView"); }, 5000));
-    przycisk("operateButton")->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return strona() == QLatin1String("doneView"); }, 5000));
-    EXPECT_TRUE(widoczneOknaPrzegladarki().isEmpty()) << "no window before the user starts";
-    przycisk("startUsingButton")->click();
-
-    EXPECT_EQ(oknaPrzyBudowieBazy, 0);
-    EXPECT_TRUE(lokalizacjaPrzyBudowieBazy) << "the graph is built only once the location is stored";
-    EXPECT_FALSE(kreator->window()->isVisible());
-    EXPECT_TRUE(menu.canOpenNewWindow());
-    EXPECT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::Dziala);
-    oczekujJednegoOknaZKartaPortfolio();
-    EXPECT_EQ(SpecKatalog::sharedSpecKatalog()->urlBazowy(), baza);
-    EXPECT_TRUE(alerty.wpisy().isEmpty());
-    SetupAndMigrationWizard::setPrzygotowanieBazyFasolek({});
 }

@@ -1,8 +1,13 @@
+#include "Actions/KontrolerAkcjeNaMenuGlownym.h"
+#include "App/KreatorKonfiguracjiAplikacji.h"
 #include "App/SetupAndMigrationWizard.h"
 #include "App/SetupWizardService.h"
 #include "App/WizardController.h"
 #include "App/WizardMigrationViewController.h"
+#include "App/TarrowindAppDelegate.h"
 #include "App/WizardWindow.h"
+#include "Browser/OknaTarrowind.h"
+#include "Platform/Ui/WindowRegistry.h"
 
 #include "KreatorTestowy.h"
 #include "Support/GeneratorPortfolio.h"
@@ -22,6 +27,8 @@
 #include <QFile>
 #include <QProgressBar>
 
+#include <functional>
+
 using namespace KreatorTestowy;
 
 namespace {
@@ -38,6 +45,7 @@ protected:
         SetupAndMigrationWizard::setPrzygotowanieBazyFasolek([this] {
             ++przygotowaniaBazy;
             lokalizacjaPrzyPrzygotowaniu = zapisanaLokalizacja();
+            oknaPrzyPrzygotowaniu = int(widoczneOknaPrzegladarki().size());
             BazaFasolek::sharedBazaFasolek();
         });
     }
@@ -77,14 +85,25 @@ protected:
     QList<bool> wyniki;
     int przygotowaniaBazy = 0;
     QString lokalizacjaPrzyPrzygotowaniu;
+    int oknaPrzyPrzygotowaniu = -1;
 };
 
 } // namespace
 
-TEST_F(StronyKreatora, FirstRunPicksAFolderCreatesThePortfolioStoresItAndAnswersYes)
+// The one first run in process: from the start-up through every page to the first window.
+TEST_F(StronyKreatora, FirstRunThroughTheStartUpCreatesAndStoresThePortfolioAndThenOpensOneWindow)
 {
-    SetupAndMigrationWizard &kreator = uruchom();
+    WindowRegistry::instance();
+    KontrolerAkcjeNaMenuGlownym menu;
+    TarrowindAppDelegate delegat;
+    delegat.setKontrolerAkcjeNaMenuGlownym(&menu);
+    delegat.setKreatorKonfiguracji(std::make_unique<KreatorKonfiguracjiAplikacji>());
+    delegat.applicationDidFinishLaunching();
+    SetupAndMigrationWizard &kreator = *SetupAndMigrationWizard::biezacyKreator();
     ASSERT_EQ(kreator.wizardFlow(), SetupAndMigrationWizard::FirstRunWizardFlow);
+    EXPECT_TRUE(kreator.window()->isVisible());
+    EXPECT_FALSE(menu.canOpenNewWindow());
+    EXPECT_TRUE(widoczneOknaPrzegladarki().isEmpty());
     EXPECT_EQ(strona(kreator), QStringLiteral("startView"));
     przycisk(kreator, "continueButton")->click();
     EXPECT_EQ(strona(kreator), QStringLiteral("chooseLocationView"));
@@ -123,14 +142,17 @@ TEST_F(StronyKreatora, FirstRunPicksAFolderCreatesThePortfolioStoresItAndAnswers
     EXPECT_EQ(SpecKatalog::sharedSpecKatalog()->urlBazowy(), baza);
     EXPECT_EQ(przygotowaniaBazy, 1);
     EXPECT_EQ(lokalizacjaPrzyPrzygotowaniu, baza) << "the database is built only once the location is stored";
+    EXPECT_EQ(oknaPrzyPrzygotowaniu, 0);
     ASSERT_NE(BazaFasolek::sharedBazaFasolek()->potokGlowny(), nullptr);
     EXPECT_EQ(BazaFasolek::sharedBazaFasolek()->potokGlowny()->nazwa(), QStringLiteral("Main Flow"));
     EXPECT_TRUE(QFileInfo(baza + QStringLiteral("/Tarrowind/All Beans/_Main_Flow")).isDir());
-    EXPECT_TRUE(wyniki.isEmpty());
+    EXPECT_TRUE(widoczneOknaPrzegladarki().isEmpty()) << "no window before the user starts";
 
     przycisk(kreator, "startUsingButton")->click();
-    EXPECT_EQ(wyniki, QList<bool>{true});
     EXPECT_FALSE(kreator.window()->isVisible());
+    EXPECT_TRUE(menu.canOpenNewWindow());
+    EXPECT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::Dziala);
+    oczekujJednegoOknaZKartaPortfolio();
     EXPECT_TRUE(alerty.wpisy().isEmpty());
 }
 
@@ -188,110 +210,107 @@ TEST_F(StronyKreatora, CancellingTheChooserTakesNothing)
     EXPECT_TRUE(alerty.wpisy().isEmpty());
 }
 
-TEST_F(StronyKreatora, AFolderInsideLibraryAndAPortfolioShowsOnlyTheLibraryAlert)
+namespace {
+
+// A chosen folder and the answer to its alert: the alert as "style|message|informative|buttons"
+// (empty: none; %P stands for the portfolio "baza/Tarrowind"), and what the wizard then takes.
+struct KontrolaLokalizacji
 {
-    SetupAndMigrationWizard &kreator = uruchom();
-    const QString wewnatrz = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Tarrowind/podkatalog");
-    QDir().mkpath(wewnatrz);
-    alerty.dodajOdpowiedz(1001);
-    wybierz(kreator, wewnatrz);
-    ASSERT_TRUE(czekajNaAlert());
-    QTest::qWait(100);
-    ASSERT_EQ(alerty.wpisy().size(), 1);
-    const Alert &alert = alerty.wpisy().at(0).alert;
-    EXPECT_EQ(alert.alertStyle(), Alert::AlertStyle::Warning);
-    EXPECT_EQ(alert.messageText(), QStringLiteral("Can\u2019t use location inside of Library."));
-    EXPECT_EQ(alert.informativeText(), QStringLiteral("Please choose location outside of Library directory."));
-    EXPECT_EQ(alert.buttons(), (QStringList{QStringLiteral("Choose another location"), QStringLiteral("Cancel")}));
-    EXPECT_TRUE(alerty.wpisy().at(0).jakoArkusz);
-    EXPECT_EQ(alerty.wpisy().at(0).okno, kreator.window());
-    EXPECT_FALSE(kreator.setupWizardService->czyUstawionyUrlBazowy()) << "Cancel takes nothing";
-    EXPECT_EQ(strona(kreator), QStringLiteral("chooseLocationView"));
-    EXPECT_EQ(wybor.wpisy().size(), 1);
+    const char *nazwa;
+    std::function<QString(KatalogTestowy &)> przygotuj;
+    int odpowiedz;
+    QString alert;
+    bool wzietyWybrany;
+    const char *stronaPo;
+    int wyboryPo;
+    QString wiadomoscPo;
+};
+
+QString wewnatrzPortfolio(KatalogTestowy &dir)
+{
+    return dir.katalog(QStringLiteral("baza/Tarrowind/All Beans"));
 }
 
-TEST_F(StronyKreatora, AFolderInsideAPortfolioCanBeUsedAfterTheWarning)
-{
-    SetupAndMigrationWizard &kreator = uruchom();
-    const QString portfolio = dir.katalog(QStringLiteral("baza/Tarrowind"));
-    const QString wewnatrz = dir.katalog(QStringLiteral("baza/Tarrowind/All Beans"));
-    alerty.dodajOdpowiedz(1001);
-    wybierz(kreator, wewnatrz);
-    ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
-    ASSERT_EQ(alerty.wpisy().size(), 1);
-    const Alert &alert = alerty.wpisy().at(0).alert;
-    EXPECT_EQ(alert.alertStyle(), Alert::AlertStyle::Critical);
-    EXPECT_EQ(alert.messageText(), QStringLiteral("You\u2019ve selected location inside a portfolio."));
-    EXPECT_EQ(alert.informativeText(),
-              QStringLiteral("You\u2019ve selected location inside existing portfolio:\n ") + portfolio
-                  + QStringLiteral("\n\n We strongly suggest you select this exact directory (or enclosing directory) "
-                                   "to avoid duplication of portfolio directory structures."));
-    EXPECT_EQ(alert.buttons(), (QStringList{QStringLiteral("Choose another location"),
-                                            QStringLiteral("Use inside location"), QStringLiteral("Cancel")}));
-    EXPECT_EQ(kreator.setupWizardService->urlBazowy(), wewnatrz);
-}
+const QString alertPortfolia = QStringLiteral(
+    "2|You\u2019ve selected location inside a portfolio.|You\u2019ve selected location inside existing portfolio:\n %P"
+    "\n\n We strongly suggest you select this exact directory (or enclosing directory) to avoid duplication of "
+    "portfolio directory structures.|Choose another location,Use inside location,Cancel");
 
-TEST_F(StronyKreatora, AFolderInsideAPortfolioIsNotTakenOnCancel)
-{
-    SetupAndMigrationWizard &kreator = uruchom();
-    alerty.dodajOdpowiedz(1002);
-    wybierz(kreator, dir.katalog(QStringLiteral("baza/Tarrowind/All Beans")));
-    ASSERT_TRUE(czekajNaAlert());
-    QTest::qWait(100);
-    EXPECT_FALSE(kreator.setupWizardService->czyUstawionyUrlBazowy());
-    EXPECT_EQ(strona(kreator), QStringLiteral("chooseLocationView"));
-    EXPECT_EQ(wybor.wpisy().size(), 1);
-}
-
-TEST_F(StronyKreatora, ThePortfolioFolderItselfIsUsedUnchanged)
-{
-    SetupAndMigrationWizard &kreator = uruchom();
-    const QString portfolio = dir.katalog(QStringLiteral("baza/Tarrowind"));
-    wybierz(kreator, portfolio);
-    ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
-    EXPECT_TRUE(alerty.wpisy().isEmpty());
-    EXPECT_EQ(kreator.setupWizardService->urlBazowy(), portfolio);
-    EXPECT_EQ(przycisk(kreator, "operateButton")->text(), QStringLiteral("Use portfolio"));
-    EXPECT_EQ(tekst(kreator, "operateViewMessageLabel"),
-              QStringLiteral("Tarrowind has found portfolio in this location and will use it."));
-    EXPECT_EQ(tekst(kreator, "operateViewBasepath2Label"), portfolio);
-}
-
-TEST_F(StronyKreatora, ALinkNamedTarrowindShowsOnlyTheAliasAlert)
-{
-    SetupAndMigrationWizard &kreator = uruchom();
-    const QString baza = dir.katalog(QStringLiteral("baza"));
+const KontrolaLokalizacji kontroleLokalizacji[] = {
+    // Inside Library and inside a portfolio as well: only the Library alert shows.
+    {"Library",
+     [](KatalogTestowy &) {
+         const QString wewnatrz = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Tarrowind/podkatalog");
+         QDir().mkpath(wewnatrz);
+         return wewnatrz;
+     },
+     1001,
+     QStringLiteral("0|Can\u2019t use location inside of Library.|Please choose location outside of Library "
+                    "directory.|Choose another location,Cancel"),
+     false, "chooseLocationView", 1, {}},
+    {"InsidePortfolioUsed", wewnatrzPortfolio, 1001, alertPortfolia, true, "operateView", 1, {}},
+    {"InsidePortfolioCancelled", wewnatrzPortfolio, 1002, alertPortfolia, false, "chooseLocationView", 1, {}},
+    {"PortfolioItself", [](KatalogTestowy &dir) { return dir.katalog(QStringLiteral("baza/Tarrowind")); }, 0, {},
+     true, "operateView", 1, QStringLiteral("Tarrowind has found portfolio in this location and will use it.")},
     // A link to a file: it is an alias and, followed, a file; only the first alert shows.
-    QFile::link(dir.plik(QStringLiteral("plik.txt")), baza + QStringLiteral("/Tarrowind"));
-    alerty.dodajOdpowiedz(1001);
-    wybierz(kreator, baza);
-    ASSERT_TRUE(czekajNaAlert());
+    {"LinkNamedTarrowind",
+     [](KatalogTestowy &dir) {
+         QFile::link(dir.plik(QStringLiteral("plik.txt")), dir.katalog(QStringLiteral("baza")) + "/Tarrowind");
+         return dir.sciezka(QStringLiteral("baza"));
+     },
+     1001, QStringLiteral("0|Alias named 'Tarrowind' exists in this location. Select different location||Choose,Cancel"),
+     false, "chooseLocationView", 1, {}},
+    // Its first button opens the chooser again.
+    {"FileNamedTarrowind",
+     [](KatalogTestowy &dir) {
+         dir.plik(QStringLiteral("baza/Tarrowind"), "plik");
+         return dir.sciezka(QStringLiteral("baza"));
+     },
+     1000, QStringLiteral("0|File named 'Tarrowind' exists in this location. Choose another location||Choose,Cancel"),
+     false, "chooseLocationView", 2, {}},
+};
+
+class SprawdzanieLokalizacji : public StronyKreatora, public ::testing::WithParamInterface<KontrolaLokalizacji>
+{
+};
+
+} // namespace
+
+TEST_P(SprawdzanieLokalizacji, EachCaseShowsItsOneAlertAndTakesTheFolderOnlyWhenAllowed)
+{
+    const KontrolaLokalizacji &przypadek = GetParam();
+    SetupAndMigrationWizard &kreator = uruchom();
+    const QString katalog = przypadek.przygotuj(dir);
+    alerty.dodajOdpowiedz(przypadek.odpowiedz);
+    wybierz(kreator, katalog);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return alerty.wpisy().size() == (przypadek.alert.isEmpty() ? 0 : 1)
+                   && strona(kreator) == QLatin1String(przypadek.stronaPo) && wybor.wpisy().size() == przypadek.wyboryPo;
+        },
+        5000));
     QTest::qWait(100);
-    ASSERT_EQ(alerty.wpisy().size(), 1);
-    const Alert &alert = alerty.wpisy().at(0).alert;
-    EXPECT_EQ(alert.alertStyle(), Alert::AlertStyle::Warning);
-    EXPECT_EQ(alert.messageText(),
-              QStringLiteral("Alias named 'Tarrowind' exists in this location. Select different location"));
-    EXPECT_EQ(alert.informativeText(), QString());
-    EXPECT_EQ(alert.buttons(), (QStringList{QStringLiteral("Choose"), QStringLiteral("Cancel")}));
-    EXPECT_FALSE(kreator.setupWizardService->czyUstawionyUrlBazowy());
+    ASSERT_EQ(alerty.wpisy().size(), przypadek.alert.isEmpty() ? 0 : 1);
+    EXPECT_EQ(strona(kreator), QLatin1String(przypadek.stronaPo));
+    EXPECT_EQ(wybor.wpisy().size(), przypadek.wyboryPo);
+    if (!przypadek.alert.isEmpty()) {
+        const Alert &alert = alerty.wpisy().at(0).alert;
+        EXPECT_EQ(QStringLiteral("%1|%2|%3|%4")
+                      .arg(int(alert.alertStyle()))
+                      .arg(alert.messageText(), alert.informativeText(), alert.buttons().join(QLatin1Char(','))),
+                  QString(przypadek.alert).replace(QStringLiteral("%P"), dir.sciezka(QStringLiteral("baza/Tarrowind"))));
+        EXPECT_TRUE(alerty.wpisy().at(0).jakoArkusz);
+        EXPECT_EQ(alerty.wpisy().at(0).okno, kreator.window());
+    }
+    EXPECT_EQ(kreator.setupWizardService->urlBazowy(), przypadek.wzietyWybrany ? katalog : QString());
+    if (!przypadek.wiadomoscPo.isEmpty()) {
+        EXPECT_EQ(tekst(kreator, "operateViewMessageLabel"), przypadek.wiadomoscPo);
+        EXPECT_EQ(tekst(kreator, "operateViewBasepath2Label"), katalog);
+    }
 }
 
-TEST_F(StronyKreatora, AFileNamedTarrowindShowsTheFileAlertAndChooseReopensTheChooser)
-{
-    SetupAndMigrationWizard &kreator = uruchom();
-    const QString baza = dir.katalog(QStringLiteral("baza"));
-    dir.plik(QStringLiteral("baza/Tarrowind"), "plik");
-    alerty.dodajOdpowiedz(1000);
-    wybierz(kreator, baza);
-    ASSERT_TRUE(czekajNaAlert());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return wybor.wpisy().size() == 2; }, 2000));
-    const Alert &alert = alerty.wpisy().at(0).alert;
-    EXPECT_EQ(alert.messageText(),
-              QStringLiteral("File named 'Tarrowind' exists in this location. Choose another location"));
-    EXPECT_EQ(alert.buttons(), (QStringList{QStringLiteral("Choose"), QStringLiteral("Cancel")}));
-    EXPECT_FALSE(kreator.setupWizardService->czyUstawionyUrlBazowy());
-}
+INSTANTIATE_TEST_SUITE_P(Kreator, SprawdzanieLokalizacji, ::testing::ValuesIn(kontroleLokalizacji),
+                         [](const auto &info) { return std::string(info.param.nazwa); });
 
 TEST_F(StronyKreatora, AWizardReplacedWhileALocationAlertIsUpIsNotTouchedAfterIt)
 {
@@ -423,8 +442,14 @@ TEST_F(MigracjaKreatora, MovesEveryBeanStoresTheLocationAndRefusesToCloseMeanwhi
     kreator.zamknijTarrowind(nullptr);
     EXPECT_FALSE(kreator.applicationShouldTerminate());
     ASSERT_EQ(alerty.wpisy().size(), 3);
-    for (const auto &wpis : alerty.wpisy())
-        EXPECT_EQ(wpis.alert.messageText(), QStringLiteral("Migration is in progress."));
+    for (const auto &wpis : alerty.wpisy()) {
+        EXPECT_EQ(wpis.alert.messageText() + QLatin1Char('|') + wpis.alert.informativeText() + QLatin1Char('|')
+                      + wpis.alert.buttons().join(QLatin1Char(',')),
+                  QStringLiteral("Migration is in progress.|You have to wait for finish this process or press cancel "
+                                 "to abort.|Ok"));
+        EXPECT_TRUE(wpis.jakoArkusz);
+        EXPECT_EQ(wpis.okno, kreator.window());
+    }
     EXPECT_TRUE(kreator.window()->isVisible());
     EXPECT_TRUE(wyniki.isEmpty());
 
@@ -436,6 +461,7 @@ TEST_F(MigracjaKreatora, MovesEveryBeanStoresTheLocationAndRefusesToCloseMeanwhi
     EXPECT_EQ(zapisanaLokalizacja(), cel);
     EXPECT_EQ(przygotowaniaBazy, 1);
     EXPECT_EQ(lokalizacjaPrzyPrzygotowaniu, cel);
+    EXPECT_TRUE(kreator.applicationShouldTerminate()) << "quitting is allowed again once the move is done";
 
     przycisk(kreator, "startUsingButton")->click();
     EXPECT_EQ(wyniki, QList<bool>{true});

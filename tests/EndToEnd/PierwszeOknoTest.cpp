@@ -198,6 +198,9 @@ TEST_F(PierwszeOkno, WithNoStoredLocationTheRealProgramShowsTheSetUpWizardAndQui
         },
         10000);
     ASSERT_FALSE(obraz.isNull()) << "no screenshot at " << zrzut.toStdString();
+    const QColor deska = obraz.pixelColor(5, obraz.height() / 2);
+    EXPECT_GT(deska.red(), deska.blue() + 40) << "the wooden desk shows around the page";
+    EXPECT_EQ(obraz.pixelColor(obraz.width() / 2, obraz.height() / 2), QColor(Qt::white)) << "a white page on it";
 
     // Quit, bottom left of the page: the wizard answers NO and the program ends without a portfolio.
     uruchom(xdotool, {QStringLiteral("mousemove"), QStringLiteral("--window"), okno, QStringLiteral("85"),

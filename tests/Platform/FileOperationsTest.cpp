@@ -2,6 +2,7 @@
 #include "Platform/FolderListing.h"
 #include "Platform/Konsola.h"
 
+#include "Support/DwaSystemyPlikow.h"
 #include "Support/KatalogTestowy.h"
 
 #include <gtest/gtest.h>
@@ -61,19 +62,7 @@ TEST(MoveNoReplace, MovesFileAndFolder)
     EXPECT_EQ(KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("g/w"))), "x");
 }
 
-class MoveAcrossDevices : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        inny = KatalogTestowy::katalogNaInnymSystemiePlikow(dir.sciezka());
-        if (!inny)
-            GTEST_SKIP() << "/dev/shm and the temporary folder are on one file system";
-    }
-
-    KatalogTestowy dir;
-    std::unique_ptr<QTemporaryDir> inny;
-};
+using MoveAcrossDevices = DwaSystemyPlikow;
 
 TEST_F(MoveAcrossDevices, FolderTreeArrivesWholeWithLinksAndModesAndSourceIsGone)
 {

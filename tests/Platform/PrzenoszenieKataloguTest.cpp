@@ -4,7 +4,10 @@
 #include "Platform/PrzenoszenieKatalogu.h"
 #include "Platform/TreeCopier.h"
 
+#include "Support/DwaSystemyPlikow.h"
+#include "Support/GeneratorPortfolio.h"
 #include "Support/KatalogTestowy.h"
+#include "Support/MigawkaKatalogu.h"
 
 #include <gtest/gtest.h>
 
@@ -42,55 +45,36 @@ bool czekajNaKoniec(const Wynik &wynik)
     return wynik.raportyKonca == 1;
 }
 
-QString portfolio(KatalogTestowy &dir, int liczbaFasolek)
-{
-    for (int i = 0; i < liczbaFasolek; ++i)
-        dir.plik(QStringLiteral("Tarrowind/All Beans/_Main_Flow/fasolka %1/plik.txt").arg(i), QByteArray(4096, char('a' + i % 26)));
-    return dir.sciezka(QStringLiteral("Tarrowind"));
-}
-
-class PrzenoszenieMiedzyUrzadzeniami : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        inny = KatalogTestowy::katalogNaInnymSystemiePlikow(dir.sciezka());
-        if (!inny)
-            GTEST_SKIP() << "/dev/shm and the temporary folder are on one file system";
-    }
-
-    KatalogTestowy dir;
-    std::unique_ptr<QTemporaryDir> inny;
-};
+using PrzenoszenieMiedzyUrzadzeniami = DwaSystemyPlikow;
 
 TEST(PrzenoszenieKataloguTest, OnOneFileSystemTheFolderIsRenamedAndReportedOnce)
 {
     KatalogTestowy dir;
-    const QString zrodlo = portfolio(dir, 3);
+    const QString zrodlo = zrobPortfolio(dir.sciezka(), 3);
+    const auto przed = migawkaKatalogu(zrodlo);
     const QString cel = dir.katalog(QStringLiteral("Nowe miejsce"));
     PrzenoszenieKatalogu przenoszenie(zrodlo, cel);
     Wynik wynik;
     sledz(przenoszenie, wynik);
-    ASSERT_TRUE(przenoszenie.start());
+    ASSERT_TRUE(przenoszenie.rozpocznij());
     EXPECT_EQ(wynik.raportyKonca, 0) << "the report arrives through the event loop";
     ASSERT_TRUE(czekajNaKoniec(wynik));
     EXPECT_EQ(wynik.status, 0);
     EXPECT_FALSE(KatalogTestowy::istnieje(zrodlo));
-    EXPECT_EQ(KatalogTestowy::czytaj(cel + QStringLiteral("/Tarrowind/All Beans/_Main_Flow/fasolka 2/plik.txt")),
-              QByteArray(4096, 'c'));
+    EXPECT_EQ(migawkaKatalogu(cel + QStringLiteral("/Tarrowind")), przed);
 }
 
 TEST(PrzenoszenieKataloguTest, TheEndReportWaitsWhileTheModalGateIsRaised)
 {
     KatalogTestowy dir;
-    const QString zrodlo = portfolio(dir, 1);
+    const QString zrodlo = zrobPortfolio(dir.sciezka(), 1);
     const QString cel = dir.katalog(QStringLiteral("cel"));
     PrzenoszenieKatalogu przenoszenie(zrodlo, cel);
     Wynik wynik;
     sledz(przenoszenie, wynik);
     {
         ModalGate::Raise brama;
-        ASSERT_TRUE(przenoszenie.start());
+        ASSERT_TRUE(przenoszenie.rozpocznij());
         QTest::qWait(400);
         EXPECT_EQ(wynik.raportyKonca, 0);
     }
@@ -101,47 +85,46 @@ TEST(PrzenoszenieKataloguTest, TheEndReportWaitsWhileTheModalGateIsRaised)
 TEST(PrzenoszenieKataloguTest, ANameClashRefusesToStartAndTouchesNothing)
 {
     KatalogTestowy dir;
-    const QString zrodlo = portfolio(dir, 1);
+    const QString zrodlo = zrobPortfolio(dir.sciezka(), 1);
+    const auto przed = migawkaKatalogu(zrodlo);
     const QString cel = dir.katalog(QStringLiteral("cel"));
     dir.plik(QStringLiteral("cel/Tarrowind/inny.txt"), "inny");
     PrzenoszenieKatalogu przenoszenie(zrodlo, cel);
     BladOperacji blad;
-    EXPECT_FALSE(przenoszenie.start(&blad));
+    EXPECT_FALSE(przenoszenie.rozpocznij(&blad));
     EXPECT_EQ(blad.kod, EEXIST);
-    EXPECT_EQ(KatalogTestowy::czytaj(zrodlo + QStringLiteral("/All Beans/_Main_Flow/fasolka 0/plik.txt")), QByteArray(4096, 'a'));
+    EXPECT_EQ(migawkaKatalogu(zrodlo), przed);
     EXPECT_EQ(KatalogTestowy::czytaj(cel + QStringLiteral("/Tarrowind/inny.txt")), "inny");
 }
 
 TEST_F(PrzenoszenieMiedzyUrzadzeniami, CopiesEverythingReportsProgressAndRemovesTheSourceLast)
 {
-    const QString zrodlo = portfolio(dir, 40);
+    const QString zrodlo = zrobPortfolio(dir.sciezka(), 40);
+    const auto przed = migawkaKatalogu(zrodlo);
     PrzenoszenieKatalogu przenoszenie(zrodlo, inny->path());
     Wynik wynik;
     sledz(przenoszenie, wynik);
-    ASSERT_TRUE(przenoszenie.start());
+    ASSERT_TRUE(przenoszenie.rozpocznij());
     ASSERT_TRUE(czekajNaKoniec(wynik));
     EXPECT_EQ(wynik.status, 0) << wynik.blad.przyczyna.toStdString();
     EXPECT_FALSE(KatalogTestowy::istnieje(zrodlo));
-    for (int i = 0; i < 40; ++i)
-        EXPECT_EQ(KatalogTestowy::czytaj(inny->path() + QStringLiteral("/Tarrowind/All Beans/_Main_Flow/fasolka %1/plik.txt").arg(i)),
-                  QByteArray(4096, char('a' + i % 26)));
+    EXPECT_EQ(migawkaKatalogu(inny->path() + QStringLiteral("/Tarrowind")), przed);
     EXPECT_EQ(FolderListing::list(inny->path()).wpisy.size(), 1);
 }
 
 TEST_F(PrzenoszenieMiedzyUrzadzeniami, CancelRightAfterStartLeavesTheSourceWholeAndNoPartialCopy)
 {
-    const QString zrodlo = portfolio(dir, 200);
+    const QString zrodlo = zrobPortfolio(dir.sciezka(), 200);
+    const auto przed = migawkaKatalogu(zrodlo);
     PrzenoszenieKatalogu przenoszenie(zrodlo, inny->path());
     Wynik wynik;
     sledz(przenoszenie, wynik);
-    ASSERT_TRUE(przenoszenie.start());
+    ASSERT_TRUE(przenoszenie.rozpocznij());
     przenoszenie.anuluj();
     ASSERT_TRUE(czekajNaKoniec(wynik));
     EXPECT_EQ(wynik.status, PrzenoszenieKatalogu::statusAnulowano);
     EXPECT_EQ(wynik.blad.kod, PrzenoszenieKatalogu::statusAnulowano);
-    for (int i = 0; i < 200; ++i)
-        ASSERT_EQ(KatalogTestowy::czytaj(zrodlo + QStringLiteral("/All Beans/_Main_Flow/fasolka %1/plik.txt").arg(i)),
-                  QByteArray(4096, char('a' + i % 26)));
+    ASSERT_EQ(migawkaKatalogu(zrodlo), przed);
     QDir::Filters wszystko = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
     EXPECT_TRUE(QDir(inny->path()).entryList(wszystko).isEmpty()) << "no partial copy, hidden or not";
 
@@ -152,19 +135,18 @@ TEST_F(PrzenoszenieMiedzyUrzadzeniami, CancelRightAfterStartLeavesTheSourceWhole
 
 TEST_F(PrzenoszenieMiedzyUrzadzeniami, AFolderThatAppearsAtTheTargetDuringTheCopyStaysAndTheErrorNamesTheMovedFolder)
 {
-    const QString zrodlo = portfolio(dir, 200);
+    const QString zrodlo = zrobPortfolio(dir.sciezka(), 200);
+    const auto przed = migawkaKatalogu(zrodlo);
     PrzenoszenieKatalogu przenoszenie(zrodlo, inny->path());
     Wynik wynik;
     sledz(przenoszenie, wynik);
-    ASSERT_TRUE(przenoszenie.start());
+    ASSERT_TRUE(przenoszenie.rozpocznij());
     ASSERT_TRUE(QDir().mkpath(inny->path() + QStringLiteral("/Tarrowind/inny")));
     ASSERT_TRUE(czekajNaKoniec(wynik));
     EXPECT_NE(wynik.status, 0);
     EXPECT_TRUE(wynik.blad.przyczyna.contains(QStringLiteral("Tarrowind"))) << wynik.blad.przyczyna.toStdString();
     EXPECT_FALSE(wynik.blad.przyczyna.contains(QStringLiteral(".tarrowind-"))) << wynik.blad.przyczyna.toStdString();
-    for (int i = 0; i < 200; ++i)
-        ASSERT_EQ(KatalogTestowy::czytaj(zrodlo + QStringLiteral("/All Beans/_Main_Flow/fasolka %1/plik.txt").arg(i)),
-                  QByteArray(4096, char('a' + i % 26)));
+    ASSERT_EQ(migawkaKatalogu(zrodlo), przed);
     EXPECT_EQ(QDir(inny->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("Tarrowind")});
     EXPECT_TRUE(QDir(inny->path() + QStringLiteral("/Tarrowind/inny")).exists());
@@ -210,7 +192,7 @@ TEST_P(NieuprzywilejowanePrzenoszenie, ReadOnlyFoldersAndFilesWrittenMeanwhileAr
     Konsola::ustawWyjscie([&](const QByteArray &linia) { konsola << QString::fromUtf8(linia); });
     Wynik wynik;
     sledz(przenoszenie, wynik);
-    EXPECT_TRUE(przenoszenie.start() && czekajNaKoniec(wynik));
+    EXPECT_TRUE(przenoszenie.rozpocznij() && czekajNaKoniec(wynik));
     Konsola::ustawWyjscie({});
     struct stat info {};
     lstat(kopia.constData(), &info);

@@ -20,7 +20,6 @@ public:
     ~PozycjaMenu() override;
 
     Akcja akcja() const { return m_akcja; }
-    void setAkcja(Akcja akcja) { m_akcja = akcja; }
 
     // The responder the command goes to; null: the first responder of the window concerned.
     // An item whose target has gone sends nothing.

@@ -11,65 +11,65 @@
 namespace {
 
 // A thin divider is hard to hit: its handle reaches this far whatever the drawn thickness.
-constexpr int najmniejszyUchwyt = 5;
+constexpr int smallestGrip = 5;
 
 } // namespace
 
 // The grip over one divider: it only turns mouse drags into divider moves and paints nothing.
-class SplitView::Uchwyt : public QWidget
+class SplitView::Grip : public QWidget
 {
 public:
-    Uchwyt(SplitView *widok, int indeks)
-        : QWidget(widok)
-        , m_widok(widok)
-        , m_indeks(indeks)
+    Grip(SplitView *view, int index)
+        : QWidget(view)
+        , m_view(view)
+        , m_index(index)
     {
-        setCursor(widok->orientation() == Qt::Horizontal ? Qt::SplitHCursor : Qt::SplitVCursor);
+        setCursor(view->orientation() == Qt::Horizontal ? Qt::SplitHCursor : Qt::SplitVCursor);
     }
 
 protected:
-    void mousePressEvent(QMouseEvent *zdarzenie) override
+    void mousePressEvent(QMouseEvent *event) override
     {
-        if (zdarzenie->button() == Qt::LeftButton)
-            m_widok->rozpocznijPrzeciaganie(m_indeks, mapToParent(zdarzenie->position()));
+        if (event->button() == Qt::LeftButton)
+            m_view->beginDrag(m_index, mapToParent(event->position()));
     }
-    void mouseMoveEvent(QMouseEvent *zdarzenie) override
+    void mouseMoveEvent(QMouseEvent *event) override
     {
-        if (zdarzenie->buttons() & Qt::LeftButton)
-            m_widok->przeciagnij(mapToParent(zdarzenie->position()));
+        if (event->buttons() & Qt::LeftButton)
+            m_view->dragTo(mapToParent(event->position()));
     }
-    void mouseReleaseEvent(QMouseEvent *) override { m_widok->m_przeciaganyRozdzielnik = -1; }
+    void mouseReleaseEvent(QMouseEvent *) override { m_view->m_draggedDivider = -1; }
 
 private:
-    SplitView *m_widok;
-    int m_indeks;
+    SplitView *m_view;
+    int m_index;
 };
 
-SplitView::SplitView(Qt::Orientation orientacja, QWidget *rodzic)
-    : QWidget(rodzic)
-    , m_orientacja(orientacja)
+SplitView::SplitView(Qt::Orientation orientation, QWidget *parent)
+    : QWidget(parent)
+    , m_orientation(orientation)
 {
 }
 
 SplitView::~SplitView() = default;
 
-void SplitView::addSubview(QWidget *podwidok)
+void SplitView::addSubview(QWidget *subview)
 {
-    podwidok->setParent(this);
-    m_panele.append(Panel{podwidok, 0, m_orientacja == Qt::Horizontal ? qreal(podwidok->width())
-                                                                       : qreal(podwidok->height()),
+    subview->setParent(this);
+    m_panes.append(Pane{subview, 0, m_orientation == Qt::Horizontal ? qreal(subview->width())
+                                                                       : qreal(subview->height()),
                           false});
-    if (m_panele.size() > 1)
-        m_uchwyty.append(new Uchwyt(this, int(m_uchwyty.size())));
-    uloz();
+    if (m_panes.size() > 1)
+        m_grips.append(new Grip(this, int(m_grips.size())));
+    layOut();
 }
 
 QList<QWidget *> SplitView::subviews() const
 {
-    QList<QWidget *> wynik;
-    for (const Panel &panel : m_panele)
-        wynik.append(panel.widok);
-    return wynik;
+    QList<QWidget *> result;
+    for (const Pane &pane : m_panes)
+        result.append(pane.view);
+    return result;
 }
 
 qreal SplitView::dividerThickness() const
@@ -82,279 +82,279 @@ QColor SplitView::dividerColor() const
     return palette().color(QPalette::Mid);
 }
 
-qreal SplitView::dlugosc() const
+qreal SplitView::length() const
 {
-    return m_orientacja == Qt::Horizontal ? width() : height();
+    return m_orientation == Qt::Horizontal ? width() : height();
 }
 
-qreal SplitView::wzdluzOsi(const QPointF &punkt) const
+qreal SplitView::alongAxis(const QPointF &point) const
 {
-    return m_orientacja == Qt::Horizontal ? punkt.x() : punkt.y();
+    return m_orientation == Qt::Horizontal ? point.x() : point.y();
 }
 
-QRectF SplitView::prostokatNaOsi(qreal poczatek, qreal rozmiar) const
+QRectF SplitView::rectOnAxis(qreal start, qreal extent) const
 {
-    if (m_orientacja == Qt::Horizontal)
-        return QRectF(poczatek, 0, rozmiar, height());
-    return QRectF(0, poczatek, width(), rozmiar);
+    if (m_orientation == Qt::Horizontal)
+        return QRectF(start, 0, extent, height());
+    return QRectF(0, start, width(), extent);
 }
 
-bool SplitView::czyRozdzielnikUkryty(int indeks) const
+bool SplitView::isDividerHidden(int index) const
 {
-    const bool obokZwinietego = m_panele.at(indeks).zwiniety || m_panele.at(indeks + 1).zwiniety;
-    return obokZwinietego && m_delegat && m_delegat->splitViewShouldHideDividerAtIndex(const_cast<SplitView *>(this), indeks);
+    const bool besideCollapsed = m_panes.at(index).collapsed || m_panes.at(index + 1).collapsed;
+    return besideCollapsed && m_delegate && m_delegate->splitViewShouldHideDividerAtIndex(const_cast<SplitView *>(this), index);
 }
 
-qreal SplitView::gruboscRozdzielnika(int indeks) const
+qreal SplitView::thicknessOfDivider(int index) const
 {
-    return czyRozdzielnikUkryty(indeks) ? 0.0 : dividerThickness();
+    return isDividerHidden(index) ? 0.0 : dividerThickness();
 }
 
-qreal SplitView::positionOfDivider(int indeks) const
+qreal SplitView::positionOfDivider(int index) const
 {
-    if (indeks < 0 || indeks >= m_panele.size() - 1)
+    if (index < 0 || index >= m_panes.size() - 1)
         return 0.0;
-    const Panel &panel = m_panele.at(indeks);
-    return panel.poczatek + (panel.zwiniety ? 0.0 : panel.rozmiar);
+    const Pane &pane = m_panes.at(index);
+    return pane.start + (pane.collapsed ? 0.0 : pane.extent);
 }
 
-// Where the pane after divider `indeks` ends: at the next divider or at the view's far edge.
-qreal SplitView::koniecPanelaZa(int indeks) const
+// Where the pane after divider `index` ends: at the next divider or at the view's far edge.
+qreal SplitView::endOfPaneAfter(int index) const
 {
-    return indeks + 1 < m_panele.size() - 1 ? positionOfDivider(indeks + 1) : dlugosc();
+    return index + 1 < m_panes.size() - 1 ? positionOfDivider(index + 1) : length();
 }
 
-bool SplitView::mozeSieZwinac(int indeks) const
+bool SplitView::canCollapse(int index) const
 {
-    return m_delegat && m_delegat->splitViewCanCollapseSubview(const_cast<SplitView *>(this), m_panele.at(indeks).widok);
+    return m_delegate && m_delegate->splitViewCanCollapseSubview(const_cast<SplitView *>(this), m_panes.at(index).view);
 }
 
-bool SplitView::isSubviewCollapsed(QWidget *podwidok) const
+bool SplitView::isSubviewCollapsed(QWidget *subview) const
 {
     // A pane whose widget is gone must not answer for a missing one.
-    if (!podwidok)
+    if (!subview)
         return false;
-    for (const Panel &panel : m_panele) {
-        if (panel.widok == podwidok)
-            return panel.zwiniety;
+    for (const Pane &pane : m_panes) {
+        if (pane.view == subview)
+            return pane.collapsed;
     }
     return false;
 }
 
-QRectF SplitView::frameOfSubview(QWidget *podwidok) const
+QRectF SplitView::frameOfSubview(QWidget *subview) const
 {
     // A pane whose widget is gone must not answer for a missing one.
-    if (!podwidok)
+    if (!subview)
         return {};
-    for (const Panel &panel : m_panele) {
-        if (panel.widok == podwidok)
-            return prostokatNaOsi(panel.poczatek, panel.rozmiar);
+    for (const Pane &pane : m_panes) {
+        if (pane.view == subview)
+            return rectOnAxis(pane.start, pane.extent);
     }
     return {};
 }
 
-QRectF SplitView::dividerRect(int indeks) const
+QRectF SplitView::dividerRect(int index) const
 {
-    if (indeks < 0 || indeks >= m_panele.size() - 1 || czyRozdzielnikUkryty(indeks))
+    if (index < 0 || index >= m_panes.size() - 1 || isDividerHidden(index))
         return {};
-    return prostokatNaOsi(positionOfDivider(indeks), dividerThickness());
+    return rectOnAxis(positionOfDivider(index), dividerThickness());
 }
 
-void SplitView::setPosition(qreal pozycja, int indeks)
+void SplitView::setPosition(qreal position, int index)
 {
-    przesunRozdzielnik(pozycja, indeks);
-    uloz();
-    zglosZmiane();
+    moveDivider(position, index);
+    layOut();
+    announceChange();
 }
 
-void SplitView::przesunRozdzielnik(qreal pozycja, int indeks)
+void SplitView::moveDivider(qreal position, int index)
 {
-    if (indeks < 0 || indeks >= m_panele.size() - 1)
+    if (index < 0 || index >= m_panes.size() - 1)
         return;
-    Panel &przed = m_panele[indeks];
-    Panel &za = m_panele[indeks + 1];
-    const qreal poczatek = przed.poczatek;
-    const qreal koniec = koniecPanelaZa(indeks);
-    const qreal grubosc = dividerThickness();
+    Pane &before = m_panes[index];
+    Pane &after = m_panes[index + 1];
+    const qreal start = before.start;
+    const qreal end = endOfPaneAfter(index);
+    const qreal thickness = dividerThickness();
 
     // A pane collapses when the divider reaches its outer edge; it keeps its size, and its
     // neighbour takes the room, the divider's too when the divider hides.
-    if (pozycja >= koniec && mozeSieZwinac(indeks + 1)) {
-        za.zwiniety = true;
-        przed.zwiniety = false;
-        przed.rozmiar = koniec - poczatek - gruboscRozdzielnika(indeks);
-    } else if (pozycja <= poczatek && mozeSieZwinac(indeks)) {
-        przed.zwiniety = true;
-        za.zwiniety = false;
-        za.rozmiar = koniec - poczatek - gruboscRozdzielnika(indeks);
+    if (position >= end && canCollapse(index + 1)) {
+        after.collapsed = true;
+        before.collapsed = false;
+        before.extent = end - start - thicknessOfDivider(index);
+    } else if (position <= start && canCollapse(index)) {
+        before.collapsed = true;
+        after.collapsed = false;
+        after.extent = end - start - thicknessOfDivider(index);
     } else {
-        const qreal p = std::clamp(pozycja, poczatek, std::max(poczatek, koniec - grubosc));
-        przed.zwiniety = false;
-        przed.rozmiar = p - poczatek;
-        za.zwiniety = false;
-        za.rozmiar = std::max(0.0, koniec - grubosc - p);
+        const qreal p = std::clamp(position, start, std::max(start, end - thickness));
+        before.collapsed = false;
+        before.extent = p - start;
+        after.collapsed = false;
+        after.extent = std::max(0.0, end - thickness - p);
     }
 }
 
 void SplitView::adjustSubviews()
 {
-    dopasujPanele();
-    uloz();
-    zglosZmiane();
+    fitPanes();
+    layOut();
+    announceChange();
 }
 
-void SplitView::dopasujPanele()
+void SplitView::fitPanes()
 {
-    QList<int> widoczne;
-    QList<int> zmienne;
-    qreal zajete = 0;
-    for (int i = 0; i < m_panele.size(); ++i) {
-        if (i < m_panele.size() - 1)
-            zajete += gruboscRozdzielnika(i);
-        if (m_panele.at(i).zwiniety)
+    QList<int> shown;
+    QList<int> adjustable;
+    qreal taken = 0;
+    for (int i = 0; i < m_panes.size(); ++i) {
+        if (i < m_panes.size() - 1)
+            taken += thicknessOfDivider(i);
+        if (m_panes.at(i).collapsed)
             continue;
-        widoczne.append(i);
-        zajete += m_panele.at(i).rozmiar;
-        if (!m_delegat || m_delegat->splitViewShouldAdjustSizeOfSubview(this, m_panele.at(i).widok))
-            zmienne.append(i);
+        shown.append(i);
+        taken += m_panes.at(i).extent;
+        if (!m_delegate || m_delegate->splitViewShouldAdjustSizeOfSubview(this, m_panes.at(i).view))
+            adjustable.append(i);
     }
-    if (zmienne.isEmpty())
-        zmienne = widoczne;
+    if (adjustable.isEmpty())
+        adjustable = shown;
 
     // Shares the difference out by size; what a pane cannot give up below zero passes on.
-    const auto rozdziel = [this](QList<int> grupa, qreal reszta) {
-        while (reszta != 0 && !grupa.isEmpty()) {
-            qreal suma = 0;
-            for (int i : grupa)
-                suma += m_panele.at(i).rozmiar;
-            qreal niedobor = 0;
-            QList<int> dalej;
-            for (int i : grupa) {
-                qreal &rozmiar = m_panele[i].rozmiar;
-                rozmiar += reszta * (suma > 0 ? rozmiar / suma : 1.0 / qreal(grupa.size()));
-                if (rozmiar < 0) {
-                    niedobor += rozmiar;
-                    rozmiar = 0;
+    const auto shareOut = [this](QList<int> group, qreal rest) {
+        while (rest != 0 && !group.isEmpty()) {
+            qreal total = 0;
+            for (int i : group)
+                total += m_panes.at(i).extent;
+            qreal shortfall = 0;
+            QList<int> further;
+            for (int i : group) {
+                qreal &extent = m_panes[i].extent;
+                extent += rest * (total > 0 ? extent / total : 1.0 / qreal(group.size()));
+                if (extent < 0) {
+                    shortfall += extent;
+                    extent = 0;
                 } else {
-                    dalej.append(i);
+                    further.append(i);
                 }
             }
-            reszta = niedobor;
-            grupa = dalej;
+            rest = shortfall;
+            group = further;
         }
-        return reszta;
+        return rest;
     };
-    const qreal reszta = rozdziel(zmienne, dlugosc() - zajete);
-    if (reszta < 0) {
-        QList<int> pozostale;
-        for (int i : widoczne) {
-            if (!zmienne.contains(i))
-                pozostale.append(i);
+    const qreal rest = shareOut(adjustable, length() - taken);
+    if (rest < 0) {
+        QList<int> others;
+        for (int i : shown) {
+            if (!adjustable.contains(i))
+                others.append(i);
         }
-        rozdziel(pozostale, reszta);
+        shareOut(others, rest);
     }
 
     // Whole points for the panes that changed, so that dividers fall on whole pixels; what the
     // rounding leaves over goes to the last of them.
-    qreal blad = 0;
-    for (int i : zmienne) {
-        const qreal dokladny = m_panele.at(i).rozmiar + blad;
-        m_panele[i].rozmiar = std::max<qreal>(0, std::round(dokladny));
-        blad = dokladny - m_panele.at(i).rozmiar;
+    qreal error = 0;
+    for (int i : adjustable) {
+        const qreal exact = m_panes.at(i).extent + error;
+        m_panes[i].extent = std::max<qreal>(0, std::round(exact));
+        error = exact - m_panes.at(i).extent;
     }
-    if (!zmienne.isEmpty())
-        m_panele[zmienne.constLast()].rozmiar = std::max<qreal>(0, m_panele.at(zmienne.constLast()).rozmiar + blad);
+    if (!adjustable.isEmpty())
+        m_panes[adjustable.constLast()].extent = std::max<qreal>(0, m_panes.at(adjustable.constLast()).extent + error);
 }
 
-void SplitView::uloz()
+void SplitView::layOut()
 {
-    qreal pozycja = 0;
-    for (int i = 0; i < m_panele.size(); ++i) {
-        Panel &panel = m_panele[i];
-        panel.poczatek = pozycja;
-        if (panel.widok) {
-            if (!panel.zwiniety) {
+    qreal position = 0;
+    for (int i = 0; i < m_panes.size(); ++i) {
+        Pane &pane = m_panes[i];
+        pane.start = position;
+        if (pane.view) {
+            if (!pane.collapsed) {
                 // Whole points at both edges, so that neighbours neither overlap nor leave a gap.
-                const QRectF ramka = prostokatNaOsi(panel.poczatek, panel.rozmiar);
-                panel.widok->setGeometry(QRect(QPoint(qRound(ramka.left()), qRound(ramka.top())),
-                                               QPoint(qRound(ramka.right()) - 1, qRound(ramka.bottom()) - 1)));
+                const QRectF frame = rectOnAxis(pane.start, pane.extent);
+                pane.view->setGeometry(QRect(QPoint(qRound(frame.left()), qRound(frame.top())),
+                                               QPoint(qRound(frame.right()) - 1, qRound(frame.bottom()) - 1)));
             }
-            panel.widok->setVisible(!panel.zwiniety);
+            pane.view->setVisible(!pane.collapsed);
         }
-        if (!panel.zwiniety)
-            pozycja += panel.rozmiar;
-        if (i < m_panele.size() - 1) {
-            const qreal grubosc = gruboscRozdzielnika(i);
-            const qreal zasieg = std::max<qreal>(grubosc, najmniejszyUchwyt);
-            const QRectF chwyt = prostokatNaOsi(pozycja + (grubosc - zasieg) / 2, zasieg);
-            m_uchwyty.at(i)->setGeometry(chwyt.toAlignedRect());
-            m_uchwyty.at(i)->setVisible(grubosc > 0);
-            m_uchwyty.at(i)->raise();
-            pozycja += grubosc;
+        if (!pane.collapsed)
+            position += pane.extent;
+        if (i < m_panes.size() - 1) {
+            const qreal thickness = thicknessOfDivider(i);
+            const qreal reach = std::max<qreal>(thickness, smallestGrip);
+            const QRectF gripRect = rectOnAxis(position + (thickness - reach) / 2, reach);
+            m_grips.at(i)->setGeometry(gripRect.toAlignedRect());
+            m_grips.at(i)->setVisible(thickness > 0);
+            m_grips.at(i)->raise();
+            position += thickness;
         }
     }
     update();
 }
 
-void SplitView::zglosZmiane()
+void SplitView::announceChange()
 {
-    if (!m_wZmianieRozmiaru && m_delegat)
-        m_delegat->splitViewDidResizeSubviews(this);
+    if (!m_resizing && m_delegate)
+        m_delegate->splitViewDidResizeSubviews(this);
 }
 
-void SplitView::rozpocznijPrzeciaganie(int indeks, const QPointF &punkt)
+void SplitView::beginDrag(int index, const QPointF &point)
 {
-    m_przeciaganyRozdzielnik = indeks;
-    m_odstepOdRozdzielnika = wzdluzOsi(punkt) - positionOfDivider(indeks);
+    m_draggedDivider = index;
+    m_offsetFromDivider = alongAxis(point) - positionOfDivider(index);
 }
 
-void SplitView::przeciagnij(const QPointF &punkt)
+void SplitView::dragTo(const QPointF &point)
 {
-    const int indeks = m_przeciaganyRozdzielnik;
-    if (indeks < 0 || indeks >= m_panele.size() - 1)
+    const int index = m_draggedDivider;
+    if (index < 0 || index >= m_panes.size() - 1)
         return;
-    const qreal poczatek = m_panele.at(indeks).poczatek;
-    const qreal kraniec = koniecPanelaZa(indeks) - dividerThickness();
-    qreal najmniej = poczatek;
-    qreal najwiecej = kraniec;
-    qreal p = wzdluzOsi(punkt) - m_odstepOdRozdzielnika;
-    if (m_delegat) {
-        najmniej = m_delegat->splitViewConstrainMinCoordinateOfSubviewAt(this, najmniej, indeks);
-        najwiecej = m_delegat->splitViewConstrainMaxCoordinateOfSubviewAt(this, najwiecej, indeks);
-        p = m_delegat->splitViewConstrainSplitPositionOfSubviewAt(this, p, indeks);
+    const qreal start = m_panes.at(index).start;
+    const qreal limit = endOfPaneAfter(index) - dividerThickness();
+    qreal lowest = start;
+    qreal highest = limit;
+    qreal p = alongAxis(point) - m_offsetFromDivider;
+    if (m_delegate) {
+        lowest = m_delegate->splitViewConstrainMinCoordinateOfSubviewAt(this, lowest, index);
+        highest = m_delegate->splitViewConstrainMaxCoordinateOfSubviewAt(this, highest, index);
+        p = m_delegate->splitViewConstrainSplitPositionOfSubviewAt(this, p, index);
     }
     // Past a limit the divider stops, until the pointer is more than halfway from the limit to
     // the edge of a pane that may collapse: then that pane collapses.
-    if (p > najwiecej)
-        p = mozeSieZwinac(indeks + 1) && p >= (najwiecej + kraniec) / 2 ? koniecPanelaZa(indeks) : najwiecej;
-    if (p < najmniej)
-        p = mozeSieZwinac(indeks) && p <= (poczatek + najmniej) / 2 ? poczatek : najmniej;
-    setPosition(p, indeks);
+    if (p > highest)
+        p = canCollapse(index + 1) && p >= (highest + limit) / 2 ? endOfPaneAfter(index) : highest;
+    if (p < lowest)
+        p = canCollapse(index) && p <= (start + lowest) / 2 ? start : lowest;
+    setPosition(p, index);
 }
 
-void SplitView::drawDividerInRect(QPainter &malarz, const QRectF &prostokat)
+void SplitView::drawDividerInRect(QPainter &painter, const QRectF &rect)
 {
-    malarz.fillRect(prostokat, dividerColor());
+    painter.fillRect(rect, dividerColor());
 }
 
 void SplitView::paintEvent(QPaintEvent *)
 {
-    QPainter malarz(this);
-    for (int i = 0; i < m_panele.size() - 1; ++i) {
-        const QRectF prostokat = dividerRect(i);
-        if (!prostokat.isEmpty())
-            drawDividerInRect(malarz, prostokat);
+    QPainter painter(this);
+    for (int i = 0; i < m_panes.size() - 1; ++i) {
+        const QRectF rect = dividerRect(i);
+        if (!rect.isEmpty())
+            drawDividerInRect(painter, rect);
     }
 }
 
-void SplitView::resizeEvent(QResizeEvent *zdarzenie)
+void SplitView::resizeEvent(QResizeEvent *event)
 {
-    m_wZmianieRozmiaru = true;
-    if (m_delegat)
-        m_delegat->splitViewResizeSubviewsWithOldSize(this, zdarzenie->oldSize());
+    m_resizing = true;
+    if (m_delegate)
+        m_delegate->splitViewResizeSubviewsWithOldSize(this, event->oldSize());
     else
-        dopasujPanele();
-    m_wZmianieRozmiaru = false;
-    uloz();
-    zglosZmiane();
+        fitPanes();
+    m_resizing = false;
+    layOut();
+    announceChange();
 }

@@ -15,75 +15,75 @@ class SplitView : public QWidget
     Q_OBJECT
 
 public:
-    explicit SplitView(Qt::Orientation orientacja = Qt::Horizontal, QWidget *rodzic = nullptr);
+    explicit SplitView(Qt::Orientation orientation = Qt::Horizontal, QWidget *parent = nullptr);
     ~SplitView() override;
 
-    Qt::Orientation orientation() const { return m_orientacja; }
+    Qt::Orientation orientation() const { return m_orientation; }
 
     // Takes the widget in as the last pane, at its present size along the axis.
-    void addSubview(QWidget *podwidok);
+    void addSubview(QWidget *subview);
     QList<QWidget *> subviews() const;
 
     // Not owned.
-    SplitViewDelegate *delegate() const { return m_delegat; }
-    void setDelegate(SplitViewDelegate *delegat) { m_delegat = delegat; }
+    SplitViewDelegate *delegate() const { return m_delegate; }
+    void setDelegate(SplitViewDelegate *delegate) { m_delegate = delegate; }
 
     virtual qreal dividerThickness() const;
     virtual QColor dividerColor() const;
 
-    // Puts the leading edge of divider `indeks` at `pozycja`, kept between the panes on both
+    // Puts the leading edge of divider `index` at `position`, kept between the panes on both
     // sides but without the delegate's limits. Reaching a pane's outer edge (the start of the
     // pane before, the end of the pane after) collapses it when the delegate lets it; a collapsed
     // pane given a position short of that edge comes back.
-    void setPosition(qreal pozycja, int indeks);
-    qreal positionOfDivider(int indeks) const;
-    bool isSubviewCollapsed(QWidget *podwidok) const;
+    void setPosition(qreal position, int index);
+    qreal positionOfDivider(int index) const;
+    bool isSubviewCollapsed(QWidget *subview) const;
     // Makes the shown panes fill the view again. The difference goes to the panes the delegate
     // lets change, in proportion to their sizes.
     void adjustSubviews();
     // A collapsed pane answers the frame it had. Null for a widget that is no pane.
-    QRectF frameOfSubview(QWidget *podwidok) const;
+    QRectF frameOfSubview(QWidget *subview) const;
     // Empty while the divider is hidden.
-    QRectF dividerRect(int indeks) const;
+    QRectF dividerRect(int index) const;
 
 protected:
-    virtual void drawDividerInRect(QPainter &malarz, const QRectF &prostokat);
+    virtual void drawDividerInRect(QPainter &painter, const QRectF &rect);
 
-    void paintEvent(QPaintEvent *zdarzenie) override;
-    void resizeEvent(QResizeEvent *zdarzenie) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
-    class Uchwyt;
-    struct Panel
+    class Grip;
+    struct Pane
     {
-        QPointer<QWidget> widok;
-        qreal poczatek = 0;
-        qreal rozmiar = 0;
-        bool zwiniety = false;
+        QPointer<QWidget> view;
+        qreal start = 0;
+        qreal extent = 0;
+        bool collapsed = false;
     };
 
-    qreal dlugosc() const;
-    qreal wzdluzOsi(const QPointF &punkt) const;
-    QRectF prostokatNaOsi(qreal poczatek, qreal rozmiar) const;
-    bool czyRozdzielnikUkryty(int indeks) const;
-    qreal gruboscRozdzielnika(int indeks) const;
-    qreal koniecPanelaZa(int indeks) const;
-    bool mozeSieZwinac(int indeks) const;
+    qreal length() const;
+    qreal alongAxis(const QPointF &point) const;
+    QRectF rectOnAxis(qreal start, qreal extent) const;
+    bool isDividerHidden(int index) const;
+    qreal thicknessOfDivider(int index) const;
+    qreal endOfPaneAfter(int index) const;
+    bool canCollapse(int index) const;
 
-    void przesunRozdzielnik(qreal pozycja, int indeks);
-    void dopasujPanele();
-    void uloz();
-    void zglosZmiane();
+    void moveDivider(qreal position, int index);
+    void fitPanes();
+    void layOut();
+    void announceChange();
 
-    void rozpocznijPrzeciaganie(int indeks, const QPointF &punkt);
-    void przeciagnij(const QPointF &punkt);
+    void beginDrag(int index, const QPointF &point);
+    void dragTo(const QPointF &point);
 
-    Qt::Orientation m_orientacja;
-    QPointer<SplitViewDelegate> m_delegat;
-    QList<Panel> m_panele;
-    QList<Uchwyt *> m_uchwyty;
-    int m_przeciaganyRozdzielnik = -1;
-    qreal m_odstepOdRozdzielnika = 0;
+    Qt::Orientation m_orientation;
+    QPointer<SplitViewDelegate> m_delegate;
+    QList<Pane> m_panes;
+    QList<Grip *> m_grips;
+    int m_draggedDivider = -1;
+    qreal m_offsetFromDivider = 0;
     // While the view resizes, the layout is announced once at the end.
-    bool m_wZmianieRozmiaru = false;
+    bool m_resizing = false;
 };
