@@ -42,8 +42,10 @@ public:
     static bool isFolder(const QString &sciezka);           // follows links
     static bool isFolderNoFollow(const QString &sciezka);   // the entry itself
 
-private:
+    // The bare rename that never replaces, on one file system; EXDEV across two.
     static bool renameNoReplace(const QString &zrodlo, const QString &cel, int *numerBledu);
+
+private:
     static bool moveAcrossDevices(const QString &zrodlo, const QString &cel, BladOperacji *blad,
                                   QStringList *leftovers);
 };

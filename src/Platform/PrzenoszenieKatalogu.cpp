@@ -48,6 +48,11 @@ bool PrzenoszenieKatalogu::rozpocznij(BladOperacji *blad)
         BladOperacji::zErrno(blad, ENOENT, QStringLiteral("Could not move the folder."), m_zrodlo);
         return false;
     }
+    if (Paths::contains(m_zrodlo, m_cel) && !Paths::equal(m_zrodlo, m_cel)) {
+        BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaPosix), EINVAL, QStringLiteral("Could not move the folder."),
+                            QStringLiteral("\u201C%1\u201D can\u2019t be moved into itself.").arg(Paths::lastComponent(m_zrodlo)));
+        return false;
+    }
     if (FileOperations::exists(m_cel)) {
         BladOperacji::zErrno(blad, EEXIST, QStringLiteral("Could not move the folder."), m_zrodlo, Paths::parent(m_cel));
         return false;
@@ -64,11 +69,19 @@ bool PrzenoszenieKatalogu::rozpocznij(BladOperacji *blad)
     m_blad = {};
     m_pozostawione.clear();
 
-    if (naTymSamymUrzadzeniu(m_zrodlo, Paths::parent(m_cel))) {
+    int numerBledu = 0;
+    const bool przemianowany =
+        naTymSamymUrzadzeniu(m_zrodlo, Paths::parent(m_cel)) && FileOperations::renameNoReplace(m_zrodlo, m_cel, &numerBledu);
+    // Two bind mounts of one file system refuse a rename between them: that move is copied on the
+    // worker thread below, like one across devices, never on this thread.
+    if (przemianowany || (numerBledu != 0 && numerBledu != EXDEV)) {
         // A rename is instant; its one report still arrives through the event loop.
         m_kopiaKompletna = true;
-        if (!FileOperations::moveNoReplace(m_zrodlo, m_cel, &m_blad, &m_pozostawione))
-            m_status = m_blad.kod ? m_blad.kod : EIO;
+        if (!przemianowany) {
+            BladOperacji::zErrno(&m_blad, numerBledu, QStringLiteral("Could not move the folder."), m_zrodlo,
+                                 Paths::parent(m_cel));
+            m_status = numerBledu;
+        }
         m_watekSkonczyl = true;
         m_zegarPostepu.start();
         return true;

@@ -1,5 +1,6 @@
 #include "TreeCopier.h"
 
+#include "FileOperations.h"
 #include "Konsola.h"
 #include "Paths.h"
 
@@ -7,6 +8,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -26,6 +28,25 @@ QString nazwa(const QByteArray &sciezka)
 QByteArray dolacz(const QByteArray &katalog, const char *nazwaWpisu)
 {
     return katalog + '/' + nazwaWpisu;
+}
+
+bool przemianujBezZastepowania(const QByteArray &z, const QByteArray &na)
+{
+    return renameat2(AT_FDCWD, z.constData(), AT_FDCWD, na.constData(), RENAME_NOREPLACE) == 0;
+}
+
+// Puts an entry taken aside back under its name; when another item took that name meanwhile,
+// under a visible name beside it, so nothing of either is lost.
+QByteArray odlozZPowrotem(const QByteArray &odlozony, const QByteArray &sciezka)
+{
+    if (przemianujBezZastepowania(odlozony, sciezka))
+        return sciezka;
+    for (int numer = 1; errno == EEXIST && numer < 1000; ++numer) {
+        const QByteArray inna = sciezka + " (kept" + (numer > 1 ? ' ' + QByteArray::number(numer) : QByteArray()) + ')';
+        if (przemianujBezZastepowania(odlozony, inna))
+            return inna;
+    }
+    return odlozony;
 }
 
 std::vector<QByteArray> wpisyKatalogu(const QByteArray &sciezka, int *numerBledu)
@@ -182,7 +203,7 @@ bool TreeCopier::checkCancel(BladOperacji *blad)
 
 void TreeCopier::reportItem(const QByteArray &zrodlo, const struct stat &info, std::uint64_t bajty)
 {
-    m_copiedEntries.insert(zrodlo, CopiedEntry{info.st_dev, info.st_ino, mode_t(info.st_mode & S_IFMT),
+    m_copiedEntries.insert(zrodlo, CopiedEntry{info.st_dev, info.st_ino, mode_t(info.st_mode & S_IFMT), info.st_nlink,
                                                info.st_size, info.st_mtim, info.st_ctim});
     if (const CopiedHook &hak = hakSkopiowanych())
         hak(nazwa(zrodlo));
@@ -357,9 +378,13 @@ bool TreeCopier::isUnchanged(const QByteArray &zrodlo, const struct stat &info) 
     // A folder's times change with every entry; its entries answer for it.
     if (S_ISDIR(info.st_mode))
         return true;
-    return wpis->size == info.st_size && wpis->modified.tv_sec == info.st_mtim.tv_sec
-           && wpis->modified.tv_nsec == info.st_mtim.tv_nsec && wpis->statusChanged.tv_sec == info.st_ctim.tv_sec
-           && wpis->statusChanged.tv_nsec == info.st_ctim.tv_nsec;
+    const bool takieSame = wpis->size == info.st_size && wpis->modified.tv_sec == info.st_mtim.tv_sec
+                           && wpis->modified.tv_nsec == info.st_mtim.tv_nsec;
+    // Removing one name of a file with several changes the others' status time: for those the
+    // contents' time answers alone.
+    return takieSame
+           && (wpis->links > 1
+               || (wpis->statusChanged.tv_sec == info.st_ctim.tv_sec && wpis->statusChanged.tv_nsec == info.st_ctim.tv_nsec));
 }
 
 bool TreeCopier::removeCopiedItem(const QByteArray &sciezka, QList<QByteArray> *leftovers) const
@@ -376,12 +401,8 @@ bool TreeCopier::removeCopiedItem(const QByteArray &sciezka, QList<QByteArray> *
         leftovers->append(sciezka);
         return false;
     }
-    if (!S_ISDIR(info.st_mode)) {
-        if (unlink(sciezka.constData()) == 0)
-            return true;
-        leftovers->append(sciezka);
-        return false;
-    }
+    if (!S_ISDIR(info.st_mode))
+        return removeCopiedFile(sciezka, info, leftovers);
     const bool otwarty = otworzDoUsuwania(sciezka, info.st_mode);
     int numerBledu = 0;
     bool wszystkoUsuniete = true;
@@ -394,6 +415,33 @@ bool TreeCopier::removeCopiedItem(const QByteArray &sciezka, QList<QByteArray> *
     // A folder that stays only for what stays inside it is not named itself.
     if (numerBledu != 0 || wszystkoUsuniete)
         leftovers->append(sciezka);
+    return false;
+}
+
+bool TreeCopier::removeCopiedFile(const QByteArray &sciezka, const struct stat &sprawdzony,
+                                  QList<QByteArray> *leftovers) const
+{
+    // Taken aside under a hidden name first, and removed only when what was taken aside is still
+    // the file found unchanged: an editor that renamed a new version over the name in between
+    // keeps it. The rename itself changes the status time, so the contents' time answers here.
+    const QByteArray odlozony = QFile::encodeName(FileOperations::hiddenTemporarySibling(nazwa(sciezka)));
+    if (!przemianujBezZastepowania(sciezka, odlozony)) {
+        if (errno == ENOENT)
+            return true;
+        // A file system without the no-replace rename: removed in place, as checked.
+        if ((errno == EINVAL || errno == ENOSYS) && unlink(sciezka.constData()) == 0)
+            return true;
+        leftovers->append(sciezka);
+        return false;
+    }
+    struct stat info;
+    const bool tenSam = lstat(odlozony.constData(), &info) == 0 && info.st_dev == sprawdzony.st_dev
+                        && info.st_ino == sprawdzony.st_ino && info.st_size == sprawdzony.st_size
+                        && info.st_mtim.tv_sec == sprawdzony.st_mtim.tv_sec
+                        && info.st_mtim.tv_nsec == sprawdzony.st_mtim.tv_nsec;
+    if (tenSam && unlink(odlozony.constData()) == 0)
+        return true;
+    leftovers->append(odlozZPowrotem(odlozony, sciezka));
     return false;
 }
 

@@ -58,6 +58,7 @@ private:
         dev_t device = 0;
         ino_t inode = 0;
         mode_t type = 0;
+        nlink_t links = 0;
         off_t size = 0;
         timespec modified{};
         timespec statusChanged{};
@@ -72,6 +73,7 @@ private:
     void applyFolderModes();
     bool isUnchanged(const QByteArray &zrodlo, const struct stat &info) const;
     bool removeCopiedItem(const QByteArray &sciezka, QList<QByteArray> *leftovers) const;
+    bool removeCopiedFile(const QByteArray &sciezka, const struct stat &sprawdzony, QList<QByteArray> *leftovers) const;
 
     const std::atomic<bool> *m_cancel;
     Progress m_progress;

@@ -177,6 +177,10 @@ TEST_P(NieuprzywilejowanePrzenoszenie, ReadOnlyFoldersAndFilesWrittenMeanwhileAr
     zapisz(zamkniety + QStringLiteral("/plik.txt"), "zamkniety");
     zapisz(fasolka + QStringLiteral("/plik.txt"), "stara");
     chmod(QFile::encodeName(zamkniety).constData(), 0555);
+    // Two names of one file: removing the first changes the second's status time, not its contents.
+    zapisz(zrodlo + QStringLiteral("/All Beans/_Main_Flow/dwie nazwy.txt"), "jedna tresc");
+    ASSERT_EQ(link(QFile::encodeName(zrodlo + QStringLiteral("/All Beans/_Main_Flow/dwie nazwy.txt")).constData(),
+                   QFile::encodeName(zrodlo + QStringLiteral("/All Beans/_Main_Flow/druga nazwa.txt")).constData()), 0);
     PrzenoszenieKatalogu przenoszenie(zrodlo, dir.sciezka());
     TreeCopier::setCopiedHookForTests([&](const QString &skopiowany) {
         if (skopiowany == fasolka && GetParam() == KoniecPrzenoszenia::Udane) {
