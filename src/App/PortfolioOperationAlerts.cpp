@@ -63,4 +63,13 @@ Alert itemsStayedInOldPortfolio(const QString &katalog)
     return alert;
 }
 
+Alert migrationInProgress()
+{
+    Alert alert;
+    alert.setMessageText(trAlerts("Migration is in progress."));
+    alert.setInformativeText(trAlerts("You have to wait for finish this process or press cancel to abort."));
+    alert.addButtonWithTitle(trAlerts("Ok"));
+    return alert;
+}
+
 } // namespace PortfolioOperationAlerts

@@ -16,5 +16,7 @@ Alert couldNotCreatePortfolio(const BladOperacji &blad, const QString &portfolio
 Alert migrationError(const BladOperacji &blad);
 // A move that left behind items written into the portfolio while it ran.
 Alert itemsStayedInOldPortfolio(const QString &katalog);
+// Why the window may not close nor the program quit now.
+Alert migrationInProgress();
 
 } // namespace PortfolioOperationAlerts
