@@ -150,9 +150,14 @@ void ChangePortfolioLocationController::hidePanel()
 
 void ChangePortfolioLocationController::closeChangePortfolioLocationPanel(QObject *)
 {
-    // The outcome of a running operation is still to be shown on the sheet.
-    if (m_operacjaTrwa)
+    // The outcome of a running operation is still to be shown on the sheet; a quit waits for it too.
+    if (m_operacjaTrwa) {
+        if (m_migracja) {
+            Alert alert = PortfolioOperationAlerts::migrationInProgress();
+            SynchronousSheet::runModalSheetForWindow(alert, m_panel);
+        }
         return;
+    }
     hidePanel();
     m_currentPortfolioLocationURL.clear();
     m_selectedPortfolioLocationURL.clear();
