@@ -41,6 +41,11 @@ ChangePortfolioLocationController::ChangePortfolioLocationController(ChangePortf
 
 ChangePortfolioLocationController::~ChangePortfolioLocationController() = default;
 
+ChangePortfolioLocationPanel *ChangePortfolioLocationController::panel() const
+{
+    return m_panel;
+}
+
 void ChangePortfolioLocationController::setShouldMigratePortfolio(bool przeniesc)
 {
     m_shouldMigratePortfolio = przeniesc;

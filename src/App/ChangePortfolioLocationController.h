@@ -54,7 +54,7 @@ public:
     QPointer<QPushButton> cancelButton;
     QPointer<QLabel> resultLabel;
 
-    ChangePortfolioLocationPanel *panel() const { return m_panel; }
+    ChangePortfolioLocationPanel *panel() const;
     QWidget *preferencesWindow() const { return m_preferencesWindow; }
     void setPreferencesWindow(QWidget *okno) { m_preferencesWindow = okno; }
 

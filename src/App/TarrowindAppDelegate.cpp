@@ -368,7 +368,7 @@ bool TarrowindAppDelegate::validateUserInterfaceItem(const ElementInterfejsu &el
     case Akcja::przejdzDoWyszukiwarki:
         return moznaPrzejscDoWyszukiwarki();
     case Akcja::akcjaPokazPasekNawigacji:
-        return jestWybranaKartaPortfolio() && !jestWidocznyPasekNawigacji();
+        return wybranaKartaPrzyjmuje(element.akcja()) && !jestWidocznyPasekNawigacji();
     case Akcja::akcjaUkryjPasekNawigacji:
         return jestWidocznyPasekNawigacji();
     default:
