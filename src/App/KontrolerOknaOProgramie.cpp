@@ -34,7 +34,7 @@ void KontrolerOknaOProgramie::zbudujOkno()
     uklad->setContentsMargins(24, 24, 24, 20);
     uklad->setSpacing(8);
     auto *ikona = new QLabel(m_okno.get());
-    ikona->setPixmap(QPixmap::fromImage(ObrazyAplikacji::obraz(QStringLiteral("Tarrowind")))
+    ikona->setPixmap(QPixmap::fromImage(ObrazyAplikacji::obraz(QStringLiteral("Tarrowind.icns")))
                          .scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     ikona->setAlignment(Qt::AlignCenter);
     uklad->addWidget(ikona);
