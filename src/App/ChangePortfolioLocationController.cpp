@@ -25,6 +25,41 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+namespace {
+
+// What the sheet says for each operate-button status, 1 to 5.
+struct TekstyStatusu
+{
+    const char *tytul;
+    const char *wiadomosc;
+    const char *wynik;
+};
+
+const char *const utworz = QT_TR_NOOP("Create portfolio");
+const char *const utworzWiadomosc = QT_TR_NOOP("Tarrowind will create new portfolio in this location.");
+const char *const utworzWynik = QT_TR_NOOP("Portfolio has been created.");
+const char *const uzyj = QT_TR_NOOP("Use portfolio");
+const char *const uzyjWiadomosc = QT_TR_NOOP("Tarrowind has found portfolio in this location and will use it.");
+const char *const uzyjWynik = QT_TR_NOOP("New portfolio location has been set. This portfolio is now in use.");
+
+const TekstyStatusu tabelaStatusow[] = {
+    {utworz, utworzWiadomosc, utworzWynik},
+    {utworz, utworzWiadomosc, utworzWynik},
+    {uzyj, uzyjWiadomosc, uzyjWynik},
+    {uzyj, uzyjWiadomosc, uzyjWynik},
+    {QT_TR_NOOP("Migrate portfolio"), QT_TR_NOOP("Tarrowind is ready to start migration."),
+     QT_TR_NOOP("Portfolio has been migrated.")},
+};
+
+const TekstyStatusu *tekstyStatusu(int status)
+{
+    if (status < ChangePortfolioLocationController::StatusCreate || status > ChangePortfolioLocationController::StatusMigrate)
+        return nullptr;
+    return &tabelaStatusow[status - ChangePortfolioLocationController::StatusCreate];
+}
+
+} // namespace
+
 ChangePortfolioLocationController::ChangePortfolioLocationController(ChangePortfolioLocationPanel *panel,
                                                                      QObject *rodzic)
     : Responder(rodzic)
@@ -210,23 +245,8 @@ void ChangePortfolioLocationController::updateOperateButtonStatus()
 
 void ChangePortfolioLocationController::updateOperateButtonTitle()
 {
-    if (!operateButton)
-        return;
-    switch (m_operateButtonStatus) {
-    case StatusCreate:
-    case StatusCreateInside:
-        operateButton->setText(tr("Create portfolio"));
-        break;
-    case StatusUse:
-    case StatusUseInstead:
-        operateButton->setText(tr("Use portfolio"));
-        break;
-    case StatusMigrate:
-        operateButton->setText(tr("Migrate portfolio"));
-        break;
-    default:
-        break;
-    }
+    if (const TekstyStatusu *teksty = tekstyStatusu(m_operateButtonStatus); teksty && operateButton)
+        operateButton->setText(tr(teksty->tytul));
 }
 
 void ChangePortfolioLocationController::updateCheckbox()
@@ -240,44 +260,14 @@ void ChangePortfolioLocationController::updateCheckbox()
 
 void ChangePortfolioLocationController::updateMessageLabel()
 {
-    if (!messageLabel)
-        return;
-    switch (m_operateButtonStatus) {
-    case StatusCreate:
-    case StatusCreateInside:
-        messageLabel->setText(tr("Tarrowind will create new portfolio in this location."));
-        break;
-    case StatusUse:
-    case StatusUseInstead:
-        messageLabel->setText(tr("Tarrowind has found portfolio in this location and will use it."));
-        break;
-    case StatusMigrate:
-        messageLabel->setText(tr("Tarrowind is ready to start migration."));
-        break;
-    default:
-        break;
-    }
+    if (const TekstyStatusu *teksty = tekstyStatusu(m_operateButtonStatus); teksty && messageLabel)
+        messageLabel->setText(tr(teksty->wiadomosc));
 }
 
 void ChangePortfolioLocationController::updateResultLabelAfterChangingLocation()
 {
-    if (!resultLabel)
-        return;
-    switch (m_operateButtonStatus) {
-    case StatusCreate:
-    case StatusCreateInside:
-        resultLabel->setText(tr("Portfolio has been created."));
-        break;
-    case StatusUse:
-    case StatusUseInstead:
-        resultLabel->setText(tr("New portfolio location has been set. This portfolio is now in use."));
-        break;
-    case StatusMigrate:
-        resultLabel->setText(tr("Portfolio has been migrated."));
-        break;
-    default:
-        break;
-    }
+    if (const TekstyStatusu *teksty = tekstyStatusu(m_operateButtonStatus); teksty && resultLabel)
+        resultLabel->setText(tr(teksty->wynik));
 }
 
 void ChangePortfolioLocationController::ustawOperacjeTrwa(bool trwa, bool migracja)
@@ -333,21 +323,19 @@ void ChangePortfolioLocationController::useOrCreatePortfolio()
 
 void ChangePortfolioLocationController::migratePortfolio()
 {
+    // Its progress view takes the move's reports.
+    if (!wizardMigrationViewController)
+        return;
     ustawOperacjeTrwa(true, true);
-    if (wizardMigrationViewController)
-        wizardMigrationViewController->setMigrationState(WizardMigrationViewController::MigrationInProgress);
+    wizardMigrationViewController->setMigrationState(WizardMigrationViewController::MigrationInProgress);
     if (m_panel)
         m_panel->selectTabViewItem(m_panel->migrationTab);
     if (cancelButton)
         cancelButton->setEnabled(true);
 
     QPointer<ChangePortfolioLocationController> ja(this);
-    auto raport = [ja](bool zakonczone, const std::optional<BladOperacji> &blad, qint64 przeniesione, qint64 razem) {
+    auto koniec = [ja](const std::optional<BladOperacji> &blad) {
         if (!ja)
-            return;
-        if (ja->wizardMigrationViewController)
-            ja->wizardMigrationViewController->updateProgressWithObjectsMovedTotalObjectsToMove(przeniesione, razem);
-        if (!zakonczone)
             return;
         if (blad) {
             const bool anulowana = blad->kod == SetupWizardService::statusCancelled;
@@ -381,7 +369,8 @@ void ChangePortfolioLocationController::migratePortfolio()
         DelayedOperations::addOperationAfterDelayWithBlock(2.0, ja, [ja] { ja->zakonczPomyslnie(); });
     };
     setupWizardService->migratePortfolioFromURLToURLWithBlock(m_currentPortfolioLocationURL,
-                                                              m_selectedPortfolioLocationURL, raport);
+                                                              m_selectedPortfolioLocationURL,
+                                                              wizardMigrationViewController->raportyMigracji(koniec));
 }
 
 void ChangePortfolioLocationController::zakonczMigracjeBledem(bool anulowana)

@@ -2,7 +2,6 @@
 
 #include "ChangePortfolioLocationController.h"
 #include "ChangePortfolioLocationPanel.h"
-#include "PreferencesWindow.h"
 #include "PreferencesWindowController.h"
 #include "SetupWizardService.h"
 #include "WizardMigrationViewController.h"
@@ -68,7 +67,7 @@ QWidget *tab(QStackedWidget *karty, const QString &nazwa, QVBoxLayout **tresc, Q
     return widok;
 }
 
-void buildPreferencesWindow(PreferencesWindowController *wlasciciel, PreferencesWindow *okno)
+void buildPreferencesWindow(PreferencesWindowController *wlasciciel, QWidget *okno)
 {
     okno->setObjectName(QStringLiteral("PreferencesWindow"));
     okno->setWindowTitle(trPreferences("Preferences"));
@@ -181,7 +180,8 @@ void buildProgressTabs(ChangePortfolioLocationController *kontroler, ChangePortf
 
 void PreferencesResources::zaladuj(PreferencesWindowController *wlasciciel)
 {
-    auto *okno = new PreferencesWindow;
+    auto *okno = new QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                                          | Qt::WindowMinimizeButtonHint);
     wlasciciel->setWindow(okno);
     LancuchResponderow::ustawKontrolerOkna(okno, wlasciciel);
     buildPreferencesWindow(wlasciciel, okno);

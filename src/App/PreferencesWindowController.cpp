@@ -4,7 +4,6 @@
 #include "ChangePortfolioLocationPanel.h"
 #include "PortfolioOperationAlerts.h"
 #include "PreferencesResources.h"
-#include "PreferencesWindow.h"
 #include "SetupWizardService.h"
 
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
@@ -15,6 +14,7 @@
 #include "Platform/Ui/SynchronousSheet.h"
 #include "Platform/Ui/WindowRegistry.h"
 
+#include <QEvent>
 #include <QLineEdit>
 
 PreferencesWindowController::PreferencesWindowController(QObject *rodzic)
@@ -32,11 +32,22 @@ PreferencesWindowController::~PreferencesWindowController()
     m_okno.reset();
 }
 
-void PreferencesWindowController::setWindow(PreferencesWindow *okno)
+void PreferencesWindowController::setWindow(QWidget *okno)
 {
     m_okno.reset(okno);
     if (m_okno)
-        m_okno->setWindowController(this);
+        m_okno->installEventFilter(this);
+}
+
+bool PreferencesWindowController::eventFilter(QObject *obiekt, QEvent *zdarzenie)
+{
+    if (obiekt == m_okno.get() && zdarzenie->type() == QEvent::Close && !windowShouldClose()) {
+        zdarzenie->ignore();
+        return true;
+    }
+    if (obiekt == m_okno.get() && zdarzenie->type() == QEvent::ActivationChange && m_okno->isActiveWindow())
+        windowDidBecomeKey();
+    return Responder::eventFilter(obiekt, zdarzenie);
 }
 
 void PreferencesWindowController::setKontrolerAkcjeNaMenuGlownym(KontrolerAkcjeNaMenuGlownym *kontroler)

@@ -10,7 +10,6 @@
 class BrowserWindow;
 class ChangePortfolioLocationController;
 class KontrolerAkcjeNaMenuGlownym;
-class PreferencesWindow;
 class QLineEdit;
 
 // The Preferences window: where the portfolio lies, and the door to moving the program to another
@@ -27,9 +26,9 @@ public:
     // Outlets, set by the resource.
     QPointer<QLineEdit> portfolioLocationLabel;
     QPointer<ChangePortfolioLocationController> changePortfolioLocationController;
-    // Takes the window over.
-    void setWindow(PreferencesWindow *okno);
-    PreferencesWindow *window() const { return m_okno.get(); }
+    // Takes the window over and follows its activation and closing.
+    void setWindow(QWidget *okno);
+    QWidget *window() const { return m_okno.get(); }
 
     // The change of location keeps new browser windows from opening through it.
     void setKontrolerAkcjeNaMenuGlownym(KontrolerAkcjeNaMenuGlownym *kontroler);
@@ -47,10 +46,14 @@ public:
     void windowDidBecomeKey();
     void sheetDidEnd();
     // NO, after saying why, while a migration runs: neither the window nor the program may go.
+    // Closing otherwise only hides the window.
     bool windowShouldClose();
+
+protected:
+    bool eventFilter(QObject *obiekt, QEvent *zdarzenie) override;
 
 private:
     void zmienLokalizacje();
 
-    std::unique_ptr<PreferencesWindow> m_okno;
+    std::unique_ptr<QWidget> m_okno;
 };

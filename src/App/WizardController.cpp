@@ -185,18 +185,16 @@ void WizardController::useOrCreatePortfolio()
 
 void WizardController::migratePortfolio()
 {
+    // Its progress view takes the move's reports.
+    if (!wizardMigrationViewController)
+        return;
     ustawOperacjeTrwa(true);
-    if (wizardMigrationViewController)
-        wizardMigrationViewController->setMigrationState(WizardMigrationViewController::MigrationInProgress);
+    wizardMigrationViewController->setMigrationState(WizardMigrationViewController::MigrationInProgress);
     selectTabViewItem(migrationView);
 
     QPointer<WizardController> ja(this);
-    auto raport = [ja](bool zakonczone, const std::optional<BladOperacji> &blad, qint64 przeniesione, qint64 razem) {
+    auto koniec = [ja](const std::optional<BladOperacji> &blad) {
         if (!ja)
-            return;
-        if (ja->wizardMigrationViewController)
-            ja->wizardMigrationViewController->updateProgressWithObjectsMovedTotalObjectsToMove(przeniesione, razem);
-        if (!zakonczone)
             return;
         if (!blad) {
             if (!ja->zapiszLokalizacje()) {
@@ -238,7 +236,8 @@ void WizardController::migratePortfolio()
             ja->cancelButton->setEnabled(true);
     };
     setupWizardService->migratePortfolioFromURLToURLWithBlock(SetupWizardService::urlPortfolioWPiaskownicy(),
-                                                              setupWizardService->urlBazowy(), raport);
+                                                              setupWizardService->urlBazowy(),
+                                                              wizardMigrationViewController->raportyMigracji(koniec));
 }
 
 bool WizardController::pokazPozostawioneWStarymPortfolio()

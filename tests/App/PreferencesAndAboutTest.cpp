@@ -1,7 +1,6 @@
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
 #include "App/ChangePortfolioLocationController.h"
 #include "App/KontrolerOknaOProgramie.h"
-#include "App/PreferencesWindow.h"
 #include "App/PreferencesWindowController.h"
 #include "App/TarrowindAppDelegate.h"
 #include "Browser/OknaTarrowind.h"

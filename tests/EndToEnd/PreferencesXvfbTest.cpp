@@ -2,11 +2,11 @@
 #include "App/ChangePortfolioLocationController.h"
 #include "App/ChangePortfolioLocationPanel.h"
 #include "App/KontrolerOknaOProgramie.h"
-#include "App/PreferencesWindow.h"
 #include "App/PreferencesWindowController.h"
 #include "App/TarrowindAppDelegate.h"
 #include "Model/BazaFasolek.h"
 #include "Model/SpecKatalog.h"
+#include "Model/StosCoreData.h"
 #include "Platform/BundleInfo.h"
 #include "Support/GeneratorPortfolio.h"
 #include "Support/KatalogTestowy.h"
@@ -47,6 +47,8 @@ TEST(PreferencesXvfbTest, PreferencesWithTheChangeSheetAndAboutOnARealDisplay)
     NagrywarkaAlertow alerty;
     NagrywarkaWyboruKatalogu wybor;
     KatalogTestowy dir;
+    // After the first run of the same process: a graph of its own.
+    StosCoreData::sharedStosCoreData()->nowyKontekst();
     const QString baza = dir.katalog(QStringLiteral("Projekty"));
     GeneratorPortfolio::zbuduj(baza, {3, 10, 2, 2, 2});
     ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza));
