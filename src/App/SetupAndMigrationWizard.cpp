@@ -2,6 +2,7 @@
 
 #include "Model/BazaFasolek.h"
 
+#include "PortfolioOperationAlerts.h"
 #include "SetupWizardService.h"
 #include "WizardController.h"
 #include "WizardLocationViewsController.h"
@@ -133,10 +134,7 @@ bool SetupAndMigrationWizard::czyMigracjaTrwa() const
 
 void SetupAndMigrationWizard::abortMigrationAlert()
 {
-    Alert alert;
-    alert.setMessageText(tr("Migration is in progress."));
-    alert.setInformativeText(tr("You have to wait for finish this process or press cancel to abort."));
-    alert.addButtonWithTitle(tr("Ok"));
+    Alert alert = PortfolioOperationAlerts::migrationInProgress();
     SynchronousSheet::runModalSheetForWindow(alert, m_okno.get());
 }
 

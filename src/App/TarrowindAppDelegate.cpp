@@ -1,22 +1,51 @@
 #include "TarrowindAppDelegate.h"
 
+#include "GoogleAnalytics.h"
+#include "KontrolerOknaOProgramie.h"
 #include "KreatorKonfiguracji.h"
 #include "OfertaPrzeniesieniaAplikacji.h"
+#include "PreferencesWindowController.h"
 
 #include "Actions/EdytorSpodziewanegoRezultatu.h"
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
 #include "Browser/KontrolerOknaPrzegladarkiTarrowind.h"
+#include "Browser/KartaPortfolio.h"
+#include "Browser/KontrolerKartyPortfolio.h"
 #include "Browser/PrzegladarkaTarrowind.h"
+#include "Browser/TabKit/BrowserWindow.h"
+#include "Browser/TabKit/BrowserWindowController.h"
+#include "Platform/Konsola.h"
 #include "Platform/UserDefaults.h"
+#include "Platform/Ui/ElementInterfejsu.h"
+#include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/WindowRegistry.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QWidget>
+
+namespace {
+
+// The view kind of the archive, and the navigation bar shown beside it.
+constexpr std::int32_t widokArchiwum = 6;
+constexpr bool zPaskiemNawigacji = false;
+
+QString opisObiektu(const QObject *obiekt)
+{
+    if (!obiekt)
+        return QStringLiteral("(null)");
+    return QStringLiteral("<%1: 0x%2>")
+        .arg(QLatin1String(obiekt->metaObject()->className()))
+        .arg(quintptr(obiekt), 0, 16);
+}
+
+} // namespace
 
 TarrowindAppDelegate::TarrowindAppDelegate(QObject *rodzic)
     : Responder(rodzic)
 {
     KontrolerOknaPrzegladarkiTarrowind::setDostawcaEdytoraPola(EdytorSpodziewanegoRezultatu::dostawcaDlaOkien());
+    dodajPolecenia();
 }
 
 TarrowindAppDelegate::~TarrowindAppDelegate() = default;
@@ -106,9 +135,9 @@ bool TarrowindAppDelegate::applicationShouldHandleReopenHasVisibleWindows(bool)
             return false;
         }
     }
-    // Before the start-up has opened its window, and while the wizard runs, no portfolio may be
-    // shown yet: the start-up opens the first window itself.
-    if (m_stan == Stan::Dziala)
+    // Before the start-up has opened its window, while the wizard runs and while the portfolio
+    // changes place, no portfolio may be shown: whoever forbade it opens the window itself.
+    if (m_stan == Stan::Dziala && canOpenNewWindow())
         PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolio();
     return false;
 }
@@ -128,4 +157,227 @@ void TarrowindAppDelegate::zakonczAplikacje()
 {
     m_stan = Stan::Konczenie;
     QCoreApplication::exit(0);
+}
+
+void TarrowindAppDelegate::dodajPolecenia()
+{
+    const auto polecenie = [this](Akcja akcja, void (TarrowindAppDelegate::*wykonanie)(QObject *)) {
+        addHandler(akcja, [this, wykonanie](QObject *nadawca) { (this->*wykonanie)(nadawca); });
+    };
+    polecenie(Akcja::otworzPreferencje, &TarrowindAppDelegate::otworzPreferencje);
+    polecenie(Akcja::otworzPanelOProgramie, &TarrowindAppDelegate::otworzPanelOProgramie);
+    polecenie(Akcja::otworzWitryneTarrowind, &TarrowindAppDelegate::otworzWitryneTarrowind);
+    polecenie(Akcja::otworzStronePomocy, &TarrowindAppDelegate::otworzStronePomocy);
+    polecenie(Akcja::otworzStroneChangeloga, &TarrowindAppDelegate::otworzStroneChangeloga);
+    polecenie(Akcja::noweOknoZKartami, &TarrowindAppDelegate::noweOknoZKartaPortfolio);
+    polecenie(Akcja::noweOknoZKartaPortfolio, &TarrowindAppDelegate::noweOknoZKartaPortfolio);
+    polecenie(Akcja::noweOknoZKartaArchiwum, &TarrowindAppDelegate::noweOknoZKartaArchiwum);
+    polecenie(Akcja::nowaKartaPortfolio, &TarrowindAppDelegate::nowaKartaPortfolio);
+    polecenie(Akcja::nowaKartaArchiwum, &TarrowindAppDelegate::nowaKartaArchiwum);
+    polecenie(Akcja::zamknijKarte, &TarrowindAppDelegate::zamknijKarte);
+    polecenie(Akcja::zamknijOknoPrzegladarki, &TarrowindAppDelegate::zamknijOknoPrzegladarki);
+    polecenie(Akcja::wybierzPoprzedniaKarte, &TarrowindAppDelegate::wybierzPoprzedniaKarte);
+    polecenie(Akcja::wybierzNastepnaKarte, &TarrowindAppDelegate::wybierzNastepnaKarte);
+    polecenie(Akcja::wyswietlLancuchResponderow, &TarrowindAppDelegate::wyswietlLancuchResponderow);
+    polecenie(Akcja::testuj, &TarrowindAppDelegate::testuj);
+    // The tab's history, search field and navigation bar are its own: the command goes there.
+    for (Akcja akcja : {Akcja::przejdzDoPoprzedniegoWidoku, Akcja::przejdzDoNastepnegoWidoku,
+                        Akcja::przejdzDoWyszukiwarki, Akcja::akcjaPokazPasekNawigacji,
+                        Akcja::akcjaUkryjPasekNawigacji})
+        addHandler(akcja, [akcja](QObject *) { wyslijDoWybranejKarty(akcja, wybranaKartaPortfolio()); });
+    // Kept for the developer's menu, where it shows nothing.
+    addHandler(Akcja::wyswietlStanObiektuPotoku, [](QObject *) {});
+}
+
+PrzegladarkaTarrowind *TarrowindAppDelegate::glownaPrzegladarka()
+{
+    return PrzegladarkaTarrowind::glownaPrzegladarka();
+}
+
+KartaPortfolio *TarrowindAppDelegate::wybranaKartaPortfolio()
+{
+    PrzegladarkaTarrowind *przegladarka = glownaPrzegladarka();
+    return przegladarka ? przegladarka->wybranaKartaPortfolio() : nullptr;
+}
+
+bool TarrowindAppDelegate::wyslijDoWybranejKarty(Akcja akcja, QObject *nadawca)
+{
+    KartaPortfolio *karta = wybranaKartaPortfolio();
+    return karta && LancuchResponderow::sendAction(akcja, karta->kontrolerKartyPortfolio(), nadawca);
+}
+
+bool TarrowindAppDelegate::wybranaKartaPrzyjmuje(Akcja akcja)
+{
+    KartaPortfolio *karta = wybranaKartaPortfolio();
+    return karta && LancuchResponderow::zwaliduj(ElementInterfejsu(akcja, karta), karta->kontrolerKartyPortfolio());
+}
+
+bool TarrowindAppDelegate::canOpenNewWindow() const
+{
+    return !m_kontrolerAkcjeNaMenuGlownym || m_kontrolerAkcjeNaMenuGlownym->canOpenNewWindow();
+}
+
+void TarrowindAppDelegate::otworzPreferencje(QObject *)
+{
+    if (!m_kontrolerOknaPreferencji) {
+        m_kontrolerOknaPreferencji = std::make_unique<PreferencesWindowController>();
+        m_kontrolerOknaPreferencji->setKontrolerAkcjeNaMenuGlownym(m_kontrolerAkcjeNaMenuGlownym);
+    }
+    m_kontrolerOknaPreferencji->showWindow();
+}
+
+void TarrowindAppDelegate::otworzPanelOProgramie(QObject *)
+{
+    if (!m_kontrolerOknaOProgramie)
+        m_kontrolerOknaOProgramie = std::make_unique<KontrolerOknaOProgramie>();
+    m_kontrolerOknaOProgramie->showWindow();
+}
+
+void TarrowindAppDelegate::otworzLink(const QString &sciezka, const QString &wywolujacy)
+{
+    QDesktopServices::openUrl(GoogleAnalytics::URLDlaGoogleAnalytics(sciezka, wywolujacy));
+}
+
+void TarrowindAppDelegate::otworzWitryneTarrowind(QObject *)
+{
+    otworzLink(QString(), QStringLiteral("menu-help-website"));
+}
+
+void TarrowindAppDelegate::otworzStronePomocy(QObject *)
+{
+    otworzLink(QStringLiteral("support/"), QStringLiteral("menu-help-support"));
+}
+
+void TarrowindAppDelegate::otworzStroneChangeloga(QObject *)
+{
+    otworzLink(QStringLiteral("changelog/"), QStringLiteral("menu-help-changelog"));
+}
+
+void TarrowindAppDelegate::noweOknoZKartaPortfolio(QObject *)
+{
+    if (canOpenNewWindow())
+        PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolio();
+}
+
+void TarrowindAppDelegate::noweOknoZKartaArchiwum(QObject *)
+{
+    if (canOpenNewWindow())
+        PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(widokArchiwum,
+                                                                                                zPaskiemNawigacji);
+}
+
+void TarrowindAppDelegate::nowaKartaPortfolio(QObject *)
+{
+    if (PrzegladarkaTarrowind *przegladarka = glownaPrzegladarka(); przegladarka && canOpenNewWindow())
+        przegladarka->nowaKartaPortfolio();
+}
+
+void TarrowindAppDelegate::nowaKartaArchiwum(QObject *)
+{
+    if (PrzegladarkaTarrowind *przegladarka = glownaPrzegladarka(); przegladarka && canOpenNewWindow())
+        przegladarka->nowaKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(widokArchiwum, zPaskiemNawigacji);
+}
+
+void TarrowindAppDelegate::zamknijKarte(QObject *)
+{
+    if (PrzegladarkaTarrowind *przegladarka = glownaPrzegladarka())
+        przegladarka->closeTab();
+}
+
+void TarrowindAppDelegate::zamknijOknoPrzegladarki(QObject *)
+{
+    PrzegladarkaTarrowind *przegladarka = glownaPrzegladarka();
+    if (przegladarka && przegladarka->windowController() && przegladarka->windowController()->window())
+        przegladarka->windowController()->window()->close();
+}
+
+void TarrowindAppDelegate::wybierzPoprzedniaKarte(QObject *)
+{
+    if (PrzegladarkaTarrowind *przegladarka = glownaPrzegladarka())
+        przegladarka->selectPreviousTab();
+}
+
+void TarrowindAppDelegate::wybierzNastepnaKarte(QObject *)
+{
+    if (PrzegladarkaTarrowind *przegladarka = glownaPrzegladarka())
+        przegladarka->selectNextTab();
+}
+
+void TarrowindAppDelegate::wyswietlLancuchResponderow(QObject *)
+{
+    drukujLinie(QStringLiteral("\n[TarrowindAppDelegate wyswietlLancuchResponderow: ...]"));
+    PrzegladarkaTarrowind *przegladarka = glownaPrzegladarka();
+    QWidget *okno = przegladarka && przegladarka->windowController() ? przegladarka->windowController()->window()
+                                                                      : nullptr;
+    if (!okno)
+        return;
+    int pozycja = 0;
+    for (QObject *responder : LancuchResponderow::lancuchOd(LancuchResponderow::pierwszyResponder(okno))) {
+        const auto *odpowiada = qobject_cast<Responder *>(responder);
+        drukujLinie(QStringLiteral("%1. [%2 nextResponder: %3]; respondsToSelector = %4"), ++pozycja,
+                    opisObiektu(responder), opisObiektu(LancuchResponderow::nastepny(responder)),
+                    tekstTakNie(odpowiada && odpowiada->handlesAction(Akcja::testTest)));
+    }
+}
+
+void TarrowindAppDelegate::testuj(QObject *)
+{
+    drukujLinie(QStringLiteral("[TarrowindAppDelegate testuj: ...]"));
+    wyslijDoWybranejKarty(Akcja::testuj, wybranaKartaPortfolio());
+}
+
+bool TarrowindAppDelegate::jestOknoPrzegladarkiTarrowind() const
+{
+    return glownaPrzegladarka() != nullptr;
+}
+
+bool TarrowindAppDelegate::jestWybranaKartaPortfolio() const
+{
+    return wybranaKartaPortfolio() != nullptr;
+}
+
+bool TarrowindAppDelegate::moznaPrzejscDoWyszukiwarki() const
+{
+    return wybranaKartaPrzyjmuje(Akcja::przejdzDoWyszukiwarki);
+}
+
+bool TarrowindAppDelegate::jestWidocznyPasekNawigacji() const
+{
+    // Only a bar that is shown can be collapsed.
+    return wybranaKartaPrzyjmuje(Akcja::akcjaUkryjPasekNawigacji);
+}
+
+bool TarrowindAppDelegate::validateUserInterfaceItem(const ElementInterfejsu &element)
+{
+    switch (element.akcja()) {
+    case Akcja::noweOknoZKartami:
+    case Akcja::noweOknoZKartaPortfolio:
+    case Akcja::noweOknoZKartaArchiwum:
+        return canOpenNewWindow();
+    case Akcja::nowaKartaPortfolio:
+    case Akcja::nowaKartaArchiwum:
+        return canOpenNewWindow() && jestOknoPrzegladarkiTarrowind();
+    case Akcja::zamknijKarte:
+    case Akcja::zamknijOknoPrzegladarki:
+    case Akcja::wybierzPoprzedniaKarte:
+    case Akcja::wybierzNastepnaKarte:
+        return jestOknoPrzegladarkiTarrowind();
+    case Akcja::przejdzDoPoprzedniegoWidoku:
+    case Akcja::przejdzDoNastepnegoWidoku:
+        return jestWybranaKartaPortfolio();
+    case Akcja::przejdzDoWyszukiwarki:
+        return moznaPrzejscDoWyszukiwarki();
+    case Akcja::akcjaPokazPasekNawigacji:
+        return wybranaKartaPrzyjmuje(element.akcja()) && !jestWidocznyPasekNawigacji();
+    case Akcja::akcjaUkryjPasekNawigacji:
+        return jestWidocznyPasekNawigacji();
+    default:
+        return handlesAction(element.akcja());
+    }
+}
+
+void TarrowindAppDelegate::menuNeedsUpdate(Menu *)
+{
+    emit jestWybranaKartaPortfolioChanged();
+    emit jestWidocznyPasekNawigacjiChanged();
 }

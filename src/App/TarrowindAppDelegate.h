@@ -1,19 +1,26 @@
 #pragma once
 
+#include "Platform/Ui/DelegatMenu.h"
 #include "Platform/Ui/Responder.h"
 
 #include <QPointer>
 
 #include <memory>
 
+class KartaPortfolio;
 class KontrolerAkcjeNaMenuGlownym;
+class KontrolerOknaOProgramie;
 class KreatorKonfiguracji;
 class OfertaPrzeniesieniaAplikacji;
+class PreferencesWindowController;
+class PrzegladarkaTarrowind;
 
 // Brings the program up in its fixed order (the move offer, then the set-up wizard when no
 // portfolio is known, then the first browser window), brings a window back when the program is
-// launched again, and flushes the settings when it ends. It ends the responder chain.
-class TarrowindAppDelegate : public Responder
+// launched again, and flushes the settings when it ends. It ends the responder chain, where it
+// answers the commands that act on the program as a whole, and it is the delegate of the menu
+// whose items follow the selected portfolio tab.
+class TarrowindAppDelegate : public Responder, public DelegatMenu
 {
     Q_OBJECT
 
@@ -42,7 +49,51 @@ public:
     bool applicationShouldHandleReopenHasVisibleWindows(bool maWidoczneOkna);
     void applicationWillTerminate();
 
+    // Empty until the command that opens the window is first given.
+    PreferencesWindowController *kontrolerOknaPreferencji() const { return m_kontrolerOknaPreferencji.get(); }
+    KontrolerOknaOProgramie *kontrolerOknaOProgramie() const { return m_kontrolerOknaOProgramie.get(); }
+
+    // Commands; one whose main browser or selected portfolio tab is missing does nothing.
+    void otworzPreferencje(QObject *nadawca);
+    void otworzPanelOProgramie(QObject *nadawca);
+    void otworzWitryneTarrowind(QObject *nadawca);
+    void otworzStronePomocy(QObject *nadawca);
+    void otworzStroneChangeloga(QObject *nadawca);
+    void noweOknoZKartaPortfolio(QObject *nadawca);
+    void noweOknoZKartaArchiwum(QObject *nadawca);
+    void nowaKartaPortfolio(QObject *nadawca);
+    void nowaKartaArchiwum(QObject *nadawca);
+    void zamknijKarte(QObject *nadawca);
+    void zamknijOknoPrzegladarki(QObject *nadawca);
+    void wybierzPoprzedniaKarte(QObject *nadawca);
+    void wybierzNastepnaKarte(QObject *nadawca);
+    // Diagnostics for a developer's menu.
+    void wyswietlLancuchResponderow(QObject *nadawca);
+    void testuj(QObject *nadawca);
+
+    // What the items of the commands above are enabled by.
+    bool jestOknoPrzegladarkiTarrowind() const;
+    bool jestWybranaKartaPortfolio() const;
+    bool moznaPrzejscDoWyszukiwarki() const;
+    bool jestWidocznyPasekNawigacji() const;
+    bool validateUserInterfaceItem(const ElementInterfejsu &element) override;
+    // The items bound to the selected tab read it again.
+    void menuNeedsUpdate(Menu *menu) override;
+
+signals:
+    void jestWybranaKartaPortfolioChanged();
+    void jestWidocznyPasekNawigacjiChanged();
+
 private:
+    static PrzegladarkaTarrowind *glownaPrzegladarka();
+    static KartaPortfolio *wybranaKartaPortfolio();
+    // The selected tab carries the command out, when it can; NO when it cannot.
+    static bool wyslijDoWybranejKarty(Akcja akcja, QObject *nadawca);
+    static bool wybranaKartaPrzyjmuje(Akcja akcja);
+    bool canOpenNewWindow() const;
+    void otworzLink(const QString &sciezka, const QString &wywolujacy);
+    void dodajPolecenia();
+
     void kreatorZakonczony(bool sukces);
     void otworzPierwszeOkno();
     void ustawCanOpenNewWindow(bool moze);
@@ -51,5 +102,7 @@ private:
     QPointer<KontrolerAkcjeNaMenuGlownym> m_kontrolerAkcjeNaMenuGlownym;
     std::unique_ptr<OfertaPrzeniesieniaAplikacji> m_oferta;
     std::unique_ptr<KreatorKonfiguracji> m_kreator;
+    std::unique_ptr<PreferencesWindowController> m_kontrolerOknaPreferencji;
+    std::unique_ptr<KontrolerOknaOProgramie> m_kontrolerOknaOProgramie;
     Stan m_stan = Stan::Uruchamianie;
 };

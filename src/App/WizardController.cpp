@@ -1,5 +1,7 @@
 #include "WizardController.h"
 
+#include "PortfolioLocationChecks.h"
+#include "PortfolioOperationAlerts.h"
 #include "SetupAndMigrationWizard.h"
 #include "SetupWizardService.h"
 #include "WizardLocationViewsController.h"
@@ -7,35 +9,12 @@
 
 #include "Model/SpecKatalog.h"
 #include "Platform/DelayedOperations.h"
-#include "Platform/FileAttributes.h"
-#include "Platform/FileOperations.h"
-#include "Platform/Paths.h"
-#include "Platform/UserDefaults.h"
 #include "Platform/Ui/Alert.h"
 #include "Platform/Ui/FolderChooser.h"
 #include "Platform/Ui/SynchronousSheet.h"
 
 #include <QPushButton>
 #include <QStackedWidget>
-
-namespace {
-
-qsizetype liczbaKomponentow(const QString &sciezka)
-{
-    return Paths::clean(sciezka).split(QLatin1Char('/'), Qt::SkipEmptyParts).size();
-}
-
-// What went wrong, for an alert's informative text: the summary and, when known, the reason.
-QString opisBledu(const BladOperacji &blad)
-{
-    if (blad.przyczyna.isEmpty())
-        return blad.opis;
-    if (blad.opis.isEmpty())
-        return blad.przyczyna;
-    return blad.opis + QLatin1Char(' ') + blad.przyczyna;
-}
-
-} // namespace
 
 WizardController::WizardController(QObject *rodzic)
     : ViewController(rodzic)
@@ -117,58 +96,14 @@ void WizardController::sprawdzWybranaLokalizacje(const QString &url)
         return;
     // An alert's loop may replace the wizard; nothing of it is touched once it is gone.
     QPointer<WizardController> ja(this);
-    // The first check that fails shows its alert and ends the checking.
-    if (setupWizardService->czyUrlWLibrary(url)) {
-        Alert alert;
-        alert.setAlertStyle(Alert::AlertStyle::Warning);
-        alert.setMessageText(tr("Can\u2019t use location inside of Library."));
-        alert.setInformativeText(tr("Please choose location outside of Library directory."));
-        alert.addButtonWithTitle(tr("Choose another location"));
-        alert.addButtonWithTitle(tr("Cancel"));
-        if (pokazAlert(alert) == Alert::firstButton && ja)
-            wybierzSciezkeDlaPortfolio(nullptr);
+    const auto werdykt = PortfolioLocationChecks::check(*setupWizardService, url, oknoKreatora(),
+                                                        PortfolioLocationChecks::Wording::Wizard);
+    if (!ja || !setupWizardService)
         return;
-    }
-
-    const QString portfolioNadrzedne = setupWizardService->fragmentBedacyUrlemDoPortfolio(url);
-    if (!portfolioNadrzedne.isEmpty() && liczbaKomponentow(portfolioNadrzedne) < liczbaKomponentow(url)) {
-        Alert alert;
-        alert.setAlertStyle(Alert::AlertStyle::Critical);
-        alert.setMessageText(tr("You\u2019ve selected location inside a portfolio."));
-        alert.setInformativeText(tr("You\u2019ve selected location inside existing portfolio:\n %1\n\n We strongly "
-                                    "suggest you select this exact directory (or enclosing directory) to avoid "
-                                    "duplication of portfolio directory structures.")
-                                     .arg(portfolioNadrzedne));
-        alert.addButtonWithTitle(tr("Choose another location"));
-        alert.addButtonWithTitle(tr("Use inside location"));
-        alert.addButtonWithTitle(tr("Cancel"));
-        const int odpowiedz = pokazAlert(alert);
-        if (!ja)
-            return;
-        if (odpowiedz == Alert::firstButton)
-            wybierzSciezkeDlaPortfolio(nullptr);
-        else if (odpowiedz == Alert::firstButton + 1)
-            przyjmijLokalizacje(url);
-        return;
-    }
-
-    const QString portfolio = SetupWizardService::urlForTarrowindPortfolioForURL(url);
-    QString wiadomosc;
-    if (FileAttributes::typeIdentifier(portfolio) == FileAttributes::typDowiazania)
-        wiadomosc = tr("Alias named 'Tarrowind' exists in this location. Select different location");
-    else if (FileOperations::exists(portfolio) && !FileOperations::isFolder(portfolio))
-        wiadomosc = tr("File named 'Tarrowind' exists in this location. Choose another location");
-    if (!wiadomosc.isEmpty()) {
-        Alert alert;
-        alert.setAlertStyle(Alert::AlertStyle::Warning);
-        alert.setMessageText(wiadomosc);
-        alert.addButtonWithTitle(tr("Choose"));
-        alert.addButtonWithTitle(tr("Cancel"));
-        if (pokazAlert(alert) == Alert::firstButton && ja)
-            wybierzSciezkeDlaPortfolio(nullptr);
-        return;
-    }
-    przyjmijLokalizacje(url);
+    if (werdykt == PortfolioLocationChecks::Verdict::ChooseAgain)
+        wybierzSciezkeDlaPortfolio(nullptr);
+    else if (werdykt == PortfolioLocationChecks::Verdict::Usable)
+        przyjmijLokalizacje(url);
 }
 
 void WizardController::przyjmijLokalizacje(const QString &url)
@@ -210,12 +145,7 @@ bool WizardController::zapiszLokalizacje()
     if (SpecKatalog::sharedSpecKatalog()->setUrlBazowy(urlBazowy))
         return true;
     // Without the stored location the next start would not find the portfolio: never claim success.
-    Alert alert;
-    alert.setAlertStyle(Alert::AlertStyle::Critical);
-    alert.setMessageText(tr("Could not store the portfolio location."));
-    alert.setInformativeText(tr("Tarrowind could not record \u201C%1\u201D in its settings file \u201C%2\u201D.")
-                                 .arg(urlBazowy, UserDefaults::standard().fileName()));
-    alert.addButtonWithTitle(tr("Ok"));
+    Alert alert = PortfolioOperationAlerts::couldNotStoreLocation(urlBazowy);
     QPointer<WizardController> ja(this);
     pokazAlert(alert);
     if (!ja || !setupWizardService)
@@ -246,11 +176,7 @@ void WizardController::useOrCreatePortfolio()
             ja->selectTabViewItem(ja->doneView);
             return;
         }
-        Alert alert;
-        alert.setAlertStyle(Alert::AlertStyle::Critical);
-        alert.setMessageText(blad.przyczyna);
-        alert.setInformativeText(tr("Could not create portfolio at path '%1'").arg(portfolio));
-        alert.addButtonWithTitle(tr("Ok"));
+        Alert alert = PortfolioOperationAlerts::couldNotCreatePortfolio(blad, portfolio);
         ja->pokazAlert(alert);
         if (ja)
             ja->selectTabViewItem(ja->operateView);
@@ -259,18 +185,16 @@ void WizardController::useOrCreatePortfolio()
 
 void WizardController::migratePortfolio()
 {
+    // Its progress view takes the move's reports.
+    if (!wizardMigrationViewController)
+        return;
     ustawOperacjeTrwa(true);
-    if (wizardMigrationViewController)
-        wizardMigrationViewController->setMigrationState(WizardMigrationViewController::MigrationInProgress);
+    wizardMigrationViewController->setMigrationState(WizardMigrationViewController::MigrationInProgress);
     selectTabViewItem(migrationView);
 
     QPointer<WizardController> ja(this);
-    auto raport = [ja](bool zakonczone, const std::optional<BladOperacji> &blad, qint64 przeniesione, qint64 razem) {
+    auto koniec = [ja](const std::optional<BladOperacji> &blad) {
         if (!ja)
-            return;
-        if (ja->wizardMigrationViewController)
-            ja->wizardMigrationViewController->updateProgressWithObjectsMovedTotalObjectsToMove(przeniesione, razem);
-        if (!zakonczone)
             return;
         if (!blad) {
             if (!ja->zapiszLokalizacje()) {
@@ -300,11 +224,7 @@ void WizardController::migratePortfolio()
         if (blad->kod != SetupWizardService::statusCancelled) {
             if (ja->wizardMigrationViewController)
                 ja->wizardMigrationViewController->setMigrationState(WizardMigrationViewController::MigrationFailed);
-            Alert alert;
-            alert.setAlertStyle(Alert::AlertStyle::Critical);
-            alert.setMessageText(tr("Migration error occured"));
-            alert.setInformativeText(opisBledu(*blad));
-            alert.addButtonWithTitle(tr("Ok"));
+            Alert alert = PortfolioOperationAlerts::migrationError(*blad);
             ja->pokazAlert(alert);
         } else if (ja->wizardMigrationViewController) {
             ja->wizardMigrationViewController->setMigrationState(WizardMigrationViewController::MigrationUndefined);
@@ -316,7 +236,8 @@ void WizardController::migratePortfolio()
             ja->cancelButton->setEnabled(true);
     };
     setupWizardService->migratePortfolioFromURLToURLWithBlock(SetupWizardService::urlPortfolioWPiaskownicy(),
-                                                              setupWizardService->urlBazowy(), raport);
+                                                              setupWizardService->urlBazowy(),
+                                                              wizardMigrationViewController->raportyMigracji(koniec));
 }
 
 bool WizardController::pokazPozostawioneWStarymPortfolio()
@@ -325,13 +246,7 @@ bool WizardController::pokazPozostawioneWStarymPortfolio()
     if (katalog.isEmpty())
         return true;
     QPointer<WizardController> ja(this);
-    Alert alert;
-    alert.setAlertStyle(Alert::AlertStyle::Warning);
-    alert.setMessageText(tr("Some items stayed in the old portfolio folder."));
-    alert.setInformativeText(tr("Items written into the portfolio while it moved were not moved with it. "
-                                "They stay in \u201C%1\u201D.")
-                                 .arg(katalog));
-    alert.addButtonWithTitle(tr("Ok"));
+    Alert alert = PortfolioOperationAlerts::itemsStayedInOldPortfolio(katalog);
     pokazAlert(alert);
     return ja;
 }

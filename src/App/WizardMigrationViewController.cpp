@@ -96,3 +96,15 @@ void WizardMigrationViewController::updateProgressWithObjectsMovedTotalObjectsTo
     if (progressLabel)
         progressLabel->setText(tr("%1 of %2 moved").arg(pokazane).arg(razem));
 }
+
+SetupWizardService::MigrateBlock WizardMigrationViewController::raportyMigracji(Koniec koniec)
+{
+    QPointer<WizardMigrationViewController> ja(this);
+    return [ja, koniec = std::move(koniec)](bool zakonczone, const std::optional<BladOperacji> &blad,
+                                            qint64 przeniesione, qint64 razem) {
+        if (ja)
+            ja->updateProgressWithObjectsMovedTotalObjectsToMove(przeniesione, razem);
+        if (zakonczone)
+            koniec(blad);
+    };
+}

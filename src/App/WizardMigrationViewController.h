@@ -1,7 +1,12 @@
 #pragma once
 
+#include "SetupWizardService.h"
+
 #include <QObject>
 #include <QPointer>
+
+#include <functional>
+#include <optional>
 
 class QLabel;
 class QProgressBar;
@@ -35,6 +40,11 @@ public:
     // -1 for either count: nothing is known yet, the indicator only shows activity.
     void updateProgressWithObjectsMovedTotalObjectsToMove(qint64 przeniesione, qint64 razem);
     bool czyWskaznikNieokreslony() const { return m_nieokreslony; }
+
+    // The block a migration reports to: every report moves the progress on, and the final one
+    // goes on to `koniec` with its error, none when the move succeeded.
+    using Koniec = std::function<void(const std::optional<BladOperacji> &blad)>;
+    SetupWizardService::MigrateBlock raportyMigracji(Koniec koniec);
 
 private:
     void migrationInProgress();
