@@ -9,20 +9,12 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-// The target of the menu items: it takes the commands, so they are enabled, and counts them.
-class CelPolecen : public Responder
+// Takes the menus' command, so that their items are enabled.
+struct CelPolecen : Responder
 {
-public:
-    CelPolecen()
-    {
-        for (Akcja akcja : {Akcja::duplikujFasolki, Akcja::aktywujFasolki})
-            addHandler(akcja, [this, akcja](QObject *) { wykonane << akcja; });
-    }
-    QList<Akcja> wykonane;
+    CelPolecen() { addHandler(Akcja::duplikujFasolki, [](QObject *) {}); }
 };
 
 // A paper list of five plain objects with its actions controller, and a sender of every kind.
@@ -38,22 +30,14 @@ protected:
         m_kontroler.setKontrolerTablicy(&m_tablica);
         m_kontroler.setWidokTabeli(&m_tabela);
         m_kontroler.setMenuPodreczneFasolki(&m_podreczne);
-
         m_pasek.addMenu(&m_glowne);
         m_podreczne.ustawPochodzenie(Menu::Pochodzenie::Podreczne, &m_tabela);
         m_zPrzycisku.ustawPochodzenie(Menu::Pochodzenie::ZPrzycisku, &m_przycisk);
-        m_zGlownego = m_glowne.dodajPozycje(QStringLiteral("Duplicate"), Akcja::duplikujFasolki, &m_cel);
-        m_zPodrecznego = m_podreczne.dodajPozycje(QStringLiteral("Duplicate"), Akcja::duplikujFasolki, &m_cel);
-        m_zPopupu = m_zPrzycisku.dodajPozycje(QStringLiteral("Active"), Akcja::aktywujFasolki, &m_cel);
+        for (Menu *menu : {&m_glowne, &m_podreczne, &m_zPrzycisku})
+            m_pozycje << menu->dodajPozycje(QStringLiteral("Duplicate"), Akcja::duplikujFasolki, &m_cel);
     }
 
-    QList<QObject *> obiekty(std::initializer_list<int> wiersze) const
-    {
-        QList<QObject *> wynik;
-        for (int wiersz : wiersze)
-            wynik << m_lista[wiersz];
-        return wynik;
-    }
+    QList<QObject *> wiersze(int od, int ile) const { return m_lista.mid(od, ile); }
 
     QObject m_obiekty[5];
     QList<QObject *> m_lista;
@@ -62,135 +46,89 @@ protected:
     KontrolerAkcjeNaElementach m_kontroler;
     CelPolecen m_cel;
     QMenuBar m_pasek;
-    Menu m_glowne{QStringLiteral("File")};
-    Menu m_podreczne;
-    Menu m_zPrzycisku;
+    Menu m_glowne{QStringLiteral("File")}, m_podreczne, m_zPrzycisku;
+    QList<PozycjaMenu *> m_pozycje; // main menu, context menu, button pop-up
     QPushButton m_przycisk;
-    QObject m_inny;
-    PozycjaMenu *m_zGlownego = nullptr;
-    PozycjaMenu *m_zPodrecznego = nullptr;
-    PozycjaMenu *m_zPopupu = nullptr;
 };
 
 } // namespace
 
 TEST_F(ElementyPolecenia, EachSenderActsOnTheSelectionTheClickedItemsOrNothing)
 {
-    m_tablica.setSelectedObjects(obiekty({1, 2, 3}));
-    const QList<QObject *> zaznaczone = obiekty({1, 2, 3});
-    // Rows clicked: inside the selection, outside it, none.
-    const std::int64_t wiersze[] = {2, 4, -1};
+    const QList<QObject *> zazn = wiersze(1, 3);
+    m_tablica.setSelectedObjects(zazn);
+    const std::int64_t klikniete[] = {2, 4, -1}; // inside the selection, outside it, none
     const struct { const char *nadawca; QObject *obiekt; QList<QObject *> oczekiwane[3]; } przypadki[] = {
-        {"main menu", m_zGlownego, {zaznaczone, zaznaczone, zaznaczone}},
-        {"context menu", m_zPodrecznego, {zaznaczone, obiekty({4}), {}}},
-        {"button pop-up", m_zPopupu, {zaznaczone, zaznaczone, zaznaczone}},
-        {"button", &m_przycisk, {zaznaczone, zaznaczone, zaznaczone}},
-        {"other", &m_inny, {{}, {}, {}}},
-        {"null", nullptr, {{}, {}, {}}},
+        {"main menu", m_pozycje[0], {zazn, zazn, zazn}},   {"context menu", m_pozycje[1], {zazn, wiersze(4, 1), {}}},
+        {"button pop-up", m_pozycje[2], {zazn, zazn, zazn}}, {"button", &m_przycisk, {zazn, zazn, zazn}},
+        {"other", &m_cel, {{}, {}, {}}},                   {"null", nullptr, {{}, {}, {}}},
     };
-    for (const auto &p : przypadki) {
-        for (int i = 0; i < 3; ++i) {
-            m_kontroler.setKliknietyWiersz(wiersze[i]);
-            EXPECT_EQ(m_kontroler.elementyDlaPolecenia(p.obiekt), p.oczekiwane[i]) << p.nadawca << ", row " << wiersze[i];
-        }
-    }
-
     KontrolerAkcjeNaElementach staly;
     staly.setElement(m_lista[0]);
-    for (const auto &p : przypadki)
-        EXPECT_EQ(staly.elementyDlaPolecenia(p.obiekt), obiekty({0})) << p.nadawca;
     EXPECT_EQ(staly.element(), m_lista[0]);
-
-    m_tablica.setSelectedObjects(obiekty({1, 2}));
+    for (const auto &p : przypadki) {
+        for (int i = 0; i < 3; ++i) {
+            m_kontroler.setKliknietyWiersz(klikniete[i]);
+            EXPECT_EQ(m_kontroler.elementyDlaPolecenia(p.obiekt), p.oczekiwane[i]) << p.nadawca << ", row " << klikniete[i];
+        }
+        EXPECT_EQ(staly.elementyDlaPolecenia(p.obiekt), wiersze(0, 1)) << p.nadawca;
+    }
+    m_tablica.setSelectedObjects(wiersze(1, 2));
     EXPECT_EQ(m_kontroler.element(), nullptr) << "two rows selected, none clicked";
 }
 
-TEST_F(ElementyPolecenia, TheClickedRowIsForgottenOnEveryChangeOfTheListAndAfterItsContextMenu)
+TEST_F(ElementyPolecenia, TheClickedRowIsForgottenOnEveryChangeOfTheListAndAfterItsContextMenuButNotByItsCommand)
 {
+    QList<QObject *> elementyPolecenia;
+    QObject::connect(m_pozycje[1], &QAction::triggered, [&] { elementyPolecenia = m_kontroler.elementyDlaPolecenia(m_pozycje[1]); });
+    const auto otworzMenu = [&] { m_podreczne.pokazJakoPodreczne(&m_tabela, {}); return QTest::qWaitForWindowExposed(&m_podreczne); };
     const struct { const char *zmiana; std::function<void()> wykonaj; } przypadki[] = {
-        {"selection", [&] { m_tablica.setSelectedObjects(obiekty({0})); }},
-        {"arrangement", [&] { m_tablica.ustawTresc(obiekty({4, 3, 2, 1, 0})); }},
-        {"context menu closed", [&] {
-             m_podreczne.pokazJakoPodreczne(&m_tabela, QPoint(10, 10));
-             m_podreczne.hide();
-             EXPECT_EQ(m_kontroler.kliknietyWiersz(), 3) << "kept for the command the menu may still send";
-             QTest::qWait(20);
+        {"selection", [&] { m_tablica.setSelectedObjects(wiersze(0, 1)); }},
+        {"arrangement", [&] { m_tablica.ustawTresc(QList<QObject *>(m_lista.rbegin(), m_lista.rend())); }},
+        {"context menu closed", [&] { ASSERT_TRUE(otworzMenu()); m_podreczne.hide(); }},
+        {"command chosen", [&] {
+             ASSERT_TRUE(otworzMenu());
+             QTest::mouseClick(&m_podreczne, Qt::LeftButton, {}, m_podreczne.actionGeometry(m_pozycje[1]).center());
+             EXPECT_EQ(elementyPolecenia, QList<QObject *>{m_tablica.obiektWWierszu(3)});
          }},
     };
     for (const auto &p : przypadki) {
         m_kontroler.setKliknietyWiersz(3);
         p.wykonaj();
+        QTest::qWait(20);
         EXPECT_EQ(m_kontroler.kliknietyWiersz(), -1) << p.zmiana;
     }
 }
 
-TEST_F(ElementyPolecenia, ACommandChosenFromTheContextMenuStillActsOnItsRow)
-{
-    m_tablica.setSelectedObjects(obiekty({0, 1}));
-    m_kontroler.setKliknietyWiersz(3);
-    QList<QObject *> elementy;
-    QObject::connect(m_zPodrecznego, &QAction::triggered, [&] { elementy = m_kontroler.elementyDlaPolecenia(m_zPodrecznego); });
-    m_podreczne.pokazJakoPodreczne(&m_tabela, QPoint(10, 10));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_podreczne));
-    QTest::mouseClick(&m_podreczne, Qt::LeftButton, {}, m_podreczne.actionGeometry(m_zPodrecznego).center());
-    EXPECT_FALSE(m_podreczne.isVisible());
-    EXPECT_EQ(elementy, obiekty({3}));
-    EXPECT_EQ(m_cel.wykonane, QList<Akcja>{Akcja::duplikujFasolki});
-    QTest::qWait(20);
-    EXPECT_EQ(m_kontroler.kliknietyWiersz(), -1);
-}
-
 TEST_F(ElementyPolecenia, ARightPressOnAnUnselectedRowKeepsTheSelectionAndTheMenuActsOnThatRowAlone)
 {
-    m_tabela.resize(300, 200);
     m_tabela.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_tabela));
-    m_tablica.setSelectedObjects(obiekty({0, 1}));
+    m_tablica.setSelectedObjects(wiersze(0, 2));
     const QPoint miejsce = m_tabela.visualRect(m_tablica.index(3, 0)).center();
 
-    QTest::mousePress(m_tabela.viewport(), Qt::RightButton, {}, miejsce);
-    QTest::mouseRelease(m_tabela.viewport(), Qt::RightButton, {}, miejsce);
-    EXPECT_EQ(m_tablica.selectedObjects(), obiekty({0, 1}));
-    // What the list's context-menu handler does before the menu opens.
-    m_kontroler.setKliknietyWiersz(m_tabela.indexAt(miejsce).row());
-    EXPECT_EQ(m_kontroler.elementyDlaPolecenia(m_zPodrecznego), obiekty({3}));
-    EXPECT_EQ(m_kontroler.elementyDlaPolecenia(m_zGlownego), obiekty({0, 1}));
-
-    QTest::mouseClick(m_tabela.viewport(), Qt::LeftButton, {}, miejsce);
-    EXPECT_EQ(m_tablica.selectedObjects(), obiekty({3})) << "a left press still selects";
+    QTest::mouseClick(m_tabela.viewport(), Qt::RightButton, {}, miejsce);
+    EXPECT_EQ(m_tablica.selectedObjects(), wiersze(0, 2));
+    m_kontroler.setKliknietyWiersz(m_tabela.indexAt(miejsce).row()); // as the list does before its menu opens
+    EXPECT_EQ(m_kontroler.elementyDlaPolecenia(m_pozycje[1]), wiersze(3, 1));
+    EXPECT_EQ(m_kontroler.elementyDlaPolecenia(m_pozycje[0]), wiersze(0, 2));
 }
 
 TEST_F(ElementyPolecenia, EveryDerivedValueAnnouncesTheChangesOfWhatItFollows)
 {
-    const struct { const char *zmiana; std::function<void()> wykonaj; QList<QByteArray> sygnaly; } przypadki[] = {
-        {"selection", [&] { m_tablica.setSelectedObjects(obiekty({2})); },
-         {"zaznaczoneElementyChanged", "liczbaZaznaczonychElementowChanged", "kliknieteElementyChanged",
-          "liczbaKliknietychElementowChanged", "elementChanged", "fasolkaChanged", "bazaFasolekChanged"}},
-        {"arrangement", [&] { m_tablica.ustawTresc(obiekty({1, 0})); },
-         {"kliknietyElementChanged", "kliknieteElementyChanged", "elementChanged", "potokChanged"}},
-        {"clicked row", [&] { m_kontroler.setKliknietyWiersz(0); },
-         {"kliknietyWierszChanged", "kliknietyElementChanged", "kliknieteElementyChanged",
-          "liczbaKliknietychElementowChanged", "elementChanged", "archiwumChanged"}},
-        {"fixed element", [&] { m_kontroler.setElement(m_lista[0]); },
-         {"zaznaczoneElementyChanged", "elementChanged", "pobraneRzeczyChanged", "bibliotekaMatRefChanged"}},
-        {"secondary element", [&] { m_kontroler.setDodatkowyElement(m_lista[1]); },
-         {"dodatkowyElementChanged", "dodatkowaFasolkaChanged", "dodatkowyPotokChanged",
-          "dodatkoweArchiwumPotokuChanged", "dodatkowyBytSystemuPlikowChanged", "dodatkowyKatalogChanged"}},
+    const std::pair<std::function<void()>, QByteArrayList> przypadki[] = {
+        {[&] { m_tablica.setSelectedObjects(wiersze(2, 1)); }, {"zaznaczoneElementy", "liczbaZaznaczonychElementow", "kliknieteElementy", "element", "fasolka"}},
+        {[&] { m_tablica.ustawTresc(wiersze(3, 2)); }, {"kliknietyElement", "liczbaKliknietychElementow", "potok"}},
+        {[&] { m_kontroler.setKliknietyWiersz(0); }, {"kliknietyWiersz", "kliknietyElement", "element", "archiwum"}},
+        {[&] { m_kontroler.setElement(m_lista[0]); }, {"zaznaczoneElementy", "element", "bazaFasolek"}},
+        {[&] { m_kontroler.setDodatkowyElement(m_lista[1]); }, {"dodatkowyElement", "dodatkowaFasolka", "dodatkowyKatalog"}},
     };
-    const QMetaObject &meta = KontrolerAkcjeNaElementach::staticMetaObject;
-    for (const auto &p : przypadki) {
+    for (const auto &[zmiana, sygnaly] : przypadki) {
         std::vector<std::unique_ptr<QSignalSpy>> podsluchy;
-        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
-            if (meta.method(i).methodType() == QMetaMethod::Signal)
-                podsluchy.push_back(std::make_unique<QSignalSpy>(&m_kontroler, meta.method(i)));
-        }
-        p.wykonaj();
-        QList<QByteArray> wyemitowane;
-        for (const auto &podsluch : podsluchy) {
-            if (!podsluch->isEmpty())
-                wyemitowane << podsluch->signal().mid(0, podsluch->signal().indexOf('('));
-        }
-        for (const QByteArray &sygnal : p.sygnaly)
-            EXPECT_TRUE(wyemitowane.contains(sygnal)) << p.zmiana << ": " << sygnal.constData();
+        for (const QByteArray &sygnal : sygnaly)
+            podsluchy.push_back(std::make_unique<QSignalSpy>(&m_kontroler, QByteArray("2" + sygnal + "Changed()").constData()));
+        zmiana();
+        for (const auto &podsluch : podsluchy)
+            EXPECT_FALSE(podsluch->isEmpty()) << podsluch->signal().constData();
     }
 }

@@ -4,18 +4,14 @@
 #include "Platform/Ui/ElementInterfejsu.h"
 #include "Platform/Ui/PanelSzybkiegoPrzegladu.h"
 #include "Platform/Ui/PozycjaMenu.h"
-#include "Platform/Ui/WindowRegistry.h"
-
-#include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
 
 // A bean tab whose outline could open the new-folder popover, counting the times it is asked to.
-class KartaFasolkiZKatalogiem : public KartaFasolki
+struct KartaFasolkiZKatalogiem : KartaFasolki
 {
-public:
     bool czyMoznaWyswietlicDymekNowyKatalog() const override { return true; }
     void wyswietlDymekNowyKatalog() override { ++wyswietlenia; }
     int wyswietlenia = 0;
@@ -26,53 +22,47 @@ public:
 TEST(MenuGlowne, ThePreviewItemsFollowThePanel)
 {
     KontrolerAkcjeNaMenuGlownym kontroler;
-    PozycjaMenu pokaz(QStringLiteral("Show"), Akcja::pokazPanelSzybkiegoPrzegladu);
-    PozycjaMenu ukryj(QStringLiteral("Hide"), Akcja::ukryjPanelSzybkiegoPrzegladu);
-    PozycjaMenu przelacz(QString(), Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu);
-    const struct { Akcja polecenie; bool widoczny; bool pokazWlaczona, ukryjWlaczona, ukryjUkryta; QString tytul; } przypadki[] = {
-        {Akcja::ukryjPanelSzybkiegoPrzegladu, false, true, false, true, QStringLiteral("Quick Look")},
-        {Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu, true, false, true, false, QStringLiteral("Close Quick Look")},
-        {Akcja::pokazPanelSzybkiegoPrzegladu, true, false, true, false, QStringLiteral("Close Quick Look")},
-        {Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu, false, true, false, true, QStringLiteral("Quick Look")},
-        {Akcja::pokazPanelSzybkiegoPrzegladu, true, false, true, false, QStringLiteral("Close Quick Look")},
-        {Akcja::ukryjPanelSzybkiegoPrzegladu, false, true, false, true, QStringLiteral("Quick Look")},
+    PozycjaMenu pokaz({}, Akcja::pokazPanelSzybkiegoPrzegladu), ukryj({}, Akcja::ukryjPanelSzybkiegoPrzegladu),
+        przelacz({}, Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu);
+    // Each command, then whether the panel shows; the show item is enabled, the hide item hidden, when it does not.
+    const std::pair<Akcja, bool> przypadki[] = {
+        {Akcja::ukryjPanelSzybkiegoPrzegladu, false}, {Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu, true},
+        {Akcja::pokazPanelSzybkiegoPrzegladu, true},  {Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu, false},
+        {Akcja::pokazPanelSzybkiegoPrzegladu, true},  {Akcja::ukryjPanelSzybkiegoPrzegladu, false},
     };
-    for (const auto &p : przypadki) {
-        kontroler.performAction(p.polecenie, nullptr);
-        const QString opis = nazwaSelektora(p.polecenie);
-        EXPECT_EQ(PanelSzybkiegoPrzegladu::wspolny()->isVisible(), p.widoczny) << qPrintable(opis);
-        EXPECT_EQ(kontroler.validateUserInterfaceItem(ElementInterfejsu(&pokaz)), p.pokazWlaczona) << qPrintable(opis);
-        EXPECT_EQ(kontroler.validateUserInterfaceItem(ElementInterfejsu(&ukryj)), p.ukryjWlaczona) << qPrintable(opis);
-        EXPECT_EQ(ukryj.isHidden(), p.ukryjUkryta) << qPrintable(opis);
-        EXPECT_FALSE(pokaz.isHidden());
+    for (const auto &[polecenie, widoczny] : przypadki) {
+        SCOPED_TRACE(qPrintable(nazwaSelektora(polecenie)));
+        kontroler.performAction(polecenie, nullptr);
+        EXPECT_EQ(PanelSzybkiegoPrzegladu::wspolny()->isVisible(), widoczny);
+        EXPECT_EQ(kontroler.validateUserInterfaceItem(ElementInterfejsu(&pokaz)), !widoczny);
+        EXPECT_EQ(kontroler.validateUserInterfaceItem(ElementInterfejsu(&ukryj)), widoczny);
+        EXPECT_EQ(ukryj.isHidden(), !widoczny);
         EXPECT_TRUE(kontroler.validateUserInterfaceItem(ElementInterfejsu(&przelacz)));
-        EXPECT_EQ(przelacz.text(), p.tytul) << qPrintable(opis);
+        EXPECT_EQ(przelacz.text(), widoczny ? "Close Quick Look" : "Quick Look");
     }
+    EXPECT_FALSE(pokaz.isHidden());
 }
 
 TEST(MenuGlowne, ThePopoverCommandsAskTheMainWindowsSelectedTab)
 {
-    WindowRegistry::instance();
     KontrolerAkcjeNaMenuGlownym kontroler;
+    PrzegladarkaTarrowind *przegladarka = nullptr;
+    KartaFasolkiZKatalogiem *karta = nullptr; // selected in the second case
     const Akcja dymki[] = {Akcja::wyswietlDymekNowaFasolka, Akcja::wyswietlDymekNowyPotok, Akcja::wyswietlDymekNowyKatalog};
-    for (Akcja akcja : dymki) {
-        EXPECT_FALSE(kontroler.validateUserInterfaceItem(ElementInterfejsu(akcja))) << "no window";
-        kontroler.performAction(akcja, nullptr);
+    const struct { const char *stan; std::function<void()> przygotuj; bool wlaczone[3]; } przypadki[] = {
+        {"no window", [] {}, {false, false, false}},
+        {"bean tab", [&] {
+             przegladarka = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaDanejFasolki(nullptr);
+             karta = static_cast<KartaFasolkiZKatalogiem *>(przegladarka->addTabContents(std::make_unique<KartaFasolkiZKatalogiem>()));
+         }, {false, false, true}},
+        {"portfolio tab", [&] { przegladarka->nowaKartaPortfolio(); }, {false, true, false}},
+    };
+    for (const auto &p : przypadki) {
+        p.przygotuj();
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(kontroler.validateUserInterfaceItem(ElementInterfejsu(dymki[i])), p.wlaczone[i]) << p.stan << " " << i;
+            kontroler.performAction(dymki[i], nullptr);
+        }
     }
-    EXPECT_FALSE(kontroler.validateUserInterfaceItem(ElementInterfejsu(Akcja::nowaKartaPortfolio))) << "not in the table";
-
-    PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaDanejFasolki(nullptr);
-    auto *karta = static_cast<KartaFasolkiZKatalogiem *>(
-        przegladarka->addTabContents(std::make_unique<KartaFasolkiZKatalogiem>()));
-    ASSERT_EQ(KartaFasolki::wybranaKartaFasolki(), karta);
-    EXPECT_FALSE(kontroler.validateUserInterfaceItem(ElementInterfejsu(Akcja::wyswietlDymekNowaFasolka)));
-    EXPECT_FALSE(kontroler.validateUserInterfaceItem(ElementInterfejsu(Akcja::wyswietlDymekNowyPotok)));
-    EXPECT_TRUE(kontroler.validateUserInterfaceItem(ElementInterfejsu(Akcja::wyswietlDymekNowyKatalog)));
-    kontroler.performAction(Akcja::wyswietlDymekNowyKatalog, nullptr);
-    EXPECT_EQ(karta->wyswietlenia, 1);
-
-    przegladarka->nowaKartaPortfolio();
-    EXPECT_EQ(KartaFasolki::wybranaKartaFasolki(), nullptr);
-    EXPECT_TRUE(kontroler.validateUserInterfaceItem(ElementInterfejsu(Akcja::wyswietlDymekNowyPotok)));
-    EXPECT_FALSE(kontroler.validateUserInterfaceItem(ElementInterfejsu(Akcja::wyswietlDymekNowyKatalog)));
+    EXPECT_EQ(karta->wyswietlenia, 1) << "asked while its tab was selected";
 }

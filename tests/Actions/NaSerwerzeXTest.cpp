@@ -10,7 +10,6 @@
 #include "Actions/PoleNazwa.h"
 #include "Actions/ZrodloPrzeciaganiaPlikow.h"
 #include "App/TarrowindAppDelegate.h"
-#include "Platform/Ui/PanelSzybkiegoPrzegladu.h"
 #include "Platform/Ui/WindowRegistry.h"
 
 #include <QAbstractButton>
@@ -99,29 +98,4 @@ TEST_F(NaSerwerzeX, TheNewItemPopoverOverTheProgramsWindow)
     QDir().mkpath(katalog);
     EXPECT_TRUE(okno->screen()->grabWindow(0, obszar.x(), obszar.y(), obszar.width(), obszar.height())
                     .save(katalog + QStringLiteral("/popover-new-flow.png")));
-}
-
-TEST_F(NaSerwerzeX, ThePreviewPanelComesForwardWithoutTakingTheFocus)
-{
-    WYMAGA_SERWERA_X();
-    QWidget okno;
-    okno.setGeometry(40, 40, 500, 300);
-    okno.show();
-    okno.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
-
-    KontrolerAkcjeNaMenuGlownym menu;
-    menu.performAction(Akcja::pokazPanelSzybkiegoPrzegladu, nullptr);
-    PanelSzybkiegoPrzegladu *panel = PanelSzybkiegoPrzegladu::wspolny();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(panel));
-    QTest::qWait(300);
-    EXPECT_EQ(QApplication::activeWindow(), &okno);
-
-    const QRect obszar = okno.frameGeometry().united(panel->frameGeometry()).adjusted(-10, -10, 10, 10);
-    const QString katalog = qEnvironmentVariable("TARROWIND_SCREENSHOTS", QDir::currentPath());
-    QDir().mkpath(katalog);
-    EXPECT_TRUE(okno.screen()->grabWindow(0, obszar.x(), obszar.y(), obszar.width(), obszar.height())
-                    .save(katalog + QStringLiteral("/preview-panel.png")));
-    menu.performAction(Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu, nullptr);
-    EXPECT_FALSE(panel->isVisible());
 }
