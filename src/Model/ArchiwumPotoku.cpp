@@ -19,10 +19,11 @@ ArchiwumPotoku::ArchiwumPotoku()
     });
 }
 
-ArchiwumPotoku *ArchiwumPotoku::zarzadzanyObiektArchiwumPotokuZURLem(const QString &url)
+ArchiwumPotoku *ArchiwumPotoku::zarzadzanyObiektArchiwumPotokuZURLem(const QString &url, quint32 rodzajZListingu)
 {
     auto *archiwumPotoku = StosCoreData::kontekstOZ()->wstaw<ArchiwumPotoku>();
-    archiwumPotoku->setKatalog(qobject_cast<BytKatalogu *>(BytSystemuPlikow::bytSystemuPlikowDlaURL(url)));
+    archiwumPotoku->setKatalog(
+        qobject_cast<BytKatalogu *>(BytSystemuPlikow::bytSystemuPlikowDlaURL(url, rodzajZListingu)));
     if (archiwumPotoku->katalog())
         archiwumPotoku->synchronizujFasolki();
     return archiwumPotoku;

@@ -20,7 +20,7 @@ public:
     ArchiwumPotoku();
 
     // A new flow archive with its beans read; the caller adds it to the archive.
-    static ArchiwumPotoku *zarzadzanyObiektArchiwumPotokuZURLem(const QString &url);
+    static ArchiwumPotoku *zarzadzanyObiektArchiwumPotokuZURLem(const QString &url, quint32 rodzajZListingu = 0);
 
     Archiwum *archiwum() const { return m_archiwum; }
     const ZbiorObiektow<Fasolka> &fasolki() const { return m_fasolki; }

@@ -15,15 +15,20 @@
 
 #include <cerrno>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString opisBleduZmianyNazwy = QStringLiteral("Could not rename the item.");
 
 } // namespace
 
-BytSystemuPlikow *BytSystemuPlikow::bytSystemuPlikowDlaURL(const QString &url)
+BytSystemuPlikow *BytSystemuPlikow::bytSystemuPlikowDlaURL(const QString &url, quint32 rodzajZListingu)
 {
-    const QString typ = FileAttributes::typeIdentifier(url);
+    // A link is looked at again, as an entry whose type the listing could not read.
+    const QString typ = rodzajZListingu != 0 && rodzajZListingu != S_IFLNK
+                            ? FileAttributes::typeIdentifierForFileType(url, rodzajZListingu)
+                            : FileAttributes::typeIdentifier(url);
     if (typ.isEmpty())
         return nullptr;
     BytSystemuPlikow *byt = nullptr;

@@ -80,17 +80,17 @@ Fasolka::Fasolka()
     connect(this, &Fasolka::archiwumPotokuChanged, this, &Fasolka::zostalaUsunietaChanged);
 }
 
-Fasolka *Fasolka::zarzadzanyObiektFasolkiZURLem(const QString &url)
+Fasolka *Fasolka::zarzadzanyObiektFasolkiZURLem(const QString &url, quint32 rodzajZListingu)
 {
     auto *fasolka = StosCoreData::kontekstOZ()->wstaw<Fasolka>();
     // Assigned after the bean observes itself, so a folder bean has its folder entity at once.
-    fasolka->setBytFasolki(BytSystemuPlikow::bytSystemuPlikowDlaURL(url));
+    fasolka->setBytFasolki(BytSystemuPlikow::bytSystemuPlikowDlaURL(url, rodzajZListingu));
     return fasolka;
 }
 
-Fasolka *Fasolka::fasolkaZUrlemJesliIstnieje(const QString &url)
+Fasolka *Fasolka::fasolkaZUrlemJesliIstnieje(const QString &url, quint32 rodzajZListingu)
 {
-    Fasolka *fasolka = zarzadzanyObiektFasolkiZURLem(url);
+    Fasolka *fasolka = zarzadzanyObiektFasolkiZURLem(url, rodzajZListingu);
     return fasolka->bytFasolki() ? fasolka : nullptr;
 }
 

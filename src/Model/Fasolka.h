@@ -42,10 +42,11 @@ public:
 
     // The only way beans are made. The bean belongs to no flow yet; bytFasolki is nullptr
     // when nothing was found at the URL.
-    static Fasolka *zarzadzanyObiektFasolkiZURLem(const QString &url);
+    // `rodzajZListingu`: the file type a listing read, as for the entity's factory.
+    static Fasolka *zarzadzanyObiektFasolkiZURLem(const QString &url, quint32 rodzajZListingu = 0);
     // For re-reads: a bean for an entry that is still there, nullptr when it has gone again
     // (it would be a bean with no file and no name).
-    static Fasolka *fasolkaZUrlemJesliIstnieje(const QString &url);
+    static Fasolka *fasolkaZUrlemJesliIstnieje(const QString &url, quint32 rodzajZListingu);
     // For re-reads: another program re-spelled the bean's name.
     static void ustawUrlBytuFasolki(Fasolka *fasolka, const QString &url);
     // For re-reads: the bean's entity was made for a real folder. A folder that takes the place
@@ -148,7 +149,6 @@ signals:
 
 private:
     friend struct RelacjeModelu;
-
     void poZmianieBytuFasolki();
     void poZmianieUrlaBytuFasolki();
     void ogloszZmianeOdczytanego();

@@ -47,10 +47,10 @@ int Potok::odczytajRodzajPotokuDlaURLa(const QString &url)
     return Paths::nfc(Paths::lastComponent(url)) == potokGlowny ? rpGlowny : rpTematyczny;
 }
 
-Potok *Potok::zarzadzanyObiektPotokuZURLem(const QString &url)
+Potok *Potok::zarzadzanyObiektPotokuZURLem(const QString &url, quint32 rodzajZListingu)
 {
     auto *potok = StosCoreData::kontekstOZ()->wstaw<Potok>();
-    potok->setBytPotoku(BytSystemuPlikow::bytSystemuPlikowDlaURL(url));
+    potok->setBytPotoku(BytSystemuPlikow::bytSystemuPlikowDlaURL(url, rodzajZListingu));
     if (potok->m_bytPotoku) {
         potok->synchronizujFasolki();
         if (potok->m_bytPotoku->toKatalog())

@@ -32,7 +32,7 @@ public:
     // 2 for a folder directly in "All Beans", 1 when that folder is "_Main_Flow", else 0.
     static int odczytajRodzajPotokuDlaURLa(const QString &url);
     // A new flow with its beans read; the caller adds it to the database's flows.
-    static Potok *zarzadzanyObiektPotokuZURLem(const QString &url);
+    static Potok *zarzadzanyObiektPotokuZURLem(const QString &url, quint32 rodzajZListingu = 0);
 
     BazaFasolek *bazaFasolek() const { return m_bazaFasolek; }
     BytSystemuPlikow *bytPotoku() const { return m_bytPotoku; }

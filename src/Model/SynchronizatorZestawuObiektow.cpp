@@ -80,6 +80,7 @@ void SynchronizatorZestawuObiektow::wyczyscWyniki()
     m_powtorzonePoKluczu.clear();
     m_obiektyDoUsuniecia.clear();
     m_urleDlaObiektowDoDodania.clear();
+    m_rodzajeDoDodania.clear();
     m_obiektyZNowaPisownia.clear();
     m_katalogiNaDysku.clear();
 }

@@ -113,7 +113,8 @@ public:
     // The one object of the set that stands for the URL; nullptr for none or several.
     // Brings the owner's relation in step with the last comparison: a re-spelled object takes its
     // new path (`ustawUrl`), a vanished one leaves the relation (after `przedUsunieciem`), and
-    // `fabryka` makes an object for each new URL (nullptr when the entry is gone again by now).
+    // `fabryka(url, rodzaj)` makes an object for each new URL, told the entry's file type that the
+    // listing read (nullptr when the entry is gone again by now).
     // Returns the objects added.
     template <class W, class E, class UstawUrl, class Fabryka, class PrzedUsunieciem = std::nullptr_t>
     QList<E *> zastosuj(W *wlasciciel, const RelacjaJedenDoWielu<W, E> &relacja, UstawUrl ustawUrl, Fabryka fabryka,
@@ -129,8 +130,8 @@ public:
         relacja.usun(wlasciciel, doUsuniecia);
         QList<E *> nowe;
         nowe.reserve(m_urleDlaObiektowDoDodania.size());
-        for (const QString &sciezka : m_urleDlaObiektowDoDodania) {
-            if (E *obiekt = fabryka(sciezka))
+        for (qsizetype i = 0; i < m_urleDlaObiektowDoDodania.size(); ++i) {
+            if (E *obiekt = fabryka(m_urleDlaObiektowDoDodania.at(i), m_rodzajeDoDodania.at(i)))
                 nowe.append(obiekt);
         }
         relacja.dodaj(wlasciciel, nowe);
@@ -177,6 +178,7 @@ private:
                 if (!dodane.contains(wpis.klucz)) {
                     dodane.insert(wpis.klucz);
                     m_urleDlaObiektowDoDodania.append(wpis.sciezka);
+                    m_rodzajeDoDodania.append(wpis.rodzaj);
                 }
                 continue;
             }
@@ -212,6 +214,7 @@ private:
     QMultiHash<QString, QObject *> m_powtorzonePoKluczu;
     QList<QObject *> m_obiektyDoUsuniecia;
     QStringList m_urleDlaObiektowDoDodania;
+    QList<quint32> m_rodzajeDoDodania;
     QList<QPair<QObject *, QString>> m_obiektyZNowaPisownia;
     QList<QPair<QObject *, FolderListing::Identity>> m_katalogiNaDysku;
     FolderListing::Identity m_tozsamoscKatalogu;
