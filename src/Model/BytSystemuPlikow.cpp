@@ -2,6 +2,7 @@
 
 #include "BytKatalogu.h"
 #include "BytPlikuTekstowego.h"
+#include "Fasolka.h"
 #include "NazwaOdUzytkownika.h"
 #include "StosCoreData.h"
 
@@ -88,6 +89,10 @@ void BytSystemuPlikow::setPlikowyURL(const QString &url)
     m_ikona = QIcon();
     m_miniatura = QImage();
     m_dataDolaczeniaDoKatalogu = QDateTime();
+    // The entity itself and its bean hear of it first, as if they were the first observers.
+    poZmianieUrla(stary);
+    if (m_zBytuSystemuPlikowDoFasolki)
+        m_zBytuSystemuPlikowDoFasolki->poZmianieUrlaBytuFasolki();
     emit plikowyURLChanged(stary, nowy);
     emit nazwaZlokalizowanaChanged();
     emit ostatniKomponentSciezkiChanged();
@@ -216,7 +221,7 @@ bool BytSystemuPlikow::zmienNazweBytuNaDyskuNa(const QString &nazwa, BladOperacj
     setPlikowyURL(nowyURL);
     if (BytKatalogu *rodzic = m_katalogNadrzedny) {
         emit rodzic->bytyWewnetrzneChanged({}, {});
-        emit rodzic->kvoNodeHasChanged();
+        rodzic->ogloszZmianeWezla();
     }
     return true;
 }

@@ -101,6 +101,8 @@ signals:
 
 protected:
     QString opisBytu();
+    // Called on a change of the URL before anyone else hears of it.
+    virtual void poZmianieUrla(const QString &stary) { Q_UNUSED(stary); }
 
 private:
     friend struct RelacjeModelu;

@@ -73,13 +73,6 @@ void odmowBezPotoku(BladOperacji *blad, const QString &opis, const Fasolka *faso
 
 } // namespace
 
-Fasolka::Fasolka()
-{
-    connect(this, &Fasolka::bytFasolkiChanged, this, &Fasolka::poZmianieBytuFasolki);
-    connect(this, &Fasolka::potokChanged, this, &Fasolka::zostalaUsunietaChanged);
-    connect(this, &Fasolka::archiwumPotokuChanged, this, &Fasolka::zostalaUsunietaChanged);
-}
-
 Fasolka *Fasolka::zarzadzanyObiektFasolkiZURLem(const QString &url, quint32 rodzajZListingu)
 {
     auto *fasolka = StosCoreData::kontekstOZ()->wstaw<Fasolka>();
@@ -537,7 +530,7 @@ void Fasolka::synchronizujZDyskiem()
     if (m_katalog)
         m_katalog->synchronizujBytyWewnetrzneIZwrocNoweElementy();
     // Announced without a change, so everything read from the entity is read again.
-    emit bytFasolkiChanged();
+    ogloszZmianeBytuFasolki();
 }
 
 QString Fasolka::dropDestinationURL() const
@@ -550,12 +543,27 @@ QString Fasolka::previewItemURL() const
     return m_bytFasolki ? m_bytFasolki->plikowyURL() : QString();
 }
 
+void Fasolka::ogloszZmianeBytuFasolki()
+{
+    poZmianieBytuFasolki();
+    emit bytFasolkiChanged();
+}
+
+void Fasolka::ogloszZmianePotoku()
+{
+    emit zostalaUsunietaChanged();
+    emit potokChanged();
+}
+
+void Fasolka::ogloszZmianeArchiwumPotoku()
+{
+    emit zostalaUsunietaChanged();
+    emit archiwumPotokuChanged();
+}
+
+// The entity calls this on every change of its URL while this bean holds it.
 void Fasolka::poZmianieBytuFasolki()
 {
-    QObject::disconnect(m_obserwacjaUrla);
-    if (m_bytFasolki)
-        m_obserwacjaUrla =
-            connect(m_bytFasolki, &BytSystemuPlikow::plikowyURLChanged, this, &Fasolka::poZmianieUrlaBytuFasolki);
     // Entities are made by factories that pick a folder entity by lstat; its class is
     // answer enough here, and a later URL change asks the disk again.
     uaktualnijKatalog(false);

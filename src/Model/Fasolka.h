@@ -38,7 +38,7 @@ public:
     };
     enum RodzajFasolki : int { rfBrak = 0, rfPlik = 1, rfKatalog = 2 };
 
-    Fasolka();
+    Fasolka() = default;
 
     // The only way beans are made. The bean belongs to no flow yet; bytFasolki is nullptr
     // when nothing was found at the URL.
@@ -149,6 +149,13 @@ signals:
 
 private:
     friend struct RelacjeModelu;
+    friend class BytSystemuPlikow;
+
+    // A bean hears of its own changes first, before any observer, through these calls rather
+    // than through connections of its own: a graph holds tens of thousands of beans.
+    void ogloszZmianeBytuFasolki();
+    void ogloszZmianePotoku();
+    void ogloszZmianeArchiwumPotoku();
     void poZmianieBytuFasolki();
     void poZmianieUrlaBytuFasolki();
     void ogloszZmianeOdczytanego();
@@ -162,7 +169,6 @@ private:
     ArchiwumPotoku *m_archiwumPotoku = nullptr;
     BytSystemuPlikow *m_bytFasolki = nullptr;
     BytKatalogu *m_katalog = nullptr;
-    QMetaObject::Connection m_obserwacjaUrla;
 
     // The status is cached together with the path it was computed for, so a reader that
     // runs before this bean heard of a move still gets the status of the new place.
