@@ -14,6 +14,7 @@
 ArchiwumPotoku::ArchiwumPotoku()
 {
     connect(this, &ArchiwumPotoku::fasolkiChanged, this, [this] {
+        m_indeksFasolek.uniewaznij();
         if (m_archiwum)
             emit m_archiwum->relacjaFasolkiZmieniona();
     });

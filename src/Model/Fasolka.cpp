@@ -578,6 +578,11 @@ void Fasolka::poZmianieUrlaBytuFasolki()
 
 void Fasolka::ogloszZmianeOdczytanego()
 {
+    // The owner finds its beans by path: this one may have another now.
+    if (m_potok)
+        m_potok->indeksFasolek().uniewaznij();
+    if (m_archiwumPotoku)
+        m_archiwumPotoku->indeksFasolek().uniewaznij();
     m_statusFasolki = sfNieokreslony;
     emit nazwaChanged();
     emit ikonaChanged();

@@ -342,6 +342,7 @@ void Potok::poZmianieKataloguRzeczyPotoku()
 
 void Potok::poZmianieFasolek()
 {
+    m_indeksFasolek.uniewaznij();
     emit fasolkiWInkubacjiChanged();
     emit fasolkiAktywneChanged();
     emit fasolkiOczekujaceChanged();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FilePathURLDropReceiverProtocol.h"
+#include "IndeksFasolek.h"
 #include "ProtokolSynchronizacjiZDyskiem.h"
 #include "RzeczWBazieFasolek.h"
 #include "ZbiorObiektow.h"
@@ -40,6 +41,7 @@ public:
     BytKatalogu *katalogRzeczyPotoku() const { return m_katalogRzeczyPotoku; }
     void setKatalogRzeczyPotoku(BytKatalogu *katalog);
     const ZbiorObiektow<Fasolka> &fasolki() const { return m_fasolki; }
+    IndeksFasolek &indeksFasolek() const { return m_indeksFasolek; }
 
     int rodzajPotoku() const;
     bool toPotokGlowny() const { return rodzajPotoku() == rpGlowny; }
@@ -117,6 +119,7 @@ private:
     BytSystemuPlikow *m_bytPotoku = nullptr;
     BytKatalogu *m_katalogRzeczyPotoku = nullptr;
     ZbiorObiektow<Fasolka> m_fasolki;
+    mutable IndeksFasolek m_indeksFasolek;
     QMetaObject::Connection m_obserwacjaUrla;
     QMetaObject::Connection m_obserwacjaRzeczyPotoku;
 };
