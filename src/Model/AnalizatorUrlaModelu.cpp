@@ -12,7 +12,7 @@
 #include "SpecKatalog.h"
 #include "SynchronizatorZestawuObiektow.h"
 
-#include <cstring>
+#include "Platform/Paths.h"
 
 namespace {
 
@@ -38,29 +38,12 @@ bool zawieraKlucz(const QString &katalog, const QString &szukany, bool &rowny)
     return szukany.startsWith(katalog);
 }
 
-bool jestAscii(const QString &tekst)
-{
-    // Four characters per step and no early exit: this runs for every path a lookup tests.
-    const ushort *znaki = tekst.utf16();
-    const qsizetype n = tekst.size();
-    quint64 suma = 0;
-    qsizetype i = 0;
-    for (; i + 4 <= n; i += 4) {
-        quint64 slowo;
-        std::memcpy(&slowo, znaki + i, sizeof slowo);
-        suma |= slowo;
-    }
-    for (; i < n; ++i)
-        suma |= znaki[i];
-    return (suma & 0xFF80FF80FF80FF80ull) == 0;
-}
-
 // `katalog` as the graph stores it (clean, on-disk spelling), `szukany` in key form. Every
 // lookup tests hundreds of stored paths; ASCII ones are their own NFC form and are compared
 // as they are.
 bool zawieraUrl(const QString &katalog, const QString &szukany, bool &rowny)
 {
-    if (jestAscii(katalog))
+    if (Paths::isAscii(katalog))
         return zawieraKlucz(katalog, szukany, rowny);
     return zawieraKlucz(klucz(katalog), szukany, rowny);
 }

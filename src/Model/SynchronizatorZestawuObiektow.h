@@ -77,6 +77,9 @@ public:
                 continue;
             }
             ObiektZestawu obiektZestawu{obiekt};
+            // The key is the URL itself (an ASCII or NFC path): an entry of the same key is
+            // spelled the same when its key is its path too, with no string to compare.
+            obiektZestawu.kluczJestUrlem = klucz.constData() == url.constData();
             if constexpr (!std::is_same_v<ToKatalog, std::nullptr_t>)
                 obiektZestawu.rodzaj = toKatalog(obiekt) ? Rodzaj::katalog : Rodzaj::inny;
             m_obiektyPoKluczu.insert(klucz, obiektZestawu);
@@ -160,6 +163,7 @@ private:
         QObject *obiekt = nullptr;
         bool naDysku = false;
         bool tejSamejPisowni = false;
+        bool kluczJestUrlem = false;
         Rodzaj rodzaj = Rodzaj::nieznany;
     };
 
@@ -185,7 +189,8 @@ private:
             it->naDysku = true;
             if (it->rodzaj == Rodzaj::katalog)
                 m_katalogiNaDysku.append({it->obiekt, wpis.identity});
-            if (urlObiektu(it->obiekt) == wpis.sciezka)
+            if ((it->kluczJestUrlem && wpis.klucz.constData() == wpis.sciezka.constData())
+                || urlObiektu(it->obiekt) == wpis.sciezka)
                 it->tejSamejPisowni = true;
             else if (!innejPisowni.contains(wpis.klucz))
                 innejPisowni.insert(wpis.klucz, wpis.sciezka);
