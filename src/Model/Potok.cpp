@@ -274,7 +274,7 @@ void Potok::synchronizujFasolki()
         // An unreadable status folder must not read as empty: its beans would leave the flow.
         if (!wpisyStatusu)
             return;
-        wpisy->append(*wpisyStatusu);
+        wpisy->append(std::move(*wpisyStatusu));
     }
     synchronizator.zanalizujPotrzebySynchronizacjiZestawuZZestawemUrli(m_fasolki.elementy(), urlFasolki, *wpisy,
                                                                        Fasolka::maBytKatalogu);

@@ -52,6 +52,8 @@ SynchronizatorZestawuObiektow::zestawUrliZKatalogu(const QString &katalog, quint
         *tozsamosc = lista.identity;
     if (lista.stan == FolderListing::Stan::Blad)
         return std::nullopt;
+    if (pominiecie == 0)
+        return std::move(lista.wpisy);
     Wpisy wynik;
     wynik.reserve(lista.wpisy.size());
     for (FolderListing::Wpis &wpis : lista.wpisy) {

@@ -71,18 +71,18 @@ public:
                 continue;
             }
             const QString klucz = kluczUrla(url);
-            const auto it = m_obiektyPoKluczu.constFind(klucz);
-            if (it != m_obiektyPoKluczu.constEnd()) {
+            // One hash of the key: a new key gets an empty slot.
+            ObiektZestawu &obiektZestawu = m_obiektyPoKluczu[klucz];
+            if (obiektZestawu.obiekt) {
                 m_powtorzonePoKluczu.insert(klucz, obiekt);
                 continue;
             }
-            ObiektZestawu obiektZestawu{obiekt};
+            obiektZestawu.obiekt = obiekt;
             // The key is the URL itself (an ASCII or NFC path): an entry of the same key is
             // spelled the same when its key is its path too, with no string to compare.
             obiektZestawu.kluczJestUrlem = klucz.constData() == url.constData();
             if constexpr (!std::is_same_v<ToKatalog, std::nullptr_t>)
                 obiektZestawu.rodzaj = toKatalog(obiekt) ? Rodzaj::katalog : Rodzaj::inny;
-            m_obiektyPoKluczu.insert(klucz, obiektZestawu);
         }
         porownaj(urle, [&](QObject *o) { return kluczDoUrla(static_cast<T *>(o)); });
         return true;
@@ -172,6 +172,12 @@ private:
     void porownaj(const Wpisy &urle, F urlObiektu)
     {
         QSet<QString> dodane;
+        // A set read for the first time is all new.
+        if (m_obiektyPoKluczu.isEmpty()) {
+            dodane.reserve(urle.size());
+            m_urleDlaObiektowDoDodania.reserve(urle.size());
+            m_rodzajeDoDodania.reserve(urle.size());
+        }
         QHash<QString, QString> innejPisowni;
         for (const FolderListing::Wpis &wpis : urle) {
             const auto it = m_obiektyPoKluczu.find(wpis.klucz);
