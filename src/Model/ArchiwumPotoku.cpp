@@ -13,8 +13,10 @@
 
 ArchiwumPotoku::ArchiwumPotoku()
 {
-    connect(this, &ArchiwumPotoku::fasolkiChanged, this, [this] {
-        m_indeksFasolek.uniewaznij();
+    connect(this, &ArchiwumPotoku::fasolkiChanged, this, [this](const QList<Fasolka *> &dodane,
+                                                                const QList<Fasolka *> &usuniete) {
+        m_indeksFasolek.usun(usuniete);
+        m_indeksFasolek.dodaj(dodane);
         if (m_archiwum)
             emit m_archiwum->relacjaFasolkiZmieniona();
     });

@@ -92,7 +92,7 @@ void BytSystemuPlikow::setPlikowyURL(const QString &url)
     // The entity itself and its bean hear of it first, as if they were the first observers.
     poZmianieUrla(stary);
     if (m_zBytuSystemuPlikowDoFasolki)
-        m_zBytuSystemuPlikowDoFasolki->poZmianieUrlaBytuFasolki();
+        m_zBytuSystemuPlikowDoFasolki->poZmianieUrlaBytuFasolki(stary);
     emit plikowyURLChanged(stary, nowy);
     emit nazwaZlokalizowanaChanged();
     emit ostatniKomponentSciezkiChanged();

@@ -530,7 +530,8 @@ void Fasolka::synchronizujZDyskiem()
     if (m_katalog)
         m_katalog->synchronizujBytyWewnetrzneIZwrocNoweElementy();
     // Announced without a change, so everything read from the entity is read again.
-    ogloszZmianeBytuFasolki();
+    poZmianieBytuFasolki();
+    emit bytFasolkiChanged();
 }
 
 QString Fasolka::dropDestinationURL() const
@@ -545,6 +546,11 @@ QString Fasolka::previewItemURL() const
 
 void Fasolka::ogloszZmianeBytuFasolki()
 {
+    // Another entity: the owner's index of its beans by path is made anew.
+    if (m_potok)
+        m_potok->indeksFasolek().uniewaznij();
+    if (m_archiwumPotoku)
+        m_archiwumPotoku->indeksFasolek().uniewaznij();
     poZmianieBytuFasolki();
     emit bytFasolkiChanged();
 }
@@ -561,7 +567,6 @@ void Fasolka::ogloszZmianeArchiwumPotoku()
     emit archiwumPotokuChanged();
 }
 
-// The entity calls this on every change of its URL while this bean holds it.
 void Fasolka::poZmianieBytuFasolki()
 {
     // Entities are made by factories that pick a folder entity by lstat; its class is
@@ -570,19 +575,20 @@ void Fasolka::poZmianieBytuFasolki()
     ogloszZmianeOdczytanego();
 }
 
-void Fasolka::poZmianieUrlaBytuFasolki()
+// The entity calls this on every change of its URL while this bean holds it.
+void Fasolka::poZmianieUrlaBytuFasolki(const QString &staryUrl)
 {
+    const QString nowyUrl = m_bytFasolki->plikowyURL();
+    if (m_potok)
+        m_potok->indeksFasolek().zmienKlucz(this, staryUrl, nowyUrl);
+    if (m_archiwumPotoku)
+        m_archiwumPotoku->indeksFasolek().zmienKlucz(this, staryUrl, nowyUrl);
     uaktualnijKatalog(true);
     ogloszZmianeOdczytanego();
 }
 
 void Fasolka::ogloszZmianeOdczytanego()
 {
-    // The owner finds its beans by path: this one may have another now.
-    if (m_potok)
-        m_potok->indeksFasolek().uniewaznij();
-    if (m_archiwumPotoku)
-        m_archiwumPotoku->indeksFasolek().uniewaznij();
     m_statusFasolki = sfNieokreslony;
     emit nazwaChanged();
     emit ikonaChanged();

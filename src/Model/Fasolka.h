@@ -157,7 +157,7 @@ private:
     void ogloszZmianePotoku();
     void ogloszZmianeArchiwumPotoku();
     void poZmianieBytuFasolki();
-    void poZmianieUrlaBytuFasolki();
+    void poZmianieUrlaBytuFasolki(const QString &staryUrl);
     void ogloszZmianeOdczytanego();
     void uaktualnijKatalog(bool zapytajDysk);
     void ogloszZmianeRodzaju();

@@ -340,9 +340,10 @@ void Potok::poZmianieKataloguRzeczyPotoku()
     emit maNiepustyKatalogRzeczyPotokuChanged();
 }
 
-void Potok::poZmianieFasolek()
+void Potok::poZmianieFasolek(const QList<Fasolka *> &dodane, const QList<Fasolka *> &usuniete)
 {
-    m_indeksFasolek.uniewaznij();
+    m_indeksFasolek.usun(usuniete);
+    m_indeksFasolek.dodaj(dodane);
     emit fasolkiWInkubacjiChanged();
     emit fasolkiAktywneChanged();
     emit fasolkiOczekujaceChanged();

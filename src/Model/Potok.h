@@ -110,7 +110,7 @@ private:
     void poZmianieBytuPotoku();
     void poZmianieUrlaBytuPotoku(const QString &stary, const QString &nowy);
     void poZmianieKataloguRzeczyPotoku();
-    void poZmianieFasolek();
+    void poZmianieFasolek(const QList<Fasolka *> &dodane, const QList<Fasolka *> &usuniete);
     void ogloszZmianeRodzaju();
     QList<Fasolka *> fasolkiZeStatusem(int status) const;
     Fasolka *fasolkaZUrlem(const QString &url) const;
