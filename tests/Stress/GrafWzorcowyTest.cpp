@@ -25,43 +25,30 @@ namespace {
 class GrafWzorcowy : public PortfolioPodObciazeniem
 {
 protected:
-    static QString plikWzorca()
-    {
-        return QStringLiteral(TARROWIND_KATALOG_STRESS "/GrafWzorcowy.txt");
-    }
-
     // The generated flows and archives, and beside them what a listing has to tell apart: names in
     // either normal form and outside the encoding, links, a fifo, hidden entries, look-alikes of the
     // status folders, a status folder that is a file, items where no bean can be.
     void rozlozPortfolio()
     {
         QDir(R()).removeRecursively();
-        GeneratorPortfolio::Uklad uklad;
-        uklad.potoki = 5;
-        uklad.fasolkiNaPotok = 24;
-        uklad.plikiWFasolceKatalogowej = 2;
-        uklad.plikiWRzeczachPotoku = 2;
-        uklad.fasolkiNaArchiwumPotoku = 3;
+        const GeneratorPortfolio::Uklad uklad{.potoki = 5, .fasolkiNaPotok = 24, .plikiWFasolceKatalogowej = 2,
+                                              .plikiWRzeczachPotoku = 2, .fasolkiNaArchiwumPotoku = 3};
         ASSERT_TRUE(GeneratorPortfolio::zbuduj(m_baza.sciezka(), uklad).udany);
         QDir(R(QStringLiteral("All Beans/Potok 0002/_Ready"))).removeRecursively();
-        const QString glowny = QStringLiteral("All Beans/_Main_Flow/");
-        for (const QString &plik : QStringList{glowny + QStringLiteral("Żółw.txt").normalized(QString::NormalizationForm_D),
-                                    glowny + QStringLiteral("notatki"), glowny + QStringLiteral(".ukryty"),
-                                    glowny + QStringLiteral("Łąka/expected outcome.txt"),
-                                    glowny + QStringLiteral("Łąka/.ukryty"), glowny + QStringLiteral("Łąka/_Done/x.md"),
-                                    glowny + QStringLiteral("_done/plan.txt"),
-                                    glowny + QStringLiteral("_Flow_Items/Teczka/a.txt"),
-                                    QStringLiteral("All Beans/luzny.txt"), QStringLiteral("Archived Beans/luzny.pdf"),
-                                    QStringLiteral("Archived Beans/Stary/Raport.odt"),
-                                    QStringLiteral("All Beans/Potok 0002/_Ready"),
-                                    QStringLiteral("All Beans/Źródła").normalized(QString::NormalizationForm_D)
-                                        + QStringLiteral("/_Incubation/Szkic.txt")})
-        {
+        const QString nfd = QStringLiteral("All Beans/_Main_Flow/Żółw.txt|All Beans/Źródła/_Incubation/Szkic.txt")
+                                .normalized(QString::NormalizationForm_D);
+        const QString pliki = QStringLiteral(
+            "All Beans/_Main_Flow/notatki|All Beans/_Main_Flow/.ukryty|All Beans/_Main_Flow/Łąka/expected outcome.txt|"
+            "All Beans/_Main_Flow/Łąka/.ukryty|All Beans/_Main_Flow/Łąka/_Done/x.md|All Beans/_Main_Flow/_done/plan.txt|"
+            "All Beans/_Main_Flow/_Flow_Items/Teczka/a.txt|All Beans/luzny.txt|Archived Beans/luzny.pdf|"
+            "Archived Beans/Stary/Raport.odt|All Beans/Potok 0002/_Ready|");
+        for (const QString &plik : QString(pliki + nfd).split(u'|')) {
             QDir().mkpath(QFileInfo(R(plik)).absolutePath());
             zapiszPlik(R(plik), "x");
         }
         QDir(R()).mkpath(QStringLiteral("All Beans/Potok 0003/_Waiting_For/Pusty"));
         QDir(R()).mkpath(QStringLiteral("Archived Beans/Pusty"));
+        const QString glowny = QStringLiteral("All Beans/_Main_Flow/");
         const auto dowiazanie = [&](const char *cel, const QString &gdzie) {
             ASSERT_EQ(symlink(cel, QFile::encodeName(R(gdzie)).constData()), 0);
         };
@@ -108,13 +95,13 @@ TEST_F(GrafWzorcowy, ABuildAndAFullReReadGiveTheGraphWrittenDownBeforeTheModelWa
     rozlozPortfolio();
     const QStringList poBudowie = zapis(baza());
 
-    QFile plik(plikWzorca());
+    QFile plik(QStringLiteral(TARROWIND_KATALOG_STRESS "/GrafWzorcowy.txt"));
     if (qEnvironmentVariableIntValue("TARROWIND_ZAPISZ_WZORZEC") == 1) {
         ASSERT_TRUE(plik.open(QIODevice::WriteOnly | QIODevice::Truncate));
         plik.write(poBudowie.join(u'\n').toUtf8() + '\n');
-        GTEST_SKIP() << "written " << plikWzorca().toStdString();
+        GTEST_SKIP() << "written " << plik.fileName().toStdString();
     }
-    ASSERT_TRUE(plik.open(QIODevice::ReadOnly)) << plikWzorca().toStdString();
+    ASSERT_TRUE(plik.open(QIODevice::ReadOnly)) << plik.fileName().toStdString();
     const QStringList wzorzec = QString::fromUtf8(plik.readAll()).split(u'\n', Qt::SkipEmptyParts);
     EXPECT_EQ(poBudowie, wzorzec);
 
