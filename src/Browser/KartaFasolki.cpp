@@ -1,6 +1,7 @@
 #include "KartaFasolki.h"
 
 #include "KontrolerKartyFasolki.h"
+#include "PrzegladarkaTarrowind.h"
 
 #include "Model/Fasolka.h"
 #include "Platform/ObrazyAplikacji.h"
@@ -54,4 +55,10 @@ void KartaFasolki::stworzKontrolerKartyFasolki()
     setView(m_kontrolerKartyFasolki->takeView());
     m_kontrolerKartyFasolki->setKartaFasolki(this);
     setRodzajKarty(rodzajKartaFasolki);
+}
+
+KartaFasolki *KartaFasolki::wybranaKartaFasolki()
+{
+    const PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::glownaPrzegladarka();
+    return przegladarka ? przegladarka->wybranaKartaFasolki() : nullptr;
 }

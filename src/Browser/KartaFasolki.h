@@ -24,6 +24,14 @@ public:
 
     KontrolerKartyFasolki *kontrolerKartyFasolki() const { return m_kontrolerKartyFasolki.get(); }
 
+    // The selected tab of the main browser window when it is a bean tab, else nullptr.
+    static KartaFasolki *wybranaKartaFasolki();
+
+    // The main menu's new-folder command, handed on to the tab's folder outline. The tab shows
+    // no outline yet: until it does, it answers NO and opens nothing.
+    virtual bool czyMoznaWyswietlicDymekNowyKatalog() const { return false; }
+    virtual void wyswietlDymekNowyKatalog() {}
+
 private:
     void stworzKontrolerKartyFasolki();
 

@@ -1,6 +1,7 @@
 #include "KartaPortfolio.h"
 
 #include "KontrolerKartyPortfolio.h"
+#include "PrzegladarkaTarrowind.h"
 
 #include "Platform/ObrazyAplikacji.h"
 
@@ -26,4 +27,10 @@ void KartaPortfolio::stworzKontrolerKartyPortfolio()
     setView(m_kontrolerKartyPortfolio->takeView());
     setRodzajKarty(rodzajKartaPortfolio);
     m_kontrolerKartyPortfolio->setKartaPortfolio(this);
+}
+
+KartaPortfolio *KartaPortfolio::wybranaKartaPortfolio()
+{
+    const PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::glownaPrzegladarka();
+    return przegladarka ? przegladarka->wybranaKartaPortfolio() : nullptr;
 }

@@ -18,6 +18,17 @@ public:
 
     KontrolerKartyPortfolio *kontrolerKartyPortfolio() const { return m_kontrolerKartyPortfolio.get(); }
 
+    // The selected tab of the main browser window when it is a portfolio tab, else nullptr.
+    static KartaPortfolio *wybranaKartaPortfolio();
+
+    // The main menu's new-item commands, handed on to the tab's current view. The views do not
+    // open their popovers yet: until they do, the tab answers NO and opens nothing.
+    virtual bool czyMoznaWyswietlicDymekNowaFasolka() const { return false; }
+    virtual void wyswietlDymekNowaFasolka() {}
+    virtual void wyswietlDymekNowyPotok() {}
+    virtual bool czyMoznaWyswietlicDymekNowyKatalog() const { return false; }
+    virtual void wyswietlDymekNowyKatalog() {}
+
 private:
     void stworzKontrolerKartyPortfolio();
 

@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -164,4 +165,33 @@ void WhitePaperTableView::focusInEvent(QFocusEvent *zdarzenie)
     ZWyglademPapieru::focusInEvent(zdarzenie);
     if (const std::function<void()> &aktualizacja = aktualizacjaPanelaSzybkiegoPrzegladu())
         aktualizacja();
+}
+
+void WhitePaperTableView::mousePressEvent(QMouseEvent *zdarzenie)
+{
+    // Qt's item views select on a press of any button.
+    if (zdarzenie->button() == Qt::RightButton) {
+        zdarzenie->accept();
+        return;
+    }
+    ZWyglademPapieru::mousePressEvent(zdarzenie);
+}
+
+void WhitePaperTableView::mouseMoveEvent(QMouseEvent *zdarzenie)
+{
+    // Nor does dragging with the right button select, or start a drag from an earlier press.
+    if (zdarzenie->buttons() == Qt::RightButton) {
+        zdarzenie->accept();
+        return;
+    }
+    ZWyglademPapieru::mouseMoveEvent(zdarzenie);
+}
+
+void WhitePaperTableView::mouseReleaseEvent(QMouseEvent *zdarzenie)
+{
+    if (zdarzenie->button() == Qt::RightButton) {
+        zdarzenie->accept();
+        return;
+    }
+    ZWyglademPapieru::mouseReleaseEvent(zdarzenie);
 }

@@ -52,6 +52,11 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *zdarzenie) override;
     void focusInEvent(QFocusEvent *zdarzenie) override;
+    // A right press leaves the selection as it is: the context menu that follows acts on the
+    // clicked row alone when that row is not selected.
+    void mousePressEvent(QMouseEvent *zdarzenie) override;
+    void mouseMoveEvent(QMouseEvent *zdarzenie) override;
+    void mouseReleaseEvent(QMouseEvent *zdarzenie) override;
 
 private:
     int m_rowViewType = 0;

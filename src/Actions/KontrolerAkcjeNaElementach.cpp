@@ -1,0 +1,332 @@
+#include "KontrolerAkcjeNaElementach.h"
+
+#include "AlertNiepowodzenia.h"
+
+#include "Model/Archiwum.h"
+#include "Model/ArchiwumPotoku.h"
+#include "Model/BazaFasolek.h"
+#include "Model/BibliotekaMatRef.h"
+#include "Model/BytKatalogu.h"
+#include "Model/Fasolka.h"
+#include "Model/PobraneRzeczy.h"
+#include "Model/Potok.h"
+#include "Platform/DelayedOperations.h"
+#include "Platform/Konsola.h"
+#include "Platform/Ui/Menu.h"
+#include "Platform/Ui/PozycjaMenu.h"
+#include "Widgets/KontrolerTablicy.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QLineEdit>
+
+namespace {
+
+const QString identyfikatorNazwyPotoku = QStringLiteral("nazwaPotoku");
+const QString identyfikatorNazwyFasolki = QStringLiteral("nazwaFasolki");
+
+} // namespace
+
+KontrolerAkcjeNaElementach::KontrolerAkcjeNaElementach(QObject *rodzic)
+    : Responder(rodzic)
+{
+}
+
+KontrolerAkcjeNaElementach::~KontrolerAkcjeNaElementach() = default;
+
+void KontrolerAkcjeNaElementach::setElement(QObject *element)
+{
+    m_element = element;
+    ogloszZmianeZaznaczonych();
+}
+
+void KontrolerAkcjeNaElementach::setDodatkowyElement(QObject *element)
+{
+    m_dodatkowyElement = element;
+    emit dodatkowyElementChanged();
+    emit dodatkowaFasolkaChanged();
+    emit dodatkowyPotokChanged();
+    emit dodatkoweArchiwumPotokuChanged();
+    emit dodatkowyBytSystemuPlikowChanged();
+    emit dodatkowyKatalogChanged();
+}
+
+void KontrolerAkcjeNaElementach::setKliknietyWiersz(std::int64_t wiersz)
+{
+    m_kliknietyWiersz = wiersz;
+    ++m_numerKlikniecia;
+    emit kliknietyWierszChanged();
+    ogloszZmianeKliknietych();
+}
+
+void KontrolerAkcjeNaElementach::setKontrolerTablicy(KontrolerTablicy *kontroler)
+{
+    if (m_kontrolerTablicy)
+        disconnect(m_kontrolerTablicy, nullptr, this, nullptr);
+    m_kontrolerTablicy = kontroler;
+    if (kontroler) {
+        connect(kontroler, &KontrolerTablicy::arrangedObjectsChanged, this, &KontrolerAkcjeNaElementach::zmianaUlozenia);
+        connect(kontroler, &KontrolerTablicy::selectedObjectsChanged, this,
+                &KontrolerAkcjeNaElementach::zmianaZaznaczenia);
+    }
+    ogloszZmianeZaznaczonych();
+    ogloszZmianeKliknietych();
+}
+
+void KontrolerAkcjeNaElementach::setMenuPodreczneFasolki(Menu *menu)
+{
+    ustawMenu(m_menuPodreczneFasolki, menu);
+}
+
+void KontrolerAkcjeNaElementach::setMenuPodreczneStatusu(Menu *menu)
+{
+    ustawMenu(m_menuPodreczneStatusu, menu);
+}
+
+void KontrolerAkcjeNaElementach::setMenuOtworzWProgramie(Menu *menu)
+{
+    ustawMenu(m_menuOtworzWProgramie, menu);
+}
+
+void KontrolerAkcjeNaElementach::setMenuPrzeniesDoPotoku(Menu *menu)
+{
+    ustawMenu(m_menuPrzeniesDoPotoku, menu);
+}
+
+QList<QObject *> KontrolerAkcjeNaElementach::zaznaczoneElementy() const
+{
+    if (m_element)
+        return {m_element.data()};
+    return m_kontrolerTablicy ? m_kontrolerTablicy->selectedObjects() : QList<QObject *>();
+}
+
+QObject *KontrolerAkcjeNaElementach::kliknietyElement() const
+{
+    return m_kontrolerTablicy && m_kliknietyWiersz >= 0 && m_kliknietyWiersz < m_kontrolerTablicy->rowCount()
+        ? m_kontrolerTablicy->obiektWWierszu(int(m_kliknietyWiersz))
+        : nullptr;
+}
+
+QList<QObject *> KontrolerAkcjeNaElementach::kliknieteElementy() const
+{
+    QObject *klikniety = kliknietyElement();
+    if (!klikniety)
+        return {};
+    const QList<QObject *> zaznaczone = m_kontrolerTablicy->selectedObjects();
+    return zaznaczone.contains(klikniety) ? zaznaczone : QList<QObject *>{klikniety};
+}
+
+QObject *KontrolerAkcjeNaElementach::element() const
+{
+    if (QObject *klikniety = kliknietyElement())
+        return klikniety;
+    const QList<QObject *> zaznaczone = zaznaczoneElementy();
+    return zaznaczone.size() == 1 ? zaznaczone.first() : m_element.data();
+}
+
+Fasolka *KontrolerAkcjeNaElementach::fasolka() const
+{
+    return qobject_cast<Fasolka *>(element());
+}
+
+Potok *KontrolerAkcjeNaElementach::potok() const
+{
+    return qobject_cast<Potok *>(element());
+}
+
+ArchiwumPotoku *KontrolerAkcjeNaElementach::archiwumPotoku() const
+{
+    return qobject_cast<ArchiwumPotoku *>(element());
+}
+
+Archiwum *KontrolerAkcjeNaElementach::archiwum() const
+{
+    return qobject_cast<Archiwum *>(element());
+}
+
+PobraneRzeczy *KontrolerAkcjeNaElementach::pobraneRzeczy() const
+{
+    return qobject_cast<PobraneRzeczy *>(element());
+}
+
+BibliotekaMatRef *KontrolerAkcjeNaElementach::bibliotekaMatRef() const
+{
+    return qobject_cast<BibliotekaMatRef *>(element());
+}
+
+BazaFasolek *KontrolerAkcjeNaElementach::bazaFasolek() const
+{
+    return qobject_cast<BazaFasolek *>(element());
+}
+
+Fasolka *KontrolerAkcjeNaElementach::dodatkowaFasolka() const
+{
+    return qobject_cast<Fasolka *>(m_dodatkowyElement);
+}
+
+Potok *KontrolerAkcjeNaElementach::dodatkowyPotok() const
+{
+    return qobject_cast<Potok *>(m_dodatkowyElement);
+}
+
+ArchiwumPotoku *KontrolerAkcjeNaElementach::dodatkoweArchiwumPotoku() const
+{
+    return qobject_cast<ArchiwumPotoku *>(m_dodatkowyElement);
+}
+
+BytSystemuPlikow *KontrolerAkcjeNaElementach::dodatkowyBytSystemuPlikow() const
+{
+    return qobject_cast<BytSystemuPlikow *>(m_dodatkowyElement);
+}
+
+BytKatalogu *KontrolerAkcjeNaElementach::dodatkowyKatalog() const
+{
+    return qobject_cast<BytKatalogu *>(m_dodatkowyElement);
+}
+
+QList<QObject *> KontrolerAkcjeNaElementach::elementyDlaPolecenia(QObject *nadawca) const
+{
+    if (!m_widokTabeli || !m_kontrolerTablicy)
+        return zaznaczoneElementy();
+    if (const auto *pozycja = qobject_cast<const PozycjaMenu *>(nadawca)) {
+        // A button's pop-up, like the button itself, acts on the selection: beside the list
+        // nothing was right-clicked.
+        const Menu::Pochodzenie pochodzenie = pozycja->pochodzenieMenu();
+        const bool naZaznaczonych = pochodzenie == Menu::Pochodzenie::Glowne || pochodzenie == Menu::Pochodzenie::ZPrzycisku;
+        return naZaznaczonych ? zaznaczoneElementy() : kliknieteElementy();
+    }
+    if (qobject_cast<const QAbstractButton *>(nadawca))
+        return zaznaczoneElementy();
+    return {};
+}
+
+bool KontrolerAkcjeNaElementach::zakonczonaEdycjaNazwyElementu(QObject *obiekt, const QString &tekst,
+                                                               const QString &identyfikator)
+{
+    QString nazwa;
+    QString linia;
+    QString wiadomosc;
+    const auto *potok = qobject_cast<const Potok *>(obiekt);
+    const auto *fasolka = qobject_cast<const Fasolka *>(obiekt);
+    if (identyfikator == identyfikatorNazwyPotoku && potok && potok->nazwa() != tekst) {
+        nazwa = potok->nazwa();
+        linia = QStringLiteral("Ustawienie nowej nazwy '%1' dla potoku się nie udało. Odczytuję nazwę '%2' z obiektu potoku.");
+        wiadomosc = tr("Could not change flow name.");
+    } else if (identyfikator == identyfikatorNazwyFasolki && fasolka && fasolka->nazwa() != tekst) {
+        nazwa = fasolka->nazwa();
+        linia = QStringLiteral("Ustawienie nowej nazwy '%1' dla fasolki się nie udało. Odczytuję nazwę '%2' z obiektu fasolki.");
+        wiadomosc = tr("Could not change bean name.");
+    } else {
+        return true;
+    }
+    drukujLinie(linia, tekst, nazwa);
+    DelayedOperations::addOperationAfterDelayWithBlock(0, nullptr, [wiadomosc] {
+        AlertNiepowodzenia::pokaz(wiadomosc, nullptr, AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
+    });
+    return false;
+}
+
+void KontrolerAkcjeNaElementach::podlaczPoleNazwy(QLineEdit *pole)
+{
+    connect(pole, &QLineEdit::editingFinished, this, [this, pole] { zakonczonoEdycjePolaNazwy(pole); });
+}
+
+void KontrolerAkcjeNaElementach::zakonczonoEdycjePolaNazwy(QLineEdit *pole)
+{
+    if (pole->objectName() != identyfikatorNazwyPotoku)
+        return;
+    Potok *edytowany = potok();
+    const QString tekst = pole->text();
+    if (edytowany && edytowany->nazwa() != tekst)
+        edytowany->setNazwa(tekst);
+    if (!zakonczonaEdycjaNazwyElementu(edytowany, tekst, identyfikatorNazwyPotoku)) {
+        pole->setText(edytowany->nazwa());
+        return;
+    }
+    emit BazaFasolek::sharedBazaFasolek()->potokiChanged({}, {});
+}
+
+bool KontrolerAkcjeNaElementach::validateUserInterfaceItem(const ElementInterfejsu &)
+{
+    // The enabling table comes with the commands; until then none is enabled, as a command that
+    // no table names is not.
+    return false;
+}
+
+void KontrolerAkcjeNaElementach::menuNeedsUpdate(Menu *)
+{
+    // The context menus are adjusted and filled here once their commands exist.
+}
+
+void KontrolerAkcjeNaElementach::zmianaZaznaczenia()
+{
+    zapomnijKliknietyWiersz();
+    ogloszZmianeZaznaczonych();
+}
+
+void KontrolerAkcjeNaElementach::zmianaUlozenia()
+{
+    zapomnijKliknietyWiersz();
+    ogloszZmianeKliknietych();
+}
+
+void KontrolerAkcjeNaElementach::zapomnijKliknietyWiersz()
+{
+    if (m_kliknietyWiersz != -1)
+        setKliknietyWiersz(-1);
+}
+
+void KontrolerAkcjeNaElementach::ustawMenu(QPointer<Menu> &outlet, Menu *menu)
+{
+    if (outlet)
+        disconnect(outlet, nullptr, this, nullptr);
+    outlet = menu;
+    if (menu)
+        connect(menu, &QMenu::aboutToHide, this, [this, menu] { zapomnijKliknietyWierszPoZamknieciu(menu); });
+}
+
+void KontrolerAkcjeNaElementach::zapomnijKliknietyWierszPoZamknieciu(Menu *menu)
+{
+    if (Menu::pochodzenieMenu(menu) != Menu::Pochodzenie::Podreczne)
+        return;
+    const QMenu *gorne = menu;
+    while (const QMenu *wyzej = Menu::menuNadrzedne(gorne))
+        gorne = wyzej;
+    // Qt hides a menu before it triggers the chosen item, so the row is kept for that command;
+    // a submenu that closes while its context menu stays open keeps it too.
+    const QPointer<const QMenu> gorneMenu = gorne;
+    const std::uint64_t numer = m_numerKlikniecia;
+    DelayedOperations::addOperationAfterDelayWithBlock(0, this, [this, gorneMenu, numer] {
+        if (numer == m_numerKlikniecia && (!gorneMenu || !gorneMenu->isVisible()))
+            zapomnijKliknietyWiersz();
+    });
+}
+
+void KontrolerAkcjeNaElementach::ogloszZmianeZaznaczonych()
+{
+    emit zaznaczoneElementyChanged();
+    emit liczbaZaznaczonychElementowChanged();
+    emit kliknieteElementyChanged();
+    emit liczbaKliknietychElementowChanged();
+    ogloszZmianeElementu();
+}
+
+void KontrolerAkcjeNaElementach::ogloszZmianeKliknietych()
+{
+    emit kliknietyElementChanged();
+    emit kliknieteElementyChanged();
+    emit liczbaKliknietychElementowChanged();
+    ogloszZmianeElementu();
+}
+
+void KontrolerAkcjeNaElementach::ogloszZmianeElementu()
+{
+    emit elementChanged();
+    emit fasolkaChanged();
+    emit potokChanged();
+    emit archiwumPotokuChanged();
+    emit archiwumChanged();
+    emit pobraneRzeczyChanged();
+    emit bibliotekaMatRefChanged();
+    emit bazaFasolekChanged();
+}

@@ -1,0 +1,144 @@
+#pragma once
+
+#include "Platform/Ui/DelegatMenu.h"
+#include "Platform/Ui/Menu.h"
+#include "Platform/Ui/Responder.h"
+#include "Widgets/KontrolerTablicy.h"
+
+#include <QAbstractItemView>
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+#include <cstdint>
+
+class Archiwum;
+class ArchiwumPotoku;
+class BazaFasolek;
+class BibliotekaMatRef;
+class BytKatalogu;
+class BytSystemuPlikow;
+class Fasolka;
+class PobraneRzeczy;
+class Potok;
+class QLineEdit;
+
+// The item commands of one content view. It holds no items of its own: its owner gives it a
+// fixed item, or the array controller of a list, and for each command it works out from the
+// sender and the right-clicked row which items the command acts on.
+class KontrolerAkcjeNaElementach : public Responder, public DelegatMenu
+{
+    Q_OBJECT
+
+public:
+    explicit KontrolerAkcjeNaElementach(QObject *rodzic = nullptr);
+    ~KontrolerAkcjeNaElementach() override;
+
+    // Set-up by the owner.
+    void setElement(QObject *element);
+    QObject *dodatkowyElement() const { return m_dodatkowyElement; }
+    void setDodatkowyElement(QObject *element);
+    std::int64_t kliknietyWiersz() const { return m_kliknietyWiersz; }
+    // The row the list was right-clicked on, set before its menu opens; -1: none.
+    void setKliknietyWiersz(std::int64_t wiersz);
+    KontrolerTablicy *kontrolerTablicy() const { return m_kontrolerTablicy; }
+    void setKontrolerTablicy(KontrolerTablicy *kontroler);
+    QAbstractItemView *widokTabeli() const { return m_widokTabeli; }
+    void setWidokTabeli(QAbstractItemView *widok) { m_widokTabeli = widok; }
+    QWidget *widokNaKarcie() const { return m_widokNaKarcie; }
+    void setWidokNaKarcie(QWidget *widok) { m_widokNaKarcie = widok; }
+    Menu *menuPodreczneFasolki() const { return m_menuPodreczneFasolki; }
+    void setMenuPodreczneFasolki(Menu *menu);
+    Menu *menuPodreczneStatusu() const { return m_menuPodreczneStatusu; }
+    void setMenuPodreczneStatusu(Menu *menu);
+    Menu *menuOtworzWProgramie() const { return m_menuOtworzWProgramie; }
+    void setMenuOtworzWProgramie(Menu *menu);
+    Menu *menuPrzeniesDoPotoku() const { return m_menuPrzeniesDoPotoku; }
+    void setMenuPrzeniesDoPotoku(Menu *menu);
+
+    // The fixed item, else the list's selection, else nothing.
+    QList<QObject *> zaznaczoneElementy() const;
+    int liczbaZaznaczonychElementow() const { return int(zaznaczoneElementy().size()); }
+    QObject *kliknietyElement() const;
+    // The whole selection when the clicked row is part of it, else that row alone.
+    QList<QObject *> kliknieteElementy() const;
+    int liczbaKliknietychElementow() const { return int(kliknieteElementy().size()); }
+    // The clicked item, else the one selected item, else the fixed item.
+    QObject *element() const;
+
+    Fasolka *fasolka() const;
+    Potok *potok() const;
+    ArchiwumPotoku *archiwumPotoku() const;
+    Archiwum *archiwum() const;
+    PobraneRzeczy *pobraneRzeczy() const;
+    BibliotekaMatRef *bibliotekaMatRef() const;
+    BazaFasolek *bazaFasolek() const;
+    Fasolka *dodatkowaFasolka() const;
+    Potok *dodatkowyPotok() const;
+    ArchiwumPotoku *dodatkoweArchiwumPotoku() const;
+    BytSystemuPlikow *dodatkowyBytSystemuPlikow() const;
+    BytKatalogu *dodatkowyKatalog() const;
+
+    // What a command from `nadawca` acts on. With a list: a main-menu item or a button (or an
+    // item of a button's pop-up) the selection, any other menu item the clicked items, any
+    // other sender nothing. Without one: the selection, whatever the sender.
+    QList<QObject *> elementyDlaPolecenia(QObject *nadawca) const;
+
+    // Whether an in-place rename of `obiekt` to `tekst` was kept by the model; NO after a
+    // refusal, which the console records at once and an alert shows one turn later, so that it
+    // never opens inside an editor commit or a focus-out. Identifiers: "nazwaPotoku",
+    // "nazwaFasolki".
+    static bool zakonczonaEdycjaNazwyElementu(QObject *obiekt, const QString &tekst, const QString &identyfikator);
+    // The field (identified by its object name) renames this controller's flow when its editing
+    // ends; a kept name makes every list of flows read them again, a refused one is put back.
+    void podlaczPoleNazwy(QLineEdit *pole);
+
+    bool validateUserInterfaceItem(const ElementInterfejsu &element) override;
+    void menuNeedsUpdate(Menu *menu) override;
+
+signals:
+    void kliknietyWierszChanged();
+    void zaznaczoneElementyChanged();
+    void liczbaZaznaczonychElementowChanged();
+    void kliknietyElementChanged();
+    void kliknieteElementyChanged();
+    void liczbaKliknietychElementowChanged();
+    void elementChanged();
+    void fasolkaChanged();
+    void potokChanged();
+    void archiwumPotokuChanged();
+    void archiwumChanged();
+    void pobraneRzeczyChanged();
+    void bibliotekaMatRefChanged();
+    void bazaFasolekChanged();
+    void dodatkowyElementChanged();
+    void dodatkowaFasolkaChanged();
+    void dodatkowyPotokChanged();
+    void dodatkoweArchiwumPotokuChanged();
+    void dodatkowyBytSystemuPlikowChanged();
+    void dodatkowyKatalogChanged();
+
+private:
+    void zakonczonoEdycjePolaNazwy(QLineEdit *pole);
+    void zmianaZaznaczenia();
+    void zmianaUlozenia();
+    void zapomnijKliknietyWiersz();
+    void ustawMenu(QPointer<Menu> &outlet, Menu *menu);
+    void zapomnijKliknietyWierszPoZamknieciu(Menu *menu);
+    void ogloszZmianeZaznaczonych();
+    void ogloszZmianeKliknietych();
+    void ogloszZmianeElementu();
+
+    QPointer<QObject> m_element;
+    QPointer<QObject> m_dodatkowyElement;
+    std::int64_t m_kliknietyWiersz = -1;
+    // Counts the rows set, so a context menu that closes forgets only the row it was opened for.
+    std::uint64_t m_numerKlikniecia = 0;
+    QPointer<KontrolerTablicy> m_kontrolerTablicy;
+    QPointer<QAbstractItemView> m_widokTabeli;
+    QPointer<QWidget> m_widokNaKarcie;
+    QPointer<Menu> m_menuPodreczneFasolki;
+    QPointer<Menu> m_menuPodreczneStatusu;
+    QPointer<Menu> m_menuOtworzWProgramie;
+    QPointer<Menu> m_menuPrzeniesDoPotoku;
+};
