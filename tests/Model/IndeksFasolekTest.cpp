@@ -1,4 +1,4 @@
-#include "PortfolioTestowe.h"
+#include "Support/PortfolioTestowe.h"
 
 #include "Model/AnalizatorUrlaModelu.h"
 #include "Model/Archiwum.h"
