@@ -27,6 +27,11 @@ void KontrolerEdytoraSpodziewanegoRezultatu::setFasolka(Fasolka *fasolka)
     wczytajTekst();
 }
 
+PoleTekstoweEdytoraSpodziewanegoRezultatu *KontrolerEdytoraSpodziewanegoRezultatu::pole() const
+{
+    return m_pole;
+}
+
 void KontrolerEdytoraSpodziewanegoRezultatu::loadView()
 {
     auto *pole = new PoleTekstoweEdytoraSpodziewanegoRezultatu;

@@ -24,7 +24,7 @@ public:
     Fasolka *fasolka() const;
     void setFasolka(Fasolka *fasolka);
 
-    PoleTekstoweEdytoraSpodziewanegoRezultatu *pole() const { return m_pole; }
+    PoleTekstoweEdytoraSpodziewanegoRezultatu *pole() const;
 
 protected:
     void loadView() override;

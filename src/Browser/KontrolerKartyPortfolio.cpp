@@ -9,6 +9,7 @@
 #include "WidokRozdzielonyZPaskiemNawigacji.h"
 #include "ZawartoscKarty.h"
 
+#include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Model/BazaFasolek.h"
 #include "Model/BytKatalogu.h"
 #include "Model/Fasolka.h"
@@ -134,6 +135,8 @@ void KontrolerKartyPortfolio::loadView()
     m_kontrolerWidokuRozdzielonego->setWidokPaskaNawigacji(m_widokRozdzielony->subviews().constFirst());
     m_kontrolerWidokuRozdzielonego->setWidokRozdzielony(m_widokRozdzielony);
 
+    m_kontrolerAkcjeNaBazieFasolek = new KontrolerAkcjeNaElementach(this);
+
     const FabrykaPaskaNawigacji &fabryka = fabrykaPaskaNawigacji();
     m_kontrolerPaskaNawigacji = fabryka ? fabryka(this) : new KontrolerPaskaNawigacji(this);
 
@@ -185,6 +188,7 @@ void KontrolerKartyPortfolio::awakeFromNib()
     KontrolerKarty::awakeFromNib();
     wstawDoLancuchaZaResponderem(m_widokRozdzielony);
     tloKarty()->setRodzajKarty(ZawartoscKarty::rodzajKartaPortfolio);
+    m_kontrolerAkcjeNaBazieFasolek->setElement(BazaFasolek::sharedBazaFasolek());
     walidujPrzyciskiWsteczINaprzod();
 }
 
@@ -461,6 +465,11 @@ KontrolerBiezacegoWidokuSzczegolow *KontrolerKartyPortfolio::kontrolerBiezacegoW
     return m_kontrolerBiezacegoWidoku;
 }
 
+KontrolerAkcjeNaElementach *KontrolerKartyPortfolio::kontrolerAkcjeNaBazieFasolek() const
+{
+    return m_kontrolerAkcjeNaBazieFasolek;
+}
+
 KartaPortfolio *KontrolerKartyPortfolio::kartaPortfolio() const
 {
     return m_kartaPortfolio;
@@ -469,4 +478,24 @@ KartaPortfolio *KontrolerKartyPortfolio::kartaPortfolio() const
 void KontrolerKartyPortfolio::setKartaPortfolio(KartaPortfolio *karta)
 {
     m_kartaPortfolio = karta;
+}
+
+KontrolerPaskaNawigacji *KontrolerKartyPortfolio::kontrolerPaskaNawigacji() const
+{
+    return m_kontrolerPaskaNawigacji;
+}
+
+KontrolerWidokuRozdzielonegoZPaskiemNawigacji *KontrolerKartyPortfolio::kontrolerWidokuRozdzielonegoZPaskiemNawigacji() const
+{
+    return m_kontrolerWidokuRozdzielonego;
+}
+
+KontrolkaSegmentowa *KontrolerKartyPortfolio::przyciskiWsteczINaprzod1() const
+{
+    return m_przyciskiWsteczINaprzod1;
+}
+
+KontrolkaSegmentowa *KontrolerKartyPortfolio::przyciskiWsteczINaprzod2() const
+{
+    return m_przyciskiWsteczINaprzod2;
 }

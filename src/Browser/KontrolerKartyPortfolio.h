@@ -13,6 +13,7 @@
 
 class Fasolka;
 class KartaPortfolio;
+class KontrolerAkcjeNaElementach;
 class KontrolerBiezacegoWidokuSzczegolow;
 class KontrolerPaskaNawigacji;
 class KontrolerWidokuRozdzielonegoZPaskiemNawigacji;
@@ -71,16 +72,15 @@ public:
 
     KartaPortfolio *kartaPortfolio() const;
     void setKartaPortfolio(KartaPortfolio *karta);
-    KontrolerPaskaNawigacji *kontrolerPaskaNawigacji() const { return m_kontrolerPaskaNawigacji; }
-    KontrolerWidokuRozdzielonegoZPaskiemNawigacji *kontrolerWidokuRozdzielonegoZPaskiemNawigacji() const
-    {
-        return m_kontrolerWidokuRozdzielonego;
-    }
+    // The actions of the tab's database commands, such as the new-flow popover.
+    KontrolerAkcjeNaElementach *kontrolerAkcjeNaBazieFasolek() const;
+    KontrolerPaskaNawigacji *kontrolerPaskaNawigacji() const;
+    KontrolerWidokuRozdzielonegoZPaskiemNawigacji *kontrolerWidokuRozdzielonegoZPaskiemNawigacji() const;
     QWidget *widokNaZakladke() const { return m_widokNaZakladke; }
     QWidget *widokDlaListwyFiltra() const { return m_widokDlaListwyFiltra; }
     QWidget *zastepczyWidokZawartosci() const { return m_zastepczyWidokZawartosci; }
-    KontrolkaSegmentowa *przyciskiWsteczINaprzod1() const { return m_przyciskiWsteczINaprzod1; }
-    KontrolkaSegmentowa *przyciskiWsteczINaprzod2() const { return m_przyciskiWsteczINaprzod2; }
+    KontrolkaSegmentowa *przyciskiWsteczINaprzod1() const;
+    KontrolkaSegmentowa *przyciskiWsteczINaprzod2() const;
     UstawieniaKartyPortfolio *ustawieniaKarty() const { return m_ustawieniaKarty.get(); }
 
 protected:
@@ -117,6 +117,7 @@ private:
     QPointer<KartaPortfolio> m_kartaPortfolio;
     QPointer<KontrolerPaskaNawigacji> m_kontrolerPaskaNawigacji;
     QPointer<KontrolerWidokuRozdzielonegoZPaskiemNawigacji> m_kontrolerWidokuRozdzielonego;
+    QPointer<KontrolerAkcjeNaElementach> m_kontrolerAkcjeNaBazieFasolek;
     QPointer<WidokRozdzielonyZPaskiemNawigacji> m_widokRozdzielony;
     QPointer<QWidget> m_widokDlaZaryseliPaskaNawigacji;
     QPointer<QWidget> m_widokDlaListwyFiltra;

@@ -3,6 +3,7 @@
 #include "KontrolerDrzewa.h"
 
 #include "Model/BytKatalogu.h"
+#include "Platform/Ui/LancuchResponderow.h"
 #include "Widgets/WhitePaperOutlineView.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,11 @@ KontrolerRzeczyKatalogu::KontrolerRzeczyKatalogu(QObject *rodzic)
 }
 
 KontrolerRzeczyKatalogu::~KontrolerRzeczyKatalogu() = default;
+
+WhitePaperOutlineView *KontrolerRzeczyKatalogu::widokZaryseli() const
+{
+    return m_widokZaryseli;
+}
 
 void KontrolerRzeczyKatalogu::ustawWidok()
 {
@@ -31,6 +37,12 @@ BytKatalogu *KontrolerRzeczyKatalogu::katalog() const
 void KontrolerRzeczyKatalogu::setKatalog(BytKatalogu *katalog)
 {
     m_katalog = katalog;
+}
+
+KontrolerRzeczyKatalogu *KontrolerRzeczyKatalogu::celDymkaNowyKatalog(const QWidget *widok)
+{
+    QWidget *okno = widok ? widok->window() : nullptr;
+    return qobject_cast<KontrolerRzeczyKatalogu *>(LancuchResponderow::targetForAction(Akcja::wyswietlDymekNowyKatalog, okno));
 }
 
 void KontrolerRzeczyKatalogu::wyswietlDymekNowyKatalog(QObject *)

@@ -18,7 +18,7 @@ public:
     explicit KontrolerRzeczyKatalogu(QObject *rodzic = nullptr);
     ~KontrolerRzeczyKatalogu() override;
 
-    WhitePaperOutlineView *widokZaryseli() const { return m_widokZaryseli; }
+    WhitePaperOutlineView *widokZaryseli() const;
     // Once, after the owner set the outline's header, before the folder is set.
     void ustawWidok();
 
@@ -27,6 +27,9 @@ public:
 
     KontrolerDrzewa *kontrolerDrzewa() const { return m_kontrolerDrzewa; }
 
+    // Where the new-folder command would go along the responder chain of the window holding
+    // `widok`, when that is a folder outline.
+    static KontrolerRzeczyKatalogu *celDymkaNowyKatalog(const QWidget *widok);
     // The new-folder popover; it opens nothing yet.
     void wyswietlDymekNowyKatalog(QObject *nadawca);
 
