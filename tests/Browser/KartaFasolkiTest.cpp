@@ -1,0 +1,161 @@
+#include "OknaTarrowind.h"
+
+#include "Actions/KontrolerAkcjeNaElementach.h"
+#include "Browser/KartaFasolki.h"
+#include "Browser/KontrolerKartyFasolki.h"
+#include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
+#include "Browser/TabKit/BrowserWindowController.h"
+#include "Browser/UstawieniaKartyFasolki.h"
+#include "Model/ArchiwumPotoku.h"
+#include "Model/BytKatalogu.h"
+#include "Model/Fasolka.h"
+#include "Model/ObserwatorZmianNaDysku.h"
+#include "Model/Potok.h"
+#include "Model/SCEvents.h"
+#include "Platform/Ui/WindowRegistry.h"
+#include "Views/KontrolerDrzewa.h"
+#include "Views/KontrolerRzeczyKatalogu.h"
+#include "Widgets/IkonaZPrzeciaganymFolderem.h"
+
+#include "Support/CzasyOczekiwania.h"
+#include "Support/GeneratorPortfolio.h"
+#include "Support/PortfolioTestowe.h"
+
+#include <QDirIterator>
+
+namespace {
+
+class KartaFasolkiTest : public PortfolioTestowe
+{
+protected:
+    void SetUp() override
+    {
+        PortfolioTestowe::SetUp();
+        WindowRegistry::instance();
+        ASSERT_TRUE(GeneratorPortfolio::zbuduj(m_baza.sciezka(), {2, 12, 2, 1, 1}).udany);
+        ObserwatorZmianNaDysku::zainstaluj(0.05);
+        baza = BazaFasolek::sharedBazaFasolek();
+        glowny = baza->potoki().elementy().at(0);
+        drugi = baza->potoki().elementy().at(1);
+        for (Fasolka *f : glowny->fasolki()) {
+            if (f->jestZKatalogiem() && !f->jestUkonczona() && !fasolka)
+                fasolka = f;
+        }
+        ASSERT_NE(fasolka, nullptr);
+    }
+    void TearDown() override
+    {
+        StosCoreData::sharedStosCoreData()->nowyKontekst();
+        PortfolioTestowe::TearDown();
+    }
+
+    // Every folder of the portfolio is watched, so that no change is missed.
+    bool czekajNaObserwacje() const
+    {
+        int katalogow = 0;
+        for (auto rodzaj : {SpecKatalog::suWszystkieFasolki, SpecKatalog::suArchiwum}) {
+            ++katalogow;
+            QDirIterator it(SpecKatalog::sharedSpecKatalog()->url(rodzaj), QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks,
+                            QDirIterator::Subdirectories);
+            for (; it.hasNext(); it.next())
+                ++katalogow;
+        }
+        auto *obserwator = dynamic_cast<ObserwatorZmianNaDysku *>(baza->obserwatorZmianNaDysku());
+        return obserwator && QTest::qWaitFor([&] {
+            return obserwator->events() && obserwator->events()->liczbaObserwowanychKatalogow() == katalogow;
+        }, czasNaZdarzenieMs);
+    }
+
+    BazaFasolek *baza = nullptr;
+    Potok *glowny = nullptr;
+    Potok *drugi = nullptr;
+    Fasolka *fasolka = nullptr;
+};
+
+} // namespace
+
+TEST_F(KartaFasolkiTest, TheTabFollowsItsBeanThroughRenameMovesArchivingAndDeletion)
+{
+    PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaDanejFasolki(fasolka);
+    KartaFasolki *karta = przegladarka->wybranaKartaFasolki();
+    ASSERT_NE(karta, nullptr);
+    KontrolerKartyFasolki *k = karta->kontrolerKartyFasolki();
+    const auto oczekuj = [&](const QString &tytul, const QString &potok) {
+        EXPECT_EQ(karta->title(), tytul);
+        EXPECT_EQ(k->nazwaPotoku(), potok);
+        EXPECT_EQ(k->ikonaZFolderemPotoku()->plikowyURL(), fasolka->bytFasolki()->plikowyURL());
+        EXPECT_TRUE(QFileInfo(k->ikonaZFolderemPotoku()->plikowyURL()).isDir());
+    };
+    oczekuj(fasolka->nazwa(), glowny->nazwa());
+    EXPECT_FALSE(karta->icon().isNull());
+    EXPECT_EQ(k->kontrolerAkcjeNaFasolkach()->fasolka(), fasolka);
+    EXPECT_EQ(k->kontrolerRzeczyPotoku()->katalog(), glowny->katalogRzeczyPotoku());
+
+    fasolka->setNazwa(QStringLiteral("Przemianowana"));
+    oczekuj(QStringLiteral("Przemianowana"), glowny->nazwa());
+    ASSERT_TRUE(fasolka->ustawStatus(Fasolka::sfOczekujaca));
+    oczekuj(QStringLiteral("Przemianowana"), glowny->nazwa());
+    ASSERT_TRUE(fasolka->przeniesDoPotoku(drugi));
+    oczekuj(QStringLiteral("Przemianowana"), drugi->nazwa());
+    ASSERT_TRUE(fasolka->ustawStatus(Fasolka::sfZarchiwizowana));
+    ASSERT_NE(fasolka->archiwumPotoku(), nullptr);
+    oczekuj(QStringLiteral("Przemianowana"), fasolka->archiwumPotoku()->nazwa());
+    EXPECT_EQ(przegladarka->tabCount(), 1) << "archiving keeps the tab";
+
+    // Another program deletes the folder; the re-read takes the bean out and the tab closes.
+    ASSERT_TRUE(czekajNaObserwacje());
+    ASSERT_TRUE(QDir(fasolka->bytFasolki()->plikowyURL()).removeRecursively());
+    // The last tab takes its window and browser with it.
+    const QPointer<KartaFasolki> zamykana = karta;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return zamykana.isNull(); }, czasNaZdarzenieMs));
+}
+
+TEST_F(KartaFasolkiTest, ATabInNoBrowserClosesNothingWhenItsBeanGoes)
+{
+    KartaFasolki karta;
+    karta.kontrolerKartyFasolki()->ustawWidok();
+    auto *luzna = StosCoreData::kontekstOZ()->wstaw<Fasolka>();
+    karta.setFasolka(luzna);
+    emit luzna->zostalaUsunietaChanged();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(karta.fasolka(), luzna);
+}
+
+TEST_F(KartaFasolkiTest, TheOutlineSelectionGivesTheActionsTheTopLevelItem)
+{
+    KartaFasolki karta;
+    KontrolerKartyFasolki *k = karta.kontrolerKartyFasolki();
+    k->ustawWidok();
+    karta.setFasolka(fasolka);
+    auto *gora = StosCoreData::kontekstOZ()->wstaw<BytKatalogu>();
+    auto *plik = StosCoreData::kontekstOZ()->wstaw<BytSystemuPlikow>();
+    WezelDrzewa korzen(nullptr, nullptr);
+    auto *wezelGory = new WezelDrzewa(gora, &korzen);
+    auto *srodek = new WezelDrzewa(nullptr, wezelGory);
+    auto *wezelPliku = new WezelDrzewa(plik, srodek);
+    auto *obcy = new WezelDrzewa(fasolka, &korzen);
+
+    const struct
+    {
+        QList<WezelDrzewa *> zaznaczone;
+        QObject *oczekiwany;
+    } przypadki[] = {{{wezelPliku}, gora}, {{}, nullptr}, {{wezelGory}, gora}, {{obcy}, nullptr}};
+    for (const auto &przypadek : przypadki) {
+        k->kontrolerRzeczyFasolki()->kontrolerDrzewa()->setSelectedNodes(przypadek.zaznaczone);
+        EXPECT_EQ(k->kontrolerAkcjeNaFasolkach()->dodatkowyElement(), przypadek.oczekiwany);
+    }
+}
+
+TEST_F(KartaFasolkiTest, ASecondTabOpensWithThePanelWidthTheFirstStored)
+{
+    PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaDanejFasolki(fasolka);
+    przegladarka->windowController()->window()->resize(1000, 700);
+    KontrolerKartyFasolki *pierwszy = przegladarka->wybranaKartaFasolki()->kontrolerKartyFasolki();
+    pierwszy->kontrolerWidokuRozdzielonegoZPanelemPrawym()->setSzerokoscPanelaPrawego(260);
+    pierwszy->kontrolerWidokuRozdzielonegoZPanelemPrawym()->uaktualnijSzerokoscPanelaPrawego();
+    ASSERT_EQ(pierwszy->ustawieniaKarty()->szerokoscPanelaPrawego(), 260.0);
+
+    KartaFasolki *druga = przegladarka->nowaKartaFasolki(fasolka);
+    QCoreApplication::processEvents();
+    EXPECT_NEAR(druga->kontrolerKartyFasolki()->kontrolerWidokuRozdzielonegoZPanelemPrawym()->szerokoscPanelaPrawego(), 260.0, 1.0);
+}
