@@ -3,6 +3,7 @@
 #include "Model/Fasolka.h"
 #include "Model/Potok.h"
 #include "Model/SpecKatalog.h"
+#include "Model/StosCoreData.h"
 #include "Widgets/GreenDropBorderView.h"
 #include "Widgets/KontrolerTablicy.h"
 #include "Widgets/WhitePaperTableView.h"
@@ -24,6 +25,8 @@ TEST(TabelaPapierowaXvfbTest, APaperListOfBeansWithASelectionAndTheDropBorder)
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run this suite under xvfb-run";
     ZieloneZaznaczenie::zastosujDoPaletyAplikacji();
     KatalogTestowy baza;
+    // Portfolio tabs opened earlier in this process built a graph of their own.
+    StosCoreData::sharedStosCoreData()->nowyKontekst();
     ASSERT_TRUE(GeneratorPortfolio::zbuduj(baza.sciezka(), {.potoki = 2, .fasolkiNaPotok = 40}).udany);
     ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza.sciezka()));
     Potok *potok = BazaFasolek::sharedBazaFasolek()->potokGlowny();

@@ -1,0 +1,90 @@
+#include "Actions/KontrolerAkcjeNaMenuGlownym.h"
+#include "App/KreatorKonfiguracjiAplikacji.h"
+#include "App/OfertaPrzeniesieniaAppImage.h"
+#include "App/TarrowindAppDelegate.h"
+#include "Browser/KartaFasolki.h"
+#include "Browser/KartaPortfolio.h"
+#include "Browser/KontrolerKartyPortfolio.h"
+#include "Browser/PrzegladarkaTarrowind.h"
+#include "Browser/TabKit/BrowserWindow.h"
+#include "Browser/TabKit/BrowserWindowController.h"
+#include "Browser/ZieloneZaznaczenie.h"
+#include "Model/BazaFasolek.h"
+#include "Model/Fasolka.h"
+#include "Model/ObserwatorZmianNaDysku.h"
+#include "Model/Potok.h"
+#include "Model/SpecKatalog.h"
+#include "Model/StosCoreData.h"
+#include "Platform/Ui/LancuchResponderow.h"
+#include "Platform/Ui/WindowRegistry.h"
+
+#include "Support/GeneratorPortfolio.h"
+#include "Support/KatalogTestowy.h"
+#include "Support/ZrzutOkna.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QTest>
+
+// The program's start-up in this process on a real X server with a generated portfolio, then
+// through the factories a tab on the archive with its bar collapsed and a bean tab; the
+// screenshots are for people to look at.
+TEST(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndABeanTab)
+{
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run this suite under xvfb-run";
+    ZieloneZaznaczenie::zastosujDoPaletyAplikacji();
+    WindowRegistry::instance();
+    KatalogTestowy dir;
+    StosCoreData::sharedStosCoreData()->nowyKontekst();
+    const QString baza = dir.katalog(QStringLiteral("Projekty"));
+    ASSERT_TRUE(GeneratorPortfolio::zbuduj(baza, {3, 12, 2, 2, 2}).udany);
+    ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza));
+    ObserwatorZmianNaDysku::zainstaluj();
+
+    KontrolerAkcjeNaMenuGlownym menu;
+    TarrowindAppDelegate delegat;
+    delegat.setKontrolerAkcjeNaMenuGlownym(&menu);
+    delegat.setOfertaPrzeniesieniaAplikacji(std::make_unique<OfertaPrzeniesieniaAppImage>());
+    delegat.setKreatorKonfiguracji(std::make_unique<KreatorKonfiguracjiAplikacji>());
+    LancuchResponderow::ustawDelegataAplikacji(&delegat);
+    delegat.applicationDidFinishLaunching();
+    ASSERT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::Dziala);
+    PrzegladarkaTarrowind *pierwsza = PrzegladarkaTarrowind::glownaPrzegladarka();
+    ASSERT_NE(pierwsza, nullptr);
+    BrowserWindow *oknoPierwsze = pierwsza->windowController()->window();
+    oknoPierwsze->setGeometry(20, 40, 900, 560);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(oknoPierwsze));
+    zrzutOkna(oknoPierwsze, QStringLiteral("portfolio-tab-at-start.png"));
+
+    PrzegladarkaTarrowind *archiwum = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(
+        rwpWidokArchiwum, true);
+    KartaPortfolio *karta = archiwum->wybranaKartaPortfolio();
+    ASSERT_NE(karta, nullptr);
+    EXPECT_TRUE(karta->czyBiezacyWidokTo(rwpWidokArchiwum));
+    EXPECT_FALSE(karta->czyWidocznyPasekNawigacji());
+    EXPECT_EQ(karta->title(), QStringLiteral("Archived Beans"));
+    BrowserWindow *oknoArchiwum = archiwum->windowController()->window();
+    oknoArchiwum->setGeometry(40, 80, 900, 560);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(oknoArchiwum));
+    const QImage zwiniety = zrzutOkna(oknoArchiwum, QStringLiteral("portfolio-tab-archive-bar-collapsed.png"));
+    QWidget *naZakladke = karta->kontrolerKartyPortfolio()->widokNaZakladke();
+    EXPECT_TRUE(naZakladke->isVisible());
+    EXPECT_EQ(naZakladke->width(), 27);
+
+    Fasolka *fasolka = nullptr;
+    for (Fasolka *f : BazaFasolek::sharedBazaFasolek()->potoki().elementy().at(0)->fasolki()) {
+        if (f->jestZKatalogiem() && !fasolka)
+            fasolka = f;
+    }
+    ASSERT_NE(fasolka, nullptr);
+    ASSERT_TRUE(fasolka->ustawSpodziewanyRezultat(QStringLiteral("A shed that keeps the tools dry.")));
+    PrzegladarkaTarrowind *zFasolka = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaDanejFasolki(fasolka);
+    EXPECT_EQ(zFasolka->wybranaKartaFasolki()->title(), fasolka->nazwa());
+    BrowserWindow *oknoFasolki = zFasolka->windowController()->window();
+    oknoFasolki->setGeometry(60, 120, 900, 560);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(oknoFasolki));
+    zrzutOkna(oknoFasolki, QStringLiteral("bean-tab-of-a-generated-bean.png"));
+    LancuchResponderow::ustawDelegataAplikacji(nullptr);
+    StosCoreData::sharedStosCoreData()->nowyKontekst();
+}
