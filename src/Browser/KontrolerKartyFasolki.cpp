@@ -249,14 +249,24 @@ void KontrolerKartyFasolki::setKartaFasolki(KartaFasolki *karta)
 
 QString KontrolerKartyFasolki::tytulZakladki() const
 {
-    if (!m_fasolka)
-        return QCoreApplication::translate("KontrolerKartyFasolki", "no bean");
-    return QCoreApplication::translate("KontrolerKartyFasolki", "Bean: %1").arg(m_fasolka->nazwa());
+    return tytulZakladkiDlaFasolki(m_fasolka);
 }
 
 QIcon KontrolerKartyFasolki::ikonaZakladki() const
 {
-    return m_fasolka ? m_fasolka->ikona() : QIcon();
+    return ikonaZakladkiDlaFasolki(m_fasolka);
+}
+
+QString KontrolerKartyFasolki::tytulZakladkiDlaFasolki(const Fasolka *fasolka)
+{
+    if (!fasolka)
+        return QCoreApplication::translate("KontrolerKartyFasolki", "no bean");
+    return QCoreApplication::translate("KontrolerKartyFasolki", "Bean: %1").arg(fasolka->nazwa());
+}
+
+QIcon KontrolerKartyFasolki::ikonaZakladkiDlaFasolki(const Fasolka *fasolka)
+{
+    return fasolka ? fasolka->ikona() : QIcon();
 }
 
 QString KontrolerKartyFasolki::nazwaPotoku() const

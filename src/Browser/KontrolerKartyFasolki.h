@@ -41,9 +41,11 @@ public:
     KartaFasolki *kartaFasolki() const;
     void setKartaFasolki(KartaFasolki *karta);
 
-    // "Bean: …", or "no bean".
+    // "Bean: …", or "no bean"; a bean view in a portfolio tab is titled the same.
     QString tytulZakladki() const;
     QIcon ikonaZakladki() const;
+    static QString tytulZakladkiDlaFasolki(const Fasolka *fasolka);
+    static QIcon ikonaZakladkiDlaFasolki(const Fasolka *fasolka);
     // The name of the bean's flow, or of its flow archive; empty with neither.
     QString nazwaPotoku() const;
 

@@ -3,7 +3,6 @@
 #include "KontrolerRzeczyKatalogu.h"
 
 #include "Browser/KartaPortfolio.h"
-#include "Browser/KontrolerKartyPortfolio.h"
 #include "Model/Potok.h"
 
 #include <QCoreApplication>
@@ -23,13 +22,7 @@ void KontrolerPotoku::setPotok(Potok *potok)
     if (potok == m_potok)
         return;
     m_potok = potok;
-    QObject *kontekst = nowyKontekstObserwacji();
-    if (potok) {
-        connect(potok, &Potok::nazwaChanged, kontekst, [this] { emit tytulZakladkiChanged(); });
-        connect(potok, &Potok::zostalUsunietyChanged, kontekst, [this] { potokZmienilUsuniecie(); });
-    }
-    kontrolerRzeczyPotoku()->setKatalog(potok ? potok->katalogRzeczyPotoku() : nullptr);
-    emit tytulZakladkiChanged();
+    sledz(potok, &Potok::zostalUsunietyChanged, &Potok::zostalUsuniety, potok ? potok->katalogRzeczyPotoku() : nullptr);
 }
 
 KartaPortfolio *KontrolerPotoku::kartaPortfolio() const
@@ -52,10 +45,4 @@ QString KontrolerPotoku::tytulZakladki() const
 QIcon KontrolerPotoku::ikonaZakladki() const
 {
     return m_potok ? m_potok->ikona() : QIcon();
-}
-
-void KontrolerPotoku::potokZmienilUsuniecie()
-{
-    if (m_potok && m_potok->zostalUsuniety() && kontrolerKartyPortfolio())
-        kontrolerKartyPortfolio()->zamknijWidokZItem(ItemWidoku(m_potok.data()));
 }

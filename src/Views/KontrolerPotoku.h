@@ -37,8 +37,6 @@ public:
     void przejdzDoWyszukiwarki(QObject *) {}
 
 private:
-    void potokZmienilUsuniecie();
-
     QPointer<Potok> m_potok;
     QPointer<KartaPortfolio> m_kartaPortfolio;
 };

@@ -1,11 +1,7 @@
 #include "KontrolerWidokuFasolki.h"
 
-#include "KontrolerRzeczyKatalogu.h"
-
-#include "Browser/KontrolerKartyPortfolio.h"
+#include "Browser/KontrolerKartyFasolki.h"
 #include "Model/Fasolka.h"
-
-#include <QCoreApplication>
 
 KontrolerWidokuFasolki::KontrolerWidokuFasolki(QObject *rodzic)
     : KontrolerWidokuZPanelemRzeczy(rodzic)
@@ -22,29 +18,16 @@ void KontrolerWidokuFasolki::setFasolka(Fasolka *fasolka)
     if (fasolka == m_fasolka)
         return;
     m_fasolka = fasolka;
-    QObject *kontekst = nowyKontekstObserwacji();
-    if (fasolka) {
-        connect(fasolka, &Fasolka::nazwaChanged, kontekst, [this] { emit tytulZakladkiChanged(); });
-        connect(fasolka, &Fasolka::zostalaUsunietaChanged, kontekst, [this] { fasolkaZmienilaUsuniecie(); });
-    }
-    kontrolerRzeczyFasolki()->setKatalog(fasolka && fasolka->jestZKatalogiem() ? fasolka->katalog() : nullptr);
-    emit tytulZakladkiChanged();
+    sledz(fasolka, &Fasolka::zostalaUsunietaChanged, &Fasolka::zostalaUsunieta,
+          fasolka && fasolka->jestZKatalogiem() ? fasolka->katalog() : nullptr);
 }
 
 QString KontrolerWidokuFasolki::tytulZakladki() const
 {
-    if (!m_fasolka)
-        return QCoreApplication::translate("KontrolerWidokuFasolki", "no bean");
-    return QCoreApplication::translate("KontrolerWidokuFasolki", "Bean: %1").arg(m_fasolka->nazwa());
+    return KontrolerKartyFasolki::tytulZakladkiDlaFasolki(m_fasolka);
 }
 
 QIcon KontrolerWidokuFasolki::ikonaZakladki() const
 {
-    return m_fasolka ? m_fasolka->ikona() : QIcon();
-}
-
-void KontrolerWidokuFasolki::fasolkaZmienilaUsuniecie()
-{
-    if (m_fasolka && m_fasolka->zostalaUsunieta() && kontrolerKartyPortfolio())
-        kontrolerKartyPortfolio()->zamknijWidokZItem(ItemWidoku(m_fasolka.data()));
+    return KontrolerKartyFasolki::ikonaZakladkiDlaFasolki(m_fasolka);
 }

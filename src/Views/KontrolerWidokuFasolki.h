@@ -26,7 +26,5 @@ public:
     KontrolerRzeczyKatalogu *kontrolerRzeczyFasolki() const { return kontrolerRzeczyPanelu(); }
 
 private:
-    void fasolkaZmienilaUsuniecie();
-
     QPointer<Fasolka> m_fasolka;
 };

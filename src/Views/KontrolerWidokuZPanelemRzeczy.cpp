@@ -1,7 +1,5 @@
 #include "KontrolerWidokuZPanelemRzeczy.h"
 
-#include "KontrolerRzeczyKatalogu.h"
-
 #include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
 #include "Browser/WidokRozdzielonyPotoku.h"
 
@@ -23,12 +21,6 @@ void KontrolerWidokuZPanelemRzeczy::odczytajUstawienia()
 {
     m_kontrolerWidokuRozdzielonego->setKontrolerKartyPortfolio(kontrolerKartyPortfolio());
     m_kontrolerWidokuRozdzielonego->odczytajUstawienia();
-}
-
-QObject *KontrolerWidokuZPanelemRzeczy::nowyKontekstObserwacji()
-{
-    m_kontekstObserwacji = std::make_unique<QObject>();
-    return m_kontekstObserwacji.get();
 }
 
 void KontrolerWidokuZPanelemRzeczy::loadView()

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "KontrolerRzeczyKatalogu.h"
+
 #include "Browser/KontrolerBiezacegoWidokuSzczegolow.h"
+#include "Browser/KontrolerKartyPortfolio.h"
+#include "Model/RzeczWBazieFasolek.h"
 
 #include <QPointer>
 
 #include <memory>
 
-class KontrolerRzeczyKatalogu;
 class KontrolerWidokuRozdzielonegoZPanelemPrawym;
 class SplitView;
 
@@ -32,8 +35,22 @@ public:
 
 protected:
     KontrolerRzeczyKatalogu *kontrolerRzeczyPanelu() const { return m_kontrolerRzeczy; }
-    // The model object shown has changed: the context of the old one's observations goes.
-    QObject *nowyKontekstObserwacji();
+    // Follows the flow or bean now shown: a new name retitles the tab, and once it reports itself
+    // deleted the tab forgets it. The panel's outline shows `katalog`.
+    template<typename Rzecz>
+    void sledz(Rzecz *rzecz, void (Rzecz::*usuniecieChanged)(), bool (Rzecz::*czyUsunieta)() const, BytKatalogu *katalog)
+    {
+        m_kontekstObserwacji = std::make_unique<QObject>();
+        if (rzecz) {
+            connect(rzecz, &RzeczWBazieFasolek::nazwaChanged, m_kontekstObserwacji.get(), [this] { emit tytulZakladkiChanged(); });
+            connect(rzecz, usuniecieChanged, m_kontekstObserwacji.get(), [this, rzecz, czyUsunieta] {
+                if ((rzecz->*czyUsunieta)() && kontrolerKartyPortfolio())
+                    kontrolerKartyPortfolio()->zamknijWidokZItem(ItemWidoku(rzecz));
+            });
+        }
+        m_kontrolerRzeczy->setKatalog(katalog);
+        emit tytulZakladkiChanged();
+    }
     void loadView() override;
 
 private:
