@@ -1,0 +1,77 @@
+#include "ListwaZakresu.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+bool wGrupieWObrobce(StatusPaskaZakresu status)
+{
+    return status >= ListwaZakresu::zWObrobce && status <= ListwaZakresu::zGotowe;
+}
+
+} // namespace
+
+ListwaZakresu::ListwaZakresu(QObject *rodzic)
+    : QObject(rodzic)
+{
+}
+
+void ListwaZakresu::setStatusPaskaZakresu(StatusPaskaZakresu status)
+{
+    m_statusPaskaZakresu = status;
+    if (wGrupieWObrobce(status))
+        m_statusPrzyciskuWObrobce = status;
+    if (m_ustawieniaKartyPortfolio)
+        m_ustawieniaKartyPortfolio->setStatusPaskaZakresu(status);
+    emit statusPaskaZakresuChanged();
+}
+
+bool ListwaZakresu::czyWcisnietyPrzyciskWObrobce() const
+{
+    return wGrupieWObrobce(m_statusPaskaZakresu);
+}
+
+QString ListwaZakresu::tytulPrzyciskuWObrobce() const
+{
+    switch (m_statusPrzyciskuWObrobce) {
+    case zWInkubacji:
+        return QCoreApplication::translate("ListwaZakresu", "Incubation");
+    case zAktywne:
+        return QCoreApplication::translate("ListwaZakresu", "Active");
+    case zOczekujace:
+        return QCoreApplication::translate("ListwaZakresu", "Waiting For");
+    case zGotowe:
+        return QCoreApplication::translate("ListwaZakresu", "Ready");
+    default:
+        return QCoreApplication::translate("ListwaZakresu", "In Work");
+    }
+}
+
+void ListwaZakresu::setCzyPodzialNaPotoki(bool podzial)
+{
+    m_czyPodzialNaPotoki = podzial;
+    if (m_ustawieniaKartyPortfolio)
+        m_ustawieniaKartyPortfolio->setCzyPodzialNaPotoki(podzial);
+    emit czyPodzialNaPotokiChanged();
+}
+
+bool ListwaZakresu::wartoscZnacznika(int znacznik) const
+{
+    if (znacznik == znacznikPodzialuNaPotoki)
+        return m_czyPodzialNaPotoki;
+    return znacznik >= zWObrobce && znacznik <= zWszystkie && m_statusPaskaZakresu == znacznik;
+}
+
+void ListwaZakresu::setWartoscZnacznika(int znacznik, bool wartosc)
+{
+    if (znacznik == znacznikPodzialuNaPotoki)
+        setCzyPodzialNaPotoki(wartosc);
+    else if (znacznik >= zWObrobce && znacznik <= zWszystkie)
+        ustawGdyTak(wartosc, znacznik);
+}
+
+void ListwaZakresu::ustawGdyTak(bool tak, StatusPaskaZakresu status)
+{
+    if (tak)
+        setStatusPaskaZakresu(status);
+}
