@@ -29,14 +29,6 @@ using namespace Pomiary;
 
 namespace {
 
-template <class Czynnosc>
-double czas(Czynnosc czynnosc)
-{
-    const auto start = Zegar::now();
-    czynnosc();
-    return milisekundy(Zegar::now() - start);
-}
-
 // A phrase typed letter by letter and taken back again.
 QStringList frazyPisania()
 {

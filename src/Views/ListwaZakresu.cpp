@@ -33,7 +33,12 @@ bool ListwaZakresu::czyWcisnietyPrzyciskWObrobce() const
 
 QString ListwaZakresu::tytulPrzyciskuWObrobce() const
 {
-    switch (m_statusPrzyciskuWObrobce) {
+    return tytulZakresu(wGrupieWObrobce(m_statusPrzyciskuWObrobce) ? m_statusPrzyciskuWObrobce : zWObrobce);
+}
+
+QString ListwaZakresu::tytulZakresu(StatusPaskaZakresu status)
+{
+    switch (status) {
     case zWInkubacji:
         return QCoreApplication::translate("ListwaZakresu", "Incubation");
     case zAktywne:
@@ -42,6 +47,12 @@ QString ListwaZakresu::tytulPrzyciskuWObrobce() const
         return QCoreApplication::translate("ListwaZakresu", "Waiting For");
     case zGotowe:
         return QCoreApplication::translate("ListwaZakresu", "Ready");
+    case zNieaktywne:
+        return QCoreApplication::translate("ListwaZakresu", "Inactive");
+    case zUkonczone:
+        return QCoreApplication::translate("ListwaZakresu", "Done");
+    case zWszystkie:
+        return QCoreApplication::translate("ListwaZakresu", "All");
     default:
         return QCoreApplication::translate("ListwaZakresu", "In Work");
     }

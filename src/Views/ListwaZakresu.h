@@ -55,6 +55,8 @@ public:
     bool czyWcisnietyPrzyciskWObrobce() const;
     void setCzyWcisnietyPrzyciskWObrobce(bool tak) { ustawGdyTak(tak, m_statusPrzyciskuWObrobce); }
     QString tytulPrzyciskuWObrobce() const;
+    // The name of a scope code as buttons and menus show it.
+    static QString tytulZakresu(StatusPaskaZakresu status);
 
     bool czyPodzialNaPotoki() const { return m_czyPodzialNaPotoki; }
     void setCzyPodzialNaPotoki(bool podzial);

@@ -16,26 +16,9 @@ constexpr int separator = -1;
 
 QString tytulZnacznika(int znacznik)
 {
-    switch (znacznik) {
-    case ListwaZakresu::zWObrobce:
-        return QCoreApplication::translate("ListwaZakresu", "In Work");
-    case ListwaZakresu::zWInkubacji:
-        return QCoreApplication::translate("ListwaZakresu", "Incubation");
-    case ListwaZakresu::zAktywne:
-        return QCoreApplication::translate("ListwaZakresu", "Active");
-    case ListwaZakresu::zOczekujace:
-        return QCoreApplication::translate("ListwaZakresu", "Waiting For");
-    case ListwaZakresu::zGotowe:
-        return QCoreApplication::translate("ListwaZakresu", "Ready");
-    case ListwaZakresu::zNieaktywne:
-        return QCoreApplication::translate("ListwaZakresu", "Inactive");
-    case ListwaZakresu::zUkonczone:
-        return QCoreApplication::translate("ListwaZakresu", "Done");
-    case ListwaZakresu::zWszystkie:
-        return QCoreApplication::translate("ListwaZakresu", "All");
-    default:
-        return QCoreApplication::translate("ListwaZakresu", "Divided into Flows");
-    }
+    return znacznik == ListwaZakresu::znacznikPodzialuNaPotoki
+               ? QCoreApplication::translate("ListwaZakresu", "Divided into Flows")
+               : ListwaZakresu::tytulZakresu(znacznik);
 }
 
 bool wartoscPrzycisku(const ListwaZakresu &listwa, int znacznik)
