@@ -23,14 +23,6 @@ using namespace Pomiary;
 
 namespace {
 
-template <class Czynnosc>
-double czas(Czynnosc czynnosc)
-{
-    const auto start = Zegar::now();
-    czynnosc();
-    return milisekundy(Zegar::now() - start);
-}
-
 void narysuj(QTreeView &widok)
 {
     QCoreApplication::processEvents();

@@ -19,6 +19,15 @@ inline double milisekundy(Zegar::duration czas)
     return std::chrono::duration<double, std::milli>(czas).count();
 }
 
+// The milliseconds one call takes.
+template <class Czynnosc>
+double czas(Czynnosc czynnosc)
+{
+    const auto start = Zegar::now();
+    czynnosc();
+    return milisekundy(Zegar::now() - start);
+}
+
 inline double mediana(std::vector<double> wartosci)
 {
     std::sort(wartosci.begin(), wartosci.end());

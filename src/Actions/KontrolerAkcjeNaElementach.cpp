@@ -235,9 +235,12 @@ void KontrolerAkcjeNaElementach::zakonczonoEdycjePolaNazwy(QLineEdit *pole)
 {
     if (pole->objectName() != identyfikatorNazwyPotoku)
         return;
-    Potok *edytowany = potok();
+    // The field names the view's own flow, whatever row of its list is clicked or selected.
+    Potok *edytowany = qobject_cast<Potok *>(m_element.data());
+    if (!edytowany)
+        return;
     const QString tekst = pole->text();
-    if (edytowany && edytowany->nazwa() != tekst)
+    if (edytowany->nazwa() != tekst)
         edytowany->setNazwa(tekst);
     if (!zakonczonaEdycjaNazwyElementu(edytowany, tekst, identyfikatorNazwyPotoku)) {
         pole->setText(edytowany->nazwa());

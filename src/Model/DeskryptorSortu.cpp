@@ -1,24 +1,13 @@
 #include "DeskryptorSortu.h"
 
 #include "BytSystemuPlikow.h"
+#include "KluczeNazwy.h"
 #include "RzeczWBazieFasolek.h"
-
-namespace {
-
-QLocale jezykPorownania()
-{
-    // The C locale compares code points, case included, whatever the collator is told;
-    // names are still ordered the way a person reads them.
-    const QLocale systemowy;
-    return systemowy.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : systemowy;
-}
-
-} // namespace
 
 DeskryptorSortu::DeskryptorSortu(Klucz klucz, bool rosnaco)
     : m_klucz(klucz)
     , m_rosnaco(rosnaco)
-    , m_kolator(std::make_shared<QCollator>(jezykPorownania()))
+    , m_kolator(std::make_shared<QCollator>(KluczeNazwy::jezykPorownania()))
 {
     m_kolator->setCaseSensitivity(Qt::CaseInsensitive);
 }
@@ -43,4 +32,13 @@ int DeskryptorSortu::porownajTeksty(const QString &a, const QString &b) const
 int DeskryptorSortu::porownaj(const QObject *a, const QObject *b) const
 {
     return porownajTeksty(wartosc(a), wartosc(b));
+}
+
+QCollatorSortKey DeskryptorSortu::kluczSortu(const QObject *obiekt) const
+{
+    if (m_klucz != poNazwie)
+        return m_kolator->sortKey(wartosc(obiekt));
+    if (const auto *rzecz = qobject_cast<const RzeczWBazieFasolek *>(obiekt))
+        return rzecz->kluczeNazwy().kluczSortu();
+    return KluczeNazwy::kolator().sortKey(QString());
 }

@@ -31,14 +31,14 @@ public:
     int porownajTeksty(const QString &a, const QString &b) const;
     bool operator()(const QObject *a, const QObject *b) const { return porownaj(a, b) < 0; }
 
-    // Sorts stably; each key is computed once per element, not once per comparison.
+    // Sorts stably; each key is read once per element, not once per comparison.
     template <class T>
     void posortuj(QList<T *> &lista) const
     {
         std::vector<std::pair<QCollatorSortKey, T *>> klucze;
         klucze.reserve(size_t(lista.size()));
         for (T *obiekt : lista)
-            klucze.emplace_back(m_kolator->sortKey(wartosc(obiekt)), obiekt);
+            klucze.emplace_back(kluczSortu(obiekt), obiekt);
         std::stable_sort(klucze.begin(), klucze.end(), [this](const auto &a, const auto &b) {
             const int wynik = a.first.compare(b.first);
             return m_rosnaco ? wynik < 0 : wynik > 0;
@@ -48,6 +48,9 @@ public:
     }
 
 private:
+    // A name's key comes from the object's cache; only other keys are computed here.
+    QCollatorSortKey kluczSortu(const QObject *obiekt) const;
+
     Klucz m_klucz;
     bool m_rosnaco;
     std::shared_ptr<QCollator> m_kolator;

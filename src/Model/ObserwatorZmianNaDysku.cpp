@@ -6,6 +6,7 @@
 #include "BazaFasolek.h"
 #include "BytKatalogu.h"
 #include "Fasolka.h"
+#include "PartiaZmianNaDysku.h"
 #include "Potok.h"
 #include "ProtokolSynchronizacjiZDyskiem.h"
 #include "SCEvents.h"
@@ -79,7 +80,12 @@ ObserwatorZmianNaDysku::ObserwatorZmianNaDysku(double opoznienie)
 {
 }
 
-ObserwatorZmianNaDysku::~ObserwatorZmianNaDysku() = default;
+ObserwatorZmianNaDysku::~ObserwatorZmianNaDysku()
+{
+    // Released in the middle of a batch, whose end the stream will no longer report.
+    if (m_stosujePartie)
+        PartiaZmianNaDysku::instancja()->zakoncz();
+}
 
 void ObserwatorZmianNaDysku::zainstaluj(double opoznienie)
 {
@@ -115,6 +121,10 @@ QStringList ObserwatorZmianNaDysku::paths() const
 void ObserwatorZmianNaDysku::pathWatcherEventOccurred(SCEvents *pathWatcher, const SCEvent &event)
 {
     (void)pathWatcher;
+    if (!m_stosujePartie) {
+        m_stosujePartie = true;
+        PartiaZmianNaDysku::instancja()->rozpocznij();
+    }
     QObject *obiekt = obiektDoOdczytuDlaSciezki(event.eventPath());
     if (!obiekt)
         return;
@@ -131,6 +141,10 @@ void ObserwatorZmianNaDysku::pathWatcherBatchEnded(SCEvents *pathWatcher)
 {
     (void)pathWatcher;
     m_odczytaneWPartii.clear();
+    if (m_stosujePartie) {
+        m_stosujePartie = false;
+        PartiaZmianNaDysku::instancja()->zakoncz();
+    }
 }
 
 void ObserwatorZmianNaDysku::zsynchronizujObiektyModeluDlaSciezki(const QString &sciezka)

@@ -13,7 +13,8 @@ class QObject;
 
 // The portfolio's disk watcher: follows "All Beans" and "Archived Beans" and has the model
 // object that stands for each changed folder, or most deeply contains it, re-read itself.
-// Within one batch each object re-reads itself once, in the order first reported.
+// Within one batch each object re-reads itself once, in the order first reported; PartiaZmianNaDysku
+// tells when a batch starts and ends being applied.
 class ObserwatorZmianNaDysku : public ProtokolObserwatoraZmianNaDysku, public SCEventListenerProtocol
 {
 public:
@@ -44,4 +45,6 @@ private:
     double m_opoznienie;
     std::unique_ptr<SCEvents> m_events;
     QSet<QObject *> m_odczytaneWPartii;
+    // Between the first event of a batch and its end, as PartiaZmianNaDysku tells.
+    bool m_stosujePartie = false;
 };

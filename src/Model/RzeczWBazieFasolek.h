@@ -1,8 +1,12 @@
 #pragma once
 
+#include "KluczeNazwy.h"
+
 #include <QIcon>
 #include <QObject>
 #include <QString>
+
+#include <memory>
 
 // The base of flows, beans, the archive and flow archives: a display name and an icon that
 // each object fills itself from its file-system entity. The fields are caches; a subclass
@@ -19,6 +23,8 @@ public:
     void setNazwaWPamieci(const QString &nazwa);
     virtual QIcon ikona() const { return m_ikona; }
     void setIkona(const QIcon &ikona);
+    // The folded name and collation key of the current name, made again only after a rename.
+    const KluczeNazwy &kluczeNazwy() const;
 
 signals:
     void nazwaChanged();
@@ -33,4 +39,6 @@ protected:
 private:
     mutable QString m_nazwa;
     QIcon m_ikona;
+    // Made on the first search or sort: lists of ten thousand beans read it on every keystroke.
+    mutable std::unique_ptr<KluczeNazwy> m_kluczeNazwy;
 };

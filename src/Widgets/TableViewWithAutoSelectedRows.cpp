@@ -18,7 +18,11 @@ void TableViewWithAutoSelectedRows::setKontrolerTablicy(KontrolerTablicy *kontro
     QItemSelectionModel *wlasne = selectionModel();
     setModel(kontroler);
     if (kontroler) {
+        // setModel made a selection model of its own, which the controller's replaces.
+        QItemSelectionModel *zModelu = selectionModel();
         setSelectionModel(kontroler->selectionModel());
+        if (zModelu && zModelu != wlasne && zModelu->parent() == this)
+            zModelu->deleteLater();
         connect(kontroler, &KontrolerTablicy::arrangedObjectsChanged, this, &TableViewWithAutoSelectedRows::poResecie);
         connect(kontroler, &KontrolerTablicy::dataChanged, this,
                 [this] { setUniformRowHeights(m_kontroler->wierszeJednakowejWysokosci()); });

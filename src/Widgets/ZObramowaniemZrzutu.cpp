@@ -69,8 +69,9 @@ void ZObramowaniemZrzutu<Baza>::dragLeaveEvent(QDragLeaveEvent *zdarzenie)
 template <class Baza>
 void ZObramowaniemZrzutu<Baza>::dropEvent(QDropEvent *zdarzenie)
 {
-    Baza::dropEvent(zdarzenie);
+    // Before the drop is handed on: its handler may show an alert, during which this view can go.
     showBorder(false);
+    Baza::dropEvent(zdarzenie);
 }
 
 template <class Baza>

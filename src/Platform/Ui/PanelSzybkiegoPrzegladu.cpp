@@ -17,6 +17,8 @@ PanelSzybkiegoPrzegladu::PanelSzybkiegoPrzegladu()
     : QWidget(nullptr, Qt::Tool)
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // A tool beside the browser windows: closing the last of them still ends the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QCoreApplication::translate("PanelSzybkiegoPrzegladu", "Quick Look"));
     resize(480, 360);
 }

@@ -1,0 +1,36 @@
+#include "Views/ListwaFiltra.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+TEST(ListwaFiltra, ThePhraseFollowsTypingAfterAPauseAndReturnOrClearingAtOnce)
+{
+    ListwaFiltra listwa(nullptr);
+    QLineEdit *pole = listwa.poleWyszukiwarki();
+    QSignalSpy frazy(&listwa, &ListwaFiltra::frazaFiltraZmieniona);
+
+    QTest::keyClicks(pole, QStringLiteral("ab"));
+    EXPECT_EQ(frazy.count(), 0);
+    ASSERT_TRUE(frazy.wait(ListwaFiltra::opoznienieFrazyMs * 10));
+    EXPECT_EQ(frazy.takeFirst().at(0).toString(), QStringLiteral("ab"));
+
+    QTest::keyClicks(pole, QStringLiteral(" c"));
+    QTest::keyClick(pole, Qt::Key_Return);
+    ASSERT_EQ(frazy.count(), 1);
+    EXPECT_EQ(frazy.takeFirst().at(0).toString(), QStringLiteral("ab c"));
+
+    QTest::keyClick(pole, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(pole, Qt::Key_Backspace);
+    ASSERT_EQ(frazy.count(), 1);
+    EXPECT_EQ(frazy.takeFirst().at(0).toString(), QString());
+    // No late echo of the typing that Return and clearing already gave.
+    QTest::qWait(ListwaFiltra::opoznienieFrazyMs * 2);
+    EXPECT_EQ(frazy.count(), 0);
+
+    pole->setText(QStringLiteral("stare"));
+    listwa.przejdzDoWyszukiwarki();
+    EXPECT_EQ(pole->selectedText(), QStringLiteral("stare"));
+}
