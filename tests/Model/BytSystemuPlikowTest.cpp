@@ -30,7 +30,9 @@ public:
         otwarte->append(path);
         return true;
     }
+    bool openWithApplication(const QString &, const QString &) override { return false; }
     void revealInFileManager(const QString &path) override { pokazane->append(path); }
+    void openFolderInFileManager(const QString &, const QStringList &) override {}
 };
 
 class BytTest : public ::testing::Test
