@@ -23,6 +23,7 @@
 #include <QFile>
 #include <QThread>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -45,16 +46,42 @@ using namespace Pomiary;
 
 namespace {
 
-double zmierz(int razy, const std::function<void()> &przed, const std::function<void()> &co)
+// One pair of a cost and its floor, measured in alternating rounds under the same conditions:
+// each round times both, the one first that came second in the round before, after one untimed
+// round of each that warms the caches. The ratio is taken per round.
+struct Para
 {
-    std::vector<double> czasy;
-    for (int i = 0; i < razy; ++i) {
-        przed();
+    std::vector<double> koszty;
+    std::vector<double> podlogi;
+    std::vector<double> stosunki;
+};
+
+Para zmierzNaPrzemian(int rundy, const std::function<void()> &podloga, const std::function<void()> &przedKosztem,
+                      const std::function<void()> &koszt)
+{
+    const auto czas = [](const std::function<void()> &co) {
         const auto start = Zegar::now();
         co();
-        czasy.push_back(milisekundy(Zegar::now() - start));
+        return milisekundy(Zegar::now() - start);
+    };
+    podloga();
+    przedKosztem();
+    koszt();
+    Para para;
+    for (int i = 0; i < rundy; ++i) {
+        double p = 0;
+        double k = 0;
+        if (i % 2 == 0)
+            p = czas(podloga);
+        przedKosztem();
+        k = czas(koszt);
+        if (i % 2 == 1)
+            p = czas(podloga);
+        para.koszty.push_back(k);
+        para.podlogi.push_back(p);
+        para.stosunki.push_back(k / p);
     }
-    return mediana(czasy);
+    return para;
 }
 
 // readdir of one folder, with an lstat of each visible entry when asked; its sub-folders.
@@ -123,10 +150,18 @@ bool czekaj(const std::function<bool()> &warunek, bool obracajPetle)
     return true;
 }
 
-void wiersz(const char *portfolio, const char *pomiar, double czas, double podloga, const char *opisPodlogi)
+void wiersz(const char *portfolio, const char *pomiar, const Para &para, const char *opisPodlogi)
 {
-    std::printf("| %-16s | %-38s | %10.3f | %10.3f | %7.2f | %-44s |\n", portfolio, pomiar, czas, podloga, czas / podloga,
-                opisPodlogi);
+    const auto [najmniej, najwiecej] = std::minmax_element(para.stosunki.begin(), para.stosunki.end());
+    char rozrzut[32];
+    std::snprintf(rozrzut, sizeof rozrzut, "%.2f-%.2f", *najmniej, *najwiecej);
+    std::printf("| %-16s | %-38s | %10.3f | %10.3f | %7.2f | %-11s | %-44s |\n", portfolio, pomiar,
+                mediana(para.koszty), mediana(para.podlogi), mediana(para.stosunki), rozrzut, opisPodlogi);
+}
+
+void wierszPamieci(const char *portfolio, const char *pomiar, double megabajty)
+{
+    std::printf("| %-16s | %-38s | %10.1f | %10s | %7s | %-11s | %-44s |\n", portfolio, pomiar, megabajty, "", "", "", "");
 }
 
 void przerwij(const char *powod)
@@ -140,9 +175,10 @@ void przerwij(const char *powod)
 int main(int argc, char **argv)
 {
     if (argc > 2 && std::strcmp(argv[2], "--header") == 0) {
-        std::printf("| %-16s | %-38s | %10s | %10s | %7s | %-44s |\n", "portfolio", "measurement", "time [ms]",
-                    "floor [ms]", "x floor", "floor");
-        std::printf("|------------------|----------------------------------------|------------|------------|---------|----------------------------------------------|\n");
+        std::printf("| %-16s | %-38s | %10s | %10s | %7s | %-11s | %-44s |\n", "portfolio", "measurement", "time [ms]",
+                    "floor [ms]", "x floor", "spread", "floor");
+        std::printf("|------------------|----------------------------------------|------------|------------|---------|"
+                    "-------------|----------------------------------------------|\n");
     }
     const int fasolek = argc > 1 ? std::atoi(argv[1]) : 10000;
     const int potokow = fasolek <= 1000 ? 10 : fasolek <= 10000 ? 50 : 100;
@@ -153,67 +189,89 @@ int main(int argc, char **argv)
     char nazwaPortfolio[32];
     std::snprintf(nazwaPortfolio, sizeof nazwaPortfolio, "%d+%d beans", portfolio.fasolkiWPotokach,
                   portfolio.fasolkiZarchiwizowane);
-    const int powtorzen = fasolek > 20000 ? 3 : 5;
+    const int zadaneRundy = qEnvironmentVariableIntValue("TARROWIND_BENCH_ROUNDS");
+    const int rundy = zadaneRundy > 0 ? zadaneRundy : fasolek > 20000 ? 5 : 9;
 
     // The build and a re-read with nothing changed, without a watcher.
     BazaFasolek::setFabrykaObserwatoraZmianNaDysku({});
     StosCoreData::sharedStosCoreData()->nowyKontekst();
     BazaFasolek::sharedBazaFasolek();  // one-time loads (the MIME database) come before the timed runs
-    const double podlogaBudowy = zmierz(powtorzen, [] {}, [&] { listujPoziomy(korzen, true); });
-    const double podlogaOdczytu = zmierz(powtorzen, [] {}, [&] { listujPoziomy(korzen, false); });
+    std::vector<double> sterty;
     double sterta = 0;
-    const double budowa = zmierz(
-        powtorzen,
+    const Para budowa = zmierzNaPrzemian(
+        rundy, [&] { listujPoziomy(korzen, true); },
         [&] {
+            if (!sterty.empty() || sterta != 0)
+                sterty.push_back(stertaMB() - sterta);
             StosCoreData::sharedStosCoreData()->nowyKontekst();
             malloc_trim(0);
             sterta = stertaMB();
         },
         [] { BazaFasolek::sharedBazaFasolek(); });
-    const double stertaGrafu = stertaMB() - sterta;
+    sterty.push_back(stertaMB() - sterta);
     const double rss = rssMB();
     BazaFasolek *bazaFasolek = BazaFasolek::sharedBazaFasolek();
     if (bazaFasolek->potoki().size() != portfolio.potoki)
         przerwij("the build missed flows");
-    const double ponownyOdczyt = zmierz(powtorzen, [] {}, [&] {
-        bazaFasolek->synchronizujZDyskiem();
-        bazaFasolek->archiwum()->synchronizujZDyskiem();
-    });
+    const Para ponownyOdczyt = zmierzNaPrzemian(
+        rundy, [&] { listujPoziomy(korzen, false); }, [] {},
+        [&] {
+            bazaFasolek->synchronizujZDyskiem();
+            bazaFasolek->archiwum()->synchronizujZDyskiem();
+        });
 
-    // One status change: the bean's move on disk and the graph, against the bare rename.
+    // One status change: the bean's move on disk and the graph, against the bare rename. Each
+    // round moves the bean there and back, so the graph and the disk agree between rounds.
     Potok *potok = bazaFasolek->potokiTematyczne().first();
     Fasolka *fasolka = potok->fasolkiWInkubacji().first();
-    const int zmian = 20;  // even: the bean ends where it began
-    int cel = Fasolka::sfUkonczona;
-    const double zmianaStatusu = zmierz(zmian, [] {}, [&] {
-        if (!fasolka->ustawStatus(cel))
-            przerwij("a status change failed");
-        cel = cel == Fasolka::sfUkonczona ? Fasolka::sfWInkubacji : Fasolka::sfUkonczona;
-    });
     const std::string urlPotoku = QFile::encodeName(potok->bytPotoku()->plikowyURL()).toStdString();
     const std::string nazwa = QFile::encodeName(fasolka->bytFasolki()->ostatniKomponentSciezki()).toStdString();
     const std::string wInkubacji = urlPotoku + "/_Incubation/" + nazwa;
     const std::string wZrobionych = urlPotoku + "/_Done/" + nazwa;
-    bool tam = true;
-    const auto przenies = [&] {
+    const auto przenies = [&](bool tam) {
         const bool udane = tam ? renameat2(AT_FDCWD, wInkubacji.c_str(), AT_FDCWD, wZrobionych.c_str(), RENAME_NOREPLACE) == 0
                                : renameat2(AT_FDCWD, wZrobionych.c_str(), AT_FDCWD, wInkubacji.c_str(), RENAME_NOREPLACE) == 0;
         if (!udane)
             przerwij("a bare rename failed");
-        tam = !tam;
     };
-    const double podlogaStatusu = zmierz(zmian, [] {}, przenies);
-    if (!tam)
-        przenies();
-    bazaFasolek->synchronizujZDyskiem();
+    const Para zmianaStatusu = zmierzNaPrzemian(
+        rundy * 2,
+        [&] {
+            przenies(true);
+            przenies(false);
+        },
+        [] {},
+        [&] {
+            if (!fasolka->ustawStatus(Fasolka::sfUkonczona) || !fasolka->ustawStatus(Fasolka::sfWInkubacji))
+                przerwij("a status change failed");
+        });
+
+    // The watcher set-up, until every folder of both trees is watched.
+    const std::vector<std::string> korzenie{korzen + "/All Beans", korzen + "/Archived Beans"};
+    const int katalogow = listujDrzewa(korzenie);
+    std::unique_ptr<ObserwatorZmianNaDysku> obserwator;
+    const Para obserwacja = zmierzNaPrzemian(
+        std::min(rundy, 5), [&] { listujDrzewa(korzenie); },
+        [&] {
+            // The kernel frees thousands of watches in the background; that settles first.
+            obserwator.reset();
+            QThread::msleep(200);
+        },
+        [&] {
+            obserwator = std::make_unique<ObserwatorZmianNaDysku>(0.0);
+            obserwator->setupEventListener();
+            if (!czekaj([&] { return obserwator->events()->liczbaObserwowanychKatalogow() == katalogow; }, false))
+                przerwij("the watcher did not watch every folder");
+        });
 
     // From a change on disk to the graph: the bare inotify wake-up plus listing the flow's six
-    // folders, against the watcher at no latency.
+    // folders, against the watcher at no latency. Each round moves the bean there and back; the
+    // watcher's own events of the floor's moves are delivered before the cost is timed.
     const int inotify = inotify_init1(IN_CLOEXEC);
     inotify_add_watch(inotify, (urlPotoku + "/_Incubation").c_str(), IN_MOVED_FROM | IN_MOVED_TO);
     inotify_add_watch(inotify, (urlPotoku + "/_Done").c_str(), IN_MOVED_FROM | IN_MOVED_TO);
-    const double podlogaZdarzenia = zmierz(zmian, [] {}, [&] {
-        przenies();
+    const auto zdarzeniePodlogi = [&](bool tam) {
+        przenies(tam);
         pollfd opis{inotify, POLLIN, 0};
         poll(&opis, 1, -1);
         char bufor[4096];
@@ -223,48 +281,41 @@ int main(int argc, char **argv)
         listuj(urlPotoku, false, wpisy);
         for (const char *status : {"/_Incubation", "/_Waiting_For", "/_Inactive", "/_Ready", "/_Done"})
             listuj(urlPotoku + status, false, wpisy);
-    });
-    close(inotify);
-    if (!tam)
-        przenies();
-    bazaFasolek->synchronizujZDyskiem();
-
-    // The watcher set-up, until every folder of both trees is watched.
-    const std::vector<std::string> korzenie{korzen + "/All Beans", korzen + "/Archived Beans"};
-    const int katalogow = listujDrzewa(korzenie);
-    const double podlogaObserwacji = zmierz(3, [] {}, [&] { listujDrzewa(korzenie); });
-    std::unique_ptr<ObserwatorZmianNaDysku> obserwator;
-    const double obserwacja = zmierz(
-        3, [&] { obserwator.reset(); QThread::msleep(200); },
-        [&] {
-            obserwator = std::make_unique<ObserwatorZmianNaDysku>(0.0);
-            obserwator->setupEventListener();
-            if (!czekaj([&] { return obserwator->events()->liczbaObserwowanychKatalogow() == katalogow; }, false))
-                przerwij("the watcher did not watch every folder");
-        });
-
+    };
     const QString nazwaFasolki = fasolka->bytFasolki()->ostatniKomponentSciezki();
-    const double zdarzenie = zmierz(zmian, [] {}, [&] {
+    const auto zdarzenieGrafu = [&](bool tam) {
         const int oczekiwany = tam ? Fasolka::sfUkonczona : Fasolka::sfWInkubacji;
-        przenies();
+        przenies(tam);
         if (!czekaj([&] {
                 const Fasolka *f = potok->znajdzFasolkeONazwie(nazwaFasolki);
                 return f && f->statusFasolki() == oczekiwany;
             }, true))
             przerwij("the graph never saw the change");
-    });
+    };
+    const Para zdarzenie = zmierzNaPrzemian(
+        rundy * 2,
+        [&] {
+            zdarzeniePodlogi(true);
+            zdarzeniePodlogi(false);
+        },
+        [&] {
+            const auto koniec = Zegar::now() + std::chrono::milliseconds(20);
+            while (Zegar::now() < koniec)
+                QCoreApplication::processEvents();
+        },
+        [&] {
+            zdarzenieGrafu(true);
+            zdarzenieGrafu(false);
+        });
+    close(inotify);
     obserwator.reset();
 
-    wiersz(nazwaPortfolio, "whole build (sharedBazaFasolek)", budowa, podlogaBudowy, "readdir + lstat of the levels read");
-    wiersz(nazwaPortfolio, "full re-read, nothing changed", ponownyOdczyt, podlogaOdczytu, "readdir of the levels read");
-    wiersz(nazwaPortfolio, "watcher set-up, every folder watched", obserwacja, podlogaObserwacji,
-           "recursive readdir of both trees");
-    wiersz(nazwaPortfolio, "one status change (disk + graph)", zmianaStatusu, podlogaStatusu, "bare renameat2 of the bean");
-    wiersz(nazwaPortfolio, "change on disk -> graph (latency 0)", zdarzenie, podlogaZdarzenia,
-           "inotify wake-up + readdir of the 6 folders");
-    std::printf("| %-16s | %-38s | %10.1f | %10s | %7s | %-44s |\n", nazwaPortfolio, "resident memory (RSS) [MB]", rss, "",
-                "", "");
-    std::printf("| %-16s | %-38s | %10.1f | %10s | %7s | %-44s |\n", nazwaPortfolio, "  of which heap held by the graph [MB]",
-                stertaGrafu, "", "", "");
+    wiersz(nazwaPortfolio, "whole build (sharedBazaFasolek)", budowa, "readdir + lstat of the levels read");
+    wiersz(nazwaPortfolio, "full re-read, nothing changed", ponownyOdczyt, "readdir of the levels read");
+    wiersz(nazwaPortfolio, "watcher set-up, every folder watched", obserwacja, "recursive readdir of both trees");
+    wiersz(nazwaPortfolio, "status change there and back", zmianaStatusu, "two bare renameat2 of the bean");
+    wiersz(nazwaPortfolio, "change on disk -> graph, twice", zdarzenie, "inotify wake-up + readdir of the 6 folders");
+    wierszPamieci(nazwaPortfolio, "resident memory (RSS) [MB]", rss);
+    wierszPamieci(nazwaPortfolio, "  of which heap held by the graph [MB]", mediana(sterty));
     return 0;
 }

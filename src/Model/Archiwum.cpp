@@ -33,8 +33,8 @@ void Archiwum::synchronizujListeArchiwowPotokow()
     synchronizator.zastosuj(
         this, RelacjeModelu::archiwaPotokow,
         [](ArchiwumPotoku *archiwumPotoku, const QString &sciezka) { archiwumPotoku->katalog()->setPlikowyURL(sciezka); },
-        [](const QString &sciezka) {
-            ArchiwumPotoku *archiwumPotoku = ArchiwumPotoku::zarzadzanyObiektArchiwumPotokuZURLem(sciezka);
+        [](const QString &sciezka, quint32 rodzaj) {
+            ArchiwumPotoku *archiwumPotoku = ArchiwumPotoku::zarzadzanyObiektArchiwumPotokuZURLem(sciezka, rodzaj);
             return archiwumPotoku->katalog() ? archiwumPotoku : nullptr;
         },
         [](ArchiwumPotoku *archiwumPotoku) {

@@ -13,16 +13,20 @@
 
 ArchiwumPotoku::ArchiwumPotoku()
 {
-    connect(this, &ArchiwumPotoku::fasolkiChanged, this, [this] {
+    connect(this, &ArchiwumPotoku::fasolkiChanged, this, [this](const QList<Fasolka *> &dodane,
+                                                                const QList<Fasolka *> &usuniete) {
+        m_indeksFasolek.usun(usuniete);
+        m_indeksFasolek.dodaj(dodane);
         if (m_archiwum)
             emit m_archiwum->relacjaFasolkiZmieniona();
     });
 }
 
-ArchiwumPotoku *ArchiwumPotoku::zarzadzanyObiektArchiwumPotokuZURLem(const QString &url)
+ArchiwumPotoku *ArchiwumPotoku::zarzadzanyObiektArchiwumPotokuZURLem(const QString &url, quint32 rodzajZListingu)
 {
     auto *archiwumPotoku = StosCoreData::kontekstOZ()->wstaw<ArchiwumPotoku>();
-    archiwumPotoku->setKatalog(qobject_cast<BytKatalogu *>(BytSystemuPlikow::bytSystemuPlikowDlaURL(url)));
+    archiwumPotoku->setKatalog(
+        qobject_cast<BytKatalogu *>(BytSystemuPlikow::bytSystemuPlikowDlaURL(url, rodzajZListingu)));
     if (archiwumPotoku->katalog())
         archiwumPotoku->synchronizujFasolki();
     return archiwumPotoku;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FilePathURLDropReceiverProtocol.h"
+#include "IndeksFasolek.h"
 #include "ProtokolSynchronizacjiZDyskiem.h"
 #include "RzeczWBazieFasolekZKatalogiem.h"
 #include "ZbiorObiektow.h"
@@ -20,10 +21,11 @@ public:
     ArchiwumPotoku();
 
     // A new flow archive with its beans read; the caller adds it to the archive.
-    static ArchiwumPotoku *zarzadzanyObiektArchiwumPotokuZURLem(const QString &url);
+    static ArchiwumPotoku *zarzadzanyObiektArchiwumPotokuZURLem(const QString &url, quint32 rodzajZListingu = 0);
 
     Archiwum *archiwum() const { return m_archiwum; }
     const ZbiorObiektow<Fasolka> &fasolki() const { return m_fasolki; }
+    IndeksFasolek &indeksFasolek() const { return m_indeksFasolek; }
 
     // "Main Flow" for the main flow's archive, else the folder's name.
     QString nazwa() const override;
@@ -47,4 +49,5 @@ private:
 
     Archiwum *m_archiwum = nullptr;
     ZbiorObiektow<Fasolka> m_fasolki;
+    mutable IndeksFasolek m_indeksFasolek;
 };

@@ -152,8 +152,8 @@ void BazaFasolek::synchronizujListePotokow()
         return;
     synchronizator.zastosuj(
         this, RelacjeModelu::potoki, [](Potok *potok, const QString &sciezka) { potok->bytPotoku()->setPlikowyURL(sciezka); },
-        [](const QString &sciezka) {
-            Potok *potok = Potok::zarzadzanyObiektPotokuZURLem(sciezka);
+        [](const QString &sciezka, quint32 rodzaj) {
+            Potok *potok = Potok::zarzadzanyObiektPotokuZURLem(sciezka, rodzaj);
             return potok->bytPotoku() ? potok : nullptr;
         },
         [](Potok *potok) { RelacjeModelu::fasolkiPotoku.usun(potok, potok->fasolki().elementy()); });

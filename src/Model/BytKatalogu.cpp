@@ -15,21 +15,19 @@ const QString opisBleduNowegoKatalogu = QStringLiteral("Could not create directo
 
 } // namespace
 
-BytKatalogu::BytKatalogu()
+void BytKatalogu::poZmianieUrla(const QString &stary)
 {
-    // The pulse climbs: every folder above learns that something below it changed.
-    connect(this, &BytKatalogu::kvoNodeHasChanged, this, &BytKatalogu::przekazZmianeWGore);
     // Children read under the old path would point at nothing once the folder has moved.
-    connect(this, &BytSystemuPlikow::plikowyURLChanged, this, [this](const QString &stary) {
-        if (m_czyBytyBylyOdczytaneZDysku && !stary.isEmpty())
-            synchronizujBytyWewnetrzneIZwrocNoweElementy();
-    });
+    if (m_czyBytyBylyOdczytaneZDysku && !stary.isEmpty())
+        synchronizujBytyWewnetrzneIZwrocNoweElementy();
 }
 
-void BytKatalogu::przekazZmianeWGore()
+void BytKatalogu::ogloszZmianeWezla()
 {
+    // The pulse climbs: every folder above hears of it before this one's observers do.
     if (BytKatalogu *rodzic = katalogNadrzedny())
-        emit rodzic->kvoNodeHasChanged();
+        rodzic->ogloszZmianeWezla();
+    emit kvoNodeHasChanged();
 }
 
 const QList<BytSystemuPlikow *> &BytKatalogu::bytyWewnetrzne()
@@ -75,7 +73,7 @@ void BytKatalogu::synchronizujBytyWewnetrzneIZwrocNoweElementy(QList<BytSystemuP
     m_wlasnieCzytamBytyZDysku = false;
     emit jestLiscemChanged();
     if (zmiana)
-        emit kvoNodeHasChanged();
+        ogloszZmianeWezla();
     m_czyBytyBylyOdczytaneZDysku = true;
 
     synchronizator.dlaKatalogowNaDysku<BytKatalogu>([](BytKatalogu *podkatalog, const FolderListing::Identity &naDysku) {
@@ -116,7 +114,7 @@ BytKatalogu *BytKatalogu::nowyKatalog(const QString &nazwa, BladOperacji *blad)
     if (!FileOperations::createFolder(url, true, blad))
         return nullptr;
     synchronizujZDyskiem();
-    emit kvoNodeHasChanged();
+    ogloszZmianeWezla();
     return qobject_cast<BytKatalogu *>(znajdzBytZURL(url));
 }
 

@@ -16,7 +16,7 @@ class BytKatalogu : public BytSystemuPlikow, public ProtokolSynchronizacjiZDyski
     Q_OBJECT
 
 public:
-    BytKatalogu();
+    BytKatalogu() = default;
 
     // The children, read from disk first when they have never been read.
     const QList<BytSystemuPlikow *> &bytyWewnetrzne();
@@ -50,6 +50,9 @@ public:
     // through sub-folders; `jestRowny` tells whether the answer is the URL itself.
     BytSystemuPlikow *znajdzBytZURL(const QString &url, bool *jestRowny = nullptr);
 
+    // Announces that something below this folder changed, to every folder above first.
+    void ogloszZmianeWezla();
+
     bool canReceiveDrop() const override { return true; }
     QString dropDestinationURL() const override { return plikowyURL(); }
 
@@ -70,7 +73,7 @@ signals:
 private:
     friend struct RelacjeModelu;
 
-    void przekazZmianeWGore();
+    void poZmianieUrla(const QString &stary) override;
 
     ZbiorObiektow<BytSystemuPlikow> m_bytyWewnetrzne;
     FolderListing::Identity m_tozsamoscOdczytanego;

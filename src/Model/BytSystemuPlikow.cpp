@@ -2,6 +2,7 @@
 
 #include "BytKatalogu.h"
 #include "BytPlikuTekstowego.h"
+#include "Fasolka.h"
 #include "NazwaOdUzytkownika.h"
 #include "StosCoreData.h"
 
@@ -15,15 +16,20 @@
 
 #include <cerrno>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString opisBleduZmianyNazwy = QStringLiteral("Could not rename the item.");
 
 } // namespace
 
-BytSystemuPlikow *BytSystemuPlikow::bytSystemuPlikowDlaURL(const QString &url)
+BytSystemuPlikow *BytSystemuPlikow::bytSystemuPlikowDlaURL(const QString &url, quint32 rodzajZListingu)
 {
-    const QString typ = FileAttributes::typeIdentifier(url);
+    // A link is looked at again, as an entry whose type the listing could not read.
+    const QString typ = rodzajZListingu != 0 && rodzajZListingu != S_IFLNK
+                            ? FileAttributes::typeIdentifierForFileType(url, rodzajZListingu)
+                            : FileAttributes::typeIdentifier(url);
     if (typ.isEmpty())
         return nullptr;
     BytSystemuPlikow *byt = nullptr;
@@ -83,6 +89,10 @@ void BytSystemuPlikow::setPlikowyURL(const QString &url)
     m_ikona = QIcon();
     m_miniatura = QImage();
     m_dataDolaczeniaDoKatalogu = QDateTime();
+    // The entity itself and its bean hear of it first, as if they were the first observers.
+    poZmianieUrla(stary);
+    if (m_zBytuSystemuPlikowDoFasolki)
+        m_zBytuSystemuPlikowDoFasolki->poZmianieUrlaBytuFasolki(stary);
     emit plikowyURLChanged(stary, nowy);
     emit nazwaZlokalizowanaChanged();
     emit ostatniKomponentSciezkiChanged();
@@ -209,7 +219,7 @@ bool BytSystemuPlikow::zmienNazweBytuNaDyskuNa(const QString &nazwa, BladOperacj
     setPlikowyURL(nowyURL);
     if (BytKatalogu *rodzic = m_katalogNadrzedny) {
         emit rodzic->bytyWewnetrzneChanged({}, {});
-        emit rodzic->kvoNodeHasChanged();
+        rodzic->ogloszZmianeWezla();
     }
     return true;
 }

@@ -26,8 +26,9 @@ public:
 
     BytSystemuPlikow() = default;
 
-    // A new entity of the class that fits the item, or nullptr when nothing is there.
-    static BytSystemuPlikow *bytSystemuPlikowDlaURL(const QString &url);
+    // A new entity of the class that fits the item, or nullptr when nothing is there. A listing
+    // hands over the file type it read (S_IFMT bits), which spares asking the disk again.
+    static BytSystemuPlikow *bytSystemuPlikowDlaURL(const QString &url, quint32 rodzajZListingu = 0);
     // A new folder entity; nullptr when something that is not a folder is there.
     static BytKatalogu *bytKataloguDlaURL(const QString &url);
     static bool urlIstnieje(const QString &url);
@@ -100,6 +101,8 @@ signals:
 
 protected:
     QString opisBytu();
+    // Called on a change of the URL before anyone else hears of it.
+    virtual void poZmianieUrla(const QString &stary) { Q_UNUSED(stary); }
 
 private:
     friend struct RelacjeModelu;

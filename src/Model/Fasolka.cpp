@@ -73,24 +73,17 @@ void odmowBezPotoku(BladOperacji *blad, const QString &opis, const Fasolka *faso
 
 } // namespace
 
-Fasolka::Fasolka()
-{
-    connect(this, &Fasolka::bytFasolkiChanged, this, &Fasolka::poZmianieBytuFasolki);
-    connect(this, &Fasolka::potokChanged, this, &Fasolka::zostalaUsunietaChanged);
-    connect(this, &Fasolka::archiwumPotokuChanged, this, &Fasolka::zostalaUsunietaChanged);
-}
-
-Fasolka *Fasolka::zarzadzanyObiektFasolkiZURLem(const QString &url)
+Fasolka *Fasolka::zarzadzanyObiektFasolkiZURLem(const QString &url, quint32 rodzajZListingu)
 {
     auto *fasolka = StosCoreData::kontekstOZ()->wstaw<Fasolka>();
     // Assigned after the bean observes itself, so a folder bean has its folder entity at once.
-    fasolka->setBytFasolki(BytSystemuPlikow::bytSystemuPlikowDlaURL(url));
+    fasolka->setBytFasolki(BytSystemuPlikow::bytSystemuPlikowDlaURL(url, rodzajZListingu));
     return fasolka;
 }
 
-Fasolka *Fasolka::fasolkaZUrlemJesliIstnieje(const QString &url)
+Fasolka *Fasolka::fasolkaZUrlemJesliIstnieje(const QString &url, quint32 rodzajZListingu)
 {
-    Fasolka *fasolka = zarzadzanyObiektFasolkiZURLem(url);
+    Fasolka *fasolka = zarzadzanyObiektFasolkiZURLem(url, rodzajZListingu);
     return fasolka->bytFasolki() ? fasolka : nullptr;
 }
 
@@ -543,6 +536,7 @@ void Fasolka::synchronizujZDyskiem()
     if (m_katalog)
         m_katalog->synchronizujBytyWewnetrzneIZwrocNoweElementy();
     // Announced without a change, so everything read from the entity is read again.
+    poZmianieBytuFasolki();
     emit bytFasolkiChanged();
 }
 
@@ -556,20 +550,45 @@ QString Fasolka::previewItemURL() const
     return m_bytFasolki ? m_bytFasolki->plikowyURL() : QString();
 }
 
+void Fasolka::ogloszZmianeBytuFasolki()
+{
+    // Another entity: the owner's index of its beans by path is made anew.
+    if (m_potok)
+        m_potok->indeksFasolek().uniewaznij();
+    if (m_archiwumPotoku)
+        m_archiwumPotoku->indeksFasolek().uniewaznij();
+    poZmianieBytuFasolki();
+    emit bytFasolkiChanged();
+}
+
+void Fasolka::ogloszZmianePotoku()
+{
+    emit zostalaUsunietaChanged();
+    emit potokChanged();
+}
+
+void Fasolka::ogloszZmianeArchiwumPotoku()
+{
+    emit zostalaUsunietaChanged();
+    emit archiwumPotokuChanged();
+}
+
 void Fasolka::poZmianieBytuFasolki()
 {
-    QObject::disconnect(m_obserwacjaUrla);
-    if (m_bytFasolki)
-        m_obserwacjaUrla =
-            connect(m_bytFasolki, &BytSystemuPlikow::plikowyURLChanged, this, &Fasolka::poZmianieUrlaBytuFasolki);
     // Entities are made by factories that pick a folder entity by lstat; its class is
     // answer enough here, and a later URL change asks the disk again.
     uaktualnijKatalog(false);
     ogloszZmianeOdczytanego();
 }
 
-void Fasolka::poZmianieUrlaBytuFasolki()
+// The entity calls this on every change of its URL while this bean holds it.
+void Fasolka::poZmianieUrlaBytuFasolki(const QString &staryUrl)
 {
+    const QString nowyUrl = m_bytFasolki->plikowyURL();
+    if (m_potok)
+        m_potok->indeksFasolek().zmienKlucz(this, staryUrl, nowyUrl);
+    if (m_archiwumPotoku)
+        m_archiwumPotoku->indeksFasolek().zmienKlucz(this, staryUrl, nowyUrl);
     uaktualnijKatalog(true);
     ogloszZmianeOdczytanego();
 }

@@ -38,14 +38,15 @@ public:
     };
     enum RodzajFasolki : int { rfBrak = 0, rfPlik = 1, rfKatalog = 2 };
 
-    Fasolka();
+    Fasolka() = default;
 
     // The only way beans are made. The bean belongs to no flow yet; bytFasolki is nullptr
     // when nothing was found at the URL.
-    static Fasolka *zarzadzanyObiektFasolkiZURLem(const QString &url);
+    // `rodzajZListingu`: the file type a listing read, as for the entity's factory.
+    static Fasolka *zarzadzanyObiektFasolkiZURLem(const QString &url, quint32 rodzajZListingu = 0);
     // For re-reads: a bean for an entry that is still there, nullptr when it has gone again
     // (it would be a bean with no file and no name).
-    static Fasolka *fasolkaZUrlemJesliIstnieje(const QString &url);
+    static Fasolka *fasolkaZUrlemJesliIstnieje(const QString &url, quint32 rodzajZListingu);
     // For re-reads: another program re-spelled the bean's name.
     static void ustawUrlBytuFasolki(Fasolka *fasolka, const QString &url);
     // For re-reads: the bean's entity was made for a real folder. A folder that takes the place
@@ -151,9 +152,15 @@ signals:
 
 private:
     friend struct RelacjeModelu;
+    friend class BytSystemuPlikow;
 
+    // A bean hears of its own changes first, before any observer, through these calls rather
+    // than through connections of its own: a graph holds tens of thousands of beans.
+    void ogloszZmianeBytuFasolki();
+    void ogloszZmianePotoku();
+    void ogloszZmianeArchiwumPotoku();
     void poZmianieBytuFasolki();
-    void poZmianieUrlaBytuFasolki();
+    void poZmianieUrlaBytuFasolki(const QString &staryUrl);
     void ogloszZmianeOdczytanego();
     void uaktualnijKatalog(bool zapytajDysk);
     void ogloszZmianeRodzaju();
@@ -165,7 +172,6 @@ private:
     ArchiwumPotoku *m_archiwumPotoku = nullptr;
     BytSystemuPlikow *m_bytFasolki = nullptr;
     BytKatalogu *m_katalog = nullptr;
-    QMetaObject::Connection m_obserwacjaUrla;
     QString m_katalogPozostawionych;
 
     // The status is cached together with the path it was computed for, so a reader that

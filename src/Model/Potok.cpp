@@ -64,10 +64,10 @@ int Potok::odczytajRodzajPotokuDlaURLa(const QString &url)
     return Paths::nfc(Paths::lastComponent(url)) == potokGlowny ? rpGlowny : rpTematyczny;
 }
 
-Potok *Potok::zarzadzanyObiektPotokuZURLem(const QString &url)
+Potok *Potok::zarzadzanyObiektPotokuZURLem(const QString &url, quint32 rodzajZListingu)
 {
     auto *potok = StosCoreData::kontekstOZ()->wstaw<Potok>();
-    potok->setBytPotoku(BytSystemuPlikow::bytSystemuPlikowDlaURL(url));
+    potok->setBytPotoku(BytSystemuPlikow::bytSystemuPlikowDlaURL(url, rodzajZListingu));
     if (potok->m_bytPotoku) {
         potok->synchronizujFasolki();
         if (potok->m_bytPotoku->toKatalog())
@@ -287,9 +287,9 @@ void Potok::synchronizujFasolki()
     for (int status : {Fasolka::sfOczekujaca, Fasolka::sfNieaktywna, Fasolka::sfGotowa, Fasolka::sfUkonczona,
                        Fasolka::sfWInkubacji}) {
         const QString katalogStatusu = Paths::join(url, Fasolka::oksDlaStatusuFasolki(status));
-        const auto wpisyStatusu = synchronizator.zestawUrliZKatalogu(katalogStatusu, 0);
+        auto wpisyStatusu = synchronizator.zestawUrliZKatalogu(katalogStatusu, 0);
         // An unreadable status folder must not read as empty: its beans stay as they were.
-        wpisy->append(wpisyStatusu ? *wpisyStatusu : wpisyFasolekWKatalogu(katalogStatusu));
+        wpisy->append(wpisyStatusu ? std::move(*wpisyStatusu) : wpisyFasolekWKatalogu(katalogStatusu));
     }
     synchronizator.zanalizujPotrzebySynchronizacjiZestawuZZestawemUrli(m_fasolki.elementy(), urlFasolki, *wpisy,
                                                                        Fasolka::maBytKatalogu);
@@ -355,8 +355,10 @@ void Potok::poZmianieKataloguRzeczyPotoku()
     emit maNiepustyKatalogRzeczyPotokuChanged();
 }
 
-void Potok::poZmianieFasolek()
+void Potok::poZmianieFasolek(const QList<Fasolka *> &dodane, const QList<Fasolka *> &usuniete)
 {
+    m_indeksFasolek.usun(usuniete);
+    m_indeksFasolek.dodaj(dodane);
     emit fasolkiWInkubacjiChanged();
     emit fasolkiAktywneChanged();
     emit fasolkiOczekujaceChanged();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FilePathURLDropReceiverProtocol.h"
+#include "IndeksFasolek.h"
 #include "ProtokolSynchronizacjiZDyskiem.h"
 #include "RzeczWBazieFasolek.h"
 #include "ZbiorObiektow.h"
@@ -33,7 +34,7 @@ public:
     // 2 for a folder directly in "All Beans", 1 when that folder is "_Main_Flow", else 0.
     static int odczytajRodzajPotokuDlaURLa(const QString &url);
     // A new flow with its beans read; the caller adds it to the database's flows.
-    static Potok *zarzadzanyObiektPotokuZURLem(const QString &url);
+    static Potok *zarzadzanyObiektPotokuZURLem(const QString &url, quint32 rodzajZListingu = 0);
 
     BazaFasolek *bazaFasolek() const { return m_bazaFasolek; }
     BytSystemuPlikow *bytPotoku() const { return m_bytPotoku; }
@@ -41,6 +42,7 @@ public:
     BytKatalogu *katalogRzeczyPotoku() const { return m_katalogRzeczyPotoku; }
     void setKatalogRzeczyPotoku(BytKatalogu *katalog);
     const ZbiorObiektow<Fasolka> &fasolki() const { return m_fasolki; }
+    IndeksFasolek &indeksFasolek() const { return m_indeksFasolek; }
 
     int rodzajPotoku() const;
     bool toPotokGlowny() const { return rodzajPotoku() == rpGlowny; }
@@ -109,7 +111,7 @@ private:
     void poZmianieBytuPotoku();
     void poZmianieUrlaBytuPotoku(const QString &stary, const QString &nowy);
     void poZmianieKataloguRzeczyPotoku();
-    void poZmianieFasolek();
+    void poZmianieFasolek(const QList<Fasolka *> &dodane, const QList<Fasolka *> &usuniete);
     void ogloszZmianeRodzaju();
     QList<Fasolka *> fasolkiZeStatusem(int status) const;
     Fasolka *fasolkaZUrlem(const QString &url) const;
@@ -120,6 +122,7 @@ private:
     BytSystemuPlikow *m_bytPotoku = nullptr;
     BytKatalogu *m_katalogRzeczyPotoku = nullptr;
     ZbiorObiektow<Fasolka> m_fasolki;
+    mutable IndeksFasolek m_indeksFasolek;
     QMetaObject::Connection m_obserwacjaUrla;
     QMetaObject::Connection m_obserwacjaRzeczyPotoku;
 };

@@ -40,10 +40,10 @@ struct RelacjeModelu
         &Potok::m_katalogRzeczyPotoku, &BytKatalogu::m_zBytuKataloguDoPotoku, &Potok::katalogRzeczyPotokuChanged,
         &BytKatalogu::zBytuKataloguDoPotokuChanged};
     static inline const RelacjaJedenDoWielu<Potok, Fasolka> fasolkiPotoku{
-        &Potok::m_fasolki, &Fasolka::m_potok, &Potok::fasolkiChanged, &Fasolka::potokChanged};
+        &Potok::m_fasolki, &Fasolka::m_potok, &Potok::fasolkiChanged, &Fasolka::ogloszZmianePotoku};
 
     static inline const RelacjaJedenDoJednego<Fasolka, BytSystemuPlikow> bytFasolki{
-        &Fasolka::m_bytFasolki, &BytSystemuPlikow::m_zBytuSystemuPlikowDoFasolki, &Fasolka::bytFasolkiChanged,
+        &Fasolka::m_bytFasolki, &BytSystemuPlikow::m_zBytuSystemuPlikowDoFasolki, &Fasolka::ogloszZmianeBytuFasolki,
         &BytSystemuPlikow::zBytuSystemuPlikowDoFasolkiChanged};
     static inline const RelacjaJedenDoJednego<Fasolka, BytKatalogu> katalogFasolki{
         &Fasolka::m_katalog, &BytKatalogu::m_zBytuKataloguDoFasolki, &Fasolka::katalogChanged,
@@ -57,7 +57,7 @@ struct RelacjeModelu
         &ArchiwumPotoku::archiwumChanged};
     static inline const RelacjaJedenDoWielu<ArchiwumPotoku, Fasolka> fasolkiArchiwumPotoku{
         &ArchiwumPotoku::m_fasolki, &Fasolka::m_archiwumPotoku, &ArchiwumPotoku::fasolkiChanged,
-        &Fasolka::archiwumPotokuChanged};
+        &Fasolka::ogloszZmianeArchiwumPotoku};
 
     static inline const RelacjaJedenDoWielu<BytKatalogu, BytSystemuPlikow> bytyWewnetrzne{
         &BytKatalogu::m_bytyWewnetrzne, &BytSystemuPlikow::m_katalogNadrzedny, &BytKatalogu::bytyWewnetrzneChanged,

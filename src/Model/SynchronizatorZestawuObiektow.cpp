@@ -52,6 +52,8 @@ SynchronizatorZestawuObiektow::zestawUrliZKatalogu(const QString &katalog, quint
         *tozsamosc = lista.identity;
     if (lista.stan == FolderListing::Stan::Blad)
         return std::nullopt;
+    if (pominiecie == 0)
+        return std::move(lista.wpisy);
     Wpisy wynik;
     wynik.reserve(lista.wpisy.size());
     for (FolderListing::Wpis &wpis : lista.wpisy) {
@@ -80,6 +82,7 @@ void SynchronizatorZestawuObiektow::wyczyscWyniki()
     m_powtorzonePoKluczu.clear();
     m_obiektyDoUsuniecia.clear();
     m_urleDlaObiektowDoDodania.clear();
+    m_rodzajeDoDodania.clear();
     m_obiektyZNowaPisownia.clear();
     m_katalogiNaDysku.clear();
 }

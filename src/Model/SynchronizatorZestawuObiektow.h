@@ -71,15 +71,18 @@ public:
                 continue;
             }
             const QString klucz = kluczUrla(url);
-            const auto it = m_obiektyPoKluczu.constFind(klucz);
-            if (it != m_obiektyPoKluczu.constEnd()) {
+            // One hash of the key: a new key gets an empty slot.
+            ObiektZestawu &obiektZestawu = m_obiektyPoKluczu[klucz];
+            if (obiektZestawu.obiekt) {
                 m_powtorzonePoKluczu.insert(klucz, obiekt);
                 continue;
             }
-            ObiektZestawu obiektZestawu{obiekt};
+            obiektZestawu.obiekt = obiekt;
+            // The key is the URL itself (an ASCII or NFC path): an entry of the same key is
+            // spelled the same when its key is its path too, with no string to compare.
+            obiektZestawu.kluczJestUrlem = klucz.constData() == url.constData();
             if constexpr (!std::is_same_v<ToKatalog, std::nullptr_t>)
                 obiektZestawu.rodzaj = toKatalog(obiekt) ? Rodzaj::katalog : Rodzaj::inny;
-            m_obiektyPoKluczu.insert(klucz, obiektZestawu);
         }
         porownaj(urle, [&](QObject *o) { return kluczDoUrla(static_cast<T *>(o)); });
         return true;
@@ -113,7 +116,8 @@ public:
     // The one object of the set that stands for the URL; nullptr for none or several.
     // Brings the owner's relation in step with the last comparison: a re-spelled object takes its
     // new path (`ustawUrl`), a vanished one leaves the relation (after `przedUsunieciem`), and
-    // `fabryka` makes an object for each new URL (nullptr when the entry is gone again by now).
+    // `fabryka(url, rodzaj)` makes an object for each new URL, told the entry's file type that the
+    // listing read (nullptr when the entry is gone again by now).
     // Returns the objects added.
     template <class W, class E, class UstawUrl, class Fabryka, class PrzedUsunieciem = std::nullptr_t>
     QList<E *> zastosuj(W *wlasciciel, const RelacjaJedenDoWielu<W, E> &relacja, UstawUrl ustawUrl, Fabryka fabryka,
@@ -129,8 +133,8 @@ public:
         relacja.usun(wlasciciel, doUsuniecia);
         QList<E *> nowe;
         nowe.reserve(m_urleDlaObiektowDoDodania.size());
-        for (const QString &sciezka : m_urleDlaObiektowDoDodania) {
-            if (E *obiekt = fabryka(sciezka))
+        for (qsizetype i = 0; i < m_urleDlaObiektowDoDodania.size(); ++i) {
+            if (E *obiekt = fabryka(m_urleDlaObiektowDoDodania.at(i), m_rodzajeDoDodania.at(i)))
                 nowe.append(obiekt);
         }
         relacja.dodaj(wlasciciel, nowe);
@@ -159,6 +163,7 @@ private:
         QObject *obiekt = nullptr;
         bool naDysku = false;
         bool tejSamejPisowni = false;
+        bool kluczJestUrlem = false;
         Rodzaj rodzaj = Rodzaj::nieznany;
     };
 
@@ -167,6 +172,12 @@ private:
     void porownaj(const Wpisy &urle, F urlObiektu)
     {
         QSet<QString> dodane;
+        // A set read for the first time is all new.
+        if (m_obiektyPoKluczu.isEmpty()) {
+            dodane.reserve(urle.size());
+            m_urleDlaObiektowDoDodania.reserve(urle.size());
+            m_rodzajeDoDodania.reserve(urle.size());
+        }
         QHash<QString, QString> innejPisowni;
         for (const FolderListing::Wpis &wpis : urle) {
             const auto it = m_obiektyPoKluczu.find(wpis.klucz);
@@ -177,13 +188,15 @@ private:
                 if (!dodane.contains(wpis.klucz)) {
                     dodane.insert(wpis.klucz);
                     m_urleDlaObiektowDoDodania.append(wpis.sciezka);
+                    m_rodzajeDoDodania.append(wpis.rodzaj);
                 }
                 continue;
             }
             it->naDysku = true;
             if (it->rodzaj == Rodzaj::katalog)
                 m_katalogiNaDysku.append({it->obiekt, wpis.identity});
-            if (urlObiektu(it->obiekt) == wpis.sciezka)
+            if ((it->kluczJestUrlem && wpis.klucz.constData() == wpis.sciezka.constData())
+                || urlObiektu(it->obiekt) == wpis.sciezka)
                 it->tejSamejPisowni = true;
             else if (!innejPisowni.contains(wpis.klucz))
                 innejPisowni.insert(wpis.klucz, wpis.sciezka);
@@ -212,6 +225,7 @@ private:
     QMultiHash<QString, QObject *> m_powtorzonePoKluczu;
     QList<QObject *> m_obiektyDoUsuniecia;
     QStringList m_urleDlaObiektowDoDodania;
+    QList<quint32> m_rodzajeDoDodania;
     QList<QPair<QObject *, QString>> m_obiektyZNowaPisownia;
     QList<QPair<QObject *, FolderListing::Identity>> m_katalogiNaDysku;
     FolderListing::Identity m_tozsamoscKatalogu;

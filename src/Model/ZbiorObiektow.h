@@ -16,6 +16,8 @@ public:
     qsizetype size() const { return m_elementy.size(); }
     bool isEmpty() const { return m_elementy.isEmpty(); }
     bool contains(T *obiekt) const { return m_indeksy.contains(obiekt); }
+    // The place in `elementy()`, -1 for an object that is not a member.
+    qsizetype indeks(T *obiekt) const { return m_indeksy.value(obiekt, -1); }
     auto begin() const { return m_elementy.cbegin(); }
     auto end() const { return m_elementy.cend(); }
 

@@ -11,7 +11,12 @@ QString FileAttributes::typeIdentifier(const QString &path)
     struct stat info;
     if (path.isEmpty() || lstat(QFile::encodeName(path).constData(), &info) != 0)
         return {};
-    switch (info.st_mode & S_IFMT) {
+    return typeIdentifierForFileType(path, info.st_mode & S_IFMT);
+}
+
+QString FileAttributes::typeIdentifierForFileType(const QString &path, quint32 fileType)
+{
+    switch (fileType) {
     case S_IFDIR:
         return typFolderu;
     case S_IFLNK:

@@ -16,6 +16,8 @@ public:
     // alone (no content sniffing, so listing a folder never opens its files). Empty when
     // nothing is there.
     static QString typeIdentifier(const QString &path);
+    // The same for an item whose file type (the S_IFMT bits of lstat) is known already.
+    static QString typeIdentifierForFileType(const QString &path, quint32 fileType);
     // The MIME type of a regular file by its name alone.
     static QString typeByName(const QString &path);
     // When the item was put where it lies: the status-change time, which a move sets.

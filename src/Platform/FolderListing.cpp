@@ -98,14 +98,15 @@ FolderListing::Wynik FolderListing::list(const QString &katalog, bool zUkrytymi)
             w.sciezka = przedrostek + w.nazwa;
             w.klucz = Paths::nfc(w.sciezka);
         }
-        unsigned char typ = wpis->d_type;
-        if (typ == DT_UNKNOWN) {
+        if (wpis->d_type != DT_UNKNOWN) {
+            w.rodzaj = DTTOIF(wpis->d_type);
+        } else {
             struct stat info;
             if (fstatat(fd, wpis->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0)
-                typ = S_ISDIR(info.st_mode) ? DT_DIR : S_ISLNK(info.st_mode) ? DT_LNK : DT_REG;
+                w.rodzaj = info.st_mode & S_IFMT;
         }
-        w.toKatalog = typ == DT_DIR;
-        w.toDowiazanie = typ == DT_LNK;
+        w.toKatalog = S_ISDIR(w.rodzaj);
+        w.toDowiazanie = S_ISLNK(w.rodzaj);
         w.celToKatalog = w.toKatalog;
         if (w.toDowiazanie) {
             struct stat info;

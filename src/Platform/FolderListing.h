@@ -30,6 +30,7 @@ public:
         bool toKatalog = false;        // lstat: a real folder
         bool toDowiazanie = false;     // a symbolic link
         bool celToKatalog = false;     // stat: a folder, or a link to one
+        quint32 rodzaj = 0;            // the entry's own file type (S_IFMT bits); 0 when unknown
         Identity identity;             // the listed folder's device and readdir's inode: no stat
     };
 

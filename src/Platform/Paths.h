@@ -13,6 +13,8 @@ QString extension(const QString &path);
 // Drops trailing separators ("/" stays "/") and collapses "//".
 QString clean(const QString &path);
 QString nfc(const QString &text);
+// True when the text holds ASCII only, which is its own NFC form.
+bool isAscii(QStringView text);
 // True when `inner` equals `outer` or lies below it, compared component-wise in NFC.
 bool contains(const QString &outer, const QString &inner);
 bool equal(const QString &a, const QString &b);
