@@ -139,6 +139,13 @@ TEST_F(BytTest, ChangingTheUrlEmptiesTheCachesAndAnnouncesEveryDerivedValue)
     ogloszone.clear();
     byt->setPlikowyURL(niebieski + QLatin1Char('/'));
     EXPECT_TRUE(ogloszone.isEmpty()) << "the same URL changes nothing";
+
+    // Another program edits the image in place, a second later as far as the disk can tell.
+    QImage zielony(8, 8, QImage::Format_RGB32);
+    zielony.fill(Qt::green);
+    ASSERT_TRUE(zielony.save(niebieski, "PNG"));
+    ASSERT_TRUE(QFile(niebieski).setFileTime(QDateTime::currentDateTime().addSecs(1), QFileDevice::FileModificationTime));
+    EXPECT_EQ(QColor(byt->miniatura().pixel(0, 0)), QColor(Qt::green)) << "the thumbnail follows the file's content";
 }
 
 TEST_F(BytTest, TheNameComesFromThePathInPrecomposedFormWithoutAskingTheDisk)
