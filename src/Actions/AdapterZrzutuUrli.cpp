@@ -71,18 +71,28 @@ void AdapterZrzutuUrli::przyjmijZrzut(QDropEvent *zdarzenie)
 {
     const InformacjaOPrzeciaganiu informacja = InformacjaOPrzeciaganiu::zZdarzenia(*zdarzenie);
     QObject *odbiorca = m_odbiorcaDlaMiejsca(zdarzenie->position().toPoint());
+    odpowiedzZrodlu(zdarzenie, przyjmijZrzutDla(odbiorca, informacja, m_widok, m_wykonanie));
+}
+
+bool AdapterZrzutuUrli::przyjmijZrzutDla(QObject *odbiorca, const InformacjaOPrzeciaganiu &informacja, QWidget *widok,
+                                         Wykonanie wykonanie)
+{
     // Made with what the source offers, not with the answer given while dragging.
     auto silnik = std::make_shared<KontrolerPrzeciagnieciaIZrzutu>(odbiorca, informacja.draggingSourceOperationMask());
     const bool przyjety =
-        silnik->jestOperacjaDoWykonania() && silnik->pobierzUrleZeSchowkaDlaWidokuUrleZeSchowka(informacja, m_widok);
-    if (przyjety) {
-        silnik->savePromisedFilesFromDraggingInfo(informacja);
-        if (m_wykonanie == Wykonanie::OdRazu)
-            wykonaj(*silnik);
-        else
-            DelayedOperations::addOperationAfterDelayWithBlock(opoznienieWykonania, nullptr, [silnik] { wykonaj(*silnik); });
-    }
-    // We moved the files ourselves, or failed to: a source told Move would delete its originals.
+        silnik->jestOperacjaDoWykonania() && silnik->pobierzUrleZeSchowkaDlaWidokuUrleZeSchowka(informacja, widok);
+    if (!przyjety)
+        return false;
+    silnik->savePromisedFilesFromDraggingInfo(informacja);
+    if (wykonanie == Wykonanie::OdRazu)
+        wykonaj(*silnik);
+    else
+        DelayedOperations::addOperationAfterDelayWithBlock(opoznienieWykonania, nullptr, [silnik] { wykonaj(*silnik); });
+    return true;
+}
+
+void AdapterZrzutuUrli::odpowiedzZrodlu(QDropEvent *zdarzenie, bool przyjety)
+{
     // A source that offers no Copy hears that the drop was refused, which it cannot misread; a
     // refused drop is answered as refused, so the drag goes back.
     if (przyjety && zdarzenie->possibleActions().testFlag(Qt::CopyAction)) {

@@ -26,6 +26,14 @@ public:
 
     static constexpr double opoznienieWykonania = 0.2;
 
+    // Hands the dropped files to a drop engine for `odbiorca`; YES when the engine has an
+    // operation and at least one file, and so carries the drop out.
+    static bool przyjmijZrzutDla(QObject *odbiorca, const InformacjaOPrzeciaganiu &informacja, QWidget *widok,
+                                 Wykonanie wykonanie);
+    // What the drag's source hears of a drop: Copy for a drop carried out, whatever was done to
+    // the files, so that no source deletes what it thinks moved; else refused.
+    static void odpowiedzZrodlu(QDropEvent *zdarzenie, bool przyjety);
+
 protected:
     bool eventFilter(QObject *obiekt, QEvent *zdarzenie) override;
     // The engine's answer; a view with refusals of its own adds them here.

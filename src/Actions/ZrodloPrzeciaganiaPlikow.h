@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+class QDrag;
 class QWidget;
 
 // Drags files out of a list, an outline or a folder icon as "text/uri-list". Whatever the
@@ -18,4 +19,8 @@ public:
 
     // Runs the drag to its end; NO, and no drag, when there is no path.
     static bool przeciagnijPliki(QWidget *zrodlo, const QStringList &sciezki, Qt::DropActions akcje);
+    // The drag of the paths, not yet started; nullptr when there is no path.
+    static QDrag *nowePrzeciaganie(QWidget *zrodlo, const QStringList &sciezki);
+    // Runs a drag to its end; Qt deletes it then.
+    static void wykonaj(QDrag *przeciaganie, Qt::DropActions akcje);
 };

@@ -1,10 +1,14 @@
 #include "KartaFasolki.h"
 
 #include "KontrolerKartyFasolki.h"
+#include "KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
 #include "PrzegladarkaTarrowind.h"
 
 #include "Model/Fasolka.h"
 #include "Platform/ObrazyAplikacji.h"
+#include "Platform/Ui/LancuchResponderow.h"
+#include "Views/KontrolerRzeczyKatalogu.h"
+#include "Widgets/WhitePaperOutlineView.h"
 
 #include <QCoreApplication>
 
@@ -30,6 +34,12 @@ KartaFasolki::~KartaFasolki()
     delete view();
 }
 
+KartaFasolki *KartaFasolki::wybranaKartaFasolki()
+{
+    PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::glownaPrzegladarka();
+    return przegladarka ? przegladarka->wybranaKartaFasolki() : nullptr;
+}
+
 Fasolka *KartaFasolki::fasolka() const
 {
     return m_fasolka;
@@ -49,16 +59,37 @@ void KartaFasolki::setFasolka(Fasolka *fasolka)
         m_kontrolerKartyFasolki->setFasolka(fasolka);
 }
 
+bool KartaFasolki::becomeFirstResponder()
+{
+    ustawWidokJakoPierwszyResponder();
+    return true;
+}
+
+void KartaFasolki::ustawWidokJakoPierwszyResponder()
+{
+    if (WhitePaperOutlineView *zarys = m_kontrolerKartyFasolki->kontrolerRzeczyFasolki()->widokZaryseli())
+        zarys->setFocus(Qt::OtherFocusReason);
+}
+
+bool KartaFasolki::czyMoznaWyswietlicDymekNowyKatalog() const
+{
+    if (!m_kontrolerKartyFasolki->kontrolerWidokuRozdzielonegoZPanelemPrawym()->czyWidocznyPanelPrawy())
+        return true;
+    return KontrolerRzeczyKatalogu::celDymkaNowyKatalog(view());
+}
+
+void KartaFasolki::wyswietlDymekNowyKatalog()
+{
+    if (!m_kontrolerKartyFasolki->kontrolerWidokuRozdzielonegoZPanelemPrawym()->czyWidocznyPanelPrawy())
+        m_kontrolerKartyFasolki->kontrolerRzeczyFasolki()->wyswietlDymekNowyKatalog(nullptr);
+    else if (KontrolerRzeczyKatalogu::celDymkaNowyKatalog(view()))
+        LancuchResponderow::sendAction(Akcja::wyswietlDymekNowyKatalog, nullptr, this, view()->window());
+}
+
 void KartaFasolki::stworzKontrolerKartyFasolki()
 {
     m_kontrolerKartyFasolki = std::make_unique<KontrolerKartyFasolki>();
     setView(m_kontrolerKartyFasolki->takeView());
     m_kontrolerKartyFasolki->setKartaFasolki(this);
     setRodzajKarty(rodzajKartaFasolki);
-}
-
-KartaFasolki *KartaFasolki::wybranaKartaFasolki()
-{
-    const PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::glownaPrzegladarka();
-    return przegladarka ? przegladarka->wybranaKartaFasolki() : nullptr;
 }

@@ -18,19 +18,23 @@ public:
     KartaFasolki();
     ~KartaFasolki() override;
 
+    // The selected tab of the main browser window when it is a bean tab.
+    static KartaFasolki *wybranaKartaFasolki();
+
     Fasolka *fasolka() const;
     // The tab takes the bean's name and icon; without a bean it shows the generic ones.
     void setFasolka(Fasolka *fasolka);
 
     KontrolerKartyFasolki *kontrolerKartyFasolki() const { return m_kontrolerKartyFasolki.get(); }
 
-    // The selected tab of the main browser window when it is a bean tab, else nullptr.
-    static KartaFasolki *wybranaKartaFasolki();
+    bool becomeFirstResponder() override;
+    // Focuses the outline of the bean's folder.
+    void ustawWidokJakoPierwszyResponder();
 
-    // The main menu's new-folder command, handed on to the tab's folder outline. The tab shows
-    // no outline yet: until it does, it answers NO and opens nothing.
-    virtual bool czyMoznaWyswietlicDymekNowyKatalog() const { return false; }
-    virtual void wyswietlDymekNowyKatalog() {}
+    // The main menu's new-folder command: the bean folder's outline while the right panel is
+    // hidden, else the outline that has the focus.
+    virtual bool czyMoznaWyswietlicDymekNowyKatalog() const;
+    virtual void wyswietlDymekNowyKatalog();
 
 private:
     void stworzKontrolerKartyFasolki();

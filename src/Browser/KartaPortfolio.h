@@ -1,36 +1,85 @@
 #pragma once
 
+#include "RodzajWidokuPortfolio.h"
 #include "ZawartoscKarty.h"
 
 #include <memory>
 
+class Fasolka;
+class KontrolerArchiwum;
+class KontrolerBibliotekiMatRef;
 class KontrolerKartyPortfolio;
+class KontrolerPobranychRzeczy;
+class KontrolerPotoku;
+class KontrolerWidokuFasolki;
+class KontrolerWszystkieFasolki;
+class Potok;
 
-// The contents of a portfolio tab: it makes and owns the tab's controller and gives the tab its
-// first title, icon and view.
+// The contents of a portfolio tab: it makes and owns the tab's controller, gives the tab its
+// first title, icon and view, and is the one face through which the rest of the program
+// commands the tab.
 class KartaPortfolio : public ZawartoscKarty
 {
     Q_OBJECT
 
 public:
+    // A tab on the navigation bar's last selected element.
     KartaPortfolio();
+    // A tab opened on view kind 1, 2, 3 or 6.
+    explicit KartaPortfolio(RodzajWidokuPortfolio rodzajWidoku);
     ~KartaPortfolio() override;
+
+    // The selected portfolio tab of the main browser window, or of the window holding `widok`.
+    static KartaPortfolio *wybranaKartaPortfolio();
+    static KartaPortfolio *wybranaKartaPortfolioWPrzegladarceZWidokiem(const QWidget *widok);
 
     KontrolerKartyPortfolio *kontrolerKartyPortfolio() const { return m_kontrolerKartyPortfolio.get(); }
 
-    // The selected tab of the main browser window when it is a portfolio tab, else nullptr.
-    static KartaPortfolio *wybranaKartaPortfolio();
+    bool becomeFirstResponder() override;
 
-    // The main menu's new-item commands, handed on to the tab's current view. The views do not
-    // open their popovers yet: until they do, the tab answers NO and opens nothing.
-    virtual bool czyMoznaWyswietlicDymekNowaFasolka() const { return false; }
-    virtual void wyswietlDymekNowaFasolka() {}
-    virtual void wyswietlDymekNowyPotok() {}
-    virtual bool czyMoznaWyswietlicDymekNowyKatalog() const { return false; }
-    virtual void wyswietlDymekNowyKatalog() {}
+    void pokazPobraneRzeczy();
+    void pokazBibliotekeMatRef();
+    void pokazWszystkieFasolki();
+    void pokazArchiwum();
+    void otworzFasolkeNaKarciePortfolio(Fasolka *fasolka);
+    void pokazPotok(Potok *potok);
+    void pokazFasolkeWPotoku(Fasolka *fasolka);
+
+    void pokazPasekNawigacji();
+    void ukryjPasekNawigacji();
+    bool czyWidocznyPasekNawigacji() const;
+
+    void przejdzDoPoprzedniegoWidoku();
+    void przejdzDoNastepnegoWidoku();
+
+    // With nothing shown the kind is 0.
+    bool czyBiezacyWidokTo(RodzajWidokuPortfolio rodzaj) const;
+    // The current details controller when it is of that class, else nullptr.
+    KontrolerPobranychRzeczy *kontrolerWybranychPobranychRzeczy() const;
+    KontrolerBibliotekiMatRef *kontrolerWybranejBibliotekiMatRef() const;
+    KontrolerWszystkieFasolki *kontrolerWybranychWszystkichFasolek() const;
+    KontrolerWszystkieFasolki *kontrolerBiezacegoWidokuWszystkieFasolki() const { return kontrolerWybranychWszystkichFasolek(); }
+    KontrolerPotoku *kontrolerWybranegoPotoku() const;
+    KontrolerPotoku *kontrolerBiezacegoWidokuPotoku() const { return kontrolerWybranegoPotoku(); }
+    KontrolerWidokuFasolki *kontrolerWybranejFasolki() const;
+    KontrolerArchiwum *kontrolerWybranegoArchiwum() const;
+    KontrolerArchiwum *kontrolerBiezacegoWidokuArchiwum() const { return kontrolerWybranegoArchiwum(); }
+
+    // In a flow, All Beans or archive view.
+    bool czyMoznaPrzejscDoWyszukiwarki() const;
+    void przejdzDoWyszukiwarki();
+
+    // The main menu's new-item popovers, and whether the view shown can open them.
+    virtual void wyswietlDymekNowyPotok();
+    virtual bool czyMoznaWyswietlicDymekNowaFasolka() const;
+    virtual void wyswietlDymekNowaFasolka();
+    virtual bool czyMoznaWyswietlicDymekNowyKatalog() const;
+    virtual void wyswietlDymekNowyKatalog();
 
 private:
-    void stworzKontrolerKartyPortfolio();
+    void stworzKontrolerKartyPortfolioZWidokiem(RodzajWidokuPortfolio rodzajWidoku);
+    template<typename Kontroler>
+    Kontroler *biezacyKontroler() const;
 
     std::unique_ptr<KontrolerKartyPortfolio> m_kontrolerKartyPortfolio;
 };

@@ -1,17 +1,474 @@
 #include "KontrolerKartyPortfolio.h"
 
 #include "KartaPortfolio.h"
+#include "KontrolerBiezacegoWidokuSzczegolow.h"
 #include "TloKarty.h"
+#include "TloWidokuSzczegolowNaKarciePortfolio.h"
+#include "TloZielonegoWidokuKartyPortfolio.h"
 #include "UstawieniaKartyPortfolio.h"
+#include "WidokRozdzielonyZPaskiemNawigacji.h"
 #include "ZawartoscKarty.h"
+
+#include "Actions/KontrolerAkcjeNaElementach.h"
+#include "Model/BazaFasolek.h"
+#include "Model/BytKatalogu.h"
+#include "Model/Fasolka.h"
+#include "Model/Potok.h"
+#include "Platform/Konsola.h"
+#include "Platform/ObrazyAplikacji.h"
+#include "Views/KontrolerArchiwum.h"
+#include "Views/KontrolerBibliotekiMatRef.h"
+#include "Views/KontrolerPaskaNawigacji.h"
+#include "Views/KontrolerPobranychRzeczy.h"
+#include "Views/KontrolerPotoku.h"
+#include "Views/KontrolerWidokuFasolki.h"
+#include "Views/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
+#include "Views/KontrolerWszystkieFasolki.h"
+#include "Widgets/KontrolkaSegmentowa.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace {
+
+KontrolerKartyPortfolio::FabrykaPaskaNawigacji &fabrykaPaskaNawigacji()
+{
+    static KontrolerKartyPortfolio::FabrykaPaskaNawigacji fabryka;
+    return fabryka;
+}
+
+// The width of the strip that stands in for a collapsed navigation bar.
+constexpr int szerokoscWidokuNaZakladke = 27;
+constexpr double poczatkowaSzerokoscPaska = 175.0;
+
+QWidget *hostZUkladem(const QString &nazwa, QBoxLayout *uklad)
+{
+    auto *host = new QWidget;
+    host->setObjectName(nazwa);
+    host->setLayout(uklad);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->setSpacing(0);
+    return host;
+}
+
+} // namespace
+
+void KontrolerKartyPortfolio::UsunPozniej::operator()(QObject *obiekt) const
+{
+    // The controller may be running the very handler that asked to forget its item.
+    obiekt->deleteLater();
+}
+
+void KontrolerKartyPortfolio::setFabrykaPaskaNawigacji(FabrykaPaskaNawigacji fabryka)
+{
+    fabrykaPaskaNawigacji() = std::move(fabryka);
+}
 
 KontrolerKartyPortfolio::KontrolerKartyPortfolio(QObject *rodzic)
     : KontrolerKarty(rodzic)
     , m_ustawieniaKarty(std::make_unique<UstawieniaKartyPortfolio>())
 {
+    addHandler(Akcja::przejdzDoPoprzedniegoWidoku, [this](QObject *) { przejdzDoPoprzedniegoWidoku(); });
+    addHandler(Akcja::przejdzDoNastepnegoWidoku, [this](QObject *) { przejdzDoNastepnegoWidoku(); });
+    addHandler(Akcja::przejdzDoZapamietanegoWidoku, [this](QObject *nadawca) { przejdzDoZapamietanegoWidoku(nadawca); });
+    addHandler(Akcja::otworzBazeFasolekWFinderze, [this](QObject *) { otworzBazeFasolekWFinderze(); });
+    addHandler(Akcja::wyswietlListyPoprzednichINastepnychWidokow,
+               [this](QObject *) { wyswietlListyPoprzednichINastepnychWidokow(); });
 }
 
-KontrolerKartyPortfolio::~KontrolerKartyPortfolio() = default;
+KontrolerKartyPortfolio::~KontrolerKartyPortfolio()
+{
+    disconnect(m_obserwacjaTytulu);
+}
+
+RodzajWidokuPortfolio KontrolerKartyPortfolio::rodzajWidokuDlaItem(const ItemWidoku &item)
+{
+    if (item.potok())
+        return rwpWidokPotoku;
+    if (item.fasolka())
+        return rwpWidokFasolki;
+    const QString nazwa = item.nazwaWidoku();
+    for (RodzajWidokuPortfolio rodzaj :
+         {rwpWidokPobranychRzeczy, rwpWidokBibliotekiMatRef, rwpWidokWszystkieFasolki, rwpWidokArchiwum}) {
+        if (!nazwa.isNull() && nazwa == itemDlaRodzajuWidoku(rodzaj))
+            return rodzaj;
+    }
+    return rwpWidokNieokreslony;
+}
+
+QString KontrolerKartyPortfolio::nazwaWidokuDlaItem(const ItemWidoku &item)
+{
+    if (Potok *potok = item.potok())
+        return QStringLiteral("potok '%1'").arg(potok->nazwa());
+    if (Fasolka *fasolka = item.fasolka())
+        return QStringLiteral("fasolka '%1'").arg(fasolka->nazwa());
+    return item.nazwaWidoku();
+}
+
+void KontrolerKartyPortfolio::loadView()
+{
+    KontrolerKarty::loadView();
+    auto *zielone = new TloZielonegoWidokuKartyPortfolio;
+    zielone->setObjectName(QStringLiteral("tloZielone"));
+    auto *uklad = new QHBoxLayout(zielone);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->setSpacing(0);
+
+    auto *ukladNaZakladke = new QVBoxLayout;
+    m_widokNaZakladke = hostZUkladem(QStringLiteral("widokNaZakladke"), ukladNaZakladke);
+    m_widokNaZakladke->setFixedWidth(szerokoscWidokuNaZakladke);
+    m_przyciskiWsteczINaprzod2 = zbudujPrzyciskiWsteczINaprzod(Qt::Vertical);
+    ukladNaZakladke->setContentsMargins(2, 8, 2, 0);
+    ukladNaZakladke->addWidget(m_przyciskiWsteczINaprzod2);
+    ukladNaZakladke->addStretch();
+    m_widokNaZakladke->hide();
+    uklad->addWidget(m_widokNaZakladke);
+
+    m_widokRozdzielony = new WidokRozdzielonyZPaskiemNawigacji;
+    m_widokRozdzielony->setObjectName(QStringLiteral("widokRozdzielony"));
+    m_widokRozdzielony->addSubview(zbudujKolumnePaska());
+    m_widokRozdzielony->addSubview(zbudujKolumneSzczegolow());
+    uklad->addWidget(m_widokRozdzielony, 1);
+
+    m_kontrolerWidokuRozdzielonego = new KontrolerWidokuRozdzielonegoZPaskiemNawigacji(this);
+    m_kontrolerWidokuRozdzielonego->setWidokPaskaNawigacji(m_widokRozdzielony->subviews().constFirst());
+    m_kontrolerWidokuRozdzielonego->setWidokRozdzielony(m_widokRozdzielony);
+
+    m_kontrolerAkcjeNaBazieFasolek = new KontrolerAkcjeNaElementach(this);
+
+    const FabrykaPaskaNawigacji &fabryka = fabrykaPaskaNawigacji();
+    m_kontrolerPaskaNawigacji = fabryka ? fabryka(this) : new KontrolerPaskaNawigacji(this);
+
+    tloKarty()->setWidokSzczegolow(zielone);
+    tloKarty()->awakeFromNib();
+}
+
+QWidget *KontrolerKartyPortfolio::zbudujKolumnePaska()
+{
+    auto *uklad = new QVBoxLayout;
+    QWidget *kolumna = hostZUkladem(QStringLiteral("kolumnaPaskaNawigacji"), uklad);
+    kolumna->resize(int(poczatkowaSzerokoscPaska), kolumna->height());
+    m_przyciskiWsteczINaprzod1 = zbudujPrzyciskiWsteczINaprzod(Qt::Horizontal);
+    uklad->setContentsMargins(8, 8, 4, 0);
+    uklad->addWidget(m_przyciskiWsteczINaprzod1, 0, Qt::AlignLeft);
+    m_widokDlaZaryseliPaskaNawigacji = hostZUkladem(QStringLiteral("widokDlaZaryseliPaskaNawigacji"), new QVBoxLayout);
+    uklad->addWidget(m_widokDlaZaryseliPaskaNawigacji, 1);
+    return kolumna;
+}
+
+QWidget *KontrolerKartyPortfolio::zbudujKolumneSzczegolow()
+{
+    auto *uklad = new QVBoxLayout;
+    QWidget *kolumna = hostZUkladem(QStringLiteral("kolumnaSzczegolow"), uklad);
+    // The filter strip follows the window through the host's layout.
+    m_widokDlaListwyFiltra = hostZUkladem(QStringLiteral("widokDlaListwyFiltra"), new QVBoxLayout);
+    uklad->addWidget(m_widokDlaListwyFiltra);
+    auto *tlo = new TloWidokuSzczegolowNaKarciePortfolio;
+    tlo->setObjectName(QStringLiteral("tloWidokuSzczegolow"));
+    m_zastepczyWidokZawartosci = hostZUkladem(QStringLiteral("zastepczyWidokZawartosci"), new QVBoxLayout);
+    tlo->setWidokSzczegolow(m_zastepczyWidokZawartosci);
+    tlo->awakeFromNib();
+    uklad->addWidget(tlo, 1);
+    return kolumna;
+}
+
+KontrolkaSegmentowa *KontrolerKartyPortfolio::zbudujPrzyciskiWsteczINaprzod(Qt::Orientation orientacja)
+{
+    auto *przyciski = new KontrolkaSegmentowa({QStringLiteral("◀"), QStringLiteral("▶")}, orientacja);
+    przyciski->setObjectName(orientacja == Qt::Horizontal ? QStringLiteral("przyciskiWsteczINaprzod1")
+                                                          : QStringLiteral("przyciskiWsteczINaprzod2"));
+    connect(przyciski, &KontrolkaSegmentowa::segmentKlikniety, this,
+            [this, przyciski] { przejdzDoZapamietanegoWidoku(przyciski); });
+    return przyciski;
+}
+
+void KontrolerKartyPortfolio::awakeFromNib()
+{
+    KontrolerKarty::awakeFromNib();
+    wstawDoLancuchaZaResponderem(m_widokRozdzielony);
+    tloKarty()->setRodzajKarty(ZawartoscKarty::rodzajKartaPortfolio);
+    m_kontrolerAkcjeNaBazieFasolek->setElement(BazaFasolek::sharedBazaFasolek());
+    walidujPrzyciskiWsteczINaprzod();
+}
+
+void KontrolerKartyPortfolio::skonfigurujWidokZWidokiem(RodzajWidokuPortfolio rodzaj)
+{
+    view();
+    m_ustawieniaKarty->odczytajUstawieniaAplikacji();
+    if (m_kontrolerPaskaNawigacji)
+        m_widokDlaZaryseliPaskaNawigacji->layout()->addWidget(m_kontrolerPaskaNawigacji->view());
+    m_kontrolerWidokuRozdzielonego->setKontrolerKartyPortfolio(this);
+    m_kontrolerWidokuRozdzielonego->odczytajUstawienia();
+    if (m_kontrolerPaskaNawigacji)
+        m_kontrolerPaskaNawigacji->skonfigurujWidok(this);
+    if (rodzaj != rwpWidokNieokreslony)
+        ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(ItemWidoku(itemDlaRodzajuWidoku(rodzaj)), true);
+    else if (m_kontrolerPaskaNawigacji)
+        m_kontrolerPaskaNawigacji->zaznaczElementONazwie(m_ustawieniaKarty->wybranyWidok());
+    walidujPrzyciskiWsteczINaprzod();
+}
+
+void KontrolerKartyPortfolio::ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(const ItemWidoku &item, bool dopisz)
+{
+    // Only the six kinds of item can be shown; the bar's own callback for the item just
+    // recorded ends here too.
+    if (rodzajWidokuDlaItem(item) == rwpWidokNieokreslony || item == m_itemBiezacegoWidoku) {
+        ustawWybranyWidokSzczegolowJakoPierwszyResponder();
+        return;
+    }
+    if (dopisz) {
+        if (!m_itemBiezacegoWidoku.isNull())
+            m_listaPoprzednichWidokow.append(m_itemBiezacegoWidoku);
+        m_listaNastepnychWidokow.clear();
+        walidujPrzyciskiWsteczINaprzod();
+    }
+    // Recorded before the bar is asked to select it: the bar calls back with the same item.
+    m_itemBiezacegoWidoku = item;
+    if (m_kontrolerPaskaNawigacji) {
+        m_kontrolerPaskaNawigacji->zaznaczElementDlaWidoku(item);
+        const QString nazwa = m_kontrolerPaskaNawigacji->nazwaZaznaczonegoElementu();
+        if (!nazwa.isEmpty())
+            m_ustawieniaKarty->setWybranyWidok(nazwa);
+    }
+    zdejmijListweFiltra();
+    zdejmijBiezacyKontroler();
+
+    const QString klucz = nazwaWidokuDlaItem(item);
+    bool nowy = false;
+    auto wpis = m_slownikKontrolerowWidokow.find(klucz);
+    if (wpis == m_slownikKontrolerowWidokow.end()) {
+        KontrolerBiezacegoWidokuSzczegolow *kontroler = stworzKontrolerDla(item);
+        if (auto *kontrolerPotoku = qobject_cast<KontrolerPotoku *>(kontroler))
+            kontrolerPotoku->setKartaPortfolio(m_kartaPortfolio);
+        wpis = m_slownikKontrolerowWidokow.emplace(klucz, KontrolerWPamieci(kontroler)).first;
+        nowy = true;
+    }
+    m_kontrolerBiezacegoWidoku = wpis->second.get();
+    umiescBiezacyKontroler(nowy);
+    przekazItem(item);
+    ustawTytulIIkoneKarty();
+    m_kontrolerBiezacegoWidoku->ustawWidokJakoPierwszyResponder();
+}
+
+KontrolerBiezacegoWidokuSzczegolow *KontrolerKartyPortfolio::stworzKontrolerDla(const ItemWidoku &item)
+{
+    switch (rodzajWidokuDlaItem(item)) {
+    case rwpWidokPobranychRzeczy:
+        return new KontrolerPobranychRzeczy;
+    case rwpWidokBibliotekiMatRef:
+        return new KontrolerBibliotekiMatRef;
+    case rwpWidokWszystkieFasolki:
+        return new KontrolerWszystkieFasolki;
+    case rwpWidokPotoku:
+        return new KontrolerPotoku;
+    case rwpWidokFasolki:
+        return new KontrolerWidokuFasolki;
+    default:
+        return new KontrolerArchiwum;
+    }
+}
+
+void KontrolerKartyPortfolio::zdejmijListweFiltra()
+{
+    QLayoutItem *element = m_widokDlaListwyFiltra->layout()->takeAt(0);
+    if (!element)
+        return;
+    // The strip belongs to its details view, which keeps it for the next showing.
+    if (QWidget *listwa = element->widget()) {
+        listwa->hide();
+        listwa->setParent(nullptr);
+    }
+    delete element;
+}
+
+void KontrolerKartyPortfolio::zdejmijBiezacyKontroler()
+{
+    if (!m_kontrolerBiezacegoWidoku)
+        return;
+    if (QWidget *widok = m_kontrolerBiezacegoWidoku->loadedView()) {
+        m_zastepczyWidokZawartosci->layout()->removeWidget(widok);
+        widok->hide();
+        widok->setParent(nullptr);
+    }
+    disconnect(m_obserwacjaTytulu);
+    m_kontrolerBiezacegoWidoku = nullptr;
+}
+
+void KontrolerKartyPortfolio::umiescBiezacyKontroler(bool nowy)
+{
+    KontrolerBiezacegoWidokuSzczegolow *kontroler = m_kontrolerBiezacegoWidoku;
+    QWidget *widok = kontroler->view();
+    m_zastepczyWidokZawartosci->layout()->addWidget(widok);
+    widok->show();
+    if (nowy)
+        kontroler->ustawWidok();
+    if (QWidget *listwa = kontroler->widokListwyFiltra()) {
+        m_widokDlaListwyFiltra->layout()->addWidget(listwa);
+        listwa->show();
+    }
+    m_obserwacjaTytulu = connect(kontroler, &KontrolerBiezacegoWidokuSzczegolow::tytulZakladkiChanged, this,
+                                 &KontrolerKartyPortfolio::uaktualnijTytulKarty);
+    kontroler->setKontrolerKartyPortfolio(this);
+    kontroler->odczytajUstawienia();
+}
+
+void KontrolerKartyPortfolio::przekazItem(const ItemWidoku &item)
+{
+    KontrolerBiezacegoWidokuSzczegolow *kontroler = m_kontrolerBiezacegoWidoku;
+    if (auto *wszystkie = qobject_cast<KontrolerWszystkieFasolki *>(kontroler)) {
+        wszystkie->ustawDaneWidoku();
+    } else if (auto *kontrolerPotoku = qobject_cast<KontrolerPotoku *>(kontroler)) {
+        kontrolerPotoku->setPotok(item.potok());
+        kontrolerPotoku->setKontrolerKartyPortfolio(this);
+    } else if (auto *kontrolerFasolki = qobject_cast<KontrolerWidokuFasolki *>(kontroler)) {
+        // A cached bean view serves every bean of one name.
+        kontrolerFasolki->setFasolka(item.fasolka());
+    }
+}
+
+void KontrolerKartyPortfolio::ustawTytulIIkoneKarty()
+{
+    if (!m_kartaPortfolio || !m_kontrolerBiezacegoWidoku)
+        return;
+    m_kartaPortfolio->setTitle(m_kontrolerBiezacegoWidoku->tytulZakladki());
+    m_kartaPortfolio->setIcon(m_kontrolerBiezacegoWidoku->ikonaZakladki());
+}
+
+void KontrolerKartyPortfolio::uaktualnijTytulKarty()
+{
+    if (m_kartaPortfolio && m_kontrolerBiezacegoWidoku)
+        m_kartaPortfolio->setTitle(m_kontrolerBiezacegoWidoku->tytulZakladki());
+}
+
+void KontrolerKartyPortfolio::pokazPotokWPortfolio(Potok *potok)
+{
+    if (m_kontrolerPaskaNawigacji)
+        m_kontrolerPaskaNawigacji->zaznaczElement(potok);
+}
+
+void KontrolerKartyPortfolio::pokazFasolkeWPotoku(Fasolka *fasolka)
+{
+    if (!fasolka)
+        return;
+    if (m_kontrolerPaskaNawigacji)
+        m_kontrolerPaskaNawigacji->zaznaczElement(fasolka->potok());
+    if (auto *kontrolerPotoku = qobject_cast<KontrolerPotoku *>(kontrolerBiezacegoWidokuSzczegolow()))
+        kontrolerPotoku->zaznaczFasolke(fasolka);
+}
+
+void KontrolerKartyPortfolio::ustawWybranyWidokSzczegolowJakoPierwszyResponder()
+{
+    if (m_kontrolerBiezacegoWidoku)
+        m_kontrolerBiezacegoWidoku->ustawWidokJakoPierwszyResponder();
+}
+
+void KontrolerKartyPortfolio::przejdzDoPoprzedniegoWidoku()
+{
+    if (m_listaPoprzednichWidokow.isEmpty())
+        return;
+    if (!m_itemBiezacegoWidoku.isNull())
+        m_listaNastepnychWidokow.prepend(m_itemBiezacegoWidoku);
+    const ItemWidoku cel = m_listaPoprzednichWidokow.takeLast();
+    ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(cel, false);
+    walidujPrzyciskiWsteczINaprzod();
+}
+
+void KontrolerKartyPortfolio::przejdzDoNastepnegoWidoku()
+{
+    if (m_listaNastepnychWidokow.isEmpty())
+        return;
+    if (!m_itemBiezacegoWidoku.isNull())
+        m_listaPoprzednichWidokow.append(m_itemBiezacegoWidoku);
+    const ItemWidoku cel = m_listaNastepnychWidokow.takeFirst();
+    ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(cel, false);
+    walidujPrzyciskiWsteczINaprzod();
+}
+
+void KontrolerKartyPortfolio::przejdzDoZapamietanegoWidoku(QObject *nadawca)
+{
+    auto *przyciski = qobject_cast<KontrolkaSegmentowa *>(nadawca);
+    if (!przyciski)
+        return;
+    if (przyciski->selectedSegment() == 0)
+        przejdzDoPoprzedniegoWidoku();
+    else if (przyciski->selectedSegment() == 1)
+        przejdzDoNastepnegoWidoku();
+}
+
+void KontrolerKartyPortfolio::walidujPrzyciskiWsteczINaprzod()
+{
+    for (KontrolkaSegmentowa *przyciski : {m_przyciskiWsteczINaprzod1.data(), m_przyciskiWsteczINaprzod2.data()}) {
+        if (!przyciski)
+            continue;
+        przyciski->setEnabledForSegment(zwalidujPrzyciskWstecz(), 0);
+        przyciski->setEnabledForSegment(zwalidujPrzyciskNaprzod(), 1);
+    }
+}
+
+void KontrolerKartyPortfolio::zamknijWidokZItem(const ItemWidoku &item)
+{
+    // Out of the lists first, so that leaving the item ends on another one.
+    usunZHistorii(item);
+    if (m_itemBiezacegoWidoku == item) {
+        if (!m_listaPoprzednichWidokow.isEmpty())
+            przejdzDoPoprzedniegoWidoku();
+        else if (!m_listaNastepnychWidokow.isEmpty())
+            przejdzDoNastepnegoWidoku();
+        else
+            ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(ItemWidoku(NazwyWidokow::wszystkieFasolki), true);
+    }
+    usunZHistorii(item);
+    walidujPrzyciskiWsteczINaprzod();
+
+    auto wpis = m_slownikKontrolerowWidokow.find(nazwaWidokuDlaItem(item));
+    if (wpis == m_slownikKontrolerowWidokow.end())
+        return;
+    // Beans of one name share a controller: the one on display stays.
+    if (wpis->second.get() == m_kontrolerBiezacegoWidoku)
+        return;
+    m_slownikKontrolerowWidokow.erase(wpis);
+}
+
+void KontrolerKartyPortfolio::usunZHistorii(const ItemWidoku &item)
+{
+    m_listaPoprzednichWidokow.removeAll(item);
+    m_listaNastepnychWidokow.removeAll(item);
+}
+
+void KontrolerKartyPortfolio::otworzBazeFasolekWFinderze()
+{
+    if (BytKatalogu *katalog = BazaFasolek::sharedBazaFasolek()->katalog())
+        katalog->otworzWDomyslnejAplikacji();
+}
+
+void KontrolerKartyPortfolio::wyswietlListyPoprzednichINastepnychWidokow() const
+{
+    const auto wyswietlWidok = [](const ItemWidoku &item, const QString &znacznik) {
+        if (Potok *potok = item.potok())
+            drukujLinie(QStringLiteral("%1 potok '%2'"), znacznik, potok->nazwa());
+        else if (Fasolka *fasolka = item.fasolka())
+            drukujLinie(QStringLiteral("%1 fasolka '%2'"), znacznik, fasolka->nazwa());
+        else if (!item.nazwaWidoku().isNull())
+            drukujLinie(QStringLiteral("%1 %2"), znacznik, item.nazwaWidoku());
+    };
+    drukujLinie(QStringLiteral("\n[KontrolerKartyPortfolio wyswietlListyPoprzednichINastepnychWidokow]"));
+    for (const ItemWidoku &item : m_listaPoprzednichWidokow)
+        wyswietlWidok(item, QStringLiteral("<"));
+    wyswietlWidok(m_itemBiezacegoWidoku, QStringLiteral("*"));
+    for (const ItemWidoku &item : m_listaNastepnychWidokow)
+        wyswietlWidok(item, QStringLiteral(">"));
+}
+
+KontrolerBiezacegoWidokuSzczegolow *KontrolerKartyPortfolio::kontrolerBiezacegoWidokuSzczegolow() const
+{
+    return m_kontrolerBiezacegoWidoku;
+}
+
+KontrolerAkcjeNaElementach *KontrolerKartyPortfolio::kontrolerAkcjeNaBazieFasolek() const
+{
+    return m_kontrolerAkcjeNaBazieFasolek;
+}
 
 KartaPortfolio *KontrolerKartyPortfolio::kartaPortfolio() const
 {
@@ -23,8 +480,22 @@ void KontrolerKartyPortfolio::setKartaPortfolio(KartaPortfolio *karta)
     m_kartaPortfolio = karta;
 }
 
-void KontrolerKartyPortfolio::awakeFromNib()
+KontrolerPaskaNawigacji *KontrolerKartyPortfolio::kontrolerPaskaNawigacji() const
 {
-    KontrolerKarty::awakeFromNib();
-    tloKarty()->setRodzajKarty(ZawartoscKarty::rodzajKartaPortfolio);
+    return m_kontrolerPaskaNawigacji;
+}
+
+KontrolerWidokuRozdzielonegoZPaskiemNawigacji *KontrolerKartyPortfolio::kontrolerWidokuRozdzielonegoZPaskiemNawigacji() const
+{
+    return m_kontrolerWidokuRozdzielonego;
+}
+
+KontrolkaSegmentowa *KontrolerKartyPortfolio::przyciskiWsteczINaprzod1() const
+{
+    return m_przyciskiWsteczINaprzod1;
+}
+
+KontrolkaSegmentowa *KontrolerKartyPortfolio::przyciskiWsteczINaprzod2() const
+{
+    return m_przyciskiWsteczINaprzod2;
 }

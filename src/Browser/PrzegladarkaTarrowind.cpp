@@ -67,11 +67,13 @@ KartaPortfolio *PrzegladarkaTarrowind::nowaKartaPortfolio()
     return static_cast<KartaPortfolio *>(addTabContents(std::make_unique<KartaPortfolio>()));
 }
 
-// The portfolio tab does not yet switch to a view, a flow or a bean, nor collapse its navigation
-// bar: these tabs open as the plain one does.
-KartaPortfolio *PrzegladarkaTarrowind::nowaKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(std::int32_t, bool)
+KartaPortfolio *PrzegladarkaTarrowind::nowaKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(std::int32_t rodzajWidoku,
+                                                                                    bool ukrytyPasekNawigacji)
 {
-    return nowaKartaPortfolio();
+    auto *karta = static_cast<KartaPortfolio *>(addTabContents(std::make_unique<KartaPortfolio>(rodzajWidoku)));
+    if (ukrytyPasekNawigacji)
+        karta->ukryjPasekNawigacji();
+    return karta;
 }
 
 KartaPortfolio *PrzegladarkaTarrowind::nowaKartaPortfolioZPotokiem(Potok *potok)
@@ -79,14 +81,20 @@ KartaPortfolio *PrzegladarkaTarrowind::nowaKartaPortfolioZPotokiem(Potok *potok)
     return nowaKartaPortfolioZPotokiemIZaznaczonaFasolka(potok, nullptr);
 }
 
-KartaPortfolio *PrzegladarkaTarrowind::nowaKartaPortfolioZPotokiemIZaznaczonaFasolka(Potok *, Fasolka *)
+KartaPortfolio *PrzegladarkaTarrowind::nowaKartaPortfolioZPotokiemIZaznaczonaFasolka(Potok *potok, Fasolka *fasolka)
 {
-    return nowaKartaPortfolio();
+    KartaPortfolio *karta = nowaKartaPortfolio();
+    if (fasolka)
+        karta->pokazFasolkeWPotoku(fasolka);
+    else
+        karta->pokazPotok(potok);
+    return karta;
 }
 
 KartaFasolki *PrzegladarkaTarrowind::nowaKartaFasolki(Fasolka *fasolka)
 {
     auto karta = std::make_unique<KartaFasolki>();
+    karta->kontrolerKartyFasolki()->ustawWidok();
     karta->setFasolka(fasolka);
     return static_cast<KartaFasolki *>(addTabContents(std::move(karta)));
 }

@@ -84,8 +84,14 @@ void BytKatalogu::synchronizujBytyWewnetrzneIZwrocNoweElementy(QList<BytSystemuP
 
 bool BytKatalogu::zostalZastapiony(const FolderListing::Identity &naDysku) const
 {
-    return m_czyBytyBylyOdczytaneZDysku && m_tozsamoscOdczytanego.known() && naDysku.known()
-           && m_tozsamoscOdczytanego != naDysku;
+    if (!m_czyBytyBylyOdczytaneZDysku || !m_tozsamoscOdczytanego.known() || !naDysku.known())
+        return false;
+    if (naDysku.device == m_tozsamoscOdczytanego.device)
+        return naDysku != m_tozsamoscOdczytanego;
+    // A mount point: the parent's listing sees the folder under it, never the mounted one; ask
+    // the folder itself, as its own listing did.
+    const FolderListing::Identity teraz = FolderListing::identityOf(plikowyURL());
+    return teraz.known() && teraz != m_tozsamoscOdczytanego;
 }
 
 void BytKatalogu::synchronizujZDyskiem()

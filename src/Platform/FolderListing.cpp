@@ -56,6 +56,14 @@ void FolderListing::setFaultHookForTests(FaultHook hook)
     hakBledow() = std::move(hook);
 }
 
+FolderListing::Identity FolderListing::identityOf(const QString &katalog)
+{
+    struct stat info;
+    if (stat(QFile::encodeName(katalog).constData(), &info) != 0)
+        return {};
+    return {quint64(info.st_dev), quint64(info.st_ino)};
+}
+
 FolderListing::Wynik FolderListing::list(const QString &katalog, bool zUkrytymi)
 {
     Wynik wynik;

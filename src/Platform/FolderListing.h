@@ -51,6 +51,8 @@ public:
     static Wynik list(const QString &katalog, bool zUkrytymi = false);
     // YES when the folder holds one or more entries that are not hidden.
     static bool hasVisibleEntry(const QString &katalog);
+    // The folder's own device and inode, as a listing of it would record them; unknown when it is gone.
+    static Identity identityOf(const QString &katalog);
 
     // Tests simulate failures that root cannot provoke with permissions: the hook answers
     // an errno for a folder path, or nothing to list it for real. An empty hook removes it.

@@ -134,7 +134,7 @@ TEST_F(KartyNaBiurku, ATextureJoinsAcrossStripEarAndCardOfOneWindow)
     TabStripView *pasek = przegladarka->windowController()->tabStripView();
     const QPoint wUchu = ucho(przegladarka, 0)->mapTo(okno, QPoint(17, 20));
     const QPoint wPasku = pasek->mapTo(okno, QPoint(pasek->width() - 30, pasek->height() - 1));
-    const QPoint naKarcie = pasek->mapTo(okno, QPoint(250, pasek->height() + 100));
+    const QPoint naKarcie = pasek->mapTo(okno, QPoint(100, pasek->height() + 100));
     for (const QPoint &p : {wUchu, wPasku, naKarcie})
         EXPECT_EQ(obraz.pixelColor(p), paski.pixelColor(p.x() % 5, p.y() % 7)) << p.x() << "," << p.y();
 }

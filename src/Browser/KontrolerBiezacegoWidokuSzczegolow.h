@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Platform/Ui/ViewController.h"
+
+#include <QIcon>
+#include <QPointer>
+#include <QString>
+
+class KontrolerKartyPortfolio;
+
+// What a portfolio tab asks of the controller of each view its details area shows. The tab
+// sends every one of these at a switch; a view without a use for one keeps the empty default.
+class KontrolerBiezacegoWidokuSzczegolow : public ViewController
+{
+    Q_OBJECT
+
+public:
+    explicit KontrolerBiezacegoWidokuSzczegolow(QObject *rodzic = nullptr);
+
+    // Once, right after the view was first placed in the details area.
+    virtual void ustawWidok() {}
+    virtual void ustawWidokJakoPierwszyResponder();
+    // The filter bar above the details view; none by default.
+    QWidget *widokListwyFiltra() const { return m_widokListwyFiltra; }
+    void setWidokListwyFiltra(QWidget *widok) { m_widokListwyFiltra = widok; }
+    // The tab's title; changes are announced by tytulZakladkiChanged.
+    virtual QString tytulZakladki() const = 0;
+    virtual QIcon ikonaZakladki() const = 0;
+    // Reads the view's state from the tab's settings.
+    virtual void odczytajUstawienia() {}
+    virtual void walidujPrzyciskiAkcji() {}
+
+    KontrolerKartyPortfolio *kontrolerKartyPortfolio() const;
+    void setKontrolerKartyPortfolio(KontrolerKartyPortfolio *kontroler);
+
+signals:
+    void tytulZakladkiChanged();
+
+private:
+    QPointer<QWidget> m_widokListwyFiltra;
+    QPointer<KontrolerKartyPortfolio> m_kontrolerKartyPortfolio;
+};
