@@ -13,6 +13,7 @@
 #include "Model/Potok.h"
 #include "Browser/KartaPortfolio.h"
 #include "Browser/PrzegladarkaTarrowind.h"
+#include "Browser/RodzajWidokuPortfolio.h"
 #include "Platform/DelayedOperations.h"
 #include "Platform/DesktopServices.h"
 #include "Platform/IdentyfikatorProgramu.h"
@@ -30,12 +31,6 @@ namespace {
 
 const QString identyfikatorNazwyPotoku = QStringLiteral("nazwaPotoku");
 const QString identyfikatorNazwyFasolki = QStringLiteral("nazwaFasolki");
-
-// The portfolio view kinds that show an item by name.
-constexpr std::int32_t rodzajWidokuPobranychRzeczy = 1;
-constexpr std::int32_t rodzajWidokuBibliotekiMatRef = 2;
-constexpr std::int32_t rodzajWidokuWszystkichFasolek = 3;
-constexpr std::int32_t rodzajWidokuArchiwum = 6;
 
 } // namespace
 
@@ -290,7 +285,8 @@ void KontrolerAkcjeNaElementach::otworzFasolkeNaKarciePortfolio()
 void KontrolerAkcjeNaElementach::operacjaOtworzFasolkeNaKarciePortfolio(Fasolka *fasolka)
 {
     if (fasolka->jestZKatalogiem()) {
-        // PENDING-I18
+        if (KartaPortfolio *karta = KartaPortfolio::wybranaKartaPortfolioWPrzegladarceZWidokiem(m_widokNaKarcie))
+            karta->otworzFasolkeNaKarciePortfolio(fasolka);
     } else if (fasolka->jestZPlikiem() && fasolka->bytFasolki()) {
         fasolka->bytFasolki()->otworzWDomyslnejAplikacji();
     }
@@ -394,14 +390,14 @@ void KontrolerAkcjeNaElementach::pokazElementWFinderze()
 std::int32_t KontrolerAkcjeNaElementach::rodzajWidokuElementu() const
 {
     if (pobraneRzeczy())
-        return rodzajWidokuPobranychRzeczy;
+        return rwpWidokPobranychRzeczy;
     if (bibliotekaMatRef())
-        return rodzajWidokuBibliotekiMatRef;
+        return rwpWidokBibliotekiMatRef;
     if (archiwum())
-        return rodzajWidokuArchiwum;
+        return rwpWidokArchiwum;
     if (bazaFasolek())
-        return rodzajWidokuWszystkichFasolek;
-    return 0;
+        return rwpWidokWszystkieFasolki;
+    return rwpWidokNieokreslony;
 }
 
 void KontrolerAkcjeNaElementach::nowaKartaPortfolioZWidokiemElementu()

@@ -137,7 +137,7 @@ signals:
 
 private:
     void dodajPoleceniaOtwierania();
-    // The portfolio view kind of the single item, for the new tab and window commands; 0: none.
+    // The portfolio view kind of the single item, for the new tab and window commands.
     std::int32_t rodzajWidokuElementu() const;
     void zakonczonoEdycjePolaNazwy(QLineEdit *pole);
     void zmianaZaznaczenia();
