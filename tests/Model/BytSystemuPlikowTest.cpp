@@ -144,7 +144,10 @@ TEST_F(BytTest, ChangingTheUrlEmptiesTheCachesAndAnnouncesEveryDerivedValue)
     QImage zielony(8, 8, QImage::Format_RGB32);
     zielony.fill(Qt::green);
     ASSERT_TRUE(zielony.save(niebieski, "PNG"));
-    ASSERT_TRUE(QFile(niebieski).setFileTime(QDateTime::currentDateTime().addSecs(1), QFileDevice::FileModificationTime));
+    QFile edytowany(niebieski);
+    ASSERT_TRUE(edytowany.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(edytowany.setFileTime(QDateTime::currentDateTime().addSecs(1), QFileDevice::FileModificationTime));
+    edytowany.close();
     EXPECT_EQ(QColor(byt->miniatura().pixel(0, 0)), QColor(Qt::green)) << "the thumbnail follows the file's content";
 }
 
