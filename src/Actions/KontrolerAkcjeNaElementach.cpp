@@ -1,6 +1,7 @@
 #include "KontrolerAkcjeNaElementach.h"
 
 #include "AlertNiepowodzenia.h"
+#include "JakoElement.h"
 
 #include "Model/Archiwum.h"
 #include "Model/ArchiwumPotoku.h"
@@ -10,9 +11,15 @@
 #include "Model/Fasolka.h"
 #include "Model/PobraneRzeczy.h"
 #include "Model/Potok.h"
+#include "Browser/KartaPortfolio.h"
+#include "Browser/PrzegladarkaTarrowind.h"
+#include "Browser/RodzajWidokuPortfolio.h"
 #include "Platform/DelayedOperations.h"
+#include "Platform/DesktopServices.h"
+#include "Platform/IdentyfikatorProgramu.h"
 #include "Platform/Konsola.h"
 #include "Platform/Ui/Menu.h"
+#include "Platform/Ui/PanelSzybkiegoPrzegladu.h"
 #include "Platform/Ui/PozycjaMenu.h"
 #include "Widgets/KontrolerTablicy.h"
 
@@ -30,6 +37,7 @@ const QString identyfikatorNazwyFasolki = QStringLiteral("nazwaFasolki");
 KontrolerAkcjeNaElementach::KontrolerAkcjeNaElementach(QObject *rodzic)
     : Responder(rodzic)
 {
+    dodajPoleceniaOtwierania();
 }
 
 KontrolerAkcjeNaElementach::~KontrolerAkcjeNaElementach() = default;
@@ -247,6 +255,171 @@ void KontrolerAkcjeNaElementach::zakonczonoEdycjePolaNazwy(QLineEdit *pole)
         return;
     }
     emit BazaFasolek::sharedBazaFasolek()->potokiChanged({}, {});
+}
+
+void KontrolerAkcjeNaElementach::dodajPoleceniaOtwierania()
+{
+    const std::pair<Akcja, Handler> polecenia[] = {
+        {Akcja::otworzFasolkeNaKarciePortfolio, [this](QObject *) { otworzFasolkeNaKarciePortfolio(); }},
+        {Akcja::nowaKartaFasolki, [this](QObject *) { nowaKartaFasolki(); }},
+        {Akcja::noweOknoZKartaFasolki, [this](QObject *) { noweOknoZKartaFasolki(); }},
+        {Akcja::otworzBytElementuWProgramie, [this](QObject *nadawca) { otworzBytElementuWProgramie(nadawca); }},
+        {Akcja::otworzBytyElementowWDomyslnychAplikacjach,
+         [this](QObject *nadawca) { otworzBytyElementowWDomyslnychAplikacjach(nadawca); }},
+        {Akcja::otworzElementyWFinderze, [this](QObject *nadawca) { otworzElementyWFinderze(nadawca); }},
+        {Akcja::pokazElementWFinderze, [this](QObject *) { pokazElementWFinderze(); }},
+        {Akcja::nowaKartaPortfolioZWidokiemElementu, [this](QObject *) { nowaKartaPortfolioZWidokiemElementu(); }},
+        {Akcja::noweOknoZWidokiemElementuNaKarciePortfolio,
+         [this](QObject *) { noweOknoZWidokiemElementuNaKarciePortfolio(); }},
+        {Akcja::pokazPanelSzybkiegoPrzegladu, [](QObject *) { PanelSzybkiegoPrzegladu::pokazWspolny(); }},
+        {Akcja::ukryjPanelSzybkiegoPrzegladu, [](QObject *) { PanelSzybkiegoPrzegladu::ukryjWspolny(); }},
+        {Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu, [](QObject *) { PanelSzybkiegoPrzegladu::przelaczWspolny(); }},
+    };
+    for (const auto &[akcja, obsluga] : polecenia)
+        addHandler(akcja, obsluga);
+}
+
+void KontrolerAkcjeNaElementach::otworzFasolkeNaKarciePortfolio()
+{
+    if (Fasolka *otwierana = fasolka())
+        operacjaOtworzFasolkeNaKarciePortfolio(otwierana);
+}
+
+void KontrolerAkcjeNaElementach::operacjaOtworzFasolkeNaKarciePortfolio(Fasolka *fasolka)
+{
+    if (fasolka->jestZKatalogiem()) {
+        if (KartaPortfolio *karta = KartaPortfolio::wybranaKartaPortfolioWPrzegladarceZWidokiem(m_widokNaKarcie))
+            karta->otworzFasolkeNaKarciePortfolio(fasolka);
+    } else if (fasolka->jestZPlikiem() && fasolka->bytFasolki()) {
+        fasolka->bytFasolki()->otworzWDomyslnejAplikacji();
+    }
+}
+
+void KontrolerAkcjeNaElementach::nowaKartaFasolki()
+{
+    Fasolka *otwierana = fasolka();
+    if (PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::przegladarkaDlaWidoku(m_widokNaKarcie); otwierana && przegladarka)
+        przegladarka->nowaKartaFasolki(otwierana);
+}
+
+void KontrolerAkcjeNaElementach::noweOknoZKartaFasolki()
+{
+    if (Fasolka *otwierana = fasolka())
+        PrzegladarkaTarrowind::nowaPrzegladarkaZKartaDanejFasolki(otwierana);
+}
+
+void KontrolerAkcjeNaElementach::otworzBytElementuWProgramie(QObject *nadawca)
+{
+    const auto *pozycja = qobject_cast<const PozycjaMenu *>(nadawca);
+    if (!pozycja || !pozycja->representedObject().canConvert<IdentyfikatorProgramu>())
+        return;
+    const auto program = pozycja->representedObject().value<IdentyfikatorProgramu>();
+    if (Fasolka *otwierana = fasolka(); otwierana && otwierana->bytFasolki())
+        DesktopServices::shared()->openWithApplication(otwierana->bytFasolki()->plikowyURL(), program.desktopId);
+}
+
+void KontrolerAkcjeNaElementach::otworzBytyElementowWDomyslnychAplikacjach(QObject *nadawca)
+{
+    for (QObject *element : elementyDlaPolecenia(nadawca)) {
+        Fasolka *otwierana = jakoFasolka(element);
+        if (otwierana && otwierana->jestZPlikiem() && otwierana->bytFasolki())
+            otwierana->bytFasolki()->otworzWDomyslnejAplikacji();
+    }
+}
+
+void KontrolerAkcjeNaElementach::otworzElementyWFinderze(QObject *nadawca)
+{
+    for (QObject *element : elementyDlaPolecenia(nadawca))
+        operacjaOtworzElementWFinderze(element);
+}
+
+void KontrolerAkcjeNaElementach::operacjaOtworzElementWFinderze(QObject *element)
+{
+    const BytSystemuPlikow *katalog = nullptr;
+    QStringList zaznaczone;
+    const auto zaznacz = [&zaznaczone](const BytSystemuPlikow *byt) {
+        if (byt)
+            zaznaczone << byt->plikowyURL();
+    };
+    Fasolka *dodatkowa = dodatkowaFasolka();
+    if (Fasolka *fasolka = jakoFasolka(element); fasolka && fasolka->jestZKatalogiem()) {
+        katalog = fasolka->bytFasolki();
+        zaznacz(dodatkowyBytSystemuPlikow());
+    } else if (Potok *potok = jakoPotok(element)) {
+        // Only active beans lie directly in the flow folder.
+        katalog = potok->bytPotoku();
+        if (dodatkowa && dodatkowa->jestAktywna())
+            zaznacz(dodatkowa->bytFasolki());
+    } else if (ArchiwumPotoku *archiwumPotoku = jakoArchiwumPotoku(element)) {
+        katalog = archiwumPotoku->katalog();
+    } else if (Archiwum *archiwum = jakoArchiwum(element)) {
+        katalog = archiwum->katalog();
+        if (ArchiwumPotoku *dodatkowe = dodatkoweArchiwumPotoku())
+            zaznacz(dodatkowe->katalog());
+        if (dodatkowa && dodatkowa->archiwumPotoku())
+            zaznacz(dodatkowa->archiwumPotoku()->katalog());
+    } else if (PobraneRzeczy *pobrane = jakoPobraneRzeczy(element)) {
+        katalog = pobrane->katalog();
+        zaznacz(dodatkowyBytSystemuPlikow());
+    } else if (BibliotekaMatRef *biblioteka = jakoBibliotekaMatRef(element)) {
+        katalog = biblioteka->katalog();
+        zaznacz(dodatkowyBytSystemuPlikow());
+    } else if (BazaFasolek *baza = jakoBazaFasolek(element)) {
+        katalog = baza->katalog();
+        if (Potok *dodatkowy = dodatkowyPotok())
+            zaznacz(dodatkowy->bytPotoku());
+        if (dodatkowa && dodatkowa->potok())
+            zaznacz(dodatkowa->potok()->bytPotoku());
+    }
+    if (katalog)
+        DesktopServices::shared()->openFolderInFileManager(katalog->plikowyURL(), zaznaczone);
+}
+
+void KontrolerAkcjeNaElementach::pokazElementWFinderze()
+{
+    const BytSystemuPlikow *pokazywany = nullptr;
+    if (Fasolka *f = fasolka())
+        pokazywany = f->bytFasolki();
+    else if (Potok *p = potok())
+        pokazywany = p->bytPotoku();
+    else if (ArchiwumPotoku *a = archiwumPotoku())
+        pokazywany = a->katalog();
+    else if (Archiwum *a = archiwum())
+        pokazywany = a->katalog();
+    if (pokazywany)
+        pokazywany->zaznaczWFinderze();
+}
+
+std::int32_t KontrolerAkcjeNaElementach::rodzajWidokuElementu() const
+{
+    if (pobraneRzeczy())
+        return rwpWidokPobranychRzeczy;
+    if (bibliotekaMatRef())
+        return rwpWidokBibliotekiMatRef;
+    if (archiwum())
+        return rwpWidokArchiwum;
+    if (bazaFasolek())
+        return rwpWidokWszystkieFasolki;
+    return rwpWidokNieokreslony;
+}
+
+void KontrolerAkcjeNaElementach::nowaKartaPortfolioZWidokiemElementu()
+{
+    PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::przegladarkaDlaWidoku(m_widokNaKarcie);
+    if (!przegladarka)
+        return;
+    if (const std::int32_t rodzaj = rodzajWidokuElementu())
+        przegladarka->nowaKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(rodzaj, false);
+    if (Potok *pokazywany = potok())
+        przegladarka->nowaKartaPortfolioZPotokiemIZaznaczonaFasolka(pokazywany, dodatkowaFasolka());
+}
+
+void KontrolerAkcjeNaElementach::noweOknoZWidokiemElementuNaKarciePortfolio()
+{
+    if (const std::int32_t rodzaj = rodzajWidokuElementu())
+        PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(rodzaj, false);
+    if (Potok *pokazywany = potok())
+        PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZPotokiemIZaznaczonaFasolka(pokazywany, dodatkowaFasolka());
 }
 
 bool KontrolerAkcjeNaElementach::validateUserInterfaceItem(const ElementInterfejsu &)

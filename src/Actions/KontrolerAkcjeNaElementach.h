@@ -93,6 +93,23 @@ public:
     // ends; a kept name makes every list of flows read them again, a refused one is put back.
     void podlaczPoleNazwy(QLineEdit *pole);
 
+    // The commands that open items without changing them. Each takes the sender; the two
+    // operations take the item.
+    void otworzFasolkeNaKarciePortfolio();
+    // A folder bean in the window's portfolio tab (none: nothing), a file bean in its application.
+    void operacjaOtworzFasolkeNaKarciePortfolio(Fasolka *fasolka);
+    void nowaKartaFasolki();
+    void noweOknoZKartaFasolki();
+    // The sender's represented object names the application (an IdentyfikatorProgramu).
+    void otworzBytElementuWProgramie(QObject *nadawca);
+    void otworzBytyElementowWDomyslnychAplikacjach(QObject *nadawca);
+    void otworzElementyWFinderze(QObject *nadawca);
+    // The item's folder in the file manager, with the entry that leads to the secondary item selected.
+    void operacjaOtworzElementWFinderze(QObject *element);
+    void pokazElementWFinderze();
+    void nowaKartaPortfolioZWidokiemElementu();
+    void noweOknoZWidokiemElementuNaKarciePortfolio();
+
     bool validateUserInterfaceItem(const ElementInterfejsu &element) override;
     void menuNeedsUpdate(Menu *menu) override;
 
@@ -119,6 +136,9 @@ signals:
     void dodatkowyKatalogChanged();
 
 private:
+    void dodajPoleceniaOtwierania();
+    // The portfolio view kind of the single item, for the new tab and window commands.
+    std::int32_t rodzajWidokuElementu() const;
     void zakonczonoEdycjePolaNazwy(QLineEdit *pole);
     void zmianaZaznaczenia();
     void zmianaUlozenia();

@@ -30,23 +30,17 @@ void KontrolerAkcjeNaMenuGlownym::setCanOpenNewWindow(bool moze)
 
 void KontrolerAkcjeNaMenuGlownym::pokazPanelSzybkiegoPrzegladu()
 {
-    if (!PanelSzybkiegoPrzegladu::istnieje() || !PanelSzybkiegoPrzegladu::wspolny()->isVisible())
-        PanelSzybkiegoPrzegladu::wspolny()->pokaz();
+    PanelSzybkiegoPrzegladu::pokazWspolny();
 }
 
 void KontrolerAkcjeNaMenuGlownym::ukryjPanelSzybkiegoPrzegladu()
 {
-    if (PanelSzybkiegoPrzegladu::istnieje() && PanelSzybkiegoPrzegladu::wspolny()->isVisible())
-        PanelSzybkiegoPrzegladu::wspolny()->ukryj();
+    PanelSzybkiegoPrzegladu::ukryjWspolny();
 }
 
 void KontrolerAkcjeNaMenuGlownym::przelaczWidocznoscPanelaSzybkiegoPrzegladu()
 {
-    PanelSzybkiegoPrzegladu *panel = PanelSzybkiegoPrzegladu::wspolny();
-    if (panel->isVisible())
-        panel->ukryj();
-    else
-        panel->pokaz();
+    PanelSzybkiegoPrzegladu::przelaczWspolny();
 }
 
 void KontrolerAkcjeNaMenuGlownym::wyswietlDymekNowaFasolka()

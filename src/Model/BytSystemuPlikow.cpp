@@ -154,9 +154,13 @@ void BytSystemuPlikow::setIkona(const QIcon &ikona)
 
 QImage BytSystemuPlikow::miniatura()
 {
-    if (m_miniatura.isNull() && !m_plikowyURL.isEmpty()) {
+    if (m_plikowyURL.isEmpty())
+        return m_miniatura;
+    const QDateTime czasZmiany = FileAttributes::dateModified(m_plikowyURL);
+    if (m_miniatura.isNull() || czasZmiany != m_czasZmianyMiniatury) {
         drukujLinie(QStringLiteral("Odczytuję miniaturę."));
         m_miniatura = Thumbnails::thumbnailForFile(m_plikowyURL, najwiekszyBokMiniatury);
+        m_czasZmianyMiniatury = czasZmiany;
     }
     return m_miniatura;
 }

@@ -55,6 +55,7 @@ public:
 
     QIcon ikona();
     void setIkona(const QIcon &ikona);
+    // Made again when the file changed since it was made: another program may edit it in place.
     QImage miniatura();
     QDateTime dataDolaczeniaDoKatalogu();
     void setDataDolaczeniaDoKatalogu(const QDateTime &data);
@@ -110,6 +111,7 @@ private:
     QString m_ostatniKomponentSciezki;
     QIcon m_ikona;
     QImage m_miniatura;
+    QDateTime m_czasZmianyMiniatury; // the file's modification time the thumbnail shows
     QDateTime m_dataDolaczeniaDoKatalogu;
     BytKatalogu *m_katalogNadrzedny = nullptr;
     Fasolka *m_zBytuSystemuPlikowDoFasolki = nullptr;

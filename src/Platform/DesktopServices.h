@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -13,8 +14,13 @@ public:
 
     // Opens the item with the application the desktop associates with its type.
     virtual bool openInDefaultApplication(const QString &path) = 0;
+    // Opens the item with the application of a desktop entry; a failure is written to the console.
+    virtual bool openWithApplication(const QString &path, const QString &desktopId) = 0;
     // Shows the item selected in a file-manager window.
     virtual void revealInFileManager(const QString &path) = 0;
+    // Opens the folder in the file manager, with the items of `selected` (inside it) selected,
+    // in their order.
+    virtual void openFolderInFileManager(const QString &folder, const QStringList &selected) = 0;
 
     static DesktopServices *shared();
     // Installs another instance; nullptr brings back the system's services.

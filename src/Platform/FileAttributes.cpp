@@ -63,3 +63,12 @@ QDateTime FileAttributes::dateAdded(const QString &path)
     const qint64 milisekundy = qint64(info.st_ctim.tv_sec) * 1000 + info.st_ctim.tv_nsec / 1000000;
     return QDateTime::fromMSecsSinceEpoch(milisekundy, Qt::UTC);
 }
+
+QDateTime FileAttributes::dateModified(const QString &path)
+{
+    struct stat info;
+    if (path.isEmpty() || stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    const qint64 milisekundy = qint64(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000;
+    return QDateTime::fromMSecsSinceEpoch(milisekundy, Qt::UTC);
+}

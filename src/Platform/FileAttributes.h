@@ -23,4 +23,7 @@ public:
     // When the item was put where it lies: the status-change time, which a move sets.
     // Invalid when nothing is there.
     static QDateTime dateAdded(const QString &path);
+    // When the content last changed, for a link that of what it points to. Invalid when
+    // nothing is there.
+    static QDateTime dateModified(const QString &path);
 };

@@ -228,11 +228,14 @@ std::optional<QString> FileOperations::readText(const QString &sciezka, BladOper
             close(deskryptor);
         return std::nullopt;
     }
-    const QByteArray dane = plik.readAll();
+    return decodeText(plik.readAll());
+}
+
+QString FileOperations::decodeText(const QByteArray &dane)
+{
     const auto kodowanie = QStringConverter::encodingForData(dane).value_or(QStringConverter::Utf8);
     QStringDecoder dekoder(kodowanie);
-    QString tekst = dekoder.decode(dane);
-    return tekst;
+    return dekoder.decode(dane);
 }
 
 bool FileOperations::removeEmptyFolder(const QString &sciezka, BladOperacji *blad)

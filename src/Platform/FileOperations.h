@@ -30,6 +30,8 @@ public:
     static bool writeTextAtomically(const QString &sciezka, const QString &tekst, BladOperacji *blad = nullptr);
     // Decodes by byte-order mark, UTF-8 otherwise.
     static std::optional<QString> readText(const QString &sciezka, BladOperacji *blad = nullptr);
+    // How readText decodes what it read.
+    static QString decodeText(const QByteArray &dane);
 
     static bool removeEmptyFolder(const QString &sciezka, BladOperacji *blad = nullptr);
     static bool removeFile(const QString &sciezka, BladOperacji *blad = nullptr);

@@ -15,9 +15,9 @@ namespace {
 // The file manager may be started by D-Bus activation first.
 constexpr int limitCzasuPokazania = 10000;
 
-void otworzKatalogNadrzedny(const QString &path)
+void otworzKatalog(const QString &folder)
 {
-    DesktopServices::shared()->openInDefaultApplication(Paths::parent(path));
+    DesktopServices::shared()->openInDefaultApplication(folder);
 }
 
 } // namespace
@@ -31,23 +31,44 @@ bool SystemDesktopServices::openInDefaultApplication(const QString &path)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+bool SystemDesktopServices::openWithApplication(const QString &path, const QString &desktopId)
+{
+    return !path.isEmpty() && GioApplications::launchWithApplication(path, desktopId);
+}
+
 void SystemDesktopServices::revealInFileManager(const QString &path)
 {
-    if (path.isEmpty())
+    if (!path.isEmpty())
+        askFileManager(QStringLiteral("ShowItems"), {path}, Paths::parent(path));
+}
+
+void SystemDesktopServices::openFolderInFileManager(const QString &folder, const QStringList &selected)
+{
+    if (folder.isEmpty())
         return;
+    if (selected.isEmpty())
+        askFileManager(QStringLiteral("ShowFolders"), {folder}, folder);
+    else
+        askFileManager(QStringLiteral("ShowItems"), selected, folder);
+}
+
+void SystemDesktopServices::askFileManager(const QString &method, const QStringList &paths, const QString &fallbackFolder)
+{
     QDBusConnection szyna = QDBusConnection::sessionBus();
     if (!szyna.isConnected()) {
-        otworzKatalogNadrzedny(path);
+        otworzKatalog(fallbackFolder);
         return;
     }
-    QDBusMessage wywolanie =
-        QDBusMessage::createMethodCall(fileManagerService, fileManagerPath, fileManagerService, QStringLiteral("ShowItems"));
-    wywolanie << QStringList{QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded())} << QString();
+    QStringList uri;
+    for (const QString &path : paths)
+        uri << QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded());
+    QDBusMessage wywolanie = QDBusMessage::createMethodCall(fileManagerService, fileManagerPath, fileManagerService, method);
+    wywolanie << uri << QString();
     auto *obserwator = new QDBusPendingCallWatcher(szyna.asyncCall(wywolanie, limitCzasuPokazania));
-    QObject::connect(obserwator, &QDBusPendingCallWatcher::finished, [path](QDBusPendingCallWatcher *wywolane) {
+    QObject::connect(obserwator, &QDBusPendingCallWatcher::finished, [fallbackFolder](QDBusPendingCallWatcher *wywolane) {
         if (wywolane->isError()) {
             drukujLinie(QStringLiteral("Błąd: %1 %2"), wywolane->error().name(), wywolane->error().message());
-            otworzKatalogNadrzedny(path);
+            otworzKatalog(fallbackFolder);
         }
         wywolane->deleteLater();
     });

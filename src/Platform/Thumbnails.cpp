@@ -65,9 +65,11 @@ QImage Thumbnails::cachedThumbnail(const QString &path)
         QImage miniatura(cachePath(path, QString::fromLatin1(folder)));
         if (miniatura.isNull())
             continue;
-        // A thumbnail made before the file last changed shows something else.
-        const QString czas = miniatura.text(QStringLiteral("Thumb::MTime"));
-        if (!czas.isEmpty() && czas.toLongLong() != qint64(info.st_mtim.tv_sec))
+        // A thumbnail made before the file last changed shows something else; one that does not
+        // say when it was made cannot be trusted, as the cache's rules require the time.
+        bool odczytany = false;
+        const qint64 czas = miniatura.text(QStringLiteral("Thumb::MTime")).toLongLong(&odczytany);
+        if (!odczytany || czas != qint64(info.st_mtim.tv_sec))
             continue;
         return miniatura;
     }

@@ -9,7 +9,8 @@ class Thumbnails
 {
 public:
     static QImage thumbnailForFile(const QString &path, int maxSide);
-    // The freedesktop cache entry for the file, when one is there and not stale.
+    // The freedesktop cache entry for the file, when one is there and its Thumb::MTime is the
+    // file's modification time.
     static QImage cachedThumbnail(const QString &path);
     // Where the cache keeps the thumbnail of `path` in one size folder ("normal", "large", ...).
     static QString cachePath(const QString &path, const QString &sizeFolder);

@@ -30,7 +30,9 @@ public:
         otwarte->append(path);
         return true;
     }
+    bool openWithApplication(const QString &, const QString &) override { return false; }
     void revealInFileManager(const QString &path) override { pokazane->append(path); }
+    void openFolderInFileManager(const QString &, const QStringList &) override {}
 };
 
 class BytTest : public ::testing::Test
@@ -137,6 +139,16 @@ TEST_F(BytTest, ChangingTheUrlEmptiesTheCachesAndAnnouncesEveryDerivedValue)
     ogloszone.clear();
     byt->setPlikowyURL(niebieski + QLatin1Char('/'));
     EXPECT_TRUE(ogloszone.isEmpty()) << "the same URL changes nothing";
+
+    // Another program edits the image in place, a second later as far as the disk can tell.
+    QImage zielony(8, 8, QImage::Format_RGB32);
+    zielony.fill(Qt::green);
+    ASSERT_TRUE(zielony.save(niebieski, "PNG"));
+    QFile edytowany(niebieski);
+    ASSERT_TRUE(edytowany.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(edytowany.setFileTime(QDateTime::currentDateTime().addSecs(1), QFileDevice::FileModificationTime));
+    edytowany.close();
+    EXPECT_EQ(QColor(byt->miniatura().pixel(0, 0)), QColor(Qt::green)) << "the thumbnail follows the file's content";
 }
 
 TEST_F(BytTest, TheNameComesFromThePathInPrecomposedFormWithoutAskingTheDisk)

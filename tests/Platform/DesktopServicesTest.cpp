@@ -21,6 +21,7 @@ class FalszywyMenedzerPlikow : public QObject, protected QDBusContext
 
 public:
     QStringList pokazane;
+    QStringList foldery;
     bool odmawiaj = false;
 
 public slots:
@@ -31,6 +32,14 @@ public slots:
             return;
         }
         pokazane += uris;
+    }
+    Q_SCRIPTABLE void ShowFolders(const QStringList &uris, const QString &startupId)
+    {
+        if (odmawiaj) {
+            sendErrorReply(QDBusError::Failed, QStringLiteral("refused"));
+            return;
+        }
+        foldery += uris;
     }
 };
 
@@ -107,6 +116,31 @@ TEST_F(PrywatnaSzynaSesji, ARefusingFileManagerFallsBackToOpeningTheParentFolder
     DesktopServices::shared()->revealInFileManager(plik);
     ASSERT_TRUE(poczekaj([&] { return !otwarte.isEmpty(); }));
     EXPECT_EQ(otwarte, QStringList{dir.sciezka(QStringLiteral("a"))});
+}
+
+TEST_F(PrywatnaSzynaSesji, AFolderOpensWithItsItemsSelectedOrAloneAndFallsBackToGio)
+{
+    KatalogTestowy dir;
+    const QString katalog = dir.katalog(QStringLiteral("Potok"));
+    const QString a = dir.plik(QStringLiteral("Potok/b.txt")), b = dir.plik(QStringLiteral("Potok/a.txt"));
+    const auto uri = [](const QString &sciezka) { return QString::fromLatin1(QUrl::fromLocalFile(sciezka).toEncoded()); };
+    const struct { bool odmawia; QStringList zaznaczone, pokazane, foldery, otwarte; } przypadki[] = {
+        {false, {a, b}, {uri(a), uri(b)}, {}, {}},
+        {false, {}, {}, {uri(katalog)}, {}},
+        {true, {a, b}, {}, {}, {katalog}},
+        {true, {}, {}, {}, {katalog}},
+    };
+    for (const auto &p : przypadki) {
+        menedzer.pokazane.clear();
+        menedzer.foldery.clear();
+        otwarte.clear();
+        menedzer.odmawiaj = p.odmawia;
+        DesktopServices::shared()->openFolderInFileManager(katalog, p.zaznaczone);
+        EXPECT_TRUE(poczekaj([&] { return menedzer.pokazane.size() + menedzer.foldery.size() + otwarte.size() > 0; }));
+        EXPECT_EQ(menedzer.pokazane, p.pokazane) << "in the given order";
+        EXPECT_EQ(menedzer.foldery, p.foldery);
+        EXPECT_EQ(otwarte, p.otwarte);
+    }
 }
 
 } // namespace

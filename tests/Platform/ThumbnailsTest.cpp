@@ -57,10 +57,13 @@ TEST(Thumbnails, OtherFilesUseTheFreedesktopCacheUnlessItIsStale)
     ASSERT_EQ(miniatura.size(), QSize(256, 128));
     EXPECT_EQ(QColor(miniatura.pixel(5, 5)), QColor(Qt::green));
 
-    zapiszMiniatureWPamieci(plik, QString::number(czas - 60), Qt::green);
-    miniatura = Thumbnails::thumbnailForFile(plik, 1024);
-    EXPECT_FALSE(miniatura.isNull()) << "the icon stands in";
-    EXPECT_NE(miniatura.size(), QSize(256, 128)) << "a thumbnail of an older version is not shown";
+    // A thumbnail of an older version, or one that does not say of which, is not shown.
+    for (const QString &czasMiniatury : {QString::number(czas - 60), QString()}) {
+        zapiszMiniatureWPamieci(plik, czasMiniatury, Qt::green);
+        miniatura = Thumbnails::thumbnailForFile(plik, 1024);
+        EXPECT_FALSE(miniatura.isNull()) << "the icon stands in";
+        EXPECT_NE(miniatura.size(), QSize(256, 128)) << qPrintable(czasMiniatury);
+    }
 }
 
 TEST(FileIcons, EveryFileGetsAnIconAndOurOwnImagesStandInForAMissingTheme)
