@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QThreadPool>
 #include <QTimer>
 
@@ -65,6 +66,8 @@ bool WorkspaceOperations::duplikuj(const QString &url, BladOperacji *blad)
 
 bool WorkspaceOperations::doKosza(const QString &url, BladOperacji *blad)
 {
+    // The home trash lies in the user's data folder, which a fresh account may not have yet.
+    FileOperations::createFolder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), true);
     QFile plik(url);
     if (plik.moveToTrash())
         return true;
