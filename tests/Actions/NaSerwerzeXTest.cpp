@@ -6,11 +6,15 @@
 #include "Actions/AdapterZrzutuUrli.h"
 #include "Actions/DymekNowaRzecz.h"
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
+#include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Actions/KontrolerDymkaNowaRzecz.h"
+#include "Actions/MenuKontroleraElementow.h"
 #include "Actions/PoleNazwa.h"
 #include "Actions/ZrodloPrzeciaganiaPlikow.h"
 #include "App/TarrowindAppDelegate.h"
+#include "Platform/Ui/PozycjaMenu.h"
 #include "Platform/Ui/WindowRegistry.h"
+#include "Widgets/KontrolerTablicy.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -25,6 +29,15 @@ using NaSerwerzeX = ZrzutTestowy;
 
 #define WYMAGA_SERWERA_X() \
     if (QGuiApplication::platformName() != QLatin1String("xcb")) GTEST_SKIP() << "needs xvfb-run and QT_QPA_PLATFORM=xcb"
+
+// The screen around the program's window and what shows beside it, into the screenshots folder.
+bool zapiszZrzut(QWidget *okno, const QRect &obok, const QString &nazwa)
+{
+    const QRect obszar = okno->frameGeometry().united(obok).adjusted(-10, -10, 10, 10);
+    const QString katalog = qEnvironmentVariable("TARROWIND_SCREENSHOTS", QDir::currentPath());
+    QDir().mkpath(katalog);
+    return okno->screen()->grabWindow(0, obszar.x(), obszar.y(), obszar.width(), obszar.height()).save(katalog + "/" + nazwa);
+}
 
 // A list whose rows are paths, dragged out as the views drag their rows.
 class ListaPlikow : public QListWidget
@@ -93,9 +106,47 @@ TEST_F(NaSerwerzeX, TheNewItemPopoverOverTheProgramsWindow)
     EXPECT_TRUE(kontroler.dymek()->strzalkaUGory());
     EXPECT_GE(kontroler.dymek()->y(), (*kotwica)->mapToGlobal(QPoint(0, (*kotwica)->height())).y() - 1);
 
-    const QRect obszar = okno->frameGeometry().united(kontroler.dymek()->geometry()).adjusted(-10, -10, 10, 10);
-    const QString katalog = qEnvironmentVariable("TARROWIND_SCREENSHOTS", QDir::currentPath());
-    QDir().mkpath(katalog);
-    EXPECT_TRUE(okno->screen()->grabWindow(0, obszar.x(), obszar.y(), obszar.width(), obszar.height())
-                    .save(katalog + QStringLiteral("/popover-new-flow.png")));
+    EXPECT_TRUE(zapiszZrzut(okno, kontroler.dymek()->geometry(), QStringLiteral("popover-new-flow.png")));
+}
+
+TEST_F(NaSerwerzeX, TheBeanContextMenuWithItsStatusSubmenuOnTwoBeansOverTheProgramsWindow)
+{
+    WYMAGA_SERWERA_X();
+    WindowRegistry::instance();
+    KontrolerAkcjeNaMenuGlownym glowne;
+    TarrowindAppDelegate delegat;
+    delegat.setKontrolerAkcjeNaMenuGlownym(&glowne);
+    delegat.applicationDidFinishLaunching();
+    ASSERT_FALSE(WindowRegistry::instance().visibleWindows().isEmpty());
+    QWidget *okno = WindowRegistry::instance().visibleWindows().first();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(okno));
+
+    KontrolerTablicy tablica;
+    const QList<QObject *> dwie{fasolka(QStringLiteral("Work"), QStringLiteral("aktywna.txt")),
+                                fasolka(QStringLiteral("Work"), QStringLiteral("czeka.txt"))};
+    tablica.ustawTresc(dwie);
+    tablica.setSelectedObjects(dwie);
+    KontrolerAkcjeNaElementach kontroler;
+    kontroler.setKontrolerTablicy(&tablica);
+    Menu *podreczne = MenuKontroleraElementow::zbuduj(&kontroler, okno);
+    podreczne->pokazJakoPodreczne(okno, okno->mapToGlobal(QPoint(120, 90)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(podreczne));
+    Menu *statusy = kontroler.menuPodreczneStatusu();
+    for (QAction *akcja : podreczne->actions()) {
+        if (akcja->menu() == statusy)
+            podreczne->setActiveAction(akcja);
+    }
+    QTest::keyClick(podreczne, Qt::Key_Right);
+    ASSERT_TRUE(QTest::qWaitFor([statusy] { return statusy->isVisible(); }, 3000));
+    QTest::qWait(300);
+    QMap<QString, PozycjaMenu::Stan> stany;
+    for (QAction *akcja : statusy->actions()) {
+        if (auto *pozycja = qobject_cast<PozycjaMenu *>(akcja))
+            stany[pozycja->text()] = pozycja->stan();
+    }
+    EXPECT_EQ(stany.value(QStringLiteral("Active")), PozycjaMenu::Stan::Mieszany);
+    EXPECT_EQ(stany.value(QStringLiteral("Waiting for")), PozycjaMenu::Stan::Mieszany);
+    EXPECT_TRUE(stany.contains(QStringLiteral("<Multiple Beans>")));
+    EXPECT_TRUE(zapiszZrzut(okno, podreczne->geometry().united(statusy->geometry()), QStringLiteral("bean-context-menu-status.png")));
+    podreczne->close();
 }
