@@ -39,6 +39,16 @@ bool zapiszZrzut(QWidget *okno, const QRect &obok, const QString &nazwa)
     return okno->screen()->grabWindow(0, obszar.x(), obszar.y(), obszar.width(), obszar.height()).save(katalog + "/" + nazwa);
 }
 
+// The program's start-up in this process; answers its window once shown, else null.
+QWidget *uruchomProgram(TarrowindAppDelegate &delegat, KontrolerAkcjeNaMenuGlownym &menu)
+{
+    WindowRegistry::instance();
+    delegat.setKontrolerAkcjeNaMenuGlownym(&menu);
+    delegat.applicationDidFinishLaunching();
+    const QList<QWidget *> okna = WindowRegistry::instance().visibleWindows();
+    return !okna.isEmpty() && QTest::qWaitForWindowExposed(okna.first()) ? okna.first() : nullptr;
+}
+
 // A list whose rows are paths, dragged out as the views drag their rows.
 class ListaPlikow : public QListWidget
 {
@@ -86,14 +96,10 @@ TEST_F(NaSerwerzeX, ARealDragBetweenTwoOfOurWindowsMovesTheFileAndTheSourceDelet
 TEST_F(NaSerwerzeX, TheNewItemPopoverOverTheProgramsWindow)
 {
     WYMAGA_SERWERA_X();
-    WindowRegistry::instance();
     KontrolerAkcjeNaMenuGlownym menu;
     TarrowindAppDelegate delegat;
-    delegat.setKontrolerAkcjeNaMenuGlownym(&menu);
-    delegat.applicationDidFinishLaunching();
-    ASSERT_FALSE(WindowRegistry::instance().visibleWindows().isEmpty());
-    QWidget *okno = WindowRegistry::instance().visibleWindows().first();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(okno));
+    QWidget *okno = uruchomProgram(delegat, menu);
+    ASSERT_TRUE(okno);
     const QList<QAbstractButton *> przyciski = okno->findChildren<QAbstractButton *>();
     const auto kotwica = std::find_if(przyciski.begin(), przyciski.end(), [](QWidget *p) { return p->isVisible(); });
     ASSERT_NE(kotwica, przyciski.end());
@@ -112,14 +118,10 @@ TEST_F(NaSerwerzeX, TheNewItemPopoverOverTheProgramsWindow)
 TEST_F(NaSerwerzeX, TheBeanContextMenuWithItsStatusSubmenuOnTwoBeansOverTheProgramsWindow)
 {
     WYMAGA_SERWERA_X();
-    WindowRegistry::instance();
-    KontrolerAkcjeNaMenuGlownym glowne;
+    KontrolerAkcjeNaMenuGlownym menu;
     TarrowindAppDelegate delegat;
-    delegat.setKontrolerAkcjeNaMenuGlownym(&glowne);
-    delegat.applicationDidFinishLaunching();
-    ASSERT_FALSE(WindowRegistry::instance().visibleWindows().isEmpty());
-    QWidget *okno = WindowRegistry::instance().visibleWindows().first();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(okno));
+    QWidget *okno = uruchomProgram(delegat, menu);
+    ASSERT_TRUE(okno);
 
     KontrolerTablicy tablica;
     const QList<QObject *> dwie{fasolka(QStringLiteral("Work"), QStringLiteral("aktywna.txt")),
