@@ -17,9 +17,8 @@ namespace {
 
 using Stan = PozycjaMenu::Stan;
 
-// Flows "_Main_Flow", "Potok 0001", "Potok 0002", each: "Fasolka 0000.txt" Active, "Fasolka 0001.pdf"
-// Incubation, "Fasolka 0002.png" Waiting, "Fasolka 0003.md" Inactive, "Fasolka 0004.odt" Ready,
-// "Fasolka 0005" Done, folders "Projekt 0006" Active and "Projekt 0007" Incubation.
+// Flows "_Main_Flow", "Potok 0001", "Potok 0002", each: "Fasolka 0000.txt" Active, "0001.pdf" Incubation, "0002.png"
+// Waiting, "0003.md" Inactive, "0004.odt" Ready, "0005" Done, folders "Projekt 0006" Active, "Projekt 0007" Incubation.
 class PoleceniaZmianFasolek : public OperacjeTestowe
 {
 protected:
@@ -31,16 +30,12 @@ protected:
     }
 
     Fasolka *f(const QString &nazwa, const QString &wPotoku = QStringLiteral("Potok 0001")) { return fasolka(wPotoku, nazwa); }
+    QString tekstAlertu(int i = 0) const { return m_alerty.wpisy().at(i).alert.messageText(); }
     // The items a command acts on: the selection of the list.
     void zaznacz(const QList<QObject *> &elementy)
     {
         m_tablica.ustawTresc(elementy);
         m_tablica.setSelectedObjects(elementy);
-    }
-    QStringList wKoszu() const
-    {
-        return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash/files"))
-            .entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     }
 
     KontrolerTablicy m_tablica;
@@ -52,20 +47,16 @@ protected:
 
 TEST_F(PoleceniaZmianFasolek, AStatusCommandMovesOnlyBeansOfAnotherStatusAndNamesEveryFailureInOneAlert)
 {
-    Fasolka *aktywna = f(QStringLiteral("Fasolka 0000.txt")), *oczekujaca = f(QStringLiteral("Fasolka 0002.png"));
+    Fasolka *aktywna = f("Fasolka 0000.txt"), *oczekujaca = f("Fasolka 0002.png");
     zaznacz({aktywna, oczekujaca});
     m_kontroler.performAction(Akcja::aktywujFasolki, nullptr);
-    EXPECT_EQ(url(aktywna), R(QStringLiteral("All Beans/Potok 0001/Fasolka 0000.txt")));
-    EXPECT_EQ(url(oczekujaca), R(QStringLiteral("All Beans/Potok 0001/Fasolka 0002.png")));
+    EXPECT_EQ(QStringList({url(aktywna), url(oczekujaca)}), QStringList({R("All Beans/Potok 0001/Fasolka 0000.txt"), R("All Beans/Potok 0001/Fasolka 0002.png")}));
     EXPECT_TRUE(m_alerty.wpisy().isEmpty());
 
     // Two of five clash with a name already in "_Ready": both named in item order, the later reason.
-    const QStringList nazwy = {"Fasolka 0001.pdf", "Fasolka 0003.md", "Fasolka 0000.txt", "Projekt 0007", "Fasolka 0005"};
-    QList<QObject *> piec;
-    for (const QString &nazwa : nazwy)
-        piec << f(nazwa);
-    plik(QStringLiteral("All Beans/Potok 0001/_Ready/Fasolka 0003.md"));
-    katalog(QStringLiteral("All Beans/Potok 0001/_Ready/Projekt 0007"));
+    const QList<QObject *> piec{f("Fasolka 0001.pdf"), f("Fasolka 0003.md"), f("Fasolka 0000.txt"), f("Projekt 0007"), f("Fasolka 0005")};
+    plik("All Beans/Potok 0001/_Ready/Fasolka 0003.md");
+    katalog("All Beans/Potok 0001/_Ready/Projekt 0007");
     zaznacz(piec);
     m_kontroler.performAction(Akcja::oznaczFasolkiJakoGotowe, nullptr);
     ASSERT_EQ(m_alerty.wpisy().size(), 1);
@@ -73,195 +64,162 @@ TEST_F(PoleceniaZmianFasolek, AStatusCommandMovesOnlyBeansOfAnotherStatusAndName
     EXPECT_EQ(alert.messageText(), "Could not change status of following Bean(s):\n- 'Fasolka 0003.md'\n- 'Projekt 0007'\n");
     EXPECT_TRUE(alert.informativeText().contains("Projekt 0007")) << qPrintable(alert.informativeText());
     EXPECT_EQ(m_konsola.last(), "Błąd: " + alert.messageText() + " " + alert.informativeText());
-    for (int i : {0, 2, 4})
-        EXPECT_EQ(qobject_cast<Fasolka *>(piec[i])->statusFasolki(), Fasolka::sfGotowa) << qPrintable(nazwy[i]);
-    EXPECT_EQ(qobject_cast<Fasolka *>(piec[1])->statusFasolki(), Fasolka::sfNieaktywna);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(qobject_cast<Fasolka *>(piec[i])->statusFasolki(), i == 1 ? Fasolka::sfNieaktywna : i == 3 ? Fasolka::sfWInkubacji : Fasolka::sfGotowa) << i;
 }
 
 TEST_F(PoleceniaZmianFasolek, TheStatusMenuMarksTheBeansStatusesAndNamesThemInItsHeader)
 {
-    const QString dwadziescia = QString(16, QLatin1Char('a')) + ".txt", dwadziesciaJeden = "b" + dwadziescia;
-    const QString emoji = QString(19, QLatin1Char('c')) + QStringLiteral("\U0001F600.txt");
+    const QString dwadziescia = QString(16, 'a') + ".txt", dwadziesciaJeden = "b" + dwadziescia;
+    const QString emoji = QString(19, 'c') + QStringLiteral("\U0001F600.txt");
     for (const QString &nazwa : {dwadziescia, dwadziesciaJeden, emoji})
         plik("All Beans/Potok 0002/" + nazwa);
     MenuKontroleraElementow::zbuduj(&m_kontroler);
-    Menu *statusy = m_kontroler.menuPodreczneStatusu();
-    QObject *aktywna = f(QStringLiteral("Fasolka 0000.txt")), *projekt = f(QStringLiteral("Projekt 0006"));
-    QObject *oczekujaca = f(QStringLiteral("Fasolka 0002.png"));
+    QObject *aktywna = f("Fasolka 0000.txt"), *projekt = f("Projekt 0006"), *oczekujaca = f("Fasolka 0002.png");
     const struct { QList<QObject *> elementy; QString naglowek; Stan aktywne, oczekujace; } przypadki[] = {
         {{aktywna}, "Fasolka 0000.txt", Stan::Wlaczony, Stan::Wylaczony},
         {{aktywna, projekt}, "<Multiple Beans>", Stan::Mieszany, Stan::Wylaczony},
-        {{aktywna, oczekujaca, potok(QStringLiteral("Potok 0001"))}, "<Multiple Beans>", Stan::Mieszany, Stan::Mieszany},
+        {{aktywna, oczekujaca, potok("Potok 0001")}, "<Multiple Beans>", Stan::Mieszany, Stan::Mieszany},
         {{}, "<none>", Stan::Wylaczony, Stan::Wylaczony},
-        {{f(dwadziescia, QStringLiteral("Potok 0002"))}, dwadziescia, Stan::Wlaczony, Stan::Wylaczony},
-        {{f(dwadziesciaJeden, QStringLiteral("Potok 0002"))}, dwadziesciaJeden.left(20) + "...", Stan::Wlaczony, Stan::Wylaczony},
-        {{f(emoji, QStringLiteral("Potok 0002"))}, emoji.left(19) + "...", Stan::Wlaczony, Stan::Wylaczony},
+        {{f(dwadziescia, "Potok 0002")}, dwadziescia, Stan::Wlaczony, Stan::Wylaczony},
+        {{f(dwadziesciaJeden, "Potok 0002")}, dwadziesciaJeden.left(20) + "...", Stan::Wlaczony, Stan::Wylaczony},
+        {{f(emoji, "Potok 0002")}, emoji.left(19) + "...", Stan::Wlaczony, Stan::Wylaczony},
     };
+    const Stan w = Stan::Wylaczony;
     for (const auto &p : przypadki) {
-        SCOPED_TRACE(qPrintable(p.naglowek));
         zaznacz(p.elementy);
-        statusy->przygotujDoPokazania();
-        QMap<Akcja, Stan> stany;
-        for (QAction *akcja : statusy->actions()) {
-            if (auto *pozycja = qobject_cast<PozycjaMenu *>(akcja); pozycja && pozycja->tag() == 2) {
-                EXPECT_EQ(pozycja->text(), p.naglowek);
-                EXPECT_FALSE(pozycja->isEnabled());
-            } else if (pozycja) {
-                stany[pozycja->akcja()] = pozycja->stan();
-                EXPECT_EQ(pozycja->isEnabled(), !p.elementy.isEmpty());
-            }
+        Menu *menu = m_kontroler.menuPodreczneStatusu();
+        menu->przygotujDoPokazania();
+        const QAction *naglowek = menu->actions().first();
+        EXPECT_EQ(naglowek->isEnabled() ? QString() : naglowek->text(), p.naglowek);
+        QList<Stan> stany; // of the status items enabled as there are beans, the last one reactivation
+        for (QAction *akcja : menu->actions().mid(1)) {
+            if (auto *pozycja = qobject_cast<PozycjaMenu *>(akcja); pozycja && pozycja->isEnabled() == !p.elementy.isEmpty())
+                stany << pozycja->stan();
         }
-        EXPECT_EQ(stany[Akcja::aktywujFasolki], p.aktywne);
-        EXPECT_EQ(stany[Akcja::oznaczFasolkiJakoOczekujace], p.oczekujace);
-        EXPECT_EQ(stany[Akcja::archiwizujFasolki], Stan::Wylaczony);
-        EXPECT_EQ(stany[Akcja::reaktywujFasolke], Stan::Wylaczony) << "reactivation shows no mark";
+        EXPECT_EQ(stany, QList<Stan>({w, p.aktywne, p.oczekujace, w, w, w, w, w})) << qPrintable(p.naglowek);
     }
 }
 
-TEST_F(PoleceniaZmianFasolek, TrashAsksFirstAndTakesOnlyTheBeans)
+TEST_F(PoleceniaZmianFasolek, TrashAsksFirstDuplicateTakesTheNextFreeNameAndBothTouchOnlyBeans)
 {
-    Fasolka *tekst = f(QStringLiteral("Fasolka 0000.txt")), *projekt = f(QStringLiteral("Projekt 0006"));
+    Fasolka *tekst = f("Fasolka 0000.txt"), *projekt = f("Projekt 0006");
+    const QString kosz = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash/";
+    const auto wKoszu = [&kosz] { return QDir(kosz + "files").entryList(QDir::NoDotAndDotDot | QDir::AllEntries); };
     const struct { QList<QObject *> elementy; int odpowiedz; QString pytanie; QStringList kosz; } przypadki[] = {
         {{tekst}, 1001, "Confirm move of 'Fasolka 0000.txt' to Trash", {}},
-        {{tekst, potok(QStringLiteral("Potok 0001")), projekt}, 1000, "Confirm move of 2 Beans to Trash", {"Fasolka 0000.txt", "Projekt 0006"}},
+        {{tekst, potok("Potok 0001"), projekt}, 1000, "Confirm move of 2 Beans to Trash", {"Fasolka 0000.txt", "Projekt 0006"}},
     };
-    for (const auto &p : przypadki) {
+    for (int i = 0; i < 2; ++i) {
         zapamietajStan();
-        zaznacz(p.elementy);
-        m_alerty.dodajOdpowiedz(p.odpowiedz);
+        zaznacz(przypadki[i].elementy);
+        m_alerty.dodajOdpowiedz(przypadki[i].odpowiedz);
         m_kontroler.performAction(Akcja::moveToTrash, nullptr);
-        ASSERT_FALSE(m_alerty.wpisy().isEmpty());
-        EXPECT_EQ(m_alerty.wpisy().last().alert.messageText(), p.pytanie);
-        EXPECT_EQ(m_alerty.wpisy().last().alert.buttons(), QStringList({"Move to Trash", "Cancel"}));
-        if (p.kosz.isEmpty()) {
+        EXPECT_EQ(tekstAlertu(i), przypadki[i].pytanie);
+        if (i == 0) {
             QTest::qWait(100);
             sprawdzNiezmienione();
         }
-        EXPECT_TRUE(QTest::qWaitFor([&] { return wKoszu() == p.kosz; }, 5000)) << qPrintable(wKoszu().join(", "));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return wKoszu() == przypadki[i].kosz; }, 5000)) << qPrintable(wKoszu().join(", "));
     }
-    const QString info = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash/info/Projekt 0006.trashinfo";
-    EXPECT_TRUE(KatalogTestowy::istnieje(info));
-    EXPECT_TRUE(KatalogTestowy::istnieje(R(QStringLiteral("All Beans/Potok 0001/_Waiting_For/Fasolka 0002.png")))) << "the flow stays";
+    EXPECT_TRUE(KatalogTestowy::istnieje(kosz + "info/Projekt 0006.trashinfo"));
+    EXPECT_TRUE(KatalogTestowy::istnieje(R("All Beans/Potok 0001/_Waiting_For/Fasolka 0002.png"))) << "the flow stays";
     EXPECT_EQ(m_alerty.wpisy().size(), 2) << "no failure";
-}
 
-TEST_F(PoleceniaZmianFasolek, DuplicateCopiesBesideTheOriginalUnderTheNextFreeNameAndReportsAVanishedBean)
-{
-    Fasolka *pdf = f(QStringLiteral("Fasolka 0001.pdf"), QStringLiteral("Potok 0002"));
-    Fasolka *projekt = f(QStringLiteral("Projekt 0006"), QStringLiteral("Potok 0002"));
-    const QString inkubacja = R(QStringLiteral("All Beans/Potok 0002/_Incubation/"));
-    const QString istniejaca = plik(QStringLiteral("All Beans/Potok 0002/_Incubation/Fasolka 0001 copy.pdf"), "stara kopia");
-    zaznacz({pdf, potok(QStringLiteral("Potok 0002")), projekt});
+    // A duplicate lies beside its original under the next free name; a taken one keeps its bytes.
+    Fasolka *pdf = f("Fasolka 0001.pdf", "Potok 0002");
+    const QString istniejaca = plik("All Beans/Potok 0002/_Incubation/Fasolka 0001 copy.pdf", "stara kopia");
+    zaznacz({pdf, potok("Potok 0002"), f("Projekt 0006", "Potok 0002")});
     m_kontroler.performAction(Akcja::duplikujFasolki, nullptr);
-    const QString druga = inkubacja + "Fasolka 0001 copy 2.pdf", katalogu = R(QStringLiteral("All Beans/Potok 0002/Projekt 0006 copy"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return KatalogTestowy::istnieje(druga) && KatalogTestowy::istnieje(katalogu + "/plik 0.txt"); }, 5000));
+    const QString druga = R("All Beans/Potok 0002/_Incubation/Fasolka 0001 copy 2.pdf"), wKopiiKatalogu = R("All Beans/Potok 0002/Projekt 0006 copy/plik 0.txt");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return KatalogTestowy::istnieje(druga) && KatalogTestowy::istnieje(wKopiiKatalogu); }, 5000));
     EXPECT_EQ(KatalogTestowy::czytaj(druga), KatalogTestowy::czytaj(url(pdf)));
     EXPECT_EQ(KatalogTestowy::czytaj(istniejaca), "stara kopia");
-    EXPECT_FALSE(KatalogTestowy::istnieje(R(QStringLiteral("All Beans/Potok 0002 copy")))) << "the flow row is no bean";
+    EXPECT_FALSE(KatalogTestowy::istnieje(R("All Beans/Potok 0002 copy"))) << "the flow row is no bean";
 
     QFile::remove(url(pdf));
     zaznacz({pdf});
     m_kontroler.performAction(Akcja::duplikujFasolki, nullptr);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_alerty.wpisy().isEmpty(); }, 5000));
-    const Alert &alert = m_alerty.wpisy().first().alert;
-    EXPECT_FALSE(alert.messageText().isEmpty());
-    EXPECT_FALSE(alert.informativeText().isEmpty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_alerty.wpisy().size() == 3; }, 5000)) << "a bean gone before its copy";
+    const Alert &alert = m_alerty.wpisy().last().alert;
     EXPECT_EQ(m_konsola.last(), "Błąd: " + alert.messageText() + " " + alert.informativeText());
+    EXPECT_TRUE(!alert.messageText().isEmpty() && !alert.informativeText().isEmpty());
 }
 
 TEST_F(PoleceniaZmianFasolek, MoveToAFlowTriesEveryBeanAndTheSubmenuListsTheMainFlowThenTheOthersByName)
 {
-    QList<QObject *> trzy{f(QStringLiteral("Fasolka 0000.txt")), f(QStringLiteral("Fasolka 0002.png")), f(QStringLiteral("Projekt 0006"))};
-    plik(QStringLiteral("All Beans/Alpha/_Waiting_For/Fasolka 0002.png"), "zajete");
-    katalog(QStringLiteral("All Beans/beta"));
-    katalog(QStringLiteral("All Beans/Alpha"));
+    const QList<QObject *> trzy{f("Fasolka 0000.txt"), f("Fasolka 0002.png"), f("Projekt 0006")};
+    plik("All Beans/Alpha/_Waiting_For/Fasolka 0002.png", "zajete");
+    katalog("All Beans/beta");
     baza()->synchronizujListePotokow();
     Menu podmenu;
     podmenu.setDelegat(&m_kontroler);
-    KontrolerAkcjeNaElementach::zaktualizujPodrzedneMenuPrzeniesDoPotoku(&podmenu);
-    QStringList tytuly;
-    for (QAction *akcja : podmenu.actions())
-        tytuly << akcja->text();
-    EXPECT_EQ(tytuly, QStringList({"Main Flow", "Alpha", "beta", "Potok 0001", "Potok 0002"}));
-    auto *doAlpha = qobject_cast<PozycjaMenu *>(podmenu.actions().at(1));
-    EXPECT_EQ(doAlpha->cel(), &m_kontroler);
+    const auto tytuly = [&podmenu] {
+        KontrolerAkcjeNaElementach::zaktualizujPodrzedneMenuPrzeniesDoPotoku(&podmenu);
+        QStringList wynik;
+        for (QAction *akcja : podmenu.actions())
+            wynik << akcja->text();
+        return wynik;
+    };
+    EXPECT_EQ(tytuly(), QStringList({"Main Flow", "Alpha", "beta", "Potok 0001", "Potok 0002"}));
 
-    zaznacz(trzy << potok(QStringLiteral("Potok 0001")));
-    m_kontroler.performAction(Akcja::przeniesFasolkiDoPotoku, doAlpha);
+    zaznacz(QList<QObject *>(trzy) << potok("Potok 0001"));
+    m_kontroler.performAction(Akcja::przeniesFasolkiDoPotoku, podmenu.actions().at(1));
     ASSERT_EQ(m_alerty.wpisy().size(), 1);
-    EXPECT_EQ(m_alerty.wpisy().first().alert.messageText(), "Could not move following Bean(s):\n- 'Fasolka 0002.png'\nto Flow 'Alpha'.");
-    EXPECT_EQ(m_konsola.last(), "Błąd: " + m_alerty.wpisy().first().alert.messageText());
-    EXPECT_EQ(qobject_cast<Fasolka *>(trzy[0])->potok(), potok(QStringLiteral("Alpha")));
-    EXPECT_EQ(qobject_cast<Fasolka *>(trzy[1])->potok(), potok(QStringLiteral("Potok 0001")));
-    EXPECT_EQ(url(qobject_cast<Fasolka *>(trzy[2])), R(QStringLiteral("All Beans/Alpha/Projekt 0006")));
+    EXPECT_EQ(tekstAlertu(), "Could not move following Bean(s):\n- 'Fasolka 0002.png'\nto Flow 'Alpha'.");
+    EXPECT_EQ(m_konsola.last(), "Błąd: " + tekstAlertu());
+    EXPECT_EQ(QStringList({url(qobject_cast<Fasolka *>(trzy[0])), url(qobject_cast<Fasolka *>(trzy[1])), url(qobject_cast<Fasolka *>(trzy[2]))}),
+              QStringList({R("All Beans/Alpha/Fasolka 0000.txt"), R("All Beans/Potok 0001/_Waiting_For/Fasolka 0002.png"),
+                           R("All Beans/Alpha/Projekt 0006")}));
 
-    ASSERT_TRUE(QDir(R(QStringLiteral("All Beans/_Main_Flow"))).removeRecursively());
+    ASSERT_TRUE(QDir(R("All Beans/_Main_Flow")).removeRecursively());
     baza()->synchronizujListePotokow();
-    KontrolerAkcjeNaElementach::zaktualizujPodrzedneMenuPrzeniesDoPotoku(&podmenu);
-    EXPECT_EQ(podmenu.actions().first()->text(), "Alpha") << "without a main flow";
+    EXPECT_EQ(tytuly().first(), "Alpha") << "without a main flow";
 }
 
-TEST_F(PoleceniaZmianFasolek, EachCommandIsEnabledByTheKindsAndNumberOfItsItemsForItsSender)
+// Each command's enabling for each sender, and the context menu's items shown by kind of bean.
+TEST_F(PoleceniaZmianFasolek, EachCommandIsEnabledAndShownByTheKindsAndNumberOfItsItemsForItsSender)
 {
-    QObject *tekst = f(QStringLiteral("Fasolka 0000.txt")), *projekt = f(QStringLiteral("Projekt 0006"));
+    QObject *tekst = f("Fasolka 0000.txt"), *pdf = f("Fasolka 0001.pdf"), *projekt = f("Projekt 0006");
     WhitePaperTableView tabela;
-    tabela.setKontrolerTablicy(&m_tablica);
     m_kontroler.setWidokTabeli(&tabela);
     Menu *podreczne = MenuKontroleraElementow::zbuduj(&m_kontroler);
     podreczne->ustawPochodzenie(Menu::Pochodzenie::Podreczne, &tabela);
+    QObject *zMenu = podreczne->actions().first();
     QPushButton przycisk;
     QObject inny;
     using A = Akcja;
-    const QList<A> naDwochFasolkach = {A::otworzBytyElementowWDomyslnychAplikacjach, A::otworzElementyWFinderze,
-        A::nowaKartaPortfolioZWidokiemElementu, A::noweOknoZWidokiemElementuNaKarciePortfolio, A::pokazPanelSzybkiegoPrzegladu,
-        A::duplikujFasolki, A::przeniesFasolkiDoPotoku, A::moveToTrash, A::wyswietlPozaTabelaMenuPodreczneStatusu, A::inkubujFasolki,
-        A::aktywujFasolki, A::oznaczFasolkiJakoOczekujace, A::deaktywujFasolki, A::oznaczFasolkiJakoGotowe,
-        A::oznaczFasolkiJakoUkonczone, A::archiwizujFasolki, A::reaktywujFasolke, A::przelaczWidocznoscPanelaSzybkiegoPrzegladu};
-    const struct { const char *przypadek; QObject *nadawca; std::int64_t klikniety; QList<A> wlaczone; } przypadki[] = {
-        {"context menu on empty space", podreczne->actions().first(), -1, {A::przelaczWidocznoscPanelaSzybkiegoPrzegladu}},
-        {"button on a file and a folder bean", &przycisk, -1, naDwochFasolkach},
-        {"context menu on the selection", podreczne->actions().first(), 1, naDwochFasolkach},
-        {"other sender on a list", &inny, 1, {A::przelaczWidocznoscPanelaSzybkiegoPrzegladu}},
+    const QList<A> przelacznik{A::przelaczWidocznoscPanelaSzybkiegoPrzegladu}, naDwoch = przelacznik + QList<A>{
+        A::otworzBytyElementowWDomyslnychAplikacjach, A::otworzElementyWFinderze, A::nowaKartaPortfolioZWidokiemElementu,
+        A::noweOknoZWidokiemElementuNaKarciePortfolio, A::pokazPanelSzybkiegoPrzegladu, A::duplikujFasolki, A::przeniesFasolkiDoPotoku,
+        A::moveToTrash, A::wyswietlPozaTabelaMenuPodreczneStatusu, A::inkubujFasolki, A::aktywujFasolki, A::oznaczFasolkiJakoOczekujace,
+        A::deaktywujFasolki, A::oznaczFasolkiJakoGotowe, A::oznaczFasolkiJakoUkonczone, A::archiwizujFasolki, A::reaktywujFasolke};
+    // Commands enabled (none: not checked here). Shown: Open With (tag 2), Open in New Window (tag 3), Open in
+    // Default Application; then whether Open With was filled again. The context menu acts on the clicked row.
+    const struct { const char *przypadek; QList<QObject *> zaznaczone; QObject *nadawca; std::int64_t klikniety; QList<A> wlaczone;
+                   QList<bool> pokazane; } przypadki[] = {
+        {"context menu on empty space", {tekst, projekt}, zMenu, -1, przelacznik, {false, false, false, false}},
+        {"button on a file and a folder bean", {tekst, projekt}, &przycisk, -1, naDwoch, {false, false, false, false}},
+        {"other sender on a list", {tekst, projekt}, &inny, 1, przelacznik, {false, true, true, false}},
+        {"context menu on two file beans", {tekst, pdf}, zMenu, 0, {}, {false, false, true, true}},
+        {"context menu on a file bean", {tekst}, zMenu, 0, {}, {true, false, true, true}},
+        {"context menu on a folder bean", {projekt}, zMenu, 0, {}, {false, true, false, false}},
     };
-    zaznacz({tekst, projekt});
     for (const auto &p : przypadki) {
+        zaznacz(p.zaznaczone);
         m_kontroler.setKliknietyWiersz(p.klikniety);
-        for (int i = 0; i <= int(A::testProfiler); ++i) {
-            const ElementInterfejsu element(A(i), p.nadawca);
-            EXPECT_EQ(m_kontroler.validateUserInterfaceItem(element), p.wlaczone.contains(A(i)))
+        for (int i = 0; i <= int(A::testProfiler) && !p.wlaczone.isEmpty(); ++i)
+            EXPECT_EQ(m_kontroler.validateUserInterfaceItem(ElementInterfejsu(A(i), p.nadawca)), p.wlaczone.contains(A(i)))
                 << p.przypadek << ": " << qPrintable(nazwaSelektora(A(i)));
-        }
-    }
-}
-
-TEST_F(PoleceniaZmianFasolek, TheContextMenuShowsItsItemsForTheKindsOfBeansAndOpenWithIsFilledForAFileBeanOnly)
-{
-    QObject *tekst = f(QStringLiteral("Fasolka 0000.txt")), *pdf = f(QStringLiteral("Fasolka 0001.pdf"));
-    QObject *projekt = f(QStringLiteral("Projekt 0006"));
-    Menu *podreczne = MenuKontroleraElementow::zbuduj(&m_kontroler);
-    const auto ukryta = [podreczne](const char *tytul) {
-        for (QAction *akcja : podreczne->actions()) {
-            if (akcja->text() == QLatin1String(tytul))
-                return !akcja->isVisible();
-        }
-        return false;
-    };
-    const struct { QList<QObject *> elementy; bool otworzWUkryte, noweOknoUkryte, domyslnaUkryta, wypelnione; } przypadki[] = {
-        {{tekst}, false, true, false, true},
-        {{tekst, pdf}, true, true, false, false},
-        {{tekst, projekt}, true, false, false, false},
-        {{projekt}, true, false, true, false},
-    };
-    for (const auto &p : przypadki) {
-        zaznacz(p.elementy);
         Menu *otworzW = m_kontroler.menuOtworzWProgramie();
         otworzW->clear();
         QAction *bylo = otworzW->addAction(QStringLiteral("earlier"));
         podreczne->przygotujDoPokazania();
         otworzW->przygotujDoPokazania();
-        EXPECT_EQ(ukryta("Open With"), p.otworzWUkryte) << p.elementy.size();
-        EXPECT_EQ(ukryta("Open in New Window"), p.noweOknoUkryte) << p.elementy.size();
-        EXPECT_EQ(ukryta("Open in Default Application"), p.domyslnaUkryta) << p.elementy.size();
-        EXPECT_EQ(!otworzW->actions().contains(bylo), p.wypelnione) << p.elementy.size();
+        QMap<QString, bool> widoczne;
+        for (QAction *akcja : podreczne->actions())
+            widoczne[akcja->text()] = akcja->isVisible();
+        EXPECT_EQ(QList<bool>({widoczne["Open With"], widoczne["Open in New Window"], widoczne["Open in Default Application"],
+                               !otworzW->actions().contains(bylo)}), p.pokazane) << p.przypadek;
     }
 }
