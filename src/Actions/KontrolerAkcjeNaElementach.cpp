@@ -1,23 +1,31 @@
 #include "KontrolerAkcjeNaElementach.h"
 
 #include "AlertNiepowodzenia.h"
+#include "FaktyPolecenia.h"
+#include "FileSystemEntityActionController.h"
 #include "JakoElement.h"
+#include "MenuKontroleraElementow.h"
 
 #include "Model/Archiwum.h"
 #include "Model/ArchiwumPotoku.h"
 #include "Model/BazaFasolek.h"
 #include "Model/BibliotekaMatRef.h"
 #include "Model/BytKatalogu.h"
+#include "Model/DeskryptorSortu.h"
 #include "Model/Fasolka.h"
 #include "Model/PobraneRzeczy.h"
 #include "Model/Potok.h"
 #include "Browser/KartaPortfolio.h"
+#include "Browser/KontrolerBiezacegoWidokuSzczegolow.h"
 #include "Browser/PrzegladarkaTarrowind.h"
 #include "Browser/RodzajWidokuPortfolio.h"
 #include "Platform/DelayedOperations.h"
 #include "Platform/DesktopServices.h"
 #include "Platform/IdentyfikatorProgramu.h"
 #include "Platform/Konsola.h"
+#include "Platform/WorkspaceOperations.h"
+#include "Platform/Ui/Alert.h"
+#include "Platform/Ui/ElementInterfejsu.h"
 #include "Platform/Ui/Menu.h"
 #include "Platform/Ui/PanelSzybkiegoPrzegladu.h"
 #include "Platform/Ui/PozycjaMenu.h"
@@ -25,12 +33,90 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QSet>
 
 namespace {
 
 const QString identyfikatorNazwyPotoku = QStringLiteral("nazwaPotoku");
 const QString identyfikatorNazwyFasolki = QStringLiteral("nazwaFasolki");
+
+// A longer bean name is cut in the status menu's header.
+constexpr int najdluzszaNazwaWNaglowku = 20;
+constexpr int bokIkonyPotoku = 16;
+
+constexpr KontrolerAkcjeNaElementach::PolecenieStatusu tabelaPolecenStatusu[] = {
+    {Akcja::inkubujFasolki, Fasolka::sfWInkubacji, true},
+    {Akcja::aktywujFasolki, Fasolka::sfAktywna, true},
+    {Akcja::oznaczFasolkiJakoOczekujace, Fasolka::sfOczekujaca, true},
+    {Akcja::deaktywujFasolki, Fasolka::sfNieaktywna, true},
+    {Akcja::oznaczFasolkiJakoGotowe, Fasolka::sfGotowa, true},
+    {Akcja::oznaczFasolkiJakoUkonczone, Fasolka::sfUkonczona, true},
+    {Akcja::archiwizujFasolki, Fasolka::sfZarchiwizowana, true},
+    {Akcja::reaktywujFasolke, Fasolka::sfAktywna, false},
+};
+
+QList<Fasolka *> fasolkiWsrod(const QList<QObject *> &elementy)
+{
+    QList<Fasolka *> fasolki;
+    for (QObject *element : elementy) {
+        if (Fasolka *fasolka = jakoFasolka(element))
+            fasolki << fasolka;
+    }
+    return fasolki;
+}
+
+// Only beans: a flow among the items must never be copied or trashed with its folder.
+QStringList urleFasolek(const QList<Fasolka *> &fasolki)
+{
+    QStringList urle;
+    for (const Fasolka *fasolka : fasolki) {
+        if (fasolka->bytFasolki())
+            urle << fasolka->bytFasolki()->plikowyURL();
+    }
+    return urle;
+}
+
+void pokazBladOperacjiNaPlikach(const std::optional<BladOperacji> &blad)
+{
+    if (blad)
+        AlertNiepowodzenia::pokaz(blad->opis, &*blad, AlertNiepowodzenia::LiniaKonsoli::WiadomoscIInformacja);
+}
+
+PozycjaMenu *pozycjaZTagiem(const QMenu *menu, int tag)
+{
+    for (QAction *akcja : menu->actions()) {
+        if (auto *pozycja = qobject_cast<PozycjaMenu *>(akcja); pozycja && pozycja->tag() == tag)
+            return pozycja;
+    }
+    return nullptr;
+}
+
+QString naglowekMenuStatusu(const QList<Fasolka *> &fasolki)
+{
+    if (fasolki.isEmpty())
+        return QCoreApplication::translate("KontrolerAkcjeNaElementach", "<none>");
+    if (fasolki.size() > 1)
+        return QCoreApplication::translate("KontrolerAkcjeNaElementach", "<Multiple Beans>");
+    const QString nazwa = fasolki.first()->nazwa();
+    if (nazwa.size() <= najdluzszaNazwaWNaglowku)
+        return nazwa;
+    // Never half of a surrogate pair: the cut goes before it.
+    const qsizetype ciecie = nazwa.at(najdluzszaNazwaWNaglowku - 1).isHighSurrogate() ? najdluzszaNazwaWNaglowku - 1
+                                                                                      : najdluzszaNazwaWNaglowku;
+    return nazwa.left(ciecie) + QStringLiteral("...");
+}
+
+void dodajPozycjePotoku(Menu *menu, Potok *potok)
+{
+    auto *pozycja = new PozycjaMenu(potok->nazwa(), Akcja::przeniesFasolkiDoPotoku, menu);
+    if (auto *delegat = qobject_cast<Responder *>(menu->delegat()))
+        pozycja->setCel(delegat);
+    pozycja->setIcon(QIcon(potok->ikona().pixmap(bokIkonyPotoku, bokIkonyPotoku)));
+    pozycja->setRepresentedObject(QVariant::fromValue<QObject *>(potok));
+    menu->addAction(pozycja);
+}
 
 } // namespace
 
@@ -38,6 +124,7 @@ KontrolerAkcjeNaElementach::KontrolerAkcjeNaElementach(QObject *rodzic)
     : Responder(rodzic)
 {
     dodajPoleceniaOtwierania();
+    dodajPoleceniaZmian();
 }
 
 KontrolerAkcjeNaElementach::~KontrolerAkcjeNaElementach() = default;
@@ -99,6 +186,16 @@ void KontrolerAkcjeNaElementach::setMenuOtworzWProgramie(Menu *menu)
 void KontrolerAkcjeNaElementach::setMenuPrzeniesDoPotoku(Menu *menu)
 {
     ustawMenu(m_menuPrzeniesDoPotoku, menu);
+}
+
+std::span<const KontrolerAkcjeNaElementach::PolecenieStatusu> KontrolerAkcjeNaElementach::poleceniaStatusu()
+{
+    return tabelaPolecenStatusu;
+}
+
+void KontrolerAkcjeNaElementach::setKontrolerBiezacegoWidokuSzczegolow(KontrolerBiezacegoWidokuSzczegolow *kontroler)
+{
+    m_kontrolerBiezacegoWidokuSzczegolow = kontroler;
 }
 
 QList<QObject *> KontrolerAkcjeNaElementach::zaznaczoneElementy() const
@@ -196,16 +293,21 @@ QList<QObject *> KontrolerAkcjeNaElementach::elementyDlaPolecenia(QObject *nadaw
 {
     if (!m_widokTabeli || !m_kontrolerTablicy)
         return zaznaczoneElementy();
-    if (const auto *pozycja = qobject_cast<const PozycjaMenu *>(nadawca)) {
-        // A button's pop-up, like the button itself, acts on the selection: beside the list
-        // nothing was right-clicked.
-        const Menu::Pochodzenie pochodzenie = pozycja->pochodzenieMenu();
-        const bool naZaznaczonych = pochodzenie == Menu::Pochodzenie::Glowne || pochodzenie == Menu::Pochodzenie::ZPrzycisku;
-        return naZaznaczonych ? zaznaczoneElementy() : kliknieteElementy();
-    }
+    if (const auto *pozycja = qobject_cast<const PozycjaMenu *>(nadawca))
+        return elementyDlaPochodzenia(pozycja->pochodzenieMenu());
+    if (const auto *menu = qobject_cast<const QMenu *>(nadawca))
+        return elementyDlaPochodzenia(Menu::pochodzenieMenu(menu));
     if (qobject_cast<const QAbstractButton *>(nadawca))
         return zaznaczoneElementy();
     return {};
+}
+
+QList<QObject *> KontrolerAkcjeNaElementach::elementyDlaPochodzenia(Menu::Pochodzenie pochodzenie) const
+{
+    // A button's pop-up, like the button itself, acts on the selection: beside the list nothing
+    // was right-clicked.
+    const bool naZaznaczonych = pochodzenie == Menu::Pochodzenie::Glowne || pochodzenie == Menu::Pochodzenie::ZPrzycisku;
+    return naZaznaczonych ? zaznaczoneElementy() : kliknieteElementy();
 }
 
 bool KontrolerAkcjeNaElementach::zakonczonaEdycjaNazwyElementu(QObject *obiekt, const QString &tekst,
@@ -422,16 +524,199 @@ void KontrolerAkcjeNaElementach::noweOknoZWidokiemElementuNaKarciePortfolio()
         PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZPotokiemIZaznaczonaFasolka(pokazywany, dodatkowaFasolka());
 }
 
-bool KontrolerAkcjeNaElementach::validateUserInterfaceItem(const ElementInterfejsu &)
+void KontrolerAkcjeNaElementach::dodajPoleceniaZmian()
 {
-    // The enabling table comes with the commands; until then none is enabled, as a command that
-    // no table names is not.
-    return false;
+    for (const PolecenieStatusu &polecenie : poleceniaStatusu()) {
+        const std::int32_t status = polecenie.status;
+        addHandler(polecenie.akcja, [this, status](QObject *nadawca) { ustawStatusFasolek(status, nadawca); });
+    }
+    const std::pair<Akcja, Handler> polecenia[] = {
+        {Akcja::wyswietlPozaTabelaMenuPodreczneStatusu,
+         [this](QObject *nadawca) { wyswietlPozaTabelaMenuPodreczneStatusu(nadawca); }},
+        {Akcja::duplikujFasolki, [this](QObject *nadawca) { duplikujFasolki(nadawca); }},
+        {Akcja::moveToTrash, [this](QObject *nadawca) { moveToTrash(nadawca); }},
+        {Akcja::opakujFasolkePlikowaWKatalog, [this](QObject *) { opakujFasolkePlikowaWKatalog(); }},
+        {Akcja::wypakujZawartoscFasolkiZKatalogu, [this](QObject *) { wypakujZawartoscFasolkiZKatalogu(); }},
+        {Akcja::przeniesFasolkiDoPotoku, [this](QObject *nadawca) { przeniesFasolkiDoPotoku(nadawca); }},
+    };
+    for (const auto &[akcja, obsluga] : polecenia)
+        addHandler(akcja, obsluga);
 }
 
-void KontrolerAkcjeNaElementach::menuNeedsUpdate(Menu *)
+void KontrolerAkcjeNaElementach::ustawStatusFasolek(std::int32_t status, QObject *nadawca)
 {
-    // The context menus are adjusted and filled here once their commands exist.
+    QString nieudane;
+    std::optional<BladOperacji> ostatniBlad;
+    for (Fasolka *fasolka : fasolkiWsrod(elementyDlaPolecenia(nadawca))) {
+        if (fasolka->statusFasolki() == status)
+            continue;
+        BladOperacji blad;
+        if (!fasolka->ustawStatus(status, &blad)) {
+            nieudane += QStringLiteral("- '%1'\n").arg(fasolka->nazwa());
+            ostatniBlad = blad;
+        }
+    }
+    if (nieudane.isEmpty())
+        return;
+    AlertNiepowodzenia::pokaz(tr("Could not change status of following Bean(s):\n%1").arg(nieudane),
+                              ostatniBlad ? &*ostatniBlad : nullptr, AlertNiepowodzenia::LiniaKonsoli::WiadomoscIInformacja);
+}
+
+void KontrolerAkcjeNaElementach::zaktualizujMenuPodreczneStatusuDlaElementow(Menu *menu, const QList<QObject *> &elementy)
+{
+    const QList<Fasolka *> fasolki = fasolkiWsrod(elementy);
+    QSet<std::int32_t> statusy;
+    for (const Fasolka *fasolka : fasolki)
+        statusy.insert(fasolka->statusFasolki());
+    const PozycjaMenu::Stan obecny = fasolki.size() < 2 ? PozycjaMenu::Stan::Wlaczony : PozycjaMenu::Stan::Mieszany;
+    for (QAction *akcja : menu->actions()) {
+        auto *pozycja = qobject_cast<PozycjaMenu *>(akcja);
+        if (!pozycja)
+            continue;
+        if (pozycja->tag() == MenuKontroleraElementow::tagNaglowkaStatusu) {
+            pozycja->setText(naglowekMenuStatusu(fasolki));
+            pozycja->setEnabled(false);
+            continue;
+        }
+        for (const PolecenieStatusu &polecenie : poleceniaStatusu()) {
+            if (polecenie.zeZnacznikiem && polecenie.akcja == pozycja->akcja())
+                pozycja->setStan(statusy.contains(polecenie.status) ? obecny : PozycjaMenu::Stan::Wylaczony);
+        }
+    }
+}
+
+void KontrolerAkcjeNaElementach::wyswietlPozaTabelaMenuPodreczneStatusu(QObject *nadawca)
+{
+    if (auto *przycisk = qobject_cast<QWidget *>(nadawca); przycisk && m_menuPodreczneStatusu)
+        m_menuPodreczneStatusu->pokazPodPrzyciskiem(przycisk);
+}
+
+void KontrolerAkcjeNaElementach::duplikujFasolki(QObject *nadawca)
+{
+    const QStringList urle = urleFasolek(fasolkiWsrod(elementyDlaPolecenia(nadawca)));
+    if (!urle.isEmpty())
+        WorkspaceOperations::duplicateURLs(urle, QCoreApplication::instance(), &pokazBladOperacjiNaPlikach);
+}
+
+void KontrolerAkcjeNaElementach::moveToTrash(QObject *nadawca)
+{
+    const QList<Fasolka *> fasolki = fasolkiWsrod(elementyDlaPolecenia(nadawca));
+    if (fasolki.isEmpty())
+        return;
+    Alert pytanie;
+    pytanie.setAlertStyle(Alert::AlertStyle::Warning);
+    pytanie.setMessageText(fasolki.size() == 1 ? tr("Confirm move of '%1' to Trash").arg(fasolki.first()->nazwa())
+                                               : tr("Confirm move of %1 Beans to Trash").arg(fasolki.size()));
+    pytanie.addButtonWithTitle(tr("Move to Trash"));
+    pytanie.addButtonWithTitle(tr("Cancel"));
+    if (pytanie.runModal() != Alert::firstButton)
+        return;
+    WorkspaceOperations::recycleURLs(urleFasolek(fasolki), QCoreApplication::instance(), &pokazBladOperacjiNaPlikach);
+}
+
+void KontrolerAkcjeNaElementach::opakujFasolkePlikowaWKatalog()
+{
+    Fasolka *opakowywana = fasolka();
+    if (!opakowywana || (opakowywana->bytFasolki() && opakowywana->bytFasolki()->toKatalog()))
+        return;
+    if (!opakowywana->opakujFasolkePlikowaWKatalog()) {
+        AlertNiepowodzenia::pokaz(tr("Could not move Bean into Bean Folder."), nullptr,
+                                  AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
+        return;
+    }
+    if (m_kontrolerBiezacegoWidokuSzczegolow)
+        m_kontrolerBiezacegoWidokuSzczegolow->walidujPrzyciskiAkcji();
+}
+
+void KontrolerAkcjeNaElementach::wypakujZawartoscFasolkiZKatalogu()
+{
+    Fasolka *wypakowywana = fasolka();
+    if (!wypakowywana || !wypakowywana->bytFasolki() || !wypakowywana->bytFasolki()->toKatalog())
+        return;
+    if (!wypakowywana->wypakujZawartoscFasolkiZKatalogu())
+        AlertNiepowodzenia::pokaz(tr("Could not content out of Bean Folder."), nullptr,
+                                  AlertNiepowodzenia::LiniaKonsoli::Brak);
+}
+
+void KontrolerAkcjeNaElementach::przeniesFasolkiDoPotoku(QObject *nadawca)
+{
+    const auto *pozycja = qobject_cast<const PozycjaMenu *>(nadawca);
+    Potok *cel = pozycja ? qobject_cast<Potok *>(pozycja->representedObject().value<QObject *>()) : nullptr;
+    if (!cel)
+        return;
+    QString nieudane;
+    QStringList pozostawione;
+    for (Fasolka *fasolka : fasolkiWsrod(elementyDlaPolecenia(nadawca))) {
+        // A bean already in the flow is not moved, and what an earlier move left says nothing.
+        const bool zInnegoPotoku = fasolka->potok() != cel;
+        if (!fasolka->przeniesDoPotoku(cel))
+            nieudane += QStringLiteral("- '%1'\n").arg(fasolka->nazwa());
+        else if (zInnegoPotoku && !fasolka->katalogPozostawionych().isEmpty())
+            pozostawione << fasolka->katalogPozostawionych();
+    }
+    if (!nieudane.isEmpty())
+        AlertNiepowodzenia::pokaz(tr("Could not move following Bean(s):\n%1to Flow '%2'.").arg(nieudane, cel->nazwa()),
+                                  nullptr, AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
+    if (!pozostawione.isEmpty()) {
+        Alert ostrzezenie;
+        ostrzezenie.setAlertStyle(Alert::AlertStyle::Warning);
+        ostrzezenie.setMessageText(tr("Some items stayed where the moved Bean(s) were."));
+        ostrzezenie.setInformativeText(tr("Items written into a Bean while it moved were not moved with it. "
+                                          "They stay in \u201C%1\u201D.")
+                                           .arg(pozostawione.join(QStringLiteral("\u201D, \u201C"))));
+        drukujLinie(QStringLiteral("Błąd: %1 %2"), ostrzezenie.messageText(), ostrzezenie.informativeText());
+        ostrzezenie.runModal();
+    }
+}
+
+void KontrolerAkcjeNaElementach::zaktualizujPodrzedneMenuPrzeniesDoPotoku(Menu *menu)
+{
+    menu->clear();
+    BazaFasolek *baza = BazaFasolek::sharedBazaFasolek();
+    if (Potok *glowny = baza->potokGlowny())
+        dodajPozycjePotoku(menu, glowny);
+    QList<Potok *> tematyczne = baza->potokiTematyczne();
+    BazaFasolek::deskryptorySortuPoNazwie().first().posortuj(tematyczne);
+    for (Potok *potok : tematyczne)
+        dodajPozycjePotoku(menu, potok);
+}
+
+bool KontrolerAkcjeNaElementach::validateUserInterfaceItem(const ElementInterfejsu &element)
+{
+    const FaktyPolecenia fakty = FaktyPolecenia::zbierz(elementyDlaPolecenia(element.obiekt()));
+    if (PozycjaMenu *pozycja = element.pozycjaMenu()) {
+        if (const std::optional<bool> ukryta = fakty.ukryta(element.akcja()))
+            pozycja->setHidden(*ukryta);
+    }
+    return fakty.wlaczona(element.akcja());
+}
+
+void KontrolerAkcjeNaElementach::menuNeedsUpdate(Menu *menu)
+{
+    const QList<QObject *> elementy = elementyDlaPolecenia(menu);
+    if (menu == m_menuPodreczneFasolki)
+        zaktualizujMenuPodreczneFasolki(menu, elementy);
+    if (menu == m_menuPodreczneStatusu)
+        zaktualizujMenuPodreczneStatusuDlaElementow(menu, elementy);
+    if (menu == m_menuOtworzWProgramie) {
+        if (Fasolka *otwierana = fasolka(); otwierana && otwierana->bytFasolki() && !otwierana->bytFasolki()->toKatalog())
+            FileSystemEntityActionController::zaktualizujPodrzedneMenuOtworzWProgramieDlaBytu(menu, otwierana->bytFasolki());
+    }
+    if (menu == m_menuPrzeniesDoPotoku)
+        zaktualizujPodrzedneMenuPrzeniesDoPotoku(menu);
+}
+
+void KontrolerAkcjeNaElementach::zaktualizujMenuPodreczneFasolki(Menu *menu, const QList<QObject *> &elementy)
+{
+    const Fasolka *jedyna = elementy.size() == 1 ? jakoFasolka(elementy.first()) : nullptr;
+    const bool jednaFasolkaZPlikiem = jedyna && jedyna->bytFasolki() && !jedyna->bytFasolki()->toKatalog();
+    bool fasolkaZKatalogiem = false;
+    for (const Fasolka *fasolka : fasolkiWsrod(elementy))
+        fasolkaZKatalogiem = fasolkaZKatalogiem || (fasolka->bytFasolki() && fasolka->bytFasolki()->toKatalog());
+    if (PozycjaMenu *pozycja = pozycjaZTagiem(menu, MenuKontroleraElementow::tagOtworzWProgramie))
+        pozycja->setHidden(!jednaFasolkaZPlikiem);
+    if (PozycjaMenu *pozycja = pozycjaZTagiem(menu, MenuKontroleraElementow::tagOtworzWNowymOknie))
+        pozycja->setHidden(!fasolkaZKatalogiem);
 }
 
 void KontrolerAkcjeNaElementach::zmianaZaznaczenia()

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <span>
 
 class Archiwum;
 class ArchiwumPotoku;
@@ -19,6 +20,7 @@ class BibliotekaMatRef;
 class BytKatalogu;
 class BytSystemuPlikow;
 class Fasolka;
+class KontrolerBiezacegoWidokuSzczegolow;
 class PobraneRzeczy;
 class Potok;
 class QLineEdit;
@@ -55,6 +57,8 @@ public:
     void setMenuOtworzWProgramie(Menu *menu);
     Menu *menuPrzeniesDoPotoku() const { return m_menuPrzeniesDoPotoku; }
     void setMenuPrzeniesDoPotoku(Menu *menu);
+    // The details view whose action buttons a wrap revalidates.
+    void setKontrolerBiezacegoWidokuSzczegolow(KontrolerBiezacegoWidokuSzczegolow *kontroler);
 
     // The fixed item, else the list's selection, else nothing.
     QList<QObject *> zaznaczoneElementy() const;
@@ -81,7 +85,8 @@ public:
 
     // What a command from `nadawca` acts on. With a list: a main-menu item or a button (or an
     // item of a button's pop-up) the selection, any other menu item the clicked items, any
-    // other sender nothing. Without one: the selection, whatever the sender.
+    // other sender nothing. Without one: the selection, whatever the sender. A menu itself
+    // stands for its items, which are validated before they are known.
     QList<QObject *> elementyDlaPolecenia(QObject *nadawca) const;
 
     // Whether an in-place rename of `obiekt` to `tekst` was kept by the model; NO after a
@@ -110,6 +115,35 @@ public:
     void nowaKartaPortfolioZWidokiemElementu();
     void noweOknoZWidokiemElementuNaKarciePortfolio();
 
+    struct PolecenieStatusu
+    {
+        Akcja akcja;
+        std::int32_t status;
+        bool zeZnacznikiem; // its menu item shows whether the beans have the status
+    };
+    // The eight status commands in menu order, reactivation last.
+    static std::span<const PolecenieStatusu> poleceniaStatusu();
+
+    // The status commands. Each moves the beans among its items that have another status, and
+    // shows one alert for all that failed.
+    void ustawStatusFasolek(std::int32_t status, QObject *nadawca);
+    // The header (tag 2) names the beans; each status item is on for one bean that has it,
+    // mixed for several, else off.
+    static void zaktualizujMenuPodreczneStatusuDlaElementow(Menu *menu, const QList<QObject *> &elementy);
+    void wyswietlPozaTabelaMenuPodreczneStatusu(QObject *nadawca);
+
+    // The commands that change beans on disk. Duplicate and trash finish later; the disk watcher
+    // brings their changes into the graph.
+    void duplikujFasolki(QObject *nadawca);
+    void moveToTrash(QObject *nadawca);
+    void opakujFasolkePlikowaWKatalog();
+    void wypakujZawartoscFasolkiZKatalogu();
+    // To the flow that is the sender's represented object.
+    void przeniesFasolkiDoPotoku(QObject *nadawca);
+    // The main flow, then the topical ones by name; each item sends przeniesFasolkiDoPotoku to
+    // the menu's delegate.
+    static void zaktualizujPodrzedneMenuPrzeniesDoPotoku(Menu *menu);
+
     bool validateUserInterfaceItem(const ElementInterfejsu &element) override;
     void menuNeedsUpdate(Menu *menu) override;
 
@@ -137,6 +171,9 @@ signals:
 
 private:
     void dodajPoleceniaOtwierania();
+    void dodajPoleceniaZmian();
+    QList<QObject *> elementyDlaPochodzenia(Menu::Pochodzenie pochodzenie) const;
+    void zaktualizujMenuPodreczneFasolki(Menu *menu, const QList<QObject *> &elementy);
     // The portfolio view kind of the single item, for the new tab and window commands.
     std::int32_t rodzajWidokuElementu() const;
     void zakonczonoEdycjePolaNazwy(QLineEdit *pole);
@@ -161,4 +198,5 @@ private:
     QPointer<Menu> m_menuPodreczneStatusu;
     QPointer<Menu> m_menuOtworzWProgramie;
     QPointer<Menu> m_menuPrzeniesDoPotoku;
+    QPointer<KontrolerBiezacegoWidokuSzczegolow> m_kontrolerBiezacegoWidokuSzczegolow;
 };

@@ -6,11 +6,14 @@
 #include "Actions/AdapterZrzutuUrli.h"
 #include "Actions/DymekNowaRzecz.h"
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
+#include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Actions/KontrolerDymkaNowaRzecz.h"
+#include "Actions/MenuKontroleraElementow.h"
 #include "Actions/PoleNazwa.h"
 #include "Actions/ZrodloPrzeciaganiaPlikow.h"
 #include "App/TarrowindAppDelegate.h"
 #include "Platform/Ui/WindowRegistry.h"
+#include "Widgets/KontrolerTablicy.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -25,6 +28,25 @@ using NaSerwerzeX = ZrzutTestowy;
 
 #define WYMAGA_SERWERA_X() \
     if (QGuiApplication::platformName() != QLatin1String("xcb")) GTEST_SKIP() << "needs xvfb-run and QT_QPA_PLATFORM=xcb"
+
+// The screen around the program's window and what shows beside it, into the screenshots folder.
+bool zapiszZrzut(QWidget *okno, const QRect &obok, const QString &nazwa)
+{
+    const QRect obszar = okno->frameGeometry().united(obok).adjusted(-10, -10, 10, 10);
+    const QString katalog = qEnvironmentVariable("TARROWIND_SCREENSHOTS", QDir::currentPath());
+    QDir().mkpath(katalog);
+    return okno->screen()->grabWindow(0, obszar.x(), obszar.y(), obszar.width(), obszar.height()).save(katalog + "/" + nazwa);
+}
+
+// The program's start-up in this process; answers its window once shown, else null.
+QWidget *uruchomProgram(TarrowindAppDelegate &delegat, KontrolerAkcjeNaMenuGlownym &menu)
+{
+    WindowRegistry::instance();
+    delegat.setKontrolerAkcjeNaMenuGlownym(&menu);
+    delegat.applicationDidFinishLaunching();
+    const QList<QWidget *> okna = WindowRegistry::instance().visibleWindows();
+    return !okna.isEmpty() && QTest::qWaitForWindowExposed(okna.first()) ? okna.first() : nullptr;
+}
 
 // A list whose rows are paths, dragged out as the views drag their rows.
 class ListaPlikow : public QListWidget
@@ -73,14 +95,10 @@ TEST_F(NaSerwerzeX, ARealDragBetweenTwoOfOurWindowsMovesTheFileAndTheSourceDelet
 TEST_F(NaSerwerzeX, TheNewItemPopoverOverTheProgramsWindow)
 {
     WYMAGA_SERWERA_X();
-    WindowRegistry::instance();
     KontrolerAkcjeNaMenuGlownym menu;
     TarrowindAppDelegate delegat;
-    delegat.setKontrolerAkcjeNaMenuGlownym(&menu);
-    delegat.applicationDidFinishLaunching();
-    ASSERT_FALSE(WindowRegistry::instance().visibleWindows().isEmpty());
-    QWidget *okno = WindowRegistry::instance().visibleWindows().first();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(okno));
+    QWidget *okno = uruchomProgram(delegat, menu);
+    ASSERT_TRUE(okno);
     const QList<QAbstractButton *> przyciski = okno->findChildren<QAbstractButton *>();
     const auto kotwica = std::find_if(przyciski.begin(), przyciski.end(), [](QWidget *p) { return p->isVisible(); });
     ASSERT_NE(kotwica, przyciski.end());
@@ -93,9 +111,35 @@ TEST_F(NaSerwerzeX, TheNewItemPopoverOverTheProgramsWindow)
     EXPECT_TRUE(kontroler.dymek()->strzalkaUGory());
     EXPECT_GE(kontroler.dymek()->y(), (*kotwica)->mapToGlobal(QPoint(0, (*kotwica)->height())).y() - 1);
 
-    const QRect obszar = okno->frameGeometry().united(kontroler.dymek()->geometry()).adjusted(-10, -10, 10, 10);
-    const QString katalog = qEnvironmentVariable("TARROWIND_SCREENSHOTS", QDir::currentPath());
-    QDir().mkpath(katalog);
-    EXPECT_TRUE(okno->screen()->grabWindow(0, obszar.x(), obszar.y(), obszar.width(), obszar.height())
-                    .save(katalog + QStringLiteral("/popover-new-flow.png")));
+    EXPECT_TRUE(zapiszZrzut(okno, kontroler.dymek()->geometry(), QStringLiteral("popover-new-flow.png")));
+}
+
+TEST_F(NaSerwerzeX, TheBeanContextMenuWithItsStatusSubmenuOnTwoBeansOverTheProgramsWindow)
+{
+    WYMAGA_SERWERA_X();
+    KontrolerAkcjeNaMenuGlownym menu;
+    TarrowindAppDelegate delegat;
+    QWidget *okno = uruchomProgram(delegat, menu);
+    ASSERT_TRUE(okno);
+
+    KontrolerTablicy tablica;
+    const QList<QObject *> dwie{fasolka(QStringLiteral("Work"), QStringLiteral("aktywna.txt")),
+                                fasolka(QStringLiteral("Work"), QStringLiteral("czeka.txt"))};
+    tablica.ustawTresc(dwie);
+    tablica.setSelectedObjects(dwie);
+    KontrolerAkcjeNaElementach kontroler;
+    kontroler.setKontrolerTablicy(&tablica);
+    Menu *podreczne = MenuKontroleraElementow::zbuduj(&kontroler, okno);
+    podreczne->pokazJakoPodreczne(okno, okno->mapToGlobal(QPoint(120, 90)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(podreczne));
+    Menu *statusy = kontroler.menuPodreczneStatusu();
+    for (QAction *akcja : podreczne->actions()) {
+        if (akcja->menu() == statusy)
+            podreczne->setActiveAction(akcja);
+    }
+    QTest::keyClick(podreczne, Qt::Key_Right);
+    ASSERT_TRUE(QTest::qWaitFor([statusy] { return statusy->isVisible(); }, 3000));
+    QTest::qWait(300);
+    EXPECT_EQ(statusy->actions().first()->text(), QStringLiteral("<Multiple Beans>"));
+    EXPECT_TRUE(zapiszZrzut(okno, podreczne->geometry().united(statusy->geometry()), QStringLiteral("bean-context-menu-status.png")));
 }

@@ -5,6 +5,8 @@
 #include "Responder.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QPixmap>
 
 namespace {
 
@@ -12,6 +14,16 @@ QList<PozycjaMenu *> &wszystkiePozycje()
 {
     static QList<PozycjaMenu *> pozycje;
     return pozycje;
+}
+
+QIcon znakMieszany()
+{
+    constexpr int bok = 16;
+    QPixmap obraz(bok, bok);
+    obraz.fill(Qt::transparent);
+    QPainter malarz(&obraz);
+    malarz.fillRect(QRect(3, bok / 2 - 1, bok - 6, 2), QApplication::palette().color(QPalette::Text));
+    return QIcon(obraz);
 }
 
 } // namespace
@@ -43,6 +55,21 @@ void PozycjaMenu::setCel(Responder *cel)
 {
     m_cel = cel;
     m_maCel = cel != nullptr;
+}
+
+void PozycjaMenu::setStan(Stan stan)
+{
+    if (stan == Stan::Mieszany && m_stan != Stan::Mieszany)
+        m_ikonaPrzedMieszanym = icon();
+    else if (stan != Stan::Mieszany && m_stan == Stan::Mieszany)
+        setIcon(m_ikonaPrzedMieszanym);
+    m_stan = stan;
+    setCheckable(true);
+    setChecked(stan == Stan::Wlaczony);
+    if (stan == Stan::Mieszany) {
+        static const QIcon kreska = znakMieszany();
+        setIcon(kreska);
+    }
 }
 
 QMenu *PozycjaMenu::menuPozycji() const

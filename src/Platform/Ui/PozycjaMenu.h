@@ -31,6 +31,12 @@ public:
     QVariant representedObject() const { return m_reprezentowanyObiekt; }
     void setRepresentedObject(const QVariant &obiekt) { m_reprezentowanyObiekt = obiekt; }
     bool isHidden() const { return !isVisible(); }
+
+    // A checkmark with a third state for a choice that holds for some of several items. Qt has
+    // no mixed mark, so a mixed item shows unchecked with a dash in place of its icon.
+    enum class Stan { Wylaczony = 0, Wlaczony = 1, Mieszany = -1 };
+    Stan stan() const { return m_stan; }
+    void setStan(Stan stan);
     void setHidden(bool ukryta) { setVisible(!ukryta); }
 
     // The menu that holds the item; null for an item outside any menu.
@@ -53,4 +59,6 @@ private:
     bool m_maCel = false;
     int m_tag = 0;
     QVariant m_reprezentowanyObiekt;
+    Stan m_stan = Stan::Wylaczony;
+    QIcon m_ikonaPrzedMieszanym;
 };

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "BladOperacji.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+// Duplicates and trashes files off the main thread. The completion comes on the main thread,
+// held while an alert, a menu or a drag runs, with the last failure or none; it is dropped when
+// the context object dies first.
+class WorkspaceOperations
+{
+public:
+    using Completion = std::function<void(const std::optional<BladOperacji> &blad)>;
+
+    WorkspaceOperations() = delete;
+
+    // Copies each item beside itself, never replacing: "x copy.pdf", then "x copy 2.pdf", ...
+    static void duplicateURLs(const QStringList &urls, QObject *kontekst, Completion zakonczenie);
+    // Moves each item to the freedesktop trash.
+    static void recycleURLs(const QStringList &urls, QObject *kontekst, Completion zakonczenie);
+
+    // The copy's path for the n-th try (1: "x copy.pdf", 2: "x copy 2.pdf"); a folder has no extension.
+    static QString nazwaKopii(const QString &url, int numer);
+    static bool duplikuj(const QString &url, BladOperacji *blad);
+    static bool doKosza(const QString &url, BladOperacji *blad);
+
+private:
+    static void uruchom(const QStringList &urls, QObject *kontekst, Completion zakonczenie,
+                        bool (*operacja)(const QString &, BladOperacji *));
+    static void dostarcz(QObject *kontekst, Completion zakonczenie, std::optional<BladOperacji> blad);
+};
