@@ -27,8 +27,10 @@ void ModelDrzewaPaskaNawigacji::ustawDrzewo(const QList<QObject *> &gorneElement
 void ModelDrzewaPaskaNawigacji::dopisz(QObject *element, int rodzic)
 {
     const int numer = int(m_wezly.size());
+    m_wezly.push_back({element, rodzic, 0, {}});
+    // Taken after the push: the list may have moved.
     std::vector<int> &rodzenstwo = rodzic < 0 ? m_gorne : m_wezly[size_t(rodzic)].dzieci;
-    m_wezly.push_back({element, rodzic, int(rodzenstwo.size()), {}});
+    m_wezly.back().wiersz = int(rodzenstwo.size());
     rodzenstwo.push_back(numer);
     // Only a renamed flow needs its row repainted; nodes name themselves through it.
     if (auto *potok = qobject_cast<Potok *>(element))
