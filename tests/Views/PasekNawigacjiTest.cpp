@@ -1,6 +1,7 @@
 #include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Browser/KartaPortfolio.h"
 #include "Browser/KontrolerKartyPortfolio.h"
+#include "Browser/UstawieniaKartyPortfolio.h"
 #include "Model/Archiwum.h"
 #include "Model/ArchiwumPotoku.h"
 #include "Model/ObserwatorZmianNaDysku.h"
@@ -8,14 +9,18 @@
 #include "Model/SplotDanychBazyFasolek.h"
 #include "Platform/Konsola.h"
 #include "Platform/ObrazyAplikacji.h"
+#include "Platform/Ui/SplitView.h"
 #include "Platform/UserDefaults.h"
 #include "Views/KontrolerPaskaNawigacji.h"
+#include "Views/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
+#include "Views/WidokWierszaPaskaNawigacji.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 
 #include "Support/CzasyOczekiwania.h"
 #include "Support/PortfolioTestowe.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QTest>
 
 namespace {
@@ -201,4 +206,70 @@ TEST_F(PasekNawigacjiTest, NodesCopyDeepShareFlowsAndRefuseForeignChildren)
     EXPECT_FALSE(splot.reprezentujeArchiwum());
     splot.setArchiwum(baza->archiwum());
     EXPECT_TRUE(splot.reprezentujeArchiwum());
+}
+
+TEST(RozdzielonyZPaskiemNawigacji, HidingShowingAndGivingWayToTheDetails)
+{
+    KartaPortfolio karta(rwpWidokArchiwum);
+    KontrolerKartyPortfolio *k = karta.kontrolerKartyPortfolio();
+    KontrolerWidokuRozdzielonegoZPaskiemNawigacji *r = k->kontrolerWidokuRozdzielonegoZPaskiemNawigacji();
+    karta.view()->setFixedSize(1100, 500);
+    karta.view()->show();
+    QCoreApplication::processEvents();
+    r->setSzerokoscPaskaNawigacji(240);
+    EXPECT_DOUBLE_EQ(k->ustawieniaKarty()->szerokoscPaskaNawigacji(), 240);
+
+    r->setCzyWidocznyPasekNawigacji(false);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(k->ustawieniaKarty()->czyWidocznyPasekNawigacji());
+    EXPECT_TRUE(k->widokNaZakladke()->isVisible()) << "the 27-point strip";
+    EXPECT_DOUBLE_EQ(k->ustawieniaKarty()->szerokoscPaskaNawigacji(), 240) << "the last open width";
+
+    r->setCzyWidocznyPasekNawigacji(true);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(k->ustawieniaKarty()->czyWidocznyPasekNawigacji());
+    EXPECT_FALSE(k->widokNaZakladke()->isVisible());
+    EXPECT_DOUBLE_EQ(r->szerokoscPaskaNawigacji(), 240);
+
+    // 1100 wide: the details keep 635 while the bar can stay at 175 or more.
+    r->setSzerokoscPaskaNawigacji(500);
+    const double podzial = r->widokRozdzielony()->dividerThickness();
+    EXPECT_DOUBLE_EQ(r->szerokoscPaskaNawigacji(), r->szerokoscWidokuRozdzielonego() - 635 - podzial);
+    karta.view()->setFixedSize(700, 500);
+    QCoreApplication::processEvents();
+    EXPECT_LT(r->szerokoscWidokuRozdzielonego() - r->szerokoscPaskaNawigacji() - podzial, 635) << "below 175 the details shrink";
+    EXPECT_GE(r->szerokoscPaskaNawigacji(), 175);
+    EXPECT_DOUBLE_EQ(r->splitViewConstrainMaxCoordinateOfSubviewAt(r->widokRozdzielony(), 0, 0),
+                     r->szerokoscWidokuRozdzielonego() / 2);
+}
+
+TEST(WierszPaskaNawigacji, TheDropFrameAndTheInactiveSelection)
+{
+    QImage czarny(1, 30, QImage::Format_ARGB32);
+    czarny.fill(Qt::black);
+    for (const char *czesc : {"Lewe", "Srodek", "Prawe"})
+        ObrazyAplikacji::podstaw(QStringLiteral("PasekNawigacji-ZaznaczenieNieaktywne-") + QLatin1String(czesc), czarny);
+    const struct { bool zaznaczony, cel; QRgb srodek, brzeg; } przypadki[] = {
+        {false, true, QColor::fromHsvF(0.21944444444444444, 0.52, 0.85).rgb(), QColor::fromHsvF(0.21944444444444444, 0.52, 0.4).rgb()},
+        {true, true, qRgb(102, 102, 102), qRgb(255, 255, 255)}, // black at 0.6 over white; a white outline
+        {true, false, qRgb(102, 102, 102), qRgb(102, 102, 102)},
+    };
+    for (const auto &p : przypadki) {
+        QImage obraz(100, 30, QImage::Format_ARGB32);
+        obraz.fill(Qt::white);
+        QPainter malarz(&obraz);
+        if (p.zaznaczony)
+            WidokWierszaPaskaNawigacji::rysujMazaneZaznaczenie(malarz, obraz.rect(), false);
+        if (p.cel)
+            WidokWierszaPaskaNawigacji::rysujRamkeZaznaczona(malarz, obraz.rect(), p.zaznaczony);
+        malarz.end();
+        // Blending rounds either way.
+        const auto blisko = [](QRgb a, QRgb b) {
+            return std::abs(qRed(a) - qRed(b)) <= 1 && std::abs(qGreen(a) - qGreen(b)) <= 1 && std::abs(qBlue(a) - qBlue(b)) <= 1;
+        };
+        EXPECT_TRUE(blisko(obraz.pixel(50, 15), p.srodek)) << p.zaznaczony << p.cel;
+        EXPECT_TRUE(blisko(obraz.pixel(50, 1), p.brzeg)) << p.zaznaczony << p.cel;
+    }
+    for (const char *czesc : {"Lewe", "Srodek", "Prawe"})
+        ObrazyAplikacji::podstaw(QStringLiteral("PasekNawigacji-ZaznaczenieNieaktywne-") + QLatin1String(czesc), {});
 }
