@@ -1,25 +1,18 @@
 #!/usr/bin/env python3
-"""Draws the icons of the portfolio tab's views and of the navigation bar.
+"""Draws the icons of the portfolio tab's views (the navigation bar's own images are
+generate_navigation_bar_images.py's).
 
 Writes into resources/images, all with an alpha channel:
 - the tab icons "WszystkieFasolki", "Archiwum" and "PobraneRzeczy" (32 x 32, in colour) and
   "BibliotekaMatRefTemplate" (32 x 32, a template: black with alpha);
-- the navigation bar's templates "PasekNawigacji-WszystkieFasolki-22px-", "PasekNawigacji-Archiwum-22px-"
-  (each also as the "Klikniete-" form of the selected row, filled where the plain one is drawn in outline)
-  and "PasekNawigacji-PobraneRzeczy-22px-" (22 x 22);
-- the bar's open-in-new-window button, "OtworzWNowymOknieTemplate" in black and "OtworzWNowymOknieZaznaczone"
-  in white for the green selection (16 x 16);
-- the bar's selection, "PasekNawigacji-Zaznaczenie-" and "PasekNawigacji-ZaznaczenieNieaktywne-" "Lewe",
-  "Srodek" and "Prawe": a marker stroke as high as a flow's row, stretched over taller rows.
 Shapes are signed distance functions, sampled 4 x 4 times per pixel for smooth edges. Only the standard
-library is used, and the seed is fixed, so every run gives the same files.
+library is used, so every run gives the same files.
 """
 
 import math
-import random
 from pathlib import Path
 
-from generate_card_images import marker, write_rgba
+from generate_card_images import write_rgba
 
 SAMPLES = 4
 
@@ -87,10 +80,6 @@ def union(*shapes):
 
 def minus(shape, cut):
     return lambda x, y: max(shape(x, y), -cut(x, y))
-
-
-def outline(shape, width):
-    return lambda x, y: abs(shape(x, y)) - width / 2
 
 
 def grown(shape, by):
@@ -214,37 +203,6 @@ def reference_library():
     return template(32, union(*books, leaning, shelf))
 
 
-def bar_beans(filled):
-    shapes = [bean(cx, cy, size, angle) for cx, cy, size, angle in
-              ((6.0, 6.5, 4.8, -25), (16.2, 7.0, 4.6, 30), (11.0, 15.5, 5.4, 0))]
-    if not filled:
-        shapes = [outline(grown(shape, -0.7), 1.4) for shape in shapes]
-    return template(22, union(*shapes))
-
-
-def bar_archive(filled):
-    lid = box(2.5, 4.5, 19.5, 8.5, 1.0)
-    body = box(4.0, 8.5, 18.0, 18.5, 1.0)
-    slot = box(8.5, 11.0, 13.5, 13.5, 1.25)
-    if filled:
-        shape = minus(union(lid, body), union(slot, box(4.0, 8.3, 18.0, 9.3)))
-    else:
-        shape = union(outline(grown(lid, -0.6), 1.3), outline(grown(body, -0.6), 1.3), slot)
-    return template(22, shape)
-
-
-def bar_downloads():
-    base = outline(grown(tray(12.5, 19.0, 2.5, 19.5), -0.6), 1.3)
-    arrow = down_arrow(11.0, 2.0, 14.5, 3.0, 4.5)
-    return template(22, union(minus(base, grown(arrow, 1.2)), arrow))
-
-
-def open_in_new_window(colour):
-    frame = minus(outline(box(1.5, 3.5, 12.5, 14.5, 1.5), 1.4), box(7.0, 1.0, 16.0, 9.0))
-    arrow = union(segment(7.0, 9.0, 13.0, 3.0, 1.6), polygon([(9.0, 1.5), (14.5, 1.5), (14.5, 7.0)]))
-    return template(16, union(frame, arrow), colour)
-
-
 def main():
     images = Path(__file__).resolve().parent.parent / "resources" / "images"
     images.mkdir(parents=True, exist_ok=True)
@@ -253,19 +211,7 @@ def main():
         "Archiwum": archive(),
         "PobraneRzeczy": downloads(),
         "BibliotekaMatRefTemplate": reference_library(),
-        "PasekNawigacji-WszystkieFasolki-22px-Template": bar_beans(filled=False),
-        "PasekNawigacji-WszystkieFasolki-22px-Klikniete-Template": bar_beans(filled=True),
-        "PasekNawigacji-Archiwum-22px-Template": bar_archive(filled=False),
-        "PasekNawigacji-Archiwum-22px-Klikniete-Template": bar_archive(filled=True),
-        "PasekNawigacji-PobraneRzeczy-22px-Template": bar_downloads(),
-        "OtworzWNowymOknieTemplate": open_in_new_window(BLACK),
-        "OtworzWNowymOknieZaznaczone": open_in_new_window(WHITE),
     }
-    rng = random.Random(5113)
-    for prefix, colour in (("PasekNawigacji-Zaznaczenie-", (84, 140, 56, 225)),
-                           ("PasekNawigacji-ZaznaczenieNieaktywne-", (150, 152, 146, 200))):
-        for name, pixels in marker(rng, colour, height=21).items():
-            drawn[prefix + name] = pixels
     for name, pixels in drawn.items():
         write_rgba(images / f"{name}.png", pixels)
 

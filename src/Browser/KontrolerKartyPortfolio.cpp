@@ -133,6 +133,7 @@ void KontrolerKartyPortfolio::loadView()
 
     m_kontrolerWidokuRozdzielonego = new KontrolerWidokuRozdzielonegoZPaskiemNawigacji(this);
     m_kontrolerWidokuRozdzielonego->setWidokPaskaNawigacji(m_widokRozdzielony->subviews().constFirst());
+    m_kontrolerWidokuRozdzielonego->setWidokSzczegolow(m_widokRozdzielony->subviews().constLast());
     m_kontrolerWidokuRozdzielonego->setWidokRozdzielony(m_widokRozdzielony);
 
     m_kontrolerAkcjeNaBazieFasolek = new KontrolerAkcjeNaElementach(this);

@@ -81,6 +81,9 @@ public:
 
     QString nazwa() const override;
     QIcon ikona() const override;
+    // A bean in the navigation tree: a leaf with no children.
+    QList<Fasolka *> dzieciSplotu() const { return {}; }
+    bool splotJestLisciem() const { return true; }
     int rodzajFasolki() const;
     int statusFasolki() const;
     QString tekstowyStatusFasolki() const { return tekstowyStatusFasolki(statusFasolki()); }

@@ -2,6 +2,7 @@
 
 #include "BazaFasolek.h"
 #include "BytKatalogu.h"
+#include "DeskryptorSortu.h"
 #include "Fasolka.h"
 #include "NazwaOdUzytkownika.h"
 #include "RelacjeModelu.h"
@@ -111,6 +112,13 @@ QList<Fasolka *> Potok::fasolkiWInkubacji() const
 QList<Fasolka *> Potok::fasolkiAktywne() const
 {
     return fasolkiZeStatusem(Fasolka::sfAktywna);
+}
+
+QList<Fasolka *> Potok::dzieciSplotu() const
+{
+    QList<Fasolka *> aktywne = fasolkiAktywne();
+    BazaFasolek::deskryptorySortuPoNazwie().constFirst().posortuj(aktywne);
+    return aktywne;
 }
 
 QList<Fasolka *> Potok::fasolkiOczekujace() const

@@ -51,6 +51,10 @@ public:
     bool zostalUsuniety() const { return !m_bazaFasolek; }
     QList<Fasolka *> fasolkiWInkubacji() const;
     QList<Fasolka *> fasolkiAktywne() const;
+    // The navigation bar's view of a flow: a leaf whose children are its active beans by name;
+    // they change with fasolkiAktywneChanged.
+    QList<Fasolka *> dzieciSplotu() const;
+    bool splotJestLisciem() const { return true; }
     QList<Fasolka *> fasolkiOczekujace() const;
     QList<Fasolka *> fasolkiNieaktywne() const;
     QList<Fasolka *> fasolkiGotowe() const;

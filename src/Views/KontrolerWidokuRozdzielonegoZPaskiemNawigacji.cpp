@@ -5,6 +5,8 @@
 
 #include "Platform/Ui/SplitView.h"
 
+#include <QScopedValueRollback>
+
 KontrolerWidokuRozdzielonegoZPaskiemNawigacji::KontrolerWidokuRozdzielonegoZPaskiemNawigacji(QObject *rodzic)
     : SplitViewDelegate(rodzic)
 {
@@ -13,6 +15,13 @@ KontrolerWidokuRozdzielonegoZPaskiemNawigacji::KontrolerWidokuRozdzielonegoZPask
 void KontrolerWidokuRozdzielonegoZPaskiemNawigacji::setWidokRozdzielony(SplitView *widok)
 {
     m_widokRozdzielony = widok;
+    if (widok)
+        widok->setDelegate(this);
+}
+
+void KontrolerWidokuRozdzielonegoZPaskiemNawigacji::setWidokRozdzielonyListwyFiltra(SplitView *widok)
+{
+    m_widokRozdzielonyListwyFiltra = widok;
     if (widok)
         widok->setDelegate(this);
 }
@@ -30,11 +39,27 @@ void KontrolerWidokuRozdzielonegoZPaskiemNawigacji::odczytajUstawienia()
         szerokosc = m_kontrolerKartyPortfolio->ustawieniaKarty()->szerokoscPaskaNawigacji();
         widoczny = m_kontrolerKartyPortfolio->ustawieniaKarty()->czyWidocznyPasekNawigacji();
     }
-    m_odczytywanie = true;
-    if (m_widokRozdzielony && szerokosc > 0.0)
-        m_widokRozdzielony->setPosition(szerokosc, 0);
-    m_odczytywanie = false;
+    {
+        // A split not laid out yet would clip the stored width; what reaches the settings is the
+        // visibility the user chose, written below.
+        const QScopedValueRollback odczytywanie(m_odczytywanie, true);
+        setSzerokoscPaskaNawigacji(szerokosc);
+    }
     setCzyWidocznyPasekNawigacji(widoczny);
+}
+
+double KontrolerWidokuRozdzielonegoZPaskiemNawigacji::szerokoscPaskaNawigacji() const
+{
+    if (!m_widokRozdzielony || !m_widokPaskaNawigacji)
+        return 0.0;
+    return m_widokRozdzielony->frameOfSubview(m_widokPaskaNawigacji).width();
+}
+
+void KontrolerWidokuRozdzielonegoZPaskiemNawigacji::setSzerokoscPaskaNawigacji(double szerokosc)
+{
+    if (m_widokRozdzielony)
+        m_widokRozdzielony->setPosition(szerokosc, 0);
+    uaktualnijSzerokoscPaskaNawigacji();
 }
 
 bool KontrolerWidokuRozdzielonegoZPaskiemNawigacji::czyWidocznyPasekNawigacji() const
@@ -45,53 +70,92 @@ bool KontrolerWidokuRozdzielonegoZPaskiemNawigacji::czyWidocznyPasekNawigacji() 
 void KontrolerWidokuRozdzielonegoZPaskiemNawigacji::setCzyWidocznyPasekNawigacji(bool widoczny)
 {
     if (m_widokRozdzielony) {
-        m_odczytywanie = true;
-        m_widokRozdzielony->setPosition(widoczny ? szerokoscPaska() : 0.0, 0);
-        if (widoczny)
+        if (widoczny) {
+            setSzerokoscPaskaNawigacji(szerokoscPaskaNawigacji());
             m_widokRozdzielony->adjustSubviews();
-        m_odczytywanie = false;
+        } else {
+            m_widokRozdzielony->setPosition(0.0, 0);
+        }
     }
-    pokazWidokNaZakladke();
-    if (m_kontrolerKartyPortfolio)
+    ulozWedlugWidocznosciPaska();
+    uaktualnijCzyWidocznyPasekNawigacji();
+}
+
+double KontrolerWidokuRozdzielonegoZPaskiemNawigacji::szerokoscWidokuRozdzielonego() const
+{
+    return m_widokRozdzielony ? m_widokRozdzielony->width() : 0.0;
+}
+
+void KontrolerWidokuRozdzielonegoZPaskiemNawigacji::uaktualnijSzerokoscPaskaNawigacji()
+{
+    if (m_kontrolerKartyPortfolio && !m_odczytywanie)
+        m_kontrolerKartyPortfolio->ustawieniaKarty()->setSzerokoscPaskaNawigacji(szerokoscPaskaNawigacji());
+}
+
+void KontrolerWidokuRozdzielonegoZPaskiemNawigacji::uaktualnijCzyWidocznyPasekNawigacji()
+{
+    if (m_kontrolerKartyPortfolio && !m_odczytywanie)
         m_kontrolerKartyPortfolio->ustawieniaKarty()->setCzyWidocznyPasekNawigacji(czyWidocznyPasekNawigacji());
+}
+
+qreal KontrolerWidokuRozdzielonegoZPaskiemNawigacji::splitViewConstrainMinCoordinateOfSubviewAt(SplitView *widok, qreal,
+                                                                                                 int)
+{
+    return widok == m_widokRozdzielonyListwyFiltra ? szerokoscPaskaNarzedzi : minimalnaSzerokoscPaska;
+}
+
+qreal KontrolerWidokuRozdzielonegoZPaskiemNawigacji::splitViewConstrainMaxCoordinateOfSubviewAt(SplitView *widok, qreal,
+                                                                                                 int)
+{
+    // Under 350 points this falls below the minimum; the split view keeps the minimum then.
+    return widok == m_widokRozdzielonyListwyFiltra ? szerokoscPaskaNarzedzi : szerokoscWidokuRozdzielonego() / 2.0;
 }
 
 bool KontrolerWidokuRozdzielonegoZPaskiemNawigacji::splitViewCanCollapseSubview(SplitView *, QWidget *podwidok)
 {
-    return podwidok == m_widokPaskaNawigacji;
+    return podwidok && (podwidok == m_widokPaskaNawigacji || podwidok == m_widokPaskaNarzedzi);
 }
 
-bool KontrolerWidokuRozdzielonegoZPaskiemNawigacji::splitViewShouldAdjustSizeOfSubview(SplitView *, QWidget *podwidok)
+bool KontrolerWidokuRozdzielonegoZPaskiemNawigacji::splitViewShouldHideDividerAtIndex(SplitView *, int)
 {
-    return podwidok != m_widokPaskaNawigacji;
+    return true;
 }
 
-void KontrolerWidokuRozdzielonegoZPaskiemNawigacji::splitViewDidResizeSubviews(SplitView *)
+bool KontrolerWidokuRozdzielonegoZPaskiemNawigacji::splitViewShouldAdjustSizeOfSubview(SplitView *widok,
+                                                                                       QWidget *podwidok)
 {
-    pokazWidokNaZakladke();
-    if (m_odczytywanie || !m_kontrolerKartyPortfolio)
+    const QList<QWidget *> panele = widok->subviews();
+    return panele.isEmpty() || podwidok != panele.constFirst();
+}
+
+void KontrolerWidokuRozdzielonegoZPaskiemNawigacji::splitViewDidResizeSubviews(SplitView *widok)
+{
+    if (widok != m_widokRozdzielony)
         return;
-    // A drag of the divider: its width, or its collapse, is the user's choice.
-    UstawieniaKartyPortfolio *ustawienia = m_kontrolerKartyPortfolio->ustawieniaKarty();
+    ulozWedlugWidocznosciPaska();
+    if (m_widokSzczegolow && czyWidocznyPasekNawigacji()
+        && m_widokRozdzielony->frameOfSubview(m_widokSzczegolow).width() < minimalnaSzerokoscSzczegolow) {
+        const double szerokosc =
+            szerokoscWidokuRozdzielonego() - minimalnaSzerokoscSzczegolow - m_widokRozdzielony->dividerThickness();
+        if (szerokosc >= minimalnaSzerokoscPaska)
+            m_widokRozdzielony->setPosition(szerokosc, 0);
+    }
+    uaktualnijCzyWidocznyPasekNawigacji();
+    uaktualnijSzerokoscPaskaNawigacji();
+    emit czyWidocznyPasekNawigacjiChanged();
+    emit szerokoscPaskaNawigacjiChanged();
+}
+
+void KontrolerWidokuRozdzielonegoZPaskiemNawigacji::ulozWedlugWidocznosciPaska()
+{
     const bool widoczny = czyWidocznyPasekNawigacji();
-    if (widoczny != ustawienia->czyWidocznyPasekNawigacji())
-        ustawienia->setCzyWidocznyPasekNawigacji(widoczny);
-    if (widoczny && szerokoscPaska() > 0.0 && szerokoscPaska() != ustawienia->szerokoscPaskaNawigacji())
-        ustawienia->setSzerokoscPaskaNawigacji(szerokoscPaska());
-}
-
-double KontrolerWidokuRozdzielonegoZPaskiemNawigacji::szerokoscPaska() const
-{
-    if (!m_widokRozdzielony || !m_widokPaskaNawigacji)
-        return 0.0;
-    // A collapsed pane keeps its frame, so the width survives hiding.
-    return m_widokRozdzielony->frameOfSubview(m_widokPaskaNawigacji).width();
-}
-
-void KontrolerWidokuRozdzielonegoZPaskiemNawigacji::pokazWidokNaZakladke()
-{
-    if (!m_kontrolerKartyPortfolio)
-        return;
-    if (QWidget *naZakladke = m_kontrolerKartyPortfolio->widokNaZakladke())
-        naZakladke->setVisible(!czyWidocznyPasekNawigacji());
+    // The tool strip opens while the bar is collapsed and closes when it is back.
+    if (m_widokRozdzielonyListwyFiltra && m_widokPaskaNarzedzi
+        && m_widokRozdzielonyListwyFiltra->isSubviewCollapsed(m_widokPaskaNarzedzi) == widoczny)
+        m_widokRozdzielonyListwyFiltra->setPosition(widoczny ? 0.0 : szerokoscPaskaNarzedzi, 0);
+    // The tab's layout gives the split view the room the strip leaves.
+    if (m_kontrolerKartyPortfolio) {
+        if (QWidget *naZakladke = m_kontrolerKartyPortfolio->widokNaZakladke(); naZakladke && naZakladke->isHidden() == !widoczny)
+            naZakladke->setVisible(!widoczny);
+    }
 }

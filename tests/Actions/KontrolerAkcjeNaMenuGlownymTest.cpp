@@ -55,7 +55,8 @@ TEST(MenuGlowne, ThePopoverCommandsAskTheMainWindowsSelectedTab)
              przegladarka = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaDanejFasolki(nullptr);
              karta = static_cast<KartaFasolkiZKatalogiem *>(przegladarka->addTabContents(std::make_unique<KartaFasolkiZKatalogiem>()));
          }, {false, false, true}},
-        {"portfolio tab", [&] { przegladarka->nowaKartaPortfolio(); }, {false, true, false}},
+        // The portfolio tab opens on the remembered main flow, whose view takes new beans and folders.
+        {"portfolio tab", [&] { przegladarka->nowaKartaPortfolio(); }, {true, true, true}},
     };
     for (const auto &p : przypadki) {
         p.przygotuj();

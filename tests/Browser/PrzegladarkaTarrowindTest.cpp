@@ -103,7 +103,8 @@ TEST_F(Fabryka, TabFactoriesAddOneActiveTabEachAndTheLookUpsFollowTheActiveOne)
     PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolio();
     KartaPortfolio *pierwsza = przegladarka->wybranaKartaPortfolio();
     ASSERT_NE(pierwsza, nullptr);
-    EXPECT_EQ(pierwsza->title(), QStringLiteral("Tarrowind Portfolio"));
+    // It opens on the remembered element, "Main Flow" by default.
+    EXPECT_EQ(pierwsza->title(), QStringLiteral("Flow: Main Flow"));
     EXPECT_EQ(pierwsza->kontrolerKartyPortfolio()->kartaPortfolio(), pierwsza);
     EXPECT_EQ(pierwsza->view(), pierwsza->kontrolerKartyPortfolio()->loadedView());
 
@@ -182,7 +183,7 @@ TEST_F(Fabryka, ABlankTabIsAPortfolioTabUnlessItIsBasedOnAnotherTab)
     ASSERT_TRUE(qobject_cast<KartaPortfolio *>(pusta.get()));
     EXPECT_EQ(przegladarka->createBlankTabBasedOn(przegladarka->activeTabContents()), nullptr);
     EXPECT_EQ(linie, (QStringList{QStringLiteral("createBlankTabBasedOn:"), QStringLiteral("createBlankTabBasedOn:"),
-                                  QStringLiteral("baseContents.title = Tarrowind Portfolio")}));
+                                  QStringLiteral("baseContents.title = Flow: Main Flow")}));
     Konsola::ustawWyjscie({});
 
     // The strip's new-tab button asks for one.

@@ -108,7 +108,8 @@ TEST_F(PierwszeOkno, TheProgramOpensExactlyOneBrowserWindowAndQuitsWithIt)
     const QStringList pierwsze = okna();
     ASSERT_EQ(pierwsze.size(), 1) << "exactly one browser window";
     const QString okno = pierwsze.first();
-    EXPECT_TRUE(uruchom(xdotool, {QStringLiteral("getwindowname"), okno}).startsWith(QStringLiteral("Tarrowind Portfolio")));
+    EXPECT_TRUE(uruchom(xdotool, {QStringLiteral("getwindowname"), okno}).startsWith(QStringLiteral("Flow: Main Flow")))
+        << "the portfolio tab opens on the remembered main flow";
 
     // A second launch hands over to the running program, which has a window already.
     if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {

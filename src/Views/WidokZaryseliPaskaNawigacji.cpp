@@ -1,0 +1,213 @@
+#include "WidokZaryseliPaskaNawigacji.h"
+
+#include "ModelDrzewaPaskaNawigacji.h"
+#include "WidokKomorkiPaskaNawigacji.h"
+#include "WidokWierszaPaskaNawigacji.h"
+
+#include "Browser/RodzajWidokuPortfolio.h"
+#include "Model/Potok.h"
+#include "Model/SplotDanychBazyFasolek.h"
+#include "Platform/Ui/Menu.h"
+#include "Platform/Ui/WindowRegistry.h"
+
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QHeaderView>
+#include <QPainter>
+
+WidokZaryseliPaskaNawigacji::WidokZaryseliPaskaNawigacji(QWidget *rodzic)
+    : OutlineViewWithEnhancedEditMode(rodzic)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setHeaderHidden(true);
+    setUniformRowHeights(false);
+    setIndentation(14);
+    setFrameShape(QFrame::NoFrame);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAcceptDrops(true);
+    setDropIndicatorShown(false);
+    setMouseTracking(false);
+    // The rows paint the selection themselves; the style's highlight stays out.
+    QPalette paleta = palette();
+    paleta.setColor(QPalette::Highlight, Qt::transparent);
+    setPalette(paleta);
+    viewport()->setAutoFillBackground(false);
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_TranslucentBackground);
+    viewport()->setAttribute(Qt::WA_TranslucentBackground);
+}
+
+QMenu *WidokZaryseliPaskaNawigacji::defaultMenuForItem(const QObject *element) const
+{
+    if (qobject_cast<const Potok *>(element))
+        return m_menuPodrecznePotoku;
+    if (element && element->metaObject() == &SplotDanychBazyFasolek::staticMetaObject) {
+        const auto *splot = static_cast<const SplotDanychBazyFasolek *>(element);
+        return splot->widokSzczegolow() == NazwyWidokow::wszystkieFasolki ? m_menuPodreczneWszystkieFasolki
+                                                                          : m_menuPodreczneElementu;
+    }
+    return nullptr;
+}
+
+QMenu *WidokZaryseliPaskaNawigacji::menuDlaPunktu(const QPoint &punkt)
+{
+    const QModelIndex indeks = indexAt(punkt);
+    if (!indeks.isValid())
+        return nullptr;
+    // The header's own rule keeps headers and separators out of the selection.
+    if (indeks.flags() & Qt::ItemIsSelectable)
+        selectionModel()->select(indeks, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    return defaultMenuForItem(indeks.data(ModelDrzewaPaskaNawigacji::rolaElementu).value<QObject *>());
+}
+
+void WidokZaryseliPaskaNawigacji::contextMenuEvent(QContextMenuEvent *zdarzenie)
+{
+    QPointer<WidokZaryseliPaskaNawigacji> zywy(this);
+    QMenu *menu = menuDlaPunktu(viewport()->mapFrom(this, zdarzenie->pos()));
+    if (!zywy || !menu)
+        return;
+    if (auto *naszeMenu = qobject_cast<Menu *>(menu))
+        naszeMenu->pokazJakoPodreczne(this, zdarzenie->globalPos());
+    else
+        menu->exec(zdarzenie->globalPos());
+}
+
+void WidokZaryseliPaskaNawigacji::mousePressEvent(QMouseEvent *zdarzenie)
+{
+    const QModelIndex indeks = indexAt(zdarzenie->position().toPoint());
+    if (zdarzenie->button() == Qt::LeftButton && indeks.isValid()
+        && WidokKomorkiPaskaNawigacji::maPrzycisk(indeks)
+        && WidokKomorkiPaskaNawigacji::prostokatPrzycisku(visualRect(indeks)).contains(zdarzenie->position())) {
+        emit przyciskNowegoOknaKlikniety(indeks);
+        zdarzenie->accept();
+        return;
+    }
+    OutlineViewWithEnhancedEditMode::mousePressEvent(zdarzenie);
+}
+
+QItemSelectionModel::SelectionFlags WidokZaryseliPaskaNawigacji::selectionCommand(const QModelIndex &indeks,
+                                                                                  const QEvent *zdarzenie) const
+{
+    // A click on a header or a separator leaves the selection as it is.
+    if (indeks.isValid() && !(indeks.flags() & Qt::ItemIsSelectable))
+        return QItemSelectionModel::NoUpdate;
+    return OutlineViewWithEnhancedEditMode::selectionCommand(indeks, zdarzenie);
+}
+
+Qt::DropAction WidokZaryseliPaskaNawigacji::operacjaZrzutu(const QDropEvent *)
+{
+    return Qt::IgnoreAction;
+}
+
+void WidokZaryseliPaskaNawigacji::przyjmijPrzeciaganie(QDropEvent *zdarzenie)
+{
+    const Qt::DropAction operacja = operacjaZrzutu(zdarzenie);
+    zaktualizujWierszCelZrzutu(zdarzenie->position().toPoint(), operacja);
+    if (operacja == Qt::IgnoreAction) {
+        zdarzenie->ignore();
+        return;
+    }
+    zdarzenie->setDropAction(operacja);
+    zdarzenie->accept();
+}
+
+void WidokZaryseliPaskaNawigacji::dragEnterEvent(QDragEnterEvent *zdarzenie)
+{
+    przyjmijPrzeciaganie(zdarzenie);
+    // Entering is accepted so that moves over other rows are still asked about.
+    zdarzenie->accept();
+}
+
+void WidokZaryseliPaskaNawigacji::dragMoveEvent(QDragMoveEvent *zdarzenie)
+{
+    przyjmijPrzeciaganie(zdarzenie);
+}
+
+void WidokZaryseliPaskaNawigacji::dragLeaveEvent(QDragLeaveEvent *zdarzenie)
+{
+    zaktualizujWierszCelZrzutu({}, Qt::IgnoreAction);
+    OutlineViewWithEnhancedEditMode::dragLeaveEvent(zdarzenie);
+}
+
+void WidokZaryseliPaskaNawigacji::dropEvent(QDropEvent *zdarzenie)
+{
+    zaktualizujWierszCelZrzutu({}, Qt::IgnoreAction);
+    zdarzenie->ignore();
+}
+
+void WidokZaryseliPaskaNawigacji::zaktualizujWierszCelZrzutu(const QPoint &punkt, Qt::DropAction operacja)
+{
+    const int dawny = m_wierszCelZrzutu;
+    m_wierszCelZrzutu = operacja == Qt::IgnoreAction ? -1 : wierszIndeksu(indexAt(punkt));
+    if (m_wierszCelZrzutu == dawny)
+        return;
+    wyswietlWierszCelZrzutu(dawny);
+    wyswietlWierszCelZrzutu(m_wierszCelZrzutu);
+}
+
+void WidokZaryseliPaskaNawigacji::wyswietlWierszCelZrzutu(int wiersz)
+{
+    const QModelIndex indeks = indeksWiersza(wiersz);
+    if (!indeks.isValid())
+        return;
+    const QRect ramka = visualRect(indeks);
+    viewport()->update(QRect(0, ramka.top(), viewport()->width(), ramka.height()));
+}
+
+QModelIndex WidokZaryseliPaskaNawigacji::indeksWiersza(int wiersz) const
+{
+    if (wiersz < 0)
+        return {};
+    QModelIndex indeks = model() ? model()->index(0, 0) : QModelIndex();
+    for (int i = 0; indeks.isValid() && i < wiersz; ++i)
+        indeks = indexBelow(indeks);
+    return indeks;
+}
+
+int WidokZaryseliPaskaNawigacji::wierszIndeksu(const QModelIndex &indeks) const
+{
+    if (!indeks.isValid() || !model())
+        return -1;
+    int wiersz = 0;
+    for (QModelIndex i = model()->index(0, 0); i.isValid(); i = indexBelow(i), ++wiersz) {
+        if (i == indeks)
+            return wiersz;
+    }
+    return -1;
+}
+
+void WidokZaryseliPaskaNawigacji::drawRow(QPainter *malarz, const QStyleOptionViewItem &opcja,
+                                          const QModelIndex &indeks) const
+{
+    const QRectF ramka(0, opcja.rect.top(), viewport()->width(), opcja.rect.height());
+    const bool zaznaczony = selectionModel() && selectionModel()->isSelected(indeks);
+    if (zaznaczony)
+        WidokWierszaPaskaNawigacji::rysujMazaneZaznaczenie(*malarz, ramka,
+                                                           window() == WindowRegistry::instance().mainWindow());
+    OutlineViewWithEnhancedEditMode::drawRow(malarz, opcja, indeks);
+    if (wierszIndeksu(indeks) == m_wierszCelZrzutu)
+        WidokWierszaPaskaNawigacji::rysujRamkeZaznaczona(*malarz, ramka, zaznaczony);
+}
+
+void WidokZaryseliPaskaNawigacji::drawBranches(QPainter *malarz, const QRect &prostokat,
+                                               const QModelIndex &indeks) const
+{
+    const auto *splot = qobject_cast<const SplotBazowy *>(
+        indeks.data(ModelDrzewaPaskaNawigacji::rolaElementu).value<QObject *>());
+    if (!splot || splot->splotJestLisciem() || splot->nazwa() == QLatin1String("Tarrowind"))
+        return;
+    // A small triangle, pointing down while the branch is open.
+    const QPointF srodek(prostokat.left() + indentation() / 2.0, prostokat.center().y() + 0.5);
+    QPolygonF trojkat;
+    if (isExpanded(indeks))
+        trojkat << srodek + QPointF(-3.5, -2) << srodek + QPointF(3.5, -2) << srodek + QPointF(0, 2.5);
+    else
+        trojkat << srodek + QPointF(-2, -3.5) << srodek + QPointF(2.5, 0) << srodek + QPointF(-2, 3.5);
+    malarz->save();
+    malarz->setRenderHint(QPainter::Antialiasing);
+    malarz->setPen(Qt::NoPen);
+    malarz->setBrush(QColor(90, 90, 90));
+    malarz->drawPolygon(trojkat);
+    malarz->restore();
+}
