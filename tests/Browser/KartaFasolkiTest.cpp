@@ -123,26 +123,42 @@ TEST_F(KartaFasolkiTest, ATabInNoBrowserClosesNothingWhenItsBeanGoes)
 
 TEST_F(KartaFasolkiTest, TheOutlineSelectionGivesTheActionsTheTopLevelItem)
 {
+    const QString katalogFasolki = fasolka->katalog()->plikowyURL();
+    ASSERT_TRUE(QDir().mkpath(katalogFasolki + QStringLiteral("/gora/srodek")));
+    for (const char *plik : {"/gora/srodek/plik.txt", "/luzny.txt"}) {
+        QFile f(katalogFasolki + QLatin1String(plik));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
     KartaFasolki karta;
     KontrolerKartyFasolki *k = karta.kontrolerKartyFasolki();
     k->ustawWidok();
     karta.setFasolka(fasolka);
-    auto *gora = StosCoreData::kontekstOZ()->wstaw<BytKatalogu>();
-    auto *plik = StosCoreData::kontekstOZ()->wstaw<BytSystemuPlikow>();
-    WezelDrzewa korzen(nullptr, nullptr);
-    auto *wezelGory = new WezelDrzewa(gora, &korzen);
-    auto *srodek = new WezelDrzewa(nullptr, wezelGory);
-    auto *wezelPliku = new WezelDrzewa(plik, srodek);
-    auto *obcy = new WezelDrzewa(fasolka, &korzen);
+    KontrolerDrzewa *drzewo = k->kontrolerRzeczyFasolki()->kontrolerDrzewa();
+    const auto wezelOSciezce = [&](const QString &sciezka) {
+        QModelIndex indeks;
+        for (const QString &nazwa : sciezka.split(QLatin1Char('/'))) {
+            if (drzewo->canFetchMore(indeks))
+                drzewo->fetchMore(indeks);
+            const QModelIndexList trafione = drzewo->match(drzewo->index(0, 0, indeks), Qt::DisplayRole, nazwa, 1,
+                                                           Qt::MatchFixedString);
+            indeks = trafione.value(0);
+        }
+        return indeks;
+    };
+    const QModelIndex gora = wezelOSciezce(QStringLiteral("gora"));
+    const QModelIndex plik = wezelOSciezce(QStringLiteral("gora/srodek/plik.txt"));
+    const QModelIndex luzny = wezelOSciezce(QStringLiteral("luzny.txt"));
+    ASSERT_TRUE(plik.isValid() && luzny.isValid());
 
     const struct
     {
-        QList<WezelDrzewa *> zaznaczone;
-        QObject *oczekiwany;
-    } przypadki[] = {{{wezelPliku}, gora}, {{}, nullptr}, {{wezelGory}, gora}, {{obcy}, nullptr}};
+        QModelIndexList zaznaczone;
+        QModelIndex oczekiwany;
+    } przypadki[] = {{{plik}, gora}, {{}, {}}, {{gora}, gora}, {{luzny, plik}, luzny}};
     for (const auto &przypadek : przypadki) {
-        k->kontrolerRzeczyFasolki()->kontrolerDrzewa()->setSelectedNodes(przypadek.zaznaczone);
-        EXPECT_EQ(k->kontrolerAkcjeNaFasolkach()->dodatkowyElement(), przypadek.oczekiwany);
+        drzewo->setSelectionIndexPaths(przypadek.zaznaczone);
+        EXPECT_EQ(k->kontrolerAkcjeNaFasolkach()->dodatkowyElement(),
+                  przypadek.oczekiwany.isValid() ? drzewo->wezel(przypadek.oczekiwany)->representedObject() : nullptr);
     }
 }
 
