@@ -58,6 +58,7 @@ KontrolerDrzewa::~KontrolerDrzewa()
 
 void KontrolerDrzewa::setKatalog(BytKatalogu *katalog)
 {
+    m_odlozone.clear();
     beginResetModel();
     delete m_korzen;
     m_katalog = katalog;
@@ -93,6 +94,7 @@ WezelDrzewa *KontrolerDrzewa::znajdz(const QObject *obiekt, const QList<WezelDrz
 
 QModelIndex KontrolerDrzewa::indexPathOfObject(const QObject *obiekt) const
 {
+    zastosujOdlozoneZmiany();
     return obiekt ? indeksWezla(znajdz(obiekt, m_korzen->m_dzieci)) : QModelIndex();
 }
 
@@ -113,6 +115,7 @@ QModelIndexList KontrolerDrzewa::indexPathsOfObjectsInSet(const QSet<BytSystemuP
 
 QList<WezelDrzewa *> KontrolerDrzewa::selectedNodes() const
 {
+    zastosujOdlozoneZmiany();
     QList<WezelDrzewa *> wezly;
     for (const QModelIndex &indeks : m_zaznaczenie->selectedRows())
         wezly.append(wezel(indeks));
@@ -143,6 +146,7 @@ void KontrolerDrzewa::setSelectionIndexPaths(const QModelIndexList &indeksy)
 
 void KontrolerDrzewa::rearrangeObjects()
 {
+    zastosujOdlozoneZmiany();
     emit layoutAboutToBeChanged();
     const QModelIndexList stare = persistentIndexList();
     QList<WezelDrzewa *> wezly;
@@ -214,6 +218,7 @@ void KontrolerDrzewa::fetchMore(const QModelIndex &rodzic)
     // Read first: the read announces its changes, which must not find a half-made level.
     const QList<BytSystemuPlikow *> byty = katalog->bytyWewnetrzne();
     w->m_zaladowany = true;
+    w->m_lisc = byty.isEmpty();
     wstawPosortowane(w, byty);
     obserwuj(w);
 }
@@ -233,7 +238,27 @@ void KontrolerDrzewa::obserwuj(WezelDrzewa *wezel)
 {
     // One connection per opened folder; it ends with the node.
     connect(static_cast<BytKatalogu *>(wezel->m_byt.data()), &BytKatalogu::bytyWewnetrzneChanged, wezel,
-            [this, wezel] { zastosujZmiany(wezel); });
+            [this, wezel] { odlozZmiany(wezel); });
+}
+
+void KontrolerDrzewa::odlozZmiany(WezelDrzewa *wezel)
+{
+    if (m_odlozone.contains(wezel))
+        return;
+    if (m_odlozone.isEmpty())
+        QMetaObject::invokeMethod(this, &KontrolerDrzewa::zastosujOdlozoneZmiany, Qt::QueuedConnection);
+    m_odlozone.append(wezel);
+}
+
+void KontrolerDrzewa::zastosujOdlozoneZmiany() const
+{
+    // Lookups are const to callers; the rows they look at must be the disk's current ones.
+    auto *drzewo = const_cast<KontrolerDrzewa *>(this);
+    while (!drzewo->m_odlozone.isEmpty()) {
+        const QPointer<WezelDrzewa> wezel = drzewo->m_odlozone.takeFirst();
+        if (wezel)
+            drzewo->zastosujZmiany(wezel);
+    }
 }
 
 void KontrolerDrzewa::zastosujZmiany(WezelDrzewa *wezel)

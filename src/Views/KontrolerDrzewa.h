@@ -93,6 +93,10 @@ signals:
 private:
     void zaladuj(WezelDrzewa *wezel);
     void obserwuj(WezelDrzewa *wezel);
+    // A folder announces a removal and the matching addition separately; its changes wait for
+    // the next turn (or the next lookup) so that a renamed file keeps its node and selection.
+    void odlozZmiany(WezelDrzewa *wezel);
+    void zastosujOdlozoneZmiany() const;
     void zastosujZmiany(WezelDrzewa *wezel);
     // A node whose file another program renamed takes the new entity and moves to its place.
     QList<BytSystemuPlikow *> przeniesPrzemianowane(WezelDrzewa *wezel, QList<WezelDrzewa *> &usuwane,
@@ -105,4 +109,5 @@ private:
     QPointer<BytKatalogu> m_katalog;
     WezelDrzewa *m_korzen;
     QItemSelectionModel *m_zaznaczenie;
+    QList<QPointer<WezelDrzewa>> m_odlozone;
 };

@@ -354,9 +354,9 @@ void KontrolerRzeczyKatalogu::dokonczAkcjeWyswietlDymekNowyKatalog(const QString
         return;
     }
     if (wezel) {
+        // An empty folder's node still counts as a leaf here: read it regardless.
         const QModelIndex indeks = m_kontrolerDrzewa->indeksWezla(wezel);
-        if (m_kontrolerDrzewa->canFetchMore(indeks))
-            m_kontrolerDrzewa->fetchMore(indeks);
+        m_kontrolerDrzewa->fetchMore(indeks);
         m_widokZaryseli->expand(indeks);
     }
     m_kontrolerDrzewa->setSelectionIndexPaths({m_kontrolerDrzewa->indexPathOfObject(nowy)});
