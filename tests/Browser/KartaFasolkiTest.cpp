@@ -15,6 +15,7 @@
 #include "Platform/Ui/WindowRegistry.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
+#include "Views/WidokZaryseliRzeczyKatalogu.h"
 #include "Widgets/IkonaZPrzeciaganymFolderem.h"
 
 #include "Support/CzasyOczekiwania.h"
@@ -64,6 +65,18 @@ protected:
         return obserwator && QTest::qWaitFor([&] {
             return obserwator->events() && obserwator->events()->liczbaObserwowanychKatalogow() == katalogow;
         }, czasNaZdarzenieMs);
+    }
+
+    // The row of `sciezka` below the shown folder, reading the folders on the way.
+    static QModelIndex wierszZarysu(KontrolerDrzewa *drzewo, const QString &sciezka)
+    {
+        QModelIndex indeks;
+        for (const QString &nazwa : sciezka.split(QLatin1Char('/'))) {
+            if (drzewo->canFetchMore(indeks))
+                drzewo->fetchMore(indeks);
+            indeks = drzewo->match(drzewo->index(0, 0, indeks), Qt::DisplayRole, nazwa, 1, Qt::MatchFixedString).value(0);
+        }
+        return indeks;
     }
 
     BazaFasolek *baza = nullptr;
@@ -134,17 +147,7 @@ TEST_F(KartaFasolkiTest, TheOutlineSelectionGivesTheActionsTheTopLevelItem)
     k->ustawWidok();
     karta.setFasolka(fasolka);
     KontrolerDrzewa *drzewo = k->kontrolerRzeczyFasolki()->kontrolerDrzewa();
-    const auto wezelOSciezce = [&](const QString &sciezka) {
-        QModelIndex indeks;
-        for (const QString &nazwa : sciezka.split(QLatin1Char('/'))) {
-            if (drzewo->canFetchMore(indeks))
-                drzewo->fetchMore(indeks);
-            const QModelIndexList trafione = drzewo->match(drzewo->index(0, 0, indeks), Qt::DisplayRole, nazwa, 1,
-                                                           Qt::MatchFixedString);
-            indeks = trafione.value(0);
-        }
-        return indeks;
-    };
+    const auto wezelOSciezce = [drzewo](const QString &sciezka) { return wierszZarysu(drzewo, sciezka); };
     const QModelIndex gora = wezelOSciezce(QStringLiteral("gora"));
     const QModelIndex plik = wezelOSciezce(QStringLiteral("gora/srodek/plik.txt"));
     const QModelIndex luzny = wezelOSciezce(QStringLiteral("luzny.txt"));
@@ -160,6 +163,48 @@ TEST_F(KartaFasolkiTest, TheOutlineSelectionGivesTheActionsTheTopLevelItem)
         EXPECT_EQ(k->kontrolerAkcjeNaFasolkach()->dodatkowyElement(),
                   przypadek.oczekiwany.isValid() ? drzewo->wezel(przypadek.oczekiwany)->representedObject() : nullptr);
     }
+}
+
+TEST_F(KartaFasolkiTest, TheOutlineKeepsItsOpenFoldersAndASingleSelectedFileThroughChangesByAnotherProgram)
+{
+    QDir dysk(fasolka->katalog()->plikowyURL());
+    for (const char *sciezka : {"a/", "b/w.txt", "z.txt"}) {
+        ASSERT_TRUE(dysk.mkpath(QFileInfo(dysk.filePath(QLatin1String(sciezka))).path()));
+        QFile plik(dysk.filePath(QLatin1String(sciezka)));
+        ASSERT_TRUE(QLatin1String(sciezka).endsWith('/') || plik.open(QIODevice::WriteOnly));
+    }
+    KartaFasolki karta;
+    KontrolerKartyFasolki *k = karta.kontrolerKartyFasolki();
+    k->ustawWidok();
+    karta.setFasolka(fasolka);
+    KontrolerRzeczyKatalogu *zarys = k->kontrolerRzeczyFasolki();
+    KontrolerDrzewa *drzewo = zarys->kontrolerDrzewa();
+    zarys->widokZaryseli()->expand(wierszZarysu(drzewo, QStringLiteral("a")));
+    zarys->widokZaryseli()->expand(wierszZarysu(drzewo, QStringLiteral("b")));
+    drzewo->setSelectionIndexPaths({wierszZarysu(drzewo, QStringLiteral("b/w.txt"))});
+    ASSERT_TRUE(czekajNaObserwacje());
+
+    // Entries come and go in the shown folder and an open one; the selected file is renamed
+    // by another program to a name that sorts first.
+    for (const char *nowy : {"nowy.txt", "a/w-a.txt", "b/m.txt"})
+        ASSERT_TRUE(QFile(dysk.filePath(QLatin1String(nowy))).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(dysk.remove(QStringLiteral("z.txt")));
+    ASSERT_TRUE(dysk.rename(QStringLiteral("b/w.txt"), QStringLiteral("b/0.txt")));
+    const auto wszystkoWidac = [&] {
+        return wierszZarysu(drzewo, QStringLiteral("a/w-a.txt")).isValid()
+               && wierszZarysu(drzewo, QStringLiteral("b/m.txt")).isValid()
+               && wierszZarysu(drzewo, QStringLiteral("nowy.txt")).isValid()
+               && !wierszZarysu(drzewo, QStringLiteral("z.txt")).isValid();
+    };
+    ASSERT_TRUE(QTest::qWaitFor(wszystkoWidac, czasNaZdarzenieMs));
+    QTest::qWait(int(KontrolerRzeczyKatalogu::opoznieniePrzeladowania * 1000) + 200);
+
+    EXPECT_TRUE(zarys->widokZaryseli()->isExpanded(wierszZarysu(drzewo, QStringLiteral("a"))));
+    EXPECT_TRUE(zarys->widokZaryseli()->isExpanded(wierszZarysu(drzewo, QStringLiteral("b"))));
+    const QList<BytSystemuPlikow *> zaznaczone = drzewo->selectedObjects();
+    ASSERT_EQ(zaznaczone.size(), 1);
+    EXPECT_EQ(zaznaczone.constFirst()->ostatniKomponentSciezki(), QStringLiteral("0.txt"));
+    EXPECT_EQ(wierszZarysu(drzewo, QStringLiteral("b/0.txt")).row(), 0);
 }
 
 TEST_F(KartaFasolkiTest, ASecondTabOpensWithThePanelWidthTheFirstStored)

@@ -54,32 +54,6 @@ protected:
     KontrolerRzeczyKatalogu m_kontroler;
 };
 
-TEST_F(KontrolerRzeczyKataloguTest, ExpansionAndASingleSelectionSurviveChangesOnDisk)
-{
-    WidokZaryseliRzeczyKatalogu *zarys = m_kontroler.widokZaryseli();
-    zarys->expand(indeks(QStringLiteral("a")));
-    zarys->expand(indeks(QStringLiteral("b")));
-    zaznacz({QStringLiteral("b/w.txt")});
-
-    // Another program adds, removes and renames, the selected file to a name sorting first.
-    m_dysk.plik(QStringLiteral("nowy.txt"));
-    m_dysk.plik(QStringLiteral("a/w-a.txt"));
-    ASSERT_TRUE(QFile::remove(m_dysk.sciezka(QStringLiteral("z.txt"))));
-    ASSERT_TRUE(QFile::rename(m_dysk.sciezka(QStringLiteral("b/w.txt")), m_dysk.sciezka(QStringLiteral("b/0.txt"))));
-    m_dysk.plik(QStringLiteral("b/m.txt"));
-    m_kontroler.synchronizeContentOfExpandedItem(nullptr);
-    QTest::qWait(int(KontrolerRzeczyKatalogu::opoznieniePrzeladowania * 1000) + 200);
-
-    EXPECT_TRUE(zarys->isExpanded(indeks(QStringLiteral("a"))));
-    EXPECT_TRUE(zarys->isExpanded(indeks(QStringLiteral("b"))));
-    EXPECT_TRUE(indeks(QStringLiteral("a/w-a.txt")).isValid());
-    EXPECT_FALSE(indeks(QStringLiteral("z.txt")).isValid());
-    const QList<BytSystemuPlikow *> zaznaczone = m_kontroler.kontrolerDrzewa()->selectedObjects();
-    ASSERT_EQ(zaznaczone.size(), 1);
-    EXPECT_EQ(zaznaczone.constFirst()->ostatniKomponentSciezki(), QStringLiteral("0.txt"));
-    EXPECT_EQ(indeks(QStringLiteral("b/0.txt")).row(), 0);
-}
-
 TEST_F(KontrolerRzeczyKataloguTest, CommandsAreEnabledByTheSingleSelection)
 {
     const struct
