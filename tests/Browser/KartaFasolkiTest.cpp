@@ -21,6 +21,7 @@
 #include "Support/CzasyOczekiwania.h"
 #include "Support/GeneratorPortfolio.h"
 #include "Support/PortfolioTestowe.h"
+#include "Support/Ui/WierszZarysu.h"
 
 #include <QDirIterator>
 
@@ -65,18 +66,6 @@ protected:
         return obserwator && QTest::qWaitFor([&] {
             return obserwator->events() && obserwator->events()->liczbaObserwowanychKatalogow() == katalogow;
         }, czasNaZdarzenieMs);
-    }
-
-    // The row of `sciezka` below the shown folder, reading the folders on the way.
-    static QModelIndex wierszZarysu(KontrolerDrzewa *drzewo, const QString &sciezka)
-    {
-        QModelIndex indeks;
-        for (const QString &nazwa : sciezka.split(QLatin1Char('/'))) {
-            if (drzewo->canFetchMore(indeks))
-                drzewo->fetchMore(indeks);
-            indeks = drzewo->match(drzewo->index(0, 0, indeks), Qt::DisplayRole, nazwa, 1, Qt::MatchFixedString).value(0);
-        }
-        return indeks;
     }
 
     BazaFasolek *baza = nullptr;
@@ -147,10 +136,9 @@ TEST_F(KartaFasolkiTest, TheOutlineSelectionGivesTheActionsTheTopLevelItem)
     k->ustawWidok();
     karta.setFasolka(fasolka);
     KontrolerDrzewa *drzewo = k->kontrolerRzeczyFasolki()->kontrolerDrzewa();
-    const auto wezelOSciezce = [drzewo](const QString &sciezka) { return wierszZarysu(drzewo, sciezka); };
-    const QModelIndex gora = wezelOSciezce(QStringLiteral("gora"));
-    const QModelIndex plik = wezelOSciezce(QStringLiteral("gora/srodek/plik.txt"));
-    const QModelIndex luzny = wezelOSciezce(QStringLiteral("luzny.txt"));
+    const QModelIndex gora = wierszZarysu(drzewo, QStringLiteral("gora"));
+    const QModelIndex plik = wierszZarysu(drzewo, QStringLiteral("gora/srodek/plik.txt"));
+    const QModelIndex luzny = wierszZarysu(drzewo, QStringLiteral("luzny.txt"));
     ASSERT_TRUE(plik.isValid() && luzny.isValid());
 
     const struct

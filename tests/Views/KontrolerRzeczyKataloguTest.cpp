@@ -8,6 +8,7 @@
 
 #include "Support/KatalogTestowy.h"
 #include "Support/Ui/NagrywarkaAlertow.h"
+#include "Support/Ui/WierszZarysu.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,17 +31,7 @@ protected:
         m_kontroler.setKatalog(m_katalog);
     }
 
-    QModelIndex indeks(const QString &sciezka)
-    {
-        KontrolerDrzewa *drzewo = m_kontroler.kontrolerDrzewa();
-        QModelIndex wynik;
-        for (const QString &nazwa : sciezka.split(QLatin1Char('/'))) {
-            if (drzewo->canFetchMore(wynik))
-                drzewo->fetchMore(wynik);
-            wynik = drzewo->match(drzewo->index(0, 0, wynik), Qt::DisplayRole, nazwa, 1, Qt::MatchFixedString).value(0);
-        }
-        return wynik;
-    }
+    QModelIndex indeks(const QString &sciezka) { return wierszZarysu(m_kontroler.kontrolerDrzewa(), sciezka); }
     void zaznacz(const QStringList &sciezki)
     {
         QModelIndexList indeksy;
