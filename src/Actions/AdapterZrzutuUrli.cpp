@@ -13,10 +13,13 @@
 
 namespace {
 
-void wykonaj(KontrolerPrzeciagnieciaIZrzutu &silnik)
+void wykonaj(KontrolerPrzeciagnieciaIZrzutu &silnik, const AdapterZrzutuUrli::PoWykonaniu &poWykonaniu)
 {
-    if (!silnik.wykonajOperacjeNaZrzuconychRzeczachIZwrocNoweElementy())
+    QList<BytSystemuPlikow *> nowe;
+    if (!silnik.wykonajOperacjeNaZrzuconychRzeczachIZwrocNoweElementy(poWykonaniu ? &nowe : nullptr))
         silnik.wyswietlInformacjeOBledach();
+    else if (poWykonaniu)
+        poWykonaniu(nowe);
     silnik.wyswietlInformacjeOPozostawionych();
 }
 
@@ -75,7 +78,8 @@ void AdapterZrzutuUrli::przyjmijZrzut(QDropEvent *zdarzenie)
 }
 
 bool AdapterZrzutuUrli::przyjmijZrzutDla(QObject *odbiorca, const InformacjaOPrzeciaganiu &informacja, QWidget *widok,
-                                         Wykonanie wykonanie)
+                                         Wykonanie wykonanie, const PoPrzyjeciu &poPrzyjeciu,
+                                         const PoWykonaniu &poWykonaniu)
 {
     // Made with what the source offers, not with the answer given while dragging.
     auto silnik = std::make_shared<KontrolerPrzeciagnieciaIZrzutu>(odbiorca, informacja.draggingSourceOperationMask());
@@ -83,11 +87,14 @@ bool AdapterZrzutuUrli::przyjmijZrzutDla(QObject *odbiorca, const InformacjaOPrz
         silnik->jestOperacjaDoWykonania() && silnik->pobierzUrleZeSchowkaDlaWidokuUrleZeSchowka(informacja, widok);
     if (!przyjety)
         return false;
+    if (poPrzyjeciu)
+        poPrzyjeciu();
     silnik->savePromisedFilesFromDraggingInfo(informacja);
     if (wykonanie == Wykonanie::OdRazu)
-        wykonaj(*silnik);
+        wykonaj(*silnik, poWykonaniu);
     else
-        DelayedOperations::addOperationAfterDelayWithBlock(opoznienieWykonania, nullptr, [silnik] { wykonaj(*silnik); });
+        DelayedOperations::addOperationAfterDelayWithBlock(opoznienieWykonania, nullptr,
+                                                           [silnik, poWykonaniu] { wykonaj(*silnik, poWykonaniu); });
     return true;
 }
 

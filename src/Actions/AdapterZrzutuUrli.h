@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class BytSystemuPlikow;
 class QWidget;
 
 // Takes dropped files for a view: answers drag enter and move with the operation a drop at that
@@ -21,6 +22,10 @@ public:
     enum class Wykonanie { PoChwili, OdRazu };
     // The receiver for a point of the widget that takes the drop (an item view's viewport).
     using OdbiorcaDlaMiejsca = std::function<QObject *(const QPoint &miejsce)>;
+    // Runs once the drop is taken, before its files are saved or moved.
+    using PoPrzyjeciu = std::function<void()>;
+    // Receives the entities a successful drop made.
+    using PoWykonaniu = std::function<void(const QList<BytSystemuPlikow *> &nowe)>;
 
     AdapterZrzutuUrli(QWidget *widok, Wykonanie wykonanie, OdbiorcaDlaMiejsca odbiorcaDlaMiejsca);
 
@@ -29,7 +34,8 @@ public:
     // Hands the dropped files to a drop engine for `odbiorca`; YES when the engine has an
     // operation and at least one file, and so carries the drop out.
     static bool przyjmijZrzutDla(QObject *odbiorca, const InformacjaOPrzeciaganiu &informacja, QWidget *widok,
-                                 Wykonanie wykonanie);
+                                 Wykonanie wykonanie, const PoPrzyjeciu &poPrzyjeciu = {},
+                                 const PoWykonaniu &poWykonaniu = {});
     // What the drag's source hears of a drop: Copy for a drop carried out, whatever was done to
     // the files, so that no source deletes what it thinks moved; else refused.
     static void odpowiedzZrodlu(QDropEvent *zdarzenie, bool przyjety);

@@ -8,6 +8,7 @@
 #include "Platform/ObrazyAplikacji.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
+#include "Views/WidokZaryseliRzeczyKatalogu.h"
 #include "Widgets/WhitePaperOutlineView.h"
 
 #include <QCoreApplication>

@@ -18,6 +18,7 @@
 #include "Model/Potok.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
+#include "Views/WidokZaryseliRzeczyKatalogu.h"
 #include "Widgets/IkonaZPrzeciaganymFolderem.h"
 #include "Widgets/WhitePaperOutlineView.h"
 
@@ -229,10 +230,7 @@ void KontrolerKartyFasolki::fasolkaZmienilaUsuniecie()
 void KontrolerKartyFasolki::zmienionoZaznaczenieRzeczyFasolki()
 {
     const QList<WezelDrzewa *> zaznaczone = m_kontrolerRzeczyFasolki->kontrolerDrzewa()->selectedNodes();
-    WezelDrzewa *wezel = zaznaczone.value(0);
-    // Up to the top-level node: the child of the tree's root.
-    while (wezel && wezel->parentNode() && wezel->parentNode()->parentNode())
-        wezel = wezel->parentNode();
+    WezelDrzewa *wezel = zaznaczone.value(0) ? zaznaczone.value(0)->wezelNajwyzszegoPoziomu() : nullptr;
     m_kontrolerAkcjeNaFasolkach->setDodatkowyElement(
         wezel ? qobject_cast<BytSystemuPlikow *>(wezel->representedObject()) : nullptr);
 }

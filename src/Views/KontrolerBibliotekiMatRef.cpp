@@ -1,10 +1,11 @@
 #include "KontrolerBibliotekiMatRef.h"
 
-#include "KontrolerRzeczyKatalogu.h"
+#include "Model/BazaFasolek.h"
+#include "Model/BibliotekaMatRef.h"
 
 KontrolerBibliotekiMatRef::KontrolerBibliotekiMatRef(QObject *rodzic)
-    : KontrolerNazwanegoWidoku(QT_TRANSLATE_NOOP("KontrolerNazwanegoWidoku", "Reference Library"),
-                               QStringLiteral("BibliotekaMatRefTemplate"), rodzic)
-    , m_kontrolerRzeczyKatalogu(new KontrolerRzeczyKatalogu(this))
+    : KontrolerWidokuKataloguSpecjalnego(QT_TRANSLATE_NOOP("KontrolerNazwanegoWidoku", "Reference Library"),
+                                         QStringLiteral("BibliotekaMatRefTemplate"),
+                                         [] { return BazaFasolek::sharedBazaFasolek()->bibliotekaMatRef(); }, rodzic)
 {
 }

@@ -1,19 +1,12 @@
 #pragma once
 
-#include "KontrolerNazwanegoWidoku.h"
+#include "KontrolerWidokuKataloguSpecjalnego.h"
 
-class KontrolerRzeczyKatalogu;
-
-// The Reference Library view of a portfolio tab; its folder outline is still empty.
-class KontrolerBibliotekiMatRef : public KontrolerNazwanegoWidoku
+// The Reference Library view of a portfolio tab.
+class KontrolerBibliotekiMatRef : public KontrolerWidokuKataloguSpecjalnego
 {
     Q_OBJECT
 
 public:
     explicit KontrolerBibliotekiMatRef(QObject *rodzic = nullptr);
-
-    KontrolerRzeczyKatalogu *kontrolerRzeczyKatalogu() const { return m_kontrolerRzeczyKatalogu; }
-
-private:
-    KontrolerRzeczyKatalogu *m_kontrolerRzeczyKatalogu;
 };

@@ -1,10 +1,11 @@
 #include "KontrolerPobranychRzeczy.h"
 
-#include "KontrolerRzeczyKatalogu.h"
+#include "Model/BazaFasolek.h"
+#include "Model/PobraneRzeczy.h"
 
 KontrolerPobranychRzeczy::KontrolerPobranychRzeczy(QObject *rodzic)
-    : KontrolerNazwanegoWidoku(QT_TRANSLATE_NOOP("KontrolerNazwanegoWidoku", "Downloads"), QStringLiteral("PobraneRzeczy"),
-                               rodzic)
-    , m_kontrolerRzeczyKatalogu(new KontrolerRzeczyKatalogu(this))
+    : KontrolerWidokuKataloguSpecjalnego(QT_TRANSLATE_NOOP("KontrolerNazwanegoWidoku", "Downloads"),
+                                         QStringLiteral("PobraneRzeczy"),
+                                         [] { return BazaFasolek::sharedBazaFasolek()->pobraneRzeczy(); }, rodzic)
 {
 }

@@ -1,19 +1,12 @@
 #pragma once
 
-#include "KontrolerNazwanegoWidoku.h"
+#include "KontrolerWidokuKataloguSpecjalnego.h"
 
-class KontrolerRzeczyKatalogu;
-
-// The Downloads view of a portfolio tab; its folder outline is still empty.
-class KontrolerPobranychRzeczy : public KontrolerNazwanegoWidoku
+// The Downloads view of a portfolio tab.
+class KontrolerPobranychRzeczy : public KontrolerWidokuKataloguSpecjalnego
 {
     Q_OBJECT
 
 public:
     explicit KontrolerPobranychRzeczy(QObject *rodzic = nullptr);
-
-    KontrolerRzeczyKatalogu *kontrolerRzeczyKatalogu() const { return m_kontrolerRzeczyKatalogu; }
-
-private:
-    KontrolerRzeczyKatalogu *m_kontrolerRzeczyKatalogu;
 };

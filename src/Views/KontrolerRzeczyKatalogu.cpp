@@ -1,32 +1,147 @@
 #include "KontrolerRzeczyKatalogu.h"
 
 #include "KontrolerDrzewa.h"
+#include "WidokKomorkiRzeczy.h"
+#include "WidokZaryseliRzeczyKatalogu.h"
 
+#include "Actions/AdapterZrzutuUrli.h"
+#include "Actions/AlertNiepowodzenia.h"
+#include "Actions/FileSystemEntityActionController.h"
+#include "Actions/KontrolerDymkaNowaRzecz.h"
+#include "Actions/KontrolerPrzeciagnieciaIZrzutu.h"
+#include "Model/BazaFasolek.h"
 #include "Model/BytKatalogu.h"
+#include "Platform/DelayedOperations.h"
+#include "Platform/DesktopServices.h"
+#include "Platform/IdentyfikatorProgramu.h"
+#include "Platform/Konsola.h"
+#include "Platform/Ui/Alert.h"
+#include "Platform/Ui/AkcjaPrzycisku.h"
+#include "Platform/Ui/ElementInterfejsu.h"
 #include "Platform/Ui/LancuchResponderow.h"
-#include "Widgets/WhitePaperOutlineView.h"
+#include "Platform/Ui/Menu.h"
+#include "Platform/Ui/PanelSzybkiegoPrzegladu.h"
+#include "Platform/Ui/PozycjaMenu.h"
+#include "Widgets/KomorkaNaglowkaTabeliPapierowej.h"
 
-#include <QCoreApplication>
-#include <QStandardItemModel>
+#include <QAbstractButton>
+#include <QDropEvent>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
 
 KontrolerRzeczyKatalogu::KontrolerRzeczyKatalogu(QObject *rodzic)
     : ViewController(rodzic)
     , m_kontrolerDrzewa(new KontrolerDrzewa(this))
+    , m_kontrolerDymkaNowaRzecz(std::make_unique<KontrolerDymkaNowaRzecz>())
 {
-    addHandler(Akcja::wyswietlDymekNowyKatalog, [this](QObject *nadawca) { wyswietlDymekNowyKatalog(nadawca); });
+    dodajPolecenia();
 }
 
 KontrolerRzeczyKatalogu::~KontrolerRzeczyKatalogu() = default;
 
-WhitePaperOutlineView *KontrolerRzeczyKatalogu::widokZaryseli() const
+void KontrolerRzeczyKatalogu::dodajPolecenia()
+{
+    const std::pair<Akcja, Handler> polecenia[] = {
+        {Akcja::otworzBytElementuWProgramie, [this](QObject *nadawca) { otworzBytElementuWProgramie(nadawca); }},
+        {Akcja::otworzBytFasolkiWProgramie, [this](QObject *nadawca) { otworzBytElementuWProgramie(nadawca); }},
+        {Akcja::otworzBytRzeczyWDomyslnejAplikacji,
+         [this](QObject *) {
+             if (BytSystemuPlikow *byt = pojedynczeZaznaczenie()) {
+                 drukujLinie(QStringLiteral("Otwieram rzecz '%1' w domyślnej aplikacji"), byt->nazwaZlokalizowana());
+                 byt->otworzWDomyslnejAplikacji();
+             }
+         }},
+        {Akcja::otworzRzeczWFinderze,
+         [this](QObject *) {
+             if (BytSystemuPlikow *byt = pojedynczeZaznaczenie())
+                 byt->otworzWDomyslnejAplikacji();
+         }},
+        {Akcja::pokazRzeczWFinderze,
+         [this](QObject *) {
+             if (BytSystemuPlikow *byt = pojedynczeZaznaczenie())
+                 byt->zaznaczWFinderze();
+         }},
+        {Akcja::pokazPanelSzybkiegoPrzegladu, [](QObject *) { PanelSzybkiegoPrzegladu::pokazWspolny(); }},
+        {Akcja::ukryjPanelSzybkiegoPrzegladu, [](QObject *) { PanelSzybkiegoPrzegladu::ukryjWspolny(); }},
+        {Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu, [](QObject *) { PanelSzybkiegoPrzegladu::przelaczWspolny(); }},
+        {Akcja::wyswietlDymekNowyKatalog, [this](QObject *nadawca) { wyswietlDymekNowyKatalog(nadawca); }},
+        {Akcja::moveToTrash, [this](QObject *) { moveToTrash(); }},
+        {Akcja::akcjaDlaDwukliku, [this](QObject *) { akcjaDlaDwukliku(m_kontrolerDrzewa->selectedObjects()); }},
+    };
+    for (const auto &[akcja, obsluga] : polecenia)
+        addHandler(akcja, obsluga);
+}
+
+WidokZaryseliRzeczyKatalogu *KontrolerRzeczyKatalogu::widokZaryseli() const
 {
     return m_widokZaryseli;
+}
+
+void KontrolerRzeczyKatalogu::loadView()
+{
+    auto *zarys = new WidokZaryseliRzeczyKatalogu;
+    zarys->setObjectName(QStringLiteral("widokZaryseli"));
+    zarys->setModel(m_kontrolerDrzewa);
+    zarys->setSelectionModel(m_kontrolerDrzewa->selectionModel());
+    zarys->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    zarys->setSelectionBehavior(QAbstractItemView::SelectRows);
+    zarys->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+    // A double-click opens; the triangle expands.
+    zarys->setExpandsOnDoubleClick(false);
+    zarys->setDragEnabled(true);
+    m_komorka = new WidokKomorkiRzeczy(zarys);
+    zarys->setItemDelegate(m_komorka);
+    connect(m_komorka, &WidokKomorkiRzeczy::controlTextDidEndEditing, this,
+            &KontrolerRzeczyKatalogu::controlTextDidEndEditing);
+    connect(zarys, &QAbstractItemView::doubleClicked, this,
+            [this] { performAction(Akcja::akcjaDlaDwukliku, m_widokZaryseli); });
+    connect(m_kontrolerDrzewa, &KontrolerDrzewa::selectionChanged, this,
+            &KontrolerRzeczyKatalogu::outlineViewSelectionDidChange);
+    zarys->installEventFilter(this);
+    m_widokZaryseli = zarys;
+    zbudujMenu();
+    setView(zarys);
+}
+
+void KontrolerRzeczyKatalogu::zbudujMenu()
+{
+    auto *menu = new Menu(QString(), m_widokZaryseli);
+    menu->dodajPozycje(tr("Open"), Akcja::otworzBytRzeczyWDomyslnejAplikacji, this);
+    m_menuOtworzWProgramie = new Menu(tr("Open With"), m_widokZaryseli);
+    m_menuOtworzWProgramie->setDelegat(this);
+    PozycjaMenu *otworzW = menu->dodajPozycje(tr("Open With"), Akcja::otworzBytElementuWProgramie, this);
+    otworzW->setTag(FileSystemEntityActionController::tagPozycjiOtworzWProgramie);
+    otworzW->setMenu(m_menuOtworzWProgramie);
+    menu->dodajPozycje(tr("Open in File Manager"), Akcja::otworzRzeczWFinderze, this);
+    menu->dodajPozycje(tr("Show in File Manager"), Akcja::pokazRzeczWFinderze, this);
+    menu->addSeparator();
+    menu->dodajPozycje(tr("Quick Look"), Akcja::pokazPanelSzybkiegoPrzegladu, this);
+    menu->dodajPozycje(tr("Close Quick Look"), Akcja::ukryjPanelSzybkiegoPrzegladu, this);
+    menu->addSeparator();
+    menu->dodajPozycje(tr("New Folder"), Akcja::wyswietlDymekNowyKatalog, this);
+    menu->dodajPozycje(tr("Move to Trash"), Akcja::moveToTrash, this);
+    menu->setDelegat(this);
+    m_menuPodreczneRzeczy = menu;
+    m_widokZaryseli->setMenuPodreczneRzeczy(menu);
 }
 
 void KontrolerRzeczyKatalogu::ustawWidok()
 {
     view();
     m_widokZaryseli->layoutSubviews();
+    m_widokZaryseli->addAndSetUpTableHeaderSeparator();
+    if (KomorkaNaglowkaTabeliPapierowej *komorka = m_widokZaryseli->headerCellInColumn(0))
+        komorka->setCzyRysowacLinieNadNaglowkiem(false);
+    m_widokZaryseli->addAndSetUpBorderView();
+    KontrolerPrzeciagnieciaIZrzutu::skonfigurujZrzucalnoscUrliDlaWidoku(m_widokZaryseli);
+    m_widokZaryseli->viewport()->installEventFilter(this);
+}
+
+void KontrolerRzeczyKatalogu::wlaczRysowanieLiniiNadNaglowkiem()
+{
+    if (KomorkaNaglowkaTabeliPapierowej *komorka = m_widokZaryseli->headerCellInColumn(0))
+        komorka->setCzyRysowacLinieNadNaglowkiem(true);
 }
 
 BytKatalogu *KontrolerRzeczyKatalogu::katalog() const
@@ -36,7 +151,146 @@ BytKatalogu *KontrolerRzeczyKatalogu::katalog() const
 
 void KontrolerRzeczyKatalogu::setKatalog(BytKatalogu *katalog)
 {
+    view();
+    // Only a new folder resets the tree: a reset collapses every folder.
+    if (katalog != m_kontrolerDrzewa->katalog())
+        m_kontrolerDrzewa->setKatalog(katalog);
     m_katalog = katalog;
+    m_obserwacjaKatalogu = std::make_unique<QObject>();
+    if (katalog) {
+        connect(katalog, &BytSystemuPlikow::plikowyURLChanged, m_obserwacjaKatalogu.get(),
+                [this] { wyzwalaczSciezki(); });
+        // One reload per pulse, each its own half second later; the controller keeps none alive.
+        connect(katalog, &BytKatalogu::kvoNodeHasChanged, m_obserwacjaKatalogu.get(), [this] {
+            DelayedOperations::addOperationAfterDelayWithBlock(opoznieniePrzeladowania, this, [this] { przeladuj(); });
+        });
+    }
+    wyzwalaczSciezki();
+}
+
+void KontrolerRzeczyKatalogu::wyzwalaczSciezki()
+{
+    synchronizeContentOfExpandedItem(nullptr);
+    outlineViewSelectionDidChange();
+}
+
+void KontrolerRzeczyKatalogu::synchronizeContentOfExpandedItem(WezelDrzewa *wezel)
+{
+    if (!wezel) {
+        if (m_katalog)
+            m_katalog->synchronizujBytyWewnetrzneIZwrocNoweElementy();
+        if (m_kontrolerDrzewa->rowCount() > 0)
+            wezel = m_kontrolerDrzewa->korzen();
+    }
+    if (!wezel)
+        return;
+    QList<QPointer<WezelDrzewa>> dzieci;
+    for (WezelDrzewa *dziecko : wezel->childNodes())
+        dzieci.append(dziecko);
+    for (const QPointer<WezelDrzewa> &dziecko : dzieci) {
+        if (!dziecko || !m_widokZaryseli->isExpanded(m_kontrolerDrzewa->indeksWezla(dziecko)))
+            continue;
+        if (auto *podkatalog = qobject_cast<BytKatalogu *>(dziecko->byt())) {
+            podkatalog->synchronizujBytyWewnetrzneIZwrocNoweElementy();
+            if (dziecko)
+                synchronizeContentOfExpandedItem(dziecko);
+        }
+    }
+}
+
+void KontrolerRzeczyKatalogu::przeladuj()
+{
+    const QList<BytSystemuPlikow *> zaznaczone = m_kontrolerDrzewa->selectedObjects();
+    BytSystemuPlikow *jedyny = zaznaczone.size() == 1 ? zaznaczone.constFirst() : nullptr;
+    m_kontrolerDrzewa->rearrangeObjects();
+    m_widokZaryseli->reloadData();
+    if (const QModelIndex indeks = m_kontrolerDrzewa->indexPathOfObject(jedyny); indeks.isValid())
+        m_kontrolerDrzewa->setSelectionIndexPaths({indeks});
+}
+
+void KontrolerRzeczyKatalogu::outlineViewSelectionDidChange()
+{
+    walidujPrzyciskiAkcji();
+    if (PanelSzybkiegoPrzegladu::istnieje() && PanelSzybkiegoPrzegladu::wspolny()->zrodloDanych())
+        PanelSzybkiegoPrzegladu::wspolny()->reloadData();
+    PozycjaMenu::zwalidujPozycjeZeSkrotami();
+}
+
+BytSystemuPlikow *KontrolerRzeczyKatalogu::pojedynczeZaznaczenie() const
+{
+    const QList<BytSystemuPlikow *> zaznaczone = m_kontrolerDrzewa->selectedObjects();
+    return zaznaczone.size() == 1 ? zaznaczone.constFirst() : nullptr;
+}
+
+void KontrolerRzeczyKatalogu::walidujPrzyciskiAkcji()
+{
+    if (!m_widokDolnegoPaskaIkon)
+        return;
+    for (QAbstractButton *przycisk :
+         m_widokDolnegoPaskaIkon->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly)) {
+        const AkcjaPrzycisku *akcja = AkcjaPrzycisku::dla(przycisk);
+        if (!akcja || !akcja->cel())
+            przycisk->setEnabled(true);
+        else
+            przycisk->setEnabled(akcja->cel() == this
+                                 && validateUserInterfaceItem(ElementInterfejsu(akcja->akcja(), przycisk, akcja->tag())));
+    }
+}
+
+bool KontrolerRzeczyKatalogu::validateUserInterfaceItem(const ElementInterfejsu &element)
+{
+    BytSystemuPlikow *byt = pojedynczeZaznaczenie();
+    const bool plik = byt && !byt->toKatalog();
+    const bool katalog = qobject_cast<BytKatalogu *>(byt) != nullptr;
+    PozycjaMenu *pozycja = element.pozycjaMenu();
+    const bool panelWidoczny = PanelSzybkiegoPrzegladu::widoczny();
+    switch (element.akcja()) {
+    case Akcja::otworzBytElementuWProgramie:
+        return plik;
+    case Akcja::otworzRzeczWFinderze:
+        return katalog;
+    case Akcja::pokazRzeczWFinderze:
+    case Akcja::moveToTrash:
+        return byt;
+    case Akcja::wyswietlDymekNowyKatalog:
+    case Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu:
+        return true;
+    case Akcja::pokazPanelSzybkiegoPrzegladu:
+        if (pozycja)
+            pozycja->setHidden(panelWidoczny);
+        return byt;
+    case Akcja::ukryjPanelSzybkiegoPrzegladu:
+        if (pozycja)
+            pozycja->setHidden(!panelWidoczny);
+        return byt;
+    case Akcja::otworzBytRzeczyWDomyslnejAplikacji:
+        if (pozycja)
+            pozycja->setHidden(!plik);
+        return plik;
+    default:
+        return false;
+    }
+}
+
+void KontrolerRzeczyKatalogu::menuNeedsUpdate(Menu *menu)
+{
+    BytSystemuPlikow *byt = pojedynczeZaznaczenie();
+    if (!byt)
+        return;
+    if (menu == m_menuPodreczneRzeczy)
+        FileSystemEntityActionController::zaktualizujWidocznoscMenuPodrzednegoOtworzWProgramieDlaBytu(menu, byt);
+    else if (menu == m_menuOtworzWProgramie)
+        FileSystemEntityActionController::zaktualizujPodrzedneMenuOtworzWProgramieDlaBytu(menu, byt);
+}
+
+void KontrolerRzeczyKatalogu::otworzBytElementuWProgramie(QObject *nadawca)
+{
+    const auto *pozycja = qobject_cast<const PozycjaMenu *>(nadawca);
+    BytSystemuPlikow *byt = pojedynczeZaznaczenie();
+    if (!byt || !pozycja || !pozycja->representedObject().canConvert<IdentyfikatorProgramu>())
+        return;
+    const auto program = pozycja->representedObject().value<IdentyfikatorProgramu>();
+    DesktopServices::shared()->openWithApplication(byt->plikowyURL(), program.desktopId);
 }
 
 KontrolerRzeczyKatalogu *KontrolerRzeczyKatalogu::celDymkaNowyKatalog(const QWidget *widok)
@@ -45,17 +299,209 @@ KontrolerRzeczyKatalogu *KontrolerRzeczyKatalogu::celDymkaNowyKatalog(const QWid
     return qobject_cast<KontrolerRzeczyKatalogu *>(LancuchResponderow::targetForAction(Akcja::wyswietlDymekNowyKatalog, okno));
 }
 
-void KontrolerRzeczyKatalogu::wyswietlDymekNowyKatalog(QObject *)
+BytKatalogu *KontrolerRzeczyKatalogu::bytKataloguDlaZaznaczonejRzeczyIItemBiezacegoKatalogu(WezelDrzewa **wezel) const
 {
+    BytKatalogu *wynik = m_katalog;
+    WezelDrzewa *wybrany = nullptr;
+    const QItemSelectionModel *zaznaczenie = m_kontrolerDrzewa->selectionModel();
+    QModelIndex wiersz = zaznaczenie->currentIndex();
+    if (!zaznaczenie->isSelected(wiersz))
+        wiersz = zaznaczenie->selectedRows().value(0);
+    if (wiersz.isValid()) {
+        wybrany = m_kontrolerDrzewa->wezel(wiersz);
+        // Any entity that is not a folder sends the new folder to the folder holding it.
+        if (!qobject_cast<BytKatalogu *>(wybrany->byt()))
+            wybrany = wybrany->parentNode();
+        if (wybrany == m_kontrolerDrzewa->korzen())
+            wybrany = nullptr;
+        if (auto *katalog = wybrany ? qobject_cast<BytKatalogu *>(wybrany->byt()) : nullptr)
+            wynik = katalog;
+    }
+    if (wezel)
+        *wezel = wybrany;
+    return wynik;
 }
 
-void KontrolerRzeczyKatalogu::loadView()
+void KontrolerRzeczyKatalogu::wyswietlDymekNowyKatalog(QObject *nadawca)
 {
-    auto *zarys = new WhitePaperOutlineView;
-    zarys->setObjectName(QStringLiteral("widokZaryseli"));
-    auto *model = new QStandardItemModel(0, 1, zarys);
-    model->setHorizontalHeaderLabels({QCoreApplication::translate("KontrolerRzeczyKatalogu", "Name")});
-    zarys->setModel(model);
-    m_widokZaryseli = zarys;
-    setView(zarys);
+    view();
+    QWidget *kotwica = qobject_cast<QAbstractButton *>(nadawca);
+    if (!kotwica)
+        kotwica = m_widokZaryseli;
+    BytKatalogu *katalog = bytKataloguDlaZaznaczonejRzeczyIItemBiezacegoKatalogu();
+    if (!katalog)
+        return;
+    const QString nazwa = katalog->ostatniKomponentSciezki() == QLatin1String("_Flow_Items")
+                              ? katalog->ostatniKomponentSciezki()
+                              : katalog->nazwaZlokalizowana();
+    m_kontrolerDymkaNowaRzecz->wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(
+        rnrKatalog, nazwa, this, [this](const QString &nowa) { dokonczAkcjeWyswietlDymekNowyKatalog(nowa); }, kotwica);
+}
+
+void KontrolerRzeczyKatalogu::dokonczAkcjeWyswietlDymekNowyKatalog(const QString &nazwa)
+{
+    if (nazwa.isEmpty())
+        return;
+    WezelDrzewa *wezel = nullptr;
+    BytKatalogu *katalog = bytKataloguDlaZaznaczonejRzeczyIItemBiezacegoKatalogu(&wezel);
+    if (!katalog)
+        return;
+    BladOperacji blad;
+    BytKatalogu *nowy = katalog->nowyKatalog(nazwa, &blad);
+    if (!nowy) {
+        AlertNiepowodzenia::pokaz(tr("Could not create directory."), &blad,
+                                  AlertNiepowodzenia::LiniaKonsoli::WiadomoscIInformacja);
+        return;
+    }
+    if (wezel) {
+        // An empty folder's node still counts as a leaf here: read it regardless.
+        const QModelIndex indeks = m_kontrolerDrzewa->indeksWezla(wezel);
+        m_kontrolerDrzewa->fetchMore(indeks);
+        m_widokZaryseli->expand(indeks);
+    }
+    m_kontrolerDrzewa->setSelectionIndexPaths({m_kontrolerDrzewa->indexPathOfObject(nowy)});
+}
+
+void KontrolerRzeczyKatalogu::moveToTrash()
+{
+    BytSystemuPlikow *byt = pojedynczeZaznaczenie();
+    if (!byt)
+        return;
+    Alert pytanie;
+    pytanie.setAlertStyle(Alert::AlertStyle::Warning);
+    pytanie.setMessageText(tr("Confirm move of '%1' to Trash").arg(byt->nazwaZlokalizowana()));
+    pytanie.addButtonWithTitle(tr("Move to Trash"));
+    pytanie.addButtonWithTitle(tr("Cancel"));
+    if (pytanie.runModal() != Alert::firstButton)
+        return;
+    // The row goes when the watcher reports the file gone.
+    const QString nazwaNaDysku = byt->ostatniKomponentSciezki();
+    if (!QFile::moveToTrash(byt->plikowyURL()))
+        AlertNiepowodzenia::pokaz(tr("Could not move '%1' to Trash.").arg(nazwaNaDysku), nullptr,
+                                  AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
+}
+
+void KontrolerRzeczyKatalogu::akcjaDlaDwukliku(const QList<BytSystemuPlikow *> &byty)
+{
+    for (BytSystemuPlikow *byt : byty)
+        byt->otworzWDomyslnejAplikacji();
+}
+
+void KontrolerRzeczyKatalogu::controlTextDidEndEditing(const QModelIndex &indeks, const QString &nazwa)
+{
+    BytSystemuPlikow *byt = m_kontrolerDrzewa->wezel(indeks)->byt();
+    if (!byt || !indeks.isValid() || byt->nazwaZlokalizowana() == nazwa)
+        return;
+    const QString stara = byt->nazwaZlokalizowana();
+    if (byt->zmienNazweBytuNaDyskuNa(nazwa)) {
+        m_kontrolerDrzewa->rearrangeObjects();
+        return;
+    }
+    // The field shows the model's name again; the alert waits until the edit has ended.
+    const QString wiadomosc = tr("Could not change '%1' name to '%2'.").arg(stara, nazwa);
+    DelayedOperations::addOperationAfterDelayWithBlock(0, nullptr, [wiadomosc] {
+        AlertNiepowodzenia::pokaz(wiadomosc, nullptr, AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
+    });
+}
+
+int KontrolerRzeczyKatalogu::numberOfPreviewItemsInPreviewPanel(PanelSzybkiegoPrzegladu *)
+{
+    return m_kontrolerDrzewa->selectedObjects().size() == 1 || m_katalog ? 1 : 0;
+}
+
+PreviewItem *KontrolerRzeczyKatalogu::previewPanelPreviewItemAtIndex(PanelSzybkiegoPrzegladu *, int)
+{
+    const QModelIndex wiersz = m_kontrolerDrzewa->selectionModel()->currentIndex();
+    if (m_kontrolerDrzewa->selectionModel()->isSelected(wiersz)) {
+        if (BytSystemuPlikow *byt = m_kontrolerDrzewa->wezel(wiersz)->byt())
+            return byt;
+    }
+    return m_katalog;
+}
+
+bool KontrolerRzeczyKatalogu::eventFilter(QObject *obiekt, QEvent *zdarzenie)
+{
+    if (obiekt == m_widokZaryseli && zdarzenie->type() == QEvent::KeyPress) {
+        // Taken before the outline's keyboard search sees it.
+        if (static_cast<QKeyEvent *>(zdarzenie)->text() == QLatin1String(" ")
+            && validateUserInterfaceItem(ElementInterfejsu(Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu))) {
+            PanelSzybkiegoPrzegladu::przelaczWspolny();
+            return true;
+        }
+        return false;
+    }
+    if (m_widokZaryseli && obiekt == m_widokZaryseli->viewport())
+        return przeciaganie(zdarzenie);
+    return ViewController::eventFilter(obiekt, zdarzenie);
+}
+
+WezelDrzewa *KontrolerRzeczyKatalogu::wezelZrzutu(const QPoint &miejsce) const
+{
+    if (m_widokZaryseli->mouseInDropZone())
+        return nullptr;
+    const QModelIndex indeks = m_widokZaryseli->indexAt(miejsce);
+    if (!indeks.isValid())
+        return nullptr;
+    WezelDrzewa *wezel = m_kontrolerDrzewa->wezel(indeks);
+    if (!qobject_cast<BytKatalogu *>(wezel->byt()))
+        wezel = wezel->parentNode();
+    return wezel == m_kontrolerDrzewa->korzen() ? nullptr : wezel;
+}
+
+bool KontrolerRzeczyKatalogu::przeciaganie(QEvent *zdarzenie)
+{
+    switch (zdarzenie->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *ruch = static_cast<QDragMoveEvent *>(zdarzenie);
+        const QPoint miejsce = ruch->position().toPoint();
+        m_widokZaryseli->draggingUpdated(miejsce);
+        WezelDrzewa *wezel = wezelZrzutu(miejsce);
+        QObject *odbiorca = wezel ? wezel->representedObject() : m_katalog.data();
+        const InformacjaOPrzeciaganiu informacja = InformacjaOPrzeciaganiu::zZdarzenia(*ruch);
+        Qt::DropAction operacja = Qt::IgnoreAction;
+        if (informacja.draggingSourceOperationMask() != Qt::DropActions())
+            operacja = KontrolerPrzeciagnieciaIZrzutu::selectDragOperationMaskWithDraggingInfoForDropReceiverInView(
+                informacja, odbiorca, m_widokZaryseli);
+        m_widokZaryseli->showBorder(operacja != Qt::IgnoreAction && !wezel);
+        if (operacja == Qt::IgnoreAction) {
+            ruch->ignore();
+        } else {
+            ruch->setDropAction(operacja);
+            ruch->accept();
+        }
+        return true;
+    }
+    case QEvent::DragLeave:
+        m_widokZaryseli->showBorder(false);
+        return false;
+    case QEvent::Drop: {
+        auto *zrzut = static_cast<QDropEvent *>(zdarzenie);
+        m_widokZaryseli->showBorder(false);
+        WezelDrzewa *wezel = wezelZrzutu(zrzut->position().toPoint());
+        QObject *odbiorca = wezel ? wezel->representedObject() : m_katalog.data();
+        QPointer<KontrolerRzeczyKatalogu> kontroler(this);
+        // The shown folder (a flow's items folder) may not exist yet.
+        QPointer<BytKatalogu> katalog(m_katalog);
+        const bool przyjety = AdapterZrzutuUrli::przyjmijZrzutDla(
+            odbiorca, InformacjaOPrzeciaganiu::zZdarzenia(*zrzut), m_widokZaryseli, AdapterZrzutuUrli::Wykonanie::PoChwili,
+            [katalog] {
+                if (katalog)
+                    katalog->stworzKatalog();
+            },
+            [kontroler](const QList<BytSystemuPlikow *> &nowe) {
+                if (kontroler)
+                    kontroler->zaznaczZrzucone(nowe);
+            });
+        AdapterZrzutuUrli::odpowiedzZrodlu(zrzut, przyjety);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void KontrolerRzeczyKatalogu::zaznaczZrzucone(const QList<BytSystemuPlikow *> &nowe)
+{
+    m_kontrolerDrzewa->setSelectionIndexPaths(m_kontrolerDrzewa->indexPathsOfObjectsInArray(nowe));
 }

@@ -15,11 +15,13 @@
 #include "Platform/Ui/WindowRegistry.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
+#include "Views/WidokZaryseliRzeczyKatalogu.h"
 #include "Widgets/IkonaZPrzeciaganymFolderem.h"
 
 #include "Support/CzasyOczekiwania.h"
 #include "Support/GeneratorPortfolio.h"
 #include "Support/PortfolioTestowe.h"
+#include "Support/Ui/WierszZarysu.h"
 
 #include <QDirIterator>
 
@@ -123,27 +125,74 @@ TEST_F(KartaFasolkiTest, ATabInNoBrowserClosesNothingWhenItsBeanGoes)
 
 TEST_F(KartaFasolkiTest, TheOutlineSelectionGivesTheActionsTheTopLevelItem)
 {
+    const QString katalogFasolki = fasolka->katalog()->plikowyURL();
+    ASSERT_TRUE(QDir().mkpath(katalogFasolki + QStringLiteral("/gora/srodek")));
+    for (const char *plik : {"/gora/srodek/plik.txt", "/luzny.txt"}) {
+        QFile f(katalogFasolki + QLatin1String(plik));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
     KartaFasolki karta;
     KontrolerKartyFasolki *k = karta.kontrolerKartyFasolki();
     k->ustawWidok();
     karta.setFasolka(fasolka);
-    auto *gora = StosCoreData::kontekstOZ()->wstaw<BytKatalogu>();
-    auto *plik = StosCoreData::kontekstOZ()->wstaw<BytSystemuPlikow>();
-    WezelDrzewa korzen(nullptr, nullptr);
-    auto *wezelGory = new WezelDrzewa(gora, &korzen);
-    auto *srodek = new WezelDrzewa(nullptr, wezelGory);
-    auto *wezelPliku = new WezelDrzewa(plik, srodek);
-    auto *obcy = new WezelDrzewa(fasolka, &korzen);
+    KontrolerDrzewa *drzewo = k->kontrolerRzeczyFasolki()->kontrolerDrzewa();
+    const QModelIndex gora = wierszZarysu(drzewo, QStringLiteral("gora"));
+    const QModelIndex plik = wierszZarysu(drzewo, QStringLiteral("gora/srodek/plik.txt"));
+    const QModelIndex luzny = wierszZarysu(drzewo, QStringLiteral("luzny.txt"));
+    ASSERT_TRUE(plik.isValid() && luzny.isValid());
 
     const struct
     {
-        QList<WezelDrzewa *> zaznaczone;
-        QObject *oczekiwany;
-    } przypadki[] = {{{wezelPliku}, gora}, {{}, nullptr}, {{wezelGory}, gora}, {{obcy}, nullptr}};
+        QModelIndexList zaznaczone;
+        QModelIndex oczekiwany;
+    } przypadki[] = {{{plik}, gora}, {{}, {}}, {{gora}, gora}, {{luzny, plik}, luzny}};
     for (const auto &przypadek : przypadki) {
-        k->kontrolerRzeczyFasolki()->kontrolerDrzewa()->setSelectedNodes(przypadek.zaznaczone);
-        EXPECT_EQ(k->kontrolerAkcjeNaFasolkach()->dodatkowyElement(), przypadek.oczekiwany);
+        drzewo->setSelectionIndexPaths(przypadek.zaznaczone);
+        EXPECT_EQ(k->kontrolerAkcjeNaFasolkach()->dodatkowyElement(),
+                  przypadek.oczekiwany.isValid() ? drzewo->wezel(przypadek.oczekiwany)->representedObject() : nullptr);
     }
+}
+
+TEST_F(KartaFasolkiTest, TheOutlineKeepsItsOpenFoldersAndASingleSelectedFileThroughChangesByAnotherProgram)
+{
+    QDir dysk(fasolka->katalog()->plikowyURL());
+    for (const char *sciezka : {"a/", "b/w.txt", "z.txt"}) {
+        ASSERT_TRUE(dysk.mkpath(QFileInfo(dysk.filePath(QLatin1String(sciezka))).path()));
+        QFile plik(dysk.filePath(QLatin1String(sciezka)));
+        ASSERT_TRUE(QLatin1String(sciezka).endsWith('/') || plik.open(QIODevice::WriteOnly));
+    }
+    KartaFasolki karta;
+    KontrolerKartyFasolki *k = karta.kontrolerKartyFasolki();
+    k->ustawWidok();
+    karta.setFasolka(fasolka);
+    KontrolerRzeczyKatalogu *zarys = k->kontrolerRzeczyFasolki();
+    KontrolerDrzewa *drzewo = zarys->kontrolerDrzewa();
+    zarys->widokZaryseli()->expand(wierszZarysu(drzewo, QStringLiteral("a")));
+    zarys->widokZaryseli()->expand(wierszZarysu(drzewo, QStringLiteral("b")));
+    drzewo->setSelectionIndexPaths({wierszZarysu(drzewo, QStringLiteral("b/w.txt"))});
+    ASSERT_TRUE(czekajNaObserwacje());
+
+    // Entries come and go in the shown folder and an open one; the selected file is renamed
+    // by another program to a name that sorts first.
+    for (const char *nowy : {"nowy.txt", "a/w-a.txt", "b/m.txt"})
+        ASSERT_TRUE(QFile(dysk.filePath(QLatin1String(nowy))).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(dysk.remove(QStringLiteral("z.txt")));
+    ASSERT_TRUE(dysk.rename(QStringLiteral("b/w.txt"), QStringLiteral("b/0.txt")));
+    const auto wszystkoWidac = [&] {
+        return wierszZarysu(drzewo, QStringLiteral("a/w-a.txt")).isValid()
+               && wierszZarysu(drzewo, QStringLiteral("b/m.txt")).isValid()
+               && wierszZarysu(drzewo, QStringLiteral("nowy.txt")).isValid()
+               && !wierszZarysu(drzewo, QStringLiteral("z.txt")).isValid();
+    };
+    ASSERT_TRUE(QTest::qWaitFor(wszystkoWidac, czasNaZdarzenieMs));
+    QTest::qWait(int(KontrolerRzeczyKatalogu::opoznieniePrzeladowania * 1000) + 200);
+
+    EXPECT_TRUE(zarys->widokZaryseli()->isExpanded(wierszZarysu(drzewo, QStringLiteral("a"))));
+    EXPECT_TRUE(zarys->widokZaryseli()->isExpanded(wierszZarysu(drzewo, QStringLiteral("b"))));
+    const QList<BytSystemuPlikow *> zaznaczone = drzewo->selectedObjects();
+    ASSERT_EQ(zaznaczone.size(), 1);
+    EXPECT_EQ(zaznaczone.constFirst()->ostatniKomponentSciezki(), QStringLiteral("0.txt"));
+    EXPECT_EQ(wierszZarysu(drzewo, QStringLiteral("b/0.txt")).row(), 0);
 }
 
 TEST_F(KartaFasolkiTest, ASecondTabOpensWithThePanelWidthTheFirstStored)

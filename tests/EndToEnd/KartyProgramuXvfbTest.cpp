@@ -4,6 +4,7 @@
 #include "App/TarrowindAppDelegate.h"
 #include "Browser/KartaFasolki.h"
 #include "Browser/KartaPortfolio.h"
+#include "Browser/KontrolerKartyFasolki.h"
 #include "Browser/KontrolerKartyPortfolio.h"
 #include "Browser/PrzegladarkaTarrowind.h"
 #include "Browser/TabKit/BrowserWindow.h"
@@ -17,6 +18,9 @@
 #include "Model/StosCoreData.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/WindowRegistry.h"
+#include "Views/KontrolerDrzewa.h"
+#include "Views/KontrolerRzeczyKatalogu.h"
+#include "Views/WidokZaryseliRzeczyKatalogu.h"
 
 #include "Support/GeneratorPortfolio.h"
 #include "Support/KatalogTestowy.h"
@@ -24,12 +28,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTest>
 
 // The program's start-up in this process on a real X server with a generated portfolio, then
-// through the factories a tab on the archive with its bar collapsed and a bean tab; the
-// screenshots are for people to look at.
+// through the factories a tab on the archive with its bar collapsed and a bean tab whose folder
+// outline has two folders open; the screenshots are for people to look at.
 TEST(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndABeanTab)
 {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run this suite under xvfb-run";
@@ -79,11 +86,29 @@ TEST(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndABea
     }
     ASSERT_NE(fasolka, nullptr);
     ASSERT_TRUE(fasolka->ustawSpodziewanyRezultat(QStringLiteral("A shed that keeps the tools dry.")));
+    const QDir katalogFasolki(fasolka->katalog()->plikowyURL());
+    for (const char *sciezka : {"Drawings/roof.svg", "Drawings/walls.svg", "Quotes/timber.txt", "Quotes/Old/2025.txt",
+                                "Photos/site.jpg"}) {
+        const QString plik = katalogFasolki.filePath(QLatin1String(sciezka));
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(plik).path()));
+        QFile(plik).open(QIODevice::WriteOnly);
+    }
     PrzegladarkaTarrowind *zFasolka = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaDanejFasolki(fasolka);
     EXPECT_EQ(zFasolka->wybranaKartaFasolki()->title(), fasolka->nazwa());
     BrowserWindow *oknoFasolki = zFasolka->windowController()->window();
     oknoFasolki->setGeometry(60, 120, 900, 560);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(oknoFasolki));
+    KontrolerRzeczyKatalogu *zarys = zFasolka->wybranaKartaFasolki()->kontrolerKartyFasolki()->kontrolerRzeczyFasolki();
+    KontrolerDrzewa *drzewo = zarys->kontrolerDrzewa();
+    for (const QString &nazwa : {QStringLiteral("Drawings"), QStringLiteral("Quotes")}) {
+        const QModelIndex katalog = drzewo->match(drzewo->index(0, 0), Qt::DisplayRole, nazwa, 1, Qt::MatchFixedString).value(0);
+        ASSERT_TRUE(katalog.isValid()) << nazwa.toStdString();
+        zarys->widokZaryseli()->expand(katalog);
+    }
+    const QModelIndex dach = drzewo->match(drzewo->index(0, 0), Qt::DisplayRole, QStringLiteral("roof.svg"), 1,
+                                           Qt::MatchFixedString | Qt::MatchRecursive).value(0);
+    ASSERT_TRUE(dach.isValid());
+    drzewo->setSelectionIndexPaths({dach});
     zrzutOkna(oknoFasolki, QStringLiteral("bean-tab-of-a-generated-bean.png"));
     LancuchResponderow::ustawDelegataAplikacji(nullptr);
     StosCoreData::sharedStosCoreData()->nowyKontekst();

@@ -1,0 +1,50 @@
+#include "WidokZaryseliRzeczyKatalogu.h"
+
+#include "KontrolerDrzewa.h"
+
+#include "Actions/ZrodloPrzeciaganiaPlikow.h"
+#include "Model/BytSystemuPlikow.h"
+#include "Platform/Ui/Menu.h"
+
+#include <QContextMenuEvent>
+#include <QItemSelectionModel>
+
+#include <algorithm>
+
+WidokZaryseliRzeczyKatalogu::WidokZaryseliRzeczyKatalogu(QWidget *rodzic)
+    : WhitePaperOutlineView(rodzic)
+{
+}
+
+QStringList WidokZaryseliRzeczyKatalogu::sciezkiZaznaczonych() const
+{
+    const auto *drzewo = qobject_cast<const KontrolerDrzewa *>(model());
+    if (!drzewo)
+        return {};
+    QModelIndexList indeksy = selectionModel()->selectedRows();
+    std::sort(indeksy.begin(), indeksy.end(), [this](const QModelIndex &a, const QModelIndex &b) {
+        return visualRect(a).top() < visualRect(b).top();
+    });
+    QStringList sciezki;
+    for (const QModelIndex &indeks : indeksy) {
+        if (const BytSystemuPlikow *byt = drzewo->wezel(indeks)->byt())
+            sciezki.append(byt->plikowyURL());
+    }
+    return sciezki;
+}
+
+void WidokZaryseliRzeczyKatalogu::contextMenuEvent(QContextMenuEvent *zdarzenie)
+{
+    const QModelIndex indeks = indexAt(viewport()->mapFrom(this, zdarzenie->pos()));
+    if (!indeks.isValid() || !m_menuPodreczneRzeczy)
+        return;
+    selectionModel()->select(indeks, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    selectionModel()->setCurrentIndex(indeks, QItemSelectionModel::NoUpdate);
+    m_menuPodreczneRzeczy->pokazJakoPodreczne(this, zdarzenie->globalPos());
+}
+
+void WidokZaryseliRzeczyKatalogu::startDrag(Qt::DropActions)
+{
+    // Not the inherited drag: after a Move it would take the rows out of the model.
+    ZrodloPrzeciaganiaPlikow::przeciagnijPliki(this, sciezkiZaznaczonych(), ZrodloPrzeciaganiaPlikow::akcjeListy);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Platform/Ui/Menu.h"
+#include "Widgets/WhitePaperOutlineView.h"
+
+#include <QPointer>
+
+
+// The outline of a folder's contents. A right-click on a row selects that row alone before the
+// item menu opens; a drag takes the selected entries out as files.
+class WidokZaryseliRzeczyKatalogu : public WhitePaperOutlineView
+{
+    Q_OBJECT
+
+public:
+    explicit WidokZaryseliRzeczyKatalogu(QWidget *rodzic = nullptr);
+
+    Menu *menuPodreczneRzeczy() const { return m_menuPodreczneRzeczy; }
+    void setMenuPodreczneRzeczy(Menu *menu) { m_menuPodreczneRzeczy = menu; }
+
+    // The paths of the selected entities, in display order.
+    QStringList sciezkiZaznaczonych() const;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *zdarzenie) override;
+    void startDrag(Qt::DropActions akcje) override;
+
+private:
+    QPointer<Menu> m_menuPodreczneRzeczy;
+};

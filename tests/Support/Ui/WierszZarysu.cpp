@@ -1,0 +1,14 @@
+#include "WierszZarysu.h"
+
+#include "Views/KontrolerDrzewa.h"
+
+QModelIndex wierszZarysu(KontrolerDrzewa *drzewo, const QString &sciezka)
+{
+    QModelIndex indeks;
+    for (const QString &nazwa : sciezka.split(QLatin1Char('/'))) {
+        if (drzewo->canFetchMore(indeks))
+            drzewo->fetchMore(indeks);
+        indeks = drzewo->match(drzewo->index(0, 0, indeks), Qt::DisplayRole, nazwa, 1, Qt::MatchFixedString).value(0);
+    }
+    return indeks;
+}

@@ -1,0 +1,143 @@
+#include "Model/BytKatalogu.h"
+#include "Model/StosCoreData.h"
+#include "Platform/DelayedOperations.h"
+#include "Platform/Ui/ElementInterfejsu.h"
+#include "Views/KontrolerDrzewa.h"
+#include "Views/KontrolerRzeczyKatalogu.h"
+#include "Views/WidokZaryseliRzeczyKatalogu.h"
+
+#include "Support/KatalogTestowy.h"
+#include "Support/Ui/NagrywarkaAlertow.h"
+#include "Support/Ui/WierszZarysu.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class KontrolerRzeczyKataloguTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        StosCoreData::sharedStosCoreData()->nowyKontekst();
+        for (const char *sciezka : {"a/", "b/", "b/w.txt", "notatka.txt", "z.txt"})
+            QLatin1String(sciezka).endsWith('/') ? m_dysk.katalog(QLatin1String(sciezka)) : m_dysk.plik(QLatin1String(sciezka));
+        m_katalog = BytSystemuPlikow::bytKataloguDlaURL(m_dysk.sciezka());
+        m_kontroler.ustawWidok();
+        m_kontroler.setKatalog(m_katalog);
+    }
+
+    QModelIndex indeks(const QString &sciezka) { return wierszZarysu(m_kontroler.kontrolerDrzewa(), sciezka); }
+    void zaznacz(const QStringList &sciezki)
+    {
+        QModelIndexList indeksy;
+        for (const QString &sciezka : sciezki)
+            indeksy.append(indeks(sciezka));
+        m_kontroler.kontrolerDrzewa()->setSelectionIndexPaths(indeksy);
+    }
+
+    KatalogTestowy m_dysk;
+    BytKatalogu *m_katalog = nullptr;
+    KontrolerRzeczyKatalogu m_kontroler;
+};
+
+TEST_F(KontrolerRzeczyKataloguTest, CommandsAreEnabledByTheSingleSelection)
+{
+    const struct
+    {
+        QStringList zaznaczone;
+        bool otworzW, otworzKatalog, pokaz, doKosza, nowyKatalog, przelacz;
+    } przypadki[] = {
+        {{}, false, false, false, false, true, true},
+        {{QStringLiteral("z.txt")}, true, false, true, true, true, true},
+        {{QStringLiteral("notatka.txt")}, true, false, true, true, true, true},
+        {{QStringLiteral("a")}, false, true, true, true, true, true},
+        {{QStringLiteral("a"), QStringLiteral("z.txt")}, false, false, false, false, true, true},
+    };
+    for (const auto &p : przypadki) {
+        zaznacz(p.zaznaczone);
+        const auto wlaczone = [this](Akcja akcja) { return m_kontroler.validateUserInterfaceItem(ElementInterfejsu(akcja)); };
+        SCOPED_TRACE(p.zaznaczone.join(QLatin1Char(',')).toStdString());
+        EXPECT_EQ(wlaczone(Akcja::otworzBytElementuWProgramie), p.otworzW);
+        EXPECT_EQ(wlaczone(Akcja::otworzBytRzeczyWDomyslnejAplikacji), p.otworzW);
+        EXPECT_EQ(wlaczone(Akcja::otworzRzeczWFinderze), p.otworzKatalog);
+        EXPECT_EQ(wlaczone(Akcja::pokazRzeczWFinderze), p.pokaz);
+        EXPECT_EQ(wlaczone(Akcja::pokazPanelSzybkiegoPrzegladu), p.pokaz);
+        EXPECT_EQ(wlaczone(Akcja::moveToTrash), p.doKosza);
+        EXPECT_EQ(wlaczone(Akcja::wyswietlDymekNowyKatalog), p.nowyKatalog);
+        EXPECT_EQ(wlaczone(Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu), p.przelacz);
+        EXPECT_FALSE(wlaczone(Akcja::otworzBytFasolkiWProgramie));
+    }
+}
+
+TEST_F(KontrolerRzeczyKataloguTest, ANewFolderGoesBesideTheSelectedFileOrIntoTheSelectedFolder)
+{
+    const struct
+    {
+        QStringList zaznaczone;
+        QString nazwa;
+        QString oczekiwana; // empty: refused
+    } przypadki[] = {
+        {{}, QStringLiteral("n1"), QStringLiteral("n1")},
+        {{QStringLiteral("a")}, QStringLiteral("n2"), QStringLiteral("a/n2")},
+        {{QStringLiteral("b/w.txt")}, QStringLiteral("n3"), QStringLiteral("b/n3")},
+        {{QStringLiteral("notatka.txt")}, QStringLiteral("n4"), QStringLiteral("n4")},
+        {{}, QStringLiteral("a"), {}},
+    };
+    for (const auto &p : przypadki) {
+        NagrywarkaAlertow alerty;
+        zaznacz(p.zaznaczone);
+        SCOPED_TRACE(p.nazwa.toStdString());
+        m_kontroler.dokonczAkcjeWyswietlDymekNowyKatalog(p.nazwa);
+        if (p.oczekiwana.isEmpty()) {
+            ASSERT_EQ(alerty.wpisy().size(), 1);
+            EXPECT_EQ(alerty.wpisy()[0].alert.messageText(), QStringLiteral("Could not create directory."));
+            EXPECT_EQ(alerty.wpisy()[0].alert.informativeText(), QStringLiteral("Directory already exists."));
+            continue;
+        }
+        EXPECT_TRUE(QDir(m_dysk.sciezka(p.oczekiwana)).exists()) << p.oczekiwana.toStdString();
+        const QList<BytSystemuPlikow *> zaznaczone = m_kontroler.kontrolerDrzewa()->selectedObjects();
+        ASSERT_EQ(zaznaczone.size(), 1);
+        EXPECT_EQ(zaznaczone[0]->plikowyURL(), m_dysk.sciezka(p.oczekiwana));
+    }
+}
+
+TEST_F(KontrolerRzeczyKataloguTest, ARefusedRenameTouchesNothingAndSaysSo)
+{
+    NagrywarkaAlertow alerty;
+    const QModelIndex plik = indeks(QStringLiteral("z.txt"));
+    m_kontroler.controlTextDidEndEditing(plik, QStringLiteral("a/b"));
+    EXPECT_TRUE(alerty.wpisy().isEmpty()); // deferred by one turn
+    QTest::qWait(50);
+    ASSERT_EQ(alerty.wpisy().size(), 1);
+    EXPECT_EQ(alerty.wpisy()[0].alert.messageText(), QStringLiteral("Could not change 'z.txt' name to 'a/b'."));
+    EXPECT_TRUE(QFile::exists(m_dysk.sciezka(QStringLiteral("z.txt"))));
+    EXPECT_FALSE(QFile::exists(m_dysk.sciezka(QStringLiteral("a/b"))));
+}
+
+TEST_F(KontrolerRzeczyKataloguTest, TrashAsksByTheShownNameAndReportsAFailureByTheNameOnDisk)
+{
+    zaznacz({QStringLiteral("notatka.txt")});
+    {
+        NagrywarkaAlertow alerty({Alert::firstButton + 1});
+        m_kontroler.moveToTrash();
+        ASSERT_EQ(alerty.wpisy().size(), 1);
+        EXPECT_EQ(alerty.wpisy()[0].alert.messageText(), QStringLiteral("Confirm move of 'notatka.txt' to Trash"));
+        EXPECT_EQ(alerty.wpisy()[0].alert.buttons(), QStringList({QStringLiteral("Move to Trash"), QStringLiteral("Cancel")}));
+        EXPECT_TRUE(QFile::exists(m_dysk.sciezka(QStringLiteral("notatka.txt"))));
+    }
+    // Another program deleted the file after it was selected: the move fails and says so.
+    ASSERT_TRUE(QFile::remove(m_dysk.sciezka(QStringLiteral("notatka.txt"))));
+    {
+        NagrywarkaAlertow alerty;
+        m_kontroler.moveToTrash();
+        ASSERT_EQ(alerty.wpisy().size(), 2);
+        EXPECT_EQ(alerty.wpisy()[1].alert.messageText(), QStringLiteral("Could not move 'notatka.txt' to Trash."));
+    }
+}
+
+} // namespace
