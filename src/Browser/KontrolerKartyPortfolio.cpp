@@ -6,6 +6,7 @@
 #include "TloWidokuSzczegolowNaKarciePortfolio.h"
 #include "TloZielonegoWidokuKartyPortfolio.h"
 #include "UstawieniaKartyPortfolio.h"
+#include "WidokRozdzielonyListwyFiltra.h"
 #include "WidokRozdzielonyZPaskiemNawigacji.h"
 #include "ZawartoscKarty.h"
 
@@ -135,6 +136,8 @@ void KontrolerKartyPortfolio::loadView()
     m_kontrolerWidokuRozdzielonego->setWidokPaskaNawigacji(m_widokRozdzielony->subviews().constFirst());
     m_kontrolerWidokuRozdzielonego->setWidokSzczegolow(m_widokRozdzielony->subviews().constLast());
     m_kontrolerWidokuRozdzielonego->setWidokRozdzielony(m_widokRozdzielony);
+    m_kontrolerWidokuRozdzielonego->setWidokPaskaNarzedzi(m_widokRozdzielonyListwyFiltra->subviews().constFirst());
+    m_kontrolerWidokuRozdzielonego->setWidokRozdzielonyListwyFiltra(m_widokRozdzielonyListwyFiltra);
 
     m_kontrolerAkcjeNaBazieFasolek = new KontrolerAkcjeNaElementach(this);
 
@@ -162,9 +165,7 @@ QWidget *KontrolerKartyPortfolio::zbudujKolumneSzczegolow()
 {
     auto *uklad = new QVBoxLayout;
     QWidget *kolumna = hostZUkladem(QStringLiteral("kolumnaSzczegolow"), uklad);
-    // The filter strip follows the window through the host's layout.
-    m_widokDlaListwyFiltra = hostZUkladem(QStringLiteral("widokDlaListwyFiltra"), new QVBoxLayout);
-    uklad->addWidget(m_widokDlaListwyFiltra);
+    uklad->addWidget(zbudujWidokRozdzielonyListwyFiltra());
     auto *tlo = new TloWidokuSzczegolowNaKarciePortfolio;
     tlo->setObjectName(QStringLiteral("tloWidokuSzczegolow"));
     m_zastepczyWidokZawartosci = hostZUkladem(QStringLiteral("zastepczyWidokZawartosci"), new QVBoxLayout);
@@ -172,6 +173,21 @@ QWidget *KontrolerKartyPortfolio::zbudujKolumneSzczegolow()
     tlo->awakeFromNib();
     uklad->addWidget(tlo, 1);
     return kolumna;
+}
+
+SplitView *KontrolerKartyPortfolio::zbudujWidokRozdzielonyListwyFiltra()
+{
+    m_widokRozdzielonyListwyFiltra = new WidokRozdzielonyListwyFiltra;
+    m_widokRozdzielonyListwyFiltra->setObjectName(QStringLiteral("widokRozdzielonyListwyFiltra"));
+    // The tool strip keeps its width while closed, so that it opens at it.
+    auto *pasekNarzedzi = new QWidget;
+    pasekNarzedzi->setObjectName(QStringLiteral("widokPaskaNarzedzi"));
+    pasekNarzedzi->resize(int(KontrolerWidokuRozdzielonegoZPaskiemNawigacji::szerokoscPaskaNarzedzi), 0);
+    m_widokRozdzielonyListwyFiltra->addSubview(pasekNarzedzi);
+    // The filter strip follows the window through the host's layout.
+    m_widokDlaListwyFiltra = hostZUkladem(QStringLiteral("widokDlaListwyFiltra"), new QVBoxLayout);
+    m_widokRozdzielonyListwyFiltra->addSubview(m_widokDlaListwyFiltra);
+    return m_widokRozdzielonyListwyFiltra;
 }
 
 KontrolkaSegmentowa *KontrolerKartyPortfolio::zbudujPrzyciskiWsteczINaprzod(Qt::Orientation orientacja)

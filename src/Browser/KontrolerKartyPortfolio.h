@@ -19,6 +19,7 @@ class KontrolerPaskaNawigacji;
 class KontrolerWidokuRozdzielonegoZPaskiemNawigacji;
 class KontrolkaSegmentowa;
 class Potok;
+class SplitView;
 class UstawieniaKartyPortfolio;
 class WidokRozdzielonyZPaskiemNawigacji;
 
@@ -96,6 +97,7 @@ private:
 
     QWidget *zbudujKolumnePaska();
     QWidget *zbudujKolumneSzczegolow();
+    SplitView *zbudujWidokRozdzielonyListwyFiltra();
     KontrolkaSegmentowa *zbudujPrzyciskiWsteczINaprzod(Qt::Orientation orientacja);
     static KontrolerBiezacegoWidokuSzczegolow *stworzKontrolerDla(const ItemWidoku &item);
 
@@ -120,6 +122,7 @@ private:
     QPointer<KontrolerAkcjeNaElementach> m_kontrolerAkcjeNaBazieFasolek;
     QPointer<WidokRozdzielonyZPaskiemNawigacji> m_widokRozdzielony;
     QPointer<QWidget> m_widokDlaZaryseliPaskaNawigacji;
+    QPointer<SplitView> m_widokRozdzielonyListwyFiltra;
     QPointer<QWidget> m_widokDlaListwyFiltra;
     QPointer<QWidget> m_zastepczyWidokZawartosci;
     QPointer<QWidget> m_widokNaZakladke;

@@ -151,7 +151,7 @@ void KontrolerWidokuRozdzielonegoZPaskiemNawigacji::ulozWedlugWidocznosciPaska()
     const bool widoczny = czyWidocznyPasekNawigacji();
     // The tool strip opens while the bar is collapsed and closes when it is back.
     if (m_widokRozdzielonyListwyFiltra && m_widokPaskaNarzedzi
-        && m_widokRozdzielonyListwyFiltra->isSubviewCollapsed(m_widokPaskaNarzedzi) == widoczny)
+        && m_widokRozdzielonyListwyFiltra->isSubviewCollapsed(m_widokPaskaNarzedzi) != widoczny)
         m_widokRozdzielonyListwyFiltra->setPosition(widoczny ? 0.0 : szerokoscPaskaNarzedzi, 0);
     // The tab's layout gives the split view the room the strip leaves.
     if (m_kontrolerKartyPortfolio) {

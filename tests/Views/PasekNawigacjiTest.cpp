@@ -13,6 +13,7 @@
 #include "Platform/UserDefaults.h"
 #include "Views/KontrolerPaskaNawigacji.h"
 #include "Views/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
+#include "Views/ListwaFiltra.h"
 #include "Views/WidokWierszaPaskaNawigacji.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 
@@ -20,6 +21,7 @@
 #include "Support/PortfolioTestowe.h"
 
 #include <QDir>
+#include <QLayout>
 #include <QPainter>
 #include <QTest>
 
@@ -213,9 +215,17 @@ TEST(RozdzielonyZPaskiemNawigacji, HidingShowingAndGivingWayToTheDetails)
     KartaPortfolio karta(rwpWidokArchiwum);
     KontrolerKartyPortfolio *k = karta.kontrolerKartyPortfolio();
     KontrolerWidokuRozdzielonegoZPaskiemNawigacji *r = k->kontrolerWidokuRozdzielonegoZPaskiemNawigacji();
+    // The list views' own filter bars come later; one placed by hand stands for them.
+    auto *listwa = new ListwaFiltra(nullptr);
+    k->widokDlaListwyFiltra()->layout()->addWidget(listwa);
     karta.view()->setFixedSize(1100, 500);
     karta.view()->show();
     QCoreApplication::processEvents();
+    QCoreApplication::processEvents(); // the strip's new height travels up one layout a turn
+    QWidget *pasekNarzedzi = r->widokPaskaNarzedzi();
+    ASSERT_TRUE(pasekNarzedzi && r->widokRozdzielonyListwyFiltra());
+    EXPECT_FALSE(pasekNarzedzi->isVisible());
+    EXPECT_EQ(listwa->height(), listwa->sizeHint().height()) << "the strip is as tall as the filter bar";
     r->setSzerokoscPaskaNawigacji(240);
     EXPECT_DOUBLE_EQ(k->ustawieniaKarty()->szerokoscPaskaNawigacji(), 240);
 
@@ -223,12 +233,17 @@ TEST(RozdzielonyZPaskiemNawigacji, HidingShowingAndGivingWayToTheDetails)
     QCoreApplication::processEvents();
     EXPECT_FALSE(k->ustawieniaKarty()->czyWidocznyPasekNawigacji());
     EXPECT_TRUE(k->widokNaZakladke()->isVisible()) << "the 27-point strip";
+    EXPECT_TRUE(pasekNarzedzi->isVisible()) << "the tool strip";
+    EXPECT_EQ(pasekNarzedzi->width(), 73);
+    EXPECT_EQ(listwa->mapTo(r->widokRozdzielonyListwyFiltra(), QPoint()).x(), 73) << "the filter bar moves aside";
     EXPECT_DOUBLE_EQ(k->ustawieniaKarty()->szerokoscPaskaNawigacji(), 240) << "the last open width";
 
     r->setCzyWidocznyPasekNawigacji(true);
     QCoreApplication::processEvents();
     EXPECT_TRUE(k->ustawieniaKarty()->czyWidocznyPasekNawigacji());
     EXPECT_FALSE(k->widokNaZakladke()->isVisible());
+    EXPECT_FALSE(pasekNarzedzi->isVisible());
+    EXPECT_EQ(listwa->mapTo(r->widokRozdzielonyListwyFiltra(), QPoint()).x(), 0);
     EXPECT_DOUBLE_EQ(r->szerokoscPaskaNawigacji(), 240);
 
     // 1100 wide: the details keep 635 while the bar can stay at 175 or more.
