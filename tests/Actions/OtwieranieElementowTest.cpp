@@ -143,8 +143,9 @@ TEST_F(OtwieranieElementow, BeansOpenInTheirWindowTabsAndWindowsOpenOnTheItemsVi
             if (!okna.contains(okno))
                 nowa = PrzegladarkaTarrowind::przegladarkaDlaOkna(okno);
         }
-        if (nowaKarta || p.okno)
+        if (nowaKarta || p.okno) {
             EXPECT_TRUE(pokazuje(nowa->activeTabContents(), p.rodzaj));
+        }
     }
 
     // With a portfolio tab active (the last one opened here) a folder bean is shown in it.

@@ -120,8 +120,9 @@ TEST_F(ProxyListyFasolekTest, ListsChooseFilterSortGroupAndCountAsTheScopeAndPhr
         proxy->setFrazaFiltra(p.fraza);
         EXPECT_EQ(wiersze(*proxy), p.wiersze) << qPrintable(opis);
         EXPECT_EQ(proxy->tytulKolumny(), p.tytul) << qPrintable(opis);
-        if (p.lista == Wszystkie)
+        if (p.lista == Wszystkie) {
             EXPECT_EQ(wszystkie.liczbaFasolek(), wiersze(*proxy).filter(QRegularExpression("^[^\\[]")).size());
+        }
     }
 }
 
