@@ -74,6 +74,8 @@ QFont EdytorSpodziewanegoRezultatu::czcionka()
 
 bool EdytorSpodziewanegoRezultatu::czyKlawiszBezZnakow(const QKeyEvent &zdarzenie)
 {
+    if (!zdarzenie.text().isEmpty())
+        return false;
     switch (zdarzenie.key()) {
     case Qt::Key_unknown:
     case 0:

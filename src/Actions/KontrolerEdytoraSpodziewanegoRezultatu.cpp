@@ -222,6 +222,7 @@ void KontrolerEdytoraSpodziewanegoRezultatu::rozpocznijEdycje()
     if (!czyEdytorRozwiniety())
         rozwinWidokZEdytorem(true);
     ustawTrybEdycji(true);
+    m_edytor->moveCursor(QTextCursor::End);
     m_edytor->setFocus(Qt::OtherFocusReason);
 }
 
