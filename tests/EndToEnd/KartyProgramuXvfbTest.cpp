@@ -1,9 +1,13 @@
+#include "Actions/EdytorSpodziewanegoRezultatu.h"
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
+#include "Actions/KontrolerEdytoraSpodziewanegoRezultatu.h"
+#include "Actions/WidokZFokusemEdytora.h"
 #include "App/KreatorKonfiguracjiAplikacji.h"
 #include "App/OfertaPrzeniesieniaAppImage.h"
 #include "App/TarrowindAppDelegate.h"
 #include "Browser/KartaFasolki.h"
 #include "Browser/KartaPortfolio.h"
+#include "Browser/KontrolerKartyFasolki.h"
 #include "Browser/KontrolerKartyPortfolio.h"
 #include "Browser/PrzegladarkaTarrowind.h"
 #include "Browser/TabKit/BrowserWindow.h"
@@ -28,7 +32,8 @@
 #include <QTest>
 
 // The program's start-up in this process on a real X server with a generated portfolio, then
-// through the factories a tab on the archive with its bar collapsed and a bean tab; the
+// through the factories a tab on the archive with its bar collapsed and a bean tab, whose expected
+// outcome is then typed in; the
 // screenshots are for people to look at.
 TEST(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndABeanTab)
 {
@@ -85,6 +90,29 @@ TEST(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndABea
     oknoFasolki->setGeometry(60, 120, 900, 560);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(oknoFasolki));
     zrzutOkna(oknoFasolki, QStringLiteral("bean-tab-of-a-generated-bean.png"));
+
+    // A bean with no expected outcome: the placeholder, then the text typed in edit mode inside the ring.
+    Fasolka *bezRezultatu = nullptr;
+    for (Fasolka *f : BazaFasolek::sharedBazaFasolek()->potoki().elementy().at(0)->fasolki()) {
+        if (f->jestZKatalogiem() && f != fasolka && !bezRezultatu)
+            bezRezultatu = f;
+    }
+    ASSERT_NE(bezRezultatu, nullptr);
+    KartaFasolki *kartaEdytora = zFasolka->nowaKartaFasolki(bezRezultatu);
+    KontrolerEdytoraSpodziewanegoRezultatu *edytor =
+        kartaEdytora->kontrolerKartyFasolki()->kontrolerEdytoraSpodziewanegoRezultatu();
+    QTest::qWait(100);
+    zrzutOkna(oknoFasolki, QStringLiteral("bean-tab-expected-outcome-placeholder.png"));
+    QTest::keyClick(edytor->edytor(), Qt::Key_Return);
+    QTest::keyClicks(edytor->edytor(), QStringLiteral("A roof over the bench"));
+    QTest::keyClick(edytor->edytor(), Qt::Key_Return, Qt::AltModifier);
+    QTest::keyClicks(edytor->edytor(), QStringLiteral("and a door that locks."));
+    EXPECT_TRUE(edytor->jestWTrybeEdycji());
+    EXPECT_TRUE(edytor->widokZEdytorem()->czyRysowacFokusEdytora());
+    QTest::qWait(100);
+    zrzutOkna(oknoFasolki, QStringLiteral("bean-tab-expected-outcome-editing.png"));
+    QTest::keyClick(edytor->edytor(), Qt::Key_Return);
+    EXPECT_EQ(bezRezultatu->spodziewanyRezultat(), QStringLiteral("A roof over the bench\nand a door that locks."));
     LancuchResponderow::ustawDelegataAplikacji(nullptr);
     StosCoreData::sharedStosCoreData()->nowyKontekst();
 }
