@@ -1,4 +1,4 @@
-#include "Model/OperacjeTestowe.h"
+#include "OknaZGenerowanymPortfolio.h"
 
 #include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Browser/KartaFasolki.h"
@@ -21,25 +21,9 @@
 
 namespace {
 
-class NoweRzeczyIDwuklik : public OperacjeTestowe
+class NoweRzeczyIDwuklik : public OknaZGenerowanymPortfolio
 {
 protected:
-    void SetUp() override
-    {
-        OperacjeTestowe::SetUp();
-        ASSERT_TRUE(GeneratorPortfolio::zbuduj(m_baza.sciezka(), {.potoki = 3, .fasolkiNaPotok = 12,
-                                                                  .fasolkiNaArchiwumPotoku = 1}).udany);
-        DesktopServices::setShared(std::make_unique<NagrywajaceUslugiPulpitu>(&m_wywolania));
-    }
-    void TearDown() override
-    {
-        for (BrowserWindow *okno : widoczneOknaPrzegladarki())
-            okno->close();
-        wykonajOdlozoneUsuniecia();
-        DesktopServices::setShared(nullptr);
-        OperacjeTestowe::TearDown();
-    }
-
     Potok *p1() { return potok(QStringLiteral("Potok 0001")); }
     QList<Fasolka *> fasolkiKatalogowe()
     {
@@ -52,7 +36,6 @@ protected:
         return wynik;
     }
 
-    QStringList m_wywolania;
     NagrywarkaAlertow m_alerty;
 };
 
