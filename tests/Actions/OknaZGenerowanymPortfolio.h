@@ -6,10 +6,8 @@
 #include "Support/GeneratorPortfolio.h"
 #include "Support/NagrywajaceUslugiPulpitu.h"
 
-// A generated portfolio of three flows ("Potok 0001" and "Potok 0002": active "Fasolka 0000.txt" and
-// folder "Projekt 0006", waiting "Fasolka 0002.png", inactive "Fasolka 0003.md"; each flow archive
-// holds "Fasolka 0000.txt" and more), the desktop's calls recorded, and every browser window
-// closed afterwards.
+// Flows "Potok 0001", "Potok 0002": active "Fasolka 0000.txt" and folder "Projekt 0006", waiting "Fasolka 0002.png",
+// inactive "Fasolka 0003.md"; flow archives with "Fasolka 0000.txt". The desktop's calls recorded; windows closed after.
 class OknaZGenerowanymPortfolio : public OperacjeTestowe
 {
 protected:
