@@ -4,6 +4,7 @@
 #include "FaktyPolecenia.h"
 #include "FileSystemEntityActionController.h"
 #include "JakoElement.h"
+#include "KontrolerDymkaNowaRzecz.h"
 #include "MenuKontroleraElementow.h"
 
 #include "Model/Archiwum.h"
@@ -29,6 +30,9 @@
 #include "Platform/Ui/Menu.h"
 #include "Platform/Ui/PanelSzybkiegoPrzegladu.h"
 #include "Platform/Ui/PozycjaMenu.h"
+#include "Views/KontrolerPaskaNawigacji.h"
+#include "Views/ListwaZakresu.h"
+#include "Views/ProxyWszystkieFasolki.h"
 #include "Widgets/KontrolerTablicy.h"
 
 #include <QAbstractButton>
@@ -125,6 +129,7 @@ KontrolerAkcjeNaElementach::KontrolerAkcjeNaElementach(QObject *rodzic)
 {
     dodajPoleceniaOtwierania();
     dodajPoleceniaZmian();
+    dodajPoleceniaNowychRzeczy();
 }
 
 KontrolerAkcjeNaElementach::~KontrolerAkcjeNaElementach() = default;
@@ -683,6 +688,16 @@ void KontrolerAkcjeNaElementach::zaktualizujPodrzedneMenuPrzeniesDoPotoku(Menu *
 
 bool KontrolerAkcjeNaElementach::validateUserInterfaceItem(const ElementInterfejsu &element)
 {
+    switch (element.akcja()) {
+    case Akcja::wyswietlDymekNowaFasolka:
+        return czyMoznaWyswietlicDymekNowaFasolka();
+    case Akcja::wyswietlDymekNowyPotok:
+        return czyMoznaWyswietlicDymekNowyPotok();
+    case Akcja::wyswietlDymekNowyPotokNaKarcieProtfolio:
+        return czyMoznaWyswietlicDymekNowyPotokNaKarciePortfolio();
+    default:
+        break;
+    }
     const FaktyPolecenia fakty = FaktyPolecenia::zbierz(elementyDlaPolecenia(element.obiekt()));
     if (PozycjaMenu *pozycja = element.pozycjaMenu()) {
         if (const std::optional<bool> ukryta = fakty.ukryta(element.akcja()))
@@ -704,6 +719,217 @@ void KontrolerAkcjeNaElementach::menuNeedsUpdate(Menu *menu)
     }
     if (menu == m_menuPrzeniesDoPotoku)
         zaktualizujPodrzedneMenuPrzeniesDoPotoku(menu);
+}
+
+void KontrolerAkcjeNaElementach::dodajPoleceniaNowychRzeczy()
+{
+    addHandler(Akcja::pokazFasolkeWPotoku, [this](QObject *) { pokazFasolkeWPotoku(); });
+    addHandler(Akcja::akcjaPrzejdzDoPotoku, [this](QObject *) { akcjaPrzejdzDoPotoku(); });
+    addHandler(Akcja::wyswietlDymekNowaFasolka, [this](QObject *nadawca) { wyswietlDymekNowaFasolka(nadawca); });
+    addHandler(Akcja::wyswietlDymekNowyPotok, [this](QObject *nadawca) { wyswietlDymekNowyPotok(nadawca); });
+    addHandler(Akcja::wyswietlDymekNowyPotokNaKarcieProtfolio, [](QObject *) { wyswietlDymekNowyPotokNaKarcieProtfolio(); });
+}
+
+void KontrolerAkcjeNaElementach::setListwaZakresu(ListwaZakresu *listwa)
+{
+    m_listwaZakresu = listwa;
+}
+
+void KontrolerAkcjeNaElementach::setProxyWszystkieFasolki(ProxyWszystkieFasolki *proxy)
+{
+    m_proxyWszystkieFasolki = proxy;
+}
+
+void KontrolerAkcjeNaElementach::setKontrolerDymkaNowaRzecz(KontrolerDymkaNowaRzecz *kontroler)
+{
+    m_kontrolerDymkaNowaRzecz = kontroler;
+}
+
+void KontrolerAkcjeNaElementach::setPrzyciskDlaDymkaNowaRzecz(QAbstractButton *przycisk)
+{
+    m_przyciskDlaDymkaNowaRzecz = przycisk;
+}
+
+void KontrolerAkcjeNaElementach::setKontrolerPaskaNawigacji(KontrolerPaskaNawigacji *kontroler)
+{
+    m_kontrolerPaskaNawigacji = kontroler;
+}
+
+KontrolerDymkaNowaRzecz *KontrolerAkcjeNaElementach::kontrolerDymkaNowaRzecz()
+{
+    if (!m_kontrolerDymkaNowaRzecz)
+        m_kontrolerDymkaNowaRzecz = new KontrolerDymkaNowaRzecz(this);
+    return m_kontrolerDymkaNowaRzecz;
+}
+
+Potok *KontrolerAkcjeNaElementach::potokDocelowy() const
+{
+    if (Fasolka *wybrana = fasolka())
+        return wybrana->potok();
+    return potok();
+}
+
+QWidget *KontrolerAkcjeNaElementach::kotwicaDymka(QObject *nadawca) const
+{
+    if (auto *przycisk = qobject_cast<QAbstractButton *>(nadawca))
+        return przycisk;
+    return m_przyciskDlaDymkaNowaRzecz;
+}
+
+void KontrolerAkcjeNaElementach::pokazFasolkeWPotoku()
+{
+    Fasolka *pokazywana = fasolka();
+    if (!pokazywana)
+        return;
+    if (KartaPortfolio *karta = KartaPortfolio::wybranaKartaPortfolioWPrzegladarceZWidokiem(m_widokNaKarcie))
+        karta->pokazFasolkeWPotoku(pokazywana);
+    else
+        PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZPotokiemIZaznaczonaFasolka(pokazywana->potok(), pokazywana);
+}
+
+void KontrolerAkcjeNaElementach::wyswietlDymekNowaFasolka(QObject *nadawca)
+{
+    Potok *docelowy = potokDocelowy();
+    if (!docelowy)
+        return;
+    kontrolerDymkaNowaRzecz()->wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(
+        rnrFasolka, docelowy->nazwa(), this, [this](const QString &nazwa) { dokonczAkcjeWyswietlDymekNowaFasolka(nazwa); },
+        kotwicaDymka(nadawca));
+}
+
+void KontrolerAkcjeNaElementach::dokonczAkcjeWyswietlDymekNowaFasolka(const QString &nazwa)
+{
+    // The selection may have changed while the popover was open.
+    Potok *docelowy = potokDocelowy();
+    BladOperacji blad;
+    Fasolka *nowa = docelowy ? docelowy->nowaFasolka(nazwa, &blad) : nullptr;
+    if (!nowa) {
+        AlertNiepowodzenia::pokaz(tr("Could not create Bean Directory."), docelowy ? &blad : nullptr,
+                                  AlertNiepowodzenia::LiniaKonsoli::WiadomoscIInformacja);
+        return;
+    }
+    odslonINaznaczNowaFasolke(nowa);
+}
+
+// A new bean lies in Incubation: a scope that hides it gives way to In Work.
+void KontrolerAkcjeNaElementach::odslonINaznaczNowaFasolke(Fasolka *nowa)
+{
+    if (ListwaZakresu *listwa = m_listwaZakresu;
+        listwa && !listwa->czyWObrobce() && !listwa->czyWInkubacji() && !listwa->czyWszystkie())
+        listwa->setCzyWObrobce(true);
+    zaznaczWLiscie(nowa);
+}
+
+void KontrolerAkcjeNaElementach::zaznaczWLiscie(QObject *obiekt)
+{
+    if (!m_kontrolerTablicy)
+        return;
+    QObject::disconnect(m_oczekujaceZaznaczenie);
+    const qsizetype wiersz = m_kontrolerTablicy->arrangedObjects().indexOf(obiekt);
+    if (wiersz < 0) {
+        // The list learns of the model's change on a later turn.
+        const QPointer<QObject> oczekujacy = obiekt;
+        m_oczekujaceZaznaczenie = connect(m_kontrolerTablicy, &KontrolerTablicy::arrangedObjectsChanged, this,
+                                          [this, oczekujacy] {
+                                              QObject::disconnect(m_oczekujaceZaznaczenie);
+                                              if (oczekujacy && m_kontrolerTablicy->arrangedObjects().contains(oczekujacy))
+                                                  zaznaczWLiscie(oczekujacy);
+                                          });
+        return;
+    }
+    m_kontrolerTablicy->setSelectedObjects({obiekt});
+    if (m_widokTabeli && m_widokTabeli->model())
+        m_widokTabeli->scrollTo(m_widokTabeli->model()->index(int(wiersz), 0));
+}
+
+bool KontrolerAkcjeNaElementach::czyMoznaWyswietlicDymekNowaFasolka() const
+{
+    if (m_proxyWszystkieFasolki) {
+        const ListwaZakresu *listwa = m_proxyWszystkieFasolki->listwaZakresu();
+        return element() && listwa && listwa->czyPodzialNaPotoki();
+    }
+    return potokDocelowy() != nullptr;
+}
+
+void KontrolerAkcjeNaElementach::wyswietlDymekNowyPotok(QObject *nadawca)
+{
+    kontrolerDymkaNowaRzecz()->wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(
+        rnrPotok, QString(), this, [this](const QString &nazwa) { dokonczAkcjeWyswietlDymekNowyPotok(nazwa); },
+        kotwicaDymka(nadawca));
+}
+
+void KontrolerAkcjeNaElementach::dokonczAkcjeWyswietlDymekNowyPotok(const QString &nazwa)
+{
+    BladOperacji blad;
+    Potok *nowy = BazaFasolek::sharedBazaFasolek()->nowyPotok(nazwa, &blad);
+    if (!nowy) {
+        AlertNiepowodzenia::pokaz(tr("Could not create Flow Directory."), &blad,
+                                  AlertNiepowodzenia::LiniaKonsoli::WiadomoscIInformacja);
+        return;
+    }
+    if (m_kontrolerPaskaNawigacji)
+        m_kontrolerPaskaNawigacji->zaznaczElement(nowy);
+}
+
+void KontrolerAkcjeNaElementach::wyswietlDymekNowyPotokNaKarcieProtfolio()
+{
+    if (KartaPortfolio *karta = KartaPortfolio::wybranaKartaPortfolio())
+        karta->wyswietlDymekNowyPotok();
+}
+
+bool KontrolerAkcjeNaElementach::czyMoznaWyswietlicDymekNowyPotokNaKarciePortfolio()
+{
+    return KartaPortfolio::wybranaKartaPortfolio() != nullptr;
+}
+
+void KontrolerAkcjeNaElementach::akcjaPrzejdzDoPotoku()
+{
+    if (Potok *wybrany = potok())
+        operacjaPrzejdzDoPotoku(wybrany);
+}
+
+void KontrolerAkcjeNaElementach::operacjaPrzejdzDoPotoku(Potok *potok)
+{
+    if (!potok)
+        return;
+    if (KartaPortfolio *karta = KartaPortfolio::wybranaKartaPortfolioWPrzegladarceZWidokiem(m_widokNaKarcie))
+        karta->pokazPotok(potok);
+}
+
+void KontrolerAkcjeNaElementach::otworzFasolkeNaKarciePortfolioPrzezDwuklik(const QList<QObject *> &elementy,
+                                                                            Qt::KeyboardModifiers modyfikatory)
+{
+    const bool opcja = modyfikatory.testFlag(Qt::AltModifier);
+    const bool komenda = modyfikatory.testFlag(Qt::ControlModifier);
+    for (QObject *element : elementy) {
+        if (auto *otwierany = qobject_cast<Potok *>(element)) {
+            operacjaPrzejdzDoPotoku(otwierany);
+            continue;
+        }
+        auto *otwierana = qobject_cast<Fasolka *>(element);
+        if (!otwierana)
+            continue;
+        if (otwierana->jestZPlikiem()) {
+            if (otwierana->bytFasolki())
+                otwierana->bytFasolki()->otworzWDomyslnejAplikacji();
+        } else if (otwierana->jestZKatalogiem()) {
+            if (!opcja && !komenda) {
+                if (KartaPortfolio *karta = KartaPortfolio::wybranaKartaPortfolioWPrzegladarceZWidokiem(m_widokNaKarcie))
+                    karta->otworzFasolkeNaKarciePortfolio(otwierana);
+            } else if (opcja && !komenda) {
+                if (PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::przegladarkaDlaWidoku(m_widokNaKarcie))
+                    przegladarka->nowaKartaFasolki(otwierana);
+            } else if (opcja && komenda) {
+                PrzegladarkaTarrowind::nowaPrzegladarkaZKartaDanejFasolki(otwierana);
+            }
+        }
+    }
+}
+
+void KontrolerAkcjeNaElementach::otworzFasolkeNaKarciePortfolioLubPrzejdzDoPotokuPrzezDwuklik(
+    const QList<QObject *> &elementy, Qt::KeyboardModifiers modyfikatory)
+{
+    otworzFasolkeNaKarciePortfolioPrzezDwuklik(elementy, modyfikatory);
 }
 
 void KontrolerAkcjeNaElementach::zaktualizujMenuPodreczneFasolki(Menu *menu, const QList<QObject *> &elementy)

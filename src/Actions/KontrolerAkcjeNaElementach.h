@@ -21,8 +21,13 @@ class BytKatalogu;
 class BytSystemuPlikow;
 class Fasolka;
 class KontrolerBiezacegoWidokuSzczegolow;
+class KontrolerDymkaNowaRzecz;
+class KontrolerPaskaNawigacji;
+class ListwaZakresu;
 class PobraneRzeczy;
 class Potok;
+class ProxyWszystkieFasolki;
+class QAbstractButton;
 class QLineEdit;
 
 // The item commands of one content view. It holds no items of its own: its owner gives it a
@@ -59,6 +64,15 @@ public:
     void setMenuPrzeniesDoPotoku(Menu *menu);
     // The details view whose action buttons a wrap revalidates.
     void setKontrolerBiezacegoWidokuSzczegolow(KontrolerBiezacegoWidokuSzczegolow *kontroler);
+    // The scope bar of the list, which a new bean must be visible in.
+    void setListwaZakresu(ListwaZakresu *listwa);
+    // Set only for the All Beans list.
+    void setProxyWszystkieFasolki(ProxyWszystkieFasolki *proxy);
+    // Without one given, the controller makes its own on first use.
+    KontrolerDymkaNowaRzecz *kontrolerDymkaNowaRzecz();
+    void setKontrolerDymkaNowaRzecz(KontrolerDymkaNowaRzecz *kontroler);
+    void setPrzyciskDlaDymkaNowaRzecz(QAbstractButton *przycisk);
+    void setKontrolerPaskaNawigacji(KontrolerPaskaNawigacji *kontroler);
 
     // The fixed item, else the list's selection, else nothing.
     QList<QObject *> zaznaczoneElementy() const;
@@ -114,6 +128,29 @@ public:
     void pokazElementWFinderze();
     void nowaKartaPortfolioZWidokiemElementu();
     void noweOknoZWidokiemElementuNaKarciePortfolio();
+
+    // A bean wins over a flow: the flow a new bean goes to. Nothing without either.
+    Potok *potokDocelowy() const;
+    // The bean in its flow: in the window's portfolio tab, else in a new window.
+    void pokazFasolkeWPotoku();
+    // The popovers; the anchor is the sender when it is a button. Their completions work from
+    // the selection at that time.
+    void wyswietlDymekNowaFasolka(QObject *nadawca);
+    void dokonczAkcjeWyswietlDymekNowaFasolka(const QString &nazwa);
+    bool czyMoznaWyswietlicDymekNowaFasolka() const;
+    void wyswietlDymekNowyPotok(QObject *nadawca);
+    void dokonczAkcjeWyswietlDymekNowyPotok(const QString &nazwa);
+    static bool czyMoznaWyswietlicDymekNowyPotok() { return true; }
+    static void wyswietlDymekNowyPotokNaKarcieProtfolio();
+    static bool czyMoznaWyswietlicDymekNowyPotokNaKarciePortfolio();
+    void akcjaPrzejdzDoPotoku();
+    // In the window's portfolio tab; without one nothing happens.
+    void operacjaPrzejdzDoPotoku(Potok *potok);
+    // Each double-clicked item in turn; `modyfikatory` come from the double-click's own event:
+    // Alt a new tab, Alt+Ctrl a new window, Ctrl alone nothing, for a folder bean.
+    void otworzFasolkeNaKarciePortfolioPrzezDwuklik(const QList<QObject *> &elementy, Qt::KeyboardModifiers modyfikatory);
+    void otworzFasolkeNaKarciePortfolioLubPrzejdzDoPotokuPrzezDwuklik(const QList<QObject *> &elementy,
+                                                                      Qt::KeyboardModifiers modyfikatory);
 
     struct PolecenieStatusu
     {
@@ -172,6 +209,10 @@ signals:
 private:
     void dodajPoleceniaOtwierania();
     void dodajPoleceniaZmian();
+    void dodajPoleceniaNowychRzeczy();
+    QWidget *kotwicaDymka(QObject *nadawca) const;
+    void odslonINaznaczNowaFasolke(Fasolka *nowa);
+    void zaznaczWLiscie(QObject *obiekt);
     QList<QObject *> elementyDlaPochodzenia(Menu::Pochodzenie pochodzenie) const;
     void zaktualizujMenuPodreczneFasolki(Menu *menu, const QList<QObject *> &elementy);
     // The portfolio view kind of the single item, for the new tab and window commands.
@@ -199,4 +240,11 @@ private:
     QPointer<Menu> m_menuOtworzWProgramie;
     QPointer<Menu> m_menuPrzeniesDoPotoku;
     QPointer<KontrolerBiezacegoWidokuSzczegolow> m_kontrolerBiezacegoWidokuSzczegolow;
+    QPointer<ListwaZakresu> m_listwaZakresu;
+    QPointer<ProxyWszystkieFasolki> m_proxyWszystkieFasolki;
+    QPointer<KontrolerDymkaNowaRzecz> m_kontrolerDymkaNowaRzecz;
+    QPointer<QAbstractButton> m_przyciskDlaDymkaNowaRzecz;
+    QPointer<KontrolerPaskaNawigacji> m_kontrolerPaskaNawigacji;
+    // Until the list shows a new bean it is to select: one listing later at most.
+    QMetaObject::Connection m_oczekujaceZaznaczenie;
 };

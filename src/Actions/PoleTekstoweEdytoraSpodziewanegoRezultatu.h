@@ -2,11 +2,17 @@
 
 #include <QLineEdit>
 
-// The text field that shows an expected outcome; its window's expected-outcome editor edits it.
+// A one-line field that shows an expected outcome, read-only: what it shows is saved only
+// through the editor.
 class PoleTekstoweEdytoraSpodziewanegoRezultatu : public QLineEdit
 {
     Q_OBJECT
 
 public:
     explicit PoleTekstoweEdytoraSpodziewanegoRezultatu(QWidget *rodzic = nullptr);
+
+protected:
+    void mousePressEvent(QMouseEvent *zdarzenie) override;
+    void mouseDoubleClickEvent(QMouseEvent *zdarzenie) override;
+    void keyPressEvent(QKeyEvent *zdarzenie) override;
 };

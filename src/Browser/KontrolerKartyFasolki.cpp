@@ -63,8 +63,9 @@ void KontrolerKartyFasolki::loadView()
     zEdytorem->setObjectName(QStringLiteral("widokRozdzielonyZEdytoremSpodziewanegoRezultatu"));
     m_widokRozdzielonyZEdytoremSpodziewanegoRezultatu = zEdytorem;
     QWidget *edytor = m_kontrolerEdytoraSpodziewanegoRezultatu->view();
-    edytor->resize(edytor->width(), edytor->sizeHint().height());
+    edytor->resize(edytor->width(), int(KontrolerEdytoraSpodziewanegoRezultatu::minimalnaWysokoscWidokuZEdytorem));
     zEdytorem->addSubview(edytor);
+    m_kontrolerEdytoraSpodziewanegoRezultatu->setWidokRozdzielony(zEdytorem);
 
     auto *zPanelem = new WidokRozdzielonyPotoku;
     zPanelem->setObjectName(QStringLiteral("widokRozdzielonyZPanelemPrawym"));

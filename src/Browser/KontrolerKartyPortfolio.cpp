@@ -143,6 +143,8 @@ void KontrolerKartyPortfolio::loadView()
 
     const FabrykaPaskaNawigacji &fabryka = fabrykaPaskaNawigacji();
     m_kontrolerPaskaNawigacji = fabryka ? fabryka(this) : new KontrolerPaskaNawigacji(this);
+    m_kontrolerAkcjeNaBazieFasolek->setKontrolerPaskaNawigacji(m_kontrolerPaskaNawigacji);
+    m_kontrolerAkcjeNaBazieFasolek->setWidokNaKarcie(m_widokRozdzielony);
 
     tloKarty()->setWidokSzczegolow(zielone);
     tloKarty()->awakeFromNib();

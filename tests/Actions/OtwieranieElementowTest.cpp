@@ -1,4 +1,4 @@
-#include "Model/OperacjeTestowe.h"
+#include "OknaZGenerowanymPortfolio.h"
 
 #include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Browser/KartaFasolki.h"
@@ -14,31 +14,12 @@
 
 namespace {
 
-// Flows "Potok 0001" and "Potok 0002": active "Fasolka 0000.txt" and folder "Projekt 0006", waiting
-// "Fasolka 0002.png", inactive "Fasolka 0003.md"; each flow archive holds "Fasolka 0000.txt" and more.
-class OtwieranieElementow : public OperacjeTestowe
+class OtwieranieElementow : public OknaZGenerowanymPortfolio
 {
 protected:
-    void SetUp() override
-    {
-        OperacjeTestowe::SetUp();
-        ASSERT_TRUE(GeneratorPortfolio::zbuduj(m_baza.sciezka(), {.potoki = 3, .fasolkiNaPotok = 12,
-                                                                  .fasolkiNaArchiwumPotoku = 2}).udany);
-        DesktopServices::setShared(std::make_unique<NagrywajaceUslugiPulpitu>(&m_wywolania));
-    }
-    void TearDown() override
-    {
-        for (BrowserWindow *okno : widoczneOknaPrzegladarki())
-            okno->close();
-        wykonajOdlozoneUsuniecia();
-        DesktopServices::setShared(nullptr);
-        OperacjeTestowe::TearDown();
-    }
-
     Fasolka *f(const QString &nazwa) { return fasolka(QStringLiteral("Potok 0001"), nazwa); }
     ArchiwumPotoku *archiwumPotoku() { return baza()->archiwum()->znajdzArchiwumPotokuONazwie(QStringLiteral("Potok 0001")); }
 
-    QStringList m_wywolania;
     KontrolerAkcjeNaElementach m_kontroler;
 };
 

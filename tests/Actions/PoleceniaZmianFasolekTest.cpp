@@ -189,18 +189,18 @@ TEST_F(PoleceniaZmianFasolek, EachCommandIsEnabledAndShownByTheKindsAndNumberOfI
     QPushButton przycisk;
     QObject inny;
     using A = Akcja;
-    const QList<A> przelacznik{A::przelaczWidocznoscPanelaSzybkiegoPrzegladu}, naDwoch = przelacznik + QList<A>{
+    const QList<A> przelacznik{A::przelaczWidocznoscPanelaSzybkiegoPrzegladu, A::wyswietlDymekNowyPotok}, naDwoch = przelacznik + QList<A>{
         A::otworzBytyElementowWDomyslnychAplikacjach, A::otworzElementyWFinderze, A::nowaKartaPortfolioZWidokiemElementu,
         A::noweOknoZWidokiemElementuNaKarciePortfolio, A::pokazPanelSzybkiegoPrzegladu, A::duplikujFasolki, A::przeniesFasolkiDoPotoku,
         A::moveToTrash, A::wyswietlPozaTabelaMenuPodreczneStatusu, A::inkubujFasolki, A::aktywujFasolki, A::oznaczFasolkiJakoOczekujace,
         A::deaktywujFasolki, A::oznaczFasolkiJakoGotowe, A::oznaczFasolkiJakoUkonczone, A::archiwizujFasolki, A::reaktywujFasolke};
-    // Commands enabled (none: not checked here). Shown: Open With (tag 2), Open in New Window (tag 3), Open in
+    // Commands enabled (none: not checked here); a new flow always, a new bean with a flow to put it in. Shown: Open With (tag 2), Open in New Window (tag 3), Open in
     // Default Application; then whether Open With was filled again. The context menu acts on the clicked row.
     const struct { const char *przypadek; QList<QObject *> zaznaczone; QObject *nadawca; std::int64_t klikniety; QList<A> wlaczone;
                    QList<bool> pokazane; } przypadki[] = {
         {"context menu on empty space", {tekst, projekt}, zMenu, -1, przelacznik, {false, false, false, false}},
         {"button on a file and a folder bean", {tekst, projekt}, &przycisk, -1, naDwoch, {false, false, false, false}},
-        {"other sender on a list", {tekst, projekt}, &inny, 1, przelacznik, {false, true, true, false}},
+        {"other sender on a list", {tekst, projekt}, &inny, 1, przelacznik + QList<A>{A::wyswietlDymekNowaFasolka}, {false, true, true, false}},
         {"context menu on two file beans", {tekst, pdf}, zMenu, 0, {}, {false, false, true, true}},
         {"context menu on a file bean", {tekst}, zMenu, 0, {}, {true, false, true, true}},
         {"context menu on a folder bean", {projekt}, zMenu, 0, {}, {false, true, false, false}},

@@ -1,4 +1,7 @@
+#include "Actions/EdytorSpodziewanegoRezultatu.h"
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
+#include "Actions/KontrolerEdytoraSpodziewanegoRezultatu.h"
+#include "Actions/WidokZFokusemEdytora.h"
 #include "App/KreatorKonfiguracjiAplikacji.h"
 #include "App/OfertaPrzeniesieniaAppImage.h"
 #include "App/TarrowindAppDelegate.h"
@@ -35,8 +38,9 @@
 #include <QTest>
 
 // The program's start-up in this process on a real X server with a generated portfolio, then
-// through the factories a tab on the archive with its bar collapsed and a bean tab whose folder
-// outline has two folders open; the screenshots are for people to look at.
+// through the factories a tab on the archive with its bar collapsed, a bean tab whose folder outline
+// has two folders open, and a bean tab whose expected outcome is then typed in; the screenshots are
+// for people to look at.
 TEST(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndABeanTab)
 {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run this suite under xvfb-run";
@@ -110,6 +114,28 @@ TEST(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndABea
     ASSERT_TRUE(dach.isValid());
     drzewo->setSelectionIndexPaths({dach});
     zrzutOkna(oknoFasolki, QStringLiteral("bean-tab-of-a-generated-bean.png"));
+
+    // A bean with no expected outcome: the placeholder, then the text typed in edit mode inside the ring.
+    Fasolka *bezRezultatu = nullptr;
+    for (Fasolka *f : BazaFasolek::sharedBazaFasolek()->potoki().elementy().at(0)->fasolki()) {
+        if (f->jestZKatalogiem() && f != fasolka && !bezRezultatu)
+            bezRezultatu = f;
+    }
+    ASSERT_NE(bezRezultatu, nullptr);
+    KartaFasolki *kartaEdytora = zFasolka->nowaKartaFasolki(bezRezultatu);
+    KontrolerEdytoraSpodziewanegoRezultatu *edytor =
+        kartaEdytora->kontrolerKartyFasolki()->kontrolerEdytoraSpodziewanegoRezultatu();
+    QTest::qWait(100);
+    zrzutOkna(oknoFasolki, QStringLiteral("bean-tab-expected-outcome-placeholder.png"));
+    QTest::keyClick(edytor->edytor(), Qt::Key_Return);
+    QTest::keyClicks(edytor->edytor(), QStringLiteral("A roof over the bench"));
+    QTest::keyClick(edytor->edytor(), Qt::Key_Return, Qt::AltModifier);
+    QTest::keyClicks(edytor->edytor(), QStringLiteral("and a door that locks."));
+    EXPECT_TRUE(edytor->widokZEdytorem()->czyRysowacFokusEdytora());
+    QTest::qWait(100);
+    zrzutOkna(oknoFasolki, QStringLiteral("bean-tab-expected-outcome-editing.png"));
+    QTest::keyClick(edytor->edytor(), Qt::Key_Return);
+    EXPECT_EQ(bezRezultatu->spodziewanyRezultat(), QStringLiteral("A roof over the bench\nand a door that locks."));
     LancuchResponderow::ustawDelegataAplikacji(nullptr);
     StosCoreData::sharedStosCoreData()->nowyKontekst();
 }
