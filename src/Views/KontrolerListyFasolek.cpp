@@ -147,6 +147,7 @@ void KontrolerListyFasolek::zmianaRodzajuWidokuWiersza()
     m_kontrolerTablicy->ustawTresc(m_kontrolerTablicy->arrangedObjects());
     if (wybrany) {
         m_kontrolerTablicy->setSelectedObjects({wybrany});
+        m_tabela->doItemsLayout();
         m_tabela->scrollTo(m_kontrolerTablicy->index(m_kontrolerTablicy->wierszObiektu(wybrany), KolumnaNazwa));
     }
     if (m_przyciskRodzajuWiersza) {

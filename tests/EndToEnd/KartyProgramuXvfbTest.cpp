@@ -18,7 +18,9 @@
 #include "Model/StosCoreData.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/WindowRegistry.h"
+#include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
 #include "Views/KontrolerDrzewa.h"
+#include "Views/KontrolerPotoku.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
 
@@ -110,6 +112,20 @@ TEST(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndABea
     ASSERT_TRUE(dach.isValid());
     drzewo->setSelectionIndexPaths({dach});
     zrzutOkna(oknoFasolki, QStringLiteral("bean-tab-of-a-generated-bean.png"));
+
+    // The first window's tab on a flow, one bean selected and the flow items panel open.
+    KartaPortfolio *kartaPotoku = pierwsza->wybranaKartaPortfolio();
+    ASSERT_NE(kartaPotoku, nullptr);
+    Potok *potok = fasolka->potok();
+    kartaPotoku->kontrolerKartyPortfolio()->pokazPotokWPortfolio(potok);
+    auto *widokPotoku = qobject_cast<KontrolerPotoku *>(kartaPotoku->kontrolerKartyPortfolio()->kontrolerBiezacegoWidokuSzczegolow());
+    ASSERT_NE(widokPotoku, nullptr);
+    EXPECT_EQ(kartaPotoku->title(), QStringLiteral("Flow: ") + potok->nazwa());
+    widokPotoku->zaznaczFasolke(fasolka);
+    widokPotoku->kontrolerWidokuRozdzielonegoZPanelemPrawym()->setCzyWidocznyPanelPrawy(true);
+    oknoPierwsze->raise();
+    QTest::qWait(100);
+    zrzutOkna(oknoPierwsze, QStringLiteral("portfolio-tab-on-a-flow.png"));
     LancuchResponderow::ustawDelegataAplikacji(nullptr);
     StosCoreData::sharedStosCoreData()->nowyKontekst();
 }
