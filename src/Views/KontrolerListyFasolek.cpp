@@ -62,19 +62,26 @@ KontrolerListyFasolek::KontrolerListyFasolek(WhitePaperTableView *tabela, ProxyL
     connect(m_kontrolerTablicy, &KontrolerTablicy::selectedObjectsChanged, this,
             &KontrolerListyFasolek::zaznaczenieZmienione);
     connect(tabela, &WhitePaperTableView::rowViewTypeChanged, this, &KontrolerListyFasolek::zmianaRodzajuWidokuWiersza);
-    // The owner's widgets outlive no list: the strip and the view go with it.
+    // The strip sits in the tab's filter host, outside the view; it goes with the list.
     connect(this, &QObject::destroyed, m_listwaFiltra, &QObject::deleteLater);
+}
+
+QAbstractButton *KontrolerListyFasolek::nowyPrzelacznik(const QString &nazwa, const QString &tekst,
+                                                        const QString &podpowiedz)
+{
+    auto *przycisk = new QToolButton;
+    przycisk->setObjectName(nazwa);
+    przycisk->setCheckable(true);
+    przycisk->setAutoRaise(true);
+    przycisk->setText(tekst);
+    przycisk->setToolTip(podpowiedz);
+    return przycisk;
 }
 
 void KontrolerListyFasolek::zbudujPasek()
 {
-    auto *przycisk = new QToolButton;
-    przycisk->setObjectName(QStringLiteral("przyciskRodzajuWiersza"));
-    przycisk->setCheckable(true);
-    przycisk->setAutoRaise(true);
-    przycisk->setText(QStringLiteral("≡"));
-    przycisk->setToolTip(tr("Tall rows"));
-    connect(przycisk, &QToolButton::toggled, this, [this](bool wysokie) { m_tabela->setRowViewType(wysokie ? 1 : 0); });
+    QAbstractButton *przycisk = nowyPrzelacznik(QStringLiteral("przyciskRodzajuWiersza"), QStringLiteral("≡"), tr("Tall rows"));
+    connect(przycisk, &QAbstractButton::toggled, this, [this](bool wysokie) { m_tabela->setRowViewType(wysokie ? 1 : 0); });
     m_przyciskRodzajuWiersza = przycisk;
     dodajPrzycisk(przycisk);
     m_pasek->ukladPrzyciskow()->addStretch(1);

@@ -45,6 +45,8 @@ public:
 
     // The settings that hold the row view type; the table takes their type now.
     void setUstawieniaKarty(UstawieniaKartyPortfolio *ustawienia);
+    // A checkable button for the icon bar.
+    static QAbstractButton *nowyPrzelacznik(const QString &nazwa, const QString &tekst, const QString &podpowiedz);
     // Adds a button to the icon bar; the bar's buttons are validated in order.
     void dodajPrzycisk(QAbstractButton *przycisk);
     // Buttons whose target is one of these are enabled as it answers; with another target, disabled.

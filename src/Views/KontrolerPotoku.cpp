@@ -21,7 +21,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QToolButton>
+#include <QAbstractButton>
 #include <QVBoxLayout>
 
 KontrolerPotoku::KontrolerPotoku(QObject *rodzic)
@@ -66,14 +66,10 @@ QWidget *KontrolerPotoku::zbudujWidokLewy()
     m_widokTabeli->setKontrolerAkcjeNaElementach(m_kontrolerAkcjeNaFasolkach);
     m_widokTabeli->setMenuPodreczneFasolki(MenuKontroleraElementow::zbuduj(m_kontrolerAkcjeNaFasolkach, m_widokTabeli));
 
-    auto *przyciskPanelu = new QToolButton;
-    przyciskPanelu->setObjectName(QStringLiteral("czyWidocznyPanelPrawy"));
-    przyciskPanelu->setCheckable(true);
-    przyciskPanelu->setAutoRaise(true);
-    przyciskPanelu->setText(QStringLiteral("◨"));
-    przyciskPanelu->setToolTip(tr("Flow items"));
+    QAbstractButton *przyciskPanelu = KontrolerListyFasolek::nowyPrzelacznik(
+        QStringLiteral("czyWidocznyPanelPrawy"), QStringLiteral("◨"), tr("Flow items"));
     KontrolerWidokuRozdzielonegoZPanelemPrawym *rozdzielony = kontrolerWidokuRozdzielonegoZPanelemPrawym();
-    connect(przyciskPanelu, &QToolButton::toggled, rozdzielony,
+    connect(przyciskPanelu, &QAbstractButton::toggled, rozdzielony,
             &KontrolerWidokuRozdzielonegoZPanelemPrawym::setCzyWidocznyPanelPrawy);
     connect(rozdzielony, &KontrolerWidokuRozdzielonegoZPanelemPrawym::czyWidocznyPanelPrawyChanged, przyciskPanelu,
             [przyciskPanelu, rozdzielony] { przyciskPanelu->setChecked(rozdzielony->czyWidocznyPanelPrawy()); });
