@@ -1,15 +1,114 @@
 #include "KontrolerPotoku.h"
 
+#include "KontrolerListyFasolek.h"
 #include "KontrolerRzeczyKatalogu.h"
+#include "ListwaFiltra.h"
+#include "ListwaZakresu.h"
+#include "ProxyFasolkiPotoku.h"
+#include "WidokKomorkiFasolki.h"
+#include "WidokTabeliFasolkiPotoku.h"
 
+#include "Actions/KontrolerAkcjeNaElementach.h"
+#include "Actions/MenuKontroleraElementow.h"
 #include "Browser/KartaPortfolio.h"
+#include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
+#include "Model/Fasolka.h"
 #include "Model/Potok.h"
+#include "Platform/Konsola.h"
+#include "Platform/Ui/ElementInterfejsu.h"
+#include "Platform/Ui/Menu.h"
 
 #include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QAbstractButton>
+#include <QVBoxLayout>
 
 KontrolerPotoku::KontrolerPotoku(QObject *rodzic)
     : KontrolerWidokuZPanelemRzeczy(rodzic)
+    , m_proxy(new ProxyFasolkiPotoku(this))
+    , m_listwaZakresu(new ListwaZakresu(this))
+    , m_kontrolerAkcjeNaFasolkach(new KontrolerAkcjeNaElementach(this))
+    , m_kontrolerAkcjeNaPotoku(new KontrolerAkcjeNaElementach(this))
 {
+    m_proxy->setListwaZakresu(m_listwaZakresu);
+}
+
+KontrolerPotoku::~KontrolerPotoku() = default;
+
+QWidget *KontrolerPotoku::zbudujWidokLewy()
+{
+    auto *lewy = new QWidget;
+    auto *uklad = new QVBoxLayout(lewy);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->setSpacing(0);
+
+    m_edytorNazwyPotoku = new QLineEdit;
+    m_edytorNazwyPotoku->setObjectName(QStringLiteral("nazwaPotoku"));
+    m_edytorNazwyPotoku->setFrame(false);
+    QFont czcionka = m_edytorNazwyPotoku->font();
+    czcionka.setPointSizeF(czcionka.pointSizeF() * 1.3);
+    czcionka.setBold(true);
+    m_edytorNazwyPotoku->setFont(czcionka);
+    m_edytorNazwyPotoku->setContentsMargins(8, 6, 8, 6);
+    m_kontrolerAkcjeNaPotoku->podlaczPoleNazwy(m_edytorNazwyPotoku);
+    uklad->addWidget(m_edytorNazwyPotoku);
+
+    m_widokTabeli = new WidokTabeliFasolkiPotoku;
+    m_lista = new KontrolerListyFasolek(m_widokTabeli, m_proxy, m_listwaZakresu, this);
+    uklad->addWidget(m_lista->widok(), 1);
+    setWidokListwyFiltra(m_lista->listwaFiltra());
+
+    m_kontrolerAkcjeNaFasolkach->setKontrolerTablicy(m_lista->kontrolerTablicy());
+    m_kontrolerAkcjeNaFasolkach->setWidokTabeli(m_widokTabeli);
+    m_kontrolerAkcjeNaFasolkach->setKontrolerBiezacegoWidokuSzczegolow(this);
+    m_kontrolerAkcjeNaPotoku->setKontrolerBiezacegoWidokuSzczegolow(this);
+    m_widokTabeli->setKontrolerAkcjeNaElementach(m_kontrolerAkcjeNaFasolkach);
+    m_widokTabeli->setMenuPodreczneFasolki(MenuKontroleraElementow::zbuduj(m_kontrolerAkcjeNaFasolkach, m_widokTabeli));
+
+    QAbstractButton *przyciskPanelu = KontrolerListyFasolek::nowyPrzelacznik(
+        QStringLiteral("czyWidocznyPanelPrawy"), QStringLiteral("◨"), tr("Flow items"));
+    KontrolerWidokuRozdzielonegoZPanelemPrawym *rozdzielony = kontrolerWidokuRozdzielonegoZPanelemPrawym();
+    connect(przyciskPanelu, &QAbstractButton::toggled, rozdzielony,
+            &KontrolerWidokuRozdzielonegoZPanelemPrawym::setCzyWidocznyPanelPrawy);
+    connect(rozdzielony, &KontrolerWidokuRozdzielonegoZPanelemPrawym::czyWidocznyPanelPrawyChanged, przyciskPanelu,
+            [przyciskPanelu, rozdzielony] { przyciskPanelu->setChecked(rozdzielony->czyWidocznyPanelPrawy()); });
+    m_lista->dodajPrzycisk(przyciskPanelu);
+    m_przyciskPanelu = przyciskPanelu;
+    m_lista->setCeleAkcji({this, m_kontrolerAkcjeNaFasolkach, m_kontrolerAkcjeNaPotoku, kontrolerRzeczyPanelu()});
+
+    connect(m_lista, &KontrolerListyFasolek::zaznaczenieZmienione, this, &KontrolerPotoku::zmianaZaznaczenia);
+    connect(m_proxy, &ProxyListyFasolek::tablicaChanged, this, &KontrolerPotoku::zmianaZaznaczenia);
+    connect(m_lista->widokKomorkiFasolki(), &WidokKomorkiFasolki::przyciskStatusuNacisniety, this,
+            &KontrolerPotoku::wyswietlWTabeliMenuPodreczneStatusu);
+    return lewy;
+}
+
+void KontrolerPotoku::ustawWidok()
+{
+    view();
+    KontrolerWidokuZPanelemRzeczy::ustawWidok();
+    m_widokTabeli->addAndSetUpBorderView();
+    // The list's commands come right after this controller's.
+    m_kontrolerAkcjeNaFasolkach->wstawDoLancuchaZaResponderem(this);
+    kontrolerRzeczyPanelu()->wlaczRysowanieLiniiNadNaglowkiem();
+}
+
+void KontrolerPotoku::odczytajUstawienia()
+{
+    view();
+    KontrolerKartyPortfolio *karta = kontrolerKartyPortfolio();
+    m_lista->setUstawieniaKarty(karta ? karta->ustawieniaKarty() : nullptr);
+    m_proxy->setKontrolerKartyPortfolio(karta);
+    m_proxy->odczytajUstawienia();
+    KontrolerWidokuZPanelemRzeczy::odczytajUstawienia();
+    m_przyciskPanelu->setChecked(kontrolerWidokuRozdzielonegoZPanelemPrawym()->czyWidocznyPanelPrawy());
+}
+
+void KontrolerPotoku::ustawWidokJakoPierwszyResponder()
+{
+    if (m_widokTabeli)
+        m_widokTabeli->setFocus(Qt::OtherFocusReason);
 }
 
 Potok *KontrolerPotoku::potok() const
@@ -19,10 +118,24 @@ Potok *KontrolerPotoku::potok() const
 
 void KontrolerPotoku::setPotok(Potok *potok)
 {
-    if (potok == m_potok)
-        return;
-    m_potok = potok;
-    sledz(potok, &Potok::zostalUsunietyChanged, &Potok::zostalUsuniety, potok ? potok->katalogRzeczyPotoku() : nullptr);
+    view();
+    if (potok != m_potok) {
+        m_potok = potok;
+        m_proxy->setPotok(potok);
+        sledz(potok, &Potok::zostalUsunietyChanged, &Potok::zostalUsuniety,
+              potok ? potok->katalogRzeczyPotoku() : nullptr);
+        m_kontrolerAkcjeNaPotoku->setElement(potok);
+        m_obserwacjaPotoku = std::make_unique<QObject>();
+        if (potok) {
+            connect(potok, &RzeczWBazieFasolek::nazwaChanged, m_obserwacjaPotoku.get(), [this] {
+                if (m_potok && !m_edytorNazwyPotoku->hasFocus())
+                    m_edytorNazwyPotoku->setText(m_potok->nazwa());
+            });
+        }
+        zmianaZaznaczenia();
+    }
+    m_edytorNazwyPotoku->setText(potok ? potok->nazwa() : QString());
+    m_edytorNazwyPotoku->setReadOnly(!potok || potok->toPotokGlowny());
 }
 
 KartaPortfolio *KontrolerPotoku::kartaPortfolio() const
@@ -35,6 +148,11 @@ void KontrolerPotoku::setKartaPortfolio(KartaPortfolio *karta)
     m_kartaPortfolio = karta;
 }
 
+KontrolerTablicy *KontrolerPotoku::kontrolerTablicy() const
+{
+    return m_lista ? m_lista->kontrolerTablicy() : nullptr;
+}
+
 QString KontrolerPotoku::tytulZakladki() const
 {
     if (!m_potok)
@@ -45,4 +163,62 @@ QString KontrolerPotoku::tytulZakladki() const
 QIcon KontrolerPotoku::ikonaZakladki() const
 {
     return m_potok ? m_potok->ikona() : QIcon();
+}
+
+void KontrolerPotoku::zmianaZaznaczenia()
+{
+    const QList<QObject *> zaznaczone = m_lista->kontrolerTablicy()->selectedObjects();
+    m_kontrolerAkcjeNaPotoku->setDodatkowyElement(zaznaczone.size() == 1 ? zaznaczone.constFirst() : nullptr);
+    walidujPrzyciskiAkcji();
+}
+
+void KontrolerPotoku::walidujPrzyciskiAkcji()
+{
+    if (m_lista)
+        m_lista->walidujPrzyciskiAkcji();
+}
+
+bool KontrolerPotoku::validateUserInterfaceItem(const ElementInterfejsu &element)
+{
+    switch (element.akcja()) {
+    case Akcja::wyswietlDymekNowaFasolka:
+    case Akcja::wyswietlDymekNowyKatalog:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void KontrolerPotoku::zaznaczFasolke(Fasolka *fasolka)
+{
+    if (!fasolka || !m_lista)
+        return;
+    ListwaZakresu *zakres = m_listwaZakresu;
+    if ((fasolka->jestNieaktywna() && !zakres->czyNieaktywne())
+        || (fasolka->jestUkonczona() && !zakres->czyUkonczone())
+        || ((fasolka->jestAktywna() || fasolka->jestWInkubacji()) && !zakres->czyAktywne()))
+        zakres->setCzyWszystkie(true);
+    // A bean the scope still hides (Waiting For, Ready, or Incubation under Active) would be
+    // left unselected, and the command would do nothing; All lists every bean of the flow.
+    if (!m_proxy->tablica().contains(fasolka) && fasolka->potok() == m_potok)
+        zakres->setCzyWszystkie(true);
+    m_lista->przeladujBezZaznaczania();
+    if (m_lista->kontrolerTablicy()->wierszObiektu(fasolka) >= 0)
+        m_lista->kontrolerTablicy()->setSelectedObjects({fasolka});
+}
+
+void KontrolerPotoku::przejdzDoWyszukiwarki(QObject *nadawca)
+{
+    drukujLinie(QStringLiteral("[KontrolerPotoku przejdzDoWyszukiwarki: %1]"),
+                nadawca ? nadawca->objectName() : QStringLiteral("(null)"));
+    view();
+    m_lista->listwaFiltra()->przejdzDoWyszukiwarki();
+}
+
+void KontrolerPotoku::wyswietlWTabeliMenuPodreczneStatusu(const QModelIndex &indeks, const QRect &przycisk)
+{
+    m_kontrolerAkcjeNaFasolkach->setKliknietyWiersz(indeks.row());
+    m_kontrolerAkcjeNaPotoku->setDodatkowyElement(m_kontrolerAkcjeNaFasolkach->kliknietyElement());
+    if (Menu *menu = m_kontrolerAkcjeNaFasolkach->menuPodreczneStatusu())
+        menu->popup(m_widokTabeli->viewport()->mapToGlobal(przycisk.topLeft() + QPoint(0, 24)));
 }

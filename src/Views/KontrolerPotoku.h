@@ -4,18 +4,32 @@
 
 #include <QPointer>
 
+#include <memory>
+
 class Fasolka;
 class KartaPortfolio;
+class KontrolerAkcjeNaElementach;
+class KontrolerListyFasolek;
+class KontrolerTablicy;
+class ListwaZakresu;
 class Potok;
+class ProxyFasolkiPotoku;
+class QAbstractButton;
+class QLineEdit;
+class QModelIndex;
+class WidokTabeliFasolkiPotoku;
 
-// The view of one flow in a portfolio tab. It follows its flow's name into the tab's title and
-// asks the tab to forget the flow once the flow is deleted; its list of beans is still to come.
+// The view of one flow in a portfolio tab: the flow's name, its beans in the scope and search of
+// the filter strip, and the outline of the flow's items folder on the right. Its commands go to
+// two actions controllers: one for the beans of the list, one with the flow as its item and the
+// selected bean as the secondary one.
 class KontrolerPotoku : public KontrolerWidokuZPanelemRzeczy
 {
     Q_OBJECT
 
 public:
     explicit KontrolerPotoku(QObject *rodzic = nullptr);
+    ~KontrolerPotoku() override;
 
     Potok *potok() const;
     void setPotok(Potok *potok);
@@ -26,17 +40,45 @@ public:
     QString tytulZakladki() const override;
     QIcon ikonaZakladki() const override;
 
+    void ustawWidok() override;
+    void odczytajUstawienia() override;
+    void ustawWidokJakoPierwszyResponder() override;
+    void walidujPrzyciskiAkcji() override;
+    bool validateUserInterfaceItem(const ElementInterfejsu &element) override;
+
+    ProxyFasolkiPotoku *proxyFasolkiPotoku() const { return m_proxy; }
+    KontrolerTablicy *kontrolerTablicy() const;
+    WidokTabeliFasolkiPotoku *widokTabeli() const { return m_widokTabeli; }
+    QLineEdit *edytorNazwyPotoku() const { return m_edytorNazwyPotoku; }
+    KontrolerAkcjeNaElementach *kontrolerAkcjeNaFasolkach() const { return m_kontrolerAkcjeNaFasolkach; }
+    KontrolerAkcjeNaElementach *kontrolerAkcjeNaPotoku() const { return m_kontrolerAkcjeNaPotoku; }
     // The outline of the flow's items folder.
     KontrolerRzeczyKatalogu *kontrolerRzeczyPotoku() const { return kontrolerRzeczyPanelu(); }
 
-    // Selects the bean's row; the view has no list yet.
-    void zaznaczFasolke(Fasolka *) {}
+    // Selects the bean's row alone, widening the scope first where the bean's status asks for it.
+    void zaznaczFasolke(Fasolka *fasolka);
     // The new-bean popover; it opens nothing yet.
     void wyswietlDymekNowaFasolka() {}
-    // Focuses the search field; the view has none yet.
-    void przejdzDoWyszukiwarki(QObject *) {}
+    // Focuses the search field.
+    void przejdzDoWyszukiwarki(QObject *nadawca);
+    // The status menu of the row whose status button lies at `przycisk` in the list's viewport.
+    void wyswietlWTabeliMenuPodreczneStatusu(const QModelIndex &indeks, const QRect &przycisk);
+
+protected:
+    QWidget *zbudujWidokLewy() override;
 
 private:
+    void zmianaZaznaczenia();
+
     QPointer<Potok> m_potok;
     QPointer<KartaPortfolio> m_kartaPortfolio;
+    ProxyFasolkiPotoku *m_proxy;
+    ListwaZakresu *m_listwaZakresu;
+    KontrolerAkcjeNaElementach *m_kontrolerAkcjeNaFasolkach;
+    KontrolerAkcjeNaElementach *m_kontrolerAkcjeNaPotoku;
+    WidokTabeliFasolkiPotoku *m_widokTabeli = nullptr;
+    KontrolerListyFasolek *m_lista = nullptr;
+    QLineEdit *m_edytorNazwyPotoku = nullptr;
+    QAbstractButton *m_przyciskPanelu = nullptr;
+    std::unique_ptr<QObject> m_obserwacjaPotoku;
 };

@@ -23,10 +23,15 @@ void KontrolerWidokuZPanelemRzeczy::odczytajUstawienia()
     m_kontrolerWidokuRozdzielonego->odczytajUstawienia();
 }
 
+QWidget *KontrolerWidokuZPanelemRzeczy::zbudujWidokLewy()
+{
+    return new QWidget;
+}
+
 void KontrolerWidokuZPanelemRzeczy::loadView()
 {
     auto *rozdzielony = new WidokRozdzielonyPotoku;
-    auto *lewy = new QWidget;
+    QWidget *lewy = zbudujWidokLewy();
     lewy->setObjectName(QStringLiteral("widokLewy"));
     rozdzielony->addSubview(lewy);
     QWidget *panel = m_kontrolerRzeczy->view();

@@ -14,8 +14,7 @@ class KontrolerWidokuRozdzielonegoZPanelemPrawym;
 class SplitView;
 
 // A details view with a collapsible right panel holding a folder-contents outline: the flow view
-// and the bean view. The panel's width and visibility live in the portfolio tab's settings. The
-// left side is still an empty panel.
+// and the bean view. The panel's width and visibility live in the portfolio tab's settings.
 class KontrolerWidokuZPanelemRzeczy : public KontrolerBiezacegoWidokuSzczegolow
 {
     Q_OBJECT
@@ -52,6 +51,8 @@ protected:
         emit tytulZakladkiChanged();
     }
     void loadView() override;
+    // The left side of the split; an empty panel by default.
+    virtual QWidget *zbudujWidokLewy();
 
 private:
     KontrolerWidokuRozdzielonegoZPanelemPrawym *m_kontrolerWidokuRozdzielonego;

@@ -21,7 +21,9 @@
 #include "Model/StosCoreData.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/WindowRegistry.h"
+#include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
 #include "Views/KontrolerDrzewa.h"
+#include "Views/KontrolerPotoku.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
 
@@ -136,6 +138,20 @@ TEST(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndABea
     zrzutOkna(oknoFasolki, QStringLiteral("bean-tab-expected-outcome-editing.png"));
     QTest::keyClick(edytor->edytor(), Qt::Key_Return);
     EXPECT_EQ(bezRezultatu->spodziewanyRezultat(), QStringLiteral("A roof over the bench\nand a door that locks."));
+
+    // The first window's tab on a flow, one bean selected and the flow items panel open.
+    KartaPortfolio *kartaPotoku = pierwsza->wybranaKartaPortfolio();
+    ASSERT_NE(kartaPotoku, nullptr);
+    Potok *potok = fasolka->potok();
+    kartaPotoku->kontrolerKartyPortfolio()->pokazPotokWPortfolio(potok);
+    auto *widokPotoku = qobject_cast<KontrolerPotoku *>(kartaPotoku->kontrolerKartyPortfolio()->kontrolerBiezacegoWidokuSzczegolow());
+    ASSERT_NE(widokPotoku, nullptr);
+    EXPECT_EQ(kartaPotoku->title(), QStringLiteral("Flow: ") + potok->nazwa());
+    widokPotoku->zaznaczFasolke(fasolka);
+    widokPotoku->kontrolerWidokuRozdzielonegoZPanelemPrawym()->setCzyWidocznyPanelPrawy(true);
+    oknoPierwsze->raise();
+    QTest::qWait(100);
+    zrzutOkna(oknoPierwsze, QStringLiteral("portfolio-tab-on-a-flow.png"));
     LancuchResponderow::ustawDelegataAplikacji(nullptr);
     StosCoreData::sharedStosCoreData()->nowyKontekst();
 }

@@ -1,0 +1,195 @@
+#include "KontrolerListyFasolek.h"
+
+#include "ListwaFiltra.h"
+#include "WidokKomorkiFasolki.h"
+#include "WidokKomorkiStatusu.h"
+
+#include "Actions/KontrolerAkcjeNaElementach.h"
+#include "Browser/UstawieniaKartyPortfolio.h"
+#include "Model/Potok.h"
+#include "Model/Fasolka.h"
+#include "Platform/Ui/AkcjaPrzycisku.h"
+#include "Platform/Ui/ElementInterfejsu.h"
+#include "Widgets/KontrolerTablicy.h"
+#include "Widgets/WhitePaperTableView.h"
+#include "Widgets/WidokDolnegoPaskaIkon.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+KontrolerListyFasolek::KontrolerListyFasolek(WhitePaperTableView *tabela, ProxyListyFasolek *proxy,
+                                             ListwaZakresu *listwa, QObject *rodzic)
+    : QObject(rodzic)
+    , m_tabela(tabela)
+    , m_proxy(proxy)
+    , m_kontrolerTablicy(new KontrolerTablicy(this))
+    , m_listwaFiltra(new ListwaFiltra(listwa))
+    , m_widok(new QWidget)
+    , m_pasek(new WidokDolnegoPaskaIkon)
+    , m_komorkaFasolki(new WidokKomorkiFasolki(tabela))
+{
+    m_kontrolerTablicy->ustawTytulyKolumn({QString(), proxy->tytulKolumny()});
+    m_kontrolerTablicy->ustawDaneKomorki(
+        [this](QObject *obiekt, int kolumna, int rola) { return daneKomorki(obiekt, kolumna, rola); });
+    m_kontrolerTablicy->ustawZapisKomorki([](QObject *obiekt, int, const QVariant &wartosc) {
+        return zapiszNazweFasolki(qobject_cast<Fasolka *>(obiekt), wartosc.toString());
+    });
+    tabela->setKontrolerTablicy(m_kontrolerTablicy);
+    tabela->setItemDelegateForColumn(KolumnaStatus, new WidokKomorkiStatusu(tabela));
+    tabela->setItemDelegateForColumn(KolumnaNazwa, m_komorkaFasolki);
+    tabela->setRootIsDecorated(false);
+    tabela->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    tabela->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+    tabela->header()->setStretchLastSection(true);
+    tabela->header()->resizeSection(KolumnaStatus, 28);
+    tabela->header()->setSectionResizeMode(KolumnaStatus, QHeaderView::Fixed);
+    WhitePaperTableView::setHeaderCellsInTableView(tabela);
+
+    auto *uklad = new QVBoxLayout(m_widok);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->setSpacing(0);
+    uklad->addWidget(tabela, 1);
+    uklad->addWidget(m_pasek);
+    zbudujPasek();
+
+    connect(m_listwaFiltra, &ListwaFiltra::frazaFiltraZmieniona, proxy, &ProxyListyFasolek::setFrazaFiltra);
+    connect(proxy, &ProxyListyFasolek::tablicaChanged, this, &KontrolerListyFasolek::przeladuj);
+    connect(proxy, &ProxyListyFasolek::tytulKolumnyChanged, this,
+            [this] { m_kontrolerTablicy->ustawTytulyKolumn({QString(), m_proxy->tytulKolumny()}); });
+    connect(m_kontrolerTablicy, &KontrolerTablicy::selectedObjectsChanged, this,
+            &KontrolerListyFasolek::zaznaczenieZmienione);
+    connect(tabela, &WhitePaperTableView::rowViewTypeChanged, this, &KontrolerListyFasolek::zmianaRodzajuWidokuWiersza);
+    // The strip sits in the tab's filter host, outside the view; it goes with the list.
+    connect(this, &QObject::destroyed, m_listwaFiltra, &QObject::deleteLater);
+}
+
+QAbstractButton *KontrolerListyFasolek::nowyPrzelacznik(const QString &nazwa, const QString &tekst,
+                                                        const QString &podpowiedz)
+{
+    auto *przycisk = new QToolButton;
+    przycisk->setObjectName(nazwa);
+    przycisk->setCheckable(true);
+    przycisk->setAutoRaise(true);
+    przycisk->setText(tekst);
+    przycisk->setToolTip(podpowiedz);
+    return przycisk;
+}
+
+void KontrolerListyFasolek::zbudujPasek()
+{
+    QAbstractButton *przycisk = nowyPrzelacznik(QStringLiteral("przyciskRodzajuWiersza"), QStringLiteral("≡"), tr("Tall rows"));
+    connect(przycisk, &QAbstractButton::toggled, this, [this](bool wysokie) { m_tabela->setRowViewType(wysokie ? 1 : 0); });
+    m_przyciskRodzajuWiersza = przycisk;
+    dodajPrzycisk(przycisk);
+    m_pasek->ukladPrzyciskow()->addStretch(1);
+}
+
+void KontrolerListyFasolek::dodajPrzycisk(QAbstractButton *przycisk)
+{
+    QHBoxLayout *uklad = m_pasek->ukladPrzyciskow();
+    const int rozciagniecie = uklad->count() - 1;
+    // Buttons stay left of the stretch that closes the bar.
+    if (rozciagniecie >= 0 && uklad->itemAt(rozciagniecie)->spacerItem())
+        uklad->insertWidget(rozciagniecie, przycisk);
+    else
+        uklad->addWidget(przycisk);
+}
+
+void KontrolerListyFasolek::setCeleAkcji(const QList<Responder *> &cele)
+{
+    m_celeAkcji.clear();
+    for (Responder *cel : cele)
+        m_celeAkcji.append(cel);
+}
+
+void KontrolerListyFasolek::walidujPrzyciskiAkcji()
+{
+    for (QAbstractButton *przycisk : m_pasek->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly)) {
+        const AkcjaPrzycisku *akcja = AkcjaPrzycisku::dla(przycisk);
+        if (!akcja || !akcja->cel()) {
+            przycisk->setEnabled(true);
+            continue;
+        }
+        Responder *cel = akcja->cel();
+        przycisk->setEnabled(m_celeAkcji.contains(cel)
+                             && cel->validateUserInterfaceItem(ElementInterfejsu(akcja->akcja(), przycisk, akcja->tag())));
+    }
+}
+
+void KontrolerListyFasolek::setUstawieniaKarty(UstawieniaKartyPortfolio *ustawienia)
+{
+    m_ustawienia = ustawienia;
+    if (ustawienia && m_tabela->rowViewType() != ustawienia->rowViewType())
+        m_tabela->setRowViewType(ustawienia->rowViewType());
+}
+
+void KontrolerListyFasolek::przeladujBezZaznaczania()
+{
+    przeladuj(ProxyListyFasolek::PowodZmiany::WlasnaZmiana);
+}
+
+void KontrolerListyFasolek::przeladuj(ProxyListyFasolek::PowodZmiany powod)
+{
+    if (!m_proxy)
+        return;
+    m_tabela->setShouldSelectAddedRows(powod == ProxyListyFasolek::PowodZmiany::ZmianaModelu);
+    QScrollBar *pionowy = m_tabela->verticalScrollBar();
+    const int przewiniecie = pionowy->value();
+    m_kontrolerTablicy->ustawTresc(m_proxy->tablica());
+    m_tabela->setShouldSelectAddedRows(false);
+    // The reset sends the list to its top; the reader stays where they were.
+    m_tabela->doItemsLayout();
+    pionowy->setValue(przewiniecie);
+}
+
+void KontrolerListyFasolek::zmianaRodzajuWidokuWiersza()
+{
+    const int rodzaj = m_tabela->rowViewType();
+    m_tabela->setColumnHidden(KolumnaStatus, rodzaj == 1);
+    const QList<QObject *> zaznaczone = m_kontrolerTablicy->selectedObjects();
+    QObject *wybrany = zaznaczone.isEmpty() ? nullptr : zaznaczone.constFirst();
+    m_kontrolerTablicy->ustawTresc(m_kontrolerTablicy->arrangedObjects());
+    if (wybrany) {
+        m_kontrolerTablicy->setSelectedObjects({wybrany});
+        m_tabela->doItemsLayout();
+        m_tabela->scrollTo(m_kontrolerTablicy->index(m_kontrolerTablicy->wierszObiektu(wybrany), KolumnaNazwa));
+    }
+    if (m_przyciskRodzajuWiersza) {
+        const QSignalBlocker bez(m_przyciskRodzajuWiersza);
+        m_przyciskRodzajuWiersza->setChecked(rodzaj == 1);
+    }
+    if (m_ustawienia)
+        m_ustawienia->setRowViewType(rodzaj);
+}
+
+bool KontrolerListyFasolek::zapiszNazweFasolki(Fasolka *fasolka, const QString &nazwa)
+{
+    if (!fasolka)
+        return false;
+    // Setting the name renames on disk; the check reports a refusal one turn later.
+    fasolka->setNazwa(nazwa);
+    if (!KontrolerAkcjeNaElementach::zakonczonaEdycjaNazwyElementu(fasolka, nazwa, QStringLiteral("nazwaFasolki")))
+        return false;
+    if (Potok *potok = fasolka->potok())
+        emit potok->nazwaJakiejsFasolkiZmieniona();
+    return true;
+}
+
+QVariant KontrolerListyFasolek::daneKomorki(QObject *obiekt, int kolumna, int rola) const
+{
+    const auto *fasolka = qobject_cast<Fasolka *>(obiekt);
+    if (!fasolka || kolumna != KolumnaNazwa)
+        return {};
+    switch (rola) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return fasolka->nazwa();
+    case Qt::ToolTipRole:
+        return fasolka->tekstowyStatusFasolki();
+    default:
+        return {};
+    }
+}

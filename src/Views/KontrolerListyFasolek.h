@@ -1,0 +1,80 @@
+#pragma once
+
+#include "ProxyListyFasolek.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+class Fasolka;
+class KontrolerTablicy;
+class ListwaFiltra;
+class ListwaZakresu;
+class QAbstractButton;
+class QWidget;
+class Responder;
+class UstawieniaKartyPortfolio;
+class WhitePaperTableView;
+class WidokDolnegoPaskaIkon;
+class WidokKomorkiFasolki;
+
+// What the three bean lists share: a paper table whose rows are the provider's list as it is
+// (row = index into it), the filter strip the tab places above the details, the icon bar
+// under the table, the row view type kept in the tab's settings, and which new rows get
+// selected. Rows that enter the list are selected only when a command of this program brought
+// them: not for the list's own changes (scope, phrase, object shown), and not for another
+// program's changes, whose beans come back as new objects and would replace the user's choice.
+class KontrolerListyFasolek : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Kolumna { KolumnaStatus = 0, KolumnaNazwa = 1 };
+
+    // The table is the owner's; the filter strip holds the scope bar when `listwa` is given.
+    KontrolerListyFasolek(WhitePaperTableView *tabela, ProxyListyFasolek *proxy, ListwaZakresu *listwa,
+                          QObject *rodzic = nullptr);
+
+    // The table above the icon bar.
+    QWidget *widok() const { return m_widok; }
+    WhitePaperTableView *widokTabeli() const { return m_tabela; }
+    KontrolerTablicy *kontrolerTablicy() const { return m_kontrolerTablicy; }
+    ListwaFiltra *listwaFiltra() const { return m_listwaFiltra; }
+    WidokDolnegoPaskaIkon *widokDolnegoPaskaIkon() const { return m_pasek; }
+    WidokKomorkiFasolki *widokKomorkiFasolki() const { return m_komorkaFasolki; }
+
+    // The settings that hold the row view type; the table takes their type now.
+    void setUstawieniaKarty(UstawieniaKartyPortfolio *ustawienia);
+    // A checkable button for the icon bar.
+    static QAbstractButton *nowyPrzelacznik(const QString &nazwa, const QString &tekst, const QString &podpowiedz);
+    // Adds a button to the icon bar; the bar's buttons are validated in order.
+    void dodajPrzycisk(QAbstractButton *przycisk);
+    // Buttons whose target is one of these are enabled as it answers; with another target, disabled.
+    void setCeleAkcji(const QList<Responder *> &cele);
+    void walidujPrzyciskiAkcji();
+
+    // Reads the provider's list into the table; no row enters the selection on its own.
+    void przeladujBezZaznaczania();
+
+signals:
+    void zaznaczenieZmienione();
+
+private:
+    void zbudujPasek();
+    void przeladuj(ProxyListyFasolek::PowodZmiany powod);
+    void zmianaRodzajuWidokuWiersza();
+    // False when the model kept its old name.
+    static bool zapiszNazweFasolki(Fasolka *fasolka, const QString &nazwa);
+    QVariant daneKomorki(QObject *obiekt, int kolumna, int rola) const;
+
+    WhitePaperTableView *m_tabela;
+    QPointer<ProxyListyFasolek> m_proxy;
+    KontrolerTablicy *m_kontrolerTablicy;
+    ListwaFiltra *m_listwaFiltra;
+    QWidget *m_widok;
+    WidokDolnegoPaskaIkon *m_pasek;
+    WidokKomorkiFasolki *m_komorkaFasolki;
+    QAbstractButton *m_przyciskRodzajuWiersza = nullptr;
+    QPointer<UstawieniaKartyPortfolio> m_ustawienia;
+    QList<QPointer<Responder>> m_celeAkcji;
+};

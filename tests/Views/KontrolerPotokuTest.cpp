@@ -1,0 +1,205 @@
+#include "Support/CzasyOczekiwania.h"
+#include "Support/PortfolioTestowe.h"
+
+#include "Actions/KontrolerAkcjeNaElementach.h"
+#include "Browser/UstawieniaKartyPortfolio.h"
+#include "Model/Fasolka.h"
+#include "Model/ObserwatorZmianNaDysku.h"
+#include "Model/SCEvents.h"
+#include "Platform/Ui/Menu.h"
+#include "Views/KontrolerListyFasolek.h"
+#include "Views/KontrolerPotoku.h"
+#include "Views/ListwaZakresu.h"
+#include "Views/ProxyFasolkiPotoku.h"
+#include "Views/WidokKomorkiFasolki.h"
+#include "Views/WidokTabeliFasolkiPotoku.h"
+#include "Widgets/KontrolerTablicy.h"
+
+#include <QDirIterator>
+#include <QTest>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+QStringList nazwyZaznaczonych(KontrolerTablicy *tablica)
+{
+    QStringList nazwy;
+    for (QObject *obiekt : tablica->selectedObjects())
+        nazwy << static_cast<Fasolka *>(obiekt)->nazwa();
+    return nazwy;
+}
+
+class KontrolerPotokuTest : public PortfolioTestowe
+{
+protected:
+    // Main Flow: one bean per status; "Drugi": one Active bean.
+    void SetUp() override
+    {
+        PortfolioTestowe::SetUp();
+        for (const char *sciezka :
+             {"All Beans/_Main_Flow/aktywna", "All Beans/_Main_Flow/_Incubation/inkub", "All Beans/_Main_Flow/_Waiting_For/czeka",
+              "All Beans/_Main_Flow/_Ready/gotowa", "All Beans/_Main_Flow/_Inactive/nieakt", "All Beans/_Main_Flow/_Done/zrobiona",
+              "All Beans/Drugi/obca"})
+            plik(QString::fromLatin1(sciezka));
+    }
+    void TearDown() override
+    {
+        StosCoreData::sharedStosCoreData()->nowyKontekst();
+        PortfolioTestowe::TearDown();
+    }
+    // The view on a flow with the scope given; the list is read at once.
+    void pokaz(const char *potok, StatusPaskaZakresu zakres)
+    {
+        BazaFasolek *baza = BazaFasolek::sharedBazaFasolek();
+        kontroler.view();
+        kontroler.proxyFasolkiPotoku()->listwaZakresu()->setStatusPaskaZakresu(zakres);
+        kontroler.setPotok(qstrcmp(potok, "glowny") == 0 ? baza->potokGlowny()
+                                                         : baza->znajdzPotokONazwie(QString::fromLatin1(potok)));
+        QCoreApplication::processEvents();
+    }
+    Fasolka *fasolka(const char *nazwa) const
+    {
+        for (Potok *potok : BazaFasolek::sharedBazaFasolek()->potoki().elementy())
+            if (Fasolka *f = potok->znajdzFasolkeONazwie(QString::fromLatin1(nazwa)))
+                return f;
+        return nullptr;
+    }
+    KontrolerTablicy *tablica() const { return kontroler.kontrolerTablicy(); }
+
+    KontrolerPotoku kontroler;
+};
+
+TEST_F(KontrolerPotokuTest, OnlyBeansThatACommandBringsIntoTheListAreSelected)
+{
+    const struct
+    {
+        const char *nazwa;
+        std::function<void(KontrolerPotoku &)> zmiana;
+        QStringList zaznaczone;
+    } przypadki[] = {
+        {"another flow shown", [](KontrolerPotoku &k) { k.setPotok(BazaFasolek::sharedBazaFasolek()->znajdzPotokONazwie("Drugi")); }, {}},
+        {"scope widened", [](KontrolerPotoku &k) { k.proxyFasolkiPotoku()->listwaZakresu()->setCzyWszystkie(true); }, {}},
+        {"phrase cleared", [](KontrolerPotoku &k) {
+             k.proxyFasolkiPotoku()->setFrazaFiltra("zzz");
+             k.proxyFasolkiPotoku()->setFrazaFiltra({});
+         }, {}},
+        {"new bean", [](KontrolerPotoku &k) { ASSERT_NE(k.potok()->nowaFasolka("nowa"), nullptr); }, {"nowa"}},
+        {"status command", [this](KontrolerPotoku &) { ASSERT_TRUE(fasolka("nieakt")->ustawStatus(Fasolka::sfAktywna)); }, {"nieakt"}},
+    };
+    for (const auto &przypadek : przypadki) {
+        SCOPED_TRACE(przypadek.nazwa);
+        pokaz("glowny", ListwaZakresu::zWObrobce);
+        tablica()->setSelectedObjects({});
+        przypadek.zmiana(kontroler);
+        QTest::qWait(50);
+        EXPECT_EQ(nazwyZaznaczonych(tablica()), przypadek.zaznaczone);
+    }
+}
+
+TEST_F(KontrolerPotokuTest, ABeanMovedByAnotherProgramShowsItsNewStatusAndTheSelectionStays)
+{
+    ObserwatorZmianNaDysku::zainstaluj(0.05);
+    BazaFasolek *baza = BazaFasolek::sharedBazaFasolek();
+    int katalogi = 1;
+    for (QDirIterator it(R(QStringLiteral("All Beans")), QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+         it.hasNext(); it.next())
+        ++katalogi;
+    auto *obserwator = dynamic_cast<ObserwatorZmianNaDysku *>(baza->obserwatorZmianNaDysku());
+    ASSERT_TRUE(obserwator && QTest::qWaitFor([&] {
+        return obserwator->events() && obserwator->events()->liczbaObserwowanychKatalogow() >= katalogi;
+    }, czasNaZdarzenieMs));
+    pokaz("glowny", ListwaZakresu::zWszystkie);
+    tablica()->setSelectedObjects({fasolka("aktywna"), fasolka("gotowa")});
+
+    ASSERT_EQ(std::rename(qPrintable(R(QStringLiteral("All Beans/_Main_Flow/_Incubation/inkub"))),
+                          qPrintable(R(QStringLiteral("All Beans/_Main_Flow/_Waiting_For/inkub")))), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        const int wiersz = tablica()->wierszObiektu(fasolka("inkub"));
+        return wiersz >= 0 && static_cast<Fasolka *>(tablica()->obiektWWierszu(wiersz))->jestOczekujaca();
+    }, czasNaZdarzenieMs));
+    QTest::qWait(ciszaMs);
+    EXPECT_EQ(nazwyZaznaczonych(tablica()), (QStringList{"aktywna", "gotowa"}));
+}
+
+TEST_F(KontrolerPotokuTest, ShowInFlowWidensTheScopeUntilTheBeanIsListedAndSelectsIt)
+{
+    const struct
+    {
+        const char *fasolka;
+        StatusPaskaZakresu zakres, poZaznaczeniu;
+        bool zaznaczona;
+    } przypadki[] = {
+        {"zrobiona", ListwaZakresu::zWObrobce, ListwaZakresu::zWszystkie, true},
+        {"aktywna", ListwaZakresu::zWObrobce, ListwaZakresu::zWszystkie, true},
+        {"nieakt", ListwaZakresu::zNieaktywne, ListwaZakresu::zNieaktywne, true},
+        {"czeka", ListwaZakresu::zWObrobce, ListwaZakresu::zWObrobce, true},
+        // Hidden by the scope the rules keep: All then lists them.
+        {"gotowa", ListwaZakresu::zNieaktywne, ListwaZakresu::zWszystkie, true},
+        {"czeka", ListwaZakresu::zUkonczone, ListwaZakresu::zWszystkie, true},
+        {"inkub", ListwaZakresu::zAktywne, ListwaZakresu::zWszystkie, true},
+        // Another flow's bean.
+        {"obca", ListwaZakresu::zAktywne, ListwaZakresu::zAktywne, false},
+    };
+    for (const auto &p : przypadki) {
+        SCOPED_TRACE(std::string(p.fasolka) + " in scope " + std::to_string(p.zakres));
+        pokaz("glowny", p.zakres);
+        tablica()->setSelectedObjects({});
+        kontroler.zaznaczFasolke(fasolka(p.fasolka));
+        EXPECT_EQ(kontroler.proxyFasolkiPotoku()->listwaZakresu()->statusPaskaZakresu(), p.poZaznaczeniu);
+        EXPECT_EQ(nazwyZaznaczonych(tablica()), p.zaznaczona ? QStringList{p.fasolka} : QStringList{});
+    }
+}
+
+TEST_F(KontrolerPotokuTest, TheStatusButtonOfAnUnselectedRowOpensTheMenuForItsBeanAndKeepsTheSelection)
+{
+    pokaz("glowny", ListwaZakresu::zWszystkie);
+    WidokTabeliFasolkiPotoku *tabela = kontroler.widokTabeli();
+    tabela->resize(400, 300);
+    tabela->show();
+    tablica()->setSelectedObjects({fasolka("aktywna")});
+    const int wiersz = tablica()->wierszObiektu(fasolka("zrobiona"));
+    const QModelIndex indeks = tablica()->index(wiersz, KontrolerListyFasolek::KolumnaNazwa);
+    auto *komorka = static_cast<WidokKomorkiFasolki *>(tabela->itemDelegateForIndex(indeks));
+    const QRect przycisk = komorka->prostokatPrzyciskuStatusu(tabela->visualRect(indeks), fasolka("zrobiona"));
+    QTest::mouseClick(tabela->viewport(), Qt::LeftButton, {}, przycisk.center());
+    EXPECT_EQ(nazwyZaznaczonych(tablica()), QStringList{"aktywna"});
+    EXPECT_EQ(kontroler.kontrolerAkcjeNaFasolkach()->kliknietyElement(), fasolka("zrobiona"));
+    Menu *menu = kontroler.kontrolerAkcjeNaFasolkach()->menuPodreczneStatusu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+}
+
+TEST_F(KontrolerPotokuTest, TallRowsHideTheStatusColumnKeepTheSelectedBeanInViewAndGoToTheTabSettings)
+{
+    UstawieniaKartyPortfolio ustawienia;
+    ListwaZakresu listwa;
+    listwa.setCzyWszystkie(true);
+    ProxyFasolkiPotoku proxy;
+    proxy.setListwaZakresu(&listwa);
+    for (int i = 0; i < 40; ++i)
+        ASSERT_NE(BazaFasolek::sharedBazaFasolek()->potokGlowny()->nowaFasolka(QStringLiteral("f%1").arg(i, 2, 10, QLatin1Char('0'))), nullptr);
+    proxy.setPotok(BazaFasolek::sharedBazaFasolek()->potokGlowny());
+    auto *tabela = new WidokTabeliFasolkiPotoku;
+    KontrolerListyFasolek lista(tabela, &proxy, &listwa);
+    lista.setUstawieniaKarty(&ustawienia);
+    lista.przeladujBezZaznaczania();
+    lista.widok()->resize(400, 300);
+    lista.widok()->show();
+    Fasolka *f30 = fasolka("f30");
+    lista.kontrolerTablicy()->setSelectedObjects({f30});
+
+    tabela->setRowViewType(1);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(tabela->isColumnHidden(KontrolerListyFasolek::KolumnaStatus));
+    const QRect wiersz = tabela->visualRect(lista.kontrolerTablicy()->index(lista.kontrolerTablicy()->wierszObiektu(f30), 1));
+    EXPECT_EQ(wiersz.height(), 50);
+    EXPECT_TRUE(tabela->viewport()->rect().contains(wiersz.center()));
+    EXPECT_EQ(lista.kontrolerTablicy()->selectedObjects(), QList<QObject *>{f30});
+    EXPECT_EQ(ustawienia.rowViewType(), 1);
+    delete lista.widok();
+}
+
+} // namespace
