@@ -31,9 +31,9 @@ std::string przygotujDom(const char *wzorKatalogu)
 
 } // namespace
 
-StanowiskoPomiarowe::StanowiskoPomiarowe(int &argc, char **argv, const char *wzorKatalogu)
+StanowiskoPomiarowe::StanowiskoPomiarowe(int &argc, char **argv, const char *wzorKatalogu, const Aplikacja &aplikacja)
     : m_dom(przygotujDom(wzorKatalogu))
-    , m_aplikacja(argc, argv)
+    , m_aplikacja(aplikacja ? aplikacja(argc, argv) : std::make_unique<QGuiApplication>(argc, argv))
 {
     QGuiApplication::setOrganizationName(QStringLiteral("Tarrowind"));
     QGuiApplication::setApplicationName(QStringLiteral("Tarrowind"));

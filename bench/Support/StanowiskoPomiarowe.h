@@ -4,6 +4,8 @@
 
 #include <QGuiApplication>
 
+#include <functional>
+#include <memory>
 #include <string>
 
 // Where a model benchmark runs: a temporary home that HOME and the per-user XDG folders point
@@ -12,8 +14,11 @@
 class StanowiskoPomiarowe
 {
 public:
+    // Makes the application once the home is in place; a widget benchmark makes a QApplication.
+    using Aplikacja = std::function<std::unique_ptr<QGuiApplication>(int &argc, char **argv)>;
+
     // `wzorKatalogu` is the mkdtemp pattern of the home.
-    StanowiskoPomiarowe(int &argc, char **argv, const char *wzorKatalogu);
+    StanowiskoPomiarowe(int &argc, char **argv, const char *wzorKatalogu, const Aplikacja &aplikacja = {});
     ~StanowiskoPomiarowe();
 
     // Lays out the portfolio in the home and stores it as the location; the process ends when
@@ -22,5 +27,5 @@ public:
 
 private:
     std::string m_dom;
-    QGuiApplication m_aplikacja;
+    std::unique_ptr<QGuiApplication> m_aplikacja;
 };
