@@ -8,6 +8,19 @@
 
 #include <algorithm>
 
+namespace {
+
+// The rows from the top down to `indeks`: sorting by it gives display order.
+QList<int> sciezkaWierszy(QModelIndex indeks)
+{
+    QList<int> wiersze;
+    for (; indeks.isValid(); indeks = indeks.parent())
+        wiersze.prepend(indeks.row());
+    return wiersze;
+}
+
+} // namespace
+
 WezelDrzewa::WezelDrzewa(BytSystemuPlikow *byt, WezelDrzewa *rodzic)
     : QObject(rodzic)
     , m_byt(byt)
@@ -17,8 +30,8 @@ WezelDrzewa::WezelDrzewa(BytSystemuPlikow *byt, WezelDrzewa *rodzic)
     odswiezKluczSortu();
     if (auto *katalog = qobject_cast<BytKatalogu *>(byt))
         m_lisc = katalog->jestLisciem();
-    else if (byt)
-        m_tozsamoscPliku = FolderListing::identityOf(byt->plikowyURL());
+    if (byt)
+        m_tozsamosc = FolderListing::identityOf(byt->plikowyURL());
 }
 
 QObject *WezelDrzewa::representedObject() const
@@ -116,8 +129,12 @@ QModelIndexList KontrolerDrzewa::indexPathsOfObjectsInSet(const QSet<BytSystemuP
 QList<WezelDrzewa *> KontrolerDrzewa::selectedNodes() const
 {
     zastosujOdlozoneZmiany();
+    // In display order, whatever order the rows were picked in: the first is the topmost.
+    QModelIndexList wiersze = m_zaznaczenie->selectedRows();
+    std::sort(wiersze.begin(), wiersze.end(),
+              [](const QModelIndex &a, const QModelIndex &b) { return sciezkaWierszy(a) < sciezkaWierszy(b); });
     QList<WezelDrzewa *> wezly;
-    for (const QModelIndex &indeks : m_zaznaczenie->selectedRows())
+    for (const QModelIndex &indeks : std::as_const(wiersze))
         wezly.append(wezel(indeks));
     return wezly;
 }
@@ -305,10 +322,11 @@ QList<BytSystemuPlikow *> KontrolerDrzewa::przeniesPrzemianowane(WezelDrzewa *we
     const QModelIndex rodzic = indeksWezla(wezel);
     QList<BytSystemuPlikow *> pozostale;
     for (BytSystemuPlikow *byt : nowe) {
-        const FolderListing::Identity tozsamosc =
-            qobject_cast<BytKatalogu *>(byt) ? FolderListing::Identity() : FolderListing::identityOf(byt->plikowyURL());
-        const auto ten = std::find_if(usuwane.begin(), usuwane.end(), [&tozsamosc](const WezelDrzewa *w) {
-            return tozsamosc.known() && w->m_tozsamoscPliku == tozsamosc;
+        const FolderListing::Identity tozsamosc = FolderListing::identityOf(byt->plikowyURL());
+        const bool toKatalog = qobject_cast<BytKatalogu *>(byt);
+        // An opened node is a folder's: it never takes a file that reused the inode.
+        const auto ten = std::find_if(usuwane.begin(), usuwane.end(), [&](const WezelDrzewa *w) {
+            return tozsamosc.known() && w->m_tozsamosc == tozsamosc && (toKatalog || !w->m_zaladowany);
         });
         if (ten == usuwane.end()) {
             pozostale.append(byt);
@@ -316,6 +334,7 @@ QList<BytSystemuPlikow *> KontrolerDrzewa::przeniesPrzemianowane(WezelDrzewa *we
         }
         WezelDrzewa *przeniesiony = *ten;
         usuwane.erase(ten);
+        BytSystemuPlikow *poprzedni = przeniesiony->m_byt;
         przeniesiony->m_byt = byt;
         przeniesiony->odswiezKluczSortu();
         const auto z = int(wezel->m_dzieci.indexOf(przeniesiony));
@@ -330,8 +349,20 @@ QList<BytSystemuPlikow *> KontrolerDrzewa::przeniesPrzemianowane(WezelDrzewa *we
         }
         const QModelIndex indeks = indeksWezla(przeniesiony);
         emit dataChanged(indeks, indeks);
+        if (przeniesiony->m_zaladowany)
+            przejmijKatalog(przeniesiony, poprzedni);
     }
     return pozostale;
+}
+
+void KontrolerDrzewa::przejmijKatalog(WezelDrzewa *wezel, BytSystemuPlikow *poprzedni)
+{
+    if (poprzedni)
+        disconnect(poprzedni, nullptr, wezel, nullptr);
+    // Read before watching, as on first opening; the children keep their nodes by identity.
+    static_cast<BytKatalogu *>(wezel->m_byt.data())->bytyWewnetrzne();
+    obserwuj(wezel);
+    zastosujZmiany(wezel);
 }
 
 void KontrolerDrzewa::wstawPosortowane(WezelDrzewa *wezel, const QList<BytSystemuPlikow *> &nowe)

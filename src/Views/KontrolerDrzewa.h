@@ -37,8 +37,8 @@ private:
     QList<WezelDrzewa *> m_dzieci;
     bool m_zaladowany = false;
     bool m_lisc = true;
-    // A file renamed by another program comes back as a new entity; its node follows it by this.
-    FolderListing::Identity m_tozsamoscPliku;
+    // An entry renamed by another program comes back as a new entity; its node follows it by this.
+    FolderListing::Identity m_tozsamosc;
     QString m_nazwaKlucza;
     QCollatorSortKey m_kluczSortu;
 };
@@ -68,6 +68,7 @@ public:
     QModelIndexList indexPathsOfObjectsInSet(const QSet<BytSystemuPlikow *> &obiekty) const;
 
     QItemSelectionModel *selectionModel() const { return m_zaznaczenie; }
+    // In display order.
     QList<WezelDrzewa *> selectedNodes() const;
     QList<BytSystemuPlikow *> selectedObjects() const;
     // The whole selection replaced; invalid indexes are skipped.
@@ -98,9 +99,11 @@ private:
     void odlozZmiany(WezelDrzewa *wezel);
     void zastosujOdlozoneZmiany() const;
     void zastosujZmiany(WezelDrzewa *wezel);
-    // A node whose file another program renamed takes the new entity and moves to its place.
+    // A node whose entry another program renamed takes the new entity and moves to its place.
     QList<BytSystemuPlikow *> przeniesPrzemianowane(WezelDrzewa *wezel, QList<WezelDrzewa *> &usuwane,
                                                    const QList<BytSystemuPlikow *> &nowe);
+    // An opened folder's node that took a renamed folder's entity follows that one's children.
+    void przejmijKatalog(WezelDrzewa *wezel, BytSystemuPlikow *poprzedni);
     void wstawPosortowane(WezelDrzewa *wezel, const QList<BytSystemuPlikow *> &nowe);
     void posortujPoziom(WezelDrzewa *wezel);
     static bool wczesniej(const WezelDrzewa *a, const WezelDrzewa *b);

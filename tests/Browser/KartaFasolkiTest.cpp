@@ -145,7 +145,7 @@ TEST_F(KartaFasolkiTest, TheOutlineSelectionGivesTheActionsTheTopLevelItem)
     {
         QModelIndexList zaznaczone;
         QModelIndex oczekiwany;
-    } przypadki[] = {{{plik}, gora}, {{}, {}}, {{gora}, gora}, {{luzny, plik}, luzny}};
+    } przypadki[] = {{{plik}, gora}, {{}, {}}, {{gora}, gora}, {{luzny, plik}, gora}, {{luzny}, luzny}};
     for (const auto &przypadek : przypadki) {
         drzewo->setSelectionIndexPaths(przypadek.zaznaczone);
         EXPECT_EQ(k->kontrolerAkcjeNaFasolkach()->dodatkowyElement(),
@@ -178,8 +178,10 @@ TEST_F(KartaFasolkiTest, TheOutlineKeepsItsOpenFoldersAndASingleSelectedFileThro
         ASSERT_TRUE(QFile(dysk.filePath(QLatin1String(nowy))).open(QIODevice::WriteOnly));
     ASSERT_TRUE(dysk.remove(QStringLiteral("z.txt")));
     ASSERT_TRUE(dysk.rename(QStringLiteral("b/w.txt"), QStringLiteral("b/0.txt")));
+    // The open folder is renamed too, to a name that sorts last: it stays open.
+    ASSERT_TRUE(dysk.rename(QStringLiteral("a"), QStringLiteral("y")));
     const auto wszystkoWidac = [&] {
-        return wierszZarysu(drzewo, QStringLiteral("a/w-a.txt")).isValid()
+        return wierszZarysu(drzewo, QStringLiteral("y/w-a.txt")).isValid()
                && wierszZarysu(drzewo, QStringLiteral("b/m.txt")).isValid()
                && wierszZarysu(drzewo, QStringLiteral("nowy.txt")).isValid()
                && !wierszZarysu(drzewo, QStringLiteral("z.txt")).isValid();
@@ -187,7 +189,7 @@ TEST_F(KartaFasolkiTest, TheOutlineKeepsItsOpenFoldersAndASingleSelectedFileThro
     ASSERT_TRUE(QTest::qWaitFor(wszystkoWidac, czasNaZdarzenieMs));
     QTest::qWait(int(KontrolerRzeczyKatalogu::opoznieniePrzeladowania * 1000) + 200);
 
-    EXPECT_TRUE(zarys->widokZaryseli()->isExpanded(wierszZarysu(drzewo, QStringLiteral("a"))));
+    EXPECT_TRUE(zarys->widokZaryseli()->isExpanded(wierszZarysu(drzewo, QStringLiteral("y"))));
     EXPECT_TRUE(zarys->widokZaryseli()->isExpanded(wierszZarysu(drzewo, QStringLiteral("b"))));
     const QList<BytSystemuPlikow *> zaznaczone = drzewo->selectedObjects();
     ASSERT_EQ(zaznaczone.size(), 1);

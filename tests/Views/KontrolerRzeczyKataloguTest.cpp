@@ -1,9 +1,13 @@
+#include "Actions/AdapterZrzutuUrli.h"
+#include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Model/BytKatalogu.h"
+#include "Model/PobraneRzeczy.h"
 #include "Model/StosCoreData.h"
 #include "Platform/DelayedOperations.h"
 #include "Platform/Ui/ElementInterfejsu.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
+#include "Views/KontrolerWidokuKataloguSpecjalnego.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
 
 #include "Support/KatalogTestowy.h"
@@ -11,8 +15,12 @@
 #include "Support/Ui/WierszZarysu.h"
 
 #include <QDir>
+#include <QDropEvent>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QMimeData>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -137,6 +145,86 @@ TEST_F(KontrolerRzeczyKataloguTest, TrashAsksByTheShownNameAndReportsAFailureByT
         m_kontroler.moveToTrash();
         ASSERT_EQ(alerty.wpisy().size(), 2);
         EXPECT_EQ(alerty.wpisy()[1].alert.messageText(), QStringLiteral("Could not move 'notatka.txt' to Trash."));
+    }
+}
+
+TEST_F(KontrolerRzeczyKataloguTest, EveryPulseGivesItsOwnReloadHalfASecondLater)
+{
+    QElapsedTimer zegar;
+    QList<qint64> pulsy, przeladowania;
+    QObject::connect(m_kontroler.kontrolerDrzewa(), &QAbstractItemModel::layoutChanged, m_kontroler.kontrolerDrzewa(),
+                     [&] { przeladowania.append(zegar.elapsed()); });
+    zegar.start();
+    for (int i = 0; i < 3; ++i) {
+        pulsy.append(zegar.elapsed());
+        emit m_katalog->kvoNodeHasChanged();
+        QTest::qWait(150);
+    }
+    const int opoznienieMs = int(KontrolerRzeczyKatalogu::opoznieniePrzeladowania * 1000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return przeladowania.size() >= 3; }, 5000));
+    QTest::qWait(200);
+    ASSERT_EQ(przeladowania.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_GE(przeladowania[i], pulsy[i] + opoznienieMs) << i;
+}
+
+TEST_F(KontrolerRzeczyKataloguTest, DroppedFilesGoIntoTheFolderUnderThePointerOrTheShownOne)
+{
+    KatalogTestowy zrodla;
+    QWidget *widok = m_kontroler.view();
+    widok->resize(600, 400);
+    widok->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(widok));
+    QWidget *pole = m_kontroler.widokZaryseli()->viewport();
+    const QRect wierszA = m_kontroler.widokZaryseli()->visualRect(indeks(QStringLiteral("a")));
+    const QRect wierszZ = m_kontroler.widokZaryseli()->visualRect(indeks(QStringLiteral("z.txt")));
+    const struct
+    {
+        QPoint miejsce;
+        QString cel; // relative to the shown folder
+    } przypadki[] = {
+        {wierszA.center(), QStringLiteral("a/")},
+        {QPoint(2, wierszA.center().y()), QString()},                      // the side zone over a folder row
+        {QPoint(wierszZ.center().x(), wierszZ.top()), QString()},           // between two top-level rows
+        {QPoint(wierszA.center().x(), pole->height() - 5), QString()},      // empty space below the rows
+    };
+    int numer = 0;
+    for (const auto &p : przypadki) {
+        const QString nazwa = QStringLiteral("zrzucony%1.txt").arg(++numer);
+        QMimeData dane;
+        dane.setUrls({QUrl::fromLocalFile(zrodla.plik(nazwa))});
+        QDragEnterEvent wejscie(p.miejsce, Qt::CopyAction | Qt::MoveAction, &dane, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(pole, &wejscie);
+        QDropEvent zrzut(QPointF(p.miejsce), Qt::CopyAction | Qt::MoveAction, &dane, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(pole, &zrzut);
+        SCOPED_TRACE(nazwa.toStdString());
+        EXPECT_TRUE(zrzut.isAccepted());
+        EXPECT_FALSE(QFile::exists(m_dysk.sciezka(p.cel + nazwa))) << "carried out a moment later";
+        QTest::qWait(int(AdapterZrzutuUrli::opoznienieWykonania * 1000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(m_dysk.sciezka(p.cel + nazwa)); }, 100));
+    }
+}
+
+TEST_F(KontrolerRzeczyKataloguTest, ASpecialFolderViewActsOnTheTopLevelEntryOfTheFirstSelectedRow)
+{
+    auto *pobrane = StosCoreData::kontekstOZ()->wstaw<PobraneRzeczy>();
+    pobrane->ustawKatalogOURLu(m_dysk.sciezka());
+    KontrolerWidokuKataloguSpecjalnego widok("Downloads", QString(), [pobrane] { return pobrane; });
+    widok.ustawWidok();
+    KontrolerDrzewa *drzewo = widok.kontrolerRzeczyKatalogu()->kontrolerDrzewa();
+    const QModelIndex b = wierszZarysu(drzewo, QStringLiteral("b"));
+    const QModelIndex w = wierszZarysu(drzewo, QStringLiteral("b/w.txt"));
+    const QModelIndex z = wierszZarysu(drzewo, QStringLiteral("z.txt"));
+    ASSERT_TRUE(w.isValid() && z.isValid());
+    const struct
+    {
+        QModelIndexList zaznaczone;
+        QModelIndex oczekiwany;
+    } przypadki[] = {{{w}, b}, {{}, {}}, {{z, w}, b}, {{z}, z}};
+    for (const auto &p : przypadki) {
+        drzewo->setSelectionIndexPaths(p.zaznaczone);
+        EXPECT_EQ(widok.kontrolerAkcjeNaElementach()->dodatkowyElement(),
+                  p.oczekiwany.isValid() ? drzewo->wezel(p.oczekiwany)->representedObject() : nullptr);
     }
 }
 
