@@ -40,12 +40,13 @@ protected:
     }
 
     QModelIndex indeks(const QString &sciezka) { return wierszZarysu(m_kontroler.kontrolerDrzewa(), sciezka); }
-    void zaznacz(const QStringList &sciezki)
+    void zaznacz(const QStringList &sciezki, KontrolerDrzewa *drzewo = nullptr)
     {
+        drzewo = drzewo ? drzewo : m_kontroler.kontrolerDrzewa();
         QModelIndexList indeksy;
         for (const QString &sciezka : sciezki)
-            indeksy.append(indeks(sciezka));
-        m_kontroler.kontrolerDrzewa()->setSelectionIndexPaths(indeksy);
+            indeksy.append(wierszZarysu(drzewo, sciezka));
+        drzewo->setSelectionIndexPaths(indeksy);
     }
 
     KatalogTestowy m_dysk;
@@ -211,20 +212,20 @@ TEST_F(KontrolerRzeczyKataloguTest, ASpecialFolderViewActsOnTheTopLevelEntryOfTh
     pobrane->ustawKatalogOURLu(m_dysk.sciezka());
     KontrolerWidokuKataloguSpecjalnego widok("Downloads", QString(), [pobrane] { return pobrane; });
     widok.ustawWidok();
-    KontrolerDrzewa *drzewo = widok.kontrolerRzeczyKatalogu()->kontrolerDrzewa();
-    const QModelIndex b = wierszZarysu(drzewo, QStringLiteral("b"));
-    const QModelIndex w = wierszZarysu(drzewo, QStringLiteral("b/w.txt"));
-    const QModelIndex z = wierszZarysu(drzewo, QStringLiteral("z.txt"));
-    ASSERT_TRUE(w.isValid() && z.isValid());
     const struct
     {
-        QModelIndexList zaznaczone;
-        QModelIndex oczekiwany;
-    } przypadki[] = {{{w}, b}, {{}, {}}, {{z, w}, b}, {{z}, z}};
+        QStringList zaznaczone;
+        QString dodatkowy;
+    } przypadki[] = {
+        {{QStringLiteral("b/w.txt")}, QStringLiteral("b")},
+        {{}, {}},
+        {{QStringLiteral("z.txt"), QStringLiteral("b/w.txt")}, QStringLiteral("b")}, // the topmost row counts
+        {{QStringLiteral("z.txt")}, QStringLiteral("z.txt")},
+    };
     for (const auto &p : przypadki) {
-        drzewo->setSelectionIndexPaths(p.zaznaczone);
-        EXPECT_EQ(widok.kontrolerAkcjeNaElementach()->dodatkowyElement(),
-                  p.oczekiwany.isValid() ? drzewo->wezel(p.oczekiwany)->representedObject() : nullptr);
+        zaznacz(p.zaznaczone, widok.kontrolerRzeczyKatalogu()->kontrolerDrzewa());
+        const auto *element = qobject_cast<BytSystemuPlikow *>(widok.kontrolerAkcjeNaElementach()->dodatkowyElement());
+        EXPECT_EQ(element ? element->ostatniKomponentSciezki() : QString(), p.dodatkowy) << p.zaznaczone.join(',').toStdString();
     }
 }
 
