@@ -14,6 +14,7 @@
 #include "Widgets/WhitePaperTableView.h"
 #include "Widgets/WidokDolnegoPaskaIkon.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -61,6 +62,9 @@ KontrolerListyFasolek::KontrolerListyFasolek(WhitePaperTableView *tabela, ProxyL
             [this] { m_kontrolerTablicy->ustawTytulyKolumn({QString(), m_proxy->tytulKolumny()}); });
     connect(m_kontrolerTablicy, &KontrolerTablicy::selectedObjectsChanged, this,
             &KontrolerListyFasolek::zaznaczenieZmienione);
+    connect(tabela, &QAbstractItemView::doubleClicked, this, [this] {
+        emit podwojnaAkcja(m_kontrolerTablicy->selectedObjects(), QGuiApplication::keyboardModifiers());
+    });
     connect(tabela, &WhitePaperTableView::rowViewTypeChanged, this, &KontrolerListyFasolek::zmianaRodzajuWidokuWiersza);
     // The strip sits in the tab's filter host, outside the view; it goes with the list.
     connect(this, &QObject::destroyed, m_listwaFiltra, &QObject::deleteLater);

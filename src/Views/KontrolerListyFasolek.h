@@ -58,6 +58,8 @@ public:
 
 signals:
     void zaznaczenieZmienione();
+    // A double-click on a row: the selected items, which the click's first press chose.
+    void podwojnaAkcja(const QList<QObject *> &elementy, Qt::KeyboardModifiers modyfikatory);
 
 private:
     void zbudujPasek();

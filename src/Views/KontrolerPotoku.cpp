@@ -15,6 +15,7 @@
 #include "Model/Fasolka.h"
 #include "Model/Potok.h"
 #include "Platform/Konsola.h"
+#include "Platform/Ui/AkcjaPrzycisku.h"
 #include "Platform/Ui/ElementInterfejsu.h"
 #include "Platform/Ui/Menu.h"
 
@@ -22,6 +23,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QAbstractButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 KontrolerPotoku::KontrolerPotoku(QObject *rodzic)
@@ -32,6 +34,8 @@ KontrolerPotoku::KontrolerPotoku(QObject *rodzic)
     , m_kontrolerAkcjeNaPotoku(new KontrolerAkcjeNaElementach(this))
 {
     m_proxy->setListwaZakresu(m_listwaZakresu);
+    addHandler(Akcja::wyswietlDymekNowaFasolka,
+               [this](QObject *nadawca) { m_kontrolerAkcjeNaPotoku->wyswietlDymekNowaFasolka(nadawca); });
 }
 
 KontrolerPotoku::~KontrolerPotoku() = default;
@@ -66,6 +70,16 @@ QWidget *KontrolerPotoku::zbudujWidokLewy()
     m_widokTabeli->setKontrolerAkcjeNaElementach(m_kontrolerAkcjeNaFasolkach);
     m_widokTabeli->setMenuPodreczneFasolki(MenuKontroleraElementow::zbuduj(m_kontrolerAkcjeNaFasolkach, m_widokTabeli));
 
+    auto *przyciskNowaFasolka = new QToolButton;
+    przyciskNowaFasolka->setObjectName(QStringLiteral("przyciskNowaFasolka"));
+    przyciskNowaFasolka->setAutoRaise(true);
+    przyciskNowaFasolka->setText(QStringLiteral("+"));
+    przyciskNowaFasolka->setToolTip(tr("New Bean"));
+    AkcjaPrzycisku::ustaw(przyciskNowaFasolka, Akcja::wyswietlDymekNowaFasolka, this);
+    // A request without a sender (the tab's) opens the popover here too.
+    m_kontrolerAkcjeNaPotoku->setPrzyciskDlaDymkaNowaRzecz(przyciskNowaFasolka);
+    m_lista->dodajPrzycisk(przyciskNowaFasolka);
+
     QAbstractButton *przyciskPanelu = KontrolerListyFasolek::nowyPrzelacznik(
         QStringLiteral("czyWidocznyPanelPrawy"), QStringLiteral("◨"), tr("Flow items"));
     KontrolerWidokuRozdzielonegoZPanelemPrawym *rozdzielony = kontrolerWidokuRozdzielonegoZPanelemPrawym();
@@ -78,6 +92,8 @@ QWidget *KontrolerPotoku::zbudujWidokLewy()
     m_lista->setCeleAkcji({this, m_kontrolerAkcjeNaFasolkach, m_kontrolerAkcjeNaPotoku, kontrolerRzeczyPanelu()});
 
     connect(m_lista, &KontrolerListyFasolek::zaznaczenieZmienione, this, &KontrolerPotoku::zmianaZaznaczenia);
+    connect(m_lista, &KontrolerListyFasolek::podwojnaAkcja, m_kontrolerAkcjeNaFasolkach,
+            &KontrolerAkcjeNaElementach::otworzFasolkeNaKarciePortfolioPrzezDwuklik);
     connect(m_proxy, &ProxyListyFasolek::tablicaChanged, this, &KontrolerPotoku::zmianaZaznaczenia);
     connect(m_lista->widokKomorkiFasolki(), &WidokKomorkiFasolki::przyciskStatusuNacisniety, this,
             &KontrolerPotoku::wyswietlWTabeliMenuPodreczneStatusu);
@@ -205,6 +221,12 @@ void KontrolerPotoku::zaznaczFasolke(Fasolka *fasolka)
     m_lista->przeladujBezZaznaczania();
     if (m_lista->kontrolerTablicy()->wierszObiektu(fasolka) >= 0)
         m_lista->kontrolerTablicy()->setSelectedObjects({fasolka});
+}
+
+void KontrolerPotoku::wyswietlDymekNowaFasolka()
+{
+    view();
+    m_kontrolerAkcjeNaPotoku->wyswietlDymekNowaFasolka(nullptr);
 }
 
 void KontrolerPotoku::przejdzDoWyszukiwarki(QObject *nadawca)

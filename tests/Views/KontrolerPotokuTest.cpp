@@ -2,7 +2,11 @@
 #include "Support/PortfolioTestowe.h"
 
 #include "Actions/KontrolerAkcjeNaElementach.h"
+#include "Actions/DymekNowaRzecz.h"
+#include "Actions/KontrolerDymkaNowaRzecz.h"
+#include "Actions/PoleNazwa.h"
 #include "Browser/UstawieniaKartyPortfolio.h"
+#include "Model/BytSystemuPlikow.h"
 #include "Model/Fasolka.h"
 #include "Model/ObserwatorZmianNaDysku.h"
 #include "Model/SCEvents.h"
@@ -15,7 +19,9 @@
 #include "Views/WidokTabeliFasolkiPotoku.h"
 #include "Widgets/KontrolerTablicy.h"
 
+#include <QAbstractButton>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QTest>
 
 #include <cstdio>
@@ -200,6 +206,34 @@ TEST_F(KontrolerPotokuTest, TallRowsHideTheStatusColumnKeepTheSelectedBeanInView
     EXPECT_EQ(lista.kontrolerTablicy()->selectedObjects(), QList<QObject *>{f30});
     EXPECT_EQ(ustawienia.rowViewType(), 1);
     delete lista.widok();
+}
+
+TEST_F(KontrolerPotokuTest, TheNewBeanButtonAndTheTabsRequestMakeTheTypedBeanInTheShownFlow)
+{
+    pokaz("Drugi", ListwaZakresu::zWszystkie);
+    kontroler.view()->show();
+    kontroler.walidujPrzyciskiAkcji();
+    auto *przycisk = kontroler.view()->findChild<QAbstractButton *>(QStringLiteral("przyciskNowaFasolka"));
+    ASSERT_NE(przycisk, nullptr);
+    ASSERT_TRUE(przycisk->isEnabled());
+    const std::pair<const char *, std::function<void()>> otwarcia[] = {
+        {"z_przycisku", [przycisk] { przycisk->click(); }},
+        {"z_karty", [this] { kontroler.wyswietlDymekNowaFasolka(); }},
+    };
+    for (const auto &[nazwa, otworz] : otwarcia) {
+        SCOPED_TRACE(nazwa);
+        otworz();
+        KontrolerDymkaNowaRzecz *dymek = kontroler.kontrolerAkcjeNaPotoku()->kontrolerDymkaNowaRzecz();
+        ASSERT_TRUE(dymek->dymek() && dymek->dymek()->isVisible());
+        QTest::keyClicks(dymek->poleNazwa(), QString::fromLatin1(nazwa));
+        QTest::keyClick(dymek->poleNazwa(), Qt::Key_Return);
+        QTest::qWait(50);
+        Fasolka *nowa = fasolka(nazwa);
+        ASSERT_NE(nowa, nullptr);
+        EXPECT_EQ(nowa->potok(), kontroler.potok());
+        EXPECT_TRUE(QFileInfo(nowa->bytFasolki()->plikowyURL()).isDir());
+        EXPECT_EQ(nazwyZaznaczonych(tablica()), QStringList{QString::fromLatin1(nazwa)});
+    }
 }
 
 } // namespace
