@@ -1,5 +1,6 @@
 #include "KontrolerListyFasolek.h"
 
+#include "AdapterZrzutuListyFasolek.h"
 #include "ListwaFiltra.h"
 #include "WidokKomorkiFasolki.h"
 #include "WidokKomorkiStatusu.h"
@@ -43,6 +44,7 @@ KontrolerListyFasolek::KontrolerListyFasolek(WhitePaperTableView *tabela, ProxyL
     tabela->setItemDelegateForColumn(KolumnaNazwa, m_komorkaFasolki);
     tabela->setRootIsDecorated(false);
     tabela->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    tabela->setDragEnabled(true);
     tabela->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     tabela->header()->setStretchLastSection(true);
     tabela->header()->resizeSection(KolumnaStatus, 28);
@@ -128,6 +130,11 @@ void KontrolerListyFasolek::setUstawieniaKarty(UstawieniaKartyPortfolio *ustawie
     m_ustawienia = ustawienia;
     if (ustawienia && m_tabela->rowViewType() != ustawienia->rowViewType())
         m_tabela->setRowViewType(ustawienia->rowViewType());
+}
+
+void KontrolerListyFasolek::wlaczZrzuty(std::function<QObject *()> odbiorcaListy)
+{
+    new AdapterZrzutuListyFasolek(m_tabela, std::move(odbiorcaListy));
 }
 
 void KontrolerListyFasolek::przeladujBezZaznaczania()

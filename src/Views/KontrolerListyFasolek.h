@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 class Fasolka;
 class KontrolerTablicy;
 class ListwaFiltra;
@@ -52,6 +54,9 @@ public:
     // Buttons whose target is one of these are enabled as it answers; with another target, disabled.
     void setCeleAkcji(const QList<Responder *> &cele);
     void walidujPrzyciskiAkcji();
+
+    // Drops onto a row go to its bean; the rest of the table stands for `odbiorcaListy`.
+    void wlaczZrzuty(std::function<QObject *()> odbiorcaListy);
 
     // Reads the provider's list into the table; no row enters the selection on its own.
     void przeladujBezZaznaczania();

@@ -68,6 +68,7 @@ QWidget *KontrolerPotoku::zbudujWidokLewy()
     m_kontrolerAkcjeNaFasolkach->setKontrolerBiezacegoWidokuSzczegolow(this);
     m_kontrolerAkcjeNaPotoku->setKontrolerBiezacegoWidokuSzczegolow(this);
     m_widokTabeli->setKontrolerAkcjeNaElementach(m_kontrolerAkcjeNaFasolkach);
+    m_lista->wlaczZrzuty([this] { return m_potok.data(); });
     m_widokTabeli->setMenuPodreczneFasolki(MenuKontroleraElementow::zbuduj(m_kontrolerAkcjeNaFasolkach, m_widokTabeli));
 
     auto *przyciskNowaFasolka = new QToolButton;

@@ -17,11 +17,15 @@
 #include "Views/ProxyFasolkiPotoku.h"
 #include "Views/WidokKomorkiFasolki.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
+#include "Widgets/GreenDropBorderView.h"
 #include "Widgets/KontrolerTablicy.h"
 
 #include <QAbstractButton>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <QTest>
 
 #include <cstdio>
@@ -233,6 +237,62 @@ TEST_F(KontrolerPotokuTest, TheNewBeanButtonAndTheTabsRequestMakeTheTypedBeanInT
         EXPECT_EQ(nowa->potok(), kontroler.potok());
         EXPECT_TRUE(QFileInfo(nowa->bytFasolki()->plikowyURL()).isDir());
         EXPECT_EQ(nazwyZaznaczonych(tablica()), QStringList{QString::fromLatin1(nazwa)});
+    }
+}
+
+TEST_F(KontrolerPotokuTest, DropsGoToTheFlowOrToAFolderBeanAndLandAFifthOfASecondLater)
+{
+    katalog(QStringLiteral("All Beans/_Main_Flow/teczka"));
+    pokaz("glowny", ListwaZakresu::zWszystkie);
+    WidokTabeliFasolkiPotoku *tabela = kontroler.widokTabeli();
+    kontroler.view()->resize(500, 400);
+    kontroler.view()->show();
+    QCoreApplication::processEvents();
+    const auto wiersz = [&](const char *nazwa) {
+        return tabela->visualRect(tablica()->index(tablica()->wierszObiektu(fasolka(nazwa)), KontrolerListyFasolek::KolumnaNazwa));
+    };
+    const struct
+    {
+        const char *nazwa;
+        std::function<QPoint()> miejsce;
+        bool ramka;
+        const char *cel; // nullptr: refused
+    } przypadki[] = {
+        {"strefa_boczna", [&] { return QPoint(3, wiersz("gotowa").center().y()); }, true, "All Beans/_Main_Flow/_Incubation/"},
+        {"miedzy_wierszami", [&] { return QPoint(200, wiersz("gotowa").top()); }, true, "All Beans/_Main_Flow/_Incubation/"},
+        {"na_teczke", [&] { return QPoint(200, wiersz("teczka").center().y()); }, false, "All Beans/_Main_Flow/teczka/"},
+        {"na_plik", [&] { return QPoint(200, wiersz("gotowa").center().y()); }, false, nullptr},
+    };
+    QTemporaryDir obce;
+    for (const auto &p : przypadki) {
+        SCOPED_TRACE(p.nazwa);
+        const QString zrodlo = obce.filePath(QString::fromLatin1(p.nazwa));
+        QFile plikZrodla(zrodlo);
+        ASSERT_TRUE(plikZrodla.open(QIODevice::WriteOnly));
+        plikZrodla.close();
+        QMimeData dane;
+        dane.setUrls({QUrl::fromLocalFile(zrodlo)});
+        const QPoint miejsce = p.miejsce();
+        const Qt::DropActions akcje = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+        QDragEnterEvent wejscie(miejsce, akcje, &dane, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(tabela->viewport(), &wejscie);
+        QDragMoveEvent ruch(miejsce, akcje, &dane, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(tabela->viewport(), &ruch);
+        EXPECT_EQ(ruch.isAccepted(), p.cel != nullptr);
+        EXPECT_EQ(tabela->borderView()->shouldDrawFocusRing(), p.ramka);
+        QDropEvent zrzut(miejsce, akcje, &dane, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(tabela->viewport(), &zrzut);
+        EXPECT_FALSE(tabela->borderView()->shouldDrawFocusRing());
+        if (!p.cel) {
+            EXPECT_FALSE(zrzut.isAccepted());
+            QTest::qWait(300);
+            EXPECT_TRUE(QFileInfo::exists(zrodlo));
+            continue;
+        }
+        const QString cel = R(QString::fromLatin1(p.cel) + QString::fromLatin1(p.nazwa));
+        EXPECT_FALSE(QFileInfo::exists(cel)) << "carried out at once";
+        QTest::qWait(300);
+        EXPECT_TRUE(QFileInfo::exists(cel));
     }
 }
 
