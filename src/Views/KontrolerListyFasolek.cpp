@@ -4,6 +4,7 @@
 #include "ListwaFiltra.h"
 #include "WidokKomorkiFasolki.h"
 #include "WidokKomorkiStatusu.h"
+#include "WidokKomorkiZeSpodziewanymRezultatem.h"
 
 #include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Browser/UstawieniaKartyPortfolio.h"
@@ -31,7 +32,9 @@ KontrolerListyFasolek::KontrolerListyFasolek(WhitePaperTableView *tabela, ProxyL
     , m_listwaFiltra(new ListwaFiltra(listwa))
     , m_widok(new QWidget)
     , m_pasek(new WidokDolnegoPaskaIkon)
-    , m_komorkaFasolki(new WidokKomorkiFasolki(tabela))
+    , m_komorkaFasolki(nullptr)
+    , m_komorkaZRezultatem(nullptr)
+    , m_komorkaZwykla(new DelegatTabeliPapierowej(tabela))
 {
     m_kontrolerTablicy->ustawTytulyKolumn({QString(), proxy->tytulKolumny()});
     m_kontrolerTablicy->ustawDaneKomorki(
@@ -40,6 +43,12 @@ KontrolerListyFasolek::KontrolerListyFasolek(WhitePaperTableView *tabela, ProxyL
         return zapiszNazweFasolki(qobject_cast<Fasolka *>(obiekt), wartosc.toString());
     });
     tabela->setKontrolerTablicy(m_kontrolerTablicy);
+    // Made after the model is in place: the tall cell follows its resets.
+    m_komorkaFasolki = new WidokKomorkiFasolki(tabela);
+    m_komorkaZRezultatem = new WidokKomorkiZeSpodziewanymRezultatem(tabela);
+    for (WidokKomorkiFasolki *komorka : {m_komorkaFasolki, m_komorkaZRezultatem})
+        connect(komorka, &WidokKomorkiFasolki::przyciskStatusuNacisniety, this,
+                &KontrolerListyFasolek::przyciskStatusuNacisniety);
     tabela->setItemDelegateForColumn(KolumnaStatus, new WidokKomorkiStatusu(tabela));
     tabela->setItemDelegateForColumn(KolumnaNazwa, m_komorkaFasolki);
     tabela->setRootIsDecorated(false);
@@ -160,6 +169,9 @@ void KontrolerListyFasolek::zmianaRodzajuWidokuWiersza()
 {
     const int rodzaj = m_tabela->rowViewType();
     m_tabela->setColumnHidden(KolumnaStatus, rodzaj == 1);
+    m_tabela->setItemDelegateForColumn(KolumnaNazwa, rodzaj == 0   ? m_komorkaFasolki
+                                                     : rodzaj == 1 ? m_komorkaZRezultatem
+                                                                   : m_komorkaZwykla);
     const QList<QObject *> zaznaczone = m_kontrolerTablicy->selectedObjects();
     QObject *wybrany = zaznaczone.isEmpty() ? nullptr : zaznaczone.constFirst();
     m_kontrolerTablicy->ustawTresc(m_kontrolerTablicy->arrangedObjects());

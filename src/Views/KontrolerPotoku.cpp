@@ -5,7 +5,6 @@
 #include "ListwaFiltra.h"
 #include "ListwaZakresu.h"
 #include "ProxyFasolkiPotoku.h"
-#include "WidokKomorkiFasolki.h"
 #include "WidokTabeliFasolkiPotoku.h"
 
 #include "Actions/KontrolerAkcjeNaElementach.h"
@@ -96,7 +95,7 @@ QWidget *KontrolerPotoku::zbudujWidokLewy()
     connect(m_lista, &KontrolerListyFasolek::podwojnaAkcja, m_kontrolerAkcjeNaFasolkach,
             &KontrolerAkcjeNaElementach::otworzFasolkeNaKarciePortfolioPrzezDwuklik);
     connect(m_proxy, &ProxyListyFasolek::tablicaChanged, this, &KontrolerPotoku::zmianaZaznaczenia);
-    connect(m_lista->widokKomorkiFasolki(), &WidokKomorkiFasolki::przyciskStatusuNacisniety, this,
+    connect(m_lista, &KontrolerListyFasolek::przyciskStatusuNacisniety, this,
             &KontrolerPotoku::wyswietlWTabeliMenuPodreczneStatusu);
     return lewy;
 }

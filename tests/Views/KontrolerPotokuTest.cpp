@@ -23,6 +23,8 @@
 #include <QAbstractButton>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QImage>
+#include <QPainter>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -294,6 +296,36 @@ TEST_F(KontrolerPotokuTest, DropsGoToTheFlowOrToAFolderBeanAndLandAFifthOfASecon
         QTest::qWait(300);
         EXPECT_TRUE(QFileInfo::exists(cel));
     }
+}
+
+TEST_F(KontrolerPotokuTest, TallRowsShowTheExpectedOutcomeReadOnceAndAnewWhenTheBeanAnnouncesIt)
+{
+    plik(QStringLiteral("All Beans/_Main_Flow/teczka/expected outcome.txt"), "Pierwszy");
+    pokaz("glowny", ListwaZakresu::zWszystkie);
+    WidokTabeliFasolkiPotoku *tabela = kontroler.widokTabeli();
+    tabela->setRowViewType(1);
+    Fasolka *teczka = fasolka("teczka");
+    ASSERT_NE(teczka, nullptr);
+    const QModelIndex indeks = tablica()->index(tablica()->wierszObiektu(teczka), KontrolerListyFasolek::KolumnaNazwa);
+    const auto obraz = [&] {
+        QImage wynik(300, 50, QImage::Format_ARGB32);
+        wynik.fill(Qt::white);
+        QPainter malarz(&wynik);
+        QStyleOptionViewItem opcja;
+        opcja.rect = wynik.rect();
+        opcja.font = tabela->font();
+        opcja.fontMetrics = QFontMetrics(opcja.font);
+        opcja.palette = tabela->palette();
+        tabela->itemDelegateForIndex(indeks)->paint(&malarz, opcja, indeks);
+        return wynik;
+    };
+    const QImage pierwszy = obraz();
+    plik(QStringLiteral("All Beans/_Main_Flow/teczka/expected outcome.txt"), "Zmieniony po cichu, dluzszy tekst");
+    EXPECT_EQ(obraz(), pierwszy) << "read again while painting";
+    ASSERT_TRUE(teczka->ustawSpodziewanyRezultat(QStringLiteral("Drugi")));
+    EXPECT_NE(obraz(), pierwszy) << "the announced change not shown";
+    ASSERT_TRUE(teczka->ustawSpodziewanyRezultat(QStringLiteral("Pierwszy")));
+    EXPECT_EQ(obraz(), pierwszy);
 }
 
 } // namespace
