@@ -1,8 +1,10 @@
 #include "KontrolerListyFasolek.h"
 
+#include "AdapterZrzutuListyFasolek.h"
 #include "ListwaFiltra.h"
 #include "WidokKomorkiFasolki.h"
 #include "WidokKomorkiStatusu.h"
+#include "WidokKomorkiZeSpodziewanymRezultatem.h"
 
 #include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Browser/UstawieniaKartyPortfolio.h"
@@ -14,6 +16,7 @@
 #include "Widgets/WhitePaperTableView.h"
 #include "Widgets/WidokDolnegoPaskaIkon.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -29,7 +32,9 @@ KontrolerListyFasolek::KontrolerListyFasolek(WhitePaperTableView *tabela, ProxyL
     , m_listwaFiltra(new ListwaFiltra(listwa))
     , m_widok(new QWidget)
     , m_pasek(new WidokDolnegoPaskaIkon)
-    , m_komorkaFasolki(new WidokKomorkiFasolki(tabela))
+    , m_komorkaFasolki(nullptr)
+    , m_komorkaZRezultatem(nullptr)
+    , m_komorkaZwykla(new DelegatTabeliPapierowej(tabela))
 {
     m_kontrolerTablicy->ustawTytulyKolumn({QString(), proxy->tytulKolumny()});
     m_kontrolerTablicy->ustawDaneKomorki(
@@ -38,10 +43,17 @@ KontrolerListyFasolek::KontrolerListyFasolek(WhitePaperTableView *tabela, ProxyL
         return zapiszNazweFasolki(qobject_cast<Fasolka *>(obiekt), wartosc.toString());
     });
     tabela->setKontrolerTablicy(m_kontrolerTablicy);
+    // Made after the model is in place: the tall cell follows its resets.
+    m_komorkaFasolki = new WidokKomorkiFasolki(tabela);
+    m_komorkaZRezultatem = new WidokKomorkiZeSpodziewanymRezultatem(tabela);
+    for (WidokKomorkiFasolki *komorka : {m_komorkaFasolki, m_komorkaZRezultatem})
+        connect(komorka, &WidokKomorkiFasolki::przyciskStatusuNacisniety, this,
+                &KontrolerListyFasolek::przyciskStatusuNacisniety);
     tabela->setItemDelegateForColumn(KolumnaStatus, new WidokKomorkiStatusu(tabela));
     tabela->setItemDelegateForColumn(KolumnaNazwa, m_komorkaFasolki);
     tabela->setRootIsDecorated(false);
     tabela->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    tabela->setDragEnabled(true);
     tabela->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     tabela->header()->setStretchLastSection(true);
     tabela->header()->resizeSection(KolumnaStatus, 28);
@@ -61,6 +73,9 @@ KontrolerListyFasolek::KontrolerListyFasolek(WhitePaperTableView *tabela, ProxyL
             [this] { m_kontrolerTablicy->ustawTytulyKolumn({QString(), m_proxy->tytulKolumny()}); });
     connect(m_kontrolerTablicy, &KontrolerTablicy::selectedObjectsChanged, this,
             &KontrolerListyFasolek::zaznaczenieZmienione);
+    connect(tabela, &QAbstractItemView::doubleClicked, this, [this] {
+        emit podwojnaAkcja(m_kontrolerTablicy->selectedObjects(), QGuiApplication::keyboardModifiers());
+    });
     connect(tabela, &WhitePaperTableView::rowViewTypeChanged, this, &KontrolerListyFasolek::zmianaRodzajuWidokuWiersza);
     // The strip sits in the tab's filter host, outside the view; it goes with the list.
     connect(this, &QObject::destroyed, m_listwaFiltra, &QObject::deleteLater);
@@ -126,6 +141,11 @@ void KontrolerListyFasolek::setUstawieniaKarty(UstawieniaKartyPortfolio *ustawie
         m_tabela->setRowViewType(ustawienia->rowViewType());
 }
 
+void KontrolerListyFasolek::wlaczZrzuty(std::function<QObject *()> odbiorcaListy)
+{
+    new AdapterZrzutuListyFasolek(m_tabela, std::move(odbiorcaListy));
+}
+
 void KontrolerListyFasolek::przeladujBezZaznaczania()
 {
     przeladuj(ProxyListyFasolek::PowodZmiany::WlasnaZmiana);
@@ -149,6 +169,9 @@ void KontrolerListyFasolek::zmianaRodzajuWidokuWiersza()
 {
     const int rodzaj = m_tabela->rowViewType();
     m_tabela->setColumnHidden(KolumnaStatus, rodzaj == 1);
+    m_tabela->setItemDelegateForColumn(KolumnaNazwa, rodzaj == 0   ? m_komorkaFasolki
+                                                     : rodzaj == 1 ? m_komorkaZRezultatem
+                                                                   : m_komorkaZwykla);
     const QList<QObject *> zaznaczone = m_kontrolerTablicy->selectedObjects();
     QObject *wybrany = zaznaczone.isEmpty() ? nullptr : zaznaczone.constFirst();
     m_kontrolerTablicy->ustawTresc(m_kontrolerTablicy->arrangedObjects());

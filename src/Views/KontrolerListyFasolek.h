@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 class Fasolka;
 class KontrolerTablicy;
 class ListwaFiltra;
@@ -16,6 +18,9 @@ class Responder;
 class UstawieniaKartyPortfolio;
 class WhitePaperTableView;
 class WidokDolnegoPaskaIkon;
+class DelegatTabeliPapierowej;
+class QModelIndex;
+class QRect;
 class WidokKomorkiFasolki;
 
 // What the three bean lists share: a paper table whose rows are the provider's list as it is
@@ -41,7 +46,6 @@ public:
     KontrolerTablicy *kontrolerTablicy() const { return m_kontrolerTablicy; }
     ListwaFiltra *listwaFiltra() const { return m_listwaFiltra; }
     WidokDolnegoPaskaIkon *widokDolnegoPaskaIkon() const { return m_pasek; }
-    WidokKomorkiFasolki *widokKomorkiFasolki() const { return m_komorkaFasolki; }
 
     // The settings that hold the row view type; the table takes their type now.
     void setUstawieniaKarty(UstawieniaKartyPortfolio *ustawienia);
@@ -53,11 +57,18 @@ public:
     void setCeleAkcji(const QList<Responder *> &cele);
     void walidujPrzyciskiAkcji();
 
+    // Drops onto a row go to its bean; the rest of the table stands for `odbiorcaListy`.
+    void wlaczZrzuty(std::function<QObject *()> odbiorcaListy);
+
     // Reads the provider's list into the table; no row enters the selection on its own.
     void przeladujBezZaznaczania();
 
 signals:
     void zaznaczenieZmienione();
+    // A double-click on a row: the selected items, which the click's first press chose.
+    void podwojnaAkcja(const QList<QObject *> &elementy, Qt::KeyboardModifiers modyfikatory);
+    // The status button of a bean cell; `przycisk` in the coordinates of the table's viewport.
+    void przyciskStatusuNacisniety(const QModelIndex &indeks, const QRect &przycisk);
 
 private:
     void zbudujPasek();
@@ -73,7 +84,10 @@ private:
     ListwaFiltra *m_listwaFiltra;
     QWidget *m_widok;
     WidokDolnegoPaskaIkon *m_pasek;
+    // The name column's cell for row view type 0, for type 1, and for any other type.
     WidokKomorkiFasolki *m_komorkaFasolki;
+    WidokKomorkiFasolki *m_komorkaZRezultatem;
+    DelegatTabeliPapierowej *m_komorkaZwykla;
     QAbstractButton *m_przyciskRodzajuWiersza = nullptr;
     QPointer<UstawieniaKartyPortfolio> m_ustawienia;
     QList<QPointer<Responder>> m_celeAkcji;

@@ -5,7 +5,6 @@
 #include "ListwaFiltra.h"
 #include "ListwaZakresu.h"
 #include "ProxyFasolkiPotoku.h"
-#include "WidokKomorkiFasolki.h"
 #include "WidokTabeliFasolkiPotoku.h"
 
 #include "Actions/KontrolerAkcjeNaElementach.h"
@@ -15,6 +14,7 @@
 #include "Model/Fasolka.h"
 #include "Model/Potok.h"
 #include "Platform/Konsola.h"
+#include "Platform/Ui/AkcjaPrzycisku.h"
 #include "Platform/Ui/ElementInterfejsu.h"
 #include "Platform/Ui/Menu.h"
 
@@ -22,6 +22,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QAbstractButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 KontrolerPotoku::KontrolerPotoku(QObject *rodzic)
@@ -32,6 +33,8 @@ KontrolerPotoku::KontrolerPotoku(QObject *rodzic)
     , m_kontrolerAkcjeNaPotoku(new KontrolerAkcjeNaElementach(this))
 {
     m_proxy->setListwaZakresu(m_listwaZakresu);
+    addHandler(Akcja::wyswietlDymekNowaFasolka,
+               [this](QObject *nadawca) { m_kontrolerAkcjeNaPotoku->wyswietlDymekNowaFasolka(nadawca); });
 }
 
 KontrolerPotoku::~KontrolerPotoku() = default;
@@ -64,7 +67,18 @@ QWidget *KontrolerPotoku::zbudujWidokLewy()
     m_kontrolerAkcjeNaFasolkach->setKontrolerBiezacegoWidokuSzczegolow(this);
     m_kontrolerAkcjeNaPotoku->setKontrolerBiezacegoWidokuSzczegolow(this);
     m_widokTabeli->setKontrolerAkcjeNaElementach(m_kontrolerAkcjeNaFasolkach);
+    m_lista->wlaczZrzuty([this] { return m_potok.data(); });
     m_widokTabeli->setMenuPodreczneFasolki(MenuKontroleraElementow::zbuduj(m_kontrolerAkcjeNaFasolkach, m_widokTabeli));
+
+    auto *przyciskNowaFasolka = new QToolButton;
+    przyciskNowaFasolka->setObjectName(QStringLiteral("przyciskNowaFasolka"));
+    przyciskNowaFasolka->setAutoRaise(true);
+    przyciskNowaFasolka->setText(QStringLiteral("+"));
+    przyciskNowaFasolka->setToolTip(tr("New Bean"));
+    AkcjaPrzycisku::ustaw(przyciskNowaFasolka, Akcja::wyswietlDymekNowaFasolka, this);
+    // A request without a sender (the tab's) opens the popover here too.
+    m_kontrolerAkcjeNaPotoku->setPrzyciskDlaDymkaNowaRzecz(przyciskNowaFasolka);
+    m_lista->dodajPrzycisk(przyciskNowaFasolka);
 
     QAbstractButton *przyciskPanelu = KontrolerListyFasolek::nowyPrzelacznik(
         QStringLiteral("czyWidocznyPanelPrawy"), QStringLiteral("◨"), tr("Flow items"));
@@ -78,8 +92,10 @@ QWidget *KontrolerPotoku::zbudujWidokLewy()
     m_lista->setCeleAkcji({this, m_kontrolerAkcjeNaFasolkach, m_kontrolerAkcjeNaPotoku, kontrolerRzeczyPanelu()});
 
     connect(m_lista, &KontrolerListyFasolek::zaznaczenieZmienione, this, &KontrolerPotoku::zmianaZaznaczenia);
+    connect(m_lista, &KontrolerListyFasolek::podwojnaAkcja, m_kontrolerAkcjeNaFasolkach,
+            &KontrolerAkcjeNaElementach::otworzFasolkeNaKarciePortfolioPrzezDwuklik);
     connect(m_proxy, &ProxyListyFasolek::tablicaChanged, this, &KontrolerPotoku::zmianaZaznaczenia);
-    connect(m_lista->widokKomorkiFasolki(), &WidokKomorkiFasolki::przyciskStatusuNacisniety, this,
+    connect(m_lista, &KontrolerListyFasolek::przyciskStatusuNacisniety, this,
             &KontrolerPotoku::wyswietlWTabeliMenuPodreczneStatusu);
     return lewy;
 }
@@ -205,6 +221,12 @@ void KontrolerPotoku::zaznaczFasolke(Fasolka *fasolka)
     m_lista->przeladujBezZaznaczania();
     if (m_lista->kontrolerTablicy()->wierszObiektu(fasolka) >= 0)
         m_lista->kontrolerTablicy()->setSelectedObjects({fasolka});
+}
+
+void KontrolerPotoku::wyswietlDymekNowaFasolka()
+{
+    view();
+    m_kontrolerAkcjeNaPotoku->wyswietlDymekNowaFasolka(nullptr);
 }
 
 void KontrolerPotoku::przejdzDoWyszukiwarki(QObject *nadawca)

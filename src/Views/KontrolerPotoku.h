@@ -57,8 +57,8 @@ public:
 
     // Selects the bean's row alone, widening the scope first where the bean's status asks for it.
     void zaznaczFasolke(Fasolka *fasolka);
-    // The new-bean popover; it opens nothing yet.
-    void wyswietlDymekNowaFasolka() {}
+    // The tab's new-bean request: the popover at the bar's new-bean button.
+    void wyswietlDymekNowaFasolka();
     // Focuses the search field.
     void przejdzDoWyszukiwarki(QObject *nadawca);
     // The status menu of the row whose status button lies at `przycisk` in the list's viewport.

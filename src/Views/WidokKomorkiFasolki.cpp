@@ -27,10 +27,11 @@ Fasolka *WidokKomorkiFasolki::fasolka(const QModelIndex &indeks)
     return qobject_cast<Fasolka *>(indeks.data(KontrolerTablicy::RolaObiektu).value<QObject *>());
 }
 
-QRect WidokKomorkiFasolki::prostokatPrzyciskuStatusu(const QRect &komorka, const Fasolka *fasolka) const
+QRect WidokKomorkiFasolki::prostokatPrzyciskuStatusu(const QRect &cala, const Fasolka *fasolka) const
 {
     if (!fasolka || !m_tabela)
         return {};
+    const QRect komorka = liniaNazwy(cala);
     QFont czcionka = m_tabela->font();
     czcionka.setPointSizeF(czcionka.pointSizeF() * 0.85);
     const int szerokosc = QFontMetrics(czcionka).horizontalAdvance(fasolka->tekstowyStatusFasolki())
@@ -40,10 +41,11 @@ QRect WidokKomorkiFasolki::prostokatPrzyciskuStatusu(const QRect &komorka, const
                  wysokosc);
 }
 
-QRect WidokKomorkiFasolki::prostokatNazwy(const QRect &komorka, const Fasolka *fasolka) const
+QRect WidokKomorkiFasolki::prostokatNazwy(const QRect &cala, const Fasolka *fasolka) const
 {
+    const QRect komorka = liniaNazwy(cala);
     const int lewa = komorka.left() + marginesKomorki + bokIkonyFasolki + marginesKomorki;
-    const QRect przycisk = prostokatPrzyciskuStatusu(komorka, fasolka);
+    const QRect przycisk = prostokatPrzyciskuStatusu(cala, fasolka);
     const int prawa = przycisk.isValid() ? przycisk.left() - marginesKomorki : komorka.right() - marginesKomorki;
     return QRect(QPoint(lewa, komorka.top()), QPoint(std::max(lewa, prawa), komorka.bottom()));
 }
@@ -53,19 +55,19 @@ void WidokKomorkiFasolki::paint(QPainter *malarz, const QStyleOptionViewItem &op
     const Fasolka *fasolka = WidokKomorkiFasolki::fasolka(indeks);
     if (!fasolka)
         return DelegatTabeliPapierowej::paint(malarz, opcja, indeks);
-    const QRect komorka = opcja.rect;
+    const QRect komorka = liniaNazwy(opcja.rect);
     malarz->save();
     const QRect ikona(komorka.left() + marginesKomorki, komorka.center().y() - bokIkonyFasolki / 2 + 1,
                       bokIkonyFasolki, bokIkonyFasolki);
     fasolka->ikona().paint(malarz, ikona);
 
-    const QRect nazwa = prostokatNazwy(komorka, fasolka);
+    const QRect nazwa = prostokatNazwy(opcja.rect, fasolka);
     malarz->setPen(opcja.palette.color(QPalette::Active, QPalette::Text));
     malarz->setFont(opcja.font);
     malarz->drawText(nazwa, Qt::AlignVCenter | Qt::AlignLeft,
                      opcja.fontMetrics.elidedText(fasolka->nazwa(), Qt::ElideMiddle, nazwa.width()));
 
-    const QRectF przycisk = QRectF(prostokatPrzyciskuStatusu(komorka, fasolka)).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF przycisk = QRectF(prostokatPrzyciskuStatusu(opcja.rect, fasolka)).adjusted(0.5, 0.5, -0.5, -0.5);
     malarz->setRenderHint(QPainter::Antialiasing);
     malarz->setPen(QColor::fromRgbF(0.75, 0.75, 0.75));
     malarz->setBrush(QColor::fromRgbF(0.98, 0.98, 0.98));

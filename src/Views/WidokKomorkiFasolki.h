@@ -30,9 +30,11 @@ signals:
 
 protected:
     bool eventFilter(QObject *obiekt, QEvent *zdarzenie) override;
-
-private:
+    // The part of the cell the icon, the name and the status button share.
+    virtual QRect liniaNazwy(const QRect &komorka) const { return komorka; }
+    QAbstractItemView *tabela() const { return m_tabela; }
     QRect prostokatNazwy(const QRect &komorka, const Fasolka *fasolka) const;
 
+private:
     QPointer<QAbstractItemView> m_tabela;
 };

@@ -7,7 +7,7 @@
 class Menu;
 
 // The bean table of a flow. A right click tells the table's actions controller which row was
-// clicked (-1 for none) before the bean context menu opens.
+// clicked (-1 for none) before the bean context menu opens. Dragging rows out drags their beans' files.
 class WidokTabeliFasolkiPotoku : public WhitePaperTableView
 {
     Q_OBJECT
@@ -20,6 +20,7 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent *zdarzenie) override;
+    void startDrag(Qt::DropActions akcje) override;
 
 private:
     QPointer<Menu> m_menuPodreczneFasolki;

@@ -24,6 +24,7 @@
 #include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerPotoku.h"
+#include "Views/WidokTabeliFasolkiPotoku.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
 
@@ -152,6 +153,9 @@ TEST(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndABea
     oknoPierwsze->raise();
     QTest::qWait(100);
     zrzutOkna(oknoPierwsze, QStringLiteral("portfolio-tab-on-a-flow.png"));
+    widokPotoku->widokTabeli()->setRowViewType(1);
+    QTest::qWait(100);
+    zrzutOkna(oknoPierwsze, QStringLiteral("portfolio-tab-on-a-flow-tall-rows.png"));
     LancuchResponderow::ustawDelegataAplikacji(nullptr);
     StosCoreData::sharedStosCoreData()->nowyKontekst();
 }

@@ -2,6 +2,9 @@
 #include "Support/PortfolioTestowe.h"
 
 #include "Actions/KontrolerAkcjeNaElementach.h"
+#include "Actions/DymekNowaRzecz.h"
+#include "Actions/KontrolerDymkaNowaRzecz.h"
+#include "Actions/PoleNazwa.h"
 #include "Browser/UstawieniaKartyPortfolio.h"
 #include "Model/Fasolka.h"
 #include "Model/ObserwatorZmianNaDysku.h"
@@ -13,9 +16,16 @@
 #include "Views/ProxyFasolkiPotoku.h"
 #include "Views/WidokKomorkiFasolki.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
+#include "Widgets/GreenDropBorderView.h"
 #include "Widgets/KontrolerTablicy.h"
 
+#include <QAbstractButton>
 #include <QDirIterator>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QMimeData>
+#include <QUrl>
 #include <QTest>
 
 #include <cstdio>
@@ -200,6 +210,97 @@ TEST_F(KontrolerPotokuTest, TallRowsHideTheStatusColumnKeepTheSelectedBeanInView
     EXPECT_EQ(lista.kontrolerTablicy()->selectedObjects(), QList<QObject *>{f30});
     EXPECT_EQ(ustawienia.rowViewType(), 1);
     delete lista.widok();
+}
+
+TEST_F(KontrolerPotokuTest, TheNewBeanButtonAndTheTabsRequestMakeTheTypedBeanInTheShownFlow)
+{
+    pokaz("Drugi", ListwaZakresu::zWszystkie);
+    kontroler.view()->show();
+    kontroler.walidujPrzyciskiAkcji();
+    auto *przycisk = kontroler.view()->findChild<QAbstractButton *>(QStringLiteral("przyciskNowaFasolka"));
+    ASSERT_TRUE(przycisk && przycisk->isEnabled());
+    const std::pair<const char *, std::function<void()>> otwarcia[] = {
+        {"z_przycisku", [przycisk] { przycisk->click(); }},
+        {"z_karty", [this] { kontroler.wyswietlDymekNowaFasolka(); }},
+    };
+    for (const auto &[nazwa, otworz] : otwarcia) {
+        SCOPED_TRACE(nazwa);
+        otworz();
+        KontrolerDymkaNowaRzecz *dymek = kontroler.kontrolerAkcjeNaPotoku()->kontrolerDymkaNowaRzecz();
+        ASSERT_TRUE(dymek->dymek() && dymek->dymek()->isVisible());
+        QTest::keyClicks(dymek->poleNazwa(), QString::fromLatin1(nazwa));
+        QTest::keyClick(dymek->poleNazwa(), Qt::Key_Return);
+        QTest::qWait(50);
+        ASSERT_TRUE(fasolka(nazwa) && fasolka(nazwa)->potok() == kontroler.potok());
+        EXPECT_EQ(nazwyZaznaczonych(tablica()), QStringList{QString::fromLatin1(nazwa)});
+    }
+}
+
+TEST_F(KontrolerPotokuTest, DropsGoToTheFlowOrToAFolderBeanAndLandAFifthOfASecondLater)
+{
+    katalog(QStringLiteral("All Beans/_Main_Flow/teczka"));
+    pokaz("glowny", ListwaZakresu::zWszystkie);
+    WidokTabeliFasolkiPotoku *tabela = kontroler.widokTabeli();
+    kontroler.view()->resize(500, 400);
+    kontroler.view()->show();
+    QCoreApplication::processEvents();
+    const auto wiersz = [&](const char *nazwa) {
+        return tabela->visualRect(tablica()->index(tablica()->wierszObiektu(fasolka(nazwa)), KontrolerListyFasolek::KolumnaNazwa));
+    };
+    // `cel` nullptr: refused.
+    const struct { const char *nazwa; std::function<QPoint()> miejsce; bool ramka; const char *cel; } przypadki[] = {
+        {"strefa_boczna", [&] { return QPoint(3, wiersz("gotowa").center().y()); }, true, "All Beans/_Main_Flow/_Incubation/"},
+        {"miedzy_wierszami", [&] { return QPoint(200, wiersz("gotowa").top()); }, true, "All Beans/_Main_Flow/_Incubation/"},
+        {"na_teczke", [&] { return QPoint(200, wiersz("teczka").center().y()); }, false, "All Beans/_Main_Flow/teczka/"},
+        {"na_plik", [&] { return QPoint(200, wiersz("gotowa").center().y()); }, false, nullptr},
+    };
+    for (const auto &p : przypadki) {
+        SCOPED_TRACE(p.nazwa);
+        const QString zrodlo = m_baza.plik(QStringLiteral("obce/") + QString::fromLatin1(p.nazwa));
+        QMimeData dane;
+        dane.setUrls({QUrl::fromLocalFile(zrodlo)});
+        const QPoint miejsce = p.miejsce();
+        const Qt::DropActions akcje = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+        QDragEnterEvent ruch(miejsce, akcje, &dane, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(tabela->viewport(), &ruch);
+        EXPECT_EQ(ruch.isAccepted(), p.cel != nullptr);
+        EXPECT_EQ(tabela->borderView()->shouldDrawFocusRing(), p.ramka);
+        QDropEvent zrzut(miejsce, akcje, &dane, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(tabela->viewport(), &zrzut);
+        EXPECT_EQ(zrzut.isAccepted(), p.cel != nullptr);
+        EXPECT_FALSE(tabela->borderView()->shouldDrawFocusRing());
+        // A refused file stays where it was; a taken one arrives 0.2 s later.
+        const QString cel = p.cel ? R(QString::fromLatin1(p.cel) + QString::fromLatin1(p.nazwa)) : zrodlo;
+        EXPECT_EQ(QFileInfo::exists(cel), !p.cel) << "carried out at once";
+        QTest::qWait(300);
+        EXPECT_TRUE(QFileInfo::exists(cel));
+    }
+}
+
+TEST_F(KontrolerPotokuTest, TallRowsShowTheExpectedOutcomeReadOnceAndAnewWhenTheBeanAnnouncesIt)
+{
+    plik(QStringLiteral("All Beans/_Main_Flow/teczka/expected outcome.txt"), "Pierwszy");
+    pokaz("glowny", ListwaZakresu::zWszystkie);
+    WidokTabeliFasolkiPotoku *tabela = kontroler.widokTabeli();
+    tabela->setRowViewType(1);
+    Fasolka *teczka = fasolka("teczka");
+    ASSERT_NE(teczka, nullptr);
+    const QModelIndex indeks = tablica()->index(tablica()->wierszObiektu(teczka), KontrolerListyFasolek::KolumnaNazwa);
+    const auto obraz = [&] {
+        QImage wynik(300, 50, QImage::Format_ARGB32);
+        wynik.fill(Qt::white);
+        QPainter malarz(&wynik);
+        QStyleOptionViewItem opcja;
+        opcja.initFrom(tabela);
+        opcja.rect = wynik.rect();
+        tabela->itemDelegateForIndex(indeks)->paint(&malarz, opcja, indeks);
+        return wynik;
+    };
+    const QImage pierwszy = obraz();
+    plik(QStringLiteral("All Beans/_Main_Flow/teczka/expected outcome.txt"), "Zmieniony po cichu, dluzszy tekst");
+    EXPECT_EQ(obraz(), pierwszy) << "read again while painting";
+    ASSERT_TRUE(teczka->ustawSpodziewanyRezultat(QStringLiteral("Drugi")));
+    EXPECT_NE(obraz(), pierwszy) << "the announced change not shown";
 }
 
 } // namespace
