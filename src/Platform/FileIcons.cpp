@@ -6,6 +6,7 @@
 #include <QAbstractFileIconProvider>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <QMimeDatabase>
 
 namespace {
@@ -19,14 +20,17 @@ QMimeType typDlaIkony(const QString &path)
     return bazaTypow.mimeTypeForFile(path, QMimeDatabase::MatchExtension);
 }
 
-} // namespace
-
-QIcon FileIcons::iconForFile(const QString &path)
+// The icon for a type is looked up once per icon theme: a folder shows thousands of rows of few types.
+QIcon ikonaDlaTypu(const QMimeType &typ, const QString &path)
 {
-    // Without a GUI application there is no icon theme to ask (command-line tools, benchmarks).
-    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        return fallbackIcon(path);
-    const QMimeType typ = typDlaIkony(path);
+    static QHash<QString, QIcon> ikony;
+    static QString motyw;
+    if (motyw != QIcon::themeName()) {
+        motyw = QIcon::themeName();
+        ikony.clear();
+    }
+    if (const auto it = ikony.constFind(typ.name()); it != ikony.constEnd())
+        return *it;
     QIcon ikona = QIcon::fromTheme(typ.iconName());
     if (ikona.isNull())
         ikona = QIcon::fromTheme(typ.genericIconName());
@@ -35,8 +39,19 @@ QIcon FileIcons::iconForFile(const QString &path)
         ikona = dostawca.icon(QFileInfo(path));
     }
     if (ikona.isNull())
-        ikona = fallbackIcon(path);
+        ikona = FileIcons::fallbackIcon(path);
+    ikony.insert(typ.name(), ikona);
     return ikona;
+}
+
+} // namespace
+
+QIcon FileIcons::iconForFile(const QString &path)
+{
+    // Without a GUI application there is no icon theme to ask (command-line tools, benchmarks).
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return fallbackIcon(path);
+    return ikonaDlaTypu(typDlaIkony(path), path);
 }
 
 QIcon FileIcons::fallbackIcon(const QString &path)

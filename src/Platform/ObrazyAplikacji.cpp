@@ -73,8 +73,12 @@ QImage ObrazyAplikacji::obraz(const QString &nazwa)
 
 QIcon ObrazyAplikacji::ikona(const QString &nazwa)
 {
+    // A bundled file is decoded once; an image put in its place is not kept here.
+    static QHash<QString, QIcon> zPlikow;
+    if (const auto it = zPlikow.constFind(nazwa); it != zPlikow.constEnd())
+        return *it;
     const QString sciezka = sciezkaZasobu(nazwa);
     if (!sciezka.isEmpty())
-        return QIcon(sciezka);
+        return *zPlikow.insert(nazwa, QIcon(sciezka));
     return QIcon(QPixmap::fromImage(obraz(nazwa)));
 }

@@ -14,6 +14,8 @@
 WidokZaryseliRzeczyKatalogu::WidokZaryseliRzeczyKatalogu(QWidget *rodzic)
     : WhitePaperOutlineView(rodzic)
 {
+    // Every row is one paper row high: measuring each of thousands of names is wasted work.
+    setUniformRowHeights(true);
 }
 
 QStringList WidokZaryseliRzeczyKatalogu::sciezkiZaznaczonych() const
