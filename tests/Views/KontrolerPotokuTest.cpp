@@ -1,10 +1,13 @@
 #include "Support/CzasyOczekiwania.h"
 #include "Support/PortfolioTestowe.h"
+#include "Support/Ui/NagrywarkaAlertow.h"
 
 #include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Actions/DymekNowaRzecz.h"
 #include "Actions/KontrolerDymkaNowaRzecz.h"
 #include "Actions/PoleNazwa.h"
+#include "Browser/KartaPortfolio.h"
+#include "Browser/KontrolerKartyPortfolio.h"
 #include "Browser/UstawieniaKartyPortfolio.h"
 #include "Model/Fasolka.h"
 #include "Model/ObserwatorZmianNaDysku.h"
@@ -20,6 +23,7 @@
 #include "Widgets/KontrolerTablicy.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QImage>
@@ -77,6 +81,19 @@ protected:
         return nullptr;
     }
     KontrolerTablicy *tablica() const { return kontroler.kontrolerTablicy(); }
+    // A real watcher with a short latency, once it watches every folder of the portfolio.
+    bool obserwujDysk()
+    {
+        ObserwatorZmianNaDysku::zainstaluj(0.05);
+        int katalogi = 1;
+        for (QDirIterator it(R(QStringLiteral("All Beans")), QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+             it.hasNext(); it.next())
+            ++katalogi;
+        auto *obserwator = dynamic_cast<ObserwatorZmianNaDysku *>(BazaFasolek::sharedBazaFasolek()->obserwatorZmianNaDysku());
+        return obserwator && QTest::qWaitFor([&] {
+            return obserwator->events() && obserwator->events()->liczbaObserwowanychKatalogow() >= katalogi;
+        }, czasNaZdarzenieMs);
+    }
 
     KontrolerPotoku kontroler;
 };
@@ -110,16 +127,7 @@ TEST_F(KontrolerPotokuTest, OnlyBeansThatACommandBringsIntoTheListAreSelected)
 
 TEST_F(KontrolerPotokuTest, ABeanMovedByAnotherProgramShowsItsNewStatusAndTheSelectionStays)
 {
-    ObserwatorZmianNaDysku::zainstaluj(0.05);
-    BazaFasolek *baza = BazaFasolek::sharedBazaFasolek();
-    int katalogi = 1;
-    for (QDirIterator it(R(QStringLiteral("All Beans")), QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-         it.hasNext(); it.next())
-        ++katalogi;
-    auto *obserwator = dynamic_cast<ObserwatorZmianNaDysku *>(baza->obserwatorZmianNaDysku());
-    ASSERT_TRUE(obserwator && QTest::qWaitFor([&] {
-        return obserwator->events() && obserwator->events()->liczbaObserwowanychKatalogow() >= katalogi;
-    }, czasNaZdarzenieMs));
+    ASSERT_TRUE(obserwujDysk());
     pokaz("glowny", ListwaZakresu::zWszystkie);
     tablica()->setSelectedObjects({fasolka("aktywna"), fasolka("gotowa")});
 
@@ -301,6 +309,40 @@ TEST_F(KontrolerPotokuTest, TallRowsShowTheExpectedOutcomeReadOnceAndAnewWhenThe
     EXPECT_EQ(obraz(), pierwszy) << "read again while painting";
     ASSERT_TRUE(teczka->ustawSpodziewanyRezultat(QStringLiteral("Drugi")));
     EXPECT_NE(obraz(), pierwszy) << "the announced change not shown";
+}
+
+TEST_F(KontrolerPotokuTest, ARenameOntoATakenNameSaysSoOnceAndKeepsTheOldName)
+{
+    plik(QStringLiteral("All Beans/_Main_Flow/zajeta"));
+    pokaz("glowny", ListwaZakresu::zWszystkie);
+    NagrywarkaAlertow alerty;
+    const QModelIndex indeks = tablica()->index(tablica()->wierszObiektu(fasolka("aktywna")), KontrolerListyFasolek::KolumnaNazwa);
+    EXPECT_FALSE(tablica()->setData(indeks, QStringLiteral("zajeta"), Qt::EditRole));
+    QTest::qWait(50);
+    ASSERT_EQ(alerty.wpisy().size(), 1);
+    EXPECT_EQ(alerty.wpisy()[0].alert.messageText(), QStringLiteral("Could not change bean name."));
+    EXPECT_EQ(tablica()->data(indeks, Qt::DisplayRole).toString(), QStringLiteral("aktywna"));
+    EXPECT_TRUE(QFileInfo::exists(R(QStringLiteral("All Beans/_Main_Flow/aktywna"))));
+    EXPECT_TRUE(QFileInfo::exists(R(QStringLiteral("All Beans/_Main_Flow/zajeta"))));
+}
+
+TEST_F(KontrolerPotokuTest, TheFlowsFolderRemovedByAnotherProgramWhileShownSendsTheTabBack)
+{
+    ASSERT_TRUE(obserwujDysk());
+    KartaPortfolio karta(rwpWidokNieokreslony);
+    KontrolerKartyPortfolio *k = karta.kontrolerKartyPortfolio();
+    k->ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(ItemWidoku(BazaFasolek::sharedBazaFasolek()->potokGlowny()), true);
+    k->ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(ItemWidoku(BazaFasolek::sharedBazaFasolek()->znajdzPotokONazwie("Drugi")), true);
+    QPointer<KontrolerBiezacegoWidokuSzczegolow> widok = k->kontrolerBiezacegoWidokuSzczegolow();
+    ASSERT_TRUE(qobject_cast<KontrolerPotoku *>(widok.data()));
+
+    ASSERT_TRUE(QDir(R(QStringLiteral("All Beans/Drugi"))).removeRecursively());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return k->itemBiezacegoWidokuSzczeglow().potok() == BazaFasolek::sharedBazaFasolek()->potokGlowny(); },
+                                czasNaZdarzenieMs));
+    EXPECT_EQ(karta.title(), QStringLiteral("Flow: Main Flow"));
+    QTest::qWait(ciszaMs);
+    EXPECT_TRUE(widok.isNull()) << "the flow's controller kept";
+    EXPECT_EQ(BazaFasolek::sharedBazaFasolek()->znajdzPotokONazwie("Drugi"), nullptr);
 }
 
 } // namespace
