@@ -7,16 +7,20 @@
 #include "ProxyFasolkiPotoku.h"
 #include "WidokTabeliFasolkiPotoku.h"
 
+#include "Actions/AdapterZrzutuUrli.h"
 #include "Actions/KontrolerAkcjeNaElementach.h"
+#include "Actions/KontrolerPrzeciagnieciaIZrzutu.h"
 #include "Actions/MenuKontroleraElementow.h"
 #include "Browser/KartaPortfolio.h"
 #include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
 #include "Model/Fasolka.h"
+#include "Model/BytSystemuPlikow.h"
 #include "Model/Potok.h"
 #include "Platform/Konsola.h"
 #include "Platform/Ui/AkcjaPrzycisku.h"
 #include "Platform/Ui/ElementInterfejsu.h"
 #include "Platform/Ui/Menu.h"
+#include "Widgets/IkonaZPrzeciaganymFolderem.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -24,6 +28,12 @@
 #include <QAbstractButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+
+constexpr int bokIkonyPotoku = 32;
+
+} // namespace
 
 KontrolerPotoku::KontrolerPotoku(QObject *rodzic)
     : KontrolerWidokuZPanelemRzeczy(rodzic)
@@ -55,7 +65,15 @@ QWidget *KontrolerPotoku::zbudujWidokLewy()
     m_edytorNazwyPotoku->setFont(czcionka);
     m_edytorNazwyPotoku->setContentsMargins(8, 6, 8, 6);
     m_kontrolerAkcjeNaPotoku->podlaczPoleNazwy(m_edytorNazwyPotoku);
-    uklad->addWidget(m_edytorNazwyPotoku);
+    m_ikonaZFolderemPotoku = new IkonaZPrzeciaganymFolderem;
+    m_ikonaZFolderemPotoku->setObjectName(QStringLiteral("ikonaZFolderemPotoku"));
+    m_ikonaZFolderemPotoku->setFixedSize(bokIkonyPotoku, bokIkonyPotoku);
+    m_ikonaZFolderemPotoku->setDelegate(this);
+    auto *naglowek = new QHBoxLayout;
+    naglowek->setContentsMargins(8, 4, 0, 0);
+    naglowek->addWidget(m_ikonaZFolderemPotoku);
+    naglowek->addWidget(m_edytorNazwyPotoku, 1);
+    uklad->addLayout(naglowek);
 
     m_widokTabeli = new WidokTabeliFasolkiPotoku;
     m_lista = new KontrolerListyFasolek(m_widokTabeli, m_proxy, m_listwaZakresu, this);
@@ -152,6 +170,22 @@ void KontrolerPotoku::setPotok(Potok *potok)
     }
     m_edytorNazwyPotoku->setText(potok ? potok->nazwa() : QString());
     m_edytorNazwyPotoku->setReadOnly(!potok || potok->toPotokGlowny());
+    BytSystemuPlikow *byt = potok ? potok->bytPotoku() : nullptr;
+    m_ikonaZFolderemPotoku->setPlikowyURL(byt ? byt->plikowyURL() : QString());
+    m_ikonaZFolderemPotoku->setObraz(potok ? potok->ikona().pixmap(bokIkonyPotoku * 2).toImage() : QImage());
+}
+
+Qt::DropAction KontrolerPotoku::ikonaZPrzeciaganymFolderemOperacjaDlaZrzutu(IkonaZPrzeciaganymFolderem *,
+                                                                             const InformacjaOPrzeciaganiu &informacja)
+{
+    return KontrolerPrzeciagnieciaIZrzutu::selectDragOperationMaskWithDraggingInfoForDropReceiverInView(
+        informacja, m_potok.data(), nullptr);
+}
+
+bool KontrolerPotoku::ikonaZPrzeciaganymFolderemOdbierzZrzut(IkonaZPrzeciaganymFolderem *ikona,
+                                                             const InformacjaOPrzeciaganiu &informacja)
+{
+    return AdapterZrzutuUrli::przyjmijZrzutDla(m_potok.data(), informacja, ikona, AdapterZrzutuUrli::Wykonanie::OdRazu);
 }
 
 KartaPortfolio *KontrolerPotoku::kartaPortfolio() const

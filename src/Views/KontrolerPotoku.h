@@ -2,11 +2,14 @@
 
 #include "KontrolerWidokuZPanelemRzeczy.h"
 
+#include "Widgets/DelegatZrzutuNaIkoneZPrzeciaganymFolderem.h"
+
 #include <QPointer>
 
 #include <memory>
 
 class Fasolka;
+class IkonaZPrzeciaganymFolderem;
 class KartaPortfolio;
 class KontrolerAkcjeNaElementach;
 class KontrolerListyFasolek;
@@ -22,8 +25,8 @@ class WidokTabeliFasolkiPotoku;
 // The view of one flow in a portfolio tab: the flow's name, its beans in the scope and search of
 // the filter strip, and the outline of the flow's items folder on the right. Its commands go to
 // two actions controllers: one for the beans of the list, one with the flow as its item and the
-// selected bean as the secondary one.
-class KontrolerPotoku : public KontrolerWidokuZPanelemRzeczy
+// selected bean as the secondary one. Files dropped on the flow's folder icon go to the flow at once.
+class KontrolerPotoku : public KontrolerWidokuZPanelemRzeczy, public DelegatZrzutuNaIkoneZPrzeciaganymFolderem
 {
     Q_OBJECT
 
@@ -50,6 +53,7 @@ public:
     KontrolerTablicy *kontrolerTablicy() const;
     WidokTabeliFasolkiPotoku *widokTabeli() const { return m_widokTabeli; }
     QLineEdit *edytorNazwyPotoku() const { return m_edytorNazwyPotoku; }
+    IkonaZPrzeciaganymFolderem *ikonaZFolderemPotoku() const { return m_ikonaZFolderemPotoku; }
     KontrolerAkcjeNaElementach *kontrolerAkcjeNaFasolkach() const { return m_kontrolerAkcjeNaFasolkach; }
     KontrolerAkcjeNaElementach *kontrolerAkcjeNaPotoku() const { return m_kontrolerAkcjeNaPotoku; }
     // The outline of the flow's items folder.
@@ -63,6 +67,11 @@ public:
     void przejdzDoWyszukiwarki(QObject *nadawca);
     // The status menu of the row whose status button lies at `przycisk` in the list's viewport.
     void wyswietlWTabeliMenuPodreczneStatusu(const QModelIndex &indeks, const QRect &przycisk);
+
+    Qt::DropAction ikonaZPrzeciaganymFolderemOperacjaDlaZrzutu(IkonaZPrzeciaganymFolderem *ikona,
+                                                               const InformacjaOPrzeciaganiu &informacja) override;
+    bool ikonaZPrzeciaganymFolderemOdbierzZrzut(IkonaZPrzeciaganymFolderem *ikona,
+                                                const InformacjaOPrzeciaganiu &informacja) override;
 
 protected:
     QWidget *zbudujWidokLewy() override;
@@ -79,6 +88,7 @@ private:
     WidokTabeliFasolkiPotoku *m_widokTabeli = nullptr;
     KontrolerListyFasolek *m_lista = nullptr;
     QLineEdit *m_edytorNazwyPotoku = nullptr;
+    IkonaZPrzeciaganymFolderem *m_ikonaZFolderemPotoku = nullptr;
     QAbstractButton *m_przyciskPanelu = nullptr;
     std::unique_ptr<QObject> m_obserwacjaPotoku;
 };

@@ -20,6 +20,7 @@
 #include "Views/WidokKomorkiFasolki.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
 #include "Widgets/GreenDropBorderView.h"
+#include "Widgets/IkonaZPrzeciaganymFolderem.h"
 #include "Widgets/KontrolerTablicy.h"
 
 #include <QAbstractButton>
@@ -343,6 +344,25 @@ TEST_F(KontrolerPotokuTest, TheFlowsFolderRemovedByAnotherProgramWhileShownSends
     QTest::qWait(ciszaMs);
     EXPECT_TRUE(widok.isNull()) << "the flow's controller kept";
     EXPECT_EQ(BazaFasolek::sharedBazaFasolek()->znajdzPotokONazwie("Drugi"), nullptr);
+}
+
+TEST_F(KontrolerPotokuTest, AFileDroppedOnTheFlowsFolderIconGoesToTheFlowAtOnce)
+{
+    pokaz("glowny", ListwaZakresu::zWszystkie);
+    kontroler.view()->show();
+    IkonaZPrzeciaganymFolderem *ikona = kontroler.ikonaZFolderemPotoku();
+    EXPECT_EQ(ikona->plikowyURL(), R(QStringLiteral("All Beans/_Main_Flow")));
+    const QString zrodlo = m_baza.plik(QStringLiteral("obce/na_ikone"));
+    QMimeData dane;
+    dane.setUrls({QUrl::fromLocalFile(zrodlo)});
+    const Qt::DropActions akcje = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent ruch(ikona->rect().center(), akcje, &dane, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(ikona, &ruch);
+    ASSERT_TRUE(ruch.isAccepted());
+    QDropEvent zrzut(ikona->rect().center(), akcje, &dane, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(ikona, &zrzut);
+    EXPECT_TRUE(zrzut.isAccepted());
+    EXPECT_TRUE(QFileInfo::exists(R(QStringLiteral("All Beans/_Main_Flow/_Incubation/na_ikone"))));
 }
 
 } // namespace
