@@ -18,6 +18,7 @@
 #include "Model/KluczeNazwy.h"
 #include "Model/Potok.h"
 
+#include "Support/PodlogaWyszukiwania.h"
 #include "Support/Pomiary.h"
 #include "Support/StanowiskoPomiarowe.h"
 
@@ -78,12 +79,7 @@ int main(int argc, char **argv)
         for (qsizetype litera = 1; litera <= wpisywanaFraza.size(); ++litera) {
             const QString fraza = wpisywanaFraza.left(litera);
             const QString zlozonaFraza = KluczeNazwy::zloz(fraza);
-            const double podloga = czas([&] {
-                qsizetype trafione = 0;
-                for (const QString &nazwa : zlozone)
-                    trafione += nazwa.contains(zlozonaFraza);
-                trafieniaPodlogi = trafione;
-            });
+            const double podloga = czas([&] { trafieniaPodlogi = trafieniaFrazy(zlozone, zlozonaFraza); });
             const double klawisz = czas([&] { proxy.setFrazaFiltra(fraza); });
             if (lista.kontrolerTablicy()->selectedObjects().size() != zaznaczone.size()) {
                 std::fprintf(stderr, "the selection was not put back after '%s'\n", qPrintable(fraza));

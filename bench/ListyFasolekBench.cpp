@@ -15,6 +15,7 @@
 #include "Model/KluczeNazwy.h"
 #include "Model/Potok.h"
 
+#include "Support/PodlogaWyszukiwania.h"
 #include "Support/Pomiary.h"
 #include "Support/StanowiskoPomiarowe.h"
 
@@ -70,12 +71,7 @@ int main(int argc, char **argv)
     for (int runda = 0; runda < rundy; ++runda) {
         for (const QString &fraza : frazy) {
             const QString zlozonaFraza = KluczeNazwy::zloz(fraza);
-            const double podloga = czas([&] {
-                qsizetype trafione = 0;
-                for (const QString &nazwa : zlozone)
-                    trafione += nazwa.contains(zlozonaFraza);
-                wynikPodlogi = trafione;
-            });
+            const double podloga = czas([&] { wynikPodlogi = trafieniaFrazy(zlozone, zlozonaFraza); });
             const double klawisz = czas([&] {
                 proxy->setFrazaFiltra(fraza);
                 wynikPodlogi = proxy->tablica().size() + proxy->tytulKolumny().size();
