@@ -4,6 +4,25 @@
 #include "Platform/Konsola.h"
 #include "Platform/Ui/Alert.h"
 
+namespace {
+
+void pokazZLinia(Alert &alert, AlertNiepowodzenia::LiniaKonsoli linia)
+{
+    switch (linia) {
+    case AlertNiepowodzenia::LiniaKonsoli::Brak:
+        break;
+    case AlertNiepowodzenia::LiniaKonsoli::Wiadomosc:
+        drukujLinie(QStringLiteral("Błąd: %1"), alert.messageText());
+        break;
+    case AlertNiepowodzenia::LiniaKonsoli::WiadomoscIInformacja:
+        drukujLinie(QStringLiteral("Błąd: %1 %2"), alert.messageText(), alert.informativeText());
+        break;
+    }
+    alert.runModal();
+}
+
+} // namespace
+
 void AlertNiepowodzenia::pokaz(const QString &wiadomosc, const BladOperacji *blad, LiniaKonsoli linia)
 {
     Alert alert;
@@ -11,15 +30,18 @@ void AlertNiepowodzenia::pokaz(const QString &wiadomosc, const BladOperacji *bla
     alert.setMessageText(wiadomosc);
     if (blad)
         alert.setInformativeText(blad->przyczyna);
-    switch (linia) {
-    case LiniaKonsoli::Brak:
-        break;
-    case LiniaKonsoli::Wiadomosc:
-        drukujLinie(QStringLiteral("Błąd: %1"), wiadomosc);
-        break;
-    case LiniaKonsoli::WiadomoscIInformacja:
-        drukujLinie(QStringLiteral("Błąd: %1 %2"), wiadomosc, alert.informativeText());
-        break;
-    }
-    alert.runModal();
+    pokazZLinia(alert, linia);
+}
+
+void AlertNiepowodzenia::pokazPozostawione(const QString &wiadomosc, const QString &informacja,
+                                           const QStringList &katalogi, LiniaKonsoli linia)
+{
+    if (katalogi.isEmpty())
+        return;
+    Alert alert;
+    alert.setAlertStyle(Alert::AlertStyle::Warning);
+    alert.setMessageText(wiadomosc);
+    alert.setInformativeText(informacja.arg(QStringLiteral("\u201C") + katalogi.join(QStringLiteral("\u201D, \u201C"))
+                                            + QStringLiteral("\u201D")));
+    pokazZLinia(alert, linia);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 struct BladOperacji;
 
@@ -18,4 +19,8 @@ public:
     };
 
     static void pokaz(const QString &wiadomosc, const BladOperacji *blad, LiniaKonsoli linia);
+    // After a move that succeeded but left in `katalogi` what was written into them meanwhile;
+    // `informacja` names them with its %1.
+    static void pokazPozostawione(const QString &wiadomosc, const QString &informacja, const QStringList &katalogi,
+                                  LiniaKonsoli linia);
 };

@@ -662,16 +662,10 @@ void KontrolerAkcjeNaElementach::przeniesFasolkiDoPotoku(QObject *nadawca)
     if (!nieudane.isEmpty())
         AlertNiepowodzenia::pokaz(tr("Could not move following Bean(s):\n%1to Flow '%2'.").arg(nieudane, cel->nazwa()),
                                   nullptr, AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
-    if (!pozostawione.isEmpty()) {
-        Alert ostrzezenie;
-        ostrzezenie.setAlertStyle(Alert::AlertStyle::Warning);
-        ostrzezenie.setMessageText(tr("Some items stayed where the moved Bean(s) were."));
-        ostrzezenie.setInformativeText(tr("Items written into a Bean while it moved were not moved with it. "
-                                          "They stay in \u201C%1\u201D.")
-                                           .arg(pozostawione.join(QStringLiteral("\u201D, \u201C"))));
-        drukujLinie(QStringLiteral("Błąd: %1 %2"), ostrzezenie.messageText(), ostrzezenie.informativeText());
-        ostrzezenie.runModal();
-    }
+    AlertNiepowodzenia::pokazPozostawione(
+        tr("Some items stayed where the moved Bean(s) were."),
+        tr("Items written into a Bean while it moved were not moved with it. They stay in %1."), pozostawione,
+        AlertNiepowodzenia::LiniaKonsoli::WiadomoscIInformacja);
 }
 
 void KontrolerAkcjeNaElementach::zaktualizujPodrzedneMenuPrzeniesDoPotoku(Menu *menu)

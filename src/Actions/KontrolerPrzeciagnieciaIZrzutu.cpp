@@ -1,5 +1,7 @@
 #include "KontrolerPrzeciagnieciaIZrzutu.h"
 
+#include "AlertNiepowodzenia.h"
+
 #include "Model/AnalizatorUrlaModelu.h"
 #include "Model/BytKatalogu.h"
 #include "Model/Fasolka.h"
@@ -346,17 +348,11 @@ void KontrolerPrzeciagnieciaIZrzutu::wyswietlInformacjeOBledach() const
 
 void KontrolerPrzeciagnieciaIZrzutu::wyswietlInformacjeOPozostawionych() const
 {
-    if (m_katalogiZPozostawionymi.isEmpty())
-        return;
     // The move succeeded: what another program wrote into a folder while it was copied stays there.
-    Alert alert;
-    alert.setAlertStyle(Alert::AlertStyle::Warning);
-    alert.setMessageText(tr("Some items stayed where they were."));
-    const QString miejsca =
-        QStringLiteral("\u201C") + m_katalogiZPozostawionymi.join(QStringLiteral("\u201D, \u201C")) + QStringLiteral("\u201D");
-    alert.setInformativeText(
-        tr("Items written into a folder while it moved were not moved with it. They stay in %1.").arg(miejsca));
-    alert.runModal();
+    AlertNiepowodzenia::pokazPozostawione(
+        tr("Some items stayed where they were."),
+        tr("Items written into a folder while it moved were not moved with it. They stay in %1."),
+        m_katalogiZPozostawionymi, AlertNiepowodzenia::LiniaKonsoli::Brak);
 }
 
 void KontrolerPrzeciagnieciaIZrzutu::usunPrzenoszoneObiektyModelu()
