@@ -1,21 +1,9 @@
-// The application object and the start-up; everything else lives in the libraries.
+// The application object; the start-up itself lives in the App library.
 
-#include "Actions/KontrolerAkcjeNaMenuGlownym.h"
-#include "App/KreatorKonfiguracjiAplikacji.h"
-#include "App/OfertaPrzeniesieniaAppImage.h"
-#include "App/TarrowindAppDelegate.h"
+#include "App/UruchomienieProgramu.h"
 #include "App/UslugaAktywacji.h"
-#include "Browser/ZieloneZaznaczenie.h"
-#include "Model/BazaFasolek.h"
-#include "Model/ObserwatorZmianNaDysku.h"
-#include "Platform/Ui/Alert.h"
-#include "Platform/Ui/LancuchResponderow.h"
-#include "Platform/Ui/ModalGateProbe.h"
-#include "Platform/Ui/WindowRegistry.h"
 
 #include <QApplication>
-#include <QTimer>
-#include <QWidget>
 
 int main(int argc, char *argv[])
 {
@@ -28,37 +16,8 @@ int main(int argc, char *argv[])
     if (usluga.zarejestrujLubPrzekaz() == UslugaAktywacji::Wynik::Przekazana)
         return 0;
 
-    ZieloneZaznaczenie::zastosujDoPaletyAplikacji();
-    ModalGateProbe::install();
-    WindowRegistry::instance();
-
-    // Changes made by other programs reach the graph from its first build on.
-    ObserwatorZmianNaDysku::zainstaluj();
-
-    // The model links no widgets: a fixed folder that cannot be made is shown from here.
-    BazaFasolek::setAlertKrytyczny([](const QString &wiadomosc, const QString &informacja) {
-        Alert alert;
-        alert.setAlertStyle(Alert::AlertStyle::Critical);
-        alert.setMessageText(wiadomosc);
-        alert.setInformativeText(informacja);
-        alert.runModal();
-    });
-
-    KontrolerAkcjeNaMenuGlownym kontrolerAkcjeNaMenuGlownym;
-    TarrowindAppDelegate delegat;
-    delegat.setKontrolerAkcjeNaMenuGlownym(&kontrolerAkcjeNaMenuGlownym);
-    delegat.setOfertaPrzeniesieniaAplikacji(std::make_unique<OfertaPrzeniesieniaAppImage>());
-    delegat.setKreatorKonfiguracji(std::make_unique<KreatorKonfiguracjiAplikacji>());
-    LancuchResponderow::ustawDelegataAplikacji(&delegat);
-
-    QObject::connect(&usluga, &UslugaAktywacji::aktywowana, &delegat, [&delegat] {
-        delegat.applicationShouldHandleReopenHasVisibleWindows(!WindowRegistry::instance().visibleWindows().isEmpty());
-    });
-    QObject::connect(&aplikacja, &QCoreApplication::aboutToQuit, &delegat,
-                     &TarrowindAppDelegate::applicationWillTerminate);
-    QTimer::singleShot(0, &delegat, &TarrowindAppDelegate::applicationDidFinishLaunching);
-
-    const int wynik = aplikacja.exec();
-    LancuchResponderow::ustawDelegataAplikacji(nullptr);
-    return wynik;
+    UruchomienieProgramu uruchomienie;
+    uruchomienie.sluchajPonownegoUruchomienia(usluga);
+    uruchomienie.zakonczUruchamianieWKolejnejTurze();
+    return aplikacja.exec();
 }

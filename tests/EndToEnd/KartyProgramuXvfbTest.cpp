@@ -1,10 +1,8 @@
 #include "Actions/EdytorSpodziewanegoRezultatu.h"
-#include "Actions/KontrolerAkcjeNaMenuGlownym.h"
 #include "Actions/KontrolerEdytoraSpodziewanegoRezultatu.h"
 #include "Actions/WidokZFokusemEdytora.h"
-#include "App/KreatorKonfiguracjiAplikacji.h"
-#include "App/OfertaPrzeniesieniaAppImage.h"
 #include "App/TarrowindAppDelegate.h"
+#include "App/UruchomienieProgramu.h"
 #include "Browser/KartaFasolki.h"
 #include "Browser/KartaPortfolio.h"
 #include "Browser/KontrolerKartyFasolki.h"
@@ -12,15 +10,11 @@
 #include "Browser/PrzegladarkaTarrowind.h"
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Browser/TabKit/BrowserWindowController.h"
-#include "Browser/ZieloneZaznaczenie.h"
 #include "Model/BazaFasolek.h"
 #include "Model/Fasolka.h"
-#include "Model/ObserwatorZmianNaDysku.h"
 #include "Model/Potok.h"
 #include "Model/SpecKatalog.h"
 #include "Model/StosCoreData.h"
-#include "Platform/Ui/LancuchResponderow.h"
-#include "Platform/Ui/WindowRegistry.h"
 #include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerPotoku.h"
@@ -47,21 +41,14 @@
 TEST(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndABeanTab)
 {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run this suite under xvfb-run";
-    ZieloneZaznaczenie::zastosujDoPaletyAplikacji();
-    WindowRegistry::instance();
     KatalogTestowy dir;
     StosCoreData::sharedStosCoreData()->nowyKontekst();
     const QString baza = dir.katalog(QStringLiteral("Projekty"));
     ASSERT_TRUE(GeneratorPortfolio::zbuduj(baza, {3, 12, 2, 2, 2}).udany);
     ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza));
-    ObserwatorZmianNaDysku::zainstaluj();
 
-    KontrolerAkcjeNaMenuGlownym menu;
-    TarrowindAppDelegate delegat;
-    delegat.setKontrolerAkcjeNaMenuGlownym(&menu);
-    delegat.setOfertaPrzeniesieniaAplikacji(std::make_unique<OfertaPrzeniesieniaAppImage>());
-    delegat.setKreatorKonfiguracji(std::make_unique<KreatorKonfiguracjiAplikacji>());
-    LancuchResponderow::ustawDelegataAplikacji(&delegat);
+    UruchomienieProgramu uruchomienie;
+    TarrowindAppDelegate &delegat = uruchomienie.delegat();
     delegat.applicationDidFinishLaunching();
     ASSERT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::Dziala);
     PrzegladarkaTarrowind *pierwsza = PrzegladarkaTarrowind::glownaPrzegladarka();
@@ -156,6 +143,5 @@ TEST(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndABea
     widokPotoku->widokTabeli()->setRowViewType(1);
     QTest::qWait(100);
     zrzutOkna(oknoPierwsze, QStringLiteral("portfolio-tab-on-a-flow-tall-rows.png"));
-    LancuchResponderow::ustawDelegataAplikacji(nullptr);
     StosCoreData::sharedStosCoreData()->nowyKontekst();
 }

@@ -1,0 +1,66 @@
+#include "App/UruchomienieProgramu.h"
+
+#include "App/KreatorKonfiguracjiAplikacji.h"
+#include "App/OfertaPrzeniesieniaAppImage.h"
+#include "App/UslugaAktywacji.h"
+#include "Browser/ZieloneZaznaczenie.h"
+#include "Model/BazaFasolek.h"
+#include "Model/ObserwatorZmianNaDysku.h"
+#include "Platform/Ui/Alert.h"
+#include "Platform/Ui/LancuchResponderow.h"
+#include "Platform/Ui/ModalGateProbe.h"
+#include "Platform/Ui/WindowRegistry.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+namespace {
+
+void pokazAlertKrytyczny(const QString &wiadomosc, const QString &informacja)
+{
+    Alert alert;
+    alert.setAlertStyle(Alert::AlertStyle::Critical);
+    alert.setMessageText(wiadomosc);
+    alert.setInformativeText(informacja);
+    alert.runModal();
+}
+
+} // namespace
+
+UruchomienieProgramu::UruchomienieProgramu()
+{
+    ZieloneZaznaczenie::zastosujDoPaletyAplikacji();
+    ModalGateProbe::install();
+    WindowRegistry::instance();
+
+    // Changes made by other programs reach the graph from its first build on.
+    ObserwatorZmianNaDysku::zainstaluj();
+    // The model links no widgets: a fixed folder that cannot be made is shown from here.
+    BazaFasolek::setAlertKrytyczny(pokazAlertKrytyczny);
+
+    m_delegat.setKontrolerAkcjeNaMenuGlownym(&m_kontrolerAkcjeNaMenuGlownym);
+    m_delegat.setOfertaPrzeniesieniaAplikacji(std::make_unique<OfertaPrzeniesieniaAppImage>());
+    m_delegat.setKreatorKonfiguracji(std::make_unique<KreatorKonfiguracjiAplikacji>());
+    LancuchResponderow::ustawDelegataAplikacji(&m_delegat);
+
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &m_delegat,
+                     &TarrowindAppDelegate::applicationWillTerminate);
+}
+
+UruchomienieProgramu::~UruchomienieProgramu()
+{
+    LancuchResponderow::ustawDelegataAplikacji(nullptr);
+    BazaFasolek::setAlertKrytyczny({});
+}
+
+void UruchomienieProgramu::sluchajPonownegoUruchomienia(UslugaAktywacji &usluga)
+{
+    QObject::connect(&usluga, &UslugaAktywacji::aktywowana, &m_delegat, [this] {
+        m_delegat.applicationShouldHandleReopenHasVisibleWindows(!WindowRegistry::instance().visibleWindows().isEmpty());
+    });
+}
+
+void UruchomienieProgramu::zakonczUruchamianieWKolejnejTurze()
+{
+    QTimer::singleShot(0, &m_delegat, &TarrowindAppDelegate::applicationDidFinishLaunching);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Actions/KontrolerAkcjeNaMenuGlownym.h"
+#include "App/TarrowindAppDelegate.h"
+
+class UslugaAktywacji;
+
+// The program's start-up after the application object exists: the palette, the modal probe, the
+// watcher, the model's critical alert and the application delegate with its helpers. `main` and the
+// tests that drive the assembled window both go through here, so the two cannot drift apart.
+class UruchomienieProgramu
+{
+public:
+    UruchomienieProgramu();
+    ~UruchomienieProgramu();
+
+    UruchomienieProgramu(const UruchomienieProgramu &) = delete;
+    UruchomienieProgramu &operator=(const UruchomienieProgramu &) = delete;
+
+    // A later launch handed over through the bus brings this program forward.
+    void sluchajPonownegoUruchomienia(UslugaAktywacji &usluga);
+    // The first window (or the set-up wizard) on the next turn of the event loop, as `main` runs it.
+    void zakonczUruchamianieWKolejnejTurze();
+
+    TarrowindAppDelegate &delegat() { return m_delegat; }
+
+private:
+    KontrolerAkcjeNaMenuGlownym m_kontrolerAkcjeNaMenuGlownym;
+    TarrowindAppDelegate m_delegat;
+};

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "Model/OperacjeTestowe.h"
+
+#include "App/UruchomienieProgramu.h"
+#include "Browser/KartaPortfolio.h"
+#include "Browser/OknaTarrowind.h"
+#include "Browser/PrzegladarkaTarrowind.h"
+#include "Browser/TabKit/BrowserWindow.h"
+#include "Browser/TabKit/BrowserWindowController.h"
+#include "Platform/DesktopServices.h"
+#include "Support/GeneratorPortfolio.h"
+#include "Support/NagrywajaceUslugiPulpitu.h"
+
+#include <QTest>
+
+#include <memory>
+
+// The program started as `main` starts it, on a generated portfolio (flows "_Main_Flow", "Potok 0001",
+// "Potok 0002" of 12 beans each, two archived per flow), the desktop's calls recorded. Tests drive its
+// first window with real events at real positions and check the disk; nothing is built by hand.
+class UruchomionyProgram : public OperacjeTestowe
+{
+protected:
+    void SetUp() override
+    {
+        OperacjeTestowe::SetUp();
+        ASSERT_TRUE(GeneratorPortfolio::zbuduj(m_baza.sciezka(), {.potoki = 3, .fasolkiNaPotok = 12,
+                                                                  .fasolkiNaArchiwumPotoku = 2}).udany);
+        DesktopServices::setShared(std::make_unique<NagrywajaceUslugiPulpitu>(&m_wywolania));
+        m_uruchomienie = std::make_unique<UruchomienieProgramu>();
+        m_uruchomienie->delegat().applicationDidFinishLaunching();
+        ASSERT_EQ(m_uruchomienie->delegat().stan(), TarrowindAppDelegate::Stan::Dziala);
+        PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::glownaPrzegladarka();
+        ASSERT_NE(przegladarka, nullptr);
+        m_okno = przegladarka->windowController()->window();
+        m_okno->setGeometry(20, 40, 1000, 640);
+        ASSERT_TRUE(aktywuj(m_okno));
+    }
+
+    void TearDown() override
+    {
+        for (BrowserWindow *okno : widoczneOknaPrzegladarki())
+            okno->close();
+        wykonajOdlozoneUsuniecia();
+        m_uruchomienie.reset();
+        wykonajOdlozoneUsuniecia();
+        DesktopServices::setShared(nullptr);
+        OperacjeTestowe::TearDown();
+    }
+
+    PrzegladarkaTarrowind *przegladarka() const { return PrzegladarkaTarrowind::przegladarkaDlaOkna(m_okno); }
+    KartaPortfolio *kartaPortfolio() const { return przegladarka() ? przegladarka()->wybranaKartaPortfolio() : nullptr; }
+
+    std::unique_ptr<UruchomienieProgramu> m_uruchomienie;
+    BrowserWindow *m_okno = nullptr;
+    QStringList m_wywolania;
+};
