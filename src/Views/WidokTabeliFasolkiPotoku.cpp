@@ -5,6 +5,7 @@
 #include "Model/BytSystemuPlikow.h"
 #include "Model/Fasolka.h"
 #include "Platform/Ui/Menu.h"
+#include "Widgets/MiejsceMenuPodrecznego.h"
 
 #include <QContextMenuEvent>
 
@@ -18,11 +19,11 @@ WidokTabeliFasolkiPotoku::WidokTabeliFasolkiPotoku(QWidget *rodzic)
 
 void WidokTabeliFasolkiPotoku::contextMenuEvent(QContextMenuEvent *zdarzenie)
 {
-    const int wiersz = indexAt(viewport()->mapFrom(this, zdarzenie->pos())).row();
+    const int wiersz = MiejsceMenuPodrecznego::indeks(this, zdarzenie).row();
     if (auto *akcje = qobject_cast<KontrolerAkcjeNaElementach *>(kontrolerAkcjeNaElementach()))
         akcje->setKliknietyWiersz(wiersz);
     if (m_menuPodreczneFasolki)
-        m_menuPodreczneFasolki->popup(zdarzenie->globalPos());
+        m_menuPodreczneFasolki->popup(MiejsceMenuPodrecznego::punktGlobalny(this, zdarzenie));
 }
 
 void WidokTabeliFasolkiPotoku::startDrag(Qt::DropActions)

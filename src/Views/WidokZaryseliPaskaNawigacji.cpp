@@ -9,6 +9,7 @@
 #include "Model/SplotDanychBazyFasolek.h"
 #include "Platform/Ui/Menu.h"
 #include "Platform/Ui/WindowRegistry.h"
+#include "Widgets/MiejsceMenuPodrecznego.h"
 
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
@@ -50,9 +51,8 @@ QMenu *WidokZaryseliPaskaNawigacji::defaultMenuForItem(const QObject *element) c
     return nullptr;
 }
 
-QMenu *WidokZaryseliPaskaNawigacji::menuDlaPunktu(const QPoint &punkt)
+QMenu *WidokZaryseliPaskaNawigacji::menuDlaIndeksu(const QModelIndex &indeks)
 {
-    const QModelIndex indeks = indexAt(punkt);
     if (!indeks.isValid())
         return nullptr;
     // The header's own rule keeps headers and separators out of the selection.
@@ -64,13 +64,14 @@ QMenu *WidokZaryseliPaskaNawigacji::menuDlaPunktu(const QPoint &punkt)
 void WidokZaryseliPaskaNawigacji::contextMenuEvent(QContextMenuEvent *zdarzenie)
 {
     QPointer<WidokZaryseliPaskaNawigacji> zywy(this);
-    QMenu *menu = menuDlaPunktu(viewport()->mapFrom(this, zdarzenie->pos()));
+    const QPoint punkt = MiejsceMenuPodrecznego::punktGlobalny(this, zdarzenie);
+    QMenu *menu = menuDlaIndeksu(MiejsceMenuPodrecznego::indeks(this, zdarzenie));
     if (!zywy || !menu)
         return;
     if (auto *naszeMenu = qobject_cast<Menu *>(menu))
-        naszeMenu->pokazJakoPodreczne(this, zdarzenie->globalPos());
+        naszeMenu->pokazJakoPodreczne(this, punkt);
     else
-        menu->exec(zdarzenie->globalPos());
+        menu->exec(punkt);
 }
 
 void WidokZaryseliPaskaNawigacji::mousePressEvent(QMouseEvent *zdarzenie)

@@ -28,8 +28,8 @@ public:
 
     // The menu of a row's tree item; null for headers, separators and anything else.
     QMenu *defaultMenuForItem(const QObject *element) const;
-    // Selects the row at the point alone and answers its menu; null below the last row.
-    QMenu *menuDlaPunktu(const QPoint &punkt);
+    // Selects the row alone and answers its menu; null for an invalid index.
+    QMenu *menuDlaIndeksu(const QModelIndex &indeks);
     // Keeps the drop-target row after a drag moved to `punkt` with `operacja`.
     void zaktualizujWierszCelZrzutu(const QPoint &punkt, Qt::DropAction operacja);
     void wyswietlWierszCelZrzutu(int wiersz);

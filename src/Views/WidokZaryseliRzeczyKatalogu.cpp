@@ -5,6 +5,7 @@
 #include "Actions/ZrodloPrzeciaganiaPlikow.h"
 #include "Model/BytSystemuPlikow.h"
 #include "Platform/Ui/Menu.h"
+#include "Widgets/MiejsceMenuPodrecznego.h"
 
 #include <QContextMenuEvent>
 #include <QItemSelectionModel>
@@ -37,12 +38,13 @@ QStringList WidokZaryseliRzeczyKatalogu::sciezkiZaznaczonych() const
 
 void WidokZaryseliRzeczyKatalogu::contextMenuEvent(QContextMenuEvent *zdarzenie)
 {
-    const QModelIndex indeks = indexAt(viewport()->mapFrom(this, zdarzenie->pos()));
+    const QModelIndex indeks = MiejsceMenuPodrecznego::indeks(this, zdarzenie);
     if (!indeks.isValid() || !m_menuPodreczneRzeczy)
         return;
+    const QPoint punkt = MiejsceMenuPodrecznego::punktGlobalny(this, zdarzenie);
     selectionModel()->select(indeks, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     selectionModel()->setCurrentIndex(indeks, QItemSelectionModel::NoUpdate);
-    m_menuPodreczneRzeczy->pokazJakoPodreczne(this, zdarzenie->globalPos());
+    m_menuPodreczneRzeczy->pokazJakoPodreczne(this, punkt);
 }
 
 void WidokZaryseliRzeczyKatalogu::startDrag(Qt::DropActions)

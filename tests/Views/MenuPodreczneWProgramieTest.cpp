@@ -1,0 +1,143 @@
+#include "Support/Ui/NagrywarkaAlertow.h"
+#include "Support/Ui/UruchomionyProgram.h"
+
+#include "Model/BytSystemuPlikow.h"
+#include "Model/Fasolka.h"
+#include "Views/WidokTabeliFasolkiPotoku.h"
+#include "Views/WidokZaryseliPaskaNawigacji.h"
+#include "Views/WidokZaryseliRzeczyKatalogu.h"
+#include "Widgets/KontrolerTablicy.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFileInfo>
+#include <QMenu>
+
+namespace {
+
+template<typename Widok>
+Widok *widocznyWidok(QWidget *okno)
+{
+    for (Widok *widok : okno->findChildren<Widok *>())
+        if (widok->isVisible())
+            return widok;
+    return nullptr;
+}
+
+// A right click as the window system delivers it: to the viewport, in its coordinates.
+void kliknijPrawym(QAbstractItemView *widok, const QModelIndex &indeks)
+{
+    const QPoint punkt = widok->visualRect(indeks).center();
+    QContextMenuEvent zdarzenie(QContextMenuEvent::Mouse, punkt, widok->viewport()->mapToGlobal(punkt));
+    QApplication::sendEvent(widok->viewport(), &zdarzenie);
+}
+
+// The keyboard's menu key: to the view itself, which holds the focus.
+void nacisnijKlawiszMenu(QAbstractItemView *widok)
+{
+    const QPoint punkt(5, 5);
+    QContextMenuEvent zdarzenie(QContextMenuEvent::Keyboard, punkt, widok->mapToGlobal(punkt));
+    QApplication::sendEvent(widok, &zdarzenie);
+}
+
+QMenu *otwarteMenu()
+{
+    return qobject_cast<QMenu *>(QApplication::activePopupWidget());
+}
+
+void wybierz(QMenu *menu, const QString &tytul)
+{
+    ASSERT_NE(menu, nullptr) << "no menu opened";
+    for (QAction *akcja : menu->actions())
+        if (akcja->text() == tytul) {
+            ASSERT_TRUE(akcja->isEnabled()) << tytul.toStdString();
+            menu->close();
+            akcja->trigger();
+            return;
+        }
+    FAIL() << "no item " << tytul.toStdString();
+}
+
+class MenuPodreczneWProgramie : public UruchomionyProgram
+{
+protected:
+    WidokTabeliFasolkiPotoku *lista() { return widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno); }
+    QString sciezkaWWierszu(int wiersz)
+    {
+        auto *fasolka = qobject_cast<Fasolka *>(lista()->kontrolerTablicy()->obiektWWierszu(wiersz));
+        return fasolka && fasolka->bytFasolki() ? fasolka->bytFasolki()->plikowyURL() : QString();
+    }
+    // Every other bean of the list stays where it lay.
+    void oczekujTylkoWKoszu(const QString &wKoszu, const QStringList &wszystkie)
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(wKoszu), 5000);
+        QTRY_COMPARE(lista()->kontrolerTablicy()->rowCount(), wszystkie.size() - 1);
+        for (const QString &sciezka : wszystkie)
+            if (sciezka != wKoszu)
+                EXPECT_TRUE(QFileInfo::exists(sciezka)) << sciezka.toStdString();
+    }
+    QStringList sciezkiListy()
+    {
+        QStringList sciezki;
+        for (int wiersz = 0; wiersz < lista()->kontrolerTablicy()->rowCount(); ++wiersz)
+            sciezki << sciezkaWWierszu(wiersz);
+        return sciezki;
+    }
+    NagrywarkaAlertow m_alerty;
+};
+
+} // namespace
+
+TEST_F(MenuPodreczneWProgramie, MoveToTrashFromTheBeanListTakesTheRowClickedWithTheMouseOrTheMenuKey)
+{
+    ASSERT_NE(lista(), nullptr);
+    ASSERT_GE(lista()->kontrolerTablicy()->rowCount(), 4);
+    for (const int wiersz : {0, 2}) {
+        SCOPED_TRACE(wiersz);
+        const QStringList wszystkie = sciezkiListy();
+        const QString klikniety = sciezkaWWierszu(wiersz);
+        kliknijPrawym(lista(), lista()->model()->index(wiersz, 0));
+        wybierz(otwarteMenu(), QStringLiteral("Move to Trash"));
+        oczekujTylkoWKoszu(klikniety, wszystkie);
+    }
+
+    const QStringList wszystkie = sciezkiListy();
+    const QString biezacy = sciezkaWWierszu(1);
+    lista()->setFocus();
+    lista()->setCurrentIndex(lista()->model()->index(1, 0));
+    nacisnijKlawiszMenu(lista());
+    wybierz(otwarteMenu(), QStringLiteral("Move to Trash"));
+    oczekujTylkoWKoszu(biezacy, wszystkie);
+}
+
+TEST_F(MenuPodreczneWProgramie, TheFolderOutlineAndTheNavigationBarSelectTheRowClicked)
+{
+    auto *zarys = widocznyWidok<WidokZaryseliRzeczyKatalogu>(m_okno);
+    ASSERT_NE(zarys, nullptr);
+    QTRY_VERIFY(zarys->model()->rowCount() >= 2);
+    kliknijPrawym(zarys, zarys->model()->index(1, 0));
+    ASSERT_NE(otwarteMenu(), nullptr);
+    otwarteMenu()->close();
+    EXPECT_EQ(zarys->selectionModel()->selectedRows().value(0).row(), 1);
+
+    zarys->setFocus();
+    zarys->setCurrentIndex(zarys->model()->index(0, 0));
+    nacisnijKlawiszMenu(zarys);
+    ASSERT_NE(otwarteMenu(), nullptr);
+    otwarteMenu()->close();
+    EXPECT_EQ(zarys->selectionModel()->selectedRows().value(0).row(), 0);
+
+    auto *pasek = widocznyWidok<WidokZaryseliPaskaNawigacji>(m_okno);
+    ASSERT_NE(pasek, nullptr);
+    QModelIndex potok;
+    for (int wiersz = 0; wiersz < 12 && !potok.isValid(); ++wiersz) {
+        const QModelIndex kandydat = pasek->indexAt(QPoint(40, 2 + wiersz * 20));
+        if (kandydat.data().toString() == QStringLiteral("Potok 0002"))
+            potok = kandydat;
+    }
+    ASSERT_TRUE(potok.isValid());
+    kliknijPrawym(pasek, potok);
+    ASSERT_NE(otwarteMenu(), nullptr);
+    otwarteMenu()->close();
+    EXPECT_EQ(pasek->selectionModel()->selectedRows().value(0).data().toString(), QStringLiteral("Potok 0002"));
+}
