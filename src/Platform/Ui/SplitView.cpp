@@ -286,9 +286,21 @@ void SplitView::layOut()
         if (i < m_panes.size() - 1) {
             const qreal thickness = thicknessOfDivider(i);
             const qreal reach = std::max<qreal>(thickness, smallestGrip);
-            const QRectF gripRect = rectOnAxis(position + (thickness - reach) / 2, reach);
+            QRectF gripRect = rectOnAxis(position + (thickness - reach) / 2, reach);
+            bool grabbable = thickness > 0;
+            // A divider hidden beside a pane collapsed at the view's edge is still grabbed there,
+            // just inside the edge, so that the pane can be dragged out again.
+            if (!grabbable && dividerThickness() > 0) {
+                if (i == 0 && m_panes.constFirst().collapsed) {
+                    gripRect = rectOnAxis(0, reach);
+                    grabbable = true;
+                } else if (i == m_panes.size() - 2 && m_panes.constLast().collapsed) {
+                    gripRect = rectOnAxis(length() - reach, reach);
+                    grabbable = true;
+                }
+            }
             m_grips.at(i)->setGeometry(gripRect.toAlignedRect());
-            m_grips.at(i)->setVisible(thickness > 0);
+            m_grips.at(i)->setVisible(grabbable);
             m_grips.at(i)->raise();
             position += thickness;
         }
