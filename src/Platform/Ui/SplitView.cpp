@@ -289,13 +289,15 @@ void SplitView::layOut()
             QRectF gripRect = rectOnAxis(position + (thickness - reach) / 2, reach);
             bool grabbable = thickness > 0;
             // A divider hidden beside a pane collapsed at the view's edge is still grabbed there,
-            // just inside the edge, so that the pane can be dragged out again.
-            if (!grabbable && dividerThickness() > 0) {
+            // so that the pane can be dragged out again. It lies over the neighbour's edge, only as
+            // wide as the divider, so that it takes no clicks from that pane's contents.
+            const qreal edgeReach = dividerThickness();
+            if (!grabbable && edgeReach > 0) {
                 if (i == 0 && m_panes.constFirst().collapsed) {
-                    gripRect = rectOnAxis(0, reach);
+                    gripRect = rectOnAxis(0, edgeReach);
                     grabbable = true;
                 } else if (i == m_panes.size() - 2 && m_panes.constLast().collapsed) {
-                    gripRect = rectOnAxis(length() - reach, reach);
+                    gripRect = rectOnAxis(length() - edgeReach, edgeReach);
                     grabbable = true;
                 }
             }
