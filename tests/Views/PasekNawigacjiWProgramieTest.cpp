@@ -75,12 +75,8 @@ TEST_F(PasekNawigacjiWProgramie, ACollapsedBarComesBackWhenItsDividerIsDraggedOu
 TEST_F(PasekNawigacjiWProgramie, TheSelectedArchivedBeansIconKeepsItsShape)
 {
     WidokZaryseliPaskaNawigacji *pasek = karta()->kontrolerPaskaNawigacji()->widokZaryseli();
-    QModelIndex archiwum;
-    for (int wiersz = 0; wiersz < 40 && !archiwum.isValid(); ++wiersz) {
-        const QModelIndex kandydat = pasek->indexAt(QPoint(40, 2 + wiersz * 10));
-        if (kandydat.data().toString() == QStringLiteral("Archived Beans"))
-            archiwum = kandydat;
-    }
+    const QModelIndex archiwum =
+        pasek->model()->match(pasek->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("Archived Beans")).value(0);
     ASSERT_TRUE(archiwum.isValid());
     const QRect wiersz = pasek->visualRect(archiwum);
     QTest::mouseClick(m_okno->windowHandle(), Qt::LeftButton, {}, wOknie(pasek->viewport(), wiersz.center()));
