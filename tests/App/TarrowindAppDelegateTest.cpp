@@ -96,6 +96,7 @@ protected:
     std::shared_ptr<std::function<void(bool)>> zKreatorem(bool potrzebny)
     {
         auto kreator = std::make_unique<KreatorTestowy>(przebieg, menu, potrzebny);
+        kreatorTestowy = kreator.get();
         auto zakonczenie = kreator->m_zakonczenie;
         delegat.setKreatorKonfiguracji(std::move(kreator));
         return zakonczenie;
@@ -104,6 +105,7 @@ protected:
     Przebieg przebieg;
     KontrolerAkcjeNaMenuGlownym menu;
     TarrowindAppDelegate delegat;
+    KreatorTestowy *kreatorTestowy = nullptr;
 };
 
 } // namespace
@@ -245,22 +247,20 @@ TEST_F(PonowneOtwarcie, ALaunchKeepsTheMainWindowsSheetInFrontWithTheKeyboard)
 
 TEST_F(Uruchamianie, OnlyTheShownWizardIsAskedWhetherTheProgramMayQuit)
 {
-    auto wlasny = std::make_unique<KreatorTestowy>(przebieg, menu, true);
-    KreatorTestowy &kreator = *wlasny;
-    auto zakonczenie = kreator.m_zakonczenie;
-    delegat.setKreatorKonfiguracji(std::move(wlasny));
-    kreator.m_moznaZakonczyc = false;
+    auto zakonczenie = zKreatorem(true);
+    bool &moznaZakonczyc = kreatorTestowy->m_moznaZakonczyc;
+    moznaZakonczyc = false;
     EXPECT_TRUE(delegat.applicationShouldTerminate()) << "before the wizard shows, nothing holds the program";
     delegat.applicationDidFinishLaunching();
     przebieg.kroki.clear();
 
     EXPECT_FALSE(delegat.applicationShouldTerminate());
-    kreator.m_moznaZakonczyc = true;
+    moznaZakonczyc = true;
     EXPECT_TRUE(delegat.applicationShouldTerminate());
     EXPECT_EQ(przebieg.kroki, (QStringList{QStringLiteral("czy zakonczyc"), QStringLiteral("czy zakonczyc")}));
 
     (*zakonczenie)(true);
-    kreator.m_moznaZakonczyc = false;
+    moznaZakonczyc = false;
     EXPECT_TRUE(delegat.applicationShouldTerminate()) << "a finished wizard has no say";
     EXPECT_EQ(przebieg.kroki.size(), 2);
 }
