@@ -82,6 +82,41 @@ protected:
         }
         return {};
     }
+    // A second launch hands over to the running program, which has `okno` open already, and
+    // brings that window to the front with the keyboard, from behind another program's window.
+    void ponowneUruchomienieWysuwaNaPrzod(const QString &okno)
+    {
+        if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+            return;
+        // Another program opens a window over ours and takes the keyboard: a copy of ours on a home
+        // of its own and without the bus, showing its wizard.
+        KatalogTestowy innyDom;
+        QProcessEnvironment inneSrodowisko = srodowisko;
+        inneSrodowisko.insert(QStringLiteral("HOME"), innyDom.sciezka());
+        inneSrodowisko.insert(QStringLiteral("XDG_CONFIG_HOME"), innyDom.katalog(QStringLiteral(".config")));
+        inneSrodowisko.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                              QStringLiteral("unix:path=") + innyDom.sciezka(QStringLiteral("bez-szyny")));
+        QProcess inny;
+        inny.setProcessEnvironment(inneSrodowisko);
+        inny.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        inny.start(program, {});
+        ASSERT_TRUE(inny.waitForStarted(5000));
+        ASSERT_TRUE(poczekaj([&] { return !okna(inny).isEmpty(); }, 15000)) << "no window of the other program";
+        const QString inneOkno = okna(inny).first();
+        ASSERT_TRUE(poczekaj([&] { return fokus() == inneOkno && zPrzodu(okno, inneOkno) == inneOkno; }, 5000))
+            << "the other program's window stands in front of ours with the keyboard";
+
+        QProcess drugie;
+        drugie.setProcessEnvironment(srodowisko);
+        drugie.start(program, {});
+        ASSERT_TRUE(drugie.waitForFinished(10000));
+        EXPECT_EQ(drugie.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(drugie.exitCode(), 0);
+        EXPECT_TRUE(poczekaj([&] { return fokus() == okno; }, 5000)) << "the running program took the keyboard";
+        EXPECT_EQ(zPrzodu(okno, inneOkno), okno) << "its window stands in front";
+        inny.kill();
+        inny.waitForFinished(5000);
+    }
     // Whether the program ended within 10 s; one that did not is killed.
     bool zakonczony()
     {
@@ -127,39 +162,8 @@ TEST_F(PierwszeOkno, TheProgramOpensExactlyOneBrowserWindowAndQuitsWithIt)
     EXPECT_TRUE(uruchom(xdotool, {QStringLiteral("getwindowname"), okno}).startsWith(QStringLiteral("Flow: Main Flow")))
         << "the portfolio tab opens on the remembered main flow";
 
-    // A second launch hands over to the running program, which has a window already, and brings
-    // that window to the front with the keyboard.
-    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
-        // Another program opens a window over ours and takes the keyboard: a copy of ours on a home
-        // of its own and without the bus, showing its wizard.
-        KatalogTestowy innyDom;
-        QProcessEnvironment inneSrodowisko = srodowisko;
-        inneSrodowisko.insert(QStringLiteral("HOME"), innyDom.sciezka());
-        inneSrodowisko.insert(QStringLiteral("XDG_CONFIG_HOME"), innyDom.katalog(QStringLiteral(".config")));
-        inneSrodowisko.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
-                              QStringLiteral("unix:path=") + innyDom.sciezka(QStringLiteral("bez-szyny")));
-        QProcess inny;
-        inny.setProcessEnvironment(inneSrodowisko);
-        inny.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        inny.start(program, {});
-        ASSERT_TRUE(inny.waitForStarted(5000));
-        ASSERT_TRUE(poczekaj([&] { return !okna(inny).isEmpty(); }, 15000)) << "no window of the other program";
-        const QString inneOkno = okna(inny).first();
-        ASSERT_TRUE(poczekaj([&] { return fokus() == inneOkno && zPrzodu(okno, inneOkno) == inneOkno; }, 5000))
-            << "the other program's window stands in front of ours with the keyboard";
-
-        QProcess drugie;
-        drugie.setProcessEnvironment(srodowisko);
-        drugie.start(program, {});
-        ASSERT_TRUE(drugie.waitForFinished(10000));
-        EXPECT_EQ(drugie.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(drugie.exitCode(), 0);
-        EXPECT_TRUE(poczekaj([&] { return fokus() == okno; }, 5000)) << "the running program took the keyboard";
-        EXPECT_EQ(zPrzodu(okno, inneOkno), okno) << "its window stands in front";
-        EXPECT_EQ(okna(), pierwsze) << "the reopen found a visible window and opened nothing";
-        inny.kill();
-        inny.waitForFinished(5000);
-    }
+    ponowneUruchomienieWysuwaNaPrzod(okno);
+    EXPECT_EQ(okna(), pierwsze) << "the reopen found a visible window and opened nothing";
 
     const QString zrzuty = qEnvironmentVariable("TARROWIND_ZRZUTY", QDir::tempPath());
     QDir().mkpath(zrzuty);
@@ -221,6 +225,8 @@ TEST_F(PierwszeOkno, WithNoStoredLocationTheRealProgramShowsTheSetUpWizardAndQui
     ASSERT_EQ(widoczne.size(), 1) << "the wizard alone, no browser window";
     const QString okno = widoczne.first();
     EXPECT_EQ(uruchom(xdotool, {QStringLiteral("getwindowname"), okno}), QStringLiteral("Tarrowind"));
+    ponowneUruchomienieWysuwaNaPrzod(okno);
+    EXPECT_EQ(okna(), widoczne) << "the wizard alone still";
 
     const QString zrzut = qEnvironmentVariable("TARROWIND_ZRZUTY", QDir::tempPath()) +
                           QStringLiteral("/kreator-pierwsze-uruchomienie.png");
