@@ -124,6 +124,11 @@ void KontrolerRzeczyKatalogu::zbudujMenu()
     menu->setDelegat(this);
     m_menuPodreczneRzeczy = menu;
     m_widokZaryseli->setMenuPodreczneRzeczy(menu);
+
+    // Outside the rows, where an empty folder leaves all the room.
+    auto *pozaWierszami = new Menu(QString(), m_widokZaryseli);
+    pozaWierszami->dodajPozycje(tr("New Folder"), Akcja::wyswietlDymekNowyKatalog, this);
+    m_widokZaryseli->setMenuPozaWierszami(pozaWierszami);
 }
 
 void KontrolerRzeczyKatalogu::ustawWidok()
@@ -346,6 +351,9 @@ void KontrolerRzeczyKatalogu::dokonczAkcjeWyswietlDymekNowyKatalog(const QString
     BytKatalogu *katalog = bytKataloguDlaZaznaczonejRzeczyIItemBiezacegoKatalogu(&wezel);
     if (!katalog)
         return;
+    // The shown folder (a flow's items folder) may not exist yet.
+    if (katalog == m_katalog)
+        katalog->stworzKatalog();
     BladOperacji blad;
     BytKatalogu *nowy = katalog->nowyKatalog(nazwa, &blad);
     if (!nowy) {
