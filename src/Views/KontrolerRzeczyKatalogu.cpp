@@ -351,9 +351,6 @@ void KontrolerRzeczyKatalogu::dokonczAkcjeWyswietlDymekNowyKatalog(const QString
     BytKatalogu *katalog = bytKataloguDlaZaznaczonejRzeczyIItemBiezacegoKatalogu(&wezel);
     if (!katalog)
         return;
-    // The shown folder (a flow's items folder) may not exist yet.
-    if (katalog == m_katalog)
-        katalog->stworzKatalog();
     BladOperacji blad;
     BytKatalogu *nowy = katalog->nowyKatalog(nazwa, &blad);
     if (!nowy) {
