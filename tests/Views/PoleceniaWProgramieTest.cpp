@@ -319,8 +319,9 @@ TEST_F(NoweRzeczyWProgramie, ANewBeanFromThePlusButtonShowsSelectedInTheList)
     EXPECT_TRUE(tabela->viewport()->rect().intersects(tabela->visualRect(tabela->model()->index(wiersz, 1))));
 }
 
-// The bottom bar's New Folder button puts the folder in the panel's outline, even with the items folder gone.
-TEST_F(NoweRzeczyWProgramie, TheFlowBarNewFolderButtonMakesAMissingItemsFolderFirst)
+// The bottom bar's New Folder button brings the closed panel out and puts the folder in its outline, selected,
+// even with the items folder gone.
+TEST_F(NoweRzeczyWProgramie, TheFlowBarNewFolderButtonOpensThePanelAndMakesAMissingItemsFolderFirst)
 {
     auto *tabela = widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno);
     ASSERT_NE(tabela, nullptr);
@@ -328,12 +329,24 @@ TEST_F(NoweRzeczyWProgramie, TheFlowBarNewFolderButtonMakesAMissingItemsFolderFi
     auto *pierwsza = qobject_cast<Fasolka *>(tabela->kontrolerTablicy()->obiektWWierszu(0));
     const QString katalogRzeczy = QFileInfo(pierwsza->bytFasolki()->plikowyURL()).path() + "/_Flow_Items";
     ASSERT_TRUE(QDir(katalogRzeczy).removeRecursively());
+    auto *zarys = widocznyWidok<WidokZaryseliRzeczyKatalogu>(m_okno);
+    ASSERT_NE(zarys, nullptr);
+    QTest::mouseClick(m_okno->findChild<QAbstractButton *>(QStringLiteral("czyWidocznyPanelPrawy")), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !zarys->isVisible(); }, 2000));
+
     auto *przycisk = m_okno->findChild<QAbstractButton *>(QStringLiteral("przyciskNowyKatalog"));
     ASSERT_TRUE(przycisk && przycisk->isVisible());
     ASSERT_TRUE(przycisk->isEnabled());
     QTest::mouseClick(przycisk, Qt::LeftButton);
+    EXPECT_TRUE(zarys->isVisible());
     wpiszWDymku(QStringLiteral("Plany"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo(katalogRzeczy + "/Plany").isDir(); }, 2000));
+    const QString nowy = katalogRzeczy + QStringLiteral("/Plany");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(nowy).isDir(); }, 2000));
+    auto *drzewo = qobject_cast<KontrolerDrzewa *>(zarys->model());
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        const QList<BytSystemuPlikow *> zaznaczone = drzewo->selectedObjects();
+        return zaznaczone.size() == 1 && zaznaczone.constFirst()->plikowyURL() == nowy;
+    }, 3000));
 }
 
 } // namespace
