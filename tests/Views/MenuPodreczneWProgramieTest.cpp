@@ -65,7 +65,7 @@ TEST_F(MenuPodreczneWProgramie, MoveToTrashFromTheBeanListTakesTheRowClickedWith
         const QStringList wszystkie = sciezkiListy();
         const QString klikniety = sciezkaWWierszu(wiersz);
         kliknijPrawym(lista(), lista()->model()->index(wiersz, 0));
-        wybierz(otwarteMenu(), QStringLiteral("Move to Trash"));
+        wybierzZMenu(otwarteMenu(), QStringLiteral("Move to Trash"));
         oczekujTylkoWKoszu(klikniety, wszystkie);
         if (HasFatalFailure())
             return;
@@ -76,7 +76,7 @@ TEST_F(MenuPodreczneWProgramie, MoveToTrashFromTheBeanListTakesTheRowClickedWith
     lista()->setFocus();
     lista()->setCurrentIndex(lista()->model()->index(1, 0));
     nacisnijKlawiszMenu(lista());
-    wybierz(otwarteMenu(), QStringLiteral("Move to Trash"));
+    wybierzZMenu(otwarteMenu(), QStringLiteral("Move to Trash"));
     oczekujTylkoWKoszu(biezacy, wszystkie);
 }
 

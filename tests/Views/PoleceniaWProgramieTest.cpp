@@ -190,7 +190,7 @@ protected:
         const QModelIndex indeks = wierszFasolki(true);
         ASSERT_TRUE(indeks.isValid());
         kliknijPrawym(lista(), indeks);
-        wybierz(otwarteMenu(), QStringLiteral("Open in New Tab"));
+        wybierzZMenu(otwarteMenu(), QStringLiteral("Open in New Tab"));
         ASSERT_TRUE(QTest::qWaitFor([&] { return przegladarka()->tabCount() == 2; }, 2000));
         przegladarka()->selectTabAtIndex(1);
         ASSERT_NE(przegladarka()->wybranaKartaFasolki(), nullptr);
@@ -230,7 +230,7 @@ TEST_P(PoleceniaWProgramie, ActsOnTheRowClickedInThisTab)
     switch (p.wejscie) {
     case Wejscie::Menu:
         kliknijPrawymW(celWidok, miejsce(celWidok, indeks));
-        wybierz(otwarteMenu(), QString::fromLatin1(p.polecenie));
+        wybierzZMenu(otwarteMenu(), QString::fromLatin1(p.polecenie));
         break;
     case Wejscie::Dwuklik:
     case Wejscie::DwuklikZAlt: {

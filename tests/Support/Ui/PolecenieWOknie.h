@@ -38,7 +38,7 @@ inline QMenu *otwarteMenu()
 }
 
 // Chooses the enabled, visible item of the open menu.
-inline void wybierz(QMenu *menu, const QString &tytul)
+inline void wybierzZMenu(QMenu *menu, const QString &tytul)
 {
     ASSERT_NE(menu, nullptr) << "no menu opened";
     for (QAction *akcja : menu->actions())
