@@ -159,6 +159,14 @@ void KontrolerAkcjeNaElementach::setKliknietyWiersz(std::int64_t wiersz)
     ogloszZmianeKliknietych();
 }
 
+void KontrolerAkcjeNaElementach::umiescNaKarcie(QObject *wlasciciel, QWidget *widok)
+{
+    if (auto *kontroler = qobject_cast<KontrolerAkcjeNaElementach *>(wlasciciel))
+        kontroler->setWidokNaKarcie(widok);
+    for (KontrolerAkcjeNaElementach *kontroler : wlasciciel->findChildren<KontrolerAkcjeNaElementach *>())
+        kontroler->setWidokNaKarcie(widok);
+}
+
 void KontrolerAkcjeNaElementach::setKontrolerTablicy(KontrolerTablicy *kontroler)
 {
     if (m_kontrolerTablicy)

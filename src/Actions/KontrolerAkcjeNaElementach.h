@@ -54,6 +54,9 @@ public:
     void setWidokTabeli(QAbstractItemView *widok) { m_widokTabeli = widok; }
     QWidget *widokNaKarcie() const { return m_widokNaKarcie; }
     void setWidokNaKarcie(QWidget *widok) { m_widokNaKarcie = widok; }
+    // Gives `widok` (a view inside a tab) to every actions controller among `wlasciciel` and its
+    // descendants: the tab calls it where it attaches a view, so no view's commands miss their tab.
+    static void umiescNaKarcie(QObject *wlasciciel, QWidget *widok);
     Menu *menuPodreczneFasolki() const { return m_menuPodreczneFasolki; }
     void setMenuPodreczneFasolki(Menu *menu);
     Menu *menuPodreczneStatusu() const { return m_menuPodreczneStatusu; }

@@ -125,6 +125,7 @@ void KontrolerKartyFasolki::awakeFromNib()
     KontrolerKarty::awakeFromNib();
     tloKarty()->setRodzajKarty(ZawartoscKarty::rodzajKartaFasolki);
     wstawDoLancuchaZaResponderem(m_widokSzczegolow);
+    KontrolerAkcjeNaElementach::umiescNaKarcie(this, m_widokSzczegolow);
 }
 
 void KontrolerKartyFasolki::ustawWidok()

@@ -144,7 +144,6 @@ void KontrolerKartyPortfolio::loadView()
     const FabrykaPaskaNawigacji &fabryka = fabrykaPaskaNawigacji();
     m_kontrolerPaskaNawigacji = fabryka ? fabryka(this) : new KontrolerPaskaNawigacji(this);
     m_kontrolerAkcjeNaBazieFasolek->setKontrolerPaskaNawigacji(m_kontrolerPaskaNawigacji);
-    m_kontrolerAkcjeNaBazieFasolek->setWidokNaKarcie(m_widokRozdzielony);
 
     tloKarty()->setWidokSzczegolow(zielone);
     tloKarty()->awakeFromNib();
@@ -217,6 +216,9 @@ void KontrolerKartyPortfolio::skonfigurujWidokZWidokiem(RodzajWidokuPortfolio ro
     m_ustawieniaKarty->odczytajUstawieniaAplikacji();
     if (m_kontrolerPaskaNawigacji)
         m_widokDlaZaryseliPaskaNawigacji->layout()->addWidget(m_kontrolerPaskaNawigacji->view());
+    // The tab's own commands and those of the bar (a child of this controller), whose actions
+    // controllers exist once its view does.
+    przylaczDoKarty(this);
     m_kontrolerWidokuRozdzielonego->setKontrolerKartyPortfolio(this);
     m_kontrolerWidokuRozdzielonego->odczytajUstawienia();
     if (m_kontrolerPaskaNawigacji)
@@ -288,6 +290,11 @@ KontrolerBiezacegoWidokuSzczegolow *KontrolerKartyPortfolio::stworzKontrolerDla(
     }
 }
 
+void KontrolerKartyPortfolio::przylaczDoKarty(QObject *kontroler)
+{
+    KontrolerAkcjeNaElementach::umiescNaKarcie(kontroler, m_widokRozdzielony);
+}
+
 void KontrolerKartyPortfolio::zdejmijListweFiltra()
 {
     QLayoutItem *element = m_widokDlaListwyFiltra->layout()->takeAt(0);
@@ -328,6 +335,7 @@ void KontrolerKartyPortfolio::umiescBiezacyKontroler(bool nowy)
     }
     m_obserwacjaTytulu = connect(kontroler, &KontrolerBiezacegoWidokuSzczegolow::tytulZakladkiChanged, this,
                                  &KontrolerKartyPortfolio::uaktualnijTytulKarty);
+    przylaczDoKarty(kontroler);
     kontroler->setKontrolerKartyPortfolio(this);
     kontroler->odczytajUstawienia();
 }

@@ -101,6 +101,8 @@ private:
     KontrolkaSegmentowa *zbudujPrzyciskiWsteczINaprzod(Qt::Orientation orientacja);
     static KontrolerBiezacegoWidokuSzczegolow *stworzKontrolerDla(const ItemWidoku &item);
 
+    // Every actions controller of a view attached to this tab finds its window and tab through it.
+    void przylaczDoKarty(QObject *kontroler);
     void zdejmijListweFiltra();
     void zdejmijBiezacyKontroler();
     void umiescBiezacyKontroler(bool nowy);

@@ -8,6 +8,7 @@
 #include "WidokTabeliFasolkiPotoku.h"
 
 #include "Actions/AdapterZrzutuUrli.h"
+#include "Actions/KontrolerDymkaNowaRzecz.h"
 #include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Actions/KontrolerPrzeciagnieciaIZrzutu.h"
 #include "Actions/MenuKontroleraElementow.h"
@@ -26,6 +27,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QAbstractButton>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -45,6 +47,7 @@ KontrolerPotoku::KontrolerPotoku(QObject *rodzic)
     m_proxy->setListwaZakresu(m_listwaZakresu);
     addHandler(Akcja::wyswietlDymekNowaFasolka,
                [this](QObject *nadawca) { m_kontrolerAkcjeNaPotoku->wyswietlDymekNowaFasolka(nadawca); });
+    addHandler(Akcja::testuj, [this](QObject *nadawca) { testuj(nadawca); });
 }
 
 KontrolerPotoku::~KontrolerPotoku() = default;
@@ -84,6 +87,11 @@ QWidget *KontrolerPotoku::zbudujWidokLewy()
     m_kontrolerAkcjeNaFasolkach->setWidokTabeli(m_widokTabeli);
     m_kontrolerAkcjeNaFasolkach->setKontrolerBiezacegoWidokuSzczegolow(this);
     m_kontrolerAkcjeNaPotoku->setKontrolerBiezacegoWidokuSzczegolow(this);
+    // The new-bean popover completes here: the new bean must come into the scope and be selected.
+    // The flow stays this controller's item whatever the list selects.
+    m_kontrolerAkcjeNaPotoku->setKontrolerTablicy(m_lista->kontrolerTablicy());
+    m_kontrolerAkcjeNaPotoku->setWidokTabeli(m_widokTabeli);
+    m_kontrolerAkcjeNaPotoku->setListwaZakresu(m_listwaZakresu);
     m_widokTabeli->setKontrolerAkcjeNaElementach(m_kontrolerAkcjeNaFasolkach);
     m_lista->wlaczZrzuty([this] { return m_potok.data(); });
     m_widokTabeli->setMenuPodreczneFasolki(MenuKontroleraElementow::zbuduj(m_kontrolerAkcjeNaFasolkach, m_widokTabeli));
@@ -107,6 +115,17 @@ QWidget *KontrolerPotoku::zbudujWidokLewy()
             [przyciskPanelu, rozdzielony] { przyciskPanelu->setChecked(rozdzielony->czyWidocznyPanelPrawy()); });
     m_lista->dodajPrzycisk(przyciskPanelu);
     m_przyciskPanelu = przyciskPanelu;
+
+    // A new folder goes into the items outline of the panel, which comes out first to show it.
+    auto *przyciskNowyKatalog = new QToolButton;
+    przyciskNowyKatalog->setObjectName(QStringLiteral("przyciskNowyKatalog"));
+    przyciskNowyKatalog->setAutoRaise(true);
+    przyciskNowyKatalog->setIcon(przyciskNowyKatalog->style()->standardIcon(QStyle::SP_FileDialogNewFolder));
+    przyciskNowyKatalog->setToolTip(tr("New Folder"));
+    connect(przyciskNowyKatalog, &QAbstractButton::pressed, rozdzielony,
+            [rozdzielony] { rozdzielony->setCzyWidocznyPanelPrawy(true); });
+    AkcjaPrzycisku::ustaw(przyciskNowyKatalog, Akcja::wyswietlDymekNowyKatalog, kontrolerRzeczyPanelu());
+    m_lista->dodajPrzycisk(przyciskNowyKatalog);
     m_lista->setCeleAkcji({this, m_kontrolerAkcjeNaFasolkach, m_kontrolerAkcjeNaPotoku, kontrolerRzeczyPanelu()});
 
     connect(m_lista, &KontrolerListyFasolek::zaznaczenieZmienione, this, &KontrolerPotoku::zmianaZaznaczenia);
@@ -230,13 +249,31 @@ void KontrolerPotoku::walidujPrzyciskiAkcji()
 
 bool KontrolerPotoku::validateUserInterfaceItem(const ElementInterfejsu &element)
 {
+    if (const QAbstractButton *przycisk = element.przycisk();
+        przycisk && przycisk->objectName() == QLatin1String("czyWidocznyPanelPrawy"))
+        return true;
     switch (element.akcja()) {
     case Akcja::wyswietlDymekNowaFasolka:
     case Akcja::wyswietlDymekNowyKatalog:
+    case Akcja::testuj:
         return true;
+    case Akcja::pokazSzybkiPrzeglad:
+    case Akcja::pokazMenuAkcji:
+        return m_lista && m_lista->kontrolerTablicy()->selectedObjects().size() == 1;
     default:
         return false;
     }
+}
+
+void KontrolerPotoku::testuj(QObject *nadawca)
+{
+    drukujLinie(QStringLiteral("[KontrolerPotoku testuj: %1]"), nadawca ? nadawca->objectName() : QStringLiteral("(null)"));
+    view();
+    auto *przycisk = qobject_cast<QAbstractButton *>(nadawca);
+    m_kontrolerAkcjeNaPotoku->kontrolerDymkaNowaRzecz()->wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(
+        rnrKatalog, QStringLiteral("katalog"), this,
+        [](const QString &nazwa) { drukujLinie(QStringLiteral("[KontrolerPotoku dokonczAkcjeTestuj: %1]"), nazwa); },
+        przycisk ? static_cast<QWidget *>(przycisk) : m_widokTabeli);
 }
 
 void KontrolerPotoku::zaznaczFasolke(Fasolka *fasolka)

@@ -63,6 +63,8 @@ public:
     void zaznaczFasolke(Fasolka *fasolka);
     // The tab's new-bean request: the popover at the bar's new-bean button.
     void wyswietlDymekNowaFasolka();
+    // Developer aid: the new-folder popover at the sender, whose completion only writes the name.
+    void testuj(QObject *nadawca);
     // Focuses the search field.
     void przejdzDoWyszukiwarki(QObject *nadawca);
     // The status menu of the row whose status button lies at `przycisk` in the list's viewport.

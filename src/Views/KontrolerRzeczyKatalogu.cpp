@@ -124,6 +124,11 @@ void KontrolerRzeczyKatalogu::zbudujMenu()
     menu->setDelegat(this);
     m_menuPodreczneRzeczy = menu;
     m_widokZaryseli->setMenuPodreczneRzeczy(menu);
+
+    // Outside the rows, where an empty folder leaves all the room.
+    auto *pozaWierszami = new Menu(QString(), m_widokZaryseli);
+    pozaWierszami->dodajPozycje(tr("New Folder"), Akcja::wyswietlDymekNowyKatalog, this);
+    m_widokZaryseli->setMenuPozaWierszami(pozaWierszami);
 }
 
 void KontrolerRzeczyKatalogu::ustawWidok()

@@ -39,9 +39,14 @@ QStringList WidokZaryseliRzeczyKatalogu::sciezkiZaznaczonych() const
 void WidokZaryseliRzeczyKatalogu::contextMenuEvent(QContextMenuEvent *zdarzenie)
 {
     const QModelIndex indeks = MiejsceMenuPodrecznego::indeks(this, zdarzenie);
-    if (!indeks.isValid() || !m_menuPodreczneRzeczy)
-        return;
     const QPoint punkt = MiejsceMenuPodrecznego::punktGlobalny(this, zdarzenie);
+    if (!indeks.isValid()) {
+        if (m_menuPozaWierszami)
+            m_menuPozaWierszami->pokazJakoPodreczne(this, punkt);
+        return;
+    }
+    if (!m_menuPodreczneRzeczy)
+        return;
     selectionModel()->select(indeks, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     selectionModel()->setCurrentIndex(indeks, QItemSelectionModel::NoUpdate);
     m_menuPodreczneRzeczy->pokazJakoPodreczne(this, punkt);

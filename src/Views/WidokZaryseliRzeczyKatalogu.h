@@ -7,7 +7,7 @@
 
 
 // The outline of a folder's contents. A right-click on a row selects that row alone before the
-// item menu opens; a drag takes the selected entries out as files.
+// item menu opens, one outside the rows opens the outline's own menu; a drag takes the selected entries out as files.
 class WidokZaryseliRzeczyKatalogu : public WhitePaperOutlineView
 {
     Q_OBJECT
@@ -17,6 +17,9 @@ public:
 
     Menu *menuPodreczneRzeczy() const { return m_menuPodreczneRzeczy; }
     void setMenuPodreczneRzeczy(Menu *menu) { m_menuPodreczneRzeczy = menu; }
+    // The menu of a click outside the rows; the selection stays.
+    Menu *menuPozaWierszami() const { return m_menuPozaWierszami; }
+    void setMenuPozaWierszami(Menu *menu) { m_menuPozaWierszami = menu; }
 
     // The paths of the selected entities, in display order.
     QStringList sciezkiZaznaczonych() const;
@@ -27,4 +30,5 @@ protected:
 
 private:
     QPointer<Menu> m_menuPodreczneRzeczy;
+    QPointer<Menu> m_menuPozaWierszami;
 };

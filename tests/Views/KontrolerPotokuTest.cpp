@@ -12,6 +12,7 @@
 #include "Model/Fasolka.h"
 #include "Model/ObserwatorZmianNaDysku.h"
 #include "Model/SCEvents.h"
+#include "Platform/Ui/ElementInterfejsu.h"
 #include "Platform/Ui/Menu.h"
 #include "Views/KontrolerListyFasolek.h"
 #include "Views/KontrolerPotoku.h"
@@ -33,6 +34,7 @@
 #include <QUrl>
 #include <QTest>
 
+#include <array>
 #include <cstdio>
 #include <functional>
 
@@ -366,3 +368,31 @@ TEST_F(KontrolerPotokuTest, AFileDroppedOnTheFlowsFolderIconGoesToTheFlowAtOnce)
 }
 
 } // namespace
+
+TEST_F(KontrolerPotokuTest, TheViewEnablesPreviewAndActionMenuForOneSelectedBeanAndItsOwnCommandsAlways)
+{
+    pokaz("glowny", ListwaZakresu::zWszystkie);
+    auto *przyciskPanelu = kontroler.view()->findChild<QAbstractButton *>(QStringLiteral("czyWidocznyPanelPrawy"));
+    ASSERT_NE(przyciskPanelu, nullptr);
+    const QList<QObject *> dwie{fasolka("aktywna"), fasolka("gotowa")};
+    const struct
+    {
+        ElementInterfejsu element;
+        std::array<bool, 3> przyZaznaczonych; // none, one, two selected
+    } przypadki[] = {
+        {ElementInterfejsu(Akcja::pokazSzybkiPrzeglad), {false, true, false}},
+        {ElementInterfejsu(Akcja::pokazMenuAkcji), {false, true, false}},
+        {ElementInterfejsu(Akcja::testuj), {true, true, true}},
+        {ElementInterfejsu(Akcja::wyswietlDymekNowyKatalog), {true, true, true}},
+        {ElementInterfejsu(Akcja::wyswietlDymekNowaFasolka), {true, true, true}},
+        {ElementInterfejsu(Akcja::generalItem, przyciskPanelu), {true, true, true}},
+        {ElementInterfejsu(Akcja::moveToTrash), {false, false, false}},
+    };
+    for (const int liczba : {0, 1, 2}) {
+        tablica()->setSelectedObjects(dwie.mid(0, liczba));
+        for (const auto &przypadek : przypadki) {
+            SCOPED_TRACE(testing::Message() << int(przypadek.element.akcja()) << " with " << liczba << " selected");
+            EXPECT_EQ(kontroler.validateUserInterfaceItem(przypadek.element), przypadek.przyZaznaczonych[liczba]);
+        }
+    }
+}

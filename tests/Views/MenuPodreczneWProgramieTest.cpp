@@ -1,4 +1,5 @@
 #include "Support/Ui/NagrywarkaAlertow.h"
+#include "Support/Ui/PolecenieWOknie.h"
 #include "Support/Ui/UruchomionyProgram.h"
 
 #include "Model/BytSystemuPlikow.h"
@@ -15,22 +16,7 @@
 
 namespace {
 
-template<typename Widok>
-Widok *widocznyWidok(QWidget *okno)
-{
-    for (Widok *widok : okno->findChildren<Widok *>())
-        if (widok->isVisible())
-            return widok;
-    return nullptr;
-}
-
-// A right click as the window system delivers it: to the viewport, in its coordinates.
-void kliknijPrawym(QAbstractItemView *widok, const QModelIndex &indeks)
-{
-    const QPoint punkt = widok->visualRect(indeks).center();
-    QContextMenuEvent zdarzenie(QContextMenuEvent::Mouse, punkt, widok->viewport()->mapToGlobal(punkt));
-    QApplication::sendEvent(widok->viewport(), &zdarzenie);
-}
+using namespace PolecenieWOknie;
 
 // The keyboard's menu key: to the view itself, which holds the focus.
 void nacisnijKlawiszMenu(QAbstractItemView *widok)
@@ -38,24 +24,6 @@ void nacisnijKlawiszMenu(QAbstractItemView *widok)
     const QPoint punkt(5, 5);
     QContextMenuEvent zdarzenie(QContextMenuEvent::Keyboard, punkt, widok->mapToGlobal(punkt));
     QApplication::sendEvent(widok, &zdarzenie);
-}
-
-QMenu *otwarteMenu()
-{
-    return qobject_cast<QMenu *>(QApplication::activePopupWidget());
-}
-
-void wybierz(QMenu *menu, const QString &tytul)
-{
-    ASSERT_NE(menu, nullptr) << "no menu opened";
-    for (QAction *akcja : menu->actions())
-        if (akcja->text() == tytul) {
-            ASSERT_TRUE(akcja->isEnabled()) << tytul.toStdString();
-            menu->close();
-            akcja->trigger();
-            return;
-        }
-    FAIL() << "no item " << tytul.toStdString();
 }
 
 class MenuPodreczneWProgramie : public UruchomionyProgram
@@ -97,7 +65,7 @@ TEST_F(MenuPodreczneWProgramie, MoveToTrashFromTheBeanListTakesTheRowClickedWith
         const QStringList wszystkie = sciezkiListy();
         const QString klikniety = sciezkaWWierszu(wiersz);
         kliknijPrawym(lista(), lista()->model()->index(wiersz, 0));
-        wybierz(otwarteMenu(), QStringLiteral("Move to Trash"));
+        wybierzZMenu(otwarteMenu(), QStringLiteral("Move to Trash"));
         oczekujTylkoWKoszu(klikniety, wszystkie);
         if (HasFatalFailure())
             return;
@@ -108,7 +76,7 @@ TEST_F(MenuPodreczneWProgramie, MoveToTrashFromTheBeanListTakesTheRowClickedWith
     lista()->setFocus();
     lista()->setCurrentIndex(lista()->model()->index(1, 0));
     nacisnijKlawiszMenu(lista());
-    wybierz(otwarteMenu(), QStringLiteral("Move to Trash"));
+    wybierzZMenu(otwarteMenu(), QStringLiteral("Move to Trash"));
     oczekujTylkoWKoszu(biezacy, wszystkie);
 }
 

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+// Real input for item views of an assembled window, shared by the tests that drive it.
+namespace PolecenieWOknie {
+
+template<typename Widok>
+Widok *widocznyWidok(QWidget *okno)
+{
+    for (Widok *widok : okno->findChildren<Widok *>())
+        if (widok->isVisible())
+            return widok;
+    return nullptr;
+}
+
+// A right click as the window system delivers it: to the viewport, in its coordinates.
+inline void kliknijPrawymW(QAbstractItemView *widok, const QPoint &punkt)
+{
+    QContextMenuEvent zdarzenie(QContextMenuEvent::Mouse, punkt, widok->viewport()->mapToGlobal(punkt));
+    QApplication::sendEvent(widok->viewport(), &zdarzenie);
+}
+
+inline void kliknijPrawym(QAbstractItemView *widok, const QModelIndex &indeks)
+{
+    kliknijPrawymW(widok, widok->visualRect(indeks).center());
+}
+
+inline QMenu *otwarteMenu()
+{
+    return qobject_cast<QMenu *>(QApplication::activePopupWidget());
+}
+
+// Chooses the enabled, visible item of the open menu.
+inline void wybierzZMenu(QMenu *menu, const QString &tytul)
+{
+    ASSERT_NE(menu, nullptr) << "no menu opened";
+    for (QAction *akcja : menu->actions())
+        if (akcja->text() == tytul && akcja->isVisible()) {
+            ASSERT_TRUE(akcja->isEnabled()) << tytul.toStdString();
+            menu->close();
+            akcja->trigger();
+            return;
+        }
+    FAIL() << "no item " << tytul.toStdString();
+}
+
+} // namespace PolecenieWOknie
