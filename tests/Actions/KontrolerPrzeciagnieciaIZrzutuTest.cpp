@@ -71,6 +71,10 @@ TEST_F(Wykonanie, ARefusedItemIsRefusedAtValidationAndAgainWhenCarriedOut)
         {R(QStringLiteral("All Beans/Work/_Done")), [&] { return potok(QStringLiteral("Play")); }},
         {R(QStringLiteral("All Beans/_Main_Flow")), [&] { return potok(QStringLiteral("Play")); }},
         {R(QStringLiteral("Archived Beans")), [&] { return potok(QStringLiteral("Play")); }},
+        // Beans under a flow's own folder names, which could never be made Active.
+        {m_baza.katalog(QStringLiteral("Poza/_Done")), [&] { return potok(QStringLiteral("Play")); }},
+        {m_baza.plik(QStringLiteral("Poza/_Flow_Items")), [&] { return potok(QStringLiteral("Play")); }},
+        {m_baza.plik(QStringLiteral("Inne/_Incubation")), [&] { return *baza()->archiwum()->archiwaPotokow().begin(); }},
     };
     for (const auto &p : przypadki) {
         zapamietajStan();
@@ -140,8 +144,13 @@ TEST_F(Wykonanie, AnItemViewAnswersTheEngineAndCarriesTheDropOutAMomentLaterAnsw
     const Qt::DropActions akcje = Qt::CopyAction | Qt::MoveAction;
     const QPoint miejsce(5, 5);
     QWidget *viewport = widok.viewport();
+    // An event sent here has no source in this program: another program's drag hears Copy, though
+    // the drop moves.
     EXPECT_EQ(wyslij(viewport, QDragEnterEvent(miejsce, akcje, &dane, Qt::LeftButton, Qt::NoModifier)),
-              std::pair(true, Qt::MoveAction));
+              std::pair(true, Qt::CopyAction));
+    EXPECT_EQ(wyslij(viewport, QDragMoveEvent(miejsce, Qt::MoveAction, &dane, Qt::LeftButton, Qt::NoModifier)),
+              std::pair(false, Qt::MoveAction))
+        << "a source offering no Copy is refused";
     EXPECT_EQ(wyslij(viewport, QDragMoveEvent(miejsce, akcje, &dane, Qt::LeftButton, Qt::ControlModifier)),
               std::pair(true, Qt::CopyAction));
     EXPECT_EQ(wyslij(viewport, QDropEvent(bezOdbiorcy, akcje, &dane, Qt::LeftButton, Qt::NoModifier)),
@@ -156,5 +165,29 @@ TEST_F(Wykonanie, AnItemViewAnswersTheEngineAndCarriesTheDropOutAMomentLaterAnsw
     EXPECT_TRUE(KatalogTestowy::istnieje(m_zewnetrzny)) << "not yet";
     EXPECT_TRUE(QTest::qWaitFor([&] { return KatalogTestowy::istnieje(cel); }, 2000));
     EXPECT_FALSE(KatalogTestowy::istnieje(m_zewnetrzny));
+    EXPECT_TRUE(m_alerty.wpisy().isEmpty());
+}
+
+// A file URL names a path on this machine only without a host or with "localhost"; Qt would turn
+// another host's name into the first folder of a local path.
+TEST_F(Wykonanie, AFileUrlThroughLocalhostIsALocalPathAndOneOfAnotherHostIsPassedOver)
+{
+    const QString gdzieIndziej = m_baza.plik(QStringLiteral("Poza/gdzie indziej.txt"), "G");
+    const QString poza = m_baza.sciezka(QStringLiteral("Poza"));
+    KontrolerPrzeciagnieciaIZrzutu silnik(potok(QStringLiteral("Play")), Qt::MoveAction);
+    InformacjaOPrzeciaganiu przeciagane{{QUrl(QStringLiteral("file://localhost") + m_zewnetrzny),
+                                         QUrl(QStringLiteral("file://inny-komputer") + gdzieIndziej),
+                                         QUrl(QStringLiteral("file://") + poza.mid(1) + QStringLiteral("/gdzie indziej.txt"))},
+                                        Qt::MoveAction, {}};
+    ASSERT_TRUE(silnik.pobierzUrleZeSchowkaDlaWidokuUrleZeSchowka(przeciagane, nullptr));
+    EXPECT_EQ(silnik.tablicaUrli(), QList<QUrl>{QUrl::fromLocalFile(m_zewnetrzny)});
+    EXPECT_EQ(KontrolerPrzeciagnieciaIZrzutu::selectDragOperationMaskWithDraggingInfoForDropReceiverInView(
+                  przeciagane, potok(QStringLiteral("Play")), nullptr),
+              Qt::MoveAction);
+
+    EXPECT_TRUE(silnik.wykonajOperacjeNaZrzuconychRzeczachIZwrocNoweElementy());
+    EXPECT_EQ(KatalogTestowy::czytaj(R(QStringLiteral("All Beans/Play/_Incubation/nowy.txt"))), "N");
+    EXPECT_FALSE(KatalogTestowy::istnieje(m_zewnetrzny));
+    EXPECT_EQ(KatalogTestowy::czytaj(gdzieIndziej), "G");
     EXPECT_TRUE(m_alerty.wpisy().isEmpty());
 }
