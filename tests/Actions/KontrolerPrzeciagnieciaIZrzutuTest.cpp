@@ -8,6 +8,9 @@
 #include <QTest>
 #include <QTreeView>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 using Walidacja = ZrzutTestowy;
@@ -190,4 +193,42 @@ TEST_F(Wykonanie, AFileUrlThroughLocalhostIsALocalPathAndOneOfAnotherHostIsPasse
     EXPECT_FALSE(KatalogTestowy::istnieje(m_zewnetrzny));
     EXPECT_EQ(KatalogTestowy::czytaj(gdzieIndziej), "G");
     EXPECT_TRUE(m_alerty.wpisy().isEmpty());
+}
+
+// Only an ordinary user is stopped by a read-only folder (ctest entry "nieuprzywilejowany").
+using NieuprzywilejowanyZrzut = ZrzutTestowy;
+
+TEST_F(NieuprzywilejowanyZrzut, AMoveFromAnotherFileSystemWhoseOriginalsCannotGoReportsThemCopiedAndKeepsThemWhole)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root removes anything";
+    const auto inny = KatalogTestowy::katalogNaInnymSystemiePlikow(m_baza.sciezka());
+    ASSERT_TRUE(inny) << "/dev/shm and the temporary folder are on one file system";
+    const QString zamkniety = inny->path() + QStringLiteral("/zamkniety");
+    ASSERT_TRUE(QDir().mkpath(zamkniety + QStringLiteral("/teczka")));
+    QFile plik(zamkniety + QStringLiteral("/plik.txt"));
+    ASSERT_TRUE(plik.open(QIODevice::WriteOnly) && plik.write("P") == 1);
+    plik.close();
+    QFile wTeczce(zamkniety + QStringLiteral("/teczka/w.txt"));
+    ASSERT_TRUE(wTeczce.open(QIODevice::WriteOnly) && wTeczce.write("W") == 1);
+    wTeczce.close();
+    chmod(QFile::encodeName(zamkniety).constData(), 0555);
+
+    KontrolerPrzeciagnieciaIZrzutu silnik(potok(QStringLiteral("Play")), Qt::MoveAction);
+    silnik.pobierzUrleZeSchowkaDlaWidokuUrleZeSchowka(
+        informacja({zamkniety + QStringLiteral("/plik.txt"), zamkniety + QStringLiteral("/teczka")}, Qt::MoveAction), nullptr);
+    const bool udany = silnik.wykonajOperacjeNaZrzuconychRzeczachIZwrocNoweElementy();
+    silnik.wyswietlInformacjeOPozostawionych();
+    chmod(QFile::encodeName(zamkniety).constData(), 0755);
+
+    EXPECT_TRUE(udany);
+    EXPECT_EQ(KatalogTestowy::czytaj(R(QStringLiteral("All Beans/Play/_Incubation/plik.txt"))), "P");
+    EXPECT_EQ(KatalogTestowy::czytaj(R(QStringLiteral("All Beans/Play/_Incubation/teczka/w.txt"))), "W");
+    EXPECT_EQ(KatalogTestowy::czytaj(zamkniety + QStringLiteral("/plik.txt")), "P");
+    EXPECT_EQ(KatalogTestowy::czytaj(zamkniety + QStringLiteral("/teczka/w.txt")), "W") << "the original stays whole";
+    ASSERT_EQ(m_alerty.wpisy().size(), 1);
+    EXPECT_EQ(m_alerty.wpisy()[0].alert.messageText(),
+              QStringLiteral("Following things were copied; the original could not be removed:\n- 'plik.txt'\n- 'teczka'"));
+    EXPECT_EQ(m_alerty.wpisy()[0].alert.informativeText(),
+              QStringLiteral("You don\u2019t have permission to access \u201Cteczka\u201D."));
 }
