@@ -47,13 +47,7 @@ bool AdapterZrzutuUrli::eventFilter(QObject *obiekt, QEvent *zdarzenie)
         auto *przeciaganie = static_cast<QDragMoveEvent *>(zdarzenie);
         const InformacjaOPrzeciaganiu informacja = InformacjaOPrzeciaganiu::zZdarzenia(*przeciaganie);
         QObject *odbiorca = m_odbiorcaDlaMiejsca(przeciaganie->position().toPoint());
-        const Qt::DropAction operacja = operacjaDlaZrzutu(informacja, odbiorca);
-        if (operacja == Qt::IgnoreAction) {
-            przeciaganie->ignore();
-        } else {
-            przeciaganie->setDropAction(operacja);
-            przeciaganie->accept();
-        }
+        odpowiedzPodczasPrzeciagania(przeciaganie, operacjaDlaZrzutu(informacja, odbiorca));
         return true;
     }
     case QEvent::Drop:
@@ -96,6 +90,20 @@ bool AdapterZrzutuUrli::przyjmijZrzutDla(QObject *odbiorca, const InformacjaOPrz
         DelayedOperations::addOperationAfterDelayWithBlock(opoznienieWykonania, nullptr,
                                                            [silnik, poWykonaniu] { wykonaj(*silnik, poWykonaniu); });
     return true;
+}
+
+Qt::DropAction AdapterZrzutuUrli::odpowiedzPodczasPrzeciagania(QDragMoveEvent *zdarzenie, Qt::DropAction operacja)
+{
+    Qt::DropAction odpowiedz = operacja;
+    if (operacja != Qt::IgnoreAction && !zdarzenie->source())
+        odpowiedz = zdarzenie->possibleActions().testFlag(Qt::CopyAction) ? Qt::CopyAction : Qt::IgnoreAction;
+    if (odpowiedz == Qt::IgnoreAction) {
+        zdarzenie->ignore();
+    } else {
+        zdarzenie->setDropAction(odpowiedz);
+        zdarzenie->accept();
+    }
+    return odpowiedz;
 }
 
 void AdapterZrzutuUrli::odpowiedzZrodlu(QDropEvent *zdarzenie, bool przyjety)

@@ -4,6 +4,8 @@
 #include "Platform/Konsola.h"
 #include "Platform/Ui/Alert.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 void pokazZLinia(Alert &alert, AlertNiepowodzenia::LiniaKonsoli linia)
@@ -43,5 +45,21 @@ void AlertNiepowodzenia::pokazPozostawione(const QString &wiadomosc, const QStri
     alert.setMessageText(wiadomosc);
     alert.setInformativeText(informacja.arg(QStringLiteral("\u201C") + katalogi.join(QStringLiteral("\u201D, \u201C"))
                                             + QStringLiteral("\u201D")));
+    pokazZLinia(alert, linia);
+}
+
+void AlertNiepowodzenia::pokazPozostawioneOryginaly(const QStringList &nazwy, const QString &przyczyna,
+                                                    LiniaKonsoli linia)
+{
+    if (nazwy.isEmpty())
+        return;
+    QString wiadomosc = QCoreApplication::translate(
+        "AlertNiepowodzenia", "Following things were copied; the original could not be removed:");
+    for (const QString &nazwa : nazwy)
+        wiadomosc += QStringLiteral("\n- '%1'").arg(nazwa);
+    Alert alert;
+    alert.setAlertStyle(Alert::AlertStyle::Warning);
+    alert.setMessageText(wiadomosc);
+    alert.setInformativeText(przyczyna);
     pokazZLinia(alert, linia);
 }

@@ -23,4 +23,7 @@ public:
     // `informacja` names them with its %1.
     static void pokazPozostawione(const QString &wiadomosc, const QString &informacja, const QStringList &katalogi,
                                   LiniaKonsoli linia);
+    // After moves to another file system that copied the named items but could not remove their
+    // originals, which stay where they were; `przyczyna` is the last item's reason.
+    static void pokazPozostawioneOryginaly(const QStringList &nazwy, const QString &przyczyna, LiniaKonsoli linia);
 };

@@ -659,17 +659,27 @@ void KontrolerAkcjeNaElementach::przeniesFasolkiDoPotoku(QObject *nadawca)
         return;
     QString nieudane;
     QStringList pozostawione;
+    QStringList pozostawioneOryginaly;
+    QString przyczynaPozostawienia;
     for (Fasolka *fasolka : fasolkiWsrod(elementyDlaPolecenia(nadawca))) {
         // A bean already in the flow is not moved, and what an earlier move left says nothing.
         const bool zInnegoPotoku = fasolka->potok() != cel;
-        if (!fasolka->przeniesDoPotoku(cel))
+        if (!fasolka->przeniesDoPotoku(cel)) {
             nieudane += QStringLiteral("- '%1'\n").arg(fasolka->nazwa());
-        else if (zInnegoPotoku && !fasolka->katalogPozostawionych().isEmpty())
+            continue;
+        }
+        if (zInnegoPotoku && !fasolka->przyczynaPozostawieniaOryginalu().isEmpty()) {
+            pozostawioneOryginaly << fasolka->nazwa();
+            przyczynaPozostawienia = fasolka->przyczynaPozostawieniaOryginalu();
+        }
+        if (zInnegoPotoku && !fasolka->katalogPozostawionych().isEmpty())
             pozostawione << fasolka->katalogPozostawionych();
     }
     if (!nieudane.isEmpty())
         AlertNiepowodzenia::pokaz(tr("Could not move following Bean(s):\n%1to Flow '%2'.").arg(nieudane, cel->nazwa()),
                                   nullptr, AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
+    AlertNiepowodzenia::pokazPozostawioneOryginaly(pozostawioneOryginaly, przyczynaPozostawienia,
+                                                   AlertNiepowodzenia::LiniaKonsoli::WiadomoscIInformacja);
     AlertNiepowodzenia::pokazPozostawione(
         tr("Some items stayed where the moved Bean(s) were."),
         tr("Items written into a Bean while it moved were not moved with it. They stay in %1."), pozostawione,

@@ -3,6 +3,7 @@
 #include "AlertNiepowodzenia.h"
 
 #include "Model/AnalizatorUrlaModelu.h"
+#include "Model/ArchiwumPotoku.h"
 #include "Model/BytKatalogu.h"
 #include "Model/Fasolka.h"
 #include "Model/FilePathURLDropReceiverProtocol.h"
@@ -45,6 +46,18 @@ bool jestKatalogiemPortfolio(const QString &sciezka)
             return true;
     }
     return false;
+}
+
+// The path of a file on this machine that a dragged URL names; empty for any other URL. A file
+// URL's host "localhost" is this machine; another host's file is no path here, and Qt would
+// make one of its name.
+QString sciezkaLokalna(const QUrl &url)
+{
+    if (!url.isLocalFile())
+        return {};
+    if (!url.host().isEmpty() && url.host().compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0)
+        return {};
+    return Paths::clean(url.path());
 }
 
 // The status an item takes in a flow: its own when it comes from a flow, else Incubation.
@@ -173,9 +186,10 @@ bool KontrolerPrzeciagnieciaIZrzutu::pobierzUrleZeSchowkaDlaWidokuUrleZeSchowka(
     QStringList pliki;
     QList<QUrl> inne;
     for (const QUrl &url : informacja.urle) {
-        if (url.isLocalFile())
-            pliki.append(Paths::clean(url.toLocalFile()));
-        else if (url.isValid())
+        const QString sciezka = sciezkaLokalna(url);
+        if (!sciezka.isEmpty())
+            pliki.append(sciezka);
+        else if (url.isValid() && !url.isLocalFile())
             inne.append(url);
     }
     m_tablicaUrli.clear();
@@ -233,6 +247,11 @@ QString KontrolerPrzeciagnieciaIZrzutu::powodOdmowy(QObject *odbiorca, const QSt
     if (jestKatalogiemPortfolio(sciezka))
         return tr("\u201C%1\u201D is one of the portfolio\u2019s own folders.").arg(nazwa);
     BladOperacji blad;
+    // In a flow or a flow archive the item becomes a bean, whose name must be one a bean may
+    // bear: under a flow's own folder name it could never be made Active.
+    const bool staniesieFasolka = qobject_cast<Potok *>(odbiorca) || qobject_cast<ArchiwumPotoku *>(odbiorca);
+    if (staniesieFasolka && !NazwaOdUzytkownika::sprawdz(nazwa, NazwaOdUzytkownika::rnFasolka, {}, &blad))
+        return blad.przyczyna;
     if (!NazwaOdUzytkownika::mozeLezecW(nazwa, katalogDlaRzeczy(odbiorca, cel, sciezka), {}, &blad))
         return blad.przyczyna;
     return {};
@@ -265,6 +284,7 @@ bool KontrolerPrzeciagnieciaIZrzutu::wykonajOperacjeNaZrzuconychRzeczachIZwrocNo
     m_urleZrzuconychRzeczy.clear();
     m_urleRzeczyDLaNieudanychOperacji.clear();
     m_katalogiZPozostawionymi.clear();
+    m_urlePozostawionychOryginalow.clear();
     m_opisOstatniegoBledu.clear();
 
     // Checked again here: the folders may have changed since the drop was accepted.
@@ -303,12 +323,17 @@ bool KontrolerPrzeciagnieciaIZrzutu::przeniesLubSkopiuj(const QString &sciezka, 
         BladOperacji::zErrno(blad, EEXIST, opisOperacji(), sciezka, katalog);
         return false;
     }
-    QStringList pozostawione;
+    QList<TreeCopier::Leftover> pozostawione;
     const bool udane = m_operacja == Qt::MoveAction ? FileOperations::moveNoReplace(sciezka, nowy, blad, &pozostawione)
                                                     : FileOperations::copyNoReplace(sciezka, nowy, blad);
     if (!udane)
         return false;
-    if (!pozostawione.isEmpty())
+    const QString przyczynaPozostawienia = TreeCopier::removalFailure(pozostawione);
+    if (!przyczynaPozostawienia.isEmpty()) {
+        m_urlePozostawionychOryginalow.append(sciezka);
+        m_przyczynaPozostawieniaOryginalu = przyczynaPozostawienia;
+    }
+    if (TreeCopier::writtenMeanwhile(pozostawione))
         m_katalogiZPozostawionymi.append(sciezka);
     if (m_operacja == Qt::MoveAction)
         m_urlePrzenoszonychRzeczy.append(sciezka);
@@ -348,6 +373,11 @@ void KontrolerPrzeciagnieciaIZrzutu::wyswietlInformacjeOBledach() const
 
 void KontrolerPrzeciagnieciaIZrzutu::wyswietlInformacjeOPozostawionych() const
 {
+    QStringList nazwy;
+    for (const QString &url : m_urlePozostawionychOryginalow)
+        nazwy << Paths::lastComponent(url);
+    AlertNiepowodzenia::pokazPozostawioneOryginaly(nazwy, m_przyczynaPozostawieniaOryginalu,
+                                                   AlertNiepowodzenia::LiniaKonsoli::WiadomoscIInformacja);
     // The move succeeded: what another program wrote into a folder while it was copied stays there.
     AlertNiepowodzenia::pokazPozostawione(
         tr("Some items stayed where they were."),

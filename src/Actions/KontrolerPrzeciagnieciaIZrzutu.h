@@ -61,7 +61,8 @@ public:
     bool zawiodlaPrzynajmniejJednaOperacja() const { return !m_urleRzeczyDLaNieudanychOperacji.isEmpty(); }
     // One alert naming the items that failed.
     void wyswietlInformacjeOBledach() const;
-    // One alert naming the moved folders that kept what was written into them during the move.
+    // One alert naming the items moved to another file system whose originals could not be
+    // removed, another naming the moved folders that kept what was written into them meanwhile.
     void wyswietlInformacjeOPozostawionych() const;
     void usunPrzenoszoneObiektyModelu();
     void synchronizujOdbiorceZrzutuIZwrocNoweElementy(QList<BytSystemuPlikow *> *noweElementy);
@@ -85,5 +86,7 @@ private:
     QStringList m_urleZrzuconychRzeczy;
     QStringList m_urleRzeczyDLaNieudanychOperacji;
     QStringList m_katalogiZPozostawionymi;
+    QStringList m_urlePozostawionychOryginalow;
+    QString m_przyczynaPozostawieniaOryginalu;
     QString m_opisOstatniegoBledu;
 };

@@ -322,14 +322,16 @@ bool Fasolka::przeniesBytFasolkiNaDysku(const QString &cel, const QString &opis,
 {
     const QString url = m_bytFasolki->plikowyURL();
     m_katalogPozostawionych.clear();
+    m_przyczynaPozostawieniaOryginalu.clear();
     if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(cel)) {
         BladOperacji::zErrno(blad, EEXIST, opis, url, Paths::parent(cel));
         return false;
     }
-    QStringList pozostawione;
+    QList<TreeCopier::Leftover> pozostawione;
     if (!FileOperations::moveNoReplace(url, cel, blad, &pozostawione))
         return false;
-    if (!pozostawione.isEmpty())
+    m_przyczynaPozostawieniaOryginalu = TreeCopier::removalFailure(pozostawione);
+    if (TreeCopier::writtenMeanwhile(pozostawione))
         m_katalogPozostawionych = FileOperations::isFolderNoFollow(url) ? url : Paths::parent(url);
     return true;
 }

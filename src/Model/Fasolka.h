@@ -121,6 +121,9 @@ public:
     // After a successful move of the item to another file system: the folder where items written
     // into it meanwhile stayed (the old bean folder, or the one that held the file); else empty.
     QString katalogPozostawionych() const { return m_katalogPozostawionych; }
+    // After a move to another file system that copied the item but could not remove its original,
+    // which stays where it was: why; else empty.
+    QString przyczynaPozostawieniaOryginalu() const { return m_przyczynaPozostawieniaOryginalu; }
     bool opakujFasolkePlikowaWKatalog();
     bool wypakujZawartoscFasolkiZKatalogu();
     bool zmienNazweBytuFasolkiNaDysku(const QString &nazwa, BladOperacji *blad = nullptr);
@@ -176,6 +179,7 @@ private:
     BytSystemuPlikow *m_bytFasolki = nullptr;
     BytKatalogu *m_katalog = nullptr;
     QString m_katalogPozostawionych;
+    QString m_przyczynaPozostawieniaOryginalu;
 
     // The status is cached together with the path it was computed for, so a reader that
     // runs before this bean heard of a move still gets the status of the new place.

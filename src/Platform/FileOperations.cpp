@@ -85,7 +85,7 @@ bool FileOperations::renameNoReplace(const QString &zrodlo, const QString &cel, 
 }
 
 bool FileOperations::moveNoReplace(const QString &zrodlo, const QString &cel, BladOperacji *blad,
-                                   QStringList *leftovers)
+                                   QList<TreeCopier::Leftover> *leftovers)
 {
     if (leftovers)
         leftovers->clear();
@@ -109,7 +109,7 @@ bool FileOperations::moveNoReplace(const QString &zrodlo, const QString &cel, Bl
 }
 
 bool FileOperations::moveAcrossDevices(const QString &zrodlo, const QString &cel, BladOperacji *blad,
-                                       QStringList *leftovers)
+                                       QList<TreeCopier::Leftover> *leftovers)
 {
     if (exists(cel)) {
         BladOperacji::zErrno(blad, EEXIST, opisPrzeniesienia, zrodlo, Paths::parent(cel));
@@ -126,7 +126,7 @@ bool FileOperations::moveAcrossDevices(const QString &zrodlo, const QString &cel
         return false;
     }
     // The whole copy is in place; what changed in the source meanwhile stays there.
-    const QStringList zostaly = kopiarka.removeCopiedSource();
+    const QList<TreeCopier::Leftover> zostaly = kopiarka.removeCopiedSource();
     if (leftovers)
         *leftovers = zostaly;
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BladOperacji.h"
+#include "TreeCopier.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,10 +15,10 @@ class FileOperations
 public:
     // Same file system: an atomic no-replace rename. Across file systems: copy to a hidden
     // sibling of the destination, rename that into place, and only then remove from the source
-    // what was copied. What was written into the source meanwhile stays there: the move still
-    // succeeds, and `leftovers` (when given) receives the paths that stay.
+    // what was copied. What was written into the source meanwhile, or cannot be removed from it,
+    // stays there: the move still succeeds, and `leftovers` (when given) receives what stays.
     static bool moveNoReplace(const QString &zrodlo, const QString &cel, BladOperacji *blad = nullptr,
-                              QStringList *leftovers = nullptr);
+                              QList<TreeCopier::Leftover> *leftovers = nullptr);
     // Copies a file, link or whole folder; links stay links, nothing is merged.
     static bool copyNoReplace(const QString &zrodlo, const QString &cel, BladOperacji *blad = nullptr);
 
@@ -49,5 +50,5 @@ public:
 
 private:
     static bool moveAcrossDevices(const QString &zrodlo, const QString &cel, BladOperacji *blad,
-                                  QStringList *leftovers);
+                                  QList<TreeCopier::Leftover> *leftovers);
 };

@@ -121,7 +121,8 @@ void PrzenoszenieKatalogu::kopiujWWatku()
         return;
     }
     // Only a complete copy in place lets the source go, and only what was copied of it.
-    m_pozostawione = kopiarka.removeCopiedSource();
+    for (const TreeCopier::Leftover &pozostawiony : kopiarka.removeCopiedSource())
+        m_pozostawione << pozostawiony.path;
     m_watekSkonczyl = true;
 }
 

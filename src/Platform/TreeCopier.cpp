@@ -387,18 +387,18 @@ bool TreeCopier::isUnchanged(const QByteArray &zrodlo, const struct stat &info) 
                || (wpis->statusChanged.tv_sec == info.st_ctim.tv_sec && wpis->statusChanged.tv_nsec == info.st_ctim.tv_nsec));
 }
 
-bool TreeCopier::removeCopiedItem(const QByteArray &sciezka, QList<QByteArray> *leftovers) const
+bool TreeCopier::removeCopiedItem(const QByteArray &sciezka, Leftovers *leftovers) const
 {
     struct stat info;
     if (lstat(sciezka.constData(), &info) != 0) {
         // Gone meanwhile: nothing there to keep.
         if (errno == ENOENT)
             return true;
-        leftovers->append(sciezka);
+        leftovers->append({sciezka, errno});
         return false;
     }
     if (!isUnchanged(sciezka, info)) {
-        leftovers->append(sciezka);
+        leftovers->append({sciezka, 0});
         return false;
     }
     if (!S_ISDIR(info.st_mode))
@@ -408,30 +408,39 @@ bool TreeCopier::removeCopiedItem(const QByteArray &sciezka, QList<QByteArray> *
     bool wszystkoUsuniete = true;
     for (const QByteArray &wpis : wpisyKatalogu(sciezka, &numerBledu))
         wszystkoUsuniete = removeCopiedItem(dolacz(sciezka, wpis.constData()), leftovers) && wszystkoUsuniete;
-    if (numerBledu == 0 && wszystkoUsuniete && rmdir(sciezka.constData()) == 0)
-        return true;
+    // A folder that stays only for what stays inside it is not named itself.
+    bool zostaje = numerBledu != 0;
+    if (numerBledu == 0 && wszystkoUsuniete) {
+        if (rmdir(sciezka.constData()) == 0)
+            return true;
+        zostaje = true;
+        // Not empty: something was written into it after it was read.
+        numerBledu = errno == ENOTEMPTY || errno == EEXIST ? 0 : errno;
+    }
     if (otwarty)
         chmod(sciezka.constData(), info.st_mode & 07777);
-    // A folder that stays only for what stays inside it is not named itself.
-    if (numerBledu != 0 || wszystkoUsuniete)
-        leftovers->append(sciezka);
+    if (zostaje)
+        leftovers->append({sciezka, numerBledu});
     return false;
 }
 
-bool TreeCopier::removeCopiedFile(const QByteArray &sciezka, const struct stat &sprawdzony,
-                                  QList<QByteArray> *leftovers) const
+bool TreeCopier::removeCopiedFile(const QByteArray &sciezka, const struct stat &sprawdzony, Leftovers *leftovers) const
 {
     // Taken aside under a hidden name first, and removed only when what was taken aside is still
     // the file found unchanged: an editor that renamed a new version over the name in between
     // keeps it. The rename itself changes the status time, so the contents' time answers here.
     const QByteArray odlozony = QFile::encodeName(FileOperations::hiddenTemporarySibling(nazwa(sciezka)));
     if (!przemianujBezZastepowania(sciezka, odlozony)) {
-        if (errno == ENOENT)
+        int numerBledu = errno;
+        if (numerBledu == ENOENT)
             return true;
         // A file system without the no-replace rename: removed in place, as checked.
-        if ((errno == EINVAL || errno == ENOSYS) && unlink(sciezka.constData()) == 0)
-            return true;
-        leftovers->append(sciezka);
+        if (numerBledu == EINVAL || numerBledu == ENOSYS) {
+            if (unlink(sciezka.constData()) == 0)
+                return true;
+            numerBledu = errno;
+        }
+        leftovers->append({sciezka, numerBledu});
         return false;
     }
     struct stat info;
@@ -441,22 +450,51 @@ bool TreeCopier::removeCopiedFile(const QByteArray &sciezka, const struct stat &
                         && info.st_mtim.tv_nsec == sprawdzony.st_mtim.tv_nsec;
     if (tenSam && unlink(odlozony.constData()) == 0)
         return true;
-    leftovers->append(odlozZPowrotem(odlozony, sciezka));
+    const int numerBledu = tenSam ? errno : 0;
+    leftovers->append({odlozZPowrotem(odlozony, sciezka), numerBledu});
     return false;
 }
 
-QStringList TreeCopier::removeCopiedSource()
+QList<TreeCopier::Leftover> TreeCopier::removeCopiedSource()
 {
-    QList<QByteArray> zostaly;
-    if (!m_copiedSource.isEmpty())
-        removeCopiedItem(m_copiedSource, &zostaly);
+    Leftovers zostaly;
+    if (!m_copiedSource.isEmpty()) {
+        // An original that cannot leave its folder stays whole rather than emptied: what stays is
+        // then still what the user had, beside the complete copy.
+        const qsizetype ukosnik = m_copiedSource.lastIndexOf('/');
+        const QByteArray rodzic = ukosnik > 0 ? m_copiedSource.left(ukosnik) : QByteArray("/");
+        if (access(rodzic.constData(), W_OK | X_OK) != 0)
+            zostaly.append({m_copiedSource, errno});
+        else
+            removeCopiedItem(m_copiedSource, &zostaly);
+    }
+    QList<Leftover> wynik;
     QStringList sciezki;
-    for (const QByteArray &sciezka : zostaly)
+    for (const auto &[sciezka, numerBledu] : std::as_const(zostaly)) {
+        wynik.append({nazwa(sciezka), numerBledu});
         sciezki << nazwa(sciezka);
+    }
     if (!sciezki.isEmpty())
         drukujLinie(QStringLiteral("Uwaga: w %1 zostały rzeczy zapisane w czasie przenoszenia albo nieusuwalne: %2"),
                     nazwa(m_copiedSource), sciezki);
-    return sciezki;
+    return wynik;
+}
+
+QString TreeCopier::removalFailure(const QList<Leftover> &leftovers)
+{
+    for (const Leftover &pozostawiony : leftovers) {
+        if (pozostawiony.error == 0)
+            continue;
+        BladOperacji blad;
+        BladOperacji::zErrno(&blad, pozostawiony.error, QStringLiteral("Could not remove the item."), pozostawiony.path);
+        return blad.przyczyna;
+    }
+    return {};
+}
+
+bool TreeCopier::writtenMeanwhile(const QList<Leftover> &leftovers)
+{
+    return std::any_of(leftovers.begin(), leftovers.end(), [](const Leftover &pozostawiony) { return pozostawiony.error == 0; });
 }
 
 bool TreeCopier::removeTree(const QString &sciezka, BladOperacji *blad)

@@ -42,10 +42,22 @@ public:
     bool copy(const QString &zrodlo, const QString &cel, BladOperacji *blad = nullptr);
     bool cancelled() const { return m_cancelled; }
 
+    // An outermost path that stays in the source after a move: written or changed while it was
+    // copied (`error` 0), or not removable (`error` the errno of the removal that failed).
+    struct Leftover
+    {
+        QString path;
+        int error = 0;
+    };
+
     // After a complete copy: removes from the source only the entries that were copied and
-    // have not changed since, and a folder only once it is empty. Answers the outermost paths
-    // that stay (written or changed meanwhile, or not removable), named on one console line.
-    QStringList removeCopiedSource();
+    // have not changed since, and a folder only once it is empty. Answers the paths that stay,
+    // named on one console line.
+    QList<Leftover> removeCopiedSource();
+    // Why the first path that could not be removed stays; empty when all that stays was written
+    // or changed meanwhile.
+    static QString removalFailure(const QList<Leftover> &leftovers);
+    static bool writtenMeanwhile(const QList<Leftover> &leftovers);
 
     static Size measure(const QString &sciezka);
     // Removes a tree this layer made, read-only folders included; never used on a source.
@@ -72,8 +84,9 @@ private:
     void reportItem(const QByteArray &zrodlo, const struct stat &info, std::uint64_t bajty);
     void applyFolderModes();
     bool isUnchanged(const QByteArray &zrodlo, const struct stat &info) const;
-    bool removeCopiedItem(const QByteArray &sciezka, QList<QByteArray> *leftovers) const;
-    bool removeCopiedFile(const QByteArray &sciezka, const struct stat &sprawdzony, QList<QByteArray> *leftovers) const;
+    using Leftovers = QList<std::pair<QByteArray, int>>;
+    bool removeCopiedItem(const QByteArray &sciezka, Leftovers *leftovers) const;
+    bool removeCopiedFile(const QByteArray &sciezka, const struct stat &sprawdzony, Leftovers *leftovers) const;
 
     const std::atomic<bool> *m_cancel;
     Progress m_progress;

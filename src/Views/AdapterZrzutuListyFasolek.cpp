@@ -15,23 +15,28 @@ AdapterZrzutuListyFasolek::AdapterZrzutuListyFasolek(WhitePaperTableView *tabela
 bool AdapterZrzutuListyFasolek::eventFilter(QObject *obiekt, QEvent *zdarzenie)
 {
     // The filter takes these events before the table sees them: the zones and the border are kept here.
-    if (obiekt == m_tabela->viewport()) {
-        if (zdarzenie->type() == QEvent::DragEnter || zdarzenie->type() == QEvent::DragMove)
-            m_tabela->draggingUpdated(static_cast<QDragMoveEvent *>(zdarzenie)->position().toPoint());
-        else if (zdarzenie->type() == QEvent::Drop)
-            m_tabela->showBorder(false);
+    const bool przeciaganie = obiekt == m_tabela->viewport()
+                              && (zdarzenie->type() == QEvent::DragEnter || zdarzenie->type() == QEvent::DragMove);
+    if (przeciaganie)
+        m_tabela->draggingUpdated(static_cast<QDragMoveEvent *>(zdarzenie)->position().toPoint());
+    else if (obiekt == m_tabela->viewport() && zdarzenie->type() == QEvent::Drop)
+        m_tabela->showBorder(false);
+    const bool wynik = AdapterZrzutuUrli::eventFilter(obiekt, zdarzenie);
+    if (przeciaganie) {
+        // Around the table while the source hears that a drop onto the list is taken.
+        auto *ruch = static_cast<QDragMoveEvent *>(zdarzenie);
+        QObject *odbiorca = odbiorcaDlaMiejsca(ruch->position().toPoint());
+        m_tabela->showBorder(ruch->isAccepted() && odbiorca && odbiorca == m_odbiorcaListy());
     }
-    return AdapterZrzutuUrli::eventFilter(obiekt, zdarzenie);
+    return wynik;
 }
 
 Qt::DropAction AdapterZrzutuListyFasolek::operacjaDlaZrzutu(const InformacjaOPrzeciaganiu &informacja,
                                                             QObject *odbiorca)
 {
-    const Qt::DropAction operacja = informacja.draggingSourceOperationMask() == Qt::DropActions()
-                                        ? Qt::IgnoreAction
-                                        : AdapterZrzutuUrli::operacjaDlaZrzutu(informacja, odbiorca);
-    m_tabela->showBorder(operacja != Qt::IgnoreAction && odbiorca && odbiorca == m_odbiorcaListy());
-    return operacja;
+    return informacja.draggingSourceOperationMask() == Qt::DropActions()
+               ? Qt::IgnoreAction
+               : AdapterZrzutuUrli::operacjaDlaZrzutu(informacja, odbiorca);
 }
 
 QObject *AdapterZrzutuListyFasolek::odbiorcaDlaMiejsca(const QPoint &miejsce) const

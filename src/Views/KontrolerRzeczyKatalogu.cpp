@@ -468,13 +468,8 @@ bool KontrolerRzeczyKatalogu::przeciaganie(QEvent *zdarzenie)
         if (informacja.draggingSourceOperationMask() != Qt::DropActions())
             operacja = KontrolerPrzeciagnieciaIZrzutu::selectDragOperationMaskWithDraggingInfoForDropReceiverInView(
                 informacja, odbiorca, m_widokZaryseli);
-        m_widokZaryseli->showBorder(operacja != Qt::IgnoreAction && !wezel);
-        if (operacja == Qt::IgnoreAction) {
-            ruch->ignore();
-        } else {
-            ruch->setDropAction(operacja);
-            ruch->accept();
-        }
+        const Qt::DropAction odpowiedz = AdapterZrzutuUrli::odpowiedzPodczasPrzeciagania(ruch, operacja);
+        m_widokZaryseli->showBorder(odpowiedz != Qt::IgnoreAction && !wezel);
         return true;
     }
     case QEvent::DragLeave:

@@ -167,22 +167,17 @@ void IkonaZPrzeciaganymFolderem::dragEnterEvent(QDragEnterEvent *zdarzenie)
         zdarzenie->ignore();
         return;
     }
-    const Qt::DropAction operacja = operacjaDelegata(*zdarzenie);
+    const Qt::DropAction odpowiedz = AdapterZrzutuUrli::odpowiedzPodczasPrzeciagania(zdarzenie, operacjaDelegata(*zdarzenie));
     // Taken even when refused, so that a later move the delegate accepts still arrives.
-    zdarzenie->setDropAction(operacja);
+    zdarzenie->setDropAction(odpowiedz);
     zdarzenie->accept();
-    if (operacja != Qt::IgnoreAction)
+    if (odpowiedz != Qt::IgnoreAction)
         ustawStanWyswietlania(CelZrzutu);
 }
 
 void IkonaZPrzeciaganymFolderem::dragMoveEvent(QDragMoveEvent *zdarzenie)
 {
-    const Qt::DropAction operacja = operacjaDelegata(*zdarzenie);
-    zdarzenie->setDropAction(operacja);
-    if (operacja == Qt::IgnoreAction)
-        zdarzenie->ignore();
-    else
-        zdarzenie->accept();
+    AdapterZrzutuUrli::odpowiedzPodczasPrzeciagania(zdarzenie, operacjaDelegata(*zdarzenie));
 }
 
 void IkonaZPrzeciaganymFolderem::dragLeaveEvent(QDragLeaveEvent *)

@@ -8,6 +8,9 @@
 #include <QTest>
 #include <QTreeView>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 using Walidacja = ZrzutTestowy;
@@ -71,6 +74,10 @@ TEST_F(Wykonanie, ARefusedItemIsRefusedAtValidationAndAgainWhenCarriedOut)
         {R(QStringLiteral("All Beans/Work/_Done")), [&] { return potok(QStringLiteral("Play")); }},
         {R(QStringLiteral("All Beans/_Main_Flow")), [&] { return potok(QStringLiteral("Play")); }},
         {R(QStringLiteral("Archived Beans")), [&] { return potok(QStringLiteral("Play")); }},
+        // Beans under a flow's own folder names, which could never be made Active.
+        {m_baza.katalog(QStringLiteral("Poza/_Done")), [&] { return potok(QStringLiteral("Play")); }},
+        {m_baza.plik(QStringLiteral("Poza/_Flow_Items")), [&] { return potok(QStringLiteral("Play")); }},
+        {m_baza.plik(QStringLiteral("Inne/_Incubation")), [&] { return *baza()->archiwum()->archiwaPotokow().begin(); }},
     };
     for (const auto &p : przypadki) {
         zapamietajStan();
@@ -140,8 +147,13 @@ TEST_F(Wykonanie, AnItemViewAnswersTheEngineAndCarriesTheDropOutAMomentLaterAnsw
     const Qt::DropActions akcje = Qt::CopyAction | Qt::MoveAction;
     const QPoint miejsce(5, 5);
     QWidget *viewport = widok.viewport();
+    // An event sent here has no source in this program: another program's drag hears Copy, though
+    // the drop moves.
     EXPECT_EQ(wyslij(viewport, QDragEnterEvent(miejsce, akcje, &dane, Qt::LeftButton, Qt::NoModifier)),
-              std::pair(true, Qt::MoveAction));
+              std::pair(true, Qt::CopyAction));
+    EXPECT_EQ(wyslij(viewport, QDragMoveEvent(miejsce, Qt::MoveAction, &dane, Qt::LeftButton, Qt::NoModifier)),
+              std::pair(false, Qt::MoveAction))
+        << "a source offering no Copy is refused";
     EXPECT_EQ(wyslij(viewport, QDragMoveEvent(miejsce, akcje, &dane, Qt::LeftButton, Qt::ControlModifier)),
               std::pair(true, Qt::CopyAction));
     EXPECT_EQ(wyslij(viewport, QDropEvent(bezOdbiorcy, akcje, &dane, Qt::LeftButton, Qt::NoModifier)),
@@ -157,4 +169,66 @@ TEST_F(Wykonanie, AnItemViewAnswersTheEngineAndCarriesTheDropOutAMomentLaterAnsw
     EXPECT_TRUE(QTest::qWaitFor([&] { return KatalogTestowy::istnieje(cel); }, 2000));
     EXPECT_FALSE(KatalogTestowy::istnieje(m_zewnetrzny));
     EXPECT_TRUE(m_alerty.wpisy().isEmpty());
+}
+
+// A file URL names a path on this machine only without a host or with "localhost"; Qt would turn
+// another host's name into the first folder of a local path.
+TEST_F(Wykonanie, AFileUrlThroughLocalhostIsALocalPathAndOneOfAnotherHostIsPassedOver)
+{
+    const QString gdzieIndziej = m_baza.plik(QStringLiteral("Poza/gdzie indziej.txt"), "G");
+    const QString poza = m_baza.sciezka(QStringLiteral("Poza"));
+    KontrolerPrzeciagnieciaIZrzutu silnik(potok(QStringLiteral("Play")), Qt::MoveAction);
+    InformacjaOPrzeciaganiu przeciagane{{QUrl(QStringLiteral("file://localhost") + m_zewnetrzny),
+                                         QUrl(QStringLiteral("file://inny-komputer") + gdzieIndziej),
+                                         QUrl(QStringLiteral("file://") + poza.mid(1) + QStringLiteral("/gdzie indziej.txt"))},
+                                        Qt::MoveAction, {}};
+    ASSERT_TRUE(silnik.pobierzUrleZeSchowkaDlaWidokuUrleZeSchowka(przeciagane, nullptr));
+    EXPECT_EQ(silnik.tablicaUrli(), QList<QUrl>{QUrl::fromLocalFile(m_zewnetrzny)});
+    EXPECT_EQ(KontrolerPrzeciagnieciaIZrzutu::selectDragOperationMaskWithDraggingInfoForDropReceiverInView(
+                  przeciagane, potok(QStringLiteral("Play")), nullptr),
+              Qt::MoveAction);
+
+    EXPECT_TRUE(silnik.wykonajOperacjeNaZrzuconychRzeczachIZwrocNoweElementy());
+    EXPECT_EQ(KatalogTestowy::czytaj(R(QStringLiteral("All Beans/Play/_Incubation/nowy.txt"))), "N");
+    EXPECT_FALSE(KatalogTestowy::istnieje(m_zewnetrzny));
+    EXPECT_EQ(KatalogTestowy::czytaj(gdzieIndziej), "G");
+    EXPECT_TRUE(m_alerty.wpisy().isEmpty());
+}
+
+// Only an ordinary user is stopped by a read-only folder (ctest entry "nieuprzywilejowany").
+using NieuprzywilejowanyZrzut = ZrzutTestowy;
+
+TEST_F(NieuprzywilejowanyZrzut, AMoveFromAnotherFileSystemWhoseOriginalsCannotGoReportsThemCopiedAndKeepsThemWhole)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root removes anything";
+    const auto inny = KatalogTestowy::katalogNaInnymSystemiePlikow(m_baza.sciezka());
+    ASSERT_TRUE(inny) << "/dev/shm and the temporary folder are on one file system";
+    const QString zamkniety = inny->path() + QStringLiteral("/zamkniety");
+    ASSERT_TRUE(QDir().mkpath(zamkniety + QStringLiteral("/teczka")));
+    QFile plik(zamkniety + QStringLiteral("/plik.txt"));
+    ASSERT_TRUE(plik.open(QIODevice::WriteOnly) && plik.write("P") == 1);
+    plik.close();
+    QFile wTeczce(zamkniety + QStringLiteral("/teczka/w.txt"));
+    ASSERT_TRUE(wTeczce.open(QIODevice::WriteOnly) && wTeczce.write("W") == 1);
+    wTeczce.close();
+    chmod(QFile::encodeName(zamkniety).constData(), 0555);
+
+    KontrolerPrzeciagnieciaIZrzutu silnik(potok(QStringLiteral("Play")), Qt::MoveAction);
+    silnik.pobierzUrleZeSchowkaDlaWidokuUrleZeSchowka(
+        informacja({zamkniety + QStringLiteral("/plik.txt"), zamkniety + QStringLiteral("/teczka")}, Qt::MoveAction), nullptr);
+    const bool udany = silnik.wykonajOperacjeNaZrzuconychRzeczachIZwrocNoweElementy();
+    silnik.wyswietlInformacjeOPozostawionych();
+    chmod(QFile::encodeName(zamkniety).constData(), 0755);
+
+    EXPECT_TRUE(udany);
+    EXPECT_EQ(KatalogTestowy::czytaj(R(QStringLiteral("All Beans/Play/_Incubation/plik.txt"))), "P");
+    EXPECT_EQ(KatalogTestowy::czytaj(R(QStringLiteral("All Beans/Play/_Incubation/teczka/w.txt"))), "W");
+    EXPECT_EQ(KatalogTestowy::czytaj(zamkniety + QStringLiteral("/plik.txt")), "P");
+    EXPECT_EQ(KatalogTestowy::czytaj(zamkniety + QStringLiteral("/teczka/w.txt")), "W") << "the original stays whole";
+    ASSERT_EQ(m_alerty.wpisy().size(), 1);
+    EXPECT_EQ(m_alerty.wpisy()[0].alert.messageText(),
+              QStringLiteral("Following things were copied; the original could not be removed:\n- 'plik.txt'\n- 'teczka'"));
+    EXPECT_EQ(m_alerty.wpisy()[0].alert.informativeText(),
+              QStringLiteral("You don\u2019t have permission to access \u201Cteczka\u201D."));
 }
