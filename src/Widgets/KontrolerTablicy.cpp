@@ -167,7 +167,12 @@ bool KontrolerTablicy::setData(const QModelIndex &indeks, const QVariant &wartos
 Qt::ItemFlags KontrolerTablicy::flags(const QModelIndex &indeks) const
 {
     Qt::ItemFlags flagi = QAbstractTableModel::flags(indeks) | Qt::ItemNeverHasChildren;
-    if (m_zapis && indeks.isValid())
+    if (!indeks.isValid())
+        return flagi;
+    // Without the flag an item view takes a press and move on a row for a rubber band, never a
+    // drag; whether a list drags, and what, is its view's to say.
+    flagi |= Qt::ItemIsDragEnabled;
+    if (m_zapis)
         flagi |= Qt::ItemIsEditable;
     return flagi;
 }

@@ -94,7 +94,6 @@ protected:
 
             if (!koniec.zatwierdza) {
                 ASSERT_TRUE(QTest::qWaitFor([&] { return !WidokZEdycjaWWierszach::controlInEditModeForTableView(widok); }));
-                QTest::qWait(50);
                 EXPECT_TRUE(QFileInfo::exists(stara));
                 EXPECT_FALSE(QFileInfo::exists(nowa));
                 continue;
