@@ -66,13 +66,7 @@ private:
 class NaSerwerzeX : public UruchomionyProgram
 {
 protected:
-    WidokTabeliFasolkiPotoku *lista() const
-    {
-        for (auto *widok : m_okno->findChildren<WidokTabeliFasolkiPotoku *>())
-            if (widok->isVisible())
-                return widok;
-        return nullptr;
-    }
+    WidokTabeliFasolkiPotoku *lista() const { return pierwszyWidoczny<WidokTabeliFasolkiPotoku>(); }
     QString sciezkaWWierszu(int wiersz) const
     {
         auto *fasolka = qobject_cast<Fasolka *>(lista()->kontrolerTablicy()->obiektWWierszu(wiersz));

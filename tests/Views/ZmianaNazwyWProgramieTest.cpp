@@ -20,15 +20,6 @@
 
 namespace {
 
-template<typename Widok>
-Widok *widocznyWidok(QWidget *okno)
-{
-    for (Widok *widok : okno->findChildren<Widok *>())
-        if (widok->isVisible())
-            return widok;
-    return nullptr;
-}
-
 // The key that ends the edit, and whether the typed name reaches the disk.
 struct KlawiszKonca
 {
@@ -129,7 +120,7 @@ bool jeszczeNieZmieniona(const QString &sciezka)
 
 TEST_F(ZmianaNazwyWProgramie, AKeyEndsTheRenameOfABeanInTheFlowList)
 {
-    auto *lista = widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno);
+    auto *lista = pierwszyWidoczny<WidokTabeliFasolkiPotoku>();
     ASSERT_NE(lista, nullptr);
     KontrolerTablicy *tablica = lista->kontrolerTablicy();
     zmieniajNazwyKolejnymiKlawiszami({
@@ -146,7 +137,7 @@ TEST_F(ZmianaNazwyWProgramie, AKeyEndsTheRenameOfABeanInTheFlowList)
 
 TEST_F(ZmianaNazwyWProgramie, AKeyEndsTheRenameOfAnItemInTheFolderOutline)
 {
-    auto *zarys = widocznyWidok<WidokZaryseliRzeczyKatalogu>(m_okno);
+    auto *zarys = pierwszyWidoczny<WidokZaryseliRzeczyKatalogu>();
     ASSERT_NE(zarys, nullptr);
     auto *drzewo = qobject_cast<KontrolerDrzewa *>(zarys->model());
     ASSERT_NE(drzewo, nullptr);
