@@ -47,6 +47,8 @@ void KontrolerTablicy::ustawTresc(const QList<QObject *> &obiekty)
 {
     const QList<QObject *> zaznaczone = selectedObjects();
     QObject *biezacy = obiektWWierszu(m_zaznaczenie->currentIndex().row());
+    // The current cell keeps its column too: F2 then opens the name it opened before.
+    const int kolumnaBiezacej = std::max(0, m_zaznaczenie->currentIndex().column());
 
     m_ustawianieTresci = true;
     beginResetModel();
@@ -60,7 +62,8 @@ void KontrolerTablicy::ustawTresc(const QList<QObject *> &obiekty)
     endResetModel();
     m_zaznaczenie->select(zaznaczenieWierszy(zaznaczone), QItemSelectionModel::ClearAndSelect);
     if (const int wiersz = wierszObiektu(biezacy); wiersz >= 0)
-        m_zaznaczenie->setCurrentIndex(index(wiersz, 0), QItemSelectionModel::NoUpdate);
+        m_zaznaczenie->setCurrentIndex(index(wiersz, std::min(kolumnaBiezacej, columnCount() - 1)),
+                                       QItemSelectionModel::NoUpdate);
     m_ustawianieTresci = false;
 
     emit arrangedObjectsChanged();

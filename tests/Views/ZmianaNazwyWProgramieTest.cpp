@@ -95,6 +95,12 @@ protected:
             ASSERT_TRUE(QTest::qWaitFor([&] { return !przeladowania.isEmpty() || !przestawienia.isEmpty(); }));
             if (koniec.klawisz != Qt::Key_Tab) {
                 EXPECT_TRUE(QTest::qWaitFor([&] { return !WidokZEdycjaWWierszach::controlInEditModeForTableView(widok); }));
+                // F2 again, on the item still selected: its name opens, not another cell of the row.
+                QTest::keyClick(widok, Qt::Key_F2);
+                QWidget *znowu = WidokZEdycjaWWierszach::controlInEditModeForTableView(widok);
+                ASSERT_NE(znowu, nullptr);
+                EXPECT_EQ(WidokZEdycjaWWierszach::indeksEdytora(widok, znowu).column(), opis.kolumnaNazwy);
+                QTest::keyClick(znowu, Qt::Key_Escape);
                 continue;
             }
             // Tab moved on: the name of the row below the renamed item is open for typing.
