@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libgl1-mesa-dev libglib2.0-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth dbus dbus-x11 shared-mime-info hicolor-icon-theme
-  xdotool imagemagick
+  xdotool imagemagick x11-utils
 )
 
 missing=()

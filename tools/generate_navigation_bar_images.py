@@ -62,10 +62,15 @@ def beans_icon(filled):
 def archive_icon(filled):
     image = canvas(22)
     fill(image, 2, 4, 20, 8)
-    fill(image, 3, 8, 19, 19, 255)
-    if not filled:
+    fill(image, 3, 8, 19, 19)
+    if filled:
+        # The bar tints only the shape: the seam under the lid and the handle must stay clear, or
+        # the selected icon is a plain block.
+        fill(image, 3, 8, 19, 9, 0)
+        fill(image, 8, 11, 14, 13, 0)
+    else:
         fill(image, 5, 10, 17, 17, 0)
-    fill(image, 8, 11, 14, 13)
+        fill(image, 8, 11, 14, 13)
     return image
 
 

@@ -11,3 +11,9 @@ void KreatorKonfiguracjiAplikacji::pokazKreatorKonfiguracji(std::function<void(b
 {
     SetupAndMigrationWizard::pokazKreatorKonfiguracji(std::move(zakonczenie));
 }
+
+bool KreatorKonfiguracjiAplikacji::applicationShouldTerminate()
+{
+    SetupAndMigrationWizard *kreator = SetupAndMigrationWizard::biezacyKreator();
+    return !kreator || kreator->applicationShouldTerminate();
+}

@@ -8,4 +8,5 @@ class KreatorKonfiguracjiAplikacji : public KreatorKonfiguracji
 public:
     bool czyPokazacKreatorKonfiguracji() override;
     void pokazKreatorKonfiguracji(std::function<void(bool sukces)> zakonczenie) override;
+    bool applicationShouldTerminate() override;
 };

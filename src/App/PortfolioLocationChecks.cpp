@@ -53,8 +53,8 @@ void PortfolioLocationChecks::fillAlert(Alert &alert, const Finding &finding, Wo
     case Check::None:
         return;
     case Check::InsideLibrary:
-        alert.setMessageText(trChecks("Can\u2019t use location inside of Library."));
-        alert.setInformativeText(trChecks("Please choose location outside of Library directory."));
+        alert.setMessageText(trChecks("Can\u2019t use location inside of ~/.config, ~/.local or ~/.cache."));
+        alert.setInformativeText(trChecks("Please choose location outside of ~/.config, ~/.local or ~/.cache directory."));
         alert.addButtonWithTitle(trChecks("Choose another location"));
         break;
     case Check::CurrentLocation:
@@ -77,7 +77,7 @@ void PortfolioLocationChecks::fillAlert(Alert &alert, const Finding &finding, Wo
         alert.addButtonWithTitle(trChecks("Use inside location"));
         break;
     case Check::AliasNamedTarrowind:
-        alert.setMessageText(trChecks("Alias named 'Tarrowind' exists in this location. Select different location"));
+        alert.setMessageText(trChecks("Link named 'Tarrowind' exists in this location. Select different location"));
         alert.addButtonWithTitle(trChecks("Choose"));
         break;
     case Check::FileNamedTarrowind:

@@ -64,10 +64,15 @@ bool dzialaKopiaZ(const Otoczenie &otoczenie, const QString &cel)
     return false;
 }
 
-void pokazAlertNiepowodzenia()
+// `nowaKopia`: where a copy was made that could not be started; the user must find it there.
+void pokazAlertNiepowodzenia(const QString &nowaKopia = {})
 {
     Alert alert;
     alert.setMessageText(QCoreApplication::translate("MoveApplication", "Could not move to Applications folder"));
+    if (!nowaKopia.isEmpty())
+        alert.setInformativeText(
+            QCoreApplication::translate("MoveApplication", "The new copy lies at \u201C%1\u201D; start it from there.")
+                .arg(nowaKopia));
     alert.runModal();
 }
 
@@ -83,7 +88,8 @@ bool przenies(const Otoczenie &otoczenie, const QString &pakiet, const QString &
                 zaloguj(Poziom::Informacja, QStringLiteral("INFO -- Not moving because user canceled authorization"));
                 return false;
             }
-            zaloguj(Poziom::Blad, QStringLiteral("ERROR -- Could not copy myself to /Applications with authorization"));
+            zaloguj(Poziom::Blad, QStringLiteral("ERROR -- Could not copy myself to %1 with authorization"),
+                    Paths::parent(cel));
             pokazAlertNiepowodzenia();
             return false;
         }
@@ -107,7 +113,11 @@ bool przenies(const Otoczenie &otoczenie, const QString &pakiet, const QString &
     if (punktMontowaniaTylkoDoOdczytu.isEmpty() && !putPathInTrash(pakiet))
         zaloguj(Poziom::Ostrzezenie,
                 QStringLiteral("WARNING -- Could not delete application after moving it to Applications folder"));
-    return relaunchFromPath(otoczenie, cel, punktMontowaniaTylkoDoOdczytu);
+    if (relaunchFromPath(otoczenie, cel, punktMontowaniaTylkoDoOdczytu))
+        return true;
+    // The old copy may be in the Trash already: this run goes on, and the user learns where the new one is.
+    pokazAlertNiepowodzenia(cel);
+    return false;
 }
 
 } // namespace

@@ -182,6 +182,11 @@ bool SetupAndMigrationWizard::applicationShouldTerminate()
     return true;
 }
 
+QRect SetupAndMigrationWizard::windowWillPositionSheetUsingRect(QWidget *, const QRect &proponowana) const
+{
+    return proponowana.translated(0, przesuniecieArkusza);
+}
+
 void SetupAndMigrationWizard::windowDidBecomeKey()
 {
     // A conflict the user resolved in the file manager is noticed on the way back.

@@ -13,6 +13,7 @@
 class SetupWizardService;
 class WizardController;
 class WizardWindow;
+class QWidget;
 
 // The set-up wizard's window controller. It tells the start-up whether the wizard must run,
 // picks one of three flows, loads the flow's window, draws its wooden background, refuses to
@@ -73,6 +74,12 @@ public:
     // The background of a window of `rozmiar` points at `skala` pixels per point, with the white
     // page drawn under `ramkaStron`.
     static QImage obrazTla(const QSize &rozmiar, qreal skala, const QRect &ramkaStron);
+
+    // How much lower than proposed a sheet attaches.
+    static constexpr int przesuniecieArkusza = 12;
+    // Where a sheet goes: the proposed frame (the window's top edge, across its width, in screen
+    // coordinates), lowered.
+    QRect windowWillPositionSheetUsingRect(QWidget *arkusz, const QRect &proponowana) const;
 
     void windowDidLoad();
     void windowDidChangeBackingProperties();

@@ -22,6 +22,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -29,6 +30,18 @@ namespace {
 // The view kind of the archive, and the navigation bar shown beside it.
 constexpr std::int32_t widokArchiwum = 6;
 constexpr bool zPaskiemNawigacji = false;
+
+// X11 hands the keyboard over only for a request newer than the last change of focus, and the
+// program knows the server's clock only from the last event it received. The first request stamps
+// the window, whose echo brings the current time; the request made again a moment later carries it.
+constexpr int opoznieniePonownejAktywacjiMs = 50;
+
+void naWierzchZKlawiatura(QWidget *okno)
+{
+    okno->raise();
+    okno->activateWindow();
+    QTimer::singleShot(opoznieniePonownejAktywacjiMs, okno, [okno] { okno->activateWindow(); });
+}
 
 QString opisObiektu(const QObject *obiekt)
 {
@@ -125,13 +138,14 @@ bool TarrowindAppDelegate::applicationShouldHandleReopenHasVisibleWindows(bool)
     if (m_stan == Stan::Konczenie)
         return false;
     const WindowRegistry &okna = WindowRegistry::instance();
-    if (!okna.visibleWindows().isEmpty())
+    if (!okna.visibleWindows().isEmpty()) {
+        przeniesNaWierzch();
         return false;
+    }
     for (QWidget *okno : okna.windows()) {
         if (okno->isVisible() && okno->isMinimized()) {
             okno->setWindowState(okno->windowState() & ~Qt::WindowMinimized);
-            okno->raise();
-            okno->activateWindow();
+            naWierzchZKlawiatura(okno);
             return false;
         }
     }
@@ -140,6 +154,25 @@ bool TarrowindAppDelegate::applicationShouldHandleReopenHasVisibleWindows(bool)
     if (m_stan == Stan::Dziala && canOpenNewWindow())
         PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolio();
     return false;
+}
+
+bool TarrowindAppDelegate::applicationShouldTerminate()
+{
+    return m_stan != Stan::KreatorPokazany || !m_kreator || m_kreator->applicationShouldTerminate();
+}
+
+void TarrowindAppDelegate::przeniesNaWierzch()
+{
+    // The launcher stands where the dock icon stands: a click on it brings the program forward.
+    const WindowRegistry &okna = WindowRegistry::instance();
+    QWidget *okno = okna.mainWindow<BrowserWindow>();
+    if (!okno)
+        okno = okna.mainWindow();
+    if (okno)
+        naWierzchZKlawiatura(okno);
+    // An alert in front of it must not end up behind it.
+    if (QWidget *modalne = QApplication::activeModalWidget())
+        naWierzchZKlawiatura(modalne);
 }
 
 void TarrowindAppDelegate::applicationWillTerminate()

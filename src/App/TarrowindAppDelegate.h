@@ -44,9 +44,13 @@ public:
     void applicationDidFinishLaunching();
     // One new window with one portfolio tab.
     void otworzDomyslneOknoPrzegladarki();
-    // The program was launched again: with no visible window, the front minimised window comes
-    // back, else a new browser window opens. Always NO: nothing else is to be done.
+    // The program was launched again: a visible main window (or the wizard) comes to the front and
+    // takes the keyboard; with no visible window, the front minimised window comes back, else a new
+    // browser window opens. Always NO: nothing else is to be done.
     bool applicationShouldHandleReopenHasVisibleWindows(bool maWidoczneOkna);
+    // Asked before the program quits, by the session manager and by the program's own Quit: NO
+    // refuses, and whoever refused has told the user why. Only the set-up wizard refuses.
+    bool applicationShouldTerminate();
     void applicationWillTerminate();
 
     // Empty until the command that opens the window is first given.
@@ -94,6 +98,7 @@ private:
     void otworzLink(const QString &sciezka, const QString &wywolujacy);
     void dodajPolecenia();
 
+    void przeniesNaWierzch();
     void kreatorZakonczony(bool sukces);
     void otworzPierwszeOkno();
     void ustawCanOpenNewWindow(bool moze);

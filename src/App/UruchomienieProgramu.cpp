@@ -12,6 +12,8 @@
 #include "Platform/Ui/WindowRegistry.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QSessionManager>
 #include <QTimer>
 
 namespace {
@@ -24,6 +26,22 @@ void pokazAlertKrytyczny(const QString &wiadomosc, const QString &informacja)
     alert.setInformativeText(informacja);
     alert.runModal();
 }
+
+class MenedzerSesjiAplikacji : public UruchomienieProgramu::ZadanieMenedzeraSesji
+{
+public:
+    explicit MenedzerSesjiAplikacji(QSessionManager &menedzer)
+        : m_menedzer(menedzer)
+    {
+    }
+
+    bool allowsInteraction() override { return m_menedzer.allowsInteraction(); }
+    void release() override { m_menedzer.release(); }
+    void cancel() override { m_menedzer.cancel(); }
+
+private:
+    QSessionManager &m_menedzer;
+};
 
 } // namespace
 
@@ -45,6 +63,10 @@ UruchomienieProgramu::UruchomienieProgramu()
 
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &m_delegat,
                      &TarrowindAppDelegate::applicationWillTerminate);
+    QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, &m_delegat, [this](QSessionManager &menedzer) {
+        MenedzerSesjiAplikacji zadanie(menedzer);
+        commitDataRequest(zadanie);
+    });
 }
 
 UruchomienieProgramu::~UruchomienieProgramu()
@@ -58,6 +80,17 @@ void UruchomienieProgramu::sluchajPonownegoUruchomienia(UslugaAktywacji &usluga)
     QObject::connect(&usluga, &UslugaAktywacji::aktywowana, &m_delegat, [this] {
         m_delegat.applicationShouldHandleReopenHasVisibleWindows(!WindowRegistry::instance().visibleWindows().isEmpty());
     });
+}
+
+void UruchomienieProgramu::commitDataRequest(ZadanieMenedzeraSesji &menedzer)
+{
+    // Only the wizard may refuse; it must say why, which needs the session manager's leave, and
+    // the others are not kept waiting for it at every logout.
+    if (m_delegat.stan() != TarrowindAppDelegate::Stan::KreatorPokazany || !menedzer.allowsInteraction())
+        return;
+    if (!m_delegat.applicationShouldTerminate())
+        menedzer.cancel();
+    menedzer.release();
 }
 
 void UruchomienieProgramu::zakonczUruchamianieWKolejnejTurze()

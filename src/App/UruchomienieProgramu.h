@@ -17,8 +17,22 @@ public:
     UruchomienieProgramu(const UruchomienieProgramu &) = delete;
     UruchomienieProgramu &operator=(const UruchomienieProgramu &) = delete;
 
+    // What the session manager lets the program do while the desktop session ends; in the program
+    // a QSessionManager stands behind it, which only the application object can make.
+    class ZadanieMenedzeraSesji
+    {
+    public:
+        virtual ~ZadanieMenedzeraSesji() = default;
+        virtual bool allowsInteraction() = 0;
+        virtual void release() = 0;
+        virtual void cancel() = 0;
+    };
+
     // A later launch handed over through the bus brings this program forward.
     void sluchajPonownegoUruchomienia(UslugaAktywacji &usluga);
+    // The session is ending: a quit the program must refuse is cancelled, when the session manager
+    // lets the program tell the user why.
+    void commitDataRequest(ZadanieMenedzeraSesji &menedzer);
     // The first window (or the set-up wizard) on the next turn of the event loop, as `main` runs it.
     void zakonczUruchamianieWKolejnejTurze();
 

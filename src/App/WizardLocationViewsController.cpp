@@ -128,8 +128,8 @@ void WizardLocationViewsController::updateMigrationViews()
         break;
     case SetupWizardService::OperationConflict:
         ustawWiadomosc(tr("Sorry, can\u2019t migrate portfolio.\nAnother portfolio already exists in destination "
-                          "location. Please resolve this conflict manually using Finder. Merge contents of those "
-                          "portfolios or delete one of them. Then return to this window."));
+                          "location. Please resolve this conflict manually using the file manager. Merge contents "
+                          "of those portfolios or delete one of them. Then return to this window."));
         break;
     default:
         ustawWiadomosc(QString());

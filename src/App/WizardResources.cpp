@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -293,10 +294,24 @@ bool WizardResources::zaladuj(const QString &nazwaZasobu, SetupAndMigrationWizar
                      [widokiLokalizacji, pokazNowa, pokazNowaLokalizacje] {
                          (widokiLokalizacji->*pokazNowaLokalizacje)(pokazNowa);
                      });
+    // Return presses a page's forward button (the window sees to it) and the first focus goes to the
+    // page's main button, so that Space never quits from the start page.
+    for (QPushButton *domyslny : {dalej, wykonaj, zacznij})
+        domyslny->setDefault(true);
+    const QHash<QWidget *, QPushButton *> glownePrzyciski = {
+        {start.widok, dalej}, {wybor.widok, wybierz}, {operacja.widok, wykonaj}, {gotowe.widok, zacznij}};
+    const auto skupNaGlownym = [glownePrzyciski, strony] {
+        if (QPushButton *glowny = glownePrzyciski.value(strony->currentWidget()))
+            glowny->setFocus(Qt::OtherFocusReason);
+    };
     QObject::connect(strony, &QStackedWidget::currentChanged, kontroler,
-                     [kontroler, strony](int indeks) { kontroler->tabViewDidSelectTabViewItem(strony->widget(indeks)); });
+                     [kontroler, strony, skupNaGlownym](int indeks) {
+                         kontroler->tabViewDidSelectTabViewItem(strony->widget(indeks));
+                         skupNaGlownym();
+                     });
 
     widokMigracji->awakeFromNib();
     strony->setCurrentWidget(start.widok);
+    skupNaGlownym();
     return true;
 }

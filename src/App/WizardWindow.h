@@ -6,8 +6,9 @@
 
 class SetupAndMigrationWizard;
 
-// The set-up wizard's window: paints the background its controller renders and tells the
-// controller about closing, activation and a change of pixel density.
+// The set-up wizard's window: paints the background its controller renders, tells the
+// controller about closing, activation and a change of pixel density, presses the shown page's
+// default button on Return and attaches sheets where the controller says.
 class WizardWindow : public QWidget
 {
     Q_OBJECT
@@ -26,6 +27,7 @@ protected:
     void paintEvent(QPaintEvent *zdarzenie) override;
     void closeEvent(QCloseEvent *zdarzenie) override;
     void changeEvent(QEvent *zdarzenie) override;
+    void keyPressEvent(QKeyEvent *zdarzenie) override;
 
 private:
     QPointer<SetupAndMigrationWizard> m_kontroler;

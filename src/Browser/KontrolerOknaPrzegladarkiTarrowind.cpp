@@ -6,8 +6,8 @@
 #include "Browser/WidokPaskaZakladek.h"
 #include "Platform/DrewnianyStol.h"
 #include "Platform/ObrazyAplikacji.h"
+#include "Platform/Ui/PolozenieArkuszy.h"
 
-#include <QChildEvent>
 #include <QPainter>
 #include <QStackedWidget>
 #include <QWindowStateChangeEvent>
@@ -35,6 +35,9 @@ KontrolerOknaPrzegladarkiTarrowind::KontrolerOknaPrzegladarkiTarrowind(std::uniq
     okno->setWindowFlag(Qt::WindowFullscreenButtonHint, false);
     // Full screen is refused when it comes, whoever asks: the window manager or the program.
     okno->installEventFilter(this);
+    new PolozenieArkuszy(
+        okno, [this](QWidget *arkusz) { return windowWillPositionSheetUsingRect(arkusz, proponowanaRamkaArkusza()); },
+        this);
     tabStripView()->setRightMargin(prawyMarginesPaskaZakladek);
     narysujDrewnianeTloOkna();
 }
@@ -94,12 +97,6 @@ QRect KontrolerOknaPrzegladarkiTarrowind::windowWillPositionSheetUsingRect(QWidg
     return proponowana.translated(0, -przesuniecieArkusza);
 }
 
-void KontrolerOknaPrzegladarkiTarrowind::umiescArkusz(QWidget *arkusz)
-{
-    const QRect ramka = windowWillPositionSheetUsingRect(arkusz, proponowanaRamkaArkusza());
-    arkusz->move(ramka.x() + (ramka.width() - arkusz->width()) / 2, ramka.y());
-}
-
 QWidget *KontrolerOknaPrzegladarkiTarrowind::windowWillReturnFieldEditorToObject(QObject *obiekt)
 {
     const DostawcaEdytoraPola &dostawca = dostawcaEdytoraPola();
@@ -123,19 +120,7 @@ bool KontrolerOknaPrzegladarkiTarrowind::eventFilter(QObject *obiekt, QEvent *zd
         } else if (zdarzenie->type() == QEvent::WindowStateChange && (okno->windowState() & Qt::WindowFullScreen)) {
             const auto *zmiana = static_cast<QWindowStateChangeEvent *>(zdarzenie);
             okno->setWindowState(zmiana->oldState() & ~Qt::WindowFullScreen);
-        } else if (zdarzenie->type() == QEvent::ChildAdded) {
-            // A sheet is a window-modal child window; it is placed as it shows and as it sizes itself.
-            QObject *dziecko = static_cast<QChildEvent *>(zdarzenie)->child();
-            if (dziecko->isWidgetType())
-                dziecko->installEventFilter(this);
         }
-        return false;
-    }
-    if (zdarzenie->type() == QEvent::Show || zdarzenie->type() == QEvent::Resize) {
-        auto *arkusz = qobject_cast<QWidget *>(obiekt);
-        if (arkusz && arkusz->isWindow() && arkusz->windowModality() == Qt::WindowModal && okno &&
-            arkusz->parentWidget() == okno && (zdarzenie->type() == QEvent::Show || arkusz->isVisible()))
-            umiescArkusz(arkusz);
     }
     return false;
 }

@@ -59,8 +59,6 @@ protected:
     bool eventFilter(QObject *obiekt, QEvent *zdarzenie) override;
 
 private:
-    void umiescArkusz(QWidget *arkusz);
-
     QPointer<QWidget> m_edytor;
     QImage m_backgroundImage;
 };

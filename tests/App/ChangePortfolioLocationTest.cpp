@@ -131,7 +131,8 @@ INSTANTIATE_TEST_SUITE_P(ZmianaLokalizacji, SprawdzeniaLokalizacji, ::testing::V
         const QString katalog = QDir::homePath() + QStringLiteral("/.local/share/Tarrowind/projekty");
         QDir().mkpath(katalog);
         return katalog;
-    }, Alert::firstButton + 1, QStringLiteral("Can\u2019t use location inside of Library."), false},
+    }, Alert::firstButton + 1, QStringLiteral("Can\u2019t use location inside of ~/.config, ~/.local or ~/.cache."),
+    false},
     Sprawdzenie{"TheCurrentPlace", [](KatalogTestowy &, const QString &baza) { return baza; },
                 Alert::firstButton, QStringLiteral("Please choose different location"), false},
     Sprawdzenie{"TheCurrentPortfolioFolderItself", [](KatalogTestowy &, const QString &baza) -> QString {
@@ -154,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(ZmianaLokalizacji, SprawdzeniaLokalizacji, ::testing::V
         const QString katalog = d.katalog(QStringLiteral("z linkiem"));
         QFile::link(d.katalog(QStringLiteral("gdzies")), katalog + QStringLiteral("/Tarrowind"));
         return katalog;
-    }, Alert::firstButton + 1, QStringLiteral("Alias named 'Tarrowind' exists in this location. Select different location"), false},
+    }, Alert::firstButton + 1, QStringLiteral("Link named 'Tarrowind' exists in this location. Select different location"), false},
     Sprawdzenie{"AFileNamedTarrowindChooseAgain", [](KatalogTestowy &d, const QString &) {
         d.plik(QStringLiteral("z plikiem/Tarrowind"));
         return d.sciezka(QStringLiteral("z plikiem"));

@@ -31,10 +31,11 @@ struct Procesy : UruchamiaczProcesow
     }
     bool uruchomOdlaczony(const QString &, const QStringList &a, const QProcessEnvironment &s) override
     {
-        return odlaczone << a, srodowiska << s, true;
+        return odlaczone << a, srodowiska << s, uruchamia;
     }
     QStringList dostepne{"pkexec", "gio"};
     int kod = 0;
+    bool uruchamia = true;
     QList<QStringList> czekane, odlaczone;
     QList<QProcessEnvironment> srodowiska;
 };
@@ -135,6 +136,12 @@ INSTANTIATE_TEST_SUITE_P(Przeniesienie, Oferta, ::testing::Values(
         EXPECT_EQ(p.procesy.odlaczone[0].mid(2), QStringList({"sh", "1", p.cel}));
         for (const char *zmienna : {"APPDIR", "APPIMAGE", "ARGV0", "OWD"})
             EXPECT_FALSE(p.procesy.srodowiska[0].contains(zmienna)) << zmienna; }},
+    // The old copy is in the Trash by then: the user must learn where the new one lies.
+    Wiersz{"RelaunchFailed", [](Przeniesienie &p) { p.procesy.uruchamia = false; }, false,
+           {pytanie, "Could not move to Applications folder"}, zPobranych, "tresc", false, 1, [](Przeniesienie &p) {
+        EXPECT_EQ(p.wKoszu(nazwa), p.tresc);
+        EXPECT_EQ(p.alerty.wpisy()[1].alert.informativeText(),
+                  "The new copy lies at \u201C" + p.cel + "\u201D; start it from there."); }},
     Wiersz{"OverAnOlderCopy", zastan(""), true, {pytanie}, zPobranych, "tresc", false, 1, wKoszu(nazwa, "stara")},
     Wiersz{"OverAFolder", zastan("/stara"), true, {pytanie}, zPobranych, "tresc", false, 1, wKoszu(nazwa + "/stara", "stara")},
     Wiersz{"RunningCopyByExecutable", dzialajaca({}), true, {pytanie}, zPobranych, "dziala", true, 0},

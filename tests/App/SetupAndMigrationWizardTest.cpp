@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QDir>
 
 using namespace KreatorTestowy;
@@ -88,6 +89,24 @@ TEST(SetupAndMigrationWizardTest, ClosingTheWindowAnswersNo)
     EXPECT_TRUE(kreator->window()->close());
     EXPECT_EQ(wyniki, QList<bool>{false});
     EXPECT_TRUE(kreator->applicationShouldTerminate());
+}
+
+TEST(SetupAndMigrationWizardTest, SheetsAttachTwelvePointsBelowTheWindowsTop)
+{
+    SetupAndMigrationWizard::pokazKreatorKonfiguracji([](bool) {});
+    WizardWindow *okno = SetupAndMigrationWizard::biezacyKreator()->window();
+    okno->move(100, 80);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(okno));
+    const QPoint gora = okno->mapToGlobal(QPoint(0, 0));
+
+    QDialog arkusz(okno);
+    arkusz.setWindowModality(Qt::WindowModal);
+    arkusz.resize(300, 120);
+    arkusz.show();
+    EXPECT_EQ(arkusz.y(), gora.y() + 12);
+    EXPECT_EQ(arkusz.x(), gora.x() + (okno->width() - 300) / 2);
+    arkusz.resize(200, 120);
+    EXPECT_EQ(arkusz.x(), gora.x() + (okno->width() - 200) / 2) << "a sheet that sizes itself again stays centred";
 }
 
 TEST(SetupAndMigrationWizardTest, ANewWizardReplacesTheEarlierOne)

@@ -12,6 +12,7 @@
 #include "Browser/OknaTarrowind.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QSettings>
 #include <QTest>
 
@@ -66,7 +67,13 @@ public:
         m_okna = int(widoczneOknaPrzegladarki().size());
         *m_zakonczenie = std::move(zakonczenie);
     }
+    bool applicationShouldTerminate() override
+    {
+        m_przebieg.kroki << QStringLiteral("czy zakonczyc");
+        return m_moznaZakonczyc;
+    }
 
+    bool m_moznaZakonczyc = true;
     std::shared_ptr<std::function<void(bool)>> m_zakonczenie = std::make_shared<std::function<void(bool)>>();
     int m_okna = -1;
 
@@ -89,6 +96,7 @@ protected:
     std::shared_ptr<std::function<void(bool)>> zKreatorem(bool potrzebny)
     {
         auto kreator = std::make_unique<KreatorTestowy>(przebieg, menu, potrzebny);
+        kreatorTestowy = kreator.get();
         auto zakonczenie = kreator->m_zakonczenie;
         delegat.setKreatorKonfiguracji(std::move(kreator));
         return zakonczenie;
@@ -97,6 +105,7 @@ protected:
     Przebieg przebieg;
     KontrolerAkcjeNaMenuGlownym menu;
     TarrowindAppDelegate delegat;
+    KreatorTestowy *kreatorTestowy = nullptr;
 };
 
 } // namespace
@@ -204,6 +213,56 @@ TEST_F(PonowneOtwarcie, AVisibleWindowMeansNothingIsDone)
     delegat.applicationShouldHandleReopenHasVisibleWindows(true);
     EXPECT_TRUE(widoczneOknaPrzegladarki().first()->isMinimized());
     EXPECT_EQ(widoczneOknaPrzegladarki().size(), 1);
+}
+
+TEST_F(PonowneOtwarcie, ALaunchWhileAnotherWindowHasTheKeyboardBringsTheMainWindowForward)
+{
+    BrowserWindow *glowne = widoczneOknaPrzegladarki().first();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(glowne));
+    // A window of ours other than a browser window has the keyboard last.
+    QWidget inne;
+    inne.show();
+    inne.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&inne));
+
+    EXPECT_FALSE(delegat.applicationShouldHandleReopenHasVisibleWindows(true));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(glowne)) << "the main browser window, not the last active window";
+    EXPECT_EQ(widoczneOknaPrzegladarki().size(), 1) << "nothing opens";
+}
+
+TEST_F(PonowneOtwarcie, ALaunchKeepsTheMainWindowsSheetInFrontWithTheKeyboard)
+{
+    BrowserWindow *glowne = widoczneOknaPrzegladarki().first();
+    QDialog arkusz(glowne);
+    arkusz.setWindowModality(Qt::WindowModal);
+    arkusz.show();
+    QWidget inne;
+    inne.show();
+    inne.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&inne));
+
+    delegat.applicationShouldHandleReopenHasVisibleWindows(true);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&arkusz));
+}
+
+TEST_F(Uruchamianie, OnlyTheShownWizardIsAskedWhetherTheProgramMayQuit)
+{
+    auto zakonczenie = zKreatorem(true);
+    bool &moznaZakonczyc = kreatorTestowy->m_moznaZakonczyc;
+    moznaZakonczyc = false;
+    EXPECT_TRUE(delegat.applicationShouldTerminate()) << "before the wizard shows, nothing holds the program";
+    delegat.applicationDidFinishLaunching();
+    przebieg.kroki.clear();
+
+    EXPECT_FALSE(delegat.applicationShouldTerminate());
+    moznaZakonczyc = true;
+    EXPECT_TRUE(delegat.applicationShouldTerminate());
+    EXPECT_EQ(przebieg.kroki, (QStringList{QStringLiteral("czy zakonczyc"), QStringLiteral("czy zakonczyc")}));
+
+    (*zakonczenie)(true);
+    moznaZakonczyc = false;
+    EXPECT_TRUE(delegat.applicationShouldTerminate()) << "a finished wizard has no say";
+    EXPECT_EQ(przebieg.kroki.size(), 2);
 }
 
 TEST_F(PonowneOtwarcie, OfTwoMinimisedWindowsTheFrontOneComesBackAndNothingOpens)

@@ -5,8 +5,10 @@
 #include "App/WizardController.h"
 #include "App/WizardMigrationViewController.h"
 #include "App/TarrowindAppDelegate.h"
+#include "App/UruchomienieProgramu.h"
 #include "App/WizardWindow.h"
 #include "Browser/OknaTarrowind.h"
+#include "Browser/TabKit/BrowserWindow.h"
 #include "Platform/Ui/WindowRegistry.h"
 
 #include "KreatorTestowy.h"
@@ -23,7 +25,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
+#include <QWindow>
 #include <QFile>
 #include <QProgressBar>
 
@@ -156,6 +160,37 @@ TEST_F(StronyKreatora, FirstRunThroughTheStartUpCreatesAndStoresThePortfolioAndT
     EXPECT_TRUE(alerty.wpisy().isEmpty());
 }
 
+TEST_F(StronyKreatora, ReturnPressesThePagesMainButtonWhereverTheFocusIsAndSpaceNeverQuits)
+{
+    SetupAndMigrationWizard &kreator = uruchom();
+    QWindow *okno = kreator.window()->windowHandle();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(kreator.window()));
+    EXPECT_EQ(QApplication::focusWidget(), przycisk(kreator, "continueButton")) << "the first focus is not on Quit";
+    QTest::keyClick(okno, Qt::Key_Space);
+    ASSERT_EQ(strona(kreator), QStringLiteral("chooseLocationView"));
+    EXPECT_EQ(QApplication::focusWidget(), przycisk(kreator, "chooseButton"));
+
+    przycisk(kreator, "chooseLocationViewBackButton")->click();
+    EXPECT_EQ(QApplication::focusWidget(), przycisk(kreator, "continueButton")) << "each time the page shows";
+    przycisk(kreator, "quitButton")->setFocus();
+    QTest::keyClick(okno, Qt::Key_Return);
+    EXPECT_EQ(strona(kreator), QStringLiteral("chooseLocationView")) << "Return presses Continue, not the focused Quit";
+    EXPECT_TRUE(wyniki.isEmpty());
+
+    wybor.dodajOdpowiedz(dir.katalog(QStringLiteral("baza")));
+    przycisk(kreator, "chooseButton")->click();
+    ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
+    EXPECT_EQ(QApplication::focusWidget(), przycisk(kreator, "operateButton"));
+    przycisk(kreator, "changeLocationButton")->setFocus();
+    QTest::keyClick(okno, Qt::Key_Return);
+    ASSERT_TRUE(czekajNaStrone(kreator, "doneView")) << "Return presses the operate button";
+    EXPECT_TRUE(QFileInfo(dir.sciezka(QStringLiteral("baza/Tarrowind"))).isDir());
+    EXPECT_EQ(QApplication::focusWidget(), przycisk(kreator, "startUsingButton"));
+    QTest::keyClick(okno, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(wyniki, QList<bool>{true}) << "Enter presses Start Using Tarrowind";
+    EXPECT_TRUE(alerty.wpisy().isEmpty());
+}
+
 TEST_F(StronyKreatora, ADoubleClickOnTheOperateButtonCreatesOnce)
 {
     SetupAndMigrationWizard &kreator = uruchom();
@@ -237,7 +272,7 @@ const QString alertPortfolia = QStringLiteral(
     "portfolio directory structures.|Choose another location,Use inside location,Cancel");
 
 const KontrolaLokalizacji kontroleLokalizacji[] = {
-    // Inside Library and inside a portfolio as well: only the Library alert shows.
+    // Inside ~/.config and inside a portfolio as well: only the alert about the private folders shows.
     {"Library",
      [](KatalogTestowy &) {
          const QString wewnatrz = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Tarrowind/podkatalog");
@@ -245,20 +280,20 @@ const KontrolaLokalizacji kontroleLokalizacji[] = {
          return wewnatrz;
      },
      1001,
-     QStringLiteral("0|Can\u2019t use location inside of Library.|Please choose location outside of Library "
-                    "directory.|Choose another location,Cancel"),
+     QStringLiteral("0|Can\u2019t use location inside of ~/.config, ~/.local or ~/.cache.|Please choose location "
+                    "outside of ~/.config, ~/.local or ~/.cache directory.|Choose another location,Cancel"),
      false, "chooseLocationView", 1, {}},
     {"InsidePortfolioUsed", wewnatrzPortfolio, 1001, alertPortfolia, true, "operateView", 1, {}},
     {"InsidePortfolioCancelled", wewnatrzPortfolio, 1002, alertPortfolia, false, "chooseLocationView", 1, {}},
     {"PortfolioItself", [](KatalogTestowy &dir) { return dir.katalog(QStringLiteral("baza/Tarrowind")); }, 0, {},
      true, "operateView", 1, QStringLiteral("Tarrowind has found portfolio in this location and will use it.")},
-    // A link to a file: it is an alias and, followed, a file; only the first alert shows.
+    // A link to a file: it is a link and, followed, a file; only the first alert shows.
     {"LinkNamedTarrowind",
      [](KatalogTestowy &dir) {
          QFile::link(dir.plik(QStringLiteral("plik.txt")), dir.katalog(QStringLiteral("baza")) + "/Tarrowind");
          return dir.sciezka(QStringLiteral("baza"));
      },
-     1001, QStringLiteral("0|Alias named 'Tarrowind' exists in this location. Select different location||Choose,Cancel"),
+     1001, QStringLiteral("0|Link named 'Tarrowind' exists in this location. Select different location||Choose,Cancel"),
      false, "chooseLocationView", 1, {}},
     // Its first button opens the chooser again.
     {"FileNamedTarrowind",
@@ -468,6 +503,64 @@ TEST_F(MigracjaKreatora, MovesEveryBeanStoresTheLocationAndRefusesToCloseMeanwhi
     EXPECT_EQ(alerty.wpisy().size(), 3);
 }
 
+namespace {
+
+// Records what the program asks of the session manager, which grants interaction as told.
+struct MenedzerSesjiTestowy : UruchomienieProgramu::ZadanieMenedzeraSesji
+{
+    bool allowsInteraction() override { return ++prosby, pozwala; }
+    void release() override { ++zwolnienia; }
+    void cancel() override { anulowano = true; }
+
+    bool pozwala = true;
+    int prosby = 0, zwolnienia = 0;
+    bool anulowano = false;
+};
+
+} // namespace
+
+TEST_F(MigracjaKreatora, TheSessionsEndIsCancelledWhileTheMoveRunsWhenTheUserCanBeTold)
+{
+    piaskownica(20);
+    UruchomienieProgramu uruchomienie;
+    uruchomienie.delegat().applicationDidFinishLaunching();
+    ASSERT_EQ(uruchomienie.delegat().stan(), TarrowindAppDelegate::Stan::KreatorPokazany);
+    SetupAndMigrationWizard &kreator = *SetupAndMigrationWizard::biezacyKreator();
+    const auto koniecSesji = [&](bool pozwala) {
+        MenedzerSesjiTestowy menedzer;
+        menedzer.pozwala = pozwala;
+        uruchomienie.commitDataRequest(menedzer);
+        return menedzer;
+    };
+
+    const MenedzerSesjiTestowy przed = koniecSesji(true);
+    EXPECT_FALSE(przed.anulowano) << "before the move the session may end";
+    EXPECT_EQ(przed.zwolnienia, 1);
+
+    wybierz(kreator, dir.katalog(QStringLiteral("cel")));
+    ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
+    przycisk(kreator, "operateButton")->click();
+    ASSERT_TRUE(kreator.czyMigracjaTrwa());
+    const MenedzerSesjiTestowy bezZgody = koniecSesji(false);
+    EXPECT_FALSE(bezZgody.anulowano) << "without leave to tell the user nothing is refused";
+    EXPECT_TRUE(alerty.wpisy().isEmpty());
+    const MenedzerSesjiTestowy zeZgoda = koniecSesji(true);
+    EXPECT_TRUE(zeZgoda.anulowano);
+    EXPECT_EQ(zeZgoda.zwolnienia, 1);
+    ASSERT_EQ(alerty.wpisy().size(), 1);
+    EXPECT_EQ(alerty.wpisy().at(0).alert.messageText(), QStringLiteral("Migration is in progress."));
+    EXPECT_EQ(alerty.wpisy().at(0).okno, kreator.window());
+    EXPECT_TRUE(kreator.window()->isVisible());
+
+    ASSERT_TRUE(czekajNaStrone(kreator, "doneView"));
+    EXPECT_FALSE(koniecSesji(true).anulowano) << "after the move the session may end";
+    przycisk(kreator, "startUsingButton")->click();
+    ASSERT_EQ(uruchomienie.delegat().stan(), TarrowindAppDelegate::Stan::Dziala);
+    EXPECT_EQ(koniecSesji(true).prosby, 0) << "a running program keeps no session waiting";
+    for (BrowserWindow *okno : widoczneOknaPrzegladarki())
+        okno->close();
+}
+
 TEST_F(MigracjaKreatora, AConflictDisablesTheButtonUntilTheUserResolvesIt)
 {
     piaskownica(1);
@@ -481,9 +574,11 @@ TEST_F(MigracjaKreatora, AConflictDisablesTheButtonUntilTheUserResolvesIt)
     QLabel *wiadomosc = kreator.window()->findChild<QLabel *>(QStringLiteral("operateViewMessageLabel"));
     EXPECT_EQ(wiadomosc->text(),
               QStringLiteral("Sorry, can\u2019t migrate portfolio.\nAnother portfolio already exists in destination "
-                             "location. Please resolve this conflict manually using Finder. Merge contents of those "
-                             "portfolios or delete one of them. Then return to this window."));
+                             "location. Please resolve this conflict manually using the file manager. Merge contents "
+                             "of those portfolios or delete one of them. Then return to this window."));
     EXPECT_EQ(wiadomosc->palette().color(QPalette::WindowText), QColor(Qt::red));
+    QTest::keyClick(kreator.window()->windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(strona(kreator), QStringLiteral("operateView")) << "Return does not press a disabled button";
 
     // The user moves the other portfolio away and comes back to the window.
     ASSERT_TRUE(QDir().rename(dir.sciezka(QStringLiteral("cel/Tarrowind")), dir.sciezka(QStringLiteral("cel/Stary"))));

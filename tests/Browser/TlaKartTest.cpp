@@ -106,7 +106,7 @@ TEST(TlaKartTest, TheDetailsPanelIsWhiteWithTwoFaintLinesUnderItsTop)
     EXPECT_GT(qAlpha(obraz.pixel(196, 50)), 0) << "the panel casts a shadow";
 }
 
-TEST(TlaKartTest, TheNavigationDividerIsAGrooveLeaving55PointsAtTheTopAnd40AtTheBottom)
+TEST(TlaKartTest, TheNavigationDividerIsAGrooveLeaving40PointsAtTheTopAnd55AtTheBottom)
 {
     WidokRozdzielonyZPaskiemNawigacji widok;
     widok.addSubview(new QWidget);
@@ -116,11 +116,11 @@ TEST(TlaKartTest, TheNavigationDividerIsAGrooveLeaving55PointsAtTheTopAnd40AtThe
     const QImage obraz = narysuj(widok, QColor(128, 128, 128));
     const int jasna = 151;
     const int ciemna = 152;
-    for (int y : {55, 150, 259}) {
+    for (int y : {40, 150, 244}) {
         EXPECT_GT(qRed(obraz.pixel(jasna, y)), 128) << y;
         EXPECT_LT(qRed(obraz.pixel(ciemna, y)), 128) << y;
         EXPECT_EQ(qRed(obraz.pixel(150, y)), 128) << y;
     }
-    for (int y : {54, 260})
+    for (int y : {39, 245})
         EXPECT_EQ(obraz.pixel(jasna, y), obraz.pixel(ciemna, y)) << y;
 }

@@ -12,34 +12,14 @@
 #include "Support/KatalogTestowy.h"
 #include "Support/Ui/NagrywarkaAlertow.h"
 #include "Support/Ui/NagrywarkaWyboruKatalogu.h"
+#include "Support/ZrzutOkna.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QTest>
-
-namespace {
-
-// The part of the screen the windows cover, saved beside the build for people to look at.
-QImage zrzutEkranu(const QList<QWidget *> &okna, const QString &nazwa)
-{
-    QTest::qWait(300);
-    QRect obszar;
-    for (QWidget *okno : okna)
-        obszar |= okno->frameGeometry();
-    const QImage zrzut = QGuiApplication::primaryScreen()
-                             ->grabWindow(0, obszar.x(), obszar.y(), obszar.width(), obszar.height())
-                             .toImage();
-    const QString katalog = qEnvironmentVariable("TARROWIND_SCREENSHOTS", QDir::currentPath());
-    QDir().mkpath(katalog);
-    zrzut.save(katalog + QLatin1Char('/') + nazwa);
-    return zrzut;
-}
-
-} // namespace
 
 TEST(PreferencesXvfbTest, PreferencesWithTheChangeSheetAndAboutOnARealDisplay)
 {
@@ -70,7 +50,7 @@ TEST(PreferencesXvfbTest, PreferencesWithTheChangeSheetAndAboutOnARealDisplay)
     ChangePortfolioLocationPanel &panel = *preferencje.changePortfolioLocationController->panel();
     ASSERT_TRUE(QTest::qWaitFor([&] { return panel.isVisible(); }, 5000));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
-    const QImage arkusz = zrzutEkranu({preferencje.window(), &panel}, QStringLiteral("preferences-change-sheet.png"));
+    const QImage arkusz = zrzutOkien({preferencje.window(), &panel}, QStringLiteral("preferences-change-sheet.png"));
     EXPECT_FALSE(arkusz.isNull());
     EXPECT_LE(panel.width(), 520) << "a long path must not widen the sheet";
     EXPECT_EQ(panel.findChild<QLabel *>(QStringLiteral("selectedPortfolioLocationLabel"))->text(),
@@ -80,7 +60,7 @@ TEST(PreferencesXvfbTest, PreferencesWithTheChangeSheetAndAboutOnARealDisplay)
     QWidget *oProgramie = delegat.kontrolerOknaOProgramie()->window();
     oProgramie->move(700, 100);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(oProgramie));
-    const QImage about = zrzutEkranu({oProgramie}, QStringLiteral("about.png"));
+    const QImage about = zrzutOkien({oProgramie}, QStringLiteral("about.png"));
     EXPECT_GT(about.pixelColor(10, about.height() - 60).lightness(), 200) << "the ruled paper";
     EXPECT_EQ(delegat.kontrolerOknaOProgramie()->poleWersja->text(), QStringLiteral("Version 1.3 (42)"));
 }

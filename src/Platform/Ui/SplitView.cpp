@@ -286,9 +286,23 @@ void SplitView::layOut()
         if (i < m_panes.size() - 1) {
             const qreal thickness = thicknessOfDivider(i);
             const qreal reach = std::max<qreal>(thickness, smallestGrip);
-            const QRectF gripRect = rectOnAxis(position + (thickness - reach) / 2, reach);
+            QRectF gripRect = rectOnAxis(position + (thickness - reach) / 2, reach);
+            bool grabbable = thickness > 0;
+            // A divider hidden beside a pane collapsed at the view's edge is still grabbed there,
+            // so that the pane can be dragged out again. It lies over the neighbour's edge, only as
+            // wide as the divider, so that it takes no clicks from that pane's contents.
+            const qreal edgeReach = dividerThickness();
+            if (!grabbable && edgeReach > 0) {
+                if (i == 0 && m_panes.constFirst().collapsed) {
+                    gripRect = rectOnAxis(0, edgeReach);
+                    grabbable = true;
+                } else if (i == m_panes.size() - 2 && m_panes.constLast().collapsed) {
+                    gripRect = rectOnAxis(length() - edgeReach, edgeReach);
+                    grabbable = true;
+                }
+            }
             m_grips.at(i)->setGeometry(gripRect.toAlignedRect());
-            m_grips.at(i)->setVisible(thickness > 0);
+            m_grips.at(i)->setVisible(grabbable);
             m_grips.at(i)->raise();
             position += thickness;
         }

@@ -8,8 +8,10 @@
 
 // Two or more panes with dividers between them, driven by a delegate. Unlike QSplitter, a
 // collapsed pane is only hidden: it keeps the frame it had, so its size survives until it is
-// shown again. Sizes are in points along the axis and may be fractional; Qt::Horizontal puts the
-// panes side by side, Qt::Vertical stacks them.
+// shown again; a pane collapsed at the view's edge comes back when its divider is dragged out
+// from that edge, even while the divider is hidden. Sizes are in points along the axis and may be
+// fractional; Qt::Horizontal puts the panes side by side, Qt::Vertical stacks them. Dividers of no
+// thickness cannot be dragged.
 class SplitView : public QWidget
 {
     Q_OBJECT

@@ -23,7 +23,8 @@ public:
     virtual bool splitViewCanCollapseSubview(SplitView *widok, QWidget *podwidok);
     // NO keeps the pane's size when the split view grows or shrinks.
     virtual bool splitViewShouldAdjustSizeOfSubview(SplitView *widok, QWidget *podwidok);
-    // Asked for a divider beside a collapsed pane: a hidden one takes no room and cannot be dragged.
+    // Asked for a divider beside a collapsed pane: a hidden one takes no room; it can be dragged
+    // only from the view's edge, where the collapsed pane lies.
     virtual bool splitViewShouldHideDividerAtIndex(SplitView *widok, int indeks);
     // Lays the panes out after the split view's size changed; by default `adjustSubviews`.
     virtual void splitViewResizeSubviewsWithOldSize(SplitView *widok, const QSize &staryRozmiar);
