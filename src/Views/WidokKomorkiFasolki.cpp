@@ -88,7 +88,10 @@ void WidokKomorkiFasolki::updateEditorGeometry(QWidget *edytor, const QStyleOpti
 
 bool WidokKomorkiFasolki::eventFilter(QObject *obiekt, QEvent *zdarzenie)
 {
-    if (zdarzenie->type() != QEvent::MouseButtonPress || !m_tabela || obiekt != m_tabela->viewport())
+    // The delegate watches its open name fields too: Return, Tab and Escape end their edits there.
+    if (!m_tabela || obiekt != m_tabela->viewport())
+        return DelegatTabeliPapierowej::eventFilter(obiekt, zdarzenie);
+    if (zdarzenie->type() != QEvent::MouseButtonPress)
         return false;
     auto *mysz = static_cast<QMouseEvent *>(zdarzenie);
     if (mysz->button() != Qt::LeftButton)

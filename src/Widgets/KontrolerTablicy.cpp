@@ -47,6 +47,8 @@ void KontrolerTablicy::ustawTresc(const QList<QObject *> &obiekty)
 {
     const QList<QObject *> zaznaczone = selectedObjects();
     QObject *biezacy = obiektWWierszu(m_zaznaczenie->currentIndex().row());
+    // The current cell keeps its column too: F2 then opens the name it opened before.
+    const int kolumnaBiezacej = std::max(0, m_zaznaczenie->currentIndex().column());
 
     m_ustawianieTresci = true;
     beginResetModel();
@@ -60,7 +62,8 @@ void KontrolerTablicy::ustawTresc(const QList<QObject *> &obiekty)
     endResetModel();
     m_zaznaczenie->select(zaznaczenieWierszy(zaznaczone), QItemSelectionModel::ClearAndSelect);
     if (const int wiersz = wierszObiektu(biezacy); wiersz >= 0)
-        m_zaznaczenie->setCurrentIndex(index(wiersz, 0), QItemSelectionModel::NoUpdate);
+        m_zaznaczenie->setCurrentIndex(index(wiersz, std::min(kolumnaBiezacej, columnCount() - 1)),
+                                       QItemSelectionModel::NoUpdate);
     m_ustawianieTresci = false;
 
     emit arrangedObjectsChanged();
@@ -167,7 +170,12 @@ bool KontrolerTablicy::setData(const QModelIndex &indeks, const QVariant &wartos
 Qt::ItemFlags KontrolerTablicy::flags(const QModelIndex &indeks) const
 {
     Qt::ItemFlags flagi = QAbstractTableModel::flags(indeks) | Qt::ItemNeverHasChildren;
-    if (m_zapis && indeks.isValid())
+    if (!indeks.isValid())
+        return flagi;
+    // Without the flag an item view takes a press and move on a row for a rubber band, never a
+    // drag; whether a list drags, and what, is its view's to say.
+    flagi |= Qt::ItemIsDragEnabled;
+    if (m_zapis)
         flagi |= Qt::ItemIsEditable;
     return flagi;
 }

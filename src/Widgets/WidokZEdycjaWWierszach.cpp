@@ -75,3 +75,41 @@ void WidokZEdycjaWWierszach::dataChanged(const QModelIndex &lewyGorny, const QMo
         cancelOperation(this, edytor);
     QTreeView::dataChanged(lewyGorny, prawyDolny, role);
 }
+
+void WidokZEdycjaWWierszach::commitData(QWidget *edytor)
+{
+    m_zatwierdzanyEdytor = edytor;
+    m_kolumnaZatwierdzanego = indeksEdytora(this, edytor).column();
+    QTreeView::commitData(edytor);
+}
+
+void WidokZEdycjaWWierszach::closeEditor(QWidget *edytor, QAbstractItemDelegate::EndEditHint wskazowka)
+{
+    if (edytor != m_zatwierdzanyEdytor || indeksEdytora(this, edytor).isValid()) {
+        QTreeView::closeEditor(edytor, wskazowka);
+        return;
+    }
+    m_zatwierdzanyEdytor = nullptr;
+    // The committed name changed the row, and that ended the edit already. Tab still moves on,
+    // once the list has re-sorted, from the row where the item then stands.
+    if (wskazowka != QAbstractItemDelegate::EditNextItem && wskazowka != QAbstractItemDelegate::EditPreviousItem)
+        return;
+    const CursorAction ruch = wskazowka == QAbstractItemDelegate::EditNextItem ? MoveNext : MovePrevious;
+    QMetaObject::invokeMethod(
+        this, [this, ruch, kolumna = m_kolumnaZatwierdzanego] { edytujSasiedni(ruch, kolumna); }, Qt::QueuedConnection);
+}
+
+void WidokZEdycjaWWierszach::edytujSasiedni(CursorAction ruch, int kolumna)
+{
+    const QModelIndex biezacy = currentIndex();
+    if (state() == EditingState || !biezacy.isValid())
+        return;
+    selectionModel()->setCurrentIndex(biezacy.siblingAtColumn(kolumna), QItemSelectionModel::NoUpdate);
+    // Past the last row (or before the first) the edit just ends.
+    const QModelIndex sasiedni = moveCursor(ruch, Qt::NoModifier);
+    if (!sasiedni.isValid() || (sasiedni.row() == biezacy.row() && sasiedni.parent() == biezacy.parent()))
+        return;
+    selectionModel()->setCurrentIndex(sasiedni, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (sasiedni.flags() & Qt::ItemIsEditable)
+        edit(sasiedni);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QTreeView>
 
 // What the kit's tables and outlines share beneath their own chains: a running in-row edit is
@@ -29,7 +30,15 @@ public:
 
 protected:
     void dataChanged(const QModelIndex &lewyGorny, const QModelIndex &prawyDolny, const QList<int> &role) override;
+    void commitData(QWidget *edytor) override;
+    void closeEditor(QWidget *edytor, QAbstractItemDelegate::EndEditHint wskazowka) override;
 
 private:
+    // Selects the row `ruch` leads to from the current one and edits it in `kolumna`.
+    void edytujSasiedni(CursorAction ruch, int kolumna);
+
     bool m_shouldAbortEditingOnUpdates = true;
+    // The editor whose text is being committed, and its column.
+    QPointer<QWidget> m_zatwierdzanyEdytor;
+    int m_kolumnaZatwierdzanego = 0;
 };

@@ -49,6 +49,16 @@ protected:
         OperacjeTestowe::TearDown();
     }
 
+    // The first view of that class the window shows, or null.
+    template<typename Widok>
+    Widok *pierwszyWidoczny() const
+    {
+        for (Widok *widok : m_okno->findChildren<Widok *>())
+            if (widok->isVisible())
+                return widok;
+        return nullptr;
+    }
+
     PrzegladarkaTarrowind *przegladarka() const { return PrzegladarkaTarrowind::przegladarkaDlaOkna(m_okno); }
     KartaPortfolio *kartaPortfolio() const { return przegladarka() ? przegladarka()->wybranaKartaPortfolio() : nullptr; }
 

@@ -1,0 +1,161 @@
+#include "Support/Ui/NagrywarkaAlertow.h"
+#include "Support/Ui/UruchomionyProgram.h"
+
+#include "Model/BytSystemuPlikow.h"
+#include "Model/Fasolka.h"
+#include "Views/KontrolerDrzewa.h"
+#include "Views/KontrolerListyFasolek.h"
+#include "Views/WidokTabeliFasolkiPotoku.h"
+#include "Views/WidokZaryseliRzeczyKatalogu.h"
+#include "Widgets/FileNameChangerField.h"
+#include "Widgets/KontrolerTablicy.h"
+#include "Widgets/WidokZEdycjaWWierszach.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSignalSpy>
+
+#include <functional>
+
+namespace {
+
+// The key that ends the edit, and whether the typed name reaches the disk.
+struct KlawiszKonca
+{
+    const char *nazwa;
+    Qt::Key klawisz;
+    bool zatwierdza;
+};
+
+// Tab first: its renamed item then sorts first, with a row below it to move on to.
+const KlawiszKonca klawiszeKonca[] = {
+    {"Tab", Qt::Key_Tab, true},
+    {"Return", Qt::Key_Return, true},
+    {"Enter", Qt::Key_Enter, true},
+    {"Escape", Qt::Key_Escape, false},
+};
+
+// A list or outline of the window and what the test needs to know of its rows.
+struct WidokZNazwami
+{
+    QAbstractItemView *widok = nullptr;
+    int kolumnaNazwy = 0;
+    // The path on disk of the item in a row, empty for none.
+    std::function<QString(int wiersz)> sciezka;
+    // Whether an item may be renamed by the test: one it has not renamed yet, whose name on disk is
+    // the name shown.
+    std::function<bool(const QString &sciezka)> doZmiany;
+};
+
+class ZmianaNazwyWProgramie : public UruchomionyProgram
+{
+protected:
+    // For each key: a click selects an item's row, F2 opens its name field, a new name is typed
+    // over the old one and the key ends the edit; then the disk holds the new name, or for Escape
+    // the old one.
+    void zmieniajNazwyKolejnymiKlawiszami(const WidokZNazwami &opis)
+    {
+        QAbstractItemView *widok = opis.widok;
+        for (const KlawiszKonca &koniec : klawiszeKonca) {
+            SCOPED_TRACE(koniec.nazwa);
+            // An unselected row, which the click selects; Escape may cancel the rename of any item.
+            const auto pasuje = [&](int wiersz) {
+                return !widok->selectionModel()->isRowSelected(wiersz, {})
+                       && (!koniec.zatwierdza || opis.doZmiany(opis.sciezka(wiersz)));
+            };
+            int wiersz = 0;
+            while (wiersz < widok->model()->rowCount() && !pasuje(wiersz))
+                ++wiersz;
+            ASSERT_LT(wiersz, widok->model()->rowCount());
+            const QString stara = opis.sciezka(wiersz);
+            const QString nowa = QFileInfo(stara).dir().filePath(QStringLiteral("Aa renamed by ") + koniec.nazwa
+                                                                 + (QFileInfo(stara).isDir() ? "" : ".txt"));
+            QSignalSpy przeladowania(widok->model(), &QAbstractItemModel::modelReset);
+            QSignalSpy przestawienia(widok->model(), &QAbstractItemModel::layoutChanged);
+
+            const QRect komorka = widok->visualRect(widok->model()->index(wiersz, opis.kolumnaNazwy));
+            QTest::mouseClick(widok->viewport(), Qt::LeftButton, {}, QPoint(komorka.left() + 30, komorka.center().y()));
+            QTest::keyClick(widok, Qt::Key_F2);
+            auto *pole = qobject_cast<FileNameChangerField *>(QApplication::focusWidget());
+            ASSERT_NE(pole, nullptr) << "F2 opened no name field";
+            QTest::keyClick(pole, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(pole, QFileInfo(nowa).fileName());
+            QTest::keyClick(pole, koniec.klawisz);
+
+            if (!koniec.zatwierdza) {
+                ASSERT_TRUE(QTest::qWaitFor([&] { return !WidokZEdycjaWWierszach::controlInEditModeForTableView(widok); }));
+                EXPECT_TRUE(QFileInfo::exists(stara));
+                EXPECT_FALSE(QFileInfo::exists(nowa));
+                continue;
+            }
+            ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(nowa) && !QFileInfo::exists(stara); }))
+                << "not renamed to " << nowa.toStdString();
+            // The renamed item takes its place among the rows.
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !przeladowania.isEmpty() || !przestawienia.isEmpty(); }));
+            if (koniec.klawisz != Qt::Key_Tab) {
+                EXPECT_TRUE(QTest::qWaitFor([&] { return !WidokZEdycjaWWierszach::controlInEditModeForTableView(widok); }));
+                // F2 again, on the item still selected: its name opens, not another cell of the row.
+                QTest::keyClick(widok, Qt::Key_F2);
+                QWidget *znowu = WidokZEdycjaWWierszach::controlInEditModeForTableView(widok);
+                ASSERT_NE(znowu, nullptr);
+                EXPECT_EQ(WidokZEdycjaWWierszach::indeksEdytora(widok, znowu).column(), opis.kolumnaNazwy);
+                QTest::keyClick(znowu, Qt::Key_Escape);
+                continue;
+            }
+            // Tab moved on: the name of the row below the renamed item is open for typing.
+            ASSERT_TRUE(QTest::qWaitFor([&] { return WidokZEdycjaWWierszach::controlInEditModeForTableView(widok); }));
+            QWidget *dalej = WidokZEdycjaWWierszach::controlInEditModeForTableView(widok);
+            const QModelIndex edytowany = WidokZEdycjaWWierszach::indeksEdytora(widok, dalej);
+            EXPECT_EQ(edytowany.column(), opis.kolumnaNazwy);
+            EXPECT_EQ(opis.sciezka(edytowany.row() - 1).toStdString(), nowa.toStdString());
+            QTest::keyClick(dalej, Qt::Key_Escape);
+        }
+        EXPECT_TRUE(m_alerty.wpisy().isEmpty());
+    }
+
+    NagrywarkaAlertow m_alerty;
+};
+
+bool jeszczeNieZmieniona(const QString &sciezka)
+{
+    return !sciezka.isEmpty() && !QFileInfo(sciezka).fileName().startsWith(QLatin1String("Aa renamed"));
+}
+
+} // namespace
+
+TEST_F(ZmianaNazwyWProgramie, AKeyEndsTheRenameOfABeanInTheFlowList)
+{
+    auto *lista = pierwszyWidoczny<WidokTabeliFasolkiPotoku>();
+    ASSERT_NE(lista, nullptr);
+    KontrolerTablicy *tablica = lista->kontrolerTablicy();
+    zmieniajNazwyKolejnymiKlawiszami({
+        lista,
+        KontrolerListyFasolek::KolumnaNazwa,
+        [tablica](int wiersz) {
+            auto *fasolka = qobject_cast<Fasolka *>(tablica->obiektWWierszu(wiersz));
+            return fasolka && fasolka->bytFasolki() ? fasolka->bytFasolki()->plikowyURL() : QString();
+        },
+        // A folder bean: a file bean's extension is hidden from its name.
+        [](const QString &sciezka) { return jeszczeNieZmieniona(sciezka) && QFileInfo(sciezka).isDir(); },
+    });
+}
+
+TEST_F(ZmianaNazwyWProgramie, AKeyEndsTheRenameOfAnItemInTheFolderOutline)
+{
+    auto *zarys = pierwszyWidoczny<WidokZaryseliRzeczyKatalogu>();
+    ASSERT_NE(zarys, nullptr);
+    auto *drzewo = qobject_cast<KontrolerDrzewa *>(zarys->model());
+    ASSERT_NE(drzewo, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return drzewo->rowCount() >= 3; }));
+    zmieniajNazwyKolejnymiKlawiszami({
+        zarys,
+        0,
+        [drzewo](int wiersz) {
+            const QModelIndex indeks = drzewo->index(wiersz, 0);
+            return indeks.isValid() && drzewo->wezel(indeks)->byt() ? drzewo->wezel(indeks)->byt()->plikowyURL()
+                                                                    : QString();
+        },
+        jeszczeNieZmieniona,
+    });
+}
