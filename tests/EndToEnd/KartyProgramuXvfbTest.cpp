@@ -37,28 +37,47 @@
 #include <QHeaderView>
 #include <QTest>
 
-// The program's start-up in this process on a real X server with a generated portfolio, then
-// through the factories a tab on the archive with its bar collapsed, a bean tab whose folder outline
-// has two folders open, and a bean tab whose expected outcome is then typed in; the screenshots are
-// for people to look at.
-TEST(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndABeanTab)
-{
-    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run this suite under xvfb-run";
-    KatalogTestowy dir;
-    StosCoreData::sharedStosCoreData()->nowyKontekst();
-    const QString baza = dir.katalog(QStringLiteral("Projekty"));
-    ASSERT_TRUE(GeneratorPortfolio::zbuduj(baza, {3, 12, 2, 2, 2}).udany);
-    ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza));
+#include <memory>
 
-    UruchomienieProgramu uruchomienie;
-    TarrowindAppDelegate &delegat = uruchomienie.delegat();
-    delegat.applicationDidFinishLaunching();
-    ASSERT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::Dziala);
-    PrzegladarkaTarrowind *pierwsza = PrzegladarkaTarrowind::glownaPrzegladarka();
-    ASSERT_NE(pierwsza, nullptr);
-    BrowserWindow *oknoPierwsze = pierwsza->windowController()->window();
-    oknoPierwsze->setGeometry(20, 40, 900, 560);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(oknoPierwsze));
+// The program's start-up in this process on a real X server with a generated portfolio; its first
+// window shown.
+class KartyProgramuXvfbTest : public ::testing::Test
+{
+protected:
+    void uruchom(const QRect &geometria)
+    {
+        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run this suite under xvfb-run";
+        StosCoreData::sharedStosCoreData()->nowyKontekst();
+        const QString baza = m_dir.katalog(QStringLiteral("Projekty"));
+        ASSERT_TRUE(GeneratorPortfolio::zbuduj(baza, {3, 12, 2, 2, 2}).udany);
+        ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza));
+        m_uruchomienie = std::make_unique<UruchomienieProgramu>();
+        TarrowindAppDelegate &delegat = m_uruchomienie->delegat();
+        delegat.applicationDidFinishLaunching();
+        ASSERT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::Dziala);
+        m_pierwsza = PrzegladarkaTarrowind::glownaPrzegladarka();
+        ASSERT_NE(m_pierwsza, nullptr);
+        m_oknoPierwsze = m_pierwsza->windowController()->window();
+        m_oknoPierwsze->setGeometry(geometria);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_oknoPierwsze));
+    }
+
+    void TearDown() override { StosCoreData::sharedStosCoreData()->nowyKontekst(); }
+
+    KatalogTestowy m_dir;
+    std::unique_ptr<UruchomienieProgramu> m_uruchomienie;
+    PrzegladarkaTarrowind *m_pierwsza = nullptr;
+    BrowserWindow *m_oknoPierwsze = nullptr;
+};
+
+// The start-up, then through the factories a tab on the archive with its bar collapsed, a bean tab
+// whose folder outline has two folders open, and a bean tab whose expected outcome is then typed in;
+// the screenshots are for people to look at.
+TEST_F(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndABeanTab)
+{
+    ASSERT_NO_FATAL_FAILURE(uruchom(QRect(20, 40, 900, 560)));
+    PrzegladarkaTarrowind *pierwsza = m_pierwsza;
+    BrowserWindow *oknoPierwsze = m_oknoPierwsze;
     zrzutOkna(oknoPierwsze, QStringLiteral("portfolio-tab-at-start.png"));
 
     PrzegladarkaTarrowind *archiwum = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(
@@ -146,29 +165,15 @@ TEST(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndABea
     widokPotoku->widokTabeli()->setRowViewType(1);
     QTest::qWait(100);
     zrzutOkna(oknoPierwsze, QStringLiteral("portfolio-tab-on-a-flow-tall-rows.png"));
-    StosCoreData::sharedStosCoreData()->nowyKontekst();
 }
 
-// The program's start-up on a real X server, then a folder bean with sub-folders and an expected outcome
+// The start-up, then a folder bean with sub-folders and an expected outcome
 // shown inside the first window's portfolio tab, its flow's items in the open right panel.
-TEST(KartyProgramuXvfbTest, AFolderBeanShownInsideThePortfolioTab)
+TEST_F(KartyProgramuXvfbTest, AFolderBeanShownInsideThePortfolioTab)
 {
-    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run this suite under xvfb-run";
-    KatalogTestowy dir;
-    StosCoreData::sharedStosCoreData()->nowyKontekst();
-    const QString baza = dir.katalog(QStringLiteral("Projekty"));
-    ASSERT_TRUE(GeneratorPortfolio::zbuduj(baza, {3, 12, 2, 2, 2}).udany);
-    ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza));
-
-    UruchomienieProgramu uruchomienie;
-    TarrowindAppDelegate &delegat = uruchomienie.delegat();
-    delegat.applicationDidFinishLaunching();
-    ASSERT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::Dziala);
-    PrzegladarkaTarrowind *pierwsza = PrzegladarkaTarrowind::glownaPrzegladarka();
-    ASSERT_NE(pierwsza, nullptr);
-    BrowserWindow *okno = pierwsza->windowController()->window();
-    okno->setGeometry(20, 40, 980, 620);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(okno));
+    ASSERT_NO_FATAL_FAILURE(uruchom(QRect(20, 40, 980, 620)));
+    PrzegladarkaTarrowind *pierwsza = m_pierwsza;
+    BrowserWindow *okno = m_oknoPierwsze;
 
     Potok *potok = BazaFasolek::sharedBazaFasolek()->potoki().elementy().at(0);
     Fasolka *fasolka = nullptr;
@@ -204,5 +209,4 @@ TEST(KartyProgramuXvfbTest, AFolderBeanShownInsideThePortfolioTab)
     QTest::qWait(100);
     EXPECT_TRUE(widok->kontrolerRzeczyPotoku()->widokZaryseli()->isVisible());
     zrzutOkna(okno, QStringLiteral("portfolio-tab-bean-view.png"));
-    StosCoreData::sharedStosCoreData()->nowyKontekst();
 }

@@ -7,19 +7,16 @@
 #include "Browser/KontrolerZawartosciFasolki.h"
 #include "Browser/OknaTarrowind.h"
 #include "Model/Archiwum.h"
-#include "Model/ObserwatorZmianNaDysku.h"
-#include "Model/SCEvents.h"
-#include "Model/SpecKatalog.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/KontrolerWidokuFasolki.h"
 #include "Widgets/IkonaZPrzeciaganymFolderem.h"
 
 #include "Support/CzasyOczekiwania.h"
+#include "Support/ObserwacjaPortfolio.h"
 #include "Support/Ui/WierszZarysu.h"
 
 #include <QAbstractButton>
-#include <QDirIterator>
 #include <QLabel>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -47,23 +44,6 @@ protected:
         kartaPortfolio()->otworzFasolkeNaKarciePortfolio(fasolka);
         QCoreApplication::processEvents();
         return qobject_cast<KontrolerWidokuFasolki *>(kontrolerKarty()->kontrolerBiezacegoWidokuSzczegolow());
-    }
-
-    // Every folder of the portfolio is watched, so that another program's change is heard.
-    bool czekajNaObserwacje()
-    {
-        int katalogow = 0;
-        for (auto rodzaj : {SpecKatalog::suWszystkieFasolki, SpecKatalog::suArchiwum}) {
-            ++katalogow;
-            QDirIterator it(SpecKatalog::sharedSpecKatalog()->url(rodzaj), QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks,
-                            QDirIterator::Subdirectories);
-            for (; it.hasNext(); it.next())
-                ++katalogow;
-        }
-        auto *obserwator = dynamic_cast<ObserwatorZmianNaDysku *>(baza()->obserwatorZmianNaDysku());
-        return obserwator && QTest::qWaitFor([&] {
-            return obserwator->events() && obserwator->events()->liczbaObserwowanychKatalogow() >= katalogow;
-        }, czasNaZdarzenieMs);
     }
 
     // Whether the controller lived on through the handler that made the tab leave it: looked at
@@ -96,7 +76,7 @@ TEST_F(KontrolerWidokuFasolkiTest, TheSameBeanAgainRereadsNothing)
 
 TEST_F(KontrolerWidokuFasolkiTest, RePointedToASameNamedBeanItNoLongerHearsTheFirst)
 {
-    ASSERT_TRUE(czekajNaObserwacje());
+    ASSERT_TRUE(czekajNaObserwacjePortfolio());
     Fasolka *pierwsza = fasolkaKatalogowa(potokNr(1));
     Fasolka *druga = fasolkaKatalogowa(potokNr(2));
     ASSERT_TRUE(pierwsza && druga);
@@ -118,7 +98,7 @@ TEST_F(KontrolerWidokuFasolkiTest, RePointedToASameNamedBeanItNoLongerHearsTheFi
 
 TEST_F(KontrolerWidokuFasolkiTest, TheBeansFolderRemovedByAnotherProgramTakesTheTabBackAndReleasesTheViewLater)
 {
-    ASSERT_TRUE(czekajNaObserwacje());
+    ASSERT_TRUE(czekajNaObserwacjePortfolio());
     Fasolka *fasolka = fasolkaKatalogowa(potokNr(0));
     const ItemWidoku poprzedni = kontrolerKarty()->itemBiezacegoWidokuSzczeglow();
     const QPointer<KontrolerWidokuFasolki> widok = pokaz(fasolka);
