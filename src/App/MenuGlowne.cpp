@@ -56,7 +56,7 @@ constexpr OpisPozycji menuPlik[] = {
     {"&Close Tab", Akcja::zamknijKarte, Cel::Delegat, Qt::CTRL | Qt::Key_W},
     {"Close Wi&ndow", Akcja::zamknijOknoPrzegladarki, Cel::Delegat, Qt::CTRL | Qt::SHIFT | Qt::Key_W},
     {nullptr},
-    {"&Quit", Akcja::terminate, Cel::Delegat, Qt::CTRL | Qt::Key_Q},
+    {"&Quit", Akcja::terminate, Cel::Delegat, TarrowindAppDelegate::klawiszZakonczenia},
 };
 
 constexpr OpisPozycji menuEdycja[] = {

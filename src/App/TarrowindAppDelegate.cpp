@@ -1,11 +1,11 @@
 #include "TarrowindAppDelegate.h"
 
+#include "ChangePortfolioLocationController.h"
+#include "ChangePortfolioLocationPanel.h"
 #include "GoogleAnalytics.h"
 #include "KontrolerOknaOProgramie.h"
 #include "KreatorKonfiguracji.h"
 #include "OfertaPrzeniesieniaAplikacji.h"
-#include "ChangePortfolioLocationController.h"
-#include "ChangePortfolioLocationPanel.h"
 #include "PreferencesWindowController.h"
 
 #include "Actions/EdytorSpodziewanegoRezultatu.h"
@@ -13,7 +13,6 @@
 #include "Browser/KontrolerOknaPrzegladarkiTarrowind.h"
 #include "Browser/KartaPortfolio.h"
 #include "Browser/KontrolerKartyPortfolio.h"
-#include "Views/KontrolerPotoku.h"
 #include "Browser/PrzegladarkaTarrowind.h"
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Browser/TabKit/BrowserWindowController.h"
@@ -23,6 +22,7 @@
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/PozycjaMenu.h"
 #include "Platform/Ui/WindowRegistry.h"
+#include "Views/KontrolerPotoku.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -34,9 +34,6 @@ namespace {
 // The view kind of the archive, and the navigation bar shown beside it.
 constexpr std::int32_t widokArchiwum = 6;
 constexpr bool zPaskiemNawigacji = false;
-
-// Quit, in the menu bar and in the program's windows that have none.
-constexpr QKeyCombination klawiszZakonczenia = Qt::CTRL | Qt::Key_Q;
 
 // X11 hands the keyboard over only for a request newer than the last change of focus, and the
 // program knows the server's clock only from the last event it received. The first request stamps

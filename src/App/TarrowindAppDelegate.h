@@ -3,6 +3,7 @@
 #include "Platform/Ui/DelegatMenu.h"
 #include "Platform/Ui/Responder.h"
 
+#include <QKeyCombination>
 #include <QPointer>
 
 #include <memory>
@@ -27,6 +28,9 @@ class TarrowindAppDelegate : public Responder, public DelegatMenu
 
 public:
     enum class Stan { Uruchamianie, KreatorPokazany, Dziala, Konczenie };
+
+    // Quit, in the menu bar and in the program's windows that have none.
+    static constexpr QKeyCombination klawiszZakonczenia = Qt::CTRL | Qt::Key_Q;
 
     explicit TarrowindAppDelegate(QObject *rodzic = nullptr);
     ~TarrowindAppDelegate() override;

@@ -17,6 +17,7 @@
 #include "Platform/Ui/Responder.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
+#include "Views/WidokZaryseliRzeczyKatalogu.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 #include "Widgets/KontrolerTablicy.h"
 
@@ -52,6 +53,10 @@ QChar mnemonik(const QString &tytul)
 class MenuGlowneWProgramie : public UruchomionyProgram
 {
 public:
+    using UruchomionyProgram::kartaPortfolio;
+    using UruchomionyProgram::m_okno;
+    using UruchomionyProgram::przegladarka;
+
     WidokTabeliFasolkiPotoku *lista() { return widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno); }
     QLineEdit *poleWyszukiwarki()
     {
@@ -82,10 +87,11 @@ public:
         ASSERT_EQ(QApplication::focusWidget(), lista());
     }
 
-    void kliknijPoleWyszukiwarki()
+    // The way a user reaches the field, whose bar may lie folded away.
+    void przejdzDoPolaWyszukiwarki()
     {
+        nacisnij(Qt::CTRL | Qt::Key_F);
         ASSERT_NE(poleWyszukiwarki(), nullptr);
-        QTest::mouseClick(poleWyszukiwarki(), Qt::LeftButton);
         ASSERT_EQ(QApplication::focusWidget(), poleWyszukiwarki());
     }
 
@@ -177,7 +183,7 @@ const PrzypadekMenu przypadkiMenu[] = {
       {Akcja::przejdzDoPoprzedniegoWidoku, true}, {Akcja::aktywujFasolki, true}, {Akcja::duplikujFasolki, true},
       {Akcja::moveToTrash, true}, {Akcja::nowaKartaFasolki, true}, {Akcja::terminate, true}}},
     {"SearchField", Sytuacja::PoleWyszukiwarki,
-     {{Akcja::przejdzDoWyszukiwarki, true}, {Akcja::aktywujFasolki, true}, {Akcja::duplikujFasolki, true}}},
+     {{Akcja::przejdzDoWyszukiwarki, true}, {Akcja::noweOknoZKartaPortfolio, true}}},
     {"AllBeans", Sytuacja::WszystkieFasolki,
      {{Akcja::akcjaUkryjPasekNawigacji, true}, {Akcja::przejdzDoPoprzedniegoWidoku, true},
       {Akcja::pokazArchiwum, true}, {Akcja::aktywujFasolki, false}, {Akcja::moveToTrash, false}}},
@@ -206,7 +212,7 @@ TEST_P(MenuWSytuacji, OneEnabledItemPerKeyEachWithAHandlerAndUniqueMnemonics)
     case Sytuacja::ListaPotoku:
         break;
     case Sytuacja::PoleWyszukiwarki:
-        kliknijPoleWyszukiwarki();
+        przejdzDoPolaWyszukiwarki();
         break;
     case Sytuacja::WszystkieFasolki:
         przegladarka()->nowaKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(rwpWidokWszystkieFasolki, false);
@@ -315,7 +321,7 @@ const PrzypadekKlawisza przypadkiKlawiszy[] = {
      }},
     {"SearchFieldKeepsDelete", [](MenuGlowneWProgramie &t) {
          t.kliknijFasolkeWInkubacji();
-         t.kliknijPoleWyszukiwarki();
+         t.przejdzDoPolaWyszukiwarki();
          QTest::keyClicks(t.poleWyszukiwarki(), QStringLiteral("Projekt"));
          QTest::keyClick(t.poleWyszukiwarki(), Qt::Key_Home);
      },
@@ -327,7 +333,7 @@ const PrzypadekKlawisza przypadkiKlawiszy[] = {
      }},
     {"SearchFieldKeepsCtrlReturn", [](MenuGlowneWProgramie &t) {
          t.kliknijFasolkeWInkubacji();
-         t.kliknijPoleWyszukiwarki();
+         t.przejdzDoPolaWyszukiwarki();
      },
      {Qt::CTRL | Qt::Key_Return},
      [](MenuGlowneWProgramie &t) { EXPECT_EQ(t.przegladarka()->tabCount(), 1); }},

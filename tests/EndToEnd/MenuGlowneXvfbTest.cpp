@@ -1,17 +1,9 @@
-#include "App/TarrowindAppDelegate.h"
-#include "App/UruchomienieProgramu.h"
-#include "Browser/PrzegladarkaTarrowind.h"
-#include "Browser/TabKit/BrowserWindow.h"
-#include "Browser/TabKit/BrowserWindowController.h"
+#include "Support/Ui/UruchomionyProgram.h"
+#include "Support/ZrzutOkna.h"
+
 #include "Model/Fasolka.h"
-#include "Model/SpecKatalog.h"
-#include "Model/StosCoreData.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
 #include "Widgets/KontrolerTablicy.h"
-
-#include "Support/GeneratorPortfolio.h"
-#include "Support/KatalogTestowy.h"
-#include "Support/ZrzutOkna.h"
 
 #include <gtest/gtest.h>
 
@@ -30,33 +22,21 @@ QAction *pozycjaOTytule(const QList<QAction *> &akcje, const QString &tytul)
     return nullptr;
 }
 
+class MenuGlowneXvfbTest : public UruchomionyProgram
+{
+};
+
 } // namespace
 
 // The program's start-up in this process on a real X server, a folder bean selected by a click in
 // the flow list, then its File menu and its Bean menu with Status open; the screenshots are for
 // people to look at.
-TEST(MenuGlowneXvfbTest, TheFileMenuAndTheBeanMenuWithItsStatusSubmenuOverASelectedBean)
+TEST_F(MenuGlowneXvfbTest, TheFileMenuAndTheBeanMenuWithItsStatusSubmenuOverASelectedBean)
 {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run this suite under xvfb-run";
-    KatalogTestowy dir;
-    StosCoreData::sharedStosCoreData()->nowyKontekst();
-    const QString baza = dir.katalog(QStringLiteral("Projekty"));
-    ASSERT_TRUE(GeneratorPortfolio::zbuduj(baza, {3, 12, 2, 2, 2}).udany);
-    ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza));
+    BrowserWindow *okno = m_okno;
 
-    UruchomienieProgramu uruchomienie;
-    uruchomienie.delegat().applicationDidFinishLaunching();
-    PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::glownaPrzegladarka();
-    ASSERT_NE(przegladarka, nullptr);
-    BrowserWindow *okno = przegladarka->windowController()->window();
-    okno->setGeometry(20, 40, 900, 560);
-    okno->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(okno));
-
-    WidokTabeliFasolkiPotoku *lista = nullptr;
-    for (auto *widok : okno->findChildren<WidokTabeliFasolkiPotoku *>())
-        if (widok->isVisible())
-            lista = widok;
+    WidokTabeliFasolkiPotoku *lista = pierwszyWidoczny<WidokTabeliFasolkiPotoku>();
     ASSERT_NE(lista, nullptr);
     ASSERT_TRUE(QTest::qWaitFor([&] { return lista->kontrolerTablicy()->rowCount() >= 4; }));
     int wiersz = 0;
@@ -86,5 +66,4 @@ TEST(MenuGlowneXvfbTest, TheFileMenuAndTheBeanMenuWithItsStatusSubmenuOverASelec
     zrzutOkien({okno, fasolka->menu(), status->menu()}, QStringLiteral("menu-fasolka.png"));
     EXPECT_TRUE(pozycjaOTytule(status->menu()->actions(), QStringLiteral("&Active"))->isEnabled());
     fasolka->menu()->close();
-    StosCoreData::sharedStosCoreData()->nowyKontekst();
 }

@@ -45,7 +45,11 @@ PozycjaMenu::PozycjaMenu(const QString &tytul, Akcja akcja, QObject *rodzic)
     , m_akcja(akcja)
 {
     static const bool sledziFokusIKlawisze = [] {
-        QObject::connect(qApp, &QApplication::focusChanged, [] { zwalidujPozycjeZeSkrotami(); });
+        QObject::connect(qApp, &QApplication::focusChanged, [] {
+            // The windows going with the application object move the focus too; nothing is acted on then.
+            if (!QCoreApplication::closingDown())
+                zwalidujPozycjeZeSkrotami();
+        });
         WalidacjaSkrotow::zainstaluj();
         return true;
     }();

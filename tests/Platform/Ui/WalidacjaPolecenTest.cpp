@@ -120,8 +120,9 @@ TEST(WalidacjaPolecen, AKeyIsValidatedAgainAsItIsPressedSoAChangeWithoutAFocusCh
 {
     OknoZMenu uklad;
     ASSERT_TRUE(uklad.pokazIAktywuj());
-    uklad.kontrolerListy.wylaczone.insert(Akcja::duplikujFasolki);
     uklad.lista->setFocus();
+    uklad.kontrolerListy.wylaczone.insert(Akcja::duplikujFasolki);
+    PozycjaMenu::zwalidujPozycjeZeSkrotami();
     ASSERT_FALSE(uklad.duplikuj->isEnabled());
 
     // As a click that only moves the selection of a list that has the focus already.
