@@ -257,8 +257,9 @@ TEST_P(MenuWSytuacji, OneEnabledItemPerKeyEachWithAHandlerAndUniqueMnemonics)
             const QChar znak = mnemonik(tytul);
             EXPECT_FALSE(!znak.isNull() && mnemoniki.contains(znak)) << "mnemonic used twice in " << menu->title().toStdString();
             mnemoniki.insert(znak);
-            if (menuPaska)
+            if (menuPaska) {
                 EXPECT_FALSE(znak.isNull()) << "no mnemonic";
+            }
             if (!pozycja->isEnabled())
                 continue;
             for (const QKeySequence &klawisz : pozycja->shortcuts()) {
