@@ -2,6 +2,7 @@
 
 class KontrolerAkcjeNaElementach;
 class Menu;
+class Responder;
 class QWidget;
 
 // The four menus of an item actions controller, made in code: the bean context menu, the status
@@ -15,6 +16,10 @@ public:
     // The menus belong to `rodzic`, or, without one, go with the controller. Answers the
     // context menu.
     static Menu *zbuduj(KontrolerAkcjeNaElementach *kontroler, QWidget *rodzic = nullptr);
+
+    // The status menu's header (the beans' names), then the status commands, reactivation last,
+    // sent to `cel`, or along the chain without one.
+    static void dodajPozycjeStatusu(Menu *menu, Responder *cel);
 
     // The context menu's item that holds Open With shows for one file bean, the one that opens
     // a bean window for a folder bean.
