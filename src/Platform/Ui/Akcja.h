@@ -59,6 +59,7 @@
     X(pokazSzybkiPrzeglad) \
     X(pokazMenuAkcji) \
     X(checkBoxAction) \
+    X(ustawRodzajWidokuWiersza) \
     /* expected-outcome editor */ \
     X(rozpocznijEdycje) \
     X(zapiszRezultat) \
