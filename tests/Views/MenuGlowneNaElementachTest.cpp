@@ -2,19 +2,21 @@
 #include "Support/Ui/PolecenieWOknie.h"
 #include "Support/Ui/UruchomionyProgram.h"
 
+#include "Actions/EdytorSpodziewanegoRezultatu.h"
 #include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Actions/KontrolerEdytoraSpodziewanegoRezultatu.h"
-#include "Actions/EdytorSpodziewanegoRezultatu.h"
 #include "Actions/MenuKontroleraElementow.h"
 #include "Browser/KartaFasolki.h"
 #include "Browser/KontrolerKartyFasolki.h"
 #include "Browser/KontrolerKartyPortfolio.h"
 #include "Browser/UstawieniaKartyPortfolio.h"
 #include "Model/BazaFasolek.h"
+#include "Model/BytSystemuPlikow.h"
 #include "Platform/Ui/DelegatMenu.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/Menu.h"
 #include "Platform/Ui/PozycjaMenu.h"
+#include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerPaskaNawigacji.h"
 #include "Views/KontrolerPotoku.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
@@ -221,12 +223,11 @@ TEST_P(MenuGlowneNaElementachTabela, ReachesTheFocusedViewsHandler)
 
     switch (p.skutek) {
     case Skutek::FasolkaKartyNieaktywna: {
-        const QString cel = QFileInfo(sciezkaFasolkiKarty).path();
         const QString potokFasolki = m_fasolkaKarty->potok()->bytPotoku()->plikowyURL();
         const QString oczekiwana = potokFasolki + "/" + Fasolka::oksDlaStatusuFasolki(Fasolka::sfNieaktywna) + "/"
                                  + QFileInfo(sciezkaFasolkiKarty).fileName();
         ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(oczekiwana).isDir(); }, 3000)) << oczekiwana.toStdString();
-        EXPECT_FALSE(QFileInfo::exists(sciezkaFasolkiKarty)) << cel.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(sciezkaFasolkiKarty));
         EXPECT_EQ(m_fasolkaKarty->statusFasolki(), Fasolka::sfNieaktywna);
         break;
     }
@@ -311,6 +312,26 @@ TEST_F(MenuGlowneNaElementach, StatusAndOpenWithSubmenusFollowTheSelection)
         wypelnij(otworzW);
         EXPECT_EQ(tytuly(otworzW).contains(QStringLiteral("stale")), katalogowa);
     }
+}
+
+// In a bean tab's folder outline the main menu's Open With is the outline's: filled for its selected file.
+TEST_F(MenuGlowneNaElementach, OpenWithInABeanTabOutlineFollowsItsSelectedEntry)
+{
+    ustawFokus(Fokus::ZarysKartyFasolki);
+    if (HasFatalFailure())
+        return;
+    WidokZaryseliRzeczyKatalogu *zarys =
+        przegladarka()->wybranaKartaFasolki()->kontrolerKartyFasolki()->kontrolerRzeczyFasolki()->widokZaryseli();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return zarys->model()->rowCount() >= 1; }, 3000));
+    QTest::mouseClick(zarys->viewport(), Qt::LeftButton, {}, zarys->visualRect(zarys->model()->index(0, 0)).center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return zarys->selectionModel()->selectedRows().size() == 1; }));
+    const QList<BytSystemuPlikow *> zaznaczone = qobject_cast<KontrolerDrzewa *>(zarys->model())->selectedObjects();
+    ASSERT_TRUE(zaznaczone.size() == 1 && !zaznaczone.constFirst()->toKatalog());
+    Menu *otworzW = podmenu(Akcja::otworzBytElementuWProgramie);
+    ASSERT_EQ(LancuchResponderow::targetForAction(Akcja::otworzBytElementuWProgramie, m_okno),
+              przegladarka()->wybranaKartaFasolki()->kontrolerKartyFasolki()->kontrolerRzeczyFasolki());
+    wypelnij(otworzW);
+    EXPECT_FALSE(tytuly(otworzW).contains(QStringLiteral("stale")));
 }
 
 // A flow or a bean named "R&D" shows its ampersand in the menus, not a mnemonic.
