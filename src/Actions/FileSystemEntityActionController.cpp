@@ -19,7 +19,7 @@ constexpr int bokIkonyProgramu = 16;
 
 void dodajPozycjeProgramu(Menu *podmenu, const QString &tytul, const GioApplications::Application &program)
 {
-    auto *pozycja = new PozycjaMenu(tytul, Akcja::otworzBytElementuWProgramie, podmenu);
+    auto *pozycja = new PozycjaMenu(Menu::tytulZDanych(tytul), Akcja::otworzBytElementuWProgramie, podmenu);
     if (auto *delegat = qobject_cast<Responder *>(podmenu->delegat()))
         pozycja->setCel(delegat);
     if (!program.icon.isNull())

@@ -105,16 +105,16 @@ QString naglowekMenuStatusu(const QList<Fasolka *> &fasolki)
         return QCoreApplication::translate("KontrolerAkcjeNaElementach", "<Multiple Beans>");
     const QString nazwa = fasolki.first()->nazwa();
     if (nazwa.size() <= najdluzszaNazwaWNaglowku)
-        return nazwa;
+        return Menu::tytulZDanych(nazwa);
     // Never half of a surrogate pair: the cut goes before it.
     const qsizetype ciecie = nazwa.at(najdluzszaNazwaWNaglowku - 1).isHighSurrogate() ? najdluzszaNazwaWNaglowku - 1
                                                                                       : najdluzszaNazwaWNaglowku;
-    return nazwa.left(ciecie) + QStringLiteral("...");
+    return Menu::tytulZDanych(nazwa.left(ciecie)) + QStringLiteral("...");
 }
 
 void dodajPozycjePotoku(Menu *menu, Potok *potok)
 {
-    auto *pozycja = new PozycjaMenu(potok->nazwa(), Akcja::przeniesFasolkiDoPotoku, menu);
+    auto *pozycja = new PozycjaMenu(Menu::tytulZDanych(potok->nazwa()), Akcja::przeniesFasolkiDoPotoku, menu);
     if (auto *delegat = qobject_cast<Responder *>(menu->delegat()))
         pozycja->setCel(delegat);
     pozycja->setIcon(QIcon(potok->ikona().pixmap(bokIkonyPotoku, bokIkonyPotoku)));
@@ -725,15 +725,19 @@ bool KontrolerAkcjeNaElementach::validateUserInterfaceItem(const ElementInterfej
 void KontrolerAkcjeNaElementach::menuNeedsUpdate(Menu *menu)
 {
     const QList<QObject *> elementy = elementyDlaPolecenia(menu);
+    // A submenu of the main menu comes here from the menu bar, to the controller its item's command
+    // reaches: known by that command, not by identity.
+    const PozycjaMenu *otwierajaca = Menu::pozycjaOtwierajaca(menu);
+    const auto otwieraPolecenie = [otwierajaca](Akcja akcja) { return otwierajaca && otwierajaca->akcja() == akcja; };
     if (menu == m_menuPodreczneFasolki)
         zaktualizujMenuPodreczneFasolki(menu, elementy);
-    if (menu == m_menuPodreczneStatusu)
+    if (menu == m_menuPodreczneStatusu || otwieraPolecenie(Akcja::wyswietlPozaTabelaMenuPodreczneStatusu))
         zaktualizujMenuPodreczneStatusuDlaElementow(menu, elementy);
-    if (menu == m_menuOtworzWProgramie) {
+    if (menu == m_menuOtworzWProgramie || otwieraPolecenie(Akcja::otworzBytElementuWProgramie)) {
         if (Fasolka *otwierana = fasolka(); otwierana && otwierana->bytFasolki() && !otwierana->bytFasolki()->toKatalog())
             FileSystemEntityActionController::zaktualizujPodrzedneMenuOtworzWProgramieDlaBytu(menu, otwierana->bytFasolki());
     }
-    if (menu == m_menuPrzeniesDoPotoku)
+    if (menu == m_menuPrzeniesDoPotoku || otwieraPolecenie(Akcja::przeniesFasolkiDoPotoku))
         zaktualizujPodrzedneMenuPrzeniesDoPotoku(menu);
 }
 

@@ -84,6 +84,7 @@ KontrolerEdytoraSpodziewanegoRezultatu::KontrolerEdytoraSpodziewanegoRezultatu(Q
     , m_delegatPodzialu(std::make_unique<DelegatPodzialu>(this))
 {
     m_poleTekstowe->setObjectName(QStringLiteral("poleSpodziewanegoRezultatu"));
+    addHandler(Akcja::wyswietlStanEdytora, [this](QObject *) { wyswietlStanEdytora(); });
 }
 
 KontrolerEdytoraSpodziewanegoRezultatu::~KontrolerEdytoraSpodziewanegoRezultatu() = default;

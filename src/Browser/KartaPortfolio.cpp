@@ -169,8 +169,11 @@ KontrolerArchiwum *KartaPortfolio::kontrolerWybranegoArchiwum() const
 
 bool KartaPortfolio::czyMoznaPrzejscDoWyszukiwarki() const
 {
-    return czyBiezacyWidokTo(rwpWidokWszystkieFasolki) || czyBiezacyWidokTo(rwpWidokPotoku)
-        || czyBiezacyWidokTo(rwpWidokArchiwum);
+    // A list view that has no filter bar yet has no search field to go to.
+    const KontrolerBiezacegoWidokuSzczegolow *biezacy = m_kontrolerKartyPortfolio->kontrolerBiezacegoWidokuSzczegolow();
+    return (czyBiezacyWidokTo(rwpWidokWszystkieFasolki) || czyBiezacyWidokTo(rwpWidokPotoku)
+            || czyBiezacyWidokTo(rwpWidokArchiwum))
+        && biezacy && biezacy->widokListwyFiltra();
 }
 
 void KartaPortfolio::przejdzDoWyszukiwarki()

@@ -65,7 +65,7 @@ public:
     KontrolerArchiwum *kontrolerWybranegoArchiwum() const;
     KontrolerArchiwum *kontrolerBiezacegoWidokuArchiwum() const { return kontrolerWybranegoArchiwum(); }
 
-    // In a flow, All Beans or archive view.
+    // In a flow, All Beans or archive view that shows its filter bar.
     bool czyMoznaPrzejscDoWyszukiwarki() const;
     void przejdzDoWyszukiwarki();
 

@@ -143,6 +143,7 @@ void KontrolerPaskaNawigacji::loadView()
     connect(m_widokZaryseli->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &KontrolerPaskaNawigacji::poZmianieZaznaczenia);
     setView(widok);
+    m_kontrolerAkcjeNaElemencie->wstawDoLancuchaZaResponderem(this);
     przebudujDrzewo();
 }
 

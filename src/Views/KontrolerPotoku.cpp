@@ -21,6 +21,7 @@
 #include "Platform/Ui/AkcjaPrzycisku.h"
 #include "Platform/Ui/ElementInterfejsu.h"
 #include "Platform/Ui/Menu.h"
+#include "Platform/Ui/PozycjaMenu.h"
 #include "Widgets/IkonaZPrzeciaganymFolderem.h"
 
 #include <QCoreApplication>
@@ -48,6 +49,11 @@ KontrolerPotoku::KontrolerPotoku(QObject *rodzic)
     addHandler(Akcja::wyswietlDymekNowaFasolka,
                [this](QObject *nadawca) { m_kontrolerAkcjeNaPotoku->wyswietlDymekNowaFasolka(nadawca); });
     addHandler(Akcja::testuj, [this](QObject *nadawca) { testuj(nadawca); });
+    // The menu item's tag is the type; the list's button and the tab's settings follow the table.
+    addHandler(Akcja::ustawRodzajWidokuWiersza, [this](QObject *nadawca) {
+        if (const auto *pozycja = qobject_cast<const PozycjaMenu *>(nadawca); pozycja && m_widokTabeli)
+            m_widokTabeli->setRowViewType(pozycja->tag());
+    });
 }
 
 KontrolerPotoku::~KontrolerPotoku() = default;
@@ -248,6 +254,11 @@ bool KontrolerPotoku::validateUserInterfaceItem(const ElementInterfejsu &element
     case Akcja::pokazSzybkiPrzeglad:
     case Akcja::pokazMenuAkcji:
         return m_lista && m_lista->kontrolerTablicy()->selectedObjects().size() == 1;
+    case Akcja::ustawRodzajWidokuWiersza:
+        if (PozycjaMenu *pozycja = element.pozycjaMenu(); pozycja && m_widokTabeli)
+            pozycja->setStan(element.tag() == m_widokTabeli->rowViewType() ? PozycjaMenu::Stan::Wlaczony
+                                                                            : PozycjaMenu::Stan::Wylaczony);
+        return m_widokTabeli != nullptr;
     default:
         return false;
     }

@@ -282,9 +282,12 @@ void KontrolerRzeczyKatalogu::menuNeedsUpdate(Menu *menu)
     BytSystemuPlikow *byt = pojedynczeZaznaczenie();
     if (!byt)
         return;
+    // The main menu's Open With comes here from the menu bar, known by its item's command.
+    const PozycjaMenu *otwierajaca = Menu::pozycjaOtwierajaca(menu);
     if (menu == m_menuPodreczneRzeczy)
         FileSystemEntityActionController::zaktualizujWidocznoscMenuPodrzednegoOtworzWProgramieDlaBytu(menu, byt);
-    else if (menu == m_menuOtworzWProgramie)
+    else if (menu == m_menuOtworzWProgramie
+             || (otwierajaca && otwierajaca->akcja() == Akcja::otworzBytElementuWProgramie))
         FileSystemEntityActionController::zaktualizujPodrzedneMenuOtworzWProgramieDlaBytu(menu, byt);
 }
 

@@ -7,7 +7,10 @@
 #include "Views/WidokTabeliFasolkiPotoku.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
 
+#include "Model/BazaFasolek.h"
+
 #include <QAbstractButton>
+#include <QDir>
 
 namespace {
 
@@ -43,6 +46,32 @@ TEST_F(PoleceniaWProgramieXvfb, NewFolderOutsideTheRowsAndANewBeanSelected)
     auto *tabela = widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno);
     ASSERT_TRUE(QTest::qWaitFor([&] { return tabela->selectionModel()->selectedRows().size() == 1; }, 3000));
     zrzutOkna(m_okno, QStringLiteral("flow-view-new-bean-selected.png"));
+}
+
+// A bean's context menu with Move to Flow open: a flow named "R&D" shows its ampersand.
+TEST_F(PoleceniaWProgramieXvfb, MoveToFlowShowsAnAmpersandInAFlowName)
+{
+    ASSERT_TRUE(QDir().mkpath(m_baza.sciezka() + QStringLiteral("/Tarrowind/All Beans/R&D")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return potok(QStringLiteral("R&D")) != nullptr; }, 5000));
+    auto *tabela = widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno);
+    ASSERT_NE(tabela, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tabela->model()->rowCount() > 2; }, 3000));
+    kliknijPrawym(tabela, tabela->model()->index(1, 1));
+    ASSERT_TRUE(QTest::qWaitFor([] { return otwarteMenu() && otwarteMenu()->isVisible(); }, 2000));
+    QMenu *menu = otwarteMenu();
+    QAction *doPotoku = nullptr;
+    for (QAction *akcja : menu->actions())
+        if (akcja->text() == QStringLiteral("Move to Flow"))
+            doPotoku = akcja;
+    ASSERT_TRUE(doPotoku && doPotoku->menu());
+    menu->setActiveAction(doPotoku);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return doPotoku->menu()->isVisible(); }, 2000));
+    QStringList tytuly;
+    for (QAction *akcja : doPotoku->menu()->actions())
+        tytuly << akcja->text();
+    EXPECT_TRUE(tytuly.contains(QStringLiteral("R&&D"))) << tytuly.join('|').toStdString();
+    zrzutOkien({menu, doPotoku->menu()}, QStringLiteral("move-to-flow-ampersand.png"));
+    menu->close();
 }
 
 } // namespace

@@ -70,6 +70,12 @@ QWidget *Menu::oknoPolecenia() const
     return oknoPoleceniaMenu(this);
 }
 
+QString Menu::tytulZDanych(const QString &tekst)
+{
+    QString tytul = tekst;
+    return tytul.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 Menu::Pochodzenie Menu::pochodzenieMenu(const QMenu *menu)
 {
     const auto [gorne, pasek] = zawieszenie(menu);
@@ -123,4 +129,10 @@ QMenu *Menu::menuNadrzedne(const QMenu *menu)
             return nadrzedne;
     }
     return nullptr;
+}
+
+PozycjaMenu *Menu::pozycjaOtwierajaca(const QMenu *menu)
+{
+    // Giving an action a submenu makes it the submenu's menuAction.
+    return qobject_cast<PozycjaMenu *>(menu->menuAction());
 }

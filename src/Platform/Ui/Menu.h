@@ -59,11 +59,17 @@ public:
     // What opening the menu does: the delegate's menuNeedsUpdate, then every item validated.
     void przygotujDoPokazania();
 
+    // A title made of data (a flow's, a bean's or an application's name): each `&` shows as
+    // itself instead of marking a mnemonic.
+    static QString tytulZDanych(const QString &tekst);
+
     // The same for any menu, ours or not.
     static Pochodzenie pochodzenieMenu(const QMenu *menu);
     static QWidget *oknoPoleceniaMenu(const QMenu *menu);
     // The menu that holds `menu` as a submenu, or null for a top menu.
     static QMenu *menuNadrzedne(const QMenu *menu);
+    // Our item that opens `menu` as its submenu, or null.
+    static PozycjaMenu *pozycjaOtwierajaca(const QMenu *menu);
 
 private:
     Pochodzenie m_pochodzenie = Pochodzenie::Brak;

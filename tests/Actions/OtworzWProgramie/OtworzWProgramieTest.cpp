@@ -14,8 +14,9 @@ namespace {
 
 const QString typ = QStringLiteral("application/x-krita");
 
-// Three applications for one type, the last named the default in the user's mimeapps.list; each
-// launch writes its file argument into "<name of its entry>.zapis" in the home folder.
+// Three applications for one type (an ampersand in one name, shown as itself in the menu), the last
+// named the default in the user's mimeapps.list; each launch writes its file argument into
+// "<name of its entry>.zapis" in the home folder.
 class OtworzWProgramie : public OperacjeTestowe
 {
 protected:
@@ -26,7 +27,7 @@ protected:
         const QString aplikacje = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/applications/");
         const QString skrypt = m_baza.plik(QStringLiteral("otworz.sh"), "#!/bin/sh\nprintf '%s' \"$2\" > \"$HOME/$1.zapis\"\n");
         QFile::setPermissions(skrypt, QFile::permissions(skrypt) | QFile::ExeUser);
-        for (const auto &[id, nazwa] : {std::pair{"tarrowind-beta", "Beta Reader"}, {"tarrowind-alpha", "alpha editor"},
+        for (const auto &[id, nazwa] : {std::pair{"tarrowind-beta", "Beta & Reader"}, {"tarrowind-alpha", "alpha editor"},
                                         {"tarrowind-zeta", "Zeta Viewer"}}) {
             QDir().mkpath(aplikacje);
             QFile wpis(aplikacje + QLatin1String(id) + QStringLiteral(".desktop"));
@@ -79,7 +80,7 @@ TEST_F(OtworzWProgramie, TheDefaultStandsFirstOnceTheOthersByNameAndAChosenOneOp
     FileSystemEntityActionController::zaktualizujPodrzedneMenuOtworzWProgramieDlaBytu(&podmenu, szkic->bytFasolki());
     EXPECT_EQ(nasze(podmenu).join(u'\n'), QStringList({"Zeta Viewer (default)|tarrowind-zeta.desktop", "---",
                                                       "alpha editor|tarrowind-alpha.desktop",
-                                                      "Beta Reader|tarrowind-beta.desktop"}).join(u'\n'));
+                                                      "Beta && Reader|tarrowind-beta.desktop"}).join(u'\n'));
     auto *alpha = qobject_cast<PozycjaMenu *>(podmenu.actions().at(2));
     ASSERT_TRUE(alpha);
     EXPECT_EQ(alpha->cel(), &kontroler);
