@@ -46,7 +46,6 @@ void KontrolerKartyFasolki::awakeFromNib()
     KontrolerKarty::awakeFromNib();
     tloKarty()->setRodzajKarty(ZawartoscKarty::rodzajKartaFasolki);
     wstawDoLancuchaZaResponderem(m_widokSzczegolow);
-    m_kontrolerAkcjeNaFasolkach->wstawDoLancuchaZaResponderem(this);
     KontrolerAkcjeNaElementach::umiescNaKarcie(this, m_widokSzczegolow);
 }
 

@@ -76,6 +76,8 @@ void KontrolerZawartosciFasolki::loadView()
     zEdytorem->addSubview(zPanelem);
     uklad->addWidget(zEdytorem, 1);
     setView(zawartosc);
+    // Item commands from the main menu reach the bean through the chain, in the bean tab and the bean view alike.
+    m_kontrolerAkcjeNaFasolkach->wstawDoLancuchaZaResponderem(this);
 }
 
 QWidget *KontrolerZawartosciFasolki::zbudujNaglowek()
