@@ -20,6 +20,7 @@
 #include "Views/KontrolerPaskaNawigacji.h"
 #include "Views/KontrolerPotoku.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
+#include "Views/KontrolerWidokuFasolki.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
@@ -37,9 +38,9 @@ namespace {
 
 using namespace PolecenieWOknie;
 
-enum class Fokus { ListaPotoku, PasekNaPotoku, ZarysKartyFasolki, EdytorKartyFasolki };
+enum class Fokus { ListaPotoku, PasekNaPotoku, ZarysKartyFasolki, EdytorKartyFasolki, ZarysWidokuFasolki };
 enum class Skutek {
-    FasolkaKartyNieaktywna, // the bean tab's bean lies in its flow's "_Inactive" folder
+    FasolkaKartyNieaktywna, // the bean shown (tab or view) lies in its flow's "_Inactive" folder
     KatalogPotokuOtwarty,   // the file manager was asked for the folder of "Potok 0001"
     NicSieNieZmienilo,      // disk and graph as before, no alert, no desktop call
     WierszeZeSzczegolami,   // row type 1: list, tall-rows button, tab settings, the item's checkmark
@@ -63,6 +64,8 @@ void PrintTo(const Przypadek &przypadek, std::ostream *os)
 
 const Przypadek przypadki[] = {
     {"KartaFasolkiZmieniaStatusSwojejFasolki", Fokus::ZarysKartyFasolki, Akcja::deaktywujFasolki, 0, true,
+     Skutek::FasolkaKartyNieaktywna},
+    {"WidokFasolkiZmieniaStatusSwojejFasolki", Fokus::ZarysWidokuFasolki, Akcja::deaktywujFasolki, 0, true,
      Skutek::FasolkaKartyNieaktywna},
     {"PasekOtwieraKatalogPotoku", Fokus::PasekNaPotoku, Akcja::otworzElementyWFinderze, 0, true,
      Skutek::KatalogPotokuOtwarty},
@@ -190,6 +193,18 @@ protected:
                                : karta->kontrolerEdytoraSpodziewanegoRezultatu()->edytor();
             cel->setFocus(Qt::MouseFocusReason);
             ASSERT_TRUE(QTest::qWaitFor([&] { return cel->hasFocus(); })) << "no focus in the bean tab";
+            break;
+        }
+        case Fokus::ZarysWidokuFasolki: {
+            const int wiersz = pierwszyWiersz([](Fasolka *f) { return f->jestZKatalogiem() && !f->jestNieaktywna(); });
+            ASSERT_GE(wiersz, 0);
+            m_fasolkaKarty = fasolkaWWierszu(wiersz);
+            kartaPortfolio()->otworzFasolkeNaKarciePortfolio(m_fasolkaKarty);
+            KontrolerWidokuFasolki *widok = nullptr;
+            ASSERT_TRUE(QTest::qWaitFor([&] { return (widok = kartaPortfolio()->kontrolerWybranejFasolki()) != nullptr; }));
+            QWidget *cel = widok->kontrolerRzeczyFasolki()->widokZaryseli();
+            cel->setFocus(Qt::MouseFocusReason);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return cel->hasFocus(); })) << "no focus in the bean view";
             break;
         }
         }
