@@ -2,23 +2,66 @@
 
 #include "KontrolerNazwanegoWidoku.h"
 
-class KontrolerAkcjeNaElementach;
+#include <QPointer>
 
-// The All Beans view of a portfolio tab.
+class KontrolerAkcjeNaElementach;
+class KontrolerListyFasolek;
+class KontrolerTablicy;
+class ListwaZakresu;
+class Menu;
+class ProxyWszystkieFasolki;
+class QLineEdit;
+class QModelIndex;
+class QRect;
+class WidokDolnegoPaskaIkon;
+class WidokTabeliWszystkieFasolki;
+
+// The All Beans view of a portfolio tab: every bean of every flow in the scope and phrase of the
+// filter strip, as one list by name or divided into flows under their header rows. Its commands
+// go to two actions controllers: one for the rows of the list, one with the bean database as
+// its item and the one selected row as the secondary one.
 class KontrolerWszystkieFasolki : public KontrolerNazwanegoWidoku
 {
     Q_OBJECT
 
 public:
     explicit KontrolerWszystkieFasolki(QObject *rodzic = nullptr);
+    ~KontrolerWszystkieFasolki() override;
 
-    // Gives the list the bean database; the view has no list yet.
-    void ustawDaneWidoku() {}
-    // The actions of the list's items; the list is still to come.
+    void ustawWidok() override;
+    void odczytajUstawienia() override;
+    // Gives the list the shared bean database when it has none; the first listing selects nothing.
+    void ustawDaneWidoku();
+    void ustawWidokJakoPierwszyResponder() override;
+    void walidujPrzyciskiAkcji() override;
+    bool validateUserInterfaceItem(const ElementInterfejsu &element) override;
+
+    WidokTabeliWszystkieFasolki *widokTabeli() const { return m_widokTabeli; }
+    KontrolerTablicy *kontrolerTablicy() const;
+    ProxyWszystkieFasolki *proxyWszystkieFasolki() const { return m_proxy; }
+    QLineEdit *poleWyszukiwarki() const;
+    WidokDolnegoPaskaIkon *widokDolnegoPaskaIkon() const;
+    Menu *menuPodreczneStatusu() const;
     KontrolerAkcjeNaElementach *kontrolerAkcjeNaElementach() const { return m_kontrolerAkcjeNaElementach; }
-    // Focuses the search field; the view has none yet.
-    void przejdzDoWyszukiwarki(QObject *) {}
+    KontrolerAkcjeNaElementach *kontrolerAkcjeNaBazieFasolek() const { return m_kontrolerAkcjeNaBazieFasolek; }
+
+    // Focuses the search field.
+    void przejdzDoWyszukiwarki(QObject *nadawca);
+    // The status menu of the row whose status button lies at `przycisk` in the list's viewport.
+    void wyswietlWTabeliMenuPodreczneStatusu(const QModelIndex &indeks, const QRect &przycisk);
+    // Developer aid: times a thousand reads of the list.
+    void testProfiler(QObject *nadawca);
+
+protected:
+    void loadView() override;
 
 private:
+    void zmianaZaznaczenia();
+
+    ProxyWszystkieFasolki *m_proxy;
+    ListwaZakresu *m_listwaZakresu;
     KontrolerAkcjeNaElementach *m_kontrolerAkcjeNaElementach;
+    KontrolerAkcjeNaElementach *m_kontrolerAkcjeNaBazieFasolek;
+    WidokTabeliWszystkieFasolki *m_widokTabeli = nullptr;
+    KontrolerListyFasolek *m_lista = nullptr;
 };
