@@ -1,4 +1,3 @@
-#include "Support/CzasyOczekiwania.h"
 #include "Support/PortfolioTestowe.h"
 #include "Support/Ui/PolecenieWOknie.h"
 #include "Support/Ui/UruchomionyProgram.h"
@@ -7,9 +6,7 @@
 #include "Browser/KontrolerKartyPortfolio.h"
 #include "Browser/UstawieniaKartyPortfolio.h"
 #include "Model/Fasolka.h"
-#include "Model/ObserwatorZmianNaDysku.h"
 #include "Model/Potok.h"
-#include "Model/SCEvents.h"
 #include "Platform/Konsola.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/UserDefaults.h"
@@ -22,7 +19,6 @@
 #include "Widgets/KontrolerTablicy.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -105,19 +101,6 @@ protected:
         karta->view()->resize(500, 500);
         karta->view()->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(karta->view()));
-    }
-    // A real watcher with a short latency, once it watches every folder of the portfolio.
-    bool obserwujDysk()
-    {
-        ObserwatorZmianNaDysku::zainstaluj(0.05);
-        int katalogi = 1;
-        for (QDirIterator it(R(QStringLiteral("All Beans")), QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-             it.hasNext(); it.next())
-            ++katalogi;
-        auto *obserwator = dynamic_cast<ObserwatorZmianNaDysku *>(BazaFasolek::sharedBazaFasolek()->obserwatorZmianNaDysku());
-        return obserwator && QTest::qWaitFor([&] {
-            return obserwator->events() && obserwator->events()->liczbaObserwowanychKatalogow() >= katalogi;
-        }, czasNaZdarzenieMs);
     }
 
     std::unique_ptr<KartaPortfolio> karta;
