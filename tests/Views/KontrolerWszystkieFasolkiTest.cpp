@@ -2,6 +2,10 @@
 #include "Support/Ui/PolecenieWOknie.h"
 #include "Support/Ui/UruchomionyProgram.h"
 
+#include "Actions/DymekNowaRzecz.h"
+#include "Actions/KontrolerAkcjeNaElementach.h"
+#include "Actions/KontrolerDymkaNowaRzecz.h"
+#include "Actions/PoleNazwa.h"
 #include "Browser/KartaPortfolio.h"
 #include "Browser/KontrolerKartyPortfolio.h"
 #include "Browser/UstawieniaKartyPortfolio.h"
@@ -18,6 +22,7 @@
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 #include "Widgets/KontrolerTablicy.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -178,6 +183,51 @@ TEST_F(KontrolerWszystkieFasolkiTest, TheProfilerCommandTimesAThousandReadsOfThe
     Konsola::ustawZegar([&] { return chwila += std::chrono::milliseconds(500); });
     ASSERT_TRUE(LancuchResponderow::sendAction(Akcja::testProfiler, kontroler, nullptr));
     EXPECT_EQ(linie, QList<QByteArray>({"KontrolerWszystkieFasolki testProfiler:\n", "stop = 0.500 sek\n"}));
+}
+
+TEST_F(KontrolerWszystkieFasolkiTest, ANewBeanGoesToTheFlowOfTheOneSelectedRowOfADividedList)
+{
+    ASSERT_NO_FATAL_FAILURE(otworz());
+    ASSERT_NO_FATAL_FAILURE(pokazOkno());
+    auto *przycisk = kontroler->view()->findChild<QAbstractButton *>(QStringLiteral("przyciskNowaFasolka"));
+    ASSERT_NE(przycisk, nullptr);
+    Potok *gamma = BazaFasolek::sharedBazaFasolek()->znajdzPotokONazwie(QStringLiteral("Gamma"));
+    const struct
+    {
+        const char *nazwa;
+        bool podzial;
+        std::function<QList<QObject *>()> zaznaczone;
+        bool wlaczony;
+    } przypadki[] = {
+        {"nic", true, [] { return QList<QObject *>(); }, false},
+        {"fasolka", true, [&] { return QList<QObject *>{fasolka("b1")}; }, true},
+        {"naglowek", true, [&] { return QList<QObject *>{gamma}; }, true},
+        {"dwie", true, [&] { return QList<QObject *>{fasolka("b1"), fasolka("g1")}; }, false},
+        {"bez_podzialu", false, [&] { return QList<QObject *>{fasolka("b1")}; }, false},
+    };
+    for (const auto &p : przypadki) {
+        SCOPED_TRACE(p.nazwa);
+        podziel(p.podzial);
+        tablica()->setSelectedObjects(p.zaznaczone());
+        EXPECT_EQ(przycisk->isEnabled(), p.wlaczony);
+    }
+
+    podziel(true);
+    const std::pair<const char *, std::function<void()>> otwarcia[] = {
+        {"z_przycisku", [przycisk] { przycisk->click(); }},
+        {"z_karty", [this] { karta->wyswietlDymekNowaFasolka(); }},
+    };
+    for (const auto &[nazwa, otworzDymek] : otwarcia) {
+        SCOPED_TRACE(nazwa);
+        tablica()->setSelectedObjects({fasolka("b1")});
+        otworzDymek();
+        KontrolerDymkaNowaRzecz *dymek = kontroler->kontrolerAkcjeNaElementach()->kontrolerDymkaNowaRzecz();
+        ASSERT_TRUE(dymek->dymek() && dymek->dymek()->isVisible());
+        QTest::keyClicks(dymek->poleNazwa(), QString::fromLatin1(nazwa));
+        QTest::keyClick(dymek->poleNazwa(), Qt::Key_Return);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return zaznaczone() == QStringList{QString::fromLatin1(nazwa)}; }, 2000));
+        EXPECT_EQ(fasolka(nazwa)->potok()->nazwa(), QStringLiteral("Beta"));
+    }
 }
 
 // All Beans in the window the program's start-up builds, reached through the bar, driven by real input.
