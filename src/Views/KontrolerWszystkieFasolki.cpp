@@ -11,6 +11,8 @@
 #include "Actions/MenuKontroleraElementow.h"
 #include "Browser/KontrolerKartyPortfolio.h"
 #include "Model/BazaFasolek.h"
+#include "Model/Fasolka.h"
+#include "Model/Potok.h"
 #include "Platform/Konsola.h"
 #include "Platform/Ui/AkcjaPrzycisku.h"
 #include "Platform/Ui/ElementInterfejsu.h"
@@ -37,20 +39,27 @@ void KontrolerWszystkieFasolki::loadView()
 {
     m_widokTabeli = new WidokTabeliWszystkieFasolki;
     m_lista = new KontrolerListyFasolek(m_widokTabeli, m_proxy, m_listwaZakresu, this);
+    m_lista->setKolumnaStatusu(false);
+    // The main flow's folder keeps its name.
+    m_lista->setEdytowalny([](QObject *obiekt) {
+        const auto *potok = qobject_cast<Potok *>(obiekt);
+        return qobject_cast<Fasolka *>(obiekt) || (potok && !potok->toPotokGlowny());
+    });
+    m_lista->wlaczZrzutyNaNaglowki();
     m_lista->listwaFiltra()->widokListwyZakresu()->setPokazujPodzialNaPotoki(true);
     setWidokListwyFiltra(m_lista->listwaFiltra());
 
     KontrolerAkcjeNaElementach *zaznaczenia = m_kontrolerAkcjeNaElementach;
-    zaznaczenia->setKontrolerTablicy(m_lista->kontrolerTablicy());
-    zaznaczenia->setWidokTabeli(m_widokTabeli);
     zaznaczenia->setKontrolerBiezacegoWidokuSzczegolow(this);
     // The new-bean command reads the scope bar: a new bean goes to the selected row's flow, and
     // must come into the scope and be selected.
     zaznaczenia->setListwaZakresu(m_listwaZakresu);
     zaznaczenia->setProxyWszystkieFasolki(m_proxy);
     m_kontrolerAkcjeNaBazieFasolek->setKontrolerBiezacegoWidokuSzczegolow(this);
-    m_widokTabeli->setKontrolerAkcjeNaElementach(zaznaczenia);
+    m_lista->polaczZAkcjami(zaznaczenia, m_kontrolerAkcjeNaBazieFasolek);
+    setKontroleryPrzegladu(zaznaczenia, m_kontrolerAkcjeNaBazieFasolek);
     m_widokTabeli->setMenuPodreczneFasolki(MenuKontroleraElementow::zbuduj(zaznaczenia, m_widokTabeli));
+    m_widokTabeli->setMenuPodrecznePotoku(MenuKontroleraElementow::zbudujMenuElementu(zaznaczenia, m_widokTabeli));
 
     auto *przyciskNowaFasolka = new QToolButton;
     przyciskNowaFasolka->setObjectName(QStringLiteral("przyciskNowaFasolka"));
@@ -63,12 +72,8 @@ void KontrolerWszystkieFasolki::loadView()
     m_lista->dodajPrzycisk(przyciskNowaFasolka);
     m_lista->setCeleAkcji({this, zaznaczenia});
 
-    connect(m_lista, &KontrolerListyFasolek::zaznaczenieZmienione, this, &KontrolerWszystkieFasolki::zmianaZaznaczenia);
-    connect(m_proxy, &ProxyListyFasolek::tablicaChanged, this, &KontrolerWszystkieFasolki::zmianaZaznaczenia);
     connect(m_lista, &KontrolerListyFasolek::podwojnaAkcja, zaznaczenia,
             &KontrolerAkcjeNaElementach::otworzFasolkeNaKarciePortfolioLubPrzejdzDoPotokuPrzezDwuklik);
-    connect(m_lista, &KontrolerListyFasolek::przyciskStatusuNacisniety, this,
-            &KontrolerWszystkieFasolki::wyswietlWTabeliMenuPodreczneStatusu);
     setView(m_lista->widok());
 }
 
@@ -77,7 +82,6 @@ void KontrolerWszystkieFasolki::ustawWidok()
     view();
     // The list's commands come right after this controller's.
     m_kontrolerAkcjeNaElementach->wstawDoLancuchaZaResponderem(this);
-    zmianaZaznaczenia();
     m_kontrolerAkcjeNaBazieFasolek->setElement(BazaFasolek::sharedBazaFasolek());
 }
 
@@ -124,14 +128,6 @@ Menu *KontrolerWszystkieFasolki::menuPodreczneStatusu() const
     return m_kontrolerAkcjeNaElementach->menuPodreczneStatusu();
 }
 
-void KontrolerWszystkieFasolki::zmianaZaznaczenia()
-{
-    const QList<QObject *> zaznaczone = m_lista->kontrolerTablicy()->selectedObjects();
-    const bool jeden = zaznaczone.size() == 1 && !m_proxy->tablica().isEmpty();
-    m_kontrolerAkcjeNaBazieFasolek->setDodatkowyElement(jeden ? zaznaczone.constFirst() : nullptr);
-    walidujPrzyciskiAkcji();
-}
-
 void KontrolerWszystkieFasolki::walidujPrzyciskiAkcji()
 {
     if (m_lista)
@@ -147,14 +143,6 @@ void KontrolerWszystkieFasolki::przejdzDoWyszukiwarki(QObject *)
 {
     view();
     m_lista->listwaFiltra()->przejdzDoWyszukiwarki();
-}
-
-void KontrolerWszystkieFasolki::wyswietlWTabeliMenuPodreczneStatusu(const QModelIndex &indeks, const QRect &przycisk)
-{
-    m_kontrolerAkcjeNaElementach->setKliknietyWiersz(indeks.row());
-    m_kontrolerAkcjeNaBazieFasolek->setDodatkowyElement(m_kontrolerAkcjeNaElementach->kliknietyElement());
-    if (Menu *menu = m_kontrolerAkcjeNaElementach->menuPodreczneStatusu())
-        menu->popup(m_widokTabeli->viewport()->mapToGlobal(przycisk.topLeft() + QPoint(0, 24)));
 }
 
 void KontrolerWszystkieFasolki::testProfiler(QObject *)

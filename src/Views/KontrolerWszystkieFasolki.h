@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KontrolerNazwanegoWidoku.h"
+#include "ZrodloPrzegladuListyFasolek.h"
 
 #include <QPointer>
 
@@ -11,16 +12,15 @@ class ListwaZakresu;
 class Menu;
 class ProxyWszystkieFasolki;
 class QLineEdit;
-class QModelIndex;
-class QRect;
 class WidokDolnegoPaskaIkon;
 class WidokTabeliWszystkieFasolki;
 
 // The All Beans view of a portfolio tab: every bean of every flow in the scope and phrase of the
 // filter strip, as one list by name or divided into flows under their header rows. Its commands
 // go to two actions controllers: one for the rows of the list, one with the bean database as
-// its item and the one selected row as the secondary one.
-class KontrolerWszystkieFasolki : public KontrolerNazwanegoWidoku
+// its item and the one selected row as the secondary one. With nothing selected the preview
+// shows the "All Beans" folder.
+class KontrolerWszystkieFasolki : public KontrolerNazwanegoWidoku, public ZrodloPrzegladuListyFasolek
 {
     Q_OBJECT
 
@@ -47,8 +47,6 @@ public:
 
     // Focuses the search field.
     void przejdzDoWyszukiwarki(QObject *nadawca);
-    // The status menu of the row whose status button lies at `przycisk` in the list's viewport.
-    void wyswietlWTabeliMenuPodreczneStatusu(const QModelIndex &indeks, const QRect &przycisk);
     // Developer aid: times a thousand reads of the list.
     void testProfiler(QObject *nadawca);
 
@@ -56,8 +54,6 @@ protected:
     void loadView() override;
 
 private:
-    void zmianaZaznaczenia();
-
     ProxyWszystkieFasolki *m_proxy;
     ListwaZakresu *m_listwaZakresu;
     KontrolerAkcjeNaElementach *m_kontrolerAkcjeNaElementach;

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "WidokTabeliFasolkiPotoku.h"
+#include "WidokTabeliListyFasolek.h"
 
 #include <QPointer>
 
 class Menu;
 
-// The All Beans table: flow header rows and bean rows. A right click records the clicked row
-// first; the clicked element then decides the menu: a flow's, a bean's, or none below the rows.
-class WidokTabeliWszystkieFasolki : public WidokTabeliFasolkiPotoku
+// The All Beans table: flow header rows and bean rows. The clicked element chooses the menu: a
+// flow's, a bean's, or none below the rows.
+class WidokTabeliWszystkieFasolki : public WidokTabeliListyFasolek
 {
     Q_OBJECT
 
@@ -17,12 +17,13 @@ public:
 
     Menu *menuPodrecznePotoku() const { return m_menuPodrecznePotoku; }
     void setMenuPodrecznePotoku(Menu *menu) { m_menuPodrecznePotoku = menu; }
-
-    Menu *menuDlaElementu(QObject *kliknietyElement) const;
+    Menu *menuPodreczneFasolki() const { return m_menuPodreczneFasolki; }
+    void setMenuPodreczneFasolki(Menu *menu) { m_menuPodreczneFasolki = menu; }
 
 protected:
-    void contextMenuEvent(QContextMenuEvent *zdarzenie) override;
+    Menu *menuDlaElementu(QObject *kliknietyElement) override;
 
 private:
     QPointer<Menu> m_menuPodrecznePotoku;
+    QPointer<Menu> m_menuPodreczneFasolki;
 };

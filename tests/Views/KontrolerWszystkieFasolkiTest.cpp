@@ -1,4 +1,5 @@
 #include "Support/PortfolioTestowe.h"
+#include "Support/Ui/NagrywarkaAlertow.h"
 #include "Support/Ui/PolecenieWOknie.h"
 #include "Support/Ui/UruchomionyProgram.h"
 
@@ -12,6 +13,7 @@
 #include "Model/Fasolka.h"
 #include "Model/Potok.h"
 #include "Platform/Konsola.h"
+#include "Platform/PreviewItem.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/UserDefaults.h"
 #include "Views/KontrolerListyFasolek.h"
@@ -25,6 +27,8 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QUrl>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -230,6 +234,121 @@ TEST_F(KontrolerWszystkieFasolkiTest, ANewBeanGoesToTheFlowOfTheOneSelectedRowOf
     }
 }
 
+TEST_F(KontrolerWszystkieFasolkiTest, DropsBetweenRowsGoToTheFlowHeaderAboveOnlyWhileTheListIsDivided)
+{
+    ASSERT_NO_FATAL_FAILURE(otworz());
+    ASSERT_NO_FATAL_FAILURE(pokazOkno());
+    WidokTabeliWszystkieFasolki *tabela = kontroler->widokTabeli();
+    BazaFasolek *baza = BazaFasolek::sharedBazaFasolek();
+    Potok *glowny = baza->potokGlowny();
+    Potok *beta = baza->znajdzPotokONazwie(QStringLiteral("Beta"));
+    Potok *gamma = baza->znajdzPotokONazwie(QStringLiteral("Gamma"));
+    const auto wiersz = [&](QObject *obiekt) { return tabela->visualRect(indeks(obiekt)); };
+    const auto nadWierszem = [&](QObject *obiekt) { return QPoint(200, wiersz(obiekt).top()); };
+    const auto naWierszu = [&](QObject *obiekt) { return QPoint(200, wiersz(obiekt).center().y()); };
+    // `cel` nullptr: refused, nothing framed; else the file lands there and `ramka`'s row is framed.
+    const struct
+    {
+        const char *nazwa;
+        bool podzial;
+        std::function<QPoint()> miejsce;
+        std::function<QObject *()> ramka;
+        const char *cel;
+    } przypadki[] = {
+        {"miedzy_fasolkami_bety", true, [&] { return nadWierszem(fasolka("b2")); }, [&] { return beta; },
+         "All Beans/Beta/_Incubation/"},
+        {"nad_naglowkiem_bety", true, [&] { return nadWierszem(beta); }, [&] { return glowny; },
+         "All Beans/_Main_Flow/_Incubation/"},
+        {"na_naglowek_bety", true, [&] { return naWierszu(beta); }, [&] { return beta; }, "All Beans/Beta/_Incubation/"},
+        {"pod_ostatnim_wierszem", true, [&] { return QPoint(200, wiersz(fasolka("g1")).bottom() + 20); },
+         [&] { return gamma; }, "All Beans/Gamma/_Incubation/"},
+        {"nad_pierwszym_wierszem", true, [&] { return nadWierszem(glowny); }, [] { return nullptr; }, nullptr},
+        {"na_teczke", true, [&] { return naWierszu(fasolka("teczka")); }, [&] { return fasolka("teczka"); },
+         "All Beans/_Main_Flow/teczka/"},
+        {"na_plik", true, [&] { return naWierszu(fasolka("alfa")); }, [] { return nullptr; }, nullptr},
+        {"miedzy_wierszami_bez_podzialu", false, [&] { return nadWierszem(fasolka("b2")); }, [] { return nullptr; },
+         nullptr},
+        {"na_teczke_bez_podzialu", false, [&] { return naWierszu(fasolka("teczka")); }, [&] { return fasolka("teczka"); },
+         "All Beans/_Main_Flow/teczka/"},
+    };
+    for (const auto &p : przypadki) {
+        SCOPED_TRACE(p.nazwa);
+        podziel(p.podzial);
+        const QString zrodlo = m_baza.plik(QStringLiteral("obce/") + QString::fromLatin1(p.nazwa));
+        QMimeData dane;
+        dane.setUrls({QUrl::fromLocalFile(zrodlo)});
+        const QPoint miejsce = p.miejsce();
+        const Qt::DropActions akcje = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+        QDragEnterEvent ruch(miejsce, akcje, &dane, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(tabela->viewport(), &ruch);
+        EXPECT_EQ(ruch.isAccepted(), p.cel != nullptr);
+        QObject *ramka = p.ramka();
+        EXPECT_EQ(tabela->wierszCeluZrzutu(), ramka ? tablica()->wierszObiektu(ramka) : -1);
+        QDropEvent zrzut(miejsce, akcje, &dane, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(tabela->viewport(), &zrzut);
+        EXPECT_EQ(zrzut.isAccepted(), p.cel != nullptr);
+        EXPECT_EQ(tabela->wierszCeluZrzutu(), -1) << "the frame stays after the drop";
+        // A refused file stays where it was; a taken one arrives 0.2 s later.
+        const QString cel = p.cel ? R(QString::fromLatin1(p.cel) + QString::fromLatin1(p.nazwa)) : zrodlo;
+        EXPECT_EQ(QFileInfo::exists(cel), !p.cel) << "carried out at once";
+        QTest::qWait(300);
+        EXPECT_TRUE(QFileInfo::exists(cel));
+    }
+}
+
+TEST_F(KontrolerWszystkieFasolkiTest, AFlowHeaderRenamedInPlaceResortsTheHeadersAndTheMainFlowsIsNotEditable)
+{
+    ASSERT_NO_FATAL_FAILURE(otworz());
+    ASSERT_NO_FATAL_FAILURE(pokazOkno());
+    BazaFasolek *baza = BazaFasolek::sharedBazaFasolek();
+    EXPECT_FALSE(tablica()->flags(indeks(baza->potokGlowny())).testFlag(Qt::ItemIsEditable));
+    Potok *gamma = baza->znajdzPotokONazwie(QStringLiteral("Gamma"));
+    ASSERT_TRUE(tablica()->flags(indeks(gamma)).testFlag(Qt::ItemIsEditable));
+
+    ASSERT_TRUE(aktywuj(karta->view()));
+    WidokTabeliWszystkieFasolki *tabela = kontroler->widokTabeli();
+    QTest::mouseClick(tabela->viewport(), Qt::LeftButton, {}, tabela->visualRect(indeks(gamma)).center());
+    QTest::keyClick(tabela, Qt::Key_F2);
+    auto *pole = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    ASSERT_NE(pole, nullptr) << "F2 opened no name field";
+    QTest::keyClick(pole, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(pole, QStringLiteral("Alef"));
+    QTest::keyClick(pole, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wiersze().indexOf("ALEF") == 3; }, 2000)) << wiersze().join(' ').toStdString();
+    EXPECT_EQ(wiersze(), QStringList({"MAIN FLOW", "alfa", "teczka", "ALEF", "g1", "BETA", "b1", "b2", "b3"}));
+    EXPECT_TRUE(QFileInfo(R(QStringLiteral("All Beans/Alef/g1"))).isDir());
+}
+
+TEST_F(KontrolerWszystkieFasolkiTest, AFlowHeaderRenamedOntoATakenNameSaysSoOnceAndKeepsTheOldName)
+{
+    ASSERT_NO_FATAL_FAILURE(otworz());
+    Potok *gamma = BazaFasolek::sharedBazaFasolek()->znajdzPotokONazwie(QStringLiteral("Gamma"));
+    NagrywarkaAlertow alerty;
+    EXPECT_FALSE(tablica()->setData(indeks(gamma), QStringLiteral("Beta"), Qt::EditRole));
+    QTest::qWait(50);
+    ASSERT_EQ(alerty.wpisy().size(), 1);
+    EXPECT_EQ(alerty.wpisy()[0].alert.messageText(), QStringLiteral("Could not change flow name."));
+    EXPECT_EQ(tablica()->data(indeks(gamma), Qt::DisplayRole).toString(), QStringLiteral("Gamma"));
+    EXPECT_TRUE(QFileInfo(R(QStringLiteral("All Beans/Gamma/g1"))).isDir());
+}
+
+TEST_F(KontrolerWszystkieFasolkiTest, PreviewShowsTheAllBeansFolderWithNothingSelectedElseTheSelectedBeans)
+{
+    ASSERT_NO_FATAL_FAILURE(otworz());
+    EXPECT_EQ(kontroler->numberOfPreviewItemsInPreviewPanel(nullptr), 1);
+    PreviewItem *baza = kontroler->previewPanelPreviewItemAtIndex(nullptr, 0);
+    ASSERT_NE(baza, nullptr);
+    EXPECT_EQ(baza->previewItemURL(), R(QStringLiteral("All Beans")));
+
+    tablica()->setSelectedObjects({fasolka("g1"), fasolka("teczka")});
+    ASSERT_EQ(kontroler->numberOfPreviewItemsInPreviewPanel(nullptr), 2);
+    QStringList adresy;
+    for (int i = 0; i < 2; ++i)
+        adresy << kontroler->previewPanelPreviewItemAtIndex(nullptr, i)->previewItemURL();
+    adresy.sort();
+    EXPECT_EQ(adresy, QStringList({R(QStringLiteral("All Beans/Gamma/g1")), R(QStringLiteral("All Beans/_Main_Flow/teczka"))}));
+}
+
 // All Beans in the window the program's start-up builds, reached through the bar, driven by real input.
 class KontrolerWszystkieFasolkiWProgramieTest : public UruchomionyProgram
 {
@@ -297,3 +416,4 @@ TEST_F(KontrolerWszystkieFasolkiWProgramieTest, ARightClickOnAFlowHeaderOrABeanO
     ASSERT_TRUE(QTest::qWaitFor([&] { return przegladarka()->tabCount() == kartPrzed + 1; }, 2000));
     EXPECT_EQ(przegladarka()->tabContentsAtIndex(kartPrzed)->title(), kliknieta->nazwa());
 }
+
