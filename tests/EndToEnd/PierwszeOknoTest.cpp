@@ -223,9 +223,10 @@ TEST_F(PierwszeOkno, TheRealProgramOpensOnTheStoredViewAllBeansDividedIntoFlowsO
     {
         const char *widok;
         const char *zrzut;
+        bool naglowkiPotokow; // pale green header rows across the list
     } przypadki[] = {
-        {"All Beans", "all-beans-divided.png"},
-        {"Archived Beans", "archive.png"},
+        {"All Beans", "all-beans-divided.png", true},
+        {"Archived Beans", "archive.png", false},
     };
     for (const auto &p : przypadki) {
         SCOPED_TRACE(p.widok);
@@ -250,6 +251,15 @@ TEST_F(PierwszeOkno, TheRealProgramOpensOnTheStoredViewAllBeansDividedIntoFlowsO
         int gornaKrawedzKarty = 0;
         EXPECT_TRUE(poczekaj([&] { return zrobZrzutKarty(okno, zrzut, obraz, gornaKrawedzKarty); }, 10000))
             << "no green card on a desk in " << zrzut.toStdString();
+        if (p.naglowkiPotokow) {
+            int wierszeNaglowkow = 0;
+            for (int y = 0; y < obraz.height(); ++y) {
+                const QColor piksel = obraz.pixelColor(obraz.width() * 2 / 3, y);
+                wierszeNaglowkow += piksel.green() >= 250 && piksel.red() < piksel.green() - 5
+                                    && piksel.blue() < piksel.green() - 10 && piksel.blue() > 220;
+            }
+            EXPECT_GT(wierszeNaglowkow, 34) << "no flow header row in " << zrzut.toStdString();
+        }
 
         tarrowind.terminate();
         EXPECT_TRUE(zakonczony());
