@@ -3,7 +3,6 @@
 #include "KontrolerNazwanegoWidoku.h"
 #include "ZrodloPrzegladuListyFasolek.h"
 
-#include <QPointer>
 
 class KontrolerAkcjeNaElementach;
 class KontrolerListyFasolek;
