@@ -1,24 +1,62 @@
 #pragma once
 
 #include "KontrolerNazwanegoWidoku.h"
+#include "ZrodloPrzegladuListyFasolek.h"
+
 
 class KontrolerAkcjeNaElementach;
+class KontrolerListyFasolek;
+class KontrolerTablicy;
+class ListwaZakresu;
+class Menu;
+class ProxyWszystkieFasolki;
+class QLineEdit;
+class WidokDolnegoPaskaIkon;
+class WidokTabeliWszystkieFasolki;
 
-// The All Beans view of a portfolio tab.
-class KontrolerWszystkieFasolki : public KontrolerNazwanegoWidoku
+// The All Beans view of a portfolio tab: every bean of every flow in the scope and phrase of the
+// filter strip, as one list by name or divided into flows under their header rows. Its commands
+// go to two actions controllers: one for the rows of the list, one with the bean database as
+// its item and the one selected row as the secondary one. With nothing selected the preview
+// shows the "All Beans" folder.
+class KontrolerWszystkieFasolki : public KontrolerNazwanegoWidoku, public ZrodloPrzegladuListyFasolek
 {
     Q_OBJECT
 
 public:
     explicit KontrolerWszystkieFasolki(QObject *rodzic = nullptr);
+    ~KontrolerWszystkieFasolki() override;
 
-    // Gives the list the bean database; the view has no list yet.
-    void ustawDaneWidoku() {}
-    // The actions of the list's items; the list is still to come.
+    void ustawWidok() override;
+    void odczytajUstawienia() override;
+    // Gives the list the shared bean database when it has none; the first listing selects nothing.
+    void ustawDaneWidoku();
+    void ustawWidokJakoPierwszyResponder() override;
+    void walidujPrzyciskiAkcji() override;
+    bool validateUserInterfaceItem(const ElementInterfejsu &element) override;
+
+    WidokTabeliWszystkieFasolki *widokTabeli() const { return m_widokTabeli; }
+    KontrolerTablicy *kontrolerTablicy() const;
+    ProxyWszystkieFasolki *proxyWszystkieFasolki() const { return m_proxy; }
+    QLineEdit *poleWyszukiwarki() const;
+    WidokDolnegoPaskaIkon *widokDolnegoPaskaIkon() const;
+    Menu *menuPodreczneStatusu() const;
     KontrolerAkcjeNaElementach *kontrolerAkcjeNaElementach() const { return m_kontrolerAkcjeNaElementach; }
-    // Focuses the search field; the view has none yet.
-    void przejdzDoWyszukiwarki(QObject *) {}
+    KontrolerAkcjeNaElementach *kontrolerAkcjeNaBazieFasolek() const { return m_kontrolerAkcjeNaBazieFasolek; }
+
+    // Focuses the search field.
+    void przejdzDoWyszukiwarki(QObject *nadawca);
+    // Developer aid: times a thousand reads of the list.
+    void testProfiler(QObject *nadawca);
+
+protected:
+    void loadView() override;
 
 private:
+    ProxyWszystkieFasolki *m_proxy;
+    ListwaZakresu *m_listwaZakresu;
     KontrolerAkcjeNaElementach *m_kontrolerAkcjeNaElementach;
+    KontrolerAkcjeNaElementach *m_kontrolerAkcjeNaBazieFasolek;
+    WidokTabeliWszystkieFasolki *m_widokTabeli = nullptr;
+    KontrolerListyFasolek *m_lista = nullptr;
 };

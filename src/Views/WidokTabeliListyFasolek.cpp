@@ -37,6 +37,13 @@ void WidokTabeliListyFasolek::setKomorkaNaglowkow(int kolumna, QAbstractItemDele
 {
     m_kolumnaNaglowkow = kolumna;
     m_komorkaNaglowkow = komorka;
+    // A delegate handed out per index is not connected by the view: without these a header's new name is lost.
+    if (komorka) {
+        connect(komorka, &QAbstractItemDelegate::commitData, this, &WidokTabeliListyFasolek::commitData,
+                Qt::UniqueConnection);
+        connect(komorka, &QAbstractItemDelegate::closeEditor, this, &WidokTabeliListyFasolek::closeEditor,
+                Qt::UniqueConnection);
+    }
     viewport()->update();
 }
 

@@ -117,6 +117,36 @@ protected:
         inny.kill();
         inny.waitForFinished(5000);
     }
+    // A generated portfolio of three flows of 12 beans, two archived per flow, stored as the
+    // program's location: the program reads the settings this process writes (same home, same file).
+    void zapiszPortfolio(KatalogTestowy &baza)
+    {
+        ASSERT_TRUE(GeneratorPortfolio::zbuduj(baza.sciezka(), {.potoki = 3, .fasolkiNaPotok = 12,
+                                                                .fasolkiNaArchiwumPotoku = 2}).udany);
+        ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza.sciezka()));
+        const QString plikUstawien = UserDefaults::standard().fileName();
+        QDir katalogKonfiguracji = QFileInfo(plikUstawien).dir();
+        katalogKonfiguracji.cdUp();
+        ASSERT_EQ(katalogKonfiguracji.filePath(QStringLiteral("Tarrowind/Tarrowind.ini")), plikUstawien);
+        srodowisko.insert(QStringLiteral("XDG_CONFIG_HOME"), katalogKonfiguracji.path());
+    }
+    // Saves `okno` into `plik`; whether the green card lies on the wooden desk, with its top edge
+    // found right of the ears. A loaded machine may show the window before it has painted it.
+    bool zrobZrzutKarty(const QString &okno, const QString &plik, QImage &obraz, int &gornaKrawedzKarty) const
+    {
+        QFile::remove(plik);
+        uruchom(import, {QStringLiteral("-window"), okno, plik});
+        obraz = QImage(plik);
+        if (obraz.isNull())
+            return false;
+        for (gornaKrawedzKarty = 0; gornaKrawedzKarty < obraz.height() / 2; ++gornaKrawedzKarty) {
+            const QColor piksel = obraz.pixelColor(obraz.width() - 20, gornaKrawedzKarty);
+            if (piksel.green() > piksel.red() + 15 && piksel.green() > piksel.blue() + 15)
+                break;
+        }
+        const QColor biurko = obraz.pixelColor(obraz.width() - 5, obraz.height() / 2);
+        return biurko.red() > biurko.blue() + 40 && gornaKrawedzKarty < obraz.height() / 2;
+    }
     // Whether the program ended within 10 s; one that did not is killed.
     bool zakonczony()
     {
@@ -139,19 +169,8 @@ protected:
 
 TEST_F(PierwszeOkno, TheProgramOpensExactlyOneBrowserWindowAndQuitsWithIt)
 {
-    // The program reads the settings this process writes: same home, same file.
     KatalogTestowy baza;
-    GeneratorPortfolio::Uklad uklad;
-    uklad.potoki = 3;
-    uklad.fasolkiNaPotok = 12;
-    ASSERT_TRUE(GeneratorPortfolio::zbuduj(baza.sciezka(), uklad).udany);
-    ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza.sciezka()));
-    const QString plikUstawien = UserDefaults::standard().fileName();
-    QDir katalogKonfiguracji = QFileInfo(plikUstawien).dir();
-    katalogKonfiguracji.cdUp();
-    ASSERT_EQ(katalogKonfiguracji.filePath(QStringLiteral("Tarrowind/Tarrowind.ini")), plikUstawien);
-
-    srodowisko.insert(QStringLiteral("XDG_CONFIG_HOME"), katalogKonfiguracji.path());
+    ASSERT_NO_FATAL_FAILURE(zapiszPortfolio(baza));
 
     ASSERT_TRUE(uruchomProgram());
     ASSERT_TRUE(poczekaj([&] { return !okna().isEmpty(); }, 15000)) << "no window within 15 s";
@@ -172,20 +191,7 @@ TEST_F(PierwszeOkno, TheProgramOpensExactlyOneBrowserWindowAndQuitsWithIt)
     // card lies on the wooden desk, and find its top edge right of the ears.
     QImage obraz;
     int gornaKrawedzKarty = 0;
-    const auto zrob = [&](const QString &plik) {
-        QFile::remove(plik);
-        uruchom(import, {QStringLiteral("-window"), okno, plik});
-        obraz = QImage(plik);
-        if (obraz.isNull())
-            return false;
-        for (gornaKrawedzKarty = 0; gornaKrawedzKarty < obraz.height() / 2; ++gornaKrawedzKarty) {
-            const QColor piksel = obraz.pixelColor(obraz.width() - 20, gornaKrawedzKarty);
-            if (piksel.green() > piksel.red() + 15 && piksel.green() > piksel.blue() + 15)
-                break;
-        }
-        const QColor biurko = obraz.pixelColor(obraz.width() - 5, obraz.height() / 2);
-        return biurko.red() > biurko.blue() + 40 && gornaKrawedzKarty < obraz.height() / 2;
-    };
+    const auto zrob = [&](const QString &plik) { return zrobZrzutKarty(okno, plik, obraz, gornaKrawedzKarty); };
     ASSERT_TRUE(poczekaj([&] { return zrob(zrzut); }, 10000)) << "no green card on a desk in " << zrzut.toStdString();
     EXPECT_GT(obraz.width(), 400);
 
@@ -209,6 +215,58 @@ TEST_F(PierwszeOkno, TheProgramOpensExactlyOneBrowserWindowAndQuitsWithIt)
     ASSERT_TRUE(zakonczony()) << "the program went on after its last window closed";
     EXPECT_EQ(tarrowind.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(tarrowind.exitCode(), 0);
+}
+
+TEST_F(PierwszeOkno, TheRealProgramOpensOnTheStoredViewAllBeansDividedIntoFlowsOrTheArchive)
+{
+    const struct
+    {
+        const char *widok;
+        const char *zrzut;
+        bool naglowkiPotokow; // pale green header rows across the list
+    } przypadki[] = {
+        {"All Beans", "all-beans-divided.png", true},
+        {"Archived Beans", "archive.png", false},
+    };
+    for (const auto &p : przypadki) {
+        SCOPED_TRACE(p.widok);
+        KatalogTestowy baza;
+        ASSERT_NO_FATAL_FAILURE(zapiszPortfolio(baza));
+        UserDefaults &ustawienia = UserDefaults::standard();
+        ustawienia.setObject(QStringLiteral("KartaPortfolio.wybranyWidok"), QString::fromLatin1(p.widok));
+        ustawienia.setBool(QStringLiteral("KartaPortfolio.WszystkieFasolki.czyPodzialNaPotoki"), true);
+        ASSERT_TRUE(ustawienia.synchronize());
+
+        ASSERT_TRUE(uruchomProgram());
+        ASSERT_TRUE(poczekaj([&] { return !okna().isEmpty(); }, 15000)) << "no window within 15 s";
+        const QString okno = okna().first();
+        const auto tytulOkna = [&] { return uruchom(xdotool, {QStringLiteral("getwindowname"), okno}); };
+        EXPECT_TRUE(poczekaj([&] { return tytulOkna().startsWith(QLatin1String(p.widok)); }, 5000))
+            << "the portfolio tab opens on the stored view, not " << tytulOkna().toStdString();
+        QTest::qWait(700);
+        const QString zrzuty = qEnvironmentVariable("TARROWIND_ZRZUTY", QDir::tempPath());
+        QDir().mkpath(zrzuty);
+        const QString zrzut = zrzuty + QLatin1Char('/') + QString::fromLatin1(p.zrzut);
+        QImage obraz;
+        int gornaKrawedzKarty = 0;
+        EXPECT_TRUE(poczekaj([&] { return zrobZrzutKarty(okno, zrzut, obraz, gornaKrawedzKarty); }, 10000))
+            << "no green card on a desk in " << zrzut.toStdString();
+        if (p.naglowkiPotokow) {
+            int wierszeNaglowkow = 0;
+            for (int y = 0; y < obraz.height(); ++y) {
+                const QColor piksel = obraz.pixelColor(obraz.width() * 2 / 3, y);
+                wierszeNaglowkow += piksel.green() >= 250 && piksel.red() < piksel.green() - 5
+                                    && piksel.blue() < piksel.green() - 10 && piksel.blue() > 220;
+            }
+            EXPECT_GT(wierszeNaglowkow, 34) << "no flow header row in " << zrzut.toStdString();
+        }
+
+        tarrowind.terminate();
+        EXPECT_TRUE(zakonczony());
+        ustawienia.removeObject(QStringLiteral("KartaPortfolio.wybranyWidok"));
+        ustawienia.removeObject(QStringLiteral("KartaPortfolio.WszystkieFasolki.czyPodzialNaPotoki"));
+        ASSERT_TRUE(ustawienia.synchronize());
+    }
 }
 
 TEST_F(PierwszeOkno, WithNoStoredLocationTheRealProgramShowsTheSetUpWizardAndQuitsFromIt)

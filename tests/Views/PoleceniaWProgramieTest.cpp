@@ -12,6 +12,7 @@
 #include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/KontrolerWidokuFasolki.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
+#include "Views/WidokTabeliWszystkieFasolki.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
 #include "Widgets/KontrolerTablicy.h"
@@ -29,7 +30,7 @@
 // builds, by real input at the clicked row's place: what must hold afterwards on disk and on screen.
 namespace {
 
-enum class Widok { ListaPotoku, ZarysRzeczyPotoku, PasekNawigacji, ZarysKartyFasolki, ZarysWidokuFasolki };
+enum class Widok { ListaPotoku, ListaWszystkichFasolek, ZarysRzeczyPotoku, PasekNawigacji, ZarysKartyFasolki, ZarysWidokuFasolki };
 // Which row: a folder bean, a file bean, a file entry of an outline, the flow "Potok 0002", none (outside the rows).
 enum class Wiersz { FasolkaKatalogowa, FasolkaPlikowa, Plik, PotokDrugi, PozaWierszami };
 enum class Wejscie { Menu, Dwuklik, DwuklikZAlt };
@@ -70,6 +71,15 @@ const Przypadek przypadki[] = {
     {"ListaDwuklikKatalog", Widok::ListaPotoku, Wiersz::FasolkaKatalogowa, Wejscie::Dwuklik, "", Skutek::WidokFasolkiWTejKarcie},
     {"ListaDwuklikZAlt", Widok::ListaPotoku, Wiersz::FasolkaKatalogowa, Wejscie::DwuklikZAlt, "", Skutek::KartaFasolkiWTymOknie},
     {"ListaDwuklikPlik", Widok::ListaPotoku, Wiersz::FasolkaPlikowa, Wejscie::Dwuklik, "", Skutek::PlikOtwarty},
+    {"WszystkieKoszNaKlikniety", Widok::ListaWszystkichFasolek, Wiersz::FasolkaPlikowa, Wejscie::Menu, "Move to Trash",
+     Skutek::TylkoTenWKoszu},
+    {"WszystkieOtworz", Widok::ListaWszystkichFasolek, Wiersz::FasolkaKatalogowa, Wejscie::Menu, "Open",
+     Skutek::WidokFasolkiWTejKarcie},
+    {"WszystkiePokazWPotoku", Widok::ListaWszystkichFasolek, Wiersz::FasolkaPlikowa, Wejscie::Menu, "Show in Flow",
+     Skutek::FasolkaZaznaczonaWTejKarcie},
+    {"WszystkieDwuklikKatalog", Widok::ListaWszystkichFasolek, Wiersz::FasolkaKatalogowa, Wejscie::Dwuklik, "",
+     Skutek::WidokFasolkiWTejKarcie},
+    {"WszystkieDwuklikPlik", Widok::ListaWszystkichFasolek, Wiersz::FasolkaPlikowa, Wejscie::Dwuklik, "", Skutek::PlikOtwarty},
     {"ZarysKoszNaKlikniety", Widok::ZarysRzeczyPotoku, Wiersz::Plik, Wejscie::Menu, "Move to Trash", Skutek::TylkoTenWKoszu},
     {"ZarysDwuklik", Widok::ZarysRzeczyPotoku, Wiersz::Plik, Wejscie::Dwuklik, "", Skutek::PlikOtwarty},
     {"ZarysNowyKatalogPozaWierszami", Widok::ZarysRzeczyPotoku, Wiersz::PozaWierszami, Wejscie::Menu, "New Folder",
@@ -108,7 +118,8 @@ void wpiszWDymku(const QString &nazwa)
 class PoleceniaWProgramie : public UruchomionyProgram, public ::testing::WithParamInterface<Przypadek>
 {
 protected:
-    WidokTabeliFasolkiPotoku *lista() { return widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno); }
+    // The bean list shown: the flow's or All Beans.
+    WidokTabeliListyFasolek *lista() { return widocznyWidok<WidokTabeliListyFasolek>(m_okno); }
     Fasolka *fasolkaWWierszu(int wiersz) { return qobject_cast<Fasolka *>(lista()->kontrolerTablicy()->obiektWWierszu(wiersz)); }
 
     // The first bean of the kind below the list's first row, so that a row taken one off shows.
@@ -125,6 +136,7 @@ protected:
     {
         switch (rodzaj) {
         case Widok::ListaPotoku:
+        case Widok::ListaWszystkichFasolek:
             return lista();
         case Widok::ZarysRzeczyPotoku:
             return widocznyWidok<WidokZaryseliRzeczyKatalogu>(m_okno);
@@ -174,7 +186,7 @@ protected:
 
     QString sciezka(QAbstractItemView *widok, const QModelIndex &indeks)
     {
-        if (qobject_cast<WidokTabeliFasolkiPotoku *>(widok)) {
+        if (qobject_cast<WidokTabeliListyFasolek *>(widok)) {
             Fasolka *fasolka = fasolkaWWierszu(indeks.row());
             return fasolka && fasolka->bytFasolki() ? fasolka->bytFasolki()->plikowyURL() : QString();
         }
@@ -229,6 +241,10 @@ TEST_P(PoleceniaWProgramie, ActsOnTheRowClickedInThisTab)
         ASSERT_TRUE(QDir(katalogRzeczy).removeRecursively());
         ASSERT_TRUE(QTest::qWaitFor([&] { return widok(Widok::ZarysRzeczyPotoku)->model()->rowCount() == 0; }, 5000));
     }
+    if (p.widok == Widok::ListaWszystkichFasolek) {
+        kartaPortfolio()->pokazWszystkieFasolki();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return qobject_cast<WidokTabeliWszystkieFasolki *>(lista()); }, 2000));
+    }
     if (p.widok == Widok::ZarysKartyFasolki) {
         otworzKarteFasolki();
         if (HasFatalFailure())
@@ -244,7 +260,7 @@ TEST_P(PoleceniaWProgramie, ActsOnTheRowClickedInThisTab)
     const QModelIndex indeks = wiersz(celWidok, p.wiersz);
     ASSERT_EQ(indeks.isValid(), p.wiersz != Wiersz::PozaWierszami);
     const QString klikniety = sciezka(celWidok, indeks);
-    Fasolka *fasolka = p.widok == Widok::ListaPotoku ? fasolkaWWierszu(indeks.row()) : nullptr;
+    Fasolka *fasolka = qobject_cast<WidokTabeliListyFasolek *>(celWidok) ? fasolkaWWierszu(indeks.row()) : nullptr;
     const QStringList obok = klikniety.isEmpty() ? QStringList() : sasiedzi(klikniety);
     const int kartPrzed = przegladarka()->tabCount();
     const int oknaPrzed = widoczneOknaPrzegladarki().size();

@@ -9,6 +9,7 @@
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Browser/TabKit/BrowserWindowController.h"
 #include "Platform/DesktopServices.h"
+#include "Platform/UserDefaults.h"
 #include "Support/GeneratorPortfolio.h"
 #include "Support/NagrywajaceUslugiPulpitu.h"
 
@@ -46,6 +47,8 @@ protected:
         m_uruchomienie.reset();
         wykonajOdlozoneUsuniecia();
         DesktopServices::setShared(nullptr);
+        // The program stores the view its tab showed last; the next one opens on the main flow again.
+        UserDefaults::standard().removeObject(QStringLiteral("KartaPortfolio.wybranyWidok"));
         OperacjeTestowe::TearDown();
     }
 
