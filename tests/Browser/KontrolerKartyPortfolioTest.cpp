@@ -247,8 +247,7 @@ TEST_F(KartaPortfolioTest, CommandsAreAvailableByTheViewShown)
     } przypadki[] = {
         {"Downloads", [&] { karta->pokazPobraneRzeczy(); }, false, false, true, true},
         {"Reference Library", [&] { karta->pokazBibliotekeMatRef(); }, false, false, true, true},
-        // No filter bar in these two views yet, so no search field to go to.
-        {"All Beans", [&] { karta->pokazWszystkieFasolki(); }, false, false, false, false},
+        {"All Beans", [&] { karta->pokazWszystkieFasolki(); }, true, false, false, false},
         {"archive", [&] { karta->pokazArchiwum(); }, false, false, false, false},
         {"a flow", [&] { karta->pokazPotok(B); }, true, true, true, false},
         {"a bean, no outline focused", [&] {
