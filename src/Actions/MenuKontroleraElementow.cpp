@@ -87,3 +87,14 @@ Menu *MenuKontroleraElementow::zbuduj(KontrolerAkcjeNaElementach *kontroler, QWi
     kontroler->setMenuPodreczneFasolki(menu);
     return menu;
 }
+
+Menu *MenuKontroleraElementow::zbudujMenuElementu(KontrolerAkcjeNaElementach *kontroler, QWidget *rodzic)
+{
+    Menu *menu = noweMenu({}, kontroler, rodzic);
+    menu->dodajPozycje(trMenu("Open in New Tab"), Akcja::nowaKartaPortfolioZWidokiemElementu, kontroler);
+    menu->dodajPozycje(trMenu("Open in New Window"), Akcja::noweOknoZWidokiemElementuNaKarciePortfolio, kontroler);
+    menu->addSeparator();
+    menu->dodajPozycje(trMenu("Open in File Manager"), Akcja::otworzElementyWFinderze, kontroler);
+    menu->dodajPozycje(trMenu("Show in File Manager"), Akcja::pokazElementWFinderze, kontroler);
+    return menu;
+}

@@ -258,12 +258,12 @@ TEST_F(KontrolerPotokuTest, DropsGoToTheFlowOrToAFolderBeanAndLandAFifthOfASecon
     const auto wiersz = [&](const char *nazwa) {
         return tabela->visualRect(tablica()->index(tablica()->wierszObiektu(fasolka(nazwa)), KontrolerListyFasolek::KolumnaNazwa));
     };
-    // `cel` nullptr: refused.
-    const struct { const char *nazwa; std::function<QPoint()> miejsce; bool ramka; const char *cel; } przypadki[] = {
-        {"strefa_boczna", [&] { return QPoint(3, wiersz("gotowa").center().y()); }, true, "All Beans/_Main_Flow/_Incubation/"},
-        {"miedzy_wierszami", [&] { return QPoint(200, wiersz("gotowa").top()); }, true, "All Beans/_Main_Flow/_Incubation/"},
-        {"na_teczke", [&] { return QPoint(200, wiersz("teczka").center().y()); }, false, "All Beans/_Main_Flow/teczka/"},
-        {"na_plik", [&] { return QPoint(200, wiersz("gotowa").center().y()); }, false, nullptr},
+    // `cel` nullptr: refused. `wierszZRamka`: the bean whose row is framed.
+    const struct { const char *nazwa; std::function<QPoint()> miejsce; bool ramka; const char *wierszZRamka; const char *cel; } przypadki[] = {
+        {"strefa_boczna", [&] { return QPoint(3, wiersz("gotowa").center().y()); }, true, nullptr, "All Beans/_Main_Flow/_Incubation/"},
+        {"miedzy_wierszami", [&] { return QPoint(200, wiersz("gotowa").top()); }, true, nullptr, "All Beans/_Main_Flow/_Incubation/"},
+        {"na_teczke", [&] { return QPoint(200, wiersz("teczka").center().y()); }, false, "teczka", "All Beans/_Main_Flow/teczka/"},
+        {"na_plik", [&] { return QPoint(200, wiersz("gotowa").center().y()); }, false, nullptr, nullptr},
     };
     for (const auto &p : przypadki) {
         SCOPED_TRACE(p.nazwa);
@@ -276,10 +276,12 @@ TEST_F(KontrolerPotokuTest, DropsGoToTheFlowOrToAFolderBeanAndLandAFifthOfASecon
         QCoreApplication::sendEvent(tabela->viewport(), &ruch);
         EXPECT_EQ(ruch.isAccepted(), p.cel != nullptr);
         EXPECT_EQ(tabela->borderView()->shouldDrawFocusRing(), p.ramka);
+        EXPECT_EQ(tabela->wierszCeluZrzutu(), p.wierszZRamka ? tablica()->wierszObiektu(fasolka(p.wierszZRamka)) : -1);
         QDropEvent zrzut(miejsce, akcje, &dane, Qt::LeftButton, {});
         QCoreApplication::sendEvent(tabela->viewport(), &zrzut);
         EXPECT_EQ(zrzut.isAccepted(), p.cel != nullptr);
         EXPECT_FALSE(tabela->borderView()->shouldDrawFocusRing());
+        EXPECT_EQ(tabela->wierszCeluZrzutu(), -1);
         // A refused file stays where it was; a taken one arrives 0.2 s later.
         const QString cel = p.cel ? R(QString::fromLatin1(p.cel) + QString::fromLatin1(p.nazwa)) : zrodlo;
         EXPECT_EQ(QFileInfo::exists(cel), !p.cel) << "carried out at once";
