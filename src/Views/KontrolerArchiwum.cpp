@@ -51,16 +51,19 @@ void KontrolerArchiwum::loadView()
         uklad->insertWidget(uklad->indexOf(m_lista->listwaFiltra()->poleWyszukiwarki()), przycisk);
     m_przyciskOtworzArchiwum = przycisk;
 
-    m_kontrolerAkcjeNaElementach->setKontrolerTablicy(m_lista->kontrolerTablicy());
-    m_kontrolerAkcjeNaElementach->setWidokTabeli(m_widokTabeli);
+    // Headers cannot be renamed, and neither can archived beans; nothing here pops a status menu.
+    m_lista->setKolumnaStatusu(false);
+    m_lista->setPrzyciskStatusu(false);
+    m_lista->setEdytowalny([](QObject *) { return false; });
+    m_lista->wlaczZrzutyNaNaglowki();
+    m_lista->polaczZAkcjami(m_kontrolerAkcjeNaElementach, m_kontrolerAkcjeNaArchiwum);
+    setKontroleryPrzegladu(m_kontrolerAkcjeNaElementach, m_kontrolerAkcjeNaArchiwum);
     m_kontrolerAkcjeNaElementach->setKontrolerBiezacegoWidokuSzczegolow(this);
     m_kontrolerAkcjeNaArchiwum->setKontrolerBiezacegoWidokuSzczegolow(this);
-    m_widokTabeli->setKontrolerAkcjeNaElementach(m_kontrolerAkcjeNaElementach);
+    m_widokTabeli->setMenuPodreczneArchiwumPotoku(
+        MenuKontroleraElementow::zbudujMenuElementu(m_kontrolerAkcjeNaElementach, m_widokTabeli));
     m_widokTabeli->setMenuPodreczneFasolki(MenuKontroleraElementow::zbuduj(m_kontrolerAkcjeNaElementach, m_widokTabeli));
     m_lista->setCeleAkcji({this, m_kontrolerAkcjeNaElementach});
-
-    connect(m_lista, &KontrolerListyFasolek::zaznaczenieZmienione, this, &KontrolerArchiwum::zmianaZaznaczenia);
-    connect(m_proxy, &ProxyListyFasolek::tablicaChanged, this, &KontrolerArchiwum::zmianaZaznaczenia);
     connect(m_lista, &KontrolerListyFasolek::podwojnaAkcja, m_kontrolerAkcjeNaElementach,
             &KontrolerAkcjeNaElementach::otworzFasolkeNaKarciePortfolioPrzezDwuklik);
     setView(m_lista->widok());
@@ -72,7 +75,6 @@ void KontrolerArchiwum::ustawWidok()
     m_proxy->setArchiwum(BazaFasolek::sharedBazaFasolek()->archiwum());
     // The list's commands come right after this controller's.
     m_kontrolerAkcjeNaElementach->wstawDoLancuchaZaResponderem(this);
-    zmianaZaznaczenia();
     m_kontrolerAkcjeNaArchiwum->setElement(BazaFasolek::sharedBazaFasolek()->archiwum());
 }
 
@@ -133,12 +135,4 @@ void KontrolerArchiwum::zaznaczFasolke(Fasolka *fasolka)
     drukujLinie(QStringLiteral("WidokArchiwum zaznaczFasolke:"));
     view();
     m_lista->kontrolerTablicy()->setSelectedObjects({fasolka});
-}
-
-void KontrolerArchiwum::zmianaZaznaczenia()
-{
-    const QList<QObject *> zaznaczone = m_lista->kontrolerTablicy()->selectedObjects();
-    m_kontrolerAkcjeNaArchiwum->setDodatkowyElement(
-        zaznaczone.size() == 1 && !m_proxy->tablica().isEmpty() ? zaznaczone.constFirst() : nullptr);
-    walidujPrzyciskiAkcji();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KontrolerNazwanegoWidoku.h"
+#include "ZrodloPrzegladuListyFasolek.h"
 
 #include <QPointer>
 
@@ -18,7 +19,8 @@ class WidokTabeliFasolkiZarchiwizowane;
 // filtered by the search phrase. There is no scope and no rename in place; files dropped between
 // rows go to the flow archive above. Two actions controllers take its commands: one for the
 // selected rows, one with the archive as its item and the one selected row as the secondary item.
-class KontrolerArchiwum : public KontrolerNazwanegoWidoku
+// With nothing selected, the preview shows the archive's folder.
+class KontrolerArchiwum : public KontrolerNazwanegoWidoku, public ZrodloPrzegladuListyFasolek
 {
     Q_OBJECT
 
@@ -53,8 +55,6 @@ protected:
     void loadView() override;
 
 private:
-    void zmianaZaznaczenia();
-
     ProxyArchiwum *m_proxy;
     KontrolerAkcjeNaElementach *m_kontrolerAkcjeNaElementach;
     KontrolerAkcjeNaElementach *m_kontrolerAkcjeNaArchiwum;

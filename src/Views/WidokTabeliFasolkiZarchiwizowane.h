@@ -1,14 +1,13 @@
 #pragma once
 
-#include "Widgets/WhitePaperTableView.h"
+#include "WidokTabeliListyFasolek.h"
 
 #include <QPointer>
 
 class Menu;
 
-// The archive's table. A right click tells the table's actions controller which row was clicked
-// (-1 for none) first; a flow archive's row then gets the flow archive's menu, a bean's row the bean menu.
-class WidokTabeliFasolkiZarchiwizowane : public WhitePaperTableView
+// The archive's table: a flow archive's row gets the flow archive's menu, a bean's row the bean menu.
+class WidokTabeliFasolkiZarchiwizowane : public WidokTabeliListyFasolek
 {
     Q_OBJECT
 
@@ -21,11 +20,9 @@ public:
     void setMenuPodreczneFasolki(Menu *menu) { m_menuPodreczneFasolki = menu; }
 
 protected:
-    void contextMenuEvent(QContextMenuEvent *zdarzenie) override;
+    Menu *menuDlaElementu(QObject *kliknietyElement) override;
 
 private:
-    Menu *menuDlaElementu(QObject *kliknietyElement) const;
-
     QPointer<Menu> m_menuPodreczneArchiwumPotoku;
     QPointer<Menu> m_menuPodreczneFasolki;
 };
