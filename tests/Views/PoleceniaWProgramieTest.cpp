@@ -11,6 +11,7 @@
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
+#include "Views/WidokTabeliListyFasolek.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
 #include "Widgets/KontrolerTablicy.h"
@@ -28,7 +29,7 @@
 // builds, by real input at the clicked row's place: what must hold afterwards on disk and on screen.
 namespace {
 
-enum class Widok { ListaPotoku, ZarysRzeczyPotoku, PasekNawigacji, ZarysKartyFasolki };
+enum class Widok { ListaPotoku, ZarysRzeczyPotoku, PasekNawigacji, ZarysKartyFasolki, ListaArchiwum };
 // Which row: a folder bean, a file bean, a file entry of an outline, the flow "Potok 0002", none (outside the rows).
 enum class Wiersz { FasolkaKatalogowa, FasolkaPlikowa, Plik, PotokDrugi, PozaWierszami };
 enum class Wejscie { Menu, Dwuklik, DwuklikZAlt };
@@ -80,6 +81,9 @@ const Przypadek przypadki[] = {
      Skutek::TylkoTenWKoszu},
     {"KartaFasolkiNowyKatalog", Widok::ZarysKartyFasolki, Wiersz::PozaWierszami, Wejscie::Menu, "New Folder",
      Skutek::NowyKatalogZaznaczony},
+    {"ArchiwumKoszNaKlikniety", Widok::ListaArchiwum, Wiersz::FasolkaPlikowa, Wejscie::Menu, "Move to Trash",
+     Skutek::TylkoTenWKoszu},
+    {"ArchiwumDwuklikPlik", Widok::ListaArchiwum, Wiersz::FasolkaPlikowa, Wejscie::Dwuklik, "", Skutek::PlikOtwarty},
 };
 
 using namespace PolecenieWOknie;
@@ -102,7 +106,8 @@ void wpiszWDymku(const QString &nazwa)
 class PoleceniaWProgramie : public UruchomionyProgram, public ::testing::WithParamInterface<Przypadek>
 {
 protected:
-    WidokTabeliFasolkiPotoku *lista() { return widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno); }
+    // The bean list the tab shows: the flow's, or the archive's.
+    WidokTabeliListyFasolek *lista() { return widocznyWidok<WidokTabeliListyFasolek>(m_okno); }
     Fasolka *fasolkaWWierszu(int wiersz) { return qobject_cast<Fasolka *>(lista()->kontrolerTablicy()->obiektWWierszu(wiersz)); }
 
     // The first bean of the kind below the list's first row, so that a row taken one off shows.
@@ -119,6 +124,7 @@ protected:
     {
         switch (rodzaj) {
         case Widok::ListaPotoku:
+        case Widok::ListaArchiwum:
             return lista();
         case Widok::ZarysRzeczyPotoku:
             return widocznyWidok<WidokZaryseliRzeczyKatalogu>(m_okno);
@@ -164,7 +170,7 @@ protected:
 
     QString sciezka(QAbstractItemView *widok, const QModelIndex &indeks)
     {
-        if (qobject_cast<WidokTabeliFasolkiPotoku *>(widok)) {
+        if (qobject_cast<WidokTabeliListyFasolek *>(widok)) {
             Fasolka *fasolka = fasolkaWWierszu(indeks.row());
             return fasolka && fasolka->bytFasolki() ? fasolka->bytFasolki()->plikowyURL() : QString();
         }
@@ -182,6 +188,19 @@ protected:
             if (info.absoluteFilePath() != klikniety)
                 wynik << info.absoluteFilePath();
         return wynik;
+    }
+
+    // The archive in this tab, chosen in the navigation bar.
+    void pokazArchiwum()
+    {
+        WidokZaryseliPaskaNawigacji *pasek = widocznyWidok<WidokZaryseliPaskaNawigacji>(m_okno);
+        ASSERT_NE(pasek, nullptr);
+        const QModelIndex wiersz =
+            pasek->model()->match(pasek->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("Archived Beans")).value(0);
+        ASSERT_TRUE(wiersz.isValid());
+        QTest::mouseClick(pasek->viewport(), Qt::LeftButton, {}, pasek->visualRect(wiersz).center());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return kartaPortfolio()->czyBiezacyWidokTo(rwpWidokArchiwum) && lista()
+                                                 && lista()->kontrolerTablicy()->rowCount() >= 4; }, 2000));
     }
 
     // A folder bean's tab, opened by the list's own command.
@@ -214,12 +233,17 @@ TEST_P(PoleceniaWProgramie, ActsOnTheRowClickedInThisTab)
         if (HasFatalFailure())
             return;
     }
+    if (p.widok == Widok::ListaArchiwum) {
+        pokazArchiwum();
+        if (HasFatalFailure())
+            return;
+    }
     QAbstractItemView *celWidok = widok(p.widok);
     ASSERT_NE(celWidok, nullptr);
     const QModelIndex indeks = wiersz(celWidok, p.wiersz);
     ASSERT_EQ(indeks.isValid(), p.wiersz != Wiersz::PozaWierszami);
     const QString klikniety = sciezka(celWidok, indeks);
-    Fasolka *fasolka = p.widok == Widok::ListaPotoku ? fasolkaWWierszu(indeks.row()) : nullptr;
+    Fasolka *fasolka = qobject_cast<WidokTabeliListyFasolek *>(celWidok) ? fasolkaWWierszu(indeks.row()) : nullptr;
     const QStringList obok = klikniety.isEmpty() ? QStringList() : sasiedzi(klikniety);
     const int kartPrzed = przegladarka()->tabCount();
     const int oknaPrzed = widoczneOknaPrzegladarki().size();
