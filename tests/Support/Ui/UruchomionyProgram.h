@@ -9,6 +9,7 @@
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Browser/TabKit/BrowserWindowController.h"
 #include "Platform/DesktopServices.h"
+#include "Platform/UserDefaults.h"
 #include "Support/GeneratorPortfolio.h"
 #include "Support/NagrywajaceUslugiPulpitu.h"
 
@@ -45,6 +46,8 @@ protected:
         wykonajOdlozoneUsuniecia();
         m_uruchomienie.reset();
         wykonajOdlozoneUsuniecia();
+        // The next start in this process opens on the first flow again, not on the view this test chose.
+        UserDefaults::standard().removeObject(QStringLiteral("KartaPortfolio.wybranyWidok"));
         DesktopServices::setShared(nullptr);
         OperacjeTestowe::TearDown();
     }
