@@ -2,6 +2,7 @@
 
 class KontrolerAkcjeNaElementach;
 class Menu;
+class Responder;
 class QWidget;
 
 // The menus of an item actions controller, made in code: the bean context menu, the status
@@ -18,6 +19,10 @@ public:
     // The menu of a whole view's item (a flow, a flow archive, the database): open it in a new tab
     // or window, open or show its folder.
     static Menu *zbudujMenuElementu(KontrolerAkcjeNaElementach *kontroler, QWidget *rodzic = nullptr);
+
+    // The status menu's header (the beans' names), then the status commands, reactivation last,
+    // sent to `cel`, or along the chain without one.
+    static void dodajPozycjeStatusu(Menu *menu, Responder *cel);
 
     // The context menu's item that holds Open With shows for one file bean, the one that opens
     // a bean window for a folder bean.

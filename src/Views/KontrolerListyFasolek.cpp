@@ -199,7 +199,8 @@ void KontrolerListyFasolek::zmianaZaznaczenia()
         m_staly->setDodatkowyElement(jeden ? zaznaczone.constFirst() : nullptr);
     }
     walidujPrzyciskiAkcji();
-    if (PanelSzybkiegoPrzegladu::istnieje() && PanelSzybkiegoPrzegladu::wspolny()->zrodloDanych())
+    // A hidden panel keeps its source but shows nothing: no preview is read for it.
+    if (PanelSzybkiegoPrzegladu::widoczny() && PanelSzybkiegoPrzegladu::wspolny()->zrodloDanych())
         PanelSzybkiegoPrzegladu::wspolny()->reloadData();
 }
 
