@@ -248,7 +248,7 @@ TEST_F(KartaPortfolioTest, CommandsAreAvailableByTheViewShown)
         {"Downloads", [&] { karta->pokazPobraneRzeczy(); }, false, false, true, true},
         {"Reference Library", [&] { karta->pokazBibliotekeMatRef(); }, false, false, true, true},
         {"All Beans", [&] { karta->pokazWszystkieFasolki(); }, true, false, false, false},
-        {"archive", [&] { karta->pokazArchiwum(); }, false, false, false, false},
+        {"archive", [&] { karta->pokazArchiwum(); }, true, false, false, false},
         {"a flow", [&] { karta->pokazPotok(B); }, true, true, true, false},
         {"a bean, no outline focused", [&] {
              auto *f = StosCoreData::kontekstOZ()->wstaw<Fasolka>();

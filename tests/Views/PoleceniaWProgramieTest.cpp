@@ -12,6 +12,7 @@
 #include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/KontrolerWidokuFasolki.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
+#include "Views/WidokTabeliListyFasolek.h"
 #include "Views/WidokTabeliWszystkieFasolki.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
@@ -30,7 +31,8 @@
 // builds, by real input at the clicked row's place: what must hold afterwards on disk and on screen.
 namespace {
 
-enum class Widok { ListaPotoku, ListaWszystkichFasolek, ZarysRzeczyPotoku, PasekNawigacji, ZarysKartyFasolki, ZarysWidokuFasolki };
+enum class Widok { ListaPotoku, ListaWszystkichFasolek, ZarysRzeczyPotoku, PasekNawigacji, ZarysKartyFasolki, ZarysWidokuFasolki,
+                   ListaArchiwum };
 // Which row: a folder bean, a file bean, a file entry of an outline, the flow "Potok 0002", none (outside the rows).
 enum class Wiersz { FasolkaKatalogowa, FasolkaPlikowa, Plik, PotokDrugi, PozaWierszami };
 enum class Wejscie { Menu, Dwuklik, DwuklikZAlt };
@@ -96,6 +98,9 @@ const Przypadek przypadki[] = {
     {"WidokFasolkiDwuklik", Widok::ZarysWidokuFasolki, Wiersz::Plik, Wejscie::Dwuklik, "", Skutek::PlikOtwarty},
     {"WidokFasolkiNowyKatalog", Widok::ZarysWidokuFasolki, Wiersz::PozaWierszami, Wejscie::Menu, "New Folder",
      Skutek::NowyKatalogZaznaczony},
+    {"ArchiwumKoszNaKlikniety", Widok::ListaArchiwum, Wiersz::FasolkaPlikowa, Wejscie::Menu, "Move to Trash",
+     Skutek::TylkoTenWKoszu},
+    {"ArchiwumDwuklikPlik", Widok::ListaArchiwum, Wiersz::FasolkaPlikowa, Wejscie::Dwuklik, "", Skutek::PlikOtwarty},
 };
 
 using namespace PolecenieWOknie;
@@ -118,7 +123,7 @@ void wpiszWDymku(const QString &nazwa)
 class PoleceniaWProgramie : public UruchomionyProgram, public ::testing::WithParamInterface<Przypadek>
 {
 protected:
-    // The bean list shown: the flow's or All Beans.
+    // The bean list the tab shows: the flow's, All Beans or the archive's.
     WidokTabeliListyFasolek *lista() { return widocznyWidok<WidokTabeliListyFasolek>(m_okno); }
     Fasolka *fasolkaWWierszu(int wiersz) { return qobject_cast<Fasolka *>(lista()->kontrolerTablicy()->obiektWWierszu(wiersz)); }
 
@@ -137,6 +142,7 @@ protected:
         switch (rodzaj) {
         case Widok::ListaPotoku:
         case Widok::ListaWszystkichFasolek:
+        case Widok::ListaArchiwum:
             return lista();
         case Widok::ZarysRzeczyPotoku:
             return widocznyWidok<WidokZaryseliRzeczyKatalogu>(m_okno);
@@ -206,6 +212,19 @@ protected:
         return wynik;
     }
 
+    // The archive in this tab, chosen in the navigation bar.
+    void pokazArchiwum()
+    {
+        WidokZaryseliPaskaNawigacji *pasek = widocznyWidok<WidokZaryseliPaskaNawigacji>(m_okno);
+        ASSERT_NE(pasek, nullptr);
+        const QModelIndex wiersz =
+            pasek->model()->match(pasek->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("Archived Beans")).value(0);
+        ASSERT_TRUE(wiersz.isValid());
+        QTest::mouseClick(pasek->viewport(), Qt::LeftButton, {}, pasek->visualRect(wiersz).center());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return kartaPortfolio()->czyBiezacyWidokTo(rwpWidokArchiwum) && lista()
+                                                 && lista()->kontrolerTablicy()->rowCount() >= 4; }, 2000));
+    }
+
     // A folder bean's tab, opened by the list's own command.
     void otworzKarteFasolki()
     {
@@ -252,6 +271,11 @@ TEST_P(PoleceniaWProgramie, ActsOnTheRowClickedInThisTab)
     }
     if (p.widok == Widok::ZarysWidokuFasolki) {
         otworzWidokFasolki();
+        if (HasFatalFailure())
+            return;
+    }
+    if (p.widok == Widok::ListaArchiwum) {
+        pokazArchiwum();
         if (HasFatalFailure())
             return;
     }

@@ -46,6 +46,8 @@ protected:
         wykonajOdlozoneUsuniecia();
         m_uruchomienie.reset();
         wykonajOdlozoneUsuniecia();
+        // The next start in this process opens on the first flow again, not on the view this test chose.
+        UserDefaults::standard().removeObject(QStringLiteral("KartaPortfolio.wybranyWidok"));
         DesktopServices::setShared(nullptr);
         // The program stores the view its tab showed last; the next one opens on the main flow again.
         UserDefaults::standard().removeObject(QStringLiteral("KartaPortfolio.wybranyWidok"));
