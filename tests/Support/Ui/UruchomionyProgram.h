@@ -49,8 +49,6 @@ protected:
         // The next start in this process opens on the first flow again, not on the view this test chose.
         UserDefaults::standard().removeObject(QStringLiteral("KartaPortfolio.wybranyWidok"));
         DesktopServices::setShared(nullptr);
-        // The program stores the view its tab showed last; the next one opens on the main flow again.
-        UserDefaults::standard().removeObject(QStringLiteral("KartaPortfolio.wybranyWidok"));
         OperacjeTestowe::TearDown();
     }
 
