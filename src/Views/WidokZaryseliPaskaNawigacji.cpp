@@ -209,9 +209,10 @@ void WidokZaryseliPaskaNawigacji::drawRow(QPainter *malarz, const QStyleOptionVi
     if (zaznaczony)
         WidokWierszaPaskaNawigacji::rysujMazaneZaznaczenie(*malarz, ramka,
                                                            window() == WindowRegistry::instance().mainWindow());
-    OutlineViewWithEnhancedEditMode::drawRow(malarz, opcja, indeks);
+    // Under the icon and the name, over the selection: the frame's fill must not hide the row.
     if (wierszIndeksu(indeks) == m_wierszCelZrzutu)
         WidokWierszaPaskaNawigacji::rysujRamkeZaznaczona(*malarz, ramka, zaznaczony);
+    OutlineViewWithEnhancedEditMode::drawRow(malarz, opcja, indeks);
 }
 
 void WidokZaryseliPaskaNawigacji::drawBranches(QPainter *malarz, const QRect &prostokat,

@@ -54,6 +54,16 @@ protected:
             nazwy << zarys()->indeksWiersza(w).data().toString();
         return nazwy;
     }
+    // The opaque pixels of a row dark enough to be its name's letters.
+    int ciemnePiksele(const QModelIndex &indeks)
+    {
+        const QImage obraz = zarys()->viewport()->grab(zarys()->visualRect(indeks)).toImage();
+        int ciemne = 0;
+        for (int y = 0; y < obraz.height(); ++y)
+            for (int x = 0; x < obraz.width(); ++x)
+                ciemne += qAlpha(obraz.pixel(x, y)) > 200 && qGray(obraz.pixel(x, y)) < 60 ? 1 : 0;
+        return ciemne;
+    }
     void kliknij(const QString &nazwa) { QTest::mouseClick(zarys()->viewport(), Qt::LeftButton, {}, srodek(nazwa)); }
 
     // The rename field open in the bar, or null.
@@ -116,6 +126,9 @@ TEST_F(PasekNawigacjiAkcjeTest, OnlyAFlowRowTakesDropsAndCarriesThemOutAFifthOfA
         QCoreApplication::sendEvent(zarys()->viewport(), &wejscie);
         EXPECT_EQ(wejscie.isAccepted(), p.cel != nullptr);
         EXPECT_EQ(zarys()->wierszCelZrzutu(), p.cel ? zarys()->wierszIndeksu(zarys()->indexAt(miejsce)) : -1);
+        if (p.cel) {
+            EXPECT_GT(ciemnePiksele(zarys()->indexAt(miejsce)), 20) << "the frame hides the row's name";
+        }
         QDropEvent zrzut(miejsce, akcje, &dane, Qt::LeftButton, {});
         QCoreApplication::sendEvent(zarys()->viewport(), &zrzut);
         EXPECT_EQ(zrzut.isAccepted(), p.cel != nullptr);
