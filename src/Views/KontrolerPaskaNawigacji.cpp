@@ -346,12 +346,17 @@ QObject *KontrolerPaskaNawigacji::odbiorcaZrzutuDlaElementu(QObject *element)
     return splot && splot->reprezentujeBazeFasolek() ? splot->bazaFasolek() : element;
 }
 
+QObject *KontrolerPaskaNawigacji::odbiorcaZrzutuWMiejscu(const QPoint &miejsce) const
+{
+    return odbiorcaZrzutuDlaElementu(elementIndeksu(m_widokZaryseli->indexAt(miejsce)));
+}
+
 Qt::DropAction KontrolerPaskaNawigacji::operacjaZrzutu(const InformacjaOPrzeciaganiu &informacja,
                                                        const QPoint &miejsce) const
 {
     if (PolozenieZrzutuWWierszu::polozenie(m_widokZaryseli, miejsce) != PolozenieZrzutuWWierszu::NaWierszu)
         return Qt::IgnoreAction;
-    QObject *odbiorca = odbiorcaZrzutuDlaElementu(elementIndeksu(m_widokZaryseli->indexAt(miejsce)));
+    QObject *odbiorca = odbiorcaZrzutuWMiejscu(miejsce);
     KontrolerPrzeciagnieciaIZrzutu silnik(odbiorca, informacja.draggingSourceOperationMask());
     if (silnik.pobierzUrleZeSchowkaDlaWidokuUrleZeSchowka(informacja, m_widokZaryseli)
         && silnik.dragOperationShouldBeCanceledWhenDraggedAtLeastOneFlowAndDropReceiverIsFlow())
@@ -364,8 +369,7 @@ bool KontrolerPaskaNawigacji::przyjmijZrzut(const InformacjaOPrzeciaganiu &infor
 {
     if (operacjaZrzutu(informacja, miejsce) == Qt::IgnoreAction)
         return false;
-    QObject *odbiorca = odbiorcaZrzutuDlaElementu(elementIndeksu(m_widokZaryseli->indexAt(miejsce)));
-    return AdapterZrzutuUrli::przyjmijZrzutDla(odbiorca, informacja, m_widokZaryseli,
+    return AdapterZrzutuUrli::przyjmijZrzutDla(odbiorcaZrzutuWMiejscu(miejsce), informacja, m_widokZaryseli,
                                               AdapterZrzutuUrli::Wykonanie::PoChwili);
 }
 
@@ -382,7 +386,8 @@ void KontrolerPaskaNawigacji::noweOknoPrzegladarkiZZaznaczonymWidokiem(const QMo
     const auto *splot = qobject_cast<SplotDanychBazyFasolek *>(elementIndeksu(indeks));
     if (!splot)
         return;
-    const RodzajWidokuPortfolio rodzaj = KontrolerKartyPortfolio::rodzajWidokuDlaItem(ItemWidoku(splot->widokSzczegolow()));
+    const RodzajWidokuPortfolio rodzaj =
+        KontrolerKartyPortfolio::rodzajWidokuDlaItem(ItemWidoku(splot->widokSzczegolow()));
     if (rodzaj != rwpWidokNieokreslony)
         PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(rodzaj, true);
 }

@@ -93,6 +93,7 @@ private:
     Menu *zbudujMenuPodreczne();
     // Drops, the double-click, the static entries' button and the rename's end.
     void polaczAkcjeWierszy(WidokKomorkiPaskaNawigacji *komorka);
+    QObject *odbiorcaZrzutuWMiejscu(const QPoint &miejsce) const;
     void przebudujDrzewo();
     void poZmianieZaznaczenia();
     void zaznaczWiersz(const QModelIndex &indeks);

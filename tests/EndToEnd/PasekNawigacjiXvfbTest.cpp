@@ -87,9 +87,11 @@ TEST_F(PasekNawigacjiXvfb, AFlowRowInRenameAndAFlowRowFramedAsADropTarget)
 {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run this suite under xvfb-run";
     ASSERT_TRUE(QTest::qWaitForWindowExposed(m_okno));
-    WidokZaryseliPaskaNawigacji *pasek = kartaPortfolio()->kontrolerKartyPortfolio()->kontrolerPaskaNawigacji()->widokZaryseli();
+    WidokZaryseliPaskaNawigacji *pasek =
+        kartaPortfolio()->kontrolerKartyPortfolio()->kontrolerPaskaNawigacji()->widokZaryseli();
     const auto wiersz = [&](const QString &nazwa) {
-        return pasek->model()->match(pasek->model()->index(0, 0), Qt::DisplayRole, nazwa, 1, Qt::MatchRecursive).value(0);
+        QAbstractItemModel *model = pasek->model();
+        return model->match(model->index(0, 0), Qt::DisplayRole, nazwa, 1, Qt::MatchRecursive).value(0);
     };
     const QModelIndex drugi = wiersz(QStringLiteral("Potok 0002"));
     ASSERT_TRUE(drugi.isValid());

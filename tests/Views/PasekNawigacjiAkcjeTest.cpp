@@ -110,7 +110,8 @@ TEST_F(PasekNawigacjiAkcjeTest, OnlyAFlowRowTakesDropsAndCarriesThemOutAFifthOfA
         {"archiwum", [&] { return srodek("Archived Beans"); }, "", nullptr},
         {"srodtytul", [&] { return srodek("IN WORK"); }, "", nullptr},
         {"separator", [&] { return srodek("separator"); }, "", nullptr},
-        {"miedzy_potokami", [&] { return zarys()->visualRect(wiersz("Potok 0002")).topLeft() + QPoint(40, 1); }, "", nullptr},
+        {"miedzy_potokami", [&] { return zarys()->visualRect(wiersz("Potok 0002")).topLeft() + QPoint(40, 1); }, "",
+         nullptr},
         {"potok_na_potok", [&] { return srodek("Potok 0002"); }, "All Beans/Potok 0001", nullptr},
     };
     for (const auto &p : przypadki) {
@@ -187,7 +188,8 @@ TEST_F(PasekNawigacjiAkcjeTest, TheStaticEntriesButtonOpensItsViewInANewWindowWi
     for (const QString &nazwa : {QStringLiteral("All Beans"), QStringLiteral("Archived Beans")}) {
         SCOPED_TRACE(nazwa.toStdString());
         const QList<BrowserWindow *> oknaPrzed = widoczneOknaPrzegladarki();
-        const QPointF przycisk = WidokKomorkiPaskaNawigacji::prostokatPrzycisku(zarys()->visualRect(wiersz(nazwa))).center();
+        const QPointF przycisk =
+            WidokKomorkiPaskaNawigacji::prostokatPrzycisku(zarys()->visualRect(wiersz(nazwa))).center();
         QTest::mouseClick(zarys()->viewport(), Qt::LeftButton, {}, przycisk.toPoint());
         ASSERT_EQ(widoczneOknaPrzegladarki().size(), oknaPrzed.size() + 1);
         PrzegladarkaTarrowind *nowa = nowaPrzegladarka(oknaPrzed);
@@ -195,7 +197,8 @@ TEST_F(PasekNawigacjiAkcjeTest, TheStaticEntriesButtonOpensItsViewInANewWindowWi
         KartaPortfolio *karta = nowa->wybranaKartaPortfolio();
         ASSERT_NE(karta, nullptr);
         EXPECT_EQ(karta->title(), nazwa);
-        EXPECT_FALSE(karta->kontrolerKartyPortfolio()->kontrolerWidokuRozdzielonegoZPaskiemNawigacji()->czyWidocznyPasekNawigacji());
+        EXPECT_FALSE(
+            karta->kontrolerKartyPortfolio()->kontrolerWidokuRozdzielonegoZPaskiemNawigacji()->czyWidocznyPasekNawigacji());
         EXPECT_EQ(pasek()->nazwaZaznaczonegoElementu(), QStringLiteral("Potok 0001"));
         EXPECT_EQ(kartaPortfolio()->title(), QStringLiteral("Flow: Potok 0001"));
     }
@@ -222,7 +225,8 @@ TEST_F(PasekNawigacjiAkcjeTest, AFlowRenamedInPlaceIsSortedAnewOrReportedAndTheM
     EXPECT_FALSE(QFileInfo::exists(R(QStringLiteral("All Beans/Potok 0002"))));
     ASSERT_TRUE(QTest::qWaitFor([&] {
         const QStringList nazwy = nazwyWierszy();
-        return nazwy.indexOf(QStringLiteral("Aaa")) >= 0 && nazwy.indexOf(QStringLiteral("Aaa")) < nazwy.indexOf(QStringLiteral("Potok 0001"));
+        const qsizetype nowa = nazwy.indexOf(QStringLiteral("Aaa"));
+        return nowa >= 0 && nowa < nazwy.indexOf(QStringLiteral("Potok 0001"));
     })) << nazwyWierszy().join(QStringLiteral(", ")).toStdString();
     EXPECT_EQ(pasek()->nazwaZaznaczonegoElementu(), QStringLiteral("Aaa"));
     EXPECT_EQ(m_alerty.wpisy().size(), 1);
