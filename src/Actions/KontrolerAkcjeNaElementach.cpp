@@ -362,14 +362,18 @@ void KontrolerAkcjeNaElementach::zakonczonoEdycjePolaNazwy(QLineEdit *pole)
     Potok *edytowany = qobject_cast<Potok *>(m_element.data());
     if (!edytowany)
         return;
-    const QString tekst = pole->text();
-    if (edytowany->nazwa() != tekst)
-        edytowany->setNazwa(tekst);
-    if (!zakonczonaEdycjaNazwyElementu(edytowany, tekst, identyfikatorNazwyPotoku)) {
+    if (!zmienNazwePotoku(edytowany, pole->text()))
         pole->setText(edytowany->nazwa());
-        return;
-    }
+}
+
+bool KontrolerAkcjeNaElementach::zmienNazwePotoku(Potok *potok, const QString &tekst)
+{
+    if (potok->nazwa() != tekst)
+        potok->setNazwa(tekst);
+    if (!zakonczonaEdycjaNazwyElementu(potok, tekst, identyfikatorNazwyPotoku))
+        return false;
     emit BazaFasolek::sharedBazaFasolek()->potokiChanged({}, {});
+    return true;
 }
 
 void KontrolerAkcjeNaElementach::dodajPoleceniaOtwierania()

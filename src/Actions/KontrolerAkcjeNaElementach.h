@@ -111,6 +111,9 @@ public:
     // never opens inside an editor commit or a focus-out. Identifiers: "nazwaPotoku",
     // "nazwaFasolki".
     static bool zakonczonaEdycjaNazwyElementu(QObject *obiekt, const QString &tekst, const QString &identyfikator);
+    // Renames the flow (on disk first) and checks it as above; a kept name makes every list of
+    // flows read them again.
+    static bool zmienNazwePotoku(Potok *potok, const QString &tekst);
     // The field (identified by its object name) renames this controller's flow when its editing
     // ends; a kept name makes every list of flows read them again, a refused one is put back.
     void podlaczPoleNazwy(QLineEdit *pole);

@@ -101,7 +101,7 @@ bool KontrolerAkcjeNaMenuGlownym::validateUserInterfaceItem(const ElementInterfe
     }
     case Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu:
         if (pozycja) {
-            pozycja->setText(jestWidocznyPanelSzybkiegoPrzegladu() ? tr("Close Quick Look") : tr("Quick Look"));
+            pozycja->setText(jestWidocznyPanelSzybkiegoPrzegladu() ? tr("Close &Quick Look") : tr("&Quick Look"));
         }
         return true;
     case Akcja::wyswietlDymekNowaFasolka:

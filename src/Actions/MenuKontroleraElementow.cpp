@@ -38,22 +38,27 @@ PozycjaMenu *dodajPodmenu(Menu *menu, Menu *podmenu, Akcja akcja, KontrolerAkcje
 Menu *zbudujMenuStatusu(KontrolerAkcjeNaElementach *kontroler, QWidget *rodzic)
 {
     Menu *menu = noweMenu(trMenu("Status"), kontroler, rodzic);
-    // Its command is none of the controller's, so the header stays disabled.
-    menu->dodajPozycje(trMenu("<none>"), Akcja::generalItem, kontroler)->setTag(MenuKontroleraElementow::tagNaglowkaStatusu);
-    menu->addSeparator();
-    for (const auto &polecenie : KontrolerAkcjeNaElementach::poleceniaStatusu()) {
-        if (!polecenie.zeZnacznikiem)
-            menu->addSeparator();
-        const QString tytul = polecenie.zeZnacznikiem ? Fasolka::tekstowyStatusFasolki(polecenie.status) : trMenu("Reactivate");
-        PozycjaMenu *pozycja = menu->dodajPozycje(tytul, polecenie.akcja, kontroler);
-        if (polecenie.zeZnacznikiem)
-            pozycja->setStan(PozycjaMenu::Stan::Wylaczony);
-    }
+    MenuKontroleraElementow::dodajPozycjeStatusu(menu, kontroler);
     kontroler->setMenuPodreczneStatusu(menu);
     return menu;
 }
 
 } // namespace
+
+void MenuKontroleraElementow::dodajPozycjeStatusu(Menu *menu, Responder *cel)
+{
+    // Its command is handled by no one, so the header stays disabled.
+    menu->dodajPozycje(trMenu("<none>"), Akcja::generalItem, cel)->setTag(tagNaglowkaStatusu);
+    menu->addSeparator();
+    for (const auto &polecenie : KontrolerAkcjeNaElementach::poleceniaStatusu()) {
+        if (!polecenie.zeZnacznikiem)
+            menu->addSeparator();
+        const QString tytul = polecenie.zeZnacznikiem ? Fasolka::tekstowyStatusFasolki(polecenie.status) : trMenu("Reactivate");
+        PozycjaMenu *pozycja = menu->dodajPozycje(tytul, polecenie.akcja, cel);
+        if (polecenie.zeZnacznikiem)
+            pozycja->setStan(PozycjaMenu::Stan::Wylaczony);
+    }
+}
 
 Menu *MenuKontroleraElementow::zbuduj(KontrolerAkcjeNaElementach *kontroler, QWidget *rodzic)
 {
@@ -85,5 +90,16 @@ Menu *MenuKontroleraElementow::zbuduj(KontrolerAkcjeNaElementach *kontroler, QWi
     dodaj("Duplicate", Akcja::duplikujFasolki);
     dodaj("Move to Trash", Akcja::moveToTrash);
     kontroler->setMenuPodreczneFasolki(menu);
+    return menu;
+}
+
+Menu *MenuKontroleraElementow::zbudujMenuElementu(KontrolerAkcjeNaElementach *kontroler, QWidget *rodzic)
+{
+    Menu *menu = noweMenu({}, kontroler, rodzic);
+    menu->dodajPozycje(trMenu("Open in New Tab"), Akcja::nowaKartaPortfolioZWidokiemElementu, kontroler);
+    menu->dodajPozycje(trMenu("Open in New Window"), Akcja::noweOknoZWidokiemElementuNaKarciePortfolio, kontroler);
+    menu->addSeparator();
+    menu->dodajPozycje(trMenu("Open in File Manager"), Akcja::otworzElementyWFinderze, kontroler);
+    menu->dodajPozycje(trMenu("Show in File Manager"), Akcja::pokazElementWFinderze, kontroler);
     return menu;
 }

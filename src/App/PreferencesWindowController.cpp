@@ -143,9 +143,27 @@ bool PreferencesWindowController::windowShouldClose()
         changePortfolioLocationController->closeChangePortfolioLocationPanel(m_okno.get());
         return true;
     }
-    if (changePortfolioLocationController->czyMigracjaTrwa()) {
-        Alert alert = PortfolioOperationAlerts::migrationInProgress();
-        SynchronousSheet::runModalSheetForWindow(alert, m_okno.get());
-    }
+    if (czyMigracjaTrwa())
+        powiedzZeMigracjaTrwa();
     return false;
+}
+
+bool PreferencesWindowController::applicationShouldTerminate()
+{
+    if (!czyMigracjaTrwa())
+        return true;
+    powiedzZeMigracjaTrwa();
+    return false;
+}
+
+bool PreferencesWindowController::czyMigracjaTrwa() const
+{
+    return changePortfolioLocationController && changePortfolioLocationController->czyMigracjaTrwa();
+}
+
+void PreferencesWindowController::powiedzZeMigracjaTrwa()
+{
+    ChangePortfolioLocationPanel *arkusz = changePortfolioLocationController ? changePortfolioLocationController->panel() : nullptr;
+    Alert alert = PortfolioOperationAlerts::migrationInProgress();
+    SynchronousSheet::runModalSheetForWindow(alert, arkusz && arkusz->isVisible() ? static_cast<QWidget *>(arkusz) : m_okno.get());
 }

@@ -48,12 +48,16 @@ public:
     // NO, after saying why, while a migration runs: neither the window nor the program may go.
     // Closing otherwise only hides the window.
     bool windowShouldClose();
+    bool applicationShouldTerminate();
+    bool czyMigracjaTrwa() const;
 
 protected:
     bool eventFilter(QObject *obiekt, QEvent *zdarzenie) override;
 
 private:
     void zmienLokalizacje();
+    // On the change sheet when it is shown, else on this window.
+    void powiedzZeMigracjaTrwa();
 
     std::unique_ptr<QWidget> m_okno;
 };

@@ -1,5 +1,7 @@
 #include "TarrowindAppDelegate.h"
 
+#include "ChangePortfolioLocationController.h"
+#include "ChangePortfolioLocationPanel.h"
 #include "GoogleAnalytics.h"
 #include "KontrolerOknaOProgramie.h"
 #include "KreatorKonfiguracji.h"
@@ -18,7 +20,9 @@
 #include "Platform/UserDefaults.h"
 #include "Platform/Ui/ElementInterfejsu.h"
 #include "Platform/Ui/LancuchResponderow.h"
+#include "Platform/Ui/PozycjaMenu.h"
 #include "Platform/Ui/WindowRegistry.h"
+#include "Views/KontrolerPotoku.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -158,7 +162,24 @@ bool TarrowindAppDelegate::applicationShouldHandleReopenHasVisibleWindows(bool)
 
 bool TarrowindAppDelegate::applicationShouldTerminate()
 {
-    return m_stan != Stan::KreatorPokazany || !m_kreator || m_kreator->applicationShouldTerminate();
+    if (m_stan == Stan::KreatorPokazany && m_kreator && !m_kreator->applicationShouldTerminate())
+        return false;
+    return !m_kontrolerOknaPreferencji || m_kontrolerOknaPreferencji->applicationShouldTerminate();
+}
+
+bool TarrowindAppDelegate::czyZakonczenieMozeBycOdmowione() const
+{
+    return m_stan == Stan::KreatorPokazany || (m_kontrolerOknaPreferencji && m_kontrolerOknaPreferencji->czyMigracjaTrwa());
+}
+
+void TarrowindAppDelegate::terminate(QObject *)
+{
+    if (!applicationShouldTerminate())
+        return;
+    // A rename in place or the expected outcome being edited is kept, as on a click elsewhere.
+    if (QWidget *fokus = QApplication::focusWidget())
+        fokus->clearFocus();
+    zakonczAplikacje();
 }
 
 void TarrowindAppDelegate::przeniesNaWierzch()
@@ -213,11 +234,22 @@ void TarrowindAppDelegate::dodajPolecenia()
     polecenie(Akcja::wybierzNastepnaKarte, &TarrowindAppDelegate::wybierzNastepnaKarte);
     polecenie(Akcja::wyswietlLancuchResponderow, &TarrowindAppDelegate::wyswietlLancuchResponderow);
     polecenie(Akcja::testuj, &TarrowindAppDelegate::testuj);
-    // The tab's history, search field and navigation bar are its own: the command goes there.
+    polecenie(Akcja::terminate, &TarrowindAppDelegate::terminate);
+    // The tab's history and its folder are its controller's.
     for (Akcja akcja : {Akcja::przejdzDoPoprzedniegoWidoku, Akcja::przejdzDoNastepnegoWidoku,
-                        Akcja::przejdzDoWyszukiwarki, Akcja::akcjaPokazPasekNawigacji,
-                        Akcja::akcjaUkryjPasekNawigacji})
+                        Akcja::otworzBazeFasolekWFinderze})
         addHandler(akcja, [akcja](QObject *) { wyslijDoWybranejKarty(akcja, wybranaKartaPortfolio()); });
+    const auto naWybranejKarcie = [this](Akcja akcja, void (KartaPortfolio::*wykonanie)()) {
+        addHandler(akcja, [wykonanie](QObject *) {
+            if (KartaPortfolio *karta = wybranaKartaPortfolio())
+                (karta->*wykonanie)();
+        });
+    };
+    naWybranejKarcie(Akcja::przejdzDoWyszukiwarki, &KartaPortfolio::przejdzDoWyszukiwarki);
+    naWybranejKarcie(Akcja::akcjaPokazPasekNawigacji, &KartaPortfolio::pokazPasekNawigacji);
+    naWybranejKarcie(Akcja::akcjaUkryjPasekNawigacji, &KartaPortfolio::ukryjPasekNawigacji);
+    naWybranejKarcie(Akcja::pokazWszystkieFasolki, &KartaPortfolio::pokazWszystkieFasolki);
+    naWybranejKarcie(Akcja::pokazArchiwum, &KartaPortfolio::pokazArchiwum);
     // Kept for the developer's menu, where it shows nothing.
     addHandler(Akcja::wyswietlStanObiektuPotoku, [](QObject *) {});
 }
@@ -239,12 +271,6 @@ bool TarrowindAppDelegate::wyslijDoWybranejKarty(Akcja akcja, QObject *nadawca)
     return karta && LancuchResponderow::sendAction(akcja, karta->kontrolerKartyPortfolio(), nadawca);
 }
 
-bool TarrowindAppDelegate::wybranaKartaPrzyjmuje(Akcja akcja)
-{
-    KartaPortfolio *karta = wybranaKartaPortfolio();
-    return karta && LancuchResponderow::zwaliduj(ElementInterfejsu(akcja, karta), karta->kontrolerKartyPortfolio());
-}
-
 bool TarrowindAppDelegate::canOpenNewWindow() const
 {
     return !m_kontrolerAkcjeNaMenuGlownym || m_kontrolerAkcjeNaMenuGlownym->canOpenNewWindow();
@@ -255,15 +281,32 @@ void TarrowindAppDelegate::otworzPreferencje(QObject *)
     if (!m_kontrolerOknaPreferencji) {
         m_kontrolerOknaPreferencji = std::make_unique<PreferencesWindowController>();
         m_kontrolerOknaPreferencji->setKontrolerAkcjeNaMenuGlownym(m_kontrolerAkcjeNaMenuGlownym);
+        dodajKlawiszZakonczenia(m_kontrolerOknaPreferencji->window());
+        if (ChangePortfolioLocationController *zmiana = m_kontrolerOknaPreferencji->changePortfolioLocationController)
+            dodajKlawiszZakonczenia(zmiana->panel());
     }
     m_kontrolerOknaPreferencji->showWindow();
 }
 
 void TarrowindAppDelegate::otworzPanelOProgramie(QObject *)
 {
-    if (!m_kontrolerOknaOProgramie)
+    if (!m_kontrolerOknaOProgramie) {
         m_kontrolerOknaOProgramie = std::make_unique<KontrolerOknaOProgramie>();
+        dodajKlawiszZakonczenia(m_kontrolerOknaOProgramie->window());
+    }
     m_kontrolerOknaOProgramie->showWindow();
+}
+
+void TarrowindAppDelegate::dodajKlawiszZakonczenia(QWidget *okno)
+{
+    // While the portfolio changes place no browser window, hence no menu bar, exists; the change
+    // sheet is a window of its own, where the Preferences window's key would not reach.
+    if (!okno)
+        return;
+    auto *zakoncz = new PozycjaMenu(tr("Quit"), Akcja::terminate, okno);
+    zakoncz->setCel(this);
+    zakoncz->setShortcut(klawiszZakonczenia);
+    okno->addAction(zakoncz);
 }
 
 void TarrowindAppDelegate::otworzLink(const QString &sciezka, const QString &wywolujacy)
@@ -356,7 +399,9 @@ void TarrowindAppDelegate::wyswietlLancuchResponderow(QObject *)
 void TarrowindAppDelegate::testuj(QObject *)
 {
     drukujLinie(QStringLiteral("[TarrowindAppDelegate testuj: ...]"));
-    wyslijDoWybranejKarty(Akcja::testuj, wybranaKartaPortfolio());
+    KartaPortfolio *karta = wybranaKartaPortfolio();
+    if (KontrolerPotoku *potok = karta ? karta->kontrolerWybranegoPotoku() : nullptr)
+        LancuchResponderow::sendAction(Akcja::testuj, potok, karta);
 }
 
 bool TarrowindAppDelegate::jestOknoPrzegladarkiTarrowind() const
@@ -371,13 +416,14 @@ bool TarrowindAppDelegate::jestWybranaKartaPortfolio() const
 
 bool TarrowindAppDelegate::moznaPrzejscDoWyszukiwarki() const
 {
-    return wybranaKartaPrzyjmuje(Akcja::przejdzDoWyszukiwarki);
+    const KartaPortfolio *karta = wybranaKartaPortfolio();
+    return karta && karta->czyMoznaPrzejscDoWyszukiwarki();
 }
 
 bool TarrowindAppDelegate::jestWidocznyPasekNawigacji() const
 {
-    // Only a bar that is shown can be collapsed.
-    return wybranaKartaPrzyjmuje(Akcja::akcjaUkryjPasekNawigacji);
+    const KartaPortfolio *karta = wybranaKartaPortfolio();
+    return karta && karta->czyWidocznyPasekNawigacji();
 }
 
 bool TarrowindAppDelegate::validateUserInterfaceItem(const ElementInterfejsu &element)
@@ -397,13 +443,21 @@ bool TarrowindAppDelegate::validateUserInterfaceItem(const ElementInterfejsu &el
         return jestOknoPrzegladarkiTarrowind();
     case Akcja::przejdzDoPoprzedniegoWidoku:
     case Akcja::przejdzDoNastepnegoWidoku:
+    case Akcja::otworzBazeFasolekWFinderze:
+    case Akcja::pokazWszystkieFasolki:
+    case Akcja::pokazArchiwum:
         return jestWybranaKartaPortfolio();
     case Akcja::przejdzDoWyszukiwarki:
         return moznaPrzejscDoWyszukiwarki();
     case Akcja::akcjaPokazPasekNawigacji:
-        return wybranaKartaPrzyjmuje(element.akcja()) && !jestWidocznyPasekNawigacji();
-    case Akcja::akcjaUkryjPasekNawigacji:
-        return jestWidocznyPasekNawigacji();
+    case Akcja::akcjaUkryjPasekNawigacji: {
+        const bool pokaz = element.akcja() == Akcja::akcjaPokazPasekNawigacji;
+        const bool wlaczona = jestWybranaKartaPortfolio() && jestWidocznyPasekNawigacji() != pokaz;
+        // The two share a key: the one that cannot act is out of the menu, and out of Qt's match.
+        if (PozycjaMenu *pozycja = element.pozycjaMenu())
+            pozycja->setHidden(!wlaczona);
+        return wlaczona;
+    }
     default:
         return handlesAction(element.akcja());
     }

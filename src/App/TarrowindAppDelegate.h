@@ -3,6 +3,7 @@
 #include "Platform/Ui/DelegatMenu.h"
 #include "Platform/Ui/Responder.h"
 
+#include <QKeyCombination>
 #include <QPointer>
 
 #include <memory>
@@ -14,6 +15,7 @@ class KreatorKonfiguracji;
 class OfertaPrzeniesieniaAplikacji;
 class PreferencesWindowController;
 class PrzegladarkaTarrowind;
+class QWidget;
 
 // Brings the program up in its fixed order (the move offer, then the set-up wizard when no
 // portfolio is known, then the first browser window), brings a window back when the program is
@@ -26,6 +28,9 @@ class TarrowindAppDelegate : public Responder, public DelegatMenu
 
 public:
     enum class Stan { Uruchamianie, KreatorPokazany, Dziala, Konczenie };
+
+    // Quit, in the menu bar and in the program's windows that have none.
+    static constexpr QKeyCombination klawiszZakonczenia = Qt::CTRL | Qt::Key_Q;
 
     explicit TarrowindAppDelegate(QObject *rodzic = nullptr);
     ~TarrowindAppDelegate() override;
@@ -49,8 +54,11 @@ public:
     // browser window opens. Always NO: nothing else is to be done.
     bool applicationShouldHandleReopenHasVisibleWindows(bool maWidoczneOkna);
     // Asked before the program quits, by the session manager and by the program's own Quit: NO
-    // refuses, and whoever refused has told the user why. Only the set-up wizard refuses.
+    // refuses, and whoever refused has told the user why. The set-up wizard and the change of
+    // portfolio location refuse while they move a portfolio.
     bool applicationShouldTerminate();
+    // Whether the question above can be answered NO now; otherwise nobody need be asked.
+    bool czyZakonczenieMozeBycOdmowione() const;
     void applicationWillTerminate();
 
     // Empty until the command that opens the window is first given.
@@ -74,6 +82,8 @@ public:
     // Diagnostics for a developer's menu.
     void wyswietlLancuchResponderow(QObject *nadawca);
     void testuj(QObject *nadawca);
+    // Quit, unless applicationShouldTerminate refuses; an edit in progress is kept first.
+    void terminate(QObject *nadawca);
 
     // What the items of the commands above are enabled by.
     bool jestOknoPrzegladarkiTarrowind() const;
@@ -93,10 +103,10 @@ private:
     static KartaPortfolio *wybranaKartaPortfolio();
     // The selected tab carries the command out, when it can; NO when it cannot.
     static bool wyslijDoWybranejKarty(Akcja akcja, QObject *nadawca);
-    static bool wybranaKartaPrzyjmuje(Akcja akcja);
     bool canOpenNewWindow() const;
     void otworzLink(const QString &sciezka, const QString &wywolujacy);
     void dodajPolecenia();
+    void dodajKlawiszZakonczenia(QWidget *okno);
 
     void przeniesNaWierzch();
     void kreatorZakonczony(bool sukces);

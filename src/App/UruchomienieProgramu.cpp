@@ -1,8 +1,10 @@
 #include "App/UruchomienieProgramu.h"
 
 #include "App/KreatorKonfiguracjiAplikacji.h"
+#include "App/MenuGlowne.h"
 #include "App/OfertaPrzeniesieniaAppImage.h"
 #include "App/UslugaAktywacji.h"
+#include "Browser/TabKit/BrowserWindow.h"
 #include "Browser/ZieloneZaznaczenie.h"
 #include "Model/BazaFasolek.h"
 #include "Model/ObserwatorZmianNaDysku.h"
@@ -60,6 +62,10 @@ UruchomienieProgramu::UruchomienieProgramu()
     m_delegat.setOfertaPrzeniesieniaAplikacji(std::make_unique<OfertaPrzeniesieniaAppImage>());
     m_delegat.setKreatorKonfiguracji(std::make_unique<KreatorKonfiguracjiAplikacji>());
     LancuchResponderow::ustawDelegataAplikacji(&m_delegat);
+    // Torn-off windows get theirs the same way.
+    BrowserWindow::setMenuBarBuilder([this](BrowserWindow *okno) {
+        return MenuGlowne::zbuduj(okno, &m_delegat, &m_kontrolerAkcjeNaMenuGlownym);
+    });
 
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &m_delegat,
                      &TarrowindAppDelegate::applicationWillTerminate);
@@ -71,6 +77,7 @@ UruchomienieProgramu::UruchomienieProgramu()
 
 UruchomienieProgramu::~UruchomienieProgramu()
 {
+    BrowserWindow::setMenuBarBuilder({});
     LancuchResponderow::ustawDelegataAplikacji(nullptr);
     BazaFasolek::setAlertKrytyczny({});
 }
@@ -84,9 +91,9 @@ void UruchomienieProgramu::sluchajPonownegoUruchomienia(UslugaAktywacji &usluga)
 
 void UruchomienieProgramu::commitDataRequest(ZadanieMenedzeraSesji &menedzer)
 {
-    // Only the wizard may refuse; it must say why, which needs the session manager's leave, and
-    // the others are not kept waiting for it at every logout.
-    if (m_delegat.stan() != TarrowindAppDelegate::Stan::KreatorPokazany || !menedzer.allowsInteraction())
+    // A refusal must say why, which needs the session manager's leave; the other programs are
+    // not kept waiting for it at every logout.
+    if (!m_delegat.czyZakonczenieMozeBycOdmowione() || !menedzer.allowsInteraction())
         return;
     if (!m_delegat.applicationShouldTerminate())
         menedzer.cancel();

@@ -3,6 +3,7 @@
 #include "KontrolerKartyFasolki.h"
 #include "KontrolerKartyPortfolio.h"
 
+#include "Platform/Ui/SplitView.h"
 #include "Platform/Ui/SplitViewDelegate.h"
 
 #include <QAbstractButton>

@@ -3,8 +3,10 @@
 #include "AdapterZrzutuListyFasolek.h"
 #include "ListwaFiltra.h"
 #include "WidokKomorkiFasolki.h"
+#include "WidokKomorkiPotoku.h"
 #include "WidokKomorkiStatusu.h"
 #include "WidokKomorkiZeSpodziewanymRezultatem.h"
+#include "WidokTabeliListyFasolek.h"
 
 #include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Browser/UstawieniaKartyPortfolio.h"
@@ -12,8 +14,9 @@
 #include "Model/Fasolka.h"
 #include "Platform/Ui/AkcjaPrzycisku.h"
 #include "Platform/Ui/ElementInterfejsu.h"
+#include "Platform/Ui/Menu.h"
+#include "Platform/Ui/PanelSzybkiegoPrzegladu.h"
 #include "Widgets/KontrolerTablicy.h"
-#include "Widgets/WhitePaperTableView.h"
 #include "Widgets/WidokDolnegoPaskaIkon.h"
 
 #include <QGuiApplication>
@@ -23,7 +26,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-KontrolerListyFasolek::KontrolerListyFasolek(WhitePaperTableView *tabela, ProxyListyFasolek *proxy,
+QColor KontrolerListyFasolek::kolorTlaWierszaNaglowka()
+{
+    return QColor::fromHsvF(0.275f, 0.07f, 1.0f, 1.0f);
+}
+
+KontrolerListyFasolek::KontrolerListyFasolek(WidokTabeliListyFasolek *tabela, ProxyListyFasolek *proxy,
                                              ListwaZakresu *listwa, QObject *rodzic)
     : QObject(rodzic)
     , m_tabela(tabela)
@@ -35,22 +43,24 @@ KontrolerListyFasolek::KontrolerListyFasolek(WhitePaperTableView *tabela, ProxyL
     , m_komorkaFasolki(nullptr)
     , m_komorkaZRezultatem(nullptr)
     , m_komorkaZwykla(new DelegatTabeliPapierowej(tabela))
+    , m_komorkaNaglowka(new WidokKomorkiPotoku(tabela))
 {
     m_kontrolerTablicy->ustawTytulyKolumn({QString(), proxy->tytulKolumny()});
     m_kontrolerTablicy->ustawDaneKomorki(
         [this](QObject *obiekt, int kolumna, int rola) { return daneKomorki(obiekt, kolumna, rola); });
-    m_kontrolerTablicy->ustawZapisKomorki([](QObject *obiekt, int, const QVariant &wartosc) {
-        return zapiszNazweFasolki(qobject_cast<Fasolka *>(obiekt), wartosc.toString());
-    });
+    m_kontrolerTablicy->ustawZapisKomorki(
+        [](QObject *obiekt, int, const QVariant &wartosc) { return zapiszNazwe(obiekt, wartosc.toString()); });
+    setEdytowalny([](QObject *obiekt) { return qobject_cast<Fasolka *>(obiekt) != nullptr; });
     tabela->setKontrolerTablicy(m_kontrolerTablicy);
     // Made after the model is in place: the tall cell follows its resets.
     m_komorkaFasolki = new WidokKomorkiFasolki(tabela);
     m_komorkaZRezultatem = new WidokKomorkiZeSpodziewanymRezultatem(tabela);
     for (WidokKomorkiFasolki *komorka : {m_komorkaFasolki, m_komorkaZRezultatem})
         connect(komorka, &WidokKomorkiFasolki::przyciskStatusuNacisniety, this,
-                &KontrolerListyFasolek::przyciskStatusuNacisniety);
+                &KontrolerListyFasolek::wyswietlMenuStatusu);
     tabela->setItemDelegateForColumn(KolumnaStatus, new WidokKomorkiStatusu(tabela));
     tabela->setItemDelegateForColumn(KolumnaNazwa, m_komorkaFasolki);
+    tabela->setKomorkaNaglowkow(KolumnaNazwa, m_komorkaNaglowka);
     tabela->setRootIsDecorated(false);
     tabela->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tabela->setDragEnabled(true);
@@ -71,8 +81,6 @@ KontrolerListyFasolek::KontrolerListyFasolek(WhitePaperTableView *tabela, ProxyL
     connect(proxy, &ProxyListyFasolek::tablicaChanged, this, &KontrolerListyFasolek::przeladuj);
     connect(proxy, &ProxyListyFasolek::tytulKolumnyChanged, this,
             [this] { m_kontrolerTablicy->ustawTytulyKolumn({QString(), m_proxy->tytulKolumny()}); });
-    connect(m_kontrolerTablicy, &KontrolerTablicy::selectedObjectsChanged, this,
-            &KontrolerListyFasolek::zaznaczenieZmienione);
     connect(tabela, &QAbstractItemView::doubleClicked, this, [this] {
         emit podwojnaAkcja(m_kontrolerTablicy->selectedObjects(), QGuiApplication::keyboardModifiers());
     });
@@ -141,9 +149,70 @@ void KontrolerListyFasolek::setUstawieniaKarty(UstawieniaKartyPortfolio *ustawie
         m_tabela->setRowViewType(ustawienia->rowViewType());
 }
 
+void KontrolerListyFasolek::setKolumnaStatusu(bool widoczna)
+{
+    m_kolumnaStatusu = widoczna;
+    m_tabela->setColumnHidden(KolumnaStatus, !widoczna || m_tabela->rowViewType() == 1);
+}
+
+void KontrolerListyFasolek::setPrzyciskStatusu(bool widoczny)
+{
+    m_komorkaFasolki->setPrzyciskStatusu(widoczny);
+    m_komorkaZRezultatem->setPrzyciskStatusu(widoczny);
+    m_tabela->viewport()->update();
+}
+
+void KontrolerListyFasolek::setEdytowalny(std::function<bool(QObject *obiekt)> czyEdytowalny)
+{
+    m_kontrolerTablicy->ustawEdytowalnosc(std::move(czyEdytowalny));
+}
+
 void KontrolerListyFasolek::wlaczZrzuty(std::function<QObject *()> odbiorcaListy)
 {
     new AdapterZrzutuListyFasolek(m_tabela, std::move(odbiorcaListy));
+}
+
+void KontrolerListyFasolek::wlaczZrzutyNaNaglowki()
+{
+    new AdapterZrzutuListyFasolek(m_tabela);
+}
+
+void KontrolerListyFasolek::polaczZAkcjami(KontrolerAkcjeNaElementach *zaznaczenia, KontrolerAkcjeNaElementach *staly)
+{
+    m_zaznaczenia = zaznaczenia;
+    m_staly = staly;
+    zaznaczenia->setKontrolerTablicy(m_kontrolerTablicy);
+    zaznaczenia->setWidokTabeli(m_tabela);
+    m_tabela->setKontrolerAkcjeNaElementach(zaznaczenia);
+    connect(m_kontrolerTablicy, &KontrolerTablicy::selectedObjectsChanged, this,
+            &KontrolerListyFasolek::zmianaZaznaczenia, Qt::UniqueConnection);
+    connect(m_proxy, &ProxyListyFasolek::tablicaChanged, this, &KontrolerListyFasolek::zmianaZaznaczenia,
+            Qt::UniqueConnection);
+    zmianaZaznaczenia();
+}
+
+void KontrolerListyFasolek::zmianaZaznaczenia()
+{
+    if (m_staly) {
+        const QList<QObject *> zaznaczone = m_kontrolerTablicy->selectedObjects();
+        const bool jeden = zaznaczone.size() == 1 && m_proxy && !m_proxy->tablica().isEmpty();
+        m_staly->setDodatkowyElement(jeden ? zaznaczone.constFirst() : nullptr);
+    }
+    walidujPrzyciskiAkcji();
+    // A hidden panel keeps its source but shows nothing: no preview is read for it.
+    if (PanelSzybkiegoPrzegladu::widoczny() && PanelSzybkiegoPrzegladu::wspolny()->zrodloDanych())
+        PanelSzybkiegoPrzegladu::wspolny()->reloadData();
+}
+
+void KontrolerListyFasolek::wyswietlMenuStatusu(const QModelIndex &indeks, const QRect &przycisk)
+{
+    if (!m_zaznaczenia)
+        return;
+    m_zaznaczenia->setKliknietyWiersz(indeks.row());
+    if (m_staly)
+        m_staly->setDodatkowyElement(m_zaznaczenia->kliknietyElement());
+    if (Menu *menu = m_zaznaczenia->menuPodreczneStatusu())
+        menu->popup(m_tabela->viewport()->mapToGlobal(przycisk.topLeft() + QPoint(0, 24)));
 }
 
 void KontrolerListyFasolek::przeladujBezZaznaczania()
@@ -168,7 +237,7 @@ void KontrolerListyFasolek::przeladuj(ProxyListyFasolek::PowodZmiany powod)
 void KontrolerListyFasolek::zmianaRodzajuWidokuWiersza()
 {
     const int rodzaj = m_tabela->rowViewType();
-    m_tabela->setColumnHidden(KolumnaStatus, rodzaj == 1);
+    m_tabela->setColumnHidden(KolumnaStatus, !m_kolumnaStatusu || rodzaj == 1);
     m_tabela->setItemDelegateForColumn(KolumnaNazwa, rodzaj == 0   ? m_komorkaFasolki
                                                      : rodzaj == 1 ? m_komorkaZRezultatem
                                                                    : m_komorkaZwykla);
@@ -188,6 +257,13 @@ void KontrolerListyFasolek::zmianaRodzajuWidokuWiersza()
         m_ustawienia->setRowViewType(rodzaj);
 }
 
+bool KontrolerListyFasolek::zapiszNazwe(QObject *obiekt, const QString &nazwa)
+{
+    if (auto *potok = qobject_cast<Potok *>(obiekt))
+        return KontrolerAkcjeNaElementach::zmienNazwePotoku(potok, nazwa);
+    return zapiszNazweFasolki(qobject_cast<Fasolka *>(obiekt), nazwa);
+}
+
 bool KontrolerListyFasolek::zapiszNazweFasolki(Fasolka *fasolka, const QString &nazwa)
 {
     if (!fasolka)
@@ -203,15 +279,29 @@ bool KontrolerListyFasolek::zapiszNazweFasolki(Fasolka *fasolka, const QString &
 
 QVariant KontrolerListyFasolek::daneKomorki(QObject *obiekt, int kolumna, int rola) const
 {
-    const auto *fasolka = qobject_cast<Fasolka *>(obiekt);
-    if (!fasolka || kolumna != KolumnaNazwa)
-        return {};
+    if (const auto *fasolka = qobject_cast<Fasolka *>(obiekt)) {
+        if (kolumna != KolumnaNazwa)
+            return {};
+        switch (rola) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return fasolka->nazwa();
+        case Qt::ToolTipRole:
+            return fasolka->tekstowyStatusFasolki();
+        default:
+            return {};
+        }
+    }
+    // A header row: its height and colour in every column, its name in the name column.
+    const auto *rzecz = qobject_cast<RzeczWBazieFasolek *>(obiekt);
     switch (rola) {
+    case KontrolerTablicy::RolaWysokosciWiersza:
+        return wysokoscWierszaNaglowka;
+    case KontrolerTablicy::RolaKoloruWiersza:
+        return kolorTlaWierszaNaglowka();
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return fasolka->nazwa();
-    case Qt::ToolTipRole:
-        return fasolka->tekstowyStatusFasolki();
+        return rzecz && kolumna == KolumnaNazwa ? QVariant(rzecz->nazwa()) : QVariant();
     default:
         return {};
     }

@@ -2,6 +2,7 @@
 
 #include "ProxyListyFasolek.h"
 
+#include <QColor>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -9,6 +10,7 @@
 #include <functional>
 
 class Fasolka;
+class KontrolerAkcjeNaElementach;
 class KontrolerTablicy;
 class ListwaFiltra;
 class ListwaZakresu;
@@ -16,12 +18,13 @@ class QAbstractButton;
 class QWidget;
 class Responder;
 class UstawieniaKartyPortfolio;
-class WhitePaperTableView;
 class WidokDolnegoPaskaIkon;
 class DelegatTabeliPapierowej;
 class QModelIndex;
 class QRect;
 class WidokKomorkiFasolki;
+class WidokKomorkiPotoku;
+class WidokTabeliListyFasolek;
 
 // What the three bean lists share: a paper table whose rows are the provider's list as it is
 // (row = index into it), the filter strip the tab places above the details, the icon bar
@@ -29,6 +32,7 @@ class WidokKomorkiFasolki;
 // selected. Rows that enter the list are selected only when a command of this program brought
 // them: not for the list's own changes (scope, phrase, object shown), and not for another
 // program's changes, whose beans come back as new objects and would replace the user's choice.
+// A row whose object is not a bean (a flow, a flow archive) heads the beans below it.
 class KontrolerListyFasolek : public QObject
 {
     Q_OBJECT
@@ -36,13 +40,16 @@ class KontrolerListyFasolek : public QObject
 public:
     enum Kolumna { KolumnaStatus = 0, KolumnaNazwa = 1 };
 
+    static constexpr double wysokoscWierszaNaglowka = 34.0;
+    static QColor kolorTlaWierszaNaglowka();
+
     // The table is the owner's; the filter strip holds the scope bar when `listwa` is given.
-    KontrolerListyFasolek(WhitePaperTableView *tabela, ProxyListyFasolek *proxy, ListwaZakresu *listwa,
+    KontrolerListyFasolek(WidokTabeliListyFasolek *tabela, ProxyListyFasolek *proxy, ListwaZakresu *listwa,
                           QObject *rodzic = nullptr);
 
     // The table above the icon bar.
     QWidget *widok() const { return m_widok; }
-    WhitePaperTableView *widokTabeli() const { return m_tabela; }
+    WidokTabeliListyFasolek *widokTabeli() const { return m_tabela; }
     KontrolerTablicy *kontrolerTablicy() const { return m_kontrolerTablicy; }
     ListwaFiltra *listwaFiltra() const { return m_listwaFiltra; }
     WidokDolnegoPaskaIkon *widokDolnegoPaskaIkon() const { return m_pasek; }
@@ -57,28 +64,43 @@ public:
     void setCeleAkcji(const QList<Responder *> &cele);
     void walidujPrzyciskiAkcji();
 
+    // Hidden, the name column is the list's only one, whatever the row view type.
+    void setKolumnaStatusu(bool widoczna);
+    // Without it, bean cells show no status button and take no press there.
+    void setPrzyciskStatusu(bool widoczny);
+    // Which rows' names can be renamed in place (only ever in a selected row); by default beans'.
+    void setEdytowalny(std::function<bool(QObject *obiekt)> czyEdytowalny);
+
     // Drops onto a row go to its bean; the rest of the table stands for `odbiorcaListy`.
     void wlaczZrzuty(std::function<QObject *()> odbiorcaListy);
+    // Drops onto a row go to its object; between rows, to the header above.
+    void wlaczZrzutyNaNaglowki();
+
+    // `zaznaczenia` acts on the list's rows; `staly`, which has the view's own item, gets the one
+    // selected object as its secondary item. Buttons and an open preview panel follow the selection.
+    void polaczZAkcjami(KontrolerAkcjeNaElementach *zaznaczenia, KontrolerAkcjeNaElementach *staly);
+    // The status menu of the row whose status button lies at `przycisk` in the table's viewport;
+    // the selection stays as it is.
+    void wyswietlMenuStatusu(const QModelIndex &indeks, const QRect &przycisk);
 
     // Reads the provider's list into the table; no row enters the selection on its own.
     void przeladujBezZaznaczania();
 
 signals:
-    void zaznaczenieZmienione();
     // A double-click on a row: the selected items, which the click's first press chose.
     void podwojnaAkcja(const QList<QObject *> &elementy, Qt::KeyboardModifiers modyfikatory);
-    // The status button of a bean cell; `przycisk` in the coordinates of the table's viewport.
-    void przyciskStatusuNacisniety(const QModelIndex &indeks, const QRect &przycisk);
 
 private:
     void zbudujPasek();
     void przeladuj(ProxyListyFasolek::PowodZmiany powod);
     void zmianaRodzajuWidokuWiersza();
+    void zmianaZaznaczenia();
     // False when the model kept its old name.
+    static bool zapiszNazwe(QObject *obiekt, const QString &nazwa);
     static bool zapiszNazweFasolki(Fasolka *fasolka, const QString &nazwa);
     QVariant daneKomorki(QObject *obiekt, int kolumna, int rola) const;
 
-    WhitePaperTableView *m_tabela;
+    WidokTabeliListyFasolek *m_tabela;
     QPointer<ProxyListyFasolek> m_proxy;
     KontrolerTablicy *m_kontrolerTablicy;
     ListwaFiltra *m_listwaFiltra;
@@ -88,7 +110,11 @@ private:
     WidokKomorkiFasolki *m_komorkaFasolki;
     WidokKomorkiFasolki *m_komorkaZRezultatem;
     DelegatTabeliPapierowej *m_komorkaZwykla;
+    WidokKomorkiPotoku *m_komorkaNaglowka;
+    bool m_kolumnaStatusu = true;
     QAbstractButton *m_przyciskRodzajuWiersza = nullptr;
     QPointer<UstawieniaKartyPortfolio> m_ustawienia;
     QList<QPointer<Responder>> m_celeAkcji;
+    QPointer<KontrolerAkcjeNaElementach> m_zaznaczenia;
+    QPointer<KontrolerAkcjeNaElementach> m_staly;
 };

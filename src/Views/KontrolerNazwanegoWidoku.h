@@ -2,7 +2,7 @@
 
 #include "Browser/KontrolerBiezacegoWidokuSzczegolow.h"
 
-// A details view shown by name, with a fixed title and icon. For now an empty panel.
+// A details view shown by name, with a fixed title and icon.
 class KontrolerNazwanegoWidoku : public KontrolerBiezacegoWidokuSzczegolow
 {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include "Actions/AdapterZrzutuUrli.h"
 #include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Actions/KontrolerPrzeciagnieciaIZrzutu.h"
+#include "Actions/MenuKontroleraElementow.h"
 #include "Browser/KontrolerKartyPortfolio.h"
 #include "Browser/PrzegladarkaTarrowind.h"
 #include "Model/Archiwum.h"
@@ -173,17 +174,7 @@ void KontrolerPaskaNawigacji::polaczAkcjeWierszy(WidokKomorkiPaskaNawigacji *kom
 
 Menu *KontrolerPaskaNawigacji::zbudujMenuPodreczne()
 {
-    auto *menu = new Menu({}, m_widokZaryseli);
-    menu->dodajPozycje(QStringLiteral("Open in New Tab"), Akcja::nowaKartaPortfolioZWidokiemElementu,
-                       m_kontrolerAkcjeNaElemencie);
-    menu->dodajPozycje(QStringLiteral("Open in New Window"), Akcja::noweOknoZWidokiemElementuNaKarciePortfolio,
-                       m_kontrolerAkcjeNaElemencie);
-    menu->addSeparator();
-    menu->dodajPozycje(QStringLiteral("Open in File Manager"), Akcja::otworzElementyWFinderze,
-                       m_kontrolerAkcjeNaElemencie);
-    menu->dodajPozycje(QStringLiteral("Show in File Manager"), Akcja::pokazElementWFinderze,
-                       m_kontrolerAkcjeNaElemencie);
-    return menu;
+    return MenuKontroleraElementow::zbudujMenuElementu(m_kontrolerAkcjeNaElemencie, m_widokZaryseli);
 }
 
 void KontrolerPaskaNawigacji::przebudujDrzewo()

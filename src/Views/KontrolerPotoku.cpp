@@ -83,8 +83,6 @@ QWidget *KontrolerPotoku::zbudujWidokLewy()
     uklad->addWidget(m_lista->widok(), 1);
     setWidokListwyFiltra(m_lista->listwaFiltra());
 
-    m_kontrolerAkcjeNaFasolkach->setKontrolerTablicy(m_lista->kontrolerTablicy());
-    m_kontrolerAkcjeNaFasolkach->setWidokTabeli(m_widokTabeli);
     m_kontrolerAkcjeNaFasolkach->setKontrolerBiezacegoWidokuSzczegolow(this);
     m_kontrolerAkcjeNaPotoku->setKontrolerBiezacegoWidokuSzczegolow(this);
     // The new-bean popover completes here: the new bean must come into the scope and be selected.
@@ -92,7 +90,6 @@ QWidget *KontrolerPotoku::zbudujWidokLewy()
     m_kontrolerAkcjeNaPotoku->setKontrolerTablicy(m_lista->kontrolerTablicy());
     m_kontrolerAkcjeNaPotoku->setWidokTabeli(m_widokTabeli);
     m_kontrolerAkcjeNaPotoku->setListwaZakresu(m_listwaZakresu);
-    m_widokTabeli->setKontrolerAkcjeNaElementach(m_kontrolerAkcjeNaFasolkach);
     m_lista->wlaczZrzuty([this] { return m_potok.data(); });
     m_widokTabeli->setMenuPodreczneFasolki(MenuKontroleraElementow::zbuduj(m_kontrolerAkcjeNaFasolkach, m_widokTabeli));
 
@@ -128,12 +125,10 @@ QWidget *KontrolerPotoku::zbudujWidokLewy()
     m_lista->dodajPrzycisk(przyciskNowyKatalog);
     m_lista->setCeleAkcji({this, m_kontrolerAkcjeNaFasolkach, m_kontrolerAkcjeNaPotoku, kontrolerRzeczyPanelu()});
 
-    connect(m_lista, &KontrolerListyFasolek::zaznaczenieZmienione, this, &KontrolerPotoku::zmianaZaznaczenia);
+    m_lista->polaczZAkcjami(m_kontrolerAkcjeNaFasolkach, m_kontrolerAkcjeNaPotoku);
+    setKontroleryPrzegladu(m_kontrolerAkcjeNaFasolkach, m_kontrolerAkcjeNaPotoku);
     connect(m_lista, &KontrolerListyFasolek::podwojnaAkcja, m_kontrolerAkcjeNaFasolkach,
             &KontrolerAkcjeNaElementach::otworzFasolkeNaKarciePortfolioPrzezDwuklik);
-    connect(m_proxy, &ProxyListyFasolek::tablicaChanged, this, &KontrolerPotoku::zmianaZaznaczenia);
-    connect(m_lista, &KontrolerListyFasolek::przyciskStatusuNacisniety, this,
-            &KontrolerPotoku::wyswietlWTabeliMenuPodreczneStatusu);
     return lewy;
 }
 
@@ -185,7 +180,7 @@ void KontrolerPotoku::setPotok(Potok *potok)
                     m_edytorNazwyPotoku->setText(m_potok->nazwa());
             });
         }
-        zmianaZaznaczenia();
+        walidujPrzyciskiAkcji();
     }
     m_edytorNazwyPotoku->setText(potok ? potok->nazwa() : QString());
     m_edytorNazwyPotoku->setReadOnly(!potok || potok->toPotokGlowny());
@@ -232,13 +227,6 @@ QString KontrolerPotoku::tytulZakladki() const
 QIcon KontrolerPotoku::ikonaZakladki() const
 {
     return m_potok ? m_potok->ikona() : QIcon();
-}
-
-void KontrolerPotoku::zmianaZaznaczenia()
-{
-    const QList<QObject *> zaznaczone = m_lista->kontrolerTablicy()->selectedObjects();
-    m_kontrolerAkcjeNaPotoku->setDodatkowyElement(zaznaczone.size() == 1 ? zaznaczone.constFirst() : nullptr);
-    walidujPrzyciskiAkcji();
 }
 
 void KontrolerPotoku::walidujPrzyciskiAkcji()
@@ -310,8 +298,6 @@ void KontrolerPotoku::przejdzDoWyszukiwarki(QObject *nadawca)
 
 void KontrolerPotoku::wyswietlWTabeliMenuPodreczneStatusu(const QModelIndex &indeks, const QRect &przycisk)
 {
-    m_kontrolerAkcjeNaFasolkach->setKliknietyWiersz(indeks.row());
-    m_kontrolerAkcjeNaPotoku->setDodatkowyElement(m_kontrolerAkcjeNaFasolkach->kliknietyElement());
-    if (Menu *menu = m_kontrolerAkcjeNaFasolkach->menuPodreczneStatusu())
-        menu->popup(m_widokTabeli->viewport()->mapToGlobal(przycisk.topLeft() + QPoint(0, 24)));
+    view();
+    m_lista->wyswietlMenuStatusu(indeks, przycisk);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KontrolerWidokuZPanelemRzeczy.h"
+#include "ZrodloPrzegladuListyFasolek.h"
 
 #include "Widgets/DelegatZrzutuNaIkoneZPrzeciaganymFolderem.h"
 
@@ -26,7 +27,10 @@ class WidokTabeliFasolkiPotoku;
 // the filter strip, and the outline of the flow's items folder on the right. Its commands go to
 // two actions controllers: one for the beans of the list, one with the flow as its item and the
 // selected bean as the secondary one. Files dropped on the flow's folder icon go to the flow at once.
-class KontrolerPotoku : public KontrolerWidokuZPanelemRzeczy, public DelegatZrzutuNaIkoneZPrzeciaganymFolderem
+// The preview panel shows the selected beans, or with none the flow's folder.
+class KontrolerPotoku : public KontrolerWidokuZPanelemRzeczy,
+                        public DelegatZrzutuNaIkoneZPrzeciaganymFolderem,
+                        public ZrodloPrzegladuListyFasolek
 {
     Q_OBJECT
 
@@ -79,8 +83,6 @@ protected:
     QWidget *zbudujWidokLewy() override;
 
 private:
-    void zmianaZaznaczenia();
-
     QPointer<Potok> m_potok;
     QPointer<KartaPortfolio> m_kartaPortfolio;
     ProxyFasolkiPotoku *m_proxy;

@@ -13,8 +13,8 @@
 class KontrolerWidokuRozdzielonegoZPanelemPrawym;
 class SplitView;
 
-// A details view with a collapsible right panel holding a folder-contents outline: the flow view
-// and the bean view. The panel's width and visibility live in the portfolio tab's settings.
+// A details view with a collapsible right panel holding a folder-contents outline: the flow view.
+// The panel's width and visibility live in the portfolio tab's settings.
 class KontrolerWidokuZPanelemRzeczy : public KontrolerBiezacegoWidokuSzczegolow
 {
     Q_OBJECT
@@ -34,8 +34,8 @@ public:
 
 protected:
     KontrolerRzeczyKatalogu *kontrolerRzeczyPanelu() const { return m_kontrolerRzeczy; }
-    // Follows the flow or bean now shown: a new name retitles the tab, and once it reports itself
-    // deleted the tab forgets it. The panel's outline shows `katalog`.
+    // Follows the flow now shown: a new name retitles the tab, and once it reports itself deleted
+    // the tab forgets it. The panel's outline shows `katalog`.
     template<typename Rzecz>
     void sledz(Rzecz *rzecz, void (Rzecz::*usuniecieChanged)(), bool (Rzecz::*czyUsunieta)() const, BytKatalogu *katalog)
     {

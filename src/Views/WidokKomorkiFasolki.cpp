@@ -29,7 +29,7 @@ Fasolka *WidokKomorkiFasolki::fasolka(const QModelIndex &indeks)
 
 QRect WidokKomorkiFasolki::prostokatPrzyciskuStatusu(const QRect &cala, const Fasolka *fasolka) const
 {
-    if (!fasolka || !m_tabela)
+    if (!fasolka || !m_tabela || !m_przyciskStatusu)
         return {};
     const QRect komorka = liniaNazwy(cala);
     QFont czcionka = m_tabela->font();
@@ -67,7 +67,12 @@ void WidokKomorkiFasolki::paint(QPainter *malarz, const QStyleOptionViewItem &op
     malarz->drawText(nazwa, Qt::AlignVCenter | Qt::AlignLeft,
                      opcja.fontMetrics.elidedText(fasolka->nazwa(), Qt::ElideMiddle, nazwa.width()));
 
-    const QRectF przycisk = QRectF(prostokatPrzyciskuStatusu(opcja.rect, fasolka)).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRect miejscePrzycisku = prostokatPrzyciskuStatusu(opcja.rect, fasolka);
+    if (!miejscePrzycisku.isValid()) {
+        malarz->restore();
+        return;
+    }
+    const QRectF przycisk = QRectF(miejscePrzycisku).adjusted(0.5, 0.5, -0.5, -0.5);
     malarz->setRenderHint(QPainter::Antialiasing);
     malarz->setPen(QColor::fromRgbF(0.75, 0.75, 0.75));
     malarz->setBrush(QColor::fromRgbF(0.98, 0.98, 0.98));

@@ -8,7 +8,7 @@ class Fasolka;
 class QAbstractItemView;
 
 // The name cell of a bean row: the bean's icon, its name, and at the right a status button
-// whose title is the bean's status in a grey of 0.4. The cell stays light in a selected row.
+// whose title is the bean's status in a grey of 0.4 (unless the list shows none). The cell stays light in a selected row.
 // A press on the button is caught before the list sees it, so the selection stays as it was.
 class WidokKomorkiFasolki : public DelegatTabeliPapierowej
 {
@@ -18,8 +18,10 @@ public:
     explicit WidokKomorkiFasolki(QAbstractItemView *tabela);
 
     static Fasolka *fasolka(const QModelIndex &indeks);
-    // Where the status button of `fasolka` lies in a cell occupying `komorka`.
+    // Where the status button of `fasolka` lies in a cell occupying `komorka`; empty without one.
     QRect prostokatPrzyciskuStatusu(const QRect &komorka, const Fasolka *fasolka) const;
+    // Off: no button, and the name takes its place.
+    void setPrzyciskStatusu(bool widoczny) { m_przyciskStatusu = widoczny; }
 
     void paint(QPainter *malarz, const QStyleOptionViewItem &opcja, const QModelIndex &indeks) const override;
     void updateEditorGeometry(QWidget *edytor, const QStyleOptionViewItem &opcja, const QModelIndex &indeks) const override;
@@ -37,4 +39,5 @@ protected:
 
 private:
     QPointer<QAbstractItemView> m_tabela;
+    bool m_przyciskStatusu = true;
 };

@@ -1,26 +1,24 @@
 #pragma once
 
-#include "Widgets/WhitePaperTableView.h"
+#include "WidokTabeliListyFasolek.h"
 
 #include <QPointer>
 
 class Menu;
 
-// The bean table of a flow. A right click tells the table's actions controller which row was
-// clicked (-1 for none) before the bean context menu opens. Dragging rows out drags their beans' files.
-class WidokTabeliFasolkiPotoku : public WhitePaperTableView
+// The bean table of a flow: every row's menu is the bean context menu.
+class WidokTabeliFasolkiPotoku : public WidokTabeliListyFasolek
 {
     Q_OBJECT
 
 public:
-    explicit WidokTabeliFasolkiPotoku(QWidget *rodzic = nullptr);
+    using WidokTabeliListyFasolek::WidokTabeliListyFasolek;
 
-    Menu *menuPodreczneFasolki() const { return m_menuPodreczneFasolki; }
-    void setMenuPodreczneFasolki(Menu *menu) { m_menuPodreczneFasolki = menu; }
+    Menu *menuPodreczneFasolki() const;
+    void setMenuPodreczneFasolki(Menu *menu);
 
 protected:
-    void contextMenuEvent(QContextMenuEvent *zdarzenie) override;
-    void startDrag(Qt::DropActions akcje) override;
+    Menu *menuDlaElementu(QObject *kliknietyElement) override;
 
 private:
     QPointer<Menu> m_menuPodreczneFasolki;

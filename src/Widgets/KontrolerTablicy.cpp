@@ -43,6 +43,11 @@ void KontrolerTablicy::ustawZapisKomorki(ZapisKomorki zapis)
     m_zapis = std::move(zapis);
 }
 
+void KontrolerTablicy::ustawEdytowalnosc(CzyEdytowalny czyEdytowalny)
+{
+    m_czyEdytowalny = std::move(czyEdytowalny);
+}
+
 void KontrolerTablicy::ustawTresc(const QList<QObject *> &obiekty)
 {
     const QList<QObject *> zaznaczone = selectedObjects();
@@ -175,7 +180,7 @@ Qt::ItemFlags KontrolerTablicy::flags(const QModelIndex &indeks) const
     // Without the flag an item view takes a press and move on a row for a rubber band, never a
     // drag; whether a list drags, and what, is its view's to say.
     flagi |= Qt::ItemIsDragEnabled;
-    if (m_zapis)
+    if (m_zapis && (!m_czyEdytowalny || m_czyEdytowalny(obiektWWierszu(indeks.row()))))
         flagi |= Qt::ItemIsEditable;
     return flagi;
 }

@@ -31,6 +31,7 @@ public:
     using DaneKomorki = std::function<QVariant(QObject *obiekt, int kolumna, int rola)>;
     // A new value typed into a cell; false when the object refused it.
     using ZapisKomorki = std::function<bool(QObject *obiekt, int kolumna, const QVariant &wartosc)>;
+    using CzyEdytowalny = std::function<bool(QObject *obiekt)>;
 
     explicit KontrolerTablicy(QObject *rodzic = nullptr);
 
@@ -38,6 +39,8 @@ public:
     void ustawDaneKomorki(DaneKomorki dane);
     // Cells become editable once a way of storing their values is given.
     void ustawZapisKomorki(ZapisKomorki zapis);
+    // Which objects' cells take new values; without it, every object's.
+    void ustawEdytowalnosc(CzyEdytowalny czyEdytowalny);
 
     // One reset; the selected objects that stay keep their selection, with one change signal.
     void ustawTresc(const QList<QObject *> &obiekty);
@@ -79,6 +82,7 @@ private:
     QStringList m_tytuly;
     DaneKomorki m_dane;
     ZapisKomorki m_zapis;
+    CzyEdytowalny m_czyEdytowalny;
     QItemSelectionModel *m_zaznaczenie;
     bool m_wierszeJednakowejWysokosci = true;
     bool m_ustawianieTresci = false;

@@ -141,6 +141,14 @@ void WhitePaperTableView::setRowViewType(int rodzaj)
     emit rowViewTypeChanged();
 }
 
+void WhitePaperTableView::setWierszCeluZrzutu(int wiersz)
+{
+    if (wiersz == m_wierszCeluZrzutu)
+        return;
+    m_wierszCeluZrzutu = wiersz;
+    viewport()->update();
+}
+
 KomorkaNaglowkaTabeliPapierowej *WhitePaperTableView::tableViewHeaderCellForColumn(int kolumna) const
 {
     return headerCellForTableView(this, kolumna);

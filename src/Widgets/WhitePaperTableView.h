@@ -45,6 +45,9 @@ public:
     Responder *kontrolerAkcjeNaElementach() const { return m_kontrolerAkcjeNaElementach; }
     void setKontrolerAkcjeNaElementach(Responder *kontroler) { m_kontrolerAkcjeNaElementach = kontroler; }
     KomorkaNaglowkaTabeliPapierowej *tableViewHeaderCellForColumn(int kolumna) const;
+    // The row a drag would drop onto, framed in green; -1: none.
+    int wierszCeluZrzutu() const { return m_wierszCeluZrzutu; }
+    void setWierszCeluZrzutu(int wiersz);
 
 signals:
     void rowViewTypeChanged();
@@ -60,5 +63,6 @@ protected:
 
 private:
     int m_rowViewType = 0;
+    int m_wierszCeluZrzutu = -1;
     QPointer<Responder> m_kontrolerAkcjeNaElementach;
 };

@@ -2,6 +2,8 @@
 
 #include "LiniaKreskowana.h"
 
+#include "Browser/ZieloneZaznaczenie.h"
+
 #include "Platform/ObrazyAplikacji.h"
 #include "Platform/ThreePartImage.h"
 #include "Platform/Ui/LancuchResponderow.h"
@@ -21,6 +23,17 @@ void WidokWierszaTabeliPapierowej::rysujWiersz(QPainter &malarz, const QAbstract
     // The pixels the separator is one of are those of the device painted on.
     if (wiersz.siatkaPozioma)
         rysujSeparator(malarz, wiersz.ramka, malarz.device() ? malarz.device()->devicePixelRatioF() : 0);
+}
+
+void WidokWierszaTabeliPapierowej::rysujRamkeCeluUpuszczenia(QPainter &malarz, const QRectF &ramka)
+{
+    malarz.save();
+    malarz.setRenderHint(QPainter::Antialiasing);
+    malarz.setPen(QPen(ZieloneZaznaczenie::alternateSelectedControlColor(), 2.0));
+    malarz.setBrush(Qt::NoBrush);
+    const QRectF wewnatrz = ramka.adjusted(2, 2, -2, -2);
+    malarz.drawRoundedRect(wewnatrz, 5, 5);
+    malarz.restore();
 }
 
 void WidokWierszaTabeliPapierowej::drawBackgroundInRect(QPainter &malarz, const Wiersz &wiersz)

@@ -30,6 +30,8 @@ public:
 
     // The row's colour, unless it is the target of a drop.
     static void drawBackgroundInRect(QPainter &malarz, const Wiersz &wiersz);
+    // The green frame of the row a drag would drop onto, drawn over the row's cells.
+    static void rysujRamkeCeluUpuszczenia(QPainter &malarz, const QRectF &ramka);
     // The three selection images across the row: the active set while the list has the
     // commands of its main window, the inactive one otherwise.
     static void rysujMazaneZaznaczenie(QPainter &malarz, const QRectF &ramka, bool aktywne);

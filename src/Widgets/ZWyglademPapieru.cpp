@@ -79,8 +79,12 @@ void ZWyglademPapieru<Baza>::drawRow(QPainter *malarz, const QStyleOptionViewIte
     wiersz.kolorTla = indeks.data(KontrolerTablicy::RolaKoloruWiersza).template value<QColor>();
     wiersz.zaznaczony = this->selectionModel() && this->selectionModel()->isSelected(indeks);
     wiersz.siatkaPozioma = siatkaPozioma();
+    if (const auto *tabela = dynamic_cast<const WhitePaperTableView *>(this))
+        wiersz.celUpuszczenia = !indeks.parent().isValid() && indeks.row() == tabela->wierszCeluZrzutu();
     WidokWierszaTabeliPapierowej::rysujWiersz(*malarz, this, wiersz);
     Baza::drawRow(malarz, opcja, indeks);
+    if (wiersz.celUpuszczenia)
+        WidokWierszaTabeliPapierowej::rysujRamkeCeluUpuszczenia(*malarz, wiersz.ramka);
 }
 
 template <class Baza>

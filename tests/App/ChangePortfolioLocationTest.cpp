@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -380,4 +381,34 @@ TEST_F(ZmianaLokalizacji, DuringAChangeNoWindowOpensAndNothingClosesTheLastWindo
     zmiana->makeOperationOnPortfolio(nullptr);
     czekajNaKarte("doneTab");
     EXPECT_TRUE(preferencje->window()->close());
+}
+
+TEST_F(ZmianaLokalizacji, DuringAMigrationQuitIsRefusedOnTheChangeSheetAndOnceItEndsQuitEndsTheProgram)
+{
+    wybierz(dir.katalog(QStringLiteral("cel")));
+    w("operateButton")->click();
+    ASSERT_TRUE(zmiana->czyMigracjaTrwa());
+    // No browser window, hence no menu bar, exists now: the key lives on the sheet, the active window.
+    const auto aktywujArkusz = [this] {
+        // The offscreen platform leaves the Preferences window active under its sheet.
+        QApplication::setActiveWindow(&panel());
+        return QTest::qWaitForWindowActive(&panel());
+    };
+    ASSERT_TRUE(aktywujArkusz());
+    QTest::keyClick(&panel(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(komunikaty().mid(1), QStringList{QStringLiteral("Migration is in progress.")});
+    EXPECT_EQ(alerty.wpisy().last().okno, &panel());
+    EXPECT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::Dziala);
+    EXPECT_TRUE(preferencje->window()->isVisible());
+    // The session manager asks the same question, and now only.
+    EXPECT_TRUE(delegat.czyZakonczenieMozeBycOdmowione());
+
+    czekajNaKarte("doneTab");
+    EXPECT_FALSE(delegat.czyZakonczenieMozeBycOdmowione());
+    ASSERT_TRUE(aktywujArkusz());
+    QTest::keyClick(&panel(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::Konczenie);
+    // The quit asked of the application object is undone for the tests after this one in the process.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
 }

@@ -11,7 +11,6 @@
 #include "Model/Fasolka.h"
 #include "Model/ObserwatorZmianNaDysku.h"
 #include "Model/Potok.h"
-#include "Model/SCEvents.h"
 #include "Platform/Ui/WindowRegistry.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
@@ -20,10 +19,10 @@
 
 #include "Support/CzasyOczekiwania.h"
 #include "Support/GeneratorPortfolio.h"
+#include "Support/ObserwacjaPortfolio.h"
 #include "Support/PortfolioTestowe.h"
 #include "Support/Ui/WierszZarysu.h"
 
-#include <QDirIterator>
 
 namespace {
 
@@ -49,23 +48,6 @@ protected:
     {
         StosCoreData::sharedStosCoreData()->nowyKontekst();
         PortfolioTestowe::TearDown();
-    }
-
-    // Every folder of the portfolio is watched, so that no change is missed.
-    bool czekajNaObserwacje() const
-    {
-        int katalogow = 0;
-        for (auto rodzaj : {SpecKatalog::suWszystkieFasolki, SpecKatalog::suArchiwum}) {
-            ++katalogow;
-            QDirIterator it(SpecKatalog::sharedSpecKatalog()->url(rodzaj), QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks,
-                            QDirIterator::Subdirectories);
-            for (; it.hasNext(); it.next())
-                ++katalogow;
-        }
-        auto *obserwator = dynamic_cast<ObserwatorZmianNaDysku *>(baza->obserwatorZmianNaDysku());
-        return obserwator && QTest::qWaitFor([&] {
-            return obserwator->events() && obserwator->events()->liczbaObserwowanychKatalogow() == katalogow;
-        }, czasNaZdarzenieMs);
     }
 
     BazaFasolek *baza = nullptr;
@@ -105,7 +87,7 @@ TEST_F(KartaFasolkiTest, TheTabFollowsItsBeanThroughRenameMovesArchivingAndDelet
     EXPECT_EQ(przegladarka->tabCount(), 1) << "archiving keeps the tab";
 
     // Another program deletes the folder; the re-read takes the bean out and the tab closes.
-    ASSERT_TRUE(czekajNaObserwacje());
+    ASSERT_TRUE(czekajNaObserwacjePortfolio());
     ASSERT_TRUE(QDir(fasolka->bytFasolki()->plikowyURL()).removeRecursively());
     // The last tab takes its window and browser with it.
     const QPointer<KartaFasolki> zamykana = karta;
@@ -170,7 +152,7 @@ TEST_F(KartaFasolkiTest, TheOutlineKeepsItsOpenFoldersAndASingleSelectedFileThro
     zarys->widokZaryseli()->expand(wierszZarysu(drzewo, QStringLiteral("a")));
     zarys->widokZaryseli()->expand(wierszZarysu(drzewo, QStringLiteral("b")));
     drzewo->setSelectionIndexPaths({wierszZarysu(drzewo, QStringLiteral("b/w.txt"))});
-    ASSERT_TRUE(czekajNaObserwacje());
+    ASSERT_TRUE(czekajNaObserwacjePortfolio());
 
     // Entries come and go in the shown folder and an open one; the selected file is renamed
     // by another program to a name that sorts first.

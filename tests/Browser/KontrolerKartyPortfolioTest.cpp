@@ -254,6 +254,9 @@ TEST_F(KartaPortfolioTest, CommandsAreAvailableByTheViewShown)
              auto *f = StosCoreData::kontekstOZ()->wstaw<Fasolka>();
              f->setNazwaWPamieci(QStringLiteral("Plan"));
              karta->otworzFasolkeNaKarciePortfolio(f);
+             // Shown, the bean focuses its folder's outline; the focus goes elsewhere.
+             if (QWidget *fokus = k->view()->window()->focusWidget())
+                 fokus->clearFocus();
          }, false, false, false, true},
     };
     for (const auto &przypadek : przypadki) {

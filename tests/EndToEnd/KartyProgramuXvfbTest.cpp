@@ -7,6 +7,7 @@
 #include "Browser/KartaPortfolio.h"
 #include "Browser/KontrolerKartyFasolki.h"
 #include "Browser/KontrolerKartyPortfolio.h"
+#include "Browser/ItemWidoku.h"
 #include "Browser/PrzegladarkaTarrowind.h"
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Browser/TabKit/BrowserWindowController.h"
@@ -18,6 +19,7 @@
 #include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerPotoku.h"
+#include "Views/KontrolerWidokuFasolki.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
@@ -32,30 +34,50 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QTest>
 
-// The program's start-up in this process on a real X server with a generated portfolio, then
-// through the factories a tab on the archive with its bar collapsed, a bean tab whose folder outline
-// has two folders open, and a bean tab whose expected outcome is then typed in; the screenshots are
-// for people to look at.
-TEST(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndABeanTab)
-{
-    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run this suite under xvfb-run";
-    KatalogTestowy dir;
-    StosCoreData::sharedStosCoreData()->nowyKontekst();
-    const QString baza = dir.katalog(QStringLiteral("Projekty"));
-    ASSERT_TRUE(GeneratorPortfolio::zbuduj(baza, {3, 12, 2, 2, 2}).udany);
-    ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza));
+#include <memory>
 
-    UruchomienieProgramu uruchomienie;
-    TarrowindAppDelegate &delegat = uruchomienie.delegat();
-    delegat.applicationDidFinishLaunching();
-    ASSERT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::Dziala);
-    PrzegladarkaTarrowind *pierwsza = PrzegladarkaTarrowind::glownaPrzegladarka();
-    ASSERT_NE(pierwsza, nullptr);
-    BrowserWindow *oknoPierwsze = pierwsza->windowController()->window();
-    oknoPierwsze->setGeometry(20, 40, 900, 560);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(oknoPierwsze));
+// The program's start-up in this process on a real X server with a generated portfolio; its first
+// window shown.
+class KartyProgramuXvfbTest : public ::testing::Test
+{
+protected:
+    void uruchom(const QRect &geometria)
+    {
+        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run this suite under xvfb-run";
+        StosCoreData::sharedStosCoreData()->nowyKontekst();
+        const QString baza = m_dir.katalog(QStringLiteral("Projekty"));
+        ASSERT_TRUE(GeneratorPortfolio::zbuduj(baza, {3, 12, 2, 2, 2}).udany);
+        ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(baza));
+        m_uruchomienie = std::make_unique<UruchomienieProgramu>();
+        TarrowindAppDelegate &delegat = m_uruchomienie->delegat();
+        delegat.applicationDidFinishLaunching();
+        ASSERT_EQ(delegat.stan(), TarrowindAppDelegate::Stan::Dziala);
+        m_pierwsza = PrzegladarkaTarrowind::glownaPrzegladarka();
+        ASSERT_NE(m_pierwsza, nullptr);
+        m_oknoPierwsze = m_pierwsza->windowController()->window();
+        m_oknoPierwsze->setGeometry(geometria);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_oknoPierwsze));
+    }
+
+    void TearDown() override { StosCoreData::sharedStosCoreData()->nowyKontekst(); }
+
+    KatalogTestowy m_dir;
+    std::unique_ptr<UruchomienieProgramu> m_uruchomienie;
+    PrzegladarkaTarrowind *m_pierwsza = nullptr;
+    BrowserWindow *m_oknoPierwsze = nullptr;
+};
+
+// The start-up, then through the factories a tab on the archive with its bar collapsed, a bean tab
+// whose folder outline has two folders open, and a bean tab whose expected outcome is then typed in;
+// the screenshots are for people to look at.
+TEST_F(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndABeanTab)
+{
+    ASSERT_NO_FATAL_FAILURE(uruchom(QRect(20, 40, 900, 560)));
+    PrzegladarkaTarrowind *pierwsza = m_pierwsza;
+    BrowserWindow *oknoPierwsze = m_oknoPierwsze;
     zrzutOkna(oknoPierwsze, QStringLiteral("portfolio-tab-at-start.png"));
 
     PrzegladarkaTarrowind *archiwum = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(
@@ -143,5 +165,48 @@ TEST(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndABea
     widokPotoku->widokTabeli()->setRowViewType(1);
     QTest::qWait(100);
     zrzutOkna(oknoPierwsze, QStringLiteral("portfolio-tab-on-a-flow-tall-rows.png"));
-    StosCoreData::sharedStosCoreData()->nowyKontekst();
+}
+
+// The start-up, then a folder bean with sub-folders and an expected outcome
+// shown inside the first window's portfolio tab, its flow's items in the open right panel.
+TEST_F(KartyProgramuXvfbTest, AFolderBeanShownInsideThePortfolioTab)
+{
+    ASSERT_NO_FATAL_FAILURE(uruchom(QRect(20, 40, 980, 620)));
+    PrzegladarkaTarrowind *pierwsza = m_pierwsza;
+    BrowserWindow *okno = m_oknoPierwsze;
+
+    Potok *potok = BazaFasolek::sharedBazaFasolek()->potoki().elementy().at(0);
+    Fasolka *fasolka = nullptr;
+    for (Fasolka *f : potok->fasolki()) {
+        if (f->jestZKatalogiem() && !fasolka)
+            fasolka = f;
+    }
+    ASSERT_NE(fasolka, nullptr);
+    ASSERT_TRUE(fasolka->ustawSpodziewanyRezultat(QStringLiteral("A greenhouse that grows tomatoes through the winter.")));
+    const QDir katalogFasolki(fasolka->katalog()->plikowyURL());
+    for (const char *sciezka : {"Plans/frame.svg", "Plans/glazing.svg", "Suppliers/glass.txt", "Suppliers/Old/2025.txt",
+                                "Seeds/list.txt", "budget.ods"}) {
+        const QString plik = katalogFasolki.filePath(QLatin1String(sciezka));
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(plik).path()));
+        QFile(plik).open(QIODevice::WriteOnly);
+    }
+    KartaPortfolio *karta = pierwsza->wybranaKartaPortfolio();
+    ASSERT_NE(karta, nullptr);
+    KontrolerKartyPortfolio *kontrolerKarty = karta->kontrolerKartyPortfolio();
+    kontrolerKarty->ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(ItemWidoku(fasolka), true);
+    auto *widok = qobject_cast<KontrolerWidokuFasolki *>(kontrolerKarty->kontrolerBiezacegoWidokuSzczegolow());
+    ASSERT_NE(widok, nullptr);
+    EXPECT_EQ(karta->title(), QStringLiteral("Bean: ") + fasolka->nazwa());
+    EXPECT_EQ(widok->nazwaPotoku(), potok->nazwa());
+    widok->kontrolerWidokuRozdzielonegoZPanelemPrawym()->setCzyWidocznyPanelPrawy(true);
+    KontrolerRzeczyKatalogu *zarys = widok->kontrolerRzeczyFasolki();
+    KontrolerDrzewa *drzewo = zarys->kontrolerDrzewa();
+    const QModelIndex plany = drzewo->match(drzewo->index(0, 0), Qt::DisplayRole, QStringLiteral("Plans"), 1,
+                                            Qt::MatchFixedString).value(0);
+    ASSERT_TRUE(plany.isValid());
+    zarys->widokZaryseli()->expand(plany);
+    EXPECT_EQ(zarys->widokZaryseli()->header()->height(), 22);
+    QTest::qWait(100);
+    EXPECT_TRUE(widok->kontrolerRzeczyPotoku()->widokZaryseli()->isVisible());
+    zrzutOkna(okno, QStringLiteral("portfolio-tab-bean-view.png"));
 }

@@ -5,37 +5,25 @@
 #include "Model/Potok.h"
 #include "Model/SpecKatalog.h"
 #include "Model/StosCoreData.h"
+#include "Browser/KartaPortfolio.h"
+#include "Browser/KontrolerKartyPortfolio.h"
 #include "Platform/Ui/PanelSzybkiegoPrzegladu.h"
 #include "Platform/Ui/PreviewPanelDataSource.h"
 #include "Platform/Ui/WidokPodgladuPliku.h"
 #include "Platform/Ui/WindowRegistry.h"
 #include "Support/GeneratorPortfolio.h"
 #include "Support/KatalogTestowy.h"
+#include "Views/KontrolerPotoku.h"
+#include "Views/WidokTabeliFasolkiPotoku.h"
+#include "Widgets/KontrolerTablicy.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
-#include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
-
-namespace {
-
-// A focusable field in the program's window that offers one bean to the panel, as the lists will.
-class ZrodloJednejFasolki : public QLineEdit, public PreviewPanelDataSource
-{
-public:
-    ZrodloJednejFasolki(Fasolka *fasolka, QWidget *rodzic) : QLineEdit(rodzic), m_fasolka(fasolka) {}
-    int numberOfPreviewItemsInPreviewPanel(PanelSzybkiegoPrzegladu *) override { return 1; }
-    PreviewItem *previewPanelPreviewItemAtIndex(PanelSzybkiegoPrzegladu *, int) override { return m_fasolka; }
-
-private:
-    Fasolka *m_fasolka;
-};
-
-} // namespace
 
 TEST(PanelSzybkiegoPrzegladuXvfbTest, AnImageBeanInThePanelBesideTheProgramsWindowWhichKeepsTheFocus)
 {
@@ -65,12 +53,15 @@ TEST(PanelSzybkiegoPrzegladuXvfbTest, AnImageBeanInThePanelBesideTheProgramsWind
     QWidget *okno = WindowRegistry::instance().mainWindow();
     ASSERT_TRUE(okno);
     okno->setGeometry(20, 40, 760, 480);
-    auto *zrodlo = new ZrodloJednejFasolki(zdjecie, okno);
-    zrodlo->setGeometry(10, okno->height() - 40, 200, 24);
-    zrodlo->show();
+    // The bean in its flow's list, as Show in Flow leaves it: selected, the list holding the focus.
+    KontrolerKartyPortfolio *karta = KartaPortfolio::wybranaKartaPortfolio()->kontrolerKartyPortfolio();
+    karta->pokazFasolkeWPotoku(zdjecie);
+    auto *zrodlo = qobject_cast<KontrolerPotoku *>(karta->kontrolerBiezacegoWidokuSzczegolow());
+    ASSERT_TRUE(zrodlo);
+    ASSERT_EQ(zrodlo->kontrolerTablicy()->selectedObjects(), QList<QObject *>{zdjecie});
     okno->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(okno));
-    zrodlo->setFocus();
+    zrodlo->widokTabeli()->setFocus();
 
     PanelSzybkiegoPrzegladu::pokazWspolny();
     PanelSzybkiegoPrzegladu *panel = PanelSzybkiegoPrzegladu::wspolny();
@@ -78,7 +69,7 @@ TEST(PanelSzybkiegoPrzegladuXvfbTest, AnImageBeanInThePanelBesideTheProgramsWind
     ASSERT_TRUE(QTest::qWaitForWindowExposed(panel));
     QTest::qWait(400);
     EXPECT_EQ(QApplication::activeWindow(), okno) << "the panel never takes the focus";
-    EXPECT_EQ(panel->zrodloDanych(), zrodlo);
+    EXPECT_EQ(panel->zrodloDanych(), static_cast<PreviewPanelDataSource *>(zrodlo));
     EXPECT_EQ(panel->widokPodgladu()->rodzaj(), WidokPodgladuPliku::Rodzaj::Obraz);
 
     const QRect obszar = okno->frameGeometry().united(panel->frameGeometry()).adjusted(-10, -10, 10, 10);

@@ -1,6 +1,7 @@
 #include "Support/CzasyOczekiwania.h"
 #include "Support/PortfolioTestowe.h"
 #include "Support/Ui/NagrywarkaAlertow.h"
+#include "Support/Ui/UruchomionyProgram.h"
 
 #include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Actions/DymekNowaRzecz.h"
@@ -12,8 +13,12 @@
 #include "Model/Fasolka.h"
 #include "Model/ObserwatorZmianNaDysku.h"
 #include "Model/SCEvents.h"
+#include "Platform/Konsola.h"
+#include "Platform/PreviewItem.h"
 #include "Platform/Ui/ElementInterfejsu.h"
+#include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/Menu.h"
+#include "Platform/Ui/PanelSzybkiegoPrzegladu.h"
 #include "Views/KontrolerListyFasolek.h"
 #include "Views/KontrolerPotoku.h"
 #include "Views/ListwaZakresu.h"
@@ -25,6 +30,8 @@
 #include "Widgets/KontrolerTablicy.h"
 
 #include <QAbstractButton>
+#include <QLabel>
+#include <QToolButton>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -258,12 +265,12 @@ TEST_F(KontrolerPotokuTest, DropsGoToTheFlowOrToAFolderBeanAndLandAFifthOfASecon
     const auto wiersz = [&](const char *nazwa) {
         return tabela->visualRect(tablica()->index(tablica()->wierszObiektu(fasolka(nazwa)), KontrolerListyFasolek::KolumnaNazwa));
     };
-    // `cel` nullptr: refused.
-    const struct { const char *nazwa; std::function<QPoint()> miejsce; bool ramka; const char *cel; } przypadki[] = {
-        {"strefa_boczna", [&] { return QPoint(3, wiersz("gotowa").center().y()); }, true, "All Beans/_Main_Flow/_Incubation/"},
-        {"miedzy_wierszami", [&] { return QPoint(200, wiersz("gotowa").top()); }, true, "All Beans/_Main_Flow/_Incubation/"},
-        {"na_teczke", [&] { return QPoint(200, wiersz("teczka").center().y()); }, false, "All Beans/_Main_Flow/teczka/"},
-        {"na_plik", [&] { return QPoint(200, wiersz("gotowa").center().y()); }, false, nullptr},
+    // `cel` nullptr: refused. `wierszZRamka`: the bean whose row is framed.
+    const struct { const char *nazwa; std::function<QPoint()> miejsce; bool ramka; const char *wierszZRamka; const char *cel; } przypadki[] = {
+        {"strefa_boczna", [&] { return QPoint(3, wiersz("gotowa").center().y()); }, true, nullptr, "All Beans/_Main_Flow/_Incubation/"},
+        {"miedzy_wierszami", [&] { return QPoint(200, wiersz("gotowa").top()); }, true, nullptr, "All Beans/_Main_Flow/_Incubation/"},
+        {"na_teczke", [&] { return QPoint(200, wiersz("teczka").center().y()); }, false, "teczka", "All Beans/_Main_Flow/teczka/"},
+        {"na_plik", [&] { return QPoint(200, wiersz("gotowa").center().y()); }, false, nullptr, nullptr},
     };
     for (const auto &p : przypadki) {
         SCOPED_TRACE(p.nazwa);
@@ -276,10 +283,12 @@ TEST_F(KontrolerPotokuTest, DropsGoToTheFlowOrToAFolderBeanAndLandAFifthOfASecon
         QCoreApplication::sendEvent(tabela->viewport(), &ruch);
         EXPECT_EQ(ruch.isAccepted(), p.cel != nullptr);
         EXPECT_EQ(tabela->borderView()->shouldDrawFocusRing(), p.ramka);
+        EXPECT_EQ(tabela->wierszCeluZrzutu(), p.wierszZRamka ? tablica()->wierszObiektu(fasolka(p.wierszZRamka)) : -1);
         QDropEvent zrzut(miejsce, akcje, &dane, Qt::LeftButton, {});
         QCoreApplication::sendEvent(tabela->viewport(), &zrzut);
         EXPECT_EQ(zrzut.isAccepted(), p.cel != nullptr);
         EXPECT_FALSE(tabela->borderView()->shouldDrawFocusRing());
+        EXPECT_EQ(tabela->wierszCeluZrzutu(), -1);
         // A refused file stays where it was; a taken one arrives 0.2 s later.
         const QString cel = p.cel ? R(QString::fromLatin1(p.cel) + QString::fromLatin1(p.nazwa)) : zrodlo;
         EXPECT_EQ(QFileInfo::exists(cel), !p.cel) << "carried out at once";
@@ -367,6 +376,61 @@ TEST_F(KontrolerPotokuTest, AFileDroppedOnTheFlowsFolderIconGoesToTheFlowAtOnce)
     EXPECT_TRUE(QFileInfo::exists(R(QStringLiteral("All Beans/_Main_Flow/_Incubation/na_ikone"))));
 }
 
+TEST_F(KontrolerPotokuTest, ThePreviewShowsTheSelectedBeansInRowOrderOrWithNoneTheFlowsFolder)
+{
+    pokaz("glowny", ListwaZakresu::zWszystkie);
+    const auto podglady = [this] {
+        QStringList sciezki;
+        for (int i = 0; i < kontroler.numberOfPreviewItemsInPreviewPanel(nullptr); ++i) {
+            PreviewItem *element = kontroler.previewPanelPreviewItemAtIndex(nullptr, i);
+            sciezki << (element ? element->previewItemURL() : QStringLiteral("(none)"));
+        }
+        return sciezki;
+    };
+    const struct
+    {
+        QList<QObject *> zaznaczone;
+        QStringList podglady;
+    } przypadki[] = {
+        {{}, {R(QStringLiteral("All Beans/_Main_Flow"))}},
+        {{fasolka("zrobiona"), fasolka("aktywna"), fasolka("gotowa")},
+         {R(QStringLiteral("All Beans/_Main_Flow/aktywna")), R(QStringLiteral("All Beans/_Main_Flow/_Ready/gotowa")),
+          R(QStringLiteral("All Beans/_Main_Flow/_Done/zrobiona"))}},
+    };
+    for (const auto &p : przypadki) {
+        SCOPED_TRACE(p.zaznaczone.size());
+        tablica()->setSelectedObjects(p.zaznaczone);
+        EXPECT_EQ(podglady(), p.podglady);
+    }
+}
+
+TEST_F(KontrolerPotokuTest, TestujWritesItsLineAndOpensTheFolderPopoverWhoseNameIsOnlyWritten)
+{
+    pokaz("glowny", ListwaZakresu::zWszystkie);
+    kontroler.view()->resize(500, 400);
+    kontroler.view()->show();
+    auto *przycisk = new QToolButton(kontroler.view());
+    przycisk->setObjectName(QStringLiteral("przyciskTestu"));
+    QStringList linie;
+    Konsola::ustawWyjscie([&linie](const QByteArray &linia) { linie << QString::fromUtf8(linia); });
+    const QStringList przed = QDir(R(QStringLiteral("All Beans/_Main_Flow"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    EXPECT_TRUE(LancuchResponderow::sendAction(Akcja::testuj, &kontroler, przycisk));
+    KontrolerDymkaNowaRzecz *dymek = kontroler.kontrolerAkcjeNaPotoku()->kontrolerDymkaNowaRzecz();
+    ASSERT_TRUE(dymek->dymek() && dymek->dymek()->isVisible());
+    EXPECT_EQ(dymek->poleOpis()->text(), KontrolerDymkaNowaRzecz::opisNowejRzeczy(rnrKatalog, QStringLiteral("katalog")));
+    QTest::keyClicks(dymek->poleNazwa(), QStringLiteral("probny"));
+    QTest::keyClick(dymek->poleNazwa(), Qt::Key_Return);
+    QTest::qWait(50);
+    Konsola::ustawWyjscie({});
+
+    ASSERT_EQ(linie.size(), 2);
+    EXPECT_TRUE(linie[0].contains(QStringLiteral("[KontrolerPotoku testuj: przyciskTestu]"))) << linie[0].toStdString();
+    EXPECT_TRUE(linie[1].contains(QStringLiteral("[KontrolerPotoku dokonczAkcjeTestuj: probny]"))) << linie[1].toStdString();
+    EXPECT_EQ(QDir(R(QStringLiteral("All Beans/_Main_Flow"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), przed);
+    EXPECT_EQ(fasolka("probny"), nullptr);
+}
+
 } // namespace
 
 TEST_F(KontrolerPotokuTest, TheViewEnablesPreviewAndActionMenuForOneSelectedBeanAndItsOwnCommandsAlways)
@@ -395,4 +459,48 @@ TEST_F(KontrolerPotokuTest, TheViewEnablesPreviewAndActionMenuForOneSelectedBean
             EXPECT_EQ(kontroler.validateUserInterfaceItem(przypadek.element), przypadek.przyZaznaczonych[liczba]);
         }
     }
+}
+
+class KontrolerPotokuWProgramieTest : public UruchomionyProgram
+{
+protected:
+    void TearDown() override
+    {
+        PanelSzybkiegoPrzegladu::ukryjWspolny();
+        UruchomionyProgram::TearDown();
+    }
+};
+
+TEST_F(KontrolerPotokuWProgramieTest, ThePreviewPanelFollowsTheFlowListAndLetsGoOfItWhenItsTabCloses)
+{
+    Potok *potok = BazaFasolek::sharedBazaFasolek()->znajdzPotokONazwie(QStringLiteral("Potok 0001"));
+    ASSERT_NE(potok, nullptr);
+    const QList<Fasolka *> fasolki = potok->fasolki().elementy();
+    ASSERT_GE(fasolki.size(), 2);
+    przegladarka()->nowaKartaPortfolioZPotokiemIZaznaczonaFasolka(potok, fasolki.at(0));
+    QPointer<KontrolerPotoku> kontroler =
+        qobject_cast<KontrolerPotoku *>(kartaPortfolio()->kontrolerKartyPortfolio()->kontrolerBiezacegoWidokuSzczegolow());
+    ASSERT_TRUE(kontroler);
+    WidokTabeliFasolkiPotoku *tabela = kontroler->widokTabeli();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tabela->isVisible(); }, 1000));
+    tabela->setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tabela->hasFocus(); }, 1000));
+
+    PanelSzybkiegoPrzegladu::pokazWspolny();
+    PanelSzybkiegoPrzegladu *panel = PanelSzybkiegoPrzegladu::wspolny();
+    EXPECT_EQ(panel->zrodloDanych(), static_cast<PreviewPanelDataSource *>(kontroler.data()));
+    EXPECT_EQ(panel->liczbaElementow(), 1);
+    // A second bean by Ctrl and a click at its row: the open panel shows both.
+    KontrolerTablicy *tablica = kontroler->kontrolerTablicy();
+    const QModelIndex drugi = tablica->index(tablica->wierszObiektu(fasolki.at(1)), KontrolerListyFasolek::KolumnaNazwa);
+    QTest::mouseClick(tabela->viewport(), Qt::LeftButton, Qt::ControlModifier, tabela->visualRect(drugi).center());
+    EXPECT_EQ(tablica->selectedObjects().size(), 2);
+    EXPECT_EQ(panel->liczbaElementow(), 2);
+
+    const PreviewPanelDataSource *zamkniete = panel->zrodloDanych();
+    przegladarka()->closeTab();
+    // The tab goes on a later turn, and its views one after it.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return kontroler.isNull(); }, 1000)) << "the closed tab's flow view kept";
+    panel->reloadData();
+    EXPECT_NE(panel->zrodloDanych(), zamkniete);
 }

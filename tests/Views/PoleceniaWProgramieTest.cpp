@@ -10,6 +10,7 @@
 #include "Model/Fasolka.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
+#include "Views/KontrolerWidokuFasolki.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
@@ -28,7 +29,7 @@
 // builds, by real input at the clicked row's place: what must hold afterwards on disk and on screen.
 namespace {
 
-enum class Widok { ListaPotoku, ZarysRzeczyPotoku, PasekNawigacji, ZarysKartyFasolki };
+enum class Widok { ListaPotoku, ZarysRzeczyPotoku, PasekNawigacji, ZarysKartyFasolki, ZarysWidokuFasolki };
 // Which row: a folder bean, a file bean, a file entry of an outline, the flow "Potok 0002", none (outside the rows).
 enum class Wiersz { FasolkaKatalogowa, FasolkaPlikowa, Plik, PotokDrugi, PozaWierszami };
 enum class Wejscie { Menu, Dwuklik, DwuklikZAlt };
@@ -80,6 +81,11 @@ const Przypadek przypadki[] = {
      Skutek::TylkoTenWKoszu},
     {"KartaFasolkiNowyKatalog", Widok::ZarysKartyFasolki, Wiersz::PozaWierszami, Wejscie::Menu, "New Folder",
      Skutek::NowyKatalogZaznaczony},
+    {"WidokFasolkiKoszNaKlikniety", Widok::ZarysWidokuFasolki, Wiersz::Plik, Wejscie::Menu, "Move to Trash",
+     Skutek::TylkoTenWKoszu},
+    {"WidokFasolkiDwuklik", Widok::ZarysWidokuFasolki, Wiersz::Plik, Wejscie::Dwuklik, "", Skutek::PlikOtwarty},
+    {"WidokFasolkiNowyKatalog", Widok::ZarysWidokuFasolki, Wiersz::PozaWierszami, Wejscie::Menu, "New Folder",
+     Skutek::NowyKatalogZaznaczony},
 };
 
 using namespace PolecenieWOknie;
@@ -127,6 +133,10 @@ protected:
         case Widok::ZarysKartyFasolki: {
             KartaFasolki *karta = przegladarka()->wybranaKartaFasolki();
             return karta ? karta->kontrolerKartyFasolki()->kontrolerRzeczyFasolki()->widokZaryseli() : nullptr;
+        }
+        case Widok::ZarysWidokuFasolki: {
+            KontrolerWidokuFasolki *fasolki = kartaPortfolio() ? kartaPortfolio()->kontrolerWybranejFasolki() : nullptr;
+            return fasolki ? fasolki->kontrolerRzeczyFasolki()->widokZaryseli() : nullptr;
         }
         }
         return nullptr;
@@ -196,6 +206,16 @@ protected:
         ASSERT_NE(przegladarka()->wybranaKartaFasolki(), nullptr);
     }
 
+    // A folder bean shown in this portfolio tab, opened by the list's own command.
+    void otworzWidokFasolki()
+    {
+        const QModelIndex indeks = wierszFasolki(true);
+        ASSERT_TRUE(indeks.isValid());
+        kliknijPrawym(lista(), indeks);
+        wybierzZMenu(otwarteMenu(), QStringLiteral("Open"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return kartaPortfolio()->kontrolerWybranejFasolki() != nullptr; }, 2000));
+    }
+
     NagrywarkaAlertow m_alerty;
 };
 
@@ -214,6 +234,11 @@ TEST_P(PoleceniaWProgramie, ActsOnTheRowClickedInThisTab)
         if (HasFatalFailure())
             return;
     }
+    if (p.widok == Widok::ZarysWidokuFasolki) {
+        otworzWidokFasolki();
+        if (HasFatalFailure())
+            return;
+    }
     QAbstractItemView *celWidok = widok(p.widok);
     ASSERT_NE(celWidok, nullptr);
     const QModelIndex indeks = wiersz(celWidok, p.wiersz);
@@ -223,9 +248,11 @@ TEST_P(PoleceniaWProgramie, ActsOnTheRowClickedInThisTab)
     const QStringList obok = klikniety.isEmpty() ? QStringList() : sasiedzi(klikniety);
     const int kartPrzed = przegladarka()->tabCount();
     const int oknaPrzed = widoczneOknaPrzegladarki().size();
-    const QString katalogPokazany = p.widok == Widok::ZarysKartyFasolki
-                                        ? przegladarka()->wybranaKartaFasolki()->fasolka()->bytFasolki()->plikowyURL()
-                                        : katalogRzeczy;
+    QString katalogPokazany = katalogRzeczy;
+    if (p.widok == Widok::ZarysKartyFasolki)
+        katalogPokazany = przegladarka()->wybranaKartaFasolki()->fasolka()->bytFasolki()->plikowyURL();
+    else if (p.widok == Widok::ZarysWidokuFasolki)
+        katalogPokazany = kartaPortfolio()->kontrolerWybranejFasolki()->fasolka()->bytFasolki()->plikowyURL();
 
     switch (p.wejscie) {
     case Wejscie::Menu:

@@ -59,6 +59,7 @@
     X(pokazSzybkiPrzeglad) \
     X(pokazMenuAkcji) \
     X(checkBoxAction) \
+    X(ustawRodzajWidokuWiersza) \
     /* expected-outcome editor */ \
     X(rozpocznijEdycje) \
     X(zapiszRezultat) \
@@ -90,6 +91,9 @@
     X(akcjaUkryjPasekNawigacji) \
     X(openChangePortfolioLocationPanel) \
     X(generalItem) \
+    X(terminate) \
+    X(pokazWszystkieFasolki) \
+    X(pokazArchiwum) \
     /* set-up wizard and change of location */ \
     X(moveToChooseLocationView) \
     X(backToStartView) \

@@ -3,6 +3,7 @@
 #include "ElementInterfejsu.h"
 #include "LancuchResponderow.h"
 #include "Responder.h"
+#include "WalidacjaSkrotow.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -26,17 +27,33 @@ QIcon znakMieszany()
     return QIcon(obraz);
 }
 
+template <typename Warunek>
+void zwalidujPozycje(Warunek ktora)
+{
+    // A copy: validation may create or delete items.
+    const QList<PozycjaMenu *> pozycje = wszystkiePozycje();
+    for (PozycjaMenu *pozycja : pozycje) {
+        if (wszystkiePozycje().contains(pozycja) && ktora(*pozycja))
+            pozycja->zwaliduj();
+    }
+}
+
 } // namespace
 
 PozycjaMenu::PozycjaMenu(const QString &tytul, Akcja akcja, QObject *rodzic)
     : QAction(tytul, rodzic)
     , m_akcja(akcja)
 {
-    static const bool sledziFokus = [] {
-        QObject::connect(qApp, &QApplication::focusChanged, [] { zwalidujPozycjeZeSkrotami(); });
+    static const bool sledziFokusIKlawisze = [] {
+        QObject::connect(qApp, &QApplication::focusChanged, [] {
+            // The windows going with the application object move the focus too; nothing is acted on then.
+            if (!QCoreApplication::closingDown())
+                zwalidujPozycjeZeSkrotami();
+        });
+        WalidacjaSkrotow::zainstaluj();
         return true;
     }();
-    Q_UNUSED(sledziFokus);
+    Q_UNUSED(sledziFokusIKlawisze);
     wszystkiePozycje().append(this);
     connect(this, &QAction::triggered, this, &PozycjaMenu::wyslij);
 }
@@ -103,12 +120,12 @@ bool PozycjaMenu::zwaliduj()
 
 void PozycjaMenu::zwalidujPozycjeZeSkrotami()
 {
-    // A copy: validation may create or delete items.
-    const QList<PozycjaMenu *> pozycje = wszystkiePozycje();
-    for (PozycjaMenu *pozycja : pozycje) {
-        if (wszystkiePozycje().contains(pozycja) && !pozycja->shortcuts().isEmpty())
-            pozycja->zwaliduj();
-    }
+    zwalidujPozycje([](const PozycjaMenu &pozycja) { return !pozycja.shortcuts().isEmpty(); });
+}
+
+void PozycjaMenu::zwalidujPozycjeZeSkrotem(const QKeySequence &skrot)
+{
+    zwalidujPozycje([&skrot](const PozycjaMenu &pozycja) { return pozycja.shortcuts().contains(skrot); });
 }
 
 void PozycjaMenu::wyslij()

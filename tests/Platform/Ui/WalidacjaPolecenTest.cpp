@@ -6,12 +6,16 @@
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/Menu.h"
 #include "Platform/Ui/PozycjaMenu.h"
+#include "Platform/Ui/WalidacjaSkrotow.h"
 
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QKeyEvent>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
@@ -110,6 +114,70 @@ TEST(WalidacjaPolecen, ShortcutIsCheckedAgainWhenItFiresSoAStateChangeNotYetReva
     uklad.kontrolerListy.wylaczone.clear();
     PozycjaMenu::zwalidujPozycjeZeSkrotami();
     EXPECT_TRUE(uklad.duplikuj->isEnabled());
+}
+
+TEST(WalidacjaPolecen, AKeyIsValidatedAgainAsItIsPressedSoAChangeWithoutAFocusChangeCounts)
+{
+    OknoZMenu uklad;
+    ASSERT_TRUE(uklad.pokazIAktywuj());
+    uklad.lista->setFocus();
+    uklad.kontrolerListy.wylaczone.insert(Akcja::duplikujFasolki);
+    PozycjaMenu::zwalidujPozycjeZeSkrotami();
+    ASSERT_FALSE(uklad.duplikuj->isEnabled());
+
+    // As a click that only moves the selection of a list that has the focus already.
+    uklad.kontrolerListy.wylaczone.clear();
+    QTest::keyClick(uklad.lista, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(uklad.kontrolerListy.wykonane, QList<Akcja>{Akcja::duplikujFasolki});
+}
+
+TEST(WalidacjaPolecen, ATextFieldKeepsTheKeysItEditsAndSubmitsWith)
+{
+    QLineEdit pole;
+    QLineEdit poleTylkoDoOdczytu;
+    poleTylkoDoOdczytu.setReadOnly(true);
+    QPlainTextEdit tekst;
+    QPlainTextEdit tekstTylkoDoOdczytu;
+    tekstTylkoDoOdczytu.setReadOnly(true);
+    QTreeView lista;
+    const struct
+    {
+        const char *nazwa;
+        QWidget *fokus;
+        Qt::Key klawisz;
+        Qt::KeyboardModifiers modyfikatory;
+        bool zostaje;
+    } przypadki[] = {
+        {"field Return", &pole, Qt::Key_Return, Qt::NoModifier, true},
+        {"field Ctrl+Return", &pole, Qt::Key_Return, Qt::ControlModifier, true},
+        {"field Shift+keypad Enter", &pole, Qt::Key_Enter, Qt::ShiftModifier | Qt::KeypadModifier, true},
+        {"field Delete", &pole, Qt::Key_Delete, Qt::NoModifier, true},
+        {"field Ctrl+Backspace", &pole, Qt::Key_Backspace, Qt::ControlModifier, true},
+        {"field Ctrl+2", &pole, Qt::Key_2, Qt::ControlModifier, false},
+        {"field F9", &pole, Qt::Key_F9, Qt::NoModifier, false},
+        {"read-only field Delete", &poleTylkoDoOdczytu, Qt::Key_Delete, Qt::NoModifier, false},
+        {"text Ctrl+Return", &tekst, Qt::Key_Return, Qt::ControlModifier, true},
+        {"read-only text Ctrl+Return", &tekstTylkoDoOdczytu, Qt::Key_Return, Qt::ControlModifier, false},
+        // An item view takes input methods for its keyboard search, yet edits no text.
+        {"list Delete", &lista, Qt::Key_Delete, Qt::NoModifier, false},
+        {"no focus Delete", nullptr, Qt::Key_Delete, Qt::NoModifier, false},
+    };
+    for (const auto &p : przypadki) {
+        SCOPED_TRACE(p.nazwa);
+        const QKeyEvent klawisz(QEvent::ShortcutOverride, p.klawisz, p.modyfikatory);
+        EXPECT_EQ(WalidacjaSkrotow::klawiszZostajeWPolu(p.fokus, klawisz), p.zostaje);
+    }
+
+    // In a window: the field's own key does not reach the menu, another key does.
+    OknoZMenu uklad;
+    uklad.menuPlik->dodajPozycje(QStringLiteral("Open in New Tab"), Akcja::duplikujFasolki, nullptr,
+                                 QKeySequence(Qt::CTRL | Qt::Key_Return));
+    ASSERT_TRUE(uklad.pokazIAktywuj());
+    uklad.lista->setFocus();
+    QTest::keyClick(uklad.lista, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_TRUE(uklad.kontrolerListy.wykonane.isEmpty());
+    QTest::keyClick(uklad.lista, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(uklad.kontrolerListy.wykonane, QList<Akcja>{Akcja::duplikujFasolki});
 }
 
 TEST(WalidacjaPolecen, OpeningAMenuAsksItsDelegateFirstThenItsItemsTargets)

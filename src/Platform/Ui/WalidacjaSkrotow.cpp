@@ -1,0 +1,68 @@
+#include "WalidacjaSkrotow.h"
+
+#include "PozycjaMenu.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTextEdit>
+
+namespace {
+
+bool przyjmujeTekst(const QWidget *widok)
+{
+    if (const auto *pole = qobject_cast<const QLineEdit *>(widok))
+        return !pole->isReadOnly();
+    if (const auto *tekst = qobject_cast<const QPlainTextEdit *>(widok))
+        return !tekst->isReadOnly();
+    if (const auto *tekst = qobject_cast<const QTextEdit *>(widok))
+        return !tekst->isReadOnly();
+    return false;
+}
+
+} // namespace
+
+void WalidacjaSkrotow::zainstaluj()
+{
+    static QPointer<WalidacjaSkrotow> filtr;
+    if (filtr || !qApp)
+        return;
+    filtr = new WalidacjaSkrotow(qApp);
+    qApp->installEventFilter(filtr);
+}
+
+bool WalidacjaSkrotow::klawiszZostajeWPolu(const QWidget *fokus, const QKeyEvent &klawisz)
+{
+    switch (klawisz.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        return przyjmujeTekst(fokus);
+    default:
+        return false;
+    }
+}
+
+bool WalidacjaSkrotow::eventFilter(QObject *obiekt, QEvent *zdarzenie)
+{
+    if (zdarzenie->type() != QEvent::ShortcutOverride || !obiekt->isWidgetType())
+        return false;
+    // Qt offers the key to the window's focus widget first, then to its parents; once is enough.
+    const auto *widok = static_cast<QWidget *>(obiekt);
+    const QWidget *fokus = widok->window()->focusWidget();
+    if (widok != (fokus ? fokus : widok->window()))
+        return false;
+    auto *klawisz = static_cast<QKeyEvent *>(zdarzenie);
+    if (klawiszZostajeWPolu(widok, *klawisz)) {
+        klawisz->accept();
+        return true;
+    }
+    // Qt also tries the key without the keypad's mark.
+    PozycjaMenu::zwalidujPozycjeZeSkrotem(
+        QKeySequence(QKeyCombination(klawisz->modifiers() & ~Qt::KeypadModifier, Qt::Key(klawisz->key()))));
+    return false;
+}

@@ -1,0 +1,69 @@
+#include "WidokTabeliListyFasolek.h"
+
+#include "Actions/KontrolerAkcjeNaElementach.h"
+#include "Actions/ZrodloPrzeciaganiaPlikow.h"
+#include "Model/BytSystemuPlikow.h"
+#include "Model/Fasolka.h"
+#include "Platform/Ui/Menu.h"
+#include "Widgets/KontrolerTablicy.h"
+#include "Widgets/MiejsceMenuPodrecznego.h"
+
+#include <QContextMenuEvent>
+
+#include <algorithm>
+
+WidokTabeliListyFasolek::WidokTabeliListyFasolek(QWidget *rodzic)
+    : WhitePaperTableView(rodzic)
+{
+    setObjectName(QStringLiteral("widokTabeli"));
+}
+
+QStringList WidokTabeliListyFasolek::sciezkiDoPrzeciagniecia() const
+{
+    KontrolerTablicy *tablica = kontrolerTablicy();
+    if (!tablica)
+        return {};
+    // The controller answers in row order.
+    QStringList sciezki;
+    for (QObject *obiekt : tablica->selectedObjects()) {
+        const auto *fasolka = qobject_cast<Fasolka *>(obiekt);
+        if (fasolka && fasolka->bytFasolki())
+            sciezki.append(fasolka->bytFasolki()->plikowyURL());
+    }
+    return sciezki;
+}
+
+void WidokTabeliListyFasolek::setKomorkaNaglowkow(int kolumna, QAbstractItemDelegate *komorka)
+{
+    m_kolumnaNaglowkow = kolumna;
+    m_komorkaNaglowkow = komorka;
+    viewport()->update();
+}
+
+QAbstractItemDelegate *WidokTabeliListyFasolek::itemDelegateForIndex(const QModelIndex &indeks) const
+{
+    if (m_komorkaNaglowkow && indeks.column() == m_kolumnaNaglowkow && kontrolerTablicy()) {
+        QObject *obiekt = kontrolerTablicy()->obiektWWierszu(indeks.row());
+        if (obiekt && !qobject_cast<Fasolka *>(obiekt))
+            return m_komorkaNaglowkow;
+    }
+    return WhitePaperTableView::itemDelegateForIndex(indeks);
+}
+
+void WidokTabeliListyFasolek::contextMenuEvent(QContextMenuEvent *zdarzenie)
+{
+    const int wiersz = MiejsceMenuPodrecznego::indeks(this, zdarzenie).row();
+    if (auto *akcje = qobject_cast<KontrolerAkcjeNaElementach *>(kontrolerAkcjeNaElementach()))
+        akcje->setKliknietyWiersz(wiersz);
+    if (Menu *menu = menuDlaElementu(kontrolerTablicy() ? kontrolerTablicy()->obiektWWierszu(wiersz) : nullptr))
+        menu->popup(MiejsceMenuPodrecznego::punktGlobalny(this, zdarzenie));
+}
+
+void WidokTabeliListyFasolek::startDrag(Qt::DropActions)
+{
+    const QStringList sciezki = sciezkiDoPrzeciagniecia();
+    if (sciezki.isEmpty())
+        return;
+    // Not the inherited drag: after a Move it would take the rows out of the model.
+    ZrodloPrzeciaganiaPlikow::przeciagnijPliki(this, sciezki, ZrodloPrzeciaganiaPlikow::akcjeListy);
+}

@@ -1,0 +1,428 @@
+#include "Support/KatalogTestowy.h"
+#include "Support/Ui/NagrywarkaAlertow.h"
+#include "Support/Ui/PolecenieWOknie.h"
+#include "Support/Ui/UruchomionyProgram.h"
+
+#include "Actions/EdytorSpodziewanegoRezultatu.h"
+#include "Actions/KontrolerAkcjeNaMenuGlownym.h"
+#include "Actions/KontrolerEdytoraSpodziewanegoRezultatu.h"
+#include "App/MenuGlowne.h"
+#include "Browser/KartaFasolki.h"
+#include "Browser/KontrolerKartyFasolki.h"
+#include "Model/BytSystemuPlikow.h"
+#include "Model/Fasolka.h"
+#include "Platform/Ui/LancuchResponderow.h"
+#include "Platform/Ui/Menu.h"
+#include "Platform/Ui/PozycjaMenu.h"
+#include "Platform/Ui/Responder.h"
+#include "Views/KontrolerRzeczyKatalogu.h"
+#include "Views/WidokTabeliFasolkiPotoku.h"
+#include "Views/WidokZaryseliRzeczyKatalogu.h"
+#include "Views/WidokZaryseliPaskaNawigacji.h"
+#include "Widgets/KontrolerTablicy.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+// The menu bar of the window the program's own start-up builds, in the situations a user meets:
+// what each menu offers, and what its keys do there, on disk and on screen.
+namespace {
+
+using namespace PolecenieWOknie;
+
+// The mnemonic of a title, or a null character; "&&" is a plain ampersand.
+QChar mnemonik(const QString &tytul)
+{
+    for (qsizetype i = 0; i + 1 < tytul.size(); ++i) {
+        if (tytul.at(i) != QLatin1Char('&'))
+            continue;
+        if (tytul.at(i + 1) != QLatin1Char('&'))
+            return tytul.at(i + 1).toLower();
+        ++i;
+    }
+    return {};
+}
+
+class MenuGlowneWProgramie : public UruchomionyProgram
+{
+public:
+    using UruchomionyProgram::kartaPortfolio;
+    using UruchomionyProgram::m_okno;
+    using UruchomionyProgram::przegladarka;
+
+    WidokTabeliFasolkiPotoku *lista() { return widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno); }
+    QLineEdit *poleWyszukiwarki()
+    {
+        for (auto *pole : m_okno->findChildren<QLineEdit *>(QStringLiteral("poleWyszukiwarki")))
+            if (pole->isVisible())
+                return pole;
+        return nullptr;
+    }
+
+    // A click on the row of a folder bean in incubation, which becomes the selection and the bean
+    // the keys act on.
+    void kliknijFasolkeWInkubacji()
+    {
+        ASSERT_NE(lista(), nullptr);
+        KontrolerTablicy *tablica = lista()->kontrolerTablicy();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return tablica->rowCount() >= 4; }));
+        for (int wiersz = 0; wiersz < tablica->rowCount() && !m_fasolka; ++wiersz) {
+            auto *fasolka = qobject_cast<Fasolka *>(tablica->obiektWWierszu(wiersz));
+            if (fasolka && fasolka->jestZKatalogiem() && fasolka->statusFasolki() == 1) {
+                m_fasolka = fasolka;
+                m_sciezka = fasolka->bytFasolki()->plikowyURL();
+                const QRect komorka = lista()->visualRect(lista()->model()->index(wiersz, 1));
+                QTest::mouseClick(lista()->viewport(), Qt::LeftButton, {}, komorka.center());
+            }
+        }
+        ASSERT_NE(m_fasolka, nullptr) << "no folder bean in incubation";
+        ASSERT_EQ(tablica->selectedObjects(), QList<QObject *>{m_fasolka.data()});
+        ASSERT_EQ(QApplication::focusWidget(), lista());
+    }
+
+    // The way a user reaches the field, whose bar may lie folded away.
+    void przejdzDoPolaWyszukiwarki()
+    {
+        nacisnij(Qt::CTRL | Qt::Key_F);
+        ASSERT_NE(poleWyszukiwarki(), nullptr);
+        ASSERT_EQ(QApplication::focusWidget(), poleWyszukiwarki());
+    }
+
+    KartaFasolki *otworzKarteFasolki()
+    {
+        KartaFasolki *karta = przegladarka()->nowaKartaFasolki(m_fasolka);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return przegladarka()->wybranaKartaFasolki() == karta; }));
+        return karta;
+    }
+
+    EdytorSpodziewanegoRezultatu *edytorWTrybieEdycji(KartaFasolki *karta)
+    {
+        EdytorSpodziewanegoRezultatu *edytor =
+            karta->kontrolerKartyFasolki()->kontrolerEdytoraSpodziewanegoRezultatu()->edytor();
+        edytor->setFocus();
+        QTest::keyClick(edytor, Qt::Key_Return);
+        EXPECT_FALSE(edytor->isReadOnly()) << "Return did not start the edit";
+        return edytor;
+    }
+
+    void nacisnij(QKeyCombination klawisz)
+    {
+        QWidget *fokus = QApplication::focusWidget();
+        QTest::keyClick(fokus ? fokus : m_okno, klawisz.key(), klawisz.keyboardModifiers());
+    }
+
+    // Every item of every menu of the bar, each menu prepared as opening it does.
+    QList<QPair<QMenu *, QList<PozycjaMenu *>>> otworzWszystkieMenu()
+    {
+        QList<QPair<QMenu *, QList<PozycjaMenu *>>> wynik;
+        std::function<void(QMenu *)> otworz = [&](QMenu *menu) {
+            if (auto *nasze = qobject_cast<Menu *>(menu))
+                nasze->przygotujDoPokazania();
+            QList<PozycjaMenu *> pozycje;
+            for (QAction *akcja : menu->actions()) {
+                if (auto *pozycja = qobject_cast<PozycjaMenu *>(akcja))
+                    pozycje << pozycja;
+            }
+            wynik.append({menu, pozycje});
+            for (QAction *akcja : menu->actions()) {
+                if (akcja->menu())
+                    otworz(akcja->menu());
+            }
+        };
+        for (QAction *akcja : m_okno->menuBar()->actions())
+            otworz(akcja->menu());
+        return wynik;
+    }
+
+    PozycjaMenu *pozycja(Akcja akcja)
+    {
+        for (const auto &[menu, pozycje] : otworzWszystkieMenu())
+            for (PozycjaMenu *p : pozycje)
+                if (p->akcja() == akcja)
+                    return p;
+        return nullptr;
+    }
+
+    QPointer<Fasolka> m_fasolka;
+    QString m_sciezka;
+    QString m_tytul;
+    NagrywarkaAlertow m_alerty;
+};
+
+enum class Sytuacja { ListaPotoku, PoleWyszukiwarki, WszystkieFasolki, KartaFasolki, BezNowychOkien };
+
+struct StanPozycji
+{
+    Akcja akcja;
+    bool wlaczona;
+};
+
+struct PrzypadekMenu
+{
+    const char *nazwa;
+    Sytuacja sytuacja;
+    std::vector<StanPozycji> stany;
+};
+
+void PrintTo(const PrzypadekMenu &przypadek, std::ostream *os)
+{
+    *os << przypadek.nazwa;
+}
+
+const PrzypadekMenu przypadkiMenu[] = {
+    {"FlowList", Sytuacja::ListaPotoku,
+     {{Akcja::noweOknoZKartaPortfolio, true}, {Akcja::nowaKartaPortfolio, true}, {Akcja::przejdzDoWyszukiwarki, true},
+      {Akcja::akcjaUkryjPasekNawigacji, true}, {Akcja::akcjaPokazPasekNawigacji, false},
+      {Akcja::przejdzDoPoprzedniegoWidoku, true}, {Akcja::aktywujFasolki, true}, {Akcja::duplikujFasolki, true},
+      {Akcja::moveToTrash, true}, {Akcja::nowaKartaFasolki, true}, {Akcja::terminate, true}}},
+    {"SearchField", Sytuacja::PoleWyszukiwarki,
+     {{Akcja::przejdzDoWyszukiwarki, true}, {Akcja::noweOknoZKartaPortfolio, true}}},
+    {"AllBeans", Sytuacja::WszystkieFasolki,
+     {{Akcja::akcjaUkryjPasekNawigacji, true}, {Akcja::przejdzDoPoprzedniegoWidoku, true},
+      {Akcja::pokazArchiwum, true}, {Akcja::aktywujFasolki, false}, {Akcja::moveToTrash, false}}},
+    {"BeanTab", Sytuacja::KartaFasolki,
+     {{Akcja::noweOknoZKartaPortfolio, true}, {Akcja::nowaKartaPortfolio, true}, {Akcja::przejdzDoWyszukiwarki, false},
+      {Akcja::akcjaUkryjPasekNawigacji, false}, {Akcja::akcjaPokazPasekNawigacji, false},
+      {Akcja::przejdzDoPoprzedniegoWidoku, false}, {Akcja::pokazWszystkieFasolki, false}, {Akcja::moveToTrash, true}}},
+    {"NoNewWindows", Sytuacja::BezNowychOkien,
+     {{Akcja::noweOknoZKartaPortfolio, false}, {Akcja::nowaKartaPortfolio, false},
+      {Akcja::noweOknoZKartaArchiwum, false}, {Akcja::terminate, true}}},
+};
+
+class MenuWSytuacji : public MenuGlowneWProgramie, public ::testing::WithParamInterface<PrzypadekMenu>
+{
+};
+
+} // namespace
+
+TEST_P(MenuWSytuacji, OneEnabledItemPerKeyEachWithAHandlerAndUniqueMnemonics)
+{
+    const PrzypadekMenu &p = GetParam();
+    kliknijFasolkeWInkubacji();
+    if (HasFatalFailure())
+        return;
+    switch (p.sytuacja) {
+    case Sytuacja::ListaPotoku:
+        break;
+    case Sytuacja::PoleWyszukiwarki:
+        przejdzDoPolaWyszukiwarki();
+        break;
+    case Sytuacja::WszystkieFasolki:
+        przegladarka()->nowaKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(rwpWidokWszystkieFasolki, false);
+        break;
+    case Sytuacja::KartaFasolki: {
+        KartaFasolki *karta = otworzKarteFasolki();
+        ASSERT_NE(karta, nullptr);
+        QAbstractItemView *zarys = karta->kontrolerKartyFasolki()->kontrolerRzeczyFasolki()->widokZaryseli();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return zarys->isVisible() && zarys->model()->rowCount() >= 1; }));
+        QTest::mouseClick(zarys->viewport(), Qt::LeftButton, {}, zarys->visualRect(zarys->model()->index(0, 0)).center());
+        ASSERT_EQ(QApplication::focusWidget(), zarys);
+        break;
+    }
+    case Sytuacja::BezNowychOkien:
+        m_uruchomienie->delegat().kontrolerAkcjeNaMenuGlownym()->setCanOpenNewWindow(false);
+        break;
+    }
+    if (HasFatalFailure())
+        return;
+    // The diagnostics hang in the bar only in a build with assertions; they are checked here anyway.
+    QMenuBar *pasek = m_okno->menuBar();
+    bool zDeweloperem = false;
+    for (QAction *akcja : pasek->actions())
+        zDeweloperem = zDeweloperem || akcja->text() == QStringLiteral("&Developer");
+    if (!zDeweloperem)
+        pasek->addMenu(MenuGlowne::zbudujMenuDewelopera(pasek, &m_uruchomienie->delegat()));
+
+    QMap<QKeySequence, QString> klawisze;
+    QSet<QChar> mnemonikiPaska;
+    for (QAction *akcja : pasek->actions()) {
+        EXPECT_FALSE(mnemonikiPaska.contains(mnemonik(akcja->text()))) << akcja->text().toStdString();
+        mnemonikiPaska.insert(mnemonik(akcja->text()));
+    }
+    for (const auto &[menu, pozycje] : otworzWszystkieMenu()) {
+        const bool menuPaska = pasek->actions().contains(menu->menuAction());
+        QSet<QChar> mnemoniki;
+        for (PozycjaMenu *pozycja : pozycje) {
+            if (!pozycja->isVisible())
+                continue;
+            const QString tytul = pozycja->text();
+            SCOPED_TRACE(tytul.toStdString());
+            const QChar znak = mnemonik(tytul);
+            EXPECT_FALSE(!znak.isNull() && mnemoniki.contains(znak)) << "mnemonic used twice in " << menu->title().toStdString();
+            mnemoniki.insert(znak);
+            if (menuPaska) {
+                EXPECT_FALSE(znak.isNull()) << "no mnemonic";
+            }
+            if (!pozycja->isEnabled())
+                continue;
+            for (const QKeySequence &klawisz : pozycja->shortcuts()) {
+                EXPECT_FALSE(klawisze.contains(klawisz)) << klawisze.value(klawisz).toStdString() << " has that key too";
+                klawisze.insert(klawisz, tytul);
+            }
+            Responder *cel = pozycja->cel() ? pozycja->cel()
+                                            : LancuchResponderow::targetForAction(pozycja->akcja(), pozycja->oknoPolecenia());
+            ASSERT_NE(cel, nullptr) << "enabled with no handler";
+            EXPECT_TRUE(cel->handlesAction(pozycja->akcja()));
+        }
+    }
+    for (const StanPozycji &stan : p.stany) {
+        SCOPED_TRACE(nazwaSelektora(stan.akcja).toStdString());
+        PozycjaMenu *znaleziona = pozycja(stan.akcja);
+        ASSERT_NE(znaleziona, nullptr);
+        EXPECT_EQ(znaleziona->isEnabled(), stan.wlaczona);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sytuacje, MenuWSytuacji, ::testing::ValuesIn(przypadkiMenu),
+                         [](const ::testing::TestParamInfo<PrzypadekMenu> &info) { return std::string(info.param.nazwa); });
+
+namespace {
+
+struct PrzypadekKlawisza
+{
+    const char *nazwa;
+    // Leaves the focus where the keys go.
+    std::function<void(MenuGlowneWProgramie &)> przygotuj;
+    std::vector<QKeyCombination> klawisze;
+    std::function<void(MenuGlowneWProgramie &)> sprawdz;
+};
+
+void PrintTo(const PrzypadekKlawisza &przypadek, std::ostream *os)
+{
+    *os << przypadek.nazwa;
+}
+
+const PrzypadekKlawisza przypadkiKlawiszy[] = {
+    {"ListCtrl2MovesTheSelectedBeanOnDisk", [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWInkubacji(); },
+     {Qt::CTRL | Qt::Key_2},
+     [](MenuGlowneWProgramie &t) {
+         const QDir potok = QFileInfo(QFileInfo(t.m_sciezka).path()).dir();
+         const QString aktywna = potok.filePath(QFileInfo(t.m_sciezka).fileName());
+         ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(aktywna).isDir() && !QFileInfo::exists(t.m_sciezka); }, 3000))
+             << aktywna.toStdString();
+         EXPECT_EQ(t.m_fasolka->statusFasolki(), 2);
+     }},
+    {"ListDeleteAsksFirst", [](MenuGlowneWProgramie &t) {
+         t.kliknijFasolkeWInkubacji();
+         t.m_alerty.dodajOdpowiedz(Alert::firstButton + 1); // "Cancel"
+     },
+     {QKeyCombination(Qt::Key_Delete)},
+     [](MenuGlowneWProgramie &t) {
+         ASSERT_EQ(t.m_alerty.wpisy().size(), 1);
+         EXPECT_EQ(t.m_alerty.wpisy().first().alert.messageText(),
+                   QStringLiteral("Confirm move of '%1' to Trash").arg(t.m_fasolka->nazwa()));
+         EXPECT_TRUE(QFileInfo(t.m_sciezka).isDir());
+     }},
+    {"SearchFieldKeepsDelete", [](MenuGlowneWProgramie &t) {
+         t.kliknijFasolkeWInkubacji();
+         t.przejdzDoPolaWyszukiwarki();
+         QTest::keyClicks(t.poleWyszukiwarki(), QStringLiteral("Projekt"));
+         QTest::keyClick(t.poleWyszukiwarki(), Qt::Key_Home);
+     },
+     {QKeyCombination(Qt::Key_Delete)},
+     [](MenuGlowneWProgramie &t) {
+         EXPECT_EQ(t.poleWyszukiwarki()->text(), QStringLiteral("rojekt"));
+         EXPECT_TRUE(t.m_alerty.wpisy().isEmpty());
+         EXPECT_TRUE(QFileInfo(t.m_sciezka).isDir());
+     }},
+    {"SearchFieldKeepsCtrlReturn", [](MenuGlowneWProgramie &t) {
+         t.kliknijFasolkeWInkubacji();
+         t.przejdzDoPolaWyszukiwarki();
+     },
+     {Qt::CTRL | Qt::Key_Return},
+     [](MenuGlowneWProgramie &t) { EXPECT_EQ(t.przegladarka()->tabCount(), 1); }},
+    {"RenameFieldKeepsShiftReturn", [](MenuGlowneWProgramie &t) {
+         t.kliknijFasolkeWInkubacji();
+         QTest::keyClick(t.lista(), Qt::Key_F2);
+         ASSERT_NE(qobject_cast<QLineEdit *>(QApplication::focusWidget()), nullptr) << "F2 opened no name field";
+     },
+     {Qt::SHIFT | Qt::Key_Return},
+     [](MenuGlowneWProgramie &t) {
+         EXPECT_EQ(widoczneOknaPrzegladarki().size(), 1);
+         EXPECT_EQ(t.przegladarka()->tabCount(), 1);
+     }},
+    {"ExpectedOutcomeEditorKeepsCtrlReturn", [](MenuGlowneWProgramie &t) {
+         t.kliknijFasolkeWInkubacji();
+         KartaFasolki *karta = t.otworzKarteFasolki();
+         ASSERT_NE(karta, nullptr);
+         t.edytorWTrybieEdycji(karta);
+     },
+     {Qt::CTRL | Qt::Key_Return},
+     [](MenuGlowneWProgramie &t) { EXPECT_EQ(t.przegladarka()->tabCount(), 2); }},
+    {"ListCtrlFGoesToTheSearchField", [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWInkubacji(); },
+     {Qt::CTRL | Qt::Key_F},
+     [](MenuGlowneWProgramie &t) { EXPECT_EQ(QApplication::focusWidget(), t.poleWyszukiwarki()); }},
+    {"F9HidesTheNavigationBar", [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWInkubacji(); },
+     {QKeyCombination(Qt::Key_F9)},
+     [](MenuGlowneWProgramie &t) { EXPECT_FALSE(t.kartaPortfolio()->czyWidocznyPasekNawigacji()); }},
+    {"F9TwiceShowsItAgain", [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWInkubacji(); },
+     {QKeyCombination(Qt::Key_F9), QKeyCombination(Qt::Key_F9)},
+     [](MenuGlowneWProgramie &t) { EXPECT_TRUE(t.kartaPortfolio()->czyWidocznyPasekNawigacji()); }},
+    {"AltLeftGoesBackToTheFlowShownBefore", [](MenuGlowneWProgramie &t) {
+         t.m_tytul = t.kartaPortfolio()->title();
+         auto *pasek = widocznyWidok<WidokZaryseliPaskaNawigacji>(t.m_okno);
+         ASSERT_NE(pasek, nullptr);
+         QModelIndex potok;
+         for (int y = 2; y < pasek->viewport()->height() && !potok.isValid(); y += 4)
+             if (const QModelIndex indeks = pasek->indexAt(QPoint(40, y)); indeks.data().toString() == "Potok 0002")
+                 potok = indeks;
+         ASSERT_TRUE(potok.isValid());
+         QTest::mouseClick(pasek->viewport(), Qt::LeftButton, {}, pasek->visualRect(potok).center());
+         ASSERT_TRUE(QTest::qWaitFor([&] { return t.kartaPortfolio()->title() == QStringLiteral("Flow: Potok 0002"); }));
+     },
+     {Qt::ALT | Qt::Key_Left},
+     [](MenuGlowneWProgramie &t) { EXPECT_EQ(t.kartaPortfolio()->title(), t.m_tytul); }},
+    {"CtrlPageDownSelectsTheNextTab", [](MenuGlowneWProgramie &t) {
+         t.kliknijFasolkeWInkubacji();
+         t.przegladarka()->nowaKartaPortfolio();
+         t.przegladarka()->selectTabAtIndex(0);
+         t.lista()->setFocus();
+     },
+     {Qt::CTRL | Qt::Key_PageDown},
+     [](MenuGlowneWProgramie &t) { EXPECT_EQ(t.przegladarka()->activeTabIndex(), 1); }},
+};
+
+class KlawiszWProgramie : public MenuGlowneWProgramie, public ::testing::WithParamInterface<PrzypadekKlawisza>
+{
+};
+
+} // namespace
+
+TEST_P(KlawiszWProgramie, ActsInTheFocusedViewOrStaysInTheFocusedField)
+{
+    const PrzypadekKlawisza &p = GetParam();
+    p.przygotuj(*this);
+    if (HasFatalFailure())
+        return;
+    for (QKeyCombination klawisz : p.klawisze)
+        nacisnij(klawisz);
+    p.sprawdz(*this);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabela, KlawiszWProgramie, ::testing::ValuesIn(przypadkiKlawiszy),
+                         [](const ::testing::TestParamInfo<PrzypadekKlawisza> &info) { return std::string(info.param.nazwa); });
+
+TEST_F(MenuGlowneWProgramie, QuitKeepsTheExpectedOutcomeBeingTypedThenEndsTheProgram)
+{
+    kliknijFasolkeWInkubacji();
+    KartaFasolki *karta = otworzKarteFasolki();
+    ASSERT_NE(karta, nullptr);
+    EdytorSpodziewanegoRezultatu *edytor = edytorWTrybieEdycji(karta);
+    QTest::keyClicks(edytor, QStringLiteral("Dry tools"));
+
+    nacisnij(Qt::CTRL | Qt::Key_Q);
+
+    EXPECT_EQ(m_uruchomienie->delegat().stan(), TarrowindAppDelegate::Stan::Konczenie);
+    EXPECT_EQ(KatalogTestowy::czytaj(QDir(m_sciezka).filePath(Fasolka::nazwaPlikuSpodziewanegoRezultatu())),
+              QByteArray("Dry tools"));
+    // The quit asked of the application object is undone for the tests after this one in the process.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+}
