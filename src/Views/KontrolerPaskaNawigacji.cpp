@@ -4,9 +4,12 @@
 #include "WidokKomorkiPaskaNawigacji.h"
 #include "WidokZaryseliPaskaNawigacji.h"
 
+#include "Actions/AdapterZrzutuUrli.h"
 #include "Actions/KontrolerAkcjeNaElementach.h"
+#include "Actions/KontrolerPrzeciagnieciaIZrzutu.h"
 #include "Actions/MenuKontroleraElementow.h"
 #include "Browser/KontrolerKartyPortfolio.h"
+#include "Browser/PrzegladarkaTarrowind.h"
 #include "Model/Archiwum.h"
 #include "Model/BazaFasolek.h"
 #include "Model/BibliotekaMatRef.h"
@@ -15,8 +18,11 @@
 #include "Model/PobraneRzeczy.h"
 #include "Model/Potok.h"
 #include "Model/SplotDanychBazyFasolek.h"
+#include "Platform/Konsola.h"
 #include "Platform/ObrazyAplikacji.h"
 #include "Platform/Ui/Menu.h"
+#include "Platform/Ui/PanelSzybkiegoPrzegladu.h"
+#include "Widgets/PolozenieZrzutuWWierszu.h"
 
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
@@ -134,9 +140,11 @@ void KontrolerPaskaNawigacji::loadView()
     m_widokZaryseli->setObjectName(QStringLiteral("widokZaryseli"));
     uklad->addWidget(m_widokZaryseli);
     m_model = new ModelDrzewaPaskaNawigacji(this);
-    m_widokZaryseli->setItemDelegate(new WidokKomorkiPaskaNawigacji(m_widokZaryseli));
+    auto *komorka = new WidokKomorkiPaskaNawigacji(m_widokZaryseli);
+    m_widokZaryseli->setItemDelegate(komorka);
     m_widokZaryseli->setModel(m_model);
     m_kontrolerAkcjeNaElemencie = new KontrolerAkcjeNaElementach(this);
+    polaczAkcjeWierszy(komorka);
     m_widokZaryseli->setMenuPodrecznePotoku(zbudujMenuPodreczne());
     m_widokZaryseli->setMenuPodreczneElementu(zbudujMenuPodreczne());
     m_widokZaryseli->setMenuPodreczneWszystkieFasolki(zbudujMenuPodreczne());
@@ -145,6 +153,24 @@ void KontrolerPaskaNawigacji::loadView()
     setView(widok);
     m_kontrolerAkcjeNaElemencie->wstawDoLancuchaZaResponderem(this);
     przebudujDrzewo();
+}
+
+void KontrolerPaskaNawigacji::polaczAkcjeWierszy(WidokKomorkiPaskaNawigacji *komorka)
+{
+    KontrolerPrzeciagnieciaIZrzutu::skonfigurujZrzucalnoscUrliDlaWidoku(m_widokZaryseli);
+    m_widokZaryseli->ustawObslugeZrzutow(
+        [this](const InformacjaOPrzeciaganiu &informacja, const QPoint &miejsce) {
+            return operacjaZrzutu(informacja, miejsce);
+        },
+        [this](const InformacjaOPrzeciaganiu &informacja, const QPoint &miejsce) {
+            return przyjmijZrzut(informacja, miejsce);
+        });
+    connect(m_widokZaryseli, &WidokZaryseliPaskaNawigacji::dwuklikNaWierszu, this,
+            [this](const QModelIndex &, Qt::KeyboardModifiers modyfikatory) { doubleClickAction(modyfikatory); });
+    connect(m_widokZaryseli, &WidokZaryseliPaskaNawigacji::przyciskNowegoOknaKlikniety, this,
+            &KontrolerPaskaNawigacji::noweOknoPrzegladarkiZZaznaczonymWidokiem);
+    connect(komorka, &WidokKomorkiPaskaNawigacji::controlTextDidEndEditing, this,
+            &KontrolerPaskaNawigacji::controlTextDidEndEditing);
 }
 
 Menu *KontrolerPaskaNawigacji::zbudujMenuPodreczne()
@@ -282,9 +308,7 @@ void KontrolerPaskaNawigacji::poZmianieZaznaczenia()
         return;
     m_kontrolerAkcjeNaElemencie->setElement(nullptr);
     const QModelIndexList zaznaczone = m_widokZaryseli->selectionModel()->selectedRows();
-    if (zaznaczone.isEmpty())
-        return;
-    QObject *element = elementIndeksu(zaznaczone.constFirst());
+    QObject *element = zaznaczone.isEmpty() ? nullptr : elementIndeksu(zaznaczone.constFirst());
     BazaFasolek *baza = BazaFasolek::sharedBazaFasolek();
     ItemWidoku item;
     if (auto *potok = qobject_cast<Potok *>(element)) {
@@ -304,6 +328,86 @@ void KontrolerPaskaNawigacji::poZmianieZaznaczenia()
     }
     if (m_kontrolerKartyPortfolio && !item.isNull())
         m_kontrolerKartyPortfolio->ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(item, true);
+    if (PanelSzybkiegoPrzegladu::istnieje() && PanelSzybkiegoPrzegladu::wspolny()->zrodloDanych())
+        PanelSzybkiegoPrzegladu::wspolny()->reloadData();
+}
+
+QObject *KontrolerPaskaNawigacji::odbiorcaZrzutuDlaElementu(QObject *element)
+{
+    auto *splot = qobject_cast<SplotDanychBazyFasolek *>(element);
+    return splot && splot->reprezentujeBazeFasolek() ? splot->bazaFasolek() : element;
+}
+
+QObject *KontrolerPaskaNawigacji::odbiorcaZrzutuWMiejscu(const QPoint &miejsce) const
+{
+    return odbiorcaZrzutuDlaElementu(elementIndeksu(m_widokZaryseli->indexAt(miejsce)));
+}
+
+Qt::DropAction KontrolerPaskaNawigacji::operacjaZrzutu(const InformacjaOPrzeciaganiu &informacja,
+                                                       const QPoint &miejsce) const
+{
+    if (PolozenieZrzutuWWierszu::polozenie(m_widokZaryseli, miejsce) != PolozenieZrzutuWWierszu::NaWierszu)
+        return Qt::IgnoreAction;
+    QObject *odbiorca = odbiorcaZrzutuWMiejscu(miejsce);
+    KontrolerPrzeciagnieciaIZrzutu silnik(odbiorca, informacja.draggingSourceOperationMask());
+    if (silnik.pobierzUrleZeSchowkaDlaWidokuUrleZeSchowka(informacja, m_widokZaryseli)
+        && silnik.dragOperationShouldBeCanceledWhenDraggedAtLeastOneFlowAndDropReceiverIsFlow())
+        return Qt::IgnoreAction;
+    return KontrolerPrzeciagnieciaIZrzutu::selectDragOperationMaskWithDraggingInfoForDropReceiverInView(
+        informacja, odbiorca, m_widokZaryseli);
+}
+
+bool KontrolerPaskaNawigacji::przyjmijZrzut(const InformacjaOPrzeciaganiu &informacja, const QPoint &miejsce)
+{
+    if (operacjaZrzutu(informacja, miejsce) == Qt::IgnoreAction)
+        return false;
+    return AdapterZrzutuUrli::przyjmijZrzutDla(odbiorcaZrzutuWMiejscu(miejsce), informacja, m_widokZaryseli,
+                                              AdapterZrzutuUrli::Wykonanie::PoChwili);
+}
+
+void KontrolerPaskaNawigacji::doubleClickAction(Qt::KeyboardModifiers modyfikatory)
+{
+    if (modyfikatory.testFlag(Qt::AltModifier))
+        m_kontrolerAkcjeNaElemencie->nowaKartaPortfolioZWidokiemElementu();
+    else
+        m_kontrolerAkcjeNaElemencie->noweOknoZWidokiemElementuNaKarciePortfolio();
+}
+
+void KontrolerPaskaNawigacji::noweOknoPrzegladarkiZZaznaczonymWidokiem(const QModelIndex &indeks)
+{
+    const auto *splot = qobject_cast<SplotDanychBazyFasolek *>(elementIndeksu(indeks));
+    if (!splot)
+        return;
+    const RodzajWidokuPortfolio rodzaj =
+        KontrolerKartyPortfolio::rodzajWidokuDlaItem(ItemWidoku(splot->widokSzczegolow()));
+    if (rodzaj != rwpWidokNieokreslony)
+        PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(rodzaj, true);
+}
+
+void KontrolerPaskaNawigacji::controlTextDidEndEditing(const QModelIndex &indeks, const QString &tekst)
+{
+    drukujLinie(QStringLiteral("[KontrolerPaskaNawigacji controlTextDidEndEditing: %1]"), tekst);
+    auto *potok = qobject_cast<Potok *>(elementIndeksu(indeks));
+    if (!potok)
+        return;
+    if (potok->nazwa() != tekst)
+        potok->setNazwa(tekst);
+    if (!KontrolerAkcjeNaElementach::zakonczonaEdycjaNazwyElementu(potok, tekst, QStringLiteral("nazwaPotoku")))
+        return;
+    // The flows re-sort in the bar and in every list; a turn later, as the new tree must not
+    // take away the editor whose commit this is.
+    BazaFasolek *baza = BazaFasolek::sharedBazaFasolek();
+    QMetaObject::invokeMethod(baza, [baza] { emit baza->potokiChanged({}, {}); }, Qt::QueuedConnection);
+}
+
+int KontrolerPaskaNawigacji::numberOfPreviewItemsInPreviewPanel(PanelSzybkiegoPrzegladu *)
+{
+    return m_kontrolerAkcjeNaElemencie && m_kontrolerAkcjeNaElemencie->element() ? 1 : 0;
+}
+
+PreviewItem *KontrolerPaskaNawigacji::previewPanelPreviewItemAtIndex(PanelSzybkiegoPrzegladu *, int)
+{
+    return m_kontrolerAkcjeNaElemencie ? dynamic_cast<PreviewItem *>(m_kontrolerAkcjeNaElemencie->element()) : nullptr;
 }
 
 QString KontrolerPaskaNawigacji::nazwaWidokuDlaItem(const ItemWidoku &item)
@@ -377,6 +481,13 @@ bool KontrolerPaskaNawigacji::czyMoznaZaznaczyc(const QObject *element)
     if (const auto *splot = qobject_cast<const SplotBazowy *>(element))
         return splot->czyMaZaznaczycWiersz();
     return qobject_cast<const Potok *>(element) || qobject_cast<const Fasolka *>(element);
+}
+
+bool KontrolerPaskaNawigacji::czyMoznaZmienicNazwe(const QObject *element)
+{
+    // The main flow keeps its folder's name.
+    const auto *potok = qobject_cast<const Potok *>(element);
+    return potok && !potok->toPotokGlowny();
 }
 
 KontrolerKartyPortfolio *KontrolerPaskaNawigacji::kontrolerKartyPortfolio() const

@@ -2,6 +2,8 @@
 
 #include "Browser/ItemWidoku.h"
 
+#include "Actions/InformacjaOPrzeciaganiu.h"
+#include "Platform/Ui/PreviewPanelDataSource.h"
 #include "Platform/Ui/ViewController.h"
 
 #include <QPointer>
@@ -15,12 +17,15 @@ class Menu;
 class ModelDrzewaPaskaNawigacji;
 class QItemSelection;
 class SplotDanychBazyFasolek;
+class WidokKomorkiPaskaNawigacji;
 class WidokZaryseliPaskaNawigacji;
 
 // The navigation bar of a portfolio tab: "All Beans" with the flows under it and "Archived Beans".
 // A selected row switches the tab's details, and the tab asks the bar to select what it shows.
 // The tree is built again when flows come or go; its expansion and selection survive by identity.
-class KontrolerPaskaNawigacji : public ViewController
+// Files dropped onto a flow row go into the flow; a double-click or a static entry's button opens
+// the element elsewhere; a flow is renamed in place; the preview shows the selected element.
+class KontrolerPaskaNawigacji : public ViewController, public PreviewPanelDataSource
 {
     Q_OBJECT
 
@@ -57,6 +62,27 @@ public:
     static double wysokoscWiersza(const QObject *element);
     static bool czyWierszGrupy(const QObject *element);
     static bool czyMoznaZaznaczyc(const QObject *element);
+    static bool czyMoznaZmienicNazwe(const QObject *element);
+
+    // The drop receiver of a row's tree item: the database for a node standing for it, else the
+    // item itself (static entries and headers are none the engine takes).
+    static QObject *odbiorcaZrzutuDlaElementu(QObject *element);
+    // What a drop at a point of the outline's viewport would carry out: none between rows, for a
+    // flow's folder onto a flow, and wherever the engine refuses.
+    Qt::DropAction operacjaZrzutu(const InformacjaOPrzeciaganiu &informacja, const QPoint &miejsce) const;
+    // Hands a drop the place takes to the engine, which carries it out 0.2 s later; whether it was taken.
+    bool przyjmijZrzut(const InformacjaOPrzeciaganiu &informacja, const QPoint &miejsce);
+
+    // Alt: the selected element in a new portfolio tab of this window; otherwise in a new window.
+    void doubleClickAction(Qt::KeyboardModifiers modyfikatory);
+    // A static entry's view in a new window whose bar is hidden; the bar's selection stays.
+    void noweOknoPrzegladarkiZZaznaczonymWidokiem(const QModelIndex &indeks);
+    // The end of a flow's rename in place; a refused name is reported and the old one shown.
+    void controlTextDidEndEditing(const QModelIndex &indeks, const QString &tekst);
+
+    // The selected element, or nothing.
+    int numberOfPreviewItemsInPreviewPanel(PanelSzybkiegoPrzegladu *panel) override;
+    PreviewItem *previewPanelPreviewItemAtIndex(PanelSzybkiegoPrzegladu *panel, int index) override;
 
 protected:
     KontrolerKartyPortfolio *kontrolerKartyPortfolio() const;
@@ -65,6 +91,9 @@ protected:
 private:
     void stworzStatyczneObiektyPaskaNawigacji();
     Menu *zbudujMenuPodreczne();
+    // Drops, the double-click, the static entries' button and the rename's end.
+    void polaczAkcjeWierszy(WidokKomorkiPaskaNawigacji *komorka);
+    QObject *odbiorcaZrzutuWMiejscu(const QPoint &miejsce) const;
     void przebudujDrzewo();
     void poZmianieZaznaczenia();
     void zaznaczWiersz(const QModelIndex &indeks);

@@ -115,6 +115,7 @@ QVariant ModelDrzewaPaskaNawigacji::data(const QModelIndex &indeks, int rola) co
         return {};
     switch (rola) {
     case Qt::DisplayRole:
+    case Qt::EditRole:
         return KontrolerPaskaNawigacji::nazwaElementu(obiekt);
     case rolaElementu:
         return QVariant::fromValue(obiekt);
@@ -133,5 +134,7 @@ Qt::ItemFlags ModelDrzewaPaskaNawigacji::flags(const QModelIndex &indeks) const
     Qt::ItemFlags flagi = Qt::ItemIsEnabled;
     if (KontrolerPaskaNawigacji::czyMoznaZaznaczyc(obiekt))
         flagi |= Qt::ItemIsSelectable;
+    if (KontrolerPaskaNawigacji::czyMoznaZmienicNazwe(obiekt))
+        flagi |= Qt::ItemIsEditable;
     return flagi;
 }

@@ -6,6 +6,7 @@
 #include "Model/Potok.h"
 #include "Model/SplotBazowy.h"
 #include "Platform/ObrazyAplikacji.h"
+#include "Widgets/FileNameChangerField.h"
 
 #include <QPainter>
 
@@ -13,6 +14,9 @@ namespace {
 
 constexpr int rozmiarIkonyPaska = 18;
 constexpr int rozmiarPrzycisku = 14;
+constexpr int wciecieIkonyPaska = 2;
+// Where a name right of the icon begins, in the cell.
+constexpr int wciecieNazwyZaIkonaPaska = wciecieIkonyPaska + rozmiarIkonyPaska + 5;
 
 QObject *elementIndeksu(const QModelIndex &indeks)
 {
@@ -74,14 +78,14 @@ void WidokKomorkiPaskaNawigacji::paint(QPainter *malarz, const QStyleOptionViewI
     const bool zaznaczony = opcja.state.testFlag(QStyle::State_Selected);
     const QColor kolorTekstu = zaznaczony ? QColor(Qt::white) : QColor(Qt::black);
     const qreal skala = malarz->device() ? malarz->device()->devicePixelRatioF() : 1.0;
-    QRect reszta = opcja.rect.adjusted(2, 0, 0, 0);
+    QRect reszta = opcja.rect.adjusted(wciecieIkonyPaska, 0, 0, 0);
     const QIcon ikona = ikonaWiersza(element, zaznaczony);
     if (!ikona.isNull()) {
         const QRect miejsce(reszta.left(), reszta.center().y() - rozmiarIkonyPaska / 2 + 1, rozmiarIkonyPaska,
                             rozmiarIkonyPaska);
         malarz->drawPixmap(miejsce, zabarwiona(ikona, rozmiarIkonyPaska, skala,
                                                zaznaczony ? QColor(Qt::white) : QColor(70, 70, 70)));
-        reszta.setLeft(miejsce.right() + 6);
+        reszta.setLeft(opcja.rect.left() + wciecieNazwyZaIkonaPaska);
     }
     if (maPrzycisk(indeks)) {
         const QRectF przycisk = prostokatPrzycisku(opcja.rect);
@@ -98,6 +102,28 @@ void WidokKomorkiPaskaNawigacji::paint(QPainter *malarz, const QStyleOptionViewI
     malarz->drawText(reszta, Qt::AlignVCenter | Qt::AlignLeft,
                      QFontMetrics(czcionka).elidedText(tekst, Qt::ElideRight, reszta.width()));
     malarz->restore();
+}
+
+QWidget *WidokKomorkiPaskaNawigacji::createEditor(QWidget *rodzic, const QStyleOptionViewItem &,
+                                                  const QModelIndex &) const
+{
+    auto *pole = new FileNameChangerField(rodzic);
+    pole->setFrame(false);
+    return pole;
+}
+
+void WidokKomorkiPaskaNawigacji::updateEditorGeometry(QWidget *edytor, const QStyleOptionViewItem &opcja,
+                                                      const QModelIndex &) const
+{
+    // The field's own margin keeps the typed text where the name stood.
+    const int lewa = opcja.rect.left() + wciecieNazwyZaIkonaPaska - 2;
+    edytor->setGeometry(QRect(lewa, opcja.rect.top() + 1, opcja.rect.right() - 4 - lewa, opcja.rect.height() - 2));
+}
+
+void WidokKomorkiPaskaNawigacji::setModelData(QWidget *edytor, QAbstractItemModel *, const QModelIndex &indeks) const
+{
+    if (const auto *pole = qobject_cast<QLineEdit *>(edytor))
+        emit controlTextDidEndEditing(indeks, pole->text());
 }
 
 void WidokKomorkiPaskaNawigacji::rysujSrodtytul(QPainter &malarz, const QRect &komorka, const QString &tekst)

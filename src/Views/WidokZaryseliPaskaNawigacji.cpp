@@ -4,6 +4,7 @@
 #include "WidokKomorkiPaskaNawigacji.h"
 #include "WidokWierszaPaskaNawigacji.h"
 
+#include "Actions/AdapterZrzutuUrli.h"
 #include "Browser/RodzajWidokuPortfolio.h"
 #include "Model/Potok.h"
 #include "Model/SplotDanychBazyFasolek.h"
@@ -25,7 +26,9 @@ WidokZaryseliPaskaNawigacji::WidokZaryseliPaskaNawigacji(QWidget *rodzic)
     setIndentation(14);
     setFrameShape(QFrame::NoFrame);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // A flow is renamed by a click on its selected row; a double-click opens it instead.
+    setEditTriggers(QAbstractItemView::SelectedClicked);
+    setExpandsOnDoubleClick(false);
     setAcceptDrops(true);
     setDropIndicatorShown(false);
     setMouseTracking(false);
@@ -74,17 +77,37 @@ void WidokZaryseliPaskaNawigacji::contextMenuEvent(QContextMenuEvent *zdarzenie)
         menu->exec(punkt);
 }
 
+bool WidokZaryseliPaskaNawigacji::naPrzycisku(const QModelIndex &indeks, const QPointF &punkt) const
+{
+    return indeks.isValid() && WidokKomorkiPaskaNawigacji::maPrzycisk(indeks)
+           && WidokKomorkiPaskaNawigacji::prostokatPrzycisku(visualRect(indeks)).contains(punkt);
+}
+
 void WidokZaryseliPaskaNawigacji::mousePressEvent(QMouseEvent *zdarzenie)
 {
     const QModelIndex indeks = indexAt(zdarzenie->position().toPoint());
-    if (zdarzenie->button() == Qt::LeftButton && indeks.isValid()
-        && WidokKomorkiPaskaNawigacji::maPrzycisk(indeks)
-        && WidokKomorkiPaskaNawigacji::prostokatPrzycisku(visualRect(indeks)).contains(zdarzenie->position())) {
+    if (zdarzenie->button() == Qt::LeftButton && naPrzycisku(indeks, zdarzenie->position())) {
         emit przyciskNowegoOknaKlikniety(indeks);
         zdarzenie->accept();
         return;
     }
     OutlineViewWithEnhancedEditMode::mousePressEvent(zdarzenie);
+}
+
+void WidokZaryseliPaskaNawigacji::mouseDoubleClickEvent(QMouseEvent *zdarzenie)
+{
+    // The button's second press opens no second window.
+    const QPersistentModelIndex indeks = indexAt(zdarzenie->position().toPoint());
+    if (naPrzycisku(indeks, zdarzenie->position())) {
+        zdarzenie->accept();
+        return;
+    }
+    // The base ends the rename a first click on the selected row would begin.
+    OutlineViewWithEnhancedEditMode::mouseDoubleClickEvent(zdarzenie);
+    // A header or a separator keeps the selection of another row, which is not what was clicked.
+    if (zdarzenie->button() == Qt::LeftButton && indeks.isValid() && (indeks.flags() & Qt::ItemIsSelectable)
+        && selectionModel()->isSelected(indeks))
+        emit dwuklikNaWierszu(indeks, zdarzenie->modifiers());
 }
 
 QItemSelectionModel::SelectionFlags WidokZaryseliPaskaNawigacji::selectionCommand(const QModelIndex &indeks,
@@ -96,28 +119,24 @@ QItemSelectionModel::SelectionFlags WidokZaryseliPaskaNawigacji::selectionComman
     return OutlineViewWithEnhancedEditMode::selectionCommand(indeks, zdarzenie);
 }
 
-Qt::DropAction WidokZaryseliPaskaNawigacji::operacjaZrzutu(const QDropEvent *)
+void WidokZaryseliPaskaNawigacji::ustawObslugeZrzutow(OperacjaZrzutu operacja, WykonanieZrzutu wykonanie)
 {
-    return Qt::IgnoreAction;
+    m_operacjaZrzutu = std::move(operacja);
+    m_wykonanieZrzutu = std::move(wykonanie);
 }
 
-void WidokZaryseliPaskaNawigacji::przyjmijPrzeciaganie(QDropEvent *zdarzenie)
+void WidokZaryseliPaskaNawigacji::przyjmijPrzeciaganie(QDragMoveEvent *zdarzenie)
 {
-    const Qt::DropAction operacja = operacjaZrzutu(zdarzenie);
-    zaktualizujWierszCelZrzutu(zdarzenie->position().toPoint(), operacja);
-    if (operacja == Qt::IgnoreAction) {
-        zdarzenie->ignore();
-        return;
-    }
-    zdarzenie->setDropAction(operacja);
-    zdarzenie->accept();
+    const QPoint punkt = zdarzenie->position().toPoint();
+    const Qt::DropAction operacja =
+        m_operacjaZrzutu ? m_operacjaZrzutu(InformacjaOPrzeciaganiu::zZdarzenia(*zdarzenie), punkt) : Qt::IgnoreAction;
+    // The frame shows what the source hears.
+    zaktualizujWierszCelZrzutu(punkt, AdapterZrzutuUrli::odpowiedzPodczasPrzeciagania(zdarzenie, operacja));
 }
 
 void WidokZaryseliPaskaNawigacji::dragEnterEvent(QDragEnterEvent *zdarzenie)
 {
     przyjmijPrzeciaganie(zdarzenie);
-    // Entering is accepted so that moves over other rows are still asked about.
-    zdarzenie->accept();
 }
 
 void WidokZaryseliPaskaNawigacji::dragMoveEvent(QDragMoveEvent *zdarzenie)
@@ -134,7 +153,11 @@ void WidokZaryseliPaskaNawigacji::dragLeaveEvent(QDragLeaveEvent *zdarzenie)
 void WidokZaryseliPaskaNawigacji::dropEvent(QDropEvent *zdarzenie)
 {
     zaktualizujWierszCelZrzutu({}, Qt::IgnoreAction);
-    zdarzenie->ignore();
+    // Asked again: a place refused while dragging refuses the drop too.
+    const bool przyjety = m_wykonanieZrzutu
+                          && m_wykonanieZrzutu(InformacjaOPrzeciaganiu::zZdarzenia(*zdarzenie),
+                                               zdarzenie->position().toPoint());
+    AdapterZrzutuUrli::odpowiedzZrodlu(zdarzenie, przyjety);
 }
 
 void WidokZaryseliPaskaNawigacji::zaktualizujWierszCelZrzutu(const QPoint &punkt, Qt::DropAction operacja)
@@ -186,9 +209,10 @@ void WidokZaryseliPaskaNawigacji::drawRow(QPainter *malarz, const QStyleOptionVi
     if (zaznaczony)
         WidokWierszaPaskaNawigacji::rysujMazaneZaznaczenie(*malarz, ramka,
                                                            window() == WindowRegistry::instance().mainWindow());
-    OutlineViewWithEnhancedEditMode::drawRow(malarz, opcja, indeks);
+    // Under the icon and the name, over the selection: the frame's fill must not hide the row.
     if (wierszIndeksu(indeks) == m_wierszCelZrzutu)
         WidokWierszaPaskaNawigacji::rysujRamkeZaznaczona(*malarz, ramka, zaznaczony);
+    OutlineViewWithEnhancedEditMode::drawRow(malarz, opcja, indeks);
 }
 
 void WidokZaryseliPaskaNawigacji::drawBranches(QPainter *malarz, const QRect &prostokat,

@@ -1,19 +1,31 @@
 #pragma once
 
+#include "Actions/InformacjaOPrzeciaganiu.h"
 #include "Widgets/OutlineViewWithEnhancedEditMode.h"
 
 #include <QPointer>
 
+#include <functional>
+
 class QMenu;
 
 // The navigation bar's outline: it never takes the keyboard focus, picks a context menu by the
-// kind of row clicked, and keeps the row under an accepted drag, which its rows frame.
+// kind of row clicked, and keeps the row under an accepted drag, which its rows frame. What a
+// drop does is decided by its owner.
 class WidokZaryseliPaskaNawigacji : public OutlineViewWithEnhancedEditMode
 {
     Q_OBJECT
 
 public:
+    // The operation a drop at a point of the viewport would carry out (none: refused), and the
+    // drop itself, whether it was taken.
+    using OperacjaZrzutu = std::function<Qt::DropAction(const InformacjaOPrzeciaganiu &, const QPoint &)>;
+    using WykonanieZrzutu = std::function<bool(const InformacjaOPrzeciaganiu &, const QPoint &)>;
+
     explicit WidokZaryseliPaskaNawigacji(QWidget *rodzic = nullptr);
+
+    // Without them every drop is refused.
+    void ustawObslugeZrzutow(OperacjaZrzutu operacja, WykonanieZrzutu wykonanie);
 
     QMenu *menuPodrecznePotoku() const { return m_menuPodrecznePotoku; }
     void setMenuPodrecznePotoku(QMenu *menu) { m_menuPodrecznePotoku = menu; }
@@ -40,13 +52,13 @@ public:
 signals:
     // The open-in-new-window button of a static entry was pressed; the row is left as it was.
     void przyciskNowegoOknaKlikniety(const QModelIndex &indeks);
+    // A row that may be selected was double-clicked, and is the selected row; never the button.
+    void dwuklikNaWierszu(const QModelIndex &indeks, Qt::KeyboardModifiers modyfikatory);
 
 protected:
-    // What a drag over the point may do; every drop is refused here.
-    virtual Qt::DropAction operacjaZrzutu(const QDropEvent *zdarzenie);
-
     void contextMenuEvent(QContextMenuEvent *zdarzenie) override;
     void mousePressEvent(QMouseEvent *zdarzenie) override;
+    void mouseDoubleClickEvent(QMouseEvent *zdarzenie) override;
     void dragEnterEvent(QDragEnterEvent *zdarzenie) override;
     void dragMoveEvent(QDragMoveEvent *zdarzenie) override;
     void dragLeaveEvent(QDragLeaveEvent *zdarzenie) override;
@@ -56,10 +68,13 @@ protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &indeks, const QEvent *zdarzenie) const override;
 
 private:
-    void przyjmijPrzeciaganie(QDropEvent *zdarzenie);
+    bool naPrzycisku(const QModelIndex &indeks, const QPointF &punkt) const;
+    void przyjmijPrzeciaganie(QDragMoveEvent *zdarzenie);
 
     QPointer<QMenu> m_menuPodrecznePotoku;
     QPointer<QMenu> m_menuPodreczneElementu;
     QPointer<QMenu> m_menuPodreczneWszystkieFasolki;
     int m_wierszCelZrzutu = -1;
+    OperacjaZrzutu m_operacjaZrzutu;
+    WykonanieZrzutu m_wykonanieZrzutu;
 };

@@ -8,7 +8,9 @@
 #include "Views/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 
+#include <QDragEnterEvent>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -77,4 +79,39 @@ TEST_F(PasekNawigacjiXvfb, ArchivedBeansSelectedThenTheBarCollapsedAndDraggedBac
     EXPECT_TRUE(kartaPortfolio()->kontrolerKartyPortfolio()->ustawieniaKarty()->czyWidocznyPasekNawigacji());
     EXPECT_GE(rozdzielony()->szerokoscPaskaNawigacji(), 175);
     zrzutOkna(m_okno, QStringLiteral("navigation-bar-dragged-back-out.png"));
+}
+
+// A flow row of the program's first window being renamed in place, then framed as the target of files
+// dragged over it; the screenshots are for people to look at.
+TEST_F(PasekNawigacjiXvfb, AFlowRowInRenameAndAFlowRowFramedAsADropTarget)
+{
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run this suite under xvfb-run";
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_okno));
+    WidokZaryseliPaskaNawigacji *pasek =
+        kartaPortfolio()->kontrolerKartyPortfolio()->kontrolerPaskaNawigacji()->widokZaryseli();
+    const auto wiersz = [&](const QString &nazwa) {
+        QAbstractItemModel *model = pasek->model();
+        return model->match(model->index(0, 0), Qt::DisplayRole, nazwa, 1, Qt::MatchRecursive).value(0);
+    };
+    const QModelIndex drugi = wiersz(QStringLiteral("Potok 0002"));
+    ASSERT_TRUE(drugi.isValid());
+    const QPoint srodek = pasek->visualRect(drugi).center();
+    QTest::mouseClick(pasek->viewport(), Qt::LeftButton, {}, srodek);
+    QTest::mouseClick(pasek->viewport(), Qt::LeftButton, {}, srodek);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pasek->indexWidget(drugi) != nullptr; }));
+    QTest::keyClicks(pasek->indexWidget(drugi), QStringLiteral("Garden shed"));
+    zrzutOkna(m_okno, QStringLiteral("navigation-bar-flow-rename.png"));
+    QTest::keyClick(pasek->indexWidget(drugi), Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pasek->indexWidget(drugi) == nullptr; }));
+
+    QMimeData dane;
+    dane.setUrls({QUrl::fromLocalFile(m_baza.plik(QStringLiteral("obce/plan.txt")))});
+    const QPoint nadPierwszym = pasek->visualRect(wiersz(QStringLiteral("Potok 0001"))).center();
+    QDragEnterEvent wejscie(nadPierwszym, Qt::CopyAction | Qt::MoveAction, &dane, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(pasek->viewport(), &wejscie);
+    ASSERT_TRUE(wejscie.isAccepted());
+    zrzutOkna(m_okno, QStringLiteral("navigation-bar-drop-target.png"));
+    QDragLeaveEvent wyjscie;
+    QCoreApplication::sendEvent(pasek->viewport(), &wyjscie);
+    EXPECT_EQ(pasek->wierszCelZrzutu(), -1);
 }
