@@ -110,6 +110,18 @@ void KontrolerListyFasolek::zbudujPasek()
     m_pasek->ukladPrzyciskow()->addStretch(1);
 }
 
+void KontrolerListyFasolek::dodajPrzyciskNowejFasolki(Responder *cel, KontrolerAkcjeNaElementach *akcje)
+{
+    auto *przycisk = new QToolButton;
+    przycisk->setObjectName(QStringLiteral("przyciskNowaFasolka"));
+    przycisk->setAutoRaise(true);
+    przycisk->setText(QStringLiteral("+"));
+    przycisk->setToolTip(tr("New Bean"));
+    AkcjaPrzycisku::ustaw(przycisk, Akcja::wyswietlDymekNowaFasolka, cel);
+    akcje->setPrzyciskDlaDymkaNowaRzecz(przycisk);
+    dodajPrzycisk(przycisk);
+}
+
 void KontrolerListyFasolek::dodajPrzycisk(QAbstractButton *przycisk)
 {
     QHBoxLayout *uklad = m_pasek->ukladPrzyciskow();

@@ -60,6 +60,9 @@ public:
     static QAbstractButton *nowyPrzelacznik(const QString &nazwa, const QString &tekst, const QString &podpowiedz);
     // Adds a button to the icon bar; the bar's buttons are validated in order.
     void dodajPrzycisk(QAbstractButton *przycisk);
+    // The icon bar's "+" sending the new-bean popover command to `cel`; `akcje` opens the popover at it also when
+    // a request comes without a sender (the tab's).
+    void dodajPrzyciskNowejFasolki(Responder *cel, KontrolerAkcjeNaElementach *akcje);
     // Buttons whose target is one of these are enabled as it answers; with another target, disabled.
     void setCeleAkcji(const QList<Responder *> &cele);
     void walidujPrzyciskiAkcji();

@@ -99,15 +99,7 @@ QWidget *KontrolerPotoku::zbudujWidokLewy()
     m_lista->wlaczZrzuty([this] { return m_potok.data(); });
     m_widokTabeli->setMenuPodreczneFasolki(MenuKontroleraElementow::zbuduj(m_kontrolerAkcjeNaFasolkach, m_widokTabeli));
 
-    auto *przyciskNowaFasolka = new QToolButton;
-    przyciskNowaFasolka->setObjectName(QStringLiteral("przyciskNowaFasolka"));
-    przyciskNowaFasolka->setAutoRaise(true);
-    przyciskNowaFasolka->setText(QStringLiteral("+"));
-    przyciskNowaFasolka->setToolTip(tr("New Bean"));
-    AkcjaPrzycisku::ustaw(przyciskNowaFasolka, Akcja::wyswietlDymekNowaFasolka, this);
-    // A request without a sender (the tab's) opens the popover here too.
-    m_kontrolerAkcjeNaPotoku->setPrzyciskDlaDymkaNowaRzecz(przyciskNowaFasolka);
-    m_lista->dodajPrzycisk(przyciskNowaFasolka);
+    m_lista->dodajPrzyciskNowejFasolki(this, m_kontrolerAkcjeNaPotoku);
 
     QAbstractButton *przyciskPanelu = KontrolerListyFasolek::nowyPrzelacznik(
         QStringLiteral("czyWidocznyPanelPrawy"), QStringLiteral("◨"), tr("Flow items"));

@@ -14,12 +14,10 @@
 #include "Model/Fasolka.h"
 #include "Model/Potok.h"
 #include "Platform/Konsola.h"
-#include "Platform/Ui/AkcjaPrzycisku.h"
 #include "Platform/Ui/ElementInterfejsu.h"
 #include "Platform/Ui/Menu.h"
 
 #include <QLineEdit>
-#include <QToolButton>
 
 KontrolerWszystkieFasolki::KontrolerWszystkieFasolki(QObject *rodzic)
     : KontrolerNazwanegoWidoku(QT_TRANSLATE_NOOP("KontrolerNazwanegoWidoku", "All Beans"), QStringLiteral("WszystkieFasolki"),
@@ -61,15 +59,7 @@ void KontrolerWszystkieFasolki::loadView()
     m_widokTabeli->setMenuPodreczneFasolki(MenuKontroleraElementow::zbuduj(zaznaczenia, m_widokTabeli));
     m_widokTabeli->setMenuPodrecznePotoku(MenuKontroleraElementow::zbudujMenuElementu(zaznaczenia, m_widokTabeli));
 
-    auto *przyciskNowaFasolka = new QToolButton;
-    przyciskNowaFasolka->setObjectName(QStringLiteral("przyciskNowaFasolka"));
-    przyciskNowaFasolka->setAutoRaise(true);
-    przyciskNowaFasolka->setText(QStringLiteral("+"));
-    przyciskNowaFasolka->setToolTip(tr("New Bean"));
-    AkcjaPrzycisku::ustaw(przyciskNowaFasolka, Akcja::wyswietlDymekNowaFasolka, zaznaczenia);
-    // The tab's request has no sender: the popover opens at this button too.
-    zaznaczenia->setPrzyciskDlaDymkaNowaRzecz(przyciskNowaFasolka);
-    m_lista->dodajPrzycisk(przyciskNowaFasolka);
+    m_lista->dodajPrzyciskNowejFasolki(zaznaczenia, zaznaczenia);
     m_lista->setCeleAkcji({this, zaznaczenia});
 
     connect(m_lista, &KontrolerListyFasolek::podwojnaAkcja, zaznaczenia,

@@ -136,7 +136,12 @@ TEST_P(ZamykanieOkien, BeforeAChangeTheBrowserWindowsCloseOnlyWhenTheUserSaysSo)
     delegat.otworzPreferencje(nullptr);
     PreferencesWindowController *preferencje = delegat.kontrolerOknaPreferencji();
     preferencje->openChangePortfolioLocationPanel(nullptr);
-    QTest::qWait(300);
+    // The change ends on later turns; a loaded machine needs more of them.
+    QTest::qWaitFor([&] {
+        wykonajOdlozoneUsuniecia();
+        return alerty.wpisy().size() == z.pytania && wybor.wpisy().size() == (z.wyborKatalogu ? 1 : 0)
+               && menu.canOpenNewWindow() && widoczneOknaPrzegladarki().size() == (z.wyborKatalogu ? 1 : 3);
+    }, 5000);
     wykonajOdlozoneUsuniecia();
 
     EXPECT_EQ(alerty.wpisy().size(), z.pytania);

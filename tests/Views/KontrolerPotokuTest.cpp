@@ -1,6 +1,7 @@
 #include "Support/CzasyOczekiwania.h"
 #include "Support/PortfolioTestowe.h"
 #include "Support/Ui/NagrywarkaAlertow.h"
+#include "Support/Ui/ZrzutPlikuZInnegoProgramu.h"
 #include "Support/Ui/UruchomionyProgram.h"
 
 #include "Actions/KontrolerAkcjeNaElementach.h"
@@ -91,19 +92,6 @@ protected:
         return nullptr;
     }
     KontrolerTablicy *tablica() const { return kontroler.kontrolerTablicy(); }
-    // A real watcher with a short latency, once it watches every folder of the portfolio.
-    bool obserwujDysk()
-    {
-        ObserwatorZmianNaDysku::zainstaluj(0.05);
-        int katalogi = 1;
-        for (QDirIterator it(R(QStringLiteral("All Beans")), QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-             it.hasNext(); it.next())
-            ++katalogi;
-        auto *obserwator = dynamic_cast<ObserwatorZmianNaDysku *>(BazaFasolek::sharedBazaFasolek()->obserwatorZmianNaDysku());
-        return obserwator && QTest::qWaitFor([&] {
-            return obserwator->events() && obserwator->events()->liczbaObserwowanychKatalogow() >= katalogi;
-        }, czasNaZdarzenieMs);
-    }
 
     KontrolerPotoku kontroler;
 };
@@ -274,26 +262,15 @@ TEST_F(KontrolerPotokuTest, DropsGoToTheFlowOrToAFolderBeanAndLandAFifthOfASecon
     };
     for (const auto &p : przypadki) {
         SCOPED_TRACE(p.nazwa);
-        const QString zrodlo = m_baza.plik(QStringLiteral("obce/") + QString::fromLatin1(p.nazwa));
-        QMimeData dane;
-        dane.setUrls({QUrl::fromLocalFile(zrodlo)});
-        const QPoint miejsce = p.miejsce();
-        const Qt::DropActions akcje = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
-        QDragEnterEvent ruch(miejsce, akcje, &dane, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(tabela->viewport(), &ruch);
-        EXPECT_EQ(ruch.isAccepted(), p.cel != nullptr);
+        ZrzutPlikuZInnegoProgramu zrzut(m_baza.plik(QStringLiteral("obce/") + QString::fromLatin1(p.nazwa)), tabela,
+                                        p.miejsce());
+        EXPECT_EQ(zrzut.wejdz(), p.cel != nullptr);
         EXPECT_EQ(tabela->borderView()->shouldDrawFocusRing(), p.ramka);
         EXPECT_EQ(tabela->wierszCeluZrzutu(), p.wierszZRamka ? tablica()->wierszObiektu(fasolka(p.wierszZRamka)) : -1);
-        QDropEvent zrzut(miejsce, akcje, &dane, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(tabela->viewport(), &zrzut);
-        EXPECT_EQ(zrzut.isAccepted(), p.cel != nullptr);
+        EXPECT_EQ(zrzut.upusc(), p.cel != nullptr);
         EXPECT_FALSE(tabela->borderView()->shouldDrawFocusRing());
         EXPECT_EQ(tabela->wierszCeluZrzutu(), -1);
-        // A refused file stays where it was; a taken one arrives 0.2 s later.
-        const QString cel = p.cel ? R(QString::fromLatin1(p.cel) + QString::fromLatin1(p.nazwa)) : zrodlo;
-        EXPECT_EQ(QFileInfo::exists(cel), !p.cel) << "carried out at once";
-        QTest::qWait(300);
-        EXPECT_TRUE(QFileInfo::exists(cel));
+        zrzut.oczekujPliku(p.cel ? R(QString::fromLatin1(p.cel) + QString::fromLatin1(p.nazwa)) : QString());
     }
 }
 

@@ -1,5 +1,6 @@
 #include "Support/PortfolioTestowe.h"
 #include "Support/Ui/NagrywarkaAlertow.h"
+#include "Support/Ui/ZrzutPlikuZInnegoProgramu.h"
 #include "Support/Ui/PolecenieWOknie.h"
 #include "Support/Ui/UruchomionyProgram.h"
 
@@ -274,25 +275,14 @@ TEST_F(KontrolerWszystkieFasolkiTest, DropsBetweenRowsGoToTheFlowHeaderAboveOnly
     for (const auto &p : przypadki) {
         SCOPED_TRACE(p.nazwa);
         podziel(p.podzial);
-        const QString zrodlo = m_baza.plik(QStringLiteral("obce/") + QString::fromLatin1(p.nazwa));
-        QMimeData dane;
-        dane.setUrls({QUrl::fromLocalFile(zrodlo)});
-        const QPoint miejsce = p.miejsce();
-        const Qt::DropActions akcje = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
-        QDragEnterEvent ruch(miejsce, akcje, &dane, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(tabela->viewport(), &ruch);
-        EXPECT_EQ(ruch.isAccepted(), p.cel != nullptr);
+        ZrzutPlikuZInnegoProgramu zrzut(m_baza.plik(QStringLiteral("obce/") + QString::fromLatin1(p.nazwa)), tabela,
+                                        p.miejsce());
+        EXPECT_EQ(zrzut.wejdz(), p.cel != nullptr);
         QObject *ramka = p.ramka();
         EXPECT_EQ(tabela->wierszCeluZrzutu(), ramka ? tablica()->wierszObiektu(ramka) : -1);
-        QDropEvent zrzut(miejsce, akcje, &dane, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(tabela->viewport(), &zrzut);
-        EXPECT_EQ(zrzut.isAccepted(), p.cel != nullptr);
+        EXPECT_EQ(zrzut.upusc(), p.cel != nullptr);
         EXPECT_EQ(tabela->wierszCeluZrzutu(), -1) << "the frame stays after the drop";
-        // A refused file stays where it was; a taken one arrives 0.2 s later.
-        const QString cel = p.cel ? R(QString::fromLatin1(p.cel) + QString::fromLatin1(p.nazwa)) : zrodlo;
-        EXPECT_EQ(QFileInfo::exists(cel), !p.cel) << "carried out at once";
-        QTest::qWait(300);
-        EXPECT_TRUE(QFileInfo::exists(cel));
+        zrzut.oczekujPliku(p.cel ? R(QString::fromLatin1(p.cel) + QString::fromLatin1(p.nazwa)) : QString());
     }
 }
 

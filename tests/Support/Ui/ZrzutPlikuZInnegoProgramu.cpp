@@ -1,0 +1,49 @@
+#include "ZrzutPlikuZInnegoProgramu.h"
+
+#include <QAbstractItemView>
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QTest>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr Qt::DropActions akcjeMenedzeraPlikow = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+
+} // namespace
+
+ZrzutPlikuZInnegoProgramu::ZrzutPlikuZInnegoProgramu(const QString &plik, QAbstractItemView *widok,
+                                                     const QPoint &miejsce)
+    : m_plik(plik)
+    , m_widok(widok)
+    , m_miejsce(miejsce)
+{
+    m_dane.setUrls({QUrl::fromLocalFile(plik)});
+}
+
+bool ZrzutPlikuZInnegoProgramu::wejdz()
+{
+    QDragEnterEvent wejscie(m_miejsce, akcjeMenedzeraPlikow, &m_dane, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(m_widok->viewport(), &wejscie);
+    return wejscie.isAccepted();
+}
+
+bool ZrzutPlikuZInnegoProgramu::upusc()
+{
+    QDropEvent zrzut(m_miejsce, akcjeMenedzeraPlikow, &m_dane, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(m_widok->viewport(), &zrzut);
+    return zrzut.isAccepted();
+}
+
+void ZrzutPlikuZInnegoProgramu::oczekujPliku(const QString &cel) const
+{
+    const QString gdzie = cel.isEmpty() ? m_plik : cel;
+    EXPECT_EQ(QFileInfo::exists(gdzie), cel.isEmpty()) << "carried out at once";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(gdzie); }, 1000)) << gdzie.toStdString();
+    QTest::qWait(50);
+    EXPECT_TRUE(QFileInfo::exists(gdzie)) << gdzie.toStdString();
+}
