@@ -15,8 +15,12 @@
 #include "Platform/Ui/Menu.h"
 #include "Platform/Ui/PozycjaMenu.h"
 #include "Platform/Ui/Responder.h"
+#include "Browser/KartaPortfolio.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
+#include "Views/KontrolerWidokuFasolki.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
+#include "Views/WidokTabeliFasolkiZarchiwizowane.h"
+#include "Views/WidokTabeliWszystkieFasolki.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 #include "Widgets/KontrolerTablicy.h"
@@ -87,6 +91,71 @@ public:
         ASSERT_EQ(QApplication::focusWidget(), lista());
     }
 
+    // All Beans or the archive shown in this tab, and a click on the row of its first bean that
+    // `warunek` accepts.
+    template <typename Widok>
+    void kliknijFasolkeWidoku(const std::function<void()> &pokaz, const std::function<bool(Fasolka *)> &warunek)
+    {
+        pokaz();
+        Widok *widok = nullptr;
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            widok = widocznyWidok<Widok>(m_okno);
+            return widok && widok->kontrolerTablicy()->rowCount() >= 4;
+        }, 3000));
+        KontrolerTablicy *tablica = widok->kontrolerTablicy();
+        int znaleziony = -1;
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            for (int wiersz = 0; wiersz < tablica->rowCount() && znaleziony < 0; ++wiersz) {
+                auto *fasolka = qobject_cast<Fasolka *>(tablica->obiektWWierszu(wiersz));
+                if (fasolka && warunek(fasolka))
+                    znaleziony = wiersz;
+            }
+            return znaleziony >= 0;
+        }, 5000)) << "no such bean in the list";
+        m_fasolka = qobject_cast<Fasolka *>(tablica->obiektWWierszu(znaleziony));
+        m_sciezka = m_fasolka->bytFasolki()->plikowyURL();
+        QTest::mouseClick(widok->viewport(), Qt::LeftButton, {}, widok->visualRect(widok->model()->index(znaleziony, 1)).center());
+        ASSERT_EQ(tablica->selectedObjects(), QList<QObject *>{m_fasolka.data()});
+        ASSERT_EQ(QApplication::focusWidget(), widok);
+        m_obokFasolki = QDir(QFileInfo(m_sciezka).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    }
+    void kliknijFasolkeWeWszystkich()
+    {
+        kliknijFasolkeWidoku<WidokTabeliWszystkieFasolki>([this] { kartaPortfolio()->pokazWszystkieFasolki(); },
+                                                          [](Fasolka *f) { return f->jestZKatalogiem() && f->jestWInkubacji(); });
+    }
+    // The generated archive holds file beans only; Open wants a folder one.
+    void kliknijFasolkeWArchiwum()
+    {
+        const QDir archiwum(m_baza.sciezka() + QStringLiteral("/Tarrowind/Archived Beans"));
+        const QString potok = archiwum.entryList(QDir::Dirs | QDir::NoDotAndDotDot).value(0);
+        ASSERT_FALSE(potok.isEmpty());
+        ASSERT_TRUE(archiwum.mkpath(potok + QStringLiteral("/Projekt Z")));
+        kliknijFasolkeWidoku<WidokTabeliFasolkiZarchiwizowane>([this] { kartaPortfolio()->pokazArchiwum(); },
+                                                               [](Fasolka *f) { return f->nazwa() == "Projekt Z"; });
+    }
+
+    // The main menu's item, enabled, chosen after the click on a row.
+    void wybierz(Akcja akcja)
+    {
+        if (HasFatalFailure())
+            return;
+        PozycjaMenu *wybrana = pozycja(akcja);
+        ASSERT_NE(wybrana, nullptr);
+        ASSERT_TRUE(wybrana->isEnabled()) << wybrana->text().toStdString();
+        wybrana->trigger();
+    }
+    void wybierzPoKliknieciuWeWszystkich(Akcja akcja)
+    {
+        kliknijFasolkeWeWszystkich();
+        wybierz(akcja);
+    }
+    void wybierzPoKliknieciuWArchiwum(Akcja akcja)
+    {
+        kliknijFasolkeWArchiwum();
+        wybierz(akcja);
+    }
+
     // The way a user reaches the field, whose bar may lie folded away.
     void przejdzDoPolaWyszukiwarki()
     {
@@ -153,6 +222,7 @@ public:
     QPointer<Fasolka> m_fasolka;
     QString m_sciezka;
     QString m_tytul;
+    QStringList m_obokFasolki;
     NagrywarkaAlertow m_alerty;
 };
 
@@ -299,6 +369,55 @@ void PrintTo(const PrzypadekKlawisza &przypadek, std::ostream *os)
     *os << przypadek.nazwa;
 }
 
+void sprawdzOtwarta(MenuGlowneWProgramie &t)
+{
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        KontrolerWidokuFasolki *widok = t.kartaPortfolio()->kontrolerWybranejFasolki();
+        return widok && widok->fasolka() == t.m_fasolka;
+    }, 2000));
+    EXPECT_EQ(t.przegladarka()->tabCount(), 1);
+    EXPECT_TRUE(QFileInfo::exists(t.m_sciezka));
+}
+
+void sprawdzAktywna(MenuGlowneWProgramie &t)
+{
+    ASSERT_TRUE(QTest::qWaitFor([&] { return t.m_fasolka->statusFasolki() == Fasolka::sfAktywna; }, 3000));
+    const QString sciezka = t.m_fasolka->bytFasolki()->plikowyURL();
+    EXPECT_TRUE(QFileInfo(sciezka).isDir()) << sciezka.toStdString();
+    EXPECT_EQ(QFileInfo(sciezka).fileName(), QFileInfo(t.m_sciezka).fileName());
+    EXPECT_TRUE(sciezka == t.m_sciezka || !QFileInfo::exists(t.m_sciezka));
+}
+
+void sprawdzDuplikat(MenuGlowneWProgramie &t)
+{
+    const QDir katalog(QFileInfo(t.m_sciezka).path());
+    QStringList nowe;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        nowe = katalog.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        for (const QString &nazwa : t.m_obokFasolki)
+            nowe.removeOne(nazwa);
+        return !nowe.isEmpty();
+    }, 3000));
+    ASSERT_EQ(nowe.size(), 1);
+    EXPECT_TRUE(nowe.first().startsWith(QFileInfo(t.m_sciezka).completeBaseName())) << nowe.first().toStdString();
+    EXPECT_TRUE(QFileInfo::exists(t.m_sciezka));
+}
+
+void sprawdzPytanieOKosz(MenuGlowneWProgramie &t)
+{
+    ASSERT_EQ(t.m_alerty.wpisy().size(), 1);
+    EXPECT_EQ(t.m_alerty.wpisy().first().alert.messageText(),
+              QStringLiteral("Confirm move of '%1' to Trash").arg(t.m_fasolka->nazwa()));
+    EXPECT_TRUE(QFileInfo::exists(t.m_sciezka));
+}
+
+void sprawdzReaktywowana(MenuGlowneWProgramie &t)
+{
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !QFileInfo::exists(t.m_sciezka); }, 3000)) << t.m_sciezka.toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return t.m_fasolka && t.m_fasolka->statusFasolki() == Fasolka::sfAktywna; }, 3000));
+    EXPECT_TRUE(QFileInfo::exists(t.m_fasolka->bytFasolki()->plikowyURL()));
+}
+
 const PrzypadekKlawisza przypadkiKlawiszy[] = {
     {"ListCtrl2MovesTheSelectedBeanOnDisk", [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWInkubacji(); },
      {Qt::CTRL | Qt::Key_2},
@@ -320,6 +439,48 @@ const PrzypadekKlawisza przypadkiKlawiszy[] = {
                    QStringLiteral("Confirm move of '%1' to Trash").arg(t.m_fasolka->nazwa()));
          EXPECT_TRUE(QFileInfo(t.m_sciezka).isDir());
      }},
+    {"AllBeansCtrlOOpensTheSelectedBean", [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWeWszystkich(); },
+     {Qt::CTRL | Qt::Key_O}, sprawdzOtwarta},
+    {"AllBeansCtrl2MovesTheSelectedBeanOnDisk", [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWeWszystkich(); },
+     {Qt::CTRL | Qt::Key_2}, sprawdzAktywna},
+    {"AllBeansCtrlDDuplicatesTheSelectedBean", [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWeWszystkich(); },
+     {Qt::CTRL | Qt::Key_D}, sprawdzDuplikat},
+    {"AllBeansDeleteAsksFirst", [](MenuGlowneWProgramie &t) {
+         t.kliknijFasolkeWeWszystkich();
+         t.m_alerty.dodajOdpowiedz(Alert::firstButton + 1); // "Cancel"
+     },
+     {QKeyCombination(Qt::Key_Delete)}, sprawdzPytanieOKosz},
+    {"ArchiveCtrlOOpensTheSelectedBean", [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWArchiwum(); },
+     {Qt::CTRL | Qt::Key_O}, sprawdzOtwarta},
+    {"ArchiveCtrlDDuplicatesTheSelectedBean", [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWArchiwum(); },
+     {Qt::CTRL | Qt::Key_D}, sprawdzDuplikat},
+    {"ArchiveDeleteAsksFirst", [](MenuGlowneWProgramie &t) {
+         t.kliknijFasolkeWArchiwum();
+         t.m_alerty.dodajOdpowiedz(Alert::firstButton + 1); // "Cancel"
+     },
+     {QKeyCombination(Qt::Key_Delete)}, sprawdzPytanieOKosz},
+    {"AllBeansOpenItem", [](MenuGlowneWProgramie &t) { t.wybierzPoKliknieciuWeWszystkich(Akcja::otworzFasolkeNaKarciePortfolio); },
+     {}, sprawdzOtwarta},
+    {"AllBeansActiveItem", [](MenuGlowneWProgramie &t) { t.wybierzPoKliknieciuWeWszystkich(Akcja::aktywujFasolki); },
+     {}, sprawdzAktywna},
+    {"AllBeansDuplicateItem", [](MenuGlowneWProgramie &t) { t.wybierzPoKliknieciuWeWszystkich(Akcja::duplikujFasolki); },
+     {}, sprawdzDuplikat},
+    {"AllBeansMoveToTrashItemAsksFirst", [](MenuGlowneWProgramie &t) {
+         t.m_alerty.dodajOdpowiedz(Alert::firstButton + 1); // "Cancel"
+         t.wybierzPoKliknieciuWeWszystkich(Akcja::moveToTrash);
+     },
+     {}, sprawdzPytanieOKosz},
+    {"ArchiveOpenItem", [](MenuGlowneWProgramie &t) { t.wybierzPoKliknieciuWArchiwum(Akcja::otworzFasolkeNaKarciePortfolio); },
+     {}, sprawdzOtwarta},
+    {"ArchiveReactivateItemMovesTheSelectedBeanOnDisk",
+     [](MenuGlowneWProgramie &t) { t.wybierzPoKliknieciuWArchiwum(Akcja::reaktywujFasolke); }, {}, sprawdzReaktywowana},
+    {"ArchiveDuplicateItem", [](MenuGlowneWProgramie &t) { t.wybierzPoKliknieciuWArchiwum(Akcja::duplikujFasolki); },
+     {}, sprawdzDuplikat},
+    {"ArchiveMoveToTrashItemAsksFirst", [](MenuGlowneWProgramie &t) {
+         t.m_alerty.dodajOdpowiedz(Alert::firstButton + 1); // "Cancel"
+         t.wybierzPoKliknieciuWArchiwum(Akcja::moveToTrash);
+     },
+     {}, sprawdzPytanieOKosz},
     {"SearchFieldKeepsDelete", [](MenuGlowneWProgramie &t) {
          t.kliknijFasolkeWInkubacji();
          t.przejdzDoPolaWyszukiwarki();
