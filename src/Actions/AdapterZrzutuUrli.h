@@ -51,6 +51,9 @@ protected:
     bool eventFilter(QObject *obiekt, QEvent *zdarzenie) override;
     // The engine's answer; a view with refusals of its own adds them here.
     virtual Qt::DropAction operacjaDlaZrzutu(const InformacjaOPrzeciaganiu &informacja, QObject *odbiorca);
+    // The widget the filter watches (an item view's viewport); compare events' objects with it, never
+    // with the view's own answer, which fails while the view is torn down.
+    QWidget *celZrzutu() const { return m_celZrzutu; }
 
 private:
     void przyjmijZrzut(QDropEvent *zdarzenie);

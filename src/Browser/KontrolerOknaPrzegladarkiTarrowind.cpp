@@ -112,6 +112,10 @@ QWidget *KontrolerOknaPrzegladarkiTarrowind::windowWillReturnFieldEditorToObject
 
 bool KontrolerOknaPrzegladarkiTarrowind::eventFilter(QObject *obiekt, QEvent *zdarzenie)
 {
+    // ~QWidget sends events here while the window is half destroyed: it is looked at only for
+    // events it cannot receive then.
+    if (zdarzenie->type() != QEvent::Paint && zdarzenie->type() != QEvent::WindowStateChange)
+        return false;
     BrowserWindow *okno = window();
     if (obiekt == okno) {
         if (zdarzenie->type() == QEvent::Paint) {

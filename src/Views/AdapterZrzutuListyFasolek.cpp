@@ -22,7 +22,8 @@ AdapterZrzutuListyFasolek::AdapterZrzutuListyFasolek(WhitePaperTableView *tabela
 
 bool AdapterZrzutuListyFasolek::eventFilter(QObject *obiekt, QEvent *zdarzenie)
 {
-    if (obiekt != m_tabela->viewport())
+    // ~QWidget sends events here while the table is half destroyed: the table is used only for drags.
+    if (obiekt != celZrzutu())
         return AdapterZrzutuUrli::eventFilter(obiekt, zdarzenie);
     // The filter takes these events before the table sees them: the zones, the border and the frame are kept here.
     const bool przeciaganie = zdarzenie->type() == QEvent::DragEnter || zdarzenie->type() == QEvent::DragMove;

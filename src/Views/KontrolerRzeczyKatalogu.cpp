@@ -140,7 +140,8 @@ void KontrolerRzeczyKatalogu::ustawWidok()
         komorka->setCzyRysowacLinieNadNaglowkiem(false);
     m_widokZaryseli->addAndSetUpBorderView();
     KontrolerPrzeciagnieciaIZrzutu::skonfigurujZrzucalnoscUrliDlaWidoku(m_widokZaryseli);
-    m_widokZaryseli->viewport()->installEventFilter(this);
+    m_obszarZaryseli = m_widokZaryseli->viewport();
+    m_obszarZaryseli->installEventFilter(this);
 }
 
 void KontrolerRzeczyKatalogu::wlaczRysowanieLiniiNadNaglowkiem()
@@ -429,7 +430,9 @@ PreviewItem *KontrolerRzeczyKatalogu::previewPanelPreviewItemAtIndex(PanelSzybki
 
 bool KontrolerRzeczyKatalogu::eventFilter(QObject *obiekt, QEvent *zdarzenie)
 {
-    if (obiekt == m_widokZaryseli && zdarzenie->type() == QEvent::KeyPress) {
+    // ~QWidget sends events here while the outline is half destroyed: the outline is used as itself
+    // only for input it cannot receive then, and its viewport is compared as the widget kept.
+    if (zdarzenie->type() == QEvent::KeyPress && obiekt == m_widokZaryseli) {
         // Taken before the outline's keyboard search sees it.
         if (static_cast<QKeyEvent *>(zdarzenie)->text() == QLatin1String(" ")
             && validateUserInterfaceItem(ElementInterfejsu(Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu))) {
@@ -438,7 +441,7 @@ bool KontrolerRzeczyKatalogu::eventFilter(QObject *obiekt, QEvent *zdarzenie)
         }
         return false;
     }
-    if (m_widokZaryseli && obiekt == m_widokZaryseli->viewport())
+    if (m_obszarZaryseli && obiekt == m_obszarZaryseli)
         return przeciaganie(zdarzenie);
     return ViewController::eventFilter(obiekt, zdarzenie);
 }

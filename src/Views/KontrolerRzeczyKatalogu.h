@@ -87,6 +87,8 @@ private:
     void zaznaczZrzucone(const QList<BytSystemuPlikow *> &nowe);
 
     QPointer<WidokZaryseliRzeczyKatalogu> m_widokZaryseli;
+    // The outline's viewport, kept as a widget: asking the outline for it fails while it is torn down.
+    QPointer<QWidget> m_obszarZaryseli;
     QPointer<BytKatalogu> m_katalog;
     KontrolerDrzewa *m_kontrolerDrzewa;
     WidokKomorkiRzeczy *m_komorka = nullptr;

@@ -18,8 +18,9 @@ constexpr int wciecieTytuluStatusu = 8;
 WidokKomorkiFasolki::WidokKomorkiFasolki(QAbstractItemView *tabela)
     : DelegatTabeliPapierowej(tabela)
     , m_tabela(tabela)
+    , m_obszarTabeli(tabela->viewport())
 {
-    tabela->viewport()->installEventFilter(this);
+    m_obszarTabeli->installEventFilter(this);
 }
 
 Fasolka *WidokKomorkiFasolki::fasolka(const QModelIndex &indeks)
@@ -94,8 +95,9 @@ void WidokKomorkiFasolki::updateEditorGeometry(QWidget *edytor, const QStyleOpti
 bool WidokKomorkiFasolki::eventFilter(QObject *obiekt, QEvent *zdarzenie)
 {
     // The delegate watches its open name fields too: Return, Tab and Escape end their edits there.
-    if (!m_tabela || obiekt != m_tabela->viewport())
+    if (!m_obszarTabeli || obiekt != m_obszarTabeli)
         return DelegatTabeliPapierowej::eventFilter(obiekt, zdarzenie);
+    // ~QWidget sends events here while the table is half destroyed; a press never comes then.
     if (zdarzenie->type() != QEvent::MouseButtonPress)
         return false;
     auto *mysz = static_cast<QMouseEvent *>(zdarzenie);

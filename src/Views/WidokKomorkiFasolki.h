@@ -39,5 +39,7 @@ protected:
 
 private:
     QPointer<QAbstractItemView> m_tabela;
+    // Kept as a widget: asking the table for its viewport fails while the table is torn down.
+    QPointer<QWidget> m_obszarTabeli;
     bool m_przyciskStatusu = true;
 };
