@@ -22,6 +22,12 @@ bool lstatOk(const QString &sciezka, struct stat *info)
     return lstat(QFile::encodeName(sciezka).constData(), info) == 0;
 }
 
+// A name too long or already taken is the destination's: a rename names the name typed, not the old one.
+const QString &nazwanyWBledzie(int numerBledu, const QString &zrodlo, const QString &cel)
+{
+    return numerBledu == ENAMETOOLONG || numerBledu == EEXIST ? cel : zrodlo;
+}
+
 } // namespace
 
 QString FileOperations::hiddenTemporarySibling(const QString &cel)
@@ -104,7 +110,7 @@ bool FileOperations::moveNoReplace(const QString &zrodlo, const QString &cel, Bl
         return true;
     if (numerBledu == EXDEV)
         return moveAcrossDevices(zrodlo, cel, blad, leftovers);
-    BladOperacji::zErrno(blad, numerBledu, opisPrzeniesienia, zrodlo, Paths::parent(cel));
+    BladOperacji::zErrno(blad, numerBledu, opisPrzeniesienia, nazwanyWBledzie(numerBledu, zrodlo, cel), Paths::parent(cel));
     return false;
 }
 
@@ -112,17 +118,17 @@ bool FileOperations::moveAcrossDevices(const QString &zrodlo, const QString &cel
                                        QList<TreeCopier::Leftover> *leftovers)
 {
     if (exists(cel)) {
-        BladOperacji::zErrno(blad, EEXIST, opisPrzeniesienia, zrodlo, Paths::parent(cel));
+        BladOperacji::zErrno(blad, EEXIST, opisPrzeniesienia, cel, Paths::parent(cel));
         return false;
     }
     const QString tymczasowa = hiddenTemporarySibling(cel);
     TreeCopier kopiarka;
-    if (!kopiarka.copy(zrodlo, tymczasowa, blad))
+    if (!kopiarka.copy(zrodlo, tymczasowa, blad, cel))
         return false;
     int numerBledu = 0;
     if (!renameNoReplace(tymczasowa, cel, &numerBledu)) {
         TreeCopier::removeTree(tymczasowa);
-        BladOperacji::zErrno(blad, numerBledu, opisPrzeniesienia, zrodlo, Paths::parent(cel));
+        BladOperacji::zErrno(blad, numerBledu, opisPrzeniesienia, nazwanyWBledzie(numerBledu, zrodlo, cel), Paths::parent(cel));
         return false;
     }
     // The whole copy is in place; what changed in the source meanwhile stays there.

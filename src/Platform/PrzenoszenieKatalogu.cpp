@@ -104,7 +104,7 @@ void PrzenoszenieKatalogu::kopiujWWatku()
     TreeCopier kopiarka(&m_anuluj, [this](const TreeCopier::Size &skopiowano) {
         m_przeniesione = qint64(skopiowano.items);
     });
-    if (!kopiarka.copy(m_zrodlo, m_tymczasowy, &m_blad)) {
+    if (!kopiarka.copy(m_zrodlo, m_tymczasowy, &m_blad, m_cel)) {
         m_status = kopiarka.cancelled() ? statusAnulowano : (m_blad.kod ? m_blad.kod : EIO);
         m_watekSkonczyl = true;
         return;

@@ -149,7 +149,7 @@ TreeCopier::TreeCopier(const std::atomic<bool> *cancel, Progress progress)
 {
 }
 
-bool TreeCopier::copy(const QString &zrodlo, const QString &cel, BladOperacji *blad)
+bool TreeCopier::copy(const QString &zrodlo, const QString &cel, BladOperacji *blad, const QString &celDlaUzytkownika)
 {
     if (Paths::contains(zrodlo, cel)) {
         BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaPosix), EINVAL,
@@ -163,9 +163,11 @@ bool TreeCopier::copy(const QString &zrodlo, const QString &cel, BladOperacji *b
     m_copiedEntries.clear();
     m_folderModes.clear();
     const QByteArray celB = QFile::encodeName(cel);
+    m_copiedTarget = celB;
+    m_shownTarget = celDlaUzytkownika.isEmpty() ? cel : celDlaUzytkownika;
     struct stat info;
     if (lstat(celB.constData(), &info) == 0) {
-        BladOperacji::zErrno(blad, EEXIST, QStringLiteral("Could not copy the item."), cel);
+        BladOperacji::zErrno(blad, EEXIST, QStringLiteral("Could not copy the item."), m_shownTarget);
         return false;
     }
     m_createdTarget = false;
@@ -199,6 +201,12 @@ bool TreeCopier::checkCancel(BladOperacji *blad)
         return true;
     }
     return false;
+}
+
+// Only the copy's root may carry a temporary name; every item inside has its source's name.
+QString TreeCopier::destinationName(const QByteArray &cel) const
+{
+    return cel == m_copiedTarget ? m_shownTarget : nazwa(cel);
 }
 
 void TreeCopier::reportItem(const QByteArray &zrodlo, const struct stat &info, std::uint64_t bajty)
@@ -248,7 +256,7 @@ bool TreeCopier::copyFile(const QByteArray &zrodlo, const QByteArray &cel, const
     }
     const int wy = open(cel.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (wy < 0) {
-        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(cel));
+        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), destinationName(cel));
         close(we);
         return false;
     }
@@ -272,7 +280,7 @@ bool TreeCopier::copyFile(const QByteArray &zrodlo, const QByteArray &cel, const
             if (m < 0) {
                 if (errno == EINTR)
                     continue;
-                BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(cel));
+                BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), destinationName(cel));
                 ok = false;
                 break;
             }
@@ -285,12 +293,12 @@ bool TreeCopier::copyFile(const QByteArray &zrodlo, const QByteArray &cel, const
         razem += std::uint64_t(n);
     }
     if (ok && fsync(wy) != 0) {
-        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(cel));
+        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), destinationName(cel));
         ok = false;
     }
     close(we);
     if (close(wy) != 0 && ok) {
-        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(cel));
+        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), destinationName(cel));
         ok = false;
     }
     if (!ok) {
@@ -307,7 +315,7 @@ bool TreeCopier::copyFile(const QByteArray &zrodlo, const QByteArray &cel, const
 bool TreeCopier::copyFolder(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &info, BladOperacji *blad)
 {
     if (mkdir(cel.constData(), 0700) != 0) {
-        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(cel));
+        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), destinationName(cel));
         return false;
     }
     m_createdTarget = true;
@@ -338,7 +346,7 @@ bool TreeCopier::copyLink(const QByteArray &zrodlo, const QByteArray &cel, const
     }
     cellinku.truncate(n);
     if (symlink(cellinku.constData(), cel.constData()) != 0) {
-        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(cel));
+        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), destinationName(cel));
         return false;
     }
     m_createdTarget = true;

@@ -38,8 +38,11 @@ public:
     explicit TreeCopier(const std::atomic<bool> *cancel = nullptr, Progress progress = {});
 
     // On failure or cancel the partial copy is removed; the source is never touched. Folder
-    // modes are set only once the whole copy stands, so a rollback can always empty it.
-    bool copy(const QString &zrodlo, const QString &cel, BladOperacji *blad = nullptr);
+    // modes are set only once the whole copy stands, so a rollback can always empty it. A copy
+    // into a hidden temporary `cel` gives its final path as `celDlaUzytkownika`, so that a
+    // failure reason never names the temporary.
+    bool copy(const QString &zrodlo, const QString &cel, BladOperacji *blad = nullptr,
+              const QString &celDlaUzytkownika = {});
     bool cancelled() const { return m_cancelled; }
 
     // An outermost path that stays in the source after a move: written or changed while it was
@@ -81,6 +84,7 @@ private:
     bool copyFolder(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &info, BladOperacji *blad);
     bool copyLink(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &info, BladOperacji *blad);
     bool checkCancel(BladOperacji *blad);
+    QString destinationName(const QByteArray &cel) const;
     void reportItem(const QByteArray &zrodlo, const struct stat &info, std::uint64_t bajty);
     void applyFolderModes();
     bool isUnchanged(const QByteArray &zrodlo, const struct stat &info) const;
@@ -95,6 +99,8 @@ private:
     // Set once the first item at the destination is ours; a failed copy removes only that.
     bool m_createdTarget = false;
     QByteArray m_copiedSource;
+    QByteArray m_copiedTarget;
+    QString m_shownTarget;
     QHash<QByteArray, CopiedEntry> m_copiedEntries;
     // Copied folders with their modes, innermost first: set only after the whole copy.
     std::vector<std::pair<QByteArray, mode_t>> m_folderModes;
