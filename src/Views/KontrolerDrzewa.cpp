@@ -2,6 +2,7 @@
 
 #include "Model/BytKatalogu.h"
 #include "Model/KluczeNazwy.h"
+#include "Widgets/TekstNaJednejLinii.h"
 
 #include <QCoreApplication>
 #include <QItemSelectionModel>
@@ -397,6 +398,7 @@ QVariant KontrolerDrzewa::data(const QModelIndex &indeks, int rola) const
         return {};
     switch (rola) {
     case Qt::DisplayRole:
+        return tekstNaJednejLinii(byt->nazwaZlokalizowana());
     case Qt::EditRole:
         return byt->nazwaZlokalizowana();
     case Qt::DecorationRole:

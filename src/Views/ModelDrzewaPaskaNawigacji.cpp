@@ -4,6 +4,7 @@
 
 #include "Model/Potok.h"
 #include "Model/SplotBazowy.h"
+#include "Widgets/TekstNaJednejLinii.h"
 
 ModelDrzewaPaskaNawigacji::ModelDrzewaPaskaNawigacji(QObject *rodzic)
     : QAbstractItemModel(rodzic)
@@ -115,6 +116,7 @@ QVariant ModelDrzewaPaskaNawigacji::data(const QModelIndex &indeks, int rola) co
         return {};
     switch (rola) {
     case Qt::DisplayRole:
+        return tekstNaJednejLinii(KontrolerPaskaNawigacji::nazwaElementu(obiekt));
     case Qt::EditRole:
         return KontrolerPaskaNawigacji::nazwaElementu(obiekt);
     case rolaElementu:

@@ -2,6 +2,7 @@
 
 #include "Model/Fasolka.h"
 #include "Widgets/KontrolerTablicy.h"
+#include "Widgets/TekstNaJednejLinii.h"
 
 #include <QAbstractItemView>
 #include <QMouseEvent>
@@ -66,7 +67,7 @@ void WidokKomorkiFasolki::paint(QPainter *malarz, const QStyleOptionViewItem &op
     malarz->setPen(opcja.palette.color(QPalette::Active, QPalette::Text));
     malarz->setFont(opcja.font);
     malarz->drawText(nazwa, Qt::AlignVCenter | Qt::AlignLeft,
-                     opcja.fontMetrics.elidedText(fasolka->nazwa(), Qt::ElideMiddle, nazwa.width()));
+                     opcja.fontMetrics.elidedText(tekstNaJednejLinii(fasolka->nazwa()), Qt::ElideMiddle, nazwa.width()));
 
     const QRect miejscePrzycisku = prostokatPrzyciskuStatusu(opcja.rect, fasolka);
     if (!miejscePrzycisku.isValid()) {

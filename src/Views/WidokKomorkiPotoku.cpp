@@ -2,6 +2,7 @@
 
 #include "Model/RzeczWBazieFasolek.h"
 #include "Widgets/KontrolerTablicy.h"
+#include "Widgets/TekstNaJednejLinii.h"
 
 #include <QPainter>
 
@@ -33,7 +34,7 @@ void WidokKomorkiPotoku::paint(QPainter *malarz, const QStyleOptionViewItem &opc
     malarz->setPen(opcja.palette.color(QPalette::Active, QPalette::Text));
     const QRect nazwa = prostokatNazwy(komorka);
     malarz->drawText(nazwa, Qt::AlignVCenter | Qt::AlignLeft,
-                     QFontMetrics(czcionka).elidedText(rzecz->nazwa(), Qt::ElideMiddle, nazwa.width()));
+                     QFontMetrics(czcionka).elidedText(tekstNaJednejLinii(rzecz->nazwa()), Qt::ElideMiddle, nazwa.width()));
     malarz->restore();
 }
 

@@ -1,5 +1,7 @@
 #include "KontrolerTablicy.h"
 
+#include "TekstNaJednejLinii.h"
+
 #include <QItemSelectionModel>
 
 #include <algorithm>
@@ -160,7 +162,13 @@ QVariant KontrolerTablicy::data(const QModelIndex &indeks, int rola) const
         return {};
     if (rola == RolaObiektu)
         return QVariant::fromValue(obiekt);
-    return m_dane ? m_dane(obiekt, indeks.column(), rola) : QVariant();
+    if (!m_dane)
+        return {};
+    const QVariant dane = m_dane(obiekt, indeks.column(), rola);
+    // Shown on one line; the edit role keeps the real name for the rename editor.
+    if (rola == Qt::DisplayRole && dane.typeId() == QMetaType::QString)
+        return tekstNaJednejLinii(dane.toString());
+    return dane;
 }
 
 bool KontrolerTablicy::setData(const QModelIndex &indeks, const QVariant &wartosc, int rola)

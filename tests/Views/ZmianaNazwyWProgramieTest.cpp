@@ -159,3 +159,42 @@ TEST_F(ZmianaNazwyWProgramie, AKeyEndsTheRenameOfAnItemInTheFolderOutline)
         jeszczeNieZmieniona,
     });
 }
+
+TEST_F(ZmianaNazwyWProgramie, AControlCharacterInANameShowsAsASymbolAndAnUnchangedRenameWritesNothing)
+{
+    const QString prawdziwa = QStringLiteral("Aa\nb\tc");
+    const QString folderPotoku = QDir(m_baza.sciezka()).filePath(QStringLiteral("Tarrowind/All Beans/_Main_Flow"));
+    ASSERT_TRUE(QDir(folderPotoku).mkdir(prawdziwa));
+    auto *lista = pierwszyWidoczny<WidokTabeliFasolkiPotoku>();
+    ASSERT_NE(lista, nullptr);
+    KontrolerTablicy *tablica = lista->kontrolerTablicy();
+    int wiersz = -1;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        for (int i = 0; i < tablica->rowCount(); ++i)
+            if (auto *fasolka = qobject_cast<Fasolka *>(tablica->obiektWWierszu(i)); fasolka && fasolka->nazwa() == prawdziwa)
+                return (wiersz = i) >= 0;
+        return false;
+    }, 3000));
+    const QModelIndex indeks = tablica->index(wiersz, KontrolerListyFasolek::KolumnaNazwa);
+    EXPECT_EQ(indeks.data(Qt::DisplayRole).toString(), QStringLiteral("Aa\u2424b\u2409c"));
+    EXPECT_EQ(indeks.data(Qt::EditRole).toString(), prawdziwa);
+
+    // The tab and the window draw a title on one line too.
+    kartaPortfolio()->setTitle(QStringLiteral("Bean: ") + prawdziwa + QChar(0x7f));
+    EXPECT_EQ(kartaPortfolio()->title(), QStringLiteral("Bean: Aa\u2424b\u2409c\u2421"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_okno->windowTitle() == kartaPortfolio()->title(); }));
+
+    const QStringList przed = QDir(folderPotoku).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QRect komorka = lista->visualRect(indeks);
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, QPoint(komorka.left() + 30, komorka.center().y()));
+    QTest::keyClick(lista, Qt::Key_F2);
+    auto *pole = qobject_cast<FileNameChangerField *>(QApplication::focusWidget());
+    ASSERT_NE(pole, nullptr) << "F2 opened no name field";
+    EXPECT_EQ(pole->text(), prawdziwa);
+    QTest::keyClick(pole, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !WidokZEdycjaWWierszach::controlInEditModeForTableView(lista); }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QDir(folderPotoku).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), przed);
+    EXPECT_TRUE(QFileInfo(QDir(folderPotoku).filePath(prawdziwa)).isDir());
+    EXPECT_TRUE(m_alerty.wpisy().isEmpty());
+}

@@ -1,6 +1,7 @@
 #include "TabContents.h"
 
 #include "Browser.h"
+#include "Widgets/TekstNaJednejLinii.h"
 
 TabContents::TabContents() = default;
 
@@ -11,7 +12,8 @@ TabContents::~TabContents()
 
 void TabContents::setTitle(const QString &title)
 {
-    m_title = title;
+    // The tab and the window draw the title on one line, whatever the name holds.
+    m_title = tekstNaJednejLinii(title);
     emit titleChanged();
 }
 
