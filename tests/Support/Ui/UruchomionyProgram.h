@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Model/OperacjeTestowe.h"
+#include "Actions/OknaZGenerowanymPortfolio.h"
 
 #include "App/UruchomienieProgramu.h"
 #include "Browser/KartaPortfolio.h"
@@ -8,10 +8,7 @@
 #include "Browser/PrzegladarkaTarrowind.h"
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Browser/TabKit/BrowserWindowController.h"
-#include "Platform/DesktopServices.h"
 #include "Platform/UserDefaults.h"
-#include "Support/GeneratorPortfolio.h"
-#include "Support/NagrywajaceUslugiPulpitu.h"
 
 #include <QTest>
 
@@ -20,15 +17,14 @@
 // The program started as `main` starts it, on a generated portfolio (flows "_Main_Flow", "Potok 0001",
 // "Potok 0002" of 12 beans each, two archived per flow), the desktop's calls recorded. Tests drive its
 // first window with real events at real positions and check the disk; nothing is built by hand.
-class UruchomionyProgram : public OperacjeTestowe
+class UruchomionyProgram : public OknaZGenerowanymPortfolio
 {
 protected:
     void SetUp() override
     {
-        OperacjeTestowe::SetUp();
-        ASSERT_TRUE(GeneratorPortfolio::zbuduj(m_baza.sciezka(), {.potoki = 3, .fasolkiNaPotok = 12,
-                                                                  .fasolkiNaArchiwumPotoku = 2}).udany);
-        DesktopServices::setShared(std::make_unique<NagrywajaceUslugiPulpitu>(&m_wywolania));
+        OknaZGenerowanymPortfolio::SetUp();
+        if (HasFatalFailure())
+            return;
         m_uruchomienie = std::make_unique<UruchomienieProgramu>();
         m_uruchomienie->delegat().applicationDidFinishLaunching();
         ASSERT_EQ(m_uruchomienie->delegat().stan(), TarrowindAppDelegate::Stan::Dziala);
@@ -48,8 +44,7 @@ protected:
         wykonajOdlozoneUsuniecia();
         // The next start in this process opens on the first flow again, not on the view this test chose.
         UserDefaults::standard().removeObject(QStringLiteral("KartaPortfolio.wybranyWidok"));
-        DesktopServices::setShared(nullptr);
-        OperacjeTestowe::TearDown();
+        OknaZGenerowanymPortfolio::TearDown();
     }
 
     // The first view of that class the window shows, or null.
@@ -67,5 +62,4 @@ protected:
 
     std::unique_ptr<UruchomienieProgramu> m_uruchomienie;
     BrowserWindow *m_okno = nullptr;
-    QStringList m_wywolania;
 };
