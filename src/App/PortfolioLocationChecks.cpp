@@ -33,8 +33,11 @@ PortfolioLocationChecks::Finding PortfolioLocationChecks::firstThatHolds(const S
     if (service.czyUrlWLibrary(url))
         return {Check::InsideLibrary, {}};
     const QString portfolio = SetupWizardService::urlForTarrowindPortfolioForURL(url);
-    if (!currentBase.isEmpty()
-        && Paths::equal(portfolio, SetupWizardService::urlForTarrowindPortfolioForURL(currentBase)))
+    const QString current = currentBase.isEmpty() ? QString() : SetupWizardService::urlForTarrowindPortfolioForURL(currentBase);
+    // A place that is not on disk in the spelling given was typed: in either spelling it names the current one.
+    if (!current.isEmpty()
+        && (Paths::equal(portfolio, current)
+            || (!FileOperations::exists(url) && Paths::nfc(Paths::clean(portfolio)) == Paths::nfc(Paths::clean(current)))))
         return {Check::CurrentLocation, {}};
     const QString enclosing = service.fragmentBedacyUrlemDoPortfolio(url);
     if (!enclosing.isEmpty() && componentCount(enclosing) < componentCount(url))

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
+#include "App/PowiadomienieONazwachPozaKodowaniem.h"
 #include "App/TarrowindAppDelegate.h"
 
 class UslugaAktywacji;
 
 // The program's start-up after the application object exists: the palette, the modal probe, the
-// watcher, the model's critical alert and the application delegate with its helpers. `main` and the
+// watcher, the model's critical alert, the notice of names it cannot show and the application
+// delegate with its helpers. `main` and the
 // tests that drive the assembled window both go through here, so the two cannot drift apart.
 class UruchomienieProgramu
 {
@@ -41,4 +43,6 @@ public:
 private:
     KontrolerAkcjeNaMenuGlownym m_kontrolerAkcjeNaMenuGlownym;
     TarrowindAppDelegate m_delegat;
+    // Listens from before the first reading of the portfolio.
+    PowiadomienieONazwachPozaKodowaniem m_powiadomienieONazwachPozaKodowaniem;
 };

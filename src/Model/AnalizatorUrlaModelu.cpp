@@ -12,7 +12,6 @@
 #include "SpecKatalog.h"
 #include "SynchronizatorZestawuObiektow.h"
 
-#include "Platform/Paths.h"
 
 namespace {
 
@@ -21,8 +20,8 @@ QString klucz(const QString &url)
     return SynchronizatorZestawuObiektow::kluczUrla(url);
 }
 
-// Both arguments already in key form (clean, NFC).
-bool zawieraKlucz(const QString &katalog, const QString &szukany, bool &rowny)
+// `katalog` as the graph stores it, `szukany` in key form: both clean, in their on-disk spelling.
+bool zawieraUrl(const QString &katalog, const QString &szukany, bool &rowny)
 {
     rowny = false;
     const qsizetype n = katalog.size();
@@ -36,16 +35,6 @@ bool zawieraKlucz(const QString &katalog, const QString &szukany, bool &rowny)
     if (szukany.at(n) != QLatin1Char('/') && katalog.at(n - 1) != QLatin1Char('/'))
         return false;
     return szukany.startsWith(katalog);
-}
-
-// `katalog` as the graph stores it (clean, on-disk spelling), `szukany` in key form. Every
-// lookup tests hundreds of stored paths; ASCII ones are their own NFC form and are compared
-// as they are.
-bool zawieraUrl(const QString &katalog, const QString &szukany, bool &rowny)
-{
-    if (Paths::isAscii(katalog))
-        return zawieraKlucz(katalog, szukany, rowny);
-    return zawieraKlucz(klucz(katalog), szukany, rowny);
 }
 
 bool zawieraUrlScisle(const QString &katalog, const QString &szukany)
@@ -116,7 +105,7 @@ void sprawdzRzeczSpecjalna(Rzecz *rzecz, int rodzaj, const QString &szukany, QOb
 bool AnalizatorUrlaModelu::url1ZawieraSieWIJestRowny(const QString &url1, const QString &url2, bool *jestRowny)
 {
     bool rowny = false;
-    const bool zawarty = zawieraKlucz(klucz(url2), klucz(url1), rowny);
+    const bool zawarty = zawieraUrl(klucz(url2), klucz(url1), rowny);
     if (jestRowny)
         *jestRowny = rowny;
     return zawarty;

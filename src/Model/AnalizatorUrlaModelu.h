@@ -12,7 +12,7 @@ class AnalizatorUrlaModelu
 public:
     AnalizatorUrlaModelu() = delete;
 
-    // Whether `url1` lies in the folder `url2` or is it, compared component-wise in NFC;
+    // Whether `url1` lies in the folder `url2` or is it, compared component-wise as spelled on disk;
     // `jestRowny`, when given, receives whether the two are the same path.
     static bool url1ZawieraSieWIJestRowny(const QString &url1, const QString &url2, bool *jestRowny = nullptr);
     static bool firstURLIsEqualTo(const QString &url1, const QString &url2);

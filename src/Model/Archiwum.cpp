@@ -66,11 +66,12 @@ ArchiwumPotoku *Archiwum::znajdzArchiwumPotokuONazwie(const QString &nazwa) cons
 
 ArchiwumPotoku *Archiwum::archiwumPotokuDlaPotoku(const Potok *potok) const
 {
-    const QString nazwaKatalogu = potok ? Paths::nfc(potok->nazwaKatalogu()) : QString();
+    const QString nazwaKatalogu = potok ? potok->nazwaKatalogu() : QString();
     if (nazwaKatalogu.isEmpty())
         return nullptr;
+    // Spelled as on disk: each of two flows whose names differ only in normalisation has its own archive.
     for (ArchiwumPotoku *archiwumPotoku : m_archiwaPotokow) {
-        if (Paths::nfc(archiwumPotoku->nazwaKatalogu()) == nazwaKatalogu)
+        if (archiwumPotoku->nazwaKatalogu() == nazwaKatalogu)
             return archiwumPotoku;
     }
     return nullptr;

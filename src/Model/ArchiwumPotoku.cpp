@@ -53,7 +53,7 @@ bool ArchiwumPotoku::toPotokGlowny() const
     const QString url = katalog() ? katalog()->plikowyURL() : QString();
     return !url.isEmpty() &&
            Paths::equal(Paths::parent(url), SpecKatalog::sharedSpecKatalog()->url(SpecKatalog::suArchiwum)) &&
-           Paths::nfc(Paths::lastComponent(url)) == SpecKatalog::ostatniKomponentSciezki(SpecKatalog::rkPotokGlowny);
+           Paths::lastComponent(url) == SpecKatalog::ostatniKomponentSciezki(SpecKatalog::rkPotokGlowny);
 }
 
 QString ArchiwumPotoku::nazwaKatalogu() const

@@ -221,11 +221,11 @@ Potok *BazaFasolek::znajdzPotokONazwie(const QString &nazwa) const
 
 Potok *BazaFasolek::potokDlaArchiwumPotoku(const ArchiwumPotoku *archiwumPotoku) const
 {
-    const QString nazwaKatalogu = archiwumPotoku ? Paths::nfc(archiwumPotoku->nazwaKatalogu()) : QString();
+    const QString nazwaKatalogu = archiwumPotoku ? archiwumPotoku->nazwaKatalogu() : QString();
     if (nazwaKatalogu.isEmpty())
         return nullptr;
     for (Potok *potok : m_potoki) {
-        if (Paths::nfc(potok->nazwaKatalogu()) == nazwaKatalogu)
+        if (potok->nazwaKatalogu() == nazwaKatalogu)
             return potok;
     }
     return nullptr;

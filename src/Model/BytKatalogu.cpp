@@ -1,5 +1,6 @@
 #include "BytKatalogu.h"
 
+#include "AnalizatorUrlaModelu.h"
 #include "NazwaOdUzytkownika.h"
 #include "RelacjeModelu.h"
 #include "SynchronizatorZestawuObiektow.h"
@@ -111,8 +112,8 @@ BytKatalogu *BytKatalogu::nowyKatalog(const QString &nazwa, BladOperacji *blad)
     if (!NazwaOdUzytkownika::sprawdz(nazwa, NazwaOdUzytkownika::rnElementWidoczny, opisBleduNowegoKatalogu, blad))
         return nullptr;
     const QString url = Paths::join(plikowyURL(), nazwa);
-    // Another spelling of the same name (NFD and NFC) counts as the same folder.
-    if (FileOperations::exists(url) || znajdzBytZOstatnimKomponentemSciezki(nazwa)) {
+    // A typed name clashes with an item of that name in either spelling (NFD and NFC).
+    if (FileOperations::exists(url) || NazwaOdUzytkownika::istniejeWJakiejsPisowni(url)) {
         BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaAplikacji), 0, opisBleduNowegoKatalogu,
                             QStringLiteral("Directory already exists."));
         return nullptr;
@@ -134,23 +135,24 @@ bool BytKatalogu::zmienNazweBytuNaDyskuNa(const QString &nazwa, BladOperacji *bl
 
 BytSystemuPlikow *BytKatalogu::znajdzBytZOstatnimKomponentemSciezki(const QString &nazwa)
 {
+    // The spelling given first; a name in the other spelling still finds its one item.
+    BytSystemuPlikow *innejPisowni = nullptr;
     const QString szukana = Paths::nfc(nazwa);
     for (BytSystemuPlikow *byt : bytyWewnetrzne()) {
-        if (byt->ostatniKomponentSciezki() == szukana)
+        if (byt->ostatniKomponentSciezki() == nazwa)
             return byt;
+        if (!innejPisowni && Paths::nfc(byt->ostatniKomponentSciezki()) == szukana)
+            innejPisowni = byt;
     }
-    return nullptr;
+    return innejPisowni;
 }
 
 BytSystemuPlikow *BytKatalogu::znajdzBytZURL(const QString &url, bool *jestRowny)
 {
-    const QString szukany = SynchronizatorZestawuObiektow::kluczUrla(url);
     BytSystemuPlikow *znaleziony = nullptr;
     bool rowny = false;
     for (BytSystemuPlikow *byt : bytyWewnetrzne()) {
-        const QString klucz = SynchronizatorZestawuObiektow::kluczUrla(byt->plikowyURL());
-        rowny = szukany == klucz;
-        if (rowny || (szukany.startsWith(klucz) && szukany.at(klucz.size()) == QLatin1Char('/'))) {
+        if (AnalizatorUrlaModelu::url1ZawieraSieWIJestRowny(url, byt->plikowyURL(), &rowny)) {
             znaleziony = byt;
             break;
         }

@@ -116,7 +116,7 @@ int Fasolka::odczytajStatusFasolkiDlaURLa(const QString &url)
     if (Paths::equal(p1, spec->url(SpecKatalog::suPotokGlowny)) || Paths::equal(p2, wszystkieFasolki))
         return sfAktywna;
     if (Paths::equal(p3, wszystkieFasolki)) {
-        const QString nazwaP1 = Paths::nfc(Paths::lastComponent(p1));
+        const QString nazwaP1 = Paths::lastComponent(p1);
         for (int status : {sfWInkubacji, sfOczekujaca, sfNieaktywna, sfGotowa, sfUkonczona}) {
             if (nazwaP1 == oksDlaStatusuFasolki(status))
                 return status;
@@ -451,9 +451,10 @@ bool Fasolka::wypakujZawartoscFasolkiZKatalogu()
     }
     // The bean folder itself leaves its name for the time of the moves.
     QSet<QString> zajete;
-    const QString nazwaWlasna = Paths::nfc(Paths::lastComponent(url));
+    // Its twin in the other spelling keeps its name; a child of that name in either spelling clashes.
+    const QString nazwaWlasna = Paths::lastComponent(url);
     for (const FolderListing::Wpis &wpis : sasiedzi.wpisy) {
-        if (Paths::nfc(wpis.nazwa) != nazwaWlasna)
+        if (wpis.nazwa != nazwaWlasna)
             zajete.insert(Paths::nfc(wpis.nazwa));
     }
     QStringList kolizje;
@@ -519,7 +520,8 @@ bool Fasolka::zmienNazweBytuFasolkiNaDysku(const QString &nazwa, BladOperacji *b
         return false;
     const QString url = m_bytFasolki->plikowyURL();
     const QString nowy = Paths::join(Paths::parent(url), nazwa);
-    if (nowy == url || Paths::nfc(nazwa) == m_bytFasolki->nazwaZlokalizowana())
+    // The typed name in another spelling is this bean's own name: nothing to do.
+    if (nowy == url || Paths::nfc(nazwa) == Paths::nfc(m_bytFasolki->nazwaZlokalizowana()))
         return true;
     if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(nowy, url)) {
         BladOperacji::zErrno(blad, EEXIST, opis, nowy);

@@ -54,9 +54,10 @@ bool NazwaOdUzytkownika::mozeLezecW(const QString &nazwa, const QString &katalog
 
 bool NazwaOdUzytkownika::istniejeWJakiejsPisowni(const QString &sciezka, const QString &pomijana)
 {
-    const QString klucz = Paths::nfc(Paths::clean(sciezka));
+    const QString nazwa = Paths::nfc(Paths::lastComponent(sciezka));
+    const QString wlasna = Paths::clean(pomijana);
     for (const FolderListing::Wpis &wpis : FolderListing::list(Paths::parent(sciezka)).wpisy) {
-        if (wpis.klucz == klucz && wpis.sciezka != pomijana)
+        if (Paths::nfc(wpis.nazwa) == nazwa && wpis.sciezka != wlasna)
             return true;
     }
     return false;

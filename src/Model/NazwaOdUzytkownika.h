@@ -27,7 +27,7 @@ public:
     static bool mozeLezecW(const QString &nazwa, const QString &katalog, const QString &opis,
                            BladOperacji *blad = nullptr);
     // YES when the folder of `sciezka` holds an item of that name in any spelling (NFC or
-    // NFD), other than the item at `pomijana`: Linux would keep both, the graph could not
-    // tell them apart.
+    // NFD), other than the item at `pomijana`: Linux would keep both, and the user, who cannot
+    // see the difference, would have two items of one name.
     static bool istniejeWJakiejsPisowni(const QString &sciezka, const QString &pomijana = {});
 };

@@ -36,8 +36,7 @@ QList<FolderListing::Wpis> Potok::wpisyFasolekWKatalogu(const QString &katalog) 
             continue;
         FolderListing::Wpis wpis;
         wpis.nazwa = Paths::lastComponent(sciezka);
-        wpis.sciezka = sciezka;
-        wpis.klucz = SynchronizatorZestawuObiektow::kluczUrla(sciezka);
+        wpis.sciezka = SynchronizatorZestawuObiektow::kluczUrla(sciezka);
         wpis.toKatalog = Fasolka::maBytKatalogu(fasolka);
         wpisy.append(wpis);
     }
@@ -62,7 +61,7 @@ int Potok::odczytajRodzajPotokuDlaURLa(const QString &url)
     if (url.isEmpty() || !Paths::equal(Paths::parent(url), spec->url(SpecKatalog::suWszystkieFasolki)))
         return rpBrak;
     const QString &potokGlowny = SpecKatalog::ostatniKomponentSciezki(SpecKatalog::rkPotokGlowny);
-    return Paths::nfc(Paths::lastComponent(url)) == potokGlowny ? rpGlowny : rpTematyczny;
+    return Paths::lastComponent(url) == potokGlowny ? rpGlowny : rpTematyczny;
 }
 
 Potok *Potok::zarzadzanyObiektPotokuZURLem(const QString &url, quint32 rodzajZListingu)
@@ -229,7 +228,8 @@ bool Potok::zmienNazwePotokuNaDysku(const QString &nazwa, BladOperacji *blad)
         return false;
     }
     const QString nowy = Paths::join(Paths::parent(url), nazwa);
-    if (nowy == url || Paths::nfc(nazwa) == m_bytPotoku->nazwaZlokalizowana())
+    // The typed name in another spelling is this flow's own name: nothing to do.
+    if (nowy == url || Paths::nfc(nazwa) == Paths::nfc(m_bytPotoku->nazwaZlokalizowana()))
         return true;
     // Without "_Main_Flow" there would be no main flow: it keeps its folder.
     if (toPotokGlowny()) {
@@ -345,8 +345,6 @@ void Potok::poZmianieUrlaBytuPotoku(const QString &stary, const QString &nowy)
             const QString sciezka = byt->plikowyURL();
             if (sciezka.startsWith(stary) && sciezka.size() > stary.size() && sciezka.at(stary.size()) == u'/')
                 byt->setPlikowyURL(nowy + sciezka.mid(stary.size()));
-            else if (Paths::contains(stary, sciezka))
-                byt->setPlikowyURL(nowy + Paths::nfc(sciezka).mid(Paths::nfc(stary).size()));
         }
     }
     ogloszZmianeRodzaju();

@@ -17,8 +17,8 @@
 #include <optional>
 #include <type_traits>
 
-// Compares a set of model objects with a folder's listing, by NFC key, in time linear in
-// both. It never changes the set: the owner removes what it reports gone and makes
+// Compares a set of model objects with a folder's listing, by path in its on-disk spelling, in
+// time linear in both. It never changes the set: the owner removes what it reports gone and makes
 // objects for the URLs it reports new. A new synchroniser serves one re-read.
 class SynchronizatorZestawuObiektow
 {
@@ -78,13 +78,10 @@ public:
                 continue;
             }
             obiektZestawu.obiekt = obiekt;
-            // The key is the URL itself (an ASCII or NFC path): an entry of the same key is
-            // spelled the same when its key is its path too, with no string to compare.
-            obiektZestawu.kluczJestUrlem = klucz.constData() == url.constData();
             if constexpr (!std::is_same_v<ToKatalog, std::nullptr_t>)
                 obiektZestawu.rodzaj = toKatalog(obiekt) ? Rodzaj::katalog : Rodzaj::inny;
         }
-        porownaj(urle, [&](QObject *o) { return kluczDoUrla(static_cast<T *>(o)); });
+        porownaj(urle);
         return true;
     }
 
@@ -103,7 +100,8 @@ public:
         return wynik;
     }
     const QStringList &urleDlaObiektowDoDodania() const { return m_urleDlaObiektowDoDodania; }
-    // Objects whose name another program re-spelled (NFD <-> NFC): same key, new on-disk path.
+    // Objects whose name another program re-spelled (NFD <-> NFC): the object's own spelling is
+    // gone and the other one came, with no other object or entry of that name in either spelling.
     template <class T>
     QList<QPair<T *, QString>> obiektyZNowaPisownia() const
     {
@@ -162,61 +160,14 @@ private:
     {
         QObject *obiekt = nullptr;
         bool naDysku = false;
-        bool tejSamejPisowni = false;
-        bool kluczJestUrlem = false;
         Rodzaj rodzaj = Rodzaj::nieznany;
     };
 
     // One pass over the listing with one hash lookup per entry, then one pass over the set.
-    template <class F>
-    void porownaj(const Wpisy &urle, F urlObiektu)
-    {
-        QSet<QString> dodane;
-        // A set read for the first time is all new.
-        if (m_obiektyPoKluczu.isEmpty()) {
-            dodane.reserve(urle.size());
-            m_urleDlaObiektowDoDodania.reserve(urle.size());
-            m_rodzajeDoDodania.reserve(urle.size());
-        }
-        QHash<QString, QString> innejPisowni;
-        for (const FolderListing::Wpis &wpis : urle) {
-            const auto it = m_obiektyPoKluczu.find(wpis.klucz);
-            const bool innyRodzaj = it != m_obiektyPoKluczu.end() && it->rodzaj != Rodzaj::nieznany
-                                    && (it->rodzaj == Rodzaj::katalog) != wpis.toKatalog;
-            if (it == m_obiektyPoKluczu.end() || innyRodzaj) {
-                // Merged listings may reach one URL twice.
-                if (!dodane.contains(wpis.klucz)) {
-                    dodane.insert(wpis.klucz);
-                    m_urleDlaObiektowDoDodania.append(wpis.sciezka);
-                    m_rodzajeDoDodania.append(wpis.rodzaj);
-                }
-                continue;
-            }
-            it->naDysku = true;
-            if (it->rodzaj == Rodzaj::katalog)
-                m_katalogiNaDysku.append({it->obiekt, wpis.identity});
-            if ((it->kluczJestUrlem && wpis.klucz.constData() == wpis.sciezka.constData())
-                || urlObiektu(it->obiekt) == wpis.sciezka)
-                it->tejSamejPisowni = true;
-            else if (!innejPisowni.contains(wpis.klucz))
-                innejPisowni.insert(wpis.klucz, wpis.sciezka);
-        }
-        // An object follows a re-spelled name only when its own spelling is not on disk too.
-        for (auto it = innejPisowni.cbegin(); it != innejPisowni.cend(); ++it) {
-            const ObiektZestawu &obiekt = m_obiektyPoKluczu[it.key()];
-            if (!obiekt.tejSamejPisowni)
-                m_obiektyZNowaPisownia.append({obiekt.obiekt, it.value()});
-        }
-        // Every object of a vanished name leaves. Of a name still there one object stays: the
-        // others are left over from an item moved onto the path of an object whose file had
-        // gone, and would act on that item's file.
-        for (auto it = m_obiektyPoKluczu.cbegin(); it != m_obiektyPoKluczu.cend(); ++it) {
-            if (!it->naDysku)
-                m_obiektyDoUsuniecia.append(it->obiekt);
-            if (!m_powtorzonePoKluczu.isEmpty())
-                m_obiektyDoUsuniecia.append(m_powtorzonePoKluczu.values(it.key()));
-        }
-    }
+    void porownaj(const Wpisy &urle);
+    // Among the entries and objects left unmatched, pairs an object with the entry of its name in
+    // the other spelling.
+    void sparujInnaPisownie();
 
     void wyczyscWyniki();
 

@@ -91,21 +91,19 @@ FolderListing::Wynik FolderListing::list(const QString &katalog, bool zUkrytymi)
         w.identity = {wynik.identity.device, quint64(wpis->d_ino)};
         const QByteArrayView surowa(wpis->d_name);
         if (jestAscii(surowa)) {
-            // ASCII decodes to itself and is already NFC: the common case, kept cheap.
+            // ASCII decodes to itself: the common case, kept cheap.
             w.nazwa = QString::fromLatin1(surowa);
-            w.sciezka = przedrostek + w.nazwa;
-            w.klucz = w.sciezka;
         } else {
             const QByteArray bajty = surowa.toByteArray();
             w.nazwa = QFile::decodeName(bajty);
             if (QFile::encodeName(w.nazwa) != bajty) {
                 drukujLinie(QStringLiteral("Błąd: pomijam nazwę spoza kodowania nazw plików w %1: %2"), katalog,
                             QString::fromLatin1(bajty.toPercentEncoding()));
+                ++wynik.pominieteNazwy;
                 continue;
             }
-            w.sciezka = przedrostek + w.nazwa;
-            w.klucz = Paths::nfc(w.sciezka);
         }
+        w.sciezka = przedrostek + w.nazwa;
         if (wpis->d_type != DT_UNKNOWN) {
             w.rodzaj = DTTOIF(wpis->d_type);
         } else {
@@ -126,6 +124,7 @@ FolderListing::Wynik FolderListing::list(const QString &katalog, bool zUkrytymi)
     closedir(dir);
     if (numerBledu != 0) {
         wynik.wpisy.clear();
+        wynik.pominieteNazwy = 0;
         wynik.stan = Stan::Blad;
         BladOperacji::zErrno(&wynik.blad, numerBledu, QStringLiteral("Could not read the folder."), katalog);
         return wynik;

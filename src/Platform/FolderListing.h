@@ -25,8 +25,7 @@ public:
     struct Wpis
     {
         QString nazwa;      // on-disk spelling
-        QString sciezka;    // folder + name, on-disk spelling
-        QString klucz;      // NFC form of `sciezka`, for matching
+        QString sciezka;    // folder + name, on-disk spelling: the item's key
         bool toKatalog = false;        // lstat: a real folder
         bool toDowiazanie = false;     // a symbolic link
         bool celToKatalog = false;     // stat: a folder, or a link to one
@@ -42,6 +41,8 @@ public:
         QList<Wpis> wpisy;
         BladOperacji blad;
         Identity identity;  // of the folder listed, as opened
+        // Names skipped because a QString cannot carry them (not valid in the file-name encoding).
+        int pominieteNazwy = 0;
         bool ok() const { return stan == Stan::Odczytany; }
     };
 

@@ -31,6 +31,24 @@ bool wymagaCzyszczenia(QStringView sciezka)
     return podwojny;
 }
 
+// ASCII is its own NFC form.
+bool isAscii(QStringView text)
+{
+    // Four characters per step and no early exit.
+    const char16_t *znaki = text.utf16();
+    const qsizetype n = text.size();
+    quint64 suma = 0;
+    qsizetype i = 0;
+    for (; i + 4 <= n; i += 4) {
+        quint64 slowo;
+        std::memcpy(&slowo, znaki + i, sizeof slowo);
+        suma |= slowo;
+    }
+    for (; i < n; ++i)
+        suma |= znaki[i];
+    return (suma & 0xFF80FF80FF80FF80ull) == 0;
+}
+
 } // namespace
 
 QString clean(const QString &path)
@@ -73,24 +91,6 @@ QString extension(const QString &path)
     return nazwa.mid(kropka + 1);
 }
 
-bool isAscii(QStringView text)
-{
-    // Four characters per step and no early exit: this runs for every path a re-read or a
-    // look-up compares.
-    const char16_t *znaki = text.utf16();
-    const qsizetype n = text.size();
-    quint64 suma = 0;
-    qsizetype i = 0;
-    for (; i + 4 <= n; i += 4) {
-        quint64 slowo;
-        std::memcpy(&slowo, znaki + i, sizeof slowo);
-        suma |= slowo;
-    }
-    for (; i < n; ++i)
-        suma |= znaki[i];
-    return (suma & 0xFF80FF80FF80FF80ull) == 0;
-}
-
 QString nfc(const QString &text)
 {
     // Most names are ASCII, which is already NFC; normalising costs far more than this scan.
@@ -101,13 +101,13 @@ QString nfc(const QString &text)
 
 bool equal(const QString &a, const QString &b)
 {
-    return a == b || nfc(clean(a)) == nfc(clean(b));
+    return a == b || clean(a) == clean(b);
 }
 
 bool contains(const QString &outer, const QString &inner)
 {
-    const QString zewnetrzna = nfc(clean(outer));
-    const QString wewnetrzna = nfc(clean(inner));
+    const QString zewnetrzna = clean(outer);
+    const QString wewnetrzna = clean(inner);
     if (zewnetrzna.isEmpty() || wewnetrzna.isEmpty())
         return false;
     if (zewnetrzna == wewnetrzna)

@@ -1,6 +1,7 @@
 #include "ZrzutTestowy.h"
 
 #include "Actions/AdapterZrzutuUrli.h"
+#include "Platform/Paths.h"
 
 #include <QDir>
 #include <QDropEvent>
@@ -231,4 +232,30 @@ TEST_F(NieuprzywilejowanyZrzut, AMoveFromAnotherFileSystemWhoseOriginalsCannotGo
               QStringLiteral("Following things were copied; the original could not be removed:\n- 'plik.txt'\n- 'teczka'"));
     EXPECT_EQ(m_alerty.wpisy()[0].alert.informativeText(),
               QStringLiteral("You don\u2019t have permission to access \u201Cteczka\u201D."));
+}
+
+TEST_F(Wykonanie, ADroppedNameClashesInEitherSpellingButATwinFolderIsNoTargetOfItself)
+{
+    const QString kawiarnia = plik(QString::fromUtf8("All Beans/Work/_Flow_Items/A/Caf\u00e9"), "jest");
+    const QString obca = m_baza.plik(QString::fromUtf8("Poza/Cafe\u0301"), "obca");
+    rzeczy(QStringLiteral("A"))->bytyWewnetrzne();
+    EXPECT_FALSE(zrzuc(rzeczy(QStringLiteral("A")), {obca}, Qt::CopyAction));
+    ASSERT_EQ(m_alerty.wpisy().size(), 1);
+    EXPECT_TRUE(m_alerty.wpisy()[0].alert.informativeText().contains(QStringLiteral("already exists")));
+    EXPECT_EQ(wpisy(QStringLiteral("All Beans/Work/_Flow_Items/A")),
+              (QStringList{QStringLiteral("B"), QString::fromUtf8("Caf\u00e9"), QStringLiteral("a.txt")}));
+    EXPECT_EQ(KatalogTestowy::czytaj(kawiarnia), "jest");
+
+    // Of two folders whose names differ only in normalisation, one moves into the other.
+    katalog(QString::fromUtf8("All Beans/Work/_Flow_Items/A/Fl\u00f6w"));
+    const QString nfd = plik(QString::fromUtf8("All Beans/Work/_Flow_Items/A/Flo\u0308w/x"), "x");
+    rzeczy(QStringLiteral("A"))->synchronizujZDyskiem();
+    BytKatalogu *cel = rzeczy(QString::fromUtf8("A/Fl\u00f6w"));
+    ASSERT_NE(cel, nullptr);
+    ASSERT_EQ(cel->ostatniKomponentSciezki(), QString::fromUtf8("Fl\u00f6w"));
+    EXPECT_NE(KontrolerPrzeciagnieciaIZrzutu::selectDragOperationMaskWithDraggingInfoForDropReceiverInView(
+                  informacja({Paths::parent(nfd)}, Qt::MoveAction), cel, nullptr),
+              Qt::IgnoreAction);
+    EXPECT_TRUE(zrzuc(cel, {Paths::parent(nfd)}, Qt::MoveAction));
+    EXPECT_EQ(KatalogTestowy::czytaj(R(QString::fromUtf8("All Beans/Work/_Flow_Items/A/Fl\u00f6w/Flo\u0308w/x"))), "x");
 }

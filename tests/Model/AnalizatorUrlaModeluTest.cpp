@@ -77,11 +77,12 @@ TEST_F(AnalizatorUrlaModeluTest, PortfolioFoldersAnswerTheirModelObjectsWithEqua
     EXPECT_EQ(odpowiedz.obiekt, archiwumGlownego->fasolki().elementy().first());
     EXPECT_TRUE(odpowiedz.rowny);
 
-    // Spelled in decomposed form, as another program may hand it over.
+    // Spelled in decomposed form it is another item, the twin a flow "Café" may have beside it: the
+    // look-up goes no deeper than the folder both would lie in.
     const QString rozlozona = QStringLiteral("All Beans/Cafe\u0301/menu.txt");
     odpowiedz = znajdz(rozlozona);
-    EXPECT_EQ(odpowiedz.obiekt, fasolka(kawiarnia, QStringLiteral("menu.txt")));
-    EXPECT_TRUE(odpowiedz.rowny);
+    EXPECT_EQ(odpowiedz.obiekt, baza);
+    EXPECT_FALSE(odpowiedz.rowny);
 
     EXPECT_EQ(znajdz(QStringLiteral("elsewhere")).obiekt, nullptr);
     EXPECT_FALSE(znajdz(QStringLiteral("elsewhere")).rowny);
@@ -173,8 +174,9 @@ TEST_F(AnalizatorUrlaModeluTest, ContainmentIsComponentWiseInPrecomposedForm)
 
     EXPECT_FALSE(AnalizatorUrlaModelu::firstURLIsContainedIn(QStringLiteral("/a/b"), QStringLiteral("/a/b")));
     EXPECT_TRUE(AnalizatorUrlaModelu::firstURLIsContainedIn(QStringLiteral("/a/b/c"), QStringLiteral("/a/b")));
-    EXPECT_TRUE(AnalizatorUrlaModelu::firstURLIsEqualTo(QStringLiteral("/x/Cafe\u0301"), QStringLiteral("/x/Caf\u00e9")));
-    EXPECT_TRUE(AnalizatorUrlaModelu::firstURLIsContainedIn(QStringLiteral("/x/Caf\u00e9/m"), QStringLiteral("/x/Cafe\u0301")));
+    // Names that differ only in normalisation are two items on Linux.
+    EXPECT_FALSE(AnalizatorUrlaModelu::firstURLIsEqualTo(QStringLiteral("/x/Cafe\u0301"), QStringLiteral("/x/Caf\u00e9")));
+    EXPECT_FALSE(AnalizatorUrlaModelu::firstURLIsContainedIn(QStringLiteral("/x/Caf\u00e9/m"), QStringLiteral("/x/Cafe\u0301")));
     EXPECT_FALSE(AnalizatorUrlaModelu::firstURLIsEqualTo(QStringLiteral("/x/a"), QStringLiteral("/x/A")));
 }
 

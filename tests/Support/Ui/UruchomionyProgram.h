@@ -25,6 +25,9 @@ protected:
         OknaZGenerowanymPortfolio::SetUp();
         if (HasFatalFailure())
             return;
+        przedUruchomieniem();
+        if (HasFatalFailure())
+            return;
         m_uruchomienie = std::make_unique<UruchomienieProgramu>();
         m_uruchomienie->delegat().applicationDidFinishLaunching();
         ASSERT_EQ(m_uruchomienie->delegat().stan(), TarrowindAppDelegate::Stan::Dziala);
@@ -46,6 +49,9 @@ protected:
         UserDefaults::standard().removeObject(QStringLiteral("KartaPortfolio.wybranyWidok"));
         OknaZGenerowanymPortfolio::TearDown();
     }
+
+    // What a test adds to the generated portfolio for the program to find at its start.
+    virtual void przedUruchomieniem() {}
 
     // The first view of that class the window shows, or null.
     template<typename Widok>

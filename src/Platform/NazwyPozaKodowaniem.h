@@ -1,0 +1,29 @@
+#pragma once
+
+#include "FolderListing.h"
+
+#include <QObject>
+#include <QSet>
+#include <QString>
+
+// Names that a QString cannot carry (not valid in the file-name encoding) stay on disk and travel
+// with their folder, but no list can show them. A reading for the user hands the count of such
+// names here, and each folder is told once per run to whoever listens: the program's window.
+// Main thread only.
+class NazwyPozaKodowaniem : public QObject
+{
+    Q_OBJECT
+public:
+    static NazwyPozaKodowaniem &instance();
+
+    // Once per folder, known by its identity where it has one: renamed or moved, it is the same folder.
+    void zglos(const QString &katalog, const FolderListing::Identity &tozsamosc, int ile);
+    // The text the user reads for one folder.
+    static QString wiadomosc(const QString &katalog, int ile);
+
+signals:
+    void katalogZNazwamiPozaKodowaniem(const QString &katalog, int ile);
+
+private:
+    QSet<QString> m_zgloszoneKatalogi;
+};
