@@ -58,7 +58,7 @@ bool ArchiwumPotoku::toPotokGlowny() const
 
 QString ArchiwumPotoku::nazwaKatalogu() const
 {
-    return katalog() ? katalog()->ostatniKomponentSciezki() : QString();
+    return katalog() ? Paths::lastComponent(katalog()->plikowyURL()) : QString();
 }
 
 void ArchiwumPotoku::synchronizujFasolki()

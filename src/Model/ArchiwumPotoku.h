@@ -31,7 +31,7 @@ public:
     QString nazwa() const override;
     QIcon ikona() const override;
     bool toPotokGlowny() const;
-    // The folder's own name: the name of the flow folder it belongs to.
+    // The folder's own name as spelled on disk: the name of the flow folder it belongs to.
     QString nazwaKatalogu() const;
 
     void synchronizujFasolki();

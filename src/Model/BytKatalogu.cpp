@@ -139,9 +139,10 @@ BytSystemuPlikow *BytKatalogu::znajdzBytZOstatnimKomponentemSciezki(const QStrin
     BytSystemuPlikow *innejPisowni = nullptr;
     const QString szukana = Paths::nfc(nazwa);
     for (BytSystemuPlikow *byt : bytyWewnetrzne()) {
-        if (byt->ostatniKomponentSciezki() == nazwa)
+        if (Paths::lastComponent(byt->plikowyURL()) == nazwa)
             return byt;
-        if (!innejPisowni && Paths::nfc(byt->ostatniKomponentSciezki()) == szukana)
+        // The name shown is the composed form.
+        if (!innejPisowni && byt->ostatniKomponentSciezki() == szukana)
             innejPisowni = byt;
     }
     return innejPisowni;

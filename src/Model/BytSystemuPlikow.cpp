@@ -85,7 +85,7 @@ void BytSystemuPlikow::setPlikowyURL(const QString &url)
         return;
     const QString stary = m_plikowyURL;
     m_plikowyURL = nowy;
-    m_ostatniKomponentSciezki = nowy.isEmpty() ? QString() : Paths::lastComponent(nowy);
+    m_ostatniKomponentSciezki = nowy.isEmpty() ? QString() : Paths::nfc(Paths::lastComponent(nowy));
     m_ikona = QIcon();
     m_miniatura = QImage();
     m_dataDolaczeniaDoKatalogu = QDateTime();

@@ -521,7 +521,7 @@ bool Fasolka::zmienNazweBytuFasolkiNaDysku(const QString &nazwa, BladOperacji *b
     const QString url = m_bytFasolki->plikowyURL();
     const QString nowy = Paths::join(Paths::parent(url), nazwa);
     // The typed name in another spelling is this bean's own name: nothing to do.
-    if (nowy == url || Paths::nfc(nazwa) == Paths::nfc(m_bytFasolki->nazwaZlokalizowana()))
+    if (nowy == url || Paths::nfc(nazwa) == m_bytFasolki->nazwaZlokalizowana())
         return true;
     if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(nowy, url)) {
         BladOperacji::zErrno(blad, EEXIST, opis, nowy);

@@ -184,7 +184,7 @@ QIcon Potok::ikona() const
 
 QString Potok::nazwaKatalogu() const
 {
-    return m_bytPotoku ? m_bytPotoku->ostatniKomponentSciezki() : QString();
+    return m_bytPotoku ? Paths::lastComponent(m_bytPotoku->plikowyURL()) : QString();
 }
 
 Fasolka *Potok::znajdzFasolkeONazwie(const QString &nazwa) const
@@ -229,7 +229,7 @@ bool Potok::zmienNazwePotokuNaDysku(const QString &nazwa, BladOperacji *blad)
     }
     const QString nowy = Paths::join(Paths::parent(url), nazwa);
     // The typed name in another spelling is this flow's own name: nothing to do.
-    if (nowy == url || Paths::nfc(nazwa) == Paths::nfc(m_bytPotoku->nazwaZlokalizowana()))
+    if (nowy == url || Paths::nfc(nazwa) == m_bytPotoku->nazwaZlokalizowana())
         return true;
     // Without "_Main_Flow" there would be no main flow: it keeps its folder.
     if (toPotokGlowny()) {

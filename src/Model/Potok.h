@@ -68,7 +68,7 @@ public:
     // "Main Flow" for the main flow, the folder's name for a topical one.
     QString nazwa() const override;
     QIcon ikona() const override;
-    // The flow folder's own name: what a flow archive is matched by.
+    // The flow folder's own name as spelled on disk: what a flow archive is matched by.
     QString nazwaKatalogu() const;
 
     Fasolka *znajdzFasolkeONazwie(const QString &nazwa) const;

@@ -252,7 +252,7 @@ TEST_F(Wykonanie, ADroppedNameClashesInEitherSpellingButATwinFolderIsNoTargetOfI
     rzeczy(QStringLiteral("A"))->synchronizujZDyskiem();
     BytKatalogu *cel = rzeczy(QString::fromUtf8("A/Fl\u00f6w"));
     ASSERT_NE(cel, nullptr);
-    ASSERT_EQ(cel->ostatniKomponentSciezki(), QString::fromUtf8("Fl\u00f6w"));
+    ASSERT_EQ(cel->plikowyURL(), R(QString::fromUtf8("All Beans/Work/_Flow_Items/A/Fl\u00f6w")));
     EXPECT_NE(KontrolerPrzeciagnieciaIZrzutu::selectDragOperationMaskWithDraggingInfoForDropReceiverInView(
                   informacja({Paths::parent(nfd)}, Qt::MoveAction), cel, nullptr),
               Qt::IgnoreAction);

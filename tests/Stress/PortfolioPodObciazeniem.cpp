@@ -422,7 +422,7 @@ QStringList PortfolioPodObciazeniem::migawkaGrafu(BazaFasolek *baza) const
                              const QObject *archiwumPotoku) {
         for (Fasolka *f : zbior) {
             linie << QStringLiteral("%1 | fasolka %2 | \"%3\" | status %4 | rodzaj %5 | katalog %6")
-                         .arg(wlasciciel, wzgledna(url(f)), Paths::nfc(f->nazwa()))
+                         .arg(wlasciciel, wzgledna(url(f)), f->nazwa())
                          .arg(f->statusFasolki())
                          .arg(f->rodzajFasolki())
                          .arg(f->katalog() ? wzgledna(f->katalog()->plikowyURL()) : QStringLiteral("-"));
@@ -433,7 +433,7 @@ QStringList PortfolioPodObciazeniem::migawkaGrafu(BazaFasolek *baza) const
     for (Potok *p : baza->potoki()) {
         const QString sciezka = wzgledna(urlPotoku(p));
         linie << QStringLiteral("potok %1 | \"%2\" | rodzaj %3 | rzeczy %4")
-                     .arg(sciezka, Paths::nfc(p->nazwa()))
+                     .arg(sciezka, p->nazwa())
                      .arg(p->rodzajPotoku())
                      .arg(p->maKatalogRzeczyPotoku());
         if (p->bazaFasolek() != baza)
@@ -448,7 +448,7 @@ QStringList PortfolioPodObciazeniem::migawkaGrafu(BazaFasolek *baza) const
     if (archiwum) {
         for (ArchiwumPotoku *a : archiwum->archiwaPotokow()) {
             const QString sciezka = wzgledna(a->katalog() ? a->katalog()->plikowyURL() : QString());
-            linie << QStringLiteral("archiwum potoku %1 | \"%2\"").arg(sciezka, Paths::nfc(a->nazwa()));
+            linie << QStringLiteral("archiwum potoku %1 | \"%2\"").arg(sciezka, a->nazwa());
             if (a->archiwum() != archiwum)
                 linie << QStringLiteral("INCONSISTENT archive of %1").arg(sciezka);
             fasolki(QStringLiteral("archiwum ") + sciezka, a->fasolki(), nullptr, a);
