@@ -30,6 +30,9 @@ protected:
                 okna.prepend(m_okno);
             zrzutOkien(okna, QStringLiteral("nazwy-poza-kodowaniem.png"));
             okienko->done(0);
+            // With no window manager nobody hands the activation back, as one would for the user.
+            if (m_okno)
+                m_okno->activateWindow();
         });
         m_straznik.start();
     }

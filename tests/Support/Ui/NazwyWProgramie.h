@@ -4,12 +4,16 @@
 
 #include "Model/BytSystemuPlikow.h"
 #include "Model/Fasolka.h"
+#include "Platform/Paths.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
 #include "Widgets/KontrolerTablicy.h"
 
 #include <QFile>
 
+#include <cstring>
+
 #include <fcntl.h>
+#include <ftw.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,6 +34,17 @@ protected:
         ASSERT_GE(plikZly, 0);
         ::close(plikZly);
         ASSERT_EQ(::mkdir(QByteArray(potok + "/d\xfe").constData(), 0755), 0);
+    }
+
+    // Qt cannot name what it cannot decode, so the temporary folder could not remove them.
+    void TearDown() override
+    {
+        UruchomionyProgram::TearDown();
+        nftw(QFile::encodeName(m_baza.sciezka()).constData(), [](const char *sciezka, const struct stat *, int rodzaj, FTW *) {
+            if (Paths::isEncodable(QByteArray(std::strrchr(sciezka, '/') + 1)))
+                return 0;
+            return rodzaj == FTW_DP ? rmdir(sciezka) : unlink(sciezka);
+        }, 16, FTW_DEPTH | FTW_PHYS);
     }
 
     WidokTabeliFasolkiPotoku *lista() const { return pierwszyWidoczny<WidokTabeliFasolkiPotoku>(); }
