@@ -39,6 +39,10 @@ public:
     TarrowindAppDelegate &delegat() { return m_delegat; }
 
 private:
+    void powiedzOLimicieObserwacji();
+
     KontrolerAkcjeNaMenuGlownym m_kontrolerAkcjeNaMenuGlownym;
     TarrowindAppDelegate m_delegat;
+    // Once a run: a change of location starts a stream that meets the same limit.
+    bool m_powiedzianoOLimicieObserwacji = false;
 };
