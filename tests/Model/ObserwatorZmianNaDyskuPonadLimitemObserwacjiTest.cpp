@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <functional>
+#include <ostream>
 
 namespace {
 
@@ -63,6 +64,7 @@ struct ZmianaInnegoProgramu
     const char *opis;
     std::function<bool(const QString &ready)> zmien;
     QStringList fasolkiPotem;
+    friend void PrintTo(const ZmianaInnegoProgramu &zmiana, std::ostream *os) { *os << zmiana.opis; }
 };
 
 class ZmianaInnegoProgramuPonadLimitemObserwacji : public ObserwatorPonadLimitemObserwacji,

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 
 namespace {
 
@@ -69,6 +70,7 @@ struct ZmianaBezObserwacji
     const char *opis;
     std::function<bool(const QString &korzen)> zmien;
     const char *zglaszanyKatalog;
+    friend void PrintTo(const ZmianaBezObserwacji &zmiana, std::ostream *os) { *os << zmiana.opis; }
 };
 
 class ZmianaPonadLimitemObserwacji : public PonadLimitemObserwacji,
