@@ -18,6 +18,8 @@
 
 #include "Platform/InotifyTreeWatcher.h"
 
+#include "Support/LimitObserwacji.h"
+#include "Support/ListowanieDrzew.h"
 #include "Support/Pomiary.h"
 #include "Support/StanowiskoPomiarowe.h"
 
@@ -28,61 +30,15 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
-#include <dirent.h>
 #include <unistd.h>
 
 using namespace Pomiary;
 
 namespace {
-
-bool wWlasnejPrzestrzeniUzytkownika()
-{
-    QFile mapa(QStringLiteral("/proc/self/uid_map"));
-    return mapa.open(QIODevice::ReadOnly) && QString::fromLatin1(mapa.readAll()).simplified() != QLatin1String("0 0 4294967295");
-}
-
-int uzyteObserwacje()
-{
-    int wynik = 0;
-    for (const QString &opis : QDir(QStringLiteral("/proc/self/fdinfo")).entryList(QDir::Files)) {
-        QFile plik(QStringLiteral("/proc/self/fdinfo/") + opis);
-        if (plik.open(QIODevice::ReadOnly))
-            wynik += int(plik.readAll().count("inotify wd:"));
-    }
-    return wynik;
-}
-
-bool ustawLimit(int obserwacji)
-{
-    QFile limit(QStringLiteral("/proc/sys/user/max_inotify_watches"));
-    return limit.open(QIODevice::WriteOnly) && limit.write(QByteArray::number(obserwacji)) > 0 && limit.flush();
-}
-
-int listujRekurencyjnie(const QStringList &korzenie)
-{
-    int katalogow = 0;
-    std::deque<std::string> kolejka;
-    for (const QString &korzen : korzenie)
-        kolejka.push_back(QFile::encodeName(korzen).toStdString());
-    while (!kolejka.empty()) {
-        const std::string katalog = std::move(kolejka.front());
-        kolejka.pop_front();
-        DIR *dir = opendir(katalog.c_str());
-        if (!dir)
-            continue;
-        ++katalogow;
-        while (dirent *e = readdir(dir)) {
-            if (e->d_name[0] != '.' && e->d_type == DT_DIR)
-                kolejka.push_back(katalog + "/" + e->d_name);
-        }
-        closedir(dir);
-    }
-    return katalogow;
-}
 
 void obracajDo(const std::function<bool()> &koniec, const char *co)
 {
@@ -101,7 +57,7 @@ void obracajDo(const std::function<bool()> &koniec, const char *co)
 
 int main(int argc, char **argv)
 {
-    if (!wWlasnejPrzestrzeniUzytkownika()) {
+    if (!LimitObserwacji::wWlasnejPrzestrzeniUzytkownika()) {
         std::vector<char *> argumenty{const_cast<char *>("unshare"), const_cast<char *>("-U"), const_cast<char *>("-r")};
         argumenty.insert(argumenty.end(), argv, argv + argc);
         argumenty.push_back(nullptr);
@@ -116,9 +72,9 @@ int main(int argc, char **argv)
     const GeneratorPortfolio::Wynik portfolio = stanowisko.zbudujPortfolio(potoki, fasolkiNaPotok);
     SpecKatalog *spec = SpecKatalog::sharedSpecKatalog();
     const QStringList korzenie{spec->url(SpecKatalog::suWszystkieFasolki), spec->url(SpecKatalog::suArchiwum)};
-    const int powyzej = int(QDir::cleanPath(korzenie.first()).count(QLatin1Char('/')));
-    if (!ustawLimit(uzyteObserwacje() + powyzej + 2)) {
-        std::perror("/proc/sys/user/max_inotify_watches");
+    const QString powod = LimitObserwacji::pozwolNaJeszcze(LimitObserwacji::katalogowPowyzej(korzenie.first()) + 2);
+    if (!powod.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(powod));
         return 1;
     }
     std::printf("portfolio: %d flows, %d beans; load average at start: ", portfolio.potoki,
@@ -148,9 +104,12 @@ int main(int argc, char **argv)
     while (drzewa.hasWalkWork() || drzewa.hasLookWork()) {
         drzewa.hasWalkWork() ? drzewa.walk(128, raporty) : drzewa.look(128, raporty);
     }
+    std::vector<std::string> korzenieC;
+    for (const QString &korzen : korzenie)
+        korzenieC.push_back(QFile::encodeName(korzen).toStdString());
     std::vector<double> rundy, podlogi, kroki;
     for (int i = 0; i < przebiegi; ++i) {
-        podlogi.push_back(czas([&] { listujRekurencyjnie(korzenie); }));
+        podlogi.push_back(czas([&] { listujRekurencyjnie(korzenieC); }));
         rundy.push_back(czas([&] {
             drzewa.startLookRound();
             while (drzewa.hasLookWork())

@@ -5,6 +5,14 @@
 
 namespace LimitObserwacji {
 
+bool wWlasnejPrzestrzeniUzytkownika()
+{
+    // In the machine's own namespace uid 0 maps onto itself over the whole range.
+    QFile mapa(QStringLiteral("/proc/self/uid_map"));
+    return mapa.open(QIODevice::ReadOnly)
+           && QString::fromLatin1(mapa.readAll()).simplified() != QLatin1String("0 0 4294967295");
+}
+
 int uzyteObserwacje()
 {
     int wynik = 0;
@@ -20,13 +28,8 @@ int uzyteObserwacje()
 
 QString pozwolNaJeszcze(int wolne)
 {
-    // In the machine's own namespace root's uid 0 maps onto itself over the whole range: lowering
-    // the limit there would bind every program of the user.
-    QFile mapa(QStringLiteral("/proc/self/uid_map"));
-    if (!mapa.open(QIODevice::ReadOnly))
-        return QStringLiteral("/proc/self/uid_map cannot be read");
-    const QString odwzorowanie = QString::fromLatin1(mapa.readAll()).simplified();
-    if (odwzorowanie == QLatin1String("0 0 4294967295")) {
+    // Lowered in the machine's own namespace, the limit would bind every program of the user.
+    if (!wWlasnejPrzestrzeniUzytkownika()) {
         const QString powod = qEnvironmentVariable("TARROWIND_BEZ_PRZESTRZENI_UZYTKOWNIKA");
         return QStringLiteral("not in a user namespace of its own, where the inotify watch limit can be lowered")
                + (powod.isEmpty() ? QString() : QStringLiteral(": ") + powod);

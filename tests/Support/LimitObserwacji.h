@@ -7,6 +7,9 @@
 // binds this process only; the machine's own limit is never touched.
 namespace LimitObserwacji {
 
+// Whether this process runs in a user namespace below the machine's own, where lowering the
+// limit binds this process alone.
+bool wWlasnejPrzestrzeniUzytkownika();
 // Watches this process holds now, over all its inotify descriptors.
 int uzyteObserwacje();
 // Lets this process make only `wolne` more watches. Empty when done; otherwise why not, for
