@@ -58,7 +58,6 @@ public:
 
     // Seconds between two looks at the folders left unwatched; used from the next start.
     static constexpr double domyslnyOdstepSpojrzen = 10.0;
-    double odstepSpojrzen() const { return m_odstepSpojrzen; }
     void setOdstepSpojrzen(double sekundy);
     // Changed unwatched folders delivered in one turn of the event loop.
     static constexpr int nieobserwowanychNaTure = 4;
