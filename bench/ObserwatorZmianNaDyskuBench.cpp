@@ -16,6 +16,7 @@
 
 #include "Platform/FolderListing.h"
 
+#include "Support/ListowanieDrzew.h"
 #include "Support/Pomiary.h"
 #include "Support/StanowiskoPomiarowe.h"
 
@@ -42,28 +43,6 @@
 using namespace Pomiary;
 
 namespace {
-
-// Breadth first with readdir alone, hidden names skipped, as the watcher's walk sees the tree.
-// Answers the number of folders.
-int listujRekurencyjnie(const std::vector<std::string> &korzenie)
-{
-    int katalogow = 0;
-    std::deque<std::string> kolejka(korzenie.begin(), korzenie.end());
-    while (!kolejka.empty()) {
-        const std::string katalog = std::move(kolejka.front());
-        kolejka.pop_front();
-        DIR *dir = opendir(katalog.c_str());
-        if (!dir)
-            continue;
-        ++katalogow;
-        while (dirent *e = readdir(dir)) {
-            if (e->d_name[0] != '.' && e->d_type == DT_DIR)
-                kolejka.push_back(katalog + "/" + e->d_name);
-        }
-        closedir(dir);
-    }
-    return katalogow;
-}
 
 // The same walk through the program's own listing layer, which names every entry.
 int listujRekurencyjnieWarstwa(const QStringList &korzenie)

@@ -8,15 +8,19 @@
 #include "Browser/ZieloneZaznaczenie.h"
 #include "Model/BazaFasolek.h"
 #include "Model/ObserwatorZmianNaDysku.h"
+#include "Platform/PowiadomienieOLimicieObserwacji.h"
 #include "Platform/Ui/Alert.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/ModalGateProbe.h"
+#include "Platform/Ui/SynchronousSheet.h"
 #include "Platform/Ui/WindowRegistry.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -55,6 +59,8 @@ UruchomienieProgramu::UruchomienieProgramu()
 
     // Changes made by other programs reach the graph from its first build on.
     ObserwatorZmianNaDysku::zainstaluj();
+    QObject::connect(PowiadomienieOLimicieObserwacji::instancja(), &PowiadomienieOLimicieObserwacji::limitOsiagniety,
+                     &m_delegat, [this] { powiedzOLimicieObserwacji(); });
     // The model links no widgets: a fixed folder that cannot be made is shown from here.
     BazaFasolek::setAlertKrytyczny(pokazAlertKrytyczny);
 
@@ -80,6 +86,24 @@ UruchomienieProgramu::~UruchomienieProgramu()
     BrowserWindow::setMenuBarBuilder({});
     LancuchResponderow::ustawDelegataAplikacji(nullptr);
     BazaFasolek::setAlertKrytyczny({});
+}
+
+void UruchomienieProgramu::powiedzOLimicieObserwacji()
+{
+    if (std::exchange(m_powiedzianoOLimicieObserwacji, true))
+        return;
+    // A turn later: the news comes from a delivery, which may run inside another handler.
+    QTimer::singleShot(0, &m_delegat, [] {
+        Alert alert;
+        alert.setAlertStyle(Alert::AlertStyle::Warning);
+        alert.setMessageText(QCoreApplication::translate(
+            "UruchomienieProgramu", "Tarrowind cannot follow every folder of the portfolio: the system's limit of "
+                                    "folder watches is reached."));
+        alert.setInformativeText(QCoreApplication::translate(
+            "UruchomienieProgramu", "Changes made by other programs in some folders are noticed only every few "
+                                    "seconds. Raising fs.inotify.max_user_watches lifts the limit."));
+        SynchronousSheet::runModalSheet(alert);
+    });
 }
 
 void UruchomienieProgramu::sluchajPonownegoUruchomienia(UslugaAktywacji &usluga)

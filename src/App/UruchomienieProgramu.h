@@ -7,7 +7,7 @@
 class UslugaAktywacji;
 
 // The program's start-up after the application object exists: the palette, the modal probe, the
-// watcher, the model's critical alert, the notice of names it cannot show and the application
+// watcher, the model's critical alert, the notices of names it cannot show and of the watch limit, and the application
 // delegate with its helpers. `main` and the
 // tests that drive the assembled window both go through here, so the two cannot drift apart.
 class UruchomienieProgramu
@@ -41,8 +41,12 @@ public:
     TarrowindAppDelegate &delegat() { return m_delegat; }
 
 private:
+    void powiedzOLimicieObserwacji();
+
     KontrolerAkcjeNaMenuGlownym m_kontrolerAkcjeNaMenuGlownym;
     TarrowindAppDelegate m_delegat;
     // Listens from before the first reading of the portfolio.
     PowiadomienieONazwachPozaKodowaniem m_powiadomienieONazwachPozaKodowaniem;
+    // Once a run: a change of location starts a stream that meets the same limit.
+    bool m_powiedzianoOLimicieObserwacji = false;
 };

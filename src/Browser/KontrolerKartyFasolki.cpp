@@ -9,6 +9,7 @@
 
 #include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Browser/TabKit/Browser.h"
+#include "Model/BazaFasolek.h"
 #include "Model/Fasolka.h"
 
 #include <QCoreApplication>
@@ -68,6 +69,9 @@ Fasolka *KontrolerKartyFasolki::fasolka() const
 
 void KontrolerKartyFasolki::setFasolka(Fasolka *fasolka)
 {
+    // Read again first when the watcher cannot follow its folders.
+    if (fasolka)
+        BazaFasolek::sharedBazaFasolek()->odczytajPokazanyObiekt(fasolka);
     m_kontrolerZawartosciFasolki->setFasolka(fasolka);
 }
 

@@ -11,6 +11,7 @@
 #include "ZawartoscKarty.h"
 
 #include "Actions/KontrolerAkcjeNaElementach.h"
+#include "Model/Archiwum.h"
 #include "Model/BazaFasolek.h"
 #include "Model/BytKatalogu.h"
 #include "Model/Fasolka.h"
@@ -252,6 +253,7 @@ void KontrolerKartyPortfolio::ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(c
         if (!nazwa.isEmpty())
             m_ustawieniaKarty->setWybranyWidok(nazwa);
     }
+    odczytajPokazywanyZDysku(item);
     zdejmijListweFiltra();
     zdejmijBiezacyKontroler();
 
@@ -270,6 +272,27 @@ void KontrolerKartyPortfolio::ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(c
     przekazItem(item);
     ustawTytulIIkoneKarty();
     m_kontrolerBiezacegoWidoku->ustawWidokJakoPierwszyResponder();
+}
+
+void KontrolerKartyPortfolio::odczytajPokazywanyZDysku(const ItemWidoku &item)
+{
+    BazaFasolek *baza = BazaFasolek::sharedBazaFasolek();
+    switch (rodzajWidokuDlaItem(item)) {
+    case rwpWidokWszystkieFasolki:
+        baza->odczytajPokazanyObiekt(baza);
+        break;
+    case rwpWidokArchiwum:
+        baza->odczytajPokazanyObiekt(baza->archiwum());
+        break;
+    case rwpWidokPotoku:
+        baza->odczytajPokazanyObiekt(item.potok());
+        break;
+    case rwpWidokFasolki:
+        baza->odczytajPokazanyObiekt(item.fasolka());
+        break;
+    default:
+        break;
+    }
 }
 
 KontrolerBiezacegoWidokuSzczegolow *KontrolerKartyPortfolio::stworzKontrolerDla(const ItemWidoku &item)

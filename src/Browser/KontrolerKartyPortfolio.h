@@ -107,6 +107,8 @@ private:
     void zdejmijBiezacyKontroler();
     void umiescBiezacyKontroler(bool nowy);
     void przekazItem(const ItemWidoku &item);
+    // Folders the system's watch limit leaves unwatched are read again before they are shown.
+    void odczytajPokazywanyZDysku(const ItemWidoku &item);
     void ustawTytulIIkoneKarty();
     void uaktualnijTytulKarty();
     void usunZHistorii(const ItemWidoku &item);

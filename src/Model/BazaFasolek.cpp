@@ -172,6 +172,12 @@ void BazaFasolek::synchronizujZDyskiem()
     synchronizujFasolkiWPotokach();
 }
 
+void BazaFasolek::odczytajPokazanyObiekt(QObject *obiekt)
+{
+    if (m_obserwatorZmianNaDysku)
+        m_obserwatorZmianNaDysku->odczytajPokazanyObiekt(obiekt);
+}
+
 void BazaFasolek::zainicjujKatalogiBazyFasolek()
 {
     if (zalozKatalog(urlSpecjalny(SpecKatalog::suWszystkieFasolki)))

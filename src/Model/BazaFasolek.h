@@ -61,6 +61,8 @@ public:
     PobraneRzeczy *pobraneRzeczy() const { return m_pobraneRzeczy; }
     RzeczyNaBiurku *rzeczyNaBiurku() const { return m_rzeczyNaBiurku; }
     ProtokolObserwatoraZmianNaDysku *obserwatorZmianNaDysku() const { return m_obserwatorZmianNaDysku.get(); }
+    // A view is about to show the object: what the watcher cannot follow of it is read again.
+    void odczytajPokazanyObiekt(QObject *obiekt);
 
     // The one flow that is the main flow, or nullptr when there is none or more than one.
     Potok *potokGlowny() const;

@@ -12,6 +12,10 @@
 #include "SCEvents.h"
 #include "SpecKatalog.h"
 
+#include "Platform/Paths.h"
+
+#include <QDateTime>
+
 #include <utility>
 
 namespace {
@@ -73,10 +77,56 @@ void odczytajWszystkieWczytane(QObject *obiekt)
     }
 }
 
+void dopiszKatalogiPotoku(const Potok *potok, QStringList &katalogi)
+{
+    const BytSystemuPlikow *byt = potok->bytPotoku();
+    if (!byt)
+        return;
+    const QString url = byt->plikowyURL();
+    katalogi.append(url);
+    for (int status : {Fasolka::sfOczekujaca, Fasolka::sfNieaktywna, Fasolka::sfGotowa, Fasolka::sfUkonczona,
+                       Fasolka::sfWInkubacji})
+        katalogi.append(Paths::join(url, Fasolka::oksDlaStatusuFasolki(status)));
+    katalogi.append(potok->urlKataloguRzeczyPotoku());
+}
+
+void dopiszKatalog(const BytKatalogu *katalog, QStringList &katalogi)
+{
+    if (katalog)
+        katalogi.append(katalog->plikowyURL());
+}
+
+// The folders whose entries a view of the object shows.
+QStringList katalogiPokazywanegoObiektu(QObject *obiekt)
+{
+    QStringList katalogi;
+    if (auto *baza = qobject_cast<BazaFasolek *>(obiekt)) {
+        dopiszKatalog(baza->katalog(), katalogi);
+        for (const Potok *potok : baza->potoki().elementy())
+            dopiszKatalogiPotoku(potok, katalogi);
+    } else if (auto *archiwum = qobject_cast<Archiwum *>(obiekt)) {
+        dopiszKatalog(archiwum->katalog(), katalogi);
+        for (const ArchiwumPotoku *archiwumPotoku : archiwum->archiwaPotokow().elementy())
+            dopiszKatalog(archiwumPotoku->katalog(), katalogi);
+    } else if (auto *potok = qobject_cast<Potok *>(obiekt)) {
+        dopiszKatalogiPotoku(potok, katalogi);
+    } else if (auto *archiwumPotoku = qobject_cast<ArchiwumPotoku *>(obiekt)) {
+        dopiszKatalog(archiwumPotoku->katalog(), katalogi);
+    } else if (auto *fasolka = qobject_cast<Fasolka *>(obiekt)) {
+        if (const BytSystemuPlikow *byt = fasolka->bytFasolki())
+            katalogi.append(Paths::parent(byt->plikowyURL()));
+        dopiszKatalog(fasolka->katalog(), katalogi);
+    } else if (auto *katalog = qobject_cast<BytKatalogu *>(obiekt)) {
+        dopiszKatalog(katalog, katalogi);
+    }
+    return katalogi;
+}
+
 } // namespace
 
-ObserwatorZmianNaDysku::ObserwatorZmianNaDysku(double opoznienie)
+ObserwatorZmianNaDysku::ObserwatorZmianNaDysku(double opoznienie, double odstepSpojrzen)
     : m_opoznienie(opoznienie)
+    , m_odstepSpojrzen(odstepSpojrzen)
 {
 }
 
@@ -87,10 +137,10 @@ ObserwatorZmianNaDysku::~ObserwatorZmianNaDysku()
         PartiaZmianNaDysku::instancja()->zakoncz();
 }
 
-void ObserwatorZmianNaDysku::zainstaluj(double opoznienie)
+void ObserwatorZmianNaDysku::zainstaluj(double opoznienie, double odstepSpojrzen)
 {
     BazaFasolek::setFabrykaObserwatoraZmianNaDysku(
-        [opoznienie] { return std::make_unique<ObserwatorZmianNaDysku>(opoznienie); });
+        [opoznienie, odstepSpojrzen] { return std::make_unique<ObserwatorZmianNaDysku>(opoznienie, odstepSpojrzen); });
 }
 
 void ObserwatorZmianNaDysku::setupEventListener()
@@ -100,6 +150,7 @@ void ObserwatorZmianNaDysku::setupEventListener()
     m_events = std::make_unique<SCEvents>();
     m_events->setDelegate(this);
     m_events->setNotificationLatency(m_opoznienie);
+    m_events->setOdstepSpojrzen(m_odstepSpojrzen);
     m_events->startWatchingPaths(paths());
 }
 
@@ -151,6 +202,23 @@ void ObserwatorZmianNaDysku::zsynchronizujObiektyModeluDlaSciezki(const QString 
 {
     if (QObject *obiekt = obiektDoOdczytuDlaSciezki(sciezka))
         dynamic_cast<ProtokolSynchronizacjiZDyskiem *>(obiekt)->synchronizujZDyskiem();
+}
+
+void ObserwatorZmianNaDysku::odczytajPokazanyObiekt(QObject *obiekt)
+{
+    if (!m_events || m_events->liczbaNieobserwowanychKatalogow() == 0)
+        return;
+    // Handled as a batch of changes: what the re-read finds, another program did.
+    bool cos = false;
+    for (const QString &katalog : katalogiPokazywanegoObiektu(obiekt)) {
+        if (!m_events->czyNieobserwowany(katalog))
+            continue;
+        cos = true;
+        pathWatcherEventOccurred(m_events.get(), SCEvent::eventWithEventIdEventDateEventPathEventFlags(
+                                                     0, QDateTime::currentDateTime(), katalog, 0));
+    }
+    if (cos)
+        pathWatcherBatchEnded(m_events.get());
 }
 
 QObject *ObserwatorZmianNaDysku::obiektDoOdczytuDlaSciezki(const QString &sciezka)

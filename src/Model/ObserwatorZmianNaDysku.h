@@ -3,6 +3,8 @@
 #include "ProtokolObserwatoraZmianNaDysku.h"
 #include "SCEventListenerProtocol.h"
 
+#include "Platform/StrumienInotify.h"
+
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -20,11 +22,15 @@ class ObserwatorZmianNaDysku : public ProtokolObserwatoraZmianNaDysku, public SC
 public:
     static constexpr double domyslneOpoznienie = 1.0;
 
-    explicit ObserwatorZmianNaDysku(double opoznienie = domyslneOpoznienie);
+    // `odstepSpojrzen`: seconds between two looks at the folders the system's watch limit leaves
+    // without a watch.
+    explicit ObserwatorZmianNaDysku(double opoznienie = domyslneOpoznienie,
+                                    double odstepSpojrzen = StrumienInotify::domyslnyOdstepSpojrzen);
     ~ObserwatorZmianNaDysku() override;
 
     // Makes every bean database built from now on start a watcher with this latency.
-    static void zainstaluj(double opoznienie = domyslneOpoznienie);
+    static void zainstaluj(double opoznienie = domyslneOpoznienie,
+                           double odstepSpojrzen = StrumienInotify::domyslnyOdstepSpojrzen);
 
     void setupEventListener() override;
     void updateEventListenerAfterUrlBazowyChange() override;
@@ -34,6 +40,7 @@ public:
     void pathWatcherEventOccurred(SCEvents *pathWatcher, const SCEvent &event) override;
     void pathWatcherBatchEnded(SCEvents *pathWatcher) override;
     void zsynchronizujObiektyModeluDlaSciezki(const QString &sciezka);
+    void odczytajPokazanyObiekt(QObject *obiekt) override;
 
 
     // The stream, once set up.
@@ -43,6 +50,7 @@ private:
     static QObject *obiektDoOdczytuDlaSciezki(const QString &sciezka);
 
     double m_opoznienie;
+    double m_odstepSpojrzen;
     std::unique_ptr<SCEvents> m_events;
     QSet<QObject *> m_odczytaneWPartii;
     // Between the first event of a batch and its end, as PartiaZmianNaDysku tells.

@@ -122,10 +122,23 @@ int SCEvents::liczbaObserwowanychKatalogow() const
     return m_isWatchingPaths ? m_eventStream->liczbaObserwowanychKatalogow() : 0;
 }
 
+int SCEvents::liczbaNieobserwowanychKatalogow() const
+{
+    const std::lock_guard<std::recursive_mutex> blokada(m_eventsLock);
+    return m_isWatchingPaths ? m_eventStream->liczbaNieobserwowanychKatalogow() : 0;
+}
+
+bool SCEvents::czyNieobserwowany(const QString &katalog) const
+{
+    const std::lock_guard<std::recursive_mutex> blokada(m_eventsLock);
+    return m_isWatchingPaths && m_eventStream->czyNieobserwowany(katalog);
+}
+
 SCEvents::Strumien SCEvents::createEventStream(const QStringList &paths, double latency)
 {
     Strumien strumien(new StrumienInotify, ZwolnienieStrumienia{&m_glebokoscDostarczania});
     strumien->setOpoznienie(latency);
+    strumien->setOdstepSpojrzen(m_odstepSpojrzen);
     QObject::connect(strumien.get(), &StrumienInotify::zdarzenia, strumien.get(),
                      [this](const QList<StrumienInotify::Zdarzenie> &partia) {
                          const Dostarczanie dostarczanie(m_glebokoscDostarczania);

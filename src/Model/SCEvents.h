@@ -36,6 +36,8 @@ public:
     // Seconds; the latency, start point and paths take effect at the next start.
     double notificationLatency() const { return m_notificationLatency; }
     void setNotificationLatency(double sekundy) { m_notificationLatency = sekundy; }
+    // Seconds between looks at the folders past the watch limit; takes effect at the next start.
+    void setOdstepSpojrzen(double sekundy) { m_odstepSpojrzen = sekundy; }
     // The event of the last path of the latest batch, unless that path was dropped.
     std::optional<SCEvent> lastEvent() const;
     void setLastEvent(const std::optional<SCEvent> &event);
@@ -54,6 +56,9 @@ public:
     QString description() const;
     // Folders of the trees watched so far; the start walks the trees in the background.
     int liczbaObserwowanychKatalogow() const;
+    // Folders the system's watch limit left without a watch; they are looked at every interval.
+    int liczbaNieobserwowanychKatalogow() const;
+    bool czyNieobserwowany(const QString &katalog) const;
 
     // The stream layer. The callback hands one delivered batch to the delegate, in order.
     static void eventStreamCallback(SCEvents *events, const QList<StrumienInotify::Zdarzenie> &partia);
@@ -76,6 +81,7 @@ private:
     bool m_isWatchingPaths = false;
     bool m_ignoreEventsFromSubDirs = true;
     double m_notificationLatency = 3.0;
+    double m_odstepSpojrzen = StrumienInotify::domyslnyOdstepSpojrzen;
     std::optional<SCEvent> m_lastEvent;
     QStringList m_watchedPaths;
     QStringList m_excludedPaths;

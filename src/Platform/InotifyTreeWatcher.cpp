@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
 #include <latch>
 #include <sys/inotify.h>
 #include <sys/stat.h>
@@ -39,6 +41,69 @@ QString przedrostekPoddrzewa(const QString &sciezka)
 bool lezyWLubJest(const QString &zewnetrzna, const QString &wewnetrzna)
 {
     return wewnetrzna == zewnetrzna || wewnetrzna.startsWith(przedrostekPoddrzewa(zewnetrzna));
+}
+
+struct OdciskWpisow
+{
+    quint64 wartosc = 0;
+    QStringList podkatalogi;  // visible names that are folders themselves
+};
+
+quint64 wymieszaj(quint64 x)
+{
+    x ^= x >> 33;
+    x *= 0xff51afd7ed558ccdULL;
+    x ^= x >> 33;
+    x *= 0xc4ceb9fe1a85ec53ULL;
+    return x ^ (x >> 33);
+}
+
+quint64 odciskStat(const struct stat &info)
+{
+    quint64 h = wymieszaj(quint64(info.st_ino));
+    for (const quint64 pole : {quint64(info.st_mtim.tv_sec), quint64(info.st_mtim.tv_nsec), quint64(info.st_ctim.tv_sec),
+                               quint64(info.st_ctim.tv_nsec), quint64(info.st_size), quint64(info.st_mode)})
+        h = wymieszaj(h ^ pole);
+    return h;
+}
+
+// What another program changes in a folder shows in the folder's own times (entries added,
+// removed, renamed) or in an entry's (a file written in place). Without a watch that is all we
+// can compare. Nothing when the folder cannot be read.
+std::optional<OdciskWpisow> odcisnijWpisyKatalogu(const QString &sciezka)
+{
+    const int fd = ::open(QFile::encodeName(sciezka).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat info;
+    DIR *katalog = ::fstat(fd, &info) == 0 ? ::fdopendir(fd) : nullptr;
+    if (!katalog) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    OdciskWpisow odcisk;
+    odcisk.wartosc = odciskStat(info);
+    // Summed: the order readdir gives must not count.
+    quint64 suma = 0;
+    while (const dirent *wpis = ::readdir(katalog)) {
+        if (wpis->d_name[0] == '.')
+            continue;
+        const QByteArray nazwa(wpis->d_name);
+        quint64 h = wymieszaj(qHash(nazwa));
+        if (::fstatat(::dirfd(katalog), wpis->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0) {
+            // A sub-folder's own times change with its entries, which its own look reports.
+            if (S_ISDIR(info.st_mode)) {
+                h = wymieszaj(h ^ quint64(info.st_ino));
+                odcisk.podkatalogi.append(QFile::decodeName(nazwa));
+            } else {
+                h = wymieszaj(h ^ odciskStat(info));
+            }
+        }
+        suma += h;
+    }
+    ::closedir(katalog);
+    odcisk.wartosc = wymieszaj(odcisk.wartosc ^ suma);
+    return odcisk;
 }
 
 // Threads beyond a few only queue on the same directory locks.
@@ -87,11 +152,14 @@ bool InotifyTreeWatcher::takeLimitWarning()
     return std::exchange(m_warning, false);
 }
 
-int InotifyTreeWatcher::addWatch(const QString &sciezka, quint32 maska)
+int InotifyTreeWatcher::addWatch(const QString &sciezka, quint32 maska, int *numerBledu)
 {
     const int wd = inotify_add_watch(m_fd, QFile::encodeName(sciezka).constData(), maska);
-    if (wd < 0)
+    if (wd < 0) {
+        if (numerBledu)
+            *numerBledu = errno;
         noteWatchError(errno);
+    }
     return wd;
 }
 
@@ -155,9 +223,13 @@ void InotifyTreeWatcher::checkRoot(Root &korzen, bool zglaszaj, Reports &wyjscie
     }
     if (!jest)
         return;
-    const int wd = addWatch(korzen.path, maskaDrzewa);
-    if (wd < 0)
+    int numerBledu = 0;
+    const int wd = addWatch(korzen.path, maskaDrzewa, &numerBledu);
+    if (wd < 0) {
+        if (numerBledu == ENOSPC)
+            leaveUnwatched(korzen.path, zglaszaj);
         return;
+    }
     korzen.wd = wd;
     korzen.device = info.st_dev;
     korzen.inode = info.st_ino;
@@ -202,6 +274,8 @@ void InotifyTreeWatcher::registerFolder(int wd, const QString &sciezka)
     // Whatever was watched under this path before has been replaced.
     if (m_watches.count(sciezka))
         dropSubtree(sciezka);
+    if (m_unwatched.erase(sciezka))
+        m_unwatchedChanged = true;
     m_folders.emplace(wd, WatchedFolder{sciezka, m_walkNumber});
     m_watches[sciezka] = wd;
 }
@@ -216,6 +290,7 @@ bool InotifyTreeWatcher::moveSubtree(const QString &stara, const QString &nowa)
         if (!lezyWLubJest(stara, sciezka))
             dropSubtree(sciezka);
     }
+    moveUnwatchedSubtree(stara, nowa);
     for (const auto &[sciezka, wd] : przenoszone) {
         const QString nowaSciezka = nowa + sciezka.mid(stara.size());
         if (const auto w = m_watches.find(sciezka); w != m_watches.end() && w->second == wd)
@@ -230,6 +305,7 @@ bool InotifyTreeWatcher::moveSubtree(const QString &stara, const QString &nowa)
 
 void InotifyTreeWatcher::dropSubtree(const QString &sciezka)
 {
+    forgetUnwatchedSubtree(sciezka);
     for (const auto &[p, wd] : subtree(sciezka)) {
         m_watches.erase(p);
         const auto katalog = m_folders.find(wd);
@@ -352,6 +428,8 @@ void InotifyTreeWatcher::applyStep(WalkStep &krok, Reports &wyjscie)
     }
     if (krok.wd < 0) {
         noteWatchError(krok.error);
+        if (krok.error == ENOSPC)
+            leaveUnwatched(krok.path, krok.pending.report);
         return;
     }
     // Decided again: an earlier folder of the same step may have been this one.
@@ -534,4 +612,98 @@ void InotifyTreeWatcher::sweep()
         if (!m_ancestors.count(wd))
             inotify_rm_watch(m_fd, wd);
     }
+}
+
+// ---- folders past the watch limit
+
+QStringList InotifyTreeWatcher::unwatchedFolders() const
+{
+    QStringList wynik;
+    wynik.reserve(qsizetype(m_unwatched.size()));
+    for (const auto &[sciezka, odcisk] : m_unwatched)
+        wynik.append(sciezka);
+    return wynik;
+}
+
+void InotifyTreeWatcher::look(int ileKatalogow, Reports &wyjscie)
+{
+    for (int i = 0; i < ileKatalogow && !m_looks.empty(); ++i) {
+        const Look spojrzenie = std::move(m_looks.front());
+        m_looks.pop_front();
+        lookAtUnwatched(spojrzenie.path, spojrzenie.isNew, wyjscie);
+    }
+}
+
+void InotifyTreeWatcher::startLookRound()
+{
+    if (!m_looks.empty())
+        return;
+    for (const auto &[sciezka, odcisk] : m_unwatched)
+        m_looks.push_back(Look{sciezka, false});
+}
+
+void InotifyTreeWatcher::leaveUnwatched(const QString &sciezka, bool nowy)
+{
+    if (!m_unwatched.emplace(sciezka, std::nullopt).second)
+        return;
+    m_unwatchedChanged = true;
+    // Looked at at once: what changes from now on must differ from its first fingerprint.
+    m_looks.push_back(Look{sciezka, nowy});
+}
+
+void InotifyTreeWatcher::lookAtUnwatched(const QString &sciezka, bool nowy, Reports &wyjscie)
+{
+    const auto it = m_unwatched.find(sciezka);
+    if (it == m_unwatched.end())
+        return;
+    // A watch freed since: the folder is walked again as one made anew, and its listing reports it.
+    const int wd = inotify_add_watch(m_fd, QFile::encodeName(sciezka).constData(), maskaDrzewa | IN_DONT_FOLLOW);
+    if (wd >= 0) {
+        registerFolder(wd, sciezka);
+        m_queue.push_back(PendingFolder{-1, {}, wd, true, false});
+        return;
+    }
+    std::optional<OdciskWpisow> odcisk = odcisnijWpisyKatalogu(sciezka);
+    if (!odcisk) {
+        // Gone or replaced by a file: its parent's entries changed, and that parent says so.
+        forgetUnwatchedSubtree(sciezka);
+        return;
+    }
+    const bool znany = it->second.has_value();
+    if ((znany && *it->second != odcisk->wartosc) || (!znany && nowy))
+        wyjscie.append({sciezka, 0});
+    it->second = odcisk->wartosc;
+    for (const QString &nazwa : std::as_const(odcisk->podkatalogi)) {
+        const QString podkatalog = Paths::join(sciezka, nazwa);
+        // Met at a later look, a folder was made since: its contents are news too.
+        if (!m_watches.count(podkatalog))
+            leaveUnwatched(podkatalog, znany || nowy);
+    }
+}
+
+void InotifyTreeWatcher::forgetUnwatchedSubtree(const QString &sciezka)
+{
+    const QString przedrostek = przedrostekPoddrzewa(sciezka);
+    bool zmiana = m_unwatched.erase(sciezka) > 0;
+    for (auto it = m_unwatched.lower_bound(przedrostek); it != m_unwatched.end() && it->first.startsWith(przedrostek);) {
+        it = m_unwatched.erase(it);
+        zmiana = true;
+    }
+    m_unwatchedChanged |= zmiana;
+}
+
+void InotifyTreeWatcher::moveUnwatchedSubtree(const QString &stara, const QString &nowa)
+{
+    std::vector<std::pair<QString, std::optional<quint64>>> przenoszone;
+    const QString przedrostek = przedrostekPoddrzewa(stara);
+    if (const auto sam = m_unwatched.find(stara); sam != m_unwatched.end())
+        przenoszone.emplace_back(*sam);
+    for (auto it = m_unwatched.lower_bound(przedrostek); it != m_unwatched.end() && it->first.startsWith(przedrostek); ++it)
+        przenoszone.emplace_back(*it);
+    if (przenoszone.empty())
+        return;
+    forgetUnwatchedSubtree(stara);
+    for (auto &[sciezka, odcisk] : przenoszone)
+        m_unwatched[nowa + sciezka.mid(stara.size())] = odcisk;
+    m_unwatchedChanged = true;
 }

@@ -12,6 +12,7 @@
 #include <map>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include <sys/types.h>
@@ -24,6 +25,9 @@ struct inotify_event;
 // with a folder above it) or appearing is noticed. Every change comes out as its folder.
 // A step's watches and listings are made by a few threads at once (a start-up walk is almost all
 // system calls); what they found is then taken in by the driving thread, in queue order.
+// Past the system's watch limit the folders left without a watch are remembered with a
+// fingerprint of their entries; each round of looks reports those whose fingerprint changed and
+// gives a folder back its watch once one is free.
 class InotifyTreeWatcher
 {
 public:
@@ -60,6 +64,18 @@ public:
     int watchedFolderCount() const { return int(m_folders.size()); }
     // YES once, when the watch limit was first reached.
     bool takeLimitWarning();
+
+    // Folders left without a watch, whole subtrees included, in path order.
+    QStringList unwatchedFolders() const;
+    bool hasUnwatchedFolders() const { return !m_unwatched.empty(); }
+    // YES once after the set of unwatched folders changed.
+    bool takeUnwatchedChange() { return std::exchange(m_unwatchedChanged, false); }
+    // Queues a look at every unwatched folder, unless the last round is still going.
+    void startLookRound();
+    bool hasLookWork() const { return !m_looks.empty(); }
+    // Looks at up to `ileKatalogow` queued unwatched folders and reports those whose entries
+    // changed since their last look (or that are new).
+    void look(int ileKatalogow, Reports &wyjscie);
 
 private:
     struct Root
@@ -106,7 +122,7 @@ private:
     void checkRoot(Root &korzen, bool zglaszaj, Reports &wyjscie);
     void refreshAncestors();
     bool concernsRoot(const QString &przodek, const QString &nazwa) const;
-    int addWatch(const QString &sciezka, quint32 maska);
+    int addWatch(const QString &sciezka, quint32 maska, int *numerBledu = nullptr);
     void noteWatchError(int numerBledu);
     void registerFolder(int wd, const QString &sciezka);
     std::vector<WalkStep> takeSteps(int ileKatalogow);
@@ -120,6 +136,10 @@ private:
     bool moveSubtree(const QString &stara, const QString &nowa);
     void dropSubtree(const QString &sciezka);
     void forgetWatch(int wd, Reports &wyjscie);
+    void leaveUnwatched(const QString &sciezka, bool nowy);
+    void lookAtUnwatched(const QString &sciezka, bool nowy, Reports &wyjscie);
+    void forgetUnwatchedSubtree(const QString &sciezka);
+    void moveUnwatchedSubtree(const QString &stara, const QString &nowa);
     void overflow(Reports &wyjscie);
     void sweep();
 
@@ -129,6 +149,16 @@ private:
     std::map<QString, int> m_watches;                       // folder -> watch; ordered so a subtree is one range
     std::unordered_map<int, QString> m_ancestors;           // watches on the paths above the roots
     std::deque<PendingFolder> m_queue;
+    // Unwatched folder -> fingerprint of its entries, none before its first look; ordered so a
+    // subtree is one range.
+    std::map<QString, std::optional<quint64>> m_unwatched;
+    struct Look
+    {
+        QString path;
+        bool isNew = false; // what it holds is news, as with a folder made inside a watched one
+    };
+    std::deque<Look> m_looks;
+    bool m_unwatchedChanged = false;
     std::unordered_map<quint32, PendingMove> m_pendingMoves; // rename cookie -> folder renamed away
     std::vector<char> m_buffer;
     QThreadPool m_helpers;

@@ -4,6 +4,7 @@
 #include "Konsola.h"
 #include "ModalGate.h"
 #include "Paths.h"
+#include "PowiadomienieOLimicieObserwacji.h"
 
 #include <QCoreApplication>
 
@@ -50,6 +51,8 @@ StrumienInotify::StrumienInotify(QObject *parent)
 {
     m_sprawdzanieBramki.setInterval(odstepSprawdzaniaBramkiMs);
     connect(&m_sprawdzanieBramki, &QTimer::timeout, this, &StrumienInotify::dostarczWstrzymane);
+    connect(&m_dostarczanieNieobserwowanych, &QTimer::timeout, this,
+            &StrumienInotify::dostarczZmienioneNieobserwowane);
     // Queued: a batch is delivered from the event loop, never from inside the code that lowers the gate.
     connect(&ModalGate::instance(), &ModalGate::lowered, this, &StrumienInotify::dostarczWstrzymane,
             Qt::QueuedConnection);
@@ -63,6 +66,23 @@ StrumienInotify::~StrumienInotify()
 void StrumienInotify::setOpoznienie(double sekundy)
 {
     m_opoznienie = std::max(0.0, sekundy);
+}
+
+void StrumienInotify::setOdstepSpojrzen(double sekundy)
+{
+    m_odstepSpojrzen = std::max(0.0, sekundy);
+}
+
+int StrumienInotify::liczbaNieobserwowanychKatalogow() const
+{
+    const std::lock_guard<std::mutex> blokada(m_zamekNieobserwowanych);
+    return int(m_nieobserwowane.size());
+}
+
+bool StrumienInotify::czyNieobserwowany(const QString &katalog) const
+{
+    const std::lock_guard<std::mutex> blokada(m_zamekNieobserwowanych);
+    return m_nieobserwowane.contains(katalog);
 }
 
 bool StrumienInotify::uruchom(const QStringList &korzenie)
@@ -99,8 +119,10 @@ bool StrumienInotify::uruchom(const QStringList &korzenie)
     m_liczbaObserwowanych.store(drzewa->watchedFolderCount(), std::memory_order_relaxed);
     const quint64 wypchniecie = m_zadaneWypchniecie.load();
     m_wykonaneWypchniecie = wypchniecie;
-    m_watek = std::thread([this, drzewa = std::move(drzewa), budzik, opoznienie, pokolenie, wypchniecie]() {
-        petla(*drzewa, budzik, opoznienie, pokolenie, wypchniecie);
+    const auto odstep = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+        std::chrono::duration<double>(m_odstepSpojrzen));
+    m_watek = std::thread([this, drzewa = std::move(drzewa), budzik, opoznienie, odstep, pokolenie, wypchniecie]() {
+        petla(*drzewa, budzik, opoznienie, odstep, pokolenie, wypchniecie);
         // Whoever waits for a flush must not wait for a worker that has gone.
         const std::lock_guard<std::mutex> blokada(m_zamekWypchniec);
         m_wykonaneWypchniecie = std::numeric_limits<quint64>::max();
@@ -123,7 +145,12 @@ bool StrumienInotify::zatrzymaj()
     m_wstrzymane.clear();
     m_indeksWstrzymanych.clear();
     m_sprawdzanieBramki.stop();
+    m_zmienioneNieobserwowane.clear();
+    m_sciezkiZmienionychNieobserwowanych.clear();
+    m_dostarczanieNieobserwowanych.stop();
     m_liczbaObserwowanych.store(0, std::memory_order_relaxed);
+    const std::lock_guard<std::mutex> blokada(m_zamekNieobserwowanych);
+    m_nieobserwowane.clear();
     return true;
 }
 
@@ -143,22 +170,28 @@ bool StrumienInotify::wypchnijZdarzenia(bool czekaj)
 }
 
 void StrumienInotify::petla(InotifyTreeWatcher &drzewa, int budzik, std::chrono::steady_clock::duration opoznienie,
-                            quint64 pokolenie, quint64 wykonaneWypchniecie)
+                            std::chrono::steady_clock::duration odstepSpojrzen, quint64 pokolenie,
+                            quint64 wykonaneWypchniecie)
 {
     using Zegar = std::chrono::steady_clock;
     QList<Zdarzenie> partia;
     QHash<QString, qsizetype> indeks;
     Zegar::time_point termin;
     InotifyTreeWatcher::Reports nowe;
+    InotifyTreeWatcher::Reports zmienioneNieobserwowane;
+    // Set when the first folder is left unwatched.
+    std::optional<Zegar::time_point> nastepneSpojrzenie;
 
     for (;;) {
         int czekajMs = -1;
-        if (drzewa.hasWalkWork()) {
+        if (drzewa.hasWalkWork() || drzewa.hasLookWork()) {
             czekajMs = 0;
         } else {
             std::optional<Zegar::time_point> najblizszy = drzewa.nextDeadline();
             if (!partia.isEmpty())
                 najblizszy = najblizszy ? std::min(*najblizszy, termin) : termin;
+            if (nastepneSpojrzenie)
+                najblizszy = najblizszy ? std::min(*najblizszy, *nastepneSpojrzenie) : *nastepneSpojrzenie;
             if (najblizszy) {
                 const auto pozostalo = std::chrono::ceil<std::chrono::milliseconds>(*najblizszy - Zegar::now());
                 czekajMs = int(std::max<std::chrono::milliseconds::rep>(0, pozostalo.count()));
@@ -182,6 +215,35 @@ void StrumienInotify::petla(InotifyTreeWatcher &drzewa, int budzik, std::chrono:
         drzewa.expireMoves(Zegar::now());
         if (drzewa.hasWalkWork())
             drzewa.walk(katalogowNaKrok, nowe);
+        else if (drzewa.hasLookWork())
+            drzewa.look(katalogowNaKrok, zmienioneNieobserwowane);
+        if (!drzewa.hasUnwatchedFolders()) {
+            nastepneSpojrzenie.reset();
+        } else if (!nastepneSpojrzenie) {
+            nastepneSpojrzenie = Zegar::now() + odstepSpojrzen;
+        } else if (Zegar::now() >= *nastepneSpojrzenie) {
+            drzewa.startLookRound();
+            nastepneSpojrzenie = Zegar::now() + odstepSpojrzen;
+        }
+        if (!zmienioneNieobserwowane.isEmpty()) {
+            QList<Zdarzenie> zmienione;
+            for (const InotifyTreeWatcher::Report &z : std::as_const(zmienioneNieobserwowane))
+                zmienione.append(Zdarzenie{++m_identyfikator, z.path, z.flags});
+            zmienioneNieobserwowane.clear();
+            QMetaObject::invokeMethod(
+                this,
+                [this, pokolenie, zmienione = std::move(zmienione)] {
+                    przyjmijZmienioneNieobserwowane(pokolenie, zmienione);
+                },
+                Qt::QueuedConnection);
+        }
+        // Published once the walk and the looks settle: copying the set at each step of a long
+        // walk would cost more than the walk.
+        if (!drzewa.hasWalkWork() && !drzewa.hasLookWork() && drzewa.takeUnwatchedChange()) {
+            const QStringList nieobserwowane = drzewa.unwatchedFolders();
+            const std::lock_guard<std::mutex> blokada(m_zamekNieobserwowanych);
+            m_nieobserwowane = QSet<QString>(nieobserwowane.begin(), nieobserwowane.end());
+        }
 
         const auto teraz = Zegar::now();
         for (const InotifyTreeWatcher::Report &z : std::as_const(nowe)) {
@@ -195,13 +257,10 @@ void StrumienInotify::petla(InotifyTreeWatcher &drzewa, int budzik, std::chrono:
 
         if (drzewa.takeLimitWarning()) {
             QMetaObject::invokeMethod(
-                this,
-                [] {
-                    drukujLinie(QStringLiteral("Błąd: wyczerpany limit obserwowanych katalogów "
-                                               "(fs.inotify.max_user_watches); zmiany w pozostałych katalogach "
-                                               "nie będą zauważane."));
-                },
-                Qt::QueuedConnection);
+                this, [this, pokolenie] {
+                    if (pokolenie == m_pokolenie)
+                        zglosLimit();
+                }, Qt::QueuedConnection);
         }
         if (!partia.isEmpty() && (teraz >= termin || wypchnij)) {
             QMetaObject::invokeMethod(
@@ -244,4 +303,45 @@ void StrumienInotify::dostarczWstrzymane()
     const QList<Zdarzenie> partia = std::exchange(m_wstrzymane, {});
     m_indeksWstrzymanych.clear();
     emit zdarzenia(partia);
+}
+
+void StrumienInotify::zglosLimit()
+{
+    drukujLinie(QStringLiteral("Błąd: wyczerpany limit obserwowanych katalogów (fs.inotify.max_user_watches); "
+                               "pozostałe katalogi będą odczytywane co %1 s."),
+                QString::number(m_odstepSpojrzen));
+    PowiadomienieOLimicieObserwacji::instancja()->zglos();
+}
+
+void StrumienInotify::przyjmijZmienioneNieobserwowane(quint64 pokolenie, const QList<Zdarzenie> &zmienione)
+{
+    if (pokolenie != m_pokolenie)
+        return;
+    for (const Zdarzenie &zdarzenie : zmienione) {
+        if (!m_sciezkiZmienionychNieobserwowanych.contains(zdarzenie.sciezka)) {
+            m_sciezkiZmienionychNieobserwowanych.insert(zdarzenie.sciezka);
+            m_zmienioneNieobserwowane.append(zdarzenie);
+        }
+    }
+    if (!m_dostarczanieNieobserwowanych.isActive())
+        m_dostarczanieNieobserwowanych.start(0);
+}
+
+void StrumienInotify::dostarczZmienioneNieobserwowane()
+{
+    if (m_zmienioneNieobserwowane.isEmpty()) {
+        m_dostarczanieNieobserwowanych.stop();
+        return;
+    }
+    if (ModalGate::isRaised()) {
+        m_dostarczanieNieobserwowanych.start(odstepSprawdzaniaBramkiMs);
+        return;
+    }
+    m_dostarczanieNieobserwowanych.start(0);
+    const qsizetype ile = std::min<qsizetype>(nieobserwowanychNaTure, m_zmienioneNieobserwowane.size());
+    const QList<Zdarzenie> czesc = m_zmienioneNieobserwowane.first(ile);
+    m_zmienioneNieobserwowane.remove(0, ile);
+    for (const Zdarzenie &zdarzenie : czesc)
+        m_sciezkiZmienionychNieobserwowanych.remove(zdarzenie.sciezka);
+    emit zdarzenia(czesc);
 }

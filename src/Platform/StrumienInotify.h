@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,11 @@ class InotifyTreeWatcher;
 // them, and our own temporary copies (".tarrowind-...") are hidden. A root folder deleted, moved
 // away or appearing is reported with KorzenZmieniony; when events were lost every root is
 // reported with MusiPrzeczytacPodkatalogi.
+//
+// Past the system's watch limit, folders left unwatched are looked at every interval on the
+// worker; those whose entries changed are delivered a few at a time, one turn of the event loop
+// after another, so that no turn re-reads many of them. PowiadomienieOLimicieObserwacji tells
+// that the limit was reached.
 class StrumienInotify : public QObject
 {
     Q_OBJECT
@@ -50,6 +56,12 @@ public:
     double opoznienie() const { return m_opoznienie; }
     void setOpoznienie(double sekundy);
 
+    // Seconds between two looks at the folders left unwatched; used from the next start.
+    static constexpr double domyslnyOdstepSpojrzen = 10.0;
+    void setOdstepSpojrzen(double sekundy);
+    // Changed unwatched folders delivered in one turn of the event loop.
+    static constexpr int nieobserwowanychNaTure = 4;
+
     // Refused (NO) when already running, with no roots, or when inotify cannot be opened.
     // Missing roots are watched for through their nearest existing parent.
     bool uruchom(const QStringList &korzenie);
@@ -64,17 +76,25 @@ public:
 
     // Folders of the trees watched so far; any thread.
     int liczbaObserwowanychKatalogow() const { return m_liczbaObserwowanych.load(std::memory_order_relaxed); }
+    // Folders of the trees left without a watch (the limit was reached), as the walk last
+    // counted them; any thread.
+    int liczbaNieobserwowanychKatalogow() const;
+    bool czyNieobserwowany(const QString &katalog) const;
 
 signals:
     void zdarzenia(const QList<StrumienInotify::Zdarzenie> &partia);
 
 private:
     void petla(InotifyTreeWatcher &drzewa, int budzik, std::chrono::steady_clock::duration opoznienie,
-               quint64 pokolenie, quint64 wykonaneWypchniecie);
+               std::chrono::steady_clock::duration odstepSpojrzen, quint64 pokolenie, quint64 wykonaneWypchniecie);
     void przyjmijPartie(quint64 pokolenie, const QList<Zdarzenie> &partia);
     void dostarczWstrzymane();
+    void przyjmijZmienioneNieobserwowane(quint64 pokolenie, const QList<Zdarzenie> &zmienione);
+    void dostarczZmienioneNieobserwowane();
+    void zglosLimit();
 
     double m_opoznienie = 1.0;
+    double m_odstepSpojrzen = domyslnyOdstepSpojrzen;
     QStringList m_korzenie;
     std::thread m_watek;
     int m_budzik = -1;
@@ -90,4 +110,10 @@ private:
     QList<Zdarzenie> m_wstrzymane;
     QHash<QString, qsizetype> m_indeksWstrzymanych;
     QTimer m_sprawdzanieBramki;
+
+    mutable std::mutex m_zamekNieobserwowanych;
+    QSet<QString> m_nieobserwowane;  // guarded by m_zamekNieobserwowanych
+    QList<Zdarzenie> m_zmienioneNieobserwowane;
+    QSet<QString> m_sciezkiZmienionychNieobserwowanych;
+    QTimer m_dostarczanieNieobserwowanych;
 };

@@ -16,6 +16,7 @@
 #include "Model/Potok.h"
 #include "Model/SpecKatalog.h"
 #include "Model/StosCoreData.h"
+#include "Platform/PowiadomienieOLimicieObserwacji.h"
 #include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerPotoku.h"
@@ -30,12 +31,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -209,4 +214,28 @@ TEST_F(KartyProgramuXvfbTest, AFolderBeanShownInsideThePortfolioTab)
     QTest::qWait(100);
     EXPECT_TRUE(widok->kontrolerRzeczyPotoku()->widokZaryseli()->isVisible());
     zrzutOkna(okno, QStringLiteral("portfolio-tab-bean-view.png"));
+}
+
+// The notice that the system's limit of inotify watches is reached, as the sheet the window shows
+// a turn after the stream tells it.
+TEST_F(KartyProgramuXvfbTest, TheWatchLimitNoticeAsASheetOnTheWindow)
+{
+    ASSERT_NO_FATAL_FAILURE(uruchom(QRect(20, 40, 900, 560)));
+    PowiadomienieOLimicieObserwacji::instancja()->zglos();
+    QString tekst;
+    // Started after the notice's own turn: it runs inside the sheet's modal loop.
+    QTimer::singleShot(0, m_oknoPierwsze, [&] {
+        QWidget *arkusz = nullptr;
+        const bool pokazany = QTest::qWaitFor(
+            [&] { return (arkusz = QApplication::activeModalWidget()) && arkusz->isVisible(); }, 5000);
+        if (pokazany && QTest::qWaitForWindowExposed(arkusz)) {
+            zrzutOkien({m_oknoPierwsze, arkusz}, QStringLiteral("watch-limit-notice.png"));
+            if (auto *pole = qobject_cast<QMessageBox *>(arkusz))
+                tekst = pole->informativeText();
+        }
+        if (auto *dialog = qobject_cast<QDialog *>(arkusz))
+            dialog->done(0);
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !tekst.isEmpty(); }, 10000)) << "no sheet showed";
+    EXPECT_TRUE(tekst.contains(QLatin1String("fs.inotify.max_user_watches")));
 }

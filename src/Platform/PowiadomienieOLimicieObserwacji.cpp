@@ -1,0 +1,7 @@
+#include "PowiadomienieOLimicieObserwacji.h"
+
+PowiadomienieOLimicieObserwacji *PowiadomienieOLimicieObserwacji::instancja()
+{
+    static PowiadomienieOLimicieObserwacji powiadomienie;
+    return &powiadomienie;
+}
