@@ -8,6 +8,7 @@
 #include "Browser/ZieloneZaznaczenie.h"
 #include "Model/BazaFasolek.h"
 #include "Model/ObserwatorZmianNaDysku.h"
+#include "Platform/TemporaryCopy.h"
 #include "Platform/Ui/Alert.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/ModalGateProbe.h"
@@ -53,6 +54,8 @@ UruchomienieProgramu::UruchomienieProgramu()
     ModalGateProbe::install();
     WindowRegistry::instance();
 
+    // Hidden copies that a killed move left behind go, off the main thread.
+    TemporaryCopy::removeAbandonedInBackground();
     // Changes made by other programs reach the graph from its first build on.
     ObserwatorZmianNaDysku::zainstaluj();
     // The model links no widgets: a fixed folder that cannot be made is shown from here.
