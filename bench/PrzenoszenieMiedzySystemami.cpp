@@ -170,7 +170,7 @@ int main(int argc, char **argv)
     }
 
     const double podloga = mediana(sposoby.front().plikowNaSekunde);
-    std::printf("%-26s %12s %14s   rounds (files/s)\n", "", "files/s", "floor/this");
+    std::printf("%-26s %12s %14s   rounds (files/s)\n", "", "files/s", "time/floor");
     for (const Sposob &sposob : sposoby) {
         std::string rundyTekst;
         for (double wartosc : sposob.plikowNaSekunde)

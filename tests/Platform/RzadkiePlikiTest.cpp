@@ -7,13 +7,17 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
+
+#include <cstdint>
 
 #include <utility>
 #include <vector>
@@ -121,9 +125,9 @@ INSTANTIATE_TEST_SUITE_P(Drogi, RzadkiePliki,
                          ::testing::Values(Droga::Duplikat, Droga::KopiaNaInnySystem, Droga::PrzeniesienieNaInnySystem),
                          nazwaDrogi);
 
-// Small tmpfs volumes in a private mount namespace (see w-prywatnej-przestrzeni-montowan.sh): a
-// sparse file far larger than the volume fits there once, and so do its copies.
-class MalyTmpfs : public ::testing::Test
+// Small volumes in a private mount namespace (see w-prywatnej-przestrzeni-montowan.sh), where a
+// copy that filled holes or duplicated shared blocks would find no room.
+class MaleWoluminy : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -143,11 +147,33 @@ protected:
         m_punkty << punkt;
         return true;
     }
+    // An XFS volume in a sparse image on a loop device; a reason when it cannot be had.
+    QString zamontujXfs(const QString &punkt)
+    {
+        const QString obraz = dir.sciezka(QStringLiteral("xfs.img"));
+        QFile plik(obraz);
+        if (!QDir().mkpath(punkt) || !plik.open(QIODevice::WriteOnly) || !plik.resize(300 * MiB))
+            return QStringLiteral("no image file");
+        plik.close();
+        QProcess polecenie;
+        polecenie.setProcessChannelMode(QProcess::MergedChannels);
+        for (const QStringList &argumenty : {QStringList{QStringLiteral("mkfs.xfs"), QStringLiteral("-q"), obraz},
+                                             QStringList{QStringLiteral("mount"), QStringLiteral("-o"), QStringLiteral("loop"),
+                                                         obraz, punkt}}) {
+            polecenie.start(argumenty.first(), argumenty.mid(1));
+            if (!polecenie.waitForFinished(60000) || polecenie.exitStatus() != QProcess::NormalExit || polecenie.exitCode() != 0)
+                return argumenty.first() + QStringLiteral(": ") + (polecenie.error() == QProcess::FailedToStart
+                                                                       ? QStringLiteral("not installed (xfsprogs)")
+                                                                       : QString::fromLocal8Bit(polecenie.readAll()).trimmed());
+        }
+        m_punkty << punkt;
+        return {};
+    }
     KatalogTestowy dir;
     QStringList m_punkty;
 };
 
-TEST_F(MalyTmpfs, ASparseFileLargerThanTheVolumeIsDuplicatedThereAndMovedToAnotherAsSparse)
+TEST_F(MaleWoluminy, ASparseFileLargerThanTheVolumeIsDuplicatedThereAndMovedToAnotherAsSparse)
 {
     const QString maly = dir.sciezka(QStringLiteral("maly"));
     const QString drugi = dir.sciezka(QStringLiteral("drugi"));
@@ -171,6 +197,28 @@ TEST_F(MalyTmpfs, ASparseFileLargerThanTheVolumeIsDuplicatedThereAndMovedToAnoth
     ASSERT_TRUE(FileOperations::moveNoReplace(oryginal, przeniesiony, &blad)) << blad.przyczyna.toStdString();
     EXPECT_FALSE(KatalogTestowy::istnieje(oryginal));
     oczekujWiernejRzadkiejKopii(wzor, przed, przeniesiony);
+}
+
+// Where the file system clones, a copy shares the original's blocks: a file larger than the room
+// left beside it is duplicated all the same, byte for byte.
+TEST_F(MaleWoluminy, ADuplicateOnAVolumeThatClonesSharesTheBlocks)
+{
+    const QString punkt = dir.sciezka(QStringLiteral("xfs"));
+    const QString powod = zamontujXfs(punkt);
+    if (!powod.isEmpty())
+        GTEST_SKIP() << "no XFS volume to clone on: " << powod.toStdString();
+    const UkladRzadki uklad{"120 MiB of data", 120 * MiB, {{0, 120 * MiB}}};
+    const QString oryginal = Paths::join(punkt, QStringLiteral("film.mov"));
+    ASSERT_TRUE(zapiszRzadki(oryginal, uklad));
+    struct statvfs wolne;
+    ASSERT_EQ(statvfs(QFile::encodeName(punkt).constData(), &wolne), 0);
+    ASSERT_LT(wolne.f_bavail * wolne.f_frsize, std::uint64_t(120 * MiB)) << "a full copy would fit: the test proves nothing";
+
+    const QString duplikat = Paths::join(punkt, QStringLiteral("film copy.mov"));
+    BladOperacji blad;
+    ASSERT_TRUE(FileOperations::copyNoReplace(oryginal, duplikat, &blad)) << blad.przyczyna.toStdString();
+    EXPECT_EQ(stanPliku(duplikat).st_size, 120 * MiB);
+    EXPECT_TRUE(KatalogTestowy::czytaj(duplikat) == KatalogTestowy::czytaj(oryginal)) << "the bytes differ";
 }
 
 } // namespace
