@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QMutex>
+#include <QSet>
 #include <QRegularExpression>
 #include <QThreadPool>
 
@@ -22,7 +24,7 @@ namespace {
 
 const QString kluczZapisanychKopii = QStringLiteral("TemporaryCopy.recorded");
 // Inside the folder beside the marker, the copy under a name of its own that the marker cannot take.
-constexpr char nazwaKopii[] = "copy";
+constexpr char nazwaKopiiWSrodku[] = "copy";
 
 QByteArray przeczytajPlik(const char *sciezka)
 {
@@ -83,6 +85,20 @@ QString kanoniczna(const QString &sciezka)
     return realpath(QFile::encodeName(sciezka).constData(), wynik) ? QFile::decodeName(wynik) : QString();
 }
 
+// The copies this process is making now: the settings may name one before it has its marker.
+QMutex mutexKopiiTegoProcesu;
+QSet<QString> &kopieTegoProcesu()
+{
+    static QSet<QString> kopie;
+    return kopie;
+}
+
+bool robionaPrzezTenProces(const QString &sciezka)
+{
+    const QMutexLocker blokada(&mutexKopiiTegoProcesu);
+    return kopieTegoProcesu().contains(sciezka);
+}
+
 // What became of a recorded copy that was looked at.
 enum class StanPozostalosci {
     Usunieta,       // its process was gone: removed, or already not there
@@ -93,6 +109,8 @@ enum class StanPozostalosci {
 
 StanPozostalosci usunJesliPorzucona(const QString &sciezka)
 {
+    if (robionaPrzezTenProces(sciezka))
+        return StanPozostalosci::ProcesDziala;
     const QString rodzic = Paths::parent(sciezka);
     const QString nazwa = Paths::lastComponent(sciezka);
     struct stat info;
@@ -142,6 +160,10 @@ TemporaryCopy::TemporaryCopy(const QString &cel)
     : m_cel(cel)
     , m_sciezka(FileOperations::hiddenTemporarySibling(cel))
 {
+    {
+        const QMutexLocker blokada(&mutexKopiiTegoProcesu);
+        kopieTegoProcesu().insert(m_sciezka);
+    }
     zapiszKopie(zapisaneKopie() << m_sciezka);
 }
 
@@ -151,6 +173,8 @@ TemporaryCopy::~TemporaryCopy()
     if (m_zrobiona)
         TreeCopier::removeTree(m_sciezka);
     forget({m_sciezka});
+    const QMutexLocker blokada(&mutexKopiiTegoProcesu);
+    kopieTegoProcesu().remove(m_sciezka);
 }
 
 bool TemporaryCopy::make(BladOperacji *blad)
@@ -178,7 +202,7 @@ bool TemporaryCopy::make(BladOperacji *blad)
 
 QString TemporaryCopy::copyPath() const
 {
-    return Paths::join(m_sciezka, QString::fromLatin1(nazwaKopii));
+    return Paths::join(m_sciezka, QString::fromLatin1(nazwaKopiiWSrodku));
 }
 
 bool TemporaryCopy::placeCopy(int *numerBledu)

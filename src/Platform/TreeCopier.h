@@ -15,7 +15,8 @@
 
 #include <sys/stat.h>
 
-// Copies a file, link or folder tree with modes, times, links and user.* attributes.
+// Copies a file, link or folder tree with modes, times, links and user.* attributes; holes in
+// files stay holes, and where the file system clones, a copy shares the original's blocks.
 // Nothing at the destination is ever replaced. Used by the cross-device move and the
 // portfolio migration, which both remove the source only after a complete copy, and then
 // only what was copied.

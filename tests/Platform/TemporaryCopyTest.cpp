@@ -115,6 +115,23 @@ TEST_F(KopieTymczasowe, AnEmptyFolderKilledBeforeItsMarkerGoesAndAMarkedProcessT
     EXPECT_TRUE(zapisane().isEmpty());
 }
 
+// Between the making of its folder and the writing of its marker, a copy of this process looks
+// like one killed in that moment: it is never taken for one.
+TEST_F(KopieTymczasowe, ACopyThisProcessIsStillMakingIsNeverTakenForALeftover)
+{
+    QString sciezka;
+    {
+        TemporaryCopy robiona(dir.sciezka(QStringLiteral("cel")));
+        sciezka = robiona.path();
+        ASSERT_TRUE(QDir().mkdir(sciezka));
+        TemporaryCopy::removeAbandonedIn(dir.sciezka());
+        EXPECT_TRUE(QDir(sciezka).exists());
+        EXPECT_EQ(zapisane().join(u'|').toStdString(), sciezka.toStdString());
+        ASSERT_TRUE(QDir().rmdir(sciezka));
+    }
+    EXPECT_TRUE(zapisane().isEmpty());
+}
+
 // A link under our name, or one inside a copy, never leads the removal to what it points at.
 TEST_F(KopieTymczasowe, TheRemovalFollowsNoLink)
 {
@@ -149,7 +166,7 @@ protected:
     void TearDown() override { UserDefaults::standard().removeObject(klucz()); }
 };
 
-std::string wpisy(const QString &katalog)
+std::string posortowaneWpisy(const QString &katalog)
 {
     QStringList wynik = QDir(katalog).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Unsorted);
     std::sort(wynik.begin(), wynik.end());
@@ -185,7 +202,7 @@ TEST_F(KopieTymczasoweMiedzyUrzadzeniami, TheNextMoveIntoTheFolderRemovesAKilled
     EXPECT_EQ(migawkaKatalogu(zywa), zywaPrzed);
     EXPECT_EQ(KatalogTestowy::czytaj(cel + QStringLiteral("/notatki.txt")), "notatki");
     EXPECT_TRUE(QDir(cel + QStringLiteral("/.ukryty/wewnatrz")).exists());
-    EXPECT_EQ(wpisy(cel), ".tarrowind-fedcba9876543210.tmp|.ukryty|Tarrowind|notatki.txt");
+    EXPECT_EQ(posortowaneWpisy(cel), ".tarrowind-fedcba9876543210.tmp|.ukryty|Tarrowind|notatki.txt");
     EXPECT_EQ(zapisane().join(u'|').toStdString(), zywa.toStdString())
         << "the move's own copy and the removed one are no longer recorded";
 }
@@ -200,7 +217,7 @@ TEST_F(KopieTymczasoweMiedzyUrzadzeniami, AFileMovedAcrossDevicesRemovesAKilledM
         << blad.przyczyna.toStdString();
     EXPECT_EQ(KatalogTestowy::czytaj(inny->path() + QStringLiteral("/fasolka.txt")), "fasolka");
     EXPECT_FALSE(KatalogTestowy::istnieje(porzucona));
-    EXPECT_EQ(wpisy(inny->path()), "fasolka.txt");
+    EXPECT_EQ(posortowaneWpisy(inny->path()), "fasolka.txt");
     EXPECT_TRUE(zapisane().isEmpty());
 }
 
