@@ -109,7 +109,8 @@ enum class StanPozostalosci {
 
 StanPozostalosci usunJesliPorzucona(const QString &sciezka)
 {
-    if (robionaPrzezTenProces(sciezka))
+    // Without the boot's identity no process can be told gone: nothing is removed.
+    if (robionaPrzezTenProces(sciezka) || identyfikatorRozruchu().isEmpty())
         return StanPozostalosci::ProcesDziala;
     const QString rodzic = Paths::parent(sciezka);
     const QString nazwa = Paths::lastComponent(sciezka);
@@ -169,7 +170,7 @@ TemporaryCopy::TemporaryCopy(const QString &cel)
 
 TemporaryCopy::~TemporaryCopy()
 {
-    // After a complete move only the marker is left; after a failure TreeCopier took its copy back.
+    // Only the marker is left: the copy was renamed into place, or taken back by TreeCopier or placeCopy.
     if (m_zrobiona)
         TreeCopier::removeTree(m_sciezka);
     forget({m_sciezka});
@@ -186,7 +187,8 @@ bool TemporaryCopy::make(BladOperacji *blad)
     }
     const QByteArray znacznik = markerOf(getpid());
     m_zrobiona = true;
-    const int plik = open(QByteArray(sciezka + '/' + TemporaryCopy::markerName).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    const QByteArray sciezkaZnacznika = sciezka + '/' + TemporaryCopy::markerName;
+    const int plik = open(sciezkaZnacznika.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     const bool zapisany = plik >= 0 && write(plik, znacznik.constData(), size_t(znacznik.size())) == znacznik.size();
     const int numerBledu = errno;
     if (plik >= 0 && close(plik) != 0 && zapisany) {
@@ -210,15 +212,16 @@ bool TemporaryCopy::placeCopy(int *numerBledu)
     // Every copied file on the disk before the copy takes the final name, with one call for the
     // whole file system: a sync per file made a move of many small files crawl.
     const int katalog = open(QFile::encodeName(m_sciezka).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (katalog < 0 || syncfs(katalog) != 0) {
+    const bool zapisana = katalog >= 0 && syncfs(katalog) == 0;
+    if (!zapisana)
         *numerBledu = errno;
-        if (katalog >= 0)
-            close(katalog);
+    if (katalog >= 0)
+        close(katalog);
+    if (!zapisana || !FileOperations::renameNoReplace(copyPath(), m_cel, numerBledu)) {
+        // Taken back here, on the copying thread: a whole tree may have to go.
+        TreeCopier::removeTree(copyPath());
         return false;
     }
-    close(katalog);
-    if (!FileOperations::renameNoReplace(copyPath(), m_cel, numerBledu))
-        return false;
     // The rename itself on the disk before anything of the source goes.
     const int rodzic = open(QFile::encodeName(Paths::parent(m_cel)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (rodzic >= 0) {

@@ -25,7 +25,8 @@ public:
     QString copyPath() const;
     QString path() const { return m_sciezka; }
     // Any thread, after a complete copy: one sync of the destination's file system (in place of one
-    // per file), the rename of the copy to `cel` without replacing, and a sync of that rename.
+    // per file), the rename of the copy to `cel` without replacing, and a sync of that rename. On
+    // failure the copy goes.
     bool placeCopy(int *numerBledu);
 
     // Any thread: removes those of the recorded copies `sciezki` whose process no longer runs, and
