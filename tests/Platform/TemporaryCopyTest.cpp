@@ -132,8 +132,10 @@ TEST_F(KopieTymczasowe, ACopyThisProcessIsStillMakingIsNeverTakenForALeftover)
     EXPECT_TRUE(zapisane().isEmpty());
 }
 
-// A link under our name, or one inside a copy, never leads the removal to what it points at.
-TEST_F(KopieTymczasowe, TheRemovalFollowsNoLink)
+// A link under our name, or one inside a copy, never leads the removal to what it points at. The
+// ctest entry "nieuprzywilejowany" runs it as an ordinary user, whom the read-only folder stops.
+using NieuprzywilejowaneKopieTymczasowe = KopieTymczasowe;
+TEST_F(NieuprzywilejowaneKopieTymczasowe, TheRemovalFollowsNoLinkAndOpensReadOnlyFolders)
 {
     const QString uzytkownika = dir.katalog(QStringLiteral("Moje"));
     dir.plik(QStringLiteral("Moje/wazne.txt"), "wazne");
