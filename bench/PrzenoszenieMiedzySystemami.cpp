@@ -112,6 +112,8 @@ int main(int argc, char **argv)
 {
     // A home of its own: the move records its hidden copy in the settings while it runs.
     StanowiskoPomiarowe stanowisko(argc, argv, "/tmp/tarrowind-bench-dom-XXXXXX");
+    // A line per round as it ends, also into a file: a run takes minutes.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const int pliki = argc > 1 ? std::atoi(argv[1]) : 20000;
     const int rundy = argc > 2 ? std::atoi(argv[2]) : 5;
     const QString miejsceCelu = qEnvironmentVariableIsSet("TARROWIND_BENCH_DEST") ? qEnvironmentVariable("TARROWIND_BENCH_DEST")
@@ -148,6 +150,7 @@ int main(int argc, char **argv)
                 return 1;
             }
             sposob.plikowNaSekunde.push_back(pliki * 1000.0 / ms);
+            std::printf("round %d: %-26s %8.0f files/s\n", runda + 1, sposob.nazwa, sposob.plikowNaSekunde.back());
             TreeCopier::removeTree(cel);
             TreeCopier::removeTree(zrodlo);
         }
