@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   xvfb xauth dbus dbus-x11 shared-mime-info hicolor-icon-theme
   xdotool imagemagick x11-utils
+  xfsprogs  # mkfs.xfs: a volume that clones, for the copy tests
 )
 
 missing=()

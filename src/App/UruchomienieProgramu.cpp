@@ -9,6 +9,7 @@
 #include "Model/BazaFasolek.h"
 #include "Model/ObserwatorZmianNaDysku.h"
 #include "Platform/PowiadomienieOLimicieObserwacji.h"
+#include "Platform/TemporaryCopy.h"
 #include "Platform/Ui/Alert.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/ModalGateProbe.h"
@@ -57,6 +58,8 @@ UruchomienieProgramu::UruchomienieProgramu()
     ModalGateProbe::install();
     WindowRegistry::instance();
 
+    // Hidden copies that a killed move left behind go, off the main thread.
+    TemporaryCopy::removeAbandonedInBackground();
     // Changes made by other programs reach the graph from its first build on.
     ObserwatorZmianNaDysku::zainstaluj();
     QObject::connect(PowiadomienieOLimicieObserwacji::instancja(), &PowiadomienieOLimicieObserwacji::limitOsiagniety,

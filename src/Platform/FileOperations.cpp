@@ -1,6 +1,7 @@
 #include "FileOperations.h"
 
 #include "Paths.h"
+#include "TemporaryCopy.h"
 #include "TreeCopier.h"
 
 #include <QFile>
@@ -121,13 +122,13 @@ bool FileOperations::moveAcrossDevices(const QString &zrodlo, const QString &cel
         BladOperacji::zErrno(blad, EEXIST, opisPrzeniesienia, cel, Paths::parent(cel));
         return false;
     }
-    const QString tymczasowa = hiddenTemporarySibling(cel);
+    TemporaryCopy::removeAbandonedIn(Paths::parent(cel));
+    TemporaryCopy tymczasowa(cel);
     TreeCopier kopiarka;
-    if (!kopiarka.copy(zrodlo, tymczasowa, blad, cel))
+    if (!tymczasowa.make(blad) || !kopiarka.copy(zrodlo, tymczasowa.copyPath(), blad, cel))
         return false;
     int numerBledu = 0;
-    if (!renameNoReplace(tymczasowa, cel, &numerBledu)) {
-        TreeCopier::removeTree(tymczasowa);
+    if (!tymczasowa.placeCopy(&numerBledu)) {
         BladOperacji::zErrno(blad, numerBledu, opisPrzeniesienia, nazwanyWBledzie(numerBledu, zrodlo, cel), Paths::parent(cel));
         return false;
     }

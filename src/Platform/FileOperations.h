@@ -13,9 +13,9 @@
 class FileOperations
 {
 public:
-    // Same file system: an atomic no-replace rename. Across file systems: copy to a hidden
-    // sibling of the destination, rename that into place, and only then remove from the source
-    // what was copied. What was written into the source meanwhile, or cannot be removed from it,
+    // Same file system: an atomic no-replace rename. Across file systems: copy into a hidden
+    // folder beside the destination (a `TemporaryCopy`), rename the copy into place once it is on
+    // the disk, and only then remove from the source what was copied. What was written into the source meanwhile, or cannot be removed from it,
     // stays there: the move still succeeds, and `leftovers` (when given) receives what stays.
     static bool moveNoReplace(const QString &zrodlo, const QString &cel, BladOperacji *blad = nullptr,
                               QList<TreeCopier::Leftover> *leftovers = nullptr);

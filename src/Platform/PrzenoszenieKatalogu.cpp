@@ -3,6 +3,7 @@
 #include "FileOperations.h"
 #include "ModalGate.h"
 #include "Paths.h"
+#include "TemporaryCopy.h"
 #include "TreeCopier.h"
 
 #include <QFile>
@@ -86,7 +87,10 @@ bool PrzenoszenieKatalogu::rozpocznij(BladOperacji *blad)
         m_zegarPostepu.start();
         return true;
     }
-    m_tymczasowy = FileOperations::hiddenTemporarySibling(m_cel);
+    // Copies a killed move left in this folder go first, on the worker thread; the records stay
+    // with this thread.
+    m_porzucone = TemporaryCopy::recordedIn(Paths::parent(m_cel));
+    m_tymczasowa = std::make_unique<TemporaryCopy>(m_cel);
     m_watek = std::thread([this] { kopiujWWatku(); });
     m_zegarPostepu.start();
     return true;
@@ -100,20 +104,20 @@ void PrzenoszenieKatalogu::anuluj()
 
 void PrzenoszenieKatalogu::kopiujWWatku()
 {
+    m_porzucone = TemporaryCopy::removeAbandoned(m_porzucone);
     m_razem = qint64(TreeCopier::measure(m_zrodlo).items);
     TreeCopier kopiarka(&m_anuluj, [this](const TreeCopier::Size &skopiowano) {
         m_przeniesione = qint64(skopiowano.items);
     });
-    if (!kopiarka.copy(m_zrodlo, m_tymczasowy, &m_blad, m_cel)) {
+    if (!m_tymczasowa->make(&m_blad) || !kopiarka.copy(m_zrodlo, m_tymczasowa->copyPath(), &m_blad, m_cel)) {
         m_status = kopiarka.cancelled() ? statusAnulowano : (m_blad.kod ? m_blad.kod : EIO);
         m_watekSkonczyl = true;
         return;
     }
     m_kopiaKompletna = true;
-    BladOperacji bladPrzeniesienia;
-    if (!FileOperations::moveNoReplace(m_tymczasowy, m_cel, &bladPrzeniesienia)) {
-        TreeCopier::removeTree(m_tymczasowy);
-        m_status = bladPrzeniesienia.kod ? bladPrzeniesienia.kod : EIO;
+    int numerBledu = 0;
+    if (!m_tymczasowa->placeCopy(&numerBledu)) {
+        m_status = numerBledu ? numerBledu : EIO;
         // Named after the folder being moved: its hidden copy means nothing to the user.
         BladOperacji::zErrno(&m_blad, m_status, QStringLiteral("Could not move the folder."), m_zrodlo,
                              Paths::parent(m_cel));
@@ -144,6 +148,11 @@ void PrzenoszenieKatalogu::zakoncz()
     m_zegarPostepu.stop();
     if (m_watek.joinable())
         m_watek.join();
+    // The thread answered which records of abandoned copies may go; the hidden folder of this move
+    // goes with its own record.
+    TemporaryCopy::forget(m_porzucone);
+    m_porzucone.clear();
+    m_tymczasowa.reset();
     m_trwa = false;
     if (m_status == statusAnulowano)
         BladOperacji::ustaw(&m_blad, QString::fromLatin1(BladOperacji::domenaPosix), statusAnulowano,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BladOperacji.h"
+#include "TemporaryCopy.h"
 
 #include <QObject>
 #include <QString>
@@ -51,7 +52,9 @@ private:
 
     QString m_zrodlo;
     QString m_cel;
-    QString m_tymczasowy;
+    std::unique_ptr<TemporaryCopy> m_tymczasowa;
+    // Recorded copies in the destination folder: handed to the thread, which answers the records that may go.
+    QStringList m_porzucone;
     bool m_trwa = false;
     QTimer m_zegarPostepu;
     std::thread m_watek;

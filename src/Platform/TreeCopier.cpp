@@ -11,10 +11,13 @@
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -103,31 +106,44 @@ bool otworzDoUsuwania(const QByteArray &katalog, mode_t tryb)
     return (tryb & S_IRWXU) != S_IRWXU && chmod(katalog.constData(), (tryb & 07777) | S_IRWXU) == 0;
 }
 
-// Works on bytes so that names outside the file-name encoding are removed too.
-bool usunDrzewo(const QByteArray &sciezka, BladOperacji *blad)
+// Removes the entry `wpis` of the open folder `katalog` with all it holds. Works on bytes, so
+// names outside the file-name encoding go too, and never follows a link: a link goes as a link,
+// and a folder swapped for a link meanwhile is not entered.
+bool usunWpisZKatalogu(int katalog, const QByteArray &wpis, const QByteArray &sciezka, BladOperacji *blad)
 {
+    const auto niepowodzenie = [&](int numerBledu) {
+        BladOperacji::zErrno(blad, numerBledu, QStringLiteral("Could not remove the item."), nazwa(sciezka));
+        return false;
+    };
     struct stat info;
-    if (lstat(sciezka.constData(), &info) != 0) {
-        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not remove the item."), nazwa(sciezka));
-        return false;
+    if (fstatat(katalog, wpis.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return niepowodzenie(errno);
+    if (!S_ISDIR(info.st_mode))
+        return unlinkat(katalog, wpis.constData(), 0) == 0 || niepowodzenie(errno);
+    // A read-only folder this layer made is opened by its owner first.
+    if ((info.st_mode & S_IRWXU) != S_IRWXU)
+        fchmodat(katalog, wpis.constData(), (info.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
+    const int wnetrze = openat(katalog, wpis.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (wnetrze < 0)
+        return niepowodzenie(errno);
+    DIR *strumien = fdopendir(wnetrze);
+    if (!strumien) {
+        const int numerBledu = errno;
+        close(wnetrze);
+        return niepowodzenie(numerBledu);
     }
-    if (S_ISDIR(info.st_mode)) {
-        otworzDoUsuwania(sciezka, info.st_mode);
-        int numerBledu = 0;
-        bool ok = true;
-        for (const QByteArray &wpis : wpisyKatalogu(sciezka, &numerBledu))
-            ok = usunDrzewo(dolacz(sciezka, wpis.constData()), blad) && ok;
-        if (rmdir(sciezka.constData()) != 0) {
-            BladOperacji::zErrno(blad, errno, QStringLiteral("Could not remove the item."), nazwa(sciezka));
-            return false;
-        }
-        return ok;
+    std::vector<QByteArray> wpisy;
+    while (dirent *biezacy = readdir(strumien)) {
+        if (qstrcmp(biezacy->d_name, ".") != 0 && qstrcmp(biezacy->d_name, "..") != 0)
+            wpisy.emplace_back(biezacy->d_name);
     }
-    if (unlink(sciezka.constData()) != 0) {
-        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not remove the item."), nazwa(sciezka));
-        return false;
-    }
-    return true;
+    bool ok = true;
+    for (const QByteArray &wewnatrz : wpisy)
+        ok = usunWpisZKatalogu(dirfd(strumien), wewnatrz, dolacz(sciezka, wewnatrz.constData()), blad) && ok;
+    closedir(strumien);
+    if (unlinkat(katalog, wpis.constData(), AT_REMOVEDIR) != 0)
+        return niepowodzenie(errno);
+    return ok;
 }
 
 TreeCopier::CopiedHook &hakSkopiowanych()
@@ -261,41 +277,8 @@ bool TreeCopier::copyFile(const QByteArray &zrodlo, const QByteArray &cel, const
         return false;
     }
     m_createdTarget = true;
-    std::unique_ptr<char[]> bufor(new char[1 << 20]);
-    std::uint64_t razem = 0;
-    bool ok = true;
-    for (;;) {
-        const ssize_t n = read(we, bufor.get(), 1 << 20);
-        if (n == 0)
-            break;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(zrodlo));
-            ok = false;
-            break;
-        }
-        for (ssize_t zapisane = 0; zapisane < n;) {
-            const ssize_t m = write(wy, bufor.get() + zapisane, size_t(n - zapisane));
-            if (m < 0) {
-                if (errno == EINTR)
-                    continue;
-                BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), destinationName(cel));
-                ok = false;
-                break;
-            }
-            zapisane += m;
-        }
-        if (!ok || checkCancel(blad)) {
-            ok = false;
-            break;
-        }
-        razem += std::uint64_t(n);
-    }
-    if (ok && fsync(wy) != 0) {
-        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), destinationName(cel));
-        ok = false;
-    }
+    off_t rozmiar = 0;
+    bool ok = copyContents(we, wy, zrodlo, cel, &rozmiar, blad);
     close(we);
     if (close(wy) != 0 && ok) {
         BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), destinationName(cel));
@@ -308,8 +291,97 @@ bool TreeCopier::copyFile(const QByteArray &zrodlo, const QByteArray &cel, const
     chmod(cel.constData(), info.st_mode & 07777);
     kopiujAtrybutyUzytkownika(zrodlo, cel);
     kopiujCzasy(cel, info);
-    reportItem(zrodlo, info, razem);
+    reportItem(zrodlo, info, std::uint64_t(rozmiar));
     return true;
+}
+
+bool TreeCopier::copyContents(int we, int wy, const QByteArray &zrodlo, const QByteArray &cel, off_t *rozmiar,
+                              BladOperacji *blad)
+{
+    // A clone shares the blocks, holes included, and costs nothing; most file systems refuse it.
+    bool ok = ioctl(wy, FICLONE, we) == 0;
+    // Otherwise only the runs of data are copied, so the holes between them stay holes.
+    for (off_t poczatek = 0; !ok;) {
+        const off_t dane = lseek(we, poczatek, SEEK_DATA);
+        if (dane < 0 && errno == ENXIO)
+            break;
+        if (dane < 0 && errno != EINVAL) {
+            BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(zrodlo));
+            return false;
+        }
+        // A file system that cannot tell holes holds one run of data to the end.
+        const off_t koniec = dane < 0 ? -1 : lseek(we, dane, SEEK_HOLE);
+        if (dane >= 0 && koniec < 0) {
+            BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(zrodlo));
+            return false;
+        }
+        const off_t odczytane = copyRun(we, wy, dane < 0 ? poczatek : dane, koniec, zrodlo, cel, blad);
+        if (odczytane < 0)
+            return false;
+        // The file ended early: it shrank while it was copied.
+        if (koniec < 0 || odczytane < koniec)
+            break;
+        poczatek = koniec;
+    }
+    // The size as it is now: a trailing hole is made by the size alone.
+    *rozmiar = lseek(we, 0, SEEK_END);
+    if (*rozmiar < 0 || ftruncate(wy, *rozmiar) != 0) {
+        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), destinationName(cel));
+        return false;
+    }
+    return true;
+}
+
+off_t TreeCopier::copyRun(int we, int wy, off_t od, off_t koniec, const QByteArray &zrodlo, const QByteArray &cel,
+                          BladOperacji *blad)
+{
+    // Bounded steps, so that a cancel is seen within a fraction of the progress interval.
+    constexpr off_t krok = 1 << 20;
+    std::unique_ptr<char[]> bufor;
+    bool wJadrze = true;
+    off_t pozycja = od;
+    while (koniec < 0 || pozycja < koniec) {
+        const size_t ile = size_t(koniec < 0 ? krok : std::min(krok, koniec - pozycja));
+        ssize_t n;
+        if (wJadrze) {
+            off_t wejscie = pozycja;
+            off_t wyjscie = pozycja;
+            n = copy_file_range(we, &wejscie, wy, &wyjscie, ile, 0);
+            // Across file systems, or where the kernel cannot: the same run through a buffer. An
+            // end it reports is checked there too, so that a file system answering 0 loses nothing.
+            if (n == 0 || (n < 0 && (errno == EXDEV || errno == EINVAL || errno == EOPNOTSUPP || errno == ENOSYS))) {
+                wJadrze = false;
+                continue;
+            }
+        } else {
+            if (!bufor)
+                bufor.reset(new char[krok]);
+            n = pread(we, bufor.get(), ile, pozycja);
+            for (ssize_t zapisane = 0; n > 0 && zapisane < n;) {
+                const ssize_t m = pwrite(wy, bufor.get() + zapisane, size_t(n - zapisane), pozycja + zapisane);
+                if (m < 0 && errno != EINTR) {
+                    BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), destinationName(cel));
+                    return -1;
+                }
+                zapisane += std::max<ssize_t>(m, 0);
+            }
+        }
+        if (n == 0)
+            break;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            // A full, read-only or quota-bound volume is the copy's; anything else the source's.
+            const bool celu = errno == ENOSPC || errno == EDQUOT || errno == EROFS || errno == EFBIG;
+            BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."),
+                                 celu ? destinationName(cel) : nazwa(zrodlo));
+            return -1;
+        }
+        pozycja += n;
+        if (checkCancel(blad))
+            return -1;
+    }
+    return pozycja;
 }
 
 bool TreeCopier::copyFolder(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &info, BladOperacji *blad)
@@ -507,5 +579,15 @@ bool TreeCopier::writtenMeanwhile(const QList<Leftover> &leftovers)
 
 bool TreeCopier::removeTree(const QString &sciezka, BladOperacji *blad)
 {
-    return usunDrzewo(QFile::encodeName(sciezka), blad);
+    const QByteArray sciezkaB = QFile::encodeName(Paths::clean(sciezka));
+    const qsizetype ukosnik = sciezkaB.lastIndexOf('/');
+    const QByteArray rodzic = ukosnik > 0 ? sciezkaB.left(ukosnik) : QByteArray(ukosnik == 0 ? "/" : ".");
+    const int katalog = open(rodzic.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (katalog < 0) {
+        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not remove the item."), sciezka);
+        return false;
+    }
+    const bool ok = usunWpisZKatalogu(katalog, sciezkaB.mid(ukosnik + 1), sciezkaB, blad);
+    close(katalog);
+    return ok;
 }

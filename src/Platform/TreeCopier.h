@@ -15,7 +15,8 @@
 
 #include <sys/stat.h>
 
-// Copies a file, link or folder tree with modes, times, links and user.* attributes.
+// Copies a file, link or folder tree with modes, times, links and user.* attributes; holes in
+// files stay holes, and where the file system clones, a copy shares the original's blocks.
 // Nothing at the destination is ever replaced. Used by the cross-device move and the
 // portfolio migration, which both remove the source only after a complete copy, and then
 // only what was copied.
@@ -81,6 +82,12 @@ private:
 
     bool copyItem(const QByteArray &zrodlo, const QByteArray &cel, BladOperacji *blad);
     bool copyFile(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &info, BladOperacji *blad);
+    // The contents, sparse where the source is; `rozmiar` receives the size copied.
+    bool copyContents(int we, int wy, const QByteArray &zrodlo, const QByteArray &cel, off_t *rozmiar, BladOperacji *blad);
+    // From `od` to `koniec` (or to the end when negative), in the kernel where it can; answers
+    // the offset reached, -1 on failure or cancel.
+    off_t copyRun(int we, int wy, off_t od, off_t koniec, const QByteArray &zrodlo, const QByteArray &cel,
+                  BladOperacji *blad);
     bool copyFolder(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &info, BladOperacji *blad);
     bool copyLink(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &info, BladOperacji *blad);
     bool checkCancel(BladOperacji *blad);

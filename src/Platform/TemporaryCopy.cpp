@@ -1,0 +1,294 @@
+#include "TemporaryCopy.h"
+
+#include "FileOperations.h"
+#include "Konsola.h"
+#include "Paths.h"
+#include "TreeCopier.h"
+#include "UserDefaults.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QMutex>
+#include <QSet>
+#include <QRegularExpression>
+#include <QThreadPool>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kluczZapisanychKopii = QStringLiteral("TemporaryCopy.recorded");
+// Inside the folder beside the marker, the copy under a name of its own that the marker cannot take.
+constexpr char nazwaKopiiWSrodku[] = "copy";
+
+QByteArray przeczytajPlik(const char *sciezka)
+{
+    QByteArray tresc;
+    const int plik = open(sciezka, O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (plik < 0)
+        return tresc;
+    struct stat info;
+    if (fstat(plik, &info) == 0 && S_ISREG(info.st_mode)) {
+        char bufor[512];
+        ssize_t n;
+        while (tresc.size() < 4096 && ((n = read(plik, bufor, sizeof bufor)) > 0 || (n < 0 && errno == EINTR)))
+            tresc.append(bufor, std::max<ssize_t>(n, 0));
+    }
+    close(plik);
+    return tresc;
+}
+
+QByteArray identyfikatorRozruchu()
+{
+    static const QByteArray rozruch = przeczytajPlik("/proc/sys/kernel/random/boot_id").trimmed();
+    return rozruch;
+}
+
+// The start time of a process in clock ticks since boot (field 22 of its stat); with the process id
+// and the boot it names one process, even once its id is given to another.
+QByteArray czasStartuProcesu(qint64 pid)
+{
+    const QByteArray stat = przeczytajPlik(QByteArray("/proc/" + QByteArray::number(pid) + "/stat").constData());
+    // The command name in parentheses may hold spaces: the fields are counted after it.
+    const qsizetype nawias = stat.lastIndexOf(')');
+    if (nawias < 0)
+        return {};
+    const QList<QByteArray> pola = stat.mid(nawias + 2).split(' ');
+    return pola.size() > 19 ? pola.at(19) : QByteArray();
+}
+
+// A marker that names a process still running in this boot; anything unreadable names none.
+bool procesZnacznikaDziala(const QByteArray &znacznik)
+{
+    const QList<QByteArray> pola = znacznik.trimmed().split(' ');
+    bool liczba = false;
+    const qint64 pid = pola.size() == 3 ? pola.at(0).toLongLong(&liczba) : 0;
+    if (!liczba || pid <= 0 || pola.at(1).isEmpty() || pola.at(2) != identyfikatorRozruchu())
+        return false;
+    return czasStartuProcesu(pid) == pola.at(1);
+}
+
+bool nazwaKopiiTymczasowej(const QString &nazwa)
+{
+    static const QRegularExpression wzor(QStringLiteral("^\\.tarrowind-[0-9a-f]{16}\\.tmp$"));
+    return wzor.match(nazwa).hasMatch();
+}
+
+QString kanoniczna(const QString &sciezka)
+{
+    char wynik[PATH_MAX];
+    return realpath(QFile::encodeName(sciezka).constData(), wynik) ? QFile::decodeName(wynik) : QString();
+}
+
+// The copies this process is making now: the settings may name one before it has its marker.
+QMutex mutexKopiiTegoProcesu;
+QSet<QString> &kopieTegoProcesu()
+{
+    static QSet<QString> kopie;
+    return kopie;
+}
+
+bool robionaPrzezTenProces(const QString &sciezka)
+{
+    const QMutexLocker blokada(&mutexKopiiTegoProcesu);
+    return kopieTegoProcesu().contains(sciezka);
+}
+
+// What became of a recorded copy that was looked at.
+enum class StanPozostalosci {
+    Usunieta,       // its process was gone: removed, or already not there
+    ProcesDziala,   // its process still runs: kept
+    NieNasza,       // not a copy of ours by name, kind, place or marker: kept on disk, no longer recorded
+    NieUsunieta,    // its process was gone but the removal failed: kept for the next try
+};
+
+StanPozostalosci usunJesliPorzucona(const QString &sciezka)
+{
+    // Without the boot's identity no process can be told gone: nothing is removed.
+    if (robionaPrzezTenProces(sciezka) || identyfikatorRozruchu().isEmpty())
+        return StanPozostalosci::ProcesDziala;
+    const QString rodzic = Paths::parent(sciezka);
+    const QString nazwa = Paths::lastComponent(sciezka);
+    struct stat info;
+    if (lstat(QFile::encodeName(sciezka).constData(), &info) != 0)
+        return errno == ENOENT ? StanPozostalosci::Usunieta : StanPozostalosci::NieUsunieta;
+    // Only a real folder of our name that lies where it was recorded, reached through no link.
+    if (!nazwaKopiiTymczasowej(nazwa) || !S_ISDIR(info.st_mode) || kanoniczna(rodzic).isEmpty()
+        || kanoniczna(sciezka) != Paths::join(kanoniczna(rodzic), nazwa))
+        return StanPozostalosci::NieNasza;
+    const QByteArray sciezkaB = QFile::encodeName(sciezka);
+    const QByteArray znacznik = przeczytajPlik(QByteArray(sciezkaB + '/' + TemporaryCopy::markerName).constData());
+    if (znacznik.isEmpty()) {
+        // Made, but killed before its marker was written: only an empty folder goes.
+        if (rmdir(sciezkaB.constData()) == 0)
+            return StanPozostalosci::Usunieta;
+        return StanPozostalosci::NieNasza;
+    }
+    if (procesZnacznikaDziala(znacznik))
+        return StanPozostalosci::ProcesDziala;
+    BladOperacji blad;
+    if (!TreeCopier::removeTree(sciezka, &blad)) {
+        drukujLinie(QStringLiteral("Błąd: nie mogę usunąć pozostawionej kopii tymczasowej %1: %2"), sciezka, blad.przyczyna);
+        return StanPozostalosci::NieUsunieta;
+    }
+    drukujLinie(QStringLiteral("Usunięto kopię tymczasową pozostawioną przez przerwane przenoszenie: %1"), sciezka);
+    return StanPozostalosci::Usunieta;
+}
+
+QStringList zapisaneKopie()
+{
+    return UserDefaults::standard().objectForKey(kluczZapisanychKopii).toStringList();
+}
+
+void zapiszKopie(const QStringList &kopie)
+{
+    if (kopie.isEmpty())
+        UserDefaults::standard().removeObject(kluczZapisanychKopii);
+    else
+        UserDefaults::standard().setObject(kluczZapisanychKopii, kopie);
+    // On disk before the copy starts: a kill a moment later must find the record.
+    UserDefaults::standard().synchronize();
+}
+
+} // namespace
+
+TemporaryCopy::TemporaryCopy(const QString &cel)
+    : m_cel(cel)
+    , m_sciezka(FileOperations::hiddenTemporarySibling(cel))
+{
+    {
+        const QMutexLocker blokada(&mutexKopiiTegoProcesu);
+        kopieTegoProcesu().insert(m_sciezka);
+    }
+    zapiszKopie(zapisaneKopie() << m_sciezka);
+}
+
+TemporaryCopy::~TemporaryCopy()
+{
+    // Only the marker is left: the copy was renamed into place, or taken back by TreeCopier or placeCopy.
+    if (m_zrobiona)
+        TreeCopier::removeTree(m_sciezka);
+    forget({m_sciezka});
+    const QMutexLocker blokada(&mutexKopiiTegoProcesu);
+    kopieTegoProcesu().remove(m_sciezka);
+}
+
+bool TemporaryCopy::make(BladOperacji *blad)
+{
+    const QByteArray sciezka = QFile::encodeName(m_sciezka);
+    if (mkdir(sciezka.constData(), 0700) != 0) {
+        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), m_cel, Paths::parent(m_cel));
+        return false;
+    }
+    const QByteArray znacznik = markerOf(getpid());
+    m_zrobiona = true;
+    const QByteArray sciezkaZnacznika = sciezka + '/' + TemporaryCopy::markerName;
+    const int plik = open(sciezkaZnacznika.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    const bool zapisany = plik >= 0 && write(plik, znacznik.constData(), size_t(znacznik.size())) == znacznik.size();
+    const int numerBledu = errno;
+    if (plik >= 0 && close(plik) != 0 && zapisany) {
+        BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), m_cel, Paths::parent(m_cel));
+        return false;
+    }
+    if (!zapisany) {
+        BladOperacji::zErrno(blad, numerBledu, QStringLiteral("Could not copy the item."), m_cel, Paths::parent(m_cel));
+        return false;
+    }
+    return true;
+}
+
+QString TemporaryCopy::copyPath() const
+{
+    return Paths::join(m_sciezka, QString::fromLatin1(nazwaKopiiWSrodku));
+}
+
+bool TemporaryCopy::placeCopy(int *numerBledu)
+{
+    // Every copied file on the disk before the copy takes the final name, with one call for the
+    // whole file system: a sync per file made a move of many small files crawl.
+    const int katalog = open(QFile::encodeName(m_sciezka).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const bool zapisana = katalog >= 0 && syncfs(katalog) == 0;
+    if (!zapisana)
+        *numerBledu = errno;
+    if (katalog >= 0)
+        close(katalog);
+    if (!zapisana || !FileOperations::renameNoReplace(copyPath(), m_cel, numerBledu)) {
+        // Taken back here, on the copying thread: a whole tree may have to go.
+        TreeCopier::removeTree(copyPath());
+        return false;
+    }
+    // The rename itself on the disk before anything of the source goes.
+    const int rodzic = open(QFile::encodeName(Paths::parent(m_cel)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (rodzic >= 0) {
+        fsync(rodzic);
+        close(rodzic);
+    }
+    return true;
+}
+
+QByteArray TemporaryCopy::markerOf(qint64 pid)
+{
+    return QByteArray::number(pid) + ' ' + czasStartuProcesu(pid) + ' ' + identyfikatorRozruchu() + '\n';
+}
+
+QStringList TemporaryCopy::removeAbandoned(const QStringList &sciezki)
+{
+    QStringList rozstrzygniete;
+    for (const QString &sciezka : sciezki) {
+        const StanPozostalosci stan = usunJesliPorzucona(sciezka);
+        if (stan == StanPozostalosci::Usunieta || stan == StanPozostalosci::NieNasza)
+            rozstrzygniete << sciezka;
+    }
+    return rozstrzygniete;
+}
+
+QStringList TemporaryCopy::recordedIn(const QString &katalog)
+{
+    struct stat szukany;
+    if (stat(QFile::encodeName(katalog).constData(), &szukany) != 0)
+        return {};
+    QStringList wynik;
+    for (const QString &sciezka : zapisaneKopie()) {
+        // The same folder by its identity, whatever path led to it.
+        struct stat info;
+        if (stat(QFile::encodeName(Paths::parent(sciezka)).constData(), &info) == 0 && info.st_dev == szukany.st_dev
+            && info.st_ino == szukany.st_ino)
+            wynik << sciezka;
+    }
+    return wynik;
+}
+
+void TemporaryCopy::forget(const QStringList &sciezki)
+{
+    if (sciezki.isEmpty())
+        return;
+    QStringList kopie = zapisaneKopie();
+    const qsizetype przed = kopie.size();
+    for (const QString &sciezka : sciezki)
+        kopie.removeAll(sciezka);
+    if (kopie.size() != przed)
+        zapiszKopie(kopie);
+}
+
+void TemporaryCopy::removeAbandonedIn(const QString &katalog)
+{
+    forget(removeAbandoned(recordedIn(katalog)));
+}
+
+void TemporaryCopy::removeAbandonedInBackground()
+{
+    const QStringList kopie = zapisaneKopie();
+    if (kopie.isEmpty())
+        return;
+    QThreadPool::globalInstance()->start([kopie] {
+        const QStringList rozstrzygniete = removeAbandoned(kopie);
+        // The settings belong to the main thread; a program that ends first leaves the records to the next start.
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [rozstrzygniete] { forget(rozstrzygniete); },
+                                  Qt::QueuedConnection);
+    });
+}
