@@ -86,6 +86,12 @@ UruchomienieProgramu::UruchomienieProgramu()
 
 UruchomienieProgramu::~UruchomienieProgramu()
 {
+    // A quit leaves its windows open. They go here, while the delegate and the main-menu controller their menus
+    // and tabs point at still live: left to the end of the process, they would outlive those, the graph their
+    // tabs show and the application object.
+    while (BrowserWindow *okno = WindowRegistry::instance().windowsOfType<BrowserWindow>().value(0))
+        delete okno;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     BrowserWindow::setMenuBarBuilder({});
     LancuchResponderow::ustawDelegataAplikacji(nullptr);
     BazaFasolek::setAlertKrytyczny({});

@@ -67,7 +67,12 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_oknoPierwsze));
     }
 
-    void TearDown() override { StosCoreData::sharedStosCoreData()->nowyKontekst(); }
+    // As `main` ends: the start-up takes its windows with it while the graph their tabs show still stands.
+    void TearDown() override
+    {
+        m_uruchomienie.reset();
+        StosCoreData::sharedStosCoreData()->nowyKontekst();
+    }
 
     KatalogTestowy m_dir;
     std::unique_ptr<UruchomienieProgramu> m_uruchomienie;
