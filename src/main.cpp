@@ -2,6 +2,7 @@
 
 #include "App/UruchomienieProgramu.h"
 #include "App/UslugaAktywacji.h"
+#include "Platform/Ui/ZgloszeniePierwszegoMalowania.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     QApplication aplikacja(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tarrowind"));
     QApplication::setApplicationName(QStringLiteral("Tarrowind"));
+    ZgloszeniePierwszegoMalowania::zainstalujJesliZadane();
 
     // A second launch only brings the running program forward.
     UslugaAktywacji usluga;

@@ -22,7 +22,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -52,7 +51,7 @@ KontrolerListyFasolek::KontrolerListyFasolek(WidokTabeliListyFasolek *tabela, Pr
         [](QObject *obiekt, int, const QVariant &wartosc) { return zapiszNazwe(obiekt, wartosc.toString()); });
     setEdytowalny([](QObject *obiekt) { return qobject_cast<Fasolka *>(obiekt) != nullptr; });
     tabela->setKontrolerTablicy(m_kontrolerTablicy);
-    // Made after the model is in place: the tall cell follows its resets.
+    // Made after the model is in place: the tall cell lets go of the beans whose rows leave.
     m_komorkaFasolki = new WidokKomorkiFasolki(tabela);
     m_komorkaZRezultatem = new WidokKomorkiZeSpodziewanymRezultatem(tabela);
     for (WidokKomorkiFasolki *komorka : {m_komorkaFasolki, m_komorkaZRezultatem})
@@ -237,13 +236,10 @@ void KontrolerListyFasolek::przeladuj(ProxyListyFasolek::PowodZmiany powod)
     if (!m_proxy)
         return;
     m_tabela->setShouldSelectAddedRows(powod == ProxyListyFasolek::PowodZmiany::ZmianaModelu);
-    QScrollBar *pionowy = m_tabela->verticalScrollBar();
-    const int przewiniecie = pionowy->value();
     m_kontrolerTablicy->ustawTresc(m_proxy->tablica());
     m_tabela->setShouldSelectAddedRows(false);
-    // The reset sends the list to its top; the reader stays where they were.
-    m_tabela->doItemsLayout();
-    pionowy->setValue(przewiniecie);
+    // A row that stayed in place may show a new status or name.
+    m_tabela->viewport()->update();
 }
 
 void KontrolerListyFasolek::zmianaRodzajuWidokuWiersza()
@@ -255,7 +251,6 @@ void KontrolerListyFasolek::zmianaRodzajuWidokuWiersza()
                                                                    : m_komorkaZwykla);
     const QList<QObject *> zaznaczone = m_kontrolerTablicy->selectedObjects();
     QObject *wybrany = zaznaczone.isEmpty() ? nullptr : zaznaczone.constFirst();
-    m_kontrolerTablicy->ustawTresc(m_kontrolerTablicy->arrangedObjects());
     if (wybrany) {
         m_kontrolerTablicy->setSelectedObjects({wybrany});
         m_tabela->doItemsLayout();

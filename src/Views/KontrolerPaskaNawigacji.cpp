@@ -24,7 +24,6 @@
 #include "Platform/Ui/PanelSzybkiegoPrzegladu.h"
 #include "Widgets/PolozenieZrzutuWWierszu.h"
 
-#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 namespace {
@@ -55,6 +54,7 @@ QObject *elementIndeksu(const QModelIndex &indeks)
 
 KontrolerPaskaNawigacji::KontrolerPaskaNawigacji(QObject *rodzic)
     : ViewController(rodzic)
+    , m_splotyPomocnicze(std::make_unique<QObject>())
 {
     stworzStatyczneObiektyPaskaNawigacji();
     connect(BazaFasolek::sharedBazaFasolek(), &BazaFasolek::potokiChanged, this,
@@ -94,6 +94,17 @@ void KontrolerPaskaNawigacji::stworzStatyczneObiektyPaskaNawigacji()
         splot->setWidokSzczegolow(opis.widok);
         m_statyczneSplotyPaskaNawigacji.emplace(opis.klucz, std::move(splot));
     }
+    // Made once, like the static nodes: the tree's rows stay with their items from build to build.
+    QObject *wlasciciel = m_splotyPomocnicze.get();
+    m_gornyPoziom = {
+        nowySplotPomocniczy(wlasciciel, komorkaSeparatora),
+        nowySplotPomocniczy(wlasciciel, komorkaSrodtytulu, QStringLiteral("IN WORK")),
+        statycznySplot(kluczWszystkichFasolek),
+        nowySplotPomocniczy(wlasciciel, komorkaSeparatora),
+        nowySplotPomocniczy(wlasciciel, komorkaSrodtytulu, QStringLiteral("ARCHIVED")),
+        statycznySplot(kluczArchiwum),
+        nowySplotPomocniczy(wlasciciel, komorkaSeparatora),
+    };
 }
 
 SplotDanychBazyFasolek *KontrolerPaskaNawigacji::statycznySplot(const QString &klucz) const
@@ -104,8 +115,6 @@ SplotDanychBazyFasolek *KontrolerPaskaNawigacji::statycznySplot(const QString &k
 
 QList<QObject *> KontrolerPaskaNawigacji::drzewoPaskaNawigacji()
 {
-    // The nodes of the tree before stay until the model has let go of them.
-    auto wlasciciel = std::make_unique<QObject>();
     BazaFasolek *baza = BazaFasolek::sharedBazaFasolek();
     SplotDanychBazyFasolek *wszystkie = statycznySplot(kluczWszystkichFasolek);
     QList<QObject *> potoki;
@@ -116,17 +125,7 @@ QList<QObject *> KontrolerPaskaNawigacji::drzewoPaskaNawigacji()
     for (Potok *potok : std::as_const(tematyczne))
         potoki.append(potok);
     wszystkie->setDzieciSplotu(potoki);
-    const QList<QObject *> drzewo{
-        nowySplotPomocniczy(wlasciciel.get(), komorkaSeparatora),
-        nowySplotPomocniczy(wlasciciel.get(), komorkaSrodtytulu, QStringLiteral("IN WORK")),
-        wszystkie,
-        nowySplotPomocniczy(wlasciciel.get(), komorkaSeparatora),
-        nowySplotPomocniczy(wlasciciel.get(), komorkaSrodtytulu, QStringLiteral("ARCHIVED")),
-        statycznySplot(kluczArchiwum),
-        nowySplotPomocniczy(wlasciciel.get(), komorkaSeparatora),
-    };
-    m_splotyNowegoDrzewa = std::move(wlasciciel);
-    return drzewo;
+    return m_gornyPoziom;
 }
 
 void KontrolerPaskaNawigacji::loadView()
@@ -180,27 +179,8 @@ Menu *KontrolerPaskaNawigacji::zbudujMenuPodreczne()
 
 void KontrolerPaskaNawigacji::przebudujDrzewo()
 {
-    if (!m_model)
-        return;
-    // The expansion and the selection, by identity; "All Beans" stays open in any case.
-    QList<QObject *> rozwiniete{statycznySplot(kluczWszystkichFasolek)};
-    for (const QModelIndex &indeks : m_model->wszystkieIndeksy()) {
-        if (m_widokZaryseli->isExpanded(indeks))
-            rozwiniete.append(elementIndeksu(indeks));
-    }
-    const QModelIndexList zaznaczone = m_widokZaryseli->selectionModel()->selectedRows();
-    QObject *zaznaczony = zaznaczone.size() == 1 ? elementIndeksu(zaznaczone.constFirst()) : nullptr;
-
-    const QScopedValueRollback przywracanie(m_przywracanie, true);
-    m_model->ustawDrzewo(drzewoPaskaNawigacji());
-    m_splotyBiezacegoDrzewa = std::move(m_splotyNowegoDrzewa);
-    for (QObject *element : std::as_const(rozwiniete)) {
-        const QModelIndex indeks = m_model->indeksElementu(element);
-        if (indeks.isValid())
-            m_widokZaryseli->expand(indeks);
-    }
-    if (const QModelIndex indeks = m_model->indeksElementu(zaznaczony); indeks.isValid())
-        zaznaczWiersz(indeks);
+    if (m_model)
+        m_model->ustawDrzewo(drzewoPaskaNawigacji());
 }
 
 void KontrolerPaskaNawigacji::skonfigurujWidok(KontrolerKartyPortfolio *kontroler)
@@ -304,8 +284,6 @@ QString KontrolerPaskaNawigacji::nazwaZaznaczonegoElementu() const
 
 void KontrolerPaskaNawigacji::poZmianieZaznaczenia()
 {
-    if (m_przywracanie)
-        return;
     m_kontrolerAkcjeNaElemencie->setElement(nullptr);
     const QModelIndexList zaznaczone = m_widokZaryseli->selectionModel()->selectedRows();
     QObject *element = zaznaczone.isEmpty() ? nullptr : elementIndeksu(zaznaczone.constFirst());

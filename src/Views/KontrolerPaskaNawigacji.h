@@ -22,7 +22,7 @@ class WidokZaryseliPaskaNawigacji;
 
 // The navigation bar of a portfolio tab: "All Beans" with the flows under it and "Archived Beans".
 // A selected row switches the tab's details, and the tab asks the bar to select what it shows.
-// The tree is built again when flows come or go; its expansion and selection survive by identity.
+// When flows come or go, their rows come and go; the other rows keep their expansion and selection.
 // Files dropped onto a flow row go into the flow; a double-click or a static entry's button opens
 // the element elsewhere; a flow is renamed in place; the preview shows the selected element.
 class KontrolerPaskaNawigacji : public ViewController, public PreviewPanelDataSource
@@ -48,7 +48,7 @@ public:
     static QString nazwaWidokuDlaItem(const ItemWidoku &item);
     static QString opisRepObjNodePaskaNawigacji(const QObject *element);
 
-    // The tree's top level, built anew: separators and headers are new, the rest is shared.
+    // The tree's top level, its flows read anew; separators, headers and static nodes are the same every time.
     QList<QObject *> drzewoPaskaNawigacji();
     void rozwinWybraneGaleziePotokow();
 
@@ -101,12 +101,10 @@ private:
 
     QPointer<KontrolerKartyPortfolio> m_kontrolerKartyPortfolio;
     std::map<QString, std::unique_ptr<SplotDanychBazyFasolek>> m_statyczneSplotyPaskaNawigacji;
-    // Owns the separators and headers of the tree on display.
-    std::unique_ptr<QObject> m_splotyBiezacegoDrzewa;
-    std::unique_ptr<QObject> m_splotyNowegoDrzewa;
+    // Owns the separators and headers.
+    std::unique_ptr<QObject> m_splotyPomocnicze;
+    QList<QObject *> m_gornyPoziom;
     QPointer<WidokZaryseliPaskaNawigacji> m_widokZaryseli;
     QPointer<ModelDrzewaPaskaNawigacji> m_model;
     QPointer<KontrolerAkcjeNaElementach> m_kontrolerAkcjeNaElemencie;
-    // The bar restores its own selection: the tab is not told.
-    bool m_przywracanie = false;
 };

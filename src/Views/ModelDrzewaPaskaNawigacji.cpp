@@ -6,102 +6,177 @@
 #include "Model/SplotBazowy.h"
 #include "Widgets/TekstNaJednejLinii.h"
 
+#include <QSet>
+
+#include <algorithm>
+
 ModelDrzewaPaskaNawigacji::ModelDrzewaPaskaNawigacji(QObject *rodzic)
     : QAbstractItemModel(rodzic)
 {
 }
 
+ModelDrzewaPaskaNawigacji::~ModelDrzewaPaskaNawigacji() = default;
+
 void ModelDrzewaPaskaNawigacji::ustawDrzewo(const QList<QObject *> &gorneElementy)
 {
-    beginResetModel();
-    for (const Wezel &wezel : m_wezly) {
-        if (wezel.element)
-            disconnect(wezel.element, nullptr, this, nullptr);
-    }
-    m_wezly.clear();
-    m_gorne.clear();
-    for (QObject *element : gorneElementy)
-        dopisz(element, -1);
-    endResetModel();
+    ustawDzieci(&m_korzen, gorneElementy);
 }
 
-void ModelDrzewaPaskaNawigacji::dopisz(QObject *element, int rodzic)
+void ModelDrzewaPaskaNawigacji::ustawDzieci(Wezel *wezel, const QList<QObject *> &elementy)
 {
-    const int numer = int(m_wezly.size());
-    m_wezly.push_back({element, rodzic, 0, {}});
-    // Taken after the push: the list may have moved.
-    std::vector<int> &rodzenstwo = rodzic < 0 ? m_gorne : m_wezly[size_t(rodzic)].dzieci;
-    m_wezly.back().wiersz = int(rodzenstwo.size());
-    rodzenstwo.push_back(numer);
-    // Only a renamed flow needs its row repainted; nodes name themselves through it.
+    // Nodes whose item went (or was deleted) leave; of two nodes of one item the first stays.
+    const QSet<QObject *> nowe(elementy.cbegin(), elementy.cend());
+    QSet<QObject *> zostajace;
+    for (const auto &dziecko : wezel->dzieci) {
+        if (dziecko->element && nowe.contains(dziecko->element))
+            zostajace.insert(dziecko->element);
+    }
+    QSet<QObject *> pozostawione;
+    for (int wiersz = int(wezel->dzieci.size()) - 1; wiersz >= 0; --wiersz) {
+        QObject *element = wezel->dzieci[size_t(wiersz)]->element;
+        const bool pierwszy = std::none_of(wezel->dzieci.cbegin(), wezel->dzieci.cbegin() + wiersz,
+                                           [element](const auto &d) { return d->element == element; });
+        if (!element || !zostajace.contains(element) || !pierwszy)
+            usunDziecko(wezel, wiersz);
+    }
+    // The nodes that stay take the new order, then the new items come in at their places.
+    int wiersz = 0;
+    for (QObject *element : elementy) {
+        if (!zostajace.contains(element))
+            continue;
+        zostajace.remove(element);
+        const auto miejsce = std::find_if(wezel->dzieci.cbegin() + wiersz, wezel->dzieci.cend(),
+                                          [element](const auto &d) { return d->element == element; });
+        if (const int z = int(miejsce - wezel->dzieci.cbegin()); z != wiersz)
+            przeniesDziecko(wezel, z, wiersz);
+        ++wiersz;
+    }
+    for (int i = 0; i < elementy.size(); ++i) {
+        if (size_t(i) >= wezel->dzieci.size() || wezel->dzieci[size_t(i)]->element != elementy[i])
+            wstawDziecko(wezel, i, elementy[i]);
+    }
+    for (const auto &dziecko : wezel->dzieci)
+        ustawDzieci(dziecko.get(), dzieciElementu(dziecko->element));
+}
+
+void ModelDrzewaPaskaNawigacji::usunDziecko(Wezel *wezel, int wiersz)
+{
+    beginRemoveRows(indeksWezla(wezel), wiersz, wiersz);
+    wezel->dzieci.erase(wezel->dzieci.begin() + wiersz);
+    endRemoveRows();
+}
+
+void ModelDrzewaPaskaNawigacji::przeniesDziecko(Wezel *wezel, int z, int na)
+{
+    const QModelIndex rodzic = indeksWezla(wezel);
+    beginMoveRows(rodzic, z, z, rodzic, na > z ? na + 1 : na);
+    std::unique_ptr<Wezel> przenoszony = std::move(wezel->dzieci[size_t(z)]);
+    wezel->dzieci.erase(wezel->dzieci.begin() + z);
+    wezel->dzieci.insert(wezel->dzieci.begin() + na, std::move(przenoszony));
+    endMoveRows();
+}
+
+void ModelDrzewaPaskaNawigacji::wstawDziecko(Wezel *wezel, int wiersz, QObject *element)
+{
+    beginInsertRows(indeksWezla(wezel), wiersz, wiersz);
+    auto nowy = std::make_unique<Wezel>();
+    nowy->element = element;
+    nowy->rodzic = wezel;
+    wezel->dzieci.insert(wezel->dzieci.begin() + wiersz, std::move(nowy));
+    // Only a renamed flow needs its row repainted; nodes name themselves through it. A flow that
+    // leaves the tree stays connected: its rename then finds no row.
     if (auto *potok = qobject_cast<Potok *>(element))
-        connect(potok, &RzeczWBazieFasolek::nazwaChanged, this, &ModelDrzewaPaskaNawigacji::poZmianieNazwy);
+        connect(potok, &RzeczWBazieFasolek::nazwaChanged, this, &ModelDrzewaPaskaNawigacji::poZmianieNazwy,
+                Qt::UniqueConnection);
+    endInsertRows();
+}
+
+QList<QObject *> ModelDrzewaPaskaNawigacji::dzieciElementu(QObject *element)
+{
     auto *splot = qobject_cast<SplotBazowy *>(element);
-    if (!splot || splot->splotJestLisciem())
-        return;
-    for (QObject *dziecko : splot->dzieciSplotu())
-        dopisz(dziecko, numer);
+    return splot && !splot->splotJestLisciem() ? splot->dzieciSplotu() : QList<QObject *>();
 }
 
 void ModelDrzewaPaskaNawigacji::poZmianieNazwy()
 {
-    const QModelIndex indeks = indeksElementu(sender());
-    if (indeks.isValid())
+    if (const Wezel *w = znajdz(&m_korzen, sender())) {
+        const QModelIndex indeks = indeksWezla(w);
         emit dataChanged(indeks, indeks);
+    }
+}
+
+const ModelDrzewaPaskaNawigacji::Wezel *ModelDrzewaPaskaNawigacji::znajdz(const Wezel *wezel,
+                                                                        const QObject *element) const
+{
+    for (const auto &dziecko : wezel->dzieci) {
+        if (dziecko->element == element)
+            return dziecko.get();
+        if (const Wezel *glebiej = znajdz(dziecko.get(), element))
+            return glebiej;
+    }
+    return nullptr;
 }
 
 QObject *ModelDrzewaPaskaNawigacji::element(const QModelIndex &indeks) const
 {
-    if (!indeks.isValid() || indeks.model() != this)
-        return nullptr;
-    return m_wezly[size_t(indeks.internalId())].element;
-}
-
-QModelIndex ModelDrzewaPaskaNawigacji::indeksElementu(const QObject *element) const
-{
-    for (size_t i = 0; i < m_wezly.size(); ++i) {
-        if (element && m_wezly[i].element == element)
-            return indeksWezla(int(i));
-    }
-    return {};
+    const Wezel *w = wezel(indeks);
+    return w ? w->element.data() : nullptr;
 }
 
 QList<QModelIndex> ModelDrzewaPaskaNawigacji::wszystkieIndeksy() const
 {
     QList<QModelIndex> indeksy;
-    for (size_t i = 0; i < m_wezly.size(); ++i)
-        indeksy.append(indeksWezla(int(i)));
+    dopiszIndeksy(&m_korzen, indeksy);
     return indeksy;
 }
 
-QModelIndex ModelDrzewaPaskaNawigacji::indeksWezla(int numer) const
+void ModelDrzewaPaskaNawigacji::dopiszIndeksy(const Wezel *wezel, QList<QModelIndex> &indeksy) const
 {
-    return createIndex(m_wezly[size_t(numer)].wiersz, 0, quintptr(numer));
+    for (const auto &dziecko : wezel->dzieci) {
+        indeksy.append(indeksWezla(dziecko.get()));
+        dopiszIndeksy(dziecko.get(), indeksy);
+    }
+}
+
+const ModelDrzewaPaskaNawigacji::Wezel *ModelDrzewaPaskaNawigacji::wezel(const QModelIndex &indeks) const
+{
+    if (!indeks.isValid() || indeks.model() != this)
+        return nullptr;
+    return static_cast<const Wezel *>(indeks.internalPointer());
+}
+
+QModelIndex ModelDrzewaPaskaNawigacji::indeksWezla(const Wezel *wezel) const
+{
+    if (wezel == &m_korzen)
+        return {};
+    const auto &rodzenstwo = wezel->rodzic->dzieci;
+    const auto miejsce = std::find_if(rodzenstwo.cbegin(), rodzenstwo.cend(),
+                                      [wezel](const auto &d) { return d.get() == wezel; });
+    return createIndex(int(miejsce - rodzenstwo.cbegin()), 0, wezel);
 }
 
 QModelIndex ModelDrzewaPaskaNawigacji::index(int wiersz, int kolumna, const QModelIndex &rodzic) const
 {
-    if (kolumna != 0 || wiersz < 0)
+    if (kolumna != 0 || wiersz < 0 || rodzic.column() > 0)
         return {};
-    const std::vector<int> &rodzenstwo = rodzic.isValid() ? m_wezly[size_t(rodzic.internalId())].dzieci : m_gorne;
-    if (size_t(wiersz) >= rodzenstwo.size())
+    const Wezel *w = rodzic.isValid() ? wezel(rodzic) : &m_korzen;
+    if (!w || size_t(wiersz) >= w->dzieci.size())
         return {};
-    return createIndex(wiersz, 0, quintptr(rodzenstwo[size_t(wiersz)]));
+    return createIndex(wiersz, 0, w->dzieci[size_t(wiersz)].get());
 }
 
 QModelIndex ModelDrzewaPaskaNawigacji::parent(const QModelIndex &indeks) const
 {
-    if (!indeks.isValid())
-        return {};
-    const int rodzic = m_wezly[size_t(indeks.internalId())].rodzic;
-    return rodzic < 0 ? QModelIndex() : indeksWezla(rodzic);
+    const Wezel *w = wezel(indeks);
+    return w ? indeksWezla(w->rodzic) : QModelIndex();
 }
 
 int ModelDrzewaPaskaNawigacji::rowCount(const QModelIndex &rodzic) const
 {
     if (rodzic.column() > 0)
         return 0;
-    return int(rodzic.isValid() ? m_wezly[size_t(rodzic.internalId())].dzieci.size() : m_gorne.size());
+    const Wezel *w = rodzic.isValid() ? wezel(rodzic) : &m_korzen;
+    return w ? int(w->dzieci.size()) : 0;
 }
 
 int ModelDrzewaPaskaNawigacji::columnCount(const QModelIndex &) const

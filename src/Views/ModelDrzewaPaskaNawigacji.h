@@ -4,10 +4,13 @@
 #include <QList>
 #include <QPointer>
 
+#include <memory>
 #include <vector>
 
 // The navigation bar's tree as an item model over the tree items themselves: navigation nodes,
-// flows and beans, each an index whose internal id is its place in a flat list.
+// flows and beans, each index pointing at its node. A new tree is compared with the shown one
+// level by level, by the identity of the items, and reaches the view as rows removed, moved and
+// inserted, so the rows that stay keep their selection and expansion.
 class ModelDrzewaPaskaNawigacji : public QAbstractItemModel
 {
     Q_OBJECT
@@ -16,12 +19,12 @@ public:
     static constexpr int rolaElementu = Qt::UserRole + 1;
 
     explicit ModelDrzewaPaskaNawigacji(QObject *rodzic = nullptr);
+    ~ModelDrzewaPaskaNawigacji() override;
 
-    // A new tree: a reset, so the view's selection and expansion go and the caller restores them.
+    // The top level becomes `gorneElementy` (each item at most once per level), every node's
+    // children the children of its item.
     void ustawDrzewo(const QList<QObject *> &gorneElementy);
     QObject *element(const QModelIndex &indeks) const;
-    // The first index of the element, among collapsed rows too; invalid when it is not there.
-    QModelIndex indeksElementu(const QObject *element) const;
     // Every index, parents before their children.
     QList<QModelIndex> wszystkieIndeksy() const;
 
@@ -36,15 +39,21 @@ private:
     struct Wezel
     {
         QPointer<QObject> element;
-        int rodzic = -1;
-        int wiersz = 0;
-        std::vector<int> dzieci;
+        Wezel *rodzic = nullptr;
+        std::vector<std::unique_ptr<Wezel>> dzieci;
     };
 
-    void dopisz(QObject *element, int rodzic);
+    void ustawDzieci(Wezel *wezel, const QList<QObject *> &elementy);
+    void usunDziecko(Wezel *wezel, int wiersz);
+    void przeniesDziecko(Wezel *wezel, int z, int na);
+    void wstawDziecko(Wezel *wezel, int wiersz, QObject *element);
+    static QList<QObject *> dzieciElementu(QObject *element);
     void poZmianieNazwy();
-    QModelIndex indeksWezla(int numer) const;
+    const Wezel *wezel(const QModelIndex &indeks) const;
+    QModelIndex indeksWezla(const Wezel *wezel) const;
+    void dopiszIndeksy(const Wezel *wezel, QList<QModelIndex> &indeksy) const;
+    // The first node of the element, depth first, or null.
+    const Wezel *znajdz(const Wezel *wezel, const QObject *element) const;
 
-    std::vector<Wezel> m_wezly;
-    std::vector<int> m_gorne;
+    Wezel m_korzen;
 };

@@ -17,9 +17,11 @@ WidokKomorkiZeSpodziewanymRezultatem::WidokKomorkiZeSpodziewanymRezultatem(QAbst
 {
     connect(tabela->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &WidokKomorkiZeSpodziewanymRezultatem::zapomnijNiewidoczne);
-    if (tabela->model())
-        connect(tabela->model(), &QAbstractItemModel::modelReset, this,
-                &WidokKomorkiZeSpodziewanymRezultatem::zapomnijWszystkie);
+    if (QAbstractItemModel *model = tabela->model()) {
+        connect(model, &QAbstractItemModel::modelReset, this, &WidokKomorkiZeSpodziewanymRezultatem::zapomnijWszystkie);
+        connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+                &WidokKomorkiZeSpodziewanymRezultatem::zapomnijUsuwane);
+    }
 }
 
 QRect WidokKomorkiZeSpodziewanymRezultatem::liniaNazwy(const QRect &komorka) const
@@ -88,6 +90,21 @@ void WidokKomorkiZeSpodziewanymRezultatem::zapomnijNiewidoczne()
         }
         disconnect(it->zmiana);
         it = m_rezultaty.erase(it);
+    }
+}
+
+void WidokKomorkiZeSpodziewanymRezultatem::zapomnijUsuwane(const QModelIndex &rodzic, int pierwszy, int ostatni)
+{
+    QAbstractItemView *widok = tabela();
+    if (!widok || m_rezultaty.isEmpty())
+        return;
+    // A bean may be deleted after its row goes; another bean could then take its address.
+    for (int wiersz = pierwszy; wiersz <= ostatni; ++wiersz) {
+        const auto wpis = m_rezultaty.find(fasolka(widok->model()->index(wiersz, 0, rodzic)));
+        if (wpis == m_rezultaty.end())
+            continue;
+        disconnect(wpis->zmiana);
+        m_rezultaty.erase(wpis);
     }
 }
 

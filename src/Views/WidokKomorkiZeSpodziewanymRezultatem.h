@@ -28,6 +28,7 @@ private:
 
     QString rezultat(Fasolka *fasolka) const;
     void zapomnijNiewidoczne();
+    void zapomnijUsuwane(const QModelIndex &rodzic, int pierwszy, int ostatni);
     void zapomnijWszystkie();
 
     // Filled while painting: the rows shown are the rows painted.

@@ -236,3 +236,13 @@ void WidokZaryseliPaskaNawigacji::drawBranches(QPainter *malarz, const QRect &pr
     malarz->drawPolygon(trojkat);
     malarz->restore();
 }
+
+void WidokZaryseliPaskaNawigacji::rowsAboutToBeRemoved(const QModelIndex &rodzic, int pierwszy, int ostatni)
+{
+    // A single-selection view would select a neighbour of the leaving row, and the tab would
+    // switch to it unasked.
+    const QModelIndex biezacy = currentIndex();
+    if (biezacy.isValid() && biezacy.parent() == rodzic && biezacy.row() >= pierwszy && biezacy.row() <= ostatni)
+        selectionModel()->clearCurrentIndex();
+    OutlineViewWithEnhancedEditMode::rowsAboutToBeRemoved(rodzic, pierwszy, ostatni);
+}

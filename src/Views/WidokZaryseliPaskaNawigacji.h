@@ -11,7 +11,7 @@ class QMenu;
 
 // The navigation bar's outline: it never takes the keyboard focus, picks a context menu by the
 // kind of row clicked, and keeps the row under an accepted drag, which its rows frame. What a
-// drop does is decided by its owner.
+// drop does is decided by its owner. A selected row that leaves takes the selection with it.
 class WidokZaryseliPaskaNawigacji : public OutlineViewWithEnhancedEditMode
 {
     Q_OBJECT
@@ -66,6 +66,7 @@ protected:
     void drawRow(QPainter *malarz, const QStyleOptionViewItem &opcja, const QModelIndex &indeks) const override;
     void drawBranches(QPainter *malarz, const QRect &prostokat, const QModelIndex &indeks) const override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &indeks, const QEvent *zdarzenie) const override;
+    void rowsAboutToBeRemoved(const QModelIndex &rodzic, int pierwszy, int ostatni) override;
 
 private:
     bool naPrzycisku(const QModelIndex &indeks, const QPointF &punkt) const;

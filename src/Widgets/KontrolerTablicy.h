@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QStringList>
 
 #include <functional>
@@ -12,7 +13,9 @@ class QItemSelectionModel;
 
 // The content of a list: a provider's list of objects, one row per object in the provider's
 // order (no sorting or filtering in between), with a selection kept by object identity.
-// What a cell shows comes from the owner; the controller only knows its objects.
+// A new list is compared with the shown one by identity and reaches the views as the rows that
+// left, moved and arrived, so the selection, the current row and the scroll position stay with
+// their objects. What a cell shows comes from the owner; the controller only knows its objects.
 class KontrolerTablicy : public QAbstractTableModel
 {
     Q_OBJECT
@@ -42,7 +45,9 @@ public:
     // Which objects' cells take new values; without it, every object's.
     void ustawEdytowalnosc(CzyEdytowalny czyEdytowalny);
 
-    // One reset; the selected objects that stay keep their selection, with one change signal.
+    // Rows removed, moved and inserted until the rows are `obiekty` (each object at most once);
+    // the selected objects that stay keep their selection. One change signal for the rows and one
+    // for the selection, also when nothing changed: the shown objects may have changed inside.
     void ustawTresc(const QList<QObject *> &obiekty);
     // The object's cells show what the owner answers now.
     void odswiezObiekt(QObject *obiekt);
@@ -50,9 +55,9 @@ public:
     const QList<QObject *> &arrangedObjects() const { return m_obiekty; }
     QObject *obiektWWierszu(int wiersz) const;
     // -1 for an object that is not in the list.
-    int wierszObiektu(QObject *obiekt) const { return m_wiersze.value(obiekt, -1); }
+    int wierszObiektu(QObject *obiekt) const;
     // Every row shares the list's height: no object has a height of its own.
-    bool wierszeJednakowejWysokosci() const { return m_wierszeJednakowejWysokosci; }
+    bool wierszeJednakowejWysokosci() const { return m_wlasneWysokosci.isEmpty(); }
 
     // In row order.
     QList<QObject *> selectedObjects() const;
@@ -74,16 +79,25 @@ signals:
 private:
     // One selection of whole rows, in as few ranges as the rows allow.
     QItemSelection zaznaczenieWierszy(const QList<QObject *> &obiekty) const;
+    // The rows from `od` on that differ become `nowe`, the rows after them stay.
+    void zamienWiersze(qsizetype od, qsizetype stareKoniec, const QList<QObject *> &nowe, qsizetype noweKoniec);
+    // True when the two runs differ by one row taken out and put back elsewhere; that row is moved.
+    bool przeniesJedenWiersz(qsizetype od, qsizetype stareKoniec, const QList<QObject *> &nowe);
+    void usunWiersze(qsizetype pierwszy, qsizetype ile);
+    void wstawWiersze(qsizetype pierwszy, const QList<QObject *> &nowe, qsizetype odNowego, qsizetype ile);
     void przeliczWysokosci();
     bool maWlasnaWysokosc(QObject *obiekt) const;
 
     QList<QObject *> m_obiekty;
-    QHash<QObject *, int> m_wiersze;
+    // Built again on the first lookup after the rows changed: a change of one row shifts the rest.
+    mutable QHash<QObject *, int> m_wiersze;
+    mutable bool m_wierszeNieaktualne = false;
+    // The shown objects that have a row height of their own.
+    QSet<QObject *> m_wlasneWysokosci;
     QStringList m_tytuly;
     DaneKomorki m_dane;
     ZapisKomorki m_zapis;
     CzyEdytowalny m_czyEdytowalny;
     QItemSelectionModel *m_zaznaczenie;
-    bool m_wierszeJednakowejWysokosci = true;
     bool m_ustawianieTresci = false;
 };

@@ -1,12 +1,16 @@
 #include "Widgets/KontrolerTablicy.h"
 #include "Widgets/TableViewWithAutoSelectedRows.h"
 
+#include <QAbstractItemModelTester>
 #include <QCoreApplication>
 #include <QItemSelectionModel>
+#include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -133,4 +137,87 @@ TEST(TableViewWithAutoSelectedRows, TheFirstResetWithTheFlagOnSelectsEveryRow)
     EXPECT_TRUE(kontroler.selectedObjects().isEmpty()) << "not inside the reset";
     QCoreApplication::processEvents();
     EXPECT_EQ(kontroler.selectedObjects(), o({3, 1, 2}));
+}
+
+namespace {
+
+// A new list made from the old one the way providers change theirs: rows leave, arrive, one row
+// moves, or the survivors come in a new order.
+QList<QObject *> zmienionaLista(const QList<QObject *> &stara, const std::vector<std::unique_ptr<QObject>> &pula,
+                                QRandomGenerator &los)
+{
+    QList<QObject *> nowa = stara;
+    switch (los.bounded(5)) {
+    case 0: // one row moves
+        if (nowa.size() > 1)
+            nowa.move(los.bounded(int(nowa.size())), los.bounded(int(nowa.size())));
+        break;
+    case 1: // a new order
+        std::shuffle(nowa.begin(), nowa.end(), los);
+        break;
+    default:
+        break;
+    }
+    // Some leave, some of the rest of the pool arrive at random places.
+    for (int i = int(los.bounded(4)); i > 0 && !nowa.isEmpty(); --i)
+        nowa.removeAt(los.bounded(int(nowa.size())));
+    for (int i = int(los.bounded(4)); i > 0; --i) {
+        QObject *obiekt = pula[size_t(los.bounded(int(pula.size())))].get();
+        if (!nowa.contains(obiekt))
+            nowa.insert(los.bounded(int(nowa.size()) + 1), obiekt);
+    }
+    return nowa;
+}
+
+} // namespace
+
+TEST(KontrolerTablicy, ANewListArrivesAsRowChangesThatKeepEveryStayingObjectsIndexesAndSelection)
+{
+    std::vector<std::unique_ptr<QObject>> pula;
+    for (int i = 0; i < 40; ++i)
+        pula.push_back(std::make_unique<QObject>());
+    KontrolerTablicy kontroler;
+    kontroler.ustawTytulyKolumn({QStringLiteral("a"), QStringLiteral("b")});
+    QAbstractItemModelTester tester(&kontroler, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QTreeView widok;
+    widok.setModel(&kontroler);
+    widok.setSelectionModel(kontroler.selectionModel());
+    QSignalSpy resety(&kontroler, &QAbstractItemModel::modelAboutToBeReset);
+
+    QRandomGenerator los(37);
+    QList<QObject *> lista;
+    for (int krok = 0; krok < 400; ++krok) {
+        const QList<QObject *> nowa = krok % 50 == 0 ? QList<QObject *>() : zmienionaLista(lista, pula, los);
+        QList<QObject *> zaznaczone;
+        for (QObject *obiekt : std::as_const(lista)) {
+            if (los.bounded(3) == 0)
+                zaznaczone.append(obiekt);
+        }
+        kontroler.setSelectedObjects(zaznaczone);
+        std::vector<std::pair<QPersistentModelIndex, QObject *>> indeksy;
+        for (int wiersz = 0; wiersz < kontroler.rowCount(); ++wiersz) {
+            for (int kolumna = 0; kolumna < 2; ++kolumna)
+                indeksy.emplace_back(kontroler.index(wiersz, kolumna), lista[wiersz]);
+        }
+
+        kontroler.ustawTresc(nowa);
+        SCOPED_TRACE(krok);
+        ASSERT_EQ(kontroler.arrangedObjects(), nowa);
+        ASSERT_EQ(kontroler.rowCount(), nowa.size());
+        sprawdzWiersze(kontroler);
+        for (const auto &[indeks, obiekt] : indeksy) {
+            if (nowa.contains(obiekt))
+                ASSERT_EQ(indeks.data(KontrolerTablicy::RolaObiektu).value<QObject *>(), obiekt);
+            else
+                ASSERT_FALSE(indeks.isValid());
+        }
+        QList<QObject *> zostaja;
+        for (QObject *obiekt : nowa) {
+            if (zaznaczone.contains(obiekt))
+                zostaja.append(obiekt);
+        }
+        ASSERT_EQ(kontroler.selectedObjects(), zostaja);
+        lista = nowa;
+    }
+    EXPECT_EQ(resety.count(), 0);
 }
