@@ -15,9 +15,15 @@ void Podroz::SetUp()
         GTEST_SKIP() << "starts the real program: run by its ctest entry under xvfb-run";
     if (m_xdotool.isEmpty() || m_import.isEmpty() || m_xwininfo.isEmpty())
         GTEST_SKIP() << "needs xdotool, xwininfo and ImageMagick's import (scripts/install-deps.sh installs them)";
-    // The home and settings of this process are temporary (the tests' main made them); the
-    // program shares them, so that what this process stores the program reads.
+    // The home of this process is temporary (the tests' main made it); the program shares it and
+    // its settings, so that what this process stores the program reads.
     m_srodowisko.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    // The tests' main puts this process's settings in a test folder below it: the program, not in
+    // test mode, finds them when that folder is its configuration home.
+    const QString plikUstawien = UserDefaults::standard().fileName();
+    const QString konfiguracja = QFileInfo(QFileInfo(plikUstawien).path()).path();
+    ASSERT_EQ(plikUstawien, konfiguracja + QStringLiteral("/Tarrowind/Tarrowind.ini"));
+    m_srodowisko.insert(QStringLiteral("XDG_CONFIG_HOME"), konfiguracja);
     m_podroz = QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name());
     QDir(sciezkaZrzutow()).removeRecursively();
     QDir().mkpath(sciezkaZrzutow());
