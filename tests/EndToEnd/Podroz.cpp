@@ -225,6 +225,15 @@ void Podroz::klawisze(const QStringList &klawisze)
     }
 }
 
+void Podroz::aktywujOkno()
+{
+    // Xvfb runs no window manager: when a menu closes, the keyboard's focus may go to the root
+    // window, and the program takes its window for inactive. A click activates the window under a
+    // window manager; here the test does.
+    if (xdotool({QStringLiteral("getwindowfocus")}) != m_okno)
+        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), m_okno});
+}
+
 void Podroz::pisz(const QString &tekst)
 {
     xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), tekst});
@@ -233,6 +242,7 @@ void Podroz::pisz(const QString &tekst)
 
 void Podroz::kliknij(const QPoint &wOknie, int przycisk, int ile)
 {
+    aktywujOkno();
     xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), m_okno, QString::number(wOknie.x()),
              QString::number(wOknie.y()), QStringLiteral("sleep"), QStringLiteral("0.1"), QStringLiteral("click"),
              QStringLiteral("--repeat"), QString::number(ile), QStringLiteral("--delay"), QStringLiteral("80"),
@@ -242,12 +252,20 @@ void Podroz::kliknij(const QPoint &wOknie, int przycisk, int ile)
 
 void Podroz::przeciagnij(const QPoint &z, const QPoint &do_)
 {
+    aktywujOkno();
     const QPoint a = z + geometria().topLeft();
     const QPoint b = do_ + geometria().topLeft();
-    const QString skrypt = QString::asprintf(
-        "mousemove %d %d sleep 0.3 mousedown 1 sleep 0.2 mousemove %d %d sleep 0.2 mousemove %d %d sleep 0.2 "
-        "mousemove %d %d sleep 0.5 mousemove %d %d sleep 0.4 mouseup 1",
-        a.x(), a.y(), a.x() + 4, a.y() + 6, a.x() + 20, a.y() + 20, b.x() - 5, b.y(), b.x(), b.y());
+    // A press, a short move past the drag distance, then the way in six steps (a divider follows
+    // each), a pause near and over the target and the release.
+    const QPoint start = a + QPoint(20, 20);
+    QString skrypt = QString::asprintf("mousemove %d %d sleep 0.3 mousedown 1 sleep 0.2 mousemove %d %d sleep 0.2 "
+                                       "mousemove %d %d",
+                                       a.x(), a.y(), a.x() + 4, a.y() + 6, start.x(), start.y());
+    for (int krok = 1; krok <= 6; ++krok) {
+        const QPoint punkt = start + (b - QPoint(5, 0) - start) * krok / 6;
+        skrypt += QString::asprintf(" sleep 0.1 mousemove %d %d", punkt.x(), punkt.y());
+    }
+    skrypt += QString::asprintf(" sleep 0.4 mousemove %d %d sleep 0.4 mouseup 1", b.x(), b.y());
     xdotool(skrypt.split(QLatin1Char(' ')));
     QTest::qWait(300);
 }

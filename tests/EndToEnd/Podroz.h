@@ -48,9 +48,30 @@ protected:
     // Whether the window's rectangle `obszar` holds text or an icon (dark pixels) on the screen.
     bool pokazujeCos(const QRect &obszar);
 
+    // ---- fixed sizes of the window (960 × 640 at its start) with the navigation bar as stored
+    static constexpr int szerokoscPaska = 200;
+    static constexpr int dzielnikPaska = szerokoscPaska + 14;
+    // "Main Flow" first, then the other flows by name, 21 high each; "All Beans" above them.
+    static constexpr int wierszNawigacjiPierwszegoPotoku = 147;
+    static constexpr int wysokoscWierszaPotoku = 21;
+    // The middle of a bean list's first row, and its rows' height.
+    static constexpr int pierwszyWierszListy = 157;
+    static constexpr int wysokoscWierszaListy = 23;
+    static constexpr int xNazwy = szerokoscPaska + 100;
+    static QPoint wierszListy(int wiersz) { return QPoint(xNazwy, pierwszyWierszListy + wiersz * wysokoscWierszaListy); }
+    static QRect nazwaWWierszu(int wiersz)
+    {
+        return QRect(szerokoscPaska + 60, pierwszyWierszListy - 8 + wiersz * wysokoscWierszaListy, 150, 16);
+    }
+    static QPoint wierszPotoku(int ktory)
+    {
+        return QPoint(100, wierszNawigacjiPierwszegoPotoku + ktory * wysokoscWierszaPotoku);
+    }
+
     // ---- what the user does
     void klawisze(const QStringList &klawisze);
     void pisz(const QString &tekst);
+    // The pointer's steps activate the window first, as a click does under a window manager.
     void kliknij(const QPoint &wOknie, int przycisk = 1, int ile = 1);
     void przeciagnij(const QPoint &z, const QPoint &do_);
 
@@ -69,6 +90,7 @@ protected:
     QString xdotool(const QStringList &argumenty) const;
     static bool poczekaj(const std::function<bool()> &warunek, int ms);
     static QString uruchom(const QString &program, const QStringList &argumenty);
+    void aktywujOkno();
 
     const QString m_sciezkaProgramu = qEnvironmentVariable("TARROWIND_PROGRAM");
     const QString m_xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));

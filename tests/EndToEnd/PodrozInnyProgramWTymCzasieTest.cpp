@@ -9,20 +9,6 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-namespace {
-
-// Fixed sizes of the window (960 × 640 at its start) with the navigation bar 200 wide.
-constexpr int szerokoscPaska = 200;
-constexpr int pierwszyWierszListy = 157; // the middle of a flow list's first row
-constexpr int wysokoscWierszaListy = 23;
-
-QRect wierszListy(int wiersz)
-{
-    return QRect(szerokoscPaska + 60, pierwszyWierszListy - 8 + wiersz * wysokoscWierszaListy, 150, 16);
-}
-
-} // namespace
-
 TEST_F(Podroz, InnyProgramWTymCzasie)
 {
     // "Potok 0001" with the scope Ready: "Fasolka 0004.odt" and "Projekt 0010", in name order.
@@ -36,25 +22,25 @@ TEST_F(Podroz, InnyProgramWTymCzasie)
     EXPECT_TRUE(czekajNaTytul(QStringLiteral("Flow: Potok 0001"))) << tytul().toStdString();
     QTest::qWait(500);
     zrzut(QStringLiteral("flow-scope-ready"));
-    ASSERT_TRUE(pokazujeCos(wierszListy(1)));
-    ASSERT_FALSE(pokazujeCos(wierszListy(2)));
+    ASSERT_TRUE(pokazujeCos(nazwaWWierszu(1)));
+    ASSERT_FALSE(pokazujeCos(nazwaWWierszu(2)));
 
     // An active bean moved into "_Ready" by another program comes first in the list.
     ASSERT_TRUE(QDir().rename(potok + QStringLiteral("/Fasolka 0000.txt"), potok + QStringLiteral("/_Ready/Fasolka 0000.txt")));
     QElapsedTimer zegar;
     zegar.start();
-    EXPECT_TRUE(poczekaj([&] { return pokazujeCos(wierszListy(2)); }, 2000)) << "the list did not follow within 2 s";
+    EXPECT_TRUE(poczekaj([&] { return pokazujeCos(nazwaWWierszu(2)); }, 2000)) << "the list did not follow within 2 s";
     std::printf("The flow list followed another program's move after %lld ms\n", zegar.elapsed());
     zrzut(QStringLiteral("moved-into-ready-by-another-program"));
-    kliknij(wierszListy(0).center());
+    kliknij(nazwaWWierszu(0).center());
     klawisze({QStringLiteral("ctrl+6")});
     EXPECT_TRUE(czekajNaPlik(potok + QStringLiteral("/_Done/Fasolka 0000.txt"))) << "Ctrl+6 did not reach the moved bean";
     EXPECT_FALSE(istnieje(potok + QStringLiteral("/_Ready/Fasolka 0000.txt")));
-    EXPECT_TRUE(poczekaj([&] { return !pokazujeCos(wierszListy(2)); }, 3000)) << "the done bean stayed in the Ready list";
+    EXPECT_TRUE(poczekaj([&] { return !pokazujeCos(nazwaWWierszu(2)); }, 3000)) << "the done bean stayed in the Ready list";
     zrzut(QStringLiteral("done-by-ctrl-6"));
 
     // The folder bean open in a bean tab, renamed by another program: the tab closes.
-    kliknij(wierszListy(1).center());
+    kliknij(nazwaWWierszu(1).center());
     klawisze({QStringLiteral("ctrl+Return")});
     EXPECT_TRUE(czekajNaTytul(QStringLiteral("Projekt 0010"))) << tytul().toStdString();
     zrzut(QStringLiteral("bean-tab"));
@@ -63,7 +49,7 @@ TEST_F(Podroz, InnyProgramWTymCzasie)
     QTest::qWait(300);
     zrzut(QStringLiteral("bean-tab-closed-new-name-in-list"));
     // The row is the renamed bean: Ctrl+6 moves the new name.
-    kliknij(wierszListy(1).center());
+    kliknij(nazwaWWierszu(1).center());
     klawisze({QStringLiteral("ctrl+6")});
     EXPECT_TRUE(czekajNaPlik(potok + QStringLiteral("/_Done/Projekt 0010 renamed"))) << "the row is not the renamed bean";
 

@@ -10,16 +10,6 @@
 
 namespace {
 
-// Fixed sizes of the window (960 × 640 at its start) with the navigation bar 200 wide.
-constexpr int szerokoscPaska = 200;
-constexpr int wierszNawigacjiWszystkieFasolki = 121; // flows follow, 21 high each
-constexpr int wysokoscWierszaPotoku = 21;
-constexpr int pierwszyWierszListy = 157;             // the middle of a flow list's first row
-constexpr int wysokoscWierszaListy = 23;
-constexpr int przyciskPanelaPrawego = szerokoscPaska + 85; // on the flow view's bottom bar
-constexpr int przyciskPodzialu = 669;                // "Divided into Flows" on All Beans' scope bar
-constexpr int dzielnikPaska = szerokoscPaska + 14;
-
 // Rows of All Beans' flow headers (pale green across the list) in a screenshot of the window.
 int wierszeNaglowkowPotokow(const QImage &obraz)
 {
@@ -36,6 +26,9 @@ int wierszeNaglowkowPotokow(const QImage &obraz)
 
 TEST_F(Podroz, ZakonczenieIPonownyStart)
 {
+    // On the flow view's bottom bar, and "Divided into Flows" on All Beans' scope bar.
+    const int przyciskPanelaPrawego = szerokoscPaska + 85;
+    const int przyciskPodzialu = 669;
     ASSERT_NO_FATAL_FAILURE(zapiszPortfolio({.potoki = 3, .fasolkiNaPotok = 12, .fasolkiNaArchiwumPotoku = 2},
                                             {{QStringLiteral("KartaPortfolio.szerokoscPaskaNawigacji"), szerokoscPaska}}));
     ASSERT_TRUE(uruchomProgram());
@@ -46,7 +39,7 @@ TEST_F(Podroz, ZakonczenieIPonownyStart)
     zrzut(QStringLiteral("main-flow"));
 
     // A bean tab on the first folder bean (row 6, files sort first), then back to the portfolio tab.
-    kliknij(QPoint(400, pierwszyWierszListy + 6 * wysokoscWierszaListy));
+    kliknij(wierszListy(6));
     klawisze({QStringLiteral("ctrl+Return")});
     EXPECT_TRUE(czekajNaTytul(QStringLiteral("Projekt 0006"))) << tytul().toStdString();
     zrzut(QStringLiteral("bean-tab"));
@@ -84,7 +77,7 @@ TEST_F(Podroz, ZakonczenieIPonownyStart)
     klawisze({QStringLiteral("alt+Left"), QStringLiteral("ctrl+Next")});
     QTest::qWait(500);
     EXPECT_EQ(tytul(), QStringLiteral("All Beans")) << "no history, no other tab";
-    kliknij(QPoint(100, wierszNawigacjiWszystkieFasolki + (wysokoscWierszaPotoku + 5) ));
+    kliknij(wierszPotoku(0));
     EXPECT_TRUE(czekajNaTytul(QStringLiteral("Flow: Main Flow"))) << tytul().toStdString();
     zrzut(QStringLiteral("started-again-main-flow-plain-rows"));
 
