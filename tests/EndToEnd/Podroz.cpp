@@ -270,6 +270,26 @@ void Podroz::przeciagnij(const QPoint &z, const QPoint &do_)
     QTest::qWait(300);
 }
 
+void Podroz::wskaz(const QPoint &wOknie)
+{
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), m_okno, QString::number(wOknie.x()),
+             QString::number(wOknie.y())});
+    QTest::qWait(300);
+}
+
+void Podroz::wybierzStatusZMenuPodrecznego(const QPoint &wiersz, int ponizejStatusu, const QString &krok)
+{
+    kliknij(wiersz, 3);
+    QTest::qWait(300);
+    const QPoint status = wiersz + QPoint(40, 168);
+    wskaz(status);
+    // Straight right into the submenu first: a slant would cross the next item and close it.
+    wskaz(status + QPoint(190, 0));
+    wskaz(status + QPoint(190, ponizejStatusu));
+    zrzut(krok);
+    kliknij(status + QPoint(190, ponizejStatusu));
+}
+
 // ---- the portfolio
 
 void Podroz::zapiszPortfolio(const GeneratorPortfolio::Uklad &uklad, const QVariantMap &ustawienia)

@@ -74,6 +74,11 @@ protected:
     // The pointer's steps activate the window first, as a click does under a window manager.
     void kliknij(const QPoint &wOknie, int przycisk = 1, int ile = 1);
     void przeciagnij(const QPoint &z, const QPoint &do_);
+    void wskaz(const QPoint &wOknie);
+    // A folder bean's context menu, opened by a right click on its row where the menu's top-left
+    // corner then lies, and in its Status submenu (Status is the eighth item, 22 high below two
+    // separators; the submenu opens beside it) the item `ponizejStatusu` below Status's middle.
+    void wybierzStatusZMenuPodrecznego(const QPoint &wiersz, int ponizejStatusu, const QString &krok);
 
     // ---- the portfolio
     // A generated portfolio below the base folder, each file with bytes of its own in the account,

@@ -44,22 +44,9 @@ TEST_F(Podroz, DzienPracy)
     EXPECT_TRUE(poczekaj([&] { return pokazujeCos(nazwaWWierszu(0)); }, 3000));
     zrzut(QStringLiteral("new-bean-selected"));
 
-    // Ready from the bean's context menu, opened by a right click on its row where its top-left
-    // corner then lies: Status is a folder bean's eighth item (22 high, two separators), its submenu
-    // opens beside it with the bean's name first and Ready sixth.
-    const QPoint menu = wierszListy(0);
-    kliknij(menu, 3);
-    QTest::qWait(300);
-    const auto wskaz = [&](const QPoint &p) {
-        xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), m_okno, QString::number(p.x()),
-                 QString::number(p.y())});
-        QTest::qWait(300);
-    };
-    wskaz(menu + QPoint(40, 168));
-    wskaz(menu + QPoint(230, 168));
-    wskaz(menu + QPoint(230, 280));
-    zrzut(QStringLiteral("context-menu-status-ready"));
-    kliknij(menu + QPoint(230, 280));
+    // Ready from the bean's context menu, opened by a right click on its row: the sixth item of
+    // the Status submenu, below the bean's name.
+    wybierzStatusZMenuPodrecznego(wierszListy(0), 112, QStringLiteral("context-menu-status-ready"));
     ASSERT_TRUE(czekajNaPlik(garden + QStringLiteral("_Ready/Seed trays"))) << "not Ready";
     zrzut(QStringLiteral("ready"));
 
@@ -140,14 +127,8 @@ TEST_F(Podroz, DzienPracy)
     klawisze({QStringLiteral("ctrl+f"), QStringLiteral("ctrl+a")});
     pisz(QStringLiteral("Seedlings"));
     QTest::qWait(800);
-    const QPoint menuArchiwum(xNazwy, wierszArchiwumPodNaglowkiem);
-    kliknij(menuArchiwum, 3);
-    QTest::qWait(300);
-    wskaz(menuArchiwum + QPoint(40, 168));
-    wskaz(menuArchiwum + QPoint(230, 168));
-    wskaz(menuArchiwum + QPoint(230, 348));
-    zrzut(QStringLiteral("context-menu-reactivate"));
-    kliknij(menuArchiwum + QPoint(230, 348));
+    wybierzStatusZMenuPodrecznego(QPoint(xNazwy, wierszArchiwumPodNaglowkiem), 180,
+                                  QStringLiteral("context-menu-reactivate"));
     const QString aktywna = wszystkie + QStringLiteral("_Main_Flow/Seedlings");
     ASSERT_TRUE(czekajNaPlik(aktywna)) << "not reactivated (as active)";
     EXPECT_FALSE(istnieje(zarchiwizowana));
