@@ -51,13 +51,18 @@ TEST_F(Podroz, DzienPracy)
     zrzut(QStringLiteral("ready"));
 
     // Archived from the main menu (Bean ▸ Status ▸ Archived), the list focused by a click on the row:
-    // the right click left the keyboard in the navigation bar.
-    kliknij(wierszListy(0));
-    klawisze({QStringLiteral("alt+b"), QStringLiteral("u")});
-    zrzut(QStringLiteral("main-menu-status"));
-    klawisze({QStringLiteral("v")});
+    // the right click left the keyboard in the navigation bar. For a while after the status change
+    // the menu may still act on the bar's flow (its Status submenu all off): then again.
     const QString archiwum = R(QStringLiteral("Archived Beans/Garden/Seed trays"));
-    ASSERT_TRUE(czekajNaPlik(archiwum)) << "not archived";
+    for (int proba = 0; proba < 3 && !istnieje(archiwum); ++proba) {
+        kliknij(wierszListy(0));
+        klawisze({QStringLiteral("alt+b"), QStringLiteral("u")});
+        zrzut(QStringLiteral("main-menu-status"));
+        klawisze({QStringLiteral("v")});
+        if (!czekajNaPlik(archiwum, 2000))
+            klawisze({QStringLiteral("Escape"), QStringLiteral("Escape"), QStringLiteral("Escape")});
+    }
+    ASSERT_TRUE(istnieje(archiwum)) << "not archived";
 
     // From the archive (Go ▸ Archived Beans, found by a search) dragged onto its flow in the bar:
     // back in Incubation.
