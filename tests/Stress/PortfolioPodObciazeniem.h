@@ -3,6 +3,7 @@
 #include "Platform/BladOperacji.h"
 
 #include "Support/MigawkaKatalogu.h"
+#include "Support/RachunekPlikow.h"
 #include "Support/PortfolioTestowe.h"
 
 #include <QByteArray>
@@ -101,8 +102,7 @@ private:
     void sprawdzPoOperacji(const QString &opis, bool udana, const BladOperacji *blad, const QStringList &przed,
                            const std::function<QString()> &warunekPowodzenia);
 
-    QHash<QByteArray, int> m_oczekiwane;
-    QHash<QByteArray, QString> m_opisy;
+    RachunekPlikow m_rachunek{m_baza.sciezka()};
     std::deque<QString> m_dziennik;
     int m_licznikNazw = 0;
     int m_licznikTresci = 0;
