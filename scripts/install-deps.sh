@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   xvfb xauth dbus dbus-x11 shared-mime-info hicolor-icon-theme
   xdotool imagemagick x11-utils
+  desktop-file-utils appstream
 )
 
 missing=()

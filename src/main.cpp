@@ -10,6 +10,8 @@ int main(int argc, char *argv[])
     QApplication aplikacja(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tarrowind"));
     QApplication::setApplicationName(QStringLiteral("Tarrowind"));
+    // The desktop entry is named after the bus name; the desktop matches windows to it by this.
+    QGuiApplication::setDesktopFileName(UslugaAktywacji::nazwaUslugi);
 
     // A second launch only brings the running program forward.
     UslugaAktywacji usluga;
