@@ -7,6 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir="$(realpath "${1:-${TARROWIND_BUILD_DIR:-build}}")"
 desktop_id=org.tarrowind.Tarrowind
+# The set-up wizard's fixed width (WizardResources::szerokoscOkna): it tells the wizard from an alert.
 wizard_width=700
 
 if [ "${2:-}" != --on-display ]; then
@@ -41,6 +42,7 @@ for _ in $(seq 150); do
   sleep 0.1
 done
 [ -n "$window" ] || fail "the installed program showed no window"
+[ "$(readlink "/proc/$pid/exe")" = "$work/prefix/bin/tarrowind" ] || fail "the program that ran is not the installed one"
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"
 name="$(xdotool getwindowname "$window")"
