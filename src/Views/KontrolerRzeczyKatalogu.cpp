@@ -22,11 +22,11 @@
 #include "Platform/Ui/Menu.h"
 #include "Platform/Ui/PanelSzybkiegoPrzegladu.h"
 #include "Platform/Ui/PozycjaMenu.h"
+#include "Platform/WorkspaceOperations.h"
 #include "Widgets/KomorkaNaglowkaTabeliPapierowej.h"
 
 #include <QAbstractButton>
 #include <QDropEvent>
-#include <QFile>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 
@@ -385,7 +385,9 @@ void KontrolerRzeczyKatalogu::moveToTrash()
         return;
     // The row goes when the watcher reports the file gone.
     const QString nazwaNaDysku = byt->ostatniKomponentSciezki();
-    if (!QFile::moveToTrash(byt->plikowyURL()))
+    // Through the one way into the home Trash, which makes the data folder a fresh account lacks: without it the
+    // file would land in a "files" folder of the working directory.
+    if (!WorkspaceOperations::doKosza(byt->plikowyURL(), nullptr))
         AlertNiepowodzenia::pokaz(tr("Could not move '%1' to Trash.").arg(nazwaNaDysku), nullptr,
                                   AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
 }

@@ -41,7 +41,6 @@ namespace {
 
 constexpr double opoznienie = 0.05;
 constexpr std::chrono::seconds czasNaUstalenie{10};
-constexpr int dlugoscDziennika = 60;
 constexpr int najwiecejPotokow = 12;
 constexpr int najwiecejWpisow = 300;
 constexpr int najdluzszaSciezka = 1500;
@@ -168,10 +167,10 @@ bool jestAscii(const QString &tekst)
 
 void PortfolioPodObciazeniem::SetUp()
 {
-    const QByteArray zadane = qgetenv("TARROWIND_STRESS_SEED");
+    const QByteArray zadane = qgetenv(m_zmiennaZiarna);
     m_ziarno = zadane.isEmpty() ? (quint64(std::random_device{}()) << 32) | std::random_device{}() : zadane.toULongLong();
     m_los.seed(m_ziarno);
-    std::printf("Seed %llu; replay with TARROWIND_STRESS_SEED=%llu\n", (unsigned long long)m_ziarno,
+    std::printf("Seed %llu; replay with %s=%llu\n", (unsigned long long)m_ziarno, m_zmiennaZiarna,
                 (unsigned long long)m_ziarno);
     ustawBudzetCzasu(120, "this test");
     Konsola::ustawWyjscie([](const QByteArray &linia) {
@@ -374,24 +373,45 @@ void PortfolioPodObciazeniem::sprawdzNiezmienniki(const QString &gdzie)
                       << roznica.join(u'\n').toStdString() << kontekst().toStdString();
 }
 
+void PortfolioPodObciazeniem::zliczPliki(QHash<QByteArray, int> &znalezione, QHash<QByteArray, QString> &polozenie,
+                                         QStringList &ukryte) const
+{
+    for (const QString &korzen : QStringList{m_baza.sciezka()} + m_katalogiPozaBaza) {
+        const QByteArray bajty = QFile::encodeName(korzen);
+        const QString przedrostek = korzen == m_baza.sciezka() ? QString() : korzen;
+        przejdzDrzewo(bajty, [&](const QByteArray &sciezka, const struct stat &info) {
+            if (S_ISDIR(info.st_mode))
+                return;
+            const QString wzgledna = QFile::decodeName(sciezka.mid(bajty.size()));
+            if (wzgledna.contains(QLatin1String("/."))) {
+                ukryte << przedrostek + wzgledna;
+                return;
+            }
+            const QByteArray klucz = skrot(trescWpisu(sciezka, info));
+            ++znalezione[klucz];
+            polozenie.insert(klucz, przedrostek + wzgledna);
+        });
+    }
+}
+
+void PortfolioPodObciazeniem::przyjmijKopie()
+{
+    QHash<QByteArray, int> znalezione;
+    QHash<QByteArray, QString> polozenie;
+    QStringList ukryte;
+    zliczPliki(znalezione, polozenie, ukryte);
+    for (auto it = znalezione.cbegin(); it != znalezione.cend(); ++it) {
+        if (m_oczekiwane.value(it.key()) > 0 && m_oczekiwane.value(it.key()) < it.value())
+            m_oczekiwane[it.key()] = it.value();
+    }
+}
+
 void PortfolioPodObciazeniem::sprawdzPliki(const QString &gdzie)
 {
     QHash<QByteArray, int> znalezione;
     QHash<QByteArray, QString> polozenie;
     QStringList ukryte;
-    const QByteArray baza = QFile::encodeName(m_baza.sciezka());
-    przejdzDrzewo(baza, [&](const QByteArray &sciezka, const struct stat &info) {
-        if (S_ISDIR(info.st_mode))
-            return;
-        const QString wzgledna = QFile::decodeName(sciezka.mid(baza.size()));
-        if (wzgledna.contains(QLatin1String("/."))) {
-            ukryte << wzgledna;
-            return;
-        }
-        const QByteArray klucz = skrot(trescWpisu(sciezka, info));
-        ++znalezione[klucz];
-        polozenie.insert(klucz, wzgledna);
-    });
+    zliczPliki(znalezione, polozenie, ukryte);
     QStringList zgubione, nadmiarowe;
     for (auto it = m_oczekiwane.cbegin(); it != m_oczekiwane.cend(); ++it) {
         if (znalezione.value(it.key()) < it.value())
@@ -537,13 +557,13 @@ QList<Potok *> PortfolioPodObciazeniem::potokiGrafu() const
 void PortfolioPodObciazeniem::zapiszWDzienniku(const QString &wpis)
 {
     m_dziennik.push_back(wpis);
-    if (m_dziennik.size() > size_t(dlugoscDziennika))
+    if (m_dziennik.size() > m_dlugoscDziennika)
         m_dziennik.pop_front();
 }
 
 QString PortfolioPodObciazeniem::kontekst() const
 {
-    QString tekst = QStringLiteral("\nSeed %1 (replay with TARROWIND_STRESS_SEED=%1). Last steps:").arg(m_ziarno);
+    QString tekst = QStringLiteral("\nSeed %1 (replay with %2=%1). Last steps:").arg(m_ziarno).arg(QLatin1String(m_zmiennaZiarna));
     for (const QString &wpis : m_dziennik)
         tekst += QStringLiteral("\n  ") + wpis;
     const std::lock_guard<std::mutex> blokada(zamekKonsoli);

@@ -50,6 +50,10 @@ protected:
     void zapiszPlik(const QByteArray &sciezka, const QByteArray &tresc);
     // Bytes the program itself wrote (an expected outcome) join the account, or leave it.
     void doliczTresc(const QByteArray &tresc, const QString &gdzie, int ile = 1);
+    // The account also counts the files below `katalog`, a folder outside the base folder (the Trash).
+    void liczTakzeW(const QString &katalog) { m_katalogiPozaBaza << katalog; }
+    // Copies of bytes the account holds, found now beyond it, join it: a duplicate or a copying drop made them.
+    void przyjmijKopie();
     // Everything below `sciezka` is about to go on purpose.
     void odpiszDrzewo(const QString &sciezka);
     void usunDrzewo(const QString &sciezka);
@@ -80,6 +84,9 @@ protected:
     QList<Fasolka *> fasolkiGrafu() const;
     QList<Potok *> potokiGrafu() const;
 
+    // Read by SetUp: the environment variable that replays a seed, and how many journal lines a failure shows.
+    const char *m_zmiennaZiarna = "TARROWIND_STRESS_SEED";
+    size_t m_dlugoscDziennika = 60;
     // Cleared while a test makes listings fail: the watcher may then keep folders moved into an
     // unreadable one, which no listing counts.
     bool m_listingiDzialaja = true;
@@ -101,6 +108,10 @@ private:
     void sprawdzPoOperacji(const QString &opis, bool udana, const BladOperacji *blad, const QStringList &przed,
                            const std::function<QString()> &warunekPowodzenia);
 
+    // Every file of the base folder and of the folders counted beside it, by hash.
+    void zliczPliki(QHash<QByteArray, int> &znalezione, QHash<QByteArray, QString> &polozenie, QStringList &ukryte) const;
+
+    QStringList m_katalogiPozaBaza;
     QHash<QByteArray, int> m_oczekiwane;
     QHash<QByteArray, QString> m_opisy;
     std::deque<QString> m_dziennik;
