@@ -234,7 +234,7 @@ void KontrolerListyFasolek::przeladujBezZaznaczania()
 
 void KontrolerListyFasolek::przeladuj(ProxyListyFasolek::PowodZmiany powod)
 {
-    if (!m_proxy)
+    if (!m_proxy || !m_tabela)
         return;
     m_tabela->setShouldSelectAddedRows(powod == ProxyListyFasolek::PowodZmiany::ZmianaModelu);
     QScrollBar *pionowy = m_tabela->verticalScrollBar();
@@ -248,6 +248,8 @@ void KontrolerListyFasolek::przeladuj(ProxyListyFasolek::PowodZmiany powod)
 
 void KontrolerListyFasolek::zmianaRodzajuWidokuWiersza()
 {
+    if (!m_tabela)
+        return;
     const int rodzaj = m_tabela->rowViewType();
     m_tabela->setColumnHidden(KolumnaStatus, !m_kolumnaStatusu || rodzaj == 1);
     m_tabela->setItemDelegateForColumn(KolumnaNazwa, rodzaj == 0   ? m_komorkaFasolki

@@ -103,7 +103,8 @@ private:
     static bool zapiszNazweFasolki(Fasolka *fasolka, const QString &nazwa);
     QVariant daneKomorki(QObject *obiekt, int kolumna, int rola) const;
 
-    WidokTabeliListyFasolek *m_tabela;
+    // The table may go before this controller, whose provider can still announce a change then.
+    QPointer<WidokTabeliListyFasolek> m_tabela;
     QPointer<ProxyListyFasolek> m_proxy;
     KontrolerTablicy *m_kontrolerTablicy;
     ListwaFiltra *m_listwaFiltra;

@@ -362,9 +362,12 @@ void KontrolerRzeczyKatalogu::dokonczAkcjeWyswietlDymekNowyKatalog(const QString
                                   AlertNiepowodzenia::LiniaKonsoli::WiadomoscIInformacja);
         return;
     }
-    if (wezel) {
+    // The popover's Return may be followed by the close of the outline's tab or window before this runs: the folder
+    // is made, the outline that is gone is left alone. The node is looked up again, as the new folder's notice may
+    // have read the tree anew.
+    const QModelIndex indeks = wezel ? m_kontrolerDrzewa->indexPathOfObject(katalog) : QModelIndex();
+    if (indeks.isValid() && m_widokZaryseli) {
         // An empty folder's node still counts as a leaf here: read it regardless.
-        const QModelIndex indeks = m_kontrolerDrzewa->indeksWezla(wezel);
         m_kontrolerDrzewa->fetchMore(indeks);
         m_widokZaryseli->expand(indeks);
     }

@@ -44,6 +44,7 @@
 #include "Widgets/FileNameChangerField.h"
 #include "Widgets/KontrolerTablicy.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QHeaderView>
@@ -55,8 +56,11 @@
 #include <QTimer>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <memory>
+
+#include <unistd.h>
 
 // A random day: a user's commands on the windows the program's own start-up builds, by real input at real rows,
 // interleaved with another program's changes to the portfolio; after every settle the graph equals a fresh build,
@@ -172,8 +176,14 @@ QSet<int> statusyZakresu(const ListwaZakresu *listwa)
     }
 }
 
+class LosowyDzien;
+LosowyDzien *biezacyDzien = nullptr;
+void poAwarii(int sygnal);
+
 class LosowyDzien : public PortfolioPodObciazeniem
 {
+    friend void poAwarii(int sygnal);
+
 protected:
     LosowyDzien()
     {
@@ -197,6 +207,10 @@ protected:
             m_alerty.dodajOdpowiedz(odpowiedz);
             zapiszWDzienniku(QStringLiteral("   alert \"%1\" answered %2").arg(alert.messageText()).arg(odpowiedz));
         });
+        // A crash names the seed and the last steps too.
+        biezacyDzien = this;
+        std::signal(SIGSEGV, poAwarii);
+        std::signal(SIGABRT, poAwarii);
         m_uruchomienie = std::make_unique<UruchomienieProgramu>();
         m_uruchomienie->delegat().applicationDidFinishLaunching();
         ASSERT_EQ(m_uruchomienie->delegat().stan(), TarrowindAppDelegate::Stan::Dziala);
@@ -219,6 +233,9 @@ protected:
     void TearDown() override
     {
         m_straznik.stop();
+        std::signal(SIGSEGV, SIG_DFL);
+        std::signal(SIGABRT, SIG_DFL);
+        biezacyDzien = nullptr;
         for (BrowserWindow *okno : widoczneOknaPrzegladarki())
             okno->close();
         wykonajOdlozoneUsuniecia();
@@ -253,6 +270,8 @@ protected:
     void upuscPlik(BrowserWindow *okno);
     void zmienNazweWMiejscu(BrowserWindow *okno);
     void wybierzKarte(BrowserWindow *okno);
+    // Scope bar, row type, panels, the icon bars' "+" and New Folder: any button the window shows.
+    void kliknijPrzycisk(BrowserWindow *okno);
     // A popover left open by the step gets a name, or Escape.
     void odpowiedzDymkowi();
 
@@ -264,7 +283,9 @@ protected:
     };
     // A visible list or outline of the window and a place in it: mostly a row, now and then below the rows.
     Miejsce losujMiejsce(BrowserWindow *okno);
-    QString nazwaLubZla(bool plik);
+    // Now and then a name every entry point refuses. A hidden name is the user's own choice for an item of a folder's
+    // outline, whose contents then leave every listing: `ukryta` false draws none.
+    QString nazwaLubZla(bool plik, bool ukryta = true);
 
     std::unique_ptr<UruchomienieProgramu> m_uruchomienie;
     QStringList m_wywolania;
@@ -273,11 +294,24 @@ protected:
     bool m_zrzutOczekuje = false;
 };
 
-QString LosowyDzien::nazwaLubZla(bool plik)
+void poAwarii(int sygnal)
+{
+    std::signal(sygnal, SIG_DFL);
+    if (biezacyDzien) {
+        const QByteArray tekst = "\nThe random day crashed (signal " + QByteArray::number(sygnal) + ")."
+                                 + biezacyDzien->kontekst().toUtf8() + '\n';
+        const ssize_t zapisane = ::write(STDERR_FILENO, tekst.constData(), size_t(tekst.size()));
+        (void)zapisane;
+    }
+    std::raise(sygnal);
+}
+
+QString LosowyDzien::nazwaLubZla(bool plik, bool ukryta)
 {
     static const QStringList zle{QString(), QStringLiteral("a/b"), QStringLiteral(".ukryta"), QStringLiteral("_Done"),
                                  QStringLiteral("..")};
-    return szansa(5) ? zle[losuj(int(zle.size()))] : nowaNazwa(plik);
+    const QString nazwa = szansa(5) ? zle[losuj(int(zle.size()))] : nowaNazwa(plik);
+    return !ukryta && nazwa.startsWith(u'.') ? QString() : nazwa;
 }
 
 LosowyDzien::Miejsce LosowyDzien::losujMiejsce(BrowserWindow *okno)
@@ -424,7 +458,7 @@ void LosowyDzien::zmienNazweWMiejscu(BrowserWindow *okno)
         zapiszWDzienniku(QStringLiteral("F2 in %1 at \"%2\": no field").arg(opisWidoku(miejsce.widok), opisWiersza(miejsce.indeks)));
         return;
     }
-    const QString nazwa = nazwaLubZla(szansa(50));
+    const QString nazwa = nazwaLubZla(szansa(50), !qobject_cast<WidokZaryseliRzeczyKatalogu *>(widok.data()));
     static const Qt::Key konce[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Escape};
     const Qt::Key koniec = konce[losuj(int(std::size(konce)))];
     zapiszWDzienniku(QStringLiteral("rename in place in %1 \"%2\" -> \"%3\" ending with %4")
@@ -433,6 +467,21 @@ void LosowyDzien::zmienNazweWMiejscu(BrowserWindow *okno)
     pole->selectAll();
     wpisz(pole, nazwa);
     QTest::keyClick(pole, koniec);
+}
+
+void LosowyDzien::kliknijPrzycisk(BrowserWindow *okno)
+{
+    QList<QAbstractButton *> przyciski;
+    for (QAbstractButton *przycisk : okno->findChildren<QAbstractButton *>())
+        if (przycisk->isVisible() && przycisk->isEnabled())
+            przyciski << przycisk;
+    if (przyciski.isEmpty())
+        return;
+    QAbstractButton *przycisk = przyciski[losuj(int(przyciski.size()))];
+    const QString nazwa = przycisk->objectName().isEmpty() ? przycisk->text() : przycisk->objectName();
+    zapiszWDzienniku(QStringLiteral("button \"%1\" (%2)").arg(nazwa, QLatin1String(przycisk->metaObject()->className())));
+    ++m_statystyka[QStringLiteral("button: ") + nazwa].first;
+    QTest::mouseClick(przycisk, Qt::LeftButton);
 }
 
 void LosowyDzien::wybierzKarte(BrowserWindow *okno)
@@ -463,10 +512,11 @@ void LosowyDzien::odpowiedzDymkowi()
 
 void LosowyDzien::krok(int numer)
 {
-    enum Rodzaj { kMenuGlowne, kKlawisz, kMenuPodreczne, kKlik, kDwuklik, kZrzut, kNazwa, kKarta, kOkno, kInnyProgram };
-    const int rodzaj = losujWedlugWag({16, 8, 18, 14, 5, 3, 6, 3, 2, 25});
+    enum Rodzaj { kMenuGlowne, kKlawisz, kMenuPodreczne, kKlik, kDwuklik, kZrzut, kNazwa, kKarta, kOkno, kPrzycisk,
+                  kInnyProgram };
+    const int rodzaj = losujWedlugWag({16, 8, 18, 14, 5, 3, 6, 3, 2, 6, 25});
     static const char *const nazwy[] = {"main menu", "key", "context menu", "click", "double-click", "drop",
-                                        "rename in place", "tab", "window", "other program"};
+                                        "rename in place", "tab", "window", "button", "other program"};
     ++m_statystyka[QStringLiteral("step: ") + QLatin1String(nazwy[rodzaj])].first;
     zapiszWDzienniku(QStringLiteral("step %1:").arg(numer));
     if (rodzaj == kInnyProgram) {
@@ -508,6 +558,9 @@ void LosowyDzien::krok(int numer)
         break;
     case kKarta:
         wybierzKarte(okno);
+        break;
+    case kPrzycisk:
+        kliknijPrzycisk(okno);
         break;
     case kOkno: {
         const QList<BrowserWindow *> okna = widoczneOknaPrzegladarki();
@@ -678,9 +731,11 @@ TEST_F(LosowyDzien, NothingIsLostAndEveryViewFollowsTheDiskAfterEverySettle)
             ustalISprawdz(numer);
             ++ustalen;
         }
-        if (numer % 1000 == 0)
+        if (numer % 1000 == 0) {
             std::printf("%d steps, %.0f s\n", numer,
                         std::chrono::duration<double>(std::chrono::steady_clock::now() - poczatek).count());
+            std::fflush(stdout);
+        }
     }
     std::printf("%d of %d steps, %d settles checked, %d alerts, seed %llu\n", numer - 1, krokow, ustalen,
                 int(m_alerty.wpisy().size()), (unsigned long long)m_ziarno);

@@ -416,4 +416,52 @@ TEST_F(NoweRzeczyWProgramie, TheFlowBarNewFolderButtonOpensThePanelAndMakesAMiss
     }, 3000));
 }
 
+// A view's widget may go before its controller, which the random day met twice (seeds 38100 and 4): what reaches the
+// controller then leaves the missing widget alone.
+class WidgetPrzedKontroleremWProgramie : public UruchomionyProgram
+{
+};
+
+// Return in the popover and, before the completion runs, the outline's widget is gone: the folder is still made.
+TEST_F(WidgetPrzedKontroleremWProgramie, ANewFolderNamedAsItsOutlineWidgetGoesIsMade)
+{
+    auto *zarys = widocznyWidok<WidokZaryseliRzeczyKatalogu>(m_okno);
+    ASSERT_NE(zarys, nullptr);
+    auto *drzewo = qobject_cast<KontrolerDrzewa *>(zarys->model());
+    const QString plany = drzewo->katalog()->plikowyURL() + QStringLiteral("/Plany");
+    ASSERT_TRUE(QDir().mkpath(plany));
+    QModelIndex wiersz;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        for (int i = 0; i < drzewo->rowCount(); ++i)
+            if (drzewo->wezel(drzewo->index(i, 0))->byt()->plikowyURL() == plany)
+                wiersz = drzewo->index(i, 0);
+        return wiersz.isValid();
+    }, 5000));
+    kliknijPrawym(zarys, wiersz);
+    wybierzZMenu(otwarteMenu(), QStringLiteral("New Folder"));
+    ASSERT_TRUE(QTest::qWaitFor([] { return otwartyDymek() != nullptr; }, 2000)) << "no popover";
+    QTest::keyClicks(otwartyDymek()->poleNazwa(), QStringLiteral("Nowy"));
+    QTest::keyClick(otwartyDymek()->poleNazwa(), Qt::Key_Return);
+    delete zarys;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo(plany + QStringLiteral("/Nowy")).isDir(); }, 2000));
+}
+
+// A bean's status changes after the list's table is gone: the provider's notice reloads no table.
+TEST_F(WidgetPrzedKontroleremWProgramie, AListWhoseTableIsGoneTakesTheProvidersNextChange)
+{
+    auto *tabela = widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno);
+    ASSERT_NE(tabela, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tabela->kontrolerTablicy()->rowCount() >= 2; }));
+    auto *fasolka = qobject_cast<Fasolka *>(tabela->kontrolerTablicy()->obiektWWierszu(0));
+    ASSERT_NE(fasolka, nullptr);
+    const int cel = fasolka->statusFasolki() == Fasolka::sfGotowa ? Fasolka::sfAktywna : Fasolka::sfGotowa;
+    delete tabela;
+    ASSERT_TRUE(fasolka->ustawStatus(cel));
+    // The provider announces the change on the next turn of the loop.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fasolka->statusFasolki(), cel);
+    EXPECT_TRUE(QFileInfo::exists(fasolka->bytFasolki()->plikowyURL()));
+}
+
 } // namespace
