@@ -194,7 +194,7 @@ void KontrolerRzeczyKatalogu::synchronizeContentOfExpandedItem(WezelDrzewa *weze
     for (WezelDrzewa *dziecko : wezel->childNodes())
         dzieci.append(dziecko);
     for (const QPointer<WezelDrzewa> &dziecko : dzieci) {
-        if (!dziecko || !m_widokZaryseli->isExpanded(m_kontrolerDrzewa->indeksWezla(dziecko)))
+        if (!dziecko || !m_widokZaryseli || !m_widokZaryseli->isExpanded(m_kontrolerDrzewa->indeksWezla(dziecko)))
             continue;
         if (auto *podkatalog = qobject_cast<BytKatalogu *>(dziecko->byt())) {
             podkatalog->synchronizujBytyWewnetrzneIZwrocNoweElementy();
@@ -209,7 +209,9 @@ void KontrolerRzeczyKatalogu::przeladuj()
     const QList<BytSystemuPlikow *> zaznaczone = m_kontrolerDrzewa->selectedObjects();
     BytSystemuPlikow *jedyny = zaznaczone.size() == 1 ? zaznaczone.constFirst() : nullptr;
     m_kontrolerDrzewa->rearrangeObjects();
-    m_widokZaryseli->reloadData();
+    // The reload comes 0.5 s after the change, when the outline's widget may be gone already.
+    if (m_widokZaryseli)
+        m_widokZaryseli->reloadData();
     if (const QModelIndex indeks = m_kontrolerDrzewa->indexPathOfObject(jedyny); indeks.isValid())
         m_kontrolerDrzewa->setSelectionIndexPaths({indeks});
 }

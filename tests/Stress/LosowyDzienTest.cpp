@@ -3,6 +3,7 @@
 #include "Support/NagrywajaceUslugiPulpitu.h"
 #include "Support/Ui/NagrywarkaAlertow.h"
 #include "Support/Ui/PolecenieWOknie.h"
+#include "Support/Ui/StartProgramu.h"
 #include "Support/Ui/ZrzutPlikuZInnegoProgramu.h"
 
 #include "Actions/DymekNowaRzecz.h"
@@ -24,7 +25,6 @@
 #include "Platform/FileOperations.h"
 #include "Platform/FolderListing.h"
 #include "Platform/Paths.h"
-#include "Platform/UserDefaults.h"
 #include "Platform/Ui/Menu.h"
 #include "Platform/Ui/PozycjaMenu.h"
 #include "Views/KontrolerArchiwum.h"
@@ -211,14 +211,10 @@ protected:
         biezacyDzien = this;
         std::signal(SIGSEGV, poAwarii);
         std::signal(SIGABRT, poAwarii);
-        m_uruchomienie = std::make_unique<UruchomienieProgramu>();
-        m_uruchomienie->delegat().applicationDidFinishLaunching();
-        ASSERT_EQ(m_uruchomienie->delegat().stan(), TarrowindAppDelegate::Stan::Dziala);
-        PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::glownaPrzegladarka();
-        ASSERT_NE(przegladarka, nullptr);
-        BrowserWindow *okno = przegladarka->windowController()->window();
-        okno->setGeometry(20, 40, 1000, 640);
-        ASSERT_TRUE(aktywuj(okno));
+        BrowserWindow *okno = nullptr;
+        uruchomProgram(m_uruchomienie, okno);
+        if (HasFatalFailure())
+            return;
         // A dialog nobody scripted would hold the day in its own loop: it is closed and written down.
         m_straznik.setInterval(200);
         QObject::connect(&m_straznik, &QTimer::timeout, [this] {
@@ -236,12 +232,7 @@ protected:
         std::signal(SIGSEGV, SIG_DFL);
         std::signal(SIGABRT, SIG_DFL);
         biezacyDzien = nullptr;
-        for (BrowserWindow *okno : widoczneOknaPrzegladarki())
-            okno->close();
-        wykonajOdlozoneUsuniecia();
-        m_uruchomienie.reset();
-        wykonajOdlozoneUsuniecia();
-        UserDefaults::standard().removeObject(QStringLiteral("KartaPortfolio.wybranyWidok"));
+        zatrzymajProgram(m_uruchomienie);
         DesktopServices::setShared(nullptr);
         PortfolioPodObciazeniem::TearDown();
     }
@@ -706,9 +697,16 @@ void LosowyDzien::sprawdzListy(const QString &gdzie)
                     pokazane << Paths::nfc(wezel->byt()->plikowyURL());
             naDysku.sort();
             pokazane.sort();
-            if (naDysku != pokazane)
-                bledy << nazwaOkna + QStringLiteral(": the outline of %1 shows [%2], the disk holds [%3]")
-                                         .arg(katalog.mid(R().size()), pokazane.join(", "), naDysku.join(", "));
+            if (naDysku == pokazane)
+                continue;
+            // Which view holds the outline: its widgets up to the window.
+            QStringList wlasciciele;
+            for (QWidget *w = zarys->parentWidget(); w && w != okno; w = w->parentWidget())
+                if (!QByteArray(w->metaObject()->className()).startsWith('Q'))
+                    wlasciciele << QLatin1String(w->metaObject()->className());
+            bledy << nazwaOkna + QStringLiteral(": the outline of %1 (in %2) shows [%3], the disk holds [%4]")
+                                     .arg(katalog.mid(R().size()), wlasciciele.join(" < "), pokazane.join(", "),
+                                          naDysku.join(", "));
         }
     }
     if (!bledy.isEmpty())

@@ -8,6 +8,7 @@
 #include "Browser/KontrolerKartyFasolki.h"
 #include "Model/BytSystemuPlikow.h"
 #include "Model/Fasolka.h"
+#include "Platform/DelayedOperations.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/KontrolerWidokuFasolki.h"
@@ -22,6 +23,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -462,6 +464,29 @@ TEST_F(WidgetPrzedKontroleremWProgramie, AListWhoseTableIsGoneTakesTheProvidersN
     QCoreApplication::processEvents();
     EXPECT_EQ(fasolka->statusFasolki(), cel);
     EXPECT_TRUE(QFileInfo::exists(fasolka->bytFasolki()->plikowyURL()));
+}
+
+// Another program's file arrives in the items folder after the outline's widget is gone: the reload half a second
+// later reads the folder into the tree and leaves the missing widget alone (seed 38100 of the random day, step 16513).
+TEST_F(WidgetPrzedKontroleremWProgramie, AnOutlineWhoseWidgetIsGoneReloadsItsFolderLater)
+{
+    auto *zarys = widocznyWidok<WidokZaryseliRzeczyKatalogu>(m_okno);
+    ASSERT_NE(zarys, nullptr);
+    ASSERT_TRUE(obserwujDysk());
+    QPointer<KontrolerDrzewa> drzewo = qobject_cast<KontrolerDrzewa *>(zarys->model());
+    const QString nowy = drzewo->katalog()->plikowyURL() + QStringLiteral("/Od innego programu.txt");
+    delete zarys;
+    QFile plik(nowy);
+    ASSERT_TRUE(plik.open(QIODevice::WriteOnly));
+    plik.close();
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        if (!drzewo || DelayedOperations::liczbaOczekujacych() > 0)
+            return false;
+        for (int i = 0; i < drzewo->rowCount(); ++i)
+            if (drzewo->wezel(drzewo->index(i, 0))->byt()->plikowyURL() == nowy)
+                return true;
+        return false;
+    }, 5000));
 }
 
 } // namespace
