@@ -14,7 +14,6 @@
 #include "Browser/OknaTarrowind.h"
 #include "Browser/PrzegladarkaTarrowind.h"
 #include "Browser/TabKit/BrowserWindow.h"
-#include "Browser/TabKit/BrowserWindowController.h"
 #include "Model/Archiwum.h"
 #include "Model/ArchiwumPotoku.h"
 #include "Model/BytKatalogu.h"
