@@ -5,9 +5,11 @@
 #include "Actions/DymekNowaRzecz.h"
 #include "Actions/PoleNazwa.h"
 #include "Browser/KartaFasolki.h"
+#include "Browser/KontrolerZawartosciFasolki.h"
 #include "Browser/KontrolerKartyFasolki.h"
 #include "Model/BytSystemuPlikow.h"
 #include "Model/Fasolka.h"
+#include "Platform/Paths.h"
 #include "Platform/DelayedOperations.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
@@ -487,6 +489,31 @@ TEST_F(WidgetPrzedKontroleremWProgramie, AnOutlineWhoseWidgetIsGoneReloadsItsFol
                 return true;
         return false;
     }, 5000));
+}
+
+// A bean shown in the tab whose widgets are gone changes its status and name: nothing reaches the missing labels
+// (seed 38100 of the random day).
+TEST_F(WidgetPrzedKontroleremWProgramie, ABeanWhoseViewIsGoneChangesStatusAndName)
+{
+    auto *tabela = widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno);
+    ASSERT_NE(tabela, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tabela->kontrolerTablicy()->rowCount() >= 2; }));
+    Fasolka *fasolka = nullptr;
+    for (int wiersz = 0; wiersz < tabela->kontrolerTablicy()->rowCount() && !fasolka; ++wiersz)
+        if (auto *f = qobject_cast<Fasolka *>(tabela->kontrolerTablicy()->obiektWWierszu(wiersz)); f && f->jestZKatalogiem())
+            fasolka = f;
+    ASSERT_NE(fasolka, nullptr);
+    kliknijPrawym(tabela, tabela->model()->index(tabela->kontrolerTablicy()->wierszObiektu(fasolka), 1));
+    wybierzZMenu(otwarteMenu(), QStringLiteral("Open"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return kartaPortfolio()->kontrolerWybranejFasolki() != nullptr; }, 2000));
+    delete kartaPortfolio()->kontrolerWybranejFasolki()->kontrolerZawartosciFasolki()->view();
+
+    const int cel = fasolka->statusFasolki() == Fasolka::sfGotowa ? Fasolka::sfAktywna : Fasolka::sfGotowa;
+    ASSERT_TRUE(fasolka->ustawStatus(cel));
+    ASSERT_TRUE(fasolka->zmienNazweBytuFasolkiNaDysku(QStringLiteral("Po zmianie")));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Paths::lastComponent(fasolka->bytFasolki()->plikowyURL()), QStringLiteral("Po zmianie"));
+    EXPECT_TRUE(QFileInfo(fasolka->bytFasolki()->plikowyURL()).isDir());
 }
 
 } // namespace
