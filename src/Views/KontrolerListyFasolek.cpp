@@ -142,6 +142,8 @@ void KontrolerListyFasolek::setCeleAkcji(const QList<Responder *> &cele)
 
 void KontrolerListyFasolek::walidujPrzyciskiAkcji()
 {
+    if (!m_pasek)
+        return;
     for (QAbstractButton *przycisk : m_pasek->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly)) {
         const AkcjaPrzycisku *akcja = AkcjaPrzycisku::dla(przycisk);
         if (!akcja || !akcja->cel()) {

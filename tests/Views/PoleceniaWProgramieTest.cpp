@@ -20,6 +20,7 @@
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
 #include "Widgets/KontrolerTablicy.h"
+#include "Widgets/WidokDolnegoPaskaIkon.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -450,8 +451,9 @@ TEST_F(WidgetPrzedKontroleremWProgramie, ANewFolderNamedAsItsOutlineWidgetGoesIs
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo(plany + QStringLiteral("/Nowy")).isDir(); }, 2000));
 }
 
-// A bean's status changes after the list's table is gone: the provider's notice reloads no table.
-TEST_F(WidgetPrzedKontroleremWProgramie, AListWhoseTableIsGoneTakesTheProvidersNextChange)
+// A bean's status changes after the list's widgets (table and icon bar) are gone: the provider's notice reloads no
+// table and validates no button.
+TEST_F(WidgetPrzedKontroleremWProgramie, AListWhoseWidgetsAreGoneTakesTheProvidersNextChange)
 {
     auto *tabela = widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno);
     ASSERT_NE(tabela, nullptr);
@@ -459,7 +461,8 @@ TEST_F(WidgetPrzedKontroleremWProgramie, AListWhoseTableIsGoneTakesTheProvidersN
     auto *fasolka = qobject_cast<Fasolka *>(tabela->kontrolerTablicy()->obiektWWierszu(0));
     ASSERT_NE(fasolka, nullptr);
     const int cel = fasolka->statusFasolki() == Fasolka::sfGotowa ? Fasolka::sfAktywna : Fasolka::sfGotowa;
-    delete tabela;
+    ASSERT_NE(tabela->parentWidget()->findChild<WidokDolnegoPaskaIkon *>(), nullptr);
+    delete tabela->parentWidget();
     ASSERT_TRUE(fasolka->ustawStatus(cel));
     // The provider announces the change on the next turn of the loop.
     QCoreApplication::sendPostedEvents();
