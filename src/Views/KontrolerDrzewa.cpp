@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QItemSelectionModel>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 
@@ -272,6 +273,10 @@ void KontrolerDrzewa::zastosujOdlozoneZmiany() const
 {
     // Lookups are const to callers; the rows they look at must be the disk's current ones.
     auto *drzewo = const_cast<KontrolerDrzewa *>(this);
+    // A lookup made while a folder's changes are applied (a view answering a removed row) leaves the rest for later:
+    // applied in the middle, a change of the same folder would remove the same rows a second time.
+    if (drzewo->m_stosujeZmiany)
+        return;
     while (!drzewo->m_odlozone.isEmpty()) {
         const QPointer<WezelDrzewa> wezel = drzewo->m_odlozone.takeFirst();
         if (wezel)
@@ -281,6 +286,7 @@ void KontrolerDrzewa::zastosujOdlozoneZmiany() const
 
 void KontrolerDrzewa::zastosujZmiany(WezelDrzewa *wezel)
 {
+    const QScopedValueRollback<bool> wTrakcie(m_stosujeZmiany, true);
     auto *katalog = qobject_cast<BytKatalogu *>(wezel->m_byt);
     if (!katalog)
         return;

@@ -113,4 +113,5 @@ private:
     WezelDrzewa *m_korzen;
     QItemSelectionModel *m_zaznaczenie;
     QList<QPointer<WezelDrzewa>> m_odlozone;
+    bool m_stosujeZmiany = false;
 };

@@ -40,7 +40,6 @@ namespace {
 
 constexpr double opoznienie = 0.05;
 constexpr std::chrono::seconds czasNaUstalenie{10};
-constexpr int dlugoscDziennika = 60;
 constexpr int najwiecejPotokow = 12;
 constexpr int najwiecejWpisow = 300;
 constexpr int najdluzszaSciezka = 1500;
@@ -162,10 +161,10 @@ bool jestAscii(const QString &tekst)
 
 void PortfolioPodObciazeniem::SetUp()
 {
-    const QByteArray zadane = qgetenv("TARROWIND_STRESS_SEED");
+    const QByteArray zadane = qgetenv(m_zmiennaZiarna);
     m_ziarno = zadane.isEmpty() ? (quint64(std::random_device{}()) << 32) | std::random_device{}() : zadane.toULongLong();
     m_los.seed(m_ziarno);
-    std::printf("Seed %llu; replay with TARROWIND_STRESS_SEED=%llu\n", (unsigned long long)m_ziarno,
+    std::printf("Seed %llu; replay with %s=%llu\n", (unsigned long long)m_ziarno, m_zmiennaZiarna,
                 (unsigned long long)m_ziarno);
     ustawBudzetCzasu(120, "this test");
     Konsola::ustawWyjscie([](const QByteArray &linia) {
@@ -480,13 +479,13 @@ QList<Potok *> PortfolioPodObciazeniem::potokiGrafu() const
 void PortfolioPodObciazeniem::zapiszWDzienniku(const QString &wpis)
 {
     m_dziennik.push_back(wpis);
-    if (m_dziennik.size() > size_t(dlugoscDziennika))
+    if (m_dziennik.size() > m_dlugoscDziennika)
         m_dziennik.pop_front();
 }
 
 QString PortfolioPodObciazeniem::kontekst() const
 {
-    QString tekst = QStringLiteral("\nSeed %1 (replay with TARROWIND_STRESS_SEED=%1). Last steps:").arg(m_ziarno);
+    QString tekst = QStringLiteral("\nSeed %1 (replay with %2=%1). Last steps:").arg(m_ziarno).arg(QLatin1String(m_zmiennaZiarna));
     for (const QString &wpis : m_dziennik)
         tekst += QStringLiteral("\n  ") + wpis;
     const std::lock_guard<std::mutex> blokada(zamekKonsoli);

@@ -67,24 +67,45 @@ void RachunekPlikow::odpiszDrzewo(const QString &sciezka)
         przejdzDrzewo(bajty, odpisz);
 }
 
+void RachunekPlikow::zliczPliki(QHash<QByteArray, int> &znalezione, QHash<QByteArray, QString> &polozenie,
+                                QStringList &ukryte) const
+{
+    for (const QString &korzen : QStringList{m_baza} + m_katalogiPozaBaza) {
+        const QByteArray bajty = QFile::encodeName(korzen);
+        const QString przedrostek = korzen == m_baza ? QString() : korzen;
+        przejdzDrzewo(bajty, [&](const QByteArray &sciezka, const struct stat &info) {
+            if (S_ISDIR(info.st_mode))
+                return;
+            const QString wzgledna = QFile::decodeName(sciezka.mid(bajty.size()));
+            if (wzgledna.contains(QLatin1String("/."))) {
+                ukryte << przedrostek + wzgledna;
+                return;
+            }
+            const QByteArray klucz = skrotTresci(trescWpisu(sciezka, info));
+            ++znalezione[klucz];
+            polozenie.insert(klucz, przedrostek + wzgledna);
+        });
+    }
+}
+
+void RachunekPlikow::przyjmijKopie()
+{
+    QHash<QByteArray, int> znalezione;
+    QHash<QByteArray, QString> polozenie;
+    QStringList ukryte;
+    zliczPliki(znalezione, polozenie, ukryte);
+    for (auto it = znalezione.cbegin(); it != znalezione.cend(); ++it) {
+        if (m_oczekiwane.value(it.key()) > 0 && m_oczekiwane.value(it.key()) < it.value())
+            m_oczekiwane[it.key()] = it.value();
+    }
+}
+
 QString RachunekPlikow::roznica() const
 {
     QHash<QByteArray, int> znalezione;
     QHash<QByteArray, QString> polozenie;
     QStringList ukryte;
-    const QByteArray baza = QFile::encodeName(m_baza);
-    przejdzDrzewo(baza, [&](const QByteArray &sciezka, const struct stat &info) {
-        if (S_ISDIR(info.st_mode))
-            return;
-        const QString wzgledna = QFile::decodeName(sciezka.mid(baza.size()));
-        if (wzgledna.contains(QLatin1String("/."))) {
-            ukryte << wzgledna;
-            return;
-        }
-        const QByteArray klucz = skrotTresci(trescWpisu(sciezka, info));
-        ++znalezione[klucz];
-        polozenie.insert(klucz, wzgledna);
-    });
+    zliczPliki(znalezione, polozenie, ukryte);
     QStringList zgubione, nadmiarowe;
     for (auto it = m_oczekiwane.cbegin(); it != m_oczekiwane.cend(); ++it) {
         if (znalezione.value(it.key()) < it.value())

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -22,12 +23,22 @@ public:
     void dolicz(const QByteArray &tresc, const QString &gdzie, int ile = 1);
     // Everything below `sciezka` is about to go on purpose.
     void odpiszDrzewo(const QString &sciezka);
+    // Folders outside the base folder whose files count too (the Trash a walk sends files to).
+    void liczTakzeW(const QString &katalog) { m_katalogiPozaBaza << katalog; }
+    // Copies made on purpose (a duplicate, a drop that copies) raise the count of their bytes to
+    // what is found, never above.
+    void przyjmijKopie();
     // The files lost, the copies or changed bytes and hidden leftovers below the base folder, as
     // lines for a failure; empty when the folder holds exactly the account.
     QString roznica() const;
 
 private:
+    // Every file below the base folder and the folders counted beside it, by hash.
+    void zliczPliki(QHash<QByteArray, int> &znalezione, QHash<QByteArray, QString> &polozenie,
+                    QStringList &ukryte) const;
+
     QString m_baza;
+    QStringList m_katalogiPozaBaza;
     QHash<QByteArray, int> m_oczekiwane;
     QHash<QByteArray, QString> m_opisy;
 };
