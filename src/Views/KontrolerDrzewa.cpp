@@ -132,13 +132,14 @@ WezelDrzewa *WezelDrzewa::wezelNajwyzszegoPoziomu()
     return wezel->m_rodzic ? wezel : nullptr;
 }
 
-void WezelDrzewa::odswiezKluczSortu()
+bool WezelDrzewa::odswiezKluczSortu()
 {
     const QString nazwa = m_byt ? m_byt->nazwaZlokalizowana() : QString();
     if (nazwa == m_nazwaKlucza)
-        return;
+        return false;
     m_nazwaKlucza = nazwa;
     m_kluczSortu = KluczeNazwy::kolator().sortKey(nazwa);
+    return true;
 }
 
 KontrolerDrzewa::KontrolerDrzewa(QObject *rodzic)
@@ -411,7 +412,9 @@ bool KontrolerDrzewa::wPorzadku(WezelDrzewa *wezel)
 {
     bool wynik = true;
     for (WezelDrzewa *dziecko : std::as_const(wezel->m_dzieci)) {
-        dziecko->odswiezKluczSortu();
+        // A name changed in place is a change of layout even where its row stays.
+        if (dziecko->odswiezKluczSortu())
+            wynik = false;
         if (dziecko->m_zaladowany && !wPorzadku(dziecko))
             wynik = false;
     }
@@ -533,6 +536,12 @@ void KontrolerDrzewa::zastosujZmiany(WezelDrzewa *wezel)
         endRemoveRows();
     }
     wstawPosortowane(wezel, nowe);
+    // A folder not yet opened may have gained its first entry or lost its last; asked again
+    // when the view next asks.
+    for (WezelDrzewa *dziecko : std::as_const(wezel->m_dzieci)) {
+        if (!dziecko->m_zaladowany)
+            dziecko->m_lisc.reset();
+    }
 }
 
 QList<BytSystemuPlikow *> KontrolerDrzewa::przeniesPrzemianowane(WezelDrzewa *wezel, QList<WezelDrzewa *> &usuwane,

@@ -47,7 +47,8 @@ public:
 private:
     friend class KontrolerDrzewa;
 
-    void odswiezKluczSortu();
+    // YES when the name had changed.
+    bool odswiezKluczSortu();
     // Asked of the disk only when the view asks, so a folder's thousands of sub-folders cost nothing.
     bool lisc() const;
 
@@ -151,7 +152,7 @@ private:
     void przejmijKatalog(WezelDrzewa *wezel, BytSystemuPlikow *poprzedni);
     void wstawPosortowane(WezelDrzewa *wezel, const QList<BytSystemuPlikow *> &nowe);
     void posortujPoziom(WezelDrzewa *wezel);
-    // Refreshes the keys below `wezel`; YES when every opened level is still in order.
+    // Refreshes the keys below `wezel`; YES when no name changed and every opened level is in order.
     static bool wPorzadku(WezelDrzewa *wezel);
     static bool wczesniej(const WezelDrzewa *a, const WezelDrzewa *b);
     static WezelDrzewa *znajdz(const QObject *obiekt, const QList<WezelDrzewa *> &wezly);
