@@ -245,6 +245,11 @@ void KontrolerDrzewa::zaplanujPorcje()
 
 void KontrolerDrzewa::wczytajPorcje()
 {
+    // The folder's entity went away with the rows half in.
+    if (!m_katalog) {
+        m_wczytywanie.reset();
+        return;
+    }
     Wczytywanie &w = *m_wczytywanie;
     QElapsedTimer zegar;
     zegar.start();
