@@ -19,15 +19,15 @@
 namespace {
 
 // More entries than the first part shown, so that the rest is still coming when the disk changes.
-constexpr int wpisow = 700;
+constexpr int wpisowWczytywanych = 700;
 
-QString nazwaWpisu(int i)
+QString nazwaWpisuWczytywanego(int i)
 {
     return QStringLiteral("wpis %1%2").arg(i, 4, 10, QLatin1Char('0')).arg(i % 7 == 0 ? QString() : QStringLiteral(".txt"));
 }
 
 // What the folder holds, in the outline's order.
-QStringList naDyskuPosortowane(const QString &katalog)
+QStringList naDyskuWPorzadkuZarysu(const QString &katalog)
 {
     QStringList nazwy;
     for (const FolderListing::Wpis &wpis : FolderListing::list(katalog).wpisy)
@@ -37,7 +37,7 @@ QStringList naDyskuPosortowane(const QString &katalog)
     return nazwy;
 }
 
-QStringList wiersze(const KontrolerDrzewa *drzewo)
+QStringList wierszeZarysu(const KontrolerDrzewa *drzewo)
 {
     QStringList nazwy;
     for (int i = 0; i < drzewo->rowCount(); ++i)
@@ -45,7 +45,7 @@ QStringList wiersze(const KontrolerDrzewa *drzewo)
     return nazwy;
 }
 
-struct Przypadek
+struct ZmianaPodczasWczytywania
 {
     const char *opis;
     std::function<void(KatalogTestowy &)> zmiana;
@@ -60,31 +60,31 @@ TEST(WczytywanieZarysuTest, RowsReadInPartsEndAsTheFolderListsOnceChangesSettle)
     const auto przemianuj = [](KatalogTestowy &dysk, const QString &z, const QString &na) {
         ASSERT_TRUE(QFile::rename(dysk.sciezka(z), dysk.sciezka(na))) << qPrintable(z);
     };
-    const Przypadek przypadki[] = {
+    const ZmianaPodczasWczytywania przypadki[] = {
         {"nothing changes", [](KatalogTestowy &) {}},
         {"a file added at the top", [](KatalogTestowy &dysk) { dysk.plik(QStringLiteral("aaa nowy.txt")); }},
         {"a folder added at the end", [](KatalogTestowy &dysk) { dysk.katalog(QStringLiteral("zzz nowy")); }},
         {"entries removed, shown and not yet shown",
          [](KatalogTestowy &dysk) {
              for (const int i : {0, 1, 350, 699})
-                 ASSERT_TRUE(QDir(dysk.sciezka(nazwaWpisu(i))).removeRecursively() || QFile::remove(dysk.sciezka(nazwaWpisu(i))));
+                 ASSERT_TRUE(QDir(dysk.sciezka(nazwaWpisuWczytywanego(i))).removeRecursively() || QFile::remove(dysk.sciezka(nazwaWpisuWczytywanego(i))));
          }},
         {"a file renamed to sort elsewhere",
-         [&](KatalogTestowy &dysk) { przemianuj(dysk, nazwaWpisu(3), QStringLiteral("ostatni.txt")); }},
-        {"a folder renamed", [&](KatalogTestowy &dysk) { przemianuj(dysk, nazwaWpisu(7), QStringLiteral("Alfa")); }},
+         [&](KatalogTestowy &dysk) { przemianuj(dysk, nazwaWpisuWczytywanego(3), QStringLiteral("ostatni.txt")); }},
+        {"a folder renamed", [&](KatalogTestowy &dysk) { przemianuj(dysk, nazwaWpisuWczytywanego(7), QStringLiteral("Alfa")); }},
         {"added, removed and renamed at once",
          [&](KatalogTestowy &dysk) {
              dysk.plik(QStringLiteral("Ą pierwszy.txt"));
-             ASSERT_TRUE(QFile::remove(dysk.sciezka(nazwaWpisu(500))));
-             przemianuj(dysk, nazwaWpisu(600), QStringLiteral("b.txt"));
+             ASSERT_TRUE(QFile::remove(dysk.sciezka(nazwaWpisuWczytywanego(500))));
+             przemianuj(dysk, nazwaWpisuWczytywanego(600), QStringLiteral("b.txt"));
          }},
     };
-    for (const Przypadek &przypadek : przypadki) {
+    for (const ZmianaPodczasWczytywania &przypadek : przypadki) {
         SCOPED_TRACE(przypadek.opis);
         StosCoreData::sharedStosCoreData()->nowyKontekst();
         KatalogTestowy dysk;
-        for (int i = 0; i < wpisow; ++i)
-            i % 7 == 0 ? (void)dysk.plik(nazwaWpisu(i) + QStringLiteral("/w.txt")) : (void)dysk.plik(nazwaWpisu(i));
+        for (int i = 0; i < wpisowWczytywanych; ++i)
+            i % 7 == 0 ? (void)dysk.plik(nazwaWpisuWczytywanego(i) + QStringLiteral("/w.txt")) : (void)dysk.plik(nazwaWpisuWczytywanego(i));
         KontrolerRzeczyKatalogu kontroler;
         kontroler.ustawWidok();
         KontrolerDrzewa *drzewo = kontroler.kontrolerDrzewa();
@@ -95,15 +95,15 @@ TEST(WczytywanieZarysuTest, RowsReadInPartsEndAsTheFolderListsOnceChangesSettle)
             if (zmieniony)
                 return;
             zmieniony = true;
-            wczytywalPrzyZmianie = drzewo->wczytuje() && drzewo->rowCount() < wpisow;
+            wczytywalPrzyZmianie = drzewo->wczytuje() && drzewo->rowCount() < wpisowWczytywanych;
             przypadek.zmiana(dysk);
         });
         kontroler.setKatalog(BytSystemuPlikow::bytKataloguDlaURL(dysk.sciezka()));
         ASSERT_TRUE(QTest::qWaitFor([&] { return !drzewo->wczytuje(); }, 10000));
         EXPECT_TRUE(wczytywalPrzyZmianie);
-        const QStringList oczekiwane = naDyskuPosortowane(dysk.sciezka());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return wiersze(drzewo) == oczekiwane; }, 5000))
-            << qPrintable(wiersze(drzewo).mid(0, 5).join(QLatin1Char('|'))) << " ... "
+        const QStringList oczekiwane = naDyskuWPorzadkuZarysu(dysk.sciezka());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return wierszeZarysu(drzewo) == oczekiwane; }, 5000))
+            << qPrintable(wierszeZarysu(drzewo).mid(0, 5).join(QLatin1Char('|'))) << " ... "
             << qPrintable(oczekiwane.mid(0, 5).join(QLatin1Char('|')));
     }
 }
@@ -113,13 +113,13 @@ TEST(WczytywanieZarysuTest, AFolderReadBeforeShowsItsChildrenInOrder)
 {
     StosCoreData::sharedStosCoreData()->nowyKontekst();
     KatalogTestowy dysk;
-    for (int i = 0; i < wpisow; ++i)
-        dysk.plik(nazwaWpisu(wpisow - 1 - i));
+    for (int i = 0; i < wpisowWczytywanych; ++i)
+        dysk.plik(nazwaWpisuWczytywanego(wpisowWczytywanych - 1 - i));
     BytKatalogu *katalog = BytSystemuPlikow::bytKataloguDlaURL(dysk.sciezka());
-    ASSERT_EQ(katalog->bytyWewnetrzne().size(), wpisow);
+    ASSERT_EQ(katalog->bytyWewnetrzne().size(), wpisowWczytywanych);
     KontrolerRzeczyKatalogu kontroler;
     kontroler.ustawWidok();
     kontroler.setKatalog(katalog);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !kontroler.kontrolerDrzewa()->wczytuje(); }, 10000));
-    EXPECT_EQ(wiersze(kontroler.kontrolerDrzewa()), naDyskuPosortowane(dysk.sciezka()));
+    EXPECT_EQ(wierszeZarysu(kontroler.kontrolerDrzewa()), naDyskuWPorzadkuZarysu(dysk.sciezka()));
 }
