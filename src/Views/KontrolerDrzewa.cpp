@@ -531,6 +531,7 @@ void KontrolerDrzewa::zastosujZmiany(WezelDrzewa *wezel)
         if (!obecne.contains(byt))
             nowe.append(byt);
     }
+    const bool zmiana = !nowe.isEmpty() || !usuwane.isEmpty();
     nowe = przeniesPrzemianowane(wezel, usuwane, nowe);
     const QModelIndex rodzic = indeksWezla(wezel);
     for (WezelDrzewa *dziecko : std::as_const(usuwane)) {
@@ -541,6 +542,8 @@ void KontrolerDrzewa::zastosujZmiany(WezelDrzewa *wezel)
         endRemoveRows();
     }
     wstawPosortowane(wezel, nowe);
+    if (!zmiana)
+        return;
     // A folder not yet opened may have gained its first entry or lost its last; asked again
     // when the view next asks.
     for (WezelDrzewa *dziecko : std::as_const(wezel->m_dzieci)) {
