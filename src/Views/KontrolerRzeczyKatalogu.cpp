@@ -183,8 +183,10 @@ void KontrolerRzeczyKatalogu::wyzwalaczSciezki()
 void KontrolerRzeczyKatalogu::synchronizeContentOfExpandedItem(WezelDrzewa *wezel)
 {
     if (!wezel) {
-        if (m_katalog)
-            m_katalog->synchronizujBytyWewnetrzneIZwrocNoweElementy();
+        // Listed on a worker thread: a big folder must not stop the window. One never read is
+        // being read by the tree already.
+        if (m_katalog && m_katalog->czyBytyBylyOdczytaneZDysku())
+            m_katalog->synchronizujWTle();
         if (m_kontrolerDrzewa->rowCount() > 0)
             wezel = m_kontrolerDrzewa->korzen();
     }
@@ -208,10 +210,12 @@ void KontrolerRzeczyKatalogu::przeladuj()
 {
     const QList<BytSystemuPlikow *> zaznaczone = m_kontrolerDrzewa->selectedObjects();
     BytSystemuPlikow *jedyny = zaznaczone.size() == 1 ? zaznaczone.constFirst() : nullptr;
+    // Rows follow the folder's children by identity, so only a name changed in place moves one.
     m_kontrolerDrzewa->rearrangeObjects();
-    // The reload comes 0.5 s after the change, when the outline's widget may be gone already.
-    if (m_widokZaryseli)
-        m_widokZaryseli->reloadData();
+    // The stream tells only that the folder changed: its listing is taken on a worker thread and
+    // only the difference reaches the rows.
+    if (m_katalog && m_katalog->czyBytyBylyOdczytaneZDysku())
+        m_katalog->synchronizujWTle();
     if (const QModelIndex indeks = m_kontrolerDrzewa->indexPathOfObject(jedyny); indeks.isValid())
         m_kontrolerDrzewa->setSelectionIndexPaths({indeks});
 }
