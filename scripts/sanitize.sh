@@ -15,10 +15,10 @@ export TARROWIND_UNITY="${TARROWIND_UNITY:-ON}"
 echo "Sanitizer build: $((SECONDS - start)) s"
 
 # Leaks are looked for at each test's exit; what the libraries below us keep for good is listed, with the reason,
-# in the suppression file.
+# in the suppression files.
 export ASAN_OPTIONS="detect_leaks=1:${ASAN_OPTIONS:-}"
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0:${LSAN_OPTIONS:-}"
-export UBSAN_OPTIONS="print_stacktrace=1:${UBSAN_OPTIONS:-}"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:suppressions=$PWD/tests/sanitizer/ubsan.supp:${UBSAN_OPTIONS:-}"
 cd "$TARROWIND_BUILD_DIR"
 status=0
 # Left out: when the instrumented program is slow, the folder outline re-sorts after a rename only once Tab has
