@@ -1,131 +1,26 @@
 #include "KontrolerAkcjeNaElementach.h"
 
-#include "AlertNiepowodzenia.h"
+#include "EdycjaNazwyElementu.h"
 #include "FaktyPolecenia.h"
-#include "FileSystemEntityActionController.h"
-#include "JakoElement.h"
-#include "KontrolerDymkaNowaRzecz.h"
-#include "MenuKontroleraElementow.h"
+#include "MenuPodreczneElementow.h"
+#include "PoleceniaNowychRzeczy.h"
+#include "PoleceniaOtwieraniaElementow.h"
+#include "PoleceniaPlikoweFasolek.h"
 
-#include "Model/Archiwum.h"
-#include "Model/ArchiwumPotoku.h"
-#include "Model/BazaFasolek.h"
-#include "Model/BibliotekaMatRef.h"
-#include "Model/BytKatalogu.h"
-#include "Model/DeskryptorSortu.h"
-#include "Model/Fasolka.h"
-#include "Model/PobraneRzeczy.h"
-#include "Model/Potok.h"
-#include "Browser/KartaPortfolio.h"
-#include "Browser/KontrolerBiezacegoWidokuSzczegolow.h"
-#include "Browser/PrzegladarkaTarrowind.h"
-#include "Browser/RodzajWidokuPortfolio.h"
-#include "Platform/DelayedOperations.h"
-#include "Platform/DesktopServices.h"
-#include "Platform/IdentyfikatorProgramu.h"
-#include "Platform/Konsola.h"
-#include "Platform/WorkspaceOperations.h"
-#include "Platform/Ui/Alert.h"
 #include "Platform/Ui/ElementInterfejsu.h"
-#include "Platform/Ui/Menu.h"
 #include "Platform/Ui/PanelSzybkiegoPrzegladu.h"
 #include "Platform/Ui/PozycjaMenu.h"
-#include "Views/KontrolerPaskaNawigacji.h"
-#include "Views/ListwaZakresu.h"
-#include "Views/ProxyWszystkieFasolki.h"
-#include "Widgets/KontrolerTablicy.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QCoreApplication>
 #include <QLineEdit>
-#include <QSet>
-
-namespace {
-
-const QString identyfikatorNazwyPotoku = QStringLiteral("nazwaPotoku");
-const QString identyfikatorNazwyFasolki = QStringLiteral("nazwaFasolki");
-
-// A longer bean name is cut in the status menu's header.
-constexpr int najdluzszaNazwaWNaglowku = 20;
-constexpr int bokIkonyPotoku = 16;
-
-constexpr KontrolerAkcjeNaElementach::PolecenieStatusu tabelaPolecenStatusu[] = {
-    {Akcja::inkubujFasolki, Fasolka::sfWInkubacji, true},
-    {Akcja::aktywujFasolki, Fasolka::sfAktywna, true},
-    {Akcja::oznaczFasolkiJakoOczekujace, Fasolka::sfOczekujaca, true},
-    {Akcja::deaktywujFasolki, Fasolka::sfNieaktywna, true},
-    {Akcja::oznaczFasolkiJakoGotowe, Fasolka::sfGotowa, true},
-    {Akcja::oznaczFasolkiJakoUkonczone, Fasolka::sfUkonczona, true},
-    {Akcja::archiwizujFasolki, Fasolka::sfZarchiwizowana, true},
-    {Akcja::reaktywujFasolke, Fasolka::sfAktywna, false},
-};
-
-QList<Fasolka *> fasolkiWsrod(const QList<QObject *> &elementy)
-{
-    QList<Fasolka *> fasolki;
-    for (QObject *element : elementy) {
-        if (Fasolka *fasolka = jakoFasolka(element))
-            fasolki << fasolka;
-    }
-    return fasolki;
-}
-
-// Only beans: a flow among the items must never be copied or trashed with its folder.
-QStringList urleFasolek(const QList<Fasolka *> &fasolki)
-{
-    QStringList urle;
-    for (const Fasolka *fasolka : fasolki) {
-        if (fasolka->bytFasolki())
-            urle << fasolka->bytFasolki()->plikowyURL();
-    }
-    return urle;
-}
-
-void pokazBladOperacjiNaPlikach(const std::optional<BladOperacji> &blad)
-{
-    if (blad)
-        AlertNiepowodzenia::pokaz(blad->opis, &*blad, AlertNiepowodzenia::LiniaKonsoli::WiadomoscIInformacja);
-}
-
-PozycjaMenu *pozycjaZTagiem(const QMenu *menu, int tag)
-{
-    for (QAction *akcja : menu->actions()) {
-        if (auto *pozycja = qobject_cast<PozycjaMenu *>(akcja); pozycja && pozycja->tag() == tag)
-            return pozycja;
-    }
-    return nullptr;
-}
-
-QString naglowekMenuStatusu(const QList<Fasolka *> &fasolki)
-{
-    if (fasolki.isEmpty())
-        return QCoreApplication::translate("KontrolerAkcjeNaElementach", "<none>");
-    if (fasolki.size() > 1)
-        return QCoreApplication::translate("KontrolerAkcjeNaElementach", "<Multiple Beans>");
-    const QString nazwa = fasolki.first()->nazwa();
-    if (nazwa.size() <= najdluzszaNazwaWNaglowku)
-        return Menu::tytulZDanych(nazwa);
-    // Never half of a surrogate pair: the cut goes before it.
-    const qsizetype ciecie = nazwa.at(najdluzszaNazwaWNaglowku - 1).isHighSurrogate() ? najdluzszaNazwaWNaglowku - 1
-                                                                                      : najdluzszaNazwaWNaglowku;
-    return Menu::tytulZDanych(nazwa.left(ciecie)) + QStringLiteral("...");
-}
-
-void dodajPozycjePotoku(Menu *menu, Potok *potok)
-{
-    auto *pozycja = new PozycjaMenu(Menu::tytulZDanych(potok->nazwa()), Akcja::przeniesFasolkiDoPotoku, menu);
-    if (auto *delegat = qobject_cast<Responder *>(menu->delegat()))
-        pozycja->setCel(delegat);
-    pozycja->setIcon(QIcon(potok->ikona().pixmap(bokIkonyPotoku, bokIkonyPotoku)));
-    pozycja->setRepresentedObject(QVariant::fromValue<QObject *>(potok));
-    menu->addAction(pozycja);
-}
-
-} // namespace
 
 KontrolerAkcjeNaElementach::KontrolerAkcjeNaElementach(QObject *rodzic)
     : Responder(rodzic)
+    , m_otwieranie(std::make_unique<PoleceniaOtwieraniaElementow>(m_elementy))
+    , m_status(std::make_unique<PoleceniaStatusuFasolek>(m_elementy))
+    , m_plikowe(std::make_unique<PoleceniaPlikoweFasolek>(m_elementy))
+    , m_noweRzeczy(std::make_unique<PoleceniaNowychRzeczy>(m_elementy, this))
+    , m_edycjaNazwy(std::make_unique<EdycjaNazwyElementu>(m_elementy))
+    , m_menu(std::make_unique<MenuPodreczneElementow>(m_elementy, this, [this] { zapomnijKliknietyWiersz(); }))
 {
     dodajPoleceniaOtwierania();
     dodajPoleceniaZmian();
@@ -136,13 +31,13 @@ KontrolerAkcjeNaElementach::~KontrolerAkcjeNaElementach() = default;
 
 void KontrolerAkcjeNaElementach::setElement(QObject *element)
 {
-    m_element = element;
+    m_elementy.setElement(element);
     ogloszZmianeZaznaczonych();
 }
 
 void KontrolerAkcjeNaElementach::setDodatkowyElement(QObject *element)
 {
-    m_dodatkowyElement = element;
+    m_elementy.setDodatkowyElement(element);
     emit dodatkowyElementChanged();
     emit dodatkowaFasolkaChanged();
     emit dodatkowyPotokChanged();
@@ -153,8 +48,7 @@ void KontrolerAkcjeNaElementach::setDodatkowyElement(QObject *element)
 
 void KontrolerAkcjeNaElementach::setKliknietyWiersz(std::int64_t wiersz)
 {
-    m_kliknietyWiersz = wiersz;
-    ++m_numerKlikniecia;
+    m_elementy.setKliknietyWiersz(wiersz);
     emit kliknietyWierszChanged();
     ogloszZmianeKliknietych();
 }
@@ -169,9 +63,9 @@ void KontrolerAkcjeNaElementach::umiescNaKarcie(QObject *wlasciciel, QWidget *wi
 
 void KontrolerAkcjeNaElementach::setKontrolerTablicy(KontrolerTablicy *kontroler)
 {
-    if (m_kontrolerTablicy)
-        disconnect(m_kontrolerTablicy, nullptr, this, nullptr);
-    m_kontrolerTablicy = kontroler;
+    if (KontrolerTablicy *dotychczasowy = m_elementy.kontrolerTablicy())
+        disconnect(dotychczasowy, nullptr, this, nullptr);
+    m_elementy.setKontrolerTablicy(kontroler);
     if (kontroler) {
         connect(kontroler, &KontrolerTablicy::arrangedObjectsChanged, this, &KontrolerAkcjeNaElementach::zmianaUlozenia);
         connect(kontroler, &KontrolerTablicy::selectedObjectsChanged, this,
@@ -181,199 +75,25 @@ void KontrolerAkcjeNaElementach::setKontrolerTablicy(KontrolerTablicy *kontroler
     ogloszZmianeKliknietych();
 }
 
-void KontrolerAkcjeNaElementach::setMenuPodreczneFasolki(Menu *menu)
-{
-    ustawMenu(m_menuPodreczneFasolki, menu);
-}
-
-void KontrolerAkcjeNaElementach::setMenuPodreczneStatusu(Menu *menu)
-{
-    ustawMenu(m_menuPodreczneStatusu, menu);
-}
-
-void KontrolerAkcjeNaElementach::setMenuOtworzWProgramie(Menu *menu)
-{
-    ustawMenu(m_menuOtworzWProgramie, menu);
-}
-
-void KontrolerAkcjeNaElementach::setMenuPrzeniesDoPotoku(Menu *menu)
-{
-    ustawMenu(m_menuPrzeniesDoPotoku, menu);
-}
-
-std::span<const KontrolerAkcjeNaElementach::PolecenieStatusu> KontrolerAkcjeNaElementach::poleceniaStatusu()
-{
-    return tabelaPolecenStatusu;
-}
-
 void KontrolerAkcjeNaElementach::setKontrolerBiezacegoWidokuSzczegolow(KontrolerBiezacegoWidokuSzczegolow *kontroler)
 {
-    m_kontrolerBiezacegoWidokuSzczegolow = kontroler;
-}
-
-QList<QObject *> KontrolerAkcjeNaElementach::zaznaczoneElementy() const
-{
-    if (m_element)
-        return {m_element.data()};
-    return m_kontrolerTablicy ? m_kontrolerTablicy->selectedObjects() : QList<QObject *>();
-}
-
-QObject *KontrolerAkcjeNaElementach::kliknietyElement() const
-{
-    return m_kontrolerTablicy && m_kliknietyWiersz >= 0 && m_kliknietyWiersz < m_kontrolerTablicy->rowCount()
-        ? m_kontrolerTablicy->obiektWWierszu(int(m_kliknietyWiersz))
-        : nullptr;
-}
-
-QList<QObject *> KontrolerAkcjeNaElementach::kliknieteElementy() const
-{
-    QObject *klikniety = kliknietyElement();
-    if (!klikniety)
-        return {};
-    const QList<QObject *> zaznaczone = m_kontrolerTablicy->selectedObjects();
-    return zaznaczone.contains(klikniety) ? zaznaczone : QList<QObject *>{klikniety};
-}
-
-QObject *KontrolerAkcjeNaElementach::element() const
-{
-    if (QObject *klikniety = kliknietyElement())
-        return klikniety;
-    const QList<QObject *> zaznaczone = zaznaczoneElementy();
-    return zaznaczone.size() == 1 ? zaznaczone.first() : m_element.data();
-}
-
-Fasolka *KontrolerAkcjeNaElementach::fasolka() const
-{
-    return qobject_cast<Fasolka *>(element());
-}
-
-Potok *KontrolerAkcjeNaElementach::potok() const
-{
-    return qobject_cast<Potok *>(element());
-}
-
-ArchiwumPotoku *KontrolerAkcjeNaElementach::archiwumPotoku() const
-{
-    return qobject_cast<ArchiwumPotoku *>(element());
-}
-
-Archiwum *KontrolerAkcjeNaElementach::archiwum() const
-{
-    return qobject_cast<Archiwum *>(element());
-}
-
-PobraneRzeczy *KontrolerAkcjeNaElementach::pobraneRzeczy() const
-{
-    return qobject_cast<PobraneRzeczy *>(element());
-}
-
-BibliotekaMatRef *KontrolerAkcjeNaElementach::bibliotekaMatRef() const
-{
-    return qobject_cast<BibliotekaMatRef *>(element());
-}
-
-BazaFasolek *KontrolerAkcjeNaElementach::bazaFasolek() const
-{
-    return qobject_cast<BazaFasolek *>(element());
-}
-
-Fasolka *KontrolerAkcjeNaElementach::dodatkowaFasolka() const
-{
-    return qobject_cast<Fasolka *>(m_dodatkowyElement);
-}
-
-Potok *KontrolerAkcjeNaElementach::dodatkowyPotok() const
-{
-    return qobject_cast<Potok *>(m_dodatkowyElement);
-}
-
-ArchiwumPotoku *KontrolerAkcjeNaElementach::dodatkoweArchiwumPotoku() const
-{
-    return qobject_cast<ArchiwumPotoku *>(m_dodatkowyElement);
-}
-
-BytSystemuPlikow *KontrolerAkcjeNaElementach::dodatkowyBytSystemuPlikow() const
-{
-    return qobject_cast<BytSystemuPlikow *>(m_dodatkowyElement);
-}
-
-BytKatalogu *KontrolerAkcjeNaElementach::dodatkowyKatalog() const
-{
-    return qobject_cast<BytKatalogu *>(m_dodatkowyElement);
-}
-
-QList<QObject *> KontrolerAkcjeNaElementach::elementyDlaPolecenia(QObject *nadawca) const
-{
-    if (!m_widokTabeli || !m_kontrolerTablicy)
-        return zaznaczoneElementy();
-    if (const auto *pozycja = qobject_cast<const PozycjaMenu *>(nadawca))
-        return elementyDlaPochodzenia(pozycja->pochodzenieMenu());
-    if (const auto *menu = qobject_cast<const QMenu *>(nadawca))
-        return elementyDlaPochodzenia(Menu::pochodzenieMenu(menu));
-    if (qobject_cast<const QAbstractButton *>(nadawca))
-        return zaznaczoneElementy();
-    return {};
-}
-
-QList<QObject *> KontrolerAkcjeNaElementach::elementyDlaPochodzenia(Menu::Pochodzenie pochodzenie) const
-{
-    // A button's pop-up, like the button itself, acts on the selection: beside the list nothing
-    // was right-clicked.
-    const bool naZaznaczonych = pochodzenie == Menu::Pochodzenie::Glowne || pochodzenie == Menu::Pochodzenie::ZPrzycisku;
-    return naZaznaczonych ? zaznaczoneElementy() : kliknieteElementy();
+    m_plikowe->setKontrolerBiezacegoWidokuSzczegolow(kontroler);
 }
 
 bool KontrolerAkcjeNaElementach::zakonczonaEdycjaNazwyElementu(QObject *obiekt, const QString &tekst,
                                                                const QString &identyfikator)
 {
-    QString nazwa;
-    QString linia;
-    QString wiadomosc;
-    const auto *potok = qobject_cast<const Potok *>(obiekt);
-    const auto *fasolka = qobject_cast<const Fasolka *>(obiekt);
-    if (identyfikator == identyfikatorNazwyPotoku && potok && potok->nazwa() != tekst) {
-        nazwa = potok->nazwa();
-        linia = QStringLiteral("Ustawienie nowej nazwy '%1' dla potoku się nie udało. Odczytuję nazwę '%2' z obiektu potoku.");
-        wiadomosc = tr("Could not change flow name.");
-    } else if (identyfikator == identyfikatorNazwyFasolki && fasolka && fasolka->nazwa() != tekst) {
-        nazwa = fasolka->nazwa();
-        linia = QStringLiteral("Ustawienie nowej nazwy '%1' dla fasolki się nie udało. Odczytuję nazwę '%2' z obiektu fasolki.");
-        wiadomosc = tr("Could not change bean name.");
-    } else {
-        return true;
-    }
-    drukujLinie(linia, tekst, nazwa);
-    DelayedOperations::addOperationAfterDelayWithBlock(0, nullptr, [wiadomosc] {
-        AlertNiepowodzenia::pokaz(wiadomosc, nullptr, AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
-    });
-    return false;
-}
-
-void KontrolerAkcjeNaElementach::podlaczPoleNazwy(QLineEdit *pole)
-{
-    connect(pole, &QLineEdit::editingFinished, this, [this, pole] { zakonczonoEdycjePolaNazwy(pole); });
-}
-
-void KontrolerAkcjeNaElementach::zakonczonoEdycjePolaNazwy(QLineEdit *pole)
-{
-    if (pole->objectName() != identyfikatorNazwyPotoku)
-        return;
-    // The field names the view's own flow, whatever row of its list is clicked or selected.
-    Potok *edytowany = qobject_cast<Potok *>(m_element.data());
-    if (!edytowany)
-        return;
-    if (!zmienNazwePotoku(edytowany, pole->text()))
-        pole->setText(edytowany->nazwa());
+    return EdycjaNazwyElementu::zakonczonaEdycjaNazwyElementu(obiekt, tekst, identyfikator);
 }
 
 bool KontrolerAkcjeNaElementach::zmienNazwePotoku(Potok *potok, const QString &tekst)
 {
-    if (potok->nazwa() != tekst)
-        potok->setNazwa(tekst);
-    if (!zakonczonaEdycjaNazwyElementu(potok, tekst, identyfikatorNazwyPotoku))
-        return false;
-    emit BazaFasolek::sharedBazaFasolek()->potokiChanged({}, {});
-    return true;
+    return EdycjaNazwyElementu::zmienNazwePotoku(potok, tekst);
+}
+
+void KontrolerAkcjeNaElementach::podlaczPoleNazwy(QLineEdit *pole)
+{
+    connect(pole, &QLineEdit::editingFinished, this, [this, pole] { m_edycjaNazwy->zakonczonoEdycjePolaNazwy(pole); });
 }
 
 void KontrolerAkcjeNaElementach::dodajPoleceniaOtwierania()
@@ -400,145 +120,57 @@ void KontrolerAkcjeNaElementach::dodajPoleceniaOtwierania()
 
 void KontrolerAkcjeNaElementach::otworzFasolkeNaKarciePortfolio()
 {
-    if (Fasolka *otwierana = fasolka())
-        operacjaOtworzFasolkeNaKarciePortfolio(otwierana);
+    m_otwieranie->otworzFasolkeNaKarciePortfolio();
 }
 
 void KontrolerAkcjeNaElementach::operacjaOtworzFasolkeNaKarciePortfolio(Fasolka *fasolka)
 {
-    if (fasolka->jestZKatalogiem()) {
-        if (KartaPortfolio *karta = KartaPortfolio::wybranaKartaPortfolioWPrzegladarceZWidokiem(m_widokNaKarcie))
-            karta->otworzFasolkeNaKarciePortfolio(fasolka);
-    } else if (fasolka->jestZPlikiem() && fasolka->bytFasolki()) {
-        fasolka->bytFasolki()->otworzWDomyslnejAplikacji();
-    }
+    m_otwieranie->operacjaOtworzFasolkeNaKarciePortfolio(fasolka);
 }
 
 void KontrolerAkcjeNaElementach::nowaKartaFasolki()
 {
-    Fasolka *otwierana = fasolka();
-    if (PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::przegladarkaDlaWidoku(m_widokNaKarcie); otwierana && przegladarka)
-        przegladarka->nowaKartaFasolki(otwierana);
+    m_otwieranie->nowaKartaFasolki();
 }
 
 void KontrolerAkcjeNaElementach::noweOknoZKartaFasolki()
 {
-    if (Fasolka *otwierana = fasolka())
-        PrzegladarkaTarrowind::nowaPrzegladarkaZKartaDanejFasolki(otwierana);
+    m_otwieranie->noweOknoZKartaFasolki();
 }
 
 void KontrolerAkcjeNaElementach::otworzBytElementuWProgramie(QObject *nadawca)
 {
-    const auto *pozycja = qobject_cast<const PozycjaMenu *>(nadawca);
-    if (!pozycja || !pozycja->representedObject().canConvert<IdentyfikatorProgramu>())
-        return;
-    const auto program = pozycja->representedObject().value<IdentyfikatorProgramu>();
-    if (Fasolka *otwierana = fasolka(); otwierana && otwierana->bytFasolki())
-        DesktopServices::shared()->openWithApplication(otwierana->bytFasolki()->plikowyURL(), program.desktopId);
+    m_otwieranie->otworzBytElementuWProgramie(nadawca);
 }
 
 void KontrolerAkcjeNaElementach::otworzBytyElementowWDomyslnychAplikacjach(QObject *nadawca)
 {
-    for (QObject *element : elementyDlaPolecenia(nadawca)) {
-        Fasolka *otwierana = jakoFasolka(element);
-        if (otwierana && otwierana->jestZPlikiem() && otwierana->bytFasolki())
-            otwierana->bytFasolki()->otworzWDomyslnejAplikacji();
-    }
+    m_otwieranie->otworzBytyElementowWDomyslnychAplikacjach(nadawca);
 }
 
 void KontrolerAkcjeNaElementach::otworzElementyWFinderze(QObject *nadawca)
 {
-    for (QObject *element : elementyDlaPolecenia(nadawca))
-        operacjaOtworzElementWFinderze(element);
+    m_otwieranie->otworzElementyWFinderze(nadawca);
 }
 
 void KontrolerAkcjeNaElementach::operacjaOtworzElementWFinderze(QObject *element)
 {
-    const BytSystemuPlikow *katalog = nullptr;
-    QStringList zaznaczone;
-    const auto zaznacz = [&zaznaczone](const BytSystemuPlikow *byt) {
-        if (byt)
-            zaznaczone << byt->plikowyURL();
-    };
-    Fasolka *dodatkowa = dodatkowaFasolka();
-    if (Fasolka *fasolka = jakoFasolka(element); fasolka && fasolka->jestZKatalogiem()) {
-        katalog = fasolka->bytFasolki();
-        zaznacz(dodatkowyBytSystemuPlikow());
-    } else if (Potok *potok = jakoPotok(element)) {
-        // Only active beans lie directly in the flow folder.
-        katalog = potok->bytPotoku();
-        if (dodatkowa && dodatkowa->jestAktywna())
-            zaznacz(dodatkowa->bytFasolki());
-    } else if (ArchiwumPotoku *archiwumPotoku = jakoArchiwumPotoku(element)) {
-        katalog = archiwumPotoku->katalog();
-    } else if (Archiwum *archiwum = jakoArchiwum(element)) {
-        katalog = archiwum->katalog();
-        if (ArchiwumPotoku *dodatkowe = dodatkoweArchiwumPotoku())
-            zaznacz(dodatkowe->katalog());
-        if (dodatkowa && dodatkowa->archiwumPotoku())
-            zaznacz(dodatkowa->archiwumPotoku()->katalog());
-    } else if (PobraneRzeczy *pobrane = jakoPobraneRzeczy(element)) {
-        katalog = pobrane->katalog();
-        zaznacz(dodatkowyBytSystemuPlikow());
-    } else if (BibliotekaMatRef *biblioteka = jakoBibliotekaMatRef(element)) {
-        katalog = biblioteka->katalog();
-        zaznacz(dodatkowyBytSystemuPlikow());
-    } else if (BazaFasolek *baza = jakoBazaFasolek(element)) {
-        katalog = baza->katalog();
-        if (Potok *dodatkowy = dodatkowyPotok())
-            zaznacz(dodatkowy->bytPotoku());
-        if (dodatkowa && dodatkowa->potok())
-            zaznacz(dodatkowa->potok()->bytPotoku());
-    }
-    if (katalog)
-        DesktopServices::shared()->openFolderInFileManager(katalog->plikowyURL(), zaznaczone);
+    m_otwieranie->operacjaOtworzElementWFinderze(element);
 }
 
 void KontrolerAkcjeNaElementach::pokazElementWFinderze()
 {
-    const BytSystemuPlikow *pokazywany = nullptr;
-    if (Fasolka *f = fasolka())
-        pokazywany = f->bytFasolki();
-    else if (Potok *p = potok())
-        pokazywany = p->bytPotoku();
-    else if (ArchiwumPotoku *a = archiwumPotoku())
-        pokazywany = a->katalog();
-    else if (Archiwum *a = archiwum())
-        pokazywany = a->katalog();
-    if (pokazywany)
-        pokazywany->zaznaczWFinderze();
-}
-
-std::int32_t KontrolerAkcjeNaElementach::rodzajWidokuElementu() const
-{
-    if (pobraneRzeczy())
-        return rwpWidokPobranychRzeczy;
-    if (bibliotekaMatRef())
-        return rwpWidokBibliotekiMatRef;
-    if (archiwum())
-        return rwpWidokArchiwum;
-    if (bazaFasolek())
-        return rwpWidokWszystkieFasolki;
-    return rwpWidokNieokreslony;
+    m_otwieranie->pokazElementWFinderze();
 }
 
 void KontrolerAkcjeNaElementach::nowaKartaPortfolioZWidokiemElementu()
 {
-    PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::przegladarkaDlaWidoku(m_widokNaKarcie);
-    if (!przegladarka)
-        return;
-    if (const std::int32_t rodzaj = rodzajWidokuElementu())
-        przegladarka->nowaKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(rodzaj, false);
-    if (Potok *pokazywany = potok())
-        przegladarka->nowaKartaPortfolioZPotokiemIZaznaczonaFasolka(pokazywany, dodatkowaFasolka());
+    m_otwieranie->nowaKartaPortfolioZWidokiemElementu();
 }
 
 void KontrolerAkcjeNaElementach::noweOknoZWidokiemElementuNaKarciePortfolio()
 {
-    if (const std::int32_t rodzaj = rodzajWidokuElementu())
-        PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(rodzaj, false);
-    if (Potok *pokazywany = potok())
-        PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZPotokiemIZaznaczonaFasolka(pokazywany, dodatkowaFasolka());
+    m_otwieranie->noweOknoZWidokiemElementuNaKarciePortfolio();
 }
 
 void KontrolerAkcjeNaElementach::dodajPoleceniaZmian()
@@ -560,146 +192,54 @@ void KontrolerAkcjeNaElementach::dodajPoleceniaZmian()
         addHandler(akcja, obsluga);
 }
 
+std::span<const KontrolerAkcjeNaElementach::PolecenieStatusu> KontrolerAkcjeNaElementach::poleceniaStatusu()
+{
+    return PoleceniaStatusuFasolek::poleceniaStatusu();
+}
+
 void KontrolerAkcjeNaElementach::ustawStatusFasolek(std::int32_t status, QObject *nadawca)
 {
-    QString nieudane;
-    std::optional<BladOperacji> ostatniBlad;
-    for (Fasolka *fasolka : fasolkiWsrod(elementyDlaPolecenia(nadawca))) {
-        if (fasolka->statusFasolki() == status)
-            continue;
-        BladOperacji blad;
-        if (!fasolka->ustawStatus(status, &blad)) {
-            nieudane += QStringLiteral("- '%1'\n").arg(fasolka->nazwa());
-            ostatniBlad = blad;
-        }
-    }
-    if (nieudane.isEmpty())
-        return;
-    AlertNiepowodzenia::pokaz(tr("Could not change status of following Bean(s):\n%1").arg(nieudane),
-                              ostatniBlad ? &*ostatniBlad : nullptr, AlertNiepowodzenia::LiniaKonsoli::WiadomoscIInformacja);
+    m_status->ustawStatusFasolek(status, nadawca);
 }
 
 void KontrolerAkcjeNaElementach::zaktualizujMenuPodreczneStatusuDlaElementow(Menu *menu, const QList<QObject *> &elementy)
 {
-    const QList<Fasolka *> fasolki = fasolkiWsrod(elementy);
-    QSet<std::int32_t> statusy;
-    for (const Fasolka *fasolka : fasolki)
-        statusy.insert(fasolka->statusFasolki());
-    const PozycjaMenu::Stan obecny = fasolki.size() < 2 ? PozycjaMenu::Stan::Wlaczony : PozycjaMenu::Stan::Mieszany;
-    for (QAction *akcja : menu->actions()) {
-        auto *pozycja = qobject_cast<PozycjaMenu *>(akcja);
-        if (!pozycja)
-            continue;
-        if (pozycja->tag() == MenuKontroleraElementow::tagNaglowkaStatusu) {
-            pozycja->setText(naglowekMenuStatusu(fasolki));
-            pozycja->setEnabled(false);
-            continue;
-        }
-        for (const PolecenieStatusu &polecenie : poleceniaStatusu()) {
-            if (polecenie.zeZnacznikiem && polecenie.akcja == pozycja->akcja())
-                pozycja->setStan(statusy.contains(polecenie.status) ? obecny : PozycjaMenu::Stan::Wylaczony);
-        }
-    }
+    PoleceniaStatusuFasolek::zaktualizujMenuPodreczneStatusuDlaElementow(menu, elementy);
 }
 
 void KontrolerAkcjeNaElementach::wyswietlPozaTabelaMenuPodreczneStatusu(QObject *nadawca)
 {
-    if (auto *przycisk = qobject_cast<QWidget *>(nadawca); przycisk && m_menuPodreczneStatusu)
-        m_menuPodreczneStatusu->pokazPodPrzyciskiem(przycisk);
+    PoleceniaStatusuFasolek::wyswietlPozaTabelaMenuPodreczneStatusu(m_menu->menuPodreczneStatusu(), nadawca);
 }
 
 void KontrolerAkcjeNaElementach::duplikujFasolki(QObject *nadawca)
 {
-    const QStringList urle = urleFasolek(fasolkiWsrod(elementyDlaPolecenia(nadawca)));
-    if (!urle.isEmpty())
-        WorkspaceOperations::duplicateURLs(urle, QCoreApplication::instance(), &pokazBladOperacjiNaPlikach);
+    m_plikowe->duplikujFasolki(nadawca);
 }
 
 void KontrolerAkcjeNaElementach::moveToTrash(QObject *nadawca)
 {
-    const QList<Fasolka *> fasolki = fasolkiWsrod(elementyDlaPolecenia(nadawca));
-    if (fasolki.isEmpty())
-        return;
-    Alert pytanie;
-    pytanie.setAlertStyle(Alert::AlertStyle::Warning);
-    pytanie.setMessageText(fasolki.size() == 1 ? tr("Confirm move of '%1' to Trash").arg(fasolki.first()->nazwa())
-                                               : tr("Confirm move of %1 Beans to Trash").arg(fasolki.size()));
-    pytanie.addButtonWithTitle(tr("Move to Trash"));
-    pytanie.addButtonWithTitle(tr("Cancel"));
-    if (pytanie.runModal() != Alert::firstButton)
-        return;
-    WorkspaceOperations::recycleURLs(urleFasolek(fasolki), QCoreApplication::instance(), &pokazBladOperacjiNaPlikach);
+    m_plikowe->moveToTrash(nadawca);
 }
 
 void KontrolerAkcjeNaElementach::opakujFasolkePlikowaWKatalog()
 {
-    Fasolka *opakowywana = fasolka();
-    if (!opakowywana || (opakowywana->bytFasolki() && opakowywana->bytFasolki()->toKatalog()))
-        return;
-    if (!opakowywana->opakujFasolkePlikowaWKatalog()) {
-        AlertNiepowodzenia::pokaz(tr("Could not move Bean into Bean Folder."), nullptr,
-                                  AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
-        return;
-    }
-    if (m_kontrolerBiezacegoWidokuSzczegolow)
-        m_kontrolerBiezacegoWidokuSzczegolow->walidujPrzyciskiAkcji();
+    m_plikowe->opakujFasolkePlikowaWKatalog();
 }
 
 void KontrolerAkcjeNaElementach::wypakujZawartoscFasolkiZKatalogu()
 {
-    Fasolka *wypakowywana = fasolka();
-    if (!wypakowywana || !wypakowywana->bytFasolki() || !wypakowywana->bytFasolki()->toKatalog())
-        return;
-    if (!wypakowywana->wypakujZawartoscFasolkiZKatalogu())
-        AlertNiepowodzenia::pokaz(tr("Could not content out of Bean Folder."), nullptr,
-                                  AlertNiepowodzenia::LiniaKonsoli::Brak);
+    m_plikowe->wypakujZawartoscFasolkiZKatalogu();
 }
 
 void KontrolerAkcjeNaElementach::przeniesFasolkiDoPotoku(QObject *nadawca)
 {
-    const auto *pozycja = qobject_cast<const PozycjaMenu *>(nadawca);
-    Potok *cel = pozycja ? qobject_cast<Potok *>(pozycja->representedObject().value<QObject *>()) : nullptr;
-    if (!cel)
-        return;
-    QString nieudane;
-    QStringList pozostawione;
-    QStringList pozostawioneOryginaly;
-    QString przyczynaPozostawienia;
-    for (Fasolka *fasolka : fasolkiWsrod(elementyDlaPolecenia(nadawca))) {
-        // A bean already in the flow is not moved, and what an earlier move left says nothing.
-        const bool zInnegoPotoku = fasolka->potok() != cel;
-        if (!fasolka->przeniesDoPotoku(cel)) {
-            nieudane += QStringLiteral("- '%1'\n").arg(fasolka->nazwa());
-            continue;
-        }
-        if (zInnegoPotoku && !fasolka->przyczynaPozostawieniaOryginalu().isEmpty()) {
-            pozostawioneOryginaly << fasolka->nazwa();
-            przyczynaPozostawienia = fasolka->przyczynaPozostawieniaOryginalu();
-        }
-        if (zInnegoPotoku && !fasolka->katalogPozostawionych().isEmpty())
-            pozostawione << fasolka->katalogPozostawionych();
-    }
-    if (!nieudane.isEmpty())
-        AlertNiepowodzenia::pokaz(tr("Could not move following Bean(s):\n%1to Flow '%2'.").arg(nieudane, cel->nazwa()),
-                                  nullptr, AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
-    AlertNiepowodzenia::pokazPozostawioneOryginaly(pozostawioneOryginaly, przyczynaPozostawienia,
-                                                   AlertNiepowodzenia::LiniaKonsoli::WiadomoscIInformacja);
-    AlertNiepowodzenia::pokazPozostawione(
-        tr("Some items stayed where the moved Bean(s) were."),
-        tr("Items written into a Bean while it moved were not moved with it. They stay in %1."), pozostawione,
-        AlertNiepowodzenia::LiniaKonsoli::WiadomoscIInformacja);
+    m_plikowe->przeniesFasolkiDoPotoku(nadawca);
 }
 
 void KontrolerAkcjeNaElementach::zaktualizujPodrzedneMenuPrzeniesDoPotoku(Menu *menu)
 {
-    menu->clear();
-    BazaFasolek *baza = BazaFasolek::sharedBazaFasolek();
-    if (Potok *glowny = baza->potokGlowny())
-        dodajPozycjePotoku(menu, glowny);
-    QList<Potok *> tematyczne = baza->potokiTematyczne();
-    BazaFasolek::deskryptorySortuPoNazwie().first().posortuj(tematyczne);
-    for (Potok *potok : tematyczne)
-        dodajPozycjePotoku(menu, potok);
+    PoleceniaPlikoweFasolek::zaktualizujPodrzedneMenuPrzeniesDoPotoku(menu);
 }
 
 bool KontrolerAkcjeNaElementach::validateUserInterfaceItem(const ElementInterfejsu &element)
@@ -724,21 +264,7 @@ bool KontrolerAkcjeNaElementach::validateUserInterfaceItem(const ElementInterfej
 
 void KontrolerAkcjeNaElementach::menuNeedsUpdate(Menu *menu)
 {
-    const QList<QObject *> elementy = elementyDlaPolecenia(menu);
-    // A submenu of the main menu comes here from the menu bar, to the controller its item's command
-    // reaches: known by that command, not by identity.
-    const PozycjaMenu *otwierajaca = Menu::pozycjaOtwierajaca(menu);
-    const auto otwieraPolecenie = [otwierajaca](Akcja akcja) { return otwierajaca && otwierajaca->akcja() == akcja; };
-    if (menu == m_menuPodreczneFasolki)
-        zaktualizujMenuPodreczneFasolki(menu, elementy);
-    if (menu == m_menuPodreczneStatusu || otwieraPolecenie(Akcja::wyswietlPozaTabelaMenuPodreczneStatusu))
-        zaktualizujMenuPodreczneStatusuDlaElementow(menu, elementy);
-    if (menu == m_menuOtworzWProgramie || otwieraPolecenie(Akcja::otworzBytElementuWProgramie)) {
-        if (Fasolka *otwierana = fasolka(); otwierana && otwierana->bytFasolki() && !otwierana->bytFasolki()->toKatalog())
-            FileSystemEntityActionController::zaktualizujPodrzedneMenuOtworzWProgramieDlaBytu(menu, otwierana->bytFasolki());
-    }
-    if (menu == m_menuPrzeniesDoPotoku || otwieraPolecenie(Akcja::przeniesFasolkiDoPotoku))
-        zaktualizujPodrzedneMenuPrzeniesDoPotoku(menu);
+    m_menu->menuNeedsUpdate(menu);
 }
 
 void KontrolerAkcjeNaElementach::dodajPoleceniaNowychRzeczy()
@@ -750,219 +276,96 @@ void KontrolerAkcjeNaElementach::dodajPoleceniaNowychRzeczy()
     addHandler(Akcja::wyswietlDymekNowyPotokNaKarcieProtfolio, [](QObject *) { wyswietlDymekNowyPotokNaKarcieProtfolio(); });
 }
 
-void KontrolerAkcjeNaElementach::setListwaZakresu(ListwaZakresu *listwa)
+KontrolerDymkaNowaRzecz *KontrolerAkcjeNaElementach::kontrolerDymkaNowaRzecz()
 {
-    m_listwaZakresu = listwa;
-}
-
-void KontrolerAkcjeNaElementach::setProxyWszystkieFasolki(ProxyWszystkieFasolki *proxy)
-{
-    m_proxyWszystkieFasolki = proxy;
+    return m_noweRzeczy->kontrolerDymkaNowaRzecz();
 }
 
 void KontrolerAkcjeNaElementach::setKontrolerDymkaNowaRzecz(KontrolerDymkaNowaRzecz *kontroler)
 {
-    m_kontrolerDymkaNowaRzecz = kontroler;
+    m_noweRzeczy->setKontrolerDymkaNowaRzecz(kontroler);
 }
 
 void KontrolerAkcjeNaElementach::setPrzyciskDlaDymkaNowaRzecz(QAbstractButton *przycisk)
 {
-    m_przyciskDlaDymkaNowaRzecz = przycisk;
+    m_noweRzeczy->setPrzyciskDlaDymkaNowaRzecz(przycisk);
 }
 
-void KontrolerAkcjeNaElementach::setKontrolerPaskaNawigacji(KontrolerPaskaNawigacji *kontroler)
+void KontrolerAkcjeNaElementach::setOdslonNowaFasolke(std::function<void()> odslon)
 {
-    m_kontrolerPaskaNawigacji = kontroler;
+    m_noweRzeczy->setOdslonNowaFasolke(std::move(odslon));
 }
 
-KontrolerDymkaNowaRzecz *KontrolerAkcjeNaElementach::kontrolerDymkaNowaRzecz()
+void KontrolerAkcjeNaElementach::setWarunekNowejFasolki(std::function<bool()> warunek)
 {
-    if (!m_kontrolerDymkaNowaRzecz)
-        m_kontrolerDymkaNowaRzecz = new KontrolerDymkaNowaRzecz(this);
-    return m_kontrolerDymkaNowaRzecz;
+    m_noweRzeczy->setWarunekNowejFasolki(std::move(warunek));
 }
 
-Potok *KontrolerAkcjeNaElementach::potokDocelowy() const
+void KontrolerAkcjeNaElementach::setZaznaczNowyPotok(std::function<void(Potok *)> zaznacz)
 {
-    if (Fasolka *wybrana = fasolka())
-        return wybrana->potok();
-    return potok();
-}
-
-QWidget *KontrolerAkcjeNaElementach::kotwicaDymka(QObject *nadawca) const
-{
-    if (auto *przycisk = qobject_cast<QAbstractButton *>(nadawca))
-        return przycisk;
-    return m_przyciskDlaDymkaNowaRzecz;
+    m_noweRzeczy->setZaznaczNowyPotok(std::move(zaznacz));
 }
 
 void KontrolerAkcjeNaElementach::pokazFasolkeWPotoku()
 {
-    Fasolka *pokazywana = fasolka();
-    if (!pokazywana)
-        return;
-    if (KartaPortfolio *karta = KartaPortfolio::wybranaKartaPortfolioWPrzegladarceZWidokiem(m_widokNaKarcie))
-        karta->pokazFasolkeWPotoku(pokazywana);
-    else
-        PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZPotokiemIZaznaczonaFasolka(pokazywana->potok(), pokazywana);
+    m_noweRzeczy->pokazFasolkeWPotoku();
 }
 
 void KontrolerAkcjeNaElementach::wyswietlDymekNowaFasolka(QObject *nadawca)
 {
-    Potok *docelowy = potokDocelowy();
-    if (!docelowy)
-        return;
-    kontrolerDymkaNowaRzecz()->wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(
-        rnrFasolka, docelowy->nazwa(), this, [this](const QString &nazwa) { dokonczAkcjeWyswietlDymekNowaFasolka(nazwa); },
-        kotwicaDymka(nadawca));
+    m_noweRzeczy->wyswietlDymekNowaFasolka(nadawca);
 }
 
 void KontrolerAkcjeNaElementach::dokonczAkcjeWyswietlDymekNowaFasolka(const QString &nazwa)
 {
-    // The selection may have changed while the popover was open.
-    Potok *docelowy = potokDocelowy();
-    BladOperacji blad;
-    Fasolka *nowa = docelowy ? docelowy->nowaFasolka(nazwa, &blad) : nullptr;
-    if (!nowa) {
-        AlertNiepowodzenia::pokaz(tr("Could not create Bean Directory."), docelowy ? &blad : nullptr,
-                                  AlertNiepowodzenia::LiniaKonsoli::WiadomoscIInformacja);
-        return;
-    }
-    odslonINaznaczNowaFasolke(nowa);
-}
-
-// A new bean lies in Incubation: a scope that hides it gives way to In Work.
-void KontrolerAkcjeNaElementach::odslonINaznaczNowaFasolke(Fasolka *nowa)
-{
-    if (ListwaZakresu *listwa = m_listwaZakresu;
-        listwa && !listwa->czyWObrobce() && !listwa->czyWInkubacji() && !listwa->czyWszystkie())
-        listwa->setCzyWObrobce(true);
-    zaznaczWLiscie(nowa);
-}
-
-void KontrolerAkcjeNaElementach::zaznaczWLiscie(QObject *obiekt)
-{
-    if (!m_kontrolerTablicy)
-        return;
-    QObject::disconnect(m_oczekujaceZaznaczenie);
-    const qsizetype wiersz = m_kontrolerTablicy->arrangedObjects().indexOf(obiekt);
-    if (wiersz < 0) {
-        // The list learns of the model's change on a later turn.
-        const QPointer<QObject> oczekujacy = obiekt;
-        m_oczekujaceZaznaczenie = connect(m_kontrolerTablicy, &KontrolerTablicy::arrangedObjectsChanged, this,
-                                          [this, oczekujacy] {
-                                              QObject::disconnect(m_oczekujaceZaznaczenie);
-                                              if (oczekujacy && m_kontrolerTablicy->arrangedObjects().contains(oczekujacy))
-                                                  zaznaczWLiscie(oczekujacy);
-                                          });
-        return;
-    }
-    m_kontrolerTablicy->setSelectedObjects({obiekt});
-    if (m_widokTabeli && m_widokTabeli->model())
-        m_widokTabeli->scrollTo(m_widokTabeli->model()->index(int(wiersz), 0));
+    m_noweRzeczy->dokonczAkcjeWyswietlDymekNowaFasolka(nazwa);
 }
 
 bool KontrolerAkcjeNaElementach::czyMoznaWyswietlicDymekNowaFasolka() const
 {
-    if (m_proxyWszystkieFasolki) {
-        const ListwaZakresu *listwa = m_proxyWszystkieFasolki->listwaZakresu();
-        return element() && listwa && listwa->czyPodzialNaPotoki();
-    }
-    return potokDocelowy() != nullptr;
+    return m_noweRzeczy->czyMoznaWyswietlicDymekNowaFasolka();
 }
 
 void KontrolerAkcjeNaElementach::wyswietlDymekNowyPotok(QObject *nadawca)
 {
-    kontrolerDymkaNowaRzecz()->wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(
-        rnrPotok, QString(), this, [this](const QString &nazwa) { dokonczAkcjeWyswietlDymekNowyPotok(nazwa); },
-        kotwicaDymka(nadawca));
+    m_noweRzeczy->wyswietlDymekNowyPotok(nadawca);
 }
 
 void KontrolerAkcjeNaElementach::dokonczAkcjeWyswietlDymekNowyPotok(const QString &nazwa)
 {
-    BladOperacji blad;
-    Potok *nowy = BazaFasolek::sharedBazaFasolek()->nowyPotok(nazwa, &blad);
-    if (!nowy) {
-        AlertNiepowodzenia::pokaz(tr("Could not create Flow Directory."), &blad,
-                                  AlertNiepowodzenia::LiniaKonsoli::WiadomoscIInformacja);
-        return;
-    }
-    if (m_kontrolerPaskaNawigacji)
-        m_kontrolerPaskaNawigacji->zaznaczElement(nowy);
+    m_noweRzeczy->dokonczAkcjeWyswietlDymekNowyPotok(nazwa);
 }
 
 void KontrolerAkcjeNaElementach::wyswietlDymekNowyPotokNaKarcieProtfolio()
 {
-    if (KartaPortfolio *karta = KartaPortfolio::wybranaKartaPortfolio())
-        karta->wyswietlDymekNowyPotok();
+    PoleceniaNowychRzeczy::wyswietlDymekNowyPotokNaKarcieProtfolio();
 }
 
 bool KontrolerAkcjeNaElementach::czyMoznaWyswietlicDymekNowyPotokNaKarciePortfolio()
 {
-    return KartaPortfolio::wybranaKartaPortfolio() != nullptr;
+    return PoleceniaNowychRzeczy::czyMoznaWyswietlicDymekNowyPotokNaKarciePortfolio();
 }
 
 void KontrolerAkcjeNaElementach::akcjaPrzejdzDoPotoku()
 {
-    if (Potok *wybrany = potok())
-        operacjaPrzejdzDoPotoku(wybrany);
+    m_noweRzeczy->akcjaPrzejdzDoPotoku();
 }
 
 void KontrolerAkcjeNaElementach::operacjaPrzejdzDoPotoku(Potok *potok)
 {
-    if (!potok)
-        return;
-    if (KartaPortfolio *karta = KartaPortfolio::wybranaKartaPortfolioWPrzegladarceZWidokiem(m_widokNaKarcie))
-        karta->pokazPotok(potok);
+    m_noweRzeczy->operacjaPrzejdzDoPotoku(potok);
 }
 
 void KontrolerAkcjeNaElementach::otworzFasolkeNaKarciePortfolioPrzezDwuklik(const QList<QObject *> &elementy,
                                                                             Qt::KeyboardModifiers modyfikatory)
 {
-    const bool opcja = modyfikatory.testFlag(Qt::AltModifier);
-    const bool komenda = modyfikatory.testFlag(Qt::ControlModifier);
-    for (QObject *element : elementy) {
-        if (auto *otwierany = qobject_cast<Potok *>(element)) {
-            operacjaPrzejdzDoPotoku(otwierany);
-            continue;
-        }
-        auto *otwierana = qobject_cast<Fasolka *>(element);
-        if (!otwierana)
-            continue;
-        if (otwierana->jestZPlikiem()) {
-            if (otwierana->bytFasolki())
-                otwierana->bytFasolki()->otworzWDomyslnejAplikacji();
-        } else if (otwierana->jestZKatalogiem()) {
-            if (!opcja && !komenda) {
-                if (KartaPortfolio *karta = KartaPortfolio::wybranaKartaPortfolioWPrzegladarceZWidokiem(m_widokNaKarcie))
-                    karta->otworzFasolkeNaKarciePortfolio(otwierana);
-            } else if (opcja && !komenda) {
-                if (PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::przegladarkaDlaWidoku(m_widokNaKarcie))
-                    przegladarka->nowaKartaFasolki(otwierana);
-            } else if (opcja && komenda) {
-                PrzegladarkaTarrowind::nowaPrzegladarkaZKartaDanejFasolki(otwierana);
-            }
-        }
-    }
+    m_noweRzeczy->otworzFasolkeNaKarciePortfolioPrzezDwuklik(elementy, modyfikatory);
 }
 
 void KontrolerAkcjeNaElementach::otworzFasolkeNaKarciePortfolioLubPrzejdzDoPotokuPrzezDwuklik(
     const QList<QObject *> &elementy, Qt::KeyboardModifiers modyfikatory)
 {
-    otworzFasolkeNaKarciePortfolioPrzezDwuklik(elementy, modyfikatory);
-}
-
-void KontrolerAkcjeNaElementach::zaktualizujMenuPodreczneFasolki(Menu *menu, const QList<QObject *> &elementy)
-{
-    const Fasolka *jedyna = elementy.size() == 1 ? jakoFasolka(elementy.first()) : nullptr;
-    const bool jednaFasolkaZPlikiem = jedyna && jedyna->bytFasolki() && !jedyna->bytFasolki()->toKatalog();
-    bool fasolkaZKatalogiem = false;
-    for (const Fasolka *fasolka : fasolkiWsrod(elementy))
-        fasolkaZKatalogiem = fasolkaZKatalogiem || (fasolka->bytFasolki() && fasolka->bytFasolki()->toKatalog());
-    if (PozycjaMenu *pozycja = pozycjaZTagiem(menu, MenuKontroleraElementow::tagOtworzWProgramie))
-        pozycja->setHidden(!jednaFasolkaZPlikiem);
-    if (PozycjaMenu *pozycja = pozycjaZTagiem(menu, MenuKontroleraElementow::tagOtworzWNowymOknie))
-        pozycja->setHidden(!fasolkaZKatalogiem);
+    m_noweRzeczy->otworzFasolkeNaKarciePortfolioPrzezDwuklik(elementy, modyfikatory);
 }
 
 void KontrolerAkcjeNaElementach::zmianaZaznaczenia()
@@ -979,34 +382,8 @@ void KontrolerAkcjeNaElementach::zmianaUlozenia()
 
 void KontrolerAkcjeNaElementach::zapomnijKliknietyWiersz()
 {
-    if (m_kliknietyWiersz != -1)
+    if (kliknietyWiersz() != -1)
         setKliknietyWiersz(-1);
-}
-
-void KontrolerAkcjeNaElementach::ustawMenu(QPointer<Menu> &outlet, Menu *menu)
-{
-    if (outlet)
-        disconnect(outlet, nullptr, this, nullptr);
-    outlet = menu;
-    if (menu)
-        connect(menu, &QMenu::aboutToHide, this, [this, menu] { zapomnijKliknietyWierszPoZamknieciu(menu); });
-}
-
-void KontrolerAkcjeNaElementach::zapomnijKliknietyWierszPoZamknieciu(Menu *menu)
-{
-    if (Menu::pochodzenieMenu(menu) != Menu::Pochodzenie::Podreczne)
-        return;
-    const QMenu *gorne = menu;
-    while (const QMenu *wyzej = Menu::menuNadrzedne(gorne))
-        gorne = wyzej;
-    // Qt hides a menu before it triggers the chosen item, so the row is kept for that command;
-    // a submenu that closes while its context menu stays open keeps it too.
-    const QPointer<const QMenu> gorneMenu = gorne;
-    const std::uint64_t numer = m_numerKlikniecia;
-    DelayedOperations::addOperationAfterDelayWithBlock(0, this, [this, gorneMenu, numer] {
-        if (numer == m_numerKlikniecia && (!gorneMenu || !gorneMenu->isVisible()))
-            zapomnijKliknietyWiersz();
-    });
 }
 
 void KontrolerAkcjeNaElementach::ogloszZmianeZaznaczonych()

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "ElementyDlaPolecen.h"
+#include "MenuPodreczneElementow.h"
+#include "PoleceniaStatusuFasolek.h"
+
 #include "Platform/Ui/DelegatMenu.h"
 #include "Platform/Ui/Menu.h"
 #include "Platform/Ui/Responder.h"
@@ -11,6 +15,8 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <span>
 
 class Archiwum;
@@ -19,20 +25,22 @@ class BazaFasolek;
 class BibliotekaMatRef;
 class BytKatalogu;
 class BytSystemuPlikow;
+class EdycjaNazwyElementu;
 class Fasolka;
 class KontrolerBiezacegoWidokuSzczegolow;
 class KontrolerDymkaNowaRzecz;
-class KontrolerPaskaNawigacji;
-class ListwaZakresu;
 class PobraneRzeczy;
+class PoleceniaNowychRzeczy;
+class PoleceniaOtwieraniaElementow;
+class PoleceniaPlikoweFasolek;
 class Potok;
-class ProxyWszystkieFasolki;
 class QAbstractButton;
 class QLineEdit;
 
 // The item commands of one content view. It holds no items of its own: its owner gives it a
 // fixed item, or the array controller of a list, and for each command it works out from the
-// sender and the right-clicked row which items the command acts on.
+// sender and the right-clicked row which items the command acts on. It registers the commands
+// and hands each to the helper of its kind; all helpers read one ElementyDlaPolecen.
 class KontrolerAkcjeNaElementach : public Responder, public DelegatMenu
 {
     Q_OBJECT
@@ -43,104 +51,85 @@ public:
 
     // Set-up by the owner.
     void setElement(QObject *element);
-    QObject *dodatkowyElement() const { return m_dodatkowyElement; }
+    QObject *dodatkowyElement() const { return m_elementy.dodatkowyElement(); }
     void setDodatkowyElement(QObject *element);
-    std::int64_t kliknietyWiersz() const { return m_kliknietyWiersz; }
+    std::int64_t kliknietyWiersz() const { return m_elementy.kliknietyWiersz(); }
     // The row the list was right-clicked on, set before its menu opens; -1: none.
     void setKliknietyWiersz(std::int64_t wiersz);
-    KontrolerTablicy *kontrolerTablicy() const { return m_kontrolerTablicy; }
+    KontrolerTablicy *kontrolerTablicy() const { return m_elementy.kontrolerTablicy(); }
     void setKontrolerTablicy(KontrolerTablicy *kontroler);
-    QAbstractItemView *widokTabeli() const { return m_widokTabeli; }
-    void setWidokTabeli(QAbstractItemView *widok) { m_widokTabeli = widok; }
-    QWidget *widokNaKarcie() const { return m_widokNaKarcie; }
-    void setWidokNaKarcie(QWidget *widok) { m_widokNaKarcie = widok; }
+    QAbstractItemView *widokTabeli() const { return m_elementy.widokTabeli(); }
+    void setWidokTabeli(QAbstractItemView *widok) { m_elementy.setWidokTabeli(widok); }
+    QWidget *widokNaKarcie() const { return m_elementy.widokNaKarcie(); }
+    void setWidokNaKarcie(QWidget *widok) { m_elementy.setWidokNaKarcie(widok); }
     // Gives `widok` (a view inside a tab) to every actions controller among `wlasciciel` and its
     // descendants: the tab calls it where it attaches a view, so no view's commands miss their tab.
     static void umiescNaKarcie(QObject *wlasciciel, QWidget *widok);
-    Menu *menuPodreczneFasolki() const { return m_menuPodreczneFasolki; }
-    void setMenuPodreczneFasolki(Menu *menu);
-    Menu *menuPodreczneStatusu() const { return m_menuPodreczneStatusu; }
-    void setMenuPodreczneStatusu(Menu *menu);
-    Menu *menuOtworzWProgramie() const { return m_menuOtworzWProgramie; }
-    void setMenuOtworzWProgramie(Menu *menu);
-    Menu *menuPrzeniesDoPotoku() const { return m_menuPrzeniesDoPotoku; }
-    void setMenuPrzeniesDoPotoku(Menu *menu);
+    Menu *menuPodreczneFasolki() const { return m_menu->menuPodreczneFasolki(); }
+    void setMenuPodreczneFasolki(Menu *menu) { m_menu->setMenuPodreczneFasolki(menu); }
+    Menu *menuPodreczneStatusu() const { return m_menu->menuPodreczneStatusu(); }
+    void setMenuPodreczneStatusu(Menu *menu) { m_menu->setMenuPodreczneStatusu(menu); }
+    Menu *menuOtworzWProgramie() const { return m_menu->menuOtworzWProgramie(); }
+    void setMenuOtworzWProgramie(Menu *menu) { m_menu->setMenuOtworzWProgramie(menu); }
+    Menu *menuPrzeniesDoPotoku() const { return m_menu->menuPrzeniesDoPotoku(); }
+    void setMenuPrzeniesDoPotoku(Menu *menu) { m_menu->setMenuPrzeniesDoPotoku(menu); }
     // The details view whose action buttons a wrap revalidates.
     void setKontrolerBiezacegoWidokuSzczegolow(KontrolerBiezacegoWidokuSzczegolow *kontroler);
-    // The scope bar of the list, which a new bean must be visible in.
-    void setListwaZakresu(ListwaZakresu *listwa);
-    // Set only for the All Beans list.
-    void setProxyWszystkieFasolki(ProxyWszystkieFasolki *proxy);
+    // The owning view's part in a new item: it makes its list show a new bean, says when a new
+    // bean may be made (the All Beans list, by its scope), and selects a new flow.
+    void setOdslonNowaFasolke(std::function<void()> odslon);
+    void setWarunekNowejFasolki(std::function<bool()> warunek);
+    void setZaznaczNowyPotok(std::function<void(Potok *)> zaznacz);
     // Without one given, the controller makes its own on first use.
     KontrolerDymkaNowaRzecz *kontrolerDymkaNowaRzecz();
     void setKontrolerDymkaNowaRzecz(KontrolerDymkaNowaRzecz *kontroler);
     void setPrzyciskDlaDymkaNowaRzecz(QAbstractButton *przycisk);
-    void setKontrolerPaskaNawigacji(KontrolerPaskaNawigacji *kontroler);
 
-    // The fixed item, else the list's selection, else nothing.
-    QList<QObject *> zaznaczoneElementy() const;
+    // What the commands act on (see ElementyDlaPolecen, which every helper reads).
+    QList<QObject *> zaznaczoneElementy() const { return m_elementy.zaznaczoneElementy(); }
     int liczbaZaznaczonychElementow() const { return int(zaznaczoneElementy().size()); }
-    QObject *kliknietyElement() const;
-    // The whole selection when the clicked row is part of it, else that row alone.
-    QList<QObject *> kliknieteElementy() const;
+    QObject *kliknietyElement() const { return m_elementy.kliknietyElement(); }
+    QList<QObject *> kliknieteElementy() const { return m_elementy.kliknieteElementy(); }
     int liczbaKliknietychElementow() const { return int(kliknieteElementy().size()); }
-    // The clicked item, else the one selected item, else the fixed item.
-    QObject *element() const;
+    QObject *element() const { return m_elementy.element(); }
 
-    Fasolka *fasolka() const;
-    Potok *potok() const;
-    ArchiwumPotoku *archiwumPotoku() const;
-    Archiwum *archiwum() const;
-    PobraneRzeczy *pobraneRzeczy() const;
-    BibliotekaMatRef *bibliotekaMatRef() const;
-    BazaFasolek *bazaFasolek() const;
-    Fasolka *dodatkowaFasolka() const;
-    Potok *dodatkowyPotok() const;
-    ArchiwumPotoku *dodatkoweArchiwumPotoku() const;
-    BytSystemuPlikow *dodatkowyBytSystemuPlikow() const;
-    BytKatalogu *dodatkowyKatalog() const;
+    Fasolka *fasolka() const { return m_elementy.fasolka(); }
+    Potok *potok() const { return m_elementy.potok(); }
+    ArchiwumPotoku *archiwumPotoku() const { return m_elementy.archiwumPotoku(); }
+    Archiwum *archiwum() const { return m_elementy.archiwum(); }
+    PobraneRzeczy *pobraneRzeczy() const { return m_elementy.pobraneRzeczy(); }
+    BibliotekaMatRef *bibliotekaMatRef() const { return m_elementy.bibliotekaMatRef(); }
+    BazaFasolek *bazaFasolek() const { return m_elementy.bazaFasolek(); }
+    Fasolka *dodatkowaFasolka() const { return m_elementy.dodatkowaFasolka(); }
+    Potok *dodatkowyPotok() const { return m_elementy.dodatkowyPotok(); }
+    ArchiwumPotoku *dodatkoweArchiwumPotoku() const { return m_elementy.dodatkoweArchiwumPotoku(); }
+    BytSystemuPlikow *dodatkowyBytSystemuPlikow() const { return m_elementy.dodatkowyBytSystemuPlikow(); }
+    BytKatalogu *dodatkowyKatalog() const { return m_elementy.dodatkowyKatalog(); }
+    QList<QObject *> elementyDlaPolecenia(QObject *nadawca) const { return m_elementy.elementyDlaPolecenia(nadawca); }
 
-    // What a command from `nadawca` acts on. With a list: a main-menu item or a button (or an
-    // item of a button's pop-up) the selection, any other menu item the clicked items, any
-    // other sender nothing. Without one: the selection, whatever the sender. A menu itself
-    // stands for its items, which are validated before they are known.
-    QList<QObject *> elementyDlaPolecenia(QObject *nadawca) const;
-
-    // Whether an in-place rename of `obiekt` to `tekst` was kept by the model; NO after a
-    // refusal, which the console records at once and an alert shows one turn later, so that it
-    // never opens inside an editor commit or a focus-out. Identifiers: "nazwaPotoku",
-    // "nazwaFasolki".
+    // The in-place rename (EdycjaNazwyElementu).
     static bool zakonczonaEdycjaNazwyElementu(QObject *obiekt, const QString &tekst, const QString &identyfikator);
-    // Renames the flow (on disk first) and checks it as above; a kept name makes every list of
-    // flows read them again.
     static bool zmienNazwePotoku(Potok *potok, const QString &tekst);
     // The field (identified by its object name) renames this controller's flow when its editing
     // ends; a kept name makes every list of flows read them again, a refused one is put back.
     void podlaczPoleNazwy(QLineEdit *pole);
 
-    // The commands that open items without changing them. Each takes the sender; the two
-    // operations take the item.
+    // The commands that open items without changing them (PoleceniaOtwieraniaElementow).
     void otworzFasolkeNaKarciePortfolio();
-    // A folder bean in the window's portfolio tab (none: nothing), a file bean in its application.
     void operacjaOtworzFasolkeNaKarciePortfolio(Fasolka *fasolka);
     void nowaKartaFasolki();
     void noweOknoZKartaFasolki();
-    // The sender's represented object names the application (an IdentyfikatorProgramu).
     void otworzBytElementuWProgramie(QObject *nadawca);
     void otworzBytyElementowWDomyslnychAplikacjach(QObject *nadawca);
     void otworzElementyWFinderze(QObject *nadawca);
-    // The item's folder in the file manager, with the entry that leads to the secondary item selected.
     void operacjaOtworzElementWFinderze(QObject *element);
     void pokazElementWFinderze();
     void nowaKartaPortfolioZWidokiemElementu();
     void noweOknoZWidokiemElementuNaKarciePortfolio();
 
-    // A bean wins over a flow: the flow a new bean goes to. Nothing without either.
-    Potok *potokDocelowy() const;
-    // The bean in its flow: in the window's portfolio tab, else in a new window.
+    // New beans and flows, going to a flow, the double-click (PoleceniaNowychRzeczy).
+    Potok *potokDocelowy() const { return m_elementy.potokDocelowy(); }
     void pokazFasolkeWPotoku();
-    // The popovers; the anchor is the sender when it is a button. Their completions work from
-    // the selection at that time.
     void wyswietlDymekNowaFasolka(QObject *nadawca);
     void dokonczAkcjeWyswietlDymekNowaFasolka(const QString &nazwa);
     bool czyMoznaWyswietlicDymekNowaFasolka() const;
@@ -150,41 +139,24 @@ public:
     static void wyswietlDymekNowyPotokNaKarcieProtfolio();
     static bool czyMoznaWyswietlicDymekNowyPotokNaKarciePortfolio();
     void akcjaPrzejdzDoPotoku();
-    // In the window's portfolio tab; without one nothing happens.
     void operacjaPrzejdzDoPotoku(Potok *potok);
-    // Each double-clicked item in turn; `modyfikatory` come from the double-click's own event:
-    // Alt a new tab, Alt+Ctrl a new window, Ctrl alone nothing, for a folder bean.
     void otworzFasolkeNaKarciePortfolioPrzezDwuklik(const QList<QObject *> &elementy, Qt::KeyboardModifiers modyfikatory);
     void otworzFasolkeNaKarciePortfolioLubPrzejdzDoPotokuPrzezDwuklik(const QList<QObject *> &elementy,
                                                                       Qt::KeyboardModifiers modyfikatory);
 
-    struct PolecenieStatusu
-    {
-        Akcja akcja;
-        std::int32_t status;
-        bool zeZnacznikiem; // its menu item shows whether the beans have the status
-    };
-    // The eight status commands in menu order, reactivation last.
+    // The status commands and menu (PoleceniaStatusuFasolek).
+    using PolecenieStatusu = PoleceniaStatusuFasolek::PolecenieStatusu;
     static std::span<const PolecenieStatusu> poleceniaStatusu();
-
-    // The status commands. Each moves the beans among its items that have another status, and
-    // shows one alert for all that failed.
     void ustawStatusFasolek(std::int32_t status, QObject *nadawca);
-    // The header (tag 2) names the beans; each status item is on for one bean that has it,
-    // mixed for several, else off.
     static void zaktualizujMenuPodreczneStatusuDlaElementow(Menu *menu, const QList<QObject *> &elementy);
     void wyswietlPozaTabelaMenuPodreczneStatusu(QObject *nadawca);
 
-    // The commands that change beans on disk. Duplicate and trash finish later; the disk watcher
-    // brings their changes into the graph.
+    // The commands that change beans on disk (PoleceniaPlikoweFasolek).
     void duplikujFasolki(QObject *nadawca);
     void moveToTrash(QObject *nadawca);
     void opakujFasolkePlikowaWKatalog();
     void wypakujZawartoscFasolkiZKatalogu();
-    // To the flow that is the sender's represented object.
     void przeniesFasolkiDoPotoku(QObject *nadawca);
-    // The main flow, then the topical ones by name; each item sends przeniesFasolkiDoPotoku to
-    // the menu's delegate.
     static void zaktualizujPodrzedneMenuPrzeniesDoPotoku(Menu *menu);
 
     bool validateUserInterfaceItem(const ElementInterfejsu &element) override;
@@ -216,41 +188,18 @@ private:
     void dodajPoleceniaOtwierania();
     void dodajPoleceniaZmian();
     void dodajPoleceniaNowychRzeczy();
-    QWidget *kotwicaDymka(QObject *nadawca) const;
-    void odslonINaznaczNowaFasolke(Fasolka *nowa);
-    void zaznaczWLiscie(QObject *obiekt);
-    QList<QObject *> elementyDlaPochodzenia(Menu::Pochodzenie pochodzenie) const;
-    void zaktualizujMenuPodreczneFasolki(Menu *menu, const QList<QObject *> &elementy);
-    // The portfolio view kind of the single item, for the new tab and window commands.
-    std::int32_t rodzajWidokuElementu() const;
-    void zakonczonoEdycjePolaNazwy(QLineEdit *pole);
     void zmianaZaznaczenia();
     void zmianaUlozenia();
     void zapomnijKliknietyWiersz();
-    void ustawMenu(QPointer<Menu> &outlet, Menu *menu);
-    void zapomnijKliknietyWierszPoZamknieciu(Menu *menu);
     void ogloszZmianeZaznaczonych();
     void ogloszZmianeKliknietych();
     void ogloszZmianeElementu();
 
-    QPointer<QObject> m_element;
-    QPointer<QObject> m_dodatkowyElement;
-    std::int64_t m_kliknietyWiersz = -1;
-    // Counts the rows set, so a context menu that closes forgets only the row it was opened for.
-    std::uint64_t m_numerKlikniecia = 0;
-    QPointer<KontrolerTablicy> m_kontrolerTablicy;
-    QPointer<QAbstractItemView> m_widokTabeli;
-    QPointer<QWidget> m_widokNaKarcie;
-    QPointer<Menu> m_menuPodreczneFasolki;
-    QPointer<Menu> m_menuPodreczneStatusu;
-    QPointer<Menu> m_menuOtworzWProgramie;
-    QPointer<Menu> m_menuPrzeniesDoPotoku;
-    QPointer<KontrolerBiezacegoWidokuSzczegolow> m_kontrolerBiezacegoWidokuSzczegolow;
-    QPointer<ListwaZakresu> m_listwaZakresu;
-    QPointer<ProxyWszystkieFasolki> m_proxyWszystkieFasolki;
-    QPointer<KontrolerDymkaNowaRzecz> m_kontrolerDymkaNowaRzecz;
-    QPointer<QAbstractButton> m_przyciskDlaDymkaNowaRzecz;
-    QPointer<KontrolerPaskaNawigacji> m_kontrolerPaskaNawigacji;
-    // Until the list shows a new bean it is to select: one listing later at most.
-    QMetaObject::Connection m_oczekujaceZaznaczenie;
+    ElementyDlaPolecen m_elementy;
+    std::unique_ptr<PoleceniaOtwieraniaElementow> m_otwieranie;
+    std::unique_ptr<PoleceniaStatusuFasolek> m_status;
+    std::unique_ptr<PoleceniaPlikoweFasolek> m_plikowe;
+    std::unique_ptr<PoleceniaNowychRzeczy> m_noweRzeczy;
+    std::unique_ptr<EdycjaNazwyElementu> m_edycjaNazwy;
+    std::unique_ptr<MenuPodreczneElementow> m_menu;
 };

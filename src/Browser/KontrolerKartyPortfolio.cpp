@@ -144,7 +144,10 @@ void KontrolerKartyPortfolio::loadView()
 
     const FabrykaPaskaNawigacji &fabryka = fabrykaPaskaNawigacji();
     m_kontrolerPaskaNawigacji = fabryka ? fabryka(this) : new KontrolerPaskaNawigacji(this);
-    m_kontrolerAkcjeNaBazieFasolek->setKontrolerPaskaNawigacji(m_kontrolerPaskaNawigacji);
+    m_kontrolerAkcjeNaBazieFasolek->setZaznaczNowyPotok([pasek = m_kontrolerPaskaNawigacji](Potok *nowy) {
+        if (pasek)
+            pasek->zaznaczElement(nowy);
+    });
 
     tloKarty()->setWidokSzczegolow(zielone);
     tloKarty()->awakeFromNib();

@@ -95,7 +95,10 @@ QWidget *KontrolerPotoku::zbudujWidokLewy()
     // The flow stays this controller's item whatever the list selects.
     m_kontrolerAkcjeNaPotoku->setKontrolerTablicy(m_lista->kontrolerTablicy());
     m_kontrolerAkcjeNaPotoku->setWidokTabeli(m_widokTabeli);
-    m_kontrolerAkcjeNaPotoku->setListwaZakresu(m_listwaZakresu);
+    m_kontrolerAkcjeNaPotoku->setOdslonNowaFasolke([listwa = QPointer<ListwaZakresu>(m_listwaZakresu)] {
+        if (listwa)
+            listwa->odslonNowaFasolke();
+    });
     m_lista->wlaczZrzuty([this] { return m_potok.data(); });
     m_widokTabeli->setMenuPodreczneFasolki(MenuKontroleraElementow::zbuduj(m_kontrolerAkcjeNaFasolkach, m_widokTabeli));
 

@@ -51,8 +51,12 @@ void KontrolerWszystkieFasolki::loadView()
     zaznaczenia->setKontrolerBiezacegoWidokuSzczegolow(this);
     // The new-bean command reads the scope bar: a new bean goes to the selected row's flow, and
     // must come into the scope and be selected.
-    zaznaczenia->setListwaZakresu(m_listwaZakresu);
-    zaznaczenia->setProxyWszystkieFasolki(m_proxy);
+    zaznaczenia->setOdslonNowaFasolke([listwa = QPointer<ListwaZakresu>(m_listwaZakresu)] {
+        if (listwa)
+            listwa->odslonNowaFasolke();
+    });
+    zaznaczenia->setWarunekNowejFasolki(
+        [proxy = QPointer<ProxyWszystkieFasolki>(m_proxy)] { return proxy && proxy->czyPodzialNaPotoki(); });
     m_kontrolerAkcjeNaBazieFasolek->setKontrolerBiezacegoWidokuSzczegolow(this);
     m_lista->polaczZAkcjami(zaznaczenia, m_kontrolerAkcjeNaBazieFasolek);
     setKontroleryPrzegladu(zaznaczenia, m_kontrolerAkcjeNaBazieFasolek);

@@ -31,6 +31,12 @@ bool ListwaZakresu::czyWcisnietyPrzyciskWObrobce() const
     return wGrupieWObrobce(m_statusPaskaZakresu);
 }
 
+void ListwaZakresu::odslonNowaFasolke()
+{
+    if (!czyWObrobce() && !czyWInkubacji() && !czyWszystkie())
+        setCzyWObrobce(true);
+}
+
 QString ListwaZakresu::tytulPrzyciskuWObrobce() const
 {
     return tytulZakresu(wGrupieWObrobce(m_statusPrzyciskuWObrobce) ? m_statusPrzyciskuWObrobce : zWObrobce);

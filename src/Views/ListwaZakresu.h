@@ -58,6 +58,9 @@ public:
     // The name of a scope code as buttons and menus show it.
     static QString tytulZakresu(StatusPaskaZakresu status);
 
+    // A new bean lies in Incubation: a scope that hides it gives way to In Work.
+    void odslonNowaFasolke();
+
     bool czyPodzialNaPotoki() const { return m_czyPodzialNaPotoki; }
     void setCzyPodzialNaPotoki(bool podzial);
 

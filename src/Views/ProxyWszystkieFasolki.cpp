@@ -33,6 +33,11 @@ void ProxyWszystkieFasolki::setBazaFasolek(BazaFasolek *baza)
     zmianaWlasna(QStringLiteral("bazaFasolek"));
 }
 
+bool ProxyWszystkieFasolki::czyPodzialNaPotoki() const
+{
+    return m_listwaZakresu && m_listwaZakresu->czyPodzialNaPotoki();
+}
+
 void ProxyWszystkieFasolki::setListwaZakresu(ListwaZakresu *listwa)
 {
     m_listwaZakresu = listwa;

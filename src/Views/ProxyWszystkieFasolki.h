@@ -24,6 +24,8 @@ public:
     BazaFasolek *bazaFasolek() const { return m_bazaFasolek; }
     void setBazaFasolek(BazaFasolek *baza);
     ListwaZakresu *listwaZakresu() const { return m_listwaZakresu; }
+    // A new bean needs a flow, which the list shows only when it is divided into flows.
+    bool czyPodzialNaPotoki() const;
     void setListwaZakresu(ListwaZakresu *listwa);
     KontrolerKartyPortfolio *kontrolerKartyPortfolio() const { return m_kontrolerKartyPortfolio; }
     void setKontrolerKartyPortfolio(KontrolerKartyPortfolio *kontroler) { m_kontrolerKartyPortfolio = kontroler; }

@@ -57,7 +57,7 @@ TEST_F(NoweRzeczyIDwuklik, ANewBeanLiesInIncubationAndIsSelectedInAScopeThatShow
         KontrolerAkcjeNaElementach kontroler;
         kontroler.setElement(p1());
         kontroler.setKontrolerTablicy(&tablica);
-        kontroler.setListwaZakresu(&listwa);
+        kontroler.setOdslonNowaFasolke([&listwa] { listwa.odslonNowaFasolke(); });
 
         const QString nazwa = QStringLiteral("Nowa %1").arg(z.przed);
         kontroler.dokonczAkcjeWyswietlDymekNowaFasolka(nazwa);
@@ -101,7 +101,7 @@ TEST_F(NoweRzeczyIDwuklik, TheNewBeanPredicateInAllBeansNeedsTheDivisionIntoFlow
     ProxyWszystkieFasolki proxy;
     proxy.setListwaZakresu(&listwa);
     KontrolerAkcjeNaElementach kontroler;
-    kontroler.setProxyWszystkieFasolki(&proxy);
+    kontroler.setWarunekNowejFasolki([&proxy] { return proxy.czyPodzialNaPotoki(); });
     kontroler.setElement(fasolkiKatalogowe().first());
     listwa.setCzyPodzialNaPotoki(false);
     EXPECT_FALSE(kontroler.czyMoznaWyswietlicDymekNowaFasolka());
