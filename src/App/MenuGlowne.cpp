@@ -9,7 +9,7 @@
 #include "Platform/Ui/Menu.h"
 #include "Platform/Ui/PozycjaMenu.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMenuBar>
 
 #include <span>
@@ -228,6 +228,12 @@ Menu *dodajMenu(QMenuBar *pasek, const char *tytul, std::span<const OpisPozycji>
 QMenuBar *MenuGlowne::zbuduj(BrowserWindow *okno, TarrowindAppDelegate *delegat, KontrolerAkcjeNaMenuGlownym *kontroler)
 {
     auto *pasek = new QMenuBar(okno);
+    // Walked by keys, the bar takes the focus, and Qt gives it back only when it knew the widget
+    // before: meanwhile the commands of its menus go on from that widget, not from the window.
+    QObject::connect(qApp, &QApplication::focusChanged, pasek, [pasek](QWidget *stary, QWidget *nowy) {
+        if (nowy == pasek && stary && stary->window() == pasek->window())
+            LancuchResponderow::ustawNastepny(pasek, stary);
+    });
     auto *menuGlowne = new MenuGlowne(pasek);
     const Cele cele{delegat, kontroler};
 
