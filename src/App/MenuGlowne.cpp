@@ -70,8 +70,8 @@ constexpr OpisPozycji menuWidok[] = {
     {"Show &Navigation Bar", Akcja::akcjaPokazPasekNawigacji, Cel::Delegat, QKeyCombination(Qt::Key_F9)},
     {"Hide &Navigation Bar", Akcja::akcjaUkryjPasekNawigacji, Cel::Delegat, QKeyCombination(Qt::Key_F9)},
     {nullptr},
-    {"Quick &Look", Akcja::pokazPanelSzybkiegoPrzegladu, Cel::KontrolerMenu},
-    {"&Close Quick Look", Akcja::ukryjPanelSzybkiegoPrzegladu, Cel::KontrolerMenu},
+    // One item that reads "Close Quick Look" while the panel shows: beside it, the show and hide
+    // items would repeat its title.
     {"&Quick Look", Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu, Cel::KontrolerMenu},
     {nullptr},
     {"&Plain Rows", Akcja::ustawRodzajWidokuWiersza, Cel::Lancuch, bezKlawisza, 0},

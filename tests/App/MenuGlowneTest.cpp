@@ -319,11 +319,15 @@ TEST_P(MenuWSytuacji, OneEnabledItemPerKeyEachWithAHandlerAndUniqueMnemonics)
     for (const auto &[menu, pozycje] : otworzWszystkieMenu()) {
         const bool menuPaska = pasek->actions().contains(menu->menuAction());
         QSet<QChar> mnemoniki;
+        QSet<QString> tytuly;
         for (PozycjaMenu *pozycja : pozycje) {
             if (!pozycja->isVisible())
                 continue;
             const QString tytul = pozycja->text();
             SCOPED_TRACE(tytul.toStdString());
+            const QString bezMnemonika = QString(tytul).remove(QLatin1Char('&'));
+            EXPECT_FALSE(tytuly.contains(bezMnemonika)) << "shown twice in " << menu->title().toStdString();
+            tytuly.insert(bezMnemonika);
             const QChar znak = mnemonik(tytul);
             EXPECT_FALSE(!znak.isNull() && mnemoniki.contains(znak)) << "mnemonic used twice in " << menu->title().toStdString();
             mnemoniki.insert(znak);
