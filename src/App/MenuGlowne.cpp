@@ -9,7 +9,7 @@
 #include "Platform/Ui/Menu.h"
 #include "Platform/Ui/PozycjaMenu.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMenuBar>
 
 #include <span>
@@ -70,8 +70,8 @@ constexpr OpisPozycji menuWidok[] = {
     {"Show &Navigation Bar", Akcja::akcjaPokazPasekNawigacji, Cel::Delegat, QKeyCombination(Qt::Key_F9)},
     {"Hide &Navigation Bar", Akcja::akcjaUkryjPasekNawigacji, Cel::Delegat, QKeyCombination(Qt::Key_F9)},
     {nullptr},
-    {"Quick &Look", Akcja::pokazPanelSzybkiegoPrzegladu, Cel::KontrolerMenu},
-    {"&Close Quick Look", Akcja::ukryjPanelSzybkiegoPrzegladu, Cel::KontrolerMenu},
+    // One item that reads "Close Quick Look" while the panel shows: beside it, the show and hide
+    // items would repeat its title.
     {"&Quick Look", Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu, Cel::KontrolerMenu},
     {nullptr},
     {"&Plain Rows", Akcja::ustawRodzajWidokuWiersza, Cel::Lancuch, bezKlawisza, 0},
@@ -228,6 +228,12 @@ Menu *dodajMenu(QMenuBar *pasek, const char *tytul, std::span<const OpisPozycji>
 QMenuBar *MenuGlowne::zbuduj(BrowserWindow *okno, TarrowindAppDelegate *delegat, KontrolerAkcjeNaMenuGlownym *kontroler)
 {
     auto *pasek = new QMenuBar(okno);
+    // Walked by keys, the bar takes the focus, and Qt gives it back only when it knew the widget
+    // before: meanwhile the commands of its menus go on from that widget, not from the window.
+    QObject::connect(qApp, &QApplication::focusChanged, pasek, [pasek](QWidget *stary, QWidget *nowy) {
+        if (nowy == pasek && stary && stary->window() == pasek->window())
+            LancuchResponderow::ustawNastepny(pasek, stary);
+    });
     auto *menuGlowne = new MenuGlowne(pasek);
     const Cele cele{delegat, kontroler};
 

@@ -294,9 +294,9 @@ bool WizardResources::zaladuj(const QString &nazwaZasobu, SetupAndMigrationWizar
                      [widokiLokalizacji, pokazNowa, pokazNowaLokalizacje] {
                          (widokiLokalizacji->*pokazNowaLokalizacje)(pokazNowa);
                      });
-    // Return presses a page's forward button (the window sees to it) and the first focus goes to the
-    // page's main button, so that Space never quits from the start page.
-    for (QPushButton *domyslny : {dalej, wykonaj, zacznij})
+    // Return presses a page's forward button, Choose… on its page (the window sees to it), and the first
+    // focus goes to the page's main button, so that Space never quits from the start page.
+    for (QPushButton *domyslny : {dalej, wybierz, wykonaj, zacznij})
         domyslny->setDefault(true);
     const QHash<QWidget *, QPushButton *> glownePrzyciski = {
         {start.widok, dalej}, {wybor.widok, wybierz}, {operacja.widok, wykonaj}, {gotowe.widok, zacznij}};

@@ -150,7 +150,7 @@ void KontrolerZawartosciFasolki::setFasolka(Fasolka *fasolka)
         return;
     view();
     m_kontrolerRzeczyFasolki->setKatalog(fasolka->jestZKatalogiem() ? fasolka->katalog() : nullptr);
-    m_kontrolerRzeczyPotoku->setKatalog(fasolka->potok() ? fasolka->potok()->katalogRzeczyPotoku() : nullptr);
+    m_kontrolerRzeczyPotoku->setKatalog(katalogRzeczyPotoku());
     m_kontrolerEdytoraSpodziewanegoRezultatu->setFasolka(fasolka);
     m_kontrolerAkcjeNaFasolkach->setElement(fasolka);
     m_ikonaZFolderemPotoku->setObraz(fasolka->ikona().pixmap(bokIkonyZawartosciFasolki * 2).toImage());
@@ -174,7 +174,12 @@ void KontrolerZawartosciFasolki::obserwujFasolke()
         emit nazwaFasolkiChanged();
     });
     connect(fasolka, &Fasolka::bytFasolkiChanged, kontekst, [this] { obserwujPotok(); });
-    connect(fasolka, &Fasolka::potokChanged, kontekst, [this] { obserwujPotok(); });
+    connect(fasolka, &Fasolka::potokChanged, kontekst, [this] {
+        // Set anew only for another flow: each setting reads the folder again and folds the outline.
+        if (m_kontrolerRzeczyPotoku->katalog() != katalogRzeczyPotoku())
+            m_kontrolerRzeczyPotoku->setKatalog(katalogRzeczyPotoku());
+        obserwujPotok();
+    });
     connect(fasolka, &Fasolka::archiwumPotokuChanged, kontekst, [this] { obserwujPotok(); });
     obserwujPotok();
 }
@@ -192,6 +197,12 @@ void KontrolerZawartosciFasolki::obserwujPotok()
         connect(archiwum, &ArchiwumPotoku::nazwaChanged, kontekst, [this] { emit nazwaPotokuChanged(); });
     uaktualnijUrlIkony();
     emit nazwaPotokuChanged();
+}
+
+// The items of the bean's flow; an archived bean has no flow, and its outline shows nothing.
+BytKatalogu *KontrolerZawartosciFasolki::katalogRzeczyPotoku() const
+{
+    return m_fasolka && m_fasolka->potok() ? m_fasolka->potok()->katalogRzeczyPotoku() : nullptr;
 }
 
 void KontrolerZawartosciFasolki::uaktualnijUrlIkony()

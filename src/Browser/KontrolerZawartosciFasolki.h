@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class BytKatalogu;
 class Fasolka;
 class KontrolerAkcjeNaElementach;
 class KontrolerEdytoraSpodziewanegoRezultatu;
@@ -75,6 +76,7 @@ private:
     void osadzZarys(KontrolerRzeczyKatalogu *kontroler, QWidget *miejsce);
     void obserwujFasolke();
     void obserwujPotok();
+    BytKatalogu *katalogRzeczyPotoku() const;
     void uaktualnijUrlIkony();
     void zmienionoZaznaczenieRzeczyFasolki();
 

@@ -12,6 +12,7 @@
 #include "Browser/UstawieniaKartyPortfolio.h"
 #include "Model/Potok.h"
 #include "Model/Fasolka.h"
+#include "Platform/DelayedOperations.h"
 #include "Platform/Ui/AkcjaPrzycisku.h"
 #include "Platform/Ui/ElementInterfejsu.h"
 #include "Platform/Ui/Menu.h"
@@ -22,6 +23,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPointer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -244,6 +246,30 @@ void KontrolerListyFasolek::przeladuj(ProxyListyFasolek::PowodZmiany powod)
     m_tabela->viewport()->update();
 }
 
+void KontrolerListyFasolek::zaznaczIPokaz(QObject *obiekt)
+{
+    if (m_kontrolerTablicy->wierszObiektu(obiekt) < 0)
+        return;
+    m_kontrolerTablicy->setSelectedObjects({obiekt});
+    przewinDo(obiekt);
+    // A table of a window about to open has no height yet: scrolled again once it is shown.
+    if (!m_tabela->isVisible()) {
+        DelayedOperations::addOperationAfterDelayWithBlock(0, this, [this, obiekt = QPointer<QObject>(obiekt)] {
+            if (obiekt)
+                przewinDo(obiekt);
+        });
+    }
+}
+
+void KontrolerListyFasolek::przewinDo(QObject *obiekt)
+{
+    const int wiersz = m_kontrolerTablicy->wierszObiektu(obiekt);
+    if (wiersz < 0)
+        return;
+    m_tabela->doItemsLayout();
+    m_tabela->scrollTo(m_kontrolerTablicy->index(wiersz, KolumnaNazwa));
+}
+
 void KontrolerListyFasolek::zmianaRodzajuWidokuWiersza()
 {
     if (!m_tabela)
@@ -257,8 +283,7 @@ void KontrolerListyFasolek::zmianaRodzajuWidokuWiersza()
     QObject *wybrany = zaznaczone.isEmpty() ? nullptr : zaznaczone.constFirst();
     if (wybrany) {
         m_kontrolerTablicy->setSelectedObjects({wybrany});
-        m_tabela->doItemsLayout();
-        m_tabela->scrollTo(m_kontrolerTablicy->index(m_kontrolerTablicy->wierszObiektu(wybrany), KolumnaNazwa));
+        przewinDo(wybrany);
     }
     if (m_przyciskRodzajuWiersza) {
         const QSignalBlocker bez(m_przyciskRodzajuWiersza);

@@ -89,12 +89,15 @@ public:
 
     // Reads the provider's list into the table; no row enters the selection on its own.
     void przeladujBezZaznaczania();
+    // Selects the object's row and scrolls it into view, also in a window not shown yet.
+    void zaznaczIPokaz(QObject *obiekt);
 
 signals:
     // A double-click on a row: the selected items, which the click's first press chose.
     void podwojnaAkcja(const QList<QObject *> &elementy, Qt::KeyboardModifiers modyfikatory);
 
 private:
+    void przewinDo(QObject *obiekt);
     void zbudujPasek();
     void przeladuj(ProxyListyFasolek::PowodZmiany powod);
     void zmianaRodzajuWidokuWiersza();

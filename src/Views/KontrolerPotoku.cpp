@@ -284,8 +284,7 @@ void KontrolerPotoku::zaznaczFasolke(Fasolka *fasolka)
     if (!m_proxy->tablica().contains(fasolka) && fasolka->potok() == m_potok)
         zakres->setCzyWszystkie(true);
     m_lista->przeladujBezZaznaczania();
-    if (m_lista->kontrolerTablicy()->wierszObiektu(fasolka) >= 0)
-        m_lista->kontrolerTablicy()->setSelectedObjects({fasolka});
+    m_lista->zaznaczIPokaz(fasolka);
 }
 
 void KontrolerPotoku::wyswietlDymekNowaFasolka()

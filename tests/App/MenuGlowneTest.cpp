@@ -319,11 +319,15 @@ TEST_P(MenuWSytuacji, OneEnabledItemPerKeyEachWithAHandlerAndUniqueMnemonics)
     for (const auto &[menu, pozycje] : otworzWszystkieMenu()) {
         const bool menuPaska = pasek->actions().contains(menu->menuAction());
         QSet<QChar> mnemoniki;
+        QSet<QString> tytuly;
         for (PozycjaMenu *pozycja : pozycje) {
             if (!pozycja->isVisible())
                 continue;
             const QString tytul = pozycja->text();
             SCOPED_TRACE(tytul.toStdString());
+            const QString bezMnemonika = QString(tytul).remove(QLatin1Char('&'));
+            EXPECT_FALSE(tytuly.contains(bezMnemonika)) << "shown twice in " << menu->title().toStdString();
+            tytuly.insert(bezMnemonika);
             const QChar znak = mnemonik(tytul);
             EXPECT_FALSE(!znak.isNull() && mnemoniki.contains(znak)) << "mnemonic used twice in " << menu->title().toStdString();
             mnemoniki.insert(znak);
@@ -586,4 +590,58 @@ TEST_F(MenuGlowneWProgramie, QuitKeepsTheExpectedOutcomeBeingTypedThenEndsThePro
     // The quit asked of the application object is undone for the tests after this one in the process.
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     QCoreApplication::exec();
+}
+
+namespace {
+
+// Flows long enough that their last bean lies below the list's first screen.
+class DlugiePotoki : public MenuGlowneWProgramie
+{
+protected:
+    void przedUruchomieniem() override
+    {
+        for (const char *potok : {"_Main_Flow", "Potok 0001", "Potok 0002"})
+            for (int numer = 0; numer < 40; ++numer)
+                ASSERT_TRUE(QDir().mkpath(m_baza.sciezka() + QStringLiteral("/Tarrowind/All Beans/%1/Zasiew %2")
+                                                                 .arg(QLatin1String(potok))
+                                                                 .arg(numer, 2, 10, QLatin1Char('0'))));
+    }
+};
+
+} // namespace
+
+// Show in Flow from a bean tab opens a new window (the tab's own window shows no portfolio tab):
+// there the bean is selected and scrolled into view.
+TEST_F(DlugiePotoki, ShowInFlowFromABeanTabSelectsTheBeanInTheNewWindowAndScrollsItIntoView)
+{
+    ASSERT_NE(lista(), nullptr);
+    KontrolerTablicy *tablica = lista()->kontrolerTablicy();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tablica->rowCount() > 40; }));
+    const int ostatni = tablica->rowCount() - 1;
+    m_fasolka = qobject_cast<Fasolka *>(tablica->obiektWWierszu(ostatni));
+    ASSERT_NE(m_fasolka, nullptr);
+    KartaFasolki *karta = otworzKarteFasolki();
+    ASSERT_NE(karta, nullptr);
+    QAbstractItemView *zarys = karta->kontrolerKartyFasolki()->kontrolerRzeczyFasolki()->widokZaryseli();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return zarys->isVisible(); }));
+    zarys->setFocus(Qt::MouseFocusReason);
+
+    wybierz(Akcja::pokazFasolkeWPotoku);
+
+    BrowserWindow *nowe = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        for (BrowserWindow *okno : widoczneOknaPrzegladarki())
+            if (okno != m_okno)
+                nowe = okno;
+        return nowe != nullptr;
+    }, 3000)) << "no new window";
+    WidokTabeliFasolkiPotoku *listaNowego = nullptr;
+    int wiersz = -1;
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        listaNowego = widocznyWidok<WidokTabeliFasolkiPotoku>(nowe);
+        if (!listaNowego || listaNowego->kontrolerTablicy()->selectedObjects() != QList<QObject *>{m_fasolka.data()})
+            return false;
+        wiersz = listaNowego->kontrolerTablicy()->wierszObiektu(m_fasolka);
+        return listaNowego->viewport()->rect().contains(listaNowego->visualRect(listaNowego->model()->index(wiersz, 1)));
+    }, 3000)) << "row " << wiersz << " not selected and in view";
 }

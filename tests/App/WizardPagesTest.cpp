@@ -177,9 +177,10 @@ TEST_F(StronyKreatora, ReturnPressesThePagesMainButtonWhereverTheFocusIsAndSpace
     EXPECT_EQ(strona(kreator), QStringLiteral("chooseLocationView")) << "Return presses Continue, not the focused Quit";
     EXPECT_TRUE(wyniki.isEmpty());
 
+    EXPECT_EQ(QApplication::focusWidget(), przycisk(kreator, "chooseButton"));
     wybor.dodajOdpowiedz(dir.katalog(QStringLiteral("baza")));
-    przycisk(kreator, "chooseButton")->click();
-    ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
+    QTest::keyClick(okno, Qt::Key_Return);
+    ASSERT_TRUE(czekajNaStrone(kreator, "operateView")) << "Return presses the focused Choose…";
     EXPECT_EQ(QApplication::focusWidget(), przycisk(kreator, "operateButton"));
     przycisk(kreator, "changeLocationButton")->setFocus();
     QTest::keyClick(okno, Qt::Key_Return);

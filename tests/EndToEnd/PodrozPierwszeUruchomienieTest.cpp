@@ -41,8 +41,8 @@ TEST_F(Podroz, PierwszeUruchomienie)
     const QString kreator = m_okno;
     klawisze({QStringLiteral("Return")});
     zrzut(QStringLiteral("wizard-choose-a-location"));
-    // "Choose…" has the focus; Return belongs to the pages' default buttons only.
-    klawisze({QStringLiteral("space")});
+    // "Choose…" has the focus, and Return presses it.
+    klawisze({QStringLiteral("Return")});
     ASSERT_TRUE(poczekaj([&] { return okna().size() == 2; }, 10000)) << "no folder dialog";
     QTest::qWait(500);
     zrzut(QStringLiteral("folder-dialog"));

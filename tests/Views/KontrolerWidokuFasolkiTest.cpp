@@ -7,9 +7,13 @@
 #include "Browser/KontrolerZawartosciFasolki.h"
 #include "Browser/OknaTarrowind.h"
 #include "Model/Archiwum.h"
+#include "Model/BytSystemuPlikow.h"
+#include "Model/Fasolka.h"
+#include "Model/Potok.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/KontrolerWidokuFasolki.h"
+#include "Views/WidokZaryseliRzeczyKatalogu.h"
 #include "Widgets/IkonaZPrzeciaganymFolderem.h"
 
 #include "Support/CzasyOczekiwania.h"
@@ -17,6 +21,8 @@
 #include "Support/Ui/WierszZarysu.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -172,6 +178,34 @@ TEST_F(KontrolerWidokuFasolkiTest, AnArchivedBeanNamesItsFlowArchiveAndShowsNoFl
     EXPECT_EQ(widok->view()->findChild<QLabel *>(QStringLiteral("poleNazwyPotoku"))->text(), archiwum->nazwa());
     EXPECT_EQ(widok->kontrolerRzeczyPotoku()->katalog(), nullptr);
     EXPECT_EQ(widok->kontrolerRzeczyPotoku()->kontrolerDrzewa()->rowCount(), 0);
+}
+
+// Its own bean archived by Ctrl+7 in the view: the view stays, now on a bean with no flow, and
+// drops the flow's items.
+TEST_F(KontrolerWidokuFasolkiTest, ItsOwnBeanArchivedByItsKeyLeavesTheFlowItemsOutlineEmpty)
+{
+    Fasolka *fasolka = fasolkaKatalogowa(potokNr(0));
+    ASSERT_NE(fasolka, nullptr);
+    ASSERT_TRUE(QDir().mkpath(potokNr(0)->bytPotoku()->plikowyURL() + QStringLiteral("/_Flow_Items/Notes")));
+    KontrolerWidokuFasolki *widok = pokaz(fasolka);
+    ASSERT_NE(widok, nullptr);
+    KontrolerRzeczyKatalogu *rzeczy = widok->kontrolerRzeczyPotoku();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rzeczy->kontrolerDrzewa()->rowCount() > 0; }, 3000)) << "no flow items";
+    const QString wArchiwum = m_baza.sciezka() + QStringLiteral("/Tarrowind/Archived Beans/")
+                            + QFileInfo(potokNr(0)->bytPotoku()->plikowyURL()).fileName() + QStringLiteral("/")
+                            + QFileInfo(fasolka->bytFasolki()->plikowyURL()).fileName();
+    QWidget *zarys = widok->kontrolerRzeczyFasolki()->widokZaryseli();
+    zarys->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return zarys->hasFocus(); }));
+
+    QTest::keyClick(zarys, Qt::Key_7, Qt::ControlModifier);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(wArchiwum); }, 5000)) << "not archived";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fasolka->jestZarchiwizowana(); }, 3000));
+    ASSERT_EQ(kontrolerKarty()->kontrolerBiezacegoWidokuSzczegolow(), widok) << "the view left its archived bean";
+    EXPECT_EQ(rzeczy->katalog(), nullptr);
+    EXPECT_EQ(rzeczy->kontrolerDrzewa()->rowCount(), 0);
+    EXPECT_EQ(widok->nazwaPotoku(), fasolka->archiwumPotoku()->nazwa());
 }
 
 TEST_F(KontrolerWidokuFasolkiTest, TheTopLevelEntryHoldingTheFirstSelectedRowIsTheBeansSecondaryItem)

@@ -4,6 +4,8 @@
 
 #include "Model/BytSystemuPlikow.h"
 #include "Model/Fasolka.h"
+#include "Model/Potok.h"
+#include "Platform/Ui/PozycjaMenu.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
@@ -17,6 +19,8 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QStandardPaths>
+
+#include <functional>
 
 namespace {
 
@@ -140,4 +144,75 @@ TEST_F(MenuPodreczneWProgramie, MoveToTrashFromTheOutlineOnAFreshAccountLandsInT
     ASSERT_TRUE(wKoszu.open(QIODevice::ReadOnly)) << wKoszu.fileName().toStdString();
     EXPECT_EQ(wKoszu.readAll(), tresc);
     EXPECT_FALSE(QFileInfo::exists(QDir::current().filePath(QStringLiteral("files/") + nazwa)));
+}
+
+// The status changed through a row's context menu, then Bean ▸ Status walked by keys in the menu
+// bar, which takes the keyboard from the list on the way: the submenu still acts on the bean
+// selected in the list, not on nothing.
+TEST_F(MenuPodreczneWProgramie, AfterTheContextMenuTheMainMenusStatusWalkedByKeysActsOnTheSelectedBean)
+{
+    ASSERT_NE(lista(), nullptr);
+    KontrolerTablicy *tablica = lista()->kontrolerTablicy();
+    const auto wierszFasolki = [&](const std::function<bool(const Fasolka *)> &warunek) {
+        for (int wiersz = 0; wiersz < tablica->rowCount(); ++wiersz)
+            if (auto *fasolka = qobject_cast<Fasolka *>(tablica->obiektWWierszu(wiersz)); fasolka && warunek(fasolka))
+                return wiersz;
+        return -1;
+    };
+    const int gotowa = wierszFasolki([](const Fasolka *f) { return f->statusFasolki() != Fasolka::sfGotowa; });
+    ASSERT_GE(gotowa, 0);
+    const QString doGotowych = sciezkaWWierszu(gotowa);
+    const QString potokGotowej =
+        qobject_cast<Fasolka *>(tablica->obiektWWierszu(gotowa))->potok()->bytPotoku()->plikowyURL();
+    kliknijPrawym(lista(), lista()->model()->index(gotowa, 0));
+    QMenu *podreczne = otwarteMenu();
+    ASSERT_NE(podreczne, nullptr);
+    QMenu *statusy = nullptr;
+    for (QAction *akcja : podreczne->actions())
+        if (akcja->menu() && akcja->menu()->actions().size() > 6)
+            for (QAction *wSrodku : akcja->menu()->actions())
+                if (auto *pozycja = qobject_cast<PozycjaMenu *>(wSrodku); pozycja && pozycja->akcja() == Akcja::oznaczFasolkiJakoGotowe)
+                    statusy = akcja->menu();
+    ASSERT_NE(statusy, nullptr) << "no Status submenu";
+    statusy->popup(podreczne->geometry().topRight());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return otwarteMenu() == statusy; }));
+    wybierzZMenu(statusy, Fasolka::tekstowyStatusFasolki(Fasolka::sfGotowa));
+    podreczne->close();
+    const QString gotowaNaDysku = potokGotowej + QStringLiteral("/_Ready/") + QFileInfo(doGotowych).fileName();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(gotowaNaDysku); }, 5000)) << "not Ready";
+
+    // A bean whose name its flow archive does not hold yet.
+    const auto wArchiwum = [this](const QString &sciezka) -> QString {
+        QDir potok = QFileInfo(sciezka).dir();
+        if (potok.dirName().startsWith(QLatin1Char('_')))
+            potok.cdUp();
+        return m_baza.sciezka() + QStringLiteral("/Tarrowind/Archived Beans/") + potok.dirName() + QStringLiteral("/")
+             + QFileInfo(sciezka).fileName();
+    };
+    int wiersz = -1;
+    for (int i = 0; i < tablica->rowCount() && wiersz < 0; ++i)
+        if (!sciezkaWWierszu(i).isEmpty() && !QFileInfo::exists(wArchiwum(sciezkaWWierszu(i))))
+            wiersz = i;
+    ASSERT_GE(wiersz, 0);
+    auto *wybrana = qobject_cast<Fasolka *>(tablica->obiektWWierszu(wiersz));
+    const QString archiwizowana = sciezkaWWierszu(wiersz);
+    const QString zarchiwizowana = wArchiwum(archiwizowana);
+    QTest::mouseClick(lista()->viewport(), Qt::LeftButton, {}, lista()->visualRect(lista()->model()->index(wiersz, 1)).center());
+    ASSERT_EQ(tablica->selectedObjects(), QList<QObject *>{wybrana});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lista()->hasFocus(); }));
+
+    QTest::keyClick(lista(), Qt::Key_B, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return otwarteMenu() != nullptr; })) << "Alt+B opened no menu";
+    QMenu *fasolka = otwarteMenu();
+    QTest::keyClick(fasolka, Qt::Key_U);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return otwarteMenu() && otwarteMenu() != fasolka; })) << "no Status submenu";
+    QMenu *status = otwarteMenu();
+    QString naglowek = status->actions().value(0)->text();
+    if (naglowek.endsWith(QStringLiteral("...")))
+        naglowek.chop(3);
+    EXPECT_TRUE(!naglowek.isEmpty() && wybrana->nazwa().startsWith(naglowek)) << naglowek.toStdString();
+    QTest::keyClick(status, Qt::Key_V);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(zarchiwizowana); }, 5000)) << "not archived";
+    EXPECT_FALSE(QFileInfo::exists(archiwizowana));
+    EXPECT_TRUE(QFileInfo::exists(gotowaNaDysku));
 }
