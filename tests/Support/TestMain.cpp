@@ -1,9 +1,13 @@
 // The one main of every test executable. HOME and the per-user XDG folders point into a
 // fresh temporary folder before Qt or any test reads them, so no test touches real settings.
 
+#include "Model/StosCoreData.h"
+
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -55,6 +59,66 @@ void izolujSrodowisko(const std::string &katalog)
     unsetenv("APP_SANDBOX_CONTAINER_ID");
 }
 
+// A binary runs many tests in one process, as a developer runs it: what one test leaves behind
+// (windows, stored settings, the graph, files in the home folder) must not reach the next.
+class SprzatanieMiedzyTestami : public ::testing::EmptyTestEventListener
+{
+public:
+    explicit SprzatanieMiedzyTestami(std::string katalog) : m_katalog(std::move(katalog)) {}
+
+    void OnTestEnd(const ::testing::TestInfo &) override
+    {
+        zamknijOkna();
+        StosCoreData::sharedStosCoreData()->nowyKontekst();
+        usunUstawienia();
+        oproznijDom();
+    }
+
+private:
+    // Windows a test left open stay in the window registry and count as the program's windows.
+    static void zamknijOkna()
+    {
+        for (QWidget *okno : QApplication::topLevelWidgets())
+            okno->deleteLater();
+        usunOdlozone();
+    }
+
+    static void usunOdlozone()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // QSettings shares one cache per file, so clearing through a second object clears what
+    // UserDefaults reads too.
+    static void usunUstawienia()
+    {
+        QSettings ustawienia(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tarrowind"),
+                             QStringLiteral("Tarrowind"));
+        ustawienia.clear();
+        ustawienia.sync();
+    }
+
+    // Folders a test made in the home folder (Downloads, a portfolio) are gone for the next one;
+    // the per-user XDG folders stay, emptied.
+    void oproznijDom() const
+    {
+        const QDir dom(QString::fromStdString(m_katalog));
+        for (const QString &nazwa : dom.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+            if (nazwa == QLatin1String("xdg"))
+                continue;
+            QFileInfo wpis(dom.filePath(nazwa));
+            if (wpis.isDir() && !wpis.isSymLink())
+                QDir(wpis.filePath()).removeRecursively();
+            else
+                QFile::remove(wpis.filePath());
+        }
+    }
+
+    std::string m_katalog;
+};
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -68,6 +132,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Tarrowind"));
 
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new SprzatanieMiedzyTestami(katalog));
     const int wynik = RUN_ALL_TESTS();
 
     QDir(QString::fromStdString(katalog)).removeRecursively();
