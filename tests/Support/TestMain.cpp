@@ -75,11 +75,15 @@ public:
     }
 
 private:
-    // Windows a test left open stay in the window registry and count as the program's windows.
+    // Windows a test left open stay in the window registry and count as the program's windows. They
+    // close as the user closes them, hidden ones too when closing deletes them; other hidden widgets
+    // without a parent may belong to a living owner.
     static void zamknijOkna()
     {
-        for (QWidget *okno : QApplication::topLevelWidgets())
-            okno->deleteLater();
+        for (QWidget *okno : QApplication::topLevelWidgets()) {
+            if (okno->isVisible() || okno->testAttribute(Qt::WA_DeleteOnClose))
+                okno->close();
+        }
         usunOdlozone();
     }
 
