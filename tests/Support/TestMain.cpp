@@ -1,6 +1,7 @@
 // The one main of every test executable. HOME and the per-user XDG folders point into a
 // fresh temporary folder before Qt or any test reads them, so no test touches real settings.
 
+#include "Model/SpecKatalog.h"
 #include "Model/StosCoreData.h"
 
 #include <QApplication>
@@ -71,6 +72,7 @@ public:
         zamknijOkna();
         StosCoreData::sharedStosCoreData()->nowyKontekst();
         usunUstawienia();
+        SpecKatalog::sharedSpecKatalog()->zapomnijWczytanaLokalizacje();
         oproznijDom();
     }
 
@@ -105,12 +107,12 @@ private:
     }
 
     // Folders a test made in the home folder (Downloads, a portfolio) are gone for the next one;
-    // the per-user XDG folders stay, emptied.
+    // the per-user XDG folders and the settings' folder stay, as QSettings makes its folder only once.
     void oproznijDom() const
     {
         const QDir dom(QString::fromStdString(m_katalog));
         for (const QString &nazwa : dom.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
-            if (nazwa == QLatin1String("xdg"))
+            if (nazwa == QLatin1String("xdg") || nazwa == QLatin1String(".qttest"))
                 continue;
             QFileInfo wpis(dom.filePath(nazwa));
             if (wpis.isDir() && !wpis.isSymLink())
