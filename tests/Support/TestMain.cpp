@@ -97,13 +97,22 @@ private:
     }
 
     // QSettings shares one cache per file, so clearing through a second object clears what
-    // UserDefaults reads too.
+    // UserDefaults reads too. The file goes as well: a test may stand a folder in its place.
     static void usunUstawienia()
     {
         QSettings ustawienia(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tarrowind"),
                              QStringLiteral("Tarrowind"));
         ustawienia.clear();
         ustawienia.sync();
+        usunWpis(QFileInfo(ustawienia.fileName()));
+    }
+
+    static void usunWpis(const QFileInfo &wpis)
+    {
+        if (wpis.isDir() && !wpis.isSymLink())
+            QDir(wpis.filePath()).removeRecursively();
+        else
+            QFile::remove(wpis.filePath());
     }
 
     // Folders a test made in the home folder (Downloads, a portfolio) are gone for the next one;
@@ -114,11 +123,7 @@ private:
         for (const QString &nazwa : dom.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
             if (nazwa == QLatin1String("xdg") || nazwa == QLatin1String(".qttest"))
                 continue;
-            QFileInfo wpis(dom.filePath(nazwa));
-            if (wpis.isDir() && !wpis.isSymLink())
-                QDir(wpis.filePath()).removeRecursively();
-            else
-                QFile::remove(wpis.filePath());
+            usunWpis(QFileInfo(dom.filePath(nazwa)));
         }
     }
 
