@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <vector>
 #include <cstring>
 #include <string>
@@ -65,11 +66,12 @@ void izolujSrodowisko(const std::string &katalog)
 class SprzatanieMiedzyTestami : public ::testing::EmptyTestEventListener
 {
 public:
-    explicit SprzatanieMiedzyTestami(std::string katalog) : m_katalog(std::move(katalog)) {}
+    explicit SprzatanieMiedzyTestami(std::string katalog) : m_katalog(std::move(katalog)), m_srodowisko(srodowisko()) {}
 
     void OnTestEnd(const ::testing::TestInfo &) override
     {
         zamknijOkna();
+        przywrocSrodowisko();
         StosCoreData::sharedStosCoreData()->nowyKontekst();
         usunUstawienia();
         SpecKatalog::sharedSpecKatalog()->zapomnijWczytanaLokalizacje();
@@ -77,6 +79,29 @@ public:
     }
 
 private:
+    static std::map<std::string, std::string> srodowisko()
+    {
+        std::map<std::string, std::string> wynik;
+        for (char **zmienna = environ; *zmienna; ++zmienna) {
+            const std::string wpis(*zmienna);
+            const auto rowne = wpis.find('=');
+            if (rowne != std::string::npos)
+                wynik.emplace(wpis.substr(0, rowne), wpis.substr(rowne + 1));
+        }
+        return wynik;
+    }
+
+    // A test that plays a sandbox or another platform sets variables the next one must not see.
+    void przywrocSrodowisko() const
+    {
+        for (const auto &[nazwa, wartosc] : srodowisko()) {
+            if (!m_srodowisko.count(nazwa))
+                unsetenv(nazwa.c_str());
+        }
+        for (const auto &[nazwa, wartosc] : m_srodowisko)
+            setenv(nazwa.c_str(), wartosc.c_str(), 1);
+    }
+
     // Windows a test left open stay in the window registry and count as the program's windows. They
     // close as the user closes them, hidden ones too when closing deletes them; other hidden widgets
     // without a parent may belong to a living owner.
@@ -128,6 +153,7 @@ private:
     }
 
     std::string m_katalog;
+    std::map<std::string, std::string> m_srodowisko;
 };
 
 } // namespace
