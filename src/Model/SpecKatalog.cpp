@@ -122,6 +122,12 @@ bool SpecKatalog::czyJestUstawionyUrlBazowy_1_2()
     return wczytajZapisanaLokalizacje();
 }
 
+void SpecKatalog::zapomnijWczytanaLokalizacje()
+{
+    m_zabezpieczonyUrlBazowy.clear();
+    m_czystyUrlBazowy.clear();
+}
+
 QString SpecKatalog::sciezkaBazowa_1_1_zUstawien() const
 {
     return UserDefaults::standard().stringForKey(QLatin1String(kluczSciezkiBazowej_1_1));

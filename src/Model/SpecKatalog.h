@@ -49,6 +49,9 @@ public:
     // entry then stays. The bean database is not re-pointed here.
     bool setUrlBazowy(const QString &url);
     bool czyJestUstawionyUrlBazowy_1_2();
+    // Forgets the location read, so that the next question reads the settings again (tests
+    // clear the settings between cases).
+    void zapomnijWczytanaLokalizacje();
     QString sciezkaBazowa_1_1_zUstawien() const;
 
     static bool isAppRunningInSandbox();

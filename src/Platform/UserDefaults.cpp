@@ -6,9 +6,15 @@ namespace {
 const QString nazwaOrganizacji = QStringLiteral("Tarrowind");
 }
 
+namespace {
+std::unique_ptr<QSettings> otworzUstawienia()
+{
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, nazwaOrganizacji, nazwaOrganizacji);
+}
+} // namespace
+
 UserDefaults::UserDefaults()
-    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, nazwaOrganizacji,
-                                               nazwaOrganizacji))
+    : m_settings(otworzUstawienia())
 {
 }
 
@@ -90,6 +96,10 @@ void UserDefaults::removeObject(const QString &klucz)
 
 bool UserDefaults::synchronize()
 {
+    // QSettings keeps its first error for good; a fresh one, sharing the unsaved values, answers
+    // for this write alone.
+    if (m_settings->status() != QSettings::NoError)
+        m_settings = otworzUstawienia();
     m_settings->sync();
     return m_settings->status() == QSettings::NoError;
 }

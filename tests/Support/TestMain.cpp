@@ -1,14 +1,20 @@
 // The one main of every test executable. HOME and the per-user XDG folders point into a
 // fresh temporary folder before Qt or any test reads them, so no test touches real settings.
 
+#include "Model/SpecKatalog.h"
+#include "Model/StosCoreData.h"
+
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <vector>
 #include <cstring>
 #include <string>
@@ -55,6 +61,101 @@ void izolujSrodowisko(const std::string &katalog)
     unsetenv("APP_SANDBOX_CONTAINER_ID");
 }
 
+// A binary runs many tests in one process, as a developer runs it: what one test leaves behind
+// (windows, stored settings, the graph, files in the home folder) must not reach the next.
+class SprzatanieMiedzyTestami : public ::testing::EmptyTestEventListener
+{
+public:
+    explicit SprzatanieMiedzyTestami(std::string katalog) : m_katalog(std::move(katalog)), m_srodowisko(srodowisko()) {}
+
+    void OnTestEnd(const ::testing::TestInfo &) override
+    {
+        zamknijOkna();
+        przywrocSrodowisko();
+        StosCoreData::sharedStosCoreData()->nowyKontekst();
+        usunUstawienia();
+        SpecKatalog::sharedSpecKatalog()->zapomnijWczytanaLokalizacje();
+        oproznijDom();
+    }
+
+private:
+    static std::map<std::string, std::string> srodowisko()
+    {
+        std::map<std::string, std::string> wynik;
+        for (char **zmienna = environ; *zmienna; ++zmienna) {
+            const std::string wpis(*zmienna);
+            const auto rowne = wpis.find('=');
+            if (rowne != std::string::npos)
+                wynik.emplace(wpis.substr(0, rowne), wpis.substr(rowne + 1));
+        }
+        return wynik;
+    }
+
+    // A test that plays a sandbox or another platform sets variables the next one must not see.
+    void przywrocSrodowisko() const
+    {
+        for (const auto &[nazwa, wartosc] : srodowisko()) {
+            if (!m_srodowisko.count(nazwa))
+                unsetenv(nazwa.c_str());
+        }
+        for (const auto &[nazwa, wartosc] : m_srodowisko)
+            setenv(nazwa.c_str(), wartosc.c_str(), 1);
+    }
+
+    // Windows a test left open stay in the window registry and count as the program's windows. They
+    // close as the user closes them, hidden ones too when closing deletes them; other hidden widgets
+    // without a parent may belong to a living owner.
+    static void zamknijOkna()
+    {
+        for (QWidget *okno : QApplication::topLevelWidgets()) {
+            if (okno->isVisible() || okno->testAttribute(Qt::WA_DeleteOnClose))
+                okno->close();
+        }
+        usunOdlozone();
+    }
+
+    static void usunOdlozone()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // QSettings shares one cache per file, so clearing through a second object clears what
+    // UserDefaults reads too. The file goes as well: a test may stand a folder in its place.
+    static void usunUstawienia()
+    {
+        QSettings ustawienia(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tarrowind"),
+                             QStringLiteral("Tarrowind"));
+        ustawienia.clear();
+        ustawienia.sync();
+        usunWpis(QFileInfo(ustawienia.fileName()));
+    }
+
+    static void usunWpis(const QFileInfo &wpis)
+    {
+        if (wpis.isDir() && !wpis.isSymLink())
+            QDir(wpis.filePath()).removeRecursively();
+        else
+            QFile::remove(wpis.filePath());
+    }
+
+    // Folders a test made in the home folder (Downloads, a portfolio) are gone for the next one;
+    // the per-user XDG folders and the settings' folder stay, as QSettings makes its folder only once.
+    void oproznijDom() const
+    {
+        const QDir dom(QString::fromStdString(m_katalog));
+        for (const QString &nazwa : dom.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+            if (nazwa == QLatin1String("xdg") || nazwa == QLatin1String(".qttest"))
+                continue;
+            usunWpis(QFileInfo(dom.filePath(nazwa)));
+        }
+    }
+
+    std::string m_katalog;
+    std::map<std::string, std::string> m_srodowisko;
+};
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -68,6 +169,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Tarrowind"));
 
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new SprzatanieMiedzyTestami(katalog));
     const int wynik = RUN_ALL_TESTS();
 
     QDir(QString::fromStdString(katalog)).removeRecursively();

@@ -15,6 +15,15 @@ bool aktywuj(QWidget *okno)
     return QTest::qWaitForWindowActive(okno);
 }
 
+// The registry's windows of this test alone: a shared panel shown by an earlier test in the
+// same process stays in the registry, hidden, for the program's life.
+QList<QWidget *> okna(const WindowRegistry &rejestr, const QList<QWidget *> &nasze)
+{
+    QList<QWidget *> wynik = rejestr.windows();
+    wynik.removeIf([&](QWidget *okno) { return !nasze.contains(okno); });
+    return wynik;
+}
+
 } // namespace
 
 TEST(WindowRegistry, KeepsWindowsInTheOrderTheyWereLastActivated)
@@ -24,9 +33,9 @@ TEST(WindowRegistry, KeepsWindowsInTheOrderTheyWereLastActivated)
     ASSERT_TRUE(aktywuj(&a));
     ASSERT_TRUE(aktywuj(&b));
     ASSERT_TRUE(aktywuj(&c));
-    EXPECT_EQ(rejestr.windows(), (QList<QWidget *>{&c, &b, &a}));
+    EXPECT_EQ(okna(rejestr, {&a, &b, &c}), (QList<QWidget *>{&c, &b, &a}));
     ASSERT_TRUE(aktywuj(&a));
-    EXPECT_EQ(rejestr.windows(), (QList<QWidget *>{&a, &c, &b}));
+    EXPECT_EQ(okna(rejestr, {&a, &b, &c}), (QList<QWidget *>{&a, &c, &b}));
 
     // Shown without being activated: behind every activated window.
     QWidget d;
