@@ -465,24 +465,29 @@ constexpr RegulaPolecenia regulyMenuAplikacji[] = {
 
 } // namespace
 
-std::uint32_t TarrowindAppDelegate::faktyMenu() const
+std::uint32_t TarrowindAppDelegate::faktyMenu(std::uint32_t potrzebne) const
 {
-    std::uint32_t fakty = jestWidocznyPasekNawigacji() ? pasekNawigacjiWidoczny : pasekNawigacjiNiewidoczny;
-    if (canOpenNewWindow())
+    // Only the facts the row names: a tab's navigation bar is asked about only for its own commands.
+    std::uint32_t fakty = 0;
+    if ((potrzebne & moznaOtworzycOkno) && canOpenNewWindow())
         fakty |= moznaOtworzycOkno;
-    if (jestOknoPrzegladarkiTarrowind())
+    if ((potrzebne & jestOknoPrzegladarki) && jestOknoPrzegladarkiTarrowind())
         fakty |= jestOknoPrzegladarki;
-    if (jestWybranaKartaPortfolio())
+    if ((potrzebne & jestKartaPortfolio) && jestWybranaKartaPortfolio())
         fakty |= jestKartaPortfolio;
-    if (moznaPrzejscDoWyszukiwarki())
+    if ((potrzebne & moznaDoWyszukiwarki) && moznaPrzejscDoWyszukiwarki())
         fakty |= moznaDoWyszukiwarki;
+    if (potrzebne & (pasekNawigacjiWidoczny | pasekNawigacjiNiewidoczny))
+        fakty |= jestWidocznyPasekNawigacji() ? pasekNawigacjiWidoczny : pasekNawigacjiNiewidoczny;
     return fakty;
 }
 
 bool TarrowindAppDelegate::validateUserInterfaceItem(const ElementInterfejsu &element)
 {
-    return RegulyPolecen::zastosuj(regulyMenuAplikacji, faktyMenu(), element)
-        .value_or(handlesAction(element.akcja()));
+    const RegulaPolecenia *regula = RegulyPolecen::regula(regulyMenuAplikacji, element.akcja());
+    if (!regula)
+        return handlesAction(element.akcja());
+    return RegulyPolecen::zastosuj(*regula, faktyMenu(regula->wlaczonaGdy | regula->widocznaGdy), element);
 }
 
 void TarrowindAppDelegate::menuNeedsUpdate(Menu *)

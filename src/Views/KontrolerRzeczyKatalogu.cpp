@@ -278,7 +278,8 @@ bool KontrolerRzeczyKatalogu::validateUserInterfaceItem(const ElementInterfejsu 
         fakty |= rzeczZaznaczona | (byt->toKatalog() ? 0u : zaznaczonyPlik);
     if (qobject_cast<BytKatalogu *>(byt))
         fakty |= zaznaczonyKatalog;
-    return RegulyPolecen::zastosuj(regulyZarysuRzeczy, fakty, element).value_or(false);
+    const RegulaPolecenia *regula = RegulyPolecen::regula(regulyZarysuRzeczy, element.akcja());
+    return regula && RegulyPolecen::zastosuj(*regula, fakty, element);
 }
 
 void KontrolerRzeczyKatalogu::menuNeedsUpdate(Menu *menu)

@@ -3,7 +3,6 @@
 #include "Akcja.h"
 
 #include <cstdint>
-#include <optional>
 #include <span>
 
 class ElementInterfejsu;
@@ -21,8 +20,8 @@ struct RegulaPolecenia
 class RegulyPolecen
 {
 public:
-    // Applies the element's row: whether its command is enabled, hiding its menu item as the row
-    // says; none when no row names the command.
-    static std::optional<bool> zastosuj(std::span<const RegulaPolecenia> reguly, std::uint32_t fakty,
-                                        const ElementInterfejsu &element);
+    // The row of `akcja`; nullptr when no row names it.
+    static const RegulaPolecenia *regula(std::span<const RegulaPolecenia> reguly, Akcja akcja);
+    // Whether the row's command is enabled by `fakty`, hiding the element's menu item as the row says.
+    static bool zastosuj(const RegulaPolecenia &regula, std::uint32_t fakty, const ElementInterfejsu &element);
 };
