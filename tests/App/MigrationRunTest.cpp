@@ -80,7 +80,7 @@ TEST_P(PrzebiegiMigracji, EndsOnceThroughTheOwnersStepsInTheirOrder)
     EXPECT_TRUE(kroki.isEmpty()) << "with a pause before the failure nothing ends inside the start";
     // The run goes at its end, so no step can follow.
     ASSERT_TRUE(QTest::qWaitFor([&] { return przebieg.isNull(); }, 20000)) << kroki.join(QLatin1Char('|')).toStdString();
-    EXPECT_EQ(kroki, p.kroki);
+    EXPECT_EQ(kroki, p.kroki) << kroki.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(widok.wizardMigrationState(), p.stanNaKoniec);
     EXPECT_EQ(QFileInfo::exists(portfolio), p.zrodloZostaje);
     EXPECT_FALSE(serwis.czyMigracjaTrwa());
@@ -92,13 +92,13 @@ INSTANTIATE_TEST_SUITE_P(MigrationRun, PrzebiegiMigracji, ::testing::Values(
     Przebieg{"ALocationTheOwnerCouldNotTakeClearsTheView", Przebieg::NieprzyjetyPrzezWlasciciela, false,
              {QStringLiteral("przyjmij [1]")}, W::MigrationUndefined, false},
     Przebieg{"AFailedMoveShowsItsAlertThenEnds", Przebieg::ZajetaNazwa, false,
-             {QStringLiteral("blad [3] Migration error occured"), QStringLiteral("nieudana [3]")}, W::MigrationFailed,
+             {QStringLiteral("blad Migration error occured [3]"), QStringLiteral("nieudana [3]")}, W::MigrationFailed,
              true},
     Przebieg{"AMoveThatCannotStartEndsTheSameWay", Przebieg::NieDoRozpoczecia, false,
-             {QStringLiteral("blad [3] Migration error occured"), QStringLiteral("nieudana [3]")}, W::MigrationFailed,
+             {QStringLiteral("blad Migration error occured [3]"), QStringLiteral("nieudana [3]")}, W::MigrationFailed,
              true},
     Przebieg{"ACancelIsNoFailureAndHasNoAlert", Przebieg::Anulowany, false, {QStringLiteral("nieudana [0]")},
              W::MigrationUndefined, true},
     Przebieg{"AnOwnerGoneDuringTheErrorAlertGetsNoFurtherStep", Przebieg::ZajetaNazwa, true,
-             {QStringLiteral("blad [3] Migration error occured")}, W::MigrationFailed, true}),
+             {QStringLiteral("blad Migration error occured [3]")}, W::MigrationFailed, true}),
     [](const auto &info) { return std::string(info.param.nazwa); });
