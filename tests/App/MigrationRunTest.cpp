@@ -16,7 +16,7 @@ namespace {
 
 using W = WizardMigrationViewController;
 
-struct Przebieg
+struct PrzebiegMigracji
 {
     const char *nazwa;
     enum { Udany, NieprzyjetyPrzezWlasciciela, ZajetaNazwa, NieDoRozpoczecia, Anulowany } rodzaj;
@@ -27,7 +27,7 @@ struct Przebieg
     bool zrodloZostaje;
 };
 
-class PrzebiegiMigracji : public ::testing::TestWithParam<Przebieg>
+class PrzebiegiMigracji : public ::testing::TestWithParam<PrzebiegMigracji>
 {
 };
 
@@ -37,15 +37,15 @@ class PrzebiegiMigracji : public ::testing::TestWithParam<Przebieg>
 // is cancelled or is not taken; when the owner goes inside an alert nothing follows it.
 TEST_P(PrzebiegiMigracji, EndsOnceThroughTheOwnersStepsInTheirOrder)
 {
-    const Przebieg &p = GetParam();
+    const PrzebiegMigracji &p = GetParam();
     KatalogTestowy dir;
     std::unique_ptr<QTemporaryDir> inny;
-    if (p.rodzaj == Przebieg::Anulowany && !(inny = KatalogTestowy::katalogNaInnymSystemiePlikow(dir.sciezka())))
+    if (p.rodzaj == PrzebiegMigracji::Anulowany && !(inny = KatalogTestowy::katalogNaInnymSystemiePlikow(dir.sciezka())))
         GTEST_SKIP() << "no second file system at /dev/shm";
     const QString zrodlo = dir.katalog(QStringLiteral("stara baza"));
-    const QString portfolio = zrobPortfolio(zrodlo, p.rodzaj == Przebieg::Anulowany ? 300 : 3);
+    const QString portfolio = zrobPortfolio(zrodlo, p.rodzaj == PrzebiegMigracji::Anulowany ? 300 : 3);
     const QString cel = inny ? inny->path() : dir.katalog(QStringLiteral("cel"));
-    if (p.rodzaj == Przebieg::ZajetaNazwa)
+    if (p.rodzaj == PrzebiegMigracji::ZajetaNazwa)
         dir.plik(QStringLiteral("cel/Tarrowind"), "cudzy");
 
     auto wlasciciel = std::make_unique<QObject>();
@@ -63,7 +63,7 @@ TEST_P(PrzebiegiMigracji, EndsOnceThroughTheOwnersStepsInTheirOrder)
     MigrationRun::Kroki k;
     k.przyjmijPortfolio = [&] {
         zapisz(QStringLiteral("przyjmij"));
-        return p.rodzaj != Przebieg::NieprzyjetyPrzezWlasciciela;
+        return p.rodzaj != PrzebiegMigracji::NieprzyjetyPrzezWlasciciela;
     };
     k.pokazPozostawione = [&](Alert &a) { alert(QStringLiteral("pozostawione"), a); };
     k.pokazBlad = [&](Alert &a) { alert(QStringLiteral("blad"), a); };
@@ -74,8 +74,8 @@ TEST_P(PrzebiegiMigracji, EndsOnceThroughTheOwnersStepsInTheirOrder)
 
     const QPointer<MigrationRun> przebieg =
         MigrationRun::rozpocznij(wlasciciel.get(), &widok, &serwis, std::move(k),
-                                 p.rodzaj == Przebieg::NieDoRozpoczecia ? QStringLiteral("wzgledna") : zrodlo, cel);
-    if (p.rodzaj == Przebieg::Anulowany)
+                                 p.rodzaj == PrzebiegMigracji::NieDoRozpoczecia ? QStringLiteral("wzgledna") : zrodlo, cel);
+    if (p.rodzaj == PrzebiegMigracji::Anulowany)
         serwis.cancelMigrationProcess();
     EXPECT_TRUE(kroki.isEmpty()) << "with a pause before the failure nothing ends inside the start";
     // The run goes at its end, so no step can follow.
@@ -87,18 +87,18 @@ TEST_P(PrzebiegiMigracji, EndsOnceThroughTheOwnersStepsInTheirOrder)
 }
 
 INSTANTIATE_TEST_SUITE_P(MigrationRun, PrzebiegiMigracji, ::testing::Values(
-    Przebieg{"ASuccessIsTakenThenShownFinishedThenDone", Przebieg::Udany, false,
+    PrzebiegMigracji{"ASuccessIsTakenThenShownFinishedThenDone", PrzebiegMigracji::Udany, false,
              {QStringLiteral("przyjmij [1]"), QStringLiteral("udana [2]")}, W::MigrationFinished, false},
-    Przebieg{"ALocationTheOwnerCouldNotTakeClearsTheView", Przebieg::NieprzyjetyPrzezWlasciciela, false,
+    PrzebiegMigracji{"ALocationTheOwnerCouldNotTakeClearsTheView", PrzebiegMigracji::NieprzyjetyPrzezWlasciciela, false,
              {QStringLiteral("przyjmij [1]")}, W::MigrationUndefined, false},
-    Przebieg{"AFailedMoveShowsItsAlertThenEnds", Przebieg::ZajetaNazwa, false,
+    PrzebiegMigracji{"AFailedMoveShowsItsAlertThenEnds", PrzebiegMigracji::ZajetaNazwa, false,
              {QStringLiteral("blad Migration error occured [3]"), QStringLiteral("nieudana [3]")}, W::MigrationFailed,
              true},
-    Przebieg{"AMoveThatCannotStartEndsTheSameWay", Przebieg::NieDoRozpoczecia, false,
+    PrzebiegMigracji{"AMoveThatCannotStartEndsTheSameWay", PrzebiegMigracji::NieDoRozpoczecia, false,
              {QStringLiteral("blad Migration error occured [3]"), QStringLiteral("nieudana [3]")}, W::MigrationFailed,
              true},
-    Przebieg{"ACancelIsNoFailureAndHasNoAlert", Przebieg::Anulowany, false, {QStringLiteral("nieudana [0]")},
+    PrzebiegMigracji{"ACancelIsNoFailureAndHasNoAlert", PrzebiegMigracji::Anulowany, false, {QStringLiteral("nieudana [0]")},
              W::MigrationUndefined, true},
-    Przebieg{"AnOwnerGoneDuringTheErrorAlertGetsNoFurtherStep", Przebieg::ZajetaNazwa, true,
+    PrzebiegMigracji{"AnOwnerGoneDuringTheErrorAlertGetsNoFurtherStep", PrzebiegMigracji::ZajetaNazwa, true,
              {QStringLiteral("blad Migration error occured [3]")}, W::MigrationFailed, true}),
     [](const auto &info) { return std::string(info.param.nazwa); });
