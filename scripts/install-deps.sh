@@ -9,6 +9,7 @@ packages=(
   xvfb xauth dbus dbus-x11 shared-mime-info hicolor-icon-theme
   xdotool imagemagick x11-utils
   xfsprogs  # mkfs.xfs: a volume that clones, for the copy tests
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -12,6 +12,8 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Tarrowind"));
     QApplication::setApplicationName(QStringLiteral("Tarrowind"));
     ZgloszeniePierwszegoMalowania::zainstalujJesliZadane();
+    // The desktop entry is named after the bus name; the desktop matches windows to it by this.
+    QGuiApplication::setDesktopFileName(UslugaAktywacji::nazwaUslugi);
 
     // A second launch only brings the running program forward.
     UslugaAktywacji usluga;

@@ -7,6 +7,7 @@
 #include "Platform/Paths.h"
 #include "Platform/UruchamiaczProcesow.h"
 #include "Platform/UserDefaults.h"
+#include "Platform/WorkspaceOperations.h"
 #include "Platform/Ui/Alert.h"
 
 #include <QCoreApplication>
@@ -251,7 +252,7 @@ bool copyWithAdministratorRights(const Otoczenie &otoczenie, const QString &zrod
 
 bool putPathInTrash(const QString &sciezka)
 {
-    if (QFile::moveToTrash(sciezka))
+    if (WorkspaceOperations::doKosza(sciezka, nullptr))
         return true;
     zaloguj(Poziom::Blad, QStringLiteral("ERROR -- Could not trash '%1'"), sciezka);
     return false;

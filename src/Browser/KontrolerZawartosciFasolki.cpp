@@ -167,8 +167,10 @@ void KontrolerZawartosciFasolki::obserwujFasolke()
         if (m_fasolka && m_fasolka->zostalaUsunieta())
             emit fasolkaZostalaUsunieta();
     });
+    // The bean outlives the widgets it is shown in: a change after they went reaches no label.
     connect(fasolka, &Fasolka::nazwaChanged, kontekst, [this] {
-        m_poleNazwy->setText(m_fasolka->nazwa());
+        if (m_poleNazwy)
+            m_poleNazwy->setText(m_fasolka->nazwa());
         emit nazwaFasolkiChanged();
     });
     connect(fasolka, &Fasolka::bytFasolkiChanged, kontekst, [this] { obserwujPotok(); });
@@ -195,7 +197,8 @@ void KontrolerZawartosciFasolki::obserwujPotok()
 void KontrolerZawartosciFasolki::uaktualnijUrlIkony()
 {
     BytSystemuPlikow *byt = m_fasolka ? m_fasolka->bytFasolki() : nullptr;
-    m_ikonaZFolderemPotoku->setPlikowyURL(byt ? byt->plikowyURL() : QString());
+    if (m_ikonaZFolderemPotoku)
+        m_ikonaZFolderemPotoku->setPlikowyURL(byt ? byt->plikowyURL() : QString());
 }
 
 void KontrolerZawartosciFasolki::zmienionoZaznaczenieRzeczyFasolki()

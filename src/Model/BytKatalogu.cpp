@@ -8,7 +8,13 @@
 #include "Platform/FileOperations.h"
 #include "Platform/Paths.h"
 
+#include <QCoreApplication>
+#include <QPointer>
+#include <QStringList>
+#include <QThreadPool>
+
 #include <cerrno>
+#include <memory>
 
 namespace {
 
@@ -52,15 +58,20 @@ void BytKatalogu::synchronizujBytyWewnetrzneIZwrocNoweElementy(QList<BytSystemuP
 {
     if (plikowyURL().isEmpty() || m_wlasnieCzytamBytyZDysku)
         return;
-    m_wlasnieCzytamBytyZDysku = true;
-
     SynchronizatorZestawuObiektow synchronizator;
     const bool udane = synchronizator.zanalizujPotrzebySynchronizacjiZestawu(
         m_bytyWewnetrzne.elementy(), [](BytSystemuPlikow *byt) { return byt->plikowyURL(); }, plikowyURL(),
         m_opcjeSynchronizacji, [](BytSystemuPlikow *byt) { return qobject_cast<BytKatalogu *>(byt) != nullptr; });
+    zastosujPorownanie(synchronizator, udane, synchronizator.tozsamoscKatalogu(), noweElementy);
+}
+
+void BytKatalogu::zastosujPorownanie(const SynchronizatorZestawuObiektow &synchronizator, bool udane,
+                                     const FolderListing::Identity &tozsamosc, QList<BytSystemuPlikow *> *noweElementy)
+{
+    m_wlasnieCzytamBytyZDysku = true;
     bool zmiana = false;
     if (udane) {
-        m_tozsamoscOdczytanego = synchronizator.tozsamoscKatalogu();
+        m_tozsamoscOdczytanego = tozsamosc;
         const bool cosUsunieto = !synchronizator.obiektyDoUsuniecia<BytSystemuPlikow>().isEmpty();
         const QList<BytSystemuPlikow *> nowe = synchronizator.zastosuj(
             this, RelacjeModelu::bytyWewnetrzne,
@@ -81,6 +92,109 @@ void BytKatalogu::synchronizujBytyWewnetrzneIZwrocNoweElementy(QList<BytSystemuP
         if (podkatalog->zostalZastapiony(naDysku))
             podkatalog->synchronizujBytyWewnetrzneIZwrocNoweElementy();
     });
+}
+
+namespace {
+
+// The children as a worker thread may compare them: pointers it never follows, and their paths.
+struct MigawkaDzieci
+{
+    QList<BytSystemuPlikow *> byty;
+    QStringList urle;
+    QList<bool> katalogi;
+
+    explicit MigawkaDzieci(const QList<BytSystemuPlikow *> &dzieci)
+        : byty(dzieci)
+    {
+        urle.reserve(dzieci.size());
+        katalogi.reserve(dzieci.size());
+        for (BytSystemuPlikow *byt : dzieci) {
+            urle.append(byt->plikowyURL());
+            katalogi.append(qobject_cast<BytKatalogu *>(byt) != nullptr);
+        }
+    }
+
+    bool aktualna(const QList<BytSystemuPlikow *> &dzieci) const
+    {
+        if (dzieci != byty)
+            return false;
+        for (qsizetype i = 0; i < byty.size(); ++i) {
+            if (byty[i]->plikowyURL() != urle[i])
+                return false;
+        }
+        return true;
+    }
+};
+
+} // namespace
+
+void BytKatalogu::synchronizujWTle()
+{
+    if (plikowyURL().isEmpty())
+        return;
+    if (m_czytamWTle) {
+        // One listing at a time; a change reported meanwhile needs a listing taken after it.
+        m_czytacPonownieWTle = true;
+        return;
+    }
+    m_czytamWTle = true;
+    const QString url = plikowyURL();
+    const quint64 opcje = m_opcjeSynchronizacji;
+    const QPointer<BytKatalogu> katalog(this);
+    const auto migawka = std::make_shared<const MigawkaDzieci>(m_bytyWewnetrzne.elementy());
+    QThreadPool::globalInstance()->start([katalog, url, opcje, migawka] {
+        const auto synchronizator = std::make_shared<SynchronizatorZestawuObiektow>();
+        QHash<const BytSystemuPlikow *, qsizetype> miejsca;
+        miejsca.reserve(migawka->byty.size());
+        for (qsizetype i = 0; i < migawka->byty.size(); ++i)
+            miejsca.insert(migawka->byty[i], i);
+        const bool udane = synchronizator->zanalizujPotrzebySynchronizacjiZestawu(
+            migawka->byty, [&](BytSystemuPlikow *byt) { return migawka->urle[miejsca.value(byt)]; }, url, opcje,
+            [&](BytSystemuPlikow *byt) { return migawka->katalogi[miejsca.value(byt)]; });
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [katalog, url, migawka, synchronizator, udane] {
+            if (!katalog)
+                return;
+            const bool ponownie = katalog->m_czytacPonownieWTle;
+            katalog->m_czytamWTle = katalog->m_czytacPonownieWTle = false;
+            if (url != katalog->plikowyURL())
+                return;
+            // Children that changed meanwhile were compared as they no longer are: list again.
+            if (katalog->m_wlasnieCzytamBytyZDysku || !migawka->aktualna(katalog->m_bytyWewnetrzne.elementy()))
+                katalog->synchronizujWTle();
+            else
+                katalog->zastosujPorownanie(*synchronizator, udane, synchronizator->tozsamoscKatalogu());
+            if (ponownie)
+                katalog->synchronizujWTle();
+        });
+    });
+}
+
+QList<BytSystemuPlikow *> BytKatalogu::dodajWpisyZListingu(const QList<FolderListing::Wpis> &wpisy)
+{
+    QList<BytSystemuPlikow *> byty(wpisy.size(), nullptr);
+    // A folder read whole meanwhile already holds them all.
+    if (m_czyBytyBylyOdczytaneZDysku || m_wlasnieCzytamBytyZDysku)
+        return byty;
+    QList<BytSystemuPlikow *> nowe;
+    nowe.reserve(wpisy.size());
+    for (qsizetype i = 0; i < wpisy.size(); ++i) {
+        byty[i] = BytSystemuPlikow::bytSystemuPlikowDlaURL(wpisy[i].sciezka, wpisy[i].rodzaj);
+        if (byty[i])
+            nowe.append(byty[i]);
+    }
+    RelacjeModelu::bytyWewnetrzne.dodaj(this, nowe);
+    return byty;
+}
+
+void BytKatalogu::zakonczOdczytZListingu(const FolderListing::Identity &tozsamosc)
+{
+    if (m_czyBytyBylyOdczytaneZDysku)
+        return;
+    m_czyBytyBylyOdczytaneZDysku = true;
+    m_tozsamoscOdczytanego = tozsamosc;
+    emit jestLiscemChanged();
+    // Also when it found nothing: the listing is old by now, and an outline re-lists on a pulse.
+    ogloszZmianeWezla();
 }
 
 bool BytKatalogu::zostalZastapiony(const FolderListing::Identity &naDysku) const

@@ -8,6 +8,7 @@
 #include "Platform/FolderListing.h"
 
 class BazaFasolek;
+class SynchronizatorZestawuObiektow;
 class RzeczWBazieFasolekZKatalogiem;
 
 // A folder entity: its children are read from disk on first use and kept in step on request.
@@ -36,6 +37,14 @@ public:
     // that cannot be read keeps its children; one that is gone loses them.
     void synchronizujBytyWewnetrzneIZwrocNoweElementy(QList<BytSystemuPlikow *> *noweElementy = nullptr);
     void synchronizujZDyskiem() override;
+    // The same re-read with the listing taken on a worker thread; the difference is applied
+    // here when it comes back.
+    void synchronizujWTle();
+    // A first read in parts, from a listing taken elsewhere: each part's entities are made and
+    // added (aligned with `wpisy`, null where an entry is gone), until the read is ended. Does
+    // nothing once the folder was read whole.
+    QList<BytSystemuPlikow *> dodajWpisyZListingu(const QList<FolderListing::Wpis> &wpisy);
+    void zakonczOdczytZListingu(const FolderListing::Identity &tozsamosc);
 
     bool jestLisciem() override;
 
@@ -74,11 +83,16 @@ private:
     friend struct RelacjeModelu;
 
     void poZmianieUrla(const QString &stary) override;
+    // Brings the children in step with a comparison of them with the folder's listing.
+    void zastosujPorownanie(const SynchronizatorZestawuObiektow &synchronizator, bool udane,
+                            const FolderListing::Identity &tozsamosc, QList<BytSystemuPlikow *> *noweElementy = nullptr);
 
     ZbiorObiektow<BytSystemuPlikow> m_bytyWewnetrzne;
     FolderListing::Identity m_tozsamoscOdczytanego;
     bool m_czyBytyBylyOdczytaneZDysku = false;
     bool m_wlasnieCzytamBytyZDysku = false;
+    bool m_czytamWTle = false;
+    bool m_czytacPonownieWTle = false;
     quint64 m_opcjeSynchronizacji = 0;
     BazaFasolek *m_bazaFasolek = nullptr;
     RzeczWBazieFasolekZKatalogiem *m_rzeczZKatalogiem = nullptr;

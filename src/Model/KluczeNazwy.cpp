@@ -25,12 +25,15 @@ QLocale KluczeNazwy::jezykPorownania()
     return systemowy.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : systemowy;
 }
 
+QCollator KluczeNazwy::nowyKolator()
+{
+    QCollator nowy(jezykPorownania());
+    nowy.setCaseSensitivity(Qt::CaseInsensitive);
+    return nowy;
+}
+
 const QCollator &KluczeNazwy::kolator()
 {
-    static const QCollator kolator = [] {
-        QCollator nowy(jezykPorownania());
-        nowy.setCaseSensitivity(Qt::CaseInsensitive);
-        return nowy;
-    }();
+    static const QCollator kolator = nowyKolator();
     return kolator;
 }

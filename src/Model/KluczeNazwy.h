@@ -18,6 +18,8 @@ public:
     static QLocale jezykPorownania();
     // The one case-insensitive collator of the name order, so that cached keys compare alike.
     static const QCollator &kolator();
+    // A collator of its own for another thread, whose keys compare alike with the shared one's.
+    static QCollator nowyKolator();
 
     // The name the keys were made from.
     const QString &nazwa() const { return m_nazwa; }

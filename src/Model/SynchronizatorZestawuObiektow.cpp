@@ -50,9 +50,17 @@ bool SynchronizatorZestawuObiektow::wpisPominiety(const FolderListing::Wpis &wpi
 
 std::optional<SynchronizatorZestawuObiektow::Wpisy>
 SynchronizatorZestawuObiektow::zestawUrliZKatalogu(const QString &katalog, quint64 pominiecie,
-                                                   FolderListing::Identity *tozsamosc) const
+                                                   FolderListing::Identity *tozsamosc, qsizetype ile,
+                                                   const std::function<void(const Wpisy &)> &poczatek) const
 {
-    FolderListing::Wynik lista = FolderListing::list(katalog);
+    FolderListing::Wynik lista = poczatek ? FolderListing::list(katalog, ile, [&](const Wpisy &pierwsze) {
+        Wpisy wybrane;
+        for (const FolderListing::Wpis &wpis : pierwsze) {
+            if (!wpisPominiety(wpis, pominiecie))
+                wybrane.append(wpis);
+        }
+        poczatek(wybrane);
+    }) : FolderListing::list(katalog);
     if (tozsamosc)
         *tozsamosc = lista.identity;
     if (lista.stan == FolderListing::Stan::Blad)

@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <type_traits>
 
@@ -86,8 +87,10 @@ public:
     }
 
     // The filtered listing; nullopt when the folder could not be read (see above).
+    // `poczatek`, when given, gets the first `ile` entries read (some may then be filtered out).
     std::optional<Wpisy> zestawUrliZKatalogu(const QString &katalog, quint64 pominiecie,
-                                             FolderListing::Identity *tozsamosc = nullptr) const;
+                                             FolderListing::Identity *tozsamosc = nullptr, qsizetype ile = 0,
+                                             const std::function<void(const Wpisy &)> &poczatek = {}) const;
     static bool wpisPominiety(const FolderListing::Wpis &wpis, quint64 pominiecie);
 
     template <class T>

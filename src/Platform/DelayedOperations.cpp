@@ -36,6 +36,13 @@ void DelayedOperations::addOperationAfterDelayWithBlock(double sekundy, QObject 
     queue().add(moment, Operation{QPointer<QObject>(context), context != nullptr, std::move(block)});
 }
 
+std::size_t DelayedOperations::liczbaOczekujacych()
+{
+    DelayedOperations &kolejka = queue();
+    std::lock_guard<std::mutex> straz(kolejka.m_mutex);
+    return kolejka.m_operations.size();
+}
+
 void DelayedOperations::add(Clock::time_point moment, Operation operacja)
 {
     {

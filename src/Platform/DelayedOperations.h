@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -23,6 +24,8 @@ public:
     // with a delay of 0. The block is dropped unrun when `context` dies first; without a
     // context it always runs.
     static void addOperationAfterDelayWithBlock(double sekundy, QObject *context, std::function<void()> block);
+    // Blocks put off and not yet run: what a settle waits for.
+    static std::size_t liczbaOczekujacych();
 
 private:
     using Clock = std::chrono::steady_clock;

@@ -66,6 +66,18 @@ FolderListing::Identity FolderListing::identityOf(const QString &katalog)
 
 FolderListing::Wynik FolderListing::list(const QString &katalog, bool zUkrytymi)
 {
+    return lista(katalog, zUkrytymi, 0, nullptr);
+}
+
+FolderListing::Wynik FolderListing::list(const QString &katalog, qsizetype ile,
+                                         const std::function<void(const QList<Wpis> &)> &poczatek)
+{
+    return lista(katalog, false, ile, poczatek);
+}
+
+FolderListing::Wynik FolderListing::lista(const QString &katalog, bool zUkrytymi, qsizetype ile,
+                                          const std::function<void(const QList<Wpis> &)> &poczatek)
+{
     Wynik wynik;
     DIR *dir = otworz(katalog);
     if (!dir) {
@@ -119,6 +131,8 @@ FolderListing::Wynik FolderListing::list(const QString &katalog, bool zUkrytymi)
             w.celToKatalog = fstatat(fd, wpis->d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
         }
         wynik.wpisy.append(std::move(w));
+        if (poczatek && wynik.wpisy.size() == ile)
+            poczatek(wynik.wpisy);
     }
     const int numerBledu = errno;
     closedir(dir);

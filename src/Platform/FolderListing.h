@@ -50,6 +50,9 @@ public:
     // failures such as a denied permission, which must not read as an empty folder.
     // Hidden names are skipped unless `zUkrytymi` asks for them ("." and ".." never come).
     static Wynik list(const QString &katalog, bool zUkrytymi = false);
+    // The same, handing the first `ile` entries to `poczatek` as soon as they are read, so that a
+    // big folder can show something before the whole listing is in.
+    static Wynik list(const QString &katalog, qsizetype ile, const std::function<void(const QList<Wpis> &)> &poczatek);
     // YES when the folder holds one or more entries that are not hidden.
     static bool hasVisibleEntry(const QString &katalog);
     // The folder's own device and inode, as a listing of it would record them; unknown when it is gone.
@@ -59,6 +62,10 @@ public:
     // an errno for a folder path, or nothing to list it for real. An empty hook removes it.
     using FaultHook = std::function<std::optional<int>(const QString &katalog)>;
     static void setFaultHookForTests(FaultHook hook);
+
+private:
+    static Wynik lista(const QString &katalog, bool zUkrytymi, qsizetype ile,
+                       const std::function<void(const QList<Wpis> &)> &poczatek);
 };
 
 // Lists of entries grow by moving their bytes, not by copying each name.

@@ -2,12 +2,21 @@
 
 #include "Model/BytKatalogu.h"
 #include "Model/KluczeNazwy.h"
+#include "Model/SynchronizatorZestawuObiektow.h"
 #include "Widgets/TekstNaJednejLinii.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QItemSelectionModel>
+#include <QScopedValueRollback>
+#include <QSemaphore>
+#include <QThread>
+#include <QThreadPool>
+#include <QTimer>
 
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace {
 
@@ -20,6 +29,62 @@ QList<int> sciezkaWierszy(QModelIndex indeks)
     return wiersze;
 }
 
+// Entries handed to the tree per step, and the main thread's time per turn of the event loop.
+constexpr qsizetype pozycjiNaKrok = 256;
+constexpr qint64 milisekundNaPorcje = 12;
+// Sorted and shown first, while the worker keys the rest.
+constexpr qsizetype pozycjiNaPoczatek = 200;
+
+// On a worker thread: each entry's sort key, whether a folder is empty and, for children read
+// before, identity, on several threads when there are many; then the entries in name order.
+QList<PozycjaWczytywania> uporzadkujPozycje(QList<PozycjaWczytywania> pozycje, bool zTozsamoscia)
+{
+    const auto przygotuj = [&pozycje, zTozsamoscia](qsizetype od, qsizetype doKonca) {
+        const QCollator kolator = KluczeNazwy::nowyKolator();
+        for (qsizetype i = od; i < doKonca; ++i) {
+            PozycjaWczytywania &pozycja = pozycje[i];
+            pozycja.klucz = kolator.sortKey(pozycja.wpis.nazwa);
+            if (zTozsamoscia)
+                pozycja.wpis.identity = FolderListing::identityOf(pozycja.wpis.sciezka);
+            if (pozycja.wpis.toKatalog)
+                pozycja.lisc = !FolderListing::hasVisibleEntry(pozycja.wpis.sciezka);
+        }
+    };
+    const qsizetype czesci = std::clamp<qsizetype>(pozycje.size() / 4096, 1, QThread::idealThreadCount());
+    const qsizetype naCzesc = (pozycje.size() + czesci - 1) / czesci;
+    QSemaphore gotowe;
+    for (qsizetype k = 1; k < czesci; ++k) {
+        const auto zadanie = [&, k] {
+            przygotuj(k * naCzesc, std::min(pozycje.size(), (k + 1) * naCzesc));
+            gotowe.release();
+        };
+        // With no thread free the part is done here: waiting on a queued task could wait forever.
+        if (!QThreadPool::globalInstance()->tryStart(zadanie))
+            zadanie();
+    }
+    przygotuj(0, std::min(pozycje.size(), naCzesc));
+    gotowe.acquire(int(czesci - 1));
+    // Sorting places, not entries: an entry is heavy to move.
+    std::vector<qsizetype> kolejnosc(pozycje.size());
+    std::iota(kolejnosc.begin(), kolejnosc.end(), 0);
+    std::stable_sort(kolejnosc.begin(), kolejnosc.end(),
+                     [&pozycje](qsizetype a, qsizetype b) { return pozycje[a].klucz->compare(*pozycje[b].klucz) < 0; });
+    QList<PozycjaWczytywania> wynik;
+    wynik.reserve(pozycje.size());
+    for (const qsizetype i : kolejnosc)
+        wynik.append(std::move(pozycje[i]));
+    return wynik;
+}
+
+QList<PozycjaWczytywania> pozycjeListingu(const QList<FolderListing::Wpis> &wpisy, qsizetype od = 0)
+{
+    QList<PozycjaWczytywania> pozycje;
+    pozycje.reserve(wpisy.size() - od);
+    for (qsizetype i = od; i < wpisy.size(); ++i)
+        pozycje.append({wpisy[i], nullptr, {}, {}});
+    return pozycje;
+}
+
 } // namespace
 
 WezelDrzewa::WezelDrzewa(BytSystemuPlikow *byt, WezelDrzewa *rodzic)
@@ -29,10 +94,30 @@ WezelDrzewa::WezelDrzewa(BytSystemuPlikow *byt, WezelDrzewa *rodzic)
     , m_kluczSortu(KluczeNazwy::kolator().sortKey(QString()))
 {
     odswiezKluczSortu();
-    if (auto *katalog = qobject_cast<BytKatalogu *>(byt))
-        m_lisc = katalog->jestLisciem();
     if (byt)
         m_tozsamosc = FolderListing::identityOf(byt->plikowyURL());
+}
+
+WezelDrzewa::WezelDrzewa(BytSystemuPlikow *byt, WezelDrzewa *rodzic, const PozycjaWczytywania &pozycja)
+    : QObject(rodzic)
+    , m_byt(byt)
+    , m_rodzic(rodzic)
+    , m_lisc(pozycja.lisc)
+    , m_tozsamosc(pozycja.wpis.identity)
+    , m_nazwaKlucza(pozycja.wpis.nazwa)
+    , m_kluczSortu(*pozycja.klucz)
+{
+    // The entity may spell its name otherwise than the listing did.
+    odswiezKluczSortu();
+}
+
+bool WezelDrzewa::lisc() const
+{
+    if (!m_lisc) {
+        auto *katalog = qobject_cast<BytKatalogu *>(m_byt);
+        m_lisc = !katalog || katalog->jestLisciem();
+    }
+    return *m_lisc;
 }
 
 QObject *WezelDrzewa::representedObject() const
@@ -48,13 +133,14 @@ WezelDrzewa *WezelDrzewa::wezelNajwyzszegoPoziomu()
     return wezel->m_rodzic ? wezel : nullptr;
 }
 
-void WezelDrzewa::odswiezKluczSortu()
+bool WezelDrzewa::odswiezKluczSortu()
 {
     const QString nazwa = m_byt ? m_byt->nazwaZlokalizowana() : QString();
     if (nazwa == m_nazwaKlucza)
-        return;
+        return false;
     m_nazwaKlucza = nazwa;
     m_kluczSortu = KluczeNazwy::kolator().sortKey(nazwa);
+    return true;
 }
 
 KontrolerDrzewa::KontrolerDrzewa(QObject *rodzic)
@@ -73,13 +159,149 @@ KontrolerDrzewa::~KontrolerDrzewa()
 void KontrolerDrzewa::setKatalog(BytKatalogu *katalog)
 {
     m_odlozone.clear();
+    m_wczytywanie.reset();
+    ++m_numerWczytywania;
     beginResetModel();
     delete m_korzen;
     m_katalog = katalog;
     m_korzen = new WezelDrzewa(katalog, nullptr);
-    if (katalog)
-        zaladuj(m_korzen);
+    m_korzen->m_zaladowany = katalog != nullptr;
     endResetModel();
+    if (katalog)
+        rozpocznijWczytywanie();
+}
+
+void KontrolerDrzewa::rozpocznijWczytywanie()
+{
+    m_wczytywanie = std::make_unique<Wczytywanie>();
+    const bool zListingu = !m_katalog->czyBytyBylyOdczytaneZDysku();
+    m_wczytywanie->zListingu = zListingu;
+    QList<PozycjaWczytywania> pozycje;
+    if (!zListingu) {
+        pozycje.reserve(m_katalog->bytyWewnetrzneBezOdczytu().size());
+        for (BytSystemuPlikow *byt : m_katalog->bytyWewnetrzneBezOdczytu()) {
+            FolderListing::Wpis wpis;
+            wpis.nazwa = byt->nazwaZlokalizowana();
+            wpis.sciezka = byt->plikowyURL();
+            wpis.toKatalog = qobject_cast<BytKatalogu *>(byt) != nullptr;
+            pozycje.append({wpis, byt, {}, {}});
+        }
+    }
+    const QString url = m_katalog->plikowyURL();
+    const quint64 opcje = m_katalog->opcjeSynchronizacji();
+    const quint64 numer = m_numerWczytywania;
+    const QPointer<KontrolerDrzewa> drzewo(this);
+    const auto przekaz = [drzewo, numer](const QList<PozycjaWczytywania> &czesc, bool ostatnia,
+                                         FolderListing::Identity tozsamosc) {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [drzewo, numer, czesc, ostatnia, tozsamosc] {
+            if (drzewo && drzewo->m_numerWczytywania == numer && drzewo->m_wczytywanie)
+                drzewo->przyjmijCzesc(czesc, ostatnia, tozsamosc);
+        });
+    };
+    QThreadPool::globalInstance()->start([pozycje, zListingu, url, opcje, przekaz]() mutable {
+        // The first entries read show at once, before the listing ends; the rest follow sorted among them.
+        FolderListing::Identity tozsamosc;
+        if (zListingu) {
+            qsizetype wyslane = 0;
+            // A folder that cannot be read shows empty, as a read on the main thread leaves it.
+            const std::optional<SynchronizatorZestawuObiektow::Wpisy> wpisy = SynchronizatorZestawuObiektow().zestawUrliZKatalogu(
+                url, opcje, &tozsamosc, pozycjiNaPoczatek, [&](const SynchronizatorZestawuObiektow::Wpisy &pierwsze) {
+                    przekaz(uporzadkujPozycje(pozycjeListingu(pierwsze), false), false, {});
+                    wyslane = pierwsze.size();
+                });
+            if (wpisy)
+                pozycje = pozycjeListingu(*wpisy, wyslane);
+        } else if (pozycje.size() > pozycjiNaPoczatek) {
+            przekaz(uporzadkujPozycje(pozycje.first(pozycjiNaPoczatek), true), false, {});
+            pozycje.remove(0, pozycjiNaPoczatek);
+        }
+        przekaz(uporzadkujPozycje(std::move(pozycje), !zListingu), true, tozsamosc);
+    });
+}
+
+void KontrolerDrzewa::przyjmijCzesc(const QList<PozycjaWczytywania> &czesc, bool ostatnia,
+                                    const FolderListing::Identity &tozsamosc)
+{
+    m_wczytywanie->kolejka.append(czesc);
+    if (ostatnia) {
+        m_wczytywanie->calyListing = true;
+        m_wczytywanie->tozsamosc = tozsamosc;
+    }
+    zaplanujPorcje();
+}
+
+void KontrolerDrzewa::zaplanujPorcje()
+{
+    if (m_wczytywanie->zaplanowane)
+        return;
+    m_wczytywanie->zaplanowane = true;
+    // A zero timer: painting and input go first.
+    QTimer::singleShot(0, this, [this, numer = m_numerWczytywania] {
+        if (m_numerWczytywania == numer && m_wczytywanie) {
+            m_wczytywanie->zaplanowane = false;
+            wczytajPorcje();
+        }
+    });
+}
+
+void KontrolerDrzewa::wczytajPorcje()
+{
+    // The folder's entity went away with the rows half in.
+    if (!m_katalog) {
+        m_wczytywanie.reset();
+        return;
+    }
+    Wczytywanie &w = *m_wczytywanie;
+    QElapsedTimer zegar;
+    zegar.start();
+    while (w.nastepna < w.kolejka.size() && zegar.elapsed() < milisekundNaPorcje) {
+        const qsizetype koniec = std::min(w.nastepna + pozycjiNaKrok, w.kolejka.size());
+        QList<WezelDrzewa *> wezly;
+        wezly.reserve(koniec - w.nastepna);
+        if (w.zListingu) {
+            // Read whole by someone else meanwhile: the catch-up at the end brings the rest.
+            if (m_katalog->czyBytyBylyOdczytaneZDysku()) {
+                w.nastepna = w.kolejka.size();
+                break;
+            }
+            QList<FolderListing::Wpis> wpisy;
+            wpisy.reserve(koniec - w.nastepna);
+            for (qsizetype i = w.nastepna; i < koniec; ++i)
+                wpisy.append(w.kolejka[i].wpis);
+            const QList<BytSystemuPlikow *> byty = m_katalog->dodajWpisyZListingu(wpisy);
+            for (qsizetype i = w.nastepna; i < koniec; ++i) {
+                const PozycjaWczytywania &pozycja = w.kolejka[i];
+                if (BytSystemuPlikow *byt = byty[i - w.nastepna])
+                    wezly.append(new WezelDrzewa(byt, m_korzen, pozycja));
+            }
+        } else {
+            for (qsizetype i = w.nastepna; i < koniec; ++i) {
+                const PozycjaWczytywania &pozycja = w.kolejka[i];
+                // Gone meanwhile; the pointer is compared, never followed, until it is known a child.
+                if (m_katalog->bytyWewnetrzneBezOdczytu().contains(pozycja.byt))
+                    wezly.append(new WezelDrzewa(pozycja.byt, m_korzen, pozycja));
+            }
+        }
+        wstawWezly(m_korzen, wezly);
+        w.nastepna = koniec;
+    }
+    if (w.nastepna < w.kolejka.size())
+        zaplanujPorcje();
+    else if (w.calyListing)
+        zakonczWczytywanie();
+}
+
+void KontrolerDrzewa::zakonczWczytywanie()
+{
+    const std::unique_ptr<Wczytywanie> w = std::move(m_wczytywanie);
+    // Its pulse has the outline list the folder again: the watcher passed over it while it was
+    // never read, so that listing brings in what changed on disk meanwhile.
+    if (w->zListingu)
+        m_katalog->zakonczOdczytZListingu(w->tozsamosc);
+    obserwuj(m_korzen);
+    // What others added or removed while the rows came in.
+    zastosujZmiany(m_korzen);
+    emit wczytany();
 }
 
 WezelDrzewa *KontrolerDrzewa::wezel(const QModelIndex &indeks) const
@@ -91,8 +313,15 @@ QModelIndex KontrolerDrzewa::indeksWezla(const WezelDrzewa *wezel) const
 {
     if (!wezel || !wezel->m_rodzic)
         return {};
-    const auto wiersz = int(wezel->m_rodzic->m_dzieci.indexOf(wezel));
-    return wiersz < 0 ? QModelIndex() : createIndex(wiersz, 0, const_cast<WezelDrzewa *>(wezel));
+    const QList<WezelDrzewa *> &rodzenstwo = wezel->m_rodzic->m_dzieci;
+    if (wezel->m_wiersz < 0 || wezel->m_wiersz >= rodzenstwo.size() || rodzenstwo[wezel->m_wiersz] != wezel) {
+        // Rows moved: count the whole level once, so the view asking for each row stays linear.
+        for (qsizetype i = 0; i < rodzenstwo.size(); ++i)
+            rodzenstwo[i]->m_wiersz = int(i);
+        if (wezel->m_wiersz < 0 || wezel->m_wiersz >= rodzenstwo.size() || rodzenstwo[wezel->m_wiersz] != wezel)
+            return {};
+    }
+    return createIndex(wezel->m_wiersz, 0, const_cast<WezelDrzewa *>(wezel));
 }
 
 WezelDrzewa *KontrolerDrzewa::znajdz(const QObject *obiekt, const QList<WezelDrzewa *> &wezly)
@@ -165,6 +394,9 @@ void KontrolerDrzewa::setSelectionIndexPaths(const QModelIndexList &indeksy)
 void KontrolerDrzewa::rearrangeObjects()
 {
     zastosujOdlozoneZmiany();
+    // Most calls find no name changed: no layout change, which would make the view lay out every row.
+    if (wPorzadku(m_korzen))
+        return;
     emit layoutAboutToBeChanged();
     const QModelIndexList stare = persistentIndexList();
     QList<WezelDrzewa *> wezly;
@@ -180,6 +412,19 @@ void KontrolerDrzewa::rearrangeObjects()
     }
     changePersistentIndexList(stare, nowe);
     emit layoutChanged();
+}
+
+bool KontrolerDrzewa::wPorzadku(WezelDrzewa *wezel)
+{
+    bool wynik = true;
+    for (WezelDrzewa *dziecko : std::as_const(wezel->m_dzieci)) {
+        // A name changed in place is a change of layout even where its row stays.
+        if (dziecko->odswiezKluczSortu())
+            wynik = false;
+        if (dziecko->m_zaladowany && !wPorzadku(dziecko))
+            wynik = false;
+    }
+    return wynik && std::is_sorted(wezel->m_dzieci.begin(), wezel->m_dzieci.end(), wczesniej);
 }
 
 void KontrolerDrzewa::posortujPoziom(WezelDrzewa *wezel)
@@ -218,13 +463,13 @@ int KontrolerDrzewa::columnCount(const QModelIndex &) const
 bool KontrolerDrzewa::hasChildren(const QModelIndex &rodzic) const
 {
     const WezelDrzewa *w = wezel(rodzic);
-    return w->m_zaladowany ? !w->m_dzieci.isEmpty() : !w->m_lisc;
+    return w->m_zaladowany ? !w->m_dzieci.isEmpty() : !w->lisc();
 }
 
 bool KontrolerDrzewa::canFetchMore(const QModelIndex &rodzic) const
 {
     const WezelDrzewa *w = wezel(rodzic);
-    return !w->m_zaladowany && !w->m_lisc;
+    return !w->m_zaladowany && !w->lisc();
 }
 
 void KontrolerDrzewa::fetchMore(const QModelIndex &rodzic)
@@ -239,17 +484,6 @@ void KontrolerDrzewa::fetchMore(const QModelIndex &rodzic)
     w->m_lisc = byty.isEmpty();
     wstawPosortowane(w, byty);
     obserwuj(w);
-}
-
-void KontrolerDrzewa::zaladuj(WezelDrzewa *wezel)
-{
-    auto *katalog = qobject_cast<BytKatalogu *>(wezel->m_byt);
-    const QList<BytSystemuPlikow *> byty = katalog->bytyWewnetrzne();
-    wezel->m_zaladowany = true;
-    for (BytSystemuPlikow *byt : byty)
-        wezel->m_dzieci.append(new WezelDrzewa(byt, wezel));
-    std::stable_sort(wezel->m_dzieci.begin(), wezel->m_dzieci.end(), wczesniej);
-    obserwuj(wezel);
 }
 
 void KontrolerDrzewa::obserwuj(WezelDrzewa *wezel)
@@ -272,6 +506,10 @@ void KontrolerDrzewa::zastosujOdlozoneZmiany() const
 {
     // Lookups are const to callers; the rows they look at must be the disk's current ones.
     auto *drzewo = const_cast<KontrolerDrzewa *>(this);
+    // A lookup made while a folder's changes are applied (a view answering a removed row) leaves the rest for later:
+    // applied in the middle, a change of the same folder would remove the same rows a second time.
+    if (drzewo->m_stosujeZmiany)
+        return;
     while (!drzewo->m_odlozone.isEmpty()) {
         const QPointer<WezelDrzewa> wezel = drzewo->m_odlozone.takeFirst();
         if (wezel)
@@ -281,6 +519,7 @@ void KontrolerDrzewa::zastosujOdlozoneZmiany() const
 
 void KontrolerDrzewa::zastosujZmiany(WezelDrzewa *wezel)
 {
+    const QScopedValueRollback<bool> wTrakcie(m_stosujeZmiany, true);
     auto *katalog = qobject_cast<BytKatalogu *>(wezel->m_byt);
     if (!katalog)
         return;
@@ -298,6 +537,7 @@ void KontrolerDrzewa::zastosujZmiany(WezelDrzewa *wezel)
         if (!obecne.contains(byt))
             nowe.append(byt);
     }
+    const bool zmiana = !nowe.isEmpty() || !usuwane.isEmpty();
     nowe = przeniesPrzemianowane(wezel, usuwane, nowe);
     const QModelIndex rodzic = indeksWezla(wezel);
     for (WezelDrzewa *dziecko : std::as_const(usuwane)) {
@@ -308,10 +548,13 @@ void KontrolerDrzewa::zastosujZmiany(WezelDrzewa *wezel)
         endRemoveRows();
     }
     wstawPosortowane(wezel, nowe);
-    // A folder not yet opened may have gained its first entry or lost its last.
+    if (!zmiana)
+        return;
+    // A folder not yet opened may have gained its first entry or lost its last; asked again
+    // when the view next asks.
     for (WezelDrzewa *dziecko : std::as_const(wezel->m_dzieci)) {
-        if (auto *podkatalog = qobject_cast<BytKatalogu *>(dziecko->m_byt); podkatalog && !dziecko->m_zaladowany)
-            dziecko->m_lisc = podkatalog->jestLisciem();
+        if (!dziecko->m_zaladowany)
+            dziecko->m_lisc.reset();
     }
 }
 
@@ -368,26 +611,31 @@ void KontrolerDrzewa::przejmijKatalog(WezelDrzewa *wezel, BytSystemuPlikow *popr
 
 void KontrolerDrzewa::wstawPosortowane(WezelDrzewa *wezel, const QList<BytSystemuPlikow *> &nowe)
 {
-    if (nowe.isEmpty())
-        return;
+    QList<WezelDrzewa *> wezly;
+    wezly.reserve(nowe.size());
+    for (BytSystemuPlikow *byt : nowe)
+        wezly.append(new WezelDrzewa(byt, wezel));
+    wstawWezly(wezel, std::move(wezly));
+}
+
+void KontrolerDrzewa::wstawWezly(WezelDrzewa *wezel, QList<WezelDrzewa *> wezly)
+{
+    std::stable_sort(wezly.begin(), wezly.end(), wczesniej);
     const QModelIndex rodzic = indeksWezla(wezel);
-    if (wezel->m_dzieci.isEmpty()) {
-        QList<WezelDrzewa *> dzieci;
-        for (BytSystemuPlikow *byt : nowe)
-            dzieci.append(new WezelDrzewa(byt, wezel));
-        std::stable_sort(dzieci.begin(), dzieci.end(), wczesniej);
-        beginInsertRows(rodzic, 0, int(dzieci.size()) - 1);
-        wezel->m_dzieci = dzieci;
+    QList<WezelDrzewa *> &dzieci = wezel->m_dzieci;
+    qsizetype od = 0;
+    for (qsizetype i = 0; i < wezly.size();) {
+        const auto miejsce = std::upper_bound(dzieci.begin() + od, dzieci.end(), wezly[i], wczesniej);
+        const qsizetype wiersz = miejsce - dzieci.begin();
+        qsizetype j = i + 1;
+        while (j < wezly.size() && (wiersz == dzieci.size() || wczesniej(wezly[j], dzieci[wiersz])))
+            ++j;
+        beginInsertRows(rodzic, int(wiersz), int(wiersz + j - i - 1));
+        dzieci.insert(wiersz, j - i, nullptr);
+        std::copy(wezly.begin() + i, wezly.begin() + j, dzieci.begin() + wiersz);
         endInsertRows();
-        return;
-    }
-    for (BytSystemuPlikow *byt : nowe) {
-        auto *dziecko = new WezelDrzewa(byt, wezel);
-        const auto miejsce = std::upper_bound(wezel->m_dzieci.begin(), wezel->m_dzieci.end(), dziecko, wczesniej);
-        const auto wiersz = int(miejsce - wezel->m_dzieci.begin());
-        beginInsertRows(rodzic, wiersz, wiersz);
-        wezel->m_dzieci.insert(wiersz, dziecko);
-        endInsertRows();
+        od = wiersz + (j - i);
+        i = j;
     }
 }
 

@@ -9,7 +9,22 @@
 #include <QPointer>
 #include <QSet>
 
+#include <memory>
+#include <optional>
+
 class QItemSelectionModel;
+
+// One entry of the shown folder on its way into the tree: listed, keyed and sorted on a worker thread.
+struct PozycjaWczytywania
+{
+    // The listing's entry; for a child read before, its name, path and identity.
+    FolderListing::Wpis wpis;
+    // That child; not followed off the main thread.
+    BytSystemuPlikow *byt = nullptr;
+    std::optional<QCollatorSortKey> klucz;
+    // For a folder: whether it holds nothing to show.
+    std::optional<bool> lisc;
+};
 
 // One node of a folder-contents tree: its parent (none for the tree's root), the file-system
 // entity it stands for and, once its folder was opened, the nodes of that folder's children.
@@ -19,6 +34,8 @@ class WezelDrzewa : public QObject
 
 public:
     WezelDrzewa(BytSystemuPlikow *byt, WezelDrzewa *rodzic);
+    // With what the worker learnt of the entry.
+    WezelDrzewa(BytSystemuPlikow *byt, WezelDrzewa *rodzic, const PozycjaWczytywania &pozycja);
 
     WezelDrzewa *parentNode() const { return m_rodzic; }
     QObject *representedObject() const;
@@ -30,13 +47,19 @@ public:
 private:
     friend class KontrolerDrzewa;
 
-    void odswiezKluczSortu();
+    // YES when the name had changed.
+    bool odswiezKluczSortu();
+    // Asked of the disk only when the view asks, so a folder's thousands of sub-folders cost nothing.
+    bool lisc() const;
 
     QPointer<BytSystemuPlikow> m_byt;
     WezelDrzewa *m_rodzic;
     QList<WezelDrzewa *> m_dzieci;
+    // Its row among its parent's children as last counted; checked before use, since inserts
+    // and sorts move rows without visiting every node.
+    mutable int m_wiersz = -1;
     bool m_zaladowany = false;
-    bool m_lisc = true;
+    mutable std::optional<bool> m_lisc;
     // An entry renamed by another program comes back as a new entity; its node follows it by this.
     FolderListing::Identity m_tozsamosc;
     QString m_nazwaKlucza;
@@ -44,9 +67,11 @@ private:
 };
 
 // The tree behind a folder-contents outline: the shown folder's children, each level sorted by
-// localised name. A folder's children are read when the outline first opens it; afterwards each
-// opened folder's changes come in as rows inserted and removed at their sorted places, so that
-// expansion and selection survive them. Only a new shown folder resets the tree.
+// localised name. The shown folder is listed and sorted on a worker thread and its rows come in
+// sorted, part by part, while the main thread stays free; a sub-folder's children are read when
+// the outline first opens it. Afterwards each opened folder's changes come in as rows inserted and
+// removed at their sorted places, so that expansion and selection survive them. Only a new shown
+// folder resets the tree.
 class KontrolerDrzewa : public QAbstractItemModel
 {
     Q_OBJECT
@@ -66,6 +91,9 @@ public:
     QModelIndex indexPathOfObject(const QObject *obiekt) const;
     QModelIndexList indexPathsOfObjectsInArray(const QList<BytSystemuPlikow *> &obiekty) const;
     QModelIndexList indexPathsOfObjectsInSet(const QSet<BytSystemuPlikow *> &obiekty) const;
+
+    // YES while the shown folder's rows are still coming in.
+    bool wczytuje() const { return m_wczytywanie != nullptr; }
 
     QItemSelectionModel *selectionModel() const { return m_zaznaczenie; }
     // In display order.
@@ -90,9 +118,27 @@ public:
 
 signals:
     void selectionChanged();
+    // The shown folder's rows are all in.
+    void wczytany();
 
 private:
-    void zaladuj(WezelDrzewa *wezel);
+    struct Wczytywanie
+    {
+        bool zListingu = false;
+        QList<PozycjaWczytywania> kolejka;
+        qsizetype nastepna = 0;
+        bool calyListing = false;
+        bool zaplanowane = false;
+        FolderListing::Identity tozsamosc;
+    };
+
+    void rozpocznijWczytywanie();
+    void przyjmijCzesc(const QList<PozycjaWczytywania> &czesc, bool ostatnia, const FolderListing::Identity &tozsamosc);
+    void zaplanujPorcje();
+    void wczytajPorcje();
+    void zakonczWczytywanie();
+    // New nodes into their sorted places, each run of neighbours as one insert.
+    void wstawWezly(WezelDrzewa *wezel, QList<WezelDrzewa *> wezly);
     void obserwuj(WezelDrzewa *wezel);
     // A folder announces a removal and the matching addition separately; its changes wait for
     // the next turn (or the next lookup) so that a renamed file keeps its node and selection.
@@ -106,6 +152,8 @@ private:
     void przejmijKatalog(WezelDrzewa *wezel, BytSystemuPlikow *poprzedni);
     void wstawPosortowane(WezelDrzewa *wezel, const QList<BytSystemuPlikow *> &nowe);
     void posortujPoziom(WezelDrzewa *wezel);
+    // Refreshes the keys below `wezel`; YES when no name changed and every opened level is in order.
+    static bool wPorzadku(WezelDrzewa *wezel);
     static bool wczesniej(const WezelDrzewa *a, const WezelDrzewa *b);
     static WezelDrzewa *znajdz(const QObject *obiekt, const QList<WezelDrzewa *> &wezly);
 
@@ -113,4 +161,8 @@ private:
     WezelDrzewa *m_korzen;
     QItemSelectionModel *m_zaznaczenie;
     QList<QPointer<WezelDrzewa>> m_odlozone;
+    bool m_stosujeZmiany = false;
+    std::unique_ptr<Wczytywanie> m_wczytywanie;
+    // Tells a worker's late answer for a folder no longer shown from one for this one.
+    quint64 m_numerWczytywania = 0;
 };

@@ -141,6 +141,8 @@ void KontrolerListyFasolek::setCeleAkcji(const QList<Responder *> &cele)
 
 void KontrolerListyFasolek::walidujPrzyciskiAkcji()
 {
+    if (!m_pasek)
+        return;
     for (QAbstractButton *przycisk : m_pasek->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly)) {
         const AkcjaPrzycisku *akcja = AkcjaPrzycisku::dla(przycisk);
         if (!akcja || !akcja->cel()) {
@@ -233,7 +235,7 @@ void KontrolerListyFasolek::przeladujBezZaznaczania()
 
 void KontrolerListyFasolek::przeladuj(ProxyListyFasolek::PowodZmiany powod)
 {
-    if (!m_proxy)
+    if (!m_proxy || !m_tabela)
         return;
     m_tabela->setShouldSelectAddedRows(powod == ProxyListyFasolek::PowodZmiany::ZmianaModelu);
     m_kontrolerTablicy->ustawTresc(m_proxy->tablica());
@@ -244,6 +246,8 @@ void KontrolerListyFasolek::przeladuj(ProxyListyFasolek::PowodZmiany powod)
 
 void KontrolerListyFasolek::zmianaRodzajuWidokuWiersza()
 {
+    if (!m_tabela)
+        return;
     const int rodzaj = m_tabela->rowViewType();
     m_tabela->setColumnHidden(KolumnaStatus, !m_kolumnaStatusu || rodzaj == 1);
     m_tabela->setItemDelegateForColumn(KolumnaNazwa, rodzaj == 0   ? m_komorkaFasolki

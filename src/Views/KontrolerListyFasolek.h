@@ -2,6 +2,8 @@
 
 #include "ProxyListyFasolek.h"
 
+#include "Widgets/WidokDolnegoPaskaIkon.h"
+
 #include <QColor>
 #include <QList>
 #include <QObject>
@@ -18,7 +20,6 @@ class QAbstractButton;
 class QWidget;
 class Responder;
 class UstawieniaKartyPortfolio;
-class WidokDolnegoPaskaIkon;
 class DelegatTabeliPapierowej;
 class QModelIndex;
 class QRect;
@@ -103,12 +104,13 @@ private:
     static bool zapiszNazweFasolki(Fasolka *fasolka, const QString &nazwa);
     QVariant daneKomorki(QObject *obiekt, int kolumna, int rola) const;
 
-    WidokTabeliListyFasolek *m_tabela;
+    // The widgets may go before this controller, whose provider can still announce a change then.
+    QPointer<WidokTabeliListyFasolek> m_tabela;
     QPointer<ProxyListyFasolek> m_proxy;
     KontrolerTablicy *m_kontrolerTablicy;
     ListwaFiltra *m_listwaFiltra;
-    QWidget *m_widok;
-    WidokDolnegoPaskaIkon *m_pasek;
+    QPointer<QWidget> m_widok;
+    QPointer<WidokDolnegoPaskaIkon> m_pasek;
     // The name column's cell for row view type 0, for type 1, and for any other type.
     WidokKomorkiFasolki *m_komorkaFasolki;
     WidokKomorkiFasolki *m_komorkaZRezultatem;

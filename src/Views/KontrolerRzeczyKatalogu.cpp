@@ -23,11 +23,11 @@
 #include "Platform/Ui/PanelSzybkiegoPrzegladu.h"
 #include "Platform/Ui/PozycjaMenu.h"
 #include "Platform/Ui/RegulyPolecen.h"
+#include "Platform/WorkspaceOperations.h"
 #include "Widgets/KomorkaNaglowkaTabeliPapierowej.h"
 
 #include <QAbstractButton>
 #include <QDropEvent>
-#include <QFile>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 
@@ -184,8 +184,10 @@ void KontrolerRzeczyKatalogu::wyzwalaczSciezki()
 void KontrolerRzeczyKatalogu::synchronizeContentOfExpandedItem(WezelDrzewa *wezel)
 {
     if (!wezel) {
-        if (m_katalog)
-            m_katalog->synchronizujBytyWewnetrzneIZwrocNoweElementy();
+        // Listed on a worker thread: a big folder must not stop the window. One never read is
+        // being read by the tree already.
+        if (m_katalog && m_katalog->czyBytyBylyOdczytaneZDysku())
+            m_katalog->synchronizujWTle();
         if (m_kontrolerDrzewa->rowCount() > 0)
             wezel = m_kontrolerDrzewa->korzen();
     }
@@ -195,7 +197,7 @@ void KontrolerRzeczyKatalogu::synchronizeContentOfExpandedItem(WezelDrzewa *weze
     for (WezelDrzewa *dziecko : wezel->childNodes())
         dzieci.append(dziecko);
     for (const QPointer<WezelDrzewa> &dziecko : dzieci) {
-        if (!dziecko || !m_widokZaryseli->isExpanded(m_kontrolerDrzewa->indeksWezla(dziecko)))
+        if (!dziecko || !m_widokZaryseli || !m_widokZaryseli->isExpanded(m_kontrolerDrzewa->indeksWezla(dziecko)))
             continue;
         if (auto *podkatalog = qobject_cast<BytKatalogu *>(dziecko->byt())) {
             podkatalog->synchronizujBytyWewnetrzneIZwrocNoweElementy();
@@ -209,8 +211,12 @@ void KontrolerRzeczyKatalogu::przeladuj()
 {
     const QList<BytSystemuPlikow *> zaznaczone = m_kontrolerDrzewa->selectedObjects();
     BytSystemuPlikow *jedyny = zaznaczone.size() == 1 ? zaznaczone.constFirst() : nullptr;
+    // Rows follow the folder's children by identity, so only a name changed in place moves one.
     m_kontrolerDrzewa->rearrangeObjects();
-    m_widokZaryseli->reloadData();
+    // The stream tells only that the folder changed: its listing is taken on a worker thread and
+    // only the difference reaches the rows.
+    if (m_katalog && m_katalog->czyBytyBylyOdczytaneZDysku())
+        m_katalog->synchronizujWTle();
     if (const QModelIndex indeks = m_kontrolerDrzewa->indexPathOfObject(jedyny); indeks.isValid())
         m_kontrolerDrzewa->setSelectionIndexPaths({indeks});
 }
@@ -366,9 +372,12 @@ void KontrolerRzeczyKatalogu::dokonczAkcjeWyswietlDymekNowyKatalog(const QString
                                   AlertNiepowodzenia::LiniaKonsoli::WiadomoscIInformacja);
         return;
     }
-    if (wezel) {
+    // The popover's Return may be followed by the close of the outline's tab or window before this runs: the folder
+    // is made, the outline that is gone is left alone. The node is looked up again, as the new folder's notice may
+    // have read the tree anew.
+    const QModelIndex indeks = wezel ? m_kontrolerDrzewa->indexPathOfObject(katalog) : QModelIndex();
+    if (indeks.isValid() && m_widokZaryseli) {
         // An empty folder's node still counts as a leaf here: read it regardless.
-        const QModelIndex indeks = m_kontrolerDrzewa->indeksWezla(wezel);
         m_kontrolerDrzewa->fetchMore(indeks);
         m_widokZaryseli->expand(indeks);
     }
@@ -389,7 +398,9 @@ void KontrolerRzeczyKatalogu::moveToTrash()
         return;
     // The row goes when the watcher reports the file gone.
     const QString nazwaNaDysku = byt->ostatniKomponentSciezki();
-    if (!QFile::moveToTrash(byt->plikowyURL()))
+    // Through the one way into the home Trash, which makes the data folder a fresh account lacks: without it the
+    // file would land in a "files" folder of the working directory.
+    if (!WorkspaceOperations::doKosza(byt->plikowyURL(), nullptr))
         AlertNiepowodzenia::pokaz(tr("Could not move '%1' to Trash.").arg(nazwaNaDysku), nullptr,
                                   AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
 }

@@ -126,6 +126,8 @@ TEST_F(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndAB
     ASSERT_TRUE(QTest::qWaitForWindowExposed(oknoFasolki));
     KontrolerRzeczyKatalogu *zarys = zFasolka->wybranaKartaFasolki()->kontrolerKartyFasolki()->kontrolerRzeczyFasolki();
     KontrolerDrzewa *drzewo = zarys->kontrolerDrzewa();
+    // The folder's rows come in from a worker thread.
+    ASSERT_TRUE(QTest::qWaitFor([drzewo] { return !drzewo->wczytuje(); }));
     for (const QString &nazwa : {QStringLiteral("Drawings"), QStringLiteral("Quotes")}) {
         const QModelIndex katalog = drzewo->match(drzewo->index(0, 0), Qt::DisplayRole, nazwa, 1, Qt::MatchFixedString).value(0);
         ASSERT_TRUE(katalog.isValid()) << nazwa.toStdString();
@@ -211,6 +213,8 @@ TEST_F(KartyProgramuXvfbTest, AFolderBeanShownInsideThePortfolioTab)
     widok->kontrolerWidokuRozdzielonegoZPanelemPrawym()->setCzyWidocznyPanelPrawy(true);
     KontrolerRzeczyKatalogu *zarys = widok->kontrolerRzeczyFasolki();
     KontrolerDrzewa *drzewo = zarys->kontrolerDrzewa();
+    // The folder's rows come in from a worker thread.
+    ASSERT_TRUE(QTest::qWaitFor([drzewo] { return !drzewo->wczytuje(); }));
     const QModelIndex plany = drzewo->match(drzewo->index(0, 0), Qt::DisplayRole, QStringLiteral("Plans"), 1,
                                             Qt::MatchFixedString).value(0);
     ASSERT_TRUE(plany.isValid());

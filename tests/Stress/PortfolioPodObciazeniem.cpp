@@ -18,7 +18,6 @@
 #include "Support/GeneratorPortfolio.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QSet>
@@ -41,7 +40,6 @@ namespace {
 
 constexpr double opoznienie = 0.05;
 constexpr std::chrono::seconds czasNaUstalenie{10};
-constexpr int dlugoscDziennika = 60;
 constexpr int najwiecejPotokow = 12;
 constexpr int najwiecejWpisow = 300;
 constexpr int najdluzszaSciezka = 1500;
@@ -73,11 +71,6 @@ void poBudzecie(int)
     const ssize_t zapisane = ::write(STDERR_FILENO, komunikatBudzetu, std::strlen(komunikatBudzetu));
     (void)zapisane;
     _exit(3);
-}
-
-QByteArray skrot(const QByteArray &tresc)
-{
-    return QCryptographicHash::hash(tresc, QCryptographicHash::Sha1).toHex();
 }
 
 // Folders the watcher can watch: every visible real folder of the tree whose parent lists.
@@ -168,10 +161,10 @@ bool jestAscii(const QString &tekst)
 
 void PortfolioPodObciazeniem::SetUp()
 {
-    const QByteArray zadane = qgetenv("TARROWIND_STRESS_SEED");
+    const QByteArray zadane = qgetenv(m_zmiennaZiarna);
     m_ziarno = zadane.isEmpty() ? (quint64(std::random_device{}()) << 32) | std::random_device{}() : zadane.toULongLong();
     m_los.seed(m_ziarno);
-    std::printf("Seed %llu; replay with TARROWIND_STRESS_SEED=%llu\n", (unsigned long long)m_ziarno,
+    std::printf("Seed %llu; replay with %s=%llu\n", (unsigned long long)m_ziarno, m_zmiennaZiarna,
                 (unsigned long long)m_ziarno);
     ustawBudzetCzasu(120, "this test");
     Konsola::ustawWyjscie([](const QByteArray &linia) {
@@ -190,13 +183,7 @@ void PortfolioPodObciazeniem::SetUp()
     uklad.fasolkiNaArchiwumPotoku = 2;
     ASSERT_TRUE(GeneratorPortfolio::zbuduj(m_baza.sciezka(), uklad).udany);
     // Each file gets bytes of its own, so that the account tells every one apart.
-    QStringList pliki;
-    przejdzDrzewo(QFile::encodeName(R()), [&](const QByteArray &sciezka, const struct stat &info) {
-        if (S_ISREG(info.st_mode))
-            pliki << QFile::decodeName(sciezka);
-    });
-    for (const QString &plik : std::as_const(pliki))
-        zapiszPlik(plik, nowaTresc());
+    ASSERT_TRUE(m_rachunek.nadajWlasneTresci(R(), [this] { return nowaTresc(); }));
 
     ObserwatorZmianNaDysku::zainstaluj(opoznienie);
     baza();
@@ -257,34 +244,17 @@ void PortfolioPodObciazeniem::zapiszPlik(const QString &sciezka, const QByteArra
 
 void PortfolioPodObciazeniem::zapiszPlik(const QByteArray &sciezka, const QByteArray &tresc)
 {
-    const int fd = ::open(sciezka.constData(), O_CREAT | O_WRONLY | O_TRUNC | O_CLOEXEC, 0644);
-    ASSERT_GE(fd, 0) << sciezka.constData();
-    const bool zapisany = ::write(fd, tresc.constData(), size_t(tresc.size())) == tresc.size();
-    ::close(fd);
-    ASSERT_TRUE(zapisany) << sciezka.constData();
-    doliczTresc(tresc, QFile::decodeName(sciezka));
+    ASSERT_TRUE(m_rachunek.zapisz(sciezka, tresc)) << sciezka.constData();
 }
 
 void PortfolioPodObciazeniem::doliczTresc(const QByteArray &tresc, const QString &gdzie, int ile)
 {
-    const QByteArray klucz = skrot(tresc);
-    m_oczekiwane[klucz] += ile;
-    m_opisy.insert(klucz, gdzie.mid(m_baza.sciezka().size()));
+    m_rachunek.dolicz(tresc, gdzie, ile);
 }
 
 void PortfolioPodObciazeniem::odpiszDrzewo(const QString &sciezka)
 {
-    const QByteArray bajty = QFile::encodeName(sciezka);
-    const auto odpisz = [&](const QByteArray &p, const struct stat &info) {
-        if (!S_ISDIR(info.st_mode))
-            --m_oczekiwane[skrot(trescWpisu(p, info))];
-    };
-    struct stat info;
-    if (lstat(bajty.constData(), &info) != 0)
-        return;
-    odpisz(bajty, info);
-    if (S_ISDIR(info.st_mode))
-        przejdzDrzewo(bajty, odpisz);
+    m_rachunek.odpiszDrzewo(sciezka);
 }
 
 void PortfolioPodObciazeniem::usunDrzewo(const QString &sciezka)
@@ -376,38 +346,10 @@ void PortfolioPodObciazeniem::sprawdzNiezmienniki(const QString &gdzie)
 
 void PortfolioPodObciazeniem::sprawdzPliki(const QString &gdzie)
 {
-    QHash<QByteArray, int> znalezione;
-    QHash<QByteArray, QString> polozenie;
-    QStringList ukryte;
-    const QByteArray baza = QFile::encodeName(m_baza.sciezka());
-    przejdzDrzewo(baza, [&](const QByteArray &sciezka, const struct stat &info) {
-        if (S_ISDIR(info.st_mode))
-            return;
-        const QString wzgledna = QFile::decodeName(sciezka.mid(baza.size()));
-        if (wzgledna.contains(QLatin1String("/."))) {
-            ukryte << wzgledna;
-            return;
-        }
-        const QByteArray klucz = skrot(trescWpisu(sciezka, info));
-        ++znalezione[klucz];
-        polozenie.insert(klucz, wzgledna);
-    });
-    QStringList zgubione, nadmiarowe;
-    for (auto it = m_oczekiwane.cbegin(); it != m_oczekiwane.cend(); ++it) {
-        if (znalezione.value(it.key()) < it.value())
-            zgubione << m_opisy.value(it.key());
-    }
-    for (auto it = znalezione.cbegin(); it != znalezione.cend(); ++it) {
-        if (m_oczekiwane.value(it.key()) < it.value())
-            nadmiarowe << polozenie.value(it.key());
-    }
-    if (zgubione.isEmpty() && nadmiarowe.isEmpty() && ukryte.isEmpty())
-        return;
-    ADD_FAILURE() << "after " << gdzie.toStdString() << " the files are not all there:"
-                  << "\n  lost (first place known): " << zgubione.join(QLatin1String(", ")).toStdString()
-                  << "\n  unexpected copies or changed bytes: " << nadmiarowe.join(QLatin1String(", ")).toStdString()
-                  << "\n  hidden leftovers: " << ukryte.join(QLatin1String(", ")).toStdString()
-                  << kontekst().toStdString();
+    const QString roznica = m_rachunek.roznica();
+    if (!roznica.isEmpty())
+        ADD_FAILURE() << "after " << gdzie.toStdString() << " the files are not all there:" << roznica.toStdString()
+                      << kontekst().toStdString();
 }
 
 QStringList PortfolioPodObciazeniem::migawkaGrafu(BazaFasolek *baza) const
@@ -537,13 +479,13 @@ QList<Potok *> PortfolioPodObciazeniem::potokiGrafu() const
 void PortfolioPodObciazeniem::zapiszWDzienniku(const QString &wpis)
 {
     m_dziennik.push_back(wpis);
-    if (m_dziennik.size() > size_t(dlugoscDziennika))
+    if (m_dziennik.size() > m_dlugoscDziennika)
         m_dziennik.pop_front();
 }
 
 QString PortfolioPodObciazeniem::kontekst() const
 {
-    QString tekst = QStringLiteral("\nSeed %1 (replay with TARROWIND_STRESS_SEED=%1). Last steps:").arg(m_ziarno);
+    QString tekst = QStringLiteral("\nSeed %1 (replay with %2=%1). Last steps:").arg(m_ziarno).arg(QLatin1String(m_zmiennaZiarna));
     for (const QString &wpis : m_dziennik)
         tekst += QStringLiteral("\n  ") + wpis;
     const std::lock_guard<std::mutex> blokada(zamekKonsoli);

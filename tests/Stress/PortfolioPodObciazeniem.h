@@ -3,6 +3,7 @@
 #include "Platform/BladOperacji.h"
 
 #include "Support/MigawkaKatalogu.h"
+#include "Support/RachunekPlikow.h"
 #include "Support/PortfolioTestowe.h"
 
 #include <QByteArray>
@@ -50,6 +51,10 @@ protected:
     void zapiszPlik(const QByteArray &sciezka, const QByteArray &tresc);
     // Bytes the program itself wrote (an expected outcome) join the account, or leave it.
     void doliczTresc(const QByteArray &tresc, const QString &gdzie, int ile = 1);
+    // The account also counts the files below `katalog`, a folder outside the base folder (the Trash).
+    void liczTakzeW(const QString &katalog) { m_rachunek.liczTakzeW(katalog); }
+    // Copies of bytes the account holds, found now beyond it, join it: a duplicate or a copying drop made them.
+    void przyjmijKopie() { m_rachunek.przyjmijKopie(); }
     // Everything below `sciezka` is about to go on purpose.
     void odpiszDrzewo(const QString &sciezka);
     void usunDrzewo(const QString &sciezka);
@@ -80,6 +85,9 @@ protected:
     QList<Fasolka *> fasolkiGrafu() const;
     QList<Potok *> potokiGrafu() const;
 
+    // Read by SetUp: the environment variable that replays a seed, and how many journal lines a failure shows.
+    const char *m_zmiennaZiarna = "TARROWIND_STRESS_SEED";
+    size_t m_dlugoscDziennika = 60;
     // Cleared while a test makes listings fail: the watcher may then keep folders moved into an
     // unreadable one, which no listing counts.
     bool m_listingiDzialaja = true;
@@ -101,8 +109,7 @@ private:
     void sprawdzPoOperacji(const QString &opis, bool udana, const BladOperacji *blad, const QStringList &przed,
                            const std::function<QString()> &warunekPowodzenia);
 
-    QHash<QByteArray, int> m_oczekiwane;
-    QHash<QByteArray, QString> m_opisy;
+    RachunekPlikow m_rachunek{m_baza.sciezka()};
     std::deque<QString> m_dziennik;
     int m_licznikNazw = 0;
     int m_licznikTresci = 0;

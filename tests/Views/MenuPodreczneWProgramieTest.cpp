@@ -4,6 +4,7 @@
 
 #include "Model/BytSystemuPlikow.h"
 #include "Model/Fasolka.h"
+#include "Views/KontrolerDrzewa.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
@@ -11,8 +12,11 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
+#include <QStandardPaths>
 
 namespace {
 
@@ -110,4 +114,30 @@ TEST_F(MenuPodreczneWProgramie, TheFolderOutlineAndTheNavigationBarSelectTheRowC
     ASSERT_NE(otwarteMenu(), nullptr);
     otwarteMenu()->close();
     EXPECT_EQ(pasek->selectionModel()->selectedRows().value(0).data().toString(), QStringLiteral("Potok 0002"));
+}
+
+// A fresh account has no data folder yet: the outline's Move to Trash still lands the file in the home Trash,
+// not in a "files" folder of the working directory.
+TEST_F(MenuPodreczneWProgramie, MoveToTrashFromTheOutlineOnAFreshAccountLandsInTheHomeTrash)
+{
+    const QString dane = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    ASSERT_TRUE(QDir(dane).removeRecursively());
+    auto *zarys = widocznyWidok<WidokZaryseliRzeczyKatalogu>(m_okno);
+    ASSERT_NE(zarys, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return zarys->model()->rowCount() >= 1; }));
+    const QModelIndex wiersz = zarys->model()->index(0, 0);
+    const QString nazwa = wiersz.data().toString();
+    const QString sciezka = qobject_cast<KontrolerDrzewa *>(zarys->model())->wezel(wiersz)->byt()->plikowyURL();
+    const QByteArray tresc = [&] {
+        QFile plik(sciezka);
+        return plik.open(QIODevice::ReadOnly) ? plik.readAll() : QByteArray();
+    }();
+    kliknijPrawym(zarys, wiersz);
+    wybierzZMenu(otwarteMenu(), QStringLiteral("Move to Trash"));
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !QFileInfo::exists(sciezka); }, 5000)) << sciezka.toStdString();
+    QFile wKoszu(dane + QStringLiteral("/Trash/files/") + nazwa);
+    ASSERT_TRUE(wKoszu.open(QIODevice::ReadOnly)) << wKoszu.fileName().toStdString();
+    EXPECT_EQ(wKoszu.readAll(), tresc);
+    EXPECT_FALSE(QFileInfo::exists(QDir::current().filePath(QStringLiteral("files/") + nazwa)));
 }

@@ -5,9 +5,12 @@
 #include "Actions/DymekNowaRzecz.h"
 #include "Actions/PoleNazwa.h"
 #include "Browser/KartaFasolki.h"
+#include "Browser/KontrolerZawartosciFasolki.h"
 #include "Browser/KontrolerKartyFasolki.h"
 #include "Model/BytSystemuPlikow.h"
 #include "Model/Fasolka.h"
+#include "Platform/Paths.h"
+#include "Platform/DelayedOperations.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/KontrolerWidokuFasolki.h"
@@ -17,11 +20,13 @@
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
 #include "Widgets/KontrolerTablicy.h"
+#include "Widgets/WidokDolnegoPaskaIkon.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -414,6 +419,104 @@ TEST_F(NoweRzeczyWProgramie, TheFlowBarNewFolderButtonOpensThePanelAndMakesAMiss
         const QList<BytSystemuPlikow *> zaznaczone = drzewo->selectedObjects();
         return zaznaczone.size() == 1 && zaznaczone.constFirst()->plikowyURL() == nowy;
     }, 3000));
+}
+
+// A view's widget may go before its controller, which the random day met twice (seeds 38100 and 4): what reaches the
+// controller then leaves the missing widget alone.
+class WidgetPrzedKontroleremWProgramie : public UruchomionyProgram
+{
+};
+
+// Return in the popover and, before the completion runs, the outline's widget is gone: the folder is still made.
+TEST_F(WidgetPrzedKontroleremWProgramie, ANewFolderNamedAsItsOutlineWidgetGoesIsMade)
+{
+    auto *zarys = widocznyWidok<WidokZaryseliRzeczyKatalogu>(m_okno);
+    ASSERT_NE(zarys, nullptr);
+    auto *drzewo = qobject_cast<KontrolerDrzewa *>(zarys->model());
+    const QString plany = drzewo->katalog()->plikowyURL() + QStringLiteral("/Plany");
+    ASSERT_TRUE(QDir().mkpath(plany));
+    QModelIndex wiersz;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        for (int i = 0; i < drzewo->rowCount(); ++i)
+            if (drzewo->wezel(drzewo->index(i, 0))->byt()->plikowyURL() == plany)
+                wiersz = drzewo->index(i, 0);
+        return wiersz.isValid();
+    }, 5000));
+    kliknijPrawym(zarys, wiersz);
+    wybierzZMenu(otwarteMenu(), QStringLiteral("New Folder"));
+    ASSERT_TRUE(QTest::qWaitFor([] { return otwartyDymek() != nullptr; }, 2000)) << "no popover";
+    QTest::keyClicks(otwartyDymek()->poleNazwa(), QStringLiteral("Nowy"));
+    QTest::keyClick(otwartyDymek()->poleNazwa(), Qt::Key_Return);
+    delete zarys;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo(plany + QStringLiteral("/Nowy")).isDir(); }, 2000));
+}
+
+// A bean's status changes after the list's widgets (table and icon bar) are gone: the provider's notice reloads no
+// table and validates no button.
+TEST_F(WidgetPrzedKontroleremWProgramie, AListWhoseWidgetsAreGoneTakesTheProvidersNextChange)
+{
+    auto *tabela = widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno);
+    ASSERT_NE(tabela, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tabela->kontrolerTablicy()->rowCount() >= 2; }));
+    auto *fasolka = qobject_cast<Fasolka *>(tabela->kontrolerTablicy()->obiektWWierszu(0));
+    ASSERT_NE(fasolka, nullptr);
+    const int cel = fasolka->statusFasolki() == Fasolka::sfGotowa ? Fasolka::sfAktywna : Fasolka::sfGotowa;
+    ASSERT_NE(tabela->parentWidget()->findChild<WidokDolnegoPaskaIkon *>(), nullptr);
+    delete tabela->parentWidget();
+    ASSERT_TRUE(fasolka->ustawStatus(cel));
+    // The provider announces the change on the next turn of the loop.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fasolka->statusFasolki(), cel);
+    EXPECT_TRUE(QFileInfo::exists(fasolka->bytFasolki()->plikowyURL()));
+}
+
+// Another program's file arrives in the items folder after the outline's widget is gone: the reload half a second
+// later reads the folder into the tree and leaves the missing widget alone (seed 38100 of the random day, step 16513).
+TEST_F(WidgetPrzedKontroleremWProgramie, AnOutlineWhoseWidgetIsGoneReloadsItsFolderLater)
+{
+    auto *zarys = widocznyWidok<WidokZaryseliRzeczyKatalogu>(m_okno);
+    ASSERT_NE(zarys, nullptr);
+    ASSERT_TRUE(obserwujDysk());
+    QPointer<KontrolerDrzewa> drzewo = qobject_cast<KontrolerDrzewa *>(zarys->model());
+    const QString nowy = drzewo->katalog()->plikowyURL() + QStringLiteral("/Od innego programu.txt");
+    delete zarys;
+    QFile plik(nowy);
+    ASSERT_TRUE(plik.open(QIODevice::WriteOnly));
+    plik.close();
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        if (!drzewo || DelayedOperations::liczbaOczekujacych() > 0)
+            return false;
+        for (int i = 0; i < drzewo->rowCount(); ++i)
+            if (drzewo->wezel(drzewo->index(i, 0))->byt()->plikowyURL() == nowy)
+                return true;
+        return false;
+    }, 5000));
+}
+
+// A bean shown in the tab whose widgets are gone changes its status and name: nothing reaches the missing labels
+// (seed 38100 of the random day).
+TEST_F(WidgetPrzedKontroleremWProgramie, ABeanWhoseViewIsGoneChangesStatusAndName)
+{
+    auto *tabela = widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno);
+    ASSERT_NE(tabela, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tabela->kontrolerTablicy()->rowCount() >= 2; }));
+    Fasolka *fasolka = nullptr;
+    for (int wiersz = 0; wiersz < tabela->kontrolerTablicy()->rowCount() && !fasolka; ++wiersz)
+        if (auto *f = qobject_cast<Fasolka *>(tabela->kontrolerTablicy()->obiektWWierszu(wiersz)); f && f->jestZKatalogiem())
+            fasolka = f;
+    ASSERT_NE(fasolka, nullptr);
+    kliknijPrawym(tabela, tabela->model()->index(tabela->kontrolerTablicy()->wierszObiektu(fasolka), 1));
+    wybierzZMenu(otwarteMenu(), QStringLiteral("Open"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return kartaPortfolio()->kontrolerWybranejFasolki() != nullptr; }, 2000));
+    delete kartaPortfolio()->kontrolerWybranejFasolki()->kontrolerZawartosciFasolki()->view();
+
+    const int cel = fasolka->statusFasolki() == Fasolka::sfGotowa ? Fasolka::sfAktywna : Fasolka::sfGotowa;
+    ASSERT_TRUE(fasolka->ustawStatus(cel));
+    ASSERT_TRUE(fasolka->zmienNazweBytuFasolkiNaDysku(QStringLiteral("Po zmianie")));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Paths::lastComponent(fasolka->bytFasolki()->plikowyURL()), QStringLiteral("Po zmianie"));
+    EXPECT_TRUE(QFileInfo(fasolka->bytFasolki()->plikowyURL()).isDir());
 }
 
 } // namespace

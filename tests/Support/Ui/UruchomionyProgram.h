@@ -1,14 +1,9 @@
 #pragma once
 
 #include "Actions/OknaZGenerowanymPortfolio.h"
+#include "Support/Ui/StartProgramu.h"
 
-#include "App/UruchomienieProgramu.h"
 #include "Browser/KartaPortfolio.h"
-#include "Browser/OknaTarrowind.h"
-#include "Browser/PrzegladarkaTarrowind.h"
-#include "Browser/TabKit/BrowserWindow.h"
-#include "Browser/TabKit/BrowserWindowController.h"
-#include "Platform/UserDefaults.h"
 
 #include <QTest>
 
@@ -28,25 +23,12 @@ protected:
         przedUruchomieniem();
         if (HasFatalFailure())
             return;
-        m_uruchomienie = std::make_unique<UruchomienieProgramu>();
-        m_uruchomienie->delegat().applicationDidFinishLaunching();
-        ASSERT_EQ(m_uruchomienie->delegat().stan(), TarrowindAppDelegate::Stan::Dziala);
-        PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::glownaPrzegladarka();
-        ASSERT_NE(przegladarka, nullptr);
-        m_okno = przegladarka->windowController()->window();
-        m_okno->setGeometry(20, 40, 1000, 640);
-        ASSERT_TRUE(aktywuj(m_okno));
+        uruchomProgram(m_uruchomienie, m_okno);
     }
 
     void TearDown() override
     {
-        for (BrowserWindow *okno : widoczneOknaPrzegladarki())
-            okno->close();
-        wykonajOdlozoneUsuniecia();
-        m_uruchomienie.reset();
-        wykonajOdlozoneUsuniecia();
-        // The next start in this process opens on the first flow again, not on the view this test chose.
-        UserDefaults::standard().removeObject(QStringLiteral("KartaPortfolio.wybranyWidok"));
+        zatrzymajProgram(m_uruchomienie);
         OknaZGenerowanymPortfolio::TearDown();
     }
 

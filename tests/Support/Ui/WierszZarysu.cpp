@@ -2,8 +2,12 @@
 
 #include "Views/KontrolerDrzewa.h"
 
+#include <QTest>
+
 QModelIndex wierszZarysu(KontrolerDrzewa *drzewo, const QString &sciezka)
 {
+    // The shown folder's rows come in from a worker thread.
+    QTest::qWaitFor([drzewo] { return !drzewo->wczytuje(); }, 10000);
     QModelIndex indeks;
     for (const QString &nazwa : sciezka.split(QLatin1Char('/'))) {
         if (drzewo->canFetchMore(indeks))

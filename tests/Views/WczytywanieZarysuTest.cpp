@@ -1,0 +1,125 @@
+#include "Model/BytKatalogu.h"
+#include "Model/KluczeNazwy.h"
+#include "Model/StosCoreData.h"
+#include "Platform/FolderListing.h"
+#include "Views/KontrolerDrzewa.h"
+#include "Views/KontrolerRzeczyKatalogu.h"
+
+#include "Support/KatalogTestowy.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+// More entries than the first part shown, so that the rest is still coming when the disk changes.
+constexpr int wpisowWczytywanych = 700;
+
+QString nazwaWpisuWczytywanego(int i)
+{
+    return QStringLiteral("wpis %1%2").arg(i, 4, 10, QLatin1Char('0')).arg(i % 7 == 0 ? QString() : QStringLiteral(".txt"));
+}
+
+// What the folder holds, in the outline's order.
+QStringList naDyskuWPorzadkuZarysu(const QString &katalog)
+{
+    QStringList nazwy;
+    for (const FolderListing::Wpis &wpis : FolderListing::list(katalog).wpisy)
+        nazwy.append(wpis.nazwa);
+    std::stable_sort(nazwy.begin(), nazwy.end(),
+                     [](const QString &a, const QString &b) { return KluczeNazwy::kolator().compare(a, b) < 0; });
+    return nazwy;
+}
+
+QStringList wierszeZarysu(const KontrolerDrzewa *drzewo)
+{
+    QStringList nazwy;
+    for (int i = 0; i < drzewo->rowCount(); ++i)
+        nazwy.append(drzewo->index(i, 0).data(Qt::EditRole).toString());
+    return nazwy;
+}
+
+struct ZmianaPodczasWczytywania
+{
+    const char *opis;
+    std::function<void(KatalogTestowy &)> zmiana;
+};
+
+} // namespace
+
+// However the disk changes while the rows are coming in, once it settles the outline shows
+// exactly what one listing of the folder reads, sorted by name.
+TEST(WczytywanieZarysuTest, RowsReadInPartsEndAsTheFolderListsOnceChangesSettle)
+{
+    const auto przemianuj = [](KatalogTestowy &dysk, const QString &z, const QString &na) {
+        ASSERT_TRUE(QFile::rename(dysk.sciezka(z), dysk.sciezka(na))) << qPrintable(z);
+    };
+    const ZmianaPodczasWczytywania przypadki[] = {
+        {"nothing changes", [](KatalogTestowy &) {}},
+        {"a file added at the top", [](KatalogTestowy &dysk) { dysk.plik(QStringLiteral("aaa nowy.txt")); }},
+        {"a folder added at the end", [](KatalogTestowy &dysk) { dysk.katalog(QStringLiteral("zzz nowy")); }},
+        {"entries removed, shown and not yet shown",
+         [](KatalogTestowy &dysk) {
+             for (const int i : {0, 1, 350, 699})
+                 ASSERT_TRUE(QDir(dysk.sciezka(nazwaWpisuWczytywanego(i))).removeRecursively() || QFile::remove(dysk.sciezka(nazwaWpisuWczytywanego(i))));
+         }},
+        {"a file renamed to sort elsewhere",
+         [&](KatalogTestowy &dysk) { przemianuj(dysk, nazwaWpisuWczytywanego(3), QStringLiteral("ostatni.txt")); }},
+        {"a folder renamed", [&](KatalogTestowy &dysk) { przemianuj(dysk, nazwaWpisuWczytywanego(7), QStringLiteral("Alfa")); }},
+        {"added, removed and renamed at once",
+         [&](KatalogTestowy &dysk) {
+             dysk.plik(QStringLiteral("Ą pierwszy.txt"));
+             ASSERT_TRUE(QFile::remove(dysk.sciezka(nazwaWpisuWczytywanego(500))));
+             przemianuj(dysk, nazwaWpisuWczytywanego(600), QStringLiteral("b.txt"));
+         }},
+    };
+    for (const ZmianaPodczasWczytywania &przypadek : przypadki) {
+        SCOPED_TRACE(przypadek.opis);
+        StosCoreData::sharedStosCoreData()->nowyKontekst();
+        KatalogTestowy dysk;
+        for (int i = 0; i < wpisowWczytywanych; ++i)
+            i % 7 == 0 ? (void)dysk.plik(nazwaWpisuWczytywanego(i) + QStringLiteral("/w.txt")) : (void)dysk.plik(nazwaWpisuWczytywanego(i));
+        KontrolerRzeczyKatalogu kontroler;
+        kontroler.ustawWidok();
+        KontrolerDrzewa *drzewo = kontroler.kontrolerDrzewa();
+        // The disk changes as the first rows arrive, the rest of the folder not in yet.
+        bool zmieniony = false;
+        bool wczytywalPrzyZmianie = false;
+        QObject::connect(drzewo, &QAbstractItemModel::rowsInserted, drzewo, [&] {
+            if (zmieniony)
+                return;
+            zmieniony = true;
+            wczytywalPrzyZmianie = drzewo->wczytuje() && drzewo->rowCount() < wpisowWczytywanych;
+            przypadek.zmiana(dysk);
+        });
+        kontroler.setKatalog(BytSystemuPlikow::bytKataloguDlaURL(dysk.sciezka()));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !drzewo->wczytuje(); }, 10000));
+        EXPECT_TRUE(wczytywalPrzyZmianie);
+        const QStringList oczekiwane = naDyskuWPorzadkuZarysu(dysk.sciezka());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return wierszeZarysu(drzewo) == oczekiwane; }, 5000))
+            << qPrintable(wierszeZarysu(drzewo).mid(0, 5).join(QLatin1Char('|'))) << " ... "
+            << qPrintable(oczekiwane.mid(0, 5).join(QLatin1Char('|')));
+    }
+}
+
+// A folder read before (by another view) comes in the same way, without being read again first.
+TEST(WczytywanieZarysuTest, AFolderReadBeforeShowsItsChildrenInOrder)
+{
+    StosCoreData::sharedStosCoreData()->nowyKontekst();
+    KatalogTestowy dysk;
+    for (int i = 0; i < wpisowWczytywanych; ++i)
+        dysk.plik(nazwaWpisuWczytywanego(wpisowWczytywanych - 1 - i));
+    BytKatalogu *katalog = BytSystemuPlikow::bytKataloguDlaURL(dysk.sciezka());
+    ASSERT_EQ(katalog->bytyWewnetrzne().size(), wpisowWczytywanych);
+    KontrolerRzeczyKatalogu kontroler;
+    kontroler.ustawWidok();
+    kontroler.setKatalog(katalog);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !kontroler.kontrolerDrzewa()->wczytuje(); }, 10000));
+    EXPECT_EQ(wierszeZarysu(kontroler.kontrolerDrzewa()), naDyskuWPorzadkuZarysu(dysk.sciezka()));
+}
