@@ -1,6 +1,7 @@
 #include "ChangePortfolioLocationController.h"
 
 #include "ChangePortfolioLocationPanel.h"
+#include "MigrationRun.h"
 #include "PortfolioOperationAlerts.h"
 #include "PreferencesWindowController.h"
 #include "SetupWizardService.h"
@@ -327,57 +328,26 @@ void ChangePortfolioLocationController::migratePortfolio()
     if (!wizardMigrationViewController)
         return;
     ustawOperacjeTrwa(true, true);
-    wizardMigrationViewController->setMigrationState(WizardMigrationViewController::MigrationInProgress);
     if (m_panel)
         m_panel->selectTabViewItem(m_panel->migrationTab);
     if (cancelButton)
         cancelButton->setEnabled(true);
 
-    QPointer<ChangePortfolioLocationController> ja(this);
-    auto koniec = [ja](const std::optional<BladOperacji> &blad) {
-        if (!ja)
-            return;
-        if (blad) {
-            const bool anulowana = blad->kod == SetupWizardService::statusCancelled;
-            const BladOperacji przyczyna = *blad;
-            DelayedOperations::addOperationAfterDelayWithBlock(2.0, ja, [ja, anulowana, przyczyna] {
-                if (!anulowana) {
-                    if (ja->wizardMigrationViewController)
-                        ja->wizardMigrationViewController->setMigrationState(
-                            WizardMigrationViewController::MigrationFailed);
-                    Alert alert = PortfolioOperationAlerts::migrationError(przyczyna);
-                    if (!ja->pokazAlertZamiastArkusza(alert))
-                        return;
-                }
-                ja->zakonczMigracjeBledem(anulowana);
-            });
-            return;
-        }
-        const QString pozostawione =
-            ja->setupWizardService ? ja->setupWizardService->migrationLeftoversFolder() : QString();
-        if (!ja->updateBazaFasolekAfterOperation()) {
-            if (ja && ja->wizardMigrationViewController)
-                ja->wizardMigrationViewController->setMigrationState(WizardMigrationViewController::MigrationUndefined);
-            return;
-        }
-        if (!pozostawione.isEmpty()) {
-            Alert alert = PortfolioOperationAlerts::itemsStayedInOldPortfolio(pozostawione);
-            SynchronousSheet::runModalSheetForWindow(alert, ja->m_panel);
-            if (!ja)
-                return;
-        }
-        DelayedOperations::addOperationAfterDelayWithBlock(2.0, ja, [ja] { ja->zakonczPomyslnie(); });
-    };
-    setupWizardService->migratePortfolioFromURLToURLWithBlock(m_currentPortfolioLocationURL,
-                                                              m_selectedPortfolioLocationURL,
-                                                              wizardMigrationViewController->raportyMigracji(koniec));
+    MigrationRun::Kroki kroki;
+    kroki.przyjmijPortfolio = [this] { return updateBazaFasolekAfterOperation(); };
+    kroki.pokazPozostawione = [this](Alert &alert) { SynchronousSheet::runModalSheetForWindow(alert, m_panel); };
+    kroki.pokazBlad = [this](Alert &alert) { pokazAlertZamiastArkusza(alert); };
+    kroki.udana = [this] { zakonczPomyslnie(); };
+    kroki.nieudana = [this] { zakonczMigracjeBledem(); };
+    // The progress stays a moment before a failure is shown; the done tab says "migrated" itself.
+    kroki.sekundyPrzedBledem = 2.0;
+    MigrationRun::rozpocznij(this, wizardMigrationViewController, setupWizardService, std::move(kroki),
+                             m_currentPortfolioLocationURL, m_selectedPortfolioLocationURL);
 }
 
-void ChangePortfolioLocationController::zakonczMigracjeBledem(bool anulowana)
+void ChangePortfolioLocationController::zakonczMigracjeBledem()
 {
     ustawOperacjeTrwa(false);
-    if (anulowana && wizardMigrationViewController)
-        wizardMigrationViewController->setMigrationState(WizardMigrationViewController::MigrationUndefined);
     openPanel();
     if (cancelButton)
         cancelButton->setEnabled(true);

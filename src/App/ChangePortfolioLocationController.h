@@ -101,7 +101,7 @@ private:
     // controller went away meanwhile.
     bool pokazAlertZamiastArkusza(Alert &alert);
     void ustawOperacjeTrwa(bool trwa, bool migracja = false);
-    void zakonczMigracjeBledem(bool anulowana);
+    void zakonczMigracjeBledem();
     void zakonczPomyslnie();
     void zakonczZmiane(bool pomyslnie);
 

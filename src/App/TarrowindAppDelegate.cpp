@@ -21,6 +21,7 @@
 #include "Platform/Ui/ElementInterfejsu.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/PozycjaMenu.h"
+#include "Platform/Ui/RegulyPolecen.h"
 #include "Platform/Ui/WindowRegistry.h"
 #include "Views/KontrolerPotoku.h"
 
@@ -426,41 +427,67 @@ bool TarrowindAppDelegate::jestWidocznyPasekNawigacji() const
     return karta && karta->czyWidocznyPasekNawigacji();
 }
 
+namespace {
+
+// What the main menu's window and tab commands depend on.
+enum FaktMenuAplikacji : std::uint32_t {
+    moznaOtworzycOkno = 1u << 0,
+    jestOknoPrzegladarki = 1u << 1,
+    jestKartaPortfolio = 1u << 2,
+    moznaDoWyszukiwarki = 1u << 3,
+    pasekNawigacjiWidoczny = 1u << 4,
+    pasekNawigacjiNiewidoczny = 1u << 5,
+};
+
+// A command in no row is enabled when the delegate handles it. The two navigation-bar commands
+// share a key: the one that cannot act is out of the menu, and out of Qt's match.
+constexpr RegulaPolecenia regulyMenuAplikacji[] = {
+    {Akcja::noweOknoZKartami, moznaOtworzycOkno},
+    {Akcja::noweOknoZKartaPortfolio, moznaOtworzycOkno},
+    {Akcja::noweOknoZKartaArchiwum, moznaOtworzycOkno},
+    {Akcja::nowaKartaPortfolio, moznaOtworzycOkno | jestOknoPrzegladarki},
+    {Akcja::nowaKartaArchiwum, moznaOtworzycOkno | jestOknoPrzegladarki},
+    {Akcja::zamknijKarte, jestOknoPrzegladarki},
+    {Akcja::zamknijOknoPrzegladarki, jestOknoPrzegladarki},
+    {Akcja::wybierzPoprzedniaKarte, jestOknoPrzegladarki},
+    {Akcja::wybierzNastepnaKarte, jestOknoPrzegladarki},
+    {Akcja::przejdzDoPoprzedniegoWidoku, jestKartaPortfolio},
+    {Akcja::przejdzDoNastepnegoWidoku, jestKartaPortfolio},
+    {Akcja::otworzBazeFasolekWFinderze, jestKartaPortfolio},
+    {Akcja::pokazWszystkieFasolki, jestKartaPortfolio},
+    {Akcja::pokazArchiwum, jestKartaPortfolio},
+    {Akcja::przejdzDoWyszukiwarki, moznaDoWyszukiwarki},
+    {Akcja::akcjaPokazPasekNawigacji, jestKartaPortfolio | pasekNawigacjiNiewidoczny,
+     jestKartaPortfolio | pasekNawigacjiNiewidoczny},
+    {Akcja::akcjaUkryjPasekNawigacji, jestKartaPortfolio | pasekNawigacjiWidoczny,
+     jestKartaPortfolio | pasekNawigacjiWidoczny},
+};
+
+} // namespace
+
+std::uint32_t TarrowindAppDelegate::faktyMenu(std::uint32_t potrzebne) const
+{
+    // Only the facts the row names: a tab's navigation bar is asked about only for its own commands.
+    std::uint32_t fakty = 0;
+    if ((potrzebne & moznaOtworzycOkno) && canOpenNewWindow())
+        fakty |= moznaOtworzycOkno;
+    if ((potrzebne & jestOknoPrzegladarki) && jestOknoPrzegladarkiTarrowind())
+        fakty |= jestOknoPrzegladarki;
+    if ((potrzebne & jestKartaPortfolio) && jestWybranaKartaPortfolio())
+        fakty |= jestKartaPortfolio;
+    if ((potrzebne & moznaDoWyszukiwarki) && moznaPrzejscDoWyszukiwarki())
+        fakty |= moznaDoWyszukiwarki;
+    if (potrzebne & (pasekNawigacjiWidoczny | pasekNawigacjiNiewidoczny))
+        fakty |= jestWidocznyPasekNawigacji() ? pasekNawigacjiWidoczny : pasekNawigacjiNiewidoczny;
+    return fakty;
+}
+
 bool TarrowindAppDelegate::validateUserInterfaceItem(const ElementInterfejsu &element)
 {
-    switch (element.akcja()) {
-    case Akcja::noweOknoZKartami:
-    case Akcja::noweOknoZKartaPortfolio:
-    case Akcja::noweOknoZKartaArchiwum:
-        return canOpenNewWindow();
-    case Akcja::nowaKartaPortfolio:
-    case Akcja::nowaKartaArchiwum:
-        return canOpenNewWindow() && jestOknoPrzegladarkiTarrowind();
-    case Akcja::zamknijKarte:
-    case Akcja::zamknijOknoPrzegladarki:
-    case Akcja::wybierzPoprzedniaKarte:
-    case Akcja::wybierzNastepnaKarte:
-        return jestOknoPrzegladarkiTarrowind();
-    case Akcja::przejdzDoPoprzedniegoWidoku:
-    case Akcja::przejdzDoNastepnegoWidoku:
-    case Akcja::otworzBazeFasolekWFinderze:
-    case Akcja::pokazWszystkieFasolki:
-    case Akcja::pokazArchiwum:
-        return jestWybranaKartaPortfolio();
-    case Akcja::przejdzDoWyszukiwarki:
-        return moznaPrzejscDoWyszukiwarki();
-    case Akcja::akcjaPokazPasekNawigacji:
-    case Akcja::akcjaUkryjPasekNawigacji: {
-        const bool pokaz = element.akcja() == Akcja::akcjaPokazPasekNawigacji;
-        const bool wlaczona = jestWybranaKartaPortfolio() && jestWidocznyPasekNawigacji() != pokaz;
-        // The two share a key: the one that cannot act is out of the menu, and out of Qt's match.
-        if (PozycjaMenu *pozycja = element.pozycjaMenu())
-            pozycja->setHidden(!wlaczona);
-        return wlaczona;
-    }
-    default:
+    const RegulaPolecenia *regula = RegulyPolecen::regula(regulyMenuAplikacji, element.akcja());
+    if (!regula)
         return handlesAction(element.akcja());
-    }
+    return RegulyPolecen::zastosuj(*regula, faktyMenu(regula->wlaczonaGdy | regula->widocznaGdy), element);
 }
 
 void TarrowindAppDelegate::menuNeedsUpdate(Menu *)

@@ -6,6 +6,7 @@
 #include <QKeyCombination>
 #include <QPointer>
 
+#include <cstdint>
 #include <memory>
 
 class KartaPortfolio;
@@ -104,6 +105,8 @@ private:
     // The selected tab carries the command out, when it can; NO when it cannot.
     static bool wyslijDoWybranejKarty(Akcja akcja, QObject *nadawca);
     bool canOpenNewWindow() const;
+    // Those of `potrzebne` among the facts of the menu's command table that hold.
+    std::uint32_t faktyMenu(std::uint32_t potrzebne) const;
     void otworzLink(const QString &sciezka, const QString &wywolujacy);
     void dodajPolecenia();
     void dodajKlawiszZakonczenia(QWidget *okno);

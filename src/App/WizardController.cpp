@@ -1,5 +1,6 @@
 #include "WizardController.h"
 
+#include "MigrationRun.h"
 #include "PortfolioLocationChecks.h"
 #include "PortfolioOperationAlerts.h"
 #include "SetupAndMigrationWizard.h"
@@ -189,66 +190,39 @@ void WizardController::migratePortfolio()
     if (!wizardMigrationViewController)
         return;
     ustawOperacjeTrwa(true);
-    wizardMigrationViewController->setMigrationState(WizardMigrationViewController::MigrationInProgress);
     selectTabViewItem(migrationView);
 
     QPointer<WizardController> ja(this);
-    auto koniec = [ja](const std::optional<BladOperacji> &blad) {
-        if (!ja)
-            return;
-        if (!blad) {
-            if (!ja->zapiszLokalizacje()) {
-                if (!ja)
-                    return;
-                ja->ustawOperacjeTrwa(false);
-                if (ja->wizardMigrationViewController)
-                    ja->wizardMigrationViewController->setMigrationState(WizardMigrationViewController::MigrationUndefined);
-                if (ja->cancelButton)
-                    ja->cancelButton->setEnabled(true);
-                return;
+    MigrationRun::Kroki kroki;
+    kroki.przyjmijPortfolio = [this, ja] {
+        if (!zapiszLokalizacje()) {
+            if (ja) {
+                ustawOperacjeTrwa(false);
+                if (cancelButton)
+                    cancelButton->setEnabled(true);
             }
-            SetupAndMigrationWizard::przygotujBazeFasolek();
-            if (!ja || !ja->pokazPozostawioneWStarymPortfolio())
-                return;
-            DelayedOperations::addOperationAfterDelayWithBlock(2.0, ja, [ja] {
-                if (ja->wizardMigrationViewController)
-                    ja->wizardMigrationViewController->setMigrationState(WizardMigrationViewController::MigrationFinished);
-                DelayedOperations::addOperationAfterDelayWithBlock(1.0, ja, [ja] {
-                    ja->ustawOperacjeTrwa(false);
-                    ja->selectTabViewItem(ja->doneView);
-                });
-            });
-            return;
+            return false;
         }
-        ja->ustawOperacjeTrwa(false);
-        if (blad->kod != SetupWizardService::statusCancelled) {
-            if (ja->wizardMigrationViewController)
-                ja->wizardMigrationViewController->setMigrationState(WizardMigrationViewController::MigrationFailed);
-            Alert alert = PortfolioOperationAlerts::migrationError(*blad);
-            ja->pokazAlert(alert);
-        } else if (ja->wizardMigrationViewController) {
-            ja->wizardMigrationViewController->setMigrationState(WizardMigrationViewController::MigrationUndefined);
-        }
-        if (!ja)
-            return;
-        ja->selectTabViewItem(ja->operateView);
-        if (ja->cancelButton)
-            ja->cancelButton->setEnabled(true);
-    };
-    setupWizardService->migratePortfolioFromURLToURLWithBlock(SetupWizardService::urlPortfolioWPiaskownicy(),
-                                                              setupWizardService->urlBazowy(),
-                                                              wizardMigrationViewController->raportyMigracji(koniec));
-}
-
-bool WizardController::pokazPozostawioneWStarymPortfolio()
-{
-    const QString katalog = setupWizardService ? setupWizardService->migrationLeftoversFolder() : QString();
-    if (katalog.isEmpty())
+        // The build may raise an alert of its own, during which the wizard can go.
+        SetupAndMigrationWizard::przygotujBazeFasolek();
         return true;
-    QPointer<WizardController> ja(this);
-    Alert alert = PortfolioOperationAlerts::itemsStayedInOldPortfolio(katalog);
-    pokazAlert(alert);
-    return ja;
+    };
+    kroki.pokazPozostawione = [this](Alert &alert) { pokazAlert(alert); };
+    kroki.pokazBlad = [this](Alert &alert) { pokazAlert(alert); };
+    kroki.udana = [this] {
+        ustawOperacjeTrwa(false);
+        selectTabViewItem(doneView);
+    };
+    kroki.nieudana = [this] {
+        ustawOperacjeTrwa(false);
+        selectTabViewItem(operateView);
+        if (cancelButton)
+            cancelButton->setEnabled(true);
+    };
+    // The finished state shows a second on the progress page before the done page.
+    kroki.sekundyUkonczenia = 1.0;
+    MigrationRun::rozpocznij(this, wizardMigrationViewController, setupWizardService, std::move(kroki),
+                             SetupWizardService::urlPortfolioWPiaskownicy(), setupWizardService->urlBazowy());
 }
 
 void WizardController::cancelMigration(QObject *)

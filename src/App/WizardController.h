@@ -56,9 +56,6 @@ private:
     void sprawdzWybranaLokalizacje(const QString &url);
     void przyjmijLokalizacje(const QString &url);
     bool zapiszLokalizacje();
-    // After a migration that left items written meanwhile in the old folder: says where they
-    // stay. NO when the controller went away while the alert was up.
-    bool pokazPozostawioneWStarymPortfolio();
     void ustawOperacjeTrwa(bool trwa);
     int pokazAlert(Alert &alert);
     QWidget *oknoKreatora() const;

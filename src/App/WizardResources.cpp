@@ -148,6 +148,208 @@ QLabel *wierszSciezki(Strona &strona, const QString &podpis, const QString &nazw
     return sciezka;
 }
 
+// The five pages' buttons, wired once every page exists.
+struct PrzyciskiKreatora
+{
+    QPushButton *zakoncz = nullptr;
+    QPushButton *dalej = nullptr;
+    QPushButton *pokazStaraWWyborze = nullptr; // only with an old location
+    QPushButton *wsteczZWyboru = nullptr;
+    QPushButton *wybierz = nullptr;
+    QPushButton *pokazStaraWOperacji = nullptr; // only with an old location
+    QPushButton *pokazNowa = nullptr;
+    QPushButton *wsteczZOperacji = nullptr;
+    QPushButton *zmien = nullptr;
+    QPushButton *wykonaj = nullptr;
+    QPushButton *anuluj = nullptr;
+    QPushButton *zacznij = nullptr;
+};
+
+struct StronyKreatora
+{
+    QStackedWidget *widok = nullptr;
+    QWidget *start = nullptr;
+    QWidget *wybor = nullptr;
+    QWidget *operacja = nullptr;
+    QWidget *przenoszenie = nullptr;
+    QWidget *gotowe = nullptr;
+};
+
+QStackedWidget *widokStron(WizardWindow *okno)
+{
+    auto *strony = new QStackedWidget(okno);
+    strony->setObjectName(QStringLiteral("tabView"));
+    strony->setGeometry(30, 44, WizardResources::szerokoscOkna - 60, WizardResources::wysokoscOkna - 44 - 32);
+    // Dark text on the white sheet, whatever the desktop's colours.
+    QPalette paleta = strony->palette();
+    paleta.setColor(QPalette::WindowText, Qt::black);
+    paleta.setColor(QPalette::Text, Qt::black);
+    strony->setPalette(paleta);
+    return strony;
+}
+
+QWidget *stronaStartu(QStackedWidget *strony, const Teksty &teksty, PrzyciskiKreatora &przyciski)
+{
+    Strona start = strona(strony, QStringLiteral("startView"), teksty.tytulStartu, teksty.opisStartu);
+    start.tresc->addStretch(1);
+    przyciski.zakoncz = przycisk(start.widok, QStringLiteral("quitButton"), tr("Quit"));
+    przyciski.dalej = przycisk(start.widok, QStringLiteral("continueButton"), tr("Continue"));
+    start.pasek->addWidget(przyciski.zakoncz);
+    start.pasek->addStretch(1);
+    start.pasek->addWidget(przyciski.dalej);
+    return start.widok;
+}
+
+QWidget *stronaWyboru(QStackedWidget *strony, const Teksty &teksty, WizardLocationViewsController *widokiLokalizacji,
+                      PrzyciskiKreatora &przyciski)
+{
+    Strona wybor = strona(strony, QStringLiteral("chooseLocationView"), tr("Choose a location"), teksty.opisWyboru);
+    if (!teksty.etykietaStarejLokalizacji.isEmpty()) {
+        widokiLokalizacji->chooseLocationViewBasepath1Label =
+            wierszSciezki(wybor, teksty.etykietaStarejLokalizacji, QStringLiteral("chooseLocationViewBasepath1Label"),
+                          &przyciski.pokazStaraWWyborze, QStringLiteral("chooseLocationViewShowBasepath1Button"));
+    }
+    wybor.tresc->addStretch(1);
+    przyciski.wsteczZWyboru = przycisk(wybor.widok, QStringLiteral("chooseLocationViewBackButton"), tr("Back"));
+    przyciski.wybierz = przycisk(wybor.widok, QStringLiteral("chooseButton"), tr("Choose\u2026"));
+    wybor.pasek->addWidget(przyciski.wsteczZWyboru);
+    wybor.pasek->addStretch(1);
+    wybor.pasek->addWidget(przyciski.wybierz);
+    return wybor.widok;
+}
+
+QWidget *stronaOperacji(QStackedWidget *strony, const Teksty &teksty, WizardLocationViewsController *widokiLokalizacji,
+                        PrzyciskiKreatora &przyciski)
+{
+    Strona operacja = strona(strony, QStringLiteral("operateView"), tr("Portfolio location"), QString());
+    if (!teksty.etykietaStarejLokalizacji.isEmpty()) {
+        widokiLokalizacji->operateViewBasepath1Label =
+            wierszSciezki(operacja, teksty.etykietaStarejLokalizacji, QStringLiteral("operateViewBasepath1Label"),
+                          &przyciski.pokazStaraWOperacji, QStringLiteral("operateViewShowBasepath1Button"));
+    }
+    widokiLokalizacji->operateViewBasepath2Label =
+        wierszSciezki(operacja, teksty.etykietaNowejLokalizacji, QStringLiteral("operateViewBasepath2Label"),
+                      &przyciski.pokazNowa, QStringLiteral("operateViewShowBasepath2Button"));
+    widokiLokalizacji->operateViewMessageLabel =
+        etykieta(operacja.tresc->parentWidget(), QStringLiteral("operateViewMessageLabel"), QString());
+    operacja.tresc->addWidget(widokiLokalizacji->operateViewMessageLabel);
+    operacja.tresc->addStretch(1);
+    przyciski.wsteczZOperacji = przycisk(operacja.widok, QStringLiteral("operateViewBackButton"), tr("Back"));
+    przyciski.zmien = przycisk(operacja.widok, QStringLiteral("changeLocationButton"), tr("Change Location\u2026"));
+    przyciski.wykonaj = przycisk(operacja.widok, QStringLiteral("operateButton"), QString());
+    przyciski.wykonaj->setMinimumWidth(150);
+    widokiLokalizacji->operateButton = przyciski.wykonaj;
+    operacja.pasek->addWidget(przyciski.wsteczZOperacji);
+    operacja.pasek->addWidget(przyciski.zmien);
+    operacja.pasek->addStretch(1);
+    operacja.pasek->addWidget(przyciski.wykonaj);
+    return operacja.widok;
+}
+
+QWidget *stronaMigracji(QStackedWidget *strony, WizardMigrationViewController *widokMigracji,
+                        PrzyciskiKreatora &przyciski)
+{
+    Strona przenoszenie = strona(strony, QStringLiteral("migrationView"), tr("Moving your portfolio"), QString());
+    QWidget *tresc = przenoszenie.tresc->parentWidget();
+    widokMigracji->messageLabel = etykieta(tresc, QStringLiteral("messageLabel"), QString());
+    auto *wskaznik = new QProgressBar(tresc);
+    wskaznik->setObjectName(QStringLiteral("progressIndicator"));
+    widokMigracji->progressIndicator = wskaznik;
+    widokMigracji->progressLabel = etykieta(tresc, QStringLiteral("progressLabel"), QString(), 12);
+    przenoszenie.tresc->addWidget(widokMigracji->messageLabel);
+    przenoszenie.tresc->addWidget(wskaznik);
+    przenoszenie.tresc->addWidget(widokMigracji->progressLabel);
+    przenoszenie.tresc->addStretch(1);
+    przyciski.anuluj = przycisk(przenoszenie.widok, QStringLiteral("cancelButton"), tr("Cancel"));
+    przenoszenie.pasek->addStretch(1);
+    przenoszenie.pasek->addWidget(przyciski.anuluj);
+    return przenoszenie.widok;
+}
+
+QWidget *stronaGotowe(QStackedWidget *strony, PrzyciskiKreatora &przyciski)
+{
+    Strona gotowe = strona(strony, QStringLiteral("doneView"), tr("Your portfolio is ready"),
+                           tr("Everything is in place. Tarrowind will now open your portfolio."));
+    gotowe.tresc->addStretch(1);
+    przyciski.zacznij = przycisk(gotowe.widok, QStringLiteral("startUsingButton"), tr("Start Using Tarrowind"));
+    gotowe.pasek->addStretch(1);
+    gotowe.pasek->addWidget(przyciski.zacznij);
+    return gotowe.widok;
+}
+
+void ustawOutlety(SetupAndMigrationWizard *wlasciciel, SetupWizardService *serwis, WizardController *kontroler,
+                  WizardLocationViewsController *widokiLokalizacji, WizardMigrationViewController *widokMigracji,
+                  const StronyKreatora &strony, const PrzyciskiKreatora &przyciski)
+{
+    wlasciciel->setupWizardService = serwis;
+    wlasciciel->wizardController = kontroler;
+    kontroler->setWizard(wlasciciel);
+    kontroler->tabView = strony.widok;
+    kontroler->setupWizardService = serwis;
+    kontroler->wizardLocationViewsController = widokiLokalizacji;
+    kontroler->wizardMigrationViewController = widokMigracji;
+    kontroler->startView = strony.start;
+    kontroler->chooseLocationView = strony.wybor;
+    kontroler->operateView = strony.operacja;
+    kontroler->migrationView = strony.przenoszenie;
+    kontroler->doneView = strony.gotowe;
+    kontroler->cancelButton = przyciski.anuluj;
+    kontroler->setView(strony.widok);
+    widokiLokalizacji->wizardController = kontroler;
+    widokiLokalizacji->setupWizardService = serwis;
+}
+
+void ustawAkcje(SetupAndMigrationWizard *wlasciciel, WizardController *kontroler,
+                WizardLocationViewsController *widokiLokalizacji, bool migracja, const PrzyciskiKreatora &przyciski)
+{
+    AkcjaPrzycisku::ustaw(przyciski.zakoncz, Akcja::zamknijTarrowind, wlasciciel);
+    AkcjaPrzycisku::ustaw(przyciski.dalej, Akcja::moveToChooseLocationView, kontroler);
+    AkcjaPrzycisku::ustaw(przyciski.wsteczZWyboru, Akcja::backToStartView, kontroler);
+    AkcjaPrzycisku::ustaw(przyciski.wybierz, Akcja::wybierzSciezkeDlaPortfolio, kontroler);
+    AkcjaPrzycisku::ustaw(przyciski.wsteczZOperacji, Akcja::backToStartView, kontroler);
+    AkcjaPrzycisku::ustaw(przyciski.zmien, Akcja::wybierzSciezkeDlaPortfolio, kontroler);
+    AkcjaPrzycisku::ustaw(przyciski.wykonaj, Akcja::operateOnPortfolio, kontroler);
+    AkcjaPrzycisku::ustaw(przyciski.anuluj, Akcja::cancelMigration, kontroler);
+    AkcjaPrzycisku::ustaw(przyciski.zacznij, Akcja::zacznijUzywacTarrowind, kontroler);
+    auto pokazStara = migracja ? &WizardLocationViewsController::pokazPortfolioWPiaskownicyWFinderze
+                               : &WizardLocationViewsController::pokazSciezkeBazowa_1_1_WFinderze;
+    for (QPushButton *pokaz : {przyciski.pokazStaraWWyborze, przyciski.pokazStaraWOperacji}) {
+        if (pokaz)
+            QObject::connect(pokaz, &QPushButton::clicked, widokiLokalizacji,
+                             [widokiLokalizacji, pokaz, pokazStara] { (widokiLokalizacji->*pokazStara)(pokaz); });
+    }
+    auto pokazNowaLokalizacje = migracja ? &WizardLocationViewsController::pokazSciezkeCeluMigracjiWFinderze
+                                         : &WizardLocationViewsController::pokazSciezkeDlaPortfolioWFinderze;
+    QObject::connect(przyciski.pokazNowa, &QPushButton::clicked, widokiLokalizacji,
+                     [widokiLokalizacji, pokazNowa = przyciski.pokazNowa, pokazNowaLokalizacje] {
+                         (widokiLokalizacji->*pokazNowaLokalizacje)(pokazNowa);
+                     });
+}
+
+// Return presses a page's forward button, Choose… on its page (the window sees to it), and the first
+// focus goes to the page's main button, so that Space never quits from the start page.
+void ustawGlownePrzyciski(WizardController *kontroler, const StronyKreatora &strony,
+                          const PrzyciskiKreatora &przyciski)
+{
+    for (QPushButton *domyslny : {przyciski.dalej, przyciski.wybierz, przyciski.wykonaj, przyciski.zacznij})
+        domyslny->setDefault(true);
+    const QHash<QWidget *, QPushButton *> glownePrzyciski = {{strony.start, przyciski.dalej},
+                                                             {strony.wybor, przyciski.wybierz},
+                                                             {strony.operacja, przyciski.wykonaj},
+                                                             {strony.gotowe, przyciski.zacznij}};
+    QStackedWidget *widok = strony.widok;
+    const auto skupNaGlownym = [glownePrzyciski, widok] {
+        if (QPushButton *glowny = glownePrzyciski.value(widok->currentWidget()))
+            glowny->setFocus(Qt::OtherFocusReason);
+    };
+    QObject::connect(widok, &QStackedWidget::currentChanged, kontroler, [kontroler, widok, skupNaGlownym](int indeks) {
+        kontroler->tabViewDidSelectTabViewItem(widok->widget(indeks));
+        skupNaGlownym();
+    });
+    widok->setCurrentWidget(strony.start);
+    skupNaGlownym();
+}
+
 } // namespace
 
 bool WizardResources::zaladuj(const QString &nazwaZasobu, SetupAndMigrationWizard *wlasciciel)
@@ -155,8 +357,6 @@ bool WizardResources::zaladuj(const QString &nazwaZasobu, SetupAndMigrationWizar
     const Teksty teksty = tekstyZasobu(nazwaZasobu);
     if (teksty.przeplyw < 0)
         return false;
-    const bool zeStaraLokalizacja = !teksty.etykietaStarejLokalizacji.isEmpty();
-    const bool migracja = teksty.przeplyw == SetupAndMigrationWizard::MigrationWizardFlow;
 
     auto *serwis = new SetupWizardService(wlasciciel);
     auto *kontroler = new WizardController(wlasciciel);
@@ -170,148 +370,19 @@ bool WizardResources::zaladuj(const QString &nazwaZasobu, SetupAndMigrationWizar
     wlasciciel->setWindow(okno);
     LancuchResponderow::ustawKontrolerOkna(okno, wlasciciel);
 
-    auto *strony = new QStackedWidget(okno);
-    strony->setObjectName(QStringLiteral("tabView"));
-    strony->setGeometry(30, 44, szerokoscOkna - 60, wysokoscOkna - 44 - 32);
-    // Dark text on the white sheet, whatever the desktop's colours.
-    QPalette paleta = strony->palette();
-    paleta.setColor(QPalette::WindowText, Qt::black);
-    paleta.setColor(QPalette::Text, Qt::black);
-    strony->setPalette(paleta);
+    PrzyciskiKreatora przyciski;
+    StronyKreatora strony;
+    strony.widok = widokStron(okno);
+    strony.start = stronaStartu(strony.widok, teksty, przyciski);
+    strony.wybor = stronaWyboru(strony.widok, teksty, widokiLokalizacji, przyciski);
+    strony.operacja = stronaOperacji(strony.widok, teksty, widokiLokalizacji, przyciski);
+    strony.przenoszenie = stronaMigracji(strony.widok, widokMigracji, przyciski);
+    strony.gotowe = stronaGotowe(strony.widok, przyciski);
 
-    // Start.
-    Strona start = strona(strony, QStringLiteral("startView"), teksty.tytulStartu, teksty.opisStartu);
-    start.tresc->addStretch(1);
-    QPushButton *zakoncz = przycisk(start.widok, QStringLiteral("quitButton"), tr("Quit"));
-    QPushButton *dalej = przycisk(start.widok, QStringLiteral("continueButton"), tr("Continue"));
-    start.pasek->addWidget(zakoncz);
-    start.pasek->addStretch(1);
-    start.pasek->addWidget(dalej);
-
-    // Choose a location.
-    Strona wybor = strona(strony, QStringLiteral("chooseLocationView"), tr("Choose a location"), teksty.opisWyboru);
-    QPushButton *pokazStaraWWyborze = nullptr;
-    if (zeStaraLokalizacja) {
-        widokiLokalizacji->chooseLocationViewBasepath1Label =
-            wierszSciezki(wybor, teksty.etykietaStarejLokalizacji, QStringLiteral("chooseLocationViewBasepath1Label"),
-                          &pokazStaraWWyborze, QStringLiteral("chooseLocationViewShowBasepath1Button"));
-    }
-    wybor.tresc->addStretch(1);
-    QPushButton *wsteczZWyboru = przycisk(wybor.widok, QStringLiteral("chooseLocationViewBackButton"), tr("Back"));
-    QPushButton *wybierz = przycisk(wybor.widok, QStringLiteral("chooseButton"), tr("Choose\u2026"));
-    wybor.pasek->addWidget(wsteczZWyboru);
-    wybor.pasek->addStretch(1);
-    wybor.pasek->addWidget(wybierz);
-
-    // Operate.
-    Strona operacja = strona(strony, QStringLiteral("operateView"), tr("Portfolio location"), QString());
-    QPushButton *pokazStaraWOperacji = nullptr;
-    if (zeStaraLokalizacja) {
-        widokiLokalizacji->operateViewBasepath1Label =
-            wierszSciezki(operacja, teksty.etykietaStarejLokalizacji, QStringLiteral("operateViewBasepath1Label"),
-                          &pokazStaraWOperacji, QStringLiteral("operateViewShowBasepath1Button"));
-    }
-    QPushButton *pokazNowa = nullptr;
-    widokiLokalizacji->operateViewBasepath2Label =
-        wierszSciezki(operacja, teksty.etykietaNowejLokalizacji, QStringLiteral("operateViewBasepath2Label"),
-                      &pokazNowa, QStringLiteral("operateViewShowBasepath2Button"));
-    widokiLokalizacji->operateViewMessageLabel =
-        etykieta(operacja.tresc->parentWidget(), QStringLiteral("operateViewMessageLabel"), QString());
-    operacja.tresc->addWidget(widokiLokalizacji->operateViewMessageLabel);
-    operacja.tresc->addStretch(1);
-    QPushButton *wsteczZOperacji = przycisk(operacja.widok, QStringLiteral("operateViewBackButton"), tr("Back"));
-    QPushButton *zmien = przycisk(operacja.widok, QStringLiteral("changeLocationButton"), tr("Change Location\u2026"));
-    auto *wykonaj = przycisk(operacja.widok, QStringLiteral("operateButton"), QString());
-    wykonaj->setMinimumWidth(150);
-    widokiLokalizacji->operateButton = wykonaj;
-    operacja.pasek->addWidget(wsteczZOperacji);
-    operacja.pasek->addWidget(zmien);
-    operacja.pasek->addStretch(1);
-    operacja.pasek->addWidget(wykonaj);
-
-    // Migration.
-    Strona przenoszenie = strona(strony, QStringLiteral("migrationView"), tr("Moving your portfolio"), QString());
-    QWidget *trescMigracji = przenoszenie.tresc->parentWidget();
-    widokMigracji->messageLabel = etykieta(trescMigracji, QStringLiteral("messageLabel"), QString());
-    auto *wskaznik = new QProgressBar(trescMigracji);
-    wskaznik->setObjectName(QStringLiteral("progressIndicator"));
-    widokMigracji->progressIndicator = wskaznik;
-    widokMigracji->progressLabel = etykieta(trescMigracji, QStringLiteral("progressLabel"), QString(), 12);
-    przenoszenie.tresc->addWidget(widokMigracji->messageLabel);
-    przenoszenie.tresc->addWidget(wskaznik);
-    przenoszenie.tresc->addWidget(widokMigracji->progressLabel);
-    przenoszenie.tresc->addStretch(1);
-    QPushButton *anuluj = przycisk(przenoszenie.widok, QStringLiteral("cancelButton"), tr("Cancel"));
-    przenoszenie.pasek->addStretch(1);
-    przenoszenie.pasek->addWidget(anuluj);
-
-    // Done.
-    Strona gotowe = strona(strony, QStringLiteral("doneView"), tr("Your portfolio is ready"),
-                           tr("Everything is in place. Tarrowind will now open your portfolio."));
-    gotowe.tresc->addStretch(1);
-    QPushButton *zacznij = przycisk(gotowe.widok, QStringLiteral("startUsingButton"), tr("Start Using Tarrowind"));
-    gotowe.pasek->addStretch(1);
-    gotowe.pasek->addWidget(zacznij);
-
-    // Outlets.
-    wlasciciel->setupWizardService = serwis;
-    wlasciciel->wizardController = kontroler;
-    kontroler->setWizard(wlasciciel);
-    kontroler->tabView = strony;
-    kontroler->setupWizardService = serwis;
-    kontroler->wizardLocationViewsController = widokiLokalizacji;
-    kontroler->wizardMigrationViewController = widokMigracji;
-    kontroler->startView = start.widok;
-    kontroler->chooseLocationView = wybor.widok;
-    kontroler->operateView = operacja.widok;
-    kontroler->migrationView = przenoszenie.widok;
-    kontroler->doneView = gotowe.widok;
-    kontroler->cancelButton = anuluj;
-    kontroler->setView(strony);
-    widokiLokalizacji->wizardController = kontroler;
-    widokiLokalizacji->setupWizardService = serwis;
-
-    // Actions.
-    AkcjaPrzycisku::ustaw(zakoncz, Akcja::zamknijTarrowind, wlasciciel);
-    AkcjaPrzycisku::ustaw(dalej, Akcja::moveToChooseLocationView, kontroler);
-    AkcjaPrzycisku::ustaw(wsteczZWyboru, Akcja::backToStartView, kontroler);
-    AkcjaPrzycisku::ustaw(wybierz, Akcja::wybierzSciezkeDlaPortfolio, kontroler);
-    AkcjaPrzycisku::ustaw(wsteczZOperacji, Akcja::backToStartView, kontroler);
-    AkcjaPrzycisku::ustaw(zmien, Akcja::wybierzSciezkeDlaPortfolio, kontroler);
-    AkcjaPrzycisku::ustaw(wykonaj, Akcja::operateOnPortfolio, kontroler);
-    AkcjaPrzycisku::ustaw(anuluj, Akcja::cancelMigration, kontroler);
-    AkcjaPrzycisku::ustaw(zacznij, Akcja::zacznijUzywacTarrowind, kontroler);
-    auto pokazStara = migracja ? &WizardLocationViewsController::pokazPortfolioWPiaskownicyWFinderze
-                               : &WizardLocationViewsController::pokazSciezkeBazowa_1_1_WFinderze;
-    for (QPushButton *pokaz : {pokazStaraWWyborze, pokazStaraWOperacji}) {
-        if (pokaz)
-            QObject::connect(pokaz, &QPushButton::clicked, widokiLokalizacji,
-                             [widokiLokalizacji, pokaz, pokazStara] { (widokiLokalizacji->*pokazStara)(pokaz); });
-    }
-    auto pokazNowaLokalizacje = migracja ? &WizardLocationViewsController::pokazSciezkeCeluMigracjiWFinderze
-                                         : &WizardLocationViewsController::pokazSciezkeDlaPortfolioWFinderze;
-    QObject::connect(pokazNowa, &QPushButton::clicked, widokiLokalizacji,
-                     [widokiLokalizacji, pokazNowa, pokazNowaLokalizacje] {
-                         (widokiLokalizacji->*pokazNowaLokalizacje)(pokazNowa);
-                     });
-    // Return presses a page's forward button, Choose… on its page (the window sees to it), and the first
-    // focus goes to the page's main button, so that Space never quits from the start page.
-    for (QPushButton *domyslny : {dalej, wybierz, wykonaj, zacznij})
-        domyslny->setDefault(true);
-    const QHash<QWidget *, QPushButton *> glownePrzyciski = {
-        {start.widok, dalej}, {wybor.widok, wybierz}, {operacja.widok, wykonaj}, {gotowe.widok, zacznij}};
-    const auto skupNaGlownym = [glownePrzyciski, strony] {
-        if (QPushButton *glowny = glownePrzyciski.value(strony->currentWidget()))
-            glowny->setFocus(Qt::OtherFocusReason);
-    };
-    QObject::connect(strony, &QStackedWidget::currentChanged, kontroler,
-                     [kontroler, strony, skupNaGlownym](int indeks) {
-                         kontroler->tabViewDidSelectTabViewItem(strony->widget(indeks));
-                         skupNaGlownym();
-                     });
-
+    ustawOutlety(wlasciciel, serwis, kontroler, widokiLokalizacji, widokMigracji, strony, przyciski);
+    ustawAkcje(wlasciciel, kontroler, widokiLokalizacji,
+               teksty.przeplyw == SetupAndMigrationWizard::MigrationWizardFlow, przyciski);
     widokMigracji->awakeFromNib();
-    strony->setCurrentWidget(start.widok);
-    skupNaGlownym();
+    ustawGlownePrzyciski(kontroler, strony, przyciski);
     return true;
 }

@@ -22,6 +22,7 @@
 #include "Platform/Ui/Menu.h"
 #include "Platform/Ui/PanelSzybkiegoPrzegladu.h"
 #include "Platform/Ui/PozycjaMenu.h"
+#include "Platform/Ui/RegulyPolecen.h"
 #include "Platform/WorkspaceOperations.h"
 #include "Widgets/KomorkaNaglowkaTabeliPapierowej.h"
 
@@ -249,39 +250,42 @@ void KontrolerRzeczyKatalogu::walidujPrzyciskiAkcji()
     }
 }
 
+namespace {
+
+// What the outline's one selected item is, and whether the preview panel shows.
+enum FaktZarysuRzeczy : std::uint32_t {
+    rzeczZaznaczona = 1u << 0,
+    zaznaczonyPlik = 1u << 1,
+    zaznaczonyKatalog = 1u << 2,
+    panelRzeczyWidoczny = 1u << 3,
+    panelRzeczyNiewidoczny = 1u << 4,
+};
+
+// A command in no row is disabled.
+constexpr RegulaPolecenia regulyZarysuRzeczy[] = {
+    {Akcja::otworzBytElementuWProgramie, zaznaczonyPlik},
+    {Akcja::otworzRzeczWFinderze, zaznaczonyKatalog},
+    {Akcja::pokazRzeczWFinderze, rzeczZaznaczona},
+    {Akcja::moveToTrash, rzeczZaznaczona},
+    {Akcja::wyswietlDymekNowyKatalog},
+    {Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu},
+    {Akcja::pokazPanelSzybkiegoPrzegladu, rzeczZaznaczona, panelRzeczyNiewidoczny},
+    {Akcja::ukryjPanelSzybkiegoPrzegladu, rzeczZaznaczona, panelRzeczyWidoczny},
+    {Akcja::otworzBytRzeczyWDomyslnejAplikacji, zaznaczonyPlik, zaznaczonyPlik},
+};
+
+} // namespace
+
 bool KontrolerRzeczyKatalogu::validateUserInterfaceItem(const ElementInterfejsu &element)
 {
     BytSystemuPlikow *byt = pojedynczeZaznaczenie();
-    const bool plik = byt && !byt->toKatalog();
-    const bool katalog = qobject_cast<BytKatalogu *>(byt) != nullptr;
-    PozycjaMenu *pozycja = element.pozycjaMenu();
-    const bool panelWidoczny = PanelSzybkiegoPrzegladu::widoczny();
-    switch (element.akcja()) {
-    case Akcja::otworzBytElementuWProgramie:
-        return plik;
-    case Akcja::otworzRzeczWFinderze:
-        return katalog;
-    case Akcja::pokazRzeczWFinderze:
-    case Akcja::moveToTrash:
-        return byt;
-    case Akcja::wyswietlDymekNowyKatalog:
-    case Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu:
-        return true;
-    case Akcja::pokazPanelSzybkiegoPrzegladu:
-        if (pozycja)
-            pozycja->setHidden(panelWidoczny);
-        return byt;
-    case Akcja::ukryjPanelSzybkiegoPrzegladu:
-        if (pozycja)
-            pozycja->setHidden(!panelWidoczny);
-        return byt;
-    case Akcja::otworzBytRzeczyWDomyslnejAplikacji:
-        if (pozycja)
-            pozycja->setHidden(!plik);
-        return plik;
-    default:
-        return false;
-    }
+    std::uint32_t fakty = PanelSzybkiegoPrzegladu::widoczny() ? panelRzeczyWidoczny : panelRzeczyNiewidoczny;
+    if (byt)
+        fakty |= rzeczZaznaczona | (byt->toKatalog() ? 0u : zaznaczonyPlik);
+    if (qobject_cast<BytKatalogu *>(byt))
+        fakty |= zaznaczonyKatalog;
+    const RegulaPolecenia *regula = RegulyPolecen::regula(regulyZarysuRzeczy, element.akcja());
+    return regula && RegulyPolecen::zastosuj(*regula, fakty, element);
 }
 
 void KontrolerRzeczyKatalogu::menuNeedsUpdate(Menu *menu)

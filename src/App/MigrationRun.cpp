@@ -1,0 +1,108 @@
+#include "MigrationRun.h"
+
+#include "PortfolioOperationAlerts.h"
+#include "SetupWizardService.h"
+#include "WizardMigrationViewController.h"
+
+#include "Platform/DelayedOperations.h"
+#include "Platform/Ui/Alert.h"
+
+MigrationRun::MigrationRun(QObject *wlasciciel, WizardMigrationViewController *widok, SetupWizardService *serwis,
+                           Kroki kroki)
+    : QObject(wlasciciel)
+    , m_widok(widok)
+    , m_serwis(serwis)
+    , m_kroki(std::move(kroki))
+{
+}
+
+QPointer<MigrationRun> MigrationRun::rozpocznij(QObject *wlasciciel, WizardMigrationViewController *widok,
+                                                SetupWizardService *serwis, Kroki kroki, const QString &zrodlo,
+                                                const QString &cel)
+{
+    QPointer<MigrationRun> przebieg(new MigrationRun(wlasciciel, widok, serwis, std::move(kroki)));
+    przebieg->ustawStan(WizardMigrationViewController::MigrationInProgress);
+    auto koniec = [przebieg](const std::optional<BladOperacji> &blad) {
+        if (przebieg)
+            przebieg->zakoncz(blad);
+    };
+    if (serwis && widok)
+        serwis->migratePortfolioFromURLToURLWithBlock(zrodlo, cel, widok->raportyMigracji(koniec));
+    return przebieg;
+}
+
+void MigrationRun::zakoncz(const std::optional<BladOperacji> &blad)
+{
+    if (m_zakonczona)
+        return;
+    m_zakonczona = true;
+    if (!blad) {
+        udana();
+        return;
+    }
+    const BladOperacji przyczyna = *blad;
+    poSekundach(m_kroki.sekundyPrzedBledem, [this, przyczyna] { nieudana(przyczyna); });
+}
+
+void MigrationRun::udana()
+{
+    // Read before the owner re-points the program, which may raise alerts of its own.
+    const QString pozostawione = m_serwis ? m_serwis->migrationLeftoversFolder() : QString();
+    bool przyjete = false;
+    if (!wykonaj([krok = m_kroki.przyjmijPortfolio, &przyjete] { przyjete = krok(); }))
+        return;
+    if (!przyjete) {
+        ustawStan(WizardMigrationViewController::MigrationUndefined);
+        deleteLater();
+        return;
+    }
+    if (!pozostawione.isEmpty()) {
+        Alert alert = PortfolioOperationAlerts::itemsStayedInOldPortfolio(pozostawione);
+        if (!wykonaj([krok = m_kroki.pokazPozostawione, &alert] { krok(alert); }))
+            return;
+    }
+    poSekundach(sekundyPoPrzeniesieniu, [this] {
+        ustawStan(WizardMigrationViewController::MigrationFinished);
+        poSekundach(m_kroki.sekundyUkonczenia, [this] {
+            if (wykonaj(m_kroki.udana))
+                deleteLater();
+        });
+    });
+}
+
+void MigrationRun::nieudana(const BladOperacji &blad)
+{
+    const bool anulowana = blad.kod == SetupWizardService::statusCancelled;
+    if (anulowana) {
+        ustawStan(WizardMigrationViewController::MigrationUndefined);
+    } else {
+        ustawStan(WizardMigrationViewController::MigrationFailed);
+        Alert alert = PortfolioOperationAlerts::migrationError(blad);
+        if (!wykonaj([krok = m_kroki.pokazBlad, &alert] { krok(alert); }))
+            return;
+    }
+    if (wykonaj(m_kroki.nieudana))
+        deleteLater();
+}
+
+void MigrationRun::ustawStan(int stan)
+{
+    if (m_widok)
+        m_widok->setMigrationState(stan);
+}
+
+void MigrationRun::poSekundach(double sekundy, std::function<void()> krok)
+{
+    if (sekundy > 0)
+        DelayedOperations::addOperationAfterDelayWithBlock(sekundy, this, std::move(krok));
+    else
+        krok();
+}
+
+bool MigrationRun::wykonaj(const std::function<void()> &krok)
+{
+    QPointer<MigrationRun> ja(this);
+    const std::function<void()> kopia = krok;
+    kopia();
+    return ja;
+}
