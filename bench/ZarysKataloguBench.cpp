@@ -14,6 +14,7 @@
 #include "Model/StosCoreData.h"
 #include "Platform/DelayedOperations.h"
 #include "Platform/FolderListing.h"
+#include "Platform/Opoznienia.h"
 
 #include "Support/Pomiary.h"
 #include "Support/StanowiskoPomiarowe.h"
@@ -106,7 +107,7 @@ double przeladowanie(BytKatalogu *katalog, const QString &nowy)
     katalog->synchronizujBytyWewnetrzneIZwrocNoweElementy();
     QCoreApplication::processEvents();
     std::optional<Zegar::time_point> start, koniec;
-    const double opoznienie = KontrolerRzeczyKatalogu::opoznieniePrzeladowania;
+    const double opoznienie = Opoznienia::biezace().przeladowanieKatalogu;
     DelayedOperations::addOperationAfterDelayWithBlock(opoznienie, nullptr, [&] { start = Zegar::now(); });
     emit katalog->kvoNodeHasChanged();
     DelayedOperations::addOperationAfterDelayWithBlock(opoznienie, nullptr, [&] { koniec = Zegar::now(); });

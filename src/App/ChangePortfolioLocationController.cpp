@@ -14,6 +14,7 @@
 #include "Model/SpecKatalog.h"
 #include "Platform/DelayedOperations.h"
 #include "Platform/FileOperations.h"
+#include "Platform/Opoznienia.h"
 #include "Platform/Paths.h"
 #include "Platform/Ui/Alert.h"
 #include "Platform/Ui/FolderChooser.h"
@@ -123,7 +124,8 @@ void ChangePortfolioLocationController::showOpenPanelandChangeCurrentLocation(co
     FolderChooser::current().choose(m_preferencesWindow, prosba, [ja](const std::optional<QString> &katalog) {
         if (!ja)
             return;
-        DelayedOperations::addOperationAfterDelayWithBlock(0.1, ja, [ja, katalog] { ja->katalogWybrany(katalog); });
+        DelayedOperations::addOperationAfterDelayWithBlock(Opoznienia::biezace().poZakonczeniuKlikniecia, ja,
+                                                           [ja, katalog] { ja->katalogWybrany(katalog); });
     });
 }
 
@@ -311,7 +313,8 @@ void ChangePortfolioLocationController::useOrCreatePortfolio()
             return;
         if (ok) {
             if (ja->updateBazaFasolekAfterOperation())
-                DelayedOperations::addOperationAfterDelayWithBlock(1.0, ja, [ja] { ja->zakonczPomyslnie(); });
+                DelayedOperations::addOperationAfterDelayWithBlock(Opoznienia::biezace().zamknieciePoUtworzeniu, ja,
+                                                                   [ja] { ja->zakonczPomyslnie(); });
             return;
         }
         ja->ustawOperacjeTrwa(false);
@@ -340,7 +343,8 @@ void ChangePortfolioLocationController::migratePortfolio()
         if (blad) {
             const bool anulowana = blad->kod == SetupWizardService::statusCancelled;
             const BladOperacji przyczyna = *blad;
-            DelayedOperations::addOperationAfterDelayWithBlock(2.0, ja, [ja, anulowana, przyczyna] {
+            const double opoznienie = Opoznienia::biezace().koniecMigracji;
+            DelayedOperations::addOperationAfterDelayWithBlock(opoznienie, ja, [ja, anulowana, przyczyna] {
                 if (!anulowana) {
                     if (ja->wizardMigrationViewController)
                         ja->wizardMigrationViewController->setMigrationState(
@@ -366,7 +370,8 @@ void ChangePortfolioLocationController::migratePortfolio()
             if (!ja)
                 return;
         }
-        DelayedOperations::addOperationAfterDelayWithBlock(2.0, ja, [ja] { ja->zakonczPomyslnie(); });
+        DelayedOperations::addOperationAfterDelayWithBlock(Opoznienia::biezace().koniecMigracji, ja,
+                                                           [ja] { ja->zakonczPomyslnie(); });
     };
     setupWizardService->migratePortfolioFromURLToURLWithBlock(m_currentPortfolioLocationURL,
                                                               m_selectedPortfolioLocationURL,

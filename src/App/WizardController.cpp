@@ -9,6 +9,7 @@
 
 #include "Model/SpecKatalog.h"
 #include "Platform/DelayedOperations.h"
+#include "Platform/Opoznienia.h"
 #include "Platform/Ui/Alert.h"
 #include "Platform/Ui/FolderChooser.h"
 #include "Platform/Ui/SynchronousSheet.h"
@@ -81,7 +82,8 @@ void WizardController::wybierzSciezkeDlaPortfolio(QObject *)
         if (!ja || !katalog)
             return;
         const QString wybrany = *katalog;
-        DelayedOperations::addOperationAfterDelayWithBlock(0.5, ja, [ja, wybrany] {
+        const double opoznienie = Opoznienia::biezace().sprawdzenieWybranegoKatalogu;
+        DelayedOperations::addOperationAfterDelayWithBlock(opoznienie, ja, [ja, wybrany] {
             if (ja)
                 ja->sprawdzWybranaLokalizacje(wybrany);
         });
@@ -210,10 +212,11 @@ void WizardController::migratePortfolio()
             SetupAndMigrationWizard::przygotujBazeFasolek();
             if (!ja || !ja->pokazPozostawioneWStarymPortfolio())
                 return;
-            DelayedOperations::addOperationAfterDelayWithBlock(2.0, ja, [ja] {
+            DelayedOperations::addOperationAfterDelayWithBlock(Opoznienia::biezace().koniecMigracji, ja, [ja] {
                 if (ja->wizardMigrationViewController)
                     ja->wizardMigrationViewController->setMigrationState(WizardMigrationViewController::MigrationFinished);
-                DelayedOperations::addOperationAfterDelayWithBlock(1.0, ja, [ja] {
+                const double opoznienie = Opoznienia::biezace().przejscieDoOstatniejStrony;
+                DelayedOperations::addOperationAfterDelayWithBlock(opoznienie, ja, [ja] {
                     ja->ustawOperacjeTrwa(false);
                     ja->selectTabViewItem(ja->doneView);
                 });

@@ -1,6 +1,8 @@
 // The one main of every test executable. HOME and the per-user XDG folders point into a
 // fresh temporary folder before Qt or any test reads them, so no test touches real settings.
 
+#include "CzasyOczekiwania.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
@@ -68,6 +70,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Tarrowind"));
 
     ::testing::InitGoogleTest(&argc, argv);
+    Opoznienia::ustawDlaTestow(krotkieOpoznienia());
     const int wynik = RUN_ALL_TESTS();
 
     QDir(QString::fromStdString(katalog)).removeRecursively();
