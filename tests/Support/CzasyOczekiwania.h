@@ -26,3 +26,10 @@ inline Opoznienia krotkieOpoznienia()
             program.odpowiedzUtworzenia / krocej, program.zamknieciePoUtworzeniu / krocej,
             program.koniecMigracji / krocej, program.przejscieDoOstatniejStrony / krocej};
 }
+
+// The program's own waits for one test, the short ones again after it.
+struct OpoznieniaProgramu
+{
+    OpoznieniaProgramu() { Opoznienia::ustawDlaTestow(Opoznienia()); }
+    ~OpoznieniaProgramu() { Opoznienia::ustawDlaTestow(krotkieOpoznienia()); }
+};
