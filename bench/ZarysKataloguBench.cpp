@@ -16,6 +16,7 @@
 #include "Model/StosCoreData.h"
 #include "Platform/DelayedOperations.h"
 #include "Platform/FolderListing.h"
+#include "Platform/Opoznienia.h"
 
 #include "Support/Pomiary.h"
 #include "Support/StanowiskoPomiarowe.h"
@@ -149,7 +150,7 @@ Przeladowanie przeladowanie(Zarys &zarys, BytKatalogu *katalog, const QString &n
         std::exit(1);
     const int przed = zarys.wierszy();
     QCoreApplication::processEvents();
-    const double opoznienie = KontrolerRzeczyKatalogu::opoznieniePrzeladowania * 1000;
+    const double opoznienie = Opoznienia::biezace().przeladowanieKatalogu * 1000;
     const auto start = Zegar::now();
     const auto granica = start + std::chrono::milliseconds(int(opoznienie) + 1000);
     Petla petla;

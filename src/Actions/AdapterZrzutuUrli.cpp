@@ -3,6 +3,7 @@
 #include "KontrolerPrzeciagnieciaIZrzutu.h"
 
 #include "Platform/DelayedOperations.h"
+#include "Platform/Opoznienia.h"
 
 #include <QAbstractScrollArea>
 #include <QDropEvent>
@@ -87,7 +88,7 @@ bool AdapterZrzutuUrli::przyjmijZrzutDla(QObject *odbiorca, const InformacjaOPrz
     if (wykonanie == Wykonanie::OdRazu)
         wykonaj(*silnik, poWykonaniu);
     else
-        DelayedOperations::addOperationAfterDelayWithBlock(opoznienieWykonania, nullptr,
+        DelayedOperations::addOperationAfterDelayWithBlock(Opoznienia::biezace().wykonanieZrzutu, nullptr,
                                                            [silnik, poWykonaniu] { wykonaj(*silnik, poWykonaniu); });
     return true;
 }

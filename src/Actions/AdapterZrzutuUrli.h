@@ -19,7 +19,7 @@ class AdapterZrzutuUrli : public QObject
     Q_OBJECT
 
 public:
-    // Lists, outlines and the navigation bar carry a drop out 0.2 s after it; folder icons at once.
+    // Lists, outlines and the navigation bar carry a drop out a moment after it; folder icons at once.
     enum class Wykonanie { PoChwili, OdRazu };
     // The receiver for a point of the widget that takes the drop (an item view's viewport).
     using OdbiorcaDlaMiejsca = std::function<QObject *(const QPoint &miejsce)>;
@@ -29,8 +29,6 @@ public:
     using PoWykonaniu = std::function<void(const QList<BytSystemuPlikow *> &nowe)>;
 
     AdapterZrzutuUrli(QWidget *widok, Wykonanie wykonanie, OdbiorcaDlaMiejsca odbiorcaDlaMiejsca);
-
-    static constexpr double opoznienieWykonania = 0.2;
 
     // Hands the dropped files to a drop engine for `odbiorca`; YES when the engine has an
     // operation and at least one file, and so carries the drop out.

@@ -15,6 +15,7 @@
 #include "Model/SpecKatalog.h"
 #include "Platform/DelayedOperations.h"
 #include "Platform/FileOperations.h"
+#include "Platform/Opoznienia.h"
 #include "Platform/Paths.h"
 #include "Platform/Ui/Alert.h"
 #include "Platform/Ui/FolderChooser.h"
@@ -124,7 +125,8 @@ void ChangePortfolioLocationController::showOpenPanelandChangeCurrentLocation(co
     FolderChooser::current().choose(m_preferencesWindow, prosba, [ja](const std::optional<QString> &katalog) {
         if (!ja)
             return;
-        DelayedOperations::addOperationAfterDelayWithBlock(0.1, ja, [ja, katalog] { ja->katalogWybrany(katalog); });
+        DelayedOperations::addOperationAfterDelayWithBlock(Opoznienia::biezace().poZakonczeniuKlikniecia, ja,
+                                                           [ja, katalog] { ja->katalogWybrany(katalog); });
     });
 }
 
@@ -312,7 +314,8 @@ void ChangePortfolioLocationController::useOrCreatePortfolio()
             return;
         if (ok) {
             if (ja->updateBazaFasolekAfterOperation())
-                DelayedOperations::addOperationAfterDelayWithBlock(1.0, ja, [ja] { ja->zakonczPomyslnie(); });
+                DelayedOperations::addOperationAfterDelayWithBlock(Opoznienia::biezace().zamknieciePoUtworzeniu, ja,
+                                                                   [ja] { ja->zakonczPomyslnie(); });
             return;
         }
         ja->ustawOperacjeTrwa(false);
@@ -340,7 +343,7 @@ void ChangePortfolioLocationController::migratePortfolio()
     kroki.udana = [this] { zakonczPomyslnie(); };
     kroki.nieudana = [this] { zakonczMigracjeBledem(); };
     // The progress stays a moment before a failure is shown; the done tab says "migrated" itself.
-    kroki.sekundyPrzedBledem = 2.0;
+    kroki.sekundyPrzedBledem = Opoznienia::biezace().koniecMigracji;
     MigrationRun::rozpocznij(this, wizardMigrationViewController, setupWizardService, std::move(kroki),
                              m_currentPortfolioLocationURL, m_selectedPortfolioLocationURL);
 }

@@ -5,6 +5,7 @@
 #include "WizardMigrationViewController.h"
 
 #include "Platform/DelayedOperations.h"
+#include "Platform/Opoznienia.h"
 #include "Platform/Ui/Alert.h"
 
 MigrationRun::MigrationRun(QObject *wlasciciel, WizardMigrationViewController *widok, SetupWizardService *serwis,
@@ -61,7 +62,7 @@ void MigrationRun::udana()
         if (!wykonaj([krok = m_kroki.pokazPozostawione, &alert] { krok(alert); }))
             return;
     }
-    poSekundach(sekundyPoPrzeniesieniu, [this] {
+    poSekundach(Opoznienia::biezace().koniecMigracji, [this] {
         ustawStan(WizardMigrationViewController::MigrationFinished);
         poSekundach(m_kroki.sekundyUkonczenia, [this] {
             if (wykonaj(m_kroki.udana))

@@ -41,9 +41,6 @@ public:
         double sekundyUkonczenia = 0;
     };
 
-    // The progress shown after a successful move before it is called finished.
-    static constexpr double sekundyPoPrzeniesieniu = 2.0;
-
     // Shows the move in progress and starts it; the run is a child of `wlasciciel`. A move that
     // cannot start ends the run inside this call.
     static QPointer<MigrationRun> rozpocznij(QObject *wlasciciel, WizardMigrationViewController *widok,

@@ -10,6 +10,7 @@
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Model/SpecKatalog.h"
 #include "Platform/DelayedOperations.h"
+#include "Platform/Opoznienia.h"
 #include "Platform/Ui/Alert.h"
 #include "Platform/Ui/SynchronousSheet.h"
 #include "Platform/Ui/WindowRegistry.h"
@@ -84,7 +85,8 @@ void PreferencesWindowController::updateUI()
 void PreferencesWindowController::openChangePortfolioLocationPanel(QObject *)
 {
     // Once the button's own click has ended.
-    DelayedOperations::addOperationAfterDelayWithBlock(0.1, this, [this] { zmienLokalizacje(); });
+    DelayedOperations::addOperationAfterDelayWithBlock(Opoznienia::biezace().poZakonczeniuKlikniecia, this,
+                                                       [this] { zmienLokalizacje(); });
 }
 
 void PreferencesWindowController::zmienLokalizacje()

@@ -4,6 +4,7 @@
 #include "Model/SpecKatalog.h"
 #include "Platform/DelayedOperations.h"
 #include "Platform/FileOperations.h"
+#include "Platform/Opoznienia.h"
 #include "Platform/Paths.h"
 #include "Platform/PrzenoszenieKatalogu.h"
 
@@ -164,7 +165,8 @@ QString SetupWizardService::fragmentBedacyUrlemDoPortfolio(const QString &url) c
 void SetupWizardService::useOrCreatePortfolioWithBlock(CreationBlock blok)
 {
     const QString portfolio = urlPortfolioTarrowind();
-    m_operationQueue.start([this, portfolio, blok = std::move(blok)] {
+    const double opoznienie = Opoznienia::biezace().odpowiedzUtworzenia;
+    m_operationQueue.start([this, portfolio, opoznienie, blok = std::move(blok)] {
         BladOperacji blad;
         bool ok = false;
         if (bezwzgledna(portfolio))
@@ -172,7 +174,7 @@ void SetupWizardService::useOrCreatePortfolioWithBlock(CreationBlock blok)
         else
             BladOperacji::zErrno(&blad, ENOENT, QStringLiteral("Could not create the folder."), portfolio);
         // The service waits for this thread before it goes, so it is alive to be the answer's context.
-        DelayedOperations::addOperationAfterDelayWithBlock(1.0, this, [ok, blad, blok] { blok(ok, blad); });
+        DelayedOperations::addOperationAfterDelayWithBlock(opoznienie, this, [ok, blad, blok] { blok(ok, blad); });
     });
 }
 

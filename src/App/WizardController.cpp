@@ -10,6 +10,7 @@
 
 #include "Model/SpecKatalog.h"
 #include "Platform/DelayedOperations.h"
+#include "Platform/Opoznienia.h"
 #include "Platform/Ui/Alert.h"
 #include "Platform/Ui/FolderChooser.h"
 #include "Platform/Ui/SynchronousSheet.h"
@@ -82,7 +83,8 @@ void WizardController::wybierzSciezkeDlaPortfolio(QObject *)
         if (!ja || !katalog)
             return;
         const QString wybrany = *katalog;
-        DelayedOperations::addOperationAfterDelayWithBlock(0.5, ja, [ja, wybrany] {
+        const double opoznienie = Opoznienia::biezace().sprawdzenieWybranegoKatalogu;
+        DelayedOperations::addOperationAfterDelayWithBlock(opoznienie, ja, [ja, wybrany] {
             if (ja)
                 ja->sprawdzWybranaLokalizacje(wybrany);
         });
@@ -220,7 +222,7 @@ void WizardController::migratePortfolio()
             cancelButton->setEnabled(true);
     };
     // The finished state shows a second on the progress page before the done page.
-    kroki.sekundyUkonczenia = 1.0;
+    kroki.sekundyUkonczenia = Opoznienia::biezace().przejscieDoOstatniejStrony;
     MigrationRun::rozpocznij(this, wizardMigrationViewController, setupWizardService, std::move(kroki),
                              SetupWizardService::urlPortfolioWPiaskownicy(), setupWizardService->urlBazowy());
 }

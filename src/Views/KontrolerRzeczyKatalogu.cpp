@@ -15,6 +15,7 @@
 #include "Platform/DesktopServices.h"
 #include "Platform/IdentyfikatorProgramu.h"
 #include "Platform/Konsola.h"
+#include "Platform/Opoznienia.h"
 #include "Platform/Ui/Alert.h"
 #include "Platform/Ui/AkcjaPrzycisku.h"
 #include "Platform/Ui/ElementInterfejsu.h"
@@ -169,7 +170,8 @@ void KontrolerRzeczyKatalogu::setKatalog(BytKatalogu *katalog)
                 [this] { wyzwalaczSciezki(); });
         // One reload per pulse, each its own half second later; the controller keeps none alive.
         connect(katalog, &BytKatalogu::kvoNodeHasChanged, m_obserwacjaKatalogu.get(), [this] {
-            DelayedOperations::addOperationAfterDelayWithBlock(opoznieniePrzeladowania, this, [this] { przeladuj(); });
+            DelayedOperations::addOperationAfterDelayWithBlock(Opoznienia::biezace().przeladowanieKatalogu, this,
+                                                               [this] { przeladuj(); });
         });
     }
     wyzwalaczSciezki();

@@ -67,8 +67,6 @@ public:
     int numberOfPreviewItemsInPreviewPanel(PanelSzybkiegoPrzegladu *panel) override;
     PreviewItem *previewPanelPreviewItemAtIndex(PanelSzybkiegoPrzegladu *panel, int indeks) override;
 
-    static constexpr double opoznieniePrzeladowania = 0.5;
-
 protected:
     void loadView() override;
     bool eventFilter(QObject *obiekt, QEvent *zdarzenie) override;

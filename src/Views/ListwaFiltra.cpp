@@ -2,6 +2,8 @@
 
 #include "WidokListwyZakresu.h"
 
+#include "Platform/Opoznienia.h"
+
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -32,7 +34,7 @@ ListwaFiltra::ListwaFiltra(ListwaZakresu *listwa, QWidget *rodzic)
     uklad->addWidget(m_poleWyszukiwarki);
 
     m_opoznienie.setSingleShot(true);
-    m_opoznienie.setInterval(opoznienieFrazyMs);
+    m_opoznienie.setInterval(int(Opoznienia::biezace().frazaFiltra * 1000));
     connect(&m_opoznienie, &QTimer::timeout, this, &ListwaFiltra::podajFraze);
     connect(m_poleWyszukiwarki, &QLineEdit::textEdited, this, &ListwaFiltra::poEdycji);
     connect(m_poleWyszukiwarki, &QLineEdit::returnPressed, this, &ListwaFiltra::podajFraze);

@@ -8,15 +8,13 @@ class QLineEdit;
 class WidokListwyZakresu;
 
 // The strip a list view places in its tab above the list: the scope bar, where the list has
-// one, and the search field. The phrase follows the field about 150 ms after the last
+// one, and the search field. The phrase follows the field a moment after the last
 // keystroke, at once on Return or when the field is cleared.
 class ListwaFiltra : public QWidget
 {
     Q_OBJECT
 
 public:
-    static constexpr int opoznienieFrazyMs = 150;
-
     // Without a bar (the archive) the strip holds the search field only.
     explicit ListwaFiltra(ListwaZakresu *listwa, QWidget *rodzic = nullptr);
 

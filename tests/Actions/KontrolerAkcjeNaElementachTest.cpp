@@ -95,8 +95,7 @@ TEST_F(ElementyPolecenia, TheClickedRowIsForgottenOnEveryChangeOfTheListAndAfter
     for (const auto &p : przypadki) {
         m_kontroler.setKliknietyWiersz(3);
         p.wykonaj();
-        QTest::qWait(20);
-        EXPECT_EQ(m_kontroler.kliknietyWiersz(), -1) << p.zmiana;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return m_kontroler.kliknietyWiersz() == -1; }, 5000)) << p.zmiana;
     }
 }
 

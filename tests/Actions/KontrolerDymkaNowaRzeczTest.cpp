@@ -1,6 +1,7 @@
 #include "Actions/DymekNowaRzecz.h"
 #include "Actions/KontrolerDymkaNowaRzecz.h"
 #include "Actions/PoleNazwa.h"
+#include "Support/CzasyOczekiwania.h"
 
 #include <gtest/gtest.h>
 
@@ -70,12 +71,11 @@ TEST_F(DymekNowaRzeczTest, OnlyReturnWithANameCallsALivingRequesterOnceAfterTheF
         otworz(&m_zadajacy);
         EXPECT_TRUE(pole()->text().isEmpty()) << "each opening starts empty";
         QTest::keyClick(pole(), Qt::Key_Return);
-        QTest::qWait(50);
+        przeczekajCisze(50);
         EXPECT_TRUE(otwarty()) << "Return in an empty field";
         QTest::keyClicks(pole(), QStringLiteral("Nowa"));
         QTest::keyClick(koniec == Qt::Key_Escape ? static_cast<QWidget *>(m_kontroler.dymek()) : pole(), koniec);
-        QTest::qWait(50);
-        EXPECT_FALSE(otwarty()) << koniec;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !otwarty(); }, 5000)) << koniec;
         EXPECT_TRUE(m_poprzednie->hasFocus()) << koniec;
     }
     EXPECT_EQ(m_kontroler.poleOpis()->text(), QStringLiteral("New Bean in 'Work'"));
@@ -86,6 +86,6 @@ TEST_F(DymekNowaRzeczTest, OnlyReturnWithANameCallsALivingRequesterOnceAfterTheF
     QTest::keyClicks(pole(), QStringLiteral("Druga"));
     delete zadajacy;
     QTest::keyClick(pole(), Qt::Key_Return);
-    QTest::qWait(50);
+    przeczekajCisze(50);
     EXPECT_EQ(m_wywolania, QStringList{QStringLiteral("Nowa")}) << "not repeated, nor given to a requester gone";
 }

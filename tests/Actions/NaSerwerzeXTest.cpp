@@ -13,6 +13,7 @@
 #include "Actions/ZrodloPrzeciaganiaPlikow.h"
 #include "App/TarrowindAppDelegate.h"
 #include "Platform/Ui/WindowRegistry.h"
+#include "Support/CzasyOczekiwania.h"
 #include "Widgets/KontrolerTablicy.h"
 
 #include <QAbstractButton>
@@ -73,6 +74,7 @@ TEST_F(NaSerwerzeX, ARealDragBetweenTwoOfOurWindowsMovesTheFileAndTheSourceDelet
     zrodlo.show();
     cel.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&zrodlo) && QTest::qWaitForWindowExposed(&cel));
+    // The window manager places both windows before the pointer moves; nothing is checked on the clock.
     QTest::qWait(300);
 
     const QPoint start = zrodlo.viewport()->mapToGlobal(zrodlo.visualItemRect(zrodlo.item(0)).center());
@@ -85,7 +87,7 @@ TEST_F(NaSerwerzeX, ARealDragBetweenTwoOfOurWindowsMovesTheFileAndTheSourceDelet
     xdotool.start(QStringLiteral("xdotool"), skrypt.split(QLatin1Char(' ')));
     const QString przeniesiony = R(QStringLiteral("All Beans/Work/_Flow_Items/A/nowy.txt"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return xdotool.state() == QProcess::NotRunning && KatalogTestowy::istnieje(przeniesiony); }, 10000));
-    QTest::qWait(300);
+    przeczekajCisze(300);
     EXPECT_EQ(KatalogTestowy::czytaj(przeniesiony), "N");
     EXPECT_FALSE(KatalogTestowy::istnieje(m_zewnetrzny));
     EXPECT_EQ(zrodlo.count(), 1) << "the source list removed no row";
@@ -106,6 +108,7 @@ TEST_F(NaSerwerzeX, TheNewItemPopoverOverTheProgramsWindow)
     KontrolerDymkaNowaRzecz kontroler;
     kontroler.wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(rnrPotok, {}, okno, [](const QString &) {}, *kotwica);
     QTest::keyClicks(kontroler.poleNazwa(), QStringLiteral("Nowy potok"));
+    // The server paints the popover before its screenshot.
     QTest::qWait(500);
     EXPECT_TRUE(kontroler.dymek()->isVisible());
     EXPECT_TRUE(kontroler.dymek()->strzalkaUGory());
@@ -139,6 +142,7 @@ TEST_F(NaSerwerzeX, TheBeanContextMenuWithItsStatusSubmenuOnTwoBeansOverTheProgr
     }
     QTest::keyClick(podreczne, Qt::Key_Right);
     ASSERT_TRUE(QTest::qWaitFor([statusy] { return statusy->isVisible(); }, 3000));
+    // The server paints the submenu before its screenshot.
     QTest::qWait(300);
     EXPECT_EQ(statusy->actions().first()->text(), QStringLiteral("<Multiple Beans>"));
     EXPECT_TRUE(zapiszZrzut(okno, podreczne->geometry().united(statusy->geometry()), QStringLiteral("bean-context-menu-status.png")));

@@ -4,6 +4,7 @@
 #include "Actions/MenuKontroleraElementow.h"
 #include "Platform/Ui/ElementInterfejsu.h"
 #include "Platform/Ui/PozycjaMenu.h"
+#include "Support/CzasyOczekiwania.h"
 #include "Support/GeneratorPortfolio.h"
 #include "Support/Ui/NagrywarkaAlertow.h"
 #include "Widgets/KontrolerTablicy.h"
@@ -117,7 +118,7 @@ TEST_F(PoleceniaZmianFasolek, TrashAsksFirstDuplicateTakesTheNextFreeNameAndBoth
         m_kontroler.performAction(Akcja::moveToTrash, nullptr);
         EXPECT_EQ(tekstAlertu(i), przypadki[i].pytanie);
         if (i == 0) {
-            QTest::qWait(100);
+            przeczekajCisze(100);
             sprawdzNiezmienione();
         }
         EXPECT_TRUE(QTest::qWaitFor([&] { return wKoszu() == przypadki[i].kosz; }, 5000)) << qPrintable(wKoszu().join(", "));

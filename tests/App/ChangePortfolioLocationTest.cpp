@@ -11,6 +11,7 @@
 #include "Platform/TreeCopier.h"
 #include "Platform/UserDefaults.h"
 #include "Platform/Ui/WindowRegistry.h"
+#include "Support/CzasyOczekiwania.h"
 #include "Support/GeneratorPortfolio.h"
 #include "Support/KatalogTestowy.h"
 #include "Support/MigawkaKatalogu.h"
@@ -310,7 +311,7 @@ TEST_P(Niepowodzenia, StoreNothingRepointNothingKeepTheSourceWholeAndBringAWindo
     if (n.rodzaj == Niepowodzenie::Anulowanie)
         w("cancelButton")->click();
     czekajNaKarte("changeLocationTab");
-    QTest::qWait(1200);
+    przeczekajCisze();
     EXPECT_EQ(karta(), QStringLiteral("changeLocationTab")) << "no done tab";
     EXPECT_EQ(komunikaty().mid(1), n.alert ? QStringList{QLatin1String(n.alert)} : QStringList());
     EXPECT_EQ(migawkaKatalogu(starePortfolio), przed);

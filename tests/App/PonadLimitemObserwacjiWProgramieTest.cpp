@@ -47,7 +47,7 @@ TEST_F(PonadLimitemObserwacjiWProgramie, TheWindowTellsOnceWhichSettingRaisesThe
                                                        "system's limit of folder watches is reached."));
     // A stream started again meets the same limit; the user has been told.
     baza()->obserwatorZmianNaDysku()->updateEventListenerAfterUrlBazowyChange();
-    QTest::qWait(ciszaMs * 2);
+    przeczekajCisze(ciszaMs * 2);
     EXPECT_EQ(powiadomienOLimicie(), 1);
 }
 
@@ -62,7 +62,7 @@ TEST_F(PonadLimitemObserwacjiWProgramie, AFlowShownInTheWindowShowsTheBeanAnothe
     ASSERT_FALSE(pasek->selectionModel()->isSelected(wiersz));
 
     ASSERT_TRUE(QFile(R(QStringLiteral("All Beans/Potok 0002/_Ready/Z innego programu.txt"))).open(QIODevice::WriteOnly));
-    QTest::qWait(ciszaMs);
+    przeczekajCisze();
     ASSERT_EQ(fasolka(QStringLiteral("Potok 0002"), QStringLiteral("Z innego programu.txt")), nullptr)
         << "the status folder is watched after all";
 

@@ -22,6 +22,7 @@
 
 #include "Model/BazaFasolek.h"
 #include "Model/Potok.h"
+#include "Support/CzasyOczekiwania.h"
 
 #include <gtest/gtest.h>
 
@@ -122,8 +123,7 @@ TEST_F(StronyKreatora, FirstRunThroughTheStartUpCreatesAndStoresThePortfolioAndT
     EXPECT_EQ(wybor.wpisy().at(0).prosba.startFolder, QDir::homePath()) << "nothing stored: the home folder";
     EXPECT_EQ(wybor.wpisy().at(0).okno, kreator.window());
 
-    QTest::qWait(250);
-    EXPECT_EQ(strona(kreator), QStringLiteral("chooseLocationView")) << "the checks wait half a second";
+    EXPECT_EQ(strona(kreator), QStringLiteral("chooseLocationView")) << "the checks wait a moment";
     ASSERT_TRUE(czekajNaStrone(kreator, "operateView"));
     EXPECT_TRUE(alerty.wpisy().isEmpty());
     EXPECT_EQ(kreator.setupWizardService->urlBazowy(), baza);
@@ -136,7 +136,6 @@ TEST_F(StronyKreatora, FirstRunThroughTheStartUpCreatesAndStoresThePortfolioAndT
 
     operuj->click();
     EXPECT_FALSE(operuj->isEnabled()) << "no second start while the first runs";
-    QTest::qWait(500);
     EXPECT_EQ(strona(kreator), QStringLiteral("operateView")) << "the page waits for the answer";
     ASSERT_TRUE(czekajNaStrone(kreator, "doneView"));
 
@@ -201,7 +200,7 @@ TEST_F(StronyKreatora, ADoubleClickOnTheOperateButtonCreatesOnce)
     kreator.wizardController->operateOnPortfolio(nullptr);
     kreator.wizardController->operateOnPortfolio(nullptr);
     ASSERT_TRUE(czekajNaStrone(kreator, "doneView"));
-    QTest::qWait(1300);
+    przeczekajCisze();
     EXPECT_EQ(przygotowaniaBazy, 1);
     EXPECT_TRUE(alerty.wpisy().isEmpty());
 }
@@ -222,7 +221,7 @@ TEST_F(StronyKreatora, AChoiceArrivingWhileThePortfolioIsMadeDoesNotReplaceTheOn
     kreator.wizardController->wybierzSciezkeDlaPortfolio(nullptr);
     EXPECT_EQ(wybor.wpisy().size(), 2);
     ASSERT_TRUE(czekajNaStrone(kreator, "doneView"));
-    QTest::qWait(700);
+    przeczekajCisze();
 
     EXPECT_TRUE(alerty.wpisy().isEmpty());
     EXPECT_EQ(zapisanaLokalizacja(), pierwsza);
@@ -239,7 +238,7 @@ TEST_F(StronyKreatora, CancellingTheChooserTakesNothing)
     przycisk(kreator, "continueButton")->click();
     wybor.dodajOdpowiedz(std::nullopt);
     przycisk(kreator, "chooseButton")->click();
-    QTest::qWait(700);
+    przeczekajCisze();
     EXPECT_EQ(wybor.wpisy().size(), 1);
     EXPECT_EQ(strona(kreator), QStringLiteral("chooseLocationView"));
     EXPECT_FALSE(kreator.setupWizardService->czyUstawionyUrlBazowy());
@@ -325,7 +324,7 @@ TEST_P(SprawdzanieLokalizacji, EachCaseShowsItsOneAlertAndTakesTheFolderOnlyWhen
                    && strona(kreator) == QLatin1String(przypadek.stronaPo) && wybor.wpisy().size() == przypadek.wyboryPo;
         },
         5000));
-    QTest::qWait(100);
+    przeczekajCisze(100);
     ASSERT_EQ(alerty.wpisy().size(), przypadek.alert.isEmpty() ? 0 : 1);
     EXPECT_EQ(strona(kreator), QLatin1String(przypadek.stronaPo));
     EXPECT_EQ(wybor.wpisy().size(), przypadek.wyboryPo);
@@ -371,7 +370,7 @@ TEST_F(StronyKreatora, AWizardReplacedWhileALocationAlertIsUpIsNotTouchedAfterIt
         ASSERT_TRUE(czekajNaAlert(int(alertyPrzed) + 1));
         alerty.podCzasAlertu({});
         EXPECT_FALSE(kontroler) << "the alert's loop replaced the wizard";
-        QTest::qWait(100);
+        przeczekajCisze(100);
         EXPECT_EQ(wybor.wpisy().size(), wyboryPo) << "a gone wizard opens no chooser";
     }
 }
@@ -413,7 +412,7 @@ TEST_F(StronyKreatora, ALocationThatCannotBeStoredIsReportedAndNotClaimedDone)
     EXPECT_EQ(alert.alertStyle(), Alert::AlertStyle::Critical);
     EXPECT_EQ(alert.messageText(), QStringLiteral("Could not store the portfolio location."));
     EXPECT_TRUE(alert.informativeText().contains(baza));
-    QTest::qWait(200);
+    przeczekajCisze();
     EXPECT_EQ(strona(kreator), QStringLiteral("operateView"));
     EXPECT_EQ(przygotowaniaBazy, 0);
     EXPECT_TRUE(wyniki.isEmpty());

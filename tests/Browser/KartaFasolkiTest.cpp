@@ -169,7 +169,8 @@ TEST_F(KartaFasolkiTest, TheOutlineKeepsItsOpenFoldersAndASingleSelectedFileThro
                && !wierszZarysu(drzewo, QStringLiteral("z.txt")).isValid();
     };
     ASSERT_TRUE(QTest::qWaitFor(wszystkoWidac, czasNaZdarzenieMs));
-    QTest::qWait(int(KontrolerRzeczyKatalogu::opoznieniePrzeladowania * 1000) + 200);
+    // The reloads still due have come by then.
+    przeczekajCisze(int(Opoznienia::biezace().przeladowanieKatalogu * 1000) + ciszaMs);
 
     EXPECT_TRUE(zarys->widokZaryseli()->isExpanded(wierszZarysu(drzewo, QStringLiteral("y"))));
     EXPECT_TRUE(zarys->widokZaryseli()->isExpanded(wierszZarysu(drzewo, QStringLiteral("b"))));

@@ -103,7 +103,7 @@ TEST_F(ObserwatorPonadLimitemObserwacji, AShownFlowIsReadAgainAtOnce)
     // No look comes during the test: only the view's showing can bring the bean in.
     ASSERT_TRUE(zbudujPonadLimitem(3600));
     plik(QStringLiteral("All Beans/Flow/_Ready/Nowa.txt"));
-    QTest::qWait(ciszaMs);
+    przeczekajCisze();
     ASSERT_EQ(fasolkiPotoku(), QStringList{QStringLiteral("Stara.txt")});
     baza()->odczytajPokazanyObiekt(potok(QStringLiteral("Flow")));
     EXPECT_EQ(fasolkiPotoku(), (QStringList{QStringLiteral("Nowa.txt"), QStringLiteral("Stara.txt")}));

@@ -87,7 +87,7 @@ TEST_F(ObserwatorZmianNaDyskuTest, BeanMovedBetweenStatusFoldersByAnotherProgram
                               R(QStringLiteral("All Beans/_Main_Flow/_Done/idea.txt"))));
 
     ASSERT_TRUE(czekaj([&] { return glowny->fasolkiUkonczone().size() == 1; }));
-    QTest::qWait(ciszaMs);
+    przeczekajCisze();
     ASSERT_EQ(glowny->fasolki().size(), 1);
     EXPECT_TRUE(glowny->fasolkiWInkubacji().isEmpty());
     EXPECT_EQ(glowny->fasolki().elementy().first()->bytFasolki()->plikowyURL(),
@@ -242,7 +242,7 @@ TEST_F(ObserwatorZmianNaDyskuTest, TreeUnpackedInsideABeanIsNotReadBelowWhatWasS
         const auto ostatnie = events()->lastEvent();
         return ostatnie && ostatnie->eventPath().startsWith(R(QStringLiteral("All Beans/_Main_Flow/Garden/src/d")));
     }));
-    QTest::qWait(ciszaMs);
+    przeczekajCisze();
     EXPECT_FALSE(src->czyBytyBylyOdczytaneZDysku());
     EXPECT_TRUE(src->bytyWewnetrzneBezOdczytu().isEmpty());
 }
@@ -272,7 +272,7 @@ TEST_F(ObserwatorZmianNaDyskuTest, ChangesWaitWhileTheModalGateIsRaised)
     {
         const ModalGate::Raise bramka;
         ASSERT_TRUE(QDir().mkdir(R(QStringLiteral("All Beans/Held"))));
-        QTest::qWait(ciszaMs);
+        przeczekajCisze();
         EXPECT_EQ(baza->znajdzPotokONazwie(QStringLiteral("Held")), nullptr);
     }
     EXPECT_TRUE(czekaj([&] { return baza->znajdzPotokONazwie(QStringLiteral("Held")) != nullptr; }));
@@ -292,7 +292,7 @@ TEST_F(ObserwatorZmianNaDyskuTest, AfterAChangeOfLocationOnlyTheNewPortfolioIsFo
     events()->setLastEvent(std::nullopt);
     ASSERT_TRUE(QDir().mkdir(staryKorzen + QStringLiteral("/All Beans/Stale")));
     zapisz(staryKorzen + QStringLiteral("/All Beans/_Main_Flow/old.txt"));
-    QTest::qWait(ciszaMs);
+    przeczekajCisze();
     EXPECT_FALSE(events()->lastEvent().has_value()) << "the old portfolio is silent";
 
     ASSERT_TRUE(QDir().mkdir(nowaBaza.sciezka(QStringLiteral("Tarrowind/All Beans/Fresh"))));

@@ -105,7 +105,7 @@ TEST_F(SCEventsTest, StartsAndStopsOnlyFromTheMatchingState)
     EXPECT_FALSE(events.isWatchingPaths());
     nagrywacz.zdarzenia.clear();
     zapisz(P(QStringLiteral("a/c")));
-    QTest::qWait(ciszaMs);
+    przeczekajCisze();
     EXPECT_TRUE(nagrywacz.zdarzenia.isEmpty()) << "nothing after a stop";
 }
 
@@ -118,7 +118,7 @@ TEST_F(SCEventsTest, ExcludedPathDropsItselfAndEverythingThatBeginsWithIt)
     ASSERT_TRUE(events.flushEventStreamSync());
     ASSERT_TRUE(QTest::qWaitFor([&] { return nagrywacz.sciezki().contains(P(QStringLiteral("a/c"))); },
                                 czasNaZdarzenieMs));
-    QTest::qWait(ciszaMs);
+    przeczekajCisze();
     EXPECT_EQ(nagrywacz.sciezki(), QStringList{P(QStringLiteral("a/c"))})
         << "the plain prefix drops a/bc as well";
 
@@ -128,7 +128,7 @@ TEST_F(SCEventsTest, ExcludedPathDropsItselfAndEverythingThatBeginsWithIt)
     nagrywacz.zdarzenia.clear();
     zapiszWeWszystkich();
     ASSERT_TRUE(QTest::qWaitFor([&] { return nagrywacz.sciezki().size() == 3; }, czasNaZdarzenieMs));
-    QTest::qWait(ciszaMs);
+    przeczekajCisze();
     QStringList sciezki = nagrywacz.sciezki();
     sciezki.sort();
     EXPECT_EQ(sciezki, (QStringList{P(QStringLiteral("a/b/c")), P(QStringLiteral("a/bc")), P(QStringLiteral("a/c"))}))

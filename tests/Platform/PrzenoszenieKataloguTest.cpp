@@ -4,6 +4,7 @@
 #include "Platform/PrzenoszenieKatalogu.h"
 #include "Platform/TreeCopier.h"
 
+#include "Support/CzasyOczekiwania.h"
 #include "Support/DwaSystemyPlikow.h"
 #include "Support/GeneratorPortfolio.h"
 #include "Support/KatalogTestowy.h"
@@ -40,9 +41,7 @@ void sledz(PrzenoszenieKatalogu &przenoszenie, Wynik &wynik)
 
 bool czekajNaKoniec(const Wynik &wynik)
 {
-    for (int i = 0; i < 600 && wynik.raportyKonca == 0; ++i)
-        QTest::qWait(50);
-    return wynik.raportyKonca == 1;
+    return QTest::qWaitFor([&] { return wynik.raportyKonca > 0; }, 30000) && wynik.raportyKonca == 1;
 }
 
 using PrzenoszenieMiedzyUrzadzeniami = DwaSystemyPlikow;
@@ -75,7 +74,7 @@ TEST(PrzenoszenieKataloguTest, TheEndReportWaitsWhileTheModalGateIsRaised)
     {
         ModalGate::Raise brama;
         ASSERT_TRUE(przenoszenie.rozpocznij());
-        QTest::qWait(400);
+        przeczekajCisze();
         EXPECT_EQ(wynik.raportyKonca, 0);
     }
     ASSERT_TRUE(czekajNaKoniec(wynik));
@@ -129,7 +128,7 @@ TEST_F(PrzenoszenieMiedzyUrzadzeniami, CancelRightAfterStartLeavesTheSourceWhole
     EXPECT_TRUE(QDir(inny->path()).entryList(wszystko).isEmpty()) << "no partial copy, hidden or not";
 
     przenoszenie.anuluj();
-    QTest::qWait(150);
+    przeczekajCisze();
     EXPECT_EQ(wynik.raportyKonca, 1) << "a cancel after the end does nothing";
 }
 

@@ -86,13 +86,13 @@ TEST_F(PonadLimitemObserwacji, FoldersPastTheLimitAreKnownAndTheLimitToldOnce)
     for (const char *wzgledna : {"a", "b", "a/c"})
         EXPECT_TRUE(m_strumien.czyNieobserwowany(S(QLatin1String(wzgledna)))) << wzgledna;
     // A few rounds of looks later it is still the one notice.
-    QTest::qWait(int(odstepSpojrzenWTescie * 3000));
+    przeczekajCisze(int(odstepSpojrzenWTescie * 3000));
     EXPECT_EQ(m_powiadomien, 1);
 }
 
 TEST_F(PonadLimitemObserwacji, UnchangedFoldersPastTheLimitAreNotReported)
 {
-    QTest::qWait(int(odstepSpojrzenWTescie * 3000));
+    przeczekajCisze(int(odstepSpojrzenWTescie * 3000));
     EXPECT_TRUE(m_zgloszone.isEmpty()) << qPrintable(QStringList(m_zgloszone.values()).join(QLatin1String(", ")));
 }
 

@@ -120,7 +120,7 @@ TEST_F(StrumienInotifyTest, ChangeDeepInTreeIsReportedAsItsFolderOnly)
     zapisz(gleboki + QStringLiteral("/nowy.txt"));
 
     ASSERT_TRUE(odbiorca.czekajNa(gleboki));
-    QTest::qWait(ciszaMs);
+    przeczekajCisze();
     EXPECT_EQ(odbiorca.sciezki(), QSet<QString>{gleboki});
     EXPECT_EQ(odbiorca.flagi(gleboki), 0u);
 }
@@ -143,7 +143,7 @@ TEST_F(StrumienInotifyTest, FolderRenamedInsideTreeKeepsCorrectPaths)
     odbiorca.wyczysc();
     zapisz(korzen + QStringLiteral("/y/b/c/plik"));
     ASSERT_TRUE(odbiorca.czekajNa(korzen + QStringLiteral("/y/b/c")));
-    QTest::qWait(ciszaMs);
+    przeczekajCisze();
 
     for (const QString &sciezka : odbiorca.sciezki())
         EXPECT_FALSE(sciezka.contains(QLatin1String("/a/")) || sciezka.contains(QLatin1String("/z/"))) << qPrintable(sciezka);
@@ -161,7 +161,7 @@ TEST_F(StrumienInotifyTest, FolderMovedOutOfTreeIsNoLongerWatched)
     ASSERT_TRUE(czekajNaKatalogow(1));
     odbiorca.wyczysc();
     zapisz(poza + QStringLiteral("/a/b/plik"));
-    QTest::qWait(ciszaMs);
+    przeczekajCisze();
 
     EXPECT_TRUE(odbiorca.partie().isEmpty());
 }
@@ -173,7 +173,7 @@ TEST_F(StrumienInotifyTest, HiddenEntriesAreNeitherReportedNorWatched)
     zapisz(korzen + QStringLiteral("/.ukryty"));
     ASSERT_TRUE(QDir(korzen).mkpath(QStringLiteral(".tarrowind-0123/wewnatrz")));
     zapisz(korzen + QStringLiteral("/.tarrowind-0123/wewnatrz/plik"));
-    QTest::qWait(ciszaMs);
+    przeczekajCisze();
     EXPECT_TRUE(odbiorca.partie().isEmpty());
     EXPECT_EQ(strumien.liczbaObserwowanychKatalogow(), 1);
 
@@ -248,7 +248,7 @@ TEST_F(StrumienInotifyTest, RootMovedAwayIsReportedAndItsNewPlaceIsNot)
 
     odbiorca.wyczysc();
     zapisz(nowe + QStringLiteral("/Flow/plik"));
-    QTest::qWait(ciszaMs);
+    przeczekajCisze();
     EXPECT_TRUE(odbiorca.partie().isEmpty());
 }
 
@@ -345,7 +345,7 @@ TEST_F(StrumienInotifyTest, WatchLimitReachedKeepsWhatIsWatchedAndSaysSoOnce)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !linie.isEmpty(); }, czasNaZdarzenieMs));
     ASSERT_TRUE(QDir(korzen).mkdir(QStringLiteral("jeszcze jeden")));
     ASSERT_TRUE(odbiorca.czekajNa(korzen));
-    QTest::qWait(ciszaMs);
+    przeczekajCisze();
     EXPECT_EQ(strumien.liczbaObserwowanychKatalogow(), 3);
     ASSERT_EQ(linie.size(), 1);
     EXPECT_TRUE(linie.first().contains(QLatin1String("fs.inotify.max_user_watches"))) << qPrintable(linie.first());
@@ -406,9 +406,9 @@ TEST_F(StrumienInotifyTest, RaisedGateHoldsBatchAndReleasesItSoonAfterLowering)
 
     auto podniesiona = std::make_unique<ModalGate::Raise>();
     zapisz(a + QStringLiteral("/plik"));
-    QTest::qWait(ciszaMs);
+    przeczekajCisze();
     zapisz(b + QStringLiteral("/plik"));
-    QTest::qWait(ciszaMs);
+    przeczekajCisze();
     EXPECT_TRUE(odbiorca.partie().isEmpty());
 
     podniesiona.reset();
@@ -429,7 +429,7 @@ TEST_F(StrumienInotifyTest, OpenModalWidgetHoldsBatchUntilProbeSaysClosed)
     ASSERT_TRUE(uruchomIZaczekaj({korzen}, 1));
 
     zapisz(korzen + QStringLiteral("/plik"));
-    QTest::qWait(ciszaMs);
+    przeczekajCisze();
     EXPECT_TRUE(odbiorca.partie().isEmpty());
 
     otwarte = false;
@@ -458,7 +458,7 @@ TEST_F(StrumienInotifyTest, RestartWatchesOnlyTheNewRoots)
     zapisz(korzen + QStringLiteral("/stary"));
     zapisz(nowy + QStringLiteral("/nowy"));
     ASSERT_TRUE(odbiorca.czekajNa(nowy));
-    QTest::qWait(ciszaMs);
+    przeczekajCisze();
     EXPECT_EQ(odbiorca.sciezki(), QSet<QString>{nowy});
 }
 
@@ -471,7 +471,7 @@ TEST_F(StrumienInotifyTest, StopDropsBatchesStillOnTheirWay)
     // The worker posts its batch while the main thread does not run its loop.
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_TRUE(strumien.zatrzymaj());
-    QTest::qWait(ciszaMs);
+    przeczekajCisze();
 
     EXPECT_TRUE(odbiorca.partie().isEmpty());
 }

@@ -1,6 +1,7 @@
 // The one main of every test executable. HOME and the per-user XDG folders point into a
 // fresh temporary folder before Qt or any test reads them, so no test touches real settings.
 
+#include "CzasyOczekiwania.h"
 #include "Model/SpecKatalog.h"
 #include "Model/StosCoreData.h"
 
@@ -170,6 +171,7 @@ int main(int argc, char **argv)
 
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new SprzatanieMiedzyTestami(katalog));
+    Opoznienia::ustawDlaTestow(krotkieOpoznienia());
     const int wynik = RUN_ALL_TESTS();
 
     QDir(QString::fromStdString(katalog)).removeRecursively();

@@ -20,6 +20,7 @@ QImage zapiszObrazZrzutu(const QImage &obraz, const QString &nazwa)
 
 QImage zrzutOkna(QWidget *okno, const QString &nazwa)
 {
+    // The server paints what was just shown; a screenshot has no result to wait for.
     QTest::qWait(300);
     return zapiszObrazZrzutu(okno->screen()->grabWindow(okno->winId()).toImage().convertToFormat(QImage::Format_ARGB32),
                        nazwa);
@@ -27,6 +28,7 @@ QImage zrzutOkna(QWidget *okno, const QString &nazwa)
 
 QImage zrzutOkien(const QList<QWidget *> &okna, const QString &nazwa)
 {
+    // The server paints what was just shown; a screenshot has no result to wait for.
     QTest::qWait(300);
     QRect obszar;
     for (QWidget *okno : okna)

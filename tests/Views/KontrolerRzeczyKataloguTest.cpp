@@ -10,6 +10,7 @@
 #include "Views/KontrolerWidokuKataloguSpecjalnego.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
 
+#include "Support/CzasyOczekiwania.h"
 #include "Support/KatalogTestowy.h"
 #include "Support/Ui/NagrywarkaAlertow.h"
 #include "Support/Ui/WierszZarysu.h"
@@ -124,7 +125,7 @@ TEST_F(KontrolerRzeczyKataloguTest, ARefusedRenameTouchesNothingAndSaysSo)
     const QModelIndex plik = indeks(QStringLiteral("z.txt"));
     m_kontroler.controlTextDidEndEditing(plik, QStringLiteral("a/b"));
     EXPECT_TRUE(alerty.wpisy().isEmpty()); // deferred by one turn
-    QTest::qWait(50);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !alerty.wpisy().isEmpty(); }, 5000));
     ASSERT_EQ(alerty.wpisy().size(), 1);
     EXPECT_EQ(alerty.wpisy()[0].alert.messageText(), QStringLiteral("Could not change 'z.txt' name to 'a/b'."));
     EXPECT_TRUE(QFile::exists(m_dysk.sciezka(QStringLiteral("z.txt"))));
@@ -152,7 +153,7 @@ TEST_F(KontrolerRzeczyKataloguTest, TrashAsksByTheShownNameAndReportsAFailureByT
     }
 }
 
-TEST_F(KontrolerRzeczyKataloguTest, EveryPulseGivesItsOwnReloadHalfASecondLater)
+TEST_F(KontrolerRzeczyKataloguTest, EveryPulseGivesItsOwnReloadItsDelayLater)
 {
     // Each reload lists the folder again, which ends in the folder's leaf notice.
     QElapsedTimer zegar;
@@ -166,11 +167,10 @@ TEST_F(KontrolerRzeczyKataloguTest, EveryPulseGivesItsOwnReloadHalfASecondLater)
     for (int i = 0; i < 3; ++i) {
         pulsy.append(zegar.elapsed());
         emit m_katalog->kvoNodeHasChanged();
-        QTest::qWait(150);
     }
-    const int opoznienieMs = int(KontrolerRzeczyKatalogu::opoznieniePrzeladowania * 1000);
+    const int opoznienieMs = int(Opoznienia::biezace().przeladowanieKatalogu * 1000);
     ASSERT_TRUE(QTest::qWaitFor([&] { return przeladowania.size() >= 3; }, 5000));
-    QTest::qWait(200);
+    przeczekajCisze();
     ASSERT_EQ(przeladowania.size(), 3);
     for (int i = 0; i < 3; ++i)
         EXPECT_GE(przeladowania[i], pulsy[i] + opoznienieMs) << i;
@@ -232,8 +232,7 @@ TEST_F(KontrolerRzeczyKataloguTest, DroppedFilesGoIntoTheFolderUnderThePointerOr
         SCOPED_TRACE(nazwa.toStdString());
         EXPECT_TRUE(zrzut.isAccepted());
         EXPECT_FALSE(QFile::exists(m_dysk.sciezka(p.cel + nazwa))) << "carried out a moment later";
-        QTest::qWait(int(AdapterZrzutuUrli::opoznienieWykonania * 1000));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(m_dysk.sciezka(p.cel + nazwa)); }, 100));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(m_dysk.sciezka(p.cel + nazwa)); }, 5000));
     }
 }
 

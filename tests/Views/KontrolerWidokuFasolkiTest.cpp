@@ -96,7 +96,7 @@ TEST_F(KontrolerWidokuFasolkiTest, RePointedToASameNamedBeanItNoLongerHearsTheFi
     const QPointer<Fasolka> usuwana = pierwsza;
     ASSERT_TRUE(QDir(pierwsza->bytFasolki()->plikowyURL()).removeRecursively());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !usuwana || usuwana->zostalaUsunieta(); }, czasNaZdarzenieMs));
-    QTest::qWait(ciszaMs);
+    przeczekajCisze();
     EXPECT_EQ(kontrolerKarty()->kontrolerBiezacegoWidokuSzczegolow(), widok);
     EXPECT_EQ(widok->fasolka(), druga);
     EXPECT_EQ(kartaPortfolio()->title(), QStringLiteral("Bean: ") + druga->nazwa());

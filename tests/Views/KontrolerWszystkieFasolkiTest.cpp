@@ -17,6 +17,7 @@
 #include "Platform/PreviewItem.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/UserDefaults.h"
+#include "Support/CzasyOczekiwania.h"
 #include "Views/KontrolerListyFasolek.h"
 #include "Views/KontrolerWszystkieFasolki.h"
 #include "Views/ListwaZakresu.h"
@@ -160,6 +161,7 @@ TEST_F(KontrolerWszystkieFasolkiTest, ABeanNameOpensItsEditorOnlyWhenItsRowIsSel
         auto *pole = tabela->viewport()->findChild<QLineEdit *>();
         return pole && pole->isVisible();
     };
+    // An editor would open once Qt's double-click interval is over: nothing more comes after it.
     QTest::qWait(QApplication::doubleClickInterval() + 50);
     EXPECT_FALSE(edytor()) << "an editor on a row the click only selected";
     QTest::mouseClick(tabela->viewport(), Qt::LeftButton, {}, naNazwie);
@@ -315,7 +317,7 @@ TEST_F(KontrolerWszystkieFasolkiTest, AFlowHeaderRenamedOntoATakenNameSaysSoOnce
     Potok *gamma = BazaFasolek::sharedBazaFasolek()->znajdzPotokONazwie(QStringLiteral("Gamma"));
     NagrywarkaAlertow alerty;
     EXPECT_FALSE(tablica()->setData(indeks(gamma), QStringLiteral("Beta"), Qt::EditRole));
-    QTest::qWait(50);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !alerty.wpisy().isEmpty(); }, 5000));
     ASSERT_EQ(alerty.wpisy().size(), 1);
     EXPECT_EQ(alerty.wpisy()[0].alert.messageText(), QStringLiteral("Could not change flow name."));
     EXPECT_EQ(tablica()->data(indeks(gamma), Qt::DisplayRole).toString(), QStringLiteral("Gamma"));

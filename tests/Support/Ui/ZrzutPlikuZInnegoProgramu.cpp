@@ -1,5 +1,7 @@
 #include "ZrzutPlikuZInnegoProgramu.h"
 
+#include "Support/CzasyOczekiwania.h"
+
 #include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
@@ -44,6 +46,6 @@ void ZrzutPlikuZInnegoProgramu::oczekujPliku(const QString &cel) const
     const QString gdzie = cel.isEmpty() ? m_plik : cel;
     EXPECT_EQ(QFileInfo::exists(gdzie), cel.isEmpty()) << "carried out at once";
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(gdzie); }, 1000)) << gdzie.toStdString();
-    QTest::qWait(50);
+    przeczekajCisze(50);
     EXPECT_TRUE(QFileInfo::exists(gdzie)) << gdzie.toStdString();
 }
