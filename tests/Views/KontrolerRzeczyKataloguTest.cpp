@@ -153,7 +153,9 @@ TEST_F(KontrolerRzeczyKataloguTest, TrashAsksByTheShownNameAndReportsAFailureByT
     }
 }
 
-TEST_F(KontrolerRzeczyKataloguTest, EveryPulseGivesItsOwnReloadItsDelayLater)
+// Each pulse asks for a reload its delay later; pulses that come while a listing runs on its worker are answered by
+// one more listing taken after them.
+TEST_F(KontrolerRzeczyKataloguTest, PulsesGiveReloadsTheirDelayLaterAndOneListingAfterTheLast)
 {
     // Each reload lists the folder again, which ends in the folder's leaf notice.
     QElapsedTimer zegar;
@@ -169,11 +171,12 @@ TEST_F(KontrolerRzeczyKataloguTest, EveryPulseGivesItsOwnReloadItsDelayLater)
         emit m_katalog->kvoNodeHasChanged();
     }
     const int opoznienieMs = int(Opoznienia::biezace().przeladowanieKatalogu * 1000);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return przeladowania.size() >= 3; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !przeladowania.isEmpty(); }, 5000));
     przeczekajCisze();
-    ASSERT_EQ(przeladowania.size(), 3);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_GE(przeladowania[i], pulsy[i] + opoznienieMs) << i;
+    ASSERT_GE(przeladowania.size(), 1);
+    EXPECT_LE(przeladowania.size(), 3);
+    EXPECT_GE(przeladowania.first(), pulsy.first() + opoznienieMs);
+    EXPECT_GE(przeladowania.last(), pulsy.last() + opoznienieMs);
 }
 
 // A view answering a removed row looks rows up, which applies changes put off; one arriving for the same folder then
