@@ -11,8 +11,9 @@ class ItemWidoku;
 class KontrolerKartyPortfolio;
 class ZawartoscKarty;
 
-// What a portfolio tab asks of the controller of each view its details area shows. The tab
-// sends every one of these at a switch; a view without a use for one keeps the empty default.
+// What a portfolio tab asks of the controller of each view its details area shows, at a switch and
+// for the tab's commands; a view without a use for one keeps the empty default. The tab gets its
+// controllers from FabrykiKart and knows no view class.
 class KontrolerBiezacegoWidokuSzczegolow : public ViewController
 {
     Q_OBJECT
