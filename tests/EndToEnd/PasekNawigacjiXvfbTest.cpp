@@ -5,7 +5,7 @@
 #include "Browser/UstawieniaKartyPortfolio.h"
 #include "Platform/Ui/SplitView.h"
 #include "Views/KontrolerPaskaNawigacji.h"
-#include "Views/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
+#include "Browser/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 
 #include <QDragEnterEvent>

@@ -6,7 +6,7 @@
 #include "Platform/UserDefaults.h"
 #include "Platform/Ui/SplitView.h"
 #include "Views/KontrolerPaskaNawigacji.h"
-#include "Views/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
+#include "Browser/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 
 #include <QToolButton>
