@@ -16,13 +16,14 @@ ListwaFiltra::ListwaFiltra(ListwaZakresu *listwa, QWidget *rodzic)
     auto *uklad = new QHBoxLayout(this);
     uklad->setContentsMargins(0, 0, 6, 0);
     uklad->setSpacing(6);
-    // The scope buttons keep their size; the search field takes the room up to its width and
-    // gives way down to its minimum before any button would be cut.
+    // The scope buttons keep their size; the search field shares the room with the bar's stretch up
+    // to its width and gives way down to its minimum before any button would be cut.
     if (listwa) {
         m_widokListwyZakresu = new WidokListwyZakresu(listwa, this);
+        m_widokListwyZakresu->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
         uklad->addWidget(m_widokListwyZakresu);
     } else {
-        uklad->addSpacerItem(new QSpacerItem(0, 0, QSizePolicy::Preferred, QSizePolicy::Minimum));
+        uklad->addSpacerItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
     }
 
     m_poleWyszukiwarki = new QLineEdit(this);
