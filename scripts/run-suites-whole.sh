@@ -49,6 +49,9 @@ for name in "${names[@]}"; do
   sed -n '/^\[==========\] [0-9]* tests* from .* ran/,$p' "$work/$name.log"
   if [ "$status" -ne 0 ]; then
     failed+=("$name")
+    # Each failed test's own output, from its start to its verdict.
+    awk '/^\[ RUN      \] /{test=$4; n=0} {lines[n++]=$0} /^\[  FAILED  \] / && $4==test {for (i=0;i<n;i++) print lines[i]; test=""}' \
+      "$work/$name.log"
     grep -q '^\[==========\] [0-9]* tests* from .* ran' "$work/$name.log" ||
       { echo "-- ended early (status $status):"; tail -n 30 "$work/$name.log"; }
   fi

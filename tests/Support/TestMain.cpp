@@ -5,6 +5,7 @@
 #include "Model/SpecKatalog.h"
 #include "Model/StosCoreData.h"
 #include "Platform/DelayedOperations.h"
+#include "Platform/NazwyPozaKodowaniem.h"
 
 #include <QApplication>
 #include <QDir>
@@ -78,6 +79,7 @@ public:
         StosCoreData::sharedStosCoreData()->nowyKontekst();
         usunUstawienia();
         SpecKatalog::sharedSpecKatalog()->zapomnijWczytanaLokalizacje();
+        NazwyPozaKodowaniem::instance().zapomnijZgloszone();
         oproznijDom();
     }
 
