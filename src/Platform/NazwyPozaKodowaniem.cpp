@@ -23,3 +23,8 @@ QString NazwyPozaKodowaniem::wiadomosc(const QString &katalog, int ile)
     return ile == 1 ? QStringLiteral("\u201C%1\u201D holds 1 item whose name Tarrowind cannot show.").arg(katalog)
                     : QStringLiteral("\u201C%1\u201D holds %2 items whose names Tarrowind cannot show.").arg(katalog).arg(ile);
 }
+
+void NazwyPozaKodowaniem::zapomnijZgloszone()
+{
+    m_zgloszoneKatalogi.clear();
+}

@@ -20,6 +20,9 @@ public:
     void zglos(const QString &katalog, const FolderListing::Identity &tozsamosc, int ile);
     // The text the user reads for one folder.
     static QString wiadomosc(const QString &katalog, int ile);
+    // Forgets the folders told of, so that every folder is told again (tests, whose folders go between cases and
+    // whose new folders may take the identities of the old ones).
+    void zapomnijZgloszone();
 
 signals:
     void katalogZNazwamiPozaKodowaniem(const QString &katalog, int ile);

@@ -10,6 +10,7 @@
 #include "Model/StosCoreData.h"
 #include "Platform/TreeCopier.h"
 #include "Platform/UserDefaults.h"
+#include "Platform/Ui/ModalGateProbe.h"
 #include "Platform/Ui/WindowRegistry.h"
 #include "Support/CzasyOczekiwania.h"
 #include "Support/GeneratorPortfolio.h"
@@ -39,6 +40,8 @@ protected:
     void SetUp() override
     {
         StosCoreData::sharedStosCoreData()->nowyKontekst();
+        // As the start-up does: what holds the move's reports back is then the program's own.
+        ModalGateProbe::install();
         staraBaza = dir.katalog(QStringLiteral("stara baza"));
         starePortfolio = zrobPortfolio(staraBaza, 6);
         ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(staraBaza));

@@ -207,6 +207,9 @@ TEST_F(StronyKreatora, ADoubleClickOnTheOperateButtonCreatesOnce)
 
 TEST_F(StronyKreatora, AChoiceArrivingWhileThePortfolioIsMadeDoesNotReplaceTheOneBeingMade)
 {
+    // The program's own waits: the check of the second choice must come while the first is made, and the short
+    // ones leave a busy machine room to finish the making first.
+    const OpoznieniaProgramu opoznienia;
     SetupAndMigrationWizard &kreator = uruchom();
     const QString pierwsza = dir.katalog(QStringLiteral("pierwsza"));
     wybierz(kreator, pierwsza);

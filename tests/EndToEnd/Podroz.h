@@ -23,6 +23,10 @@
 class Podroz : public ::testing::Test
 {
 protected:
+    // How long a step waits for the program to show its result: only a failure waits that long, so a busy
+    // machine slows a journey down without failing it.
+    static constexpr int czasNaWynikMs = 10000;
+
     void SetUp() override;
     void TearDown() override;
 

@@ -41,7 +41,7 @@ TEST_F(Podroz, DzienPracy)
     klawisze({QStringLiteral("Return")});
     const QString garden = wszystkie + QStringLiteral("Garden/");
     ASSERT_TRUE(czekajNaPlik(garden + QStringLiteral("_Incubation/Seed trays"))) << "no bean folder";
-    EXPECT_TRUE(poczekaj([&] { return pokazujeCos(nazwaWWierszu(0)); }, 3000));
+    EXPECT_TRUE(poczekaj([&] { return pokazujeCos(nazwaWWierszu(0)); }, czasNaWynikMs));
     zrzut(QStringLiteral("new-bean-selected"));
 
     // Ready from the bean's context menu, opened by a right click on its row: the sixth item of
@@ -80,7 +80,7 @@ TEST_F(Podroz, DzienPracy)
     klawisze({QStringLiteral("Return")}); // "Main Flow", the first
     const QString glowny = wszystkie + QStringLiteral("_Main_Flow/_Incubation/");
     ASSERT_TRUE(czekajNaPlik(glowny + QStringLiteral("Seed trays"))) << "not moved to Main Flow";
-    EXPECT_TRUE(poczekaj([&] { return !pokazujeCos(nazwaWWierszu(0)); }, 3000)) << "still listed in Garden";
+    EXPECT_TRUE(poczekaj([&] { return !pokazujeCos(nazwaWWierszu(0)); }, czasNaWynikMs)) << "still listed in Garden";
 
     // In Main Flow, found by a search and renamed in place: a click on the selected row's name.
     kliknij(wierszPotoku(0));
@@ -109,7 +109,7 @@ TEST_F(Podroz, DzienPracy)
     pisz(rezultat);
     klawisze({QStringLiteral("Return")});
     const QString plikRezultatu = glowny + QStringLiteral("Seedlings/expected outcome.txt");
-    ASSERT_TRUE(poczekaj([&] { return KatalogTestowy::czytaj(plikRezultatu).contains(rezultat.toUtf8()); }, 3000))
+    ASSERT_TRUE(poczekaj([&] { return KatalogTestowy::czytaj(plikRezultatu).contains(rezultat.toUtf8()); }, czasNaWynikMs))
         << "the expected outcome did not land on disk";
     m_rachunek.dolicz(KatalogTestowy::czytaj(plikRezultatu), plikRezultatu);
     zrzut(QStringLiteral("expected-outcome-typed"));
@@ -140,7 +140,7 @@ TEST_F(Podroz, DzienPracy)
     EXPECT_TRUE(czekajNaTytul(QStringLiteral("Flow: Main Flow"))) << tytul().toStdString();
     klawisze({QStringLiteral("ctrl+f"), QStringLiteral("ctrl+a")});
     pisz(QStringLiteral("Projekt 001"));
-    EXPECT_TRUE(poczekaj([&] { return pokazujeCos(nazwaWWierszu(3)) && !pokazujeCos(nazwaWWierszu(4)); }, 3000))
+    EXPECT_TRUE(poczekaj([&] { return pokazujeCos(nazwaWWierszu(3)) && !pokazujeCos(nazwaWWierszu(4)); }, czasNaWynikMs))
         << "not four matches";
     zrzut(QStringLiteral("search"));
 

@@ -1,5 +1,5 @@
-// Journey 3: another program meanwhile. It moves a bean of the shown flow into "_Ready": within
-// 2 s the flow list shows it there, and Ctrl+6 on it lands it in "_Done", which a graph left
+// Journey 3: another program meanwhile. It moves a bean of the shown flow into "_Ready": the flow
+// list shows it there (the time it took is printed, not asserted), and Ctrl+6 on it lands it in "_Done", which a graph left
 // behind could not. Then it renames the folder of the bean open in the bean tab: the tab closes,
 // its bean being gone, and the new name shows in the flow list.
 
@@ -29,14 +29,14 @@ TEST_F(Podroz, InnyProgramWTymCzasie)
     ASSERT_TRUE(QDir().rename(potok + QStringLiteral("/Fasolka 0000.txt"), potok + QStringLiteral("/_Ready/Fasolka 0000.txt")));
     QElapsedTimer zegar;
     zegar.start();
-    EXPECT_TRUE(poczekaj([&] { return pokazujeCos(nazwaWWierszu(2)); }, 2000)) << "the list did not follow within 2 s";
+    EXPECT_TRUE(poczekaj([&] { return pokazujeCos(nazwaWWierszu(2)); }, czasNaWynikMs)) << "the list did not follow";
     std::printf("The flow list followed another program's move after %lld ms\n", zegar.elapsed());
     zrzut(QStringLiteral("moved-into-ready-by-another-program"));
     kliknij(nazwaWWierszu(0).center());
     klawisze({QStringLiteral("ctrl+6")});
     EXPECT_TRUE(czekajNaPlik(potok + QStringLiteral("/_Done/Fasolka 0000.txt"))) << "Ctrl+6 did not reach the moved bean";
     EXPECT_FALSE(istnieje(potok + QStringLiteral("/_Ready/Fasolka 0000.txt")));
-    EXPECT_TRUE(poczekaj([&] { return !pokazujeCos(nazwaWWierszu(2)); }, 3000)) << "the done bean stayed in the Ready list";
+    EXPECT_TRUE(poczekaj([&] { return !pokazujeCos(nazwaWWierszu(2)); }, czasNaWynikMs)) << "the done bean stayed in the Ready list";
     zrzut(QStringLiteral("done-by-ctrl-6"));
 
     // The folder bean open in a bean tab, renamed by another program: the tab closes.

@@ -4,6 +4,8 @@
 #include "CzasyOczekiwania.h"
 #include "Model/SpecKatalog.h"
 #include "Model/StosCoreData.h"
+#include "Platform/DelayedOperations.h"
+#include "Platform/NazwyPozaKodowaniem.h"
 
 #include <QApplication>
 #include <QDir>
@@ -72,10 +74,12 @@ public:
     void OnTestEnd(const ::testing::TestInfo &) override
     {
         zamknijOkna();
+        dokonczOdlozonePrace();
         przywrocSrodowisko();
         StosCoreData::sharedStosCoreData()->nowyKontekst();
         usunUstawienia();
         SpecKatalog::sharedSpecKatalog()->zapomnijWczytanaLokalizacje();
+        NazwyPozaKodowaniem::instance().zapomnijZgloszone();
         oproznijDom();
     }
 
@@ -120,6 +124,15 @@ private:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Work a test put off runs before the next test starts, not in its middle: a block without a context would act
+    // on the next test's windows and graph, and a settle that waits for the queue to empty would wait for it. The
+    // delays are short in tests; a block of a context that went is dropped when its moment comes.
+    static void dokonczOdlozonePrace()
+    {
+        QTest::qWaitFor([] { return DelayedOperations::liczbaOczekujacych() == 0; }, 5000);
+        usunOdlozone();
     }
 
     // QSettings shares one cache per file, so clearing through a second object clears what

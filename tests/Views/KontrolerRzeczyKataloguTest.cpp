@@ -17,7 +17,6 @@
 
 #include <QDir>
 #include <QDropEvent>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QMimeData>
 #include <QTest>
@@ -154,29 +153,34 @@ TEST_F(KontrolerRzeczyKataloguTest, TrashAsksByTheShownNameAndReportsAFailureByT
 }
 
 // Each pulse asks for a reload its delay later; pulses that come while a listing runs on its worker are answered by
-// one more listing taken after them.
+// one more listing taken after them. "Its delay later" is read off the order of the delayed blocks, not the clock: a
+// block put off by the same delay just before a pulse runs before the reload that pulse asks for.
 TEST_F(KontrolerRzeczyKataloguTest, PulsesGiveReloadsTheirDelayLaterAndOneListingAfterTheLast)
 {
     // Each reload lists the folder again, which ends in the folder's leaf notice.
-    QElapsedTimer zegar;
-    QList<qint64> pulsy, przeladowania;
+    QStringList kolejnosc;
     QObject::connect(m_katalog, &BytSystemuPlikow::jestLiscemChanged, m_kontroler.kontrolerDrzewa(),
-                     [&] { przeladowania.append(zegar.elapsed()); });
+                     [&] { kolejnosc.append(QStringLiteral("reload")); });
     // The first read's own pulse and its reload go first.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !przeladowania.isEmpty(); }, 5000));
-    przeladowania.clear();
-    zegar.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !kolejnosc.isEmpty(); }, 5000));
+    kolejnosc.clear();
+    QObject znacznikiTegoTestu;
     for (int i = 0; i < 3; ++i) {
-        pulsy.append(zegar.elapsed());
+        DelayedOperations::addOperationAfterDelayWithBlock(
+            Opoznienia::biezace().przeladowanieKatalogu, &znacznikiTegoTestu,
+            [&kolejnosc, i] { kolejnosc.append(QStringLiteral("pulse %1 + delay").arg(i)); });
         emit m_katalog->kvoNodeHasChanged();
     }
-    const int opoznienieMs = int(Opoznienia::biezace().przeladowanieKatalogu * 1000);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !przeladowania.isEmpty(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return kolejnosc.contains(QStringLiteral("reload")); }, 5000));
     przeczekajCisze();
-    ASSERT_GE(przeladowania.size(), 1);
-    EXPECT_LE(przeladowania.size(), 3);
-    EXPECT_GE(przeladowania.first(), pulsy.first() + opoznienieMs);
-    EXPECT_GE(przeladowania.last(), pulsy.last() + opoznienieMs);
+    const qsizetype przeladowania = kolejnosc.count(QStringLiteral("reload"));
+    ASSERT_GE(przeladowania, 1);
+    EXPECT_LE(przeladowania, 3);
+    const QString opis = kolejnosc.join(QStringLiteral(", "));
+    EXPECT_GT(kolejnosc.indexOf(QStringLiteral("reload")), kolejnosc.indexOf(QStringLiteral("pulse 0 + delay")))
+        << opis.toStdString();
+    EXPECT_GT(kolejnosc.lastIndexOf(QStringLiteral("reload")), kolejnosc.indexOf(QStringLiteral("pulse 2 + delay")))
+        << opis.toStdString();
 }
 
 // A view answering a removed row looks rows up, which applies changes put off; one arriving for the same folder then

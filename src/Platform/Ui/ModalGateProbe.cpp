@@ -12,7 +12,15 @@ void ModalGateProbe::install()
     if (sonda)
         return;
     sonda = new ModalGateProbe;
-    ModalGate::setModalWidgetProbe([] { return QApplication::activeModalWidget() || QApplication::activePopupWidget(); });
+    ModalGate::setModalWidgetProbe([] {
+        // A sheet opened on one window (the change of location, a folder chooser) runs no loop of its own and
+        // holds nothing back, or a move whose progress it shows would never end; an alert run as a sheet raises
+        // the gate itself. A window-modal widget without a window blocks them all.
+        const QWidget *modalne = QApplication::activeModalWidget();
+        const bool calyProgram =
+            modalne && (modalne->windowModality() == Qt::ApplicationModal || !modalne->parentWidget());
+        return calyProgram || QApplication::activePopupWidget();
+    });
     qApp->installEventFilter(sonda);
 }
 

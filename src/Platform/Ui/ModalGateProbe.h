@@ -2,8 +2,8 @@
 
 #include <QObject>
 
-// Lets the modal gate see what only the widget layer knows: an open modal widget or popup (a
-// dialog of Qt's own, a menu that is not ours). Tells the gate when one of them closes.
+// Lets the modal gate see what only the widget layer knows: an open application-modal widget or
+// popup (a dialog of Qt's own, a menu that is not ours). Tells the gate when one of them closes.
 class ModalGateProbe : public QObject
 {
     Q_OBJECT
