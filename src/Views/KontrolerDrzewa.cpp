@@ -375,11 +375,13 @@ void KontrolerDrzewa::wczytajPorcje()
             czeka = true;
             break;
         }
+        // Each insert has the view lay out the whole level again: rows go in when as many wait as
+        // are shown, so the layouts together cost what two of the full folder do.
+        if (w.oczekujace.size() >= std::max<qsizetype>(pozycjiNaPoczatek, m_korzen->m_dzieci.size()))
+            wstawOczekujace();
     }
-    // Each insert has the view lay out the whole level again: rows go in when as many wait as are
-    // shown, so the layouts together cost what two of the full folder do; and whenever the worker
-    // is awaited, so nothing made waits unseen.
-    if (czeka || w.oczekujace.size() >= std::max<qsizetype>(pozycjiNaPoczatek, m_korzen->m_dzieci.size()))
+    // And whenever the worker is awaited, so nothing made waits unseen.
+    if (czeka)
         wstawOczekujace();
     if (!czeka)
         zaplanujPorcje();

@@ -18,9 +18,10 @@
 
 namespace {
 
-// More entries than the first part shown and the first part handed over for its entities, so that
-// the rest is still coming in parts when the disk changes.
-constexpr int wpisowWczytywanych = 4500;
+// More entries than the first part shown, so that the rest is still coming when the disk changes.
+constexpr int wpisowWczytywanych = 700;
+// More than the first part and the parts handed over for their entities, so that several come.
+constexpr int wpisowWieluCzesci = 4500;
 
 QString nazwaWpisuWczytywanego(int i)
 {
@@ -80,7 +81,7 @@ TEST(WczytywanieZarysuTest, RowsReadInPartsEndAsTheFolderListsOnceChangesSettle)
              pokazany->ogloszZmianeWezla();
          }},
         {"entries removed from the last part listed", [](KatalogTestowy &dysk) {
-             for (const int i : {4400, 4401, 4499})
+             for (const int i : {690, 691, 699})
                  ASSERT_TRUE(QDir(dysk.sciezka(nazwaWpisuWczytywanego(i))).removeRecursively() || QFile::remove(dysk.sciezka(nazwaWpisuWczytywanego(i))));
          }},
         {"added, removed and renamed at once",
@@ -143,7 +144,7 @@ TEST(WczytywanieZarysuTest, RowsArriveSortedAndASelectionMadeMeanwhileStays)
     StosCoreData::sharedStosCoreData()->nowyKontekst();
     KatalogTestowy dysk;
     // Created in reverse, so that the disk lists them far from name order.
-    for (int i = wpisowWczytywanych - 1; i >= 0; --i)
+    for (int i = wpisowWieluCzesci - 1; i >= 0; --i)
         dysk.plik(nazwaWpisuWczytywanego(i) + (i % 7 == 0 ? QStringLiteral("/w.txt") : QString()));
     KontrolerRzeczyKatalogu kontroler;
     kontroler.ustawWidok();
