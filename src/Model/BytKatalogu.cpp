@@ -169,7 +169,7 @@ void BytKatalogu::synchronizujWTle()
     });
 }
 
-QList<BytSystemuPlikow *> BytKatalogu::dodajWpisyZListingu(const QList<FolderListing::Wpis> &wpisy)
+QList<BytSystemuPlikow *> BytKatalogu::dodajWpisyZListingu(const QList<FolderListing::Wpis> &wpisy, const QStringList &typy)
 {
     QList<BytSystemuPlikow *> byty(wpisy.size(), nullptr);
     // A folder read whole meanwhile already holds them all.
@@ -178,7 +178,8 @@ QList<BytSystemuPlikow *> BytKatalogu::dodajWpisyZListingu(const QList<FolderLis
     QList<BytSystemuPlikow *> nowe;
     nowe.reserve(wpisy.size());
     for (qsizetype i = 0; i < wpisy.size(); ++i) {
-        byty[i] = BytSystemuPlikow::bytSystemuPlikowDlaURL(wpisy[i].sciezka, wpisy[i].rodzaj);
+        byty[i] = typy.isEmpty() ? BytSystemuPlikow::bytSystemuPlikowDlaURL(wpisy[i].sciezka, wpisy[i].rodzaj)
+                                 : BytSystemuPlikow::bytSystemuPlikowDlaTypu(wpisy[i].sciezka, typy[i]);
         if (byty[i])
             nowe.append(byty[i]);
     }

@@ -26,10 +26,18 @@ const QString opisBleduZmianyNazwy = QStringLiteral("Could not rename the item."
 
 BytSystemuPlikow *BytSystemuPlikow::bytSystemuPlikowDlaURL(const QString &url, quint32 rodzajZListingu)
 {
+    return bytSystemuPlikowDlaTypu(url, typDlaURL(url, rodzajZListingu));
+}
+
+QString BytSystemuPlikow::typDlaURL(const QString &url, quint32 rodzajZListingu)
+{
     // A link is looked at again, as an entry whose type the listing could not read.
-    const QString typ = rodzajZListingu != 0 && rodzajZListingu != S_IFLNK
-                            ? FileAttributes::typeIdentifierForFileType(url, rodzajZListingu)
-                            : FileAttributes::typeIdentifier(url);
+    return rodzajZListingu != 0 && rodzajZListingu != S_IFLNK ? FileAttributes::typeIdentifierForFileType(url, rodzajZListingu)
+                                                              : FileAttributes::typeIdentifier(url);
+}
+
+BytSystemuPlikow *BytSystemuPlikow::bytSystemuPlikowDlaTypu(const QString &url, const QString &typ)
+{
     if (typ.isEmpty())
         return nullptr;
     BytSystemuPlikow *byt = nullptr;

@@ -29,6 +29,11 @@ public:
     // A new entity of the class that fits the item, or nullptr when nothing is there. A listing
     // hands over the file type it read (S_IFMT bits), which spares asking the disk again.
     static BytSystemuPlikow *bytSystemuPlikowDlaURL(const QString &url, quint32 rodzajZListingu = 0);
+    // The type that decides that class, empty when nothing is there. It reads a name or at most
+    // one lstat, so a worker thread may find it ahead of the entity.
+    static QString typDlaURL(const QString &url, quint32 rodzajZListingu = 0);
+    // A new entity of the class that fits a type `typDlaURL` found; nullptr for an empty one.
+    static BytSystemuPlikow *bytSystemuPlikowDlaTypu(const QString &url, const QString &typ);
     // A new folder entity; nullptr when something that is not a folder is there.
     static BytKatalogu *bytKataloguDlaURL(const QString &url);
     static bool urlIstnieje(const QString &url);

@@ -51,15 +51,18 @@ bool SynchronizatorZestawuObiektow::wpisPominiety(const FolderListing::Wpis &wpi
 std::optional<SynchronizatorZestawuObiektow::Wpisy>
 SynchronizatorZestawuObiektow::zestawUrliZKatalogu(const QString &katalog, quint64 pominiecie,
                                                    FolderListing::Identity *tozsamosc, qsizetype ile,
-                                                   const std::function<void(const Wpisy &)> &poczatek) const
+                                                   const std::function<qsizetype(const Wpisy &)> &czesc) const
 {
-    FolderListing::Wynik lista = poczatek ? FolderListing::list(katalog, ile, [&](const Wpisy &pierwsze) {
+    qsizetype podane = 0;
+    FolderListing::Wynik lista = czesc ? FolderListing::list(katalog, ile, [&](const Wpisy &wszystkie) {
         Wpisy wybrane;
-        for (const FolderListing::Wpis &wpis : pierwsze) {
-            if (!wpisPominiety(wpis, pominiecie))
-                wybrane.append(wpis);
+        wybrane.reserve(wszystkie.size() - podane);
+        for (qsizetype i = podane; i < wszystkie.size(); ++i) {
+            if (!wpisPominiety(wszystkie[i], pominiecie))
+                wybrane.append(wszystkie[i]);
         }
-        poczatek(wybrane);
+        podane = wszystkie.size();
+        return czesc(wybrane);
     }) : FolderListing::list(katalog);
     if (tozsamosc)
         *tozsamosc = lista.identity;

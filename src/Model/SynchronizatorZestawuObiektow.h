@@ -87,10 +87,11 @@ public:
     }
 
     // The filtered listing; nullopt when the folder could not be read (see above).
-    // `poczatek`, when given, gets the first `ile` entries read (some may then be filtered out).
+    // `czesc`, when given, gets the entries read since it was last called, first after `ile` of them
+    // (some may then be filtered out), and answers after how many more to call it again (0: never).
     std::optional<Wpisy> zestawUrliZKatalogu(const QString &katalog, quint64 pominiecie,
                                              FolderListing::Identity *tozsamosc = nullptr, qsizetype ile = 0,
-                                             const std::function<void(const Wpisy &)> &poczatek = {}) const;
+                                             const std::function<qsizetype(const Wpisy &)> &czesc = {}) const;
     static bool wpisPominiety(const FolderListing::Wpis &wpis, quint64 pominiecie);
 
     template <class T>

@@ -70,13 +70,13 @@ FolderListing::Wynik FolderListing::list(const QString &katalog, bool zUkrytymi)
 }
 
 FolderListing::Wynik FolderListing::list(const QString &katalog, qsizetype ile,
-                                         const std::function<void(const QList<Wpis> &)> &poczatek)
+                                         const std::function<qsizetype(const QList<Wpis> &)> &czesc)
 {
-    return lista(katalog, false, ile, poczatek);
+    return lista(katalog, false, ile, czesc);
 }
 
 FolderListing::Wynik FolderListing::lista(const QString &katalog, bool zUkrytymi, qsizetype ile,
-                                          const std::function<void(const QList<Wpis> &)> &poczatek)
+                                          const std::function<qsizetype(const QList<Wpis> &)> &czesc)
 {
     Wynik wynik;
     DIR *dir = otworz(katalog);
@@ -91,6 +91,7 @@ FolderListing::Wynik FolderListing::lista(const QString &katalog, bool zUkrytymi
     if (fstat(fd, &wlasny) == 0)
         wynik.identity = {quint64(wlasny.st_dev), quint64(wlasny.st_ino)};
     const QString przedrostek = katalog.endsWith(QLatin1Char('/')) ? katalog : katalog + QLatin1Char('/');
+    qsizetype nastepnaCzesc = ile;
     for (;;) {
         // Only readdir's own errno tells a failed read from the end of the folder.
         errno = 0;
@@ -131,8 +132,10 @@ FolderListing::Wynik FolderListing::lista(const QString &katalog, bool zUkrytymi
             w.celToKatalog = fstatat(fd, wpis->d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
         }
         wynik.wpisy.append(std::move(w));
-        if (poczatek && wynik.wpisy.size() == ile)
-            poczatek(wynik.wpisy);
+        if (czesc && ile > 0 && wynik.wpisy.size() == nastepnaCzesc) {
+            ile = czesc(wynik.wpisy);
+            nastepnaCzesc += ile;
+        }
     }
     const int numerBledu = errno;
     closedir(dir);

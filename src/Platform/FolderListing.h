@@ -50,9 +50,10 @@ public:
     // failures such as a denied permission, which must not read as an empty folder.
     // Hidden names are skipped unless `zUkrytymi` asks for them ("." and ".." never come).
     static Wynik list(const QString &katalog, bool zUkrytymi = false);
-    // The same, handing the first `ile` entries to `poczatek` as soon as they are read, so that a
-    // big folder can show something before the whole listing is in.
-    static Wynik list(const QString &katalog, qsizetype ile, const std::function<void(const QList<Wpis> &)> &poczatek);
+    // The same, handing the entries read so far to `czesc` once `ile` more have been read, so that a
+    // big folder can show something before the whole listing is in; its answer is the next `ile`
+    // (0: not again).
+    static Wynik list(const QString &katalog, qsizetype ile, const std::function<qsizetype(const QList<Wpis> &)> &czesc);
     // YES when the folder holds one or more entries that are not hidden.
     static bool hasVisibleEntry(const QString &katalog);
     // The folder's own device and inode, as a listing of it would record them; unknown when it is gone.
@@ -65,7 +66,7 @@ public:
 
 private:
     static Wynik lista(const QString &katalog, bool zUkrytymi, qsizetype ile,
-                       const std::function<void(const QList<Wpis> &)> &poczatek);
+                       const std::function<qsizetype(const QList<Wpis> &)> &czesc);
 };
 
 // Lists of entries grow by moving their bytes, not by copying each name.

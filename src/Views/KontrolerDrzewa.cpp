@@ -15,6 +15,10 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <deque>
+#include <iterator>
+#include <utility>
+#include <functional>
 #include <numeric>
 #include <vector>
 
@@ -34,54 +38,121 @@ constexpr qsizetype pozycjiNaKrok = 256;
 constexpr qint64 milisekundNaPorcje = 12;
 // Sorted and shown first, while the worker keys the rest.
 constexpr qsizetype pozycjiNaPoczatek = 200;
+// The rest is handed over as it is listed, so the main thread makes its entities meanwhile.
+constexpr qsizetype wpisowNaCzescSurowa = 4096;
 
-// On a worker thread: each entry's sort key, whether a folder is empty and, for children read
-// before, identity, on several threads when there are many; then the entries in name order.
-QList<PozycjaWczytywania> uporzadkujPozycje(QList<PozycjaWczytywania> pozycje, bool zTozsamoscia)
+// Runs `zadanie` for every part number below `czesci`, side by side on the pool's free threads and this one.
+void naWatkach(qsizetype czesci, const std::function<void(qsizetype)> &zadanie)
 {
-    const auto przygotuj = [&pozycje, zTozsamoscia](qsizetype od, qsizetype doKonca) {
-        const QCollator kolator = KluczeNazwy::nowyKolator();
-        for (qsizetype i = od; i < doKonca; ++i) {
-            PozycjaWczytywania &pozycja = pozycje[i];
-            pozycja.klucz = kolator.sortKey(pozycja.wpis.nazwa);
-            if (zTozsamoscia)
-                pozycja.wpis.identity = FolderListing::identityOf(pozycja.wpis.sciezka);
-            if (pozycja.wpis.toKatalog)
-                pozycja.lisc = !FolderListing::hasVisibleEntry(pozycja.wpis.sciezka);
-        }
-    };
-    const qsizetype czesci = std::clamp<qsizetype>(pozycje.size() / 4096, 1, QThread::idealThreadCount());
-    const qsizetype naCzesc = (pozycje.size() + czesci - 1) / czesci;
     QSemaphore gotowe;
     for (qsizetype k = 1; k < czesci; ++k) {
-        const auto zadanie = [&, k] {
-            przygotuj(k * naCzesc, std::min(pozycje.size(), (k + 1) * naCzesc));
+        const auto czesc = [&, k] {
+            zadanie(k);
             gotowe.release();
         };
+        // With no thread free the part is done here: waiting on a queued task could wait forever.
+        if (!QThreadPool::globalInstance()->tryStart(czesc))
+            czesc();
+    }
+    if (czesci > 0)
+        zadanie(0);
+    gotowe.acquire(int(std::max<qsizetype>(czesci - 1, 0)));
+}
+
+bool wczesniejsza(const PozycjaWczytywania &a, const PozycjaWczytywania &b)
+{
+    return a.klucz->compare(*b.klucz) < 0;
+}
+
+// On a worker thread: the entries' sort keys, whether a folder is empty and, for children read
+// before, identity.
+void przygotujPozycje(QList<PozycjaWczytywania> &pozycje, bool zTozsamoscia)
+{
+    const QCollator kolator = KluczeNazwy::nowyKolator();
+    for (PozycjaWczytywania &pozycja : pozycje) {
+        pozycja.klucz = kolator.sortKey(pozycja.wpis.nazwa);
+        if (zTozsamoscia)
+            pozycja.wpis.identity = FolderListing::identityOf(pozycja.wpis.sciezka);
+        if (pozycja.wpis.toKatalog)
+            pozycja.lisc = !FolderListing::hasVisibleEntry(pozycja.wpis.sciezka);
+    }
+}
+
+// Entries put in name order part by part: each part is keyed and sorted on a free thread of the
+// pool as soon as it is added, while the listing goes on; the sorted parts are merged at the end.
+class PorzadekCzesciami
+{
+public:
+    explicit PorzadekCzesciami(bool zTozsamoscia)
+        : m_zTozsamoscia(zTozsamoscia)
+    {
+    }
+    ~PorzadekCzesciami() { m_gotowe.acquire(m_doZebrania); }
+
+    void dodaj(QList<PozycjaWczytywania> pozycje)
+    {
+        // A deque keeps each part in place while others are added.
+        QList<PozycjaWczytywania> *czesc = &m_czesci.emplace_back(std::move(pozycje));
+        const auto zadanie = [this, czesc] {
+            przygotujPozycje(*czesc, m_zTozsamoscia);
+            std::stable_sort(czesc->begin(), czesc->end(), wczesniejsza);
+            m_gotowe.release();
+        };
+        ++m_doZebrania;
         // With no thread free the part is done here: waiting on a queued task could wait forever.
         if (!QThreadPool::globalInstance()->tryStart(zadanie))
             zadanie();
     }
-    przygotuj(0, std::min(pozycje.size(), naCzesc));
-    gotowe.acquire(int(czesci - 1));
-    // Sorting places, not entries: an entry is heavy to move.
-    std::vector<qsizetype> kolejnosc(pozycje.size());
-    std::iota(kolejnosc.begin(), kolejnosc.end(), 0);
-    std::stable_sort(kolejnosc.begin(), kolejnosc.end(),
-                     [&pozycje](qsizetype a, qsizetype b) { return pozycje[a].klucz->compare(*pozycje[b].klucz) < 0; });
-    QList<PozycjaWczytywania> wynik;
-    wynik.reserve(pozycje.size());
-    for (const qsizetype i : kolejnosc)
-        wynik.append(std::move(pozycje[i]));
-    return wynik;
+
+    QList<PozycjaWczytywania> wynik()
+    {
+        m_gotowe.acquire(std::exchange(m_doZebrania, 0));
+        std::vector<QList<PozycjaWczytywania>> czesci(std::make_move_iterator(m_czesci.begin()),
+                                                     std::make_move_iterator(m_czesci.end()));
+        m_czesci.clear();
+        // Pairwise, each level's merges side by side; stable, as one sort of the whole would be.
+        while (czesci.size() > 1) {
+            std::vector<QList<PozycjaWczytywania>> scalone((czesci.size() + 1) / 2);
+            naWatkach(qsizetype(scalone.size()), [&](qsizetype k) {
+                if (std::size_t(2 * k + 1) == czesci.size()) {
+                    scalone[k] = std::move(czesci[2 * k]);
+                    return;
+                }
+                QList<PozycjaWczytywania> &a = czesci[2 * k];
+                QList<PozycjaWczytywania> &b = czesci[2 * k + 1];
+                scalone[k].reserve(a.size() + b.size());
+                std::merge(std::make_move_iterator(a.begin()), std::make_move_iterator(a.end()),
+                           std::make_move_iterator(b.begin()), std::make_move_iterator(b.end()),
+                           std::back_inserter(scalone[k]), wczesniejsza);
+            });
+            czesci = std::move(scalone);
+        }
+        return czesci.empty() ? QList<PozycjaWczytywania>() : std::move(czesci.front());
+    }
+
+private:
+    const bool m_zTozsamoscia;
+    std::deque<QList<PozycjaWczytywania>> m_czesci;
+    QSemaphore m_gotowe;
+    int m_doZebrania = 0;
+};
+
+// Keyed and sorted on this thread and the pool's free ones.
+QList<PozycjaWczytywania> uporzadkujPozycje(const QList<PozycjaWczytywania> &pozycje, bool zTozsamoscia)
+{
+    PorzadekCzesciami porzadek(zTozsamoscia);
+    for (qsizetype od = 0; od < pozycje.size(); od += wpisowNaCzescSurowa)
+        porzadek.dodaj(pozycje.mid(od, wpisowNaCzescSurowa));
+    return porzadek.wynik();
 }
 
-QList<PozycjaWczytywania> pozycjeListingu(const QList<FolderListing::Wpis> &wpisy, qsizetype od = 0)
+// The listing's entries from `od` on; numbered from `numer` when their entities are made ahead.
+QList<PozycjaWczytywania> pozycjeListingu(const QList<FolderListing::Wpis> &wpisy, qsizetype od = 0, qsizetype numer = -1)
 {
     QList<PozycjaWczytywania> pozycje;
     pozycje.reserve(wpisy.size() - od);
     for (qsizetype i = od; i < wpisy.size(); ++i)
-        pozycje.append({wpisy[i], nullptr, {}, {}});
+        pozycje.append({wpisy[i], nullptr, {}, {}, numer < 0 ? -1 : numer + i - od});
     return pozycje;
 }
 
@@ -102,7 +173,7 @@ WezelDrzewa::WezelDrzewa(BytSystemuPlikow *byt, WezelDrzewa *rodzic, const Pozyc
     : QObject(rodzic)
     , m_byt(byt)
     , m_rodzic(rodzic)
-    , m_lisc(pozycja.lisc)
+    , m_lisc(pozycja.wpis.toKatalog ? pozycja.lisc : std::optional<bool>(true))
     , m_tozsamosc(pozycja.wpis.identity)
     , m_nazwaKlucza(pozycja.wpis.nazwa)
     , m_kluczSortu(*pozycja.klucz)
@@ -198,35 +269,79 @@ void KontrolerDrzewa::rozpocznijWczytywanie()
                 drzewo->przyjmijCzesc(czesc, ostatnia, tozsamosc);
         });
     };
-    QThreadPool::globalInstance()->start([pozycje, zListingu, url, opcje, przekaz]() mutable {
-        // The first entries read show at once, before the listing ends; the rest follow sorted among them.
+    const auto przekazSurowe = [drzewo, numer](const QList<FolderListing::Wpis> &wpisy) {
+        // The type decides the entity's class; finding it here spares the main thread.
+        QStringList typy;
+        typy.reserve(wpisy.size());
+        for (const FolderListing::Wpis &wpis : wpisy)
+            typy.append(BytSystemuPlikow::typDlaURL(wpis.sciezka, wpis.rodzaj));
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [drzewo, numer, wpisy, typy] {
+            if (drzewo && drzewo->m_numerWczytywania == numer && drzewo->m_wczytywanie)
+                drzewo->przyjmijSurowe(wpisy, typy);
+        });
+    };
+    QThreadPool::globalInstance()->start([pozycje, zListingu, url, opcje, przekaz, przekazSurowe]() mutable {
+        // The first entries read show at once, before the listing ends. The rest go over as they
+        // are listed, to have their entities made, while they are keyed and sorted here; then
+        // they follow sorted among the first.
         FolderListing::Identity tozsamosc;
+        PorzadekCzesciami reszta(!zListingu);
         if (zListingu) {
-            qsizetype wyslane = 0;
+            qsizetype pierwszych = -1;
+            qsizetype surowych = 0;
+            const auto dalej = [&](const SynchronizatorZestawuObiektow::Wpisy &wpisy) {
+                reszta.dodaj(pozycjeListingu(wpisy, 0, surowych));
+                surowych += wpisy.size();
+                przekazSurowe(wpisy);
+            };
             // A folder that cannot be read shows empty, as a read on the main thread leaves it.
             const std::optional<SynchronizatorZestawuObiektow::Wpisy> wpisy = SynchronizatorZestawuObiektow().zestawUrliZKatalogu(
-                url, opcje, &tozsamosc, pozycjiNaPoczatek, [&](const SynchronizatorZestawuObiektow::Wpisy &pierwsze) {
-                    przekaz(uporzadkujPozycje(pozycjeListingu(pierwsze), false), false, {});
-                    wyslane = pierwsze.size();
+                url, opcje, &tozsamosc, pozycjiNaPoczatek, [&](const SynchronizatorZestawuObiektow::Wpisy &nowe) {
+                    if (pierwszych < 0) {
+                        pierwszych = nowe.size();
+                        przekaz(uporzadkujPozycje(pozycjeListingu(nowe), false), false, {});
+                    } else {
+                        dalej(nowe);
+                    }
+                    return wpisowNaCzescSurowa;
                 });
-            if (wpisy)
-                pozycje = pozycjeListingu(*wpisy, wyslane);
-        } else if (pozycje.size() > pozycjiNaPoczatek) {
-            przekaz(uporzadkujPozycje(pozycje.first(pozycjiNaPoczatek), true), false, {});
-            pozycje.remove(0, pozycjiNaPoczatek);
+            pierwszych = std::max<qsizetype>(pierwszych, 0);
+            if (wpisy && wpisy->size() > pierwszych + surowych)
+                dalej(wpisy->mid(pierwszych + surowych));
+        } else {
+            if (pozycje.size() > pozycjiNaPoczatek) {
+                przekaz(uporzadkujPozycje(pozycje.first(pozycjiNaPoczatek), true), false, {});
+                pozycje.remove(0, pozycjiNaPoczatek);
+            }
+            for (qsizetype od = 0; od < pozycje.size(); od += wpisowNaCzescSurowa)
+                reszta.dodaj(pozycje.mid(od, wpisowNaCzescSurowa));
         }
-        przekaz(uporzadkujPozycje(std::move(pozycje), !zListingu), true, tozsamosc);
+        przekaz(reszta.wynik(), true, tozsamosc);
     });
 }
 
 void KontrolerDrzewa::przyjmijCzesc(const QList<PozycjaWczytywania> &czesc, bool ostatnia,
                                     const FolderListing::Identity &tozsamosc)
 {
-    m_wczytywanie->kolejka.append(czesc);
+    Wczytywanie &w = *m_wczytywanie;
+    // Shared, not copied, when the rows before it are in: the rest of a big folder comes at once.
+    if (w.nastepna == w.kolejka.size()) {
+        w.kolejka = czesc;
+        w.nastepna = 0;
+    } else {
+        w.kolejka.append(czesc);
+    }
     if (ostatnia) {
         m_wczytywanie->calyListing = true;
         m_wczytywanie->tozsamosc = tozsamosc;
     }
+    zaplanujPorcje();
+}
+
+void KontrolerDrzewa::przyjmijSurowe(const QList<FolderListing::Wpis> &wpisy, const QStringList &typy)
+{
+    m_wczytywanie->typy.append(typy);
+    m_wczytywanie->surowe.append(wpisy);
     zaplanujPorcje();
 }
 
@@ -254,41 +369,85 @@ void KontrolerDrzewa::wczytajPorcje()
     Wczytywanie &w = *m_wczytywanie;
     QElapsedTimer zegar;
     zegar.start();
-    while (w.nastepna < w.kolejka.size() && zegar.elapsed() < milisekundNaPorcje) {
-        const qsizetype koniec = std::min(w.nastepna + pozycjiNaKrok, w.kolejka.size());
-        QList<WezelDrzewa *> wezly;
-        wezly.reserve(koniec - w.nastepna);
+    bool czeka = false;
+    while (zegar.elapsed() < milisekundNaPorcje) {
+        if (!wczytajKrok()) {
+            czeka = true;
+            break;
+        }
+        // Each insert has the view lay out the whole level again: rows go in when as many wait as
+        // are shown, so the layouts together cost what two of the full folder do.
+        if (w.oczekujace.size() >= std::max<qsizetype>(pozycjiNaPoczatek, m_korzen->m_dzieci.size()))
+            wstawOczekujace();
+    }
+    // And whenever the worker is awaited, so nothing made waits unseen.
+    if (czeka)
+        wstawOczekujace();
+    if (!czeka)
+        zaplanujPorcje();
+    else if (w.calyListing && w.nastepna == w.kolejka.size())
+        zakonczWczytywanie();
+}
+
+bool KontrolerDrzewa::wczytajKrok()
+{
+    Wczytywanie &w = *m_wczytywanie;
+    // Read whole by someone else meanwhile: the catch-up at the end brings the rest.
+    if (w.zListingu && m_katalog->czyBytyBylyOdczytaneZDysku()) {
+        w.nastepna = w.kolejka.size();
+        return false;
+    }
+    // Rows first, for entries whose entities are made: they are what the user waits for.
+    qsizetype koniec = w.nastepna;
+    while (koniec < w.kolejka.size() && koniec - w.nastepna < pozycjiNaKrok && w.kolejka[koniec].indeks < w.byty.size())
+        ++koniec;
+    if (koniec > w.nastepna) {
+        QList<FolderListing::Wpis> wpisy;
         if (w.zListingu) {
-            // Read whole by someone else meanwhile: the catch-up at the end brings the rest.
-            if (m_katalog->czyBytyBylyOdczytaneZDysku()) {
-                w.nastepna = w.kolejka.size();
-                break;
-            }
-            QList<FolderListing::Wpis> wpisy;
-            wpisy.reserve(koniec - w.nastepna);
-            for (qsizetype i = w.nastepna; i < koniec; ++i)
-                wpisy.append(w.kolejka[i].wpis);
-            const QList<BytSystemuPlikow *> byty = m_katalog->dodajWpisyZListingu(wpisy);
             for (qsizetype i = w.nastepna; i < koniec; ++i) {
-                const PozycjaWczytywania &pozycja = w.kolejka[i];
-                if (BytSystemuPlikow *byt = byty[i - w.nastepna])
-                    wezly.append(new WezelDrzewa(byt, m_korzen, pozycja));
-            }
-        } else {
-            for (qsizetype i = w.nastepna; i < koniec; ++i) {
-                const PozycjaWczytywania &pozycja = w.kolejka[i];
-                // Gone meanwhile; the pointer is compared, never followed, until it is known a child.
-                if (m_katalog->bytyWewnetrzneBezOdczytu().contains(pozycja.byt))
-                    wezly.append(new WezelDrzewa(pozycja.byt, m_korzen, pozycja));
+                if (w.kolejka[i].indeks < 0)
+                    wpisy.append(w.kolejka[i].wpis);
             }
         }
-        wstawWezly(m_korzen, wezly);
+        const QList<BytSystemuPlikow *> wlasne = wpisy.isEmpty() ? QList<BytSystemuPlikow *>() : m_katalog->dodajWpisyZListingu(wpisy);
+        qsizetype nastepnyWlasny = 0;
+        for (qsizetype i = w.nastepna; i < koniec; ++i) {
+            const PozycjaWczytywania &pozycja = w.kolejka[i];
+            BytSystemuPlikow *byt = nullptr;
+            if (pozycja.indeks >= 0)
+                byt = w.byty[pozycja.indeks];
+            else if (w.zListingu)
+                byt = wlasne[nastepnyWlasny++];
+            // Gone meanwhile; the pointer is compared, never followed, until it is known a child.
+            else if (m_katalog->bytyWewnetrzneBezOdczytu().contains(pozycja.byt))
+                byt = pozycja.byt;
+            if (byt)
+                w.oczekujace.append(new WezelDrzewa(byt, m_korzen, pozycja));
+        }
         w.nastepna = koniec;
+        return true;
     }
-    if (w.nastepna < w.kolejka.size())
-        zaplanujPorcje();
-    else if (w.calyListing)
-        zakonczWczytywanie();
+    if (w.byty.size() < w.surowe.size()) {
+        const qsizetype ile = std::min(pozycjiNaKrok, w.surowe.size() - w.byty.size());
+        w.byty.append(m_katalog->dodajWpisyZListingu(w.surowe.mid(w.byty.size(), ile), w.typy.mid(w.byty.size(), ile)));
+        return true;
+    }
+    return false;
+}
+
+void KontrolerDrzewa::wstawOczekujace()
+{
+    QList<WezelDrzewa *> wezly;
+    wezly.reserve(m_wczytywanie->oczekujace.size());
+    for (WezelDrzewa *wezel : std::as_const(m_wczytywanie->oczekujace)) {
+        // An entity that went away while its node waited gets no row.
+        if (wezel->m_byt)
+            wezly.append(wezel);
+        else
+            delete wezel;
+    }
+    m_wczytywanie->oczekujace.clear();
+    wstawWezly(m_korzen, std::move(wezly));
 }
 
 void KontrolerDrzewa::zakonczWczytywanie()
@@ -620,7 +779,9 @@ void KontrolerDrzewa::wstawPosortowane(WezelDrzewa *wezel, const QList<BytSystem
 
 void KontrolerDrzewa::wstawWezly(WezelDrzewa *wezel, QList<WezelDrzewa *> wezly)
 {
-    std::stable_sort(wezly.begin(), wezly.end(), wczesniej);
+    // Rows from the worker come sorted: checking costs less than sorting them again.
+    if (!std::is_sorted(wezly.begin(), wezly.end(), wczesniej))
+        std::stable_sort(wezly.begin(), wezly.end(), wczesniej);
     const QModelIndex rodzic = indeksWezla(wezel);
     QList<WezelDrzewa *> &dzieci = wezel->m_dzieci;
     qsizetype od = 0;

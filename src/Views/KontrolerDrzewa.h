@@ -24,6 +24,9 @@ struct PozycjaWczytywania
     std::optional<QCollatorSortKey> klucz;
     // For a folder: whether it holds nothing to show.
     std::optional<bool> lisc;
+    // Its place among the entries whose entities are made ahead of their rows; -1 for one that
+    // makes its own.
+    qsizetype indeks = -1;
 };
 
 // One node of a folder-contents tree: its parent (none for the tree's root), the file-system
@@ -125,8 +128,16 @@ private:
     struct Wczytywanie
     {
         bool zListingu = false;
+        // Sorted, waiting for their nodes.
         QList<PozycjaWczytywania> kolejka;
         qsizetype nastepna = 0;
+        // Listed but not yet sorted: their entities are made while the worker sorts them.
+        QList<FolderListing::Wpis> surowe;
+        QStringList typy;
+        // The entities of `surowe` made so far, null where an entry was gone.
+        QList<BytSystemuPlikow *> byty;
+        // Nodes made whose rows are not in yet.
+        QList<WezelDrzewa *> oczekujace;
         bool calyListing = false;
         bool zaplanowane = false;
         FolderListing::Identity tozsamosc;
@@ -134,8 +145,12 @@ private:
 
     void rozpocznijWczytywanie();
     void przyjmijCzesc(const QList<PozycjaWczytywania> &czesc, bool ostatnia, const FolderListing::Identity &tozsamosc);
+    void przyjmijSurowe(const QList<FolderListing::Wpis> &wpisy, const QStringList &typy);
     void zaplanujPorcje();
     void wczytajPorcje();
+    // One step of the work at hand; NO when it has to wait for the worker.
+    bool wczytajKrok();
+    void wstawOczekujace();
     void zakonczWczytywanie();
     // New nodes into their sorted places, each run of neighbours as one insert.
     void wstawWezly(WezelDrzewa *wezel, QList<WezelDrzewa *> wezly);

@@ -262,3 +262,21 @@ TEST(FolderListingTest, FaultHookTellsAFailureFromAMissingFolder)
 }
 
 } // namespace
+
+// A listing handed over in parts: first after `ile` entries, then as often as each answer asks,
+// the parts together the whole listing in its order.
+TEST(FolderListingTest, PartsHandedOverAsAskedAddUpToTheListing)
+{
+    KatalogTestowy dir;
+    for (int i = 0; i < 10; ++i)
+        dir.plik(QStringLiteral("p%1").arg(i));
+    const QList<qsizetype> odpowiedzi = {3, 0};
+    QList<qsizetype> rozmiary;
+    const FolderListing::Wynik wynik = FolderListing::list(dir.sciezka(), 2, [&](const QList<FolderListing::Wpis> &dotad) {
+        rozmiary.append(dotad.size());
+        return odpowiedzi.value(rozmiary.size() - 1);
+    });
+    ASSERT_TRUE(wynik.ok());
+    EXPECT_EQ(rozmiary, (QList<qsizetype>{2, 5})) << "after 2, then 3 more, then never";
+    EXPECT_EQ(wynik.wpisy.size(), 10);
+}

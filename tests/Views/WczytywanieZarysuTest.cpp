@@ -20,6 +20,8 @@ namespace {
 
 // More entries than the first part shown, so that the rest is still coming when the disk changes.
 constexpr int wpisowWczytywanych = 700;
+// More than the first part and the parts handed over for their entities, so that several come.
+constexpr int wpisowWieluCzesci = 4500;
 
 QString nazwaWpisuWczytywanego(int i)
 {
@@ -60,6 +62,7 @@ TEST(WczytywanieZarysuTest, RowsReadInPartsEndAsTheFolderListsOnceChangesSettle)
     const auto przemianuj = [](KatalogTestowy &dysk, const QString &z, const QString &na) {
         ASSERT_TRUE(QFile::rename(dysk.sciezka(z), dysk.sciezka(na))) << qPrintable(z);
     };
+    BytKatalogu *pokazany = nullptr;
     const ZmianaPodczasWczytywania przypadki[] = {
         {"nothing changes", [](KatalogTestowy &) {}},
         {"a file added at the top", [](KatalogTestowy &dysk) { dysk.plik(QStringLiteral("aaa nowy.txt")); }},
@@ -72,6 +75,15 @@ TEST(WczytywanieZarysuTest, RowsReadInPartsEndAsTheFolderListsOnceChangesSettle)
         {"a file renamed to sort elsewhere",
          [&](KatalogTestowy &dysk) { przemianuj(dysk, nazwaWpisuWczytywanego(3), QStringLiteral("ostatni.txt")); }},
         {"a folder renamed", [&](KatalogTestowy &dysk) { przemianuj(dysk, nazwaWpisuWczytywanego(7), QStringLiteral("Alfa")); }},
+        {"a file added and the folder's pulse sent at once",
+         [&](KatalogTestowy &dysk) {
+             dysk.plik(QStringLiteral("mmm nowy.txt"));
+             pokazany->ogloszZmianeWezla();
+         }},
+        {"entries removed from the last part listed", [](KatalogTestowy &dysk) {
+             for (const int i : {690, 691, 699})
+                 ASSERT_TRUE(QDir(dysk.sciezka(nazwaWpisuWczytywanego(i))).removeRecursively() || QFile::remove(dysk.sciezka(nazwaWpisuWczytywanego(i))));
+         }},
         {"added, removed and renamed at once",
          [&](KatalogTestowy &dysk) {
              dysk.plik(QStringLiteral("Ą pierwszy.txt"));
@@ -98,7 +110,8 @@ TEST(WczytywanieZarysuTest, RowsReadInPartsEndAsTheFolderListsOnceChangesSettle)
             wczytywalPrzyZmianie = drzewo->wczytuje() && drzewo->rowCount() < wpisowWczytywanych;
             przypadek.zmiana(dysk);
         });
-        kontroler.setKatalog(BytSystemuPlikow::bytKataloguDlaURL(dysk.sciezka()));
+        pokazany = BytSystemuPlikow::bytKataloguDlaURL(dysk.sciezka());
+        kontroler.setKatalog(pokazany);
         ASSERT_TRUE(QTest::qWaitFor([&] { return !drzewo->wczytuje(); }, 10000));
         EXPECT_TRUE(wczytywalPrzyZmianie);
         const QStringList oczekiwane = naDyskuWPorzadkuZarysu(dysk.sciezka());
@@ -122,4 +135,41 @@ TEST(WczytywanieZarysuTest, AFolderReadBeforeShowsItsChildrenInOrder)
     kontroler.setKatalog(katalog);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !kontroler.kontrolerDrzewa()->wczytuje(); }, 10000));
     EXPECT_EQ(wierszeZarysu(kontroler.kontrolerDrzewa()), naDyskuWPorzadkuZarysu(dysk.sciezka()));
+}
+
+// Every insert leaves the rows in name order, whichever part of the listing they came from, and a
+// row the user selected among the first keeps its selection while the rest come in.
+TEST(WczytywanieZarysuTest, RowsArriveSortedAndASelectionMadeMeanwhileStays)
+{
+    StosCoreData::sharedStosCoreData()->nowyKontekst();
+    KatalogTestowy dysk;
+    // Created in reverse, so that the disk lists them far from name order.
+    for (int i = wpisowWieluCzesci - 1; i >= 0; --i)
+        dysk.plik(nazwaWpisuWczytywanego(i) + (i % 7 == 0 ? QStringLiteral("/w.txt") : QString()));
+    KontrolerRzeczyKatalogu kontroler;
+    kontroler.ustawWidok();
+    KontrolerDrzewa *drzewo = kontroler.kontrolerDrzewa();
+    int wstawien = 0;
+    QStringList nieposortowane;
+    BytSystemuPlikow *zaznaczony = nullptr;
+    QObject::connect(drzewo, &QAbstractItemModel::rowsInserted, drzewo, [&] {
+        ++wstawien;
+        const QStringList wiersze = wierszeZarysu(drzewo);
+        if (!std::is_sorted(wiersze.begin(), wiersze.end(),
+                            [](const QString &a, const QString &b) { return KluczeNazwy::kolator().compare(a, b) < 0; }))
+            nieposortowane.append(QString::number(wiersze.size()));
+        if (!zaznaczony && drzewo->wczytuje()) {
+            const QModelIndex ostatni = drzewo->index(drzewo->rowCount() - 1, 0);
+            drzewo->setSelectionIndexPaths({ostatni});
+            zaznaczony = drzewo->wezel(ostatni)->byt();
+        }
+    });
+    kontroler.setKatalog(BytSystemuPlikow::bytKataloguDlaURL(dysk.sciezka()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !drzewo->wczytuje(); }, 10000));
+    EXPECT_GT(wstawien, 1) << "the rows come in parts";
+    EXPECT_TRUE(nieposortowane.isEmpty()) << "out of order after inserts leaving " << qPrintable(nieposortowane.join(QLatin1Char(',')))
+                                          << " rows";
+    EXPECT_EQ(wierszeZarysu(drzewo), naDyskuWPorzadkuZarysu(dysk.sciezka()));
+    ASSERT_NE(zaznaczony, nullptr);
+    EXPECT_EQ(drzewo->selectedObjects(), QList<BytSystemuPlikow *>{zaznaczony});
 }
