@@ -145,16 +145,13 @@ bool WezelDrzewa::odswiezKluczSortu()
 
 KontrolerDrzewa::KontrolerDrzewa(QObject *rodzic)
     : QAbstractItemModel(rodzic)
-    , m_korzen(new WezelDrzewa(nullptr, nullptr))
+    , m_korzen(std::make_unique<WezelDrzewa>(nullptr, nullptr))
     , m_zaznaczenie(new QItemSelectionModel(this, this))
 {
     connect(m_zaznaczenie, &QItemSelectionModel::selectionChanged, this, &KontrolerDrzewa::selectionChanged);
 }
 
-KontrolerDrzewa::~KontrolerDrzewa()
-{
-    delete m_korzen;
-}
+KontrolerDrzewa::~KontrolerDrzewa() = default;
 
 void KontrolerDrzewa::setKatalog(BytKatalogu *katalog)
 {
@@ -162,9 +159,8 @@ void KontrolerDrzewa::setKatalog(BytKatalogu *katalog)
     m_wczytywanie.reset();
     ++m_numerWczytywania;
     beginResetModel();
-    delete m_korzen;
     m_katalog = katalog;
-    m_korzen = new WezelDrzewa(katalog, nullptr);
+    m_korzen = std::make_unique<WezelDrzewa>(katalog, nullptr);
     m_korzen->m_zaladowany = katalog != nullptr;
     endResetModel();
     if (katalog)
@@ -272,17 +268,17 @@ void KontrolerDrzewa::wczytajPorcje()
             for (qsizetype i = w.nastepna; i < koniec; ++i) {
                 const PozycjaWczytywania &pozycja = w.kolejka[i];
                 if (BytSystemuPlikow *byt = byty[i - w.nastepna])
-                    wezly.append(new WezelDrzewa(byt, m_korzen, pozycja));
+                    wezly.append(new WezelDrzewa(byt, m_korzen.get(), pozycja));
             }
         } else {
             for (qsizetype i = w.nastepna; i < koniec; ++i) {
                 const PozycjaWczytywania &pozycja = w.kolejka[i];
                 // Gone meanwhile; the pointer is compared, never followed, until it is known a child.
                 if (m_katalog->bytyWewnetrzneBezOdczytu().contains(pozycja.byt))
-                    wezly.append(new WezelDrzewa(pozycja.byt, m_korzen, pozycja));
+                    wezly.append(new WezelDrzewa(pozycja.byt, m_korzen.get(), pozycja));
             }
         }
-        wstawWezly(m_korzen, wezly);
+        wstawWezly(m_korzen.get(), wezly);
         w.nastepna = koniec;
     }
     if (w.nastepna < w.kolejka.size())
@@ -298,15 +294,15 @@ void KontrolerDrzewa::zakonczWczytywanie()
     // never read, so that listing brings in what changed on disk meanwhile.
     if (w->zListingu)
         m_katalog->zakonczOdczytZListingu(w->tozsamosc);
-    obserwuj(m_korzen);
+    obserwuj(m_korzen.get());
     // What others added or removed while the rows came in.
-    zastosujZmiany(m_korzen);
+    zastosujZmiany(m_korzen.get());
     emit wczytany();
 }
 
 WezelDrzewa *KontrolerDrzewa::wezel(const QModelIndex &indeks) const
 {
-    return indeks.isValid() ? static_cast<WezelDrzewa *>(indeks.internalPointer()) : m_korzen;
+    return indeks.isValid() ? static_cast<WezelDrzewa *>(indeks.internalPointer()) : m_korzen.get();
 }
 
 QModelIndex KontrolerDrzewa::indeksWezla(const WezelDrzewa *wezel) const
@@ -395,7 +391,7 @@ void KontrolerDrzewa::rearrangeObjects()
 {
     zastosujOdlozoneZmiany();
     // Most calls find no name changed: no layout change, which would make the view lay out every row.
-    if (wPorzadku(m_korzen))
+    if (wPorzadku(m_korzen.get()))
         return;
     emit layoutAboutToBeChanged();
     const QModelIndexList stare = persistentIndexList();
@@ -403,7 +399,7 @@ void KontrolerDrzewa::rearrangeObjects()
     wezly.reserve(stare.size());
     for (const QModelIndex &indeks : stare)
         wezly.append(wezel(indeks));
-    posortujPoziom(m_korzen);
+    posortujPoziom(m_korzen.get());
     QModelIndexList nowe;
     nowe.reserve(stare.size());
     for (qsizetype i = 0; i < stare.size(); ++i) {
