@@ -5,7 +5,7 @@
 //
 //   PrzeciaganieBench [files] [runs]     (default 5000 9)
 
-#include "Actions/InformacjaOPrzeciaganiu.h"
+#include "Platform/Ui/InformacjaOPrzeciaganiu.h"
 #include "Actions/KontrolerPrzeciagnieciaIZrzutu.h"
 #include "Model/BazaFasolek.h"
 #include "Model/Potok.h"

@@ -4,6 +4,7 @@
 
 #include "Platform/DelayedOperations.h"
 #include "Platform/Opoznienia.h"
+#include "Platform/Ui/OdpowiedzNaPrzeciaganie.h"
 
 #include <QAbstractScrollArea>
 #include <QDropEvent>
@@ -48,7 +49,7 @@ bool AdapterZrzutuUrli::eventFilter(QObject *obiekt, QEvent *zdarzenie)
         auto *przeciaganie = static_cast<QDragMoveEvent *>(zdarzenie);
         const InformacjaOPrzeciaganiu informacja = InformacjaOPrzeciaganiu::zZdarzenia(*przeciaganie);
         QObject *odbiorca = m_odbiorcaDlaMiejsca(przeciaganie->position().toPoint());
-        odpowiedzPodczasPrzeciagania(przeciaganie, operacjaDlaZrzutu(informacja, odbiorca));
+        OdpowiedzNaPrzeciaganie::odpowiedzPodczasPrzeciagania(przeciaganie, operacjaDlaZrzutu(informacja, odbiorca));
         return true;
     }
     case QEvent::Drop:
@@ -69,7 +70,7 @@ void AdapterZrzutuUrli::przyjmijZrzut(QDropEvent *zdarzenie)
 {
     const InformacjaOPrzeciaganiu informacja = InformacjaOPrzeciaganiu::zZdarzenia(*zdarzenie);
     QObject *odbiorca = m_odbiorcaDlaMiejsca(zdarzenie->position().toPoint());
-    odpowiedzZrodlu(zdarzenie, przyjmijZrzutDla(odbiorca, informacja, m_widok, m_wykonanie));
+    OdpowiedzNaPrzeciaganie::odpowiedzZrodlu(zdarzenie, przyjmijZrzutDla(odbiorca, informacja, m_widok, m_wykonanie));
 }
 
 bool AdapterZrzutuUrli::przyjmijZrzutDla(QObject *odbiorca, const InformacjaOPrzeciaganiu &informacja, QWidget *widok,
@@ -91,31 +92,4 @@ bool AdapterZrzutuUrli::przyjmijZrzutDla(QObject *odbiorca, const InformacjaOPrz
         DelayedOperations::addOperationAfterDelayWithBlock(Opoznienia::biezace().wykonanieZrzutu, nullptr,
                                                            [silnik, poWykonaniu] { wykonaj(*silnik, poWykonaniu); });
     return true;
-}
-
-Qt::DropAction AdapterZrzutuUrli::odpowiedzPodczasPrzeciagania(QDragMoveEvent *zdarzenie, Qt::DropAction operacja)
-{
-    Qt::DropAction odpowiedz = operacja;
-    if (operacja != Qt::IgnoreAction && !zdarzenie->source())
-        odpowiedz = zdarzenie->possibleActions().testFlag(Qt::CopyAction) ? Qt::CopyAction : Qt::IgnoreAction;
-    if (odpowiedz == Qt::IgnoreAction) {
-        zdarzenie->ignore();
-    } else {
-        zdarzenie->setDropAction(odpowiedz);
-        zdarzenie->accept();
-    }
-    return odpowiedz;
-}
-
-void AdapterZrzutuUrli::odpowiedzZrodlu(QDropEvent *zdarzenie, bool przyjety)
-{
-    // A source that offers no Copy hears that the drop was refused, which it cannot misread; a
-    // refused drop is answered as refused, so the drag goes back.
-    if (przyjety && zdarzenie->possibleActions().testFlag(Qt::CopyAction)) {
-        zdarzenie->setDropAction(Qt::CopyAction);
-        zdarzenie->accept();
-    } else {
-        zdarzenie->setDropAction(Qt::IgnoreAction);
-        zdarzenie->ignore();
-    }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InformacjaOPrzeciaganiu.h"
+#include "Platform/Ui/InformacjaOPrzeciaganiu.h"
 
 #include <QObject>
 #include <QPointer>
@@ -8,7 +8,6 @@
 #include <functional>
 
 class BytSystemuPlikow;
-class QDragMoveEvent;
 class QWidget;
 
 // Takes dropped files for a view: answers drag enter and move with the operation a drop at that
@@ -35,15 +34,6 @@ public:
     static bool przyjmijZrzutDla(QObject *odbiorca, const InformacjaOPrzeciaganiu &informacja, QWidget *widok,
                                  Wykonanie wykonanie, const PoPrzyjeciu &poPrzyjeciu = {},
                                  const PoWykonaniu &poWykonaniu = {});
-    // What the drag's source hears while the drag hovers a place whose drop would carry out
-    // `operacja`; answers what it heard. Another program's source hears Copy, or a refusal when it
-    // offers no Copy: over X11 it keeps this answer as the drop's result, and would delete files
-    // on hearing Move that we move only later. Our own windows' sources delete nothing and hear
-    // the operation.
-    static Qt::DropAction odpowiedzPodczasPrzeciagania(QDragMoveEvent *zdarzenie, Qt::DropAction operacja);
-    // What the drag's source hears of a drop: Copy for a drop carried out, whatever was done to
-    // the files, so that no source deletes what it thinks moved; else refused.
-    static void odpowiedzZrodlu(QDropEvent *zdarzenie, bool przyjety);
 
 protected:
     bool eventFilter(QObject *obiekt, QEvent *zdarzenie) override;

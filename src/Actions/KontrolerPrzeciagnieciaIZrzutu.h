@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InformacjaOPrzeciaganiu.h"
+#include "Platform/Ui/InformacjaOPrzeciaganiu.h"
 
 #include "Platform/BladOperacji.h"
 

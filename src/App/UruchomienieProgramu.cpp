@@ -1,11 +1,11 @@
 #include "App/UruchomienieProgramu.h"
 
+#include "App/FabrykiKartProgramu.h"
 #include "App/KreatorKonfiguracjiAplikacji.h"
 #include "App/MenuGlowne.h"
 #include "App/OfertaPrzeniesieniaAppImage.h"
 #include "App/UslugaAktywacji.h"
 #include "Browser/TabKit/BrowserWindow.h"
-#include "Browser/ZieloneZaznaczenie.h"
 #include "Model/BazaFasolek.h"
 #include "Model/ObserwatorZmianNaDysku.h"
 #include "Platform/PowiadomienieOLimicieObserwacji.h"
@@ -15,6 +15,7 @@
 #include "Platform/Ui/ModalGateProbe.h"
 #include "Platform/Ui/SynchronousSheet.h"
 #include "Platform/Ui/WindowRegistry.h"
+#include "Widgets/ZieloneZaznaczenie.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -55,6 +56,7 @@ private:
 UruchomienieProgramu::UruchomienieProgramu()
 {
     ZieloneZaznaczenie::zastosujDoPaletyAplikacji();
+    FabrykiKartProgramu::zainstaluj();
     ModalGateProbe::install();
     WindowRegistry::instance();
 

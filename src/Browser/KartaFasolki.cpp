@@ -1,15 +1,10 @@
 #include "KartaFasolki.h"
 
 #include "KontrolerKartyFasolki.h"
-#include "KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
 #include "PrzegladarkaTarrowind.h"
 
 #include "Model/Fasolka.h"
 #include "Platform/ObrazyAplikacji.h"
-#include "Platform/Ui/LancuchResponderow.h"
-#include "Views/KontrolerRzeczyKatalogu.h"
-#include "Views/WidokZaryseliRzeczyKatalogu.h"
-#include "Widgets/WhitePaperOutlineView.h"
 
 #include <QCoreApplication>
 
@@ -68,23 +63,17 @@ bool KartaFasolki::becomeFirstResponder()
 
 void KartaFasolki::ustawWidokJakoPierwszyResponder()
 {
-    if (WhitePaperOutlineView *zarys = m_kontrolerKartyFasolki->kontrolerRzeczyFasolki()->widokZaryseli())
-        zarys->setFocus(Qt::OtherFocusReason);
+    m_kontrolerKartyFasolki->zawartoscFasolki()->ustawWidokJakoPierwszyResponder();
 }
 
 bool KartaFasolki::czyMoznaWyswietlicDymekNowyKatalog() const
 {
-    if (!m_kontrolerKartyFasolki->kontrolerWidokuRozdzielonegoZPanelemPrawym()->czyWidocznyPanelPrawy())
-        return true;
-    return KontrolerRzeczyKatalogu::celDymkaNowyKatalog(view());
+    return m_kontrolerKartyFasolki->zawartoscFasolki()->czyMoznaWyswietlicDymekNowyKatalog(this);
 }
 
 void KartaFasolki::wyswietlDymekNowyKatalog()
 {
-    if (!m_kontrolerKartyFasolki->kontrolerWidokuRozdzielonegoZPanelemPrawym()->czyWidocznyPanelPrawy())
-        m_kontrolerKartyFasolki->kontrolerRzeczyFasolki()->wyswietlDymekNowyKatalog(nullptr);
-    else if (KontrolerRzeczyKatalogu::celDymkaNowyKatalog(view()))
-        LancuchResponderow::sendAction(Akcja::wyswietlDymekNowyKatalog, nullptr, this, view()->window());
+    m_kontrolerKartyFasolki->zawartoscFasolki()->wyswietlDymekNowyKatalog(this);
 }
 
 void KartaFasolki::stworzKontrolerKartyFasolki()

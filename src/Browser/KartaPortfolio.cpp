@@ -1,21 +1,12 @@
 #include "KartaPortfolio.h"
 
+#include "KontrolerBiezacegoWidokuSzczegolow.h"
 #include "KontrolerKartyPortfolio.h"
-#include "KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
+#include "KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
 #include "PrzegladarkaTarrowind.h"
 
-#include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Platform/ObrazyAplikacji.h"
-#include "Platform/Ui/ElementInterfejsu.h"
 #include "Platform/Ui/LancuchResponderow.h"
-#include "Views/KontrolerArchiwum.h"
-#include "Views/KontrolerBibliotekiMatRef.h"
-#include "Views/KontrolerPobranychRzeczy.h"
-#include "Views/KontrolerPotoku.h"
-#include "Views/KontrolerRzeczyKatalogu.h"
-#include "Views/KontrolerWidokuFasolki.h"
-#include "Views/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
-#include "Views/KontrolerWszystkieFasolki.h"
 
 #include <QCoreApplication>
 
@@ -131,40 +122,14 @@ bool KartaPortfolio::czyBiezacyWidokTo(RodzajWidokuPortfolio rodzaj) const
         == rodzaj;
 }
 
-template<typename Kontroler>
-Kontroler *KartaPortfolio::biezacyKontroler() const
+KontrolerBiezacegoWidokuSzczegolow *KartaPortfolio::biezacyKontrolerSzczegolow() const
 {
-    return qobject_cast<Kontroler *>(m_kontrolerKartyPortfolio->kontrolerBiezacegoWidokuSzczegolow());
+    return m_kontrolerKartyPortfolio->kontrolerBiezacegoWidokuSzczegolow();
 }
 
-KontrolerPobranychRzeczy *KartaPortfolio::kontrolerWybranychPobranychRzeczy() const
+QObject *KartaPortfolio::biezacyKontrolerJakoObiekt() const
 {
-    return biezacyKontroler<KontrolerPobranychRzeczy>();
-}
-
-KontrolerBibliotekiMatRef *KartaPortfolio::kontrolerWybranejBibliotekiMatRef() const
-{
-    return biezacyKontroler<KontrolerBibliotekiMatRef>();
-}
-
-KontrolerWszystkieFasolki *KartaPortfolio::kontrolerWybranychWszystkichFasolek() const
-{
-    return biezacyKontroler<KontrolerWszystkieFasolki>();
-}
-
-KontrolerPotoku *KartaPortfolio::kontrolerWybranegoPotoku() const
-{
-    return biezacyKontroler<KontrolerPotoku>();
-}
-
-KontrolerWidokuFasolki *KartaPortfolio::kontrolerWybranejFasolki() const
-{
-    return biezacyKontroler<KontrolerWidokuFasolki>();
-}
-
-KontrolerArchiwum *KartaPortfolio::kontrolerWybranegoArchiwum() const
-{
-    return biezacyKontroler<KontrolerArchiwum>();
+    return biezacyKontrolerSzczegolow();
 }
 
 bool KartaPortfolio::czyMoznaPrzejscDoWyszukiwarki() const
@@ -178,65 +143,38 @@ bool KartaPortfolio::czyMoznaPrzejscDoWyszukiwarki() const
 
 void KartaPortfolio::przejdzDoWyszukiwarki()
 {
-    if (KontrolerPotoku *potoku = kontrolerWybranegoPotoku())
-        potoku->przejdzDoWyszukiwarki(this);
-    else if (KontrolerWszystkieFasolki *wszystkie = kontrolerWybranychWszystkichFasolek())
-        wszystkie->przejdzDoWyszukiwarki(this);
-    else if (KontrolerArchiwum *archiwum = kontrolerWybranegoArchiwum())
-        archiwum->przejdzDoWyszukiwarki(this);
+    if (KontrolerBiezacegoWidokuSzczegolow *biezacy = biezacyKontrolerSzczegolow())
+        biezacy->przejdzDoWyszukiwarki(this);
 }
 
 void KartaPortfolio::wyswietlDymekNowyPotok()
 {
     if (!czyWidocznyPasekNawigacji())
         pokazPasekNawigacji();
-    LancuchResponderow::sendAction(Akcja::wyswietlDymekNowyPotok,
-                                   m_kontrolerKartyPortfolio->kontrolerAkcjeNaBazieFasolek(), nullptr);
+    LancuchResponderow::sendAction(Akcja::wyswietlDymekNowyPotok, m_kontrolerKartyPortfolio->akcjeNaBazieFasolek(),
+                                   nullptr);
 }
 
 bool KartaPortfolio::czyMoznaWyswietlicDymekNowaFasolka() const
 {
-    if (KontrolerWszystkieFasolki *wszystkie = kontrolerWybranychWszystkichFasolek()) {
-        return LancuchResponderow::zwaliduj(ElementInterfejsu(Akcja::wyswietlDymekNowaFasolka),
-                                            wszystkie->kontrolerAkcjeNaElementach());
-    }
-    return kontrolerWybranegoPotoku() != nullptr;
+    KontrolerBiezacegoWidokuSzczegolow *biezacy = biezacyKontrolerSzczegolow();
+    return biezacy && biezacy->czyMoznaWyswietlicDymekNowaFasolka();
 }
 
 void KartaPortfolio::wyswietlDymekNowaFasolka()
 {
-    if (KontrolerPotoku *potoku = kontrolerWybranegoPotoku())
-        potoku->wyswietlDymekNowaFasolka();
-    else if (KontrolerWszystkieFasolki *wszystkie = kontrolerWybranychWszystkichFasolek())
-        LancuchResponderow::sendAction(Akcja::wyswietlDymekNowaFasolka, wszystkie->kontrolerAkcjeNaElementach(), nullptr);
+    if (KontrolerBiezacegoWidokuSzczegolow *biezacy = biezacyKontrolerSzczegolow())
+        biezacy->wyswietlDymekNowaFasolka();
 }
 
 bool KartaPortfolio::czyMoznaWyswietlicDymekNowyKatalog() const
 {
-    if (czyBiezacyWidokTo(rwpWidokPobranychRzeczy) || czyBiezacyWidokTo(rwpWidokBibliotekiMatRef))
-        return true;
-    if (KontrolerPotoku *potoku = kontrolerWybranegoPotoku())
-        return potoku->kontrolerWidokuRozdzielonegoZPanelemPrawym()->czyWidocznyPanelPrawy();
-    if (KontrolerWidokuFasolki *fasolki = kontrolerWybranejFasolki()) {
-        return !fasolki->kontrolerWidokuRozdzielonegoZPanelemPrawym()->czyWidocznyPanelPrawy()
-            || KontrolerRzeczyKatalogu::celDymkaNowyKatalog(view());
-    }
-    return false;
+    KontrolerBiezacegoWidokuSzczegolow *biezacy = biezacyKontrolerSzczegolow();
+    return biezacy && biezacy->czyMoznaWyswietlicDymekNowyKatalog(this);
 }
 
 void KartaPortfolio::wyswietlDymekNowyKatalog()
 {
-    if (KontrolerPobranychRzeczy *pobrane = kontrolerWybranychPobranychRzeczy()) {
-        pobrane->kontrolerRzeczyKatalogu()->wyswietlDymekNowyKatalog(nullptr);
-    } else if (KontrolerBibliotekiMatRef *biblioteka = kontrolerWybranejBibliotekiMatRef()) {
-        biblioteka->kontrolerRzeczyKatalogu()->wyswietlDymekNowyKatalog(nullptr);
-    } else if (KontrolerPotoku *potoku = kontrolerWybranegoPotoku()) {
-        if (potoku->kontrolerWidokuRozdzielonegoZPanelemPrawym()->czyWidocznyPanelPrawy())
-            potoku->kontrolerRzeczyPotoku()->wyswietlDymekNowyKatalog(nullptr);
-    } else if (KontrolerWidokuFasolki *fasolki = kontrolerWybranejFasolki()) {
-        if (!fasolki->kontrolerWidokuRozdzielonegoZPanelemPrawym()->czyWidocznyPanelPrawy())
-            fasolki->kontrolerRzeczyFasolki()->wyswietlDymekNowyKatalog(nullptr);
-        else if (KontrolerRzeczyKatalogu::celDymkaNowyKatalog(view()))
-            LancuchResponderow::sendAction(Akcja::wyswietlDymekNowyKatalog, nullptr, this, view()->window());
-    }
+    if (KontrolerBiezacegoWidokuSzczegolow *biezacy = biezacyKontrolerSzczegolow())
+        biezacy->wyswietlDymekNowyKatalog(this);
 }

@@ -8,6 +8,7 @@
 class Fasolka;
 class KontrolerArchiwum;
 class KontrolerBibliotekiMatRef;
+class KontrolerBiezacegoWidokuSzczegolow;
 class KontrolerKartyPortfolio;
 class KontrolerPobranychRzeczy;
 class KontrolerPotoku;
@@ -54,16 +55,31 @@ public:
 
     // With nothing shown the kind is 0.
     bool czyBiezacyWidokTo(RodzajWidokuPortfolio rodzaj) const;
-    // The current details controller when it is of that class, else nullptr.
-    KontrolerPobranychRzeczy *kontrolerWybranychPobranychRzeczy() const;
-    KontrolerBibliotekiMatRef *kontrolerWybranejBibliotekiMatRef() const;
-    KontrolerWszystkieFasolki *kontrolerWybranychWszystkichFasolek() const;
-    KontrolerWszystkieFasolki *kontrolerBiezacegoWidokuWszystkieFasolki() const { return kontrolerWybranychWszystkichFasolek(); }
-    KontrolerPotoku *kontrolerWybranegoPotoku() const;
-    KontrolerPotoku *kontrolerBiezacegoWidokuPotoku() const { return kontrolerWybranegoPotoku(); }
-    KontrolerWidokuFasolki *kontrolerWybranejFasolki() const;
-    KontrolerArchiwum *kontrolerWybranegoArchiwum() const;
-    KontrolerArchiwum *kontrolerBiezacegoWidokuArchiwum() const { return kontrolerWybranegoArchiwum(); }
+    // The current details controller when it is of that class, else nullptr. Templates on the
+    // views' classes, so that only a caller that includes the class's header needs it.
+    template<typename Kontroler>
+    Kontroler *biezacyKontroler() const
+    {
+        return qobject_cast<Kontroler *>(biezacyKontrolerJakoObiekt());
+    }
+    template<typename Kontroler = KontrolerPobranychRzeczy>
+    Kontroler *kontrolerWybranychPobranychRzeczy() const { return biezacyKontroler<Kontroler>(); }
+    template<typename Kontroler = KontrolerBibliotekiMatRef>
+    Kontroler *kontrolerWybranejBibliotekiMatRef() const { return biezacyKontroler<Kontroler>(); }
+    template<typename Kontroler = KontrolerWszystkieFasolki>
+    Kontroler *kontrolerWybranychWszystkichFasolek() const { return biezacyKontroler<Kontroler>(); }
+    template<typename Kontroler = KontrolerWszystkieFasolki>
+    Kontroler *kontrolerBiezacegoWidokuWszystkieFasolki() const { return biezacyKontroler<Kontroler>(); }
+    template<typename Kontroler = KontrolerPotoku>
+    Kontroler *kontrolerWybranegoPotoku() const { return biezacyKontroler<Kontroler>(); }
+    template<typename Kontroler = KontrolerPotoku>
+    Kontroler *kontrolerBiezacegoWidokuPotoku() const { return biezacyKontroler<Kontroler>(); }
+    template<typename Kontroler = KontrolerWidokuFasolki>
+    Kontroler *kontrolerWybranejFasolki() const { return biezacyKontroler<Kontroler>(); }
+    template<typename Kontroler = KontrolerArchiwum>
+    Kontroler *kontrolerWybranegoArchiwum() const { return biezacyKontroler<Kontroler>(); }
+    template<typename Kontroler = KontrolerArchiwum>
+    Kontroler *kontrolerBiezacegoWidokuArchiwum() const { return biezacyKontroler<Kontroler>(); }
 
     // In a flow, All Beans or archive view that shows its filter bar.
     bool czyMoznaPrzejscDoWyszukiwarki() const;
@@ -78,8 +94,8 @@ public:
 
 private:
     void stworzKontrolerKartyPortfolioZWidokiem(RodzajWidokuPortfolio rodzajWidoku);
-    template<typename Kontroler>
-    Kontroler *biezacyKontroler() const;
+    KontrolerBiezacegoWidokuSzczegolow *biezacyKontrolerSzczegolow() const;
+    QObject *biezacyKontrolerJakoObiekt() const;
 
     std::unique_ptr<KontrolerKartyPortfolio> m_kontrolerKartyPortfolio;
 };

@@ -1,13 +1,12 @@
 #include "KontrolerKartyFasolki.h"
 
+#include "FabrykiKart.h"
 #include "KartaFasolki.h"
 #include "KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
-#include "KontrolerZawartosciFasolki.h"
 #include "TloKarty.h"
 #include "UstawieniaKartyFasolki.h"
 #include "ZawartoscKarty.h"
 
-#include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Browser/TabKit/Browser.h"
 #include "Model/BazaFasolek.h"
 #include "Model/Fasolka.h"
@@ -18,15 +17,15 @@
 KontrolerKartyFasolki::KontrolerKartyFasolki(QObject *rodzic)
     : KontrolerKarty(rodzic)
     , m_ustawieniaKarty(std::make_unique<UstawieniaKartyFasolki>())
-    , m_kontrolerZawartosciFasolki(new KontrolerZawartosciFasolki(this))
+    , m_kontrolerZawartosciFasolki(FabrykiKart::biezace().zawartoscFasolki(this))
 {
-    connect(m_kontrolerZawartosciFasolki, &KontrolerZawartosciFasolki::nazwaPotokuChanged, this,
+    connect(m_kontrolerZawartosciFasolki, &ZawartoscFasolkiNaKarcie::nazwaPotokuChanged, this,
             &KontrolerKartyFasolki::nazwaPotokuChanged);
-    connect(m_kontrolerZawartosciFasolki, &KontrolerZawartosciFasolki::nazwaFasolkiChanged, this, [this] {
+    connect(m_kontrolerZawartosciFasolki, &ZawartoscFasolkiNaKarcie::nazwaFasolkiChanged, this, [this] {
         if (m_kartaFasolki && fasolka())
             m_kartaFasolki->setTitle(fasolka()->nazwa());
     });
-    connect(m_kontrolerZawartosciFasolki, &KontrolerZawartosciFasolki::fasolkaZostalaUsunieta, this,
+    connect(m_kontrolerZawartosciFasolki, &ZawartoscFasolkiNaKarcie::fasolkaZostalaUsunieta, this,
             &KontrolerKartyFasolki::fasolkaZmienilaUsuniecie);
 }
 
@@ -47,7 +46,7 @@ void KontrolerKartyFasolki::awakeFromNib()
     KontrolerKarty::awakeFromNib();
     tloKarty()->setRodzajKarty(ZawartoscKarty::rodzajKartaFasolki);
     wstawDoLancuchaZaResponderem(m_widokSzczegolow);
-    KontrolerAkcjeNaElementach::umiescNaKarcie(this, m_widokSzczegolow);
+    FabrykiKart::biezace().umiescAkcjeNaKarcie(this, m_widokSzczegolow);
 }
 
 void KontrolerKartyFasolki::ustawWidok()
@@ -125,32 +124,7 @@ QString KontrolerKartyFasolki::nazwaPotoku() const
     return m_kontrolerZawartosciFasolki->nazwaPotoku();
 }
 
-KontrolerRzeczyKatalogu *KontrolerKartyFasolki::kontrolerRzeczyFasolki() const
-{
-    return m_kontrolerZawartosciFasolki->kontrolerRzeczyFasolki();
-}
-
-KontrolerRzeczyKatalogu *KontrolerKartyFasolki::kontrolerRzeczyPotoku() const
-{
-    return m_kontrolerZawartosciFasolki->kontrolerRzeczyPotoku();
-}
-
 KontrolerWidokuRozdzielonegoZPanelemPrawym *KontrolerKartyFasolki::kontrolerWidokuRozdzielonegoZPanelemPrawym() const
 {
     return m_kontrolerZawartosciFasolki->kontrolerWidokuRozdzielonegoZPanelemPrawym();
-}
-
-KontrolerAkcjeNaElementach *KontrolerKartyFasolki::kontrolerAkcjeNaFasolkach() const
-{
-    return m_kontrolerZawartosciFasolki->kontrolerAkcjeNaFasolkach();
-}
-
-KontrolerEdytoraSpodziewanegoRezultatu *KontrolerKartyFasolki::kontrolerEdytoraSpodziewanegoRezultatu() const
-{
-    return m_kontrolerZawartosciFasolki->kontrolerEdytoraSpodziewanegoRezultatu();
-}
-
-IkonaZPrzeciaganymFolderem *KontrolerKartyFasolki::ikonaZFolderemPotoku() const
-{
-    return m_kontrolerZawartosciFasolki->ikonaZFolderemPotoku();
 }

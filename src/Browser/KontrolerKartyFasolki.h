@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KontrolerKarty.h"
+#include "ZawartoscFasolkiNaKarcie.h"
 
 #include <QIcon>
 #include <QPointer>
@@ -49,13 +50,41 @@ public:
 
     // The tab's own settings, made with the controller.
     UstawieniaKartyFasolki *ustawieniaKarty() const { return m_ustawieniaKarty.get(); }
-    KontrolerZawartosciFasolki *kontrolerZawartosciFasolki() const { return m_kontrolerZawartosciFasolki; }
-    KontrolerRzeczyKatalogu *kontrolerRzeczyFasolki() const;
-    KontrolerRzeczyKatalogu *kontrolerRzeczyPotoku() const;
     KontrolerWidokuRozdzielonegoZPanelemPrawym *kontrolerWidokuRozdzielonegoZPanelemPrawym() const;
-    KontrolerAkcjeNaElementach *kontrolerAkcjeNaFasolkach() const;
-    KontrolerEdytoraSpodziewanegoRezultatu *kontrolerEdytoraSpodziewanegoRezultatu() const;
-    IkonaZPrzeciaganymFolderem *ikonaZFolderemPotoku() const;
+    // The bean's contents as the class the caller names, the program's own by default, and what they
+    // hold: templates, so that only a caller that includes that class's header needs it.
+    template<typename Zawartosc = KontrolerZawartosciFasolki>
+    Zawartosc *kontrolerZawartosciFasolki() const
+    {
+        return qobject_cast<Zawartosc *>(m_kontrolerZawartosciFasolki);
+    }
+    template<typename Zawartosc = KontrolerZawartosciFasolki>
+    KontrolerRzeczyKatalogu *kontrolerRzeczyFasolki() const
+    {
+        return kontrolerZawartosciFasolki<Zawartosc>()->kontrolerRzeczyFasolki();
+    }
+    template<typename Zawartosc = KontrolerZawartosciFasolki>
+    KontrolerRzeczyKatalogu *kontrolerRzeczyPotoku() const
+    {
+        return kontrolerZawartosciFasolki<Zawartosc>()->kontrolerRzeczyPotoku();
+    }
+    template<typename Zawartosc = KontrolerZawartosciFasolki>
+    KontrolerAkcjeNaElementach *kontrolerAkcjeNaFasolkach() const
+    {
+        return kontrolerZawartosciFasolki<Zawartosc>()->kontrolerAkcjeNaFasolkach();
+    }
+    template<typename Zawartosc = KontrolerZawartosciFasolki>
+    KontrolerEdytoraSpodziewanegoRezultatu *kontrolerEdytoraSpodziewanegoRezultatu() const
+    {
+        return kontrolerZawartosciFasolki<Zawartosc>()->kontrolerEdytoraSpodziewanegoRezultatu();
+    }
+    template<typename Zawartosc = KontrolerZawartosciFasolki>
+    IkonaZPrzeciaganymFolderem *ikonaZFolderemPotoku() const
+    {
+        return kontrolerZawartosciFasolki<Zawartosc>()->ikonaZFolderemPotoku();
+    }
+    // The bean's contents, as the tab sees them.
+    ZawartoscFasolkiNaKarcie *zawartoscFasolki() const { return m_kontrolerZawartosciFasolki; }
 
 signals:
     void nazwaPotokuChanged();
@@ -69,7 +98,7 @@ private:
 
     QPointer<KartaFasolki> m_kartaFasolki;
     std::unique_ptr<UstawieniaKartyFasolki> m_ustawieniaKarty;
-    KontrolerZawartosciFasolki *m_kontrolerZawartosciFasolki;
+    ZawartoscFasolkiNaKarcie *m_kontrolerZawartosciFasolki;
     QPointer<QWidget> m_widokSzczegolow;
     bool m_widokUstawiony = false;
 };

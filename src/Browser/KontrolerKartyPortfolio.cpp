@@ -1,7 +1,9 @@
 #include "KontrolerKartyPortfolio.h"
 
+#include "FabrykiKart.h"
 #include "KartaPortfolio.h"
 #include "KontrolerBiezacegoWidokuSzczegolow.h"
+#include "KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
 #include "TloKarty.h"
 #include "TloWidokuSzczegolowNaKarciePortfolio.h"
 #include "TloZielonegoWidokuKartyPortfolio.h"
@@ -10,7 +12,6 @@
 #include "WidokRozdzielonyZPaskiemNawigacji.h"
 #include "ZawartoscKarty.h"
 
-#include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Model/Archiwum.h"
 #include "Model/BazaFasolek.h"
 #include "Model/BytKatalogu.h"
@@ -18,14 +19,6 @@
 #include "Model/Potok.h"
 #include "Platform/Konsola.h"
 #include "Platform/ObrazyAplikacji.h"
-#include "Views/KontrolerArchiwum.h"
-#include "Views/KontrolerBibliotekiMatRef.h"
-#include "Views/KontrolerPaskaNawigacji.h"
-#include "Views/KontrolerPobranychRzeczy.h"
-#include "Views/KontrolerPotoku.h"
-#include "Views/KontrolerWidokuFasolki.h"
-#include "Views/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
-#include "Views/KontrolerWszystkieFasolki.h"
 #include "Widgets/KontrolkaSegmentowa.h"
 
 #include <QCoreApplication>
@@ -33,12 +26,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-KontrolerKartyPortfolio::FabrykaPaskaNawigacji &fabrykaPaskaNawigacji()
-{
-    static KontrolerKartyPortfolio::FabrykaPaskaNawigacji fabryka;
-    return fabryka;
-}
 
 // The width of the strip that stands in for a collapsed navigation bar.
 constexpr int szerokoscWidokuNaZakladke = 27;
@@ -60,11 +47,6 @@ void KontrolerKartyPortfolio::UsunPozniej::operator()(QObject *obiekt) const
 {
     // The controller may be running the very handler that asked to forget its item.
     obiekt->deleteLater();
-}
-
-void KontrolerKartyPortfolio::setFabrykaPaskaNawigacji(FabrykaPaskaNawigacji fabryka)
-{
-    fabrykaPaskaNawigacji() = std::move(fabryka);
 }
 
 KontrolerKartyPortfolio::KontrolerKartyPortfolio(QObject *rodzic)
@@ -140,14 +122,9 @@ void KontrolerKartyPortfolio::loadView()
     m_kontrolerWidokuRozdzielonego->setWidokPaskaNarzedzi(m_widokRozdzielonyListwyFiltra->subviews().constFirst());
     m_kontrolerWidokuRozdzielonego->setWidokRozdzielonyListwyFiltra(m_widokRozdzielonyListwyFiltra);
 
-    m_kontrolerAkcjeNaBazieFasolek = new KontrolerAkcjeNaElementach(this);
-
-    const FabrykaPaskaNawigacji &fabryka = fabrykaPaskaNawigacji();
-    m_kontrolerPaskaNawigacji = fabryka ? fabryka(this) : new KontrolerPaskaNawigacji(this);
-    m_kontrolerAkcjeNaBazieFasolek->setZaznaczNowyPotok([pasek = m_kontrolerPaskaNawigacji](Potok *nowy) {
-        if (pasek)
-            pasek->zaznaczElement(nowy);
-    });
+    const FabrykiKart &fabryki = FabrykiKart::biezace();
+    m_kontrolerAkcjeNaBazieFasolek = fabryki.akcjeNaBazieFasolek(this);
+    m_kontrolerPaskaNawigacji = fabryki.pasekNawigacji(this);
 
     tloKarty()->setWidokSzczegolow(zielone);
     tloKarty()->awakeFromNib();
@@ -210,7 +187,6 @@ void KontrolerKartyPortfolio::awakeFromNib()
     KontrolerKarty::awakeFromNib();
     wstawDoLancuchaZaResponderem(m_widokRozdzielony);
     tloKarty()->setRodzajKarty(ZawartoscKarty::rodzajKartaPortfolio);
-    m_kontrolerAkcjeNaBazieFasolek->setElement(BazaFasolek::sharedBazaFasolek());
     walidujPrzyciskiWsteczINaprzod();
 }
 
@@ -264,9 +240,8 @@ void KontrolerKartyPortfolio::ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(c
     bool nowy = false;
     auto wpis = m_slownikKontrolerowWidokow.find(klucz);
     if (wpis == m_slownikKontrolerowWidokow.end()) {
-        KontrolerBiezacegoWidokuSzczegolow *kontroler = stworzKontrolerDla(item);
-        if (auto *kontrolerPotoku = qobject_cast<KontrolerPotoku *>(kontroler))
-            kontrolerPotoku->setKartaPortfolio(m_kartaPortfolio);
+        KontrolerBiezacegoWidokuSzczegolow *kontroler =
+            FabrykiKart::biezace().kontrolerWidoku(rodzajWidokuDlaItem(item), m_kartaPortfolio);
         wpis = m_slownikKontrolerowWidokow.emplace(klucz, KontrolerWPamieci(kontroler)).first;
         nowy = true;
     }
@@ -298,27 +273,9 @@ void KontrolerKartyPortfolio::odczytajPokazywanyZDysku(const ItemWidoku &item)
     }
 }
 
-KontrolerBiezacegoWidokuSzczegolow *KontrolerKartyPortfolio::stworzKontrolerDla(const ItemWidoku &item)
-{
-    switch (rodzajWidokuDlaItem(item)) {
-    case rwpWidokPobranychRzeczy:
-        return new KontrolerPobranychRzeczy;
-    case rwpWidokBibliotekiMatRef:
-        return new KontrolerBibliotekiMatRef;
-    case rwpWidokWszystkieFasolki:
-        return new KontrolerWszystkieFasolki;
-    case rwpWidokPotoku:
-        return new KontrolerPotoku;
-    case rwpWidokFasolki:
-        return new KontrolerWidokuFasolki;
-    default:
-        return new KontrolerArchiwum;
-    }
-}
-
 void KontrolerKartyPortfolio::przylaczDoKarty(QObject *kontroler)
 {
-    KontrolerAkcjeNaElementach::umiescNaKarcie(kontroler, m_widokRozdzielony);
+    FabrykiKart::biezace().umiescAkcjeNaKarcie(kontroler, m_widokRozdzielony);
 }
 
 void KontrolerKartyPortfolio::zdejmijListweFiltra()
@@ -368,16 +325,7 @@ void KontrolerKartyPortfolio::umiescBiezacyKontroler(bool nowy)
 
 void KontrolerKartyPortfolio::przekazItem(const ItemWidoku &item)
 {
-    KontrolerBiezacegoWidokuSzczegolow *kontroler = m_kontrolerBiezacegoWidoku;
-    if (auto *wszystkie = qobject_cast<KontrolerWszystkieFasolki *>(kontroler)) {
-        wszystkie->ustawDaneWidoku();
-    } else if (auto *kontrolerPotoku = qobject_cast<KontrolerPotoku *>(kontroler)) {
-        kontrolerPotoku->setPotok(item.potok());
-        kontrolerPotoku->setKontrolerKartyPortfolio(this);
-    } else if (auto *kontrolerFasolki = qobject_cast<KontrolerWidokuFasolki *>(kontroler)) {
-        // A cached bean view serves every bean of one name.
-        kontrolerFasolki->setFasolka(item.fasolka());
-    }
+    m_kontrolerBiezacegoWidoku->przyjmijItem(item);
 }
 
 void KontrolerKartyPortfolio::ustawTytulIIkoneKarty()
@@ -406,8 +354,8 @@ void KontrolerKartyPortfolio::pokazFasolkeWPotoku(Fasolka *fasolka)
         return;
     if (m_kontrolerPaskaNawigacji)
         m_kontrolerPaskaNawigacji->zaznaczElement(fasolka->potok());
-    if (auto *kontrolerPotoku = qobject_cast<KontrolerPotoku *>(kontrolerBiezacegoWidokuSzczegolow()))
-        kontrolerPotoku->zaznaczFasolke(fasolka);
+    if (KontrolerBiezacegoWidokuSzczegolow *biezacy = kontrolerBiezacegoWidokuSzczegolow())
+        biezacy->pokazFasolkeWPotoku(fasolka);
 }
 
 void KontrolerKartyPortfolio::ustawWybranyWidokSzczegolowJakoPierwszyResponder()
@@ -518,7 +466,7 @@ KontrolerBiezacegoWidokuSzczegolow *KontrolerKartyPortfolio::kontrolerBiezacegoW
     return m_kontrolerBiezacegoWidoku;
 }
 
-KontrolerAkcjeNaElementach *KontrolerKartyPortfolio::kontrolerAkcjeNaBazieFasolek() const
+Responder *KontrolerKartyPortfolio::akcjeNaBazieFasolek() const
 {
     return m_kontrolerAkcjeNaBazieFasolek;
 }
@@ -531,11 +479,6 @@ KartaPortfolio *KontrolerKartyPortfolio::kartaPortfolio() const
 void KontrolerKartyPortfolio::setKartaPortfolio(KartaPortfolio *karta)
 {
     m_kartaPortfolio = karta;
-}
-
-KontrolerPaskaNawigacji *KontrolerKartyPortfolio::kontrolerPaskaNawigacji() const
-{
-    return m_kontrolerPaskaNawigacji;
 }
 
 KontrolerWidokuRozdzielonegoZPaskiemNawigacji *KontrolerKartyPortfolio::kontrolerWidokuRozdzielonegoZPaskiemNawigacji() const

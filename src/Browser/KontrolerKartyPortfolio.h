@@ -2,12 +2,12 @@
 
 #include "ItemWidoku.h"
 #include "KontrolerKarty.h"
+#include "PasekNawigacjiKarty.h"
 #include "RodzajWidokuPortfolio.h"
 
 #include <QList>
 #include <QPointer>
 
-#include <functional>
 #include <map>
 #include <memory>
 
@@ -26,16 +26,12 @@ class WidokRozdzielonyZPaskiemNawigacji;
 // The controller of one portfolio tab: it switches the details area between the named views,
 // flows and beans, keeps one details controller per item key, a back and a forward history, and
 // pairs with the navigation bar, whose clicks switch the tab and which the tab asks to select
-// what it shows.
+// what it shows. The bar, the details controllers and the database's actions come from FabrykiKart.
 class KontrolerKartyPortfolio : public KontrolerKarty
 {
     Q_OBJECT
 
 public:
-    // The navigation bar the tab's widgets are built with; tests put in a bar of their own.
-    using FabrykaPaskaNawigacji = std::function<KontrolerPaskaNawigacji *(QObject *rodzic)>;
-    static void setFabrykaPaskaNawigacji(FabrykaPaskaNawigacji fabryka);
-
     explicit KontrolerKartyPortfolio(QObject *rodzic = nullptr);
     ~KontrolerKartyPortfolio() override;
 
@@ -74,8 +70,19 @@ public:
     KartaPortfolio *kartaPortfolio() const;
     void setKartaPortfolio(KartaPortfolio *karta);
     // The actions of the tab's database commands, such as the new-flow popover.
-    KontrolerAkcjeNaElementach *kontrolerAkcjeNaBazieFasolek() const;
-    KontrolerPaskaNawigacji *kontrolerPaskaNawigacji() const;
+    Responder *akcjeNaBazieFasolek() const;
+    // The same and the bar as the class the caller names, the program's own by default: a template,
+    // so that only a caller that includes that class's header needs it.
+    template<typename Akcje = KontrolerAkcjeNaElementach>
+    Akcje *kontrolerAkcjeNaBazieFasolek() const
+    {
+        return qobject_cast<Akcje *>(akcjeNaBazieFasolek());
+    }
+    template<typename Pasek = KontrolerPaskaNawigacji>
+    Pasek *kontrolerPaskaNawigacji() const
+    {
+        return qobject_cast<Pasek *>(m_kontrolerPaskaNawigacji.data());
+    }
     KontrolerWidokuRozdzielonegoZPaskiemNawigacji *kontrolerWidokuRozdzielonegoZPaskiemNawigacji() const;
     QWidget *widokNaZakladke() const { return m_widokNaZakladke; }
     QWidget *widokDlaListwyFiltra() const { return m_widokDlaListwyFiltra; }
@@ -99,7 +106,6 @@ private:
     QWidget *zbudujKolumneSzczegolow();
     SplitView *zbudujWidokRozdzielonyListwyFiltra();
     KontrolkaSegmentowa *zbudujPrzyciskiWsteczINaprzod(Qt::Orientation orientacja);
-    static KontrolerBiezacegoWidokuSzczegolow *stworzKontrolerDla(const ItemWidoku &item);
 
     // Every actions controller of a view attached to this tab finds its window and tab through it.
     void przylaczDoKarty(QObject *kontroler);
@@ -121,9 +127,9 @@ private:
     QMetaObject::Connection m_obserwacjaTytulu;
 
     QPointer<KartaPortfolio> m_kartaPortfolio;
-    QPointer<KontrolerPaskaNawigacji> m_kontrolerPaskaNawigacji;
+    QPointer<PasekNawigacjiKarty> m_kontrolerPaskaNawigacji;
     QPointer<KontrolerWidokuRozdzielonegoZPaskiemNawigacji> m_kontrolerWidokuRozdzielonego;
-    QPointer<KontrolerAkcjeNaElementach> m_kontrolerAkcjeNaBazieFasolek;
+    QPointer<Responder> m_kontrolerAkcjeNaBazieFasolek;
     QPointer<WidokRozdzielonyZPaskiemNawigacji> m_widokRozdzielony;
     QPointer<QWidget> m_widokDlaZaryseliPaskaNawigacji;
     QPointer<SplitView> m_widokRozdzielonyListwyFiltra;

@@ -72,15 +72,24 @@ QImage KontrolerOknaPrzegladarkiTarrowind::drewnianeTlo(const QSize &rozmiar, co
     return obraz;
 }
 
+QImage KontrolerOknaPrzegladarkiTarrowind::backgroundImage() const
+{
+    BrowserWindow *okno = window();
+    if (okno && m_backgroundImage.size() != okno->size()) {
+        // The active window and an inactive one get the same desk. It is the window's own
+        // background only: the widgets inside keep their colours and let it show where they are clear.
+        m_backgroundImage = drewnianeTlo(okno->size(), ObrazyAplikacji::obraz(QStringLiteral("DrewnianyStol-gora")),
+                                         ObrazyAplikacji::obraz(QStringLiteral("DrewnianyStol")));
+    }
+    return m_backgroundImage;
+}
+
 void KontrolerOknaPrzegladarkiTarrowind::narysujDrewnianeTloOkna()
 {
     BrowserWindow *okno = window();
     if (!okno)
         return;
-    // The active window and an inactive one get the same desk. It is the window's own
-    // background only: the widgets inside keep their colours and let it show where they are clear.
-    m_backgroundImage = drewnianeTlo(okno->size(), ObrazyAplikacji::obraz(QStringLiteral("DrewnianyStol-gora")),
-                                     ObrazyAplikacji::obraz(QStringLiteral("DrewnianyStol")));
+    m_backgroundImage = QImage();
     okno->update();
 }
 
@@ -120,7 +129,7 @@ bool KontrolerOknaPrzegladarkiTarrowind::eventFilter(QObject *obiekt, QEvent *zd
     if (obiekt == okno) {
         if (zdarzenie->type() == QEvent::Paint) {
             QPainter malarz(okno);
-            malarz.drawImage(QPoint(0, 0), m_backgroundImage);
+            malarz.drawImage(QPoint(0, 0), backgroundImage());
         } else if (zdarzenie->type() == QEvent::WindowStateChange && (okno->windowState() & Qt::WindowFullScreen)) {
             const auto *zmiana = static_cast<QWindowStateChangeEvent *>(zdarzenie);
             okno->setWindowState(zmiana->oldState() & ~Qt::WindowFullScreen);

@@ -35,8 +35,8 @@ public:
     explicit KontrolerOknaPrzegladarkiTarrowind(std::unique_ptr<Browser> browser);
     ~KontrolerOknaPrzegladarkiTarrowind() override;
 
-    // The desk last drawn, at the window's size.
-    QImage backgroundImage() const { return m_backgroundImage; }
+    // The desk at the window's size, drawn when first asked for after the last request to draw it.
+    QImage backgroundImage() const;
     void narysujDrewnianeTloOkna();
 
     // The desk of a window of `rozmiar`: the top edge tiled along the top, the body tiled below
@@ -60,5 +60,6 @@ protected:
 
 private:
     QPointer<QWidget> m_edytor;
-    QImage m_backgroundImage;
+    // Null until the next paint asks for it: a window resized and activated while it opens draws its desk once.
+    mutable QImage m_backgroundImage;
 };

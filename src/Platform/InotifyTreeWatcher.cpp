@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <iterator>
 #include <latch>
 #include <sys/inotify.h>
 #include <sys/stat.h>
@@ -425,6 +426,8 @@ void InotifyTreeWatcher::applyStep(WalkStep &krok, Reports &wyjscie)
         noteWatchError(krok.error);
         if (krok.error == ENOSPC)
             leaveUnwatched(krok.path, krok.pending.report);
+        else if (!jestKatalogiem(Paths::parent(krok.path)))
+            m_retries.push_back(std::move(krok.pending));
         return;
     }
     // Decided again: an earlier folder of the same step may have been this one.
@@ -447,8 +450,11 @@ void InotifyTreeWatcher::listFolder(int wd, bool zglaszaj, bool ponownie, std::o
     // reported. A listing made under another path is made again.
     if (!wypis || sciezkaWypisu != sciezka)
         wypis = FolderListing::list(sciezka);
-    if (!wypis->ok())
+    if (!wypis->ok()) {
+        if (!jestKatalogiem(sciezka))
+            m_retries.push_back(PendingFolder{-1, {}, wd, zglaszaj, ponownie});
         return;
+    }
     for (const FolderListing::Wpis &w : wypis->wpisy) {
         if (w.toKatalog)
             m_queue.push_back(PendingFolder{wd, w.nazwa, -1, zglaszaj, ponownie});
@@ -462,17 +468,23 @@ void InotifyTreeWatcher::listFolder(int wd, bool zglaszaj, bool ponownie, std::o
 void InotifyTreeWatcher::readEvents(Reports &wyjscie)
 {
     const auto teraz = Clock::now();
+    bool przeczytane = false;
     for (;;) {
         const ssize_t n = ::read(descriptor(), m_buffer.data(), m_buffer.size());
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
             break;
+        przeczytane = true;
         for (ssize_t przesuniecie = 0; przesuniecie < n;) {
             const auto *zdarzenie = reinterpret_cast<const inotify_event *>(m_buffer.data() + przesuniecie);
             handleEvent(*zdarzenie, teraz, wyjscie);
             przesuniecie += ssize_t(sizeof(inotify_event) + zdarzenie->len);
         }
+    }
+    if (przeczytane && !m_retries.empty()) {
+        m_queue.insert(m_queue.end(), std::make_move_iterator(m_retries.begin()), std::make_move_iterator(m_retries.end()));
+        m_retries.clear();
     }
     if (m_checkRoots)
         checkRoots(true, wyjscie);

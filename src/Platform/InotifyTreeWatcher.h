@@ -150,6 +150,9 @@ private:
     std::map<QString, int> m_watches;                       // folder -> watch; ordered so a subtree is one range
     std::unordered_map<int, QString> m_ancestors;           // watches on the paths above the roots
     std::deque<PendingFolder> m_queue;
+    // Folders the walk missed because a folder above them had moved before its rename was read:
+    // walked again once more events are read, when the watch above knows its new path.
+    std::vector<PendingFolder> m_retries;
     // Unwatched folder -> fingerprint of its entries, none before its first look; ordered so a
     // subtree is one range.
     std::map<QString, std::optional<quint64>> m_unwatched;

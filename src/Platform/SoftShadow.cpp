@@ -3,34 +3,97 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 namespace {
 
-// One separable pass of a Gaussian over the alpha image: along rows, or along columns.
-void convolve(QImage &alpha, const std::vector<int> &weights, bool alongRows)
+int totalOf(const std::vector<int> &weights)
+{
+    int total = 0;
+    for (int weight : weights)
+        total += weight;
+    return total;
+}
+
+uchar rounded(int sum)
+{
+    return uchar((sum + (1 << 15)) >> 16);
+}
+
+// The two separable passes of a Gaussian over the alpha image. Each pixel becomes the weighted sum
+// of its reach along the line (`weights` of odd length) in 16-bit fixed point; pixels past the
+// edges count as clear. Where the whole reach holds one value the sum is that value times the
+// weights' total: the inside and the outside of a shape cost one look per pixel, the edges alone
+// the full sum.
+void convolveRows(QImage &alpha, const std::vector<int> &weights)
 {
     const int reach = int(weights.size() / 2);
+    const int total = totalOf(weights);
+    const int width = alpha.width();
+    std::vector<uchar> source(static_cast<size_t>(width));
+    std::vector<int> runEnd(static_cast<size_t>(width));
+    for (int y = 0; y < alpha.height(); ++y) {
+        uchar *line = alpha.scanLine(y);
+        std::copy(line, line + width, source.begin());
+        // runEnd[i]: the last index of the run of equal values that holds i.
+        for (int i = width - 1; i >= 0; --i)
+            runEnd[size_t(i)] = i + 1 < width && source[size_t(i + 1)] == source[size_t(i)] ? runEnd[size_t(i + 1)] : i;
+        for (int i = 0; i < width;) {
+            const int first = std::max(0, i - reach);
+            const int last = std::min(width - 1, i + reach);
+            const uchar value = source[size_t(first)];
+            const int end = runEnd[size_t(first)];
+            // Clear pixels may lie past the edges; others need their whole reach inside the line.
+            if (end >= last && (value == 0 || last - first == 2 * reach)) {
+                const int through = value == 0 && end == width - 1 ? end : end - reach;
+                std::fill(line + i, line + through + 1, rounded(value * total));
+                i = through + 1;
+                continue;
+            }
+            int sum = 0;
+            for (int j = first; j <= last; ++j)
+                sum += source[size_t(j)] * weights[size_t(j - i + reach)];
+            line[i++] = rounded(sum);
+        }
+    }
+}
+
+void convolveColumns(QImage &alpha, const std::vector<int> &weights)
+{
+    const int reach = int(weights.size() / 2);
+    const int total = totalOf(weights);
     const int width = alpha.width();
     const int height = alpha.height();
-    const int length = alongRows ? width : height;
-    const int lines = alongRows ? height : width;
-    std::vector<uchar> source(size_t(length), 0);
-    for (int line = 0; line < lines; ++line) {
-        const auto pixel = [&](int i) -> uchar & {
-            return alongRows ? alpha.scanLine(line)[i] : alpha.scanLine(i)[line];
-        };
-        for (int i = 0; i < length; ++i)
-            source[size_t(i)] = pixel(i);
-        for (int i = 0; i < length; ++i) {
-            int sum = 0;
-            const int from = std::max(0, i - reach);
-            const int to = std::min(length - 1, i + reach);
-            for (int j = from; j <= to; ++j)
-                sum += source[size_t(j)] * weights[size_t(j - i + reach)];
-            pixel(i) = uchar((sum + (1 << 15)) >> 16);
+    const QImage source = alpha.copy();
+    const uchar *const bits = source.constBits();
+    const qsizetype stride = source.bytesPerLine();
+    const auto row = [&](int y) { return bits + y * stride; };
+    // runEnd[y]: the last row of the run of equal rows that holds row y.
+    std::vector<int> runEnd(static_cast<size_t>(height));
+    for (int y = height - 1; y >= 0; --y)
+        runEnd[size_t(y)] = y + 1 < height && std::equal(row(y), row(y) + width, row(y + 1)) ? runEnd[size_t(y + 1)] : y;
+    std::vector<int> sums(static_cast<size_t>(width));
+    for (int y = 0; y < height; ++y) {
+        uchar *line = alpha.scanLine(y);
+        const int first = std::max(0, y - reach);
+        const int last = std::min(height - 1, y + reach);
+        if (runEnd[size_t(first)] >= last && last - first == 2 * reach) {
+            const uchar *in = row(first);
+            for (int x = 0; x < width; ++x)
+                line[x] = rounded(in[x] * total);
+            continue;
         }
+        std::fill(sums.begin(), sums.end(), 0);
+        for (int j = first; j <= last; ++j) {
+            const uchar *in = row(j);
+            const int weight = weights[size_t(j - y + reach)];
+            for (int x = 0; x < width; ++x)
+                sums[size_t(x)] += in[x] * weight;
+        }
+        for (int x = 0; x < width; ++x)
+            line[x] = rounded(sums[size_t(x)]);
     }
 }
 
@@ -90,8 +153,8 @@ void SoftShadow::rebuild()
         painter.fillPath(m_shape, Qt::black);
     }
     if (!weights.empty()) {
-        convolve(alpha, weights, true);
-        convolve(alpha, weights, false);
+        convolveRows(alpha, weights);
+        convolveColumns(alpha, weights);
     }
 
     m_image = QImage(size, QImage::Format_ARGB32_Premultiplied);

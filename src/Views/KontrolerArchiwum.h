@@ -45,7 +45,7 @@ public:
     KontrolerAkcjeNaElementach *kontrolerAkcjeNaArchiwum() const { return m_kontrolerAkcjeNaArchiwum; }
 
     // Focuses the search field.
-    void przejdzDoWyszukiwarki(QObject *nadawca);
+    void przejdzDoWyszukiwarki(QObject *nadawca) override;
     // The archive's folder in the file manager.
     void otworzArchiwumWFinderze();
     // Makes the bean the list's whole selection.

@@ -53,7 +53,7 @@ QObject *elementIndeksu(const QModelIndex &indeks)
 } // namespace
 
 KontrolerPaskaNawigacji::KontrolerPaskaNawigacji(QObject *rodzic)
-    : ViewController(rodzic)
+    : PasekNawigacjiKarty(rodzic)
     , m_splotyPomocnicze(std::make_unique<QObject>())
 {
     stworzStatyczneObiektyPaskaNawigacji();

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "Browser/ItemWidoku.h"
-
-#include "Actions/InformacjaOPrzeciaganiu.h"
+#include "Browser/PasekNawigacjiKarty.h"
+#include "Platform/Ui/InformacjaOPrzeciaganiu.h"
 #include "Platform/Ui/PreviewPanelDataSource.h"
-#include "Platform/Ui/ViewController.h"
 
 #include <QPointer>
 
@@ -25,7 +23,7 @@ class WidokZaryseliPaskaNawigacji;
 // When flows come or go, their rows come and go; the other rows keep their expansion and selection.
 // Files dropped onto a flow row go into the flow; a double-click or a static entry's button opens
 // the element elsewhere; a flow is renamed in place; the preview shows the selected element.
-class KontrolerPaskaNawigacji : public ViewController, public PreviewPanelDataSource
+class KontrolerPaskaNawigacji : public PasekNawigacjiKarty, public PreviewPanelDataSource
 {
     Q_OBJECT
 
@@ -33,16 +31,11 @@ public:
     explicit KontrolerPaskaNawigacji(QObject *rodzic = nullptr);
     ~KontrolerPaskaNawigacji() override;
 
-    // From here on a change of the bar's selection switches the tab to the selected item.
-    virtual void skonfigurujWidok(KontrolerKartyPortfolio *kontroler);
-    // Restores a remembered element: the last row whose element bears `nazwa`; no match changes nothing.
-    virtual void zaznaczElementONazwie(const QString &nazwa);
-    // Selects the row of a flow or a bean, opening its parent.
-    virtual void zaznaczElement(QObject *obiekt);
-    // Selects the row of the item (a flow or bean by identity, a view by name), else no row.
-    virtual void zaznaczElementDlaWidoku(const ItemWidoku &item);
-    // The name of the one selected element; empty when not exactly one is selected.
-    virtual QString nazwaZaznaczonegoElementu() const;
+    void skonfigurujWidok(KontrolerKartyPortfolio *kontroler) override;
+    void zaznaczElementONazwie(const QString &nazwa) override;
+    void zaznaczElement(QObject *obiekt) override;
+    void zaznaczElementDlaWidoku(const ItemWidoku &item) override;
+    QString nazwaZaznaczonegoElementu() const override;
 
     // The keys that tie a row to a details view: "widok '…'", "potok '…'", "fasolka '…'".
     static QString nazwaWidokuDlaItem(const ItemWidoku &item);

@@ -12,6 +12,7 @@
 #include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Actions/KontrolerPrzeciagnieciaIZrzutu.h"
 #include "Actions/MenuKontroleraElementow.h"
+#include "Browser/ItemWidoku.h"
 #include "Browser/KartaPortfolio.h"
 #include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
 #include "Model/Fasolka.h"
@@ -305,4 +306,25 @@ void KontrolerPotoku::wyswietlWTabeliMenuPodreczneStatusu(const QModelIndex &ind
 {
     view();
     m_lista->wyswietlMenuStatusu(indeks, przycisk);
+}
+
+void KontrolerPotoku::przyjmijItem(const ItemWidoku &item)
+{
+    setPotok(item.potok());
+}
+
+void KontrolerPotoku::pokazFasolkeWPotoku(Fasolka *fasolka)
+{
+    zaznaczFasolke(fasolka);
+}
+
+bool KontrolerPotoku::czyMoznaWyswietlicDymekNowyKatalog(const ZawartoscKarty *) const
+{
+    return kontrolerWidokuRozdzielonegoZPanelemPrawym()->czyWidocznyPanelPrawy();
+}
+
+void KontrolerPotoku::wyswietlDymekNowyKatalog(ZawartoscKarty *)
+{
+    if (kontrolerWidokuRozdzielonegoZPanelemPrawym()->czyWidocznyPanelPrawy())
+        kontrolerRzeczyPotoku()->wyswietlDymekNowyKatalog(nullptr);
 }

@@ -52,6 +52,12 @@ public:
     void ustawWidokJakoPierwszyResponder() override;
     void walidujPrzyciskiAkcji() override;
     bool validateUserInterfaceItem(const ElementInterfejsu &element) override;
+    void przyjmijItem(const ItemWidoku &item) override;
+    void pokazFasolkeWPotoku(Fasolka *fasolka) override;
+    bool czyMoznaWyswietlicDymekNowaFasolka() const override { return true; }
+    // The flow's items outline, while the right panel shows it.
+    bool czyMoznaWyswietlicDymekNowyKatalog(const ZawartoscKarty *karta) const override;
+    void wyswietlDymekNowyKatalog(ZawartoscKarty *karta) override;
 
     ProxyFasolkiPotoku *proxyFasolkiPotoku() const { return m_proxy; }
     KontrolerTablicy *kontrolerTablicy() const;
@@ -66,11 +72,11 @@ public:
     // Selects the bean's row alone, widening the scope first where the bean's status asks for it.
     void zaznaczFasolke(Fasolka *fasolka);
     // The tab's new-bean request: the popover at the bar's new-bean button.
-    void wyswietlDymekNowaFasolka();
+    void wyswietlDymekNowaFasolka() override;
     // Developer aid: the new-folder popover at the sender, whose completion only writes the name.
     void testuj(QObject *nadawca);
     // Focuses the search field.
-    void przejdzDoWyszukiwarki(QObject *nadawca);
+    void przejdzDoWyszukiwarki(QObject *nadawca) override;
     // The status menu of the row whose status button lies at `przycisk` in the list's viewport.
     void wyswietlWTabeliMenuPodreczneStatusu(const QModelIndex &indeks, const QRect &przycisk);
 

@@ -21,6 +21,7 @@
 #include "Platform/Ui/ElementInterfejsu.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/Menu.h"
+#include "Platform/Ui/OdpowiedzNaPrzeciaganie.h"
 #include "Platform/Ui/PanelSzybkiegoPrzegladu.h"
 #include "Platform/Ui/PozycjaMenu.h"
 #include "Platform/Ui/RegulyPolecen.h"
@@ -491,7 +492,7 @@ bool KontrolerRzeczyKatalogu::przeciaganie(QEvent *zdarzenie)
         if (informacja.draggingSourceOperationMask() != Qt::DropActions())
             operacja = KontrolerPrzeciagnieciaIZrzutu::selectDragOperationMaskWithDraggingInfoForDropReceiverInView(
                 informacja, odbiorca, m_widokZaryseli);
-        const Qt::DropAction odpowiedz = AdapterZrzutuUrli::odpowiedzPodczasPrzeciagania(ruch, operacja);
+        const Qt::DropAction odpowiedz = OdpowiedzNaPrzeciaganie::odpowiedzPodczasPrzeciagania(ruch, operacja);
         m_widokZaryseli->showBorder(odpowiedz != Qt::IgnoreAction && !wezel);
         return true;
     }
@@ -516,7 +517,7 @@ bool KontrolerRzeczyKatalogu::przeciaganie(QEvent *zdarzenie)
                 if (kontroler)
                     kontroler->zaznaczZrzucone(nowe);
             });
-        AdapterZrzutuUrli::odpowiedzZrodlu(zrzut, przyjety);
+        OdpowiedzNaPrzeciaganie::odpowiedzZrodlu(zrzut, przyjety);
         return true;
     }
     default:

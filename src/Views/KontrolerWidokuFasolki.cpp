@@ -1,10 +1,11 @@
 #include "KontrolerWidokuFasolki.h"
 
+#include "KontrolerZawartosciFasolki.h"
+
 #include "Browser/ItemWidoku.h"
 #include "Browser/KontrolerKartyFasolki.h"
 #include "Browser/KontrolerKartyPortfolio.h"
 #include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
-#include "Browser/KontrolerZawartosciFasolki.h"
 #include "Browser/PrzegladarkaTarrowind.h"
 #include "Browser/TloWidokuFasolki.h"
 #include "Model/Fasolka.h"
@@ -128,4 +129,19 @@ void KontrolerWidokuFasolki::zamknijWidokFasolki()
 {
     if (KontrolerKartyPortfolio *karta = kontrolerKartyPortfolio(); karta && fasolka())
         karta->zamknijWidokZItem(ItemWidoku(fasolka()));
+}
+
+void KontrolerWidokuFasolki::przyjmijItem(const ItemWidoku &item)
+{
+    setFasolka(item.fasolka());
+}
+
+bool KontrolerWidokuFasolki::czyMoznaWyswietlicDymekNowyKatalog(const ZawartoscKarty *karta) const
+{
+    return m_kontrolerZawartosciFasolki->czyMoznaWyswietlicDymekNowyKatalog(karta);
+}
+
+void KontrolerWidokuFasolki::wyswietlDymekNowyKatalog(ZawartoscKarty *karta)
+{
+    m_kontrolerZawartosciFasolki->wyswietlDymekNowyKatalog(karta);
 }

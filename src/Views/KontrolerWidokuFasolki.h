@@ -32,6 +32,10 @@ public:
     QIcon ikonaZakladki() const override;
     // The right panel's width and visibility are those of every portfolio tab.
     void odczytajUstawienia() override;
+    // A cached bean view serves every bean of one name.
+    void przyjmijItem(const ItemWidoku &item) override;
+    bool czyMoznaWyswietlicDymekNowyKatalog(const ZawartoscKarty *karta) const override;
+    void wyswietlDymekNowyKatalog(ZawartoscKarty *karta) override;
 
     // The name of the bean's flow, or of its flow archive; empty with neither.
     QString nazwaPotoku() const;

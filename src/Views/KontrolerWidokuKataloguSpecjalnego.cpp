@@ -56,3 +56,8 @@ void KontrolerWidokuKataloguSpecjalnego::zmienionoZaznaczenie()
     WezelDrzewa *gorny = wezel ? wezel->wezelNajwyzszegoPoziomu() : nullptr;
     m_kontrolerAkcje->setDodatkowyElement(gorny ? qobject_cast<BytSystemuPlikow *>(gorny->representedObject()) : nullptr);
 }
+
+void KontrolerWidokuKataloguSpecjalnego::wyswietlDymekNowyKatalog(ZawartoscKarty *)
+{
+    m_kontrolerRzeczyKatalogu->wyswietlDymekNowyKatalog(nullptr);
+}

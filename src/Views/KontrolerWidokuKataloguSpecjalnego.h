@@ -30,6 +30,9 @@ public:
 
     void ustawWidok() override;
     void ustawWidokJakoPierwszyResponder() override;
+    // The folder's outline always takes a new folder.
+    bool czyMoznaWyswietlicDymekNowyKatalog(const ZawartoscKarty *karta) const override { return true; }
+    void wyswietlDymekNowyKatalog(ZawartoscKarty *karta) override;
 
 protected:
     void loadView() override;

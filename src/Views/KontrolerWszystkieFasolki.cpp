@@ -15,6 +15,7 @@
 #include "Model/Potok.h"
 #include "Platform/Konsola.h"
 #include "Platform/Ui/ElementInterfejsu.h"
+#include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/Menu.h"
 
 #include <QLineEdit>
@@ -146,4 +147,19 @@ void KontrolerWszystkieFasolki::testProfiler(QObject *)
     for (int i = 0; i < 1000; ++i)
         m_proxy->tablica();
     drukujCzasOdOstatniego(QStringLiteral("stop = "));
+}
+
+void KontrolerWszystkieFasolki::przyjmijItem(const ItemWidoku &)
+{
+    ustawDaneWidoku();
+}
+
+bool KontrolerWszystkieFasolki::czyMoznaWyswietlicDymekNowaFasolka() const
+{
+    return LancuchResponderow::zwaliduj(ElementInterfejsu(Akcja::wyswietlDymekNowaFasolka), m_kontrolerAkcjeNaElementach);
+}
+
+void KontrolerWszystkieFasolki::wyswietlDymekNowaFasolka()
+{
+    LancuchResponderow::sendAction(Akcja::wyswietlDymekNowaFasolka, m_kontrolerAkcjeNaElementach, nullptr);
 }

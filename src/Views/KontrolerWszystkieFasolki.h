@@ -34,6 +34,10 @@ public:
     void ustawWidokJakoPierwszyResponder() override;
     void walidujPrzyciskiAkcji() override;
     bool validateUserInterfaceItem(const ElementInterfejsu &element) override;
+    void przyjmijItem(const ItemWidoku &item) override;
+    // The new-bean popover of the selected beans' actions, when they take it.
+    bool czyMoznaWyswietlicDymekNowaFasolka() const override;
+    void wyswietlDymekNowaFasolka() override;
 
     WidokTabeliWszystkieFasolki *widokTabeli() const { return m_widokTabeli; }
     KontrolerTablicy *kontrolerTablicy() const;
@@ -45,7 +49,7 @@ public:
     KontrolerAkcjeNaElementach *kontrolerAkcjeNaBazieFasolek() const { return m_kontrolerAkcjeNaBazieFasolek; }
 
     // Focuses the search field.
-    void przejdzDoWyszukiwarki(QObject *nadawca);
+    void przejdzDoWyszukiwarki(QObject *nadawca) override;
     // Developer aid: times a thousand reads of the list.
     void testProfiler(QObject *nadawca);
 

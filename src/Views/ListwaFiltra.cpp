@@ -16,18 +16,23 @@ ListwaFiltra::ListwaFiltra(ListwaZakresu *listwa, QWidget *rodzic)
     auto *uklad = new QHBoxLayout(this);
     uklad->setContentsMargins(0, 0, 6, 0);
     uklad->setSpacing(6);
+    // The scope buttons keep their size; the search field shares the room with the bar's stretch up
+    // to its width and gives way down to its minimum before any button would be cut.
     if (listwa) {
         m_widokListwyZakresu = new WidokListwyZakresu(listwa, this);
-        uklad->addWidget(m_widokListwyZakresu, 1);
+        m_widokListwyZakresu->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        uklad->addWidget(m_widokListwyZakresu);
     } else {
-        uklad->addStretch(1);
+        uklad->addSpacerItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
     }
 
     m_poleWyszukiwarki = new QLineEdit(this);
     m_poleWyszukiwarki->setObjectName(QStringLiteral("poleWyszukiwarki"));
     m_poleWyszukiwarki->setClearButtonEnabled(true);
     m_poleWyszukiwarki->setPlaceholderText(tr("Search"));
-    m_poleWyszukiwarki->setFixedWidth(200);
+    m_poleWyszukiwarki->setMinimumWidth(najwezszePoleWyszukiwarki);
+    m_poleWyszukiwarki->setMaximumWidth(najszerszePoleWyszukiwarki);
+    m_poleWyszukiwarki->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_poleWyszukiwarki->addAction(
         QIcon::fromTheme(QStringLiteral("edit-find"), style()->standardIcon(QStyle::SP_FileDialogContentsView)),
         QLineEdit::LeadingPosition);

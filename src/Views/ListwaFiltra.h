@@ -15,6 +15,9 @@ class ListwaFiltra : public QWidget
     Q_OBJECT
 
 public:
+    static constexpr int najwezszePoleWyszukiwarki = 100;
+    static constexpr int najszerszePoleWyszukiwarki = 200;
+
     // Without a bar (the archive) the strip holds the search field only.
     explicit ListwaFiltra(ListwaZakresu *listwa, QWidget *rodzic = nullptr);
 

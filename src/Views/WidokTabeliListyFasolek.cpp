@@ -1,7 +1,7 @@
 #include "WidokTabeliListyFasolek.h"
 
 #include "Actions/KontrolerAkcjeNaElementach.h"
-#include "Actions/ZrodloPrzeciaganiaPlikow.h"
+#include "Platform/Ui/ZrodloPrzeciaganiaPlikow.h"
 #include "Model/BytSystemuPlikow.h"
 #include "Model/Fasolka.h"
 #include "Platform/Ui/Menu.h"

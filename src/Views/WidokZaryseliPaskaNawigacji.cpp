@@ -4,11 +4,11 @@
 #include "WidokKomorkiPaskaNawigacji.h"
 #include "WidokWierszaPaskaNawigacji.h"
 
-#include "Actions/AdapterZrzutuUrli.h"
 #include "Browser/RodzajWidokuPortfolio.h"
 #include "Model/Potok.h"
 #include "Model/SplotDanychBazyFasolek.h"
 #include "Platform/Ui/Menu.h"
+#include "Platform/Ui/OdpowiedzNaPrzeciaganie.h"
 #include "Platform/Ui/WindowRegistry.h"
 #include "Widgets/MiejsceMenuPodrecznego.h"
 
@@ -131,7 +131,7 @@ void WidokZaryseliPaskaNawigacji::przyjmijPrzeciaganie(QDragMoveEvent *zdarzenie
     const Qt::DropAction operacja =
         m_operacjaZrzutu ? m_operacjaZrzutu(InformacjaOPrzeciaganiu::zZdarzenia(*zdarzenie), punkt) : Qt::IgnoreAction;
     // The frame shows what the source hears.
-    zaktualizujWierszCelZrzutu(punkt, AdapterZrzutuUrli::odpowiedzPodczasPrzeciagania(zdarzenie, operacja));
+    zaktualizujWierszCelZrzutu(punkt, OdpowiedzNaPrzeciaganie::odpowiedzPodczasPrzeciagania(zdarzenie, operacja));
 }
 
 void WidokZaryseliPaskaNawigacji::dragEnterEvent(QDragEnterEvent *zdarzenie)
@@ -157,7 +157,7 @@ void WidokZaryseliPaskaNawigacji::dropEvent(QDropEvent *zdarzenie)
     const bool przyjety = m_wykonanieZrzutu
                           && m_wykonanieZrzutu(InformacjaOPrzeciaganiu::zZdarzenia(*zdarzenie),
                                                zdarzenie->position().toPoint());
-    AdapterZrzutuUrli::odpowiedzZrodlu(zdarzenie, przyjety);
+    OdpowiedzNaPrzeciaganie::odpowiedzZrodlu(zdarzenie, przyjety);
 }
 
 void WidokZaryseliPaskaNawigacji::zaktualizujWierszCelZrzutu(const QPoint &punkt, Qt::DropAction operacja)

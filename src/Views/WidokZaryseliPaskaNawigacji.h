@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Actions/InformacjaOPrzeciaganiu.h"
+#include "Platform/Ui/InformacjaOPrzeciaganiu.h"
 #include "Widgets/OutlineViewWithEnhancedEditMode.h"
 
 #include <QPointer>

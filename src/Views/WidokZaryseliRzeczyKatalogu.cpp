@@ -2,7 +2,7 @@
 
 #include "KontrolerDrzewa.h"
 
-#include "Actions/ZrodloPrzeciaganiaPlikow.h"
+#include "Platform/Ui/ZrodloPrzeciaganiaPlikow.h"
 #include "Model/BytSystemuPlikow.h"
 #include "Platform/Ui/Menu.h"
 #include "Widgets/MiejsceMenuPodrecznego.h"

@@ -1,6 +1,6 @@
 #include "GreenDropBorderView.h"
 
-#include "Browser/ZieloneZaznaczenie.h"
+#include "Widgets/ZieloneZaznaczenie.h"
 
 #include <QPainter>
 

@@ -2,10 +2,9 @@
 
 #include "DelegatZrzutuNaIkoneZPrzeciaganymFolderem.h"
 
-#include "Actions/AdapterZrzutuUrli.h"
-#include "Actions/KontrolerPrzeciagnieciaIZrzutu.h"
-#include "Actions/ZrodloPrzeciaganiaPlikow.h"
+#include "Platform/Ui/OdpowiedzNaPrzeciaganie.h"
 #include "Platform/Ui/Responder.h"
+#include "Platform/Ui/ZrodloPrzeciaganiaPlikow.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -38,7 +37,7 @@ QImage przyciemniony(const QImage &obraz, double ekspozycja)
 IkonaZPrzeciaganymFolderem::IkonaZPrzeciaganymFolderem(QWidget *rodzic)
     : QWidget(rodzic)
 {
-    KontrolerPrzeciagnieciaIZrzutu::skonfigurujZrzucalnoscUrliDlaWidoku(this);
+    setAcceptDrops(true);
 }
 
 IkonaZPrzeciaganymFolderem::~IkonaZPrzeciaganymFolderem() = default;
@@ -171,7 +170,7 @@ void IkonaZPrzeciaganymFolderem::dragEnterEvent(QDragEnterEvent *zdarzenie)
         zdarzenie->ignore();
         return;
     }
-    const Qt::DropAction odpowiedz = AdapterZrzutuUrli::odpowiedzPodczasPrzeciagania(zdarzenie, operacjaDelegata(*zdarzenie));
+    const Qt::DropAction odpowiedz = OdpowiedzNaPrzeciaganie::odpowiedzPodczasPrzeciagania(zdarzenie, operacjaDelegata(*zdarzenie));
     // Taken even when refused, so that a later move the delegate accepts still arrives.
     zdarzenie->setDropAction(odpowiedz);
     zdarzenie->accept();
@@ -181,7 +180,7 @@ void IkonaZPrzeciaganymFolderem::dragEnterEvent(QDragEnterEvent *zdarzenie)
 
 void IkonaZPrzeciaganymFolderem::dragMoveEvent(QDragMoveEvent *zdarzenie)
 {
-    AdapterZrzutuUrli::odpowiedzPodczasPrzeciagania(zdarzenie, operacjaDelegata(*zdarzenie));
+    OdpowiedzNaPrzeciaganie::odpowiedzPodczasPrzeciagania(zdarzenie, operacjaDelegata(*zdarzenie));
 }
 
 void IkonaZPrzeciaganymFolderem::dragLeaveEvent(QDragLeaveEvent *)
@@ -196,5 +195,5 @@ void IkonaZPrzeciaganymFolderem::dropEvent(QDropEvent *zdarzenie)
     if (operacjaDelegata(*zdarzenie) != Qt::IgnoreAction)
         wykonany = m_delegate->ikonaZPrzeciaganymFolderemOdbierzZrzut(this, InformacjaOPrzeciaganiu::zZdarzenia(*zdarzenie));
     ustawStanWyswietlania(Normalny);
-    AdapterZrzutuUrli::odpowiedzZrodlu(zdarzenie, wykonany);
+    OdpowiedzNaPrzeciaganie::odpowiedzZrodlu(zdarzenie, wykonany);
 }

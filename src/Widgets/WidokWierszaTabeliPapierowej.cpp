@@ -2,7 +2,7 @@
 
 #include "LiniaKreskowana.h"
 
-#include "Browser/ZieloneZaznaczenie.h"
+#include "Widgets/ZieloneZaznaczenie.h"
 
 #include "Platform/ObrazyAplikacji.h"
 #include "Platform/ThreePartImage.h"

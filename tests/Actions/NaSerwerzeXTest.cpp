@@ -10,7 +10,7 @@
 #include "Actions/KontrolerDymkaNowaRzecz.h"
 #include "Actions/MenuKontroleraElementow.h"
 #include "Actions/PoleNazwa.h"
-#include "Actions/ZrodloPrzeciaganiaPlikow.h"
+#include "Platform/Ui/ZrodloPrzeciaganiaPlikow.h"
 #include "App/TarrowindAppDelegate.h"
 #include "Platform/Ui/WindowRegistry.h"
 #include "Support/CzasyOczekiwania.h"

@@ -10,6 +10,7 @@
 #include "Platform/Ui/PozycjaMenu.h"
 #include "Support/GeneratorPortfolio.h"
 #include "Support/NagrywajaceUslugiPulpitu.h"
+#include "Views/KontrolerWidokuFasolki.h"
 #include "Widgets/KontrolerTablicy.h"
 
 namespace {

@@ -18,6 +18,7 @@
 #include "Browser/KartaPortfolio.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/KontrolerWidokuFasolki.h"
+#include "Views/KontrolerZawartosciFasolki.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
 #include "Views/WidokTabeliFasolkiZarchiwizowane.h"
 #include "Views/WidokTabeliWszystkieFasolki.h"

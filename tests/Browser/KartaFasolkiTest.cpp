@@ -14,6 +14,7 @@
 #include "Platform/Ui/WindowRegistry.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
+#include "Views/KontrolerZawartosciFasolki.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
 #include "Widgets/IkonaZPrzeciaganymFolderem.h"
 

@@ -1,3 +1,4 @@
+#include "Browser/FabrykiKart.h"
 #include "Browser/KartaPortfolio.h"
 #include "Browser/KontrolerKartyPortfolio.h"
 #include "Browser/UstawieniaKartyPortfolio.h"
@@ -6,6 +7,7 @@
 #include "Model/Fasolka.h"
 #include "Model/StosCoreData.h"
 #include "Platform/UserDefaults.h"
+#include "Views/KontrolerArchiwum.h"
 #include "Views/KontrolerPaskaNawigacji.h"
 #include "Views/KontrolerPotoku.h"
 #include "Views/KontrolerWidokuFasolki.h"
@@ -77,6 +79,7 @@ Potok *potok(const QString &nazwa)
 class KartaPortfolioTest : public ::testing::Test
 {
 protected:
+    const FabrykiKart m_fabrykiProgramu = FabrykiKart::biezace();
     void SetUp() override
     {
         StosCoreData::sharedStosCoreData()->nowyKontekst();
@@ -84,16 +87,18 @@ protected:
         B = potok(QStringLiteral("B"));
         C = potok(QStringLiteral("C"));
         D = potok(QStringLiteral("D"));
-        KontrolerKartyPortfolio::setFabrykaPaskaNawigacji([this](QObject *rodzic) {
+        FabrykiKart zPaskiemTestowym = m_fabrykiProgramu;
+        zPaskiemTestowym.pasekNawigacji = [this](QObject *rodzic) {
             pasek = new PasekTestowy(rodzic);
             pasek->elementy = {{QStringLiteral("Main Flow"), ItemWidoku(A)}, {QStringLiteral("B"), ItemWidoku(B)},
                                {QStringLiteral("C"), ItemWidoku(C)}, {QStringLiteral("D"), ItemWidoku(D)},
                                {QStringLiteral("Archived Beans"), ItemWidoku(NazwyWidokow::archiwum)},
                                {QStringLiteral("All Beans"), ItemWidoku(NazwyWidokow::wszystkieFasolki)}};
             return pasek;
-        });
+        };
+        FabrykiKart::ustaw(std::move(zPaskiemTestowym));
     }
-    void TearDown() override { KontrolerKartyPortfolio::setFabrykaPaskaNawigacji({}); }
+    void TearDown() override { FabrykiKart::ustaw(m_fabrykiProgramu); }
 
     void otworz(RodzajWidokuPortfolio rodzaj = rwpWidokNieokreslony)
     {

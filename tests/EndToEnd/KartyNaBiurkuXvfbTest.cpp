@@ -3,7 +3,7 @@
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Browser/TabKit/BrowserWindowController.h"
 #include "Browser/TabKit/TabStripView.h"
-#include "Browser/ZieloneZaznaczenie.h"
+#include "Widgets/ZieloneZaznaczenie.h"
 #include "Model/Fasolka.h"
 #include "Model/StosCoreData.h"
 #include "Platform/ObrazyAplikacji.h"

@@ -21,6 +21,7 @@
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerPotoku.h"
 #include "Views/KontrolerWidokuFasolki.h"
+#include "Views/KontrolerZawartosciFasolki.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"

@@ -5,13 +5,17 @@
 #include "Browser/UstawieniaKartyPortfolio.h"
 #include "Platform/Ui/SplitView.h"
 #include "Views/KontrolerPaskaNawigacji.h"
-#include "Views/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
+#include "Browser/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
+#include "Views/ListwaFiltra.h"
+#include "Views/WidokListwyZakresu.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 
 #include <QDragEnterEvent>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace {
@@ -114,4 +118,29 @@ TEST_F(PasekNawigacjiXvfb, AFlowRowInRenameAndAFlowRowFramedAsADropTarget)
     QDragLeaveEvent wyjscie;
     QCoreApplication::sendEvent(pasek->viewport(), &wyjscie);
     EXPECT_EQ(pasek->wierszCelZrzutu(), -1);
+}
+
+// All Beans in the narrowest window whose details keep their minimum beside the narrowest bar: the
+// filter bar shows every scope button whole and the search field shrunk; the screenshot is for people
+// to look at.
+TEST_F(PasekNawigacjiXvfb, AllBeansFilterBarInTheNarrowestWindow)
+{
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run this suite under xvfb-run";
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_okno));
+    kartaPortfolio()->pokazWszystkieFasolki();
+    SplitView *widok = rozdzielony()->widokRozdzielony();
+    const int szerokosc = m_okno->width() - widok->width() + int(KontrolerWidokuRozdzielonegoZPaskiemNawigacji::minimalnaSzerokoscPaska)
+                          + int(widok->dividerThickness()) + int(KontrolerWidokuRozdzielonegoZPaskiemNawigacji::minimalnaSzerokoscSzczegolow);
+    m_okno->resize(szerokosc, m_okno->height());
+    ListwaFiltra *listwa = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        listwa = pierwszyWidoczny<ListwaFiltra>();
+        return m_okno->width() == szerokosc && listwa && listwa->widokListwyZakresu();
+    }));
+    QPushButton *podzial = listwa->widokListwyZakresu()->przyciskPodzialNaPotoki();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return podzial->isVisible(); }));
+    zrzutOkna(m_okno, QStringLiteral("filter-bar-narrowest-window.png"));
+    EXPECT_GE(podzial->width(), podzial->sizeHint().width());
+    EXPECT_LT(podzial->mapTo(listwa, QPoint(podzial->width(), 0)).x(), listwa->poleWyszukiwarki()->x());
+    EXPECT_LE(listwa->poleWyszukiwarki()->geometry().right(), listwa->width());
 }

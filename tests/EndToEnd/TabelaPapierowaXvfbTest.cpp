@@ -1,4 +1,4 @@
-#include "Browser/ZieloneZaznaczenie.h"
+#include "Widgets/ZieloneZaznaczenie.h"
 #include "Model/BazaFasolek.h"
 #include "Model/Fasolka.h"
 #include "Model/Potok.h"

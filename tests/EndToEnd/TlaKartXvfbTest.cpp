@@ -4,7 +4,7 @@
 #include "Browser/TloZielonegoWidokuKartyPortfolio.h"
 #include "Browser/WidokRozdzielonyPotoku.h"
 #include "Browser/WidokRozdzielonyZPaskiemNawigacji.h"
-#include "Browser/ZieloneZaznaczenie.h"
+#include "Widgets/ZieloneZaznaczenie.h"
 #include "Platform/ObrazyAplikacji.h"
 
 #include <gtest/gtest.h>

@@ -230,3 +230,26 @@ TEST_F(InotifyTreeWatcherTest, AWideTreeTakenInSeveralFoldersAtOnceIsWatchedUnde
         EXPECT_TRUE(z.path.endsWith(QLatin1String("/F3x/S2")) || z.path.endsWith(QLatin1String("/F39/S4")))
             << qPrintable(z.path);
 }
+
+// A folder made, then its parent renamed and the new folder filled, all before the watcher has
+// read the rename: the walk looks for the new folder under the parent's old path and finds nothing
+// there. Once the rename is read, the folder and what it holds are watched under the new path.
+TEST_F(InotifyTreeWatcherTest, AFolderMadeInAFolderRenamedBeforeTheWalkReachedItIsWatchedUnderTheNewPath)
+{
+    dysk.katalog(QStringLiteral("All Beans/Flow"));
+    ASSERT_TRUE(otworz({korzen}));
+    ASSERT_EQ(drzewa.watchedFolderCount(), 2);
+
+    ASSERT_TRUE(QDir().mkdir(korzen + QStringLiteral("/Flow/New")));
+    drzewa.readEvents(zgloszenia);
+    ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/Flow"), korzen + QStringLiteral("/Renamed")));
+    ASSERT_TRUE(QDir().mkpath(korzen + QStringLiteral("/Renamed/New/Sub")));
+    przejdzWszystko();
+    przeczytajIPrzejdz();
+    EXPECT_EQ(drzewa.watchedFolderCount(), 4);
+
+    zgloszenia.clear();
+    dysk.plik(QStringLiteral("All Beans/Renamed/New/Sub/plik"));
+    drzewa.readEvents(zgloszenia);
+    EXPECT_TRUE(zgloszona(korzen + QStringLiteral("/Renamed/New/Sub")));
+}

@@ -4,7 +4,7 @@
 #include "Browser/KartaFasolki.h"
 #include "Browser/KontrolerKartyPortfolio.h"
 #include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
-#include "Browser/KontrolerZawartosciFasolki.h"
+#include "Views/KontrolerZawartosciFasolki.h"
 #include "Browser/OknaTarrowind.h"
 #include "Model/Archiwum.h"
 #include "Model/BytSystemuPlikow.h"

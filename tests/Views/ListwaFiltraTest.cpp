@@ -1,7 +1,10 @@
 #include "Views/ListwaFiltra.h"
+#include "Views/ListwaZakresu.h"
 
 #include "Support/CzasyOczekiwania.h"
 
+#include <QCoreApplication>
+#include <QLayout>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -35,4 +38,20 @@ TEST(ListwaFiltra, ThePhraseFollowsTypingAfterAPauseAndReturnOrClearingAtOnce)
     pole->setText(QStringLiteral("stare"));
     listwa.przejdzDoWyszukiwarki();
     EXPECT_EQ(pole->selectedText(), QStringLiteral("stare"));
+}
+
+// Room to spare goes to the search field up to its width and then to the left of it, so the field
+// keeps to the strip's right edge with the scope bar and without one (the archive).
+TEST(ListwaFiltra, TheSearchFieldTakesItsWidthAtTheRightEdgeWhenThereIsRoom)
+{
+    ListwaZakresu zakres;
+    for (ListwaZakresu *listwa : {static_cast<ListwaZakresu *>(nullptr), &zakres}) {
+        ListwaFiltra pasek(listwa);
+        pasek.resize(1200, pasek.sizeHint().height());
+        pasek.show();
+        QCoreApplication::processEvents();
+        QLineEdit *pole = pasek.poleWyszukiwarki();
+        EXPECT_EQ(pole->width(), ListwaFiltra::najszerszePoleWyszukiwarki) << (listwa ? "with" : "without") << " a scope bar";
+        EXPECT_EQ(pole->geometry().right(), pasek.width() - 1 - pasek.layout()->contentsMargins().right());
+    }
 }

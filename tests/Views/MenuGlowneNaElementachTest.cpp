@@ -21,6 +21,7 @@
 #include "Views/KontrolerPotoku.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/KontrolerWidokuFasolki.h"
+#include "Views/KontrolerZawartosciFasolki.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"

@@ -8,7 +8,7 @@
 #include "Platform/PreviewItem.h"
 #include "Platform/UserDefaults.h"
 #include "Views/KontrolerPaskaNawigacji.h"
-#include "Views/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
+#include "Browser/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
 #include "Views/WidokKomorkiPaskaNawigacji.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 #include "Widgets/FileNameChangerField.h"

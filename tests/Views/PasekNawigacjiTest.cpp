@@ -12,7 +12,7 @@
 #include "Platform/Ui/SplitView.h"
 #include "Platform/UserDefaults.h"
 #include "Views/KontrolerPaskaNawigacji.h"
-#include "Views/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
+#include "Browser/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
 #include "Views/ListwaFiltra.h"
 #include "Views/WidokWierszaPaskaNawigacji.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"

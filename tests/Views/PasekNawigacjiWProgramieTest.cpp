@@ -6,10 +6,16 @@
 #include "Platform/UserDefaults.h"
 #include "Platform/Ui/SplitView.h"
 #include "Views/KontrolerPaskaNawigacji.h"
-#include "Views/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
+#include "Browser/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
+#include "Views/ListwaFiltra.h"
+#include "Views/WidokListwyZakresu.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <QToolButton>
+
+#include <cmath>
 
 namespace {
 
@@ -106,4 +112,67 @@ TEST_F(PasekNawigacjiWProgramie, TheSelectedArchivedBeansIconKeepsItsShape)
         }
     ASSERT_GT(biale, 40) << "the icon is drawn in white";
     EXPECT_GE(dziury, 2) << "a white block";
+}
+
+// The filter bar above All Beans, the widest of them ("Divided into Flows" and the search field),
+// at the narrowest window whose details keep their minimum beside the narrowest bar, at the one
+// where that bar is dragged to its widest, and at a wide window with the bar at half of it: every
+// scope button shows its whole title and the search field stays whole, shrunk at most to its minimum.
+TEST_F(PasekNawigacjiWProgramie, TheFilterBarCutsNoButtonAtAnyWidthTheBarAllows)
+{
+    WidokZaryseliPaskaNawigacji *pasek = karta()->kontrolerPaskaNawigacji()->widokZaryseli();
+    const QModelIndex wszystkie =
+        pasek->model()->match(pasek->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("All Beans")).value(0);
+    ASSERT_TRUE(wszystkie.isValid());
+    QTest::mouseClick(m_okno->windowHandle(), Qt::LeftButton, {}, wOknie(pasek->viewport(), pasek->visualRect(wszystkie).center()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pierwszyWidoczny<ListwaFiltra>() && pierwszyWidoczny<ListwaFiltra>()->widokListwyZakresu(); }));
+    ListwaFiltra *listwa = pierwszyWidoczny<ListwaFiltra>();
+    ASSERT_TRUE(listwa->widokListwyZakresu()->przyciskPodzialNaPotoki()->isVisible());
+
+    SplitView *widok = rozdzielony()->widokRozdzielony();
+    const int marginesy = m_okno->width() - widok->width();
+    const int podzial = int(widok->dividerThickness());
+    const int najwezsze = marginesy + int(KontrolerWidokuRozdzielonegoZPaskiemNawigacji::minimalnaSzerokoscPaska) + podzial
+                          + int(KontrolerWidokuRozdzielonegoZPaskiemNawigacji::minimalnaSzerokoscSzczegolow);
+    const struct
+    {
+        int szerokoscOkna;
+        int szerokoscPaska; // where the bar settles once dragged far right
+    } przypadki[] = {{najwezsze, 175}, {960, 960 - marginesy - 635 - podzial}, {1600, (1600 - marginesy) / 2}};
+    for (const auto &p : przypadki) {
+        m_okno->resize(p.szerokoscOkna, 640);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return m_okno->width() == p.szerokoscOkna && widok->width() == p.szerokoscOkna - marginesy; }));
+        const int y = widok->height() / 2;
+        const QPoint dzielnik = wOknie(widok, widok->dividerRect(0).center().toPoint());
+        przeciagnijMysza(m_okno->windowHandle(), QPoint(dzielnik.x(), wOknie(widok, {0, y}).y()),
+                         wOknie(widok, {widok->width() - 20, y}));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return std::abs(rozdzielony()->szerokoscPaskaNawigacji() - p.szerokoscPaska) <= 1; }))
+            << p.szerokoscOkna << ": the bar is " << rozdzielony()->szerokoscPaskaNawigacji();
+        QCoreApplication::processEvents();
+
+        // What of a widget the window shows: its rect clipped by every widget it lies in.
+        const auto widoczne = [&](QWidget *w) {
+            QRect obszar(wOknie(w, {}), w->size());
+            for (QWidget *rodzic = w->parentWidget(); rodzic && rodzic != m_okno; rodzic = rodzic->parentWidget())
+                obszar &= QRect(wOknie(rodzic, {}), rodzic->size());
+            return obszar.intersected(m_okno->rect());
+        };
+        QList<QWidget *> kontrolki{listwa->poleWyszukiwarki()};
+        for (QPushButton *przycisk : listwa->findChildren<QPushButton *>())
+            if (przycisk->isVisible())
+                kontrolki << przycisk;
+        ASSERT_EQ(kontrolki.size(), 6);
+        for (QWidget *kontrolka : kontrolki) {
+            const QString nazwa = kontrolka->objectName();
+            EXPECT_EQ(widoczne(kontrolka), QRect(wOknie(kontrolka, {}), kontrolka->size()))
+                << p.szerokoscOkna << ": " << nazwa.toStdString() << " is cut";
+            if (auto *przycisk = qobject_cast<QPushButton *>(kontrolka)) {
+                EXPECT_GE(przycisk->width(), przycisk->sizeHint().width())
+                    << p.szerokoscOkna << ": " << przycisk->text().toStdString() << " is squeezed";
+            }
+        }
+        EXPECT_GE(listwa->poleWyszukiwarki()->width(), ListwaFiltra::najwezszePoleWyszukiwarki) << p.szerokoscOkna;
+        EXPECT_LE(listwa->poleWyszukiwarki()->width(), ListwaFiltra::najszerszePoleWyszukiwarki) << p.szerokoscOkna;
+    }
+    EXPECT_EQ(listwa->poleWyszukiwarki()->width(), ListwaFiltra::najszerszePoleWyszukiwarki) << "a wide window gives it its width";
 }

@@ -5,7 +5,7 @@
 #include "Actions/DymekNowaRzecz.h"
 #include "Actions/PoleNazwa.h"
 #include "Browser/KartaFasolki.h"
-#include "Browser/KontrolerZawartosciFasolki.h"
+#include "Views/KontrolerZawartosciFasolki.h"
 #include "Browser/KontrolerKartyFasolki.h"
 #include "Model/BytSystemuPlikow.h"
 #include "Model/Fasolka.h"

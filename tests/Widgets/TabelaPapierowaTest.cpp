@@ -4,7 +4,7 @@
 #include "Widgets/WhitePaperTableView.h"
 #include "Widgets/WidokNaroznikaTabeliPapierowej.h"
 
-#include "Browser/ZieloneZaznaczenie.h"
+#include "Widgets/ZieloneZaznaczenie.h"
 #include "Platform/Ui/ElementInterfejsu.h"
 
 #include <QItemSelectionModel>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Platform/Ui/SplitView.h"
 #include "Platform/Ui/SplitViewDelegate.h"
 
 #include <QPointer>

@@ -1,7 +1,7 @@
 #include "KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
 
-#include "Browser/KontrolerKartyPortfolio.h"
-#include "Browser/UstawieniaKartyPortfolio.h"
+#include "KontrolerKartyPortfolio.h"
+#include "UstawieniaKartyPortfolio.h"
 
 #include "Platform/Ui/SplitView.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "Browser/ZawartoscFasolkiNaKarcie.h"
 #include "Platform/Ui/SplitView.h"
-#include "Platform/Ui/ViewController.h"
 #include "Widgets/DelegatZrzutuNaIkoneZPrzeciaganymFolderem.h"
 #include "Widgets/IkonaZPrzeciaganymFolderem.h"
 
@@ -22,7 +22,7 @@ class QLabel;
 // icon (which takes drops into its folder), name and flow, its expected outcome, and two folder
 // outlines, the bean's folder and its flow's items in the right panel. It follows its bean and tells
 // its owner when the name changes or the bean is gone; what that does to a tab is the owner's.
-class KontrolerZawartosciFasolki : public ViewController, public DelegatZrzutuNaIkoneZPrzeciaganymFolderem
+class KontrolerZawartosciFasolki : public ZawartoscFasolkiNaKarcie, public DelegatZrzutuNaIkoneZPrzeciaganymFolderem
 {
     Q_OBJECT
 
@@ -30,23 +30,22 @@ public:
     explicit KontrolerZawartosciFasolki(QObject *rodzic = nullptr);
     ~KontrolerZawartosciFasolki() override;
 
-    // Once, before the bean is set: embeds both outlines and follows the bean folder's selection.
-    void ustawWidok();
+    // Embeds both outlines and follows the bean folder's selection.
+    void ustawWidok() override;
 
-    Fasolka *fasolka() const;
-    // The bean already shown changes nothing (nothing is re-read); no bean leaves the views as they were.
-    void setFasolka(Fasolka *fasolka);
-    // The name of the bean's flow, or of its flow archive; empty with neither.
-    QString nazwaPotoku() const;
+    Fasolka *fasolka() const override;
+    void setFasolka(Fasolka *fasolka) override;
+    QString nazwaPotoku() const override;
 
-    // Focuses the outline of the bean's folder.
-    void ustawWidokJakoPierwszyResponder();
+    void ustawWidokJakoPierwszyResponder() override;
+    bool czyMoznaWyswietlicDymekNowyKatalog(const ZawartoscKarty *karta) const override;
+    void wyswietlDymekNowyKatalog(ZawartoscKarty *karta) override;
     // The header's row beside the names, where an owner puts controls of its own.
     QBoxLayout *ukladNaglowka() const { return m_ukladNaglowka; }
 
     KontrolerRzeczyKatalogu *kontrolerRzeczyFasolki() const { return m_kontrolerRzeczyFasolki; }
     KontrolerRzeczyKatalogu *kontrolerRzeczyPotoku() const { return m_kontrolerRzeczyPotoku; }
-    KontrolerWidokuRozdzielonegoZPanelemPrawym *kontrolerWidokuRozdzielonegoZPanelemPrawym() const
+    KontrolerWidokuRozdzielonegoZPanelemPrawym *kontrolerWidokuRozdzielonegoZPanelemPrawym() const override
     {
         return m_kontrolerWidokuRozdzielonegoZPanelemPrawym;
     }
@@ -61,12 +60,6 @@ public:
                                                                const InformacjaOPrzeciaganiu &informacja) override;
     bool ikonaZPrzeciaganymFolderemOdbierzZrzut(IkonaZPrzeciaganymFolderem *ikona,
                                                 const InformacjaOPrzeciaganiu &informacja) override;
-
-signals:
-    void nazwaPotokuChanged();
-    void nazwaFasolkiChanged();
-    // The bean belongs neither to a flow nor to a flow archive any more.
-    void fasolkaZostalaUsunieta();
 
 protected:
     void loadView() override;

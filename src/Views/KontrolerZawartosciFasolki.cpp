@@ -1,19 +1,21 @@
 #include "KontrolerZawartosciFasolki.h"
 
-#include "KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
-#include "WidokRozdzielonyPotoku.h"
+#include "KontrolerDrzewa.h"
+#include "KontrolerRzeczyKatalogu.h"
+#include "WidokZaryseliRzeczyKatalogu.h"
 
 #include "Actions/AdapterZrzutuUrli.h"
 #include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Actions/KontrolerEdytoraSpodziewanegoRezultatu.h"
 #include "Actions/KontrolerPrzeciagnieciaIZrzutu.h"
+#include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
+#include "Browser/WidokRozdzielonyPotoku.h"
+#include "Browser/ZawartoscKarty.h"
 #include "Model/ArchiwumPotoku.h"
 #include "Model/BytKatalogu.h"
 #include "Model/Fasolka.h"
 #include "Model/Potok.h"
-#include "Views/KontrolerDrzewa.h"
-#include "Views/KontrolerRzeczyKatalogu.h"
-#include "Views/WidokZaryseliRzeczyKatalogu.h"
+#include "Platform/Ui/LancuchResponderow.h"
 #include "Widgets/IkonaZPrzeciaganymFolderem.h"
 #include "Widgets/WhitePaperOutlineView.h"
 
@@ -31,7 +33,7 @@ constexpr int szerokoscPanelaRzeczyPotokuFasolki = 200;
 } // namespace
 
 KontrolerZawartosciFasolki::KontrolerZawartosciFasolki(QObject *rodzic)
-    : ViewController(rodzic)
+    : ZawartoscFasolkiNaKarcie(rodzic)
     , m_kontrolerRzeczyFasolki(new KontrolerRzeczyKatalogu(this))
     , m_kontrolerRzeczyPotoku(new KontrolerRzeczyKatalogu(this))
     , m_kontrolerEdytoraSpodziewanegoRezultatu(new KontrolerEdytoraSpodziewanegoRezultatu(this))
@@ -224,6 +226,21 @@ void KontrolerZawartosciFasolki::ustawWidokJakoPierwszyResponder()
 {
     if (WhitePaperOutlineView *zarys = m_kontrolerRzeczyFasolki->widokZaryseli())
         zarys->setFocus(Qt::OtherFocusReason);
+}
+
+bool KontrolerZawartosciFasolki::czyMoznaWyswietlicDymekNowyKatalog(const ZawartoscKarty *karta) const
+{
+    if (!m_kontrolerWidokuRozdzielonegoZPanelemPrawym->czyWidocznyPanelPrawy())
+        return true;
+    return KontrolerRzeczyKatalogu::celDymkaNowyKatalog(karta->view());
+}
+
+void KontrolerZawartosciFasolki::wyswietlDymekNowyKatalog(ZawartoscKarty *karta)
+{
+    if (!m_kontrolerWidokuRozdzielonegoZPanelemPrawym->czyWidocznyPanelPrawy())
+        m_kontrolerRzeczyFasolki->wyswietlDymekNowyKatalog(nullptr);
+    else if (KontrolerRzeczyKatalogu::celDymkaNowyKatalog(karta->view()))
+        LancuchResponderow::sendAction(Akcja::wyswietlDymekNowyKatalog, nullptr, karta, karta->view()->window());
 }
 
 QString KontrolerZawartosciFasolki::nazwaPotoku() const
