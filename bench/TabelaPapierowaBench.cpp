@@ -51,8 +51,8 @@ void narysuj(QTreeView &widok)
 
 int main(int argc, char **argv)
 {
-    StanowiskoPomiarowe stanowisko(argc, argv, "/tmp/tarrowind-tabela-XXXXXX", [](int &argc, char **argv) {
-        return std::make_unique<QApplication>(argc, argv);
+    StanowiskoPomiarowe stanowisko(argc, argv, "/tmp/tarrowind-tabela-XXXXXX", [](int &n, char **v) {
+        return std::make_unique<QApplication>(n, v);
     });
     const int wiersze = argc > 1 ? std::atoi(argv[1]) : 10000;
     const int rundy = argc > 2 ? std::atoi(argv[2]) : 15;

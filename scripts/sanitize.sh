@@ -10,6 +10,8 @@ export TARROWIND_SANITIZE="${TARROWIND_SANITIZE:-address,undefined}"
 # From clean, the quickest: one compile for several sources, and only the executables these suites run.
 export TARROWIND_BUILD_TYPE="${TARROWIND_BUILD_TYPE:-Check}"
 export TARROWIND_UNITY="${TARROWIND_UNITY:-ON}"
+# A warning fails this build, as it fails CI's.
+export TARROWIND_WERROR="${TARROWIND_WERROR:-ON}"
 ./scripts/build.sh tarrowind_platform_tests tarrowind_model_tests tarrowind_widgets_tests tarrowind_views_tests \
   tarrowind_actions_tests tarrowind_stress_tests
 echo "Sanitizer build: $((SECONDS - start)) s"

@@ -140,10 +140,10 @@ void PoleceniaOtwieraniaElementow::pokazElementWFinderze()
         pokazywany = f->bytFasolki();
     else if (Potok *p = m_elementy.potok())
         pokazywany = p->bytPotoku();
-    else if (ArchiwumPotoku *a = m_elementy.archiwumPotoku())
-        pokazywany = a->katalog();
-    else if (Archiwum *a = m_elementy.archiwum())
-        pokazywany = a->katalog();
+    else if (ArchiwumPotoku *archiwumPotoku = m_elementy.archiwumPotoku())
+        pokazywany = archiwumPotoku->katalog();
+    else if (Archiwum *archiwum = m_elementy.archiwum())
+        pokazywany = archiwum->katalog();
     if (pokazywany)
         pokazywany->zaznaczWFinderze();
 }

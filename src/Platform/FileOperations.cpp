@@ -3,6 +3,7 @@
 #include "Paths.h"
 #include "TemporaryCopy.h"
 #include "TreeCopier.h"
+#include "UchwytPliku.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -174,21 +175,21 @@ bool FileOperations::writeTextAtomically(const QString &sciezka, const QString &
     struct stat info;
     const bool zachowajTryb = lstatOk(sciezka, &info) && S_ISREG(info.st_mode);
     QByteArray wzor;
-    int plik = -1;
-    for (int proba = 0; plik < 0 && proba < 16; ++proba) {
+    UchwytPliku plik;
+    for (int proba = 0; !plik.otwarty() && proba < 16; ++proba) {
         wzor = QFile::encodeName(hiddenTemporarySibling(sciezka));
-        plik = open(wzor.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (plik < 0 && errno != EEXIST)
+        plik = UchwytPliku(open(wzor.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (!plik.otwarty() && errno != EEXIST)
             break;
     }
-    if (plik < 0) {
+    if (!plik.otwarty()) {
         BladOperacji::zErrno(blad, errno, opis, sciezka);
         return false;
     }
     const QByteArray dane = tekst.toUtf8();
     bool ok = true;
     for (qsizetype zapisane = 0; ok && zapisane < dane.size();) {
-        const ssize_t n = write(plik, dane.constData() + zapisane, size_t(dane.size() - zapisane));
+        const ssize_t n = write(plik.deskryptor(), dane.constData() + zapisane, size_t(dane.size() - zapisane));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -197,11 +198,12 @@ bool FileOperations::writeTextAtomically(const QString &sciezka, const QString &
             zapisane += n;
     }
     int numerBledu = ok ? 0 : errno;
-    if (ok && ((zachowajTryb && fchmod(plik, info.st_mode & 07777) != 0) || fsync(plik) != 0)) {
+    const int deskryptor = plik.deskryptor();
+    if (ok && ((zachowajTryb && fchmod(deskryptor, info.st_mode & 07777) != 0) || fsync(deskryptor) != 0)) {
         numerBledu = errno;
         ok = false;
     }
-    if (close(plik) != 0 && ok) {
+    if (!plik.zamknij() && ok) {
         numerBledu = errno;
         ok = false;
     }
@@ -219,22 +221,22 @@ bool FileOperations::writeTextAtomically(const QString &sciezka, const QString &
 std::optional<QString> FileOperations::readText(const QString &sciezka, BladOperacji *blad)
 {
     // Opened here, not by QFile, so the alert gets the system's own reason.
-    const int deskryptor = open(QFile::encodeName(sciezka).constData(), O_RDONLY | O_CLOEXEC);
-    int numerBledu = deskryptor < 0 ? errno : 0;
+    UchwytPliku uchwyt(open(QFile::encodeName(sciezka).constData(), O_RDONLY | O_CLOEXEC));
+    int numerBledu = uchwyt.otwarty() ? 0 : errno;
     struct stat info;
-    if (numerBledu == 0 && fstat(deskryptor, &info) != 0)
+    if (numerBledu == 0 && fstat(uchwyt.deskryptor(), &info) != 0)
         numerBledu = errno;
     else if (numerBledu == 0 && S_ISDIR(info.st_mode))
         numerBledu = EISDIR;
     QFile plik;
-    if (numerBledu == 0 && !plik.open(deskryptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+    if (numerBledu == 0 && !plik.open(uchwyt.deskryptor(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         numerBledu = EIO;
     if (numerBledu != 0) {
         BladOperacji::zErrno(blad, numerBledu, QStringLiteral("Could not read the text."), sciezka);
-        if (deskryptor >= 0)
-            close(deskryptor);
         return std::nullopt;
     }
+    // The file closes it from now on.
+    uchwyt.oddaj();
     return decodeText(plik.readAll());
 }
 

@@ -2,6 +2,7 @@
 
 #include "Konsola.h"
 #include "Paths.h"
+#include "UchwytKatalogu.h"
 
 #include <QFile>
 
@@ -38,15 +39,15 @@ bool jestAscii(QByteArrayView bajty)
 }
 
 // opendir with the test hook in front of it; errno tells why it failed.
-DIR *otworz(const QString &katalog)
+UchwytKatalogu otworz(const QString &katalog)
 {
     if (const FolderListing::FaultHook &hak = hakBledow()) {
         if (const std::optional<int> numerBledu = hak(katalog)) {
             errno = *numerBledu;
-            return nullptr;
+            return UchwytKatalogu();
         }
     }
-    return opendir(QFile::encodeName(katalog).constData());
+    return UchwytKatalogu(opendir(QFile::encodeName(katalog).constData()));
 }
 
 } // namespace
@@ -79,14 +80,14 @@ FolderListing::Wynik FolderListing::lista(const QString &katalog, bool zUkrytymi
                                           const std::function<qsizetype(const QList<Wpis> &)> &czesc)
 {
     Wynik wynik;
-    DIR *dir = otworz(katalog);
-    if (!dir) {
+    const UchwytKatalogu dir = otworz(katalog);
+    if (!dir.otwarty()) {
         const int numerBledu = errno;
         wynik.stan = (numerBledu == ENOENT || numerBledu == ENOTDIR) ? Stan::Brak : Stan::Blad;
         BladOperacji::zErrno(&wynik.blad, numerBledu, QStringLiteral("Could not read the folder."), katalog);
         return wynik;
     }
-    const int fd = dirfd(dir);
+    const int fd = dir.deskryptor();
     struct stat wlasny;
     if (fstat(fd, &wlasny) == 0)
         wynik.identity = {quint64(wlasny.st_dev), quint64(wlasny.st_ino)};
@@ -95,7 +96,7 @@ FolderListing::Wynik FolderListing::lista(const QString &katalog, bool zUkrytymi
     for (;;) {
         // Only readdir's own errno tells a failed read from the end of the folder.
         errno = 0;
-        const dirent *wpis = readdir(dir);
+        const dirent *wpis = readdir(dir.strumien());
         if (!wpis)
             break;
         if (jestUkryta(wpis->d_name) && (!zUkrytymi || jestKropkaLubDwie(wpis->d_name)))
@@ -138,7 +139,6 @@ FolderListing::Wynik FolderListing::lista(const QString &katalog, bool zUkrytymi
         }
     }
     const int numerBledu = errno;
-    closedir(dir);
     if (numerBledu != 0) {
         wynik.wpisy.clear();
         wynik.pominieteNazwy = 0;
@@ -152,17 +152,13 @@ FolderListing::Wynik FolderListing::lista(const QString &katalog, bool zUkrytymi
 
 bool FolderListing::hasVisibleEntry(const QString &katalog)
 {
-    DIR *dir = otworz(katalog);
-    if (!dir)
+    const UchwytKatalogu dir = otworz(katalog);
+    if (!dir.otwarty())
         return false;
-    bool znaleziony = false;
-    while (dirent *wpis = readdir(dir)) {
+    while (dirent *wpis = readdir(dir.strumien())) {
         // The same entries as a listing counts, so a folder is a leaf exactly when it lists empty.
-        if (!jestUkryta(wpis->d_name) && (jestAscii(wpis->d_name) || Paths::isEncodable(QByteArray(wpis->d_name)))) {
-            znaleziony = true;
-            break;
-        }
+        if (!jestUkryta(wpis->d_name) && (jestAscii(wpis->d_name) || Paths::isEncodable(QByteArray(wpis->d_name))))
+            return true;
     }
-    closedir(dir);
-    return znaleziony;
+    return false;
 }

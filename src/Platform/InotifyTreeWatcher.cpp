@@ -3,6 +3,7 @@
 #include "FolderListing.h"
 #include "Paths.h"
 #include "StrumienInotify.h"
+#include "UchwytKatalogu.h"
 
 #include <QFile>
 #include <QThread>
@@ -73,25 +74,23 @@ quint64 odciskStat(const struct stat &info)
 // can compare. Nothing when the folder cannot be read.
 std::optional<OdciskWpisow> odcisnijWpisyKatalogu(const QString &sciezka)
 {
-    const int fd = ::open(QFile::encodeName(sciezka).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0)
-        return std::nullopt;
+    UchwytPliku plik(::open(QFile::encodeName(sciezka).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
     struct stat info;
-    DIR *katalog = ::fstat(fd, &info) == 0 ? ::fdopendir(fd) : nullptr;
-    if (!katalog) {
-        ::close(fd);
+    if (!plik.otwarty() || ::fstat(plik.deskryptor(), &info) != 0)
         return std::nullopt;
-    }
+    const UchwytKatalogu katalog = UchwytKatalogu::zDeskryptora(plik);
+    if (!katalog.otwarty())
+        return std::nullopt;
     OdciskWpisow odcisk;
     odcisk.wartosc = odciskStat(info);
     // Summed: the order readdir gives must not count.
     quint64 suma = 0;
-    while (const dirent *wpis = ::readdir(katalog)) {
+    while (const dirent *wpis = ::readdir(katalog.strumien())) {
         if (wpis->d_name[0] == '.')
             continue;
         const QByteArray nazwa(wpis->d_name);
         quint64 h = wymieszaj(qHash(nazwa));
-        if (::fstatat(::dirfd(katalog), wpis->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0) {
+        if (::fstatat(katalog.deskryptor(), wpis->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0) {
             // A sub-folder's own times change with its entries, which its own look reports.
             if (S_ISDIR(info.st_mode)) {
                 h = wymieszaj(h ^ quint64(info.st_ino));
@@ -102,7 +101,6 @@ std::optional<OdciskWpisow> odcisnijWpisyKatalogu(const QString &sciezka)
         }
         suma += h;
     }
-    ::closedir(katalog);
     odcisk.wartosc = wymieszaj(odcisk.wartosc ^ suma);
     return odcisk;
 }
@@ -119,16 +117,12 @@ InotifyTreeWatcher::InotifyTreeWatcher()
     m_helpers.setMaxThreadCount(std::clamp(QThread::idealThreadCount() - 1, 1, najwiecejPomocnikow));
 }
 
-InotifyTreeWatcher::~InotifyTreeWatcher()
-{
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
+InotifyTreeWatcher::~InotifyTreeWatcher() = default;
 
 bool InotifyTreeWatcher::open(const QStringList &korzenie, int *numerBledu)
 {
-    m_fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (m_fd < 0) {
+    m_fd = UchwytPliku(inotify_init1(IN_NONBLOCK | IN_CLOEXEC));
+    if (!m_fd.otwarty()) {
         if (numerBledu)
             *numerBledu = errno;
         return false;
@@ -155,7 +149,7 @@ bool InotifyTreeWatcher::takeLimitWarning()
 
 int InotifyTreeWatcher::addWatch(const QString &sciezka, quint32 maska, int *numerBledu)
 {
-    const int wd = inotify_add_watch(m_fd, QFile::encodeName(sciezka).constData(), maska);
+    const int wd = inotify_add_watch(descriptor(), QFile::encodeName(sciezka).constData(), maska);
     if (wd < 0) {
         if (numerBledu)
             *numerBledu = errno;
@@ -204,7 +198,7 @@ void InotifyTreeWatcher::refreshAncestors()
     }
     for (const auto &[wd, sciezka] : m_ancestors) {
         if (!nowi.count(wd) && !m_folders.count(wd))
-            inotify_rm_watch(m_fd, wd);
+            inotify_rm_watch(descriptor(), wd);
     }
     m_ancestors = std::move(nowi);
 }
@@ -314,7 +308,7 @@ void InotifyTreeWatcher::dropSubtree(const QString &sciezka)
             continue;
         m_folders.erase(katalog);
         if (!m_ancestors.count(wd))
-            inotify_rm_watch(m_fd, wd);
+            inotify_rm_watch(descriptor(), wd);
     }
 }
 
@@ -383,7 +377,8 @@ void InotifyTreeWatcher::prepareStep(WalkStep &krok) const
     if (krok.path.isEmpty())
         return;
     if (krok.pending.folderWd < 0) {
-        krok.wd = inotify_add_watch(m_fd, QFile::encodeName(krok.path).constData(), maskaDrzewa | IN_DONT_FOLLOW);
+        krok.wd = inotify_add_watch(descriptor(), QFile::encodeName(krok.path).constData(),
+                                    maskaDrzewa | IN_DONT_FOLLOW);
         if (krok.wd < 0) {
             krok.error = errno;
             return;
@@ -475,7 +470,7 @@ void InotifyTreeWatcher::readEvents(Reports &wyjscie)
     const auto teraz = Clock::now();
     bool przeczytane = false;
     for (;;) {
-        const ssize_t n = ::read(m_fd, m_buffer.data(), m_buffer.size());
+        const ssize_t n = ::read(descriptor(), m_buffer.data(), m_buffer.size());
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -622,7 +617,7 @@ void InotifyTreeWatcher::sweep()
             m_watches.erase(w);
         m_folders.erase(wd);
         if (!m_ancestors.count(wd))
-            inotify_rm_watch(m_fd, wd);
+            inotify_rm_watch(descriptor(), wd);
     }
 }
 
@@ -669,7 +664,8 @@ void InotifyTreeWatcher::lookAtUnwatched(const QString &sciezka, bool nowy, Repo
     if (it == m_unwatched.end())
         return;
     // A watch freed since: the folder is walked again as one made anew, and its listing reports it.
-    const int wd = inotify_add_watch(m_fd, QFile::encodeName(sciezka).constData(), maskaDrzewa | IN_DONT_FOLLOW);
+    const int wd =
+        inotify_add_watch(descriptor(), QFile::encodeName(sciezka).constData(), maskaDrzewa | IN_DONT_FOLLOW);
     if (wd >= 0) {
         registerFolder(wd, sciezka);
         m_queue.push_back(PendingFolder{-1, {}, wd, true, false});

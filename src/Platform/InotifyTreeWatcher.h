@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FolderListing.h"
+#include "UchwytPliku.h"
 
 #include <QList>
 #include <QString>
@@ -48,7 +49,7 @@ public:
     // Watches the roots themselves at once and queues their walk. A root inside another root
     // is left to the outer tree.
     bool open(const QStringList &korzenie, int *numerBledu = nullptr);
-    int descriptor() const { return m_fd; }
+    int descriptor() const { return m_fd.deskryptor(); }
 
     bool hasWalkWork() const { return !m_queue.empty(); }
     // Watches and lists up to `ileKatalogow` queued folders.
@@ -143,7 +144,7 @@ private:
     void overflow(Reports &wyjscie);
     void sweep();
 
-    int m_fd = -1;
+    UchwytPliku m_fd;
     std::vector<Root> m_roots;
     std::unordered_map<int, WatchedFolder> m_folders;       // watch -> folder of a tree
     std::map<QString, int> m_watches;                       // folder -> watch; ordered so a subtree is one range

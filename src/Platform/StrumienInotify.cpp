@@ -104,14 +104,14 @@ bool StrumienInotify::uruchom(const QStringList &korzenie)
                     QString::fromLocal8Bit(std::strerror(numerBledu)));
         return false;
     }
-    const int budzik = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    if (budzik < 0) {
+    UchwytPliku budzik(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK));
+    if (!budzik.otwarty()) {
         drukujLinie(QStringLiteral("Błąd: nie mogę obserwować zmian na dysku (eventfd): %1"),
                     QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     m_korzenie = czyste;
-    m_budzik = budzik;
+    m_budzik = std::move(budzik);
     m_koniec = false;
     const quint64 pokolenie = ++m_pokolenie;
     const auto opoznienie = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
@@ -121,7 +121,9 @@ bool StrumienInotify::uruchom(const QStringList &korzenie)
     m_wykonaneWypchniecie = wypchniecie;
     const auto odstep = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
         std::chrono::duration<double>(m_odstepSpojrzen));
-    m_watek = std::thread([this, drzewa = std::move(drzewa), budzik, opoznienie, odstep, pokolenie, wypchniecie]() {
+    const int deskryptorBudzika = m_budzik.deskryptor();
+    m_watek = std::thread([this, drzewa = std::move(drzewa), budzik = deskryptorBudzika, opoznienie, odstep, pokolenie,
+                           wypchniecie]() {
         petla(*drzewa, budzik, opoznienie, odstep, pokolenie, wypchniecie);
         // Whoever waits for a flush must not wait for a worker that has gone.
         const std::lock_guard<std::mutex> blokada(m_zamekWypchniec);
@@ -136,10 +138,9 @@ bool StrumienInotify::zatrzymaj()
     if (!czyDziala())
         return false;
     m_koniec = true;
-    obudz(m_budzik);
+    obudz(m_budzik.deskryptor());
     m_watek.join();
-    ::close(m_budzik);
-    m_budzik = -1;
+    m_budzik.zamknij();
     // Batches of this run still on their way to the main thread are dropped on arrival.
     ++m_pokolenie;
     m_wstrzymane.clear();
@@ -159,7 +160,7 @@ bool StrumienInotify::wypchnijZdarzenia(bool czekaj)
     if (!czyDziala())
         return false;
     const quint64 numer = ++m_zadaneWypchniecie;
-    obudz(m_budzik);
+    obudz(m_budzik.deskryptor());
     if (czekaj) {
         std::unique_lock<std::mutex> blokada(m_zamekWypchniec);
         m_wypchnieto.wait(blokada, [&] { return m_wykonaneWypchniecie >= numer; });

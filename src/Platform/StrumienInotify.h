@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UchwytPliku.h"
+
 #include <QHash>
 #include <QList>
 #include <QSet>
@@ -97,7 +99,7 @@ private:
     double m_odstepSpojrzen = domyslnyOdstepSpojrzen;
     QStringList m_korzenie;
     std::thread m_watek;
-    int m_budzik = -1;
+    UchwytPliku m_budzik;
     quint64 m_pokolenie = 0;
     quint64 m_identyfikator = 0;  // worker thread only; runs never overlap
     std::atomic<int> m_liczbaObserwowanych{0};

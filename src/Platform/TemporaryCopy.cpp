@@ -4,6 +4,7 @@
 #include "Konsola.h"
 #include "Paths.h"
 #include "TreeCopier.h"
+#include "UchwytPliku.h"
 #include "UserDefaults.h"
 
 #include <QCoreApplication>
@@ -29,17 +30,14 @@ constexpr char nazwaKopiiWSrodku[] = "copy";
 QByteArray przeczytajPlik(const char *sciezka)
 {
     QByteArray tresc;
-    const int plik = open(sciezka, O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (plik < 0)
-        return tresc;
+    const UchwytPliku plik(open(sciezka, O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     struct stat info;
-    if (fstat(plik, &info) == 0 && S_ISREG(info.st_mode)) {
-        char bufor[512];
-        ssize_t n;
-        while (tresc.size() < 4096 && ((n = read(plik, bufor, sizeof bufor)) > 0 || (n < 0 && errno == EINTR)))
-            tresc.append(bufor, std::max<ssize_t>(n, 0));
-    }
-    close(plik);
+    if (!plik.otwarty() || fstat(plik.deskryptor(), &info) != 0 || !S_ISREG(info.st_mode))
+        return tresc;
+    char bufor[512];
+    ssize_t n;
+    while (tresc.size() < 4096 && ((n = read(plik.deskryptor(), bufor, sizeof bufor)) > 0 || (n < 0 && errno == EINTR)))
+        tresc.append(bufor, std::max<ssize_t>(n, 0));
     return tresc;
 }
 
@@ -188,10 +186,11 @@ bool TemporaryCopy::make(BladOperacji *blad)
     const QByteArray znacznik = markerOf(getpid());
     m_zrobiona = true;
     const QByteArray sciezkaZnacznika = sciezka + '/' + TemporaryCopy::markerName;
-    const int plik = open(sciezkaZnacznika.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    const bool zapisany = plik >= 0 && write(plik, znacznik.constData(), size_t(znacznik.size())) == znacznik.size();
+    UchwytPliku plik(open(sciezkaZnacznika.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    const bool zapisany =
+        plik.otwarty() && write(plik.deskryptor(), znacznik.constData(), size_t(znacznik.size())) == znacznik.size();
     const int numerBledu = errno;
-    if (plik >= 0 && close(plik) != 0 && zapisany) {
+    if (!plik.zamknij() && zapisany) {
         BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), m_cel, Paths::parent(m_cel));
         return false;
     }
@@ -211,23 +210,23 @@ bool TemporaryCopy::placeCopy(int *numerBledu)
 {
     // Every copied file on the disk before the copy takes the final name, with one call for the
     // whole file system: a sync per file made a move of many small files crawl.
-    const int katalog = open(QFile::encodeName(m_sciezka).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    const bool zapisana = katalog >= 0 && syncfs(katalog) == 0;
-    if (!zapisana)
-        *numerBledu = errno;
-    if (katalog >= 0)
-        close(katalog);
+    bool zapisana = false;
+    {
+        const UchwytPliku katalog(open(QFile::encodeName(m_sciezka).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        zapisana = katalog.otwarty() && syncfs(katalog.deskryptor()) == 0;
+        if (!zapisana)
+            *numerBledu = errno;
+    }
     if (!zapisana || !FileOperations::renameNoReplace(copyPath(), m_cel, numerBledu)) {
         // Taken back here, on the copying thread: a whole tree may have to go.
         TreeCopier::removeTree(copyPath());
         return false;
     }
     // The rename itself on the disk before anything of the source goes.
-    const int rodzic = open(QFile::encodeName(Paths::parent(m_cel)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (rodzic >= 0) {
-        fsync(rodzic);
-        close(rodzic);
-    }
+    const QByteArray sciezkaRodzica = QFile::encodeName(Paths::parent(m_cel));
+    const UchwytPliku rodzic(open(sciezkaRodzica.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (rodzic.otwarty())
+        fsync(rodzic.deskryptor());
     return true;
 }
 

@@ -3,6 +3,8 @@
 #include "FileOperations.h"
 #include "Konsola.h"
 #include "Paths.h"
+#include "UchwytKatalogu.h"
+#include "UchwytPliku.h"
 
 #include <QFile>
 
@@ -55,19 +57,18 @@ QByteArray odlozZPowrotem(const QByteArray &odlozony, const QByteArray &sciezka)
 std::vector<QByteArray> wpisyKatalogu(const QByteArray &sciezka, int *numerBledu)
 {
     std::vector<QByteArray> wpisy;
-    DIR *katalog = opendir(sciezka.constData());
-    if (!katalog) {
+    const UchwytKatalogu katalog(opendir(sciezka.constData()));
+    if (!katalog.otwarty()) {
         *numerBledu = errno;
         return wpisy;
     }
     errno = 0;
-    while (dirent *wpis = readdir(katalog)) {
+    while (dirent *wpis = readdir(katalog.strumien())) {
         if (qstrcmp(wpis->d_name, ".") == 0 || qstrcmp(wpis->d_name, "..") == 0)
             continue;
         wpisy.emplace_back(wpis->d_name);
     }
     *numerBledu = errno;
-    closedir(katalog);
     return wpisy;
 }
 
@@ -123,24 +124,23 @@ bool usunWpisZKatalogu(int katalog, const QByteArray &wpis, const QByteArray &sc
     // A read-only folder this layer made is opened by its owner first.
     if ((info.st_mode & S_IRWXU) != S_IRWXU)
         fchmodat(katalog, wpis.constData(), (info.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
-    const int wnetrze = openat(katalog, wpis.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (wnetrze < 0)
-        return niepowodzenie(errno);
-    DIR *strumien = fdopendir(wnetrze);
-    if (!strumien) {
-        const int numerBledu = errno;
-        close(wnetrze);
-        return niepowodzenie(numerBledu);
-    }
-    std::vector<QByteArray> wpisy;
-    while (dirent *biezacy = readdir(strumien)) {
-        if (qstrcmp(biezacy->d_name, ".") != 0 && qstrcmp(biezacy->d_name, "..") != 0)
-            wpisy.emplace_back(biezacy->d_name);
-    }
     bool ok = true;
-    for (const QByteArray &wewnatrz : wpisy)
-        ok = usunWpisZKatalogu(dirfd(strumien), wewnatrz, dolacz(sciezka, wewnatrz.constData()), blad) && ok;
-    closedir(strumien);
+    {
+        UchwytPliku wnetrze(openat(katalog, wpis.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!wnetrze.otwarty())
+            return niepowodzenie(errno);
+        const UchwytKatalogu strumien = UchwytKatalogu::zDeskryptora(wnetrze);
+        if (!strumien.otwarty())
+            return niepowodzenie(errno);
+        std::vector<QByteArray> wpisy;
+        while (dirent *biezacy = readdir(strumien.strumien())) {
+            if (qstrcmp(biezacy->d_name, ".") != 0 && qstrcmp(biezacy->d_name, "..") != 0)
+                wpisy.emplace_back(biezacy->d_name);
+        }
+        for (const QByteArray &wewnatrz : wpisy)
+            ok = usunWpisZKatalogu(strumien.deskryptor(), wewnatrz, dolacz(sciezka, wewnatrz.constData()), blad) && ok;
+    }
+    // Closed before the folder itself goes.
     if (unlinkat(katalog, wpis.constData(), AT_REMOVEDIR) != 0)
         return niepowodzenie(errno);
     return ok;
@@ -261,26 +261,23 @@ bool TreeCopier::copyItem(const QByteArray &zrodlo, const QByteArray &cel, BladO
 
 bool TreeCopier::copyFile(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &lstatInfo, BladOperacji *blad)
 {
-    const int we = open(zrodlo.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    UchwytPliku we(open(zrodlo.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
     // The file as it was opened, before a byte is read: a later write changes what is recorded.
     struct stat info = lstatInfo;
-    if (we < 0 || fstat(we, &info) != 0) {
+    if (!we.otwarty() || fstat(we.deskryptor(), &info) != 0) {
         BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), nazwa(zrodlo));
-        if (we >= 0)
-            close(we);
         return false;
     }
-    const int wy = open(cel.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (wy < 0) {
+    UchwytPliku wy(open(cel.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (!wy.otwarty()) {
         BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), destinationName(cel));
-        close(we);
         return false;
     }
     m_createdTarget = true;
     off_t rozmiar = 0;
-    bool ok = copyContents(we, wy, zrodlo, cel, &rozmiar, blad);
-    close(we);
-    if (close(wy) != 0 && ok) {
+    bool ok = copyContents(we.deskryptor(), wy.deskryptor(), zrodlo, cel, &rozmiar, blad);
+    we.zamknij();
+    if (!wy.zamknij() && ok) {
         BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), destinationName(cel));
         ok = false;
     }
@@ -582,12 +579,10 @@ bool TreeCopier::removeTree(const QString &sciezka, BladOperacji *blad)
     const QByteArray sciezkaB = QFile::encodeName(Paths::clean(sciezka));
     const qsizetype ukosnik = sciezkaB.lastIndexOf('/');
     const QByteArray rodzic = ukosnik > 0 ? sciezkaB.left(ukosnik) : QByteArray(ukosnik == 0 ? "/" : ".");
-    const int katalog = open(rodzic.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (katalog < 0) {
+    const UchwytPliku katalog(open(rodzic.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!katalog.otwarty()) {
         BladOperacji::zErrno(blad, errno, QStringLiteral("Could not remove the item."), sciezka);
         return false;
     }
-    const bool ok = usunWpisZKatalogu(katalog, sciezkaB.mid(ukosnik + 1), sciezkaB, blad);
-    close(katalog);
-    return ok;
+    return usunWpisZKatalogu(katalog.deskryptor(), sciezkaB.mid(ukosnik + 1), sciezkaB, blad);
 }

@@ -216,16 +216,13 @@ bool WezelDrzewa::odswiezKluczSortu()
 
 KontrolerDrzewa::KontrolerDrzewa(QObject *rodzic)
     : QAbstractItemModel(rodzic)
-    , m_korzen(new WezelDrzewa(nullptr, nullptr))
+    , m_korzen(std::make_unique<WezelDrzewa>(nullptr, nullptr))
     , m_zaznaczenie(new QItemSelectionModel(this, this))
 {
     connect(m_zaznaczenie, &QItemSelectionModel::selectionChanged, this, &KontrolerDrzewa::selectionChanged);
 }
 
-KontrolerDrzewa::~KontrolerDrzewa()
-{
-    delete m_korzen;
-}
+KontrolerDrzewa::~KontrolerDrzewa() = default;
 
 void KontrolerDrzewa::setKatalog(BytKatalogu *katalog)
 {
@@ -233,9 +230,8 @@ void KontrolerDrzewa::setKatalog(BytKatalogu *katalog)
     m_wczytywanie.reset();
     ++m_numerWczytywania;
     beginResetModel();
-    delete m_korzen;
     m_katalog = katalog;
-    m_korzen = new WezelDrzewa(katalog, nullptr);
+    m_korzen = std::make_unique<WezelDrzewa>(katalog, nullptr);
     m_korzen->m_zaladowany = katalog != nullptr;
     endResetModel();
     if (katalog)
@@ -422,7 +418,7 @@ bool KontrolerDrzewa::wczytajKrok()
             else if (m_katalog->bytyWewnetrzneBezOdczytu().contains(pozycja.byt))
                 byt = pozycja.byt;
             if (byt)
-                w.oczekujace.append(new WezelDrzewa(byt, m_korzen, pozycja));
+                w.oczekujace.append(new WezelDrzewa(byt, m_korzen.get(), pozycja));
         }
         w.nastepna = koniec;
         return true;
@@ -447,7 +443,7 @@ void KontrolerDrzewa::wstawOczekujace()
             delete wezel;
     }
     m_wczytywanie->oczekujace.clear();
-    wstawWezly(m_korzen, std::move(wezly));
+    wstawWezly(m_korzen.get(), std::move(wezly));
 }
 
 void KontrolerDrzewa::zakonczWczytywanie()
@@ -457,15 +453,15 @@ void KontrolerDrzewa::zakonczWczytywanie()
     // never read, so that listing brings in what changed on disk meanwhile.
     if (w->zListingu)
         m_katalog->zakonczOdczytZListingu(w->tozsamosc);
-    obserwuj(m_korzen);
+    obserwuj(m_korzen.get());
     // What others added or removed while the rows came in.
-    zastosujZmiany(m_korzen);
+    zastosujZmiany(m_korzen.get());
     emit wczytany();
 }
 
 WezelDrzewa *KontrolerDrzewa::wezel(const QModelIndex &indeks) const
 {
-    return indeks.isValid() ? static_cast<WezelDrzewa *>(indeks.internalPointer()) : m_korzen;
+    return indeks.isValid() ? static_cast<WezelDrzewa *>(indeks.internalPointer()) : m_korzen.get();
 }
 
 QModelIndex KontrolerDrzewa::indeksWezla(const WezelDrzewa *wezel) const
@@ -554,7 +550,7 @@ void KontrolerDrzewa::rearrangeObjects()
 {
     zastosujOdlozoneZmiany();
     // Most calls find no name changed: no layout change, which would make the view lay out every row.
-    if (wPorzadku(m_korzen))
+    if (wPorzadku(m_korzen.get()))
         return;
     emit layoutAboutToBeChanged();
     const QModelIndexList stare = persistentIndexList();
@@ -562,7 +558,7 @@ void KontrolerDrzewa::rearrangeObjects()
     wezly.reserve(stare.size());
     for (const QModelIndex &indeks : stare)
         wezly.append(wezel(indeks));
-    posortujPoziom(m_korzen);
+    posortujPoziom(m_korzen.get());
     QModelIndexList nowe;
     nowe.reserve(stare.size());
     for (qsizetype i = 0; i < stare.size(); ++i) {

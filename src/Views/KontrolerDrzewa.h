@@ -86,7 +86,7 @@ public:
     BytKatalogu *katalog() const { return m_katalog; }
     void setKatalog(BytKatalogu *katalog);
 
-    WezelDrzewa *korzen() const { return m_korzen; }
+    WezelDrzewa *korzen() const { return m_korzen.get(); }
     WezelDrzewa *wezel(const QModelIndex &indeks) const;
     QModelIndex indeksWezla(const WezelDrzewa *wezel) const;
 
@@ -173,7 +173,8 @@ private:
     static WezelDrzewa *znajdz(const QObject *obiekt, const QList<WezelDrzewa *> &wezly);
 
     QPointer<BytKatalogu> m_katalog;
-    WezelDrzewa *m_korzen;
+    // Its nodes are its QObject children.
+    std::unique_ptr<WezelDrzewa> m_korzen;
     QItemSelectionModel *m_zaznaczenie;
     QList<QPointer<WezelDrzewa>> m_odlozone;
     bool m_stosujeZmiany = false;

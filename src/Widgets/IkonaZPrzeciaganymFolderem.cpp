@@ -88,7 +88,11 @@ void IkonaZPrzeciaganymFolderem::rozpocznijPrzeciaganie()
     if (!przeciaganie)
         return;
     m_czyTrwaPrzeciaganie = true;
+    // The drag runs an event loop of its own, in which a drop may close the view that holds the icon.
+    const QPointer<IkonaZPrzeciaganymFolderem> ja(this);
     wykonajPrzeciaganie(przeciaganie);
+    if (!ja)
+        return;
     m_czyTrwaPrzeciaganie = false;
     ustawStanWyswietlania(Normalny);
 }

@@ -167,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(ZmianaLokalizacji, SprawdzeniaLokalizacji, ::testing::V
     }, Alert::firstButton, QStringLiteral("File named 'Tarrowind' exists in this location. Choose another location"), false},
     Sprawdzenie{"AnEmptyFolder", [](KatalogTestowy &d, const QString &) { return d.katalog(QStringLiteral("pusty")); },
                 Alert::firstButton, QString(), true}),
-    [](const auto &info) { return std::string(info.param.nazwa); });
+    [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
 
 namespace {
 
@@ -213,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(ZmianaLokalizacji, StatusyPrzycisku, ::testing::Values(
     Stan{"UseTheOneThere", true, false, false, 3, "Use portfolio", false, "Tarrowind has found portfolio in this location and will use it."},
     Stan{"UseTheOneThereInsteadOfMoving", true, false, true, 4, "Use portfolio", false, "Tarrowind has found portfolio in this location and will use it."},
     Stan{"Migrate", false, false, true, 5, "Migrate portfolio", true, "Tarrowind is ready to start migration."}),
-    [](const auto &info) { return std::string(info.param.nazwa); });
+    [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
 
 namespace {
 
@@ -272,7 +272,7 @@ INSTANTIATE_TEST_SUITE_P(ZmianaLokalizacji, Operacje, ::testing::Values(
     Operacja{"CreateElsewhere", false, false, "Portfolio has been created."},
     Operacja{"MigrateOnOneFileSystem", true, false, "Portfolio has been migrated."},
     Operacja{"MigrateAcrossFileSystems", true, true, "Portfolio has been migrated."}),
-    [](const auto &info) { return std::string(info.param.nazwa); });
+    [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
 
 namespace {
 
@@ -333,7 +333,7 @@ INSTANTIATE_TEST_SUITE_P(ZmianaLokalizacji, Niepowodzenia, ::testing::Values(
     Niepowodzenie{"AFailedMove", Niepowodzenie::ZajetaNazwa, "Migration error occured"},
     Niepowodzenie{"ACancelledCopy", Niepowodzenie::Anulowanie, nullptr},
     Niepowodzenie{"ALocationThatCannotBeStored", Niepowodzenie::NieudanyZapis, "Could not store the portfolio location."}),
-    [](const auto &info) { return std::string(info.param.nazwa); });
+    [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
 
 TEST_F(ZmianaLokalizacji, AFileWrittenIntoTheSourceDuringACrossDeviceCopySurvives)
 {

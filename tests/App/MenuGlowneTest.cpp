@@ -356,7 +356,7 @@ TEST_P(MenuWSytuacji, OneEnabledItemPerKeyEachWithAHandlerAndUniqueMnemonics)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sytuacje, MenuWSytuacji, ::testing::ValuesIn(przypadkiMenu),
-                         [](const ::testing::TestParamInfo<PrzypadekMenu> &info) { return std::string(info.param.nazwa); });
+                         [](const ::testing::TestParamInfo<PrzypadekMenu> &wiersz) { return std::string(wiersz.param.nazwa); });
 
 namespace {
 
@@ -573,7 +573,7 @@ TEST_P(KlawiszWProgramie, ActsInTheFocusedViewOrStaysInTheFocusedField)
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabela, KlawiszWProgramie, ::testing::ValuesIn(przypadkiKlawiszy),
-                         [](const ::testing::TestParamInfo<PrzypadekKlawisza> &info) { return std::string(info.param.nazwa); });
+                         [](const ::testing::TestParamInfo<PrzypadekKlawisza> &wiersz) { return std::string(wiersz.param.nazwa); });
 
 TEST_F(MenuGlowneWProgramie, QuitKeepsTheExpectedOutcomeBeingTypedThenEndsTheProgram)
 {

@@ -101,4 +101,4 @@ INSTANTIATE_TEST_SUITE_P(MigrationRun, PrzebiegiMigracji, ::testing::Values(
              W::MigrationUndefined, true},
     PrzebiegMigracji{"AnOwnerGoneDuringTheErrorAlertGetsNoFurtherStep", PrzebiegMigracji::ZajetaNazwa, true,
              {QStringLiteral("blad Migration error occured [3]")}, W::MigrationFailed, true}),
-    [](const auto &info) { return std::string(info.param.nazwa); });
+    [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });

@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(PreferencesAndAbout, Linki, ::testing::Values(
          "https://tarrowind.example/changelog/?utm_source=tarrowind-app-fs&utm_medium=menu-help-changelog&utm_campaign=version-1.3%20beta"},
     Link{"AboutWindowsSiteButton", Akcja::otworzWitryneTarrowind, true, "1.3",
          "https://tarrowind.example/?utm_source=tarrowind-app-fs&utm_medium=window-about-website&utm_campaign=version-1.3"}),
-    [](const auto &info) { return std::string(info.param.nazwa); });
+    [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
 
 TEST(PreferencesAndAbout, AboutShowsTheVersionAndBuildAndBothWindowsAreMadeOnceAndOnlyHidden)
 {
@@ -137,11 +137,12 @@ TEST_P(ZamykanieOkien, BeforeAChangeTheBrowserWindowsCloseOnlyWhenTheUserSaysSo)
     PreferencesWindowController *preferencje = delegat.kontrolerOknaPreferencji();
     preferencje->openChangePortfolioLocationPanel(nullptr);
     // The change ends on later turns; a loaded machine needs more of them.
-    QTest::qWaitFor([&] {
+    // What did not come, the checks below name.
+    EXPECT_TRUE(QTest::qWaitFor([&] {
         wykonajOdlozoneUsuniecia();
         return alerty.wpisy().size() == z.pytania && wybor.wpisy().size() == (z.wyborKatalogu ? 1 : 0)
                && menu.canOpenNewWindow() && widoczneOknaPrzegladarki().size() == (z.wyborKatalogu ? 1 : 3);
-    }, 5000);
+    }, 5000));
     wykonajOdlozoneUsuniecia();
 
     EXPECT_EQ(alerty.wpisy().size(), z.pytania);
@@ -161,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(PreferencesAndAbout, ZamykanieOkien, ::testing::Values(
     Zamykanie{"CloseWindowsClosesTwoVisibleAndOneMinimised", true, Alert::firstButton, 1, 0, true},
     Zamykanie{"CancelClosesNone", true, Alert::firstButton + 1, 1, 3, false},
     Zamykanie{"WithNoneOpenNothingIsAsked", false, Alert::firstButton, 0, 0, true}),
-    [](const auto &info) { return std::string(info.param.nazwa); });
+    [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
 
 TEST(PreferencesAndAbout, CommandsThatNeedAMainBrowserDoNothingWithoutOneAndNoWindowOpensWhileForbidden)
 {

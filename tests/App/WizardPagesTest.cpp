@@ -348,7 +348,7 @@ TEST_P(SprawdzanieLokalizacji, EachCaseShowsItsOneAlertAndTakesTheFolderOnlyWhen
 }
 
 INSTANTIATE_TEST_SUITE_P(Kreator, SprawdzanieLokalizacji, ::testing::ValuesIn(kontroleLokalizacji),
-                         [](const auto &info) { return std::string(info.param.nazwa); });
+                         [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
 
 TEST_F(StronyKreatora, AWizardReplacedWhileALocationAlertIsUpIsNotTouchedAfterIt)
 {

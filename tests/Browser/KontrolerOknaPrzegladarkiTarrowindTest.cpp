@@ -20,12 +20,12 @@ KontrolerOknaPrzegladarkiTarrowind *noweOkno()
 }
 
 // A texture whose every pixel tells its own row and column: red = row, green = column.
-QImage tekstura(int szerokosc, int wysokosc, int niebieski)
+QImage tekstura(int szerokosc, int wysokosc, int skladowaNiebieska)
 {
     QImage obraz(szerokosc, wysokosc, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < wysokosc; ++y) {
         for (int x = 0; x < szerokosc; ++x)
-            obraz.setPixel(x, y, qRgb(y, x, niebieski));
+            obraz.setPixel(x, y, qRgb(y, x, skladowaNiebieska));
     }
     return obraz;
 }

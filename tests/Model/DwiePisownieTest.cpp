@@ -141,7 +141,7 @@ TEST_P(BliznietaWGrafie, BothAreItemsOfTheGraphAndAReReadKeepsThem)
 }
 
 INSTANTIATE_TEST_SUITE_P(Uklady, BliznietaWGrafie, ::testing::ValuesIn(blizniaki),
-                         [](const ::testing::TestParamInfo<Blizniaki> &info) { return std::string(info.param.nazwa); });
+                         [](const ::testing::TestParamInfo<Blizniaki> &wiersz) { return std::string(wiersz.param.nazwa); });
 
 // --- each twin is acted on alone
 
@@ -225,7 +225,7 @@ TEST_P(JedenZBlizniakow, MovesAloneAndLeavesTheOtherAsItWas)
 }
 
 INSTANTIATE_TEST_SUITE_P(Operacje, JedenZBlizniakow, ::testing::ValuesIn(operacje),
-                         [](const ::testing::TestParamInfo<Operacja> &info) { return std::string(info.param.nazwa); });
+                         [](const ::testing::TestParamInfo<Operacja> &wiersz) { return std::string(wiersz.param.nazwa); });
 
 // --- another program re-spells a name
 
@@ -262,8 +262,9 @@ TEST_P(InnaPisownia, EndsInTheGraphOfAFreshBuild)
     const ZmianaPisowni &przypadek = GetParam();
     rozloz(przypadek.uklad);
     baza();
-    if (const QString usun = R(przypadek.usun); !przypadek.usun.isEmpty())
+    if (const QString usun = R(przypadek.usun); !przypadek.usun.isEmpty()) {
         ASSERT_TRUE(QFileInfo(usun).isDir() ? QDir(usun).removeRecursively() : QFile::remove(usun));
+    }
     ASSERT_TRUE(QDir().rename(R(przypadek.z), R(przypadek.na)));
 
     ObserwatorZmianNaDysku obserwator;
@@ -274,7 +275,7 @@ TEST_P(InnaPisownia, EndsInTheGraphOfAFreshBuild)
 }
 
 INSTANTIATE_TEST_SUITE_P(Zmiany, InnaPisownia, ::testing::ValuesIn(zmianyPisowni),
-                         [](const ::testing::TestParamInfo<ZmianaPisowni> &info) { return std::string(info.param.nazwa); });
+                         [](const ::testing::TestParamInfo<ZmianaPisowni> &wiersz) { return std::string(wiersz.param.nazwa); });
 
 // --- a typed name finds its item in either spelling
 

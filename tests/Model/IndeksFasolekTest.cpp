@@ -27,10 +27,11 @@ void sprawdzWyszukiwanie(BazaFasolek *baza, const QString &poKroku)
         const QString url = fasolka->bytFasolki()->plikowyURL();
         EXPECT_EQ(AnalizatorUrlaModelu::znajdzObiektZawierajacyURLISprawdzCzyURLJestRowny(url), fasolka)
             << poKroku.toStdString() << ": " << url.toStdString();
-        if (fasolka->katalog())
+        if (fasolka->katalog()) {
             EXPECT_EQ(AnalizatorUrlaModelu::znajdzObiektZawierajacyURLISprawdzCzyURLJestRowny(url + QStringLiteral("/x")),
                       static_cast<QObject *>(fasolka->katalog()))
                 << poKroku.toStdString() << ": inside " << url.toStdString();
+        }
     }
 }
 

@@ -94,8 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
         ZmianaInnegoProgramu{"a bean renamed",
                              [](const QString &ready) { return QFile::rename(ready + "/Stara.txt", ready + "/Inna.txt"); },
                              {QStringLiteral("Inna.txt")}}),
-    [](const ::testing::TestParamInfo<ZmianaInnegoProgramu> &info) {
-        return std::string("Zmiana") + std::to_string(info.index);
+    [](const ::testing::TestParamInfo<ZmianaInnegoProgramu> &wiersz) {
+        return std::string("Zmiana") + std::to_string(wiersz.index);
     });
 
 TEST_F(ObserwatorPonadLimitemObserwacji, AShownFlowIsReadAgainAtOnce)

@@ -64,7 +64,7 @@ QString S(const char *tekst)
     return QString::fromUtf8(tekst);
 }
 
-const Przypadek przypadki[] = {
+const Przypadek przypadkiZajetejNazwy[] = {
     {"StatusChange", {{S("All Beans/Work/a.txt"), "aktywna"}, {S("All Beans/Work/_Done/a.txt"), "ukonczona"}},
      [](ZajetaNazwa &t, BladOperacji *b) { return t.pod(S("All Beans/Work/a.txt"))->ustawStatus(Fasolka::sfUkonczona, b); },
      EEXIST, juzJest, bladPrzeniesienia},
@@ -170,7 +170,7 @@ TEST_P(ZajetaNazwa, FailsAndKeepsBothItemsAndTheGraph)
     sprawdzNiezmienione();
 }
 
-INSTANTIATE_TEST_SUITE_P(Operacje, ZajetaNazwa, ::testing::ValuesIn(przypadki),
-                         [](const ::testing::TestParamInfo<Przypadek> &info) { return std::string(info.param.nazwa); });
+INSTANTIATE_TEST_SUITE_P(Operacje, ZajetaNazwa, ::testing::ValuesIn(przypadkiZajetejNazwy),
+                         [](const ::testing::TestParamInfo<Przypadek> &wiersz) { return std::string(wiersz.param.nazwa); });
 
 } // namespace

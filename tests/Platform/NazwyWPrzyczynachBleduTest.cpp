@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(NazwaWPrzyczynie{"RenameToATooLongName", DzialanieZNazwa::Przemianowanie, true, false},
                       NazwaWPrzyczynie{"MoveToAnotherFileSystemUnderATooLongName",
                                        DzialanieZNazwa::PrzeniesienieNaInnySystem, true, false}),
-    [](const ::testing::TestParamInfo<NazwaWPrzyczynie> &info) { return std::string(info.param.opis); });
+    [](const ::testing::TestParamInfo<NazwaWPrzyczynie> &wiersz) { return std::string(wiersz.param.opis); });
 
 // The ctest entry "nieuprzywilejowany" runs these as an ordinary user.
 INSTANTIATE_TEST_SUITE_P(
@@ -103,6 +103,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(NazwaWPrzyczynie{"MoveToAnotherFileSystemIntoAReadOnlyFolder",
                                        DzialanieZNazwa::PrzeniesienieNaInnySystem, false, true},
                       NazwaWPrzyczynie{"MigrationIntoAReadOnlyFolder", DzialanieZNazwa::PrzenoszenieKatalogu, false, true}),
-    [](const ::testing::TestParamInfo<NazwaWPrzyczynie> &info) { return std::string(info.param.opis); });
+    [](const ::testing::TestParamInfo<NazwaWPrzyczynie> &wiersz) { return std::string(wiersz.param.opis); });
 
 } // namespace

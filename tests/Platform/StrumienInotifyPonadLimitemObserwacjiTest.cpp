@@ -133,6 +133,6 @@ INSTANTIATE_TEST_SUITE_P(
                                 return QDir().mkpath(k + "/a/c/d") && QFile(k + "/a/c/d/plik").open(QIODevice::WriteOnly);
                             },
                             "a/c/d"}),
-    [](const ::testing::TestParamInfo<ZmianaBezObserwacji> &info) {
-        return std::string("Zmiana") + std::to_string(info.index);
+    [](const ::testing::TestParamInfo<ZmianaBezObserwacji> &wiersz) {
+        return std::string("Zmiana") + std::to_string(wiersz.index);
     });

@@ -635,7 +635,7 @@ void PortfolioPodObciazeniem::krokProgramu()
         return;
     }
     case oOpakuj: {
-        Fasolka *f = wybierzFasolke([](Fasolka *f) { return f->jestZPlikiem(); });
+        Fasolka *f = wybierzFasolke([](Fasolka *kandydatka) { return kandydatka->jestZPlikiem(); });
         if (!f)
             return;
         const QString opis = QStringLiteral("opakujFasolkePlikowaWKatalog %1").arg(wzgledna(url(f)));
@@ -646,7 +646,7 @@ void PortfolioPodObciazeniem::krokProgramu()
         return;
     }
     case oWypakuj: {
-        Fasolka *f = wybierzFasolke([](Fasolka *f) { return f->jestZKatalogiem(); });
+        Fasolka *f = wybierzFasolke([](Fasolka *kandydatka) { return kandydatka->jestZKatalogiem(); });
         if (!f)
             return;
         const QByteArray sciezka = QFile::encodeName(url(f));
@@ -664,7 +664,7 @@ void PortfolioPodObciazeniem::krokProgramu()
     }
     case oRezultat:
     case oBezRezultatu: {
-        Fasolka *f = wybierzFasolke([](Fasolka *f) { return f->katalog() != nullptr; });
+        Fasolka *f = wybierzFasolke([](Fasolka *kandydatka) { return kandydatka->katalog() != nullptr; });
         if (!f)
             return;
         const QString tekst = operacja == oBezRezultatu ? QString()

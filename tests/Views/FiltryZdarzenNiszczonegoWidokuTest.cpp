@@ -80,8 +80,9 @@ TEST(FiltryZdarzenNiszczonegoWidokuTest, AViewTornDownUnderItsFiltersLeavesThemQ
         ASSERT_TRUE(zbudowany.widok);
         zniszczPodczasZdarzen(zbudowany.widok);
         EXPECT_FALSE(zbudowany.widok);
-        if (auto *kontroler = dynamic_cast<KontrolerRzeczyKatalogu *>(zbudowany.wlascicielFiltra.get()))
+        if (auto *kontroler = dynamic_cast<KontrolerRzeczyKatalogu *>(zbudowany.wlascicielFiltra.get())) {
             EXPECT_EQ(kontroler->widokZaryseli(), nullptr);
+        }
     }
 }
 

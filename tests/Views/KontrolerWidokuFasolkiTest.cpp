@@ -265,7 +265,8 @@ TEST_F(KontrolerWidokuFasolkiTest, FilesDroppedOnAFolderBeansIconLandInItsFolder
         QCoreApplication::sendEvent(ikona, &zrzut);
         const QString wFasolce = QFileInfo(p.fasolka->bytFasolki()->plikowyURL()).filePath() + "/" + QFileInfo(zrodlo).fileName();
         EXPECT_EQ(QFileInfo::exists(wFasolce), p.przyjmuje);
-        if (!p.przyjmuje)
+        if (!p.przyjmuje) {
             EXPECT_TRUE(QFileInfo::exists(zrodlo));
+        }
     }
 }

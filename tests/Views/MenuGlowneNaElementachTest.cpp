@@ -63,7 +63,7 @@ void PrintTo(const Przypadek &przypadek, std::ostream *os)
     *os << przypadek.nazwa;
 }
 
-const Przypadek przypadki[] = {
+const Przypadek przypadkiMenuGlownego[] = {
     {"KartaFasolkiZmieniaStatusSwojejFasolki", Fokus::ZarysKartyFasolki, Akcja::deaktywujFasolki, 0, true,
      Skutek::FasolkaKartyNieaktywna},
     {"WidokFasolkiZmieniaStatusSwojejFasolki", Fokus::ZarysWidokuFasolki, Akcja::deaktywujFasolki, 0, true,
@@ -273,8 +273,8 @@ TEST_P(MenuGlowneNaElementachTabela, ReachesTheFocusedViewsHandler)
     EXPECT_TRUE(m_alerty.wpisy().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Tabela, MenuGlowneNaElementachTabela, ::testing::ValuesIn(przypadki),
-                         [](const ::testing::TestParamInfo<Przypadek> &info) { return std::string(info.param.nazwa); });
+INSTANTIATE_TEST_SUITE_P(Tabela, MenuGlowneNaElementachTabela, ::testing::ValuesIn(przypadkiMenuGlownego),
+                         [](const ::testing::TestParamInfo<Przypadek> &wiersz) { return std::string(wiersz.param.nazwa); });
 
 // Move to Flow from the main menu lists every flow, the main one first and the others by name,
 // and moves the list's selected bean, whatever the menu's own delegate is.

@@ -48,9 +48,11 @@ protected:
     {
         ASSERT_TRUE(QTest::qWaitFor([&] { return !QFileInfo::exists(wKoszu); }, 5000)) << wKoszu.toStdString();
         ASSERT_TRUE(QTest::qWaitFor([&] { return lista()->kontrolerTablicy()->rowCount() == wszystkie.size() - 1; }));
-        for (const QString &sciezka : wszystkie)
-            if (sciezka != wKoszu)
+        for (const QString &sciezka : wszystkie) {
+            if (sciezka != wKoszu) {
                 EXPECT_TRUE(QFileInfo::exists(sciezka)) << sciezka.toStdString();
+            }
+        }
     }
     QStringList sciezkiListy()
     {

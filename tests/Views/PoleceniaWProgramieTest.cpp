@@ -364,7 +364,7 @@ TEST_P(PoleceniaWProgramie, ActsOnTheRowClickedInThisTab)
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabela, PoleceniaWProgramie, ::testing::ValuesIn(przypadki),
-                         [](const ::testing::TestParamInfo<Przypadek> &info) { return std::string(info.param.nazwa); });
+                         [](const ::testing::TestParamInfo<Przypadek> &wiersz) { return std::string(wiersz.param.nazwa); });
 
 class NoweRzeczyWProgramie : public UruchomionyProgram
 {

@@ -197,8 +197,8 @@ TEST_F(ProxyListyFasolekTest, ACommandOnAThousandBeansRecomputesEachShownListOnc
     uklad.plikiWFasolceKatalogowej = 0;
     uklad.fasolkiNaArchiwumPotoku = 0;
     ASSERT_TRUE(GeneratorPortfolio::zbuduj(m_baza.sciezka(), uklad).udany);
-    BazaFasolek *baza = BazaFasolek::sharedBazaFasolek();
-    Potok *glowny = baza->potokGlowny();
+    baza = BazaFasolek::sharedBazaFasolek();
+    glowny = baza->potokGlowny();
     QList<Fasolka *> zmieniane;
     for (Fasolka *fasolka : glowny->fasolki()) {
         if (!fasolka->jestUkonczona() && zmieniane.size() < 1000)

@@ -163,8 +163,9 @@ TEST_F(WierszeListWProgramie, AStatusChangeKeepsTheScrollPositionAndTheSelection
             return p.opuszczaListe ? tablica()->rowCount() == wiersze - 1
                                    : fasolka && qobject_cast<Fasolka *>(fasolka)->statusFasolki() != p.status;
         }, czasNaZdarzenieMs));
-        if (!p.opuszczaListe)
+        if (!p.opuszczaListe) {
             EXPECT_EQ(tablica()->wierszObiektu(fasolka), zmieniany) << "the list is sorted by name";
+        }
         QCoreApplication::processEvents();
         EXPECT_EQ(pionowy->value(), przewiniecie);
         EXPECT_EQ(tablica()->selectedObjects(), zaznaczone);

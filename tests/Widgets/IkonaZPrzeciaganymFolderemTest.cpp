@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDrag>
 #include <QMimeData>
+#include <QPointer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ public:
     int wywolania = 0;
 };
 
-class DelegatTestowy : public DelegatZrzutuNaIkoneZPrzeciaganymFolderem
+class DelegatTestowy final : public DelegatZrzutuNaIkoneZPrzeciaganymFolderem
 {
 public:
     Qt::DropAction ikonaZPrzeciaganymFolderemOperacjaDlaZrzutu(IkonaZPrzeciaganymFolderem *,
@@ -61,6 +62,18 @@ public:
     QPoint punkt;
     bool wlasnaPrzyjeta = true;
     int stanPodczas = -1;
+};
+
+// Instead of Qt's drag loop: a drop in it closes the view that holds the icon.
+class IkonaZamykanaPodczasPrzeciagania : public IkonaZPrzeciaganymFolderem
+{
+public:
+    using IkonaZPrzeciaganymFolderem::IkonaZPrzeciaganymFolderem;
+    void wykonajPrzeciaganie(QDrag *przeciaganie) override
+    {
+        delete przeciaganie;
+        delete parentWidget();
+    }
 };
 
 QImage polPrzezroczysty()
@@ -208,4 +221,20 @@ TEST_F(IkonaTest, PlateUnderTheImageAndDarkenedPixelsByState)
     pusty.fill(Qt::transparent);
     ikona.render(&pusty, QPoint(), QRegion(), QWidget::DrawChildren);
     EXPECT_EQ(pusty.pixelColor(5, 5).alpha(), 0) << "no image, no plate";
+}
+
+TEST(IkonaZamykanaPodczasPrzeciagania, AViewClosedWhileItsIconIsDraggedTakesTheIconWithoutATouchAfterwards)
+{
+    const QPointer<QWidget> widok = new QWidget;
+    const QPointer<IkonaZPrzeciaganymFolderem> ikona = new IkonaZamykanaPodczasPrzeciagania(widok);
+    ikona->resize(40, 40);
+    ikona->setObraz(polPrzezroczysty());
+    ikona->setPlikowyURL(QStringLiteral("/tmp/fasolka"));
+    QTest::mousePress(ikona, Qt::LeftButton, {}, QPoint(10, 10));
+    QMouseEvent ruch(QEvent::MouseMove, QPointF(30, 30), ikona->mapToGlobal(QPointF(30, 30)), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QCoreApplication::sendEvent(ikona, &ruch);
+
+    EXPECT_FALSE(widok);
+    EXPECT_FALSE(ikona);
 }

@@ -243,12 +243,12 @@ void TabStripView::dragLeaveEvent(QDragLeaveEvent *event)
 void TabStripView::dropEvent(QDropEvent *event)
 {
     setDropIndicator(-1);
-    const auto *data = qobject_cast<const TabMimeData *>(event->mimeData());
-    if (!data || !TabDragController::canDropTab(data, m_browser)) {
+    const auto *tabData = qobject_cast<const TabMimeData *>(event->mimeData());
+    if (!tabData || !TabDragController::canDropTab(tabData, m_browser)) {
         event->ignore();
         return;
     }
-    data->recordDrop(m_browser, insertionIndexForPosition(event->position().toPoint().x()));
+    tabData->recordDrop(m_browser, insertionIndexForPosition(event->position().toPoint().x()));
     event->setDropAction(Qt::MoveAction);
     event->accept();
 }
@@ -347,9 +347,9 @@ void TabStripView::layoutTabs()
 bool TabStripView::dragTabOut(TabContents *contents)
 {
     const int index = m_browser->indexOfTabContents(contents);
-    auto *data = new TabMimeData(contents);
+    auto *tabData = new TabMimeData(contents);
     auto *drag = new QDrag(this);
-    drag->setMimeData(data);
+    drag->setMimeData(tabData);
     if (TabView *tabView = tabViewAt(index)) {
         drag->setPixmap(tabView->grab());
         drag->setHotSpot(m_pressOffsetInTab);
@@ -374,7 +374,7 @@ bool TabStripView::dragTabOut(TabContents *contents)
     m_tabDragRunning = false;
     qApp->removeEventFilter(this);
     const bool cancelled = action == Qt::IgnoreAction && m_tabDragCancelled;
-    TabDragController::finishDrag(*data, cancelled, QCursor::pos() - pointerInWindow);
+    TabDragController::finishDrag(*tabData, cancelled, QCursor::pos() - pointerInWindow);
     return true;
 }
 

@@ -4,10 +4,12 @@
 
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 QModelIndex wierszZarysu(KontrolerDrzewa *drzewo, const QString &sciezka)
 {
     // The shown folder's rows come in from a worker thread.
-    QTest::qWaitFor([drzewo] { return !drzewo->wczytuje(); }, 10000);
+    EXPECT_TRUE(QTest::qWaitFor([drzewo] { return !drzewo->wczytuje(); }, 10000)) << "the folder is still being read";
     QModelIndex indeks;
     for (const QString &nazwa : sciezka.split(QLatin1Char('/'))) {
         if (drzewo->canFetchMore(indeks))
