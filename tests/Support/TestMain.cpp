@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstdio>
 #include <map>
 #include <vector>
 #include <cstring>
@@ -131,7 +132,8 @@ private:
     // delays are short in tests; a block of a context that went is dropped when its moment comes.
     static void dokonczOdlozonePrace()
     {
-        QTest::qWaitFor([] { return DelayedOperations::liczbaOczekujacych() == 0; }, 5000);
+        if (!QTest::qWaitFor([] { return DelayedOperations::liczbaOczekujacych() == 0; }, 5000))
+            std::fprintf(stderr, "Work the test put off was still waiting 5 s after it.\n");
         usunOdlozone();
     }
 

@@ -38,6 +38,6 @@ TEST_P(SondaBramy, OnlyADialogHoldingTheWholeProgramRaisesTheGate)
 INSTANTIATE_TEST_SUITE_P(ModalGateProbe, SondaBramy, ::testing::Values(
     OtwartyDialog{"ASheetOnAWindow", true, false},
     OtwartyDialog{"ADialogOfTheWholeProgram", false, true}),
-    [](const auto &info) { return std::string(info.param.nazwa); });
+    [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
 
 } // namespace
