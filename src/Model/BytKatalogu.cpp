@@ -138,6 +138,7 @@ void BytKatalogu::synchronizujWTle()
         return;
     }
     m_czytamWTle = true;
+    ++s_odczytowWTle;
     const QString url = plikowyURL();
     const quint64 opcje = m_opcjeSynchronizacji;
     const QPointer<BytKatalogu> katalog(this);
@@ -152,6 +153,7 @@ void BytKatalogu::synchronizujWTle()
             migawka->byty, [&](BytSystemuPlikow *byt) { return migawka->urle[miejsca.value(byt)]; }, url, opcje,
             [&](BytSystemuPlikow *byt) { return migawka->katalogi[miejsca.value(byt)]; });
         QMetaObject::invokeMethod(QCoreApplication::instance(), [katalog, url, migawka, synchronizator, udane] {
+            --s_odczytowWTle;
             if (!katalog)
                 return;
             const bool ponownie = katalog->m_czytacPonownieWTle;

@@ -40,6 +40,9 @@ public:
     // The same re-read with the listing taken on a worker thread; the difference is applied
     // here when it comes back.
     void synchronizujWTle();
+    // Re-lists taken on workers whose difference the main thread has not applied yet: the
+    // graph is in step with the disk only once none is left.
+    static int liczbaOdczytowWTle() { return s_odczytowWTle; }
     // A first read in parts, from a listing taken elsewhere: each part's entities are made and
     // added (aligned with `wpisy`, null where an entry is gone), until the read is ended. Does
     // nothing once the folder was read whole. `typy`, when given, are the entries' types as
@@ -95,6 +98,7 @@ private:
     bool m_czytamWTle = false;
     bool m_czytacPonownieWTle = false;
     quint64 m_opcjeSynchronizacji = 0;
+    static inline int s_odczytowWTle = 0;
     BazaFasolek *m_bazaFasolek = nullptr;
     RzeczWBazieFasolekZKatalogiem *m_rzeczZKatalogiem = nullptr;
     Fasolka *m_zBytuKataloguDoFasolki = nullptr;

@@ -56,6 +56,28 @@ void odczytajWczytaneFasolki(const QList<Fasolka *> &fasolki)
     }
 }
 
+// A plain folder inside a bean: nothing in the graph's structure waits for its children, so a
+// change in it is listed on a worker and the main thread applies only the difference. A bean's
+// own folder, a flow, a status or a structure folder is read at once: their answers are needed now.
+bool wewnatrzFasolki(const BytKatalogu *katalog)
+{
+    if (katalog->zBytuSystemuPlikowDoFasolki())
+        return false;
+    for (const BytKatalogu *wyzej = katalog->katalogNadrzedny(); wyzej; wyzej = wyzej->katalogNadrzedny()) {
+        if (wyzej->zBytuSystemuPlikowDoFasolki())
+            return true;
+    }
+    return false;
+}
+
+void odczytajZmieniony(QObject *obiekt)
+{
+    if (auto *katalog = qobject_cast<BytKatalogu *>(obiekt); katalog && wewnatrzFasolki(katalog))
+        katalog->synchronizujWTle();
+    else
+        dynamic_cast<ProtokolSynchronizacjiZDyskiem *>(obiekt)->synchronizujZDyskiem();
+}
+
 // Below a watched root, once the root's own object has read itself again.
 void odczytajWszystkieWczytane(QObject *obiekt)
 {
@@ -182,7 +204,7 @@ void ObserwatorZmianNaDysku::pathWatcherEventOccurred(SCEvents *pathWatcher, con
     // What one re-read brought in step stays in step for the rest of the batch.
     if (!m_odczytaneWPartii.contains(obiekt)) {
         m_odczytaneWPartii.insert(obiekt);
-        dynamic_cast<ProtokolSynchronizacjiZDyskiem *>(obiekt)->synchronizujZDyskiem();
+        odczytajZmieniony(obiekt);
     }
     if (quint32(event.eventFlags()) & StrumienInotify::MusiPrzeczytacPodkatalogi)
         odczytajWszystkieWczytane(obiekt);

@@ -9,13 +9,20 @@
 #include "Model/Potok.h"
 #include "Model/SCEvents.h"
 
+#include "Platform/FolderListing.h"
 #include "Platform/ModalGate.h"
+#include "Platform/Paths.h"
 
 #include "Support/CzasyOczekiwania.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QThread>
+#include <QThreadPool>
+
+#include <atomic>
+#include <optional>
 
 namespace {
 
@@ -245,6 +252,55 @@ TEST_F(ObserwatorZmianNaDyskuTest, TreeUnpackedInsideABeanIsNotReadBelowWhatWasS
     przeczekajCisze();
     EXPECT_FALSE(src->czyBytyBylyOdczytaneZDysku());
     EXPECT_TRUE(src->bytyWewnetrzneBezOdczytu().isEmpty());
+}
+
+// A big folder shown inside a bean follows another program's changes, and the main thread's
+// handler of the change leaves the listing to a worker: it only applies the difference.
+TEST_F(ObserwatorZmianNaDyskuTest, BigFolderInsideABeanIsReListedOnAWorker)
+{
+    const QString zdjecia = katalog(QStringLiteral("All Beans/_Main_Flow/Garden/photos"));
+    for (int i = 0; i < 20000; ++i) {
+        QFile plikZdjecia(zdjecia + QStringLiteral("/%1.jpg").arg(i));
+        ASSERT_TRUE(plikZdjecia.open(QIODevice::WriteOnly));
+    }
+    BytKatalogu *ogrod = zbudujIObserwuj()->potokGlowny()->znajdzFasolkeONazwie(QStringLiteral("Garden"))->katalog();
+    BytKatalogu *katalogZdjec = dziecko(ogrod, QStringLiteral("photos"));
+    ASSERT_NE(katalogZdjec, nullptr);
+    ASSERT_EQ(katalogZdjec->bytyWewnetrzne().size(), 20000);
+
+    std::atomic<int> naGlownym = 0;
+    std::atomic<int> naInnym = 0;
+    QThread *glowny = QThread::currentThread();
+    FolderListing::setFaultHookForTests([&, sciezka = katalogZdjec->plikowyURL()](const QString &katalog) {
+        if (katalog == sciezka)
+            ++(QThread::currentThread() == glowny ? naGlownym : naInnym);
+        return std::optional<int>();
+    });
+    struct UsunHak
+    {
+        ~UsunHak()
+        {
+            QThreadPool::globalInstance()->waitForDone();
+            FolderListing::setFaultHookForTests({});
+        }
+    } usunHak;
+
+    zapisz(zdjecia + QStringLiteral("/new.jpg"));
+    ASSERT_TRUE(QFile::remove(zdjecia + QStringLiteral("/0.jpg")));
+    ASSERT_TRUE(QFile::remove(zdjecia + QStringLiteral("/1.jpg")));
+    const auto nazwyWGrafie = [&] {
+        QStringList nazwy;
+        for (BytSystemuPlikow *byt : katalogZdjec->bytyWewnetrzneBezOdczytu())
+            nazwy.append(Paths::lastComponent(byt->plikowyURL()));
+        nazwy.sort();
+        return nazwy;
+    };
+    QStringList naDysku = QDir(zdjecia).entryList(QDir::Files);
+    naDysku.sort();
+    ASSERT_EQ(naDysku.size(), 19999);
+    ASSERT_TRUE(czekaj([&] { return BytKatalogu::liczbaOdczytowWTle() == 0 && nazwyWGrafie() == naDysku; }));
+    EXPECT_EQ(naGlownym, 0);
+    EXPECT_GE(naInnym, 1);
 }
 
 TEST_F(ObserwatorZmianNaDyskuTest, SecondSetupStartsNothingAndAStartWhileWatchingIsRefused)

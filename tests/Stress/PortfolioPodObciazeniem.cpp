@@ -290,8 +290,11 @@ bool PortfolioPodObciazeniem::ustal()
         const int oczekiwane = katalogiDoObserwowania(korzenie[0]) + katalogiDoObserwowania(korzenie[1]);
         const int obserwowane = strumien->liczbaObserwowanychKatalogow();
         const bool wszystkie = m_listingiDzialaja ? obserwowane == oczekiwane : obserwowane >= oczekiwane;
-        // Quiet twice in a row with every folder watched: nothing is left in the kernel or the walk.
-        if (biezacy == poprzedni && wszystkie) {
+        // A folder re-listed on a worker is in step only once its difference is applied.
+        const bool bezOdczytowWTle = BytKatalogu::liczbaOdczytowWTle() == 0;
+        // Quiet twice in a row with every folder watched and no re-list out: nothing is left in
+        // the kernel, the walk or the workers.
+        if (biezacy == poprzedni && wszystkie && bezOdczytowWTle) {
             if (++cichych == 2) {
                 zapiszWDzienniku(QStringLiteral("-- settled"));
                 const QStringList bezObserwacji = katalogiBezObserwacji(korzenie);
@@ -302,7 +305,7 @@ bool PortfolioPodObciazeniem::ustal()
             }
         } else {
             cichych = 0;
-            if (!wszystkie)
+            if (!wszystkie || !bezOdczytowWTle)
                 QThread::msleep(1);
         }
         poprzedni = biezacy;
