@@ -541,6 +541,9 @@ void LosowyDzien::krok(int numer)
     if (QWidget *menu = QApplication::activePopupWidget())
         menu->close();
     QCoreApplication::processEvents();
+    // Back in the program's loop, what the step closed is deleted; processEvents alone leaves it, and windows, tabs
+    // and views closed would pile up alive all day.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void LosowyDzien::ustalISprawdz(int numer)
