@@ -55,11 +55,9 @@
 #include <QTimer>
 
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <memory>
 
-#include <unistd.h>
 
 // A random day: a user's commands on the windows the program's own start-up builds, by real input at real rows,
 // interleaved with another program's changes to the portfolio; after every settle the graph equals a fresh build,
@@ -131,11 +129,6 @@ void wpisz(QWidget *pole, const QString &tekst)
     }
 }
 
-QString opisWidoku(const QAbstractItemView *widok)
-{
-    return QString::fromLatin1(widok->metaObject()->className());
-}
-
 // The row's text: the first column that shows one.
 QString opisWiersza(const QModelIndex &indeks)
 {
@@ -175,14 +168,8 @@ QSet<int> statusyZakresu(const ListwaZakresu *listwa)
     }
 }
 
-class LosowyDzien;
-LosowyDzien *biezacyDzien = nullptr;
-void poAwarii(int sygnal);
-
 class LosowyDzien : public PortfolioPodObciazeniem
 {
-    friend void poAwarii(int sygnal);
-
 protected:
     LosowyDzien()
     {
@@ -206,10 +193,6 @@ protected:
             m_alerty.dodajOdpowiedz(odpowiedz);
             zapiszWDzienniku(QStringLiteral("   alert \"%1\" answered %2").arg(alert.messageText()).arg(odpowiedz));
         });
-        // A crash names the seed and the last steps too.
-        biezacyDzien = this;
-        std::signal(SIGSEGV, poAwarii);
-        std::signal(SIGABRT, poAwarii);
         BrowserWindow *okno = nullptr;
         uruchomProgram(m_uruchomienie, okno);
         if (HasFatalFailure())
@@ -228,9 +211,6 @@ protected:
     void TearDown() override
     {
         m_straznik.stop();
-        std::signal(SIGSEGV, SIG_DFL);
-        std::signal(SIGABRT, SIG_DFL);
-        biezacyDzien = nullptr;
         zatrzymajProgram(m_uruchomienie);
         DesktopServices::setShared(nullptr);
         PortfolioPodObciazeniem::TearDown();
@@ -265,11 +245,15 @@ protected:
     // A popover left open by the step gets a name, or Escape.
     void odpowiedzDymkowi();
 
+    // Told as it was drawn: the step's input may change the rows (an outline applies its folder's changes when asked
+    // for the selection) or close the view, so no index or view of it is read afterwards.
     struct Miejsce
     {
         QAbstractItemView *widok = nullptr;
-        QModelIndex indeks;
         QPoint punkt;
+        bool naWierszu = false;
+        QString nazwaWidoku;
+        QString wiersz;
     };
     // A visible list or outline of the window and a place in it: mostly a row, now and then below the rows.
     Miejsce losujMiejsce(BrowserWindow *okno);
@@ -283,18 +267,6 @@ protected:
     QTimer m_straznik;
     bool m_zrzutOczekuje = false;
 };
-
-void poAwarii(int sygnal)
-{
-    std::signal(sygnal, SIG_DFL);
-    if (biezacyDzien) {
-        const QByteArray tekst = "\nThe random day crashed (signal " + QByteArray::number(sygnal) + ")."
-                                 + biezacyDzien->kontekst().toUtf8() + '\n';
-        const ssize_t zapisane = ::write(STDERR_FILENO, tekst.constData(), size_t(tekst.size()));
-        (void)zapisane;
-    }
-    std::raise(sygnal);
-}
 
 QString LosowyDzien::nazwaLubZla(bool plik, bool ukryta)
 {
@@ -322,17 +294,21 @@ LosowyDzien::Miejsce LosowyDzien::losujMiejsce(BrowserWindow *okno)
                                  || wiersze.constLast().parent() != indeks.parent()))
             wiersze << indeks;
     }
+    QModelIndex indeks;
     if (wiersze.isEmpty() || szansa(12)) {
         miejsce.punkt = QPoint(viewport->width() / 2, viewport->height() - 3);
-        miejsce.indeks = miejsce.widok->indexAt(miejsce.punkt);
-        return miejsce;
+        indeks = miejsce.widok->indexAt(miejsce.punkt);
+    } else {
+        const QModelIndex wiersz = wiersze[losuj(int(wiersze.size()))];
+        const int kolumny = miejsce.widok->model()->columnCount(wiersz.parent());
+        indeks = wiersz.siblingAtColumn(kolumny > 1 ? losuj(kolumny) : 0);
+        if (!miejsce.widok->visualRect(indeks).isValid())
+            indeks = wiersz;
+        miejsce.punkt = miejsce.widok->visualRect(indeks).center();
     }
-    const QModelIndex wiersz = wiersze[losuj(int(wiersze.size()))];
-    const int kolumny = miejsce.widok->model()->columnCount(wiersz.parent());
-    miejsce.indeks = wiersz.siblingAtColumn(kolumny > 1 ? losuj(kolumny) : 0);
-    if (!miejsce.widok->visualRect(miejsce.indeks).isValid())
-        miejsce.indeks = wiersz;
-    miejsce.punkt = miejsce.widok->visualRect(miejsce.indeks).center();
+    miejsce.naWierszu = indeks.isValid();
+    miejsce.nazwaWidoku = QString::fromLatin1(miejsce.widok->metaObject()->className());
+    miejsce.wiersz = opisWiersza(indeks);
     return miejsce;
 }
 
@@ -377,7 +353,7 @@ void LosowyDzien::menuPodreczne(BrowserWindow *okno)
     QMenu *menu = otwarteMenu();
     if (!menu) {
         zapiszWDzienniku(QStringLiteral("right click in %1 at \"%2\": no menu")
-                             .arg(opisWidoku(miejsce.widok), opisWiersza(miejsce.indeks)));
+                             .arg(miejsce.nazwaWidoku, miejsce.wiersz));
         return;
     }
     QList<QAction *> pozycje;
@@ -388,7 +364,7 @@ void LosowyDzien::menuPodreczne(BrowserWindow *okno)
     QAction *wybrana = pozycje[losuj(int(pozycje.size()))];
     ++m_statystyka[QStringLiteral("context menu: ") + (qobject_cast<PozycjaMenu *>(wybrana) ? wybrana->text() : QStringLiteral("(a flow or an application)"))].first;
     zapiszWDzienniku(QStringLiteral("context menu of %1 at \"%2\": \"%3\"")
-                         .arg(opisWidoku(miejsce.widok), opisWiersza(miejsce.indeks), wybrana->text()));
+                         .arg(miejsce.nazwaWidoku, miejsce.wiersz, wybrana->text()));
     wybrana->trigger();
 }
 
@@ -399,8 +375,8 @@ void LosowyDzien::kliknij(BrowserWindow *okno, bool podwojnie)
         return;
     const Qt::KeyboardModifiers modyfikatory = szansa(15) ? Qt::ControlModifier : szansa(10) ? Qt::AltModifier : Qt::NoModifier;
     zapiszWDzienniku(QStringLiteral("%1 in %2 at \"%3\"%4")
-                         .arg(podwojnie ? QStringLiteral("double-click") : QStringLiteral("click"), opisWidoku(miejsce.widok),
-                              opisWiersza(miejsce.indeks),
+                         .arg(podwojnie ? QStringLiteral("double-click") : QStringLiteral("click"), miejsce.nazwaWidoku,
+                              miejsce.wiersz,
                               modyfikatory == Qt::NoModifier ? QString() : QStringLiteral(" with a modifier")));
     QPointer<QWidget> viewport = miejsce.widok->viewport();
     QTest::mouseClick(viewport, Qt::LeftButton, modyfikatory, miejsce.punkt);
@@ -429,14 +405,14 @@ void LosowyDzien::upuscPlik(BrowserWindow *okno)
     const bool upuszczony = wszedl && zrzut.upusc();
     m_zrzutOczekuje = m_zrzutOczekuje || upuszczony;
     zapiszWDzienniku(QStringLiteral("drop %1 on %2 at \"%3\": %4")
-                         .arg(plik.mid(R().size()), opisWidoku(miejsce.widok), opisWiersza(miejsce.indeks),
+                         .arg(plik.mid(R().size()), miejsce.nazwaWidoku, miejsce.wiersz,
                               upuszczony ? QStringLiteral("taken") : QStringLiteral("refused")));
 }
 
 void LosowyDzien::zmienNazweWMiejscu(BrowserWindow *okno)
 {
     const Miejsce miejsce = losujMiejsce(okno);
-    if (!miejsce.widok || !miejsce.indeks.isValid())
+    if (!miejsce.widok || !miejsce.naWierszu)
         return;
     QPointer<QAbstractItemView> widok = miejsce.widok;
     QTest::mouseClick(widok->viewport(), Qt::LeftButton, {}, miejsce.punkt);
@@ -445,14 +421,14 @@ void LosowyDzien::zmienNazweWMiejscu(BrowserWindow *okno)
     QTest::keyClick(widok, Qt::Key_F2);
     auto *pole = qobject_cast<FileNameChangerField *>(QApplication::focusWidget());
     if (!pole) {
-        zapiszWDzienniku(QStringLiteral("F2 in %1 at \"%2\": no field").arg(opisWidoku(miejsce.widok), opisWiersza(miejsce.indeks)));
+        zapiszWDzienniku(QStringLiteral("F2 in %1 at \"%2\": no field").arg(miejsce.nazwaWidoku, miejsce.wiersz));
         return;
     }
     const QString nazwa = nazwaLubZla(szansa(50), !qobject_cast<WidokZaryseliRzeczyKatalogu *>(widok.data()));
     static const Qt::Key konce[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Escape};
     const Qt::Key koniec = konce[losuj(int(std::size(konce)))];
     zapiszWDzienniku(QStringLiteral("rename in place in %1 \"%2\" -> \"%3\" ending with %4")
-                         .arg(opisWidoku(miejsce.widok), opisWiersza(miejsce.indeks), nazwa,
+                         .arg(miejsce.nazwaWidoku, miejsce.wiersz, nazwa,
                               QKeySequence(koniec).toString()));
     pole->selectAll();
     wpisz(pole, nazwa);
@@ -565,6 +541,9 @@ void LosowyDzien::krok(int numer)
     if (QWidget *menu = QApplication::activePopupWidget())
         menu->close();
     QCoreApplication::processEvents();
+    // Back in the program's loop, what the step closed is deleted; processEvents alone leaves it, and windows, tabs
+    // and views closed would pile up alive all day.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void LosowyDzien::ustalISprawdz(int numer)

@@ -33,8 +33,13 @@
 #include <numeric>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#ifdef TARROWIND_POD_SANITIZEREM
+#include <sanitizer/common_interface_defs.h>
+#endif
 
 namespace {
 
@@ -62,15 +67,82 @@ QStringList nazwyZle()
 
 // The console sink is called from the watcher's thread too.
 std::mutex zamekKonsoli;
-std::deque<QString> ostatnieLinieKonsoli;
+std::deque<QByteArray> ostatnieLinieKonsoli;
 
 char komunikatBudzetu[512];
 
+void wypisz(const char *tekst, size_t dlugosc)
+{
+    const ssize_t zapisane = ::write(STDERR_FILENO, tekst, dlugosc);
+    (void)zapisane;
+}
+
+void wypisz(const char *tekst)
+{
+    wypisz(tekst, std::strlen(tekst));
+}
+
+// The run a crash or an overrun reports on.
+const PortfolioPodObciazeniem *biezacyPrzebieg = nullptr;
+
 void poBudzecie(int)
 {
-    const ssize_t zapisane = ::write(STDERR_FILENO, komunikatBudzetu, std::strlen(komunikatBudzetu));
-    (void)zapisane;
+    wypisz(komunikatBudzetu);
+    // Slow or stuck: the last steps tell.
+    if (biezacyPrzebieg)
+        biezacyPrzebieg->wypiszKontekstPoAwarii();
     _exit(3);
+}
+
+void poAwarii(int sygnal)
+{
+    // The handler is reset as it is entered: a fault while it writes ends the process as the first would have.
+    if (biezacyPrzebieg) {
+        const char numer[] = {char('0' + sygnal / 10 % 10), char('0' + sygnal % 10), 0};
+        wypisz("\nThe run crashed (signal ");
+        wypisz(numer[0] == '0' ? numer + 1 : numer);
+        wypisz(").");
+        biezacyPrzebieg->wypiszKontekstPoAwarii();
+    }
+    raise(sygnal);
+}
+
+#ifdef TARROWIND_POD_SANITIZEREM
+// The sanitizer handles faults itself and reports what it found; then, before it ends the process, this.
+void poRaporcieSanitizera()
+{
+    if (biezacyPrzebieg) {
+        wypisz("\nThe run was stopped by the sanitizer.");
+        biezacyPrzebieg->wypiszKontekstPoAwarii();
+    }
+}
+constexpr int sygnalyAwarii[] = {SIGABRT};
+#else
+constexpr int sygnalyAwarii[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+#endif
+
+void ustawObslugeAwarii(bool wlaczona)
+{
+#ifdef TARROWIND_POD_SANITIZEREM
+    __sanitizer_set_death_callback(wlaczona ? poRaporcieSanitizera : nullptr);
+#else
+    // A stack overflow leaves no room for the handler on the stack that overflowed. (A sanitizer keeps a stack of
+    // its own for this.)
+    static char zapasowyStos[1 << 16];
+    static const bool stosUstawiony = [] {
+        stack_t stos{};
+        stos.ss_sp = zapasowyStos;
+        stos.ss_size = sizeof zapasowyStos;
+        return sigaltstack(&stos, nullptr) == 0;
+    }();
+    (void)stosUstawiony;
+#endif
+    struct sigaction obsluga{};
+    obsluga.sa_handler = wlaczona ? poAwarii : SIG_DFL;
+    obsluga.sa_flags = SA_ONSTACK | SA_RESETHAND;
+    sigemptyset(&obsluga.sa_mask);
+    for (const int sygnal : sygnalyAwarii)
+        sigaction(sygnal, &obsluga, nullptr);
 }
 
 // Folders the watcher can watch: every visible real folder of the tree whose parent lists.
@@ -166,10 +238,16 @@ void PortfolioPodObciazeniem::SetUp()
     m_los.seed(m_ziarno);
     std::printf("Seed %llu; replay with %s=%llu\n", (unsigned long long)m_ziarno, m_zmiennaZiarna,
                 (unsigned long long)m_ziarno);
+    // A sanitizer ends the process without flushing what it buffered.
+    std::fflush(stdout);
+    std::snprintf(m_naglowekKontekstu, sizeof m_naglowekKontekstu, "\nSeed %llu (replay with %s=%llu). Last steps:",
+                  (unsigned long long)m_ziarno, m_zmiennaZiarna, (unsigned long long)m_ziarno);
+    biezacyPrzebieg = this;
+    ustawObslugeAwarii(true);
     ustawBudzetCzasu(120, "this test");
     Konsola::ustawWyjscie([](const QByteArray &linia) {
         const std::lock_guard<std::mutex> blokada(zamekKonsoli);
-        ostatnieLinieKonsoli.push_back(QString::fromUtf8(linia).trimmed());
+        ostatnieLinieKonsoli.push_back(linia.trimmed());
         if (ostatnieLinieKonsoli.size() > 20)
             ostatnieLinieKonsoli.pop_front();
     });
@@ -193,6 +271,8 @@ void PortfolioPodObciazeniem::SetUp()
 void PortfolioPodObciazeniem::TearDown()
 {
     alarm(0);
+    ustawObslugeAwarii(false);
+    biezacyPrzebieg = nullptr;
     // Names outside the file-name encoding go first: the temporary folder cannot remove them.
     przejdzDrzewo(QFile::encodeName(m_baza.sciezka()), [](const QByteArray &sciezka, const struct stat &info) {
         if (!S_ISDIR(info.st_mode) && !Paths::isEncodable(sciezka.mid(sciezka.lastIndexOf('/') + 1)))
@@ -481,21 +561,40 @@ QList<Potok *> PortfolioPodObciazeniem::potokiGrafu() const
 
 void PortfolioPodObciazeniem::zapiszWDzienniku(const QString &wpis)
 {
-    m_dziennik.push_back(wpis);
+    m_dziennik.push_back(wpis.toUtf8());
     if (m_dziennik.size() > m_dlugoscDziennika)
         m_dziennik.pop_front();
 }
 
 QString PortfolioPodObciazeniem::kontekst() const
 {
-    QString tekst = QStringLiteral("\nSeed %1 (replay with %2=%1). Last steps:").arg(m_ziarno).arg(QLatin1String(m_zmiennaZiarna));
-    for (const QString &wpis : m_dziennik)
-        tekst += QStringLiteral("\n  ") + wpis;
+    QString tekst = QString::fromUtf8(m_naglowekKontekstu);
+    for (const QByteArray &wpis : m_dziennik)
+        tekst += QStringLiteral("\n  ") + QString::fromUtf8(wpis);
     const std::lock_guard<std::mutex> blokada(zamekKonsoli);
     tekst += QStringLiteral("\nLast console lines:");
-    for (const QString &linia : ostatnieLinieKonsoli)
-        tekst += QStringLiteral("\n  ") + linia;
+    for (const QByteArray &linia : ostatnieLinieKonsoli)
+        tekst += QStringLiteral("\n  ") + QString::fromUtf8(linia);
     return tekst;
+}
+
+void PortfolioPodObciazeniem::wypiszKontekstPoAwarii() const
+{
+    wypisz(m_naglowekKontekstu);
+    for (const QByteArray &wpis : m_dziennik) {
+        wypisz("\n  ");
+        wypisz(wpis.constData(), size_t(wpis.size()));
+    }
+    // The lock may be held by the thread that crashed.
+    if (zamekKonsoli.try_lock()) {
+        wypisz("\nLast console lines:");
+        for (const QByteArray &linia : ostatnieLinieKonsoli) {
+            wypisz("\n  ");
+            wypisz(linia.constData(), size_t(linia.size()));
+        }
+        zamekKonsoli.unlock();
+    }
+    wypisz("\n");
 }
 
 void PortfolioPodObciazeniem::policz(const QString &operacja, bool udana)

@@ -33,6 +33,11 @@ class SCEvents;
 // generator, so a failure names the seed that replays it.
 class PortfolioPodObciazeniem : public PortfolioTestowe
 {
+public:
+    // The seed, the last steps and console lines, written to stderr by plain writes: a crash handler's version of
+    // kontekst(), which allocates.
+    void wypiszKontekstPoAwarii() const;
+
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -110,7 +115,9 @@ private:
                            const std::function<QString()> &warunekPowodzenia);
 
     RachunekPlikow m_rachunek{m_baza.sciezka()};
-    std::deque<QString> m_dziennik;
+    // UTF-8, so that a crash handler writes it as it stands.
+    std::deque<QByteArray> m_dziennik;
+    char m_naglowekKontekstu[160] = {};
     int m_licznikNazw = 0;
     int m_licznikTresci = 0;
 };
