@@ -58,7 +58,8 @@ void obracajDo(const std::function<bool()> &koniec, const char *co)
 int main(int argc, char **argv)
 {
     if (!LimitObserwacji::wWlasnejPrzestrzeniUzytkownika()) {
-        std::vector<char *> argumenty{const_cast<char *>("unshare"), const_cast<char *>("-U"), const_cast<char *>("-r")};
+        std::vector<char *> argumenty{const_cast<char *>("unshare"), const_cast<char *>("-U"),
+                                      const_cast<char *>("-r")};
         argumenty.insert(argumenty.end(), argv, argv + argc);
         argumenty.push_back(nullptr);
         execvp("unshare", argumenty.data());
@@ -88,14 +89,16 @@ int main(int argc, char **argv)
     auto *obserwator = dynamic_cast<ObserwatorZmianNaDysku *>(baza->obserwatorZmianNaDysku());
     int nieobserwowanych = 0;
     auto stabilnie = Zegar::now();
-    obracajDo([&] {
-        const int teraz = obserwator->events()->liczbaNieobserwowanychKatalogow();
-        if (teraz != nieobserwowanych) {
-            nieobserwowanych = teraz;
-            stabilnie = Zegar::now();
-        }
-        return teraz > 0 && Zegar::now() - stabilnie > std::chrono::seconds(2);
-    }, "the stream never settled past the limit");
+    obracajDo(
+        [&] {
+            const int teraz = obserwator->events()->liczbaNieobserwowanychKatalogow();
+            if (teraz != nieobserwowanych) {
+                nieobserwowanych = teraz;
+                stabilnie = Zegar::now();
+            }
+            return teraz > 0 && Zegar::now() - stabilnie > std::chrono::seconds(2);
+        },
+        "the stream never settled past the limit");
 
     // The worker's round of looks, on a watcher of its own: the limit leaves it no watch at all.
     InotifyTreeWatcher drzewa;
@@ -116,7 +119,8 @@ int main(int argc, char **argv)
                 kroki.push_back(czas([&] { drzewa.look(128, raporty); }));
         }));
     }
-    std::printf("unwatched folders: %d (stream), %d (own watcher)\n", nieobserwowanych, int(drzewa.unwatchedFolders().size()));
+    std::printf("unwatched folders: %d (stream), %d (own watcher)\n", nieobserwowanych,
+                int(drzewa.unwatchedFolders().size()));
     std::printf("worker round of looks: median %.1f ms, plain readdir of the trees %.1f ms (x%.2f); "
                 "longest step of 128 folders %.2f ms; reports of unchanged folders: %d\n",
                 mediana(rundy), mediana(podlogi), mediana(rundy) / mediana(podlogi),
@@ -136,20 +140,23 @@ int main(int argc, char **argv)
         QDir().mkpath(katalog);
         QFile(katalog + QStringLiteral("/Z innego programu.txt")).open(QIODevice::WriteOnly);
     }
-    obracajDo([&] {
-        for (Potok *potok : wszystkie) {
-            if (!potok->znajdzFasolkeONazwie(QStringLiteral("Z innego programu.txt")))
-                return false;
-        }
-        return true;
-    }, "a new bean never reached the graph");
+    obracajDo(
+        [&] {
+            for (Potok *potok : wszystkie) {
+                if (!potok->znajdzFasolkeONazwie(QStringLiteral("Z innego programu.txt")))
+                    return false;
+            }
+            return true;
+        },
+        "a new bean never reached the graph");
     std::vector<double> odczytyPotoku;
     for (int i = 0; i < przebiegi; ++i)
         odczytyPotoku.push_back(czas([&] { wszystkie.first()->synchronizujZDyskiem(); }));
     std::printf("main thread, %d flows changed: %d batches, median %.2f ms, longest %.2f ms; "
                 "one flow's re-read %.2f ms (a batch holds at most %d folders)\n",
-                int(wszystkie.size()), int(partie.size()), mediana(partie), *std::max_element(partie.begin(), partie.end()),
-                mediana(odczytyPotoku), StrumienInotify::nieobserwowanychNaTure);
+                int(wszystkie.size()), int(partie.size()), mediana(partie),
+                *std::max_element(partie.begin(), partie.end()), mediana(odczytyPotoku),
+                StrumienInotify::nieobserwowanychNaTure);
     std::printf("load average at end: ");
     std::fflush(stdout);
     std::system("cut -d' ' -f1-3 /proc/loadavg");

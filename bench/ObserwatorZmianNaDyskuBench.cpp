@@ -125,7 +125,7 @@ WynikSerii seriaKatalogow(Potok *potok, const QString &nazwaFasolki, bool plasko
     Fasolka *fasolka = potok->znajdzFasolkeONazwie(nazwaFasolki);
     const QString korzen = fasolka->bytFasolki()->plikowyURL() + QStringLiteral("/checkout");
     const std::string korzenC = QFile::encodeName(korzen).toStdString();
-    fasolka->katalog()->bytyWewnetrzne();  // shown in a view
+    fasolka->katalog()->bytyWewnetrzne(); // shown in a view
 
     std::atomic<bool> gotowe{false};
     std::thread tworca([&] {
@@ -157,7 +157,7 @@ WynikSerii seriaKatalogow(Potok *potok, const QString &nazwaFasolki, bool plasko
                 cisza = Zegar::now();
             }
             return gotowe && events.liczbaObserwowanychKatalogow() == katalogowPrzed + nowych
-                && Zegar::now() - cisza > std::chrono::milliseconds(2500);
+                   && Zegar::now() - cisza > std::chrono::milliseconds(2500);
         },
         std::chrono::seconds(120));
     tworca.join();
@@ -245,8 +245,10 @@ int main(int argc, char **argv)
         auto obs = obserwator(0.02, katalogow);
         for (int i = 0; i < powtorzenia * 2; ++i) {
             const bool doZrobionych = i % 2 == 0;
-            const QString skad = urlPotoku + (doZrobionych ? QStringLiteral("/_Incubation/") : QStringLiteral("/_Done/")) + nazwa;
-            const QString dokad = urlPotoku + (doZrobionych ? QStringLiteral("/_Done/") : QStringLiteral("/_Incubation/")) + nazwa;
+            const QString skad = urlPotoku
+                                 + (doZrobionych ? QStringLiteral("/_Incubation/") : QStringLiteral("/_Done/")) + nazwa;
+            const QString dokad =
+                urlPotoku + (doZrobionych ? QStringLiteral("/_Done/") : QStringLiteral("/_Incubation/")) + nazwa;
             const int cel = doZrobionych ? Fasolka::sfUkonczona : Fasolka::sfWInkubacji;
             if (!QDir().rename(skad, dokad)) {
                 std::fprintf(stderr, "Could not move %s\n", qPrintable(skad));
@@ -284,8 +286,8 @@ int main(int argc, char **argv)
     WynikSerii zagniezdzone, plaskie;
     {
         auto obs = obserwator(ObserwatorZmianNaDysku::domyslneOpoznienie, katalogow);
-        zagniezdzone = seriaKatalogow(tematyczne.at(1), fasolkaKatalogowa(tematyczne.at(1)), false, *obs->events(),
-                                      katalogow);
+        zagniezdzone =
+            seriaKatalogow(tematyczne.at(1), fasolkaKatalogowa(tematyczne.at(1)), false, *obs->events(), katalogow);
     }
     {
         const int teraz = listujRekurencyjnie(korzenie);
@@ -303,19 +305,45 @@ int main(int argc, char **argv)
                 portfolio.potoki, fasolkiNaPotok, portfolio.fasolkiWPotokach, portfolio.fasolkiZarchiwizowane,
                 katalogow);
     std::printf("Median of %d runs (status change: %d moves), warm cache.\n\n", powtorzenia, powtorzenia * 2);
-    std::printf("| measurement                                              | time [ms] | x floor | floor                          | target          |\n");
-    std::printf("|----------------------------------------------------------|-----------|---------|--------------------------------|-----------------|\n");
-    std::printf("| recursive readdir listing of both trees                  | %9.2f |    1.00 | itself                         |                 |\n", listowanie);
-    std::printf("| recursive FolderListing of both trees                    | %9.2f | %7.2f | the readdir listing            |                 |\n", listowanieWarstwa, listowanieWarstwa / listowanie);
-    std::printf("| set-up until every folder is watched                     | %9.2f | %7.2f | the readdir listing            |                 |\n", obserwacja, obserwacja / listowanie);
-    std::printf("|   the same against the FolderListing walk                |           | %7.2f | the FolderListing listing      | <= 1.5x floor   |\n", obserwacja / listowanieWarstwa);
-    std::printf("| set-up: main thread blocked                              | %9.3f | %7.2f | the readdir listing            | <= 5 ms         |\n", blokada, blokada / listowanie);
-    std::printf("| delivered batch -> bean seen under its new status        | %9.3f | %7.2f | listing the flow's 6 folders   | <= 2 ms         |\n", status, status / podlogaStatusu);
-    std::printf("| 5,000 nested folders in one bean: longest batch          | %9.2f | %7.2f | recursive listing of the tree  | <= 100 ms       |\n", zagniezdzone.najdluzszaTura, zagniezdzone.najdluzszaTura / zagniezdzone.podloga);
-    std::printf("|   all main-thread time, turns over 1 ms                  | %9.2f | %7d |                                |                 |\n", zagniezdzone.sumaTur, zagniezdzone.turyPonadMs);
-    std::printf("|   main-thread time per new folder [us]                   | %9.2f |         |                                | same at any size |\n", zagniezdzone.sumaTur * 1000 / 5100);
-    std::printf("| 5,000 folders directly in one bean: longest batch        | %9.2f | %7.2f | recursive listing of the tree  | <= 100 ms       |\n", plaskie.najdluzszaTura, plaskie.najdluzszaTura / plaskie.podloga);
-    std::printf("|   all main-thread time, turns over 1 ms                  | %9.2f | %7d |                                |                 |\n", plaskie.sumaTur, plaskie.turyPonadMs);
-    std::printf("|   main-thread time per new folder [us]                   | %9.2f |         |                                | same at any size |\n", plaskie.sumaTur * 1000 / 5001);
+    std::printf("| measurement                                              | time [ms] | x floor | floor              "
+                "            | target          |\n");
+    std::printf("|----------------------------------------------------------|-----------|---------|--------------------"
+                "------------|-----------------|\n");
+    std::printf("| recursive readdir listing of both trees                  | %9.2f |    1.00 | itself                 "
+                "        |                 |\n",
+                listowanie);
+    std::printf("| recursive FolderListing of both trees                    | %9.2f | %7.2f | the readdir listing      "
+                "      |                 |\n",
+                listowanieWarstwa, listowanieWarstwa / listowanie);
+    std::printf("| set-up until every folder is watched                     | %9.2f | %7.2f | the readdir listing      "
+                "      |                 |\n",
+                obserwacja, obserwacja / listowanie);
+    std::printf("|   the same against the FolderListing walk                |           | %7.2f | the FolderListing "
+                "listing      | <= 1.5x floor   |\n",
+                obserwacja / listowanieWarstwa);
+    std::printf("| set-up: main thread blocked                              | %9.3f | %7.2f | the readdir listing      "
+                "      | <= 5 ms         |\n",
+                blokada, blokada / listowanie);
+    std::printf("| delivered batch -> bean seen under its new status        | %9.3f | %7.2f | listing the flow's 6 "
+                "folders   | <= 2 ms         |\n",
+                status, status / podlogaStatusu);
+    std::printf("| 5,000 nested folders in one bean: longest batch          | %9.2f | %7.2f | recursive listing of the "
+                "tree  | <= 100 ms       |\n",
+                zagniezdzone.najdluzszaTura, zagniezdzone.najdluzszaTura / zagniezdzone.podloga);
+    std::printf("|   all main-thread time, turns over 1 ms                  | %9.2f | %7d |                            "
+                "    |                 |\n",
+                zagniezdzone.sumaTur, zagniezdzone.turyPonadMs);
+    std::printf("|   main-thread time per new folder [us]                   | %9.2f |         |                        "
+                "        | same at any size |\n",
+                zagniezdzone.sumaTur * 1000 / 5100);
+    std::printf("| 5,000 folders directly in one bean: longest batch        | %9.2f | %7.2f | recursive listing of the "
+                "tree  | <= 100 ms       |\n",
+                plaskie.najdluzszaTura, plaskie.najdluzszaTura / plaskie.podloga);
+    std::printf("|   all main-thread time, turns over 1 ms                  | %9.2f | %7d |                            "
+                "    |                 |\n",
+                plaskie.sumaTur, plaskie.turyPonadMs);
+    std::printf("|   main-thread time per new folder [us]                   | %9.2f |         |                        "
+                "        | same at any size |\n",
+                plaskie.sumaTur * 1000 / 5001);
     return 0;
 }

@@ -126,8 +126,9 @@ int main(int argc, char **argv)
     const double wPotoku = naFasolke(n, [&] { RelacjeModelu::fasolkiPotoku.dodaj(potok, fasolki); });
     stos->zamienKontekst(std::move(graf));
 
-    std::printf("Portfolio: %d beans in flows, %d archived; heap per bean in bytes (malloc's own overhead included)\n\n",
-                portfolio.fasolkiWPotokach, portfolio.fasolkiZarchiwizowane);
+    std::printf(
+        "Portfolio: %d beans in flows, %d archived; heap per bean in bytes (malloc's own overhead included)\n\n",
+        portfolio.fasolkiWPotokach, portfolio.fasolkiZarchiwizowane);
     std::printf("| %-58s | %8s |\n", "part", "bytes");
     std::printf("|------------------------------------------------------------|----------|\n");
     wiersz("bean object (with its QObject private data, context slot)", obiektyFasolek);

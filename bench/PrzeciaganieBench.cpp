@@ -5,10 +5,10 @@
 //
 //   PrzeciaganieBench [files] [runs]     (default 5000 9)
 
-#include "Platform/Ui/InformacjaOPrzeciaganiu.h"
 #include "Actions/KontrolerPrzeciagnieciaIZrzutu.h"
 #include "Model/BazaFasolek.h"
 #include "Model/Potok.h"
+#include "Platform/Ui/InformacjaOPrzeciaganiu.h"
 
 #include "Support/Pomiary.h"
 #include "Support/StanowiskoPomiarowe.h"
@@ -83,6 +83,7 @@ int main(int argc, char **argv)
         std::printf("%-40s %12.2f %12.2f %8.1f\n", opis, podloga, walidacja, walidacja / podloga);
     };
     wiersz(qPrintable(QStringLiteral("%1 files").arg(pliki)), sciezki);
-    wiersz(qPrintable(QStringLiteral("their folder and the %1 files in it").arg(pliki)), QStringList{katalog} + sciezki);
+    wiersz(qPrintable(QStringLiteral("their folder and the %1 files in it").arg(pliki)),
+           QStringList{katalog} + sciezki);
     return 0;
 }

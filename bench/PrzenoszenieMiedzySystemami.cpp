@@ -62,8 +62,8 @@ bool przeniesPoStaremu(const QString &zrodlo, const QString &cel)
     TreeCopier::setCopiedHookForTests([&](const QString &skopiowany) {
         if (kopia.isEmpty()) {
             // The hidden folder beside the destination that the copy is made in.
-            const QStringList ukryte = QDir(Paths::parent(cel)).entryList({QStringLiteral(".tarrowind-*.tmp")},
-                                                                          QDir::Dirs | QDir::Hidden);
+            const QStringList ukryte =
+                QDir(Paths::parent(cel)).entryList({QStringLiteral(".tarrowind-*.tmp")}, QDir::Dirs | QDir::Hidden);
             if (ukryte.size() == 1)
                 kopia = Paths::join(Paths::join(Paths::parent(cel), ukryte.first()), QStringLiteral("copy"));
         }
@@ -116,8 +116,9 @@ int main(int argc, char **argv)
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const int pliki = argc > 1 ? std::atoi(argv[1]) : 20000;
     const int rundy = argc > 2 ? std::atoi(argv[2]) : 5;
-    const QString miejsceCelu = qEnvironmentVariableIsSet("TARROWIND_BENCH_DEST") ? qEnvironmentVariable("TARROWIND_BENCH_DEST")
-                                                                                : QCoreApplication::applicationDirPath();
+    const QString miejsceCelu = qEnvironmentVariableIsSet("TARROWIND_BENCH_DEST")
+                                    ? qEnvironmentVariable("TARROWIND_BENCH_DEST")
+                                    : QCoreApplication::applicationDirPath();
     QTemporaryDir zrodla(QStringLiteral("/dev/shm/tarrowind-bench-XXXXXX"));
     QTemporaryDir cele(miejsceCelu + QStringLiteral("/tarrowind-bench-XXXXXX"));
     struct statfs systemZrodla;

@@ -5,8 +5,8 @@
 //
 //   RaportModelu <beans in flows> [--header]
 
-#include "Model/BazaFasolek.h"
 #include "Model/Archiwum.h"
+#include "Model/BazaFasolek.h"
 #include "Model/BytSystemuPlikow.h"
 #include "Model/Fasolka.h"
 #include "Model/ObserwatorZmianNaDysku.h"
@@ -161,7 +161,8 @@ void wiersz(const char *portfolio, const char *pomiar, const Para &para, const c
 
 void wierszPamieci(const char *portfolio, const char *pomiar, double megabajty)
 {
-    std::printf("| %-16s | %-38s | %10.1f | %10s | %7s | %-11s | %-44s |\n", portfolio, pomiar, megabajty, "", "", "", "");
+    std::printf("| %-16s | %-38s | %10.1f | %10s | %7s | %-11s | %-44s |\n", portfolio, pomiar, megabajty, "", "", "",
+                "");
 }
 
 void przerwij(const char *powod)
@@ -195,7 +196,7 @@ int main(int argc, char **argv)
     // The build and a re-read with nothing changed, without a watcher.
     BazaFasolek::setFabrykaObserwatoraZmianNaDysku({});
     StosCoreData::sharedStosCoreData()->nowyKontekst();
-    BazaFasolek::sharedBazaFasolek();  // one-time loads (the MIME database) come before the timed runs
+    BazaFasolek::sharedBazaFasolek(); // one-time loads (the MIME database) come before the timed runs
     std::vector<double> sterty;
     double sterta = 0;
     const Para budowa = zmierzNaPrzemian(
@@ -229,8 +230,9 @@ int main(int argc, char **argv)
     const std::string wInkubacji = urlPotoku + "/_Incubation/" + nazwa;
     const std::string wZrobionych = urlPotoku + "/_Done/" + nazwa;
     const auto przenies = [&](bool tam) {
-        const bool udane = tam ? renameat2(AT_FDCWD, wInkubacji.c_str(), AT_FDCWD, wZrobionych.c_str(), RENAME_NOREPLACE) == 0
-                               : renameat2(AT_FDCWD, wZrobionych.c_str(), AT_FDCWD, wInkubacji.c_str(), RENAME_NOREPLACE) == 0;
+        const bool udane =
+            tam ? renameat2(AT_FDCWD, wInkubacji.c_str(), AT_FDCWD, wZrobionych.c_str(), RENAME_NOREPLACE) == 0
+                : renameat2(AT_FDCWD, wZrobionych.c_str(), AT_FDCWD, wInkubacji.c_str(), RENAME_NOREPLACE) == 0;
         if (!udane)
             przerwij("a bare rename failed");
     };
@@ -275,8 +277,7 @@ int main(int argc, char **argv)
         pollfd opis{inotify, POLLIN, 0};
         poll(&opis, 1, -1);
         char bufor[4096];
-        while (read(inotify, bufor, sizeof bufor) <= 0) {
-        }
+        while (read(inotify, bufor, sizeof bufor) <= 0) {}
         long wpisy = 0;
         listuj(urlPotoku, false, wpisy);
         for (const char *status : {"/_Incubation", "/_Waiting_For", "/_Inactive", "/_Ready", "/_Done"})
@@ -286,10 +287,12 @@ int main(int argc, char **argv)
     const auto zdarzenieGrafu = [&](bool tam) {
         const int oczekiwany = tam ? Fasolka::sfUkonczona : Fasolka::sfWInkubacji;
         przenies(tam);
-        if (!czekaj([&] {
-                const Fasolka *f = potok->znajdzFasolkeONazwie(nazwaFasolki);
-                return f && f->statusFasolki() == oczekiwany;
-            }, true))
+        if (!czekaj(
+                [&] {
+                    const Fasolka *f = potok->znajdzFasolkeONazwie(nazwaFasolki);
+                    return f && f->statusFasolki() == oczekiwany;
+                },
+                true))
             przerwij("the graph never saw the change");
     };
     const Para zdarzenie = zmierzNaPrzemian(

@@ -32,8 +32,8 @@ class PrywatnaSzyna
 public:
     PrywatnaSzyna()
     {
-        m_demon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                                      QStringLiteral("--print-address=1")});
+        m_demon.start(QStringLiteral("dbus-daemon"),
+                      {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
         if (m_demon.waitForStarted() && m_demon.waitForReadyRead())
             m_adres = QString::fromUtf8(m_demon.readLine()).trimmed();
     }
@@ -107,8 +107,8 @@ int main(int argc, char **argv)
         programy.push_back(start);
         stosunki.push_back(start / (okno + graf));
     }
-    std::printf("%-44s %10s %10s %10s %10s %8s\n", "start to first painted window", "window ms", "graph ms",
-                "floor ms", "program ms", "ratio");
+    std::printf("%-44s %10s %10s %10s %10s %8s\n", "start to first painted window", "window ms", "graph ms", "floor ms",
+                "program ms", "ratio");
     std::printf("%-44s %10.1f %10.1f %10.1f %10.1f %8.2f\n",
                 qPrintable(QStringLiteral("%1 beans + %2 archived, %3 warm starts")
                                .arg(portfolio.fasolkiWPotokach)

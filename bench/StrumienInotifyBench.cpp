@@ -17,7 +17,7 @@
 namespace {
 
 constexpr int szerokosc = 50;
-constexpr int glebokosc = 100;  // 50 x 100 = 5,000 leaf folders
+constexpr int glebokosc = 100; // 50 x 100 = 5,000 leaf folders
 
 int zbuduj(const QString &korzen)
 {
@@ -69,7 +69,7 @@ int main(int argc, char **argv)
     const QString korzen = dysk.path() + QStringLiteral("/All Beans");
     const int katalogow = 1 + zbuduj(korzen);
 
-    przejdzListowaniem(korzen);  // warm the caches
+    przejdzListowaniem(korzen); // warm the caches
     const double podloga = przejdzListowaniem(korzen);
 
     StrumienInotify strumien;

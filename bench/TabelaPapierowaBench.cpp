@@ -1,12 +1,10 @@
 // A paper list of 10,000 rows over its array controller, given a new order (the first row moved
-// to the end, or a shuffle) with 100 selected objects kept, until laid out and painted, against the floor of a bare QStandardItemModel reset
-// of the same rows in a plain QTreeView of the same size. The two run in interleaved rounds, so a
-// machine busy with other work slows both alike.
-// Then one bean changing status in a shown flow list of 10,000 beans (a flow of 15,000, scope In
-// Work, sorted by name, 100 selected): leaving the list and coming back, timed from the
-// provider's change notice to the list having handled it (the move on disk and the provider's
-// recompute come before the notice and are not counted).
-// Prints a table; it passes or fails nothing.
+// to the end, or a shuffle) with 100 selected objects kept, until laid out and painted, against the floor of a bare
+// QStandardItemModel reset of the same rows in a plain QTreeView of the same size. The two run in interleaved rounds,
+// so a machine busy with other work slows both alike. Then one bean changing status in a shown flow list of 10,000
+// beans (a flow of 15,000, scope In Work, sorted by name, 100 selected): leaving the list and coming back, timed from
+// the provider's change notice to the list having handled it (the move on disk and the provider's recompute come before
+// the notice and are not counted). Prints a table; it passes or fails nothing.
 //
 //   TabelaPapierowaBench [rows] [rounds]     (default 10000 15)
 
@@ -51,9 +49,8 @@ void narysuj(QTreeView &widok)
 
 int main(int argc, char **argv)
 {
-    StanowiskoPomiarowe stanowisko(argc, argv, "/tmp/tarrowind-tabela-XXXXXX", [](int &n, char **v) {
-        return std::make_unique<QApplication>(n, v);
-    });
+    StanowiskoPomiarowe stanowisko(argc, argv, "/tmp/tarrowind-tabela-XXXXXX",
+                                   [](int &n, char **v) { return std::make_unique<QApplication>(n, v); });
     const int wiersze = argc > 1 ? std::atoi(argv[1]) : 10000;
     const int rundy = argc > 2 ? std::atoi(argv[2]) : 15;
 
@@ -87,7 +84,7 @@ int main(int argc, char **argv)
     kontroler.ustawTresc(wszystkie);
     std::printf("%-44s %10s %10s %8s\n", "new order until painted", "floor ms", "paper ms", "ratio");
     // Each round the list takes a new order, with 100 objects spread over it selected before.
-    const auto nowaKolejnosc = [&](const char *opis, const std::function<void(QList<QObject *> &lista)> &zmien) {
+    const auto nowaKolejnosc = [&](const char *opis, const std::function<void(QList<QObject *> & lista)> &zmien) {
         std::vector<double> papier, podloga, stosunki;
         for (int runda = 1; runda <= rundy; ++runda) {
             QList<QObject *> tresc = kontroler.arrangedObjects();

@@ -49,8 +49,9 @@ QString zbudujKatalog(int wpisow)
     const QString katalog = QDir::homePath() + QStringLiteral("/katalog");
     for (int i = 0; i < wpisow; ++i) {
         const QString sciezka = katalog + QStringLiteral("/wpis %1").arg(i, 6, 10, QLatin1Char('0'));
-        const bool ok = i % 5 == 0 ? QDir().mkpath(sciezka) && QFile(sciezka + QStringLiteral("/w.txt")).open(QIODevice::WriteOnly)
-                                   : QDir().mkpath(katalog) && QFile(sciezka + QStringLiteral(".txt")).open(QIODevice::WriteOnly);
+        const bool ok =
+            i % 5 == 0 ? QDir().mkpath(sciezka) && QFile(sciezka + QStringLiteral("/w.txt")).open(QIODevice::WriteOnly)
+                       : QDir().mkpath(katalog) && QFile(sciezka + QStringLiteral(".txt")).open(QIODevice::WriteOnly);
         if (!ok) {
             std::fprintf(stderr, "Could not lay out %s\n", qPrintable(sciezka));
             std::exit(1);
@@ -108,8 +109,9 @@ double czasProcesora()
 {
     rusage uzycie{};
     getrusage(RUSAGE_SELF, &uzycie);
-    return (uzycie.ru_utime.tv_sec + uzycie.ru_stime.tv_sec) * 1000.0 + (uzycie.ru_utime.tv_usec + uzycie.ru_stime.tv_usec) / 1000.0
-           - procesorWatku() + aplikacja()->procesorZajety;
+    return (uzycie.ru_utime.tv_sec + uzycie.ru_stime.tv_sec) * 1000.0
+           + (uzycie.ru_utime.tv_usec + uzycie.ru_stime.tv_usec) / 1000.0 - procesorWatku()
+           + aplikacja()->procesorZajety;
 }
 
 // Runs the event loop until the reloads that earlier pulses set off are over.
@@ -139,7 +141,10 @@ public:
 class Petla
 {
 public:
-    Petla() : m_ostatni(Zegar::now()) {}
+    Petla()
+        : m_ostatni(Zegar::now())
+    {
+    }
     void obrot(QEventLoop::ProcessEventsFlags flagi = QEventLoop::AllEvents)
     {
         QCoreApplication::processEvents(flagi);
@@ -266,7 +271,8 @@ struct Wyniki
         const auto [min, max] = std::minmax_element(stosunki.begin(), stosunki.end());
         std::printf("  %-37s median %8.2f ms   %s\n", nazwa, mediana(czasy), cel);
         std::printf("  %-37s median %8.2f ms\n", nazwaPodlogi, mediana(podlogi));
-        std::printf("  %-37s median %8.1f x    (spread %.1f to %.1f x)\n", "ratio to the floor", mediana(stosunki), *min, *max);
+        std::printf("  %-37s median %8.1f x    (spread %.1f to %.1f x)\n", "ratio to the floor", mediana(stosunki),
+                    *min, *max);
     }
 };
 
@@ -305,7 +311,8 @@ int main(int argc, char **argv)
     std::vector<double> przestojePrzeladowania, glownegoPrzeladowania, najdluzszePrzeladowania;
     for (int runda = 0; runda < rundy; ++runda) {
         const Podloga dno = podloga(sciezka);
-        const Przeladowanie wynik = przeladowanie(zarys, katalog, sciezka + QStringLiteral("/dodany %1.txt").arg(runda));
+        const Przeladowanie wynik =
+            przeladowanie(zarys, katalog, sciezka + QStringLiteral("/dodany %1.txt").arg(runda));
         if (wynik.poOpoznieniu)
             przeladowania.dodaj(*wynik.poOpoznieniu, dno.czas);
         przestojePrzeladowania.push_back(wynik.przestoj);
@@ -316,8 +323,8 @@ int main(int argc, char **argv)
 
     double obciazenie[3] = {};
     getloadavg(obciazenie, 3);
-    std::printf("Folder outline, %d entries, %d rounds, offscreen; load average %.2f (1 min) on %d cores\n", wpisow, rundy,
-                obciazenie[0], QThread::idealThreadCount());
+    std::printf("Folder outline, %d entries, %d rounds, offscreen; load average %.2f (1 min) on %d cores\n", wpisow,
+                rundy, obciazenie[0], QThread::idealThreadCount());
     klatki.drukuj("setKatalog to first frame with rows", "(at most 100 ms)");
     calosci.drukuj("setKatalog to the last row in", "(at most 3 x the floor)");
     procesora.drukuj("CPU time, all threads, to the last row", "", "CPU time of the floor");

@@ -79,8 +79,8 @@ bool AdapterZrzutuUrli::przyjmijZrzutDla(QObject *odbiorca, const InformacjaOPrz
 {
     // Made with what the source offers, not with the answer given while dragging.
     auto silnik = std::make_shared<KontrolerPrzeciagnieciaIZrzutu>(odbiorca, informacja.draggingSourceOperationMask());
-    const bool przyjety =
-        silnik->jestOperacjaDoWykonania() && silnik->pobierzUrleZeSchowkaDlaWidokuUrleZeSchowka(informacja, widok);
+    const bool przyjety = silnik->jestOperacjaDoWykonania()
+                          && silnik->pobierzUrleZeSchowkaDlaWidokuUrleZeSchowka(informacja, widok);
     if (!przyjety)
         return false;
     if (poPrzyjeciu)

@@ -53,8 +53,8 @@ void AlertNiepowodzenia::pokazPozostawioneOryginaly(const QStringList &nazwy, co
 {
     if (nazwy.isEmpty())
         return;
-    QString wiadomosc = QCoreApplication::translate(
-        "AlertNiepowodzenia", "Following things were copied; the original could not be removed:");
+    QString wiadomosc = QCoreApplication::translate("AlertNiepowodzenia",
+                                                    "Following things were copied; the original could not be removed:");
     for (const QString &nazwa : nazwy)
         wiadomosc += QStringLiteral("\n- '%1'").arg(nazwa);
     Alert alert;

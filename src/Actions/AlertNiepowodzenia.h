@@ -14,8 +14,8 @@ public:
     // The console line each command writes just before its alert.
     enum class LiniaKonsoli {
         Brak,
-        Wiadomosc,             // "Błąd: %1"
-        WiadomoscIInformacja,  // "Błąd: %1 %2"
+        Wiadomosc,            // "Błąd: %1"
+        WiadomoscIInformacja, // "Błąd: %1 %2"
     };
 
     static void pokaz(const QString &wiadomosc, const BladOperacji *blad, LiniaKonsoli linia);

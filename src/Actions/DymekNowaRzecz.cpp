@@ -44,9 +44,11 @@ void DymekNowaRzecz::pokazPrzy(QWidget *kotwica)
 
     const bool ponizej = obszarKotwicy.bottom() + height() <= dostepny.bottom();
     const int srodek = obszarKotwicy.center().x();
-    const int x = std::clamp(srodek - width() / 2, dostepny.left(), std::max(dostepny.left(), dostepny.right() - width()));
+    const int x =
+        std::clamp(srodek - width() / 2, dostepny.left(), std::max(dostepny.left(), dostepny.right() - width()));
     const int y = ponizej ? obszarKotwicy.bottom() + 1 : obszarKotwicy.top() - height();
-    ustawStrzalke(ponizej, std::clamp(srodek - x, promienRogu + polowaStrzalki, width() - promienRogu - polowaStrzalki));
+    ustawStrzalke(ponizej,
+                  std::clamp(srodek - x, promienRogu + polowaStrzalki, width() - promienRogu - polowaStrzalki));
     move(x, y);
     show();
     activateWindow();

@@ -22,7 +22,7 @@ EdycjaNazwyElementu::EdycjaNazwyElementu(const ElementyDlaPolecen &elementy)
 }
 
 bool EdycjaNazwyElementu::zakonczonaEdycjaNazwyElementu(QObject *obiekt, const QString &tekst,
-                                                               const QString &identyfikator)
+                                                        const QString &identyfikator)
 {
     QString nazwa;
     QString linia;
@@ -31,11 +31,13 @@ bool EdycjaNazwyElementu::zakonczonaEdycjaNazwyElementu(QObject *obiekt, const Q
     const auto *fasolka = qobject_cast<const Fasolka *>(obiekt);
     if (identyfikator == identyfikatorNazwyPotoku && potok && potok->nazwa() != tekst) {
         nazwa = potok->nazwa();
-        linia = QStringLiteral("Ustawienie nowej nazwy '%1' dla potoku się nie udało. Odczytuję nazwę '%2' z obiektu potoku.");
+        linia = QStringLiteral(
+            "Ustawienie nowej nazwy '%1' dla potoku się nie udało. Odczytuję nazwę '%2' z obiektu potoku.");
         wiadomosc = tr("Could not change flow name.");
     } else if (identyfikator == identyfikatorNazwyFasolki && fasolka && fasolka->nazwa() != tekst) {
         nazwa = fasolka->nazwa();
-        linia = QStringLiteral("Ustawienie nowej nazwy '%1' dla fasolki się nie udało. Odczytuję nazwę '%2' z obiektu fasolki.");
+        linia = QStringLiteral(
+            "Ustawienie nowej nazwy '%1' dla fasolki się nie udało. Odczytuję nazwę '%2' z obiektu fasolki.");
         wiadomosc = tr("Could not change bean name.");
     } else {
         return true;

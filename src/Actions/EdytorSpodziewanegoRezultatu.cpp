@@ -26,7 +26,8 @@ KontrolerEdytoraSpodziewanegoRezultatu *EdytorSpodziewanegoRezultatu::kontrolerE
     return m_kontroler;
 }
 
-void EdytorSpodziewanegoRezultatu::setKontrolerEdytoraSpodziewanegoRezultatu(KontrolerEdytoraSpodziewanegoRezultatu *kontroler)
+void EdytorSpodziewanegoRezultatu::setKontrolerEdytoraSpodziewanegoRezultatu(
+    KontrolerEdytoraSpodziewanegoRezultatu *kontroler)
 {
     m_kontroler = kontroler;
 }
@@ -97,7 +98,7 @@ bool EdytorSpodziewanegoRezultatu::czyKlawiszBezZnakow(const QKeyEvent &zdarzeni
 bool EdytorSpodziewanegoRezultatu::czyReturnBezOpcji(const QKeyEvent &zdarzenie)
 {
     return (zdarzenie.key() == Qt::Key_Return || zdarzenie.key() == Qt::Key_Enter)
-        && !zdarzenie.modifiers().testFlag(Qt::AltModifier);
+           && !zdarzenie.modifiers().testFlag(Qt::AltModifier);
 }
 
 bool EdytorSpodziewanegoRezultatu::wTrybieEdycji() const
@@ -147,7 +148,8 @@ void EdytorSpodziewanegoRezultatu::focusOutEvent(QFocusEvent *zdarzenie)
 {
     QPlainTextEdit::focusOutEvent(zdarzenie);
     // Another window or a menu takes the focus only for a while.
-    const bool naChwile = zdarzenie->reason() == Qt::ActiveWindowFocusReason || zdarzenie->reason() == Qt::PopupFocusReason;
+    const bool naChwile = zdarzenie->reason() == Qt::ActiveWindowFocusReason
+                          || zdarzenie->reason() == Qt::PopupFocusReason;
     if (wTrybieEdycji() && !naChwile)
         m_kontroler->zapiszPoUtracieFokusu(true);
 }
@@ -173,6 +175,8 @@ void EdytorSpodziewanegoRezultatu::paintEvent(QPaintEvent *zdarzenie)
 
 KontrolerOknaPrzegladarkiTarrowind::DostawcaEdytoraPola EdytorSpodziewanegoRezultatu::dostawcaDlaOkien()
 {
-    return {[](const QObject *pole) { return qobject_cast<const PoleTekstoweEdytoraSpodziewanegoRezultatu *>(pole) != nullptr; },
+    return {[](const QObject *pole) {
+                return qobject_cast<const PoleTekstoweEdytoraSpodziewanegoRezultatu *>(pole) != nullptr;
+            },
             [](QWidget *okno) -> QWidget * { return new EdytorSpodziewanegoRezultatu(okno); }};
 }

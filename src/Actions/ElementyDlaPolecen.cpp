@@ -18,8 +18,8 @@ QList<QObject *> ElementyDlaPolecen::zaznaczoneElementy() const
 QObject *ElementyDlaPolecen::kliknietyElement() const
 {
     return m_kontrolerTablicy && m_kliknietyWiersz >= 0 && m_kliknietyWiersz < m_kontrolerTablicy->rowCount()
-        ? m_kontrolerTablicy->obiektWWierszu(int(m_kliknietyWiersz))
-        : nullptr;
+               ? m_kontrolerTablicy->obiektWWierszu(int(m_kliknietyWiersz))
+               : nullptr;
 }
 
 QList<QObject *> ElementyDlaPolecen::kliknieteElementy() const
@@ -123,7 +123,8 @@ QList<QObject *> ElementyDlaPolecen::elementyDlaPochodzenia(Menu::Pochodzenie po
 {
     // A button's pop-up, like the button itself, acts on the selection: beside the list nothing
     // was right-clicked.
-    const bool naZaznaczonych = pochodzenie == Menu::Pochodzenie::Glowne || pochodzenie == Menu::Pochodzenie::ZPrzycisku;
+    const bool naZaznaczonych = pochodzenie == Menu::Pochodzenie::Glowne
+                                || pochodzenie == Menu::Pochodzenie::ZPrzycisku;
     return naZaznaczonych ? zaznaczoneElementy() : kliknieteElementy();
 }
 

@@ -57,7 +57,8 @@ const F::Regula *regulaDla(Akcja akcja)
 std::uint32_t faktyElementu(QObject *element)
 {
     if (Fasolka *f = jakoFasolka(element))
-        return F::fasolka | (f->jestZKatalogiem() ? F::fasolkaZKatalogiem : 0u) | (f->jestZPlikiem() ? F::fasolkaZPlikiem : 0u);
+        return F::fasolka | (f->jestZKatalogiem() ? F::fasolkaZKatalogiem : 0u)
+               | (f->jestZPlikiem() ? F::fasolkaZPlikiem : 0u);
     if (jakoPotok(element))
         return F::potok;
     if (jakoArchiwum(element))
@@ -92,7 +93,7 @@ bool FaktyPolecenia::wlaczona(Akcja akcja) const
 {
     const Regula *regula = regulaDla(akcja);
     return regula && maWszystkie(regula->wszystkie) && (!regula->ktorykolwiek || (m_fakty & regula->ktorykolwiek))
-        && !(m_fakty & regula->zaden);
+           && !(m_fakty & regula->zaden);
 }
 
 std::optional<bool> FaktyPolecenia::ukryta(Akcja akcja) const

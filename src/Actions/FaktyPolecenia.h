@@ -49,7 +49,10 @@ public:
     std::optional<bool> ukryta(Akcja akcja) const;
 
 private:
-    explicit FaktyPolecenia(std::uint32_t fakty) : m_fakty(fakty) {}
+    explicit FaktyPolecenia(std::uint32_t fakty)
+        : m_fakty(fakty)
+    {
+    }
     bool maWszystkie(std::uint32_t fakty) const { return (m_fakty & fakty) == fakty; }
 
     std::uint32_t m_fakty;

@@ -43,7 +43,7 @@ void FileSystemEntityActionController::zaktualizujWidocznoscMenuPodrzednegoOtwor
 }
 
 void FileSystemEntityActionController::zaktualizujPodrzedneMenuOtworzWProgramieDlaBytu(Menu *podmenu,
-                                                                                      const BytSystemuPlikow *byt)
+                                                                                       const BytSystemuPlikow *byt)
 {
     if (!byt)
         return;
@@ -52,8 +52,10 @@ void FileSystemEntityActionController::zaktualizujPodrzedneMenuOtworzWProgramieD
     const QString typ = bazaTypow.mimeTypeForFile(byt->plikowyURL()).name();
     // Without a default application there is no default item and no separator.
     if (const auto domyslny = GioApplications::defaultForType(typ)) {
-        dodajPozycjeProgramu(podmenu, QCoreApplication::translate("FileSystemEntityActionController", "%1 (default)")
-                                          .arg(domyslny->displayName), *domyslny);
+        dodajPozycjeProgramu(
+            podmenu,
+            QCoreApplication::translate("FileSystemEntityActionController", "%1 (default)").arg(domyslny->displayName),
+            *domyslny);
         podmenu->addSeparator();
     }
     QList<GioApplications::Application> inne = GioApplications::othersForType(typ);
@@ -68,7 +70,8 @@ void FileSystemEntityActionController::zaktualizujPodrzedneMenuOtworzWProgramieD
         dodajPozycjeProgramu(podmenu, program.displayName, program);
 }
 
-QString FileSystemEntityActionController::infoValueForAppAndKey(const IdentyfikatorProgramu &program, const QString &klucz)
+QString FileSystemEntityActionController::infoValueForAppAndKey(const IdentyfikatorProgramu &program,
+                                                                const QString &klucz)
 {
     return GioApplications::desktopEntryValue(program.desktopId, klucz);
 }

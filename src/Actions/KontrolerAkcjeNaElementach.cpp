@@ -67,7 +67,8 @@ void KontrolerAkcjeNaElementach::setKontrolerTablicy(KontrolerTablicy *kontroler
         disconnect(dotychczasowy, nullptr, this, nullptr);
     m_elementy.setKontrolerTablicy(kontroler);
     if (kontroler) {
-        connect(kontroler, &KontrolerTablicy::arrangedObjectsChanged, this, &KontrolerAkcjeNaElementach::zmianaUlozenia);
+        connect(kontroler, &KontrolerTablicy::arrangedObjectsChanged, this,
+                &KontrolerAkcjeNaElementach::zmianaUlozenia);
         connect(kontroler, &KontrolerTablicy::selectedObjectsChanged, this,
                 &KontrolerAkcjeNaElementach::zmianaZaznaczenia);
     }
@@ -112,7 +113,8 @@ void KontrolerAkcjeNaElementach::dodajPoleceniaOtwierania()
          [this](QObject *) { noweOknoZWidokiemElementuNaKarciePortfolio(); }},
         {Akcja::pokazPanelSzybkiegoPrzegladu, [](QObject *) { PanelSzybkiegoPrzegladu::pokazWspolny(); }},
         {Akcja::ukryjPanelSzybkiegoPrzegladu, [](QObject *) { PanelSzybkiegoPrzegladu::ukryjWspolny(); }},
-        {Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu, [](QObject *) { PanelSzybkiegoPrzegladu::przelaczWspolny(); }},
+        {Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu,
+         [](QObject *) { PanelSzybkiegoPrzegladu::przelaczWspolny(); }},
     };
     for (const auto &[akcja, obsluga] : polecenia)
         addHandler(akcja, obsluga);
@@ -202,7 +204,8 @@ void KontrolerAkcjeNaElementach::ustawStatusFasolek(std::int32_t status, QObject
     m_status->ustawStatusFasolek(status, nadawca);
 }
 
-void KontrolerAkcjeNaElementach::zaktualizujMenuPodreczneStatusuDlaElementow(Menu *menu, const QList<QObject *> &elementy)
+void KontrolerAkcjeNaElementach::zaktualizujMenuPodreczneStatusuDlaElementow(Menu *menu,
+                                                                             const QList<QObject *> &elementy)
 {
     PoleceniaStatusuFasolek::zaktualizujMenuPodreczneStatusuDlaElementow(menu, elementy);
 }
@@ -273,7 +276,8 @@ void KontrolerAkcjeNaElementach::dodajPoleceniaNowychRzeczy()
     addHandler(Akcja::akcjaPrzejdzDoPotoku, [this](QObject *) { akcjaPrzejdzDoPotoku(); });
     addHandler(Akcja::wyswietlDymekNowaFasolka, [this](QObject *nadawca) { wyswietlDymekNowaFasolka(nadawca); });
     addHandler(Akcja::wyswietlDymekNowyPotok, [this](QObject *nadawca) { wyswietlDymekNowyPotok(nadawca); });
-    addHandler(Akcja::wyswietlDymekNowyPotokNaKarcieProtfolio, [](QObject *) { wyswietlDymekNowyPotokNaKarcieProtfolio(); });
+    addHandler(Akcja::wyswietlDymekNowyPotokNaKarcieProtfolio,
+               [](QObject *) { wyswietlDymekNowyPotokNaKarcieProtfolio(); });
 }
 
 KontrolerDymkaNowaRzecz *KontrolerAkcjeNaElementach::kontrolerDymkaNowaRzecz()

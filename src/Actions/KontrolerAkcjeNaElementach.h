@@ -140,7 +140,8 @@ public:
     static bool czyMoznaWyswietlicDymekNowyPotokNaKarciePortfolio();
     void akcjaPrzejdzDoPotoku();
     void operacjaPrzejdzDoPotoku(Potok *potok);
-    void otworzFasolkeNaKarciePortfolioPrzezDwuklik(const QList<QObject *> &elementy, Qt::KeyboardModifiers modyfikatory);
+    void otworzFasolkeNaKarciePortfolioPrzezDwuklik(const QList<QObject *> &elementy,
+                                                    Qt::KeyboardModifiers modyfikatory);
     void otworzFasolkeNaKarciePortfolioLubPrzejdzDoPotokuPrzezDwuklik(const QList<QObject *> &elementy,
                                                                       Qt::KeyboardModifiers modyfikatory);
 

@@ -62,9 +62,11 @@ QString KontrolerDymkaNowaRzecz::opisNowejRzeczy(RodzajNowejRzeczy rodzaj, const
     }
 }
 
-void KontrolerDymkaNowaRzecz::wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(
-    RodzajNowejRzeczy rodzaj, const QString &nazwaKontenera, QObject *obiekt, MetodaKonczaca metodaKonczaca,
-    QWidget *przycisk)
+void KontrolerDymkaNowaRzecz::wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(RodzajNowejRzeczy rodzaj,
+                                                                                       const QString &nazwaKontenera,
+                                                                                       QObject *obiekt,
+                                                                                       MetodaKonczaca metodaKonczaca,
+                                                                                       QWidget *przycisk)
 {
     if (!m_dymek) {
         m_dymek = std::make_unique<DymekNowaRzecz>();

@@ -29,8 +29,8 @@ public:
 
     // The completion runs only while `obiekt`, the requester, lives.
     void wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(RodzajNowejRzeczy rodzaj,
-                                                                 const QString &nazwaKontenera, QObject *obiekt,
-                                                                 MetodaKonczaca metodaKonczaca, QWidget *przycisk);
+                                                                  const QString &nazwaKontenera, QObject *obiekt,
+                                                                  MetodaKonczaca metodaKonczaca, QWidget *przycisk);
     static QString tekstowyRodzajNowejRzeczy(RodzajNowejRzeczy rodzaj);
     static QString opisNowejRzeczy(RodzajNowejRzeczy rodzaj, const QString &nazwaKontenera);
 

@@ -56,7 +56,10 @@ QToolButton *przyciskEdytora(const QString &tytul, const QString &nazwa)
 class KontrolerEdytoraSpodziewanegoRezultatu::DelegatPodzialu : public SplitViewDelegate
 {
 public:
-    explicit DelegatPodzialu(KontrolerEdytoraSpodziewanegoRezultatu *kontroler) : m_kontroler(kontroler) {}
+    explicit DelegatPodzialu(KontrolerEdytoraSpodziewanegoRezultatu *kontroler)
+        : m_kontroler(kontroler)
+    {
+    }
 
     qreal splitViewConstrainMinCoordinateOfSubviewAt(SplitView *, qreal, int) override
     {
@@ -245,7 +248,8 @@ bool KontrolerEdytoraSpodziewanegoRezultatu::zapiszRezultat()
 {
     const bool zapisany = zapisz();
     if (!zapisany)
-        AlertNiepowodzenia::pokaz(tr("Could not save expected outcome."), nullptr, AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
+        AlertNiepowodzenia::pokaz(tr("Could not save expected outcome."), nullptr,
+                                  AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
     return zapisany;
 }
 
@@ -255,7 +259,8 @@ void KontrolerEdytoraSpodziewanegoRezultatu::zapiszPoUtracieFokusu(bool odzyskaj
         return;
     // Not inside the focus change: the alert and the focus come back on the next turn.
     DelayedOperations::addOperationAfterDelayWithBlock(0, this, [this, odzyskajFokus] {
-        AlertNiepowodzenia::pokaz(tr("Could not save expected outcome."), nullptr, AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
+        AlertNiepowodzenia::pokaz(tr("Could not save expected outcome."), nullptr,
+                                  AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
         if (odzyskajFokus && m_jestWTrybeEdycji && m_edytor)
             m_edytor->setFocus(Qt::OtherFocusReason);
     });
@@ -280,9 +285,9 @@ void KontrolerEdytoraSpodziewanegoRezultatu::rozwinWidokZEdytorem(bool zPrzewija
 {
     view();
     if (m_widokRozdzielony) {
-        const qreal wysokosc = std::clamp(m_edytor->wysokoscTekstu() + 2 * marginesRamkiEdytora,
-                                          minimalnaWysokoscWidokuZEdytorem,
-                                          std::max(minimalnaWysokoscWidokuZEdytorem, maksymalnaWysokoscWidokuZEdytorem()));
+        const qreal wysokosc =
+            std::clamp(m_edytor->wysokoscTekstu() + 2 * marginesRamkiEdytora, minimalnaWysokoscWidokuZEdytorem,
+                       std::max(minimalnaWysokoscWidokuZEdytorem, maksymalnaWysokoscWidokuZEdytorem()));
         m_widokRozdzielony->setPosition(wysokosc, 0);
         m_widokRozdzielony->adjustSubviews();
     }
@@ -310,7 +315,7 @@ bool KontrolerEdytoraSpodziewanegoRezultatu::czyEdytorRozwiniety() const
     if (!m_edytor)
         return false;
     return m_edytor->height() >= std::floor(m_edytor->wysokoscTekstu())
-        || (m_widokRozdzielony && m_widokZEdytorem->height() == qRound(maksymalnaWysokoscWidokuZEdytorem()));
+           || (m_widokRozdzielony && m_widokZEdytorem->height() == qRound(maksymalnaWysokoscWidokuZEdytorem()));
 }
 
 void KontrolerEdytoraSpodziewanegoRezultatu::setCzyEdytorRozwiniety(bool rozwiniety)
@@ -324,7 +329,8 @@ void KontrolerEdytoraSpodziewanegoRezultatu::setCzyEdytorRozwiniety(bool rozwini
 
 qreal KontrolerEdytoraSpodziewanegoRezultatu::maksymalnaWysokoscWidokuZEdytorem() const
 {
-    return m_widokRozdzielony ? qreal(std::lround(m_widokRozdzielony->height() / 2.0)) : minimalnaWysokoscWidokuZEdytorem;
+    return m_widokRozdzielony ? qreal(std::lround(m_widokRozdzielony->height() / 2.0))
+                              : minimalnaWysokoscWidokuZEdytorem;
 }
 
 void KontrolerEdytoraSpodziewanegoRezultatu::zaktualizujPrzyciskRozwiniecia()

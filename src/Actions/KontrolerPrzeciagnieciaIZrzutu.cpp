@@ -232,7 +232,8 @@ QString KontrolerPrzeciagnieciaIZrzutu::powodOdmowy(QObject *odbiorca, const QSt
 {
     const QString nazwa = Paths::lastComponent(sciezka);
     if (auto *potok = qobject_cast<Potok *>(odbiorca)) {
-        auto *fasolka = qobject_cast<Fasolka *>(AnalizatorUrlaModelu::znajdzObiektZawierajacyURLISprawdzCzyURLJestRowny(sciezka));
+        auto *fasolka =
+            qobject_cast<Fasolka *>(AnalizatorUrlaModelu::znajdzObiektZawierajacyURLISprawdzCzyURLJestRowny(sciezka));
         if (fasolka && fasolka->potok() == potok)
             return tr("\u201C%1\u201D already belongs to the flow \u201C%2\u201D.").arg(nazwa, potok->nazwa());
     }
@@ -294,7 +295,8 @@ bool KontrolerPrzeciagnieciaIZrzutu::wykonajOperacjeNaZrzuconychRzeczachIZwrocNo
             continue;
         const QString sciezka = Paths::clean(url.toLocalFile());
         BladOperacji niepowodzenie;
-        const QString powod = brakOdbiorcy.isEmpty() ? powodOdmowy(m_odbiorca, m_katalogDocelowy, sciezka) : brakOdbiorcy;
+        const QString powod = brakOdbiorcy.isEmpty() ? powodOdmowy(m_odbiorca, m_katalogDocelowy, sciezka)
+                                                     : brakOdbiorcy;
         if (!powod.isEmpty()) {
             BladOperacji::ustaw(&niepowodzenie, QString::fromLatin1(BladOperacji::domenaAplikacji), EINVAL,
                                 opisOperacji(), powod);
@@ -403,7 +405,8 @@ void KontrolerPrzeciagnieciaIZrzutu::usunPrzenoszoneObiektyModelu()
     }
 }
 
-void KontrolerPrzeciagnieciaIZrzutu::synchronizujOdbiorceZrzutuIZwrocNoweElementy(QList<BytSystemuPlikow *> *noweElementy)
+void KontrolerPrzeciagnieciaIZrzutu::synchronizujOdbiorceZrzutuIZwrocNoweElementy(
+    QList<BytSystemuPlikow *> *noweElementy)
 {
     if (auto *katalog = qobject_cast<BytKatalogu *>(m_odbiorca))
         katalog->synchronizujBytyWewnetrzneIZwrocNoweElementy(noweElementy);

@@ -57,7 +57,7 @@ public:
 
     // Copies or moves every dragged file into the receiver; YES when none failed.
     bool wykonajOperacjeNaZrzuconychRzeczachIZwrocNoweElementy(QList<BytSystemuPlikow *> *noweElementy = nullptr,
-                                                              BladOperacji *blad = nullptr);
+                                                               BladOperacji *blad = nullptr);
     bool zawiodlaPrzynajmniejJednaOperacja() const { return !m_urleRzeczyDLaNieudanychOperacji.isEmpty(); }
     // One alert naming the items that failed.
     void wyswietlInformacjeOBledach() const;

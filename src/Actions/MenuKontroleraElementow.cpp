@@ -53,7 +53,8 @@ void MenuKontroleraElementow::dodajPozycjeStatusu(Menu *menu, Responder *cel)
     for (const auto &polecenie : KontrolerAkcjeNaElementach::poleceniaStatusu()) {
         if (!polecenie.zeZnacznikiem)
             menu->addSeparator();
-        const QString tytul = polecenie.zeZnacznikiem ? Fasolka::tekstowyStatusFasolki(polecenie.status) : trMenu("Reactivate");
+        const QString tytul = polecenie.zeZnacznikiem ? Fasolka::tekstowyStatusFasolki(polecenie.status)
+                                                      : trMenu("Reactivate");
         PozycjaMenu *pozycja = menu->dodajPozycje(tytul, polecenie.akcja, cel);
         if (polecenie.zeZnacznikiem)
             pozycja->setStan(PozycjaMenu::Stan::Wylaczony);

@@ -34,7 +34,8 @@ void MenuPodreczneElementow::menuNeedsUpdate(Menu *menu)
     if (menu == m_menuOtworzWProgramie || otwieraPolecenie(Akcja::otworzBytElementuWProgramie)) {
         if (Fasolka *otwierana = m_elementy.fasolka();
             otwierana && otwierana->bytFasolki() && !otwierana->bytFasolki()->toKatalog())
-            FileSystemEntityActionController::zaktualizujPodrzedneMenuOtworzWProgramieDlaBytu(menu, otwierana->bytFasolki());
+            FileSystemEntityActionController::zaktualizujPodrzedneMenuOtworzWProgramieDlaBytu(menu,
+                                                                                              otwierana->bytFasolki());
     }
     if (menu == m_menuPrzeniesDoPotoku || otwieraPolecenie(Akcja::przeniesFasolkiDoPotoku))
         PoleceniaPlikoweFasolek::zaktualizujPodrzedneMenuPrzeniesDoPotoku(menu);

@@ -33,7 +33,8 @@ bool PoleNazwa::event(QEvent *zdarzenie)
     if (zdarzenie->type() == QEvent::KeyPress) {
         const auto *klawisz = static_cast<QKeyEvent *>(zdarzenie);
         if (!(klawisz->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            if (klawisz->key() == Qt::Key_Backtab || (klawisz->key() == Qt::Key_Tab && klawisz->modifiers() & Qt::ShiftModifier)) {
+            if (klawisz->key() == Qt::Key_Backtab
+                || (klawisz->key() == Qt::Key_Tab && klawisz->modifiers() & Qt::ShiftModifier)) {
                 zakonczEdycje(rtBacktab);
                 return true;
             }

@@ -28,13 +28,15 @@ PoleTekstoweEdytoraSpodziewanegoRezultatu::PoleTekstoweEdytoraSpodziewanegoRezul
 
 void PoleTekstoweEdytoraSpodziewanegoRezultatu::mousePressEvent(QMouseEvent *zdarzenie)
 {
-    drukujLinie(QStringLiteral("[PoleTekstoweEdytoraSpodziewanegoRezultatu mouseDown: %1]"), opisKlikniecia(*zdarzenie));
+    drukujLinie(QStringLiteral("[PoleTekstoweEdytoraSpodziewanegoRezultatu mouseDown: %1]"),
+                opisKlikniecia(*zdarzenie));
     QLineEdit::mousePressEvent(zdarzenie);
 }
 
 void PoleTekstoweEdytoraSpodziewanegoRezultatu::mouseDoubleClickEvent(QMouseEvent *zdarzenie)
 {
-    drukujLinie(QStringLiteral("[PoleTekstoweEdytoraSpodziewanegoRezultatu mouseDown: %1]"), opisKlikniecia(*zdarzenie));
+    drukujLinie(QStringLiteral("[PoleTekstoweEdytoraSpodziewanegoRezultatu mouseDown: %1]"),
+                opisKlikniecia(*zdarzenie));
     drukujLinie(QStringLiteral("dwuklik"));
     QLineEdit::mouseDoubleClickEvent(zdarzenie);
 }

@@ -58,7 +58,8 @@ void PoleceniaNowychRzeczy::pokazFasolkeWPotoku()
     if (KartaPortfolio *karta = KartaPortfolio::wybranaKartaPortfolioWPrzegladarceZWidokiem(m_elementy.widokNaKarcie()))
         karta->pokazFasolkeWPotoku(pokazywana);
     else
-        PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZPotokiemIZaznaczonaFasolka(pokazywana->potok(), pokazywana);
+        PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZPotokiemIZaznaczonaFasolka(pokazywana->potok(),
+                                                                                          pokazywana);
 }
 
 void PoleceniaNowychRzeczy::wyswietlDymekNowaFasolka(QObject *nadawca)
@@ -97,8 +98,8 @@ void PoleceniaNowychRzeczy::zaznaczWLiscie(QObject *obiekt)
     if (wiersz < 0) {
         // The list learns of the model's change on a later turn.
         const QPointer<QObject> oczekujacy = obiekt;
-        m_oczekujaceZaznaczenie = QObject::connect(
-            tablica, &KontrolerTablicy::arrangedObjectsChanged, m_wlasciciel, [this, oczekujacy] {
+        m_oczekujaceZaznaczenie =
+            QObject::connect(tablica, &KontrolerTablicy::arrangedObjectsChanged, m_wlasciciel, [this, oczekujacy] {
                 QObject::disconnect(m_oczekujaceZaznaczenie);
                 KontrolerTablicy *biezaca = m_elementy.kontrolerTablicy();
                 if (oczekujacy && biezaca && biezaca->arrangedObjects().contains(oczekujacy))
@@ -164,7 +165,7 @@ void PoleceniaNowychRzeczy::operacjaPrzejdzDoPotoku(Potok *potok)
 }
 
 void PoleceniaNowychRzeczy::otworzFasolkeNaKarciePortfolioPrzezDwuklik(const QList<QObject *> &elementy,
-                                                                            Qt::KeyboardModifiers modyfikatory)
+                                                                       Qt::KeyboardModifiers modyfikatory)
 {
     const bool opcja = modyfikatory.testFlag(Qt::AltModifier);
     const bool komenda = modyfikatory.testFlag(Qt::ControlModifier);

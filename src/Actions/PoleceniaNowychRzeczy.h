@@ -51,7 +51,8 @@ public:
     void operacjaPrzejdzDoPotoku(Potok *potok);
     // Each double-clicked item in turn; `modyfikatory` come from the double-click's own event:
     // Alt a new tab, Alt+Ctrl a new window, Ctrl alone nothing, for a folder bean.
-    void otworzFasolkeNaKarciePortfolioPrzezDwuklik(const QList<QObject *> &elementy, Qt::KeyboardModifiers modyfikatory);
+    void otworzFasolkeNaKarciePortfolioPrzezDwuklik(const QList<QObject *> &elementy,
+                                                    Qt::KeyboardModifiers modyfikatory);
 
 private:
     QWidget *kotwicaDymka(QObject *nadawca) const;

@@ -177,8 +177,8 @@ void PoleceniaOtwieraniaElementow::noweOknoZWidokiemElementuNaKarciePortfolio()
     if (const std::int32_t rodzaj = rodzajWidokuElementu())
         PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(rodzaj, false);
     if (Potok *pokazywany = m_elementy.potok())
-        PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZPotokiemIZaznaczonaFasolka(pokazywany,
-                                                                                      m_elementy.dodatkowaFasolka());
+        PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZPotokiemIZaznaczonaFasolka(
+            pokazywany, m_elementy.dodatkowaFasolka());
 }
 
 void PoleceniaOtwieraniaElementow::zaktualizujMenuPodreczneFasolki(Menu *menu, const QList<QObject *> &elementy)

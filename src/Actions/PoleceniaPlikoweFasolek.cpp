@@ -9,10 +9,10 @@
 #include "Model/DeskryptorSortu.h"
 #include "Model/Fasolka.h"
 #include "Model/Potok.h"
-#include "Platform/WorkspaceOperations.h"
 #include "Platform/Ui/Alert.h"
 #include "Platform/Ui/Menu.h"
 #include "Platform/Ui/PozycjaMenu.h"
+#include "Platform/WorkspaceOperations.h"
 
 namespace {
 

@@ -69,7 +69,8 @@ void PoleceniaStatusuFasolek::ustawStatusFasolek(std::int32_t status, QObject *n
     if (nieudane.isEmpty())
         return;
     AlertNiepowodzenia::pokaz(tr("Could not change status of following Bean(s):\n%1").arg(nieudane),
-                              ostatniBlad ? &*ostatniBlad : nullptr, AlertNiepowodzenia::LiniaKonsoli::WiadomoscIInformacja);
+                              ostatniBlad ? &*ostatniBlad : nullptr,
+                              AlertNiepowodzenia::LiniaKonsoli::WiadomoscIInformacja);
 }
 
 void PoleceniaStatusuFasolek::zaktualizujMenuPodreczneStatusuDlaElementow(Menu *menu, const QList<QObject *> &elementy)

@@ -41,6 +41,6 @@ void WidokZFokusemEdytora::paintEvent(QPaintEvent *)
     malarz.setPen(QPen(QColor::fromHsvF(100 / 360.0, 0.5, 0.5, 0.3), gruboscObwodkiFokusu));
     malarz.setBrush(Qt::NoBrush);
     const QRectF obwodka = ramkaFokusu().adjusted(wciecieObwodkiFokusu, wciecieObwodkiFokusu, -wciecieObwodkiFokusu,
-                                                 -wciecieObwodkiFokusu);
+                                                  -wciecieObwodkiFokusu);
     malarz.drawRoundedRect(obwodka, promienObwodkiFokusu, promienObwodkiFokusu);
 }

@@ -55,7 +55,8 @@ const TekstyStatusu tabelaStatusow[] = {
 
 const TekstyStatusu *tekstyStatusu(int status)
 {
-    if (status < ChangePortfolioLocationController::StatusCreate || status > ChangePortfolioLocationController::StatusMigrate)
+    if (status < ChangePortfolioLocationController::StatusCreate
+        || status > ChangePortfolioLocationController::StatusMigrate)
         return nullptr;
     return &tabelaStatusow[status - ChangePortfolioLocationController::StatusCreate];
 }
@@ -118,7 +119,8 @@ void ChangePortfolioLocationController::showOpenPanelandChangeCurrentLocation(co
     prosba.prompt = tr("Choose directory");
     prosba.message = tr("Choose new location for Tarrowind portfolio");
     prosba.canCreateDirectories = true;
-    prosba.startFolder = !m_selectedPortfolioLocationURL.isEmpty() && FileOperations::exists(m_selectedPortfolioLocationURL)
+    prosba.startFolder = !m_selectedPortfolioLocationURL.isEmpty()
+                                 && FileOperations::exists(m_selectedPortfolioLocationURL)
                              ? m_selectedPortfolioLocationURL
                              : m_currentPortfolioLocationURL;
     QPointer<ChangePortfolioLocationController> ja(this);
@@ -212,8 +214,8 @@ void ChangePortfolioLocationController::updateUI()
     if (currentPortfolioLocationLabel)
         currentPortfolioLocationLabel->setText(
             SetupWizardService::pathToTarrowindPortfolioForURL(m_currentPortfolioLocationURL));
-    const bool osiagalny =
-        !m_selectedPortfolioLocationURL.isEmpty() && FileOperations::exists(m_selectedPortfolioLocationURL);
+    const bool osiagalny = !m_selectedPortfolioLocationURL.isEmpty()
+                           && FileOperations::exists(m_selectedPortfolioLocationURL);
     if (selectedPortfolioLocationLabel)
         selectedPortfolioLocationLabel->setText(
             osiagalny ? SetupWizardService::pathToTarrowindPortfolioForURL(m_selectedPortfolioLocationURL) : QString());
@@ -238,7 +240,7 @@ void ChangePortfolioLocationController::updateOperateButtonStatus()
     } else {
         m_operateButtonStatus = m_shouldMigratePortfolio ? StatusMigrate : StatusCreate;
         if (AnalizatorUrlaModelu::url1ZawieraSieWIJestRowny(m_selectedPortfolioLocationURL,
-                                                           m_currentPortfolioLocationURL))
+                                                            m_currentPortfolioLocationURL))
             m_operateButtonStatus = StatusCreateInside;
     }
     updateOperateButtonTitle();

@@ -72,7 +72,8 @@ void KontrolerOknaOProgramie::zbudujOkno()
 void KontrolerOknaOProgramie::windowDidLoad()
 {
     QPalette paleta = m_okno->palette();
-    paleta.setBrush(QPalette::Window, QBrush(QPixmap::fromImage(ObrazyAplikacji::obraz(QStringLiteral("tarrowind-o-programie")))));
+    paleta.setBrush(QPalette::Window,
+                    QBrush(QPixmap::fromImage(ObrazyAplikacji::obraz(QStringLiteral("tarrowind-o-programie")))));
     m_okno->setPalette(paleta);
     m_okno->setAutoFillBackground(true);
     poleWersja->setText(tr("Version %1 (%2)")
@@ -95,5 +96,6 @@ void KontrolerOknaOProgramie::showWindow()
 
 void KontrolerOknaOProgramie::otworzWitryneTarrowind(QObject *)
 {
-    QDesktopServices::openUrl(GoogleAnalytics::URLDlaGoogleAnalytics(QString(), QStringLiteral("window-about-website")));
+    QDesktopServices::openUrl(
+        GoogleAnalytics::URLDlaGoogleAnalytics(QString(), QStringLiteral("window-about-website")));
 }

@@ -18,9 +18,9 @@ namespace {
 
 // Where an item's command goes.
 enum class Cel {
-    Delegat,           // the application delegate
-    KontrolerMenu,     // the main-menu actions controller
-    Lancuch,           // along the window's chain, from its focus widget
+    Delegat,       // the application delegate
+    KontrolerMenu, // the main-menu actions controller
+    Lancuch,       // along the window's chain, from its focus widget
 };
 
 enum class Podmenu {

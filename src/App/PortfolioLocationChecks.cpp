@@ -27,17 +27,18 @@ constexpr int useInsideLocation = Alert::firstButton + 1;
 } // namespace
 
 PortfolioLocationChecks::Finding PortfolioLocationChecks::firstThatHolds(const SetupWizardService &service,
-                                                                         const QString &url,
-                                                                         const QString &currentBase)
+                                                                         const QString &url, const QString &currentBase)
 {
     if (service.czyUrlWLibrary(url))
         return {Check::InsideLibrary, {}};
     const QString portfolio = SetupWizardService::urlForTarrowindPortfolioForURL(url);
-    const QString current = currentBase.isEmpty() ? QString() : SetupWizardService::urlForTarrowindPortfolioForURL(currentBase);
+    const QString current = currentBase.isEmpty() ? QString()
+                                                  : SetupWizardService::urlForTarrowindPortfolioForURL(currentBase);
     // A place that is not on disk in the spelling given was typed: in either spelling it names the current one.
     if (!current.isEmpty()
         && (Paths::equal(portfolio, current)
-            || (!FileOperations::exists(url) && Paths::nfc(Paths::clean(portfolio)) == Paths::nfc(Paths::clean(current)))))
+            || (!FileOperations::exists(url)
+                && Paths::nfc(Paths::clean(portfolio)) == Paths::nfc(Paths::clean(current)))))
         return {Check::CurrentLocation, {}};
     const QString enclosing = service.fragmentBedacyUrlemDoPortfolio(url);
     if (!enclosing.isEmpty() && componentCount(enclosing) < componentCount(url))
@@ -57,7 +58,8 @@ void PortfolioLocationChecks::fillAlert(Alert &alert, const Finding &finding, Wo
         return;
     case Check::InsideLibrary:
         alert.setMessageText(trChecks("Can\u2019t use location inside of ~/.config, ~/.local or ~/.cache."));
-        alert.setInformativeText(trChecks("Please choose location outside of ~/.config, ~/.local or ~/.cache directory."));
+        alert.setInformativeText(
+            trChecks("Please choose location outside of ~/.config, ~/.local or ~/.cache directory."));
         alert.addButtonWithTitle(trChecks("Choose another location"));
         break;
     case Check::CurrentLocation:

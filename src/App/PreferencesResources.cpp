@@ -80,7 +80,8 @@ void buildPreferencesWindow(PreferencesWindowController *wlasciciel, QWidget *ok
     pole->setObjectName(QStringLiteral("portfolioLocationLabel"));
     pole->setReadOnly(true);
     uklad->addWidget(pole, 0, 1);
-    QPushButton *zmien = namedButton(okno, QStringLiteral("changePortfolioLocationButton"), trPreferences("Change\u2026"));
+    QPushButton *zmien =
+        namedButton(okno, QStringLiteral("changePortfolioLocationButton"), trPreferences("Change\u2026"));
     uklad->addWidget(zmien, 0, 2);
     uklad->setRowStretch(1, 1);
     wlasciciel->portfolioLocationLabel = pole;
@@ -102,13 +103,15 @@ void buildChangeLocationTab(ChangePortfolioLocationController *kontroler, Change
     auto *lokalizacje = new QGridLayout;
     lokalizacje->setColumnStretch(1, 1);
     lokalizacje->addWidget(new QLabel(trPreferences("Current location:"), karta), 0, 0);
-    kontroler->currentPortfolioLocationLabel = namedLabel<ElidingLabel>(karta, QStringLiteral("currentPortfolioLocationLabel"));
+    kontroler->currentPortfolioLocationLabel =
+        namedLabel<ElidingLabel>(karta, QStringLiteral("currentPortfolioLocationLabel"));
     lokalizacje->addWidget(kontroler->currentPortfolioLocationLabel, 0, 1);
     lokalizacje->addWidget(new QLabel(trPreferences("New location:"), karta), 1, 0);
     kontroler->selectedPortfolioLocationLabel =
         namedLabel<ElidingLabel>(karta, QStringLiteral("selectedPortfolioLocationLabel"), true);
     lokalizacje->addWidget(kontroler->selectedPortfolioLocationLabel, 1, 1);
-    QPushButton *inny = namedButton(karta, QStringLiteral("changePortfolioLocationButton"), trPreferences("Choose\u2026"));
+    QPushButton *inny =
+        namedButton(karta, QStringLiteral("changePortfolioLocationButton"), trPreferences("Choose\u2026"));
     lokalizacje->addWidget(inny, 1, 2);
     tresc->addLayout(lokalizacje);
     kontroler->messageLabel = namedLabel<ElidingLabel>(karta, QStringLiteral("messageLabel"));

@@ -165,7 +165,9 @@ bool PreferencesWindowController::czyMigracjaTrwa() const
 
 void PreferencesWindowController::powiedzZeMigracjaTrwa()
 {
-    ChangePortfolioLocationPanel *arkusz = changePortfolioLocationController ? changePortfolioLocationController->panel() : nullptr;
+    ChangePortfolioLocationPanel *arkusz =
+        changePortfolioLocationController ? changePortfolioLocationController->panel() : nullptr;
     Alert alert = PortfolioOperationAlerts::migrationInProgress();
-    SynchronousSheet::runModalSheetForWindow(alert, arkusz && arkusz->isVisible() ? static_cast<QWidget *>(arkusz) : m_okno.get());
+    SynchronousSheet::runModalSheetForWindow(alert, arkusz && arkusz->isVisible() ? static_cast<QWidget *>(arkusz)
+                                                                                  : m_okno.get());
 }

@@ -5,10 +5,10 @@
 #include "Platform/FileOperations.h"
 #include "Platform/Konsola.h"
 #include "Platform/Paths.h"
+#include "Platform/Ui/Alert.h"
 #include "Platform/UruchamiaczProcesow.h"
 #include "Platform/UserDefaults.h"
 #include "Platform/WorkspaceOperations.h"
-#include "Platform/Ui/Alert.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -158,18 +158,24 @@ bool offerMoveToApplicationsFolder(const Otoczenie &otoczenie)
     if (katalog.isEmpty())
         return false;
     const QString cel = Paths::join(katalog, Paths::lastComponent(pakiet));
-    const bool potrzebnyAdministrator =
-        !otoczenie.moznaZapisac(katalog) || (FileOperations::exists(cel) && !otoczenie.moznaZapisac(cel));
+    const bool potrzebnyAdministrator = !otoczenie.moznaZapisac(katalog)
+                                        || (FileOperations::exists(cel) && !otoczenie.moznaZapisac(cel));
 
     Alert alert;
-    alert.setMessageText(wlasnyKatalog
-                             ? QCoreApplication::translate("MoveApplication", "Move to Applications folder in your Home folder?")
-                             : QCoreApplication::translate("MoveApplication", "Move to Applications folder?"));
-    QString informacja = QCoreApplication::translate("MoveApplication", "I can move myself to the Applications folder if you'd like.");
+    alert.setMessageText(
+        wlasnyKatalog
+            ? QCoreApplication::translate("MoveApplication", "Move to Applications folder in your Home folder?")
+            : QCoreApplication::translate("MoveApplication", "Move to Applications folder?"));
+    QString informacja =
+        QCoreApplication::translate("MoveApplication", "I can move myself to the Applications folder if you'd like.");
     if (potrzebnyAdministrator)
-        informacja += QLatin1Char(' ') + QCoreApplication::translate("MoveApplication", "Note that this will require an administrator password.");
+        informacja +=
+            QLatin1Char(' ')
+            + QCoreApplication::translate("MoveApplication", "Note that this will require an administrator password.");
     else if (pathLiesInDownloadsFolder(otoczenie, pakiet))
-        informacja += QLatin1Char(' ') + QCoreApplication::translate("MoveApplication", "This will keep your Downloads folder uncluttered.");
+        informacja +=
+            QLatin1Char(' ')
+            + QCoreApplication::translate("MoveApplication", "This will keep your Downloads folder uncluttered.");
     alert.setInformativeText(informacja);
     alert.addButtonWithTitle(QCoreApplication::translate("MoveApplication", "Move to Applications Folder"));
     alert.addButtonWithTitle(QCoreApplication::translate("MoveApplication", "Do Not Move"));
@@ -201,12 +207,11 @@ bool pathLiesInApplicationsFolder(const Otoczenie &otoczenie, const QString &sci
 QString chooseApplicationsFolder(const Otoczenie &otoczenie, bool *wlasnyKatalog)
 {
     const QDir wlasny(Paths::join(otoczenie.katalogDomowy, QStringLiteral("Applications")));
-    const QStringList wpisy =
-        wlasny.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    const bool maAppImage = QFileInfo(wlasny.path()).isDir() &&
-                            std::any_of(wpisy.begin(), wpisy.end(), [](const QString &nazwa) {
-                                return nazwa.endsWith(QLatin1String(".AppImage"), Qt::CaseInsensitive);
-                            });
+    const QStringList wpisy = wlasny.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const bool maAppImage = QFileInfo(wlasny.path()).isDir()
+                            && std::any_of(wpisy.begin(), wpisy.end(), [](const QString &nazwa) {
+                                   return nazwa.endsWith(QLatin1String(".AppImage"), Qt::CaseInsensitive);
+                               });
     if (wlasnyKatalog)
         *wlasnyKatalog = maAppImage;
     return stringByResolvingSymlinksAndAliases(maAppImage ? wlasny.path() : otoczenie.lokalnyKatalogAplikacji);
@@ -233,8 +238,8 @@ bool copyWithAdministratorRights(const Otoczenie &otoczenie, const QString &zrod
 {
     if (anulowano)
         *anulowano = false;
-    if (!cel.endsWith(QLatin1String(".AppImage"), Qt::CaseInsensitive) || cel.trimmed().isEmpty() ||
-        zrodlo.trimmed().isEmpty())
+    if (!cel.endsWith(QLatin1String(".AppImage"), Qt::CaseInsensitive) || cel.trimmed().isEmpty()
+        || zrodlo.trimmed().isEmpty())
         return false;
     const QString pkexec = otoczenie.procesy->znajdzProgram(QStringLiteral("pkexec"));
     if (pkexec.isEmpty())

@@ -13,14 +13,13 @@
 #include "Model/SpecKatalog.h"
 #include "Platform/DrewnianyStol.h"
 #include "Platform/SoftShadow.h"
-#include "Platform/UserDefaults.h"
 #include "Platform/Ui/Alert.h"
 #include "Platform/Ui/SynchronousSheet.h"
+#include "Platform/UserDefaults.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QStackedWidget>
-
 
 namespace {
 

@@ -81,8 +81,8 @@ int SetupWizardService::selectOperationOnPortfolio() const
     // The sandbox's home is the user's home here, so the place chosen may be the sandbox portfolio
     // itself: one portfolio, used where it lies, not a conflict the user is told to settle by
     // deleting one of them.
-    if (czyIstniejePortfolioWPiaskownicy() && !(czyPortfolioJuzIstnieje()
-                                                && tenSamKatalog(urlPortfolioTarrowind(), urlPortfolioWPiaskownicy())))
+    if (czyIstniejePortfolioWPiaskownicy()
+        && !(czyPortfolioJuzIstnieje() && tenSamKatalog(urlPortfolioTarrowind(), urlPortfolioWPiaskownicy())))
         return czyPortfolioJuzIstnieje() ? OperationConflict : OperationMigrate;
     return czyPortfolioJuzIstnieje() ? OperationUse : OperationCreate;
 }

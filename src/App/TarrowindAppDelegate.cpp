@@ -10,19 +10,19 @@
 
 #include "Actions/EdytorSpodziewanegoRezultatu.h"
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
-#include "Browser/KontrolerOknaPrzegladarkiTarrowind.h"
 #include "Browser/KartaPortfolio.h"
 #include "Browser/KontrolerKartyPortfolio.h"
+#include "Browser/KontrolerOknaPrzegladarkiTarrowind.h"
 #include "Browser/PrzegladarkaTarrowind.h"
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Browser/TabKit/BrowserWindowController.h"
 #include "Platform/Konsola.h"
-#include "Platform/UserDefaults.h"
 #include "Platform/Ui/ElementInterfejsu.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/PozycjaMenu.h"
 #include "Platform/Ui/RegulyPolecen.h"
 #include "Platform/Ui/WindowRegistry.h"
+#include "Platform/UserDefaults.h"
 #include "Views/KontrolerPotoku.h"
 
 #include <QApplication>
@@ -170,7 +170,8 @@ bool TarrowindAppDelegate::applicationShouldTerminate()
 
 bool TarrowindAppDelegate::czyZakonczenieMozeBycOdmowione() const
 {
-    return m_stan == Stan::KreatorPokazany || (m_kontrolerOknaPreferencji && m_kontrolerOknaPreferencji->czyMigracjaTrwa());
+    return m_stan == Stan::KreatorPokazany
+           || (m_kontrolerOknaPreferencji && m_kontrolerOknaPreferencji->czyMigracjaTrwa());
 }
 
 void TarrowindAppDelegate::terminate(QObject *)
@@ -237,8 +238,8 @@ void TarrowindAppDelegate::dodajPolecenia()
     polecenie(Akcja::testuj, &TarrowindAppDelegate::testuj);
     polecenie(Akcja::terminate, &TarrowindAppDelegate::terminate);
     // The tab's history and its folder are its controller's.
-    for (Akcja akcja : {Akcja::przejdzDoPoprzedniegoWidoku, Akcja::przejdzDoNastepnegoWidoku,
-                        Akcja::otworzBazeFasolekWFinderze})
+    for (Akcja akcja :
+         {Akcja::przejdzDoPoprzedniegoWidoku, Akcja::przejdzDoNastepnegoWidoku, Akcja::otworzBazeFasolekWFinderze})
         addHandler(akcja, [akcja](QObject *) { wyslijDoWybranejKarty(akcja, wybranaKartaPortfolio()); });
     const auto naWybranejKarcie = [this](Akcja akcja, void (KartaPortfolio::*wykonanie)()) {
         addHandler(akcja, [wykonanie](QObject *) {
@@ -385,7 +386,7 @@ void TarrowindAppDelegate::wyswietlLancuchResponderow(QObject *)
     drukujLinie(QStringLiteral("\n[TarrowindAppDelegate wyswietlLancuchResponderow: ...]"));
     PrzegladarkaTarrowind *przegladarka = glownaPrzegladarka();
     QWidget *okno = przegladarka && przegladarka->windowController() ? przegladarka->windowController()->window()
-                                                                      : nullptr;
+                                                                     : nullptr;
     if (!okno)
         return;
     int pozycja = 0;

@@ -74,9 +74,8 @@ UruchomienieProgramu::UruchomienieProgramu()
     m_delegat.setKreatorKonfiguracji(std::make_unique<KreatorKonfiguracjiAplikacji>());
     LancuchResponderow::ustawDelegataAplikacji(&m_delegat);
     // Torn-off windows get theirs the same way.
-    BrowserWindow::setMenuBarBuilder([this](BrowserWindow *okno) {
-        return MenuGlowne::zbuduj(okno, &m_delegat, &m_kontrolerAkcjeNaMenuGlownym);
-    });
+    BrowserWindow::setMenuBarBuilder(
+        [this](BrowserWindow *okno) { return MenuGlowne::zbuduj(okno, &m_delegat, &m_kontrolerAkcjeNaMenuGlownym); });
 
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &m_delegat,
                      &TarrowindAppDelegate::applicationWillTerminate);
@@ -120,7 +119,8 @@ void UruchomienieProgramu::powiedzOLimicieObserwacji()
 void UruchomienieProgramu::sluchajPonownegoUruchomienia(UslugaAktywacji &usluga)
 {
     QObject::connect(&usluga, &UslugaAktywacji::aktywowana, &m_delegat, [this] {
-        m_delegat.applicationShouldHandleReopenHasVisibleWindows(!WindowRegistry::instance().visibleWindows().isEmpty());
+        m_delegat.applicationShouldHandleReopenHasVisibleWindows(
+            !WindowRegistry::instance().visibleWindows().isEmpty());
     });
 }
 

@@ -16,7 +16,7 @@ namespace {
 // A running program busy in a modal loop still answers; one that does not within this long is
 // taken as gone.
 constexpr int czasNaOdpowiedzMs = 5000;
-}
+} // namespace
 
 UslugaAktywacji::UslugaAktywacji(const QDBusConnection &polaczenie, QObject *rodzic)
     : QObject(rodzic)
@@ -52,13 +52,12 @@ UslugaAktywacji::Wynik UslugaAktywacji::zarejestrujLubPrzekaz()
     if (!rejestracja.isValid())
         return Wynik::BezSzyny;
 
-    QDBusMessage wywolanie = QDBusMessage::createMethodCall(nazwaUslugi, sciezkaObiektu, interfejs,
-                                                            QStringLiteral("Activate"));
+    QDBusMessage wywolanie =
+        QDBusMessage::createMethodCall(nazwaUslugi, sciezkaObiektu, interfejs, QStringLiteral("Activate"));
     wywolanie << QVariantMap();
     const QDBusMessage odpowiedz = m_polaczenie.call(wywolanie, QDBus::BlockWithGui, czasNaOdpowiedzMs);
     if (odpowiedz.type() == QDBusMessage::ReplyMessage)
         return Wynik::Przekazana;
-    drukujLinie(QStringLiteral("Błąd: działający program nie odpowiedział na aktywację: %1"),
-                odpowiedz.errorMessage());
+    drukujLinie(QStringLiteral("Błąd: działający program nie odpowiedział na aktywację: %1"), odpowiedz.errorMessage());
     return Wynik::BezSzyny;
 }

@@ -76,8 +76,8 @@ void WizardController::wybierzSciezkeDlaPortfolio(QObject *)
                         "location is your Home or Documents directory.");
     prosba.canCreateDirectories = true;
     prosba.startFolder = setupWizardService && setupWizardService->czyUstawionyUrlBazowy()
-                                 ? setupWizardService->urlBazowy()
-                                 : SpecKatalog::sharedSpecKatalog()->urlBazowy();
+                             ? setupWizardService->urlBazowy()
+                             : SpecKatalog::sharedSpecKatalog()->urlBazowy();
     QPointer<WizardController> ja(this);
     FolderChooser::current().choose(oknoKreatora(), prosba, [ja](const std::optional<QString> &katalog) {
         if (!ja || !katalog)

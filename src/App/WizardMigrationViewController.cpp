@@ -77,8 +77,7 @@ void WizardMigrationViewController::migrationUndefined()
     zerujWskaznik();
 }
 
-void WizardMigrationViewController::updateProgressWithObjectsMovedTotalObjectsToMove(qint64 przeniesione,
-                                                                                    qint64 razem)
+void WizardMigrationViewController::updateProgressWithObjectsMovedTotalObjectsToMove(qint64 przeniesione, qint64 razem)
 {
     const bool znane = przeniesione != -1 && razem != -1;
     if (znane && m_nieokreslony)

@@ -18,7 +18,7 @@ class WizardMigrationViewController : public QObject
 
 public:
     enum WizardMigrationState {
-        MigrationUndefined = 0, // before a migration, after a cancelled one
+        MigrationUndefined = 0,  // before a migration, after a cancelled one
         MigrationInProgress = 1, // the wizard refuses to close or quit
         MigrationFinished = 2,
         MigrationFailed = 3,

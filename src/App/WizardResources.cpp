@@ -40,26 +40,33 @@ struct Teksty
 Teksty tekstyZasobu(const QString &nazwa)
 {
     if (nazwa == QLatin1String("FirstRunWizard")) {
-        return {SetupAndMigrationWizard::FirstRunWizardFlow, tr("Welcome to Tarrowind"),
+        return {SetupAndMigrationWizard::FirstRunWizardFlow,
+                tr("Welcome to Tarrowind"),
                 tr("Tarrowind keeps your projects as beans, one file or folder each, gathered in flows. "
                    "All of them live in one folder on your disk, your portfolio.\n\n"
                    "To begin, choose where your portfolio should be."),
                 tr("Choose the folder that will hold your portfolio. A folder named \u201CTarrowind\u201D is "
                    "created inside it unless it is already there."),
-                QString(), tr("Portfolio location:")};
+                QString(),
+                tr("Portfolio location:")};
     }
     if (nazwa == QLatin1String("UsePortfolioWizard")) {
-        return {SetupAndMigrationWizard::UsePortfolioWizardFlow, tr("Welcome back to Tarrowind"),
+        return {SetupAndMigrationWizard::UsePortfolioWizardFlow,
+                tr("Welcome back to Tarrowind"),
                 tr("This version of Tarrowind remembers the place of your portfolio in a new way. "
                    "Choose your portfolio folder once more and Tarrowind will take it into use."),
-                tr("Tarrowind last used the portfolio in this folder:"), tr("Earlier location:"),
+                tr("Tarrowind last used the portfolio in this folder:"),
+                tr("Earlier location:"),
                 tr("Portfolio location:")};
     }
     if (nazwa == QLatin1String("MigrationWizard")) {
-        return {SetupAndMigrationWizard::MigrationWizardFlow, tr("Your portfolio is moving"),
+        return {SetupAndMigrationWizard::MigrationWizardFlow,
+                tr("Your portfolio is moving"),
                 tr("Tarrowind no longer keeps your portfolio in its private folder. Choose a new place "
                    "for it and Tarrowind will move it there."),
-                tr("Your portfolio is now here:"), tr("Current location:"), tr("New location:")};
+                tr("Your portfolio is now here:"),
+                tr("Current location:"),
+                tr("New location:")};
     }
     return {-1, {}, {}, {}, {}, {}};
 }
@@ -328,8 +335,7 @@ void ustawAkcje(SetupAndMigrationWizard *wlasciciel, WizardController *kontroler
 
 // Return presses a page's forward button, Choose… on its page (the window sees to it), and the first
 // focus goes to the page's main button, so that Space never quits from the start page.
-void ustawGlownePrzyciski(WizardController *kontroler, const StronyKreatora &strony,
-                          const PrzyciskiKreatora &przyciski)
+void ustawGlownePrzyciski(WizardController *kontroler, const StronyKreatora &strony, const PrzyciskiKreatora &przyciski)
 {
     for (QPushButton *domyslny : {przyciski.dalej, przyciski.wybierz, przyciski.wykonaj, przyciski.zacznij})
         domyslny->setDefault(true);

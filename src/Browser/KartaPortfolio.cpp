@@ -119,7 +119,7 @@ void KartaPortfolio::przejdzDoNastepnegoWidoku()
 bool KartaPortfolio::czyBiezacyWidokTo(RodzajWidokuPortfolio rodzaj) const
 {
     return KontrolerKartyPortfolio::rodzajWidokuDlaItem(m_kontrolerKartyPortfolio->itemBiezacegoWidokuSzczeglow())
-        == rodzaj;
+           == rodzaj;
 }
 
 KontrolerBiezacegoWidokuSzczegolow *KartaPortfolio::biezacyKontrolerSzczegolow() const
@@ -138,7 +138,7 @@ bool KartaPortfolio::czyMoznaPrzejscDoWyszukiwarki() const
     const KontrolerBiezacegoWidokuSzczegolow *biezacy = m_kontrolerKartyPortfolio->kontrolerBiezacegoWidokuSzczegolow();
     return (czyBiezacyWidokTo(rwpWidokWszystkieFasolki) || czyBiezacyWidokTo(rwpWidokPotoku)
             || czyBiezacyWidokTo(rwpWidokArchiwum))
-        && biezacy && biezacy->widokListwyFiltra();
+           && biezacy && biezacy->widokListwyFiltra();
 }
 
 void KartaPortfolio::przejdzDoWyszukiwarki()

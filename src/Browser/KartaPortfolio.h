@@ -57,29 +57,56 @@ public:
     bool czyBiezacyWidokTo(RodzajWidokuPortfolio rodzaj) const;
     // The current details controller when it is of that class, else nullptr. Templates on the
     // views' classes, so that only a caller that includes the class's header needs it.
-    template<typename Kontroler>
+    template <typename Kontroler>
     Kontroler *biezacyKontroler() const
     {
         return qobject_cast<Kontroler *>(biezacyKontrolerJakoObiekt());
     }
-    template<typename Kontroler = KontrolerPobranychRzeczy>
-    Kontroler *kontrolerWybranychPobranychRzeczy() const { return biezacyKontroler<Kontroler>(); }
-    template<typename Kontroler = KontrolerBibliotekiMatRef>
-    Kontroler *kontrolerWybranejBibliotekiMatRef() const { return biezacyKontroler<Kontroler>(); }
-    template<typename Kontroler = KontrolerWszystkieFasolki>
-    Kontroler *kontrolerWybranychWszystkichFasolek() const { return biezacyKontroler<Kontroler>(); }
-    template<typename Kontroler = KontrolerWszystkieFasolki>
-    Kontroler *kontrolerBiezacegoWidokuWszystkieFasolki() const { return biezacyKontroler<Kontroler>(); }
-    template<typename Kontroler = KontrolerPotoku>
-    Kontroler *kontrolerWybranegoPotoku() const { return biezacyKontroler<Kontroler>(); }
-    template<typename Kontroler = KontrolerPotoku>
-    Kontroler *kontrolerBiezacegoWidokuPotoku() const { return biezacyKontroler<Kontroler>(); }
-    template<typename Kontroler = KontrolerWidokuFasolki>
-    Kontroler *kontrolerWybranejFasolki() const { return biezacyKontroler<Kontroler>(); }
-    template<typename Kontroler = KontrolerArchiwum>
-    Kontroler *kontrolerWybranegoArchiwum() const { return biezacyKontroler<Kontroler>(); }
-    template<typename Kontroler = KontrolerArchiwum>
-    Kontroler *kontrolerBiezacegoWidokuArchiwum() const { return biezacyKontroler<Kontroler>(); }
+    template <typename Kontroler = KontrolerPobranychRzeczy>
+    Kontroler *kontrolerWybranychPobranychRzeczy() const
+    {
+        return biezacyKontroler<Kontroler>();
+    }
+    template <typename Kontroler = KontrolerBibliotekiMatRef>
+    Kontroler *kontrolerWybranejBibliotekiMatRef() const
+    {
+        return biezacyKontroler<Kontroler>();
+    }
+    template <typename Kontroler = KontrolerWszystkieFasolki>
+    Kontroler *kontrolerWybranychWszystkichFasolek() const
+    {
+        return biezacyKontroler<Kontroler>();
+    }
+    template <typename Kontroler = KontrolerWszystkieFasolki>
+    Kontroler *kontrolerBiezacegoWidokuWszystkieFasolki() const
+    {
+        return biezacyKontroler<Kontroler>();
+    }
+    template <typename Kontroler = KontrolerPotoku>
+    Kontroler *kontrolerWybranegoPotoku() const
+    {
+        return biezacyKontroler<Kontroler>();
+    }
+    template <typename Kontroler = KontrolerPotoku>
+    Kontroler *kontrolerBiezacegoWidokuPotoku() const
+    {
+        return biezacyKontroler<Kontroler>();
+    }
+    template <typename Kontroler = KontrolerWidokuFasolki>
+    Kontroler *kontrolerWybranejFasolki() const
+    {
+        return biezacyKontroler<Kontroler>();
+    }
+    template <typename Kontroler = KontrolerArchiwum>
+    Kontroler *kontrolerWybranegoArchiwum() const
+    {
+        return biezacyKontroler<Kontroler>();
+    }
+    template <typename Kontroler = KontrolerArchiwum>
+    Kontroler *kontrolerBiezacegoWidokuArchiwum() const
+    {
+        return biezacyKontroler<Kontroler>();
+    }
 
     // In a flow, All Beans or archive view that shows its filter bar.
     bool czyMoznaPrzejscDoWyszukiwarki() const;

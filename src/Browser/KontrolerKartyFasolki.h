@@ -53,32 +53,32 @@ public:
     KontrolerWidokuRozdzielonegoZPanelemPrawym *kontrolerWidokuRozdzielonegoZPanelemPrawym() const;
     // The bean's contents as the class the caller names, the program's own by default, and what they
     // hold: templates, so that only a caller that includes that class's header needs it.
-    template<typename Zawartosc = KontrolerZawartosciFasolki>
+    template <typename Zawartosc = KontrolerZawartosciFasolki>
     Zawartosc *kontrolerZawartosciFasolki() const
     {
         return qobject_cast<Zawartosc *>(m_kontrolerZawartosciFasolki);
     }
-    template<typename Zawartosc = KontrolerZawartosciFasolki>
+    template <typename Zawartosc = KontrolerZawartosciFasolki>
     KontrolerRzeczyKatalogu *kontrolerRzeczyFasolki() const
     {
         return kontrolerZawartosciFasolki<Zawartosc>()->kontrolerRzeczyFasolki();
     }
-    template<typename Zawartosc = KontrolerZawartosciFasolki>
+    template <typename Zawartosc = KontrolerZawartosciFasolki>
     KontrolerRzeczyKatalogu *kontrolerRzeczyPotoku() const
     {
         return kontrolerZawartosciFasolki<Zawartosc>()->kontrolerRzeczyPotoku();
     }
-    template<typename Zawartosc = KontrolerZawartosciFasolki>
+    template <typename Zawartosc = KontrolerZawartosciFasolki>
     KontrolerAkcjeNaElementach *kontrolerAkcjeNaFasolkach() const
     {
         return kontrolerZawartosciFasolki<Zawartosc>()->kontrolerAkcjeNaFasolkach();
     }
-    template<typename Zawartosc = KontrolerZawartosciFasolki>
+    template <typename Zawartosc = KontrolerZawartosciFasolki>
     KontrolerEdytoraSpodziewanegoRezultatu *kontrolerEdytoraSpodziewanegoRezultatu() const
     {
         return kontrolerZawartosciFasolki<Zawartosc>()->kontrolerEdytoraSpodziewanegoRezultatu();
     }
-    template<typename Zawartosc = KontrolerZawartosciFasolki>
+    template <typename Zawartosc = KontrolerZawartosciFasolki>
     IkonaZPrzeciaganymFolderem *ikonaZFolderemPotoku() const
     {
         return kontrolerZawartosciFasolki<Zawartosc>()->ikonaZFolderemPotoku();

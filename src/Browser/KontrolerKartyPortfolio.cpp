@@ -55,7 +55,8 @@ KontrolerKartyPortfolio::KontrolerKartyPortfolio(QObject *rodzic)
 {
     addHandler(Akcja::przejdzDoPoprzedniegoWidoku, [this](QObject *) { przejdzDoPoprzedniegoWidoku(); });
     addHandler(Akcja::przejdzDoNastepnegoWidoku, [this](QObject *) { przejdzDoNastepnegoWidoku(); });
-    addHandler(Akcja::przejdzDoZapamietanegoWidoku, [this](QObject *nadawca) { przejdzDoZapamietanegoWidoku(nadawca); });
+    addHandler(Akcja::przejdzDoZapamietanegoWidoku,
+               [this](QObject *nadawca) { przejdzDoZapamietanegoWidoku(nadawca); });
     addHandler(Akcja::otworzBazeFasolekWFinderze, [this](QObject *) { otworzBazeFasolekWFinderze(); });
     addHandler(Akcja::wyswietlListyPoprzednichINastepnychWidokow,
                [this](QObject *) { wyswietlListyPoprzednichINastepnychWidokow(); });
@@ -481,7 +482,8 @@ void KontrolerKartyPortfolio::setKartaPortfolio(KartaPortfolio *karta)
     m_kartaPortfolio = karta;
 }
 
-KontrolerWidokuRozdzielonegoZPaskiemNawigacji *KontrolerKartyPortfolio::kontrolerWidokuRozdzielonegoZPaskiemNawigacji() const
+KontrolerWidokuRozdzielonegoZPaskiemNawigacji *KontrolerKartyPortfolio::kontrolerWidokuRozdzielonegoZPaskiemNawigacji()
+    const
 {
     return m_kontrolerWidokuRozdzielonego;
 }

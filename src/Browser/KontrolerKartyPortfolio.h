@@ -73,12 +73,12 @@ public:
     Responder *akcjeNaBazieFasolek() const;
     // The same and the bar as the class the caller names, the program's own by default: a template,
     // so that only a caller that includes that class's header needs it.
-    template<typename Akcje = KontrolerAkcjeNaElementach>
+    template <typename Akcje = KontrolerAkcjeNaElementach>
     Akcje *kontrolerAkcjeNaBazieFasolek() const
     {
         return qobject_cast<Akcje *>(akcjeNaBazieFasolek());
     }
-    template<typename Pasek = KontrolerPaskaNawigacji>
+    template <typename Pasek = KontrolerPaskaNawigacji>
     Pasek *kontrolerPaskaNawigacji() const
     {
         return qobject_cast<Pasek *>(m_kontrolerPaskaNawigacji.data());

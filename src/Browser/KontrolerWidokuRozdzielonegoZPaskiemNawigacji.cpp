@@ -99,13 +99,13 @@ void KontrolerWidokuRozdzielonegoZPaskiemNawigacji::uaktualnijCzyWidocznyPasekNa
 }
 
 qreal KontrolerWidokuRozdzielonegoZPaskiemNawigacji::splitViewConstrainMinCoordinateOfSubviewAt(SplitView *widok, qreal,
-                                                                                                 int)
+                                                                                                int)
 {
     return widok == m_widokRozdzielonyListwyFiltra ? szerokoscPaskaNarzedzi : minimalnaSzerokoscPaska;
 }
 
 qreal KontrolerWidokuRozdzielonegoZPaskiemNawigacji::splitViewConstrainMaxCoordinateOfSubviewAt(SplitView *widok, qreal,
-                                                                                                 int)
+                                                                                                int)
 {
     // Under 350 points this falls below the minimum; the split view keeps the minimum then.
     return widok == m_widokRozdzielonyListwyFiltra ? szerokoscPaskaNarzedzi : szerokoscWidokuRozdzielonego() / 2.0;
@@ -135,8 +135,8 @@ void KontrolerWidokuRozdzielonegoZPaskiemNawigacji::splitViewDidResizeSubviews(S
     ulozWedlugWidocznosciPaska();
     if (m_widokSzczegolow && czyWidocznyPasekNawigacji()
         && m_widokRozdzielony->frameOfSubview(m_widokSzczegolow).width() < minimalnaSzerokoscSzczegolow) {
-        const double szerokosc =
-            szerokoscWidokuRozdzielonego() - minimalnaSzerokoscSzczegolow - m_widokRozdzielony->dividerThickness();
+        const double szerokosc = szerokoscWidokuRozdzielonego() - minimalnaSzerokoscSzczegolow
+                                 - m_widokRozdzielony->dividerThickness();
         if (szerokosc >= minimalnaSzerokoscPaska)
             m_widokRozdzielony->setPosition(szerokosc, 0);
     }
@@ -155,7 +155,8 @@ void KontrolerWidokuRozdzielonegoZPaskiemNawigacji::ulozWedlugWidocznosciPaska()
         m_widokRozdzielonyListwyFiltra->setPosition(widoczny ? 0.0 : szerokoscPaskaNarzedzi, 0);
     // The tab's layout gives the split view the room the strip leaves.
     if (m_kontrolerKartyPortfolio) {
-        if (QWidget *naZakladke = m_kontrolerKartyPortfolio->widokNaZakladke(); naZakladke && naZakladke->isHidden() == !widoczny)
+        if (QWidget *naZakladke = m_kontrolerKartyPortfolio->widokNaZakladke();
+            naZakladke && naZakladke->isHidden() == !widoczny)
             naZakladke->setVisible(!widoczny);
     }
 }

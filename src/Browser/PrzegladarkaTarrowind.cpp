@@ -68,7 +68,7 @@ KartaPortfolio *PrzegladarkaTarrowind::nowaKartaPortfolio()
 }
 
 KartaPortfolio *PrzegladarkaTarrowind::nowaKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(std::int32_t rodzajWidoku,
-                                                                                    bool ukrytyPasekNawigacji)
+                                                                                           bool ukrytyPasekNawigacji)
 {
     auto *karta = static_cast<KartaPortfolio *>(addTabContents(std::make_unique<KartaPortfolio>(rodzajWidoku)));
     if (ukrytyPasekNawigacji)

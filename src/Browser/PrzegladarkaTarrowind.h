@@ -27,12 +27,12 @@ public:
     static PrzegladarkaTarrowind *nowaPrzegladarkaZKartaPortfolioZPotokiem(Potok *potok);
     // Without a flow nothing is opened and the answer is nullptr.
     static PrzegladarkaTarrowind *nowaPrzegladarkaZKartaPortfolioZPotokiemIZaznaczonaFasolka(Potok *potok,
-                                                                                            Fasolka *fasolka);
+                                                                                             Fasolka *fasolka);
 
     // Each adds one tab to this browser and answers it.
     KartaPortfolio *nowaKartaPortfolio();
     KartaPortfolio *nowaKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(std::int32_t rodzajWidoku,
-                                                                      bool ukrytyPasekNawigacji);
+                                                                        bool ukrytyPasekNawigacji);
     KartaPortfolio *nowaKartaPortfolioZPotokiem(Potok *potok);
     KartaPortfolio *nowaKartaPortfolioZPotokiemIZaznaczonaFasolka(Potok *potok, Fasolka *fasolka);
     KartaFasolki *nowaKartaFasolki(Fasolka *fasolka);

@@ -132,7 +132,7 @@ QPainterPath RysownikZarysuITlaKartyPrzegladarki::sciezkaCieniaGornegoKarty(cons
 }
 
 QPainterPath RysownikZarysuITlaKartyPrzegladarki::sciezkaUcha(const QRectF &ramka, int odcinek, qreal a, qreal b,
-                                                             qreal c) const
+                                                              qreal c) const
 {
     const QRectF r = powiekszony(ramka, 0.5);
     const qreal X = r.x();
@@ -183,7 +183,7 @@ QPainterPath RysownikZarysuITlaKartyPrzegladarki::sciezkaZakladkiWRamce(const QR
 }
 
 QPainterPath RysownikZarysuITlaKartyPrzegladarki::sciezkaZakladkiKartyTlaWidokuFasolkiWRamce(const QRectF &ramka,
-                                                                                            int odcinek) const
+                                                                                             int odcinek) const
 {
     return sciezkaUcha(ramka, odcinek, 1.0, 0.515, 1.0);
 }
@@ -224,14 +224,14 @@ void RysownikZarysuITlaKartyPrzegladarki::rysujFazowanie(QPainter &malarz, const
 void RysownikZarysuITlaKartyPrzegladarki::rysujKrawedzieKarty(QPainter &malarz, std::int32_t rodzajKarty,
                                                               const QRectF &karta, const QTransform &odwrocenie) const
 {
-    static const char *const czesci[] = {"DolnaKrawedz-Lewa", "DolnaKrawedz-Srodek", "Naroznik-PrawyDolny-Pusty",
+    static const char *const czesci[] = {"DolnaKrawedz-Lewa",   "DolnaKrawedz-Srodek", "Naroznik-PrawyDolny-Pusty",
                                          "Naroznik-PrawyGorny", "PrawaKrawedz-Srodek", "Naroznik-PrawyDolny"};
     QImage obrazy[6];
     if (rodzajKarty == ZawartoscKarty::rodzajNieokreslony) {
         for (QImage &obraz : obrazy)
             obraz = ObrazyAplikacji::obraz(QStringLiteral("KartaPortfolio-Naroznik-PrawyDolny-Pusty"));
-    } else if (rodzajKarty == ZawartoscKarty::rodzajKartaFasolki ||
-               rodzajKarty == ZawartoscKarty::rodzajKartaPortfolio) {
+    } else if (rodzajKarty == ZawartoscKarty::rodzajKartaFasolki
+               || rodzajKarty == ZawartoscKarty::rodzajKartaPortfolio) {
         for (int i = 0; i < 6; ++i)
             obrazy[i] = ObrazyAplikacji::obraz(przedrostekKrawedzi(rodzajKarty) + QLatin1String(czesci[i]));
     } else {
@@ -307,8 +307,7 @@ void RysownikZarysuITlaKartyPrzegladarki::rysujZakladkeKarty(QPainter &malarz, s
         malarz.strokePath(ucho, pioro(kolorZarysu()));
         // The selected tab's card runs along the foot of every ear behind it.
         const QRectF stopa = powiekszony(QRectF(granice.x(), granice.y(), granice.width(), 3), 0.5);
-        const QBrush teksturaWybranej =
-            ustawFazeTekstury(teksturaTlakarty(rodzajWybranejKarty, aktywne), widok);
+        const QBrush teksturaWybranej = ustawFazeTekstury(teksturaTlakarty(rodzajWybranejKarty, aktywne), widok);
         if (teksturaWybranej.style() != Qt::NoBrush)
             malarz.fillRect(obrot.mapRect(stopa), teksturaWybranej);
         const qreal X = stopa.x();
@@ -323,7 +322,7 @@ void RysownikZarysuITlaKartyPrzegladarki::rysujZakladkeKarty(QPainter &malarz, s
 }
 
 void RysownikZarysuITlaKartyPrzegladarki::rysujZakladkeKartyTlaWidokuFasolki(QPainter &malarz, const QWidget *widok,
-                                                                            const QRectF &ramka)
+                                                                             const QRectF &ramka)
 {
     const QTransform obrot = odwrocenie(widok);
     const QPainterPath caly = sciezkaZakladkiKartyTlaWidokuFasolkiWRamce(ramka, odcinekCaly);

@@ -8,6 +8,7 @@
 void TloZielonegoWidokuKartyPortfolio::paintEvent(QPaintEvent *)
 {
     QPainter malarz(this);
-    malarz.fillRect(rect(), WindowAnchoredTexture::brush(ObrazyAplikacji::obraz(QStringLiteral("ZieloneTloKartyPortfolio")),
-                                                         mapTo(window(), QPoint(0, 0))));
+    malarz.fillRect(rect(),
+                    WindowAnchoredTexture::brush(ObrazyAplikacji::obraz(QStringLiteral("ZieloneTloKartyPortfolio")),
+                                                 mapTo(window(), QPoint(0, 0))));
 }

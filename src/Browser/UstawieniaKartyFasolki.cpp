@@ -2,7 +2,8 @@
 
 #include "Platform/UserDefaults.h"
 
-const QString UstawieniaKartyFasolki::kluczSzerokoscPanelaPrawego = QStringLiteral("KartaFasolki.szerokoscPanelaPrawego");
+const QString UstawieniaKartyFasolki::kluczSzerokoscPanelaPrawego =
+    QStringLiteral("KartaFasolki.szerokoscPanelaPrawego");
 const QString UstawieniaKartyFasolki::kluczCzyWidocznyPanelPrawy = QStringLiteral("KartaFasolki.czyWidocznyPanelPrawy");
 
 UstawieniaKartyFasolki::UstawieniaKartyFasolki()

@@ -12,7 +12,6 @@
 #include "SpecKatalog.h"
 #include "SynchronizatorZestawuObiektow.h"
 
-
 namespace {
 
 QString klucz(const QString &url)
@@ -164,8 +163,7 @@ QObject *AnalizatorUrlaModelu::znajdzObiektZawierajacyURLISprawdzCzyURLJestRowny
                     continue;
                 wynik = archiwumPotoku;
                 wynikRowny = rowny;
-                sprawdzFasolki(archiwumPotoku->indeksFasolek(), archiwumPotoku->fasolki(), szukany, wynik,
-                               wynikRowny);
+                sprawdzFasolki(archiwumPotoku->indeksFasolek(), archiwumPotoku->fasolki(), szukany, wynik, wynikRowny);
             }
         }
     }

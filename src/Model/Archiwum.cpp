@@ -32,7 +32,9 @@ void Archiwum::synchronizujListeArchiwowPotokow()
         return;
     synchronizator.zastosuj(
         this, RelacjeModelu::archiwaPotokow,
-        [](ArchiwumPotoku *archiwumPotoku, const QString &sciezka) { archiwumPotoku->katalog()->setPlikowyURL(sciezka); },
+        [](ArchiwumPotoku *archiwumPotoku, const QString &sciezka) {
+            archiwumPotoku->katalog()->setPlikowyURL(sciezka);
+        },
         [](const QString &sciezka, quint32 rodzaj) {
             ArchiwumPotoku *archiwumPotoku = ArchiwumPotoku::zarzadzanyObiektArchiwumPotokuZURLem(sciezka, rodzaj);
             return archiwumPotoku->katalog() ? archiwumPotoku : nullptr;
@@ -93,8 +95,8 @@ bool Archiwum::zarchiwizujFasolke(Fasolka *fasolka, BladOperacji *blad)
     ArchiwumPotoku *archiwumPotoku = archiwumPotokuDlaPotoku(potok);
     ArchiwumPotoku *nowe = nullptr;
     ZalozoneKatalogi zalozone;
-    QString urlArchiwumPotoku =
-        archiwumPotoku && archiwumPotoku->katalog() ? archiwumPotoku->katalog()->plikowyURL() : QString();
+    QString urlArchiwumPotoku = archiwumPotoku && archiwumPotoku->katalog() ? archiwumPotoku->katalog()->plikowyURL()
+                                                                            : QString();
     if (urlArchiwumPotoku.isEmpty()) {
         // Named like the flow folder, "_Main_Flow" for the main flow.
         urlArchiwumPotoku = Paths::join(urlArchiwum, Paths::lastComponent(urlPotoku));

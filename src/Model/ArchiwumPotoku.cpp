@@ -13,13 +13,13 @@
 
 ArchiwumPotoku::ArchiwumPotoku()
 {
-    connect(this, &ArchiwumPotoku::fasolkiChanged, this, [this](const QList<Fasolka *> &dodane,
-                                                                const QList<Fasolka *> &usuniete) {
-        m_indeksFasolek.usun(usuniete);
-        m_indeksFasolek.dodaj(dodane);
-        if (m_archiwum)
-            emit m_archiwum->relacjaFasolkiZmieniona();
-    });
+    connect(this, &ArchiwumPotoku::fasolkiChanged, this,
+            [this](const QList<Fasolka *> &dodane, const QList<Fasolka *> &usuniete) {
+                m_indeksFasolek.usun(usuniete);
+                m_indeksFasolek.dodaj(dodane);
+                if (m_archiwum)
+                    emit m_archiwum->relacjaFasolkiZmieniona();
+            });
 }
 
 ArchiwumPotoku *ArchiwumPotoku::zarzadzanyObiektArchiwumPotokuZURLem(const QString &url, quint32 rodzajZListingu)
@@ -51,9 +51,9 @@ QIcon ArchiwumPotoku::ikona() const
 bool ArchiwumPotoku::toPotokGlowny() const
 {
     const QString url = katalog() ? katalog()->plikowyURL() : QString();
-    return !url.isEmpty() &&
-           Paths::equal(Paths::parent(url), SpecKatalog::sharedSpecKatalog()->url(SpecKatalog::suArchiwum)) &&
-           Paths::lastComponent(url) == SpecKatalog::ostatniKomponentSciezki(SpecKatalog::rkPotokGlowny);
+    return !url.isEmpty()
+           && Paths::equal(Paths::parent(url), SpecKatalog::sharedSpecKatalog()->url(SpecKatalog::suArchiwum))
+           && Paths::lastComponent(url) == SpecKatalog::ostatniKomponentSciezki(SpecKatalog::rkPotokGlowny);
 }
 
 QString ArchiwumPotoku::nazwaKatalogu() const

@@ -151,7 +151,8 @@ void BazaFasolek::synchronizujListePotokow()
     if (!udane)
         return;
     synchronizator.zastosuj(
-        this, RelacjeModelu::potoki, [](Potok *potok, const QString &sciezka) { potok->bytPotoku()->setPlikowyURL(sciezka); },
+        this, RelacjeModelu::potoki,
+        [](Potok *potok, const QString &sciezka) { potok->bytPotoku()->setPlikowyURL(sciezka); },
         [](const QString &sciezka, quint32 rodzaj) {
             Potok *potok = Potok::zarzadzanyObiektPotokuZURLem(sciezka, rodzaj);
             return potok->bytPotoku() ? potok : nullptr;

@@ -88,10 +88,11 @@ void BytKatalogu::zastosujPorownanie(const SynchronizatorZestawuObiektow &synchr
         ogloszZmianeWezla();
     m_czyBytyBylyOdczytaneZDysku = true;
 
-    synchronizator.dlaKatalogowNaDysku<BytKatalogu>([](BytKatalogu *podkatalog, const FolderListing::Identity &naDysku) {
-        if (podkatalog->zostalZastapiony(naDysku))
-            podkatalog->synchronizujBytyWewnetrzneIZwrocNoweElementy();
-    });
+    synchronizator.dlaKatalogowNaDysku<BytKatalogu>(
+        [](BytKatalogu *podkatalog, const FolderListing::Identity &naDysku) {
+            if (podkatalog->zostalZastapiony(naDysku))
+                podkatalog->synchronizujBytyWewnetrzneIZwrocNoweElementy();
+        });
 }
 
 namespace {
@@ -171,7 +172,8 @@ void BytKatalogu::synchronizujWTle()
     });
 }
 
-QList<BytSystemuPlikow *> BytKatalogu::dodajWpisyZListingu(const QList<FolderListing::Wpis> &wpisy, const QStringList &typy)
+QList<BytSystemuPlikow *> BytKatalogu::dodajWpisyZListingu(const QList<FolderListing::Wpis> &wpisy,
+                                                           const QStringList &typy)
 {
     QList<BytSystemuPlikow *> byty(wpisy.size(), nullptr);
     // A folder read whole meanwhile already holds them all.

@@ -12,7 +12,9 @@ class SynchronizatorZestawuObiektow;
 class RzeczWBazieFasolekZKatalogiem;
 
 // A folder entity: its children are read from disk on first use and kept in step on request.
-class BytKatalogu : public BytSystemuPlikow, public ProtokolSynchronizacjiZDyskiem, public FilePathURLDropReceiverProtocol
+class BytKatalogu : public BytSystemuPlikow,
+                    public ProtokolSynchronizacjiZDyskiem,
+                    public FilePathURLDropReceiverProtocol
 {
     Q_OBJECT
 
@@ -47,7 +49,8 @@ public:
     // added (aligned with `wpisy`, null where an entry is gone), until the read is ended. Does
     // nothing once the folder was read whole. `typy`, when given, are the entries' types as
     // `typDlaURL` found them elsewhere.
-    QList<BytSystemuPlikow *> dodajWpisyZListingu(const QList<FolderListing::Wpis> &wpisy, const QStringList &typy = {});
+    QList<BytSystemuPlikow *> dodajWpisyZListingu(const QList<FolderListing::Wpis> &wpisy,
+                                                  const QStringList &typy = {});
     void zakonczOdczytZListingu(const FolderListing::Identity &tozsamosc);
 
     bool jestLisciem() override;
@@ -89,7 +92,8 @@ private:
     void poZmianieUrla(const QString &stary) override;
     // Brings the children in step with a comparison of them with the folder's listing.
     void zastosujPorownanie(const SynchronizatorZestawuObiektow &synchronizator, bool udane,
-                            const FolderListing::Identity &tozsamosc, QList<BytSystemuPlikow *> *noweElementy = nullptr);
+                            const FolderListing::Identity &tozsamosc,
+                            QList<BytSystemuPlikow *> *noweElementy = nullptr);
 
     ZbiorObiektow<BytSystemuPlikow> m_bytyWewnetrzne;
     FolderListing::Identity m_tozsamoscOdczytanego;

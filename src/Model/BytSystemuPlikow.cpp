@@ -32,8 +32,9 @@ BytSystemuPlikow *BytSystemuPlikow::bytSystemuPlikowDlaURL(const QString &url, q
 QString BytSystemuPlikow::typDlaURL(const QString &url, quint32 rodzajZListingu)
 {
     // A link is looked at again, as an entry whose type the listing could not read.
-    return rodzajZListingu != 0 && rodzajZListingu != S_IFLNK ? FileAttributes::typeIdentifierForFileType(url, rodzajZListingu)
-                                                              : FileAttributes::typeIdentifier(url);
+    return rodzajZListingu != 0 && rodzajZListingu != S_IFLNK
+               ? FileAttributes::typeIdentifierForFileType(url, rodzajZListingu)
+               : FileAttributes::typeIdentifier(url);
 }
 
 BytSystemuPlikow *BytSystemuPlikow::bytSystemuPlikowDlaTypu(const QString &url, const QString &typ)
@@ -234,7 +235,7 @@ bool BytSystemuPlikow::zmienNazweBytuNaDyskuNa(const QString &nazwa, BladOperacj
 
 QString BytSystemuPlikow::nazwaKoduEtykiety(int kod)
 {
-    static const char *const nazwy[] = {"keBrak",   "keSzary",    "keZielony",   "kePurpurowy",
+    static const char *const nazwy[] = {"keBrak",      "keSzary", "keZielony",  "kePurpurowy",
                                         "keNiebieski", "keZolty", "keCzerwony", "kePomaranczowy"};
     if (kod < 0 || kod > kePomaranczowy)
         return {};
@@ -252,7 +253,8 @@ QString BytSystemuPlikow::opisBytu()
              QStringLiteral("jestLisciem = %1; ").arg(tekstTakNie(jestLisciem())),
              QStringLiteral("czyIstnieje = %1; ").arg(tekstTakNie(czyIstnieje())),
              QStringLiteral("identyfikatorTypu = %1; ").arg(identyfikatorTypu()),
-             QStringLiteral("dataDolaczeniaDoKatalogu = %1; ").arg(data.isValid() ? data.toString(Qt::ISODate) : QString()),
+             QStringLiteral("dataDolaczeniaDoKatalogu = %1; ")
+                 .arg(data.isValid() ? data.toString(Qt::ISODate) : QString()),
              QStringLiteral("plikowyURL.path = %1;").arg(m_plikowyURL));
 }
 

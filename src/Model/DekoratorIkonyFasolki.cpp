@@ -53,9 +53,8 @@ int DekoratorIkonyFasolki::compareImageRepsBySize(const QPixmap &a, const QPixma
     return 0;
 }
 
-QIcon DekoratorIkonyFasolki::newCombinedNSImageWithImageFractionOgraniczDo(const QIcon &podstawa,
-                                                                           const QIcon &odznaka, qreal frakcja,
-                                                                           qreal ograniczDo)
+QIcon DekoratorIkonyFasolki::newCombinedNSImageWithImageFractionOgraniczDo(const QIcon &podstawa, const QIcon &odznaka,
+                                                                           qreal frakcja, qreal ograniczDo)
 {
     QList<QPixmap> odznaki = reprezentacje(odznaka);
     std::stable_sort(odznaki.begin(), odznaki.end(),
@@ -67,8 +66,8 @@ QIcon DekoratorIkonyFasolki::newCombinedNSImageWithImageFractionOgraniczDo(const
         const auto pasujaca = std::find_if(odznaki.cbegin(), odznaki.cend(), [&](const QPixmap &kandydat) {
             return compareImageRepsBySize(kandydat, obraz) >= 0;
         });
-        wynik.addPixmap(newCombinedImageRepWithImageFraction(obraz, pasujaca == odznaki.cend() ? QPixmap() : *pasujaca,
-                                                             frakcja));
+        wynik.addPixmap(
+            newCombinedImageRepWithImageFraction(obraz, pasujaca == odznaki.cend() ? QPixmap() : *pasujaca, frakcja));
     }
     return wynik;
 }

@@ -19,8 +19,7 @@ public:
                                                                qreal frakcja, qreal ograniczDo);
     // Height in whole points first, then height in pixels: <0, 0 or >0.
     static int compareImageRepsBySize(const QPixmap &a, const QPixmap &b);
-    static QPixmap newCombinedImageRepWithImageFraction(const QPixmap &podstawa, const QPixmap &odznaka,
-                                                        qreal frakcja);
+    static QPixmap newCombinedImageRepWithImageFraction(const QPixmap &podstawa, const QPixmap &odznaka, qreal frakcja);
 
     static QList<QPixmap> reprezentacje(const QIcon &ikona);
 };

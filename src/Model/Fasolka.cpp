@@ -99,7 +99,8 @@ bool Fasolka::maBytKatalogu(const Fasolka *fasolka)
 
 void Fasolka::synchronizujJesliZastapiona(Fasolka *fasolka, const FolderListing::Identity &naDysku)
 {
-    if (auto *katalog = qobject_cast<BytKatalogu *>(fasolka->bytFasolki()); katalog && katalog->zostalZastapiony(naDysku))
+    if (auto *katalog = qobject_cast<BytKatalogu *>(fasolka->bytFasolki());
+        katalog && katalog->zostalZastapiony(naDysku))
         fasolka->synchronizujZDyskiem();
 }
 
@@ -166,7 +167,7 @@ const QString &Fasolka::nazwaPlikuSpodziewanegoRezultatu()
 }
 
 bool Fasolka::zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(int status, const QString &urlPotoku,
-                                                                  ZalozoneKatalogi *zalozone)
+                                                                 ZalozoneKatalogi *zalozone)
 {
     const QString oks = oksDlaStatusuFasolki(status);
     if (oks.isEmpty())
@@ -313,9 +314,8 @@ QString Fasolka::urlDlaPotokuIStatusu(const Potok *potok, int status) const
     const QString urlPotoku = potok->bytPotoku()->plikowyURL();
     if (urlPotoku.isEmpty())
         return {};
-    return urlDlaFasolkiZKatalogiemZOKSZeStatusemWPotokuOUrlu(m_bytFasolki->toKatalog(),
-                                                              Paths::lastComponent(m_bytFasolki->plikowyURL()),
-                                                              status, urlPotoku);
+    return urlDlaFasolkiZKatalogiemZOKSZeStatusemWPotokuOUrlu(
+        m_bytFasolki->toKatalog(), Paths::lastComponent(m_bytFasolki->plikowyURL()), status, urlPotoku);
 }
 
 bool Fasolka::przeniesBytFasolkiNaDysku(const QString &cel, const QString &opis, BladOperacji *blad)
@@ -387,8 +387,8 @@ bool Fasolka::opakujFasolkePlikowaWKatalog()
     const QString docelowy = Paths::join(katalog, nazwaPliku);
 
     // Another spelling of the folder's name, or one of the flow's own folders, is no new folder.
-    if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(katalog, url) ||
-        !NazwaOdUzytkownika::mozeLezecW(nazwaKatalogu, rodzic, {})) {
+    if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(katalog, url)
+        || !NazwaOdUzytkownika::mozeLezecW(nazwaKatalogu, rodzic, {})) {
         drukujLinie(QStringLiteral("Błąd: nie mogłem założyć katalogu."));
         return false;
     }

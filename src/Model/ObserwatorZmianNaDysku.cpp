@@ -106,8 +106,8 @@ void dopiszKatalogiPotoku(const Potok *potok, QStringList &katalogi)
         return;
     const QString url = byt->plikowyURL();
     katalogi.append(url);
-    for (int status : {Fasolka::sfOczekujaca, Fasolka::sfNieaktywna, Fasolka::sfGotowa, Fasolka::sfUkonczona,
-                       Fasolka::sfWInkubacji})
+    for (int status :
+         {Fasolka::sfOczekujaca, Fasolka::sfNieaktywna, Fasolka::sfGotowa, Fasolka::sfUkonczona, Fasolka::sfWInkubacji})
         katalogi.append(Paths::join(url, Fasolka::oksDlaStatusuFasolki(status)));
     katalogi.append(potok->urlKataloguRzeczyPotoku());
 }

@@ -42,7 +42,6 @@ public:
     void zsynchronizujObiektyModeluDlaSciezki(const QString &sciezka);
     void odczytajPokazanyObiekt(QObject *obiekt) override;
 
-
     // The stream, once set up.
     SCEvents *events() const { return m_events.get(); }
 

@@ -63,7 +63,6 @@ public:
     QString urlKorzenia();
     static const QString &ostatniKomponentSciezki(int kod);
 
-
 private:
     bool wczytajZapisanaLokalizacje();
 

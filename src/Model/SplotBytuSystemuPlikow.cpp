@@ -26,10 +26,22 @@ BytSystemuPlikow *SplotBytuSystemuPlikow::bytSystemuPlikow() const
     return qobject_cast<BytSystemuPlikow *>(reprezentowanyObiekt());
 }
 
-void SplotBytuSystemuPlikow::setBytSystemuPlikow(BytSystemuPlikow *byt) { setReprezentowanyObiekt(byt); }
-BytKatalogu *SplotBytuSystemuPlikow::katalog() const { return qobject_cast<BytKatalogu *>(reprezentowanyObiekt()); }
-void SplotBytuSystemuPlikow::setKatalog(BytKatalogu *katalog) { setReprezentowanyObiekt(katalog); }
-bool SplotBytuSystemuPlikow::reprezentujeBytSystemuPlikow() const { return bytSystemuPlikow() != nullptr; }
+void SplotBytuSystemuPlikow::setBytSystemuPlikow(BytSystemuPlikow *byt)
+{
+    setReprezentowanyObiekt(byt);
+}
+BytKatalogu *SplotBytuSystemuPlikow::katalog() const
+{
+    return qobject_cast<BytKatalogu *>(reprezentowanyObiekt());
+}
+void SplotBytuSystemuPlikow::setKatalog(BytKatalogu *katalog)
+{
+    setReprezentowanyObiekt(katalog);
+}
+bool SplotBytuSystemuPlikow::reprezentujeBytSystemuPlikow() const
+{
+    return bytSystemuPlikow() != nullptr;
+}
 
 bool SplotBytuSystemuPlikow::reprezentujeKatalog() const
 {

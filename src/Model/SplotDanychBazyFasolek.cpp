@@ -38,16 +38,52 @@ QIcon SplotDanychBazyFasolek::ikona() const
     return SplotBazowy::ikona();
 }
 
-BazaFasolek *SplotDanychBazyFasolek::bazaFasolek() const { return qobject_cast<BazaFasolek *>(reprezentowanyObiekt()); }
-void SplotDanychBazyFasolek::setBazaFasolek(BazaFasolek *baza) { setReprezentowanyObiekt(baza); }
-Potok *SplotDanychBazyFasolek::potok() const { return qobject_cast<Potok *>(reprezentowanyObiekt()); }
-void SplotDanychBazyFasolek::setPotok(Potok *potok) { setReprezentowanyObiekt(potok); }
-Fasolka *SplotDanychBazyFasolek::fasolka() const { return qobject_cast<Fasolka *>(reprezentowanyObiekt()); }
-void SplotDanychBazyFasolek::setFasolka(Fasolka *fasolka) { setReprezentowanyObiekt(fasolka); }
-Archiwum *SplotDanychBazyFasolek::archiwum() const { return qobject_cast<Archiwum *>(reprezentowanyObiekt()); }
-void SplotDanychBazyFasolek::setArchiwum(Archiwum *archiwum) { setReprezentowanyObiekt(archiwum); }
+BazaFasolek *SplotDanychBazyFasolek::bazaFasolek() const
+{
+    return qobject_cast<BazaFasolek *>(reprezentowanyObiekt());
+}
+void SplotDanychBazyFasolek::setBazaFasolek(BazaFasolek *baza)
+{
+    setReprezentowanyObiekt(baza);
+}
+Potok *SplotDanychBazyFasolek::potok() const
+{
+    return qobject_cast<Potok *>(reprezentowanyObiekt());
+}
+void SplotDanychBazyFasolek::setPotok(Potok *potok)
+{
+    setReprezentowanyObiekt(potok);
+}
+Fasolka *SplotDanychBazyFasolek::fasolka() const
+{
+    return qobject_cast<Fasolka *>(reprezentowanyObiekt());
+}
+void SplotDanychBazyFasolek::setFasolka(Fasolka *fasolka)
+{
+    setReprezentowanyObiekt(fasolka);
+}
+Archiwum *SplotDanychBazyFasolek::archiwum() const
+{
+    return qobject_cast<Archiwum *>(reprezentowanyObiekt());
+}
+void SplotDanychBazyFasolek::setArchiwum(Archiwum *archiwum)
+{
+    setReprezentowanyObiekt(archiwum);
+}
 
-bool SplotDanychBazyFasolek::reprezentujeBazeFasolek() const { return jestDokladnie<BazaFasolek>(reprezentowanyObiekt()); }
-bool SplotDanychBazyFasolek::reprezentujePotok() const { return jestDokladnie<Potok>(reprezentowanyObiekt()); }
-bool SplotDanychBazyFasolek::reprezentujeFasolke() const { return jestDokladnie<Fasolka>(reprezentowanyObiekt()); }
-bool SplotDanychBazyFasolek::reprezentujeArchiwum() const { return jestDokladnie<Archiwum>(reprezentowanyObiekt()); }
+bool SplotDanychBazyFasolek::reprezentujeBazeFasolek() const
+{
+    return jestDokladnie<BazaFasolek>(reprezentowanyObiekt());
+}
+bool SplotDanychBazyFasolek::reprezentujePotok() const
+{
+    return jestDokladnie<Potok>(reprezentowanyObiekt());
+}
+bool SplotDanychBazyFasolek::reprezentujeFasolke() const
+{
+    return jestDokladnie<Fasolka>(reprezentowanyObiekt());
+}
+bool SplotDanychBazyFasolek::reprezentujeArchiwum() const
+{
+    return jestDokladnie<Archiwum>(reprezentowanyObiekt());
+}

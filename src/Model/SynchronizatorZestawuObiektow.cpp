@@ -48,22 +48,23 @@ bool SynchronizatorZestawuObiektow::wpisPominiety(const FolderListing::Wpis &wpi
     return false;
 }
 
-std::optional<SynchronizatorZestawuObiektow::Wpisy>
-SynchronizatorZestawuObiektow::zestawUrliZKatalogu(const QString &katalog, quint64 pominiecie,
-                                                   FolderListing::Identity *tozsamosc, qsizetype ile,
-                                                   const std::function<qsizetype(const Wpisy &)> &czesc) const
+std::optional<SynchronizatorZestawuObiektow::Wpisy> SynchronizatorZestawuObiektow::zestawUrliZKatalogu(
+    const QString &katalog, quint64 pominiecie, FolderListing::Identity *tozsamosc, qsizetype ile,
+    const std::function<qsizetype(const Wpisy &)> &czesc) const
 {
     qsizetype podane = 0;
-    FolderListing::Wynik lista = czesc ? FolderListing::list(katalog, ile, [&](const Wpisy &wszystkie) {
-        Wpisy wybrane;
-        wybrane.reserve(wszystkie.size() - podane);
-        for (qsizetype i = podane; i < wszystkie.size(); ++i) {
-            if (!wpisPominiety(wszystkie[i], pominiecie))
-                wybrane.append(wszystkie[i]);
-        }
-        podane = wszystkie.size();
-        return czesc(wybrane);
-    }) : FolderListing::list(katalog);
+    FolderListing::Wynik lista = czesc ? FolderListing::list(katalog, ile,
+                                                             [&](const Wpisy &wszystkie) {
+                                                                 Wpisy wybrane;
+                                                                 wybrane.reserve(wszystkie.size() - podane);
+                                                                 for (qsizetype i = podane; i < wszystkie.size(); ++i) {
+                                                                     if (!wpisPominiety(wszystkie[i], pominiecie))
+                                                                         wybrane.append(wszystkie[i]);
+                                                                 }
+                                                                 podane = wszystkie.size();
+                                                                 return czesc(wybrane);
+                                                             })
+                                       : FolderListing::list(katalog);
     if (tozsamosc)
         *tozsamosc = lista.identity;
     if (lista.stan == FolderListing::Stan::Blad)
@@ -152,7 +153,8 @@ void SynchronizatorZestawuObiektow::sparujInnaPisownie()
         if (!obiekt || i < 0)
             continue;
         // A file in the place of a folder is another item, whatever its spelling.
-        if (obiekt->rodzaj != Rodzaj::nieznany && (obiekt->rodzaj == Rodzaj::katalog) != S_ISDIR(m_rodzajeDoDodania.at(i)))
+        if (obiekt->rodzaj != Rodzaj::nieznany
+            && (obiekt->rodzaj == Rodzaj::katalog) != S_ISDIR(m_rodzajeDoDodania.at(i)))
             continue;
         obiekt->naDysku = true;
         m_obiektyZNowaPisownia.append({obiekt->obiekt, m_urleDlaObiektowDoDodania.at(i)});

@@ -5,8 +5,8 @@
 #include "Platform/FolderListing.h"
 
 #include <QHash>
-#include <QMultiHash>
 #include <QList>
+#include <QMultiHash>
 #include <QObject>
 #include <QPair>
 #include <QSet>

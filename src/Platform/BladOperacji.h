@@ -20,5 +20,4 @@ struct BladOperacji
                        const QString &katalogDocelowy = {});
     static void ustaw(BladOperacji *blad, const QString &domena, int kod, const QString &opis,
                       const QString &przyczyna);
-
 };

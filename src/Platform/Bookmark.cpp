@@ -68,9 +68,10 @@ std::optional<QString> szukajW(const QString &katalog, const Bookmark::Identity 
 
 void bladNieZnaleziono(BladOperacji *blad, const QString &sciezka)
 {
-    BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaPosix), ENOENT,
-                        QStringLiteral("The bookmark could not be resolved."),
-                        QStringLiteral("The folder \u201C%1\u201D couldn\u2019t be found.").arg(Paths::lastComponent(sciezka)));
+    BladOperacji::ustaw(
+        blad, QString::fromLatin1(BladOperacji::domenaPosix), ENOENT,
+        QStringLiteral("The bookmark could not be resolved."),
+        QStringLiteral("The folder \u201C%1\u201D couldn\u2019t be found.").arg(Paths::lastComponent(sciezka)));
 }
 
 } // namespace
@@ -113,8 +114,9 @@ std::optional<QString> Bookmark::resolve(const QByteArray &dane, const Confirmat
         return sciezka;
 
     // A record made before birth times were kept has none: it is resolved under `confirm` alone.
-    Identity szukana{{zapis.value(kluczUrzadzenia).toString().toULongLong(), zapis.value(kluczWezla).toString().toULongLong()},
-                     std::nullopt};
+    Identity szukana{
+        {zapis.value(kluczUrzadzenia).toString().toULongLong(), zapis.value(kluczWezla).toString().toULongLong()},
+        std::nullopt};
     bool jestNarodziny = false;
     const qint64 narodziny = zapis.value(kluczNarodzin).toString().toLongLong(&jestNarodziny);
     if (jestNarodziny)

@@ -19,7 +19,7 @@ public:
     struct Identity
     {
         FolderListing::Identity node;
-        std::optional<qint64> birth;  // nanoseconds since the epoch; not every file system keeps it
+        std::optional<qint64> birth; // nanoseconds since the epoch; not every file system keeps it
     };
     using Confirmation = std::function<bool(const QString &folder)>;
 

@@ -25,8 +25,7 @@ DelayedOperations &DelayedOperations::queue()
     return *instance;
 }
 
-void DelayedOperations::addOperationAfterDelayWithBlock(double sekundy, QObject *context,
-                                                        std::function<void()> block)
+void DelayedOperations::addOperationAfterDelayWithBlock(double sekundy, QObject *context, std::function<void()> block)
 {
     if (!block)
         return;
@@ -66,7 +65,8 @@ void DelayedOperations::armTimer()
     }
     // Rounded up: a timer that fires early would only find nothing due. A wait beyond what the
     // timer can count ends early and is simply set again.
-    const auto milisekundy = std::chrono::ceil<std::chrono::milliseconds>(std::max(pozostalo, std::chrono::nanoseconds(0)));
+    const auto milisekundy =
+        std::chrono::ceil<std::chrono::milliseconds>(std::max(pozostalo, std::chrono::nanoseconds(0)));
     m_timer.start(std::min(milisekundy, std::chrono::milliseconds(std::numeric_limits<int>::max())));
 }
 

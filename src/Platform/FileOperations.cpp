@@ -34,8 +34,9 @@ const QString &nazwanyWBledzie(int numerBledu, const QString &zrodlo, const QStr
 
 QString FileOperations::hiddenTemporarySibling(const QString &cel)
 {
-    return Paths::join(Paths::parent(cel),
-                       QStringLiteral(".tarrowind-%1.tmp").arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')));
+    return Paths::join(
+        Paths::parent(cel),
+        QStringLiteral(".tarrowind-%1.tmp").arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')));
 }
 
 bool FileOperations::exists(const QString &sciezka)
@@ -103,8 +104,9 @@ bool FileOperations::moveNoReplace(const QString &zrodlo, const QString &cel, Bl
         return false;
     }
     if (Paths::contains(zrodlo, cel) && !Paths::equal(zrodlo, cel)) {
-        BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaPosix), EINVAL, opisPrzeniesienia,
-                            QStringLiteral("\u201C%1\u201D can\u2019t be moved into itself.").arg(Paths::lastComponent(zrodlo)));
+        BladOperacji::ustaw(
+            blad, QString::fromLatin1(BladOperacji::domenaPosix), EINVAL, opisPrzeniesienia,
+            QStringLiteral("\u201C%1\u201D can\u2019t be moved into itself.").arg(Paths::lastComponent(zrodlo)));
         return false;
     }
     int numerBledu = 0;
@@ -112,7 +114,8 @@ bool FileOperations::moveNoReplace(const QString &zrodlo, const QString &cel, Bl
         return true;
     if (numerBledu == EXDEV)
         return moveAcrossDevices(zrodlo, cel, blad, leftovers);
-    BladOperacji::zErrno(blad, numerBledu, opisPrzeniesienia, nazwanyWBledzie(numerBledu, zrodlo, cel), Paths::parent(cel));
+    BladOperacji::zErrno(blad, numerBledu, opisPrzeniesienia, nazwanyWBledzie(numerBledu, zrodlo, cel),
+                         Paths::parent(cel));
     return false;
 }
 
@@ -130,7 +133,8 @@ bool FileOperations::moveAcrossDevices(const QString &zrodlo, const QString &cel
         return false;
     int numerBledu = 0;
     if (!tymczasowa.placeCopy(&numerBledu)) {
-        BladOperacji::zErrno(blad, numerBledu, opisPrzeniesienia, nazwanyWBledzie(numerBledu, zrodlo, cel), Paths::parent(cel));
+        BladOperacji::zErrno(blad, numerBledu, opisPrzeniesienia, nazwanyWBledzie(numerBledu, zrodlo, cel),
+                             Paths::parent(cel));
         return false;
     }
     // The whole copy is in place; what changed in the source meanwhile stays there.

@@ -15,8 +15,9 @@ class FileOperations
 public:
     // Same file system: an atomic no-replace rename. Across file systems: copy into a hidden
     // folder beside the destination (a `TemporaryCopy`), rename the copy into place once it is on
-    // the disk, and only then remove from the source what was copied. What was written into the source meanwhile, or cannot be removed from it,
-    // stays there: the move still succeeds, and `leftovers` (when given) receives what stays.
+    // the disk, and only then remove from the source what was copied. What was written into the source meanwhile, or
+    // cannot be removed from it, stays there: the move still succeeds, and `leftovers` (when given) receives what
+    // stays.
     static bool moveNoReplace(const QString &zrodlo, const QString &cel, BladOperacji *blad = nullptr,
                               QList<TreeCopier::Leftover> *leftovers = nullptr);
     // Copies a file, link or whole folder; links stay links, nothing is merged.
@@ -42,8 +43,8 @@ public:
     static QString hiddenTemporarySibling(const QString &cel);
 
     static bool exists(const QString &sciezka);
-    static bool isFolder(const QString &sciezka);           // follows links
-    static bool isFolderNoFollow(const QString &sciezka);   // the entry itself
+    static bool isFolder(const QString &sciezka);         // follows links
+    static bool isFolderNoFollow(const QString &sciezka); // the entry itself
 
     // The bare rename that never replaces, on one file system; EXDEV across two.
     static bool renameNoReplace(const QString &zrodlo, const QString &cel, int *numerBledu);

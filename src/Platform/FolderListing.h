@@ -24,13 +24,13 @@ public:
 
     struct Wpis
     {
-        QString nazwa;      // on-disk spelling
-        QString sciezka;    // folder + name, on-disk spelling: the item's key
-        bool toKatalog = false;        // lstat: a real folder
-        bool toDowiazanie = false;     // a symbolic link
-        bool celToKatalog = false;     // stat: a folder, or a link to one
-        quint32 rodzaj = 0;            // the entry's own file type (S_IFMT bits); 0 when unknown
-        Identity identity;             // the listed folder's device and readdir's inode: no stat
+        QString nazwa;             // on-disk spelling
+        QString sciezka;           // folder + name, on-disk spelling: the item's key
+        bool toKatalog = false;    // lstat: a real folder
+        bool toDowiazanie = false; // a symbolic link
+        bool celToKatalog = false; // stat: a folder, or a link to one
+        quint32 rodzaj = 0;        // the entry's own file type (S_IFMT bits); 0 when unknown
+        Identity identity;         // the listed folder's device and readdir's inode: no stat
     };
 
     enum class Stan { Odczytany, Brak, Blad };
@@ -40,7 +40,7 @@ public:
         Stan stan = Stan::Blad;
         QList<Wpis> wpisy;
         BladOperacji blad;
-        Identity identity;  // of the folder listed, as opened
+        Identity identity; // of the folder listed, as opened
         // Names skipped because a QString cannot carry them (not valid in the file-name encoding).
         int pominieteNazwy = 0;
         bool ok() const { return stan == Stan::Odczytany; }
@@ -53,7 +53,8 @@ public:
     // The same, handing the entries read so far to `czesc` once `ile` more have been read, so that a
     // big folder can show something before the whole listing is in; its answer is the next `ile`
     // (0: not again).
-    static Wynik list(const QString &katalog, qsizetype ile, const std::function<qsizetype(const QList<Wpis> &)> &czesc);
+    static Wynik list(const QString &katalog, qsizetype ile,
+                      const std::function<qsizetype(const QList<Wpis> &)> &czesc);
     // YES when the folder holds one or more entries that are not hidden.
     static bool hasVisibleEntry(const QString &katalog);
     // The folder's own device and inode, as a listing of it would record them; unknown when it is gone.

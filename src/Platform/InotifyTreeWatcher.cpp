@@ -48,7 +48,7 @@ bool lezyWLubJest(const QString &zewnetrzna, const QString &wewnetrzna)
 struct OdciskWpisow
 {
     quint64 wartosc = 0;
-    QStringList podkatalogi;  // visible names that are folders themselves
+    QStringList podkatalogi; // visible names that are folders themselves
 };
 
 quint64 wymieszaj(quint64 x)
@@ -63,8 +63,9 @@ quint64 wymieszaj(quint64 x)
 quint64 odciskStat(const struct stat &info)
 {
     quint64 h = wymieszaj(quint64(info.st_ino));
-    for (const quint64 pole : {quint64(info.st_mtim.tv_sec), quint64(info.st_mtim.tv_nsec), quint64(info.st_ctim.tv_sec),
-                               quint64(info.st_ctim.tv_nsec), quint64(info.st_size), quint64(info.st_mode)})
+    for (const quint64 pole :
+         {quint64(info.st_mtim.tv_sec), quint64(info.st_mtim.tv_nsec), quint64(info.st_ctim.tv_sec),
+          quint64(info.st_ctim.tv_nsec), quint64(info.st_size), quint64(info.st_mode)})
         h = wymieszaj(h ^ pole);
     return h;
 }
@@ -132,8 +133,8 @@ bool InotifyTreeWatcher::open(const QStringList &korzenie, int *numerBledu)
         const bool wInnym = std::any_of(korzenie.begin(), korzenie.end(), [&](const QString &inny) {
             return inny != sciezka && lezyWLubJest(inny, sciezka);
         });
-        const bool powtorzony = std::any_of(m_roots.begin(), m_roots.end(),
-                                            [&](const Root &k) { return k.path == sciezka; });
+        const bool powtorzony =
+            std::any_of(m_roots.begin(), m_roots.end(), [&](const Root &k) { return k.path == sciezka; });
         if (!wInnym && !powtorzony)
             m_roots.push_back(Root{sciezka});
     }
@@ -237,8 +238,7 @@ void InotifyTreeWatcher::checkRoot(Root &korzen, bool zglaszaj, Reports &wyjscie
 bool InotifyTreeWatcher::concernsRoot(const QString &przodek, const QString &nazwa) const
 {
     const QString sciezka = Paths::join(przodek, nazwa);
-    return std::any_of(m_roots.begin(), m_roots.end(),
-                       [&](const Root &k) { return lezyWLubJest(sciezka, k.path); });
+    return std::any_of(m_roots.begin(), m_roots.end(), [&](const Root &k) { return lezyWLubJest(sciezka, k.path); });
 }
 
 // ---- the table of watched folders
@@ -377,8 +377,8 @@ void InotifyTreeWatcher::prepareStep(WalkStep &krok) const
     if (krok.path.isEmpty())
         return;
     if (krok.pending.folderWd < 0) {
-        krok.wd = inotify_add_watch(descriptor(), QFile::encodeName(krok.path).constData(),
-                                    maskaDrzewa | IN_DONT_FOLLOW);
+        krok.wd =
+            inotify_add_watch(descriptor(), QFile::encodeName(krok.path).constData(), maskaDrzewa | IN_DONT_FOLLOW);
         if (krok.wd < 0) {
             krok.error = errno;
             return;
@@ -483,7 +483,8 @@ void InotifyTreeWatcher::readEvents(Reports &wyjscie)
         }
     }
     if (przeczytane && !m_retries.empty()) {
-        m_queue.insert(m_queue.end(), std::make_move_iterator(m_retries.begin()), std::make_move_iterator(m_retries.end()));
+        m_queue.insert(m_queue.end(), std::make_move_iterator(m_retries.begin()),
+                       std::make_move_iterator(m_retries.end()));
         m_retries.clear();
     }
     if (m_checkRoots)
@@ -500,8 +501,8 @@ void InotifyTreeWatcher::handleEvent(const inotify_event &zdarzenie, Clock::time
         forgetWatch(zdarzenie.wd, wyjscie);
         return;
     }
-    const bool korzenia = std::any_of(m_roots.begin(), m_roots.end(),
-                                      [&](const Root &k) { return k.wd == zdarzenie.wd; });
+    const bool korzenia =
+        std::any_of(m_roots.begin(), m_roots.end(), [&](const Root &k) { return k.wd == zdarzenie.wd; });
     const auto przodek = m_ancestors.find(zdarzenie.wd);
     if (zdarzenie.len == 0 || zdarzenie.name[0] == '\0') {
         if ((korzenia || przodek != m_ancestors.end())
@@ -693,7 +694,8 @@ void InotifyTreeWatcher::forgetUnwatchedSubtree(const QString &sciezka)
 {
     const QString przedrostek = przedrostekPoddrzewa(sciezka);
     bool zmiana = m_unwatched.erase(sciezka) > 0;
-    for (auto it = m_unwatched.lower_bound(przedrostek); it != m_unwatched.end() && it->first.startsWith(przedrostek);) {
+    for (auto it = m_unwatched.lower_bound(przedrostek);
+         it != m_unwatched.end() && it->first.startsWith(przedrostek);) {
         it = m_unwatched.erase(it);
         zmiana = true;
     }
@@ -706,7 +708,8 @@ void InotifyTreeWatcher::moveUnwatchedSubtree(const QString &stara, const QStrin
     const QString przedrostek = przedrostekPoddrzewa(stara);
     if (const auto sam = m_unwatched.find(stara); sam != m_unwatched.end())
         przenoszone.emplace_back(*sam);
-    for (auto it = m_unwatched.lower_bound(przedrostek); it != m_unwatched.end() && it->first.startsWith(przedrostek); ++it)
+    for (auto it = m_unwatched.lower_bound(przedrostek); it != m_unwatched.end() && it->first.startsWith(przedrostek);
+         ++it)
         przenoszone.emplace_back(*it);
     if (przenoszone.empty())
         return;

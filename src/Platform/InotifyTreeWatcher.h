@@ -82,7 +82,7 @@ private:
     struct Root
     {
         QString path;
-        int wd = -1;  // -1 while the root is missing
+        int wd = -1; // -1 while the root is missing
         dev_t device = 0;
         ino_t inode = 0;
     };
@@ -105,14 +105,14 @@ private:
     struct WalkStep
     {
         PendingFolder pending;
-        QString path;  // empty when its parent is no longer watched
+        QString path; // empty when its parent is no longer watched
         int wd = -1;
         int error = 0;
         std::optional<FolderListing::Wynik> listing;
     };
     struct PendingMove
     {
-        int wd = -1;  // the watch of the folder renamed away, when it had one
+        int wd = -1; // the watch of the folder renamed away, when it had one
         Clock::time_point deadline;
     };
 
@@ -146,9 +146,9 @@ private:
 
     UchwytPliku m_fd;
     std::vector<Root> m_roots;
-    std::unordered_map<int, WatchedFolder> m_folders;       // watch -> folder of a tree
-    std::map<QString, int> m_watches;                       // folder -> watch; ordered so a subtree is one range
-    std::unordered_map<int, QString> m_ancestors;           // watches on the paths above the roots
+    std::unordered_map<int, WatchedFolder> m_folders; // watch -> folder of a tree
+    std::map<QString, int> m_watches;                 // folder -> watch; ordered so a subtree is one range
+    std::unordered_map<int, QString> m_ancestors;     // watches on the paths above the roots
     std::deque<PendingFolder> m_queue;
     // Folders the walk missed because a folder above them had moved before its rename was read:
     // walked again once more events are read, when the watch above knows its new path.

@@ -20,13 +20,31 @@ void ustawWyjscie(Wyjscie wyjscie);
 void zapiszLinie(const QString &tekst);
 void zapiszCzasOdOstatniego(const std::optional<QString> &tekst);
 
-inline QString tekstArgumentu(const QString &a) { return a; }
-inline QString tekstArgumentu(const char *a) { return QString::fromUtf8(a); }
-inline QString tekstArgumentu(const QByteArray &a) { return QString::fromUtf8(a); }
-inline QString tekstArgumentu(const QStringList &a) { return QLatin1Char('(') + a.join(QLatin1String(", ")) + QLatin1Char(')'); }
-inline QString tekstArgumentu(double a) { return QString::number(a); }
+inline QString tekstArgumentu(const QString &a)
+{
+    return a;
+}
+inline QString tekstArgumentu(const char *a)
+{
+    return QString::fromUtf8(a);
+}
+inline QString tekstArgumentu(const QByteArray &a)
+{
+    return QString::fromUtf8(a);
+}
+inline QString tekstArgumentu(const QStringList &a)
+{
+    return QLatin1Char('(') + a.join(QLatin1String(", ")) + QLatin1Char(')');
+}
+inline QString tekstArgumentu(double a)
+{
+    return QString::number(a);
+}
 template <typename T, std::enable_if_t<std::is_integral_v<T> && !std::is_same_v<T, bool>, int> = 0>
-QString tekstArgumentu(T a) { return QString::number(a); }
+QString tekstArgumentu(T a)
+{
+    return QString::number(a);
+}
 
 template <typename... Argumenty>
 QString sformatuj(const QString &format, const Argumenty &...argumenty)
@@ -53,6 +71,12 @@ void drukujCzasOdOstatniego(const QString &format, const Argumenty &...argumenty
 {
     Konsola::zapiszCzasOdOstatniego(Konsola::sformatuj(format, argumenty...));
 }
-inline void drukujCzasOdOstatniego() { Konsola::zapiszCzasOdOstatniego(std::nullopt); }
+inline void drukujCzasOdOstatniego()
+{
+    Konsola::zapiszCzasOdOstatniego(std::nullopt);
+}
 
-inline QString tekstTakNie(bool wartosc) { return wartosc ? QStringLiteral("YES") : QStringLiteral("NO"); }
+inline QString tekstTakNie(bool wartosc)
+{
+    return wartosc ? QStringLiteral("YES") : QStringLiteral("NO");
+}

@@ -11,7 +11,8 @@ void NazwyPozaKodowaniem::zglos(const QString &katalog, const FolderListing::Ide
     if (ile <= 0)
         return;
     // Every re-read of the folder finds them again; the user is told of it once.
-    const QString klucz = tozsamosc.known() ? QStringLiteral("%1:%2").arg(tozsamosc.device).arg(tozsamosc.inode) : katalog;
+    const QString klucz = tozsamosc.known() ? QStringLiteral("%1:%2").arg(tozsamosc.device).arg(tozsamosc.inode)
+                                            : katalog;
     if (m_zgloszoneKatalogi.contains(klucz))
         return;
     m_zgloszoneKatalogi.insert(klucz);
@@ -21,7 +22,9 @@ void NazwyPozaKodowaniem::zglos(const QString &katalog, const FolderListing::Ide
 QString NazwyPozaKodowaniem::wiadomosc(const QString &katalog, int ile)
 {
     return ile == 1 ? QStringLiteral("\u201C%1\u201D holds 1 item whose name Tarrowind cannot show.").arg(katalog)
-                    : QStringLiteral("\u201C%1\u201D holds %2 items whose names Tarrowind cannot show.").arg(katalog).arg(ile);
+                    : QStringLiteral("\u201C%1\u201D holds %2 items whose names Tarrowind cannot show.")
+                          .arg(katalog)
+                          .arg(ile);
 }
 
 void NazwyPozaKodowaniem::zapomnijZgloszone()

@@ -126,9 +126,9 @@ bool isValidItemName(const QString &name)
 {
     // A name that does not survive the file-name encoding (a lone surrogate) would be made on
     // disk under another name than the one the program keeps.
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
-           !name.contains(QLatin1Char('/')) && !name.contains(QChar(u'\0')) &&
-           QFile::decodeName(QFile::encodeName(name)) == name;
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
+           && !name.contains(QLatin1Char('/')) && !name.contains(QChar(u'\0'))
+           && QFile::decodeName(QFile::encodeName(name)) == name;
 }
 
 } // namespace Paths

@@ -16,8 +16,8 @@ namespace {
 bool naTymSamymUrzadzeniu(const QString &a, const QString &b)
 {
     struct stat sa, sb;
-    return lstat(QFile::encodeName(a).constData(), &sa) == 0 && stat(QFile::encodeName(b).constData(), &sb) == 0 &&
-           sa.st_dev == sb.st_dev;
+    return lstat(QFile::encodeName(a).constData(), &sa) == 0 && stat(QFile::encodeName(b).constData(), &sb) == 0
+           && sa.st_dev == sb.st_dev;
 }
 
 } // namespace
@@ -50,12 +50,14 @@ bool PrzenoszenieKatalogu::rozpocznij(BladOperacji *blad)
         return false;
     }
     if (Paths::contains(m_zrodlo, m_cel) && !Paths::equal(m_zrodlo, m_cel)) {
-        BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaPosix), EINVAL, QStringLiteral("Could not move the folder."),
-                            QStringLiteral("\u201C%1\u201D can\u2019t be moved into itself.").arg(Paths::lastComponent(m_zrodlo)));
+        BladOperacji::ustaw(
+            blad, QString::fromLatin1(BladOperacji::domenaPosix), EINVAL, QStringLiteral("Could not move the folder."),
+            QStringLiteral("\u201C%1\u201D can\u2019t be moved into itself.").arg(Paths::lastComponent(m_zrodlo)));
         return false;
     }
     if (FileOperations::exists(m_cel)) {
-        BladOperacji::zErrno(blad, EEXIST, QStringLiteral("Could not move the folder."), m_zrodlo, Paths::parent(m_cel));
+        BladOperacji::zErrno(blad, EEXIST, QStringLiteral("Could not move the folder."), m_zrodlo,
+                             Paths::parent(m_cel));
         return false;
     }
     if (!FileOperations::isFolder(Paths::parent(m_cel))) {
@@ -71,8 +73,8 @@ bool PrzenoszenieKatalogu::rozpocznij(BladOperacji *blad)
     m_pozostawione.clear();
 
     int numerBledu = 0;
-    const bool przemianowany =
-        naTymSamymUrzadzeniu(m_zrodlo, Paths::parent(m_cel)) && FileOperations::renameNoReplace(m_zrodlo, m_cel, &numerBledu);
+    const bool przemianowany = naTymSamymUrzadzeniu(m_zrodlo, Paths::parent(m_cel))
+                               && FileOperations::renameNoReplace(m_zrodlo, m_cel, &numerBledu);
     // Two bind mounts of one file system refuse a rename between them: that move is copied on the
     // worker thread below, like one across devices, never on this thread.
     if (przemianowany || (numerBledu != 0 && numerBledu != EXDEV)) {
@@ -106,9 +108,8 @@ void PrzenoszenieKatalogu::kopiujWWatku()
 {
     m_porzucone = TemporaryCopy::removeAbandoned(m_porzucone);
     m_razem = qint64(TreeCopier::measure(m_zrodlo).items);
-    TreeCopier kopiarka(&m_anuluj, [this](const TreeCopier::Size &skopiowano) {
-        m_przeniesione = qint64(skopiowano.items);
-    });
+    TreeCopier kopiarka(&m_anuluj,
+                        [this](const TreeCopier::Size &skopiowano) { m_przeniesione = qint64(skopiowano.items); });
     if (!m_tymczasowa->make(&m_blad) || !kopiarka.copy(m_zrodlo, m_tymczasowa->copyPath(), &m_blad, m_cel)) {
         m_status = kopiarka.cancelled() ? statusAnulowano : (m_blad.kod ? m_blad.kod : EIO);
         m_watekSkonczyl = true;

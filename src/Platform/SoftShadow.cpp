@@ -73,7 +73,8 @@ void convolveColumns(QImage &alpha, const std::vector<int> &weights)
     // runEnd[y]: the last row of the run of equal rows that holds row y.
     std::vector<int> runEnd(static_cast<size_t>(height));
     for (int y = height - 1; y >= 0; --y)
-        runEnd[size_t(y)] = y + 1 < height && std::equal(row(y), row(y) + width, row(y + 1)) ? runEnd[size_t(y + 1)] : y;
+        runEnd[size_t(y)] = y + 1 < height && std::equal(row(y), row(y) + width, row(y + 1)) ? runEnd[size_t(y + 1)]
+                                                                                             : y;
     std::vector<int> sums(static_cast<size_t>(width));
     for (int y = 0; y < height; ++y) {
         uchar *line = alpha.scanLine(y);

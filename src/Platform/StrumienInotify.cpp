@@ -28,8 +28,7 @@ constexpr int odstepSprawdzaniaBramkiMs = 50;
 void obudz(int budzik)
 {
     const quint64 jeden = 1;
-    while (::write(budzik, &jeden, sizeof jeden) < 0 && errno == EINTR) {
-    }
+    while (::write(budzik, &jeden, sizeof jeden) < 0 && errno == EINTR) {}
 }
 
 void dolacz(QList<StrumienInotify::Zdarzenie> &partia, QHash<QString, qsizetype> &indeks,
@@ -51,8 +50,7 @@ StrumienInotify::StrumienInotify(QObject *parent)
 {
     m_sprawdzanieBramki.setInterval(odstepSprawdzaniaBramkiMs);
     connect(&m_sprawdzanieBramki, &QTimer::timeout, this, &StrumienInotify::dostarczWstrzymane);
-    connect(&m_dostarczanieNieobserwowanych, &QTimer::timeout, this,
-            &StrumienInotify::dostarczZmienioneNieobserwowane);
+    connect(&m_dostarczanieNieobserwowanych, &QTimer::timeout, this, &StrumienInotify::dostarczZmienioneNieobserwowane);
     // Queued: a batch is delivered from the event loop, never from inside the code that lowers the gate.
     connect(&ModalGate::instance(), &ModalGate::lowered, this, &StrumienInotify::dostarczWstrzymane,
             Qt::QueuedConnection);
@@ -114,22 +112,22 @@ bool StrumienInotify::uruchom(const QStringList &korzenie)
     m_budzik = std::move(budzik);
     m_koniec = false;
     const quint64 pokolenie = ++m_pokolenie;
-    const auto opoznienie = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-        std::chrono::duration<double>(m_opoznienie));
+    const auto opoznienie =
+        std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(m_opoznienie));
     m_liczbaObserwowanych.store(drzewa->watchedFolderCount(), std::memory_order_relaxed);
     const quint64 wypchniecie = m_zadaneWypchniecie.load();
     m_wykonaneWypchniecie = wypchniecie;
     const auto odstep = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
         std::chrono::duration<double>(m_odstepSpojrzen));
     const int deskryptorBudzika = m_budzik.deskryptor();
-    m_watek = std::thread([this, drzewa = std::move(drzewa), budzik = deskryptorBudzika, opoznienie, odstep, pokolenie,
-                           wypchniecie]() {
-        petla(*drzewa, budzik, opoznienie, odstep, pokolenie, wypchniecie);
-        // Whoever waits for a flush must not wait for a worker that has gone.
-        const std::lock_guard<std::mutex> blokada(m_zamekWypchniec);
-        m_wykonaneWypchniecie = std::numeric_limits<quint64>::max();
-        m_wypchnieto.notify_all();
-    });
+    m_watek = std::thread(
+        [this, drzewa = std::move(drzewa), budzik = deskryptorBudzika, opoznienie, odstep, pokolenie, wypchniecie]() {
+            petla(*drzewa, budzik, opoznienie, odstep, pokolenie, wypchniecie);
+            // Whoever waits for a flush must not wait for a worker that has gone.
+            const std::lock_guard<std::mutex> blokada(m_zamekWypchniec);
+            m_wykonaneWypchniecie = std::numeric_limits<quint64>::max();
+            m_wypchnieto.notify_all();
+        });
     return true;
 }
 
@@ -203,8 +201,7 @@ void StrumienInotify::petla(InotifyTreeWatcher &drzewa, int budzik, std::chrono:
             break;
         if (opisy[1].revents) {
             quint64 licznik;
-            while (::read(budzik, &licznik, sizeof licznik) < 0 && errno == EINTR) {
-            }
+            while (::read(budzik, &licznik, sizeof licznik) < 0 && errno == EINTR) {}
             if (m_koniec)
                 break;
         }
@@ -258,10 +255,12 @@ void StrumienInotify::petla(InotifyTreeWatcher &drzewa, int budzik, std::chrono:
 
         if (drzewa.takeLimitWarning()) {
             QMetaObject::invokeMethod(
-                this, [this, pokolenie] {
+                this,
+                [this, pokolenie] {
                     if (pokolenie == m_pokolenie)
                         zglosLimit();
-                }, Qt::QueuedConnection);
+                },
+                Qt::QueuedConnection);
         }
         if (!partia.isEmpty() && (teraz >= termin || wypchnij)) {
             QMetaObject::invokeMethod(

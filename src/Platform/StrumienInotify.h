@@ -4,8 +4,8 @@
 
 #include <QHash>
 #include <QList>
-#include <QSet>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -45,9 +45,9 @@ public:
 
     struct Zdarzenie
     {
-        quint64 identyfikator = 0;  // grows with each reported change of this stream
-        QString sciezka;            // the folder, on-disk spelling, no trailing separator
-        quint32 flagi = 0;          // Flaga bits; 0 for an ordinary change
+        quint64 identyfikator = 0; // grows with each reported change of this stream
+        QString sciezka;           // the folder, on-disk spelling, no trailing separator
+        quint32 flagi = 0;         // Flaga bits; 0 for an ordinary change
     };
 
     explicit StrumienInotify(QObject *parent = nullptr);
@@ -101,11 +101,11 @@ private:
     std::thread m_watek;
     UchwytPliku m_budzik;
     quint64 m_pokolenie = 0;
-    quint64 m_identyfikator = 0;  // worker thread only; runs never overlap
+    quint64 m_identyfikator = 0; // worker thread only; runs never overlap
     std::atomic<int> m_liczbaObserwowanych{0};
     std::atomic<bool> m_koniec{false};
     std::atomic<quint64> m_zadaneWypchniecie{0};
-    quint64 m_wykonaneWypchniecie = 0;  // guarded by m_zamekWypchniec
+    quint64 m_wykonaneWypchniecie = 0; // guarded by m_zamekWypchniec
     std::mutex m_zamekWypchniec;
     std::condition_variable m_wypchnieto;
 
@@ -114,7 +114,7 @@ private:
     QTimer m_sprawdzanieBramki;
 
     mutable std::mutex m_zamekNieobserwowanych;
-    QSet<QString> m_nieobserwowane;  // guarded by m_zamekNieobserwowanych
+    QSet<QString> m_nieobserwowane; // guarded by m_zamekNieobserwowanych
     QList<Zdarzenie> m_zmienioneNieobserwowane;
     QSet<QString> m_sciezkiZmienionychNieobserwowanych;
     QTimer m_dostarczanieNieobserwowanych;

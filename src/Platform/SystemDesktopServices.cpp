@@ -52,7 +52,8 @@ void SystemDesktopServices::openFolderInFileManager(const QString &folder, const
         askFileManager(QStringLiteral("ShowItems"), selected, folder);
 }
 
-void SystemDesktopServices::askFileManager(const QString &method, const QStringList &paths, const QString &fallbackFolder)
+void SystemDesktopServices::askFileManager(const QString &method, const QStringList &paths,
+                                           const QString &fallbackFolder)
 {
     QDBusConnection szyna = QDBusConnection::sessionBus();
     if (!szyna.isConnected()) {
@@ -62,14 +63,16 @@ void SystemDesktopServices::askFileManager(const QString &method, const QStringL
     QStringList uri;
     for (const QString &path : paths)
         uri << QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded());
-    QDBusMessage wywolanie = QDBusMessage::createMethodCall(fileManagerService, fileManagerPath, fileManagerService, method);
+    QDBusMessage wywolanie =
+        QDBusMessage::createMethodCall(fileManagerService, fileManagerPath, fileManagerService, method);
     wywolanie << uri << QString();
     auto *obserwator = new QDBusPendingCallWatcher(szyna.asyncCall(wywolanie, limitCzasuPokazania));
-    QObject::connect(obserwator, &QDBusPendingCallWatcher::finished, [fallbackFolder](QDBusPendingCallWatcher *wywolane) {
-        if (wywolane->isError()) {
-            drukujLinie(QStringLiteral("Błąd: %1 %2"), wywolane->error().name(), wywolane->error().message());
-            otworzKatalog(fallbackFolder);
-        }
-        wywolane->deleteLater();
-    });
+    QObject::connect(
+        obserwator, &QDBusPendingCallWatcher::finished, [fallbackFolder](QDBusPendingCallWatcher *wywolane) {
+            if (wywolane->isError()) {
+                drukujLinie(QStringLiteral("Błąd: %1 %2"), wywolane->error().name(), wywolane->error().message());
+                otworzKatalog(fallbackFolder);
+            }
+            wywolane->deleteLater();
+        });
 }

@@ -10,8 +10,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QMutex>
-#include <QSet>
 #include <QRegularExpression>
+#include <QSet>
 #include <QThreadPool>
 
 #include <cerrno>
@@ -99,10 +99,10 @@ bool robionaPrzezTenProces(const QString &sciezka)
 
 // What became of a recorded copy that was looked at.
 enum class StanPozostalosci {
-    Usunieta,       // its process was gone: removed, or already not there
-    ProcesDziala,   // its process still runs: kept
-    NieNasza,       // not a copy of ours by name, kind, place or marker: kept on disk, no longer recorded
-    NieUsunieta,    // its process was gone but the removal failed: kept for the next try
+    Usunieta,     // its process was gone: removed, or already not there
+    ProcesDziala, // its process still runs: kept
+    NieNasza,     // not a copy of ours by name, kind, place or marker: kept on disk, no longer recorded
+    NieUsunieta,  // its process was gone but the removal failed: kept for the next try
 };
 
 StanPozostalosci usunJesliPorzucona(const QString &sciezka)
@@ -131,7 +131,8 @@ StanPozostalosci usunJesliPorzucona(const QString &sciezka)
         return StanPozostalosci::ProcesDziala;
     BladOperacji blad;
     if (!TreeCopier::removeTree(sciezka, &blad)) {
-        drukujLinie(QStringLiteral("Błąd: nie mogę usunąć pozostawionej kopii tymczasowej %1: %2"), sciezka, blad.przyczyna);
+        drukujLinie(QStringLiteral("Błąd: nie mogę usunąć pozostawionej kopii tymczasowej %1: %2"), sciezka,
+                    blad.przyczyna);
         return StanPozostalosci::NieUsunieta;
     }
     drukujLinie(QStringLiteral("Usunięto kopię tymczasową pozostawioną przez przerwane przenoszenie: %1"), sciezka);
@@ -187,8 +188,8 @@ bool TemporaryCopy::make(BladOperacji *blad)
     m_zrobiona = true;
     const QByteArray sciezkaZnacznika = sciezka + '/' + TemporaryCopy::markerName;
     UchwytPliku plik(open(sciezkaZnacznika.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-    const bool zapisany =
-        plik.otwarty() && write(plik.deskryptor(), znacznik.constData(), size_t(znacznik.size())) == znacznik.size();
+    const bool zapisany = plik.otwarty()
+                          && write(plik.deskryptor(), znacznik.constData(), size_t(znacznik.size())) == znacznik.size();
     const int numerBledu = errno;
     if (!plik.zamknij() && zapisany) {
         BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), m_cel, Paths::parent(m_cel));
@@ -287,7 +288,7 @@ void TemporaryCopy::removeAbandonedInBackground()
     QThreadPool::globalInstance()->start([kopie] {
         const QStringList rozstrzygniete = removeAbandoned(kopie);
         // The settings belong to the main thread; a program that ends first leaves the records to the next start.
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [rozstrzygniete] { forget(rozstrzygniete); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [rozstrzygniete] { forget(rozstrzygniete); }, Qt::QueuedConnection);
     });
 }

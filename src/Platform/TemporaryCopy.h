@@ -48,7 +48,6 @@ public:
     static constexpr const char *markerName = "owner";
 
 private:
-
     QString m_cel;
     QString m_sciezka;
     // Made by this object, so its own to remove.

@@ -52,8 +52,8 @@ QString Thumbnails::cachePath(const QString &path, const QString &sizeFolder)
     if (baza.isEmpty())
         baza = QDir::homePath() + QStringLiteral("/.cache");
     const QByteArray skrot = QCryptographicHash::hash(uriPliku(path).toUtf8(), QCryptographicHash::Md5).toHex();
-    return baza + QStringLiteral("/thumbnails/") + sizeFolder + QLatin1Char('/') + QString::fromLatin1(skrot) +
-           QStringLiteral(".png");
+    return baza + QStringLiteral("/thumbnails/") + sizeFolder + QLatin1Char('/') + QString::fromLatin1(skrot)
+           + QStringLiteral(".png");
 }
 
 QImage Thumbnails::cachedThumbnail(const QString &path)

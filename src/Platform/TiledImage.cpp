@@ -83,7 +83,8 @@ void TiledImage::drawPatternFromImageRectInRectFlippedYOperationFraction(const Q
 
     // The first whole tile sits at the anchor corner; the pattern runs on from there.
     const qreal poczatekX = cel.left();
-    const qreal poczatekY = flippedY ? cel.top() : cel.bottom() - std::ceil(cel.height() / krok.height()) * krok.height();
+    const qreal poczatekY = flippedY ? cel.top()
+                                     : cel.bottom() - std::ceil(cel.height() / krok.height()) * krok.height();
 
     malarz.save();
     malarz.setClipRect(cel, Qt::IntersectClip);
@@ -95,9 +96,11 @@ void TiledImage::drawPatternFromImageRectInRectFlippedYOperationFraction(const Q
     malarz.restore();
 }
 
-void TiledImage::drawResizableImagePartsWithCapInsetsInRectFlippedYOperationFraction(
-    const QImage &obraz, QPainter &malarz, const EdgeInsets &insets, const QRectF &cel, bool flippedY,
-    Operation operacja, qreal fraction)
+void TiledImage::drawResizableImagePartsWithCapInsetsInRectFlippedYOperationFraction(const QImage &obraz,
+                                                                                     QPainter &malarz,
+                                                                                     const EdgeInsets &insets,
+                                                                                     const QRectF &cel, bool flippedY,
+                                                                                     Operation operacja, qreal fraction)
 {
     if (obraz.isNull() || pusty(cel))
         return;
@@ -128,11 +131,11 @@ void TiledImage::drawResizableImagePartsWithCapInsetsInRectFlippedYOperationFrac
         bool flippedY;
     };
     const Wzor wzory[] = {
-        {QRectF(l, 0, iw - l - r, t), QRectF(x + l, y, w - l - r, t), false},                          // top edge
-        {QRectF(l, t, iw - l - r, ih - t - b), QRectF(x + l, y + t, w - l - r, h - t - b), flippedY},  // centre
-        {QRectF(iw - r, t, r, ih - t - b), QRectF(x + w - r, y + t, r, h - t - b), flippedY},          // right edge
-        {QRectF(0, t, l, ih - t - b), QRectF(x, y + t, l, h - t - b), flippedY},                       // left edge
-        {QRectF(l, ih - b, iw - l - r, b), QRectF(x + l, y + h - b, w - l - r, b), false},             // bottom edge
+        {QRectF(l, 0, iw - l - r, t), QRectF(x + l, y, w - l - r, t), false},                         // top edge
+        {QRectF(l, t, iw - l - r, ih - t - b), QRectF(x + l, y + t, w - l - r, h - t - b), flippedY}, // centre
+        {QRectF(iw - r, t, r, ih - t - b), QRectF(x + w - r, y + t, r, h - t - b), flippedY},         // right edge
+        {QRectF(0, t, l, ih - t - b), QRectF(x, y + t, l, h - t - b), flippedY},                      // left edge
+        {QRectF(l, ih - b, iw - l - r, b), QRectF(x + l, y + h - b, w - l - r, b), false},            // bottom edge
     };
     for (const Wzor &wzor : wzory)
         drawPatternFromImageRectInRectFlippedYOperationFraction(obraz, malarz, wzor.zrodlo, wzor.cel, wzor.flippedY,
@@ -148,7 +151,8 @@ void TiledImage::drawResizableImagePartsWithCapInsetsInRectFlippedYOperationFrac
     malarz.setCompositionMode(operacja);
     malarz.setOpacity(malarz.opacity() * fraction);
     for (int i = 0; i < 4; ++i) {
-        const QImage naroznik = makeImageCropInRectOperationFraction(obraz, narozniki[i], QPainter::CompositionMode_Source, 1.0);
+        const QImage naroznik =
+            makeImageCropInRectOperationFraction(obraz, narozniki[i], QPainter::CompositionMode_Source, 1.0);
         if (!naroznik.isNull())
             malarz.drawImage(miejsca[i], naroznik);
     }
@@ -156,7 +160,7 @@ void TiledImage::drawResizableImagePartsWithCapInsetsInRectFlippedYOperationFrac
 }
 
 QImage TiledImage::compose(const QImage &obraz, const EdgeInsets &insets, const QSizeF &rozmiar, qreal skala,
-                            bool flippedY, Operation operacja, qreal fraction)
+                           bool flippedY, Operation operacja, qreal fraction)
 {
     const QSize piksele(int(rozmiar.width() * skala), int(rozmiar.height() * skala));
     if (obraz.isNull() || piksele.isEmpty())
@@ -165,9 +169,8 @@ QImage TiledImage::compose(const QImage &obraz, const EdgeInsets &insets, const 
     wynik.fill(Qt::transparent);
     wynik.setDevicePixelRatio(skala);
     QPainter malarz(&wynik);
-    drawResizableImagePartsWithCapInsetsInRectFlippedYOperationFraction(obraz, malarz, insets,
-                                                                        QRectF(QPointF(0, 0), rozmiar), flippedY,
-                                                                        operacja, fraction);
+    drawResizableImagePartsWithCapInsetsInRectFlippedYOperationFraction(
+        obraz, malarz, insets, QRectF(QPointF(0, 0), rozmiar), flippedY, operacja, fraction);
     return wynik;
 }
 
@@ -179,8 +182,7 @@ QImage TiledImage::resizableImageWithCapInsetsWithSizeFlippedYOperationFraction(
     return compose(obraz, insets, rozmiar, obraz.devicePixelRatio(), flippedY, operacja, fraction);
 }
 
-void TiledImage::drawResizableImageWithCapInsetsInRectFlippedYOperationFraction(const QImage &obraz,
-                                                                                QPainter &malarz,
+void TiledImage::drawResizableImageWithCapInsetsInRectFlippedYOperationFraction(const QImage &obraz, QPainter &malarz,
                                                                                 const EdgeInsets &insets,
                                                                                 const QRectF &cel, bool flippedY,
                                                                                 Operation operacja, qreal fraction)
@@ -209,8 +211,7 @@ bool TiledImage::parseDescription(const QString &opis, QImage *obraz, EdgeInsets
     return !obraz->isNull();
 }
 
-void TiledImage::drawResizableImageWithStringInputInRectFlippedYOperationFraction(const QString &opis,
-                                                                                  QPainter &malarz,
+void TiledImage::drawResizableImageWithStringInputInRectFlippedYOperationFraction(const QString &opis, QPainter &malarz,
                                                                                   const QRectF &cel, bool flippedY,
                                                                                   Operation operacja, qreal fraction)
 {
@@ -222,9 +223,8 @@ void TiledImage::drawResizableImageWithStringInputInRectFlippedYOperationFractio
 }
 
 QImage TiledImage::resizableImageWithStringInputWithSizeFlippedYOperationFraction(const QString &opis,
-                                                                                  const QSizeF &rozmiar,
-                                                                                  bool flippedY, Operation operacja,
-                                                                                  qreal fraction)
+                                                                                  const QSizeF &rozmiar, bool flippedY,
+                                                                                  Operation operacja, qreal fraction)
 {
     QImage obraz;
     EdgeInsets insets;

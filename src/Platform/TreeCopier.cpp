@@ -89,7 +89,8 @@ void kopiujAtrybutyUzytkownika(const QByteArray &zrodlo, const QByteArray &cel)
         if (rozmiar < 0)
             continue;
         QByteArray wartosc(rozmiar, '\0');
-        const ssize_t wczytane = lgetxattr(zrodlo.constData(), atrybut.constData(), wartosc.data(), size_t(wartosc.size()));
+        const ssize_t wczytane =
+            lgetxattr(zrodlo.constData(), atrybut.constData(), wartosc.data(), size_t(wartosc.size()));
         if (wczytane >= 0)
             lsetxattr(cel.constData(), atrybut.constData(), wartosc.constData(), size_t(wczytane), 0);
     }
@@ -168,9 +169,9 @@ TreeCopier::TreeCopier(const std::atomic<bool> *cancel, Progress progress)
 bool TreeCopier::copy(const QString &zrodlo, const QString &cel, BladOperacji *blad, const QString &celDlaUzytkownika)
 {
     if (Paths::contains(zrodlo, cel)) {
-        BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaPosix), EINVAL,
-                            QStringLiteral("Could not copy the item."),
-                            QStringLiteral("\u201C%1\u201D can\u2019t be copied into itself.").arg(Paths::lastComponent(zrodlo)));
+        BladOperacji::ustaw(
+            blad, QString::fromLatin1(BladOperacji::domenaPosix), EINVAL, QStringLiteral("Could not copy the item."),
+            QStringLiteral("\u201C%1\u201D can\u2019t be copied into itself.").arg(Paths::lastComponent(zrodlo)));
         return false;
     }
     m_copied = {};
@@ -259,7 +260,8 @@ bool TreeCopier::copyItem(const QByteArray &zrodlo, const QByteArray &cel, BladO
     return false;
 }
 
-bool TreeCopier::copyFile(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &lstatInfo, BladOperacji *blad)
+bool TreeCopier::copyFile(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &lstatInfo,
+                          BladOperacji *blad)
 {
     UchwytPliku we(open(zrodlo.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
     // The file as it was opened, before a byte is read: a later write changes what is recorded.
@@ -381,7 +383,8 @@ off_t TreeCopier::copyRun(int we, int wy, off_t od, off_t koniec, const QByteArr
     return pozycja;
 }
 
-bool TreeCopier::copyFolder(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &info, BladOperacji *blad)
+bool TreeCopier::copyFolder(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &info,
+                            BladOperacji *blad)
 {
     if (mkdir(cel.constData(), 0700) != 0) {
         BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), destinationName(cel));
@@ -461,7 +464,8 @@ bool TreeCopier::isUnchanged(const QByteArray &zrodlo, const struct stat &info) 
     // contents' time answers alone.
     return takieSame
            && (wpis->links > 1
-               || (wpis->statusChanged.tv_sec == info.st_ctim.tv_sec && wpis->statusChanged.tv_nsec == info.st_ctim.tv_nsec));
+               || (wpis->statusChanged.tv_sec == info.st_ctim.tv_sec
+                   && wpis->statusChanged.tv_nsec == info.st_ctim.tv_nsec));
 }
 
 bool TreeCopier::removeCopiedItem(const QByteArray &sciezka, Leftovers *leftovers) const
@@ -563,7 +567,8 @@ QString TreeCopier::removalFailure(const QList<Leftover> &leftovers)
         if (pozostawiony.error == 0)
             continue;
         BladOperacji blad;
-        BladOperacji::zErrno(&blad, pozostawiony.error, QStringLiteral("Could not remove the item."), pozostawiony.path);
+        BladOperacji::zErrno(&blad, pozostawiony.error, QStringLiteral("Could not remove the item."),
+                             pozostawiony.path);
         return blad.przyczyna;
     }
     return {};
@@ -571,7 +576,8 @@ QString TreeCopier::removalFailure(const QList<Leftover> &leftovers)
 
 bool TreeCopier::writtenMeanwhile(const QList<Leftover> &leftovers)
 {
-    return std::any_of(leftovers.begin(), leftovers.end(), [](const Leftover &pozostawiony) { return pozostawiony.error == 0; });
+    return std::any_of(leftovers.begin(), leftovers.end(),
+                       [](const Leftover &pozostawiony) { return pozostawiony.error == 0; });
 }
 
 bool TreeCopier::removeTree(const QString &sciezka, BladOperacji *blad)

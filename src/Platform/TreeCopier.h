@@ -83,7 +83,8 @@ private:
     bool copyItem(const QByteArray &zrodlo, const QByteArray &cel, BladOperacji *blad);
     bool copyFile(const QByteArray &zrodlo, const QByteArray &cel, const struct stat &info, BladOperacji *blad);
     // The contents, sparse where the source is; `rozmiar` receives the size copied.
-    bool copyContents(int we, int wy, const QByteArray &zrodlo, const QByteArray &cel, off_t *rozmiar, BladOperacji *blad);
+    bool copyContents(int we, int wy, const QByteArray &zrodlo, const QByteArray &cel, off_t *rozmiar,
+                      BladOperacji *blad);
     // From `od` to `koniec` (or to the end when negative), in the kernel where it can; answers
     // the offset reached, -1 on failure or cancel.
     off_t copyRun(int we, int wy, off_t od, off_t koniec, const QByteArray &zrodlo, const QByteArray &cel,

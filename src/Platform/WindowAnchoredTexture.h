@@ -15,6 +15,5 @@ public:
     // `originInWindow`: where the painter's origin lies in the window, for a widget its
     // `mapTo(window(), QPoint(0, 0))`.
     static QBrush brush(const QImage &texture, const QPointF &originInWindow);
-    static void fill(QPainter &painter, const QPainterPath &path, const QImage &texture,
-                     const QPointF &originInWindow);
+    static void fill(QPainter &painter, const QPainterPath &path, const QImage &texture, const QPointF &originInWindow);
 };

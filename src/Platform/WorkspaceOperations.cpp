@@ -102,9 +102,8 @@ void WorkspaceOperations::uruchom(const QStringList &urls, QObject *kontekst, Co
 void WorkspaceOperations::dostarcz(QObject *kontekst, Completion zakonczenie, std::optional<BladOperacji> blad)
 {
     if (ModalGate::isRaised()) {
-        QTimer::singleShot(odstepPonowieniaMs, kontekst, [kontekst, zakonczenie, blad] {
-            dostarcz(kontekst, zakonczenie, blad);
-        });
+        QTimer::singleShot(odstepPonowieniaMs, kontekst,
+                           [kontekst, zakonczenie, blad] { dostarcz(kontekst, zakonczenie, blad); });
         return;
     }
     zakonczenie(blad);

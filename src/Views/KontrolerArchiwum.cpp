@@ -22,8 +22,8 @@
 #include <QToolButton>
 
 KontrolerArchiwum::KontrolerArchiwum(QObject *rodzic)
-    : KontrolerNazwanegoWidoku(QT_TRANSLATE_NOOP("KontrolerNazwanegoWidoku", "Archived Beans"), QStringLiteral("Archiwum"),
-                               rodzic)
+    : KontrolerNazwanegoWidoku(QT_TRANSLATE_NOOP("KontrolerNazwanegoWidoku", "Archived Beans"),
+                               QStringLiteral("Archiwum"), rodzic)
     , m_proxy(new ProxyArchiwum(this))
     , m_kontrolerAkcjeNaElementach(new KontrolerAkcjeNaElementach(this))
     , m_kontrolerAkcjeNaArchiwum(new KontrolerAkcjeNaElementach(this))
@@ -43,8 +43,8 @@ void KontrolerArchiwum::loadView()
     auto *przycisk = new QToolButton;
     przycisk->setObjectName(QStringLiteral("przyciskOtworzArchiwumWFinderze"));
     przycisk->setAutoRaise(true);
-    przycisk->setIcon(QIcon::fromTheme(QStringLiteral("folder-open"),
-                                       przycisk->style()->standardIcon(QStyle::SP_DirOpenIcon)));
+    przycisk->setIcon(
+        QIcon::fromTheme(QStringLiteral("folder-open"), przycisk->style()->standardIcon(QStyle::SP_DirOpenIcon)));
     przycisk->setToolTip(tr("Open in File Manager"));
     AkcjaPrzycisku::ustaw(przycisk, Akcja::otworzArchiwumWFinderze, this);
     if (auto *uklad = qobject_cast<QBoxLayout *>(m_lista->listwaFiltra()->layout()))
@@ -62,7 +62,8 @@ void KontrolerArchiwum::loadView()
     m_kontrolerAkcjeNaArchiwum->setKontrolerBiezacegoWidokuSzczegolow(this);
     m_widokTabeli->setMenuPodreczneArchiwumPotoku(
         MenuKontroleraElementow::zbudujMenuElementu(m_kontrolerAkcjeNaElementach, m_widokTabeli));
-    m_widokTabeli->setMenuPodreczneFasolki(MenuKontroleraElementow::zbuduj(m_kontrolerAkcjeNaElementach, m_widokTabeli));
+    m_widokTabeli->setMenuPodreczneFasolki(
+        MenuKontroleraElementow::zbuduj(m_kontrolerAkcjeNaElementach, m_widokTabeli));
     m_lista->setCeleAkcji({this, m_kontrolerAkcjeNaElementach});
     connect(m_lista, &KontrolerListyFasolek::podwojnaAkcja, m_kontrolerAkcjeNaElementach,
             &KontrolerAkcjeNaElementach::otworzFasolkeNaKarciePortfolioPrzezDwuklik);

@@ -16,10 +16,10 @@
 
 #include <algorithm>
 #include <deque>
-#include <iterator>
-#include <utility>
 #include <functional>
+#include <iterator>
 #include <numeric>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -108,7 +108,7 @@ public:
     {
         m_gotowe.acquire(std::exchange(m_doZebrania, 0));
         std::vector<QList<PozycjaWczytywania>> czesci(std::make_move_iterator(m_czesci.begin()),
-                                                     std::make_move_iterator(m_czesci.end()));
+                                                      std::make_move_iterator(m_czesci.end()));
         m_czesci.clear();
         // Pairwise, each level's merges side by side; stable, as one sort of the whole would be.
         while (czesci.size() > 1) {
@@ -147,7 +147,8 @@ QList<PozycjaWczytywania> uporzadkujPozycje(const QList<PozycjaWczytywania> &poz
 }
 
 // The listing's entries from `od` on; numbered from `numer` when their entities are made ahead.
-QList<PozycjaWczytywania> pozycjeListingu(const QList<FolderListing::Wpis> &wpisy, qsizetype od = 0, qsizetype numer = -1)
+QList<PozycjaWczytywania> pozycjeListingu(const QList<FolderListing::Wpis> &wpisy, qsizetype od = 0,
+                                          qsizetype numer = -1)
 {
     QList<PozycjaWczytywania> pozycje;
     pozycje.reserve(wpisy.size() - od);
@@ -291,16 +292,17 @@ void KontrolerDrzewa::rozpocznijWczytywanie()
                 przekazSurowe(wpisy);
             };
             // A folder that cannot be read shows empty, as a read on the main thread leaves it.
-            const std::optional<SynchronizatorZestawuObiektow::Wpisy> wpisy = SynchronizatorZestawuObiektow().zestawUrliZKatalogu(
-                url, opcje, &tozsamosc, pozycjiNaPoczatek, [&](const SynchronizatorZestawuObiektow::Wpisy &nowe) {
-                    if (pierwszych < 0) {
-                        pierwszych = nowe.size();
-                        przekaz(uporzadkujPozycje(pozycjeListingu(nowe), false), false, {});
-                    } else {
-                        dalej(nowe);
-                    }
-                    return wpisowNaCzescSurowa;
-                });
+            const std::optional<SynchronizatorZestawuObiektow::Wpisy> wpisy =
+                SynchronizatorZestawuObiektow().zestawUrliZKatalogu(
+                    url, opcje, &tozsamosc, pozycjiNaPoczatek, [&](const SynchronizatorZestawuObiektow::Wpisy &nowe) {
+                        if (pierwszych < 0) {
+                            pierwszych = nowe.size();
+                            przekaz(uporzadkujPozycje(pozycjeListingu(nowe), false), false, {});
+                        } else {
+                            dalej(nowe);
+                        }
+                        return wpisowNaCzescSurowa;
+                    });
             pierwszych = std::max<qsizetype>(pierwszych, 0);
             if (wpisy && wpisy->size() > pierwszych + surowych)
                 dalej(wpisy->mid(pierwszych + surowych));
@@ -405,7 +407,8 @@ bool KontrolerDrzewa::wczytajKrok()
                     wpisy.append(w.kolejka[i].wpis);
             }
         }
-        const QList<BytSystemuPlikow *> wlasne = wpisy.isEmpty() ? QList<BytSystemuPlikow *>() : m_katalog->dodajWpisyZListingu(wpisy);
+        const QList<BytSystemuPlikow *> wlasne = wpisy.isEmpty() ? QList<BytSystemuPlikow *>()
+                                                                 : m_katalog->dodajWpisyZListingu(wpisy);
         qsizetype nastepnyWlasny = 0;
         for (qsizetype i = w.nastepna; i < koniec; ++i) {
             const PozycjaWczytywania &pozycja = w.kolejka[i];
@@ -824,7 +827,8 @@ Qt::ItemFlags KontrolerDrzewa::flags(const QModelIndex &indeks) const
 {
     if (!indeks.isValid())
         return Qt::ItemIsDropEnabled;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsDragEnabled
+           | Qt::ItemIsDropEnabled;
 }
 
 bool KontrolerDrzewa::wczesniej(const WezelDrzewa *a, const WezelDrzewa *b)

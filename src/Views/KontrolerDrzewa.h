@@ -162,7 +162,7 @@ private:
     void zastosujZmiany(WezelDrzewa *wezel);
     // A node whose entry another program renamed takes the new entity and moves to its place.
     QList<BytSystemuPlikow *> przeniesPrzemianowane(WezelDrzewa *wezel, QList<WezelDrzewa *> &usuwane,
-                                                   const QList<BytSystemuPlikow *> &nowe);
+                                                    const QList<BytSystemuPlikow *> &nowe);
     // An opened folder's node that took a renamed folder's entity follows that one's children.
     void przejmijKatalog(WezelDrzewa *wezel, BytSystemuPlikow *poprzedni);
     void wstawPosortowane(WezelDrzewa *wezel, const QList<BytSystemuPlikow *> &nowe);

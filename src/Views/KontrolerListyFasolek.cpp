@@ -10,8 +10,8 @@
 
 #include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Browser/UstawieniaKartyPortfolio.h"
-#include "Model/Potok.h"
 #include "Model/Fasolka.h"
+#include "Model/Potok.h"
 #include "Platform/DelayedOperations.h"
 #include "Platform/Ui/AkcjaPrzycisku.h"
 #include "Platform/Ui/ElementInterfejsu.h"
@@ -80,8 +80,9 @@ KontrolerListyFasolek::KontrolerListyFasolek(WidokTabeliListyFasolek *tabela, Pr
 
     connect(m_listwaFiltra, &ListwaFiltra::frazaFiltraZmieniona, proxy, &ProxyListyFasolek::setFrazaFiltra);
     connect(proxy, &ProxyListyFasolek::tablicaChanged, this, &KontrolerListyFasolek::przeladuj);
-    connect(proxy, &ProxyListyFasolek::tytulKolumnyChanged, this,
-            [this] { m_kontrolerTablicy->ustawTytulyKolumn({QString(), m_proxy->tytulKolumny()}); });
+    connect(proxy, &ProxyListyFasolek::tytulKolumnyChanged, this, [this] {
+        m_kontrolerTablicy->ustawTytulyKolumn({QString(), m_proxy->tytulKolumny()});
+    });
     connect(tabela, &QAbstractItemView::doubleClicked, this, [this] {
         emit podwojnaAkcja(m_kontrolerTablicy->selectedObjects(), QGuiApplication::keyboardModifiers());
     });
@@ -104,8 +105,10 @@ QAbstractButton *KontrolerListyFasolek::nowyPrzelacznik(const QString &nazwa, co
 
 void KontrolerListyFasolek::zbudujPasek()
 {
-    QAbstractButton *przycisk = nowyPrzelacznik(QStringLiteral("przyciskRodzajuWiersza"), QStringLiteral("≡"), tr("Tall rows"));
-    connect(przycisk, &QAbstractButton::toggled, this, [this](bool wysokie) { m_tabela->setRowViewType(wysokie ? 1 : 0); });
+    QAbstractButton *przycisk =
+        nowyPrzelacznik(QStringLiteral("przyciskRodzajuWiersza"), QStringLiteral("≡"), tr("Tall rows"));
+    connect(przycisk, &QAbstractButton::toggled, this,
+            [this](bool wysokie) { m_tabela->setRowViewType(wysokie ? 1 : 0); });
     m_przyciskRodzajuWiersza = przycisk;
     dodajPrzycisk(przycisk);
     m_pasek->ukladPrzyciskow()->addStretch(1);
@@ -152,8 +155,9 @@ void KontrolerListyFasolek::walidujPrzyciskiAkcji()
             continue;
         }
         Responder *cel = akcja->cel();
-        przycisk->setEnabled(m_celeAkcji.contains(cel)
-                             && cel->validateUserInterfaceItem(ElementInterfejsu(akcja->akcja(), przycisk, akcja->tag())));
+        przycisk->setEnabled(
+            m_celeAkcji.contains(cel)
+            && cel->validateUserInterfaceItem(ElementInterfejsu(akcja->akcja(), przycisk, akcja->tag())));
     }
 }
 

@@ -72,12 +72,22 @@ void KontrolerPaskaNawigacji::stworzStatyczneObiektyPaskaNawigacji()
         QString widok;
     };
     const Opis opisy[] = {
-        {QStringLiteral("splot-pobrane-rzeczy"), QStringLiteral("Downloads"),
-         QStringLiteral("PasekNawigacji-PobraneRzeczy-22px-Template"), {}, true, NazwyWidokow::pobraneRzeczy},
-        {QStringLiteral("splot-biblioteka-mat-ref"), QStringLiteral("Reference Lib"),
-         QStringLiteral("BibliotekaMatRefTemplate"), {}, true, NazwyWidokow::bibliotekaMatRef},
-        {kluczWszystkichFasolek, QStringLiteral("All Beans"), QStringLiteral("PasekNawigacji-WszystkieFasolki-22px-Template"),
-         QStringLiteral("PasekNawigacji-WszystkieFasolki-22px-Klikniete-Template"), false, NazwyWidokow::wszystkieFasolki},
+        {QStringLiteral("splot-pobrane-rzeczy"),
+         QStringLiteral("Downloads"),
+         QStringLiteral("PasekNawigacji-PobraneRzeczy-22px-Template"),
+         {},
+         true,
+         NazwyWidokow::pobraneRzeczy},
+        {QStringLiteral("splot-biblioteka-mat-ref"),
+         QStringLiteral("Reference Lib"),
+         QStringLiteral("BibliotekaMatRefTemplate"),
+         {},
+         true,
+         NazwyWidokow::bibliotekaMatRef},
+        {kluczWszystkichFasolek, QStringLiteral("All Beans"),
+         QStringLiteral("PasekNawigacji-WszystkieFasolki-22px-Template"),
+         QStringLiteral("PasekNawigacji-WszystkieFasolki-22px-Klikniete-Template"), false,
+         NazwyWidokow::wszystkieFasolki},
         {kluczArchiwum, QStringLiteral("Archived Beans"), QStringLiteral("PasekNawigacji-Archiwum-22px-Template"),
          QStringLiteral("PasekNawigacji-Archiwum-22px-Klikniete-Template"), true, NazwyWidokow::archiwum},
     };
@@ -157,13 +167,11 @@ void KontrolerPaskaNawigacji::loadView()
 void KontrolerPaskaNawigacji::polaczAkcjeWierszy(WidokKomorkiPaskaNawigacji *komorka)
 {
     KontrolerPrzeciagnieciaIZrzutu::skonfigurujZrzucalnoscUrliDlaWidoku(m_widokZaryseli);
-    m_widokZaryseli->ustawObslugeZrzutow(
-        [this](const InformacjaOPrzeciaganiu &informacja, const QPoint &miejsce) {
-            return operacjaZrzutu(informacja, miejsce);
-        },
-        [this](const InformacjaOPrzeciaganiu &informacja, const QPoint &miejsce) {
-            return przyjmijZrzut(informacja, miejsce);
-        });
+    m_widokZaryseli->ustawObslugeZrzutow([this](const InformacjaOPrzeciaganiu &informacja,
+                                                const QPoint &miejsce) { return operacjaZrzutu(informacja, miejsce); },
+                                         [this](const InformacjaOPrzeciaganiu &informacja, const QPoint &miejsce) {
+                                             return przyjmijZrzut(informacja, miejsce);
+                                         });
     connect(m_widokZaryseli, &WidokZaryseliPaskaNawigacji::dwuklikNaWierszu, this,
             [this](const QModelIndex &, Qt::KeyboardModifiers modyfikatory) { doubleClickAction(modyfikatory); });
     connect(m_widokZaryseli, &WidokZaryseliPaskaNawigacji::przyciskNowegoOknaKlikniety, this,
@@ -340,7 +348,7 @@ bool KontrolerPaskaNawigacji::przyjmijZrzut(const InformacjaOPrzeciaganiu &infor
     if (operacjaZrzutu(informacja, miejsce) == Qt::IgnoreAction)
         return false;
     return AdapterZrzutuUrli::przyjmijZrzutDla(odbiorcaZrzutuWMiejscu(miejsce), informacja, m_widokZaryseli,
-                                              AdapterZrzutuUrli::Wykonanie::PoChwili);
+                                               AdapterZrzutuUrli::Wykonanie::PoChwili);
 }
 
 void KontrolerPaskaNawigacji::doubleClickAction(Qt::KeyboardModifiers modyfikatory)
@@ -375,7 +383,8 @@ void KontrolerPaskaNawigacji::controlTextDidEndEditing(const QModelIndex &indeks
     // The flows re-sort in the bar and in every list; a turn later, as the new tree must not
     // take away the editor whose commit this is.
     BazaFasolek *baza = BazaFasolek::sharedBazaFasolek();
-    QMetaObject::invokeMethod(baza, [baza] { emit baza->potokiChanged({}, {}); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        baza, [baza] { emit baza->potokiChanged({}, {}); }, Qt::QueuedConnection);
 }
 
 int KontrolerPaskaNawigacji::numberOfPreviewItemsInPreviewPanel(PanelSzybkiegoPrzegladu *)

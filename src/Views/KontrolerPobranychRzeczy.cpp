@@ -4,8 +4,8 @@
 #include "Model/PobraneRzeczy.h"
 
 KontrolerPobranychRzeczy::KontrolerPobranychRzeczy(QObject *rodzic)
-    : KontrolerWidokuKataloguSpecjalnego(QT_TRANSLATE_NOOP("KontrolerNazwanegoWidoku", "Downloads"),
-                                         QStringLiteral("PobraneRzeczy"),
-                                         [] { return BazaFasolek::sharedBazaFasolek()->pobraneRzeczy(); }, rodzic)
+    : KontrolerWidokuKataloguSpecjalnego(
+        QT_TRANSLATE_NOOP("KontrolerNazwanegoWidoku", "Downloads"), QStringLiteral("PobraneRzeczy"),
+        [] { return BazaFasolek::sharedBazaFasolek()->pobraneRzeczy(); }, rodzic)
 {
 }

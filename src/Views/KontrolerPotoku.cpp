@@ -8,15 +8,15 @@
 #include "WidokTabeliFasolkiPotoku.h"
 
 #include "Actions/AdapterZrzutuUrli.h"
-#include "Actions/KontrolerDymkaNowaRzecz.h"
 #include "Actions/KontrolerAkcjeNaElementach.h"
+#include "Actions/KontrolerDymkaNowaRzecz.h"
 #include "Actions/KontrolerPrzeciagnieciaIZrzutu.h"
 #include "Actions/MenuKontroleraElementow.h"
 #include "Browser/ItemWidoku.h"
 #include "Browser/KartaPortfolio.h"
 #include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
-#include "Model/Fasolka.h"
 #include "Model/BytSystemuPlikow.h"
+#include "Model/Fasolka.h"
 #include "Model/Potok.h"
 #include "Platform/Konsola.h"
 #include "Platform/Ui/AkcjaPrzycisku.h"
@@ -25,10 +25,10 @@
 #include "Platform/Ui/PozycjaMenu.h"
 #include "Widgets/IkonaZPrzeciaganymFolderem.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QAbstractButton>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -105,8 +105,8 @@ QWidget *KontrolerPotoku::zbudujWidokLewy()
 
     m_lista->dodajPrzyciskNowejFasolki(this, m_kontrolerAkcjeNaPotoku);
 
-    QAbstractButton *przyciskPanelu = KontrolerListyFasolek::nowyPrzelacznik(
-        QStringLiteral("czyWidocznyPanelPrawy"), QStringLiteral("◨"), tr("Flow items"));
+    QAbstractButton *przyciskPanelu = KontrolerListyFasolek::nowyPrzelacznik(QStringLiteral("czyWidocznyPanelPrawy"),
+                                                                             QStringLiteral("◨"), tr("Flow items"));
     KontrolerWidokuRozdzielonegoZPanelemPrawym *rozdzielony = kontrolerWidokuRozdzielonegoZPanelemPrawym();
     connect(przyciskPanelu, &QAbstractButton::toggled, rozdzielony,
             &KontrolerWidokuRozdzielonegoZPanelemPrawym::setCzyWidocznyPanelPrawy);
@@ -192,7 +192,7 @@ void KontrolerPotoku::setPotok(Potok *potok)
 }
 
 Qt::DropAction KontrolerPotoku::ikonaZPrzeciaganymFolderemOperacjaDlaZrzutu(IkonaZPrzeciaganymFolderem *,
-                                                                             const InformacjaOPrzeciaganiu &informacja)
+                                                                            const InformacjaOPrzeciaganiu &informacja)
 {
     return KontrolerPrzeciagnieciaIZrzutu::selectDragOperationMaskWithDraggingInfoForDropReceiverInView(
         informacja, m_potok.data(), nullptr);
@@ -253,7 +253,7 @@ bool KontrolerPotoku::validateUserInterfaceItem(const ElementInterfejsu &element
     case Akcja::ustawRodzajWidokuWiersza:
         if (PozycjaMenu *pozycja = element.pozycjaMenu(); pozycja && m_widokTabeli)
             pozycja->setStan(element.tag() == m_widokTabeli->rowViewType() ? PozycjaMenu::Stan::Wlaczony
-                                                                            : PozycjaMenu::Stan::Wylaczony);
+                                                                           : PozycjaMenu::Stan::Wylaczony);
         return m_widokTabeli != nullptr;
     default:
         return false;
@@ -262,7 +262,8 @@ bool KontrolerPotoku::validateUserInterfaceItem(const ElementInterfejsu &element
 
 void KontrolerPotoku::testuj(QObject *nadawca)
 {
-    drukujLinie(QStringLiteral("[KontrolerPotoku testuj: %1]"), nadawca ? nadawca->objectName() : QStringLiteral("(null)"));
+    drukujLinie(QStringLiteral("[KontrolerPotoku testuj: %1]"),
+                nadawca ? nadawca->objectName() : QStringLiteral("(null)"));
     view();
     auto *przycisk = qobject_cast<QAbstractButton *>(nadawca);
     m_kontrolerAkcjeNaPotoku->kontrolerDymkaNowaRzecz()->wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(
@@ -276,8 +277,7 @@ void KontrolerPotoku::zaznaczFasolke(Fasolka *fasolka)
     if (!fasolka || !m_lista)
         return;
     ListwaZakresu *zakres = m_listwaZakresu;
-    if ((fasolka->jestNieaktywna() && !zakres->czyNieaktywne())
-        || (fasolka->jestUkonczona() && !zakres->czyUkonczone())
+    if ((fasolka->jestNieaktywna() && !zakres->czyNieaktywne()) || (fasolka->jestUkonczona() && !zakres->czyUkonczone())
         || ((fasolka->jestAktywna() || fasolka->jestWInkubacji()) && !zakres->czyAktywne()))
         zakres->setCzyWszystkie(true);
     // A bean the scope still hides (Waiting For, Ready, or Incubation under Active) would be

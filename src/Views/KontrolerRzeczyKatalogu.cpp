@@ -16,8 +16,8 @@
 #include "Platform/IdentyfikatorProgramu.h"
 #include "Platform/Konsola.h"
 #include "Platform/Opoznienia.h"
-#include "Platform/Ui/Alert.h"
 #include "Platform/Ui/AkcjaPrzycisku.h"
+#include "Platform/Ui/Alert.h"
 #include "Platform/Ui/ElementInterfejsu.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/Menu.h"
@@ -67,7 +67,8 @@ void KontrolerRzeczyKatalogu::dodajPolecenia()
          }},
         {Akcja::pokazPanelSzybkiegoPrzegladu, [](QObject *) { PanelSzybkiegoPrzegladu::pokazWspolny(); }},
         {Akcja::ukryjPanelSzybkiegoPrzegladu, [](QObject *) { PanelSzybkiegoPrzegladu::ukryjWspolny(); }},
-        {Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu, [](QObject *) { PanelSzybkiegoPrzegladu::przelaczWspolny(); }},
+        {Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu,
+         [](QObject *) { PanelSzybkiegoPrzegladu::przelaczWspolny(); }},
         {Akcja::wyswietlDymekNowyKatalog, [this](QObject *nadawca) { wyswietlDymekNowyKatalog(nadawca); }},
         {Akcja::moveToTrash, [this](QObject *) { moveToTrash(); }},
         {Akcja::akcjaDlaDwukliku, [this](QObject *) { akcjaDlaDwukliku(m_kontrolerDrzewa->selectedObjects()); }},
@@ -248,8 +249,9 @@ void KontrolerRzeczyKatalogu::walidujPrzyciskiAkcji()
         if (!akcja || !akcja->cel())
             przycisk->setEnabled(true);
         else
-            przycisk->setEnabled(akcja->cel() == this
-                                 && validateUserInterfaceItem(ElementInterfejsu(akcja->akcja(), przycisk, akcja->tag())));
+            przycisk->setEnabled(
+                akcja->cel() == this
+                && validateUserInterfaceItem(ElementInterfejsu(akcja->akcja(), przycisk, akcja->tag())));
     }
 }
 
@@ -318,7 +320,8 @@ void KontrolerRzeczyKatalogu::otworzBytElementuWProgramie(QObject *nadawca)
 KontrolerRzeczyKatalogu *KontrolerRzeczyKatalogu::celDymkaNowyKatalog(const QWidget *widok)
 {
     QWidget *okno = widok ? widok->window() : nullptr;
-    return qobject_cast<KontrolerRzeczyKatalogu *>(LancuchResponderow::targetForAction(Akcja::wyswietlDymekNowyKatalog, okno));
+    return qobject_cast<KontrolerRzeczyKatalogu *>(
+        LancuchResponderow::targetForAction(Akcja::wyswietlDymekNowyKatalog, okno));
 }
 
 BytKatalogu *KontrolerRzeczyKatalogu::bytKataloguDlaZaznaczonejRzeczyIItemBiezacegoKatalogu(WezelDrzewa **wezel) const
@@ -508,7 +511,8 @@ bool KontrolerRzeczyKatalogu::przeciaganie(QEvent *zdarzenie)
         // The shown folder (a flow's items folder) may not exist yet.
         QPointer<BytKatalogu> katalog(m_katalog);
         const bool przyjety = AdapterZrzutuUrli::przyjmijZrzutDla(
-            odbiorca, InformacjaOPrzeciaganiu::zZdarzenia(*zrzut), m_widokZaryseli, AdapterZrzutuUrli::Wykonanie::PoChwili,
+            odbiorca, InformacjaOPrzeciaganiu::zZdarzenia(*zrzut), m_widokZaryseli,
+            AdapterZrzutuUrli::Wykonanie::PoChwili,
             [katalog] {
                 if (katalog)
                     katalog->stworzKatalog();

@@ -54,7 +54,8 @@ void KontrolerWidokuKataloguSpecjalnego::zmienionoZaznaczenie()
 {
     WezelDrzewa *wezel = m_kontrolerRzeczyKatalogu->kontrolerDrzewa()->selectedNodes().value(0);
     WezelDrzewa *gorny = wezel ? wezel->wezelNajwyzszegoPoziomu() : nullptr;
-    m_kontrolerAkcje->setDodatkowyElement(gorny ? qobject_cast<BytSystemuPlikow *>(gorny->representedObject()) : nullptr);
+    m_kontrolerAkcje->setDodatkowyElement(gorny ? qobject_cast<BytSystemuPlikow *>(gorny->representedObject())
+                                                : nullptr);
 }
 
 void KontrolerWidokuKataloguSpecjalnego::wyswietlDymekNowyKatalog(ZawartoscKarty *)

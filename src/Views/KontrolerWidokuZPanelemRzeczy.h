@@ -36,12 +36,14 @@ protected:
     KontrolerRzeczyKatalogu *kontrolerRzeczyPanelu() const { return m_kontrolerRzeczy; }
     // Follows the flow now shown: a new name retitles the tab, and once it reports itself deleted
     // the tab forgets it. The panel's outline shows `katalog`.
-    template<typename Rzecz>
-    void sledz(Rzecz *rzecz, void (Rzecz::*usuniecieChanged)(), bool (Rzecz::*czyUsunieta)() const, BytKatalogu *katalog)
+    template <typename Rzecz>
+    void sledz(Rzecz *rzecz, void (Rzecz::*usuniecieChanged)(), bool (Rzecz::*czyUsunieta)() const,
+               BytKatalogu *katalog)
     {
         m_kontekstObserwacji = std::make_unique<QObject>();
         if (rzecz) {
-            connect(rzecz, &RzeczWBazieFasolek::nazwaChanged, m_kontekstObserwacji.get(), [this] { emit tytulZakladkiChanged(); });
+            connect(rzecz, &RzeczWBazieFasolek::nazwaChanged, m_kontekstObserwacji.get(),
+                    [this] { emit tytulZakladkiChanged(); });
             connect(rzecz, usuniecieChanged, m_kontekstObserwacji.get(), [this, rzecz, czyUsunieta] {
                 if ((rzecz->*czyUsunieta)() && kontrolerKartyPortfolio())
                     kontrolerKartyPortfolio()->zamknijWidokZItem(ItemWidoku(rzecz));

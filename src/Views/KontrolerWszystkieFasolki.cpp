@@ -21,8 +21,8 @@
 #include <QLineEdit>
 
 KontrolerWszystkieFasolki::KontrolerWszystkieFasolki(QObject *rodzic)
-    : KontrolerNazwanegoWidoku(QT_TRANSLATE_NOOP("KontrolerNazwanegoWidoku", "All Beans"), QStringLiteral("WszystkieFasolki"),
-                               rodzic)
+    : KontrolerNazwanegoWidoku(QT_TRANSLATE_NOOP("KontrolerNazwanegoWidoku", "All Beans"),
+                               QStringLiteral("WszystkieFasolki"), rodzic)
     , m_proxy(new ProxyWszystkieFasolki(this))
     , m_listwaZakresu(new ListwaZakresu(this))
     , m_kontrolerAkcjeNaElementach(new KontrolerAkcjeNaElementach(this))
@@ -156,7 +156,8 @@ void KontrolerWszystkieFasolki::przyjmijItem(const ItemWidoku &)
 
 bool KontrolerWszystkieFasolki::czyMoznaWyswietlicDymekNowaFasolka() const
 {
-    return LancuchResponderow::zwaliduj(ElementInterfejsu(Akcja::wyswietlDymekNowaFasolka), m_kontrolerAkcjeNaElementach);
+    return LancuchResponderow::zwaliduj(ElementInterfejsu(Akcja::wyswietlDymekNowaFasolka),
+                                        m_kontrolerAkcjeNaElementach);
 }
 
 void KontrolerWszystkieFasolki::wyswietlDymekNowaFasolka()

@@ -3,7 +3,6 @@
 #include "KontrolerNazwanegoWidoku.h"
 #include "ZrodloPrzegladuListyFasolek.h"
 
-
 class KontrolerAkcjeNaElementach;
 class KontrolerListyFasolek;
 class KontrolerTablicy;

@@ -106,7 +106,7 @@ void ModelDrzewaPaskaNawigacji::poZmianieNazwy()
 }
 
 const ModelDrzewaPaskaNawigacji::Wezel *ModelDrzewaPaskaNawigacji::znajdz(const Wezel *wezel,
-                                                                        const QObject *element) const
+                                                                          const QObject *element) const
 {
     for (const auto &dziecko : wezel->dzieci) {
         if (dziecko->element == element)
@@ -150,8 +150,8 @@ QModelIndex ModelDrzewaPaskaNawigacji::indeksWezla(const Wezel *wezel) const
     if (wezel == &m_korzen)
         return {};
     const auto &rodzenstwo = wezel->rodzic->dzieci;
-    const auto miejsce = std::find_if(rodzenstwo.cbegin(), rodzenstwo.cend(),
-                                      [wezel](const auto &d) { return d.get() == wezel; });
+    const auto miejsce =
+        std::find_if(rodzenstwo.cbegin(), rodzenstwo.cend(), [wezel](const auto &d) { return d.get() == wezel; });
     return createIndex(int(miejsce - rodzenstwo.cbegin()), 0, wezel);
 }
 

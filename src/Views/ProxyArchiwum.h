@@ -8,7 +8,6 @@
 
 #include <memory>
 
-
 // The archive's list: each flow archive with beans matching the phrase heads them, the main
 // flow's archive first; the archive has no scope.
 class ProxyArchiwum : public ProxyListyFasolek

@@ -10,7 +10,6 @@
 
 #include <memory>
 
-
 // The flow view's list: the flow's beans in the scope of the bar that match the phrase, by name.
 class ProxyFasolkiPotoku : public ProxyListyFasolek
 {

@@ -69,7 +69,7 @@ unsigned statusyZakresu(StatusPaskaZakresu zakres)
     switch (zakres) {
     case ListwaZakresu::zWObrobce:
         return bit(Fasolka::sfWInkubacji) | bit(Fasolka::sfAktywna) | bit(Fasolka::sfOczekujaca)
-             | bit(Fasolka::sfGotowa);
+               | bit(Fasolka::sfGotowa);
     case ListwaZakresu::zWInkubacji:
         return bit(Fasolka::sfWInkubacji);
     case ListwaZakresu::zAktywne:

@@ -10,7 +10,6 @@
 
 #include <memory>
 
-
 // The All Beans list: the beans of every flow in the scope that match the phrase, either in
 // groups headed by their flow (the main flow first) or interleaved by name.
 class ProxyWszystkieFasolki : public ProxyListyFasolek

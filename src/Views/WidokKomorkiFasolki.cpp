@@ -14,7 +14,7 @@ constexpr int marginesKomorki = 4;
 constexpr int bokIkonyFasolki = 16;
 constexpr int wysokoscPrzyciskuStatusu = 17;
 constexpr int wciecieTytuluStatusu = 8;
-}
+} // namespace
 
 WidokKomorkiFasolki::WidokKomorkiFasolki(QAbstractItemView *tabela)
     : DelegatTabeliPapierowej(tabela)
@@ -59,15 +59,16 @@ void WidokKomorkiFasolki::paint(QPainter *malarz, const QStyleOptionViewItem &op
         return DelegatTabeliPapierowej::paint(malarz, opcja, indeks);
     const QRect komorka = liniaNazwy(opcja.rect);
     malarz->save();
-    const QRect ikona(komorka.left() + marginesKomorki, komorka.center().y() - bokIkonyFasolki / 2 + 1,
-                      bokIkonyFasolki, bokIkonyFasolki);
+    const QRect ikona(komorka.left() + marginesKomorki, komorka.center().y() - bokIkonyFasolki / 2 + 1, bokIkonyFasolki,
+                      bokIkonyFasolki);
     fasolka->ikona().paint(malarz, ikona);
 
     const QRect nazwa = prostokatNazwy(opcja.rect, fasolka);
     malarz->setPen(opcja.palette.color(QPalette::Active, QPalette::Text));
     malarz->setFont(opcja.font);
-    malarz->drawText(nazwa, Qt::AlignVCenter | Qt::AlignLeft,
-                     opcja.fontMetrics.elidedText(tekstNaJednejLinii(fasolka->nazwa()), Qt::ElideMiddle, nazwa.width()));
+    malarz->drawText(
+        nazwa, Qt::AlignVCenter | Qt::AlignLeft,
+        opcja.fontMetrics.elidedText(tekstNaJednejLinii(fasolka->nazwa()), Qt::ElideMiddle, nazwa.width()));
 
     const QRect miejscePrzycisku = prostokatPrzyciskuStatusu(opcja.rect, fasolka);
     if (!miejscePrzycisku.isValid()) {

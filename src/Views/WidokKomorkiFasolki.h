@@ -8,8 +8,8 @@ class Fasolka;
 class QAbstractItemView;
 
 // The name cell of a bean row: the bean's icon, its name, and at the right a status button
-// whose title is the bean's status in a grey of 0.4 (unless the list shows none). The cell stays light in a selected row.
-// A press on the button is caught before the list sees it, so the selection stays as it was.
+// whose title is the bean's status in a grey of 0.4 (unless the list shows none). The cell stays light in a selected
+// row. A press on the button is caught before the list sees it, so the selection stays as it was.
 class WidokKomorkiFasolki : public DelegatTabeliPapierowej
 {
     Q_OBJECT
@@ -24,7 +24,8 @@ public:
     void setPrzyciskStatusu(bool widoczny) { m_przyciskStatusu = widoczny; }
 
     void paint(QPainter *malarz, const QStyleOptionViewItem &opcja, const QModelIndex &indeks) const override;
-    void updateEditorGeometry(QWidget *edytor, const QStyleOptionViewItem &opcja, const QModelIndex &indeks) const override;
+    void updateEditorGeometry(QWidget *edytor, const QStyleOptionViewItem &opcja,
+                              const QModelIndex &indeks) const override;
 
 signals:
     // `przycisk` in the coordinates of the list's viewport.

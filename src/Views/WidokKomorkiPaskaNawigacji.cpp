@@ -83,8 +83,8 @@ void WidokKomorkiPaskaNawigacji::paint(QPainter *malarz, const QStyleOptionViewI
     if (!ikona.isNull()) {
         const QRect miejsce(reszta.left(), reszta.center().y() - rozmiarIkonyPaska / 2 + 1, rozmiarIkonyPaska,
                             rozmiarIkonyPaska);
-        malarz->drawPixmap(miejsce, zabarwiona(ikona, rozmiarIkonyPaska, skala,
-                                               zaznaczony ? QColor(Qt::white) : QColor(70, 70, 70)));
+        malarz->drawPixmap(
+            miejsce, zabarwiona(ikona, rozmiarIkonyPaska, skala, zaznaczony ? QColor(Qt::white) : QColor(70, 70, 70)));
         reszta.setLeft(opcja.rect.left() + wciecieNazwyZaIkonaPaska);
     }
     if (maPrzycisk(indeks)) {

@@ -9,17 +9,19 @@
 namespace {
 constexpr int marginesKomorkiPotoku = 6;
 constexpr int bokIkonyKomorkiPotoku = 16;
-}
+} // namespace
 
 QRect WidokKomorkiPotoku::prostokatNazwy(const QRect &komorka)
 {
     const int lewa = komorka.left() + marginesKomorkiPotoku + bokIkonyKomorkiPotoku + marginesKomorkiPotoku;
-    return QRect(QPoint(lewa, komorka.top()), QPoint(std::max(lewa, komorka.right() - marginesKomorkiPotoku), komorka.bottom()));
+    return QRect(QPoint(lewa, komorka.top()),
+                 QPoint(std::max(lewa, komorka.right() - marginesKomorkiPotoku), komorka.bottom()));
 }
 
 void WidokKomorkiPotoku::paint(QPainter *malarz, const QStyleOptionViewItem &opcja, const QModelIndex &indeks) const
 {
-    const auto *rzecz = qobject_cast<RzeczWBazieFasolek *>(indeks.data(KontrolerTablicy::RolaObiektu).value<QObject *>());
+    const auto *rzecz =
+        qobject_cast<RzeczWBazieFasolek *>(indeks.data(KontrolerTablicy::RolaObiektu).value<QObject *>());
     if (!rzecz)
         return DelegatTabeliPapierowej::paint(malarz, opcja, indeks);
     const QRect komorka = opcja.rect;
@@ -33,8 +35,9 @@ void WidokKomorkiPotoku::paint(QPainter *malarz, const QStyleOptionViewItem &opc
     // The normal text colour whatever the selection: the row draws the selection.
     malarz->setPen(opcja.palette.color(QPalette::Active, QPalette::Text));
     const QRect nazwa = prostokatNazwy(komorka);
-    malarz->drawText(nazwa, Qt::AlignVCenter | Qt::AlignLeft,
-                     QFontMetrics(czcionka).elidedText(tekstNaJednejLinii(rzecz->nazwa()), Qt::ElideMiddle, nazwa.width()));
+    malarz->drawText(
+        nazwa, Qt::AlignVCenter | Qt::AlignLeft,
+        QFontMetrics(czcionka).elidedText(tekstNaJednejLinii(rzecz->nazwa()), Qt::ElideMiddle, nazwa.width()));
     malarz->restore();
 }
 

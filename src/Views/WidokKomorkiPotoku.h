@@ -13,7 +13,8 @@ public:
     using DelegatTabeliPapierowej::DelegatTabeliPapierowej;
 
     void paint(QPainter *malarz, const QStyleOptionViewItem &opcja, const QModelIndex &indeks) const override;
-    void updateEditorGeometry(QWidget *edytor, const QStyleOptionViewItem &opcja, const QModelIndex &indeks) const override;
+    void updateEditorGeometry(QWidget *edytor, const QStyleOptionViewItem &opcja,
+                              const QModelIndex &indeks) const override;
 
 private:
     static QRect prostokatNazwy(const QRect &komorka);

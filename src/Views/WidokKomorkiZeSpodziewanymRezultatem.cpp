@@ -40,7 +40,8 @@ void WidokKomorkiZeSpodziewanymRezultatem::paint(QPainter *malarz, const QStyleO
     if (tekst.isEmpty())
         return;
     const QRect nazwa = prostokatNazwy(opcja.rect, fasolka);
-    const QRect linia(QPoint(nazwa.left(), nazwa.bottom() + 1), QPoint(opcja.rect.right() - 4, opcja.rect.bottom() - 4));
+    const QRect linia(QPoint(nazwa.left(), nazwa.bottom() + 1),
+                      QPoint(opcja.rect.right() - 4, opcja.rect.bottom() - 4));
     malarz->save();
     QFont czcionka = opcja.font;
     czcionka.setPointSizeF(czcionka.pointSizeF() * 0.9);

@@ -46,28 +46,27 @@ WidokListwyZakresu::WidokListwyZakresu(ListwaZakresu *listwa, QWidget *rodzic)
     uklad->setContentsMargins(8, 2, 8, 2);
     uklad->setSpacing(4);
 
-    m_menuPrzyciskuWObrobce =
-        zbudujMenu("menuPrzyciskuWObrobce", {ListwaZakresu::zWObrobce, separator, ListwaZakresu::zWInkubacji,
-                                             ListwaZakresu::zAktywne, ListwaZakresu::zOczekujace,
-                                             ListwaZakresu::zGotowe});
+    m_menuPrzyciskuWObrobce = zbudujMenu("menuPrzyciskuWObrobce",
+                                         {ListwaZakresu::zWObrobce, separator, ListwaZakresu::zWInkubacji,
+                                          ListwaZakresu::zAktywne, ListwaZakresu::zOczekujace, ListwaZakresu::zGotowe});
     QFont czcionkaMenu(QStringLiteral("Lucida Grande"));
     czcionkaMenu.setPixelSize(12);
     m_menuPrzyciskuWObrobce->setFont(czcionkaMenu);
-    m_menuListwyZakresu = zbudujMenu(
-        "menuListwyZakresu",
-        {ListwaZakresu::zWObrobce, ListwaZakresu::zWInkubacji, ListwaZakresu::zAktywne, ListwaZakresu::zOczekujace,
-         ListwaZakresu::zGotowe, separator, ListwaZakresu::zNieaktywne, ListwaZakresu::zUkonczone,
-         ListwaZakresu::zWszystkie, separator, ListwaZakresu::znacznikPodzialuNaPotoki});
+    m_menuListwyZakresu = zbudujMenu("menuListwyZakresu",
+                                     {ListwaZakresu::zWObrobce, ListwaZakresu::zWInkubacji, ListwaZakresu::zAktywne,
+                                      ListwaZakresu::zOczekujace, ListwaZakresu::zGotowe, separator,
+                                      ListwaZakresu::zNieaktywne, ListwaZakresu::zUkonczone, ListwaZakresu::zWszystkie,
+                                      separator, ListwaZakresu::znacznikPodzialuNaPotoki});
 
-    m_przyciskWObrobce = dodajPrzycisk("przyciskWObrobce", tytulZnacznika(ListwaZakresu::zWObrobce),
-                                       znacznikWcisnietegoWObrobce);
+    m_przyciskWObrobce =
+        dodajPrzycisk("przyciskWObrobce", tytulZnacznika(ListwaZakresu::zWObrobce), znacznikWcisnietegoWObrobce);
     m_przyciskWObrobce->setMenuPrzycisku(m_menuPrzyciskuWObrobce);
-    m_przyciskNieaktywne = dodajPrzycisk("przyciskNieaktywne", tytulZnacznika(ListwaZakresu::zNieaktywne),
-                                         ListwaZakresu::zNieaktywne);
-    m_przyciskUkonczone = dodajPrzycisk("przyciskUkonczone", tytulZnacznika(ListwaZakresu::zUkonczone),
-                                        ListwaZakresu::zUkonczone);
-    m_przyciskWszystkie = dodajPrzycisk("przyciskWszystkie", tytulZnacznika(ListwaZakresu::zWszystkie),
-                                        ListwaZakresu::zWszystkie);
+    m_przyciskNieaktywne =
+        dodajPrzycisk("przyciskNieaktywne", tytulZnacznika(ListwaZakresu::zNieaktywne), ListwaZakresu::zNieaktywne);
+    m_przyciskUkonczone =
+        dodajPrzycisk("przyciskUkonczone", tytulZnacznika(ListwaZakresu::zUkonczone), ListwaZakresu::zUkonczone);
+    m_przyciskWszystkie =
+        dodajPrzycisk("przyciskWszystkie", tytulZnacznika(ListwaZakresu::zWszystkie), ListwaZakresu::zWszystkie);
     uklad->addStretch(1);
 
     m_przyciskPodzialNaPotoki = new QPushButton(tytulZnacznika(ListwaZakresu::znacznikPodzialuNaPotoki), this);
@@ -143,7 +142,8 @@ void WidokListwyZakresu::odswiez()
 {
     if (!m_listwa)
         return;
-    for (PrzyciskZakresu *przycisk : {m_przyciskWObrobce, m_przyciskNieaktywne, m_przyciskUkonczone, m_przyciskWszystkie})
+    for (PrzyciskZakresu *przycisk :
+         {m_przyciskWObrobce, m_przyciskNieaktywne, m_przyciskUkonczone, m_przyciskWszystkie})
         przycisk->setChecked(wartoscPrzycisku(*m_listwa, przycisk->property("znacznik").toInt()));
     m_przyciskWObrobce->setText(m_listwa->tytulPrzyciskuWObrobce());
     m_przyciskPodzialNaPotoki->setChecked(m_listwa->czyPodzialNaPotoki());

@@ -1,10 +1,10 @@
 #include "WidokTabeliListyFasolek.h"
 
 #include "Actions/KontrolerAkcjeNaElementach.h"
-#include "Platform/Ui/ZrodloPrzeciaganiaPlikow.h"
 #include "Model/BytSystemuPlikow.h"
 #include "Model/Fasolka.h"
 #include "Platform/Ui/Menu.h"
+#include "Platform/Ui/ZrodloPrzeciaganiaPlikow.h"
 #include "Widgets/KontrolerTablicy.h"
 #include "Widgets/MiejsceMenuPodrecznego.h"
 

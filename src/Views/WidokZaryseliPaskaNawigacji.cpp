@@ -154,9 +154,9 @@ void WidokZaryseliPaskaNawigacji::dropEvent(QDropEvent *zdarzenie)
 {
     zaktualizujWierszCelZrzutu({}, Qt::IgnoreAction);
     // Asked again: a place refused while dragging refuses the drop too.
-    const bool przyjety = m_wykonanieZrzutu
-                          && m_wykonanieZrzutu(InformacjaOPrzeciaganiu::zZdarzenia(*zdarzenie),
-                                               zdarzenie->position().toPoint());
+    const bool przyjety =
+        m_wykonanieZrzutu
+        && m_wykonanieZrzutu(InformacjaOPrzeciaganiu::zZdarzenia(*zdarzenie), zdarzenie->position().toPoint());
     OdpowiedzNaPrzeciaganie::odpowiedzZrodlu(zdarzenie, przyjety);
 }
 
@@ -218,8 +218,8 @@ void WidokZaryseliPaskaNawigacji::drawRow(QPainter *malarz, const QStyleOptionVi
 void WidokZaryseliPaskaNawigacji::drawBranches(QPainter *malarz, const QRect &prostokat,
                                                const QModelIndex &indeks) const
 {
-    const auto *splot = qobject_cast<const SplotBazowy *>(
-        indeks.data(ModelDrzewaPaskaNawigacji::rolaElementu).value<QObject *>());
+    const auto *splot =
+        qobject_cast<const SplotBazowy *>(indeks.data(ModelDrzewaPaskaNawigacji::rolaElementu).value<QObject *>());
     if (!splot || splot->splotJestLisciem() || splot->nazwa() == QLatin1String("Tarrowind"))
         return;
     // A small triangle, pointing down while the branch is open.

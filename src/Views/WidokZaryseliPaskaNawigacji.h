@@ -65,7 +65,8 @@ protected:
     void dropEvent(QDropEvent *zdarzenie) override;
     void drawRow(QPainter *malarz, const QStyleOptionViewItem &opcja, const QModelIndex &indeks) const override;
     void drawBranches(QPainter *malarz, const QRect &prostokat, const QModelIndex &indeks) const override;
-    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &indeks, const QEvent *zdarzenie) const override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &indeks,
+                                                         const QEvent *zdarzenie) const override;
     void rowsAboutToBeRemoved(const QModelIndex &rodzic, int pierwszy, int ostatni) override;
 
 private:

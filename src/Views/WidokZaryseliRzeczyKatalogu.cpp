@@ -2,9 +2,9 @@
 
 #include "KontrolerDrzewa.h"
 
-#include "Platform/Ui/ZrodloPrzeciaganiaPlikow.h"
 #include "Model/BytSystemuPlikow.h"
 #include "Platform/Ui/Menu.h"
+#include "Platform/Ui/ZrodloPrzeciaganiaPlikow.h"
 #include "Widgets/MiejsceMenuPodrecznego.h"
 
 #include <QContextMenuEvent>
@@ -25,9 +25,8 @@ QStringList WidokZaryseliRzeczyKatalogu::sciezkiZaznaczonych() const
     if (!drzewo)
         return {};
     QModelIndexList indeksy = selectionModel()->selectedRows();
-    std::sort(indeksy.begin(), indeksy.end(), [this](const QModelIndex &a, const QModelIndex &b) {
-        return visualRect(a).top() < visualRect(b).top();
-    });
+    std::sort(indeksy.begin(), indeksy.end(),
+              [this](const QModelIndex &a, const QModelIndex &b) { return visualRect(a).top() < visualRect(b).top(); });
     QStringList sciezki;
     for (const QModelIndex &indeks : indeksy) {
         if (const BytSystemuPlikow *byt = drzewo->wezel(indeks)->byt())

@@ -5,7 +5,6 @@
 
 #include <QPointer>
 
-
 // The outline of a folder's contents. A right-click on a row selects that row alone before the
 // item menu opens, one outside the rows opens the outline's own menu; a drag takes the selected entries out as files.
 class WidokZaryseliRzeczyKatalogu : public WhitePaperOutlineView

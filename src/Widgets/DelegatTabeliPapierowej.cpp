@@ -7,7 +7,8 @@
 
 #include <cmath>
 
-void DelegatTabeliPapierowej::paint(QPainter *malarz, const QStyleOptionViewItem &opcja, const QModelIndex &indeks) const
+void DelegatTabeliPapierowej::paint(QPainter *malarz, const QStyleOptionViewItem &opcja,
+                                    const QModelIndex &indeks) const
 {
     QStyleOptionViewItem bezZaznaczenia = opcja;
     WidokWierszaTabeliPapierowej::bezPodswietlenia(bezZaznaczenia);

@@ -9,7 +9,8 @@ GreenDropBorderTableView::GreenDropBorderTableView(QWidget *rodzic)
 {
 }
 
-bool GreenDropBorderTableView::checkIfMousePositionIsInDropZones(const QPoint &miejsce, const QAbstractScrollArea *widok)
+bool GreenDropBorderTableView::checkIfMousePositionIsInDropZones(const QPoint &miejsce,
+                                                                 const QAbstractScrollArea *widok)
 {
     const QSize rozmiar = widok->viewport()->size();
     if (!QRect(QPoint(0, 0), rozmiar).contains(miejsce))

@@ -31,8 +31,8 @@ void GreenDropBorderView::drawFocusRing(QPainter &malarz)
     malarz.save();
     // One point off the height, at the top in these downward coordinates, then 2 points in.
     const QRectF ramka = QRectF(rect()).adjusted(0, 1, 0, 0).adjusted(2, 2, -2, -2);
-    malarz.setPen(QPen(ZieloneZaznaczenie::alternateSelectedControlColor(), 4.0, Qt::SolidLine, Qt::SquareCap,
-                       Qt::MiterJoin));
+    malarz.setPen(
+        QPen(ZieloneZaznaczenie::alternateSelectedControlColor(), 4.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     malarz.setBrush(Qt::NoBrush);
     malarz.drawRect(ramka);
     malarz.restore();

@@ -160,7 +160,8 @@ Qt::DropAction IkonaZPrzeciaganymFolderem::operacjaDelegata(const QDropEvent &zd
 {
     if (m_czyTrwaPrzeciaganie || !m_delegate)
         return Qt::IgnoreAction;
-    return m_delegate->ikonaZPrzeciaganymFolderemOperacjaDlaZrzutu(this, InformacjaOPrzeciaganiu::zZdarzenia(zdarzenie));
+    return m_delegate->ikonaZPrzeciaganymFolderemOperacjaDlaZrzutu(this,
+                                                                   InformacjaOPrzeciaganiu::zZdarzenia(zdarzenie));
 }
 
 void IkonaZPrzeciaganymFolderem::dragEnterEvent(QDragEnterEvent *zdarzenie)
@@ -170,7 +171,8 @@ void IkonaZPrzeciaganymFolderem::dragEnterEvent(QDragEnterEvent *zdarzenie)
         zdarzenie->ignore();
         return;
     }
-    const Qt::DropAction odpowiedz = OdpowiedzNaPrzeciaganie::odpowiedzPodczasPrzeciagania(zdarzenie, operacjaDelegata(*zdarzenie));
+    const Qt::DropAction odpowiedz =
+        OdpowiedzNaPrzeciaganie::odpowiedzPodczasPrzeciagania(zdarzenie, operacjaDelegata(*zdarzenie));
     // Taken even when refused, so that a later move the delegate accepts still arrives.
     zdarzenie->setDropAction(odpowiedz);
     zdarzenie->accept();
@@ -193,7 +195,8 @@ void IkonaZPrzeciaganymFolderem::dropEvent(QDropEvent *zdarzenie)
 {
     bool wykonany = false;
     if (operacjaDelegata(*zdarzenie) != Qt::IgnoreAction)
-        wykonany = m_delegate->ikonaZPrzeciaganymFolderemOdbierzZrzut(this, InformacjaOPrzeciaganiu::zZdarzenia(*zdarzenie));
+        wykonany =
+            m_delegate->ikonaZPrzeciaganymFolderemOdbierzZrzut(this, InformacjaOPrzeciaganiu::zZdarzenia(*zdarzenie));
     ustawStanWyswietlania(Normalny);
     OdpowiedzNaPrzeciaganie::odpowiedzZrodlu(zdarzenie, wykonany);
 }

@@ -49,7 +49,7 @@ void KomorkaNaglowkaTabeliPapierowej::narysujGradient(QPainter &malarz, const QR
 }
 
 void KomorkaNaglowkaTabeliPapierowej::narysujPrawySeparator(QPainter &malarz, const QRect &ramka,
-                                                           const QWidget *widok) const
+                                                            const QWidget *widok) const
 {
     const auto *naglowek = qobject_cast<const NaglowekTabeliPapierowej *>(widok);
     if (!naglowek)
@@ -84,7 +84,7 @@ void KomorkaNaglowkaTabeliPapierowej::narysujPrawySeparator(QPainter &malarz, co
 }
 
 void KomorkaNaglowkaTabeliPapierowej::drawInteriorWithFrame(QPainter &malarz, const QRect &ramka,
-                                                           const QWidget *widok) const
+                                                            const QWidget *widok) const
 {
     if (m_tytul.isEmpty())
         return;

@@ -186,8 +186,7 @@ void KontrolerTablicy::usunWiersze(qsizetype pierwszy, qsizetype ile)
     endRemoveRows();
 }
 
-void KontrolerTablicy::wstawWiersze(qsizetype pierwszy, const QList<QObject *> &nowe, qsizetype odNowego,
-                                    qsizetype ile)
+void KontrolerTablicy::wstawWiersze(qsizetype pierwszy, const QList<QObject *> &nowe, qsizetype odNowego, qsizetype ile)
 {
     beginInsertRows({}, int(pierwszy), int(pierwszy + ile - 1));
     m_obiekty.insert(pierwszy, ile, nullptr);

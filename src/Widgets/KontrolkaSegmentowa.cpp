@@ -6,7 +6,8 @@
 KontrolkaSegmentowa::KontrolkaSegmentowa(const QStringList &etykiety, Qt::Orientation orientacja, QWidget *rodzic)
     : QWidget(rodzic)
 {
-    auto *uklad = new QBoxLayout(orientacja == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom, this);
+    auto *uklad =
+        new QBoxLayout(orientacja == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom, this);
     uklad->setContentsMargins(0, 0, 0, 0);
     uklad->setSpacing(0);
     for (const QString &etykieta : etykiety) {

@@ -1,8 +1,8 @@
 #include "WhitePaperTableView.h"
 
+#include "LiniaKreskowana.h"
 #include "NaglowekTabeliPapierowej.h"
 #include "WidokNaroznikaTabeliPapierowej.h"
-#include "LiniaKreskowana.h"
 
 #include "Platform/DziennikSystemowy.h"
 #include "Platform/Ui/ElementInterfejsu.h"
@@ -77,8 +77,9 @@ KomorkaNaglowkaTabeliPapierowej *WhitePaperTableView::headerCellForTableView(con
     const auto *naglowek = qobject_cast<const NaglowekTabeliPapierowej *>(tabela->header());
     KomorkaNaglowkaTabeliPapierowej *komorka = naglowek ? naglowek->komorka(kolumna) : nullptr;
     if (!komorka) {
-        DziennikSystemowy::zapisz(DziennikSystemowy::Poziom::Blad,
-                                  QStringLiteral("Błąd: komórka nagłówka nie jest klasy KomorkaNaglowkaTabeliPapierowej."));
+        DziennikSystemowy::zapisz(
+            DziennikSystemowy::Poziom::Blad,
+            QStringLiteral("Błąd: komórka nagłówka nie jest klasy KomorkaNaglowkaTabeliPapierowej."));
     }
     return komorka;
 }
@@ -99,7 +100,7 @@ void WhitePaperTableView::drawLinesBetweenEmptyRowsInTableView(QPainter &malarz,
 }
 
 QList<qreal> WhitePaperTableView::liniePustychWierszy(const QRectF &obszar, qreal skok, qreal wysokosc,
-                                                     qreal dolOstatniegoWiersza)
+                                                      qreal dolOstatniegoWiersza)
 {
     QList<qreal> linie;
     // Under a point the cut steps would stand still.
@@ -157,7 +158,8 @@ KomorkaNaglowkaTabeliPapierowej *WhitePaperTableView::tableViewHeaderCellForColu
 void WhitePaperTableView::keyPressEvent(QKeyEvent *zdarzenie)
 {
     // Space whatever the modifiers, unless a button has the focus and Space presses it.
-    if (zdarzenie->key() == Qt::Key_Space && m_kontrolerAkcjeNaElementach && !qobject_cast<QAbstractButton *>(window()->focusWidget())) {
+    if (zdarzenie->key() == Qt::Key_Space && m_kontrolerAkcjeNaElementach
+        && !qobject_cast<QAbstractButton *>(window()->focusWidget())) {
         const ElementInterfejsu proba(Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu);
         if (m_kontrolerAkcjeNaElementach->validateUserInterfaceItem(proba)) {
             m_kontrolerAkcjeNaElementach->performAction(Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu, this);

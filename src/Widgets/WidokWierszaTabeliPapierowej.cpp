@@ -14,8 +14,7 @@
 #include <QPainter>
 #include <QStyleOptionViewItem>
 
-void WidokWierszaTabeliPapierowej::rysujWiersz(QPainter &malarz, const QAbstractItemView *tabela,
-                                               const Wiersz &wiersz)
+void WidokWierszaTabeliPapierowej::rysujWiersz(QPainter &malarz, const QAbstractItemView *tabela, const Wiersz &wiersz)
 {
     drawBackgroundInRect(malarz, wiersz);
     if (wiersz.zaznaczony)

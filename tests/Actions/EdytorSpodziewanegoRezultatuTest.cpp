@@ -73,15 +73,53 @@ TEST_F(EdytorSpodziewanegoRezultatuTest, EditingStartsSavesCancelsAndKeepsWhatWa
 {
     ASSERT_FALSE(zawartosc(plik()));
     EXPECT_TRUE(zastepnikWidoczny());
-    const auto wpiszINbsp = [&] { QTest::keyClicks(e(), QStringLiteral("a\u00A0b")); klawisz(Qt::Key_Return, Qt::AltModifier); QTest::keyClicks(e(), "c"); };
-    const struct { const char *przypadek; std::function<void()> wejscie, czynnosc; std::optional<QByteArray> plik; bool edycja; } przypadki[] = {
-        {"Return edits, typing with Alt+Return saves byte for byte", [&] { klawisz(Qt::Key_Return); }, [&] { wpiszINbsp(); klawisz(Qt::Key_Return); }, QStringLiteral("a\u00A0b\nc").toUtf8(), false},
+    const auto wpiszINbsp = [&] {
+        QTest::keyClicks(e(), QStringLiteral("a\u00A0b"));
+        klawisz(Qt::Key_Return, Qt::AltModifier);
+        QTest::keyClicks(e(), "c");
+    };
+    const struct
+    {
+        const char *przypadek;
+        std::function<void()> wejscie, czynnosc;
+        std::optional<QByteArray> plik;
+        bool edycja;
+    } przypadki[] = {
+        {"Return edits, typing with Alt+Return saves byte for byte", [&] { klawisz(Qt::Key_Return); },
+         [&] {
+             wpiszINbsp();
+             klawisz(Qt::Key_Return);
+         },
+         QStringLiteral("a\u00A0b\nc").toUtf8(), false},
         {"double-click edits, the focus leaving saves", [&] { QTest::mouseDClick(e()->viewport(), Qt::LeftButton); },
-         [&] { e()->selectAll(); QTest::keyClicks(e(), "x"); m_gdzieIndziej->setFocus(); }, "x", false},
-        {"the emptied text deletes the file", [&] { klawisz(Qt::Key_Return); }, [&] { e()->selectAll(); klawisz(Qt::Key_Delete); klawisz(Qt::Key_Return); }, std::nullopt, false},
-        {"Escape restores the stored text", [&] { klawisz(Qt::Key_Enter); }, [&] { QTest::keyClicks(e(), "zz"); klawisz(Qt::Key_Escape); }, std::nullopt, false},
+         [&] {
+             e()->selectAll();
+             QTest::keyClicks(e(), "x");
+             m_gdzieIndziej->setFocus();
+         },
+         "x", false},
+        {"the emptied text deletes the file", [&] { klawisz(Qt::Key_Return); },
+         [&] {
+             e()->selectAll();
+             klawisz(Qt::Key_Delete);
+             klawisz(Qt::Key_Return);
+         },
+         std::nullopt, false},
+        {"Escape restores the stored text", [&] { klawisz(Qt::Key_Enter); },
+         [&] {
+             QTest::keyClicks(e(), "zz");
+             klawisz(Qt::Key_Escape);
+         },
+         std::nullopt, false},
         {"arrows and Home move the cursor", [&] { klawisz(Qt::Key_Return); },
-         [&] { QTest::keyClicks(e(), "ab"); klawisz(Qt::Key_Left); QTest::keyClicks(e(), "1"); klawisz(Qt::Key_Home); QTest::keyClicks(e(), "2"); }, std::nullopt, true},
+         [&] {
+             QTest::keyClicks(e(), "ab");
+             klawisz(Qt::Key_Left);
+             QTest::keyClicks(e(), "1");
+             klawisz(Qt::Key_Home);
+             QTest::keyClicks(e(), "2");
+         },
+         std::nullopt, true},
     };
     for (const auto &p : przypadki) {
         SCOPED_TRACE(p.przypadek);
@@ -104,7 +142,9 @@ TEST_F(EdytorSpodziewanegoRezultatuTest, EditingStartsSavesCancelsAndKeepsWhatWa
 TEST_F(EdytorSpodziewanegoRezultatuTest, AnUnchangedSaveWritesNothingAndABeanSwitchSavesIntoTheOldBean)
 {
     ASSERT_TRUE(m_fasolki[0]->ustawSpodziewanyRezultat(QStringLiteral("stały")));
-    struct stat przed {}, po {};
+    struct stat przed
+    {
+    }, po{};
     ::stat(QFile::encodeName(plik()).constData(), &przed);
     klawisz(Qt::Key_Return);
     klawisz(Qt::Key_Return);

@@ -14,7 +14,10 @@ namespace {
 // Takes the menus' command, so that their items are enabled.
 struct CelPolecen : Responder
 {
-    CelPolecen() { addHandler(Akcja::duplikujFasolki, [](QObject *) {}); }
+    CelPolecen()
+    {
+        addHandler(Akcja::duplikujFasolki, [](QObject *) {});
+    }
 };
 
 // A paper list of five plain objects with its actions controller, and a sender of every kind.
@@ -58,10 +61,18 @@ TEST_F(ElementyPolecenia, EachSenderActsOnTheSelectionTheClickedItemsOrNothing)
     const QList<QObject *> zazn = wiersze(1, 3);
     m_tablica.setSelectedObjects(zazn);
     const std::int64_t klikniete[] = {2, 4, -1}; // inside the selection, outside it, none
-    const struct { const char *nadawca; QObject *obiekt; QList<QObject *> oczekiwane[3]; } przypadki[] = {
-        {"main menu", m_pozycje[0], {zazn, zazn, zazn}},   {"context menu", m_pozycje[1], {zazn, wiersze(4, 1), {}}},
-        {"button pop-up", m_pozycje[2], {zazn, zazn, zazn}}, {"button", &m_przycisk, {zazn, zazn, zazn}},
-        {"other", &m_cel, {{}, {}, {}}},                   {"null", nullptr, {{}, {}, {}}},
+    const struct
+    {
+        const char *nadawca;
+        QObject *obiekt;
+        QList<QObject *> oczekiwane[3];
+    } przypadki[] = {
+        {"main menu", m_pozycje[0], {zazn, zazn, zazn}},
+        {"context menu", m_pozycje[1], {zazn, wiersze(4, 1), {}}},
+        {"button pop-up", m_pozycje[2], {zazn, zazn, zazn}},
+        {"button", &m_przycisk, {zazn, zazn, zazn}},
+        {"other", &m_cel, {{}, {}, {}}},
+        {"null", nullptr, {{}, {}, {}}},
     };
     KontrolerAkcjeNaElementach staly;
     staly.setElement(m_lista[0]);
@@ -69,7 +80,8 @@ TEST_F(ElementyPolecenia, EachSenderActsOnTheSelectionTheClickedItemsOrNothing)
     for (const auto &p : przypadki) {
         for (int i = 0; i < 3; ++i) {
             m_kontroler.setKliknietyWiersz(klikniete[i]);
-            EXPECT_EQ(m_kontroler.elementyDlaPolecenia(p.obiekt), p.oczekiwane[i]) << p.nadawca << ", row " << klikniete[i];
+            EXPECT_EQ(m_kontroler.elementyDlaPolecenia(p.obiekt), p.oczekiwane[i])
+                << p.nadawca << ", row " << klikniete[i];
         }
         EXPECT_EQ(staly.elementyDlaPolecenia(p.obiekt), wiersze(0, 1)) << p.nadawca;
     }
@@ -80,13 +92,26 @@ TEST_F(ElementyPolecenia, EachSenderActsOnTheSelectionTheClickedItemsOrNothing)
 TEST_F(ElementyPolecenia, TheClickedRowIsForgottenOnEveryChangeOfTheListAndAfterItsContextMenuButNotByItsCommand)
 {
     QList<QObject *> elementyPolecenia;
-    QObject::connect(m_pozycje[1], &QAction::triggered, [&] { elementyPolecenia = m_kontroler.elementyDlaPolecenia(m_pozycje[1]); });
-    const auto otworzMenu = [&] { m_podreczne.pokazJakoPodreczne(&m_tabela, {}); return QTest::qWaitForWindowExposed(&m_podreczne); };
-    const struct { const char *zmiana; std::function<void()> wykonaj; } przypadki[] = {
+    QObject::connect(m_pozycje[1], &QAction::triggered,
+                     [&] { elementyPolecenia = m_kontroler.elementyDlaPolecenia(m_pozycje[1]); });
+    const auto otworzMenu = [&] {
+        m_podreczne.pokazJakoPodreczne(&m_tabela, {});
+        return QTest::qWaitForWindowExposed(&m_podreczne);
+    };
+    const struct
+    {
+        const char *zmiana;
+        std::function<void()> wykonaj;
+    } przypadki[] = {
         {"selection", [&] { m_tablica.setSelectedObjects(wiersze(0, 1)); }},
         {"arrangement", [&] { m_tablica.ustawTresc(QList<QObject *>(m_lista.rbegin(), m_lista.rend())); }},
-        {"context menu closed", [&] { ASSERT_TRUE(otworzMenu()); m_podreczne.hide(); }},
-        {"command chosen", [&] {
+        {"context menu closed",
+         [&] {
+             ASSERT_TRUE(otworzMenu());
+             m_podreczne.hide();
+         }},
+        {"command chosen",
+         [&] {
              ASSERT_TRUE(otworzMenu());
              QTest::mouseClick(&m_podreczne, Qt::LeftButton, {}, m_podreczne.actionGeometry(m_pozycje[1]).center());
              EXPECT_EQ(elementyPolecenia, QList<QObject *>{m_tablica.obiektWWierszu(3)});
@@ -116,16 +141,19 @@ TEST_F(ElementyPolecenia, ARightPressOnAnUnselectedRowKeepsTheSelectionAndTheMen
 TEST_F(ElementyPolecenia, EveryDerivedValueAnnouncesTheChangesOfWhatItFollows)
 {
     const std::pair<std::function<void()>, QByteArrayList> przypadki[] = {
-        {[&] { m_tablica.setSelectedObjects(wiersze(2, 1)); }, {"zaznaczoneElementy", "liczbaZaznaczonychElementow", "kliknieteElementy", "element", "fasolka"}},
+        {[&] { m_tablica.setSelectedObjects(wiersze(2, 1)); },
+         {"zaznaczoneElementy", "liczbaZaznaczonychElementow", "kliknieteElementy", "element", "fasolka"}},
         {[&] { m_tablica.ustawTresc(wiersze(3, 2)); }, {"kliknietyElement", "liczbaKliknietychElementow", "potok"}},
         {[&] { m_kontroler.setKliknietyWiersz(0); }, {"kliknietyWiersz", "kliknietyElement", "element", "archiwum"}},
         {[&] { m_kontroler.setElement(m_lista[0]); }, {"zaznaczoneElementy", "element", "bazaFasolek"}},
-        {[&] { m_kontroler.setDodatkowyElement(m_lista[1]); }, {"dodatkowyElement", "dodatkowaFasolka", "dodatkowyKatalog"}},
+        {[&] { m_kontroler.setDodatkowyElement(m_lista[1]); },
+         {"dodatkowyElement", "dodatkowaFasolka", "dodatkowyKatalog"}},
     };
     for (const auto &[zmiana, sygnaly] : przypadki) {
         std::vector<std::unique_ptr<QSignalSpy>> podsluchy;
         for (const QByteArray &sygnal : sygnaly)
-            podsluchy.push_back(std::make_unique<QSignalSpy>(&m_kontroler, QByteArray("2" + sygnal + "Changed()").constData()));
+            podsluchy.push_back(
+                std::make_unique<QSignalSpy>(&m_kontroler, QByteArray("2" + sygnal + "Changed()").constData()));
         zmiana();
         for (const auto &podsluch : podsluchy)
             EXPECT_FALSE(podsluch->isEmpty()) << podsluch->signal().constData();

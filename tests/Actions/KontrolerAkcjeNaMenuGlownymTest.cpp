@@ -48,20 +48,30 @@ TEST(MenuGlowne, ThePopoverCommandsAskTheMainWindowsSelectedTab)
     KontrolerAkcjeNaMenuGlownym kontroler;
     PrzegladarkaTarrowind *przegladarka = nullptr;
     KartaFasolkiZKatalogiem *karta = nullptr; // selected in the second case
-    const Akcja dymki[] = {Akcja::wyswietlDymekNowaFasolka, Akcja::wyswietlDymekNowyPotok, Akcja::wyswietlDymekNowyKatalog};
-    const struct { const char *stan; std::function<void()> przygotuj; bool wlaczone[3]; } przypadki[] = {
+    const Akcja dymki[] = {Akcja::wyswietlDymekNowaFasolka, Akcja::wyswietlDymekNowyPotok,
+                           Akcja::wyswietlDymekNowyKatalog};
+    const struct
+    {
+        const char *stan;
+        std::function<void()> przygotuj;
+        bool wlaczone[3];
+    } przypadki[] = {
         {"no window", [] {}, {false, false, false}},
-        {"bean tab", [&] {
+        {"bean tab",
+         [&] {
              przegladarka = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaDanejFasolki(nullptr);
-             karta = static_cast<KartaFasolkiZKatalogiem *>(przegladarka->addTabContents(std::make_unique<KartaFasolkiZKatalogiem>()));
-         }, {false, false, true}},
+             karta = static_cast<KartaFasolkiZKatalogiem *>(
+                 przegladarka->addTabContents(std::make_unique<KartaFasolkiZKatalogiem>()));
+         },
+         {false, false, true}},
         // The portfolio tab opens on the remembered main flow, whose view takes new beans and folders.
         {"portfolio tab", [&] { przegladarka->nowaKartaPortfolio(); }, {true, true, true}},
     };
     for (const auto &p : przypadki) {
         p.przygotuj();
         for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(kontroler.validateUserInterfaceItem(ElementInterfejsu(dymki[i])), p.wlaczone[i]) << p.stan << " " << i;
+            EXPECT_EQ(kontroler.validateUserInterfaceItem(ElementInterfejsu(dymki[i])), p.wlaczone[i])
+                << p.stan << " " << i;
             kontroler.performAction(dymki[i], nullptr);
         }
     }

@@ -1,5 +1,5 @@
-#include "Actions/DymekNowaRzecz.h"
 #include "Actions/KontrolerDymkaNowaRzecz.h"
+#include "Actions/DymekNowaRzecz.h"
 #include "Actions/PoleNazwa.h"
 #include "Support/CzasyOczekiwania.h"
 
@@ -49,7 +49,11 @@ protected:
 
 TEST(NowaRzecz, TheCaptionSaysWhatIsMadeAndWhere)
 {
-    const struct { int rodzaj; QString kontener, opis, nazwa; } przypadki[] = {
+    const struct
+    {
+        int rodzaj;
+        QString kontener, opis, nazwa;
+    } przypadki[] = {
         {0, "Work", "", "rnrRodzajNieokreslony"},
         {1, "Work", "New Bean in 'Work'", "rnrFasolka"},
         {2, "Work", "New Directory in 'Work'", "rnrKatalog"},

@@ -32,7 +32,13 @@ std::pair<bool, Qt::DropAction> wyslij(QWidget *cel, Zdarzenie &&zdarzenie)
 
 TEST_F(Walidacja, TheSourcesActionsNarrowedByTheKeysGiveMoveOverCopyOverNone)
 {
-    const struct { QStringList sciezki; Qt::DropActions akcje; Qt::KeyboardModifiers klawisze; Qt::DropAction oczekiwana; } przypadki[] = {
+    const struct
+    {
+        QStringList sciezki;
+        Qt::DropActions akcje;
+        Qt::KeyboardModifiers klawisze;
+        Qt::DropAction oczekiwana;
+    } przypadki[] = {
         {{m_zewnetrzny}, wszystkie, Qt::NoModifier, Qt::MoveAction},
         {{m_zewnetrzny}, wszystkie, Qt::ControlModifier, Qt::CopyAction},
         {{m_zewnetrzny}, wszystkie, Qt::ShiftModifier, Qt::MoveAction},
@@ -45,7 +51,8 @@ TEST_F(Walidacja, TheSourcesActionsNarrowedByTheKeysGiveMoveOverCopyOverNone)
     for (const auto &p : przypadki)
         EXPECT_EQ(KontrolerPrzeciagnieciaIZrzutu::selectDragOperationMaskWithDraggingInfoForDropReceiverInView(
                       informacja(p.sciezki, p.akcje, p.klawisze), potok(QStringLiteral("Play")), nullptr),
-                  p.oczekiwana) << qPrintable(p.sciezki.join(' ')) << " " << int(p.akcje) << " " << int(p.klawisze);
+                  p.oczekiwana)
+            << qPrintable(p.sciezki.join(' ')) << " " << int(p.akcje) << " " << int(p.klawisze);
 }
 
 TEST_F(Wykonanie, ItemsKeepTheirStatusInAnotherFlowAndComeFromOutsideIntoIncubation)
@@ -67,7 +74,11 @@ TEST_F(Wykonanie, ItemsKeepTheirStatusInAnotherFlowAndComeFromOutsideIntoIncubat
 
 TEST_F(Wykonanie, ARefusedItemIsRefusedAtValidationAndAgainWhenCarriedOut)
 {
-    const struct { QString zrodlo; std::function<QObject *()> odbiorca; } przypadki[] = {
+    const struct
+    {
+        QString zrodlo;
+        std::function<QObject *()> odbiorca;
+    } przypadki[] = {
         {R(QStringLiteral("All Beans/Work/aktywna.txt")), [&] { return potok(QStringLiteral("Work")); }},
         {R(QStringLiteral("All Beans/Work/_Flow_Items/A/a.txt")), [&] { return rzeczy(QStringLiteral("A")); }},
         {R(QStringLiteral("All Beans/Work/_Flow_Items/A")), [&] { return rzeczy(QStringLiteral("A")); }},
@@ -78,7 +89,8 @@ TEST_F(Wykonanie, ARefusedItemIsRefusedAtValidationAndAgainWhenCarriedOut)
         // Beans under a flow's own folder names, which could never be made Active.
         {m_baza.katalog(QStringLiteral("Poza/_Done")), [&] { return potok(QStringLiteral("Play")); }},
         {m_baza.plik(QStringLiteral("Poza/_Flow_Items")), [&] { return potok(QStringLiteral("Play")); }},
-        {m_baza.plik(QStringLiteral("Inne/_Incubation")), [&] { return *baza()->archiwum()->archiwaPotokow().begin(); }},
+        {m_baza.plik(QStringLiteral("Inne/_Incubation")),
+         [&] { return *baza()->archiwum()->archiwaPotokow().begin(); }},
     };
     for (const auto &p : przypadki) {
         zapamietajStan();
@@ -179,10 +191,12 @@ TEST_F(Wykonanie, AFileUrlThroughLocalhostIsALocalPathAndOneOfAnotherHostIsPasse
     const QString gdzieIndziej = m_baza.plik(QStringLiteral("Poza/gdzie indziej.txt"), "G");
     const QString poza = m_baza.sciezka(QStringLiteral("Poza"));
     KontrolerPrzeciagnieciaIZrzutu silnik(potok(QStringLiteral("Play")), Qt::MoveAction);
-    InformacjaOPrzeciaganiu przeciagane{{QUrl(QStringLiteral("file://localhost") + m_zewnetrzny),
-                                         QUrl(QStringLiteral("file://inny-komputer") + gdzieIndziej),
-                                         QUrl(QStringLiteral("file://") + poza.mid(1) + QStringLiteral("/gdzie indziej.txt"))},
-                                        Qt::MoveAction, {}};
+    InformacjaOPrzeciaganiu przeciagane{
+        {QUrl(QStringLiteral("file://localhost") + m_zewnetrzny),
+         QUrl(QStringLiteral("file://inny-komputer") + gdzieIndziej),
+         QUrl(QStringLiteral("file://") + poza.mid(1) + QStringLiteral("/gdzie indziej.txt"))},
+        Qt::MoveAction,
+        {}};
     ASSERT_TRUE(silnik.pobierzUrleZeSchowkaDlaWidokuUrleZeSchowka(przeciagane, nullptr));
     EXPECT_EQ(silnik.tablicaUrli(), QList<QUrl>{QUrl::fromLocalFile(m_zewnetrzny)});
     EXPECT_EQ(KontrolerPrzeciagnieciaIZrzutu::selectDragOperationMaskWithDraggingInfoForDropReceiverInView(
@@ -217,7 +231,8 @@ TEST_F(NieuprzywilejowanyZrzut, AMoveFromAnotherFileSystemWhoseOriginalsCannotGo
 
     KontrolerPrzeciagnieciaIZrzutu silnik(potok(QStringLiteral("Play")), Qt::MoveAction);
     silnik.pobierzUrleZeSchowkaDlaWidokuUrleZeSchowka(
-        informacja({zamkniety + QStringLiteral("/plik.txt"), zamkniety + QStringLiteral("/teczka")}, Qt::MoveAction), nullptr);
+        informacja({zamkniety + QStringLiteral("/plik.txt"), zamkniety + QStringLiteral("/teczka")}, Qt::MoveAction),
+        nullptr);
     const bool udany = silnik.wykonajOperacjeNaZrzuconychRzeczachIZwrocNoweElementy();
     silnik.wyswietlInformacjeOPozostawionych();
     chmod(QFile::encodeName(zamkniety).constData(), 0755);
@@ -228,8 +243,9 @@ TEST_F(NieuprzywilejowanyZrzut, AMoveFromAnotherFileSystemWhoseOriginalsCannotGo
     EXPECT_EQ(KatalogTestowy::czytaj(zamkniety + QStringLiteral("/plik.txt")), "P");
     EXPECT_EQ(KatalogTestowy::czytaj(zamkniety + QStringLiteral("/teczka/w.txt")), "W") << "the original stays whole";
     ASSERT_EQ(m_alerty.wpisy().size(), 1);
-    EXPECT_EQ(m_alerty.wpisy()[0].alert.messageText(),
-              QStringLiteral("Following things were copied; the original could not be removed:\n- 'plik.txt'\n- 'teczka'"));
+    EXPECT_EQ(
+        m_alerty.wpisy()[0].alert.messageText(),
+        QStringLiteral("Following things were copied; the original could not be removed:\n- 'plik.txt'\n- 'teczka'"));
     EXPECT_EQ(m_alerty.wpisy()[0].alert.informativeText(),
               QStringLiteral("You don\u2019t have permission to access \u201Cteczka\u201D."));
 }

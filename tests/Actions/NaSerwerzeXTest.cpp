@@ -5,14 +5,14 @@
 
 #include "Actions/AdapterZrzutuUrli.h"
 #include "Actions/DymekNowaRzecz.h"
-#include "Actions/KontrolerAkcjeNaMenuGlownym.h"
 #include "Actions/KontrolerAkcjeNaElementach.h"
+#include "Actions/KontrolerAkcjeNaMenuGlownym.h"
 #include "Actions/KontrolerDymkaNowaRzecz.h"
 #include "Actions/MenuKontroleraElementow.h"
 #include "Actions/PoleNazwa.h"
-#include "Platform/Ui/ZrodloPrzeciaganiaPlikow.h"
 #include "App/TarrowindAppDelegate.h"
 #include "Platform/Ui/WindowRegistry.h"
+#include "Platform/Ui/ZrodloPrzeciaganiaPlikow.h"
 #include "Support/CzasyOczekiwania.h"
 #include "Widgets/KontrolerTablicy.h"
 
@@ -28,7 +28,8 @@ namespace {
 using NaSerwerzeX = ZrzutTestowy;
 
 #define WYMAGA_SERWERA_X() \
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) GTEST_SKIP() << "needs xvfb-run and QT_QPA_PLATFORM=xcb"
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) \
+    GTEST_SKIP() << "needs xvfb-run and QT_QPA_PLATFORM=xcb"
 
 // The screen around the program's window and what shows beside it, into the screenshots folder.
 bool zapiszZrzut(QWidget *okno, const QRect &obok, const QString &nazwa)
@@ -36,7 +37,9 @@ bool zapiszZrzut(QWidget *okno, const QRect &obok, const QString &nazwa)
     const QRect obszar = okno->frameGeometry().united(obok).adjusted(-10, -10, 10, 10);
     const QString katalog = qEnvironmentVariable("TARROWIND_SCREENSHOTS", QDir::currentPath());
     QDir().mkpath(katalog);
-    return okno->screen()->grabWindow(0, obszar.x(), obszar.y(), obszar.width(), obszar.height()).save(katalog + "/" + nazwa);
+    return okno->screen()
+        ->grabWindow(0, obszar.x(), obszar.y(), obszar.width(), obszar.height())
+        .save(katalog + "/" + nazwa);
 }
 
 // The program's start-up in this process; answers its window once shown, else null.
@@ -70,7 +73,8 @@ TEST_F(NaSerwerzeX, ARealDragBetweenTwoOfOurWindowsMovesTheFileAndTheSourceDelet
     zrodlo.setGeometry(40, 40, 360, 200);
     QWidget cel;
     cel.setGeometry(520, 40, 300, 200);
-    new AdapterZrzutuUrli(&cel, AdapterZrzutuUrli::Wykonanie::PoChwili, [this](const QPoint &) { return rzeczy(QStringLiteral("A")); });
+    new AdapterZrzutuUrli(&cel, AdapterZrzutuUrli::Wykonanie::PoChwili,
+                          [this](const QPoint &) { return rzeczy(QStringLiteral("A")); });
     zrodlo.show();
     cel.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&zrodlo) && QTest::qWaitForWindowExposed(&cel));
@@ -79,14 +83,15 @@ TEST_F(NaSerwerzeX, ARealDragBetweenTwoOfOurWindowsMovesTheFileAndTheSourceDelet
 
     const QPoint start = zrodlo.viewport()->mapToGlobal(zrodlo.visualItemRect(zrodlo.item(0)).center());
     const QPoint koniec = cel.mapToGlobal(cel.rect().center());
-    const QString skrypt = QString::asprintf("mousemove %d %d sleep 0.3 mousedown 1 sleep 0.2 mousemove %d %d sleep 0.2 "
-                                             "mousemove %d %d sleep 0.3 mousemove %d %d sleep 0.4 mouseup 1",
-                                             start.x(), start.y(), start.x() + 30, start.y() + 5, koniec.x(), koniec.y(),
-                                             koniec.x() + 5, koniec.y() + 5);
+    const QString skrypt = QString::asprintf(
+        "mousemove %d %d sleep 0.3 mousedown 1 sleep 0.2 mousemove %d %d sleep 0.2 "
+        "mousemove %d %d sleep 0.3 mousemove %d %d sleep 0.4 mouseup 1",
+        start.x(), start.y(), start.x() + 30, start.y() + 5, koniec.x(), koniec.y(), koniec.x() + 5, koniec.y() + 5);
     QProcess xdotool;
     xdotool.start(QStringLiteral("xdotool"), skrypt.split(QLatin1Char(' ')));
     const QString przeniesiony = R(QStringLiteral("All Beans/Work/_Flow_Items/A/nowy.txt"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return xdotool.state() == QProcess::NotRunning && KatalogTestowy::istnieje(przeniesiony); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return xdotool.state() == QProcess::NotRunning && KatalogTestowy::istnieje(przeniesiony); }, 10000));
     przeczekajCisze(300);
     EXPECT_EQ(KatalogTestowy::czytaj(przeniesiony), "N");
     EXPECT_FALSE(KatalogTestowy::istnieje(m_zewnetrzny));
@@ -106,7 +111,8 @@ TEST_F(NaSerwerzeX, TheNewItemPopoverOverTheProgramsWindow)
     ASSERT_NE(kotwica, przyciski.end());
 
     KontrolerDymkaNowaRzecz kontroler;
-    kontroler.wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(rnrPotok, {}, okno, [](const QString &) {}, *kotwica);
+    kontroler.wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(
+        rnrPotok, {}, okno, [](const QString &) {}, *kotwica);
     QTest::keyClicks(kontroler.poleNazwa(), QStringLiteral("Nowy potok"));
     // The server paints the popover before its screenshot.
     QTest::qWait(500);
@@ -145,5 +151,6 @@ TEST_F(NaSerwerzeX, TheBeanContextMenuWithItsStatusSubmenuOnTwoBeansOverTheProgr
     // The server paints the submenu before its screenshot.
     QTest::qWait(300);
     EXPECT_EQ(statusy->actions().first()->text(), QStringLiteral("<Multiple Beans>"));
-    EXPECT_TRUE(zapiszZrzut(okno, podreczne->geometry().united(statusy->geometry()), QStringLiteral("bean-context-menu-status.png")));
+    EXPECT_TRUE(zapiszZrzut(okno, podreczne->geometry().united(statusy->geometry()),
+                            QStringLiteral("bean-context-menu-status.png")));
 }

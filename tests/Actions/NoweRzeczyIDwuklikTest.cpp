@@ -38,11 +38,12 @@ protected:
 
 TEST_F(NoweRzeczyIDwuklik, ANewBeanLiesInIncubationAndIsSelectedInAScopeThatShowsIt)
 {
-    const struct { ListwaZakresu::Zakres przed, po; } zakresy[] = {
-        {ListwaZakresu::zAktywne, ListwaZakresu::zWObrobce},
-        {ListwaZakresu::zUkonczone, ListwaZakresu::zWObrobce},
-        {ListwaZakresu::zWInkubacji, ListwaZakresu::zWInkubacji},
-        {ListwaZakresu::zWObrobce, ListwaZakresu::zWObrobce},
+    const struct
+    {
+        ListwaZakresu::Zakres przed, po;
+    } zakresy[] = {
+        {ListwaZakresu::zAktywne, ListwaZakresu::zWObrobce},      {ListwaZakresu::zUkonczone, ListwaZakresu::zWObrobce},
+        {ListwaZakresu::zWInkubacji, ListwaZakresu::zWInkubacji}, {ListwaZakresu::zWObrobce, ListwaZakresu::zWObrobce},
         {ListwaZakresu::zWszystkie, ListwaZakresu::zWszystkie},
     };
     for (const auto &z : zakresy) {
@@ -52,7 +53,8 @@ TEST_F(NoweRzeczyIDwuklik, ANewBeanLiesInIncubationAndIsSelectedInAScopeThatShow
         proxy.setPotok(p1());
         proxy.setListwaZakresu(&listwa);
         KontrolerTablicy tablica;
-        QObject::connect(&proxy, &ProxyListyFasolek::tablicaChanged, &tablica, [&] { tablica.ustawTresc(proxy.tablica()); });
+        QObject::connect(&proxy, &ProxyListyFasolek::tablicaChanged, &tablica,
+                         [&] { tablica.ustawTresc(proxy.tablica()); });
         tablica.ustawTresc(proxy.tablica());
         KontrolerAkcjeNaElementach kontroler;
         kontroler.setElement(p1());
@@ -72,13 +74,18 @@ TEST_F(NoweRzeczyIDwuklik, ANewBeanLiesInIncubationAndIsSelectedInAScopeThatShow
 
 TEST_F(NoweRzeczyIDwuklik, RefusedNamesCreateNothingAndTheAlertGivesTheModelsReason)
 {
-    const QString fasolki = QStringLiteral("Could not create Bean Directory."), potoki = QStringLiteral("Could not create Flow Directory.");
-    const struct { QString nazwa, wiadomosc; } odmowy[] = {{"a/b", fasolki}, {"..", fasolki}, {".x", fasolki}, {"Potok 0002", potoki}};
+    const QString fasolki = QStringLiteral("Could not create Bean Directory."),
+                  potoki = QStringLiteral("Could not create Flow Directory.");
+    const struct
+    {
+        QString nazwa, wiadomosc;
+    } odmowy[] = {{"a/b", fasolki}, {"..", fasolki}, {".x", fasolki}, {"Potok 0002", potoki}};
     KontrolerAkcjeNaElementach kontroler;
     kontroler.setElement(fasolkiKatalogowe().first()); // a bean's flow is the target
     zapamietajStan();
     for (const auto &o : odmowy) {
-        o.wiadomosc == fasolki ? kontroler.dokonczAkcjeWyswietlDymekNowaFasolka(o.nazwa) : kontroler.dokonczAkcjeWyswietlDymekNowyPotok(o.nazwa);
+        o.wiadomosc == fasolki ? kontroler.dokonczAkcjeWyswietlDymekNowaFasolka(o.nazwa)
+                               : kontroler.dokonczAkcjeWyswietlDymekNowyPotok(o.nazwa);
         ASSERT_FALSE(m_alerty.wpisy().isEmpty());
         const Alert &alert = m_alerty.wpisy().last().alert;
         EXPECT_EQ(alert.messageText(), o.wiadomosc);
@@ -90,9 +97,11 @@ TEST_F(NoweRzeczyIDwuklik, RefusedNamesCreateNothingAndTheAlertGivesTheModelsRea
 
     PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolio();
     auto *karta = qobject_cast<KartaPortfolio *>(przegladarka->activeTabContents());
-    karta->kontrolerKartyPortfolio()->kontrolerAkcjeNaBazieFasolek()->dokonczAkcjeWyswietlDymekNowyPotok(QStringLiteral("Nowy"));
+    karta->kontrolerKartyPortfolio()->kontrolerAkcjeNaBazieFasolek()->dokonczAkcjeWyswietlDymekNowyPotok(
+        QStringLiteral("Nowy"));
     ASSERT_TRUE(potok(QStringLiteral("Nowy")) && karta->kontrolerWybranegoPotoku());
-    EXPECT_EQ(karta->kontrolerWybranegoPotoku()->potok(), potok(QStringLiteral("Nowy"))) << "a new flow is selected in the bar";
+    EXPECT_EQ(karta->kontrolerWybranegoPotoku()->potok(), potok(QStringLiteral("Nowy")))
+        << "a new flow is selected in the bar";
 }
 
 TEST_F(NoweRzeczyIDwuklik, TheNewBeanPredicateInAllBeansNeedsTheDivisionIntoFlows)
@@ -114,10 +123,16 @@ TEST_F(NoweRzeczyIDwuklik, TheNewBeanPredicateInAllBeansNeedsTheDivisionIntoFlow
 // Each item by its kind and the modifiers; two folder beans are shown one after the other, so the second stays.
 TEST_F(NoweRzeczyIDwuklik, DoubleClickOpensEachItemByItsKindAndTheModifiers)
 {
-    Fasolka *katalogowa = fasolkiKatalogowe().at(1), *plikowa = p1()->znajdzFasolkeONazwie(QStringLiteral("Fasolka 0000.txt"));
+    Fasolka *katalogowa = fasolkiKatalogowe().at(1),
+            *plikowa = p1()->znajdzFasolkeONazwie(QStringLiteral("Fasolka 0000.txt"));
     Potok *drugi = potok(QStringLiteral("Potok 0002"));
-    const Qt::KeyboardModifiers modyfikatory[] = {{}, Qt::AltModifier, Qt::ControlModifier, Qt::AltModifier | Qt::ControlModifier};
-    const struct { QList<QObject *> elementy; QStringList skutki; } przypadki[] = {
+    const Qt::KeyboardModifiers modyfikatory[] = {
+        {}, Qt::AltModifier, Qt::ControlModifier, Qt::AltModifier | Qt::ControlModifier};
+    const struct
+    {
+        QList<QObject *> elementy;
+        QStringList skutki;
+    } przypadki[] = {
         {{katalogowa}, {"bean shown", "new tab", "nothing", "new window"}},
         {{fasolkiKatalogowe().at(0), katalogowa}, {"bean shown", "new tab", "nothing", "new window"}},
         {{plikowa}, {"opened", "opened", "opened", "opened"}},
@@ -127,7 +142,8 @@ TEST_F(NoweRzeczyIDwuklik, DoubleClickOpensEachItemByItsKindAndTheModifiers)
     for (const auto &p : przypadki) {
         for (int m = 0; m < 4; ++m) {
             PrzegladarkaTarrowind *przegladarka =
-                PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(rwpWidokWszystkieFasolki, false);
+                PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(
+                    rwpWidokWszystkieFasolki, false);
             auto *karta = qobject_cast<KartaPortfolio *>(przegladarka->activeTabContents());
             KontrolerAkcjeNaElementach kontroler;
             kontroler.setWidokNaKarcie(przegladarka->windowController()->window()->centralWidget());

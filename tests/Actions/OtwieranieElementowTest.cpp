@@ -3,8 +3,8 @@
 #include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Browser/KartaFasolki.h"
 #include "Browser/KartaPortfolio.h"
-#include "Browser/RodzajWidokuPortfolio.h"
 #include "Browser/OknaTarrowind.h"
+#include "Browser/RodzajWidokuPortfolio.h"
 #include "Browser/TabKit/BrowserWindowController.h"
 #include "Platform/IdentyfikatorProgramu.h"
 #include "Platform/Ui/PozycjaMenu.h"
@@ -19,7 +19,10 @@ class OtwieranieElementow : public OknaZGenerowanymPortfolio
 {
 protected:
     Fasolka *f(const QString &nazwa) { return fasolka(QStringLiteral("Potok 0001"), nazwa); }
-    ArchiwumPotoku *archiwumPotoku() { return baza()->archiwum()->znajdzArchiwumPotokuONazwie(QStringLiteral("Potok 0001")); }
+    ArchiwumPotoku *archiwumPotoku()
+    {
+        return baza()->archiwum()->znajdzArchiwumPotokuONazwie(QStringLiteral("Potok 0001"));
+    }
 
     KontrolerAkcjeNaElementach m_kontroler;
 };
@@ -32,17 +35,27 @@ TEST_F(OtwieranieElementow, OpenInTheFileManagerOpensTheItemsFolderWithTheSecond
     BytSystemuPlikow *plikWProjekcie = projekt->katalog()->bytyWewnetrzne().first();
     Fasolka *zarchiwizowana = *archiwumPotoku()->fasolki().begin();
     const QString wszystkie = R(QStringLiteral("All Beans")), katalogPotoku = R(QStringLiteral("All Beans/Potok 0001"));
-    const QString archiwum = R(QStringLiteral("Archived Beans")), archiwumP = R(QStringLiteral("Archived Beans/Potok 0001"));
-    const struct { const char *przypadek; QObject *element, *dodatkowy; QString wywolanie; } przypadki[] = {
-        {"flow, waiting bean", potok(QStringLiteral("Potok 0001")), f(QStringLiteral("Fasolka 0002.png")), "folder " + katalogPotoku + " []"},
+    const QString archiwum = R(QStringLiteral("Archived Beans")),
+                  archiwumP = R(QStringLiteral("Archived Beans/Potok 0001"));
+    const struct
+    {
+        const char *przypadek;
+        QObject *element, *dodatkowy;
+        QString wywolanie;
+    } przypadki[] = {
+        {"flow, waiting bean", potok(QStringLiteral("Potok 0001")), f(QStringLiteral("Fasolka 0002.png")),
+         "folder " + katalogPotoku + " []"},
         {"flow, active bean", potok(QStringLiteral("Potok 0001")), f(QStringLiteral("Fasolka 0000.txt")),
          QStringLiteral("folder %1 [%1/Fasolka 0000.txt]").arg(katalogPotoku)},
-        {"archive, flow archive", baza()->archiwum(), archiwumPotoku(), QStringLiteral("folder %1 [%2]").arg(archiwum, archiwumP)},
-        {"archive, archived bean", baza()->archiwum(), zarchiwizowana, QStringLiteral("folder %1 [%2]").arg(archiwum, archiwumP)},
+        {"archive, flow archive", baza()->archiwum(), archiwumPotoku(),
+         QStringLiteral("folder %1 [%2]").arg(archiwum, archiwumP)},
+        {"archive, archived bean", baza()->archiwum(), zarchiwizowana,
+         QStringLiteral("folder %1 [%2]").arg(archiwum, archiwumP)},
         {"flow archive", archiwumPotoku(), zarchiwizowana, "folder " + archiwumP + " []"},
         {"bean database, flow", baza(), potok(QStringLiteral("Potok 0002")),
          QStringLiteral("folder %1 [%1/Potok 0002]").arg(wszystkie)},
-        {"bean database, bean", baza(), f(QStringLiteral("Fasolka 0003.md")), QStringLiteral("folder %1 [%2]").arg(wszystkie, katalogPotoku)},
+        {"bean database, bean", baza(), f(QStringLiteral("Fasolka 0003.md")),
+         QStringLiteral("folder %1 [%2]").arg(wszystkie, katalogPotoku)},
         {"bean database alone", baza(), nullptr, "folder " + wszystkie + " []"},
         {"folder bean, its file", projekt, plikWProjekcie,
          QStringLiteral("folder %1 [%2]").arg(url(projekt), plikWProjekcie->plikowyURL())},
@@ -76,7 +89,8 @@ TEST_F(OtwieranieElementow, DefaultApplicationsOpenOnlyTheFileBeansAndOpenWithNe
         pozycja.setRepresentedObject(program);
         m_kontroler.performAction(Akcja::otworzBytElementuWProgramie, &pozycja);
     }
-    EXPECT_EQ(m_wywolania, QStringList{"openWith " + url(tekst) + " viewer.desktop"}) << "a plain string names no application";
+    EXPECT_EQ(m_wywolania, QStringList{"openWith " + url(tekst) + " viewer.desktop"})
+        << "a plain string names no application";
 }
 
 TEST_F(OtwieranieElementow, BeansOpenInTheirWindowTabsAndWindowsOpenOnTheItemsView)
@@ -101,7 +115,13 @@ TEST_F(OtwieranieElementow, BeansOpenInTheirWindowTabsAndWindowsOpenOnTheItemsVi
             return portfolio != nullptr;
         return portfolio && portfolio->czyBiezacyWidokTo(rodzaj);
     };
-    const struct { QObject *element; Akcja akcja; bool okno; RodzajWidokuPortfolio rodzaj; } przypadki[] = {
+    const struct
+    {
+        QObject *element;
+        Akcja akcja;
+        bool okno;
+        RodzajWidokuPortfolio rodzaj;
+    } przypadki[] = {
         {projekt, Akcja::nowaKartaFasolki, false, rwpWidokFasolki},
         {projekt, Akcja::noweOknoZKartaFasolki, true, rwpWidokFasolki},
         {baza(), Akcja::nowaKartaPortfolioZWidokiemElementu, false, rwpWidokWszystkieFasolki},

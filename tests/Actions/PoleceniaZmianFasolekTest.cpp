@@ -26,11 +26,16 @@ protected:
     void SetUp() override
     {
         OperacjeTestowe::SetUp();
-        ASSERT_TRUE(GeneratorPortfolio::zbuduj(m_baza.sciezka(), {.potoki = 3, .fasolkiNaPotok = 8, .fasolkiNaArchiwumPotoku = 0}).udany);
+        ASSERT_TRUE(GeneratorPortfolio::zbuduj(m_baza.sciezka(),
+                                               {.potoki = 3, .fasolkiNaPotok = 8, .fasolkiNaArchiwumPotoku = 0})
+                        .udany);
         m_kontroler.setKontrolerTablicy(&m_tablica);
     }
 
-    Fasolka *f(const QString &nazwa, const QString &wPotoku = QStringLiteral("Potok 0001")) { return fasolka(wPotoku, nazwa); }
+    Fasolka *f(const QString &nazwa, const QString &wPotoku = QStringLiteral("Potok 0001"))
+    {
+        return fasolka(wPotoku, nazwa);
+    }
     QString tekstAlertu(int i = 0) const { return m_alerty.wpisy().at(i).alert.messageText(); }
     // The items a command acts on: the selection of the list.
     void zaznacz(const QList<QObject *> &elementy)
@@ -51,22 +56,28 @@ TEST_F(PoleceniaZmianFasolek, AStatusCommandMovesOnlyBeansOfAnotherStatusAndName
     Fasolka *aktywna = f("Fasolka 0000.txt"), *oczekujaca = f("Fasolka 0002.png");
     zaznacz({aktywna, oczekujaca});
     m_kontroler.performAction(Akcja::aktywujFasolki, nullptr);
-    EXPECT_EQ(QStringList({url(aktywna), url(oczekujaca)}), QStringList({R("All Beans/Potok 0001/Fasolka 0000.txt"), R("All Beans/Potok 0001/Fasolka 0002.png")}));
+    EXPECT_EQ(QStringList({url(aktywna), url(oczekujaca)}),
+              QStringList({R("All Beans/Potok 0001/Fasolka 0000.txt"), R("All Beans/Potok 0001/Fasolka 0002.png")}));
     EXPECT_TRUE(m_alerty.wpisy().isEmpty());
 
     // Two of five clash with a name already in "_Ready": both named in item order, the later reason.
-    const QList<QObject *> piec{f("Fasolka 0001.pdf"), f("Fasolka 0003.md"), f("Fasolka 0000.txt"), f("Projekt 0007"), f("Fasolka 0005")};
+    const QList<QObject *> piec{f("Fasolka 0001.pdf"), f("Fasolka 0003.md"), f("Fasolka 0000.txt"), f("Projekt 0007"),
+                                f("Fasolka 0005")};
     plik("All Beans/Potok 0001/_Ready/Fasolka 0003.md");
     katalog("All Beans/Potok 0001/_Ready/Projekt 0007");
     zaznacz(piec);
     m_kontroler.performAction(Akcja::oznaczFasolkiJakoGotowe, nullptr);
     ASSERT_EQ(m_alerty.wpisy().size(), 1);
     const Alert &alert = m_alerty.wpisy().first().alert;
-    EXPECT_EQ(alert.messageText(), "Could not change status of following Bean(s):\n- 'Fasolka 0003.md'\n- 'Projekt 0007'\n");
+    EXPECT_EQ(alert.messageText(),
+              "Could not change status of following Bean(s):\n- 'Fasolka 0003.md'\n- 'Projekt 0007'\n");
     EXPECT_TRUE(alert.informativeText().contains("Projekt 0007")) << qPrintable(alert.informativeText());
     EXPECT_EQ(m_konsola.last(), "Błąd: " + alert.messageText() + " " + alert.informativeText());
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(qobject_cast<Fasolka *>(piec[i])->statusFasolki(), i == 1 ? Fasolka::sfNieaktywna : i == 3 ? Fasolka::sfWInkubacji : Fasolka::sfGotowa) << i;
+        EXPECT_EQ(qobject_cast<Fasolka *>(piec[i])->statusFasolki(), i == 1   ? Fasolka::sfNieaktywna
+                                                                     : i == 3 ? Fasolka::sfWInkubacji
+                                                                              : Fasolka::sfGotowa)
+            << i;
 }
 
 TEST_F(PoleceniaZmianFasolek, TheStatusMenuMarksTheBeansStatusesAndNamesThemInItsHeader)
@@ -77,7 +88,12 @@ TEST_F(PoleceniaZmianFasolek, TheStatusMenuMarksTheBeansStatusesAndNamesThemInIt
         plik("All Beans/Potok 0002/" + nazwa);
     MenuKontroleraElementow::zbuduj(&m_kontroler);
     QObject *aktywna = f("Fasolka 0000.txt"), *projekt = f("Projekt 0006"), *oczekujaca = f("Fasolka 0002.png");
-    const struct { QList<QObject *> elementy; QString naglowek; Stan aktywne, oczekujace; } przypadki[] = {
+    const struct
+    {
+        QList<QObject *> elementy;
+        QString naglowek;
+        Stan aktywne, oczekujace;
+    } przypadki[] = {
         {{aktywna}, "Fasolka 0000.txt", Stan::Wlaczony, Stan::Wylaczony},
         {{aktywna, projekt}, "<Multiple Beans>", Stan::Mieszany, Stan::Wylaczony},
         {{aktywna, oczekujaca, potok("Potok 0001")}, "<Multiple Beans>", Stan::Mieszany, Stan::Mieszany},
@@ -95,7 +111,8 @@ TEST_F(PoleceniaZmianFasolek, TheStatusMenuMarksTheBeansStatusesAndNamesThemInIt
         EXPECT_EQ(naglowek->isEnabled() ? QString() : naglowek->text(), p.naglowek);
         QList<Stan> stany; // of the status items enabled as there are beans, the last one reactivation
         for (QAction *akcja : menu->actions().mid(1)) {
-            if (auto *pozycja = qobject_cast<PozycjaMenu *>(akcja); pozycja && pozycja->isEnabled() == !p.elementy.isEmpty())
+            if (auto *pozycja = qobject_cast<PozycjaMenu *>(akcja);
+                pozycja && pozycja->isEnabled() == !p.elementy.isEmpty())
                 stany << pozycja->stan();
         }
         EXPECT_EQ(stany, QList<Stan>({w, p.aktywne, p.oczekujace, w, w, w, w, w})) << qPrintable(p.naglowek);
@@ -107,9 +124,18 @@ TEST_F(PoleceniaZmianFasolek, TrashAsksFirstDuplicateTakesTheNextFreeNameAndBoth
     Fasolka *tekst = f("Fasolka 0000.txt"), *projekt = f("Projekt 0006");
     const QString kosz = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash/";
     const auto wKoszu = [&kosz] { return QDir(kosz + "files").entryList(QDir::NoDotAndDotDot | QDir::AllEntries); };
-    const struct { QList<QObject *> elementy; int odpowiedz; QString pytanie; QStringList kosz; } przypadki[] = {
+    const struct
+    {
+        QList<QObject *> elementy;
+        int odpowiedz;
+        QString pytanie;
+        QStringList kosz;
+    } przypadki[] = {
         {{tekst}, 1001, "Confirm move of 'Fasolka 0000.txt' to Trash", {}},
-        {{tekst, potok("Potok 0001"), projekt}, 1000, "Confirm move of 2 Beans to Trash", {"Fasolka 0000.txt", "Projekt 0006"}},
+        {{tekst, potok("Potok 0001"), projekt},
+         1000,
+         "Confirm move of 2 Beans to Trash",
+         {"Fasolka 0000.txt", "Projekt 0006"}},
     };
     for (int i = 0; i < 2; ++i) {
         zapamietajStan();
@@ -121,7 +147,8 @@ TEST_F(PoleceniaZmianFasolek, TrashAsksFirstDuplicateTakesTheNextFreeNameAndBoth
             przeczekajCisze(100);
             sprawdzNiezmienione();
         }
-        EXPECT_TRUE(QTest::qWaitFor([&] { return wKoszu() == przypadki[i].kosz; }, 5000)) << qPrintable(wKoszu().join(", "));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return wKoszu() == przypadki[i].kosz; }, 5000))
+            << qPrintable(wKoszu().join(", "));
     }
     EXPECT_TRUE(KatalogTestowy::istnieje(kosz + "info/Projekt 0006.trashinfo"));
     EXPECT_TRUE(KatalogTestowy::istnieje(R("All Beans/Potok 0001/_Waiting_For/Fasolka 0002.png"))) << "the flow stays";
@@ -132,8 +159,10 @@ TEST_F(PoleceniaZmianFasolek, TrashAsksFirstDuplicateTakesTheNextFreeNameAndBoth
     const QString istniejaca = plik("All Beans/Potok 0002/_Incubation/Fasolka 0001 copy.pdf", "stara kopia");
     zaznacz({pdf, potok("Potok 0002"), f("Projekt 0006", "Potok 0002")});
     m_kontroler.performAction(Akcja::duplikujFasolki, nullptr);
-    const QString druga = R("All Beans/Potok 0002/_Incubation/Fasolka 0001 copy 2.pdf"), wKopiiKatalogu = R("All Beans/Potok 0002/Projekt 0006 copy/plik 0.txt");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return KatalogTestowy::istnieje(druga) && KatalogTestowy::istnieje(wKopiiKatalogu); }, 5000));
+    const QString druga = R("All Beans/Potok 0002/_Incubation/Fasolka 0001 copy 2.pdf"),
+                  wKopiiKatalogu = R("All Beans/Potok 0002/Projekt 0006 copy/plik 0.txt");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return KatalogTestowy::istnieje(druga) && KatalogTestowy::istnieje(wKopiiKatalogu); }, 5000));
     EXPECT_EQ(KatalogTestowy::czytaj(druga), KatalogTestowy::czytaj(url(pdf)));
     EXPECT_EQ(KatalogTestowy::czytaj(istniejaca), "stara kopia");
     EXPECT_FALSE(KatalogTestowy::istnieje(R("All Beans/Potok 0002 copy"))) << "the flow row is no bean";
@@ -169,9 +198,11 @@ TEST_F(PoleceniaZmianFasolek, MoveToAFlowTriesEveryBeanAndTheSubmenuListsTheMain
     ASSERT_EQ(m_alerty.wpisy().size(), 1);
     EXPECT_EQ(tekstAlertu(), "Could not move following Bean(s):\n- 'Fasolka 0002.png'\nto Flow 'Alpha'.");
     EXPECT_EQ(m_konsola.last(), "Błąd: " + tekstAlertu());
-    EXPECT_EQ(QStringList({url(qobject_cast<Fasolka *>(trzy[0])), url(qobject_cast<Fasolka *>(trzy[1])), url(qobject_cast<Fasolka *>(trzy[2]))}),
-              QStringList({R("All Beans/Alpha/Fasolka 0000.txt"), R("All Beans/Potok 0001/_Waiting_For/Fasolka 0002.png"),
-                           R("All Beans/Alpha/Projekt 0006")}));
+    EXPECT_EQ(
+        QStringList({url(qobject_cast<Fasolka *>(trzy[0])), url(qobject_cast<Fasolka *>(trzy[1])),
+                     url(qobject_cast<Fasolka *>(trzy[2]))}),
+        QStringList({R("All Beans/Alpha/Fasolka 0000.txt"), R("All Beans/Potok 0001/_Waiting_For/Fasolka 0002.png"),
+                     R("All Beans/Alpha/Projekt 0006")}));
 
     ASSERT_TRUE(QDir(R("All Beans/_Main_Flow")).removeRecursively());
     baza()->synchronizujListePotokow();
@@ -190,18 +221,45 @@ TEST_F(PoleceniaZmianFasolek, EachCommandIsEnabledAndShownByTheKindsAndNumberOfI
     QPushButton przycisk;
     QObject inny;
     using A = Akcja;
-    const QList<A> przelacznik{A::przelaczWidocznoscPanelaSzybkiegoPrzegladu, A::wyswietlDymekNowyPotok}, naDwoch = przelacznik + QList<A>{
-        A::otworzBytyElementowWDomyslnychAplikacjach, A::otworzElementyWFinderze, A::nowaKartaPortfolioZWidokiemElementu,
-        A::noweOknoZWidokiemElementuNaKarciePortfolio, A::pokazPanelSzybkiegoPrzegladu, A::duplikujFasolki, A::przeniesFasolkiDoPotoku,
-        A::moveToTrash, A::wyswietlPozaTabelaMenuPodreczneStatusu, A::inkubujFasolki, A::aktywujFasolki, A::oznaczFasolkiJakoOczekujace,
-        A::deaktywujFasolki, A::oznaczFasolkiJakoGotowe, A::oznaczFasolkiJakoUkonczone, A::archiwizujFasolki, A::reaktywujFasolke};
-    // Commands enabled (none: not checked here); a new flow always, a new bean with a flow to put it in. Shown: Open With (tag 2), Open in New Window (tag 3), Open in
-    // Default Application; then whether Open With was filled again. The context menu acts on the clicked row.
-    const struct { const char *przypadek; QList<QObject *> zaznaczone; QObject *nadawca; std::int64_t klikniety; QList<A> wlaczone;
-                   QList<bool> pokazane; } przypadki[] = {
+    const QList<A> przelacznik{A::przelaczWidocznoscPanelaSzybkiegoPrzegladu, A::wyswietlDymekNowyPotok},
+        naDwoch = przelacznik
+                  + QList<A>{A::otworzBytyElementowWDomyslnychAplikacjach,
+                             A::otworzElementyWFinderze,
+                             A::nowaKartaPortfolioZWidokiemElementu,
+                             A::noweOknoZWidokiemElementuNaKarciePortfolio,
+                             A::pokazPanelSzybkiegoPrzegladu,
+                             A::duplikujFasolki,
+                             A::przeniesFasolkiDoPotoku,
+                             A::moveToTrash,
+                             A::wyswietlPozaTabelaMenuPodreczneStatusu,
+                             A::inkubujFasolki,
+                             A::aktywujFasolki,
+                             A::oznaczFasolkiJakoOczekujace,
+                             A::deaktywujFasolki,
+                             A::oznaczFasolkiJakoGotowe,
+                             A::oznaczFasolkiJakoUkonczone,
+                             A::archiwizujFasolki,
+                             A::reaktywujFasolke};
+    // Commands enabled (none: not checked here); a new flow always, a new bean with a flow to put it in. Shown: Open
+    // With (tag 2), Open in New Window (tag 3), Open in Default Application; then whether Open With was filled again.
+    // The context menu acts on the clicked row.
+    const struct
+    {
+        const char *przypadek;
+        QList<QObject *> zaznaczone;
+        QObject *nadawca;
+        std::int64_t klikniety;
+        QList<A> wlaczone;
+        QList<bool> pokazane;
+    } przypadki[] = {
         {"context menu on empty space", {tekst, projekt}, zMenu, -1, przelacznik, {false, false, false, false}},
         {"button on a file and a folder bean", {tekst, projekt}, &przycisk, -1, naDwoch, {false, false, false, false}},
-        {"other sender on a list", {tekst, projekt}, &inny, 1, przelacznik + QList<A>{A::wyswietlDymekNowaFasolka}, {false, true, true, false}},
+        {"other sender on a list",
+         {tekst, projekt},
+         &inny,
+         1,
+         przelacznik + QList<A>{A::wyswietlDymekNowaFasolka},
+         {false, true, true, false}},
         {"context menu on two file beans", {tekst, pdf}, zMenu, 0, {}, {false, false, true, true}},
         {"context menu on a file bean", {tekst}, zMenu, 0, {}, {true, false, true, true}},
         {"context menu on a folder bean", {projekt}, zMenu, 0, {}, {false, true, false, false}},
@@ -210,7 +268,8 @@ TEST_F(PoleceniaZmianFasolek, EachCommandIsEnabledAndShownByTheKindsAndNumberOfI
         zaznacz(p.zaznaczone);
         m_kontroler.setKliknietyWiersz(p.klikniety);
         for (int i = 0; i <= int(A::testProfiler) && !p.wlaczone.isEmpty(); ++i)
-            EXPECT_EQ(m_kontroler.validateUserInterfaceItem(ElementInterfejsu(A(i), p.nadawca)), p.wlaczone.contains(A(i)))
+            EXPECT_EQ(m_kontroler.validateUserInterfaceItem(ElementInterfejsu(A(i), p.nadawca)),
+                      p.wlaczone.contains(A(i)))
                 << p.przypadek << ": " << qPrintable(nazwaSelektora(A(i)));
         Menu *otworzW = m_kontroler.menuOtworzWProgramie();
         otworzW->clear();
@@ -220,7 +279,9 @@ TEST_F(PoleceniaZmianFasolek, EachCommandIsEnabledAndShownByTheKindsAndNumberOfI
         QMap<QString, bool> widoczne;
         for (QAction *akcja : podreczne->actions())
             widoczne[akcja->text()] = akcja->isVisible();
-        EXPECT_EQ(QList<bool>({widoczne["Open With"], widoczne["Open in New Window"], widoczne["Open in Default Application"],
-                               !otworzW->actions().contains(bylo)}), p.pokazane) << p.przypadek;
+        EXPECT_EQ(QList<bool>({widoczne["Open With"], widoczne["Open in New Window"],
+                               widoczne["Open in Default Application"], !otworzW->actions().contains(bylo)}),
+                  p.pokazane)
+            << p.przypadek;
     }
 }

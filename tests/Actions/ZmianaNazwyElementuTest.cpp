@@ -34,16 +34,23 @@ TEST_F(ZmianaNazwy, ARefusedRenameIsRecordedAndPutBackAtOnceAndShownOneTurnLater
     };
     const auto przemianujFasolke = [&](const QString &tekst) {
         projekt->setNazwa(tekst);
-        return KontrolerAkcjeNaElementach::zakonczonaEdycjaNazwyElementu(projekt, tekst, QStringLiteral("nazwaFasolki"));
+        return KontrolerAkcjeNaElementach::zakonczonaEdycjaNazwyElementu(projekt, tekst,
+                                                                         QStringLiteral("nazwaFasolki"));
     };
-    const struct { std::function<bool(const QString &)> zmien; QString tekst, linia, alert; int ogloszenia; } przypadki[] = {
+    const struct
+    {
+        std::function<bool(const QString &)> zmien;
+        QString tekst, linia, alert;
+        int ogloszenia;
+    } przypadki[] = {
         {wpiszNazwePotoku, "Potok 0002",
          "Ustawienie nowej nazwy 'Potok 0002' dla potoku się nie udało. Odczytuję nazwę 'Potok 0001' z obiektu potoku.",
          "Could not change flow name.|", 0},
         {wpiszNazwePotoku, "Potok 0001", {}, {}, 1},
         {wpiszNazwePotoku, "Dom", {}, {}, 2},
         {przemianujFasolke, "Fasolka 0000.txt",
-         "Ustawienie nowej nazwy 'Fasolka 0000.txt' dla fasolki się nie udało. Odczytuję nazwę 'Projekt 0006' z obiektu fasolki.",
+         "Ustawienie nowej nazwy 'Fasolka 0000.txt' dla fasolki się nie udało. Odczytuję nazwę 'Projekt 0006' z "
+         "obiektu fasolki.",
          "Could not change bean name.|", 2},
         {przemianujFasolke, "Projekt 0006", {}, {}, 2},
     };

@@ -36,7 +36,8 @@ protected:
         return katalog;
     }
 
-    static InformacjaOPrzeciaganiu informacja(const QStringList &urle, Qt::DropActions akcje, Qt::KeyboardModifiers klawisze = {})
+    static InformacjaOPrzeciaganiu informacja(const QStringList &urle, Qt::DropActions akcje,
+                                              Qt::KeyboardModifiers klawisze = {})
     {
         InformacjaOPrzeciaganiu wynik{{}, akcje, klawisze};
         for (const QString &url : urle)

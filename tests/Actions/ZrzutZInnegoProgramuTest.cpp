@@ -29,7 +29,8 @@ Widok *widocznyWidok(QWidget *okno, const QString &nazwa = {})
 QStringList znajdzWszystkie(const QString &katalog, const QString &nazwa)
 {
     QStringList znalezione;
-    QDirIterator i(katalog, {nazwa}, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QDirIterator i(katalog, {nazwa}, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                   QDirIterator::Subdirectories);
     while (i.hasNext())
         znalezione << i.next();
     return znalezione;
@@ -83,7 +84,8 @@ protected:
         m_zrodlo = std::make_unique<QProcess>();
         m_zrodlo->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_zrodlo->start(QStringLiteral(TARROWIND_ZRODLO_PRZECIAGANIA),
-                        QStringList{QStringLiteral("1060,100,160,120"), akcje, QStringLiteral("--delete-on-move")} + urle);
+                        QStringList{QStringLiteral("1060,100,160,120"), akcje, QStringLiteral("--delete-on-move")}
+                            + urle);
         QString wyjscie;
         const auto czytaj = [&](const char *oczekiwane) {
             wyjscie += QString::fromUtf8(m_zrodlo->readAll());
@@ -92,10 +94,10 @@ protected:
         if (!QTest::qWaitFor([&] { return czytaj("ready"); }, 10000))
             return QStringLiteral("the source never showed");
         const QPoint start(1140, 160);
-        const QString skrypt = QString::asprintf("mousemove %d %d sleep 0.3 mousedown 1 sleep 0.3 mousemove %d %d sleep 0.3 "
-                                                 "mousemove %d %d sleep 0.3 mousemove %d %d sleep 0.5 mouseup 1",
-                                                 start.x(), start.y(), start.x() - 80, start.y() + 10, cel.x(), cel.y(),
-                                                 cel.x() + 4, cel.y() + 4);
+        const QString skrypt = QString::asprintf(
+            "mousemove %d %d sleep 0.3 mousedown 1 sleep 0.3 mousemove %d %d sleep 0.3 "
+            "mousemove %d %d sleep 0.3 mousemove %d %d sleep 0.5 mouseup 1",
+            start.x(), start.y(), start.x() - 80, start.y() + 10, cel.x(), cel.y(), cel.x() + 4, cel.y() + 4);
         QProcess xdotool;
         xdotool.start(QStringLiteral("xdotool"), skrypt.split(QLatin1Char(' ')));
         // Heard Move, the source has deleted its files before it answers.
@@ -128,7 +130,8 @@ protected:
 };
 
 #define WYMAGA_SERWERA_X() \
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) GTEST_SKIP() << "needs xvfb-run and QT_QPA_PLATFORM=xcb"
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) \
+    GTEST_SKIP() << "needs xvfb-run and QT_QPA_PLATFORM=xcb"
 
 } // namespace
 
@@ -139,13 +142,14 @@ TEST_F(ZrzutZInnegoProgramu, AnotherProgramHearsCopyWhileItsFilesAreMovedInOnceA
     WYMAGA_SERWERA_X();
     const QString potok = folderPotoku();
     ASSERT_FALSE(potok.isEmpty());
-    const struct {
+    const struct
+    {
         const char *opis;
         Miejsce miejsce;
         QString akcje;
         QString nazwa;
         bool przezLocalhost;
-        QString cel;  // below the flow folder; empty: refused, the file stays
+        QString cel; // below the flow folder; empty: refused, the file stays
     } przypadki[] = {
         {"the bean list", Miejsce::Lista, "copy,move", "lista.txt", false, "_Incubation/lista.txt"},
         {"the flow's folder icon", Miejsce::Ikona, "copy,move", "ikona.txt", false, "_Incubation/ikona.txt"},
@@ -183,8 +187,8 @@ TEST_F(ZrzutZInnegoProgramu, AFolderNamedLikeAFlowsOwnFolderIsRefusedAndStaysWit
     WYMAGA_SERWERA_X();
     const QString zewnetrzny = m_baza.katalog(QStringLiteral("Poza/_Done"));
     m_baza.plik(QStringLiteral("Poza/_Done/w srodku.txt"), "W");
-    const QString wyjscie = przeciagnij({QUrl::fromLocalFile(zewnetrzny).toString()}, QStringLiteral("copy,move"),
-                                        punkt(Miejsce::Lista));
+    const QString wyjscie =
+        przeciagnij({QUrl::fromLocalFile(zewnetrzny).toString()}, QStringLiteral("copy,move"), punkt(Miejsce::Lista));
     EXPECT_TRUE(wyjscie.contains(QStringLiteral("answered Ignore"))) << wyjscie.toStdString();
     EXPECT_EQ(KatalogTestowy::czytaj(zewnetrzny + QStringLiteral("/w srodku.txt")), "W");
     EXPECT_EQ(znajdzWszystkie(R(), QStringLiteral("w srodku.txt")), QStringList());

@@ -9,9 +9,9 @@
 #include "Model/SpecKatalog.h"
 #include "Model/StosCoreData.h"
 #include "Platform/TreeCopier.h"
-#include "Platform/UserDefaults.h"
 #include "Platform/Ui/ModalGateProbe.h"
 #include "Platform/Ui/WindowRegistry.h"
+#include "Platform/UserDefaults.h"
 #include "Support/CzasyOczekiwania.h"
 #include "Support/GeneratorPortfolio.h"
 #include "Support/KatalogTestowy.h"
@@ -58,7 +58,10 @@ protected:
     ChangePortfolioLocationPanel &panel() { return *zmiana->panel(); }
     QString karta() { return panel().tabView->currentWidget()->objectName(); }
     template <typename T = QPushButton>
-    T *w(const char *nazwa) { return panel().findChild<T *>(QLatin1String(nazwa)); }
+    T *w(const char *nazwa)
+    {
+        return panel().findChild<T *>(QLatin1String(nazwa));
+    }
     QString tekst(const char *nazwa) { return panel().findChild<QLabel *>(QLatin1String(nazwa))->text(); }
 
     // From the Preferences window's button to the sheet that says what will happen.
@@ -75,8 +78,8 @@ protected:
     }
     void czekajNaKarte(const char *nazwa)
     {
-        ASSERT_TRUE(QTest::qWaitFor([&] { return panel().isVisible() && karta() == QLatin1String(nazwa); },
-                                    czasOperacjiMs))
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return panel().isVisible() && karta() == QLatin1String(nazwa); }, czasOperacjiMs))
             << karta().toStdString();
     }
     QString korzenGrafu() { return BazaFasolek::sharedBazaFasolek()->katalog()->plikowyURL(); }
@@ -121,7 +124,8 @@ TEST_P(SprawdzeniaLokalizacji, TheFirstCheckThatHoldsDecides)
     alerty.dodajOdpowiedz(Alert::firstButton); // "Close windows"
     alerty.dodajOdpowiedz(s.odpowiedz);
     wybierz(katalog);
-    QStringList oczekiwane{QStringLiteral("Tarrowind needs to close its opened windows before changing portfolio location.")};
+    QStringList oczekiwane{
+        QStringLiteral("Tarrowind needs to close its opened windows before changing portfolio location.")};
     if (!s.komunikat.isEmpty())
         oczekiwane << s.komunikat;
     EXPECT_EQ(komunikaty(), oczekiwane);
@@ -131,42 +135,59 @@ TEST_P(SprawdzeniaLokalizacji, TheFirstCheckThatHoldsDecides)
     EXPECT_EQ(wybor.wpisy().size(), !s.przyjety && s.odpowiedz == Alert::firstButton ? 2 : 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(ZmianaLokalizacji, SprawdzeniaLokalizacji, ::testing::Values(
-    Sprawdzenie{"LibraryBeforeInsideAPortfolio", [](KatalogTestowy &, const QString &) {
-        const QString katalog = QDir::homePath() + QStringLiteral("/.local/share/Tarrowind/projekty");
-        QDir().mkpath(katalog);
-        return katalog;
-    }, Alert::firstButton + 1, QStringLiteral("Can\u2019t use location inside of ~/.config, ~/.local or ~/.cache."),
-    false},
-    Sprawdzenie{"TheCurrentPlace", [](KatalogTestowy &, const QString &baza) { return baza; },
-                Alert::firstButton, QStringLiteral("Please choose different location"), false},
-    Sprawdzenie{"TheCurrentPortfolioFolderItself", [](KatalogTestowy &, const QString &baza) -> QString {
-        return baza + QStringLiteral("/Tarrowind");
-    }, Alert::firstButton + 1, QStringLiteral("Please choose different location"), false},
-    Sprawdzenie{"ADecomposedSpellingOfTheCurrentPlace", [](KatalogTestowy &d, const QString &) {
-        const QString nfc = d.katalog(QStringLiteral("Caf\u00e9"));
-        zrobPortfolio(nfc, 1);
-        EXPECT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(nfc));
-        return d.sciezka(QStringLiteral("Cafe\u0301"));
-    }, Alert::firstButton + 1, QStringLiteral("Please choose different location"), false},
-    Sprawdzenie{"UseInsideLocationOverridesAFileInTheWay", [](KatalogTestowy &d, const QString &) {
-        d.plik(QStringLiteral("inne/Tarrowind/All Beans/Tarrowind"));
-        return d.sciezka(QStringLiteral("inne/Tarrowind/All Beans"));
-    }, Alert::firstButton + 1, QStringLiteral("You\u2019ve selected location inside a portfolio."), true},
-    Sprawdzenie{"InsideAPortfolioCancelled", [](KatalogTestowy &d, const QString &) {
-        return d.katalog(QStringLiteral("inne/Tarrowind/All Beans"));
-    }, Alert::firstButton + 2, QStringLiteral("You\u2019ve selected location inside a portfolio."), false},
-    Sprawdzenie{"ALinkNamedTarrowindBeforeAFile", [](KatalogTestowy &d, const QString &) {
-        const QString katalog = d.katalog(QStringLiteral("z linkiem"));
-        QFile::link(d.katalog(QStringLiteral("gdzies")), katalog + QStringLiteral("/Tarrowind"));
-        return katalog;
-    }, Alert::firstButton + 1, QStringLiteral("Link named 'Tarrowind' exists in this location. Select different location"), false},
-    Sprawdzenie{"AFileNamedTarrowindChooseAgain", [](KatalogTestowy &d, const QString &) {
-        d.plik(QStringLiteral("z plikiem/Tarrowind"));
-        return d.sciezka(QStringLiteral("z plikiem"));
-    }, Alert::firstButton, QStringLiteral("File named 'Tarrowind' exists in this location. Choose another location"), false},
-    Sprawdzenie{"AnEmptyFolder", [](KatalogTestowy &d, const QString &) { return d.katalog(QStringLiteral("pusty")); },
-                Alert::firstButton, QString(), true}),
+INSTANTIATE_TEST_SUITE_P(
+    ZmianaLokalizacji, SprawdzeniaLokalizacji,
+    ::testing::Values(
+        Sprawdzenie{"LibraryBeforeInsideAPortfolio",
+                    [](KatalogTestowy &, const QString &) {
+                        const QString katalog = QDir::homePath() + QStringLiteral("/.local/share/Tarrowind/projekty");
+                        QDir().mkpath(katalog);
+                        return katalog;
+                    },
+                    Alert::firstButton + 1,
+                    QStringLiteral("Can\u2019t use location inside of ~/.config, ~/.local or ~/.cache."), false},
+        Sprawdzenie{"TheCurrentPlace", [](KatalogTestowy &, const QString &baza) { return baza; }, Alert::firstButton,
+                    QStringLiteral("Please choose different location"), false},
+        Sprawdzenie{
+            "TheCurrentPortfolioFolderItself",
+            [](KatalogTestowy &, const QString &baza) -> QString { return baza + QStringLiteral("/Tarrowind"); },
+            Alert::firstButton + 1, QStringLiteral("Please choose different location"), false},
+        Sprawdzenie{"ADecomposedSpellingOfTheCurrentPlace",
+                    [](KatalogTestowy &d, const QString &) {
+                        const QString nfc = d.katalog(QStringLiteral("Caf\u00e9"));
+                        zrobPortfolio(nfc, 1);
+                        EXPECT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(nfc));
+                        return d.sciezka(QStringLiteral("Cafe\u0301"));
+                    },
+                    Alert::firstButton + 1, QStringLiteral("Please choose different location"), false},
+        Sprawdzenie{"UseInsideLocationOverridesAFileInTheWay",
+                    [](KatalogTestowy &d, const QString &) {
+                        d.plik(QStringLiteral("inne/Tarrowind/All Beans/Tarrowind"));
+                        return d.sciezka(QStringLiteral("inne/Tarrowind/All Beans"));
+                    },
+                    Alert::firstButton + 1, QStringLiteral("You\u2019ve selected location inside a portfolio."), true},
+        Sprawdzenie{
+            "InsideAPortfolioCancelled",
+            [](KatalogTestowy &d, const QString &) { return d.katalog(QStringLiteral("inne/Tarrowind/All Beans")); },
+            Alert::firstButton + 2, QStringLiteral("You\u2019ve selected location inside a portfolio."), false},
+        Sprawdzenie{"ALinkNamedTarrowindBeforeAFile",
+                    [](KatalogTestowy &d, const QString &) {
+                        const QString katalog = d.katalog(QStringLiteral("z linkiem"));
+                        QFile::link(d.katalog(QStringLiteral("gdzies")), katalog + QStringLiteral("/Tarrowind"));
+                        return katalog;
+                    },
+                    Alert::firstButton + 1,
+                    QStringLiteral("Link named 'Tarrowind' exists in this location. Select different location"), false},
+        Sprawdzenie{"AFileNamedTarrowindChooseAgain",
+                    [](KatalogTestowy &d, const QString &) {
+                        d.plik(QStringLiteral("z plikiem/Tarrowind"));
+                        return d.sciezka(QStringLiteral("z plikiem"));
+                    },
+                    Alert::firstButton,
+                    QStringLiteral("File named 'Tarrowind' exists in this location. Choose another location"), false},
+        Sprawdzenie{"AnEmptyFolder",
+                    [](KatalogTestowy &d, const QString &) { return d.katalog(QStringLiteral("pusty")); },
+                    Alert::firstButton, QString(), true}),
     [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
 
 namespace {
@@ -192,7 +213,8 @@ class StatusyPrzycisku : public ZmianaLokalizacji, public ::testing::WithParamIn
 TEST_P(StatusyPrzycisku, TitleCheckboxAndMessageFollowThePlaceAndTheWish)
 {
     const Stan &s = GetParam();
-    const QString katalog = s.wewnatrz ? dir.katalog(QStringLiteral("stara baza/nowa")) : dir.katalog(QStringLiteral("nowa"));
+    const QString katalog = s.wewnatrz ? dir.katalog(QStringLiteral("stara baza/nowa"))
+                                       : dir.katalog(QStringLiteral("nowa"));
     if (s.portfolioNaMiejscu)
         QDir().mkpath(katalog + QStringLiteral("/Tarrowind"));
     zmiana->setShouldMigratePortfolio(s.przeniesc);
@@ -207,12 +229,18 @@ TEST_P(StatusyPrzycisku, TitleCheckboxAndMessageFollowThePlaceAndTheWish)
     EXPECT_EQ(tekst("selectedPortfolioLocationLabel"), katalog + QStringLiteral("/Tarrowind"));
 }
 
-INSTANTIATE_TEST_SUITE_P(ZmianaLokalizacji, StatusyPrzycisku, ::testing::Values(
-    Stan{"CreateElsewhere", false, false, false, 1, "Create portfolio", true, "Tarrowind will create new portfolio in this location."},
-    Stan{"CreateInsideEvenWhenMovingIsWanted", false, true, true, 2, "Create portfolio", false, "Tarrowind will create new portfolio in this location."},
-    Stan{"UseTheOneThere", true, false, false, 3, "Use portfolio", false, "Tarrowind has found portfolio in this location and will use it."},
-    Stan{"UseTheOneThereInsteadOfMoving", true, false, true, 4, "Use portfolio", false, "Tarrowind has found portfolio in this location and will use it."},
-    Stan{"Migrate", false, false, true, 5, "Migrate portfolio", true, "Tarrowind is ready to start migration."}),
+INSTANTIATE_TEST_SUITE_P(
+    ZmianaLokalizacji, StatusyPrzycisku,
+    ::testing::Values(Stan{"CreateElsewhere", false, false, false, 1, "Create portfolio", true,
+                           "Tarrowind will create new portfolio in this location."},
+                      Stan{"CreateInsideEvenWhenMovingIsWanted", false, true, true, 2, "Create portfolio", false,
+                           "Tarrowind will create new portfolio in this location."},
+                      Stan{"UseTheOneThere", true, false, false, 3, "Use portfolio", false,
+                           "Tarrowind has found portfolio in this location and will use it."},
+                      Stan{"UseTheOneThereInsteadOfMoving", true, false, true, 4, "Use portfolio", false,
+                           "Tarrowind has found portfolio in this location and will use it."},
+                      Stan{"Migrate", false, false, true, 5, "Migrate portfolio", true,
+                           "Tarrowind is ready to start migration."}),
     [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
 
 namespace {
@@ -268,10 +296,11 @@ TEST_P(Operacje, StoreTheNewPortfolioRepointTheGraphAndOpenOneWindow)
     EXPECT_EQ(widoczneOknaPrzegladarki().size(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(ZmianaLokalizacji, Operacje, ::testing::Values(
-    Operacja{"CreateElsewhere", false, false, "Portfolio has been created."},
-    Operacja{"MigrateOnOneFileSystem", true, false, "Portfolio has been migrated."},
-    Operacja{"MigrateAcrossFileSystems", true, true, "Portfolio has been migrated."}),
+INSTANTIATE_TEST_SUITE_P(
+    ZmianaLokalizacji, Operacje,
+    ::testing::Values(Operacja{"CreateElsewhere", false, false, "Portfolio has been created."},
+                      Operacja{"MigrateOnOneFileSystem", true, false, "Portfolio has been migrated."},
+                      Operacja{"MigrateAcrossFileSystems", true, true, "Portfolio has been migrated."}),
     [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
 
 namespace {
@@ -329,11 +358,13 @@ TEST_P(Niepowodzenia, StoreNothingRepointNothingKeepTheSourceWholeAndBringAWindo
     EXPECT_TRUE(menu.canOpenNewWindow());
 }
 
-INSTANTIATE_TEST_SUITE_P(ZmianaLokalizacji, Niepowodzenia, ::testing::Values(
-    Niepowodzenie{"AFailedMove", Niepowodzenie::ZajetaNazwa, "Migration error occured"},
-    Niepowodzenie{"ACancelledCopy", Niepowodzenie::Anulowanie, nullptr},
-    Niepowodzenie{"ALocationThatCannotBeStored", Niepowodzenie::NieudanyZapis, "Could not store the portfolio location."}),
-    [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
+INSTANTIATE_TEST_SUITE_P(ZmianaLokalizacji, Niepowodzenia,
+                         ::testing::Values(Niepowodzenie{"AFailedMove", Niepowodzenie::ZajetaNazwa,
+                                                         "Migration error occured"},
+                                           Niepowodzenie{"ACancelledCopy", Niepowodzenie::Anulowanie, nullptr},
+                                           Niepowodzenie{"ALocationThatCannotBeStored", Niepowodzenie::NieudanyZapis,
+                                                         "Could not store the portfolio location."}),
+                         [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
 
 TEST_F(ZmianaLokalizacji, AFileWrittenIntoTheSourceDuringACrossDeviceCopySurvives)
 {
@@ -380,8 +411,8 @@ TEST_F(ZmianaLokalizacji, DuringAChangeNoWindowOpensAndNothingClosesTheLastWindo
     EXPECT_FALSE(preferencje->window()->close());
     QApplication::closeAllWindows();
     EXPECT_TRUE(preferencje->window()->isVisible());
-    EXPECT_EQ(komunikaty().mid(1), (QStringList{QStringLiteral("Migration is in progress."),
-                                                QStringLiteral("Migration is in progress.")}));
+    EXPECT_EQ(komunikaty().mid(1),
+              (QStringList{QStringLiteral("Migration is in progress."), QStringLiteral("Migration is in progress.")}));
     zmiana->makeOperationOnPortfolio(nullptr);
     czekajNaKarte("doneTab");
     EXPECT_TRUE(preferencje->window()->close());

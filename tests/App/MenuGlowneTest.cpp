@@ -8,6 +8,7 @@
 #include "Actions/KontrolerEdytoraSpodziewanegoRezultatu.h"
 #include "App/MenuGlowne.h"
 #include "Browser/KartaFasolki.h"
+#include "Browser/KartaPortfolio.h"
 #include "Browser/KontrolerKartyFasolki.h"
 #include "Model/BytSystemuPlikow.h"
 #include "Model/Fasolka.h"
@@ -15,15 +16,14 @@
 #include "Platform/Ui/Menu.h"
 #include "Platform/Ui/PozycjaMenu.h"
 #include "Platform/Ui/Responder.h"
-#include "Browser/KartaPortfolio.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/KontrolerWidokuFasolki.h"
 #include "Views/KontrolerZawartosciFasolki.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
 #include "Views/WidokTabeliFasolkiZarchiwizowane.h"
 #include "Views/WidokTabeliWszystkieFasolki.h"
-#include "Views/WidokZaryseliRzeczyKatalogu.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
+#include "Views/WidokZaryseliRzeczyKatalogu.h"
 #include "Widgets/KontrolerTablicy.h"
 
 #include <QApplication>
@@ -99,31 +99,38 @@ public:
     {
         pokaz();
         Widok *widok = nullptr;
-        ASSERT_TRUE(QTest::qWaitFor([&] {
-            widok = widocznyWidok<Widok>(m_okno);
-            return widok && widok->kontrolerTablicy()->rowCount() >= 4;
-        }, 3000));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                widok = widocznyWidok<Widok>(m_okno);
+                return widok && widok->kontrolerTablicy()->rowCount() >= 4;
+            },
+            3000));
         KontrolerTablicy *tablica = widok->kontrolerTablicy();
         int znaleziony = -1;
-        ASSERT_TRUE(QTest::qWaitFor([&] {
-            for (int wiersz = 0; wiersz < tablica->rowCount() && znaleziony < 0; ++wiersz) {
-                auto *fasolka = qobject_cast<Fasolka *>(tablica->obiektWWierszu(wiersz));
-                if (fasolka && warunek(fasolka))
-                    znaleziony = wiersz;
-            }
-            return znaleziony >= 0;
-        }, 5000)) << "no such bean in the list";
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                for (int wiersz = 0; wiersz < tablica->rowCount() && znaleziony < 0; ++wiersz) {
+                    auto *fasolka = qobject_cast<Fasolka *>(tablica->obiektWWierszu(wiersz));
+                    if (fasolka && warunek(fasolka))
+                        znaleziony = wiersz;
+                }
+                return znaleziony >= 0;
+            },
+            5000))
+            << "no such bean in the list";
         m_fasolka = qobject_cast<Fasolka *>(tablica->obiektWWierszu(znaleziony));
         m_sciezka = m_fasolka->bytFasolki()->plikowyURL();
-        QTest::mouseClick(widok->viewport(), Qt::LeftButton, {}, widok->visualRect(widok->model()->index(znaleziony, 1)).center());
+        QTest::mouseClick(widok->viewport(), Qt::LeftButton, {},
+                          widok->visualRect(widok->model()->index(znaleziony, 1)).center());
         ASSERT_EQ(tablica->selectedObjects(), QList<QObject *>{m_fasolka.data()});
         ASSERT_EQ(QApplication::focusWidget(), widok);
         m_obokFasolki = QDir(QFileInfo(m_sciezka).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     }
     void kliknijFasolkeWeWszystkich()
     {
-        kliknijFasolkeWidoku<WidokTabeliWszystkieFasolki>([this] { kartaPortfolio()->pokazWszystkieFasolki(); },
-                                                          [](Fasolka *f) { return f->jestZKatalogiem() && f->jestWInkubacji(); });
+        kliknijFasolkeWidoku<WidokTabeliWszystkieFasolki>(
+            [this] { kartaPortfolio()->pokazWszystkieFasolki(); },
+            [](Fasolka *f) { return f->jestZKatalogiem() && f->jestWInkubacji(); });
     }
     // The generated archive holds file beans only; Open wants a folder one.
     void kliknijFasolkeWArchiwum()
@@ -248,23 +255,45 @@ void PrintTo(const PrzypadekMenu &przypadek, std::ostream *os)
 }
 
 const PrzypadekMenu przypadkiMenu[] = {
-    {"FlowList", Sytuacja::ListaPotoku,
-     {{Akcja::noweOknoZKartaPortfolio, true}, {Akcja::nowaKartaPortfolio, true}, {Akcja::przejdzDoWyszukiwarki, true},
-      {Akcja::akcjaUkryjPasekNawigacji, true}, {Akcja::akcjaPokazPasekNawigacji, false},
-      {Akcja::przejdzDoPoprzedniegoWidoku, true}, {Akcja::aktywujFasolki, true}, {Akcja::duplikujFasolki, true},
-      {Akcja::moveToTrash, true}, {Akcja::nowaKartaFasolki, true}, {Akcja::terminate, true}}},
-    {"SearchField", Sytuacja::PoleWyszukiwarki,
+    {"FlowList",
+     Sytuacja::ListaPotoku,
+     {{Akcja::noweOknoZKartaPortfolio, true},
+      {Akcja::nowaKartaPortfolio, true},
+      {Akcja::przejdzDoWyszukiwarki, true},
+      {Akcja::akcjaUkryjPasekNawigacji, true},
+      {Akcja::akcjaPokazPasekNawigacji, false},
+      {Akcja::przejdzDoPoprzedniegoWidoku, true},
+      {Akcja::aktywujFasolki, true},
+      {Akcja::duplikujFasolki, true},
+      {Akcja::moveToTrash, true},
+      {Akcja::nowaKartaFasolki, true},
+      {Akcja::terminate, true}}},
+    {"SearchField",
+     Sytuacja::PoleWyszukiwarki,
      {{Akcja::przejdzDoWyszukiwarki, true}, {Akcja::noweOknoZKartaPortfolio, true}}},
-    {"AllBeans", Sytuacja::WszystkieFasolki,
-     {{Akcja::akcjaUkryjPasekNawigacji, true}, {Akcja::przejdzDoPoprzedniegoWidoku, true},
-      {Akcja::pokazArchiwum, true}, {Akcja::aktywujFasolki, false}, {Akcja::moveToTrash, false}}},
-    {"BeanTab", Sytuacja::KartaFasolki,
-     {{Akcja::noweOknoZKartaPortfolio, true}, {Akcja::nowaKartaPortfolio, true}, {Akcja::przejdzDoWyszukiwarki, false},
-      {Akcja::akcjaUkryjPasekNawigacji, false}, {Akcja::akcjaPokazPasekNawigacji, false},
-      {Akcja::przejdzDoPoprzedniegoWidoku, false}, {Akcja::pokazWszystkieFasolki, false}, {Akcja::moveToTrash, true}}},
-    {"NoNewWindows", Sytuacja::BezNowychOkien,
-     {{Akcja::noweOknoZKartaPortfolio, false}, {Akcja::nowaKartaPortfolio, false},
-      {Akcja::noweOknoZKartaArchiwum, false}, {Akcja::terminate, true}}},
+    {"AllBeans",
+     Sytuacja::WszystkieFasolki,
+     {{Akcja::akcjaUkryjPasekNawigacji, true},
+      {Akcja::przejdzDoPoprzedniegoWidoku, true},
+      {Akcja::pokazArchiwum, true},
+      {Akcja::aktywujFasolki, false},
+      {Akcja::moveToTrash, false}}},
+    {"BeanTab",
+     Sytuacja::KartaFasolki,
+     {{Akcja::noweOknoZKartaPortfolio, true},
+      {Akcja::nowaKartaPortfolio, true},
+      {Akcja::przejdzDoWyszukiwarki, false},
+      {Akcja::akcjaUkryjPasekNawigacji, false},
+      {Akcja::akcjaPokazPasekNawigacji, false},
+      {Akcja::przejdzDoPoprzedniegoWidoku, false},
+      {Akcja::pokazWszystkieFasolki, false},
+      {Akcja::moveToTrash, true}}},
+    {"NoNewWindows",
+     Sytuacja::BezNowychOkien,
+     {{Akcja::noweOknoZKartaPortfolio, false},
+      {Akcja::nowaKartaPortfolio, false},
+      {Akcja::noweOknoZKartaArchiwum, false},
+      {Akcja::terminate, true}}},
 };
 
 class MenuWSytuacji : public MenuGlowneWProgramie, public ::testing::WithParamInterface<PrzypadekMenu>
@@ -293,7 +322,8 @@ TEST_P(MenuWSytuacji, OneEnabledItemPerKeyEachWithAHandlerAndUniqueMnemonics)
         ASSERT_NE(karta, nullptr);
         QAbstractItemView *zarys = karta->kontrolerKartyFasolki()->kontrolerRzeczyFasolki()->widokZaryseli();
         ASSERT_TRUE(QTest::qWaitFor([&] { return zarys->isVisible() && zarys->model()->rowCount() >= 1; }));
-        QTest::mouseClick(zarys->viewport(), Qt::LeftButton, {}, zarys->visualRect(zarys->model()->index(0, 0)).center());
+        QTest::mouseClick(zarys->viewport(), Qt::LeftButton, {},
+                          zarys->visualRect(zarys->model()->index(0, 0)).center());
         ASSERT_EQ(QApplication::focusWidget(), zarys);
         break;
     }
@@ -330,7 +360,8 @@ TEST_P(MenuWSytuacji, OneEnabledItemPerKeyEachWithAHandlerAndUniqueMnemonics)
             EXPECT_FALSE(tytuly.contains(bezMnemonika)) << "shown twice in " << menu->title().toStdString();
             tytuly.insert(bezMnemonika);
             const QChar znak = mnemonik(tytul);
-            EXPECT_FALSE(!znak.isNull() && mnemoniki.contains(znak)) << "mnemonic used twice in " << menu->title().toStdString();
+            EXPECT_FALSE(!znak.isNull() && mnemoniki.contains(znak))
+                << "mnemonic used twice in " << menu->title().toStdString();
             mnemoniki.insert(znak);
             if (menuPaska) {
                 EXPECT_FALSE(znak.isNull()) << "no mnemonic";
@@ -338,11 +369,13 @@ TEST_P(MenuWSytuacji, OneEnabledItemPerKeyEachWithAHandlerAndUniqueMnemonics)
             if (!pozycja->isEnabled())
                 continue;
             for (const QKeySequence &klawisz : pozycja->shortcuts()) {
-                EXPECT_FALSE(klawisze.contains(klawisz)) << klawisze.value(klawisz).toStdString() << " has that key too";
+                EXPECT_FALSE(klawisze.contains(klawisz))
+                    << klawisze.value(klawisz).toStdString() << " has that key too";
                 klawisze.insert(klawisz, tytul);
             }
-            Responder *cel = pozycja->cel() ? pozycja->cel()
-                                            : LancuchResponderow::targetForAction(pozycja->akcja(), pozycja->oknoPolecenia());
+            Responder *cel = pozycja->cel()
+                                 ? pozycja->cel()
+                                 : LancuchResponderow::targetForAction(pozycja->akcja(), pozycja->oknoPolecenia());
             ASSERT_NE(cel, nullptr) << "enabled with no handler";
             EXPECT_TRUE(cel->handlesAction(pozycja->akcja()));
         }
@@ -356,7 +389,9 @@ TEST_P(MenuWSytuacji, OneEnabledItemPerKeyEachWithAHandlerAndUniqueMnemonics)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sytuacje, MenuWSytuacji, ::testing::ValuesIn(przypadkiMenu),
-                         [](const ::testing::TestParamInfo<PrzypadekMenu> &wiersz) { return std::string(wiersz.param.nazwa); });
+                         [](const ::testing::TestParamInfo<PrzypadekMenu> &wiersz) {
+                             return std::string(wiersz.param.nazwa);
+                         });
 
 namespace {
 
@@ -376,10 +411,12 @@ void PrintTo(const PrzypadekKlawisza &przypadek, std::ostream *os)
 
 void sprawdzOtwarta(MenuGlowneWProgramie &t)
 {
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        KontrolerWidokuFasolki *widok = t.kartaPortfolio()->kontrolerWybranejFasolki();
-        return widok && widok->fasolka() == t.m_fasolka;
-    }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            KontrolerWidokuFasolki *widok = t.kartaPortfolio()->kontrolerWybranejFasolki();
+            return widok && widok->fasolka() == t.m_fasolka;
+        },
+        2000));
     EXPECT_EQ(t.przegladarka()->tabCount(), 1);
     EXPECT_TRUE(QFileInfo::exists(t.m_sciezka));
 }
@@ -397,12 +434,14 @@ void sprawdzDuplikat(MenuGlowneWProgramie &t)
 {
     const QDir katalog(QFileInfo(t.m_sciezka).path());
     QStringList nowe;
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        nowe = katalog.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        for (const QString &nazwa : t.m_obokFasolki)
-            nowe.removeOne(nazwa);
-        return !nowe.isEmpty();
-    }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            nowe = katalog.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+            for (const QString &nazwa : t.m_obokFasolki)
+                nowe.removeOne(nazwa);
+            return !nowe.isEmpty();
+        },
+        3000));
     ASSERT_EQ(nowe.size(), 1);
     EXPECT_TRUE(nowe.first().startsWith(QFileInfo(t.m_sciezka).completeBaseName())) << nowe.first().toStdString();
     EXPECT_TRUE(QFileInfo::exists(t.m_sciezka));
@@ -419,21 +458,25 @@ void sprawdzPytanieOKosz(MenuGlowneWProgramie &t)
 void sprawdzReaktywowana(MenuGlowneWProgramie &t)
 {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !QFileInfo::exists(t.m_sciezka); }, 3000)) << t.m_sciezka.toStdString();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return t.m_fasolka && t.m_fasolka->statusFasolki() == Fasolka::sfAktywna; }, 3000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return t.m_fasolka && t.m_fasolka->statusFasolki() == Fasolka::sfAktywna; }, 3000));
     EXPECT_TRUE(QFileInfo::exists(t.m_fasolka->bytFasolki()->plikowyURL()));
 }
 
 const PrzypadekKlawisza przypadkiKlawiszy[] = {
-    {"ListCtrl2MovesTheSelectedBeanOnDisk", [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWInkubacji(); },
+    {"ListCtrl2MovesTheSelectedBeanOnDisk",
+     [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWInkubacji(); },
      {Qt::CTRL | Qt::Key_2},
      [](MenuGlowneWProgramie &t) {
          const QDir potok = QFileInfo(QFileInfo(t.m_sciezka).path()).dir();
          const QString aktywna = potok.filePath(QFileInfo(t.m_sciezka).fileName());
-         ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(aktywna).isDir() && !QFileInfo::exists(t.m_sciezka); }, 3000))
+         ASSERT_TRUE(
+             QTest::qWaitFor([&] { return QFileInfo(aktywna).isDir() && !QFileInfo::exists(t.m_sciezka); }, 3000))
              << aktywna.toStdString();
          EXPECT_EQ(t.m_fasolka->statusFasolki(), 2);
      }},
-    {"ListDeleteAsksFirst", [](MenuGlowneWProgramie &t) {
+    {"ListDeleteAsksFirst",
+     [](MenuGlowneWProgramie &t) {
          t.kliknijFasolkeWInkubacji();
          t.m_alerty.dodajOdpowiedz(Alert::firstButton + 1); // "Cancel"
      },
@@ -444,49 +487,80 @@ const PrzypadekKlawisza przypadkiKlawiszy[] = {
                    QStringLiteral("Confirm move of '%1' to Trash").arg(t.m_fasolka->nazwa()));
          EXPECT_TRUE(QFileInfo(t.m_sciezka).isDir());
      }},
-    {"AllBeansCtrlOOpensTheSelectedBean", [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWeWszystkich(); },
-     {Qt::CTRL | Qt::Key_O}, sprawdzOtwarta},
-    {"AllBeansCtrl2MovesTheSelectedBeanOnDisk", [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWeWszystkich(); },
-     {Qt::CTRL | Qt::Key_2}, sprawdzAktywna},
-    {"AllBeansCtrlDDuplicatesTheSelectedBean", [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWeWszystkich(); },
-     {Qt::CTRL | Qt::Key_D}, sprawdzDuplikat},
-    {"AllBeansDeleteAsksFirst", [](MenuGlowneWProgramie &t) {
+    {"AllBeansCtrlOOpensTheSelectedBean",
+     [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWeWszystkich(); },
+     {Qt::CTRL | Qt::Key_O},
+     sprawdzOtwarta},
+    {"AllBeansCtrl2MovesTheSelectedBeanOnDisk",
+     [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWeWszystkich(); },
+     {Qt::CTRL | Qt::Key_2},
+     sprawdzAktywna},
+    {"AllBeansCtrlDDuplicatesTheSelectedBean",
+     [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWeWszystkich(); },
+     {Qt::CTRL | Qt::Key_D},
+     sprawdzDuplikat},
+    {"AllBeansDeleteAsksFirst",
+     [](MenuGlowneWProgramie &t) {
          t.kliknijFasolkeWeWszystkich();
          t.m_alerty.dodajOdpowiedz(Alert::firstButton + 1); // "Cancel"
      },
-     {QKeyCombination(Qt::Key_Delete)}, sprawdzPytanieOKosz},
-    {"ArchiveCtrlOOpensTheSelectedBean", [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWArchiwum(); },
-     {Qt::CTRL | Qt::Key_O}, sprawdzOtwarta},
-    {"ArchiveCtrlDDuplicatesTheSelectedBean", [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWArchiwum(); },
-     {Qt::CTRL | Qt::Key_D}, sprawdzDuplikat},
-    {"ArchiveDeleteAsksFirst", [](MenuGlowneWProgramie &t) {
+     {QKeyCombination(Qt::Key_Delete)},
+     sprawdzPytanieOKosz},
+    {"ArchiveCtrlOOpensTheSelectedBean",
+     [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWArchiwum(); },
+     {Qt::CTRL | Qt::Key_O},
+     sprawdzOtwarta},
+    {"ArchiveCtrlDDuplicatesTheSelectedBean",
+     [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWArchiwum(); },
+     {Qt::CTRL | Qt::Key_D},
+     sprawdzDuplikat},
+    {"ArchiveDeleteAsksFirst",
+     [](MenuGlowneWProgramie &t) {
          t.kliknijFasolkeWArchiwum();
          t.m_alerty.dodajOdpowiedz(Alert::firstButton + 1); // "Cancel"
      },
-     {QKeyCombination(Qt::Key_Delete)}, sprawdzPytanieOKosz},
-    {"AllBeansOpenItem", [](MenuGlowneWProgramie &t) { t.wybierzPoKliknieciuWeWszystkich(Akcja::otworzFasolkeNaKarciePortfolio); },
-     {}, sprawdzOtwarta},
-    {"AllBeansActiveItem", [](MenuGlowneWProgramie &t) { t.wybierzPoKliknieciuWeWszystkich(Akcja::aktywujFasolki); },
-     {}, sprawdzAktywna},
-    {"AllBeansDuplicateItem", [](MenuGlowneWProgramie &t) { t.wybierzPoKliknieciuWeWszystkich(Akcja::duplikujFasolki); },
-     {}, sprawdzDuplikat},
-    {"AllBeansMoveToTrashItemAsksFirst", [](MenuGlowneWProgramie &t) {
+     {QKeyCombination(Qt::Key_Delete)},
+     sprawdzPytanieOKosz},
+    {"AllBeansOpenItem",
+     [](MenuGlowneWProgramie &t) { t.wybierzPoKliknieciuWeWszystkich(Akcja::otworzFasolkeNaKarciePortfolio); },
+     {},
+     sprawdzOtwarta},
+    {"AllBeansActiveItem",
+     [](MenuGlowneWProgramie &t) { t.wybierzPoKliknieciuWeWszystkich(Akcja::aktywujFasolki); },
+     {},
+     sprawdzAktywna},
+    {"AllBeansDuplicateItem",
+     [](MenuGlowneWProgramie &t) { t.wybierzPoKliknieciuWeWszystkich(Akcja::duplikujFasolki); },
+     {},
+     sprawdzDuplikat},
+    {"AllBeansMoveToTrashItemAsksFirst",
+     [](MenuGlowneWProgramie &t) {
          t.m_alerty.dodajOdpowiedz(Alert::firstButton + 1); // "Cancel"
          t.wybierzPoKliknieciuWeWszystkich(Akcja::moveToTrash);
      },
-     {}, sprawdzPytanieOKosz},
-    {"ArchiveOpenItem", [](MenuGlowneWProgramie &t) { t.wybierzPoKliknieciuWArchiwum(Akcja::otworzFasolkeNaKarciePortfolio); },
-     {}, sprawdzOtwarta},
+     {},
+     sprawdzPytanieOKosz},
+    {"ArchiveOpenItem",
+     [](MenuGlowneWProgramie &t) { t.wybierzPoKliknieciuWArchiwum(Akcja::otworzFasolkeNaKarciePortfolio); },
+     {},
+     sprawdzOtwarta},
     {"ArchiveReactivateItemMovesTheSelectedBeanOnDisk",
-     [](MenuGlowneWProgramie &t) { t.wybierzPoKliknieciuWArchiwum(Akcja::reaktywujFasolke); }, {}, sprawdzReaktywowana},
-    {"ArchiveDuplicateItem", [](MenuGlowneWProgramie &t) { t.wybierzPoKliknieciuWArchiwum(Akcja::duplikujFasolki); },
-     {}, sprawdzDuplikat},
-    {"ArchiveMoveToTrashItemAsksFirst", [](MenuGlowneWProgramie &t) {
+     [](MenuGlowneWProgramie &t) { t.wybierzPoKliknieciuWArchiwum(Akcja::reaktywujFasolke); },
+     {},
+     sprawdzReaktywowana},
+    {"ArchiveDuplicateItem",
+     [](MenuGlowneWProgramie &t) { t.wybierzPoKliknieciuWArchiwum(Akcja::duplikujFasolki); },
+     {},
+     sprawdzDuplikat},
+    {"ArchiveMoveToTrashItemAsksFirst",
+     [](MenuGlowneWProgramie &t) {
          t.m_alerty.dodajOdpowiedz(Alert::firstButton + 1); // "Cancel"
          t.wybierzPoKliknieciuWArchiwum(Akcja::moveToTrash);
      },
-     {}, sprawdzPytanieOKosz},
-    {"SearchFieldKeepsDelete", [](MenuGlowneWProgramie &t) {
+     {},
+     sprawdzPytanieOKosz},
+    {"SearchFieldKeepsDelete",
+     [](MenuGlowneWProgramie &t) {
          t.kliknijFasolkeWInkubacji();
          t.przejdzDoPolaWyszukiwarki();
          QTest::keyClicks(t.poleWyszukiwarki(), QStringLiteral("Projekt"));
@@ -498,13 +572,15 @@ const PrzypadekKlawisza przypadkiKlawiszy[] = {
          EXPECT_TRUE(t.m_alerty.wpisy().isEmpty());
          EXPECT_TRUE(QFileInfo(t.m_sciezka).isDir());
      }},
-    {"SearchFieldKeepsCtrlReturn", [](MenuGlowneWProgramie &t) {
+    {"SearchFieldKeepsCtrlReturn",
+     [](MenuGlowneWProgramie &t) {
          t.kliknijFasolkeWInkubacji();
          t.przejdzDoPolaWyszukiwarki();
      },
      {Qt::CTRL | Qt::Key_Return},
      [](MenuGlowneWProgramie &t) { EXPECT_EQ(t.przegladarka()->tabCount(), 1); }},
-    {"RenameFieldKeepsShiftReturn", [](MenuGlowneWProgramie &t) {
+    {"RenameFieldKeepsShiftReturn",
+     [](MenuGlowneWProgramie &t) {
          t.kliknijFasolkeWInkubacji();
          QTest::keyClick(t.lista(), Qt::Key_F2);
          ASSERT_NE(qobject_cast<QLineEdit *>(QApplication::focusWidget()), nullptr) << "F2 opened no name field";
@@ -514,7 +590,8 @@ const PrzypadekKlawisza przypadkiKlawiszy[] = {
          EXPECT_EQ(widoczneOknaPrzegladarki().size(), 1);
          EXPECT_EQ(t.przegladarka()->tabCount(), 1);
      }},
-    {"ExpectedOutcomeEditorKeepsCtrlReturn", [](MenuGlowneWProgramie &t) {
+    {"ExpectedOutcomeEditorKeepsCtrlReturn",
+     [](MenuGlowneWProgramie &t) {
          t.kliknijFasolkeWInkubacji();
          KartaFasolki *karta = t.otworzKarteFasolki();
          ASSERT_NE(karta, nullptr);
@@ -522,16 +599,20 @@ const PrzypadekKlawisza przypadkiKlawiszy[] = {
      },
      {Qt::CTRL | Qt::Key_Return},
      [](MenuGlowneWProgramie &t) { EXPECT_EQ(t.przegladarka()->tabCount(), 2); }},
-    {"ListCtrlFGoesToTheSearchField", [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWInkubacji(); },
+    {"ListCtrlFGoesToTheSearchField",
+     [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWInkubacji(); },
      {Qt::CTRL | Qt::Key_F},
      [](MenuGlowneWProgramie &t) { EXPECT_EQ(QApplication::focusWidget(), t.poleWyszukiwarki()); }},
-    {"F9HidesTheNavigationBar", [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWInkubacji(); },
+    {"F9HidesTheNavigationBar",
+     [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWInkubacji(); },
      {QKeyCombination(Qt::Key_F9)},
      [](MenuGlowneWProgramie &t) { EXPECT_FALSE(t.kartaPortfolio()->czyWidocznyPasekNawigacji()); }},
-    {"F9TwiceShowsItAgain", [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWInkubacji(); },
+    {"F9TwiceShowsItAgain",
+     [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWInkubacji(); },
      {QKeyCombination(Qt::Key_F9), QKeyCombination(Qt::Key_F9)},
      [](MenuGlowneWProgramie &t) { EXPECT_TRUE(t.kartaPortfolio()->czyWidocznyPasekNawigacji()); }},
-    {"AltLeftGoesBackToTheFlowShownBefore", [](MenuGlowneWProgramie &t) {
+    {"AltLeftGoesBackToTheFlowShownBefore",
+     [](MenuGlowneWProgramie &t) {
          t.m_tytul = t.kartaPortfolio()->title();
          auto *pasek = widocznyWidok<WidokZaryseliPaskaNawigacji>(t.m_okno);
          ASSERT_NE(pasek, nullptr);
@@ -541,11 +622,13 @@ const PrzypadekKlawisza przypadkiKlawiszy[] = {
                  potok = indeks;
          ASSERT_TRUE(potok.isValid());
          QTest::mouseClick(pasek->viewport(), Qt::LeftButton, {}, pasek->visualRect(potok).center());
-         ASSERT_TRUE(QTest::qWaitFor([&] { return t.kartaPortfolio()->title() == QStringLiteral("Flow: Potok 0002"); }));
+         ASSERT_TRUE(
+             QTest::qWaitFor([&] { return t.kartaPortfolio()->title() == QStringLiteral("Flow: Potok 0002"); }));
      },
      {Qt::ALT | Qt::Key_Left},
      [](MenuGlowneWProgramie &t) { EXPECT_EQ(t.kartaPortfolio()->title(), t.m_tytul); }},
-    {"CtrlPageDownSelectsTheNextTab", [](MenuGlowneWProgramie &t) {
+    {"CtrlPageDownSelectsTheNextTab",
+     [](MenuGlowneWProgramie &t) {
          t.kliknijFasolkeWInkubacji();
          t.przegladarka()->nowaKartaPortfolio();
          t.przegladarka()->selectTabAtIndex(0);
@@ -573,7 +656,9 @@ TEST_P(KlawiszWProgramie, ActsInTheFocusedViewOrStaysInTheFocusedField)
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabela, KlawiszWProgramie, ::testing::ValuesIn(przypadkiKlawiszy),
-                         [](const ::testing::TestParamInfo<PrzypadekKlawisza> &wiersz) { return std::string(wiersz.param.nazwa); });
+                         [](const ::testing::TestParamInfo<PrzypadekKlawisza> &wiersz) {
+                             return std::string(wiersz.param.nazwa);
+                         });
 
 TEST_F(MenuGlowneWProgramie, QuitKeepsTheExpectedOutcomeBeingTypedThenEndsTheProgram)
 {
@@ -603,9 +688,10 @@ protected:
     {
         for (const char *potok : {"_Main_Flow", "Potok 0001", "Potok 0002"})
             for (int numer = 0; numer < 40; ++numer)
-                ASSERT_TRUE(QDir().mkpath(m_baza.sciezka() + QStringLiteral("/Tarrowind/All Beans/%1/Zasiew %2")
-                                                                 .arg(QLatin1String(potok))
-                                                                 .arg(numer, 2, 10, QLatin1Char('0'))));
+                ASSERT_TRUE(QDir().mkpath(m_baza.sciezka()
+                                          + QStringLiteral("/Tarrowind/All Beans/%1/Zasiew %2")
+                                                .arg(QLatin1String(potok))
+                                                .arg(numer, 2, 10, QLatin1Char('0'))));
     }
 };
 
@@ -630,19 +716,27 @@ TEST_F(DlugiePotoki, ShowInFlowFromABeanTabSelectsTheBeanInTheNewWindowAndScroll
     wybierz(Akcja::pokazFasolkeWPotoku);
 
     BrowserWindow *nowe = nullptr;
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        for (BrowserWindow *okno : widoczneOknaPrzegladarki())
-            if (okno != m_okno)
-                nowe = okno;
-        return nowe != nullptr;
-    }, 3000)) << "no new window";
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            for (BrowserWindow *okno : widoczneOknaPrzegladarki())
+                if (okno != m_okno)
+                    nowe = okno;
+            return nowe != nullptr;
+        },
+        3000))
+        << "no new window";
     WidokTabeliFasolkiPotoku *listaNowego = nullptr;
     int wiersz = -1;
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        listaNowego = widocznyWidok<WidokTabeliFasolkiPotoku>(nowe);
-        if (!listaNowego || listaNowego->kontrolerTablicy()->selectedObjects() != QList<QObject *>{m_fasolka.data()})
-            return false;
-        wiersz = listaNowego->kontrolerTablicy()->wierszObiektu(m_fasolka);
-        return listaNowego->viewport()->rect().contains(listaNowego->visualRect(listaNowego->model()->index(wiersz, 1)));
-    }, 3000)) << "row " << wiersz << " not selected and in view";
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            listaNowego = widocznyWidok<WidokTabeliFasolkiPotoku>(nowe);
+            if (!listaNowego
+                || listaNowego->kontrolerTablicy()->selectedObjects() != QList<QObject *>{m_fasolka.data()})
+                return false;
+            wiersz = listaNowego->kontrolerTablicy()->wierszObiektu(m_fasolka);
+            return listaNowego->viewport()->rect().contains(
+                listaNowego->visualRect(listaNowego->model()->index(wiersz, 1)));
+        },
+        3000))
+        << "row " << wiersz << " not selected and in view";
 }

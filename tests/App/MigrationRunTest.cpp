@@ -40,7 +40,8 @@ TEST_P(PrzebiegiMigracji, EndsOnceThroughTheOwnersStepsInTheirOrder)
     const PrzebiegMigracji &p = GetParam();
     KatalogTestowy dir;
     std::unique_ptr<QTemporaryDir> inny;
-    if (p.rodzaj == PrzebiegMigracji::Anulowany && !(inny = KatalogTestowy::katalogNaInnymSystemiePlikow(dir.sciezka())))
+    if (p.rodzaj == PrzebiegMigracji::Anulowany
+        && !(inny = KatalogTestowy::katalogNaInnymSystemiePlikow(dir.sciezka())))
         GTEST_SKIP() << "no second file system at /dev/shm";
     const QString zrodlo = dir.katalog(QStringLiteral("stara baza"));
     const QString portfolio = zrobPortfolio(zrodlo, p.rodzaj == PrzebiegMigracji::Anulowany ? 300 : 3);
@@ -72,33 +73,58 @@ TEST_P(PrzebiegiMigracji, EndsOnceThroughTheOwnersStepsInTheirOrder)
     k.sekundyPrzedBledem = 0.05;
     k.sekundyUkonczenia = 0.05;
 
-    const QPointer<MigrationRun> przebieg =
-        MigrationRun::rozpocznij(wlasciciel.get(), &widok, &serwis, std::move(k),
-                                 p.rodzaj == PrzebiegMigracji::NieDoRozpoczecia ? QStringLiteral("wzgledna") : zrodlo, cel);
+    const QPointer<MigrationRun> przebieg = MigrationRun::rozpocznij(
+        wlasciciel.get(), &widok, &serwis, std::move(k),
+        p.rodzaj == PrzebiegMigracji::NieDoRozpoczecia ? QStringLiteral("wzgledna") : zrodlo, cel);
     if (p.rodzaj == PrzebiegMigracji::Anulowany)
         serwis.cancelMigrationProcess();
     EXPECT_TRUE(kroki.isEmpty()) << "with a pause before the failure nothing ends inside the start";
     // The run goes at its end, so no step can follow.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return przebieg.isNull(); }, 20000)) << kroki.join(QLatin1Char('|')).toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return przebieg.isNull(); }, 20000))
+        << kroki.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(kroki, p.kroki) << kroki.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(widok.wizardMigrationState(), p.stanNaKoniec);
     EXPECT_EQ(QFileInfo::exists(portfolio), p.zrodloZostaje);
     EXPECT_FALSE(serwis.czyMigracjaTrwa());
 }
 
-INSTANTIATE_TEST_SUITE_P(MigrationRun, PrzebiegiMigracji, ::testing::Values(
-    PrzebiegMigracji{"ASuccessIsTakenThenShownFinishedThenDone", PrzebiegMigracji::Udany, false,
-             {QStringLiteral("przyjmij [1]"), QStringLiteral("udana [2]")}, W::MigrationFinished, false},
-    PrzebiegMigracji{"ALocationTheOwnerCouldNotTakeClearsTheView", PrzebiegMigracji::NieprzyjetyPrzezWlasciciela, false,
-             {QStringLiteral("przyjmij [1]")}, W::MigrationUndefined, false},
-    PrzebiegMigracji{"AFailedMoveShowsItsAlertThenEnds", PrzebiegMigracji::ZajetaNazwa, false,
-             {QStringLiteral("blad Migration error occured [3]"), QStringLiteral("nieudana [3]")}, W::MigrationFailed,
-             true},
-    PrzebiegMigracji{"AMoveThatCannotStartEndsTheSameWay", PrzebiegMigracji::NieDoRozpoczecia, false,
-             {QStringLiteral("blad Migration error occured [3]"), QStringLiteral("nieudana [3]")}, W::MigrationFailed,
-             true},
-    PrzebiegMigracji{"ACancelIsNoFailureAndHasNoAlert", PrzebiegMigracji::Anulowany, false, {QStringLiteral("nieudana [0]")},
-             W::MigrationUndefined, true},
-    PrzebiegMigracji{"AnOwnerGoneDuringTheErrorAlertGetsNoFurtherStep", PrzebiegMigracji::ZajetaNazwa, true,
-             {QStringLiteral("blad Migration error occured [3]")}, W::MigrationFailed, true}),
+INSTANTIATE_TEST_SUITE_P(
+    MigrationRun, PrzebiegiMigracji,
+    ::testing::Values(
+        PrzebiegMigracji{"ASuccessIsTakenThenShownFinishedThenDone",
+                         PrzebiegMigracji::Udany,
+                         false,
+                         {QStringLiteral("przyjmij [1]"), QStringLiteral("udana [2]")},
+                         W::MigrationFinished,
+                         false},
+        PrzebiegMigracji{"ALocationTheOwnerCouldNotTakeClearsTheView",
+                         PrzebiegMigracji::NieprzyjetyPrzezWlasciciela,
+                         false,
+                         {QStringLiteral("przyjmij [1]")},
+                         W::MigrationUndefined,
+                         false},
+        PrzebiegMigracji{"AFailedMoveShowsItsAlertThenEnds",
+                         PrzebiegMigracji::ZajetaNazwa,
+                         false,
+                         {QStringLiteral("blad Migration error occured [3]"), QStringLiteral("nieudana [3]")},
+                         W::MigrationFailed,
+                         true},
+        PrzebiegMigracji{"AMoveThatCannotStartEndsTheSameWay",
+                         PrzebiegMigracji::NieDoRozpoczecia,
+                         false,
+                         {QStringLiteral("blad Migration error occured [3]"), QStringLiteral("nieudana [3]")},
+                         W::MigrationFailed,
+                         true},
+        PrzebiegMigracji{"ACancelIsNoFailureAndHasNoAlert",
+                         PrzebiegMigracji::Anulowany,
+                         false,
+                         {QStringLiteral("nieudana [0]")},
+                         W::MigrationUndefined,
+                         true},
+        PrzebiegMigracji{"AnOwnerGoneDuringTheErrorAlertGetsNoFurtherStep",
+                         PrzebiegMigracji::ZajetaNazwa,
+                         true,
+                         {QStringLiteral("blad Migration error occured [3]")},
+                         W::MigrationFailed,
+                         true}),
     [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });

@@ -18,8 +18,8 @@ class PonadLimitemObserwacjiWProgramie : public UruchomionyProgram
 protected:
     void SetUp() override
     {
-        const QString powod = LimitObserwacji::pozwolNaJeszcze(
-            LimitObserwacji::katalogowPowyzej(R(QStringLiteral("All Beans"))) + 2);
+        const QString powod =
+            LimitObserwacji::pozwolNaJeszcze(LimitObserwacji::katalogowPowyzej(R(QStringLiteral("All Beans"))) + 2);
         if (!powod.isEmpty())
             GTEST_SKIP() << qPrintable(powod);
         UruchomionyProgram::SetUp();
@@ -54,21 +54,23 @@ TEST_F(PonadLimitemObserwacjiWProgramie, TheWindowTellsOnceWhichSettingRaisesThe
 TEST_F(PonadLimitemObserwacjiWProgramie, AFlowShownInTheWindowShowsTheBeanAnotherProgramMadeMeanwhile)
 {
     ASSERT_TRUE(QTest::qWaitFor([&] { return powiadomienOLimicie() > 0; }, czasNaZdarzenieMs));
-    WidokZaryseliPaskaNawigacji *pasek = kartaPortfolio()->kontrolerKartyPortfolio()->kontrolerPaskaNawigacji()->widokZaryseli();
-    const QModelIndex wiersz =
-        pasek->model()->match(pasek->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("Potok 0002"), 1,
-                              Qt::MatchExactly | Qt::MatchRecursive).value(0);
+    WidokZaryseliPaskaNawigacji *pasek =
+        kartaPortfolio()->kontrolerKartyPortfolio()->kontrolerPaskaNawigacji()->widokZaryseli();
+    const QModelIndex wiersz = pasek->model()
+                                   ->match(pasek->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("Potok 0002"),
+                                           1, Qt::MatchExactly | Qt::MatchRecursive)
+                                   .value(0);
     ASSERT_TRUE(wiersz.isValid());
     ASSERT_FALSE(pasek->selectionModel()->isSelected(wiersz));
 
-    ASSERT_TRUE(QFile(R(QStringLiteral("All Beans/Potok 0002/_Ready/Z innego programu.txt"))).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(
+        QFile(R(QStringLiteral("All Beans/Potok 0002/_Ready/Z innego programu.txt"))).open(QIODevice::WriteOnly));
     przeczekajCisze();
     ASSERT_EQ(fasolka(QStringLiteral("Potok 0002"), QStringLiteral("Z innego programu.txt")), nullptr)
         << "the status folder is watched after all";
 
     const QRect prostokat = pasek->visualRect(wiersz);
-    QTest::mouseClick(m_okno->windowHandle(), Qt::LeftButton, {},
-                      pasek->viewport()->mapTo(m_okno, prostokat.center()));
+    QTest::mouseClick(m_okno->windowHandle(), Qt::LeftButton, {}, pasek->viewport()->mapTo(m_okno, prostokat.center()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return pasek->selectionModel()->isSelected(wiersz); }));
     // Read as the flow is shown, long before the next look at the unwatched folders.
     EXPECT_NE(fasolka(QStringLiteral("Potok 0002"), QStringLiteral("Z innego programu.txt")), nullptr);

@@ -41,8 +41,8 @@ protected:
 
 TEST_F(StartPoPrzerwanymPrzenoszeniu, TheStartRemovesTheKilledMovesCopyAndKeepsTheRunningOne)
 {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !KatalogTestowy::istnieje(m_porzucona) && zapisane() == QStringList{m_zywa}; },
-                                10000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !KatalogTestowy::istnieje(m_porzucona) && zapisane() == QStringList{m_zywa}; }, 10000));
     EXPECT_EQ(migawkaKatalogu(m_zywa), m_zywaPrzed);
     EXPECT_EQ(KatalogTestowy::czytaj(m_cel.sciezka(QStringLiteral("notatki.txt"))), "notatki");
 }

@@ -65,15 +65,21 @@ TEST_P(Linki, CarryThePathTheCallerAndTheVersion)
     EXPECT_EQ(odbiorca.linki, QStringList{QLatin1String(l.url)});
 }
 
-INSTANTIATE_TEST_SUITE_P(PreferencesAndAbout, Linki, ::testing::Values(
-    Link{"Website", Akcja::otworzWitryneTarrowind, false, "1.3",
-         "https://tarrowind.example/?utm_source=tarrowind-app-fs&utm_medium=menu-help-website&utm_campaign=version-1.3"},
-    Link{"Support", Akcja::otworzStronePomocy, false, "1.3",
-         "https://tarrowind.example/support/?utm_source=tarrowind-app-fs&utm_medium=menu-help-support&utm_campaign=version-1.3"},
-    Link{"ChangelogOfAVersionWithABlank", Akcja::otworzStroneChangeloga, false, "1.3 beta",
-         "https://tarrowind.example/changelog/?utm_source=tarrowind-app-fs&utm_medium=menu-help-changelog&utm_campaign=version-1.3%20beta"},
-    Link{"AboutWindowsSiteButton", Akcja::otworzWitryneTarrowind, true, "1.3",
-         "https://tarrowind.example/?utm_source=tarrowind-app-fs&utm_medium=window-about-website&utm_campaign=version-1.3"}),
+INSTANTIATE_TEST_SUITE_P(
+    PreferencesAndAbout, Linki,
+    ::testing::Values(
+        Link{"Website", Akcja::otworzWitryneTarrowind, false, "1.3",
+             "https://tarrowind.example/"
+             "?utm_source=tarrowind-app-fs&utm_medium=menu-help-website&utm_campaign=version-1.3"},
+        Link{"Support", Akcja::otworzStronePomocy, false, "1.3",
+             "https://tarrowind.example/support/"
+             "?utm_source=tarrowind-app-fs&utm_medium=menu-help-support&utm_campaign=version-1.3"},
+        Link{"ChangelogOfAVersionWithABlank", Akcja::otworzStroneChangeloga, false, "1.3 beta",
+             "https://tarrowind.example/changelog/"
+             "?utm_source=tarrowind-app-fs&utm_medium=menu-help-changelog&utm_campaign=version-1.3%20beta"},
+        Link{"AboutWindowsSiteButton", Akcja::otworzWitryneTarrowind, true, "1.3",
+             "https://tarrowind.example/"
+             "?utm_source=tarrowind-app-fs&utm_medium=window-about-website&utm_campaign=version-1.3"}),
     [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
 
 TEST(PreferencesAndAbout, AboutShowsTheVersionAndBuildAndBothWindowsAreMadeOnceAndOnlyHidden)
@@ -138,11 +144,13 @@ TEST_P(ZamykanieOkien, BeforeAChangeTheBrowserWindowsCloseOnlyWhenTheUserSaysSo)
     preferencje->openChangePortfolioLocationPanel(nullptr);
     // The change ends on later turns; a loaded machine needs more of them.
     // What did not come, the checks below name.
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        wykonajOdlozoneUsuniecia();
-        return alerty.wpisy().size() == z.pytania && wybor.wpisy().size() == (z.wyborKatalogu ? 1 : 0)
-               && menu.canOpenNewWindow() && widoczneOknaPrzegladarki().size() == (z.wyborKatalogu ? 1 : 3);
-    }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            wykonajOdlozoneUsuniecia();
+            return alerty.wpisy().size() == z.pytania && wybor.wpisy().size() == (z.wyborKatalogu ? 1 : 0)
+                   && menu.canOpenNewWindow() && widoczneOknaPrzegladarki().size() == (z.wyborKatalogu ? 1 : 3);
+        },
+        5000));
     wykonajOdlozoneUsuniecia();
 
     EXPECT_EQ(alerty.wpisy().size(), z.pytania);
@@ -158,10 +166,11 @@ TEST_P(ZamykanieOkien, BeforeAChangeTheBrowserWindowsCloseOnlyWhenTheUserSaysSo)
     EXPECT_TRUE(menu.canOpenNewWindow());
 }
 
-INSTANTIATE_TEST_SUITE_P(PreferencesAndAbout, ZamykanieOkien, ::testing::Values(
-    Zamykanie{"CloseWindowsClosesTwoVisibleAndOneMinimised", true, Alert::firstButton, 1, 0, true},
-    Zamykanie{"CancelClosesNone", true, Alert::firstButton + 1, 1, 3, false},
-    Zamykanie{"WithNoneOpenNothingIsAsked", false, Alert::firstButton, 0, 0, true}),
+INSTANTIATE_TEST_SUITE_P(
+    PreferencesAndAbout, ZamykanieOkien,
+    ::testing::Values(Zamykanie{"CloseWindowsClosesTwoVisibleAndOneMinimised", true, Alert::firstButton, 1, 0, true},
+                      Zamykanie{"CancelClosesNone", true, Alert::firstButton + 1, 1, 3, false},
+                      Zamykanie{"WithNoneOpenNothingIsAsked", false, Alert::firstButton, 0, 0, true}),
     [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
 
 TEST(PreferencesAndAbout, CommandsThatNeedAMainBrowserDoNothingWithoutOneAndNoWindowOpensWhileForbidden)

@@ -120,14 +120,16 @@ TEST(SetupAndMigrationWizardTest, ANewWizardReplacesTheEarlierOne)
 
 TEST(SetupAndMigrationWizardTest, BackgroundIsTheDeskWithItsEdgeAndTheWhitePageWithItsGreyBar)
 {
-    const QImage krawedz = ObrazyAplikacji::obraz(QStringLiteral("DrewnianyStol-gora")).convertToFormat(QImage::Format_ARGB32);
+    const QImage krawedz =
+        ObrazyAplikacji::obraz(QStringLiteral("DrewnianyStol-gora")).convertToFormat(QImage::Format_ARGB32);
     const QImage stol = ObrazyAplikacji::obraz(QStringLiteral("DrewnianyStol")).convertToFormat(QImage::Format_ARGB32);
     ASSERT_TRUE(ObrazyAplikacji::istnieje(QStringLiteral("DrewnianyStol")));
     ASSERT_TRUE(ObrazyAplikacji::istnieje(QStringLiteral("DrewnianyStol-gora")));
     const int h = krawedz.height();
 
     const QRect ramka(100, 60, 300, 200);
-    const QImage tlo = SetupAndMigrationWizard::obrazTla(QSize(600, 400), 1.0, ramka).convertToFormat(QImage::Format_ARGB32);
+    const QImage tlo =
+        SetupAndMigrationWizard::obrazTla(QSize(600, 400), 1.0, ramka).convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(tlo.size(), QSize(600, 400));
 
     // The edge along the top and the desk below it, each tiled whole from its top-left corner.

@@ -194,7 +194,8 @@ TEST(SetupWizardServiceTest, CreatingWhereThePortfolioExistsSucceedsAndKeepsItsC
     serwis.useOrCreatePortfolioWithBlock([&](bool ok, const BladOperacji &) { wynik = ok; });
     ASSERT_TRUE(QTest::qWaitFor([&] { return wynik.has_value(); }, 5000));
     EXPECT_TRUE(*wynik);
-    EXPECT_EQ(KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("baza/Tarrowind/All Beans/_Main_Flow/plan.txt"))), "plan");
+    EXPECT_EQ(KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("baza/Tarrowind/All Beans/_Main_Flow/plan.txt"))),
+              "plan");
 }
 
 TEST(SetupWizardServiceTest, ASecondMigrationWhileOneRunsIsRefused)

@@ -1,13 +1,13 @@
+#include "App/TarrowindAppDelegate.h"
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
 #include "App/KreatorKonfiguracji.h"
 #include "App/OfertaPrzeniesieniaAplikacji.h"
-#include "App/TarrowindAppDelegate.h"
 #include "Browser/KartaPortfolio.h"
 #include "Browser/PrzegladarkaTarrowind.h"
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Browser/TabKit/BrowserWindowController.h"
-#include "Platform/UserDefaults.h"
 #include "Platform/Ui/WindowRegistry.h"
+#include "Platform/UserDefaults.h"
 
 #include "Browser/OknaTarrowind.h"
 
@@ -31,7 +31,9 @@ class OfertaTestowa : public OfertaPrzeniesieniaAplikacji
 {
 public:
     OfertaTestowa(Przebieg &przebieg, KontrolerAkcjeNaMenuGlownym &menu, bool przeniesiona)
-        : m_przebieg(przebieg), m_menu(menu), m_przeniesiona(przeniesiona)
+        : m_przebieg(przebieg)
+        , m_menu(menu)
+        , m_przeniesiona(przeniesiona)
     {
     }
     bool zaproponujPrzeniesienie() override
@@ -51,7 +53,9 @@ class KreatorTestowy : public KreatorKonfiguracji
 {
 public:
     KreatorTestowy(Przebieg &przebieg, KontrolerAkcjeNaMenuGlownym &menu, bool potrzebny)
-        : m_przebieg(przebieg), m_menu(menu), m_potrzebny(potrzebny)
+        : m_przebieg(przebieg)
+        , m_menu(menu)
+        , m_potrzebny(potrzebny)
     {
     }
     bool czyPokazacKreatorKonfiguracji() override

@@ -2,21 +2,21 @@
 #include "App/KreatorKonfiguracjiAplikacji.h"
 #include "App/SetupAndMigrationWizard.h"
 #include "App/SetupWizardService.h"
-#include "App/WizardController.h"
-#include "App/WizardMigrationViewController.h"
 #include "App/TarrowindAppDelegate.h"
 #include "App/UruchomienieProgramu.h"
+#include "App/WizardController.h"
+#include "App/WizardMigrationViewController.h"
 #include "App/WizardWindow.h"
 #include "Browser/OknaTarrowind.h"
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Platform/Ui/WindowRegistry.h"
 
 #include "KreatorTestowy.h"
-#include "Support/GeneratorPortfolio.h"
-#include "Support/MigawkaKatalogu.h"
 #include "Model/SpecKatalog.h"
 #include "Platform/UserDefaults.h"
+#include "Support/GeneratorPortfolio.h"
 #include "Support/KatalogTestowy.h"
+#include "Support/MigawkaKatalogu.h"
 #include "Support/Ui/NagrywarkaAlertow.h"
 #include "Support/Ui/NagrywarkaWyboruKatalogu.h"
 
@@ -28,9 +28,9 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QWindow>
 #include <QFile>
 #include <QProgressBar>
+#include <QWindow>
 
 #include <functional>
 
@@ -285,27 +285,44 @@ const KontrolaLokalizacji kontroleLokalizacji[] = {
      1001,
      QStringLiteral("0|Can\u2019t use location inside of ~/.config, ~/.local or ~/.cache.|Please choose location "
                     "outside of ~/.config, ~/.local or ~/.cache directory.|Choose another location,Cancel"),
-     false, "chooseLocationView", 1, {}},
+     false,
+     "chooseLocationView",
+     1,
+     {}},
     {"InsidePortfolioUsed", wewnatrzPortfolio, 1001, alertPortfolia, true, "operateView", 1, {}},
     {"InsidePortfolioCancelled", wewnatrzPortfolio, 1002, alertPortfolia, false, "chooseLocationView", 1, {}},
-    {"PortfolioItself", [](KatalogTestowy &dir) { return dir.katalog(QStringLiteral("baza/Tarrowind")); }, 0, {},
-     true, "operateView", 1, QStringLiteral("Tarrowind has found portfolio in this location and will use it.")},
+    {"PortfolioItself",
+     [](KatalogTestowy &dir) { return dir.katalog(QStringLiteral("baza/Tarrowind")); },
+     0,
+     {},
+     true,
+     "operateView",
+     1,
+     QStringLiteral("Tarrowind has found portfolio in this location and will use it.")},
     // A link to a file: it is a link and, followed, a file; only the first alert shows.
     {"LinkNamedTarrowind",
      [](KatalogTestowy &dir) {
          QFile::link(dir.plik(QStringLiteral("plik.txt")), dir.katalog(QStringLiteral("baza")) + "/Tarrowind");
          return dir.sciezka(QStringLiteral("baza"));
      },
-     1001, QStringLiteral("0|Link named 'Tarrowind' exists in this location. Select different location||Choose,Cancel"),
-     false, "chooseLocationView", 1, {}},
+     1001,
+     QStringLiteral("0|Link named 'Tarrowind' exists in this location. Select different location||Choose,Cancel"),
+     false,
+     "chooseLocationView",
+     1,
+     {}},
     // Its first button opens the chooser again.
     {"FileNamedTarrowind",
      [](KatalogTestowy &dir) {
          dir.plik(QStringLiteral("baza/Tarrowind"), "plik");
          return dir.sciezka(QStringLiteral("baza"));
      },
-     1000, QStringLiteral("0|File named 'Tarrowind' exists in this location. Choose another location||Choose,Cancel"),
-     false, "chooseLocationView", 2, {}},
+     1000,
+     QStringLiteral("0|File named 'Tarrowind' exists in this location. Choose another location||Choose,Cancel"),
+     false,
+     "chooseLocationView",
+     2,
+     {}},
 };
 
 class SprawdzanieLokalizacji : public StronyKreatora, public ::testing::WithParamInterface<KontrolaLokalizacji>
@@ -324,7 +341,8 @@ TEST_P(SprawdzanieLokalizacji, EachCaseShowsItsOneAlertAndTakesTheFolderOnlyWhen
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
             return alerty.wpisy().size() == (przypadek.alert.isEmpty() ? 0 : 1)
-                   && strona(kreator) == QLatin1String(przypadek.stronaPo) && wybor.wpisy().size() == przypadek.wyboryPo;
+                   && strona(kreator) == QLatin1String(przypadek.stronaPo)
+                   && wybor.wpisy().size() == przypadek.wyboryPo;
         },
         5000));
     przeczekajCisze(100);
@@ -333,10 +351,11 @@ TEST_P(SprawdzanieLokalizacji, EachCaseShowsItsOneAlertAndTakesTheFolderOnlyWhen
     EXPECT_EQ(wybor.wpisy().size(), przypadek.wyboryPo);
     if (!przypadek.alert.isEmpty()) {
         const Alert &alert = alerty.wpisy().at(0).alert;
-        EXPECT_EQ(QStringLiteral("%1|%2|%3|%4")
-                      .arg(int(alert.alertStyle()))
-                      .arg(alert.messageText(), alert.informativeText(), alert.buttons().join(QLatin1Char(','))),
-                  QString(przypadek.alert).replace(QStringLiteral("%P"), dir.sciezka(QStringLiteral("baza/Tarrowind"))));
+        EXPECT_EQ(
+            QStringLiteral("%1|%2|%3|%4")
+                .arg(int(alert.alertStyle()))
+                .arg(alert.messageText(), alert.informativeText(), alert.buttons().join(QLatin1Char(','))),
+            QString(przypadek.alert).replace(QStringLiteral("%P"), dir.sciezka(QStringLiteral("baza/Tarrowind"))));
         EXPECT_TRUE(alerty.wpisy().at(0).jakoArkusz);
         EXPECT_EQ(alerty.wpisy().at(0).okno, kreator.window());
     }
@@ -390,7 +409,8 @@ TEST_F(StronyKreatora, AFailedCreationShowsWhyAndReturnsToTheOperatePage)
     ASSERT_TRUE(czekajNaAlert());
     const Alert &alert = alerty.wpisy().at(0).alert;
     EXPECT_EQ(alert.alertStyle(), Alert::AlertStyle::Critical);
-    EXPECT_EQ(alert.messageText(), QStringLiteral("An item named \u201CTarrowind\u201D already exists in \u201Cbaza\u201D."));
+    EXPECT_EQ(alert.messageText(),
+              QStringLiteral("An item named \u201CTarrowind\u201D already exists in \u201Cbaza\u201D."));
     EXPECT_EQ(alert.informativeText(),
               QStringLiteral("Could not create portfolio at path '") + baza + QStringLiteral("/Tarrowind'"));
     EXPECT_EQ(alert.buttons(), QStringList{QStringLiteral("Ok")});
@@ -491,7 +511,8 @@ TEST_F(MigracjaKreatora, MovesEveryBeanStoresTheLocationAndRefusesToCloseMeanwhi
     EXPECT_TRUE(kreator.window()->isVisible());
     EXPECT_TRUE(wyniki.isEmpty());
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return tekst(kreator, "messageLabel") == QLatin1String("Portfolio has been migrated."); }, 6000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return tekst(kreator, "messageLabel") == QLatin1String("Portfolio has been migrated."); }, 6000));
     EXPECT_EQ(strona(kreator), QStringLiteral("migrationView")) << "the done page follows a second later";
     ASSERT_TRUE(czekajNaStrone(kreator, "doneView"));
     EXPECT_FALSE(QFileInfo::exists(zrodlo));
@@ -605,7 +626,8 @@ TEST_F(MigracjaKreatora, AFailedMoveSaysSoAndLeavesTheSourceByteForByte)
     const Alert &alert = alerty.wpisy().at(0).alert;
     EXPECT_EQ(alert.alertStyle(), Alert::AlertStyle::Critical);
     EXPECT_EQ(alert.messageText(), QStringLiteral("Migration error occured"));
-    EXPECT_TRUE(alert.informativeText().contains(QStringLiteral("already exists"))) << alert.informativeText().toStdString();
+    EXPECT_TRUE(alert.informativeText().contains(QStringLiteral("already exists")))
+        << alert.informativeText().toStdString();
     EXPECT_EQ(alert.buttons(), QStringList{QStringLiteral("Ok")});
     EXPECT_EQ(kreator.wizardController->wizardMigrationViewController->wizardMigrationState(),
               WizardMigrationViewController::MigrationFailed);

@@ -24,7 +24,6 @@
 #include "Support/PortfolioTestowe.h"
 #include "Support/Ui/WierszZarysu.h"
 
-
 namespace {
 
 class KartaFasolkiTest : public PortfolioTestowe
@@ -192,5 +191,6 @@ TEST_F(KartaFasolkiTest, ASecondTabOpensWithThePanelWidthTheFirstStored)
 
     KartaFasolki *druga = przegladarka->nowaKartaFasolki(fasolka);
     QCoreApplication::processEvents();
-    EXPECT_NEAR(druga->kontrolerKartyFasolki()->kontrolerWidokuRozdzielonegoZPanelemPrawym()->szerokoscPanelaPrawego(), 260.0, 1.0);
+    EXPECT_NEAR(druga->kontrolerKartyFasolki()->kontrolerWidokuRozdzielonegoZPanelemPrawym()->szerokoscPanelaPrawego(),
+                260.0, 1.0);
 }

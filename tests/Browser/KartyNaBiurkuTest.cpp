@@ -37,7 +37,7 @@ const QColor brazowy(200, 150, 100);
 const QColor czerwony(255, 0, 0);
 const QColor niebieski(0, 0, 255);
 
-const char *const czesciKrawedzi[] = {"DolnaKrawedz-Lewa", "DolnaKrawedz-Srodek", "Naroznik-PrawyDolny-Pusty",
+const char *const czesciKrawedzi[] = {"DolnaKrawedz-Lewa",   "DolnaKrawedz-Srodek", "Naroznik-PrawyDolny-Pusty",
                                       "Naroznik-PrawyGorny", "PrawaKrawedz-Srodek", "Naroznik-PrawyDolny"};
 
 // Flat surfaces, a flat desk and clear edges, so a pixel tells which of them lies there. Every
@@ -54,7 +54,8 @@ protected:
         ObrazyAplikacji::podstaw(QStringLiteral("DrewnianyStol-gora"), plaski({32, 8}, czerwony));
         for (const char *przedrostek : {"KartaPortfolio-", "KartaFasolki-"}) {
             for (const char *czesc : czesciKrawedzi)
-                ObrazyAplikacji::podstaw(QLatin1String(przedrostek) + QLatin1String(czesc), plaski({6, 6}, Qt::transparent));
+                ObrazyAplikacji::podstaw(QLatin1String(przedrostek) + QLatin1String(czesc),
+                                         plaski({6, 6}, Qt::transparent));
         }
     }
 
@@ -151,7 +152,8 @@ TEST_F(KartyNaBiurku, CardEdgesByKind)
     widok.resize(200, 150);
     const auto karta = [&](std::int32_t rodzaj) {
         Rysownik rysownik;
-        return narysuj(widok.size(), [&](QPainter &m) { rysownik.rysujKarte(m, rodzaj, QRectF(0, 0, 200, 150), &widok); });
+        return narysuj(widok.size(),
+                       [&](QPainter &m) { rysownik.rysujKarte(m, rodzaj, QRectF(0, 0, 200, 150), &widok); });
     };
 
     // The card (10.5, 10.5, 180, 140) upright: its bottom at row 139, its right side at column 190.
@@ -161,8 +163,11 @@ TEST_F(KartyNaBiurku, CardEdgesByKind)
         std::int32_t rodzaj;
         QColor kolor;
         QList<int> wiersze;
-    } przypadki[] = {{0, niebieski, {136, 137, 138, 139}}, {0, czerwony, {}}, {2, czerwony, {134, 135, 136, 137, 138, 139}},
-                     {1, czerwony, {138, 139, 140, 141, 142, 143}}, {7, czerwony, {}}};
+    } przypadki[] = {{0, niebieski, {136, 137, 138, 139}},
+                     {0, czerwony, {}},
+                     {2, czerwony, {134, 135, 136, 137, 138, 139}},
+                     {1, czerwony, {138, 139, 140, 141, 142, 143}},
+                     {7, czerwony, {}}};
     for (const auto &p : przypadki) {
         const QImage obraz = karta(p.rodzaj);
         QList<int> wiersze;
@@ -190,7 +195,9 @@ TEST_F(KartyNaBiurku, EarsStandOnTheSelectedCardAndCastTheirShadowInTheActiveWin
     EXPECT_NEAR(cialo.green(), brazowy.green(), 6);
 
     // Right of the selected ear's right flank, inside its bounds.
-    const auto cien = [&] { return qAlpha(wyrenderuj(ucho(przegladarka, 0)).pixel(ucho(przegladarka, 0)->width() - 3, 16)); };
+    const auto cien = [&] {
+        return qAlpha(wyrenderuj(ucho(przegladarka, 0)).pixel(ucho(przegladarka, 0)->width() - 3, 16));
+    };
     ASSERT_TRUE(aktywuj(przegladarka->windowController()->window()));
     const int aktywne = cien();
     ASSERT_TRUE(aktywuj(oknoZKartaPortfolio()->windowController()->window()));

@@ -1,10 +1,10 @@
+#include "Browser/KontrolerKartyPortfolio.h"
 #include "Browser/FabrykiKart.h"
 #include "Browser/KartaPortfolio.h"
-#include "Browser/KontrolerKartyPortfolio.h"
-#include "Browser/UstawieniaKartyPortfolio.h"
 #include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
-#include "Model/Potok.h"
+#include "Browser/UstawieniaKartyPortfolio.h"
 #include "Model/Fasolka.h"
+#include "Model/Potok.h"
 #include "Model/StosCoreData.h"
 #include "Platform/UserDefaults.h"
 #include "Views/KontrolerArchiwum.h"
@@ -48,12 +48,16 @@ public:
     void zaznaczElementDlaWidoku(const ItemWidoku &item) override
     {
         for (int i = 0; i < elementy.size(); ++i) {
-            if (KontrolerKartyPortfolio::nazwaWidokuDlaItem(elementy.at(i).item) == KontrolerKartyPortfolio::nazwaWidokuDlaItem(item))
+            if (KontrolerKartyPortfolio::nazwaWidokuDlaItem(elementy.at(i).item)
+                == KontrolerKartyPortfolio::nazwaWidokuDlaItem(item))
                 return zaznacz(i);
         }
         zaznaczony = -1;
     }
-    QString nazwaZaznaczonegoElementu() const override { return zaznaczony < 0 ? QString() : elementy.at(zaznaczony).nazwa; }
+    QString nazwaZaznaczonegoElementu() const override
+    {
+        return zaznaczony < 0 ? QString() : elementy.at(zaznaczony).nazwa;
+    }
 
     QList<Element> elementy;
     int zaznaczony = -1;
@@ -90,8 +94,10 @@ protected:
         FabrykiKart zPaskiemTestowym = m_fabrykiProgramu;
         zPaskiemTestowym.pasekNawigacji = [this](QObject *rodzic) {
             pasek = new PasekTestowy(rodzic);
-            pasek->elementy = {{QStringLiteral("Main Flow"), ItemWidoku(A)}, {QStringLiteral("B"), ItemWidoku(B)},
-                               {QStringLiteral("C"), ItemWidoku(C)}, {QStringLiteral("D"), ItemWidoku(D)},
+            pasek->elementy = {{QStringLiteral("Main Flow"), ItemWidoku(A)},
+                               {QStringLiteral("B"), ItemWidoku(B)},
+                               {QStringLiteral("C"), ItemWidoku(C)},
+                               {QStringLiteral("D"), ItemWidoku(D)},
                                {QStringLiteral("Archived Beans"), ItemWidoku(NazwyWidokow::archiwum)},
                                {QStringLiteral("All Beans"), ItemWidoku(NazwyWidokow::wszystkieFasolki)}};
             return pasek;
@@ -117,8 +123,8 @@ protected:
         };
         const ItemWidoku biezacy = k->itemBiezacegoWidokuSzczeglow();
         return nazwy(k->listaPoprzednichWidokow()) + QStringLiteral(" | ")
-            + (biezacy.potok() ? biezacy.potok()->nazwa() : biezacy.nazwaWidoku()) + QStringLiteral(" | ")
-            + nazwy(k->listaNastepnychWidokow());
+               + (biezacy.potok() ? biezacy.potok()->nazwa() : biezacy.nazwaWidoku()) + QStringLiteral(" | ")
+               + nazwy(k->listaNastepnychWidokow());
     }
     void oczekujPrzyciskow() const
     {
@@ -165,15 +171,33 @@ TEST_F(KartaPortfolioTest, HistoryFollowsEveryStepAndForgettingEndsOnAnotherItem
         otworz();
         for (Krok krok : przypadek.kroki) {
             switch (krok) {
-            case Wstecz: k->przejdzDoPoprzedniegoWidoku(); break;
-            case Naprzod: k->przejdzDoNastepnegoWidoku(); break;
-            case PokazA: pokaz(A); break;
-            case PokazB: pokaz(B); break;
-            case PokazC: pokaz(C); break;
-            case PokazD: pokaz(D); break;
-            case ZapomnijA: k->zamknijWidokZItem(ItemWidoku(A)); break;
-            case ZapomnijB: k->zamknijWidokZItem(ItemWidoku(B)); break;
-            case ZapomnijC: k->zamknijWidokZItem(ItemWidoku(C)); break;
+            case Wstecz:
+                k->przejdzDoPoprzedniegoWidoku();
+                break;
+            case Naprzod:
+                k->przejdzDoNastepnegoWidoku();
+                break;
+            case PokazA:
+                pokaz(A);
+                break;
+            case PokazB:
+                pokaz(B);
+                break;
+            case PokazC:
+                pokaz(C);
+                break;
+            case PokazD:
+                pokaz(D);
+                break;
+            case ZapomnijA:
+                k->zamknijWidokZItem(ItemWidoku(A));
+                break;
+            case ZapomnijB:
+                k->zamknijWidokZItem(ItemWidoku(B));
+                break;
+            case ZapomnijC:
+                k->zamknijWidokZItem(ItemWidoku(C));
+                break;
             }
         }
         EXPECT_EQ(historia(), przypadek.oczekiwana);
@@ -255,14 +279,16 @@ TEST_F(KartaPortfolioTest, CommandsAreAvailableByTheViewShown)
         {"All Beans", [&] { karta->pokazWszystkieFasolki(); }, true, false, false, false},
         {"archive", [&] { karta->pokazArchiwum(); }, true, false, false, false},
         {"a flow", [&] { karta->pokazPotok(B); }, true, true, true, false},
-        {"a bean, no outline focused", [&] {
+        {"a bean, no outline focused",
+         [&] {
              auto *f = StosCoreData::kontekstOZ()->wstaw<Fasolka>();
              f->setNazwaWPamieci(QStringLiteral("Plan"));
              karta->otworzFasolkeNaKarciePortfolio(f);
              // Shown, the bean focuses its folder's outline; the focus goes elsewhere.
              if (QWidget *fokus = k->view()->window()->focusWidget())
                  fokus->clearFocus();
-         }, false, false, false, true},
+         },
+         false, false, false, true},
     };
     for (const auto &przypadek : przypadki) {
         SCOPED_TRACE(przypadek.opis);
@@ -273,7 +299,8 @@ TEST_F(KartaPortfolioTest, CommandsAreAvailableByTheViewShown)
             k->ustawieniaKarty()->setCzyWidocznyPanelPrawy(panel);
             k->kontrolerBiezacegoWidokuSzczegolow()->odczytajUstawienia();
             EXPECT_EQ(karta->czyMoznaWyswietlicDymekNowyKatalog(),
-                      panel ? przypadek.nowyKatalogZPanelem : przypadek.nowyKatalogBezPanelu) << panel;
+                      panel ? przypadek.nowyKatalogZPanelem : przypadek.nowyKatalogBezPanelu)
+                << panel;
         }
     }
 

@@ -78,7 +78,8 @@ TEST(DrewnianeTlo, GrowingOnlyInHeightMovesTheTopEdgeAndKeepsTheRowsAlignedToIt)
 TEST(DrewnianeTlo, AWindowLowerThanTheTopEdgeShowsTheEdgesUpperRows)
 {
     const QImage teksturaGory = tekstura(4, 6, gora);
-    const QImage deska = KontrolerOknaPrzegladarkiTarrowind::drewnianeTlo(QSize(7, 4), teksturaGory, tekstura(5, 4, cialo));
+    const QImage deska =
+        KontrolerOknaPrzegladarkiTarrowind::drewnianeTlo(QSize(7, 4), teksturaGory, tekstura(5, 4, cialo));
     for (int y = 0; y < 4; ++y)
         EXPECT_EQ(deska.pixel(6, y), qRgb(y, 2, gora));
 }
@@ -88,7 +89,8 @@ TEST(DrewnianeTlo, AMissingTextureNeverMakesAZeroStep)
     const QImage deska = KontrolerOknaPrzegladarkiTarrowind::drewnianeTlo(QSize(30, 30), QImage(), QImage());
     ASSERT_EQ(deska.size(), QSize(30, 30));
     EXPECT_EQ(qAlpha(deska.pixel(15, 15)), 0);
-    const QImage bezGory = KontrolerOknaPrzegladarkiTarrowind::drewnianeTlo(QSize(10, 8), QImage(), tekstura(5, 4, cialo));
+    const QImage bezGory =
+        KontrolerOknaPrzegladarkiTarrowind::drewnianeTlo(QSize(10, 8), QImage(), tekstura(5, 4, cialo));
     EXPECT_EQ(bezGory.pixel(0, 0), qRgb(0, 0, cialo)) << "the body then reaches the top edge";
     EXPECT_TRUE(KontrolerOknaPrzegladarkiTarrowind::drewnianeTlo(QSize(0, 0), QImage(), QImage()).isNull());
 }

@@ -1,6 +1,6 @@
+#include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
 #include "Browser/KontrolerKartyFasolki.h"
 #include "Browser/KontrolerKartyPortfolio.h"
-#include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
 #include "Browser/UstawieniaKartyFasolki.h"
 #include "Browser/UstawieniaKartyPortfolio.h"
 #include "Platform/Ui/SplitView.h"
@@ -157,8 +157,9 @@ TEST_F(PanelPrawy, EveryDragStepIsAnnouncedOnceVisibilityFirst)
     QStringList ogloszenia;
     QObject::connect(&kontroler, &KontrolerWidokuRozdzielonegoZPanelemPrawym::czyWidocznyPanelPrawyChanged,
                      [&] { ogloszenia << QStringLiteral("czyWidoczny"); });
-    QObject::connect(&kontroler, &KontrolerWidokuRozdzielonegoZPanelemPrawym::szerokoscPanelaPrawegoChanged,
-                     [&] { ogloszenia << QStringLiteral("szerokosc:") + QString::number(kontroler.szerokoscPanelaPrawego()); });
+    QObject::connect(&kontroler, &KontrolerWidokuRozdzielonegoZPanelemPrawym::szerokoscPanelaPrawegoChanged, [&] {
+        ogloszenia << QStringLiteral("szerokosc:") + QString::number(kontroler.szerokoscPanelaPrawego());
+    });
     przeciagnij({690, 680, 670});
     EXPECT_EQ(ogloszenia, QStringList({"czyWidoczny", "szerokosc:309", "czyWidoczny", "szerokosc:319", "czyWidoczny",
                                        "szerokosc:329"}));

@@ -79,7 +79,8 @@ TEST_F(Fabryka, EachWindowFactoryOpensOneShownWindowWithOneTabOfItsKind)
     ASSERT_NE(karta, nullptr);
     EXPECT_EQ(zFasolka->wybranaKartaPortfolio(), nullptr);
     EXPECT_EQ(karta->fasolka(), plan);
-    EXPECT_EQ(karta->kontrolerKartyFasolki()->fasolka(), plan) << "the bean reaches the controller before the tab is added";
+    EXPECT_EQ(karta->kontrolerKartyFasolki()->fasolka(), plan)
+        << "the bean reaches the controller before the tab is added";
     EXPECT_EQ(karta->kontrolerKartyFasolki()->kartaFasolki(), karta);
     EXPECT_EQ(karta->title(), QStringLiteral("Plan"));
     EXPECT_EQ(karta->icon().cacheKey(), plan->ikona().cacheKey());
@@ -148,7 +149,8 @@ TEST_F(Fabryka, TheMainBrowserIsTheLastActivatedVisibleBrowserWindow)
 {
     EXPECT_EQ(PrzegladarkaTarrowind::glownaPrzegladarka(), nullptr);
     PrzegladarkaTarrowind *pierwsza = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolio();
-    PrzegladarkaTarrowind *druga = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaDanejFasolki(fasolka(QStringLiteral("Plan")));
+    PrzegladarkaTarrowind *druga =
+        PrzegladarkaTarrowind::nowaPrzegladarkaZKartaDanejFasolki(fasolka(QStringLiteral("Plan")));
     QWidget *oknoPierwszej = pierwsza->windowController()->window();
     QWidget *oknoDrugiej = druga->windowController()->window();
     ASSERT_TRUE(aktywuj(oknoDrugiej));

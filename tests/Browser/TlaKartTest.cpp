@@ -46,13 +46,14 @@ TEST(TlaKartTest, TheGreenTextureRunsOnAcrossSiblingWidgetsFromTheWindowsCorner)
     lewe->setGeometry(7, 13, 100, 150);
     prawe->setGeometry(107, 13, 150, 180);
     const QImage obraz = okno.grab().toImage().convertToFormat(QImage::Format_ARGB32);
-    const QImage tekstura = ObrazyAplikacji::obraz(QStringLiteral("ZieloneTloKartyPortfolio"))
-                                .convertToFormat(QImage::Format_ARGB32);
+    const QImage tekstura =
+        ObrazyAplikacji::obraz(QStringLiteral("ZieloneTloKartyPortfolio")).convertToFormat(QImage::Format_ARGB32);
     ASSERT_GT(tekstura.height(), 1);
     for (const QRect &obszar : {lewe->geometry(), prawe->geometry()}) {
         for (int y = obszar.top(); y <= obszar.bottom(); ++y) {
             for (int x = obszar.left(); x <= obszar.right(); ++x)
-                ASSERT_EQ(obraz.pixel(x, y), tekstura.pixel(x % tekstura.width(), y % tekstura.height())) << x << "," << y;
+                ASSERT_EQ(obraz.pixel(x, y), tekstura.pixel(x % tekstura.width(), y % tekstura.height()))
+                    << x << "," << y;
         }
     }
 }
@@ -68,16 +69,16 @@ TEST(TlaKartTest, TheCardboardIsRoundAtTheTopSquareAndShadowedAtTheBottomAndWhol
     const QRect miejsce = szczegoly->geometry();
     EXPECT_EQ(miejsce, QRect(10, 0, 180, 140));
     sprawdzAlfe(narysuj(karton), {
-        {{10, 0}, 0, 100, "the top-left corner is rounded off"},
-        {{189, 0}, 0, 100, "the top-right corner is rounded off"},
-        {{10, 139}, 255, 255, "the bottom-left corner is square"},
-        {{189, 139}, 255, 255, "the bottom-right corner is square"},
-        {{100, 135}, 255, 255, "where the two shapes overlap there is no hole"},
-        {{100, 0}, 255, 255, "with no top margin the sheet reaches the top edge"},
-        {{192, 75}, 60, 254, "shadow right of the sheet"},
-        {{100, 143}, 60, 254, "shadow below the sheet"},
-        {{7, 75}, 0, 40, "little shadow left of the sheet"},
-    });
+                                     {{10, 0}, 0, 100, "the top-left corner is rounded off"},
+                                     {{189, 0}, 0, 100, "the top-right corner is rounded off"},
+                                     {{10, 139}, 255, 255, "the bottom-left corner is square"},
+                                     {{189, 139}, 255, 255, "the bottom-right corner is square"},
+                                     {{100, 135}, 255, 255, "where the two shapes overlap there is no hole"},
+                                     {{100, 0}, 255, 255, "with no top margin the sheet reaches the top edge"},
+                                     {{192, 75}, 60, 254, "shadow right of the sheet"},
+                                     {{100, 143}, 60, 254, "shadow below the sheet"},
+                                     {{7, 75}, 0, 40, "little shadow left of the sheet"},
+                                 });
 
     karton.setMarginesWidoku(30);
     karton.resize(201, 150);

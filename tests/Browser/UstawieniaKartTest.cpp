@@ -56,7 +56,8 @@ TEST(UstawieniaKartTest, AWidthIsStoredInSinglePrecisionAndReadsBackWidenedInThe
     EXPECT_EQ(drugaFasolki.ustawieniaKarty()->szerokoscPanelaPrawego(), 175.3000030517578);
     // What the next start of the program finds in the file.
     QSettings plik(UserDefaults::standard().fileName(), QSettings::IniFormat);
-    EXPECT_EQ(double(plik.value(QStringLiteral("KartaPortfolio.szerokoscPaskaNawigacji")).toFloat()), 175.3000030517578);
+    EXPECT_EQ(double(plik.value(QStringLiteral("KartaPortfolio.szerokoscPaskaNawigacji")).toFloat()),
+              175.3000030517578);
 }
 
 TEST(UstawieniaKartTest, AChangeIsStoredForNewTabsWhileAnOpenTabKeepsItsOwnValue)
@@ -120,8 +121,10 @@ QVariant odczytaj(const QString &klucz)
     const QHash<QString, std::function<QVariant()>> pola = {
         {QStringLiteral("KartaPortfolio.wybranyWidok"), [&] { return QVariant(p->wybranyWidok()); }},
         {QStringLiteral("KartaPortfolio.statusPaskaZakresu"), [&] { return QVariant(p->statusPaskaZakresu()); }},
-        {QStringLiteral("KartaPortfolio.szerokoscPanelaPrawego"), [&] { return QVariant(p->szerokoscPanelaPrawego()); }},
-        {QStringLiteral("KartaPortfolio.szerokoscPaskaNawigacji"), [&] { return QVariant(p->szerokoscPaskaNawigacji()); }},
+        {QStringLiteral("KartaPortfolio.szerokoscPanelaPrawego"),
+         [&] { return QVariant(p->szerokoscPanelaPrawego()); }},
+        {QStringLiteral("KartaPortfolio.szerokoscPaskaNawigacji"),
+         [&] { return QVariant(p->szerokoscPaskaNawigacji()); }},
         {QStringLiteral("KartaFasolki.szerokoscPanelaPrawego"),
          [&] { return QVariant(fasolki.ustawieniaKarty()->szerokoscPanelaPrawego()); }},
     };

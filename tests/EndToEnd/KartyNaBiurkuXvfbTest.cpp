@@ -3,11 +3,11 @@
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Browser/TabKit/BrowserWindowController.h"
 #include "Browser/TabKit/TabStripView.h"
-#include "Widgets/ZieloneZaznaczenie.h"
 #include "Model/Fasolka.h"
 #include "Model/StosCoreData.h"
 #include "Platform/ObrazyAplikacji.h"
 #include "Platform/Ui/WindowRegistry.h"
+#include "Widgets/ZieloneZaznaczenie.h"
 
 #include "Support/ZrzutOkna.h"
 

@@ -3,11 +3,12 @@
 #include "Actions/WidokZFokusemEdytora.h"
 #include "App/TarrowindAppDelegate.h"
 #include "App/UruchomienieProgramu.h"
+#include "Browser/ItemWidoku.h"
 #include "Browser/KartaFasolki.h"
 #include "Browser/KartaPortfolio.h"
 #include "Browser/KontrolerKartyFasolki.h"
 #include "Browser/KontrolerKartyPortfolio.h"
-#include "Browser/ItemWidoku.h"
+#include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
 #include "Browser/PrzegladarkaTarrowind.h"
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Browser/TabKit/BrowserWindowController.h"
@@ -17,13 +18,12 @@
 #include "Model/SpecKatalog.h"
 #include "Model/StosCoreData.h"
 #include "Platform/PowiadomienieOLimicieObserwacji.h"
-#include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerPotoku.h"
+#include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/KontrolerWidokuFasolki.h"
 #include "Views/KontrolerZawartosciFasolki.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
-#include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
 
 #include "Support/GeneratorPortfolio.h"
@@ -91,8 +91,8 @@ TEST_F(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndAB
     BrowserWindow *oknoPierwsze = m_oknoPierwsze;
     zrzutOkna(oknoPierwsze, QStringLiteral("portfolio-tab-at-start.png"));
 
-    PrzegladarkaTarrowind *archiwum = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(
-        rwpWidokArchiwum, true);
+    PrzegladarkaTarrowind *archiwum =
+        PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolioZWidokiemZUkrytymPaskiemNawigacji(rwpWidokArchiwum, true);
     KartaPortfolio *karta = archiwum->wybranaKartaPortfolio();
     ASSERT_NE(karta, nullptr);
     EXPECT_TRUE(karta->czyBiezacyWidokTo(rwpWidokArchiwum));
@@ -114,8 +114,8 @@ TEST_F(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndAB
     ASSERT_NE(fasolka, nullptr);
     ASSERT_TRUE(fasolka->ustawSpodziewanyRezultat(QStringLiteral("A shed that keeps the tools dry.")));
     const QDir katalogFasolki(fasolka->katalog()->plikowyURL());
-    for (const char *sciezka : {"Drawings/roof.svg", "Drawings/walls.svg", "Quotes/timber.txt", "Quotes/Old/2025.txt",
-                                "Photos/site.jpg"}) {
+    for (const char *sciezka :
+         {"Drawings/roof.svg", "Drawings/walls.svg", "Quotes/timber.txt", "Quotes/Old/2025.txt", "Photos/site.jpg"}) {
         const QString plik = katalogFasolki.filePath(QLatin1String(sciezka));
         ASSERT_TRUE(QDir().mkpath(QFileInfo(plik).path()));
         QFile(plik).open(QIODevice::WriteOnly);
@@ -130,12 +130,15 @@ TEST_F(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndAB
     // The folder's rows come in from a worker thread.
     ASSERT_TRUE(QTest::qWaitFor([drzewo] { return !drzewo->wczytuje(); }));
     for (const QString &nazwa : {QStringLiteral("Drawings"), QStringLiteral("Quotes")}) {
-        const QModelIndex katalog = drzewo->match(drzewo->index(0, 0), Qt::DisplayRole, nazwa, 1, Qt::MatchFixedString).value(0);
+        const QModelIndex katalog =
+            drzewo->match(drzewo->index(0, 0), Qt::DisplayRole, nazwa, 1, Qt::MatchFixedString).value(0);
         ASSERT_TRUE(katalog.isValid()) << nazwa.toStdString();
         zarys->widokZaryseli()->expand(katalog);
     }
-    const QModelIndex dach = drzewo->match(drzewo->index(0, 0), Qt::DisplayRole, QStringLiteral("roof.svg"), 1,
-                                           Qt::MatchFixedString | Qt::MatchRecursive).value(0);
+    const QModelIndex dach = drzewo
+                                 ->match(drzewo->index(0, 0), Qt::DisplayRole, QStringLiteral("roof.svg"), 1,
+                                         Qt::MatchFixedString | Qt::MatchRecursive)
+                                 .value(0);
     ASSERT_TRUE(dach.isValid());
     drzewo->setSelectionIndexPaths({dach});
     zrzutOkna(oknoFasolki, QStringLiteral("bean-tab-of-a-generated-bean.png"));
@@ -167,7 +170,8 @@ TEST_F(KartyProgramuXvfbTest, TheStartUpThenAnArchiveTabWithItsBarCollapsedAndAB
     ASSERT_NE(kartaPotoku, nullptr);
     Potok *potok = fasolka->potok();
     kartaPotoku->kontrolerKartyPortfolio()->pokazPotokWPortfolio(potok);
-    auto *widokPotoku = qobject_cast<KontrolerPotoku *>(kartaPotoku->kontrolerKartyPortfolio()->kontrolerBiezacegoWidokuSzczegolow());
+    auto *widokPotoku =
+        qobject_cast<KontrolerPotoku *>(kartaPotoku->kontrolerKartyPortfolio()->kontrolerBiezacegoWidokuSzczegolow());
     ASSERT_NE(widokPotoku, nullptr);
     EXPECT_EQ(kartaPotoku->title(), QStringLiteral("Flow: ") + potok->nazwa());
     widokPotoku->zaznaczFasolke(fasolka);
@@ -195,7 +199,8 @@ TEST_F(KartyProgramuXvfbTest, AFolderBeanShownInsideThePortfolioTab)
             fasolka = f;
     }
     ASSERT_NE(fasolka, nullptr);
-    ASSERT_TRUE(fasolka->ustawSpodziewanyRezultat(QStringLiteral("A greenhouse that grows tomatoes through the winter.")));
+    ASSERT_TRUE(
+        fasolka->ustawSpodziewanyRezultat(QStringLiteral("A greenhouse that grows tomatoes through the winter.")));
     const QDir katalogFasolki(fasolka->katalog()->plikowyURL());
     for (const char *sciezka : {"Plans/frame.svg", "Plans/glazing.svg", "Suppliers/glass.txt", "Suppliers/Old/2025.txt",
                                 "Seeds/list.txt", "budget.ods"}) {
@@ -216,8 +221,8 @@ TEST_F(KartyProgramuXvfbTest, AFolderBeanShownInsideThePortfolioTab)
     KontrolerDrzewa *drzewo = zarys->kontrolerDrzewa();
     // The folder's rows come in from a worker thread.
     ASSERT_TRUE(QTest::qWaitFor([drzewo] { return !drzewo->wczytuje(); }));
-    const QModelIndex plany = drzewo->match(drzewo->index(0, 0), Qt::DisplayRole, QStringLiteral("Plans"), 1,
-                                            Qt::MatchFixedString).value(0);
+    const QModelIndex plany =
+        drzewo->match(drzewo->index(0, 0), Qt::DisplayRole, QStringLiteral("Plans"), 1, Qt::MatchFixedString).value(0);
     ASSERT_TRUE(plany.isValid());
     zarys->widokZaryseli()->expand(plany);
     EXPECT_EQ(zarys->widokZaryseli()->header()->height(), 22);
@@ -236,8 +241,8 @@ TEST_F(KartyProgramuXvfbTest, TheWatchLimitNoticeAsASheetOnTheWindow)
     // Started after the notice's own turn: it runs inside the sheet's modal loop.
     QTimer::singleShot(0, m_oknoPierwsze, [&] {
         QWidget *arkusz = nullptr;
-        const bool pokazany = QTest::qWaitFor(
-            [&] { return (arkusz = QApplication::activeModalWidget()) && arkusz->isVisible(); }, 5000);
+        const bool pokazany =
+            QTest::qWaitFor([&] { return (arkusz = QApplication::activeModalWidget()) && arkusz->isVisible(); }, 5000);
         if (pokazany && QTest::qWaitForWindowExposed(arkusz)) {
             zrzutOkien({m_oknoPierwsze, arkusz}, QStringLiteral("watch-limit-notice.png"));
             if (auto *pole = qobject_cast<QMessageBox *>(arkusz))

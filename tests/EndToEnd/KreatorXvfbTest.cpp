@@ -28,8 +28,8 @@ TEST(KreatorXvfbTest, TheWelcomePageAndASheetOnARealDisplay)
     QRect ramkaArkusza;
     QTimer::singleShot(0, okno, [&] {
         QWidget *arkusz = nullptr;
-        const bool pokazany = QTest::qWaitFor(
-            [&] { return (arkusz = QApplication::activeModalWidget()) && arkusz->isVisible(); }, 5000);
+        const bool pokazany =
+            QTest::qWaitFor([&] { return (arkusz = QApplication::activeModalWidget()) && arkusz->isVisible(); }, 5000);
         if (pokazany && QTest::qWaitForWindowExposed(arkusz)) {
             ramkaArkusza = arkusz->frameGeometry();
             zrzutOkien({okno, arkusz}, QStringLiteral("kreator-arkusz.png"));

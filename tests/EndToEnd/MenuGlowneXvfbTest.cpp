@@ -43,7 +43,8 @@ TEST_F(MenuGlowneXvfbTest, TheFileMenuAndTheBeanMenuWithItsStatusSubmenuOverASel
     while (wiersz < lista->kontrolerTablicy()->rowCount()
            && !qobject_cast<Fasolka *>(lista->kontrolerTablicy()->obiektWWierszu(wiersz))->jestZKatalogiem())
         ++wiersz;
-    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualRect(lista->model()->index(wiersz, 1)).center());
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
+                      lista->visualRect(lista->model()->index(wiersz, 1)).center());
 
     QMenuBar *pasek = okno->menuBar();
     QAction *plik = pozycjaOTytule(pasek->actions(), QStringLiteral("&File"));

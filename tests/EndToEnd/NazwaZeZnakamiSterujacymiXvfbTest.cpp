@@ -18,13 +18,15 @@ TEST_F(UruchomionyProgram, ABeanNamedWithALineBreakIsDrawnOnOneLine)
     ASSERT_TRUE(QDir(m_baza.sciezka()).mkdir(QStringLiteral("Tarrowind/All Beans/_Main_Flow/") + nazwa));
     auto *lista = pierwszyWidoczny<WidokTabeliFasolkiPotoku>();
     ASSERT_NE(lista, nullptr);
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        for (int wiersz = 0; wiersz < lista->kontrolerTablicy()->rowCount(); ++wiersz)
-            if (auto *fasolka = qobject_cast<Fasolka *>(lista->kontrolerTablicy()->obiektWWierszu(wiersz)))
-                if (fasolka->nazwa() == nazwa)
-                    return true;
-        return false;
-    }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            for (int wiersz = 0; wiersz < lista->kontrolerTablicy()->rowCount(); ++wiersz)
+                if (auto *fasolka = qobject_cast<Fasolka *>(lista->kontrolerTablicy()->obiektWWierszu(wiersz)))
+                    if (fasolka->nazwa() == nazwa)
+                        return true;
+            return false;
+        },
+        3000));
     kartaPortfolio()->setTitle(nazwa);
     zrzutOkna(m_okno, QStringLiteral("nazwa-ze-znakami-sterujacymi.png"));
 }

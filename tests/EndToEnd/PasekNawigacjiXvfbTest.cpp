@@ -2,18 +2,18 @@
 #include "Support/ZrzutOkna.h"
 
 #include "Browser/KontrolerKartyPortfolio.h"
+#include "Browser/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
 #include "Browser/UstawieniaKartyPortfolio.h"
 #include "Platform/Ui/SplitView.h"
 #include "Views/KontrolerPaskaNawigacji.h"
-#include "Browser/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
 #include "Views/ListwaFiltra.h"
 #include "Views/WidokListwyZakresu.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 
 #include <QDragEnterEvent>
 #include <QGuiApplication>
-#include <QMimeData>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -34,7 +34,7 @@ protected:
         QProcess xdotool;
         xdotool.start(QStringLiteral("xdotool"), skrypt.split(QLatin1Char(' ')));
         return QTest::qWaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 10000)
-            && xdotool.exitCode() == 0;
+               && xdotool.exitCode() == 0;
     }
 
     bool przeciagnij(QPoint skad, QPoint dokad)
@@ -60,7 +60,8 @@ TEST_F(PasekNawigacjiXvfb, ArchivedBeansSelectedThenTheBarCollapsedAndDraggedBac
         GTEST_SKIP() << "needs xdotool (scripts/install-deps.sh installs it)";
     ASSERT_TRUE(QTest::qWaitForWindowExposed(m_okno));
 
-    WidokZaryseliPaskaNawigacji *pasek = kartaPortfolio()->kontrolerKartyPortfolio()->kontrolerPaskaNawigacji()->widokZaryseli();
+    WidokZaryseliPaskaNawigacji *pasek =
+        kartaPortfolio()->kontrolerKartyPortfolio()->kontrolerPaskaNawigacji()->widokZaryseli();
     const QModelIndex archiwum =
         pasek->model()->match(pasek->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("Archived Beans")).value(0);
     ASSERT_TRUE(archiwum.isValid());
@@ -129,8 +130,10 @@ TEST_F(PasekNawigacjiXvfb, AllBeansFilterBarInTheNarrowestWindow)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(m_okno));
     kartaPortfolio()->pokazWszystkieFasolki();
     SplitView *widok = rozdzielony()->widokRozdzielony();
-    const int szerokosc = m_okno->width() - widok->width() + int(KontrolerWidokuRozdzielonegoZPaskiemNawigacji::minimalnaSzerokoscPaska)
-                          + int(widok->dividerThickness()) + int(KontrolerWidokuRozdzielonegoZPaskiemNawigacji::minimalnaSzerokoscSzczegolow);
+    const int szerokosc = m_okno->width() - widok->width()
+                          + int(KontrolerWidokuRozdzielonegoZPaskiemNawigacji::minimalnaSzerokoscPaska)
+                          + int(widok->dividerThickness())
+                          + int(KontrolerWidokuRozdzielonegoZPaskiemNawigacji::minimalnaSzerokoscSzczegolow);
     m_okno->resize(szerokosc, m_okno->height());
     ListwaFiltra *listwa = nullptr;
     ASSERT_TRUE(QTest::qWaitFor([&] {

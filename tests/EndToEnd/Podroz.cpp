@@ -109,7 +109,8 @@ void Podroz::ponowneUruchomienieWysuwaNaPrzod(const QString &okno)
     const auto zPrzodu = [&](const QString &a, const QString &b) {
         const QString drzewo = uruchom(m_xwininfo, {QStringLiteral("-root"), QStringLiteral("-children")});
         for (const QString &linia : drzewo.split(QLatin1Char('\n'))) {
-            const QString id = QString::number(linia.trimmed().section(QLatin1Char(' '), 0, 0).toULongLong(nullptr, 16));
+            const QString id =
+                QString::number(linia.trimmed().section(QLatin1Char(' '), 0, 0).toULongLong(nullptr, 16));
             if (id == a || id == b)
                 return id;
         }
@@ -160,8 +161,8 @@ bool Podroz::czekajNaTytul(const QString &oczekiwany, int ms)
 QRect Podroz::geometria() const
 {
     QRect wynik;
-    for (const QString &linia : xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), m_okno})
-                                    .split(QLatin1Char('\n'))) {
+    for (const QString &linia :
+         xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), m_okno}).split(QLatin1Char('\n'))) {
         const QString klucz = linia.section(QLatin1Char('='), 0, 0);
         const int wartosc = linia.section(QLatin1Char('='), 1).toInt();
         if (klucz == QLatin1String("X"))
@@ -191,7 +192,8 @@ QImage Podroz::zrzut(const QString &krok)
         obszar |= geometria();
         m_okno = stare;
     }
-    const QString plik = sciezkaZrzutow() + QStringLiteral("/%1-%2.png").arg(++m_krok, 2, 10, QLatin1Char('0')).arg(krok);
+    const QString plik = sciezkaZrzutow()
+                         + QStringLiteral("/%1-%2.png").arg(++m_krok, 2, 10, QLatin1Char('0')).arg(krok);
     const QString ekran = sciezkaZrzutow() + QStringLiteral("/ekran.png");
     uruchom(m_import, {QStringLiteral("-window"), QStringLiteral("root"), ekran});
     const QImage obraz = QImage(ekran).copy(obszar);
@@ -295,9 +297,8 @@ void Podroz::wybierzStatusZMenuPodrecznego(const QPoint &wiersz, int ponizejStat
 void Podroz::zapiszPortfolio(const GeneratorPortfolio::Uklad &uklad, const QVariantMap &ustawienia)
 {
     ASSERT_TRUE(GeneratorPortfolio::zbuduj(m_baza.sciezka(), uklad).udany);
-    ASSERT_TRUE(m_rachunek.nadajWlasneTresci(R(), [this] {
-        return QStringLiteral("plik %1 podróży — zażółć\n").arg(++m_tresci).toUtf8();
-    }));
+    ASSERT_TRUE(m_rachunek.nadajWlasneTresci(
+        R(), [this] { return QStringLiteral("plik %1 podróży — zażółć\n").arg(++m_tresci).toUtf8(); }));
     ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(m_baza.sciezka()));
     UserDefaults &ustawieniaProgramu = UserDefaults::standard();
     for (auto it = ustawienia.cbegin(); it != ustawienia.cend(); ++it)
@@ -324,8 +325,8 @@ bool Podroz::czekajNaPlik(const QString &sciezka, int ms) const
 void Podroz::sprawdzRachunek(const QString &gdzie)
 {
     const QString roznica = m_rachunek.roznica();
-    EXPECT_TRUE(roznica.isEmpty()) << "after " << gdzie.toStdString() << " the files are not all there:"
-                                   << roznica.toStdString();
+    EXPECT_TRUE(roznica.isEmpty()) << "after " << gdzie.toStdString()
+                                   << " the files are not all there:" << roznica.toStdString();
 }
 
 QVariant Podroz::ustawienie(const QString &klucz) const

@@ -62,7 +62,10 @@ protected:
     static constexpr int pierwszyWierszListy = 157;
     static constexpr int wysokoscWierszaListy = 23;
     static constexpr int xNazwy = szerokoscPaska + 100;
-    static QPoint wierszListy(int wiersz) { return QPoint(xNazwy, pierwszyWierszListy + wiersz * wysokoscWierszaListy); }
+    static QPoint wierszListy(int wiersz)
+    {
+        return QPoint(xNazwy, pierwszyWierszListy + wiersz * wysokoscWierszaListy);
+    }
     static QRect nazwaWWierszu(int wiersz)
     {
         return QRect(szerokoscPaska + 60, pierwszyWierszListy - 8 + wiersz * wysokoscWierszaListy, 150, 16);

@@ -18,8 +18,9 @@ constexpr int wierszArchiwumPodNaglowkiem = 147;
 
 TEST_F(Podroz, DzienPracy)
 {
-    ASSERT_NO_FATAL_FAILURE(zapiszPortfolio({.potoki = 20, .fasolkiNaPotok = 50},
-                                            {{QStringLiteral("KartaPortfolio.szerokoscPaskaNawigacji"), szerokoscPaska}}));
+    ASSERT_NO_FATAL_FAILURE(
+        zapiszPortfolio({.potoki = 20, .fasolkiNaPotok = 50},
+                        {{QStringLiteral("KartaPortfolio.szerokoscPaskaNawigacji"), szerokoscPaska}}));
     const QString wszystkie = R(QStringLiteral("All Beans/"));
     ASSERT_TRUE(uruchomProgram());
     ASSERT_TRUE(czekajNaOkno());
@@ -109,7 +110,8 @@ TEST_F(Podroz, DzienPracy)
     pisz(rezultat);
     klawisze({QStringLiteral("Return")});
     const QString plikRezultatu = glowny + QStringLiteral("Seedlings/expected outcome.txt");
-    ASSERT_TRUE(poczekaj([&] { return KatalogTestowy::czytaj(plikRezultatu).contains(rezultat.toUtf8()); }, czasNaWynikMs))
+    ASSERT_TRUE(
+        poczekaj([&] { return KatalogTestowy::czytaj(plikRezultatu).contains(rezultat.toUtf8()); }, czasNaWynikMs))
         << "the expected outcome did not land on disk";
     m_rachunek.dolicz(KatalogTestowy::czytaj(plikRezultatu), plikRezultatu);
     zrzut(QStringLiteral("expected-outcome-typed"));
@@ -140,7 +142,8 @@ TEST_F(Podroz, DzienPracy)
     EXPECT_TRUE(czekajNaTytul(QStringLiteral("Flow: Main Flow"))) << tytul().toStdString();
     klawisze({QStringLiteral("ctrl+f"), QStringLiteral("ctrl+a")});
     pisz(QStringLiteral("Projekt 001"));
-    EXPECT_TRUE(poczekaj([&] { return pokazujeCos(nazwaWWierszu(3)) && !pokazujeCos(nazwaWWierszu(4)); }, czasNaWynikMs))
+    EXPECT_TRUE(
+        poczekaj([&] { return pokazujeCos(nazwaWWierszu(3)) && !pokazujeCos(nazwaWWierszu(4)); }, czasNaWynikMs))
         << "not four matches";
     zrzut(QStringLiteral("search"));
 

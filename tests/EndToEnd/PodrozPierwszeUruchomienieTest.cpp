@@ -12,7 +12,8 @@ namespace {
 bool deskaIStrona(const QImage &obraz)
 {
     const QColor deska = obraz.pixelColor(5, obraz.height() / 2);
-    return deska.red() > deska.blue() + 40 && obraz.pixelColor(obraz.width() / 2, obraz.height() / 2) == QColor(Qt::white);
+    return deska.red() > deska.blue() + 40
+           && obraz.pixelColor(obraz.width() / 2, obraz.height() / 2) == QColor(Qt::white);
 }
 
 } // namespace

@@ -29,8 +29,9 @@ TEST_F(Podroz, ZakonczenieIPonownyStart)
     // On the flow view's bottom bar, and "Divided into Flows" on All Beans' scope bar.
     const int przyciskPanelaPrawego = szerokoscPaska + 85;
     const int przyciskPodzialu = 669;
-    ASSERT_NO_FATAL_FAILURE(zapiszPortfolio({.potoki = 3, .fasolkiNaPotok = 12, .fasolkiNaArchiwumPotoku = 2},
-                                            {{QStringLiteral("KartaPortfolio.szerokoscPaskaNawigacji"), szerokoscPaska}}));
+    ASSERT_NO_FATAL_FAILURE(
+        zapiszPortfolio({.potoki = 3, .fasolkiNaPotok = 12, .fasolkiNaArchiwumPotoku = 2},
+                        {{QStringLiteral("KartaPortfolio.szerokoscPaskaNawigacji"), szerokoscPaska}}));
     ASSERT_TRUE(uruchomProgram());
     ASSERT_TRUE(czekajNaOkno()) << "exactly one browser window";
     EXPECT_TRUE(czekajNaTytul(QStringLiteral("Flow: Main Flow"))) << tytul().toStdString();
@@ -65,7 +66,8 @@ TEST_F(Podroz, ZakonczenieIPonownyStart)
     EXPECT_EQ(ustawienie(QStringLiteral("KartaPortfolio.wybranyWidok")).toString(), QStringLiteral("All Beans"));
     EXPECT_FALSE(ustawienie(QStringLiteral("KartaPortfolio.WszystkieFasolki.czyPodzialNaPotoki")).toBool());
     EXPECT_FALSE(ustawienie(QStringLiteral("KartaPortfolio.czyWidocznyPanelPrawy")).toBool());
-    EXPECT_NEAR(ustawienie(QStringLiteral("KartaPortfolio.szerokoscPaskaNawigacji")).toDouble(), szerokoscPaska + 50, 3);
+    EXPECT_NEAR(ustawienie(QStringLiteral("KartaPortfolio.szerokoscPaskaNawigacji")).toDouble(), szerokoscPaska + 50,
+                3);
 
     // Started again: as left, without the bean tab, the tall rows and the history.
     ASSERT_TRUE(uruchomProgram());
@@ -110,7 +112,8 @@ TEST_F(Podroz, ZakonczenieIPonownyStart)
     QTest::qWait(500);
     const QImage dwieKarty = zrzut(QStringLiteral("two-tabs"));
     const QColor drugieUcho = dwieKarty.pixelColor(6 + 184 + 100, gornaKrawedzKarty - 20);
-    EXPECT_GT(drugieUcho.green(), drugieUcho.red() + 15) << "above its title, where the desk showed, the second ear is green";
+    EXPECT_GT(drugieUcho.green(), drugieUcho.red() + 15)
+        << "above its title, where the desk showed, the second ear is green";
     kliknij(QPoint(6 + 184 + 200 - 28, yUcha));
     QTest::qWait(500);
     kliknij(QPoint(6 + 200 - 28, yUcha));

@@ -35,12 +35,14 @@ TEST_F(PoleceniaWProgramieXvfb, NewFolderOutsideTheRowsAndANewBeanSelected)
     QTest::mouseClick(m_okno->findChild<QAbstractButton *>(QStringLiteral("przyciskUkonczone")), Qt::LeftButton);
     QTest::mouseClick(m_okno->findChild<QAbstractButton *>(QStringLiteral("przyciskNowaFasolka")), Qt::LeftButton);
     DymekNowaRzecz *dymek = nullptr;
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        for (QWidget *widget : QApplication::topLevelWidgets())
-            if (auto *kandydat = qobject_cast<DymekNowaRzecz *>(widget); kandydat && kandydat->isVisible())
-                dymek = kandydat;
-        return dymek != nullptr;
-    }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            for (QWidget *widget : QApplication::topLevelWidgets())
+                if (auto *kandydat = qobject_cast<DymekNowaRzecz *>(widget); kandydat && kandydat->isVisible())
+                    dymek = kandydat;
+            return dymek != nullptr;
+        },
+        2000));
     QTest::keyClicks(dymek->poleNazwa(), QStringLiteral("Fresh bean"));
     QTest::keyClick(dymek->poleNazwa(), Qt::Key_Return);
     auto *tabela = widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno);

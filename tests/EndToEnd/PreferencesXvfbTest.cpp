@@ -44,7 +44,7 @@ TEST(PreferencesXvfbTest, PreferencesWithTheChangeSheetAndAboutOnARealDisplay)
     preferencje.window()->move(100, 100);
 
     const QString nowe = dir.katalog(QStringLiteral("Dokumenty/bardzo dluga nazwa folderu, ktory lezy gleboko "
-                                                     "w drzewie katalogow uzytkownika/Nowe miejsce"));
+                                                    "w drzewie katalogow uzytkownika/Nowe miejsce"));
     wybor.dodajOdpowiedz(nowe);
     preferencje.openChangePortfolioLocationPanel(nullptr);
     ChangePortfolioLocationPanel &panel = *preferencje.changePortfolioLocationController->panel();

@@ -1,4 +1,3 @@
-#include "Widgets/ZieloneZaznaczenie.h"
 #include "Model/BazaFasolek.h"
 #include "Model/Fasolka.h"
 #include "Model/Potok.h"
@@ -7,6 +6,7 @@
 #include "Widgets/GreenDropBorderView.h"
 #include "Widgets/KontrolerTablicy.h"
 #include "Widgets/WhitePaperTableView.h"
+#include "Widgets/ZieloneZaznaczenie.h"
 
 #include "Support/GeneratorPortfolio.h"
 #include "Support/KatalogTestowy.h"

@@ -4,8 +4,8 @@
 #include "Browser/TloZielonegoWidokuKartyPortfolio.h"
 #include "Browser/WidokRozdzielonyPotoku.h"
 #include "Browser/WidokRozdzielonyZPaskiemNawigacji.h"
-#include "Widgets/ZieloneZaznaczenie.h"
 #include "Platform/ObrazyAplikacji.h"
+#include "Widgets/ZieloneZaznaczenie.h"
 
 #include <gtest/gtest.h>
 
@@ -91,7 +91,8 @@ TEST(TlaKartXvfbTest, BackgroundsAndSplitViewsOnARealDisplay)
     zrzut.save(katalog + QStringLiteral("/tab-backgrounds-and-split-views.png"));
 
     ASSERT_EQ(zrzut.width(), okno.width()) << "the checks below count one pixel per point";
-    const QImage zielen = ObrazyAplikacji::obraz(QStringLiteral("ZieloneTloKartyPortfolio")).convertToFormat(QImage::Format_ARGB32);
+    const QImage zielen =
+        ObrazyAplikacji::obraz(QStringLiteral("ZieloneTloKartyPortfolio")).convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(zrzut.pixel(3, 3), zielen.pixel(3, 3)) << "the green surface starts its tiles at the window's corner";
     EXPECT_EQ(kontroler.szerokoscPanelaPrawego(), 300.0);
     const QRectF rowek = nawigacja->dividerRect(0);

@@ -36,7 +36,7 @@ protected:
     };
     Odpowiedz znajdz(const QString &wzgledna)
     {
-        bool rowny = true;  // so that a NO is known to be written
+        bool rowny = true; // so that a NO is known to be written
         QObject *obiekt = AnalizatorUrlaModelu::znajdzObiektZawierajacyURLISprawdzCzyURLJestRowny(R(wzgledna), &rowny);
         return {obiekt, rowny};
     }
@@ -148,7 +148,9 @@ TEST_F(AnalizatorUrlaModeluTest, ContainerOfAnItemIsWhatHoldsIt)
     Potok *glowny = baza->potokGlowny();
     ArchiwumPotoku *archiwumGlownego = baza->archiwum()->archiwumPotokuDlaPotoku(glowny);
 
-    auto kontener = [&](const QString &wzgledna) { return AnalizatorUrlaModelu::znajdzObiektZawierajacyURL(R(wzgledna)); };
+    auto kontener = [&](const QString &wzgledna) {
+        return AnalizatorUrlaModelu::znajdzObiektZawierajacyURL(R(wzgledna));
+    };
     EXPECT_EQ(kontener(QStringLiteral("All Beans/_Main_Flow/notes.txt")), glowny);
     EXPECT_EQ(kontener(QStringLiteral("All Beans/_Main_Flow/_Done/old.txt")), glowny);
     EXPECT_EQ(kontener(QStringLiteral("Archived Beans/_Main_Flow/ancient.txt")), archiwumGlownego);
@@ -164,9 +166,11 @@ TEST_F(AnalizatorUrlaModeluTest, ContainerOfAnItemIsWhatHoldsIt)
 TEST_F(AnalizatorUrlaModeluTest, ContainmentIsComponentWiseInPrecomposedForm)
 {
     bool rowny = true;
-    EXPECT_TRUE(AnalizatorUrlaModelu::url1ZawieraSieWIJestRowny(QStringLiteral("/a/b/c"), QStringLiteral("/a/b"), &rowny));
+    EXPECT_TRUE(
+        AnalizatorUrlaModelu::url1ZawieraSieWIJestRowny(QStringLiteral("/a/b/c"), QStringLiteral("/a/b"), &rowny));
     EXPECT_FALSE(rowny);
-    EXPECT_TRUE(AnalizatorUrlaModelu::url1ZawieraSieWIJestRowny(QStringLiteral("/a/b/"), QStringLiteral("/a/b"), &rowny));
+    EXPECT_TRUE(
+        AnalizatorUrlaModelu::url1ZawieraSieWIJestRowny(QStringLiteral("/a/b/"), QStringLiteral("/a/b"), &rowny));
     EXPECT_TRUE(rowny);
     EXPECT_FALSE(AnalizatorUrlaModelu::url1ZawieraSieWIJestRowny(QStringLiteral("/a/bc"), QStringLiteral("/a/b")));
     EXPECT_FALSE(AnalizatorUrlaModelu::url1ZawieraSieWIJestRowny(QStringLiteral("/a"), QStringLiteral("/a/b")));
@@ -175,8 +179,10 @@ TEST_F(AnalizatorUrlaModeluTest, ContainmentIsComponentWiseInPrecomposedForm)
     EXPECT_FALSE(AnalizatorUrlaModelu::firstURLIsContainedIn(QStringLiteral("/a/b"), QStringLiteral("/a/b")));
     EXPECT_TRUE(AnalizatorUrlaModelu::firstURLIsContainedIn(QStringLiteral("/a/b/c"), QStringLiteral("/a/b")));
     // Names that differ only in normalisation are two items on Linux.
-    EXPECT_FALSE(AnalizatorUrlaModelu::firstURLIsEqualTo(QStringLiteral("/x/Cafe\u0301"), QStringLiteral("/x/Caf\u00e9")));
-    EXPECT_FALSE(AnalizatorUrlaModelu::firstURLIsContainedIn(QStringLiteral("/x/Caf\u00e9/m"), QStringLiteral("/x/Cafe\u0301")));
+    EXPECT_FALSE(
+        AnalizatorUrlaModelu::firstURLIsEqualTo(QStringLiteral("/x/Cafe\u0301"), QStringLiteral("/x/Caf\u00e9")));
+    EXPECT_FALSE(
+        AnalizatorUrlaModelu::firstURLIsContainedIn(QStringLiteral("/x/Caf\u00e9/m"), QStringLiteral("/x/Cafe\u0301")));
     EXPECT_FALSE(AnalizatorUrlaModelu::firstURLIsEqualTo(QStringLiteral("/x/a"), QStringLiteral("/x/A")));
 }
 
@@ -194,8 +200,9 @@ TEST_F(AnalizatorUrlaModeluTest, PortfolioInsideDownloadsKeepsItsOwnAnswers)
     EXPECT_EQ(AnalizatorUrlaModelu::znajdzObiektZawierajacyURLISprawdzCzyURLJestRowny(fasolka),
               glowny->znajdzFasolkeONazwie(QStringLiteral("bean")));
     EXPECT_EQ(AnalizatorUrlaModelu::znajdzObiektZawierajacyURL(fasolka), glowny);
-    EXPECT_EQ(AnalizatorUrlaModelu::znajdzObiektZawierajacyURLISprawdzCzyURLJestRowny(pobrane + QStringLiteral("/other")),
-              nullptr);
+    EXPECT_EQ(
+        AnalizatorUrlaModelu::znajdzObiektZawierajacyURLISprawdzCzyURLJestRowny(pobrane + QStringLiteral("/other")),
+        nullptr);
 
     // Where a Downloads item exists, it answers for Downloads outside the portfolio.
     PobraneRzeczy *rzecz = PobraneRzeczy::zarzadzanyObiektPobraneRzeczy();

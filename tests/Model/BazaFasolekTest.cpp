@@ -259,7 +259,8 @@ TEST_F(BazaFasolekTest, RePointingToAnEmptyLocationLeavesOnlyTheNewMainFlowAndAn
     EXPECT_TRUE(zarchiwizowana->zostalaUsunieta());
     EXPECT_EQ(m_zdarzeniaObserwatora, (QStringList{QStringLiteral("setupEventListener"),
                                                    QStringLiteral("updateEventListenerAfterUrlBazowyChange")}));
-    EXPECT_TRUE(KatalogTestowy::istnieje(R(QStringLiteral("All Beans/Work/a.txt")))) << "the old portfolio is untouched";
+    EXPECT_TRUE(KatalogTestowy::istnieje(R(QStringLiteral("All Beans/Work/a.txt"))))
+        << "the old portfolio is untouched";
 }
 
 TEST_F(BazaFasolekTest, FlowsAndFlowArchivesAreMatchedByFolderNameNotByDisplayName)

@@ -1,6 +1,6 @@
+#include "Model/BytSystemuPlikow.h"
 #include "Model/BytKatalogu.h"
 #include "Model/BytPlikuTekstowego.h"
-#include "Model/BytSystemuPlikow.h"
 #include "Model/StosCoreData.h"
 
 #include "Platform/DesktopServices.h"
@@ -24,7 +24,11 @@ class NagrywajaceUslugi : public DesktopServices
 public:
     QStringList *otwarte;
     QStringList *pokazane;
-    NagrywajaceUslugi(QStringList *o, QStringList *p) : otwarte(o), pokazane(p) {}
+    NagrywajaceUslugi(QStringList *o, QStringList *p)
+        : otwarte(o)
+        , pokazane(p)
+    {
+    }
     bool openInDefaultApplication(const QString &path) override
     {
         otwarte->append(path);
@@ -265,7 +269,8 @@ TEST_F(BytTest, SearchByUrlDescendsAndAnswersNothingForHiddenOrUnknownPaths)
     EXPECT_TRUE(rowny);
     EXPECT_EQ(korzen->znajdzBytZURL(dir.sciezka(QStringLiteral("a/.ukryty/y")), &rowny), nullptr);
     EXPECT_FALSE(rowny);
-    EXPECT_EQ(korzen->znajdzBytZURL(dir.sciezka(QStringLiteral("ab")), &rowny), nullptr) << "containment is by component";
+    EXPECT_EQ(korzen->znajdzBytZURL(dir.sciezka(QStringLiteral("ab")), &rowny), nullptr)
+        << "containment is by component";
     EXPECT_EQ(korzen->znajdzBytZURL(dir.sciezka(QStringLiteral("a/b/x.txt/")), &rowny), x);
     EXPECT_TRUE(rowny);
 }

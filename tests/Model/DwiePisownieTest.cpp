@@ -31,8 +31,8 @@ const QString naiveNfd = S("Archived Beans/Work/Nai\u0308ve");
 using Uklad = QList<std::pair<QString, const char *>>;
 
 const Uklad bliznietaPotokow{{flowNfc + S("/a.txt"), "a"}, {flowNfd + S("/_Ready/b.txt"), "b"}};
-const Uklad bliznietaFasolek{{cafeNfc + S("/menu.txt"), "menu"}, {cafeNfd + S("/karta.txt"), "karta"},
-                             {S("All Beans/Play/x"), "x"}};
+const Uklad bliznietaFasolek{
+    {cafeNfc + S("/menu.txt"), "menu"}, {cafeNfd + S("/karta.txt"), "karta"}, {S("All Beans/Play/x"), "x"}};
 const Uklad bliznietaWArchiwum{{naiveNfc, "nfc"}, {naiveNfd, "nfd"}, {S("All Beans/Work/w"), "w"}};
 
 class DwiePisownie : public OperacjeTestowe
@@ -107,7 +107,7 @@ struct Blizniaki
 {
     const char *nazwa;
     Uklad uklad;
-    QStringList oczekiwane;  // lines of the graph's description
+    QStringList oczekiwane; // lines of the graph's description
 };
 
 void PrintTo(const Blizniaki &przypadek, std::ostream *os)
@@ -120,12 +120,13 @@ class BliznietaWGrafie : public DwiePisownie, public ::testing::WithParamInterfa
 };
 
 const Blizniaki blizniaki[] = {
-    {"FlowsInAllBeans", bliznietaPotokow,
+    {"FlowsInAllBeans",
+     bliznietaPotokow,
      {S("flow ") + flowNfc, S("flow ") + flowNfd, S("bean %1/a.txt 2 in Fl\u00f6w").arg(flowNfc),
       S("bean %1/_Ready/b.txt 5 in Flo\u0308w").arg(flowNfd)}},
-    {"BeansInOneFlow", bliznietaFasolek,
-     {S("bean %1 2 in Work").arg(cafeNfc), S("bean %1 2 in Work").arg(cafeNfd)}},
-    {"BeansInOneFlowArchive", bliznietaWArchiwum,
+    {"BeansInOneFlow", bliznietaFasolek, {S("bean %1 2 in Work").arg(cafeNfc), S("bean %1 2 in Work").arg(cafeNfd)}},
+    {"BeansInOneFlowArchive",
+     bliznietaWArchiwum,
      {S("archived %1 in Work").arg(naiveNfc), S("archived %1 in Work").arg(naiveNfd)}},
 };
 
@@ -141,7 +142,9 @@ TEST_P(BliznietaWGrafie, BothAreItemsOfTheGraphAndAReReadKeepsThem)
 }
 
 INSTANTIATE_TEST_SUITE_P(Uklady, BliznietaWGrafie, ::testing::ValuesIn(blizniaki),
-                         [](const ::testing::TestParamInfo<Blizniaki> &wiersz) { return std::string(wiersz.param.nazwa); });
+                         [](const ::testing::TestParamInfo<Blizniaki> &wiersz) {
+                             return std::string(wiersz.param.nazwa);
+                         });
 
 // --- each twin is acted on alone
 
@@ -149,10 +152,10 @@ struct Operacja
 {
     const char *nazwa;
     Uklad uklad;
-    QString dzialajNa;  // the twin acted on: a flow folder or a bean, by path
+    QString dzialajNa; // the twin acted on: a flow folder or a bean, by path
     std::function<bool(DwiePisownie &, BladOperacji *)> operacja;
-    QString wynik;      // where the item acted on lies after
-    QString blizniak;   // the other twin, which keeps its object, path and bytes
+    QString wynik;    // where the item acted on lies after
+    QString blizniak; // the other twin, which keeps its object, path and bytes
 };
 
 void PrintTo(const Operacja &przypadek, std::ostream *os)
@@ -191,7 +194,9 @@ const Operacja operacje[] = {
      [](DwiePisownie &t, BladOperacji *b) { return t.fasolkaPod(cafeNfd)->ustawStatus(Fasolka::sfUkonczona, b); },
      S("All Beans/Work/_Done/Cafe\u0301"), cafeNfc},
     {"MoveABeanToAnotherFlow", bliznietaFasolek, cafeNfc,
-     [](DwiePisownie &t, BladOperacji *) { return t.fasolkaPod(cafeNfc)->przeniesDoPotoku(t.baza()->znajdzPotokONazwie(S("Play"))); },
+     [](DwiePisownie &t, BladOperacji *) {
+         return t.fasolkaPod(cafeNfc)->przeniesDoPotoku(t.baza()->znajdzPotokONazwie(S("Play")));
+     },
      S("All Beans/Play/Caf\u00e9"), cafeNfd},
     {"ArchiveABean", bliznietaFasolek, cafeNfd,
      [](DwiePisownie &t, BladOperacji *b) { return t.fasolkaPod(cafeNfd)->ustawStatus(Fasolka::sfZarchiwizowana, b); },
@@ -225,7 +230,9 @@ TEST_P(JedenZBlizniakow, MovesAloneAndLeavesTheOtherAsItWas)
 }
 
 INSTANTIATE_TEST_SUITE_P(Operacje, JedenZBlizniakow, ::testing::ValuesIn(operacje),
-                         [](const ::testing::TestParamInfo<Operacja> &wiersz) { return std::string(wiersz.param.nazwa); });
+                         [](const ::testing::TestParamInfo<Operacja> &wiersz) {
+                             return std::string(wiersz.param.nazwa);
+                         });
 
 // --- another program re-spells a name
 
@@ -233,10 +240,10 @@ struct ZmianaPisowni
 {
     const char *nazwa;
     Uklad uklad;
-    QString usun;       // taken away first, when given: the twin whose spelling the other takes
+    QString usun; // taken away first, when given: the twin whose spelling the other takes
     QString z;
     QString na;
-    QString zgloszony;  // the folder the watcher reports
+    QString zgloszony; // the folder the watcher reports
 };
 
 void PrintTo(const ZmianaPisowni &przypadek, std::ostream *os)
@@ -275,7 +282,9 @@ TEST_P(InnaPisownia, EndsInTheGraphOfAFreshBuild)
 }
 
 INSTANTIATE_TEST_SUITE_P(Zmiany, InnaPisownia, ::testing::ValuesIn(zmianyPisowni),
-                         [](const ::testing::TestParamInfo<ZmianaPisowni> &wiersz) { return std::string(wiersz.param.nazwa); });
+                         [](const ::testing::TestParamInfo<ZmianaPisowni> &wiersz) {
+                             return std::string(wiersz.param.nazwa);
+                         });
 
 // --- a typed name finds its item in either spelling
 

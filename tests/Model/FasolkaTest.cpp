@@ -48,12 +48,22 @@ protected:
     static const QStringList &zaleznePodBytem()
     {
         static const QStringList klucze{
-            QStringLiteral("nazwa"),          QStringLiteral("ikona"),          QStringLiteral("rodzajFasolki"),
-            QStringLiteral("statusFasolki"),  QStringLiteral("spodziewanyRezultat"),
-            QStringLiteral("tekstowyStatusFasolki"), QStringLiteral("ikonaStatusuFasolki"),
-            QStringLiteral("jestWInkubacji"), QStringLiteral("jestAktywna"),    QStringLiteral("jestOczekujaca"),
-            QStringLiteral("jestNieaktywna"), QStringLiteral("jestGotowa"),     QStringLiteral("jestUkonczona"),
-            QStringLiteral("jestZarchiwizowana"), QStringLiteral("jestZPlikiem"), QStringLiteral("jestZKatalogiem"),
+            QStringLiteral("nazwa"),
+            QStringLiteral("ikona"),
+            QStringLiteral("rodzajFasolki"),
+            QStringLiteral("statusFasolki"),
+            QStringLiteral("spodziewanyRezultat"),
+            QStringLiteral("tekstowyStatusFasolki"),
+            QStringLiteral("ikonaStatusuFasolki"),
+            QStringLiteral("jestWInkubacji"),
+            QStringLiteral("jestAktywna"),
+            QStringLiteral("jestOczekujaca"),
+            QStringLiteral("jestNieaktywna"),
+            QStringLiteral("jestGotowa"),
+            QStringLiteral("jestUkonczona"),
+            QStringLiteral("jestZarchiwizowana"),
+            QStringLiteral("jestZPlikiem"),
+            QStringLiteral("jestZKatalogiem"),
         };
         return klucze;
     }
@@ -145,7 +155,8 @@ TEST_F(FasolkaTest, EverythingReadFromTheEntityIsAnnouncedWhenTheEntityOrItsUrlC
     obserwujZaleznePodBytem(licznik, fasolka);
 
     katalog(QStringLiteral("All Beans/Work/_Done"));
-    ASSERT_TRUE(QDir().rename(R(QStringLiteral("All Beans/Work/Projekt")), R(QStringLiteral("All Beans/Work/_Done/Projekt"))));
+    ASSERT_TRUE(
+        QDir().rename(R(QStringLiteral("All Beans/Work/Projekt")), R(QStringLiteral("All Beans/Work/_Done/Projekt"))));
     fasolka->bytFasolki()->setPlikowyURL(R(QStringLiteral("All Beans/Work/_Done/Projekt")));
     for (const QString &klucz : zaleznePodBytem())
         EXPECT_EQ(licznik[klucz], 1) << qPrintable(klucz);

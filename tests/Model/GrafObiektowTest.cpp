@@ -15,8 +15,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QPointer>
 
@@ -93,12 +93,13 @@ TEST_F(GrafObiektowTest, RemovingAFlowIsSeenByItsObserversWithBothSidesAlreadyCh
                          .arg(potok->bazaFasolek() ? 1 : 0)
                          .arg(baza->potoki().contains(potok) ? 1 : 0);
     });
-    QObject::connect(baza, &BazaFasolek::potokiChanged, [&](const QList<Potok *> &dodane, const QList<Potok *> &usuniete) {
-        zdarzenia << QStringLiteral("baza 1: +%1 -%2 potok.baza=%3")
-                         .arg(dodane.size())
-                         .arg(usuniete.size())
-                         .arg(potok->bazaFasolek() ? 1 : 0);
-    });
+    QObject::connect(baza, &BazaFasolek::potokiChanged,
+                     [&](const QList<Potok *> &dodane, const QList<Potok *> &usuniete) {
+                         zdarzenia << QStringLiteral("baza 1: +%1 -%2 potok.baza=%3")
+                                          .arg(dodane.size())
+                                          .arg(usuniete.size())
+                                          .arg(potok->bazaFasolek() ? 1 : 0);
+                     });
     QObject::connect(baza, &BazaFasolek::potokiChanged, [&] { zdarzenia << QStringLiteral("baza 2"); });
 
     RelacjeModelu::potoki.usun(baza, {potok});

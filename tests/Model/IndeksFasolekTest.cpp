@@ -28,8 +28,9 @@ void sprawdzWyszukiwanie(BazaFasolek *baza, const QString &poKroku)
         EXPECT_EQ(AnalizatorUrlaModelu::znajdzObiektZawierajacyURLISprawdzCzyURLJestRowny(url), fasolka)
             << poKroku.toStdString() << ": " << url.toStdString();
         if (fasolka->katalog()) {
-            EXPECT_EQ(AnalizatorUrlaModelu::znajdzObiektZawierajacyURLISprawdzCzyURLJestRowny(url + QStringLiteral("/x")),
-                      static_cast<QObject *>(fasolka->katalog()))
+            EXPECT_EQ(
+                AnalizatorUrlaModelu::znajdzObiektZawierajacyURLISprawdzCzyURLJestRowny(url + QStringLiteral("/x")),
+                static_cast<QObject *>(fasolka->katalog()))
                 << poKroku.toStdString() << ": inside " << url.toStdString();
         }
     }
@@ -47,19 +48,24 @@ TEST_F(IndeksFasolekTest, TheLookUpFindsEveryBeanAfterEachWayABeanMovesOrIsRenam
     Potok *glowny = baza->potokGlowny();
     Potok *work = baza->znajdzPotokONazwie(QStringLiteral("Work"));
     ASSERT_TRUE(glowny && work);
-    const auto fasolka = [&](Potok *potok, const char *nazwa) { return potok->znajdzFasolkeONazwie(QString::fromUtf8(nazwa)); };
+    const auto fasolka = [&](Potok *potok, const char *nazwa) {
+        return potok->znajdzFasolkeONazwie(QString::fromUtf8(nazwa));
+    };
 
     const std::pair<const char *, std::function<bool()>> kroki[] = {
         {"status change", [&] { return fasolka(glowny, "a.txt")->ustawStatus(Fasolka::sfGotowa); }},
         {"rename", [&] { return fasolka(glowny, "B")->zmienNazweBytuFasolkiNaDysku(QStringLiteral("Żuk")); }},
         {"move to another flow", [&] { return fasolka(glowny, "c.pdf")->przeniesDoPotoku(work); }},
         {"archive", [&] { return fasolka(work, "D")->ustawStatus(Fasolka::sfZarchiwizowana); }},
-        {"reactivate", [&] {
-             return baza->archiwum()->archiwaPotokow().elementy().first()->fasolki().elementy().first()->ustawStatus(Fasolka::sfAktywna);
+        {"reactivate",
+         [&] {
+             return baza->archiwum()->archiwaPotokow().elementy().first()->fasolki().elementy().first()->ustawStatus(
+                 Fasolka::sfAktywna);
          }},
         {"flow renamed", [&] { return work->zmienNazwePotokuNaDysku(QStringLiteral("Praca")); }},
         {"wrapped into a folder", [&] { return fasolka(glowny, "a.txt")->opakujFasolkePlikowaWKatalog(); }},
-        {"re-spelled by another program and read again", [&] {
+        {"re-spelled by another program and read again",
+         [&] {
              const QString stara = R(QStringLiteral("All Beans/_Main_Flow/_Incubation/Żuk"));
              const bool udane = QDir().rename(stara, stara.normalized(QString::NormalizationForm_D));
              baza->synchronizujZDyskiem();

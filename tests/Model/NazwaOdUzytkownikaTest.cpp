@@ -10,9 +10,9 @@ namespace {
 TEST(NazwaOdUzytkownikaTest, EachKindOfItemRefusesItsOwnNames)
 {
     const QString opis = QStringLiteral("opis");
-    for (const QString &zla : {QString(), QStringLiteral("."), QStringLiteral(".."), QStringLiteral("a/b"),
-                               QString(QStringLiteral("a") + QChar(u'\0')),
-                               QString(QStringLiteral("lone ") + QChar(0xD800))}) {
+    for (const QString &zla :
+         {QString(), QStringLiteral("."), QStringLiteral(".."), QStringLiteral("a/b"),
+          QString(QStringLiteral("a") + QChar(u'\0')), QString(QStringLiteral("lone ") + QChar(0xD800))}) {
         BladOperacji blad;
         EXPECT_FALSE(NazwaOdUzytkownika::sprawdz(zla, NazwaOdUzytkownika::rnElement, opis, &blad)) << qPrintable(zla);
         EXPECT_EQ(blad.opis, opis);

@@ -26,8 +26,8 @@ protected:
         katalog(QStringLiteral("Archived Beans"));
         plik(QStringLiteral("All Beans/Flow/_Ready/Stara.txt"));
         // The folders above the roots, the two roots and the two flow folders.
-        const QString powod = LimitObserwacji::pozwolNaJeszcze(
-            LimitObserwacji::katalogowPowyzej(R(QStringLiteral("All Beans"))) + 2 + 2);
+        const QString powod =
+            LimitObserwacji::pozwolNaJeszcze(LimitObserwacji::katalogowPowyzej(R(QStringLiteral("All Beans"))) + 2 + 2);
         if (!powod.isEmpty())
             GTEST_SKIP() << qPrintable(powod);
     }
@@ -43,9 +43,13 @@ protected:
     {
         ObserwatorZmianNaDysku::zainstaluj(0.05, odstep);
         auto *obserwator = dynamic_cast<ObserwatorZmianNaDysku *>(baza()->obserwatorZmianNaDysku());
-        return obserwator && QTest::qWaitFor([&] {
-            return obserwator->events() && obserwator->events()->czyNieobserwowany(R(QStringLiteral("All Beans/Flow/_Ready")));
-        }, czasNaZdarzenieMs);
+        return obserwator
+               && QTest::qWaitFor(
+                   [&] {
+                       return obserwator->events()
+                              && obserwator->events()->czyNieobserwowany(R(QStringLiteral("All Beans/Flow/_Ready")));
+                   },
+                   czasNaZdarzenieMs);
     }
     QStringList fasolkiPotoku()
     {
@@ -89,11 +93,12 @@ INSTANTIATE_TEST_SUITE_P(
         ZmianaInnegoProgramu{"a bean made",
                              [](const QString &ready) { return QFile(ready + "/Nowa.txt").open(QIODevice::WriteOnly); },
                              {QStringLiteral("Nowa.txt"), QStringLiteral("Stara.txt")}},
-        ZmianaInnegoProgramu{"a bean removed", [](const QString &ready) { return QFile::remove(ready + "/Stara.txt"); },
-                             {}},
-        ZmianaInnegoProgramu{"a bean renamed",
-                             [](const QString &ready) { return QFile::rename(ready + "/Stara.txt", ready + "/Inna.txt"); },
-                             {QStringLiteral("Inna.txt")}}),
+        ZmianaInnegoProgramu{
+            "a bean removed", [](const QString &ready) { return QFile::remove(ready + "/Stara.txt"); }, {}},
+        ZmianaInnegoProgramu{
+            "a bean renamed",
+            [](const QString &ready) { return QFile::rename(ready + "/Stara.txt", ready + "/Inna.txt"); },
+            {QStringLiteral("Inna.txt")}}),
     [](const ::testing::TestParamInfo<ZmianaInnegoProgramu> &wiersz) {
         return std::string("Zmiana") + std::to_string(wiersz.index);
     });

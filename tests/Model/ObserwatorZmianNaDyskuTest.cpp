@@ -66,7 +66,7 @@ protected:
     {
         SpecKatalog *spec = SpecKatalog::sharedSpecKatalog();
         const int katalogow = policzKatalogi(spec->url(SpecKatalog::suWszystkieFasolki))
-                            + policzKatalogi(spec->url(SpecKatalog::suArchiwum));
+                              + policzKatalogi(spec->url(SpecKatalog::suArchiwum));
         return events() && czekaj([&] { return events()->liczbaObserwowanychKatalogow() == katalogow; });
     }
     BazaFasolek *zbudujIObserwuj()
@@ -138,7 +138,7 @@ TEST_F(ObserwatorZmianNaDyskuTest, FolderRenamedInsideABeanKeepsCorrectPathsForL
     EXPECT_EQ(ogrod->znajdzBytZOstatnimKomponentemSciezki(QStringLiteral("old")), nullptr);
     auto *nowy = qobject_cast<BytKatalogu *>(ogrod->znajdzBytZOstatnimKomponentemSciezki(QStringLiteral("new")));
     ASSERT_NE(nowy, nullptr);
-    ASSERT_EQ(nowy->bytyWewnetrzne().size(), 1);  // as a view showing it reads it
+    ASSERT_EQ(nowy->bytyWewnetrzne().size(), 1); // as a view showing it reads it
 
     zapisz(R(QStringLiteral("All Beans/_Main_Flow/Garden/new/sprout.txt")));
     ASSERT_TRUE(czekaj([&] { return nowy->bytyWewnetrzneBezOdczytu().size() == 2; }));
@@ -156,22 +156,25 @@ BytKatalogu *dziecko(BytKatalogu *katalog, const QString &nazwa)
 // a prepared one under its name: the object stays, and its shown sub-folders show the new contents.
 TEST_F(ObserwatorZmianNaDyskuTest, FolderReplacedInPlaceShowsTheNewFoldersContents)
 {
-    for (const auto &[ponizej, przygotowany] :
-         std::initializer_list<std::pair<const char *, bool>>{{"", false}, {"", true}, {"/sub", false}, {"/sub", true}}) {
+    for (const auto &[ponizej, przygotowany] : std::initializer_list<std::pair<const char *, bool>>{
+             {"", false}, {"", true}, {"/sub", false}, {"/sub", true}}) {
         SCOPED_TRACE(testing::Message() << ponizej << " " << przygotowany);
         StosCoreData::sharedStosCoreData()->nowyKontekst();
         ASSERT_TRUE(QDir(R()).removeRecursively());
         const QString a = QStringLiteral("All Beans/_Main_Flow/Garden") + QLatin1String(ponizej);
         plik(a + QStringLiteral("/deep/old.txt"));
-        BytKatalogu *ogrod = zbudujIObserwuj()->potokGlowny()->znajdzFasolkeONazwie(QStringLiteral("Garden"))->katalog();
-        BytKatalogu *gleboki = dziecko(*ponizej ? dziecko(ogrod, QStringLiteral("sub")) : ogrod, QStringLiteral("deep"));
+        BytKatalogu *ogrod =
+            zbudujIObserwuj()->potokGlowny()->znajdzFasolkeONazwie(QStringLiteral("Garden"))->katalog();
+        BytKatalogu *gleboki =
+            dziecko(*ponizej ? dziecko(ogrod, QStringLiteral("sub")) : ogrod, QStringLiteral("deep"));
         ASSERT_EQ(gleboki->bytyWewnetrzne().size(), 1);
         if (przygotowany)
             m_baza.plik(QStringLiteral("prepared/deep/new.txt"));
         {
-            const ModalGate::Raise bramka;  // both steps reach the graph in one go
+            const ModalGate::Raise bramka; // both steps reach the graph in one go
             ASSERT_TRUE(QDir().rename(R(a), R(a + QStringLiteral(".old"))));
-            ASSERT_TRUE(przygotowany ? QDir().rename(m_baza.sciezka(QStringLiteral("prepared")), R(a)) : QDir().mkdir(R(a)));
+            ASSERT_TRUE(przygotowany ? QDir().rename(m_baza.sciezka(QStringLiteral("prepared")), R(a))
+                                     : QDir().mkdir(R(a)));
         }
         EXPECT_TRUE(czekaj([&] {
             return przygotowany ? gleboki->znajdzBytZOstatnimKomponentemSciezki(QStringLiteral("new.txt")) != nullptr
@@ -188,11 +191,12 @@ TEST_F(ObserwatorZmianNaDyskuTest, AfterLostEventsEveryShownFolderIsReadAgain)
     BytKatalogu *sub = dziecko(baza->potokGlowny()->fasolki().elementy().first()->katalog(), QStringLiteral("sub"));
     BytKatalogu *szopa = baza->archiwum()->archiwaPotokow().elementy().first()->fasolki().elementy().first()->katalog();
     ASSERT_EQ(sub->bytyWewnetrzne().size() + szopa->bytyWewnetrzne().size(), 2);
-    const ModalGate::Raise bramka;  // what the stream saw waits, as if the kernel had dropped it
+    const ModalGate::Raise bramka; // what the stream saw waits, as if the kernel had dropped it
     plik(QStringLiteral("All Beans/_Main_Flow/Garden/sub/sprout.txt"));
     plik(QStringLiteral("Archived Beans/_Main_Flow/Shed/rake.txt"));
-    SCEvents::eventStreamCallback(events(), {{1, R(QStringLiteral("All Beans")), StrumienInotify::MusiPrzeczytacPodkatalogi},
-                                             {2, R(QStringLiteral("Archived Beans")), StrumienInotify::MusiPrzeczytacPodkatalogi}});
+    SCEvents::eventStreamCallback(
+        events(), {{1, R(QStringLiteral("All Beans")), StrumienInotify::MusiPrzeczytacPodkatalogi},
+                   {2, R(QStringLiteral("Archived Beans")), StrumienInotify::MusiPrzeczytacPodkatalogi}});
     EXPECT_EQ(sub->bytyWewnetrzneBezOdczytu().size() + szopa->bytyWewnetrzneBezOdczytu().size(), 4);
 }
 
@@ -236,7 +240,8 @@ TEST_F(ObserwatorZmianNaDyskuTest, TreeUnpackedInsideABeanIsNotReadBelowWhatWasS
         for (int j = 0; j < 5; ++j)
             m_baza.plik(QStringLiteral("unpacked/src/d%1/e%2/f.txt").arg(i).arg(j));
     }
-    ASSERT_TRUE(QDir().rename(rozpakowane + QStringLiteral("/src"), R(QStringLiteral("All Beans/_Main_Flow/Garden/src"))));
+    ASSERT_TRUE(
+        QDir().rename(rozpakowane + QStringLiteral("/src"), R(QStringLiteral("All Beans/_Main_Flow/Garden/src"))));
     ASSERT_TRUE(czekaj([&] { return ogrod->znajdzBytZOstatnimKomponentemSciezki(QStringLiteral("src")) != nullptr; }));
     auto *src = qobject_cast<BytKatalogu *>(ogrod->znajdzBytZOstatnimKomponentemSciezki(QStringLiteral("src")));
     ASSERT_NE(src, nullptr);
@@ -310,7 +315,8 @@ TEST_F(ObserwatorZmianNaDyskuTest, SecondSetupStartsNothingAndAStartWhileWatchin
     ASSERT_NE(strumien, nullptr);
     EXPECT_TRUE(strumien->isWatchingPaths());
     EXPECT_EQ(strumien->notificationLatency(), 0.05);
-    EXPECT_EQ(strumien->watchedPaths(), (QStringList{R(QStringLiteral("All Beans")), R(QStringLiteral("Archived Beans"))}));
+    EXPECT_EQ(strumien->watchedPaths(),
+              (QStringList{R(QStringLiteral("All Beans")), R(QStringLiteral("Archived Beans"))}));
     EXPECT_EQ(obserwator()->paths(), strumien->watchedPaths());
     const QString opis = strumien->streamDescription();
 

@@ -230,7 +230,8 @@ TEST_F(WypakowanieFasolkiTest, TheContentsComeOutNextToTheFolderWhichGoesWithIts
     EXPECT_FALSE(KatalogTestowy::istnieje(R(QStringLiteral("All Beans/Work/_Ready/Projekt"))));
     EXPECT_EQ(KatalogTestowy::czytaj(R(QStringLiteral("All Beans/Work/_Ready/a.txt"))), QByteArray("A"));
     EXPECT_EQ(KatalogTestowy::czytaj(R(QStringLiteral("All Beans/Work/_Ready/b/c.txt"))), QByteArray("C"));
-    EXPECT_EQ(KatalogTestowy::czytaj(R(QStringLiteral("All Beans/Work/_Ready/expected outcome.txt"))), QByteArray("cel"));
+    EXPECT_EQ(KatalogTestowy::czytaj(R(QStringLiteral("All Beans/Work/_Ready/expected outcome.txt"))),
+              QByteArray("cel"));
     EXPECT_TRUE(projekt->zostalaUsunieta());
     EXPECT_EQ(work->fasolkiGotowe().size(), 3) << "one Ready bean for each item, the expected outcome too";
     EXPECT_GE(licznik[QStringLiteral("fasolki")], 1);
@@ -362,8 +363,7 @@ TEST_F(SpodziewanyRezultatTest, AUtf16FileWithAMarkIsReadAndReplacedByUtf8Keepin
     struct stat info;
     ASSERT_EQ(stat(QFile::encodeName(sciezka).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
-    EXPECT_EQ(wpisy(QStringLiteral("All Beans/Work/Projekt")),
-              QStringList{QStringLiteral("expected outcome.txt")})
+    EXPECT_EQ(wpisy(QStringLiteral("All Beans/Work/Projekt")), QStringList{QStringLiteral("expected outcome.txt")})
         << "no temporary file is left";
 }
 

@@ -17,10 +17,7 @@ namespace {
 class PotokTest : public PortfolioTestowe
 {
 protected:
-    Potok *potok(const QString &nazwa)
-    {
-        return BazaFasolek::sharedBazaFasolek()->znajdzPotokONazwie(nazwa);
-    }
+    Potok *potok(const QString &nazwa) { return BazaFasolek::sharedBazaFasolek()->znajdzPotokONazwie(nazwa); }
 
     static QStringList nazwy(const QList<Fasolka *> &fasolki)
     {
@@ -56,10 +53,11 @@ TEST_F(PotokTest, BeansAreReadFromTheFlowFolderAndItsFiveStatusFoldersOnlyEachWi
     Potok *work = potok(QStringLiteral("Work"));
     ASSERT_NE(work, nullptr);
 
-    EXPECT_EQ(nazwy(work->fasolki().elementy()),
-              (QStringList{QStringLiteral("_done"), QStringLiteral("aktywna.txt"), QStringLiteral("gotowa"),
-                           QStringLiteral("inkubowana.txt"), QStringLiteral("nieaktywna"),
-                           QStringLiteral("oczekujaca.pdf"), QStringLiteral("Projekt"), QStringLiteral("ukonczona.txt")}));
+    EXPECT_EQ(
+        nazwy(work->fasolki().elementy()),
+        (QStringList{QStringLiteral("_done"), QStringLiteral("aktywna.txt"), QStringLiteral("gotowa"),
+                     QStringLiteral("inkubowana.txt"), QStringLiteral("nieaktywna"), QStringLiteral("oczekujaca.pdf"),
+                     QStringLiteral("Projekt"), QStringLiteral("ukonczona.txt")}));
     EXPECT_EQ(nazwy(work->fasolkiAktywne()),
               (QStringList{QStringLiteral("_done"), QStringLiteral("aktywna.txt"), QStringLiteral("Projekt")}));
     EXPECT_EQ(nazwy(work->fasolkiWInkubacji()), QStringList{QStringLiteral("inkubowana.txt")});
@@ -94,7 +92,8 @@ TEST_F(PotokTest, AnItemReplacedByOneOfTheOtherKindUnderTheSameNameIsReadAsANewI
     EXPECT_TRUE(raport->zostalaUsunieta());
     ASSERT_NE(nowy->katalog(), nullptr) << "a folder bean has its folder entity";
     EXPECT_TRUE(nowy->ustawSpodziewanyRezultat(QStringLiteral("gotowy")));
-    EXPECT_EQ(KatalogTestowy::czytaj(R(QStringLiteral("All Beans/Work/raport/expected outcome.txt"))), QByteArray("gotowy"));
+    EXPECT_EQ(KatalogTestowy::czytaj(R(QStringLiteral("All Beans/Work/raport/expected outcome.txt"))),
+              QByteArray("gotowy"));
     ASSERT_EQ(projekt->bytyWewnetrzne().size(), 1);
     EXPECT_NE(qobject_cast<BytKatalogu *>(projekt->bytyWewnetrzne().first()), nullptr);
 }
@@ -106,7 +105,8 @@ TEST_F(PotokTest, ABeanMovedOntoThePathOfABeanWhoseFileHadGoneLeavesOneBeanAtThe
     Potok *work = potok(QStringLiteral("Work"));
     Fasolka *nowy = potok(QStringLiteral("Home"))->znajdzFasolkeONazwie(QStringLiteral("raport.txt"));
     // Another program takes the status folder away; the graph has not heard of it yet.
-    ASSERT_TRUE(QDir().rename(R(QStringLiteral("All Beans/Work/_Done")), m_baza.sciezka(QStringLiteral("gdzie indziej"))));
+    ASSERT_TRUE(
+        QDir().rename(R(QStringLiteral("All Beans/Work/_Done")), m_baza.sciezka(QStringLiteral("gdzie indziej"))));
     ASSERT_TRUE(nowy->przeniesDoPotoku(work));
     ASSERT_EQ(work->fasolki().size(), 2);
 
@@ -251,10 +251,12 @@ TEST_F(NieuprzywilejowanyPotok, AnUnreadableStatusFolderKeepsItsBeansWhileTheOth
     ASSERT_NE(work, nullptr);
     const QByteArray zamkniety = QFile::encodeName(R(QStringLiteral("All Beans/Work/_Waiting_For")));
     chmod(zamkniety.constData(), 0);
-    QFile::rename(R(QStringLiteral("All Beans/Work/_Ready/gotowa.txt")), R(QStringLiteral("All Beans/Work/_Ready/nowa.txt")));
+    QFile::rename(R(QStringLiteral("All Beans/Work/_Ready/gotowa.txt")),
+                  R(QStringLiteral("All Beans/Work/_Ready/nowa.txt")));
     work->synchronizujFasolki();
     chmod(zamkniety.constData(), 0755);
-    EXPECT_EQ(nazwy(work->fasolki().elementy()), (QStringList{QStringLiteral("nowa.txt"), QStringLiteral("oczekujaca.txt")}));
+    EXPECT_EQ(nazwy(work->fasolki().elementy()),
+              (QStringList{QStringLiteral("nowa.txt"), QStringLiteral("oczekujaca.txt")}));
     EXPECT_EQ(KatalogTestowy::czytaj(R(QStringLiteral("All Beans/Work/_Waiting_For/oczekujaca.txt"))), "oczekujaca");
 }
 

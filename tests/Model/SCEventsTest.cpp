@@ -1,6 +1,6 @@
+#include "Model/SCEvents.h"
 #include "Model/ObserwatorZmianNaDysku.h"
 #include "Model/SCEventListenerProtocol.h"
-#include "Model/SCEvents.h"
 
 #include "Support/CzasyOczekiwania.h"
 #include "Support/KatalogTestowy.h"
@@ -65,7 +65,7 @@ protected:
     bool uruchomIZaczekaj()
     {
         return events.startWatchingPaths({korzen})
-            && QTest::qWaitFor([&] { return events.liczbaObserwowanychKatalogow() == 6; }, czasNaZdarzenieMs);
+               && QTest::qWaitFor([&] { return events.liczbaObserwowanychKatalogow() == 6; }, czasNaZdarzenieMs);
     }
     QString P(const QString &wzgledna) const { return korzen + QLatin1Char('/') + wzgledna; }
     void zapiszWeWszystkich()
@@ -97,8 +97,8 @@ TEST_F(SCEventsTest, StartsAndStopsOnlyFromTheMatchingState)
     EXPECT_TRUE(events.streamDescription().contains(korzen));
 
     zapisz(P(QStringLiteral("a/c")));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return nagrywacz.sciezki().contains(P(QStringLiteral("a/c"))); },
-                                czasNaZdarzenieMs))
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return nagrywacz.sciezki().contains(P(QStringLiteral("a/c"))); }, czasNaZdarzenieMs))
         << "the running stream goes on";
 
     EXPECT_TRUE(events.stopWatchingPaths());
@@ -116,11 +116,10 @@ TEST_F(SCEventsTest, ExcludedPathDropsItselfAndEverythingThatBeginsWithIt)
 
     zapiszWeWszystkich();
     ASSERT_TRUE(events.flushEventStreamSync());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return nagrywacz.sciezki().contains(P(QStringLiteral("a/c"))); },
-                                czasNaZdarzenieMs));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return nagrywacz.sciezki().contains(P(QStringLiteral("a/c"))); }, czasNaZdarzenieMs));
     przeczekajCisze();
-    EXPECT_EQ(nagrywacz.sciezki(), QStringList{P(QStringLiteral("a/c"))})
-        << "the plain prefix drops a/bc as well";
+    EXPECT_EQ(nagrywacz.sciezki(), QStringList{P(QStringLiteral("a/c"))}) << "the plain prefix drops a/bc as well";
 
     ASSERT_TRUE(events.stopWatchingPaths());
     events.setIgnoreEventsFromSubDirs(false);
@@ -142,7 +141,8 @@ TEST_F(SCEventsTest, CallbackTrimsOneTrailingSlashAndKeepsTheLastDeliveredEvent)
 {
     events.setExcludedPaths({QStringLiteral("/a/b")});
 
-    SCEvents::eventStreamCallback(&events, {zdarzenie(1, QStringLiteral("/x/y/")), zdarzenie(2, QStringLiteral("/"), 0x20)});
+    SCEvents::eventStreamCallback(&events,
+                                  {zdarzenie(1, QStringLiteral("/x/y/")), zdarzenie(2, QStringLiteral("/"), 0x20)});
     EXPECT_EQ(nagrywacz.sciezki(), (QStringList{QStringLiteral("/x/y"), QStringLiteral("/")}));
     EXPECT_EQ(nagrywacz.partie, 1);
     ASSERT_TRUE(events.lastEvent().has_value());
@@ -150,7 +150,8 @@ TEST_F(SCEventsTest, CallbackTrimsOneTrailingSlashAndKeepsTheLastDeliveredEvent)
     EXPECT_EQ(events.lastEvent()->eventId(), 2u);
     EXPECT_EQ(events.lastEvent()->eventFlags(), 0x20);
 
-    SCEvents::eventStreamCallback(&events, {zdarzenie(3, QStringLiteral("/p")), zdarzenie(4, QStringLiteral("/a/b/c"))});
+    SCEvents::eventStreamCallback(&events,
+                                  {zdarzenie(3, QStringLiteral("/p")), zdarzenie(4, QStringLiteral("/a/b/c"))});
     EXPECT_EQ(nagrywacz.sciezki().last(), QStringLiteral("/p"));
     EXPECT_EQ(nagrywacz.partie, 2) << "a batch ends also when its last path was dropped";
     EXPECT_EQ(events.lastEvent()->eventId(), 2u) << "a dropped last path keeps the earlier event";

@@ -20,7 +20,8 @@ TEST(SpecKatalogTest, NothingStoredGivesTheHomeFolder)
     EXPECT_FALSE(spec.czyJestUstawionyUrlBazowy_1_2());
     EXPECT_EQ(spec.urlBazowy(), QDir::homePath());
     EXPECT_EQ(spec.url(SpecKatalog::suWszystkieFasolki), QDir::homePath() + QStringLiteral("/Tarrowind/All Beans"));
-    EXPECT_EQ(spec.url(SpecKatalog::suPotokGlowny), QDir::homePath() + QStringLiteral("/Tarrowind/All Beans/_Main_Flow"));
+    EXPECT_EQ(spec.url(SpecKatalog::suPotokGlowny),
+              QDir::homePath() + QStringLiteral("/Tarrowind/All Beans/_Main_Flow"));
     EXPECT_EQ(spec.url(SpecKatalog::suArchiwum), QDir::homePath() + QStringLiteral("/Tarrowind/Archived Beans"));
     EXPECT_EQ(spec.url(6), QString());
     EXPECT_FALSE(KatalogTestowy::istnieje(QDir::homePath() + QStringLiteral("/Tarrowind"))) << "asking creates nothing";
@@ -74,19 +75,33 @@ TEST(SpecKatalogTest, DeletedBaseFolderNeedsTheSetUpAgain)
 TEST(SpecKatalogTest, FolderThatReusedTheBaseFoldersInodeIsTakenOnlyWhenItIsTheSameFolder)
 {
     constexpr qint64 ur = 1700000000123456789;
-    const struct { std::optional<qint64> narodziny; bool staryZapis; const char *nazwa; bool zTarrowind, rozwiazany; }
-        przypadki[] = {{ur, false, "Inny", false, true},          {ur + 1, false, "Inny", true, false},
-                       {std::nullopt, false, "Inny", false, false}, {std::nullopt, false, "Inny", true, true},
-                       {std::nullopt, false, "Tarrowind", false, true}, {ur, true, "Inny", false, false},
-                       {ur, true, "Inny", true, true}};
+    const struct
+    {
+        std::optional<qint64> narodziny;
+        bool staryZapis;
+        const char *nazwa;
+        bool zTarrowind, rozwiazany;
+    } przypadki[] = {{ur, false, "Inny", false, true},
+                     {ur + 1, false, "Inny", true, false},
+                     {std::nullopt, false, "Inny", false, false},
+                     {std::nullopt, false, "Inny", true, true},
+                     {std::nullopt, false, "Tarrowind", false, true},
+                     {ur, true, "Inny", false, false},
+                     {ur, true, "Inny", true, true}};
     for (const auto &p : przypadki) {
-        SCOPED_TRACE(testing::Message() << p.nazwa << " " << p.narodziny.value_or(0) << " " << p.staryZapis << p.zTarrowind);
+        SCOPED_TRACE(testing::Message() << p.nazwa << " " << p.narodziny.value_or(0) << " " << p.staryZapis
+                                        << p.zTarrowind);
         KatalogTestowy dir;
         const QString baza = dir.katalog(QStringLiteral("Baza")), znaleziony = dir.sciezka(QLatin1String(p.nazwa));
         const QHash<QString, Bookmark::Identity> wezly{
-            {baza, {{42, 4242}, p.staryZapis ? std::nullopt : std::optional(ur)}}, {znaleziony, {{42, 4242}, p.narodziny}}};
-        const struct Zdejmij { ~Zdejmij() { Bookmark::setLookupHookForTests({}); } } zdejmij;
-        Bookmark::setLookupHookForTests([&](const QString &s) { return wezly.contains(s) ? std::optional(wezly[s]) : std::nullopt; });
+            {baza, {{42, 4242}, p.staryZapis ? std::nullopt : std::optional(ur)}},
+            {znaleziony, {{42, 4242}, p.narodziny}}};
+        const struct Zdejmij
+        {
+            ~Zdejmij() { Bookmark::setLookupHookForTests({}); }
+        } zdejmij;
+        Bookmark::setLookupHookForTests(
+            [&](const QString &s) { return wezly.contains(s) ? std::optional(wezly[s]) : std::nullopt; });
         ASSERT_TRUE(SpecKatalog().setUrlBazowy(baza));
         ASSERT_TRUE(QDir().rmdir(baza) && QDir().mkdir(znaleziony));
         if (p.zTarrowind)

@@ -1,6 +1,6 @@
+#include "Model/SynchronizatorZestawuObiektow.h"
 #include "Model/BytSystemuPlikow.h"
 #include "Model/StosCoreData.h"
-#include "Model/SynchronizatorZestawuObiektow.h"
 
 #include "Platform/FolderListing.h"
 
@@ -75,8 +75,9 @@ TEST_F(SynchronizatorTest, ReportsExactlyTheNewEntriesAndTheObjectsOfVanishedOne
 TEST_F(SynchronizatorTest, EachMaskBitDropsExactlyTheEntriesItNames)
 {
     KatalogTestowy dir;
-    const QStringList nazwy = {QStringLiteral("_Done"),       QStringLiteral("_Inactive"), QStringLiteral("_Waiting_For"),
-                               QStringLiteral("_Incubation"), QStringLiteral("_Ready"),    QStringLiteral("_Flow_Items")};
+    const QStringList nazwy = {QStringLiteral("_Done"),        QStringLiteral("_Inactive"),
+                               QStringLiteral("_Waiting_For"), QStringLiteral("_Incubation"),
+                               QStringLiteral("_Ready"),       QStringLiteral("_Flow_Items")};
     for (const QString &nazwa : nazwy)
         dir.katalog(nazwa);
     dir.katalog(QStringLiteral("_done"));

@@ -46,7 +46,10 @@ public slots:
 class NagrywajaceUslugi : public SystemDesktopServices
 {
 public:
-    explicit NagrywajaceUslugi(QStringList *otwarte) : m_otwarte(otwarte) {}
+    explicit NagrywajaceUslugi(QStringList *otwarte)
+        : m_otwarte(otwarte)
+    {
+    }
     bool openInDefaultApplication(const QString &path) override
     {
         m_otwarte->append(path);
@@ -123,8 +126,14 @@ TEST_F(PrywatnaSzynaSesji, AFolderOpensWithItsItemsSelectedOrAloneAndFallsBackTo
     KatalogTestowy dir;
     const QString katalog = dir.katalog(QStringLiteral("Potok"));
     const QString a = dir.plik(QStringLiteral("Potok/b.txt")), b = dir.plik(QStringLiteral("Potok/a.txt"));
-    const auto uri = [](const QString &sciezka) { return QString::fromLatin1(QUrl::fromLocalFile(sciezka).toEncoded()); };
-    const struct { bool odmawia; QStringList zaznaczone, pokazane, foldery, otwarte; } przypadki[] = {
+    const auto uri = [](const QString &sciezka) {
+        return QString::fromLatin1(QUrl::fromLocalFile(sciezka).toEncoded());
+    };
+    const struct
+    {
+        bool odmawia;
+        QStringList zaznaczone, pokazane, foldery, otwarte;
+    } przypadki[] = {
         {false, {a, b}, {uri(a), uri(b)}, {}, {}},
         {false, {}, {}, {uri(katalog)}, {}},
         {true, {a, b}, {}, {}, {katalog}},

@@ -26,7 +26,8 @@ TEST(MoveNoReplace, ClashOnFileKeepsBothFilesByteForByte)
     EXPECT_EQ(KatalogTestowy::czytaj(a), "pierwszy");
     EXPECT_EQ(KatalogTestowy::czytaj(b), "drugi");
     EXPECT_EQ(blad.kod, EEXIST);
-    EXPECT_EQ(blad.przyczyna, QStringLiteral("An item named \u201Cplik.txt\u201D already exists in \u201C" "b\u201D."));
+    EXPECT_EQ(blad.przyczyna, QStringLiteral("An item named \u201Cplik.txt\u201D already exists in \u201C"
+                                             "b\u201D."));
 }
 
 TEST(MoveNoReplace, ClashOnEmptyFolderKeepsBoth)
@@ -134,7 +135,9 @@ TEST(TextFiles, ReadTextHonoursByteOrderMarks)
     for (QChar znak : QStringLiteral("Łódź"))
         utf16.append(char(znak.unicode() & 0xff)).append(char(znak.unicode() >> 8));
     EXPECT_EQ(FileOperations::readText(dir.plik(QStringLiteral("u16.txt"), utf16)), QStringLiteral("Łódź"));
-    EXPECT_EQ(FileOperations::readText(dir.plik(QStringLiteral("bom8.txt"), "\xef\xbb\xbf" "abc")), QStringLiteral("abc"));
+    EXPECT_EQ(FileOperations::readText(dir.plik(QStringLiteral("bom8.txt"), "\xef\xbb\xbf"
+                                                                            "abc")),
+              QStringLiteral("abc"));
     EXPECT_EQ(FileOperations::readText(dir.plik(QStringLiteral("u8.txt"), "\xc5\x81"), nullptr), QStringLiteral("Ł"));
     EXPECT_FALSE(FileOperations::readText(dir.sciezka(QStringLiteral("brak.txt"))).has_value());
 }
@@ -143,12 +146,18 @@ TEST(TextFiles, ReadTextHonoursByteOrderMarks)
 TEST(ReasonsInAlerts, EachErrnoNamesItsOwnReason)
 {
     const QList<QPair<int, QString>> tabela = {
-        {ENOTEMPTY, "The folder \u201C" "a\u201D isn\u2019t empty."},
-        {EACCES, "You don\u2019t have permission to access \u201C" "a\u201D."},
-        {EPERM, "The system doesn\u2019t permit this operation on \u201C" "a\u201D."},
-        {EDQUOT, "Your disk quota doesn\u2019t leave room to complete the operation on \u201C" "a\u201D."},
-        {EINVAL, "The system refused the operation on \u201C" "a\u201D as invalid."},
-        {EIO, "A read or write error occurred on \u201C" "a\u201D."},
+        {ENOTEMPTY, "The folder \u201C"
+                    "a\u201D isn\u2019t empty."},
+        {EACCES, "You don\u2019t have permission to access \u201C"
+                 "a\u201D."},
+        {EPERM, "The system doesn\u2019t permit this operation on \u201C"
+                "a\u201D."},
+        {EDQUOT, "Your disk quota doesn\u2019t leave room to complete the operation on \u201C"
+                 "a\u201D."},
+        {EINVAL, "The system refused the operation on \u201C"
+                 "a\u201D as invalid."},
+        {EIO, "A read or write error occurred on \u201C"
+              "a\u201D."},
     };
     BladOperacji blad;
     for (const auto &[numerBledu, przyczyna] : tabela) {
@@ -156,8 +165,10 @@ TEST(ReasonsInAlerts, EachErrnoNamesItsOwnReason)
         EXPECT_EQ(blad.przyczyna, przyczyna) << numerBledu;
     }
     KatalogTestowy dir;
-    EXPECT_FALSE(FileOperations::moveNoReplace(dir.katalog(QStringLiteral("a")), dir.sciezka(QStringLiteral("a/b/a")), &blad));
-    EXPECT_TRUE(blad.przyczyna.endsWith(QStringLiteral("can\u2019t be moved into itself."))) << qPrintable(blad.przyczyna);
+    EXPECT_FALSE(
+        FileOperations::moveNoReplace(dir.katalog(QStringLiteral("a")), dir.sciezka(QStringLiteral("a/b/a")), &blad));
+    EXPECT_TRUE(blad.przyczyna.endsWith(QStringLiteral("can\u2019t be moved into itself.")))
+        << qPrintable(blad.przyczyna);
     EXPECT_FALSE(FileOperations::readText(dir.sciezka(QStringLiteral("a")), &blad));
     EXPECT_EQ(blad.kod, EISDIR) << "a folder is no unreadable text";
 }
@@ -253,7 +264,8 @@ TEST(FolderListingTest, FaultHookTellsAFailureFromAMissingFolder)
     EXPECT_EQ(wynik.blad.kod, EIO);
     EXPECT_FALSE(FolderListing::hasVisibleEntry(zepsuty));
     EXPECT_EQ(FolderListing::list(dir.sciezka(QStringLiteral("nie-ma"))).stan, FolderListing::Stan::Brak);
-    EXPECT_EQ(FolderListing::list(dir.sciezka(QStringLiteral("a"))).stan, FolderListing::Stan::Brak) << "a file is no folder";
+    EXPECT_EQ(FolderListing::list(dir.sciezka(QStringLiteral("a"))).stan, FolderListing::Stan::Brak)
+        << "a file is no folder";
 
     FolderListing::setFaultHookForTests([](const QString &) -> std::optional<int> { return ENOENT; });
     EXPECT_EQ(FolderListing::list(zepsuty).stan, FolderListing::Stan::Brak);
@@ -272,10 +284,11 @@ TEST(FolderListingTest, PartsHandedOverAsAskedAddUpToTheListing)
         dir.plik(QStringLiteral("p%1").arg(i));
     const QList<qsizetype> odpowiedzi = {3, 0};
     QList<qsizetype> rozmiary;
-    const FolderListing::Wynik wynik = FolderListing::list(dir.sciezka(), 2, [&](const QList<FolderListing::Wpis> &dotad) {
-        rozmiary.append(dotad.size());
-        return odpowiedzi.value(rozmiary.size() - 1);
-    });
+    const FolderListing::Wynik wynik =
+        FolderListing::list(dir.sciezka(), 2, [&](const QList<FolderListing::Wpis> &dotad) {
+            rozmiary.append(dotad.size());
+            return odpowiedzi.value(rozmiary.size() - 1);
+        });
     ASSERT_TRUE(wynik.ok());
     EXPECT_EQ(rozmiary, (QList<qsizetype>{2, 5})) << "after 2, then 3 more, then never";
     EXPECT_EQ(wynik.wpisy.size(), 10);

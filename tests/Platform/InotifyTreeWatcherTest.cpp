@@ -122,7 +122,8 @@ TEST_F(InotifyTreeWatcherTest, ATreeMovedIntoAFolderNotWatchedYetReportsItsSubfo
     // A status folder made and the bean moved into it before the watcher reads anything: only
     // the walk of the new folder finds where the bean went.
     ASSERT_TRUE(QDir().mkdir(korzen + QStringLiteral("/Flow/_Waiting_For")));
-    ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/Flow/Bean"), korzen + QStringLiteral("/Flow/_Waiting_For/Bean")));
+    ASSERT_TRUE(
+        QDir().rename(korzen + QStringLiteral("/Flow/Bean"), korzen + QStringLiteral("/Flow/_Waiting_For/Bean")));
     przeczytajIPrzejdz();
     EXPECT_EQ(drzewa.watchedFolderCount(), 6);
 
@@ -137,7 +138,8 @@ TEST_F(InotifyTreeWatcherTest, ATreeMovedIntoAFolderNotWatchedYetReportsItsSubfo
     sciezki.sort();
     EXPECT_EQ(sciezki.join(u'\n').toStdString(),
               QString(korzen + QStringLiteral("/Flow/_Waiting_For/Bean/Inner\n") + korzen
-                      + QStringLiteral("/Flow/_Waiting_For/Bean/Inner/Deeper")).toStdString());
+                      + QStringLiteral("/Flow/_Waiting_For/Bean/Inner/Deeper"))
+                  .toStdString());
 }
 
 TEST_F(InotifyTreeWatcherTest, AFolderRenamedOutOfTheTreesWhileAFolderAboveIsRenamedIsNoLongerWatched)
@@ -189,10 +191,12 @@ TEST_F(InotifyTreeWatcherTest, AFolderTheWalkFoundMovedBeforeItsRenameWasReadSta
     // so the walk finds it there before its rename is read. Then it moves back.
     ASSERT_TRUE(QDir().mkdir(korzen + QStringLiteral("/B/_Waiting_For")));
     drzewa.readEvents(zgloszenia);
-    ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/A/_Waiting_For/Bean"), korzen + QStringLiteral("/B/_Waiting_For/Bean")));
+    ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/A/_Waiting_For/Bean"),
+                              korzen + QStringLiteral("/B/_Waiting_For/Bean")));
     przejdzWszystko();
     drzewa.readEvents(zgloszenia);
-    ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/B/_Waiting_For/Bean"), korzen + QStringLiteral("/A/_Waiting_For/Bean")));
+    ASSERT_TRUE(QDir().rename(korzen + QStringLiteral("/B/_Waiting_For/Bean"),
+                              korzen + QStringLiteral("/A/_Waiting_For/Bean")));
     przeczytajIPrzejdz();
     EXPECT_EQ(drzewa.watchedFolderCount(), 7);
 

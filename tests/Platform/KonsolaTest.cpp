@@ -34,7 +34,8 @@ TEST_F(KonsolaTest, FormatWithoutPlaceholdersIsWrittenUnchangedWithOneNewline)
 TEST_F(KonsolaTest, PlaceholdersAreFilledOnceSoArgumentsKeepTheirPercentSigns)
 {
     drukujLinie(QStringLiteral("Błąd: %1 %2"), QStringLiteral("a %2 b"), 7);
-    EXPECT_EQ(linie.value(0), QByteArray("B\xc5\x82\xc4\x85""d: a %2 b 7\n"));
+    EXPECT_EQ(linie.value(0), QByteArray("B\xc5\x82\xc4\x85"
+                                         "d: a %2 b 7\n"));
 }
 
 TEST_F(KonsolaTest, TimeSinceLastCallStartsAtZeroAndShowsThreeDecimals)

@@ -98,11 +98,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<NazwaWPrzyczynie> &wiersz) { return std::string(wiersz.param.opis); });
 
 // The ctest entry "nieuprzywilejowany" runs these as an ordinary user.
-INSTANTIATE_TEST_SUITE_P(
-    NieuprzywilejowaneNazwy, NazwyWPrzyczynachBledu,
-    ::testing::Values(NazwaWPrzyczynie{"MoveToAnotherFileSystemIntoAReadOnlyFolder",
-                                       DzialanieZNazwa::PrzeniesienieNaInnySystem, false, true},
-                      NazwaWPrzyczynie{"MigrationIntoAReadOnlyFolder", DzialanieZNazwa::PrzenoszenieKatalogu, false, true}),
-    [](const ::testing::TestParamInfo<NazwaWPrzyczynie> &wiersz) { return std::string(wiersz.param.opis); });
+INSTANTIATE_TEST_SUITE_P(NieuprzywilejowaneNazwy, NazwyWPrzyczynachBledu,
+                         ::testing::Values(NazwaWPrzyczynie{"MoveToAnotherFileSystemIntoAReadOnlyFolder",
+                                                            DzialanieZNazwa::PrzeniesienieNaInnySystem, false, true},
+                                           NazwaWPrzyczynie{"MigrationIntoAReadOnlyFolder",
+                                                            DzialanieZNazwa::PrzenoszenieKatalogu, false, true}),
+                         [](const ::testing::TestParamInfo<NazwaWPrzyczynie> &wiersz) {
+                             return std::string(wiersz.param.opis);
+                         });
 
 } // namespace

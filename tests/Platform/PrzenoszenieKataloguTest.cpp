@@ -1,7 +1,7 @@
+#include "Platform/PrzenoszenieKatalogu.h"
 #include "Platform/FolderListing.h"
 #include "Platform/Konsola.h"
 #include "Platform/ModalGate.h"
-#include "Platform/PrzenoszenieKatalogu.h"
 #include "Platform/TreeCopier.h"
 
 #include "Support/CzasyOczekiwania.h"
@@ -12,9 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
-#include <QDir>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -179,7 +179,8 @@ TEST_P(NieuprzywilejowanePrzenoszenie, ReadOnlyFoldersAndFilesWrittenMeanwhileAr
     // Two names of one file: removing the first changes the second's status time, not its contents.
     zapisz(zrodlo + QStringLiteral("/All Beans/_Main_Flow/dwie nazwy.txt"), "jedna tresc");
     ASSERT_EQ(link(QFile::encodeName(zrodlo + QStringLiteral("/All Beans/_Main_Flow/dwie nazwy.txt")).constData(),
-                   QFile::encodeName(zrodlo + QStringLiteral("/All Beans/_Main_Flow/druga nazwa.txt")).constData()), 0);
+                   QFile::encodeName(zrodlo + QStringLiteral("/All Beans/_Main_Flow/druga nazwa.txt")).constData()),
+              0);
     PrzenoszenieKatalogu przenoszenie(zrodlo, dir.sciezka());
     TreeCopier::setCopiedHookForTests([&](const QString &skopiowany) {
         if (skopiowany == fasolka && GetParam() == KoniecPrzenoszenia::Udane) {
@@ -197,7 +198,9 @@ TEST_P(NieuprzywilejowanePrzenoszenie, ReadOnlyFoldersAndFilesWrittenMeanwhileAr
     sledz(przenoszenie, wynik);
     EXPECT_TRUE(przenoszenie.rozpocznij() && czekajNaKoniec(wynik));
     Konsola::ustawWyjscie({});
-    struct stat info {};
+    struct stat info
+    {
+    };
     lstat(kopia.constData(), &info);
     chmod(kopia.constData(), 0755);
     chmod(QFile::encodeName(zamkniety).constData(), 0755);
@@ -205,19 +208,24 @@ TEST_P(NieuprzywilejowanePrzenoszenie, ReadOnlyFoldersAndFilesWrittenMeanwhileAr
         EXPECT_EQ(wynik.status, 0) << wynik.blad.przyczyna.toStdString();
         EXPECT_FALSE(KatalogTestowy::istnieje(zamkniety));
         EXPECT_EQ(info.st_mode & 07777, 0555u);
-        EXPECT_EQ(KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("Tarrowind/All Beans/_Main_Flow/fasolka/plik.txt"))), "stara");
+        EXPECT_EQ(
+            KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("Tarrowind/All Beans/_Main_Flow/fasolka/plik.txt"))),
+            "stara");
         EXPECT_EQ(KatalogTestowy::czytaj(fasolka + QStringLiteral("/plik.txt")), "zmieniona");
         EXPECT_EQ(KatalogTestowy::czytaj(fasolka + QStringLiteral("/nowy.txt")), "dopisany");
         QStringList pozostawione = przenoszenie.pozostawioneWZrodle();
         pozostawione.sort();
-        EXPECT_EQ(pozostawione.join(QLatin1Char(' ')), fasolka + QStringLiteral("/nowy.txt ") + fasolka + QStringLiteral("/plik.txt"));
-        EXPECT_TRUE(konsola.size() == 1 && konsola.first().contains(fasolka + QStringLiteral("/nowy.txt"))) << konsola.join('\n').toStdString();
+        EXPECT_EQ(pozostawione.join(QLatin1Char(' ')),
+                  fasolka + QStringLiteral("/nowy.txt ") + fasolka + QStringLiteral("/plik.txt"));
+        EXPECT_TRUE(konsola.size() == 1 && konsola.first().contains(fasolka + QStringLiteral("/nowy.txt")))
+            << konsola.join('\n').toStdString();
         return;
     }
     EXPECT_NE(wynik.status, 0);
     EXPECT_EQ(KatalogTestowy::czytaj(zamkniety + QStringLiteral("/plik.txt")), "zamkniety");
-    EXPECT_EQ(QDir(dir.sciezka()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).join(QLatin1Char(' ')),
-              GetParam() == KoniecPrzenoszenia::CelZajety ? QStringLiteral("Tarrowind") : QString())
+    EXPECT_EQ(
+        QDir(dir.sciezka()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).join(QLatin1Char(' ')),
+        GetParam() == KoniecPrzenoszenia::CelZajety ? QStringLiteral("Tarrowind") : QString())
         << "no hidden temporary copy stays behind";
 }
 

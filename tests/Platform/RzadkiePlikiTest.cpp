@@ -52,7 +52,9 @@ bool zapiszRzadki(const QString &sciezka, const UkladRzadki &uklad)
 
 struct stat stanPliku(const QString &sciezka)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     EXPECT_EQ(lstat(QFile::encodeName(sciezka).constData(), &info), 0) << sciezka.toStdString();
     return info;
 }
@@ -157,14 +159,16 @@ protected:
         plik.close();
         QProcess polecenie;
         polecenie.setProcessChannelMode(QProcess::MergedChannels);
-        for (const QStringList &argumenty : {QStringList{QStringLiteral("mkfs.xfs"), QStringLiteral("-q"), obraz},
-                                             QStringList{QStringLiteral("mount"), QStringLiteral("-o"), QStringLiteral("loop"),
-                                                         obraz, punkt}}) {
+        for (const QStringList &argumenty :
+             {QStringList{QStringLiteral("mkfs.xfs"), QStringLiteral("-q"), obraz},
+              QStringList{QStringLiteral("mount"), QStringLiteral("-o"), QStringLiteral("loop"), obraz, punkt}}) {
             polecenie.start(argumenty.first(), argumenty.mid(1));
-            if (!polecenie.waitForFinished(60000) || polecenie.exitStatus() != QProcess::NormalExit || polecenie.exitCode() != 0)
-                return argumenty.first() + QStringLiteral(": ") + (polecenie.error() == QProcess::FailedToStart
-                                                                       ? QStringLiteral("not installed (xfsprogs)")
-                                                                       : QString::fromLocal8Bit(polecenie.readAll()).trimmed());
+            if (!polecenie.waitForFinished(60000) || polecenie.exitStatus() != QProcess::NormalExit
+                || polecenie.exitCode() != 0)
+                return argumenty.first() + QStringLiteral(": ")
+                       + (polecenie.error() == QProcess::FailedToStart
+                              ? QStringLiteral("not installed (xfsprogs)")
+                              : QString::fromLocal8Bit(polecenie.readAll()).trimmed());
         }
         m_punkty << punkt;
         return {};
@@ -212,7 +216,8 @@ TEST_F(MaleWoluminy, ADuplicateOnAVolumeThatClonesSharesTheBlocks)
     ASSERT_TRUE(zapiszRzadki(oryginal, uklad));
     struct statvfs wolne;
     ASSERT_EQ(statvfs(QFile::encodeName(punkt).constData(), &wolne), 0);
-    ASSERT_LT(wolne.f_bavail * wolne.f_frsize, std::uint64_t(120 * MiB)) << "a full copy would fit: the test proves nothing";
+    ASSERT_LT(wolne.f_bavail * wolne.f_frsize, std::uint64_t(120 * MiB))
+        << "a full copy would fit: the test proves nothing";
 
     const QString duplikat = Paths::join(punkt, QStringLiteral("film copy.mov"));
     BladOperacji blad;

@@ -44,8 +44,8 @@ protected:
         m_strumien.setOdstepSpojrzen(odstepSpojrzenWTescie);
         ASSERT_TRUE(m_strumien.uruchom({m_korzen}));
         // Settled: the walk is over and every folder past the limit has had its first look.
-        ASSERT_TRUE(QTest::qWaitFor([&] { return m_strumien.liczbaNieobserwowanychKatalogow() == 3; },
-                                    czasNaZdarzenieMs))
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return m_strumien.liczbaNieobserwowanychKatalogow() == 3; }, czasNaZdarzenieMs))
             << m_strumien.liczbaNieobserwowanychKatalogow();
         m_zgloszone.clear();
     }
@@ -116,8 +116,8 @@ TEST_P(ZmianaPonadLimitemObserwacji, IsReportedWithinTheInterval)
 INSTANTIATE_TEST_SUITE_P(
     Zmiany, ZmianaPonadLimitemObserwacji,
     ::testing::Values(
-        ZmianaBezObserwacji{"a file made", [](const QString &k) { return QFile(k + "/a/nowy").open(QIODevice::WriteOnly); },
-                            "a"},
+        ZmianaBezObserwacji{"a file made",
+                            [](const QString &k) { return QFile(k + "/a/nowy").open(QIODevice::WriteOnly); }, "a"},
         ZmianaBezObserwacji{"a file written in place",
                             [](const QString &k) {
                                 QFile plik(k + "/b/plik");
@@ -125,12 +125,13 @@ INSTANTIATE_TEST_SUITE_P(
                             },
                             "b"},
         ZmianaBezObserwacji{"a file removed", [](const QString &k) { return QFile::remove(k + "/a/c/plik"); }, "a/c"},
-        ZmianaBezObserwacji{"a file renamed", [](const QString &k) { return QFile::rename(k + "/b/plik", k + "/b/inny"); },
-                            "b"},
+        ZmianaBezObserwacji{"a file renamed",
+                            [](const QString &k) { return QFile::rename(k + "/b/plik", k + "/b/inny"); }, "b"},
         // Met by the next look and reported as new, with what it holds.
         ZmianaBezObserwacji{"a folder made with a file",
                             [](const QString &k) {
-                                return QDir().mkpath(k + "/a/c/d") && QFile(k + "/a/c/d/plik").open(QIODevice::WriteOnly);
+                                return QDir().mkpath(k + "/a/c/d")
+                                       && QFile(k + "/a/c/d/plik").open(QIODevice::WriteOnly);
                             },
                             "a/c/d"}),
     [](const ::testing::TestParamInfo<ZmianaBezObserwacji> &wiersz) {

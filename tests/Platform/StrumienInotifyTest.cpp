@@ -1,7 +1,7 @@
+#include "Platform/StrumienInotify.h"
 #include "Platform/Konsola.h"
 #include "Platform/ModalGate.h"
 #include "Platform/Paths.h"
-#include "Platform/StrumienInotify.h"
 
 #include "Support/CzasyOczekiwania.h"
 #include "Support/KatalogTestowy.h"
@@ -96,7 +96,8 @@ protected:
     bool uruchomIZaczekaj(const QStringList &korzenie, int katalogow)
     {
         return strumien.uruchom(korzenie)
-            && QTest::qWaitFor([&] { return strumien.liczbaObserwowanychKatalogow() == katalogow; }, czasNaZdarzenieMs);
+               && QTest::qWaitFor([&] { return strumien.liczbaObserwowanychKatalogow() == katalogow; },
+                                  czasNaZdarzenieMs);
     }
     bool czekajNaKatalogow(int katalogow)
     {
@@ -146,7 +147,8 @@ TEST_F(StrumienInotifyTest, FolderRenamedInsideTreeKeepsCorrectPaths)
     przeczekajCisze();
 
     for (const QString &sciezka : odbiorca.sciezki())
-        EXPECT_FALSE(sciezka.contains(QLatin1String("/a/")) || sciezka.contains(QLatin1String("/z/"))) << qPrintable(sciezka);
+        EXPECT_FALSE(sciezka.contains(QLatin1String("/a/")) || sciezka.contains(QLatin1String("/z/")))
+            << qPrintable(sciezka);
     EXPECT_EQ(strumien.liczbaObserwowanychKatalogow(), 5);
 }
 
@@ -211,10 +213,12 @@ TEST_F(StrumienInotifyTest, DeepBurstOfNewFoldersIsFullyWatchedAndReported)
 
     ASSERT_TRUE(czekajNaKatalogow(1 + 12 + 1 + 25 + 25 * 20));
     ASSERT_TRUE(odbiorca.czekajNa(najglebszy));
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        const QSet<QString> zgloszone = odbiorca.sciezki();
-        return std::all_of(liscie.begin(), liscie.end(), [&](const QString &l) { return zgloszone.contains(l); });
-    }, czasNaZdarzenieMs));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QSet<QString> zgloszone = odbiorca.sciezki();
+            return std::all_of(liscie.begin(), liscie.end(), [&](const QString &l) { return zgloszone.contains(l); });
+        },
+        czasNaZdarzenieMs));
 
     odbiorca.wyczysc();
     zapisz(liscie.last() + QStringLiteral("/drugi"));
@@ -231,7 +235,8 @@ TEST_F(StrumienInotifyTest, RootDeletedIsReported)
     ASSERT_TRUE(QDir(korzen).removeRecursively());
 
     ASSERT_TRUE(odbiorca.czekajNa(korzen));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return odbiorca.flagi(korzen) & StrumienInotify::KorzenZmieniony; }, czasNaZdarzenieMs));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return odbiorca.flagi(korzen) & StrumienInotify::KorzenZmieniony; }, czasNaZdarzenieMs));
     EXPECT_TRUE(czekajNaKatalogow(0));
 }
 
@@ -306,9 +311,9 @@ TEST_F(StrumienInotifyTest, WatchLimitReachedKeepsWhatIsWatchedAndSaysSoOnce)
     const QByteArray limit = qgetenv("TARROWIND_LIMIT_OBSERWACJI");
     if (limit.isEmpty()) {
         QProcess proba;
-        proba.start(QStringLiteral("unshare"), {QStringLiteral("--user"), QStringLiteral("--map-root-user"),
-                                                QStringLiteral("sh"), QStringLiteral("-c"),
-                                                QStringLiteral("echo 100 > /proc/sys/user/max_inotify_watches")});
+        proba.start(QStringLiteral("unshare"),
+                    {QStringLiteral("--user"), QStringLiteral("--map-root-user"), QStringLiteral("sh"),
+                     QStringLiteral("-c"), QStringLiteral("echo 100 > /proc/sys/user/max_inotify_watches")});
         if (!proba.waitForFinished(10000) || proba.exitStatus() != QProcess::NormalExit || proba.exitCode() != 0)
             GTEST_SKIP() << "no user namespace with its own inotify limits here";
         QProcess dziecko;
@@ -318,9 +323,10 @@ TEST_F(StrumienInotifyTest, WatchLimitReachedKeepsWhatIsWatchedAndSaysSoOnce)
         dziecko.setProcessChannelMode(QProcess::MergedChannels);
         const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
         dziecko.start(QStringLiteral("unshare"),
-                      {QStringLiteral("--user"), QStringLiteral("--map-root-user"), QCoreApplication::applicationFilePath(),
-                       QStringLiteral("--gtest_filter=%1.%2").arg(QString::fromUtf8(test->test_suite_name()),
-                                                                  QString::fromUtf8(test->name()))});
+                      {QStringLiteral("--user"), QStringLiteral("--map-root-user"),
+                       QCoreApplication::applicationFilePath(),
+                       QStringLiteral("--gtest_filter=%1.%2")
+                           .arg(QString::fromUtf8(test->test_suite_name()), QString::fromUtf8(test->name()))});
         ASSERT_TRUE(dziecko.waitForFinished(60000));
         const QByteArray wyjscie = dziecko.readAll();
         EXPECT_EQ(dziecko.exitCode(), 0) << wyjscie.constData();

@@ -1,7 +1,7 @@
+#include "Platform/TemporaryCopy.h"
 #include "Platform/FileOperations.h"
 #include "Platform/Paths.h"
 #include "Platform/PrzenoszenieKatalogu.h"
-#include "Platform/TemporaryCopy.h"
 #include "Platform/UserDefaults.h"
 
 #include "Support/DwaSystemyPlikow.h"
@@ -74,7 +74,8 @@ TEST_F(KopieTymczasowe, OnlyRecordedCopiesOfProcessesThatAreGoneAreRemoved)
     const Pozostalosc przypadki[] = {
         {"killed process", wzorowaNazwa, znacznikZabitego, true, Oczekiwane::Usunieta, false},
         {"process of another boot", wzorowaNazwa, znacznikInnegoRozruchu, true, Oczekiwane::Usunieta, false},
-        {"process id given to another process", wzorowaNazwa, znacznikPonownieUzytegoPid, true, Oczekiwane::Usunieta, false},
+        {"process id given to another process", wzorowaNazwa, znacznikPonownieUzytegoPid, true, Oczekiwane::Usunieta,
+         false},
         {"this process, still running", wzorowaNazwa, naszZnacznik, true, Oczekiwane::Zostaje, true},
         {"not recorded", wzorowaNazwa, znacznikZabitego, false, Oczekiwane::Zostaje, false},
         {"name not ours", ".tarrowind-moja.tmp", znacznikZabitego, true, Oczekiwane::Zostaje, false},
@@ -83,8 +84,8 @@ TEST_F(KopieTymczasowe, OnlyRecordedCopiesOfProcessesThatAreGoneAreRemoved)
     for (const Pozostalosc &przypadek : przypadki) {
         SCOPED_TRACE(przypadek.opis);
         KatalogTestowy katalog;
-        const QString sciezka = zostaw(katalog.sciezka(), QString::fromLatin1(przypadek.nazwa), przypadek.znacznik(),
-                                            przypadek.zapisana);
+        const QString sciezka =
+            zostaw(katalog.sciezka(), QString::fromLatin1(przypadek.nazwa), przypadek.znacznik(), przypadek.zapisana);
         const QStringList przed = migawkaKatalogu(sciezka);
         TemporaryCopy::removeAbandonedIn(katalog.sciezka());
         if (przypadek.dysk == Oczekiwane::Usunieta)
@@ -149,7 +150,8 @@ TEST_F(NieuprzywilejowaneKopieTymczasowe, TheRemovalFollowsNoLinkAndOpensReadOnl
     ASSERT_EQ(symlink(QFile::encodeName(uzytkownika).constData(), QFile::encodeName(dowiazanie).constData()), 0);
     const QString porzucona = zostaw(cel, QStringLiteral(".tarrowind-00000000000000aa.tmp"), znacznikZabitego());
     ASSERT_EQ(symlink(QFile::encodeName(uzytkownika).constData(),
-                      QFile::encodeName(porzucona + QStringLiteral("/copy/teczka/link")).constData()), 0);
+                      QFile::encodeName(porzucona + QStringLiteral("/copy/teczka/link")).constData()),
+              0);
     // Read-only as a copy's folders are once its modes are set.
     ASSERT_EQ(chmod(QFile::encodeName(porzucona + QStringLiteral("/copy/teczka")).constData(), 0500), 0);
     UserDefaults::standard().setObject(klucz(), zapisane() << dowiazanie);
@@ -232,8 +234,8 @@ TEST_F(KopieTymczasoweMiedzyUrzadzeniami, ARunningMoveIsRecordedAndMarkedWithIts
     TreeCopier::setCopiedHookForTests([&](const QString &) {
         if (!znacznikWTrakcie.isEmpty())
             return;
-        const QStringList ukryte = QDir(inny->path()).entryList({QStringLiteral(".tarrowind-*.tmp")},
-                                                                QDir::Dirs | QDir::Hidden);
+        const QStringList ukryte =
+            QDir(inny->path()).entryList({QStringLiteral(".tarrowind-*.tmp")}, QDir::Dirs | QDir::Hidden);
         if (ukryte.size() == 1)
             znacznikWTrakcie = KatalogTestowy::czytaj(inny->path() + u'/' + ukryte.first() + QStringLiteral("/owner"));
     });

@@ -1,7 +1,7 @@
+#include "Platform/Thumbnails.h"
 #include "Platform/FileAttributes.h"
 #include "Platform/FileIcons.h"
 #include "Platform/ObrazyAplikacji.h"
-#include "Platform/Thumbnails.h"
 
 #include "Support/KatalogTestowy.h"
 

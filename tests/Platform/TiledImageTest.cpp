@@ -1,5 +1,5 @@
-#include "Platform/ObrazyAplikacji.h"
 #include "Platform/TiledImage.h"
+#include "Platform/ObrazyAplikacji.h"
 
 #include <gtest/gtest.h>
 
@@ -157,8 +157,8 @@ TEST(TiledImageTest, EmptyPartsAndEmptyRectsDrawNothingAndReturn)
     // A rect narrower than the left and right insets together.
     const QImage waski = rysuj(obraz, Insets{1, 2, 1, 2}, QRectF(0, 0, 3, 10), true, QSize(10, 10));
     EXPECT_EQ(waski.pixel(0, 0), obraz.pixel(0, 0));
-    EXPECT_TRUE(TiledImage::resizableImageWithCapInsetsWithSizeFlippedYOperationFraction(
-                    obraz, {}, QSizeF(0, 4), true, naWierzch, 1.0)
+    EXPECT_TRUE(TiledImage::resizableImageWithCapInsetsWithSizeFlippedYOperationFraction(obraz, {}, QSizeF(0, 4), true,
+                                                                                         naWierzch, 1.0)
                     .isNull());
 }
 

@@ -77,23 +77,22 @@ protected:
 TEST_F(Awaria, ThePortfolioFolderRemovedAndMadeAgainWhileTheProgramRuns)
 {
     const QString gdzieIndziej = poza(QStringLiteral("Tarrowind"));
-    przebieg(
-        [&] { ASSERT_TRUE(QDir().rename(R(), gdzieIndziej)); },
-        [&] {
-            EXPECT_TRUE(baza()->potoki().isEmpty());
-            EXPECT_TRUE(baza()->archiwum()->archiwaPotokow().isEmpty());
-            // Another program makes a new, small portfolio in its place.
-            ASSERT_TRUE(QDir().mkpath(R(QStringLiteral("All Beans/_Main_Flow"))));
-            ASSERT_TRUE(QDir().mkpath(R(QStringLiteral("All Beans/Nowy/_Done"))));
-            ASSERT_TRUE(QDir().mkpath(R(QStringLiteral("Archived Beans"))));
-            zapiszPlik(R(QStringLiteral("All Beans/Nowy/_Done/nowy.txt")), nowaTresc());
-            ASSERT_TRUE(ustal());
-            sprawdzNiezmienniki(QStringLiteral("a new portfolio in its place"));
-        },
-        [&] {
-            usunDrzewo(R());
-            ASSERT_TRUE(QDir().rename(gdzieIndziej, R()));
-        });
+    przebieg([&] { ASSERT_TRUE(QDir().rename(R(), gdzieIndziej)); },
+             [&] {
+                 EXPECT_TRUE(baza()->potoki().isEmpty());
+                 EXPECT_TRUE(baza()->archiwum()->archiwaPotokow().isEmpty());
+                 // Another program makes a new, small portfolio in its place.
+                 ASSERT_TRUE(QDir().mkpath(R(QStringLiteral("All Beans/_Main_Flow"))));
+                 ASSERT_TRUE(QDir().mkpath(R(QStringLiteral("All Beans/Nowy/_Done"))));
+                 ASSERT_TRUE(QDir().mkpath(R(QStringLiteral("Archived Beans"))));
+                 zapiszPlik(R(QStringLiteral("All Beans/Nowy/_Done/nowy.txt")), nowaTresc());
+                 ASSERT_TRUE(ustal());
+                 sprawdzNiezmienniki(QStringLiteral("a new portfolio in its place"));
+             },
+             [&] {
+                 usunDrzewo(R());
+                 ASSERT_TRUE(QDir().rename(gdzieIndziej, R()));
+             });
 }
 
 TEST_F(Awaria, AFlowFolderReplacedByAFile)
@@ -113,7 +112,8 @@ TEST_F(Awaria, AFlowFolderReplacedByAFile)
 
 TEST_F(Awaria, FoldersThatCannotBeReadKeepTheirBeans)
 {
-    const QStringList nieczytelne{R(QStringLiteral("All Beans/Potok 0002/_Done")), R(QStringLiteral("Archived Beans/Potok 0002"))};
+    const QStringList nieczytelne{R(QStringLiteral("All Beans/Potok 0002/_Done")),
+                                  R(QStringLiteral("Archived Beans/Potok 0002"))};
     QStringList bylyTam;
     for (Fasolka *f : fasolkiGrafu()) {
         if (nieczytelne.contains(Paths::parent(urlFasolki(f))))
@@ -169,9 +169,8 @@ protected:
     bool zamontuj(const QString &punkt, const char *rozmiar)
     {
         bool udany = false;
-        wznowObserwacje([&] {
-            udany = mount("tmpfs", QFile::encodeName(punkt).constData(), "tmpfs", 0, rozmiar) == 0;
-        });
+        wznowObserwacje(
+            [&] { udany = mount("tmpfs", QFile::encodeName(punkt).constData(), "tmpfs", 0, rozmiar) == 0; });
         if (udany)
             m_punkt = punkt;
         return udany;

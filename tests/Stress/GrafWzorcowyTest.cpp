@@ -31,15 +31,19 @@ protected:
     void rozlozPortfolio()
     {
         QDir(R()).removeRecursively();
-        const GeneratorPortfolio::Uklad uklad{.potoki = 5, .fasolkiNaPotok = 24, .plikiWFasolceKatalogowej = 2,
-                                              .plikiWRzeczachPotoku = 2, .fasolkiNaArchiwumPotoku = 3};
+        const GeneratorPortfolio::Uklad uklad{.potoki = 5,
+                                              .fasolkiNaPotok = 24,
+                                              .plikiWFasolceKatalogowej = 2,
+                                              .plikiWRzeczachPotoku = 2,
+                                              .fasolkiNaArchiwumPotoku = 3};
         ASSERT_TRUE(GeneratorPortfolio::zbuduj(m_baza.sciezka(), uklad).udany);
         QDir(R(QStringLiteral("All Beans/Potok 0002/_Ready"))).removeRecursively();
         const QString nfd = QStringLiteral("All Beans/_Main_Flow/Żółw.txt|All Beans/Źródła/_Incubation/Szkic.txt")
                                 .normalized(QString::NormalizationForm_D);
         const QString pliki = QStringLiteral(
             "All Beans/_Main_Flow/notatki|All Beans/_Main_Flow/.ukryty|All Beans/_Main_Flow/Łąka/expected outcome.txt|"
-            "All Beans/_Main_Flow/Łąka/.ukryty|All Beans/_Main_Flow/Łąka/_Done/x.md|All Beans/_Main_Flow/_done/plan.txt|"
+            "All Beans/_Main_Flow/Łąka/.ukryty|All Beans/_Main_Flow/Łąka/_Done/x.md|All "
+            "Beans/_Main_Flow/_done/plan.txt|"
             "All Beans/_Main_Flow/_Flow_Items/Teczka/a.txt|All Beans/luzny.txt|Archived Beans/luzny.pdf|"
             "Archived Beans/Stary/Raport.odt|All Beans/Potok 0002/_Ready|");
         for (const QString &plik : QString(pliki + nfd).split(u'|')) {

@@ -27,6 +27,7 @@
 #include "Platform/Ui/Menu.h"
 #include "Platform/Ui/PozycjaMenu.h"
 #include "Views/KontrolerArchiwum.h"
+#include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerPotoku.h"
 #include "Views/KontrolerWszystkieFasolki.h"
 #include "Views/ListwaZakresu.h"
@@ -37,7 +38,6 @@
 #include "Views/WidokTabeliFasolkiPotoku.h"
 #include "Views/WidokTabeliFasolkiZarchiwizowane.h"
 #include "Views/WidokTabeliWszystkieFasolki.h"
-#include "Views/KontrolerDrzewa.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
 #include "Widgets/FileNameChangerField.h"
@@ -57,7 +57,6 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
-
 
 // A random day: a user's commands on the windows the program's own start-up builds, by real input at real rows,
 // interleaved with another program's changes to the portfolio; after every settle the graph equals a fresh build,
@@ -185,7 +184,8 @@ protected:
             return;
         DesktopServices::setShared(std::make_unique<NagrywajaceUslugiPulpitu>(&m_wywolania));
         // The home Trash of a fresh account, whose data folder is not there yet.
-        liczTakzeW(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash/files"));
+        liczTakzeW(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                   + QStringLiteral("/Trash/files"));
         // Every alert gets one of its buttons, drawn.
         m_alerty.podCzasAlertu([this](const Alert &alert) {
             const int przyciski = std::max<int>(1, int(alert.buttons().size()));
@@ -201,7 +201,8 @@ protected:
         m_straznik.setInterval(200);
         QObject::connect(&m_straznik, &QTimer::timeout, [this] {
             if (QWidget *modalny = QApplication::activeModalWidget()) {
-                zapiszWDzienniku(QStringLiteral("   closed a dialog: ") + QLatin1String(modalny->metaObject()->className()));
+                zapiszWDzienniku(QStringLiteral("   closed a dialog: ")
+                                 + QLatin1String(modalny->metaObject()->className()));
                 modalny->close();
             }
         });
@@ -280,7 +281,8 @@ LosowyDzien::Miejsce LosowyDzien::losujMiejsce(BrowserWindow *okno)
 {
     QList<QAbstractItemView *> widoki;
     for (QAbstractItemView *widok : okno->findChildren<QAbstractItemView *>())
-        if (widok->isVisible() && widok->model() && widok->viewport()->height() > 4 && !qobject_cast<QHeaderView *>(widok))
+        if (widok->isVisible() && widok->model() && widok->viewport()->height() > 4
+            && !qobject_cast<QHeaderView *>(widok))
             widoki << widok;
     if (widoki.isEmpty())
         return {};
@@ -290,8 +292,9 @@ LosowyDzien::Miejsce LosowyDzien::losujMiejsce(BrowserWindow *okno)
     QList<QModelIndex> wiersze;
     for (int y = 1; y < viewport->height(); y += 3) {
         const QModelIndex indeks = miejsce.widok->indexAt(QPoint(viewport->width() / 3, y));
-        if (indeks.isValid() && (wiersze.isEmpty() || wiersze.constLast().row() != indeks.row()
-                                 || wiersze.constLast().parent() != indeks.parent()))
+        if (indeks.isValid()
+            && (wiersze.isEmpty() || wiersze.constLast().row() != indeks.row()
+                || wiersze.constLast().parent() != indeks.parent()))
             wiersze << indeks;
     }
     QModelIndex indeks;
@@ -352,8 +355,8 @@ void LosowyDzien::menuPodreczne(BrowserWindow *okno)
     kliknijPrawymW(miejsce.widok, miejsce.punkt);
     QMenu *menu = otwarteMenu();
     if (!menu) {
-        zapiszWDzienniku(QStringLiteral("right click in %1 at \"%2\": no menu")
-                             .arg(miejsce.nazwaWidoku, miejsce.wiersz));
+        zapiszWDzienniku(
+            QStringLiteral("right click in %1 at \"%2\": no menu").arg(miejsce.nazwaWidoku, miejsce.wiersz));
         return;
     }
     QList<QAction *> pozycje;
@@ -362,7 +365,10 @@ void LosowyDzien::menuPodreczne(BrowserWindow *okno)
     if (pozycje.isEmpty())
         return;
     QAction *wybrana = pozycje[losuj(int(pozycje.size()))];
-    ++m_statystyka[QStringLiteral("context menu: ") + (qobject_cast<PozycjaMenu *>(wybrana) ? wybrana->text() : QStringLiteral("(a flow or an application)"))].first;
+    ++m_statystyka[QStringLiteral("context menu: ")
+                   + (qobject_cast<PozycjaMenu *>(wybrana) ? wybrana->text()
+                                                           : QStringLiteral("(a flow or an application)"))]
+          .first;
     zapiszWDzienniku(QStringLiteral("context menu of %1 at \"%2\": \"%3\"")
                          .arg(miejsce.nazwaWidoku, miejsce.wiersz, wybrana->text()));
     wybrana->trigger();
@@ -373,7 +379,9 @@ void LosowyDzien::kliknij(BrowserWindow *okno, bool podwojnie)
     const Miejsce miejsce = losujMiejsce(okno);
     if (!miejsce.widok)
         return;
-    const Qt::KeyboardModifiers modyfikatory = szansa(15) ? Qt::ControlModifier : szansa(10) ? Qt::AltModifier : Qt::NoModifier;
+    const Qt::KeyboardModifiers modyfikatory = szansa(15)   ? Qt::ControlModifier
+                                               : szansa(10) ? Qt::AltModifier
+                                                            : Qt::NoModifier;
     zapiszWDzienniku(QStringLiteral("%1 in %2 at \"%3\"%4")
                          .arg(podwojnie ? QStringLiteral("double-click") : QStringLiteral("click"), miejsce.nazwaWidoku,
                               miejsce.wiersz,
@@ -428,8 +436,7 @@ void LosowyDzien::zmienNazweWMiejscu(BrowserWindow *okno)
     static const Qt::Key konce[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Escape};
     const Qt::Key koniec = konce[losuj(int(std::size(konce)))];
     zapiszWDzienniku(QStringLiteral("rename in place in %1 \"%2\" -> \"%3\" ending with %4")
-                         .arg(miejsce.nazwaWidoku, miejsce.wiersz, nazwa,
-                              QKeySequence(koniec).toString()));
+                         .arg(miejsce.nazwaWidoku, miejsce.wiersz, nazwa, QKeySequence(koniec).toString()));
     pole->selectAll();
     wpisz(pole, nazwa);
     QTest::keyClick(pole, koniec);
@@ -445,7 +452,8 @@ void LosowyDzien::kliknijPrzycisk(BrowserWindow *okno)
         return;
     QAbstractButton *przycisk = przyciski[losuj(int(przyciski.size()))];
     const QString nazwa = przycisk->objectName().isEmpty() ? przycisk->text() : przycisk->objectName();
-    zapiszWDzienniku(QStringLiteral("button \"%1\" (%2)").arg(nazwa, QLatin1String(przycisk->metaObject()->className())));
+    zapiszWDzienniku(
+        QStringLiteral("button \"%1\" (%2)").arg(nazwa, QLatin1String(przycisk->metaObject()->className())));
     ++m_statystyka[QStringLiteral("button: ") + nazwa].first;
     QTest::mouseClick(przycisk, Qt::LeftButton);
 }
@@ -478,11 +486,22 @@ void LosowyDzien::odpowiedzDymkowi()
 
 void LosowyDzien::krok(int numer)
 {
-    enum Rodzaj { kMenuGlowne, kKlawisz, kMenuPodreczne, kKlik, kDwuklik, kZrzut, kNazwa, kKarta, kOkno, kPrzycisk,
-                  kInnyProgram };
+    enum Rodzaj {
+        kMenuGlowne,
+        kKlawisz,
+        kMenuPodreczne,
+        kKlik,
+        kDwuklik,
+        kZrzut,
+        kNazwa,
+        kKarta,
+        kOkno,
+        kPrzycisk,
+        kInnyProgram
+    };
     const int rodzaj = losujWedlugWag({16, 8, 18, 14, 5, 3, 6, 3, 2, 6, 25});
-    static const char *const nazwy[] = {"main menu", "key", "context menu", "click", "double-click", "drop",
-                                        "rename in place", "tab", "window", "button", "other program"};
+    static const char *const nazwy[] = {"main menu",       "key", "context menu", "click",  "double-click", "drop",
+                                        "rename in place", "tab", "window",       "button", "other program"};
     ++m_statystyka[QStringLiteral("step: ") + QLatin1String(nazwy[rodzaj])].first;
     zapiszWDzienniku(QStringLiteral("step %1:").arg(numer));
     if (rodzaj == kInnyProgram) {
@@ -597,7 +616,9 @@ void LosowyDzien::sprawdzListy(const QString &gdzie)
                 brak << sciezkaFasolki(qobject_cast<Fasolka *>(o)).mid(R().size());
             for (QObject *o : wiersze - spodziewane)
                 nadmiar << sciezkaFasolki(qobject_cast<Fasolka *>(o)).mid(R().size());
-            bledy << lista + QStringLiteral(": missing rows [%1], rows not due [%2]").arg(brak.join(", "), nadmiar.join(", "));
+            bledy << lista
+                         + QStringLiteral(": missing rows [%1], rows not due [%2]")
+                               .arg(brak.join(", "), nadmiar.join(", "));
         }
     };
     const auto wZakresie = [](const QList<Potok *> &zPotokow, const ListwaZakresu *listwa) {
@@ -626,20 +647,22 @@ void LosowyDzien::sprawdzListy(const QString &gdzie)
             if (!potoki.contains(potok->potok()))
                 bledy << nazwaOkna + QStringLiteral(": the flow shown is gone from the graph");
             else
-                porownaj(nazwaOkna + QStringLiteral(" flow ") + potok->potok()->nazwa(), potok->widokTabeli()->kontrolerTablicy(),
-                         potok->proxyFasolkiPotoku(), wZakresie({potok->potok()}, potok->proxyFasolkiPotoku()->listwaZakresu()));
+                porownaj(nazwaOkna + QStringLiteral(" flow ") + potok->potok()->nazwa(),
+                         potok->widokTabeli()->kontrolerTablicy(), potok->proxyFasolkiPotoku(),
+                         wZakresie({potok->potok()}, potok->proxyFasolkiPotoku()->listwaZakresu()));
         }
         if (KontrolerWszystkieFasolki *wszystkie = karta->kontrolerWybranychWszystkichFasolek();
             wszystkie && wszystkie->widokTabeli() && wszystkie->widokTabeli()->isVisible())
             porownaj(nazwaOkna + QStringLiteral(" All Beans"), wszystkie->widokTabeli()->kontrolerTablicy(),
-                     wszystkie->proxyWszystkieFasolki(), wZakresie(potoki, wszystkie->proxyWszystkieFasolki()->listwaZakresu()));
+                     wszystkie->proxyWszystkieFasolki(),
+                     wZakresie(potoki, wszystkie->proxyWszystkieFasolki()->listwaZakresu()));
         if (KontrolerArchiwum *archiwum = karta->kontrolerWybranegoArchiwum();
             archiwum && archiwum->widokTabeli() && archiwum->widokTabeli()->isVisible()) {
             QList<Fasolka *> zarchiwizowane;
             for (ArchiwumPotoku *a : baza()->archiwum()->archiwaPotokow())
                 zarchiwizowane += a->fasolki().elementy();
-            porownaj(nazwaOkna + QStringLiteral(" archive"), archiwum->widokTabeli()->kontrolerTablicy(), archiwum->proxyArchiwum(),
-                     zarchiwizowane);
+            porownaj(nazwaOkna + QStringLiteral(" archive"), archiwum->widokTabeli()->kontrolerTablicy(),
+                     archiwum->proxyArchiwum(), zarchiwizowane);
         }
         // The navigation bar lists every flow once.
         for (auto *pasek : okno->findChildren<WidokZaryseliPaskaNawigacji *>()) {
@@ -654,9 +677,10 @@ void LosowyDzien::sprawdzListy(const QString &gdzie)
             QList<Potok *> wszystkie = potoki;
             std::sort(wszystkie.begin(), wszystkie.end());
             if (pokazane != wszystkie)
-                bledy << nazwaOkna + QStringLiteral(": the navigation bar shows %1 flows, the graph has %2")
-                                         .arg(pokazane.size())
-                                         .arg(wszystkie.size());
+                bledy << nazwaOkna
+                             + QStringLiteral(": the navigation bar shows %1 flows, the graph has %2")
+                                   .arg(pokazane.size())
+                                   .arg(wszystkie.size());
         }
         // A folder's outline reloads 0.5 s after its folder changed: it is compared once nothing waits.
         if (DelayedOperations::liczbaOczekujacych() > 0)
@@ -682,21 +706,23 @@ void LosowyDzien::sprawdzListy(const QString &gdzie)
             for (QWidget *w = zarys->parentWidget(); w && w != okno; w = w->parentWidget())
                 if (!QByteArray(w->metaObject()->className()).startsWith('Q'))
                     wlasciciele << QLatin1String(w->metaObject()->className());
-            bledy << nazwaOkna + QStringLiteral(": the outline of %1 (in %2) shows [%3], the disk holds [%4]")
-                                     .arg(katalog.mid(R().size()), wlasciciele.join(" < "), pokazane.join(", "),
-                                          naDysku.join(", "));
+            bledy << nazwaOkna
+                         + QStringLiteral(": the outline of %1 (in %2) shows [%3], the disk holds [%4]")
+                               .arg(katalog.mid(R().size()), wlasciciele.join(" < "), pokazane.join(", "),
+                                    naDysku.join(", "));
         }
     }
     if (!bledy.isEmpty())
-        ADD_FAILURE() << "after " << gdzie.toStdString() << " the shown lists differ:\n  " << bledy.join("\n  ").toStdString()
-                      << kontekst().toStdString();
+        ADD_FAILURE() << "after " << gdzie.toStdString() << " the shown lists differ:\n  "
+                      << bledy.join("\n  ").toStdString() << kontekst().toStdString();
 }
 
 // 2,000 steps, or TARROWIND_MONKEY_STEPS of them; TARROWIND_MONKEY_SEED replays a day.
 TEST_F(LosowyDzien, NothingIsLostAndEveryViewFollowsTheDiskAfterEverySettle)
 {
-    const int krokow = qEnvironmentVariableIsSet("TARROWIND_MONKEY_STEPS") ? qEnvironmentVariableIntValue("TARROWIND_MONKEY_STEPS")
-                                                                           : 2000;
+    const int krokow = qEnvironmentVariableIsSet("TARROWIND_MONKEY_STEPS")
+                           ? qEnvironmentVariableIntValue("TARROWIND_MONKEY_STEPS")
+                           : 2000;
     ustawBudzetCzasu(120 + krokow / 10, "the random day of seed " + std::to_string(m_ziarno));
     const auto poczatek = std::chrono::steady_clock::now();
     int ustalen = 0;

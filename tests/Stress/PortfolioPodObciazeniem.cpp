@@ -61,8 +61,14 @@ const QStringList &nazwyZastrzezone()
 // Names that every entry point must refuse, drawn now and then in place of a good one.
 QStringList nazwyZle()
 {
-    return {QString(), QStringLiteral("."), QStringLiteral(".."), QStringLiteral("a/b"), QStringLiteral(".ukryta"),
-            QStringLiteral("_Done"), QStringLiteral("x") + QChar(0) + QStringLiteral("y"), QString(256, u'n')};
+    return {QString(),
+            QStringLiteral("."),
+            QStringLiteral(".."),
+            QStringLiteral("a/b"),
+            QStringLiteral(".ukryta"),
+            QStringLiteral("_Done"),
+            QStringLiteral("x") + QChar(0) + QStringLiteral("y"),
+            QString(256, u'n')};
 }
 
 // The console sink is called from the watcher's thread too.
@@ -137,7 +143,9 @@ void ustawObslugeAwarii(bool wlaczona)
     }();
     (void)stosUstawiony;
 #endif
-    struct sigaction obsluga{};
+    struct sigaction obsluga
+    {
+    };
     obsluga.sa_handler = wlaczona ? poAwarii : SIG_DFL;
     obsluga.sa_flags = SA_ONSTACK | SA_RESETHAND;
     sigemptyset(&obsluga.sa_mask);
@@ -234,14 +242,16 @@ bool jestAscii(const QString &tekst)
 void PortfolioPodObciazeniem::SetUp()
 {
     const QByteArray zadane = qgetenv(m_zmiennaZiarna);
-    m_ziarno = zadane.isEmpty() ? (quint64(std::random_device{}()) << 32) | std::random_device{}() : zadane.toULongLong();
+    m_ziarno = zadane.isEmpty() ? (quint64(std::random_device{}()) << 32) | std::random_device{}()
+                                : zadane.toULongLong();
     m_los.seed(m_ziarno);
     std::printf("Seed %llu; replay with %s=%llu\n", (unsigned long long)m_ziarno, m_zmiennaZiarna,
                 (unsigned long long)m_ziarno);
     // A sanitizer ends the process without flushing what it buffered.
     std::fflush(stdout);
-    std::snprintf(m_naglowekKontekstu, sizeof m_naglowekKontekstu, "\nSeed %llu (replay with %s=%llu). Last steps:",
-                  (unsigned long long)m_ziarno, m_zmiennaZiarna, (unsigned long long)m_ziarno);
+    std::snprintf(m_naglowekKontekstu, sizeof m_naglowekKontekstu,
+                  "\nSeed %llu (replay with %s=%llu). Last steps:", (unsigned long long)m_ziarno, m_zmiennaZiarna,
+                  (unsigned long long)m_ziarno);
     biezacyPrzebieg = this;
     ustawObslugeAwarii(true);
     ustawBudzetCzasu(120, "this test");
@@ -379,7 +389,8 @@ bool PortfolioPodObciazeniem::ustal()
                 zapiszWDzienniku(QStringLiteral("-- settled"));
                 const QStringList bezObserwacji = katalogiBezObserwacji(korzenie);
                 if (!bezObserwacji.isEmpty())
-                    ADD_FAILURE() << "folders left unwatched:\n  " << bezObserwacji.join(QLatin1String("\n  ")).toStdString()
+                    ADD_FAILURE() << "folders left unwatched:\n  "
+                                  << bezObserwacji.join(QLatin1String("\n  ")).toStdString()
                                   << kontekst().toStdString();
                 return bezObserwacji.isEmpty();
             }
@@ -390,9 +401,9 @@ bool PortfolioPodObciazeniem::ustal()
         }
         poprzedni = biezacy;
     }
-    ADD_FAILURE() << "the watcher did not settle: " << strumien->liczbaObserwowanychKatalogow() << " folders watched of "
-                  << katalogiDoObserwowania(korzenie[0]) + katalogiDoObserwowania(korzenie[1]) << "; unwatched:\n  "
-                  << katalogiBezObserwacji(korzenie).join(QLatin1String("\n  ")).toStdString()
+    ADD_FAILURE() << "the watcher did not settle: " << strumien->liczbaObserwowanychKatalogow()
+                  << " folders watched of " << katalogiDoObserwowania(korzenie[0]) + katalogiDoObserwowania(korzenie[1])
+                  << "; unwatched:\n  " << katalogiBezObserwacji(korzenie).join(QLatin1String("\n  ")).toStdString()
                   << kontekst().toStdString();
     return false;
 }
@@ -463,13 +474,15 @@ QStringList PortfolioPodObciazeniem::migawkaGrafu(BazaFasolek *baza) const
                      .arg(p->maKatalogRzeczyPotoku());
         if (p->bazaFasolek() != baza)
             linie << QStringLiteral("INCONSISTENT database of %1").arg(sciezka);
-        if (p->katalogRzeczyPotoku() && wzgledna(p->katalogRzeczyPotoku()->plikowyURL()) != wzgledna(p->urlKataloguRzeczyPotoku()))
+        if (p->katalogRzeczyPotoku()
+            && wzgledna(p->katalogRzeczyPotoku()->plikowyURL()) != wzgledna(p->urlKataloguRzeczyPotoku()))
             linie << QStringLiteral("INCONSISTENT items folder of %1").arg(sciezka);
         fasolki(sciezka, p->fasolki(), p, nullptr);
     }
     Archiwum *archiwum = baza->archiwum();
-    linie << QStringLiteral("archiwum %1").arg(archiwum && archiwum->katalog() ? wzgledna(archiwum->katalog()->plikowyURL())
-                                                                                : QStringLiteral("-"));
+    linie << QStringLiteral("archiwum %1")
+                 .arg(archiwum && archiwum->katalog() ? wzgledna(archiwum->katalog()->plikowyURL())
+                                                      : QStringLiteral("-"));
     if (archiwum) {
         for (ArchiwumPotoku *a : archiwum->archiwaPotokow()) {
             const QString sciezka = wzgledna(a->katalog() ? a->katalog()->plikowyURL() : QString());
@@ -479,8 +492,8 @@ QStringList PortfolioPodObciazeniem::migawkaGrafu(BazaFasolek *baza) const
             fasolki(QStringLiteral("archiwum ") + sciezka, a->fasolki(), nullptr, a);
         }
     }
-    linie << QStringLiteral("potok glowny %1").arg(baza->potokGlowny() ? wzgledna(urlPotoku(baza->potokGlowny()))
-                                                                        : QStringLiteral("-"));
+    linie << QStringLiteral("potok glowny %1")
+                 .arg(baza->potokGlowny() ? wzgledna(urlPotoku(baza->potokGlowny())) : QStringLiteral("-"));
     linie.sort();
     return linie;
 }
@@ -528,8 +541,8 @@ int PortfolioPodObciazeniem::losujWedlugWag(std::initializer_list<int> wagi)
 
 QString PortfolioPodObciazeniem::nowaNazwa(bool plik)
 {
-    static const char *const slowa[] = {"Projekt", "Notatki", "Łąka", "Żółw", "zażółć gęślą jaźń",
-                                        "Crème brûlée", "Ångström", "Ślub"};
+    static const char *const slowa[] = {"Projekt",           "Notatki",      "Łąka",     "Żółw",
+                                        "zażółć gęślą jaźń", "Crème brûlée", "Ångström", "Ślub"};
     static const char *const rozszerzenia[] = {".txt", ".pdf", ".md", ".tar.gz", ""};
     QString nazwa = QString::fromUtf8(slowa[losuj(int(std::size(slowa)))]) + QLatin1Char(' ')
                     + QString::number(++m_licznikNazw);
@@ -618,14 +631,26 @@ void PortfolioPodObciazeniem::sprawdzPoOperacji(const QString &opis, bool udana,
     if (blad && blad->przyczyna.isEmpty())
         ADD_FAILURE() << opis.toStdString() << " failed without a reason" << kontekst().toStdString();
     if (const QStringList po = stanDysku(); po != przed)
-        ADD_FAILURE() << opis.toStdString() << " failed, but changed the disk:\n"
-                      << roznica(przed, po, QStringLiteral("  gone: "), QStringLiteral("  new:  ")).join(u'\n').toStdString()
-                      << kontekst().toStdString();
+        ADD_FAILURE()
+            << opis.toStdString() << " failed, but changed the disk:\n"
+            << roznica(przed, po, QStringLiteral("  gone: "), QStringLiteral("  new:  ")).join(u'\n').toStdString()
+            << kontekst().toStdString();
 }
 
 void PortfolioPodObciazeniem::krokProgramu()
 {
-    enum Operacja { oNowyPotok, oNowaFasolka, oNazwaFasolki, oNazwaPotoku, oStatus, oDoPotoku, oOpakuj, oWypakuj, oRezultat, oBezRezultatu };
+    enum Operacja {
+        oNowyPotok,
+        oNowaFasolka,
+        oNazwaFasolki,
+        oNazwaPotoku,
+        oStatus,
+        oDoPotoku,
+        oOpakuj,
+        oWypakuj,
+        oRezultat,
+        oBezRezultatu
+    };
     const int operacja = losujWedlugWag({3, 6, 6, 3, 20, 8, 5, 5, 5, 3});
 
     const QList<Fasolka *> fasolki = fasolkiGrafu();
@@ -644,7 +669,8 @@ void PortfolioPodObciazeniem::krokProgramu()
     const auto maNazwe = [](const QString &sciezka, const QString &nazwa) -> QString {
         if (!FileOperations::exists(sciezka))
             return QStringLiteral("its path is not on disk");
-        return Paths::nfc(Paths::lastComponent(sciezka)) == Paths::nfc(nazwa) ? QString() : QStringLiteral("the name differs");
+        return Paths::nfc(Paths::lastComponent(sciezka)) == Paths::nfc(nazwa) ? QString()
+                                                                              : QStringLiteral("the name differs");
     };
     Potok *potok = potoki.isEmpty() ? nullptr : potoki[losuj(int(potoki.size()))];
     const QStringList przed = stanDysku();
@@ -657,7 +683,8 @@ void PortfolioPodObciazeniem::krokProgramu()
         const QString nazwa = nazwaDoOperacji(false);
         Potok *nowy = baza()->nowyPotok(nazwa, &blad);
         sprawdzPoOperacji(QStringLiteral("nowyPotok \"%1\"").arg(nazwa), nowy, &blad, przed, [&] {
-            return baza()->potoki().contains(nowy) ? maNazwe(urlPotoku(nowy), nazwa) : QStringLiteral("the flow is not in the graph");
+            return baza()->potoki().contains(nowy) ? maNazwe(urlPotoku(nowy), nazwa)
+                                                   : QStringLiteral("the flow is not in the graph");
         });
         return;
     }
@@ -666,8 +693,8 @@ void PortfolioPodObciazeniem::krokProgramu()
             return;
         const QString nazwa = nazwaDoOperacji(false);
         Fasolka *nowa = potok->nowaFasolka(nazwa, &blad);
-        sprawdzPoOperacji(QStringLiteral("nowaFasolka \"%1\" in %2").arg(nazwa, wzgledna(urlPotoku(potok))), nowa, &blad,
-                          przed, [&] {
+        sprawdzPoOperacji(QStringLiteral("nowaFasolka \"%1\" in %2").arg(nazwa, wzgledna(urlPotoku(potok))), nowa,
+                          &blad, przed, [&] {
                               if (!potok->fasolki().contains(nowa) || !nowa->jestWInkubacji())
                                   return QStringLiteral("the bean is not in incubation in its flow");
                               return maNazwe(url(nowa), nazwa);
@@ -688,7 +715,8 @@ void PortfolioPodObciazeniem::krokProgramu()
         if (!potok)
             return;
         const QString nazwa = nazwaDoOperacji(false);
-        const QString opis = QStringLiteral("zmienNazwePotokuNaDysku %1 -> \"%2\"").arg(wzgledna(urlPotoku(potok)), nazwa);
+        const QString opis =
+            QStringLiteral("zmienNazwePotokuNaDysku %1 -> \"%2\"").arg(wzgledna(urlPotoku(potok)), nazwa);
         const bool udana = potok->zmienNazwePotokuNaDysku(nazwa, &blad);
         sprawdzPoOperacji(opis, udana, &blad, przed, [&] {
             for (Fasolka *f : potok->fasolki()) {
@@ -727,7 +755,8 @@ void PortfolioPodObciazeniem::krokProgramu()
         if (!f || !potok)
             return;
         const bool tenSam = f->potok() == potok;
-        const QString opis = QStringLiteral("przeniesDoPotoku %1 -> %2").arg(wzgledna(url(f)), wzgledna(urlPotoku(potok)));
+        const QString opis =
+            QStringLiteral("przeniesDoPotoku %1 -> %2").arg(wzgledna(url(f)), wzgledna(urlPotoku(potok)));
         const bool udana = f->przeniesDoPotoku(potok);
         sprawdzPoOperacji(opis, udana, nullptr, przed, [&] {
             if (f->potok() != potok || (!tenSam && !FileOperations::exists(url(f))))
@@ -759,7 +788,8 @@ void PortfolioPodObciazeniem::krokProgramu()
         const bool udana = f->wypakujZawartoscFasolkiZKatalogu();
         sprawdzPoOperacji(opis, udana, nullptr, przed, [&] {
             // Something it held may now lie under its name, but not the folder itself.
-            const bool jest = byl && lstat(sciezka.constData(), &info) == 0 && info.st_ino == wezel && S_ISDIR(info.st_mode);
+            const bool jest = byl && lstat(sciezka.constData(), &info) == 0 && info.st_ino == wezel
+                              && S_ISDIR(info.st_mode);
             return jest ? QStringLiteral("the folder is still there") : QString();
         });
         return;
@@ -769,13 +799,17 @@ void PortfolioPodObciazeniem::krokProgramu()
         Fasolka *f = wybierzFasolke([](Fasolka *kandydatka) { return kandydatka->katalog() != nullptr; });
         if (!f)
             return;
-        const QString tekst = operacja == oBezRezultatu ? QString()
-                                                       : QStringLiteral("Rezultat %1: zażółć gęślą jaźń\n").arg(++m_licznikNazw);
-        const QByteArray plik = QFile::encodeName(Paths::join(f->katalog()->plikowyURL(), Fasolka::nazwaPlikuSpodziewanegoRezultatu()));
+        const QString tekst = operacja == oBezRezultatu
+                                  ? QString()
+                                  : QStringLiteral("Rezultat %1: zażółć gęślą jaźń\n").arg(++m_licznikNazw);
+        const QByteArray plik =
+            QFile::encodeName(Paths::join(f->katalog()->plikowyURL(), Fasolka::nazwaPlikuSpodziewanegoRezultatu()));
         struct stat info;
         const bool byl = lstat(plik.constData(), &info) == 0 && S_ISREG(info.st_mode);
         const QByteArray stary = byl ? trescWpisu(plik, info) : QByteArray();
-        const QString opis = QStringLiteral("ustawSpodziewanyRezultat %1 %2").arg(wzgledna(url(f)), tekst.isEmpty() ? QStringLiteral("(clear)") : QStringLiteral("(write)"));
+        const QString opis =
+            QStringLiteral("ustawSpodziewanyRezultat %1 %2")
+                .arg(wzgledna(url(f)), tekst.isEmpty() ? QStringLiteral("(clear)") : QStringLiteral("(write)"));
         const bool udana = f->ustawSpodziewanyRezultat(tekst);
         if (udana && byl)
             doliczTresc(stary, QFile::decodeName(plik), -1);
@@ -814,7 +848,8 @@ bool PortfolioPodObciazeniem::zmienNazweBezZastepowania(const QString &zrodlo, c
     if (istniejeWJakiejsPisowni(cel) && Paths::nfc(cel) != Paths::nfc(zrodlo))
         return false;
     return renameat2(AT_FDCWD, QFile::encodeName(zrodlo).constData(), AT_FDCWD, QFile::encodeName(cel).constData(),
-                     RENAME_NOREPLACE) == 0;
+                     RENAME_NOREPLACE)
+           == 0;
 }
 
 void PortfolioPodObciazeniem::krokInnegoProgramu()
@@ -869,9 +904,12 @@ void PortfolioPodObciazeniem::krokInnegoProgramu()
         }
         return;
     case zNazwa: {
-        const QString cel = Paths::join(Paths::parent(wpis.sciezka), szansa(10) ? zastrzezona() : nowaNazwa(!wpis.katalog));
+        const QString cel =
+            Paths::join(Paths::parent(wpis.sciezka), szansa(10) ? zastrzezona() : nowaNazwa(!wpis.katalog));
         if (zmienNazweBezZastepowania(wpis.sciezka, cel))
-            zmianaInnego("renamed", QStringLiteral("other: renamed %1 -> %2").arg(wzgledna(wpis.sciezka), Paths::lastComponent(cel)));
+            zmianaInnego(
+                "renamed",
+                QStringLiteral("other: renamed %1 -> %2").arg(wzgledna(wpis.sciezka), Paths::lastComponent(cel)));
         return;
     }
     case zPrzeniesienie: {
@@ -898,9 +936,12 @@ void PortfolioPodObciazeniem::krokInnegoProgramu()
             return;
         const QString sciezka = nieAscii[losuj(int(nieAscii.size()))].sciezka;
         const QString nazwa = Paths::lastComponent(sciezka);
-        const QString inna = nazwa == Paths::nfc(nazwa) ? nazwa.normalized(QString::NormalizationForm_D) : Paths::nfc(nazwa);
+        const QString inna = nazwa == Paths::nfc(nazwa) ? nazwa.normalized(QString::NormalizationForm_D)
+                                                        : Paths::nfc(nazwa);
         if (inna != nazwa && zmienNazweBezZastepowania(sciezka, Paths::join(Paths::parent(sciezka), inna)))
-            zmianaInnego("re-spelled", QStringLiteral("other: re-spelled %1 in %2").arg(wzgledna(sciezka), inna == Paths::nfc(nazwa) ? QStringLiteral("NFC") : QStringLiteral("NFD")));
+            zmianaInnego("re-spelled", QStringLiteral("other: re-spelled %1 in %2")
+                                           .arg(wzgledna(sciezka), inna == Paths::nfc(nazwa) ? QStringLiteral("NFC")
+                                                                                             : QStringLiteral("NFD")));
         return;
     }
     case zRodzaj:
@@ -911,7 +952,10 @@ void PortfolioPodObciazeniem::krokInnegoProgramu()
             zapiszPlik(wpis.sciezka, nowaTresc());
         else
             QDir().mkdir(wpis.sciezka);
-        zmianaInnego("replaced by the other kind", QStringLiteral("other: replaced %1 by a %2").arg(wzgledna(wpis.sciezka), wpis.katalog ? QStringLiteral("file") : QStringLiteral("folder")));
+        zmianaInnego(
+            "replaced by the other kind",
+            QStringLiteral("other: replaced %1 by a %2")
+                .arg(wzgledna(wpis.sciezka), wpis.katalog ? QStringLiteral("file") : QStringLiteral("folder")));
         return;
     case zPowrot: {
         // Something put away earlier comes back from outside the trees.
@@ -920,7 +964,8 @@ void PortfolioPodObciazeniem::krokInnegoProgramu()
             return;
         const QString nazwa = odlozone[losuj(int(odlozone.size()))];
         if (zmienNazweBezZastepowania(poza(nazwa), Paths::join(gdzie.sciezka, nazwa)))
-            zmianaInnego("brought back", QStringLiteral("other: brought back %1 into %2").arg(nazwa, wzgledna(gdzie.sciezka)));
+            zmianaInnego("brought back",
+                         QStringLiteral("other: brought back %1 into %2").arg(nazwa, wzgledna(gdzie.sciezka)));
         return;
     }
     }

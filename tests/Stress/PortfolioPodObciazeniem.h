@@ -3,8 +3,8 @@
 #include "Platform/BladOperacji.h"
 
 #include "Support/MigawkaKatalogu.h"
-#include "Support/RachunekPlikow.h"
 #include "Support/PortfolioTestowe.h"
+#include "Support/RachunekPlikow.h"
 
 #include <QByteArray>
 #include <QHash>

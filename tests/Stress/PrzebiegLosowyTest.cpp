@@ -8,8 +8,8 @@ using PrzebiegLosowy = PortfolioPodObciazeniem;
 // delivering in between; 1,000 steps, or TARROWIND_STRESS_OPS of them.
 TEST_F(PrzebiegLosowy, NoFileIsLostAndTheGraphEqualsAFreshBuildAfterEverySettle)
 {
-    const int krokow = qEnvironmentVariableIsSet("TARROWIND_STRESS_OPS") ? qEnvironmentVariableIntValue("TARROWIND_STRESS_OPS")
-                                                                         : 1000;
+    const int krokow =
+        qEnvironmentVariableIsSet("TARROWIND_STRESS_OPS") ? qEnvironmentVariableIntValue("TARROWIND_STRESS_OPS") : 1000;
     ustawBudzetCzasu(60 + krokow / 10, "the random run of seed " + std::to_string(m_ziarno));
     int ustalen = 0;
     int krok = 1;

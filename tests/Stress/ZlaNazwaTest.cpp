@@ -25,8 +25,9 @@ TEST_F(ZlaNazwa, EveryEntryPointRefusesABadNameWithAReasonAndChangesNothing)
     Fasolka *fasolka = potok->znajdzFasolkeONazwie(QStringLiteral("Projekt 0007"));
     ASSERT_TRUE(fasolka && fasolka->katalog());
     // The precomposed twins of a decomposed name, one beside each target.
-    for (const QString &katalog : {R(QStringLiteral("All Beans")), R(QStringLiteral("All Beans/Potok 0001/_Incubation")),
-                                   fasolka->bytFasolki()->plikowyURL()})
+    for (const QString &katalog :
+         {R(QStringLiteral("All Beans")), R(QStringLiteral("All Beans/Potok 0001/_Incubation")),
+          fasolka->bytFasolki()->plikowyURL()})
         ASSERT_TRUE(QDir(katalog).mkdir(lakaNfc));
     ASSERT_TRUE(ustal());
     BytKatalogu *katalog = fasolka->katalog();
@@ -38,20 +39,32 @@ TEST_F(ZlaNazwa, EveryEntryPointRefusesABadNameWithAReasonAndChangesNothing)
     {
         const char *nazwa;
         std::function<bool(const QString &, BladOperacji *)> wywolaj;
-        bool ukryteWolno;     // a hidden name is fine for an item inside a bean
+        bool ukryteWolno;      // a hidden name is fine for an item inside a bean
         bool zastrzezoneWolno; // "_Done" is a name like any other outside a flow folder
     };
     const QList<Wejscie> wejscia{
-        {"nowyPotok", [&](const QString &n, BladOperacji *b) { return baza()->nowyPotok(n, b) != nullptr; }, false, true},
-        {"nowaFasolka", [&](const QString &n, BladOperacji *b) { return potok->nowaFasolka(n, b) != nullptr; }, false, false},
-        {"zmienNazweBytuFasolkiNaDysku", [&](const QString &n, BladOperacji *b) { return fasolka->zmienNazweBytuFasolkiNaDysku(n, b); }, false, false},
-        {"zmienNazwePotokuNaDysku", [&](const QString &n, BladOperacji *b) { return potok->zmienNazwePotokuNaDysku(n, b); }, false, true},
-        {"nowyKatalog", [&](const QString &n, BladOperacji *b) { return katalog->nowyKatalog(n, b) != nullptr; }, false, true},
-        {"zmienNazweBytuNaDyskuNa", [&](const QString &n, BladOperacji *b) { return wFasolce->zmienNazweBytuNaDyskuNa(n, b); }, true, true},
+        {"nowyPotok", [&](const QString &n, BladOperacji *b) { return baza()->nowyPotok(n, b) != nullptr; }, false,
+         true},
+        {"nowaFasolka", [&](const QString &n, BladOperacji *b) { return potok->nowaFasolka(n, b) != nullptr; }, false,
+         false},
+        {"zmienNazweBytuFasolkiNaDysku",
+         [&](const QString &n, BladOperacji *b) { return fasolka->zmienNazweBytuFasolkiNaDysku(n, b); }, false, false},
+        {"zmienNazwePotokuNaDysku",
+         [&](const QString &n, BladOperacji *b) { return potok->zmienNazwePotokuNaDysku(n, b); }, false, true},
+        {"nowyKatalog", [&](const QString &n, BladOperacji *b) { return katalog->nowyKatalog(n, b) != nullptr; }, false,
+         true},
+        {"zmienNazweBytuNaDyskuNa",
+         [&](const QString &n, BladOperacji *b) { return wFasolce->zmienNazweBytuNaDyskuNa(n, b); }, true, true},
     };
-    const QStringList zawszeZle{QString(), QStringLiteral("."), QStringLiteral(".."), QStringLiteral("a/b"),
-                                QStringLiteral("/"), QStringLiteral("a") + QChar(0) + QStringLiteral("b"),
-                                QString(256, u'n'), QString(128, u'\u017C'), lakaNfc.normalized(QString::NormalizationForm_D)};
+    const QStringList zawszeZle{QString(),
+                                QStringLiteral("."),
+                                QStringLiteral(".."),
+                                QStringLiteral("a/b"),
+                                QStringLiteral("/"),
+                                QStringLiteral("a") + QChar(0) + QStringLiteral("b"),
+                                QString(256, u'n'),
+                                QString(128, u'\u017C'),
+                                lakaNfc.normalized(QString::NormalizationForm_D)};
     for (const Wejscie &wejscie : wejscia) {
         QStringList zle = zawszeZle;
         if (!wejscie.ukryteWolno)
@@ -60,7 +73,8 @@ TEST_F(ZlaNazwa, EveryEntryPointRefusesABadNameWithAReasonAndChangesNothing)
             zle << QStringLiteral("_Incubation") << QStringLiteral("_Waiting_For") << QStringLiteral("_Inactive")
                 << QStringLiteral("_Ready") << QStringLiteral("_Done") << QStringLiteral("_Flow_Items");
         for (const QString &nazwa : std::as_const(zle)) {
-            SCOPED_TRACE(std::string(wejscie.nazwa) + " \"" + nazwa.toStdString() + "\" (" + std::to_string(nazwa.size()) + " characters)");
+            SCOPED_TRACE(std::string(wejscie.nazwa) + " \"" + nazwa.toStdString() + "\" ("
+                         + std::to_string(nazwa.size()) + " characters)");
             const QStringList dysk = stanDysku();
             const QStringList graf = migawkaGrafu(baza());
             BladOperacji blad;

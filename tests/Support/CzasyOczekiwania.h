@@ -21,10 +21,15 @@ inline Opoznienia krotkieOpoznienia()
 {
     const Opoznienia program;
     constexpr double krocej = 20;
-    return {program.przeladowanieKatalogu / krocej, program.wykonanieZrzutu / krocej, program.frazaFiltra / krocej,
-            program.sprawdzenieWybranegoKatalogu / krocej, program.poZakonczeniuKlikniecia / krocej,
-            program.odpowiedzUtworzenia / krocej, program.zamknieciePoUtworzeniu / krocej,
-            program.koniecMigracji / krocej, program.przejscieDoOstatniejStrony / krocej};
+    return {program.przeladowanieKatalogu / krocej,
+            program.wykonanieZrzutu / krocej,
+            program.frazaFiltra / krocej,
+            program.sprawdzenieWybranegoKatalogu / krocej,
+            program.poZakonczeniuKlikniecia / krocej,
+            program.odpowiedzUtworzenia / krocej,
+            program.zamknieciePoUtworzeniu / krocej,
+            program.koniecMigracji / krocej,
+            program.przejscieDoOstatniejStrony / krocej};
 }
 
 // The program's own waits for one test, the short ones again after it.

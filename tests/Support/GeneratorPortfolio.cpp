@@ -71,8 +71,8 @@ GeneratorPortfolio::Wynik GeneratorPortfolio::zbuduj(const QString &katalogBazow
     if (!utworzKatalog(korzen) || !utworzKatalog(wszystkie) || !utworzKatalog(archiwum))
         return wynik;
 
-    const int naArchiwum =
-        uklad.fasolkiNaArchiwumPotoku >= 0 ? uklad.fasolkiNaArchiwumPotoku : uklad.fasolkiNaPotok / 10;
+    const int naArchiwum = uklad.fasolkiNaArchiwumPotoku >= 0 ? uklad.fasolkiNaArchiwumPotoku
+                                                              : uklad.fasolkiNaPotok / 10;
     for (int p = 0; p < uklad.potoki; ++p) {
         const QByteArray nazwaPotoku = p == 0 ? QByteArray("_Main_Flow") : "Potok " + numer(p);
         const QByteArray potok = wszystkie + '/' + nazwaPotoku;

@@ -24,11 +24,11 @@ public:
     struct Wynik
     {
         bool udany = false;
-        QString korzen;               // the portfolio folder ("Tarrowind")
+        QString korzen; // the portfolio folder ("Tarrowind")
         int potoki = 0;
         int fasolkiWPotokach = 0;
         int fasolkiZarchiwizowane = 0;
-        int fasolkiKatalogowe = 0;    // folder beans, in flows and archives
+        int fasolkiKatalogowe = 0;             // folder beans, in flows and archives
         std::array<int, 8> fasolkiWgStatusu{}; // by status value, 7 = archived
     };
 

@@ -64,8 +64,10 @@ QStringList migawkaKatalogu(const QString &katalog, bool zWezlami)
         else if (S_ISLNK(info.st_mode))
             linia += QStringLiteral(" link ") + QString::fromLatin1(trescWpisu(sciezka, info).toPercentEncoding("/ "));
         else
-            linia += QStringLiteral(" file %1 %2").arg(qint64(info.st_size)).arg(QString::fromLatin1(
-                         QCryptographicHash::hash(trescWpisu(sciezka, info), QCryptographicHash::Sha1).toHex()));
+            linia += QStringLiteral(" file %1 %2")
+                         .arg(qint64(info.st_size))
+                         .arg(QString::fromLatin1(
+                             QCryptographicHash::hash(trescWpisu(sciezka, info), QCryptographicHash::Sha1).toHex()));
         if (zWezlami)
             linia += QStringLiteral(" inode %1").arg(quint64(info.st_ino));
         wynik << linia;

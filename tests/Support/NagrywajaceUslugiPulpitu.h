@@ -9,7 +9,10 @@
 class NagrywajaceUslugiPulpitu : public DesktopServices
 {
 public:
-    explicit NagrywajaceUslugiPulpitu(QStringList *wywolania) : m_wywolania(wywolania) {}
+    explicit NagrywajaceUslugiPulpitu(QStringList *wywolania)
+        : m_wywolania(wywolania)
+    {
+    }
 
     bool openInDefaultApplication(const QString &path) override
     {

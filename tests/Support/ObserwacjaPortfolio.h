@@ -17,13 +17,17 @@ inline bool czekajNaObserwacjePortfolio()
     int katalogow = 0;
     for (auto rodzaj : {SpecKatalog::suWszystkieFasolki, SpecKatalog::suArchiwum}) {
         ++katalogow;
-        QDirIterator it(SpecKatalog::sharedSpecKatalog()->url(rodzaj), QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks,
-                        QDirIterator::Subdirectories);
+        QDirIterator it(SpecKatalog::sharedSpecKatalog()->url(rodzaj),
+                        QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDirIterator::Subdirectories);
         for (; it.hasNext(); it.next())
             ++katalogow;
     }
-    auto *obserwator = dynamic_cast<ObserwatorZmianNaDysku *>(BazaFasolek::sharedBazaFasolek()->obserwatorZmianNaDysku());
-    return obserwator && QTest::qWaitFor([&] {
-        return obserwator->events() && obserwator->events()->liczbaObserwowanychKatalogow() >= katalogow;
-    }, czasNaZdarzenieMs);
+    auto *obserwator =
+        dynamic_cast<ObserwatorZmianNaDysku *>(BazaFasolek::sharedBazaFasolek()->obserwatorZmianNaDysku());
+    return obserwator
+           && QTest::qWaitFor(
+               [&] {
+                   return obserwator->events() && obserwator->events()->liczbaObserwowanychKatalogow() >= katalogow;
+               },
+               czasNaZdarzenieMs);
 }

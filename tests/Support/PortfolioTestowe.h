@@ -14,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-
 // A fresh object graph over a real temporary base folder; the portfolio is its "Tarrowind".
 class PortfolioTestowe : public ::testing::Test
 {
@@ -48,13 +47,18 @@ protected:
     {
         ObserwatorZmianNaDysku::zainstaluj(0.05);
         int katalogi = 1;
-        for (QDirIterator it(R(QStringLiteral("All Beans")), QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        for (QDirIterator it(R(QStringLiteral("All Beans")), QDir::Dirs | QDir::NoDotAndDotDot,
+                             QDirIterator::Subdirectories);
              it.hasNext(); it.next())
             ++katalogi;
-        auto *obserwator = dynamic_cast<ObserwatorZmianNaDysku *>(BazaFasolek::sharedBazaFasolek()->obserwatorZmianNaDysku());
-        return obserwator && QTest::qWaitFor([&] {
-            return obserwator->events() && obserwator->events()->liczbaObserwowanychKatalogow() >= katalogi;
-        }, czasNaZdarzenieMs);
+        auto *obserwator =
+            dynamic_cast<ObserwatorZmianNaDysku *>(BazaFasolek::sharedBazaFasolek()->obserwatorZmianNaDysku());
+        return obserwator
+               && QTest::qWaitFor(
+                   [&] {
+                       return obserwator->events() && obserwator->events()->liczbaObserwowanychKatalogow() >= katalogi;
+                   },
+                   czasNaZdarzenieMs);
     }
 
     KatalogTestowy m_baza;

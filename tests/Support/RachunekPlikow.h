@@ -13,7 +13,10 @@
 class RachunekPlikow
 {
 public:
-    explicit RachunekPlikow(QString baza) : m_baza(std::move(baza)) {}
+    explicit RachunekPlikow(QString baza)
+        : m_baza(std::move(baza))
+    {
+    }
 
     // Writes `tresc` into a new or emptied file and counts it.
     bool zapisz(const QByteArray &sciezka, const QByteArray &tresc);

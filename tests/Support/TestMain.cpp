@@ -16,14 +16,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdio>
-#include <map>
-#include <vector>
+#include <cstdlib>
 #include <cstring>
+#include <map>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 extern char **environ;
 
@@ -43,8 +43,8 @@ void izolujSrodowisko(const std::string &katalog)
     setenv("HOME", katalog.c_str(), 1);
     // Search lists (XDG_DATA_DIRS, XDG_CONFIG_DIRS) name read-only system folders with the
     // MIME database and icon themes; every per-user folder moves into the temporary home.
-    std::vector<std::string> doIzolacji = {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME",
-                                           "XDG_STATE_HOME", "XDG_RUNTIME_DIR"};
+    std::vector<std::string> doIzolacji = {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME",
+                                           "XDG_RUNTIME_DIR"};
     for (char **zmienna = environ; *zmienna; ++zmienna) {
         const std::string wpis(*zmienna);
         if (wpis.rfind("XDG_", 0) != 0)
@@ -70,7 +70,11 @@ void izolujSrodowisko(const std::string &katalog)
 class SprzatanieMiedzyTestami : public ::testing::EmptyTestEventListener
 {
 public:
-    explicit SprzatanieMiedzyTestami(std::string katalog) : m_katalog(std::move(katalog)), m_srodowisko(srodowisko()) {}
+    explicit SprzatanieMiedzyTestami(std::string katalog)
+        : m_katalog(std::move(katalog))
+        , m_srodowisko(srodowisko())
+    {
+    }
 
     void OnTestEnd(const ::testing::TestInfo &) override
     {
@@ -161,7 +165,8 @@ private:
     void oproznijDom() const
     {
         const QDir dom(QString::fromStdString(m_katalog));
-        for (const QString &nazwa : dom.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        for (const QString &nazwa :
+             dom.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
             if (nazwa == QLatin1String("xdg") || nazwa == QLatin1String(".qttest"))
                 continue;
             usunWpis(QFileInfo(dom.filePath(nazwa)));

@@ -23,7 +23,7 @@ QImage zrzutOkna(QWidget *okno, const QString &nazwa)
     // The server paints what was just shown; a screenshot has no result to wait for.
     QTest::qWait(300);
     return zapiszObrazZrzutu(okno->screen()->grabWindow(okno->winId()).toImage().convertToFormat(QImage::Format_ARGB32),
-                       nazwa);
+                             nazwa);
 }
 
 QImage zrzutOkien(const QList<QWidget *> &okna, const QString &nazwa)
@@ -34,5 +34,6 @@ QImage zrzutOkien(const QList<QWidget *> &okna, const QString &nazwa)
     for (QWidget *okno : okna)
         obszar |= okno->frameGeometry();
     QScreen *ekran = QGuiApplication::primaryScreen();
-    return zapiszObrazZrzutu(ekran->grabWindow(0, obszar.x(), obszar.y(), obszar.width(), obszar.height()).toImage(), nazwa);
+    return zapiszObrazZrzutu(ekran->grabWindow(0, obszar.x(), obszar.y(), obszar.width(), obszar.height()).toImage(),
+                             nazwa);
 }

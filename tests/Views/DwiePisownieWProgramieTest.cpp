@@ -35,13 +35,15 @@ TEST_F(NazwyWProgramieZAlertami, TwinsInBothSpellingsAreTwoRowsOfTheBeanListAndO
     const QStringList sciezki = sciezkiListy();
     for (const char *nazwa : {"Caf\u00e9.txt", "Cafe\u0301.txt"})
         EXPECT_TRUE(sciezki.contains(R(QStringLiteral("All Beans/_Main_Flow/") + QString::fromUtf8(nazwa))))
-            << nazwa << "\n" << qPrintable(sciezki.join(u'\n'));
+            << nazwa << "\n"
+            << qPrintable(sciezki.join(u'\n'));
 
     auto *pasek = pierwszyWidoczny<WidokZaryseliPaskaNawigacji>();
     ASSERT_NE(pasek, nullptr);
     int wierszeFlow = 0;
     for (const QModelIndex &indeks : wierszeWidoczne(pasek))
-        wierszeFlow += indeks.data().toString().normalized(QString::NormalizationForm_C) == QString::fromUtf8("Fl\u00f6w");
+        wierszeFlow += indeks.data().toString().normalized(QString::NormalizationForm_C)
+                       == QString::fromUtf8("Fl\u00f6w");
     EXPECT_EQ(wierszeFlow, 2);
 }
 
@@ -56,15 +58,21 @@ TEST_F(NazwyWProgramieZAlertami, NamesItCannotShowAreToldOncePerFolderAndStayWit
 
     // Another program adds a bean beside them: the re-read finds them again and says nothing.
     plik(QStringLiteral("All Beans/Potok 0001/nowa.txt"), "n");
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        return baza()->znajdzPotokONazwie(QStringLiteral("Potok 0001"))->znajdzFasolkeONazwie(QStringLiteral("nowa.txt"));
-    }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return baza()
+                ->znajdzPotokONazwie(QStringLiteral("Potok 0001"))
+                ->znajdzFasolkeONazwie(QStringLiteral("nowa.txt"));
+        },
+        5000));
     poTurze();
     EXPECT_EQ(liczbaAlertowONazwach(), 1);
 
     // Renamed, the flow carries them along and is still the folder the user was told of.
     BladOperacji blad;
-    ASSERT_TRUE(baza()->znajdzPotokONazwie(QStringLiteral("Potok 0001"))->zmienNazwePotokuNaDysku(QStringLiteral("Potok A"), &blad))
+    ASSERT_TRUE(baza()
+                    ->znajdzPotokONazwie(QStringLiteral("Potok 0001"))
+                    ->zmienNazwePotokuNaDysku(QStringLiteral("Potok A"), &blad))
         << qPrintable(blad.przyczyna);
     const QByteArray nowy = QFile::encodeName(R(QStringLiteral("All Beans/Potok A")));
     struct stat info;

@@ -38,7 +38,8 @@ void zniszczPodczasZdarzen(QAbstractScrollArea *widok)
     const QPointF miejsce(10, 10);
     QCoreApplication::postEvent(obszar, new QMouseEvent(QEvent::MouseButtonPress, miejsce, obszar->mapToGlobal(miejsce),
                                                         Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-    QCoreApplication::postEvent(widok, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")));
+    QCoreApplication::postEvent(widok,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")));
     obszar->update();
     delete widok;
     QCoreApplication::processEvents();

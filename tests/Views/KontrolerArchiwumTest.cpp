@@ -38,8 +38,9 @@ protected:
     void SetUp() override
     {
         PortfolioTestowe::SetUp();
-        for (const char *sciezka : {"All Beans/_Main_Flow/aktywna", "All Beans/Drugi/obca", "Archived Beans/_Main_Flow/stara",
-                                    "Archived Beans/Drugi/dawna", "Archived Beans/Drugi/minona"})
+        for (const char *sciezka :
+             {"All Beans/_Main_Flow/aktywna", "All Beans/Drugi/obca", "Archived Beans/_Main_Flow/stara",
+              "Archived Beans/Drugi/dawna", "Archived Beans/Drugi/minona"})
             plik(QString::fromLatin1(sciezka));
         katalog(QStringLiteral("Archived Beans/_Main_Flow/teczka"));
         m_kontroler.view();
@@ -72,8 +73,9 @@ protected:
     {
         QStringList wynik;
         for (QObject *obiekt : tablica()->arrangedObjects())
-            wynik << (qobject_cast<ArchiwumPotoku *>(obiekt) ? QLatin1Char('[') + static_cast<ArchiwumPotoku *>(obiekt)->nazwa() + QLatin1Char(']')
-                                                           : static_cast<Fasolka *>(obiekt)->nazwa());
+            wynik << (qobject_cast<ArchiwumPotoku *>(obiekt)
+                          ? QLatin1Char('[') + static_cast<ArchiwumPotoku *>(obiekt)->nazwa() + QLatin1Char(']')
+                          : static_cast<Fasolka *>(obiekt)->nazwa());
         return wynik;
     }
 
@@ -136,7 +138,8 @@ TEST_F(KontrolerArchiwumTest, DropsBetweenRowsGoToTheFlowArchiveAboveAndLandAFif
     QCoreApplication::processEvents();
     // Rows: [Main Flow] stara teczka [Drugi] dawna minona.
     const auto wiersz = [&](QObject *obiekt) {
-        return tabela->visualRect(tablica()->index(tablica()->wierszObiektu(obiekt), KontrolerListyFasolek::KolumnaNazwa));
+        return tabela->visualRect(
+            tablica()->index(tablica()->wierszObiektu(obiekt), KontrolerListyFasolek::KolumnaNazwa));
     };
     const auto glowne = [&] { return static_cast<QObject *>(archiwumPotoku("Main Flow")); };
     const auto drugie = [&] { return static_cast<QObject *>(archiwumPotoku("Drugi")); };
@@ -148,12 +151,15 @@ TEST_F(KontrolerArchiwumTest, DropsBetweenRowsGoToTheFlowArchiveAboveAndLandAFif
         std::function<QObject *()> ramka;
         const char *cel;
     } przypadki[] = {
-        {"miedzy_fasolkami", [&] { return QPoint(200, wiersz(fasolka("dawna")).bottom()); }, drugie, "Archived Beans/Drugi/"},
-        {"tuz_nad_naglowkiem", [&] { return QPoint(200, wiersz(drugie()).top()); }, glowne, "Archived Beans/_Main_Flow/"},
+        {"miedzy_fasolkami", [&] { return QPoint(200, wiersz(fasolka("dawna")).bottom()); }, drugie,
+         "Archived Beans/Drugi/"},
+        {"tuz_nad_naglowkiem", [&] { return QPoint(200, wiersz(drugie()).top()); }, glowne,
+         "Archived Beans/_Main_Flow/"},
         {"na_naglowek", [&] { return QPoint(200, wiersz(drugie()).center().y()); }, drugie, "Archived Beans/Drugi/"},
-        {"pod_ostatnim", [&] { return QPoint(200, wiersz(fasolka("minona")).bottom() + 30); }, drugie, "Archived Beans/Drugi/"},
-        {"na_teczke", [&] { return QPoint(200, wiersz(fasolka("teczka")).center().y()); }, [&] { return static_cast<QObject *>(fasolka("teczka")); },
-         "Archived Beans/_Main_Flow/teczka/"},
+        {"pod_ostatnim", [&] { return QPoint(200, wiersz(fasolka("minona")).bottom() + 30); }, drugie,
+         "Archived Beans/Drugi/"},
+        {"na_teczke", [&] { return QPoint(200, wiersz(fasolka("teczka")).center().y()); },
+         [&] { return static_cast<QObject *>(fasolka("teczka")); }, "Archived Beans/_Main_Flow/teczka/"},
         {"nad_pierwszym", [&] { return QPoint(200, wiersz(glowne()).top()); }, nullptr, nullptr},
         {"na_plik", [&] { return QPoint(200, wiersz(fasolka("stara")).center().y()); }, nullptr, nullptr},
     };
@@ -178,7 +184,8 @@ TEST_F(KontrolerArchiwumTest, OnlyTheSelectedBeansFilesAreDraggedInRowOrder)
         QStringList sciezki;
     } przypadki[] = {
         {"headers only", {archiwumPotoku("Drugi"), archiwumPotoku("Main Flow")}, {}},
-        {"header and two beans", {fasolka("minona"), archiwumPotoku("Main Flow"), fasolka("stara")},
+        {"header and two beans",
+         {fasolka("minona"), archiwumPotoku("Main Flow"), fasolka("stara")},
          {R(QStringLiteral("Archived Beans/_Main_Flow/stara")), R(QStringLiteral("Archived Beans/Drugi/minona"))}},
     };
     for (const auto &p : przypadki) {
@@ -196,7 +203,8 @@ TEST_F(KontrolerArchiwumTest, ThePreviewShowsTheArchiveFolderWithNothingSelected
     EXPECT_EQ(element->previewItemURL(), R(QStringLiteral("Archived Beans")));
     tablica()->setSelectedObjects({fasolka("teczka"), fasolka("dawna")});
     ASSERT_EQ(m_kontroler.numberOfPreviewItemsInPreviewPanel(nullptr), 2);
-    EXPECT_EQ(m_kontroler.previewPanelPreviewItemAtIndex(nullptr, 1)->previewItemURL(), R(QStringLiteral("Archived Beans/Drugi/dawna")));
+    EXPECT_EQ(m_kontroler.previewPanelPreviewItemAtIndex(nullptr, 1)->previewItemURL(),
+              R(QStringLiteral("Archived Beans/Drugi/dawna")));
 }
 
 // The view in the window the program's start-up builds, reached through the navigation bar.
@@ -208,9 +216,12 @@ protected:
         UruchomionyProgram::SetUp();
         if (HasFatalFailure())
             return;
-        WidokZaryseliPaskaNawigacji *pasek = kartaPortfolio()->kontrolerKartyPortfolio()->kontrolerPaskaNawigacji()->widokZaryseli();
+        WidokZaryseliPaskaNawigacji *pasek =
+            kartaPortfolio()->kontrolerKartyPortfolio()->kontrolerPaskaNawigacji()->widokZaryseli();
         const QModelIndex wiersz =
-            pasek->model()->match(pasek->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("Archived Beans")).value(0);
+            pasek->model()
+                ->match(pasek->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("Archived Beans"))
+                .value(0);
         ASSERT_TRUE(wiersz.isValid());
         QTest::mouseClick(pasek->viewport(), Qt::LeftButton, {}, pasek->visualRect(wiersz).center());
         ASSERT_TRUE(QTest::qWaitFor([&] { return kartaPortfolio()->kontrolerWybranegoArchiwum() != nullptr; }, 2000));
@@ -228,7 +239,8 @@ TEST_F(KontrolerArchiwumWProgramieTest, TheOpenButtonBesideTheSearchFieldShowsTh
     ASSERT_TRUE(przycisk && przycisk->isVisible());
     EXPECT_TRUE(przycisk->isEnabled());
     // The filter strip is laid out a turn after the view was placed.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return m_okno->childAt(przycisk->mapTo(m_okno, przycisk->rect().center())) == przycisk; }));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return m_okno->childAt(przycisk->mapTo(m_okno, przycisk->rect().center())) == przycisk; }));
     QTest::mouseClick(przycisk, Qt::LeftButton);
     const QString katalog = BazaFasolek::sharedBazaFasolek()->archiwum()->katalog()->plikowyURL();
     EXPECT_EQ(m_wywolania, QStringList{QStringLiteral("open ") + katalog});
@@ -260,7 +272,8 @@ TEST_F(KontrolerArchiwumWProgramieTest, ARightClickOpensTheMenuOfTheClickedRowsI
     for (const auto &p : przypadki) {
         SCOPED_TRACE(p.nazwa);
         m_wywolania.clear();
-        PolecenieWOknie::kliknijPrawym(m_tabela, m_tabela->model()->index(p.wiersz, KontrolerListyFasolek::KolumnaNazwa));
+        PolecenieWOknie::kliknijPrawym(m_tabela,
+                                       m_tabela->model()->index(p.wiersz, KontrolerListyFasolek::KolumnaNazwa));
         PolecenieWOknie::wybierzZMenu(PolecenieWOknie::otwarteMenu(), QString::fromLatin1(p.polecenie));
         EXPECT_EQ(m_wywolania.join('\n').toStdString(), p.wywolanie.toStdString());
     }

@@ -1,11 +1,11 @@
 #include "Support/CzasyOczekiwania.h"
 #include "Support/PortfolioTestowe.h"
 #include "Support/Ui/NagrywarkaAlertow.h"
-#include "Support/Ui/ZrzutPlikuZInnegoProgramu.h"
 #include "Support/Ui/UruchomionyProgram.h"
+#include "Support/Ui/ZrzutPlikuZInnegoProgramu.h"
 
-#include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Actions/DymekNowaRzecz.h"
+#include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Actions/KontrolerDymkaNowaRzecz.h"
 #include "Actions/PoleNazwa.h"
 #include "Browser/KartaPortfolio.h"
@@ -31,16 +31,16 @@
 #include "Widgets/KontrolerTablicy.h"
 
 #include <QAbstractButton>
-#include <QLabel>
-#include <QToolButton>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QImage>
-#include <QPainter>
+#include <QLabel>
 #include <QMimeData>
-#include <QUrl>
+#include <QPainter>
 #include <QTest>
+#include <QToolButton>
+#include <QUrl>
 
 #include <array>
 #include <cstdio>
@@ -64,9 +64,9 @@ protected:
     {
         PortfolioTestowe::SetUp();
         for (const char *sciezka :
-             {"All Beans/_Main_Flow/aktywna", "All Beans/_Main_Flow/_Incubation/inkub", "All Beans/_Main_Flow/_Waiting_For/czeka",
-              "All Beans/_Main_Flow/_Ready/gotowa", "All Beans/_Main_Flow/_Inactive/nieakt", "All Beans/_Main_Flow/_Done/zrobiona",
-              "All Beans/Drugi/obca"})
+             {"All Beans/_Main_Flow/aktywna", "All Beans/_Main_Flow/_Incubation/inkub",
+              "All Beans/_Main_Flow/_Waiting_For/czeka", "All Beans/_Main_Flow/_Ready/gotowa",
+              "All Beans/_Main_Flow/_Inactive/nieakt", "All Beans/_Main_Flow/_Done/zrobiona", "All Beans/Drugi/obca"})
             plik(QString::fromLatin1(sciezka));
     }
     void TearDown() override
@@ -104,14 +104,22 @@ TEST_F(KontrolerPotokuTest, OnlyBeansThatACommandBringsIntoTheListAreSelected)
         std::function<void(KontrolerPotoku &)> zmiana;
         QStringList zaznaczone;
     } przypadki[] = {
-        {"another flow shown", [](KontrolerPotoku &k) { k.setPotok(BazaFasolek::sharedBazaFasolek()->znajdzPotokONazwie("Drugi")); }, {}},
-        {"scope widened", [](KontrolerPotoku &k) { k.proxyFasolkiPotoku()->listwaZakresu()->setCzyWszystkie(true); }, {}},
-        {"phrase cleared", [](KontrolerPotoku &k) {
+        {"another flow shown",
+         [](KontrolerPotoku &k) { k.setPotok(BazaFasolek::sharedBazaFasolek()->znajdzPotokONazwie("Drugi")); },
+         {}},
+        {"scope widened",
+         [](KontrolerPotoku &k) { k.proxyFasolkiPotoku()->listwaZakresu()->setCzyWszystkie(true); },
+         {}},
+        {"phrase cleared",
+         [](KontrolerPotoku &k) {
              k.proxyFasolkiPotoku()->setFrazaFiltra("zzz");
              k.proxyFasolkiPotoku()->setFrazaFiltra({});
-         }, {}},
+         },
+         {}},
         {"new bean", [](KontrolerPotoku &k) { ASSERT_NE(k.potok()->nowaFasolka("nowa"), nullptr); }, {"nowa"}},
-        {"status command", [this](KontrolerPotoku &) { ASSERT_TRUE(fasolka("nieakt")->ustawStatus(Fasolka::sfAktywna)); }, {"nieakt"}},
+        {"status command",
+         [this](KontrolerPotoku &) { ASSERT_TRUE(fasolka("nieakt")->ustawStatus(Fasolka::sfAktywna)); },
+         {"nieakt"}},
     };
     for (const auto &przypadek : przypadki) {
         SCOPED_TRACE(przypadek.nazwa);
@@ -131,11 +139,14 @@ TEST_F(KontrolerPotokuTest, ABeanMovedByAnotherProgramShowsItsNewStatusAndTheSel
     tablica()->setSelectedObjects({fasolka("aktywna"), fasolka("gotowa")});
 
     ASSERT_EQ(std::rename(qPrintable(R(QStringLiteral("All Beans/_Main_Flow/_Incubation/inkub"))),
-                          qPrintable(R(QStringLiteral("All Beans/_Main_Flow/_Waiting_For/inkub")))), 0);
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        const int wiersz = tablica()->wierszObiektu(fasolka("inkub"));
-        return wiersz >= 0 && static_cast<Fasolka *>(tablica()->obiektWWierszu(wiersz))->jestOczekujaca();
-    }, czasNaZdarzenieMs));
+                          qPrintable(R(QStringLiteral("All Beans/_Main_Flow/_Waiting_For/inkub")))),
+              0);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const int wiersz = tablica()->wierszObiektu(fasolka("inkub"));
+            return wiersz >= 0 && static_cast<Fasolka *>(tablica()->obiektWWierszu(wiersz))->jestOczekujaca();
+        },
+        czasNaZdarzenieMs));
     przeczekajCisze();
     EXPECT_EQ(nazwyZaznaczonych(tablica()), (QStringList{"aktywna", "gotowa"}));
 }
@@ -197,7 +208,9 @@ TEST_F(KontrolerPotokuTest, TallRowsHideTheStatusColumnKeepTheSelectedBeanInView
     ProxyFasolkiPotoku proxy;
     proxy.setListwaZakresu(&listwa);
     for (int i = 0; i < 40; ++i)
-        ASSERT_NE(BazaFasolek::sharedBazaFasolek()->potokGlowny()->nowaFasolka(QStringLiteral("f%1").arg(i, 2, 10, QLatin1Char('0'))), nullptr);
+        ASSERT_NE(BazaFasolek::sharedBazaFasolek()->potokGlowny()->nowaFasolka(
+                      QStringLiteral("f%1").arg(i, 2, 10, QLatin1Char('0'))),
+                  nullptr);
     proxy.setPotok(BazaFasolek::sharedBazaFasolek()->potokGlowny());
     auto *tabela = new WidokTabeliFasolkiPotoku;
     KontrolerListyFasolek lista(tabela, &proxy, &listwa);
@@ -211,7 +224,8 @@ TEST_F(KontrolerPotokuTest, TallRowsHideTheStatusColumnKeepTheSelectedBeanInView
     tabela->setRowViewType(1);
     QCoreApplication::processEvents();
     EXPECT_TRUE(tabela->isColumnHidden(KontrolerListyFasolek::KolumnaStatus));
-    const QRect wiersz = tabela->visualRect(lista.kontrolerTablicy()->index(lista.kontrolerTablicy()->wierszObiektu(f30), 1));
+    const QRect wiersz =
+        tabela->visualRect(lista.kontrolerTablicy()->index(lista.kontrolerTablicy()->wierszObiektu(f30), 1));
     EXPECT_EQ(wiersz.height(), 50);
     EXPECT_TRUE(tabela->viewport()->rect().contains(wiersz.center()));
     EXPECT_EQ(lista.kontrolerTablicy()->selectedObjects(), QList<QObject *>{f30});
@@ -254,13 +268,24 @@ TEST_F(KontrolerPotokuTest, DropsGoToTheFlowOrToAFolderBeanAndLandAFifthOfASecon
     kontroler.view()->show();
     QCoreApplication::processEvents();
     const auto wiersz = [&](const char *nazwa) {
-        return tabela->visualRect(tablica()->index(tablica()->wierszObiektu(fasolka(nazwa)), KontrolerListyFasolek::KolumnaNazwa));
+        return tabela->visualRect(
+            tablica()->index(tablica()->wierszObiektu(fasolka(nazwa)), KontrolerListyFasolek::KolumnaNazwa));
     };
     // `cel` nullptr: refused. `wierszZRamka`: the bean whose row is framed.
-    const struct { const char *nazwa; std::function<QPoint()> miejsce; bool ramka; const char *wierszZRamka; const char *cel; } przypadki[] = {
-        {"strefa_boczna", [&] { return QPoint(3, wiersz("gotowa").center().y()); }, true, nullptr, "All Beans/_Main_Flow/_Incubation/"},
-        {"miedzy_wierszami", [&] { return QPoint(200, wiersz("gotowa").top()); }, true, nullptr, "All Beans/_Main_Flow/_Incubation/"},
-        {"na_teczke", [&] { return QPoint(200, wiersz("teczka").center().y()); }, false, "teczka", "All Beans/_Main_Flow/teczka/"},
+    const struct
+    {
+        const char *nazwa;
+        std::function<QPoint()> miejsce;
+        bool ramka;
+        const char *wierszZRamka;
+        const char *cel;
+    } przypadki[] = {
+        {"strefa_boczna", [&] { return QPoint(3, wiersz("gotowa").center().y()); }, true, nullptr,
+         "All Beans/_Main_Flow/_Incubation/"},
+        {"miedzy_wierszami", [&] { return QPoint(200, wiersz("gotowa").top()); }, true, nullptr,
+         "All Beans/_Main_Flow/_Incubation/"},
+        {"na_teczke", [&] { return QPoint(200, wiersz("teczka").center().y()); }, false, "teczka",
+         "All Beans/_Main_Flow/teczka/"},
         {"na_plik", [&] { return QPoint(200, wiersz("gotowa").center().y()); }, false, nullptr, nullptr},
     };
     for (const auto &p : przypadki) {
@@ -308,7 +333,8 @@ TEST_F(KontrolerPotokuTest, ARenameOntoATakenNameSaysSoOnceAndKeepsTheOldName)
     plik(QStringLiteral("All Beans/_Main_Flow/zajeta"));
     pokaz("glowny", ListwaZakresu::zWszystkie);
     NagrywarkaAlertow alerty;
-    const QModelIndex indeks = tablica()->index(tablica()->wierszObiektu(fasolka("aktywna")), KontrolerListyFasolek::KolumnaNazwa);
+    const QModelIndex indeks =
+        tablica()->index(tablica()->wierszObiektu(fasolka("aktywna")), KontrolerListyFasolek::KolumnaNazwa);
     EXPECT_FALSE(tablica()->setData(indeks, QStringLiteral("zajeta"), Qt::EditRole));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !alerty.wpisy().isEmpty(); }, 5000));
     ASSERT_EQ(alerty.wpisy().size(), 1);
@@ -323,14 +349,17 @@ TEST_F(KontrolerPotokuTest, TheFlowsFolderRemovedByAnotherProgramWhileShownSends
     ASSERT_TRUE(obserwujDysk());
     KartaPortfolio karta(rwpWidokNieokreslony);
     KontrolerKartyPortfolio *k = karta.kontrolerKartyPortfolio();
-    k->ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(ItemWidoku(BazaFasolek::sharedBazaFasolek()->potokGlowny()), true);
-    k->ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(ItemWidoku(BazaFasolek::sharedBazaFasolek()->znajdzPotokONazwie("Drugi")), true);
+    k->ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(ItemWidoku(BazaFasolek::sharedBazaFasolek()->potokGlowny()),
+                                                        true);
+    k->ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(
+        ItemWidoku(BazaFasolek::sharedBazaFasolek()->znajdzPotokONazwie("Drugi")), true);
     QPointer<KontrolerBiezacegoWidokuSzczegolow> widok = k->kontrolerBiezacegoWidokuSzczegolow();
     ASSERT_TRUE(qobject_cast<KontrolerPotoku *>(widok.data()));
 
     ASSERT_TRUE(QDir(R(QStringLiteral("All Beans/Drugi"))).removeRecursively());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return k->itemBiezacegoWidokuSzczeglow().potok() == BazaFasolek::sharedBazaFasolek()->potokGlowny(); },
-                                czasNaZdarzenieMs));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return k->itemBiezacegoWidokuSzczeglow().potok() == BazaFasolek::sharedBazaFasolek()->potokGlowny(); },
+        czasNaZdarzenieMs));
     EXPECT_EQ(karta.title(), QStringLiteral("Flow: Main Flow"));
     przeczekajCisze();
     EXPECT_TRUE(widok.isNull()) << "the flow's controller kept";
@@ -393,12 +422,14 @@ TEST_F(KontrolerPotokuTest, TestujWritesItsLineAndOpensTheFolderPopoverWhoseName
     przycisk->setObjectName(QStringLiteral("przyciskTestu"));
     QStringList linie;
     Konsola::ustawWyjscie([&linie](const QByteArray &linia) { linie << QString::fromUtf8(linia); });
-    const QStringList przed = QDir(R(QStringLiteral("All Beans/_Main_Flow"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QStringList przed =
+        QDir(R(QStringLiteral("All Beans/_Main_Flow"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
     EXPECT_TRUE(LancuchResponderow::sendAction(Akcja::testuj, &kontroler, przycisk));
     KontrolerDymkaNowaRzecz *dymek = kontroler.kontrolerAkcjeNaPotoku()->kontrolerDymkaNowaRzecz();
     ASSERT_TRUE(dymek->dymek() && dymek->dymek()->isVisible());
-    EXPECT_EQ(dymek->poleOpis()->text(), KontrolerDymkaNowaRzecz::opisNowejRzeczy(rnrKatalog, QStringLiteral("katalog")));
+    EXPECT_EQ(dymek->poleOpis()->text(),
+              KontrolerDymkaNowaRzecz::opisNowejRzeczy(rnrKatalog, QStringLiteral("katalog")));
     QTest::keyClicks(dymek->poleNazwa(), QStringLiteral("probny"));
     QTest::keyClick(dymek->poleNazwa(), Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return linie.size() >= 2; }, czasNaZdarzenieMs));
@@ -406,8 +437,10 @@ TEST_F(KontrolerPotokuTest, TestujWritesItsLineAndOpensTheFolderPopoverWhoseName
 
     ASSERT_EQ(linie.size(), 2);
     EXPECT_TRUE(linie[0].contains(QStringLiteral("[KontrolerPotoku testuj: przyciskTestu]"))) << linie[0].toStdString();
-    EXPECT_TRUE(linie[1].contains(QStringLiteral("[KontrolerPotoku dokonczAkcjeTestuj: probny]"))) << linie[1].toStdString();
-    EXPECT_EQ(QDir(R(QStringLiteral("All Beans/_Main_Flow"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), przed);
+    EXPECT_TRUE(linie[1].contains(QStringLiteral("[KontrolerPotoku dokonczAkcjeTestuj: probny]")))
+        << linie[1].toStdString();
+    EXPECT_EQ(QDir(R(QStringLiteral("All Beans/_Main_Flow"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              przed);
     EXPECT_EQ(fasolka("probny"), nullptr);
 }
 
@@ -458,8 +491,8 @@ TEST_F(KontrolerPotokuWProgramieTest, ThePreviewPanelFollowsTheFlowListAndLetsGo
     const QList<Fasolka *> fasolki = potok->fasolki().elementy();
     ASSERT_GE(fasolki.size(), 2);
     przegladarka()->nowaKartaPortfolioZPotokiemIZaznaczonaFasolka(potok, fasolki.at(0));
-    QPointer<KontrolerPotoku> kontroler =
-        qobject_cast<KontrolerPotoku *>(kartaPortfolio()->kontrolerKartyPortfolio()->kontrolerBiezacegoWidokuSzczegolow());
+    QPointer<KontrolerPotoku> kontroler = qobject_cast<KontrolerPotoku *>(
+        kartaPortfolio()->kontrolerKartyPortfolio()->kontrolerBiezacegoWidokuSzczegolow());
     ASSERT_TRUE(kontroler);
     WidokTabeliFasolkiPotoku *tabela = kontroler->widokTabeli();
     ASSERT_TRUE(QTest::qWaitFor([&] { return tabela->isVisible(); }, 1000));
@@ -472,7 +505,8 @@ TEST_F(KontrolerPotokuWProgramieTest, ThePreviewPanelFollowsTheFlowListAndLetsGo
     EXPECT_EQ(panel->liczbaElementow(), 1);
     // A second bean by Ctrl and a click at its row: the open panel shows both.
     KontrolerTablicy *tablica = kontroler->kontrolerTablicy();
-    const QModelIndex drugi = tablica->index(tablica->wierszObiektu(fasolki.at(1)), KontrolerListyFasolek::KolumnaNazwa);
+    const QModelIndex drugi =
+        tablica->index(tablica->wierszObiektu(fasolki.at(1)), KontrolerListyFasolek::KolumnaNazwa);
     QTest::mouseClick(tabela->viewport(), Qt::LeftButton, Qt::ControlModifier, tabela->visualRect(drugi).center());
     EXPECT_EQ(tablica->selectedObjects().size(), 2);
     EXPECT_EQ(panel->liczbaElementow(), 2);
@@ -480,7 +514,8 @@ TEST_F(KontrolerPotokuWProgramieTest, ThePreviewPanelFollowsTheFlowListAndLetsGo
     const PreviewPanelDataSource *zamkniete = panel->zrodloDanych();
     przegladarka()->closeTab();
     // The tab goes on a later turn, and its views one after it.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return kontroler.isNull(); }, czasNaZdarzenieMs)) << "the closed tab's flow view kept";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return kontroler.isNull(); }, czasNaZdarzenieMs))
+        << "the closed tab's flow view kept";
     panel->reloadData();
     EXPECT_NE(panel->zrodloDanych(), zamkniete);
 }

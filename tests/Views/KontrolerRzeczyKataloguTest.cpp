@@ -1,3 +1,4 @@
+#include "Views/KontrolerRzeczyKatalogu.h"
 #include "Actions/AdapterZrzutuUrli.h"
 #include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Model/BytKatalogu.h"
@@ -6,7 +7,6 @@
 #include "Platform/DelayedOperations.h"
 #include "Platform/Ui/ElementInterfejsu.h"
 #include "Views/KontrolerDrzewa.h"
-#include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/KontrolerWidokuKataloguSpecjalnego.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
 
@@ -35,7 +35,8 @@ protected:
     {
         StosCoreData::sharedStosCoreData()->nowyKontekst();
         for (const char *sciezka : {"a/", "b/", "b/w.txt", "notatka.txt", "z.txt"})
-            QLatin1String(sciezka).endsWith('/') ? m_dysk.katalog(QLatin1String(sciezka)) : m_dysk.plik(QLatin1String(sciezka));
+            QLatin1String(sciezka).endsWith('/') ? m_dysk.katalog(QLatin1String(sciezka))
+                                                 : m_dysk.plik(QLatin1String(sciezka));
         m_katalog = BytSystemuPlikow::bytKataloguDlaURL(m_dysk.sciezka());
         m_kontroler.ustawWidok();
         m_kontroler.setKatalog(m_katalog);
@@ -72,7 +73,9 @@ TEST_F(KontrolerRzeczyKataloguTest, CommandsAreEnabledByTheSingleSelection)
     };
     for (const auto &p : przypadki) {
         zaznacz(p.zaznaczone);
-        const auto wlaczone = [this](Akcja akcja) { return m_kontroler.validateUserInterfaceItem(ElementInterfejsu(akcja)); };
+        const auto wlaczone = [this](Akcja akcja) {
+            return m_kontroler.validateUserInterfaceItem(ElementInterfejsu(akcja));
+        };
         SCOPED_TRACE(p.zaznaczone.join(QLatin1Char(',')).toStdString());
         EXPECT_EQ(wlaczone(Akcja::otworzBytElementuWProgramie), p.otworzW);
         EXPECT_EQ(wlaczone(Akcja::otworzBytRzeczyWDomyslnejAplikacji), p.otworzW);
@@ -139,7 +142,8 @@ TEST_F(KontrolerRzeczyKataloguTest, TrashAsksByTheShownNameAndReportsAFailureByT
         m_kontroler.moveToTrash();
         ASSERT_EQ(alerty.wpisy().size(), 1);
         EXPECT_EQ(alerty.wpisy()[0].alert.messageText(), QStringLiteral("Confirm move of 'notatka.txt' to Trash"));
-        EXPECT_EQ(alerty.wpisy()[0].alert.buttons(), QStringList({QStringLiteral("Move to Trash"), QStringLiteral("Cancel")}));
+        EXPECT_EQ(alerty.wpisy()[0].alert.buttons(),
+                  QStringList({QStringLiteral("Move to Trash"), QStringLiteral("Cancel")}));
         EXPECT_TRUE(QFile::exists(m_dysk.sciezka(QStringLiteral("notatka.txt"))));
     }
     // Another program deleted the file after it was selected: the move fails and says so.
@@ -223,9 +227,9 @@ TEST_F(KontrolerRzeczyKataloguTest, DroppedFilesGoIntoTheFolderUnderThePointerOr
         QString cel; // relative to the shown folder
     } przypadki[] = {
         {wierszA.center(), QStringLiteral("a/")},
-        {QPoint(2, wierszA.center().y()), QString()},                      // the side zone over a folder row
-        {QPoint(wierszZ.center().x(), wierszZ.top()), QString()},           // between two top-level rows
-        {QPoint(wierszA.center().x(), pole->height() - 5), QString()},      // empty space below the rows
+        {QPoint(2, wierszA.center().y()), QString()},                  // the side zone over a folder row
+        {QPoint(wierszZ.center().x(), wierszZ.top()), QString()},      // between two top-level rows
+        {QPoint(wierszA.center().x(), pole->height() - 5), QString()}, // empty space below the rows
     };
     int numer = 0;
     for (const auto &p : przypadki) {
@@ -262,7 +266,8 @@ TEST_F(KontrolerRzeczyKataloguTest, ASpecialFolderViewActsOnTheTopLevelEntryOfTh
     for (const auto &p : przypadki) {
         zaznacz(p.zaznaczone, widok.kontrolerRzeczyKatalogu()->kontrolerDrzewa());
         const auto *element = qobject_cast<BytSystemuPlikow *>(widok.kontrolerAkcjeNaElementach()->dodatkowyElement());
-        EXPECT_EQ(element ? element->ostatniKomponentSciezki() : QString(), p.dodatkowy) << p.zaznaczone.join(',').toStdString();
+        EXPECT_EQ(element ? element->ostatniKomponentSciezki() : QString(), p.dodatkowy)
+            << p.zaznaczone.join(',').toStdString();
     }
 }
 

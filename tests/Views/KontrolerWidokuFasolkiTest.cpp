@@ -4,7 +4,6 @@
 #include "Browser/KartaFasolki.h"
 #include "Browser/KontrolerKartyPortfolio.h"
 #include "Browser/KontrolerWidokuRozdzielonegoZPanelemPrawym.h"
-#include "Views/KontrolerZawartosciFasolki.h"
 #include "Browser/OknaTarrowind.h"
 #include "Model/Archiwum.h"
 #include "Model/BytSystemuPlikow.h"
@@ -13,6 +12,7 @@
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/KontrolerWidokuFasolki.h"
+#include "Views/KontrolerZawartosciFasolki.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
 #include "Widgets/IkonaZPrzeciaganymFolderem.h"
 
@@ -143,7 +143,8 @@ TEST_F(KontrolerWidokuFasolkiTest, TheOpenButtonMovesTheBeanToATabOrWithAltToANe
         EXPECT_EQ(karta->itemBiezacegoWidokuSzczeglow(), poprzedni);
         if (zAlt) {
             EXPECT_EQ(przegladarka()->tabCount(), kartPrzed);
-            ASSERT_TRUE(QTest::qWaitFor([&] { return widoczneOknaPrzegladarki().size() == oknaPrzed.size() + 1; }, 2000));
+            ASSERT_TRUE(
+                QTest::qWaitFor([&] { return widoczneOknaPrzegladarki().size() == oknaPrzed.size() + 1; }, 2000));
             PrzegladarkaTarrowind *nowa = nullptr;
             for (BrowserWindow *okno : widoczneOknaPrzegladarki())
                 if (!oknaPrzed.contains(okno))
@@ -192,8 +193,8 @@ TEST_F(KontrolerWidokuFasolkiTest, ItsOwnBeanArchivedByItsKeyLeavesTheFlowItemsO
     KontrolerRzeczyKatalogu *rzeczy = widok->kontrolerRzeczyPotoku();
     ASSERT_TRUE(QTest::qWaitFor([&] { return rzeczy->kontrolerDrzewa()->rowCount() > 0; }, 3000)) << "no flow items";
     const QString wArchiwum = m_baza.sciezka() + QStringLiteral("/Tarrowind/Archived Beans/")
-                            + QFileInfo(potokNr(0)->bytPotoku()->plikowyURL()).fileName() + QStringLiteral("/")
-                            + QFileInfo(fasolka->bytFasolki()->plikowyURL()).fileName();
+                              + QFileInfo(potokNr(0)->bytPotoku()->plikowyURL()).fileName() + QStringLiteral("/")
+                              + QFileInfo(fasolka->bytFasolki()->plikowyURL()).fileName();
     QWidget *zarys = widok->kontrolerRzeczyFasolki()->widokZaryseli();
     zarys->setFocus(Qt::MouseFocusReason);
     ASSERT_TRUE(QTest::qWaitFor([&] { return zarys->hasFocus(); }));
@@ -263,7 +264,8 @@ TEST_F(KontrolerWidokuFasolkiTest, FilesDroppedOnAFolderBeansIconLandInItsFolder
         EXPECT_EQ(wejscie.dropAction() != Qt::IgnoreAction, p.przyjmuje);
         QDropEvent zrzut(ikona->rect().center(), akcje, &dane, Qt::LeftButton, {});
         QCoreApplication::sendEvent(ikona, &zrzut);
-        const QString wFasolce = QFileInfo(p.fasolka->bytFasolki()->plikowyURL()).filePath() + "/" + QFileInfo(zrodlo).fileName();
+        const QString wFasolce = QFileInfo(p.fasolka->bytFasolki()->plikowyURL()).filePath() + "/"
+                                 + QFileInfo(zrodlo).fileName();
         EXPECT_EQ(QFileInfo::exists(wFasolce), p.przyjmuje);
         if (!p.przyjmuje) {
             EXPECT_TRUE(QFileInfo::exists(zrodlo));

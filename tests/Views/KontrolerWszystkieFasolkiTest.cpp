@@ -1,8 +1,8 @@
 #include "Support/PortfolioTestowe.h"
 #include "Support/Ui/NagrywarkaAlertow.h"
-#include "Support/Ui/ZrzutPlikuZInnegoProgramu.h"
 #include "Support/Ui/PolecenieWOknie.h"
 #include "Support/Ui/UruchomionyProgram.h"
+#include "Support/Ui/ZrzutPlikuZInnegoProgramu.h"
 
 #include "Actions/DymekNowaRzecz.h"
 #include "Actions/KontrolerAkcjeNaElementach.h"
@@ -30,9 +30,9 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QUrl>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -127,7 +127,8 @@ TEST_F(KontrolerWszystkieFasolkiTest, TheFirstListingSelectsNothingAndShowingThe
     tablica()->setSelectedObjects({fasolka("b2")});
     QSignalSpy przeliczenia(kontroler->proxyWszystkieFasolki(), &ProxyListyFasolek::tablicaChanged);
     KontrolerKartyPortfolio *k = karta->kontrolerKartyPortfolio();
-    k->ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(ItemWidoku(BazaFasolek::sharedBazaFasolek()->potokGlowny()), true);
+    k->ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(ItemWidoku(BazaFasolek::sharedBazaFasolek()->potokGlowny()),
+                                                        true);
     karta->pokazWszystkieFasolki();
     QCoreApplication::processEvents();
     EXPECT_EQ(karta->kontrolerWybranychWszystkichFasolek(), kontroler) << "the cached view shown again";
@@ -177,7 +178,8 @@ TEST_F(KontrolerWszystkieFasolkiTest, ABeanMovedByAnotherProgramIsListedUnderIts
     const QStringList oczekiwane{"MAIN FLOW", "alfa", "teczka", "BETA", "b1", "b2", "GAMMA", "b3", "g1"};
     EXPECT_TRUE(QTest::qWaitFor([&] { return wiersze() == oczekiwane; }, czasNaZdarzenieMs))
         << wiersze().join(QLatin1Char(' ')).toStdString();
-    EXPECT_EQ(zaznaczone(), QStringList({"alfa", "b1"})) << "another program's bean selected, or the user's choice lost";
+    EXPECT_EQ(zaznaczone(), QStringList({"alfa", "b1"}))
+        << "another program's bean selected, or the user's choice lost";
 }
 
 TEST_F(KontrolerWszystkieFasolkiTest, TheProfilerCommandTimesAThousandReadsOfTheList)
@@ -209,7 +211,11 @@ TEST_F(KontrolerWszystkieFasolkiTest, ANewBeanGoesToTheFlowOfTheOneSelectedRowOf
         {"nic", true, [] { return QList<QObject *>(); }, false},
         {"fasolka", true, [&] { return QList<QObject *>{fasolka("b1")}; }, true},
         {"naglowek", true, [&] { return QList<QObject *>{gamma}; }, true},
-        {"dwie", true, [&] { return QList<QObject *>{fasolka("b1"), fasolka("g1")}; }, false},
+        {"dwie", true,
+         [&] {
+             return QList<QObject *>{fasolka("b1"), fasolka("g1")};
+         },
+         false},
         {"bez_podzialu", false, [&] { return QList<QObject *>{fasolka("b1")}; }, false},
     };
     for (const auto &p : przypadki) {
@@ -262,7 +268,8 @@ TEST_F(KontrolerWszystkieFasolkiTest, DropsBetweenRowsGoToTheFlowHeaderAboveOnly
          "All Beans/Beta/_Incubation/"},
         {"nad_naglowkiem_bety", true, [&] { return nadWierszem(beta); }, [&] { return glowny; },
          "All Beans/_Main_Flow/_Incubation/"},
-        {"na_naglowek_bety", true, [&] { return naWierszu(beta); }, [&] { return beta; }, "All Beans/Beta/_Incubation/"},
+        {"na_naglowek_bety", true, [&] { return naWierszu(beta); }, [&] { return beta; },
+         "All Beans/Beta/_Incubation/"},
         {"pod_ostatnim_wierszem", true, [&] { return QPoint(200, wiersz(fasolka("g1")).bottom() + 20); },
          [&] { return gamma; }, "All Beans/Gamma/_Incubation/"},
         {"nad_pierwszym_wierszem", true, [&] { return nadWierszem(glowny); }, [] { return nullptr; }, nullptr},
@@ -271,8 +278,8 @@ TEST_F(KontrolerWszystkieFasolkiTest, DropsBetweenRowsGoToTheFlowHeaderAboveOnly
         {"na_plik", true, [&] { return naWierszu(fasolka("alfa")); }, [] { return nullptr; }, nullptr},
         {"miedzy_wierszami_bez_podzialu", false, [&] { return nadWierszem(fasolka("b2")); }, [] { return nullptr; },
          nullptr},
-        {"na_teczke_bez_podzialu", false, [&] { return naWierszu(fasolka("teczka")); }, [&] { return fasolka("teczka"); },
-         "All Beans/_Main_Flow/teczka/"},
+        {"na_teczke_bez_podzialu", false, [&] { return naWierszu(fasolka("teczka")); },
+         [&] { return fasolka("teczka"); }, "All Beans/_Main_Flow/teczka/"},
     };
     for (const auto &p : przypadki) {
         SCOPED_TRACE(p.nazwa);
@@ -306,7 +313,8 @@ TEST_F(KontrolerWszystkieFasolkiTest, AFlowHeaderRenamedInPlaceResortsTheHeaders
     QTest::keyClick(pole, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(pole, QStringLiteral("Alef"));
     QTest::keyClick(pole, Qt::Key_Return);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return wiersze().indexOf("ALEF") == 3; }, 2000)) << wiersze().join(' ').toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wiersze().indexOf("ALEF") == 3; }, 2000))
+        << wiersze().join(' ').toStdString();
     EXPECT_EQ(wiersze(), QStringList({"MAIN FLOW", "alfa", "teczka", "ALEF", "g1", "BETA", "b1", "b2", "b3"}));
     EXPECT_TRUE(QFileInfo(R(QStringLiteral("All Beans/Alef/g1"))).isDir());
 }
@@ -338,7 +346,8 @@ TEST_F(KontrolerWszystkieFasolkiTest, PreviewShowsTheAllBeansFolderWithNothingSe
     for (int i = 0; i < 2; ++i)
         adresy << kontroler->previewPanelPreviewItemAtIndex(nullptr, i)->previewItemURL();
     adresy.sort();
-    EXPECT_EQ(adresy, QStringList({R(QStringLiteral("All Beans/Gamma/g1")), R(QStringLiteral("All Beans/_Main_Flow/teczka"))}));
+    EXPECT_EQ(adresy,
+              QStringList({R(QStringLiteral("All Beans/Gamma/g1")), R(QStringLiteral("All Beans/_Main_Flow/teczka"))}));
 }
 
 // All Beans in the window the program's start-up builds, reached through the bar, driven by real input.
@@ -358,7 +367,10 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return tabela() && tabela()->kontrolerTablicy()->rowCount() > 0; }, 2000));
         ASSERT_EQ(kartaPortfolio()->title(), QStringLiteral("All Beans"));
     }
-    WidokTabeliWszystkieFasolki *tabela() const { return PolecenieWOknie::widocznyWidok<WidokTabeliWszystkieFasolki>(m_okno); }
+    WidokTabeliWszystkieFasolki *tabela() const
+    {
+        return PolecenieWOknie::widocznyWidok<WidokTabeliWszystkieFasolki>(m_okno);
+    }
     // The row of the object of that name: a flow's header or a bean.
     QModelIndex wiersz(const QString &nazwa) const
     {
@@ -375,7 +387,8 @@ protected:
     // A folder bean of the flow, other than `poza`.
     Fasolka *fasolkaKatalogowa(const char *potok, Fasolka *poza = nullptr) const
     {
-        for (Fasolka *fasolka : BazaFasolek::sharedBazaFasolek()->znajdzPotokONazwie(QString::fromLatin1(potok))->fasolki())
+        for (Fasolka *fasolka :
+             BazaFasolek::sharedBazaFasolek()->znajdzPotokONazwie(QString::fromLatin1(potok))->fasolki())
             if (fasolka->jestZKatalogiem() && fasolka != poza && wiersz(fasolka->nazwa()).isValid())
                 return fasolka;
         return nullptr;
@@ -408,4 +421,3 @@ TEST_F(KontrolerWszystkieFasolkiWProgramieTest, ARightClickOnAFlowHeaderOrABeanO
     ASSERT_TRUE(QTest::qWaitFor([&] { return przegladarka()->tabCount() == kartPrzed + 1; }, 2000));
     EXPECT_EQ(przegladarka()->tabContentsAtIndex(kartPrzed)->title(), kliknieta->nazwa());
 }
-

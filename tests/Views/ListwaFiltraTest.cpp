@@ -51,7 +51,8 @@ TEST(ListwaFiltra, TheSearchFieldTakesItsWidthAtTheRightEdgeWhenThereIsRoom)
         pasek.show();
         QCoreApplication::processEvents();
         QLineEdit *pole = pasek.poleWyszukiwarki();
-        EXPECT_EQ(pole->width(), ListwaFiltra::najszerszePoleWyszukiwarki) << (listwa ? "with" : "without") << " a scope bar";
+        EXPECT_EQ(pole->width(), ListwaFiltra::najszerszePoleWyszukiwarki)
+            << (listwa ? "with" : "without") << " a scope bar";
         EXPECT_EQ(pole->geometry().right(), pasek.width() - 1 - pasek.layout()->contentsMargins().right());
     }
 }

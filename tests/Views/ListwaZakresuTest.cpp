@@ -1,6 +1,6 @@
 #include "Views/ListwaZakresu.h"
-#include "Views/PrzyciskZakresu.h"
 #include "Views/ProxyWszystkieFasolki.h"
+#include "Views/PrzyciskZakresu.h"
 #include "Views/WidokListwyZakresu.h"
 
 #include "Browser/KontrolerKartyPortfolio.h"
@@ -32,8 +32,8 @@ struct Kontrolki
 Kontrolki kontrolki(const WidokListwyZakresu &widok)
 {
     Kontrolki wynik{widok.przyciskWObrobce()->text(), {}, {}};
-    for (auto *przycisk : {widok.przyciskWObrobce(), widok.przyciskNieaktywne(), widok.przyciskUkonczone(),
-                           widok.przyciskWszystkie()})
+    for (auto *przycisk :
+         {widok.przyciskWObrobce(), widok.przyciskNieaktywne(), widok.przyciskUkonczone(), widok.przyciskWszystkie()})
         wynik.przyciski << przycisk->isChecked();
     for (QMenu *menu : {widok.menuPrzyciskuWObrobce(), widok.menuListwyZakresu()}) {
         for (QAction *akcja : menu->actions()) {
@@ -67,15 +67,30 @@ TEST(ListwaZakresu, EveryWayOfChoosingAScopeRefreshesEveryControlAndNoDoesNothin
     } kroki[] = {
         {"Active", [&] { listwa.setCzyAktywne(true); }, 3, {"Active", {true, false, false, false}, {3, 3}}},
         {"All", [&] { listwa.setCzyWszystkie(true); }, 8, {"Active", {false, false, false, true}, {8}}},
-        {"In Work button", [&] { widok.przyciskWObrobce()->click(); }, 3, {"Active", {true, false, false, false}, {3, 3}}},
-        {"NO for the scope shown", [&] { listwa.setCzyAktywne(false); }, 3, {"Active", {true, false, false, false}, {3, 3}}},
-        {"ticked item chosen again", [&] { wybierz(widok.menuListwyZakresu(), 3); }, 3,
+        {"In Work button",
+         [&] { widok.przyciskWObrobce()->click(); },
+         3,
          {"Active", {true, false, false, false}, {3, 3}}},
-        {"sub-menu tag 1", [&] { wybierz(widok.menuPrzyciskuWObrobce(), 1); }, 1,
+        {"NO for the scope shown",
+         [&] { listwa.setCzyAktywne(false); },
+         3,
+         {"Active", {true, false, false, false}, {3, 3}}},
+        {"ticked item chosen again",
+         [&] { wybierz(widok.menuListwyZakresu(), 3); },
+         3,
+         {"Active", {true, false, false, false}, {3, 3}}},
+        {"sub-menu tag 1",
+         [&] { wybierz(widok.menuPrzyciskuWObrobce(), 1); },
+         1,
          {"In Work", {true, false, false, false}, {1, 1}}},
-        {"Done from the bar's menu", [&] { wybierz(widok.menuListwyZakresu(), 7); }, 7,
+        {"Done from the bar's menu",
+         [&] { wybierz(widok.menuListwyZakresu(), 7); },
+         7,
          {"In Work", {false, false, true, false}, {7}}},
-        {"Waiting For", [&] { listwa.setCzyOczekujace(true); }, 4, {"Waiting For", {true, false, false, false}, {4, 4}}},
+        {"Waiting For",
+         [&] { listwa.setCzyOczekujace(true); },
+         4,
+         {"Waiting For", {true, false, false, false}, {4, 4}}},
         {"code 9", [&] { listwa.setStatusPaskaZakresu(9); }, 9, {"Waiting For", {false, false, false, false}, {}}},
         {"code 0", [&] { listwa.setStatusPaskaZakresu(0); }, 0, {"Waiting For", {false, false, false, false}, {}}},
     };

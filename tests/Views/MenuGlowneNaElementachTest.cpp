@@ -95,7 +95,10 @@ protected:
     }
 
     WidokTabeliFasolkiPotoku *lista() { return widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno); }
-    Fasolka *fasolkaWWierszu(int wiersz) { return qobject_cast<Fasolka *>(lista()->kontrolerTablicy()->obiektWWierszu(wiersz)); }
+    Fasolka *fasolkaWWierszu(int wiersz)
+    {
+        return qobject_cast<Fasolka *>(lista()->kontrolerTablicy()->obiektWWierszu(wiersz));
+    }
     Potok *pokazanyPotok() { return kartaPortfolio()->kontrolerWybranegoPotoku()->potok(); }
 
     PozycjaMenu *pozycja(Akcja akcja, int tag = 0)
@@ -173,10 +176,13 @@ protected:
             zaznaczWiersz(0);
             break;
         case Fokus::PasekNaPotoku: {
-            WidokZaryseliPaskaNawigacji *pasek = kartaPortfolio()->kontrolerKartyPortfolio()->kontrolerPaskaNawigacji()->widokZaryseli();
-            const QModelIndex potok =
-                pasek->model()->match(pasek->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("Potok 0001"), 1,
-                                      Qt::MatchExactly | Qt::MatchRecursive).value(0);
+            WidokZaryseliPaskaNawigacji *pasek =
+                kartaPortfolio()->kontrolerKartyPortfolio()->kontrolerPaskaNawigacji()->widokZaryseli();
+            const QModelIndex potok = pasek->model()
+                                          ->match(pasek->model()->index(0, 0), Qt::DisplayRole,
+                                                  QStringLiteral("Potok 0001"), 1,
+                                                  Qt::MatchExactly | Qt::MatchRecursive)
+                                          .value(0);
             ASSERT_TRUE(potok.isValid());
             QTest::mouseClick(pasek->viewport(), Qt::LeftButton, {}, pasek->visualRect(potok).center());
             ASSERT_TRUE(QTest::qWaitFor([&] { return pokazanyPotok() && pokazanyPotok()->nazwa() == "Potok 0001"; }));
@@ -202,7 +208,8 @@ protected:
             m_fasolkaKarty = fasolkaWWierszu(wiersz);
             kartaPortfolio()->otworzFasolkeNaKarciePortfolio(m_fasolkaKarty);
             KontrolerWidokuFasolki *widok = nullptr;
-            ASSERT_TRUE(QTest::qWaitFor([&] { return (widok = kartaPortfolio()->kontrolerWybranejFasolki()) != nullptr; }));
+            ASSERT_TRUE(
+                QTest::qWaitFor([&] { return (widok = kartaPortfolio()->kontrolerWybranejFasolki()) != nullptr; }));
             QWidget *cel = widok->kontrolerRzeczyFasolki()->widokZaryseli();
             cel->setFocus(Qt::MouseFocusReason);
             ASSERT_TRUE(QTest::qWaitFor([&] { return cel->hasFocus(); })) << "no focus in the bean view";
@@ -241,14 +248,15 @@ TEST_P(MenuGlowneNaElementachTabela, ReachesTheFocusedViewsHandler)
     case Skutek::FasolkaKartyNieaktywna: {
         const QString potokFasolki = m_fasolkaKarty->potok()->bytPotoku()->plikowyURL();
         const QString oczekiwana = potokFasolki + "/" + Fasolka::oksDlaStatusuFasolki(Fasolka::sfNieaktywna) + "/"
-                                 + QFileInfo(sciezkaFasolkiKarty).fileName();
+                                   + QFileInfo(sciezkaFasolkiKarty).fileName();
         ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(oczekiwana).isDir(); }, 3000)) << oczekiwana.toStdString();
         EXPECT_FALSE(QFileInfo::exists(sciezkaFasolkiKarty));
         EXPECT_EQ(m_fasolkaKarty->statusFasolki(), Fasolka::sfNieaktywna);
         break;
     }
     case Skutek::KatalogPotokuOtwarty:
-        EXPECT_EQ(m_wywolania, QStringList{"folder " + potok(QStringLiteral("Potok 0001"))->bytPotoku()->plikowyURL() + " []"});
+        EXPECT_EQ(m_wywolania,
+                  QStringList{"folder " + potok(QStringLiteral("Potok 0001"))->bytPotoku()->plikowyURL() + " []"});
         break;
     case Skutek::NicSieNieZmienilo:
         sprawdzNiezmienione();
@@ -274,7 +282,9 @@ TEST_P(MenuGlowneNaElementachTabela, ReachesTheFocusedViewsHandler)
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabela, MenuGlowneNaElementachTabela, ::testing::ValuesIn(przypadkiMenuGlownego),
-                         [](const ::testing::TestParamInfo<Przypadek> &wiersz) { return std::string(wiersz.param.nazwa); });
+                         [](const ::testing::TestParamInfo<Przypadek> &wiersz) {
+                             return std::string(wiersz.param.nazwa);
+                         });
 
 // Move to Flow from the main menu lists every flow, the main one first and the others by name,
 // and moves the list's selected bean, whatever the menu's own delegate is.
@@ -304,7 +314,8 @@ TEST_F(MenuGlowneNaElementach, StatusAndOpenWithSubmenusFollowTheSelection)
 {
     Menu *status = podmenu(Akcja::wyswietlPozaTabelaMenuPodreczneStatusu);
     status->clear();
-    status->dodajPozycje(QStringLiteral("header"), Akcja::generalItem)->setTag(MenuKontroleraElementow::tagNaglowkaStatusu);
+    status->dodajPozycje(QStringLiteral("header"), Akcja::generalItem)
+        ->setTag(MenuKontroleraElementow::tagNaglowkaStatusu);
     for (const auto &polecenie : KontrolerAkcjeNaElementach::poleceniaStatusu())
         status->dodajPozycje(QStringLiteral("status"), polecenie.akcja);
     Menu *otworzW = podmenu(Akcja::otworzBytElementuWProgramie);
@@ -358,14 +369,16 @@ TEST_F(MenuGlowneNaElementach, AnAmpersandInANameShowsInTheMenus)
     const QString fasolkaRD = pokazanyPotok()->bytPotoku()->plikowyURL() + QStringLiteral("/R&D");
     ASSERT_TRUE(QDir().mkpath(fasolkaRD));
     ASSERT_TRUE(QTest::qWaitFor([&] { return potok(QStringLiteral("R&D")) != nullptr; }, 5000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return pierwszyWiersz([](Fasolka *f) { return f->nazwa() == "R&D"; }) >= 0; }, 5000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return pierwszyWiersz([](Fasolka *f) { return f->nazwa() == "R&D"; }) >= 0; }, 5000));
     zaznaczWiersz(pierwszyWiersz([](Fasolka *f) { return f->nazwa() == "R&D"; }));
 
     Menu *doPotoku = podmenu(Akcja::przeniesFasolkiDoPotoku);
     wypelnij(doPotoku);
     EXPECT_TRUE(tytuly(doPotoku).contains(QStringLiteral("R&&D"))) << tytuly(doPotoku).join('|').toStdString();
     Menu *status = podmenu(Akcja::wyswietlPozaTabelaMenuPodreczneStatusu);
-    status->dodajPozycje(QStringLiteral("header"), Akcja::generalItem)->setTag(MenuKontroleraElementow::tagNaglowkaStatusu);
+    status->dodajPozycje(QStringLiteral("header"), Akcja::generalItem)
+        ->setTag(MenuKontroleraElementow::tagNaglowkaStatusu);
     wypelnij(status);
     EXPECT_EQ(status->actions().constLast()->text(), QStringLiteral("R&&D"));
 }

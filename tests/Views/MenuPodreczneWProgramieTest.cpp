@@ -173,7 +173,8 @@ TEST_F(MenuPodreczneWProgramie, AfterTheContextMenuTheMainMenusStatusWalkedByKey
     for (QAction *akcja : podreczne->actions())
         if (akcja->menu() && akcja->menu()->actions().size() > 6)
             for (QAction *wSrodku : akcja->menu()->actions())
-                if (auto *pozycja = qobject_cast<PozycjaMenu *>(wSrodku); pozycja && pozycja->akcja() == Akcja::oznaczFasolkiJakoGotowe)
+                if (auto *pozycja = qobject_cast<PozycjaMenu *>(wSrodku);
+                    pozycja && pozycja->akcja() == Akcja::oznaczFasolkiJakoGotowe)
                     statusy = akcja->menu();
     ASSERT_NE(statusy, nullptr) << "no Status submenu";
     statusy->popup(podreczne->geometry().topRight());
@@ -189,7 +190,7 @@ TEST_F(MenuPodreczneWProgramie, AfterTheContextMenuTheMainMenusStatusWalkedByKey
         if (potok.dirName().startsWith(QLatin1Char('_')))
             potok.cdUp();
         return m_baza.sciezka() + QStringLiteral("/Tarrowind/Archived Beans/") + potok.dirName() + QStringLiteral("/")
-             + QFileInfo(sciezka).fileName();
+               + QFileInfo(sciezka).fileName();
     };
     int wiersz = -1;
     for (int i = 0; i < tablica->rowCount() && wiersz < 0; ++i)
@@ -199,7 +200,8 @@ TEST_F(MenuPodreczneWProgramie, AfterTheContextMenuTheMainMenusStatusWalkedByKey
     auto *wybrana = qobject_cast<Fasolka *>(tablica->obiektWWierszu(wiersz));
     const QString archiwizowana = sciezkaWWierszu(wiersz);
     const QString zarchiwizowana = wArchiwum(archiwizowana);
-    QTest::mouseClick(lista()->viewport(), Qt::LeftButton, {}, lista()->visualRect(lista()->model()->index(wiersz, 1)).center());
+    QTest::mouseClick(lista()->viewport(), Qt::LeftButton, {},
+                      lista()->visualRect(lista()->model()->index(wiersz, 1)).center());
     ASSERT_EQ(tablica->selectedObjects(), QList<QObject *>{wybrana});
     ASSERT_TRUE(QTest::qWaitFor([&] { return lista()->hasFocus(); }));
 

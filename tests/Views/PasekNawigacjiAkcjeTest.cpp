@@ -3,12 +3,12 @@
 
 #include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Browser/KontrolerKartyPortfolio.h"
+#include "Browser/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
+#include "Platform/PreviewItem.h"
 #include "Platform/Ui/PreviewPanelDataSource.h"
 #include "Platform/Ui/SplitView.h"
-#include "Platform/PreviewItem.h"
 #include "Platform/UserDefaults.h"
 #include "Views/KontrolerPaskaNawigacji.h"
-#include "Browser/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
 #include "Views/WidokKomorkiPaskaNawigacji.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 #include "Widgets/FileNameChangerField.h"
@@ -197,8 +197,9 @@ TEST_F(PasekNawigacjiAkcjeTest, TheStaticEntriesButtonOpensItsViewInANewWindowWi
         KartaPortfolio *karta = nowa->wybranaKartaPortfolio();
         ASSERT_NE(karta, nullptr);
         EXPECT_EQ(karta->title(), nazwa);
-        EXPECT_FALSE(
-            karta->kontrolerKartyPortfolio()->kontrolerWidokuRozdzielonegoZPaskiemNawigacji()->czyWidocznyPasekNawigacji());
+        EXPECT_FALSE(karta->kontrolerKartyPortfolio()
+                         ->kontrolerWidokuRozdzielonegoZPaskiemNawigacji()
+                         ->czyWidocznyPasekNawigacji());
         EXPECT_EQ(pasek()->nazwaZaznaczonegoElementu(), QStringLiteral("Potok 0001"));
         EXPECT_EQ(kartaPortfolio()->title(), QStringLiteral("Flow: Potok 0001"));
     }

@@ -1,6 +1,7 @@
 #include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Browser/KartaPortfolio.h"
 #include "Browser/KontrolerKartyPortfolio.h"
+#include "Browser/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
 #include "Browser/UstawieniaKartyPortfolio.h"
 #include "Model/Archiwum.h"
 #include "Model/ArchiwumPotoku.h"
@@ -12,7 +13,6 @@
 #include "Platform/Ui/SplitView.h"
 #include "Platform/UserDefaults.h"
 #include "Views/KontrolerPaskaNawigacji.h"
-#include "Browser/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
 #include "Views/ListwaFiltra.h"
 #include "Views/WidokWierszaPaskaNawigacji.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
@@ -58,7 +58,9 @@ protected:
         for (int w = 0; zarys->indeksWiersza(w).isValid(); ++w) {
             const QModelIndex i = zarys->indeksWiersza(w);
             QObject *e = i.data(Qt::UserRole + 1).value<QObject *>();
-            wynik << QStringLiteral("%1 %2%3%4").arg(i.data().toString()).arg(zarys->visualRect(i).height())
+            wynik << QStringLiteral("%1 %2%3%4")
+                         .arg(i.data().toString())
+                         .arg(zarys->visualRect(i).height())
                          .arg(KontrolerPaskaNawigacji::czyWierszGrupy(e) ? QStringLiteral(" g") : QString(),
                               (i.flags() & Qt::ItemIsSelectable) ? QStringLiteral(" s") : QString());
         }
@@ -96,11 +98,17 @@ protected:
 
 TEST_F(PasekNawigacjiTest, RowsOrderHeightsGroupsAndSelectableRows)
 {
-    const struct { QStringList potoki; QStringList wiersze; } przypadki[] = {
-        {{"_Main_Flow", "b", "A"}, {" 10", "IN WORK 19 g", "All Beans 30 s", "Main Flow 21 s", "A 21 s", "b 21 s", " 10",
-                                    "ARCHIVED 19 g", "Archived Beans 30 s", " 10"}},
-        {{"b", "A"}, {" 10", "IN WORK 19 g", "All Beans 30 s", "A 21 s", "b 21 s", " 10", "ARCHIVED 19 g",
-                      "Archived Beans 30 s", " 10"}},
+    const struct
+    {
+        QStringList potoki;
+        QStringList wiersze;
+    } przypadki[] = {
+        {{"_Main_Flow", "b", "A"},
+         {" 10", "IN WORK 19 g", "All Beans 30 s", "Main Flow 21 s", "A 21 s", "b 21 s", " 10", "ARCHIVED 19 g",
+          "Archived Beans 30 s", " 10"}},
+        {{"b", "A"},
+         {" 10", "IN WORK 19 g", "All Beans 30 s", "A 21 s", "b 21 s", " 10", "ARCHIVED 19 g", "Archived Beans 30 s",
+          " 10"}},
     };
     for (const auto &p : przypadki) {
         karta.reset();
@@ -140,7 +148,11 @@ TEST_F(PasekNawigacjiTest, TheSelectionRoadWithThePortfolioTab)
     EXPECT_EQ(zarys->selectionModel()->selectedRows().value(0).data(Qt::UserRole + 1).value<QObject *>(), tematyczny);
     EXPECT_EQ(k->listaPoprzednichWidokow().size(), 3);
 
-    const struct { QString nazwa; ItemWidoku item; } przywracane[] = {
+    const struct
+    {
+        QString nazwa;
+        ItemWidoku item;
+    } przywracane[] = {
         {QStringLiteral("Archived Beans"), ItemWidoku(NazwyWidokow::archiwum)},
         {QStringLiteral("Main Flow"), ItemWidoku(tematyczny)}, // the later of two rows
         {QStringLiteral("nothing"), ItemWidoku()},
@@ -252,7 +264,8 @@ TEST(RozdzielonyZPaskiemNawigacji, HidingShowingAndGivingWayToTheDetails)
     EXPECT_DOUBLE_EQ(r->szerokoscPaskaNawigacji(), r->szerokoscWidokuRozdzielonego() - 635 - podzial);
     karta.view()->setFixedSize(700, 500);
     QCoreApplication::processEvents();
-    EXPECT_LT(r->szerokoscWidokuRozdzielonego() - r->szerokoscPaskaNawigacji() - podzial, 635) << "below 175 the details shrink";
+    EXPECT_LT(r->szerokoscWidokuRozdzielonego() - r->szerokoscPaskaNawigacji() - podzial, 635)
+        << "below 175 the details shrink";
     EXPECT_GE(r->szerokoscPaskaNawigacji(), 175);
     EXPECT_DOUBLE_EQ(r->splitViewConstrainMaxCoordinateOfSubviewAt(r->widokRozdzielony(), 0, 0),
                      r->szerokoscWidokuRozdzielonego() / 2);
@@ -263,9 +276,15 @@ TEST(WierszPaskaNawigacji, TheDropFrameAndTheInactiveSelection)
     QImage czarny(1, 30, QImage::Format_ARGB32);
     czarny.fill(Qt::black);
     for (const char *czesc : {"Lewe", "Srodek", "Prawe"})
-        ObrazyAplikacji::podstaw(QStringLiteral("PasekNawigacji-ZaznaczenieNieaktywne-") + QLatin1String(czesc), czarny);
-    const struct { bool zaznaczony, cel; QRgb srodek, brzeg; } przypadki[] = {
-        {false, true, QColor::fromHsvF(0.21944444444444444, 0.52, 0.85).rgb(), QColor::fromHsvF(0.21944444444444444, 0.52, 0.4).rgb()},
+        ObrazyAplikacji::podstaw(QStringLiteral("PasekNawigacji-ZaznaczenieNieaktywne-") + QLatin1String(czesc),
+                                 czarny);
+    const struct
+    {
+        bool zaznaczony, cel;
+        QRgb srodek, brzeg;
+    } przypadki[] = {
+        {false, true, QColor::fromHsvF(0.21944444444444444, 0.52, 0.85).rgb(),
+         QColor::fromHsvF(0.21944444444444444, 0.52, 0.4).rgb()},
         {true, true, qRgb(102, 102, 102), qRgb(255, 255, 255)}, // black at 0.6 over white; a white outline
         {true, false, qRgb(102, 102, 102), qRgb(102, 102, 102)},
     };
@@ -280,7 +299,8 @@ TEST(WierszPaskaNawigacji, TheDropFrameAndTheInactiveSelection)
         malarz.end();
         // Blending rounds either way.
         const auto blisko = [](QRgb a, QRgb b) {
-            return std::abs(qRed(a) - qRed(b)) <= 1 && std::abs(qGreen(a) - qGreen(b)) <= 1 && std::abs(qBlue(a) - qBlue(b)) <= 1;
+            return std::abs(qRed(a) - qRed(b)) <= 1 && std::abs(qGreen(a) - qGreen(b)) <= 1
+                   && std::abs(qBlue(a) - qBlue(b)) <= 1;
         };
         EXPECT_TRUE(blisko(obraz.pixel(50, 15), p.srodek)) << p.zaznaczony << p.cel;
         EXPECT_TRUE(blisko(obraz.pixel(50, 1), p.brzeg)) << p.zaznaczony << p.cel;

@@ -2,11 +2,11 @@
 #include "Support/Ui/UruchomionyProgram.h"
 
 #include "Browser/KontrolerKartyPortfolio.h"
-#include "Browser/TabKit/TabStripView.h"
-#include "Platform/UserDefaults.h"
-#include "Platform/Ui/SplitView.h"
-#include "Views/KontrolerPaskaNawigacji.h"
 #include "Browser/KontrolerWidokuRozdzielonegoZPaskiemNawigacji.h"
+#include "Browser/TabKit/TabStripView.h"
+#include "Platform/Ui/SplitView.h"
+#include "Platform/UserDefaults.h"
+#include "Views/KontrolerPaskaNawigacji.h"
 #include "Views/ListwaFiltra.h"
 #include "Views/WidokListwyZakresu.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
@@ -26,7 +26,10 @@ class PasekNawigacjiWProgramie : public UruchomionyProgram
 {
 protected:
     KontrolerKartyPortfolio *karta() { return kartaPortfolio()->kontrolerKartyPortfolio(); }
-    KontrolerWidokuRozdzielonegoZPaskiemNawigacji *rozdzielony() { return karta()->kontrolerWidokuRozdzielonegoZPaskiemNawigacji(); }
+    KontrolerWidokuRozdzielonegoZPaskiemNawigacji *rozdzielony()
+    {
+        return karta()->kontrolerWidokuRozdzielonegoZPaskiemNawigacji();
+    }
     QPoint wOknie(QWidget *widok, QPoint punkt) { return widok->mapTo(m_okno, punkt); }
 };
 
@@ -47,7 +50,8 @@ TEST_F(PasekNawigacjiWProgramie, ACollapsedBarComesBackWhenItsDividerIsDraggedOu
         const int y = widok->height() / 2;
         ASSERT_TRUE(rozdzielony()->czyWidocznyPasekNawigacji());
         const QPoint dzielnik = wOknie(widok, widok->dividerRect(0).center().toPoint());
-        przeciagnijMysza(m_okno->windowHandle(), QPoint(dzielnik.x(), wOknie(widok, {0, y}).y()), wOknie(widok, {10, y}));
+        przeciagnijMysza(m_okno->windowHandle(), QPoint(dzielnik.x(), wOknie(widok, {0, y}).y()),
+                         wOknie(widok, {10, y}));
         ASSERT_TRUE(QTest::qWaitFor([&] { return !rozdzielony()->czyWidocznyPasekNawigacji() && widok->x() == 27; }));
         EXPECT_TRUE(naZakladke->isVisible());
         EXPECT_FALSE(UserDefaults::standard().boolForKey(kluczWidocznosci));
@@ -65,7 +69,8 @@ TEST_F(PasekNawigacjiWProgramie, ACollapsedBarComesBackWhenItsDividerIsDraggedOu
         else
             EXPECT_EQ(wOknie(widok, widok->dividerRect(0).topLeft().toPoint()).x(), puszczenie.x());
         EXPECT_TRUE(UserDefaults::standard().boolForKey(kluczWidocznosci));
-        EXPECT_DOUBLE_EQ(UserDefaults::standard().floatForKey(kluczSzerokosci), rozdzielony()->szerokoscPaskaNawigacji());
+        EXPECT_DOUBLE_EQ(UserDefaults::standard().floatForKey(kluczSzerokosci),
+                         rozdzielony()->szerokoscPaskaNawigacji());
     }
 
     KartaPortfolio *pierwsza = kartaPortfolio();
@@ -124,16 +129,18 @@ TEST_F(PasekNawigacjiWProgramie, TheFilterBarCutsNoButtonAtAnyWidthTheBarAllows)
     const QModelIndex wszystkie =
         pasek->model()->match(pasek->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("All Beans")).value(0);
     ASSERT_TRUE(wszystkie.isValid());
-    QTest::mouseClick(m_okno->windowHandle(), Qt::LeftButton, {}, wOknie(pasek->viewport(), pasek->visualRect(wszystkie).center()));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return pierwszyWidoczny<ListwaFiltra>() && pierwszyWidoczny<ListwaFiltra>()->widokListwyZakresu(); }));
+    QTest::mouseClick(m_okno->windowHandle(), Qt::LeftButton, {},
+                      wOknie(pasek->viewport(), pasek->visualRect(wszystkie).center()));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return pierwszyWidoczny<ListwaFiltra>() && pierwszyWidoczny<ListwaFiltra>()->widokListwyZakresu(); }));
     ListwaFiltra *listwa = pierwszyWidoczny<ListwaFiltra>();
     ASSERT_TRUE(listwa->widokListwyZakresu()->przyciskPodzialNaPotoki()->isVisible());
 
     SplitView *widok = rozdzielony()->widokRozdzielony();
     const int marginesy = m_okno->width() - widok->width();
     const int podzial = int(widok->dividerThickness());
-    const int najwezsze = marginesy + int(KontrolerWidokuRozdzielonegoZPaskiemNawigacji::minimalnaSzerokoscPaska) + podzial
-                          + int(KontrolerWidokuRozdzielonegoZPaskiemNawigacji::minimalnaSzerokoscSzczegolow);
+    const int najwezsze = marginesy + int(KontrolerWidokuRozdzielonegoZPaskiemNawigacji::minimalnaSzerokoscPaska)
+                          + podzial + int(KontrolerWidokuRozdzielonegoZPaskiemNawigacji::minimalnaSzerokoscSzczegolow);
     const struct
     {
         int szerokoscOkna;
@@ -141,13 +148,16 @@ TEST_F(PasekNawigacjiWProgramie, TheFilterBarCutsNoButtonAtAnyWidthTheBarAllows)
     } przypadki[] = {{najwezsze, 175}, {960, 960 - marginesy - 635 - podzial}, {1600, (1600 - marginesy) / 2}};
     for (const auto &p : przypadki) {
         m_okno->resize(p.szerokoscOkna, 640);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return m_okno->width() == p.szerokoscOkna && widok->width() == p.szerokoscOkna - marginesy; }));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return m_okno->width() == p.szerokoscOkna && widok->width() == p.szerokoscOkna - marginesy; }));
         const int y = widok->height() / 2;
         const QPoint dzielnik = wOknie(widok, widok->dividerRect(0).center().toPoint());
         przeciagnijMysza(m_okno->windowHandle(), QPoint(dzielnik.x(), wOknie(widok, {0, y}).y()),
                          wOknie(widok, {widok->width() - 20, y}));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return std::abs(rozdzielony()->szerokoscPaskaNawigacji() - p.szerokoscPaska) <= 1; }))
-            << p.szerokoscOkna << ": the bar is " << rozdzielony()->szerokoscPaskaNawigacji();
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return std::abs(rozdzielony()->szerokoscPaskaNawigacji() - p.szerokoscPaska) <= 1;
+        })) << p.szerokoscOkna
+            << ": the bar is " << rozdzielony()->szerokoscPaskaNawigacji();
         QCoreApplication::processEvents();
 
         // What of a widget the window shows: its rect clipped by every widget it lies in.
@@ -174,5 +184,6 @@ TEST_F(PasekNawigacjiWProgramie, TheFilterBarCutsNoButtonAtAnyWidthTheBarAllows)
         EXPECT_GE(listwa->poleWyszukiwarki()->width(), ListwaFiltra::najwezszePoleWyszukiwarki) << p.szerokoscOkna;
         EXPECT_LE(listwa->poleWyszukiwarki()->width(), ListwaFiltra::najszerszePoleWyszukiwarki) << p.szerokoscOkna;
     }
-    EXPECT_EQ(listwa->poleWyszukiwarki()->width(), ListwaFiltra::najszerszePoleWyszukiwarki) << "a wide window gives it its width";
+    EXPECT_EQ(listwa->poleWyszukiwarki()->width(), ListwaFiltra::najszerszePoleWyszukiwarki)
+        << "a wide window gives it its width";
 }

@@ -5,15 +5,15 @@
 #include "Actions/DymekNowaRzecz.h"
 #include "Actions/PoleNazwa.h"
 #include "Browser/KartaFasolki.h"
-#include "Views/KontrolerZawartosciFasolki.h"
 #include "Browser/KontrolerKartyFasolki.h"
 #include "Model/BytSystemuPlikow.h"
 #include "Model/Fasolka.h"
-#include "Platform/Paths.h"
 #include "Platform/DelayedOperations.h"
+#include "Platform/Paths.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/KontrolerWidokuFasolki.h"
+#include "Views/KontrolerZawartosciFasolki.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
 #include "Views/WidokTabeliListyFasolek.h"
 #include "Views/WidokTabeliWszystkieFasolki.h"
@@ -36,19 +36,26 @@
 // builds, by real input at the clicked row's place: what must hold afterwards on disk and on screen.
 namespace {
 
-enum class Widok { ListaPotoku, ListaWszystkichFasolek, ZarysRzeczyPotoku, PasekNawigacji, ZarysKartyFasolki, ZarysWidokuFasolki,
-                   ListaArchiwum };
+enum class Widok {
+    ListaPotoku,
+    ListaWszystkichFasolek,
+    ZarysRzeczyPotoku,
+    PasekNawigacji,
+    ZarysKartyFasolki,
+    ZarysWidokuFasolki,
+    ListaArchiwum
+};
 // Which row: a folder bean, a file bean, a file entry of an outline, the flow "Potok 0002", none (outside the rows).
 enum class Wiersz { FasolkaKatalogowa, FasolkaPlikowa, Plik, PotokDrugi, PozaWierszami };
 enum class Wejscie { Menu, Dwuklik, DwuklikZAlt };
 enum class Skutek {
-    TylkoTenWKoszu,             // this row's file in the Trash, every other where it lay
-    KartaFasolkiWTymOknie,      // a bean tab titled with its name, in this window
-    WidokFasolkiWTejKarcie,     // this portfolio tab shows the bean
+    TylkoTenWKoszu,              // this row's file in the Trash, every other where it lay
+    KartaFasolkiWTymOknie,       // a bean tab titled with its name, in this window
+    WidokFasolkiWTejKarcie,      // this portfolio tab shows the bean
     FasolkaZaznaczonaWTejKarcie, // the bean selected in this tab's list, no other window
-    KartaPotokuWTymOknie,       // a portfolio tab showing the flow, in this window
-    PlikOtwarty,                // the file handed to its default application
-    NowyKatalogZaznaczony,      // a new folder in the shown folder, selected
+    KartaPotokuWTymOknie,        // a portfolio tab showing the flow, in this window
+    PlikOtwarty,                 // the file handed to its default application
+    NowyKatalogZaznaczony,       // a new folder in the shown folder, selected
 };
 
 struct Przypadek
@@ -69,14 +76,18 @@ void PrintTo(const Przypadek &przypadek, std::ostream *os)
 }
 
 const Przypadek przypadki[] = {
-    {"ListaKoszNaKlikniety", Widok::ListaPotoku, Wiersz::FasolkaPlikowa, Wejscie::Menu, "Move to Trash", Skutek::TylkoTenWKoszu},
-    {"ListaOtworz", Widok::ListaPotoku, Wiersz::FasolkaKatalogowa, Wejscie::Menu, "Open", Skutek::WidokFasolkiWTejKarcie},
+    {"ListaKoszNaKlikniety", Widok::ListaPotoku, Wiersz::FasolkaPlikowa, Wejscie::Menu, "Move to Trash",
+     Skutek::TylkoTenWKoszu},
+    {"ListaOtworz", Widok::ListaPotoku, Wiersz::FasolkaKatalogowa, Wejscie::Menu, "Open",
+     Skutek::WidokFasolkiWTejKarcie},
     {"ListaNowaKarta", Widok::ListaPotoku, Wiersz::FasolkaKatalogowa, Wejscie::Menu, "Open in New Tab",
      Skutek::KartaFasolkiWTymOknie},
     {"ListaPokazWPotoku", Widok::ListaPotoku, Wiersz::FasolkaPlikowa, Wejscie::Menu, "Show in Flow",
      Skutek::FasolkaZaznaczonaWTejKarcie},
-    {"ListaDwuklikKatalog", Widok::ListaPotoku, Wiersz::FasolkaKatalogowa, Wejscie::Dwuklik, "", Skutek::WidokFasolkiWTejKarcie},
-    {"ListaDwuklikZAlt", Widok::ListaPotoku, Wiersz::FasolkaKatalogowa, Wejscie::DwuklikZAlt, "", Skutek::KartaFasolkiWTymOknie},
+    {"ListaDwuklikKatalog", Widok::ListaPotoku, Wiersz::FasolkaKatalogowa, Wejscie::Dwuklik, "",
+     Skutek::WidokFasolkiWTejKarcie},
+    {"ListaDwuklikZAlt", Widok::ListaPotoku, Wiersz::FasolkaKatalogowa, Wejscie::DwuklikZAlt, "",
+     Skutek::KartaFasolkiWTymOknie},
     {"ListaDwuklikPlik", Widok::ListaPotoku, Wiersz::FasolkaPlikowa, Wejscie::Dwuklik, "", Skutek::PlikOtwarty},
     {"WszystkieKoszNaKlikniety", Widok::ListaWszystkichFasolek, Wiersz::FasolkaPlikowa, Wejscie::Menu, "Move to Trash",
      Skutek::TylkoTenWKoszu},
@@ -86,14 +97,17 @@ const Przypadek przypadki[] = {
      Skutek::FasolkaZaznaczonaWTejKarcie},
     {"WszystkieDwuklikKatalog", Widok::ListaWszystkichFasolek, Wiersz::FasolkaKatalogowa, Wejscie::Dwuklik, "",
      Skutek::WidokFasolkiWTejKarcie},
-    {"WszystkieDwuklikPlik", Widok::ListaWszystkichFasolek, Wiersz::FasolkaPlikowa, Wejscie::Dwuklik, "", Skutek::PlikOtwarty},
-    {"ZarysKoszNaKlikniety", Widok::ZarysRzeczyPotoku, Wiersz::Plik, Wejscie::Menu, "Move to Trash", Skutek::TylkoTenWKoszu},
+    {"WszystkieDwuklikPlik", Widok::ListaWszystkichFasolek, Wiersz::FasolkaPlikowa, Wejscie::Dwuklik, "",
+     Skutek::PlikOtwarty},
+    {"ZarysKoszNaKlikniety", Widok::ZarysRzeczyPotoku, Wiersz::Plik, Wejscie::Menu, "Move to Trash",
+     Skutek::TylkoTenWKoszu},
     {"ZarysDwuklik", Widok::ZarysRzeczyPotoku, Wiersz::Plik, Wejscie::Dwuklik, "", Skutek::PlikOtwarty},
     {"ZarysNowyKatalogPozaWierszami", Widok::ZarysRzeczyPotoku, Wiersz::PozaWierszami, Wejscie::Menu, "New Folder",
      Skutek::NowyKatalogZaznaczony},
     {"ZarysNowyKatalogBezKataloguRzeczy", Widok::ZarysRzeczyPotoku, Wiersz::PozaWierszami, Wejscie::Menu, "New Folder",
      Skutek::NowyKatalogZaznaczony, true},
-    {"PasekNowaKarta", Widok::PasekNawigacji, Wiersz::PotokDrugi, Wejscie::Menu, "Open in New Tab", Skutek::KartaPotokuWTymOknie},
+    {"PasekNowaKarta", Widok::PasekNawigacji, Wiersz::PotokDrugi, Wejscie::Menu, "Open in New Tab",
+     Skutek::KartaPotokuWTymOknie},
     {"KartaFasolkiKoszNaKlikniety", Widok::ZarysKartyFasolki, Wiersz::Plik, Wejscie::Menu, "Move to Trash",
      Skutek::TylkoTenWKoszu},
     {"KartaFasolkiNowyKatalog", Widok::ZarysKartyFasolki, Wiersz::PozaWierszami, Wejscie::Menu, "New Folder",
@@ -130,7 +144,10 @@ class PoleceniaWProgramie : public UruchomionyProgram, public ::testing::WithPar
 protected:
     // The bean list the tab shows: the flow's, All Beans or the archive's.
     WidokTabeliListyFasolek *lista() { return widocznyWidok<WidokTabeliListyFasolek>(m_okno); }
-    Fasolka *fasolkaWWierszu(int wiersz) { return qobject_cast<Fasolka *>(lista()->kontrolerTablicy()->obiektWWierszu(wiersz)); }
+    Fasolka *fasolkaWWierszu(int wiersz)
+    {
+        return qobject_cast<Fasolka *>(lista()->kontrolerTablicy()->obiektWWierszu(wiersz));
+    }
 
     // The first bean of the kind below the list's first row, so that a row taken one off shows.
     QModelIndex wierszFasolki(bool katalogowa)
@@ -223,11 +240,17 @@ protected:
         WidokZaryseliPaskaNawigacji *pasek = widocznyWidok<WidokZaryseliPaskaNawigacji>(m_okno);
         ASSERT_NE(pasek, nullptr);
         const QModelIndex wiersz =
-            pasek->model()->match(pasek->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("Archived Beans")).value(0);
+            pasek->model()
+                ->match(pasek->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("Archived Beans"))
+                .value(0);
         ASSERT_TRUE(wiersz.isValid());
         QTest::mouseClick(pasek->viewport(), Qt::LeftButton, {}, pasek->visualRect(wiersz).center());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return kartaPortfolio()->czyBiezacyWidokTo(rwpWidokArchiwum) && lista()
-                                                 && lista()->kontrolerTablicy()->rowCount() >= 4; }, 2000));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                return kartaPortfolio()->czyBiezacyWidokTo(rwpWidokArchiwum) && lista()
+                       && lista()->kontrolerTablicy()->rowCount() >= 4;
+            },
+            2000));
     }
 
     // A folder bean's tab, opened by the list's own command.
@@ -334,7 +357,8 @@ TEST_P(PoleceniaWProgramie, ActsOnTheRowClickedInThisTab)
         break;
     case Skutek::FasolkaZaznaczonaWTejKarcie:
         ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return lista() && lista()->kontrolerTablicy()->selectedObjects() == QList<QObject *>{fasolka}; }, 2000));
+            [&] { return lista() && lista()->kontrolerTablicy()->selectedObjects() == QList<QObject *>{fasolka}; },
+            2000));
         EXPECT_EQ(widoczneOknaPrzegladarki().size(), oknaPrzed);
         EXPECT_EQ(przegladarka()->tabCount(), kartPrzed);
         break;
@@ -352,10 +376,12 @@ TEST_P(PoleceniaWProgramie, ActsOnTheRowClickedInThisTab)
         const QString nowy = katalogPokazany + QStringLiteral("/Nowy katalog");
         ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(nowy).isDir(); }, 2000)) << nowy.toStdString();
         auto *drzewo = qobject_cast<KontrolerDrzewa *>(celWidok->model());
-        ASSERT_TRUE(QTest::qWaitFor([&] {
-            const QList<BytSystemuPlikow *> zaznaczone = drzewo->selectedObjects();
-            return zaznaczone.size() == 1 && zaznaczone.constFirst()->plikowyURL() == nowy;
-        }, 3000));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                const QList<BytSystemuPlikow *> zaznaczone = drzewo->selectedObjects();
+                return zaznaczone.size() == 1 && zaznaczone.constFirst()->plikowyURL() == nowy;
+            },
+            3000));
         break;
     }
     }
@@ -364,7 +390,9 @@ TEST_P(PoleceniaWProgramie, ActsOnTheRowClickedInThisTab)
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabela, PoleceniaWProgramie, ::testing::ValuesIn(przypadki),
-                         [](const ::testing::TestParamInfo<Przypadek> &wiersz) { return std::string(wiersz.param.nazwa); });
+                         [](const ::testing::TestParamInfo<Przypadek> &wiersz) {
+                             return std::string(wiersz.param.nazwa);
+                         });
 
 class NoweRzeczyWProgramie : public UruchomionyProgram
 {
@@ -382,12 +410,15 @@ TEST_F(NoweRzeczyWProgramie, ANewBeanFromThePlusButtonShowsSelectedInTheList)
     ASSERT_TRUE(plus && plus->isVisible());
     QTest::mouseClick(plus, Qt::LeftButton);
     wpiszWDymku(QStringLiteral("Fresh bean"));
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        const QList<QObject *> zaznaczone = tabela->kontrolerTablicy()->selectedObjects();
-        auto *fasolka = zaznaczone.size() == 1 ? qobject_cast<Fasolka *>(zaznaczone.constFirst()) : nullptr;
-        return fasolka && fasolka->nazwa() == QStringLiteral("Fresh bean");
-    }, 3000));
-    const int wiersz = tabela->kontrolerTablicy()->wierszObiektu(tabela->kontrolerTablicy()->selectedObjects().constFirst());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QList<QObject *> zaznaczone = tabela->kontrolerTablicy()->selectedObjects();
+            auto *fasolka = zaznaczone.size() == 1 ? qobject_cast<Fasolka *>(zaznaczone.constFirst()) : nullptr;
+            return fasolka && fasolka->nazwa() == QStringLiteral("Fresh bean");
+        },
+        3000));
+    const int wiersz =
+        tabela->kontrolerTablicy()->wierszObiektu(tabela->kontrolerTablicy()->selectedObjects().constFirst());
     EXPECT_TRUE(tabela->viewport()->rect().intersects(tabela->visualRect(tabela->model()->index(wiersz, 1))));
 }
 
@@ -415,10 +446,12 @@ TEST_F(NoweRzeczyWProgramie, TheFlowBarNewFolderButtonOpensThePanelAndMakesAMiss
     const QString nowy = katalogRzeczy + QStringLiteral("/Plany");
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(nowy).isDir(); }, 2000));
     auto *drzewo = qobject_cast<KontrolerDrzewa *>(zarys->model());
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        const QList<BytSystemuPlikow *> zaznaczone = drzewo->selectedObjects();
-        return zaznaczone.size() == 1 && zaznaczone.constFirst()->plikowyURL() == nowy;
-    }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QList<BytSystemuPlikow *> zaznaczone = drzewo->selectedObjects();
+            return zaznaczone.size() == 1 && zaznaczone.constFirst()->plikowyURL() == nowy;
+        },
+        3000));
 }
 
 // A view's widget may go before its controller, which the random day met twice (seeds 38100 and 4): what reaches the
@@ -436,12 +469,14 @@ TEST_F(WidgetPrzedKontroleremWProgramie, ANewFolderNamedAsItsOutlineWidgetGoesIs
     const QString plany = drzewo->katalog()->plikowyURL() + QStringLiteral("/Plany");
     ASSERT_TRUE(QDir().mkpath(plany));
     QModelIndex wiersz;
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        for (int i = 0; i < drzewo->rowCount(); ++i)
-            if (drzewo->wezel(drzewo->index(i, 0))->byt()->plikowyURL() == plany)
-                wiersz = drzewo->index(i, 0);
-        return wiersz.isValid();
-    }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            for (int i = 0; i < drzewo->rowCount(); ++i)
+                if (drzewo->wezel(drzewo->index(i, 0))->byt()->plikowyURL() == plany)
+                    wiersz = drzewo->index(i, 0);
+            return wiersz.isValid();
+        },
+        5000));
     kliknijPrawym(zarys, wiersz);
     wybierzZMenu(otwarteMenu(), QStringLiteral("New Folder"));
     ASSERT_TRUE(QTest::qWaitFor([] { return otwartyDymek() != nullptr; }, 2000)) << "no popover";
@@ -484,14 +519,16 @@ TEST_F(WidgetPrzedKontroleremWProgramie, AnOutlineWhoseWidgetIsGoneReloadsItsFol
     QFile plik(nowy);
     ASSERT_TRUE(plik.open(QIODevice::WriteOnly));
     plik.close();
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        if (!drzewo || DelayedOperations::liczbaOczekujacych() > 0)
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            if (!drzewo || DelayedOperations::liczbaOczekujacych() > 0)
+                return false;
+            for (int i = 0; i < drzewo->rowCount(); ++i)
+                if (drzewo->wezel(drzewo->index(i, 0))->byt()->plikowyURL() == nowy)
+                    return true;
             return false;
-        for (int i = 0; i < drzewo->rowCount(); ++i)
-            if (drzewo->wezel(drzewo->index(i, 0))->byt()->plikowyURL() == nowy)
-                return true;
-        return false;
-    }, 5000));
+        },
+        5000));
 }
 
 // A bean shown in the tab whose widgets are gone changes its status and name: nothing reaches the missing labels
@@ -503,7 +540,8 @@ TEST_F(WidgetPrzedKontroleremWProgramie, ABeanWhoseViewIsGoneChangesStatusAndNam
     ASSERT_TRUE(QTest::qWaitFor([&] { return tabela->kontrolerTablicy()->rowCount() >= 2; }));
     Fasolka *fasolka = nullptr;
     for (int wiersz = 0; wiersz < tabela->kontrolerTablicy()->rowCount() && !fasolka; ++wiersz)
-        if (auto *f = qobject_cast<Fasolka *>(tabela->kontrolerTablicy()->obiektWWierszu(wiersz)); f && f->jestZKatalogiem())
+        if (auto *f = qobject_cast<Fasolka *>(tabela->kontrolerTablicy()->obiektWWierszu(wiersz));
+            f && f->jestZKatalogiem())
             fasolka = f;
     ASSERT_NE(fasolka, nullptr);
     kliknijPrawym(tabela, tabela->model()->index(tabela->kontrolerTablicy()->wierszObiektu(fasolka), 1));

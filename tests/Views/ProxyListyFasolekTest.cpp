@@ -50,10 +50,11 @@ protected:
     void zbudujPortfolio()
     {
         for (const char *sciezka :
-             {"All Beans/_Main_Flow/Écorce", "All Beans/_Main_Flow/_Incubation/alfa", "All Beans/_Main_Flow/_Waiting_For/beta",
-              "All Beans/_Main_Flow/_Ready/gamma", "All Beans/_Main_Flow/_Inactive/delta", "All Beans/_Main_Flow/_Done/omega",
-              "All Beans/Azyl/_Ready/kappa", "All Beans/Azyl/Kappa", "All Beans/Zeta/_Inactive/eta",
-              "Archived Beans/_Main_Flow/zeta old", "Archived Beans/_Main_Flow/arch1", "Archived Beans/Azyl/arch2"})
+             {"All Beans/_Main_Flow/Écorce", "All Beans/_Main_Flow/_Incubation/alfa",
+              "All Beans/_Main_Flow/_Waiting_For/beta", "All Beans/_Main_Flow/_Ready/gamma",
+              "All Beans/_Main_Flow/_Inactive/delta", "All Beans/_Main_Flow/_Done/omega", "All Beans/Azyl/_Ready/kappa",
+              "All Beans/Azyl/Kappa", "All Beans/Zeta/_Inactive/eta", "Archived Beans/_Main_Flow/zeta old",
+              "Archived Beans/_Main_Flow/arch1", "Archived Beans/Azyl/arch2"})
             plik(QString::fromUtf8(sciezka));
         baza = BazaFasolek::sharedBazaFasolek();
         glowny = baza->potokGlowny();
@@ -88,11 +89,25 @@ TEST_F(ProxyListyFasolekTest, ListsChooseFilterSortGroupAndCountAsTheScopeAndPhr
         {Potoku, 1, true, {}, {"alfa", "beta", e, "gamma"}, "Beans (4 of 6)"},
         {Potoku, 9, true, {}, {}, "Beans (0 of 6)"},
         {BezPotoku, 8, true, {}, {}, "Beans (0 of 0)"},
-        {Wszystkie, 8, true, {}, {"[Main Flow]", "alfa", "beta", "delta", e, "gamma", "omega", "[Azyl]", "Kappa", "kappa",
-                                  "[Zeta]", "eta"}, "Beans (9 of 9)"},
-        {Wszystkie, 1, true, "", {"[Main Flow]", "alfa", "beta", e, "gamma", "[Azyl]", "Kappa", "kappa"}, "Beans (6 of 9)"},
+        {Wszystkie,
+         8,
+         true,
+         {},
+         {"[Main Flow]", "alfa", "beta", "delta", e, "gamma", "omega", "[Azyl]", "Kappa", "kappa", "[Zeta]", "eta"},
+         "Beans (9 of 9)"},
+        {Wszystkie,
+         1,
+         true,
+         "",
+         {"[Main Flow]", "alfa", "beta", e, "gamma", "[Azyl]", "Kappa", "kappa"},
+         "Beans (6 of 9)"},
         {Wszystkie, 1, false, {}, {"alfa", "beta", e, "gamma", "Kappa", "kappa"}, "Beans (6 of 9)"},
-        {Wszystkie, 8, true, "e", {"[Main Flow]", "beta", "delta", e, "omega", "[Zeta]", "eta"}, "Beans (5 of 5 found)"},
+        {Wszystkie,
+         8,
+         true,
+         "e",
+         {"[Main Flow]", "beta", "delta", e, "omega", "[Zeta]", "eta"},
+         "Beans (5 of 5 found)"},
         {Wszystkie, 3, true, "A", {"[Azyl]", "Kappa"}, "Beans (1 of 8 found)"},
         {Archiwum, 0, true, {}, {"[Main Flow]", "arch1", "zeta old", "[Azyl]", "arch2"}, "Beans (3 items)"},
         {Archiwum, 0, true, "ZETA", {"[Main Flow]", "zeta old"}, "Beans (1 found)"},
@@ -172,9 +187,11 @@ TEST_F(ProxyListyFasolekTest, ABeanMovedByAnotherProgramEntersInWorkOnceWithItsN
             ++katalogi;
     }
     auto *obserwator = dynamic_cast<ObserwatorZmianNaDysku *>(baza->obserwatorZmianNaDysku());
-    ASSERT_TRUE(obserwator && QTest::qWaitFor([&] {
-        return obserwator->events() && obserwator->events()->liczbaObserwowanychKatalogow() == katalogi;
-    }, czasNaZdarzenieMs));
+    ASSERT_TRUE(
+        obserwator
+        && QTest::qWaitFor(
+            [&] { return obserwator->events() && obserwator->events()->liczbaObserwowanychKatalogow() == katalogi; },
+            czasNaZdarzenieMs));
 
     ListwaZakresu listwa;
     ProxyFasolkiPotoku proxy;
@@ -182,7 +199,8 @@ TEST_F(ProxyListyFasolekTest, ABeanMovedByAnotherProgramEntersInWorkOnceWithItsN
     proxy.setListwaZakresu(&listwa);
     Powody powody(proxy);
     ASSERT_EQ(std::rename(qPrintable(R(QStringLiteral("All Beans/_Main_Flow/_Incubation/alfa"))),
-                          qPrintable(R(QStringLiteral("All Beans/_Main_Flow/alfa")))), 0);
+                          qPrintable(R(QStringLiteral("All Beans/_Main_Flow/alfa")))),
+              0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !powody.isEmpty(); }, czasNaZdarzenieMs));
     EXPECT_EQ(powody, QList<Powod>{Powod::PartiaObserwatora});
     EXPECT_EQ(wiersze(proxy), (QStringList{"alfa", "beta", QStringLiteral("Écorce"), "gamma"}));

@@ -42,8 +42,8 @@ protected:
             naDysku.sort();
             pokazane.sort();
             if (pokazane != naDysku)
-                *rozbiezne << katalog + QStringLiteral(" shows [") + pokazane.join(", ") + QStringLiteral("], the disk holds [")
-                                  + naDysku.join(", ") + u']';
+                *rozbiezne << katalog + QStringLiteral(" shows [") + pokazane.join(", ")
+                                  + QStringLiteral("], the disk holds [") + naDysku.join(", ") + u']';
         }
         return katalogi;
     }
@@ -85,16 +85,20 @@ TEST_F(RzeczyPotokuPoZmianieNazwy, TheFlowItemsOutlineFollowsARenamedFlowOrGoesW
         ASSERT_FALSE(potok->fasolki().elementy().isEmpty());
         KontrolerKartyPortfolio *karta = kartaPortfolio()->kontrolerKartyPortfolio();
         if (p.widokFasolki)
-            karta->ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(ItemWidoku(potok->fasolki().elementy().constFirst()), true);
+            karta->ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(
+                ItemWidoku(potok->fasolki().elementy().constFirst()), true);
         else
             karta->pokazPotokWPortfolio(potok);
         const QString stary = R(QStringLiteral("All Beans/") + nazwa + QStringLiteral("/_Flow_Items"));
         QStringList rozbiezne;
         if (!p.podczasOdczytu) {
-            ASSERT_TRUE(QTest::qWaitFor([&] {
-                rozbiezne.clear();
-                return pokazaneKatalogi(&rozbiezne).contains(stary) && rozbiezne.isEmpty();
-            }, 5000)) << qPrintable(rozbiezne.join(u'\n'));
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] {
+                    rozbiezne.clear();
+                    return pokazaneKatalogi(&rozbiezne).contains(stary) && rozbiezne.isEmpty();
+                },
+                5000))
+                << qPrintable(rozbiezne.join(u'\n'));
         }
 
         nazwa = QStringLiteral("Potok R%1").arg(++numer);
@@ -106,11 +110,14 @@ TEST_F(RzeczyPotokuPoZmianieNazwy, TheFlowItemsOutlineFollowsARenamedFlowOrGoesW
             ASSERT_TRUE(QFile::rename(Paths::parent(stary), Paths::parent(nowy)));
         }
         QStringList katalogi;
-        const bool ustalone = QTest::qWaitFor([&] {
-            rozbiezne.clear();
-            katalogi = pokazaneKatalogi(&rozbiezne);
-            return rozbiezne.isEmpty() && !katalogi.contains(stary) && katalogi.contains(nowy) == p.uzytkownik;
-        }, 5000);
-        EXPECT_TRUE(ustalone) << "outlines of [" << qPrintable(katalogi.join(", ")) << "]\n" << qPrintable(rozbiezne.join(u'\n'));
+        const bool ustalone = QTest::qWaitFor(
+            [&] {
+                rozbiezne.clear();
+                katalogi = pokazaneKatalogi(&rozbiezne);
+                return rozbiezne.isEmpty() && !katalogi.contains(stary) && katalogi.contains(nowy) == p.uzytkownik;
+            },
+            5000);
+        EXPECT_TRUE(ustalone) << "outlines of [" << qPrintable(katalogi.join(", ")) << "]\n"
+                              << qPrintable(rozbiezne.join(u'\n'));
     }
 }

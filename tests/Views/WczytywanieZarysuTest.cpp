@@ -25,7 +25,9 @@ constexpr int wpisowWieluCzesci = 4500;
 
 QString nazwaWpisuWczytywanego(int i)
 {
-    return QStringLiteral("wpis %1%2").arg(i, 4, 10, QLatin1Char('0')).arg(i % 7 == 0 ? QString() : QStringLiteral(".txt"));
+    return QStringLiteral("wpis %1%2")
+        .arg(i, 4, 10, QLatin1Char('0'))
+        .arg(i % 7 == 0 ? QString() : QStringLiteral(".txt"));
 }
 
 // What the folder holds, in the outline's order.
@@ -70,19 +72,23 @@ TEST(WczytywanieZarysuTest, RowsReadInPartsEndAsTheFolderListsOnceChangesSettle)
         {"entries removed, shown and not yet shown",
          [](KatalogTestowy &dysk) {
              for (const int i : {0, 1, 350, 699})
-                 ASSERT_TRUE(QDir(dysk.sciezka(nazwaWpisuWczytywanego(i))).removeRecursively() || QFile::remove(dysk.sciezka(nazwaWpisuWczytywanego(i))));
+                 ASSERT_TRUE(QDir(dysk.sciezka(nazwaWpisuWczytywanego(i))).removeRecursively()
+                             || QFile::remove(dysk.sciezka(nazwaWpisuWczytywanego(i))));
          }},
         {"a file renamed to sort elsewhere",
          [&](KatalogTestowy &dysk) { przemianuj(dysk, nazwaWpisuWczytywanego(3), QStringLiteral("ostatni.txt")); }},
-        {"a folder renamed", [&](KatalogTestowy &dysk) { przemianuj(dysk, nazwaWpisuWczytywanego(7), QStringLiteral("Alfa")); }},
+        {"a folder renamed",
+         [&](KatalogTestowy &dysk) { przemianuj(dysk, nazwaWpisuWczytywanego(7), QStringLiteral("Alfa")); }},
         {"a file added and the folder's pulse sent at once",
          [&](KatalogTestowy &dysk) {
              dysk.plik(QStringLiteral("mmm nowy.txt"));
              pokazany->ogloszZmianeWezla();
          }},
-        {"entries removed from the last part listed", [](KatalogTestowy &dysk) {
+        {"entries removed from the last part listed",
+         [](KatalogTestowy &dysk) {
              for (const int i : {690, 691, 699})
-                 ASSERT_TRUE(QDir(dysk.sciezka(nazwaWpisuWczytywanego(i))).removeRecursively() || QFile::remove(dysk.sciezka(nazwaWpisuWczytywanego(i))));
+                 ASSERT_TRUE(QDir(dysk.sciezka(nazwaWpisuWczytywanego(i))).removeRecursively()
+                             || QFile::remove(dysk.sciezka(nazwaWpisuWczytywanego(i))));
          }},
         {"added, removed and renamed at once",
          [&](KatalogTestowy &dysk) {
@@ -96,7 +102,8 @@ TEST(WczytywanieZarysuTest, RowsReadInPartsEndAsTheFolderListsOnceChangesSettle)
         StosCoreData::sharedStosCoreData()->nowyKontekst();
         KatalogTestowy dysk;
         for (int i = 0; i < wpisowWczytywanych; ++i)
-            i % 7 == 0 ? (void)dysk.plik(nazwaWpisuWczytywanego(i) + QStringLiteral("/w.txt")) : (void)dysk.plik(nazwaWpisuWczytywanego(i));
+            i % 7 == 0 ? (void)dysk.plik(nazwaWpisuWczytywanego(i) + QStringLiteral("/w.txt"))
+                       : (void)dysk.plik(nazwaWpisuWczytywanego(i));
         KontrolerRzeczyKatalogu kontroler;
         kontroler.ustawWidok();
         KontrolerDrzewa *drzewo = kontroler.kontrolerDrzewa();
@@ -155,8 +162,9 @@ TEST(WczytywanieZarysuTest, RowsArriveSortedAndASelectionMadeMeanwhileStays)
     QObject::connect(drzewo, &QAbstractItemModel::rowsInserted, drzewo, [&] {
         ++wstawien;
         const QStringList wiersze = wierszeZarysu(drzewo);
-        if (!std::is_sorted(wiersze.begin(), wiersze.end(),
-                            [](const QString &a, const QString &b) { return KluczeNazwy::kolator().compare(a, b) < 0; }))
+        if (!std::is_sorted(wiersze.begin(), wiersze.end(), [](const QString &a, const QString &b) {
+                return KluczeNazwy::kolator().compare(a, b) < 0;
+            }))
             nieposortowane.append(QString::number(wiersze.size()));
         if (!zaznaczony && drzewo->wczytuje()) {
             const QModelIndex ostatni = drzewo->index(drzewo->rowCount() - 1, 0);
@@ -167,8 +175,8 @@ TEST(WczytywanieZarysuTest, RowsArriveSortedAndASelectionMadeMeanwhileStays)
     kontroler.setKatalog(BytSystemuPlikow::bytKataloguDlaURL(dysk.sciezka()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !drzewo->wczytuje(); }, 10000));
     EXPECT_GT(wstawien, 1) << "the rows come in parts";
-    EXPECT_TRUE(nieposortowane.isEmpty()) << "out of order after inserts leaving " << qPrintable(nieposortowane.join(QLatin1Char(',')))
-                                          << " rows";
+    EXPECT_TRUE(nieposortowane.isEmpty())
+        << "out of order after inserts leaving " << qPrintable(nieposortowane.join(QLatin1Char(','))) << " rows";
     EXPECT_EQ(wierszeZarysu(drzewo), naDyskuWPorzadkuZarysu(dysk.sciezka()));
     ASSERT_NE(zaznaczony, nullptr);
     EXPECT_EQ(drzewo->selectedObjects(), QList<BytSystemuPlikow *>{zaznaczony});

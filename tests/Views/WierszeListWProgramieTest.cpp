@@ -106,20 +106,23 @@ TEST_F(WierszeListWProgramie, AStatusChangeKeepsTheScrollPositionAndTheSelection
     // Another program adds beans, so that the list scrolls after every change below.
     const QString aktywne = katalogStatusu(fasolkaWWierszu(0), Fasolka::sfAktywna);
     for (int i = 0; i < 12; ++i)
-        ASSERT_FALSE(m_baza.plik(QDir(m_baza.sciezka()).relativeFilePath(aktywne) + QStringLiteral("/Dodana %1.txt").arg(i)).isEmpty());
+        ASSERT_FALSE(
+            m_baza.plik(QDir(m_baza.sciezka()).relativeFilePath(aktywne) + QStringLiteral("/Dodana %1.txt").arg(i))
+                .isEmpty());
     ASSERT_TRUE(QTest::qWaitFor([&] { return tablica()->rowCount() == 20; }, czasNaZdarzenieMs));
 
     const struct
     {
         const char *co;
-        int status;         // of the bean that changes, one of the rows in view
+        int status; // of the bean that changes, one of the rows in view
         bool wWidoku;
         std::function<void(WidokTabeliFasolkiPotoku *lista, int wiersz)> zmien;
         bool opuszczaListe; // else it stays in its row
     } przypadki[] = {
         {"another program moves an active bean to Done", Fasolka::sfAktywna, false,
          [](WidokTabeliFasolkiPotoku *lista, int wiersz) {
-             auto *fasolka = qobject_cast<Fasolka *>(lista->model()->index(wiersz, 0).data(KontrolerTablicy::RolaObiektu).value<QObject *>());
+             auto *fasolka = qobject_cast<Fasolka *>(
+                 lista->model()->index(wiersz, 0).data(KontrolerTablicy::RolaObiektu).value<QObject *>());
              const QString sciezka = fasolka->bytFasolki()->plikowyURL();
              const QString doKatalogu = katalogStatusu(fasolka, Fasolka::sfUkonczona);
              ASSERT_TRUE(QDir().mkpath(doKatalogu));
@@ -127,10 +130,14 @@ TEST_F(WierszeListWProgramie, AStatusChangeKeepsTheScrollPositionAndTheSelection
          },
          true},
         {"the status button of a row moves its bean to Done", Fasolka::sfAktywna, true,
-         [](WidokTabeliFasolkiPotoku *lista, int wiersz) { wybierzStatusPrzyciskiem(lista, wiersz, Fasolka::sfUkonczona); },
+         [](WidokTabeliFasolkiPotoku *lista, int wiersz) {
+             wybierzStatusPrzyciskiem(lista, wiersz, Fasolka::sfUkonczona);
+         },
          true},
         {"the status button of a row gives its bean Ready", Fasolka::sfAktywna, true,
-         [](WidokTabeliFasolkiPotoku *lista, int wiersz) { wybierzStatusPrzyciskiem(lista, wiersz, Fasolka::sfGotowa); },
+         [](WidokTabeliFasolkiPotoku *lista, int wiersz) {
+             wybierzStatusPrzyciskiem(lista, wiersz, Fasolka::sfGotowa);
+         },
          false},
     };
     for (const auto &p : przypadki) {
@@ -148,9 +155,8 @@ TEST_F(WierszeListWProgramie, AStatusChangeKeepsTheScrollPositionAndTheSelection
         const QList<QObject *> zaznaczone = tablica()->selectedObjects();
         ASSERT_EQ(zaznaczone.size(), 2);
         const int przewiniecie = pionowy->value();
-        const int zmieniany = wiersz([&](int w) {
-            return fasolkaWWierszu(w)->statusFasolki() == p.status && (!p.wWidoku || wWidoku(w));
-        });
+        const int zmieniany = wiersz(
+            [&](int w) { return fasolkaWWierszu(w)->statusFasolki() == p.status && (!p.wWidoku || wWidoku(w)); });
         ASSERT_GE(zmieniany, 0);
         const QPointer<QObject> fasolka = tablica()->obiektWWierszu(zmieniany);
         const int wiersze = tablica()->rowCount();
@@ -159,10 +165,12 @@ TEST_F(WierszeListWProgramie, AStatusChangeKeepsTheScrollPositionAndTheSelection
         p.zmien(lista(), zmieniany);
         if (HasFatalFailure())
             return;
-        ASSERT_TRUE(QTest::qWaitFor([&] {
-            return p.opuszczaListe ? tablica()->rowCount() == wiersze - 1
-                                   : fasolka && qobject_cast<Fasolka *>(fasolka)->statusFasolki() != p.status;
-        }, czasNaZdarzenieMs));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                return p.opuszczaListe ? tablica()->rowCount() == wiersze - 1
+                                       : fasolka && qobject_cast<Fasolka *>(fasolka)->statusFasolki() != p.status;
+            },
+            czasNaZdarzenieMs));
         if (!p.opuszczaListe) {
             EXPECT_EQ(tablica()->wierszObiektu(fasolka), zmieniany) << "the list is sorted by name";
         }

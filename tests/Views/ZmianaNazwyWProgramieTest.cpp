@@ -86,7 +86,8 @@ protected:
             QTest::keyClick(pole, koniec.klawisz);
 
             if (!koniec.zatwierdza) {
-                ASSERT_TRUE(QTest::qWaitFor([&] { return !WidokZEdycjaWWierszach::controlInEditModeForTableView(widok); }));
+                ASSERT_TRUE(
+                    QTest::qWaitFor([&] { return !WidokZEdycjaWWierszach::controlInEditModeForTableView(widok); }));
                 EXPECT_TRUE(QFileInfo::exists(stara));
                 EXPECT_FALSE(QFileInfo::exists(nowa));
                 continue;
@@ -97,7 +98,8 @@ protected:
             ASSERT_TRUE(QTest::qWaitFor(
                 [&] { return !przeladowania.isEmpty() || !przestawienia.isEmpty() || !przeniesienia.isEmpty(); }));
             if (koniec.klawisz != Qt::Key_Tab) {
-                EXPECT_TRUE(QTest::qWaitFor([&] { return !WidokZEdycjaWWierszach::controlInEditModeForTableView(widok); }));
+                EXPECT_TRUE(
+                    QTest::qWaitFor([&] { return !WidokZEdycjaWWierszach::controlInEditModeForTableView(widok); }));
                 // F2 again, on the item still selected: its name opens, not another cell of the row.
                 QTest::keyClick(widok, Qt::Key_F2);
                 QWidget *znowu = WidokZEdycjaWWierszach::controlInEditModeForTableView(widok);
@@ -175,12 +177,15 @@ TEST_F(ZmianaNazwyWProgramie, AControlCharacterInANameShowsAsASymbolAndAnUnchang
     ASSERT_NE(lista, nullptr);
     KontrolerTablicy *tablica = lista->kontrolerTablicy();
     int wiersz = -1;
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        for (int i = 0; i < tablica->rowCount(); ++i)
-            if (auto *fasolka = qobject_cast<Fasolka *>(tablica->obiektWWierszu(i)); fasolka && fasolka->nazwa() == prawdziwa)
-                return (wiersz = i) >= 0;
-        return false;
-    }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            for (int i = 0; i < tablica->rowCount(); ++i)
+                if (auto *fasolka = qobject_cast<Fasolka *>(tablica->obiektWWierszu(i));
+                    fasolka && fasolka->nazwa() == prawdziwa)
+                    return (wiersz = i) >= 0;
+            return false;
+        },
+        3000));
     const QModelIndex indeks = tablica->index(wiersz, KontrolerListyFasolek::KolumnaNazwa);
     EXPECT_EQ(indeks.data(Qt::DisplayRole).toString(), QStringLiteral("Aa\u2424b\u2409c"));
     EXPECT_EQ(indeks.data(Qt::EditRole).toString(), prawdziwa);

@@ -42,7 +42,13 @@ TEST(EdycjaWWierszach, AChangeUnderAnEditCancelsItWithoutCommittingWhatWasTyped)
         bool edycjaTrwa;
         QStringList model;
     } przypadki[] = {
-        {"reset", true, [](auto &m) { m.setStringList({"a", "b", "c"}); }, false, {"a", "b", "c"}},
+        {"reset",
+         true,
+         [](auto &m) {
+             m.setStringList({"a", "b", "c"});
+         },
+         false,
+         {"a", "b", "c"}},
         {"insert", true, [](auto &m) { m.insertRows(0, 1); }, false, {"", "a", "b", "c"}},
         {"new value", true, [](auto &m) { m.setData(m.index(1), "B"); }, false, {"a", "B", "c"}},
         {"new value, flag off", false, [](auto &m) { m.setData(m.index(1), "B"); }, false, {"a", "B", "c"}},

@@ -1,5 +1,5 @@
-#include "Widgets/DelegatZrzutuNaIkoneZPrzeciaganymFolderem.h"
 #include "Widgets/IkonaZPrzeciaganymFolderem.h"
+#include "Widgets/DelegatZrzutuNaIkoneZPrzeciaganymFolderem.h"
 
 #include "Platform/Ui/Responder.h"
 
@@ -51,7 +51,8 @@ public:
         urle = przeciaganie->mimeData()->urls();
         rozmiarObrazu = przeciaganie->pixmap().size();
         punkt = przeciaganie->hotSpot();
-        QDragEnterEvent wejscie(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, przeciaganie->mimeData(), Qt::LeftButton, {});
+        QDragEnterEvent wejscie(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, przeciaganie->mimeData(), Qt::LeftButton,
+                                {});
         QCoreApplication::sendEvent(this, &wejscie);
         wlasnaPrzyjeta = wejscie.isAccepted();
         stanPodczas = stanWyswietlania();
@@ -159,11 +160,27 @@ TEST_F(IkonaTest, DropsAreTakenOnlyWhenTheDelegateCarriedThemOut)
         int odebrane;
     } przypadki[] = {
         {"refused", {Qt::IgnoreAction, Qt::IgnoreAction, Qt::IgnoreAction}, true, false, false, Qt::IgnoreAction, 0},
-        {"refused on entry, accepted on move", {Qt::IgnoreAction, Qt::MoveAction, Qt::MoveAction}, true, false, true,
-         Qt::CopyAction, 1},
-        {"accepted, carried out", {Qt::MoveAction, Qt::MoveAction, Qt::MoveAction}, true, true, true, Qt::CopyAction, 1},
-        {"accepted, nothing carried out", {Qt::MoveAction, Qt::MoveAction, Qt::MoveAction}, false, true, true,
-         Qt::IgnoreAction, 1},
+        {"refused on entry, accepted on move",
+         {Qt::IgnoreAction, Qt::MoveAction, Qt::MoveAction},
+         true,
+         false,
+         true,
+         Qt::CopyAction,
+         1},
+        {"accepted, carried out",
+         {Qt::MoveAction, Qt::MoveAction, Qt::MoveAction},
+         true,
+         true,
+         true,
+         Qt::CopyAction,
+         1},
+        {"accepted, nothing carried out",
+         {Qt::MoveAction, Qt::MoveAction, Qt::MoveAction},
+         false,
+         true,
+         true,
+         Qt::IgnoreAction,
+         1},
     };
     for (const auto &p : przypadki) {
         SCOPED_TRACE(p.opis);
@@ -184,7 +201,8 @@ TEST_F(IkonaTest, ItsOwnDragCarriesOnePathA48PointImageAndIsNeverDroppedOnItself
     ikona.setPlikowyURL(QStringLiteral("/tmp/fasolka"));
     delegat.odpowiedzi = {Qt::MoveAction};
     QTest::mousePress(&ikona, Qt::LeftButton, {}, QPoint(10, 10));
-    QMouseEvent ruch(QEvent::MouseMove, QPointF(30, 30), ikona.mapToGlobal(QPointF(30, 30)), Qt::NoButton, Qt::LeftButton, {});
+    QMouseEvent ruch(QEvent::MouseMove, QPointF(30, 30), ikona.mapToGlobal(QPointF(30, 30)), Qt::NoButton,
+                     Qt::LeftButton, {});
     QCoreApplication::sendEvent(&ikona, &ruch);
 
     EXPECT_EQ(ikona.urle, QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/tmp/fasolka"))});

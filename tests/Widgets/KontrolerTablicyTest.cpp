@@ -78,31 +78,41 @@ TEST(TableViewWithAutoSelectedRows, SelectsTheAddedObjectsWhereTheyStandAfterThe
         Kroki kroki;
         std::initializer_list<int> zaznaczone;
     } przypadki[] = {
-        {"5 -> 7 selects the two new", [](auto *&t, auto &k, auto &o) {
+        {"5 -> 7 selects the two new",
+         [](auto *&t, auto &k, auto &o) {
              t->setShouldSelectAddedRows(true);
              k.ustawTresc(o({0, 1, 2, 3, 4, 5, 6}));
-         }, {5, 6}},
-        {"a removal selects nothing", [](auto *&t, auto &k, auto &o) {
+         },
+         {5, 6}},
+        {"a removal selects nothing",
+         [](auto *&t, auto &k, auto &o) {
              k.setSelectedObjects(o({0}));
              t->setShouldSelectAddedRows(true);
              k.ustawTresc(o({0, 2, 3, 4}));
-         }, {0}},
-        {"a reset with the flag off still records", [](auto *&t, auto &k, auto &o) {
+         },
+         {0}},
+        {"a reset with the flag off still records",
+         [](auto *&t, auto &k, auto &o) {
              k.ustawTresc(o({0, 1, 2, 3, 4, 5, 6}));
              t->setShouldSelectAddedRows(true);
              k.ustawTresc(o({6, 5, 4, 3, 2, 1, 0}));
-         }, {}},
-        {"a second reset before the turn", [](auto *&t, auto &k, auto &o) {
+         },
+         {}},
+        {"a second reset before the turn",
+         [](auto *&t, auto &k, auto &o) {
              t->setShouldSelectAddedRows(true);
              k.ustawTresc(o({0, 1, 2, 3, 4, 5, 6, 7}));
              k.ustawTresc(o({7, 0, 1, 2, 3, 4, 6}));
-         }, {7, 6}},
-        {"a deleted table runs nothing", [](auto *&t, auto &k, auto &o) {
+         },
+         {7, 6}},
+        {"a deleted table runs nothing",
+         [](auto *&t, auto &k, auto &o) {
              t->setShouldSelectAddedRows(true);
              k.ustawTresc(o({0, 1, 2, 3, 4, 5}));
              delete t;
              t = nullptr;
-         }, {}},
+         },
+         {}},
     };
     for (const auto &p : przypadki) {
         SCOPED_TRACE(p.co);

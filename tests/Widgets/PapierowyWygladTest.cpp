@@ -1,8 +1,8 @@
+#include "Platform/Ui/WindowRegistry.h"
 #include "Widgets/DashedLineView.h"
 #include "Widgets/LiniaKreskowana.h"
 #include "Widgets/WidokDolnegoPaskaIkon.h"
 #include "Widgets/WidokWierszaTabeliPapierowej.h"
-#include "Platform/Ui/WindowRegistry.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -61,9 +61,11 @@ TEST(LiniaKreskowana, DotsLieOnTheRowsAboveTheirLinesInTheirPhases)
         QImage obraz;
         QStringList wiersze;
     } przypadki[] = {
-        {"button bar 30 high: dots on rows 0 to 2, filled from row 2 to 29", wyrenderuj(pasek),
+        {"button bar 30 high: dots on rows 0 to 2, filled from row 2 to 29",
+         wyrenderuj(pasek),
          {"#..#..#..#..", ".#..#..#..#.", "f#ff#ff#ff#f", "ffffffffffff"}},
-        {"free-standing separator: the bar's lines along the bottom", wyrenderuj(kreski),
+        {"free-standing separator: the bar's lines along the bottom",
+         wyrenderuj(kreski),
          {"............", "............", "#..#..#..#..", ".#..#..#..#.", ".#..#..#..#."}},
         {"header separator", wyrenderuj(naglowek), {"d..d..d..d..", "ssssssssssss", ".d..d..d..d."}},
     };
@@ -89,7 +91,7 @@ TEST(WidokWierszaTabeliPapierowej, SeparatorOnTheLastDevicePixelRowAndNoOwnColou
     for (const auto &p : przypadki) {
         const QImage obraz = narysuj({9, 6}, p.skala, [&](QPainter &m) {
             WidokWierszaTabeliPapierowej::Wiersz wiersz{QRectF(0, 0, 9, 6), QColor(255, 0, 0, 128), false,
-                                                       p.celUpuszczenia, true};
+                                                        p.celUpuszczenia, true};
             WidokWierszaTabeliPapierowej::rysujWiersz(m, nullptr, wiersz);
         });
         EXPECT_EQ(wzorWiersza(obraz, 0), p.wiersze.at(0)) << "scale " << p.skala;

@@ -4,8 +4,8 @@
 #include "Widgets/WhitePaperTableView.h"
 #include "Widgets/WidokNaroznikaTabeliPapierowej.h"
 
-#include "Widgets/ZieloneZaznaczenie.h"
 #include "Platform/Ui/ElementInterfejsu.h"
+#include "Widgets/ZieloneZaznaczenie.h"
 
 #include <QItemSelectionModel>
 #include <QPaintEngine>
@@ -68,7 +68,10 @@ public:
     {
         return zgoda && element.akcja() == Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu;
     }
-    void performAction(Akcja akcja, QObject *) override { przelaczenia += akcja == Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu; }
+    void performAction(Akcja akcja, QObject *) override
+    {
+        przelaczenia += akcja == Akcja::przelaczWidocznoscPanelaSzybkiegoPrzegladu;
+    }
 };
 
 } // namespace
@@ -79,7 +82,8 @@ TEST(GreenDropBorderTableView, DropZonesLieTenPointsInFromTheLeftAndThirtyFromTh
     tabela.resize(400, 300);
     tabela.show();
     ASSERT_EQ(tabela.viewport()->width(), 400);
-    for (const auto &[x, wStrefie] : {std::pair{5, true}, {370, true}, {380, true}, {10, false}, {200, false}, {369, false}})
+    for (const auto &[x, wStrefie] :
+         {std::pair{5, true}, {370, true}, {380, true}, {10, false}, {200, false}, {369, false}})
         EXPECT_EQ(GreenDropBorderTableView::checkIfMousePositionIsInDropZones(QPoint(x, 50), &tabela), wStrefie) << x;
 }
 
@@ -101,12 +105,16 @@ TEST(GreenDropBorderTableView, CrossingAZoneEdgeRepaintsOnceEachWayAndKeepsTheSe
     struct Licznik : QObject
     {
         int *n;
-        bool eventFilter(QObject *, QEvent *e) override { *n += e->type() == QEvent::Paint; return false; }
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            *n += e->type() == QEvent::Paint;
+            return false;
+        }
     } licznik;
     licznik.n = &malowania;
     tabela.viewport()->installEventFilter(&licznik);
-    for (const auto &[x, wStrefie, odmalowania] : {std::tuple{200, false, 0}, {210, false, 0}, {380, true, 1},
-                                                   {390, true, 0}, {200, false, 1}}) {
+    for (const auto &[x, wStrefie, odmalowania] :
+         {std::tuple{200, false, 0}, {210, false, 0}, {380, true, 1}, {390, true, 0}, {200, false, 1}}) {
         malowania = 0;
         tabela.draggingUpdated(QPoint(x, 100));
         QCoreApplication::processEvents();
@@ -130,9 +138,17 @@ TEST(GreenDropBorderTableView, TheBorderStandsUnderTheHeaderAndStrokesItsFrameIn
     const QImage obraz = obrazWidoku(ramka);
     const QRgb zielen = ZieloneZaznaczenie::alternateSelectedControlColor().rgba();
     // The stroke (2, 3, 296, 195), 4 wide: pixels 0-3 and 296-299 across, 1-4 and 196-199 down.
-    for (const auto &[x, y, zielony] : {std::tuple{100, 0, false}, {100, 1, true}, {100, 4, true}, {100, 5, false},
-                                        {100, 199, true}, {100, 195, false}, {0, 100, true}, {3, 100, true},
-                                        {4, 100, false}, {299, 100, true}, {295, 100, false}})
+    for (const auto &[x, y, zielony] : {std::tuple{100, 0, false},
+                                        {100, 1, true},
+                                        {100, 4, true},
+                                        {100, 5, false},
+                                        {100, 199, true},
+                                        {100, 195, false},
+                                        {0, 100, true},
+                                        {3, 100, true},
+                                        {4, 100, false},
+                                        {299, 100, true},
+                                        {295, 100, false}})
         EXPECT_EQ(obraz.pixel(x, y) == zielen, zielony) << x << "," << y;
 }
 
@@ -197,12 +213,23 @@ TEST(WhitePaperTableView, HeaderCellsDrawStateSelectionSeparatorsAndTheDottedTop
     naroznik.resize(15, 27);
     const QImage rog = obrazWidoku(naroznik);
     // Grey levels: white 255, state on 245, highlighted 237, separator 230, dots 209 on 242.
-    for (const auto &[obraz, x, y, szarosc] : {
-             std::tuple{&naglowek, 25, 10, 255}, {&naglowek, 75, 10, 237}, {&naglowek, 125, 10, 245},
-             {&naglowek, 0, 0, 209}, {&naglowek, 1, 0, 242}, {&naglowek, 76, 0, 237}, {&naglowek, 151, 0, 255},
-             {&naglowek, 49, 3, 230}, {&naglowek, 99, 3, 230}, {&naglowek, 149, 3, 230}, {&naglowek, 48, 0, 209},
-             {&naglowek, 299, 3, 255}, {&naglowek, 299, 25, 230},
-             {&rog, 0, 0, 209}, {&rog, 1, 0, 242}, {&rog, 5, 10, 255}, {&rog, 14, 20, 255}}) {
+    for (const auto &[obraz, x, y, szarosc] : {std::tuple{&naglowek, 25, 10, 255},
+                                               {&naglowek, 75, 10, 237},
+                                               {&naglowek, 125, 10, 245},
+                                               {&naglowek, 0, 0, 209},
+                                               {&naglowek, 1, 0, 242},
+                                               {&naglowek, 76, 0, 237},
+                                               {&naglowek, 151, 0, 255},
+                                               {&naglowek, 49, 3, 230},
+                                               {&naglowek, 99, 3, 230},
+                                               {&naglowek, 149, 3, 230},
+                                               {&naglowek, 48, 0, 209},
+                                               {&naglowek, 299, 3, 255},
+                                               {&naglowek, 299, 25, 230},
+                                               {&rog, 0, 0, 209},
+                                               {&rog, 1, 0, 242},
+                                               {&rog, 5, 10, 255},
+                                               {&rog, 14, 20, 255}}) {
         EXPECT_EQ(qRed(obraz->pixel(x, y)), szarosc) << (obraz == &rog ? "corner " : "header ") << x << "," << y;
     }
 }

@@ -69,7 +69,8 @@ protected:
     void mousePressEvent(QMouseEvent *) override
     {
         auto *dane = new QMimeData;
-        dane->setData(QStringLiteral("text/uri-list"), (m_ustawienia.urle.join(QStringLiteral("\r\n")) + "\r\n").toUtf8());
+        dane->setData(QStringLiteral("text/uri-list"),
+                      (m_ustawienia.urle.join(QStringLiteral("\r\n")) + "\r\n").toUtf8());
         auto *przeciaganie = new QDrag(this);
         przeciaganie->setMimeData(dane);
         const Qt::DropAction odpowiedz = przeciaganie->exec(m_ustawienia.akcje);

@@ -17,12 +17,10 @@ BrowserWindowController::BrowserWindowController(std::unique_ptr<Browser> browse
     TabStripModel *model = m_browser->tabStripModel();
     connect(model, &TabStripModel::tabInsertedAt, this,
             [this](TabContents *contents, int, bool) { placeView(contents); });
-    connect(model, &TabStripModel::tabDetachedAt, this,
-            [this](TabContents *contents, int) { tabDetached(contents); });
+    connect(model, &TabStripModel::tabDetachedAt, this, [this](TabContents *contents, int) { tabDetached(contents); });
     connect(model, &TabStripModel::activeTabChanged, this,
             [this](TabContents *, TabContents *current, int) { activeTabChanged(current); });
-    connect(model, &TabStripModel::tabChangedAt, this,
-            [this](TabContents *contents, int) { tabChanged(contents); });
+    connect(model, &TabStripModel::tabChangedAt, this, [this](TabContents *contents, int) { tabChanged(contents); });
     // Closing is deferred by the window itself, so a tab may close its own window from its handler.
     connect(model, &TabStripModel::tabStripEmpty, m_window.data(), &QWidget::close);
 

@@ -75,7 +75,8 @@ Browser *TabDragController::tearOffTab(TabContents *contents, const QPoint &wind
         targetWindow->resize(sourceWindow->size());
     targetWindow->move(windowTopLeft);
     TabStripModel *from = source->tabStripModel();
-    target->tabStripModel()->insertTabContentsAt(0, from->detachTabContentsAt(from->indexOfTabContents(contents)), true);
+    target->tabStripModel()->insertTabContentsAt(0, from->detachTabContentsAt(from->indexOfTabContents(contents)),
+                                                 true);
     target->windowController()->showWindow();
     return target;
 }

@@ -42,7 +42,8 @@ QAbstractButton *AkcjaPrzycisku::przycisk() const
 bool AkcjaPrzycisku::zwaliduj()
 {
     const bool celZniknal = m_maCel && !m_cel;
-    const bool wlaczony = !celZniknal
+    const bool wlaczony =
+        !celZniknal
         && LancuchResponderow::zwaliduj(ElementInterfejsu(m_akcja, przycisk(), m_tag), m_cel, przycisk()->window());
     przycisk()->setEnabled(wlaczony);
     return wlaczony;

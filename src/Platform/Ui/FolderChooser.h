@@ -14,8 +14,8 @@ class FolderChooser
 public:
     struct Request
     {
-        QString prompt;          // the title of the accepting button
-        QString message;         // what the user is asked for
+        QString prompt;      // the title of the accepting button
+        QString message;     // what the user is asked for
         QString startFolder; // where the chooser opens
         bool canCreateDirectories = true;
     };

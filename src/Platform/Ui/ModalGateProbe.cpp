@@ -17,8 +17,8 @@ void ModalGateProbe::install()
         // holds nothing back, or a move whose progress it shows would never end; an alert run as a sheet raises
         // the gate itself. A window-modal widget without a window blocks them all.
         const QWidget *modalne = QApplication::activeModalWidget();
-        const bool calyProgram =
-            modalne && (modalne->windowModality() == Qt::ApplicationModal || !modalne->parentWidget());
+        const bool calyProgram = modalne
+                                 && (modalne->windowModality() == Qt::ApplicationModal || !modalne->parentWidget());
         return calyProgram || QApplication::activePopupWidget();
     });
     qApp->installEventFilter(sonda);
@@ -33,7 +33,8 @@ bool ModalGateProbe::eventFilter(QObject *obiekt, QEvent *zdarzenie)
         return false;
     if (widget->isModal() || widget->windowType() == Qt::Popup) {
         // Qt forgets the modal widget or popup only after its hide event.
-        QMetaObject::invokeMethod(&ModalGate::instance(), [] { ModalGate::notifyProbeChanged(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &ModalGate::instance(), [] { ModalGate::notifyProbeChanged(); }, Qt::QueuedConnection);
     }
     return false;
 }

@@ -169,8 +169,9 @@ void PanelSzybkiegoPrzegladu::znajdzZrodloDanych()
 void PanelSzybkiegoPrzegladu::pokazBiezacyElement()
 {
     PreviewPanelDataSource *zrodlo = zrodloDanych();
-    PreviewItem *element =
-        zrodlo && m_biezacyIndeks < m_liczbaElementow ? zrodlo->previewPanelPreviewItemAtIndex(this, m_biezacyIndeks) : nullptr;
+    PreviewItem *element = zrodlo && m_biezacyIndeks < m_liczbaElementow
+                               ? zrodlo->previewPanelPreviewItemAtIndex(this, m_biezacyIndeks)
+                               : nullptr;
     m_tytul->setText(element ? element->previewItemTitle() : QString());
     m_podglad->pokazPlik(element ? element->previewItemURL() : QString());
     m_krokowanie->setVisible(m_liczbaElementow > 1);

@@ -24,8 +24,8 @@ bool PolozenieArkuszy::eventFilter(QObject *obiekt, QEvent *zdarzenie)
     }
     if (zdarzenie->type() == QEvent::Show || zdarzenie->type() == QEvent::Resize) {
         auto *arkusz = qobject_cast<QWidget *>(obiekt);
-        if (arkusz && arkusz->isWindow() && arkusz->windowModality() == Qt::WindowModal && m_okno &&
-            arkusz->parentWidget() == m_okno && (zdarzenie->type() == QEvent::Show || arkusz->isVisible()))
+        if (arkusz && arkusz->isWindow() && arkusz->windowModality() == Qt::WindowModal && m_okno
+            && arkusz->parentWidget() == m_okno && (zdarzenie->type() == QEvent::Show || arkusz->isVisible()))
             umiesc(arkusz);
     }
     return false;

@@ -56,9 +56,8 @@ SplitView::~SplitView() = default;
 void SplitView::addSubview(QWidget *subview)
 {
     subview->setParent(this);
-    m_panes.append(Pane{subview, 0, m_orientation == Qt::Horizontal ? qreal(subview->width())
-                                                                       : qreal(subview->height()),
-                          false});
+    m_panes.append(
+        Pane{subview, 0, m_orientation == Qt::Horizontal ? qreal(subview->width()) : qreal(subview->height()), false});
     if (m_panes.size() > 1)
         m_grips.append(new Grip(this, int(m_grips.size())));
     layOut();
@@ -102,7 +101,8 @@ QRectF SplitView::rectOnAxis(qreal start, qreal extent) const
 bool SplitView::isDividerHidden(int index) const
 {
     const bool besideCollapsed = m_panes.at(index).collapsed || m_panes.at(index + 1).collapsed;
-    return besideCollapsed && m_delegate && m_delegate->splitViewShouldHideDividerAtIndex(const_cast<SplitView *>(this), index);
+    return besideCollapsed && m_delegate
+           && m_delegate->splitViewShouldHideDividerAtIndex(const_cast<SplitView *>(this), index);
 }
 
 qreal SplitView::thicknessOfDivider(int index) const
@@ -277,7 +277,7 @@ void SplitView::layOut()
                 // Whole points at both edges, so that neighbours neither overlap nor leave a gap.
                 const QRectF frame = rectOnAxis(pane.start, pane.extent);
                 pane.view->setGeometry(QRect(QPoint(qRound(frame.left()), qRound(frame.top())),
-                                               QPoint(qRound(frame.right()) - 1, qRound(frame.bottom()) - 1)));
+                                             QPoint(qRound(frame.right()) - 1, qRound(frame.bottom()) - 1)));
             }
             pane.view->setVisible(!pane.collapsed);
         }

@@ -1,8 +1,8 @@
 #include "SynchronousSheet.h"
 
 #include "AlertPresenter.h"
-#include "WindowRegistry.h"
 #include "Platform/ModalGate.h"
+#include "WindowRegistry.h"
 
 #include <QWidget>
 

@@ -128,9 +128,10 @@ void WidokPodgladuPliku::pokazInny(const QString &path)
     else if (obraz.width() > bokIkonyPodgladu * 2 || obraz.height() > bokIkonyPodgladu * 2)
         obraz = obraz.scaled(bokIkonyPodgladu * 2, bokIkonyPodgladu * 2, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     const QLocale jezyk;
-    const QString szczegoly = jezyk.formattedDataSize(QFileInfo(path).size()) + QLatin1Char('\n') +
-                              QCoreApplication::translate("WidokPodgladuPliku", "Modified %1")
-                                  .arg(jezyk.toString(FileAttributes::dateModified(path).toLocalTime(), QLocale::ShortFormat));
+    const QString szczegoly =
+        jezyk.formattedDataSize(QFileInfo(path).size()) + QLatin1Char('\n')
+        + QCoreApplication::translate("WidokPodgladuPliku", "Modified %1")
+              .arg(jezyk.toString(FileAttributes::dateModified(path).toLocalTime(), QLocale::ShortFormat));
     pokazOpis(obraz, path, szczegoly);
 }
 

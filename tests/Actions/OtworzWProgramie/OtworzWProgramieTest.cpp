@@ -25,22 +25,27 @@ protected:
         OperacjeTestowe::SetUp();
         qputenv("LANGUAGE", "pl");
         const QString aplikacje = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/applications/");
-        const QString skrypt = m_baza.plik(QStringLiteral("otworz.sh"), "#!/bin/sh\nprintf '%s' \"$2\" > \"$HOME/$1.zapis\"\n");
+        const QString skrypt =
+            m_baza.plik(QStringLiteral("otworz.sh"), "#!/bin/sh\nprintf '%s' \"$2\" > \"$HOME/$1.zapis\"\n");
         QFile::setPermissions(skrypt, QFile::permissions(skrypt) | QFile::ExeUser);
-        for (const auto &[id, nazwa] : {std::pair{"tarrowind-beta", "Beta & Reader"}, {"tarrowind-alpha", "alpha editor"},
+        for (const auto &[id, nazwa] : {std::pair{"tarrowind-beta", "Beta & Reader"},
+                                        {"tarrowind-alpha", "alpha editor"},
                                         {"tarrowind-zeta", "Zeta Viewer"}}) {
             QDir().mkpath(aplikacje);
             QFile wpis(aplikacje + QLatin1String(id) + QStringLiteral(".desktop"));
             ASSERT_TRUE(wpis.open(QIODevice::WriteOnly));
             wpis.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nComment=Opens drawings\n"
                                       "Comment[pl]=Otwiera rysunki\nExec=%2 %3 %f\nMimeType=%4;\n")
-                           .arg(QLatin1String(nazwa), skrypt, QLatin1String(id), typ).toUtf8());
+                           .arg(QLatin1String(nazwa), skrypt, QLatin1String(id), typ)
+                           .toUtf8());
         }
         // GIO finds an entry's types through the index that update-desktop-database writes.
         QFile indeks(aplikacje + QStringLiteral("mimeinfo.cache"));
         ASSERT_TRUE(indeks.open(QIODevice::WriteOnly));
-        indeks.write(QStringLiteral("[MIME Cache]\n%1=tarrowind-beta.desktop;tarrowind-alpha.desktop;tarrowind-zeta.desktop;\n")
-                         .arg(typ).toUtf8());
+        indeks.write(
+            QStringLiteral("[MIME Cache]\n%1=tarrowind-beta.desktop;tarrowind-alpha.desktop;tarrowind-zeta.desktop;\n")
+                .arg(typ)
+                .toUtf8());
         QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME"));
         QFile lista(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/mimeapps.list"));
         ASSERT_TRUE(lista.open(QIODevice::WriteOnly));
@@ -55,8 +60,10 @@ protected:
             if (akcja->isSeparator())
                 tytuly << QStringLiteral("---");
             else if (const auto *pozycja = qobject_cast<PozycjaMenu *>(akcja);
-                     pozycja->representedObject().value<IdentyfikatorProgramu>().desktopId.startsWith(QLatin1String("tarrowind-")))
-                tytuly << akcja->text() + QLatin1Char('|') + pozycja->representedObject().value<IdentyfikatorProgramu>().desktopId;
+                     pozycja->representedObject().value<IdentyfikatorProgramu>().desktopId.startsWith(
+                         QLatin1String("tarrowind-")))
+                tytuly << akcja->text() + QLatin1Char('|')
+                              + pozycja->representedObject().value<IdentyfikatorProgramu>().desktopId;
         }
         return tytuly;
     }
@@ -78,9 +85,10 @@ TEST_F(OtworzWProgramie, TheDefaultStandsFirstOnceTheOthersByNameAndAChosenOneOp
     podmenu.setDelegat(&kontroler);
     podmenu.addAction(QStringLiteral("stale"));
     FileSystemEntityActionController::zaktualizujPodrzedneMenuOtworzWProgramieDlaBytu(&podmenu, szkic->bytFasolki());
-    EXPECT_EQ(nasze(podmenu).join(u'\n'), QStringList({"Zeta Viewer (default)|tarrowind-zeta.desktop", "---",
-                                                      "alpha editor|tarrowind-alpha.desktop",
-                                                      "Beta && Reader|tarrowind-beta.desktop"}).join(u'\n'));
+    EXPECT_EQ(nasze(podmenu).join(u'\n'),
+              QStringList({"Zeta Viewer (default)|tarrowind-zeta.desktop", "---",
+                           "alpha editor|tarrowind-alpha.desktop", "Beta && Reader|tarrowind-beta.desktop"})
+                  .join(u'\n'));
     auto *alpha = qobject_cast<PozycjaMenu *>(podmenu.actions().at(2));
     ASSERT_TRUE(alpha);
     EXPECT_EQ(alpha->cel(), &kontroler);
@@ -94,7 +102,8 @@ TEST_F(OtworzWProgramie, TheDefaultStandsFirstOnceTheOthersByNameAndAChosenOneOp
     Menu podreczne;
     PozycjaMenu *otworzW = podreczne.dodajPozycje(QStringLiteral("Open With"), Akcja::otworzBytFasolkiWProgramie);
     otworzW->setTag(FileSystemEntityActionController::tagPozycjiOtworzWProgramie);
-    for (const auto &[byt, widoczna] : {std::pair{szkic->bytFasolki(), true}, {projekt->bytFasolki(), false},
+    for (const auto &[byt, widoczna] : {std::pair{szkic->bytFasolki(), true},
+                                        {projekt->bytFasolki(), false},
                                         {static_cast<BytSystemuPlikow *>(nullptr), false}}) {
         FileSystemEntityActionController::zaktualizujWidocznoscMenuPodrzednegoOtworzWProgramieDlaBytu(&podreczne, byt);
         EXPECT_EQ(otworzW->isVisible(), widoczna);
@@ -102,13 +111,16 @@ TEST_F(OtworzWProgramie, TheDefaultStandsFirstOnceTheOthersByNameAndAChosenOneOp
 
     // A launch that fails writes why.
     PozycjaMenu brakujacy({}, Akcja::otworzBytElementuWProgramie);
-    brakujacy.setRepresentedObject(QVariant::fromValue(IdentyfikatorProgramu{QStringLiteral("tarrowind-brak.desktop")}));
+    brakujacy.setRepresentedObject(
+        QVariant::fromValue(IdentyfikatorProgramu{QStringLiteral("tarrowind-brak.desktop")}));
     kontroler.performAction(brakujacy.akcja(), &brakujacy);
-    EXPECT_TRUE(m_konsola.filter(QStringLiteral("Błąd:")).join(QString()).contains(QLatin1String("tarrowind-brak.desktop")))
+    EXPECT_TRUE(
+        m_konsola.filter(QStringLiteral("Błąd:")).join(QString()).contains(QLatin1String("tarrowind-brak.desktop")))
         << qPrintable(m_konsola.join(QLatin1Char('\n')));
 
     const IdentyfikatorProgramu zeta{QStringLiteral("tarrowind-zeta.desktop")};
-    EXPECT_EQ(FileSystemEntityActionController::infoValueForAppAndKey(zeta, QStringLiteral("Comment")), "Otwiera rysunki");
+    EXPECT_EQ(FileSystemEntityActionController::infoValueForAppAndKey(zeta, QStringLiteral("Comment")),
+              "Otwiera rysunki");
     EXPECT_EQ(FileSystemEntityActionController::infoValueForAppAndKey(zeta, QStringLiteral("Name")), "Zeta Viewer");
     EXPECT_TRUE(FileSystemEntityActionController::infoValueForAppAndKey(zeta, QStringLiteral("X-Brak")).isNull());
 }
@@ -116,11 +128,13 @@ TEST_F(OtworzWProgramie, TheDefaultStandsFirstOnceTheOthersByNameAndAChosenOneOp
 TEST(PrzepakujWersje, EveryComponentIsPaddedToThreeDigits)
 {
     const std::pair<QString, QString> przypadki[] = {
-        {"1.10.2", "001.010.002"}, {"2.0", "002.000"}, {"10.0", "010.000"}, {"", "000"}, {"1234.5", "1234.005"}, {{}, {}},
+        {"1.10.2", "001.010.002"}, {"2.0", "002.000"}, {"10.0", "010.000"}, {"", "000"},
+        {"1234.5", "1234.005"},    {{}, {}},
     };
     for (const auto &[wersja, oczekiwana] : przypadki) {
         EXPECT_EQ(FileSystemEntityActionController::przepakujWersje(wersja), oczekiwana) << qPrintable(wersja);
         EXPECT_EQ(FileSystemEntityActionController::przepakujWersje(wersja).isNull(), wersja.isNull());
     }
-    EXPECT_LT(FileSystemEntityActionController::przepakujWersje("9.1"), FileSystemEntityActionController::przepakujWersje("10.0"));
+    EXPECT_LT(FileSystemEntityActionController::przepakujWersje("9.1"),
+              FileSystemEntityActionController::przepakujWersje("10.0"));
 }

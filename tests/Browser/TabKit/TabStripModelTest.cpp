@@ -18,7 +18,10 @@ struct Strip
     }
 
     TabStripModel *model() const { return browser.tabStripModel(); }
-    QString activeTitle() const { return browser.activeTabContents() ? browser.activeTabContents()->title() : QString(); }
+    QString activeTitle() const
+    {
+        return browser.activeTabContents() ? browser.activeTabContents()->title() : QString();
+    }
 
     TestBrowser browser;
 };

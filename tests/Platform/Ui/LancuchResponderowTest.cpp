@@ -121,8 +121,7 @@ TEST(LancuchResponderow, ChainRunsFromTheFocusWidgetThroughViewControllerAndWind
 
 TEST(LancuchResponderow, TargetIsTheFirstResponderAlongTheChainThatTakesTheCommand)
 {
-    OknoZKontrolerami uklad({Akcja::duplikujFasolki, Akcja::moveToTrash},
-                            {Akcja::duplikujFasolki, Akcja::zamknijKarte},
+    OknoZKontrolerami uklad({Akcja::duplikujFasolki, Akcja::moveToTrash}, {Akcja::duplikujFasolki, Akcja::zamknijKarte},
                             {Akcja::zamknijKarte, Akcja::otworzPreferencje});
     QWidget *okno = uklad.okno.get();
     EXPECT_EQ(LancuchResponderow::targetForAction(Akcja::duplikujFasolki, okno), &uklad.kontroler);

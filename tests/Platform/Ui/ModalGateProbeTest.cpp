@@ -1,5 +1,5 @@
-#include "Platform/ModalGate.h"
 #include "Platform/Ui/ModalGateProbe.h"
+#include "Platform/ModalGate.h"
 
 #include <QDialog>
 #include <QTest>
@@ -11,7 +11,7 @@ namespace {
 struct OtwartyDialog
 {
     const char *nazwa;
-    bool naOknie;       // a sheet on a window: window-modal
+    bool naOknie; // a sheet on a window: window-modal
     bool bramaPodniesiona;
 };
 
@@ -35,9 +35,9 @@ TEST_P(SondaBramy, OnlyADialogHoldingTheWholeProgramRaisesTheGate)
     EXPECT_TRUE(QTest::qWaitFor([] { return !ModalGate::isRaised(); }, 2000));
 }
 
-INSTANTIATE_TEST_SUITE_P(ModalGateProbe, SondaBramy, ::testing::Values(
-    OtwartyDialog{"ASheetOnAWindow", true, false},
-    OtwartyDialog{"ADialogOfTheWholeProgram", false, true}),
-    [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
+INSTANTIATE_TEST_SUITE_P(ModalGateProbe, SondaBramy,
+                         ::testing::Values(OtwartyDialog{"ASheetOnAWindow", true, false},
+                                           OtwartyDialog{"ADialogOfTheWholeProgram", false, true}),
+                         [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "Platform/PreviewItem.h"
 #include "Platform/Ui/PanelSzybkiegoPrzegladu.h"
+#include "Platform/PreviewItem.h"
 #include "Platform/Ui/PreviewPanelDataSource.h"
 #include "Platform/Ui/WidokObrazuPodgladu.h"
 #include "Platform/Ui/WidokPodgladuPliku.h"
@@ -20,7 +20,11 @@ namespace {
 
 struct ElementPodgladu : PreviewItem
 {
-    ElementPodgladu(const QString &url, const QString &tytul) : m_url(url), m_tytul(tytul) {}
+    ElementPodgladu(const QString &url, const QString &tytul)
+        : m_url(url)
+        , m_tytul(tytul)
+    {
+    }
     QString previewItemURL() const override { return m_url; }
     QString previewItemTitle() const override { return m_tytul; }
     QString m_url, m_tytul;
@@ -30,9 +34,15 @@ struct ElementPodgladu : PreviewItem
 class ListaPodgladu : public QLineEdit, public PreviewPanelDataSource
 {
 public:
-    explicit ListaPodgladu(QWidget *rodzic) : QLineEdit(rodzic) {}
+    explicit ListaPodgladu(QWidget *rodzic)
+        : QLineEdit(rodzic)
+    {
+    }
     int numberOfPreviewItemsInPreviewPanel(PanelSzybkiegoPrzegladu *) override { return int(elementy.size()); }
-    PreviewItem *previewPanelPreviewItemAtIndex(PanelSzybkiegoPrzegladu *, int indeks) override { return &elementy[indeks]; }
+    PreviewItem *previewPanelPreviewItemAtIndex(PanelSzybkiegoPrzegladu *, int indeks) override
+    {
+        return &elementy[indeks];
+    }
     void beginPreviewPanelControl(PanelSzybkiegoPrzegladu *) override { ++poczatki; }
     void endPreviewPanelControl(PanelSzybkiegoPrzegladu *) override { ++konce; }
 
@@ -80,8 +90,12 @@ TEST(PanelSzybkiegoPrzegladu, ShowsTheFocusedSourcesItemsOneAtATimeEachByItsKind
     PanelSzybkiegoPrzegladu *panel = PanelSzybkiegoPrzegladu::wspolny();
     EXPECT_EQ(panel->zrodloDanych(), pliki);
     EXPECT_EQ(QApplication::activeWindow(), &okno) << "the panel takes no focus";
-    const struct { WidokPodgladuPliku::Rodzaj rodzaj; const char *tytul; } kroki[] = {
-        {WidokPodgladuPliku::Rodzaj::Obraz, "Zdjęcie"}, {WidokPodgladuPliku::Rodzaj::Tekst, "Notatki"},
+    const struct
+    {
+        WidokPodgladuPliku::Rodzaj rodzaj;
+        const char *tytul;
+    } kroki[] = {
+        {WidokPodgladuPliku::Rodzaj::Obraz, "Zdjęcie"},   {WidokPodgladuPliku::Rodzaj::Tekst, "Notatki"},
         {WidokPodgladuPliku::Rodzaj::Katalog, "Projekt"}, {WidokPodgladuPliku::Rodzaj::Inny, "Raport"},
         {WidokPodgladuPliku::Rodzaj::Inny, "Raport"}, // no step past the last
     };

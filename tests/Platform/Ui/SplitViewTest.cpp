@@ -37,8 +37,8 @@ TEST(SplitViewTest, APaneCollapsedAtTheEdgeComesBackWhenItsDividerIsDraggedOut)
         bool pierwszyZwijany;
         int doKrawedzi, odKrawedzi, wynik;
     } przypadki[] = {
-        {true, 5, 240, 240},   // the first pane, at the left edge
-        {true, 5, 70, 100},    // past half the limit: back at the limit
+        {true, 5, 240, 240},    // the first pane, at the left edge
+        {true, 5, 70, 100},     // past half the limit: back at the limit
         {false, 395, 180, 180}, // the last pane, at the right edge
     };
     for (const auto &p : przypadki) {

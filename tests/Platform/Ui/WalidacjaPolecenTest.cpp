@@ -8,9 +8,9 @@
 #include "Platform/Ui/PozycjaMenu.h"
 #include "Platform/Ui/WalidacjaSkrotow.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -40,11 +40,14 @@ protected:
     void TearDown() override
     {
         UruchomionyProgram::TearDown();
-        nftw(QFile::encodeName(m_baza.sciezka()).constData(), [](const char *sciezka, const struct stat *, int rodzaj, FTW *) {
-            if (Paths::isEncodable(QByteArray(std::strrchr(sciezka, '/') + 1)))
-                return 0;
-            return rodzaj == FTW_DP ? rmdir(sciezka) : unlink(sciezka);
-        }, 16, FTW_DEPTH | FTW_PHYS);
+        nftw(
+            QFile::encodeName(m_baza.sciezka()).constData(),
+            [](const char *sciezka, const struct stat *, int rodzaj, FTW *) {
+                if (Paths::isEncodable(QByteArray(std::strrchr(sciezka, '/') + 1)))
+                    return 0;
+                return rodzaj == FTW_DP ? rmdir(sciezka) : unlink(sciezka);
+            },
+            16, FTW_DEPTH | FTW_PHYS);
     }
 
     WidokTabeliFasolkiPotoku *lista() const { return pierwszyWidoczny<WidokTabeliFasolkiPotoku>(); }

@@ -11,7 +11,7 @@
 // Real input for item views of an assembled window, shared by the tests that drive it.
 namespace PolecenieWOknie {
 
-template<typename Widok>
+template <typename Widok>
 Widok *widocznyWidok(QWidget *okno)
 {
     for (Widok *widok : okno->findChildren<Widok *>())

@@ -36,7 +36,7 @@ protected:
     virtual void przedUruchomieniem() {}
 
     // The first view of that class the window shows, or null.
-    template<typename Widok>
+    template <typename Widok>
     Widok *pierwszyWidoczny() const
     {
         for (Widok *widok : m_okno->findChildren<Widok *>())
@@ -46,7 +46,10 @@ protected:
     }
 
     PrzegladarkaTarrowind *przegladarka() const { return PrzegladarkaTarrowind::przegladarkaDlaOkna(m_okno); }
-    KartaPortfolio *kartaPortfolio() const { return przegladarka() ? przegladarka()->wybranaKartaPortfolio() : nullptr; }
+    KartaPortfolio *kartaPortfolio() const
+    {
+        return przegladarka() ? przegladarka()->wybranaKartaPortfolio() : nullptr;
+    }
 
     std::unique_ptr<UruchomienieProgramu> m_uruchomienie;
     BrowserWindow *m_okno = nullptr;
