@@ -54,6 +54,9 @@ void RachunekPlikow::dolicz(const QByteArray &tresc, const QString &gdzie, int i
 
 void RachunekPlikow::odpiszDrzewo(const QString &sciezka)
 {
+    // A copy the program made since the account last looked is taken on first: writing off its files alone would
+    // leave the originals counted as copies nobody made.
+    przyjmijKopie();
     const QByteArray bajty = QFile::encodeName(sciezka);
     const auto odpisz = [&](const QByteArray &p, const struct stat &info) {
         if (!S_ISDIR(info.st_mode))
