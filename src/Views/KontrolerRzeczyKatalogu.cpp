@@ -387,7 +387,19 @@ void KontrolerRzeczyKatalogu::dokonczAkcjeWyswietlDymekNowyKatalog(const QString
         m_kontrolerDrzewa->fetchMore(indeks);
         m_widokZaryseli->expand(indeks);
     }
-    m_kontrolerDrzewa->setSelectionIndexPaths({m_kontrolerDrzewa->indexPathOfObject(nowy)});
+    const QModelIndex nowyIndeks = m_kontrolerDrzewa->indexPathOfObject(nowy);
+    m_kontrolerDrzewa->setSelectionIndexPaths({nowyIndeks});
+    // Made while the folder's rows still come in: its row arrives with the last of them.
+    if (nowyIndeks.isValid() || !m_kontrolerDrzewa->wczytuje())
+        return;
+    const QPointer<BytKatalogu> doZaznaczenia(nowy);
+    connect(
+        m_kontrolerDrzewa, &KontrolerDrzewa::wczytany, this,
+        [this, doZaznaczenia] {
+            if (const QModelIndex wiersz = m_kontrolerDrzewa->indexPathOfObject(doZaznaczenia); wiersz.isValid())
+                m_kontrolerDrzewa->setSelectionIndexPaths({wiersz});
+        },
+        Qt::SingleShotConnection);
 }
 
 void KontrolerRzeczyKatalogu::moveToTrash()
