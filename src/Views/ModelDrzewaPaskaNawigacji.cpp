@@ -6,9 +6,11 @@
 #include "Model/SplotBazowy.h"
 #include "Widgets/TekstNaJednejLinii.h"
 
+#include <QScopedValueRollback>
 #include <QSet>
 
 #include <algorithm>
+#include <utility>
 
 ModelDrzewaPaskaNawigacji::ModelDrzewaPaskaNawigacji(QObject *rodzic)
     : QAbstractItemModel(rodzic)
@@ -19,7 +21,21 @@ ModelDrzewaPaskaNawigacji::~ModelDrzewaPaskaNawigacji() = default;
 
 void ModelDrzewaPaskaNawigacji::ustawDrzewo(const QList<QObject *> &gorneElementy)
 {
+    if (m_ustawiaDrzewo) {
+        m_czekajaceGorneElementy.emplace(gorneElementy.cbegin(), gorneElementy.cend());
+        return;
+    }
+    const QScopedValueRollback<bool> wTrakcie(m_ustawiaDrzewo, true);
     ustawDzieci(&m_korzen, gorneElementy);
+    while (m_czekajaceGorneElementy) {
+        const QList<QPointer<QObject>> czekajace = *std::exchange(m_czekajaceGorneElementy, std::nullopt);
+        QList<QObject *> elementy;
+        for (const QPointer<QObject> &element : czekajace) {
+            if (element)
+                elementy.append(element);
+        }
+        ustawDzieci(&m_korzen, elementy);
+    }
 }
 
 void ModelDrzewaPaskaNawigacji::ustawDzieci(Wezel *wezel, const QList<QObject *> &elementy)

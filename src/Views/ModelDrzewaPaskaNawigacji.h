@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 // The navigation bar's tree as an item model over the tree items themselves: navigation nodes,
@@ -56,4 +57,8 @@ private:
     const Wezel *znajdz(const Wezel *wezel, const QObject *element) const;
 
     Wezel m_korzen;
+    // A view answering a row signal can have the tree set again while its nodes are walked: that
+    // setting waits for the walk to end, then runs with the items it was given.
+    bool m_ustawiaDrzewo = false;
+    std::optional<QList<QPointer<QObject>>> m_czekajaceGorneElementy;
 };
