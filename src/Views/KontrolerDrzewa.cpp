@@ -52,7 +52,21 @@ constexpr qsizetype pozycjiNaPoczatek = 200;
 constexpr qsizetype wpisowNaCzesc = 1024;
 constexpr qsizetype wpisowNaCzescOstatnia = 256;
 // Fewer entries are merged here: handing them to the pool would cost more than it spares.
-constexpr qsizetype pozycjiDoScalaniaNaPuli = 16384;
+constexpr qsizetype pozycjiDoScalaniaNaPuli = 2048;
+
+// The parts' own threads: all cores but those of the listing, which the rows wait for, of the
+// main thread, which makes their entities, and one for the rest of the desktop. More would only
+// take turns with the listing; the shared pool stays free for others' re-reads.
+QThreadPool &pulaCzesci()
+{
+    static QThreadPool pula;
+    static const bool ustawiona = [] {
+        pula.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 3));
+        return true;
+    }();
+    Q_UNUSED(ustawiona);
+    return pula;
+}
 
 // Jobs for the pool's threads. Whoever waits for them does those no thread has taken yet, so a
 // wait never depends on a free thread; a job is never done twice.
@@ -68,7 +82,7 @@ public:
     {
         auto wpis = std::make_shared<Wpis>(std::move(zadanie), m_gotowe);
         m_wpisy.push_back(wpis);
-        QThreadPool::globalInstance()->start([wpis] { wpis->wykonaj(); });
+        pulaCzesci().start([wpis] { wpis->wykonaj(); });
     }
 
     void czekaj()
@@ -257,8 +271,6 @@ WezelDrzewa::WezelDrzewa(BytSystemuPlikow *byt, WezelDrzewa *rodzic, const Pozyc
     , m_nazwaKlucza(pozycja.wpis.nazwa)
     , m_kluczSortu(*pozycja.klucz)
 {
-    // The entity may spell its name otherwise than the listing did.
-    odswiezKluczSortu();
 }
 
 WezelDrzewa::~WezelDrzewa()
@@ -421,9 +433,11 @@ void KontrolerDrzewa::przyjmijCzesc(const std::shared_ptr<const PozycjeWKolejnos
     if (w.nastepna == qsizetype(w.kolejka.size())) {
         w.kolejka = czesc->kolejnosc;
         w.nastepna = 0;
+        w.poczatkiCzesci.clear();
     } else {
         w.kolejka.insert(w.kolejka.end(), czesc->kolejnosc.begin(), czesc->kolejnosc.end());
     }
+    w.poczatkiCzesci.push_back(qsizetype(w.kolejka.size() - czesc->kolejnosc.size()));
     if (ostatnia) {
         w.calyListing = true;
         w.tozsamosc = tozsamosc;
@@ -496,6 +510,12 @@ bool KontrolerDrzewa::wczytajKrok()
         ++koniec;
     if (koniec > w.nastepna) {
         for (qsizetype i = w.nastepna; i < koniec; ++i) {
+            // Each part is sorted on its own: nodes waiting from before it are out of its order.
+            while (!w.poczatkiCzesci.empty() && w.poczatkiCzesci.front() <= i) {
+                if (w.poczatkiCzesci.front() == i && !w.oczekujace.isEmpty())
+                    w.oczekujaceWPorzadku = false;
+                w.poczatkiCzesci.pop_front();
+            }
             const PozycjaWczytywania &pozycja = *w.kolejka[i];
             BytSystemuPlikow *byt = nullptr;
             if (pozycja.indeks >= 0)
@@ -503,8 +523,13 @@ bool KontrolerDrzewa::wczytajKrok()
             // Gone meanwhile; the pointer is compared, never followed, until it is known a child.
             else if (m_katalog->bytyWewnetrzneBezOdczytu().contains(pozycja.byt))
                 byt = pozycja.byt;
-            if (byt)
-                w.oczekujace.append(new WezelDrzewa(byt, m_korzen.get(), pozycja));
+            if (byt) {
+                auto *wezel = new WezelDrzewa(byt, m_korzen.get(), pozycja);
+                w.oczekujace.append(wezel);
+                // An entity renamed since it was listed is keyed again, out of the worker's order.
+                if (wezel->odswiezKluczSortu())
+                    w.oczekujaceWPorzadku = false;
+            }
         }
         w.nastepna = koniec;
         return true;
@@ -537,7 +562,7 @@ void KontrolerDrzewa::wstawOczekujace()
             delete wezel;
     }
     m_wczytywanie->oczekujace.clear();
-    wstawWezly(m_korzen.get(), std::move(wezly));
+    wstawWezly(m_korzen.get(), std::move(wezly), std::exchange(m_wczytywanie->oczekujaceWPorzadku, true));
 }
 
 void KontrolerDrzewa::zakonczWczytywanie()
@@ -872,10 +897,10 @@ void KontrolerDrzewa::wstawPosortowane(WezelDrzewa *wezel, const QList<BytSystem
     wstawWezly(wezel, std::move(wezly));
 }
 
-void KontrolerDrzewa::wstawWezly(WezelDrzewa *wezel, QList<WezelDrzewa *> wezly)
+void KontrolerDrzewa::wstawWezly(WezelDrzewa *wezel, QList<WezelDrzewa *> wezly, bool posortowane)
 {
-    // Rows from the worker come sorted: checking costs less than sorting them again.
-    if (!std::is_sorted(wezly.begin(), wezly.end(), wczesniej))
+    // Checking costs less than sorting again.
+    if (!posortowane && !std::is_sorted(wezly.begin(), wezly.end(), wczesniej))
         std::stable_sort(wezly.begin(), wezly.end(), wczesniej);
     const QModelIndex rodzic = indeksWezla(wezel);
     QList<WezelDrzewa *> &dzieci = wezel->m_dzieci;

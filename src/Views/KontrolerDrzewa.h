@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QSet>
 
+#include <deque>
 #include <map>
 #include <memory>
 #include <optional>
@@ -40,7 +41,7 @@ class WezelDrzewa
 {
 public:
     WezelDrzewa(BytSystemuPlikow *byt, WezelDrzewa *rodzic);
-    // With what the worker learnt of the entry.
+    // With what the worker learnt of the entry, keyed as the worker keyed it.
     WezelDrzewa(BytSystemuPlikow *byt, WezelDrzewa *rodzic, const PozycjaWczytywania &pozycja);
     ~WezelDrzewa();
     WezelDrzewa(const WezelDrzewa &) = delete;
@@ -149,8 +150,9 @@ private:
         bool zListingu = false;
         // Sorted, waiting for their nodes.
         std::vector<const PozycjaWczytywania *> kolejka;
-        // Where those are kept.
+        // Where those are kept, and where each part handed over begins among them.
         std::vector<std::shared_ptr<const PozycjeWKolejnosci>> posortowane;
+        std::deque<qsizetype> poczatkiCzesci;
         qsizetype nastepna = 0;
         // Listed parts recognised for their entities, by the number of their first entry:
         // workers hand them over in any order. Their entities are made while the rest is sorted.
@@ -159,8 +161,9 @@ private:
         qsizetype zrobioneZPierwszej = 0;
         // The entities made so far, by entry number; null where an entry was gone.
         QList<BytSystemuPlikow *> byty;
-        // Nodes made whose rows are not in yet, owned here.
+        // Nodes made whose rows are not in yet, owned here, and whether they keep the workers' order.
         QList<WezelDrzewa *> oczekujace;
+        bool oczekujaceWPorzadku = true;
         bool calyListing = false;
         bool zaplanowane = false;
         // While the tree adds the listed entities itself.
@@ -181,8 +184,9 @@ private:
     bool wczytajKrok();
     void wstawOczekujace();
     void zakonczWczytywanie();
-    // New nodes into their sorted places, each run of neighbours as one insert.
-    void wstawWezly(WezelDrzewa *wezel, QList<WezelDrzewa *> wezly);
+    // New nodes into their sorted places, each run of neighbours as one insert; `posortowane` when
+    // they are known to come in order already.
+    void wstawWezly(WezelDrzewa *wezel, QList<WezelDrzewa *> wezly, bool posortowane = false);
     void obserwuj(WezelDrzewa *wezel);
     // A folder announces a removal and the matching addition separately; its changes wait for
     // the next turn (or the next lookup) so that a renamed file keeps its node and selection.
