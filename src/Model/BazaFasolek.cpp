@@ -16,6 +16,7 @@
 #include "Platform/FileOperations.h"
 #include "Platform/Konsola.h"
 #include "Platform/Paths.h"
+#include "Platform/ZnacznikiStartu.h"
 
 #include <cerrno>
 
@@ -87,6 +88,7 @@ const QList<DeskryptorSortu> &BazaFasolek::deskryptorySortuPoNazwieZlokalizowane
 
 void BazaFasolek::zbuduj()
 {
+    ZnacznikiStartu::zaznacz(ZnacznikiStartu::etapBudowyGrafu);
     auto *wszystkieFasolki = StosCoreData::kontekstOZ()->wstaw<BytKatalogu>();
     setKatalog(wszystkieFasolki);
     wszystkieFasolki->setPlikowyURL(urlSpecjalny(SpecKatalog::suWszystkieFasolki));
@@ -100,10 +102,12 @@ void BazaFasolek::zbuduj()
     archiwum->synchronizujListeArchiwowPotokow();
     archiwum->synchronizujFasolkiWArchiwachPotokow();
 
+    ZnacznikiStartu::zaznacz(ZnacznikiStartu::etapObserwatora);
     if (fabrykaObserwatora())
         m_obserwatorZmianNaDysku = fabrykaObserwatora()();
     if (m_obserwatorZmianNaDysku)
         m_obserwatorZmianNaDysku->setupEventListener();
+    ZnacznikiStartu::zaznacz(ZnacznikiStartu::etapGrafuGotowego);
 }
 
 void BazaFasolek::setKatalog(BytKatalogu *katalog)
