@@ -3,12 +3,15 @@
 #include "App/UruchomienieProgramu.h"
 #include "App/UslugaAktywacji.h"
 #include "Platform/Ui/ZgloszeniePierwszegoMalowania.h"
+#include "Platform/ZnacznikiStartu.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    ZnacznikiStartu::zaznacz(ZnacznikiStartu::etapMain);
     QApplication aplikacja(argc, argv);
+    ZnacznikiStartu::zaznacz(ZnacznikiStartu::etapAplikacji);
     QApplication::setOrganizationName(QStringLiteral("Tarrowind"));
     QApplication::setApplicationName(QStringLiteral("Tarrowind"));
     ZgloszeniePierwszegoMalowania::zainstalujJesliZadane();

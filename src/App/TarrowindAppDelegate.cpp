@@ -23,6 +23,7 @@
 #include "Platform/Ui/RegulyPolecen.h"
 #include "Platform/Ui/WindowRegistry.h"
 #include "Platform/UserDefaults.h"
+#include "Platform/ZnacznikiStartu.h"
 #include "Views/KontrolerPotoku.h"
 
 #include <QApplication>
@@ -92,6 +93,7 @@ void TarrowindAppDelegate::applicationDidFinishLaunching()
 {
     if (m_stan != Stan::Uruchamianie)
         return;
+    ZnacznikiStartu::zaznacz(ZnacznikiStartu::etapUruchomienia);
     // The offer's and the wizard's windows close before the first browser window opens; that
     // must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);

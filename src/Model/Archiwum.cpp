@@ -11,6 +11,8 @@
 #include "Platform/Konsola.h"
 #include "Platform/Paths.h"
 
+#include <QSet>
+
 #include <cerrno>
 
 Archiwum::Archiwum()
@@ -18,19 +20,19 @@ Archiwum::Archiwum()
     connect(this, &Archiwum::archiwaPotokowChanged, this, &Archiwum::relacjaFasolkiZmieniona);
 }
 
-void Archiwum::synchronizujListeArchiwowPotokow()
+QList<ArchiwumPotoku *> Archiwum::synchronizujListeArchiwowPotokow()
 {
     BytKatalogu *folder = katalog();
     if (!folder || folder->plikowyURL().isEmpty())
-        return;
+        return {};
     SynchronizatorZestawuObiektow synchronizator;
     const bool udane = synchronizator.zanalizujPotrzebySynchronizacjiZestawu(
         m_archiwaPotokow.elementy(),
         [](ArchiwumPotoku *archiwum) { return archiwum->katalog() ? archiwum->katalog()->plikowyURL() : QString(); },
         folder->plikowyURL(), SynchronizatorZestawuObiektow::pomijajPliki);
     if (!udane)
-        return;
-    synchronizator.zastosuj(
+        return {};
+    return synchronizator.zastosuj(
         this, RelacjeModelu::archiwaPotokow,
         [](ArchiwumPotoku *archiwumPotoku, const QString &sciezka) {
             archiwumPotoku->katalog()->setPlikowyURL(sciezka);
@@ -44,17 +46,19 @@ void Archiwum::synchronizujListeArchiwowPotokow()
         });
 }
 
-void Archiwum::synchronizujFasolkiWArchiwachPotokow()
+void Archiwum::synchronizujFasolkiWArchiwachPotokow(const QList<ArchiwumPotoku *> &swieze)
 {
+    const QSet<ArchiwumPotoku *> pominiete(swieze.cbegin(), swieze.cend());
     const QList<ArchiwumPotoku *> archiwa = m_archiwaPotokow.elementy();
-    for (ArchiwumPotoku *archiwumPotoku : archiwa)
-        archiwumPotoku->synchronizujFasolki();
+    for (ArchiwumPotoku *archiwumPotoku : archiwa) {
+        if (!pominiete.contains(archiwumPotoku))
+            archiwumPotoku->synchronizujFasolki();
+    }
 }
 
 void Archiwum::synchronizujZDyskiem()
 {
-    synchronizujListeArchiwowPotokow();
-    synchronizujFasolkiWArchiwachPotokow();
+    synchronizujFasolkiWArchiwachPotokow(synchronizujListeArchiwowPotokow());
 }
 
 ArchiwumPotoku *Archiwum::znajdzArchiwumPotokuONazwie(const QString &nazwa) const

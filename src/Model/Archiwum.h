@@ -23,8 +23,10 @@ public:
 
     const ZbiorObiektow<ArchiwumPotoku> &archiwaPotokow() const { return m_archiwaPotokow; }
 
-    void synchronizujListeArchiwowPotokow();
-    void synchronizujFasolkiWArchiwachPotokow();
+    // Answers the flow archives it made; each read its beans as it was made.
+    QList<ArchiwumPotoku *> synchronizujListeArchiwowPotokow();
+    // Every flow archive re-reads its beans, but for those `swieze` that have just read them.
+    void synchronizujFasolkiWArchiwachPotokow(const QList<ArchiwumPotoku *> &swieze = {});
     void synchronizujZDyskiem() override;
 
     // By display name, as views ask for it ("Main Flow" for the main flow's archive).

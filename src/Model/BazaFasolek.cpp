@@ -16,6 +16,9 @@
 #include "Platform/FileOperations.h"
 #include "Platform/Konsola.h"
 #include "Platform/Paths.h"
+#include "Platform/ZnacznikiStartu.h"
+
+#include <QSet>
 
 #include <cerrno>
 
@@ -87,23 +90,24 @@ const QList<DeskryptorSortu> &BazaFasolek::deskryptorySortuPoNazwieZlokalizowane
 
 void BazaFasolek::zbuduj()
 {
+    ZnacznikiStartu::zaznacz(ZnacznikiStartu::etapBudowyGrafu);
     auto *wszystkieFasolki = StosCoreData::kontekstOZ()->wstaw<BytKatalogu>();
     setKatalog(wszystkieFasolki);
     wszystkieFasolki->setPlikowyURL(urlSpecjalny(SpecKatalog::suWszystkieFasolki));
     zainicjujKatalogiBazyFasolek();
-    synchronizujListePotokow();
-    synchronizujFasolkiWPotokach();
+    synchronizujFasolkiWPotokach(synchronizujListePotokow());
 
     auto *archiwum = StosCoreData::kontekstOZ()->wstaw<Archiwum>();
     setArchiwum(archiwum);
     archiwum->ustawKatalogOURLu(urlSpecjalny(SpecKatalog::suArchiwum));
-    archiwum->synchronizujListeArchiwowPotokow();
-    archiwum->synchronizujFasolkiWArchiwachPotokow();
+    archiwum->synchronizujFasolkiWArchiwachPotokow(archiwum->synchronizujListeArchiwowPotokow());
 
+    ZnacznikiStartu::zaznacz(ZnacznikiStartu::etapObserwatora);
     if (fabrykaObserwatora())
         m_obserwatorZmianNaDysku = fabrykaObserwatora()();
     if (m_obserwatorZmianNaDysku)
         m_obserwatorZmianNaDysku->setupEventListener();
+    ZnacznikiStartu::zaznacz(ZnacznikiStartu::etapGrafuGotowego);
 }
 
 void BazaFasolek::setKatalog(BytKatalogu *katalog)
@@ -139,18 +143,18 @@ QList<Potok *> BazaFasolek::potokiTematyczne() const
     return wynik;
 }
 
-void BazaFasolek::synchronizujListePotokow()
+QList<Potok *> BazaFasolek::synchronizujListePotokow()
 {
     if (!m_katalog || m_katalog->plikowyURL().isEmpty())
-        return;
+        return {};
     SynchronizatorZestawuObiektow synchronizator;
     const bool udane = synchronizator.zanalizujPotrzebySynchronizacjiZestawu(
         m_potoki.elementy(),
         [](Potok *potok) { return potok->bytPotoku() ? potok->bytPotoku()->plikowyURL() : QString(); },
         m_katalog->plikowyURL(), SynchronizatorZestawuObiektow::pomijajPliki);
     if (!udane)
-        return;
-    synchronizator.zastosuj(
+        return {};
+    return synchronizator.zastosuj(
         this, RelacjeModelu::potoki,
         [](Potok *potok, const QString &sciezka) { potok->bytPotoku()->setPlikowyURL(sciezka); },
         [](const QString &sciezka, quint32 rodzaj) {
@@ -160,17 +164,19 @@ void BazaFasolek::synchronizujListePotokow()
         [](Potok *potok) { RelacjeModelu::fasolkiPotoku.usun(potok, potok->fasolki().elementy()); });
 }
 
-void BazaFasolek::synchronizujFasolkiWPotokach()
+void BazaFasolek::synchronizujFasolkiWPotokach(const QList<Potok *> &swieze)
 {
+    const QSet<Potok *> pominiete(swieze.cbegin(), swieze.cend());
     const QList<Potok *> potoki = m_potoki.elementy();
-    for (Potok *potok : potoki)
-        potok->synchronizujFasolki();
+    for (Potok *potok : potoki) {
+        if (!pominiete.contains(potok))
+            potok->synchronizujFasolki();
+    }
 }
 
 void BazaFasolek::synchronizujZDyskiem()
 {
-    synchronizujListePotokow();
-    synchronizujFasolkiWPotokach();
+    synchronizujFasolkiWPotokach(synchronizujListePotokow());
 }
 
 void BazaFasolek::odczytajPokazanyObiekt(QObject *obiekt)
@@ -206,12 +212,10 @@ void BazaFasolek::updateBazaFasolekAfterUrlBazowyChange()
     if (m_katalog)
         m_katalog->setPlikowyURL(urlSpecjalny(SpecKatalog::suWszystkieFasolki));
     zainicjujKatalogiBazyFasolek();
-    synchronizujListePotokow();
-    synchronizujFasolkiWPotokach();
+    synchronizujFasolkiWPotokach(synchronizujListePotokow());
     if (m_archiwum) {
         m_archiwum->ustawKatalogOURLu(urlSpecjalny(SpecKatalog::suArchiwum));
-        m_archiwum->synchronizujListeArchiwowPotokow();
-        m_archiwum->synchronizujFasolkiWArchiwachPotokow();
+        m_archiwum->synchronizujFasolkiWArchiwachPotokow(m_archiwum->synchronizujListeArchiwowPotokow());
     }
     if (m_obserwatorZmianNaDysku)
         m_obserwatorZmianNaDysku->updateEventListenerAfterUrlBazowyChange();

@@ -68,8 +68,10 @@ public:
     Potok *potokGlowny() const;
     QList<Potok *> potokiTematyczne() const;
 
-    void synchronizujListePotokow();
-    void synchronizujFasolkiWPotokach();
+    // Answers the flows it made; each read its beans as it was made.
+    QList<Potok *> synchronizujListePotokow();
+    // Every flow re-reads its beans, but for those `swieze` that have just read them.
+    void synchronizujFasolkiWPotokach(const QList<Potok *> &swieze = {});
     void synchronizujZDyskiem() override;
     void zainicjujKatalogiBazyFasolek();
     // Makes one fixed folder; a failure raises the critical alert and answers NO.

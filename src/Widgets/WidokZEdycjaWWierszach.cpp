@@ -2,10 +2,15 @@
 
 #include "FileNameChangerField.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+
 WidokZEdycjaWWierszach::WidokZEdycjaWWierszach(QWidget *rodzic)
     : QTreeView(rodzic)
 {
 }
+
+WidokZEdycjaWWierszach::~WidokZEdycjaWWierszach() = default;
 
 QWidget *WidokZEdycjaWWierszach::controlInEditModeForTableView(const QAbstractItemView *tabela)
 {
@@ -95,21 +100,51 @@ void WidokZEdycjaWWierszach::closeEditor(QWidget *edytor, QAbstractItemDelegate:
     if (wskazowka != QAbstractItemDelegate::EditNextItem && wskazowka != QAbstractItemDelegate::EditPreviousItem)
         return;
     const CursorAction ruch = wskazowka == QAbstractItemDelegate::EditNextItem ? MoveNext : MovePrevious;
+    // Keys typed meanwhile, queued behind the Tab while the program was busy, belong to the next field: the list
+    // would take them as a search of its rows, or as a command. Installed now, this filter sees them before the
+    // list's other filters.
+    m_czekaNaSasiedni = true;
+    installEventFilter(this);
     QMetaObject::invokeMethod(
         this, [this, ruch, kolumna = m_kolumnaZatwierdzanego] { edytujSasiedni(ruch, kolumna); }, Qt::QueuedConnection);
 }
 
+bool WidokZEdycjaWWierszach::eventFilter(QObject *obiekt, QEvent *zdarzenie)
+{
+    if (obiekt == this && m_czekaNaSasiedni && zdarzenie->type() == QEvent::KeyPress) {
+        m_wstrzymaneKlawisze.emplace_back(static_cast<QKeyEvent *>(zdarzenie->clone()));
+        return true;
+    }
+    return QTreeView::eventFilter(obiekt, zdarzenie);
+}
+
 void WidokZEdycjaWWierszach::edytujSasiedni(CursorAction ruch, int kolumna)
 {
+    m_czekaNaSasiedni = false;
+    removeEventFilter(this);
     const QModelIndex biezacy = currentIndex();
-    if (state() == EditingState || !biezacy.isValid())
-        return;
-    selectionModel()->setCurrentIndex(biezacy.siblingAtColumn(kolumna), QItemSelectionModel::NoUpdate);
-    // Past the last row (or before the first) the edit just ends.
-    const QModelIndex sasiedni = moveCursor(ruch, Qt::NoModifier);
-    if (!sasiedni.isValid() || (sasiedni.row() == biezacy.row() && sasiedni.parent() == biezacy.parent()))
-        return;
-    selectionModel()->setCurrentIndex(sasiedni, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    if (sasiedni.flags() & Qt::ItemIsEditable)
-        edit(sasiedni);
+    if (state() != EditingState && biezacy.isValid()) {
+        selectionModel()->setCurrentIndex(biezacy.siblingAtColumn(kolumna), QItemSelectionModel::NoUpdate);
+        // Past the last row (or before the first) the edit just ends.
+        const QModelIndex sasiedni = moveCursor(ruch, Qt::NoModifier);
+        if (sasiedni.isValid() && (sasiedni.row() != biezacy.row() || sasiedni.parent() != biezacy.parent())) {
+            selectionModel()->setCurrentIndex(sasiedni,
+                                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            if (sasiedni.flags() & Qt::ItemIsEditable)
+                edit(sasiedni);
+        }
+    }
+    oddajWstrzymaneKlawisze();
+}
+
+void WidokZEdycjaWWierszach::oddajWstrzymaneKlawisze()
+{
+    // As if they came now, to this window, which they were typed into. A Tab among them that moves on again holds
+    // the rest once more.
+    while (!m_czekaNaSasiedni && !m_wstrzymaneKlawisze.empty()) {
+        const std::unique_ptr<QKeyEvent> klawisz = std::move(m_wstrzymaneKlawisze.front());
+        m_wstrzymaneKlawisze.erase(m_wstrzymaneKlawisze.begin());
+        if (QWidget *cel = window()->focusWidget())
+            QCoreApplication::sendEvent(cel, klawisz.get());
+    }
 }

@@ -9,12 +9,18 @@
 #include "Model/Fasolka.h"
 #include "Model/Potok.h"
 
+#include "Platform/FolderListing.h"
 #include "Platform/Konsola.h"
+#include "Platform/Paths.h"
 
 #include "Support/GeneratorPortfolio.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
+
+#include <functional>
 
 namespace {
 
@@ -261,6 +267,93 @@ TEST_F(BazaFasolekTest, RePointingToAnEmptyLocationLeavesOnlyTheNewMainFlowAndAn
                                                    QStringLiteral("updateEventListenerAfterUrlBazowyChange")}));
     EXPECT_TRUE(KatalogTestowy::istnieje(R(QStringLiteral("All Beans/Work/a.txt"))))
         << "the old portfolio is untouched";
+}
+
+// A flow or flow archive a read makes reads its beans as it is made; the read after it must not
+// list its folders again, while the flows that were there already read theirs anew.
+TEST_F(BazaFasolekTest, TheBuildAndEachReReadListEveryFolderOnceAndFindEveryNewBean)
+{
+    struct Przypadek
+    {
+        const char *opis;
+        // Changes the disk of a built graph (the first case builds nothing before its read).
+        std::function<void()> zmiana;
+        std::function<void(BazaFasolek *)> odczyt;
+        QStringList noweFasolki;
+    };
+    KatalogTestowy inneMiejsce;
+    const QList<Przypadek> przypadki{
+        {"the first build", {}, [](BazaFasolek *) { BazaFasolek::sharedBazaFasolek(); }, {}},
+        {"a new flow and a bean in a flow that was there",
+         [this] {
+             plik(QStringLiteral("All Beans/Nowy/_Ready/nowa w nowym.txt"));
+             plik(QStringLiteral("All Beans/Potok 0001/_Done/nowa w starym.txt"));
+         },
+         [](BazaFasolek *baza) { baza->synchronizujZDyskiem(); },
+         {QStringLiteral("nowa w nowym.txt"), QStringLiteral("nowa w starym.txt")}},
+        {"a new flow archive and a bean in one that was there",
+         [this] {
+             plik(QStringLiteral("Archived Beans/Nowy/nowa w nowym archiwum.txt"));
+             plik(QStringLiteral("Archived Beans/Potok 0001/nowa w starym archiwum.txt"));
+         },
+         [](BazaFasolek *baza) { baza->archiwum()->synchronizujZDyskiem(); },
+         {QStringLiteral("nowa w nowym archiwum.txt"), QStringLiteral("nowa w starym archiwum.txt")}},
+        {"the location pointed elsewhere",
+         [&inneMiejsce] {
+             GeneratorPortfolio::Uklad uklad;
+             uklad.potoki = 2;
+             uklad.fasolkiNaPotok = 10;
+             ASSERT_TRUE(GeneratorPortfolio::zbuduj(inneMiejsce.sciezka(), uklad).udany);
+             QDir().mkpath(inneMiejsce.sciezka(QStringLiteral("Tarrowind/All Beans/Inny")));
+             QFile nowa(inneMiejsce.sciezka(QStringLiteral("Tarrowind/All Beans/Inny/w innym miejscu.txt")));
+             ASSERT_TRUE(nowa.open(QIODevice::WriteOnly));
+             ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(inneMiejsce.sciezka()));
+         },
+         [](BazaFasolek *baza) { baza->updateBazaFasolekAfterUrlBazowyChange(); },
+         {QStringLiteral("w innym miejscu.txt")}},
+    };
+    GeneratorPortfolio::Uklad uklad;
+    uklad.potoki = 3;
+    uklad.fasolkiNaPotok = 24;
+    ASSERT_TRUE(GeneratorPortfolio::zbuduj(m_baza.sciezka(), uklad).udany);
+    ASSERT_TRUE(QFileInfo(R(QStringLiteral("All Beans/Potok 0001"))).isDir());
+    ASSERT_TRUE(QFileInfo(R(QStringLiteral("Archived Beans/Potok 0001"))).isDir());
+
+    for (const Przypadek &przypadek : przypadki) {
+        SCOPED_TRACE(przypadek.opis);
+        StosCoreData::sharedStosCoreData()->nowyKontekst();
+        ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(m_baza.sciezka()));
+        BazaFasolek *baza = nullptr;
+        if (przypadek.zmiana) {
+            baza = BazaFasolek::sharedBazaFasolek();
+            przypadek.zmiana();
+        }
+        QHash<QString, int> listowania;
+        FolderListing::setFaultHookForTests([&listowania](const QString &katalog) -> std::optional<int> {
+            ++listowania[katalog];
+            return std::nullopt;
+        });
+        przypadek.odczyt(baza);
+        FolderListing::setFaultHookForTests({});
+
+        EXPECT_FALSE(listowania.isEmpty());
+        // The archive's folder is listed twice: for its flow archives and for its own entries.
+        for (auto it = listowania.cbegin(); it != listowania.cend(); ++it) {
+            if (!it.key().endsWith(QStringLiteral("/Archived Beans"))) {
+                EXPECT_EQ(it.value(), 1) << qPrintable(it.key());
+            }
+        }
+        baza = BazaFasolek::sharedBazaFasolek();
+        QStringList nazwy;
+        for (Potok *potok : baza->potoki())
+            for (Fasolka *fasolka : potok->fasolki())
+                nazwy << Paths::lastComponent(fasolka->bytFasolki()->plikowyURL());
+        for (ArchiwumPotoku *archiwumPotoku : baza->archiwum()->archiwaPotokow())
+            for (Fasolka *fasolka : archiwumPotoku->fasolki())
+                nazwy << Paths::lastComponent(fasolka->bytFasolki()->plikowyURL());
+        for (const QString &nowa : przypadek.noweFasolki)
+            EXPECT_TRUE(nazwy.contains(nowa)) << qPrintable(nowa);
+    }
 }
 
 TEST_F(BazaFasolekTest, FlowsAndFlowArchivesAreMatchedByFolderNameNotByDisplayName)

@@ -1,6 +1,8 @@
 #include "Widgets/OutlineViewWithEnhancedEditMode.h"
 #include "Widgets/WhitePaperTableView.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QStringListModel>
 #include <QTest>
 
@@ -27,6 +29,25 @@ public:
         return QStringListModel::rowCount(rodzic);
     }
 };
+
+// A list kept in order: a name written sorts the rows at once, as the program's outline does.
+class ModelPorzadkowany : public QStringListModel
+{
+public:
+    using QStringListModel::QStringListModel;
+
+    bool setData(const QModelIndex &indeks, const QVariant &wartosc, int rola) override
+    {
+        const bool zapisane = QStringListModel::setData(indeks, wartosc, rola);
+        sort(0);
+        return zapisane;
+    }
+};
+
+QLineEdit *otwartePole(const QAbstractItemView &tabela)
+{
+    return qobject_cast<QLineEdit *>(WidokZEdycjaWWierszach::controlInEditModeForTableView(&tabela));
+}
 
 } // namespace
 
@@ -85,4 +106,38 @@ TEST(EdycjaWWierszach, AnOutlineDropsAReloadAskedForDuringItsReload)
         EXPECT_GT(model.pytania, 0) << "each of two reloads in a row runs";
         EXPECT_LT(model.pytania, 10) << "the reload asked for inside is dropped";
     }
+}
+
+// Tab writes "c" as "a", the rows re-sort, and the field of the row below opens a turn later. Keys typed before that
+// (queued behind the Tab while the program was busy, they come all at once) go to the fields they were meant for, a
+// second Tab among them included: none searches the list's rows.
+TEST(EdycjaWWierszach, KeysTypedBehindTabGoToTheNextRowsFieldOnceItOpens)
+{
+    ModelPorzadkowany model({"b", "c", "d", "e"});
+    WhitePaperTableView tabela;
+    tabela.setModel(&model);
+    tabela.resize(300, 200);
+    tabela.show();
+    tabela.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&tabela));
+    tabela.setCurrentIndex(model.index(1));
+    tabela.edit(model.index(1));
+    QLineEdit *pole = otwartePole(tabela);
+    ASSERT_NE(pole, nullptr);
+    QTest::keyClick(pole, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(pole, "a");
+    QTest::keyClick(pole, Qt::Key_Tab);
+
+    QWidget *fokus = QApplication::focusWidget();
+    ASSERT_EQ(fokus, &tabela);
+    QTest::keyClick(fokus, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(fokus, "ba");
+    QTest::keyClick(fokus, Qt::Key_Tab);
+    QTest::keyClick(fokus, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(fokus, "bb");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return otwartePole(tabela) && otwartePole(tabela)->text() == "bb"; }));
+    EXPECT_EQ(model.stringList(), QStringList({"a", "ba", "d", "e"}));
+    EXPECT_EQ(WidokZEdycjaWWierszach::indeksEdytora(&tabela, otwartePole(tabela)).row(), 2);
+    QTest::keyClick(otwartePole(tabela), Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return model.stringList() == QStringList({"a", "ba", "bb", "e"}); }));
 }

@@ -1,13 +1,9 @@
 #pragma once
 
-// For start-up benchmarks: with TARROWIND_ZGLOS_PIERWSZE_MALOWANIE set, the first paint of a main
-// window prints one console line with the monotonic time (steady clock) in nanoseconds, and the
-// program ends on the next turn. Without the variable nothing is installed.
+// For start-up benchmarks: with the start-up marks asked for (see ZnacznikiStartu), the main
+// window's show, its first paint and the end of that paint's pass are marked, and the program
+// ends on the next turn. Without them nothing is installed.
 namespace ZgloszeniePierwszegoMalowania {
-
-inline constexpr char zmiennaSrodowiska[] = "TARROWIND_ZGLOS_PIERWSZE_MALOWANIE";
-// What the line starts with; the number follows.
-inline constexpr char poczatekLinii[] = "Pierwsze malowanie okna (ns czasu monotonicznego): ";
 
 // Call once the application object exists.
 void zainstalujJesliZadane();
