@@ -172,8 +172,7 @@ void BytKatalogu::synchronizujWTle()
     });
 }
 
-QList<BytSystemuPlikow *> BytKatalogu::dodajWpisyZListingu(const QList<FolderListing::Wpis> &wpisy,
-                                                           const QStringList &typy)
+QList<BytSystemuPlikow *> BytKatalogu::dodajWpisyZListingu(const QList<BytSystemuPlikow::Rozpoznanie> &wpisy)
 {
     QList<BytSystemuPlikow *> byty(wpisy.size(), nullptr);
     // A folder read whole meanwhile already holds them all.
@@ -182,8 +181,7 @@ QList<BytSystemuPlikow *> BytKatalogu::dodajWpisyZListingu(const QList<FolderLis
     QList<BytSystemuPlikow *> nowe;
     nowe.reserve(wpisy.size());
     for (qsizetype i = 0; i < wpisy.size(); ++i) {
-        byty[i] = typy.isEmpty() ? BytSystemuPlikow::bytSystemuPlikowDlaURL(wpisy[i].sciezka, wpisy[i].rodzaj)
-                                 : BytSystemuPlikow::bytSystemuPlikowDlaTypu(wpisy[i].sciezka, typy[i]);
+        byty[i] = BytSystemuPlikow::bytSystemuPlikowDlaRozpoznania(wpisy[i]);
         if (byty[i])
             nowe.append(byty[i]);
     }

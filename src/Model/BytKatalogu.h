@@ -47,10 +47,8 @@ public:
     static int liczbaOdczytowWTle() { return s_odczytowWTle; }
     // A first read in parts, from a listing taken elsewhere: each part's entities are made and
     // added (aligned with `wpisy`, null where an entry is gone), until the read is ended. Does
-    // nothing once the folder was read whole. `typy`, when given, are the entries' types as
-    // `typDlaURL` found them elsewhere.
-    QList<BytSystemuPlikow *> dodajWpisyZListingu(const QList<FolderListing::Wpis> &wpisy,
-                                                  const QStringList &typy = {});
+    // nothing once the folder was read whole.
+    QList<BytSystemuPlikow *> dodajWpisyZListingu(const QList<BytSystemuPlikow::Rozpoznanie> &wpisy);
     void zakonczOdczytZListingu(const FolderListing::Identity &tozsamosc);
 
     bool jestLisciem() override;

@@ -37,19 +37,40 @@ QString BytSystemuPlikow::typDlaURL(const QString &url, quint32 rodzajZListingu)
                : FileAttributes::typeIdentifier(url);
 }
 
+BytSystemuPlikow *BytSystemuPlikow::nowyDlaTypu(const QString &typ)
+{
+    // Exact types, not their parents: a link to a folder or a text/markdown file is a plain entity.
+    if (typ == FileAttributes::typFolderu)
+        return StosCoreData::kontekstOZ()->wstaw<BytKatalogu>();
+    if (typ == FileAttributes::typTekstu)
+        return StosCoreData::kontekstOZ()->wstaw<BytPlikuTekstowego>();
+    return StosCoreData::kontekstOZ()->wstaw<BytSystemuPlikow>();
+}
+
 BytSystemuPlikow *BytSystemuPlikow::bytSystemuPlikowDlaTypu(const QString &url, const QString &typ)
 {
     if (typ.isEmpty())
         return nullptr;
-    BytSystemuPlikow *byt = nullptr;
-    // Exact types, not their parents: a link to a folder or a text/markdown file is a plain entity.
-    if (typ == FileAttributes::typFolderu)
-        byt = StosCoreData::kontekstOZ()->wstaw<BytKatalogu>();
-    else if (typ == FileAttributes::typTekstu)
-        byt = StosCoreData::kontekstOZ()->wstaw<BytPlikuTekstowego>();
-    else
-        byt = StosCoreData::kontekstOZ()->wstaw<BytSystemuPlikow>();
+    BytSystemuPlikow *byt = nowyDlaTypu(typ);
     byt->setPlikowyURL(url);
+    return byt;
+}
+
+BytSystemuPlikow::Rozpoznanie BytSystemuPlikow::rozpoznaj(const FolderListing::Wpis &wpis)
+{
+    // A name never holds a slash: it is the path's last component.
+    return {Paths::clean(wpis.sciezka), Paths::nfc(wpis.nazwa), typDlaURL(wpis.sciezka, wpis.rodzaj)};
+}
+
+BytSystemuPlikow *BytSystemuPlikow::bytSystemuPlikowDlaRozpoznania(const Rozpoznanie &rozpoznanie)
+{
+    if (rozpoznanie.typ.isEmpty())
+        return nullptr;
+    BytSystemuPlikow *byt = nowyDlaTypu(rozpoznanie.typ);
+    // What setPlikowyURL would set; a new entity has no observers to tell and nothing read
+    // under another URL.
+    byt->m_plikowyURL = rozpoznanie.url;
+    byt->m_ostatniKomponentSciezki = rozpoznanie.nazwa;
     return byt;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Platform/BladOperacji.h"
+#include "Platform/FolderListing.h"
 #include "Platform/PreviewItem.h"
 
 #include <QDateTime>
@@ -34,6 +35,17 @@ public:
     static QString typDlaURL(const QString &url, quint32 rodzajZListingu = 0);
     // A new entity of the class that fits a type `typDlaURL` found; nullptr for an empty one.
     static BytSystemuPlikow *bytSystemuPlikowDlaTypu(const QString &url, const QString &typ);
+    // What a worker thread finds of a listed entry ahead of its entity, so that making the
+    // entity costs the main thread no string work.
+    struct Rozpoznanie
+    {
+        QString url;   // clean: the listed folder's URL and the name
+        QString nazwa; // the last component as the entity shows it
+        QString typ;
+    };
+    static Rozpoznanie rozpoznaj(const FolderListing::Wpis &wpis);
+    // The entity `bytSystemuPlikowDlaTypu` would make; nullptr for an empty type.
+    static BytSystemuPlikow *bytSystemuPlikowDlaRozpoznania(const Rozpoznanie &rozpoznanie);
     // A new folder entity; nullptr when something that is not a folder is there.
     static BytKatalogu *bytKataloguDlaURL(const QString &url);
     static bool urlIstnieje(const QString &url);
@@ -111,6 +123,8 @@ protected:
 
 private:
     friend struct RelacjeModelu;
+
+    static BytSystemuPlikow *nowyDlaTypu(const QString &typ);
 
     QString m_plikowyURL;
     QString m_ostatniKomponentSciezki;

@@ -150,6 +150,35 @@ FolderListing::Wynik FolderListing::lista(const QString &katalog, bool zUkrytymi
     return wynik;
 }
 
+UchwytPliku FolderListing::openFolder(const QString &katalog)
+{
+    return UchwytPliku(open(QFile::encodeName(katalog).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+}
+
+bool FolderListing::hasVisibleEntry(const UchwytPliku &rodzic, const QString &katalog)
+{
+    if (hakBledow() || !rodzic.otwarty())
+        return hasVisibleEntry(katalog);
+    const QString nazwa = katalog.mid(katalog.lastIndexOf(QLatin1Char('/')) + 1);
+    const UchwytPliku plik(
+        openat(rodzic.deskryptor(), QFile::encodeName(nazwa).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!plik.otwarty())
+        return false;
+    // A few entries at a time, read straight into the stack: most folders answer with the first.
+    alignas(dirent64) char bufor[2048];
+    for (;;) {
+        const ssize_t przeczytane = getdents64(plik.deskryptor(), bufor, sizeof bufor);
+        if (przeczytane <= 0)
+            return false;
+        for (ssize_t i = 0; i < przeczytane;) {
+            const auto *wpis = reinterpret_cast<const dirent64 *>(bufor + i);
+            if (!jestUkryta(wpis->d_name) && (jestAscii(wpis->d_name) || Paths::isEncodable(QByteArray(wpis->d_name))))
+                return true;
+            i += wpis->d_reclen;
+        }
+    }
+}
+
 bool FolderListing::hasVisibleEntry(const QString &katalog)
 {
     const UchwytKatalogu dir = otworz(katalog);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BladOperacji.h"
+#include "UchwytPliku.h"
 
 #include <QList>
 #include <QString>
@@ -57,6 +58,10 @@ public:
                       const std::function<qsizetype(const QList<Wpis> &)> &czesc);
     // YES when the folder holds one or more entries that are not hidden.
     static bool hasVisibleEntry(const QString &katalog);
+    // The same for a folder inside the one `openFolder` opened as `rodzic`: only its last component
+    // is looked up, which spares walking the whole path for each of a folder's many sub-folders.
+    static bool hasVisibleEntry(const UchwytPliku &rodzic, const QString &katalog);
+    static UchwytPliku openFolder(const QString &katalog);
     // The folder's own device and inode, as a listing of it would record them; unknown when it is gone.
     static Identity identityOf(const QString &katalog);
 

@@ -15,12 +15,21 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <numeric>
 #include <utility>
 #include <vector>
+
+// Entries in name order as the workers leave them: the sorted parts, and the order of them all.
+struct PozycjeWKolejnosci
+{
+    std::deque<QList<PozycjaWczytywania>> czesci;
+    std::vector<const PozycjaWczytywania *> kolejnosc;
+};
 
 namespace {
 
@@ -38,130 +47,214 @@ constexpr qsizetype pozycjiNaKrok = 256;
 constexpr qint64 milisekundNaPorcje = 12;
 // Sorted and shown first, while the worker keys the rest.
 constexpr qsizetype pozycjiNaPoczatek = 200;
-// The rest is handed over as it is listed, so the main thread makes its entities meanwhile.
-constexpr qsizetype wpisowNaCzescSurowa = 4096;
+// The rest goes to the pool in parts as it is listed: small enough that the part listed last
+// keeps the rows waiting only briefly after the listing ends.
+constexpr qsizetype wpisowNaCzesc = 1024;
+constexpr qsizetype wpisowNaCzescOstatnia = 256;
+// Fewer entries are merged here: handing them to the pool would cost more than it spares.
+constexpr qsizetype pozycjiDoScalaniaNaPuli = 2048;
 
-// Runs `zadanie` for every part number below `czesci`, side by side on the pool's free threads and this one.
-void naWatkach(qsizetype czesci, const std::function<void(qsizetype)> &zadanie)
+// The parts' own threads: all cores but those of the listing, which the rows wait for, of the
+// main thread, which makes their entities, and one for the rest of the desktop. More would only
+// take turns with the listing; the shared pool stays free for others' re-reads.
+QThreadPool &pulaCzesci()
 {
-    QSemaphore gotowe;
-    for (qsizetype k = 1; k < czesci; ++k) {
-        const auto czesc = [&, k] {
-            zadanie(k);
-            gotowe.release();
-        };
-        // With no thread free the part is done here: waiting on a queued task could wait forever.
-        if (!QThreadPool::globalInstance()->tryStart(czesc))
-            czesc();
+    static QThreadPool pula;
+    static const bool ustawiona = [] {
+        pula.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 3));
+        return true;
+    }();
+    Q_UNUSED(ustawiona);
+    return pula;
+}
+
+// Jobs for the pool's threads. Whoever waits for them does those no thread has taken yet, so a
+// wait never depends on a free thread; a job is never done twice.
+class Zadania
+{
+public:
+    Zadania() = default;
+    Zadania(const Zadania &) = delete;
+    Zadania &operator=(const Zadania &) = delete;
+    ~Zadania() { czekaj(); }
+
+    void dodaj(std::function<void()> zadanie)
+    {
+        auto wpis = std::make_shared<Wpis>(std::move(zadanie), m_gotowe);
+        m_wpisy.push_back(wpis);
+        pulaCzesci().start([wpis] { wpis->wykonaj(); });
     }
-    if (czesci > 0)
-        zadanie(0);
-    gotowe.acquire(int(std::max<qsizetype>(czesci - 1, 0)));
-}
 
-bool wczesniejsza(const PozycjaWczytywania &a, const PozycjaWczytywania &b)
-{
-    return a.klucz->compare(*b.klucz) < 0;
-}
+    void czekaj()
+    {
+        for (const std::shared_ptr<Wpis> &wpis : m_wpisy)
+            wpis->wykonaj();
+        m_gotowe->acquire(int(m_wpisy.size()));
+        m_wpisy.clear();
+    }
+
+private:
+    struct Wpis
+    {
+        Wpis(std::function<void()> praca, std::shared_ptr<QSemaphore> semafor)
+            : zadanie(std::move(praca))
+            , gotowe(std::move(semafor))
+        {
+        }
+        void wykonaj()
+        {
+            if (wziete.exchange(true))
+                return;
+            zadanie();
+            gotowe->release();
+        }
+        std::function<void()> zadanie;
+        // Shared: a thread may still be leaving it when the waiter is gone.
+        std::shared_ptr<QSemaphore> gotowe;
+        std::atomic<bool> wziete = false;
+    };
+
+    std::shared_ptr<QSemaphore> m_gotowe = std::make_shared<QSemaphore>();
+    std::vector<std::shared_ptr<Wpis>> m_wpisy;
+};
 
 // On a worker thread: the entries' sort keys, whether a folder is empty and, for children read
-// before, identity.
-void przygotujPozycje(QList<PozycjaWczytywania> &pozycje, bool zTozsamoscia)
+// before, identity. Listed entries lie in the folder `katalog`.
+void przygotujPozycje(QList<PozycjaWczytywania> &pozycje, bool zTozsamoscia, const QString &katalog)
 {
     const QCollator kolator = KluczeNazwy::nowyKolator();
+    const UchwytPliku rodzic = zTozsamoscia ? UchwytPliku() : FolderListing::openFolder(katalog);
     for (PozycjaWczytywania &pozycja : pozycje) {
         pozycja.klucz = kolator.sortKey(pozycja.wpis.nazwa);
         if (zTozsamoscia)
             pozycja.wpis.identity = FolderListing::identityOf(pozycja.wpis.sciezka);
         if (pozycja.wpis.toKatalog)
-            pozycja.lisc = !FolderListing::hasVisibleEntry(pozycja.wpis.sciezka);
+            pozycja.lisc = !FolderListing::hasVisibleEntry(rodzic, pozycja.wpis.sciezka);
     }
 }
 
-// Entries put in name order part by part: each part is keyed and sorted on a free thread of the
-// pool as soon as it is added, while the listing goes on; the sorted parts are merged at the end.
+// What the main thread needs to make the listed entries' entities, in listing order.
+using Rozpoznania = QList<BytSystemuPlikow::Rozpoznanie>;
+
+// Entries put in name order part by part: each part is keyed and sorted on the pool as soon as it
+// is added, while the listing goes on; the sorted parts are merged at the end. Listed entries are
+// first recognised there and handed on by `poRozpoznaniu`, with the number of the part's first.
 class PorzadekCzesciami
 {
 public:
-    explicit PorzadekCzesciami(bool zTozsamoscia)
+    using PoRozpoznaniu = std::function<void(const Rozpoznania &, qsizetype)>;
+
+    // Children read before, or entries listed in `katalog`.
+    explicit PorzadekCzesciami(bool zTozsamoscia, const QString &katalog = {}, PoRozpoznaniu poRozpoznaniu = {})
         : m_zTozsamoscia(zTozsamoscia)
+        , m_katalog(katalog)
+        , m_poRozpoznaniu(std::move(poRozpoznaniu))
     {
     }
-    ~PorzadekCzesciami() { m_gotowe.acquire(m_doZebrania); }
 
+    // Children read before, as they are.
     void dodaj(QList<PozycjaWczytywania> pozycje)
     {
         // A deque keeps each part in place while others are added.
-        QList<PozycjaWczytywania> *czesc = &m_czesci.emplace_back(std::move(pozycje));
-        const auto zadanie = [this, czesc] {
-            przygotujPozycje(*czesc, m_zTozsamoscia);
-            std::stable_sort(czesc->begin(), czesc->end(), wczesniejsza);
-            m_gotowe.release();
-        };
-        ++m_doZebrania;
-        // With no thread free the part is done here: waiting on a queued task could wait forever.
-        if (!QThreadPool::globalInstance()->tryStart(zadanie))
-            zadanie();
+        Czesc *czesc = &m_czesci.emplace_back(Czesc{std::move(pozycje), {}});
+        m_zadania.dodaj([this, czesc] { uporzadkuj(*czesc); });
     }
 
-    QList<PozycjaWczytywania> wynik()
+    // Listed entries, numbered from `numer` on.
+    void dodaj(const QList<FolderListing::Wpis> &wpisy, qsizetype numer)
     {
-        m_gotowe.acquire(std::exchange(m_doZebrania, 0));
-        std::vector<QList<PozycjaWczytywania>> czesci(std::make_move_iterator(m_czesci.begin()),
-                                                      std::make_move_iterator(m_czesci.end()));
+        Czesc *czesc = &m_czesci.emplace_back();
+        m_zadania.dodaj([this, czesc, wpisy, numer] {
+            czesc->pozycje.reserve(wpisy.size());
+            Rozpoznania rozpoznania;
+            rozpoznania.reserve(wpisy.size());
+            for (qsizetype i = 0; i < wpisy.size(); ++i) {
+                rozpoznania.append(BytSystemuPlikow::rozpoznaj(wpisy[i]));
+                PozycjaWczytywania &pozycja = czesc->pozycje.emplaceBack(wpisy[i], nullptr);
+                // Keyed by the name the entity shows, as a node keys its row.
+                pozycja.wpis.nazwa = rozpoznania.constLast().nazwa;
+                pozycja.indeks = numer + i;
+            }
+            m_poRozpoznaniu(rozpoznania, numer);
+            uporzadkuj(*czesc);
+        });
+    }
+
+    std::shared_ptr<const PozycjeWKolejnosci> wynik()
+    {
+        m_zadania.czekaj();
+        auto wynik = std::make_shared<PozycjeWKolejnosci>();
+        std::vector<Kolejnosc> kolejnosci;
+        for (Czesc &czesc : m_czesci) {
+            // Moved, the list keeps its entries where the pointers found them.
+            wynik->czesci.push_back(std::move(czesc.pozycje));
+            kolejnosci.push_back(std::move(czesc.kolejnosc));
+        }
         m_czesci.clear();
         // Pairwise, each level's merges side by side; stable, as one sort of the whole would be.
-        while (czesci.size() > 1) {
-            std::vector<QList<PozycjaWczytywania>> scalone((czesci.size() + 1) / 2);
-            naWatkach(qsizetype(scalone.size()), [&](qsizetype k) {
-                if (std::size_t(2 * k + 1) == czesci.size()) {
-                    scalone[k] = std::move(czesci[2 * k]);
-                    return;
+        while (kolejnosci.size() > 1) {
+            std::vector<Kolejnosc> scalone((kolejnosci.size() + 1) / 2);
+            Zadania scalanie;
+            for (std::size_t k = 0; k < scalone.size(); ++k) {
+                if (2 * k + 1 == kolejnosci.size()) {
+                    scalone[k] = std::move(kolejnosci[2 * k]);
+                    continue;
                 }
-                QList<PozycjaWczytywania> &a = czesci[2 * k];
-                QList<PozycjaWczytywania> &b = czesci[2 * k + 1];
-                scalone[k].reserve(a.size() + b.size());
-                std::merge(std::make_move_iterator(a.begin()), std::make_move_iterator(a.end()),
-                           std::make_move_iterator(b.begin()), std::make_move_iterator(b.end()),
-                           std::back_inserter(scalone[k]), wczesniejsza);
-            });
-            czesci = std::move(scalone);
+                const auto scal = [&, k] {
+                    const Kolejnosc &a = kolejnosci[2 * k];
+                    const Kolejnosc &b = kolejnosci[2 * k + 1];
+                    scalone[k].resize(a.size() + b.size());
+                    std::merge(a.begin(), a.end(), b.begin(), b.end(), scalone[k].begin(), wczesniej);
+                };
+                if (qsizetype(kolejnosci[2 * k].size() + kolejnosci[2 * k + 1].size()) < pozycjiDoScalaniaNaPuli)
+                    scal();
+                else
+                    scalanie.dodaj(scal);
+            }
+            scalanie.czekaj();
+            kolejnosci = std::move(scalone);
         }
-        return czesci.empty() ? QList<PozycjaWczytywania>() : std::move(czesci.front());
+        if (!kolejnosci.empty())
+            wynik->kolejnosc = std::move(kolejnosci.front());
+        return wynik;
     }
 
 private:
+    // Only pointers are sorted and merged: the entries stay where they were made.
+    using Kolejnosc = std::vector<const PozycjaWczytywania *>;
+    struct Czesc
+    {
+        QList<PozycjaWczytywania> pozycje;
+        Kolejnosc kolejnosc;
+    };
+
+    static bool wczesniej(const PozycjaWczytywania *a, const PozycjaWczytywania *b)
+    {
+        return a->klucz->compare(*b->klucz) < 0;
+    }
+
+    void uporzadkuj(Czesc &czesc) const
+    {
+        przygotujPozycje(czesc.pozycje, m_zTozsamoscia, m_katalog);
+        czesc.kolejnosc.reserve(czesc.pozycje.size());
+        for (const PozycjaWczytywania &pozycja : std::as_const(czesc.pozycje))
+            czesc.kolejnosc.push_back(&pozycja);
+        std::stable_sort(czesc.kolejnosc.begin(), czesc.kolejnosc.end(), wczesniej);
+    }
+
     const bool m_zTozsamoscia;
-    std::deque<QList<PozycjaWczytywania>> m_czesci;
-    QSemaphore m_gotowe;
-    int m_doZebrania = 0;
+    const QString m_katalog;
+    const PoRozpoznaniu m_poRozpoznaniu;
+    std::deque<Czesc> m_czesci;
+    // Last: its wait ends every job before the parts go.
+    Zadania m_zadania;
 };
-
-// Keyed and sorted on this thread and the pool's free ones.
-QList<PozycjaWczytywania> uporzadkujPozycje(const QList<PozycjaWczytywania> &pozycje, bool zTozsamoscia)
-{
-    PorzadekCzesciami porzadek(zTozsamoscia);
-    for (qsizetype od = 0; od < pozycje.size(); od += wpisowNaCzescSurowa)
-        porzadek.dodaj(pozycje.mid(od, wpisowNaCzescSurowa));
-    return porzadek.wynik();
-}
-
-// The listing's entries from `od` on; numbered from `numer` when their entities are made ahead.
-QList<PozycjaWczytywania> pozycjeListingu(const QList<FolderListing::Wpis> &wpisy, qsizetype od = 0,
-                                          qsizetype numer = -1)
-{
-    QList<PozycjaWczytywania> pozycje;
-    pozycje.reserve(wpisy.size() - od);
-    for (qsizetype i = od; i < wpisy.size(); ++i)
-        pozycje.append({wpisy[i], nullptr, {}, {}, numer < 0 ? -1 : numer + i - od});
-    return pozycje;
-}
 
 } // namespace
 
 WezelDrzewa::WezelDrzewa(BytSystemuPlikow *byt, WezelDrzewa *rodzic)
-    : QObject(rodzic)
-    , m_byt(byt)
+    : m_byt(byt)
+    , m_straznik(rodzic ? nullptr : byt)
     , m_rodzic(rodzic)
     , m_kluczSortu(KluczeNazwy::kolator().sortKey(QString()))
 {
@@ -171,22 +264,32 @@ WezelDrzewa::WezelDrzewa(BytSystemuPlikow *byt, WezelDrzewa *rodzic)
 }
 
 WezelDrzewa::WezelDrzewa(BytSystemuPlikow *byt, WezelDrzewa *rodzic, const PozycjaWczytywania &pozycja)
-    : QObject(rodzic)
-    , m_byt(byt)
+    : m_byt(byt)
     , m_rodzic(rodzic)
     , m_lisc(pozycja.wpis.toKatalog ? pozycja.lisc : std::optional<bool>(true))
     , m_tozsamosc(pozycja.wpis.identity)
     , m_nazwaKlucza(pozycja.wpis.nazwa)
     , m_kluczSortu(*pozycja.klucz)
 {
-    // The entity may spell its name otherwise than the listing did.
-    odswiezKluczSortu();
+}
+
+WezelDrzewa::~WezelDrzewa()
+{
+    qDeleteAll(m_dzieci);
+}
+
+bool WezelDrzewa::grafZywy() const
+{
+    const WezelDrzewa *korzen = this;
+    while (korzen->m_rodzic)
+        korzen = korzen->m_rodzic;
+    return !korzen->m_straznik.isNull();
 }
 
 bool WezelDrzewa::lisc() const
 {
     if (!m_lisc) {
-        auto *katalog = qobject_cast<BytKatalogu *>(m_byt);
+        auto *katalog = qobject_cast<BytKatalogu *>(byt());
         m_lisc = !katalog || katalog->jestLisciem();
     }
     return *m_lisc;
@@ -194,7 +297,7 @@ bool WezelDrzewa::lisc() const
 
 QObject *WezelDrzewa::representedObject() const
 {
-    return m_byt;
+    return byt();
 }
 
 WezelDrzewa *WezelDrzewa::wezelNajwyzszegoPoziomu()
@@ -207,7 +310,8 @@ WezelDrzewa *WezelDrzewa::wezelNajwyzszegoPoziomu()
 
 bool WezelDrzewa::odswiezKluczSortu()
 {
-    const QString nazwa = m_byt ? m_byt->nazwaZlokalizowana() : QString();
+    const BytSystemuPlikow *wlasny = byt();
+    const QString nazwa = wlasny ? wlasny->nazwaZlokalizowana() : QString();
     if (nazwa == m_nazwaKlucza)
         return false;
     m_nazwaKlucza = nazwa;
@@ -242,6 +346,11 @@ void KontrolerDrzewa::setKatalog(BytKatalogu *katalog)
 void KontrolerDrzewa::rozpocznijWczytywanie()
 {
     m_wczytywanie = std::make_unique<Wczytywanie>();
+    // Changes others make meanwhile are caught up at the end; a read nobody else touched needs no catch-up.
+    connect(m_katalog, &BytKatalogu::bytyWewnetrzneChanged, &m_wczytywanie->obserwacja, [this] {
+        if (!m_wczytywanie->dodaje)
+            m_wczytywanie->zmienioneObok = true;
+    });
     const bool zListingu = !m_katalog->czyBytyBylyOdczytaneZDysku();
     m_wczytywanie->zListingu = zListingu;
     QList<PozycjaWczytywania> pozycje;
@@ -259,87 +368,86 @@ void KontrolerDrzewa::rozpocznijWczytywanie()
     const quint64 opcje = m_katalog->opcjeSynchronizacji();
     const quint64 numer = m_numerWczytywania;
     const QPointer<KontrolerDrzewa> drzewo(this);
-    const auto przekaz = [drzewo, numer](const QList<PozycjaWczytywania> &czesc, bool ostatnia,
+    const auto przekaz = [drzewo, numer](const std::shared_ptr<const PozycjeWKolejnosci> &czesc, bool ostatnia,
                                          FolderListing::Identity tozsamosc) {
         QMetaObject::invokeMethod(QCoreApplication::instance(), [drzewo, numer, czesc, ostatnia, tozsamosc] {
             if (drzewo && drzewo->m_numerWczytywania == numer && drzewo->m_wczytywanie)
                 drzewo->przyjmijCzesc(czesc, ostatnia, tozsamosc);
         });
     };
-    const auto przekazSurowe = [drzewo, numer](const QList<FolderListing::Wpis> &wpisy) {
-        // The type decides the entity's class; finding it here spares the main thread.
-        QStringList typy;
-        typy.reserve(wpisy.size());
-        for (const FolderListing::Wpis &wpis : wpisy)
-            typy.append(BytSystemuPlikow::typDlaURL(wpis.sciezka, wpis.rodzaj));
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [drzewo, numer, wpisy, typy] {
+    const auto przekazRozpoznane = [drzewo, numer](const Rozpoznania &rozpoznania, qsizetype od) {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [drzewo, numer, rozpoznania, od] {
             if (drzewo && drzewo->m_numerWczytywania == numer && drzewo->m_wczytywanie)
-                drzewo->przyjmijSurowe(wpisy, typy);
+                drzewo->przyjmijRozpoznane(rozpoznania, od);
         });
     };
-    QThreadPool::globalInstance()->start([pozycje, zListingu, url, opcje, przekaz, przekazSurowe]() mutable {
-        // The first entries read show at once, before the listing ends. The rest go over as they
-        // are listed, to have their entities made, while they are keyed and sorted here; then
-        // they follow sorted among the first.
+    QThreadPool::globalInstance()->start([pozycje, zListingu, url, opcje, przekaz, przekazRozpoznane]() mutable {
+        // The first entries read show at once, before the listing ends. The rest go to the pool
+        // as they are listed, to be recognised for their entities, keyed and sorted; then they
+        // follow sorted among the first.
         FolderListing::Identity tozsamosc;
-        PorzadekCzesciami reszta(!zListingu);
+        PorzadekCzesciami reszta(!zListingu, url, przekazRozpoznane);
         if (zListingu) {
-            qsizetype pierwszych = -1;
-            qsizetype surowych = 0;
-            const auto dalej = [&](const SynchronizatorZestawuObiektow::Wpisy &wpisy) {
-                reszta.dodaj(pozycjeListingu(wpisy, 0, surowych));
-                surowych += wpisy.size();
-                przekazSurowe(wpisy);
+            qsizetype oddanych = 0;
+            const auto oddaj = [&](const SynchronizatorZestawuObiektow::Wpisy &wpisy) {
+                if (wpisy.isEmpty())
+                    return;
+                if (oddanych == 0) {
+                    PorzadekCzesciami pierwsze(false, url, przekazRozpoznane);
+                    pierwsze.dodaj(wpisy, 0);
+                    przekaz(pierwsze.wynik(), false, {});
+                } else {
+                    reszta.dodaj(wpisy, oddanych);
+                }
+                oddanych += wpisy.size();
             };
             // A folder that cannot be read shows empty, as a read on the main thread leaves it.
             const std::optional<SynchronizatorZestawuObiektow::Wpisy> wpisy =
                 SynchronizatorZestawuObiektow().zestawUrliZKatalogu(
                     url, opcje, &tozsamosc, pozycjiNaPoczatek, [&](const SynchronizatorZestawuObiektow::Wpisy &nowe) {
-                        if (pierwszych < 0) {
-                            pierwszych = nowe.size();
-                            przekaz(uporzadkujPozycje(pozycjeListingu(nowe), false), false, {});
-                        } else {
-                            dalej(nowe);
-                        }
-                        return wpisowNaCzescSurowa;
+                        oddaj(nowe);
+                        return wpisowNaCzesc;
                     });
-            pierwszych = std::max<qsizetype>(pierwszych, 0);
-            if (wpisy && wpisy->size() > pierwszych + surowych)
-                dalej(wpisy->mid(pierwszych + surowych));
+            // The rows wait for the part listed last: smaller parts spread it over the pool.
+            while (wpisy && wpisy->size() > oddanych)
+                oddaj(wpisy->mid(oddanych, wpisowNaCzescOstatnia));
         } else {
             if (pozycje.size() > pozycjiNaPoczatek) {
-                przekaz(uporzadkujPozycje(pozycje.first(pozycjiNaPoczatek), true), false, {});
+                PorzadekCzesciami pierwsze(true);
+                pierwsze.dodaj(pozycje.first(pozycjiNaPoczatek));
+                przekaz(pierwsze.wynik(), false, {});
                 pozycje.remove(0, pozycjiNaPoczatek);
             }
-            for (qsizetype od = 0; od < pozycje.size(); od += wpisowNaCzescSurowa)
-                reszta.dodaj(pozycje.mid(od, wpisowNaCzescSurowa));
+            for (qsizetype od = 0; od < pozycje.size(); od += wpisowNaCzesc)
+                reszta.dodaj(pozycje.mid(od, wpisowNaCzesc));
         }
         przekaz(reszta.wynik(), true, tozsamosc);
     });
 }
 
-void KontrolerDrzewa::przyjmijCzesc(const QList<PozycjaWczytywania> &czesc, bool ostatnia,
+void KontrolerDrzewa::przyjmijCzesc(const std::shared_ptr<const PozycjeWKolejnosci> &czesc, bool ostatnia,
                                     const FolderListing::Identity &tozsamosc)
 {
     Wczytywanie &w = *m_wczytywanie;
-    // Shared, not copied, when the rows before it are in: the rest of a big folder comes at once.
-    if (w.nastepna == w.kolejka.size()) {
-        w.kolejka = czesc;
+    w.posortowane.push_back(czesc);
+    if (w.nastepna == qsizetype(w.kolejka.size())) {
+        w.kolejka = czesc->kolejnosc;
         w.nastepna = 0;
+        w.poczatkiCzesci.clear();
     } else {
-        w.kolejka.append(czesc);
+        w.kolejka.insert(w.kolejka.end(), czesc->kolejnosc.begin(), czesc->kolejnosc.end());
     }
+    w.poczatkiCzesci.push_back(qsizetype(w.kolejka.size() - czesc->kolejnosc.size()));
     if (ostatnia) {
-        m_wczytywanie->calyListing = true;
-        m_wczytywanie->tozsamosc = tozsamosc;
+        w.calyListing = true;
+        w.tozsamosc = tozsamosc;
     }
     zaplanujPorcje();
 }
 
-void KontrolerDrzewa::przyjmijSurowe(const QList<FolderListing::Wpis> &wpisy, const QStringList &typy)
+void KontrolerDrzewa::przyjmijRozpoznane(const QList<BytSystemuPlikow::Rozpoznanie> &rozpoznania, qsizetype od)
 {
-    m_wczytywanie->typy.append(typy);
-    m_wczytywanie->surowe.append(wpisy);
+    m_wczytywanie->rozpoznane.emplace(od, rozpoznania);
     zaplanujPorcje();
 }
 
@@ -383,7 +491,7 @@ void KontrolerDrzewa::wczytajPorcje()
         wstawOczekujace();
     if (!czeka)
         zaplanujPorcje();
-    else if (w.calyListing && w.nastepna == w.kolejka.size())
+    else if (w.calyListing && w.nastepna == qsizetype(w.kolejka.size()))
         zakonczWczytywanie();
 }
 
@@ -392,43 +500,51 @@ bool KontrolerDrzewa::wczytajKrok()
     Wczytywanie &w = *m_wczytywanie;
     // Read whole by someone else meanwhile: the catch-up at the end brings the rest.
     if (w.zListingu && m_katalog->czyBytyBylyOdczytaneZDysku()) {
-        w.nastepna = w.kolejka.size();
+        w.nastepna = qsizetype(w.kolejka.size());
         return false;
     }
     // Rows first, for entries whose entities are made: they are what the user waits for.
     qsizetype koniec = w.nastepna;
-    while (koniec < w.kolejka.size() && koniec - w.nastepna < pozycjiNaKrok && w.kolejka[koniec].indeks < w.byty.size())
+    while (qsizetype(w.kolejka.size()) > koniec && koniec - w.nastepna < pozycjiNaKrok
+           && w.kolejka[koniec]->indeks < w.byty.size())
         ++koniec;
     if (koniec > w.nastepna) {
-        QList<FolderListing::Wpis> wpisy;
-        if (w.zListingu) {
-            for (qsizetype i = w.nastepna; i < koniec; ++i) {
-                if (w.kolejka[i].indeks < 0)
-                    wpisy.append(w.kolejka[i].wpis);
-            }
-        }
-        const QList<BytSystemuPlikow *> wlasne = wpisy.isEmpty() ? QList<BytSystemuPlikow *>()
-                                                                 : m_katalog->dodajWpisyZListingu(wpisy);
-        qsizetype nastepnyWlasny = 0;
         for (qsizetype i = w.nastepna; i < koniec; ++i) {
-            const PozycjaWczytywania &pozycja = w.kolejka[i];
+            // Each part is sorted on its own: nodes waiting from before it are out of its order.
+            while (!w.poczatkiCzesci.empty() && w.poczatkiCzesci.front() <= i) {
+                if (w.poczatkiCzesci.front() == i && !w.oczekujace.isEmpty())
+                    w.oczekujaceWPorzadku = false;
+                w.poczatkiCzesci.pop_front();
+            }
+            const PozycjaWczytywania &pozycja = *w.kolejka[i];
             BytSystemuPlikow *byt = nullptr;
             if (pozycja.indeks >= 0)
                 byt = w.byty[pozycja.indeks];
-            else if (w.zListingu)
-                byt = wlasne[nastepnyWlasny++];
             // Gone meanwhile; the pointer is compared, never followed, until it is known a child.
             else if (m_katalog->bytyWewnetrzneBezOdczytu().contains(pozycja.byt))
                 byt = pozycja.byt;
-            if (byt)
-                w.oczekujace.append(new WezelDrzewa(byt, m_korzen.get(), pozycja));
+            if (byt) {
+                auto *wezel = new WezelDrzewa(byt, m_korzen.get(), pozycja);
+                w.oczekujace.append(wezel);
+                // An entity renamed since it was listed is keyed again, out of the worker's order.
+                if (wezel->odswiezKluczSortu())
+                    w.oczekujaceWPorzadku = false;
+            }
         }
         w.nastepna = koniec;
         return true;
     }
-    if (w.byty.size() < w.surowe.size()) {
-        const qsizetype ile = std::min(pozycjiNaKrok, w.surowe.size() - w.byty.size());
-        w.byty.append(m_katalog->dodajWpisyZListingu(w.surowe.mid(w.byty.size(), ile), w.typy.mid(w.byty.size(), ile)));
+    // Workers hand parts over in any order; entities are made in listing order.
+    if (!w.rozpoznane.empty() && w.rozpoznane.begin()->first + w.zrobioneZPierwszej == w.byty.size()) {
+        const QList<BytSystemuPlikow::Rozpoznanie> &czesc = w.rozpoznane.begin()->second;
+        const qsizetype ile = std::min(pozycjiNaKrok, czesc.size() - w.zrobioneZPierwszej);
+        const QScopedValueRollback<bool> dodaje(w.dodaje, true);
+        w.byty.append(m_katalog->dodajWpisyZListingu(czesc.mid(w.zrobioneZPierwszej, ile)));
+        w.zrobioneZPierwszej += ile;
+        if (w.zrobioneZPierwszej == czesc.size()) {
+            w.rozpoznane.erase(w.rozpoznane.begin());
+            w.zrobioneZPierwszej = 0;
+        }
         return true;
     }
     return false;
@@ -440,13 +556,13 @@ void KontrolerDrzewa::wstawOczekujace()
     wezly.reserve(m_wczytywanie->oczekujace.size());
     for (WezelDrzewa *wezel : std::as_const(m_wczytywanie->oczekujace)) {
         // An entity that went away while its node waited gets no row.
-        if (wezel->m_byt)
+        if (wezel->byt())
             wezly.append(wezel);
         else
             delete wezel;
     }
     m_wczytywanie->oczekujace.clear();
-    wstawWezly(m_korzen.get(), std::move(wezly));
+    wstawWezly(m_korzen.get(), std::move(wezly), std::exchange(m_wczytywanie->oczekujaceWPorzadku, true));
 }
 
 void KontrolerDrzewa::zakonczWczytywanie()
@@ -458,7 +574,8 @@ void KontrolerDrzewa::zakonczWczytywanie()
         m_katalog->zakonczOdczytZListingu(w->tozsamosc);
     obserwuj(m_korzen.get());
     // What others added or removed while the rows came in.
-    zastosujZmiany(m_korzen.get());
+    if (w->zmienioneObok)
+        zastosujZmiany(m_korzen.get());
     emit wczytany();
 }
 
@@ -496,7 +613,7 @@ WezelDrzewa *KontrolerDrzewa::znajdz(const QObject *obiekt, const QList<WezelDrz
 QModelIndex KontrolerDrzewa::indexPathOfObject(const QObject *obiekt) const
 {
     zastosujOdlozoneZmiany();
-    return obiekt ? indeksWezla(znajdz(obiekt, m_korzen->m_dzieci)) : QModelIndex();
+    return obiekt && m_korzen->grafZywy() ? indeksWezla(znajdz(obiekt, m_korzen->m_dzieci)) : QModelIndex();
 }
 
 QModelIndexList KontrolerDrzewa::indexPathsOfObjectsInArray(const QList<BytSystemuPlikow *> &obiekty) const
@@ -531,8 +648,8 @@ QList<BytSystemuPlikow *> KontrolerDrzewa::selectedObjects() const
 {
     QList<BytSystemuPlikow *> obiekty;
     for (WezelDrzewa *zaznaczony : selectedNodes()) {
-        if (zaznaczony->m_byt)
-            obiekty.append(zaznaczony->m_byt);
+        if (BytSystemuPlikow *byt = zaznaczony->byt())
+            obiekty.append(byt);
     }
     return obiekty;
 }
@@ -633,9 +750,9 @@ bool KontrolerDrzewa::canFetchMore(const QModelIndex &rodzic) const
 void KontrolerDrzewa::fetchMore(const QModelIndex &rodzic)
 {
     WezelDrzewa *w = wezel(rodzic);
-    if (w->m_zaladowany || !qobject_cast<BytKatalogu *>(w->m_byt))
+    auto *katalog = qobject_cast<BytKatalogu *>(w->byt());
+    if (w->m_zaladowany || !katalog)
         return;
-    auto *katalog = static_cast<BytKatalogu *>(w->m_byt.data());
     // Read first: the read announces its changes, which must not find a half-made level.
     const QList<BytSystemuPlikow *> byty = katalog->bytyWewnetrzne();
     w->m_zaladowany = true;
@@ -647,17 +764,21 @@ void KontrolerDrzewa::fetchMore(const QModelIndex &rodzic)
 void KontrolerDrzewa::obserwuj(WezelDrzewa *wezel)
 {
     // One connection per opened folder; it ends with the node.
-    connect(static_cast<BytKatalogu *>(wezel->m_byt.data()), &BytKatalogu::bytyWewnetrzneChanged, wezel,
+    if (!wezel->m_obserwacja)
+        wezel->m_obserwacja = std::make_unique<QObject>();
+    connect(static_cast<BytKatalogu *>(wezel->byt()), &BytKatalogu::bytyWewnetrzneChanged, wezel->m_obserwacja.get(),
             [this, wezel] { odlozZmiany(wezel); });
 }
 
 void KontrolerDrzewa::odlozZmiany(WezelDrzewa *wezel)
 {
-    if (m_odlozone.contains(wezel))
-        return;
+    for (const auto &[straz, odlozony] : std::as_const(m_odlozone)) {
+        if (straz && odlozony == wezel)
+            return;
+    }
     if (m_odlozone.isEmpty())
         QMetaObject::invokeMethod(this, &KontrolerDrzewa::zastosujOdlozoneZmiany, Qt::QueuedConnection);
-    m_odlozone.append(wezel);
+    m_odlozone.append({wezel->m_obserwacja.get(), wezel});
 }
 
 void KontrolerDrzewa::zastosujOdlozoneZmiany() const
@@ -669,8 +790,8 @@ void KontrolerDrzewa::zastosujOdlozoneZmiany() const
     if (drzewo->m_stosujeZmiany)
         return;
     while (!drzewo->m_odlozone.isEmpty()) {
-        const QPointer<WezelDrzewa> wezel = drzewo->m_odlozone.takeFirst();
-        if (wezel)
+        const auto [straz, wezel] = drzewo->m_odlozone.takeFirst();
+        if (straz)
             drzewo->zastosujZmiany(wezel);
     }
 }
@@ -678,7 +799,7 @@ void KontrolerDrzewa::zastosujOdlozoneZmiany() const
 void KontrolerDrzewa::zastosujZmiany(WezelDrzewa *wezel)
 {
     const QScopedValueRollback<bool> wTrakcie(m_stosujeZmiany, true);
-    auto *katalog = qobject_cast<BytKatalogu *>(wezel->m_byt);
+    auto *katalog = qobject_cast<BytKatalogu *>(wezel->byt());
     if (!katalog)
         return;
     const ZbiorObiektow<BytSystemuPlikow> &byty = katalog->bytyWewnetrzneBezOdczytu();
@@ -759,10 +880,10 @@ QList<BytSystemuPlikow *> KontrolerDrzewa::przeniesPrzemianowane(WezelDrzewa *we
 
 void KontrolerDrzewa::przejmijKatalog(WezelDrzewa *wezel, BytSystemuPlikow *poprzedni)
 {
-    if (poprzedni)
-        disconnect(poprzedni, nullptr, wezel, nullptr);
+    if (poprzedni && wezel->m_obserwacja)
+        disconnect(poprzedni, nullptr, wezel->m_obserwacja.get(), nullptr);
     // Read before watching, as on first opening; the children keep their nodes by identity.
-    static_cast<BytKatalogu *>(wezel->m_byt.data())->bytyWewnetrzne();
+    static_cast<BytKatalogu *>(wezel->byt())->bytyWewnetrzne();
     obserwuj(wezel);
     zastosujZmiany(wezel);
 }
@@ -776,10 +897,10 @@ void KontrolerDrzewa::wstawPosortowane(WezelDrzewa *wezel, const QList<BytSystem
     wstawWezly(wezel, std::move(wezly));
 }
 
-void KontrolerDrzewa::wstawWezly(WezelDrzewa *wezel, QList<WezelDrzewa *> wezly)
+void KontrolerDrzewa::wstawWezly(WezelDrzewa *wezel, QList<WezelDrzewa *> wezly, bool posortowane)
 {
-    // Rows from the worker come sorted: checking costs less than sorting them again.
-    if (!std::is_sorted(wezly.begin(), wezly.end(), wczesniej))
+    // Checking costs less than sorting again.
+    if (!posortowane && !std::is_sorted(wezly.begin(), wezly.end(), wczesniej))
         std::stable_sort(wezly.begin(), wezly.end(), wczesniej);
     const QModelIndex rodzic = indeksWezla(wezel);
     QList<WezelDrzewa *> &dzieci = wezel->m_dzieci;
@@ -801,7 +922,7 @@ void KontrolerDrzewa::wstawWezly(WezelDrzewa *wezel, QList<WezelDrzewa *> wezly)
 
 QVariant KontrolerDrzewa::data(const QModelIndex &indeks, int rola) const
 {
-    BytSystemuPlikow *byt = indeks.isValid() ? wezel(indeks)->m_byt.data() : nullptr;
+    BytSystemuPlikow *byt = indeks.isValid() ? wezel(indeks)->byt() : nullptr;
     if (!byt)
         return {};
     switch (rola) {

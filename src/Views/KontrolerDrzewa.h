@@ -9,40 +9,48 @@
 #include <QPointer>
 #include <QSet>
 
+#include <deque>
+#include <map>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QItemSelectionModel;
+struct PozycjeWKolejnosci;
 
 // One entry of the shown folder on its way into the tree: listed, keyed and sorted on a worker thread.
 struct PozycjaWczytywania
 {
-    // The listing's entry; for a child read before, its name, path and identity.
+    // The listing's entry, named as its entity shows it; for a child read before, its name, path
+    // and identity.
     FolderListing::Wpis wpis;
     // That child; not followed off the main thread.
     BytSystemuPlikow *byt = nullptr;
     std::optional<QCollatorSortKey> klucz;
     // For a folder: whether it holds nothing to show.
     std::optional<bool> lisc;
-    // Its place among the entries whose entities are made ahead of their rows; -1 for one that
-    // makes its own.
+    // A listed entry's number in the listing, by which its entity is found; -1 for a child.
     qsizetype indeks = -1;
 };
 
 // One node of a folder-contents tree: its parent (none for the tree's root), the file-system
-// entity it stands for and, once its folder was opened, the nodes of that folder's children.
-class WezelDrzewa : public QObject
+// entity it stands for and, once its folder was opened, the nodes of that folder's children,
+// which it owns. A folder's thousands of rows make as many nodes: no QObject each.
+class WezelDrzewa
 {
-    Q_OBJECT
-
 public:
     WezelDrzewa(BytSystemuPlikow *byt, WezelDrzewa *rodzic);
-    // With what the worker learnt of the entry.
+    // With what the worker learnt of the entry, keyed as the worker keyed it.
     WezelDrzewa(BytSystemuPlikow *byt, WezelDrzewa *rodzic, const PozycjaWczytywania &pozycja);
+    ~WezelDrzewa();
+    WezelDrzewa(const WezelDrzewa &) = delete;
+    WezelDrzewa &operator=(const WezelDrzewa &) = delete;
 
     WezelDrzewa *parentNode() const { return m_rodzic; }
     QObject *representedObject() const;
-    BytSystemuPlikow *byt() const { return m_byt; }
+    // Null once the graph the tree shows is gone.
+    BytSystemuPlikow *byt() const { return grafZywy() ? m_byt : nullptr; }
     const QList<WezelDrzewa *> &childNodes() const { return m_dzieci; }
     // The node directly under the root that holds this one; the root answers null.
     WezelDrzewa *wezelNajwyzszegoPoziomu();
@@ -50,12 +58,17 @@ public:
 private:
     friend class KontrolerDrzewa;
 
+    // Entities go only with their whole graph, so the shown folder's alone is watched: a weak
+    // pointer to each of thousands of entities would cost more than making the node.
+    bool grafZywy() const;
     // YES when the name had changed.
     bool odswiezKluczSortu();
     // Asked of the disk only when the view asks, so a folder's thousands of sub-folders cost nothing.
     bool lisc() const;
 
-    QPointer<BytSystemuPlikow> m_byt;
+    BytSystemuPlikow *m_byt;
+    // The root's: the shown folder.
+    QPointer<BytSystemuPlikow> m_straznik;
     WezelDrzewa *m_rodzic;
     QList<WezelDrzewa *> m_dzieci;
     // Its row among its parent's children as last counted; checked before use, since inserts
@@ -67,6 +80,8 @@ private:
     FolderListing::Identity m_tozsamosc;
     QString m_nazwaKlucza;
     QCollatorSortKey m_kluczSortu;
+    // An opened folder's: the context of its folder's connection, gone with the node.
+    std::unique_ptr<QObject> m_obserwacja;
 };
 
 // The tree behind a folder-contents outline: the shown folder's children, each level sorted by
@@ -127,33 +142,51 @@ signals:
 private:
     struct Wczytywanie
     {
+        Wczytywanie() = default;
+        Wczytywanie(const Wczytywanie &) = delete;
+        Wczytywanie &operator=(const Wczytywanie &) = delete;
+        ~Wczytywanie() { qDeleteAll(oczekujace); }
+
         bool zListingu = false;
         // Sorted, waiting for their nodes.
-        QList<PozycjaWczytywania> kolejka;
+        std::vector<const PozycjaWczytywania *> kolejka;
+        // Where those are kept, and where each part handed over begins among them.
+        std::vector<std::shared_ptr<const PozycjeWKolejnosci>> posortowane;
+        std::deque<qsizetype> poczatkiCzesci;
         qsizetype nastepna = 0;
-        // Listed but not yet sorted: their entities are made while the worker sorts them.
-        QList<FolderListing::Wpis> surowe;
-        QStringList typy;
-        // The entities of `surowe` made so far, null where an entry was gone.
+        // Listed parts recognised for their entities, by the number of their first entry:
+        // workers hand them over in any order. Their entities are made while the rest is sorted.
+        std::map<qsizetype, QList<BytSystemuPlikow::Rozpoznanie>> rozpoznane;
+        // Of the first part there, the entities made.
+        qsizetype zrobioneZPierwszej = 0;
+        // The entities made so far, by entry number; null where an entry was gone.
         QList<BytSystemuPlikow *> byty;
-        // Nodes made whose rows are not in yet.
+        // Nodes made whose rows are not in yet, owned here, and whether they keep the workers' order.
         QList<WezelDrzewa *> oczekujace;
+        bool oczekujaceWPorzadku = true;
         bool calyListing = false;
         bool zaplanowane = false;
+        // While the tree adds the listed entities itself.
+        bool dodaje = false;
+        // Whether the folder's children changed otherwise since the read began.
+        bool zmienioneObok = false;
+        QObject obserwacja;
         FolderListing::Identity tozsamosc;
     };
 
     void rozpocznijWczytywanie();
-    void przyjmijCzesc(const QList<PozycjaWczytywania> &czesc, bool ostatnia, const FolderListing::Identity &tozsamosc);
-    void przyjmijSurowe(const QList<FolderListing::Wpis> &wpisy, const QStringList &typy);
+    void przyjmijCzesc(const std::shared_ptr<const PozycjeWKolejnosci> &czesc, bool ostatnia,
+                       const FolderListing::Identity &tozsamosc);
+    void przyjmijRozpoznane(const QList<BytSystemuPlikow::Rozpoznanie> &rozpoznania, qsizetype od);
     void zaplanujPorcje();
     void wczytajPorcje();
     // One step of the work at hand; NO when it has to wait for the worker.
     bool wczytajKrok();
     void wstawOczekujace();
     void zakonczWczytywanie();
-    // New nodes into their sorted places, each run of neighbours as one insert.
-    void wstawWezly(WezelDrzewa *wezel, QList<WezelDrzewa *> wezly);
+    // New nodes into their sorted places, each run of neighbours as one insert; `posortowane` when
+    // they are known to come in order already.
+    void wstawWezly(WezelDrzewa *wezel, QList<WezelDrzewa *> wezly, bool posortowane = false);
     void obserwuj(WezelDrzewa *wezel);
     // A folder announces a removal and the matching addition separately; its changes wait for
     // the next turn (or the next lookup) so that a renamed file keeps its node and selection.
@@ -176,7 +209,8 @@ private:
     // Its nodes are its QObject children.
     std::unique_ptr<WezelDrzewa> m_korzen;
     QItemSelectionModel *m_zaznaczenie;
-    QList<QPointer<WezelDrzewa>> m_odlozone;
+    // Each with its node's connection context, which tells whether the node is still there.
+    QList<std::pair<QPointer<QObject>, WezelDrzewa *>> m_odlozone;
     bool m_stosujeZmiany = false;
     std::unique_ptr<Wczytywanie> m_wczytywanie;
     // Tells a worker's late answer for a folder no longer shown from one for this one.

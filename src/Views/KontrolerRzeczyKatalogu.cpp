@@ -32,6 +32,7 @@
 #include <QDropEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QPersistentModelIndex>
 
 KontrolerRzeczyKatalogu::KontrolerRzeczyKatalogu(QObject *rodzic)
     : ViewController(rodzic)
@@ -197,16 +198,21 @@ void KontrolerRzeczyKatalogu::synchronizeContentOfExpandedItem(WezelDrzewa *weze
     }
     if (!wezel)
         return;
-    QList<QPointer<WezelDrzewa>> dzieci;
-    for (WezelDrzewa *dziecko : wezel->childNodes())
-        dzieci.append(dziecko);
-    for (const QPointer<WezelDrzewa> &dziecko : dzieci) {
-        if (!dziecko || !m_widokZaryseli || !m_widokZaryseli->isExpanded(m_kontrolerDrzewa->indeksWezla(dziecko)))
+    if (!m_widokZaryseli)
+        return;
+    // Kept as persistent indexes: a re-read may take rows away, nodes with them.
+    QList<QPersistentModelIndex> rozwiniete;
+    for (WezelDrzewa *dziecko : wezel->childNodes()) {
+        if (const QModelIndex indeks = m_kontrolerDrzewa->indeksWezla(dziecko); m_widokZaryseli->isExpanded(indeks))
+            rozwiniete.append(indeks);
+    }
+    for (const QPersistentModelIndex &indeks : std::as_const(rozwiniete)) {
+        if (!indeks.isValid() || !m_widokZaryseli || !m_widokZaryseli->isExpanded(indeks))
             continue;
-        if (auto *podkatalog = qobject_cast<BytKatalogu *>(dziecko->byt())) {
+        if (auto *podkatalog = qobject_cast<BytKatalogu *>(m_kontrolerDrzewa->wezel(indeks)->byt())) {
             podkatalog->synchronizujBytyWewnetrzneIZwrocNoweElementy();
-            if (dziecko)
-                synchronizeContentOfExpandedItem(dziecko);
+            if (indeks.isValid())
+                synchronizeContentOfExpandedItem(m_kontrolerDrzewa->wezel(indeks));
         }
     }
 }

@@ -86,6 +86,37 @@ TEST_F(BytTest, FactoryGivesTheClassThatFitsTheItem)
     EXPECT_EQ(BytSystemuPlikow::bytKataloguDlaURL(dir.sciezka(QStringLiteral("a.txt"))), nullptr);
 }
 
+// An entity made from what a worker recognised of a listed entry is the one the URL would give: same
+// class, path in its on-disk spelling, name in composed form.
+TEST_F(BytTest, AnEntityMadeFromAListedEntryIsTheOneItsUrlGives)
+{
+    dir.katalog(QStringLiteral("folder"));
+    dir.plik(QStringLiteral("a.txt"));
+    dir.plik(QStringLiteral("b.png"));
+    dir.plik(QStringLiteral("Zo\u0301lw.txt"));
+    ASSERT_EQ(symlink("folder", QFile::encodeName(dir.sciezka(QStringLiteral("link"))).constData()), 0);
+    const FolderListing::Wynik listing = FolderListing::list(dir.sciezka());
+    ASSERT_EQ(listing.wpisy.size(), 5);
+    for (const FolderListing::Wpis &wpis : listing.wpisy) {
+        SCOPED_TRACE(qPrintable(wpis.nazwa));
+        BytSystemuPlikow *zUrla = BytSystemuPlikow::bytSystemuPlikowDlaURL(wpis.sciezka);
+        BytSystemuPlikow *zListingu =
+            BytSystemuPlikow::bytSystemuPlikowDlaRozpoznania(BytSystemuPlikow::rozpoznaj(wpis));
+        ASSERT_NE(zUrla, nullptr);
+        ASSERT_NE(zListingu, nullptr);
+        EXPECT_STREQ(zListingu->metaObject()->className(), zUrla->metaObject()->className());
+        EXPECT_EQ(zListingu->plikowyURL(), zUrla->plikowyURL());
+        EXPECT_EQ(zListingu->nazwaZlokalizowana(), zUrla->nazwaZlokalizowana());
+        EXPECT_EQ(zListingu->rozszerzenieNazwy(), zUrla->rozszerzenieNazwy());
+    }
+    // An entry gone before it was recognised makes no entity.
+    FolderListing::Wpis zniknal = listing.wpisy.constFirst();
+    zniknal.sciezka = dir.sciezka(QStringLiteral("nie-ma"));
+    zniknal.nazwa = QStringLiteral("nie-ma");
+    zniknal.rodzaj = 0;
+    EXPECT_EQ(BytSystemuPlikow::bytSystemuPlikowDlaRozpoznania(BytSystemuPlikow::rozpoznaj(zniknal)), nullptr);
+}
+
 TEST_F(BytTest, AFolderNotMadeYetIsALeafUntilItIsMadeAndReadAgain)
 {
     BytKatalogu *katalog = BytSystemuPlikow::bytKataloguDlaURL(dir.sciezka(QStringLiteral("_Flow_Items")));

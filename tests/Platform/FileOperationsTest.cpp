@@ -293,3 +293,47 @@ TEST(FolderListingTest, PartsHandedOverAsAskedAddUpToTheListing)
     EXPECT_EQ(rozmiary, (QList<qsizetype>{2, 5})) << "after 2, then 3 more, then never";
     EXPECT_EQ(wynik.wpisy.size(), 10);
 }
+
+// A sub-folder asked of through its open parent answers as when asked by its whole path: only a
+// visible, encodable name makes it hold something, and the fault hook still decides for it.
+TEST(FolderListingTest, ASubFolderAskedThroughItsParentAnswersAsByItsPath)
+{
+    KatalogTestowy dir;
+    dir.katalog(QStringLiteral("pusty"));
+    dir.plik(QStringLiteral("ukryte/.a"));
+    dir.plik(QStringLiteral("ukryte/.b"));
+    dir.plik(QStringLiteral("z plikiem/p"));
+    dir.katalog(QStringLiteral("z folderem/f"));
+    // More hidden names than one read of the entries brings.
+    for (int i = 0; i < 200; ++i)
+        dir.plik(QStringLiteral("wiele ukrytych/.ukryty dlugiej nazwy %1").arg(i));
+    dir.plik(QStringLiteral("wiele ukrytych/widoczny"));
+    dir.katalog(QStringLiteral("zla nazwa"));
+    const QByteArray zlaNazwa = QFile::encodeName(dir.sciezka(QStringLiteral("zla nazwa"))) + "/z\xff";
+    FILE *zly = fopen(zlaNazwa.constData(), "w");
+    ASSERT_NE(zly, nullptr);
+    fclose(zly);
+    const struct
+    {
+        const char *nazwa;
+        bool cos;
+    } przypadki[] = {
+        {"pusty", false},         {"ukryte", false},    {"z plikiem", true}, {"z folderem", true},
+        {"wiele ukrytych", true}, {"zla nazwa", false}, {"nie-ma", false},
+    };
+    const UchwytPliku rodzic = FolderListing::openFolder(dir.sciezka());
+    ASSERT_TRUE(rodzic.otwarty());
+    for (const auto &przypadek : przypadki) {
+        const QString sciezka = dir.sciezka(QString::fromUtf8(przypadek.nazwa));
+        EXPECT_EQ(FolderListing::hasVisibleEntry(rodzic, sciezka), przypadek.cos) << przypadek.nazwa;
+        EXPECT_EQ(FolderListing::hasVisibleEntry(sciezka), przypadek.cos) << przypadek.nazwa;
+    }
+    const QString zepsuty = dir.sciezka(QStringLiteral("z plikiem"));
+    FolderListing::setFaultHookForTests([&](const QString &katalog) -> std::optional<int> {
+        return katalog == zepsuty ? std::optional<int>(EIO) : std::nullopt;
+    });
+    EXPECT_FALSE(FolderListing::hasVisibleEntry(rodzic, zepsuty)) << "the hook fails it as it fails the path";
+    EXPECT_TRUE(FolderListing::hasVisibleEntry(rodzic, dir.sciezka(QStringLiteral("z folderem"))));
+    FolderListing::setFaultHookForTests({});
+    EXPECT_FALSE(FolderListing::openFolder(dir.sciezka(QStringLiteral("nie-ma"))).otwarty());
+}

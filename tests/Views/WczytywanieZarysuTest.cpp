@@ -4,6 +4,7 @@
 #include "Platform/FolderListing.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
+#include "Views/WidokZaryseliRzeczyKatalogu.h"
 
 #include "Support/KatalogTestowy.h"
 
@@ -89,6 +90,11 @@ TEST(WczytywanieZarysuTest, RowsReadInPartsEndAsTheFolderListsOnceChangesSettle)
              for (const int i : {690, 691, 699})
                  ASSERT_TRUE(QDir(dysk.sciezka(nazwaWpisuWczytywanego(i))).removeRecursively()
                              || QFile::remove(dysk.sciezka(nazwaWpisuWczytywanego(i))));
+         }},
+        {"the folder read whole by another view",
+         [&](KatalogTestowy &dysk) {
+             dysk.plik(QStringLiteral("ccc nowy.txt"));
+             pokazany->synchronizujBytyWewnetrzneIZwrocNoweElementy();
          }},
         {"added, removed and renamed at once",
          [&](KatalogTestowy &dysk) {
@@ -180,4 +186,42 @@ TEST(WczytywanieZarysuTest, RowsArriveSortedAndASelectionMadeMeanwhileStays)
     EXPECT_EQ(wierszeZarysu(drzewo), naDyskuWPorzadkuZarysu(dysk.sciezka()));
     ASSERT_NE(zaznaczony, nullptr);
     EXPECT_EQ(drzewo->selectedObjects(), QList<BytSystemuPlikow *>{zaznaczony});
+}
+
+// Nodes hold their entities without a guard each: once the graph they came from is dropped, every
+// node answers no entity, and the outline paints, looks up and reports a selection without one.
+TEST(WczytywanieZarysuTest, NodesOfADroppedGraphAnswerNoEntity)
+{
+    StosCoreData::sharedStosCoreData()->nowyKontekst();
+    KatalogTestowy dysk;
+    for (int i = 0; i < wpisowWczytywanych; ++i)
+        dysk.plik(nazwaWpisuWczytywanego(i) + (i % 7 == 0 ? QStringLiteral("/w.txt") : QString()));
+    KontrolerRzeczyKatalogu kontroler;
+    kontroler.ustawWidok();
+    kontroler.view()->resize(400, 300);
+    kontroler.view()->show();
+    KontrolerDrzewa *drzewo = kontroler.kontrolerDrzewa();
+    kontroler.setKatalog(BytSystemuPlikow::bytKataloguDlaURL(dysk.sciezka()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !drzewo->wczytuje(); }, 10000));
+    const QModelIndex katalog = drzewo->index(0, 0);
+    drzewo->fetchMore(katalog);
+    kontroler.widokZaryseli()->expand(katalog);
+    ASSERT_EQ(drzewo->rowCount(katalog), 1);
+    drzewo->setSelectionIndexPaths({drzewo->index(1, 0), drzewo->index(0, 0, katalog)});
+    BytSystemuPlikow *zaznaczony = drzewo->wezel(drzewo->index(1, 0))->byt();
+    ASSERT_EQ(drzewo->selectedObjects().size(), 2);
+
+    StosCoreData::sharedStosCoreData()->nowyKontekst();
+    const QModelIndex wiersze[] = {drzewo->index(0, 0), drzewo->index(1, 0), drzewo->index(0, 0, katalog)};
+    for (const QModelIndex &wiersz : wiersze) {
+        EXPECT_EQ(drzewo->wezel(wiersz)->byt(), nullptr);
+        EXPECT_EQ(drzewo->wezel(wiersz)->representedObject(), nullptr);
+        EXPECT_FALSE(wiersz.data(Qt::DisplayRole).isValid());
+    }
+    EXPECT_TRUE(drzewo->selectedObjects().isEmpty());
+    EXPECT_FALSE(drzewo->indexPathOfObject(zaznaczony).isValid());
+    kontroler.view()->repaint();
+    drzewo->rearrangeObjects();
+    kontroler.synchronizeContentOfExpandedItem(nullptr);
+    EXPECT_EQ(drzewo->rowCount(), wpisowWczytywanych);
 }
