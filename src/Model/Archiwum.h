@@ -25,8 +25,6 @@ public:
 
     // Answers the flow archives it made; each read its beans as it was made.
     QList<ArchiwumPotoku *> synchronizujListeArchiwowPotokow();
-    // Every flow archive re-reads its beans, but for those `swieze` that have just read them.
-    void synchronizujFasolkiWArchiwachPotokow(const QList<ArchiwumPotoku *> &swieze = {});
     void synchronizujZDyskiem() override;
 
     // By display name, as views ask for it ("Main Flow" for the main flow's archive).
@@ -47,6 +45,9 @@ signals:
     void relacjaFasolkiZmieniona();
 
 private:
+    // Every flow archive re-reads its beans, but for those `swieze` that have just read them.
+    void synchronizujFasolkiWArchiwachPotokow(const QList<ArchiwumPotoku *> &swieze);
+
     friend struct RelacjeModelu;
 
     ZbiorObiektow<ArchiwumPotoku> m_archiwaPotokow;

@@ -95,12 +95,12 @@ void BazaFasolek::zbuduj()
     setKatalog(wszystkieFasolki);
     wszystkieFasolki->setPlikowyURL(urlSpecjalny(SpecKatalog::suWszystkieFasolki));
     zainicjujKatalogiBazyFasolek();
-    synchronizujFasolkiWPotokach(synchronizujListePotokow());
+    synchronizujZDyskiem();
 
     auto *archiwum = StosCoreData::kontekstOZ()->wstaw<Archiwum>();
     setArchiwum(archiwum);
     archiwum->ustawKatalogOURLu(urlSpecjalny(SpecKatalog::suArchiwum));
-    archiwum->synchronizujFasolkiWArchiwachPotokow(archiwum->synchronizujListeArchiwowPotokow());
+    archiwum->synchronizujZDyskiem();
 
     ZnacznikiStartu::zaznacz(ZnacznikiStartu::etapObserwatora);
     if (fabrykaObserwatora())
@@ -212,10 +212,10 @@ void BazaFasolek::updateBazaFasolekAfterUrlBazowyChange()
     if (m_katalog)
         m_katalog->setPlikowyURL(urlSpecjalny(SpecKatalog::suWszystkieFasolki));
     zainicjujKatalogiBazyFasolek();
-    synchronizujFasolkiWPotokach(synchronizujListePotokow());
+    synchronizujZDyskiem();
     if (m_archiwum) {
         m_archiwum->ustawKatalogOURLu(urlSpecjalny(SpecKatalog::suArchiwum));
-        m_archiwum->synchronizujFasolkiWArchiwachPotokow(m_archiwum->synchronizujListeArchiwowPotokow());
+        m_archiwum->synchronizujZDyskiem();
     }
     if (m_obserwatorZmianNaDysku)
         m_obserwatorZmianNaDysku->updateEventListenerAfterUrlBazowyChange();

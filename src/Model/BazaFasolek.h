@@ -70,8 +70,6 @@ public:
 
     // Answers the flows it made; each read its beans as it was made.
     QList<Potok *> synchronizujListePotokow();
-    // Every flow re-reads its beans, but for those `swieze` that have just read them.
-    void synchronizujFasolkiWPotokach(const QList<Potok *> &swieze = {});
     void synchronizujZDyskiem() override;
     void zainicjujKatalogiBazyFasolek();
     // Makes one fixed folder; a failure raises the critical alert and answers NO.
@@ -109,6 +107,9 @@ signals:
     void nazwaJakiejsFasolkiZmieniona();
 
 private:
+    // Every flow re-reads its beans, but for those `swieze` that have just read them.
+    void synchronizujFasolkiWPotokach(const QList<Potok *> &swieze);
+
     friend struct RelacjeModelu;
 
     void zbuduj();
