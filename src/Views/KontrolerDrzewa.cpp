@@ -560,7 +560,7 @@ void KontrolerDrzewa::wstawOczekujace()
 
 void KontrolerDrzewa::zakonczWczytywanie()
 {
-    const std::unique_ptr<Wczytywanie> w = std::move(m_wczytywanie);
+    std::unique_ptr<Wczytywanie> w = std::move(m_wczytywanie);
     // Its pulse has the outline list the folder again: the watcher passed over it while it was
     // never read, so that listing brings in what changed on disk meanwhile.
     if (w->zListingu)
@@ -570,6 +570,8 @@ void KontrolerDrzewa::zakonczWczytywanie()
     if (w->zmienioneObok)
         zastosujZmiany(m_korzen.get());
     zapytajOLiscie(m_korzen.get(), false);
+    // Its watch on the folder ends first: whoever hears the rows are in may change the folder at once.
+    w.reset();
     emit wczytany();
 }
 
