@@ -5,8 +5,8 @@
 //    anything (its triangle), which comes after the rows; the longest the main thread went
 //    without returning to the event loop meanwhile;
 //  - one change pulse after one entry was added on disk: that wait for the new row less the
-//    half-second delay, and until the sub-folders asked again have answered, the longest
-//    main-thread stall and the main thread's own time.
+//    half-second delay, and until the frame showing it is painted and the sub-folders asked
+//    again have answered, the longest main-thread stall and the main thread's own time.
 // Besides wall times it counts the main thread's own time in the program's handlers (what a pulse
 // costs there) and the CPU time of all threads, which a busy machine stretches less than the wall
 // time. Prints the load average, medians, the ratios' median and spread; it passes or fails nothing.
@@ -243,8 +243,8 @@ struct Przeladowanie
 };
 
 // What one pulse sets off after `nowy` was added on disk, the model not told: the wait for the row,
-// and the longest stall and main-thread time until the sub-folders asked again have answered, or
-// until a second past the reload when the row never comes.
+// and the longest stall and main-thread time until the frame that shows it is painted and the
+// sub-folders asked again have answered, or until a second past the reload when the row never comes.
 Przeladowanie przeladowanie(Zarys &zarys, BytKatalogu *katalog, const QString &nowy)
 {
     if (!QFile(nowy).open(QIODevice::WriteOnly))
@@ -263,7 +263,9 @@ Przeladowanie przeladowanie(Zarys &zarys, BytKatalogu *katalog, const QString &n
     while (zarys.wierszy() == przed && Zegar::now() < granica)
         petla.obrot();
     const auto wiersz = Zegar::now();
-    while (zarys.czekaNaLiscie() && Zegar::now() < granica)
+    // The frame that shows the row lays the rows out, asking each whether it has children.
+    zarys.malowanie.namalowany.reset();
+    while ((zarys.czekaNaLiscie() || !zarys.malowanie.namalowany) && Zegar::now() < granica)
         petla.obrot();
     const double glownego = pulsu + aplikacja()->zajety;
     const double najdluzszy = aplikacja()->najdluzszyProcesor;
