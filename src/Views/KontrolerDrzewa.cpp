@@ -191,7 +191,8 @@ public:
             kolejnosci.push_back(std::move(czesc.kolejnosc));
         }
         m_czesci.clear();
-        // Pairwise, each level's merges side by side; stable, as one sort of the whole would be.
+        // Pairwise, each level's merges side by side; stable, as one sort of the whole would be. A big
+        // merge goes to the pool in pieces, so that the last ones are not one thread's alone.
         while (kolejnosci.size() > 1) {
             std::vector<Kolejnosc> scalone((kolejnosci.size() + 1) / 2);
             Zadania scalanie;
@@ -200,16 +201,24 @@ public:
                     scalone[k] = std::move(kolejnosci[2 * k]);
                     continue;
                 }
-                const auto scal = [&, k] {
-                    const Kolejnosc &a = kolejnosci[2 * k];
-                    const Kolejnosc &b = kolejnosci[2 * k + 1];
-                    scalone[k].resize(a.size() + b.size());
-                    std::merge(a.begin(), a.end(), b.begin(), b.end(), scalone[k].begin(), wczesniej);
+                const Kolejnosc &a = kolejnosci[2 * k];
+                const Kolejnosc &b = kolejnosci[2 * k + 1];
+                Kolejnosc &cel = scalone[k];
+                const auto razem = qsizetype(a.size() + b.size());
+                cel.resize(razem);
+                // The merge's entries from `od` to `doPozycji`, wherever they lie in each.
+                const auto scal = [&a, &b, &cel](qsizetype od, qsizetype doPozycji) {
+                    const qsizetype zA = zPierwszej(a, b, od);
+                    const qsizetype doA = zPierwszej(a, b, doPozycji);
+                    std::merge(a.begin() + zA, a.begin() + doA, b.begin() + (od - zA), b.begin() + (doPozycji - doA),
+                               cel.begin() + od, wczesniej);
                 };
-                if (qsizetype(kolejnosci[2 * k].size() + kolejnosci[2 * k + 1].size()) < pozycjiDoScalaniaNaPuli)
-                    scal();
-                else
-                    scalanie.dodaj(scal);
+                if (razem < pozycjiDoScalaniaNaPuli) {
+                    scal(0, razem);
+                    continue;
+                }
+                for (qsizetype od = 0; od < razem; od += pozycjiDoScalaniaNaPuli)
+                    scalanie.dodaj([scal, od, razem] { scal(od, std::min(od + pozycjiDoScalaniaNaPuli, razem)); });
             }
             scalanie.czekaj();
             kolejnosci = std::move(scalone);
@@ -231,6 +240,22 @@ private:
     static bool wczesniej(const PozycjaWczytywania *a, const PozycjaWczytywania *b)
     {
         return a->klucz->compare(*b->klucz) < 0;
+    }
+
+    // Of the first `k` entries of the stable merge of `a` and `b`, how many come from `a`.
+    static qsizetype zPierwszej(const Kolejnosc &a, const Kolejnosc &b, qsizetype k)
+    {
+        qsizetype od = std::max<qsizetype>(0, k - qsizetype(b.size()));
+        qsizetype doA = std::min<qsizetype>(k, qsizetype(a.size()));
+        while (od < doA) {
+            const qsizetype i = od + (doA - od) / 2;
+            // An entry of `a` goes before the entry of `b` it equals.
+            if (!wczesniej(b[k - i - 1], a[i]))
+                od = i + 1;
+            else
+                doA = i;
+        }
+        return od;
     }
 
     void uporzadkuj(Czesc &czesc) const
