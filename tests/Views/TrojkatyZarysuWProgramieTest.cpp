@@ -12,7 +12,7 @@ namespace {
 
 // One entry of the flow's items folder: what it holds when the program starts, what another
 // program leaves in it before the folder's next pulse, and whether its row has a triangle then.
-struct Wpis
+struct ZawartoscWpisu
 {
     const char *nazwa;
     enum { Plik, PustyKatalog, KatalogZPlikiem, KatalogZUkrytym } naStarcie;
@@ -21,13 +21,13 @@ struct Wpis
     bool trojkatPoPulsie;
 };
 
-const Wpis przypadki[] = {
-    {"a pusty", Wpis::PustyKatalog, Wpis::BezZmian, false, false},
-    {"b pelny", Wpis::KatalogZPlikiem, Wpis::BezZmian, true, true},
-    {"c tylko ukryty", Wpis::KatalogZUkrytym, Wpis::BezZmian, false, false},
-    {"d oprozniony", Wpis::KatalogZPlikiem, Wpis::Oprozniony, true, false},
-    {"e napelniony", Wpis::PustyKatalog, Wpis::Napelniony, false, true},
-    {"f plik.txt", Wpis::Plik, Wpis::BezZmian, false, false},
+const ZawartoscWpisu zawartosciElementow[] = {
+    {"a pusty", ZawartoscWpisu::PustyKatalog, ZawartoscWpisu::BezZmian, false, false},
+    {"b pelny", ZawartoscWpisu::KatalogZPlikiem, ZawartoscWpisu::BezZmian, true, true},
+    {"c tylko ukryty", ZawartoscWpisu::KatalogZUkrytym, ZawartoscWpisu::BezZmian, false, false},
+    {"d oprozniony", ZawartoscWpisu::KatalogZPlikiem, ZawartoscWpisu::Oprozniony, true, false},
+    {"e napelniony", ZawartoscWpisu::PustyKatalog, ZawartoscWpisu::Napelniony, false, true},
+    {"f plik.txt", ZawartoscWpisu::Plik, ZawartoscWpisu::BezZmian, false, false},
 };
 
 class TrojkatyZarysuWProgramie : public UruchomionyProgram
@@ -37,19 +37,19 @@ protected:
 
     void przedUruchomieniem() override
     {
-        for (const Wpis &wpis : przypadki) {
+        for (const ZawartoscWpisu &wpis : zawartosciElementow) {
             const QString sciezka = elementy() + QString::fromUtf8(wpis.nazwa);
             switch (wpis.naStarcie) {
-            case Wpis::Plik:
+            case ZawartoscWpisu::Plik:
                 plik(sciezka);
                 break;
-            case Wpis::PustyKatalog:
+            case ZawartoscWpisu::PustyKatalog:
                 katalog(sciezka);
                 break;
-            case Wpis::KatalogZPlikiem:
+            case ZawartoscWpisu::KatalogZPlikiem:
                 plik(sciezka + QStringLiteral("/w.txt"));
                 break;
-            case Wpis::KatalogZUkrytym:
+            case ZawartoscWpisu::KatalogZUkrytym:
                 plik(sciezka + QStringLiteral("/.ukryty"));
                 break;
             }
@@ -80,7 +80,7 @@ protected:
         m_zarys->viewport()->repaint();
         const QImage bezTrojkata = obokNazwy(wiersz("f plik.txt"));
         ASSERT_FALSE(bezTrojkata.isNull());
-        for (const Wpis &wpis : przypadki) {
+        for (const ZawartoscWpisu &wpis : zawartosciElementow) {
             SCOPED_TRACE(wpis.nazwa);
             const QModelIndex indeks = wiersz(wpis.nazwa);
             ASSERT_TRUE(indeks.isValid());
@@ -112,11 +112,11 @@ TEST_F(TrojkatyZarysuWProgramie, ASubFolderHasATriangleExactlyWhenItHoldsSomethi
     if (HasFatalFailure())
         return;
 
-    for (const Wpis &wpis : przypadki) {
+    for (const ZawartoscWpisu &wpis : zawartosciElementow) {
         const QString sciezka = R(elementy() + QString::fromUtf8(wpis.nazwa));
-        if (wpis.przedPulsem == Wpis::Oprozniony)
+        if (wpis.przedPulsem == ZawartoscWpisu::Oprozniony)
             ASSERT_TRUE(QFile::remove(sciezka + QStringLiteral("/w.txt")));
-        else if (wpis.przedPulsem == Wpis::Napelniony)
+        else if (wpis.przedPulsem == ZawartoscWpisu::Napelniony)
             plik(elementy() + QString::fromUtf8(wpis.nazwa) + QStringLiteral("/w.txt"));
     }
     // The sub-folders' own changes do not reach the outline's folder: a new file there does.
