@@ -23,6 +23,7 @@
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QSet>
 #include <QVBoxLayout>
 
 namespace {
@@ -223,7 +224,7 @@ void KontrolerKartyPortfolio::ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(c
         if (!m_itemBiezacegoWidoku.isNull())
             m_listaPoprzednichWidokow.append(m_itemBiezacegoWidoku);
         m_listaNastepnychWidokow.clear();
-        walidujPrzyciskiWsteczINaprzod();
+        historiaZmieniona();
     }
     // Recorded before the bar is asked to select it: the bar calls back with the same item.
     m_itemBiezacegoWidoku = item;
@@ -373,7 +374,7 @@ void KontrolerKartyPortfolio::przejdzDoPoprzedniegoWidoku()
         m_listaNastepnychWidokow.prepend(m_itemBiezacegoWidoku);
     const ItemWidoku cel = m_listaPoprzednichWidokow.takeLast();
     ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(cel, false);
-    walidujPrzyciskiWsteczINaprzod();
+    historiaZmieniona();
 }
 
 void KontrolerKartyPortfolio::przejdzDoNastepnegoWidoku()
@@ -384,7 +385,7 @@ void KontrolerKartyPortfolio::przejdzDoNastepnegoWidoku()
         m_listaPoprzednichWidokow.append(m_itemBiezacegoWidoku);
     const ItemWidoku cel = m_listaNastepnychWidokow.takeFirst();
     ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(cel, false);
-    walidujPrzyciskiWsteczINaprzod();
+    historiaZmieniona();
 }
 
 void KontrolerKartyPortfolio::przejdzDoZapamietanegoWidoku(QObject *nadawca)
@@ -421,7 +422,7 @@ void KontrolerKartyPortfolio::zamknijWidokZItem(const ItemWidoku &item)
             ustawWidokSzczegolyWithItemIDopiszDoListyWidokow(ItemWidoku(NazwyWidokow::wszystkieFasolki), true);
     }
     usunZHistorii(item);
-    walidujPrzyciskiWsteczINaprzod();
+    historiaZmieniona();
 
     auto wpis = m_slownikKontrolerowWidokow.find(nazwaWidokuDlaItem(item));
     if (wpis == m_slownikKontrolerowWidokow.end())
@@ -436,6 +437,33 @@ void KontrolerKartyPortfolio::usunZHistorii(const ItemWidoku &item)
 {
     m_listaPoprzednichWidokow.removeAll(item);
     m_listaNastepnychWidokow.removeAll(item);
+}
+
+void KontrolerKartyPortfolio::historiaZmieniona()
+{
+    walidujPrzyciskiWsteczINaprzod();
+    sledzHistorie();
+}
+
+void KontrolerKartyPortfolio::sledzHistorie()
+{
+    m_obserwacjaHistorii = std::make_unique<QObject>();
+    QSet<QObject *> sledzone;
+    const auto sledz = [&](auto *rzecz, auto usuniecieChanged, auto czyUsunieta) {
+        if (!rzecz || sledzone.contains(rzecz))
+            return;
+        sledzone.insert(rzecz);
+        connect(rzecz, usuniecieChanged, m_obserwacjaHistorii.get(), [this, rzecz, czyUsunieta] {
+            if ((rzecz->*czyUsunieta)())
+                zamknijWidokZItem(ItemWidoku(rzecz));
+        });
+    };
+    for (const QList<ItemWidoku> *lista : {&m_listaPoprzednichWidokow, &m_listaNastepnychWidokow}) {
+        for (const ItemWidoku &item : *lista) {
+            sledz(item.potok(), &Potok::zostalUsunietyChanged, &Potok::zostalUsuniety);
+            sledz(item.fasolka(), &Fasolka::zostalaUsunietaChanged, &Fasolka::zostalaUsunieta);
+        }
+    }
 }
 
 void KontrolerKartyPortfolio::otworzBazeFasolekWFinderze()

@@ -118,6 +118,11 @@ private:
     void ustawTytulIIkoneKarty();
     void uaktualnijTytulKarty();
     void usunZHistorii(const ItemWidoku &item);
+    // After every change of the lists: the buttons, and the watch over what the lists hold.
+    void historiaZmieniona();
+    // A cached controller follows only the item it shows, and stays under a name another flow can
+    // take later: the tab itself forgets a flow or bean of its lists once it goes away.
+    void sledzHistorie();
 
     QList<ItemWidoku> m_listaPoprzednichWidokow;
     QList<ItemWidoku> m_listaNastepnychWidokow;
@@ -125,6 +130,7 @@ private:
     ItemWidoku m_itemBiezacegoWidoku;
     QPointer<KontrolerBiezacegoWidokuSzczegolow> m_kontrolerBiezacegoWidoku;
     QMetaObject::Connection m_obserwacjaTytulu;
+    std::unique_ptr<QObject> m_obserwacjaHistorii;
 
     QPointer<KartaPortfolio> m_kartaPortfolio;
     QPointer<PasekNawigacjiKarty> m_kontrolerPaskaNawigacji;

@@ -230,6 +230,29 @@ TEST_F(KartaPortfolioTest, AFlowDeletedFromItsOwnHandlerLeavesTheViewAndItsContr
     EXPECT_NE(k->kontrolerBiezacegoWidokuSzczegolow(), nullptr) << "a fresh controller under A's key";
 }
 
+// A controller is cached under its flow's name at the time, so another flow that later takes that name
+// takes the controller over, and the flow it showed is followed by nobody but the tab.
+TEST_F(KartaPortfolioTest, AFlowInTheHistoryThatGoesAwayIsForgottenEvenWhenItsControllerShowsAnother)
+{
+    otworz();
+    pokaz(B);
+    pokaz(C);
+    B->setNazwaWPamieci(QStringLiteral("B2"));
+    emit B->nazwaChanged();
+    D->setNazwaWPamieci(QStringLiteral("B"));
+    emit D->nazwaChanged();
+    pokaz(D);
+    k->przejdzDoPoprzedniegoWidoku();
+    ASSERT_EQ(historia(), QStringLiteral("A B2 | C | B"));
+
+    emit B->zostalUsunietyChanged();
+    EXPECT_EQ(historia(), QStringLiteral("A | C | B"));
+    oczekujPrzyciskow();
+    k->przejdzDoPoprzedniegoWidoku();
+    EXPECT_EQ(k->itemBiezacegoWidokuSzczeglow().potok(), A);
+    EXPECT_EQ(karta->title(), QStringLiteral("Flow: A"));
+}
+
 TEST_F(KartaPortfolioTest, ARenameRetitlesAtOnceAndTheNextVisitBuildsAnotherController)
 {
     otworz();

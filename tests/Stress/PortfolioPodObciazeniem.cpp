@@ -342,18 +342,9 @@ void PortfolioPodObciazeniem::doliczTresc(const QByteArray &tresc, const QString
     m_rachunek.dolicz(tresc, gdzie, ile);
 }
 
-void PortfolioPodObciazeniem::odpiszDrzewo(const QString &sciezka)
-{
-    m_rachunek.odpiszDrzewo(sciezka);
-}
-
 void PortfolioPodObciazeniem::usunDrzewo(const QString &sciezka)
 {
-    odpiszDrzewo(sciezka);
-    if (FileOperations::isFolderNoFollow(sciezka))
-        QDir(sciezka).removeRecursively();
-    else
-        ::unlink(QFile::encodeName(sciezka).constData());
+    m_rachunek.usunDrzewo(sciezka);
 }
 
 // ---- settling and the invariants

@@ -60,8 +60,7 @@ protected:
     void liczTakzeW(const QString &katalog) { m_rachunek.liczTakzeW(katalog); }
     // Copies of bytes the account holds, found now beyond it, join it: a duplicate or a copying drop made them.
     void przyjmijKopie() { m_rachunek.przyjmijKopie(); }
-    // Everything below `sciezka` is about to go on purpose.
-    void odpiszDrzewo(const QString &sciezka);
+    // Deletes `sciezka` with everything below it, as another program would; the account writes off what went.
     void usunDrzewo(const QString &sciezka);
 
     // The watcher has delivered every change and watches every folder it can list.

@@ -4,8 +4,13 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QPair>
+#include <QSet>
 #include <QStringList>
 
+#include <cstring>
+
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -52,33 +57,55 @@ void RachunekPlikow::dolicz(const QByteArray &tresc, const QString &gdzie, int i
     m_opisy.insert(klucz, gdzie.mid(m_baza.size()));
 }
 
-void RachunekPlikow::odpiszDrzewo(const QString &sciezka)
+void RachunekPlikow::usunDrzewo(const QString &sciezka)
 {
     // A copy the program made since the account last looked is taken on first: writing off its files alone would
     // leave the originals counted as copies nobody made.
     przyjmijKopie();
-    const QByteArray bajty = QFile::encodeName(sciezka);
-    const auto odpisz = [&](const QByteArray &p, const struct stat &info) {
-        if (!S_ISDIR(info.st_mode))
-            --m_oczekiwane[skrotTresci(trescWpisu(p, info))];
-    };
+    usunWpis(QFile::encodeName(sciezka));
+}
+
+void RachunekPlikow::usunWpis(const QByteArray &sciezka)
+{
     struct stat info;
-    if (lstat(bajty.constData(), &info) != 0)
+    if (lstat(sciezka.constData(), &info) != 0)
         return;
-    odpisz(bajty, info);
-    if (S_ISDIR(info.st_mode))
-        przejdzDrzewo(bajty, odpisz);
+    if (!S_ISDIR(info.st_mode)) {
+        const QByteArray klucz = skrotTresci(trescWpisu(sciezka, info));
+        if (::unlink(sciezka.constData()) == 0)
+            --m_oczekiwane[klucz];
+        return;
+    }
+    if (DIR *katalog = opendir(sciezka.constData())) {
+        QList<QByteArray> nazwy;
+        while (const dirent *wpis = readdir(katalog)) {
+            if (std::strcmp(wpis->d_name, ".") != 0 && std::strcmp(wpis->d_name, "..") != 0)
+                nazwy << QByteArray(wpis->d_name);
+        }
+        closedir(katalog);
+        for (const QByteArray &nazwa : std::as_const(nazwy))
+            usunWpis(sciezka + '/' + nazwa);
+    }
+    // What the program moved in meanwhile keeps the folder, and stays counted.
+    ::rmdir(sciezka.constData());
 }
 
 void RachunekPlikow::zliczPliki(QHash<QByteArray, int> &znalezione, QHash<QByteArray, QString> &polozenie,
                                 QStringList &ukryte) const
 {
+    // A file the program renames while the walk runs (into the archive, into the Trash) can be met before and after
+    // its move: one inode is one file.
+    QSet<QPair<quint64, quint64>> widziane;
     for (const QString &korzen : QStringList{m_baza} + m_katalogiPozaBaza) {
         const QByteArray bajty = QFile::encodeName(korzen);
         const QString przedrostek = korzen == m_baza ? QString() : korzen;
         przejdzDrzewo(bajty, [&](const QByteArray &sciezka, const struct stat &info) {
             if (S_ISDIR(info.st_mode))
                 return;
+            const auto plik = qMakePair(quint64(info.st_dev), quint64(info.st_ino));
+            if (widziane.contains(plik))
+                return;
+            widziane.insert(plik);
             const QString wzgledna = QFile::decodeName(sciezka.mid(bajty.size()));
             if (wzgledna.contains(QLatin1String("/."))) {
                 ukryte << przedrostek + wzgledna;

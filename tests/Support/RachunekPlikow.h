@@ -24,8 +24,9 @@ public:
     bool nadajWlasneTresci(const QString &katalog, const std::function<QByteArray()> &nowaTresc);
     // Bytes that appeared (or with a negative count left) on purpose, at `gdzie`.
     void dolicz(const QByteArray &tresc, const QString &gdzie, int ile = 1);
-    // Everything below `sciezka` is about to go on purpose.
-    void odpiszDrzewo(const QString &sciezka);
+    // Deletes `sciezka` and everything below it, as another program would, and writes off exactly what it deleted:
+    // the program may move a file out of the tree, or into it, meanwhile.
+    void usunDrzewo(const QString &sciezka);
     // Folders outside the base folder whose files count too (the Trash a walk sends files to).
     void liczTakzeW(const QString &katalog) { m_katalogiPozaBaza << katalog; }
     // Copies made on purpose (a duplicate, a drop that copies) raise the count of their bytes to
@@ -36,6 +37,7 @@ public:
     QString roznica() const;
 
 private:
+    void usunWpis(const QByteArray &sciezka);
     // Every file below the base folder and the folders counted beside it, by hash.
     void zliczPliki(QHash<QByteArray, int> &znalezione, QHash<QByteArray, QString> &polozenie,
                     QStringList &ukryte) const;
