@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QItemSelectionModel>
 #include <QScopedValueRollback>
 #include <QSemaphore>
@@ -21,6 +22,7 @@
 #include <iterator>
 #include <memory>
 #include <numeric>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -53,6 +55,8 @@ constexpr qsizetype wpisowNaCzesc = 1024;
 constexpr qsizetype wpisowNaCzescOstatnia = 256;
 // Fewer entries are merged here: handing them to the pool would cost more than it spares.
 constexpr qsizetype pozycjiDoScalaniaNaPuli = 2048;
+// Sub-folders asked per job whether they hold anything: each is opened and read.
+constexpr qsizetype katalogowNaPytanie = 256;
 
 // The parts' own threads: all cores but those of the listing, which the rows wait for, of the
 // main thread, which makes their entities, and one for the rest of the desktop. More would only
@@ -118,18 +122,15 @@ private:
     std::vector<std::shared_ptr<Wpis>> m_wpisy;
 };
 
-// On a worker thread: the entries' sort keys, whether a folder is empty and, for children read
-// before, identity. Listed entries lie in the folder `katalog`.
-void przygotujPozycje(QList<PozycjaWczytywania> &pozycje, bool zTozsamoscia, const QString &katalog)
+// On a worker thread: the entries' sort keys and, for children read before, identity. Whether a
+// folder is empty is asked once the rows are in, so that no row waits for it.
+void przygotujPozycje(QList<PozycjaWczytywania> &pozycje, bool zTozsamoscia)
 {
     const QCollator kolator = KluczeNazwy::nowyKolator();
-    const UchwytPliku rodzic = zTozsamoscia ? UchwytPliku() : FolderListing::openFolder(katalog);
     for (PozycjaWczytywania &pozycja : pozycje) {
         pozycja.klucz = kolator.sortKey(pozycja.wpis.nazwa);
         if (zTozsamoscia)
             pozycja.wpis.identity = FolderListing::identityOf(pozycja.wpis.sciezka);
-        if (pozycja.wpis.toKatalog)
-            pozycja.lisc = !FolderListing::hasVisibleEntry(rodzic, pozycja.wpis.sciezka);
     }
 }
 
@@ -144,10 +145,9 @@ class PorzadekCzesciami
 public:
     using PoRozpoznaniu = std::function<void(const Rozpoznania &, qsizetype)>;
 
-    // Children read before, or entries listed in `katalog`.
-    explicit PorzadekCzesciami(bool zTozsamoscia, const QString &katalog = {}, PoRozpoznaniu poRozpoznaniu = {})
+    // Children read before, or listed entries.
+    explicit PorzadekCzesciami(bool zTozsamoscia, PoRozpoznaniu poRozpoznaniu = {})
         : m_zTozsamoscia(zTozsamoscia)
-        , m_katalog(katalog)
         , m_poRozpoznaniu(std::move(poRozpoznaniu))
     {
     }
@@ -191,7 +191,8 @@ public:
             kolejnosci.push_back(std::move(czesc.kolejnosc));
         }
         m_czesci.clear();
-        // Pairwise, each level's merges side by side; stable, as one sort of the whole would be.
+        // Pairwise, each level's merges side by side; stable, as one sort of the whole would be. A big
+        // merge goes to the pool in pieces, so that the last ones are not one thread's alone.
         while (kolejnosci.size() > 1) {
             std::vector<Kolejnosc> scalone((kolejnosci.size() + 1) / 2);
             Zadania scalanie;
@@ -200,16 +201,24 @@ public:
                     scalone[k] = std::move(kolejnosci[2 * k]);
                     continue;
                 }
-                const auto scal = [&, k] {
-                    const Kolejnosc &a = kolejnosci[2 * k];
-                    const Kolejnosc &b = kolejnosci[2 * k + 1];
-                    scalone[k].resize(a.size() + b.size());
-                    std::merge(a.begin(), a.end(), b.begin(), b.end(), scalone[k].begin(), wczesniej);
+                const Kolejnosc &a = kolejnosci[2 * k];
+                const Kolejnosc &b = kolejnosci[2 * k + 1];
+                Kolejnosc &cel = scalone[k];
+                const auto razem = qsizetype(a.size() + b.size());
+                cel.resize(razem);
+                // The merge's entries from `od` to `doPozycji`, wherever they lie in each.
+                const auto scal = [&a, &b, &cel](qsizetype od, qsizetype doPozycji) {
+                    const qsizetype zA = zPierwszej(a, b, od);
+                    const qsizetype doA = zPierwszej(a, b, doPozycji);
+                    std::merge(a.begin() + zA, a.begin() + doA, b.begin() + (od - zA), b.begin() + (doPozycji - doA),
+                               cel.begin() + od, wczesniej);
                 };
-                if (qsizetype(kolejnosci[2 * k].size() + kolejnosci[2 * k + 1].size()) < pozycjiDoScalaniaNaPuli)
-                    scal();
-                else
-                    scalanie.dodaj(scal);
+                if (razem < pozycjiDoScalaniaNaPuli) {
+                    scal(0, razem);
+                    continue;
+                }
+                for (qsizetype od = 0; od < razem; od += pozycjiDoScalaniaNaPuli)
+                    scalanie.dodaj([scal, od, razem] { scal(od, std::min(od + pozycjiDoScalaniaNaPuli, razem)); });
             }
             scalanie.czekaj();
             kolejnosci = std::move(scalone);
@@ -233,9 +242,25 @@ private:
         return a->klucz->compare(*b->klucz) < 0;
     }
 
+    // Of the first `k` entries of the stable merge of `a` and `b`, how many come from `a`.
+    static qsizetype zPierwszej(const Kolejnosc &a, const Kolejnosc &b, qsizetype k)
+    {
+        qsizetype od = std::max<qsizetype>(0, k - qsizetype(b.size()));
+        qsizetype doA = std::min<qsizetype>(k, qsizetype(a.size()));
+        while (od < doA) {
+            const qsizetype i = od + (doA - od) / 2;
+            // An entry of `a` goes before the entry of `b` it equals.
+            if (!wczesniej(b[k - i - 1], a[i]))
+                od = i + 1;
+            else
+                doA = i;
+        }
+        return od;
+    }
+
     void uporzadkuj(Czesc &czesc) const
     {
-        przygotujPozycje(czesc.pozycje, m_zTozsamoscia, m_katalog);
+        przygotujPozycje(czesc.pozycje, m_zTozsamoscia);
         czesc.kolejnosc.reserve(czesc.pozycje.size());
         for (const PozycjaWczytywania &pozycja : std::as_const(czesc.pozycje))
             czesc.kolejnosc.push_back(&pozycja);
@@ -243,7 +268,6 @@ private:
     }
 
     const bool m_zTozsamoscia;
-    const QString m_katalog;
     const PoRozpoznaniu m_poRozpoznaniu;
     std::deque<Czesc> m_czesci;
     // Last: its wait ends every job before the parts go.
@@ -258,6 +282,8 @@ WezelDrzewa::WezelDrzewa(BytSystemuPlikow *byt, WezelDrzewa *rodzic)
     , m_rodzic(rodzic)
     , m_kluczSortu(KluczeNazwy::kolator().sortKey(QString()))
 {
+    if (!qobject_cast<BytKatalogu *>(byt))
+        m_lisc = true;
     odswiezKluczSortu();
     if (byt)
         m_tozsamosc = FolderListing::identityOf(byt->plikowyURL());
@@ -266,7 +292,7 @@ WezelDrzewa::WezelDrzewa(BytSystemuPlikow *byt, WezelDrzewa *rodzic)
 WezelDrzewa::WezelDrzewa(BytSystemuPlikow *byt, WezelDrzewa *rodzic, const PozycjaWczytywania &pozycja)
     : m_byt(byt)
     , m_rodzic(rodzic)
-    , m_lisc(pozycja.wpis.toKatalog ? pozycja.lisc : std::optional<bool>(true))
+    , m_lisc(pozycja.wpis.toKatalog ? std::nullopt : std::optional<bool>(true))
     , m_tozsamosc(pozycja.wpis.identity)
     , m_nazwaKlucza(pozycja.wpis.nazwa)
     , m_kluczSortu(*pozycja.klucz)
@@ -284,15 +310,6 @@ bool WezelDrzewa::grafZywy() const
     while (korzen->m_rodzic)
         korzen = korzen->m_rodzic;
     return !korzen->m_straznik.isNull();
-}
-
-bool WezelDrzewa::lisc() const
-{
-    if (!m_lisc) {
-        auto *katalog = qobject_cast<BytKatalogu *>(byt());
-        m_lisc = !katalog || katalog->jestLisciem();
-    }
-    return *m_lisc;
 }
 
 QObject *WezelDrzewa::representedObject() const
@@ -334,6 +351,7 @@ void KontrolerDrzewa::setKatalog(BytKatalogu *katalog)
     m_odlozone.clear();
     m_wczytywanie.reset();
     ++m_numerWczytywania;
+    m_czesciPytanOLiscie = 0;
     beginResetModel();
     m_katalog = katalog;
     m_korzen = std::make_unique<WezelDrzewa>(katalog, nullptr);
@@ -361,7 +379,7 @@ void KontrolerDrzewa::rozpocznijWczytywanie()
             wpis.nazwa = byt->nazwaZlokalizowana();
             wpis.sciezka = byt->plikowyURL();
             wpis.toKatalog = qobject_cast<BytKatalogu *>(byt) != nullptr;
-            pozycje.append({wpis, byt, {}, {}});
+            pozycje.append({wpis, byt, {}});
         }
     }
     const QString url = m_katalog->plikowyURL();
@@ -386,14 +404,14 @@ void KontrolerDrzewa::rozpocznijWczytywanie()
         // as they are listed, to be recognised for their entities, keyed and sorted; then they
         // follow sorted among the first.
         FolderListing::Identity tozsamosc;
-        PorzadekCzesciami reszta(!zListingu, url, przekazRozpoznane);
+        PorzadekCzesciami reszta(!zListingu, przekazRozpoznane);
         if (zListingu) {
             qsizetype oddanych = 0;
             const auto oddaj = [&](const SynchronizatorZestawuObiektow::Wpisy &wpisy) {
                 if (wpisy.isEmpty())
                     return;
                 if (oddanych == 0) {
-                    PorzadekCzesciami pierwsze(false, url, przekazRozpoznane);
+                    PorzadekCzesciami pierwsze(false, przekazRozpoznane);
                     pierwsze.dodaj(wpisy, 0);
                     przekaz(pierwsze.wynik(), false, {});
                 } else {
@@ -567,7 +585,7 @@ void KontrolerDrzewa::wstawOczekujace()
 
 void KontrolerDrzewa::zakonczWczytywanie()
 {
-    const std::unique_ptr<Wczytywanie> w = std::move(m_wczytywanie);
+    std::unique_ptr<Wczytywanie> w = std::move(m_wczytywanie);
     // Its pulse has the outline list the folder again: the watcher passed over it while it was
     // never read, so that listing brings in what changed on disk meanwhile.
     if (w->zListingu)
@@ -576,6 +594,9 @@ void KontrolerDrzewa::zakonczWczytywanie()
     // What others added or removed while the rows came in.
     if (w->zmienioneObok)
         zastosujZmiany(m_korzen.get());
+    zapytajOLiscie(m_korzen.get(), false);
+    // Its watch on the folder ends first: whoever hears the rows are in may change the folder at once.
+    w.reset();
     emit wczytany();
 }
 
@@ -737,14 +758,15 @@ int KontrolerDrzewa::columnCount(const QModelIndex &) const
 
 bool KontrolerDrzewa::hasChildren(const QModelIndex &rodzic) const
 {
+    // The view asks for every row on each layout: never the disk here.
     const WezelDrzewa *w = wezel(rodzic);
-    return w->m_zaladowany ? !w->m_dzieci.isEmpty() : !w->lisc();
+    return w->m_zaladowany ? !w->m_dzieci.isEmpty() : !w->m_lisc.value_or(false);
 }
 
 bool KontrolerDrzewa::canFetchMore(const QModelIndex &rodzic) const
 {
     const WezelDrzewa *w = wezel(rodzic);
-    return !w->m_zaladowany && !w->lisc();
+    return !w->m_zaladowany && !w->m_lisc.value_or(false);
 }
 
 void KontrolerDrzewa::fetchMore(const QModelIndex &rodzic)
@@ -759,6 +781,7 @@ void KontrolerDrzewa::fetchMore(const QModelIndex &rodzic)
     w->m_lisc = byty.isEmpty();
     wstawPosortowane(w, byty);
     obserwuj(w);
+    zapytajOLiscie(w, false);
 }
 
 void KontrolerDrzewa::obserwuj(WezelDrzewa *wezel)
@@ -768,6 +791,97 @@ void KontrolerDrzewa::obserwuj(WezelDrzewa *wezel)
         wezel->m_obserwacja = std::make_unique<QObject>();
     connect(static_cast<BytKatalogu *>(wezel->byt()), &BytKatalogu::bytyWewnetrzneChanged, wezel->m_obserwacja.get(),
             [this, wezel] { odlozZmiany(wezel); });
+}
+
+struct KontrolerDrzewa::PytanieOLisc
+{
+    WezelDrzewa *wezel;
+    quint64 numer;
+    // Its row when asked; the node is looked up there first and followed only once found.
+    qsizetype wiersz;
+    QString sciezka;
+    bool lisc = false;
+};
+
+void KontrolerDrzewa::zapytajOLiscie(WezelDrzewa *wezel, bool znowu)
+{
+    const auto *katalog = qobject_cast<BytKatalogu *>(wezel->byt());
+    if (!katalog)
+        return;
+    const QString sciezkaKatalogu = katalog->plikowyURL();
+    const quint64 numer = m_numerWczytywania;
+    const QPointer<KontrolerDrzewa> drzewo(this);
+    // Gone with the node, and with it its children.
+    const QPointer<QObject> straz(wezel->m_obserwacja.get());
+    std::vector<PytanieOLisc> pytania;
+    const auto wyslij = [&] {
+        ++m_czesciPytanOLiscie;
+        pulaCzesci().start([pytania = std::move(pytania), sciezkaKatalogu, numer, drzewo, straz, wezel]() mutable {
+            const UchwytPliku rodzic = FolderListing::openFolder(sciezkaKatalogu);
+            for (PytanieOLisc &pytanie : pytania)
+                pytanie.lisc = !FolderListing::hasVisibleEntry(rodzic, pytanie.sciezka);
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [pytania = std::move(pytania), numer, drzewo = std::move(drzewo), straz = std::move(straz), wezel] {
+                    if (drzewo && drzewo->m_numerWczytywania == numer)
+                        drzewo->przyjmijLiscie(straz, wezel, pytania);
+                });
+        });
+        pytania = {};
+    };
+    // In display order: the rows on screen are answered first.
+    for (qsizetype i = 0; i < wezel->m_dzieci.size(); ++i) {
+        WezelDrzewa *dziecko = wezel->m_dzieci[i];
+        if (dziecko->m_zaladowany || (!znowu && (dziecko->m_lisc || dziecko->m_pytanie != 0)))
+            continue;
+        const auto *podkatalog = qobject_cast<BytKatalogu *>(dziecko->byt());
+        if (!podkatalog)
+            continue;
+        dziecko->m_pytanie = ++m_numerPytania;
+        pytania.push_back({dziecko, dziecko->m_pytanie, i, podkatalog->plikowyURL()});
+        if (qsizetype(pytania.size()) == katalogowNaPytanie)
+            wyslij();
+    }
+    if (!pytania.empty())
+        wyslij();
+}
+
+void KontrolerDrzewa::przyjmijLiscie(const QPointer<QObject> &straz, WezelDrzewa *wezel,
+                                     const std::vector<PytanieOLisc> &odpowiedzi)
+{
+    --m_czesciPytanOLiscie;
+    if (!straz)
+        return;
+    const QList<WezelDrzewa *> &dzieci = wezel->m_dzieci;
+    // Rows moved since the question: the level is counted once.
+    std::optional<QHash<const WezelDrzewa *, qsizetype>> wiersze;
+    for (const PytanieOLisc &odpowiedz : odpowiedzi) {
+        qsizetype wiersz = odpowiedz.wiersz;
+        if (wiersz >= dzieci.size() || dzieci[wiersz] != odpowiedz.wezel) {
+            if (!wiersze) {
+                wiersze.emplace();
+                wiersze->reserve(dzieci.size());
+                for (qsizetype i = 0; i < dzieci.size(); ++i)
+                    wiersze->insert(dzieci[i], i);
+            }
+            wiersz = wiersze->value(odpowiedz.wezel, -1);
+            // Its row is gone, and the node with it.
+            if (wiersz < 0)
+                continue;
+        }
+        WezelDrzewa *dziecko = dzieci[wiersz];
+        // Asked again since, or opened meanwhile.
+        if (dziecko->m_pytanie != odpowiedz.numer || dziecko->m_zaladowany)
+            continue;
+        const bool zDziecmi = !dziecko->m_lisc.value_or(false);
+        dziecko->m_lisc = odpowiedz.lisc;
+        // Only a row whose triangle comes or goes has the view ask again.
+        if (zDziecmi == odpowiedz.lisc) {
+            dziecko->m_wiersz = int(wiersz);
+            const QModelIndex indeks = createIndex(int(wiersz), 0, dziecko);
+            emit dataChanged(indeks, indeks);
+        }
+    }
 }
 
 void KontrolerDrzewa::odlozZmiany(WezelDrzewa *wezel)
@@ -827,14 +941,9 @@ void KontrolerDrzewa::zastosujZmiany(WezelDrzewa *wezel)
         endRemoveRows();
     }
     wstawPosortowane(wezel, nowe);
-    if (!zmiana)
-        return;
-    // A folder not yet opened may have gained its first entry or lost its last; asked again
-    // when the view next asks.
-    for (WezelDrzewa *dziecko : std::as_const(wezel->m_dzieci)) {
-        if (!dziecko->m_zaladowany)
-            dziecko->m_lisc.reset();
-    }
+    // A folder not yet opened may have gained its first entry or lost its last.
+    if (zmiana)
+        zapytajOLiscie(wezel, true);
 }
 
 QList<BytSystemuPlikow *> KontrolerDrzewa::przeniesPrzemianowane(WezelDrzewa *wezel, QList<WezelDrzewa *> &usuwane,

@@ -28,8 +28,6 @@ struct PozycjaWczytywania
     // That child; not followed off the main thread.
     BytSystemuPlikow *byt = nullptr;
     std::optional<QCollatorSortKey> klucz;
-    // For a folder: whether it holds nothing to show.
-    std::optional<bool> lisc;
     // A listed entry's number in the listing, by which its entity is found; -1 for a child.
     qsizetype indeks = -1;
 };
@@ -63,8 +61,6 @@ private:
     bool grafZywy() const;
     // YES when the name had changed.
     bool odswiezKluczSortu();
-    // Asked of the disk only when the view asks, so a folder's thousands of sub-folders cost nothing.
-    bool lisc() const;
 
     BytSystemuPlikow *m_byt;
     // The root's: the shown folder.
@@ -75,7 +71,11 @@ private:
     // and sorts move rows without visiting every node.
     mutable int m_wiersz = -1;
     bool m_zaladowany = false;
-    mutable std::optional<bool> m_lisc;
+    // Whether it holds nothing to show: for a file YES; for a folder not opened yet, as the pool last
+    // answered, unknown until it first does.
+    std::optional<bool> m_lisc;
+    // The folder's last question to the pool about it; 0 when never asked.
+    quint64 m_pytanie = 0;
     // An entry renamed by another program comes back as a new entity; its node follows it by this.
     FolderListing::Identity m_tozsamosc;
     QString m_nazwaKlucza;
@@ -112,6 +112,8 @@ public:
 
     // YES while the shown folder's rows are still coming in.
     bool wczytuje() const { return m_wczytywanie != nullptr; }
+    // YES while the pool has not yet answered whether each sub-folder asked about holds anything.
+    bool czekaNaLiscie() const { return m_czesciPytanOLiscie > 0; }
 
     QItemSelectionModel *selectionModel() const { return m_zaznaczenie; }
     // In display order.
@@ -188,6 +190,13 @@ private:
     // they are known to come in order already.
     void wstawWezly(WezelDrzewa *wezel, QList<WezelDrzewa *> wezly, bool posortowane = false);
     void obserwuj(WezelDrzewa *wezel);
+    // Asks the pool, in parts, which of an opened folder's sub-folders not opened hold nothing; until
+    // a sub-folder's first answer it shows as holding something. `znowu` asks again those asked before,
+    // which keep their last answer meanwhile.
+    void zapytajOLiscie(WezelDrzewa *wezel, bool znowu);
+    struct PytanieOLisc;
+    void przyjmijLiscie(const QPointer<QObject> &straz, WezelDrzewa *wezel,
+                        const std::vector<PytanieOLisc> &odpowiedzi);
     // A folder announces a removal and the matching addition separately; its changes wait for
     // the next turn (or the next lookup) so that a renamed file keeps its node and selection.
     void odlozZmiany(WezelDrzewa *wezel);
@@ -215,4 +224,6 @@ private:
     std::unique_ptr<Wczytywanie> m_wczytywanie;
     // Tells a worker's late answer for a folder no longer shown from one for this one.
     quint64 m_numerWczytywania = 0;
+    quint64 m_numerPytania = 0;
+    qsizetype m_czesciPytanOLiscie = 0;
 };

@@ -10,12 +10,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -224,4 +226,84 @@ TEST(WczytywanieZarysuTest, NodesOfADroppedGraphAnswerNoEntity)
     drzewo->rearrangeObjects();
     kontroler.synchronizeContentOfExpandedItem(nullptr);
     EXPECT_EQ(drzewo->rowCount(), wpisowWczytywanych);
+}
+
+// Whatever happens to the rows while the pool answers whether each sub-folder holds anything, once
+// it settles every row's triangle is the disk's: a folder not opened has one exactly when it lists
+// something, an opened one when it shows rows, a file never.
+TEST(WczytywanieZarysuTest, TrianglesEndAsTheDiskHoldsWhateverHappensWhileTheyAreAsked)
+{
+    BytKatalogu *pokazany = nullptr;
+    KontrolerRzeczyKatalogu *widok = nullptr;
+    const ZmianaPodczasWczytywania przypadki[] = {
+        {"nothing changes", [](KatalogTestowy &) {}},
+        {"a file added at the top",
+         [&](KatalogTestowy &dysk) {
+             dysk.plik(QStringLiteral("aaa nowy.txt"));
+             pokazany->synchronizujBytyWewnetrzneIZwrocNoweElementy();
+         }},
+        {"folders removed, one emptied",
+         [&](KatalogTestowy &dysk) {
+             for (const int i : {0, 7, 350})
+                 ASSERT_TRUE(QDir(dysk.sciezka(nazwaWpisuWczytywanego(i))).removeRecursively());
+             ASSERT_TRUE(QFile::remove(dysk.sciezka(nazwaWpisuWczytywanego(14) + QStringLiteral("/w.txt"))));
+             pokazany->synchronizujBytyWewnetrzneIZwrocNoweElementy();
+         }},
+        {"the top file renamed by the program to sort last, moving every row",
+         [&](KatalogTestowy &) {
+             KontrolerDrzewa *drzewo = widok->kontrolerDrzewa();
+             ASSERT_TRUE(drzewo->wezel(drzewo->index(1, 0))->byt()->zmienNazweBytuNaDyskuNa(QStringLiteral("zzz.txt")));
+             drzewo->rearrangeObjects();
+         }},
+        {"a sub-folder opened",
+         [&](KatalogTestowy &) {
+             KontrolerDrzewa *drzewo = widok->kontrolerDrzewa();
+             drzewo->fetchMore(drzewo->index(0, 0));
+         }},
+        {"the folder set again", [&](KatalogTestowy &) { widok->setKatalog(pokazany); }},
+    };
+    for (const ZmianaPodczasWczytywania &przypadek : przypadki) {
+        SCOPED_TRACE(przypadek.opis);
+        StosCoreData::sharedStosCoreData()->nowyKontekst();
+        KatalogTestowy dysk;
+        // Every seventh a folder, every other of them empty.
+        for (int i = 0; i < wpisowWczytywanych; ++i) {
+            if (i % 14 == 0)
+                dysk.plik(nazwaWpisuWczytywanego(i) + QStringLiteral("/w.txt"));
+            else if (i % 7 == 0)
+                dysk.katalog(nazwaWpisuWczytywanego(i));
+            else
+                dysk.plik(nazwaWpisuWczytywanego(i));
+        }
+        KontrolerRzeczyKatalogu kontroler;
+        widok = &kontroler;
+        kontroler.ustawWidok();
+        KontrolerDrzewa *drzewo = kontroler.kontrolerDrzewa();
+        bool zmieniony = false;
+        bool pytalPrzyZmianie = false;
+        QObject::connect(drzewo, &KontrolerDrzewa::wczytany, drzewo, [&] {
+            if (std::exchange(zmieniony, true))
+                return;
+            pytalPrzyZmianie = drzewo->czekaNaLiscie();
+            przypadek.zmiana(dysk);
+        });
+        pokazany = BytSystemuPlikow::bytKataloguDlaURL(dysk.sciezka());
+        kontroler.setKatalog(pokazany);
+        const QStringList oczekiwane = [&] {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return zmieniony; }, 10000));
+            return naDyskuWPorzadkuZarysu(dysk.sciezka());
+        }();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return !drzewo->wczytuje() && !drzewo->czekaNaLiscie() && wierszeZarysu(drzewo) == oczekiwane; },
+            5000));
+        EXPECT_TRUE(pytalPrzyZmianie);
+        QStringList bledne;
+        for (int i = 0; i < drzewo->rowCount(); ++i) {
+            const QModelIndex indeks = drzewo->index(i, 0);
+            const QString sciezka = drzewo->wezel(indeks)->byt()->plikowyURL();
+            if (drzewo->hasChildren(indeks) != (QFileInfo(sciezka).isDir() && FolderListing::hasVisibleEntry(sciezka)))
+                bledne.append(indeks.data(Qt::EditRole).toString());
+        }
+        EXPECT_TRUE(bledne.isEmpty()) << qPrintable(bledne.join(QLatin1Char('|')));
+    }
 }

@@ -1,0 +1,126 @@
+#include "Support/Ui/UruchomionyProgram.h"
+
+#include "Model/BytKatalogu.h"
+#include "Views/KontrolerDrzewa.h"
+#include "Views/WidokZaryseliRzeczyKatalogu.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+
+namespace {
+
+// One entry of the flow's items folder: what it holds when the program starts, what another
+// program leaves in it before the folder's next pulse, and whether its row has a triangle then.
+struct ZawartoscWpisu
+{
+    const char *nazwa;
+    enum { Plik, PustyKatalog, KatalogZPlikiem, KatalogZUkrytym } naStarcie;
+    enum { BezZmian, Oprozniony, Napelniony } przedPulsem;
+    bool trojkatNaStarcie;
+    bool trojkatPoPulsie;
+};
+
+const ZawartoscWpisu zawartosciElementow[] = {
+    {"a pusty", ZawartoscWpisu::PustyKatalog, ZawartoscWpisu::BezZmian, false, false},
+    {"b pelny", ZawartoscWpisu::KatalogZPlikiem, ZawartoscWpisu::BezZmian, true, true},
+    {"c tylko ukryty", ZawartoscWpisu::KatalogZUkrytym, ZawartoscWpisu::BezZmian, false, false},
+    {"d oprozniony", ZawartoscWpisu::KatalogZPlikiem, ZawartoscWpisu::Oprozniony, true, false},
+    {"e napelniony", ZawartoscWpisu::PustyKatalog, ZawartoscWpisu::Napelniony, false, true},
+    {"f plik.txt", ZawartoscWpisu::Plik, ZawartoscWpisu::BezZmian, false, false},
+};
+
+class TrojkatyZarysuWProgramie : public UruchomionyProgram
+{
+protected:
+    static QString elementy() { return QStringLiteral("All Beans/_Main_Flow/_Flow_Items/"); }
+
+    void przedUruchomieniem() override
+    {
+        for (const ZawartoscWpisu &wpis : zawartosciElementow) {
+            const QString sciezka = elementy() + QString::fromUtf8(wpis.nazwa);
+            switch (wpis.naStarcie) {
+            case ZawartoscWpisu::Plik:
+                plik(sciezka);
+                break;
+            case ZawartoscWpisu::PustyKatalog:
+                katalog(sciezka);
+                break;
+            case ZawartoscWpisu::KatalogZPlikiem:
+                plik(sciezka + QStringLiteral("/w.txt"));
+                break;
+            case ZawartoscWpisu::KatalogZUkrytym:
+                plik(sciezka + QStringLiteral("/.ukryty"));
+                break;
+            }
+        }
+    }
+
+    QModelIndex wiersz(const char *nazwa) const
+    {
+        const QModelIndexList trafione =
+            m_drzewo->match(m_drzewo->index(0, 0), Qt::EditRole, QString::fromUtf8(nazwa), 1, Qt::MatchFixedString);
+        return trafione.value(0);
+    }
+
+    // What the outline paints left of the row's name, where a triangle goes.
+    QImage obokNazwy(const QModelIndex &indeks) const
+    {
+        const QRect wiersz = m_zarys->visualRect(indeks);
+        return m_zarys->viewport()
+            ->grab(QRect(wiersz.left() - m_zarys->indentation(), wiersz.top(), m_zarys->indentation(), wiersz.height()))
+            .toImage();
+    }
+
+    // Each entry's row against the table, as the model answers and as the outline paints it: beside a
+    // file's row, which never has a triangle, the same pixels are no triangle.
+    void sprawdzTrojkaty(bool poPulsie)
+    {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !m_drzewo->wczytuje() && !m_drzewo->czekaNaLiscie(); }, 5000));
+        m_zarys->viewport()->repaint();
+        const QImage bezTrojkata = obokNazwy(wiersz("f plik.txt"));
+        ASSERT_FALSE(bezTrojkata.isNull());
+        for (const ZawartoscWpisu &wpis : zawartosciElementow) {
+            SCOPED_TRACE(wpis.nazwa);
+            const QModelIndex indeks = wiersz(wpis.nazwa);
+            ASSERT_TRUE(indeks.isValid());
+            const bool oczekiwany = poPulsie ? wpis.trojkatPoPulsie : wpis.trojkatNaStarcie;
+            EXPECT_EQ(m_drzewo->hasChildren(indeks), oczekiwany);
+            EXPECT_EQ(obokNazwy(indeks) != bezTrojkata, oczekiwany);
+        }
+    }
+
+    WidokZaryseliRzeczyKatalogu *m_zarys = nullptr;
+    KontrolerDrzewa *m_drzewo = nullptr;
+};
+
+} // namespace
+
+// A sub-folder's triangle tells whether it holds anything shown, as its last read found: empty or
+// holding only hidden names it has none; emptied or filled by another program, it follows at the
+// folder's next pulse.
+TEST_F(TrojkatyZarysuWProgramie, ASubFolderHasATriangleExactlyWhenItHoldsSomething)
+{
+    ASSERT_TRUE(obserwujDysk());
+    m_zarys = pierwszyWidoczny<WidokZaryseliRzeczyKatalogu>();
+    ASSERT_NE(m_zarys, nullptr);
+    m_drzewo = qobject_cast<KontrolerDrzewa *>(m_zarys->model());
+    ASSERT_NE(m_drzewo, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_drzewo->katalog() != nullptr; }, 5000));
+    ASSERT_EQ(m_drzewo->katalog()->plikowyURL() + u'/', R(elementy()));
+    sprawdzTrojkaty(false);
+    if (HasFatalFailure())
+        return;
+
+    for (const ZawartoscWpisu &wpis : zawartosciElementow) {
+        const QString sciezka = R(elementy() + QString::fromUtf8(wpis.nazwa));
+        if (wpis.przedPulsem == ZawartoscWpisu::Oprozniony)
+            ASSERT_TRUE(QFile::remove(sciezka + QStringLiteral("/w.txt")));
+        else if (wpis.przedPulsem == ZawartoscWpisu::Napelniony)
+            plik(elementy() + QString::fromUtf8(wpis.nazwa) + QStringLiteral("/w.txt"));
+    }
+    // The sub-folders' own changes do not reach the outline's folder: a new file there does.
+    plik(elementy() + QStringLiteral("g nowy.txt"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wiersz("g nowy.txt").isValid(); }, 5000));
+    sprawdzTrojkaty(true);
+}
