@@ -1,5 +1,7 @@
 #include "WidokZaryseliRzeczyKatalogu.h"
 
+#include <QScrollBar>
+
 #include "KontrolerDrzewa.h"
 
 #include "Model/BytSystemuPlikow.h"
@@ -55,4 +57,15 @@ void WidokZaryseliRzeczyKatalogu::startDrag(Qt::DropActions)
 {
     // Not the inherited drag: after a Move it would take the rows out of the model.
     ZrodloPrzeciaganiaPlikow::przeciagnijPliki(this, sciezkiZaznaczonych(), ZrodloPrzeciaganiaPlikow::akcjeListy);
+}
+
+void WidokZaryseliRzeczyKatalogu::rowsInserted(const QModelIndex &rodzic, int pierwszy, int ostatni)
+{
+    WhitePaperOutlineView::rowsInserted(rodzic, pierwszy, ostatni);
+    // Rows that overflow the view bring its scroll bar, which Qt shows a turn later, after the rows were painted at
+    // the old width: a big folder's first rows would be laid out and painted twice. Lay them out and show it now.
+    if (!isVisible() || verticalScrollBar()->isVisible() || verticalScrollBarPolicy() != Qt::ScrollBarAsNeeded)
+        return;
+    executeDelayedItemsLayout();
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }

@@ -26,6 +26,7 @@ public:
 protected:
     void contextMenuEvent(QContextMenuEvent *zdarzenie) override;
     void startDrag(Qt::DropActions akcje) override;
+    void rowsInserted(const QModelIndex &rodzic, int pierwszy, int ostatni) override;
 
 private:
     QPointer<Menu> m_menuPodreczneRzeczy;
