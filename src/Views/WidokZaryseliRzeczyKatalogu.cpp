@@ -1,7 +1,5 @@
 #include "WidokZaryseliRzeczyKatalogu.h"
 
-#include <QScrollBar>
-
 #include "KontrolerDrzewa.h"
 
 #include "Model/BytSystemuPlikow.h"
@@ -11,6 +9,7 @@
 
 #include <QContextMenuEvent>
 #include <QItemSelectionModel>
+#include <QScrollBar>
 
 #include <algorithm>
 

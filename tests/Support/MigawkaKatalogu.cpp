@@ -11,18 +11,24 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-void przejdzDrzewo(const QByteArray &katalog, const std::function<void(const QByteArray &, const struct stat &)> &dla)
+std::vector<QByteArray> nazwyWKatalogu(const QByteArray &katalog)
 {
+    std::vector<QByteArray> nazwy;
     DIR *dir = opendir(katalog.constData());
     if (!dir)
-        return;
-    std::vector<QByteArray> nazwy;
+        return nazwy;
     while (const dirent *e = readdir(dir)) {
         if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
             nazwy.emplace_back(e->d_name);
     }
     closedir(dir);
     std::sort(nazwy.begin(), nazwy.end());
+    return nazwy;
+}
+
+void przejdzDrzewo(const QByteArray &katalog, const std::function<void(const QByteArray &, const struct stat &)> &dla)
+{
+    const std::vector<QByteArray> nazwy = nazwyWKatalogu(katalog);
     for (const QByteArray &nazwa : nazwy) {
         const QByteArray sciezka = katalog + '/' + nazwa;
         struct stat info;

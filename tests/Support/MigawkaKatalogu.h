@@ -5,8 +5,12 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 #include <sys/stat.h>
+
+// The names in the folder, in order, by raw bytes; none when it cannot be listed.
+std::vector<QByteArray> nazwyWKatalogu(const QByteArray &katalog);
 
 // Every entry below the folder, depth first in name order, by raw bytes: names that are no
 // valid UTF-8 are followed too.

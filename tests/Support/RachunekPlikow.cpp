@@ -8,9 +8,6 @@
 #include <QSet>
 #include <QStringList>
 
-#include <cstring>
-
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -76,16 +73,8 @@ void RachunekPlikow::usunWpis(const QByteArray &sciezka)
             --m_oczekiwane[klucz];
         return;
     }
-    if (DIR *katalog = opendir(sciezka.constData())) {
-        QList<QByteArray> nazwy;
-        while (const dirent *wpis = readdir(katalog)) {
-            if (std::strcmp(wpis->d_name, ".") != 0 && std::strcmp(wpis->d_name, "..") != 0)
-                nazwy << QByteArray(wpis->d_name);
-        }
-        closedir(katalog);
-        for (const QByteArray &nazwa : std::as_const(nazwy))
-            usunWpis(sciezka + '/' + nazwa);
-    }
+    for (const QByteArray &nazwa : nazwyWKatalogu(sciezka))
+        usunWpis(sciezka + '/' + nazwa);
     // What the program moved in meanwhile keeps the folder, and stays counted.
     ::rmdir(sciezka.constData());
 }
