@@ -32,7 +32,7 @@ constexpr F::Regula regulyPolecenElementow[] = {
     {Akcja::duplikujFasolki, F::fasolka},
     {Akcja::przeniesFasolkiDoPotoku, F::fasolka},
     {Akcja::moveToTrash, F::fasolka},
-    {Akcja::pokazFasolkeWPotoku, F::fasolka | F::jedenElement},
+    {Akcja::pokazFasolkeWPotoku, F::fasolkaWPotoku | F::jedenElement},
     {Akcja::akcjaPrzejdzDoPotoku, F::potok | F::jedenElement},
     {Akcja::wyswietlPozaTabelaMenuPodreczneStatusu, F::fasolka},
     {Akcja::inkubujFasolki, F::fasolka},
@@ -58,7 +58,7 @@ std::uint32_t faktyElementu(QObject *element)
 {
     if (Fasolka *f = jakoFasolka(element))
         return F::fasolka | (f->jestZKatalogiem() ? F::fasolkaZKatalogiem : 0u)
-               | (f->jestZPlikiem() ? F::fasolkaZPlikiem : 0u);
+               | (f->jestZPlikiem() ? F::fasolkaZPlikiem : 0u) | (f->potok() ? F::fasolkaWPotoku : 0u);
     if (jakoPotok(element))
         return F::potok;
     if (jakoArchiwum(element))
