@@ -9,6 +9,8 @@
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
 
 #include "Model/BazaFasolek.h"
+#include "Model/Fasolka.h"
+#include "Widgets/KontrolerTablicy.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -115,6 +117,30 @@ TEST_F(PoleceniaWProgramieXvfb, MoveToFlowShowsAnAmpersandInAFlowName)
     menu->close();
 }
 
+// A bean in incubation selected, then a click on the In Work scope button: the list keeps the focus,
+// so its selection shows in the focused colour and the button draws no focus frame.
+TEST_F(PoleceniaWProgramieXvfb, AScopeButtonLeavesTheFocusOnTheList)
+{
+    auto *tabela = widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno);
+    ASSERT_NE(tabela, nullptr);
+    KontrolerTablicy *tablica = tabela->kontrolerTablicy();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tablica->rowCount() > 4; }, 3000));
+    int wiersz = 0;
+    while (wiersz < tablica->rowCount() && !qobject_cast<Fasolka *>(tablica->obiektWWierszu(wiersz))->jestWInkubacji())
+        ++wiersz;
+    ASSERT_LT(wiersz, tablica->rowCount());
+    QObject *fasolka = tablica->obiektWWierszu(wiersz);
+    QTest::mouseClick(tabela->viewport(), Qt::LeftButton, {},
+                      tabela->visualRect(tabela->model()->index(wiersz, 1)).center());
+    auto *wObrobce = m_okno->findChild<QAbstractButton *>(QStringLiteral("przyciskWObrobce"));
+    ASSERT_NE(wObrobce, nullptr);
+    QTest::mouseClick(wObrobce, Qt::LeftButton, {}, QPoint(10, wObrobce->height() / 2));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wObrobce->isChecked(); }, 2000));
+    EXPECT_EQ(QApplication::focusWidget(), tabela);
+    EXPECT_EQ(tablica->selectedObjects(), QList<QObject *>{fasolka});
+    zrzutOkna(m_okno, QStringLiteral("flow-view-after-scope-button.png"));
+}
+
 // File ▸ New Flow and New Bean, chosen in the menu: each popover opens inside the window, at the
 // control that makes that kind of item, and makes its item.
 TEST_F(PoleceniaWProgramieXvfb, NewFlowAndNewBeanFromTheFileMenuOpenInsideTheWindow)
@@ -157,6 +183,21 @@ TEST_F(PoleceniaWProgramieXvfb, NewFlowAndNewBeanFromTheFileMenuOpenInsideTheWin
                 .isDir();
         },
         3000));
+
+    // With the bar collapsed the command brings it out first, and the popover points into it.
+    kartaPortfolio()->ukryjPasekNawigacji();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !kartaPortfolio()->czyWidocznyPasekNawigacji(); }, 2000));
+    kliknijWMenuPlik(QStringLiteral("New &Flow\u2026"));
+    dymek = otwartyDymek();
+    ASSERT_NE(dymek, nullptr);
+    zrzutOkien({m_okno, dymek}, QStringLiteral("file-menu-new-flow-popover-bar-collapsed.png"));
+    pasek = widocznyWidok<WidokZaryseliPaskaNawigacji>(m_okno);
+    ASSERT_NE(pasek, nullptr);
+    EXPECT_TRUE(okno.contains(dymek->frameGeometry())) << "popover off the window";
+    EXPECT_TRUE(QRect(pasek->mapToGlobal(QPoint(0, 0)), pasek->size()).intersects(dymek->frameGeometry()))
+        << "popover away from the navigation bar";
+    QTest::keyClick(dymek->poleNazwa(), Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dymek->isVisible(); }, 2000));
 }
 
 } // namespace
