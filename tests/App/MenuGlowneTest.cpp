@@ -332,6 +332,8 @@ const PrzypadekMenu przypadkiMenu[] = {
       {Akcja::ustawRodzajWidokuWiersza, true, 0, true},
       {Akcja::ustawRodzajWidokuWiersza, true, 1, false},
       {Akcja::pokazFasolkeWPotoku, true},
+      {Akcja::nowaKartaPortfolioZWidokiemElementu, false},
+      {Akcja::noweOknoZWidokiemElementuNaKarciePortfolio, false},
       {Akcja::aktywujFasolki, true},
       {Akcja::duplikujFasolki, true},
       {Akcja::moveToTrash, true},
