@@ -34,15 +34,23 @@ DymekNowaRzecz::DymekNowaRzecz()
     ustawStrzalke(true, 0);
 }
 
-void DymekNowaRzecz::pokazPrzy(QWidget *kotwica)
+void DymekNowaRzecz::pokazPrzy(QWidget *kotwica, const QRect &obszar)
 {
     adjustSize();
-    const QRect obszarKotwicy = kotwica ? QRect(kotwica->mapToGlobal(QPoint(0, 0)), kotwica->size())
+    const QRect wKotwicy = kotwica && obszar.isNull() ? kotwica->rect() : obszar;
+    const QRect obszarKotwicy = kotwica ? QRect(kotwica->mapToGlobal(wKotwicy.topLeft()), wKotwicy.size())
                                         : QRect(QCursor::pos(), QSize(0, 0));
     QScreen *ekran = kotwica && kotwica->screen() ? kotwica->screen() : QGuiApplication::primaryScreen();
-    const QRect dostepny = ekran ? ekran->availableGeometry() : QRect(0, 0, 100000, 100000);
+    QRect dostepny = ekran ? ekran->availableGeometry() : QRect(0, 0, 100000, 100000);
+    if (kotwica) {
+        const QRect okno = kotwica->window()->geometry().intersected(dostepny);
+        if (okno.width() >= width() && okno.height() >= height())
+            dostepny = okno;
+    }
 
-    const bool ponizej = obszarKotwicy.bottom() + height() <= dostepny.bottom();
+    // Below the anchor, or above it where only that has room.
+    const bool ponizej = obszarKotwicy.bottom() + height() <= dostepny.bottom()
+                         || obszarKotwicy.top() - height() < dostepny.top();
     const int srodek = obszarKotwicy.center().x();
     const int x =
         std::clamp(srodek - width() / 2, dostepny.left(), std::max(dostepny.left(), dostepny.right() - width()));

@@ -18,8 +18,10 @@ public:
     PoleNazwa *poleNazwa() const { return m_poleNazwa; }
     bool strzalkaUGory() const { return m_strzalkaUGory; }
 
-    // Shows the bubble at the anchor (the cursor's place without one) with the field focused.
-    void pokazPrzy(QWidget *kotwica);
+    // Shows the bubble at the anchor, or at a place in it (`obszar`, in its coordinates), with the
+    // field focused; without an anchor, at the cursor's place. It stays inside the anchor's window
+    // where that has room for it.
+    void pokazPrzy(QWidget *kotwica, const QRect &obszar = {});
 
     static constexpr int wysokoscStrzalki = 10;
 

@@ -11,6 +11,8 @@ namespace {
 
 using F = FaktyPolecenia;
 
+constexpr std::uint32_t zWidokiem = F::archiwum | F::bazaFasolek | F::bibliotekaMatRef | F::pobraneRzeczy | F::potok;
+
 // A command in no row is disabled: among them the new-item popovers, whose predicates their
 // controller does not offer yet, and the four flow commands that nothing here performs.
 constexpr F::Regula regulyPolecenElementow[] = {
@@ -23,8 +25,9 @@ constexpr F::Regula regulyPolecenElementow[] = {
     {Akcja::otworzElementyWFinderze, 0,
      F::archiwum | F::archiwumPotoku | F::bazaFasolek | F::bibliotekaMatRef | F::fasolkaZKatalogiem | F::pobraneRzeczy
          | F::potok},
-    {Akcja::nowaKartaPortfolioZWidokiemElementu, F::jakisElement},
-    {Akcja::noweOknoZWidokiemElementuNaKarciePortfolio, F::jakisElement},
+    // Only an item that has a view of its own opens one.
+    {Akcja::nowaKartaPortfolioZWidokiemElementu, F::jedenElement, zWidokiem},
+    {Akcja::noweOknoZWidokiemElementuNaKarciePortfolio, F::jedenElement, zWidokiem},
     {Akcja::pokazPanelSzybkiegoPrzegladu, F::jakisElement | F::panelNiewidoczny, 0, 0, F::panelNiewidoczny},
     {Akcja::ukryjPanelSzybkiegoPrzegladu, F::panelWidoczny, 0, 0, F::panelWidoczny},
     {Akcja::opakujFasolkePlikowaWKatalog, F::fasolkaZPlikiem | F::jedenElement},
@@ -32,7 +35,7 @@ constexpr F::Regula regulyPolecenElementow[] = {
     {Akcja::duplikujFasolki, F::fasolka},
     {Akcja::przeniesFasolkiDoPotoku, F::fasolka},
     {Akcja::moveToTrash, F::fasolka},
-    {Akcja::pokazFasolkeWPotoku, F::fasolka | F::jedenElement},
+    {Akcja::pokazFasolkeWPotoku, F::fasolkaWPotoku | F::jedenElement},
     {Akcja::akcjaPrzejdzDoPotoku, F::potok | F::jedenElement},
     {Akcja::wyswietlPozaTabelaMenuPodreczneStatusu, F::fasolka},
     {Akcja::inkubujFasolki, F::fasolka},
@@ -58,7 +61,7 @@ std::uint32_t faktyElementu(QObject *element)
 {
     if (Fasolka *f = jakoFasolka(element))
         return F::fasolka | (f->jestZKatalogiem() ? F::fasolkaZKatalogiem : 0u)
-               | (f->jestZPlikiem() ? F::fasolkaZPlikiem : 0u);
+               | (f->jestZPlikiem() ? F::fasolkaZPlikiem : 0u) | (f->potok() ? F::fasolkaWPotoku : 0u);
     if (jakoPotok(element))
         return F::potok;
     if (jakoArchiwum(element))

@@ -28,6 +28,8 @@ public:
         pobraneRzeczy = 1u << 10,
         panelWidoczny = 1u << 11,
         panelNiewidoczny = 1u << 12,
+        // A bean that lies in a flow: an archived one lies in a flow archive instead.
+        fasolkaWPotoku = 1u << 13,
     };
 
     // One row: enabled when every fact of `wszystkie` holds, one of `ktorykolwiek` (when any is

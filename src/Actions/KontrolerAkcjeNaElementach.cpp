@@ -295,7 +295,12 @@ void KontrolerAkcjeNaElementach::setPrzyciskDlaDymkaNowaRzecz(QAbstractButton *p
     m_noweRzeczy->setPrzyciskDlaDymkaNowaRzecz(przycisk);
 }
 
-void KontrolerAkcjeNaElementach::setOdslonNowaFasolke(std::function<void()> odslon)
+void KontrolerAkcjeNaElementach::setMiejsceDymka(std::function<KontrolerDymkaNowaRzecz::Kotwica()> miejsce)
+{
+    m_noweRzeczy->setMiejsceDymka(std::move(miejsce));
+}
+
+void KontrolerAkcjeNaElementach::setOdslonNowaFasolke(std::function<void(Fasolka *nowa)> odslon)
 {
     m_noweRzeczy->setOdslonNowaFasolke(std::move(odslon));
 }

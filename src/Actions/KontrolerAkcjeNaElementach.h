@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ElementyDlaPolecen.h"
+#include "KontrolerDymkaNowaRzecz.h"
 #include "MenuPodreczneElementow.h"
 #include "PoleceniaStatusuFasolek.h"
 
@@ -28,7 +29,6 @@ class BytSystemuPlikow;
 class EdycjaNazwyElementu;
 class Fasolka;
 class KontrolerBiezacegoWidokuSzczegolow;
-class KontrolerDymkaNowaRzecz;
 class PobraneRzeczy;
 class PoleceniaNowychRzeczy;
 class PoleceniaOtwieraniaElementow;
@@ -77,13 +77,15 @@ public:
     void setKontrolerBiezacegoWidokuSzczegolow(KontrolerBiezacegoWidokuSzczegolow *kontroler);
     // The owning view's part in a new item: it makes its list show a new bean, says when a new
     // bean may be made (the All Beans list, by its scope), and selects a new flow.
-    void setOdslonNowaFasolke(std::function<void()> odslon);
+    void setOdslonNowaFasolke(std::function<void(Fasolka *nowa)> odslon);
     void setWarunekNowejFasolki(std::function<bool()> warunek);
     void setZaznaczNowyPotok(std::function<void(Potok *)> zaznacz);
     // Without one given, the controller makes its own on first use.
     KontrolerDymkaNowaRzecz *kontrolerDymkaNowaRzecz();
     void setKontrolerDymkaNowaRzecz(KontrolerDymkaNowaRzecz *kontroler);
     void setPrzyciskDlaDymkaNowaRzecz(QAbstractButton *przycisk);
+    // Where a popover points that opens without a button (a menu's command), asked as it opens.
+    void setMiejsceDymka(std::function<KontrolerDymkaNowaRzecz::Kotwica()> miejsce);
 
     // What the commands act on (see ElementyDlaPolecen, which every helper reads).
     QList<QObject *> zaznaczoneElementy() const { return m_elementy.zaznaczoneElementy(); }

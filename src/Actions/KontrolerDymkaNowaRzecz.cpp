@@ -62,11 +62,9 @@ QString KontrolerDymkaNowaRzecz::opisNowejRzeczy(RodzajNowejRzeczy rodzaj, const
     }
 }
 
-void KontrolerDymkaNowaRzecz::wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(RodzajNowejRzeczy rodzaj,
-                                                                                       const QString &nazwaKontenera,
-                                                                                       QObject *obiekt,
-                                                                                       MetodaKonczaca metodaKonczaca,
-                                                                                       QWidget *przycisk)
+void KontrolerDymkaNowaRzecz::wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(
+    RodzajNowejRzeczy rodzaj, const QString &nazwaKontenera, QObject *obiekt, MetodaKonczaca metodaKonczaca,
+    QWidget *przycisk, const QRect &obszarPrzycisku)
 {
     if (!m_dymek) {
         m_dymek = std::make_unique<DymekNowaRzecz>();
@@ -83,7 +81,7 @@ void KontrolerDymkaNowaRzecz::wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrz
     m_savedWindow = przycisk ? przycisk->window() : QApplication::activeWindow();
     m_savedFirstResponder = m_savedWindow ? m_savedWindow->focusWidget() : nullptr;
     m_otwarty = true;
-    m_dymek->pokazPrzy(przycisk);
+    m_dymek->pokazPrzy(przycisk, obszarPrzycisku);
 }
 
 void KontrolerDymkaNowaRzecz::controlTextShouldEndEditing()

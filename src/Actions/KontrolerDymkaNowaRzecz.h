@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -27,10 +28,18 @@ public:
     explicit KontrolerDymkaNowaRzecz(QObject *rodzic = nullptr);
     ~KontrolerDymkaNowaRzecz() override;
 
+    // Where a popover points: a widget, or a place in it (in its coordinates).
+    struct Kotwica
+    {
+        QPointer<QWidget> widok;
+        QRect obszar;
+    };
+
     // The completion runs only while `obiekt`, the requester, lives.
     void wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(RodzajNowejRzeczy rodzaj,
                                                                   const QString &nazwaKontenera, QObject *obiekt,
-                                                                  MetodaKonczaca metodaKonczaca, QWidget *przycisk);
+                                                                  MetodaKonczaca metodaKonczaca, QWidget *przycisk,
+                                                                  const QRect &obszarPrzycisku = {});
     static QString tekstowyRodzajNowejRzeczy(RodzajNowejRzeczy rodzaj);
     static QString opisNowejRzeczy(RodzajNowejRzeczy rodzaj, const QString &nazwaKontenera);
 

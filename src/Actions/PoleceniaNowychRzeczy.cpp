@@ -43,11 +43,13 @@ void PoleceniaNowychRzeczy::setPrzyciskDlaDymkaNowaRzecz(QAbstractButton *przyci
     m_przyciskDlaDymkaNowaRzecz = przycisk;
 }
 
-QWidget *PoleceniaNowychRzeczy::kotwicaDymka(QObject *nadawca) const
+KontrolerDymkaNowaRzecz::Kotwica PoleceniaNowychRzeczy::kotwicaDymka(QObject *nadawca) const
 {
     if (auto *przycisk = qobject_cast<QAbstractButton *>(nadawca))
-        return przycisk;
-    return m_przyciskDlaDymkaNowaRzecz;
+        return {przycisk, {}};
+    if (m_przyciskDlaDymkaNowaRzecz)
+        return {m_przyciskDlaDymkaNowaRzecz.data(), {}};
+    return m_miejsceDymka ? m_miejsceDymka() : KontrolerDymkaNowaRzecz::Kotwica{};
 }
 
 void PoleceniaNowychRzeczy::pokazFasolkeWPotoku()
@@ -67,9 +69,10 @@ void PoleceniaNowychRzeczy::wyswietlDymekNowaFasolka(QObject *nadawca)
     Potok *docelowy = m_elementy.potokDocelowy();
     if (!docelowy)
         return;
+    const KontrolerDymkaNowaRzecz::Kotwica kotwica = kotwicaDymka(nadawca);
     kontrolerDymkaNowaRzecz()->wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(
         rnrFasolka, docelowy->nazwa(), m_wlasciciel,
-        [this](const QString &nazwa) { dokonczAkcjeWyswietlDymekNowaFasolka(nazwa); }, kotwicaDymka(nadawca));
+        [this](const QString &nazwa) { dokonczAkcjeWyswietlDymekNowaFasolka(nazwa); }, kotwica.widok, kotwica.obszar);
 }
 
 void PoleceniaNowychRzeczy::dokonczAkcjeWyswietlDymekNowaFasolka(const QString &nazwa)
@@ -84,7 +87,7 @@ void PoleceniaNowychRzeczy::dokonczAkcjeWyswietlDymekNowaFasolka(const QString &
         return;
     }
     if (m_odslonNowaFasolke)
-        m_odslonNowaFasolke();
+        m_odslonNowaFasolke(nowa);
     zaznaczWLiscie(nowa);
 }
 
@@ -121,9 +124,10 @@ bool PoleceniaNowychRzeczy::czyMoznaWyswietlicDymekNowaFasolka() const
 
 void PoleceniaNowychRzeczy::wyswietlDymekNowyPotok(QObject *nadawca)
 {
+    const KontrolerDymkaNowaRzecz::Kotwica kotwica = kotwicaDymka(nadawca);
     kontrolerDymkaNowaRzecz()->wyswietlDymekNowaRzeczWObiektMetodaKonczacaPrzyPrzycisku(
         rnrPotok, QString(), m_wlasciciel, [this](const QString &nazwa) { dokonczAkcjeWyswietlDymekNowyPotok(nazwa); },
-        kotwicaDymka(nadawca));
+        kotwica.widok, kotwica.obszar);
 }
 
 void PoleceniaNowychRzeczy::dokonczAkcjeWyswietlDymekNowyPotok(const QString &nazwa)

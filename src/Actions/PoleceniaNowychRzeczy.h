@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KontrolerDymkaNowaRzecz.h"
+
 #include <QCoreApplication>
 #include <QList>
 #include <QMetaObject>
@@ -8,7 +10,7 @@
 #include <functional>
 
 class ElementyDlaPolecen;
-class KontrolerDymkaNowaRzecz;
+class Fasolka;
 class Potok;
 class QAbstractButton;
 class QWidget;
@@ -29,8 +31,13 @@ public:
     KontrolerDymkaNowaRzecz *kontrolerDymkaNowaRzecz();
     void setKontrolerDymkaNowaRzecz(KontrolerDymkaNowaRzecz *kontroler);
     void setPrzyciskDlaDymkaNowaRzecz(QAbstractButton *przycisk);
-    // Called before a new bean is selected, so that the list shows it.
-    void setOdslonNowaFasolke(std::function<void()> odslon) { m_odslonNowaFasolke = std::move(odslon); }
+    // Where a popover points without a button to point at (a menu's command), asked as it opens.
+    void setMiejsceDymka(std::function<KontrolerDymkaNowaRzecz::Kotwica()> miejsce)
+    {
+        m_miejsceDymka = std::move(miejsce);
+    }
+    // Called with a new bean before it is selected, so that the list shows it.
+    void setOdslonNowaFasolke(std::function<void(Fasolka *nowa)> odslon) { m_odslonNowaFasolke = std::move(odslon); }
     // When set, a new bean may be made only while it holds (and an item is chosen).
     void setWarunekNowejFasolki(std::function<bool()> warunek) { m_warunekNowejFasolki = std::move(warunek); }
     void setZaznaczNowyPotok(std::function<void(Potok *)> zaznacz) { m_zaznaczNowyPotok = std::move(zaznacz); }
@@ -55,14 +62,15 @@ public:
                                                     Qt::KeyboardModifiers modyfikatory);
 
 private:
-    QWidget *kotwicaDymka(QObject *nadawca) const;
+    KontrolerDymkaNowaRzecz::Kotwica kotwicaDymka(QObject *nadawca) const;
     void zaznaczWLiscie(QObject *obiekt);
 
     const ElementyDlaPolecen &m_elementy;
     QObject *m_wlasciciel;
     QPointer<KontrolerDymkaNowaRzecz> m_kontrolerDymkaNowaRzecz;
     QPointer<QAbstractButton> m_przyciskDlaDymkaNowaRzecz;
-    std::function<void()> m_odslonNowaFasolke;
+    std::function<KontrolerDymkaNowaRzecz::Kotwica()> m_miejsceDymka;
+    std::function<void(Fasolka *nowa)> m_odslonNowaFasolke;
     std::function<bool()> m_warunekNowejFasolki;
     std::function<void(Potok *)> m_zaznaczNowyPotok;
     // Until the list shows a new bean it is to select: one listing later at most.

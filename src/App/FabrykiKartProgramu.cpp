@@ -48,6 +48,11 @@ Responder *akcjeNaBazieFasolek(KontrolerKartyPortfolio *karta)
             karta->pokazPotokWPortfolio(nowy);
     });
     akcje->setElement(BazaFasolek::sharedBazaFasolek());
+    // The menu's new-flow command has no button: its popover points into the tab's bar.
+    akcje->setMiejsceDymka([karta = QPointer<KontrolerKartyPortfolio>(karta)] {
+        KontrolerPaskaNawigacji *pasek = karta ? karta->kontrolerPaskaNawigacji() : nullptr;
+        return pasek ? pasek->miejsceNowegoPotoku() : KontrolerDymkaNowaRzecz::Kotwica{};
+    });
     return akcje;
 }
 

@@ -440,6 +440,9 @@ enum FaktMenuAplikacji : std::uint32_t {
     moznaDoWyszukiwarki = 1u << 3,
     pasekNawigacjiWidoczny = 1u << 4,
     pasekNawigacjiNiewidoczny = 1u << 5,
+    historiaWstecz = 1u << 6,
+    historiaNaprzod = 1u << 7,
+    kilkaKart = 1u << 8,
 };
 
 // A command in no row is enabled when the delegate handles it. The two navigation-bar commands
@@ -452,10 +455,10 @@ constexpr RegulaPolecenia regulyMenuAplikacji[] = {
     {Akcja::nowaKartaArchiwum, moznaOtworzycOkno | jestOknoPrzegladarki},
     {Akcja::zamknijKarte, jestOknoPrzegladarki},
     {Akcja::zamknijOknoPrzegladarki, jestOknoPrzegladarki},
-    {Akcja::wybierzPoprzedniaKarte, jestOknoPrzegladarki},
-    {Akcja::wybierzNastepnaKarte, jestOknoPrzegladarki},
-    {Akcja::przejdzDoPoprzedniegoWidoku, jestKartaPortfolio},
-    {Akcja::przejdzDoNastepnegoWidoku, jestKartaPortfolio},
+    {Akcja::wybierzPoprzedniaKarte, jestOknoPrzegladarki | kilkaKart},
+    {Akcja::wybierzNastepnaKarte, jestOknoPrzegladarki | kilkaKart},
+    {Akcja::przejdzDoPoprzedniegoWidoku, jestKartaPortfolio | historiaWstecz},
+    {Akcja::przejdzDoNastepnegoWidoku, jestKartaPortfolio | historiaNaprzod},
     {Akcja::otworzBazeFasolekWFinderze, jestKartaPortfolio},
     {Akcja::pokazWszystkieFasolki, jestKartaPortfolio},
     {Akcja::pokazArchiwum, jestKartaPortfolio},
@@ -482,6 +485,20 @@ std::uint32_t TarrowindAppDelegate::faktyMenu(std::uint32_t potrzebne) const
         fakty |= moznaDoWyszukiwarki;
     if (potrzebne & (pasekNawigacjiWidoczny | pasekNawigacjiNiewidoczny))
         fakty |= jestWidocznyPasekNawigacji() ? pasekNawigacjiWidoczny : pasekNawigacjiNiewidoczny;
+    // As the tab's back and forward buttons are.
+    if (potrzebne & (historiaWstecz | historiaNaprzod)) {
+        const KartaPortfolio *karta = wybranaKartaPortfolio();
+        const KontrolerKartyPortfolio *kontroler = karta ? karta->kontrolerKartyPortfolio() : nullptr;
+        if (kontroler && kontroler->zwalidujPrzyciskWstecz())
+            fakty |= historiaWstecz;
+        if (kontroler && kontroler->zwalidujPrzyciskNaprzod())
+            fakty |= historiaNaprzod;
+    }
+    if (potrzebne & kilkaKart) {
+        const PrzegladarkaTarrowind *przegladarka = glownaPrzegladarka();
+        if (przegladarka && przegladarka->tabCount() > 1)
+            fakty |= kilkaKart;
+    }
     return fakty;
 }
 

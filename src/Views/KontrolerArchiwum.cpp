@@ -14,6 +14,7 @@
 #include "Model/Fasolka.h"
 #include "Platform/Konsola.h"
 #include "Platform/Ui/AkcjaPrzycisku.h"
+#include "Platform/Ui/ElementInterfejsu.h"
 #include "Widgets/KontrolerTablicy.h"
 
 #include <QBoxLayout>
@@ -29,6 +30,10 @@ KontrolerArchiwum::KontrolerArchiwum(QObject *rodzic)
     , m_kontrolerAkcjeNaArchiwum(new KontrolerAkcjeNaElementach(this))
 {
     addHandler(Akcja::otworzArchiwumWFinderze, [this](QObject *) { otworzArchiwumWFinderze(); });
+    addHandler(Akcja::ustawRodzajWidokuWiersza, [this](QObject *nadawca) {
+        if (m_lista)
+            m_lista->ustawRodzajWidokuWiersza(nadawca);
+    });
 }
 
 KontrolerArchiwum::~KontrolerArchiwum() = default;
@@ -98,9 +103,10 @@ void KontrolerArchiwum::walidujPrzyciskiAkcji()
         m_lista->walidujPrzyciskiAkcji();
 }
 
-bool KontrolerArchiwum::validateUserInterfaceItem(const ElementInterfejsu &)
+bool KontrolerArchiwum::validateUserInterfaceItem(const ElementInterfejsu &element)
 {
-    return false;
+    return element.akcja() == Akcja::ustawRodzajWidokuWiersza && m_lista
+           && m_lista->walidujRodzajWidokuWiersza(element);
 }
 
 KontrolerTablicy *KontrolerArchiwum::kontrolerTablicy() const

@@ -2,6 +2,7 @@
 
 #include "AdapterZrzutuListyFasolek.h"
 #include "ListwaFiltra.h"
+#include "ListwaZakresu.h"
 #include "WidokKomorkiFasolki.h"
 #include "WidokKomorkiPotoku.h"
 #include "WidokKomorkiStatusu.h"
@@ -17,6 +18,7 @@
 #include "Platform/Ui/ElementInterfejsu.h"
 #include "Platform/Ui/Menu.h"
 #include "Platform/Ui/PanelSzybkiegoPrzegladu.h"
+#include "Platform/Ui/PozycjaMenu.h"
 #include "Widgets/KontrolerTablicy.h"
 #include "Widgets/WidokDolnegoPaskaIkon.h"
 
@@ -38,6 +40,7 @@ KontrolerListyFasolek::KontrolerListyFasolek(WidokTabeliListyFasolek *tabela, Pr
     , m_tabela(tabela)
     , m_proxy(proxy)
     , m_kontrolerTablicy(new KontrolerTablicy(this))
+    , m_listwaZakresu(listwa)
     , m_listwaFiltra(new ListwaFiltra(listwa))
     , m_widok(new QWidget)
     , m_pasek(new WidokDolnegoPaskaIkon)
@@ -112,6 +115,30 @@ void KontrolerListyFasolek::zbudujPasek()
     m_przyciskRodzajuWiersza = przycisk;
     dodajPrzycisk(przycisk);
     m_pasek->ukladPrzyciskow()->addStretch(1);
+}
+
+void KontrolerListyFasolek::odslonNowaFasolke(const Fasolka *nowa)
+{
+    if (m_listwaZakresu)
+        m_listwaZakresu->odslonNowaFasolke();
+    if (nowa && m_proxy && !m_proxy->pasujeDoFrazy(nowa))
+        m_listwaFiltra->wyczyscFraze();
+}
+
+void KontrolerListyFasolek::ustawRodzajWidokuWiersza(QObject *nadawca)
+{
+    if (const auto *pozycja = qobject_cast<const PozycjaMenu *>(nadawca); pozycja && m_tabela)
+        m_tabela->setRowViewType(pozycja->tag());
+}
+
+bool KontrolerListyFasolek::walidujRodzajWidokuWiersza(const ElementInterfejsu &element) const
+{
+    if (!m_tabela)
+        return false;
+    if (PozycjaMenu *pozycja = element.pozycjaMenu())
+        pozycja->setStan(element.tag() == m_tabela->rowViewType() ? PozycjaMenu::Stan::Wlaczony
+                                                                  : PozycjaMenu::Stan::Wylaczony);
+    return true;
 }
 
 void KontrolerListyFasolek::dodajPrzyciskNowejFasolki(Responder *cel, KontrolerAkcjeNaElementach *akcje)

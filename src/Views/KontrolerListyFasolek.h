@@ -21,6 +21,7 @@ class QWidget;
 class Responder;
 class UstawieniaKartyPortfolio;
 class DelegatTabeliPapierowej;
+class ElementInterfejsu;
 class QModelIndex;
 class QRect;
 class WidokKomorkiFasolki;
@@ -68,6 +69,11 @@ public:
     void setCeleAkcji(const QList<Responder *> &cele);
     void walidujPrzyciskiAkcji();
 
+    // The View menu's row view type commands, one item per type with the type as its tag: the
+    // owner's handler and validation of the command, which checks the item of the type shown.
+    void ustawRodzajWidokuWiersza(QObject *nadawca);
+    bool walidujRodzajWidokuWiersza(const ElementInterfejsu &element) const;
+
     // Hidden, the name column is the list's only one, whatever the row view type.
     void setKolumnaStatusu(bool widoczna);
     // Without it, bean cells show no status button and take no press there.
@@ -86,6 +92,10 @@ public:
     // The status menu of the row whose status button lies at `przycisk` in the table's viewport;
     // the selection stays as it is.
     void wyswietlMenuStatusu(const QModelIndex &indeks, const QRect &przycisk);
+
+    // A new bean lies in Incubation: a scope that hides it gives way, and so does a phrase its
+    // name lacks, so that the bean can be shown and selected.
+    void odslonNowaFasolke(const Fasolka *nowa);
 
     // Reads the provider's list into the table; no row enters the selection on its own.
     void przeladujBezZaznaczania();
@@ -111,6 +121,7 @@ private:
     QPointer<WidokTabeliListyFasolek> m_tabela;
     QPointer<ProxyListyFasolek> m_proxy;
     KontrolerTablicy *m_kontrolerTablicy;
+    QPointer<ListwaZakresu> m_listwaZakresu;
     ListwaFiltra *m_listwaFiltra;
     QPointer<QWidget> m_widok;
     QPointer<WidokDolnegoPaskaIkon> m_pasek;

@@ -487,6 +487,23 @@ WidokZaryseliPaskaNawigacji *KontrolerPaskaNawigacji::widokZaryseli() const
     return m_widokZaryseli;
 }
 
+KontrolerDymkaNowaRzecz::Kotwica KontrolerPaskaNawigacji::miejsceNowegoPotoku() const
+{
+    if (!m_widokZaryseli)
+        return {};
+    QWidget *obszar = m_widokZaryseli->viewport();
+    const QString klucz = nazwaWidokuDlaItem(ItemWidoku(NazwyWidokow::wszystkieFasolki));
+    for (const QModelIndex &indeks : widoczneWiersze()) {
+        QObject *element = elementIndeksu(indeks);
+        if (!qobject_cast<SplotBazowy *>(element) || opisRepObjNodePaskaNawigacji(element) != klucz)
+            continue;
+        const QRect wiersz = m_widokZaryseli->visualRect(indeks);
+        if (obszar->rect().contains(wiersz))
+            return {obszar, wiersz};
+    }
+    return {obszar, QRect(0, 0, obszar->width(), 0)};
+}
+
 KontrolerAkcjeNaElementach *KontrolerPaskaNawigacji::kontrolerAkcjeNaElemencie() const
 {
     return m_kontrolerAkcjeNaElemencie;

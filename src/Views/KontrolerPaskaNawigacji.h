@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Actions/KontrolerDymkaNowaRzecz.h"
 #include "Browser/PasekNawigacjiKarty.h"
 #include "Platform/Ui/InformacjaOPrzeciaganiu.h"
 #include "Platform/Ui/PreviewPanelDataSource.h"
@@ -47,6 +48,9 @@ public:
 
     SplotDanychBazyFasolek *statycznySplot(const QString &klucz) const;
     WidokZaryseliPaskaNawigacji *widokZaryseli() const;
+    // Where the new-flow popover points: the row of "All Beans", under which the flows are
+    // listed; the bar's top while that row is out of view.
+    KontrolerDymkaNowaRzecz::Kotwica miejsceNowegoPotoku() const;
     KontrolerAkcjeNaElementach *kontrolerAkcjeNaElemencie() const;
 
     // What the outline asks about a row's tree item.

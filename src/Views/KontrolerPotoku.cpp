@@ -22,7 +22,6 @@
 #include "Platform/Ui/AkcjaPrzycisku.h"
 #include "Platform/Ui/ElementInterfejsu.h"
 #include "Platform/Ui/Menu.h"
-#include "Platform/Ui/PozycjaMenu.h"
 #include "Widgets/IkonaZPrzeciaganymFolderem.h"
 
 #include <QAbstractButton>
@@ -50,10 +49,10 @@ KontrolerPotoku::KontrolerPotoku(QObject *rodzic)
     addHandler(Akcja::wyswietlDymekNowaFasolka,
                [this](QObject *nadawca) { m_kontrolerAkcjeNaPotoku->wyswietlDymekNowaFasolka(nadawca); });
     addHandler(Akcja::testuj, [this](QObject *nadawca) { testuj(nadawca); });
-    // The menu item's tag is the type; the list's button and the tab's settings follow the table.
+    // The list's button and the tab's settings follow the table.
     addHandler(Akcja::ustawRodzajWidokuWiersza, [this](QObject *nadawca) {
-        if (const auto *pozycja = qobject_cast<const PozycjaMenu *>(nadawca); pozycja && m_widokTabeli)
-            m_widokTabeli->setRowViewType(pozycja->tag());
+        if (m_lista)
+            m_lista->ustawRodzajWidokuWiersza(nadawca);
     });
 }
 
@@ -96,9 +95,9 @@ QWidget *KontrolerPotoku::zbudujWidokLewy()
     // The flow stays this controller's item whatever the list selects.
     m_kontrolerAkcjeNaPotoku->setKontrolerTablicy(m_lista->kontrolerTablicy());
     m_kontrolerAkcjeNaPotoku->setWidokTabeli(m_widokTabeli);
-    m_kontrolerAkcjeNaPotoku->setOdslonNowaFasolke([listwa = QPointer<ListwaZakresu>(m_listwaZakresu)] {
-        if (listwa)
-            listwa->odslonNowaFasolke();
+    m_kontrolerAkcjeNaPotoku->setOdslonNowaFasolke([lista = QPointer<KontrolerListyFasolek>(m_lista)](Fasolka *nowa) {
+        if (lista)
+            lista->odslonNowaFasolke(nowa);
     });
     m_lista->wlaczZrzuty([this] { return m_potok.data(); });
     m_widokTabeli->setMenuPodreczneFasolki(MenuKontroleraElementow::zbuduj(m_kontrolerAkcjeNaFasolkach, m_widokTabeli));
@@ -251,10 +250,7 @@ bool KontrolerPotoku::validateUserInterfaceItem(const ElementInterfejsu &element
     case Akcja::pokazMenuAkcji:
         return m_lista && m_lista->kontrolerTablicy()->selectedObjects().size() == 1;
     case Akcja::ustawRodzajWidokuWiersza:
-        if (PozycjaMenu *pozycja = element.pozycjaMenu(); pozycja && m_widokTabeli)
-            pozycja->setStan(element.tag() == m_widokTabeli->rowViewType() ? PozycjaMenu::Stan::Wlaczony
-                                                                           : PozycjaMenu::Stan::Wylaczony);
-        return m_widokTabeli != nullptr;
+        return m_lista && m_lista->walidujRodzajWidokuWiersza(element);
     default:
         return false;
     }

@@ -30,6 +30,10 @@ KontrolerWszystkieFasolki::KontrolerWszystkieFasolki(QObject *rodzic)
 {
     m_proxy->setListwaZakresu(m_listwaZakresu);
     addHandler(Akcja::testProfiler, [this](QObject *nadawca) { testProfiler(nadawca); });
+    addHandler(Akcja::ustawRodzajWidokuWiersza, [this](QObject *nadawca) {
+        if (m_lista)
+            m_lista->ustawRodzajWidokuWiersza(nadawca);
+    });
 }
 
 KontrolerWszystkieFasolki::~KontrolerWszystkieFasolki() = default;
@@ -52,9 +56,9 @@ void KontrolerWszystkieFasolki::loadView()
     zaznaczenia->setKontrolerBiezacegoWidokuSzczegolow(this);
     // The new-bean command reads the scope bar: a new bean goes to the selected row's flow, and
     // must come into the scope and be selected.
-    zaznaczenia->setOdslonNowaFasolke([listwa = QPointer<ListwaZakresu>(m_listwaZakresu)] {
-        if (listwa)
-            listwa->odslonNowaFasolke();
+    zaznaczenia->setOdslonNowaFasolke([lista = QPointer<KontrolerListyFasolek>(m_lista)](Fasolka *nowa) {
+        if (lista)
+            lista->odslonNowaFasolke(nowa);
     });
     zaznaczenia->setWarunekNowejFasolki(
         [proxy = QPointer<ProxyWszystkieFasolki>(m_proxy)] { return proxy && proxy->czyPodzialNaPotoki(); });
@@ -131,6 +135,8 @@ void KontrolerWszystkieFasolki::walidujPrzyciskiAkcji()
 
 bool KontrolerWszystkieFasolki::validateUserInterfaceItem(const ElementInterfejsu &element)
 {
+    if (element.akcja() == Akcja::ustawRodzajWidokuWiersza)
+        return m_lista && m_lista->walidujRodzajWidokuWiersza(element);
     return element.akcja() == Akcja::testProfiler;
 }
 

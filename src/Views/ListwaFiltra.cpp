@@ -51,6 +51,12 @@ void ListwaFiltra::przejdzDoWyszukiwarki()
     m_poleWyszukiwarki->selectAll();
 }
 
+void ListwaFiltra::wyczyscFraze()
+{
+    m_poleWyszukiwarki->clear();
+    podajFraze();
+}
+
 void ListwaFiltra::poEdycji(const QString &tekst)
 {
     // An emptied field shows the whole list again without waiting.

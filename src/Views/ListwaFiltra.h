@@ -26,6 +26,8 @@ public:
 
     // Focuses the search field with its text selected.
     void przejdzDoWyszukiwarki();
+    // Empties the field and the list's phrase at once.
+    void wyczyscFraze();
 
 signals:
     void frazaFiltraZmieniona(const QString &fraza);

@@ -33,6 +33,8 @@ public:
     QString tytulKolumny() const { return m_tytulKolumny; }
     // Beans and, in the divided lists, the flow or flow archive heading each group.
     QList<QObject *> tablica();
+    // The bean's name contains the phrase, without regard to case and accents.
+    bool pasujeDoFrazy(const Fasolka *fasolka) const;
 
 signals:
     void tablicaChanged(ProxyListyFasolek::PowodZmiany powod);
@@ -54,8 +56,6 @@ protected:
     static QString tytulArchiwum(bool zFraza, qsizetype pokazane);
 
     bool maFraze() const { return !m_frazaFiltra.isEmpty(); }
-    // The bean's name contains the phrase, without regard to case and accents.
-    bool pasujeDoFrazy(const Fasolka *fasolka) const;
     // The beans of the flow in the scope (none without a bar) that match the phrase.
     QList<Fasolka *> fasolkiWZakresie(const Potok *potok, const ListwaZakresu *listwa) const;
     qsizetype liczbaPasujacych(const QList<Fasolka *> &fasolki) const;

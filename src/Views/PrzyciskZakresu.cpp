@@ -9,6 +9,8 @@ PrzyciskZakresu::PrzyciskZakresu(const QString &tytul, QWidget *rodzic)
     : QPushButton(tytul, rodzic)
 {
     setCheckable(true);
+    // A click leaves the focus on the list, whose selection the Bean menu and its keys act on.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void PrzyciskZakresu::mousePressEvent(QMouseEvent *zdarzenie)

@@ -72,6 +72,7 @@ WidokListwyZakresu::WidokListwyZakresu(ListwaZakresu *listwa, QWidget *rodzic)
     m_przyciskPodzialNaPotoki = new QPushButton(tytulZnacznika(ListwaZakresu::znacznikPodzialuNaPotoki), this);
     m_przyciskPodzialNaPotoki->setObjectName(QStringLiteral("przyciskPodzialNaPotoki"));
     m_przyciskPodzialNaPotoki->setCheckable(true);
+    m_przyciskPodzialNaPotoki->setFocusPolicy(Qt::NoFocus);
     connect(m_przyciskPodzialNaPotoki, &QPushButton::clicked, this, [this](bool wlaczony) {
         if (m_listwa)
             m_listwa->setCzyPodzialNaPotoki(wlaczony);

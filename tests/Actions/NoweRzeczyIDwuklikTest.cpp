@@ -59,7 +59,7 @@ TEST_F(NoweRzeczyIDwuklik, ANewBeanLiesInIncubationAndIsSelectedInAScopeThatShow
         KontrolerAkcjeNaElementach kontroler;
         kontroler.setElement(p1());
         kontroler.setKontrolerTablicy(&tablica);
-        kontroler.setOdslonNowaFasolke([&listwa] { listwa.odslonNowaFasolke(); });
+        kontroler.setOdslonNowaFasolke([&listwa](Fasolka *) { listwa.odslonNowaFasolke(); });
 
         const QString nazwa = QStringLiteral("Nowa %1").arg(z.przed);
         kontroler.dokonczAkcjeWyswietlDymekNowaFasolka(nazwa);

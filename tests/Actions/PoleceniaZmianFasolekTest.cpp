@@ -225,8 +225,6 @@ TEST_F(PoleceniaZmianFasolek, EachCommandIsEnabledAndShownByTheKindsAndNumberOfI
         naDwoch = przelacznik
                   + QList<A>{A::otworzBytyElementowWDomyslnychAplikacjach,
                              A::otworzElementyWFinderze,
-                             A::nowaKartaPortfolioZWidokiemElementu,
-                             A::noweOknoZWidokiemElementuNaKarciePortfolio,
                              A::pokazPanelSzybkiegoPrzegladu,
                              A::duplikujFasolki,
                              A::przeniesFasolkiDoPotoku,
@@ -242,7 +240,7 @@ TEST_F(PoleceniaZmianFasolek, EachCommandIsEnabledAndShownByTheKindsAndNumberOfI
                              A::reaktywujFasolke};
     // Commands enabled (none: not checked here); a new flow always, a new bean with a flow to put it in. Shown: Open
     // With (tag 2), Open in New Window (tag 3), Open in Default Application; then whether Open With was filled again.
-    // The context menu acts on the clicked row.
+    // The context menu acts on the clicked row. Beans have no portfolio view to open in a new tab or window.
     const struct
     {
         const char *przypadek;

@@ -3,15 +3,19 @@
 #include "Support/Ui/PolecenieWOknie.h"
 #include "Support/Ui/UruchomionyProgram.h"
 
+#include "Actions/DymekNowaRzecz.h"
 #include "Actions/EdytorSpodziewanegoRezultatu.h"
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
 #include "Actions/KontrolerEdytoraSpodziewanegoRezultatu.h"
+#include "Actions/PoleNazwa.h"
 #include "App/MenuGlowne.h"
 #include "Browser/KartaFasolki.h"
 #include "Browser/KartaPortfolio.h"
 #include "Browser/KontrolerKartyFasolki.h"
+#include "Browser/KontrolerKartyPortfolio.h"
 #include "Model/BytSystemuPlikow.h"
 #include "Model/Fasolka.h"
+#include "Model/Potok.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/Menu.h"
 #include "Platform/Ui/PozycjaMenu.h"
@@ -21,11 +25,14 @@
 #include "Views/KontrolerZawartosciFasolki.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
 #include "Views/WidokTabeliFasolkiZarchiwizowane.h"
+#include "Views/WidokTabeliListyFasolek.h"
 #include "Views/WidokTabeliWszystkieFasolki.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
 #include "Widgets/KontrolerTablicy.h"
+#include "Widgets/KontrolkaSegmentowa.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -34,6 +41,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 // The menu bar of the window the program's own start-up builds, in the situations a user meets:
@@ -172,6 +180,49 @@ public:
         ASSERT_EQ(QApplication::focusWidget(), poleWyszukiwarki());
     }
 
+    // The button of that name in the view shown, clicked in its middle.
+    void kliknijPrzycisk(const char *nazwa)
+    {
+        QAbstractButton *widoczny = nullptr;
+        for (auto *przycisk : m_okno->findChildren<QAbstractButton *>(QLatin1String(nazwa)))
+            if (przycisk->isVisible())
+                widoczny = przycisk;
+        ASSERT_NE(widoczny, nullptr) << nazwa;
+        QTest::mouseClick(widoczny, Qt::LeftButton);
+    }
+
+    // "+" under the list, the name typed in its popover and Return; the new bean selected.
+    void nowaFasolkaPrzezPlus(const QString &nazwa, QAbstractItemView *widok)
+    {
+        kliknijPrzycisk("przyciskNowaFasolka");
+        if (HasFatalFailure())
+            return;
+        DymekNowaRzecz *dymek = nullptr;
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                for (QWidget *okno : QApplication::topLevelWidgets())
+                    if (auto *kandydat = qobject_cast<DymekNowaRzecz *>(okno); kandydat && kandydat->isVisible())
+                        dymek = kandydat;
+                return dymek != nullptr;
+            },
+            2000))
+            << "no popover";
+        QTest::keyClicks(dymek->poleNazwa(), nazwa);
+        QTest::keyClick(dymek->poleNazwa(), Qt::Key_Return);
+        auto *tablica = qobject_cast<WidokTabeliListyFasolek *>(widok)->kontrolerTablicy();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                const QList<QObject *> zaznaczone = tablica->selectedObjects();
+                auto *fasolka = zaznaczone.size() == 1 ? qobject_cast<Fasolka *>(zaznaczone.first()) : nullptr;
+                if (fasolka && fasolka->nazwa() == nazwa)
+                    m_fasolka = fasolka;
+                return m_fasolka && m_fasolka->nazwa() == nazwa;
+            },
+            3000))
+            << "the new bean is not selected";
+        m_sciezka = m_fasolka->bytFasolki()->plikowyURL();
+    }
+
     KartaFasolki *otworzKarteFasolki()
     {
         KartaFasolki *karta = przegladarka()->nowaKartaFasolki(m_fasolka);
@@ -218,11 +269,11 @@ public:
         return wynik;
     }
 
-    PozycjaMenu *pozycja(Akcja akcja)
+    PozycjaMenu *pozycja(Akcja akcja, int tag = 0)
     {
         for (const auto &[menu, pozycje] : otworzWszystkieMenu())
             for (PozycjaMenu *p : pozycje)
-                if (p->akcja() == akcja)
+                if (p->akcja() == akcja && p->tag() == tag)
                     return p;
         return nullptr;
     }
@@ -234,12 +285,24 @@ public:
     NagrywarkaAlertow m_alerty;
 };
 
-enum class Sytuacja { ListaPotoku, PoleWyszukiwarki, WszystkieFasolki, KartaFasolki, BezNowychOkien };
+enum class Sytuacja {
+    ListaPotoku,
+    PoleWyszukiwarki,
+    WszystkieFasolki,
+    KartaFasolki,
+    BezNowychOkien,
+    Archiwum,            // an archived bean clicked in the archive shown in the same tab
+    ArchiwumIWstecz,     // the same, then Alt+Left back to the flow
+    WierszeZeSzczegolami // the flow's list switched to tall rows by its own button
+};
 
 struct StanPozycji
 {
     Akcja akcja;
     bool wlaczona;
+    int tag = 0;
+    // Whether the item shows a checkmark; unchecked when not given.
+    std::optional<bool> zaznaczona = std::nullopt;
 };
 
 struct PrzypadekMenu
@@ -262,7 +325,15 @@ const PrzypadekMenu przypadkiMenu[] = {
       {Akcja::przejdzDoWyszukiwarki, true},
       {Akcja::akcjaUkryjPasekNawigacji, true},
       {Akcja::akcjaPokazPasekNawigacji, false},
-      {Akcja::przejdzDoPoprzedniegoWidoku, true},
+      {Akcja::przejdzDoPoprzedniegoWidoku, false},
+      {Akcja::przejdzDoNastepnegoWidoku, false},
+      {Akcja::wybierzPoprzedniaKarte, false},
+      {Akcja::wybierzNastepnaKarte, false},
+      {Akcja::ustawRodzajWidokuWiersza, true, 0, true},
+      {Akcja::ustawRodzajWidokuWiersza, true, 1, false},
+      {Akcja::pokazFasolkeWPotoku, true},
+      {Akcja::nowaKartaPortfolioZWidokiemElementu, false},
+      {Akcja::noweOknoZWidokiemElementuNaKarciePortfolio, false},
       {Akcja::aktywujFasolki, true},
       {Akcja::duplikujFasolki, true},
       {Akcja::moveToTrash, true},
@@ -274,7 +345,12 @@ const PrzypadekMenu przypadkiMenu[] = {
     {"AllBeans",
      Sytuacja::WszystkieFasolki,
      {{Akcja::akcjaUkryjPasekNawigacji, true},
-      {Akcja::przejdzDoPoprzedniegoWidoku, true},
+      {Akcja::przejdzDoPoprzedniegoWidoku, false},
+      {Akcja::przejdzDoNastepnegoWidoku, false},
+      {Akcja::wybierzPoprzedniaKarte, true},
+      {Akcja::wybierzNastepnaKarte, true},
+      {Akcja::ustawRodzajWidokuWiersza, true, 0, true},
+      {Akcja::ustawRodzajWidokuWiersza, true, 1, false},
       {Akcja::pokazArchiwum, true},
       {Akcja::aktywujFasolki, false},
       {Akcja::moveToTrash, false}}},
@@ -286,6 +362,10 @@ const PrzypadekMenu przypadkiMenu[] = {
       {Akcja::akcjaUkryjPasekNawigacji, false},
       {Akcja::akcjaPokazPasekNawigacji, false},
       {Akcja::przejdzDoPoprzedniegoWidoku, false},
+      {Akcja::wybierzPoprzedniaKarte, true},
+      {Akcja::wybierzNastepnaKarte, true},
+      {Akcja::ustawRodzajWidokuWiersza, false, 0},
+      {Akcja::ustawRodzajWidokuWiersza, false, 1},
       {Akcja::pokazWszystkieFasolki, false},
       {Akcja::moveToTrash, true}}},
     {"NoNewWindows",
@@ -294,6 +374,23 @@ const PrzypadekMenu przypadkiMenu[] = {
       {Akcja::nowaKartaPortfolio, false},
       {Akcja::noweOknoZKartaArchiwum, false},
       {Akcja::terminate, true}}},
+    {"Archive",
+     Sytuacja::Archiwum,
+     {{Akcja::przejdzDoPoprzedniegoWidoku, true},
+      {Akcja::przejdzDoNastepnegoWidoku, false},
+      {Akcja::ustawRodzajWidokuWiersza, true, 0, true},
+      {Akcja::ustawRodzajWidokuWiersza, true, 1, false},
+      {Akcja::pokazFasolkeWPotoku, false},
+      {Akcja::otworzFasolkeNaKarciePortfolio, true},
+      {Akcja::reaktywujFasolke, true}}},
+    {"ArchiveThenBack",
+     Sytuacja::ArchiwumIWstecz,
+     {{Akcja::przejdzDoPoprzedniegoWidoku, false},
+      {Akcja::przejdzDoNastepnegoWidoku, true},
+      {Akcja::wybierzPoprzedniaKarte, false}}},
+    {"TallRows",
+     Sytuacja::WierszeZeSzczegolami,
+     {{Akcja::ustawRodzajWidokuWiersza, true, 0, false}, {Akcja::ustawRodzajWidokuWiersza, true, 1, true}}},
 };
 
 class MenuWSytuacji : public MenuGlowneWProgramie, public ::testing::WithParamInterface<PrzypadekMenu>
@@ -330,6 +427,21 @@ TEST_P(MenuWSytuacji, OneEnabledItemPerKeyEachWithAHandlerAndUniqueMnemonics)
     case Sytuacja::BezNowychOkien:
         m_uruchomienie->delegat().kontrolerAkcjeNaMenuGlownym()->setCanOpenNewWindow(false);
         break;
+    case Sytuacja::Archiwum:
+        kliknijFasolkeWArchiwum();
+        break;
+    case Sytuacja::ArchiwumIWstecz:
+        kliknijFasolkeWArchiwum();
+        nacisnij(Qt::ALT | Qt::Key_Left);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return lista() != nullptr; }, 2000)) << "Alt+Left did not go back";
+        break;
+    case Sytuacja::WierszeZeSzczegolami: {
+        auto *przycisk = m_okno->findChild<QAbstractButton *>(QStringLiteral("przyciskRodzajuWiersza"));
+        ASSERT_NE(przycisk, nullptr);
+        QTest::mouseClick(przycisk, Qt::LeftButton);
+        ASSERT_EQ(lista()->rowViewType(), 1);
+        break;
+    }
     }
     if (HasFatalFailure())
         return;
@@ -381,10 +493,17 @@ TEST_P(MenuWSytuacji, OneEnabledItemPerKeyEachWithAHandlerAndUniqueMnemonics)
         }
     }
     for (const StanPozycji &stan : p.stany) {
-        SCOPED_TRACE(nazwaSelektora(stan.akcja).toStdString());
-        PozycjaMenu *znaleziona = pozycja(stan.akcja);
+        SCOPED_TRACE(nazwaSelektora(stan.akcja).toStdString() + " " + std::to_string(stan.tag));
+        PozycjaMenu *znaleziona = pozycja(stan.akcja, stan.tag);
         ASSERT_NE(znaleziona, nullptr);
         EXPECT_EQ(znaleziona->isEnabled(), stan.wlaczona);
+        EXPECT_EQ(znaleziona->isChecked(), stan.zaznaczona.value_or(false));
+    }
+    // The menu's history commands and the tab's back and forward buttons agree.
+    if (KartaPortfolio *karta = kartaPortfolio()) {
+        KontrolkaSegmentowa *przyciski = karta->kontrolerKartyPortfolio()->przyciskiWsteczINaprzod1();
+        EXPECT_EQ(pozycja(Akcja::przejdzDoPoprzedniegoWidoku)->isEnabled(), przyciski->isEnabledForSegment(0));
+        EXPECT_EQ(pozycja(Akcja::przejdzDoNastepnegoWidoku)->isEnabled(), przyciski->isEnabledForSegment(1));
     }
 }
 
@@ -627,6 +746,35 @@ const PrzypadekKlawisza przypadkiKlawiszy[] = {
      },
      {Qt::ALT | Qt::Key_Left},
      [](MenuGlowneWProgramie &t) { EXPECT_EQ(t.kartaPortfolio()->title(), t.m_tytul); }},
+    {"AfterAScopeButtonDeleteTrashesTheSelectedBean",
+     [](MenuGlowneWProgramie &t) {
+         t.kliknijFasolkeWInkubacji();
+         t.kliknijPrzycisk("przyciskWszystkie");
+         ASSERT_EQ(QApplication::focusWidget(), t.lista());
+         t.m_alerty.dodajOdpowiedz(Alert::firstButton); // "Move to Trash"
+     },
+     {QKeyCombination(Qt::Key_Delete)},
+     [](MenuGlowneWProgramie &t) {
+         ASSERT_TRUE(QTest::qWaitFor([&] { return !QFileInfo::exists(t.m_sciezka); }, 3000));
+         EXPECT_EQ(t.m_alerty.wpisy().size(), 1);
+     }},
+    {"AfterDividedIntoFlowsCtrl2MovesTheSelectedBeanOnDisk",
+     [](MenuGlowneWProgramie &t) {
+         t.kliknijFasolkeWeWszystkich();
+         t.kliknijPrzycisk("przyciskPodzialNaPotoki");
+         ASSERT_NE(qobject_cast<WidokTabeliWszystkieFasolki *>(QApplication::focusWidget()), nullptr);
+     },
+     {Qt::CTRL | Qt::Key_2},
+     sprawdzAktywna},
+    {"ANewBeanMadeAfterAScopeButtonTakesCtrl2",
+     [](MenuGlowneWProgramie &t) {
+         t.kliknijFasolkeWInkubacji();
+         t.kliknijPrzycisk("przyciskNieaktywne");
+         t.nowaFasolkaPrzezPlus(QStringLiteral("Fresh by plus"), t.lista());
+         ASSERT_EQ(QApplication::focusWidget(), t.lista());
+     },
+     {Qt::CTRL | Qt::Key_2},
+     sprawdzAktywna},
     {"CtrlPageDownSelectsTheNextTab",
      [](MenuGlowneWProgramie &t) {
          t.kliknijFasolkeWInkubacji();
@@ -677,6 +825,63 @@ TEST_F(MenuGlowneWProgramie, QuitKeepsTheExpectedOutcomeBeingTypedThenEndsThePro
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     QCoreApplication::exec();
 }
+
+namespace {
+
+struct PrzypadekFrazy
+{
+    const char *nazwa;
+    bool wszystkieFasolki; // All Beans, else the flow's list
+};
+
+void PrintTo(const PrzypadekFrazy &przypadek, std::ostream *os)
+{
+    *os << przypadek.nazwa;
+}
+
+const PrzypadekFrazy przypadkiFrazy[] = {{"FlowList", false}, {"AllBeans", true}};
+
+class NowaFasolkaPodFraza : public MenuGlowneWProgramie, public ::testing::WithParamInterface<PrzypadekFrazy>
+{
+};
+
+} // namespace
+
+// A search phrase the new bean's name lacks would hide it: the phrase goes, and the bean is listed
+// and selected, as the scope gives way for it.
+TEST_P(NowaFasolkaPodFraza, ANewBeanClearsAPhraseThatWouldHideItAndIsSelected)
+{
+    if (GetParam().wszystkieFasolki)
+        kliknijFasolkeWeWszystkich();
+    else
+        kliknijFasolkeWInkubacji();
+    if (HasFatalFailure())
+        return;
+    auto *widok = qobject_cast<WidokTabeliListyFasolek *>(QApplication::focusWidget());
+    ASSERT_NE(widok, nullptr);
+    KontrolerTablicy *tablica = widok->kontrolerTablicy();
+    const QString katalogPotoku = m_fasolka->potok()->bytPotoku()->plikowyURL();
+    const int wierszyBezFrazy = tablica->rowCount();
+    QLineEdit *pole = poleWyszukiwarki();
+    ASSERT_NE(pole, nullptr);
+    QTest::mouseClick(pole, Qt::LeftButton);
+    QTest::keyClicks(pole, m_fasolka->nazwa());
+    QTest::keyClick(pole, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tablica->rowCount() < wierszyBezFrazy; }, 2000))
+        << "the phrase took no effect";
+
+    nowaFasolkaPrzezPlus(QStringLiteral("Hidden new"), widok);
+
+    EXPECT_TRUE(QFileInfo(katalogPotoku + QStringLiteral("/_Incubation/Hidden new")).isDir());
+    EXPECT_TRUE(pole->text().isEmpty());
+    EXPECT_EQ(tablica->rowCount(), wierszyBezFrazy + 1);
+    EXPECT_TRUE(m_alerty.wpisy().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabela, NowaFasolkaPodFraza, ::testing::ValuesIn(przypadkiFrazy),
+                         [](const ::testing::TestParamInfo<PrzypadekFrazy> &wiersz) {
+                             return std::string(wiersz.param.nazwa);
+                         });
 
 namespace {
 
