@@ -1,5 +1,5 @@
-#include "Platform/Ui/PowiadomienieOStarcieX11.h"
 #include "Platform/Ui/TokenAktywacji.h"
+#include "Platform/Ui/PowiadomienieOStarcieX11.h"
 
 #include <QWidget>
 
