@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl1-mesa-dev libglib2.0-dev libxcb1-dev
+  qt6-base-dev libgl1-mesa-dev libglib2.0-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth dbus dbus-x11 shared-mime-info hicolor-icon-theme
   xdotool imagemagick x11-utils

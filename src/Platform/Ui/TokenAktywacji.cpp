@@ -1,7 +1,5 @@
 #include "TokenAktywacji.h"
 
-#include "PowiadomienieOStarcieX11.h"
-
 #include <QGuiApplication>
 #include <QWidget>
 
@@ -31,19 +29,13 @@ QString TokenAktywacji::token() const
     return m_token.isEmpty() ? m_identyfikatorStartu : m_token;
 }
 
-QString TokenAktywacji::identyfikatorStartu() const
-{
-    return m_identyfikatorStartu.isEmpty() ? m_token : m_identyfikatorStartu;
-}
-
 void TokenAktywacji::zastosuj(QWidget *okno) const
 {
     if (pusty() || !okno)
         return;
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        PowiadomienieOStarcieX11::zakonczStart(okno, identyfikatorStartu().toUtf8());
+    // On X11 it is carried but not applied: a startup identifier needs the X protocol library directly.
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
         return;
-    }
     // Qt's Wayland activation takes the token from here, and only once.
     qputenv("XDG_ACTIVATION_TOKEN", token().toUtf8());
 }

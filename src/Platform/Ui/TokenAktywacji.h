@@ -1,14 +1,12 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QVariantMap>
 
 class QWidget;
 
 // The launcher's leave to bring a window forward, handed by a later launch to the running program in
-// org.freedesktop.Application's platform data. Wayland grants the activation only with it; on X11 it
-// ends the launch's startup notification, which the later launch, ending without a window, cannot.
+// org.freedesktop.Application's platform data. Wayland grants the activation only with it.
 class TokenAktywacji
 {
 public:
@@ -23,9 +21,8 @@ public:
     static TokenAktywacji zDanychPlatformy(const QVariantMap &dane);
 
     bool pusty() const { return m_token.isEmpty() && m_identyfikatorStartu.isEmpty(); }
-    // Each falls back on the other: a launcher may have set only one of the two.
+    // The startup identifier stands in for a launcher that set only that.
     QString token() const;
-    QString identyfikatorStartu() const;
 
     // Spends the token on `okno`, which is about to be raised and activated.
     void zastosuj(QWidget *okno) const;
