@@ -8,7 +8,7 @@ AdapterAktywacjiAplikacji::AdapterAktywacjiAplikacji(UslugaAktywacji *usluga)
 {
 }
 
-void AdapterAktywacjiAplikacji::Activate(const QVariantMap &)
+void AdapterAktywacjiAplikacji::Activate(const QVariantMap &platformData)
 {
-    emit m_usluga->aktywowana();
+    emit m_usluga->aktywowana(platformData);
 }

@@ -26,6 +26,7 @@
 #include "Platform/ZnacznikiStartu.h"
 #include "Views/KontrolerPotoku.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QTimer>
@@ -42,8 +43,9 @@ constexpr bool zPaskiemNawigacji = false;
 // the window, whose echo brings the current time; the request made again a moment later carries it.
 constexpr int opoznieniePonownejAktywacjiMs = 50;
 
-void naWierzchZKlawiatura(QWidget *okno)
+void naWierzchZKlawiatura(QWidget *okno, const TokenAktywacji &token = {})
 {
+    token.zastosuj(okno);
     okno->raise();
     okno->activateWindow();
     QTimer::singleShot(opoznieniePonownejAktywacjiMs, okno, [okno] { okno->activateWindow(); });
@@ -140,26 +142,31 @@ void TarrowindAppDelegate::otworzDomyslneOknoPrzegladarki()
     PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolio();
 }
 
-bool TarrowindAppDelegate::applicationShouldHandleReopenHasVisibleWindows(bool)
+bool TarrowindAppDelegate::applicationShouldHandleReopenHasVisibleWindows(bool, const TokenAktywacji &token)
 {
     if (m_stan == Stan::Konczenie)
         return false;
     const WindowRegistry &okna = WindowRegistry::instance();
-    if (!okna.visibleWindows().isEmpty()) {
-        przeniesNaWierzch();
+    // Before the start-up has opened its window, while the wizard runs, while the portfolio changes
+    // place and while an alert waits, no portfolio may be shown: the window there comes forward.
+    const bool moznaPokazacPortfolio = m_stan == Stan::Dziala && canOpenNewWindow()
+                                       && !QApplication::activeModalWidget();
+    if (okna.mainWindow<BrowserWindow>() || (!moznaPokazacPortfolio && !okna.visibleWindows().isEmpty())) {
+        przeniesNaWierzch(token);
         return false;
     }
     for (QWidget *okno : okna.windows()) {
-        if (okno->isVisible() && okno->isMinimized()) {
+        if (okno->isVisible() && okno->isMinimized()
+            && (!moznaPokazacPortfolio || qobject_cast<BrowserWindow *>(okno))) {
             okno->setWindowState(okno->windowState() & ~Qt::WindowMinimized);
-            naWierzchZKlawiatura(okno);
+            naWierzchZKlawiatura(okno, token);
             return false;
         }
     }
-    // Before the start-up has opened its window, while the wizard runs and while the portfolio
-    // changes place, no portfolio may be shown: whoever forbade it opens the window itself.
-    if (m_stan == Stan::Dziala && canOpenNewWindow())
-        PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolio();
+    if (!moznaPokazacPortfolio)
+        return false;
+    if (PrzegladarkaTarrowind *przegladarka = PrzegladarkaTarrowind::nowaPrzegladarkaZKartaPortfolio())
+        naWierzchZKlawiatura(przegladarka->windowController()->window(), token);
     return false;
 }
 
@@ -186,18 +193,19 @@ void TarrowindAppDelegate::terminate(QObject *)
     zakonczAplikacje();
 }
 
-void TarrowindAppDelegate::przeniesNaWierzch()
+void TarrowindAppDelegate::przeniesNaWierzch(const TokenAktywacji &token)
 {
     // The launcher stands where the dock icon stands: a click on it brings the program forward.
     const WindowRegistry &okna = WindowRegistry::instance();
     QWidget *okno = okna.mainWindow<BrowserWindow>();
     if (!okno)
         okno = okna.mainWindow();
+    // An alert in front of it must not end up behind it, and the one raised last spends the token.
+    QWidget *modalne = QApplication::activeModalWidget();
     if (okno)
-        naWierzchZKlawiatura(okno);
-    // An alert in front of it must not end up behind it.
-    if (QWidget *modalne = QApplication::activeModalWidget())
-        naWierzchZKlawiatura(modalne);
+        naWierzchZKlawiatura(okno, modalne ? TokenAktywacji() : token);
+    if (modalne)
+        naWierzchZKlawiatura(modalne, token);
 }
 
 void TarrowindAppDelegate::applicationWillTerminate()
@@ -286,6 +294,7 @@ void TarrowindAppDelegate::otworzPreferencje(QObject *)
         m_kontrolerOknaPreferencji = std::make_unique<PreferencesWindowController>();
         m_kontrolerOknaPreferencji->setKontrolerAkcjeNaMenuGlownym(m_kontrolerAkcjeNaMenuGlownym);
         dodajKlawiszZakonczenia(m_kontrolerOknaPreferencji->window());
+        dodajKlawiszeZamkniecia(m_kontrolerOknaPreferencji->window());
         if (ChangePortfolioLocationController *zmiana = m_kontrolerOknaPreferencji->changePortfolioLocationController)
             dodajKlawiszZakonczenia(zmiana->panel());
     }
@@ -297,6 +306,7 @@ void TarrowindAppDelegate::otworzPanelOProgramie(QObject *)
     if (!m_kontrolerOknaOProgramie) {
         m_kontrolerOknaOProgramie = std::make_unique<KontrolerOknaOProgramie>();
         dodajKlawiszZakonczenia(m_kontrolerOknaOProgramie->window());
+        dodajKlawiszeZamkniecia(m_kontrolerOknaOProgramie->window());
     }
     m_kontrolerOknaOProgramie->showWindow();
 }
@@ -311,6 +321,18 @@ void TarrowindAppDelegate::dodajKlawiszZakonczenia(QWidget *okno)
     zakoncz->setCel(this);
     zakoncz->setShortcut(klawiszZakonczenia);
     okno->addAction(zakoncz);
+}
+
+void TarrowindAppDelegate::dodajKlawiszeZamkniecia(QWidget *okno)
+{
+    if (!okno)
+        return;
+    auto *zamknij = new QAction(tr("Close"), okno);
+    zamknij->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)});
+    zamknij->setShortcutContext(Qt::WindowShortcut);
+    // The window's own close: Preferences refuses it while a migration runs.
+    QObject::connect(zamknij, &QAction::triggered, okno, &QWidget::close);
+    okno->addAction(zamknij);
 }
 
 void TarrowindAppDelegate::otworzLink(const QString &sciezka, const QString &wywolujacy)

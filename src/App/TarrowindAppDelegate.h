@@ -2,6 +2,7 @@
 
 #include "Platform/Ui/DelegatMenu.h"
 #include "Platform/Ui/Responder.h"
+#include "Platform/Ui/TokenAktywacji.h"
 
 #include <QKeyCombination>
 #include <QPointer>
@@ -51,9 +52,10 @@ public:
     // One new window with one portfolio tab.
     void otworzDomyslneOknoPrzegladarki();
     // The program was launched again: a visible main window (or the wizard) comes to the front and
-    // takes the keyboard; with no visible window, the front minimised window comes back, else a new
-    // browser window opens. Always NO: nothing else is to be done.
-    bool applicationShouldHandleReopenHasVisibleWindows(bool maWidoczneOkna);
+    // takes the keyboard; with no visible browser window, the front minimised one comes back, else a
+    // new browser window opens: Preferences and About have no menu bar that could open one. The
+    // launcher's token is spent on the window raised. Always NO: nothing else is to be done.
+    bool applicationShouldHandleReopenHasVisibleWindows(bool maWidoczneOkna, const TokenAktywacji &token = {});
     // Asked before the program quits, by the session manager and by the program's own Quit: NO
     // refuses, and whoever refused has told the user why. The set-up wizard and the change of
     // portfolio location refuse while they move a portfolio.
@@ -110,8 +112,10 @@ private:
     void otworzLink(const QString &sciezka, const QString &wywolujacy);
     void dodajPolecenia();
     void dodajKlawiszZakonczenia(QWidget *okno);
+    // Ctrl+W and Escape close the window, as on any Linux window without a menu bar.
+    static void dodajKlawiszeZamkniecia(QWidget *okno);
 
-    void przeniesNaWierzch();
+    void przeniesNaWierzch(const TokenAktywacji &token);
     void kreatorZakonczony(bool sukces);
     void otworzPierwszeOkno();
     void ustawCanOpenNewWindow(bool moze);

@@ -8,12 +8,14 @@
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Model/BazaFasolek.h"
 #include "Model/ObserwatorZmianNaDysku.h"
+#include "Platform/ObrazyAplikacji.h"
 #include "Platform/PowiadomienieOLimicieObserwacji.h"
 #include "Platform/TemporaryCopy.h"
 #include "Platform/Ui/Alert.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/ModalGateProbe.h"
 #include "Platform/Ui/SynchronousSheet.h"
+#include "Platform/Ui/TokenAktywacji.h"
 #include "Platform/Ui/WindowRegistry.h"
 #include "Widgets/ZieloneZaznaczenie.h"
 
@@ -21,6 +23,8 @@
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QTimer>
+
+#include <cstdio>
 
 #include <utility>
 
@@ -56,6 +60,8 @@ private:
 UruchomienieProgramu::UruchomienieProgramu()
 {
     ZieloneZaznaczenie::zastosujDoPaletyAplikacji();
+    // The launcher entry's icon, on every window.
+    QGuiApplication::setWindowIcon(ObrazyAplikacji::ikonaProgramu());
     FabrykiKartProgramu::zainstaluj();
     ModalGateProbe::install();
     WindowRegistry::instance();
@@ -96,6 +102,7 @@ UruchomienieProgramu::~UruchomienieProgramu()
     BrowserWindow::setMenuBarBuilder({});
     LancuchResponderow::ustawDelegataAplikacji(nullptr);
     BazaFasolek::setAlertKrytyczny({});
+    QGuiApplication::setWindowIcon(QIcon());
 }
 
 void UruchomienieProgramu::powiedzOLimicieObserwacji()
@@ -118,10 +125,26 @@ void UruchomienieProgramu::powiedzOLimicieObserwacji()
 
 void UruchomienieProgramu::sluchajPonownegoUruchomienia(UslugaAktywacji &usluga)
 {
-    QObject::connect(&usluga, &UslugaAktywacji::aktywowana, &m_delegat, [this] {
-        m_delegat.applicationShouldHandleReopenHasVisibleWindows(
-            !WindowRegistry::instance().visibleWindows().isEmpty());
+    QObject::connect(&usluga, &UslugaAktywacji::aktywowana, &m_delegat, [this](const QVariantMap &danePlatformy) {
+        m_delegat.applicationShouldHandleReopenHasVisibleWindows(!WindowRegistry::instance().visibleWindows().isEmpty(),
+                                                                 TokenAktywacji::zDanychPlatformy(danePlatformy));
     });
+}
+
+int UruchomienieProgramu::powiedzZeDzialajacyNieOdpowiada()
+{
+    const QString wiadomosc =
+        QCoreApplication::translate("UruchomienieProgramu", "Tarrowind is already running but not responding.");
+    const QString informacja = QCoreApplication::translate(
+        "UruchomienieProgramu", "Wait until it responds, or end it, and then launch Tarrowind again.");
+    std::fprintf(stderr, "%s %s\n", qPrintable(wiadomosc), qPrintable(informacja));
+    QGuiApplication::setWindowIcon(ObrazyAplikacji::ikonaProgramu());
+    Alert alert;
+    alert.setAlertStyle(Alert::AlertStyle::Critical);
+    alert.setMessageText(wiadomosc);
+    alert.setInformativeText(informacja);
+    alert.runModal();
+    return 1;
 }
 
 void UruchomienieProgramu::commitDataRequest(ZadanieMenedzeraSesji &menedzer)

@@ -32,6 +32,8 @@ public:
 
     // A later launch handed over through the bus brings this program forward.
     void sluchajPonownegoUruchomienia(UslugaAktywacji &usluga);
+    // A launch that found the program running but not answering says so and ends; answers the exit code.
+    static int powiedzZeDzialajacyNieOdpowiada();
     // The session is ending: a quit the program must refuse is cancelled, when the session manager
     // lets the program tell the user why.
     void commitDataRequest(ZadanieMenedzeraSesji &menedzer);

@@ -26,6 +26,16 @@ QString ObrazyAplikacji::sciezkaZasobu(const QString &nazwa)
     return {};
 }
 
+QIcon ObrazyAplikacji::ikonaProgramu()
+{
+    zarejestrujZasoby();
+    // 512 is left out: the window manager gets every size in one property of the window.
+    QIcon ikona;
+    for (int rozmiar : {16, 24, 32, 48, 64, 128, 256})
+        ikona.addFile(QStringLiteral(":/desktop/Tarrowind-%1.png").arg(rozmiar), QSize(rozmiar, rozmiar));
+    return ikona;
+}
+
 bool ObrazyAplikacji::istnieje(const QString &nazwa)
 {
     return !sciezkaZasobu(nazwa).isEmpty();

@@ -204,18 +204,19 @@ protected:
     }
 };
 
-TEST_F(PonowneOtwarcie, AVisibleWindowMeansNothingIsDone)
+TEST_F(PonowneOtwarcie, AVisibleBrowserWindowMeansNothingIsDone)
 {
     ASSERT_EQ(widoczneOknaPrzegladarki().size(), 1);
     EXPECT_FALSE(delegat.applicationShouldHandleReopenHasVisibleWindows(true));
     EXPECT_EQ(widoczneOknaPrzegladarki().size(), 1);
 
-    // Any window of the program counts, not only browser windows.
+    // Another window of the program does not count: it has no menu bar that could bring the browser
+    // window back.
     widoczneOknaPrzegladarki().first()->showMinimized();
     QWidget inne;
     inne.show();
     delegat.applicationShouldHandleReopenHasVisibleWindows(true);
-    EXPECT_TRUE(widoczneOknaPrzegladarki().first()->isMinimized());
+    EXPECT_FALSE(widoczneOknaPrzegladarki().first()->isMinimized());
     EXPECT_EQ(widoczneOknaPrzegladarki().size(), 1);
 }
 
