@@ -4,6 +4,7 @@
 #include "App/KreatorKonfiguracjiAplikacji.h"
 #include "App/MenuGlowne.h"
 #include "App/OfertaPrzeniesieniaAppImage.h"
+#include "App/PortfolioOperationAlerts.h"
 #include "App/UslugaAktywacji.h"
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Model/BazaFasolek.h"
@@ -25,6 +26,15 @@
 #include <utility>
 
 namespace {
+
+// A turn later: the news comes from the watcher's delivery.
+void powiedzONieznalezionymPortfolio(const QString &korzen, const BladOperacji &blad)
+{
+    QTimer::singleShot(0, QCoreApplication::instance(), [korzen, blad] {
+        Alert alert = PortfolioOperationAlerts::portfolioNotFound(korzen, blad);
+        SynchronousSheet::runModalSheet(alert);
+    });
+}
 
 void pokazAlertKrytyczny(const QString &wiadomosc, const QString &informacja)
 {
@@ -68,6 +78,7 @@ UruchomienieProgramu::UruchomienieProgramu()
                      &m_delegat, [this] { powiedzOLimicieObserwacji(); });
     // The model links no widgets: a fixed folder that cannot be made is shown from here.
     BazaFasolek::setAlertKrytyczny(pokazAlertKrytyczny);
+    BazaFasolek::setPortfolioNieZnalezione(powiedzONieznalezionymPortfolio);
 
     m_delegat.setKontrolerAkcjeNaMenuGlownym(&m_kontrolerAkcjeNaMenuGlownym);
     m_delegat.setOfertaPrzeniesieniaAplikacji(std::make_unique<OfertaPrzeniesieniaAppImage>());
@@ -96,6 +107,7 @@ UruchomienieProgramu::~UruchomienieProgramu()
     BrowserWindow::setMenuBarBuilder({});
     LancuchResponderow::ustawDelegataAplikacji(nullptr);
     BazaFasolek::setAlertKrytyczny({});
+    BazaFasolek::setPortfolioNieZnalezione({});
 }
 
 void UruchomienieProgramu::powiedzOLimicieObserwacji()

@@ -1,0 +1,111 @@
+#include "Support/CzasyOczekiwania.h"
+#include "Support/MigawkaKatalogu.h"
+#include "Support/ObserwacjaPortfolio.h"
+#include "Support/Ui/NagrywarkaAlertow.h"
+#include "Support/Ui/PolecenieWOknie.h"
+#include "Support/Ui/UruchomionyWBiurze.h"
+
+#include "Browser/KontrolerKartyPortfolio.h"
+#include "Model/BytSystemuPlikow.h"
+#include "Model/Fasolka.h"
+#include "Model/Potok.h"
+#include "Platform/UserDefaults.h"
+#include "Views/KontrolerListyFasolek.h"
+#include "Views/WidokTabeliFasolkiPotoku.h"
+#include "Widgets/KontrolerTablicy.h"
+
+#include <QFileInfo>
+
+// The portfolio renamed or moved by another program while the program's own window shows a flow.
+namespace {
+
+using namespace PolecenieWOknie;
+
+class PrzeniesionePortfolioWProgramie : public UruchomionyWBiurze
+{
+protected:
+    WidokTabeliFasolkiPotoku *lista() const { return widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno); }
+    QString tytulListy() const
+    {
+        return lista()->model()->headerData(KontrolerListyFasolek::KolumnaNazwa, Qt::Horizontal).toString();
+    }
+
+    NagrywarkaAlertow m_alerty;
+};
+
+// The base folder renamed: the list keeps its beans, and a status key acts on the bean at its new place.
+TEST_F(PrzeniesionePortfolioWProgramie, ARenamedBaseFolderIsFollowedAndAStatusKeyActsThere)
+{
+    ASSERT_NE(lista(), nullptr);
+    KontrolerTablicy *tablica = lista()->kontrolerTablicy();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tablica->rowCount() > 2; }, czasNaZdarzenieMs));
+    ASSERT_TRUE(czekajNaObserwacjePortfolio());
+    const QString tytul = tytulListy();
+    const int wiersze = tablica->rowCount();
+    KontrolerBiezacegoWidokuSzczegolow *widok =
+        kartaPortfolio()->kontrolerKartyPortfolio()->kontrolerBiezacegoWidokuSzczegolow();
+    Fasolka *fasolka = nullptr;
+    for (int w = 0; w < wiersze && !fasolka; ++w) {
+        auto *kandydat = qobject_cast<Fasolka *>(tablica->obiektWWierszu(w));
+        if (kandydat && kandydat->statusFasolki() == Fasolka::sfAktywna)
+            fasolka = kandydat;
+    }
+    ASSERT_NE(fasolka, nullptr);
+    const QString nazwa = QFileInfo(fasolka->bytFasolki()->plikowyURL()).fileName();
+
+    ASSERT_NO_FATAL_FAILURE(przenies(QStringLiteral("Biuro"), QStringLiteral("Biuro 2")));
+
+    const QString nowyKorzen = m_baza.sciezka(QStringLiteral("Biuro 2/Tarrowind"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fasolka->bytFasolki()->plikowyURL().startsWith(nowyKorzen + u'/'); },
+                                czasNaZdarzenieMs))
+        << "the bean did not follow: " << fasolka->bytFasolki()->plikowyURL().toStdString();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tytulListy(), tytul);
+    EXPECT_EQ(tablica->rowCount(), wiersze);
+    EXPECT_EQ(kartaPortfolio()->kontrolerKartyPortfolio()->kontrolerBiezacegoWidokuSzczegolow(), widok)
+        << "the tab left its view";
+    EXPECT_EQ(UserDefaults::standard()
+                  .dictionaryForKey(QLatin1String(SpecKatalog::kluczUrlaBazowego))
+                  .value(QStringLiteral("path"))
+                  .toString(),
+              m_baza.sciezka(QStringLiteral("Biuro 2")));
+
+    ASSERT_TRUE(aktywuj(m_okno));
+    const QModelIndex indeks = tablica->index(tablica->wierszObiektu(fasolka), KontrolerListyFasolek::KolumnaNazwa);
+    QTest::mouseClick(lista()->viewport(), Qt::LeftButton, {}, lista()->visualRect(indeks).center());
+    ASSERT_EQ(tablica->selectedObjects(), QList<QObject *>{fasolka});
+    QTest::keyClick(lista(), Qt::Key_4, Qt::ControlModifier);
+
+    const QString cel = nowyKorzen + QStringLiteral("/All Beans/_Main_Flow/_Inactive/") + nazwa;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(cel); }, czasNaZdarzenieMs))
+        << "not made inactive there";
+    EXPECT_EQ(fasolka->statusFasolki(), Fasolka::sfNieaktywna);
+    EXPECT_FALSE(QFileInfo::exists(biuro())) << "something was made at the old place";
+    EXPECT_TRUE(m_alerty.wpisy().isEmpty());
+}
+
+// Moved where its stored location does not lead: the user is told once, the window stays, and
+// nothing is made at the old place.
+TEST_F(PrzeniesionePortfolioWProgramie, APortfolioMovedWhereNothingLeadsIsToldAndNothingIsMadeAtTheOldPlace)
+{
+    ASSERT_NE(lista(), nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lista()->kontrolerTablicy()->rowCount() > 2; }, czasNaZdarzenieMs));
+    ASSERT_TRUE(czekajNaObserwacjePortfolio());
+    const QString korzen = biuro() + QStringLiteral("/Tarrowind");
+    const QStringList dysk = migawkaKatalogu(korzen);
+
+    ASSERT_NO_FATAL_FAILURE(przenies(QStringLiteral("Biuro/Tarrowind"), QStringLiteral("Kosz/files/Tarrowind")));
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_alerty.wpisy().isEmpty(); }, czasNaZdarzenieMs)) << "not told";
+    const Alert &alert = m_alerty.wpisy().constFirst().alert;
+    EXPECT_EQ(alert.messageText(), QStringLiteral("The folder \u201CTarrowind\u201D couldn\u2019t be found."));
+    EXPECT_TRUE(alert.informativeText().contains(QStringLiteral("\u201C") + korzen + QStringLiteral("\u201D")))
+        << alert.informativeText().toStdString();
+    przeczekajCisze();
+    EXPECT_EQ(m_alerty.wpisy().size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(korzen)) << "a portfolio was made again at the old place";
+    EXPECT_EQ(migawkaKatalogu(m_baza.sciezka(QStringLiteral("Kosz/files/Tarrowind"))), dysk);
+    EXPECT_TRUE(m_okno->isVisible());
+}
+
+} // namespace
