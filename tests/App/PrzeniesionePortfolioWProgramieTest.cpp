@@ -12,6 +12,7 @@
 #include "Platform/UserDefaults.h"
 #include "Views/KontrolerListyFasolek.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
+#include "Views/WidokZaryseliRzeczyKatalogu.h"
 #include "Widgets/KontrolerTablicy.h"
 
 #include <QFileInfo>
@@ -69,6 +70,20 @@ TEST_F(PrzeniesionePortfolioWProgramie, ARenamedBaseFolderIsFollowedAndAStatusKe
                   .value(QStringLiteral("path"))
                   .toString(),
               m_baza.sciezka(QStringLiteral("Biuro 2")));
+
+    // The flow's items outline follows as well: another program's new item at the new place shows.
+    auto *zarys = widocznyWidok<WidokZaryseliRzeczyKatalogu>(m_okno);
+    ASSERT_NE(zarys, nullptr);
+    m_baza.plik(QStringLiteral("Biuro 2/Tarrowind/All Beans/_Main_Flow/_Flow_Items/nowa rzecz.txt"));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return !zarys->model()
+                        ->match(zarys->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("nowa rzecz.txt"), 1,
+                                Qt::MatchFixedString)
+                        .isEmpty();
+        },
+        czasNaZdarzenieMs))
+        << "the items outline did not follow";
 
     ASSERT_TRUE(aktywuj(m_okno));
     const QModelIndex indeks = tablica->index(tablica->wierszObiektu(fasolka), KontrolerListyFasolek::KolumnaNazwa);
