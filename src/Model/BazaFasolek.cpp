@@ -221,6 +221,7 @@ bool BazaFasolek::zalozKatalog(const QString &url)
 
 void BazaFasolek::updateBazaFasolekAfterUrlBazowyChange()
 {
+    m_portfolioUtracone = false;
     if (m_katalog)
         m_katalog->setPlikowyURL(urlSpecjalny(SpecKatalog::suWszystkieFasolki));
     zainicjujKatalogiBazyFasolek();

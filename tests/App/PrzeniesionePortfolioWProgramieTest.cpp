@@ -2,13 +2,18 @@
 #include "Support/MigawkaKatalogu.h"
 #include "Support/ObserwacjaPortfolio.h"
 #include "Support/Ui/NagrywarkaAlertow.h"
+#include "Support/Ui/NagrywarkaWyboruKatalogu.h"
 #include "Support/Ui/PolecenieWOknie.h"
 #include "Support/Ui/UruchomionyWBiurze.h"
 
+#include "App/ChangePortfolioLocationController.h"
+#include "App/ChangePortfolioLocationPanel.h"
+#include "App/PreferencesWindowController.h"
 #include "Browser/KontrolerKartyPortfolio.h"
 #include "Model/BytSystemuPlikow.h"
 #include "Model/Fasolka.h"
 #include "Model/Potok.h"
+#include "Platform/TreeCopier.h"
 #include "Platform/UserDefaults.h"
 #include "Views/KontrolerListyFasolek.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
@@ -16,6 +21,12 @@
 #include "Widgets/KontrolerTablicy.h"
 
 #include <QFileInfo>
+#include <QPushButton>
+#include <QStackedWidget>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 // The portfolio renamed or moved by another program while the program's own window shows a flow.
 namespace {
@@ -25,6 +36,12 @@ using namespace PolecenieWOknie;
 class PrzeniesionePortfolioWProgramie : public UruchomionyWBiurze
 {
 protected:
+    void TearDown() override
+    {
+        TreeCopier::setCopiedHookForTests({});
+        UruchomionyWBiurze::TearDown();
+    }
+
     WidokTabeliFasolkiPotoku *lista() const { return widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno); }
     QString tytulListy() const
     {
@@ -121,6 +138,52 @@ TEST_F(PrzeniesionePortfolioWProgramie, APortfolioMovedWhereNothingLeadsIsToldAn
     EXPECT_FALSE(QFileInfo::exists(korzen)) << "a portfolio was made again at the old place";
     EXPECT_EQ(migawkaKatalogu(m_baza.sciezka(QStringLiteral("Kosz/files/Tarrowind"))), dysk);
     EXPECT_TRUE(m_okno->isVisible());
+}
+
+// The program's own change of location takes the portfolio away from under the watch: while it moves the
+// portfolio, a loss that reaches the graph is no news to tell.
+TEST_F(PrzeniesionePortfolioWProgramie, ALossReportedWhileAChangeOfLocationMovesThePortfolioIsNotTold)
+{
+    const auto inny = KatalogTestowy::katalogNaInnymSystemiePlikow(m_baza.sciezka());
+    if (!inny)
+        GTEST_SKIP() << "no second file system at /dev/shm";
+    ASSERT_TRUE(czekajNaObserwacjePortfolio());
+    // The copy waits at its first file until the loss has reached the graph.
+    std::atomic<bool> kopiaCzeka = false;
+    std::atomic<bool> kopiaMozeIsc = false;
+    TreeCopier::setCopiedHookForTests([&](const QString &) {
+        kopiaCzeka = true;
+        while (!kopiaMozeIsc)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    });
+    NagrywarkaWyboruKatalogu wybor({inny->path()});
+    m_alerty.dodajOdpowiedz(Alert::firstButton); // "Close windows"
+    m_uruchomienie->delegat().otworzPreferencje(nullptr);
+    PreferencesWindowController *preferencje = m_uruchomienie->delegat().kontrolerOknaPreferencji();
+    ASSERT_NE(preferencje, nullptr);
+    QPointer<ChangePortfolioLocationController> zmiana = preferencje->changePortfolioLocationController;
+    ASSERT_TRUE(zmiana);
+    zmiana->setShouldMigratePortfolio(true);
+    preferencje->openChangePortfolioLocationPanel(nullptr);
+    ChangePortfolioLocationPanel &panel = *zmiana->panel();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel.isVisible(); }, czasNaZdarzenieMs));
+    panel.findChild<QPushButton *>(QStringLiteral("operateButton"))->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return kopiaCzeka.load(); }, czasNaZdarzenieMs));
+
+    ASSERT_NO_FATAL_FAILURE(przenies(QStringLiteral("Biuro/Tarrowind"), QStringLiteral("Tarrowind na chwile")));
+    const bool zgloszona = QTest::qWaitFor(
+        [&] { return m_konsola.filter(QStringLiteral("nie znaleziono portfolio")).size() == 1; }, czasNaZdarzenieMs);
+    przeczekajCisze();
+    ASSERT_NO_FATAL_FAILURE(przenies(QStringLiteral("Tarrowind na chwile"), QStringLiteral("Biuro/Tarrowind")));
+    kopiaMozeIsc = true;
+    ASSERT_TRUE(zgloszona) << "the loss never reached the graph";
+
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return panel.tabView->currentWidget() == panel.doneTab; }, 3 * czasNaZdarzenieMs));
+    przeczekajCisze();
+    ASSERT_EQ(m_alerty.wpisy().size(), 1) << m_alerty.wpisy().constLast().alert.messageText().toStdString();
+    EXPECT_FALSE(QFileInfo::exists(biuro() + QStringLiteral("/Tarrowind")));
+    EXPECT_EQ(SpecKatalog::sharedSpecKatalog()->urlBazowy(), inny->path() + QStringLiteral("/Tarrowind"));
 }
 
 } // namespace
