@@ -1,5 +1,6 @@
 #include "SpecKatalog.h"
 
+#include "Platform/BladOperacji.h"
 #include "Platform/Bookmark.h"
 #include "Platform/FileOperations.h"
 #include "Platform/Konsola.h"

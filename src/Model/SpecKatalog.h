@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Platform/BladOperacji.h"
-
 #include <QString>
 #include <QVariantMap>
 
 #include <optional>
+
+struct BladOperacji;
 
 // Keeper of the portfolio location and the one place that spells the fixed folder names.
 class SpecKatalog
@@ -71,12 +71,14 @@ public:
     QString url(int rodzaj);
     // The portfolio folder: the base itself when it is named "Tarrowind", else base/"Tarrowind".
     QString urlKorzenia();
+    // The same for any base folder.
     static QString korzenDlaBazy(const QString &baza);
     static const QString &ostatniKomponentSciezki(int kod);
 
 private:
     bool wczytajZapisanaLokalizacje();
-    std::optional<QString> rozwiazZapisanaLokalizacje(QVariantMap *zapis, BladOperacji *blad);
+    // The stored location's folder; `zapis` gets the stored entry.
+    static std::optional<QString> rozwiazZapisanaLokalizacje(QVariantMap *zapis, BladOperacji *blad);
     void przyjmijLokalizacje(const QString &rozwiazany, const QVariantMap &zapis);
 
     QString m_zabezpieczonyUrlBazowy;

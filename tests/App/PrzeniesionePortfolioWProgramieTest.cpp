@@ -69,7 +69,7 @@ TEST_F(PrzeniesionePortfolioWProgramie, ARenamedBaseFolderIsFollowedAndAStatusKe
             fasolka = kandydat;
     }
     ASSERT_NE(fasolka, nullptr);
-    const QString nazwa = QFileInfo(fasolka->bytFasolki()->plikowyURL()).fileName();
+    const QString nazwaPliku = QFileInfo(fasolka->bytFasolki()->plikowyURL()).fileName();
 
     ASSERT_NO_FATAL_FAILURE(przenies(QStringLiteral("Biuro"), QStringLiteral("Biuro 2")));
 
@@ -108,7 +108,7 @@ TEST_F(PrzeniesionePortfolioWProgramie, ARenamedBaseFolderIsFollowedAndAStatusKe
     ASSERT_EQ(tablica->selectedObjects(), QList<QObject *>{fasolka});
     QTest::keyClick(lista(), Qt::Key_4, Qt::ControlModifier);
 
-    const QString cel = nowyKorzen + QStringLiteral("/All Beans/_Main_Flow/_Inactive/") + nazwa;
+    const QString cel = nowyKorzen + QStringLiteral("/All Beans/_Main_Flow/_Inactive/") + nazwaPliku;
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(cel); }, czasNaZdarzenieMs))
         << "not made inactive there";
     EXPECT_EQ(fasolka->statusFasolki(), Fasolka::sfNieaktywna);
