@@ -63,6 +63,15 @@ Alert itemsStayedInOldPortfolio(const QString &katalog)
     return alert;
 }
 
+Alert portfolioNotFound(const QString &portfolio, const BladOperacji &blad)
+{
+    return critical(blad.przyczyna,
+                    trAlerts("The portfolio was at \u201C%1\u201D. Another program moved or deleted it, and Tarrowind "
+                             "cannot find where it went. Nothing was created in its place: move the folder back, or "
+                             "choose its new location in Preferences.")
+                        .arg(portfolio));
+}
+
 Alert migrationInProgress()
 {
     Alert alert;

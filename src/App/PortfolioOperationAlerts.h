@@ -16,6 +16,8 @@ Alert couldNotCreatePortfolio(const BladOperacji &blad, const QString &portfolio
 Alert migrationError(const BladOperacji &blad);
 // A move that left behind items written into the portfolio while it ran.
 Alert itemsStayedInOldPortfolio(const QString &katalog);
+// Another program moved or deleted the portfolio folder where its stored location does not lead.
+Alert portfolioNotFound(const QString &portfolio, const BladOperacji &blad);
 // Why the window may not close nor the program quit now.
 Alert migrationInProgress();
 

@@ -4,6 +4,8 @@
 #include "App/KreatorKonfiguracjiAplikacji.h"
 #include "App/MenuGlowne.h"
 #include "App/OfertaPrzeniesieniaAppImage.h"
+#include "App/PortfolioOperationAlerts.h"
+#include "App/PreferencesWindowController.h"
 #include "App/UslugaAktywacji.h"
 #include "Browser/TabKit/BrowserWindow.h"
 #include "Model/BazaFasolek.h"
@@ -74,6 +76,8 @@ UruchomienieProgramu::UruchomienieProgramu()
                      &m_delegat, [this] { powiedzOLimicieObserwacji(); });
     // The model links no widgets: a fixed folder that cannot be made is shown from here.
     BazaFasolek::setAlertKrytyczny(pokazAlertKrytyczny);
+    BazaFasolek::setPortfolioNieZnalezione(
+        [this](const QString &korzen, const BladOperacji &blad) { powiedzONieznalezionymPortfolio(korzen, blad); });
 
     m_delegat.setKontrolerAkcjeNaMenuGlownym(&m_kontrolerAkcjeNaMenuGlownym);
     m_delegat.setOfertaPrzeniesieniaAplikacji(std::make_unique<OfertaPrzeniesieniaAppImage>());
@@ -103,6 +107,7 @@ UruchomienieProgramu::~UruchomienieProgramu()
     LancuchResponderow::ustawDelegataAplikacji(nullptr);
     BazaFasolek::setAlertKrytyczny({});
     QGuiApplication::setWindowIcon(QIcon());
+    BazaFasolek::setPortfolioNieZnalezione({});
 }
 
 void UruchomienieProgramu::powiedzOLimicieObserwacji()
@@ -119,6 +124,19 @@ void UruchomienieProgramu::powiedzOLimicieObserwacji()
         alert.setInformativeText(QCoreApplication::translate(
             "UruchomienieProgramu", "Changes made by other programs in some folders are noticed only every few "
                                     "seconds. Raising fs.inotify.max_user_watches lifts the limit."));
+        SynchronousSheet::runModalSheet(alert);
+    });
+}
+
+void UruchomienieProgramu::powiedzONieznalezionymPortfolio(const QString &korzen, const BladOperacji &blad)
+{
+    // A turn later: the news comes from the watcher's delivery.
+    QTimer::singleShot(0, &m_delegat, [this, korzen, blad] {
+        // A change of location that moves the portfolio took it away itself.
+        if (PreferencesWindowController *preferencje = m_delegat.kontrolerOknaPreferencji();
+            preferencje && preferencje->czyMigracjaTrwa())
+            return;
+        Alert alert = PortfolioOperationAlerts::portfolioNotFound(korzen, blad);
         SynchronousSheet::runModalSheet(alert);
     });
 }

@@ -4,6 +4,7 @@
 #include "App/PowiadomienieONazwachPozaKodowaniem.h"
 #include "App/TarrowindAppDelegate.h"
 
+struct BladOperacji;
 class UslugaAktywacji;
 
 // The program's start-up after the application object exists: the palette, the modal probe, the
@@ -44,6 +45,7 @@ public:
 
 private:
     void powiedzOLimicieObserwacji();
+    void powiedzONieznalezionymPortfolio(const QString &korzen, const BladOperacji &blad);
 
     KontrolerAkcjeNaMenuGlownym m_kontrolerAkcjeNaMenuGlownym;
     TarrowindAppDelegate m_delegat;

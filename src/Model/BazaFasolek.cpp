@@ -21,6 +21,7 @@
 #include <QSet>
 
 #include <cerrno>
+#include <utility>
 
 namespace {
 
@@ -28,6 +29,12 @@ BazaFasolek::AlertKrytyczny &alertKrytyczny()
 {
     static BazaFasolek::AlertKrytyczny alert;
     return alert;
+}
+
+BazaFasolek::PortfolioNieZnalezione &portfolioNieZnalezione()
+{
+    static BazaFasolek::PortfolioNieZnalezione powiadomienie;
+    return powiadomienie;
 }
 
 BazaFasolek::FabrykaObserwatora &fabrykaObserwatora()
@@ -74,6 +81,11 @@ void BazaFasolek::setAlertKrytyczny(AlertKrytyczny alert)
 void BazaFasolek::setFabrykaObserwatoraZmianNaDysku(FabrykaObserwatora fabryka)
 {
     fabrykaObserwatora() = std::move(fabryka);
+}
+
+void BazaFasolek::setPortfolioNieZnalezione(PortfolioNieZnalezione powiadomienie)
+{
+    portfolioNieZnalezione() = std::move(powiadomienie);
 }
 
 const QList<DeskryptorSortu> &BazaFasolek::deskryptorySortuPoNazwie()
@@ -209,6 +221,7 @@ bool BazaFasolek::zalozKatalog(const QString &url)
 
 void BazaFasolek::updateBazaFasolekAfterUrlBazowyChange()
 {
+    m_portfolioUtracone = false;
     if (m_katalog)
         m_katalog->setPlikowyURL(urlSpecjalny(SpecKatalog::suWszystkieFasolki));
     zainicjujKatalogiBazyFasolek();
@@ -219,6 +232,45 @@ void BazaFasolek::updateBazaFasolekAfterUrlBazowyChange()
     }
     if (m_obserwatorZmianNaDysku)
         m_obserwatorZmianNaDysku->updateEventListenerAfterUrlBazowyChange();
+}
+
+BazaFasolek::PolozeniePortfolio BazaFasolek::sprawdzPolozeniePortfolio()
+{
+    SpecKatalog *spec = SpecKatalog::sharedSpecKatalog();
+    const QString korzen = spec->urlKorzenia();
+    if (FileOperations::isFolder(korzen)) {
+        m_portfolioUtracone = false;
+        return PolozeniePortfolio::naMiejscu;
+    }
+    BladOperacji blad;
+    if (!spec->odszukajPrzeniesionePortfolio(&blad)) {
+        // A later change of the roots looks again, without telling the user a second time.
+        if (!std::exchange(m_portfolioUtracone, true)) {
+            drukujLinie(QStringLiteral("Błąd: nie znaleziono portfolio %1: %2"), korzen, blad.przyczyna);
+            if (portfolioNieZnalezione())
+                portfolioNieZnalezione()(korzen, blad);
+        }
+        return PolozeniePortfolio::utracone;
+    }
+    m_portfolioUtracone = false;
+    przepiszUrlePortfolio(korzen, spec->urlKorzenia());
+    updateBazaFasolekAfterUrlBazowyChange();
+    return PolozeniePortfolio::przeniesione;
+}
+
+void BazaFasolek::przepiszUrlePortfolio(const QString &stary, const QString &nowy)
+{
+    // Newest first: a folder's children, read after it, stand at the new place before the folder
+    // re-reads them there, so they keep their objects. Objects made meanwhile are made there.
+    KontekstObiektow *kontekst = StosCoreData::kontekstOZ();
+    for (std::size_t i = kontekst->liczbaObiektow(); i-- > 0;) {
+        auto *byt = qobject_cast<BytSystemuPlikow *>(kontekst->obiekt(i));
+        if (!byt)
+            continue;
+        const QString url = byt->plikowyURL();
+        if (url == stary || (url.startsWith(stary) && url.size() > stary.size() && url.at(stary.size()) == u'/'))
+            byt->setPlikowyURL(nowy + url.mid(stary.size()));
+    }
 }
 
 Potok *BazaFasolek::znajdzPotokONazwie(const QString &nazwa) const

@@ -36,6 +36,9 @@ public:
     // A critical alert: message and informative text. The application shell shows it
     // modally; without one the console line is all there is.
     using AlertKrytyczny = std::function<void(const QString &wiadomosc, const QString &informacja)>;
+    // The portfolio folder went away and its stored location leads to no portfolio: the old
+    // place (the portfolio folder's path) and what could not be found. Told once per loss.
+    using PortfolioNieZnalezione = std::function<void(const QString &korzen, const BladOperacji &blad)>;
     // Makes the disk watcher; the build starts it and a change of location re-points it.
     using FabrykaObserwatora = std::function<std::unique_ptr<ProtokolObserwatoraZmianNaDysku>()>;
 
@@ -46,6 +49,7 @@ public:
     static BazaFasolek *sharedBazaFasolek();
     static void setAlertKrytyczny(AlertKrytyczny alert);
     static void setFabrykaObserwatoraZmianNaDysku(FabrykaObserwatora fabryka);
+    static void setPortfolioNieZnalezione(PortfolioNieZnalezione powiadomienie);
 
     // The name orders of flow and bean lists and of file-system entities. Plain comparators:
     // asking for them builds nothing.
@@ -76,6 +80,12 @@ public:
     bool zalozKatalog(const QString &url);
     // Re-points the whole graph at the location that SpecKatalog now holds.
     void updateBazaFasolekAfterUrlBazowyChange();
+
+    enum class PolozeniePortfolio { naMiejscu, przeniesione, utracone };
+    // A root of the watch changed. When the portfolio folder is gone, its stored location is
+    // resolved again and the graph follows it there, every object kept; where it leads to no
+    // portfolio, nothing is made at either place and the user is told.
+    PolozeniePortfolio sprawdzPolozeniePortfolio();
 
     // By display name ("Main Flow" for the main flow).
     Potok *znajdzPotokONazwie(const QString &nazwa) const;
@@ -113,6 +123,8 @@ private:
     friend struct RelacjeModelu;
 
     void zbuduj();
+    // Every entity below the old portfolio folder takes the same path below the new one.
+    static void przepiszUrlePortfolio(const QString &stary, const QString &nowy);
     Potok *potokZUrlem(const QString &url) const;
 
     BytKatalogu *m_katalog = nullptr;
@@ -122,4 +134,5 @@ private:
     PobraneRzeczy *m_pobraneRzeczy = nullptr;
     RzeczyNaBiurku *m_rzeczyNaBiurku = nullptr;
     std::unique_ptr<ProtokolObserwatoraZmianNaDysku> m_obserwatorZmianNaDysku;
+    bool m_portfolioUtracone = false;
 };

@@ -25,6 +25,8 @@ public:
     }
 
     std::size_t liczbaObiektow() const { return m_obiekty.size(); }
+    // In the order of insertion. Indices stay valid while objects are inserted.
+    QObject *obiekt(std::size_t indeks) const { return m_obiekty[indeks].get(); }
 
     // The root of the graph (the bean database), made by its own factory.
     QObject *korzen() const { return m_korzen; }

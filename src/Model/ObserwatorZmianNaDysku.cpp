@@ -11,6 +11,7 @@
 #include "ProtokolSynchronizacjiZDyskiem.h"
 #include "SCEvents.h"
 #include "SpecKatalog.h"
+#include "StosCoreData.h"
 
 #include "Platform/Paths.h"
 
@@ -197,6 +198,14 @@ void ObserwatorZmianNaDysku::pathWatcherEventOccurred(SCEvents *pathWatcher, con
     if (!m_stosujePartie) {
         m_stosujePartie = true;
         PartiaZmianNaDysku::instancja()->rozpocznij();
+    }
+    // The portfolio folder itself may have gone: the graph follows it before anything is re-read at
+    // the old place, which would only find it empty. The rest of the batch names the old place.
+    constexpr quint32 zmianaKorzenia = StrumienInotify::KorzenZmieniony | StrumienInotify::MusiPrzeczytacPodkatalogi;
+    if (quint32(event.eventFlags()) & zmianaKorzenia) {
+        auto *baza = qobject_cast<BazaFasolek *>(StosCoreData::kontekstOZ()->korzen());
+        if (baza && baza->sprawdzPolozeniePortfolio() == BazaFasolek::PolozeniePortfolio::przeniesione)
+            return;
     }
     QObject *obiekt = obiektDoOdczytuDlaSciezki(event.eventPath());
     if (!obiekt)

@@ -1,5 +1,6 @@
 #include "SpecKatalog.h"
 
+#include "Platform/BladOperacji.h"
 #include "Platform/Bookmark.h"
 #include "Platform/FileOperations.h"
 #include "Platform/Konsola.h"
@@ -10,6 +11,7 @@
 #include <QVariantMap>
 
 #include <array>
+#include <cerrno>
 
 namespace {
 
@@ -52,30 +54,68 @@ const QString &SpecKatalog::ostatniKomponentSciezki(int kod)
     return nazwy[size_t(kod)];
 }
 
-bool SpecKatalog::wczytajZapisanaLokalizacje()
+std::optional<QString> SpecKatalog::rozwiazZapisanaLokalizacje(QVariantMap *zapis, BladOperacji *blad)
 {
-    UserDefaults &ustawienia = UserDefaults::standard();
-    const QVariantMap zapis = ustawienia.dictionaryForKey(QLatin1String(kluczUrlaBazowego));
-    const QByteArray dane = zapis.value(kluczDanychBookmarka).toByteArray();
-    if (dane.isEmpty())
-        return false;
-
-    BladOperacji blad;
-    const auto rozwiazany = Bookmark::resolve(dane, wygladaNaBaze, &blad);
-    if (!rozwiazany) {
-        drukujLinie(QStringLiteral("Błąd odczytu urla z danych bookmarka: %1"), blad.przyczyna);
-        return false;
+    *zapis = UserDefaults::standard().dictionaryForKey(QLatin1String(kluczUrlaBazowego));
+    const QByteArray dane = zapis->value(kluczDanychBookmarka).toByteArray();
+    if (dane.isEmpty()) {
+        BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaPosix), ENOENT,
+                            QStringLiteral("No portfolio location is stored."),
+                            QStringLiteral("The folder \u201C%1\u201D couldn\u2019t be found.")
+                                .arg(ostatniKomponentSciezki(rkTarrowind)));
+        return std::nullopt;
     }
-    m_zabezpieczonyUrlBazowy = *rozwiazany;
-    m_czystyUrlBazowy = Paths::clean(*rozwiazany);
+    BladOperacji bladBookmarka;
+    const auto rozwiazany = Bookmark::resolve(dane, wygladaNaBaze, &bladBookmarka);
+    if (!rozwiazany) {
+        drukujLinie(QStringLiteral("Błąd odczytu urla z danych bookmarka: %1"), bladBookmarka.przyczyna);
+        if (blad)
+            *blad = bladBookmarka;
+    }
+    return rozwiazany;
+}
+
+void SpecKatalog::przyjmijLokalizacje(const QString &rozwiazany, const QVariantMap &zapis)
+{
+    m_zabezpieczonyUrlBazowy = rozwiazany;
+    m_czystyUrlBazowy = Paths::clean(rozwiazany);
 
     // A base folder renamed or moved since the last launch is recorded with its new path.
-    if (*rozwiazany != zapis.value(kluczSciezki).toString()) {
+    if (rozwiazany != zapis.value(kluczSciezki).toString()) {
+        UserDefaults &ustawienia = UserDefaults::standard();
         QVariantMap poprawiony = zapis;
-        poprawiony.insert(kluczSciezki, *rozwiazany);
+        poprawiony.insert(kluczSciezki, rozwiazany);
         ustawienia.setObject(QLatin1String(kluczUrlaBazowego), poprawiony);
         ustawienia.synchronize();
     }
+}
+
+bool SpecKatalog::wczytajZapisanaLokalizacje()
+{
+    QVariantMap zapis;
+    const auto rozwiazany = rozwiazZapisanaLokalizacje(&zapis, nullptr);
+    if (!rozwiazany)
+        return false;
+    przyjmijLokalizacje(*rozwiazany, zapis);
+    return true;
+}
+
+bool SpecKatalog::odszukajPrzeniesionePortfolio(BladOperacji *blad)
+{
+    QVariantMap zapis;
+    const auto rozwiazany = rozwiazZapisanaLokalizacje(&zapis, blad);
+    if (!rozwiazany)
+        return false;
+    // A start would make an empty portfolio there; while the program runs the user is told instead.
+    const QString korzen = korzenDlaBazy(Paths::clean(*rozwiazany));
+    if (!FileOperations::isFolder(korzen)) {
+        BladOperacji::ustaw(
+            blad, QString::fromLatin1(BladOperacji::domenaPosix), ENOENT,
+            QStringLiteral("The portfolio could not be found."),
+            QStringLiteral("The folder \u201C%1\u201D couldn\u2019t be found.").arg(Paths::lastComponent(korzen)));
+        return false;
+    }
+    przyjmijLokalizacje(*rozwiazany, zapis);
     return true;
 }
 
@@ -145,12 +185,16 @@ QString SpecKatalog::urlBazowyWPiaskownicy() const
     return Paths::join(katalogDomowy(), ostatniKomponentSciezki(rkTarrowind));
 }
 
-QString SpecKatalog::urlKorzenia()
+QString SpecKatalog::korzenDlaBazy(const QString &baza)
 {
-    const QString baza = urlBazowy();
     if (Paths::lastComponent(baza) == ostatniKomponentSciezki(rkTarrowind))
         return baza;
     return Paths::join(baza, ostatniKomponentSciezki(rkTarrowind));
+}
+
+QString SpecKatalog::urlKorzenia()
+{
+    return korzenDlaBazy(urlBazowy());
 }
 
 QString SpecKatalog::url(int rodzaj)

@@ -1,6 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QVariantMap>
+
+#include <optional>
+
+struct BladOperacji;
 
 // Keeper of the portfolio location and the one place that spells the fixed folder names.
 class SpecKatalog
@@ -49,6 +54,11 @@ public:
     // entry then stays. The bean database is not re-pointed here.
     bool setUrlBazowy(const QString &url);
     bool czyJestUstawionyUrlBazowy_1_2();
+    // The portfolio folder went away while the program ran: the stored location is resolved
+    // again, as a start resolves it. Only a place that holds a portfolio folder is taken; the
+    // location held and the stored "path" then become the new ones. Otherwise nothing changes
+    // and `blad` tells which folder could not be found.
+    bool odszukajPrzeniesionePortfolio(BladOperacji *blad = nullptr);
     // Forgets the location read, so that the next question reads the settings again (tests
     // clear the settings between cases).
     void zapomnijWczytanaLokalizacje();
@@ -61,10 +71,15 @@ public:
     QString url(int rodzaj);
     // The portfolio folder: the base itself when it is named "Tarrowind", else base/"Tarrowind".
     QString urlKorzenia();
+    // The same for any base folder.
+    static QString korzenDlaBazy(const QString &baza);
     static const QString &ostatniKomponentSciezki(int kod);
 
 private:
     bool wczytajZapisanaLokalizacje();
+    // The stored location's folder; `zapis` gets the stored entry.
+    static std::optional<QString> rozwiazZapisanaLokalizacje(QVariantMap *zapis, BladOperacji *blad);
+    void przyjmijLokalizacje(const QString &rozwiazany, const QVariantMap &zapis);
 
     QString m_zabezpieczonyUrlBazowy;
     QString m_czystyUrlBazowy;
