@@ -7,6 +7,7 @@
 #include "KreatorKonfiguracji.h"
 #include "OfertaPrzeniesieniaAplikacji.h"
 #include "PreferencesWindowController.h"
+#include "ZapisPrzenoszeniaPortfolio.h"
 
 #include "Actions/EdytorSpodziewanegoRezultatu.h"
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
@@ -30,6 +31,8 @@
 #include <QDesktopServices>
 #include <QTimer>
 #include <QWidget>
+
+#include <optional>
 
 namespace {
 
@@ -101,6 +104,13 @@ void TarrowindAppDelegate::applicationDidFinishLaunching()
     if (m_oferta && m_oferta->zaproponujPrzeniesienie()) {
         zakonczAplikacje();
         return;
+    }
+    // A portfolio move that a kill cut short is settled before the location is read.
+    if (std::optional<Alert> alert = ZapisPrzenoszeniaPortfolio::dokonczPrzerwane()) {
+        QPointer<TarrowindAppDelegate> ten = this;
+        alert->runModal();
+        if (!ten)
+            return;
     }
     if (m_kreator && m_kreator->czyPokazacKreatorKonfiguracji()) {
         ustawCanOpenNewWindow(false);
