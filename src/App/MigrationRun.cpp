@@ -9,8 +9,8 @@
 #include "Platform/FileOperations.h"
 #include "Platform/Opoznienia.h"
 #include "Platform/Paths.h"
-#include "Platform/UserDefaults.h"
 #include "Platform/Ui/Alert.h"
+#include "Platform/UserDefaults.h"
 
 #include <cerrno>
 

@@ -10,12 +10,12 @@
 #include "Model/ObserwatorZmianNaDysku.h"
 #include "Platform/PowiadomienieOLimicieObserwacji.h"
 #include "Platform/TemporaryCopy.h"
-#include "Platform/WorkspaceOperations.h"
 #include "Platform/Ui/Alert.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/ModalGateProbe.h"
 #include "Platform/Ui/SynchronousSheet.h"
 #include "Platform/Ui/WindowRegistry.h"
+#include "Platform/WorkspaceOperations.h"
 #include "Widgets/ZieloneZaznaczenie.h"
 
 #include <QCoreApplication>

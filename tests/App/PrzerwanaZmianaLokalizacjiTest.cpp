@@ -84,9 +84,7 @@ TEST(PrzerwanaZmianaLokalizacjiWDziecku, DISABLED_MovesThePortfolioUntilKilled)
     zmiana->panel()->findChild<QPushButton *>(QStringLiteral("operateButton"))->click();
     if (faza == Faza::PrzedZapisem) {
         ASSERT_TRUE(QTest::qWaitFor(
-            [&] {
-                return !QFileInfo::exists(starePortfolio) && QFileInfo(cel + QStringLiteral("/Tarrowind")).isDir();
-            },
+            [&] { return !QFileInfo::exists(starePortfolio) && QFileInfo(cel + QStringLiteral("/Tarrowind")).isDir(); },
             30000));
         ProcesDziecka::zglosGotowoscICzekajNaSmierc();
     }
@@ -153,9 +151,10 @@ TEST_P(PrzerwanaZmianaLokalizacji, TheNextStartOpensOneCompletePortfolioAndSaysW
     const Przerwanie &p = GetParam();
     const QStringList przed = migawkaKatalogu(starePortfolio);
     {
-        ProcesDziecka dziecko(QStringLiteral("PrzerwanaZmianaLokalizacjiWDziecku.DISABLED_MovesThePortfolioUntilKilled"),
-                              {{QString::fromLatin1(zmiennaFazy), QString::number(int(p.faza))},
-                               {QString::fromLatin1(zmiennaCelu), cel}});
+        ProcesDziecka dziecko(
+            QStringLiteral("PrzerwanaZmianaLokalizacjiWDziecku.DISABLED_MovesThePortfolioUntilKilled"),
+            {{QString::fromLatin1(zmiennaFazy), QString::number(int(p.faza))},
+             {QString::fromLatin1(zmiennaCelu), cel}});
         ASSERT_TRUE(dziecko.czekajNaGotowosc(60000)) << dziecko.wyjscie().toStdString();
         dziecko.zabij();
     }
@@ -176,7 +175,8 @@ TEST_P(PrzerwanaZmianaLokalizacji, TheNextStartOpensOneCompletePortfolioAndSaysW
     EXPECT_EQ(BazaFasolek::sharedBazaFasolek()->katalog()->plikowyURL(), portfolio + QStringLiteral("/All Beans"));
     EXPECT_EQ(migawkaKatalogu(portfolio), przed) << "one complete portfolio";
     EXPECT_EQ(alertyPrzerwania(), QStringList{p.informacja(starePortfolio, nowePortfolio, cel)});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return hiddenTemporaries(cel).isEmpty(); }, 10000)) << hiddenTemporaries(cel).toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return hiddenTemporaries(cel).isEmpty(); }, 10000))
+        << hiddenTemporaries(cel).toStdString();
     if (!p.przeniesione) {
         EXPECT_FALSE(QFileInfo::exists(nowePortfolio));
     }
@@ -196,8 +196,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Przerwanie{"WhileCopying", Faza::Kopiowanie, true, false,
                    [](const QString &stare, const QString &, const QString &cel) {
-                       return QStringLiteral("Nothing was moved: your portfolio stays in \u201C%1\u201D. The incomplete "
-                                             "copy in \u201C%2\u201D is removed.")
+                       return QStringLiteral(
+                                  "Nothing was moved: your portfolio stays in \u201C%1\u201D. The incomplete "
+                                  "copy in \u201C%2\u201D is removed.")
                            .arg(stare, cel);
                    }},
         Przerwanie{"WhileTheOldPlaceIsEmptied", Faza::Usuwanie, true, true,
@@ -206,14 +207,14 @@ INSTANTIATE_TEST_SUITE_P(
                                              "\u201C%2\u201D was not emptied. What is left there was not removed.")
                            .arg(nowe, stare);
                    }},
-        Przerwanie{"AfterACopyBeforeTheLocationIsStored", Faza::PrzedZapisem, true, true,
-                   [](const QString &, const QString &nowe, const QString &) {
-                       return QStringLiteral("The move was complete: your portfolio is now in \u201C%1\u201D.")
-                           .arg(nowe);
-                   }},
-        Przerwanie{"AfterARenameBeforeTheLocationIsStored", Faza::PrzedZapisem, false, true,
-                   [](const QString &, const QString &nowe, const QString &) {
-                       return QStringLiteral("The move was complete: your portfolio is now in \u201C%1\u201D.")
-                           .arg(nowe);
-                   }}),
+        Przerwanie{
+            "AfterACopyBeforeTheLocationIsStored", Faza::PrzedZapisem, true, true,
+            [](const QString &, const QString &nowe, const QString &) {
+                return QStringLiteral("The move was complete: your portfolio is now in \u201C%1\u201D.").arg(nowe);
+            }},
+        Przerwanie{
+            "AfterARenameBeforeTheLocationIsStored", Faza::PrzedZapisem, false, true,
+            [](const QString &, const QString &nowe, const QString &) {
+                return QStringLiteral("The move was complete: your portfolio is now in \u201C%1\u201D.").arg(nowe);
+            }}),
     [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });

@@ -1,5 +1,5 @@
-#include "Platform/TreeCopier.h"
 #include "Platform/WorkspaceOperations.h"
+#include "Platform/TreeCopier.h"
 
 #include "Support/KatalogTestowy.h"
 #include "Support/MigawkaKatalogu.h"
@@ -14,9 +14,9 @@
 #include <QThread>
 
 #include <atomic>
+#include <sys/stat.h>
 #include <thread>
 #include <utility>
-#include <sys/stat.h>
 
 namespace {
 
@@ -136,9 +136,8 @@ TEST_F(Duplikaty, CancelledAsTheProgramEndsItLeavesNeitherACopyNorATemporaryAndN
     });
     bool odpowiedz = false;
     QObject kontekst;
-    WorkspaceOperations::duplicateURLs({oryginal}, &kontekst, [&](const std::optional<BladOperacji> &) {
-        odpowiedz = true;
-    });
+    WorkspaceOperations::duplicateURLs({oryginal}, &kontekst,
+                                       [&](const std::optional<BladOperacji> &) { odpowiedz = true; });
     ASSERT_TRUE(QTest::qWaitFor([&] { return wTrakcie.load(); }, 10000));
     EXPECT_EQ(obokOryginalu(oryginal).size(), 1) << "only the hidden temporary";
     EXPECT_EQ(PozostawioneKopie::zapisane().size(), 1);

@@ -40,8 +40,8 @@ ProcesDziecka::~ProcesDziecka()
 
 bool ProcesDziecka::czekajNaGotowosc(int ms)
 {
-    return QTest::qWaitFor(
-               [&] { return QFile::exists(m_plikGotowosci) || m_proces.state() == QProcess::NotRunning; }, ms)
+    return QTest::qWaitFor([&] { return QFile::exists(m_plikGotowosci) || m_proces.state() == QProcess::NotRunning; },
+                           ms)
            && QFile::exists(m_plikGotowosci);
 }
 

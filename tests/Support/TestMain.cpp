@@ -2,11 +2,11 @@
 // fresh temporary folder before Qt or any test reads them, so no test touches real settings.
 
 #include "CzasyOczekiwania.h"
-#include "ProcesDziecka.h"
 #include "Model/SpecKatalog.h"
 #include "Model/StosCoreData.h"
 #include "Platform/DelayedOperations.h"
 #include "Platform/NazwyPozaKodowaniem.h"
+#include "ProcesDziecka.h"
 
 #include <QApplication>
 #include <QDir>
