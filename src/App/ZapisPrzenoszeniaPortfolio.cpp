@@ -61,6 +61,13 @@ std::optional<Alert> ZapisPrzenoszeniaPortfolio::dokonczPrzerwane()
     const QString zrodlo = zapis.value(kluczZrodla).toString();
     const QString cel = zapis.value(kluczCelu).toString();
     const bool zrodloZostalo = !zrodlo.isEmpty() && FileOperations::exists(zrodlo);
+    SpecKatalog *spec = SpecKatalog::sharedSpecKatalog();
+    const QString zapisane = spec->czyJestUstawionyUrlBazowy_1_2() ? spec->urlKorzenia() : QString();
+    // A location chosen since (after a move whose location could not be stored) is the user's later word.
+    if (!zapisane.isEmpty() && !Paths::equal(zapisane, zrodlo) && !Paths::equal(zapisane, cel)) {
+        usun();
+        return std::nullopt;
+    }
     if (cel.isEmpty() || !FileOperations::isFolderNoFollow(cel)) {
         // Killed while it copied: the hidden copy goes with the other copies of killed moves.
         usun();
@@ -72,8 +79,7 @@ std::optional<Alert> ZapisPrzenoszeniaPortfolio::dokonczPrzerwane()
                                              "incomplete copy in \u201C%2\u201D is removed.")
                                          .arg(zrodlo, Paths::parent(cel)));
     }
-    SpecKatalog *spec = SpecKatalog::sharedSpecKatalog();
-    const bool juzZapisane = spec->czyJestUstawionyUrlBazowy_1_2() && Paths::equal(spec->urlKorzenia(), cel);
+    const bool juzZapisane = Paths::equal(zapisane, cel);
     if (!juzZapisane && !spec->setUrlBazowy(cel)) {
         // The record stays for the next start; this one opens what the settings still name.
         return PortfolioOperationAlerts::couldNotStoreLocation(cel);
