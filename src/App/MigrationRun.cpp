@@ -3,10 +3,16 @@
 #include "PortfolioOperationAlerts.h"
 #include "SetupWizardService.h"
 #include "WizardMigrationViewController.h"
+#include "ZapisPrzenoszeniaPortfolio.h"
 
 #include "Platform/DelayedOperations.h"
+#include "Platform/FileOperations.h"
 #include "Platform/Opoznienia.h"
+#include "Platform/Paths.h"
 #include "Platform/Ui/Alert.h"
+#include "Platform/UserDefaults.h"
+
+#include <cerrno>
 
 MigrationRun::MigrationRun(QObject *wlasciciel, WizardMigrationViewController *widok, SetupWizardService *serwis,
                            Kroki kroki)
@@ -27,8 +33,23 @@ QPointer<MigrationRun> MigrationRun::rozpocznij(QObject *wlasciciel, WizardMigra
         if (przebieg)
             przebieg->zakoncz(blad);
     };
-    if (serwis && widok)
-        serwis->migratePortfolioFromURLToURLWithBlock(zrodlo, cel, widok->raportyMigracji(koniec));
+    if (!serwis || !widok)
+        return przebieg;
+    // Recorded before anything moves, so that the start after a kill can settle the move. A name
+    // taken at the new place fails the move at once, and is never taken for the moved portfolio.
+    const QString portfolio = SetupWizardService::urlForTarrowindPortfolioForURL(zrodlo);
+    const QString nowePortfolio = Paths::join(Paths::clean(cel), Paths::lastComponent(portfolio));
+    if (!portfolio.isEmpty() && !cel.isEmpty() && !FileOperations::exists(nowePortfolio)
+        && !ZapisPrzenoszeniaPortfolio::zapisz(portfolio, nowePortfolio)) {
+        BladOperacji blad;
+        BladOperacji::ustaw(&blad, QString::fromLatin1(BladOperacji::domenaAplikacji), EIO,
+                            QStringLiteral("Could not move the portfolio."),
+                            QStringLiteral("Tarrowind could not record the move in its settings file \u201C%1\u201D.")
+                                .arg(UserDefaults::standard().fileName()));
+        przebieg->zakoncz(blad);
+        return przebieg;
+    }
+    serwis->migratePortfolioFromURLToURLWithBlock(zrodlo, cel, widok->raportyMigracji(koniec));
     return przebieg;
 }
 
@@ -41,6 +62,8 @@ void MigrationRun::zakoncz(const std::optional<BladOperacji> &blad)
         udana();
         return;
     }
+    // Nothing moved: the start after a kill has nothing to settle.
+    ZapisPrzenoszeniaPortfolio::usun();
     const BladOperacji przyczyna = *blad;
     poSekundach(m_kroki.sekundyPrzedBledem, [this, przyczyna] { nieudana(przyczyna); });
 }
@@ -53,10 +76,12 @@ void MigrationRun::udana()
     if (!wykonaj([krok = m_kroki.przyjmijPortfolio, &przyjete] { przyjete = krok(); }))
         return;
     if (!przyjete) {
+        // The move stays recorded: the next start stores the location this one could not.
         ustawStan(WizardMigrationViewController::MigrationUndefined);
         deleteLater();
         return;
     }
+    ZapisPrzenoszeniaPortfolio::usun();
     if (!pozostawione.isEmpty()) {
         Alert alert = PortfolioOperationAlerts::itemsStayedInOldPortfolio(pozostawione);
         if (!wykonaj([krok = m_kroki.pokazPozostawione, &alert] { krok(alert); }))

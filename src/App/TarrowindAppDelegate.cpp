@@ -7,6 +7,7 @@
 #include "KreatorKonfiguracji.h"
 #include "OfertaPrzeniesieniaAplikacji.h"
 #include "PreferencesWindowController.h"
+#include "ZapisPrzenoszeniaPortfolio.h"
 
 #include "Actions/EdytorSpodziewanegoRezultatu.h"
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
@@ -31,6 +32,8 @@
 #include <QDesktopServices>
 #include <QTimer>
 #include <QWidget>
+
+#include <optional>
 
 namespace {
 
@@ -103,6 +106,13 @@ void TarrowindAppDelegate::applicationDidFinishLaunching()
     if (m_oferta && m_oferta->zaproponujPrzeniesienie()) {
         zakonczAplikacje();
         return;
+    }
+    // A portfolio move that a kill cut short is settled before the location is read.
+    if (std::optional<Alert> alert = ZapisPrzenoszeniaPortfolio::dokonczPrzerwane()) {
+        QPointer<TarrowindAppDelegate> ten = this;
+        alert->runModal();
+        if (!ten)
+            return;
     }
     if (m_kreator && m_kreator->czyPokazacKreatorKonfiguracji()) {
         ustawCanOpenNewWindow(false);

@@ -19,6 +19,7 @@
 #include "Platform/Ui/SynchronousSheet.h"
 #include "Platform/Ui/TokenAktywacji.h"
 #include "Platform/Ui/WindowRegistry.h"
+#include "Platform/WorkspaceOperations.h"
 #include "Widgets/ZieloneZaznaczenie.h"
 
 #include <QCoreApplication>
@@ -89,6 +90,8 @@ UruchomienieProgramu::UruchomienieProgramu()
 
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &m_delegat,
                      &TarrowindAppDelegate::applicationWillTerminate);
+    QObject::connect(&m_sygnalZakonczenia, &SygnalZakonczenia::otrzymany, &m_delegat,
+                     [this] { m_delegat.terminate(nullptr); });
     QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, &m_delegat, [this](QSessionManager &menedzer) {
         MenedzerSesjiAplikacji zadanie(menedzer);
         commitDataRequest(zadanie);
@@ -97,6 +100,8 @@ UruchomienieProgramu::UruchomienieProgramu()
 
 UruchomienieProgramu::~UruchomienieProgramu()
 {
+    // Duplicates under way end with the program: no half-made copy and no temporary stays.
+    WorkspaceOperations::cancelAndWait();
     // A quit leaves its windows open. They go here, while the delegate and the main-menu controller their menus
     // and tabs point at still live: left to the end of the process, they would outlive those, the graph their
     // tabs show and the application object.

@@ -3,6 +3,7 @@
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
 #include "App/PowiadomienieONazwachPozaKodowaniem.h"
 #include "App/TarrowindAppDelegate.h"
+#include "Platform/SygnalZakonczenia.h"
 
 struct BladOperacji;
 class UslugaAktywacji;
@@ -51,6 +52,8 @@ private:
     TarrowindAppDelegate m_delegat;
     // Listens from before the first reading of the portfolio.
     PowiadomienieONazwachPozaKodowaniem m_powiadomienieONazwachPozaKodowaniem;
+    // SIGTERM quits as Quit does, so work under way is cancelled and its temporaries go.
+    SygnalZakonczenia m_sygnalZakonczenia;
     // Once a run: a change of location starts a stream that meets the same limit.
     bool m_powiedzianoOLimicieObserwacji = false;
 };

@@ -209,22 +209,28 @@ QString TemporaryCopy::copyPath() const
 
 bool TemporaryCopy::placeCopy(int *numerBledu)
 {
+    if (placeCopyAt(m_cel, numerBledu))
+        return true;
+    // Taken back here, on the copying thread: a whole tree may have to go.
+    TreeCopier::removeTree(copyPath());
+    return false;
+}
+
+bool TemporaryCopy::placeCopyAt(const QString &cel, int *numerBledu)
+{
     // Every copied file on the disk before the copy takes the final name, with one call for the
     // whole file system: a sync per file made a move of many small files crawl.
-    bool zapisana = false;
     {
         const UchwytPliku katalog(open(QFile::encodeName(m_sciezka).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        zapisana = katalog.otwarty() && syncfs(katalog.deskryptor()) == 0;
-        if (!zapisana)
+        if (!katalog.otwarty() || syncfs(katalog.deskryptor()) != 0) {
             *numerBledu = errno;
+            return false;
+        }
     }
-    if (!zapisana || !FileOperations::renameNoReplace(copyPath(), m_cel, numerBledu)) {
-        // Taken back here, on the copying thread: a whole tree may have to go.
-        TreeCopier::removeTree(copyPath());
+    if (!FileOperations::renameNoReplace(copyPath(), cel, numerBledu))
         return false;
-    }
     // The rename itself on the disk before anything of the source goes.
-    const QByteArray sciezkaRodzica = QFile::encodeName(Paths::parent(m_cel));
+    const QByteArray sciezkaRodzica = QFile::encodeName(Paths::parent(cel));
     const UchwytPliku rodzic(open(sciezkaRodzica.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (rodzic.otwarty())
         fsync(rodzic.deskryptor());

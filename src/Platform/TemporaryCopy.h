@@ -28,6 +28,8 @@ public:
     // per file), the rename of the copy to `cel` without replacing, and a sync of that rename. On
     // failure the copy goes.
     bool placeCopy(int *numerBledu);
+    // The same under another name than `cel`; on failure the copy stays for another name.
+    bool placeCopyAt(const QString &cel, int *numerBledu);
 
     // Any thread: removes those of the recorded copies `sciezki` whose process no longer runs, and
     // answers the ones whose records may go: removed, gone, or found not to be a copy of ours. A

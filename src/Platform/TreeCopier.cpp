@@ -153,11 +153,22 @@ TreeCopier::CopiedHook &hakSkopiowanych()
     return hak;
 }
 
+TreeCopier::CopiedHook &hakUsunietych()
+{
+    static TreeCopier::CopiedHook hak;
+    return hak;
+}
+
 } // namespace
 
 void TreeCopier::setCopiedHookForTests(CopiedHook hook)
 {
     hakSkopiowanych() = std::move(hook);
+}
+
+void TreeCopier::setRemovedHookForTests(CopiedHook hook)
+{
+    hakUsunietych() = std::move(hook);
 }
 
 TreeCopier::TreeCopier(const std::atomic<bool> *cancel, Progress progress)
@@ -529,8 +540,11 @@ bool TreeCopier::removeCopiedFile(const QByteArray &sciezka, const struct stat &
                         && info.st_ino == sprawdzony.st_ino && info.st_size == sprawdzony.st_size
                         && info.st_mtim.tv_sec == sprawdzony.st_mtim.tv_sec
                         && info.st_mtim.tv_nsec == sprawdzony.st_mtim.tv_nsec;
-    if (tenSam && unlink(odlozony.constData()) == 0)
+    if (tenSam && unlink(odlozony.constData()) == 0) {
+        if (const CopiedHook &hak = hakUsunietych())
+            hak(nazwa(sciezka));
         return true;
+    }
     const int numerBledu = tenSam ? errno : 0;
     leftovers->append({odlozZPowrotem(odlozony, sciezka), numerBledu});
     return false;

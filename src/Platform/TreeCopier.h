@@ -35,6 +35,8 @@ public:
     // is copied, with its path. An empty hook removes it.
     using CopiedHook = std::function<void(const QString &zrodlo)>;
     static void setCopiedHookForTests(CopiedHook hook);
+    // The same after each file of the source is removed once the copy stands.
+    static void setRemovedHookForTests(CopiedHook hook);
 
     explicit TreeCopier(const std::atomic<bool> *cancel = nullptr, Progress progress = {});
 

@@ -3,6 +3,8 @@
 #include "FileOperations.h"
 #include "ModalGate.h"
 #include "Paths.h"
+#include "TemporaryCopy.h"
+#include "TreeCopier.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -11,7 +13,13 @@
 #include <QThreadPool>
 #include <QTimer>
 
+#include <atomic>
 #include <cerrno>
+#include <condition_variable>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <vector>
 
 namespace {
 
@@ -20,11 +28,72 @@ constexpr int odstepPonowieniaMs = 100;
 // A clash on every try up to here is no longer a clash worth another name.
 constexpr int najwiecejProbKopii = 10000;
 
+// The temporaries of the duplicates under way, by run. Made and removed on the main thread, as
+// their records in the settings are; the copying threads only fill them.
+using TymczasoweDuplikatow = std::vector<std::unique_ptr<TemporaryCopy>>;
+std::map<quint64, TymczasoweDuplikatow> &duplikatyWToku()
+{
+    static std::map<quint64, TymczasoweDuplikatow> duplikaty;
+    return duplikaty;
+}
+
+std::atomic<bool> anulowanieDuplikatow{false};
+std::mutex mutexDuplikatow;
+std::condition_variable koniecDuplikatu;
+int watkiDuplikatow = 0;
+
 } // namespace
 
 void WorkspaceOperations::duplicateURLs(const QStringList &urls, QObject *kontekst, Completion zakonczenie)
 {
-    uruchom(urls, kontekst, std::move(zakonczenie), &WorkspaceOperations::duplikuj);
+    static quint64 ostatniNumer = 0;
+    const quint64 numer = ++ostatniNumer;
+    TymczasoweDuplikatow &tymczasowe = duplikatyWToku()[numer];
+    std::vector<std::pair<QString, TemporaryCopy *>> praca;
+    for (const QString &url : urls) {
+        tymczasowe.push_back(std::make_unique<TemporaryCopy>(nazwaKopii(url, 1)));
+        praca.emplace_back(url, tymczasowe.back().get());
+    }
+    {
+        const std::lock_guard blokada(mutexDuplikatow);
+        ++watkiDuplikatow;
+    }
+    QPointer<QObject> cel = kontekst;
+    QThreadPool::globalInstance()->start([praca, numer, cel, zakonczenie = std::move(zakonczenie)] {
+        std::optional<BladOperacji> ostatni;
+        for (const auto &[url, tymczasowa] : praca) {
+            BladOperacji blad;
+            if (!duplikuj(url, *tymczasowa, &blad))
+                ostatni = blad;
+        }
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [numer, cel, zakonczenie, ostatni] {
+                // Cancelled as the program ends: nobody waits for the answer.
+                if (duplikatyWToku().erase(numer) == 0)
+                    return;
+                if (cel)
+                    dostarcz(cel, zakonczenie, ostatni);
+            },
+            Qt::QueuedConnection);
+        {
+            const std::lock_guard blokada(mutexDuplikatow);
+            --watkiDuplikatow;
+        }
+        koniecDuplikatu.notify_all();
+    });
+}
+
+void WorkspaceOperations::cancelAndWait()
+{
+    anulowanieDuplikatow = true;
+    {
+        std::unique_lock blokada(mutexDuplikatow);
+        koniecDuplikatu.wait(blokada, [] { return watkiDuplikatow == 0; });
+    }
+    // The partial copies went with their cancel; the temporaries and their records go here.
+    duplikatyWToku().clear();
+    anulowanieDuplikatow = false;
 }
 
 void WorkspaceOperations::recycleURLs(const QStringList &urls, QObject *kontekst, Completion zakonczenie)
@@ -44,21 +113,22 @@ QString WorkspaceOperations::nazwaKopii(const QString &url, int numer)
     return Paths::join(Paths::parent(url), nazwa);
 }
 
-bool WorkspaceOperations::duplikuj(const QString &url, BladOperacji *blad)
+bool WorkspaceOperations::duplikuj(const QString &url, TemporaryCopy &tymczasowa, BladOperacji *blad)
 {
-    for (int numer = 1; numer <= najwiecejProbKopii; ++numer) {
-        const QString kopia = nazwaKopii(url, numer);
-        if (FileOperations::exists(kopia))
-            continue;
-        BladOperacji bladKopii;
-        if (FileOperations::copyNoReplace(url, kopia, &bladKopii))
-            return true;
-        // Another program took the name meanwhile: the next one.
-        if (bladKopii.kod == EEXIST && FileOperations::exists(url))
-            continue;
-        if (blad)
-            *blad = bladKopii;
+    // Named only once complete: a half-made copy is never listed as a bean of its own.
+    TreeCopier kopiarka(&anulowanieDuplikatow);
+    if (!tymczasowa.make(blad) || !kopiarka.copy(url, tymczasowa.copyPath(), blad, nazwaKopii(url, 1)))
         return false;
+    for (int numer = 1; numer <= najwiecejProbKopii; ++numer) {
+        int numerBledu = 0;
+        if (tymczasowa.placeCopyAt(nazwaKopii(url, numer), &numerBledu))
+            return true;
+        // Another item holds the name, made meanwhile or before: the next one.
+        if (numerBledu != EEXIST && numerBledu != ENOTEMPTY) {
+            BladOperacji::zErrno(blad, numerBledu, QStringLiteral("Could not duplicate the item."), url,
+                                 Paths::parent(url));
+            return false;
+        }
     }
     BladOperacji::zErrno(blad, EEXIST, QStringLiteral("Could not duplicate the item."), url, Paths::parent(url));
     return false;

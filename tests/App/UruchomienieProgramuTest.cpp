@@ -5,6 +5,9 @@
 
 #include <QMenuBar>
 #include <QPointer>
+#include <QTimer>
+
+#include <csignal>
 
 // The start-up `main` runs, in this process: one browser window, a portfolio tab on the main flow.
 TEST_F(UruchomionyProgram, TheStartUpOpensOneWindowWithAPortfolioTabOnTheMainFlow)
@@ -28,4 +31,15 @@ TEST_F(UruchomionyProgram, TheWindowsAQuitLeavesOpenGoBeforeTheDelegateAndTheMai
     m_uruchomienie.reset();
     EXPECT_EQ(okna.count(nullptr), okna.size());
     EXPECT_TRUE(WindowRegistry::instance().windowsOfType<BrowserWindow>().isEmpty());
+}
+
+// The desktop's log-out sends SIGTERM: the program quits by the road of File ▸ Quit.
+TEST_F(UruchomionyProgram, SigtermQuitsAsQuitDoes)
+{
+    raise(SIGTERM);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return m_uruchomienie->delegat().stan() == TarrowindAppDelegate::Stan::Konczenie; }, 5000));
+    // The quit asked of the application object is undone for the tests after this one in the process.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
 }

@@ -6,6 +6,7 @@
 #include "Model/StosCoreData.h"
 #include "Platform/DelayedOperations.h"
 #include "Platform/NazwyPozaKodowaniem.h"
+#include "ProcesDziecka.h"
 
 #include <QApplication>
 #include <QDir>
@@ -181,7 +182,11 @@ private:
 
 int main(int argc, char **argv)
 {
-    const std::string katalog = utworzKatalogTymczasowy();
+    // A test that runs a step of the program in a child process (to kill it there) gives the child
+    // its own home, settings and all; the child leaves them to the parent.
+    const char *domRodzica = std::getenv(zmiennaDomuRodzica);
+    const bool dziecko = domRodzica && *domRodzica;
+    const std::string katalog = dziecko ? std::string(domRodzica) : utworzKatalogTymczasowy();
     izolujSrodowisko(katalog);
     QStandardPaths::setTestModeEnabled(true);
 
@@ -190,10 +195,12 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Tarrowind"));
 
     ::testing::InitGoogleTest(&argc, argv);
-    ::testing::UnitTest::GetInstance()->listeners().Append(new SprzatanieMiedzyTestami(katalog));
+    if (!dziecko)
+        ::testing::UnitTest::GetInstance()->listeners().Append(new SprzatanieMiedzyTestami(katalog));
     Opoznienia::ustawDlaTestow(krotkieOpoznienia());
     const int wynik = RUN_ALL_TESTS();
 
-    QDir(QString::fromStdString(katalog)).removeRecursively();
+    if (!dziecko)
+        QDir(QString::fromStdString(katalog)).removeRecursively();
     return wynik;
 }
