@@ -2,14 +2,15 @@
 
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
 #include "App/PowiadomienieONazwachPozaKodowaniem.h"
+#include "App/PowiadomienieONieczytelnychKatalogach.h"
 #include "App/TarrowindAppDelegate.h"
 
 class UslugaAktywacji;
 
 // The program's start-up after the application object exists: the palette, the modal probe, the
-// watcher, the model's critical alert, the notices of names it cannot show and of the watch limit, and the application
-// delegate with its helpers. `main` and the
-// tests that drive the assembled window both go through here, so the two cannot drift apart.
+// watcher, the model's critical alert, the notices of names it cannot show, of folders it cannot read and of the watch
+// limit, and the application delegate with its helpers. `main` and the tests that drive the assembled window both go
+// through here, so the two cannot drift apart.
 class UruchomienieProgramu
 {
 public:
@@ -47,6 +48,7 @@ private:
     TarrowindAppDelegate m_delegat;
     // Listens from before the first reading of the portfolio.
     PowiadomienieONazwachPozaKodowaniem m_powiadomienieONazwachPozaKodowaniem;
+    PowiadomienieONieczytelnychKatalogach m_powiadomienieONieczytelnychKatalogach;
     // Once a run: a change of location starts a stream that meets the same limit.
     bool m_powiedzianoOLimicieObserwacji = false;
 };

@@ -69,8 +69,11 @@ public:
     static const QString &nazwaPlikuSpodziewanegoRezultatu();
     // Creates the status folder of `status` in the existing flow folder when it is missing; YES
     // for a status without one. With `zalozone` the folder made goes back when that operation fails.
+    // A folder that cannot be made fills `blad` under `opis`, saying which folder and why.
     static bool zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(int status, const QString &urlPotoku,
-                                                                   ZalozoneKatalogi *zalozone = nullptr);
+                                                                   ZalozoneKatalogi *zalozone = nullptr,
+                                                                   const QString &opis = {},
+                                                                   BladOperacji *blad = nullptr);
 
     Potok *potok() const { return m_potok; }
     ArchiwumPotoku *archiwumPotoku() const { return m_archiwumPotoku; }
@@ -124,7 +127,7 @@ public:
     // After a move to another file system that copied the item but could not remove its original,
     // which stays where it was: why; else empty.
     QString przyczynaPozostawieniaOryginalu() const { return m_przyczynaPozostawieniaOryginalu; }
-    bool opakujFasolkePlikowaWKatalog();
+    bool opakujFasolkePlikowaWKatalog(BladOperacji *blad = nullptr);
     bool wypakujZawartoscFasolkiZKatalogu();
     bool zmienNazweBytuFasolkiNaDysku(const QString &nazwa, BladOperacji *blad = nullptr);
 

@@ -33,6 +33,8 @@ public:
 
     // 2 for a folder directly in "All Beans", 1 when that folder is "_Main_Flow", else 0.
     static int odczytajRodzajPotokuDlaURLa(const QString &url);
+    // "Main Flow": what the main flow shows whatever its folder's name, so no other flow may be given it.
+    static const QString &nazwaPotokuGlownego();
     // A new flow with its beans read; the caller adds it to the database's flows.
     static Potok *zarzadzanyObiektPotokuZURLem(const QString &url, quint32 rodzajZListingu = 0);
 

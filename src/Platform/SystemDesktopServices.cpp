@@ -22,18 +22,24 @@ void otworzKatalog(const QString &folder)
 
 } // namespace
 
-bool SystemDesktopServices::openInDefaultApplication(const QString &path)
+bool SystemDesktopServices::openInDefaultApplication(const QString &path, BladOperacji *blad)
 {
     if (path.isEmpty())
         return false;
-    if (GioApplications::launchDefaultForPath(path))
+    BladOperacji bladGio;
+    if (GioApplications::launchDefaultForPath(path, &bladGio))
         return true;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // Another desktop's own opener may know what GIO does not; when it fails too, GIO's reason is the one to tell.
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        return true;
+    if (blad)
+        *blad = bladGio;
+    return false;
 }
 
-bool SystemDesktopServices::openWithApplication(const QString &path, const QString &desktopId)
+bool SystemDesktopServices::openWithApplication(const QString &path, const QString &desktopId, BladOperacji *blad)
 {
-    return !path.isEmpty() && GioApplications::launchWithApplication(path, desktopId);
+    return !path.isEmpty() && GioApplications::launchWithApplication(path, desktopId, blad);
 }
 
 void SystemDesktopServices::revealInFileManager(const QString &path)

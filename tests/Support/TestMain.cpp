@@ -5,6 +5,7 @@
 #include "Model/SpecKatalog.h"
 #include "Model/StosCoreData.h"
 #include "Platform/DelayedOperations.h"
+#include "Platform/KatalogiNieczytelne.h"
 #include "Platform/NazwyPozaKodowaniem.h"
 
 #include <QApplication>
@@ -85,6 +86,7 @@ public:
         usunUstawienia();
         SpecKatalog::sharedSpecKatalog()->zapomnijWczytanaLokalizacje();
         NazwyPozaKodowaniem::instance().zapomnijZgloszone();
+        KatalogiNieczytelne::instance().zapomnijZgloszone();
         oproznijDom();
     }
 
