@@ -2,6 +2,7 @@
 // call, so the fake applications must be in the temporary XDG folders before that.
 
 #include "Model/OperacjeTestowe.h"
+#include "Support/Ui/NagrywarkaAlertow.h"
 
 #include "Actions/FileSystemEntityActionController.h"
 #include "Actions/KontrolerAkcjeNaElementach.h"
@@ -109,7 +110,8 @@ TEST_F(OtworzWProgramie, TheDefaultStandsFirstOnceTheOthersByNameAndAChosenOneOp
         EXPECT_EQ(otworzW->isVisible(), widoczna);
     }
 
-    // A launch that fails writes why.
+    // A launch that fails writes why, and tells the user which file and why.
+    NagrywarkaAlertow alerty;
     PozycjaMenu brakujacy({}, Akcja::otworzBytElementuWProgramie);
     brakujacy.setRepresentedObject(
         QVariant::fromValue(IdentyfikatorProgramu{QStringLiteral("tarrowind-brak.desktop")}));
@@ -117,6 +119,10 @@ TEST_F(OtworzWProgramie, TheDefaultStandsFirstOnceTheOthersByNameAndAChosenOneOp
     EXPECT_TRUE(
         m_konsola.filter(QStringLiteral("Błąd:")).join(QString()).contains(QLatin1String("tarrowind-brak.desktop")))
         << qPrintable(m_konsola.join(QLatin1Char('\n')));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return alerty.wpisy().size() == 1; }, 2000));
+    EXPECT_EQ(alerty.wpisy()[0].alert.messageText(), QStringLiteral("Could not open \u201Cszkic.kra\u201D."));
+    EXPECT_EQ(alerty.wpisy()[0].alert.informativeText(),
+              QStringLiteral("No application has the desktop entry \u201Ctarrowind-brak.desktop\u201D."));
 
     const IdentyfikatorProgramu zeta{QStringLiteral("tarrowind-zeta.desktop")};
     EXPECT_EQ(FileSystemEntityActionController::infoValueForAppAndKey(zeta, QStringLiteral("Comment")),
