@@ -271,13 +271,13 @@ bool Fasolka::ustawSpodziewanyRezultat(const QString &tekst)
     return udane;
 }
 
-void Fasolka::setNazwa(const QString &nazwa)
+void Fasolka::setNazwa(const QString &nazwa, BladOperacji *blad)
 {
     if (!m_bytFasolki) {
         setNazwaWPamieci(nazwa);
         return;
     }
-    if (!zmienNazweBytuFasolkiNaDysku(nazwa))
+    if (!zmienNazweBytuFasolkiNaDysku(nazwa, blad))
         drukujLinie(QStringLiteral("Uwaga. Zmiana nazwy na dysku się nie powiodła."));
 }
 

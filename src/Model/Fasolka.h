@@ -106,7 +106,8 @@ public:
     // Writes the text into "expected outcome.txt" of a folder bean; the empty text deletes it.
     bool ustawSpodziewanyRezultat(const QString &tekst);
     // Renames the file or folder on disk; without a file-system entity only the cached name.
-    void setNazwa(const QString &nazwa);
+    // A refusal leaves its reason in `blad`.
+    void setNazwa(const QString &nazwa, BladOperacji *blad = nullptr);
 
     // Operations on disk. Each acts on the disk first and then on the graph; a failure
     // leaves both as they were and says on the console which step failed.

@@ -211,9 +211,9 @@ Fasolka *Potok::fasolkaZUrlem(const QString &url) const
     return nullptr;
 }
 
-void Potok::setNazwa(const QString &nazwa)
+void Potok::setNazwa(const QString &nazwa, BladOperacji *blad)
 {
-    if (m_bytPotoku && !zmienNazwePotokuNaDysku(nazwa)) {
+    if (m_bytPotoku && !zmienNazwePotokuNaDysku(nazwa, blad)) {
         drukujLinie(QStringLiteral("Uwaga. Zmiana nazwy na dysku się nie powiodła."));
         return;
     }

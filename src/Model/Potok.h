@@ -76,7 +76,8 @@ public:
     Fasolka *znajdzFasolkeONazwie(const QString &nazwa) const;
 
     // Renames the flow folder; when that fails the flow keeps its name and the console says so.
-    void setNazwa(const QString &nazwa);
+    // A refusal leaves its reason in `blad`.
+    void setNazwa(const QString &nazwa, BladOperacji *blad = nullptr);
     // The flow folder gets the name; the beans' paths follow. The main flow keeps its folder.
     bool zmienNazwePotokuNaDysku(const QString &nazwa, BladOperacji *blad = nullptr);
     // A new folder bean in "_Incubation"; the bean made for it, or nullptr with the reason.
