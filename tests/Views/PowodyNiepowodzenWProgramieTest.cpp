@@ -28,6 +28,7 @@
 #include <cerrno>
 #include <cstring>
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 // What the window tells the user when a command fails: which item, and why.
 namespace {
@@ -203,6 +204,48 @@ TEST_F(NieczytelneKatalogiWProgramie, EachFolderThatCannotBeReadIsToldOnce)
     for (int tura = 0; tura < 3; ++tura)
         QCoreApplication::processEvents();
     EXPECT_EQ(m_alerty.wpisy().size(), 2);
+}
+
+// The same with folders an ordinary user may not read (ctest entry "nieuprzywilejowany"): the main flow's items
+// folder at the start, then a bean's own folder opened in the bean view.
+class NieuprzywilejowaneKatalogiWProgramie : public PowodyNiepowodzenWProgramie
+{
+protected:
+    void przedUruchomieniem() override
+    {
+        m_rzeczyGlownego = m_baza.sciezka(QStringLiteral("Tarrowind/All Beans/_Main_Flow/_Flow_Items"));
+        ASSERT_TRUE(QDir().mkpath(m_rzeczyGlownego));
+        ASSERT_EQ(chmod(QFile::encodeName(m_rzeczyGlownego).constData(), 0), 0);
+    }
+    void TearDown() override
+    {
+        for (const QString &katalog : {m_rzeczyGlownego, m_zamkniety})
+            if (!katalog.isEmpty())
+                chmod(QFile::encodeName(katalog).constData(), 0755);
+        PowodyNiepowodzenWProgramie::TearDown();
+    }
+    QString m_rzeczyGlownego;
+    QString m_zamkniety;
+};
+
+TEST_F(NieuprzywilejowaneKatalogiWProgramie, AFolderTheUserMayNotReadIsToldOfNotShownEmpty)
+{
+    const auto wiadomosc = [](const QString &katalog) {
+        return QStringLiteral("The contents of \u201C%1\u201D cannot be read. You don\u2019t have permission to access "
+                              "\u201C%2\u201D.")
+            .arg(katalog, QFileInfo(katalog).fileName());
+    };
+    ASSERT_TRUE(czekajNaAlert());
+    EXPECT_EQ(m_alerty.wpisy()[0].alert.messageText(), wiadomosc(m_rzeczyGlownego));
+
+    const QModelIndex indeks = wierszFasolki(true);
+    ASSERT_TRUE(indeks.isValid());
+    m_zamkniety = fasolkaWWierszu(indeks.row())->bytFasolki()->plikowyURL();
+    ASSERT_EQ(chmod(QFile::encodeName(m_zamkniety).constData(), 0), 0);
+    kliknijPrawym(lista(), indeks);
+    wybierzZMenu(otwarteMenu(), QStringLiteral("Open"));
+    ASSERT_TRUE(czekajNaAlert(2));
+    EXPECT_EQ(m_alerty.wpisy()[1].alert.messageText(), wiadomosc(m_zamkniety));
 }
 
 // The main flow's folder on a read-only volume (a bind mount in a private mount namespace, see
