@@ -393,7 +393,7 @@ bool Fasolka::opakujFasolkePlikowaWKatalog(BladOperacji *blad)
 {
     const QString opis = QStringLiteral("Could not wrap the bean into a folder.");
     if (!m_bytFasolki) {
-        odmowBezPotoku(blad, opis, this);
+        BladOperacji::zErrno(blad, ENOENT, opis, nazwa());
         return false;
     }
     if (m_bytFasolki->toKatalog()) {
