@@ -37,7 +37,7 @@ bool uruchom(GAppInfo *program, GFile *plik, const QString &path, BladOperacji *
     const QString komunikat = QString::fromUtf8(bladGio ? bladGio->message : "");
     g_clear_error(&bladGio);
     zapiszBladUruchomienia(komunikat, path);
-    BladOperacji::ustaw(blad, QStringLiteral("GIO"), 0, opisOtwarcia,
+    BladOperacji::ustaw(blad, QStringLiteral("GIO"), GioApplications::pnNieUruchomiona, opisOtwarcia,
                         QStringLiteral("The application \u201C%1\u201D could not start: %2")
                             .arg(QString::fromUtf8(g_app_info_get_display_name(program)), komunikat));
     return false;
@@ -80,7 +80,7 @@ bool GioApplications::launchDefaultForPath(const QString &path, BladOperacji *bl
         const QString przyczyna = QString::fromUtf8(bladGio ? bladGio->message : "");
         g_clear_error(&bladGio);
         zapiszBladUruchomienia(przyczyna, path);
-        BladOperacji::ustaw(blad, QStringLiteral("GIO"), 0, opisOtwarcia,
+        BladOperacji::ustaw(blad, QStringLiteral("GIO"), GioApplications::pnNieznanyTyp, opisOtwarcia,
                             QStringLiteral("Its type could not be read: %1").arg(przyczyna));
         return false;
     }
@@ -91,7 +91,7 @@ bool GioApplications::launchDefaultForPath(const QString &path, BladOperacji *bl
                                       .arg(QString::fromUtf8(opisTypu && *opisTypu ? opisTypu : typ));
         g_free(opisTypu);
         zapiszBladUruchomienia(przyczyna, path);
-        BladOperacji::ustaw(blad, QStringLiteral("GIO"), 0, opisOtwarcia, przyczyna);
+        BladOperacji::ustaw(blad, QStringLiteral("GIO"), GioApplications::pnBrakAplikacji, opisOtwarcia, przyczyna);
         return false;
     }
     return uruchom(program.get(), plik.get(), path, blad);
@@ -103,7 +103,7 @@ bool GioApplications::launchWithApplication(const QString &path, const QString &
     if (!program) {
         const QString przyczyna = QStringLiteral("No application has the desktop entry \u201C%1\u201D.").arg(desktopId);
         zapiszBladUruchomienia(przyczyna, path);
-        BladOperacji::ustaw(blad, QStringLiteral("GIO"), 0, opisOtwarcia, przyczyna);
+        BladOperacji::ustaw(blad, QStringLiteral("GIO"), GioApplications::pnBrakAplikacji, opisOtwarcia, przyczyna);
         return false;
     }
     const ObiektGio<GFile> plik(g_file_new_for_path(QFile::encodeName(path).constData()));

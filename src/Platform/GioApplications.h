@@ -20,8 +20,11 @@ public:
         QIcon icon;
     };
 
-    // Launches the desktop's default application for the file; NO when there is none or it failed,
-    // with which of the two in `blad`.
+    // Why a file did not open, the code of a failure's `blad`.
+    enum PowodNieotwarcia { pnNieznanyTyp = 1, pnBrakAplikacji, pnNieUruchomiona };
+
+    // Launches the desktop's default application for the file; NO when its type cannot be read, there is no
+    // application for it or the application failed, with which of the three in `blad`.
     static bool launchDefaultForPath(const QString &path, BladOperacji *blad = nullptr);
     // Launches the application of the desktop entry with the file; a failure, a missing entry
     // included, is written to the console and answers NO with its reason in `blad`.

@@ -29,8 +29,9 @@ bool SystemDesktopServices::openInDefaultApplication(const QString &path, BladOp
     BladOperacji bladGio;
     if (GioApplications::launchDefaultForPath(path, &bladGio))
         return true;
-    // Another desktop's own opener may know what GIO does not; when it fails too, GIO's reason is the one to tell.
-    if (QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+    // Where GIO could not even tell the type, another desktop's opener may know better. Once the desktop's registry
+    // has no application for the type, or its application did not start, the opener would only fail out of sight.
+    if (bladGio.kod == GioApplications::pnNieznanyTyp && QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
         return true;
     if (blad)
         *blad = bladGio;

@@ -6,6 +6,8 @@
 
 #include "Actions/FileSystemEntityActionController.h"
 #include "Actions/KontrolerAkcjeNaElementach.h"
+#include "Platform/DesktopServices.h"
+#include "Platform/GioApplications.h"
 #include "Platform/IdentyfikatorProgramu.h"
 #include "Platform/Ui/PozycjaMenu.h"
 
@@ -129,6 +131,20 @@ TEST_F(OtworzWProgramie, TheDefaultStandsFirstOnceTheOthersByNameAndAChosenOneOp
               "Otwiera rysunki");
     EXPECT_EQ(FileSystemEntityActionController::infoValueForAppAndKey(zeta, QStringLiteral("Name")), "Zeta Viewer");
     EXPECT_TRUE(FileSystemEntityActionController::infoValueForAppAndKey(zeta, QStringLiteral("X-Brak")).isNull());
+}
+
+// A file of a type no application is set for: the desktop's opener is not tried, the reason is told.
+TEST_F(OtworzWProgramie, AFileOfATypeWithoutAnApplicationIsNotOpenedAndSaysWhy)
+{
+    const QString sciezka =
+        plik(QStringLiteral("All Beans/Work/dane.tarrowind-bez-programu"), QByteArray("\x01\x02\xff", 3));
+    if (GioApplications::defaultForType(QStringLiteral("application/octet-stream")))
+        GTEST_SKIP() << "this system sets an application for any data";
+    BladOperacji blad;
+    EXPECT_FALSE(DesktopServices::shared()->openInDefaultApplication(sciezka, &blad));
+    EXPECT_EQ(blad.kod, GioApplications::pnBrakAplikacji);
+    EXPECT_TRUE(blad.przyczyna.startsWith(QStringLiteral("No application is set to open items of the type \u201C")))
+        << blad.przyczyna.toStdString();
 }
 
 TEST(PrzepakujWersje, EveryComponentIsPaddedToThreeDigits)
