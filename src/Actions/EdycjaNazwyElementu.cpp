@@ -4,10 +4,13 @@
 #include "ElementyDlaPolecen.h"
 #include "JakoElement.h"
 
+#include "Platform/BladOperacji.h"
 #include "Platform/DelayedOperations.h"
 #include "Platform/Konsola.h"
 
 #include <QLineEdit>
+
+#include <optional>
 
 namespace {
 
@@ -22,7 +25,7 @@ EdycjaNazwyElementu::EdycjaNazwyElementu(const ElementyDlaPolecen &elementy)
 }
 
 bool EdycjaNazwyElementu::zakonczonaEdycjaNazwyElementu(QObject *obiekt, const QString &tekst,
-                                                        const QString &identyfikator)
+                                                        const QString &identyfikator, const BladOperacji *blad)
 {
     QString nazwa;
     QString linia;
@@ -43,8 +46,10 @@ bool EdycjaNazwyElementu::zakonczonaEdycjaNazwyElementu(QObject *obiekt, const Q
         return true;
     }
     drukujLinie(linia, tekst, nazwa);
-    DelayedOperations::addOperationAfterDelayWithBlock(0, nullptr, [wiadomosc] {
-        AlertNiepowodzenia::pokaz(wiadomosc, nullptr, AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
+    const std::optional<BladOperacji> powod = blad && !blad->przyczyna.isEmpty() ? std::optional<BladOperacji>(*blad)
+                                                                                 : std::nullopt;
+    DelayedOperations::addOperationAfterDelayWithBlock(0, nullptr, [wiadomosc, powod] {
+        AlertNiepowodzenia::pokaz(wiadomosc, powod ? &*powod : nullptr, AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
     });
     return false;
 }
@@ -63,9 +68,10 @@ void EdycjaNazwyElementu::zakonczonoEdycjePolaNazwy(QLineEdit *pole)
 
 bool EdycjaNazwyElementu::zmienNazwePotoku(Potok *potok, const QString &tekst)
 {
+    BladOperacji blad;
     if (potok->nazwa() != tekst)
-        potok->setNazwa(tekst);
-    if (!zakonczonaEdycjaNazwyElementu(potok, tekst, identyfikatorNazwyPotoku))
+        potok->setNazwa(tekst, &blad);
+    if (!zakonczonaEdycjaNazwyElementu(potok, tekst, identyfikatorNazwyPotoku, &blad))
         return false;
     emit BazaFasolek::sharedBazaFasolek()->potokiChanged({}, {});
     return true;

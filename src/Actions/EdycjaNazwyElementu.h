@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+struct BladOperacji;
 class ElementyDlaPolecen;
 class Potok;
 class QLineEdit;
@@ -18,8 +19,9 @@ public:
     // Whether an in-place rename of `obiekt` to `tekst` was kept by the model; NO after a
     // refusal, which the console records at once and an alert shows one turn later, so that it
     // never opens inside an editor commit or a focus-out. Identifiers: "nazwaPotoku",
-    // "nazwaFasolki".
-    static bool zakonczonaEdycjaNazwyElementu(QObject *obiekt, const QString &tekst, const QString &identyfikator);
+    // "nazwaFasolki". The alert gives the reason of the refusal in `blad`, when there is one.
+    static bool zakonczonaEdycjaNazwyElementu(QObject *obiekt, const QString &tekst, const QString &identyfikator,
+                                              const BladOperacji *blad = nullptr);
     // Renames the flow (on disk first) and checks it as above; a kept name makes every list of
     // flows read them again.
     static bool zmienNazwePotoku(Potok *potok, const QString &tekst);

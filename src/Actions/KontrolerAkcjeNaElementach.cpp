@@ -82,9 +82,9 @@ void KontrolerAkcjeNaElementach::setKontrolerBiezacegoWidokuSzczegolow(Kontroler
 }
 
 bool KontrolerAkcjeNaElementach::zakonczonaEdycjaNazwyElementu(QObject *obiekt, const QString &tekst,
-                                                               const QString &identyfikator)
+                                                               const QString &identyfikator, const BladOperacji *blad)
 {
-    return EdycjaNazwyElementu::zakonczonaEdycjaNazwyElementu(obiekt, tekst, identyfikator);
+    return EdycjaNazwyElementu::zakonczonaEdycjaNazwyElementu(obiekt, tekst, identyfikator, blad);
 }
 
 bool KontrolerAkcjeNaElementach::zmienNazwePotoku(Potok *potok, const QString &tekst)

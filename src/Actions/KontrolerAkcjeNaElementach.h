@@ -20,6 +20,7 @@
 #include <memory>
 #include <span>
 
+struct BladOperacji;
 class Archiwum;
 class ArchiwumPotoku;
 class BazaFasolek;
@@ -110,7 +111,8 @@ public:
     QList<QObject *> elementyDlaPolecenia(QObject *nadawca) const { return m_elementy.elementyDlaPolecenia(nadawca); }
 
     // The in-place rename (EdycjaNazwyElementu).
-    static bool zakonczonaEdycjaNazwyElementu(QObject *obiekt, const QString &tekst, const QString &identyfikator);
+    static bool zakonczonaEdycjaNazwyElementu(QObject *obiekt, const QString &tekst, const QString &identyfikator,
+                                              const BladOperacji *blad = nullptr);
     static bool zmienNazwePotoku(Potok *potok, const QString &tekst);
     // The field (identified by its object name) renames this controller's flow when its editing
     // ends; a kept name makes every list of flows read them again, a refused one is put back.

@@ -317,8 +317,10 @@ bool KontrolerPrzeciagnieciaIZrzutu::przeniesLubSkopiuj(const QString &sciezka, 
 {
     const QString katalog = katalogDlaRzeczy(m_odbiorca, m_katalogDocelowy, sciezka);
     // Only the status folder: the flow folder itself was found present above.
-    if (qobject_cast<Potok *>(m_odbiorca))
-        Fasolka::zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(statusWPotoku(sciezka), m_katalogDocelowy);
+    if (qobject_cast<Potok *>(m_odbiorca)
+        && !Fasolka::zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(statusWPotoku(sciezka), m_katalogDocelowy,
+                                                                        nullptr, opisOperacji(), blad))
+        return false;
     const QString nowy = Paths::join(katalog, Paths::lastComponent(sciezka));
     // Linux would keep a name in another spelling beside it; the graph could not tell them apart.
     if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(nowy)) {

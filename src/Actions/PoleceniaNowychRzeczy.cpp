@@ -3,6 +3,7 @@
 #include "AlertNiepowodzenia.h"
 #include "ElementyDlaPolecen.h"
 #include "KontrolerDymkaNowaRzecz.h"
+#include "OtwarcieRzeczy.h"
 
 #include "Browser/KartaPortfolio.h"
 #include "Browser/PrzegladarkaTarrowind.h"
@@ -183,8 +184,7 @@ void PoleceniaNowychRzeczy::otworzFasolkeNaKarciePortfolioPrzezDwuklik(const QLi
         if (!otwierana)
             continue;
         if (otwierana->jestZPlikiem()) {
-            if (otwierana->bytFasolki())
-                otwierana->bytFasolki()->otworzWDomyslnejAplikacji();
+            OtwarcieRzeczy::wDomyslnejAplikacji(otwierana->bytFasolki());
         } else if (otwierana->jestZKatalogiem()) {
             if (!opcja && !komenda) {
                 if (KartaPortfolio *karta = KartaPortfolio::wybranaKartaPortfolioWPrzegladarceZWidokiem(widok))

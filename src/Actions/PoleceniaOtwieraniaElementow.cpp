@@ -3,6 +3,7 @@
 #include "ElementyDlaPolecen.h"
 #include "JakoElement.h"
 #include "MenuKontroleraElementow.h"
+#include "OtwarcieRzeczy.h"
 
 #include "Browser/KartaPortfolio.h"
 #include "Browser/PrzegladarkaTarrowind.h"
@@ -48,7 +49,7 @@ void PoleceniaOtwieraniaElementow::operacjaOtworzFasolkeNaKarciePortfolio(Fasolk
         if (KartaPortfolio *karta = KartaPortfolio::wybranaKartaPortfolioWPrzegladarceZWidokiem(widokNaKarcie()))
             karta->otworzFasolkeNaKarciePortfolio(fasolka);
     } else if (fasolka->jestZPlikiem() && fasolka->bytFasolki()) {
-        fasolka->bytFasolki()->otworzWDomyslnejAplikacji();
+        OtwarcieRzeczy::wDomyslnejAplikacji(fasolka->bytFasolki());
     }
 }
 
@@ -73,7 +74,7 @@ void PoleceniaOtwieraniaElementow::otworzBytElementuWProgramie(QObject *nadawca)
         return;
     const auto program = pozycja->representedObject().value<IdentyfikatorProgramu>();
     if (Fasolka *otwierana = m_elementy.fasolka(); otwierana && otwierana->bytFasolki())
-        DesktopServices::shared()->openWithApplication(otwierana->bytFasolki()->plikowyURL(), program.desktopId);
+        OtwarcieRzeczy::wProgramie(otwierana->bytFasolki(), program.desktopId);
 }
 
 void PoleceniaOtwieraniaElementow::otworzBytyElementowWDomyslnychAplikacjach(QObject *nadawca)
@@ -81,7 +82,7 @@ void PoleceniaOtwieraniaElementow::otworzBytyElementowWDomyslnychAplikacjach(QOb
     for (QObject *element : m_elementy.elementyDlaPolecenia(nadawca)) {
         Fasolka *otwierana = jakoFasolka(element);
         if (otwierana && otwierana->jestZPlikiem() && otwierana->bytFasolki())
-            otwierana->bytFasolki()->otworzWDomyslnejAplikacji();
+            OtwarcieRzeczy::wDomyslnejAplikacji(otwierana->bytFasolki());
     }
 }
 

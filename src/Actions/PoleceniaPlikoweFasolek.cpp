@@ -85,8 +85,9 @@ void PoleceniaPlikoweFasolek::opakujFasolkePlikowaWKatalog()
     Fasolka *opakowywana = m_elementy.fasolka();
     if (!opakowywana || (opakowywana->bytFasolki() && opakowywana->bytFasolki()->toKatalog()))
         return;
-    if (!opakowywana->opakujFasolkePlikowaWKatalog()) {
-        AlertNiepowodzenia::pokaz(tr("Could not move Bean into Bean Folder."), nullptr,
+    BladOperacji blad;
+    if (!opakowywana->opakujFasolkePlikowaWKatalog(&blad)) {
+        AlertNiepowodzenia::pokaz(tr("Could not move Bean into Bean Folder."), &blad,
                                   AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "Actions/KontrolerAkcjeNaMenuGlownym.h"
 #include "App/PowiadomienieONazwachPozaKodowaniem.h"
+#include "App/PowiadomienieONieczytelnychKatalogach.h"
 #include "App/TarrowindAppDelegate.h"
 #include "Platform/SygnalZakonczenia.h"
 
@@ -9,9 +10,9 @@ struct BladOperacji;
 class UslugaAktywacji;
 
 // The program's start-up after the application object exists: the palette, the modal probe, the
-// watcher, the model's critical alert, the notices of names it cannot show and of the watch limit, and the application
-// delegate with its helpers. `main` and the
-// tests that drive the assembled window both go through here, so the two cannot drift apart.
+// watcher, the model's critical alert, the notices of names it cannot show, of folders it cannot read and of the watch
+// limit, and the application delegate with its helpers. `main` and the tests that drive the assembled window both go
+// through here, so the two cannot drift apart.
 class UruchomienieProgramu
 {
 public:
@@ -54,6 +55,7 @@ private:
     PowiadomienieONazwachPozaKodowaniem m_powiadomienieONazwachPozaKodowaniem;
     // SIGTERM quits as Quit does, so work under way is cancelled and its temporaries go.
     SygnalZakonczenia m_sygnalZakonczenia;
+    PowiadomienieONieczytelnychKatalogach m_powiadomienieONieczytelnychKatalogach;
     // Once a run: a change of location starts a stream that meets the same limit.
     bool m_powiedzianoOLimicieObserwacji = false;
 };

@@ -312,7 +312,8 @@ Potok *BazaFasolek::nowyPotok(const QString &nazwa, BladOperacji *blad)
     if (urlWszystkich.isEmpty())
         return nullptr;
     const QString url = Paths::join(urlWszystkich, nazwa);
-    if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(url)) {
+    // Beside the main flow's row a second "Main Flow" could not be told from it.
+    if (Paths::nfc(nazwa) == Potok::nazwaPotokuGlownego() || NazwaOdUzytkownika::istniejeWJakiejsPisowni(url)) {
         BladOperacji::zErrno(blad, EEXIST, opis, url);
         return nullptr;
     }
@@ -361,7 +362,10 @@ bool BazaFasolek::reaktywujZarchiwizowanaFasolkeIUstawStatus(Fasolka *fasolka, i
                                                                                     status, urlPotoku);
     if (!NazwaOdUzytkownika::mozeLezecW(nazwa, Paths::parent(cel), opis, blad))
         return false;
-    Fasolka::zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(status, urlPotoku, &zalozone);
+    if (!Fasolka::zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(status, urlPotoku, &zalozone, opis, blad)) {
+        drukujLinie(QStringLiteral("Błąd: nie mogłem założyć katalogu: %1"), Paths::parent(cel));
+        return false;
+    }
     if (!fasolka->przeniesBytFasolkiNaDysku(cel, opis, blad)) {
         drukujLinie(QStringLiteral("Błąd: Nie mogłem przenieść bytu fasolki do nowego katalogu."));
         return false;

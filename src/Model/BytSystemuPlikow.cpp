@@ -103,9 +103,9 @@ void BytSystemuPlikow::zaznaczUrlWFinderze(const QString &url)
     DesktopServices::shared()->revealInFileManager(url);
 }
 
-void BytSystemuPlikow::otworzUrlWDomyslnejAplikacji(const QString &url)
+bool BytSystemuPlikow::otworzUrlWDomyslnejAplikacji(const QString &url, BladOperacji *blad)
 {
-    DesktopServices::shared()->openInDefaultApplication(url);
+    return DesktopServices::shared()->openInDefaultApplication(url, blad);
 }
 
 void BytSystemuPlikow::setPlikowyURL(const QString &url)
@@ -214,10 +214,9 @@ void BytSystemuPlikow::zaznaczWFinderze() const
         zaznaczUrlWFinderze(m_plikowyURL);
 }
 
-void BytSystemuPlikow::otworzWDomyslnejAplikacji() const
+bool BytSystemuPlikow::otworzWDomyslnejAplikacji(BladOperacji *blad) const
 {
-    if (!m_plikowyURL.isEmpty())
-        otworzUrlWDomyslnejAplikacji(m_plikowyURL);
+    return !m_plikowyURL.isEmpty() && otworzUrlWDomyslnejAplikacji(m_plikowyURL, blad);
 }
 
 bool BytSystemuPlikow::stworzKatalog()
@@ -244,8 +243,12 @@ bool BytSystemuPlikow::zmienNazweBytuNaDyskuNa(const QString &nazwa, BladOperacj
         BladOperacji::zErrno(blad, EEXIST, opisBleduZmianyNazwy, nowyURL);
         return false;
     }
-    if (!FileOperations::moveNoReplace(m_plikowyURL, nowyURL, blad))
+    if (!FileOperations::moveNoReplace(m_plikowyURL, nowyURL, blad)) {
+        // The reason is the move's; what failed is the rename.
+        if (blad)
+            blad->opis = opisBleduZmianyNazwy;
         return false;
+    }
     setPlikowyURL(nowyURL);
     if (BytKatalogu *rodzic = m_katalogNadrzedny) {
         emit rodzic->bytyWewnetrzneChanged({}, {});

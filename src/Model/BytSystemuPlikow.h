@@ -54,7 +54,8 @@ public:
     // Creates the folder with any missing folders above it; an existing folder counts as success.
     static bool stworzKatalog(const QString &url);
     static void zaznaczUrlWFinderze(const QString &url);
-    static void otworzUrlWDomyslnejAplikacji(const QString &url);
+    // NO with the reason in `blad` when no application opened it.
+    static bool otworzUrlWDomyslnejAplikacji(const QString &url, BladOperacji *blad = nullptr);
 
     QString plikowyURL() const { return m_plikowyURL; }
     void setPlikowyURL(const QString &url);
@@ -80,7 +81,7 @@ public:
     virtual bool jestLisciem() { return true; }
 
     void zaznaczWFinderze() const;
-    void otworzWDomyslnejAplikacji() const;
+    bool otworzWDomyslnejAplikacji(BladOperacji *blad = nullptr) const;
     // YES when the URL already is a folder; NO when something else is there.
     bool stworzKatalog();
     // Renames the item within its folder, never over another item.

@@ -167,7 +167,8 @@ const QString &Fasolka::nazwaPlikuSpodziewanegoRezultatu()
 }
 
 bool Fasolka::zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(int status, const QString &urlPotoku,
-                                                                 ZalozoneKatalogi *zalozone)
+                                                                 ZalozoneKatalogi *zalozone, const QString &opis,
+                                                                 BladOperacji *blad)
 {
     const QString oks = oksDlaStatusuFasolki(status);
     if (oks.isEmpty())
@@ -177,7 +178,24 @@ bool Fasolka::zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(int status, con
     // last read it is not made again, which would give the flow a second folder.
     if (FileOperations::isFolder(sciezka))
         return true;
-    return zalozone ? zalozone->zaloz(sciezka, false) : FileOperations::createFolder(sciezka, false);
+    BladOperacji bladKatalogu;
+    if (zalozone ? zalozone->zaloz(sciezka, false, &bladKatalogu)
+                 : FileOperations::createFolder(sciezka, false, &bladKatalogu))
+        return true;
+    // Made by another program meanwhile.
+    if (FileOperations::isFolder(sciezka))
+        return true;
+    if (blad) {
+        // The reason is the flow folder's, where the status folder could not go: its permission, its
+        // volume or its room; a clash is the name's.
+        BladOperacji przyczyna;
+        BladOperacji::zErrno(&przyczyna, bladKatalogu.kod, opis, bladKatalogu.kod == EEXIST ? sciezka : urlPotoku);
+        BladOperacji::ustaw(
+            blad, bladKatalogu.domena, bladKatalogu.kod, opis,
+            QStringLiteral("The status folder \u201C%1\u201D couldn\u2019t be made in \u201C%2\u201D. %3")
+                .arg(oks, Paths::lastComponent(urlPotoku), przyczyna.przyczyna));
+    }
+    return false;
 }
 
 void Fasolka::setBytFasolki(BytSystemuPlikow *byt)
@@ -253,13 +271,13 @@ bool Fasolka::ustawSpodziewanyRezultat(const QString &tekst)
     return udane;
 }
 
-void Fasolka::setNazwa(const QString &nazwa)
+void Fasolka::setNazwa(const QString &nazwa, BladOperacji *blad)
 {
     if (!m_bytFasolki) {
         setNazwaWPamieci(nazwa);
         return;
     }
-    if (!zmienNazweBytuFasolkiNaDysku(nazwa))
+    if (!zmienNazweBytuFasolkiNaDysku(nazwa, blad))
         drukujLinie(QStringLiteral("Uwaga. Zmiana nazwy na dysku się nie powiodła."));
 }
 
@@ -294,8 +312,11 @@ bool Fasolka::ustawStatus(int status, BladOperacji *blad)
     if (!NazwaOdUzytkownika::mozeLezecW(nazwa, Paths::parent(cel), opis, blad))
         return false;
     ZalozoneKatalogi zalozone;
-    // A status folder that could not be made lets the move fail.
-    zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(status, urlPotoku, &zalozone);
+    // Without its status folder the move could only report the bean as missing.
+    if (!zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(status, urlPotoku, &zalozone, opis, blad)) {
+        drukujLinie(QStringLiteral("Błąd: nie mogłem założyć katalogu: %1"), Paths::parent(cel));
+        return false;
+    }
     if (!przeniesBytFasolkiNaDysku(cel, opis, blad)) {
         drukujLinie(QStringLiteral("Błąd: Nie mogłem przenieść bytu fasolki do nowego katalogu"));
         return false;
@@ -368,10 +389,13 @@ bool Fasolka::przeniesDoPotoku(Potok *potok)
     return true;
 }
 
-bool Fasolka::opakujFasolkePlikowaWKatalog()
+bool Fasolka::opakujFasolkePlikowaWKatalog(BladOperacji *blad)
 {
-    if (!m_bytFasolki)
+    const QString opis = QStringLiteral("Could not wrap the bean into a folder.");
+    if (!m_bytFasolki) {
+        BladOperacji::zErrno(blad, ENOENT, opis, nazwa());
         return false;
+    }
     if (m_bytFasolki->toKatalog()) {
         drukujLinie(QStringLiteral("Fasolka jest już katalogiem. Nic nie trzeba robić."));
         return true;
@@ -385,15 +409,28 @@ bool Fasolka::opakujFasolkePlikowaWKatalog()
     const QString tymczasowy = nazwaTymczasowa(rodzic);
     const QString katalog = Paths::join(rodzic, nazwaKatalogu);
     const QString docelowy = Paths::join(katalog, nazwaPliku);
+    // The reason names the bean's file or its new folder, never the hidden temporary name.
+    const auto zglos = [&](const BladOperacji &bladKroku, const QString &nazwany) {
+        if (bladKroku.domena == QLatin1String(BladOperacji::domenaPosix))
+            BladOperacji::zErrno(blad, bladKroku.kod, opis, nazwany, rodzic);
+        else
+            BladOperacji::ustaw(blad, bladKroku.domena, bladKroku.kod, opis, bladKroku.przyczyna);
+    };
 
     // Another spelling of the folder's name, or one of the flow's own folders, is no new folder.
-    if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(katalog, url)
-        || !NazwaOdUzytkownika::mozeLezecW(nazwaKatalogu, rodzic, {})) {
+    if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(katalog, url)) {
+        drukujLinie(QStringLiteral("Błąd: nie mogłem założyć katalogu."));
+        BladOperacji::zErrno(blad, EEXIST, opis, katalog, rodzic);
+        return false;
+    }
+    if (!NazwaOdUzytkownika::mozeLezecW(nazwaKatalogu, rodzic, opis, blad)) {
         drukujLinie(QStringLiteral("Błąd: nie mogłem założyć katalogu."));
         return false;
     }
-    if (!FileOperations::moveNoReplace(url, tymczasowy)) {
+    BladOperacji bladKroku;
+    if (!FileOperations::moveNoReplace(url, tymczasowy, &bladKroku)) {
         drukujLinie(QStringLiteral("Błąd: nie mogłem zmienić nazwy pliku."));
+        zglos(bladKroku, url);
         return false;
     }
     const auto przywroc = [&] {
@@ -402,13 +439,15 @@ bool Fasolka::opakujFasolkePlikowaWKatalog()
         drukujLinie(QStringLiteral("Błąd: plik fasolki został pod nazwą %1"), tymczasowy);
         synchronizujWlasciciela();
     };
-    if (!FileOperations::createFolder(katalog, false)) {
+    if (!FileOperations::createFolder(katalog, false, &bladKroku)) {
         drukujLinie(QStringLiteral("Błąd: nie mogłem założyć katalogu."));
+        zglos(bladKroku, katalog);
         przywroc();
         return false;
     }
-    if (!FileOperations::moveNoReplace(tymczasowy, docelowy)) {
+    if (!FileOperations::moveNoReplace(tymczasowy, docelowy, &bladKroku)) {
         drukujLinie(QStringLiteral("Błąd: nie mogłem przenieść pliku do katalogu fasolki."));
+        zglos(bladKroku, docelowy);
         FileOperations::removeEmptyFolder(katalog);
         przywroc();
         return false;
@@ -527,8 +566,12 @@ bool Fasolka::zmienNazweBytuFasolkiNaDysku(const QString &nazwa, BladOperacji *b
         BladOperacji::zErrno(blad, EEXIST, opis, nowy);
         return false;
     }
-    if (!FileOperations::moveNoReplace(url, nowy, blad))
+    if (!FileOperations::moveNoReplace(url, nowy, blad)) {
+        // The reason is the move's; what failed is the rename.
+        if (blad)
+            blad->opis = opis;
         return false;
+    }
     m_bytFasolki->setPlikowyURL(nowy);
     if (m_potok)
         emit m_potok->nazwaJakiejsFasolkiZmieniona();

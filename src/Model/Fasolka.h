@@ -69,8 +69,11 @@ public:
     static const QString &nazwaPlikuSpodziewanegoRezultatu();
     // Creates the status folder of `status` in the existing flow folder when it is missing; YES
     // for a status without one. With `zalozone` the folder made goes back when that operation fails.
+    // A folder that cannot be made fills `blad` under `opis`, saying which folder and why.
     static bool zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(int status, const QString &urlPotoku,
-                                                                   ZalozoneKatalogi *zalozone = nullptr);
+                                                                   ZalozoneKatalogi *zalozone = nullptr,
+                                                                   const QString &opis = {},
+                                                                   BladOperacji *blad = nullptr);
 
     Potok *potok() const { return m_potok; }
     ArchiwumPotoku *archiwumPotoku() const { return m_archiwumPotoku; }
@@ -103,7 +106,8 @@ public:
     // Writes the text into "expected outcome.txt" of a folder bean; the empty text deletes it.
     bool ustawSpodziewanyRezultat(const QString &tekst);
     // Renames the file or folder on disk; without a file-system entity only the cached name.
-    void setNazwa(const QString &nazwa);
+    // A refusal leaves its reason in `blad`.
+    void setNazwa(const QString &nazwa, BladOperacji *blad = nullptr);
 
     // Operations on disk. Each acts on the disk first and then on the graph; a failure
     // leaves both as they were and says on the console which step failed.
@@ -124,7 +128,7 @@ public:
     // After a move to another file system that copied the item but could not remove its original,
     // which stays where it was: why; else empty.
     QString przyczynaPozostawieniaOryginalu() const { return m_przyczynaPozostawieniaOryginalu; }
-    bool opakujFasolkePlikowaWKatalog();
+    bool opakujFasolkePlikowaWKatalog(BladOperacji *blad = nullptr);
     bool wypakujZawartoscFasolkiZKatalogu();
     bool zmienNazweBytuFasolkiNaDysku(const QString &nazwa, BladOperacji *blad = nullptr);
 

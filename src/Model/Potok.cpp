@@ -162,11 +162,17 @@ QIcon Potok::ikonaPaskaNawigacji() const
     return ObrazyAplikacji::ikona(QStringLiteral("PasekNawigacji-Potok-18px-Template"));
 }
 
+const QString &Potok::nazwaPotokuGlownego()
+{
+    static const QString nazwa = QStringLiteral("Main Flow");
+    return nazwa;
+}
+
 QString Potok::nazwa() const
 {
     switch (rodzajPotoku()) {
     case rpGlowny:
-        zapamietajNazweBezOgloszenia(QStringLiteral("Main Flow"));
+        zapamietajNazweBezOgloszenia(nazwaPotokuGlownego());
         break;
     case rpTematyczny:
         zapamietajNazweBezOgloszenia(m_bytPotoku->nazwaZlokalizowana());
@@ -205,9 +211,9 @@ Fasolka *Potok::fasolkaZUrlem(const QString &url) const
     return nullptr;
 }
 
-void Potok::setNazwa(const QString &nazwa)
+void Potok::setNazwa(const QString &nazwa, BladOperacji *blad)
 {
-    if (m_bytPotoku && !zmienNazwePotokuNaDysku(nazwa)) {
+    if (m_bytPotoku && !zmienNazwePotokuNaDysku(nazwa, blad)) {
         drukujLinie(QStringLiteral("Uwaga. Zmiana nazwy na dysku się nie powiodła."));
         return;
     }
@@ -239,12 +245,17 @@ bool Potok::zmienNazwePotokuNaDysku(const QString &nazwa, BladOperacji *blad)
                             QStringLiteral("The main flow can\u2019t be renamed."));
         return false;
     }
-    if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(nowy, url)) {
+    // Beside the main flow's row a second "Main Flow" could not be told from it.
+    if (Paths::nfc(nazwa) == nazwaPotokuGlownego() || NazwaOdUzytkownika::istniejeWJakiejsPisowni(nowy, url)) {
         BladOperacji::zErrno(blad, EEXIST, opis, nowy);
         return false;
     }
-    if (!FileOperations::moveNoReplace(url, nowy, blad))
+    if (!FileOperations::moveNoReplace(url, nowy, blad)) {
+        // The reason is the move's; what failed is the rename.
+        if (blad)
+            blad->opis = opis;
         return false;
+    }
     // The beans' paths and the items folder follow through the observation of the folder's URL.
     m_bytPotoku->setPlikowyURL(nowy);
     emit nazwaChanged();
@@ -264,7 +275,9 @@ Fasolka *Potok::nowaFasolka(const QString &nazwa, BladOperacji *blad)
     const QString url =
         Fasolka::urlDlaFasolkiZKatalogiemZOKSZeStatusemWPotokuOUrlu(true, nazwa, Fasolka::sfWInkubacji, urlPotoku);
     ZalozoneKatalogi zalozone;
-    Fasolka::zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(Fasolka::sfWInkubacji, urlPotoku, &zalozone);
+    if (!Fasolka::zalozKatalogJesliPotrzebaDlaStatusuDlaPotokuZUrlem(Fasolka::sfWInkubacji, urlPotoku, &zalozone, opis,
+                                                                     blad))
+        return nullptr;
     if (NazwaOdUzytkownika::istniejeWJakiejsPisowni(url)) {
         BladOperacji::zErrno(blad, EEXIST, opis, url);
         return nullptr;

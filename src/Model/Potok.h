@@ -33,6 +33,8 @@ public:
 
     // 2 for a folder directly in "All Beans", 1 when that folder is "_Main_Flow", else 0.
     static int odczytajRodzajPotokuDlaURLa(const QString &url);
+    // "Main Flow": what the main flow shows whatever its folder's name, so no other flow may be given it.
+    static const QString &nazwaPotokuGlownego();
     // A new flow with its beans read; the caller adds it to the database's flows.
     static Potok *zarzadzanyObiektPotokuZURLem(const QString &url, quint32 rodzajZListingu = 0);
 
@@ -74,7 +76,8 @@ public:
     Fasolka *znajdzFasolkeONazwie(const QString &nazwa) const;
 
     // Renames the flow folder; when that fails the flow keeps its name and the console says so.
-    void setNazwa(const QString &nazwa);
+    // A refusal leaves its reason in `blad`.
+    void setNazwa(const QString &nazwa, BladOperacji *blad = nullptr);
     // The flow folder gets the name; the beans' paths follow. The main flow keeps its folder.
     bool zmienNazwePotokuNaDysku(const QString &nazwa, BladOperacji *blad = nullptr);
     // A new folder bean in "_Incubation"; the bean made for it, or nullptr with the reason.

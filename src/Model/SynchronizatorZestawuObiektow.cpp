@@ -3,6 +3,7 @@
 #include "Fasolka.h"
 #include "SpecKatalog.h"
 
+#include "Platform/KatalogiNieczytelne.h"
 #include "Platform/NazwyPozaKodowaniem.h"
 #include "Platform/Paths.h"
 
@@ -67,8 +68,11 @@ std::optional<SynchronizatorZestawuObiektow::Wpisy> SynchronizatorZestawuObiekto
                                        : FolderListing::list(katalog);
     if (tozsamosc)
         *tozsamosc = lista.identity;
-    if (lista.stan == FolderListing::Stan::Blad)
+    if (lista.stan == FolderListing::Stan::Blad) {
+        // It would show as empty: the user hears why.
+        KatalogiNieczytelne::instance().zglos(katalog, lista.blad);
         return std::nullopt;
+    }
     // Every set the user sees is read here, so the user hears here of what it cannot show.
     NazwyPozaKodowaniem::instance().zglos(katalog, lista.identity, lista.pominieteNazwy);
     if (pominiecie == 0)

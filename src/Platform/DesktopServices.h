@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BladOperacji.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,10 +14,12 @@ class DesktopServices
 public:
     virtual ~DesktopServices() = default;
 
-    // Opens the item with the application the desktop associates with its type.
-    virtual bool openInDefaultApplication(const QString &path) = 0;
-    // Opens the item with the application of a desktop entry; a failure is written to the console.
-    virtual bool openWithApplication(const QString &path, const QString &desktopId) = 0;
+    // Opens the item with the application the desktop associates with its type. NO, with the reason in
+    // `blad`, when no application is set for the type or the application could not start.
+    virtual bool openInDefaultApplication(const QString &path, BladOperacji *blad = nullptr) = 0;
+    // Opens the item with the application of a desktop entry; a failure is written to the console
+    // and its reason given in `blad`.
+    virtual bool openWithApplication(const QString &path, const QString &desktopId, BladOperacji *blad = nullptr) = 0;
     // Shows the item selected in a file-manager window.
     virtual void revealInFileManager(const QString &path) = 0;
     // Opens the folder in the file manager, with the items of `selected` (inside it) selected,

@@ -21,9 +21,26 @@ struct ZwolnienieObiektuGio
 template <typename T>
 using ObiektGio = std::unique_ptr<T, ZwolnienieObiektuGio>;
 
+const QString opisOtwarcia = QStringLiteral("Could not open the item.");
+
 void zapiszBladUruchomienia(const QString &opis, const QString &path)
 {
     drukujLinie(QStringLiteral("Błąd: %1 %2"), opis, path);
+}
+
+bool uruchom(GAppInfo *program, GFile *plik, const QString &path, BladOperacji *blad)
+{
+    GList pliki = {plik, nullptr, nullptr};
+    GError *bladGio = nullptr;
+    if (g_app_info_launch(program, &pliki, nullptr, &bladGio))
+        return true;
+    const QString komunikat = QString::fromUtf8(bladGio ? bladGio->message : "");
+    g_clear_error(&bladGio);
+    zapiszBladUruchomienia(komunikat, path);
+    BladOperacji::ustaw(blad, QStringLiteral("GIO"), GioApplications::pnNieUruchomiona, opisOtwarcia,
+                        QStringLiteral("The application \u201C%1\u201D could not start: %2")
+                            .arg(QString::fromUtf8(g_app_info_get_display_name(program)), komunikat));
+    return false;
 }
 
 QIcon ikonaZGio(GIcon *ikona)
@@ -52,37 +69,45 @@ GioApplications::Application opisProgramu(GAppInfo *program)
 
 } // namespace
 
-bool GioApplications::launchDefaultForPath(const QString &path)
+bool GioApplications::launchDefaultForPath(const QString &path, BladOperacji *blad)
 {
-    GFile *plik = g_file_new_for_path(QFile::encodeName(path).constData());
-    gchar *uri = g_file_get_uri(plik);
-    GError *blad = nullptr;
-    const bool udane = g_app_info_launch_default_for_uri(uri, nullptr, &blad);
-    if (!udane) {
-        zapiszBladUruchomienia(QString::fromUtf8(blad ? blad->message : ""), path);
-        g_clear_error(&blad);
+    const ObiektGio<GFile> plik(g_file_new_for_path(QFile::encodeName(path).constData()));
+    GError *bladGio = nullptr;
+    const ObiektGio<GFileInfo> info(g_file_query_info(plik.get(), G_FILE_ATTRIBUTE_STANDARD_CONTENT_TYPE,
+                                                      G_FILE_QUERY_INFO_NONE, nullptr, &bladGio));
+    const char *typ = info ? g_file_info_get_content_type(info.get()) : nullptr;
+    if (!typ) {
+        const QString przyczyna = QString::fromUtf8(bladGio ? bladGio->message : "");
+        g_clear_error(&bladGio);
+        zapiszBladUruchomienia(przyczyna, path);
+        BladOperacji::ustaw(blad, QStringLiteral("GIO"), GioApplications::pnNieznanyTyp, opisOtwarcia,
+                            QStringLiteral("Its type could not be read: %1").arg(przyczyna));
+        return false;
     }
-    g_free(uri);
-    g_object_unref(plik);
-    return udane;
+    const ObiektGio<GAppInfo> program(g_app_info_get_default_for_type(typ, FALSE));
+    if (!program) {
+        gchar *opisTypu = g_content_type_get_description(typ);
+        const QString przyczyna = QStringLiteral("No application is set to open items of the type \u201C%1\u201D.")
+                                      .arg(QString::fromUtf8(opisTypu && *opisTypu ? opisTypu : typ));
+        g_free(opisTypu);
+        zapiszBladUruchomienia(przyczyna, path);
+        BladOperacji::ustaw(blad, QStringLiteral("GIO"), GioApplications::pnBrakAplikacji, opisOtwarcia, przyczyna);
+        return false;
+    }
+    return uruchom(program.get(), plik.get(), path, blad);
 }
 
-bool GioApplications::launchWithApplication(const QString &path, const QString &desktopId)
+bool GioApplications::launchWithApplication(const QString &path, const QString &desktopId, BladOperacji *blad)
 {
     const ObiektGio<GDesktopAppInfo> program(g_desktop_app_info_new(desktopId.toUtf8().constData()));
     if (!program) {
-        zapiszBladUruchomienia(QStringLiteral("No application has the desktop entry “%1”.").arg(desktopId), path);
+        const QString przyczyna = QStringLiteral("No application has the desktop entry \u201C%1\u201D.").arg(desktopId);
+        zapiszBladUruchomienia(przyczyna, path);
+        BladOperacji::ustaw(blad, QStringLiteral("GIO"), GioApplications::pnBrakAplikacji, opisOtwarcia, przyczyna);
         return false;
     }
     const ObiektGio<GFile> plik(g_file_new_for_path(QFile::encodeName(path).constData()));
-    GList pliki = {plik.get(), nullptr, nullptr};
-    GError *blad = nullptr;
-    const bool udane = g_app_info_launch(G_APP_INFO(program.get()), &pliki, nullptr, &blad);
-    if (!udane) {
-        zapiszBladUruchomienia(QString::fromUtf8(blad ? blad->message : ""), path);
-        g_clear_error(&blad);
-    }
-    return udane;
+    return uruchom(G_APP_INFO(program.get()), plik.get(), path, blad);
 }
 
 std::optional<GioApplications::Application> GioApplications::defaultForType(const QString &mimeType)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BladOperacji.h"
+
 #include <QIcon>
 #include <QList>
 #include <QString>
@@ -18,11 +20,15 @@ public:
         QIcon icon;
     };
 
-    // Launches the desktop's default application for the file; NO when there is none or it failed.
-    static bool launchDefaultForPath(const QString &path);
+    // Why a file did not open, the code of a failure's `blad`.
+    enum PowodNieotwarcia { pnNieznanyTyp = 1, pnBrakAplikacji, pnNieUruchomiona };
+
+    // Launches the desktop's default application for the file; NO when its type cannot be read, there is no
+    // application for it or the application failed, with which of the three in `blad`.
+    static bool launchDefaultForPath(const QString &path, BladOperacji *blad = nullptr);
     // Launches the application of the desktop entry with the file; a failure, a missing entry
-    // included, is written to the console and answers NO.
-    static bool launchWithApplication(const QString &path, const QString &desktopId);
+    // included, is written to the console and answers NO with its reason in `blad`.
+    static bool launchWithApplication(const QString &path, const QString &desktopId, BladOperacji *blad = nullptr);
 
     // The default application for the MIME type, when the desktop names one.
     static std::optional<Application> defaultForType(const QString &mimeType);

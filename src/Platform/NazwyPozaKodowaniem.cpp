@@ -1,5 +1,7 @@
 #include "NazwyPozaKodowaniem.h"
 
+#include <QMutexLocker>
+
 NazwyPozaKodowaniem &NazwyPozaKodowaniem::instance()
 {
     static NazwyPozaKodowaniem powiadamiacz;
@@ -13,9 +15,12 @@ void NazwyPozaKodowaniem::zglos(const QString &katalog, const FolderListing::Ide
     // Every re-read of the folder finds them again; the user is told of it once.
     const QString klucz = tozsamosc.known() ? QStringLiteral("%1:%2").arg(tozsamosc.device).arg(tozsamosc.inode)
                                             : katalog;
-    if (m_zgloszoneKatalogi.contains(klucz))
-        return;
-    m_zgloszoneKatalogi.insert(klucz);
+    {
+        const QMutexLocker blokada(&m_blokada);
+        if (m_zgloszoneKatalogi.contains(klucz))
+            return;
+        m_zgloszoneKatalogi.insert(klucz);
+    }
     emit katalogZNazwamiPozaKodowaniem(katalog, ile);
 }
 
@@ -29,5 +34,6 @@ QString NazwyPozaKodowaniem::wiadomosc(const QString &katalog, int ile)
 
 void NazwyPozaKodowaniem::zapomnijZgloszone()
 {
+    const QMutexLocker blokada(&m_blokada);
     m_zgloszoneKatalogi.clear();
 }

@@ -2,6 +2,7 @@
 
 #include "FolderListing.h"
 
+#include <QMutex>
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -9,7 +10,7 @@
 // Names that a QString cannot carry (not valid in the file-name encoding) stay on disk and travel
 // with their folder, but no list can show them. A reading for the user hands the count of such
 // names here, and each folder is told once per run to whoever listens: the program's window.
-// Main thread only.
+// Readings run on the main thread and on the pool (the outline's) alike; the listener hears on its own thread.
 class NazwyPozaKodowaniem : public QObject
 {
     Q_OBJECT
@@ -28,5 +29,6 @@ signals:
     void katalogZNazwamiPozaKodowaniem(const QString &katalog, int ile);
 
 private:
+    QMutex m_blokada;
     QSet<QString> m_zgloszoneKatalogi;
 };

@@ -22,18 +22,25 @@ void otworzKatalog(const QString &folder)
 
 } // namespace
 
-bool SystemDesktopServices::openInDefaultApplication(const QString &path)
+bool SystemDesktopServices::openInDefaultApplication(const QString &path, BladOperacji *blad)
 {
     if (path.isEmpty())
         return false;
-    if (GioApplications::launchDefaultForPath(path))
+    BladOperacji bladGio;
+    if (GioApplications::launchDefaultForPath(path, &bladGio))
         return true;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // Where GIO could not even tell the type, another desktop's opener may know better. Once the desktop's registry
+    // has no application for the type, or its application did not start, the opener would only fail out of sight.
+    if (bladGio.kod == GioApplications::pnNieznanyTyp && QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        return true;
+    if (blad)
+        *blad = bladGio;
+    return false;
 }
 
-bool SystemDesktopServices::openWithApplication(const QString &path, const QString &desktopId)
+bool SystemDesktopServices::openWithApplication(const QString &path, const QString &desktopId, BladOperacji *blad)
 {
-    return !path.isEmpty() && GioApplications::launchWithApplication(path, desktopId);
+    return !path.isEmpty() && GioApplications::launchWithApplication(path, desktopId, blad);
 }
 
 void SystemDesktopServices::revealInFileManager(const QString &path)

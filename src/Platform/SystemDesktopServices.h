@@ -8,8 +8,8 @@
 class SystemDesktopServices : public DesktopServices
 {
 public:
-    bool openInDefaultApplication(const QString &path) override;
-    bool openWithApplication(const QString &path, const QString &desktopId) override;
+    bool openInDefaultApplication(const QString &path, BladOperacji *blad = nullptr) override;
+    bool openWithApplication(const QString &path, const QString &desktopId, BladOperacji *blad = nullptr) override;
     // Asynchronous, as is the next: the file manager may take a while to start, the caller never waits.
     void revealInFileManager(const QString &path) override;
     void openFolderInFileManager(const QString &folder, const QStringList &selected) override;

@@ -336,8 +336,10 @@ bool KontrolerListyFasolek::zapiszNazweFasolki(Fasolka *fasolka, const QString &
     if (!fasolka)
         return false;
     // Setting the name renames on disk; the check reports a refusal one turn later.
-    fasolka->setNazwa(nazwa);
-    if (!KontrolerAkcjeNaElementach::zakonczonaEdycjaNazwyElementu(fasolka, nazwa, QStringLiteral("nazwaFasolki")))
+    BladOperacji blad;
+    fasolka->setNazwa(nazwa, &blad);
+    if (!KontrolerAkcjeNaElementach::zakonczonaEdycjaNazwyElementu(fasolka, nazwa, QStringLiteral("nazwaFasolki"),
+                                                                   &blad))
         return false;
     if (Potok *potok = fasolka->potok())
         emit potok->nazwaJakiejsFasolkiZmieniona();

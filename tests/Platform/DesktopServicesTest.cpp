@@ -50,7 +50,7 @@ public:
         : m_otwarte(otwarte)
     {
     }
-    bool openInDefaultApplication(const QString &path) override
+    bool openInDefaultApplication(const QString &path, BladOperacji * = nullptr) override
     {
         m_otwarte->append(path);
         return true;

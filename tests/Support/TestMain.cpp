@@ -5,6 +5,7 @@
 #include "Model/SpecKatalog.h"
 #include "Model/StosCoreData.h"
 #include "Platform/DelayedOperations.h"
+#include "Platform/KatalogiNieczytelne.h"
 #include "Platform/NazwyPozaKodowaniem.h"
 #include "ProcesDziecka.h"
 
@@ -86,6 +87,7 @@ public:
         usunUstawienia();
         SpecKatalog::sharedSpecKatalog()->zapomnijWczytanaLokalizacje();
         NazwyPozaKodowaniem::instance().zapomnijZgloszone();
+        KatalogiNieczytelne::instance().zapomnijZgloszone();
         oproznijDom();
     }
 

@@ -2,9 +2,12 @@
 // call, so the fake applications must be in the temporary XDG folders before that.
 
 #include "Model/OperacjeTestowe.h"
+#include "Support/Ui/NagrywarkaAlertow.h"
 
 #include "Actions/FileSystemEntityActionController.h"
 #include "Actions/KontrolerAkcjeNaElementach.h"
+#include "Platform/DesktopServices.h"
+#include "Platform/GioApplications.h"
 #include "Platform/IdentyfikatorProgramu.h"
 #include "Platform/Ui/PozycjaMenu.h"
 
@@ -109,7 +112,8 @@ TEST_F(OtworzWProgramie, TheDefaultStandsFirstOnceTheOthersByNameAndAChosenOneOp
         EXPECT_EQ(otworzW->isVisible(), widoczna);
     }
 
-    // A launch that fails writes why.
+    // A launch that fails writes why, and tells the user which file and why.
+    NagrywarkaAlertow alerty;
     PozycjaMenu brakujacy({}, Akcja::otworzBytElementuWProgramie);
     brakujacy.setRepresentedObject(
         QVariant::fromValue(IdentyfikatorProgramu{QStringLiteral("tarrowind-brak.desktop")}));
@@ -117,12 +121,30 @@ TEST_F(OtworzWProgramie, TheDefaultStandsFirstOnceTheOthersByNameAndAChosenOneOp
     EXPECT_TRUE(
         m_konsola.filter(QStringLiteral("Błąd:")).join(QString()).contains(QLatin1String("tarrowind-brak.desktop")))
         << qPrintable(m_konsola.join(QLatin1Char('\n')));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return alerty.wpisy().size() == 1; }, 2000));
+    EXPECT_EQ(alerty.wpisy()[0].alert.messageText(), QStringLiteral("Could not open \u201Cszkic.kra\u201D."));
+    EXPECT_EQ(alerty.wpisy()[0].alert.informativeText(),
+              QStringLiteral("No application has the desktop entry \u201Ctarrowind-brak.desktop\u201D."));
 
     const IdentyfikatorProgramu zeta{QStringLiteral("tarrowind-zeta.desktop")};
     EXPECT_EQ(FileSystemEntityActionController::infoValueForAppAndKey(zeta, QStringLiteral("Comment")),
               "Otwiera rysunki");
     EXPECT_EQ(FileSystemEntityActionController::infoValueForAppAndKey(zeta, QStringLiteral("Name")), "Zeta Viewer");
     EXPECT_TRUE(FileSystemEntityActionController::infoValueForAppAndKey(zeta, QStringLiteral("X-Brak")).isNull());
+}
+
+// A file of a type no application is set for: the desktop's opener is not tried, the reason is told.
+TEST_F(OtworzWProgramie, AFileOfATypeWithoutAnApplicationIsNotOpenedAndSaysWhy)
+{
+    const QString sciezka =
+        plik(QStringLiteral("All Beans/Work/dane.tarrowind-bez-programu"), QByteArray("\x01\x02\xff", 3));
+    if (GioApplications::defaultForType(QStringLiteral("application/octet-stream")))
+        GTEST_SKIP() << "this system sets an application for any data";
+    BladOperacji blad;
+    EXPECT_FALSE(DesktopServices::shared()->openInDefaultApplication(sciezka, &blad));
+    EXPECT_EQ(blad.kod, GioApplications::pnBrakAplikacji);
+    EXPECT_TRUE(blad.przyczyna.startsWith(QStringLiteral("No application is set to open items of the type \u201C")))
+        << blad.przyczyna.toStdString();
 }
 
 TEST(PrzepakujWersje, EveryComponentIsPaddedToThreeDigits)

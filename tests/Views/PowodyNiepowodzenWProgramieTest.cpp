@@ -1,0 +1,323 @@
+#include "Support/NagrywajaceUslugiPulpitu.h"
+#include "Support/Ui/NagrywarkaAlertow.h"
+#include "Support/Ui/PolecenieWOknie.h"
+#include "Support/Ui/UruchomionyProgram.h"
+
+#include "Actions/DymekNowaRzecz.h"
+#include "Actions/PoleNazwa.h"
+#include "Browser/KartaFasolki.h"
+#include "Browser/KontrolerKartyFasolki.h"
+#include "Model/BytSystemuPlikow.h"
+#include "Model/Fasolka.h"
+#include "Platform/FolderListing.h"
+#include "Platform/Ui/PozycjaMenu.h"
+#include "Views/KontrolerDrzewa.h"
+#include "Views/KontrolerRzeczyKatalogu.h"
+#include "Views/KontrolerWidokuFasolki.h"
+#include "Views/KontrolerZawartosciFasolki.h"
+#include "Views/WidokTabeliListyFasolek.h"
+#include "Views/WidokZaryseliRzeczyKatalogu.h"
+#include "Widgets/KontrolerTablicy.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+// What the window tells the user when a command fails: which item, and why.
+namespace {
+
+using namespace PolecenieWOknie;
+
+DymekNowaRzecz *otwartyDymekPowodow()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *dymek = qobject_cast<DymekNowaRzecz *>(widget); dymek && dymek->isVisible())
+            return dymek;
+    return nullptr;
+}
+
+// Chooses the item of a submenu of the open menu, validated as its opening validates it.
+void wybierzZPodmenu(QMenu *menu, const QString &podmenu, const QString &tytul)
+{
+    ASSERT_NE(menu, nullptr) << "no menu opened";
+    for (QAction *akcja : menu->actions()) {
+        if (akcja->text() != podmenu || !akcja->menu())
+            continue;
+        QMenu *pod = akcja->menu();
+        emit pod->aboutToShow();
+        menu->close();
+        wybierzZMenu(pod, tytul);
+        return;
+    }
+    FAIL() << "no submenu " << podmenu.toStdString();
+}
+
+class PowodyNiepowodzenWProgramie : public UruchomionyProgram
+{
+protected:
+    WidokTabeliListyFasolek *lista() { return widocznyWidok<WidokTabeliListyFasolek>(m_okno); }
+    Fasolka *fasolkaWWierszu(int wiersz)
+    {
+        return qobject_cast<Fasolka *>(lista()->kontrolerTablicy()->obiektWWierszu(wiersz));
+    }
+    QModelIndex wierszFasolki(bool katalogowa)
+    {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return lista() && lista()->kontrolerTablicy()->rowCount() >= 4; }));
+        KontrolerTablicy *tablica = lista()->kontrolerTablicy();
+        for (int wiersz = 0; wiersz < tablica->rowCount(); ++wiersz)
+            if (Fasolka *fasolka = fasolkaWWierszu(wiersz); fasolka && fasolka->jestZKatalogiem() == katalogowa)
+                return lista()->model()->index(wiersz, 1);
+        return {};
+    }
+    // The main menu's command, chosen as its menu opens.
+    void wybierzZMenuGlownego(Akcja akcja)
+    {
+        for (QAction *wPasku : m_okno->menuBar()->actions()) {
+            QMenu *menu = wPasku->menu();
+            if (!menu)
+                continue;
+            emit menu->aboutToShow();
+            for (QAction *akcjaMenu : menu->actions())
+                if (auto *pozycja = qobject_cast<PozycjaMenu *>(akcjaMenu); pozycja && pozycja->akcja() == akcja) {
+                    ASSERT_TRUE(pozycja->isEnabled());
+                    pozycja->trigger();
+                    return;
+                }
+        }
+        FAIL() << "no main menu item";
+    }
+    bool czekajNaAlert(int ile = 1)
+    {
+        return QTest::qWaitFor([&] { return m_alerty.wpisy().size() >= ile; }, 5000);
+    }
+
+    NagrywarkaAlertow m_alerty;
+};
+
+// "Main Flow" is what the main flow's row shows: typed for a new flow it is a name in use.
+TEST_F(PowodyNiepowodzenWProgramie, ANewFlowTypedMainFlowIsANameInUse)
+{
+    wybierzZMenuGlownego(Akcja::wyswietlDymekNowyPotok);
+    if (HasFatalFailure())
+        return;
+    ASSERT_TRUE(QTest::qWaitFor([] { return otwartyDymekPowodow() != nullptr; }, 2000)) << "no popover";
+    QTest::keyClicks(otwartyDymekPowodow()->poleNazwa(), QStringLiteral("Main Flow"));
+    QTest::keyClick(otwartyDymekPowodow()->poleNazwa(), Qt::Key_Return);
+    ASSERT_TRUE(czekajNaAlert());
+    EXPECT_EQ(m_alerty.wpisy()[0].alert.messageText(), QStringLiteral("Could not create Flow Directory."));
+    EXPECT_EQ(m_alerty.wpisy()[0].alert.informativeText(),
+              QStringLiteral("An item named \u201CMain Flow\u201D already exists in \u201CAll Beans\u201D."));
+    EXPECT_FALSE(QFileInfo::exists(m_baza.sciezka(QStringLiteral("Tarrowind/All Beans/Main Flow"))));
+}
+
+// A double-click on a file bean no application opens: the alert names the bean and the reason.
+TEST_F(PowodyNiepowodzenWProgramie, AFileNoApplicationOpensIsNamedWithTheReason)
+{
+    const QString przyczyna =
+        QStringLiteral("No application is set to open items of the type \u201Cplain text document\u201D.");
+    BladOperacji odmowa;
+    BladOperacji::ustaw(&odmowa, QStringLiteral("GIO"), 0, QStringLiteral("Could not open the item."), przyczyna);
+    auto *uslugi = dynamic_cast<NagrywajaceUslugiPulpitu *>(DesktopServices::shared());
+    ASSERT_NE(uslugi, nullptr);
+    uslugi->odmawiajOtwarcia(odmowa);
+    const QModelIndex indeks = wierszFasolki(false);
+    ASSERT_TRUE(indeks.isValid());
+    const QString nazwa = fasolkaWWierszu(indeks.row())->nazwa();
+    const QPoint punkt = lista()->visualRect(indeks).center();
+    QTest::mouseClick(lista()->viewport(), Qt::LeftButton, {}, punkt);
+    QTest::mouseDClick(lista()->viewport(), Qt::LeftButton, {}, punkt);
+    ASSERT_TRUE(czekajNaAlert());
+    EXPECT_EQ(m_alerty.wpisy()[0].alert.messageText(), QStringLiteral("Could not open \u201C%1\u201D.").arg(nazwa));
+    EXPECT_EQ(m_alerty.wpisy()[0].alert.informativeText(), przyczyna);
+}
+
+// Folders that cannot be read: the bean's own folder, opened in the bean view and then in a bean tab, and the main
+// flow's items folder the window shows at its start. Each is told of once.
+class NieczytelneKatalogiWProgramie : public PowodyNiepowodzenWProgramie
+{
+protected:
+    void przedUruchomieniem() override
+    {
+        m_rzeczyGlownego = m_baza.sciezka(QStringLiteral("Tarrowind/All Beans/_Main_Flow/_Flow_Items"));
+        ASSERT_TRUE(QDir().mkpath(m_rzeczyGlownego));
+        FolderListing::setFaultHookForTests([this](const QString &katalog) -> std::optional<int> {
+            if (katalog == m_rzeczyGlownego || katalog == m_zamkniety)
+                return EACCES;
+            return std::nullopt;
+        });
+    }
+    void TearDown() override
+    {
+        FolderListing::setFaultHookForTests({});
+        PowodyNiepowodzenWProgramie::TearDown();
+    }
+    static QString wiadomosc(const QString &katalog)
+    {
+        return QStringLiteral("The contents of \u201C%1\u201D cannot be read. You don\u2019t have permission to access "
+                              "\u201C%2\u201D.")
+            .arg(katalog, QFileInfo(katalog).fileName());
+    }
+
+    QString m_rzeczyGlownego;
+    QString m_zamkniety;
+};
+
+TEST_F(NieczytelneKatalogiWProgramie, EachFolderThatCannotBeReadIsToldOnce)
+{
+    ASSERT_TRUE(czekajNaAlert());
+    EXPECT_EQ(m_alerty.wpisy()[0].alert.messageText(), wiadomosc(m_rzeczyGlownego));
+
+    const QModelIndex indeks = wierszFasolki(true);
+    ASSERT_TRUE(indeks.isValid());
+    Fasolka *fasolka = fasolkaWWierszu(indeks.row());
+    m_zamkniety = fasolka->bytFasolki()->plikowyURL();
+    kliknijPrawym(lista(), indeks);
+    wybierzZMenu(otwarteMenu(), QStringLiteral("Open"));
+    ASSERT_TRUE(czekajNaAlert(2));
+    EXPECT_EQ(m_alerty.wpisy()[1].alert.messageText(), wiadomosc(m_zamkniety));
+
+    // The same folder in a bean tab, and the flow's items again: nothing more to tell.
+    kartaPortfolio()->pokazPotok(fasolka->potok());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lista() != nullptr; }, 2000));
+    const QModelIndex znowu = lista()->model()->index(lista()->kontrolerTablicy()->wierszObiektu(fasolka), 1);
+    kliknijPrawym(lista(), znowu);
+    wybierzZMenu(otwarteMenu(), QStringLiteral("Open in New Tab"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return przegladarka()->tabCount() == 2; }, 2000));
+    przegladarka()->selectTabAtIndex(1);
+    ASSERT_NE(przegladarka()->wybranaKartaFasolki(), nullptr);
+    // A notice comes a turn after the reading that found the folder unreadable.
+    auto *drzewo = qobject_cast<KontrolerDrzewa *>(przegladarka()
+                                                       ->wybranaKartaFasolki()
+                                                       ->kontrolerKartyFasolki()
+                                                       ->kontrolerRzeczyFasolki()
+                                                       ->widokZaryseli()
+                                                       ->model());
+    ASSERT_NE(drzewo, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !drzewo->wczytuje(); }, 2000));
+    for (int tura = 0; tura < 3; ++tura)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(m_alerty.wpisy().size(), 2);
+}
+
+// The same with folders an ordinary user may not read (ctest entry "nieuprzywilejowany"): the main flow's items
+// folder at the start, then a bean's own folder opened in the bean view.
+class NieuprzywilejowaneKatalogiWProgramie : public PowodyNiepowodzenWProgramie
+{
+protected:
+    void przedUruchomieniem() override
+    {
+        m_rzeczyGlownego = m_baza.sciezka(QStringLiteral("Tarrowind/All Beans/_Main_Flow/_Flow_Items"));
+        ASSERT_TRUE(QDir().mkpath(m_rzeczyGlownego));
+        ASSERT_EQ(chmod(QFile::encodeName(m_rzeczyGlownego).constData(), 0), 0);
+    }
+    void TearDown() override
+    {
+        for (const QString &katalog : {m_rzeczyGlownego, m_zamkniety})
+            if (!katalog.isEmpty())
+                chmod(QFile::encodeName(katalog).constData(), 0755);
+        PowodyNiepowodzenWProgramie::TearDown();
+    }
+    QString m_rzeczyGlownego;
+    QString m_zamkniety;
+};
+
+TEST_F(NieuprzywilejowaneKatalogiWProgramie, AFolderTheUserMayNotReadIsToldOfNotShownEmpty)
+{
+    const auto wiadomosc = [](const QString &katalog) {
+        return QStringLiteral("The contents of \u201C%1\u201D cannot be read. You don\u2019t have permission to access "
+                              "\u201C%2\u201D.")
+            .arg(katalog, QFileInfo(katalog).fileName());
+    };
+    ASSERT_TRUE(czekajNaAlert());
+    EXPECT_EQ(m_alerty.wpisy()[0].alert.messageText(), wiadomosc(m_rzeczyGlownego));
+
+    const QModelIndex indeks = wierszFasolki(true);
+    ASSERT_TRUE(indeks.isValid());
+    m_zamkniety = fasolkaWWierszu(indeks.row())->bytFasolki()->plikowyURL();
+    ASSERT_EQ(chmod(QFile::encodeName(m_zamkniety).constData(), 0), 0);
+    kliknijPrawym(lista(), indeks);
+    wybierzZMenu(otwarteMenu(), QStringLiteral("Open"));
+    ASSERT_TRUE(czekajNaAlert(2));
+    EXPECT_EQ(m_alerty.wpisy()[1].alert.messageText(), wiadomosc(m_zamkniety));
+}
+
+// The main flow's folder on a read-only volume (a bind mount in a private mount namespace, see
+// w-prywatnej-przestrzeni-montowan.sh): a status change and a move to the Trash say why they cannot be done.
+class WoluminyPowodowWProgramie : public PowodyNiepowodzenWProgramie
+{
+protected:
+    void SetUp() override
+    {
+        if (!qEnvironmentVariableIsSet("TARROWIND_PRIVATE_MOUNTS"))
+            GTEST_SKIP() << "runs in its own ctest entry, in a private mount namespace";
+        PowodyNiepowodzenWProgramie::SetUp();
+    }
+    void przedUruchomieniem() override
+    {
+        const QByteArray glowny = QFile::encodeName(m_baza.sciezka(QStringLiteral("Tarrowind/All Beans/_Main_Flow")));
+        // No Ready folder, which a status change would have to make.
+        ASSERT_TRUE(QDir(QFile::decodeName(glowny) + QStringLiteral("/_Ready")).removeRecursively());
+        if (mount(glowny.constData(), glowny.constData(), nullptr, MS_BIND, nullptr) != 0)
+            GTEST_SKIP() << "a bind mount was refused: " << std::strerror(errno);
+        m_punkt = glowny;
+        if (mount(nullptr, glowny.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
+            GTEST_SKIP() << "a read-only remount was refused: " << std::strerror(errno);
+    }
+    void TearDown() override
+    {
+        PowodyNiepowodzenWProgramie::TearDown();
+        if (!m_punkt.isEmpty())
+            umount2(m_punkt.constData(), MNT_DETACH);
+    }
+    QByteArray m_punkt;
+};
+
+TEST_F(WoluminyPowodowWProgramie, AStatusChangeSaysItsStatusFolderCannotBeMadeThere)
+{
+    const QModelIndex indeks = wierszFasolki(false);
+    ASSERT_TRUE(indeks.isValid());
+    Fasolka *fasolka = fasolkaWWierszu(indeks.row());
+    const QString sciezka = fasolka->bytFasolki()->plikowyURL();
+    ASSERT_FALSE(fasolka->jestGotowa());
+    kliknijPrawym(lista(), indeks);
+    wybierzZPodmenu(otwarteMenu(), QStringLiteral("Status"), QStringLiteral("Ready"));
+    if (HasFatalFailure())
+        return;
+    ASSERT_TRUE(czekajNaAlert());
+    EXPECT_EQ(m_alerty.wpisy()[0].alert.messageText(),
+              QStringLiteral("Could not change status of following Bean(s):\n- '%1'\n").arg(fasolka->nazwa()));
+    EXPECT_EQ(
+        m_alerty.wpisy()[0].alert.informativeText(),
+        QStringLiteral("The status folder \u201C_Ready\u201D couldn\u2019t be made in \u201C_Main_Flow\u201D. The "
+                       "volume holding \u201C_Main_Flow\u201D is read-only."));
+    EXPECT_TRUE(QFileInfo::exists(sciezka));
+}
+
+TEST_F(WoluminyPowodowWProgramie, AMoveToTheTrashSaysTheVolumeHasNoTrashAndTheBeanStays)
+{
+    const QModelIndex indeks = wierszFasolki(false);
+    ASSERT_TRUE(indeks.isValid());
+    Fasolka *fasolka = fasolkaWWierszu(indeks.row());
+    const QString sciezka = fasolka->bytFasolki()->plikowyURL();
+    const QString nazwa = QFileInfo(sciezka).fileName();
+    kliknijPrawym(lista(), indeks);
+    wybierzZMenu(otwarteMenu(), QStringLiteral("Move to Trash"));
+    ASSERT_TRUE(czekajNaAlert(2));
+    EXPECT_EQ(m_alerty.wpisy()[1].alert.messageText(),
+              QStringLiteral("Could not move \u201C%1\u201D to the Trash.").arg(nazwa));
+    EXPECT_EQ(m_alerty.wpisy()[1].alert.informativeText(),
+              QStringLiteral("\u201C%1\u201D cannot be moved to the Trash because its volume has no Trash that "
+                             "Tarrowind can use. It stays where it was.")
+                  .arg(nazwa));
+    EXPECT_FALSE(m_alerty.wpisy()[1].alert.informativeText().contains(QStringLiteral("cross-device")));
+    EXPECT_TRUE(QFileInfo::exists(sciezka));
+}
+
+} // namespace
