@@ -49,7 +49,11 @@ bool AdapterZrzutuUrli::eventFilter(QObject *obiekt, QEvent *zdarzenie)
         auto *przeciaganie = static_cast<QDragMoveEvent *>(zdarzenie);
         const InformacjaOPrzeciaganiu informacja = InformacjaOPrzeciaganiu::zZdarzenia(*przeciaganie);
         QObject *odbiorca = m_odbiorcaDlaMiejsca(przeciaganie->position().toPoint());
-        OdpowiedzNaPrzeciaganie::odpowiedzPodczasPrzeciagania(przeciaganie, operacjaDlaZrzutu(informacja, odbiorca));
+        const Qt::DropAction operacja = operacjaDlaZrzutu(informacja, odbiorca);
+        if (zdarzenie->type() == QEvent::DragEnter)
+            OdpowiedzNaPrzeciaganie::odpowiedzNaWejscie(przeciaganie, operacja);
+        else
+            OdpowiedzNaPrzeciaganie::odpowiedzPodczasPrzeciagania(przeciaganie, operacja);
         return true;
     }
     case QEvent::Drop:

@@ -131,7 +131,9 @@ void WidokZaryseliPaskaNawigacji::przyjmijPrzeciaganie(QDragMoveEvent *zdarzenie
     const Qt::DropAction operacja =
         m_operacjaZrzutu ? m_operacjaZrzutu(InformacjaOPrzeciaganiu::zZdarzenia(*zdarzenie), punkt) : Qt::IgnoreAction;
     // The frame shows what the source hears.
-    zaktualizujWierszCelZrzutu(punkt, OdpowiedzNaPrzeciaganie::odpowiedzPodczasPrzeciagania(zdarzenie, operacja));
+    zaktualizujWierszCelZrzutu(punkt, zdarzenie->type() == QEvent::DragEnter
+                                          ? OdpowiedzNaPrzeciaganie::odpowiedzNaWejscie(zdarzenie, operacja)
+                                          : OdpowiedzNaPrzeciaganie::odpowiedzPodczasPrzeciagania(zdarzenie, operacja));
 }
 
 void WidokZaryseliPaskaNawigacji::dragEnterEvent(QDragEnterEvent *zdarzenie)

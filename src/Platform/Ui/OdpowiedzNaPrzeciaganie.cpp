@@ -1,6 +1,7 @@
 #include "OdpowiedzNaPrzeciaganie.h"
 
 #include <QDropEvent>
+#include <QMimeData>
 
 namespace OdpowiedzNaPrzeciaganie {
 
@@ -13,6 +14,16 @@ Qt::DropAction odpowiedzPodczasPrzeciagania(QDragMoveEvent *zdarzenie, Qt::DropA
         zdarzenie->ignore();
     } else {
         zdarzenie->setDropAction(odpowiedz);
+        zdarzenie->accept();
+    }
+    return odpowiedz;
+}
+
+Qt::DropAction odpowiedzNaWejscie(QDragMoveEvent *zdarzenie, Qt::DropAction operacja)
+{
+    const Qt::DropAction odpowiedz = odpowiedzPodczasPrzeciagania(zdarzenie, operacja);
+    if (odpowiedz == Qt::IgnoreAction && zdarzenie->mimeData() && zdarzenie->mimeData()->hasUrls()) {
+        zdarzenie->setDropAction(Qt::IgnoreAction);
         zdarzenie->accept();
     }
     return odpowiedz;
