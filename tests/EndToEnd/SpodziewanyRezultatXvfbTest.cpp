@@ -11,6 +11,7 @@
 #include "Views/WidokTabeliFasolkiPotoku.h"
 #include "Widgets/KontrolerTablicy.h"
 
+#include <QFile>
 #include <QPainter>
 
 namespace {
@@ -130,4 +131,32 @@ TEST_F(SpodziewanyRezultatXvfb, TheExpectedOutcomeShowsWholeInTheLowestPaneWhere
         EXPECT_TRUE(panel->rect().contains(wPanelu));
         zrzutOkna(m_okno, QString::fromLatin1(p.zrzut));
     }
+
+    // A second line typed in the bean tab and saved: the pane fits both lines, whole, in view mode.
+    EdytorSpodziewanegoRezultatu *edytor = edytorZTekstem();
+    ASSERT_NE(edytor, nullptr);
+    QTest::mouseDClick(edytor->viewport(), Qt::LeftButton, {}, QPoint(20, 6));
+    ASSERT_FALSE(edytor->isReadOnly()) << "a double-click edits";
+    QTest::keyClick(edytor, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(edytor, Qt::Key_Return, Qt::AltModifier);
+    QTest::keyClicks(edytor, QStringLiteral("gypsy quay"));
+    QTest::keyClick(edytor, Qt::Key_Return);
+    const QString plikRezultatu = R(QStringLiteral("All Beans/_Main_Flow/Shipping/expected outcome.txt"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            QFile plik(plikRezultatu);
+            return plik.open(QIODevice::ReadOnly) && plik.readAll() == tekstRezultatu.toUtf8() + "\ngypsy quay";
+        },
+        3000));
+    EXPECT_TRUE(edytor->isReadOnly()) << "view mode";
+    auto *panel = qobject_cast<WidokZFokusemEdytora *>(edytor->parentWidget());
+    ASSERT_NE(panel, nullptr);
+    EXPECT_GT(panel->height(), 23);
+    const QImage obraz = edytor->viewport()->grab().toImage();
+    const QRect tusz = obszarTuszu(obraz);
+    const QRect jednaLinia = tuszJakZastepnika(edytor->viewport()->size());
+    EXPECT_NEAR(tusz.top(), jednaLinia.top(), 1) << "the first line stays where the placeholder shows";
+    EXPECT_GT(tusz.bottom(), jednaLinia.bottom() + 8) << "the second line shows";
+    EXPECT_LT(tusz.bottom(), obraz.height() - 1) << "the second line's descenders cut";
+    zrzutOkna(m_okno, QStringLiteral("expected-outcome-two-lines-bean-tab.png"));
 }
