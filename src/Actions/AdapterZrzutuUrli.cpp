@@ -49,11 +49,7 @@ bool AdapterZrzutuUrli::eventFilter(QObject *obiekt, QEvent *zdarzenie)
         auto *przeciaganie = static_cast<QDragMoveEvent *>(zdarzenie);
         const InformacjaOPrzeciaganiu informacja = InformacjaOPrzeciaganiu::zZdarzenia(*przeciaganie);
         QObject *odbiorca = m_odbiorcaDlaMiejsca(przeciaganie->position().toPoint());
-        const Qt::DropAction operacja = operacjaDlaZrzutu(informacja, odbiorca);
-        if (zdarzenie->type() == QEvent::DragEnter)
-            OdpowiedzNaPrzeciaganie::odpowiedzNaWejscie(przeciaganie, operacja);
-        else
-            OdpowiedzNaPrzeciaganie::odpowiedzPodczasPrzeciagania(przeciaganie, operacja);
+        OdpowiedzNaPrzeciaganie::odpowiedzPodczasPrzeciagania(przeciaganie, operacjaDlaZrzutu(informacja, odbiorca));
         return true;
     }
     case QEvent::Drop:

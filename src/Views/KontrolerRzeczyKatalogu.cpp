@@ -513,9 +513,7 @@ bool KontrolerRzeczyKatalogu::przeciaganie(QEvent *zdarzenie)
         if (informacja.draggingSourceOperationMask() != Qt::DropActions())
             operacja = KontrolerPrzeciagnieciaIZrzutu::selectDragOperationMaskWithDraggingInfoForDropReceiverInView(
                 informacja, odbiorca, m_widokZaryseli);
-        const Qt::DropAction odpowiedz = zdarzenie->type() == QEvent::DragEnter
-                                             ? OdpowiedzNaPrzeciaganie::odpowiedzNaWejscie(ruch, operacja)
-                                             : OdpowiedzNaPrzeciaganie::odpowiedzPodczasPrzeciagania(ruch, operacja);
+        const Qt::DropAction odpowiedz = OdpowiedzNaPrzeciaganie::odpowiedzPodczasPrzeciagania(ruch, operacja);
         m_widokZaryseli->showBorder(odpowiedz != Qt::IgnoreAction && !wezel);
         return true;
     }

@@ -131,9 +131,7 @@ void WidokZaryseliPaskaNawigacji::przyjmijPrzeciaganie(QDragMoveEvent *zdarzenie
     const Qt::DropAction operacja =
         m_operacjaZrzutu ? m_operacjaZrzutu(InformacjaOPrzeciaganiu::zZdarzenia(*zdarzenie), punkt) : Qt::IgnoreAction;
     // The frame shows what the source hears.
-    zaktualizujWierszCelZrzutu(punkt, zdarzenie->type() == QEvent::DragEnter
-                                          ? OdpowiedzNaPrzeciaganie::odpowiedzNaWejscie(zdarzenie, operacja)
-                                          : OdpowiedzNaPrzeciaganie::odpowiedzPodczasPrzeciagania(zdarzenie, operacja));
+    zaktualizujWierszCelZrzutu(punkt, OdpowiedzNaPrzeciaganie::odpowiedzPodczasPrzeciagania(zdarzenie, operacja));
 }
 
 void WidokZaryseliPaskaNawigacji::dragEnterEvent(QDragEnterEvent *zdarzenie)

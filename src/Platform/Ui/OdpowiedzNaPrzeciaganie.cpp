@@ -10,20 +10,15 @@ Qt::DropAction odpowiedzPodczasPrzeciagania(QDragMoveEvent *zdarzenie, Qt::DropA
     Qt::DropAction odpowiedz = operacja;
     if (operacja != Qt::IgnoreAction && !zdarzenie->source())
         odpowiedz = zdarzenie->possibleActions().testFlag(Qt::CopyAction) ? Qt::CopyAction : Qt::IgnoreAction;
-    if (odpowiedz == Qt::IgnoreAction) {
+    const bool wejscieZPlikami = zdarzenie->type() == QEvent::DragEnter && zdarzenie->mimeData()
+                                 && zdarzenie->mimeData()->hasUrls();
+    if (odpowiedz == Qt::IgnoreAction && wejscieZPlikami) {
+        zdarzenie->setDropAction(Qt::IgnoreAction);
+        zdarzenie->accept();
+    } else if (odpowiedz == Qt::IgnoreAction) {
         zdarzenie->ignore();
     } else {
         zdarzenie->setDropAction(odpowiedz);
-        zdarzenie->accept();
-    }
-    return odpowiedz;
-}
-
-Qt::DropAction odpowiedzNaWejscie(QDragMoveEvent *zdarzenie, Qt::DropAction operacja)
-{
-    const Qt::DropAction odpowiedz = odpowiedzPodczasPrzeciagania(zdarzenie, operacja);
-    if (odpowiedz == Qt::IgnoreAction && zdarzenie->mimeData() && zdarzenie->mimeData()->hasUrls()) {
-        zdarzenie->setDropAction(Qt::IgnoreAction);
         zdarzenie->accept();
     }
     return odpowiedz;
