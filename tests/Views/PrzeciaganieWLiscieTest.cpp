@@ -158,6 +158,9 @@ TEST_F(PrzeciaganieWLiscie, RowsDraggedWithinOneListGoWhereADropFromElsewhereGoe
          "All Beans/Kitchen/Pantry", nullptr, nullptr},
         {"All Beans: a bean onto a file bean", "All Beans", "Menu.txt", "Seeds.txt", Miejsce::NaWierszu,
          "All Beans/Kitchen/_Ready/Menu.txt", nullptr, nullptr},
+        {"All Beans: a bean on the upper edge of its flow's header goes to the flow above", "All Beans", "Menu.txt",
+         "Kitchen", Miejsce::MiedzyWierszami, "All Beans/Kitchen/_Ready/Menu.txt", "All Beans/Garden4/_Ready/Menu.txt",
+         nullptr},
         {"flow: a file bean onto a folder bean", "Kitchen", "Spoon.txt", "Pantry", Miejsce::NaWierszu,
          "All Beans/Kitchen/Spoon.txt", "All Beans/Kitchen/Pantry/Spoon.txt", "drag-within-flow-onto-folder-bean.png"},
         {"flow: a bean into its own flow's side zone", "Kitchen", "Shed", "Shed", Miejsce::StrefaBoczna,
@@ -276,11 +279,11 @@ TEST_F(PrzeciaganieWLiscie, TheFlowIconOfARenamedFlowDragsThatFlowNotTheOneMadeU
 {
     WYMAGA_SERWERA_X_W_LISCIE();
     pokaz(QStringLiteral("Garden4"));
-    auto *nazwa = pierwszyWidoczny<QLineEdit>();
+    QLineEdit *nazwa = nullptr;
     for (QLineEdit *pole : m_okno->findChildren<QLineEdit *>(QStringLiteral("nazwaPotoku")))
         if (pole->isVisible())
             nazwa = pole;
-    ASSERT_TRUE(nazwa && nazwa->objectName() == QStringLiteral("nazwaPotoku"));
+    ASSERT_NE(nazwa, nullptr);
     ASSERT_EQ(nazwa->text(), QStringLiteral("Garden4"));
     QTest::mouseClick(nazwa, Qt::LeftButton);
     QTest::keyClick(nazwa, Qt::Key_A, Qt::ControlModifier);

@@ -1,7 +1,9 @@
 #include "PrzeciagniecieMysza.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -58,6 +60,8 @@ void przeciagnijMysza(QWindow *okno, QPoint skad, QPoint dokad, const std::funct
     kroki->skad = skad;
     kroki->dokad = dokad;
     kroki->nadCelem = nadCelem;
+    // The pointer itself stands where the press is: a drag of files enters where the system's pointer is.
+    QCursor::setPos(okno->screen(), okno->mapToGlobal(skad));
     QTest::mousePress(okno, Qt::LeftButton, {}, skad);
     QTimer::singleShot(0, [kroki] { kroki->krok(1); });
     EXPECT_TRUE(QTest::qWaitFor([&] { return kroki->puszczona; }, 20000)) << "the drag never let go";
