@@ -11,7 +11,8 @@
 namespace {
 
 constexpr int wielkoscCzcionkiEdytora = 11;
-const QPointF polozenieZastepnika(5.0, 0.0);
+// Where the placeholder is drawn and the text begins, in the text view.
+constexpr int lewyBrzegTekstu = 5;
 
 } // namespace
 
@@ -19,6 +20,11 @@ EdytorSpodziewanegoRezultatu::EdytorSpodziewanegoRezultatu(QWidget *rodzic)
     : QPlainTextEdit(rodzic)
 {
     setFont(czcionka());
+    // The text starts where the placeholder does, at the view's top: the lowest pane holds one
+    // line whole, descenders too, and a filled bean shows its text where an empty one shows the
+    // placeholder.
+    document()->setDocumentMargin(0);
+    setViewportMargins(lewyBrzegTekstu, 0, 0, 0);
 }
 
 KontrolerEdytoraSpodziewanegoRezultatu *EdytorSpodziewanegoRezultatu::kontrolerEdytoraSpodziewanegoRezultatu() const
@@ -167,8 +173,8 @@ void EdytorSpodziewanegoRezultatu::paintEvent(QPaintEvent *zdarzenie)
         QPainter malarz(viewport());
         malarz.setFont(czcionka());
         malarz.setPen(QColor::fromRgbF(0, 0, 0, 0.4f));
-        malarz.drawText(QRectF(polozenieZastepnika, QSizeF(viewport()->width(), viewport()->height())),
-                        Qt::AlignLeft | Qt::AlignTop, tr("<enter expected outcome>"));
+        malarz.drawText(QRectF(QPointF(0, 0), QSizeF(viewport()->size())), Qt::AlignLeft | Qt::AlignTop,
+                        tr("<enter expected outcome>"));
     }
     QPlainTextEdit::paintEvent(zdarzenie);
 }

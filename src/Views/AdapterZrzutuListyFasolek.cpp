@@ -34,7 +34,9 @@ bool AdapterZrzutuListyFasolek::eventFilter(QObject *obiekt, QEvent *zdarzenie)
     const bool wynik = AdapterZrzutuUrli::eventFilter(obiekt, zdarzenie);
     if (przeciaganie) {
         auto *ruch = static_cast<QDragMoveEvent *>(zdarzenie);
-        pokazCel(ruch->isAccepted() ? celDlaMiejsca(ruch->position().toPoint()) : Cel());
+        // An entry is taken also where it is refused: its action tells.
+        const bool przyjety = ruch->isAccepted() && ruch->dropAction() != Qt::IgnoreAction;
+        pokazCel(przyjety ? celDlaMiejsca(ruch->position().toPoint()) : Cel());
     }
     return wynik;
 }

@@ -180,14 +180,32 @@ void KontrolerPotoku::setPotok(Potok *potok)
                 if (m_potok && !m_edytorNazwyPotoku->hasFocus())
                     m_edytorNazwyPotoku->setText(m_potok->nazwa());
             });
+            connect(potok, &Potok::bytPotokuChanged, m_obserwacjaPotoku.get(), [this] { obserwujBytPotoku(); });
         }
+        obserwujBytPotoku();
         walidujPrzyciskiAkcji();
     }
     m_edytorNazwyPotoku->setText(potok ? potok->nazwa() : QString());
     m_edytorNazwyPotoku->setReadOnly(!potok || potok->toPotokGlowny());
-    BytSystemuPlikow *byt = potok ? potok->bytPotoku() : nullptr;
-    m_ikonaZFolderemPotoku->setPlikowyURL(byt ? byt->plikowyURL() : QString());
+    uaktualnijUrlIkony();
     m_ikonaZFolderemPotoku->setObraz(potok ? potok->ikona().pixmap(bokIkonyPotoku * 2).toImage() : QImage());
+}
+
+// The icon stands for the folder where it is now: a path kept from before a rename would drag
+// whatever another program puts under the old name.
+void KontrolerPotoku::obserwujBytPotoku()
+{
+    m_obserwacjaBytuPotoku = std::make_unique<QObject>();
+    if (BytSystemuPlikow *byt = m_potok ? m_potok->bytPotoku() : nullptr)
+        connect(byt, &BytSystemuPlikow::plikowyURLChanged, m_obserwacjaBytuPotoku.get(),
+                [this] { uaktualnijUrlIkony(); });
+    uaktualnijUrlIkony();
+}
+
+void KontrolerPotoku::uaktualnijUrlIkony()
+{
+    BytSystemuPlikow *byt = m_potok ? m_potok->bytPotoku() : nullptr;
+    m_ikonaZFolderemPotoku->setPlikowyURL(byt ? byt->plikowyURL() : QString());
 }
 
 Qt::DropAction KontrolerPotoku::ikonaZPrzeciaganymFolderemOperacjaDlaZrzutu(IkonaZPrzeciaganymFolderem *,

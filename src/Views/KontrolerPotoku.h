@@ -89,6 +89,9 @@ protected:
     QWidget *zbudujWidokLewy() override;
 
 private:
+    void obserwujBytPotoku();
+    void uaktualnijUrlIkony();
+
     QPointer<Potok> m_potok;
     QPointer<KartaPortfolio> m_kartaPortfolio;
     ProxyFasolkiPotoku *m_proxy;
@@ -101,4 +104,5 @@ private:
     IkonaZPrzeciaganymFolderem *m_ikonaZFolderemPotoku = nullptr;
     QAbstractButton *m_przyciskPanelu = nullptr;
     std::unique_ptr<QObject> m_obserwacjaPotoku;
+    std::unique_ptr<QObject> m_obserwacjaBytuPotoku;
 };

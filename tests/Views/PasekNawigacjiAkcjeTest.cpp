@@ -125,7 +125,8 @@ TEST_F(PasekNawigacjiAkcjeTest, OnlyAFlowRowTakesDropsAndCarriesThemOutAFifthOfA
         const Qt::DropActions akcje = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
         QDragEnterEvent wejscie(miejsce, akcje, &dane, Qt::LeftButton, {});
         QCoreApplication::sendEvent(zarys()->viewport(), &wejscie);
-        EXPECT_EQ(wejscie.isAccepted(), p.cel != nullptr);
+        // A refusing row takes the entry too, so that the moves after it still come: its action tells.
+        EXPECT_EQ(wejscie.isAccepted() && wejscie.dropAction() != Qt::IgnoreAction, p.cel != nullptr);
         EXPECT_EQ(zarys()->wierszCelZrzutu(), p.cel ? zarys()->wierszIndeksu(zarys()->indexAt(miejsce)) : -1);
         if (p.cel) {
             EXPECT_GT(ciemnePiksele(zarys()->indexAt(miejsce)), 20) << "the frame hides the row's name";

@@ -10,6 +10,7 @@
 #include "Platform/Paths.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
+#include "Widgets/IkonaZPrzeciaganymFolderem.h"
 
 namespace {
 
@@ -119,5 +120,11 @@ TEST_F(RzeczyPotokuPoZmianieNazwy, TheFlowItemsOutlineFollowsARenamedFlowOrGoesW
             5000);
         EXPECT_TRUE(ustalone) << "outlines of [" << qPrintable(katalogi.join(", ")) << "]\n"
                               << qPrintable(rozbiezne.join(u'\n'));
+        if (!p.widokFasolki && p.uzytkownik) {
+            // The flow's folder icon drags the folder where it lies now, never whatever takes the old name.
+            auto *ikona = pierwszyWidoczny<IkonaZPrzeciaganymFolderem>();
+            ASSERT_NE(ikona, nullptr);
+            EXPECT_EQ(ikona->plikowyURL().toStdString(), Paths::parent(nowy).toStdString());
+        }
     }
 }

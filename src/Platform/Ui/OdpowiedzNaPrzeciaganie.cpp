@@ -1,6 +1,7 @@
 #include "OdpowiedzNaPrzeciaganie.h"
 
 #include <QDropEvent>
+#include <QMimeData>
 
 namespace OdpowiedzNaPrzeciaganie {
 
@@ -9,7 +10,12 @@ Qt::DropAction odpowiedzPodczasPrzeciagania(QDragMoveEvent *zdarzenie, Qt::DropA
     Qt::DropAction odpowiedz = operacja;
     if (operacja != Qt::IgnoreAction && !zdarzenie->source())
         odpowiedz = zdarzenie->possibleActions().testFlag(Qt::CopyAction) ? Qt::CopyAction : Qt::IgnoreAction;
-    if (odpowiedz == Qt::IgnoreAction) {
+    const bool wejscieZPlikami = zdarzenie->type() == QEvent::DragEnter && zdarzenie->mimeData()
+                                 && zdarzenie->mimeData()->hasUrls();
+    if (odpowiedz == Qt::IgnoreAction && wejscieZPlikami) {
+        zdarzenie->setDropAction(Qt::IgnoreAction);
+        zdarzenie->accept();
+    } else if (odpowiedz == Qt::IgnoreAction) {
         zdarzenie->ignore();
     } else {
         zdarzenie->setDropAction(odpowiedz);

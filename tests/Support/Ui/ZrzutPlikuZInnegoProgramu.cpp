@@ -31,7 +31,13 @@ bool ZrzutPlikuZInnegoProgramu::wejdz()
 {
     QDragEnterEvent wejscie(m_miejsce, akcjeMenedzeraPlikow, &m_dane, Qt::LeftButton, {});
     QCoreApplication::sendEvent(m_widok->viewport(), &wejscie);
-    return wejscie.isAccepted();
+    if (!wejscie.isAccepted())
+        return false;
+    // Qt follows an entry with a move at the same place, whose answer the source hears.
+    QDragMoveEvent ruch(m_miejsce, akcjeMenedzeraPlikow, &m_dane, Qt::LeftButton, {});
+    ruch.setDropAction(wejscie.dropAction());
+    QCoreApplication::sendEvent(m_widok->viewport(), &ruch);
+    return ruch.isAccepted() && ruch.dropAction() != Qt::IgnoreAction;
 }
 
 bool ZrzutPlikuZInnegoProgramu::upusc()
