@@ -49,6 +49,7 @@ void WidokZaryseliRzeczyKatalogu::contextMenuEvent(QContextMenuEvent *zdarzenie)
         return;
     selectionModel()->select(indeks, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     selectionModel()->setCurrentIndex(indeks, QItemSelectionModel::NoUpdate);
+    oznaczWierszMenuPodrecznego(indeks, m_menuPodreczneRzeczy);
     m_menuPodreczneRzeczy->pokazJakoPodreczne(this, punkt);
 }
 

@@ -1,8 +1,10 @@
+#include "Support/Ui/NagrywarkaAlertow.h"
 #include "Support/Ui/PolecenieWOknie.h"
 #include "Support/Ui/UruchomionyProgram.h"
 
 #include "Browser/KartaFasolki.h"
 #include "Browser/KontrolerKartyFasolki.h"
+#include "Model/BytSystemuPlikow.h"
 #include "Model/Fasolka.h"
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerRzeczyKatalogu.h"
@@ -15,9 +17,12 @@
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
 #include "Widgets/KontrolerTablicy.h"
+#include "Widgets/ObrysMenuPodrecznego.h"
 #include "Widgets/WidokPapierowy.h"
+#include "Widgets/ZieloneZaznaczenie.h"
 
 #include <QAbstractButton>
+#include <QFileInfo>
 #include <QImage>
 #include <QList>
 
@@ -77,7 +82,10 @@ protected:
 
     QModelIndex wierszPaska(const QString &nazwa)
     {
-        return pasek()->model()->match(pasek()->model()->index(0, 0), Qt::DisplayRole, nazwa).value(0);
+        return pasek()
+            ->model()
+            ->match(pasek()->model()->index(0, 0), Qt::DisplayRole, nazwa, 1, Qt::MatchExactly | Qt::MatchRecursive)
+            .value(0);
     }
 
     void kliknijWPasku(const QString &nazwa)
@@ -86,6 +94,18 @@ protected:
         const QModelIndex wiersz = wierszPaska(nazwa);
         ASSERT_TRUE(wiersz.isValid()) << nazwa.toStdString();
         QTest::mouseClick(pasek()->viewport(), Qt::LeftButton, {}, pasek()->visualRect(wiersz).center());
+    }
+
+    // The file of the row: its bean's in a list, its entry's in an outline.
+    static QString sciezkaWiersza(QAbstractItemView *widok, const QModelIndex &indeks)
+    {
+        if (auto *lista = qobject_cast<WidokTabeliListyFasolek *>(widok)) {
+            auto *fasolka = qobject_cast<Fasolka *>(lista->kontrolerTablicy()->obiektWWierszu(indeks.row()));
+            return fasolka && fasolka->bytFasolki() ? fasolka->bytFasolki()->plikowyURL() : QString();
+        }
+        auto *drzewo = qobject_cast<KontrolerDrzewa *>(widok->model());
+        BytSystemuPlikow *byt = drzewo && indeks.isValid() ? drzewo->wezel(indeks)->byt() : nullptr;
+        return byt ? byt->plikowyURL() : QString();
     }
 
     // A folder bean of the flow list, right-clicked, and `polecenie` chosen from its menu.
@@ -269,3 +289,111 @@ TEST_F(WygladPapieruWProgramie, TheNavigationBarsSelectedRowKeepsItsFont)
         rozne += zaznaczony[x] != niezaznaczony[x];
     EXPECT_LE(rozne, zaznaczony.size() / 6);
 }
+
+namespace {
+
+// Where a right click lands to mark a row, and what the mark looks like there.
+enum class WidokZMenu { ListaPotoku, RzeczyPotoku, PasekNawigacji };
+
+struct PrzypadekObrysu
+{
+    const char *nazwa;
+    WidokZMenu widok;
+};
+
+const PrzypadekObrysu przypadkiObrysu[] = {
+    {"ListaPotoku", WidokZMenu::ListaPotoku},
+    {"RzeczyPotoku", WidokZMenu::RzeczyPotoku},
+    {"PasekNawigacji", WidokZMenu::PasekNawigacji},
+};
+
+class ObrysMenuWProgramie : public WygladPapieruWProgramie, public ::testing::WithParamInterface<PrzypadekObrysu>
+{
+protected:
+    void przedUruchomieniem() override
+    {
+        for (const char *nazwa : {"a.txt", "b.txt", "c.txt"})
+            plik(QStringLiteral("All Beans/_Main_Flow/_Flow_Items/") + QLatin1String(nazwa));
+    }
+
+    // The pixel on the clicked row's top edge, halfway across, where the mark runs.
+    static QRgb naKrawedzi(QAbstractItemView *widok, const QRect &ramka)
+    {
+        return widok->viewport()->grab().toImage().pixel(widok->viewport()->width() / 2, ramka.top() + 2);
+    }
+
+    static int odleglosc(QRgb a, const QColor &b)
+    {
+        return std::abs(qRed(a) - b.red()) + std::abs(qGreen(a) - b.green()) + std::abs(qBlue(a) - b.blue());
+    }
+
+    NagrywarkaAlertow m_alerty;
+};
+
+} // namespace
+
+// A right click marks the row the menu acts on while the menu is open, whether that row is selected or
+// not; the mark goes with the menu, and the command chosen acts on the clicked row.
+TEST_P(ObrysMenuWProgramie, TheRightClickedRowIsOutlinedWhileItsMenuIsOpen)
+{
+    QAbstractItemView *widok = nullptr;
+    QModelIndex wybrany;
+    QModelIndex klikniety;
+    switch (GetParam().widok) {
+    case WidokZMenu::ListaPotoku:
+        widok = pokaz(ListaPapieru::Potok);
+        ASSERT_NE(widok, nullptr);
+        wybrany = widok->model()->index(0, 1);
+        klikniety = widok->model()->index(3, 1);
+        break;
+    case WidokZMenu::RzeczyPotoku:
+        // The click selects the row, as the menu will.
+        widok = pokaz(ListaPapieru::RzeczyPotoku);
+        ASSERT_NE(widok, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return widok->model()->rowCount() >= 3; }, 5000));
+        wybrany = klikniety = widok->model()->index(2, 0);
+        break;
+    case WidokZMenu::PasekNawigacji:
+        widok = pasek();
+        ASSERT_NE(widok, nullptr);
+        wybrany = klikniety = wierszPaska(QStringLiteral("Potok 0002"));
+        break;
+    }
+    ASSERT_TRUE(klikniety.isValid());
+    QTest::mouseClick(widok->viewport(), Qt::LeftButton, {}, widok->visualRect(wybrany).center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return widok->selectionModel()->isSelected(wybrany); }, 2000));
+    const bool zaznaczony = wybrany == klikniety;
+    const QRect ramka = widok->visualRect(klikniety);
+    widok->viewport()->repaint();
+    const QRgb przed = naKrawedzi(widok, ramka);
+
+    kliknijPrawym(widok, klikniety);
+    QMenu *menu = otwarteMenu();
+    ASSERT_NE(menu, nullptr);
+    widok->viewport()->repaint();
+    const QRgb zMenu = naKrawedzi(widok, ramka);
+    // White over the bar's dark selection.
+    const QColor obrys = GetParam().widok == WidokZMenu::PasekNawigacji
+                             ? QColor(Qt::white)
+                             : ObrysMenuPodrecznego::kolorNaPapierze(zaznaczony);
+    EXPECT_LT(odleglosc(zMenu, obrys), 60) << std::hex << zMenu;
+    EXPECT_GT(odleglosc(przed, obrys), 100) << std::hex << przed;
+
+    const QString sciezka = sciezkaWiersza(widok, klikniety);
+    menu->close();
+    ASSERT_TRUE(QTest::qWaitFor([] { return otwarteMenu() == nullptr; }, 2000));
+    widok->viewport()->repaint();
+    EXPECT_EQ(naKrawedzi(widok, ramka), przed);
+
+    if (GetParam().widok == WidokZMenu::PasekNawigacji)
+        return;
+    const QString zaznaczona = sciezkaWiersza(widok, widok->model()->index(0, klikniety.column()));
+    ASSERT_FALSE(sciezka.isEmpty());
+    kliknijPrawym(widok, klikniety);
+    wybierzZMenu(otwarteMenu(), QStringLiteral("Move to Trash"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !QFileInfo::exists(sciezka); }, 5000)) << sciezka.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(zaznaczona)) << zaznaczona.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(KazdyWidok, ObrysMenuWProgramie, ::testing::ValuesIn(przypadkiObrysu),
+                         [](const auto &wariant) { return std::string(wariant.param.nazwa); });
