@@ -15,6 +15,7 @@
 #include "Platform/Ui/ModalGateProbe.h"
 #include "Platform/Ui/SynchronousSheet.h"
 #include "Platform/Ui/WindowRegistry.h"
+#include "Widgets/StylFokusuKlawiatury.h"
 #include "Widgets/ZieloneZaznaczenie.h"
 
 #include <QCoreApplication>
@@ -55,6 +56,7 @@ private:
 
 UruchomienieProgramu::UruchomienieProgramu()
 {
+    StylFokusuKlawiatury::zainstaluj();
     ZieloneZaznaczenie::zastosujDoPaletyAplikacji();
     FabrykiKartProgramu::zainstaluj();
     ModalGateProbe::install();
