@@ -13,6 +13,7 @@
 #include "Views/KontrolerRzeczyKatalogu.h"
 #include "Views/KontrolerZawartosciFasolki.h"
 #include "Views/WidokTabeliFasolkiPotoku.h"
+#include "Views/WidokTabeliWszystkieFasolki.h"
 #include "Views/WidokZaryseliPaskaNawigacji.h"
 #include "Widgets/KontrolerTablicy.h"
 
@@ -86,6 +87,21 @@ TEST_F(WygladPapieruXvfb, ListsMarksAndFocusOnARealDisplay)
 
     kliknijWPasku(QStringLiteral("All Beans"));
     zrzutOkna(m_okno, QStringLiteral("paper-all-beans.png"));
+    // Filtered down to one bean of each flow: rows, then the empty sheet below them.
+    QLineEdit *szukaj = nullptr;
+    for (QLineEdit *pole : m_okno->findChildren<QLineEdit *>(QStringLiteral("poleWyszukiwarki")))
+        if (pole->isVisible())
+            szukaj = pole;
+    ASSERT_NE(szukaj, nullptr);
+    QTest::keyClicks(szukaj, QStringLiteral("Projekt 0006"));
+    QTest::keyClick(szukaj, Qt::Key_Return);
+    auto *wszystkie = widocznyWidok<WidokTabeliWszystkieFasolki>(m_okno);
+    ASSERT_NE(wszystkie, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wszystkie->kontrolerTablicy()->rowCount() <= 6; }, 3000));
+    QTest::qWait(200);
+    zrzutOkna(m_okno, QStringLiteral("paper-all-beans-filtered.png"));
+    szukaj->clear();
+    QTest::keyClick(szukaj, Qt::Key_Return);
     kliknijWPasku(QStringLiteral("Archived Beans"));
     zrzutOkna(m_okno, QStringLiteral("paper-archive-bar-archived-beans-selected.png"));
 
