@@ -20,6 +20,7 @@
 #include "Platform/Ui/TokenAktywacji.h"
 #include "Platform/Ui/WindowRegistry.h"
 #include "Platform/WorkspaceOperations.h"
+#include "Widgets/StylFokusuKlawiatury.h"
 #include "Widgets/ZieloneZaznaczenie.h"
 
 #include <QCoreApplication>
@@ -62,6 +63,7 @@ private:
 
 UruchomienieProgramu::UruchomienieProgramu()
 {
+    StylFokusuKlawiatury::zainstaluj();
     ZieloneZaznaczenie::zastosujDoPaletyAplikacji();
     // The launcher entry's icon, on every window.
     QGuiApplication::setWindowIcon(ObrazyAplikacji::ikonaProgramu());

@@ -21,6 +21,7 @@
 #include "Platform/Ui/PozycjaMenu.h"
 #include "Widgets/KontrolerTablicy.h"
 #include "Widgets/WidokDolnegoPaskaIkon.h"
+#include "Widgets/WidokPapierowy.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -73,6 +74,8 @@ KontrolerListyFasolek::KontrolerListyFasolek(WidokTabeliListyFasolek *tabela, Pr
     tabela->header()->resizeSection(KolumnaStatus, 28);
     tabela->header()->setSectionResizeMode(KolumnaStatus, QHeaderView::Fixed);
     WhitePaperTableView::setHeaderCellsInTableView(tabela);
+    // The dotted lines under the rows and through the empty space below them.
+    tabela->setGridStyleMask(WidokPapierowy::SolidHorizontalGridLineMask);
 
     auto *uklad = new QVBoxLayout(m_widok);
     uklad->setContentsMargins(0, 0, 0, 0);

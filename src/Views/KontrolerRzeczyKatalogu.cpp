@@ -27,6 +27,7 @@
 #include "Platform/Ui/RegulyPolecen.h"
 #include "Platform/WorkspaceOperations.h"
 #include "Widgets/KomorkaNaglowkaTabeliPapierowej.h"
+#include "Widgets/WidokPapierowy.h"
 
 #include <QAbstractButton>
 #include <QDropEvent>
@@ -95,6 +96,8 @@ void KontrolerRzeczyKatalogu::loadView()
     // A double-click opens; the triangle expands.
     zarys->setExpandsOnDoubleClick(false);
     zarys->setDragEnabled(true);
+    // The dotted lines under the rows and through the empty space below them.
+    zarys->setGridStyleMask(WidokPapierowy::SolidHorizontalGridLineMask);
     m_komorka = new WidokKomorkiRzeczy(zarys);
     zarys->setItemDelegate(m_komorka);
     connect(m_komorka, &WidokKomorkiRzeczy::controlTextDidEndEditing, this,

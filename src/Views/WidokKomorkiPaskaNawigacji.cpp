@@ -93,9 +93,8 @@ void WidokKomorkiPaskaNawigacji::paint(QPainter *malarz, const QStyleOptionViewI
                                                                       : QStringLiteral("OtworzWNowymOknieTemplate")));
         reszta.setRight(int(przycisk.left()) - 4);
     }
-    QFont czcionka = opcja.font;
-    if (zaznaczony)
-        czcionka.setBold(true);
+    // The selected row keeps the font of the others: only its colour tells it apart.
+    const QFont czcionka = opcja.font;
     malarz->save();
     malarz->setFont(czcionka);
     malarz->setPen(kolorTekstu);

@@ -59,11 +59,14 @@ QAbstractItemDelegate *WidokTabeliListyFasolek::itemDelegateForIndex(const QMode
 
 void WidokTabeliListyFasolek::contextMenuEvent(QContextMenuEvent *zdarzenie)
 {
-    const int wiersz = MiejsceMenuPodrecznego::indeks(this, zdarzenie).row();
+    const QModelIndex indeks = MiejsceMenuPodrecznego::indeks(this, zdarzenie);
+    const int wiersz = indeks.row();
     if (auto *akcje = qobject_cast<KontrolerAkcjeNaElementach *>(kontrolerAkcjeNaElementach()))
         akcje->setKliknietyWiersz(wiersz);
-    if (Menu *menu = menuDlaElementu(kontrolerTablicy() ? kontrolerTablicy()->obiektWWierszu(wiersz) : nullptr))
+    if (Menu *menu = menuDlaElementu(kontrolerTablicy() ? kontrolerTablicy()->obiektWWierszu(wiersz) : nullptr)) {
+        oznaczWierszMenuPodrecznego(indeks, menu);
         menu->popup(MiejsceMenuPodrecznego::punktGlobalny(this, zdarzenie));
+    }
 }
 
 void WidokTabeliListyFasolek::startDrag(Qt::DropActions)

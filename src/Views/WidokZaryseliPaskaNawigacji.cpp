@@ -68,9 +68,11 @@ void WidokZaryseliPaskaNawigacji::contextMenuEvent(QContextMenuEvent *zdarzenie)
 {
     QPointer<WidokZaryseliPaskaNawigacji> zywy(this);
     const QPoint punkt = MiejsceMenuPodrecznego::punktGlobalny(this, zdarzenie);
-    QMenu *menu = menuDlaIndeksu(MiejsceMenuPodrecznego::indeks(this, zdarzenie));
+    const QPersistentModelIndex indeks = MiejsceMenuPodrecznego::indeks(this, zdarzenie);
+    QMenu *menu = menuDlaIndeksu(indeks);
     if (!zywy || !menu)
         return;
+    m_obrysMenuPodrecznego.oznacz(this, indeks, menu);
     if (auto *naszeMenu = qobject_cast<Menu *>(menu))
         naszeMenu->pokazJakoPodreczne(this, punkt);
     else
@@ -213,6 +215,9 @@ void WidokZaryseliPaskaNawigacji::drawRow(QPainter *malarz, const QStyleOptionVi
     if (wierszIndeksu(indeks) == m_wierszCelZrzutu)
         WidokWierszaPaskaNawigacji::rysujRamkeZaznaczona(*malarz, ramka, zaznaczony);
     OutlineViewWithEnhancedEditMode::drawRow(malarz, opcja, indeks);
+    if (m_obrysMenuPodrecznego.czyOznaczony(indeks))
+        ObrysMenuPodrecznego::rysuj(*malarz, ramka,
+                                    zaznaczony ? QColor(Qt::white) : ObrysMenuPodrecznego::kolorNaPapierze(false));
 }
 
 void WidokZaryseliPaskaNawigacji::drawBranches(QPainter *malarz, const QRect &prostokat,

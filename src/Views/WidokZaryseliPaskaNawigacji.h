@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Platform/Ui/InformacjaOPrzeciaganiu.h"
+#include "Widgets/ObrysMenuPodrecznego.h"
 #include "Widgets/OutlineViewWithEnhancedEditMode.h"
 
 #include <QPointer>
@@ -77,6 +78,7 @@ private:
     QPointer<QMenu> m_menuPodreczneElementu;
     QPointer<QMenu> m_menuPodreczneWszystkieFasolki;
     int m_wierszCelZrzutu = -1;
+    ObrysMenuPodrecznego m_obrysMenuPodrecznego;
     OperacjaZrzutu m_operacjaZrzutu;
     WykonanieZrzutu m_wykonanieZrzutu;
 };

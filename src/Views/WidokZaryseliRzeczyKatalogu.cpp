@@ -49,6 +49,7 @@ void WidokZaryseliRzeczyKatalogu::contextMenuEvent(QContextMenuEvent *zdarzenie)
         return;
     selectionModel()->select(indeks, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     selectionModel()->setCurrentIndex(indeks, QItemSelectionModel::NoUpdate);
+    oznaczWierszMenuPodrecznego(indeks, m_menuPodreczneRzeczy);
     m_menuPodreczneRzeczy->pokazJakoPodreczne(this, punkt);
 }
 
@@ -67,4 +68,16 @@ void WidokZaryseliRzeczyKatalogu::rowsInserted(const QModelIndex &rodzic, int pi
         return;
     executeDelayedItemsLayout();
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+void WidokZaryseliRzeczyKatalogu::dataChanged(const QModelIndex &lewyGorny, const QModelIndex &prawyDolny,
+                                              const QList<int> &role)
+{
+    WhitePaperOutlineView::dataChanged(lewyGorny, prawyDolny, role);
+    // The base repaints the cells alone; a triangle that came or went, when a sub-folder's first entry came
+    // or its last went, lies left of them in the indentation.
+    const QRect gora = visualRect(lewyGorny);
+    const QRect dol = visualRect(prawyDolny);
+    if (gora.isValid() && dol.isValid())
+        viewport()->update(QRect(0, gora.top(), viewport()->width(), dol.bottom() - gora.top() + 1));
 }

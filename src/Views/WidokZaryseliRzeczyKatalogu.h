@@ -27,6 +27,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent *zdarzenie) override;
     void startDrag(Qt::DropActions akcje) override;
     void rowsInserted(const QModelIndex &rodzic, int pierwszy, int ostatni) override;
+    void dataChanged(const QModelIndex &lewyGorny, const QModelIndex &prawyDolny,
+                     const QList<int> &role = QList<int>()) override;
 
 private:
     QPointer<Menu> m_menuPodreczneRzeczy;

@@ -33,7 +33,13 @@ qreal dolOstatniegoWiersza(const QTreeView *tabela)
     QModelIndex ostatni = model->index(model->rowCount(tabela->rootIndex()) - 1, 0, tabela->rootIndex());
     while (tabela->isExpanded(ostatni) && model->rowCount(ostatni) > 0)
         ostatni = model->index(model->rowCount(ostatni) - 1, 0, ostatni);
-    return tabela->visualRect(ostatni).bottom() + 1 + tabela->verticalScrollBar()->value();
+    // The row's place from a column that shows: a list may hide its first one.
+    QRect ramka;
+    for (int kolumna = 0; kolumna < model->columnCount(ostatni.parent()) && !ramka.isValid(); ++kolumna)
+        ramka = tabela->visualRect(ostatni.siblingAtColumn(kolumna));
+    if (!ramka.isValid())
+        return 0;
+    return ramka.bottom() + 1 + tabela->verticalScrollBar()->value();
 }
 
 } // namespace

@@ -85,6 +85,8 @@ void ZWyglademPapieru<Baza>::drawRow(QPainter *malarz, const QStyleOptionViewIte
     Baza::drawRow(malarz, opcja, indeks);
     if (wiersz.celUpuszczenia)
         WidokWierszaTabeliPapierowej::rysujRamkeCeluUpuszczenia(*malarz, wiersz.ramka);
+    if (m_obrysMenuPodrecznego.czyOznaczony(indeks))
+        ObrysMenuPodrecznego::rysuj(*malarz, wiersz.ramka, ObrysMenuPodrecznego::kolorNaPapierze(wiersz.zaznaczony));
 }
 
 template <class Baza>

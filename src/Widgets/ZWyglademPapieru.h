@@ -1,9 +1,11 @@
 #pragma once
 
+#include "ObrysMenuPodrecznego.h"
 #include "WidokPapierowy.h"
 
 class KomorkaNaglowkaTabeliPapierowej;
 class LiniaKreskowana;
+class QMenu;
 class QModelIndex;
 class QPainter;
 class QPaintEvent;
@@ -29,6 +31,11 @@ public:
     LiniaKreskowana *separatorNaglowkaTabeli() const { return m_separatorNaglowkaTabeli; }
     // The paper header cell of a column; null, with a line in the system log, when it has none.
     KomorkaNaglowkaTabeliPapierowej *headerCellInColumn(int kolumna) const;
+    // Outlines the row of `indeks` while `menu`, its context menu, is open.
+    void oznaczWierszMenuPodrecznego(const QModelIndex &indeks, QMenu *menu)
+    {
+        m_obrysMenuPodrecznego.oznacz(this, indeks, menu);
+    }
 
 protected:
     void drawRow(QPainter *malarz, const QStyleOptionViewItem &opcja, const QModelIndex &indeks) const override;
@@ -37,4 +44,5 @@ protected:
 
 private:
     LiniaKreskowana *m_separatorNaglowkaTabeli = nullptr;
+    ObrysMenuPodrecznego m_obrysMenuPodrecznego;
 };
