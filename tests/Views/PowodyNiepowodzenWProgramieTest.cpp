@@ -364,4 +364,62 @@ TEST_F(WoluminyPowodowWProgramie, AMoveToTheTrashSaysTheVolumeHasNoTrashAndTheBe
     EXPECT_TRUE(QFileInfo::exists(sciezka));
 }
 
+// The main flow's folder on a volume with no inode left (a small tmpfs in a private mount namespace): a status
+// change says its status folder cannot be made there, and why.
+class PelneWoluminyPowodowWProgramie : public PowodyNiepowodzenWProgramie
+{
+protected:
+    void SetUp() override
+    {
+        if (!qEnvironmentVariableIsSet("TARROWIND_PRIVATE_MOUNTS"))
+            GTEST_SKIP() << "runs in its own ctest entry, in a private mount namespace";
+        PowodyNiepowodzenWProgramie::SetUp();
+    }
+    void przedUruchomieniem() override
+    {
+        const QString glowny = m_baza.sciezka(QStringLiteral("Tarrowind/All Beans/_Main_Flow"));
+        if (mount("tmpfs", QFile::encodeName(glowny).constData(), "tmpfs", 0, "size=1m,nr_inodes=8") != 0)
+            GTEST_SKIP() << "mounting a tmpfs was refused: " << std::strerror(errno);
+        m_punkt = QFile::encodeName(glowny);
+        QFile plan(glowny + QStringLiteral("/Plan.txt"));
+        ASSERT_TRUE(plan.open(QIODevice::WriteOnly));
+        plan.close();
+        ASSERT_TRUE(QDir(glowny).mkdir(QStringLiteral("_Flow_Items")));
+        // The rest of the inodes, in a folder the flow reads as a bean.
+        ASSERT_TRUE(QDir(glowny).mkdir(QStringLiteral("zapas")));
+        for (int i = 0; i < 16; ++i)
+            if (!QFile(glowny + QStringLiteral("/zapas/%1").arg(i)).open(QIODevice::WriteOnly))
+                break;
+    }
+    void TearDown() override
+    {
+        PowodyNiepowodzenWProgramie::TearDown();
+        if (!m_punkt.isEmpty())
+            umount2(m_punkt.constData(), MNT_DETACH);
+    }
+    QByteArray m_punkt;
+};
+
+TEST_F(PelneWoluminyPowodowWProgramie, AStatusChangeSaysTheVolumeHasNoRoomForItsStatusFolder)
+{
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lista() && lista()->kontrolerTablicy()->rowCount() == 2; }));
+    int wiersz = 0;
+    while (wiersz < 2 && !fasolkaWWierszu(wiersz)->jestZPlikiem())
+        ++wiersz;
+    ASSERT_LT(wiersz, 2);
+    Fasolka *plan = fasolkaWWierszu(wiersz);
+    const QString sciezka = plan->bytFasolki()->plikowyURL();
+    kliknijPrawym(lista(), lista()->model()->index(wiersz, 1));
+    wybierzZPodmenu(otwarteMenu(), QStringLiteral("Status"), QStringLiteral("Ready"));
+    if (HasFatalFailure())
+        return;
+    ASSERT_TRUE(czekajNaAlert());
+    EXPECT_EQ(m_alerty.wpisy().constLast().alert.messageText(),
+              QStringLiteral("Could not change status of following Bean(s):\n- '%1'\n").arg(plan->nazwa()));
+    EXPECT_EQ(m_alerty.wpisy().constLast().alert.informativeText(),
+              QStringLiteral("The status folder \u201C_Ready\u201D couldn\u2019t be made in \u201C_Main_Flow\u201D. "
+                             "There isn\u2019t enough space to complete the operation on \u201C_Main_Flow\u201D."));
+    EXPECT_TRUE(QFileInfo::exists(sciezka));
+}
+
 } // namespace
