@@ -366,15 +366,9 @@ TEST_F(WoluminyPowodowWProgramie, AMoveToTheTrashSaysTheVolumeHasNoTrashAndTheBe
 
 // The main flow's folder on a volume with no inode left (a small tmpfs in a private mount namespace): a status
 // change says its status folder cannot be made there, and why.
-class PelneWoluminyPowodowWProgramie : public PowodyNiepowodzenWProgramie
+class PelneWoluminyPowodowWProgramie : public WoluminyPowodowWProgramie
 {
 protected:
-    void SetUp() override
-    {
-        if (!qEnvironmentVariableIsSet("TARROWIND_PRIVATE_MOUNTS"))
-            GTEST_SKIP() << "runs in its own ctest entry, in a private mount namespace";
-        PowodyNiepowodzenWProgramie::SetUp();
-    }
     void przedUruchomieniem() override
     {
         const QString glowny = m_baza.sciezka(QStringLiteral("Tarrowind/All Beans/_Main_Flow"));
@@ -391,13 +385,6 @@ protected:
             if (!QFile(glowny + QStringLiteral("/zapas/%1").arg(i)).open(QIODevice::WriteOnly))
                 break;
     }
-    void TearDown() override
-    {
-        PowodyNiepowodzenWProgramie::TearDown();
-        if (!m_punkt.isEmpty())
-            umount2(m_punkt.constData(), MNT_DETACH);
-    }
-    QByteArray m_punkt;
 };
 
 TEST_F(PelneWoluminyPowodowWProgramie, AStatusChangeSaysTheVolumeHasNoRoomForItsStatusFolder)
