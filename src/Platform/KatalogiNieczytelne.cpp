@@ -2,8 +2,6 @@
 
 #include "FolderListing.h"
 
-#include <QMutexLocker>
-
 KatalogiNieczytelne &KatalogiNieczytelne::instance()
 {
     static KatalogiNieczytelne powiadamiacz;
@@ -13,15 +11,8 @@ KatalogiNieczytelne &KatalogiNieczytelne::instance()
 void KatalogiNieczytelne::zglos(const QString &katalog, const BladOperacji &blad)
 {
     // Every re-read of the folder fails again; the user is told of it once.
-    const FolderListing::Identity tozsamosc = FolderListing::identityOf(katalog);
-    const QString klucz = tozsamosc.known() ? QStringLiteral("%1:%2").arg(tozsamosc.device).arg(tozsamosc.inode)
-                                            : katalog;
-    {
-        const QMutexLocker blokada(&m_blokada);
-        if (m_zgloszoneKatalogi.contains(klucz))
-            return;
-        m_zgloszoneKatalogi.insert(klucz);
-    }
+    if (!m_zgloszone.pierwszyRaz(katalog, FolderListing::identityOf(katalog)))
+        return;
     emit katalogNieczytelny(katalog, blad.przyczyna);
 }
 
@@ -33,6 +24,5 @@ QString KatalogiNieczytelne::wiadomosc(const QString &katalog, const QString &pr
 
 void KatalogiNieczytelne::zapomnijZgloszone()
 {
-    const QMutexLocker blokada(&m_blokada);
-    m_zgloszoneKatalogi.clear();
+    m_zgloszone.zapomnij();
 }

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "BladOperacji.h"
+#include "ZgloszoneKatalogi.h"
 
-#include <QMutex>
 #include <QObject>
-#include <QSet>
 #include <QString>
 
 // A folder whose contents cannot be read (no permission, a failing disk) shows as empty wherever a list shows it.
@@ -27,6 +26,5 @@ signals:
     void katalogNieczytelny(const QString &katalog, const QString &przyczyna);
 
 private:
-    QMutex m_blokada;
-    QSet<QString> m_zgloszoneKatalogi;
+    ZgloszoneKatalogi m_zgloszone;
 };

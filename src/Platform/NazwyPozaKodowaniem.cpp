@@ -1,7 +1,5 @@
 #include "NazwyPozaKodowaniem.h"
 
-#include <QMutexLocker>
-
 NazwyPozaKodowaniem &NazwyPozaKodowaniem::instance()
 {
     static NazwyPozaKodowaniem powiadamiacz;
@@ -13,14 +11,8 @@ void NazwyPozaKodowaniem::zglos(const QString &katalog, const FolderListing::Ide
     if (ile <= 0)
         return;
     // Every re-read of the folder finds them again; the user is told of it once.
-    const QString klucz = tozsamosc.known() ? QStringLiteral("%1:%2").arg(tozsamosc.device).arg(tozsamosc.inode)
-                                            : katalog;
-    {
-        const QMutexLocker blokada(&m_blokada);
-        if (m_zgloszoneKatalogi.contains(klucz))
-            return;
-        m_zgloszoneKatalogi.insert(klucz);
-    }
+    if (!m_zgloszone.pierwszyRaz(katalog, tozsamosc))
+        return;
     emit katalogZNazwamiPozaKodowaniem(katalog, ile);
 }
 
@@ -34,6 +26,5 @@ QString NazwyPozaKodowaniem::wiadomosc(const QString &katalog, int ile)
 
 void NazwyPozaKodowaniem::zapomnijZgloszone()
 {
-    const QMutexLocker blokada(&m_blokada);
-    m_zgloszoneKatalogi.clear();
+    m_zgloszone.zapomnij();
 }

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "FolderListing.h"
+#include "ZgloszoneKatalogi.h"
 
-#include <QMutex>
 #include <QObject>
-#include <QSet>
 #include <QString>
 
 // Names that a QString cannot carry (not valid in the file-name encoding) stay on disk and travel
@@ -29,6 +28,5 @@ signals:
     void katalogZNazwamiPozaKodowaniem(const QString &katalog, int ile);
 
 private:
-    QMutex m_blokada;
-    QSet<QString> m_zgloszoneKatalogi;
+    ZgloszoneKatalogi m_zgloszone;
 };

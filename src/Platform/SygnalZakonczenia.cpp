@@ -13,6 +13,19 @@ namespace {
 
 // Written by the handler, which may use nothing but async-signal-safe calls.
 volatile sig_atomic_t deskryptorZapisuSygnalu = -1;
+int deskryptorOdczytuSygnalu = -1;
+
+// One pipe for the life of the process, never closed: a handler still running on another thread as
+// an instance goes must never write into a descriptor that was closed and given to another file.
+bool otworzPotokSygnalu()
+{
+    int potok[2];
+    if (pipe2(potok, O_CLOEXEC | O_NONBLOCK) != 0)
+        return false;
+    deskryptorOdczytuSygnalu = potok[0];
+    deskryptorZapisuSygnalu = potok[1];
+    return true;
+}
 
 extern "C" void obsluzSygnalZakonczenia(int)
 {
@@ -28,13 +41,15 @@ extern "C" void obsluzSygnalZakonczenia(int)
 SygnalZakonczenia::SygnalZakonczenia(QObject *rodzic)
     : QObject(rodzic)
 {
-    int potok[2];
-    if (pipe2(potok, O_CLOEXEC | O_NONBLOCK) != 0) {
+    static const bool potokOtwarty = otworzPotokSygnalu();
+    if (!potokOtwarty) {
         drukujLinie(QStringLiteral("Błąd: bez potoku SIGTERM kończy program bez porządków (errno %1)"), errno);
         return;
     }
-    m_odczyt = potok[0];
-    deskryptorZapisuSygnalu = potok[1];
+    m_odczyt = deskryptorOdczytuSygnalu;
+    // What a handler wrote as the previous instance went was meant for that one.
+    char bufor[16];
+    while (read(m_odczyt, bufor, sizeof bufor) > 0) {}
     m_powiadamiacz = new QSocketNotifier(m_odczyt, QSocketNotifier::Read, this);
     connect(m_powiadamiacz, &QSocketNotifier::activated, this, &SygnalZakonczenia::odczytaj);
     struct sigaction akcja = {};
@@ -49,11 +64,7 @@ SygnalZakonczenia::~SygnalZakonczenia()
     if (m_odczyt < 0)
         return;
     signal(SIGTERM, SIG_DFL);
-    const int zapis = deskryptorZapisuSygnalu;
-    deskryptorZapisuSygnalu = -1;
-    close(zapis);
     delete m_powiadamiacz;
-    close(m_odczyt);
 }
 
 void SygnalZakonczenia::odczytaj()

@@ -1,13 +1,10 @@
+#include "Support/Ui/LapaczAlertu.h"
 #include "Support/Ui/UruchomionyProgram.h"
-#include "Support/ZrzutOkna.h"
 
 #include "Platform/FolderListing.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
-#include <QMessageBox>
-#include <QTimer>
 
 #include <cerrno>
 
@@ -25,23 +22,7 @@ protected:
         FolderListing::setFaultHookForTests([this](const QString &katalog) -> std::optional<int> {
             return katalog == m_rzeczy ? std::optional<int>(EACCES) : std::nullopt;
         });
-        // The alert runs its own loop: it is caught from a timer.
-        m_straznik.setInterval(20);
-        QObject::connect(&m_straznik, &QTimer::timeout, [this] {
-            auto *okienko = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!okienko || !okienko->isVisible() || !QTest::qWaitForWindowExposed(okienko))
-                return;
-            m_straznik.stop();
-            m_tekstAlertu = okienko->text();
-            QList<QWidget *> okna{okienko};
-            if (m_okno)
-                okna.prepend(m_okno);
-            zrzutOkien(okna, QStringLiteral("nieczytelny-katalog.png"));
-            okienko->done(0);
-            if (m_okno)
-                m_okno->activateWindow();
-        });
-        m_straznik.start();
+        m_alert.lap(QStringLiteral("nieczytelny-katalog.png"), [this] { return m_okno; });
     }
     void TearDown() override
     {
@@ -50,8 +31,7 @@ protected:
     }
 
     QString m_rzeczy;
-    QTimer m_straznik;
-    QString m_tekstAlertu;
+    LapaczAlertu m_alert;
 };
 
 } // namespace
@@ -59,8 +39,8 @@ protected:
 TEST_F(NieczytelnyKatalogNaSerwerzeX, TheNoticeOfAFolderItCannotRead)
 {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run this suite under xvfb-run";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_tekstAlertu.isEmpty(); }, 5000));
-    EXPECT_EQ(m_tekstAlertu, QStringLiteral("The contents of \u201C%1\u201D cannot be read. You don\u2019t have "
-                                            "permission to access \u201C_Flow_Items\u201D.")
-                                 .arg(m_rzeczy));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_alert.zlapany(); }, 5000));
+    EXPECT_EQ(m_alert.tekst(), QStringLiteral("The contents of \u201C%1\u201D cannot be read. You don\u2019t have "
+                                              "permission to access \u201C_Flow_Items\u201D.")
+                                   .arg(m_rzeczy));
 }

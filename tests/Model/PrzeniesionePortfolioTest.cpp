@@ -1,5 +1,6 @@
 #include "Support/CzasyOczekiwania.h"
 #include "Support/MigawkaKatalogu.h"
+#include "Support/ObserwacjaPortfolio.h"
 #include "Support/PortfolioTestowe.h"
 
 #include "Model/Archiwum.h"
@@ -11,7 +12,6 @@
 #include "Platform/UserDefaults.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -73,27 +73,7 @@ protected:
     {
         ObserwatorZmianNaDysku::zainstaluj(0.05);
         BazaFasolek::sharedBazaFasolek();
-        return czekajNaObserwacje();
-    }
-
-    static bool czekajNaObserwacje()
-    {
-        int katalogi = 0;
-        for (auto rodzaj : {SpecKatalog::suWszystkieFasolki, SpecKatalog::suArchiwum}) {
-            ++katalogi;
-            QDirIterator it(SpecKatalog::sharedSpecKatalog()->url(rodzaj), QDir::Dirs | QDir::NoDotAndDotDot,
-                            QDirIterator::Subdirectories);
-            for (; it.hasNext(); it.next())
-                ++katalogi;
-        }
-        auto *obserwator =
-            dynamic_cast<ObserwatorZmianNaDysku *>(BazaFasolek::sharedBazaFasolek()->obserwatorZmianNaDysku());
-        return obserwator
-               && QTest::qWaitFor(
-                   [&] {
-                       return obserwator->events() && obserwator->events()->liczbaObserwowanychKatalogow() >= katalogi;
-                   },
-                   czasNaZdarzenieMs);
+        return czekajNaObserwacjePortfolio();
     }
 
     static BazaFasolek *baza() { return BazaFasolek::sharedBazaFasolek(); }
@@ -173,7 +153,7 @@ TEST_F(PrzeniesionePortfolioTest, TheGraphFollowsThePortfolioWhereItsStoredLocat
             EXPECT_EQ(SpecKatalog::sharedSpecKatalog()->urlKorzenia(), nowyKorzen);
             EXPECT_TRUE(m_nieZnalezione.isEmpty()) << m_nieZnalezione.join(u'\n').toStdString();
             // The watch moved along: another program's new file at the new place reaches the graph.
-            ASSERT_TRUE(czekajNaObserwacje());
+            ASSERT_TRUE(czekajNaObserwacjePortfolio());
             m_baza.plik(QString::fromUtf8(p.nowyKorzen) + QStringLiteral("/All Beans/_Main_Flow/Nowa.txt"));
             przeniesione = migawkaKatalogu(m_baza.sciezka(QString::fromUtf8(p.dokad)));
             EXPECT_TRUE(

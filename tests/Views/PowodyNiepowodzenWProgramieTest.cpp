@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -136,6 +137,49 @@ TEST_F(PowodyNiepowodzenWProgramie, AFileNoApplicationOpensIsNamedWithTheReason)
     ASSERT_TRUE(czekajNaAlert());
     EXPECT_EQ(m_alerty.wpisy()[0].alert.messageText(), QStringLiteral("Could not open \u201C%1\u201D.").arg(nazwa));
     EXPECT_EQ(m_alerty.wpisy()[0].alert.informativeText(), przyczyna);
+}
+
+// A name one byte over the file system's limit typed into a bean's row: the rename's own text, and why.
+TEST_F(PowodyNiepowodzenWProgramie, ANameTooLongTypedForABeanSaysSoAndTheBeanKeepsItsName)
+{
+    const QModelIndex indeks = wierszFasolki(false);
+    ASSERT_TRUE(indeks.isValid());
+    const QString sciezka = fasolkaWWierszu(indeks.row())->bytFasolki()->plikowyURL();
+    const QString dluga(256, u'd');
+    const QRect komorka = lista()->visualRect(indeks);
+    QTest::mouseClick(lista()->viewport(), Qt::LeftButton, {}, QPoint(komorka.left() + 30, komorka.center().y()));
+    QTest::keyClick(lista(), Qt::Key_F2);
+    auto *pole = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    ASSERT_NE(pole, nullptr) << "F2 opened no name field";
+    QTest::keyClick(pole, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(pole, dluga);
+    QTest::keyClick(pole, Qt::Key_Return);
+    ASSERT_TRUE(czekajNaAlert());
+    EXPECT_EQ(m_alerty.wpisy()[0].alert.messageText(), QStringLiteral("Could not change bean name."));
+    EXPECT_EQ(m_alerty.wpisy()[0].alert.informativeText(),
+              QStringLiteral("The name \u201C%1\u201D is too long.").arg(dluga));
+    EXPECT_TRUE(QFileInfo::exists(sciezka));
+}
+
+// A file bean whose folder name another item holds: the wrap's own text, and why; the file stays as it was.
+TEST_F(PowodyNiepowodzenWProgramie, AWrapWhoseFolderNameIsTakenSaysWhy)
+{
+    const QModelIndex indeks = wierszFasolki(false);
+    ASSERT_TRUE(indeks.isValid());
+    const QFileInfo plik(fasolkaWWierszu(indeks.row())->bytFasolki()->plikowyURL());
+    const QString zajety = plik.dir().filePath(plik.completeBaseName());
+    QFile przeszkoda(zajety);
+    ASSERT_TRUE(przeszkoda.open(QIODevice::WriteOnly));
+    przeszkoda.close();
+    kliknijPrawym(lista(), indeks);
+    wybierzZMenu(otwarteMenu(), QStringLiteral("Wrap in Bean Folder"));
+    ASSERT_TRUE(czekajNaAlert());
+    EXPECT_EQ(m_alerty.wpisy()[0].alert.messageText(), QStringLiteral("Could not move Bean into Bean Folder."));
+    EXPECT_EQ(m_alerty.wpisy()[0].alert.informativeText(),
+              QStringLiteral("An item named \u201C%1\u201D already exists in \u201C%2\u201D.")
+                  .arg(plik.completeBaseName(), plik.dir().dirName()));
+    EXPECT_TRUE(plik.exists());
+    EXPECT_TRUE(QFileInfo(zajety).isFile());
 }
 
 // Folders that cannot be read: the bean's own folder, opened in the bean view and then in a bean tab, and the main
@@ -317,6 +361,51 @@ TEST_F(WoluminyPowodowWProgramie, AMoveToTheTrashSaysTheVolumeHasNoTrashAndTheBe
                              "Tarrowind can use. It stays where it was.")
                   .arg(nazwa));
     EXPECT_FALSE(m_alerty.wpisy()[1].alert.informativeText().contains(QStringLiteral("cross-device")));
+    EXPECT_TRUE(QFileInfo::exists(sciezka));
+}
+
+// The main flow's folder on a volume with no inode left (a small tmpfs in a private mount namespace): a status
+// change says its status folder cannot be made there, and why.
+class PelneWoluminyPowodowWProgramie : public WoluminyPowodowWProgramie
+{
+protected:
+    void przedUruchomieniem() override
+    {
+        const QString glowny = m_baza.sciezka(QStringLiteral("Tarrowind/All Beans/_Main_Flow"));
+        if (mount("tmpfs", QFile::encodeName(glowny).constData(), "tmpfs", 0, "size=1m,nr_inodes=8") != 0)
+            GTEST_SKIP() << "mounting a tmpfs was refused: " << std::strerror(errno);
+        m_punkt = QFile::encodeName(glowny);
+        QFile plan(glowny + QStringLiteral("/Plan.txt"));
+        ASSERT_TRUE(plan.open(QIODevice::WriteOnly));
+        plan.close();
+        ASSERT_TRUE(QDir(glowny).mkdir(QStringLiteral("_Flow_Items")));
+        // The rest of the inodes, in a folder the flow reads as a bean.
+        ASSERT_TRUE(QDir(glowny).mkdir(QStringLiteral("zapas")));
+        for (int i = 0; i < 16; ++i)
+            if (!QFile(glowny + QStringLiteral("/zapas/%1").arg(i)).open(QIODevice::WriteOnly))
+                break;
+    }
+};
+
+TEST_F(PelneWoluminyPowodowWProgramie, AStatusChangeSaysTheVolumeHasNoRoomForItsStatusFolder)
+{
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lista() && lista()->kontrolerTablicy()->rowCount() == 2; }));
+    int wiersz = 0;
+    while (wiersz < 2 && !fasolkaWWierszu(wiersz)->jestZPlikiem())
+        ++wiersz;
+    ASSERT_LT(wiersz, 2);
+    Fasolka *plan = fasolkaWWierszu(wiersz);
+    const QString sciezka = plan->bytFasolki()->plikowyURL();
+    kliknijPrawym(lista(), lista()->model()->index(wiersz, 1));
+    wybierzZPodmenu(otwarteMenu(), QStringLiteral("Status"), QStringLiteral("Ready"));
+    if (HasFatalFailure())
+        return;
+    ASSERT_TRUE(czekajNaAlert());
+    EXPECT_EQ(m_alerty.wpisy().constLast().alert.messageText(),
+              QStringLiteral("Could not change status of following Bean(s):\n- '%1'\n").arg(plan->nazwa()));
+    EXPECT_EQ(m_alerty.wpisy().constLast().alert.informativeText(),
+              QStringLiteral("The status folder \u201C_Ready\u201D couldn\u2019t be made in \u201C_Main_Flow\u201D. "
+                             "There isn\u2019t enough space to complete the operation on \u201C_Main_Flow\u201D."));
     EXPECT_TRUE(QFileInfo::exists(sciezka));
 }
 
