@@ -75,15 +75,8 @@ TEST_F(PoleceniaWProgramieXvfb, NewFolderOutsideTheRowsAndANewBeanSelected)
 
     QTest::mouseClick(m_okno->findChild<QAbstractButton *>(QStringLiteral("przyciskUkonczone")), Qt::LeftButton);
     QTest::mouseClick(m_okno->findChild<QAbstractButton *>(QStringLiteral("przyciskNowaFasolka")), Qt::LeftButton);
-    DymekNowaRzecz *dymek = nullptr;
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            for (QWidget *widget : QApplication::topLevelWidgets())
-                if (auto *kandydat = qobject_cast<DymekNowaRzecz *>(widget); kandydat && kandydat->isVisible())
-                    dymek = kandydat;
-            return dymek != nullptr;
-        },
-        2000));
+    DymekNowaRzecz *dymek = otwartyDymek();
+    ASSERT_NE(dymek, nullptr);
     QTest::keyClicks(dymek->poleNazwa(), QStringLiteral("Fresh bean"));
     QTest::keyClick(dymek->poleNazwa(), Qt::Key_Return);
     auto *tabela = widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno);
