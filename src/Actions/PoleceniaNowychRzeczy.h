@@ -13,7 +13,6 @@ class ElementyDlaPolecen;
 class Fasolka;
 class Potok;
 class QAbstractButton;
-class QWidget;
 
 // The new bean and new flow popovers, showing a bean in its flow, going to a flow, and the
 // double-click on a list. What the owning view adds (revealing and selecting a new item, when a

@@ -197,16 +197,8 @@ public:
         kliknijPrzycisk("przyciskNowaFasolka");
         if (HasFatalFailure())
             return;
-        DymekNowaRzecz *dymek = nullptr;
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] {
-                for (QWidget *okno : QApplication::topLevelWidgets())
-                    if (auto *kandydat = qobject_cast<DymekNowaRzecz *>(okno); kandydat && kandydat->isVisible())
-                        dymek = kandydat;
-                return dymek != nullptr;
-            },
-            2000))
-            << "no popover";
+        DymekNowaRzecz *dymek = pokazanyDymekNowaRzecz();
+        ASSERT_NE(dymek, nullptr);
         QTest::keyClicks(dymek->poleNazwa(), nazwa);
         QTest::keyClick(dymek->poleNazwa(), Qt::Key_Return);
         auto *tablica = qobject_cast<WidokTabeliListyFasolek *>(widok)->kontrolerTablicy();

@@ -44,21 +44,6 @@ protected:
             }
         FAIL() << "no item " << tytul.toStdString();
     }
-
-    DymekNowaRzecz *otwartyDymek()
-    {
-        DymekNowaRzecz *dymek = nullptr;
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] {
-                for (QWidget *widget : QApplication::topLevelWidgets())
-                    if (auto *kandydat = qobject_cast<DymekNowaRzecz *>(widget); kandydat && kandydat->isVisible())
-                        dymek = kandydat;
-                return dymek != nullptr;
-            },
-            2000))
-            << "no popover";
-        return dymek;
-    }
 };
 
 // The flow view's bar with its New Folder button, the items outline's menu outside its rows, and a
@@ -75,15 +60,8 @@ TEST_F(PoleceniaWProgramieXvfb, NewFolderOutsideTheRowsAndANewBeanSelected)
 
     QTest::mouseClick(m_okno->findChild<QAbstractButton *>(QStringLiteral("przyciskUkonczone")), Qt::LeftButton);
     QTest::mouseClick(m_okno->findChild<QAbstractButton *>(QStringLiteral("przyciskNowaFasolka")), Qt::LeftButton);
-    DymekNowaRzecz *dymek = nullptr;
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            for (QWidget *widget : QApplication::topLevelWidgets())
-                if (auto *kandydat = qobject_cast<DymekNowaRzecz *>(widget); kandydat && kandydat->isVisible())
-                    dymek = kandydat;
-            return dymek != nullptr;
-        },
-        2000));
+    DymekNowaRzecz *dymek = pokazanyDymekNowaRzecz();
+    ASSERT_NE(dymek, nullptr);
     QTest::keyClicks(dymek->poleNazwa(), QStringLiteral("Fresh bean"));
     QTest::keyClick(dymek->poleNazwa(), Qt::Key_Return);
     auto *tabela = widocznyWidok<WidokTabeliFasolkiPotoku>(m_okno);
@@ -150,7 +128,7 @@ TEST_F(PoleceniaWProgramieXvfb, NewFlowAndNewBeanFromTheFileMenuOpenInsideTheWin
     const QRect okno = m_okno->frameGeometry();
 
     kliknijWMenuPlik(QStringLiteral("New &Flow\u2026"));
-    DymekNowaRzecz *dymek = otwartyDymek();
+    DymekNowaRzecz *dymek = pokazanyDymekNowaRzecz();
     ASSERT_NE(dymek, nullptr);
     zrzutOkien({m_okno, dymek}, QStringLiteral("file-menu-new-flow-popover.png"));
     auto *pasek = widocznyWidok<WidokZaryseliPaskaNawigacji>(m_okno);
@@ -165,7 +143,7 @@ TEST_F(PoleceniaWProgramieXvfb, NewFlowAndNewBeanFromTheFileMenuOpenInsideTheWin
     EXPECT_TRUE(QFileInfo(m_baza.sciezka() + QStringLiteral("/Tarrowind/All Beans/Flow from menu")).isDir());
 
     kliknijWMenuPlik(QStringLiteral("New &Bean\u2026"));
-    dymek = otwartyDymek();
+    dymek = pokazanyDymekNowaRzecz();
     ASSERT_NE(dymek, nullptr);
     zrzutOkien({m_okno, dymek}, QStringLiteral("file-menu-new-bean-popover.png"));
     auto *plus = m_okno->findChild<QAbstractButton *>(QStringLiteral("przyciskNowaFasolka"));
@@ -188,7 +166,7 @@ TEST_F(PoleceniaWProgramieXvfb, NewFlowAndNewBeanFromTheFileMenuOpenInsideTheWin
     kartaPortfolio()->ukryjPasekNawigacji();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !kartaPortfolio()->czyWidocznyPasekNawigacji(); }, 2000));
     kliknijWMenuPlik(QStringLiteral("New &Flow\u2026"));
-    dymek = otwartyDymek();
+    dymek = pokazanyDymekNowaRzecz();
     ASSERT_NE(dymek, nullptr);
     zrzutOkien({m_okno, dymek}, QStringLiteral("file-menu-new-flow-popover-bar-collapsed.png"));
     pasek = widocznyWidok<WidokZaryseliPaskaNawigacji>(m_okno);

@@ -58,7 +58,7 @@ protected:
 } // namespace
 
 // The lists as paper, the mark of a right-clicked row, the bar's selected name and the red focus on a real
-// X server; the screenshots are for people to look at beside the drawings of the paper look.
+// X server; the screenshots are for people to look at.
 TEST_F(WygladPapieruXvfb, ListsMarksAndFocusOnARealDisplay)
 {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run this suite under xvfb-run";

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "Actions/DymekNowaRzecz.h"
+
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -49,6 +52,22 @@ inline void wybierzZMenu(QMenu *menu, const QString &tytul)
             return;
         }
     FAIL() << "no item " << tytul.toStdString();
+}
+
+// The new-item popover once it shows; null, with a failure, when none shows in time.
+inline DymekNowaRzecz *pokazanyDymekNowaRzecz()
+{
+    DymekNowaRzecz *dymek = nullptr;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            for (QWidget *widget : QApplication::topLevelWidgets())
+                if (auto *kandydat = qobject_cast<DymekNowaRzecz *>(widget); kandydat && kandydat->isVisible())
+                    dymek = kandydat;
+            return dymek != nullptr;
+        },
+        2000))
+        << "no popover";
+    return dymek;
 }
 
 } // namespace PolecenieWOknie
