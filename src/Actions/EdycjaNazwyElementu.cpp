@@ -10,8 +10,6 @@
 
 #include <QLineEdit>
 
-#include <optional>
-
 namespace {
 
 const QString identyfikatorNazwyPotoku = QStringLiteral("nazwaPotoku");
@@ -46,10 +44,9 @@ bool EdycjaNazwyElementu::zakonczonaEdycjaNazwyElementu(QObject *obiekt, const Q
         return true;
     }
     drukujLinie(linia, tekst, nazwa);
-    const std::optional<BladOperacji> powod = blad && !blad->przyczyna.isEmpty() ? std::optional<BladOperacji>(*blad)
-                                                                                 : std::nullopt;
+    const BladOperacji powod = blad ? *blad : BladOperacji();
     DelayedOperations::addOperationAfterDelayWithBlock(0, nullptr, [wiadomosc, powod] {
-        AlertNiepowodzenia::pokaz(wiadomosc, powod ? &*powod : nullptr, AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
+        AlertNiepowodzenia::pokaz(wiadomosc, &powod, AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
     });
     return false;
 }

@@ -268,7 +268,7 @@ void BazaFasolek::przepiszUrlePortfolio(const QString &stary, const QString &now
         if (!byt)
             continue;
         const QString url = byt->plikowyURL();
-        if (url == stary || (url.startsWith(stary) && url.size() > stary.size() && url.at(stary.size()) == u'/'))
+        if (Paths::contains(stary, url))
             byt->setPlikowyURL(nowy + url.mid(stary.size()));
     }
 }
@@ -312,8 +312,7 @@ Potok *BazaFasolek::nowyPotok(const QString &nazwa, BladOperacji *blad)
     if (urlWszystkich.isEmpty())
         return nullptr;
     const QString url = Paths::join(urlWszystkich, nazwa);
-    // Beside the main flow's row a second "Main Flow" could not be told from it.
-    if (Paths::nfc(nazwa) == Potok::nazwaPotokuGlownego() || NazwaOdUzytkownika::istniejeWJakiejsPisowni(url)) {
+    if (Potok::jestNazwaPotokuGlownego(nazwa) || NazwaOdUzytkownika::istniejeWJakiejsPisowni(url)) {
         BladOperacji::zErrno(blad, EEXIST, opis, url);
         return nullptr;
     }

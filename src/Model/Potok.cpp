@@ -168,6 +168,12 @@ const QString &Potok::nazwaPotokuGlownego()
     return nazwa;
 }
 
+bool Potok::jestNazwaPotokuGlownego(const QString &nazwa)
+{
+    // Beside the main flow's row a second "Main Flow" could not be told from it.
+    return Paths::nfc(nazwa) == nazwaPotokuGlownego();
+}
+
 QString Potok::nazwa() const
 {
     switch (rodzajPotoku()) {
@@ -245,8 +251,7 @@ bool Potok::zmienNazwePotokuNaDysku(const QString &nazwa, BladOperacji *blad)
                             QStringLiteral("The main flow can\u2019t be renamed."));
         return false;
     }
-    // Beside the main flow's row a second "Main Flow" could not be told from it.
-    if (Paths::nfc(nazwa) == nazwaPotokuGlownego() || NazwaOdUzytkownika::istniejeWJakiejsPisowni(nowy, url)) {
+    if (jestNazwaPotokuGlownego(nazwa) || NazwaOdUzytkownika::istniejeWJakiejsPisowni(nowy, url)) {
         BladOperacji::zErrno(blad, EEXIST, opis, nowy);
         return false;
     }

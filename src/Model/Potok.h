@@ -35,6 +35,8 @@ public:
     static int odczytajRodzajPotokuDlaURLa(const QString &url);
     // "Main Flow": what the main flow shows whatever its folder's name, so no other flow may be given it.
     static const QString &nazwaPotokuGlownego();
+    // A name typed for another flow that would read as the main flow's, in either spelling.
+    static bool jestNazwaPotokuGlownego(const QString &nazwa);
     // A new flow with its beans read; the caller adds it to the database's flows.
     static Potok *zarzadzanyObiektPotokuZURLem(const QString &url, quint32 rodzajZListingu = 0);
 

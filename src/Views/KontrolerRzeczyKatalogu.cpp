@@ -453,8 +453,7 @@ void KontrolerRzeczyKatalogu::controlTextDidEndEditing(const QModelIndex &indeks
     // The field shows the model's name again; the alert waits until the edit has ended.
     const QString wiadomosc = tr("Could not change '%1' name to '%2'.").arg(stara, nazwa);
     DelayedOperations::addOperationAfterDelayWithBlock(0, nullptr, [wiadomosc, blad] {
-        AlertNiepowodzenia::pokaz(wiadomosc, blad.przyczyna.isEmpty() ? nullptr : &blad,
-                                  AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
+        AlertNiepowodzenia::pokaz(wiadomosc, &blad, AlertNiepowodzenia::LiniaKonsoli::Wiadomosc);
     });
 }
 
