@@ -50,6 +50,15 @@ UchwytKatalogu otworz(const QString &katalog)
     return UchwytKatalogu(opendir(QFile::encodeName(katalog).constData()));
 }
 
+// A folder that is not there is empty; one that cannot be read otherwise is a failure, with its reason in `blad`.
+bool bladOdczytu(int numerBledu, const QString &katalog, BladOperacji *blad)
+{
+    if (numerBledu == ENOENT || numerBledu == ENOTDIR)
+        return false;
+    BladOperacji::zErrno(blad, numerBledu, QStringLiteral("Could not read the folder."), katalog);
+    return true;
+}
+
 } // namespace
 
 void FolderListing::setFaultHookForTests(FaultHook hook)
@@ -82,9 +91,7 @@ FolderListing::Wynik FolderListing::lista(const QString &katalog, bool zUkrytymi
     Wynik wynik;
     const UchwytKatalogu dir = otworz(katalog);
     if (!dir.otwarty()) {
-        const int numerBledu = errno;
-        wynik.stan = (numerBledu == ENOENT || numerBledu == ENOTDIR) ? Stan::Brak : Stan::Blad;
-        BladOperacji::zErrno(&wynik.blad, numerBledu, QStringLiteral("Could not read the folder."), katalog);
+        wynik.stan = bladOdczytu(errno, katalog, &wynik.blad) ? Stan::Blad : Stan::Brak;
         return wynik;
     }
     const int fd = dir.deskryptor();
@@ -155,19 +162,23 @@ UchwytPliku FolderListing::openFolder(const QString &katalog)
     return UchwytPliku(open(QFile::encodeName(katalog).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
-bool FolderListing::hasVisibleEntry(const UchwytPliku &rodzic, const QString &katalog)
+bool FolderListing::hasVisibleEntry(const UchwytPliku &rodzic, const QString &katalog, BladOperacji *blad)
 {
     if (hakBledow() || !rodzic.otwarty())
-        return hasVisibleEntry(katalog);
+        return hasVisibleEntry(katalog, blad);
     const QString nazwa = katalog.mid(katalog.lastIndexOf(QLatin1Char('/')) + 1);
     const UchwytPliku plik(
         openat(rodzic.deskryptor(), QFile::encodeName(nazwa).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!plik.otwarty())
+    if (!plik.otwarty()) {
+        bladOdczytu(errno, katalog, blad);
         return false;
+    }
     // A few entries at a time, read straight into the stack: most folders answer with the first.
     alignas(dirent64) char bufor[2048];
     for (;;) {
         const ssize_t przeczytane = getdents64(plik.deskryptor(), bufor, sizeof bufor);
+        if (przeczytane < 0)
+            bladOdczytu(errno, katalog, blad);
         if (przeczytane <= 0)
             return false;
         for (ssize_t i = 0; i < przeczytane;) {
@@ -179,15 +190,23 @@ bool FolderListing::hasVisibleEntry(const UchwytPliku &rodzic, const QString &ka
     }
 }
 
-bool FolderListing::hasVisibleEntry(const QString &katalog)
+bool FolderListing::hasVisibleEntry(const QString &katalog, BladOperacji *blad)
 {
     const UchwytKatalogu dir = otworz(katalog);
-    if (!dir.otwarty())
+    if (!dir.otwarty()) {
+        bladOdczytu(errno, katalog, blad);
         return false;
-    while (dirent *wpis = readdir(dir.strumien())) {
+    }
+    for (;;) {
+        errno = 0;
+        const dirent *wpis = readdir(dir.strumien());
+        if (!wpis) {
+            if (errno != 0)
+                bladOdczytu(errno, katalog, blad);
+            return false;
+        }
         // The same entries as a listing counts, so a folder is a leaf exactly when it lists empty.
         if (!jestUkryta(wpis->d_name) && (jestAscii(wpis->d_name) || Paths::isEncodable(QByteArray(wpis->d_name))))
             return true;
     }
-    return false;
 }

@@ -56,11 +56,12 @@ public:
     // (0: not again).
     static Wynik list(const QString &katalog, qsizetype ile,
                       const std::function<qsizetype(const QList<Wpis> &)> &czesc);
-    // YES when the folder holds one or more entries that are not hidden.
-    static bool hasVisibleEntry(const QString &katalog);
+    // YES when the folder holds one or more entries that are not hidden. A folder that is there but cannot be
+    // read holds none, and why it cannot is handed to `blad`.
+    static bool hasVisibleEntry(const QString &katalog, BladOperacji *blad = nullptr);
     // The same for a folder inside the one `openFolder` opened as `rodzic`: only its last component
     // is looked up, which spares walking the whole path for each of a folder's many sub-folders.
-    static bool hasVisibleEntry(const UchwytPliku &rodzic, const QString &katalog);
+    static bool hasVisibleEntry(const UchwytPliku &rodzic, const QString &katalog, BladOperacji *blad = nullptr);
     static UchwytPliku openFolder(const QString &katalog);
     // The folder's own device and inode, as a listing of it would record them; unknown when it is gone.
     static Identity identityOf(const QString &katalog);

@@ -6,6 +6,7 @@
 #include "Konsola.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
@@ -60,6 +61,18 @@ QIcon ikonaZGio(GIcon *ikona)
     return {};
 }
 
+// A type GIO cannot name ("unknown") says nothing to the user: the item itself is named then.
+QString brakAplikacji(const char *typ, const QString &path)
+{
+    if (g_content_type_is_unknown(typ))
+        return QStringLiteral("No application is set to open \u201C%1\u201D.").arg(QFileInfo(path).fileName());
+    gchar *opisTypu = g_content_type_get_description(typ);
+    const QString przyczyna = QStringLiteral("No application is set to open items of the type \u201C%1\u201D.")
+                                  .arg(QString::fromUtf8(opisTypu && *opisTypu ? opisTypu : typ));
+    g_free(opisTypu);
+    return przyczyna;
+}
+
 GioApplications::Application opisProgramu(GAppInfo *program)
 {
     GIcon *ikona = g_app_info_get_icon(program);
@@ -86,10 +99,7 @@ bool GioApplications::launchDefaultForPath(const QString &path, BladOperacji *bl
     }
     const ObiektGio<GAppInfo> program(g_app_info_get_default_for_type(typ, FALSE));
     if (!program) {
-        gchar *opisTypu = g_content_type_get_description(typ);
-        const QString przyczyna = QStringLiteral("No application is set to open items of the type \u201C%1\u201D.")
-                                      .arg(QString::fromUtf8(opisTypu && *opisTypu ? opisTypu : typ));
-        g_free(opisTypu);
+        const QString przyczyna = brakAplikacji(typ, path);
         zapiszBladUruchomienia(przyczyna, path);
         BladOperacji::ustaw(blad, QStringLiteral("GIO"), GioApplications::pnBrakAplikacji, opisOtwarcia, przyczyna);
         return false;

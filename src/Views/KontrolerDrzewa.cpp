@@ -3,6 +3,7 @@
 #include "Model/BytKatalogu.h"
 #include "Model/KluczeNazwy.h"
 #include "Model/SynchronizatorZestawuObiektow.h"
+#include "Platform/KatalogiNieczytelne.h"
 #include "Widgets/TekstNaJednejLinii.h"
 
 #include <QCoreApplication>
@@ -818,8 +819,13 @@ void KontrolerDrzewa::zapytajOLiscie(WezelDrzewa *wezel, bool znowu)
         ++m_czesciPytanOLiscie;
         pulaCzesci().start([pytania = std::move(pytania), sciezkaKatalogu, numer, drzewo, straz, wezel]() mutable {
             const UchwytPliku rodzic = FolderListing::openFolder(sciezkaKatalogu);
-            for (PytanieOLisc &pytanie : pytania)
-                pytanie.lisc = !FolderListing::hasVisibleEntry(rodzic, pytanie.sciezka);
+            for (PytanieOLisc &pytanie : pytania) {
+                BladOperacji blad;
+                pytanie.lisc = !FolderListing::hasVisibleEntry(rodzic, pytanie.sciezka, &blad);
+                // Its row shows no contents, as the row of an empty folder: the user hears why.
+                if (blad.kod != 0)
+                    KatalogiNieczytelne::instance().zglos(pytanie.sciezka, blad);
+            }
             QMetaObject::invokeMethod(
                 QCoreApplication::instance(),
                 [pytania = std::move(pytania), numer, drzewo = std::move(drzewo), straz = std::move(straz), wezel] {

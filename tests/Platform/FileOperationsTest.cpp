@@ -325,15 +325,43 @@ TEST(FolderListingTest, ASubFolderAskedThroughItsParentAnswersAsByItsPath)
     ASSERT_TRUE(rodzic.otwarty());
     for (const auto &przypadek : przypadki) {
         const QString sciezka = dir.sciezka(QString::fromUtf8(przypadek.nazwa));
-        EXPECT_EQ(FolderListing::hasVisibleEntry(rodzic, sciezka), przypadek.cos) << przypadek.nazwa;
-        EXPECT_EQ(FolderListing::hasVisibleEntry(sciezka), przypadek.cos) << przypadek.nazwa;
+        BladOperacji blad;
+        EXPECT_EQ(FolderListing::hasVisibleEntry(rodzic, sciezka, &blad), przypadek.cos) << przypadek.nazwa;
+        EXPECT_EQ(FolderListing::hasVisibleEntry(sciezka, &blad), przypadek.cos) << przypadek.nazwa;
+        EXPECT_EQ(blad.kod, 0) << przypadek.nazwa << ": an empty or missing folder is no failure";
     }
     const QString zepsuty = dir.sciezka(QStringLiteral("z plikiem"));
     FolderListing::setFaultHookForTests([&](const QString &katalog) -> std::optional<int> {
         return katalog == zepsuty ? std::optional<int>(EIO) : std::nullopt;
     });
-    EXPECT_FALSE(FolderListing::hasVisibleEntry(rodzic, zepsuty)) << "the hook fails it as it fails the path";
+    BladOperacji blad;
+    EXPECT_FALSE(FolderListing::hasVisibleEntry(rodzic, zepsuty, &blad)) << "the hook fails it as it fails the path";
+    EXPECT_EQ(blad.kod, EIO);
     EXPECT_TRUE(FolderListing::hasVisibleEntry(rodzic, dir.sciezka(QStringLiteral("z folderem"))));
     FolderListing::setFaultHookForTests({});
     EXPECT_FALSE(FolderListing::openFolder(dir.sciezka(QStringLiteral("nie-ma"))).otwarty());
+}
+
+// A folder the user may not read (mode 0300; the ctest entry "nieuprzywilejowany" runs this as an ordinary user):
+// it holds nothing to show, and it says why, through its open parent as by its path, as its listing does.
+TEST(FolderListingNieuprzywilejowany, AFolderTheUserMayNotReadHoldsNothingAndSaysWhy)
+{
+    KatalogTestowy dir;
+    dir.plik(QStringLiteral("zamkniety/w"));
+    const QString zamkniety = dir.sciezka(QStringLiteral("zamkniety"));
+    ASSERT_EQ(chmod(QFile::encodeName(zamkniety).constData(), 0300), 0);
+    const UchwytPliku rodzic = FolderListing::openFolder(dir.sciezka());
+    BladOperacji przezRodzica;
+    BladOperacji poSciezce;
+    const bool cosPrzezRodzica = FolderListing::hasVisibleEntry(rodzic, zamkniety, &przezRodzica);
+    const bool cosPoSciezce = FolderListing::hasVisibleEntry(zamkniety, &poSciezce);
+    const FolderListing::Wynik lista = FolderListing::list(zamkniety);
+    chmod(QFile::encodeName(zamkniety).constData(), 0755);
+    EXPECT_FALSE(cosPrzezRodzica);
+    EXPECT_FALSE(cosPoSciezce);
+    EXPECT_EQ(lista.stan, FolderListing::Stan::Blad);
+    for (const BladOperacji &blad : {przezRodzica, poSciezce}) {
+        EXPECT_EQ(blad.kod, EACCES);
+        EXPECT_EQ(blad.przyczyna, lista.blad.przyczyna);
+    }
 }

@@ -133,18 +133,39 @@ TEST_F(OtworzWProgramie, TheDefaultStandsFirstOnceTheOthersByNameAndAChosenOneOp
     EXPECT_TRUE(FileSystemEntityActionController::infoValueForAppAndKey(zeta, QStringLiteral("X-Brak")).isNull());
 }
 
-// A file of a type no application is set for: the desktop's opener is not tried, the reason is told.
+// A file of a type no application is set for: the desktop's opener is not tried, the reason is told. A type the
+// desktop cannot name ("unknown") would tell the user nothing: the item is named instead.
 TEST_F(OtworzWProgramie, AFileOfATypeWithoutAnApplicationIsNotOpenedAndSaysWhy)
 {
-    const QString sciezka =
-        plik(QStringLiteral("All Beans/Work/dane.tarrowind-bez-programu"), QByteArray("\x01\x02\xff", 3));
-    if (GioApplications::defaultForType(QStringLiteral("application/octet-stream")))
-        GTEST_SKIP() << "this system sets an application for any data";
-    BladOperacji blad;
-    EXPECT_FALSE(DesktopServices::shared()->openInDefaultApplication(sciezka, &blad));
-    EXPECT_EQ(blad.kod, GioApplications::pnBrakAplikacji);
-    EXPECT_TRUE(blad.przyczyna.startsWith(QStringLiteral("No application is set to open items of the type \u201C")))
-        << blad.przyczyna.toStdString();
+    struct Przypadek
+    {
+        const char *nazwa;
+        QByteArray tresc;
+        const char *typ;
+        QString przyczyna; // the whole reason, or how it starts
+        bool calaPrzyczyna;
+    };
+    const Przypadek przypadki[] = {
+        {"dane.tarrowind-bez-programu", QByteArray("\x01\x02\xff", 3), "application/octet-stream",
+         QStringLiteral("No application is set to open \u201Cdane.tarrowind-bez-programu\u201D."), true},
+        {"mapa.torrent", QByteArray("d8:announce0:e"), "application/x-bittorrent",
+         QStringLiteral("No application is set to open items of the type \u201C"), false},
+    };
+    for (const Przypadek &p : przypadki)
+        if (GioApplications::defaultForType(QLatin1String(p.typ)))
+            GTEST_SKIP() << "this system sets an application for " << p.typ;
+    for (const Przypadek &p : przypadki) {
+        SCOPED_TRACE(p.nazwa);
+        const QString sciezka = plik(QStringLiteral("All Beans/Work/") + QLatin1String(p.nazwa), p.tresc);
+        BladOperacji blad;
+        EXPECT_FALSE(DesktopServices::shared()->openInDefaultApplication(sciezka, &blad));
+        EXPECT_EQ(blad.kod, GioApplications::pnBrakAplikacji);
+        if (p.calaPrzyczyna)
+            EXPECT_EQ(blad.przyczyna, p.przyczyna) << blad.przyczyna.toStdString();
+        else
+            EXPECT_TRUE(blad.przyczyna.startsWith(p.przyczyna)) << blad.przyczyna.toStdString();
+        EXPECT_FALSE(blad.przyczyna.contains(QStringLiteral("unknown"))) << blad.przyczyna.toStdString();
+    }
 }
 
 TEST(PrzepakujWersje, EveryComponentIsPaddedToThreeDigits)
