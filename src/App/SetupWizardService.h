@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Platform/BladOperacji.h"
+#include "Platform/Bookmark.h"
 
 #include <QObject>
 #include <QString>
@@ -73,8 +74,11 @@ public:
     void useOrCreatePortfolioWithBlock(CreationBlock blok);
     // Moves the portfolio (the source, "Tarrowind" appended unless it ends so) into the
     // destination folder under its own name, never replacing what is there. Reports come on the
-    // main thread; they wait while an alert is up.
-    void migratePortfolioFromURLToURLWithBlock(const QString &zrodlo, const QString &cel, MigrateBlock blok);
+    // main thread; they wait while an alert is up. `oznacz` is given the folder that is to take the
+    // new place, complete, before it takes it; its NO fails the move.
+    using Oznaczenie = std::function<bool(const Bookmark::Identity &gotowy, BladOperacji *blad)>;
+    void migratePortfolioFromURLToURLWithBlock(const QString &zrodlo, const QString &cel, MigrateBlock blok,
+                                               Oznaczenie oznacz = {});
     // Honoured from the start of the move until the copy is complete; otherwise nothing.
     void cancelMigrationProcess();
     bool czyMigracjaTrwa() const { return m_przenoszenie != nullptr; }
