@@ -92,6 +92,21 @@ TEST(PrzerwanaZmianaLokalizacjiWDziecku, DISABLED_MovesThePortfolioUntilKilled)
     FAIL() << "not killed";
 }
 
+// The next start as a child, killed while its alert says what became of the move.
+TEST(PrzerwanaZmianaLokalizacjiWDziecku, DISABLED_StartsUntilKilledWhileTheAlertIsUp)
+{
+    ASSERT_TRUE(ProcesDziecka::jestemDzieckiem());
+    NagrywarkaAlertow alerty;
+    alerty.podCzasAlertu([](const Alert &alert) {
+        if (alert.messageText() == QLatin1String("The move of your portfolio was interrupted."))
+            ProcesDziecka::zglosGotowoscICzekajNaSmierc();
+    });
+    std::unique_ptr<UruchomienieProgramu> uruchomienie;
+    BrowserWindow *okno = nullptr;
+    uruchomProgram(uruchomienie, okno);
+    FAIL() << "the start said nothing of the move";
+}
+
 namespace {
 
 struct Przerwanie
@@ -100,6 +115,10 @@ struct Przerwanie
     Faza faza;
     bool naInnymSystemiePlikow;
     bool przeniesione; // the new place is the portfolio now
+    // Another program's portfolio of one bean made at the new place before the kill.
+    bool obcyWCelu;
+    // The next start killed too, while its alert is up.
+    bool zabityPrzyAlercie;
     // The alert's informative text, from the old and the new portfolio folder and the folder chosen.
     std::function<QString(const QString &stare, const QString &nowe, const QString &cel)> informacja;
 };
@@ -156,7 +175,20 @@ TEST_P(PrzerwanaZmianaLokalizacji, TheNextStartOpensOneCompletePortfolioAndSaysW
             {{QString::fromLatin1(zmiennaFazy), QString::number(int(p.faza))},
              {QString::fromLatin1(zmiennaCelu), cel}});
         ASSERT_TRUE(dziecko.czekajNaGotowosc(60000)) << dziecko.wyjscie().toStdString();
+        if (p.obcyWCelu) {
+            zrobPortfolio(cel, 1);
+        }
         dziecko.zabij();
+    }
+    const QStringList obcy = p.obcyWCelu ? migawkaKatalogu(nowePortfolio) : QStringList();
+    if (p.zabityPrzyAlercie) {
+        ProcesDziecka start(
+            QStringLiteral("PrzerwanaZmianaLokalizacjiWDziecku.DISABLED_StartsUntilKilledWhileTheAlertIsUp"), {});
+        ASSERT_TRUE(start.czekajNaGotowosc(60000)) << start.wyjscie().toStdString();
+        start.zabij();
+        ASSERT_TRUE(UserDefaults::standard().synchronize());
+        EXPECT_TRUE(UserDefaults::standard().hasStoredValue(QStringLiteral("PortfolioMove.underWay")))
+            << "what the killed start had to tell is still recorded";
     }
     if (p.faza == Faza::Usuwanie) {
         ASSERT_TRUE(QFileInfo::exists(starePortfolio)) << "killed halfway through emptying the old place";
@@ -177,7 +209,9 @@ TEST_P(PrzerwanaZmianaLokalizacji, TheNextStartOpensOneCompletePortfolioAndSaysW
     EXPECT_EQ(alertyPrzerwania(), QStringList{p.informacja(starePortfolio, nowePortfolio, cel)});
     EXPECT_TRUE(QTest::qWaitFor([&] { return hiddenTemporaries(cel).isEmpty(); }, 10000))
         << hiddenTemporaries(cel).toStdString();
-    if (!p.przeniesione) {
+    if (p.obcyWCelu) {
+        EXPECT_EQ(migawkaKatalogu(nowePortfolio), obcy) << "another program's folder is left as it was";
+    } else if (!p.przeniesione) {
         EXPECT_FALSE(QFileInfo::exists(nowePortfolio));
     }
     EXPECT_FALSE(UserDefaults::standard().hasStoredValue(QStringLiteral("PortfolioMove.underWay")));
@@ -194,26 +228,51 @@ TEST_P(PrzerwanaZmianaLokalizacji, TheNextStartOpensOneCompletePortfolioAndSaysW
 INSTANTIATE_TEST_SUITE_P(
     ZabiciePodczasPrzenoszenia, PrzerwanaZmianaLokalizacji,
     ::testing::Values(
-        Przerwanie{"WhileCopying", Faza::Kopiowanie, true, false,
+        Przerwanie{"WhileCopying", Faza::Kopiowanie, true, false, false, false,
                    [](const QString &stare, const QString &, const QString &cel) {
                        return QStringLiteral(
                                   "Nothing was moved: your portfolio stays in \u201C%1\u201D. The incomplete "
                                   "copy in \u201C%2\u201D is removed.")
                            .arg(stare, cel);
                    }},
-        Przerwanie{"WhileTheOldPlaceIsEmptied", Faza::Usuwanie, true, true,
+        Przerwanie{"WhileTheOldPlaceIsEmptied", Faza::Usuwanie, true, true, false, false,
                    [](const QString &stare, const QString &nowe, const QString &) {
                        return QStringLiteral("Your portfolio was moved to \u201C%1\u201D, but its old folder "
                                              "\u201C%2\u201D was not emptied. What is left there was not removed.")
                            .arg(nowe, stare);
                    }},
         Przerwanie{
-            "AfterACopyBeforeTheLocationIsStored", Faza::PrzedZapisem, true, true,
+            "AfterACopyBeforeTheLocationIsStored", Faza::PrzedZapisem, true, true, false, false,
             [](const QString &, const QString &nowe, const QString &) {
                 return QStringLiteral("The move was complete: your portfolio is now in \u201C%1\u201D.").arg(nowe);
             }},
         Przerwanie{
-            "AfterARenameBeforeTheLocationIsStored", Faza::PrzedZapisem, false, true,
+            "AfterARenameBeforeTheLocationIsStored", Faza::PrzedZapisem, false, true, false, false,
+            [](const QString &, const QString &nowe, const QString &) {
+                return QStringLiteral("The move was complete: your portfolio is now in \u201C%1\u201D.").arg(nowe);
+            }},
+        Przerwanie{"WhileCopyingWithAnotherProgramsFolderAtTheNewPlace", Faza::Kopiowanie, true, false, true, false,
+                   [](const QString &stare, const QString &, const QString &cel) {
+                       return QStringLiteral(
+                                  "Nothing was moved: your portfolio stays in \u201C%1\u201D. The incomplete "
+                                  "copy in \u201C%2\u201D is removed.")
+                           .arg(stare, cel);
+                   }},
+        Przerwanie{"WhileCopyingThenWhileTheNextStartsAlertIsUp", Faza::Kopiowanie, true, false, false, true,
+                   [](const QString &stare, const QString &, const QString &cel) {
+                       return QStringLiteral(
+                                  "Nothing was moved: your portfolio stays in \u201C%1\u201D. The incomplete "
+                                  "copy in \u201C%2\u201D is removed.")
+                           .arg(stare, cel);
+                   }},
+        Przerwanie{"WhileTheOldPlaceIsEmptiedThenWhileTheNextStartsAlertIsUp", Faza::Usuwanie, true, true, false, true,
+                   [](const QString &stare, const QString &nowe, const QString &) {
+                       return QStringLiteral("Your portfolio was moved to \u201C%1\u201D, but its old folder "
+                                             "\u201C%2\u201D was not emptied. What is left there was not removed.")
+                           .arg(nowe, stare);
+                   }},
+        Przerwanie{
+            "AfterARenameThenWhileTheNextStartsAlertIsUp", Faza::PrzedZapisem, false, true, false, true,
             [](const QString &, const QString &nowe, const QString &) {
                 return QStringLiteral("The move was complete: your portfolio is now in \u201C%1\u201D.").arg(nowe);
             }}),
