@@ -3,6 +3,7 @@
 #include "App/ChangePortfolioLocationPanel.h"
 #include "App/PreferencesWindowController.h"
 #include "App/TarrowindAppDelegate.h"
+#include "App/ZapisPrzenoszeniaPortfolio.h"
 #include "Model/BazaFasolek.h"
 #include "Model/BytKatalogu.h"
 #include "Model/SpecKatalog.h"
@@ -21,10 +22,12 @@
 
 #include <QDir>
 #include <QPushButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <csignal>
 
 namespace {
 
@@ -277,3 +280,46 @@ INSTANTIATE_TEST_SUITE_P(
                 return QStringLiteral("The move was complete: your portfolio is now in \u201C%1\u201D.").arg(nowe);
             }}),
     [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
+
+// The desktop's log-out while the start's alert of an interrupted move is up: the program quits without opening its
+// window, and the start after it tells again.
+TEST(PrzerwanaZmianaLokalizacjiPrzyWylogowaniu, AnAlertClosedByTheQuitIsToldAgainAtTheNextStart)
+{
+    KatalogTestowy dir;
+    const QString staraBaza = dir.katalog(QStringLiteral("stara baza"));
+    const QString starePortfolio = zrobPortfolio(staraBaza, 3);
+    ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(staraBaza));
+    const QString cel = dir.katalog(QStringLiteral("nowe miejsce"));
+    ASSERT_TRUE(ZapisPrzenoszeniaPortfolio::zapisz(starePortfolio, cel + QStringLiteral("/Tarrowind")));
+    SpecKatalog::sharedSpecKatalog()->zapomnijWczytanaLokalizacje();
+    const auto zapisTrwa = [] {
+        return UserDefaults::standard().hasStoredValue(QStringLiteral("PortfolioMove.underWay"));
+    };
+
+    NagrywarkaAlertow alerty;
+    auto uruchomienie = std::make_unique<UruchomienieProgramu>();
+    alerty.podCzasAlertu([&](const Alert &) {
+        raise(SIGTERM);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return uruchomienie->delegat().stan() == TarrowindAppDelegate::Stan::Konczenie; }, 5000));
+    });
+    uruchomienie->delegat().applicationDidFinishLaunching();
+    ASSERT_EQ(alerty.wpisy().size(), 1);
+    const QString informacja = alerty.wpisy().constFirst().alert.informativeText();
+    EXPECT_TRUE(informacja.startsWith(QStringLiteral("Nothing was moved"))) << informacja.toStdString();
+    EXPECT_EQ(PrzegladarkaTarrowind::glownaPrzegladarka(), nullptr) << "no window on the way out";
+    EXPECT_TRUE(zapisTrwa());
+    // The quit asked of the application object is undone for what follows in this process.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+    alerty.podCzasAlertu({});
+    zatrzymajProgram(uruchomienie);
+
+    BrowserWindow *okno = nullptr;
+    uruchomProgram(uruchomienie, okno);
+    ASSERT_EQ(alerty.wpisy().size(), 2);
+    EXPECT_EQ(alerty.wpisy().at(1).alert.informativeText(), informacja);
+    EXPECT_FALSE(zapisTrwa());
+    EXPECT_EQ(SpecKatalog::sharedSpecKatalog()->urlKorzenia(), starePortfolio);
+    zatrzymajProgram(uruchomienie);
+}
