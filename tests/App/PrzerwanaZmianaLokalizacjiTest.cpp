@@ -228,58 +228,48 @@ TEST_P(PrzerwanaZmianaLokalizacji, TheNextStartOpensOneCompletePortfolioAndSaysW
     EXPECT_EQ(SpecKatalog::sharedSpecKatalog()->urlKorzenia(), portfolio);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ZabiciePodczasPrzenoszenia, PrzerwanaZmianaLokalizacji,
-    ::testing::Values(
-        Przerwanie{"WhileCopying", Faza::Kopiowanie, true, false, false, false,
-                   [](const QString &stare, const QString &, const QString &cel) {
-                       return QStringLiteral(
-                                  "Nothing was moved: your portfolio stays in \u201C%1\u201D. The incomplete "
-                                  "copy in \u201C%2\u201D is removed.")
-                           .arg(stare, cel);
-                   }},
-        Przerwanie{"WhileTheOldPlaceIsEmptied", Faza::Usuwanie, true, true, false, false,
-                   [](const QString &stare, const QString &nowe, const QString &) {
-                       return QStringLiteral("Your portfolio was moved to \u201C%1\u201D, but its old folder "
-                                             "\u201C%2\u201D was not emptied. What is left there was not removed.")
-                           .arg(nowe, stare);
-                   }},
-        Przerwanie{
-            "AfterACopyBeforeTheLocationIsStored", Faza::PrzedZapisem, true, true, false, false,
-            [](const QString &, const QString &nowe, const QString &) {
-                return QStringLiteral("The move was complete: your portfolio is now in \u201C%1\u201D.").arg(nowe);
-            }},
-        Przerwanie{
-            "AfterARenameBeforeTheLocationIsStored", Faza::PrzedZapisem, false, true, false, false,
-            [](const QString &, const QString &nowe, const QString &) {
-                return QStringLiteral("The move was complete: your portfolio is now in \u201C%1\u201D.").arg(nowe);
-            }},
-        Przerwanie{"WhileCopyingWithAnotherProgramsFolderAtTheNewPlace", Faza::Kopiowanie, true, false, true, false,
-                   [](const QString &stare, const QString &, const QString &cel) {
-                       return QStringLiteral(
-                                  "Nothing was moved: your portfolio stays in \u201C%1\u201D. The incomplete "
-                                  "copy in \u201C%2\u201D is removed.")
-                           .arg(stare, cel);
-                   }},
-        Przerwanie{"WhileCopyingThenWhileTheNextStartsAlertIsUp", Faza::Kopiowanie, true, false, false, true,
-                   [](const QString &stare, const QString &, const QString &cel) {
-                       return QStringLiteral(
-                                  "Nothing was moved: your portfolio stays in \u201C%1\u201D. The incomplete "
-                                  "copy in \u201C%2\u201D is removed.")
-                           .arg(stare, cel);
-                   }},
-        Przerwanie{"WhileTheOldPlaceIsEmptiedThenWhileTheNextStartsAlertIsUp", Faza::Usuwanie, true, true, false, true,
-                   [](const QString &stare, const QString &nowe, const QString &) {
-                       return QStringLiteral("Your portfolio was moved to \u201C%1\u201D, but its old folder "
-                                             "\u201C%2\u201D was not emptied. What is left there was not removed.")
-                           .arg(nowe, stare);
-                   }},
-        Przerwanie{
-            "AfterARenameThenWhileTheNextStartsAlertIsUp", Faza::PrzedZapisem, false, true, false, true,
-            [](const QString &, const QString &nowe, const QString &) {
-                return QStringLiteral("The move was complete: your portfolio is now in \u201C%1\u201D.").arg(nowe);
-            }}),
-    [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
+namespace {
+
+// What the next start says, from the old and the new portfolio folder and the folder chosen.
+QString nicNiePrzeniesiono(const QString &stare, const QString &, const QString &cel)
+{
+    return QStringLiteral("Nothing was moved: your portfolio stays in \u201C%1\u201D. The incomplete copy in "
+                          "\u201C%2\u201D is removed.")
+        .arg(stare, cel);
+}
+
+QString staregoNieOprozniono(const QString &stare, const QString &nowe, const QString &)
+{
+    return QStringLiteral("Your portfolio was moved to \u201C%1\u201D, but its old folder \u201C%2\u201D was not "
+                          "emptied. What is left there was not removed.")
+        .arg(nowe, stare);
+}
+
+QString przeniesiono(const QString &, const QString &nowe, const QString &)
+{
+    return QStringLiteral("The move was complete: your portfolio is now in \u201C%1\u201D.").arg(nowe);
+}
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(ZabiciePodczasPrzenoszenia, PrzerwanaZmianaLokalizacji,
+                         ::testing::Values(Przerwanie{"WhileCopying", Faza::Kopiowanie, true, false, false, false,
+                                                      nicNiePrzeniesiono},
+                                           Przerwanie{"WhileTheOldPlaceIsEmptied", Faza::Usuwanie, true, true, false,
+                                                      false, staregoNieOprozniono},
+                                           Przerwanie{"AfterACopyBeforeTheLocationIsStored", Faza::PrzedZapisem, true,
+                                                      true, false, false, przeniesiono},
+                                           Przerwanie{"AfterARenameBeforeTheLocationIsStored", Faza::PrzedZapisem,
+                                                      false, true, false, false, przeniesiono},
+                                           Przerwanie{"WhileCopyingWithAnotherProgramsFolderAtTheNewPlace",
+                                                      Faza::Kopiowanie, true, false, true, false, nicNiePrzeniesiono},
+                                           Przerwanie{"WhileCopyingThenWhileTheNextStartsAlertIsUp", Faza::Kopiowanie,
+                                                      true, false, false, true, nicNiePrzeniesiono},
+                                           Przerwanie{"WhileTheOldPlaceIsEmptiedThenWhileTheNextStartsAlertIsUp",
+                                                      Faza::Usuwanie, true, true, false, true, staregoNieOprozniono},
+                                           Przerwanie{"AfterARenameThenWhileTheNextStartsAlertIsUp", Faza::PrzedZapisem,
+                                                      false, true, false, true, przeniesiono}),
+                         [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
 
 // The desktop's log-out while the start's alert of an interrupted move is up: the program quits without opening its
 // window, and the start after it tells again.

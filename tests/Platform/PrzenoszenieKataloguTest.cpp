@@ -244,21 +244,7 @@ struct OznaczenieGotowego
     bool zgoda; // the mark could be written
 };
 
-class OznaczenieKopii : public ::testing::TestWithParam<OznaczenieGotowego>
-{
-protected:
-    void SetUp() override
-    {
-        if (GetParam().naInnymSystemie) {
-            inny = KatalogTestowy::katalogNaInnymSystemiePlikow(dir.sciezka());
-            if (!inny)
-                GTEST_SKIP() << "/dev/shm and the temporary folder are on one file system";
-        }
-    }
-
-    KatalogTestowy dir;
-    std::unique_ptr<QTemporaryDir> inny;
-};
+using OznaczenieKopii = ::testing::TestWithParam<OznaczenieGotowego>;
 
 } // namespace
 
@@ -267,6 +253,10 @@ protected:
 TEST_P(OznaczenieKopii, TheFolderTakingTheFinalNameIsMarkedCompleteBeforeAndOnlyAMarkedOneTakesIt)
 {
     const OznaczenieGotowego &o = GetParam();
+    KatalogTestowy dir;
+    std::unique_ptr<QTemporaryDir> inny;
+    if (o.naInnymSystemie && !(inny = KatalogTestowy::katalogNaInnymSystemiePlikow(dir.sciezka())))
+        GTEST_SKIP() << "/dev/shm and the temporary folder are on one file system";
     const QString zrodlo = zrobPortfolio(dir.katalog(QStringLiteral("zrodlo")), 20);
     const QStringList przed = migawkaKatalogu(zrodlo);
     const QString katalogDocelowy = inny ? inny->path() : dir.katalog(QStringLiteral("cel"));
