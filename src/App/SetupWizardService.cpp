@@ -179,7 +179,8 @@ void SetupWizardService::useOrCreatePortfolioWithBlock(CreationBlock blok)
 }
 
 void SetupWizardService::migratePortfolioFromURLToURLWithBlock(const QString &zrodlo, const QString &cel,
-                                                               MigrateBlock blok, Oznaczenie oznacz)
+                                                               MigrateBlock blok,
+                                                               PrzenoszenieKatalogu::Oznaczenie oznacz)
 {
     const QString opis = QStringLiteral("Could not move the portfolio.");
     BladOperacji blad;
