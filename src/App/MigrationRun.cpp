@@ -10,9 +10,6 @@
 #include "Platform/Opoznienia.h"
 #include "Platform/Paths.h"
 #include "Platform/Ui/Alert.h"
-#include "Platform/UserDefaults.h"
-
-#include <cerrno>
 
 MigrationRun::MigrationRun(QObject *wlasciciel, WizardMigrationViewController *widok, SetupWizardService *serwis,
                            Kroki kroki)
@@ -39,17 +36,17 @@ QPointer<MigrationRun> MigrationRun::rozpocznij(QObject *wlasciciel, WizardMigra
     // taken at the new place fails the move at once, and is never taken for the moved portfolio.
     const QString portfolio = SetupWizardService::urlForTarrowindPortfolioForURL(zrodlo);
     const QString nowePortfolio = Paths::join(Paths::clean(cel), Paths::lastComponent(portfolio));
+    BladOperacji blad;
     if (!portfolio.isEmpty() && !cel.isEmpty() && !FileOperations::exists(nowePortfolio)
-        && !ZapisPrzenoszeniaPortfolio::zapisz(portfolio, nowePortfolio)) {
-        BladOperacji blad;
-        BladOperacji::ustaw(&blad, QString::fromLatin1(BladOperacji::domenaAplikacji), EIO,
-                            QStringLiteral("Could not move the portfolio."),
-                            QStringLiteral("Tarrowind could not record the move in its settings file \u201C%1\u201D.")
-                                .arg(UserDefaults::standard().fileName()));
+        && !ZapisPrzenoszeniaPortfolio::zapisz(portfolio, nowePortfolio, &blad)) {
         przebieg->zakoncz(blad);
         return przebieg;
     }
-    serwis->migratePortfolioFromURLToURLWithBlock(zrodlo, cel, widok->raportyMigracji(koniec));
+    serwis->migratePortfolioFromURLToURLWithBlock(zrodlo, cel, widok->raportyMigracji(koniec),
+                                                  [](const Bookmark::Identity &gotowy, BladOperacji *bladOznaczenia) {
+                                                      return ZapisPrzenoszeniaPortfolio::oznaczKopie(gotowy,
+                                                                                                     bladOznaczenia);
+                                                  });
     return przebieg;
 }
 
@@ -81,12 +78,13 @@ void MigrationRun::udana()
         deleteLater();
         return;
     }
-    ZapisPrzenoszeniaPortfolio::usun();
+    // What stayed in the old folder is told before the record goes: a start after a kill tells it.
     if (!pozostawione.isEmpty()) {
         Alert alert = PortfolioOperationAlerts::itemsStayedInOldPortfolio(pozostawione);
         if (!wykonaj([krok = m_kroki.pokazPozostawione, &alert] { krok(alert); }))
             return;
     }
+    ZapisPrzenoszeniaPortfolio::usun();
     poSekundach(Opoznienia::biezace().koniecMigracji, [this] {
         ustawStan(WizardMigrationViewController::MigrationFinished);
         poSekundach(m_kroki.sekundyUkonczenia, [this] {

@@ -179,7 +179,8 @@ void SetupWizardService::useOrCreatePortfolioWithBlock(CreationBlock blok)
 }
 
 void SetupWizardService::migratePortfolioFromURLToURLWithBlock(const QString &zrodlo, const QString &cel,
-                                                               MigrateBlock blok)
+                                                               MigrateBlock blok,
+                                                               PrzenoszenieKatalogu::Oznaczenie oznacz)
 {
     const QString opis = QStringLiteral("Could not move the portfolio.");
     BladOperacji blad;
@@ -198,6 +199,7 @@ void SetupWizardService::migratePortfolioFromURLToURLWithBlock(const QString &zr
     }
 
     auto przenoszenie = std::make_unique<PrzenoszenieKatalogu>(portfolio, cel);
+    przenoszenie->setOznaczenie(std::move(oznacz));
     connect(przenoszenie.get(), &PrzenoszenieKatalogu::postep, this, [this](qint64 przeniesione, qint64 razem) {
         if (MigrateBlock biezacy = m_migrateBlock)
             biezacy(false, std::nullopt, przeniesione, razem);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Platform/BladOperacji.h"
+#include "Platform/PrzenoszenieKatalogu.h"
 
 #include <QObject>
 #include <QString>
@@ -9,8 +10,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-
-class PrzenoszenieKatalogu;
 
 // The logic of placing a portfolio: the base folder the user chose, the operation that choice
 // calls for, the location checks, creating the portfolio folder off the main thread and moving
@@ -73,8 +72,10 @@ public:
     void useOrCreatePortfolioWithBlock(CreationBlock blok);
     // Moves the portfolio (the source, "Tarrowind" appended unless it ends so) into the
     // destination folder under its own name, never replacing what is there. Reports come on the
-    // main thread; they wait while an alert is up.
-    void migratePortfolioFromURLToURLWithBlock(const QString &zrodlo, const QString &cel, MigrateBlock blok);
+    // main thread; they wait while an alert is up. `oznacz` is given the folder that is to take the
+    // new place, complete, before it takes it; its NO fails the move.
+    void migratePortfolioFromURLToURLWithBlock(const QString &zrodlo, const QString &cel, MigrateBlock blok,
+                                               PrzenoszenieKatalogu::Oznaczenie oznacz = {});
     // Honoured from the start of the move until the copy is complete; otherwise nothing.
     void cancelMigrationProcess();
     bool czyMigracjaTrwa() const { return m_przenoszenie != nullptr; }

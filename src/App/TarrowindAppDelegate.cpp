@@ -107,17 +107,18 @@ void TarrowindAppDelegate::applicationDidFinishLaunching()
         zakonczAplikacje();
         return;
     }
-    // A portfolio move that a kill cut short is settled before the location is read.
-    if (std::optional<Alert> alert = ZapisPrzenoszeniaPortfolio::dokonczPrzerwane()) {
-        QPointer<TarrowindAppDelegate> ten = this;
-        alert->runModal();
-        if (!ten)
-            return;
-    }
+    // A portfolio move that a kill cut short is settled before the location is read. An alert closed
+    // by the program's end, not by the user, is told again at the next start.
+    QPointer<TarrowindAppDelegate> ten = this;
+    ZapisPrzenoszeniaPortfolio::dokonczPrzerwane([&ten](Alert &alert) {
+        alert.runModal();
+        return ten && ten->m_stan != Stan::Konczenie;
+    });
+    if (!ten || m_stan == Stan::Konczenie)
+        return;
     if (m_kreator && m_kreator->czyPokazacKreatorKonfiguracji()) {
         ustawCanOpenNewWindow(false);
         m_stan = Stan::KreatorPokazany;
-        QPointer<TarrowindAppDelegate> ten = this;
         m_kreator->pokazKreatorKonfiguracji([ten](bool sukces) {
             if (ten)
                 ten->kreatorZakonczony(sukces);

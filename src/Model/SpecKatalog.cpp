@@ -80,11 +80,14 @@ void SpecKatalog::przyjmijLokalizacje(const QString &rozwiazany, const QVariantM
     m_zabezpieczonyUrlBazowy = rozwiazany;
     m_czystyUrlBazowy = Paths::clean(rozwiazany);
 
-    // A base folder renamed or moved since the last launch is recorded with its new path.
+    // A base folder renamed or moved since the last launch is recorded with its new path, its
+    // bookmark too: a later loss is told, and searched for, from where it was followed to.
     if (rozwiazany != zapis.value(kluczSciezki).toString()) {
         UserDefaults &ustawienia = UserDefaults::standard();
         QVariantMap poprawiony = zapis;
         poprawiony.insert(kluczSciezki, rozwiazany);
+        if (const auto dane = Bookmark::dataForPath(rozwiazany))
+            poprawiony.insert(kluczDanychBookmarka, *dane);
         ustawienia.setObject(QLatin1String(kluczUrlaBazowego), poprawiony);
         ustawienia.synchronize();
     }

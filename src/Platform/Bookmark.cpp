@@ -24,21 +24,6 @@ Bookmark::LookupHook &hakTozsamosci()
     return hak;
 }
 
-// Follows links, as the stored path does: only folders are looked up.
-std::optional<Bookmark::Identity> tozsamosc(const QString &sciezka)
-{
-    if (const Bookmark::LookupHook &hak = hakTozsamosci())
-        return hak(sciezka);
-    struct statx info;
-    if (statx(AT_FDCWD, QFile::encodeName(sciezka).constData(), 0, STATX_INO | STATX_BTIME, &info) != 0)
-        return std::nullopt;
-    // Encoded as st_dev is, so records made from stat still match.
-    Bookmark::Identity wynik{{quint64(makedev(info.stx_dev_major, info.stx_dev_minor)), info.stx_ino}, std::nullopt};
-    if (info.stx_mask & STATX_BTIME)
-        wynik.birth = qint64(info.stx_btime.tv_sec) * 1000000000 + info.stx_btime.tv_nsec;
-    return wynik;
-}
-
 // A folder found by device and inode alone may be a new one that took a deleted folder's inode.
 bool toTenSamKatalog(const QString &sciezka, const Bookmark::Identity &znaleziona,
                      const std::optional<qint64> &zapisaneNarodziny, const Bookmark::Confirmation &potwierdz)
@@ -57,7 +42,7 @@ std::optional<QString> szukajW(const QString &katalog, const Bookmark::Identity 
     for (const FolderListing::Wpis &wpis : lista.wpisy) {
         if (!wpis.celToKatalog)
             continue;
-        const auto znaleziona = tozsamosc(wpis.sciezka);
+        const auto znaleziona = Bookmark::identity(wpis.sciezka);
         // One folder at a time holds an inode: a refused match ends the search.
         if (znaleziona && znaleziona->node == szukana.node)
             return toTenSamKatalog(wpis.sciezka, *znaleziona, szukana.birth, potwierdz) ? std::optional(wpis.sciezka)
@@ -76,6 +61,21 @@ void bladNieZnaleziono(BladOperacji *blad, const QString &sciezka)
 
 } // namespace
 
+// Follows links, as the stored path does: only folders are looked up.
+std::optional<Bookmark::Identity> Bookmark::identity(const QString &sciezka)
+{
+    if (const LookupHook &hak = hakTozsamosci())
+        return hak(sciezka);
+    struct statx info;
+    if (statx(AT_FDCWD, QFile::encodeName(sciezka).constData(), 0, STATX_INO | STATX_BTIME, &info) != 0)
+        return std::nullopt;
+    // Encoded as st_dev is, so records made from stat still match.
+    Identity wynik{{quint64(makedev(info.stx_dev_major, info.stx_dev_minor)), info.stx_ino}, std::nullopt};
+    if (info.stx_mask & STATX_BTIME)
+        wynik.birth = qint64(info.stx_btime.tv_sec) * 1000000000 + info.stx_btime.tv_nsec;
+    return wynik;
+}
+
 void Bookmark::setLookupHookForTests(LookupHook hook)
 {
     hakTozsamosci() = std::move(hook);
@@ -84,7 +84,7 @@ void Bookmark::setLookupHookForTests(LookupHook hook)
 std::optional<QByteArray> Bookmark::dataForPath(const QString &sciezka, BladOperacji *blad)
 {
     const QString czysta = Paths::clean(sciezka);
-    const auto id = tozsamosc(czysta);
+    const auto id = identity(czysta);
     if (!id) {
         BladOperacji::zErrno(blad, errno, QStringLiteral("The bookmark could not be made."), czysta);
         return std::nullopt;

@@ -26,6 +26,8 @@ public:
     static std::optional<QByteArray> dataForPath(const QString &sciezka, BladOperacji *blad = nullptr);
     static std::optional<QString> resolve(const QByteArray &dane, const Confirmation &confirm = {},
                                           BladOperacji *blad = nullptr);
+    // The folder at the path as a record names it (links followed); nothing when it cannot be read.
+    static std::optional<Identity> identity(const QString &sciezka);
 
     // Tests stand in for the file system's answer about a path (a reused inode, a missing birth
     // time); nullopt from the hook means "nothing there". An empty hook removes it.

@@ -64,6 +64,10 @@ bool PrzenoszenieKatalogu::rozpocznij(BladOperacji *blad)
         BladOperacji::zErrno(blad, ENOENT, QStringLiteral("Could not move the folder."), Paths::parent(m_cel));
         return false;
     }
+    // A rename puts the source itself in place.
+    const bool tenSamSystem = naTymSamymUrzadzeniu(m_zrodlo, Paths::parent(m_cel));
+    if (tenSamSystem && !oznacz(m_zrodlo, blad))
+        return false;
     m_trwa = true;
     m_anuluj = false;
     m_kopiaKompletna = false;
@@ -73,8 +77,7 @@ bool PrzenoszenieKatalogu::rozpocznij(BladOperacji *blad)
     m_pozostawione.clear();
 
     int numerBledu = 0;
-    const bool przemianowany = naTymSamymUrzadzeniu(m_zrodlo, Paths::parent(m_cel))
-                               && FileOperations::renameNoReplace(m_zrodlo, m_cel, &numerBledu);
+    const bool przemianowany = tenSamSystem && FileOperations::renameNoReplace(m_zrodlo, m_cel, &numerBledu);
     // Two bind mounts of one file system refuse a rename between them: that move is copied on the
     // worker thread below, like one across devices, never on this thread.
     if (przemianowany || (numerBledu != 0 && numerBledu != EXDEV)) {
@@ -93,6 +96,8 @@ bool PrzenoszenieKatalogu::rozpocznij(BladOperacji *blad)
     // with this thread.
     m_porzucone = TemporaryCopy::recordedIn(Paths::parent(m_cel));
     m_tymczasowa = std::make_unique<TemporaryCopy>(m_cel);
+    m_kopiarka = std::make_unique<TreeCopier>(
+        &m_anuluj, [this](const TreeCopier::Size &skopiowano) { m_przeniesione = qint64(skopiowano.items); });
     m_watek = std::thread([this] { kopiujWWatku(); });
     m_zegarPostepu.start();
     return true;
@@ -108,14 +113,29 @@ void PrzenoszenieKatalogu::kopiujWWatku()
 {
     m_porzucone = TemporaryCopy::removeAbandoned(m_porzucone);
     m_razem = qint64(TreeCopier::measure(m_zrodlo).items);
-    TreeCopier kopiarka(&m_anuluj,
-                        [this](const TreeCopier::Size &skopiowano) { m_przeniesione = qint64(skopiowano.items); });
-    if (!m_tymczasowa->make(&m_blad) || !kopiarka.copy(m_zrodlo, m_tymczasowa->copyPath(), &m_blad, m_cel)) {
-        m_status = kopiarka.cancelled() ? statusAnulowano : (m_blad.kod ? m_blad.kod : EIO);
+    if (!m_tymczasowa->make(&m_blad) || !m_kopiarka->copy(m_zrodlo, m_tymczasowa->copyPath(), &m_blad, m_cel)) {
+        m_status = m_kopiarka->cancelled() ? statusAnulowano : (m_blad.kod ? m_blad.kod : EIO);
         m_watekSkonczyl = true;
         return;
     }
     m_kopiaKompletna = true;
+    QMetaObject::invokeMethod(this, &PrzenoszenieKatalogu::oznaczIUmiesc, Qt::QueuedConnection);
+}
+
+void PrzenoszenieKatalogu::oznaczIUmiesc()
+{
+    m_watek.join();
+    // A copy that could not be marked goes with its hidden folder; the source is whole.
+    if (!oznacz(m_tymczasowa->copyPath(), &m_blad)) {
+        m_status = m_blad.kod ? m_blad.kod : EIO;
+        m_watekSkonczyl = true;
+        return;
+    }
+    m_watek = std::thread([this] { umiescWWatku(); });
+}
+
+void PrzenoszenieKatalogu::umiescWWatku()
+{
     int numerBledu = 0;
     if (!m_tymczasowa->placeCopy(&numerBledu)) {
         m_status = numerBledu ? numerBledu : EIO;
@@ -126,9 +146,21 @@ void PrzenoszenieKatalogu::kopiujWWatku()
         return;
     }
     // Only a complete copy in place lets the source go, and only what was copied of it.
-    for (const TreeCopier::Leftover &pozostawiony : kopiarka.removeCopiedSource())
+    for (const TreeCopier::Leftover &pozostawiony : m_kopiarka->removeCopiedSource())
         m_pozostawione << pozostawiony.path;
     m_watekSkonczyl = true;
+}
+
+bool PrzenoszenieKatalogu::oznacz(const QString &gotowy, BladOperacji *blad)
+{
+    if (!m_oznaczenie)
+        return true;
+    const std::optional<Bookmark::Identity> tozsamosc = Bookmark::identity(gotowy);
+    if (!tozsamosc) {
+        BladOperacji::zErrno(blad, errno ? errno : EIO, QStringLiteral("Could not move the folder."), m_zrodlo);
+        return false;
+    }
+    return m_oznaczenie(*tozsamosc, blad);
 }
 
 void PrzenoszenieKatalogu::zglosPostep()
@@ -154,6 +186,7 @@ void PrzenoszenieKatalogu::zakoncz()
     TemporaryCopy::forget(m_porzucone);
     m_porzucone.clear();
     m_tymczasowa.reset();
+    m_kopiarka.reset();
     m_trwa = false;
     if (m_status == statusAnulowano)
         BladOperacji::ustaw(&m_blad, QString::fromLatin1(BladOperacji::domenaPosix), statusAnulowano,

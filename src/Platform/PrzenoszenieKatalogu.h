@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BladOperacji.h"
+#include "Bookmark.h"
 #include "TemporaryCopy.h"
 
 #include <QObject>
@@ -9,14 +10,18 @@
 #include <QTimer>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <thread>
+
+class TreeCopier;
 
 // Moves one folder into another under its own name, never replacing what is there.
 // On one file system it is a rename; across file systems a worker thread copies the whole
 // tree, reports progress every 0.1 s on the main thread, can be cancelled until the copy
 // is complete, rolls the copy back on failure, and removes the source only after a
-// complete copy, and then only what was copied. Exactly one `zakonczone` ends every started move.
+// complete copy, and then only what was copied. The folder that takes the final name is marked
+// first, complete. Exactly one `zakonczone` ends every started move.
 class PrzenoszenieKatalogu : public QObject
 {
     Q_OBJECT
@@ -27,6 +32,11 @@ public:
 
     PrzenoszenieKatalogu(const QString &zrodlo, const QString &katalogDocelowy, QObject *rodzic = nullptr);
     ~PrzenoszenieKatalogu() override;
+
+    // Called on the main thread with the folder that is to take the final name, once it is complete
+    // and before the rename; NO fails the move before anything of the source has gone.
+    using Oznaczenie = std::function<bool(const Bookmark::Identity &gotowy, BladOperacji *blad)>;
+    void setOznaczenie(Oznaczenie oznaczenie) { m_oznaczenie = std::move(oznaczenie); }
 
     // NO when the move could not start (nothing was touched; `blad` says why).
     bool rozpocznij(BladOperacji *blad = nullptr);
@@ -47,12 +57,19 @@ signals:
 
 private:
     void kopiujWWatku();
+    // Main thread, between the copy and its placing, each on a worker thread.
+    void oznaczIUmiesc();
+    void umiescWWatku();
+    bool oznacz(const QString &gotowy, BladOperacji *blad);
     void zglosPostep();
     void zakoncz();
 
     QString m_zrodlo;
     QString m_cel;
     std::unique_ptr<TemporaryCopy> m_tymczasowa;
+    // Knows what was copied, so that only that of the source goes.
+    std::unique_ptr<TreeCopier> m_kopiarka;
+    Oznaczenie m_oznaczenie;
     // Recorded copies in the destination folder: handed to the thread, which answers the records that may go.
     QStringList m_porzucone;
     bool m_trwa = false;

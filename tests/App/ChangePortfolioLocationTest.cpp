@@ -385,12 +385,19 @@ TEST_F(ZmianaLokalizacji, AFileWrittenIntoTheSourceDuringACrossDeviceCopySurvive
                 plik.write("autosave");
         }
     });
+    // A kill while the user reads of them must leave the move to be told at the next start.
+    const QString zapisPrzenoszenia = QStringLiteral("PortfolioMove.underWay");
+    bool zapisPrzyAlercie = false;
+    alerty.podCzasAlertu(
+        [&](const Alert &) { zapisPrzyAlercie = UserDefaults::standard().hasStoredValue(zapisPrzenoszenia); });
     wybierz(inny->path());
     w("operateButton")->click();
     czekajNaKarte("doneTab");
     ASSERT_TRUE(zapisany);
     EXPECT_EQ(KatalogTestowy::czytaj(nowy), QByteArray("autosave"));
     EXPECT_TRUE(komunikaty().contains(QStringLiteral("Some items stayed in the old portfolio folder.")));
+    EXPECT_TRUE(zapisPrzyAlercie);
+    EXPECT_FALSE(UserDefaults::standard().hasStoredValue(zapisPrzenoszenia));
     EXPECT_EQ(SpecKatalog::sharedSpecKatalog()->urlBazowy(), inny->path() + QStringLiteral("/Tarrowind"));
 }
 

@@ -3,6 +3,7 @@
 #include "App/ChangePortfolioLocationPanel.h"
 #include "App/PreferencesWindowController.h"
 #include "App/TarrowindAppDelegate.h"
+#include "App/ZapisPrzenoszeniaPortfolio.h"
 #include "Model/BazaFasolek.h"
 #include "Model/BytKatalogu.h"
 #include "Model/SpecKatalog.h"
@@ -21,10 +22,12 @@
 
 #include <QDir>
 #include <QPushButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <csignal>
 
 namespace {
 
@@ -92,6 +95,21 @@ TEST(PrzerwanaZmianaLokalizacjiWDziecku, DISABLED_MovesThePortfolioUntilKilled)
     FAIL() << "not killed";
 }
 
+// The next start as a child, killed while its alert says what became of the move.
+TEST(PrzerwanaZmianaLokalizacjiWDziecku, DISABLED_StartsUntilKilledWhileTheAlertIsUp)
+{
+    ASSERT_TRUE(ProcesDziecka::jestemDzieckiem());
+    NagrywarkaAlertow alerty;
+    alerty.podCzasAlertu([](const Alert &alert) {
+        if (alert.messageText() == QLatin1String("The move of your portfolio was interrupted."))
+            ProcesDziecka::zglosGotowoscICzekajNaSmierc();
+    });
+    std::unique_ptr<UruchomienieProgramu> uruchomienie;
+    BrowserWindow *okno = nullptr;
+    uruchomProgram(uruchomienie, okno);
+    FAIL() << "the start said nothing of the move";
+}
+
 namespace {
 
 struct Przerwanie
@@ -100,6 +118,10 @@ struct Przerwanie
     Faza faza;
     bool naInnymSystemiePlikow;
     bool przeniesione; // the new place is the portfolio now
+    // Another program's portfolio of one bean made at the new place before the kill.
+    bool obcyWCelu;
+    // The next start killed too, while its alert is up.
+    bool zabityPrzyAlercie;
     // The alert's informative text, from the old and the new portfolio folder and the folder chosen.
     std::function<QString(const QString &stare, const QString &nowe, const QString &cel)> informacja;
 };
@@ -156,7 +178,20 @@ TEST_P(PrzerwanaZmianaLokalizacji, TheNextStartOpensOneCompletePortfolioAndSaysW
             {{QString::fromLatin1(zmiennaFazy), QString::number(int(p.faza))},
              {QString::fromLatin1(zmiennaCelu), cel}});
         ASSERT_TRUE(dziecko.czekajNaGotowosc(60000)) << dziecko.wyjscie().toStdString();
+        if (p.obcyWCelu) {
+            zrobPortfolio(cel, 1);
+        }
         dziecko.zabij();
+    }
+    const QStringList obcy = p.obcyWCelu ? migawkaKatalogu(nowePortfolio) : QStringList();
+    if (p.zabityPrzyAlercie) {
+        ProcesDziecka start(
+            QStringLiteral("PrzerwanaZmianaLokalizacjiWDziecku.DISABLED_StartsUntilKilledWhileTheAlertIsUp"), {});
+        ASSERT_TRUE(start.czekajNaGotowosc(60000)) << start.wyjscie().toStdString();
+        start.zabij();
+        ASSERT_TRUE(UserDefaults::standard().synchronize());
+        EXPECT_TRUE(UserDefaults::standard().hasStoredValue(QStringLiteral("PortfolioMove.underWay")))
+            << "what the killed start had to tell is still recorded";
     }
     if (p.faza == Faza::Usuwanie) {
         ASSERT_TRUE(QFileInfo::exists(starePortfolio)) << "killed halfway through emptying the old place";
@@ -177,7 +212,9 @@ TEST_P(PrzerwanaZmianaLokalizacji, TheNextStartOpensOneCompletePortfolioAndSaysW
     EXPECT_EQ(alertyPrzerwania(), QStringList{p.informacja(starePortfolio, nowePortfolio, cel)});
     EXPECT_TRUE(QTest::qWaitFor([&] { return hiddenTemporaries(cel).isEmpty(); }, 10000))
         << hiddenTemporaries(cel).toStdString();
-    if (!p.przeniesione) {
+    if (p.obcyWCelu) {
+        EXPECT_EQ(migawkaKatalogu(nowePortfolio), obcy) << "another program's folder is left as it was";
+    } else if (!p.przeniesione) {
         EXPECT_FALSE(QFileInfo::exists(nowePortfolio));
     }
     EXPECT_FALSE(UserDefaults::standard().hasStoredValue(QStringLiteral("PortfolioMove.underWay")));
@@ -191,30 +228,88 @@ TEST_P(PrzerwanaZmianaLokalizacji, TheNextStartOpensOneCompletePortfolioAndSaysW
     EXPECT_EQ(SpecKatalog::sharedSpecKatalog()->urlKorzenia(), portfolio);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ZabiciePodczasPrzenoszenia, PrzerwanaZmianaLokalizacji,
-    ::testing::Values(
-        Przerwanie{"WhileCopying", Faza::Kopiowanie, true, false,
-                   [](const QString &stare, const QString &, const QString &cel) {
-                       return QStringLiteral(
-                                  "Nothing was moved: your portfolio stays in \u201C%1\u201D. The incomplete "
-                                  "copy in \u201C%2\u201D is removed.")
-                           .arg(stare, cel);
-                   }},
-        Przerwanie{"WhileTheOldPlaceIsEmptied", Faza::Usuwanie, true, true,
-                   [](const QString &stare, const QString &nowe, const QString &) {
-                       return QStringLiteral("Your portfolio was moved to \u201C%1\u201D, but its old folder "
-                                             "\u201C%2\u201D was not emptied. What is left there was not removed.")
-                           .arg(nowe, stare);
-                   }},
-        Przerwanie{
-            "AfterACopyBeforeTheLocationIsStored", Faza::PrzedZapisem, true, true,
-            [](const QString &, const QString &nowe, const QString &) {
-                return QStringLiteral("The move was complete: your portfolio is now in \u201C%1\u201D.").arg(nowe);
-            }},
-        Przerwanie{
-            "AfterARenameBeforeTheLocationIsStored", Faza::PrzedZapisem, false, true,
-            [](const QString &, const QString &nowe, const QString &) {
-                return QStringLiteral("The move was complete: your portfolio is now in \u201C%1\u201D.").arg(nowe);
-            }}),
-    [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
+namespace {
+
+// What the next start says, from the old and the new portfolio folder and the folder chosen.
+QString nicNiePrzeniesiono(const QString &stare, const QString &, const QString &cel)
+{
+    return QStringLiteral("Nothing was moved: your portfolio stays in \u201C%1\u201D. The incomplete copy in "
+                          "\u201C%2\u201D is removed.")
+        .arg(stare, cel);
+}
+
+QString staregoNieOprozniono(const QString &stare, const QString &nowe, const QString &)
+{
+    return QStringLiteral("Your portfolio was moved to \u201C%1\u201D, but its old folder \u201C%2\u201D was not "
+                          "emptied. What is left there was not removed.")
+        .arg(nowe, stare);
+}
+
+QString przeniesiono(const QString &, const QString &nowe, const QString &)
+{
+    return QStringLiteral("The move was complete: your portfolio is now in \u201C%1\u201D.").arg(nowe);
+}
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(ZabiciePodczasPrzenoszenia, PrzerwanaZmianaLokalizacji,
+                         ::testing::Values(Przerwanie{"WhileCopying", Faza::Kopiowanie, true, false, false, false,
+                                                      nicNiePrzeniesiono},
+                                           Przerwanie{"WhileTheOldPlaceIsEmptied", Faza::Usuwanie, true, true, false,
+                                                      false, staregoNieOprozniono},
+                                           Przerwanie{"AfterACopyBeforeTheLocationIsStored", Faza::PrzedZapisem, true,
+                                                      true, false, false, przeniesiono},
+                                           Przerwanie{"AfterARenameBeforeTheLocationIsStored", Faza::PrzedZapisem,
+                                                      false, true, false, false, przeniesiono},
+                                           Przerwanie{"WhileCopyingWithAnotherProgramsFolderAtTheNewPlace",
+                                                      Faza::Kopiowanie, true, false, true, false, nicNiePrzeniesiono},
+                                           Przerwanie{"WhileCopyingThenWhileTheNextStartsAlertIsUp", Faza::Kopiowanie,
+                                                      true, false, false, true, nicNiePrzeniesiono},
+                                           Przerwanie{"WhileTheOldPlaceIsEmptiedThenWhileTheNextStartsAlertIsUp",
+                                                      Faza::Usuwanie, true, true, false, true, staregoNieOprozniono},
+                                           Przerwanie{"AfterARenameThenWhileTheNextStartsAlertIsUp", Faza::PrzedZapisem,
+                                                      false, true, false, true, przeniesiono}),
+                         [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
+
+// The desktop's log-out while the start's alert of an interrupted move is up: the program quits without opening its
+// window, and the start after it tells again.
+TEST(PrzerwanaZmianaLokalizacjiPrzyWylogowaniu, AnAlertClosedByTheQuitIsToldAgainAtTheNextStart)
+{
+    KatalogTestowy dir;
+    const QString staraBaza = dir.katalog(QStringLiteral("stara baza"));
+    const QString starePortfolio = zrobPortfolio(staraBaza, 3);
+    ASSERT_TRUE(SpecKatalog::sharedSpecKatalog()->setUrlBazowy(staraBaza));
+    const QString cel = dir.katalog(QStringLiteral("nowe miejsce"));
+    ASSERT_TRUE(ZapisPrzenoszeniaPortfolio::zapisz(starePortfolio, cel + QStringLiteral("/Tarrowind")));
+    SpecKatalog::sharedSpecKatalog()->zapomnijWczytanaLokalizacje();
+    const auto zapisTrwa = [] {
+        return UserDefaults::standard().hasStoredValue(QStringLiteral("PortfolioMove.underWay"));
+    };
+
+    NagrywarkaAlertow alerty;
+    auto uruchomienie = std::make_unique<UruchomienieProgramu>();
+    alerty.podCzasAlertu([&](const Alert &) {
+        raise(SIGTERM);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return uruchomienie->delegat().stan() == TarrowindAppDelegate::Stan::Konczenie; }, 5000));
+    });
+    uruchomienie->delegat().applicationDidFinishLaunching();
+    ASSERT_EQ(alerty.wpisy().size(), 1);
+    const QString informacja = alerty.wpisy().constFirst().alert.informativeText();
+    EXPECT_TRUE(informacja.startsWith(QStringLiteral("Nothing was moved"))) << informacja.toStdString();
+    EXPECT_EQ(PrzegladarkaTarrowind::glownaPrzegladarka(), nullptr) << "no window on the way out";
+    EXPECT_TRUE(zapisTrwa());
+    // The quit asked of the application object is undone for what follows in this process.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+    alerty.podCzasAlertu({});
+    zatrzymajProgram(uruchomienie);
+
+    BrowserWindow *okno = nullptr;
+    uruchomProgram(uruchomienie, okno);
+    ASSERT_EQ(alerty.wpisy().size(), 2);
+    EXPECT_EQ(alerty.wpisy().at(1).alert.informativeText(), informacja);
+    EXPECT_FALSE(zapisTrwa());
+    EXPECT_EQ(SpecKatalog::sharedSpecKatalog()->urlKorzenia(), starePortfolio);
+    zatrzymajProgram(uruchomienie);
+}

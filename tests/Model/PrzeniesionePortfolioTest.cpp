@@ -199,3 +199,21 @@ TEST_F(PrzeniesionePortfolioTest, APortfolioPutBackAfterItWasLostIsReadAgainAndT
 }
 
 } // namespace
+
+// Followed to its new name and then lost: the loss names the folder as it was last followed, not its first name.
+TEST_F(PrzeniesionePortfolioTest, APortfolioLostAfterItWasFollowedIsToldByItsLastName)
+{
+    ASSERT_NO_FATAL_FAILURE(zbudujPortfolio(QStringLiteral("Biuro")));
+    ASSERT_NO_FATAL_FAILURE(przenies("Biuro", "Biuro 2"));
+    const QString nowyKorzen = m_baza.sciezka(QStringLiteral("Biuro 2/Tarrowind"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return SpecKatalog::sharedSpecKatalog()->urlKorzenia() == nowyKorzen; },
+                                czasNaZdarzenieMs));
+    ASSERT_TRUE(czekajNaObserwacjePortfolio());
+
+    ASSERT_NO_FATAL_FAILURE(przenies("Biuro 2", ""));
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_nieZnalezione.isEmpty(); }, czasNaZdarzenieMs))
+        << "the user was not told";
+    EXPECT_EQ(m_nieZnalezione.constFirst(),
+              nowyKorzen + QStringLiteral(" | The folder \u201CBiuro 2\u201D couldn\u2019t be found."));
+}

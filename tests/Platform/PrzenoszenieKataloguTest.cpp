@@ -234,3 +234,76 @@ INSTANTIATE_TEST_SUITE_P(Koniec, NieuprzywilejowanePrzenoszenie,
                                            KoniecPrzenoszenia::Udane));
 
 } // namespace
+
+namespace {
+
+struct OznaczenieGotowego
+{
+    const char *nazwa;
+    bool naInnymSystemie;
+    bool zgoda; // the mark could be written
+};
+
+using OznaczenieKopii = ::testing::TestWithParam<OznaczenieGotowego>;
+
+} // namespace
+
+// The folder that takes the final name is marked first, complete; a mark that cannot be written fails the move
+// with the source whole and nothing at the destination.
+TEST_P(OznaczenieKopii, TheFolderTakingTheFinalNameIsMarkedCompleteBeforeAndOnlyAMarkedOneTakesIt)
+{
+    const OznaczenieGotowego &o = GetParam();
+    KatalogTestowy dir;
+    std::unique_ptr<QTemporaryDir> inny;
+    if (o.naInnymSystemie && !(inny = KatalogTestowy::katalogNaInnymSystemiePlikow(dir.sciezka())))
+        GTEST_SKIP() << "/dev/shm and the temporary folder are on one file system";
+    const QString zrodlo = zrobPortfolio(dir.katalog(QStringLiteral("zrodlo")), 20);
+    const QStringList przed = migawkaKatalogu(zrodlo);
+    const QString katalogDocelowy = inny ? inny->path() : dir.katalog(QStringLiteral("cel"));
+    const QString cel = katalogDocelowy + QStringLiteral("/Tarrowind");
+    PrzenoszenieKatalogu przenoszenie(zrodlo, katalogDocelowy);
+    std::optional<Bookmark::Identity> znak;
+    int oznaczen = 0;
+    przenoszenie.setOznaczenie([&](const Bookmark::Identity &gotowy, BladOperacji *blad) {
+        ++oznaczen;
+        EXPECT_FALSE(KatalogTestowy::istnieje(cel)) << "marked before it takes the final name";
+        EXPECT_EQ(migawkaKatalogu(zrodlo), przed) << "marked before anything of the source goes";
+        znak = gotowy;
+        if (!o.zgoda)
+            BladOperacji::ustaw(blad, QStringLiteral("test"), EIO, QStringLiteral("Could not move the portfolio."),
+                                QStringLiteral("No mark."));
+        return o.zgoda;
+    });
+    Wynik wynik;
+    sledz(przenoszenie, wynik);
+    BladOperacji blad;
+    if (przenoszenie.rozpocznij(&blad)) {
+        ASSERT_TRUE(czekajNaKoniec(wynik));
+    } else {
+        wynik.status = blad.kod;
+        wynik.blad = blad;
+    }
+    EXPECT_EQ(oznaczen, 1);
+    ASSERT_TRUE(znak.has_value());
+    if (o.zgoda) {
+        EXPECT_EQ(wynik.status, 0) << wynik.blad.przyczyna.toStdString();
+        EXPECT_EQ(migawkaKatalogu(cel), przed);
+        const std::optional<Bookmark::Identity> wMiejscu = Bookmark::identity(cel);
+        ASSERT_TRUE(wMiejscu.has_value());
+        EXPECT_EQ(wMiejscu->node.inode, znak->node.inode);
+        EXPECT_EQ(wMiejscu->birth, znak->birth);
+    } else {
+        EXPECT_EQ(wynik.status, EIO);
+        EXPECT_EQ(wynik.blad.przyczyna, QStringLiteral("No mark."));
+        EXPECT_EQ(migawkaKatalogu(zrodlo), przed);
+        EXPECT_TRUE(QDir(katalogDocelowy).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
+            << "nothing at the destination, hidden or not";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PrzenoszenieKataloguTest, OznaczenieKopii,
+                         ::testing::Values(OznaczenieGotowego{"ARenameOnOneFileSystem", false, true},
+                                           OznaczenieGotowego{"ACopyAcrossFileSystems", true, true},
+                                           OznaczenieGotowego{"ARenameWithoutAMark", false, false},
+                                           OznaczenieGotowego{"ACopyWithoutAMark", true, false}),
+                         [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
