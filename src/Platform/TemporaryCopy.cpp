@@ -186,7 +186,7 @@ TemporaryCopy::TemporaryCopy(const QString &cel, Purpose purpose)
 TemporaryCopy::~TemporaryCopy()
 {
     // Mostly only the marker is left: the copy was renamed into place, or taken back by TreeCopier or
-    // placeCopy. A copy cut short by a folder moved away is still inside.
+    // placeCopy. A move's copy cut short by a folder moved away may still be inside.
     const QString nazwa = Paths::lastComponent(m_sciezka);
     const bool usunieta =
         !m_zrobiona || TreeCopier::removeEntry(m_katalog.deskryptor(), nazwa, m_sciezka, markerName)
@@ -236,9 +236,16 @@ bool TemporaryCopy::placeCopy(int *numerBledu)
 {
     if (placeCopyAt(m_cel, numerBledu))
         return true;
-    // Taken back here, on the copying thread: a whole tree may have to go.
-    TreeCopier::removeTree(copyPath());
+    removeCopy();
     return false;
+}
+
+void TemporaryCopy::removeCopy()
+{
+    const UchwytPliku folder(openat(m_katalog.deskryptor(), QFile::encodeName(Paths::lastComponent(m_sciezka)).constData(),
+                                    O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (folder.otwarty())
+        TreeCopier::removeEntry(folder.deskryptor(), QString::fromLatin1(nazwaKopiiWSrodku), copyPath(), {});
 }
 
 bool TemporaryCopy::placeCopyAt(const QString &cel, int *numerBledu)

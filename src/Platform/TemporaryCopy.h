@@ -36,6 +36,9 @@ public:
     bool placeCopy(int *numerBledu);
     // The same under another name than `cel`; on failure the copy stays for another name.
     bool placeCopyAt(const QString &cel, int *numerBledu);
+    // Any thread, after `make`: takes back what stands of the copy, wherever the folder went. On the
+    // copying thread, where a whole tree may have to go, rather than in the destructor.
+    void removeCopy();
 
     // Any thread: removes those of the recorded copies `sciezki` whose process no longer runs, and
     // answers the ones whose records may go: removed, gone, or found not to be a copy of ours. A

@@ -148,6 +148,8 @@ bool WorkspaceOperations::duplikuj(const QString &url, TemporaryCopy &tymczasowa
     if (tymczasowa.make(blad) && kopiarka.copy(url, tymczasowa.copyPath(), blad, nazwaKopii(url, 1))
         && umiescKopie(url, tymczasowa, blad))
         return true;
+    // A copy cut short by its folder moved away is still there, whole trees of it.
+    tymczasowa.removeCopy();
     // Gone with its folder, which another program moved or removed meanwhile: the item inside that
     // was missed would mean nothing to the user.
     if (!kopiarka.cancelled() && !FileOperations::exists(url))
