@@ -149,8 +149,7 @@ StanPozostalosci usunJesliPorzucona(const QString &sciezka)
     if (znacznik.trimmed().endsWith(slowoDuplikatu))
         drukujLinie(QStringLiteral("Usunięto kopię tymczasową pozostawioną przez przerwane duplikowanie: %1"), sciezka);
     else
-        drukujLinie(QStringLiteral("Usunięto kopię tymczasową pozostawioną przez przerwane przenoszenie: %1"),
-                    sciezka);
+        drukujLinie(QStringLiteral("Usunięto kopię tymczasową pozostawioną przez przerwane przenoszenie: %1"), sciezka);
     return StanPozostalosci::Usunieta;
 }
 
@@ -201,8 +200,8 @@ TemporaryCopy::~TemporaryCopy()
 
 bool TemporaryCopy::make(BladOperacji *blad)
 {
-    m_katalog = UchwytPliku(open(QFile::encodeName(Paths::parent(m_sciezka)).constData(),
-                                 O_PATH | O_DIRECTORY | O_CLOEXEC));
+    m_katalog =
+        UchwytPliku(open(QFile::encodeName(Paths::parent(m_sciezka)).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     const QByteArray nazwa = QFile::encodeName(Paths::lastComponent(m_sciezka));
     if (!m_katalog.otwarty() || mkdirat(m_katalog.deskryptor(), nazwa.constData(), 0700) != 0) {
         BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), m_cel, Paths::parent(m_cel));
@@ -242,7 +241,11 @@ bool TemporaryCopy::placeCopy(int *numerBledu)
 
 void TemporaryCopy::removeCopy()
 {
-    const UchwytPliku folder(openat(m_katalog.deskryptor(), QFile::encodeName(Paths::lastComponent(m_sciezka)).constData(),
+    // A folder of that name this object did not make is not its to empty.
+    if (!m_zrobiona)
+        return;
+    const UchwytPliku folder(openat(m_katalog.deskryptor(),
+                                    QFile::encodeName(Paths::lastComponent(m_sciezka)).constData(),
                                     O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (folder.otwarty())
         TreeCopier::removeEntry(folder.deskryptor(), QString::fromLatin1(nazwaKopiiWSrodku), copyPath(), {});

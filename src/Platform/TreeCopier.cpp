@@ -158,7 +158,8 @@ bool usunWpisZKatalogu(int katalog, const QByteArray &wpis, const QByteArray &sc
             ok = usunWpisZKatalogu(strumien.deskryptor(), wewnatrz, dolacz(sciezka, wewnatrz.constData()), blad) && ok;
         if (!ok)
             return false;
-        if (jestOstatni && !usunWpisZKatalogu(strumien.deskryptor(), ostatni, dolacz(sciezka, ostatni.constData()), blad))
+        if (jestOstatni
+            && !usunWpisZKatalogu(strumien.deskryptor(), ostatni, dolacz(sciezka, ostatni.constData()), blad))
             return false;
     }
     // Closed before the folder itself goes.

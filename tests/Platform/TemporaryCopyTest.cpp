@@ -1,8 +1,8 @@
 #include "Platform/TemporaryCopy.h"
 #include "Platform/FileOperations.h"
+#include "Platform/Konsola.h"
 #include "Platform/Paths.h"
 #include "Platform/PrzenoszenieKatalogu.h"
-#include "Platform/Konsola.h"
 #include "Platform/TreeCopier.h"
 #include "Platform/UserDefaults.h"
 
@@ -145,8 +145,8 @@ TEST_F(KopieTymczasowe, TheConsoleSaysWhetherTheRemovedTemporaryWasAMovesOrADupl
     for (const auto &przypadek : przypadki) {
         SCOPED_TRACE(przypadek.linia);
         KatalogTestowy katalog;
-        const QString sciezka = zostaw(katalog.sciezka(), QString::fromLatin1(wzorowaNazwa),
-                                       znacznikZabitego(przypadek.cel));
+        const QString sciezka =
+            zostaw(katalog.sciezka(), QString::fromLatin1(wzorowaNazwa), znacznikZabitego(przypadek.cel));
         QStringList linie;
         Konsola::ustawWyjscie([&linie](const QByteArray &linia) { linie << QString::fromUtf8(linia).trimmed(); });
         TemporaryCopy::removeAbandonedIn(katalog.sciezka());
@@ -249,8 +249,8 @@ protected:
 TEST_P(PrzerwaneUsuwanieKopii, WhatAKilledRemovalLeavesTheNextStartFinishes)
 {
     dir.plik(QStringLiteral("notatki.txt"), "notatki");
-    const QString porzucona = zostaw(dir.sciezka(), QString::fromLatin1(wzorowaNazwa),
-                                     znacznikZabitego(TemporaryCopy::Purpose::Duplicate));
+    const QString porzucona =
+        zostaw(dir.sciezka(), QString::fromLatin1(wzorowaNazwa), znacznikZabitego(TemporaryCopy::Purpose::Duplicate));
     for (int i = 0; i < 60; ++i)
         dir.plik(QStringLiteral("%1/copy/teczka %2/plik %3.txt").arg(QLatin1String(wzorowaNazwa)).arg(i % 6).arg(i));
     ASSERT_EQ(chmod(QFile::encodeName(porzucona + QStringLiteral("/copy/teczka 1")).constData(), 0500), 0);

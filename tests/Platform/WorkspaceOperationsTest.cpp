@@ -163,7 +163,7 @@ namespace {
 struct PrzeniesienieWTrakcie
 {
     const char *nazwa;
-    const char *katalog;  // moved, below the test folder
+    const char *katalog;   // moved, below the test folder
     const char *nowaNazwa; // where it goes, below the test folder
     int poIlu;
 };
@@ -194,8 +194,8 @@ TEST_P(PrzeniesionyKatalogDuplikatu, TheTemporaryIsRemovedWhereItsFolderWentAndT
     for (int i = 0; i < 200; ++i)
         dir.plik(QStringLiteral("Portfolio/Potok/_Done/Projekt/czesc %1/f%2").arg(i % 10).arg(i));
     const QStringList przed = migawkaKatalogu(fasolka);
-    const QString przeniesiona =
-        dir.sciezka(QLatin1String(p.nowaNazwa)) + fasolka.mid(dir.sciezka(QLatin1String(p.katalog)).size());
+    const QString przeniesiona = dir.sciezka(QLatin1String(p.nowaNazwa))
+                                 + fasolka.mid(dir.sciezka(QLatin1String(p.katalog)).size());
     std::atomic<int> skopiowane = 0;
     TreeCopier::setCopiedHookForTests([&](const QString &zrodlo) {
         if (p.poIlu ? ++skopiowane == p.poIlu : zrodlo == fasolka) {
@@ -264,10 +264,12 @@ TEST_P(ZaDlugaNazwaKopii, TheFailureNamesTheCopysNameAndLeavesNothing)
     EXPECT_TRUE(PozostawioneKopie::zapisane().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Duplikaty, ZaDlugaNazwaKopii,
-    ::testing::Values(ZaDlugaNazwa{"NoCopyNameFits", QString(247, u'a') + QStringLiteral(".pdf"), {},
-                                   QString(247, u'a') + QStringLiteral(" copy.pdf")},
-                      ZaDlugaNazwa{"TheFirstIsTakenAndTheNextDoesNotFit", QString(250, u'b'),
-                                   QString(250, u'b') + QStringLiteral(" copy"), QString(250, u'b') + QStringLiteral(" copy 2")}),
-    [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
+INSTANTIATE_TEST_SUITE_P(Duplikaty, ZaDlugaNazwaKopii,
+                         ::testing::Values(ZaDlugaNazwa{"NoCopyNameFits",
+                                                        QString(247, u'a') + QStringLiteral(".pdf"),
+                                                        {},
+                                                        QString(247, u'a') + QStringLiteral(" copy.pdf")},
+                                           ZaDlugaNazwa{"TheFirstIsTakenAndTheNextDoesNotFit", QString(250, u'b'),
+                                                        QString(250, u'b') + QStringLiteral(" copy"),
+                                                        QString(250, u'b') + QStringLiteral(" copy 2")}),
+                         [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
