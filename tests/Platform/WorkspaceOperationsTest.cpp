@@ -35,6 +35,17 @@ protected:
         return wpisy;
     }
 
+    // Duplicates the item and waits for the answer: the failure, or none.
+    static std::optional<BladOperacji> zduplikuj(const QString &oryginal)
+    {
+        std::optional<std::optional<BladOperacji>> wynik;
+        QObject kontekst;
+        WorkspaceOperations::duplicateURLs({oryginal}, &kontekst,
+                                           [&](const std::optional<BladOperacji> &blad) { wynik = blad; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return wynik.has_value(); }, 10000)) << "no answer";
+        return wynik.value_or(std::nullopt);
+    }
+
     KatalogTestowy dir;
 };
 
@@ -84,12 +95,8 @@ TEST_P(DuplikatyWTabeli, TheCopyTakesItsNameOnlyWhenCompleteWithTheOriginalsMode
         if (QFileInfo::exists(kopia))
             ++widocznaWTrakcie;
     });
-    std::optional<std::optional<BladOperacji>> wynik;
-    QObject kontekst;
-    WorkspaceOperations::duplicateURLs({oryginal}, &kontekst,
-                                       [&](const std::optional<BladOperacji> &blad) { wynik = blad; });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return wynik.has_value(); }, 10000));
-    EXPECT_FALSE(wynik->has_value()) << wynik->value().przyczyna.toStdString();
+    const std::optional<BladOperacji> blad = zduplikuj(oryginal);
+    EXPECT_FALSE(blad.has_value()) << blad->przyczyna.toStdString();
     EXPECT_GT(skopiowane, 0);
     EXPECT_EQ(widocznaWTrakcie, 0);
     EXPECT_EQ(migawkaKatalogu(kopia), migawkaKatalogu(oryginal)) << "the same items with the same modes";
@@ -114,12 +121,8 @@ TEST_F(Duplikaty, ANameTakenMeanwhileGivesTheNextNameAndKeepsWhatTookIt)
         if (!std::exchange(zajeta, true))
             dir.plik(QStringLiteral("Projekt copy/cudzy.txt"), "cudzy");
     });
-    std::optional<std::optional<BladOperacji>> wynik;
-    QObject kontekst;
-    WorkspaceOperations::duplicateURLs({oryginal}, &kontekst,
-                                       [&](const std::optional<BladOperacji> &blad) { wynik = blad; });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return wynik.has_value(); }, 10000));
-    EXPECT_FALSE(wynik->has_value());
+    const std::optional<BladOperacji> blad = zduplikuj(oryginal);
+    EXPECT_FALSE(blad.has_value());
     EXPECT_EQ(migawkaKatalogu(dir.sciezka(QStringLiteral("Projekt copy 2"))), migawkaKatalogu(oryginal));
     EXPECT_EQ(KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("Projekt copy/cudzy.txt"))), QByteArray("cudzy"));
     EXPECT_EQ(obokOryginalu(oryginal), QStringList({QStringLiteral("Projekt copy"), QStringLiteral("Projekt copy 2")}));
@@ -202,13 +205,9 @@ TEST_P(PrzeniesionyKatalogDuplikatu, TheTemporaryIsRemovedWhereItsFolderWentAndT
             EXPECT_TRUE(QDir().rename(dir.sciezka(QLatin1String(p.katalog)), dir.sciezka(QLatin1String(p.nowaNazwa))));
         }
     });
-    std::optional<std::optional<BladOperacji>> wynik;
-    QObject kontekst;
-    WorkspaceOperations::duplicateURLs({fasolka}, &kontekst,
-                                       [&](const std::optional<BladOperacji> &blad) { wynik = blad; });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return wynik.has_value(); }, 10000));
-    ASSERT_TRUE(wynik->has_value());
-    EXPECT_EQ(wynik->value().przyczyna.toStdString(), "The item \u201CProjekt\u201D couldn\u2019t be found.");
+    const std::optional<BladOperacji> blad = zduplikuj(fasolka);
+    ASSERT_TRUE(blad.has_value());
+    EXPECT_EQ(blad->przyczyna.toStdString(), "The item \u201CProjekt\u201D couldn\u2019t be found.");
     EXPECT_EQ(ukryteTymczasowe().join(u' ').toStdString(), "");
     EXPECT_TRUE(PozostawioneKopie::zapisane().isEmpty());
     EXPECT_EQ(migawkaKatalogu(przeniesiona), przed);
@@ -250,14 +249,10 @@ TEST_P(ZaDlugaNazwaKopii, TheFailureNamesTheCopysNameAndLeavesNothing)
     const QString oryginal = dir.plik(z.oryginal, "umowa");
     if (!z.zajeta.isEmpty())
         dir.plik(z.zajeta, "cudza");
-    std::optional<std::optional<BladOperacji>> wynik;
-    QObject kontekst;
-    WorkspaceOperations::duplicateURLs({oryginal}, &kontekst,
-                                       [&](const std::optional<BladOperacji> &blad) { wynik = blad; });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return wynik.has_value(); }, 10000));
-    ASSERT_TRUE(wynik->has_value());
-    EXPECT_EQ(wynik->value().opis.toStdString(), "Could not duplicate the item.");
-    EXPECT_EQ(wynik->value().przyczyna.toStdString(),
+    const std::optional<BladOperacji> blad = zduplikuj(oryginal);
+    ASSERT_TRUE(blad.has_value());
+    EXPECT_EQ(blad->opis.toStdString(), "Could not duplicate the item.");
+    EXPECT_EQ(blad->przyczyna.toStdString(),
               QStringLiteral("The name \u201C%1\u201D is too long.").arg(z.nazwanaWBledzie).toStdString());
     EXPECT_EQ(obokOryginalu(oryginal).join(u'|').toStdString(), z.zajeta.toStdString());
     EXPECT_EQ(KatalogTestowy::czytaj(oryginal), "umowa");
