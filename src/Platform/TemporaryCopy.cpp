@@ -26,6 +26,8 @@ namespace {
 const QString kluczZapisanychKopii = QStringLiteral("TemporaryCopy.recorded");
 // Inside the folder beside the marker, the copy under a name of its own that the marker cannot take.
 constexpr char nazwaKopiiWSrodku[] = "copy";
+// The marker's fourth field, for a duplicate's copy.
+constexpr char slowoDuplikatu[] = "duplicate";
 
 QByteArray przeczytajPlik(const char *sciezka)
 {
@@ -65,7 +67,8 @@ bool procesZnacznikaDziala(const QByteArray &znacznik)
 {
     const QList<QByteArray> pola = znacznik.trimmed().split(' ');
     bool liczba = false;
-    const qint64 pid = pola.size() == 3 ? pola.at(0).toLongLong(&liczba) : 0;
+    const bool ksztalt = pola.size() == 3 || (pola.size() == 4 && pola.at(3) == slowoDuplikatu);
+    const qint64 pid = ksztalt ? pola.at(0).toLongLong(&liczba) : 0;
     if (!liczba || pid <= 0 || pola.at(1).isEmpty() || pola.at(2) != identyfikatorRozruchu())
         return false;
     return czasStartuProcesu(pid) == pola.at(1);
@@ -120,9 +123,13 @@ StanPozostalosci usunJesliPorzucona(const QString &sciezka)
         || kanoniczna(sciezka) != Paths::join(kanoniczna(rodzic), nazwa))
         return StanPozostalosci::NieNasza;
     const QByteArray sciezkaB = QFile::encodeName(sciezka);
-    const QByteArray znacznik = przeczytajPlik(QByteArray(sciezkaB + '/' + TemporaryCopy::markerName).constData());
+    const QByteArray sciezkaZnacznika = sciezkaB + '/' + TemporaryCopy::markerName;
+    const QByteArray znacznik = przeczytajPlik(sciezkaZnacznika.constData());
     if (znacznik.isEmpty()) {
-        // Made, but killed before its marker was written: only an empty folder goes.
+        // Killed before its marker was written, or once a removal took it as the last thing inside: only a
+        // folder that holds nothing else goes.
+        if (lstat(sciezkaZnacznika.constData(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size == 0)
+            unlink(sciezkaZnacznika.constData());
         if (rmdir(sciezkaB.constData()) == 0)
             return StanPozostalosci::Usunieta;
         return StanPozostalosci::NieNasza;
@@ -130,12 +137,19 @@ StanPozostalosci usunJesliPorzucona(const QString &sciezka)
     if (procesZnacznikaDziala(znacznik))
         return StanPozostalosci::ProcesDziala;
     BladOperacji blad;
-    if (!TreeCopier::removeTree(sciezka, &blad)) {
+    const UchwytPliku katalog(open(QFile::encodeName(rodzic).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!katalog.otwarty())
+        BladOperacji::zErrno(&blad, errno, QStringLiteral("Could not remove the item."), sciezka);
+    if (!katalog.otwarty()
+        || !TreeCopier::removeEntry(katalog.deskryptor(), nazwa, sciezka, TemporaryCopy::markerName, &blad)) {
         drukujLinie(QStringLiteral("Błąd: nie mogę usunąć pozostawionej kopii tymczasowej %1: %2"), sciezka,
                     blad.przyczyna);
         return StanPozostalosci::NieUsunieta;
     }
-    drukujLinie(QStringLiteral("Usunięto kopię tymczasową pozostawioną przez przerwane przenoszenie: %1"), sciezka);
+    if (znacznik.trimmed().endsWith(slowoDuplikatu))
+        drukujLinie(QStringLiteral("Usunięto kopię tymczasową pozostawioną przez przerwane duplikowanie: %1"), sciezka);
+    else
+        drukujLinie(QStringLiteral("Usunięto kopię tymczasową pozostawioną przez przerwane przenoszenie: %1"), sciezka);
     return StanPozostalosci::Usunieta;
 }
 
@@ -156,9 +170,10 @@ void zapiszKopie(const QStringList &kopie)
 
 } // namespace
 
-TemporaryCopy::TemporaryCopy(const QString &cel)
+TemporaryCopy::TemporaryCopy(const QString &cel, Purpose purpose)
     : m_cel(cel)
     , m_sciezka(FileOperations::hiddenTemporarySibling(cel))
+    , m_purpose(purpose)
 {
     {
         const QMutexLocker blokada(&mutexKopiiTegoProcesu);
@@ -169,25 +184,34 @@ TemporaryCopy::TemporaryCopy(const QString &cel)
 
 TemporaryCopy::~TemporaryCopy()
 {
-    // Only the marker is left: the copy was renamed into place, or taken back by TreeCopier or placeCopy.
-    if (m_zrobiona)
-        TreeCopier::removeTree(m_sciezka);
-    forget({m_sciezka});
+    // Mostly only the marker is left: the copy was renamed into place, or taken back by TreeCopier or
+    // placeCopy. A move's copy cut short by a folder moved away may still be inside.
+    const QString nazwa = Paths::lastComponent(m_sciezka);
+    const bool usunieta =
+        !m_zrobiona || TreeCopier::removeEntry(m_katalog.deskryptor(), nazwa, m_sciezka, markerName)
+        || (faccessat(m_katalog.deskryptor(), QFile::encodeName(nazwa).constData(), F_OK, AT_SYMLINK_NOFOLLOW) != 0
+            && errno == ENOENT);
+    // One that stays keeps its record, for the next start.
+    if (usunieta)
+        forget({m_sciezka});
     const QMutexLocker blokada(&mutexKopiiTegoProcesu);
     kopieTegoProcesu().remove(m_sciezka);
 }
 
 bool TemporaryCopy::make(BladOperacji *blad)
 {
-    const QByteArray sciezka = QFile::encodeName(m_sciezka);
-    if (mkdir(sciezka.constData(), 0700) != 0) {
+    m_katalog =
+        UchwytPliku(open(QFile::encodeName(Paths::parent(m_sciezka)).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    const QByteArray nazwa = QFile::encodeName(Paths::lastComponent(m_sciezka));
+    if (!m_katalog.otwarty() || mkdirat(m_katalog.deskryptor(), nazwa.constData(), 0700) != 0) {
         BladOperacji::zErrno(blad, errno, QStringLiteral("Could not copy the item."), m_cel, Paths::parent(m_cel));
         return false;
     }
-    const QByteArray znacznik = markerOf(getpid());
+    const QByteArray znacznik = markerOf(getpid(), m_purpose);
     m_zrobiona = true;
-    const QByteArray sciezkaZnacznika = sciezka + '/' + TemporaryCopy::markerName;
-    UchwytPliku plik(open(sciezkaZnacznika.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    const QByteArray sciezkaZnacznika = nazwa + '/' + TemporaryCopy::markerName;
+    UchwytPliku plik(openat(m_katalog.deskryptor(), sciezkaZnacznika.constData(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     const bool zapisany = plik.otwarty()
                           && write(plik.deskryptor(), znacznik.constData(), size_t(znacznik.size())) == znacznik.size();
     const int numerBledu = errno;
@@ -211,9 +235,20 @@ bool TemporaryCopy::placeCopy(int *numerBledu)
 {
     if (placeCopyAt(m_cel, numerBledu))
         return true;
-    // Taken back here, on the copying thread: a whole tree may have to go.
-    TreeCopier::removeTree(copyPath());
+    removeCopy();
     return false;
+}
+
+void TemporaryCopy::removeCopy()
+{
+    // A folder of that name this object did not make is not its to empty.
+    if (!m_zrobiona)
+        return;
+    const UchwytPliku folder(openat(m_katalog.deskryptor(),
+                                    QFile::encodeName(Paths::lastComponent(m_sciezka)).constData(),
+                                    O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (folder.otwarty())
+        TreeCopier::removeEntry(folder.deskryptor(), QString::fromLatin1(nazwaKopiiWSrodku), copyPath(), {});
 }
 
 bool TemporaryCopy::placeCopyAt(const QString &cel, int *numerBledu)
@@ -237,9 +272,10 @@ bool TemporaryCopy::placeCopyAt(const QString &cel, int *numerBledu)
     return true;
 }
 
-QByteArray TemporaryCopy::markerOf(qint64 pid)
+QByteArray TemporaryCopy::markerOf(qint64 pid, Purpose purpose)
 {
-    return QByteArray::number(pid) + ' ' + czasStartuProcesu(pid) + ' ' + identyfikatorRozruchu() + '\n';
+    const QByteArray rodzaj = purpose == Purpose::Duplicate ? QByteArray(" ") + slowoDuplikatu : QByteArray();
+    return QByteArray::number(pid) + ' ' + czasStartuProcesu(pid) + ' ' + identyfikatorRozruchu() + rodzaj + '\n';
 }
 
 QStringList TemporaryCopy::removeAbandoned(const QStringList &sciezki)

@@ -1,20 +1,26 @@
 #pragma once
 
 #include "BladOperacji.h"
+#include "UchwytPliku.h"
 
 #include <QString>
 #include <QStringList>
 
-// The hidden folder ".tarrowind-<hex>.tmp" beside a move's destination in which a copy across
-// file systems is made before it is renamed into place. It holds a marker naming the process
-// that made it (process id, start time, boot) and is recorded in the settings while its move
-// runs, so that a copy left behind by a killed process can be told from one still being made.
+// The hidden folder ".tarrowind-<hex>.tmp" beside a move's or a duplicate's destination in which
+// a copy is made before it is renamed into place. It holds a marker naming the process that made
+// it (process id, start time, boot) and is recorded in the settings while its copy runs, so that a
+// copy left behind by a killed process can be told from one still being made. The marker goes
+// last and the record only once the folder is gone, so a removal cut short is finished later.
 class TemporaryCopy
 {
 public:
+    // Named in the marker, so that a leftover can be told for what it was made.
+    enum class Purpose { Move, Duplicate };
+
     // Main thread: picks the name beside `cel` and records it; nothing is made on disk yet.
-    explicit TemporaryCopy(const QString &cel);
-    // Main thread: removes what is left of the folder and drops the record.
+    explicit TemporaryCopy(const QString &cel, Purpose purpose = Purpose::Move);
+    // Main thread: removes what is left of the folder, wherever another program moved the folder
+    // that holds it, and then drops the record.
     ~TemporaryCopy();
     TemporaryCopy(const TemporaryCopy &) = delete;
     TemporaryCopy &operator=(const TemporaryCopy &) = delete;
@@ -30,6 +36,9 @@ public:
     bool placeCopy(int *numerBledu);
     // The same under another name than `cel`; on failure the copy stays for another name.
     bool placeCopyAt(const QString &cel, int *numerBledu);
+    // Any thread, after `make`: takes back what stands of the copy, wherever the folder went. On the
+    // copying thread, where a whole tree may have to go, rather than in the destructor.
+    void removeCopy();
 
     // Any thread: removes those of the recorded copies `sciezki` whose process no longer runs, and
     // answers the ones whose records may go: removed, gone, or found not to be a copy of ours. A
@@ -44,14 +53,17 @@ public:
     // At start-up: removes every recorded copy whose process is gone, on a worker thread.
     static void removeAbandonedInBackground();
 
-    // The marker naming a process as it runs now (process id, start time, boot), as `make` writes
-    // it for its own; the marker file's name inside the folder.
-    static QByteArray markerOf(qint64 pid);
+    // The marker naming a process as it runs now (process id, start time, boot, and "duplicate" for
+    // a duplicate's), as `make` writes it for its own; the marker file's name inside the folder.
+    static QByteArray markerOf(qint64 pid, Purpose purpose = Purpose::Move);
     static constexpr const char *markerName = "owner";
 
 private:
     QString m_cel;
     QString m_sciezka;
+    Purpose m_purpose;
+    // The folder that holds it, open from `make` on: the folder stays ours to empty wherever it goes.
+    UchwytPliku m_katalog;
     // Made by this object, so its own to remove.
     bool m_zrobiona = false;
 };

@@ -108,10 +108,18 @@ bool otworzDoUsuwania(const QByteArray &katalog, mode_t tryb)
     return (tryb & S_IRWXU) != S_IRWXU && chmod(katalog.constData(), (tryb & 07777) | S_IRWXU) == 0;
 }
 
-// Removes the entry `wpis` of the open folder `katalog` with all it holds. Works on bytes, so
-// names outside the file-name encoding go too, and never follows a link: a link goes as a link,
-// and a folder swapped for a link meanwhile is not entered.
-bool usunWpisZKatalogu(int katalog, const QByteArray &wpis, const QByteArray &sciezka, BladOperacji *blad)
+TreeCopier::CopiedHook &hakUsunietychZDrzewa()
+{
+    static TreeCopier::CopiedHook hak;
+    return hak;
+}
+
+// Removes the entry `wpis` of the open folder `katalog` with all it holds; the entry `ostatni` of a
+// folder goes only once all else in it is gone. Works on bytes, so names outside the file-name
+// encoding go too, and never follows a link: a link goes as a link, and a folder swapped for a link
+// meanwhile is not entered.
+bool usunWpisZKatalogu(int katalog, const QByteArray &wpis, const QByteArray &sciezka, BladOperacji *blad,
+                       const QByteArray &ostatni = {})
 {
     const auto niepowodzenie = [&](int numerBledu) {
         BladOperacji::zErrno(blad, numerBledu, QStringLiteral("Could not remove the item."), nazwa(sciezka));
@@ -120,8 +128,13 @@ bool usunWpisZKatalogu(int katalog, const QByteArray &wpis, const QByteArray &sc
     struct stat info;
     if (fstatat(katalog, wpis.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
         return niepowodzenie(errno);
+    const auto usunieto = [&] {
+        if (const TreeCopier::CopiedHook &hak = hakUsunietychZDrzewa())
+            hak(nazwa(sciezka));
+        return true;
+    };
     if (!S_ISDIR(info.st_mode))
-        return unlinkat(katalog, wpis.constData(), 0) == 0 || niepowodzenie(errno);
+        return unlinkat(katalog, wpis.constData(), 0) == 0 ? usunieto() : niepowodzenie(errno);
     // A read-only folder this layer made is opened by its owner first.
     if ((info.st_mode & S_IRWXU) != S_IRWXU)
         fchmodat(katalog, wpis.constData(), (info.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
@@ -134,17 +147,25 @@ bool usunWpisZKatalogu(int katalog, const QByteArray &wpis, const QByteArray &sc
         if (!strumien.otwarty())
             return niepowodzenie(errno);
         std::vector<QByteArray> wpisy;
+        bool jestOstatni = false;
         while (dirent *biezacy = readdir(strumien.strumien())) {
-            if (qstrcmp(biezacy->d_name, ".") != 0 && qstrcmp(biezacy->d_name, "..") != 0)
+            if (!ostatni.isEmpty() && ostatni == biezacy->d_name)
+                jestOstatni = true;
+            else if (qstrcmp(biezacy->d_name, ".") != 0 && qstrcmp(biezacy->d_name, "..") != 0)
                 wpisy.emplace_back(biezacy->d_name);
         }
         for (const QByteArray &wewnatrz : wpisy)
             ok = usunWpisZKatalogu(strumien.deskryptor(), wewnatrz, dolacz(sciezka, wewnatrz.constData()), blad) && ok;
+        if (!ok)
+            return false;
+        if (jestOstatni
+            && !usunWpisZKatalogu(strumien.deskryptor(), ostatni, dolacz(sciezka, ostatni.constData()), blad))
+            return false;
     }
     // Closed before the folder itself goes.
     if (unlinkat(katalog, wpis.constData(), AT_REMOVEDIR) != 0)
         return niepowodzenie(errno);
-    return ok;
+    return usunieto();
 }
 
 TreeCopier::CopiedHook &hakSkopiowanych()
@@ -169,6 +190,11 @@ void TreeCopier::setCopiedHookForTests(CopiedHook hook)
 void TreeCopier::setRemovedHookForTests(CopiedHook hook)
 {
     hakUsunietych() = std::move(hook);
+}
+
+void TreeCopier::setTreeRemovedHookForTests(CopiedHook hook)
+{
+    hakUsunietychZDrzewa() = std::move(hook);
 }
 
 TreeCopier::TreeCopier(const std::atomic<bool> *cancel, Progress progress)
@@ -605,4 +631,10 @@ bool TreeCopier::removeTree(const QString &sciezka, BladOperacji *blad)
         return false;
     }
     return usunWpisZKatalogu(katalog.deskryptor(), sciezkaB.mid(ukosnik + 1), sciezkaB, blad);
+}
+
+bool TreeCopier::removeEntry(int katalog, const QString &nazwaWpisu, const QString &sciezka, const QByteArray &ostatni,
+                             BladOperacji *blad)
+{
+    return usunWpisZKatalogu(katalog, QFile::encodeName(nazwaWpisu), QFile::encodeName(sciezka), blad, ostatni);
 }

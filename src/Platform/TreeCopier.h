@@ -37,6 +37,8 @@ public:
     static void setCopiedHookForTests(CopiedHook hook);
     // The same after each file of the source is removed once the copy stands.
     static void setRemovedHookForTests(CopiedHook hook);
+    // The same after each entry a removal of a tree takes away, the tree's root last.
+    static void setTreeRemovedHookForTests(CopiedHook hook);
 
     explicit TreeCopier(const std::atomic<bool> *cancel = nullptr, Progress progress = {});
 
@@ -68,6 +70,11 @@ public:
     static Size measure(const QString &sciezka);
     // Removes a tree this layer made, read-only folders included; never used on a source.
     static bool removeTree(const QString &sciezka, BladOperacji *blad = nullptr);
+    // The same for the entry `nazwaWpisu` of the open folder `katalog`, wherever that folder lies now
+    // (`sciezka` names it in a failure). Its entry `ostatni` goes last, once all else inside is gone,
+    // so that a removal cut short at any moment still holds it.
+    static bool removeEntry(int katalog, const QString &nazwaWpisu, const QString &sciezka, const QByteArray &ostatni,
+                            BladOperacji *blad = nullptr);
 
 private:
     // What a source entry was when it was copied; it may go only while it still is that.

@@ -79,7 +79,7 @@ void WorkspaceOperations::duplicateURLs(const QStringList &urls, QObject *kontek
     TymczasoweDuplikatow &tymczasowe = duplikatyWToku()[numer];
     std::vector<std::pair<QString, TemporaryCopy *>> praca;
     for (const QString &url : urls) {
-        tymczasowe.push_back(std::make_unique<TemporaryCopy>(nazwaKopii(url, 1)));
+        tymczasowe.push_back(std::make_unique<TemporaryCopy>(nazwaKopii(url, 1), TemporaryCopy::Purpose::Duplicate));
         praca.emplace_back(url, tymczasowe.back().get());
     }
     {
@@ -145,16 +145,29 @@ bool WorkspaceOperations::duplikuj(const QString &url, TemporaryCopy &tymczasowa
 {
     // Named only once complete: a half-made copy is never listed as a bean of its own.
     TreeCopier kopiarka(&anulowanieDuplikatow);
-    if (!tymczasowa.make(blad) || !kopiarka.copy(url, tymczasowa.copyPath(), blad, nazwaKopii(url, 1)))
-        return false;
+    if (tymczasowa.make(blad) && kopiarka.copy(url, tymczasowa.copyPath(), blad, nazwaKopii(url, 1))
+        && umiescKopie(url, tymczasowa, blad))
+        return true;
+    // A copy cut short by its folder moved away is still there, whole trees of it.
+    tymczasowa.removeCopy();
+    // Gone with its folder, which another program moved or removed meanwhile: the item inside that
+    // was missed would mean nothing to the user.
+    if (!kopiarka.cancelled() && !FileOperations::exists(url))
+        BladOperacji::zErrno(blad, ENOENT, QStringLiteral("Could not duplicate the item."), url);
+    return false;
+}
+
+bool WorkspaceOperations::umiescKopie(const QString &url, TemporaryCopy &tymczasowa, BladOperacji *blad)
+{
     for (int numer = 1; numer <= najwiecejProbKopii; ++numer) {
         int numerBledu = 0;
         if (tymczasowa.placeCopyAt(nazwaKopii(url, numer), &numerBledu))
             return true;
         // Another item holds the name, made meanwhile or before: the next one.
         if (numerBledu != EEXIST && numerBledu != ENOTEMPTY) {
-            BladOperacji::zErrno(blad, numerBledu, QStringLiteral("Could not duplicate the item."), url,
-                                 Paths::parent(url));
+            // A name too long is the copy's, not the original's.
+            BladOperacji::zErrno(blad, numerBledu, QStringLiteral("Could not duplicate the item."),
+                                 numerBledu == ENAMETOOLONG ? nazwaKopii(url, numer) : url, Paths::parent(url));
             return false;
         }
     }

@@ -37,6 +37,8 @@ public:
 private:
     // The copying thread's part: the copy into `tymczasowa`, then the first free name.
     static bool duplikuj(const QString &url, TemporaryCopy &tymczasowa, BladOperacji *blad);
+    // The complete copy renamed to the first free name.
+    static bool umiescKopie(const QString &url, TemporaryCopy &tymczasowa, BladOperacji *blad);
     static void uruchom(const QStringList &urls, QObject *kontekst, Completion zakonczenie,
                         bool (*operacja)(const QString &, BladOperacji *));
     static void dostarcz(QObject *kontekst, Completion zakonczenie, std::optional<BladOperacji> blad);

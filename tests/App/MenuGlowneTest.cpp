@@ -1,4 +1,5 @@
 #include "Support/KatalogTestowy.h"
+#include "Support/PozostawioneKopie.h"
 #include "Support/Ui/NagrywarkaAlertow.h"
 #include "Support/Ui/PolecenieWOknie.h"
 #include "Support/Ui/UruchomionyProgram.h"
@@ -16,6 +17,7 @@
 #include "Model/BytSystemuPlikow.h"
 #include "Model/Fasolka.h"
 #include "Model/Potok.h"
+#include "Platform/TreeCopier.h"
 #include "Platform/Ui/LancuchResponderow.h"
 #include "Platform/Ui/Menu.h"
 #include "Platform/Ui/PozycjaMenu.h"
@@ -558,6 +560,28 @@ void sprawdzDuplikat(MenuGlowneWProgramie &t)
     EXPECT_TRUE(QFileInfo::exists(t.m_sciezka));
 }
 
+// Where another program moves the bean's status folder while the bean is duplicated.
+QString przeniesionyStatus()
+{
+    return QDir::homePath() + QStringLiteral("/Status moved away");
+}
+
+void sprawdzDuplikatWPrzeniesionymStatusie(MenuGlowneWProgramie &t)
+{
+    const bool odpowiedz = QTest::qWaitFor([&] { return !t.m_alerty.wpisy().isEmpty(); }, 5000);
+    TreeCopier::setCopiedHookForTests({});
+    ASSERT_TRUE(odpowiedz);
+    const Alert &alert = t.m_alerty.wpisy().first().alert;
+    EXPECT_EQ(alert.messageText().toStdString(), "Could not duplicate the item.");
+    EXPECT_EQ(alert.informativeText(),
+              QStringLiteral("The item \u201C%1\u201D couldn\u2019t be found.").arg(QFileInfo(t.m_sciezka).fileName()));
+    const QStringList wPrzeniesionym =
+        QDir(przeniesionyStatus()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    EXPECT_EQ(wPrzeniesionym.filter(QStringLiteral(".tarrowind-")).join(u' ').toStdString(), "");
+    EXPECT_TRUE(wPrzeniesionym.contains(QFileInfo(t.m_sciezka).fileName()));
+    EXPECT_TRUE(PozostawioneKopie::zapisane().isEmpty());
+}
+
 void sprawdzPytanieOKosz(MenuGlowneWProgramie &t)
 {
     ASSERT_EQ(t.m_alerty.wpisy().size(), 1);
@@ -610,6 +634,18 @@ const PrzypadekKlawisza przypadkiKlawiszy[] = {
      [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWeWszystkich(); },
      {Qt::CTRL | Qt::Key_D},
      sprawdzDuplikat},
+    {"ListCtrlDWhileAnotherProgramMovesTheStatusFolderOutNamesTheBeanAndLeavesNoTemporary",
+     [](MenuGlowneWProgramie &t) {
+         t.kliknijFasolkeWInkubacji();
+         const QString status = QFileInfo(t.m_sciezka).path();
+         TreeCopier::setCopiedHookForTests([status, przeniesiony = false](const QString &) mutable {
+             if (!std::exchange(przeniesiony, true)) {
+                 EXPECT_TRUE(QDir().rename(status, przeniesionyStatus()));
+             }
+         });
+     },
+     {Qt::CTRL | Qt::Key_D},
+     sprawdzDuplikatWPrzeniesionymStatusie},
     {"AllBeansDeleteAsksFirst",
      [](MenuGlowneWProgramie &t) {
          t.kliknijFasolkeWeWszystkich();

@@ -1,7 +1,9 @@
 #include "Platform/TemporaryCopy.h"
 #include "Platform/FileOperations.h"
+#include "Platform/Konsola.h"
 #include "Platform/Paths.h"
 #include "Platform/PrzenoszenieKatalogu.h"
+#include "Platform/TreeCopier.h"
 #include "Platform/UserDefaults.h"
 
 #include "Support/DwaSystemyPlikow.h"
@@ -9,6 +11,7 @@
 #include "Support/KatalogTestowy.h"
 #include "Support/MigawkaKatalogu.h"
 #include "Support/PozostawioneKopie.h"
+#include "Support/ProcesDziecka.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +20,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <atomic>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -68,6 +72,13 @@ QByteArray bezZnacznika()
 
 const char *const wzorowaNazwa = ".tarrowind-0123456789abcdef.tmp";
 
+std::string posortowaneWpisy(const QString &katalog)
+{
+    QStringList wynik = QDir(katalog).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Unsorted);
+    std::sort(wynik.begin(), wynik.end());
+    return wynik.join(u'|').toStdString();
+}
+
 // Only a copy of ours, recorded, marked by a process that no longer runs, goes; nothing else is touched.
 TEST_F(KopieTymczasowe, OnlyRecordedCopiesOfProcessesThatAreGoneAreRemoved)
 {
@@ -101,12 +112,16 @@ TEST_F(KopieTymczasowe, AnEmptyFolderKilledBeforeItsMarkerGoesAndAMarkedProcessT
 {
     const QString pusta = Paths::join(dir.sciezka(), QString::fromLatin1(wzorowaNazwa));
     ASSERT_TRUE(QDir().mkdir(pusta));
-    UserDefaults::standard().setObject(klucz(), QStringList{pusta});
+    // Killed between the making of the marker and the writing of it.
+    const QString zPustymZnacznikiem = dir.katalog(QStringLiteral(".tarrowind-00000000000000bb.tmp"));
+    dir.plik(QStringLiteral(".tarrowind-00000000000000bb.tmp/owner"), {});
+    UserDefaults::standard().setObject(klucz(), QStringList{pusta, zPustymZnacznikiem});
     Proces dziala;
     const QString zywa =
         zostaw(dir.sciezka(), QStringLiteral(".tarrowind-fedcba9876543210.tmp"), TemporaryCopy::markerOf(dziala.pid));
     TemporaryCopy::removeAbandonedIn(dir.sciezka());
     EXPECT_FALSE(KatalogTestowy::istnieje(pusta));
+    EXPECT_FALSE(KatalogTestowy::istnieje(zPustymZnacznikiem));
     EXPECT_TRUE(KatalogTestowy::istnieje(zywa + QStringLiteral("/copy/teczka/czesc.txt")));
     EXPECT_EQ(zapisane().join(u'|').toStdString(), zywa.toStdString());
 
@@ -114,6 +129,31 @@ TEST_F(KopieTymczasowe, AnEmptyFolderKilledBeforeItsMarkerGoesAndAMarkedProcessT
     TemporaryCopy::removeAbandonedIn(dir.sciezka());
     EXPECT_FALSE(KatalogTestowy::istnieje(zywa));
     EXPECT_TRUE(zapisane().isEmpty());
+}
+
+// The console says what the removed temporary was made for.
+TEST_F(KopieTymczasowe, TheConsoleSaysWhetherTheRemovedTemporaryWasAMovesOrADuplicates)
+{
+    const struct
+    {
+        TemporaryCopy::Purpose cel;
+        const char *linia;
+    } przypadki[] = {
+        {TemporaryCopy::Purpose::Move, "Usunięto kopię tymczasową pozostawioną przez przerwane przenoszenie: "},
+        {TemporaryCopy::Purpose::Duplicate, "Usunięto kopię tymczasową pozostawioną przez przerwane duplikowanie: "},
+    };
+    for (const auto &przypadek : przypadki) {
+        SCOPED_TRACE(przypadek.linia);
+        KatalogTestowy katalog;
+        const QString sciezka =
+            zostaw(katalog.sciezka(), QString::fromLatin1(wzorowaNazwa), znacznikZabitego(przypadek.cel));
+        QStringList linie;
+        Konsola::ustawWyjscie([&linie](const QByteArray &linia) { linie << QString::fromUtf8(linia).trimmed(); });
+        TemporaryCopy::removeAbandonedIn(katalog.sciezka());
+        Konsola::ustawWyjscie({});
+        EXPECT_FALSE(KatalogTestowy::istnieje(sciezka));
+        EXPECT_EQ(linie, QStringList{QString::fromUtf8(przypadek.linia) + sciezka});
+    }
 }
 
 // Between the making of its folder and the writing of its marker, a copy of this process looks
@@ -164,18 +204,89 @@ TEST_F(NieuprzywilejowaneKopieTymczasowe, TheRemovalFollowsNoLinkAndOpensReadOnl
     EXPECT_EQ(migawkaKatalogu(uzytkownika), przed);
 }
 
+constexpr char zmiennaChwili[] = "TARROWIND_TEST_CHWILA_USUWANIA";
+
+// When the child is killed: after so many entries removed, or as the entry of that name goes.
+struct ChwilaZabicia
+{
+    const char *opis;
+    const char *chwila;
+};
+
+} // namespace
+
+// The child: the start's removal of a killed duplicate's temporary, killed at the moment given.
+TEST(PrzerwaneUsuwanieKopiiWDziecku, DISABLED_RemovesTheLeftoverUntilKilled)
+{
+    ASSERT_TRUE(ProcesDziecka::jestemDzieckiem());
+    const QString chwila = qEnvironmentVariable(zmiennaChwili);
+    bool liczba = false;
+    const int poIlu = chwila.toInt(&liczba);
+    std::atomic<int> usuniete = 0;
+    TreeCopier::setTreeRemovedHookForTests([&](const QString &sciezka) {
+        if (liczba ? ++usuniete == poIlu : Paths::lastComponent(sciezka) == chwila)
+            ProcesDziecka::zglosGotowoscICzekajNaSmierc();
+    });
+    TemporaryCopy::removeAbandonedInBackground();
+    QTest::qWait(60000);
+    FAIL() << "not killed";
+}
+
+namespace {
+
+class PrzerwaneUsuwanieKopii : public ::testing::TestWithParam<ChwilaZabicia>
+{
+protected:
+    void TearDown() override { UserDefaults::standard().removeObject(klucz()); }
+
+    KatalogTestowy dir;
+};
+
+} // namespace
+
+// Whenever the start is killed, what it left is still a temporary of ours, marked and recorded, or
+// an empty folder, or nothing; the next start finishes the removal and drops the record.
+TEST_P(PrzerwaneUsuwanieKopii, WhatAKilledRemovalLeavesTheNextStartFinishes)
+{
+    dir.plik(QStringLiteral("notatki.txt"), "notatki");
+    const QString porzucona =
+        zostaw(dir.sciezka(), QString::fromLatin1(wzorowaNazwa), znacznikZabitego(TemporaryCopy::Purpose::Duplicate));
+    for (int i = 0; i < 60; ++i)
+        dir.plik(QStringLiteral("%1/copy/teczka %2/plik %3.txt").arg(QLatin1String(wzorowaNazwa)).arg(i % 6).arg(i));
+    ASSERT_EQ(chmod(QFile::encodeName(porzucona + QStringLiteral("/copy/teczka 1")).constData(), 0500), 0);
+    UserDefaults::standard().synchronize();
+    {
+        ProcesDziecka dziecko(QStringLiteral("PrzerwaneUsuwanieKopiiWDziecku.DISABLED_RemovesTheLeftoverUntilKilled"),
+                              {{QString::fromLatin1(zmiennaChwili), QString::fromLatin1(GetParam().chwila)}});
+        ASSERT_TRUE(dziecko.czekajNaGotowosc(30000)) << dziecko.wyjscie().toStdString();
+        dziecko.zabij();
+    }
+    UserDefaults::standard().synchronize();
+    const QString znacznik = Paths::join(porzucona, QString::fromLatin1(TemporaryCopy::markerName));
+    EXPECT_TRUE(KatalogTestowy::istnieje(znacznik) || QDir(porzucona).isEmpty())
+        << migawkaKatalogu(porzucona).join(' ').toStdString();
+    EXPECT_EQ(zapisane().join(u'|').toStdString(), porzucona.toStdString()) << "the record goes only after the folder";
+
+    TemporaryCopy::removeAbandonedInBackground();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return zapisane().isEmpty(); }, 10000));
+    EXPECT_EQ(posortowaneWpisy(dir.sciezka()), "notatki.txt");
+    EXPECT_EQ(KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("notatki.txt"))), "notatki");
+}
+
+INSTANTIATE_TEST_SUITE_P(Chwile, PrzerwaneUsuwanieKopii,
+                         ::testing::Values(ChwilaZabicia{"AfterTheFirstEntry", "1"},
+                                           ChwilaZabicia{"HalfwayThroughTheCopy", "35"},
+                                           ChwilaZabicia{"AsTheMarkerGoes", TemporaryCopy::markerName},
+                                           ChwilaZabicia{"AsTheFolderGoes", wzorowaNazwa}),
+                         [](const auto &wiersz) { return std::string(wiersz.param.opis); });
+
+namespace {
+
 class KopieTymczasoweMiedzyUrzadzeniami : public DwaSystemyPlikow
 {
 protected:
     void TearDown() override { UserDefaults::standard().removeObject(klucz()); }
 };
-
-std::string posortowaneWpisy(const QString &katalog)
-{
-    QStringList wynik = QDir(katalog).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Unsorted);
-    std::sort(wynik.begin(), wynik.end());
-    return wynik.join(u'|').toStdString();
-}
 
 // A killed migration's copy goes with the next move into that folder; a copy whose process still
 // runs stays, and so do the user's own items.

@@ -1,4 +1,5 @@
 #include "Platform/WorkspaceOperations.h"
+#include "Platform/Paths.h"
 #include "Platform/TreeCopier.h"
 
 #include "Support/KatalogTestowy.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTest>
 
@@ -31,6 +33,17 @@ protected:
         QStringList wpisy = QDir(dir.sciezka()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         wpisy.removeAll(QFileInfo(oryginal).fileName());
         return wpisy;
+    }
+
+    // Duplicates the item and waits for the answer: the failure, or none.
+    static std::optional<BladOperacji> zduplikuj(const QString &oryginal)
+    {
+        std::optional<std::optional<BladOperacji>> wynik;
+        QObject kontekst;
+        WorkspaceOperations::duplicateURLs({oryginal}, &kontekst,
+                                           [&](const std::optional<BladOperacji> &blad) { wynik = blad; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return wynik.has_value(); }, 10000)) << "no answer";
+        return wynik.value_or(std::nullopt);
     }
 
     KatalogTestowy dir;
@@ -82,12 +95,8 @@ TEST_P(DuplikatyWTabeli, TheCopyTakesItsNameOnlyWhenCompleteWithTheOriginalsMode
         if (QFileInfo::exists(kopia))
             ++widocznaWTrakcie;
     });
-    std::optional<std::optional<BladOperacji>> wynik;
-    QObject kontekst;
-    WorkspaceOperations::duplicateURLs({oryginal}, &kontekst,
-                                       [&](const std::optional<BladOperacji> &blad) { wynik = blad; });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return wynik.has_value(); }, 10000));
-    EXPECT_FALSE(wynik->has_value()) << wynik->value().przyczyna.toStdString();
+    const std::optional<BladOperacji> blad = zduplikuj(oryginal);
+    EXPECT_FALSE(blad.has_value()) << blad->przyczyna.toStdString();
     EXPECT_GT(skopiowane, 0);
     EXPECT_EQ(widocznaWTrakcie, 0);
     EXPECT_EQ(migawkaKatalogu(kopia), migawkaKatalogu(oryginal)) << "the same items with the same modes";
@@ -112,12 +121,8 @@ TEST_F(Duplikaty, ANameTakenMeanwhileGivesTheNextNameAndKeepsWhatTookIt)
         if (!std::exchange(zajeta, true))
             dir.plik(QStringLiteral("Projekt copy/cudzy.txt"), "cudzy");
     });
-    std::optional<std::optional<BladOperacji>> wynik;
-    QObject kontekst;
-    WorkspaceOperations::duplicateURLs({oryginal}, &kontekst,
-                                       [&](const std::optional<BladOperacji> &blad) { wynik = blad; });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return wynik.has_value(); }, 10000));
-    EXPECT_FALSE(wynik->has_value());
+    const std::optional<BladOperacji> blad = zduplikuj(oryginal);
+    EXPECT_FALSE(blad.has_value());
     EXPECT_EQ(migawkaKatalogu(dir.sciezka(QStringLiteral("Projekt copy 2"))), migawkaKatalogu(oryginal));
     EXPECT_EQ(KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("Projekt copy/cudzy.txt"))), QByteArray("cudzy"));
     EXPECT_EQ(obokOryginalu(oryginal), QStringList({QStringLiteral("Projekt copy"), QStringLiteral("Projekt copy 2")}));
@@ -153,3 +158,113 @@ TEST_F(Duplikaty, CancelledAsTheProgramEndsItLeavesNeitherACopyNorATemporaryAndN
     QTest::qWait(200);
     EXPECT_FALSE(odpowiedz);
 }
+
+namespace {
+
+// Another program moves a folder while a duplicate copies into it: at the item given, or (none) as the
+// copy completes, when the bean's own folder is reported last.
+struct PrzeniesienieWTrakcie
+{
+    const char *nazwa;
+    const char *katalog;   // moved, below the test folder
+    const char *nowaNazwa; // where it goes, below the test folder
+    int poIlu;
+};
+
+class PrzeniesionyKatalogDuplikatu : public Duplikaty, public ::testing::WithParamInterface<PrzeniesienieWTrakcie>
+{
+protected:
+    // Every hidden temporary below the test folder, wherever it went.
+    QStringList ukryteTymczasowe() const
+    {
+        QStringList wynik;
+        QDirIterator it(dir.sciezka(), {QStringLiteral(".tarrowind-*")},
+                        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            wynik << it.next();
+        return wynik;
+    }
+};
+
+} // namespace
+
+// The temporary goes with its folder and is removed there; the failure names the bean, not an item inside it.
+TEST_P(PrzeniesionyKatalogDuplikatu, TheTemporaryIsRemovedWhereItsFolderWentAndTheFailureNamesTheBean)
+{
+    const PrzeniesienieWTrakcie &p = GetParam();
+    const QString fasolka = dir.katalog(QStringLiteral("Portfolio/Potok/_Done/Projekt"));
+    for (int i = 0; i < 200; ++i)
+        dir.plik(QStringLiteral("Portfolio/Potok/_Done/Projekt/czesc %1/f%2").arg(i % 10).arg(i));
+    const QStringList przed = migawkaKatalogu(fasolka);
+    const QString przeniesiona = dir.sciezka(QLatin1String(p.nowaNazwa))
+                                 + fasolka.mid(dir.sciezka(QLatin1String(p.katalog)).size());
+    std::atomic<int> skopiowane = 0;
+    TreeCopier::setCopiedHookForTests([&](const QString &zrodlo) {
+        if (p.poIlu ? ++skopiowane == p.poIlu : zrodlo == fasolka) {
+            EXPECT_TRUE(QDir().rename(dir.sciezka(QLatin1String(p.katalog)), dir.sciezka(QLatin1String(p.nowaNazwa))));
+        }
+    });
+    const std::optional<BladOperacji> blad = zduplikuj(fasolka);
+    ASSERT_TRUE(blad.has_value());
+    EXPECT_EQ(blad->przyczyna.toStdString(), "The item \u201CProjekt\u201D couldn\u2019t be found.");
+    EXPECT_EQ(ukryteTymczasowe().join(u' ').toStdString(), "");
+    EXPECT_TRUE(PozostawioneKopie::zapisane().isEmpty());
+    EXPECT_EQ(migawkaKatalogu(przeniesiona), przed);
+    EXPECT_EQ(QDir(Paths::parent(przeniesiona))
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                  .join(u' ')
+                  .toStdString(),
+              "Projekt");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Duplikaty, PrzeniesionyKatalogDuplikatu,
+    ::testing::Values(PrzeniesienieWTrakcie{"PortfolioRenamed", "Portfolio", "Portfolio 2", 50},
+                      PrzeniesienieWTrakcie{"StatusFolderMovedOut", "Portfolio/Potok/_Done", "_Done", 50},
+                      PrzeniesienieWTrakcie{"PortfolioRenamedAsTheCopyCompletes", "Portfolio", "Portfolio 2", 0}),
+    [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });
+
+namespace {
+
+struct ZaDlugaNazwa
+{
+    const char *nazwa;
+    QString oryginal;
+    QString zajeta; // a copy name another item holds; none when empty
+    QString nazwanaWBledzie;
+};
+
+class ZaDlugaNazwaKopii : public Duplikaty, public ::testing::WithParamInterface<ZaDlugaNazwa>
+{
+};
+
+} // namespace
+
+// The name that does not fit is the copy's; nothing of the copy stays.
+TEST_P(ZaDlugaNazwaKopii, TheFailureNamesTheCopysNameAndLeavesNothing)
+{
+    const ZaDlugaNazwa &z = GetParam();
+    ASSERT_LE(z.oryginal.toUtf8().size(), 255);
+    const QString oryginal = dir.plik(z.oryginal, "umowa");
+    if (!z.zajeta.isEmpty())
+        dir.plik(z.zajeta, "cudza");
+    const std::optional<BladOperacji> blad = zduplikuj(oryginal);
+    ASSERT_TRUE(blad.has_value());
+    EXPECT_EQ(blad->opis.toStdString(), "Could not duplicate the item.");
+    EXPECT_EQ(blad->przyczyna.toStdString(),
+              QStringLiteral("The name \u201C%1\u201D is too long.").arg(z.nazwanaWBledzie).toStdString());
+    EXPECT_EQ(obokOryginalu(oryginal).join(u'|').toStdString(), z.zajeta.toStdString());
+    EXPECT_EQ(KatalogTestowy::czytaj(oryginal), "umowa");
+    EXPECT_TRUE(PozostawioneKopie::zapisane().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Duplikaty, ZaDlugaNazwaKopii,
+                         ::testing::Values(ZaDlugaNazwa{"NoCopyNameFits",
+                                                        QString(247, u'a') + QStringLiteral(".pdf"),
+                                                        {},
+                                                        QString(247, u'a') + QStringLiteral(" copy.pdf")},
+                                           ZaDlugaNazwa{"TheFirstIsTakenAndTheNextDoesNotFit", QString(250, u'b'),
+                                                        QString(250, u'b') + QStringLiteral(" copy"),
+                                                        QString(250, u'b') + QStringLiteral(" copy 2")}),
+                         [](const auto &wiersz) { return std::string(wiersz.param.nazwa); });

@@ -48,12 +48,17 @@ void Proces::zabij()
     pid = -1;
 }
 
-QByteArray znacznikZabitego()
+QByteArray znacznikZabitego(TemporaryCopy::Purpose cel)
 {
     Proces proces;
-    const QByteArray znacznik = TemporaryCopy::markerOf(proces.pid);
+    const QByteArray znacznik = TemporaryCopy::markerOf(proces.pid, cel);
     proces.zabij();
     return znacznik;
+}
+
+QByteArray znacznikZabitego()
+{
+    return znacznikZabitego(TemporaryCopy::Purpose::Move);
 }
 
 QString zostaw(const QString &katalog, const QString &nazwa, const QByteArray &znacznik, bool zapisana)

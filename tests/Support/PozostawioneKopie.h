@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Platform/TemporaryCopy.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -24,7 +26,8 @@ struct Proces
     pid_t pid = -1;
 };
 
-// The marker of a process killed with SIGKILL in the middle of a copy.
+// The marker of a process killed with SIGKILL in the middle of a copy made for `cel`, a move's by default.
+QByteArray znacznikZabitego(TemporaryCopy::Purpose cel);
 QByteArray znacznikZabitego();
 
 // The hidden folder `nazwa` in `katalog` with a partial copy inside, marked with `znacznik` (none
