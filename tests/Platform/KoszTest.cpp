@@ -283,3 +283,114 @@ TEST_F(KoszWTabeli, ADataFolderWithARelativePathIsNoTrashAndNothingLandsInTheWor
                                   .arg(QString::fromUtf8(nazwaPliku)));
     EXPECT_TRUE(wpisy(dir.sciezka(QStringLiteral("roboczy"))).isEmpty());
 }
+
+namespace {
+
+struct PrzypadekWoluminu
+{
+    const char *opis;
+    // Lays out the volume's top before the move.
+    void (*przygotuj)(const QString &korzen);
+    // The Trash that takes the item, below the volume's top; %1 the user's id.
+    const char *kosz;
+};
+
+void PrintTo(const PrzypadekWoluminu &przypadek, std::ostream *os)
+{
+    *os << przypadek.opis;
+}
+
+void bezKoszaNaWoluminie(const QString &) {}
+
+void wspolnyKosz(const QString &korzen, mode_t tryb)
+{
+    const QByteArray wspolny = QFile::encodeName(korzen + QStringLiteral("/.Trash"));
+    mkdir(wspolny.constData(), 0777);
+    chmod(wspolny.constData(), tryb);
+}
+
+void wspolnyLepki(const QString &korzen)
+{
+    wspolnyKosz(korzen, 01777);
+}
+
+void wspolnyBezBituLepkiego(const QString &korzen)
+{
+    wspolnyKosz(korzen, 0777);
+}
+
+// Anyone may have placed such a link: it is never followed.
+void wspolnyJakoDowiazanie(const QString &korzen)
+{
+    const QByteArray gdzies = QFile::encodeName(korzen + QStringLiteral("/gdzies"));
+    mkdir(gdzies.constData(), 0777);
+    chmod(gdzies.constData(), 01777);
+    symlink("gdzies", QFile::encodeName(korzen + QStringLiteral("/.Trash")).constData());
+}
+
+// A volume mounted in a private mount namespace (see w-prywatnej-przestrzeni-montowan.sh), away from the home Trash.
+class WoluminyKosza : public ::testing::TestWithParam<PrzypadekWoluminu>
+{
+protected:
+    void SetUp() override
+    {
+        if (!qEnvironmentVariableIsSet("TARROWIND_PRIVATE_MOUNTS"))
+            GTEST_SKIP() << "runs in its own ctest entry, in a private mount namespace";
+    }
+    void TearDown() override
+    {
+        if (!m_punkt.isEmpty())
+            umount2(QFile::encodeName(m_punkt).constData(), MNT_DETACH);
+    }
+    bool zamontuj(const QString &punkt)
+    {
+        if (mount("tmpfs", QFile::encodeName(punkt).constData(), "tmpfs", 0, "size=1m,mode=0777") != 0)
+            return false;
+        m_punkt = punkt;
+        return true;
+    }
+
+    KatalogTestowy dir;
+    QString m_punkt;
+};
+
+} // namespace
+
+// The volume's shared Trash only when it is a real folder with the sticky bit, else the user's own; the info file
+// names the item below the volume's top.
+TEST_P(WoluminyKosza, AnItemAwayFromTheHomeTrashGoesIntoItsVolumesOwn)
+{
+    const QString korzen = dir.katalog(QStringLiteral("wolumin"));
+    if (!zamontuj(korzen))
+        GTEST_SKIP() << "mounting a tmpfs was refused: " << std::strerror(errno);
+    GetParam().przygotuj(korzen);
+    ASSERT_TRUE(QDir().mkpath(korzen + QStringLiteral("/teczka")));
+    const QString element = korzen + QStringLiteral("/teczka/a b.txt");
+    QFile plik(element);
+    ASSERT_TRUE(plik.open(QIODevice::WriteOnly) && plik.write("a") == 1);
+    plik.close();
+    const QString sciezkaWInformacji = oczekiwanaSciezka(element, QFileInfo(korzen).canonicalFilePath());
+
+    BladOperacji blad;
+    ASSERT_TRUE(Kosz::przenies(element, dir.sciezka(QStringLiteral("dom/.local/share")), &blad))
+        << blad.przyczyna.toStdString();
+
+    const QString kosz = korzen + QLatin1Char('/') + QString::fromUtf8(GetParam().kosz).arg(getuid());
+    EXPECT_FALSE(QFileInfo::exists(element));
+    EXPECT_EQ(KatalogTestowy::czytaj(kosz + QStringLiteral("/files/a b.txt")), "a");
+    sprawdzInformacje(kosz, QStringLiteral("a b.txt"), sciezkaWInformacji);
+    EXPECT_EQ(sciezkaWInformacji, QStringLiteral("teczka/a b.txt"));
+    EXPECT_EQ(tryb(kosz), 0700u);
+    EXPECT_FALSE(QFileInfo::exists(dir.sciezka(QStringLiteral("dom/.local/share/Trash"))));
+    if (GetParam().przygotuj == wspolnyJakoDowiazanie) {
+        EXPECT_TRUE(wpisy(korzen + QStringLiteral("/gdzies")).isEmpty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Woluminy, WoluminyKosza,
+    ::testing::Values(PrzypadekWoluminu{"NoTrashYet", bezKoszaNaWoluminie, ".Trash-%1"},
+                      PrzypadekWoluminu{"SharedTrashWithTheStickyBit", wspolnyLepki, ".Trash/%1"},
+                      PrzypadekWoluminu{"SharedTrashWithoutTheStickyBit", wspolnyBezBituLepkiego, ".Trash-%1"},
+                      PrzypadekWoluminu{"SharedTrashALink", wspolnyJakoDowiazanie, ".Trash-%1"}),
+    [](const ::testing::TestParamInfo<PrzypadekWoluminu> &wiersz) { return std::string(wiersz.param.opis); });
