@@ -92,8 +92,8 @@ QString koszWoluminu(const QString &korzen)
     const QString wspolny = Paths::join(korzen, QStringLiteral(".Trash"));
     QString przeszkoda;
     struct stat info;
-    if (lstat(QFile::encodeName(wspolny).constData(), &info) == 0 && S_ISDIR(info.st_mode)
-        && (info.st_mode & S_ISVTX) && koszGotowy(Paths::join(wspolny, uid), false, &przeszkoda))
+    if (lstat(QFile::encodeName(wspolny).constData(), &info) == 0 && S_ISDIR(info.st_mode) && (info.st_mode & S_ISVTX)
+        && koszGotowy(Paths::join(wspolny, uid), false, &przeszkoda))
         return Paths::join(wspolny, uid);
     const QString wlasny = Paths::join(korzen, QStringLiteral(".Trash-") + uid);
     return koszGotowy(wlasny, false, &przeszkoda) ? wlasny : QString();
@@ -129,19 +129,20 @@ bool zapiszInformacje(const QString &plik, const QByteArray &tresc)
     UchwytPliku info(open(p.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (!info.otwarty())
         return false;
-    qsizetype zapisane = 0;
-    while (zapisane < tresc.size()) {
+    int numerBledu = 0;
+    for (qsizetype zapisane = 0; zapisane < tresc.size() && !numerBledu;) {
         const ssize_t n = write(info.deskryptor(), tresc.constData() + zapisane, size_t(tresc.size() - zapisane));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        zapisane += n;
+        if (n > 0)
+            zapisane += n;
+        else if (n == 0 || errno != EINTR)
+            numerBledu = n == 0 ? EIO : errno;
     }
-    const bool zapisany = zapisane == tresc.size() && fsync(info.deskryptor()) == 0;
-    if (zapisany && info.zamknij())
+    if (!numerBledu && fsync(info.deskryptor()) != 0)
+        numerBledu = errno;
+    if (!numerBledu && !info.zamknij())
+        numerBledu = errno;
+    if (!numerBledu)
         return true;
-    const int numerBledu = zapisane == tresc.size() ? errno : (errno ? errno : EIO);
     info.zamknij();
     unlink(p.constData());
     errno = numerBledu;
@@ -159,9 +160,9 @@ void bezKoszaNaWoluminie(const QString &nazwa, const QString &opis, BladOperacji
 bool wrzucDoKosza(const QString &sciezka, const QString &kosz, const QByteArray &zapisanaSciezka, const QString &opis,
                   BladOperacji *blad)
 {
-    const QByteArray tresc =
-        "[Trash Info]\nPath=" + zapisanaSciezka + "\nDeletionDate="
-        + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddThh:mm:ss")).toLatin1() + '\n';
+    const QByteArray tresc = "[Trash Info]\nPath=" + zapisanaSciezka + "\nDeletionDate="
+                             + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddThh:mm:ss")).toLatin1()
+                             + '\n';
     const QString nazwa = Paths::lastComponent(sciezka);
     for (int numer = 1; numer <= najwiecejNazwWKoszu; ++numer) {
         const QString wKoszu = nazwaWKoszu(nazwa, numer);
@@ -174,8 +175,7 @@ bool wrzucDoKosza(const QString &sciezka, const QString &kosz, const QByteArray 
         }
         // rename(2) takes a link as it is, never what it points to.
         int numerBledu = 0;
-        if (FileOperations::renameNoReplace(sciezka, Paths::join(kosz, QStringLiteral("files/") + wKoszu),
-                                            &numerBledu))
+        if (FileOperations::renameNoReplace(sciezka, Paths::join(kosz, QStringLiteral("files/") + wKoszu), &numerBledu))
             return true;
         // The item stayed: its info file would tell of a deletion that never happened.
         unlink(QFile::encodeName(info).constData());

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QUrl>
 
 #include <cerrno>
 #include <cstring>
@@ -24,14 +23,6 @@ QStringList wpisy(const QString &katalog)
     return QDir(katalog).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// What a link holds, as it was written; empty for anything else.
-QByteArray celDowiazania(const QString &sciezka)
-{
-    char cel[4096];
-    const ssize_t n = readlink(QFile::encodeName(sciezka).constData(), cel, sizeof cel);
-    return n > 0 ? QByteArray(cel, n) : QByteArray();
-}
-
 mode_t tryb(const QString &sciezka)
 {
     struct stat info;
@@ -41,8 +32,8 @@ mode_t tryb(const QString &sciezka)
 // The item's path as an info file must name it: absolute, or below the volume's top.
 QString oczekiwanaSciezka(const QString &element, const QString &korzen = {})
 {
-    const QString pelna =
-        QFileInfo(QFileInfo(element).path()).canonicalFilePath() + QLatin1Char('/') + QFileInfo(element).fileName();
+    const QString pelna = QFileInfo(QFileInfo(element).path()).canonicalFilePath() + QLatin1Char('/')
+                          + QFileInfo(element).fileName();
     return korzen.isEmpty() ? pelna : pelna.mid(korzen.size() + 1);
 }
 
@@ -193,7 +184,7 @@ TEST_P(KoszWTabeli, TheItemIsInTheHomeTrashWithItsInfoOrStaysWithTheReason)
         GTEST_SKIP() << "root writes into a read-only folder; the ctest entry Nieuprzywilejowany runs this case";
     const QString element = p.przygotuj(dir, dane);
     const QString nazwa = QFileInfo(element).fileName();
-    const QByteArray dokad = celDowiazania(element);
+    const QByteArray dokad = KatalogTestowy::celDowiazania(element);
     const QString kosz = dane + QStringLiteral("/Trash");
     const QString sciezkaWInformacji = oczekiwanaSciezka(element);
     const QStringList wKoszuPrzed = wpisy(kosz + QStringLiteral("/files"));
@@ -218,7 +209,7 @@ TEST_P(KoszWTabeli, TheItemIsInTheHomeTrashWithItsInfoOrStaysWithTheReason)
     if (dokad.isEmpty()) {
         EXPECT_EQ(KatalogTestowy::czytaj(wKoszu), "plan");
     } else {
-        EXPECT_EQ(celDowiazania(wKoszu), dokad) << "the link itself, pointing where it pointed";
+        EXPECT_EQ(KatalogTestowy::celDowiazania(wKoszu), dokad) << "the link itself, pointing where it pointed";
     }
     if (p.przygotuj == dowiazanieDoKatalogu) {
         EXPECT_EQ(KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("Projekt/notatka.txt"))), "notatka");
@@ -262,13 +253,15 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<PrzypadekKosza> &wiersz) { return std::string(wiersz.param.opis); });
 
 // The ctest entry "nieuprzywilejowany" runs these as an ordinary user.
-INSTANTIATE_TEST_SUITE_P(
-    NieuprzywilejowanyKosz, KoszWTabeli,
-    ::testing::Values(PrzypadekKosza{"DataFolderReadOnlyWithoutTrash", daneTylkoDoOdczytu, nullptr,
-                                     "\u201C%1\u201D cannot be moved to the Trash because the Trash folder \u201C%2\u201D "
-                                     "cannot be used. You don\u2019t have permission to access \u201Cshare\u201D. It "
-                                     "stays where it was."}),
-    [](const ::testing::TestParamInfo<PrzypadekKosza> &wiersz) { return std::string(wiersz.param.opis); });
+INSTANTIATE_TEST_SUITE_P(NieuprzywilejowanyKosz, KoszWTabeli,
+                         ::testing::Values(PrzypadekKosza{
+                             "DataFolderReadOnlyWithoutTrash", daneTylkoDoOdczytu, nullptr,
+                             "\u201C%1\u201D cannot be moved to the Trash because the Trash folder \u201C%2\u201D "
+                             "cannot be used. You don\u2019t have permission to access \u201Cshare\u201D. It "
+                             "stays where it was."}),
+                         [](const ::testing::TestParamInfo<PrzypadekKosza> &wiersz) {
+                             return std::string(wiersz.param.opis);
+                         });
 
 // A data folder relative to nothing would mean a Trash in whatever folder the program was started in.
 TEST_F(KoszWTabeli, ADataFolderWithARelativePathIsNoTrashAndNothingLandsInTheWorkingFolder)
@@ -300,7 +293,9 @@ void PrintTo(const PrzypadekWoluminu &przypadek, std::ostream *os)
     *os << przypadek.opis;
 }
 
-void bezKoszaNaWoluminie(const QString &) {}
+void bezKoszaNaWoluminie(const QString &)
+{
+}
 
 void wspolnyKosz(const QString &korzen, mode_t tryb)
 {

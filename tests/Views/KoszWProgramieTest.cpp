@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 // The Delete key on a bean of the main flow's list, in the window the program's start-up builds: the bean goes into
@@ -22,19 +21,6 @@
 namespace {
 
 using PolecenieWOknie::widocznyWidok;
-
-QByteArray celDowiazaniaWProgramie(const QString &sciezka)
-{
-    char cel[4096];
-    const ssize_t n = readlink(QFile::encodeName(sciezka).constData(), cel, sizeof cel);
-    return n > 0 ? QByteArray(cel, n) : QByteArray();
-}
-
-bool wpisIstnieje(const QString &sciezka)
-{
-    struct stat info;
-    return lstat(QFile::encodeName(sciezka).constData(), &info) == 0;
-}
 
 class KoszWProgramie : public UruchomionyProgram
 {
@@ -108,11 +94,13 @@ TEST_F(KoszWProgramie, WithTheHomeTrashARegularFileTheBeanStaysAndTheAlertSaysWh
     if (HasFatalFailure())
         return;
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_alerty.wpisy().size() >= 2; }, 5000));
-    EXPECT_EQ(m_alerty.wpisy()[1].alert.messageText(), QStringLiteral("Could not move \u201CRaport.pdf\u201D to the Trash."));
-    EXPECT_EQ(m_alerty.wpisy()[1].alert.informativeText(),
-              QStringLiteral("\u201CRaport.pdf\u201D cannot be moved to the Trash because the Trash folder \u201C%1\u201D "
-                             "cannot be used. \u201CTrash\u201D is not a folder. It stays where it was.")
-                  .arg(kosz.fileName()));
+    EXPECT_EQ(m_alerty.wpisy()[1].alert.messageText(),
+              QStringLiteral("Could not move \u201CRaport.pdf\u201D to the Trash."));
+    EXPECT_EQ(
+        m_alerty.wpisy()[1].alert.informativeText(),
+        QStringLiteral("\u201CRaport.pdf\u201D cannot be moved to the Trash because the Trash folder \u201C%1\u201D "
+                       "cannot be used. \u201CTrash\u201D is not a folder. It stays where it was.")
+            .arg(kosz.fileName()));
     EXPECT_EQ(KatalogTestowy::czytaj(sciezka), "raport");
     EXPECT_EQ(KatalogTestowy::czytaj(kosz.fileName()), "nie kosz");
     EXPECT_GE(wierszFasolki(sciezka), 0);
@@ -139,9 +127,9 @@ TEST_F(KoszWProgramie, ALinkBeanGoesIntoTheTrashAsTheLinkAndItsRowGoes)
         if (HasFatalFailure())
             return;
         const QString wKoszu = m_dane + QStringLiteral("/Trash/files/") + QString::fromUtf8(d.nazwa);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return wpisIstnieje(wKoszu); }, 5000)) << wKoszu.toStdString();
-        EXPECT_EQ(celDowiazaniaWProgramie(wKoszu), d.cel);
-        EXPECT_FALSE(wpisIstnieje(sciezka));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return KatalogTestowy::istnieje(wKoszu); }, 5000)) << wKoszu.toStdString();
+        EXPECT_EQ(KatalogTestowy::celDowiazania(wKoszu), d.cel);
+        EXPECT_FALSE(KatalogTestowy::istnieje(sciezka));
         EXPECT_TRUE(QTest::qWaitFor([&] { return wierszFasolki(sciezka) < 0; }, 5000));
         EXPECT_EQ(m_alerty.wpisy().size(), przed + 1) << "the confirmation alone";
     }
