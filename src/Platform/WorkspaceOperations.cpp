@@ -1,16 +1,15 @@
 #include "WorkspaceOperations.h"
 
 #include "FileOperations.h"
+#include "Kosz.h"
 #include "ModalGate.h"
 #include "Paths.h"
 #include "TemporaryCopy.h"
 #include "TreeCopier.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QPointer>
 #include <QStandardPaths>
-#include <QStorageInfo>
 #include <QThreadPool>
 #include <QTimer>
 
@@ -21,8 +20,6 @@
 #include <memory>
 #include <mutex>
 #include <vector>
-
-#include <unistd.h>
 
 namespace {
 
@@ -44,31 +41,6 @@ std::atomic<bool> anulowanieDuplikatow{false};
 std::mutex mutexDuplikatow;
 std::condition_variable koniecDuplikatu;
 int watkiDuplikatow = 0;
-
-// A trash folder of the volume itself, as the freedesktop rules name it: the shared ".Trash/<uid>" or the user's
-// own ".Trash-<uid>", one the user may write into.
-bool maKoszNaWlasnymWoluminie(const QString &korzenWoluminu)
-{
-    const QString uid = QString::number(getuid());
-    for (const QString &kosz : {Paths::join(korzenWoluminu, QStringLiteral(".Trash/") + uid),
-                                Paths::join(korzenWoluminu, QStringLiteral(".Trash-") + uid)}) {
-        if (FileOperations::isFolderNoFollow(kosz) && access(QFile::encodeName(kosz).constData(), W_OK | X_OK) == 0)
-            return true;
-    }
-    return false;
-}
-
-// NO when the item lies on another volume than the home Trash and that volume has no trash folder the user
-// could make or use: the item could only be copied into the Trash, which the desktop's Trash does not do.
-bool maUzytecznyKosz(const QString &url, const QString &katalogDanych)
-{
-    const QStorageInfo wolumin(url);
-    if (!wolumin.isValid())
-        return true;
-    if (wolumin == QStorageInfo(katalogDanych))
-        return true;
-    return maKoszNaWlasnymWoluminie(wolumin.rootPath());
-}
 
 } // namespace
 
@@ -177,25 +149,7 @@ bool WorkspaceOperations::umiescKopie(const QString &url, TemporaryCopy &tymczas
 
 bool WorkspaceOperations::doKosza(const QString &url, BladOperacji *blad)
 {
-    // The home trash lies in the user's data folder, which a fresh account may not have yet.
-    const QString katalogDanych = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    FileOperations::createFolder(katalogDanych, true);
-    QFile plik(url);
-    if (plik.moveToTrash())
-        return true;
-    const QString nazwa = Paths::lastComponent(url);
-    const QString opis = QStringLiteral("Could not move \u201C%1\u201D to the Trash.").arg(nazwa);
-    // The system's own words would speak of a cross-device link.
-    if (FileOperations::exists(url) && !maUzytecznyKosz(url, katalogDanych)) {
-        BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaAplikacji), EXDEV, opis,
-                            QStringLiteral("\u201C%1\u201D cannot be moved to the Trash because its volume has no "
-                                           "Trash that Tarrowind can use. It stays where it was.")
-                                .arg(nazwa));
-        return false;
-    }
-    BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaAplikacji), int(plik.error()), opis,
-                        plik.errorString());
-    return false;
+    return Kosz::przenies(url, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), blad);
 }
 
 void WorkspaceOperations::uruchom(const QStringList &urls, QObject *kontekst, Completion zakonczenie,

@@ -27,11 +27,12 @@ public:
     // Main thread, as the program ends: cancels the duplicates under way, waits for them, and
     // removes their temporaries; their completions never come.
     static void cancelAndWait();
-    // Moves each item to the freedesktop trash.
+    // Moves each item to the freedesktop Trash; a link goes in as the link.
     static void recycleURLs(const QStringList &urls, QObject *kontekst, Completion zakonczenie);
 
     // The copy's path for the n-th try (1: "x copy.pdf", 2: "x copy 2.pdf"); a folder has no extension.
     static QString nazwaKopii(const QString &url, int numer);
+    // One item into the user's Trash (`Kosz`), on the calling thread.
     static bool doKosza(const QString &url, BladOperacji *blad);
 
 private:

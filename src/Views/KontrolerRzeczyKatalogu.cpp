@@ -425,8 +425,7 @@ void KontrolerRzeczyKatalogu::moveToTrash()
         return;
     // The row goes when the watcher reports the file gone.
     const QString nazwaNaDysku = byt->ostatniKomponentSciezki();
-    // Through the one way into the home Trash, which makes the data folder a fresh account lacks: without it the
-    // file would land in a "files" folder of the working directory.
+    // The one way into the Trash, here on the spot: it says why when no Trash can take the item.
     BladOperacji blad;
     if (!WorkspaceOperations::doKosza(byt->plikowyURL(), &blad))
         AlertNiepowodzenia::pokaz(tr("Could not move '%1' to Trash.").arg(nazwaNaDysku), &blad,

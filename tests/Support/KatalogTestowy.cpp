@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 KatalogTestowy::KatalogTestowy()
     : m_katalog(QDir::homePath() + QStringLiteral("/katalog-XXXXXX"))
@@ -42,6 +43,13 @@ QByteArray KatalogTestowy::czytaj(const QString &sciezka)
 bool KatalogTestowy::istnieje(const QString &sciezka)
 {
     return QFileInfo::exists(sciezka) || QFileInfo(sciezka).isSymLink();
+}
+
+QByteArray KatalogTestowy::celDowiazania(const QString &sciezka)
+{
+    char cel[4096];
+    const ssize_t n = readlink(QFile::encodeName(sciezka).constData(), cel, sizeof cel);
+    return n > 0 ? QByteArray(cel, n) : QByteArray();
 }
 
 std::unique_ptr<QTemporaryDir> KatalogTestowy::katalogNaInnymSystemiePlikow(const QString &wzgledem)

@@ -21,6 +21,8 @@ public:
 
     static QByteArray czytaj(const QString &sciezka);
     static bool istnieje(const QString &sciezka);
+    // What a symbolic link holds, as it was written; empty for anything else.
+    static QByteArray celDowiazania(const QString &sciezka);
 
     // A fresh folder on /dev/shm when that is another file system than `wzgledem`'s; null
     // where there is no such second file system.
