@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libgl1-mesa-dev libglib2.0-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth dbus dbus-x11 shared-mime-info hicolor-icon-theme
-  xdotool imagemagick x11-utils
+  xdotool imagemagick x11-utils x11-xkb-utils
   xfsprogs  # mkfs.xfs: a volume that clones, for the copy tests
   desktop-file-utils appstream
 )

@@ -81,25 +81,54 @@ public:
         return nullptr;
     }
 
-    // A click on the row of a folder bean in incubation, which becomes the selection and the bean
-    // the keys act on.
-    void kliknijFasolkeWInkubacji()
+    // A click on the row of the first folder bean of the flow's list that `warunek` accepts, which
+    // becomes the selection and the bean the keys act on.
+    void kliknijFasolkeKatalogowa(const std::function<bool(const Fasolka *)> &warunek)
     {
         ASSERT_NE(lista(), nullptr);
         KontrolerTablicy *tablica = lista()->kontrolerTablicy();
         ASSERT_TRUE(QTest::qWaitFor([&] { return tablica->rowCount() >= 4; }));
+        m_fasolka = nullptr;
         for (int wiersz = 0; wiersz < tablica->rowCount() && !m_fasolka; ++wiersz) {
             auto *fasolka = qobject_cast<Fasolka *>(tablica->obiektWWierszu(wiersz));
-            if (fasolka && fasolka->jestZKatalogiem() && fasolka->statusFasolki() == 1) {
+            if (fasolka && fasolka->jestZKatalogiem() && warunek(fasolka)) {
                 m_fasolka = fasolka;
                 m_sciezka = fasolka->bytFasolki()->plikowyURL();
                 const QRect komorka = lista()->visualRect(lista()->model()->index(wiersz, 1));
                 QTest::mouseClick(lista()->viewport(), Qt::LeftButton, {}, komorka.center());
             }
         }
-        ASSERT_NE(m_fasolka, nullptr) << "no folder bean in incubation";
+        ASSERT_NE(m_fasolka, nullptr) << "no such folder bean";
         ASSERT_EQ(tablica->selectedObjects(), QList<QObject *>{m_fasolka.data()});
         ASSERT_EQ(QApplication::focusWidget(), lista());
+        m_obokFasolki = QDir(QFileInfo(m_sciezka).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    }
+    void kliknijFasolkeWInkubacji()
+    {
+        kliknijFasolkeKatalogowa([](const Fasolka *f) { return f->jestWInkubacji(); });
+    }
+
+    // Back from a bean view: a folder bean opened in this tab by a double-click on its row, Alt+Left,
+    // then a click on the row of another folder bean, which the keys act on.
+    void kliknijInnaPoPowrocieZWidokuFasolki()
+    {
+        kliknijFasolkeWInkubacji();
+        if (HasFatalFailure())
+            return;
+        const QPointer<Fasolka> otwarta = m_fasolka;
+        const int wiersz = lista()->kontrolerTablicy()->wierszObiektu(otwarta);
+        QTest::mouseDClick(lista()->viewport(), Qt::LeftButton, {},
+                           lista()->visualRect(lista()->model()->index(wiersz, 1)).center());
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                KontrolerWidokuFasolki *widok = kartaPortfolio()->kontrolerWybranejFasolki();
+                return widok && widok->fasolka() == otwarta && !lista();
+            },
+            2000))
+            << "the double-click did not open the bean in this tab";
+        nacisnij(Qt::ALT | Qt::Key_Left);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return lista() != nullptr; }, 2000)) << "Alt+Left did not go back";
+        kliknijFasolkeKatalogowa([&](const Fasolka *f) { return f != otwarta && !f->jestNieaktywna(); });
     }
 
     // All Beans or the archive shown in this tab, and a click on the row of its first bean that
@@ -582,6 +611,27 @@ void sprawdzDuplikatWPrzeniesionymStatusie(MenuGlowneWProgramie &t)
     EXPECT_TRUE(PozostawioneKopie::zapisane().isEmpty());
 }
 
+void sprawdzKartaFasolki(MenuGlowneWProgramie &t)
+{
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            KartaFasolki *karta = t.przegladarka()->wybranaKartaFasolki();
+            return karta && karta->fasolka() == t.m_fasolka;
+        },
+        2000))
+        << "no bean tab for " << t.m_fasolka->nazwa().toStdString();
+    EXPECT_EQ(t.przegladarka()->tabCount(), 2);
+}
+
+void sprawdzNieaktywna(MenuGlowneWProgramie &t)
+{
+    const QDir potok(t.m_fasolka->potok()->bytPotoku()->plikowyURL());
+    const QString nieaktywna = potok.filePath(QStringLiteral("_Inactive/") + QFileInfo(t.m_sciezka).fileName());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(nieaktywna).isDir() && !QFileInfo::exists(t.m_sciezka); }, 3000))
+        << nieaktywna.toStdString();
+    EXPECT_EQ(t.m_fasolka->statusFasolki(), Fasolka::sfNieaktywna);
+}
+
 void sprawdzPytanieOKosz(MenuGlowneWProgramie &t)
 {
     ASSERT_EQ(t.m_alerty.wpisy().size(), 1);
@@ -622,6 +672,22 @@ const PrzypadekKlawisza przypadkiKlawiszy[] = {
                    QStringLiteral("Confirm move of '%1' to Trash").arg(t.m_fasolka->nazwa()));
          EXPECT_TRUE(QFileInfo(t.m_sciezka).isDir());
      }},
+    {"BackFromABeanViewCtrlReturnOpensTheClickedBeanInANewTab",
+     [](MenuGlowneWProgramie &t) { t.kliknijInnaPoPowrocieZWidokuFasolki(); },
+     {Qt::CTRL | Qt::Key_Return},
+     sprawdzKartaFasolki},
+    {"BackFromABeanViewCtrl4MovesTheClickedBeanToInactiveOnDisk",
+     [](MenuGlowneWProgramie &t) { t.kliknijInnaPoPowrocieZWidokuFasolki(); },
+     {Qt::CTRL | Qt::Key_4},
+     sprawdzNieaktywna},
+    {"BackFromABeanViewCtrlDDuplicatesTheClickedBean",
+     [](MenuGlowneWProgramie &t) { t.kliknijInnaPoPowrocieZWidokuFasolki(); },
+     {Qt::CTRL | Qt::Key_D},
+     sprawdzDuplikat},
+    {"BackFromABeanViewCtrlOOpensTheClickedBeanInThisTab",
+     [](MenuGlowneWProgramie &t) { t.kliknijInnaPoPowrocieZWidokuFasolki(); },
+     {Qt::CTRL | Qt::Key_O},
+     sprawdzOtwarta},
     {"AllBeansCtrlOOpensTheSelectedBean",
      [](MenuGlowneWProgramie &t) { t.kliknijFasolkeWeWszystkich(); },
      {Qt::CTRL | Qt::Key_O},

@@ -27,17 +27,6 @@ QIcon znakMieszany()
     return QIcon(obraz);
 }
 
-template <typename Warunek>
-void zwalidujPozycje(Warunek ktora)
-{
-    // A copy: validation may create or delete items.
-    const QList<PozycjaMenu *> pozycje = wszystkiePozycje();
-    for (PozycjaMenu *pozycja : pozycje) {
-        if (wszystkiePozycje().contains(pozycja) && ktora(*pozycja))
-            pozycja->zwaliduj();
-    }
-}
-
 } // namespace
 
 PozycjaMenu::PozycjaMenu(const QString &tytul, Akcja akcja, QObject *rodzic)
@@ -120,12 +109,12 @@ bool PozycjaMenu::zwaliduj()
 
 void PozycjaMenu::zwalidujPozycjeZeSkrotami()
 {
-    zwalidujPozycje([](const PozycjaMenu &pozycja) { return !pozycja.shortcuts().isEmpty(); });
-}
-
-void PozycjaMenu::zwalidujPozycjeZeSkrotem(const QKeySequence &skrot)
-{
-    zwalidujPozycje([&skrot](const PozycjaMenu &pozycja) { return pozycja.shortcuts().contains(skrot); });
+    // A copy: validation may create or delete items.
+    const QList<PozycjaMenu *> pozycje = wszystkiePozycje();
+    for (PozycjaMenu *pozycja : pozycje) {
+        if (wszystkiePozycje().contains(pozycja) && !pozycja->shortcuts().isEmpty())
+            pozycja->zwaliduj();
+    }
 }
 
 void PozycjaMenu::wyslij()

@@ -47,11 +47,10 @@ public:
     // Enables the item when its target accepts the command; answers the new state.
     bool zwaliduj();
 
-    // Revalidates every item with a shortcut; runs on every focus change, and owners call it
-    // when a change of their state (a selection) may enable or disable commands.
+    // Revalidates every item with a shortcut; runs on every focus change and as each key is
+    // pressed (WalidacjaSkrotow), and owners call it when a change of their state (a selection)
+    // may enable or disable commands.
     static void zwalidujPozycjeZeSkrotami();
-    // Revalidates the items of one key as it is pressed, before Qt matches it (WalidacjaSkrotow).
-    static void zwalidujPozycjeZeSkrotem(const QKeySequence &skrot);
 
 private:
     void wyslij();

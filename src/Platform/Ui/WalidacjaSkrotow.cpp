@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -61,8 +60,9 @@ bool WalidacjaSkrotow::eventFilter(QObject *obiekt, QEvent *zdarzenie)
         klawisz->accept();
         return true;
     }
-    // Qt also tries the key without the keypad's mark.
-    PozycjaMenu::zwalidujPozycjeZeSkrotem(
-        QKeySequence(QKeyCombination(klawisz->modifiers() & ~Qt::KeypadModifier, Qt::Key(klawisz->key()))));
+    // Every item with a key, not only those of the combination the event names: Qt matches the
+    // key as the layout can also read it (Ctrl+Shift+4 as Ctrl+4 where the digits lie on Shift,
+    // the keypad's keys as the plain ones), and an item it finds must be as its menu would show it.
+    PozycjaMenu::zwalidujPozycjeZeSkrotami();
     return false;
 }

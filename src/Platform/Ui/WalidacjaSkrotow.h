@@ -5,7 +5,7 @@
 class QKeyEvent;
 class QWidget;
 
-// Validates the items of a key the moment it is pressed, before Qt matches it against the
+// Validates the items with keys the moment a key is pressed, before Qt matches it against the
 // enabled items: a click that only moved the selection inside a focused list changes what a
 // command acts on without a change of focus. A focused text field keeps the keys it edits with.
 class WalidacjaSkrotow : public QObject
