@@ -22,6 +22,16 @@ bool przyjmujeTekst(const QWidget *widok)
     return false;
 }
 
+// Typing, which no item's key is: every key has Ctrl, Alt or Meta, or is one that types nothing
+// (F1, Delete, Return), so a plain keystroke in a field does not validate the whole menu.
+bool toPisanie(const QKeyEvent &klawisz)
+{
+    if (klawisz.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QString tekst = klawisz.text();
+    return !tekst.isEmpty() && tekst.at(0).isPrint();
+}
+
 } // namespace
 
 void WalidacjaSkrotow::zainstaluj()
@@ -60,6 +70,8 @@ bool WalidacjaSkrotow::eventFilter(QObject *obiekt, QEvent *zdarzenie)
         klawisz->accept();
         return true;
     }
+    if (toPisanie(*klawisz))
+        return false;
     // Every item with a key, not only those of the combination the event names: Qt matches the
     // key as the layout can also read it (Ctrl+Shift+4 as Ctrl+4 where the digits lie on Shift,
     // the keypad's keys as the plain ones), and an item it finds must be as its menu would show it.
