@@ -115,6 +115,8 @@ void PrzenoszenieKatalogu::kopiujWWatku()
     m_razem = qint64(TreeCopier::measure(m_zrodlo).items);
     if (!m_tymczasowa->make(&m_blad) || !m_kopiarka->copy(m_zrodlo, m_tymczasowa->copyPath(), &m_blad, m_cel)) {
         m_status = m_kopiarka->cancelled() ? statusAnulowano : (m_blad.kod ? m_blad.kod : EIO);
+        // A copy cut short by its folder moved away is still there: it goes here, not on the main thread.
+        m_tymczasowa->remove();
         m_watekSkonczyl = true;
         return;
     }
@@ -125,10 +127,14 @@ void PrzenoszenieKatalogu::kopiujWWatku()
 void PrzenoszenieKatalogu::oznaczIUmiesc()
 {
     m_watek.join();
-    // A copy that could not be marked goes with its hidden folder; the source is whole.
+    // A copy that could not be marked goes with its hidden folder, a whole tree, on a worker thread;
+    // the source is whole.
     if (!oznacz(m_tymczasowa->copyPath(), &m_blad)) {
         m_status = m_blad.kod ? m_blad.kod : EIO;
-        m_watekSkonczyl = true;
+        m_watek = std::thread([this] {
+            m_tymczasowa->remove();
+            m_watekSkonczyl = true;
+        });
         return;
     }
     m_watek = std::thread([this] { umiescWWatku(); });

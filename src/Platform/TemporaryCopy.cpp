@@ -184,15 +184,8 @@ TemporaryCopy::TemporaryCopy(const QString &cel, Purpose purpose)
 
 TemporaryCopy::~TemporaryCopy()
 {
-    // Mostly only the marker is left: the copy was renamed into place, or taken back by TreeCopier or
-    // placeCopy. A move's copy cut short by a folder moved away may still be inside.
-    const QString nazwa = Paths::lastComponent(m_sciezka);
-    const bool usunieta =
-        !m_zrobiona || TreeCopier::removeEntry(m_katalog.deskryptor(), nazwa, m_sciezka, markerName)
-        || (faccessat(m_katalog.deskryptor(), QFile::encodeName(nazwa).constData(), F_OK, AT_SYMLINK_NOFOLLOW) != 0
-            && errno == ENOENT);
     // One that stays keeps its record, for the next start.
-    if (usunieta)
+    if (remove())
         forget({m_sciezka});
     const QMutexLocker blokada(&mutexKopiiTegoProcesu);
     kopieTegoProcesu().remove(m_sciezka);
@@ -249,6 +242,24 @@ void TemporaryCopy::removeCopy()
                                     O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (folder.otwarty())
         TreeCopier::removeEntry(folder.deskryptor(), QString::fromLatin1(nazwaKopiiWSrodku), copyPath(), {});
+}
+
+bool TemporaryCopy::remove()
+{
+    if (!m_zrobiona)
+        return true;
+    // Mostly only the marker is left: the copy was renamed into place, or taken back by TreeCopier or
+    // placeCopy. A move's copy cut short by a folder moved away may still be inside.
+    const QString nazwa = Paths::lastComponent(m_sciezka);
+    const bool usunieta =
+        TreeCopier::removeEntry(m_katalog.deskryptor(), nazwa, m_sciezka, markerName)
+        || (faccessat(m_katalog.deskryptor(), QFile::encodeName(nazwa).constData(), F_OK, AT_SYMLINK_NOFOLLOW) != 0
+            && errno == ENOENT);
+    if (usunieta) {
+        m_zrobiona = false;
+        m_katalog = UchwytPliku();
+    }
+    return usunieta;
 }
 
 bool TemporaryCopy::placeCopyAt(const QString &cel, int *numerBledu)

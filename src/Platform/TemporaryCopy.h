@@ -20,7 +20,7 @@ public:
     // Main thread: picks the name beside `cel` and records it; nothing is made on disk yet.
     explicit TemporaryCopy(const QString &cel, Purpose purpose = Purpose::Move);
     // Main thread: removes what is left of the folder, wherever another program moved the folder
-    // that holds it, and then drops the record.
+    // that holds it, and then drops the record once the folder is gone.
     ~TemporaryCopy();
     TemporaryCopy(const TemporaryCopy &) = delete;
     TemporaryCopy &operator=(const TemporaryCopy &) = delete;
@@ -36,9 +36,11 @@ public:
     bool placeCopy(int *numerBledu);
     // The same under another name than `cel`; on failure the copy stays for another name.
     bool placeCopyAt(const QString &cel, int *numerBledu);
-    // Any thread, after `make`: takes back what stands of the copy, wherever the folder went. On the
-    // copying thread, where a whole tree may have to go, rather than in the destructor.
-    void removeCopy();
+    // Any thread, once the copy is done with: removes the folder with what of the copy is still inside,
+    // marker last, wherever the folder went, and lets go of the folder that holds it, so that a run of
+    // many copies holds one descriptor at a time. NO when the folder stays; the record goes only with
+    // the destructor, on the main thread. On the copying thread, where a whole tree may have to go.
+    bool remove();
 
     // Any thread: removes those of the recorded copies `sciezki` whose process no longer runs, and
     // answers the ones whose records may go: removed, gone, or found not to be a copy of ours. A
@@ -59,6 +61,9 @@ public:
     static constexpr const char *markerName = "owner";
 
 private:
+    // Takes back what stands of the copy, wherever the folder went; the folder and its marker stay.
+    void removeCopy();
+
     QString m_cel;
     QString m_sciezka;
     Purpose m_purpose;

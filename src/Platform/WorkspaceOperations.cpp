@@ -117,11 +117,13 @@ bool WorkspaceOperations::duplikuj(const QString &url, TemporaryCopy &tymczasowa
 {
     // Named only once complete: a half-made copy is never listed as a bean of its own.
     TreeCopier kopiarka(&anulowanieDuplikatow);
-    if (tymczasowa.make(blad) && kopiarka.copy(url, tymczasowa.copyPath(), blad, nazwaKopii(url, 1))
-        && umiescKopie(url, tymczasowa, blad))
+    const bool zrobiony = tymczasowa.make(blad) && kopiarka.copy(url, tymczasowa.copyPath(), blad, nazwaKopii(url, 1))
+                          && umiescKopie(url, tymczasowa, blad);
+    // Gone at once, a copy cut short by its folder moved away with it: the items after this one need the
+    // descriptor it holds.
+    tymczasowa.remove();
+    if (zrobiony)
         return true;
-    // A copy cut short by its folder moved away is still there, whole trees of it.
-    tymczasowa.removeCopy();
     // Gone with its folder, which another program moved or removed meanwhile: the item inside that
     // was missed would mean nothing to the user.
     if (!kopiarka.cancelled() && !FileOperations::exists(url))

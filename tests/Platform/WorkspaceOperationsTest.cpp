@@ -16,6 +16,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <thread>
 #include <utility>
@@ -35,12 +36,12 @@ protected:
         return wpisy;
     }
 
-    // Duplicates the item and waits for the answer: the failure, or none.
-    static std::optional<BladOperacji> zduplikuj(const QString &oryginal)
+    // Duplicates the items in one run and waits for the answer: the last failure, or none.
+    static std::optional<BladOperacji> zduplikuj(const QStringList &oryginaly)
     {
         std::optional<std::optional<BladOperacji>> wynik;
         QObject kontekst;
-        WorkspaceOperations::duplicateURLs({oryginal}, &kontekst,
+        WorkspaceOperations::duplicateURLs(oryginaly, &kontekst,
                                            [&](const std::optional<BladOperacji> &blad) { wynik = blad; });
         EXPECT_TRUE(QTest::qWaitFor([&] { return wynik.has_value(); }, 10000)) << "no answer";
         return wynik.value_or(std::nullopt);
@@ -95,7 +96,7 @@ TEST_P(DuplikatyWTabeli, TheCopyTakesItsNameOnlyWhenCompleteWithTheOriginalsMode
         if (QFileInfo::exists(kopia))
             ++widocznaWTrakcie;
     });
-    const std::optional<BladOperacji> blad = zduplikuj(oryginal);
+    const std::optional<BladOperacji> blad = zduplikuj({oryginal});
     EXPECT_FALSE(blad.has_value()) << blad->przyczyna.toStdString();
     EXPECT_GT(skopiowane, 0);
     EXPECT_EQ(widocznaWTrakcie, 0);
@@ -121,11 +122,38 @@ TEST_F(Duplikaty, ANameTakenMeanwhileGivesTheNextNameAndKeepsWhatTookIt)
         if (!std::exchange(zajeta, true))
             dir.plik(QStringLiteral("Projekt copy/cudzy.txt"), "cudzy");
     });
-    const std::optional<BladOperacji> blad = zduplikuj(oryginal);
+    const std::optional<BladOperacji> blad = zduplikuj({oryginal});
     EXPECT_FALSE(blad.has_value());
     EXPECT_EQ(migawkaKatalogu(dir.sciezka(QStringLiteral("Projekt copy 2"))), migawkaKatalogu(oryginal));
     EXPECT_EQ(KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("Projekt copy/cudzy.txt"))), QByteArray("cudzy"));
     EXPECT_EQ(obokOryginalu(oryginal), QStringList({QStringLiteral("Projekt copy"), QStringLiteral("Projekt copy 2")}));
+}
+
+// Each item holds the folder of its temporary open only while it is duplicated: a selection of more items than
+// the process may open files at once is duplicated whole.
+TEST_F(Duplikaty, MoreItemsThanTheProcessMayOpenFilesAtOnceAreAllDuplicated)
+{
+    QStringList oryginaly;
+    for (int i = 0; i < 120; ++i)
+        oryginaly << dir.plik(QStringLiteral("umowa %1.txt").arg(i), "umowa");
+    struct rlimit przed;
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &przed), 0);
+    // Room for some 60 more descriptors than are open now.
+    struct rlimit ciasny = przed;
+    const QDir otwarte(QStringLiteral("/proc/self/fd"));
+    ciasny.rlim_cur = rlim_t(otwarte.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size()) + 60;
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &ciasny), 0);
+    const std::optional<BladOperacji> blad = zduplikuj(oryginaly);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &przed), 0);
+    EXPECT_FALSE(blad.has_value()) << blad->przyczyna.toStdString();
+    QStringList bezKopii;
+    for (int i = 0; i < 120; ++i) {
+        if (KatalogTestowy::czytaj(dir.sciezka(QStringLiteral("umowa %1 copy.txt").arg(i))) != "umowa")
+            bezKopii << QString::number(i);
+    }
+    EXPECT_EQ(bezKopii.join(u' ').toStdString(), "");
+    EXPECT_EQ(obokOryginalu(oryginaly.constFirst()).size(), 2 * 120 - 1) << "no temporary stays";
+    EXPECT_TRUE(PozostawioneKopie::zapisane().isEmpty());
 }
 
 TEST_F(Duplikaty, CancelledAsTheProgramEndsItLeavesNeitherACopyNorATemporaryAndNeverAnswers)
@@ -205,7 +233,7 @@ TEST_P(PrzeniesionyKatalogDuplikatu, TheTemporaryIsRemovedWhereItsFolderWentAndT
             EXPECT_TRUE(QDir().rename(dir.sciezka(QLatin1String(p.katalog)), dir.sciezka(QLatin1String(p.nowaNazwa))));
         }
     });
-    const std::optional<BladOperacji> blad = zduplikuj(fasolka);
+    const std::optional<BladOperacji> blad = zduplikuj({fasolka});
     ASSERT_TRUE(blad.has_value());
     EXPECT_EQ(blad->przyczyna.toStdString(), "The item \u201CProjekt\u201D couldn\u2019t be found.");
     EXPECT_EQ(ukryteTymczasowe().join(u' ').toStdString(), "");
@@ -249,7 +277,7 @@ TEST_P(ZaDlugaNazwaKopii, TheFailureNamesTheCopysNameAndLeavesNothing)
     const QString oryginal = dir.plik(z.oryginal, "umowa");
     if (!z.zajeta.isEmpty())
         dir.plik(z.zajeta, "cudza");
-    const std::optional<BladOperacji> blad = zduplikuj(oryginal);
+    const std::optional<BladOperacji> blad = zduplikuj({oryginal});
     ASSERT_TRUE(blad.has_value());
     EXPECT_EQ(blad->opis.toStdString(), "Could not duplicate the item.");
     EXPECT_EQ(blad->przyczyna.toStdString(),
