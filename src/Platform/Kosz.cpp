@@ -84,8 +84,21 @@ bool koszDomowyGotowy(const QString &katalogDanych, const QString &kosz, QString
     return koszGotowy(kosz, true, przeszkoda);
 }
 
+// On a volume others write to, a Trash folder someone else made is theirs to empty or to take items out of.
+bool koszWlasny(const QString &kosz)
+{
+    for (const QString &folder :
+         {kosz, Paths::join(kosz, QStringLiteral("files")), Paths::join(kosz, QStringLiteral("info"))}) {
+        struct stat info;
+        if (lstat(QFile::encodeName(folder).constData(), &info) != 0 || info.st_uid != getuid())
+            return false;
+    }
+    return true;
+}
+
 // The volume's shared ".Trash/<uid>", used only when ".Trash" is a real folder with the sticky bit (never a link:
-// anyone could have placed it), else the user's own ".Trash-<uid>"; empty when neither can be used.
+// anyone could have placed it), else the user's own ".Trash-<uid>"; each only when the user owns it; empty when
+// neither can be used.
 QString koszWoluminu(const QString &korzen)
 {
     const QString uid = QString::number(getuid());
@@ -93,10 +106,10 @@ QString koszWoluminu(const QString &korzen)
     QString przeszkoda;
     struct stat info;
     if (lstat(QFile::encodeName(wspolny).constData(), &info) == 0 && S_ISDIR(info.st_mode) && (info.st_mode & S_ISVTX)
-        && koszGotowy(Paths::join(wspolny, uid), false, &przeszkoda))
+        && koszGotowy(Paths::join(wspolny, uid), false, &przeszkoda) && koszWlasny(Paths::join(wspolny, uid)))
         return Paths::join(wspolny, uid);
     const QString wlasny = Paths::join(korzen, QStringLiteral(".Trash-") + uid);
-    return koszGotowy(wlasny, false, &przeszkoda) ? wlasny : QString();
+    return koszGotowy(wlasny, false, &przeszkoda) && koszWlasny(wlasny) ? wlasny : QString();
 }
 
 // The item's path as its info file records it: absolute for the home Trash, below the volume's top for a volume's
@@ -170,7 +183,14 @@ bool wrzucDoKosza(const QString &sciezka, const QString &kosz, const QByteArray 
         if (!zapiszInformacje(info, tresc)) {
             if (errno == EEXIST)
                 continue;
-            BladOperacji::zErrno(blad, errno, opis, info);
+            // The info file's name is the item's and ten bytes more: the item's own name is what the user can change.
+            if (errno == ENAMETOOLONG)
+                BladOperacji::ustaw(blad, QString::fromLatin1(BladOperacji::domenaAplikacji), ENAMETOOLONG, opis,
+                                    QStringLiteral("\u201C%1\u201D cannot be moved to the Trash because its name is "
+                                                   "too long for the Trash. It stays where it was.")
+                                        .arg(nazwa));
+            else
+                BladOperacji::zErrno(blad, errno, opis, info);
             return false;
         }
         // rename(2) takes a link as it is, never what it points to.

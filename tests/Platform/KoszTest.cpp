@@ -146,6 +146,12 @@ QString dowiazanieDoKatalogu(KatalogTestowy &dir, const QString &)
     return link;
 }
 
+// A name the folder takes, too long for its info file, which adds ".trashinfo".
+QString nazwaBliskoLimitu(KatalogTestowy &dir, const QString &)
+{
+    return dir.plik(QStringLiteral("Potok/") + QString(246, QLatin1Char('n')) + QStringLiteral(".pdf"), "plan");
+}
+
 // The data folder exists, holds no Trash and only root may write into it.
 QString daneTylkoDoOdczytu(KatalogTestowy &dir, const QString &dane)
 {
@@ -247,6 +253,9 @@ INSTANTIATE_TEST_SUITE_P(
                        "used. \u201Cfiles\u201D is not a folder. It stays where it was."},
         PrzypadekKosza{"NameTaken", nazwaZajeta, "Plan Q3 50%.2.pdf", nullptr},
         PrzypadekKosza{"NameTakenWithoutInfo", nazwaZajetaBezInformacji, "Plan Q3 50%.2.pdf", nullptr},
+        PrzypadekKosza{"NameTenBytesFromTheLimit", nazwaBliskoLimitu, nullptr,
+                       "\u201C%1\u201D cannot be moved to the Trash because its name is too long for the Trash. It "
+                       "stays where it was."},
         PrzypadekKosza{"DanglingLink", dowiazanieWiszace, "Stary", nullptr},
         PrzypadekKosza{"LoopingLink", dowiazaniePetla, "Petla", nullptr},
         PrzypadekKosza{"LinkToAFolder", dowiazanieDoKatalogu, "Skrot", nullptr}),
@@ -282,9 +291,9 @@ namespace {
 struct PrzypadekWoluminu
 {
     const char *opis;
-    // Lays out the volume's top before the move.
-    void (*przygotuj)(const QString &korzen);
-    // The Trash that takes the item, below the volume's top; %1 the user's id.
+    // Lays out the volume's top before the move; NO where this user cannot lay it out.
+    bool (*przygotuj)(const QString &korzen);
+    // The Trash that takes the item, below the volume's top; %1 the user's id. Null when the item must stay.
     const char *kosz;
 };
 
@@ -293,34 +302,56 @@ void PrintTo(const PrzypadekWoluminu &przypadek, std::ostream *os)
     *os << przypadek.opis;
 }
 
-void bezKoszaNaWoluminie(const QString &)
+bool bezKoszaNaWoluminie(const QString &)
 {
+    return true;
 }
 
-void wspolnyKosz(const QString &korzen, mode_t tryb)
+bool wspolnyKosz(const QString &korzen, mode_t tryb)
 {
     const QByteArray wspolny = QFile::encodeName(korzen + QStringLiteral("/.Trash"));
-    mkdir(wspolny.constData(), 0777);
-    chmod(wspolny.constData(), tryb);
+    return mkdir(wspolny.constData(), 0777) == 0 && chmod(wspolny.constData(), tryb) == 0;
 }
 
-void wspolnyLepki(const QString &korzen)
+bool wspolnyLepki(const QString &korzen)
 {
-    wspolnyKosz(korzen, 01777);
+    return wspolnyKosz(korzen, 01777);
 }
 
-void wspolnyBezBituLepkiego(const QString &korzen)
+bool wspolnyBezBituLepkiego(const QString &korzen)
 {
-    wspolnyKosz(korzen, 0777);
+    return wspolnyKosz(korzen, 0777);
 }
 
 // Anyone may have placed such a link: it is never followed.
-void wspolnyJakoDowiazanie(const QString &korzen)
+bool wspolnyJakoDowiazanie(const QString &korzen)
 {
     const QByteArray gdzies = QFile::encodeName(korzen + QStringLiteral("/gdzies"));
     mkdir(gdzies.constData(), 0777);
     chmod(gdzies.constData(), 01777);
-    symlink("gdzies", QFile::encodeName(korzen + QStringLiteral("/.Trash")).constData());
+    return symlink("gdzies", QFile::encodeName(korzen + QStringLiteral("/.Trash")).constData()) == 0;
+}
+
+// A Trash with its "files" and "info", open to all, made by another user (nobody) under this user's name.
+bool koszInnegoUzytkownika(const QString &kosz)
+{
+    for (const QString &folder : QStringList{kosz, kosz + QStringLiteral("/files"), kosz + QStringLiteral("/info")}) {
+        const QByteArray f = QFile::encodeName(folder);
+        if (mkdir(f.constData(), 0777) != 0 || chmod(f.constData(), 0777) != 0 || chown(f.constData(), 65534, 65534) != 0)
+            return false;
+    }
+    return true;
+}
+
+bool wspolnyZFolderemInnego(const QString &korzen)
+{
+    return wspolnyLepki(korzen)
+           && koszInnegoUzytkownika(korzen + QStringLiteral("/.Trash/") + QString::number(getuid()));
+}
+
+bool wlasnyOdInnego(const QString &korzen)
+{
+    return koszInnegoUzytkownika(korzen + QStringLiteral("/.Trash-") + QString::number(getuid()));
 }
 
 // A volume mounted in a private mount namespace (see w-prywatnej-przestrzeni-montowan.sh), away from the home Trash.
@@ -351,24 +382,40 @@ protected:
 
 } // namespace
 
-// The volume's shared Trash only when it is a real folder with the sticky bit, else the user's own; the info file
-// names the item below the volume's top.
+// The volume's shared Trash only when it is a real folder with the sticky bit, else the user's own, and either only
+// when the user owns it; the info file names the item below the volume's top.
 TEST_P(WoluminyKosza, AnItemAwayFromTheHomeTrashGoesIntoItsVolumesOwn)
 {
     const QString korzen = dir.katalog(QStringLiteral("wolumin"));
     if (!zamontuj(korzen))
         GTEST_SKIP() << "mounting a tmpfs was refused: " << std::strerror(errno);
-    GetParam().przygotuj(korzen);
+    if (!GetParam().przygotuj(korzen))
+        GTEST_SKIP() << "this user cannot lay out the volume's top: " << std::strerror(errno);
     ASSERT_TRUE(QDir().mkpath(korzen + QStringLiteral("/teczka")));
     const QString element = korzen + QStringLiteral("/teczka/a b.txt");
     QFile plik(element);
     ASSERT_TRUE(plik.open(QIODevice::WriteOnly) && plik.write("a") == 1);
     plik.close();
     const QString sciezkaWInformacji = oczekiwanaSciezka(element, QFileInfo(korzen).canonicalFilePath());
+    const QString cudzy = korzen + (GetParam().przygotuj == wlasnyOdInnego ? QStringLiteral("/.Trash-%1")
+                                                                             : QStringLiteral("/.Trash/%1"))
+                                       .arg(getuid());
 
     BladOperacji blad;
-    ASSERT_TRUE(Kosz::przenies(element, dir.sciezka(QStringLiteral("dom/.local/share")), &blad))
-        << blad.przyczyna.toStdString();
+    const bool przeniesiony = Kosz::przenies(element, dir.sciezka(QStringLiteral("dom/.local/share")), &blad);
+
+    if (GetParam().przygotuj == wspolnyZFolderemInnego || GetParam().przygotuj == wlasnyOdInnego) {
+        EXPECT_TRUE(wpisy(cudzy + QStringLiteral("/files")).isEmpty()) << "nothing into another's Trash";
+        EXPECT_TRUE(wpisy(cudzy + QStringLiteral("/info")).isEmpty());
+    }
+    if (!GetParam().kosz) {
+        EXPECT_FALSE(przeniesiony);
+        EXPECT_EQ(KatalogTestowy::czytaj(element), "a");
+        EXPECT_EQ(blad.przyczyna, QStringLiteral("\u201Ca b.txt\u201D cannot be moved to the Trash because its volume "
+                                                 "has no Trash that Tarrowind can use. It stays where it was."));
+        return;
+    }
+    ASSERT_TRUE(przeniesiony) << blad.przyczyna.toStdString();
 
     const QString kosz = korzen + QLatin1Char('/') + QString::fromUtf8(GetParam().kosz).arg(getuid());
     EXPECT_FALSE(QFileInfo::exists(element));
@@ -387,5 +434,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PrzypadekWoluminu{"NoTrashYet", bezKoszaNaWoluminie, ".Trash-%1"},
                       PrzypadekWoluminu{"SharedTrashWithTheStickyBit", wspolnyLepki, ".Trash/%1"},
                       PrzypadekWoluminu{"SharedTrashWithoutTheStickyBit", wspolnyBezBituLepkiego, ".Trash-%1"},
-                      PrzypadekWoluminu{"SharedTrashALink", wspolnyJakoDowiazanie, ".Trash-%1"}),
+                      PrzypadekWoluminu{"SharedTrashALink", wspolnyJakoDowiazanie, ".Trash-%1"},
+                      PrzypadekWoluminu{"SharedTrashWithTheUsersFolderMadeByAnother", wspolnyZFolderemInnego,
+                                        ".Trash-%1"},
+                      PrzypadekWoluminu{"OwnTrashMadeByAnother", wlasnyOdInnego, nullptr}),
     [](const ::testing::TestParamInfo<PrzypadekWoluminu> &wiersz) { return std::string(wiersz.param.opis); });
