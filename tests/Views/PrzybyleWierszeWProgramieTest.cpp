@@ -9,7 +9,6 @@
 #include "Model/Fasolka.h"
 #include "Views/KontrolerListyFasolek.h"
 #include "Views/WidokTabeliListyFasolek.h"
-#include "Views/WidokZaryseliPaskaNawigacji.h"
 #include "Widgets/KontrolerTablicy.h"
 
 #include <QAbstractButton>
@@ -52,19 +51,6 @@ protected:
     }
 
     static WidokTabeliListyFasolek *lista(QWidget *okno) { return widocznyWidok<WidokTabeliListyFasolek>(okno); }
-
-    // The navigation bar's row of that name, clicked.
-    static void pokazWPasku(QWidget *okno, const QString &nazwa)
-    {
-        auto *pasek = widocznyWidok<WidokZaryseliPaskaNawigacji>(okno);
-        ASSERT_NE(pasek, nullptr);
-        const QModelIndex wiersz =
-            pasek->model()->match(pasek->model()->index(0, 0), Qt::DisplayRole, nazwa, 1, Qt::MatchRecursive).value(0);
-        ASSERT_TRUE(wiersz.isValid()) << qPrintable(nazwa);
-        QTest::mouseClick(pasek->viewport(), Qt::LeftButton, {}, pasek->visualRect(wiersz).center());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return pasek->selectionModel()->isSelected(wiersz); }, 3000));
-        QCoreApplication::processEvents();
-    }
 
     static QAbstractButton *przycisk(QWidget *okno, const char *nazwa)
     {
@@ -208,7 +194,7 @@ protected:
     // This window's list of the main flow or of All Beans, scope All, with the row height and division asked.
     WidokTabeliListyFasolek *pokazListe(bool wszystkie, bool zeSzczegolami, bool podzielone = false)
     {
-        pokazWPasku(m_okno, wszystkie ? QStringLiteral("All Beans") : QStringLiteral("Main Flow"));
+        kliknijWPaskuNawigacji(m_okno, wszystkie ? QStringLiteral("All Beans") : QStringLiteral("Main Flow"));
         przelacz(m_okno, "przyciskWszystkie", true);
         if (wszystkie)
             przelacz(m_okno, "przyciskPodzialNaPotoki", podzielone);
@@ -285,7 +271,7 @@ TEST_P(NowaFasolkaWDlugiejLiscie, IsSelectedAndScrolledIntoView)
     if (p.lista == Lista::WszystkieZDrugiegoOkna) {
         oknoPolecenia = drugieOkno();
         ASSERT_NE(oknoPolecenia, nullptr);
-        pokazWPasku(oknoPolecenia, QStringLiteral("Main Flow"));
+        kliknijWPaskuNawigacji(oknoPolecenia, QStringLiteral("Main Flow"));
         ASSERT_FALSE(HasFatalFailure());
     }
     nowaFasolkaPrzezPlus(oknoPolecenia, nowaNazwa);
@@ -376,7 +362,7 @@ public:
         QWidget *okno = t.drugieOkno();
         if (!okno)
             return {};
-        pokazWPasku(okno, widok);
+        kliknijWPaskuNawigacji(okno, widok);
         WidokTabeliListyFasolek *tam = lista(okno);
         EXPECT_TRUE(tam && QTest::qWaitFor([&] { return wierszFasolki(tam, nazwa) >= 0; }, 3000));
         if (!tam)
