@@ -12,9 +12,9 @@
 #include "Model/Fasolka.h"
 #include "Model/Potok.h"
 #include "Widgets/KontrolerTablicy.h"
+#include "Widgets/TableViewWithAutoSelectedRows.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 
 PoleceniaNowychRzeczy::PoleceniaNowychRzeczy(const ElementyDlaPolecen &elementy, QObject *wlasciciel)
     : m_elementy(elementy)
@@ -112,8 +112,8 @@ void PoleceniaNowychRzeczy::zaznaczWLiscie(QObject *obiekt)
         return;
     }
     tablica->setSelectedObjects({obiekt});
-    if (QAbstractItemView *widok = m_elementy.widokTabeli(); widok && widok->model())
-        widok->scrollTo(widok->model()->index(int(wiersz), 0));
+    if (auto *widok = qobject_cast<TableViewWithAutoSelectedRows *>(m_elementy.widokTabeli()))
+        widok->przewinDoWiersza(int(wiersz));
 }
 
 bool PoleceniaNowychRzeczy::czyMoznaWyswietlicDymekNowaFasolka() const

@@ -9,6 +9,8 @@
 #include "Model/DeskryptorSortu.h"
 #include "Model/Fasolka.h"
 #include "Model/Potok.h"
+#include "Model/ZapowiedzianePrzybycia.h"
+#include "Platform/FileOperations.h"
 #include "Platform/Ui/Alert.h"
 #include "Platform/Ui/Menu.h"
 #include "Platform/Ui/PozycjaMenu.h"
@@ -27,6 +29,17 @@ QStringList urleFasolek(const QList<Fasolka *> &fasolki)
             urle << fasolka->bytFasolki()->plikowyURL();
     }
     return urle;
+}
+
+// Where the copy will lie: the first copy name free now, which the copy takes unless another
+// program takes it first.
+QString miejsceKopii(const QString &url)
+{
+    for (int numer = 1;; ++numer) {
+        const QString kopia = WorkspaceOperations::nazwaKopii(url, numer);
+        if (!FileOperations::exists(kopia))
+            return kopia;
+    }
 }
 
 void pokazBladOperacjiNaPlikach(const std::optional<BladOperacji> &blad)
@@ -60,8 +73,20 @@ void PoleceniaPlikoweFasolek::setKontrolerBiezacegoWidokuSzczegolow(KontrolerBie
 void PoleceniaPlikoweFasolek::duplikujFasolki(QObject *nadawca)
 {
     const QStringList urle = urleFasolek(m_elementy.fasolkiDlaPolecenia(nadawca));
-    if (!urle.isEmpty())
-        WorkspaceOperations::duplicateURLs(urle, QCoreApplication::instance(), &pokazBladOperacjiNaPlikach);
+    if (urle.isEmpty())
+        return;
+    // The copies reach the graph through the disk watcher, which would take them for another
+    // program's files: announced, they are selected as they enter the lists.
+    QStringList kopie;
+    for (const QString &url : urle) {
+        kopie << miejsceKopii(url);
+        ZapowiedzianePrzybycia::instancja()->zapowiedz(kopie.constLast());
+    }
+    WorkspaceOperations::duplicateURLs(urle, QCoreApplication::instance(),
+                                       [kopie](const std::optional<BladOperacji> &blad) {
+                                           ZapowiedzianePrzybycia::instancja()->zakonczPolecenie(kopie);
+                                           pokazBladOperacjiNaPlikach(blad);
+                                       });
 }
 
 void PoleceniaPlikoweFasolek::moveToTrash(QObject *nadawca)

@@ -11,8 +11,10 @@
 
 #include "Actions/KontrolerAkcjeNaElementach.h"
 #include "Browser/UstawieniaKartyPortfolio.h"
+#include "Model/BytSystemuPlikow.h"
 #include "Model/Fasolka.h"
 #include "Model/Potok.h"
+#include "Model/ZapowiedzianePrzybycia.h"
 #include "Platform/DelayedOperations.h"
 #include "Platform/Ui/AkcjaPrzycisku.h"
 #include "Platform/Ui/ElementInterfejsu.h"
@@ -273,7 +275,14 @@ void KontrolerListyFasolek::przeladuj(ProxyListyFasolek::PowodZmiany powod)
 {
     if (!m_proxy || !m_tabela)
         return;
-    m_tabela->setShouldSelectAddedRows(powod == ProxyListyFasolek::PowodZmiany::ZmianaModelu);
+    // Of another program's beans only those at a path a command of this program announced.
+    m_tabela->setShouldSelectAddedRows(powod != ProxyListyFasolek::PowodZmiany::WlasnaZmiana, [powod](QObject *obiekt) {
+        const auto *fasolka = qobject_cast<Fasolka *>(obiekt);
+        const bool zapowiedziana =
+            fasolka && fasolka->bytFasolki()
+            && ZapowiedzianePrzybycia::instancja()->przyjmij(fasolka->bytFasolki()->plikowyURL());
+        return zapowiedziana || powod == ProxyListyFasolek::PowodZmiany::ZmianaModelu;
+    });
     m_kontrolerTablicy->ustawTresc(m_proxy->tablica());
     m_tabela->setShouldSelectAddedRows(false);
     // A row that stayed in place may show a new status or name.
@@ -301,7 +310,7 @@ void KontrolerListyFasolek::przewinDo(QObject *obiekt)
     if (wiersz < 0)
         return;
     m_tabela->doItemsLayout();
-    m_tabela->scrollTo(m_kontrolerTablicy->index(wiersz, KolumnaNazwa));
+    m_tabela->przewinDoWiersza(wiersz);
 }
 
 void KontrolerListyFasolek::zmianaRodzajuWidokuWiersza()

@@ -31,9 +31,10 @@ class WidokTabeliListyFasolek;
 // What the three bean lists share: a paper table whose rows are the provider's list as it is
 // (row = index into it), the filter strip the tab places above the details, the icon bar
 // under the table, the row view type kept in the tab's settings, and which new rows get
-// selected. Rows that enter the list are selected only when a command of this program brought
-// them: not for the list's own changes (scope, phrase, object shown), and not for another
-// program's changes, whose beans come back as new objects and would replace the user's choice.
+// selected. Rows that enter the list are selected, and scrolled into view, only when a command
+// of this program brought them, a copy it announced included: not for the list's own changes
+// (scope, phrase, object shown), and not for another program's changes, whose beans come back
+// as new objects and would replace the user's choice.
 // A row whose object is not a bean (a flow, a flow archive) heads the beans below it.
 class KontrolerListyFasolek : public QObject
 {

@@ -4,6 +4,7 @@
 
 #include "Support/CzasyOczekiwania.h"
 #include "Support/Ui/NagrywarkaAlertow.h"
+#include "Support/Ui/PolecenieWOknie.h"
 #include "Support/Ui/PrzeciagniecieMysza.h"
 #include "Support/Ui/UruchomionyProgram.h"
 #include "Support/Ui/WierszZarysu.h"
@@ -18,7 +19,6 @@
 #include "Views/KontrolerDrzewa.h"
 #include "Views/KontrolerListyFasolek.h"
 #include "Views/WidokTabeliListyFasolek.h"
-#include "Views/WidokZaryseliPaskaNawigacji.h"
 #include "Views/WidokZaryseliRzeczyKatalogu.h"
 #include "Widgets/IkonaZPrzeciaganymFolderem.h"
 #include "Widgets/KontrolerTablicy.h"
@@ -64,18 +64,7 @@ protected:
 
     QPoint wOknie(QWidget *widok, QPoint punkt) const { return widok->mapTo(m_okno, punkt); }
 
-    // The navigation bar's row of that name, clicked.
-    void pokaz(const QString &nazwa)
-    {
-        auto *pasek = pierwszyWidoczny<WidokZaryseliPaskaNawigacji>();
-        ASSERT_NE(pasek, nullptr);
-        const QModelIndex wiersz =
-            pasek->model()->match(pasek->model()->index(0, 0), Qt::DisplayRole, nazwa, 1, Qt::MatchRecursive).value(0);
-        ASSERT_TRUE(wiersz.isValid()) << qPrintable(nazwa);
-        QTest::mouseClick(pasek->viewport(), Qt::LeftButton, {}, pasek->visualRect(wiersz).center());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return pasek->selectionModel()->isSelected(wiersz); }, 3000));
-        QCoreApplication::processEvents();
-    }
+    void pokaz(const QString &nazwa) { PolecenieWOknie::kliknijWPaskuNawigacji(m_okno, nazwa); }
 
     WidokTabeliListyFasolek *lista() const { return pierwszyWidoczny<WidokTabeliListyFasolek>(); }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Actions/DymekNowaRzecz.h"
+#include "Views/WidokZaryseliPaskaNawigacji.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -52,6 +53,19 @@ inline void wybierzZMenu(QMenu *menu, const QString &tytul)
             return;
         }
     FAIL() << "no item " << tytul.toStdString();
+}
+
+// The navigation bar's row of that name in the window, clicked, and selected once it is.
+inline void kliknijWPaskuNawigacji(QWidget *okno, const QString &nazwa)
+{
+    auto *pasek = widocznyWidok<WidokZaryseliPaskaNawigacji>(okno);
+    ASSERT_NE(pasek, nullptr);
+    const QModelIndex wiersz =
+        pasek->model()->match(pasek->model()->index(0, 0), Qt::DisplayRole, nazwa, 1, Qt::MatchRecursive).value(0);
+    ASSERT_TRUE(wiersz.isValid()) << qPrintable(nazwa);
+    QTest::mouseClick(pasek->viewport(), Qt::LeftButton, {}, pasek->visualRect(wiersz).center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pasek->selectionModel()->isSelected(wiersz); }, 3000));
+    QCoreApplication::processEvents();
 }
 
 // The new-item popover once it shows; null, with a failure, when none shows in time.
