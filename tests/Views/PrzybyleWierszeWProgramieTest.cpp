@@ -456,7 +456,8 @@ TEST_F(PrzybyleWierszeWProgramie, AnotherProgramsBeanLeavesTheSelectionAndADupli
     EXPECT_TRUE(m_alerty.wpisy().isEmpty());
 }
 
-// Every thread of the shared pool kept busy, so that a duplicate started meanwhile waits for the release.
+// Every thread of the shared pool kept busy, so that a duplicate started meanwhile waits for the release. Held only
+// across synchronous input: painting waits for the same pool.
 class WstrzymanaPula
 {
 public:
