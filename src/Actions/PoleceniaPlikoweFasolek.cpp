@@ -31,13 +31,13 @@ QStringList urleFasolek(const QList<Fasolka *> &fasolki)
     return urle;
 }
 
-// Where the copy will lie: the first copy name free now, which the copy takes unless another
-// program takes it first.
+// Where the copy will lie: the first copy name free now and not awaited from a duplicate still under
+// way, which the copy takes unless another program takes it first.
 QString miejsceKopii(const QString &url)
 {
     for (int numer = 1;; ++numer) {
         const QString kopia = WorkspaceOperations::nazwaKopii(url, numer);
-        if (!FileOperations::exists(kopia))
+        if (!FileOperations::exists(kopia) && !ZapowiedzianePrzybycia::instancja()->czyZapowiedziana(kopia))
             return kopia;
     }
 }

@@ -1,8 +1,9 @@
 #include "ZapowiedzianePrzybycia.h"
 
-#include "Platform/FileOperations.h"
+#include "AnalizatorUrlaModelu.h"
+#include "PartiaZmianNaDysku.h"
 
-#include <QCoreApplication>
+#include "Platform/FileOperations.h"
 
 ZapowiedzianePrzybycia *ZapowiedzianePrzybycia::instancja()
 {
@@ -10,19 +11,14 @@ ZapowiedzianePrzybycia *ZapowiedzianePrzybycia::instancja()
     return &przybycia;
 }
 
+ZapowiedzianePrzybycia::ZapowiedzianePrzybycia()
+{
+    connect(PartiaZmianNaDysku::instancja(), &PartiaZmianNaDysku::zakonczona, this, &ZapowiedzianePrzybycia::poPartii);
+}
+
 void ZapowiedzianePrzybycia::zapowiedz(const QString &sciezka)
 {
     m_sciezki.insert(sciezka);
-}
-
-bool ZapowiedzianePrzybycia::przyjmij(const QString &sciezka)
-{
-    if (!m_sciezki.contains(sciezka))
-        return false;
-    // The lists told of one change are told one after another, each on a turn posted before this one.
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [this, sciezka] { m_sciezki.remove(sciezka); }, Qt::QueuedConnection);
-    return true;
 }
 
 void ZapowiedzianePrzybycia::zakonczPolecenie(const QStringList &sciezki)
@@ -31,4 +27,25 @@ void ZapowiedzianePrzybycia::zakonczPolecenie(const QStringList &sciezki)
         if (!FileOperations::exists(sciezka))
             m_sciezki.remove(sciezka);
     }
+}
+
+void ZapowiedzianePrzybycia::poPartii()
+{
+    QStringList przybyle;
+    for (const QString &sciezka : std::as_const(m_sciezki)) {
+        bool rowna = false;
+        AnalizatorUrlaModelu::znajdzObiektZawierajacyURLISprawdzCzyURLJestRowny(sciezka, &rowna);
+        if (rowna)
+            przybyle << sciezka;
+    }
+    if (przybyle.isEmpty())
+        return;
+    // The lists told of this batch reload on turns posted during it, before this one.
+    QMetaObject::invokeMethod(
+        this,
+        [this, przybyle] {
+            for (const QString &sciezka : przybyle)
+                m_sciezki.remove(sciezka);
+        },
+        Qt::QueuedConnection);
 }

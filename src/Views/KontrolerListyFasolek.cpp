@@ -277,11 +277,11 @@ void KontrolerListyFasolek::przeladuj(ProxyListyFasolek::PowodZmiany powod)
         return;
     // Of another program's beans only those at a path a command of this program announced.
     m_tabela->setShouldSelectAddedRows(powod != ProxyListyFasolek::PowodZmiany::WlasnaZmiana, [powod](QObject *obiekt) {
+        if (powod == ProxyListyFasolek::PowodZmiany::ZmianaModelu)
+            return true;
         const auto *fasolka = qobject_cast<Fasolka *>(obiekt);
-        const bool zapowiedziana =
-            fasolka && fasolka->bytFasolki()
-            && ZapowiedzianePrzybycia::instancja()->przyjmij(fasolka->bytFasolki()->plikowyURL());
-        return zapowiedziana || powod == ProxyListyFasolek::PowodZmiany::ZmianaModelu;
+        return fasolka && fasolka->bytFasolki()
+               && ZapowiedzianePrzybycia::instancja()->czyZapowiedziana(fasolka->bytFasolki()->plikowyURL());
     });
     m_kontrolerTablicy->ustawTresc(m_proxy->tablica());
     m_tabela->setShouldSelectAddedRows(false);

@@ -4,6 +4,7 @@
 #include "CzasyOczekiwania.h"
 #include "Model/SpecKatalog.h"
 #include "Model/StosCoreData.h"
+#include "Model/ZapowiedzianePrzybycia.h"
 #include "Platform/DelayedOperations.h"
 #include "Platform/KatalogiNieczytelne.h"
 #include "Platform/NazwyPozaKodowaniem.h"
@@ -88,6 +89,7 @@ public:
         SpecKatalog::sharedSpecKatalog()->zapomnijWczytanaLokalizacje();
         NazwyPozaKodowaniem::instance().zapomnijZgloszone();
         KatalogiNieczytelne::instance().zapomnijZgloszone();
+        ZapowiedzianePrzybycia::instancja()->zapomnij();
         oproznijDom();
     }
 

@@ -7,6 +7,7 @@
 #include "Actions/PoleNazwa.h"
 #include "Model/BytSystemuPlikow.h"
 #include "Model/Fasolka.h"
+#include "Model/Potok.h"
 #include "Views/KontrolerListyFasolek.h"
 #include "Views/WidokTabeliListyFasolek.h"
 #include "Widgets/KontrolerTablicy.h"
@@ -16,7 +17,10 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSemaphore>
+#include <QThreadPool>
 
+#include <algorithm>
 #include <functional>
 
 // Rows that a command of this program brings into a long list, in the window the program's own start-up builds:
@@ -206,6 +210,21 @@ protected:
         return widok;
     }
 
+    // The search field of this window's list, its text replaced by the phrase and Return.
+    void wpiszFraze(const QString &fraza)
+    {
+        QLineEdit *pole = nullptr;
+        for (auto *kandydat : m_okno->findChildren<QLineEdit *>(QStringLiteral("poleWyszukiwarki")))
+            if (kandydat->isVisible())
+                pole = kandydat;
+        ASSERT_NE(pole, nullptr);
+        QTest::mouseClick(pole, Qt::LeftButton);
+        QTest::keyClick(pole, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(pole, Qt::Key_Backspace);
+        QTest::keyClicks(pole, fraza);
+        QTest::keyClick(pole, Qt::Key_Return);
+    }
+
     NagrywarkaAlertow m_alerty;
 };
 
@@ -251,14 +270,7 @@ TEST_P(NowaFasolkaWDlugiejLiscie, IsSelectedAndScrolledIntoView)
         pokazListe(p.lista != Lista::Potok, p.zeSzczegolami, p.lista == Lista::WszystkiePodzielone);
     ASSERT_NE(widok, nullptr);
     if (p.fraza) {
-        QLineEdit *pole = nullptr;
-        for (auto *kandydat : m_okno->findChildren<QLineEdit *>(QStringLiteral("poleWyszukiwarki")))
-            if (kandydat->isVisible())
-                pole = kandydat;
-        ASSERT_NE(pole, nullptr);
-        QTest::mouseClick(pole, Qt::LeftButton);
-        QTest::keyClicks(pole, QStringLiteral("filler 00"));
-        QTest::keyClick(pole, Qt::Key_Return);
+        wpiszFraze(QStringLiteral("filler 00"));
         ASSERT_TRUE(QTest::qWaitFor([&] { return widok->kontrolerTablicy()->rowCount() <= 11; }, 3000));
     }
     if (p.lista == Lista::WszystkiePodzielone) {
@@ -441,6 +453,104 @@ TEST_F(PrzybyleWierszeWProgramie, AnotherProgramsBeanLeavesTheSelectionAndADupli
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(sciezkaGlownego(kopia)); }, 3000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return zaznaczonyWWidoku(widok, kopia); }, czasNaZdarzenieMs))
         << qPrintable(opisZaznaczenia(widok));
+    EXPECT_TRUE(m_alerty.wpisy().isEmpty());
+}
+
+// Every thread of the shared pool kept busy, so that a duplicate started meanwhile waits for the release. Held only
+// across synchronous input: painting waits for the same pool.
+class WstrzymanaPula
+{
+public:
+    WstrzymanaPula()
+        : m_watki(QThreadPool::globalInstance()->maxThreadCount())
+    {
+        for (int i = 0; i < m_watki; ++i)
+            QThreadPool::globalInstance()->start([this] {
+                m_zajete.release();
+                m_zwolnienie.acquire();
+            });
+        m_zajete.acquire(m_watki);
+    }
+    ~WstrzymanaPula() { zwolnij(); }
+
+    void zwolnij()
+    {
+        m_zwolnienie.release(m_watki);
+        m_watki = 0;
+    }
+
+private:
+    int m_watki;
+    QSemaphore m_zajete;
+    QSemaphore m_zwolnienie;
+};
+
+QStringList nazwyZaznaczonych(WidokTabeliListyFasolek *widok)
+{
+    QStringList nazwy;
+    for (QObject *obiekt : widok->kontrolerTablicy()->selectedObjects())
+        if (auto *fasolka = qobject_cast<Fasolka *>(obiekt))
+            nazwy << fasolka->nazwa();
+    return nazwy;
+}
+
+// Ctrl+D twice before the first copy is made: the second copy takes the next name and is selected too.
+TEST_F(PrzybyleWierszeWProgramie, ASecondDuplicateUnderWaySelectsItsOwnCopy)
+{
+    WidokTabeliListyFasolek *widok = pokazListe(false, false);
+    ASSERT_NE(widok, nullptr);
+    const int wiersz = ostatniWidocznyWiersz(widok);
+    Fasolka *oryginal = fasolkaWWierszu(widok, wiersz);
+    ASSERT_NE(oryginal, nullptr);
+    const QString rdzen = QFileInfo(oryginal->nazwa()).completeBaseName();
+    const QString druga = rdzen + QStringLiteral(" copy 2.txt");
+    kliknijWiersz(widok, wiersz);
+    {
+        WstrzymanaPula pula;
+        QTest::keyClick(widok, Qt::Key_D, Qt::ControlModifier);
+        QTest::keyClick(widok, Qt::Key_D, Qt::ControlModifier);
+    }
+
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(sciezkaGlownego(druga)); }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return nazwyZaznaczonych(widok).contains(druga); }, czasNaZdarzenieMs))
+        << qPrintable(opisZaznaczenia(widok));
+    const QStringList kopie = {rdzen + QStringLiteral(" copy.txt"), druga};
+    for (const QString &nazwa : nazwyZaznaczonych(widok))
+        EXPECT_TRUE(kopie.contains(nazwa)) << qPrintable(nazwa);
+    EXPECT_TRUE(m_alerty.wpisy().isEmpty());
+}
+
+// A copy that came while no list showed it, the phrase hiding it, is awaited no more: another program's file put
+// later at its path leaves the user's selection.
+TEST_F(PrzybyleWierszeWProgramie, ACopyNoListShowedLeavesTheSelectionToLaterFilesAtItsPath)
+{
+    WidokTabeliListyFasolek *widok = pokazListe(false, false);
+    ASSERT_NE(widok, nullptr);
+    wpiszFraze(QStringLiteral("filler 149.txt"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return widok->kontrolerTablicy()->rowCount() == 1; }, 3000));
+    Fasolka *oryginal = fasolkaWWierszu(widok, 0);
+    ASSERT_NE(oryginal, nullptr);
+    Potok *glowny = oryginal->potok();
+    const QString kopia = QFileInfo(oryginal->nazwa()).completeBaseName() + QStringLiteral(" copy.txt");
+    kliknijWiersz(widok, 0);
+    QTest::keyClick(widok, Qt::Key_D, Qt::ControlModifier);
+    const auto wGrafie = [&] {
+        const QList<Fasolka *> fasolki = glowny->fasolki().elementy();
+        return std::any_of(fasolki.cbegin(), fasolki.cend(), [&](const Fasolka *f) { return f->nazwa() == kopia; });
+    };
+    ASSERT_TRUE(QTest::qWaitFor(wGrafie, czasNaZdarzenieMs));
+
+    wpiszFraze({});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wierszFasolki(widok, kopia) >= 0; }, 3000));
+    kliknijWiersz(widok, 0);
+    const QList<QObject *> wybrane = widok->kontrolerTablicy()->selectedObjects();
+    ASSERT_EQ(wybrane.size(), 1);
+    ASSERT_TRUE(QFile::remove(sciezkaGlownego(kopia)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wierszFasolki(widok, kopia) < 0; }, czasNaZdarzenieMs));
+    ASSERT_FALSE(plik(QStringLiteral("All Beans/_Main_Flow/") + kopia).isEmpty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wierszFasolki(widok, kopia) >= 0; }, czasNaZdarzenieMs));
+    przeczekajCisze();
+    EXPECT_EQ(widok->kontrolerTablicy()->selectedObjects(), wybrane) << qPrintable(opisZaznaczenia(widok));
     EXPECT_TRUE(m_alerty.wpisy().isEmpty());
 }
 
