@@ -43,10 +43,7 @@ QPointer<MigrationRun> MigrationRun::rozpocznij(QObject *wlasciciel, WizardMigra
         return przebieg;
     }
     serwis->migratePortfolioFromURLToURLWithBlock(zrodlo, cel, widok->raportyMigracji(koniec),
-                                                  [](const Bookmark::Identity &gotowy, BladOperacji *bladOznaczenia) {
-                                                      return ZapisPrzenoszeniaPortfolio::oznaczKopie(gotowy,
-                                                                                                     bladOznaczenia);
-                                                  });
+                                                  &ZapisPrzenoszeniaPortfolio::oznaczKopie);
     return przebieg;
 }
 

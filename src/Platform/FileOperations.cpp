@@ -190,17 +190,7 @@ bool FileOperations::writeTextAtomically(const QString &sciezka, const QString &
         BladOperacji::zErrno(blad, errno, opis, sciezka);
         return false;
     }
-    const QByteArray dane = tekst.toUtf8();
-    bool ok = true;
-    for (qsizetype zapisane = 0; ok && zapisane < dane.size();) {
-        const ssize_t n = write(plik.deskryptor(), dane.constData() + zapisane, size_t(dane.size() - zapisane));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            ok = false;
-        else
-            zapisane += n;
-    }
+    bool ok = plik.zapiszCalosc(tekst.toUtf8());
     int numerBledu = ok ? 0 : errno;
     const int deskryptor = plik.deskryptor();
     if (ok && ((zachowajTryb && fchmod(deskryptor, info.st_mode & 07777) != 0) || fsync(deskryptor) != 0)) {

@@ -142,14 +142,7 @@ bool zapiszInformacje(const QString &plik, const QByteArray &tresc)
     UchwytPliku info(open(p.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (!info.otwarty())
         return false;
-    int numerBledu = 0;
-    for (qsizetype zapisane = 0; zapisane < tresc.size() && !numerBledu;) {
-        const ssize_t n = write(info.deskryptor(), tresc.constData() + zapisane, size_t(tresc.size() - zapisane));
-        if (n > 0)
-            zapisane += n;
-        else if (n == 0 || errno != EINTR)
-            numerBledu = n == 0 ? EIO : errno;
-    }
+    int numerBledu = info.zapiszCalosc(tresc) ? 0 : errno;
     if (!numerBledu && fsync(info.deskryptor()) != 0)
         numerBledu = errno;
     if (!numerBledu && !info.zamknij())

@@ -1,5 +1,7 @@
 #include "UchwytPliku.h"
 
+#include <cerrno>
+
 #include <unistd.h>
 
 #include <utility>
@@ -27,6 +29,23 @@ bool UchwytPliku::zamknij()
 {
     const int deskryptor = oddaj();
     return deskryptor < 0 || ::close(deskryptor) == 0;
+}
+
+bool UchwytPliku::zapiszCalosc(const QByteArray &dane) const
+{
+    for (qsizetype zapisane = 0; zapisane < dane.size();) {
+        const ssize_t n = ::write(m_deskryptor, dane.constData() + zapisane, size_t(dane.size() - zapisane));
+        if (n > 0) {
+            zapisane += n;
+        } else if (n == 0) {
+            // Nothing written and no reason given: the disk took none of it.
+            errno = EIO;
+            return false;
+        } else if (errno != EINTR) {
+            return false;
+        }
+    }
+    return true;
 }
 
 int UchwytPliku::oddaj()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+
 // Owns one file descriptor and closes it when it goes, so that no way out of a function leaves one open.
 class UchwytPliku
 {
@@ -18,6 +20,8 @@ public:
 
     int deskryptor() const { return m_deskryptor; }
     bool otwarty() const { return m_deskryptor >= 0; }
+    // Writes the whole of `dane`, through interrupted and partial writes. NO with errno set.
+    bool zapiszCalosc(const QByteArray &dane) const;
     // Closes at once. NO with errno set when the close failed, which for a file just written means its data may
     // not have reached the disk; the destructor cannot tell anyone.
     bool zamknij();
